@@ -1,0 +1,37 @@
+#include "cli/cli_report.h"
+
+#include <iomanip>
+#include <string>
+
+#include "platform/number_text.h"
+#include "resources/string_table.h"
+
+namespace brontaxe::cli {
+namespace {
+
+void lengthLine(std::ostream& out, const std::string& caption, float millimetres) {
+    out << "  " << std::left << std::setw(18) << caption << std::right << std::setw(10)
+        << platform::formatNumber(millimetres / 1000.0, "#######0.00") << " m\n";
+}
+
+}  // namespace
+
+void printFigures(std::ostream& out, const Workbench& wb) {
+    const Model& m = wb.model();
+    const StringTable& s = StringTable::builtIn();
+    out << "Modèle " << m.CodeModele << " : intérieur " << platform::numberText(m.Longueur) << " x "
+        << platform::numberText(m.Largeur) << " x " << platform::numberText(m.Hauteur)
+        << " mm, qualité " << m.NumQualite << "\n";
+    out << s.text(622) << " " << platform::formatNumber(m.HorsToutX, "#######0.00") << " x "
+        << platform::formatNumber(m.HorsToutY, "#######0.00") << " mm\n";
+    out << s.text(610) << "\n";
+    lengthLine(out, s.text(601), m.LgCoupant);
+    lengthLine(out, s.text(602), m.LgPerfoRainant);
+    lengthLine(out, s.text(603), m.LgPerfo);
+    lengthLine(out, s.text(604), m.LgMiChair);
+    lengthLine(out, s.text(605), m.LgRainant);
+    lengthLine(out, s.text(606), m.LgTotal);
+    out << "Éléments : " << wb.Trazel1().ElementCount() << "\n";
+}
+
+}  // namespace brontaxe::cli

@@ -1,0 +1,11 @@
+#pragma once
+#include <ostream>
+
+#include "mainwindow/workbench.h"
+
+namespace brontaxe::cli {
+
+// The figures of the last regeneration, with the window's captions.
+void printFigures(std::ostream& out, const Workbench& wb);
+
+}  // namespace brontaxe::cli

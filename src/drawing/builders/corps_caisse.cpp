@@ -1,0 +1,148 @@
+#include "drawing/builders/corps_caisse.h"
+
+#include <array>
+
+#include "drawing/biblio.h"
+#include "drawing/builders/body_panels.h"
+#include "drawing/builders/patte_collage.h"
+#include "drawing/builders/poignees.h"
+
+namespace brontaxe {
+
+BodyPanels applyPieceVariants(const Model& m, BodyPanels b) {
+    if (m.CaisseEn2 || m.CaisseEn4 >= 1) {
+        b.p2 = b.p4;
+        b.p3 = 0;
+        b.p4 = 0;
+    }
+    if (m.CaisseEn4 == 1 || m.CaisseEn4 == 3) {
+        b.p2 = 0;
+        b.f2 = b.f1;
+    } else if (m.CaisseEn4 == 2 || m.CaisseEn4 == 4) {
+        b.p1 = b.p2;
+        b.f1 = b.f2;
+        b.p2 = 0;
+    }
+    return b;
+}
+
+namespace {
+
+void recordPasses(Model& m, const BodyPanels& b, float h, bool lowerHalf) {
+    auto& p = m.PassesMachine;
+    p[0] = m.lgPatte;
+    p[1] = b.p1;
+    p[2] = b.p2;
+    p[3] = b.p3;
+    p[4] = b.p4;
+    const std::size_t flaps = lowerHalf ? 11 : 6;
+    p[flaps] = m.patProlong;
+    p[flaps + 1] = b.f1;
+    p[flaps + 2] = b.f2;
+    p[flaps + 3] = b.f1;
+    p[flaps + 4] = b.f2;
+    p[16] += h;
+    if (m.CaisseEn2 || m.CaisseEn4 >= 1) {
+        if (p[4] != 0)
+            p[2] = p[4];
+        for (std::size_t i : {3, 4, 9, 10, 14, 15})
+            p[i] = 0;
+    }
+}
+
+// The single panel of a four-piece box cut at both ends (variant 3): no slots, no glue flap.
+void drawLoosePanel(Model& m, Drawing& d, float xa, float xb, float h, float flap) {
+    d.LineKind = kind::Crease;
+    line(m, d, xa, h, xb, h);
+    d.LineKind = kind::Cut;
+    chainStart(m, xa, 0);
+    lineTo(m, d, xa, h + flap);
+    lineTo(m, d, xb, h + flap);
+    lineTo(m, d, xb, 0);
+}
+
+// Panels with creases between them, flaps over them and slots at each crease. Slot halves
+// alternate: left a / right b at the first crease, b / a at the second, and so on.
+void drawPanels(Model& m, Drawing& d, const BodyPanels& b, int panelCount, float h, float a,
+                float bHalf, bool glueOnRight) {
+    std::array<float, 5> xs{};
+    const std::array<float, 4> widths{b.p1, b.p2, b.p3, b.p4};
+    xs[0] = m.lgPatte;
+    for (int i = 1; i <= panelCount; ++i)
+        xs[i] = xs[i - 1] + widths[static_cast<std::size_t>(i - 1)];
+    const float xe = xs[static_cast<std::size_t>(panelCount)];
+    auto x = [&](int i) { return xs[static_cast<std::size_t>(i)]; };
+    auto leftHalf = [&](int i) { return i % 2 == 0 ? a : bHalf; };
+    auto rightHalf = [&](int i) { return i % 2 == 0 ? bHalf : a; };
+    auto flapTop = [&](int panel) { return h + (panel % 2 == 1 ? b.f1 : b.f2); };
+
+    d.LineKind = kind::Crease;
+    for (int i = 0; i < panelCount; ++i)
+        line(m, d, x(i), 0, x(i), h);
+    if (glueOnRight)
+        line(m, d, xe, 0, xe, h);
+    for (int k = 1; k <= panelCount; ++k) {
+        const float end = k == panelCount ? xe : x(k) - leftHalf(k);
+        line(m, d, x(k - 1) + rightHalf(k - 1), h, end, h);
+    }
+
+    d.LineKind = kind::Cut;
+    chainStart(m, xe, glueOnRight ? h : 0);
+    lineTo(m, d, xe, flapTop(panelCount));
+    for (int i = panelCount - 1; i >= 1; --i) {
+        lineTo(m, d, x(i) + rightHalf(i), flapTop(i + 1));
+        lineTo(m, d, x(i) + rightHalf(i), h);
+        lineTo(m, d, x(i) - leftHalf(i), h);
+        lineTo(m, d, x(i) - leftHalf(i), flapTop(i));
+    }
+    lineTo(m, d, x(0) + rightHalf(0), flapTop(1));
+    lineTo(m, d, x(0) + rightHalf(0), h);
+    lineTo(m, d, x(0), h);
+}
+
+void drawHandHoles(Model& m, Drawing& d, const BodyPanels& b, float h) {
+    if (m.OptionPoign < 1 || m.CaisseEn4 != 0)
+        return;
+    const float xa = m.lgPatte;
+    float first = 0;
+    float second = 0;
+    if (b.p1 >= b.p2) {
+        first = xa + b.p1 + b.p2 / 2;
+        second = xa + b.p1 + b.p2 + b.p3 + b.p4 / 2;
+    } else {
+        first = xa + b.p1 / 2;
+        second = xa + b.p1 + b.p2 + b.p3 / 2;
+    }
+    Poignees(m, d, first, h, 0, false);
+    if (!m.CaisseEn2)
+        Poignees(m, d, second, h, 0, false);
+}
+
+}  // namespace
+
+void CorpsCaisse(Model& m, Drawing& d, float p1, float p2, float p3, float p4, float h, float f1,
+                 float f2, float x, float y, float angle, bool mirrored) {
+    const auto [a, b] = DemiEncoches(m);
+    const BodyPanels panels = applyPieceVariants(m, BodyPanels{p1, p2, p3, p4, f1, f2});
+    recordPasses(m, panels, h, mirrored);
+
+    d.LineVariant = 1;
+    const int first = beginFeature(m);
+    if (m.CaisseEn4 == 3) {
+        drawLoosePanel(m, d, m.lgPatte, m.lgPatte + panels.p1, h, panels.f2);
+    } else {
+        const int panelCount = m.CaisseEn4 >= 1 ? 1 : (m.CaisseEn2 ? 2 : 4);
+        const bool glueOnRight = m.CaisseEn4 == 4;
+        drawPanels(m, d, panels, panelCount, h, a, b, glueOnRight);
+        PatteCollage(m, d, m.lgPatte, h, a, m.anglPc, m.patProlong, 0, 0, 0, false);
+        if (glueOnRight) {
+            PatteCollage(m, d, m.lgPatte, h, a, m.anglPc, m.patProlong, 2 * m.lgPatte + panels.p1,
+                         0, 180, false);
+        }
+    }
+    if (!mirrored)
+        drawHandHoles(m, d, panels, h);
+    placeFeature(m, d, first, x, y, angle, mirrored);
+}
+
+}  // namespace brontaxe

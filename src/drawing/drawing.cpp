@@ -1,0 +1,400 @@
+#include "drawing/drawing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "platform/errors.h"
+
+namespace brontaxe {
+namespace {
+
+template <class... Ts>
+struct Overloaded : Ts... {
+    using Ts::operator()...;
+};
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
+
+Box arcBox(const ArcShape& a) {
+    Box box;
+    box.add(a.start());
+    box.add(a.end());
+    // Every quadrant point the sweep passes through widens the box.
+    for (int q = 0; q < 4; ++q) {
+        const double angle = 90.0 * q;
+        const double from = normalizeDegrees(a.startDeg);
+        double delta = normalizeDegrees(angle - from);
+        if (delta <= a.sweepDeg + kEps)
+            box.add(pointOnCircle(a.centre, a.radius, angle));
+    }
+    return box;
+}
+
+// Applies a mirror across y = 0 (when `mirror`), a turn about the origin, then a move.
+struct Placement {
+    bool mirror;
+    double angle;
+    Point offset;
+
+    Point apply(Point p) const {
+        if (mirror)
+            p.y = -p.y;
+        return rotate(p, angle) + offset;
+    }
+    double applyAngle(double a) const { return (mirror ? -a : a) + angle; }
+};
+
+void place(Shape& shape, const Placement& t) {
+    std::visit(Overloaded{
+                   [&](LineShape& l) {
+                       l.a = t.apply(l.a);
+                       l.b = t.apply(l.b);
+                   },
+                   [&](ArcShape& a) {
+                       a.centre = t.apply(a.centre);
+                       const double start = t.mirror ? -(a.startDeg + a.sweepDeg) : a.startDeg;
+                       a.startDeg = normalizeDegrees(start + t.angle);
+                   },
+                   [&](DimensionShape& d) {
+                       d.p1 = t.apply(d.p1);
+                       d.p2 = t.apply(d.p2);
+                       d.ref = t.apply(d.ref);
+                   },
+                   [&](TextShape& s) {
+                       s.position = t.apply(s.position);
+                       s.angleDeg = normalizeDegrees(t.applyAngle(s.angleDeg));
+                   },
+               },
+               shape);
+}
+
+void reflectShape(Shape& shape, Point on, double angle) {
+    std::visit(Overloaded{
+                   [&](LineShape& l) {
+                       l.a = reflect(l.a, on, angle);
+                       l.b = reflect(l.b, on, angle);
+                   },
+                   [&](ArcShape& a) {
+                       a.centre = reflect(a.centre, on, angle);
+                       a.startDeg = normalizeDegrees(2 * angle - a.startDeg - a.sweepDeg);
+                   },
+                   [&](DimensionShape& d) {
+                       d.p1 = reflect(d.p1, on, angle);
+                       d.p2 = reflect(d.p2, on, angle);
+                       d.ref = reflect(d.ref, on, angle);
+                   },
+                   [&](TextShape& s) {
+                       s.position = reflect(s.position, on, angle);
+                       s.angleDeg = normalizeDegrees(2 * angle - s.angleDeg);
+                   },
+               },
+               shape);
+}
+
+// Which end of a straight element lies at the corner of a fillet.
+struct CornerSide {
+    Point far;
+    bool nearIsA;
+};
+
+CornerSide cornerSide(const LineShape& l, Point corner) {
+    const bool nearIsA = distance(l.a, corner) <= distance(l.b, corner);
+    return {nearIsA ? l.b : l.a, nearIsA};
+}
+
+std::optional<Point> lineIntersection(const LineShape& l1, const LineShape& l2) {
+    const Point d1 = l1.b - l1.a;
+    const Point d2 = l2.b - l2.a;
+    const double denom = cross(d1, d2);
+    if (std::fabs(denom) <= kEps * length(d1) * length(d2))
+        return std::nullopt;
+    const double t = cross(l2.a - l1.a, d2) / denom;
+    return l1.a + d1 * t;
+}
+
+}  // namespace
+
+ShapeType Element::type() const {
+    return std::visit(Overloaded{
+                          [](const LineShape&) { return ShapeType::Line; },
+                          [](const ArcShape&) { return ShapeType::Arc; },
+                          [](const DimensionShape&) { return ShapeType::Dimension; },
+                          [](const TextShape&) { return ShapeType::Text; },
+                      },
+                      shape);
+}
+
+double strokeLength(const Element& e) {
+    if (const auto* l = std::get_if<LineShape>(&e.shape))
+        return distance(l->a, l->b);
+    if (const auto* a = std::get_if<ArcShape>(&e.shape))
+        return a->radius * toRadians(a->sweepDeg);
+    return 0.0;
+}
+
+void Drawing::ClearDrawing() {
+    elements_.clear();
+}
+
+ElementId Drawing::add(Shape shape) {
+    elements_.push_back(Element{std::move(shape), LineKind, LineVariant, Piece, 0});
+    return lastId();
+}
+
+ElementId Drawing::AddLine(double x1, double y1, double x2, double y2) {
+    return add(LineShape{{x1, y1}, {x2, y2}});
+}
+
+ElementId Drawing::AddArc(double cx, double cy, double sweep) {
+    double start = StartAngle;
+    double span = sweep;
+    if (span < 0) {
+        start += span;
+        span = -span;
+    }
+    span = std::min(span, 360.0);
+    return add(
+        ArcShape{{cx, cy}, std::fabs(static_cast<double>(Radius)), normalizeDegrees(start), span});
+}
+
+ElementId Drawing::AddFillet(ElementId first, ElementId second, double radius) {
+    const auto* l1 = std::get_if<LineShape>(&element(first).shape);
+    const auto* l2 = std::get_if<LineShape>(&element(second).shape);
+    if (!l1 || !l2) {
+        throw GenerationError("Congé impossible : les deux éléments doivent être des droites");
+    }
+    const auto corner = lineIntersection(*l1, *l2);
+    if (!corner)
+        throw GenerationError("Congé impossible : les deux droites sont parallèles");
+    const CornerSide s1 = cornerSide(*l1, *corner);
+    const CornerSide s2 = cornerSide(*l2, *corner);
+    const Point u1 = (s1.far - *corner) * (1.0 / length(s1.far - *corner));
+    const Point u2 = (s2.far - *corner) * (1.0 / length(s2.far - *corner));
+    const double opening = std::acos(std::clamp(dot(u1, u2), -1.0, 1.0));
+    if (opening <= kEps || opening >= kPi - kEps) {
+        throw GenerationError("Congé impossible : les deux droites sont alignées");
+    }
+    const double r = std::max(radius, 0.0);
+    const double tangent = r / std::tan(opening / 2);
+    if (tangent > distance(s1.far, *corner) + kEps || tangent > distance(s2.far, *corner) + kEps) {
+        throw GenerationError("Congé impossible : rayon " + std::to_string(radius) +
+                              " trop grand pour l'angle");
+    }
+    const Point t1 = *corner + u1 * tangent;
+    const Point t2 = *corner + u2 * tangent;
+    Point bisector = u1 + u2;
+    bisector = bisector * (1.0 / length(bisector));
+    const Point centre = *corner + bisector * (r / std::sin(opening / 2));
+
+    auto& e1 = std::get<LineShape>(element(first).shape);
+    (s1.nearIsA ? e1.a : e1.b) = t1;
+    auto& e2 = std::get<LineShape>(element(second).shape);
+    (s2.nearIsA ? e2.a : e2.b) = t2;
+
+    const double a1 = toDegrees(std::atan2(t1.y - centre.y, t1.x - centre.x));
+    const double a2 = toDegrees(std::atan2(t2.y - centre.y, t2.x - centre.x));
+    const double forward = normalizeDegrees(a2 - a1);
+    const bool fromFirst = forward <= 180.0;
+    const double start = fromFirst ? a1 : a2;
+    const double sweep = fromFirst ? forward : normalizeDegrees(a1 - a2);
+    return add(ArcShape{centre, r, normalizeDegrees(start), sweep});
+}
+
+ElementId Drawing::AddDimension(double x1, double y1, double x2, double y2, double xr, double yr) {
+    return add(DimensionShape{{x1, y1}, {x2, y2}, {xr, yr}});
+}
+
+ElementId Drawing::AddText(double x, double y, std::string_view text, std::int16_t option,
+                           double size) {
+    return add(TextShape{{x, y}, std::string(text), option, size, StartAngle});
+}
+
+void Drawing::TransformRange(ElementId first, ElementId last, double x, double y, double angle,
+                             double factor) {
+    std::size_t from = indexOf(first);
+    std::size_t to = indexOf(last);
+    if (from > to)
+        std::swap(from, to);
+    const Placement t{factor < 0, angle, {x, y}};
+    for (std::size_t i = from; i <= to; ++i)
+        place(elements_[i].shape, t);
+}
+
+ElementId Drawing::TransformElement(double x, double y, double angle, ElementId id, bool addCopy) {
+    Element copy = element(id);
+    reflectShape(copy.shape, {x, y}, angle);
+    if (!addCopy) {
+        element(id) = copy;
+        return id;
+    }
+    elements_.push_back(std::move(copy));
+    return lastId();
+}
+
+Box Drawing::extents() const {
+    Box box;
+    for (const Element& e : elements_) {
+        if (const auto* l = std::get_if<LineShape>(&e.shape)) {
+            box.add(l->a);
+            box.add(l->b);
+        } else if (const auto* a = std::get_if<ArcShape>(&e.shape)) {
+            box.add(arcBox(*a));
+        }
+    }
+    return box;
+}
+
+bool Drawing::GetExtents(double& xmin, double& ymin, double& xmax, double& ymax) const {
+    const Box box = extents();
+    if (box.empty)
+        return false;
+    xmin = box.xmin;
+    ymin = box.ymin;
+    xmax = box.xmax;
+    ymax = box.ymax;
+    return true;
+}
+
+bool Drawing::GetExtents(float& xmin, float& ymin, float& xmax, float& ymax) const {
+    double a = 0, b = 0, c = 0, d = 0;
+    if (!GetExtents(a, b, c, d))
+        return false;
+    xmin = static_cast<float>(a);
+    ymin = static_cast<float>(b);
+    xmax = static_cast<float>(c);
+    ymax = static_cast<float>(d);
+    return true;
+}
+
+double Drawing::KindLength(std::int16_t lineKind, int, int) const {
+    double total = 0;
+    for (const Element& e : elements_) {
+        if (e.lineKind == lineKind)
+            total += strokeLength(e);
+    }
+    return total;
+}
+
+bool Drawing::contains(ElementId id) const {
+    return id.value >= kFirstElementId && id.value < kFirstElementId + ElementCount();
+}
+
+std::size_t Drawing::indexOf(ElementId id) const {
+    if (!contains(id)) {
+        throw GenerationError("Élément inexistant : " + std::to_string(id.value));
+    }
+    return static_cast<std::size_t>(id.value - kFirstElementId);
+}
+
+const Element& Drawing::element(ElementId id) const {
+    return elements_[indexOf(id)];
+}
+Element& Drawing::element(ElementId id) {
+    return elements_[indexOf(id)];
+}
+
+Point Drawing::midpoint(ElementId id) const {
+    return std::visit(Overloaded{
+                          [](const LineShape& l) { return (l.a + l.b) * 0.5; },
+                          [](const ArcShape& a) { return a.centre; },
+                          [](const DimensionShape& d) { return (d.p1 + d.p2) * 0.5; },
+                          [](const TextShape& t) { return t.position; },
+                      },
+                      element(id).shape);
+}
+
+double Drawing::ElementX(ElementId id) const {
+    return midpoint(id).x;
+}
+double Drawing::ElementY(ElementId id) const {
+    return midpoint(id).y;
+}
+
+double Drawing::ElementHalfLength(ElementId id) const {
+    return std::visit(Overloaded{
+                          [](const LineShape& l) { return distance(l.a, l.b) / 2; },
+                          [](const ArcShape& a) { return a.radius; },
+                          [](const DimensionShape& d) { return distance(d.p1, d.p2) / 2; },
+                          [](const TextShape&) { return 0.0; },
+                      },
+                      element(id).shape);
+}
+
+double Drawing::ElementAngle(ElementId id) const {
+    auto direction = [](Point a, Point b) {
+        return normalizeDegrees(toDegrees(std::atan2(b.y - a.y, b.x - a.x)));
+    };
+    return std::visit(Overloaded{
+                          [&](const LineShape& l) { return direction(l.a, l.b); },
+                          [](const ArcShape& a) { return a.startDeg; },
+                          [&](const DimensionShape& d) { return direction(d.p1, d.p2); },
+                          [](const TextShape& t) { return t.angleDeg; },
+                      },
+                      element(id).shape);
+}
+
+double Drawing::ElementSweep(ElementId id) const {
+    const auto* a = std::get_if<ArcShape>(&element(id).shape);
+    return a ? a->sweepDeg : 0.0;
+}
+
+void Drawing::moveBy(Element& e, Point delta) {
+    place(e.shape, Placement{false, 0.0, delta});
+}
+
+void Drawing::SetElementX(ElementId id, double value) {
+    moveBy(element(id), {value - ElementX(id), 0});
+}
+
+void Drawing::SetElementY(ElementId id, double value) {
+    moveBy(element(id), {0, value - ElementY(id)});
+}
+
+void Drawing::SetElementHalfLength(ElementId id, double value) {
+    const Point mid = midpoint(id);
+    const double current = ElementHalfLength(id);
+    auto scaled = [&](Point p) {
+        return current <= kEps ? p : mid + (p - mid) * (value / current);
+    };
+    std::visit(Overloaded{
+                   [&](LineShape& l) {
+                       l.a = scaled(l.a);
+                       l.b = scaled(l.b);
+                   },
+                   [&](ArcShape& a) { a.radius = std::fabs(value); },
+                   [&](DimensionShape& d) {
+                       d.p1 = scaled(d.p1);
+                       d.p2 = scaled(d.p2);
+                   },
+                   [](TextShape&) {},
+               },
+               element(id).shape);
+}
+
+void Drawing::SetElementAngle(ElementId id, double value) {
+    const Point mid = midpoint(id);
+    const double turn = value - ElementAngle(id);
+    auto turned = [&](Point p) { return mid + rotate(p - mid, turn); };
+    std::visit(Overloaded{
+                   [&](LineShape& l) {
+                       l.a = turned(l.a);
+                       l.b = turned(l.b);
+                   },
+                   [&](ArcShape& a) { a.startDeg = normalizeDegrees(value); },
+                   [&](DimensionShape& d) {
+                       d.p1 = turned(d.p1);
+                       d.p2 = turned(d.p2);
+                       d.ref = turned(d.ref);
+                   },
+                   [&](TextShape& t) { t.angleDeg = normalizeDegrees(value); },
+               },
+               element(id).shape);
+}
+
+void Drawing::DeleteElement(ElementId id) {
+    elements_.erase(elements_.begin() + static_cast<std::ptrdiff_t>(indexOf(id)));
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,93 @@
+#pragma once
+// The drawing control: it holds the elements of one blank, stamps each with the current
+// piece, line kind and variant, and answers the queries and transforms the generators, the
+// regeneration and the files need. Element ids are consecutive from 3 in creation order; an
+// element's id is its position + 3, so deleting one renumbers those after it.
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "drawing/element.h"
+#include "drawing/element_id.h"
+
+namespace brontaxe {
+
+class Drawing {
+  public:
+    // Properties stamped on the next elements; they stay as last set.
+    std::int16_t Piece = 1;
+    std::int16_t LineKind = kind::Cut;
+    std::int16_t LineVariant = 1;
+    float StartAngle = 0;  // start of the next arc, rotation of the next text
+    float Radius = 0;      // radius of the next arc, size of the next text
+
+    std::int32_t ElementCount() const { return static_cast<std::int32_t>(elements_.size()); }
+
+    void ClearDrawing();
+    void BeginDrawing() { ++openPasses_; }
+    void EndDrawing() {
+        if (openPasses_ > 0)
+            --openPasses_;
+    }
+    bool isEditing() const { return openPasses_ > 0; }
+
+    ElementId AddLine(double x1, double y1, double x2, double y2);
+    // Arc of `Radius` from `StartAngle` over `sweep` degrees (negative sweeps run clockwise).
+    ElementId AddArc(double cx, double cy, double sweep);
+    // Rounds the corner between two straight elements: both are trimmed to the tangent points
+    // and the new arc joins them. Throws GenerationError when the radius does not fit.
+    ElementId AddFillet(ElementId first, ElementId second, double radius);
+    ElementId AddDimension(double x1, double y1, double x2, double y2, double xr, double yr);
+    ElementId AddText(double x, double y, std::string_view text, std::int16_t option, double size);
+
+    // Elements first..last in place: factor -1 mirrors them across y = 0, then they turn by
+    // `angle` about the origin and move by (x, y).
+    void TransformRange(ElementId first, ElementId last, double x, double y, double angle,
+                        double factor);
+    // Mirror image of one element about the line through (x, y) at `angle`: added as a new
+    // element when `addCopy` is set (its id returned), else the element itself is mirrored.
+    ElementId TransformElement(double x, double y, double angle, ElementId id, bool addCopy);
+
+    // Bounding box of the blank itself (lines and arcs); false when there are none.
+    bool GetExtents(double& xmin, double& ymin, double& xmax, double& ymax) const;
+    bool GetExtents(float& xmin, float& ymin, float& xmax, float& ymax) const;
+    Box extents() const;
+    float BlankSizeX() const { return static_cast<float>(extents().width()); }
+    float BlankSizeY() const { return static_cast<float>(extents().height()); }
+
+    // Total length in millimetres of the lines and arcs of one line kind.
+    double KindLength(std::int16_t lineKind, int = -1, int = -1) const;
+
+    ShapeType ElementType(ElementId id) const { return element(id).type(); }
+    std::int16_t ElementLineKind(ElementId id) const { return element(id).lineKind; }
+    double ElementX(ElementId id) const;
+    double ElementY(ElementId id) const;
+    double ElementHalfLength(ElementId id) const;
+    double ElementAngle(ElementId id) const;
+    double ElementSweep(ElementId id) const;
+    void SetElementX(ElementId id, double value);
+    void SetElementY(ElementId id, double value);
+    void SetElementHalfLength(ElementId id, double value);
+    void SetElementAngle(ElementId id, double value);
+    void SetElementFlag(ElementId id, std::int32_t value) { element(id).flag = value; }
+    void DeleteElement(ElementId id);
+
+    bool contains(ElementId id) const;
+    const Element& element(ElementId id) const;
+    const std::vector<Element>& elements() const { return elements_; }
+    ElementId firstId() const { return ElementId{kFirstElementId}; }
+    ElementId lastId() const { return ElementId{kFirstElementId + ElementCount() - 1}; }
+
+  private:
+    Element& element(ElementId id);
+    ElementId add(Shape shape);
+    std::size_t indexOf(ElementId id) const;
+    Point midpoint(ElementId id) const;
+    void moveBy(Element& e, Point delta);
+
+    std::vector<Element> elements_;
+    int openPasses_ = 0;
+};
+
+}  // namespace brontaxe

@@ -1,0 +1,81 @@
+#pragma once
+// The elements a drawing holds: a closed set of shapes with the attributes every element
+// carries (line kind, variant, piece).
+
+#include <cstdint>
+#include <string>
+#include <variant>
+
+#include "drawing/geometry.h"
+
+namespace brontaxe {
+
+// Line kinds stamped on elements. Only 1, 2, 4, 5 and 6 are totalled.
+namespace kind {
+inline constexpr std::int16_t Cut = 1;
+inline constexpr std::int16_t PerforatedCrease = 2;
+inline constexpr std::int16_t Auxiliary = 3;
+inline constexpr std::int16_t Perforation = 4;
+inline constexpr std::int16_t HalfCut = 5;
+inline constexpr std::int16_t Crease = 6;
+inline constexpr std::int16_t SectionLine = 7;
+inline constexpr std::int16_t Text = 8;
+}  // namespace kind
+
+// Values returned by Drawing::ElementType.
+enum class ShapeType : std::int16_t {
+    Line = 1,
+    Arc = 5,
+    Dimension = 8,
+    Text = 25,
+    Symbol = 100,
+};
+
+struct LineShape {
+    Point a;
+    Point b;
+};
+
+// Counter-clockwise from startDeg over sweepDeg (0 < sweep <= 360).
+struct ArcShape {
+    Point centre;
+    double radius = 0;
+    double startDeg = 0;
+    double sweepDeg = 0;
+
+    Point start() const { return pointOnCircle(centre, radius, startDeg); }
+    Point end() const { return pointOnCircle(centre, radius, startDeg + sweepDeg); }
+};
+
+// Measures the distance from p1 to p2; `ref` is the reference point that places the
+// dimension line (the chains give (0, y) for a row and (x, 0) for a column).
+struct DimensionShape {
+    Point p1;
+    Point p2;
+    Point ref;
+};
+
+struct TextShape {
+    Point position;
+    std::string text;
+    std::int16_t option = 0;
+    double height = 0;
+    double angleDeg = 0;
+};
+
+using Shape = std::variant<LineShape, ArcShape, DimensionShape, TextShape>;
+
+struct Element {
+    Shape shape;
+    std::int16_t lineKind = kind::Cut;
+    std::int16_t lineVariant = 1;
+    std::int16_t piece = 1;
+    std::int32_t flag = 0;
+
+    ShapeType type() const;
+};
+
+// Length counted in the line totals: lines and arcs only.
+double strokeLength(const Element& e);
+
+}  // namespace brontaxe

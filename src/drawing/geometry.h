@@ -1,0 +1,70 @@
+#pragma once
+// Plane geometry of the drawing: points as small values, one tolerance, angles in degrees at
+// every interface.
+
+#include <cmath>
+
+namespace brontaxe {
+
+// Two coordinates closer than this are the same point (the drawing works in millimetres).
+inline constexpr double kEps = 1e-6;
+inline constexpr double kPi = 3.14159265358979323846;
+
+struct Point {
+    double x = 0;
+    double y = 0;
+
+    friend Point operator+(Point a, Point b) { return {a.x + b.x, a.y + b.y}; }
+    friend Point operator-(Point a, Point b) { return {a.x - b.x, a.y - b.y}; }
+    friend Point operator*(Point a, double k) { return {a.x * k, a.y * k}; }
+    friend Point operator*(double k, Point a) { return {a.x * k, a.y * k}; }
+    friend bool operator==(Point, Point) = default;
+};
+
+inline double dot(Point a, Point b) {
+    return a.x * b.x + a.y * b.y;
+}
+inline double cross(Point a, Point b) {
+    return a.x * b.y - a.y * b.x;
+}
+inline double length(Point a) {
+    return std::hypot(a.x, a.y);
+}
+inline double distance(Point a, Point b) {
+    return length(b - a);
+}
+
+inline bool areNear(double a, double b, double eps = kEps) {
+    return std::fabs(a - b) <= eps;
+}
+inline bool areNear(Point a, Point b, double eps = kEps) {
+    return distance(a, b) <= eps;
+}
+
+inline double toRadians(double degrees) {
+    return degrees * kPi / 180.0;
+}
+inline double toDegrees(double radians) {
+    return radians * 180.0 / kPi;
+}
+
+// Angle in degrees brought into [0, 360).
+double normalizeDegrees(double degrees);
+
+Point rotate(Point p, double degrees);
+Point pointOnCircle(Point centre, double radius, double degrees);
+
+// Mirror image of p about the line through `on` with direction `degrees`.
+Point reflect(Point p, Point on, double degrees);
+
+struct Box {
+    double xmin = 0, ymin = 0, xmax = 0, ymax = 0;
+    bool empty = true;
+
+    void add(Point p);
+    void add(const Box& other);
+    double width() const { return empty ? 0 : xmax - xmin; }
+    double height() const { return empty ? 0 : ymax - ymin; }
+};
+
+}  // namespace brontaxe

@@ -1,0 +1,46 @@
+#pragma once
+// What the main window works on: the model, the drawing control and the settings. The Qt
+// window and the command-line tool both drive the program through a Workbench.
+
+#include <string>
+
+#include "drawing/drawing.h"
+#include "model/model.h"
+#include "platform/profile_file.h"
+
+namespace brontaxe {
+
+struct RegenerationReport {
+    bool drawn = false;   // a generator ran to its end
+    std::string message;  // why nothing, or only part, was drawn (French)
+};
+
+class Workbench {
+  public:
+    explicit Workbench(platform::PrivateProfile settings);
+
+    Model& model() { return model_; }
+    const Model& model() const { return model_; }
+    Drawing& Trazel1() { return drawing_; }
+    const Drawing& Trazel1() const { return drawing_; }
+    const platform::PrivateProfile& settings() const { return settings_; }
+
+    // Start-up values, then the defaults and stored parameters of `Init`.
+    void startUp();
+
+    // Regenerates the drawing of the current code from the model and measures it. A failed
+    // generation is reported, never thrown; the figures then describe what was drawn.
+    RegenerationReport Modifier();
+
+    const std::string& drawingFileName() const { return drawingFileName_; }
+
+  private:
+    void measure();
+
+    platform::PrivateProfile settings_;
+    Model model_;
+    Drawing drawing_;
+    std::string drawingFileName_;
+};
+
+}  // namespace brontaxe

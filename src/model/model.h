@@ -1,0 +1,139 @@
+#pragma once
+// The one parameter block of the program. Every generator, builder and window reads and
+// writes these fields by name; a Workbench owns one instance and passes it by reference.
+//
+// Types follow the stored values: lengths are single-precision millimetres, angles degrees,
+// counts and choices 16-bit integers. Arrays keep the program's own indices: `Majo[1]` to
+// `Majo[16]` are the sixteen allowances (index 0 unused), `IdLignes[1]` to `IdLignes[1000]`
+// the registered element ids (index 0 never filled).
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "drawing/element_id.h"
+
+namespace brontaxe {
+
+inline constexpr int kRegistryCapacity = 1000;
+
+struct Model {
+    // Control flags
+    bool BloqueModif = false;
+    bool Mode3D = false;
+    bool GenEnCours = false;
+
+    // Style identity
+    std::string CodeModele;
+    std::int16_t NumModele = 0;
+    std::int16_t TypeDessus = 0;
+    std::int16_t TypeDessous = 0;
+    std::string Personnalisation;
+
+    // Box dimensions (inside)
+    float Longueur = 0;
+    float Largeur = 0;
+    float Hauteur = 0;
+    std::string ListeFoulages;
+
+    // Board grade
+    std::int16_t NumQualite = 0;
+    float EpaisseurCarton = 0;
+    float Dblmur = 0;
+    std::array<float, 17> Majo{};  // 1..16
+
+    // Style parameters
+    float lgPatte = 0;
+    float patProlong = 0;
+    float anglPc = 0;
+    bool pattesurtete = false;
+    float encoche = 0;
+    float decalenc = 0;
+    float hrabat = 0;
+    bool hrabat_auto = false;
+    float rarrondi = 0;
+    float hrecouvr = 0;
+    float hpatrent = 0;
+    float RcoupPouce = 0;
+    std::int16_t nbmortaise = 0;
+    float lgmortaise = 0;
+    float hmortaise = 0;
+    float RMortaise = 0;
+    float pmortaise = 0;
+    float lgtenon = 0;
+    float htenon = 0;
+    float AngTenon = 0;
+    bool oblique = false;
+    float DecPatte = 0;
+    float LPoign = 0;
+    float HPoign = 0;
+    float DPoign = 0;
+    float EPoign = 0;
+    std::int16_t OptionPoign = 0;
+    std::int16_t NbCases = 0;
+    std::int16_t OptionCrois = 0;
+    float CroisPar1 = 0;
+    float CroisPar2 = 0;
+    float CroisPar3 = 0;
+    float CroisPar4 = 0;
+
+    // Orientation and symmetry
+    std::int16_t senscann = 0;
+    std::int16_t senspass = 0;
+    bool Sym_Verticale = false;
+
+    // Multi-piece options
+    bool CaisseEn2 = false;
+    std::int16_t CaisseEn4 = 0;
+    std::array<std::int16_t, 5> AfficheMorceau{};
+
+    // Imposition
+    float FmtCartonX = 0;
+    float FmtCartonY = 0;
+    std::array<float, 5> Marges{};
+    float EspPoseX = 0;
+    float EspPoseY = 0;
+    std::int16_t NbPoseX = 0;
+    std::int16_t NbPoseY = 0;
+    std::int16_t NbPoses = 0;
+    bool ImposManuelle = false;
+
+    // Generation results
+    float HorsToutX = 0;
+    float HorsToutY = 0;
+    float LgCoupant = 0;
+    float LgPerfoRainant = 0;
+    float LgPerfo = 0;
+    float LgMiChair = 0;
+    float LgRainant = 0;
+    float LgTotal = 0;
+    float SurfDecoupee = 0;
+    float PerteHorsTout = 0;
+    float PerteFormat = 0;
+    std::array<float, 17> PassesMachine{};
+    std::int32_t NbLignes = 0;
+    std::array<ElementId, kRegistryCapacity + 1> IdLignes{};
+
+    // Point registers through which coordinates travel to the drawing
+    float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+    float Xr = 0, Yr = 0;
+    float Xc = 0, Yc = 0;
+    float Rayon = 0, AngleDep = 0, Balayage = 0;
+    float DegRad = 0;
+    std::array<float, 201> PtX{};
+    std::array<float, 201> PtY{};
+
+    // Preferences and paths
+    std::string MajoFefco;
+    std::string Soft3D;
+    std::string Chemin3D;
+    std::string NomModel;
+    std::string RepPalette;
+    std::int16_t TypePalette = 0;
+};
+
+// The start-up values that precede `Init`: the three dimensions the main window puts in its
+// boxes and the preference defaults.
+void setStartupValues(Model& m);
+
+}  // namespace brontaxe

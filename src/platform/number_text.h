@@ -1,0 +1,28 @@
+#pragma once
+// Numbers to text and back, always with a period as the decimal mark whatever the locale.
+
+#include <string>
+#include <string_view>
+
+namespace brontaxe::platform {
+
+// Number text with a leading blank: at most `significantDigits` significant digits (7 for a
+// single), trailing zeros dropped, no zero before the point ( .5), a blank in front of values
+// of zero or more. Very large or small values take the exponent form ( 1E+07).
+std::string numberTextBlank(double value, int significantDigits = 7);
+
+// Plain number text: as above without the leading blank and with a zero before the point
+// (0.5), for labels and text boxes.
+std::string numberText(double value, int significantDigits = 7);
+
+// Fixed formats built from '#', '0' and '.': "#######0.00" (two decimals, at least one integer
+// digit), "####0.000", "#######0." (no decimals, the point kept), "#####" (no digit at all for
+// zero). Rounds half away from zero on the decimal value.
+std::string formatNumber(double value, std::string_view pattern);
+
+// The leading number of a text: blanks skipped, optional sign, digits with "." as the decimal
+// point, optional exponent; reading stops at the first character that cannot continue the
+// number. Text that does not start with a number, or a number out of range, reads as 0.
+double leadingNumber(std::string_view text);
+
+}  // namespace brontaxe::platform
