@@ -188,9 +188,9 @@ ElementId Drawing::AddFillet(ElementId first, ElementId second, double radius) {
     bisector = bisector * (1.0 / length(bisector));
     const Point centre = *corner + bisector * (r / std::sin(opening / 2));
 
-    auto& e1 = std::get<LineShape>(element(first).shape);
+    auto& e1 = std::get<LineShape>(mutableElement(first).shape);
     (s1.nearIsA ? e1.a : e1.b) = t1;
-    auto& e2 = std::get<LineShape>(element(second).shape);
+    auto& e2 = std::get<LineShape>(mutableElement(second).shape);
     (s2.nearIsA ? e2.a : e2.b) = t2;
 
     const double a1 = toDegrees(std::atan2(t1.y - centre.y, t1.x - centre.x));
@@ -226,7 +226,7 @@ ElementId Drawing::TransformElement(double x, double y, double angle, ElementId 
     Element copy = element(id);
     reflectShape(copy.shape, {x, y}, angle);
     if (!addCopy) {
-        element(id) = copy;
+        mutableElement(id) = copy;
         return id;
     }
     elements_.push_back(std::move(copy));
@@ -291,7 +291,7 @@ std::size_t Drawing::indexOf(ElementId id) const {
 const Element& Drawing::element(ElementId id) const {
     return elements_[indexOf(id)];
 }
-Element& Drawing::element(ElementId id) {
+Element& Drawing::mutableElement(ElementId id) {
     return elements_[indexOf(id)];
 }
 
@@ -345,11 +345,11 @@ void Drawing::moveBy(Element& e, Point delta) {
 }
 
 void Drawing::SetElementX(ElementId id, double value) {
-    moveBy(element(id), {value - ElementX(id), 0});
+    moveBy(mutableElement(id), {value - ElementX(id), 0});
 }
 
 void Drawing::SetElementY(ElementId id, double value) {
-    moveBy(element(id), {0, value - ElementY(id)});
+    moveBy(mutableElement(id), {0, value - ElementY(id)});
 }
 
 void Drawing::SetElementHalfLength(ElementId id, double value) {
@@ -370,7 +370,7 @@ void Drawing::SetElementHalfLength(ElementId id, double value) {
                    },
                    [](TextShape&) {},
                },
-               element(id).shape);
+               mutableElement(id).shape);
 }
 
 void Drawing::SetElementAngle(ElementId id, double value) {
@@ -390,7 +390,7 @@ void Drawing::SetElementAngle(ElementId id, double value) {
                    },
                    [&](TextShape& t) { t.angleDeg = normalizeDegrees(value); },
                },
-               element(id).shape);
+               mutableElement(id).shape);
 }
 
 void Drawing::DeleteElement(ElementId id) {

@@ -70,7 +70,7 @@ class Drawing {
     void SetElementY(ElementId id, double value);
     void SetElementHalfLength(ElementId id, double value);
     void SetElementAngle(ElementId id, double value);
-    void SetElementFlag(ElementId id, std::int32_t value) { element(id).flag = value; }
+    void SetElementFlag(ElementId id, std::int32_t value) { mutableElement(id).flag = value; }
     void DeleteElement(ElementId id);
 
     bool contains(ElementId id) const;
@@ -80,7 +80,7 @@ class Drawing {
     ElementId lastId() const { return ElementId{kFirstElementId + ElementCount() - 1}; }
 
   private:
-    Element& element(ElementId id);
+    Element& mutableElement(ElementId id);
     ElementId add(Shape shape);
     std::size_t indexOf(ElementId id) const;
     Point midpoint(ElementId id) const;

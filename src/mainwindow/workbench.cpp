@@ -4,11 +4,11 @@
 #include "platform/errors.h"
 #include "platform/number_text.h"
 #include "platform/rounding.h"
-#include "styles/generators.h"
 
 namespace brontaxe {
 
-Workbench::Workbench(platform::PrivateProfile settings) : settings_(std::move(settings)) {}
+Workbench::Workbench(platform::PrivateProfile settings, GeneratorLookup lookup)
+    : settings_(std::move(settings)), lookup_(lookup) {}
 
 void Workbench::startUp() {
     model_ = Model{};
@@ -28,7 +28,7 @@ RegenerationReport Workbench::Modifier() {
     model_.PassesMachine.fill(0);
     model_.NumModele = roundToInt16(platform::leadingNumber(model_.CodeModele)).value_or(0);
 
-    const Generator generate = findGenerator(model_.CodeModele);
+    const Generator generate = lookup_(model_.CodeModele);
     if (!generate) {
         drawing_.ClearDrawing();
         report.message = "Modèle non disponible : " + model_.CodeModele;

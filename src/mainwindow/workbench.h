@@ -7,6 +7,7 @@
 #include "drawing/drawing.h"
 #include "model/model.h"
 #include "platform/profile_file.h"
+#include "styles/generators.h"
 
 namespace brontaxe {
 
@@ -17,7 +18,10 @@ struct RegenerationReport {
 
 class Workbench {
   public:
-    explicit Workbench(platform::PrivateProfile settings);
+    using GeneratorLookup = Generator (*)(std::string_view code);
+
+    // `lookup` finds the generator of a code; tests may pass their own.
+    explicit Workbench(platform::PrivateProfile settings, GeneratorLookup lookup = &findGenerator);
 
     Model& model() { return model_; }
     const Model& model() const { return model_; }
@@ -38,6 +42,7 @@ class Workbench {
     void measure();
 
     platform::PrivateProfile settings_;
+    GeneratorLookup lookup_;
     Model model_;
     Drawing drawing_;
     std::string drawingFileName_;

@@ -96,7 +96,7 @@ std::string shortestText(double value, int significantDigits, bool zeroBeforePoi
     dropTrailingZeros(d.digits);
     const int exponent = d.pointPos - 1;
     std::string out = d.negative ? "-" : "";
-    if (exponent >= significantDigits || exponent < -5) {
+    if (exponent >= significantDigits || exponent < -4) {
         out += d.digits.substr(0, 1);
         if (d.digits.size() > 1)
             out += "." + d.digits.substr(1);

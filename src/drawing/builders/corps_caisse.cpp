@@ -76,9 +76,13 @@ void drawPanels(Model& m, Drawing& d, const BodyPanels& b, int panelCount, float
     auto rightHalf = [&](int i) { return i % 2 == 0 ? bHalf : a; };
     auto flapTop = [&](int panel) { return h + (panel % 2 == 1 ? b.f1 : b.f2); };
 
-    d.LineKind = kind::Crease;
-    for (int i = 0; i < panelCount; ++i)
+    // Without a glue flap the first panel's edge is a free edge: cut, not creased.
+    const bool glueOnLeft = m.lgPatte > 0;
+    for (int i = 0; i < panelCount; ++i) {
+        d.LineKind = (i == 0 && !glueOnLeft) ? kind::Cut : kind::Crease;
         line(m, d, x(i), 0, x(i), h);
+    }
+    d.LineKind = kind::Crease;
     if (glueOnRight)
         line(m, d, xe, 0, xe, h);
     for (int k = 1; k <= panelCount; ++k) {
@@ -134,7 +138,9 @@ void CorpsCaisse(Model& m, Drawing& d, float p1, float p2, float p3, float p4, f
         const int panelCount = m.CaisseEn4 >= 1 ? 1 : (m.CaisseEn2 ? 2 : 4);
         const bool glueOnRight = m.CaisseEn4 == 4;
         drawPanels(m, d, panels, panelCount, h, a, b, glueOnRight);
-        PatteCollage(m, d, m.lgPatte, h, a, m.anglPc, m.patProlong, 0, 0, 0, false);
+        if (m.lgPatte > 0) {
+            PatteCollage(m, d, m.lgPatte, h, a, m.anglPc, m.patProlong, 0, 0, 0, false);
+        }
         if (glueOnRight) {
             PatteCollage(m, d, m.lgPatte, h, a, m.anglPc, m.patProlong, 2 * m.lgPatte + panels.p1,
                          0, 180, false);

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Sets up a fresh machine, builds and runs the whole test suite.
+#   scripts/test.sh             the normal build, in build/
+#   scripts/test.sh --sanitize  with AddressSanitizer and UndefinedBehaviorSanitizer, in build-asan/
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup-deps.sh
+if [ "${1:-}" = "--sanitize" ]; then
+  BUILD_DIR=build-asan scripts/build.sh -DBRONTAXE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+  export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
+  ctest --test-dir build-asan --output-on-failure -j2
+else
+  scripts/build.sh
+  ctest --test-dir build --output-on-failure -j2
+fi

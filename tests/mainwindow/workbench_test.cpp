@@ -1,0 +1,91 @@
+#include "mainwindow/workbench.h"
+
+#include <gtest/gtest.h>
+
+#include "drawing/biblio.h"
+#include "support/temp_dir.h"
+
+namespace brontaxe {
+namespace {
+
+void drawTooMuch(Model& m, Drawing& d) {
+    GenerationPass pass(m, d);
+    for (int i = 0; i <= kRegistryCapacity; ++i)
+        line(m, d, 0, 0, 1, 0);
+}
+
+Generator lookupWithOverflow(std::string_view code) {
+    if (code == "9999")
+        return &drawTooMuch;
+    return findGenerator(code);
+}
+
+TEST(Workbench, ModifierDrawsTheStartUpBoxAndMeasuresIt) {
+    test::TempDir dir;
+    Workbench wb(platform::PrivateProfile(dir.path()));
+    wb.startUp();
+    const RegenerationReport r = wb.Modifier();
+    ASSERT_TRUE(r.drawn) << r.message;
+    const Model& m = wb.model();
+    EXPECT_EQ(m.NumModele, 201);
+    EXPECT_FLOAT_EQ(m.HorsToutX, 1436);
+    EXPECT_FLOAT_EQ(m.HorsToutY, 500);
+    EXPECT_NEAR(m.LgRainant, 3544, 0.01);
+    EXPECT_GT(m.LgCoupant, 0);
+    EXPECT_EQ(m.LgPerfo, 0);
+    EXPECT_FLOAT_EQ(m.LgTotal, m.LgCoupant + m.LgRainant);
+    EXPECT_EQ(wb.drawingFileName(), "paramQMT.des");
+    EXPECT_FALSE(wb.Trazel1().isEditing());
+}
+
+TEST(Workbench, StoredParametersReachTheDrawing) {
+    test::TempDir dir;
+    test::writeFile(dir / "korparam.ini", "[Brontaxe]\nlongueur= 500\nlgPatte= 30\n");
+    Workbench wb(platform::PrivateProfile(dir.path()));
+    wb.startUp();
+    wb.Modifier();
+    EXPECT_FLOAT_EQ(wb.model().HorsToutX, 30 + 2 * 500 + 2 * 300);
+}
+
+TEST(Workbench, FailedGenerationIsReportedAndTheNextOneWorks) {
+    test::TempDir dir;
+    Workbench wb(platform::PrivateProfile(dir.path()), &lookupWithOverflow);
+    wb.startUp();
+    wb.model().CodeModele = "9999";
+    RegenerationReport r = wb.Modifier();
+    EXPECT_FALSE(r.drawn);
+    EXPECT_NE(r.message.find("1000"), std::string::npos);
+    EXPECT_EQ(wb.Trazel1().ElementCount(), 1000);
+    EXPECT_FALSE(wb.Trazel1().isEditing());
+
+    wb.model().CodeModele = "0201";
+    r = wb.Modifier();
+    EXPECT_TRUE(r.drawn);
+    EXPECT_FLOAT_EQ(wb.model().HorsToutX, 1436);
+}
+
+TEST(Workbench, UnknownCodeClearsTheDrawingAndSaysSo) {
+    test::TempDir dir;
+    Workbench wb(platform::PrivateProfile(dir.path()));
+    wb.startUp();
+    wb.Modifier();
+    wb.model().CodeModele = "0299";
+    const RegenerationReport r = wb.Modifier();
+    EXPECT_FALSE(r.drawn);
+    EXPECT_NE(r.message.find("0299"), std::string::npos);
+    EXPECT_EQ(wb.Trazel1().ElementCount(), 0);
+    EXPECT_EQ(wb.model().HorsToutX, 0);
+    EXPECT_EQ(wb.model().LgTotal, 0);
+}
+
+TEST(Workbench, BlockedRegenerationLeavesTheDrawingAlone) {
+    test::TempDir dir;
+    Workbench wb(platform::PrivateProfile(dir.path()));
+    wb.startUp();
+    wb.model().BloqueModif = true;
+    wb.Modifier();
+    EXPECT_EQ(wb.Trazel1().ElementCount(), 0);
+}
+
+}  // namespace
+}  // namespace brontaxe

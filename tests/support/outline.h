@@ -1,0 +1,29 @@
+#pragma once
+// Checks shared by every style's tests: the cut outline of a blank is closed, and queries
+// that find the lines of a blank by kind and place.
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "drawing/drawing.h"
+
+namespace brontaxe::test {
+
+// Every end of a cut line or arc meets the end of another cut element (within 0.01 mm).
+// On failure, lists the loose ends.
+::testing::AssertionResult cutOutlineIsClosed(const Drawing& d);
+
+std::vector<LineShape> linesOfKind(const Drawing& d, std::int16_t lineKind);
+std::vector<ArcShape> arcsOfKind(const Drawing& d, std::int16_t lineKind);
+std::vector<DimensionShape> dimensions(const Drawing& d);
+
+// Lines of the kind lying on the horizontal y = value (both ends), sorted by their left end.
+std::vector<LineShape> horizontalLinesAt(const Drawing& d, std::int16_t lineKind, double y);
+// Lines of the kind lying on the vertical x = value.
+std::vector<LineShape> verticalLinesAt(const Drawing& d, std::int16_t lineKind, double x);
+
+// True when some dimension measures from a to b (either way round).
+bool hasDimension(const Drawing& d, Point a, Point b, double eps = 0.01);
+
+}  // namespace brontaxe::test
