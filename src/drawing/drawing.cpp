@@ -32,6 +32,11 @@ Box arcBox(const ArcShape& a) {
     return box;
 }
 
+// A sheet stays an upright rectangle: the box of its two transformed corners.
+SheetShape boundingSheet(Point a, Point b) {
+    return {{std::min(a.x, b.x), std::min(a.y, b.y)}, {std::max(a.x, b.x), std::max(a.y, b.y)}};
+}
+
 // Applies a mirror across y = 0 (when `mirror`), a turn about the origin, then a move.
 struct Placement {
     bool mirror;
@@ -66,6 +71,7 @@ void place(Shape& shape, const Placement& t) {
                        s.position = t.apply(s.position);
                        s.angleDeg = normalizeDegrees(t.applyAngle(s.angleDeg));
                    },
+                   [&](SheetShape& r) { r = boundingSheet(t.apply(r.min), t.apply(r.max)); },
                },
                shape);
 }
@@ -88,6 +94,9 @@ void reflectShape(Shape& shape, Point on, double angle) {
                    [&](TextShape& s) {
                        s.position = reflect(s.position, on, angle);
                        s.angleDeg = normalizeDegrees(2 * angle - s.angleDeg);
+                   },
+                   [&](SheetShape& r) {
+                       r = boundingSheet(reflect(r.min, on, angle), reflect(r.max, on, angle));
                    },
                },
                shape);
@@ -122,6 +131,7 @@ ShapeType Element::type() const {
                           [](const ArcShape&) { return ShapeType::Arc; },
                           [](const DimensionShape&) { return ShapeType::Dimension; },
                           [](const TextShape&) { return ShapeType::Text; },
+                          [](const SheetShape&) { return ShapeType::Sheet; },
                       },
                       shape);
 }
@@ -301,6 +311,7 @@ Point Drawing::midpoint(ElementId id) const {
                           [](const ArcShape& a) { return a.centre; },
                           [](const DimensionShape& d) { return (d.p1 + d.p2) * 0.5; },
                           [](const TextShape& t) { return t.position; },
+                          [](const SheetShape& r) { return (r.min + r.max) * 0.5; },
                       },
                       element(id).shape);
 }
@@ -318,6 +329,7 @@ double Drawing::ElementHalfLength(ElementId id) const {
                           [](const ArcShape& a) { return a.radius; },
                           [](const DimensionShape& d) { return distance(d.p1, d.p2) / 2; },
                           [](const TextShape&) { return 0.0; },
+                          [](const SheetShape&) { return 0.0; },
                       },
                       element(id).shape);
 }
@@ -331,6 +343,7 @@ double Drawing::ElementAngle(ElementId id) const {
                           [](const ArcShape& a) { return a.startDeg; },
                           [&](const DimensionShape& d) { return direction(d.p1, d.p2); },
                           [](const TextShape& t) { return t.angleDeg; },
+                          [](const SheetShape&) { return 0.0; },
                       },
                       element(id).shape);
 }
@@ -369,6 +382,7 @@ void Drawing::SetElementHalfLength(ElementId id, double value) {
                        d.p2 = scaled(d.p2);
                    },
                    [](TextShape&) {},
+                   [](SheetShape&) {},
                },
                mutableElement(id).shape);
 }
@@ -389,6 +403,7 @@ void Drawing::SetElementAngle(ElementId id, double value) {
                        d.ref = turned(d.ref);
                    },
                    [&](TextShape& t) { t.angleDeg = normalizeDegrees(value); },
+                   [](SheetShape&) {},
                },
                mutableElement(id).shape);
 }

@@ -37,6 +37,8 @@ std::string dumpElement(const Element& e) {
     } else if (const auto* t = std::get_if<TextShape>(&e.shape)) {
         out = "TEXT " + attributes(e) + " " + point(t->position) + " h" + fixed(t->height) + " a" +
               fixed(t->angleDeg) + " o" + std::to_string(t->option) + " \"" + t->text + "\"";
+    } else if (const auto* r = std::get_if<SheetShape>(&e.shape)) {
+        out = "SHEET " + attributes(e) + " " + point(r->min) + " " + point(r->max);
     }
     return out;
 }

@@ -28,6 +28,7 @@ enum class ShapeType : std::int16_t {
     Arc = 5,
     Dimension = 8,
     Text = 25,
+    Sheet = 40,
     Symbol = 100,
 };
 
@@ -63,7 +64,14 @@ struct TextShape {
     double angleDeg = 0;
 };
 
-using Shape = std::variant<LineShape, ArcShape, DimensionShape, TextShape>;
+// The outline of a board sheet around imposed blanks: not part of the blank, so neither its
+// size nor its totals count it.
+struct SheetShape {
+    Point min;
+    Point max;
+};
+
+using Shape = std::variant<LineShape, ArcShape, DimensionShape, TextShape, SheetShape>;
 
 struct Element {
     Shape shape;
