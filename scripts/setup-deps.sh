@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ clang
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev
+  libgeos-dev
   locales
 )
 

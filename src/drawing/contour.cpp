@@ -1,0 +1,166 @@
+#include "drawing/contour.h"
+
+#include <geos_c.h>
+
+#include <cmath>
+#include <memory>
+#include <unordered_map>
+
+namespace brontaxe {
+namespace {
+
+// One GEOS context per computation, so nothing is shared between callers.
+class GeosContext {
+  public:
+    GeosContext() : handle_(GEOS_init_r()) {
+        GEOSContext_setNoticeHandler_r(handle_, nullptr);
+        GEOSContext_setErrorHandler_r(handle_, nullptr);
+    }
+    ~GeosContext() { GEOS_finish_r(handle_); }
+    GeosContext(const GeosContext&) = delete;
+    GeosContext& operator=(const GeosContext&) = delete;
+
+    GEOSContextHandle_t get() const { return handle_; }
+
+    struct Deleter {
+        GEOSContextHandle_t handle;
+        void operator()(GEOSGeometry* g) const {
+            if (g)
+                GEOSGeom_destroy_r(handle, g);
+        }
+    };
+    using Geometry = std::unique_ptr<GEOSGeometry, Deleter>;
+    Geometry own(GEOSGeometry* g) const { return Geometry(g, Deleter{handle_}); }
+
+  private:
+    GEOSContextHandle_t handle_;
+};
+
+// Joins points closer than the tolerance to one representative, found through a grid of
+// cells the size of the tolerance.
+class PointSnapper {
+  public:
+    explicit PointSnapper(double tolerance) : tolerance_(tolerance) {}
+
+    Point snap(Point p) {
+        const long cx = cell(p.x);
+        const long cy = cell(p.y);
+        for (long dx = -1; dx <= 1; ++dx) {
+            for (long dy = -1; dy <= 1; ++dy) {
+                auto it = cells_.find(key(cx + dx, cy + dy));
+                if (it == cells_.end())
+                    continue;
+                for (const Point& q : it->second) {
+                    if (distance(p, q) <= tolerance_)
+                        return q;
+                }
+            }
+        }
+        cells_[key(cx, cy)].push_back(p);
+        return p;
+    }
+
+  private:
+    long cell(double v) const { return static_cast<long>(std::floor(v / tolerance_)); }
+    static long long key(long x, long y) {
+        return (static_cast<long long>(x) << 32) ^ static_cast<long long>(static_cast<unsigned>(y));
+    }
+
+    double tolerance_;
+    std::unordered_map<long long, std::vector<Point>> cells_;
+};
+
+double ringArea(const std::vector<Point>& ring) {
+    double twice = 0;
+    for (std::size_t i = 0; i + 1 < ring.size(); ++i)
+        twice += cross(ring[i], ring[i + 1]);
+    return std::fabs(twice) / 2;
+}
+
+std::vector<Point> ringPoints(const GeosContext& geos, const GEOSGeometry* ring) {
+    std::vector<Point> points;
+    const GEOSCoordSequence* seq = GEOSGeom_getCoordSeq_r(geos.get(), ring);
+    unsigned int size = 0;
+    if (!seq || !GEOSCoordSeq_getSize_r(geos.get(), seq, &size))
+        return points;
+    for (unsigned int i = 0; i < size; ++i) {
+        double x = 0, y = 0;
+        GEOSCoordSeq_getXY_r(geos.get(), seq, i, &x, &y);
+        points.push_back({x, y});
+    }
+    return points;
+}
+
+GeosContext::Geometry makeLinework(const GeosContext& geos, const std::vector<Segment>& segments,
+                                   double snapTolerance) {
+    PointSnapper snapper(snapTolerance);
+    std::vector<GEOSGeometry*> lines;
+    for (const Segment& s : segments) {
+        const Point a = snapper.snap(s.a);
+        const Point b = snapper.snap(s.b);
+        if (a == b)
+            continue;
+        GEOSCoordSequence* seq = GEOSCoordSeq_create_r(geos.get(), 2, 2);
+        GEOSCoordSeq_setXY_r(geos.get(), seq, 0, a.x, a.y);
+        GEOSCoordSeq_setXY_r(geos.get(), seq, 1, b.x, b.y);
+        lines.push_back(GEOSGeom_createLineString_r(geos.get(), seq));
+    }
+    if (lines.empty())
+        return geos.own(nullptr);
+    return geos.own(GEOSGeom_createCollection_r(geos.get(), GEOS_MULTILINESTRING, lines.data(),
+                                                static_cast<unsigned int>(lines.size())));
+}
+
+}  // namespace
+
+std::vector<Segment> flattenArc(const ArcShape& arc, double tolerance) {
+    const double sweep = toRadians(arc.sweepDeg);
+    int steps = 1;
+    if (arc.radius > tolerance) {
+        const double maxStep = 2 * std::acos(1 - tolerance / arc.radius);
+        steps = std::max(1, static_cast<int>(std::ceil(sweep / maxStep)));
+    }
+    steps = std::min(steps, 4096);
+    std::vector<Segment> segments;
+    Point previous = arc.start();
+    for (int i = 1; i <= steps; ++i) {
+        const Point next = i == steps ? arc.end()
+                                      : pointOnCircle(arc.centre, arc.radius,
+                                                      arc.startDeg + arc.sweepDeg * i / steps);
+        segments.push_back({previous, next});
+        previous = next;
+    }
+    return segments;
+}
+
+OuterContourResult outerContour(const std::vector<Segment>& linework, double snapTolerance) {
+    OuterContourResult result;
+    GeosContext geos;
+    auto lines = makeLinework(geos, linework, snapTolerance);
+    if (!lines)
+        return result;
+    auto noded = geos.own(GEOSNode_r(geos.get(), lines.get()));
+    if (!noded)
+        return result;
+    const GEOSGeometry* nodedPtr = noded.get();
+    auto faces = geos.own(GEOSPolygonize_r(geos.get(), &nodedPtr, 1));
+    if (!faces)
+        return result;
+    auto merged = geos.own(GEOSUnaryUnion_r(geos.get(), faces.get()));
+    if (!merged)
+        return result;
+    const int count = GEOSGetNumGeometries_r(geos.get(), merged.get());
+    for (int i = 0; i < count; ++i) {
+        const GEOSGeometry* polygon = GEOSGetGeometryN_r(geos.get(), merged.get(), i);
+        if (GEOSGeomTypeId_r(geos.get(), polygon) != GEOS_POLYGON)
+            continue;
+        std::vector<Point> ring = ringPoints(geos, GEOSGetExteriorRing_r(geos.get(), polygon));
+        if (ring.size() < 4)
+            continue;
+        result.area += ringArea(ring);
+        result.rings.push_back(std::move(ring));
+    }
+    return result;
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,82 @@
+#include "drawing/contour.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "styles/fco200.h"
+#include "support/style_fixture.h"
+
+namespace brontaxe {
+namespace {
+
+std::vector<Segment> cutLinework(const Drawing& d) {
+    std::vector<Segment> out;
+    for (const Element& e : d.elements()) {
+        if (e.lineKind != kind::Cut)
+            continue;
+        if (const auto* l = std::get_if<LineShape>(&e.shape))
+            out.push_back({l->a, l->b});
+        if (const auto* a = std::get_if<ArcShape>(&e.shape)) {
+            for (const Segment& s : flattenArc(*a, 0.01))
+                out.push_back(s);
+        }
+    }
+    return out;
+}
+
+std::vector<Segment> square(Point origin, double side, double gap = 0) {
+    const Point a = origin, b = origin + Point{side, 0}, c = origin + Point{side, side},
+                d = origin + Point{0, side};
+    return {{a, b}, {b, c}, {c, d}, {d, a + Point{0, gap}}};
+}
+
+TEST(OuterContour, RegularSlottedCaseMatchesTheHandComputedArea) {
+    test::Generated g;
+    Fco0201(g.m, g.d);
+    // Body 1400 x 200; flaps of 150 over 392, 292, 392 and 296 on each side; the glue flap a
+    // trapezoid under its slanted end plus the 4 mm under the slot.
+    const double slantDrop = 32 * std::tan(15 * kPi / 180);
+    const double glueHalf = 32 * (100 + (100 - slantDrop)) / 2 + 4 * 100;
+    const double expected = 1400 * 200 + 2 * 150 * (392 + 292 + 392 + 296) + 2 * glueHalf;
+    const OuterContourResult c = outerContour(cutLinework(g.d));
+    EXPECT_NEAR(c.area, expected, expected * 1e-6);
+    ASSERT_EQ(c.rings.size(), 1u);
+}
+
+TEST(OuterContour, InnerCutOutsDoNotCountAndArcsAreFlattenedFinely) {
+    test::Generated plain;
+    Fco0201(plain.m, plain.d);
+    test::Generated holes;
+    holes.m.OptionPoign = 1;
+    Fco0201(holes.m, holes.d);
+    EXPECT_NEAR(outerContour(cutLinework(holes.d)).area, outerContour(cutLinework(plain.d)).area,
+                1e-6);
+
+    const ArcShape circle{{10, 10}, 50, 0, 360};
+    const OuterContourResult c = outerContour(flattenArc(circle, 0.01));
+    EXPECT_NEAR(c.area, kPi * 2500, kPi * 2500 * 1e-3);
+}
+
+TEST(OuterContour, EndsWithinTheToleranceJoinAndSeparatePiecesAddUp) {
+    EXPECT_NEAR(outerContour(square({0, 0}, 100, 0.005)).area, 10000, 1e-6);
+    EXPECT_EQ(outerContour(square({0, 0}, 100, 0.5)).area, 0);  // a real gap: no surface
+    auto two = square({0, 0}, 10);
+    for (const auto& s : square({100, 0}, 20))
+        two.push_back(s);
+    const OuterContourResult c = outerContour(two);
+    EXPECT_EQ(c.rings.size(), 2u);
+    EXPECT_NEAR(c.area, 100 + 400, 1e-9);
+    EXPECT_EQ(outerContour({}).area, 0);
+}
+
+TEST(OuterContour, CrossingLinesAreNodedIntoOneOutline) {
+    // A plus sign of two overlapping rectangles drawn as separate outlines.
+    std::vector<Segment> lines = {{{0, 10}, {30, 10}},  {{30, 10}, {30, 20}}, {{30, 20}, {0, 20}},
+                                  {{0, 20}, {0, 10}},   {{10, 0}, {20, 0}},   {{20, 0}, {20, 30}},
+                                  {{20, 30}, {10, 30}}, {{10, 30}, {10, 0}}};
+    EXPECT_NEAR(outerContour(lines).area, 300 + 300 - 100, 1e-9);
+}
+
+}  // namespace
+}  // namespace brontaxe
