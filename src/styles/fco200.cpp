@@ -1,45 +1,81 @@
+// The 0201 and the styles that differ from it only in their flap heights.
+
 #include "styles/fco200.h"
 
 #include "drawing/biblio.h"
 #include "drawing/builders/corps_caisse.h"
 #include "drawing/builders/cotes_caisse.h"
-#include "platform/rounding.h"
+#include "styles/fco200_common.h"
 
 namespace brontaxe {
+namespace {
+
+void drawWithFlaps(Model& m, Drawing& d, int code, float f1, float f2) {
+    SlottedBody b = slottedPanels(m);
+    b.f1 = f1;
+    b.f2 = f2;
+    drawTwoHalves(m, d, b, code);
+}
+
+}  // namespace
 
 void Fco0201(Model& m, Drawing& d) {
-    // The glue flap on the width panel starts the sequence with a width panel.
-    const float first = m.pattesurtete ? m.Largeur : m.Longueur;
-    const float second = m.pattesurtete ? m.Longueur : m.Largeur;
-    const float p1 = first + m.Majo[1];
-    const float p2 = second + m.Majo[2];
-    const float p3 = first + m.Majo[3];
-    const float p4 = second + m.Majo[4];
-    const float h = m.Hauteur / 2 + m.Majo[5] / 2;
-    // Flaps meet in the middle of the width; 0.1 off first so that .5 rounds down.
-    const float flapBase = EntierProche(m.Largeur / 2 - 0.1f);
-    const float f1 = flapBase + m.Majo[6];
-    const float f2 = flapBase + m.Majo[7];
-    const float fmax = f1 > f2 ? f1 : f2;
+    // The flap base is the width even when the glue flap swaps the panels.
+    const float base = roundedFlap(m.Largeur / 2);
+    drawWithFlaps(m, d, 201, base + m.Majo[6], base + m.Majo[7]);
+}
+
+void Fco0202(Model& m, Drawing& d) {
+    const float base = roundedFlap((m.Largeur + m.hrecouvr) / 2);
+    drawWithFlaps(m, d, 202, base + m.Majo[6], base + m.Majo[7]);
+}
+
+void Fco0203(Model& m, Drawing& d) {
+    drawWithFlaps(m, d, 203, m.Largeur + m.Majo[6], m.Largeur + m.Majo[7]);
+}
+
+void Fco0204(Model& m, Drawing& d) {
+    SlottedBody b = slottedPanels(m);
+    setFlapsByPanelKind(m, b, roundedFlap(m.Largeur / 2) + m.Majo[6],
+                        roundedFlap(m.Longueur / 2) + m.Majo[7]);
+    drawTwoHalves(m, d, b, 204);
+}
+
+void Fco0205(Model& m, Drawing& d) {
+    const float base = roundedFlap(m.Longueur / 2);
+    drawWithFlaps(m, d, 205, base + m.Majo[6], base + m.Majo[7]);
+}
+
+void Fco0206(Model& m, Drawing& d) {
+    SlottedBody b = slottedPanels(m);
+    setFlapsByPanelKind(m, b, m.Largeur + m.Majo[6], roundedFlap(m.Longueur / 2) + m.Majo[7]);
+    drawTwoHalves(m, d, b, 206);
+}
+
+void Fco0209(Model& m, Drawing& d) {
+    SlottedBody lower = slottedPanels(m);
+    lower.f1 = roundedFlap(m.Largeur / 2) + m.Majo[6];
+    lower.f2 = roundedFlap(m.Largeur / 2) + m.Majo[7];
+    const SlottedBody& b = lower;
 
     GenerationPass pass(m, d);
-    CorpsCaisse(m, d, p1, p2, p3, p4, h, f1, f2, 0, 0, 0, false);
-    CorpsCaisse(m, d, p1, p2, p3, p4, h, f1, f2, 0, 0, 0, true);
+    CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, m.hrabat, m.hrabat, 0, 0, 0, false);
+    CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, true);
     if (m.Sym_Verticale)
         InversePasses(m);
     d.LineVariant = 1;
     d.Piece = 1;
-    CotesCaisse(m, d, 201, m.lgPatte, p1, p2, p3, p4, fmax, 2 * h, fmax);
-    if (f1 == f2)
-        return;
-    // Unequal flaps: the lower one gets its own dimension.
-    if (f2 < f1) {
-        const float x = m.lgPatte + p1 + p2 / 2;
-        dimension(m, d, x, h, x, h + f2, x, 0);
-    } else {
-        const float x = m.lgPatte + p1 / 2;
-        dimension(m, d, x, h, x, h + f1, x, 0);
-    }
+    CotesCaisse(m, d, 209, m.lgPatte, b.p1, b.p2, b.p3, b.p4, largerFlap(b.f1, b.f2), 2 * b.h,
+                m.hrabat);
+    lowerFlapDimension(m, d, b, -1);
+}
+
+void Fco0232(Model& m, Drawing& d) {
+    drawWithFlaps(m, d, 232, m.hrabat, m.hrabat);
+}
+
+void Fco0233(Model& m, Drawing& d) {
+    drawWithFlaps(m, d, 233, m.hpatrent, m.hpatrent);
 }
 
 }  // namespace brontaxe

@@ -14,7 +14,14 @@ struct GeneratorEntry {
 };
 
 constexpr std::array kGenerators{
-    GeneratorEntry{"0201", &Fco0201},
+    GeneratorEntry{"0200", &Fco0200}, GeneratorEntry{"0200C", &Fco0200C},
+    GeneratorEntry{"0201", &Fco0201}, GeneratorEntry{"0202", &Fco0202},
+    GeneratorEntry{"0203", &Fco0203}, GeneratorEntry{"0204", &Fco0204},
+    GeneratorEntry{"0205", &Fco0205}, GeneratorEntry{"0206", &Fco0206},
+    GeneratorEntry{"0209", &Fco0209}, GeneratorEntry{"0230", &Fco0230},
+    GeneratorEntry{"0231", &Fco0231}, GeneratorEntry{"0232", &Fco0232},
+    GeneratorEntry{"0233", &Fco0233}, GeneratorEntry{"0234", &Fco0234},
+    GeneratorEntry{"0235", &Fco0235},
 };
 
 }  // namespace

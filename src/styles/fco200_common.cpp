@@ -1,0 +1,60 @@
+#include "styles/fco200_common.h"
+
+#include "drawing/biblio.h"
+#include "drawing/builders/corps_caisse.h"
+#include "drawing/builders/cotes_caisse.h"
+#include "platform/rounding.h"
+
+namespace brontaxe {
+
+float roundedFlap(float x) {
+    return EntierProche(x - 0.1f);
+}
+
+SlottedBody slottedPanels(const Model& m) {
+    const float first = m.pattesurtete ? m.Largeur : m.Longueur;
+    const float second = m.pattesurtete ? m.Longueur : m.Largeur;
+    SlottedBody b;
+    b.p1 = first + m.Majo[1];
+    b.p2 = second + m.Majo[2];
+    b.p3 = first + m.Majo[3];
+    b.p4 = second + m.Majo[4];
+    b.h = m.Hauteur / 2 + m.Majo[5] / 2;
+    return b;
+}
+
+void setFlapsByPanelKind(const Model& m, SlottedBody& b, float onLengthPanels,
+                         float onWidthPanels) {
+    b.f1 = m.pattesurtete ? onWidthPanels : onLengthPanels;
+    b.f2 = m.pattesurtete ? onLengthPanels : onWidthPanels;
+}
+
+float largerFlap(float f1, float f2) {
+    return f1 > f2 ? f1 : f2;
+}
+
+void lowerFlapDimension(Model& m, Drawing& d, const SlottedBody& b, float sign) {
+    if (b.f1 == b.f2)
+        return;
+    const bool onPanel2 = b.f2 < b.f1;
+    const float x = onPanel2 ? m.lgPatte + b.p1 + b.p2 / 2 : m.lgPatte + b.p1 / 2;
+    const float flap = onPanel2 ? b.f2 : b.f1;
+    dimension(m, d, x, sign * b.h, x, sign * (b.h + flap), x, 0);
+}
+
+void drawTwoHalves(Model& m, Drawing& d, const SlottedBody& b, int styleCode,
+                   FlapDimension flapDimension) {
+    GenerationPass pass(m, d);
+    CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, false);
+    CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, true);
+    if (m.Sym_Verticale)
+        InversePasses(m);
+    d.LineVariant = 1;
+    d.Piece = 1;
+    const float fmax = largerFlap(b.f1, b.f2);
+    CotesCaisse(m, d, styleCode, m.lgPatte, b.p1, b.p2, b.p3, b.p4, fmax, 2 * b.h, fmax);
+    if (flapDimension == FlapDimension::WhenUnequal || b.f1 < b.f2)
+        lowerFlapDimension(m, d, b, 1);
+}
+
+}  // namespace brontaxe

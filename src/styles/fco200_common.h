@@ -1,0 +1,45 @@
+#pragma once
+// What the slotted styles share: the panels of the body, the two mirrored body halves with
+// their dimension chains, and the flap rounding.
+
+#include "drawing/drawing.h"
+#include "model/model.h"
+
+namespace brontaxe {
+
+struct SlottedBody {
+    float p1 = 0, p2 = 0, p3 = 0, p4 = 0;  // panel widths, left to right
+    float h = 0;                           // half body height
+    float f1 = 0;                          // flaps of panels 1 and 3
+    float f2 = 0;                          // flaps of panels 2 and 4
+};
+
+// Flap rounding: nearest whole millimetre of x - 0.1, so that a half that ends in .5 rounds
+// down. Throws GenerationError when out of range.
+float roundedFlap(float x);
+
+// Panels of a slotted case: length, width, length, width with their allowances (width first
+// when the glue flap sits on the width panel), and half the body height.
+SlottedBody slottedPanels(const Model& m);
+
+// Flaps of a style whose length panels and width panels carry different flaps: when the glue
+// flap sits on the width panel, panel 1 is a width panel and the two flaps change places.
+void setFlapsByPanelKind(const Model& m, SlottedBody& b, float onLengthPanels, float onWidthPanels);
+
+// Which unequal flaps get a dimension of their own.
+enum class FlapDimension { WhenUnequal, WhenFirstIsLower };
+
+// The body as the 0201 draws it: upper and lower halves, passes reversed when mirrored, the
+// dimension chains, and the lower flap's own dimension when the flaps differ. Opens and
+// closes its own generation pass.
+void drawTwoHalves(Model& m, Drawing& d, const SlottedBody& b, int styleCode,
+                   FlapDimension flapDimension = FlapDimension::WhenUnequal);
+
+// The larger flap (the second when equal), as the dimension chains show it.
+float largerFlap(float f1, float f2);
+
+// Dimension of the lower of two unequal flaps at the middle of the panel that carries it,
+// on the half at +h (sign 1) or -h (sign -1).
+void lowerFlapDimension(Model& m, Drawing& d, const SlottedBody& b, float sign);
+
+}  // namespace brontaxe
