@@ -1,0 +1,47 @@
+// How fast a designer sees the blank: a whole regeneration of one style, and of every style
+// the catalogue can draw.
+
+#include <benchmark/benchmark.h>
+
+#include "mainwindow/catalogue.h"
+#include "mainwindow/workbench.h"
+#include "styles/generators.h"
+
+namespace brontaxe {
+namespace {
+
+Workbench startedWorkbench() {
+    // No settings directory: the start-up values, as on a fresh install.
+    Workbench wb(platform::PrivateProfile("/nonexistent/brontaxe-bench"));
+    wb.startUp();
+    return wb;
+}
+
+void BM_Modifier(benchmark::State& state, const char* code) {
+    Workbench wb = startedWorkbench();
+    wb.model().CodeModele = code;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(wb.Modifier());
+    }
+    state.counters["elements"] = wb.Trazel1().ElementCount();
+}
+BENCHMARK_CAPTURE(BM_Modifier, 0201, "0201");
+BENCHMARK_CAPTURE(BM_Modifier, 0200, "0200");
+BENCHMARK_CAPTURE(BM_Modifier, 0231, "0231");
+
+void BM_WholeCatalogue(benchmark::State& state) {
+    Workbench wb = startedWorkbench();
+    std::vector<std::string> codes;
+    for (const auto& code : generatorCodes()) codes.emplace_back(code);
+    for (auto _ : state) {
+        for (const auto& code : codes) {
+            wb.model().CodeModele = code;
+            benchmark::DoNotOptimize(wb.Modifier());
+        }
+    }
+    state.counters["styles"] = static_cast<double>(codes.size());
+}
+BENCHMARK(BM_WholeCatalogue);
+
+}  // namespace
+}  // namespace brontaxe
