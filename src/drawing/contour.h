@@ -10,11 +10,6 @@
 
 namespace brontaxe {
 
-struct Segment {
-    Point a;
-    Point b;
-};
-
 struct OuterContourResult {
     std::vector<std::vector<Point>> rings;  // one closed ring per separate piece
     double area = 0;                        // mm², holes not subtracted

@@ -21,6 +21,11 @@ struct Point {
     friend bool operator==(Point, Point) = default;
 };
 
+struct Segment {
+    Point a;
+    Point b;
+};
+
 inline double dot(Point a, Point b) {
     return a.x * b.x + a.y * b.y;
 }
