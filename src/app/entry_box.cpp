@@ -1,0 +1,28 @@
+#include "app/entry_box.h"
+
+#include <QKeyEvent>
+#include <QTimer>
+
+namespace brontaxe::app {
+
+void EntryBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    // After the click that gave the focus has placed the cursor.
+    QTimer::singleShot(0, this, &QLineEdit::selectAll);
+}
+
+void EntryBox::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    emit committed();
+}
+
+void EntryBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit committed();
+        selectAll();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+}  // namespace brontaxe::app
