@@ -66,6 +66,8 @@ class Drawing {
     // the id of the first element made, or no id when nothing was copied.
     ElementId CopyPose(double cx, double cy, double angle, std::int32_t count, double dx, double dy,
                        std::int16_t mode);
+    // Room for `total` elements, so that an imposition whose size is known allocates once.
+    void reserveElements(std::size_t total) { elements_.reserve(total); }
     // Number of elements of the first pose: those drawn before the first copy.
     std::int32_t blankElementCount() const;
 

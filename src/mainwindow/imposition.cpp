@@ -54,7 +54,7 @@ std::int16_t sheetCount(double sheet, double nest, double margins, double gap, d
                           " : une seule pose comptée");
         return 1;
     }
-    if (*q < 0) {
+    if (sheet - margins < 0) {
         notices.push_back("Les marges dépassent le format en " + axisName(alongX) +
                           " : une seule pose comptée");
         return 1;

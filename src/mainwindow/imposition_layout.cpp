@@ -158,6 +158,7 @@ ImpositionNotices AjouterImpos(Model& m, Drawing& d, const ImpositionSettings& s
                               std::to_string(d.ElementCount()) +
                               " éléments) : seule la première pose est dessinée");
         } else {
+            d.reserveElements(static_cast<std::size_t>(d.ElementCount() * poses + 1));
             drawPoses(m, d, layout, blank);
         }
     }
