@@ -23,7 +23,7 @@ struct ImpositionSettings {
 // kilometre sheet or a mistyped count can neither overflow the 16-bit counts nor freeze the
 // window (100 x 100 poses of a 0201 are under a million elements).
 inline constexpr std::int16_t kMaxPosesPerSide = 100;
-// Above this many elements the copies are not drawn (about 100 MB of drawing): only a blank
+// Above this many elements the copies are not drawn (about 150 MB of drawing): only a blank
 // with thousands of elements imposed 100 x 100 reaches it.
 inline constexpr std::int64_t kMaxImposedElements = 1'500'000;
 
