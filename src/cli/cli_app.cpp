@@ -1,12 +1,14 @@
 #include "cli/cli_app.h"
 
 #include <CLI/CLI.hpp>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/cli_report.h"
 #include "drawing/drawing_dump.h"
+#include "mainwindow/imposition_input.h"
 #include "mainwindow/workbench.h"
 #include "model/model_fields.h"
 #include "platform/number_text.h"
@@ -17,6 +19,15 @@ namespace {
 
 // Inside dimensions beyond this are typing mistakes, not boxes.
 constexpr double kMaxDimension = 10000.0;
+// Sheets, margins and gaps beyond 10 km are typing mistakes too; below that even a kilometre
+// sheet is drawn, with its pose counts capped by the imposition.
+constexpr double kMaxSheetLength = 1.0e7;
+
+struct ImpositionOptions {
+    std::optional<double> formatX, formatY, margeX, margeY, espaceX, espaceY;
+    std::optional<int> posesX, posesY;
+    bool centre = false;
+};
 
 struct Options {
     std::string code;
@@ -25,6 +36,7 @@ struct Options {
     std::vector<std::string> assignments;
     bool dump = false;
     bool listFields = false;
+    ImpositionOptions impos;
 };
 
 void defineOptions(CLI::App& app, Options& o) {
@@ -36,6 +48,16 @@ void defineOptions(CLI::App& app, Options& o) {
         ->check(CLI::Range(1, 100));
     app.add_option("--set", o.assignments, "Champ du modèle : NOM=VALEUR (lgPatte=30, Majo(6)=2)");
     app.add_flag("--dump", o.dump, "Affiche le texte canonique du dessin");
+    ImpositionOptions& i = o.impos;
+    app.add_option("--format-x", i.formatX, "Format Carton en X (mm) : calcule les poses");
+    app.add_option("--format-y", i.formatY, "Format Carton en Y (mm) : calcule les poses");
+    app.add_option("--marge-x", i.margeX, "Marge en X (mm)");
+    app.add_option("--marge-y", i.margeY, "Marge en Y (mm)");
+    app.add_option("--espace-x", i.espaceX, "Espace entre poses en X (mm)");
+    app.add_option("--espace-y", i.espaceY, "Espace entre poses en Y (mm)");
+    app.add_option("--poses-x", i.posesX, "Poses en X : calcule le Format Carton");
+    app.add_option("--poses-y", i.posesY, "Poses en Y : calcule le Format Carton");
+    app.add_flag("--centre", i.centre, "Centré : marges des deux côtés, format centré");
     app.add_flag("--champs", o.listFields, "Liste les champs du modèle que --set accepte");
 }
 
@@ -90,6 +112,60 @@ std::optional<std::string> applyOptions(Model& m, const Options& o) {
     return std::nullopt;
 }
 
+std::optional<std::string> checkLength(const char* caption, const std::optional<double>& v) {
+    if (!v || (std::isfinite(*v) && *v >= 0 && *v <= kMaxSheetLength))
+        return std::nullopt;
+    return std::string(caption) + " incorrect : " + platform::numberText(*v) + " mm (de 0 à " +
+           platform::numberText(kMaxSheetLength) + " mm)";
+}
+
+std::optional<std::string> checkCount(const char* caption, const std::optional<int>& v) {
+    if (!v || *v >= 0)
+        return std::nullopt;
+    return std::string(caption) + " incorrect : " + std::to_string(*v) + " (0 ou plus)";
+}
+
+std::optional<std::string> checkImposition(const ImpositionOptions& i) {
+    const std::pair<const char*, const std::optional<double>*> lengths[] = {
+        {"Format Carton en X", &i.formatX}, {"Format Carton en Y", &i.formatY},
+        {"Marge en X", &i.margeX},          {"Marge en Y", &i.margeY},
+        {"Espace en X", &i.espaceX},        {"Espace en Y", &i.espaceY},
+    };
+    for (const auto& [caption, value] : lengths) {
+        if (auto e = checkLength(caption, *value))
+            return e;
+    }
+    if (auto e = checkCount("Nombre de poses en X", i.posesX))
+        return e;
+    if (auto e = checkCount("Nombre de poses en Y", i.posesY))
+        return e;
+    if ((i.formatX || i.formatY) && (i.posesX || i.posesY))
+        return std::string("donner le Format Carton ou les poses, pas les deux");
+    return std::nullopt;
+}
+
+// The options go through the rules of the window's boxes, in the order a user fills them:
+// gaps and margins, then the sheet or the counts, which choose the mode.
+void applyImposition(Model& m, ImpositionSettings& s, const ImpositionOptions& i) {
+    s.ChkCentre = i.centre;
+    if (i.espaceX)
+        enterPoseGap(m, Axis::X, *i.espaceX);
+    if (i.espaceY)
+        enterPoseGap(m, Axis::Y, *i.espaceY);
+    if (i.margeX)
+        enterMargin(m, s, 0, *i.margeX);
+    if (i.margeY)
+        enterMargin(m, s, 1, *i.margeY);
+    if (i.formatX)
+        enterSheetSize(m, s, Axis::X, *i.formatX);
+    if (i.formatY)
+        enterSheetSize(m, s, Axis::Y, *i.formatY);
+    if (i.posesX)
+        enterPoseCount(m, s, Axis::X, *i.posesX);
+    if (i.posesY)
+        enterPoseCount(m, s, Axis::Y, *i.posesY);
+}
+
 }  // namespace
 
 int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
@@ -121,16 +197,26 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
 
     Workbench wb(platform::PrivateProfile(platform::windowsDirectory(env)));
     wb.startUp();
-    if (auto problem = applyOptions(wb.model(), o)) {
+    std::optional<std::string> problem = applyOptions(wb.model(), o);
+    if (!problem)
+        problem = checkImposition(o.impos);
+    if (problem) {
         err << "Erreur : " << *problem << "\n";
         return 2;
     }
+    applyImposition(wb.model(), wb.imposition(), o.impos);
     const RegenerationReport report = wb.Modifier();
     if (!report.drawn) {
         err << "Erreur : " << report.message << "\n";
         return 1;
     }
+    for (const std::string& notice : report.notices)
+        err << "Attention : " << notice << "\n";
+    const Model& m = wb.model();
+    if (m.ImposManuelle && (m.FmtCartonX < m.HorsToutX || m.FmtCartonY < m.HorsToutY))
+        err << "Attention : le Format Carton est plus petit que la découpe\n";
     printFigures(out, wb);
+    printImposition(out, wb);
     if (o.dump)
         out << dumpDrawing(wb.Trazel1());
     return 0;

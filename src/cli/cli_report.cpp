@@ -3,6 +3,7 @@
 #include <iomanip>
 #include <string>
 
+#include "mainwindow/imposition.h"
 #include "platform/number_text.h"
 #include "resources/string_table.h"
 
@@ -32,6 +33,29 @@ void printFigures(std::ostream& out, const Workbench& wb) {
     lengthLine(out, s.text(605), m.LgRainant);
     lengthLine(out, s.text(606), m.LgTotal);
     out << "Éléments : " << wb.Trazel1().ElementCount() << "\n";
+}
+
+namespace {
+
+std::string wasteText(double percent) {
+    return percent > 0 ? platform::formatNumber(percent, "#######0.00") + " %" : "XXXXXX";
+}
+
+}  // namespace
+
+void printImposition(std::ostream& out, const Workbench& wb) {
+    const Model& m = wb.model();
+    const StringTable& s = StringTable::builtIn();
+    const WasteFigures w = imposedWaste(m);
+    out << s.text(640) << " : " << m.NbPoseX << " x " << m.NbPoseY << " = " << m.NbPoses
+        << (wb.imposition().AvecImpos ? "" : " (non dessinées)") << "\n";
+    out << s.text(630) << " : " << platform::formatNumber(m.FmtCartonX, "#######0") << " x "
+        << platform::formatNumber(m.FmtCartonY, "#######0") << " mm"
+        << (wb.imposition().ChkCentre ? " (" + s.text(1272) + ")" : "") << "\n";
+    out << "Dim. imposée : " << platform::formatNumber(w.ImpX, "#####") << " x "
+        << platform::formatNumber(w.ImpY, "#####") << " mm\n";
+    out << s.text(624) << " " << wasteText(w.PerteHorsTout) << "\n";
+    out << s.text(625) << " " << wasteText(w.PerteFormat) << "\n";
 }
 
 }  // namespace brontaxe::cli

@@ -7,5 +7,7 @@ namespace brontaxe::cli {
 
 // The figures of the last regeneration, with the window's captions.
 void printFigures(std::ostream& out, const Workbench& wb);
+// The pose counts, the sheet, the imposed rectangle and the waste.
+void printImposition(std::ostream& out, const Workbench& wb);
 
 }  // namespace brontaxe::cli

@@ -146,6 +146,7 @@ double strokeLength(const Element& e) {
 
 void Drawing::ClearDrawing() {
     elements_.clear();
+    poseSourceCount_.reset();
 }
 
 ElementId Drawing::add(Shape shape) {
@@ -409,7 +410,71 @@ void Drawing::SetElementAngle(ElementId id, double value) {
 }
 
 void Drawing::DeleteElement(ElementId id) {
-    elements_.erase(elements_.begin() + static_cast<std::ptrdiff_t>(indexOf(id)));
+    const std::size_t index = indexOf(id);
+    elements_.erase(elements_.begin() + static_cast<std::ptrdiff_t>(index));
+    if (poseSourceCount_ && index < *poseSourceCount_)
+        --*poseSourceCount_;
+}
+
+std::int32_t Drawing::blankElementCount() const {
+    return static_cast<std::int32_t>(poseSourceCount_.value_or(elements_.size()));
+}
+
+ElementId Drawing::CopyPose(double cx, double cy, double angle, std::int32_t count, double dx,
+                            double dy, std::int16_t mode) {
+    if (!poseSourceCount_)
+        poseSourceCount_ = elements_.size();
+    const std::size_t source = *poseSourceCount_;
+    if (count <= 0 || source == 0)
+        return ElementId{};
+    const bool mirrorY = mode == 1 || mode == 2;
+    const double turn = (mode == 2 || mode == 3) ? 180.0 : 0.0;
+    const Point centre{cx, cy};
+    // Geometric growth: one reservation per call would reallocate at every pose.
+    const std::size_t needed = elements_.size() + source * static_cast<std::size_t>(count);
+    if (elements_.capacity() < needed)
+        elements_.reserve(std::max(needed, 2 * elements_.capacity()));
+    const std::size_t first = elements_.size();
+    for (std::int32_t k = 1; k <= count; ++k) {
+        const Placement move{mirrorY, turn, {k * dx, k * dy}};
+        const Placement spin{false, angle, centre - rotate(centre, angle)};
+        for (std::size_t i = 0; i < source; ++i) {
+            const ShapeType type = elements_[i].type();
+            if (type == ShapeType::Dimension || type == ShapeType::Sheet)
+                continue;
+            Element copy = elements_[i];
+            place(copy.shape, move);
+            if (angle != 0)
+                place(copy.shape, spin);
+            elements_.push_back(std::move(copy));
+        }
+    }
+    if (elements_.size() == first)
+        return ElementId{};
+    return ElementId{kFirstElementId + static_cast<std::int32_t>(first)};
+}
+
+ElementId Drawing::AddSheetCentred(double width, double height, std::int32_t) {
+    const Box box = extents();
+    const Point centre =
+        box.empty ? Point{} : Point{(box.xmin + box.xmax) / 2, (box.ymin + box.ymax) / 2};
+    const Point half{std::fabs(width) / 2, std::fabs(height) / 2};
+    return addSheet(SheetShape{centre - half, centre + half});
+}
+
+ElementId Drawing::AddSheetAtMargins(double width, double height, double marginX, double marginY,
+                                     std::int32_t) {
+    const Box box = extents();
+    const Point corner = box.empty ? Point{} : Point{box.xmin, box.ymin};
+    const Point low = corner - Point{marginX, marginY};
+    return addSheet(SheetShape{low, low + Point{std::fabs(width), std::fabs(height)}});
+}
+
+// A sheet is no line of the blank: whatever kind is current, it takes the auxiliary one.
+ElementId Drawing::addSheet(SheetShape sheet) {
+    const ElementId id = add(sheet);
+    elements_.back().lineKind = kind::Auxiliary;
+    return id;
 }
 
 }  // namespace brontaxe

@@ -5,6 +5,7 @@
 // element's id is its position + 3, so deleting one renumbers those after it.
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -49,6 +50,34 @@ class Drawing {
     // element when `addCopy` is set (its id returned), else the element itself is mirrored.
     ElementId TransformElement(double x, double y, double angle, ElementId id, bool addCopy);
 
+    // Imposition. A pose is a copy of the blank: every element drawn before the first copy
+    // except dimensions (the chains stay on the first pose only) and sheet outlines. `count`
+    // copies are made, the k-th placed by
+    //   mode 0: moved by k x (dx, dy);
+    //   mode 1: mirrored across the x axis (y = 0), then moved;
+    //   mode 2: mirrored across the y axis (x = 0), then moved;
+    //   mode 3: turned half a turn about the origin, then moved;
+    // and finally turned by `angle` degrees about (cx, cy), the centre of the copy's cell.
+    // The turns and mirrors work about the origin because the generators build every blank
+    // on its axes (glue-flap edge at x = 0, mirrored body halves about y = 0, the front edge
+    // of a folder at y = 0, folders symmetric about x = 0): a turned copy is then put back in
+    // its cell by a plain offset, and flaps that stick out on one side of a row land beside
+    // the short flaps of the next. Copies keep their line kind, variant and piece. Returns
+    // the id of the first element made, or no id when nothing was copied.
+    ElementId CopyPose(double cx, double cy, double angle, std::int32_t count, double dx, double dy,
+                       std::int16_t mode);
+    // Room for `total` elements, so that an imposition whose size is known allocates once.
+    void reserveElements(std::size_t total) { elements_.reserve(total); }
+    // Number of elements of the first pose: those drawn before the first copy.
+    std::int32_t blankElementCount() const;
+
+    // Sheet outline (a SheetShape, outside the blank's size and totals) of the given size,
+    // centred on the drawn poses; the last argument is unused and kept at 0.
+    ElementId AddSheetCentred(double width, double height, std::int32_t = 0);
+    // Sheet outline whose lower-left corner lies the margins below and left of the poses.
+    ElementId AddSheetAtMargins(double width, double height, double marginX, double marginY,
+                                std::int32_t = 0);
+
     // Bounding box of the blank itself (lines and arcs); false when there are none.
     bool GetExtents(double& xmin, double& ymin, double& xmax, double& ymax) const;
     bool GetExtents(float& xmin, float& ymin, float& xmax, float& ymax) const;
@@ -82,12 +111,16 @@ class Drawing {
   private:
     Element& mutableElement(ElementId id);
     ElementId add(Shape shape);
+    ElementId addSheet(SheetShape sheet);
     std::size_t indexOf(ElementId id) const;
     Point midpoint(ElementId id) const;
     void moveBy(Element& e, Point delta);
 
     std::vector<Element> elements_;
     int openPasses_ = 0;
+    // Elements of the blank that CopyPose copies, fixed by the first copy; cleared with the
+    // drawing. Copying only these keeps an imposition linear in the number of poses.
+    std::optional<std::size_t> poseSourceCount_;
 };
 
 }  // namespace brontaxe

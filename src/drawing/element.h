@@ -71,6 +71,10 @@ struct SheetShape {
     Point max;
 };
 
+// Flag of a sheet outline whose flute runs along the sheet's width (flute direction 1); the
+// view and the writers hatch such a sheet along X.
+inline constexpr std::int32_t kFlagFluteAlongX = 13;
+
 using Shape = std::variant<LineShape, ArcShape, DimensionShape, TextShape, SheetShape>;
 
 struct Element {

@@ -1,5 +1,7 @@
 #include "mainwindow/workbench.h"
 
+#include <algorithm>
+
 #include "model/model_init.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
@@ -12,6 +14,7 @@ Workbench::Workbench(platform::PrivateProfile settings, GeneratorLookup lookup)
 
 void Workbench::startUp() {
     model_ = Model{};
+    imposition_ = ImpositionSettings{};
     model_.BloqueModif = true;
     setStartupValues(model_);
     model_.CodeModele = "0201";
@@ -42,13 +45,29 @@ RegenerationReport Workbench::Modifier() {
         }
         model_.GenEnCours = false;
     }
-    measure();
+    measureSize();
+    impose(report);
+    measureTotals();
     return report;
 }
 
-void Workbench::measure() {
+void Workbench::measureSize() {
     model_.HorsToutX = drawing_.BlankSizeX();
     model_.HorsToutY = drawing_.BlankSizeY();
+}
+
+// The sheet figures always follow the blank; the copies are drawn only around a blank that
+// was drawn to its end.
+void Workbench::impose(RegenerationReport& report) {
+    ImpositionNotices notices = brontaxe::CalImpos(model_, imposition_);
+    if (imposition_.AvecImpos && report.drawn) {
+        ImpositionNotices more = brontaxe::AjouterImpos(model_, drawing_, imposition_);
+        notices.insert(notices.end(), more.begin(), more.end());
+    }
+    report.notices.insert(report.notices.end(), notices.begin(), notices.end());
+}
+
+void Workbench::measureTotals() {
     drawing_.BeginDrawing();
     model_.LgCoupant = static_cast<float>(drawing_.KindLength(kind::Cut, -1, -1));
     model_.LgPerfoRainant = static_cast<float>(drawing_.KindLength(kind::PerforatedCrease, -1, -1));
@@ -58,6 +77,50 @@ void Workbench::measure() {
     drawing_.EndDrawing();
     model_.LgTotal = model_.LgCoupant + model_.LgPerfoRainant + model_.LgPerfo + model_.LgMiChair +
                      model_.LgRainant;
+}
+
+}  // namespace brontaxe
+
+namespace brontaxe {
+
+RegenerationReport Workbench::MajImpos() {
+    ImpositionNotices notices = MajImposFigures(model_, imposition_);
+    RegenerationReport report = Modifier();
+    // Modifier recomputes the same figures: keep each word once.
+    for (const std::string& n : notices) {
+        if (std::find(report.notices.begin(), report.notices.end(), n) == report.notices.end())
+            report.notices.push_back(n);
+    }
+    return report;
+}
+
+ImpositionEntry Workbench::afterEntry(BoxEntry entry) {
+    ImpositionEntry result;
+    result.warn = entry.warn;
+    if (entry.taken)
+        result.report = MajImpos();
+    return result;
+}
+
+ImpositionEntry Workbench::enterSheetSize(Axis axis, double value) {
+    return afterEntry(brontaxe::enterSheetSize(model_, imposition_, axis, value));
+}
+
+ImpositionEntry Workbench::enterMargin(int index, double value) {
+    return afterEntry(brontaxe::enterMargin(model_, imposition_, index, value));
+}
+
+ImpositionEntry Workbench::enterPoseCount(Axis axis, double value) {
+    return afterEntry(brontaxe::enterPoseCount(model_, imposition_, axis, value));
+}
+
+ImpositionEntry Workbench::enterPoseGap(Axis axis, double value) {
+    return afterEntry(brontaxe::enterPoseGap(model_, axis, value));
+}
+
+RegenerationReport Workbench::toggleCentre(bool checked) {
+    imposition_.ChkCentre = checked;
+    return MajImpos();
 }
 
 }  // namespace brontaxe

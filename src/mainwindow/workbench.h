@@ -3,8 +3,10 @@
 // window and the command-line tool both drive the program through a Workbench.
 
 #include <string>
+#include <vector>
 
 #include "drawing/drawing.h"
+#include "mainwindow/imposition_input.h"
 #include "model/model.h"
 #include "platform/profile_file.h"
 #include "styles/generators.h"
@@ -12,8 +14,15 @@
 namespace brontaxe {
 
 struct RegenerationReport {
-    bool drawn = false;   // a generator ran to its end
-    std::string message;  // why nothing, or only part, was drawn (French)
+    bool drawn = false;                // a generator ran to its end
+    std::string message;               // why nothing, or only part, was drawn (French)
+    std::vector<std::string> notices;  // values the regeneration had to correct (French)
+};
+
+// An entry in one of the imposition boxes and the regeneration it caused.
+struct ImpositionEntry {
+    bool warn = false;  // the window selects the box's text again
+    RegenerationReport report;
 };
 
 class Workbench {
@@ -38,13 +47,32 @@ class Workbench {
 
     const std::string& drawingFileName() const { return drawingFileName_; }
 
+    // Imposition (frames "Poses" and "Format Carton").
+    ImpositionSettings& imposition() { return imposition_; }
+    const ImpositionSettings& imposition() const { return imposition_; }
+    ImpositionNotices CalImpos() { return brontaxe::CalImpos(model_, imposition_); }
+    ImpositionNotices AjouterImpos() {
+        return brontaxe::AjouterImpos(model_, drawing_, imposition_);
+    }
+    // Figures brought up to date, then the regeneration.
+    RegenerationReport MajImpos();
+    ImpositionEntry enterSheetSize(Axis axis, double value);
+    ImpositionEntry enterMargin(int index, double value);
+    ImpositionEntry enterPoseCount(Axis axis, double value);
+    ImpositionEntry enterPoseGap(Axis axis, double value);
+    RegenerationReport toggleCentre(bool checked);
+
   private:
-    void measure();
+    void measureSize();
+    void impose(RegenerationReport& report);
+    void measureTotals();
+    ImpositionEntry afterEntry(BoxEntry entry);
 
     platform::PrivateProfile settings_;
     GeneratorLookup lookup_;
     Model model_;
     Drawing drawing_;
+    ImpositionSettings imposition_;
     std::string drawingFileName_;
 };
 

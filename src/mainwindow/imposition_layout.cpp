@@ -1,0 +1,176 @@
+// Drawing the poses: the grid of copies, the nesting rules of the styles that interlock, and
+// the sheet outline.
+
+#include <cmath>
+#include <string>
+
+#include "mainwindow/imposition.h"
+
+namespace brontaxe {
+namespace {
+
+enum class Nest {
+    Plain,
+    HalfBoxPairs,  // 0200, 0200C for the TREMALUXE profile: even rows face their odd row
+    Lid0210,       // lids over dust flaps, even rows mirrored left to right
+    Lid0211,       // lids over dust flaps, rows as drawn
+    LidAndBottom,  // 0212, 0215, 0713: even rows turned, lid faces lid and bottom faces bottom
+    Folder,        // 0421, 0427, 0429: even columns upside down, columns closer
+};
+
+struct Layout {
+    Nest nest = Nest::Plain;
+    double pitchX = 0;  // from one column to the next
+    double stepY = 0;   // from one row to the next
+    double evenStep = 0;
+    double oddStep = 0;
+    // A mirror across an axis sends the blank's [min, max] to [-max, -min]; adding min + max
+    // puts the copy back in its own cell. For a blank drawn right of x = 0 that is one blank
+    // width to the right, and to the left when the vertical symmetry has put the blank on the
+    // other side of the axis.
+    double backX = 0;
+    double backY = 0;
+};
+
+struct Cell {
+    double dx = 0;
+    double dy = 0;
+    std::int16_t mode = 0;
+};
+
+bool isHalfBoxPairs(const Model& m) {
+    const std::string& code = m.CodeModele;
+    return m.Personnalisation == "TREMALUXE" &&
+           (code == "0200" || code == "0200C" || code == "0200c");
+}
+
+Layout layoutFor(const Model& m, const Box& blank) {
+    Layout l;
+    const std::string& code = m.CodeModele;
+    const double W = m.Largeur;
+    const double plainStep = double{m.HorsToutY} + m.EspPoseY;
+    l.pitchX = double{m.HorsToutX} + m.EspPoseX;
+    l.stepY = plainStep;
+    l.backX = blank.xmin + blank.xmax;
+    l.backY = blank.ymin + blank.ymax;
+    const NestingOffsets n = nestingOffsets(m);
+    if (isHalfBoxPairs(m)) {
+        l.nest = Nest::HalfBoxPairs;
+    } else if (code == "0210" || code == "0211") {
+        l.nest = code == "0210" ? Nest::Lid0210 : Nest::Lid0211;
+        l.stepY = plainStep - n.dY;
+    } else if (code == "0212" || code == "0215" || code == "0713") {
+        l.nest = Nest::LidAndBottom;
+        // Lid side against lid side going into an even row, bottom against bottom going into
+        // an odd one; over two rows the saving is the lid depth less a dust flap.
+        const double lid = W + m.Majo[6] + m.Majo[7] + m.hpatrent;
+        const double overlap = code == "0212" ? 0.0 : m.hrecouvr;
+        const double evenTerm = W / 2 - m.hrabat + overlap;
+        const double oddTerm = lid - W / 2 - overlap;
+        l.evenStep = plainStep - evenTerm;
+        l.oddStep = plainStep - oddTerm;
+    } else if (code == "0421" || code == "0427" || code == "0429") {
+        l.nest = Nest::Folder;
+        l.pitchX -= n.dX;
+    }
+    return l;
+}
+
+// A nesting that would put a row on or below the previous one comes from absurd parameters;
+// the plain grid is drawn instead.
+bool isSound(const Layout& l) {
+    switch (l.nest) {
+        case Nest::LidAndBottom:
+            return std::isfinite(l.evenStep) && std::isfinite(l.oddStep) && l.evenStep > 0 &&
+                   l.oddStep > 0 && std::isfinite(l.pitchX) && l.pitchX > 0;
+        default:
+            return std::isfinite(l.stepY) && l.stepY > 0 && std::isfinite(l.pitchX) && l.pitchX > 0;
+    }
+}
+
+Cell cellAt(const Layout& l, int i, int j, double accX) {
+    const double row = (j - 1) * l.stepY;
+    const bool evenRow = j % 2 == 0;
+    switch (l.nest) {
+        case Nest::Plain:
+        case Nest::Lid0211:
+            return {accX, row, 0};
+        case Nest::HalfBoxPairs:
+            return evenRow ? Cell{accX, row + l.backY, 1} : Cell{accX, row, 0};
+        case Nest::Lid0210:
+            return evenRow ? Cell{accX + l.backX, row, 2} : Cell{accX, row, 0};
+        case Nest::LidAndBottom: {
+            const double dy = (j / 2) * l.evenStep + ((j - 1) / 2) * l.oddStep;
+            return evenRow ? Cell{accX + l.backX, dy, 3} : Cell{accX, dy, 0};
+        }
+        case Nest::Folder:
+            return i % 2 == 0 ? Cell{accX, row + l.backY, 1} : Cell{accX, row, 0};
+    }
+    return {accX, row, 0};
+}
+
+void drawPoses(const Model& m, Drawing& d, const Layout& l, const Box& blank) {
+    double accX = 0;
+    for (int i = 1; i <= m.NbPoseX; ++i) {
+        for (int j = 1; j <= m.NbPoseY; ++j) {
+            if (i == 1 && j == 1)
+                continue;  // the generated blank itself
+            const Cell c = cellAt(l, i, j, accX);
+            // The centre of the copy's cell, on a grid whose origin is the blank's corner.
+            const double cx = blank.xmin + accX + l.pitchX / 2;
+            const double cy = blank.ymin + c.dy + l.stepY / 2;
+            d.CopyPose(cx, cy, 0, 1, c.dx, c.dy, c.mode);
+        }
+        accX += l.pitchX;
+    }
+}
+
+void addSheet(Model& m, Drawing& d, const ImpositionSettings& s) {
+    const ElementId sheet =
+        s.ChkCentre ? d.AddSheetCentred(m.FmtCartonX, m.FmtCartonY, 0)
+                    : d.AddSheetAtMargins(m.FmtCartonX, m.FmtCartonY, m.Marges[0], m.Marges[1], 0);
+    if (m.senscann == 1 && sheet.value > 2)
+        d.SetElementFlag(sheet, kFlagFluteAlongX);
+}
+
+}  // namespace
+
+ImpositionNotices AjouterImpos(Model& m, Drawing& d, const ImpositionSettings& s) {
+    ImpositionNotices notices;
+    const Box blank = d.extents();
+    d.BeginDrawing();
+    const std::int64_t poses = std::int64_t{m.NbPoseX} * m.NbPoseY;
+    if (!blank.empty && poses > 1) {
+        Layout layout = layoutFor(m, blank);
+        if (!isSound(layout) && layout.nest != Nest::Plain) {
+            notices.push_back(
+                "Imbrication impossible avec ces dimensions : poses en grille simple");
+            layout = Layout{Nest::Plain, double{m.HorsToutX} + m.EspPoseX,
+                            double{m.HorsToutY} + m.EspPoseY};
+        }
+        if (!isSound(layout)) {
+            notices.push_back(
+                "Espace entre poses trop négatif : seule la première pose est "
+                "dessinée");
+        } else if (std::int64_t{d.ElementCount()} * poses > kMaxImposedElements) {
+            notices.push_back("Imposition trop grande pour être dessinée (" +
+                              std::to_string(poses) + " poses de " +
+                              std::to_string(d.ElementCount()) +
+                              " éléments) : seule la première pose est dessinée");
+        } else {
+            d.reserveElements(static_cast<std::size_t>(d.ElementCount() * poses + 1));
+            drawPoses(m, d, layout, blank);
+        }
+    }
+    if (!m.ImposManuelle) {
+        const Box drawn = d.extents();
+        const double f = s.ChkCentre ? 2.0 : 1.0;
+        m.FmtCartonX = static_cast<float>(drawn.width() + m.Marges[0] * f);
+        m.FmtCartonY = static_cast<float>(drawn.height() + m.Marges[1] * f);
+    }
+    addSheet(m, d, s);
+    d.EndDrawing();
+    return notices;
+}
+
+}  // namespace brontaxe

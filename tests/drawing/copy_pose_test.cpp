@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include "drawing/drawing.h"
+
+namespace brontaxe {
+namespace {
+
+// An L of two cut lines and a crease arc, off the axes so that every mirror shows, and one
+// dimension that the copies leave behind.
+Drawing lShape() {
+    Drawing d;
+    d.LineKind = kind::Cut;
+    d.LineVariant = 2;
+    d.Piece = 3;
+    d.AddLine(10, 20, 40, 20);
+    d.AddLine(10, 20, 10, 30);
+    d.LineKind = kind::Crease;
+    d.StartAngle = 0;
+    d.Radius = 5;
+    d.AddArc(40, 25, 90);
+    d.AddDimension(10, 20, 40, 20, 0, 0);
+    return d;
+}
+
+const LineShape& lineAt(const Drawing& d, std::int32_t id) {
+    return std::get<LineShape>(d.element(ElementId{id}).shape);
+}
+
+TEST(CopyPose, ModesPlaceTheCopyThenMoveIt) {
+    struct Case {
+        std::int16_t mode;
+        Point a, b;  // the first line of the copy
+    };
+    // Offset (100, 200): mode 1 mirrors across y = 0, 2 across x = 0, 3 turns half a turn.
+    const Case cases[] = {
+        {0, {110, 220}, {140, 220}},
+        {1, {110, 180}, {140, 180}},
+        {2, {90, 220}, {60, 220}},
+        {3, {90, 180}, {60, 180}},
+    };
+    for (const Case& c : cases) {
+        Drawing d = lShape();
+        const ElementId first = d.CopyPose(0, 0, 0, 1, 100, 200, c.mode);
+        ASSERT_EQ(first.value, 7) << c.mode;
+        const LineShape& l = lineAt(d, 7);
+        EXPECT_TRUE(areNear(l.a, c.a) && areNear(l.b, c.b))
+            << "mode " << c.mode << ": (" << l.a.x << ", " << l.a.y << ") (" << l.b.x << ", "
+            << l.b.y << ")";
+        // The arc keeps its radius and length whatever the mode.
+        EXPECT_NEAR(d.KindLength(kind::Crease), 2 * (5 * kPi / 2), 1e-9) << c.mode;
+    }
+}
+
+TEST(CopyPose, MirroredArcsStayOnTheirMirroredPoints) {
+    Drawing d = lShape();
+    d.CopyPose(0, 0, 0, 1, 0, 0, 1);
+    const auto& arc = std::get<ArcShape>(d.element(ElementId{9}).shape);
+    // The original runs from (45, 25) to (40, 30); its mirror from (40, -30) to (45, -25).
+    EXPECT_TRUE(areNear(arc.start(), {40, -30}, 1e-9));
+    EXPECT_TRUE(areNear(arc.end(), {45, -25}, 1e-9));
+}
+
+TEST(CopyPose, CopiesKeepKindVariantPieceAndLeaveDimensionsAndSheetsBehind) {
+    Drawing d = lShape();
+    d.LineKind = kind::Text;
+    d.Piece = 1;
+    const ElementId first = d.CopyPose(0, 0, 0, 3, 100, 0, 0);
+    EXPECT_EQ(first.value, 7);
+    ASSERT_EQ(d.ElementCount(), 4 + 3 * 3);
+    EXPECT_EQ(d.lastId().value, d.ElementCount() + 2);
+    for (std::int32_t id = 7; id <= d.lastId().value; ++id) {
+        const Element& e = d.element(ElementId{id});
+        EXPECT_NE(e.type(), ShapeType::Dimension);
+        EXPECT_EQ(e.lineVariant, 2);
+        EXPECT_EQ(e.piece, 3);
+    }
+    EXPECT_EQ(d.element(ElementId{9}).lineKind, kind::Crease);
+    // The third copy sits three offsets away.
+    EXPECT_TRUE(areNear(lineAt(d, 13).a, {310, 20}));
+    EXPECT_NEAR(d.KindLength(kind::Cut), 4 * 40, 1e-9);
+}
+
+TEST(CopyPose, LaterCopiesCopyTheBlankOnlySoTheDrawingGrowsLinearly) {
+    Drawing d = lShape();
+    for (int k = 1; k <= 50; ++k)
+        d.CopyPose(0, 0, 0, 1, 100.0 * k, 0, 0);
+    EXPECT_EQ(d.ElementCount(), 4 + 50 * 3);
+    EXPECT_EQ(d.blankElementCount(), 4);
+    EXPECT_NEAR(d.extents().width(), 50 * 100 + 35, 1e-9);
+    d.ClearDrawing();
+    d.AddLine(0, 0, 1, 0);
+    EXPECT_EQ(d.blankElementCount(), 1);
+}
+
+TEST(CopyPose, AngleTurnsTheCopyAboutTheCentreOfItsCell) {
+    Drawing d = lShape();
+    d.CopyPose(10, 20, 90, 1, 0, 0, 0);
+    const LineShape& l = lineAt(d, 7);
+    EXPECT_TRUE(areNear(l.a, {10, 20}));
+    EXPECT_TRUE(areNear(l.b, {10, 50}));
+}
+
+TEST(CopyPose, NothingToCopyOrNoCountMakesNothing) {
+    Drawing empty;
+    EXPECT_FALSE(empty.CopyPose(0, 0, 0, 1, 10, 0, 0).valid());
+    Drawing d = lShape();
+    EXPECT_FALSE(d.CopyPose(0, 0, 0, 0, 10, 0, 0).valid());
+    EXPECT_FALSE(d.CopyPose(0, 0, 0, -5, 10, 0, 0).valid());
+    EXPECT_EQ(d.ElementCount(), 4);
+}
+
+TEST(Sheet, CentredOrAtMarginsAndOutsideSizeAndTotals) {
+    Drawing d = lShape();  // cut and crease box: (10, 20) to (45, 30)
+    const double cut = d.KindLength(kind::Cut);
+    d.LineKind = kind::Cut;
+    const ElementId centred = d.AddSheetCentred(55, 30, 0);
+    const ElementId margins = d.AddSheetAtMargins(100, 50, 5, 15, 0);
+    EXPECT_EQ(centred.value, 7);
+    EXPECT_EQ(margins.value, 8);
+    const auto& c = std::get<SheetShape>(d.element(centred).shape);
+    EXPECT_TRUE(areNear(c.min, {0, 10}) && areNear(c.max, {55, 40}));
+    const auto& m = std::get<SheetShape>(d.element(margins).shape);
+    EXPECT_TRUE(areNear(m.min, {5, 5}) && areNear(m.max, {105, 55}));
+    EXPECT_EQ(d.element(margins).lineKind, kind::Auxiliary);
+    EXPECT_EQ(d.ElementType(margins), ShapeType::Sheet);
+    EXPECT_NEAR(d.extents().width(), 35, 1e-9);
+    EXPECT_NEAR(d.KindLength(kind::Cut), cut, 1e-9);
+    d.SetElementFlag(margins, kFlagFluteAlongX);
+    EXPECT_EQ(d.element(margins).flag, 13);
+}
+
+}  // namespace
+}  // namespace brontaxe
