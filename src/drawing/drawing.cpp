@@ -247,6 +247,8 @@ ElementId Drawing::TransformElement(double x, double y, double angle, ElementId 
 Box Drawing::extents() const {
     Box box;
     for (const Element& e : elements_) {
+        if (!isShown(e))
+            continue;
         if (const auto* l = std::get_if<LineShape>(&e.shape)) {
             box.add(l->a);
             box.add(l->b);
@@ -282,10 +284,18 @@ bool Drawing::GetExtents(float& xmin, float& ymin, float& xmax, float& ymax) con
 double Drawing::KindLength(std::int16_t lineKind, int, int) const {
     double total = 0;
     for (const Element& e : elements_) {
-        if (e.lineKind == lineKind)
+        if (e.lineKind == lineKind && isShown(e))
             total += strokeLength(e);
     }
     return total;
+}
+
+bool Drawing::SetFilter(std::string_view expression) {
+    auto parsed = ElementFilter::parse(expression);
+    if (!parsed)
+        return false;
+    filter_ = std::move(*parsed);
+    return true;
 }
 
 bool Drawing::contains(ElementId id) const {

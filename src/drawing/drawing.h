@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "drawing/element.h"
+#include "drawing/element_filter.h"
 #include "drawing/element_id.h"
 
 namespace brontaxe {
@@ -108,6 +109,12 @@ class Drawing {
     ElementId firstId() const { return ElementId{kFirstElementId}; }
     ElementId lastId() const { return ElementId{kFirstElementId + ElementCount() - 1}; }
 
+    // Hides the elements the expression selects from display, measures and files. An
+    // expression this control cannot read is refused (false) and the filter stays as it was.
+    bool SetFilter(std::string_view expression);
+    const ElementFilter& filter() const { return filter_; }
+    bool isShown(const Element& e) const { return filter_.hidesNothing() || !filter_.hides(e); }
+
   private:
     Element& mutableElement(ElementId id);
     ElementId add(Shape shape);
@@ -118,6 +125,7 @@ class Drawing {
 
     std::vector<Element> elements_;
     int openPasses_ = 0;
+    ElementFilter filter_ = *ElementFilter::parse("");
     // Elements of the blank that CopyPose copies, fixed by the first copy; cleared with the
     // drawing. Copying only these keeps an imposition linear in the number of poses.
     std::optional<std::size_t> poseSourceCount_;
