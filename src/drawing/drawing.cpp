@@ -181,11 +181,11 @@ ElementId Drawing::AddFillet(ElementId first, ElementId second, double radius) {
     }
     if (!(radius >= 0))
         throw GenerationError("Congé impossible : rayon négatif");
-    if (areNear(l1->a, l1->b) || areNear(l2->a, l2->b))
-        throw GenerationError("Congé impossible : élément de longueur nulle");
     // A zero radius leaves a sharp corner: the lines are brought to meet, no arc is made.
     if (radius == 0 && sharedEnd(*l1, *l2))
         return ElementId{};
+    if (areNear(l1->a, l1->b) || areNear(l2->a, l2->b))
+        throw GenerationError("Congé impossible : élément de longueur nulle");
     const auto corner = lineIntersection(*l1, *l2);
     if (!corner)
         throw GenerationError("Congé impossible : les deux droites sont parallèles");

@@ -48,6 +48,7 @@ void RabatOppose(Model& m, Drawing& d, float W, float D, float a7, float a8, flo
     lineTo(m, d, W, 0);
     foldCrease(m, d, W);
     if (a10 > 0 && D - a8 > a10) {
+        d.LineKind = kind::Cut;
         fillet(m, d, shoulder, tabSide, a10);
         fillet(m, d, tabEnd, tabSide, a10);
     }
@@ -70,8 +71,10 @@ void RabatLateral(Model& m, Drawing& d, float W, float E, float a9, float a10, f
     foldCrease(m, d, W);
     // The step is at least 2 * a10 high (RabatsCouvercle sees to it), so the rounding of its
     // outer corner always fits.
-    if (slanted && a10 > 0)
+    if (slanted && a10 > 0) {
+        d.LineKind = kind::Cut;
         fillet(m, d, bottom, rise, a10);
+    }
     placeFeature(m, d, first, x, y, angle, mirrored);
 }
 
