@@ -72,7 +72,7 @@ TEST_F(LiddedBody, LidTuckInAndDustFlapsStandWhereTheSizesPutThem) {
     EXPECT_NEAR(d.BlankSizeX(), 1436, 1e-3);
     EXPECT_NEAR(d.BlankSizeY(), 880, 1e-3);
     EXPECT_TRUE(outlineClosed());
-    EXPECT_TRUE(test::noCutDrawnTwice(d));
+    EXPECT_TRUE(test::noLineDrawnTwice(d));
 }
 
 TEST_F(LiddedBody, DustFlapsHigherThanTheLidShareItsEdgeWithoutCuttingTwice) {
@@ -81,7 +81,7 @@ TEST_F(LiddedBody, DustFlapsHigherThanTheLidShareItsEdgeWithoutCuttingTwice) {
         dustFlap = flap;
         both();
         EXPECT_TRUE(outlineClosed()) << flap;
-        EXPECT_TRUE(test::noCutDrawnTwice(d)) << flap;
+        EXPECT_TRUE(test::noLineDrawnTwice(d)) << flap;
     }
 }
 
@@ -99,7 +99,7 @@ TEST_F(LiddedBody, GlueFlapMovesAfterPanelFourWhenItSitsOnTheWidth) {
     ASSERT_EQ(freeEdge.size(), 2u);
     EXPECT_NEAR(freeEdge[1].b.y, 100 - 33 * std::tan(toRadians(15)), 1e-3);
     EXPECT_TRUE(outlineClosed());
-    EXPECT_TRUE(test::noCutDrawnTwice(d));
+    EXPECT_TRUE(test::noLineDrawnTwice(d));
 }
 
 TEST_F(LiddedBody, RecordsPanelsAndFlapsForEachHalf) {

@@ -57,7 +57,7 @@ TEST_F(ShapedBottom, PrincipalFlapOnTheLengthPanelOppositeTwoPanelsFurther) {
     EXPECT_EQ(test::verticalLinesAt(d, kind::Crease, 436).size(), 2u);
     EXPECT_EQ(test::verticalLinesAt(d, kind::Cut, 1436).size(), 2u);
     EXPECT_TRUE(test::cutOutlineIsClosed(d));
-    EXPECT_TRUE(test::noCutDrawnTwice(d));
+    EXPECT_TRUE(test::noLineDrawnTwice(d));
 }
 
 TEST_F(ShapedBottom, WiderWidthPanelsTakeThePrincipalFlapAndUnequalLengthsStillMeet) {
@@ -65,7 +65,7 @@ TEST_F(ShapedBottom, WiderWidthPanelsTakeThePrincipalFlapAndUnequalLengthsStillM
     EXPECT_TRUE(spans(kind::Cut, -250, 339, 531));  // principal on panel 2 (336..736)
     EXPECT_TRUE(spans(kind::Cut, -150, 1038 + 125 + 5, 1038 + 275));  // opposite on panel 4
     EXPECT_TRUE(test::cutOutlineIsClosed(d));
-    EXPECT_TRUE(test::noCutDrawnTwice(d));
+    EXPECT_TRUE(test::noLineDrawnTwice(d));
 }
 
 TEST_F(ShapedBottom, PassesGoToTheHalfNamedAndHandHolesOnlyToAnUpperOne) {

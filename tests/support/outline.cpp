@@ -117,8 +117,8 @@ std::vector<LineShape> verticalLinesAt(const Drawing& d, std::int16_t lineKind, 
     return sortedBy(out, false);
 }
 
-::testing::AssertionResult noCutDrawnTwice(const Drawing& d) {
-    const std::vector<LineShape> cuts = linesOfKind(d, kind::Cut);
+::testing::AssertionResult noLineDrawnTwice(const Drawing& d, std::int16_t lineKind) {
+    const std::vector<LineShape> cuts = linesOfKind(d, lineKind);
     std::ostringstream out;
     int twice = 0;
     for (std::size_t i = 0; i < cuts.size(); ++i) {
@@ -144,7 +144,7 @@ std::vector<LineShape> verticalLinesAt(const Drawing& d, std::int16_t lineKind, 
     }
     if (twice == 0)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << twice << " cuts drawn twice:" << out.str();
+    return ::testing::AssertionFailure() << twice << " lines drawn twice:" << out.str();
 }
 
 bool hasDimension(const Drawing& d, Point a, Point b, double eps) {

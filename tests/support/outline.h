@@ -26,8 +26,9 @@ std::vector<LineShape> horizontalLinesAt(const Drawing& d, std::int16_t lineKind
 // Lines of the kind lying on the vertical x = value.
 std::vector<LineShape> verticalLinesAt(const Drawing& d, std::int16_t lineKind, double x);
 
-// Pairs of cut lines that lie on one line and share more than 0.01 mm: a cut drawn twice.
-::testing::AssertionResult noCutDrawnTwice(const Drawing& d);
+// Pairs of lines of one kind (cuts unless told) that lie on one line and share more than
+// 0.01 mm: a line drawn twice.
+::testing::AssertionResult noLineDrawnTwice(const Drawing& d, std::int16_t lineKind = kind::Cut);
 
 // True when some dimension measures from a to b (either way round).
 bool hasDimension(const Drawing& d, Point a, Point b, double eps = 0.01);

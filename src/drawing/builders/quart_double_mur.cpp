@@ -33,7 +33,8 @@ QuarterSizes quarterSizes(const Model& m, float b, float h, float f) {
         const float T = h - mj[3] + mj[5];
         return {h, T, T, 2 * b - mj[2] + mj[4]};
     }
-    return {h, h, f, 0};
+    // A negative height (-4800 among them) leaves the side walls without corner flaps.
+    return {h, h, std::max(f, 0.0f), 0};
 }
 
 void recordPasses(Model& m, const QuarterSizes& s, float a, float b, float f) {
@@ -83,7 +84,7 @@ void drawCornerCreases(Model& m, Drawing& d, const Quarter& q, float f, bool k1,
         line(m, d, a - q.s1, b, std::max(0.0f, a - q.s1 - V), b + q.s.T);
     if (k2)
         line(m, d, a, b, a + V, std::max(0.0f, b - V));
-    if (k3) {
+    if (k3 && q.top > b + kEps) {
         const float half = m.Longueur / 2;
         float endY = half >= q.s.E() && f >= kVariantLimit ? b + q.s.F : b + half;
         float endX = a + V;
