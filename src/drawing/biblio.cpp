@@ -85,7 +85,18 @@ ElementId emitText(Model& m, Drawing& d, std::string_view text, std::int16_t opt
 
 ElementId fillet(Model& m, Drawing& d, ElementId first, ElementId second, float radius) {
     ensureRegistryRoom(m);
-    return registerElement(m, d.AddFillet(first, second, radius));
+    const ElementId id = d.AddFillet(first, second, radius);
+    // A zero radius only joins the lines: there is no arc to register.
+    return id.valid() ? registerElement(m, id) : id;
+}
+
+ElementId text(Model& m, Drawing& d, float x, float y, std::string_view content,
+               std::int16_t option, float size, float angle) {
+    m.Xc = x;
+    m.Yc = y;
+    m.Rayon = size;
+    m.AngleDep = angle;
+    return emitText(m, d, content, option, size);
 }
 
 int beginFeature(const Model& m) {

@@ -36,6 +36,12 @@ ElementId dimension(Model& m, Drawing& d, float x1, float y1, float x2, float y2
 // Text at (Xc, Yc), size `Rayon`, turned by `AngleDep`, on line kind 8.
 ElementId emitText(Model& m, Drawing& d, std::string_view text, std::int16_t option, float size);
 
+// Text at (x, y), `size` high, turned by `angle` degrees.
+ElementId text(Model& m, Drawing& d, float x, float y, std::string_view content,
+               std::int16_t option, float size, float angle);
+
+// Rounds the corner between two registered lines and registers the arc. A zero radius joins
+// the lines at their corner without an arc and registers nothing (the id returned is invalid).
 ElementId fillet(Model& m, Drawing& d, ElementId first, ElementId second, float radius);
 
 // A builder remembers where its elements start, draws in its own coordinates, then places

@@ -113,6 +113,10 @@ CornerSide cornerSide(const LineShape& l, Point corner) {
     return {nearIsA ? l.b : l.a, nearIsA};
 }
 
+bool sharedEnd(const LineShape& l1, const LineShape& l2) {
+    return areNear(l1.a, l2.a) || areNear(l1.a, l2.b) || areNear(l1.b, l2.a) || areNear(l1.b, l2.b);
+}
+
 std::optional<Point> lineIntersection(const LineShape& l1, const LineShape& l2) {
     const Point d1 = l1.b - l1.a;
     const Point d2 = l2.b - l2.a;
@@ -176,6 +180,13 @@ ElementId Drawing::AddFillet(ElementId first, ElementId second, double radius) {
     if (!l1 || !l2) {
         throw GenerationError("Congé impossible : les deux éléments doivent être des droites");
     }
+    if (!(radius >= 0))
+        throw GenerationError("Congé impossible : rayon négatif");
+    // A zero radius leaves a sharp corner: the lines are brought to meet, no arc is made.
+    if (radius == 0 && sharedEnd(*l1, *l2))
+        return ElementId{};
+    if (areNear(l1->a, l1->b) || areNear(l2->a, l2->b))
+        throw GenerationError("Congé impossible : élément de longueur nulle");
     const auto corner = lineIntersection(*l1, *l2);
     if (!corner)
         throw GenerationError("Congé impossible : les deux droites sont parallèles");
@@ -187,30 +198,30 @@ ElementId Drawing::AddFillet(ElementId first, ElementId second, double radius) {
     if (opening <= kEps || opening >= kPi - kEps) {
         throw GenerationError("Congé impossible : les deux droites sont alignées");
     }
-    const double r = std::max(radius, 0.0);
-    const double tangent = r / std::tan(opening / 2);
+    const double tangent = radius / std::tan(opening / 2);
     if (tangent > distance(s1.far, *corner) + kEps || tangent > distance(s2.far, *corner) + kEps) {
         throw GenerationError("Congé impossible : rayon " + std::to_string(radius) +
                               " trop grand pour l'angle");
     }
     const Point t1 = *corner + u1 * tangent;
     const Point t2 = *corner + u2 * tangent;
-    Point bisector = u1 + u2;
-    bisector = bisector * (1.0 / length(bisector));
-    const Point centre = *corner + bisector * (r / std::sin(opening / 2));
-
     auto& e1 = std::get<LineShape>(mutableElement(first).shape);
     (s1.nearIsA ? e1.a : e1.b) = t1;
     auto& e2 = std::get<LineShape>(mutableElement(second).shape);
     (s2.nearIsA ? e2.a : e2.b) = t2;
+    if (radius == 0)
+        return ElementId{};
 
+    Point bisector = u1 + u2;
+    bisector = bisector * (1.0 / length(bisector));
+    const Point centre = *corner + bisector * (radius / std::sin(opening / 2));
     const double a1 = toDegrees(std::atan2(t1.y - centre.y, t1.x - centre.x));
     const double a2 = toDegrees(std::atan2(t2.y - centre.y, t2.x - centre.x));
     const double forward = normalizeDegrees(a2 - a1);
     const bool fromFirst = forward <= 180.0;
     const double start = fromFirst ? a1 : a2;
     const double sweep = fromFirst ? forward : normalizeDegrees(a1 - a2);
-    return add(ArcShape{centre, r, normalizeDegrees(start), sweep});
+    return add(ArcShape{centre, radius, normalizeDegrees(start), sweep});
 }
 
 ElementId Drawing::AddDimension(double x1, double y1, double x2, double y2, double xr, double yr) {

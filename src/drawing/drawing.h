@@ -38,7 +38,9 @@ class Drawing {
     // Arc of `Radius` from `StartAngle` over `sweep` degrees (negative sweeps run clockwise).
     ElementId AddArc(double cx, double cy, double sweep);
     // Rounds the corner between two straight elements: both are trimmed to the tangent points
-    // and the new arc joins them. Throws GenerationError when the radius does not fit.
+    // and the new arc joins them. Throws GenerationError when the radius does not fit, the
+    // lines are parallel or one has no length. A zero radius makes no arc: both lines are
+    // brought to meet at the corner and the returned id is invalid.
     ElementId AddFillet(ElementId first, ElementId second, double radius);
     ElementId AddDimension(double x1, double y1, double x2, double y2, double xr, double yr);
     ElementId AddText(double x, double y, std::string_view text, std::int16_t option, double size);

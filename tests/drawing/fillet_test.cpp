@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "drawing/biblio.h"
 #include "drawing/drawing.h"
 #include "platform/errors.h"
 
@@ -74,6 +75,54 @@ TEST(AddFillet, ImpossibleFilletsAreReportedAndChangeNothing) {
     withArc.Radius = 1;
     const ElementId arc = withArc.AddArc(0, 0, 90);
     EXPECT_THROW(withArc.AddFillet(l, arc, 1), GenerationError);
+}
+
+}  // namespace
+}  // namespace brontaxe
+
+namespace brontaxe {
+namespace {
+
+TEST(AddFillet, ZeroRadiusLeavesASharpCornerWithoutAnyArc) {
+    Corner met;
+    EXPECT_FALSE(met.d.AddFillet(met.along, met.other, 0).valid());
+    EXPECT_EQ(met.d.ElementCount(), 2);
+    EXPECT_TRUE(areNear(met.line(met.along).b, {0, 0}));
+
+    // Lines short of their corner are brought to meet there.
+    Drawing d;
+    const ElementId a = d.AddLine(100, 0, 20, 0);
+    const ElementId b = d.AddLine(0, 20, 0, 100);
+    EXPECT_FALSE(d.AddFillet(a, b, 0).valid());
+    EXPECT_EQ(d.ElementCount(), 2);
+    EXPECT_TRUE(areNear(std::get<LineShape>(d.element(a).shape).b, {0, 0}));
+    EXPECT_TRUE(areNear(std::get<LineShape>(d.element(b).shape).a, {0, 0}));
+
+    // A zero radius against a null edge that already touches the corner is harmless too.
+    Drawing null;
+    const ElementId edge = null.AddLine(0, 0, 50, 0);
+    const ElementId point = null.AddLine(50, 0, 50, 0);
+    EXPECT_FALSE(null.AddFillet(edge, point, 0).valid());
+}
+
+TEST(AddFillet, NegativeRadiiAndNullEdgesAreReported) {
+    Corner c;
+    EXPECT_THROW(c.d.AddFillet(c.along, c.other, -1), GenerationError);
+    Drawing d;
+    const ElementId edge = d.AddLine(0, 0, 50, 0);
+    const ElementId point = d.AddLine(50, 0, 50, 0);
+    EXPECT_THROW(d.AddFillet(edge, point, 2), GenerationError);
+    EXPECT_EQ(d.ElementCount(), 2);
+}
+
+TEST(AddFillet, TheRegisteringFilletSkipsTheRegistryWhenNoArcIsMade) {
+    Model m;
+    Corner c;
+    EXPECT_FALSE(fillet(m, c.d, c.along, c.other, 0).valid());
+    EXPECT_EQ(m.NbLignes, 0);
+    const ElementId arc = fillet(m, c.d, c.along, c.other, 5);
+    EXPECT_EQ(m.NbLignes, 1);
+    EXPECT_EQ(m.IdLignes[1], arc);
 }
 
 }  // namespace

@@ -56,6 +56,25 @@ TEST(Emission, ChainsStartWhereThePreviousLineEndedAndFeaturesArePlaced) {
     EXPECT_NEAR(m.DegRad, kPi / 180, 1e-7);
 }
 
+TEST(Emission, TextsTravelThroughTheRegistersOnTheTextKind) {
+    Model m;
+    Drawing d;
+    GenerationPass pass(m, d);
+    d.LineKind = kind::Crease;
+    const ElementId id = text(m, d, 12, 34, "Rainant", 1, 5, 90);
+    EXPECT_EQ(m.IdLignes[1], id);
+    EXPECT_EQ(d.ElementLineKind(id), kind::Text);
+    EXPECT_EQ(d.ElementType(id), ShapeType::Text);
+    const auto& t = std::get<TextShape>(d.element(id).shape);
+    EXPECT_TRUE(areNear(t.position, {12, 34}));
+    EXPECT_EQ(t.text, "Rainant");
+    EXPECT_EQ(t.option, 1);
+    EXPECT_DOUBLE_EQ(t.height, 5);
+    EXPECT_DOUBLE_EQ(t.angleDeg, 90);
+    EXPECT_EQ(m.Xc, 12);
+    EXPECT_EQ(m.AngleDep, 90);
+}
+
 TEST(DemiEncoches, OverridesOffsetsAndCentring) {
     Model m;
     m.encoche = 8;

@@ -1,11 +1,12 @@
 #include "support/outline.h"
 
 #include <algorithm>
+#include <cmath>
 #include <sstream>
 
 namespace brontaxe::test {
 
-::testing::AssertionResult cutOutlineIsClosed(const Drawing& d) {
+std::vector<Point> looseCutEnds(const Drawing& d) {
     std::vector<Point> ends;
     for (const Element& e : d.elements()) {
         if (e.lineKind != kind::Cut)
@@ -22,24 +23,31 @@ namespace brontaxe::test {
             ends.push_back(a->end());
         }
     }
-    if (ends.empty())
-        return ::testing::AssertionFailure() << "the drawing has no cut line";
-    std::ostringstream loose;
-    int looseCount = 0;
+    std::vector<Point> loose;
     for (std::size_t i = 0; i < ends.size(); ++i) {
-        int meeting = 0;
-        for (std::size_t j = 0; j < ends.size(); ++j) {
-            if (i != j && areNear(ends[i], ends[j], 0.01))
-                ++meeting;
-        }
-        if (meeting == 0) {
-            loose << " (" << ends[i].x << ", " << ends[i].y << ")";
-            ++looseCount;
-        }
+        bool meets = false;
+        for (std::size_t j = 0; j < ends.size() && !meets; ++j)
+            meets = i != j && areNear(ends[i], ends[j], 0.01);
+        if (!meets)
+            loose.push_back(ends[i]);
     }
-    if (looseCount == 0)
+    return loose;
+}
+
+::testing::AssertionResult cutOutlineIsClosed(const Drawing& d) {
+    const bool anyCut = std::any_of(d.elements().begin(), d.elements().end(), [](const Element& e) {
+        return e.lineKind == kind::Cut && (std::holds_alternative<LineShape>(e.shape) ||
+                                           std::holds_alternative<ArcShape>(e.shape));
+    });
+    if (!anyCut)
+        return ::testing::AssertionFailure() << "the drawing has no cut line";
+    const std::vector<Point> loose = looseCutEnds(d);
+    if (loose.empty())
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << looseCount << " loose cut ends:" << loose.str();
+    std::ostringstream out;
+    for (const Point& p : loose)
+        out << " (" << p.x << ", " << p.y << ")";
+    return ::testing::AssertionFailure() << loose.size() << " loose cut ends:" << out.str();
 }
 
 std::vector<LineShape> linesOfKind(const Drawing& d, std::int16_t lineKind) {
@@ -107,6 +115,36 @@ std::vector<LineShape> verticalLinesAt(const Drawing& d, std::int16_t lineKind, 
         }
     }
     return sortedBy(out, false);
+}
+
+::testing::AssertionResult noLineDrawnTwice(const Drawing& d, std::int16_t lineKind) {
+    const std::vector<LineShape> cuts = linesOfKind(d, lineKind);
+    std::ostringstream out;
+    int twice = 0;
+    for (std::size_t i = 0; i < cuts.size(); ++i) {
+        const Point a = cuts[i].a;
+        const Point dir = cuts[i].b - a;
+        const double len = length(dir);
+        if (len <= 0.01)
+            continue;
+        const Point u = dir * (1.0 / len);
+        for (std::size_t j = i + 1; j < cuts.size(); ++j) {
+            const Point p = cuts[j].a - a;
+            const Point q = cuts[j].b - a;
+            if (std::fabs(cross(u, p)) > 0.01 || std::fabs(cross(u, q)) > 0.01)
+                continue;
+            const double lo = std::max(0.0, std::min(dot(u, p), dot(u, q)));
+            const double hi = std::min(len, std::max(dot(u, p), dot(u, q)));
+            if (hi - lo > 0.01) {
+                ++twice;
+                out << " (" << a.x << ", " << a.y << ")-(" << cuts[i].b.x << ", " << cuts[i].b.y
+                    << ")";
+            }
+        }
+    }
+    if (twice == 0)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << twice << " lines drawn twice:" << out.str();
 }
 
 bool hasDimension(const Drawing& d, Point a, Point b, double eps) {

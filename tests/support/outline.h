@@ -13,6 +13,9 @@ namespace brontaxe::test {
 // Every end of a cut line or arc meets the end of another cut element (within 0.01 mm).
 // On failure, lists the loose ends.
 ::testing::AssertionResult cutOutlineIsClosed(const Drawing& d);
+// The cut ends that meet no other cut end (within 0.01 mm): the free ends of relief cuts, or
+// the faults of an open outline.
+std::vector<Point> looseCutEnds(const Drawing& d);
 
 std::vector<LineShape> linesOfKind(const Drawing& d, std::int16_t lineKind);
 std::vector<ArcShape> arcsOfKind(const Drawing& d, std::int16_t lineKind);
@@ -22,6 +25,10 @@ std::vector<DimensionShape> dimensions(const Drawing& d);
 std::vector<LineShape> horizontalLinesAt(const Drawing& d, std::int16_t lineKind, double y);
 // Lines of the kind lying on the vertical x = value.
 std::vector<LineShape> verticalLinesAt(const Drawing& d, std::int16_t lineKind, double x);
+
+// Pairs of lines of one kind (cuts unless told) that lie on one line and share more than
+// 0.01 mm: a line drawn twice.
+::testing::AssertionResult noLineDrawnTwice(const Drawing& d, std::int16_t lineKind = kind::Cut);
 
 // True when some dimension measures from a to b (either way round).
 bool hasDimension(const Drawing& d, Point a, Point b, double eps = 0.01);

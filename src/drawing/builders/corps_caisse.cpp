@@ -3,9 +3,8 @@
 #include <array>
 
 #include "drawing/biblio.h"
-#include "drawing/builders/body_panels.h"
+#include "drawing/builders/body_features.h"
 #include "drawing/builders/patte_collage.h"
-#include "drawing/builders/poignees.h"
 
 namespace brontaxe {
 
@@ -29,19 +28,14 @@ BodyPanels applyPieceVariants(const Model& m, BodyPanels b) {
 namespace {
 
 void recordPasses(Model& m, const BodyPanels& b, float h, bool lowerHalf) {
+    recordBodyPasses(m, b, h);
     auto& p = m.PassesMachine;
-    p[0] = m.lgPatte;
-    p[1] = b.p1;
-    p[2] = b.p2;
-    p[3] = b.p3;
-    p[4] = b.p4;
     const std::size_t flaps = lowerHalf ? 11 : 6;
     p[flaps] = m.patProlong;
     p[flaps + 1] = b.f1;
     p[flaps + 2] = b.f2;
     p[flaps + 3] = b.f1;
     p[flaps + 4] = b.f2;
-    p[16] += h;
     if (m.CaisseEn2 || m.CaisseEn4 >= 1) {
         if (p[4] != 0)
             p[2] = p[4];
@@ -104,24 +98,6 @@ void drawPanels(Model& m, Drawing& d, const BodyPanels& b, int panelCount, float
     lineTo(m, d, x(0), h);
 }
 
-void drawHandHoles(Model& m, Drawing& d, const BodyPanels& b, float h) {
-    if (m.OptionPoign < 1 || m.CaisseEn4 != 0)
-        return;
-    const float xa = m.lgPatte;
-    float first = 0;
-    float second = 0;
-    if (b.p1 >= b.p2) {
-        first = xa + b.p1 + b.p2 / 2;
-        second = xa + b.p1 + b.p2 + b.p3 + b.p4 / 2;
-    } else {
-        first = xa + b.p1 / 2;
-        second = xa + b.p1 + b.p2 + b.p3 / 2;
-    }
-    Poignees(m, d, first, h, 0, false);
-    if (!m.CaisseEn2)
-        Poignees(m, d, second, h, 0, false);
-}
-
 }  // namespace
 
 void CorpsCaisse(Model& m, Drawing& d, float p1, float p2, float p3, float p4, float h, float f1,
@@ -147,7 +123,7 @@ void CorpsCaisse(Model& m, Drawing& d, float p1, float p2, float p3, float p4, f
         }
     }
     if (!mirrored)
-        drawHandHoles(m, d, panels, h);
+        bodyHandHoles(m, d, panels, h);
     placeFeature(m, d, first, x, y, angle, mirrored);
 }
 

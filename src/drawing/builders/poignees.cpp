@@ -1,13 +1,22 @@
 #include "drawing/builders/poignees.h"
 
 #include "drawing/biblio.h"
+#include "platform/errors.h"
 
 namespace brontaxe {
+
+void checkHandHoleSize(const Model& m) {
+    if (!(m.HPoign > 0))
+        throw GenerationError("Poignée impossible : hauteur nulle");
+    if (m.LPoign < m.HPoign)
+        throw GenerationError("Poignée impossible : longueur inférieure à la hauteur");
+}
 
 void Poignees(Model& m, Drawing& d, float x, float h, float angle, bool mirrored) {
     const int type = m.OptionPoign;
     if (type < 1)
         return;
+    checkHandHoleSize(m);
     const float length = m.LPoign;
     const float height = m.HPoign;
     const float c = (length - height) / 2;

@@ -1,0 +1,16 @@
+#pragma once
+#include "drawing/drawing.h"
+#include "model/model.h"
+
+namespace brontaxe {
+
+// A whole sleeve of full height H: a glue flap G wide whose two ends are slanted by `angle`
+// degrees, then panels P1..P4. A two-piece box (`CaisseEn2`) keeps P1 and P2 and cuts the far
+// end; a four-piece box (`CaisseEn4` 1 to 4) keeps one panel (P2's width for pieces 2 and 4),
+// piece 3 has no glue flap and piece 4 a second one on the right. When the ends are so steep
+// that they meet before the free edge, the flap is a triangle; from 90 degrees on there is no
+// flap and its fold is cut.
+void ContourPieces(Model& m, Drawing& d, float G, float angle, float P1, float P2, float P3,
+                   float P4, float H, float x, float y, float angle2, bool mirrored);
+
+}  // namespace brontaxe
