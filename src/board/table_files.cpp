@@ -18,6 +18,14 @@ bool readHeaders(ItemReader& in, std::array<std::string, 2>& headers) {
     return true;
 }
 
+// A record cut short by the end of the file is reported on the line where it began.
+std::optional<ItemError> located(const ItemReader& in, std::size_t recordLine) {
+    std::optional<ItemError> e = in.error();
+    if (e && e->endOfFile && recordLine != 0)
+        e->line = recordLine;
+    return e;
+}
+
 void writeHeaders(ItemWriter& out, const std::array<std::string, 2>& headers) {
     for (const std::string& h : headers) {
         out.text(h);
@@ -69,9 +77,10 @@ std::optional<MajoRec> readAllowance(ItemReader& in, TableFormat format) {
 GradeFileRead readGradeFile(std::string_view text, TableFormat format) {
     GradeFileRead result;
     ItemReader in(text);
+    std::size_t line = 0;
     if (readHeaders(in, result.table.headers)) {
         while (!in.atEnd()) {
-            const std::size_t line = in.line();
+            line = in.line();
             auto grade = readGrade(in, format);
             if (!grade)
                 break;
@@ -82,7 +91,7 @@ GradeFileRead readGradeFile(std::string_view text, TableFormat format) {
             }
         }
     }
-    result.error = in.error();
+    result.error = located(in, line);
     return result;
 }
 
@@ -106,8 +115,10 @@ std::string writeGradeFile(const GradeTable& table) {
 AllowanceFileRead readAllowanceFile(std::string_view text, TableFormat format) {
     AllowanceFileRead result;
     ItemReader in(text);
+    std::size_t line = 0;
     if (readHeaders(in, result.table.headers)) {
         while (!in.atEnd()) {
+            line = in.line();
             auto record = readAllowance(in, format);
             if (!record)
                 break;
@@ -115,7 +126,7 @@ AllowanceFileRead readAllowanceFile(std::string_view text, TableFormat format) {
                 result.table.store(record->code, record->grade, record->values);
         }
     }
-    result.error = in.error();
+    result.error = located(in, line);
     return result;
 }
 

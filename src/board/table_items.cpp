@@ -103,9 +103,9 @@ void ItemReader::consumeDelimiter() {
     }
 }
 
-void ItemReader::fail(std::size_t line, std::string reason) {
+void ItemReader::fail(std::size_t line, std::string reason, bool endOfFile) {
     if (!error_)
-        error_ = ItemError{line, std::move(reason)};
+        error_ = ItemError{line, std::move(reason), endOfFile};
 }
 
 std::optional<std::string> ItemReader::rawItem(bool& quoted) {
@@ -114,7 +114,7 @@ std::optional<std::string> ItemReader::rawItem(bool& quoted) {
     skipBlanks();
     const std::size_t startLine = line_;
     if (pos_ >= text_.size()) {
-        fail(startLine, "fin de fichier inattendue (enregistrement incomplet)");
+        fail(startLine, "fin de fichier inattendue (enregistrement incomplet)", true);
         return std::nullopt;
     }
     quoted = text_[pos_] == '"';

@@ -13,8 +13,9 @@ namespace brontaxe {
 
 // What stopped the reading of a table file, and where.
 struct ItemError {
-    std::size_t line = 0;  // 1-based line of the item at fault
-    std::string reason;    // French
+    std::size_t line = 0;    // 1-based line of the item at fault
+    std::string reason;      // French
+    bool endOfFile = false;  // the file ended where an item was due
 };
 
 class ItemReader {
@@ -42,7 +43,7 @@ class ItemReader {
     bool atLineEnd() const;
     void consumeLineEnd();
     void consumeDelimiter();
-    void fail(std::size_t line, std::string reason);
+    void fail(std::size_t line, std::string reason, bool endOfFile = false);
 
     std::string_view text_;
     std::size_t pos_ = 0;
