@@ -1,5 +1,7 @@
 #include "board/table_files.h"
 
+#include <cmath>
+
 namespace brontaxe {
 namespace {
 
@@ -35,6 +37,7 @@ void writeHeaders(ItemWriter& out, const std::array<std::string, 2>& headers) {
 
 std::optional<QualiteRec> readGrade(ItemReader& in, TableFormat format) {
     QualiteRec g;
+    const std::size_t line = in.line();
     auto label = in.text();
     auto code = in.text();
     auto thickness = in.number();
@@ -45,6 +48,10 @@ std::optional<QualiteRec> readGrade(ItemReader& in, TableFormat format) {
     g.thickness = *thickness;
     if (format == TableFormat::Older) {
         g.doubleWall = 2 * g.thickness;
+        if (!std::isfinite(g.doubleWall)) {
+            in.fail(line, "épaisseur hors limites");
+            return std::nullopt;
+        }
     } else {
         auto doubleWall = in.number();
         if (!doubleWall)

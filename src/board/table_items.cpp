@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 #include "platform/rounding.h"
 
@@ -19,7 +20,9 @@ bool isDigit(char c) {
 }
 
 // The whole item must be a number: sign, digits with an optional period, optional exponent.
-std::optional<double> parseWholeNumber(std::string_view s) {
+// Converted straight to the wanted type, so that a single is rounded once.
+template <typename T>
+std::optional<T> parseWholeNumber(std::string_view s) {
     std::size_t i = 0;
     bool negative = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-'))
@@ -52,9 +55,20 @@ std::optional<double> parseWholeNumber(std::string_view s) {
     }
     if (i != s.size())
         return std::nullopt;
-    double value = 0;
-    const auto res = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (res.ec != std::errc() || res.ptr != plain.data() + plain.size() || !std::isfinite(value))
+    T value = 0;
+    const char* end = plain.data() + plain.size();
+    auto res = std::from_chars(plain.data(), end, value);
+    if constexpr (std::is_same_v<T, float>) {
+        // Values too small for a normal single still read, as a denormal or 0.
+        double wide = 0;
+        if (res.ec == std::errc::result_out_of_range &&
+            std::from_chars(plain.data(), end, wide).ec == std::errc() &&
+            std::fabs(wide) <= std::numeric_limits<float>::max()) {
+            value = static_cast<float>(wide);
+            res.ec = std::errc();
+        }
+    }
+    if (res.ec != std::errc() || res.ptr != end || !std::isfinite(value))
         return std::nullopt;
     return negative ? -value : value;
 }
@@ -157,8 +171,8 @@ std::optional<float> ItemReader::number() {
     auto item = rawItem(quoted);
     if (!item)
         return std::nullopt;
-    const auto value = parseWholeNumber(*item);
-    if (!value || std::fabs(*value) > std::numeric_limits<float>::max()) {
+    const auto value = parseWholeNumber<float>(*item);
+    if (!value) {
         fail(startLine, "nombre attendu au lieu de \"" + item->substr(0, 40) + "\"");
         return std::nullopt;
     }
@@ -171,7 +185,7 @@ std::optional<std::int16_t> ItemReader::integer() {
     auto item = rawItem(quoted);
     if (!item)
         return std::nullopt;
-    const auto value = parseWholeNumber(*item);
+    const auto value = parseWholeNumber<double>(*item);
     const auto whole = value ? roundToInt16(*value) : std::nullopt;
     if (!whole) {
         fail(startLine, "nombre entier attendu au lieu de \"" + item->substr(0, 40) + "\"");

@@ -33,6 +33,8 @@ class ItemReader {
     // A whole number that fits 16 bits (a written real is rounded, ties to even).
     std::optional<std::int16_t> integer();
 
+    // Records a fault that the syntax cannot see (the first fault stays).
+    void fail(std::size_t line, std::string reason, bool endOfFile = false);
     const std::optional<ItemError>& error() const { return error_; }
     std::size_t line() const { return line_; }
 
@@ -43,7 +45,6 @@ class ItemReader {
     bool atLineEnd() const;
     void consumeLineEnd();
     void consumeDelimiter();
-    void fail(std::size_t line, std::string reason, bool endOfFile = false);
 
     std::string_view text_;
     std::size_t pos_ = 0;

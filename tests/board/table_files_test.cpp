@@ -23,6 +23,7 @@ TEST(TableItems, NumbersAreWrittenShortAndReadBackExactly) {
         {0.1f, ".1"},
         {1e7f, "1e+07"},
         {3.1415927f, "3.1415927"},
+        {1e-40f, "1e-40"},
     };
     for (const auto& [value, text] : cases) {
         EXPECT_EQ(itemNumberText(value), text);
