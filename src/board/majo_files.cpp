@@ -9,15 +9,48 @@ namespace brontaxe {
 namespace fs = std::filesystem;
 namespace {
 
+// Files copied from Windows may carry other cases in their names; an existing one is taken.
+fs::path fileInDirectory(const fs::path& dir, std::string_view name) {
+    return platform::PrivateProfile(dir).resolve(fs::path(name));
+}
+
 // Where a table comes from: its current-format file, else the older one, else nowhere.
 struct TableSource {
     fs::path path;
     TableFormat format = TableFormat::Current;
     std::optional<std::string> text;  // nullopt: no file, or one that could not be read
+    bool unreadable = false;          // a file is there but could not be read
 };
 
-std::string located(const fs::path& path, const ItemError& e) {
-    return path.string() + ", ligne " + std::to_string(e.line) + " : " + e.reason;
+TableSource findSource(const fs::path& dir, std::string_view current, std::string_view older) {
+    std::error_code ec;
+    TableSource s{fileInDirectory(dir, current), TableFormat::Current, std::nullopt, false};
+    if (!fs::exists(s.path, ec)) {
+        const fs::path olderPath = fileInDirectory(dir, older);
+        if (!fs::exists(olderPath, ec))
+            return s;
+        s.path = olderPath;
+        s.format = TableFormat::Older;
+    }
+    s.text = platform::readWholeFile(s.path);
+    s.unreadable = !s.text;
+    return s;
+}
+
+// Reads `table` from its source with `read`; returns why it was not read whole.
+template <typename Table, typename Read>
+TableProblem load(const TableSource& src, Table& table, Read read) {
+    table = Table{};
+    if (src.unreadable)
+        return src.path.string() + " : fichier illisible";
+    if (!src.text)
+        return std::nullopt;
+    auto result = read(*src.text, src.format);
+    table = std::move(result.table);
+    if (!result.error)
+        return std::nullopt;
+    return src.path.string() + ", ligne " + std::to_string(result.error->line) + " : " +
+           result.error->reason;
 }
 
 }  // namespace
@@ -28,63 +61,19 @@ void Majo::setDataDirectory(fs::path dataDirectory) {
     dataDirectory_ = std::move(dataDirectory);
 }
 
-// Files copied from Windows may carry other cases in their names; an existing one is taken.
 fs::path Majo::fileIn(std::string_view name) const {
-    return platform::PrivateProfile(dataDirectory_).resolve(fs::path(name));
+    return fileInDirectory(dataDirectory_, name);
 }
-
-namespace {
-
-template <typename Resolve>
-TableSource findSource(Resolve resolve, std::string_view current, std::string_view older) {
-    std::error_code ec;
-    TableSource s{resolve(current), TableFormat::Current, std::nullopt};
-    if (!fs::exists(s.path, ec)) {
-        const fs::path olderPath = resolve(older);
-        if (fs::exists(olderPath, ec))
-            s = TableSource{olderPath, TableFormat::Older, std::nullopt};
-        else
-            return s;
-    }
-    s.text = platform::readWholeFile(s.path);
-    return s;
-}
-
-}  // namespace
 
 TableProblem Majo::LireQualites() {
-    const TableSource src = findSource([this](std::string_view n) { return fileIn(n); },
-                                       kGradeFileName, kOlderGradeFileName);
-    std::error_code ec;
-    gradeDamage_.reset();
-    if (!src.text) {
-        grades_ = GradeTable{};
-        if (fs::exists(src.path, ec))
-            gradeDamage_ = src.path.string() + " : fichier illisible";
-        return gradeDamage_;
-    }
-    GradeFileRead read = readGradeFile(*src.text, src.format);
-    grades_ = std::move(read.table);
-    if (read.error)
-        gradeDamage_ = located(src.path, *read.error);
+    gradeDamage_ = load(findSource(dataDirectory_, kGradeFileName, kOlderGradeFileName), grades_,
+                        &readGradeFile);
     return gradeDamage_;
 }
 
 TableProblem Majo::LireMajo() {
-    const TableSource src = findSource([this](std::string_view n) { return fileIn(n); },
-                                       kAllowanceFileName, kOlderAllowanceFileName);
-    std::error_code ec;
-    allowanceDamage_.reset();
-    if (!src.text) {
-        allowances_ = AllowanceTable{};
-        if (fs::exists(src.path, ec))
-            allowanceDamage_ = src.path.string() + " : fichier illisible";
-        return allowanceDamage_;
-    }
-    AllowanceFileRead read = readAllowanceFile(*src.text, src.format);
-    allowances_ = std::move(read.table);
-    if (read.error)
-        allowanceDamage_ = located(src.path, *read.error);
+    allowanceDamage_ = load(findSource(dataDirectory_, kAllowanceFileName, kOlderAllowanceFileName),
+                            allowances_, &readAllowanceFile);
     return allowanceDamage_;
 }
 
