@@ -44,8 +44,8 @@ void defineOptions(CLI::App& app, Options& o) {
     app.add_option("--longueur", o.longueur, "Longueur intérieure (mm)");
     app.add_option("--largeur", o.largeur, "Largeur intérieure (mm)");
     app.add_option("--hauteur", o.hauteur, "Hauteur intérieure (mm)");
-    app.add_option("--qualite", o.qualite, "Numéro de qualité de carton (1 à 100)")
-        ->check(CLI::Range(1, 100));
+    app.add_option("--qualite", o.qualite,
+                   "Numéro de qualité de carton (dans la table des qualités)");
     app.add_option("--set", o.assignments, "Champ du modèle : NOM=VALEUR (lgPatte=30, Majo(6)=2)");
     app.add_flag("--dump", o.dump, "Affiche le texte canonique du dessin");
     ImpositionOptions& i = o.impos;
@@ -84,7 +84,19 @@ std::optional<std::string> checkDimension(const char* caption, float value) {
            " mm (de 0 exclu à " + platform::numberText(kMaxDimension) + " mm)";
 }
 
-std::optional<std::string> applyOptions(Model& m, const Options& o) {
+std::optional<std::string> checkGrade(const Majo& tables, int grade) {
+    const int count = tables.grades().count();
+    if (tables.grades().holds(grade))
+        return std::nullopt;
+    if (count == 0)
+        return "Qualité " + std::to_string(grade) + " inconnue : aucune qualité dans " +
+               tables.dataDirectory().string();
+    return "Qualité " + std::to_string(grade) + " inconnue (qualités disponibles : 1 à " +
+           std::to_string(count) + ")";
+}
+
+std::optional<std::string> applyOptions(Workbench& wb, const Options& o) {
+    Model& m = wb.model();
     if (!findGenerator(o.code)) {
         std::string known;
         for (auto c : generatorCodes())
@@ -99,8 +111,13 @@ std::optional<std::string> applyOptions(Model& m, const Options& o) {
         m.Largeur = static_cast<float>(*o.largeur);
     if (o.hauteur)
         m.Hauteur = static_cast<float>(*o.hauteur);
-    if (o.qualite)
+    if (o.qualite) {
+        if (auto e = checkGrade(wb.majo(), *o.qualite))
+            return e;
         m.NumQualite = static_cast<std::int16_t>(*o.qualite);
+    }
+    // The grade's thickness and allowances first, so that --set can still override them.
+    wb.IniMajo();
     if (auto e = applyAssignments(m, o.assignments))
         return e;
     if (auto e = checkDimension("Longueur", m.Longueur))
@@ -195,9 +212,14 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         return 2;
     }
 
-    Workbench wb(platform::PrivateProfile(platform::windowsDirectory(env)));
+    Workbench wb(platform::PrivateProfile(platform::windowsDirectory(env)), &findGenerator, env);
     wb.startUp();
-    std::optional<std::string> problem = applyOptions(wb.model(), o);
+    for (const std::string& problem : wb.tableProblems())
+        err << "Attention : " << problem << "\n";
+    if (wb.majo().grades().count() == 0)
+        err << "Attention : aucune qualité de carton dans " << wb.majo().dataDirectory().string()
+            << " (épaisseur 3 mm, sans majorations)\n";
+    std::optional<std::string> problem = applyOptions(wb, o);
     if (!problem)
         problem = checkImposition(o.impos);
     if (problem) {

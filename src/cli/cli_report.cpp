@@ -15,6 +15,15 @@ void lengthLine(std::ostream& out, const std::string& caption, float millimetres
         << platform::formatNumber(millimetres / 1000.0, "#######0.00") << " m\n";
 }
 
+// The grade's label as the grade list shows it, and the board thickness in use.
+std::string gradeText(const Workbench& wb) {
+    const Model& m = wb.model();
+    const std::string name = wb.majo().grades().holds(m.NumQualite)
+                                 ? wb.majo().LibelleQualite(m.NumQualite)
+                                 : std::to_string(m.NumQualite);
+    return name + ", épaisseur " + platform::numberText(m.EpaisseurCarton) + " mm";
+}
+
 }  // namespace
 
 void printFigures(std::ostream& out, const Workbench& wb) {
@@ -22,7 +31,7 @@ void printFigures(std::ostream& out, const Workbench& wb) {
     const StringTable& s = StringTable::builtIn();
     out << "Modèle " << m.CodeModele << " : intérieur " << platform::numberText(m.Longueur) << " x "
         << platform::numberText(m.Largeur) << " x " << platform::numberText(m.Hauteur)
-        << " mm, qualité " << m.NumQualite << "\n";
+        << " mm, qualité " << gradeText(wb) << "\n";
     out << s.text(622) << " " << platform::formatNumber(m.HorsToutX, "#######0.00") << " x "
         << platform::formatNumber(m.HorsToutY, "#######0.00") << " mm\n";
     out << s.text(610) << "\n";

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "board/data_directory.h"
+#include "board/ini_majo.h"
 #include "model/model_init.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
@@ -9,8 +11,9 @@
 
 namespace brontaxe {
 
-Workbench::Workbench(platform::PrivateProfile settings, GeneratorLookup lookup)
-    : settings_(std::move(settings)), lookup_(lookup) {}
+Workbench::Workbench(platform::PrivateProfile settings, GeneratorLookup lookup,
+                     platform::EnvironmentLookup env)
+    : settings_(std::move(settings)), lookup_(lookup), env_(std::move(env)) {}
 
 void Workbench::startUp() {
     model_ = Model{};
@@ -20,7 +23,40 @@ void Workbench::startUp() {
     model_.CodeModele = "0201";
     Init(model_, ParameterFile(settings_));
     drawingFileName_ = "paramQMT.des";
+    model_.MajoFefco = dataDirectorySetting(settings_, env_);
+    loadTables();
+    IniMajo();
     model_.BloqueModif = false;
+}
+
+void Workbench::loadTables() {
+    majo_.setDataDirectory(dataDirectoryPath(model_.MajoFefco, env_));
+    tableProblems_.clear();
+    if (auto p = majo_.LireQualites())
+        tableProblems_.push_back(*p);
+    if (auto p = majo_.LireMajo())
+        tableProblems_.push_back(*p);
+}
+
+bool Workbench::IniMajo() {
+    const std::string codeBox = model_.CodeModele;
+    const int selected = majo_.grades().holds(model_.NumQualite) ? model_.NumQualite : 0;
+    const bool multiPiece = brontaxe::IniMajo(model_, majo_, codeBox, selected);
+    model_.CodeModele = codeBox;
+    return multiPiece;
+}
+
+std::optional<std::string> Workbench::changeDataDirectory(const std::filesystem::path& chosenFile) {
+    const auto directory = directoryOfChosenFile(chosenFile);
+    if (!directory)
+        return "Fichier introuvable : " + chosenFile.string();
+    if (!storeDataDirectory(settings_, *directory))
+        return "Impossible d'enregistrer le chemin des majorations dans " +
+               settings_.resolve(std::string(kPreferencesFileName)).string();
+    model_.MajoFefco = *directory;
+    loadTables();
+    IniMajo();
+    return std::nullopt;
 }
 
 RegenerationReport Workbench::Modifier() {

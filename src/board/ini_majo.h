@@ -1,0 +1,28 @@
+#pragma once
+// IniMajo: applies the style code, the grade and its allowances to the model, after every
+// change of code, grade or data directory.
+
+#include <cstdint>
+#include <string_view>
+
+#include "board/majo.h"
+#include "model/model.h"
+
+namespace brontaxe {
+
+// The style number of the code box: its number (ties to even), or for a top/bottom
+// combination ("0201/0203") `TypeDessus`, `TypeDessous` when the top is 0.
+std::int16_t styleNumber(std::string_view codeBox, const Model& m);
+
+// Whether a box of this style on this bottom may be made in two or four pieces.
+bool multiPieceAllowed(std::int16_t numModele, std::int16_t typeDessous);
+
+// Sets `NumModele`, `CodeModele` (a blank and the style number), the multi-piece modes,
+// `NumQualite`, `EpaisseurCarton`, `Dblmur`, `Majo`, `hmortaise` and `htenon`.
+// `selectedGrade` is the grade chosen in the grade list, 0 when none is: the thickness and
+// allowances are then the defaults of a grade the table does not hold, and `NumQualite`
+// keeps its value. Returns whether the multi-piece options apply; when they do not, both
+// modes have been switched off.
+bool IniMajo(Model& m, const Majo& tables, std::string_view codeBox, int selectedGrade);
+
+}  // namespace brontaxe

@@ -1,0 +1,101 @@
+#include "board/majo.h"
+
+#include "board/table_files.h"
+#include "platform/number_text.h"
+#include "platform/profile_file.h"
+
+namespace brontaxe {
+namespace {
+
+// A label that starts with its grade number follows the grade to its new number.
+std::string renumberedLabel(const std::string& label, int oldNumber) {
+    if (platform::leadingNumber(label.substr(0, 2)) != oldNumber)
+        return label;
+    return std::to_string(oldNumber - 1) + " " + (label.size() > 2 ? label.substr(2) : "");
+}
+
+}  // namespace
+
+template <typename Edit>
+TableProblem Majo::editGrades(Edit edit) {
+    if (auto refused = refusal(gradeDamage_, kGradeFileName))
+        return refused;
+    const GradeTable before = grades_;
+    if (auto problem = edit())
+        return problem;
+    if (auto problem = SauveQualites()) {
+        grades_ = before;
+        return problem;
+    }
+    return std::nullopt;
+}
+
+TableProblem Majo::AjouteQualite(std::string_view code, std::string_view designation,
+                                 float thickness, float doubleWall) {
+    return editGrades([&]() -> TableProblem {
+        const std::string key = quotableText(code);
+        int slot = 0;
+        for (int n = 1; n <= grades_.count(); ++n) {
+            if (grades_.at(n).code == key)
+                slot = n;  // the last of several namesakes
+        }
+        QualiteRec g{quotableText(designation), key, thickness, doubleWall};
+        if (slot != 0) {
+            grades_.at(slot) = std::move(g);
+            return std::nullopt;
+        }
+        g.label = platform::numberTextBlank(grades_.count() + 1) + " - " + g.label;
+        if (!grades_.append(std::move(g)))
+            return "La table compte déjà " + std::to_string(kMaxGrades) + " qualités";
+        return std::nullopt;
+    });
+}
+
+TableProblem Majo::FixeEpaisseur(int grade, float thickness) {
+    if (!grades_.holds(grade))
+        return std::nullopt;
+    return editGrades([&]() -> TableProblem {
+        grades_.at(grade).thickness = thickness;
+        return std::nullopt;
+    });
+}
+
+TableProblem Majo::FixeDoubleMur(int grade, float doubleWall) {
+    if (!grades_.holds(grade))
+        return std::nullopt;
+    return editGrades([&]() -> TableProblem {
+        grades_.at(grade).doubleWall = doubleWall;
+        return std::nullopt;
+    });
+}
+
+TableProblem Majo::SupprimeQualite(int grade) {
+    if (!grades_.holds(grade))
+        return std::nullopt;
+    // Both files change together: neither is touched unless both can be written.
+    if (auto refused = refusal(gradeDamage_, kGradeFileName))
+        return refused;
+    if (auto refused = refusal(allowanceDamage_, kAllowanceFileName))
+        return refused;
+    const GradeTable gradesBefore = grades_;
+    const AllowanceTable allowancesBefore = allowances_;
+
+    for (int i = grade + 1; i <= grades_.count(); ++i)
+        grades_.at(i).label = renumberedLabel(grades_.at(i).label, i);
+    grades_.remove(grade);
+    allowances_.removeGrade(static_cast<std::int16_t>(grade));
+
+    TableProblem problem = SauveQualites();
+    if (!problem) {
+        problem = SauveMajo();
+        if (problem)  // put the grade file back as it was on disk
+            (void)saveText(kGradeFileName, writeGradeFile(gradesBefore));
+    }
+    if (problem) {
+        grades_ = gradesBefore;
+        allowances_ = allowancesBefore;
+    }
+    return problem;
+}
+
+}  // namespace brontaxe

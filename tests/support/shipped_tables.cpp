@@ -1,0 +1,37 @@
+#include "support/shipped_tables.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "board/data_directory.h"
+
+namespace brontaxe::test {
+
+Majo shippedTables() {
+    const platform::EnvironmentLookup noEnvironment = [](const char*) {
+        return std::optional<std::string>();
+    };
+    Majo tables(shippedDataDirectory(noEnvironment));
+    EXPECT_EQ(tables.LireQualites(), std::nullopt);
+    EXPECT_EQ(tables.LireMajo(), std::nullopt);
+    return tables;
+}
+
+AllowanceValues shippedAllowances(const Majo& tables, std::int16_t code, int grade) {
+    AllowanceValues a{};
+    tables.ChercheMajo(code, static_cast<std::int16_t>(grade), tables.EpaisseurQualite(grade), a);
+    return a;
+}
+
+BlankSize blank0201(const AllowanceValues& majo, float longueur, float largeur, float hauteur,
+                    float lgPatte) {
+    const float flapBase = std::nearbyint(largeur / 2 - 0.1f);
+    BlankSize s;
+    s.x = lgPatte + 2 * longueur + 2 * largeur + majo[1] + majo[2] + majo[3] + majo[4];
+    s.y = hauteur + majo[5] + 2 * (flapBase + std::max(majo[6], majo[7]));
+    return s;
+}
+
+}  // namespace brontaxe::test
