@@ -9,13 +9,17 @@ bool boxValueDiffers(std::string_view text, float stored) {
 }
 
 std::optional<std::string> fileNameFromCommandLine(std::optional<std::string_view> commandLine) {
-    if (!commandLine || commandLine->empty()) return std::nullopt;
+    if (!commandLine || commandLine->empty())
+        return std::nullopt;
     std::string_view s = *commandLine;
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
     if (!s.empty() && s.front() == '"') {
         s.remove_prefix(1);
-        if (!s.empty()) s.remove_suffix(1);
+        if (!s.empty())
+            s.remove_suffix(1);
     }
     return std::string(s);
 }

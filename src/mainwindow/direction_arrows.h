@@ -1,0 +1,26 @@
+#pragma once
+// Where the flute-direction and pass-direction arrows stand above the blank.
+
+#include <cstdint>
+#include <vector>
+
+#include "drawing/geometry.h"
+
+namespace brontaxe {
+
+inline constexpr int kFluteArrowSymbol = 5;
+inline constexpr int kPassArrowSymbol = 11;
+
+struct ArrowPlacement {
+    int symbol = 0;
+    Point at;
+    double angleDeg = 0;
+    double size = 0;
+};
+
+// The arrows for the flute direction `senscann` and the pass direction `senspass` (0: none)
+// over a blank of the given extents, their x negated when the drawing is mirrored.
+std::vector<ArrowPlacement> directionArrows(const Box& blank, std::int16_t senscann,
+                                            std::int16_t senspass, bool mirrored);
+
+}  // namespace brontaxe

@@ -1,0 +1,54 @@
+#include "mainwindow/extra_creases.h"
+
+#include <vector>
+
+#include "drawing/crease_list.h"
+#include "platform/number_text.h"
+
+namespace brontaxe {
+namespace {
+
+std::string_view trim(std::string_view s) {
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
+    return s;
+}
+
+// The typed fields of a part, as separated by "+" or ";".
+std::vector<std::string_view> fields(std::string_view part) {
+    std::vector<std::string_view> out;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= part.size(); ++i) {
+        if (i == part.size() || part[i] == '+' || part[i] == ';') {
+            out.push_back(trim(part.substr(start, i - start)));
+            start = i + 1;
+        }
+    }
+    return out;
+}
+
+std::string normalisePart(std::string_view part, float side) {
+    if (trim(part).empty())
+        return {};
+    std::vector<std::string_view> typed = fields(part);
+    if (typed.size() > kMaxCreasePositions)
+        typed.resize(kMaxCreasePositions);
+    std::string out;
+    float sum = 0;
+    for (std::size_t i = 0; i + 1 < typed.size(); ++i) {
+        out += std::string(typed[i]) + "+";
+        sum += static_cast<float>(platform::leadingNumber(typed[i]));
+    }
+    return out + platform::numberText(side - sum);
+}
+
+}  // namespace
+
+std::string NormaliseFoulages(std::string_view list, float width, float length) {
+    const CreaseListParts parts = splitCreaseList(list);
+    return normalisePart(parts.widthPart, width) + "/" + normalisePart(parts.lengthPart, length);
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,56 @@
+#include "mainwindow/window_figures.h"
+
+#include "mainwindow/imposition.h"
+#include "platform/number_text.h"
+
+namespace brontaxe {
+namespace {
+
+std::string metres(float millimetres) {
+    return platform::formatNumber(millimetres / 1000.0, "#######0.00");
+}
+
+}  // namespace
+
+void computeWaste(Model& m) {
+    const WasteFigures w = imposedWaste(m);
+    m.PerteHorsTout = static_cast<float>(w.PerteHorsTout);
+    m.PerteFormat = static_cast<float>(w.PerteFormat);
+}
+
+WindowFigures windowFigures(const Model& m) {
+    WindowFigures f;
+    f.lbCoupant = metres(m.LgCoupant);
+    f.lbPerfoRainant = metres(m.LgPerfoRainant);
+    f.lbPerfo = metres(m.LgPerfo);
+    f.lbMiChair = metres(m.LgMiChair);
+    f.lbRainant = metres(m.LgRainant);
+    f.lbTotal = metres(m.LgTotal);
+
+    f.lbnbposes = platform::numberText(m.NbPoses);
+    f.lbSurf =
+        platform::formatNumber(static_cast<double>(m.SurfDecoupee) * m.NbPoses / 1e6, "####0.000");
+    const WasteFigures w = imposedWaste(m);
+    f.lbDimHt =
+        platform::formatNumber(w.ImpX, "#####") + " x " + platform::formatNumber(w.ImpY, "#####");
+    if (m.SurfDecoupee > 0) {
+        f.lbPerte = platform::formatNumber(m.PerteHorsTout, "#######0.00");
+        f.lbperteFc =
+            m.PerteFormat > 0 ? platform::formatNumber(m.PerteFormat, "#######0.00") : kNoWaste;
+    } else {
+        f.lbPerte = kNoWaste;
+        f.lbperteFc = kNoWaste;
+    }
+
+    f.TxFmtCX = platform::formatNumber(m.FmtCartonX, "#######0.");
+    f.TxFmtCY = platform::formatNumber(m.FmtCartonY, "#######0.");
+    f.TxNbPoseX = platform::numberText(m.NbPoseX);
+    f.TxNbPoseY = platform::numberText(m.NbPoseY);
+    f.TxespX = platform::numberText(m.EspPoseX);
+    f.TxespY = platform::numberText(m.EspPoseY);
+    f.margeX = platform::numberText(m.Marges[0]);
+    f.margeY = platform::numberText(m.Marges[1]);
+    return f;
+}
+
+}  // namespace brontaxe
