@@ -7,6 +7,7 @@
 
 #include "cli/cli_report.h"
 #include "drawing/drawing_dump.h"
+#include "io/drawing_files.h"
 #include "mainwindow/workbench.h"
 #include "model/model_fields.h"
 #include "platform/number_text.h"
@@ -25,6 +26,7 @@ struct Options {
     std::vector<std::string> assignments;
     bool dump = false;
     bool listFields = false;
+    std::string output;
 };
 
 void defineOptions(CLI::App& app, Options& o) {
@@ -37,6 +39,9 @@ void defineOptions(CLI::App& app, Options& o) {
     app.add_option("--set", o.assignments, "Champ du modèle : NOM=VALEUR (lgPatte=30, Majo(6)=2)");
     app.add_flag("--dump", o.dump, "Affiche le texte canonique du dessin");
     app.add_flag("--champs", o.listFields, "Liste les champs du modèle que --set accepte");
+    app.add_option("-o,--sortie", o.output,
+                   "Écrit le dessin dans ce fichier, au format de son extension (" +
+                       io::supportedExtensionsText() + ")");
 }
 
 std::optional<std::string> applyAssignments(Model& m, const std::vector<std::string>& list) {
@@ -119,6 +124,14 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         return 2;
     }
 
+    // A bad output path is refused before drawing, so nothing is half done.
+    if (!o.output.empty()) {
+        if (auto problem = io::savePathProblem(o.output)) {
+            err << "Erreur : " << *problem << "\n";
+            return 2;
+        }
+    }
+
     Workbench wb(platform::PrivateProfile(platform::windowsDirectory(env)));
     wb.startUp();
     if (auto problem = applyOptions(wb.model(), o)) {
@@ -133,6 +146,13 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     printFigures(out, wb);
     if (o.dump)
         out << dumpDrawing(wb.Trazel1());
+    if (!o.output.empty()) {
+        const io::FileResult saved = io::SaveDrawing(wb.Trazel1(), o.output);
+        if (!saved.ok) {
+            err << "Erreur : " << saved.message << "\n";
+            return 1;
+        }
+    }
     return 0;
 }
 

@@ -6,8 +6,8 @@
 namespace brontaxe::cli {
 
 // brontaxe-cli CODE [--longueur L] [--largeur W] [--hauteur H] [--qualite N]
-//              [--set NAME=VALUE]... [--dump]
-// Returns the process exit code: 0 drawn, 1 the drawing failed, 2 bad input.
+//              [--set NAME=VALUE]... [--dump] [-o FILE]
+// Returns the process exit code: 0 drawn, 1 the drawing or its file failed, 2 bad input.
 int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         const platform::EnvironmentLookup& env);
 

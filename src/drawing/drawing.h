@@ -5,6 +5,7 @@
 // element's id is its position + 3, so deleting one renumbers those after it.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -12,6 +13,13 @@
 #include "drawing/element_id.h"
 
 namespace brontaxe {
+
+// One field of a technical sheet: the question and its answer.
+struct SheetField {
+    std::string label;
+    std::string value;
+    friend bool operator==(const SheetField&, const SheetField&) = default;
+};
 
 class Drawing {
   public:
@@ -73,6 +81,19 @@ class Drawing {
     void SetElementFlag(ElementId id, std::int32_t value) { mutableElement(id).flag = value; }
     void DeleteElement(ElementId id);
 
+    // Technical sheet: SheetName is empty while the drawing holds none. Fields count from 1;
+    // an index out of range reads as empty text and is not written.
+    const std::string& SheetName() const { return sheetName_; }
+    std::int32_t FieldCount() const { return static_cast<std::int32_t>(sheetFields_.size()); }
+    std::string FieldLabel(std::int32_t i) const;
+    std::string FieldValue(std::int32_t i) const;
+    void SetFieldValue(std::int32_t i, std::string_view value);
+    void setTechnicalSheet(std::string name, std::vector<SheetField> fields);
+    const std::vector<SheetField>& sheetFields() const { return sheetFields_; }
+
+    // Appends an element as it is, attributes included (file readers).
+    ElementId addElement(Element e);
+
     bool contains(ElementId id) const;
     const Element& element(ElementId id) const;
     const std::vector<Element>& elements() const { return elements_; }
@@ -88,6 +109,8 @@ class Drawing {
 
     std::vector<Element> elements_;
     int openPasses_ = 0;
+    std::string sheetName_;
+    std::vector<SheetField> sheetFields_;
 };
 
 }  // namespace brontaxe
