@@ -7,6 +7,8 @@ packages=(
   cmake ninja-build g++ clang
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev
+  libcairo2-dev libdxflib-dev nlohmann-json3-dev libstb-dev fonts-dejavu-core
+  python3-ezdxf ghostscript poppler-utils librsvg2-bin
   locales
 )
 
