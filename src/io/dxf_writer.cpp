@@ -8,6 +8,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -23,7 +24,22 @@ namespace {
 constexpr int kByLayer = 256;
 constexpr const char* kTextStyle = "Standard";
 
-// DXF 2000 texts are in the drawing's code page; anything beyond ASCII goes as \U+XXXX.
+// A character of the Windows-1252 code page DXF 2000 texts are written in, or 0.
+unsigned char windows1252(unsigned code) {
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF))
+        return static_cast<unsigned char>(code);
+    constexpr std::pair<unsigned, unsigned char> kExtra[] = {
+        {0x20AC, 0x80}, {0x2026, 0x85}, {0x0152, 0x8C}, {0x2018, 0x91}, {0x2019, 0x92},
+        {0x201C, 0x93}, {0x201D, 0x94}, {0x2013, 0x96}, {0x2014, 0x97}, {0x0153, 0x9C},
+    };
+    for (const auto& [unicode, byte] : kExtra) {
+        if (unicode == code)
+            return byte;
+    }
+    return 0;
+}
+
+// Our texts are UTF-8; the file is Windows-1252, with \U+XXXX for what that cannot hold.
 std::string dxfText(std::string_view utf8) {
     std::string out;
     for (std::size_t i = 0; i < utf8.size();) {
@@ -33,23 +49,22 @@ std::string dxfText(std::string_view utf8) {
                           : (c >> 4) == 0xE  ? 2
                           : (c >> 3) == 0x1E ? 3
                                              : -1;
-        if (extra == 0) {
-            out += static_cast<char>(c);
-            ++i;
-            continue;
-        }
         if (extra < 0 || i + static_cast<std::size_t>(extra) >= utf8.size()) {
-            out += '?';
+            out += '?';  // not UTF-8: shown, not dropped
             ++i;
             continue;
         }
-        unsigned code = c & (0x3F >> extra);
+        unsigned code = extra == 0 ? c : c & (0x3Fu >> extra);
         for (int k = 1; k <= extra; ++k)
-            code = (code << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        char buf[16];
-        std::snprintf(buf, sizeof buf, "\\U+%04X", code);
-        out += buf;
+            code = (code << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3Fu);
         i += static_cast<std::size_t>(extra) + 1;
+        if (const unsigned char byte = windows1252(code); byte != 0 || code == 0) {
+            out += static_cast<char>(byte);
+        } else {
+            char buf[16];
+            std::snprintf(buf, sizeof buf, "\\U+%04X", code);
+            out += buf;
+        }
     }
     return out;
 }
@@ -64,6 +79,8 @@ class DxfOut {
 
     void header() {
         dxf_.writeHeader(w_);
+        w_.dxfString(9, "$DWGCODEPAGE");
+        w_.dxfString(3, "ANSI_1252");
         w_.dxfString(9, "$INSUNITS");
         w_.dxfInt(70, 4);  // millimetres
         w_.dxfString(9, "$MEASUREMENT");

@@ -267,5 +267,50 @@ TEST_F(RealReaders, PliAndEvListEveryElementWithItsKind) {
     }
 }
 
+TEST_F(RealReaders, EveryFormatTakesEveryShapeAndAnEmptyDrawing) {
+    Drawing rich = d();  // every shape, texts beyond ASCII included
+    rich.LineKind = kind::Text;
+    rich.StartAngle = 30;
+    rich.AddText(100, -50, "Réf. 0201, «client»", 0, 10);
+    rich.LineKind = kind::Cut;
+    rich.Radius = 20;
+    rich.AddArc(600, 0, 360);
+    rich.LineKind = kind::SectionLine;
+    rich.AddLine(0, 0, 1436, 0);
+    rich.addElement(Element{SheetShape{{-100, -400}, {1600, 400}}, kind::Auxiliary, 1, 1, 13});
+    rich.AddDimension(0, 0, 0, 0, 0, 0);  // zero length
+    const Drawing empty;
+    for (const FileFormat& f : fileFormats()) {
+        for (const Drawing* drawing : {static_cast<const Drawing*>(&rich), &empty}) {
+            const auto path = dir / ("x." + std::string(f.extension));
+            const FileResult r = SaveDrawing(*drawing, path);
+            EXPECT_TRUE(r.ok) << f.extension << ": " << r.message;
+            EXPECT_GT(std::filesystem::file_size(path), 0u) << f.extension;
+        }
+    }
+    ASSERT_TRUE(SaveDrawing(rich, dir / "rich.dxf").ok);
+    const auto r =
+        runProcess({"/usr/bin/python3", "-c",
+                    "import sys, ezdxf\n"
+                    "doc = ezdxf.readfile(sys.argv[1])\n"
+                    "print('errors=%d' % len(doc.audit().errors))\n"
+                    "msp = doc.modelspace()\n"
+                    "print('text=' + msp.query('TEXT[layer==\"TEXTES\"]').first.dxf.text)\n"
+                    "print('circles=%d' % len(msp.query('CIRCLE[layer==\"COUPANT\"]')))\n"
+                    "print('section=%d' % len(msp.query('LINE[layer==\"SECTION\"]')))\n"
+                    "print('sheet=%d' % len(msp.query('LINE[layer==\"FEUILLE\"]')))\n",
+                    (dir / "rich.dxf").string()});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    auto v = keyValues(r.out);
+    EXPECT_EQ(v["errors"], "0");
+    EXPECT_EQ(v["text"], "Réf. 0201, «client»");
+    EXPECT_EQ(v["circles"], "1");
+    EXPECT_EQ(v["section"], "1");
+    EXPECT_EQ(v["sheet"], "4");
+    const auto gs = runProcess({"gs", "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=nullpage",
+                                (dir / "x.pdf").string()});
+    EXPECT_EQ(gs.exitCode, 0) << gs.err;
+}
+
 }  // namespace
 }  // namespace brontaxe::io
