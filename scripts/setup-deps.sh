@@ -8,6 +8,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev
   libgeos-dev
+  libcairo2-dev libdxflib-dev nlohmann-json3-dev libstb-dev fonts-dejavu-core
+  python3-ezdxf ghostscript poppler-utils librsvg2-bin
   locales
 )
 

@@ -8,6 +8,7 @@ scripts/setup-deps.sh
 if [ "${1:-}" = "--sanitize" ]; then
   BUILD_DIR=build-asan scripts/build.sh -DBRONTAXE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
   export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
+  export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
   ctest --test-dir build-asan --output-on-failure -j2
 else
   scripts/build.sh

@@ -8,6 +8,7 @@
 
 #include "cli/cli_report.h"
 #include "drawing/drawing_dump.h"
+#include "io/drawing_files.h"
 #include "mainwindow/imposition_input.h"
 #include "mainwindow/workbench.h"
 #include "model/model_fields.h"
@@ -37,6 +38,7 @@ struct Options {
     bool dump = false;
     bool listFields = false;
     ImpositionOptions impos;
+    std::string output;
 };
 
 void defineOptions(CLI::App& app, Options& o) {
@@ -59,6 +61,9 @@ void defineOptions(CLI::App& app, Options& o) {
     app.add_option("--poses-y", i.posesY, "Poses en Y : calcule le Format Carton");
     app.add_flag("--centre", i.centre, "Centré : marges des deux côtés, format centré");
     app.add_flag("--champs", o.listFields, "Liste les champs du modèle que --set accepte");
+    app.add_option("-o,--sortie", o.output,
+                   "Écrit le dessin dans ce fichier, au format de son extension (" +
+                       io::supportedExtensionsText() + ")");
 }
 
 std::optional<std::string> applyAssignments(Model& m, const std::vector<std::string>& list) {
@@ -212,6 +217,14 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         return 2;
     }
 
+    // A bad output path is refused before drawing, so nothing is half done.
+    if (!o.output.empty()) {
+        if (auto problem = io::savePathProblem(o.output)) {
+            err << "Erreur : " << *problem << "\n";
+            return 2;
+        }
+    }
+
     Workbench wb(platform::PrivateProfile(platform::windowsDirectory(env)), &findGenerator, env);
     wb.startUp();
     for (const std::string& problem : wb.tableProblems())
@@ -241,6 +254,13 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     printImposition(out, wb);
     if (o.dump)
         out << dumpDrawing(wb.Trazel1());
+    if (!o.output.empty()) {
+        const io::FileResult saved = io::SaveDrawing(wb.Trazel1(), o.output);
+        if (!saved.ok) {
+            err << "Erreur : " << saved.message << "\n";
+            return 1;
+        }
+    }
     return 0;
 }
 

@@ -6,10 +6,10 @@
 namespace brontaxe::cli {
 
 // brontaxe-cli CODE [--longueur L] [--largeur W] [--hauteur H] [--qualite N]
-//              [--set NAME=VALUE]... [--dump]
+//              [--set NAME=VALUE]... [--dump] [-o FILE]
 //              [--format-x MM --format-y MM | --poses-x N --poses-y N]
 //              [--marge-x MM] [--marge-y MM] [--espace-x MM] [--espace-y MM] [--centre]
-// Returns the process exit code: 0 drawn, 1 the drawing failed, 2 bad input.
+// Returns the process exit code: 0 drawn, 1 the drawing or its file failed, 2 bad input.
 int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         const platform::EnvironmentLookup& env);
 

@@ -430,6 +430,31 @@ void Drawing::SetElementAngle(ElementId id, double value) {
                mutableElement(id).shape);
 }
 
+std::string Drawing::FieldLabel(std::int32_t i) const {
+    return i >= 1 && i <= FieldCount() ? sheetFields_[static_cast<std::size_t>(i - 1)].label
+                                       : std::string();
+}
+
+std::string Drawing::FieldValue(std::int32_t i) const {
+    return i >= 1 && i <= FieldCount() ? sheetFields_[static_cast<std::size_t>(i - 1)].value
+                                       : std::string();
+}
+
+void Drawing::SetFieldValue(std::int32_t i, std::string_view value) {
+    if (i >= 1 && i <= FieldCount())
+        sheetFields_[static_cast<std::size_t>(i - 1)].value = std::string(value);
+}
+
+void Drawing::setTechnicalSheet(std::string name, std::vector<SheetField> fields) {
+    sheetName_ = std::move(name);
+    sheetFields_ = std::move(fields);
+}
+
+ElementId Drawing::addElement(Element e) {
+    elements_.push_back(std::move(e));
+    return lastId();
+}
+
 void Drawing::DeleteElement(ElementId id) {
     const std::size_t index = indexOf(id);
     elements_.erase(elements_.begin() + static_cast<std::ptrdiff_t>(index));

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -14,6 +15,13 @@
 #include "drawing/element_id.h"
 
 namespace brontaxe {
+
+// One field of a technical sheet: the question and its answer.
+struct SheetField {
+    std::string label;
+    std::string value;
+    friend bool operator==(const SheetField&, const SheetField&) = default;
+};
 
 class Drawing {
   public:
@@ -105,6 +113,19 @@ class Drawing {
     void SetElementFlag(ElementId id, std::int32_t value) { mutableElement(id).flag = value; }
     void DeleteElement(ElementId id);
 
+    // Technical sheet: SheetName is empty while the drawing holds none. Fields count from 1;
+    // an index out of range reads as empty text and is not written.
+    const std::string& SheetName() const { return sheetName_; }
+    std::int32_t FieldCount() const { return static_cast<std::int32_t>(sheetFields_.size()); }
+    std::string FieldLabel(std::int32_t i) const;
+    std::string FieldValue(std::int32_t i) const;
+    void SetFieldValue(std::int32_t i, std::string_view value);
+    void setTechnicalSheet(std::string name, std::vector<SheetField> fields);
+    const std::vector<SheetField>& sheetFields() const { return sheetFields_; }
+
+    // Appends an element as it is, attributes included (file readers).
+    ElementId addElement(Element e);
+
     bool contains(ElementId id) const;
     const Element& element(ElementId id) const;
     const std::vector<Element>& elements() const { return elements_; }
@@ -131,6 +152,8 @@ class Drawing {
     // Elements of the blank that CopyPose copies, fixed by the first copy; cleared with the
     // drawing. Copying only these keeps an imposition linear in the number of poses.
     std::optional<std::size_t> poseSourceCount_;
+    std::string sheetName_;
+    std::vector<SheetField> sheetFields_;
 };
 
 }  // namespace brontaxe

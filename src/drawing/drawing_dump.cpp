@@ -49,6 +49,12 @@ std::string dumpDrawing(const Drawing& d) {
     for (const Element& e : d.elements()) {
         out += std::to_string(id++) + " " + dumpElement(e) + "\n";
     }
+    // The technical sheet only when there is one, so plain blanks dump as before.
+    if (!d.SheetName().empty()) {
+        out += "SHEETNAME \"" + d.SheetName() + "\"\n";
+        for (const SheetField& f : d.sheetFields())
+            out += "FIELD \"" + f.label + "\" = \"" + f.value + "\"\n";
+    }
     return out;
 }
 

@@ -35,6 +35,8 @@ enum class ShapeType : std::int16_t {
 struct LineShape {
     Point a;
     Point b;
+
+    friend bool operator==(const LineShape&, const LineShape&) = default;
 };
 
 // Counter-clockwise from startDeg over sweepDeg (0 < sweep <= 360).
@@ -46,6 +48,8 @@ struct ArcShape {
 
     Point start() const { return pointOnCircle(centre, radius, startDeg); }
     Point end() const { return pointOnCircle(centre, radius, startDeg + sweepDeg); }
+
+    friend bool operator==(const ArcShape&, const ArcShape&) = default;
 };
 
 // Measures the distance from p1 to p2; `ref` is the reference point that places the
@@ -54,6 +58,8 @@ struct DimensionShape {
     Point p1;
     Point p2;
     Point ref;
+
+    friend bool operator==(const DimensionShape&, const DimensionShape&) = default;
 };
 
 struct TextShape {
@@ -62,6 +68,8 @@ struct TextShape {
     std::int16_t option = 0;
     double height = 0;
     double angleDeg = 0;
+
+    friend bool operator==(const TextShape&, const TextShape&) = default;
 };
 
 // The outline of a board sheet around imposed blanks: not part of the blank, so neither its
@@ -69,6 +77,8 @@ struct TextShape {
 struct SheetShape {
     Point min;
     Point max;
+
+    friend bool operator==(const SheetShape&, const SheetShape&) = default;
 };
 
 // Flag of a sheet outline whose flute runs along the sheet's width (flute direction 1); the
@@ -85,6 +95,7 @@ struct Element {
     std::int32_t flag = 0;
 
     ShapeType type() const;
+    friend bool operator==(const Element&, const Element&) = default;
 };
 
 // Length counted in the line totals: lines and arcs only.

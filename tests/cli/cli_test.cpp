@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <vector>
 
+#include "io/drawing_files.h"
 #include "platform/number_text.h"
 #include "support/shipped_tables.h"
 #include "support/temp_dir.h"
@@ -161,6 +163,46 @@ TEST(Cli, BadImpositionInputIsRefused) {
         EXPECT_NE(r.err.find(expected), std::string::npos) << r.err;
         EXPECT_TRUE(r.out.empty()) << expected;
     }
+}
+
+TEST(Cli, WritesTheDrawingInTheFormatOfTheOutputExtension) {
+    test::TempDir config;
+    test::TempDir out;
+    const std::string des = (out / "boite.des").string();
+    const CliRun r = runCli({"0201", "--longueur", "500", "-o", des.c_str()}, config);
+    ASSERT_EQ(r.code, 0) << r.err;
+    Drawing d;
+    ASSERT_TRUE(io::OpenDrawing(d, des).ok);
+    EXPECT_EQ(d.ElementCount(), 64);
+    const AllowanceValues a = test::shippedAllowances(test::shippedTables(), 201, 1);
+    EXPECT_NEAR(d.BlankSizeX(), 36 + 2 * 500 + 2 * 300 + a[1] + a[2] + a[3] + a[4], 1e-3);
+
+    const std::string pdf = (out / "boite.PDF").string();
+    ASSERT_EQ(runCli({"0201", "--sortie", pdf.c_str()}, config).code, 0);
+    EXPECT_EQ(test::readFile(pdf).rfind("%PDF", 0), 0u);
+}
+
+TEST(Cli, ABadOutputPathIsRefusedBeforeDrawingAndWritesNothing) {
+    test::TempDir config;
+    test::TempDir out;
+    const std::string unknown = (out / "boite.docx").string();
+    const std::string noFolder = (out / "absent" / "boite.des").string();
+    const std::string tooLong = (out / (std::string(251, 'x') + ".des")).string();
+    const struct {
+        std::string path;
+        int code;
+        const char* expected;
+    } cases[] = {
+        {unknown, 2, "Format de fichier inconnu : \".docx\" (formats pris en charge : .des"},
+        {noFolder, 2, "Dossier inexistant"},
+        {tooLong, 1, "Impossible d'écrire le fichier"},  // fails at the write itself
+    };
+    for (const auto& c : cases) {
+        const CliRun r = runCli({"0201", "-o", c.path.c_str()}, config);
+        EXPECT_EQ(r.code, c.code) << c.path;
+        EXPECT_NE(r.err.find(c.expected), std::string::npos) << r.err;
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(out.path()));
 }
 
 TEST(Cli, ListsTheFieldsThatSetAccepts) {

@@ -1,0 +1,134 @@
+// The formats Cairo draws: PDF (and .ai, which Illustrator opens as PDF), EPS, SVG, and the
+// bitmaps PNG and BMP.
+#include <cairo-pdf.h>
+#include <cairo-ps.h>
+#include <cairo-svg.h>
+#include <cairo.h>
+#include <stb/stb_image_write.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "io/cairo_render.h"
+#include "io/writers.h"
+
+namespace brontaxe::io {
+namespace {
+
+struct SurfaceCloser {
+    void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
+};
+using SurfacePtr = std::unique_ptr<cairo_surface_t, SurfaceCloser>;
+
+FileResult statusResult(cairo_status_t status) {
+    if (status == CAIRO_STATUS_SUCCESS)
+        return FileResult::success();
+    return FileResult::failure(cairo_status_to_string(status));
+}
+
+// Draws one page on a surface that writes its file when finished.
+FileResult drawAndFinish(cairo_surface_t* surface, const Drawing& d, const PageLayout& page,
+                         double unitsPerMm) {
+    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS)
+        return statusResult(cairo_surface_status(surface));
+    cairo_t* cr = cairo_create(surface);
+    renderDrawing(cr, d, page, unitsPerMm);
+    cairo_show_page(cr);
+    const cairo_status_t drawn = cairo_status(cr);
+    cairo_destroy(cr);
+    cairo_surface_finish(surface);
+    if (drawn != CAIRO_STATUS_SUCCESS)
+        return statusResult(drawn);
+    return statusResult(cairo_surface_status(surface));
+}
+
+// An opaque white image of the whole page.
+SurfacePtr renderBitmap(const Drawing& d) {
+    const PageLayout page = pageLayoutFor(d);
+    const BitmapSize size = bitmapSizeFor(page);
+    SurfacePtr surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, size.width, size.height));
+    cairo_t* cr = cairo_create(surface.get());
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_paint(cr);
+    renderDrawing(cr, d, page, size.pixelsPerMm, 1.0);
+    cairo_destroy(cr);
+    cairo_surface_flush(surface.get());
+    return surface;
+}
+
+}  // namespace
+
+FileResult writePdf(const Drawing& d, const std::filesystem::path& path) {
+    const PageLayout page = pageLayoutFor(d);
+    SurfacePtr surface(cairo_pdf_surface_create(path.c_str(), page.widthMm * kPointsPerMm,
+                                                page.heightMm * kPointsPerMm));
+    return drawAndFinish(surface.get(), d, page, kPointsPerMm);
+}
+
+FileResult writeEps(const Drawing& d, const std::filesystem::path& path) {
+    const PageLayout page = pageLayoutFor(d);
+    SurfacePtr surface(cairo_ps_surface_create(path.c_str(), page.widthMm * kPointsPerMm,
+                                               page.heightMm * kPointsPerMm));
+    cairo_ps_surface_set_eps(surface.get(), 1);
+    return drawAndFinish(surface.get(), d, page, kPointsPerMm);
+}
+
+FileResult writeSvg(const Drawing& d, const std::filesystem::path& path) {
+    const PageLayout page = pageLayoutFor(d);
+    // One user unit a millimetre, and the document size said in millimetres.
+    SurfacePtr surface(cairo_svg_surface_create(path.c_str(), page.widthMm, page.heightMm));
+    cairo_svg_surface_set_document_unit(surface.get(), CAIRO_SVG_UNIT_MM);
+    return drawAndFinish(surface.get(), d, page, 1.0);
+}
+
+FileResult writePng(const Drawing& d, const std::filesystem::path& path) {
+    const SurfacePtr surface = renderBitmap(d);
+    if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)
+        return statusResult(cairo_surface_status(surface.get()));
+    // Encoded in memory, then written with a checked write (a full disk is reported).
+    std::string bytes;
+    const cairo_status_t encoded = cairo_surface_write_to_png_stream(
+        surface.get(),
+        [](void* closure, const unsigned char* data, unsigned int length) {
+            static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+            return CAIRO_STATUS_SUCCESS;
+        },
+        &bytes);
+    if (encoded != CAIRO_STATUS_SUCCESS)
+        return statusResult(encoded);
+    return writeTextFile(path, bytes);
+}
+
+FileResult writeBmp(const Drawing& d, const std::filesystem::path& path) {
+    const SurfacePtr surface = renderBitmap(d);
+    if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)
+        return statusResult(cairo_surface_status(surface.get()));
+    const int width = cairo_image_surface_get_width(surface.get());
+    const int height = cairo_image_surface_get_height(surface.get());
+    const int stride = cairo_image_surface_get_stride(surface.get());
+    const unsigned char* data = cairo_image_surface_get_data(surface.get());
+    // Cairo keeps a pixel as one native 32-bit word 0x00RRGGBB.
+    std::vector<unsigned char> rgb(static_cast<std::size_t>(width) * height * 3);
+    for (int y = 0; y < height; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(data + y * stride);
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t px = row[x];
+            unsigned char* out = &rgb[(static_cast<std::size_t>(y) * width + x) * 3];
+            out[0] = static_cast<unsigned char>(px >> 16);
+            out[1] = static_cast<unsigned char>(px >> 8);
+            out[2] = static_cast<unsigned char>(px);
+        }
+    }
+    std::string bytes;
+    const auto append = [](void* context, void* data, int size) {
+        static_cast<std::string*>(context)->append(static_cast<const char*>(data),
+                                                   static_cast<std::size_t>(size));
+    };
+    if (stbi_write_bmp_to_func(append, &bytes, width, height, 3, rgb.data()) == 0)
+        return FileResult::failure("codage de l'image impossible");
+    return writeTextFile(path, bytes);
+}
+
+}  // namespace brontaxe::io

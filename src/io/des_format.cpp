@@ -1,0 +1,241 @@
+#include "io/des_format.h"
+
+#include <cmath>
+#include <limits>
+#include <nlohmann/json.hpp>
+#include <variant>
+#include <vector>
+
+#include "io/overloaded.h"
+#include "io/writers.h"
+
+namespace brontaxe::io {
+namespace {
+
+using nlohmann::json;
+
+constexpr std::string_view kFormatName = "brontaxe-dessin";
+// Coordinates beyond ten kilometres are damage, not drawings; they would also break the page
+// sizes of the other formats.
+constexpr double kMaxCoordinate = 1e7;
+
+json point(Point p) {
+    return json::array({p.x, p.y});
+}
+
+json shapeJson(const Shape& shape) {
+    return std::visit(
+        Overloaded{
+            [](const LineShape& l) {
+                return json{{"type", "line"}, {"a", point(l.a)}, {"b", point(l.b)}};
+            },
+            [](const ArcShape& a) {
+                return json{{"type", "arc"},
+                            {"centre", point(a.centre)},
+                            {"radius", a.radius},
+                            {"start", a.startDeg},
+                            {"sweep", a.sweepDeg}};
+            },
+            [](const DimensionShape& d) {
+                return json{{"type", "dimension"},
+                            {"p1", point(d.p1)},
+                            {"p2", point(d.p2)},
+                            {"ref", point(d.ref)}};
+            },
+            [](const TextShape& t) {
+                return json{{"type", "text"},     {"position", point(t.position)},
+                            {"text", t.text},     {"option", t.option},
+                            {"height", t.height}, {"angle", t.angleDeg}};
+            },
+            [](const SheetShape& s) {
+                return json{{"type", "sheet"}, {"min", point(s.min)}, {"max", point(s.max)}};
+            },
+        },
+        shape);
+}
+
+// A refusal of the file, with the place it was found.
+struct DesError {
+    std::string what;
+};
+
+const json& member(const json& object, const char* key) {
+    if (!object.is_object() || !object.contains(key))
+        throw DesError{std::string("champ \"") + key + "\" manquant"};
+    return object.at(key);
+}
+
+double number(const json& object, const char* key, double limit = kMaxCoordinate) {
+    const json& v = member(object, key);
+    if (!v.is_number())
+        throw DesError{std::string("champ \"") + key + "\" non numérique"};
+    const double x = v.get<double>();
+    if (!std::isfinite(x) || std::fabs(x) > limit)
+        throw DesError{std::string("champ \"") + key + "\" hors limites"};
+    return x;
+}
+
+template <class Int>
+Int integer(const json& object, const char* key, Int fallback, bool required) {
+    if (!required && (!object.is_object() || !object.contains(key)))
+        return fallback;
+    const json& v = member(object, key);
+    if (!v.is_number_integer())
+        throw DesError{std::string("champ \"") + key + "\" non entier"};
+    const auto x = v.get<long long>();
+    if (x < std::numeric_limits<Int>::min() || x > std::numeric_limits<Int>::max())
+        throw DesError{std::string("champ \"") + key + "\" hors limites"};
+    return static_cast<Int>(x);
+}
+
+std::string text(const json& object, const char* key) {
+    const json& v = member(object, key);
+    if (!v.is_string())
+        throw DesError{std::string("champ \"") + key + "\" non textuel"};
+    return v.get<std::string>();
+}
+
+Point readPoint(const json& object, const char* key) {
+    const json& v = member(object, key);
+    if (!v.is_array() || v.size() != 2 || !v[0].is_number() || !v[1].is_number())
+        throw DesError{std::string("point \"") + key + "\" incorrect"};
+    const Point p{v[0].get<double>(), v[1].get<double>()};
+    if (!std::isfinite(p.x) || !std::isfinite(p.y) || std::fabs(p.x) > kMaxCoordinate ||
+        std::fabs(p.y) > kMaxCoordinate)
+        throw DesError{std::string("point \"") + key + "\" hors limites"};
+    return p;
+}
+
+Shape readShape(const json& e) {
+    const std::string type = text(e, "type");
+    if (type == "line")
+        return LineShape{readPoint(e, "a"), readPoint(e, "b")};
+    if (type == "arc") {
+        ArcShape a{readPoint(e, "centre"), number(e, "radius"), number(e, "start", 360.0),
+                   number(e, "sweep", 360.0)};
+        if (a.radius < 0 || a.sweepDeg <= 0)
+            throw DesError{"arc incorrect (rayon négatif ou balayage nul)"};
+        return a;
+    }
+    if (type == "dimension")
+        return DimensionShape{readPoint(e, "p1"), readPoint(e, "p2"), readPoint(e, "ref")};
+    if (type == "text") {
+        TextShape t{readPoint(e, "position"), text(e, "text"),
+                    integer<std::int16_t>(e, "option", 0, true), number(e, "height", 1e5),
+                    number(e, "angle", 360.0)};
+        if (t.height < 0)
+            throw DesError{"hauteur de texte négative"};
+        return t;
+    }
+    if (type == "sheet") {
+        SheetShape s{readPoint(e, "min"), readPoint(e, "max")};
+        if (s.min.x > s.max.x || s.min.y > s.max.y)
+            throw DesError{"feuille incorrecte (coins inversés)"};
+        return s;
+    }
+    throw DesError{"type d'élément inconnu : \"" + type + "\""};
+}
+
+Element readElement(const json& e) {
+    Element out;
+    out.shape = readShape(e);
+    out.lineKind = integer<std::int16_t>(e, "kind", 0, true);
+    out.lineVariant = integer<std::int16_t>(e, "variant", 0, true);
+    out.piece = integer<std::int16_t>(e, "piece", 0, true);
+    out.flag = integer<std::int32_t>(e, "flag", 0, false);
+    return out;
+}
+
+struct DesContents {
+    std::vector<Element> elements;
+    std::string sheetName;
+    std::vector<SheetField> fields;
+};
+
+void checkHeader(const json& doc) {
+    if (!doc.is_object() || !doc.contains("format") || doc.at("format") != kFormatName)
+        throw DesError{"ce n'est pas un fichier de dessin Brontaxe"};
+    const int version = integer<int>(doc, "version", 0, true);
+    if (version > kDesVersion) {
+        throw DesError{"version " + std::to_string(version) +
+                       " plus récente que celle de ce programme (" + std::to_string(kDesVersion) +
+                       ")"};
+    }
+    if (version < 1)
+        throw DesError{"version " + std::to_string(version) + " incorrecte"};
+}
+
+DesContents readContents(const json& doc) {
+    checkHeader(doc);
+    DesContents out;
+    const json& sheet = member(doc, "sheet");
+    out.sheetName = text(sheet, "name");
+    const json& fields = member(sheet, "fields");
+    if (!fields.is_array())
+        throw DesError{"liste des champs incorrecte"};
+    for (const json& f : fields)
+        out.fields.push_back({text(f, "label"), text(f, "value")});
+    const json& elements = member(doc, "elements");
+    if (!elements.is_array())
+        throw DesError{"liste des éléments incorrecte"};
+    out.elements.reserve(elements.size());
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        try {
+            out.elements.push_back(readElement(elements[i]));
+        } catch (const DesError& e) {
+            throw DesError{"élément " + std::to_string(i + kFirstElementId) + " : " + e.what};
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string desText(const Drawing& d) {
+    json fields = json::array();
+    for (const SheetField& f : d.sheetFields())
+        fields.push_back({{"label", f.label}, {"value", f.value}});
+    const json sheet{{"name", d.SheetName()}, {"fields", std::move(fields)}};
+    // Invalid UTF-8 in a text is replaced rather than refused: the drawing must still save.
+    auto compact = [](const json& j) {
+        return j.dump(-1, ' ', false, json::error_handler_t::replace);
+    };
+    // One element a line: the file stays readable and compares well line by line.
+    std::string out = "{\"format\":" + compact(kFormatName) +
+                      ",\"version\":" + std::to_string(kDesVersion) +
+                      ",\n\"sheet\":" + compact(sheet) + ",\n\"elements\":[";
+    const char* separator = "\n";
+    for (const Element& e : d.elements()) {
+        json item = shapeJson(e.shape);
+        item["kind"] = e.lineKind;
+        item["variant"] = e.lineVariant;
+        item["piece"] = e.piece;
+        if (e.flag != 0)
+            item["flag"] = e.flag;
+        out += separator + compact(item);
+        separator = ",\n";
+    }
+    return out + "\n]}\n";
+}
+
+FileResult readDesText(std::string_view text, Drawing& d) {
+    DesContents contents;
+    try {
+        contents = readContents(json::parse(text));
+    } catch (const json::exception& e) {
+        return FileResult::failure("Fichier de dessin illisible : " + std::string(e.what()));
+    } catch (const DesError& e) {
+        return FileResult::failure("Fichier de dessin illisible : " + e.what);
+    }
+    d.ClearDrawing();
+    for (Element& e : contents.elements)
+        d.addElement(std::move(e));
+    d.setTechnicalSheet(std::move(contents.sheetName), std::move(contents.fields));
+    return FileResult::success();
+}
+
+FileResult writeDes(const Drawing& d, const std::filesystem::path& path) {
+    return writeTextFile(path, desText(d));
+}
+
+}  // namespace brontaxe::io

@@ -1,0 +1,27 @@
+#pragma once
+// One writer per file format; the registry in file_format.cpp picks them by extension.
+
+#include <filesystem>
+
+#include "io/file_format.h"
+
+namespace brontaxe::io {
+
+FileResult writeDes(const Drawing& d, const std::filesystem::path& path);
+FileResult writeDxf(const Drawing& d, const std::filesystem::path& path);
+FileResult writeCff2(const Drawing& d, const std::filesystem::path& path);
+FileResult writePdf(const Drawing& d, const std::filesystem::path& path);
+FileResult writeEps(const Drawing& d, const std::filesystem::path& path);
+FileResult writeSvg(const Drawing& d, const std::filesystem::path& path);
+FileResult writePng(const Drawing& d, const std::filesystem::path& path);
+FileResult writeBmp(const Drawing& d, const std::filesystem::path& path);
+FileResult writePli(const Drawing& d, const std::filesystem::path& path);
+FileResult writeEv(const Drawing& d, const std::filesystem::path& path);
+
+// Writes a text file whole; the message names the file when it fails.
+FileResult writeTextFile(const std::filesystem::path& path, std::string_view contents);
+
+// The message for a file that could not be written.
+std::string cannotWriteMessage(const std::filesystem::path& path);
+
+}  // namespace brontaxe::io
