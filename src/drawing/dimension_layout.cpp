@@ -131,6 +131,8 @@ Box drawingBounds(const Drawing& d, const DimensionStyle& style) {
     const Box blank = d.extents();
     Box box = blank;
     for (const Element& e : d.elements()) {
+        if (!d.isShown(e))
+            continue;
         if (const auto* dim = std::get_if<DimensionShape>(&e.shape)) {
             const DimensionLayout l = layoutDimension(*dim, style, blank);
             box.add(l.dimensionLine.a);
@@ -152,6 +154,11 @@ Box drawingBounds(const Drawing& d, const DimensionStyle& style) {
         } else if (const auto* s = std::get_if<SheetShape>(&e.shape)) {
             box.add(s->min);
             box.add(s->max);
+        } else if (const auto* symbol = std::get_if<SymbolShape>(&e.shape)) {
+            for (const Segment& stroke : symbol->placedStrokes()) {
+                box.add(stroke.a);
+                box.add(stroke.b);
+            }
         }
     }
     return box;

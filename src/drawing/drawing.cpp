@@ -32,6 +32,14 @@ Box arcBox(const ArcShape& a) {
     return box;
 }
 
+Point contourCentre(const ContourShape& c) {
+    Box box;
+    for (const auto& ring : c.rings)
+        for (const Point& p : ring)
+            box.add(p);
+    return box.empty ? Point{} : Point{(box.xmin + box.xmax) / 2, (box.ymin + box.ymax) / 2};
+}
+
 // A sheet stays an upright rectangle: the box of its two transformed corners.
 SheetShape boundingSheet(Point a, Point b) {
     return {{std::min(a.x, b.x), std::min(a.y, b.y)}, {std::max(a.x, b.x), std::max(a.y, b.y)}};
@@ -72,6 +80,15 @@ void place(Shape& shape, const Placement& t) {
                        s.angleDeg = normalizeDegrees(t.applyAngle(s.angleDeg));
                    },
                    [&](SheetShape& r) { r = boundingSheet(t.apply(r.min), t.apply(r.max)); },
+                   [&](ContourShape& c) {
+                       for (auto& ring : c.rings)
+                           for (auto& p : ring)
+                               p = t.apply(p);
+                   },
+                   [&](SymbolShape& s) {
+                       s.position = t.apply(s.position);
+                       s.angleDeg = normalizeDegrees(t.applyAngle(s.angleDeg));
+                   },
                },
                shape);
 }
@@ -97,6 +114,15 @@ void reflectShape(Shape& shape, Point on, double angle) {
                    },
                    [&](SheetShape& r) {
                        r = boundingSheet(reflect(r.min, on, angle), reflect(r.max, on, angle));
+                   },
+                   [&](ContourShape& c) {
+                       for (auto& ring : c.rings)
+                           for (auto& p : ring)
+                               p = reflect(p, on, angle);
+                   },
+                   [&](SymbolShape& s) {
+                       s.position = reflect(s.position, on, angle);
+                       s.angleDeg = normalizeDegrees(2 * angle - s.angleDeg);
                    },
                },
                shape);
@@ -136,8 +162,20 @@ ShapeType Element::type() const {
                           [](const DimensionShape&) { return ShapeType::Dimension; },
                           [](const TextShape&) { return ShapeType::Text; },
                           [](const SheetShape&) { return ShapeType::Sheet; },
+                          [](const ContourShape&) { return ShapeType::Contour; },
+                          [](const SymbolShape&) { return ShapeType::Symbol; },
                       },
                       shape);
+}
+
+std::vector<Segment> SymbolShape::placedStrokes() const {
+    std::vector<Segment> out;
+    out.reserve(strokes.size());
+    for (const Segment& unit : strokes) {
+        out.push_back({position + rotate(unit.a * size, angleDeg),
+                       position + rotate(unit.b * size, angleDeg)});
+    }
+    return out;
 }
 
 double strokeLength(const Element& e) {
@@ -334,6 +372,8 @@ Point Drawing::midpoint(ElementId id) const {
                           [](const DimensionShape& d) { return (d.p1 + d.p2) * 0.5; },
                           [](const TextShape& t) { return t.position; },
                           [](const SheetShape& r) { return (r.min + r.max) * 0.5; },
+                          [](const ContourShape& c) { return contourCentre(c); },
+                          [](const SymbolShape& s) { return s.position; },
                       },
                       element(id).shape);
 }
@@ -352,6 +392,8 @@ double Drawing::ElementHalfLength(ElementId id) const {
                           [](const DimensionShape& d) { return distance(d.p1, d.p2) / 2; },
                           [](const TextShape&) { return 0.0; },
                           [](const SheetShape&) { return 0.0; },
+                          [](const ContourShape&) { return 0.0; },
+                          [](const SymbolShape& s) { return s.size; },
                       },
                       element(id).shape);
 }
@@ -366,6 +408,8 @@ double Drawing::ElementAngle(ElementId id) const {
                           [&](const DimensionShape& d) { return direction(d.p1, d.p2); },
                           [](const TextShape& t) { return t.angleDeg; },
                           [](const SheetShape&) { return 0.0; },
+                          [](const ContourShape&) { return 0.0; },
+                          [](const SymbolShape& s) { return s.angleDeg; },
                       },
                       element(id).shape);
 }
@@ -405,6 +449,8 @@ void Drawing::SetElementHalfLength(ElementId id, double value) {
                    },
                    [](TextShape&) {},
                    [](SheetShape&) {},
+                   [](ContourShape&) {},
+                   [&](SymbolShape& s) { s.size = std::fabs(value); },
                },
                mutableElement(id).shape);
 }
@@ -426,6 +472,8 @@ void Drawing::SetElementAngle(ElementId id, double value) {
                    },
                    [&](TextShape& t) { t.angleDeg = normalizeDegrees(value); },
                    [](SheetShape&) {},
+                   [](ContourShape&) {},
+                   [](SymbolShape&) {},
                },
                mutableElement(id).shape);
 }

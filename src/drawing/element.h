@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "drawing/geometry.h"
 
@@ -29,6 +30,7 @@ enum class ShapeType : std::int16_t {
     Dimension = 8,
     Text = 25,
     Sheet = 40,
+    Contour = 60,
     Symbol = 100,
 };
 
@@ -85,7 +87,31 @@ struct SheetShape {
 // view and the writers hatch such a sheet along X.
 inline constexpr std::int32_t kFlagFluteAlongX = 13;
 
-using Shape = std::variant<LineShape, ArcShape, DimensionShape, TextShape, SheetShape>;
+// The outer contour of a blank's cut lines, kept to measure the cut surface: one closed ring
+// per separate piece. Neither shown, written, sized nor totalled.
+struct ContourShape {
+    std::vector<std::vector<Point>> rings;
+    double area = 0;  // mm², inner cut-outs not subtracted
+
+    friend bool operator==(const ContourShape&, const ContourShape&) = default;
+};
+
+// A symbol of a library (the direction arrows): its strokes in the symbol's own unit, drawn
+// scaled by `size`, turned by `angleDeg` and placed at `position`.
+struct SymbolShape {
+    Point position;
+    std::int32_t number = 0;
+    double size = 1;
+    double angleDeg = 0;
+    std::vector<Segment> strokes;
+
+    // The strokes where the drawing shows them.
+    std::vector<Segment> placedStrokes() const;
+    friend bool operator==(const SymbolShape&, const SymbolShape&) = default;
+};
+
+using Shape = std::variant<LineShape, ArcShape, DimensionShape, TextShape, SheetShape, ContourShape,
+                           SymbolShape>;
 
 struct Element {
     Shape shape;

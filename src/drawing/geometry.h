@@ -24,6 +24,8 @@ struct Point {
 struct Segment {
     Point a;
     Point b;
+
+    friend bool operator==(const Segment&, const Segment&) = default;
 };
 
 inline double dot(Point a, Point b) {

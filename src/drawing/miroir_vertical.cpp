@@ -13,6 +13,7 @@ double mirroredAngle(ShapeType type, double angle, double sweep) {
             return normalizeDegrees(angle);
         case ShapeType::Line:
         case ShapeType::Sheet:
+        case ShapeType::Contour:
             break;
     }
     return normalizeDegrees(180 - angle);

@@ -49,6 +49,12 @@ class Painter {
                                            s.max.y - s.min.y);
                            stroke(pen);
                        },
+                       [](const ContourShape&) {},  // a measure, not a line of the blank
+                       [&](const SymbolShape& s) {
+                           for (const Segment& stroke : s.placedStrokes())
+                               segment(stroke);
+                           stroke(pen);
+                       },
                    },
                    e.shape);
     }
@@ -122,7 +128,8 @@ void renderDrawing(cairo_t* cr, const Drawing& d, const PageLayout& page, double
     cairo_save(cr);
     Painter painter(cr, page, unitsPerMm, minLineUnits);
     for (const Element& e : d.elements())
-        painter.draw(e);
+        if (d.isShown(e))
+            painter.draw(e);
     cairo_restore(cr);
 }
 

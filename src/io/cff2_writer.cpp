@@ -65,6 +65,11 @@ class Cff2Out {
                            line(kAuxiliary, s.max, c4);
                            line(kAuxiliary, c4, s.min);
                        },
+                       [](const ContourShape&) {},
+                       [&](const SymbolShape& s) {
+                           for (const Segment& stroke : s.placedStrokes())
+                               line(kAuxiliary, stroke.a, stroke.b);
+                       },
                    },
                    e.shape);
     }
@@ -134,7 +139,8 @@ FileResult writeCff2(const Drawing& d, const std::filesystem::path& path) {
     Cff2Out out(pageLayoutFor(d));
     out.begin();
     for (const Element& e : d.elements())
-        out.element(e);
+        if (d.isShown(e))
+            out.element(e);
     return writeTextFile(path, out.end());
 }
 

@@ -50,6 +50,24 @@ json shapeJson(const Shape& shape) {
             [](const SheetShape& s) {
                 return json{{"type", "sheet"}, {"min", point(s.min)}, {"max", point(s.max)}};
             },
+            [](const ContourShape& c) {
+                json rings = json::array();
+                for (const auto& ring : c.rings) {
+                    json points = json::array();
+                    for (const Point& p : ring)
+                        points.push_back(point(p));
+                    rings.push_back(points);
+                }
+                return json{{"type", "contour"}, {"rings", rings}, {"area", c.area}};
+            },
+            [](const SymbolShape& s) {
+                json strokes = json::array();
+                for (const Segment& stroke : s.strokes)
+                    strokes.push_back(json::array({point(stroke.a), point(stroke.b)}));
+                return json{{"type", "symbol"},    {"position", point(s.position)},
+                            {"number", s.number},  {"size", s.size},
+                            {"angle", s.angleDeg}, {"strokes", strokes}};
+            },
         },
         shape);
 }
@@ -95,8 +113,7 @@ std::string text(const json& object, const char* key) {
     return v.get<std::string>();
 }
 
-Point readPoint(const json& object, const char* key) {
-    const json& v = member(object, key);
+Point pointValue(const json& v, const char* key) {
     if (!v.is_array() || v.size() != 2 || !v[0].is_number() || !v[1].is_number())
         throw DesError{std::string("point \"") + key + "\" incorrect"};
     const Point p{v[0].get<double>(), v[1].get<double>()};
@@ -104,6 +121,45 @@ Point readPoint(const json& object, const char* key) {
         std::fabs(p.y) > kMaxCoordinate)
         throw DesError{std::string("point \"") + key + "\" hors limites"};
     return p;
+}
+
+Point readPoint(const json& object, const char* key) {
+    return pointValue(member(object, key), key);
+}
+
+const json& arrayMember(const json& object, const char* key) {
+    const json& v = member(object, key);
+    if (!v.is_array())
+        throw DesError{std::string("champ \"") + key + "\" non tableau"};
+    return v;
+}
+
+ContourShape readContour(const json& e) {
+    ContourShape c;
+    for (const json& ring : arrayMember(e, "rings")) {
+        if (!ring.is_array())
+            throw DesError{"contour incorrect"};
+        std::vector<Point> points;
+        for (const json& p : ring)
+            points.push_back(pointValue(p, "rings"));
+        c.rings.push_back(std::move(points));
+    }
+    c.area = number(e, "area", 1e18);
+    return c;
+}
+
+SymbolShape readSymbol(const json& e) {
+    SymbolShape s{readPoint(e, "position"),
+                  integer<std::int32_t>(e, "number", 0, true),
+                  number(e, "size", 1e5),
+                  number(e, "angle", 360.0),
+                  {}};
+    for (const json& stroke : arrayMember(e, "strokes")) {
+        if (!stroke.is_array() || stroke.size() != 2)
+            throw DesError{"trait de symbole incorrect"};
+        s.strokes.push_back({pointValue(stroke[0], "strokes"), pointValue(stroke[1], "strokes")});
+    }
+    return s;
 }
 
 Shape readShape(const json& e) {
@@ -133,6 +189,10 @@ Shape readShape(const json& e) {
             throw DesError{"feuille incorrecte (coins inversés)"};
         return s;
     }
+    if (type == "contour")
+        return readContour(e);
+    if (type == "symbol")
+        return readSymbol(e);
     throw DesError{"type d'élément inconnu : \"" + type + "\""};
 }
 

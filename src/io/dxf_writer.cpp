@@ -123,7 +123,8 @@ class DxfOut {
     void entities(const Drawing& d) {
         w_.sectionEntities();
         for (const Element& e : d.elements())
-            element(e);
+            if (d.isShown(e))
+                element(e);
         w_.sectionEnd();
     }
 
@@ -226,6 +227,11 @@ class DxfOut {
                     line(c2, c3, at);
                     line(c3, c4, at);
                     line(c4, c1, at);
+                },
+                [](const ContourShape&) {},  // a measure, not a line of the blank
+                [&](const SymbolShape& s) {
+                    for (const Segment& stroke : s.placedStrokes())
+                        line(stroke.a, stroke.b, at);
                 },
             },
             e.shape);

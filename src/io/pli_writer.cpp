@@ -55,6 +55,14 @@ std::string elementLine(const Element& e) {
             [&](const SheetShape& s) {
                 return "FEUILLE" + attributes + points({s.min.x, s.min.y, s.max.x, s.max.y});
             },
+            [&](const ContourShape& c) {
+                return "CONTOUR" + attributes + " " + std::to_string(c.rings.size()) +
+                       points({c.area});
+            },
+            [&](const SymbolShape& s) {
+                return "SYMBOLE" + attributes + " " + std::to_string(s.number) +
+                       points({s.position.x, s.position.y, s.size, s.angleDeg});
+            },
         },
         e.shape);
 }

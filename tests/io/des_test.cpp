@@ -30,6 +30,10 @@ Drawing richDrawing() {
     d.AddLine(0.1, 0.2, 0.30000000000000004, -0.0);
     const ElementId sheet = d.addElement(Element{SheetShape{{-50, -300}, {1500, 300}}, 3, 1, 1, 0});
     d.SetElementFlag(sheet, 13);
+    d.addElement(Element{ContourShape{{{{0, 0}, {10, 0}, {10, 5}, {0, 0}}}, 25}, 3, 1, 1, 0});
+    d.addElement(
+        Element{SymbolShape{{5, 600}, 11, 60, 90, {{{-1, 0}, {1, 0}}, {{1, 0}, {0.6, 0.25}}}},
+                kind::Text, 1, 1, 0});
     d.setTechnicalSheet("Fiche 0201", {{"Client", "#M# pour X"}, {"Quantité", ""}, {"", "vide"}});
     return d;
 }

@@ -279,6 +279,9 @@ TEST_F(RealReaders, EveryFormatTakesEveryShapeAndAnEmptyDrawing) {
     rich.AddLine(0, 0, 1436, 0);
     rich.addElement(Element{SheetShape{{-100, -400}, {1600, 400}}, kind::Auxiliary, 1, 1, 13});
     rich.AddDimension(0, 0, 0, 0, 0, 0);  // zero length
+    rich.addElement(Element{ContourShape{{{{0, 0}, {10, 0}, {10, 5}, {0, 0}}}, 25}, 3, 1, 1, 0});
+    rich.addElement(
+        Element{SymbolShape{{5, 600}, 5, 40, 0, {{{-1, 0}, {1, 0}}}}, kind::Text, 1, 1, 0});
     const Drawing empty;
     for (const FileFormat& f : fileFormats()) {
         for (const Drawing* drawing : {static_cast<const Drawing*>(&rich), &empty}) {
