@@ -15,6 +15,9 @@ struct OuterContourResult {
     double area = 0;                        // mm², holes not subtracted
 };
 
+// Chord tolerance of the arcs of a cut outline: fine enough for the area to 0.01 %.
+inline constexpr double kContourArcTolerance = 0.01;
+
 // Chords of an arc, none straying more than `tolerance` from the true curve.
 std::vector<Segment> flattenArc(const ArcShape& arc, double tolerance);
 

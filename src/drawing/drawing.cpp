@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "drawing/contour.h"
 #include "platform/errors.h"
 
 namespace brontaxe {
@@ -337,6 +338,56 @@ double Drawing::KindLength(std::int16_t lineKind, int, int) const {
             total += strokeLength(e);
     }
     return total;
+}
+
+ElementId Drawing::OuterContour(double x1, double y1, double x2, double y2) {
+    const Box window{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), false};
+    auto inside = [&window](Point p) {
+        return p.x >= window.xmin && p.x <= window.xmax && p.y >= window.ymin && p.y <= window.ymax;
+    };
+    std::vector<Segment> linework;
+    const auto blankCount = static_cast<std::size_t>(blankElementCount());
+    for (std::size_t i = 0; i < blankCount && i < elements_.size(); ++i) {
+        const Element& e = elements_[i];
+        if (e.lineKind != kind::Cut || !isShown(e))
+            continue;
+        if (const auto* l = std::get_if<LineShape>(&e.shape)) {
+            if (inside(l->a) && inside(l->b))
+                linework.push_back({l->a, l->b});
+        } else if (const auto* a = std::get_if<ArcShape>(&e.shape)) {
+            const Box box = arcBox(*a);
+            if (inside({box.xmin, box.ymin}) && inside({box.xmax, box.ymax})) {
+                for (const Segment& s : flattenArc(*a, kContourArcTolerance))
+                    linework.push_back(s);
+            }
+        }
+    }
+    OuterContourResult contour = outerContour(linework);
+    return add(ContourShape{std::move(contour.rings), contour.area});
+}
+
+double Drawing::ContourArea(ElementId id) const {
+    const auto* c = std::get_if<ContourShape>(&element(id).shape);
+    return c ? c->area : 0.0;
+}
+
+std::int32_t Drawing::LoadSymbols(const std::filesystem::path& path) {
+    auto library = SymbolLibrary::load(path);
+    if (!library)
+        return 0;
+    symbolLibraries_.push_back(std::move(*library));
+    return static_cast<std::int32_t>(symbolLibraries_.size());
+}
+
+ElementId Drawing::InsertSymbol(double x, double y, std::int32_t handle, std::int32_t number,
+                                bool) {
+    if (handle < 1 || handle > static_cast<std::int32_t>(symbolLibraries_.size()))
+        throw GenerationError("Bibliothèque de symboles non chargée");
+    const SymbolDefinition* symbol =
+        symbolLibraries_[static_cast<std::size_t>(handle - 1)].find(number);
+    if (!symbol)
+        throw GenerationError("Symbole " + std::to_string(number) + " absent de la bibliothèque");
+    return add(SymbolShape{{x, y}, number, Radius, StartAngle, symbol->strokes});
 }
 
 bool Drawing::SetFilter(std::string_view expression) {

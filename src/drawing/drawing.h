@@ -5,6 +5,7 @@
 // element's id is its position + 3, so deleting one renumbers those after it.
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,7 @@
 #include "drawing/element.h"
 #include "drawing/element_filter.h"
 #include "drawing/element_id.h"
+#include "drawing/symbol_library.h"
 
 namespace brontaxe {
 
@@ -132,6 +134,18 @@ class Drawing {
     ElementId firstId() const { return ElementId{kFirstElementId}; }
     ElementId lastId() const { return ElementId{kFirstElementId + ElementCount() - 1}; }
 
+    // The outer contour of the shown cut lines and arcs of the blank (imposed copies repeat
+    // it) lying inside the window, added as a contour element; its id.
+    ElementId OuterContour(double x1, double y1, double x2, double y2);
+    // Area in mm² of a contour element, 0 for any other element.
+    double ContourArea(ElementId id) const;
+
+    // Loads a symbol library; its handle, or 0 when the file is missing or not a library.
+    std::int32_t LoadSymbols(const std::filesystem::path& path);
+    // A symbol of a loaded library at (x, y), turned by `StartAngle`, sized by `Radius`.
+    // Throws GenerationError for an unknown handle or symbol.
+    ElementId InsertSymbol(double x, double y, std::int32_t handle, std::int32_t number, bool);
+
     // Hides the elements the expression selects from display, measures and files. An
     // expression this control cannot read is refused (false) and the filter stays as it was.
     bool SetFilter(std::string_view expression);
@@ -149,6 +163,7 @@ class Drawing {
     std::vector<Element> elements_;
     int openPasses_ = 0;
     ElementFilter filter_ = *ElementFilter::parse("");
+    std::vector<SymbolLibrary> symbolLibraries_;
     // Elements of the blank that CopyPose copies, fixed by the first copy; cleared with the
     // drawing. Copying only these keeps an imposition linear in the number of poses.
     std::optional<std::size_t> poseSourceCount_;

@@ -80,3 +80,23 @@ TEST(OuterContour, CrossingLinesAreNodedIntoOneOutline) {
 
 }  // namespace
 }  // namespace brontaxe
+
+namespace brontaxe {
+namespace {
+
+TEST(DrawingOuterContour, MeasuresTheBlankOnceWhateverItsCopiesAndFilter) {
+    test::Generated g;
+    Fco0201(g.m, g.d);
+    const double single = outerContour(cutLinework(g.d)).area;
+    g.d.CopyPose(0, 0, 0, 1, 2000, 0, 0);  // an imposed copy beside it
+    g.d.SetFilter("pen=2..8;niv=2..16");
+    const ElementId contour = g.d.OuterContour(-900000, -900000, 900000, 900000);
+    EXPECT_EQ(g.d.ElementType(contour), ShapeType::Contour);
+    EXPECT_NEAR(g.d.ContourArea(contour), single, 1e-6);
+    // A window that leaves the blank out measures nothing.
+    EXPECT_EQ(g.d.ContourArea(g.d.OuterContour(5000, 5000, 6000, 6000)), 0);
+    EXPECT_EQ(g.d.ContourArea(ElementId{3}), 0);  // not a contour
+}
+
+}  // namespace
+}  // namespace brontaxe
