@@ -36,7 +36,9 @@ bool IniMajo(Model& m, const Majo& tables, std::string_view codeBox, int selecte
         m.NumQualite = static_cast<std::int16_t>(grade);
     m.EpaisseurCarton = tables.EpaisseurQualite(grade);
     m.Dblmur = tables.DoubleMurQualite(grade);
-    tables.ChercheMajo(m.NumModele, static_cast<std::int16_t>(grade), m.EpaisseurCarton, m.Majo);
+    const int exact = tables.ChercheMajo(m.NumModele, static_cast<std::int16_t>(grade),
+                                         m.EpaisseurCarton, m.Majo);
+    m.allowanceRecordCode = exact != 0 ? m.NumModele : std::int16_t{0};
     m.hmortaise = m.Dblmur + m.EpaisseurCarton;
     m.htenon = m.EpaisseurCarton;
     return multiPiece;

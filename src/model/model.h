@@ -41,6 +41,10 @@ struct Model {
     float EpaisseurCarton = 0;
     float Dblmur = 0;
     std::array<float, 17> Majo{};  // 1..16
+    // Style number whose own record for the current grade `IniMajo` found in the allowance
+    // table; 0 when `Majo` holds borrowed or no values. Styles with defaults of their own
+    // apply them unless it names their style.
+    std::int16_t allowanceRecordCode = 0;
 
     // Style parameters
     float lgPatte = 0;

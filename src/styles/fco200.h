@@ -30,6 +30,35 @@ void Fco0232(Model& m, Drawing& d);
 // Every flap `hpatrent` high.
 void Fco0233(Model& m, Drawing& d);
 
+// Regular top over a bottom of four lock flaps that turn in one after the other.
+void Fco0207(Model& m, Drawing& d);
+// Covers spanning the width with tuck-in flaps, dust flaps under them, at both ends.
+void Fco0208(Model& m, Drawing& d);
+// Lid with tuck-in flap at both ends, hinged on the same wall.
+void Fco0210(Model& m, Drawing& d);
+// Lid with tuck-in flap at both ends, hinged on opposite walls.
+void Fco0211(Model& m, Drawing& d);
+// Lid with tuck-in flap over a regular slotted bottom.
+void Fco0212(Model& m, Drawing& d);
+// Regular slotted case whose joint panel is stepped at the bottom.
+void Fco0214(Model& m, Drawing& d);
+// Lid with tuck-in flap over a snap-lock bottom.
+void Fco0215(Model& m, Drawing& d);
+// Regular slotted top over a snap-lock bottom.
+void Fco0216(Model& m, Drawing& d);
+// Carry box: length walls rising into a handle, over a snap-lock bottom.
+void Fco0217(Model& m, Drawing& d);
+// Carry box over a regular slotted bottom.
+void Fco0218(Model& m, Drawing& d);
+// Open case whose top flaps fold down inside the walls as liners.
+void Fco0225(Model& m, Drawing& d);
+// Overlapping outer top flaps locked by a tongue through a slot.
+void Fco0226(Model& m, Drawing& d);
+// Tongue-locked outer flaps at both ends.
+void Fco0227(Model& m, Drawing& d);
+// Lock flaps at both ends.
+void Fco0229(Model& m, Drawing& d);
+
 // Wrap-round styles whose glue flap becomes a panel of its own.
 void Fco0230(Model& m, Drawing& d);
 void Fco0231(Model& m, Drawing& d);

@@ -21,7 +21,14 @@ constexpr std::array kGenerators{
     GeneratorEntry{"0209", &Fco0209}, GeneratorEntry{"0230", &Fco0230},
     GeneratorEntry{"0231", &Fco0231}, GeneratorEntry{"0232", &Fco0232},
     GeneratorEntry{"0233", &Fco0233}, GeneratorEntry{"0234", &Fco0234},
-    GeneratorEntry{"0235", &Fco0235},
+    GeneratorEntry{"0235", &Fco0235}, GeneratorEntry{"0207", &Fco0207},
+    GeneratorEntry{"0208", &Fco0208}, GeneratorEntry{"0210", &Fco0210},
+    GeneratorEntry{"0211", &Fco0211}, GeneratorEntry{"0212", &Fco0212},
+    GeneratorEntry{"0214", &Fco0214}, GeneratorEntry{"0215", &Fco0215},
+    GeneratorEntry{"0216", &Fco0216}, GeneratorEntry{"0217", &Fco0217},
+    GeneratorEntry{"0218", &Fco0218}, GeneratorEntry{"0225", &Fco0225},
+    GeneratorEntry{"0226", &Fco0226}, GeneratorEntry{"0227", &Fco0227},
+    GeneratorEntry{"0229", &Fco0229},
 };
 
 }  // namespace

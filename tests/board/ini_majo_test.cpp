@@ -44,6 +44,20 @@ TEST(IniMajo, PutsTheGradeAndItsAllowancesIntoTheModel) {
     EXPECT_EQ(m.Majo[6], 1.5f);
 }
 
+// Styles with defaults of their own must know whether the values are their own record's or
+// another grade's standing in.
+TEST(IniMajo, TellsWhichStyleTheRecordFoundBelongsTo) {
+    test::TempDir dir;
+    const Majo tables = twoGrades(dir);
+    Model m = test::startupModel();
+    IniMajo(m, tables, "0201", 1);
+    EXPECT_EQ(m.allowanceRecordCode, 201);
+    IniMajo(m, tables, "0201", 2);  // grade 1's values scaled: not a record of grade 2
+    EXPECT_EQ(m.allowanceRecordCode, 0);
+    IniMajo(m, tables, "0210", 1);
+    EXPECT_EQ(m.allowanceRecordCode, 0);
+}
+
 TEST(IniMajo, NoGradeSelectedGivesTheDefaultsAndKeepsTheGradeNumber) {
     test::TempDir dir;
     const Majo tables = twoGrades(dir);

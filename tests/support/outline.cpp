@@ -50,6 +50,31 @@ std::vector<Point> looseCutEnds(const Drawing& d) {
     return ::testing::AssertionFailure() << loose.size() << " loose cut ends:" << out.str();
 }
 
+::testing::AssertionResult cutOutlineIsClosedOrEndsOnFolds(const Drawing& d) {
+    const ::testing::AssertionResult closed = cutOutlineIsClosed(d);
+    if (closed)
+        return closed;
+    std::vector<Point> creaseEnds;
+    for (const LineShape& l : linesOfKind(d, kind::Crease)) {
+        creaseEnds.push_back(l.a);
+        creaseEnds.push_back(l.b);
+    }
+    std::ostringstream out;
+    int loose = 0;
+    for (const Point& p : looseCutEnds(d)) {
+        const auto folds = std::count_if(creaseEnds.begin(), creaseEnds.end(),
+                                         [&](const Point& c) { return areNear(p, c, 0.01); });
+        if (folds >= 2)
+            continue;
+        ++loose;
+        out << " (" << p.x << ", " << p.y << ")";
+    }
+    if (loose == 0)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << loose << " loose cut ends off any fold corner:" << out.str();
+}
+
 std::vector<LineShape> linesOfKind(const Drawing& d, std::int16_t lineKind) {
     std::vector<LineShape> out;
     for (const Element& e : d.elements()) {

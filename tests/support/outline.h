@@ -17,6 +17,11 @@ namespace brontaxe::test {
 // the faults of an open outline.
 std::vector<Point> looseCutEnds(const Drawing& d);
 
+// As cutOutlineIsClosed, but a cut may also end where two creases end: a cut that runs into
+// the corner where two folds meet leaves nothing loose, since the board on both sides of it
+// stays joined through the folds (the corner of a lid's hinge beside a dust flap).
+::testing::AssertionResult cutOutlineIsClosedOrEndsOnFolds(const Drawing& d);
+
 std::vector<LineShape> linesOfKind(const Drawing& d, std::int16_t lineKind);
 std::vector<ArcShape> arcsOfKind(const Drawing& d, std::int16_t lineKind);
 std::vector<DimensionShape> dimensions(const Drawing& d);

@@ -1,0 +1,50 @@
+#pragma once
+// What the lidded and shaped-bottom slotted styles share: the lidded body, the default
+// allowances of the lid styles, the sizes of a snap-lock bottom, and the lower half that puts
+// the glue flap on the right when the lidded half carries it there.
+
+#include <functional>
+
+#include "drawing/drawing.h"
+#include "model/model.h"
+
+namespace brontaxe {
+
+struct LidBody {
+    float p1 = 0, p2 = 0, p3 = 0, p4 = 0;
+    float h = 0;    // half body height
+    float q = 0;    // lid depth
+    float T = 0;    // tuck-in depth
+    float r = 0;    // tuck-in corner radius
+    float F = 0;    // dust flaps
+    float lip = 0;  // lid hinge above the body
+    float p5 = 0;   // tuck-in width
+};
+
+// Without a record of their own in the allowance table, the lid styles take multiples of the
+// board thickness: 1 to 3, 5 to 7 = t, 4 = 0, 8 = -t, 9 to 16 = 0.
+void applyLidDefaultAllowances(Model& m, std::int16_t styleCode);
+
+// The lidded body of a box of inside size L x W x H.
+LidBody lidBody(const Model& m);
+
+// Sizes of the snap-lock bottom of panels p1..p4: the principal flap on the wider panel reaches
+// past the middle of the bottom by `hrecouvr`, the opposite flap's tab reaches the middle.
+struct SnapLockBottom {
+    float a6, a7, a8, a9, a10;
+};
+SnapLockBottom snapLockBottom(const Model& m, float p1, float p2);
+
+// How deep the flaps of that bottom reach below the body.
+float snapLockDepth(const Model& m, float p1, float p2);
+
+// Draws the snap-lock bottom below y = 0.
+void drawSnapLockBottom(Model& m, Drawing& d, float h, float p1, float p2, float p3, float p4);
+
+// Runs `drawReversed`, which draws a lower half over the panels p4, p3, p2, p1 with the glue
+// flap on the left, and turns it over end for end, so that panel 1 comes back next to x =
+// `lgPatte` and the glue flap hangs after panel 4. The panel passes are put back in order.
+void lowerHalfGlueOnRight(Model& m, Drawing& d, float p1, float p2, float p3, float p4,
+                          const std::function<void()>& drawReversed);
+
+}  // namespace brontaxe
