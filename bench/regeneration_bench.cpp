@@ -19,7 +19,7 @@ Workbench startedWorkbench() {
 
 void BM_Modifier(benchmark::State& state, const char* code) {
     Workbench wb = startedWorkbench();
-    wb.model().CodeModele = code;
+    wb.window().txtModel = code;
     for (auto _ : state) {
         benchmark::DoNotOptimize(wb.Modifier());
     }
@@ -32,10 +32,11 @@ BENCHMARK_CAPTURE(BM_Modifier, 0231, "0231");
 void BM_WholeCatalogue(benchmark::State& state) {
     Workbench wb = startedWorkbench();
     std::vector<std::string> codes;
-    for (const auto& code : generatorCodes()) codes.emplace_back(code);
+    for (const auto& code : generatorCodes())
+        codes.emplace_back(code);
     for (auto _ : state) {
         for (const auto& code : codes) {
-            wb.model().CodeModele = code;
+            wb.window().txtModel = code;
             benchmark::DoNotOptimize(wb.Modifier());
         }
     }

@@ -1,6 +1,8 @@
 #include "cli/cli_app.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -9,6 +11,7 @@
 #include "cli/cli_report.h"
 #include "drawing/drawing_dump.h"
 #include "io/drawing_files.h"
+#include "mainwindow/catalogue.h"
 #include "mainwindow/imposition_input.h"
 #include "mainwindow/workbench.h"
 #include "model/model_fields.h"
@@ -100,16 +103,47 @@ std::optional<std::string> checkGrade(const Majo& tables, int grade) {
            std::to_string(count) + ")";
 }
 
+bool hasGenerator(const std::string& code) {
+    const DispatchTarget target = dispatchCode(code, false, 0, 0);
+    return target.kind == DispatchKind::Generator && findGenerator(target.generatorCode);
+}
+
+bool setsField(const std::vector<std::string>& assignments, std::string_view name) {
+    for (const std::string& a : assignments) {
+        const std::string key = a.substr(0, a.find('='));
+        if (key.size() == name.size() &&
+            std::equal(key.begin(), key.end(), name.begin(), [](char x, char y) {
+                return std::tolower(static_cast<unsigned char>(x)) ==
+                       std::tolower(static_cast<unsigned char>(y));
+            }))
+            return true;
+    }
+    return false;
+}
+
+// The window's boxes take the model's values at full precision, since the regeneration reads
+// them from there.
+void fillWindowBoxes(Workbench& wb, const Options& o) {
+    const Model& m = wb.model();
+    MainWindowState& w = wb.window();
+    w.longueur = platform::numberText(m.Longueur);
+    w.largeur = platform::numberText(m.Largeur);
+    w.hauteur = platform::numberText(m.Hauteur);
+    w.listeFoulages = setsField(o.assignments, "ListeFoulages") ? m.ListeFoulages : "";
+}
+
 std::optional<std::string> applyOptions(Workbench& wb, const Options& o) {
     Model& m = wb.model();
-    if (!findGenerator(o.code)) {
+    // As the code box does: 201 is taken as 0201.
+    const std::string code = codeBoxEntry(o.code).text;
+    if (!hasGenerator(code)) {
         std::string known;
         for (auto c : generatorCodes())
             known += (known.empty() ? "" : ", ") + std::string(c);
         return "Code de modèle inconnu ou non disponible : \"" + o.code +
                "\" (disponibles : " + known + ")";
     }
-    m.CodeModele = o.code;
+    wb.window().txtModel = code;
     if (o.longueur)
         m.Longueur = static_cast<float>(*o.longueur);
     if (o.largeur)
@@ -131,6 +165,7 @@ std::optional<std::string> applyOptions(Workbench& wb, const Options& o) {
         return e;
     if (auto e = checkDimension("Hauteur", m.Hauteur))
         return e;
+    fillWindowBoxes(wb, o);
     return std::nullopt;
 }
 

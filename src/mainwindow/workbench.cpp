@@ -18,6 +18,7 @@ Workbench::Workbench(platform::PrivateProfile settings, GeneratorLookup lookup,
 void Workbench::startUp() {
     model_ = Model{};
     imposition_ = ImpositionSettings{};
+    window_ = MainWindowState{};
     model_.BloqueModif = true;
     setStartupValues(model_);
     model_.CodeModele = "0201";
@@ -26,6 +27,8 @@ void Workbench::startUp() {
     model_.MajoFefco = dataDirectorySetting(settings_, env_);
     loadTables();
     IniMajo();
+    AdapteParam(false);
+    window_.listeFoulages.clear();  // the creases box shows only for 0990 and 0991
     model_.BloqueModif = false;
 }
 
@@ -39,11 +42,8 @@ void Workbench::loadTables() {
 }
 
 bool Workbench::IniMajo() {
-    const std::string codeBox = model_.CodeModele;
     const int selected = majo_.grades().holds(model_.NumQualite) ? model_.NumQualite : 0;
-    const bool multiPiece = brontaxe::IniMajo(model_, majo_, codeBox, selected);
-    model_.CodeModele = codeBox;
-    return multiPiece;
+    return brontaxe::IniMajo(model_, majo_, window_.txtModel, selected);
 }
 
 std::optional<std::string> Workbench::changeDataDirectory(const std::filesystem::path& chosenFile) {
@@ -57,62 +57,6 @@ std::optional<std::string> Workbench::changeDataDirectory(const std::filesystem:
     loadTables();
     IniMajo();
     return std::nullopt;
-}
-
-RegenerationReport Workbench::Modifier() {
-    RegenerationReport report;
-    if (model_.BloqueModif)
-        return report;
-    model_.NbLignes = 0;
-    model_.PassesMachine.fill(0);
-    model_.NumModele = roundToInt16(platform::leadingNumber(model_.CodeModele)).value_or(0);
-
-    const Generator generate = lookup_(model_.CodeModele);
-    if (!generate) {
-        drawing_.ClearDrawing();
-        report.message = "Modèle non disponible : " + model_.CodeModele;
-    } else {
-        model_.GenEnCours = true;
-        try {
-            generate(model_, drawing_);
-            report.drawn = true;
-        } catch (const GenerationError& e) {
-            report.message = e.what();
-        }
-        model_.GenEnCours = false;
-    }
-    measureSize();
-    impose(report);
-    measureTotals();
-    return report;
-}
-
-void Workbench::measureSize() {
-    model_.HorsToutX = drawing_.BlankSizeX();
-    model_.HorsToutY = drawing_.BlankSizeY();
-}
-
-// The sheet figures always follow the blank; the copies are drawn only around a blank that
-// was drawn to its end.
-void Workbench::impose(RegenerationReport& report) {
-    ImpositionNotices notices = brontaxe::CalImpos(model_, imposition_);
-    if (imposition_.AvecImpos && report.drawn) {
-        ImpositionNotices more = brontaxe::AjouterImpos(model_, drawing_, imposition_);
-        notices.insert(notices.end(), more.begin(), more.end());
-    }
-    report.notices.insert(report.notices.end(), notices.begin(), notices.end());
-}
-
-void Workbench::measureTotals() {
-    drawing_.BeginDrawing();
-    model_.LgCoupant = static_cast<float>(drawing_.KindLength(kind::Cut, -1, -1));
-    model_.LgPerfoRainant = static_cast<float>(drawing_.KindLength(kind::PerforatedCrease, -1, -1));
-    model_.LgPerfo = static_cast<float>(drawing_.KindLength(kind::Perforation, -1, -1));
-    model_.LgMiChair = static_cast<float>(drawing_.KindLength(kind::HalfCut, -1, -1));
-    model_.LgRainant = static_cast<float>(drawing_.KindLength(kind::Crease, -1, -1));
-    drawing_.EndDrawing();
-    model_.LgTotal = model_.LgCoupant + model_.LgPerfoRainant + model_.LgPerfo + model_.LgMiChair +
-                     model_.LgRainant;
 }
 
 }  // namespace brontaxe

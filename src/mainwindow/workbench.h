@@ -19,8 +19,25 @@ namespace brontaxe {
 
 struct RegenerationReport {
     bool drawn = false;                // a generator ran to its end
+    bool keptPrevious = false;         // no generator for the code: the drawing is unchanged
     std::string message;               // why nothing, or only part, was drawn (French)
     std::vector<std::string> notices;  // values the regeneration had to correct (French)
+};
+
+// What the main window shows and the regeneration reads from it: the selection, the texts of
+// the code box, the dimension boxes and the creases box, and two view switches.
+struct MainWindowState {
+    int NumFamille = 1;  // family combo index + 1 (1 = 02 ... 7 = 09)
+    int NumModule = 1;   // code combo index + 1
+    std::string txtModel = "0201";
+    std::string longueur = "400";
+    std::string largeur = "300";
+    std::string hauteur = "200";
+    std::string listeFoulages;  // the creases box, shown only for 0990 and 0991
+    bool refoulageLayout = false;
+    bool filtrerCotation = false;  // "Filtrer Cotation": the dimensioning hidden
+    // Last entry of the 02 list: "Haut / Bas", or the top/bottom combination that replaced it.
+    std::string topBottomEntry = "Haut / Bas";
 };
 
 // An entry in one of the imposition boxes and the regeneration it caused.
@@ -65,9 +82,28 @@ class Workbench {
     // are reported.
     std::optional<std::string> changeDataDirectory(const std::filesystem::path& chosenFile);
 
-    // Regenerates the drawing of the current code from the model and measures it. A failed
-    // generation is reported, never thrown; the figures then describe what was drawn.
+    MainWindowState& window() { return window_; }
+    const MainWindowState& window() const { return window_; }
+
+    // With true, the dimension boxes (as numbers) and the creases box (as text) go into the
+    // model; with false, the model's dimensions go back into the boxes ("#######0.00").
+    void AdapteParam(bool fromWindow);
+
+    // Regenerates the drawing of the code in the code box and measures it: overall size,
+    // mirror, extra creases, imposition, line totals, cut surface, direction arrows, waste.
+    // A code without a generator leaves the drawing as it was; a failed generation clears it
+    // and says why, so that no figure of an older drawing passes for the new one.
     RegenerationReport Modifier();
+
+    // The window's handlers that end in a regeneration.
+    RegenerationReport codeBoxLeft();                  // the code box left or Enter pressed
+    RegenerationReport familyChosen(int numFamille);   // a family chosen: its first code
+    RegenerationReport codeChosen(int numModule);      // a code chosen in the family's list
+    RegenerationReport gradeChosen(int numQualite);    // a board grade chosen
+    RegenerationReport orientationChosen(int option);  // flute/pass option buttons 0 to 5
+    RegenerationReport toggleSymVerticale();
+    // The codes the code combo lists for a family (the 02 list ends with the top/bottom entry).
+    std::vector<std::string> familyCodes(int numFamille) const;
 
     const std::string& drawingFileName() const { return drawingFileName_; }
 
@@ -87,6 +123,12 @@ class Workbench {
     RegenerationReport toggleCentre(bool checked);
 
   private:
+    RegenerationReport generate();
+    void drawExtraCreases();
+    void measureCutSurface(RegenerationReport& report);
+    void drawDirectionArrows(const Box& blank, RegenerationReport& report);
+    void applyLayoutOf(double styleNumber);
+    void clearFigures();
     void measureSize();
     void impose(RegenerationReport& report);
     void measureTotals();
@@ -101,7 +143,9 @@ class Workbench {
     Model model_;
     Drawing drawing_;
     ImpositionSettings imposition_;
+    MainWindowState window_;
     std::string drawingFileName_;
+    std::int32_t symbolLibrary_ = 0;  // handle of the arrows' library, loaded when first needed
 };
 
 }  // namespace brontaxe

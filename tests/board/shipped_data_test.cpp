@@ -130,7 +130,7 @@ TEST(ShippedData, FreshInstallLoadsTheShippedTablesAtStartUp) {
     EXPECT_EQ(wb.majo().grades(), tables.grades());
     EXPECT_EQ(wb.model().EpaisseurCarton, tables.EpaisseurQualite(1));
     EXPECT_EQ(wb.model().Majo, test::shippedAllowances(tables, 201, 1));
-    EXPECT_EQ(wb.model().CodeModele, "0201");
+    EXPECT_EQ(wb.window().txtModel, "0201");
     ASSERT_TRUE(wb.Modifier().drawn);
     EXPECT_EQ(wb.model().HorsToutX,
               test::blank0201(wb.model().Majo, 400, 300, 200, wb.model().lgPatte).x);

@@ -173,7 +173,7 @@ TEST(Cli, WritesTheDrawingInTheFormatOfTheOutputExtension) {
     ASSERT_EQ(r.code, 0) << r.err;
     Drawing d;
     ASSERT_TRUE(io::OpenDrawing(d, des).ok);
-    EXPECT_EQ(d.ElementCount(), 64);
+    EXPECT_EQ(d.ElementCount(), 64 + 1);  // the blank and its measured contour
     const AllowanceValues a = test::shippedAllowances(test::shippedTables(), 201, 1);
     EXPECT_NEAR(d.BlankSizeX(), 36 + 2 * 500 + 2 * 300 + a[1] + a[2] + a[3] + a[4], 1e-3);
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "drawing/biblio.h"
+#include "drawing/drawing_dump.h"
+#include "mainwindow/window_figures.h"
 #include "support/temp_dir.h"
 
 namespace brontaxe {
@@ -15,7 +17,7 @@ void drawTooMuch(Model& m, Drawing& d) {
 }
 
 Generator lookupWithOverflow(std::string_view code) {
-    if (code == "9999")
+    if (code == "0300")  // listed, so dispatched here
         return &drawTooMuch;
     return findGenerator(code);
 }
@@ -60,31 +62,41 @@ TEST(Workbench, FailedGenerationIsReportedAndTheNextOneWorks) {
     withoutTables(dir);
     Workbench wb(platform::PrivateProfile(dir.path()), &lookupWithOverflow);
     wb.startUp();
-    wb.model().CodeModele = "9999";
+    wb.window().txtModel = "0201";
+    wb.Modifier();
+    wb.window().txtModel = "0300";
     RegenerationReport r = wb.Modifier();
     EXPECT_FALSE(r.drawn);
     EXPECT_NE(r.message.find("1000"), std::string::npos);
-    EXPECT_EQ(wb.Trazel1().ElementCount(), 1000);
+    // Neither the half-drawn blank nor the figures of the one before are left to mislead.
+    EXPECT_EQ(wb.Trazel1().ElementCount(), 0);
+    EXPECT_EQ(wb.model().HorsToutX, 0);
+    EXPECT_EQ(wb.model().LgCoupant, 0);
+    EXPECT_EQ(windowFigures(wb.model()).lbPerte, "XXXXXX");
     EXPECT_FALSE(wb.Trazel1().isEditing());
 
-    wb.model().CodeModele = "0201";
+    wb.window().txtModel = "0201";
     r = wb.Modifier();
     EXPECT_TRUE(r.drawn);
     EXPECT_FLOAT_EQ(wb.model().HorsToutX, 1436);
 }
 
-TEST(Workbench, UnknownCodeClearsTheDrawingAndSaysSo) {
+TEST(Workbench, CodesWithoutAGeneratorKeepThePreviousDrawingAndSaySo) {
     test::TempDir dir;
     Workbench wb(platform::PrivateProfile(dir.path()));
     wb.startUp();
     wb.Modifier();
-    wb.model().CodeModele = "0299";
-    const RegenerationReport r = wb.Modifier();
-    EXPECT_FALSE(r.drawn);
-    EXPECT_NE(r.message.find("0299"), std::string::npos);
-    EXPECT_EQ(wb.Trazel1().ElementCount(), 0);
-    EXPECT_EQ(wb.model().HorsToutX, 0);
-    EXPECT_EQ(wb.model().LgTotal, 0);
+    const std::string before = dumpDrawing(wb.Trazel1());
+    const float width = wb.model().HorsToutX;
+    for (const char* code : {"0299", "0201 ", "0605", "0201/0203"}) {
+        wb.window().txtModel = code;
+        const RegenerationReport r = wb.Modifier();
+        EXPECT_FALSE(r.drawn) << code;
+        EXPECT_TRUE(r.keptPrevious) << code;
+        EXPECT_FALSE(r.message.empty()) << code;
+        EXPECT_EQ(dumpDrawing(wb.Trazel1()), before) << code;
+        EXPECT_EQ(wb.model().HorsToutX, width) << code;
+    }
 }
 
 TEST(Workbench, BlockedRegenerationLeavesTheDrawingAlone) {

@@ -1,0 +1,218 @@
+// The regeneration: from the window's inputs to the drawing and every figure of the window.
+
+#include <cmath>
+
+#include "drawing/biblio.h"
+#include "drawing/builders/refoulages_supp.h"
+#include "drawing/miroir_vertical.h"
+#include "mainwindow/catalogue.h"
+#include "mainwindow/direction_arrows.h"
+#include "mainwindow/extra_creases.h"
+#include "mainwindow/profile_rules.h"
+#include "mainwindow/window_figures.h"
+#include "mainwindow/workbench.h"
+#include "platform/errors.h"
+#include "platform/number_text.h"
+#include "platform/paths.h"
+#include "platform/rounding.h"
+
+namespace brontaxe {
+namespace {
+
+// The window the cut surface is measured in: everything the program can draw.
+constexpr double kContourWindow = 900000;
+// Styles whose cut surface is not measured (their surface keeps its last value).
+bool keepsItsSurface(double styleNumber) {
+    return styleNumber == 751 || styleNumber == 446;
+}
+
+// Puts the length and width back when the extra creases are done, errors included.
+class SavedLengthAndWidth {
+  public:
+    explicit SavedLengthAndWidth(Model& m) : m_(m), length_(m.Longueur), width_(m.Largeur) {}
+    ~SavedLengthAndWidth() {
+        m_.Longueur = length_;
+        m_.Largeur = width_;
+    }
+    SavedLengthAndWidth(const SavedLengthAndWidth&) = delete;
+    SavedLengthAndWidth& operator=(const SavedLengthAndWidth&) = delete;
+
+  private:
+    Model& m_;
+    float length_, width_;
+};
+
+}  // namespace
+
+void Workbench::AdapteParam(bool fromWindow) {
+    if (fromWindow) {
+        model_.Longueur = static_cast<float>(platform::leadingNumber(window_.longueur));
+        model_.Largeur = static_cast<float>(platform::leadingNumber(window_.largeur));
+        model_.Hauteur = static_cast<float>(platform::leadingNumber(window_.hauteur));
+        model_.ListeFoulages = window_.listeFoulages;
+        return;
+    }
+    window_.longueur = platform::formatNumber(model_.Longueur, "#######0.00");
+    window_.largeur = platform::formatNumber(model_.Largeur, "#######0.00");
+    window_.hauteur = platform::formatNumber(model_.Hauteur, "#######0.00");
+    window_.listeFoulages = model_.ListeFoulages;
+}
+
+RegenerationReport Workbench::Modifier() {
+    if (model_.BloqueModif)
+        return {};
+    model_.CodeModele = window_.txtModel;
+    model_.PassesMachine.fill(0);
+    model_.NbLignes = 0;
+    AdapteParam(true);
+    model_.GenEnCours = true;
+    applyProfileRules(model_);
+    RegenerationReport report = generate();
+    model_.GenEnCours = false;
+    if (report.keptPrevious)
+        return report;
+    if (!report.drawn) {
+        drawing_.ClearDrawing();
+        clearFigures();
+        return report;
+    }
+
+    // The blank's own extents, before the mirror, place the arrows.
+    const Box blank = drawing_.extents();
+    measureSize();
+    if (model_.Sym_Verticale)
+        MiroirVertical(0, drawing_);
+    try {
+        drawExtraCreases();
+    } catch (const GenerationError& e) {
+        report.notices.push_back(std::string("Refoulages non dessinés : ") + e.what());
+    }
+    impose(report);
+    measureTotals();
+    measureCutSurface(report);
+    drawDirectionArrows(blank, report);
+    computeWaste(model_);
+    drawing_.SetFilter(window_.filtrerCotation ? "COTATION" : "");
+    return report;
+}
+
+RegenerationReport Workbench::generate() {
+    RegenerationReport report;
+    const bool codeBoxHasSlash = window_.txtModel.find('/') != std::string::npos;
+    const DispatchTarget target =
+        dispatchCode(model_.CodeModele, codeBoxHasSlash, model_.TypeDessus, model_.TypeDessous);
+    const Generator generator =
+        target.kind == DispatchKind::Generator ? lookup_(target.generatorCode) : nullptr;
+    if (!generator) {
+        report.keptPrevious = true;
+        if (target.kind == DispatchKind::Combined) {
+            report.message = "Boîte haut / bas non disponible : " + model_.CodeModele;
+        } else if (target.kind == DispatchKind::Generator) {
+            report.message = "Modèle non disponible : " + model_.CodeModele;
+        } else {
+            report.message = "Code de modèle inconnu : \"" + model_.CodeModele + "\"";
+        }
+        return report;
+    }
+    try {
+        generator(model_, drawing_);
+        report.drawn = true;
+    } catch (const GenerationError& e) {
+        report.message = e.what();
+    }
+    return report;
+}
+
+void Workbench::drawExtraCreases() {
+    if (model_.ListeFoulages.empty() || window_.NumFamille == 7)
+        return;
+    SavedLengthAndWidth saved(model_);
+    model_.Longueur = model_.HorsToutX;
+    model_.Largeur = model_.HorsToutY;
+    model_.ListeFoulages = NormaliseFoulages(model_.ListeFoulages, model_.Largeur, model_.Longueur);
+    RefoulagesSupp(model_, drawing_, model_.ListeFoulages);
+}
+
+void Workbench::measureSize() {
+    const Box box = drawing_.extents();
+    model_.HorsToutX = static_cast<float>(std::fabs(box.width()));
+    model_.HorsToutY = static_cast<float>(std::fabs(box.height()));
+}
+
+// The sheet figures always follow the blank; the copies are drawn around a drawn blank.
+void Workbench::impose(RegenerationReport& report) {
+    ImpositionNotices notices = brontaxe::CalImpos(model_, imposition_);
+    if (imposition_.AvecImpos && report.drawn) {
+        ImpositionNotices more = brontaxe::AjouterImpos(model_, drawing_, imposition_);
+        notices.insert(notices.end(), more.begin(), more.end());
+    }
+    report.notices.insert(report.notices.end(), notices.begin(), notices.end());
+}
+
+void Workbench::measureTotals() {
+    drawing_.BeginDrawing();
+    model_.LgCoupant = static_cast<float>(drawing_.KindLength(kind::Cut, -1, -1));
+    model_.LgPerfoRainant = static_cast<float>(drawing_.KindLength(kind::PerforatedCrease, -1, -1));
+    model_.LgPerfo = static_cast<float>(drawing_.KindLength(kind::Perforation, -1, -1));
+    model_.LgMiChair = static_cast<float>(drawing_.KindLength(kind::HalfCut, -1, -1));
+    model_.LgRainant = static_cast<float>(drawing_.KindLength(kind::Crease, -1, -1));
+    model_.LgTotal = model_.LgCoupant + model_.LgPerfoRainant + model_.LgPerfo + model_.LgMiChair +
+                     model_.LgRainant;
+}
+
+// The surface of one blank: only the cut lines are shown while the contour is taken.
+void Workbench::measureCutSurface(RegenerationReport& report) {
+    if (keepsItsSurface(platform::leadingNumber(window_.txtModel)))
+        return;
+    drawing_.SetFilter("pen=2..8;niv=2..16");
+    try {
+        ensureRegistryRoom(model_);
+        const ElementId contour =
+            registerElement(model_, drawing_.OuterContour(-kContourWindow, -kContourWindow,
+                                                          kContourWindow, kContourWindow));
+        model_.SurfDecoupee = static_cast<float>(drawing_.ContourArea(contour));
+    } catch (const GenerationError& e) {
+        report.notices.push_back(std::string("Surface découpée non mesurée : ") + e.what());
+    }
+    drawing_.SetFilter("");
+}
+
+void Workbench::drawDirectionArrows(const Box& blank, RegenerationReport& report) {
+    const auto arrows =
+        directionArrows(blank, model_.senscann, model_.senspass, model_.Sym_Verticale);
+    if (arrows.empty()) {
+        drawing_.EndDrawing();
+        return;
+    }
+    if (symbolLibrary_ == 0) {
+        const auto fixed = platform::mapWindowsPath("C:\\korvane\\catparam.cd", env_);
+        symbolLibrary_ = drawing_.LoadSymbols(fixed);
+        if (symbolLibrary_ == 0)
+            symbolLibrary_ = drawing_.LoadSymbols(majo_.dataDirectory() / "catparam.cd");
+    }
+    try {
+        if (symbolLibrary_ == 0)
+            throw GenerationError("bibliothèque de symboles catparam.cd introuvable");
+        for (const ArrowPlacement& arrow : arrows) {
+            drawing_.LineKind = kind::Text;
+            drawing_.Radius = static_cast<float>(arrow.size);
+            drawing_.StartAngle = static_cast<float>(arrow.angleDeg);
+            ensureRegistryRoom(model_);
+            registerElement(model_, drawing_.InsertSymbol(arrow.at.x, arrow.at.y, symbolLibrary_,
+                                                          arrow.symbol, false));
+        }
+    } catch (const GenerationError& e) {
+        report.notices.push_back(std::string("Flèches de sens non dessinées : ") + e.what());
+    }
+    drawing_.EndDrawing();
+}
+
+void Workbench::clearFigures() {
+    model_.HorsToutX = model_.HorsToutY = 0;
+    model_.LgCoupant = model_.LgPerfoRainant = model_.LgPerfo = 0;
+    model_.LgMiChair = model_.LgRainant = model_.LgTotal = 0;
+    model_.SurfDecoupee = 0;
+    model_.PerteHorsTout = model_.PerteFormat = -1;
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,102 @@
+// The main window's handlers that end in a regeneration, without the toolkit.
+
+#include "mainwindow/catalogue.h"
+#include "mainwindow/workbench.h"
+#include "platform/number_text.h"
+#include "platform/rounding.h"
+
+namespace brontaxe {
+
+std::vector<std::string> Workbench::familyCodes(int numFamille) const {
+    std::vector<std::string> codes;
+    const Family* family = findFamily(numFamille);
+    if (!family)
+        return codes;
+    for (std::string_view code : family->codes) {
+        codes.emplace_back(code == kTopBottomEntry ? window_.topBottomEntry : std::string(code));
+    }
+    return codes;
+}
+
+// 990 and 991 trade the height box for the creases box, which every other code hides and
+// empties.
+void Workbench::applyLayoutOf(double styleNumber) {
+    window_.refoulageLayout = usesRefoulageLayout(styleNumber);
+    if (!window_.refoulageLayout)
+        window_.listeFoulages.clear();
+}
+
+RegenerationReport Workbench::codeBoxLeft() {
+    const CodeBoxEntry entry = codeBoxEntry(window_.txtModel);
+    window_.txtModel = entry.text;
+    if (entry.typeDessus) {
+        model_.TypeDessus = *entry.typeDessus;
+        model_.TypeDessous = *entry.typeDessous;
+        if (window_.NumFamille == 1)
+            window_.topBottomEntry = entry.text;
+    }
+    applyLayoutOf(platform::leadingNumber(entry.text));
+    IniMajo();
+    return Modifier();
+}
+
+RegenerationReport Workbench::familyChosen(int numFamille) {
+    if (!findFamily(numFamille))
+        return {};
+    window_.NumFamille = numFamille;
+    return codeChosen(1);
+}
+
+RegenerationReport Workbench::codeChosen(int numModule) {
+    const std::vector<std::string> codes = familyCodes(window_.NumFamille);
+    if (numModule < 1 || numModule > static_cast<int>(codes.size()))
+        return {};
+    window_.NumModule = numModule;
+    const std::string& code = codes[static_cast<std::size_t>(numModule - 1)];
+    const bool topBottom = window_.NumFamille == 1 && numModule == static_cast<int>(codes.size());
+    double styleNumber = platform::leadingNumber(code);
+    if (topBottom) {
+        // The chooser of the two styles sets TypeDessus and TypeDessous before this.
+        window_.topBottomEntry =
+            "0" + std::to_string(model_.TypeDessus) + "/0" + std::to_string(model_.TypeDessous);
+        window_.txtModel = window_.topBottomEntry;
+        styleNumber = model_.TypeDessus != 0 ? model_.TypeDessus : model_.TypeDessous;
+    } else {
+        window_.txtModel = code;
+    }
+    applyLayoutOf(styleNumber);
+    IniMajo();
+    return Modifier();
+}
+
+RegenerationReport Workbench::gradeChosen(int numQualite) {
+    model_.NumQualite = static_cast<std::int16_t>(numQualite);
+    IniMajo();
+    model_.EPoign = 2 * model_.EpaisseurCarton;
+    return Modifier();
+}
+
+RegenerationReport Workbench::orientationChosen(int option) {
+    switch (option) {
+        case 0:
+        case 1:
+        case 2:
+            model_.senscann = static_cast<std::int16_t>(option);
+            break;
+        case 3:
+        case 4:
+        case 5:
+            model_.senspass = static_cast<std::int16_t>(option - 3);
+            break;
+        default:
+            return {};
+    }
+    return Modifier();
+}
+
+RegenerationReport Workbench::toggleSymVerticale() {
+    model_.Sym_Verticale = !model_.Sym_Verticale;
+    return Modifier();
+}
+
+}  // namespace brontaxe
