@@ -40,6 +40,7 @@ struct Options {
     std::vector<std::string> assignments;
     bool dump = false;
     bool listFields = false;
+    bool listCatalogue = false;
     ImpositionOptions impos;
     std::string output;
 };
@@ -64,6 +65,7 @@ void defineOptions(CLI::App& app, Options& o) {
     app.add_option("--poses-y", i.posesY, "Poses en Y : calcule le Format Carton");
     app.add_flag("--centre", i.centre, "Centré : marges des deux côtés, format centré");
     app.add_flag("--champs", o.listFields, "Liste les champs du modèle que --set accepte");
+    app.add_flag("--list,--liste", o.listCatalogue, "Liste le catalogue des modèles par famille");
     app.add_option("-o,--sortie", o.output,
                    "Écrit le dessin dans ce fichier, au format de son extension (" +
                        io::supportedExtensionsText() + ")");
@@ -241,6 +243,10 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     } catch (const CLI::ParseError& e) {
         err << "Erreur : " << e.what() << "\n";
         return 2;
+    }
+    if (o.listCatalogue) {
+        printCatalogue(out);
+        return 0;
     }
     if (o.listFields) {
         for (const auto& name : fieldNames())

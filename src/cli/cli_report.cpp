@@ -3,9 +3,12 @@
 #include <iomanip>
 #include <string>
 
+#include "mainwindow/catalogue.h"
 #include "mainwindow/imposition.h"
+#include "mainwindow/window_figures.h"
 #include "platform/number_text.h"
 #include "resources/string_table.h"
+#include "styles/generators.h"
 
 namespace brontaxe::cli {
 namespace {
@@ -13,6 +16,10 @@ namespace {
 void lengthLine(std::ostream& out, const std::string& caption, float millimetres) {
     out << "  " << std::left << std::setw(18) << caption << std::right << std::setw(10)
         << platform::formatNumber(millimetres / 1000.0, "#######0.00") << " m\n";
+}
+
+std::string percent(const std::string& figure) {
+    return figure == kNoWaste ? figure : figure + " %";
 }
 
 // The grade's label as the grade list shows it, and the board thickness in use.
@@ -41,16 +48,26 @@ void printFigures(std::ostream& out, const Workbench& wb) {
     lengthLine(out, s.text(604), m.LgMiChair);
     lengthLine(out, s.text(605), m.LgRainant);
     lengthLine(out, s.text(606), m.LgTotal);
+    const WindowFigures f = windowFigures(m);
+    out << s.text(620) << "\n";
+    out << "  " << s.text(621) << " " << f.lbSurf << " m²\n";
+    out << "  " << s.text(623) << " : " << f.lbnbposes << "\n";
+    out << "  " << s.text(624) << " " << percent(f.lbPerte) << "\n";
+    out << "  " << s.text(625) << " " << percent(f.lbperteFc) << "\n";
     out << "Éléments : " << wb.Trazel1().ElementCount() << "\n";
 }
 
-namespace {
-
-std::string wasteText(double percent) {
-    return percent > 0 ? platform::formatNumber(percent, "#######0.00") + " %" : "XXXXXX";
+void printCatalogue(std::ostream& out) {
+    const StringTable& s = StringTable::builtIn();
+    for (const Family& family : catalogueFamilies()) {
+        out << s.text(familyCaptionEntry(family.number)) << "\n";
+        for (std::string_view code : family.codes) {
+            const DispatchTarget t = dispatchCode(code, false, 0, 0);
+            const bool drawn = t.kind == DispatchKind::Generator && findGenerator(t.generatorCode);
+            out << "  " << code << (drawn ? "" : "  (non disponible)") << "\n";
+        }
+    }
 }
-
-}  // namespace
 
 void printImposition(std::ostream& out, const Workbench& wb) {
     const Model& m = wb.model();
@@ -63,8 +80,6 @@ void printImposition(std::ostream& out, const Workbench& wb) {
         << (wb.imposition().ChkCentre ? " (" + s.text(1272) + ")" : "") << "\n";
     out << "Dim. imposée : " << platform::formatNumber(w.ImpX, "#####") << " x "
         << platform::formatNumber(w.ImpY, "#####") << " mm\n";
-    out << s.text(624) << " " << wasteText(w.PerteHorsTout) << "\n";
-    out << s.text(625) << " " << wasteText(w.PerteFormat) << "\n";
 }
 
 }  // namespace brontaxe::cli

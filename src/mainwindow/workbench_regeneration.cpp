@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "board/data_directory.h"
 #include "drawing/biblio.h"
 #include "drawing/builders/refoulages_supp.h"
 #include "drawing/miroir_vertical.h"
@@ -184,11 +185,15 @@ void Workbench::drawDirectionArrows(const Box& blank, RegenerationReport& report
         drawing_.EndDrawing();
         return;
     }
-    if (symbolLibrary_ == 0) {
-        const auto fixed = platform::mapWindowsPath("C:\\korvane\\catparam.cd", env_);
-        symbolLibrary_ = drawing_.LoadSymbols(fixed);
-        if (symbolLibrary_ == 0)
-            symbolLibrary_ = drawing_.LoadSymbols(majo_.dataDirectory() / "catparam.cd");
+    // The program's fixed library, else the one beside the tables, else the shipped one.
+    const std::filesystem::path candidates[] = {
+        platform::mapWindowsPath("C:\\korvane\\catparam.cd", env_),
+        majo_.dataDirectory() / "catparam.cd",
+        std::filesystem::path(shippedDataDirectory(env_)) / "catparam.cd"};
+    for (const auto& path : candidates) {
+        if (symbolLibrary_ != 0)
+            break;
+        symbolLibrary_ = drawing_.LoadSymbols(path);
     }
     try {
         if (symbolLibrary_ == 0)

@@ -5,11 +5,13 @@
 
 #include <cmath>
 
+#include "board/ini_majo.h"
 #include "drawing/contour.h"
 #include "mainwindow/catalogue.h"
 #include "platform/errors.h"
 #include "styles/generators.h"
 #include "support/outline.h"
+#include "support/shipped_tables.h"
 #include "support/style_fixture.h"
 
 namespace brontaxe {
@@ -44,7 +46,9 @@ bool allFinite(const Drawing& d) {
            std::isfinite(box.ymax);
 }
 
-TEST(CatalogueSweep, EveryCodeAtEverySizeDrawsASoundBlankOrNothing) {
+TEST(CatalogueSweep, EveryCodeAtEverySizeInEveryShippedGradeDrawsASoundBlankOrNothing) {
+    const Majo tables = test::shippedTables();
+    ASSERT_GT(tables.grades().count(), 0);
     int drawn = 0;
     for (const Family& family : catalogueFamilies()) {
         for (std::string_view code : family.codes) {
@@ -54,24 +58,27 @@ TEST(CatalogueSweep, EveryCodeAtEverySizeDrawsASoundBlankOrNothing) {
                                            : nullptr;
             if (!generate)
                 continue;
-            for (const Size& size : kSizes) {
-                SCOPED_TRACE(std::string(code) + " at " + std::to_string(size.l) + " x " +
-                             std::to_string(size.w) + " x " + std::to_string(size.h));
-                test::Generated g;
-                g.m.Longueur = size.l;
-                g.m.Largeur = size.w;
-                g.m.Hauteur = size.h;
-                ASSERT_NO_THROW(generate(g.m, g.d));
-                ++drawn;
-                EXPECT_FALSE(g.d.isEditing());
-                EXPECT_LE(g.m.NbLignes, kRegistryCapacity);
-                EXPECT_EQ(g.m.NbLignes, g.d.ElementCount());
-                EXPECT_TRUE(allFinite(g.d));
-                EXPECT_TRUE(test::cutOutlineIsClosedOrEndsOnFolds(g.d));
-                const double area = outerContour(cutLinework(g.d)).area;
-                EXPECT_GT(area, 0);
-                EXPECT_LT(area, g.d.BlankSizeX() * g.d.BlankSizeY());
-            }
+            for (int grade = 1; grade <= tables.grades().count(); ++grade)
+                for (const Size& size : kSizes) {
+                    SCOPED_TRACE(std::string(code) + " grade " + std::to_string(grade) + " at " +
+                                 std::to_string(size.l) + " x " + std::to_string(size.w) + " x " +
+                                 std::to_string(size.h));
+                    test::Generated g;
+                    IniMajo(g.m, tables, std::string(code), grade);
+                    g.m.Longueur = size.l;
+                    g.m.Largeur = size.w;
+                    g.m.Hauteur = size.h;
+                    ASSERT_NO_THROW(generate(g.m, g.d));
+                    ++drawn;
+                    EXPECT_FALSE(g.d.isEditing());
+                    EXPECT_LE(g.m.NbLignes, kRegistryCapacity);
+                    EXPECT_EQ(g.m.NbLignes, g.d.ElementCount());
+                    EXPECT_TRUE(allFinite(g.d));
+                    EXPECT_TRUE(test::cutOutlineIsClosedOrEndsOnFolds(g.d));
+                    const double area = outerContour(cutLinework(g.d)).area;
+                    EXPECT_GT(area, 0);
+                    EXPECT_LT(area, g.d.BlankSizeX() * g.d.BlankSizeY());
+                }
         }
     }
     EXPECT_GT(drawn, 0);
