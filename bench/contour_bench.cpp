@@ -27,7 +27,8 @@ std::vector<Segment> sawTooth(int n) {
 
 void BM_OuterContour(benchmark::State& state) {
     const auto lines = sawTooth(static_cast<int>(state.range(0)));
-    for (auto _ : state) benchmark::DoNotOptimize(outerContour(lines).area);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(outerContour(lines).area);
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(lines.size()));
 }
 BENCHMARK(BM_OuterContour)->Arg(10)->Arg(100)->Arg(1000);

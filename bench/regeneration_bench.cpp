@@ -3,6 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/bench_support.h"
 #include "mainwindow/catalogue.h"
 #include "mainwindow/workbench.h"
 #include "styles/generators.h"
@@ -10,12 +11,7 @@
 namespace brontaxe {
 namespace {
 
-Workbench startedWorkbench() {
-    // No settings directory: the start-up values, as on a fresh install.
-    Workbench wb(platform::PrivateProfile("/nonexistent/brontaxe-bench"));
-    wb.startUp();
-    return wb;
-}
+using bench::startedWorkbench;
 
 void BM_Modifier(benchmark::State& state, const char* code) {
     Workbench wb = startedWorkbench();
@@ -27,6 +23,8 @@ void BM_Modifier(benchmark::State& state, const char* code) {
 }
 BENCHMARK_CAPTURE(BM_Modifier, 0201, "0201");
 BENCHMARK_CAPTURE(BM_Modifier, 0200, "0200");
+BENCHMARK_CAPTURE(BM_Modifier, 0215, "0215");  // lid and shaped bottom, with fillets
+BENCHMARK_CAPTURE(BM_Modifier, 0217, "0217");  // carry box with its hand-hole
 BENCHMARK_CAPTURE(BM_Modifier, 0231, "0231");
 
 void BM_WholeCatalogue(benchmark::State& state) {

@@ -4,6 +4,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-deps.sh
-scripts/build.sh >/dev/null
+mkdir -p build
+if ! scripts/build.sh >build/build.log 2>&1; then
+  grep -E -B2 -A6 'error|Error' build/build.log | head -n 60
+  echo "build failed (build/build.log)" >&2
+  exit 1
+fi
 if [ $# -eq 0 ]; then set -- 0201; fi
 exec build/bin/brontaxe-cli "$@"

@@ -24,7 +24,10 @@ FlapShape plainFlap(float height) {
 void ShapedBodyHalf(Model& m, Drawing& d, const std::array<float, 4>& panels, float h,
                     const std::array<FlapShape, 4>& flaps, float x, float y, float angle,
                     bool mirrored) {
-    const auto [a, b] = DemiEncoches(m);
+    // Plain names, not a structured binding: the lambdas below capture them.
+    const std::pair<float, float> halves = DemiEncoches(m);
+    const float a = halves.first;
+    const float b = halves.second;
     const BodyPanels body{panels[0], panels[1], panels[2], panels[3], 0, 0};
     recordBodyPasses(m, body, h);
 
