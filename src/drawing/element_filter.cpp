@@ -1,4 +1,5 @@
 #include "drawing/element_filter.h"
+#include "platform/text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -6,14 +7,6 @@
 
 namespace brontaxe {
 namespace {
-
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
-}
 
 std::string upper(std::string_view s) {
     std::string out(s);
@@ -23,7 +16,7 @@ std::string upper(std::string_view s) {
 }
 
 std::optional<int> wholeNumber(std::string_view s) {
-    s = trim(s);
+    s = platform::trimBlanks(s);
     int value = 0;
     auto res = std::from_chars(s.data(), s.data() + s.size(), value);
     if (res.ec != std::errc() || res.ptr != s.data() + s.size())
@@ -56,13 +49,13 @@ std::optional<ElementFilter> ElementFilter::parse(std::string_view expression) {
     std::size_t start = 0;
     while (start <= expression.size()) {
         const std::size_t end = std::min(expression.find(';', start), expression.size());
-        const std::string_view clause = trim(expression.substr(start, end - start));
+        const std::string_view clause = platform::trimBlanks(expression.substr(start, end - start));
         start = end + 1;
         if (clause.empty())
             continue;
         const std::string key = upper(clause.substr(0, clause.find('=')));
         if (clause.find('=') == std::string_view::npos) {
-            if (trim(key) != "COTATION")
+            if (platform::trimBlanks(key) != "COTATION")
                 return std::nullopt;
             filter.hideDimensions_ = true;
             continue;
@@ -70,9 +63,9 @@ std::optional<ElementFilter> ElementFilter::parse(std::string_view expression) {
         auto range = parseRange<Range>(clause.substr(clause.find('=') + 1));
         if (!range)
             return std::nullopt;
-        if (trim(key) == "PEN") {
+        if (platform::trimBlanks(key) == "PEN") {
             filter.pens_.push_back(*range);
-        } else if (trim(key) == "NIV") {
+        } else if (platform::trimBlanks(key) == "NIV") {
             filter.levels_.push_back(*range);
         } else {
             return std::nullopt;

@@ -4,17 +4,10 @@
 
 #include "drawing/crease_list.h"
 #include "platform/number_text.h"
+#include "platform/text.h"
 
 namespace brontaxe {
 namespace {
-
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
-}
 
 // The typed fields of a part, as separated by "+" or ";".
 std::vector<std::string_view> fields(std::string_view part) {
@@ -22,7 +15,7 @@ std::vector<std::string_view> fields(std::string_view part) {
     std::size_t start = 0;
     for (std::size_t i = 0; i <= part.size(); ++i) {
         if (i == part.size() || part[i] == '+' || part[i] == ';') {
-            out.push_back(trim(part.substr(start, i - start)));
+            out.push_back(platform::trimBlanks(part.substr(start, i - start)));
             start = i + 1;
         }
     }
@@ -30,7 +23,7 @@ std::vector<std::string_view> fields(std::string_view part) {
 }
 
 std::string normalisePart(std::string_view part, float side) {
-    if (trim(part).empty())
+    if (platform::trimBlanks(part).empty())
         return {};
     std::vector<std::string_view> typed = fields(part);
     if (typed.size() > kMaxCreasePositions)

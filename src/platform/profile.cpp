@@ -1,19 +1,11 @@
 #include "platform/profile.h"
+#include "platform/text.h"
 
 #include <algorithm>
 #include <cctype>
 
 namespace brontaxe::platform {
 namespace {
-
-std::string_view trim(std::string_view s) {
-    auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-    while (!s.empty() && isBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
 
 bool equalsNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -24,17 +16,17 @@ bool equalsNoCase(std::string_view a, std::string_view b) {
 
 // "[name]" gives name; anything else is not a section header.
 std::optional<std::string_view> sectionName(std::string_view raw) {
-    std::string_view s = trim(raw);
+    std::string_view s = trimBlanks(raw);
     if (s.size() < 2 || s.front() != '[')
         return std::nullopt;
     std::size_t close = s.find(']');
     if (close == std::string_view::npos)
         return std::nullopt;
-    return trim(s.substr(1, close - 1));
+    return trimBlanks(s.substr(1, close - 1));
 }
 
 bool isComment(std::string_view raw) {
-    std::string_view s = trim(raw);
+    std::string_view s = trimBlanks(raw);
     return !s.empty() && (s.front() == ';' || s.front() == '#');
 }
 
@@ -45,11 +37,11 @@ std::optional<std::string_view> keyOf(std::string_view raw) {
     std::size_t eq = raw.find('=');
     if (eq == std::string_view::npos)
         return std::nullopt;
-    return trim(raw.substr(0, eq));
+    return trimBlanks(raw.substr(0, eq));
 }
 
 std::string valueOf(std::string_view raw) {
-    std::string_view v = trim(raw.substr(raw.find('=') + 1));
+    std::string_view v = trimBlanks(raw.substr(raw.find('=') + 1));
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) {
         v = v.substr(1, v.size() - 2);
     }
@@ -80,7 +72,7 @@ std::optional<ProfileDocument::SectionRange> ProfileDocument::findSection(
     std::string_view section) const {
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         auto name = sectionName(lines_[i].raw);
-        if (!name || !equalsNoCase(*name, trim(section)))
+        if (!name || !equalsNoCase(*name, trimBlanks(section)))
             continue;
         std::size_t end = i + 1;
         while (end < lines_.size() && !sectionName(lines_[end].raw))
@@ -94,7 +86,7 @@ std::optional<std::size_t> ProfileDocument::findKeyLine(const SectionRange& rang
                                                         std::string_view key) const {
     for (std::size_t i = range.header + 1; i < range.end; ++i) {
         auto k = keyOf(lines_[i].raw);
-        if (k && equalsNoCase(*k, trim(key)))
+        if (k && equalsNoCase(*k, trimBlanks(key)))
             return i;
     }
     return std::nullopt;
@@ -118,10 +110,10 @@ bool ProfileDocument::hasSection(std::string_view section) const {
 void ProfileDocument::set(std::string_view section, std::string_view key, std::string_view value) {
     auto range = findSection(section);
     if (!range) {
-        if (!lines_.empty() && !trim(lines_.back().raw).empty())
+        if (!lines_.empty() && !trimBlanks(lines_.back().raw).empty())
             lines_.push_back(Line{""});
-        lines_.push_back(Line{"[" + std::string(trim(section)) + "]"});
-        lines_.push_back(Line{std::string(trim(key)) + "=" + std::string(value)});
+        lines_.push_back(Line{"[" + std::string(trimBlanks(section)) + "]"});
+        lines_.push_back(Line{std::string(trimBlanks(key)) + "=" + std::string(value)});
         return;
     }
     if (auto line = findKeyLine(*range, key)) {
@@ -132,10 +124,10 @@ void ProfileDocument::set(std::string_view section, std::string_view key, std::s
     // After the last non-blank line of the section, so a blank separator stays in front of
     // the next section.
     std::size_t insertAt = range->end;
-    while (insertAt > range->header + 1 && trim(lines_[insertAt - 1].raw).empty())
+    while (insertAt > range->header + 1 && trimBlanks(lines_[insertAt - 1].raw).empty())
         --insertAt;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt),
-                  Line{std::string(trim(key)) + "=" + std::string(value)});
+                  Line{std::string(trimBlanks(key)) + "=" + std::string(value)});
 }
 
 void ProfileDocument::removeKey(std::string_view section, std::string_view key) {

@@ -5,25 +5,11 @@
 #include <cmath>
 
 #include "styles/fco200.h"
+#include "support/outline.h"
 #include "support/style_fixture.h"
 
 namespace brontaxe {
 namespace {
-
-std::vector<Segment> cutLinework(const Drawing& d) {
-    std::vector<Segment> out;
-    for (const Element& e : d.elements()) {
-        if (e.lineKind != kind::Cut)
-            continue;
-        if (const auto* l = std::get_if<LineShape>(&e.shape))
-            out.push_back({l->a, l->b});
-        if (const auto* a = std::get_if<ArcShape>(&e.shape)) {
-            for (const Segment& s : flattenArc(*a, 0.01))
-                out.push_back(s);
-        }
-    }
-    return out;
-}
 
 std::vector<Segment> square(Point origin, double side, double gap = 0) {
     const Point a = origin, b = origin + Point{side, 0}, c = origin + Point{side, side},
@@ -39,7 +25,7 @@ TEST(OuterContour, RegularSlottedCaseMatchesTheHandComputedArea) {
     const double slantDrop = 32 * std::tan(15 * kPi / 180);
     const double glueHalf = 32 * (100 + (100 - slantDrop)) / 2 + 4 * 100;
     const double expected = 1400 * 200 + 2 * 150 * (392 + 292 + 392 + 296) + 2 * glueHalf;
-    const OuterContourResult c = outerContour(cutLinework(g.d));
+    const OuterContourResult c = outerContour(test::cutLinework(g.d));
     EXPECT_NEAR(c.area, expected, expected * 1e-6);
     ASSERT_EQ(c.rings.size(), 1u);
 }
@@ -50,8 +36,8 @@ TEST(OuterContour, InnerCutOutsDoNotCountAndArcsAreFlattenedFinely) {
     test::Generated holes;
     holes.m.OptionPoign = 1;
     Fco0201(holes.m, holes.d);
-    EXPECT_NEAR(outerContour(cutLinework(holes.d)).area, outerContour(cutLinework(plain.d)).area,
-                1e-6);
+    EXPECT_NEAR(outerContour(test::cutLinework(holes.d)).area,
+                outerContour(test::cutLinework(plain.d)).area, 1e-6);
 
     const ArcShape circle{{10, 10}, 50, 0, 360};
     const OuterContourResult c = outerContour(flattenArc(circle, 0.01));
@@ -87,7 +73,7 @@ namespace {
 TEST(DrawingOuterContour, MeasuresTheBlankOnceWhateverItsCopiesAndFilter) {
     test::Generated g;
     Fco0201(g.m, g.d);
-    const double single = outerContour(cutLinework(g.d)).area;
+    const double single = outerContour(test::cutLinework(g.d)).area;
     g.d.CopyPose(0, 0, 0, 1, 2000, 0, 0);  // an imposed copy beside it
     g.d.SetFilter("pen=2..8;niv=2..16");
     const ElementId contour = g.d.OuterContour(-900000, -900000, 900000, 900000);

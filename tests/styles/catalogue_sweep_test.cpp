@@ -25,21 +25,6 @@ struct Size {
 constexpr Size kSizes[] = {{60, 40, 30},    {400, 300, 200}, {1600, 1200, 1000},
                            {200, 350, 150}, {300, 120, 400}, {250, 250, 250}};
 
-std::vector<Segment> cutLinework(const Drawing& d) {
-    std::vector<Segment> out;
-    for (const Element& e : d.elements()) {
-        if (e.lineKind != kind::Cut)
-            continue;
-        if (const auto* l = std::get_if<LineShape>(&e.shape))
-            out.push_back({l->a, l->b});
-        if (const auto* a = std::get_if<ArcShape>(&e.shape)) {
-            for (const Segment& s : flattenArc(*a, 0.01))
-                out.push_back(s);
-        }
-    }
-    return out;
-}
-
 bool allFinite(const Drawing& d) {
     const Box box = d.extents();
     return std::isfinite(box.xmin) && std::isfinite(box.xmax) && std::isfinite(box.ymin) &&
@@ -75,7 +60,7 @@ TEST(CatalogueSweep, EveryCodeAtEverySizeInEveryShippedGradeDrawsASoundBlankOrNo
                     EXPECT_EQ(g.m.NbLignes, g.d.ElementCount());
                     EXPECT_TRUE(allFinite(g.d));
                     EXPECT_TRUE(test::cutOutlineIsClosedOrEndsOnFolds(g.d));
-                    const double area = outerContour(cutLinework(g.d)).area;
+                    const double area = outerContour(test::cutLinework(g.d)).area;
                     EXPECT_GT(area, 0);
                     EXPECT_LT(area, g.d.BlankSizeX() * g.d.BlankSizeY());
                 }

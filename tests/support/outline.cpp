@@ -1,5 +1,7 @@
 #include "support/outline.h"
 
+#include "drawing/contour.h"
+
 #include <algorithm>
 #include <cmath>
 #include <sstream>
@@ -73,6 +75,21 @@ std::vector<Point> looseCutEnds(const Drawing& d) {
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
            << loose << " loose cut ends off any fold corner:" << out.str();
+}
+
+std::vector<Segment> cutLinework(const Drawing& d) {
+    std::vector<Segment> out;
+    for (const Element& e : d.elements()) {
+        if (e.lineKind != kind::Cut)
+            continue;
+        if (const auto* l = std::get_if<LineShape>(&e.shape))
+            out.push_back({l->a, l->b});
+        if (const auto* a = std::get_if<ArcShape>(&e.shape)) {
+            for (const Segment& s : flattenArc(*a, kContourArcTolerance))
+                out.push_back(s);
+        }
+    }
+    return out;
 }
 
 std::vector<LineShape> linesOfKind(const Drawing& d, std::int16_t lineKind) {

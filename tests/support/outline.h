@@ -22,6 +22,9 @@ std::vector<Point> looseCutEnds(const Drawing& d);
 // stays joined through the folds (the corner of a lid's hinge beside a dust flap).
 ::testing::AssertionResult cutOutlineIsClosedOrEndsOnFolds(const Drawing& d);
 
+// The cut lines and arcs (as fine chords) of a drawing, as the outer contour reads them.
+std::vector<Segment> cutLinework(const Drawing& d);
+
 std::vector<LineShape> linesOfKind(const Drawing& d, std::int16_t lineKind);
 std::vector<ArcShape> arcsOfKind(const Drawing& d, std::int16_t lineKind);
 std::vector<DimensionShape> dimensions(const Drawing& d);
