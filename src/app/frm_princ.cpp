@@ -125,7 +125,12 @@ frmPrinc::frmPrinc(Workbench& wb, std::optional<std::string> commandLine, QWidge
     Form_Load(std::move(commandLine));
 }
 
-frmPrinc::~frmPrinc() = default;
+frmPrinc::~frmPrinc() {
+    // Tearing the window down takes the focus from its boxes: no entry is taken from a window
+    // that is going away.
+    for (EntryBox* box : findChildren<EntryBox*>())
+        box->blockSignals(true);
+}
 
 void frmPrinc::Form_Load(std::optional<std::string> commandLine) {
     BloqueModif_ = true;
