@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Sets up a fresh machine, builds, and runs the command-line tool with the given arguments
-# (by default: a 0201 on the start-up values).
+# Sets up a fresh machine, builds, and opens the Brontaxe window on the shipped defaults (a
+# 0201 on the start-up values). Arguments go to the window (a drawing file name).
+#   scripts/run.sh --cli ARGS   runs the command-line tool instead (by default: a 0201)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-deps.sh
@@ -10,5 +11,9 @@ if ! scripts/build.sh >build/build.log 2>&1; then
   echo "build failed (build/build.log)" >&2
   exit 1
 fi
-if [ $# -eq 0 ]; then set -- 0201; fi
-exec build/bin/brontaxe-cli "$@"
+if [ "${1:-}" = "--cli" ]; then
+  shift
+  if [ $# -eq 0 ]; then set -- 0201; fi
+  exec build/bin/brontaxe-cli "$@"
+fi
+exec build/bin/brontaxe "$@"

@@ -8,13 +8,13 @@ namespace brontaxe::app {
 
 class EntryBox : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     using QLineEdit::QLineEdit;
 
-signals:
+  signals:
     void committed();
 
-protected:
+  protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

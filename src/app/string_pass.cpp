@@ -42,20 +42,27 @@ void setToolTip(QObject* object, const QString& text) {
 void applyTo(QObject* object, const StringTable& table) {
     bool ok = false;
     const int entry = object->property(kStringEntry).toInt(&ok);
-    if (ok && table.contains(entry)) setCaption(object, QString::fromStdString(table.text(entry)));
+    if (ok && table.contains(entry))
+        setCaption(object, QString::fromStdString(table.text(entry)));
     const int tip = object->property(kToolTipEntry).toInt(&ok);
-    if (ok && table.contains(tip)) setToolTip(object, QString::fromStdString(table.text(tip)));
+    if (ok && table.contains(tip))
+        setToolTip(object, QString::fromStdString(table.text(tip)));
 }
 
 }  // namespace
 
 void applyStringTable(QObject* root, const StringTable& table) {
     applyTo(root, table);
-    for (QObject* child : root->findChildren<QObject*>()) applyTo(child, table);
+    for (QObject* child : root->findChildren<QObject*>())
+        applyTo(child, table);
 }
 
-void setStringEntry(QObject* object, int entry) { object->setProperty(kStringEntry, entry); }
+void setStringEntry(QObject* object, int entry) {
+    object->setProperty(kStringEntry, entry);
+}
 
-void setToolTipEntry(QObject* object, int entry) { object->setProperty(kToolTipEntry, entry); }
+void setToolTipEntry(QObject* object, int entry) {
+    object->setProperty(kToolTipEntry, entry);
+}
 
 }  // namespace brontaxe::app

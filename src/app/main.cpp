@@ -1,0 +1,23 @@
+// brontaxe: the main window on the settings of the user's settings directory.
+
+#include <QApplication>
+
+#include "app/frm_princ.h"
+#include "platform/paths.h"
+#include "styles/generators.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // Qt has taken its own options out of argv; what is left is the drawing file name.
+    std::optional<std::string> commandLine;
+    for (int i = 1; i < argc; ++i)
+        commandLine = commandLine ? *commandLine + " " + argv[i] : std::string(argv[i]);
+
+    const auto env = brontaxe::platform::processEnvironment();
+    brontaxe::Workbench wb(
+        brontaxe::platform::PrivateProfile(brontaxe::platform::windowsDirectory(env)),
+        &brontaxe::findGenerator, env);
+    brontaxe::app::frmPrinc window(wb, commandLine);
+    window.show();
+    return app.exec();
+}

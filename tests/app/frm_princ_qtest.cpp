@@ -1,0 +1,271 @@
+// The main window as the user drives it: which entries regenerate, the command line, the
+// orientation options, the view toggle, the creases layout and what the status bar says.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QtTest>
+#include <memory>
+
+#include "app/frm_princ.h"
+#include "platform/errors.h"
+#include "platform/paths.h"
+#include "styles/generators.h"
+
+using brontaxe::Workbench;
+using brontaxe::app::frmPrinc;
+
+namespace {
+
+// "0202" stands for a style whose generation fails.
+void failingGenerator(brontaxe::Model&, brontaxe::Drawing&) {
+    throw brontaxe::GenerationError("Dessin trop chargé : plus de 1000 éléments");
+}
+brontaxe::Generator lookupWithFailure(std::string_view code) {
+    return code == "0202" ? &failingGenerator : brontaxe::findGenerator(code);
+}
+
+struct Fixture {
+    explicit Fixture(std::optional<std::string> commandLine = std::nullopt)
+        : env(brontaxe::platform::processEnvironment()),
+          wb(brontaxe::platform::PrivateProfile(brontaxe::platform::windowsDirectory(env)),
+             &lookupWithFailure, env),
+          window(wb, std::move(commandLine)) {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.activateWindow();
+    }
+    template <class T>
+    T* child(const char* name) {
+        return window.findChild<T*>(name);
+    }
+    QLineEdit* box(const char* name) { return child<QLineEdit>(name); }
+    // The box is left the way a user leaves it: the focus goes to another box.
+    void typeAndLeave(const char* name, const QString& text) {
+        QLineEdit* b = box(name);
+        b->setFocus();
+        b->setText(text);
+        child<QLineEdit>(std::string_view(name) == "largeur" ? "longueur" : "largeur")->setFocus();
+        QCoreApplication::processEvents();
+    }
+    void choose(const char* comboName, int index) {
+        auto* combo = child<QComboBox>(comboName);
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+    int symbolsNumbered(int number) const {
+        int n = 0;
+        for (const auto& e : wb.Trazel1().elements()) {
+            if (const auto* s = std::get_if<brontaxe::SymbolShape>(&e.shape);
+                s && s->number == number)
+                ++n;
+        }
+        return n;
+    }
+
+    brontaxe::platform::EnvironmentLookup env;
+    Workbench wb;
+    frmPrinc window;
+};
+
+}  // namespace
+
+class FrmPrincTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void startsOnTheDefaultsWithTheTitleAndVersion() {
+        Fixture f;
+        QVERIFY(f.window.windowTitle().startsWith("Brontaxe v"));
+        QCOMPARE(f.window.regenerationCount(), 1);
+        QCOMPARE(f.box("txtModel")->text(), QString("0201"));
+        QCOMPARE(f.child<QComboBox>("CbModules")->currentText(), QString("0201"));
+        QCOMPARE(f.child<QLabel>("lbDimHt")->text(), QString("1447 x 509"));
+        QVERIFY(f.child<QLabel>("statusMessage")->text().isEmpty());
+        QVERIFY(f.window.view()->shownElementCount() > 20);
+        QCOMPARE(f.child<QLabel>("lbhauteur")->text(), QString("Hauteur"));
+        QCOMPARE(f.box("longueur")->toolTip(), QString("Entrez la longueur"));
+    }
+
+    void leavingALengthThatReadsTheSameDoesNotRegenerate_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("regenerations");
+        QTest::addColumn<float>("longueur");
+        QTest::newRow("unchanged") << "400.00" << 0 << 400.0f;
+        QTest::newRow("400") << "400" << 0 << 400.0f;
+        QTest::newRow("400.0") << "400.0" << 0 << 400.0f;
+        QTest::newRow("0400") << "0400" << 0 << 400.0f;
+        QTest::newRow("450") << "450" << 1 << 450.0f;
+        QTest::newRow("text reads as 0") << "abc" << 1 << 0.0f;
+    }
+    void leavingALengthThatReadsTheSameDoesNotRegenerate() {
+        QFETCH(QString, typed);
+        QFETCH(int, regenerations);
+        QFETCH(float, longueur);
+        Fixture f;
+        const int before = f.window.regenerationCount();
+        f.typeAndLeave("longueur", typed);
+        QCOMPARE(f.window.regenerationCount() - before, regenerations);
+        QCOMPARE(f.wb.model().Longueur, longueur);
+    }
+
+    void enterInTheHeightRegeneratesOnceAndSelectsTheText() {
+        Fixture f;
+        QLineEdit* hauteur = f.box("hauteur");
+        hauteur->setFocus();
+        hauteur->setText("250");
+        const int before = f.window.regenerationCount();
+        QTest::keyClick(hauteur, Qt::Key_Return);
+        QCOMPARE(f.window.regenerationCount() - before, 1);
+        QCOMPARE(f.wb.model().Hauteur, 250.0f);
+        QCOMPARE(hauteur->selectedText(), QString("250"));
+        QCOMPARE(f.child<QLabel>("lbDimHt")->text(), QString("1447 x 559"));
+        QTest::keyClick(hauteur, Qt::Key_Return);  // the same value again: nothing to do
+        QCOMPARE(f.window.regenerationCount() - before, 1);
+    }
+
+    void theCommandLineNamesTheDrawingFile_data() {
+        QTest::addColumn<bool>("given");
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QString>("NomFichier");
+        QTest::newRow("none") << false << ""
+                              << "paramQMT.des";
+        QTest::newRow("quoted") << true << "  \"/tmp/a b.des\" "
+                                << "/tmp/a b.des";
+        QTest::newRow("plain") << true << "boite.des"
+                               << "boite.des";
+        QTest::newRow("blanks") << true << "   "
+                                << "";
+    }
+    void theCommandLineNamesTheDrawingFile() {
+        QFETCH(bool, given);
+        QFETCH(QString, commandLine);
+        QFETCH(QString, NomFichier);
+        Fixture f(given ? std::optional<std::string>(commandLine.toStdString()) : std::nullopt);
+        QCOMPARE(QString::fromStdString(f.window.NomFichier()), NomFichier);
+        QCOMPARE(f.window.regenerationCount(), 1);  // the file is named, not opened
+    }
+
+    void passNotIndicatedRemovesThePassArrowAndKeepsTheFluteArrow() {
+        Fixture f;
+        f.child<QRadioButton>("Option1_1")->click();
+        f.child<QRadioButton>("Option1_4")->click();
+        QCOMPARE(f.symbolsNumbered(5), 1);
+        QCOMPARE(f.symbolsNumbered(11), 1);
+        QVERIFY(!f.child<QLabel>("ImagePassage")->pixmap().isNull());
+        f.child<QRadioButton>("Option1_3")->click();
+        QCOMPARE(f.wb.model().senspass, std::int16_t{0});
+        QCOMPARE(f.symbolsNumbered(5), 1);
+        QCOMPARE(f.symbolsNumbered(11), 0);
+        QVERIFY(f.child<QLabel>("ImagePassage")->pixmap().isNull());
+        QVERIFY(!f.child<QLabel>("ImageCannelure")->pixmap().isNull());
+    }
+
+    void clickingThePreviewTwiceRestoresTheLayoutAndClearsFiltrerCotation() {
+        Fixture f;
+        auto* cotes = f.child<QAction>("mncotes");
+        QWidget* preview = f.child<QWidget>("Vue3D");
+        QWidget* drawing = f.window.view();
+        QCoreApplication::processEvents();
+        const QRect drawingPlace = drawing->geometry();
+        const QRect previewPlace = preview->geometry();
+        QVERIFY(drawingPlace.width() > previewPlace.width());
+
+        QTest::mouseClick(preview, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QVERIFY(f.window.VueInversee());
+        QVERIFY(cotes->isChecked());
+        QCOMPARE(f.wb.Trazel1().filter().expression(), std::string("COTATION"));
+        QVERIFY(preview->width() > drawing->width());
+
+        QTest::mouseClick(preview, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QVERIFY(!f.window.VueInversee());
+        QVERIFY(!cotes->isChecked());
+        QVERIFY(f.wb.Trazel1().filter().hidesNothing());
+        QCOMPARE(drawing->geometry(), drawingPlace);
+        QCOMPARE(preview->geometry(), previewPlace);
+    }
+
+    void theCreasesBoxTakesThePlaceOfTheHeightFor0990Only() {
+        Fixture f;
+        f.choose("CbGroup", 6);  // 09 Conditionnement Intérieur
+        auto* codes = f.child<QComboBox>("CbModules");
+        const int i0990 = codes->findText("0990");
+        QVERIFY(i0990 >= 0);
+        f.choose("CbModules", i0990);
+        QCOMPARE(f.box("txtModel")->text(), QString("0990"));
+        QVERIFY(f.box("hauteur")->isHidden());
+        QVERIFY(f.child<QWidget>("CmdDetails")->isHidden());
+        QVERIFY(!f.box("Txt_listefoulages")->isHidden());
+        QCOMPARE(f.child<QLabel>("lbhauteur")->text(), QString("Refoulages"));
+
+        QLineEdit* creases = f.box("Txt_listefoulages");
+        const int before = f.window.regenerationCount();
+        QTest::keyClicks(creases, "100");
+        QCOMPARE(f.window.regenerationCount() - before, 3);  // every change of the text
+
+        f.choose("CbModules", codes->findText("0901"));
+        QVERIFY(!f.box("hauteur")->isHidden());
+        QVERIFY(!f.child<QWidget>("CmdDetails")->isHidden());
+        QVERIFY(f.box("Txt_listefoulages")->isHidden());
+        QVERIFY(creases->text().isEmpty());
+        QCOMPARE(f.child<QLabel>("lbhauteur")->text(), QString("Hauteur"));
+    }
+
+    void typingACodeAddsTheLeadingZero() {
+        Fixture f;
+        f.typeAndLeave("txtModel", "203");
+        QCOMPARE(f.box("txtModel")->text(), QString("0203"));
+        QVERIFY(f.child<QLabel>("statusMessage")->text().isEmpty());
+    }
+
+    void aFailedGenerationIsSaidInFrenchAndNoOldFigureRemains() {
+        Fixture f;
+        f.typeAndLeave("txtModel", "0202");
+        const QString status = f.child<QLabel>("statusMessage")->text();
+        QVERIFY2(status.contains("Dessin trop chargé"), qPrintable(status));
+        QCOMPARE(f.child<QLabel>("lbCoupant")->text(), QString("0.00"));
+        QCOMPARE(f.child<QLabel>("lbPerte")->text(), QString("XXXXXX"));
+        QCOMPARE(f.window.view()->shownElementCount(), 0);
+
+        // The window stays usable: the next code draws again and the message goes.
+        f.typeAndLeave("txtModel", "0201");
+        QVERIFY(f.child<QLabel>("statusMessage")->text().isEmpty());
+        QCOMPARE(f.child<QLabel>("lbDimHt")->text(), QString("1447 x 509"));
+    }
+
+    void anUnknownCodeKeepsTheDrawingAndSaysSo() {
+        Fixture f;
+        const int shown = f.window.view()->shownElementCount();
+        f.typeAndLeave("txtModel", "0201 ");
+        QVERIFY(f.child<QLabel>("statusMessage")->text().contains("Code de modèle inconnu"));
+        QCOMPARE(f.window.view()->shownElementCount(), shown);
+    }
+
+    void posesTypedInTheWindowAreDrawn() {
+        Fixture f;
+        f.typeAndLeave("TxNbPoseX", "10");
+        f.typeAndLeave("TxNbPoseY", "10");
+        QCOMPARE(f.child<QLabel>("lbnbposes")->text(), QString("100"));
+        QVERIFY(f.window.view()->shownElementCount() > 100 * 20);
+        QVERIFY(!f.window.view()->grab().isNull());  // paints the whole imposition
+    }
+
+    void filtrerCotationHidesTheDimensionsAndSupprimerFiltreShowsThem() {
+        Fixture f;
+        const int all = f.window.view()->shownElementCount();
+        f.child<QAction>("mncotes")->trigger();
+        QVERIFY(f.child<QAction>("mncotes")->isChecked());
+        const int withoutDimensions = f.window.view()->shownElementCount();
+        QVERIFY(withoutDimensions < all);
+        f.typeAndLeave("longueur", "500");  // a regeneration keeps the filter
+        QCOMPARE(f.wb.Trazel1().filter().expression(), std::string("COTATION"));
+        QMetaObject::invokeMethod(f.child<QObject>("Image3"), "click");
+        QVERIFY(!f.child<QAction>("mncotes")->isChecked());
+        QCOMPARE(f.window.view()->shownElementCount(), all);
+    }
+};
+
+QTEST_MAIN(FrmPrincTest)
+#include "frm_princ_qtest.moc"
