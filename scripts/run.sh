@@ -16,4 +16,8 @@ if [ "${1:-}" = "--cli" ]; then
   if [ $# -eq 0 ]; then set -- 0201; fi
   exec build/bin/brontaxe-cli "$@"
 fi
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "Pas d'écran (ni DISPLAY ni WAYLAND_DISPLAY) : la découpe est dessinée par brontaxe-cli." >&2
+  exec build/bin/brontaxe-cli 0201
+fi
 exec build/bin/brontaxe "$@"
