@@ -100,3 +100,29 @@ TEST(DrawingOuterContour, MeasuresTheBlankOnceWhateverItsCopiesAndFilter) {
 
 }  // namespace
 }  // namespace brontaxe
+
+namespace brontaxe {
+namespace {
+
+TEST(OuterContour, ArcsFlattenedAtTheContourToleranceKeepTheAreaToATenthOfAPercent) {
+    // A small 100 x 100 piece with corners rounded to 10: the worst case of arc length
+    // against area a blank meets.
+    const double r = 10;
+    std::vector<Segment> lines = {{{r, 0}, {100 - r, 0}},
+                                  {{100, r}, {100, 100 - r}},
+                                  {{100 - r, 100}, {r, 100}},
+                                  {{0, 100 - r}, {0, r}}};
+    const ArcShape corners[] = {{{100 - r, r}, r, 270, 90},
+                                {{100 - r, 100 - r}, r, 0, 90},
+                                {{r, 100 - r}, r, 90, 90},
+                                {{r, r}, r, 180, 90}};
+    for (const ArcShape& a : corners) {
+        for (const Segment& s : flattenArc(a, kContourArcTolerance))
+            lines.push_back(s);
+    }
+    const double exact = 100 * 100 - (4 - kPi) * r * r;
+    EXPECT_NEAR(outerContour(lines).area, exact, exact * 1e-3);
+}
+
+}  // namespace
+}  // namespace brontaxe
