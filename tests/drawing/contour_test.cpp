@@ -76,6 +76,10 @@ TEST(OuterContour, CrossingLinesAreNodedIntoOneOutline) {
                                   {{0, 20}, {0, 10}},   {{10, 0}, {20, 0}},   {{20, 0}, {20, 30}},
                                   {{20, 30}, {10, 30}}, {{10, 30}, {10, 0}}};
     EXPECT_NEAR(outerContour(lines).area, 300 + 300 - 100, 1e-9);
+    // One chain of segments crossing itself: a bow tie of two triangles meeting at (5, 5).
+    const std::vector<Segment> bowTie = {
+        {{0, 0}, {10, 10}}, {{10, 10}, {10, 0}}, {{10, 0}, {0, 10}}, {{0, 10}, {0, 0}}};
+    EXPECT_NEAR(outerContour(bowTie).area, 25 + 25, 1e-9);
 }
 
 }  // namespace
