@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""ezdxf writing the lines and arcs brontaxe_bench_export dumped, timed like our writer (processor time, as
-the machine is shared): the whole document built and saved, best of several runs. Prints milliseconds and entity count."""
+"""ezdxf writing the lines and arcs brontaxe_bench_export dumped, timed like our writer in
+processor time (the machine is shared): the whole document built and saved, best of several
+runs. Prints milliseconds and the number of entities."""
 import sys
 import tempfile
 import time

@@ -17,7 +17,7 @@ def main():
             continue
         unit = scale[b.get("time_unit", "ns")]
         real, cpu = b["real_time"] * unit, b["cpu_time"] * unit
-        elements = b.get("elements") or (b.get("items_per_second") and None)
+        elements = b.get("elements")
         per_element = ""
         if b.get("items_per_second"):
             per_element = f"{1e9 / b['items_per_second']:.0f}"
