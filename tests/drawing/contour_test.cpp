@@ -62,6 +62,10 @@ TEST(OuterContour, CrossingLinesAreNodedIntoOneOutline) {
                                   {{0, 20}, {0, 10}},   {{10, 0}, {20, 0}},   {{20, 0}, {20, 30}},
                                   {{20, 30}, {10, 30}}, {{10, 30}, {10, 0}}};
     EXPECT_NEAR(outerContour(lines).area, 300 + 300 - 100, 1e-9);
+    // One chain of segments crossing itself: a bow tie of two triangles meeting at (5, 5).
+    const std::vector<Segment> bowTie = {
+        {{0, 0}, {10, 10}}, {{10, 10}, {10, 0}}, {{10, 0}, {0, 10}}, {{0, 10}, {0, 0}}};
+    EXPECT_NEAR(outerContour(bowTie).area, 25 + 25, 1e-9);
 }
 
 }  // namespace
@@ -82,6 +86,32 @@ TEST(DrawingOuterContour, MeasuresTheBlankOnceWhateverItsCopiesAndFilter) {
     // A window that leaves the blank out measures nothing.
     EXPECT_EQ(g.d.ContourArea(g.d.OuterContour(5000, 5000, 6000, 6000)), 0);
     EXPECT_EQ(g.d.ContourArea(ElementId{3}), 0);  // not a contour
+}
+
+}  // namespace
+}  // namespace brontaxe
+
+namespace brontaxe {
+namespace {
+
+TEST(OuterContour, ArcsFlattenedAtTheContourToleranceKeepTheAreaToATenthOfAPercent) {
+    // A small 100 x 100 piece with corners rounded to 10: the worst case of arc length
+    // against area a blank meets.
+    const double r = 10;
+    std::vector<Segment> lines = {{{r, 0}, {100 - r, 0}},
+                                  {{100, r}, {100, 100 - r}},
+                                  {{100 - r, 100}, {r, 100}},
+                                  {{0, 100 - r}, {0, r}}};
+    const ArcShape corners[] = {{{100 - r, r}, r, 270, 90},
+                                {{100 - r, 100 - r}, r, 0, 90},
+                                {{r, 100 - r}, r, 90, 90},
+                                {{r, r}, r, 180, 90}};
+    for (const ArcShape& a : corners) {
+        for (const Segment& s : flattenArc(a, kContourArcTolerance))
+            lines.push_back(s);
+    }
+    const double exact = 100 * 100 - (4 - kPi) * r * r;
+    EXPECT_NEAR(outerContour(lines).area, exact, exact * 1e-3);
 }
 
 }  // namespace
