@@ -112,19 +112,12 @@ std::string fieldTextForDialog(const Model& m, int field, std::string_view creas
         case kFieldNbCases:
             return platform::numberTextBlank(m.NbCases);
         case kFieldCreasesHorizontal:
-            return splitCreaseList(creaseList).horizontal;
+            return splitCreaseList(creaseList).widthPart;
         case kFieldCreasesVertical:
-            return splitCreaseList(creaseList).vertical;
+            return splitCreaseList(creaseList).lengthPart;
         default:
             return {};
     }
-}
-
-CreaseLists splitCreaseList(std::string_view creaseList) {
-    const auto slash = creaseList.find('/');
-    if (slash == std::string_view::npos)
-        return {std::string(creaseList), {}};
-    return {std::string(creaseList.substr(0, slash)), std::string(creaseList.substr(slash + 1))};
 }
 
 std::string joinCreaseList(std::string_view horizontal, std::string_view vertical) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "drawing/crease_list.h"
 #include "model/model.h"
 
 namespace brontaxe {
@@ -37,12 +38,6 @@ void normaliseForDialog(Model& m);
 // What a field shows when the dialog opens; the crease fields come from the creases box.
 std::string fieldTextForDialog(const Model& m, int field, std::string_view creaseList);
 
-// The creases box splits at its first "/": horizontal creases before, vertical after.
-struct CreaseLists {
-    std::string horizontal;
-    std::string vertical;
-};
-CreaseLists splitCreaseList(std::string_view creaseList);
 // Both lists trimmed, joined by "/" only when the vertical list holds something.
 std::string joinCreaseList(std::string_view horizontal, std::string_view vertical);
 

@@ -66,10 +66,10 @@ TEST(AutreDim, CellCountTakesTheNearestEvenInteger) {
 }
 
 TEST(AutreDim, CreaseListSplitsAtTheFirstSlashAndJoinsTrimmed) {
-    EXPECT_EQ(splitCreaseList("10;20").horizontal, "10;20");
-    EXPECT_EQ(splitCreaseList("10;20").vertical, "");
-    EXPECT_EQ(splitCreaseList("10/30/40").horizontal, "10");
-    EXPECT_EQ(splitCreaseList("10/30/40").vertical, "30/40");
+    EXPECT_EQ(splitCreaseList("10;20").widthPart, "10;20");
+    EXPECT_EQ(splitCreaseList("10;20").lengthPart, "");
+    EXPECT_EQ(splitCreaseList("10/30/40").widthPart, "10");
+    EXPECT_EQ(splitCreaseList("10/30/40").lengthPart, "30/40");
     EXPECT_EQ(joinCreaseList(" 10;20 ", "  "), "10;20");
     EXPECT_EQ(joinCreaseList("10", " 30;40 "), "10/30;40");
     EXPECT_EQ(joinCreaseList("", "30"), "/30");
