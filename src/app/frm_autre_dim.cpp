@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -279,6 +280,8 @@ QWidget* FrmAutreDim::buildHandleTab() {
 void FrmAutreDim::Form_Load() {
     for (int tab = 0; tab < kTabCount; ++tab)
         SSTab1_->setTabText(tab, qs(strings_.text(kFirstTabEntry + tab)));
+    // Every tab caption in view at once.
+    SSTab1_->setMinimumWidth(SSTab1_->tabBar()->sizeHint().width() + 8);
     const bool wasBlocked = m_.BloqueModif;
     m_.BloqueModif = true;
     SSTab1_Click(SSTab1_->currentIndex());
