@@ -13,6 +13,7 @@
 #include <QStatusBar>
 
 #include "app/entry_box.h"
+#include "app/frm_autre_dim.h"
 #include "app/icons.h"
 #include "app/preview_image.h"
 #include "app/string_pass.h"
@@ -20,6 +21,7 @@
 #include "mainwindow/catalogue.h"
 #include "mainwindow/window_figures.h"
 #include "mainwindow/window_inputs.h"
+#include "params/save_defaults.h"
 #include "platform/number_text.h"
 #include "resources/string_table.h"
 
@@ -91,7 +93,7 @@ frmPrinc::frmPrinc(Workbench& wb, std::optional<std::string> commandLine, QWidge
     connect(CbGroup_, &QComboBox::activated, this, [this](int i) { CbGroup_Click(i); });
     connect(CbModules_, &QComboBox::activated, this, [this](int i) { CbModules_Click(i); });
     connect(Cmb_Qual_, &QComboBox::activated, this, [this](int i) { Cmb_Qual_Click(i); });
-    connect(CmdDetails_, &QPushButton::clicked, this, [this] { notAvailable(); });
+    connect(CmdDetails_, &QPushButton::clicked, this, [this] { CmdDetails_Click(); });
     connect(Vue3D_, &PreviewImage::clicked, this, [this] { Vue3D_Click(); });
 
     connect(TxFmtCX_, &EntryBox::committed, this, [this] {
@@ -438,6 +440,24 @@ void frmPrinc::Image3_Click() {
     wb_.window().filtrerCotation = false;
     mncotes_->setChecked(false);
     Trazel1_->setHiddenKinds({});
+}
+
+void frmPrinc::mnsavdef_Click() {
+    const std::optional<std::string> failure = SauveDefauts(wb_.model(), wb_.settings());
+    statusMessage_->setText(failure ? qs(*failure) : qs(strings_.text(48)));
+    statusMessage_->setStyleSheet(failure ? QStringLiteral("color: #b00000;") : QString());
+}
+
+void frmPrinc::CmdDetails_Click() {
+    AutreDimHost host;
+    host.creaseList = [this] { return Txt_listefoulages_->text(); };
+    host.setCreaseList = [this](const QString& list) {
+        Txt_listefoulages_->setText(list);
+        wb_.window().listeFoulages = list.toStdString();
+    };
+    host.modifier = [this] { regenerate([this] { return wb_.Modifier(); }); };
+    FrmAutreDim dialog(wb_.model(), strings_, std::move(host), this);
+    dialog.exec();
 }
 
 void frmPrinc::notAvailable() {

@@ -100,6 +100,8 @@ class frmPrinc : public QMainWindow {
     void mnaffichage_filtres_Click();
     void mnoptions_stylos_Click();
     void Image3_Click();
+    void mnsavdef_Click();
+    void CmdDetails_Click();
     void notAvailable();
     void about();
 

@@ -92,6 +92,8 @@ void frmPrinc::buildMenus() {
     addUnavailable(file, "mnfichier_imprimer", 44);
     addUnavailable(file, "mnfichier_miseenpage", 45);
     file->addSeparator();
+    addCommand(file, "mnsavdef", 47, [this] { mnsavdef_Click(); });
+    file->addSeparator();
     addCommand(file, "mnfichier_quitter", 46, [this] { close(); });
 
     QMenu* view = menuBar()->addMenu(QString());
@@ -121,7 +123,7 @@ void frmPrinc::buildMenus() {
     addCommand(options, "mnoptions_stylos", 51, [this] { mnoptions_stylos_Click(); });
     addUnavailable(options, "mnoptions_configuration", 52);
     addUnavailable(options, "mnoptions_majorations", 900);
-    addUnavailable(options, "mnoptions_autresdimensions", 53);
+    addCommand(options, "mnoptions_autresdimensions", 53, [this] { CmdDetails_Click(); });
 
     QMenu* tools = menuBar()->addMenu(QString());
     tools->setObjectName("mnoutils");

@@ -1,0 +1,220 @@
+// The "Autres Dimensions" dialog opened from the main window, and "Sauver Défaut".
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QtTest>
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <set>
+
+#include "app/entry_box.h"
+#include "app/frm_autre_dim.h"
+#include "app/frm_princ.h"
+#include "model/model_init.h"
+#include "platform/paths.h"
+
+using brontaxe::Workbench;
+using brontaxe::app::FrmAutreDim;
+using brontaxe::app::frmPrinc;
+
+namespace {
+
+// Every test starts on the start values: no defaults saved by an earlier test.
+struct FreshSettings {
+    explicit FreshSettings(const brontaxe::platform::EnvironmentLookup& env)
+        : directory(brontaxe::platform::windowsDirectory(env)) {
+        std::filesystem::remove(brontaxe::platform::PrivateProfile(directory).resolve(
+            std::string(brontaxe::kParameterFileName)));
+    }
+    std::filesystem::path directory;
+};
+
+struct Fixture {
+    Fixture()
+        : env(brontaxe::platform::processEnvironment()),
+          settings(env),
+          wb(brontaxe::platform::PrivateProfile(settings.directory), &brontaxe::findGenerator, env),
+          window(wb, std::nullopt) {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+
+    // Opens the dialog with "Détails", runs `body` on it, then closes it with "Valider".
+    void withDialog(const std::function<void(FrmAutreDim&)>& body) {
+        bool ran = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<FrmAutreDim*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            ran = true;
+            body(*dialog);
+            dialog->findChild<QPushButton*>("CmdValid")->click();
+        });
+        window.findChild<QPushButton*>("CmdDetails")->click();
+        QVERIFY(ran);
+    }
+
+    brontaxe::platform::EnvironmentLookup env;
+    FreshSettings settings;
+    Workbench wb;
+    frmPrinc window;
+};
+
+void enter(FrmAutreDim& d, int field, const QString& text) {
+    d.Text1(field)->setText(text);
+    QTest::keyClick(d.Text1(field), Qt::Key_Return);
+}
+
+// Distinct positions of the vertical creases, left to right.
+std::vector<double> verticalCreases(const brontaxe::Drawing& drawing) {
+    std::set<double> xs;
+    for (const auto& e : drawing.elements()) {
+        const auto* line = std::get_if<brontaxe::LineShape>(&e.shape);
+        if (line && e.lineKind == brontaxe::kind::Crease && std::abs(line->a.x - line->b.x) < 1e-6)
+            xs.insert(std::round(line->a.x * 100) / 100);
+    }
+    return {xs.begin(), xs.end()};
+}
+
+}  // namespace
+
+class FrmAutreDimTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void opensOnTheModelWithItsEightTabs() {
+        Fixture f;
+        f.withDialog([&](FrmAutreDim& d) {
+            QTabWidget* tabs = d.SSTab1();
+            QCOMPARE(tabs->count(), 8);
+            const QStringList captions{"Patte de Collage",     "Encoches",      "Rabat/Refoulage",
+                                       "Arrondis/Cp de Pouce", "Divers Pattes", "Double Mur",
+                                       "Croisillons",          "Poignées"};
+            for (int i = 0; i < 8; ++i)
+                QCOMPARE(tabs->tabText(i), captions[i]);
+            QCOMPARE(d.Text1(0)->text(), QString("36.00"));
+            QCOMPARE(d.Text1(9)->text(), QString("10.00"));
+            QCOMPARE(d.Text1(19)->text(), QString(" 2"));
+            QVERIFY(d.findChild<QCheckBox*>("ChkHrabat")->isChecked());
+            QVERIFY(d.findChild<QRadioButton*>("Option1_0")->isChecked());
+            QVERIFY(!d.findChild<QCheckBox*>("ChkPoign")->isChecked());
+            QVERIFY(d.isModal());
+        });
+        QCOMPARE(f.window.regenerationCount(), 1);  // opening changes nothing
+    }
+
+    void tenonCountAboveThreeStoresThreeAndShowsIt() {
+        Fixture f;
+        f.withDialog([&](FrmAutreDim& d) {
+            enter(d, 19, "7");
+            QCOMPARE(f.wb.model().nbmortaise, std::int16_t(3));
+            QCOMPARE(d.Text1(19)->text(), QString(" 3"));
+            QCOMPARE(d.findChild<QScrollBar*>("VScroll1")->value(), 3);
+            d.findChild<QScrollBar*>("VScroll1")->setValue(1);
+            QCOMPARE(d.Text1(19)->text(), QString(" 1"));
+            QCOMPARE(f.wb.model().nbmortaise, std::int16_t(1));
+        });
+    }
+
+    void aFieldLeftRegeneratesTheDrawingAtOnce() {
+        Fixture f;
+        const int before = f.window.regenerationCount();
+        f.withDialog([&](FrmAutreDim& d) {
+            enter(d, 0, "50");
+            QCOMPARE(f.wb.model().lgPatte, 50.0f);
+            QCOMPARE(f.window.regenerationCount(), before + 1);
+        });
+    }
+
+    void typingAFlapHeightClearsTheAutomaticHeightBeforeTheFieldIsLeft() {
+        Fixture f;
+        f.withDialog([&](FrmAutreDim& d) {
+            const int before = f.window.regenerationCount();
+            d.Text1(5)->selectAll();
+            QTest::keyClicks(d.Text1(5), "6");
+            QVERIFY(!f.wb.model().hrabat_auto);
+            QVERIFY(!d.findChild<QCheckBox*>("ChkHrabat")->isChecked());
+            QCOMPARE(f.window.regenerationCount(), before);
+            QCOMPARE(f.wb.model().hrabat, 50.0f);  // taken when the field is left
+            QTest::keyClick(d.Text1(5), Qt::Key_Return);
+            QCOMPARE(f.wb.model().hrabat, 6.0f);
+        });
+    }
+
+    void aCreaseListWithoutSlashReopensAsHorizontalCreasesOnly() {
+        Fixture f;
+        f.withDialog([&](FrmAutreDim& d) {
+            enter(d, 20, " 10;20 ");
+            QCOMPARE(f.window.findChild<QLineEdit*>("Txt_listefoulages")->text(), QString("10;20"));
+        });
+        f.withDialog([&](FrmAutreDim& d) {
+            QCOMPARE(d.Text1(20)->text(), QString("10;20"));
+            QCOMPARE(d.Text1(21)->text(), QString());
+            enter(d, 21, "30");
+        });
+        QCOMPARE(f.window.findChild<QLineEdit*>("Txt_listefoulages")->text(), QString("10;20/30"));
+        // The regeneration took the list (completed to the sides of the blank).
+        QVERIFY(f.wb.model().ListeFoulages.starts_with("10+"));
+        QVERIFY(f.wb.model().ListeFoulages.find('/') != std::string::npos);
+        f.withDialog([&](FrmAutreDim& d) {
+            QCOMPARE(d.Text1(20)->text(), QString("10;20"));
+            QCOMPARE(d.Text1(21)->text(), QString("30"));
+        });
+    }
+
+    void teteStartsThePanelsWithTheWidthPanel() {
+        Fixture f;
+        const auto firstPanel = [&] {
+            const std::vector<double> xs = verticalCreases(f.wb.Trazel1());
+            return xs.size() < 2 ? 0.0 : xs[1] - xs[0];
+        };
+        const double onFace = firstPanel();
+        f.withDialog([&](FrmAutreDim& d) { d.findChild<QRadioButton*>("Option1_1")->click(); });
+        QVERIFY(f.wb.model().pattesurtete);
+        const double onTete = firstPanel();
+        const brontaxe::Model& m = f.wb.model();
+        QCOMPARE(onFace, double(m.Longueur + m.Majo[1]));
+        QCOMPARE(onTete, double(m.Largeur + m.Majo[1]));
+    }
+
+    void handlesFollowTheBoxAndTheOption() {
+        Fixture f;
+        f.withDialog([&](FrmAutreDim& d) {
+            d.findChild<QRadioButton*>("Option2_2")->click();
+            QCOMPARE(f.wb.model().OptionPoign, std::int16_t(0));  // no handles yet
+            d.findChild<QCheckBox*>("ChkPoign")->click();
+            QCOMPARE(f.wb.model().OptionPoign, std::int16_t(3));
+            d.findChild<QRadioButton*>("Option2_1")->click();
+            QCOMPARE(f.wb.model().OptionPoign, std::int16_t(2));
+            QVERIFY(!d.findChild<QLabel*>("handleImage")->pixmap().isNull());
+        });
+    }
+
+    void savedDefaultsComeBackAtTheNextStart() {
+        Fixture f;
+        f.wb.model().hrabat_auto = false;
+        f.wb.model().Sym_Verticale = true;
+        f.wb.model().RcoupPouce = 12.345f;
+        f.window.findChild<QAction*>("mnsavdef")->trigger();
+        QCOMPARE(f.window.findChild<QLabel*>("statusMessage")->text(),
+                 QString("Valeurs par défaut enregistrées"));
+
+        Workbench next(brontaxe::platform::PrivateProfile(f.settings.directory),
+                       &brontaxe::findGenerator, f.env);
+        next.startUp();
+        QVERIFY(!next.model().hrabat_auto);
+        QVERIFY(next.model().Sym_Verticale);
+        QCOMPARE(next.model().RcoupPouce, 12.345f);
+    }
+};
+
+QTEST_MAIN(FrmAutreDimTest)
+#include "frm_autre_dim_qtest.moc"
