@@ -21,3 +21,7 @@ peak_kb=$(awk -F': ' '/Maximum resident set size/ {print $2}' "$work/time.txt")
 
 echo "$(nproc) x $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), load $(cut -d' ' -f1-3 /proc/loadavg)"
 /usr/bin/python3 bench/table.py "$work/results.json" "$ezdxf_ms" "$ezdxf_entities" "$peak_kb"
+if [ -x "$bin"/brontaxe_view_bench ]; then
+  echo "Drawing view (offscreen):"
+  "$bin"/brontaxe_view_bench --benchmark_min_time=0.2 2>/dev/null | grep -E '^BM_'
+fi

@@ -1,0 +1,54 @@
+// The drawing view painting a 0201 and a 10 x 10 imposition on the offscreen platform: the
+// shapes rebuilt from the drawing, then one paint into an image the size of a window's view.
+// A program of its own, since the view needs its application object before any benchmark.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+
+#include "app/drawing_view.h"
+#include "bench/bench_support.h"
+
+namespace brontaxe {
+namespace {
+
+void BM_ViewPaint(benchmark::State& state) {
+    const int side = static_cast<int>(state.range(0));
+    const Workbench wb = bench::imposed0201(side, side);
+    app::DrawingView view(wb.Trazel1());
+    view.resize(900, 620);
+    QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        view.drawingChanged();  // what a regeneration asks of the view
+        view.render(&image);
+    }
+    state.counters["elements"] = wb.Trazel1().ElementCount();
+}
+BENCHMARK(BM_ViewPaint)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+// A repaint alone (scrolling, zooming): the shapes are already built.
+void BM_ViewRepaint(benchmark::State& state) {
+    const int side = static_cast<int>(state.range(0));
+    const Workbench wb = bench::imposed0201(side, side);
+    app::DrawingView view(wb.Trazel1());
+    view.resize(900, 620);
+    view.drawingChanged();
+    QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state)
+        view.render(&image);
+    state.counters["elements"] = wb.Trazel1().ElementCount();
+}
+BENCHMARK(BM_ViewRepaint)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace brontaxe
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
