@@ -21,8 +21,7 @@ void drawWithFlaps(Model& m, Drawing& d, int code, float f1, float f2) {
 
 void Fco0201(Model& m, Drawing& d) {
     // The flap base is the width even when the glue flap swaps the panels.
-    const float base = roundedFlap(m.Largeur / 2);
-    drawWithFlaps(m, d, 201, base + m.Majo[6], base + m.Majo[7]);
+    drawTwoHalves(m, d, regularFlaps(m), 201);
 }
 
 void Fco0202(Model& m, Drawing& d) {
@@ -53,20 +52,12 @@ void Fco0206(Model& m, Drawing& d) {
 }
 
 void Fco0209(Model& m, Drawing& d) {
-    SlottedBody lower = slottedPanels(m);
-    lower.f1 = roundedFlap(m.Largeur / 2) + m.Majo[6];
-    lower.f2 = roundedFlap(m.Largeur / 2) + m.Majo[7];
-    const SlottedBody& b = lower;
+    const SlottedBody b = regularFlaps(m);
 
     GenerationPass pass(m, d);
     CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, m.hrabat, m.hrabat, 0, 0, 0, false);
     CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, true);
-    if (m.Sym_Verticale)
-        InversePasses(m);
-    d.LineVariant = 1;
-    d.Piece = 1;
-    CotesCaisse(m, d, 209, m.lgPatte, b.p1, b.p2, b.p3, b.p4, largerFlap(b.f1, b.f2), 2 * b.h,
-                m.hrabat);
+    finishSlottedBody(m, d, 209, b, largerFlap(b.f1, b.f2), m.hrabat);
     lowerFlapDimension(m, d, b, -1);
 }
 

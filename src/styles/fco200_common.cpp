@@ -29,6 +29,23 @@ void setFlapsByPanelKind(const Model& m, SlottedBody& b, float onLengthPanels,
     b.f2 = m.pattesurtete ? onLengthPanels : onWidthPanels;
 }
 
+SlottedBody regularFlaps(const Model& m) {
+    SlottedBody b = slottedPanels(m);
+    const float base = roundedFlap(m.Largeur / 2);
+    b.f1 = base + m.Majo[6];
+    b.f2 = base + m.Majo[7];
+    return b;
+}
+
+void finishSlottedBody(Model& m, Drawing& d, int styleCode, const SlottedBody& b, float lower,
+                       float upper) {
+    if (m.Sym_Verticale)
+        InversePasses(m);
+    d.LineVariant = 1;
+    d.Piece = 1;
+    CotesCaisse(m, d, styleCode, m.lgPatte, b.p1, b.p2, b.p3, b.p4, lower, 2 * b.h, upper);
+}
+
 float largerFlap(float f1, float f2) {
     return f1 > f2 ? f1 : f2;
 }
@@ -47,12 +64,8 @@ void drawTwoHalves(Model& m, Drawing& d, const SlottedBody& b, int styleCode,
     GenerationPass pass(m, d);
     CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, false);
     CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, true);
-    if (m.Sym_Verticale)
-        InversePasses(m);
-    d.LineVariant = 1;
-    d.Piece = 1;
     const float fmax = largerFlap(b.f1, b.f2);
-    CotesCaisse(m, d, styleCode, m.lgPatte, b.p1, b.p2, b.p3, b.p4, fmax, 2 * b.h, fmax);
+    finishSlottedBody(m, d, styleCode, b, fmax, fmax);
     if (flapDimension == FlapDimension::WhenUnequal || b.f1 < b.f2)
         lowerFlapDimension(m, d, b, 1);
 }

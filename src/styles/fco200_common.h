@@ -35,6 +35,14 @@ enum class FlapDimension { WhenUnequal, WhenFirstIsLower };
 void drawTwoHalves(Model& m, Drawing& d, const SlottedBody& b, int styleCode,
                    FlapDimension flapDimension = FlapDimension::WhenUnequal);
 
+// Flaps of a regular slotted case: half the width, with the allowances of panels 1/3 and 2/4.
+SlottedBody regularFlaps(const Model& m);
+
+// After the halves are drawn: passes reversed when mirrored, then the dimension chains with
+// the flap below, the body (2h) and the flap above.
+void finishSlottedBody(Model& m, Drawing& d, int styleCode, const SlottedBody& b, float lower,
+                       float upper);
+
 // The larger flap (the second when equal), as the dimension chains show it.
 float largerFlap(float f1, float f2);
 

@@ -13,22 +13,6 @@
 namespace brontaxe {
 namespace {
 
-void finish(Model& m, Drawing& d, int code, const SlottedBody& b, float lower, float upper) {
-    if (m.Sym_Verticale)
-        InversePasses(m);
-    d.LineVariant = 1;
-    d.Piece = 1;
-    CotesCaisse(m, d, code, m.lgPatte, b.p1, b.p2, b.p3, b.p4, lower, 2 * b.h, upper);
-}
-
-SlottedBody regularFlaps(const Model& m) {
-    SlottedBody b = slottedPanels(m);
-    const float base = roundedFlap(m.Largeur / 2);
-    b.f1 = base + m.Majo[6];
-    b.f2 = base + m.Majo[7];
-    return b;
-}
-
 float lengthOfAll(const BodyPanels& p) {
     return p.p1 + p.p2 + p.p3 + p.p4;
 }
@@ -40,7 +24,7 @@ void Fco0207(Model& m, Drawing& d) {
     GenerationPass pass(m, d);
     CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, false);
     Corps0207(m, d, b.p1, b.p2, b.p3, b.p4, 0, 0, 0, true);
-    finish(m, d, 207, b, largerFlap(b.f1, b.f2), largerFlap(b.f1, b.f2));
+    finishSlottedBody(m, d, 207, b, largerFlap(b.f1, b.f2), largerFlap(b.f1, b.f2));
 }
 
 void Fco0229(Model& m, Drawing& d) {
@@ -48,7 +32,7 @@ void Fco0229(Model& m, Drawing& d) {
     GenerationPass pass(m, d);
     Corps0207(m, d, b.p1, b.p2, b.p3, b.p4, 0, 0, 0, false);
     Corps0207(m, d, b.p1, b.p2, b.p3, b.p4, 0, 0, 0, true);
-    finish(m, d, 229, b, largerFlap(b.f1, b.f2), largerFlap(b.f1, b.f2));
+    finishSlottedBody(m, d, 229, b, largerFlap(b.f1, b.f2), largerFlap(b.f1, b.f2));
 }
 
 void Fco0208(Model& m, Drawing& d) {
@@ -61,7 +45,7 @@ void Fco0208(Model& m, Drawing& d) {
     Corps0208(m, d, b.p1, b.p2, b.p3, b.p4, b.h, cover, dust, tuckOnEven, 0, 0, 0, false);
     Corps0208(m, d, b.p1, b.p2, b.p3, b.p4, b.h, cover, dust, tuckOnEven, 0, 0, 0, true);
     const float flap = cover + m.hpatrent;
-    finish(m, d, 208, b, flap, flap);
+    finishSlottedBody(m, d, 208, b, flap, flap);
     // The closing dimension: the tuck-in flap over the middle of the first panel that has one.
     const float x = m.lgPatte + (tuckOnEven ? b.p1 + b.p2 / 2 : b.p1 / 2);
     dimension(m, d, x, b.h + cover, x, b.h + flap, x, 0);
@@ -83,7 +67,7 @@ void Fco0214(Model& m, Drawing& d) {
         d.LineKind = kind::Cut;
         line(m, d, m.lgPatte + lengthOfAll(lower), 0, m.lgPatte + lengthOfAll(upper), 0);
     }
-    finish(m, d, 214, b, largerFlap(b.f1, b.f2), largerFlap(b.f1, b.f2));
+    finishSlottedBody(m, d, 214, b, largerFlap(b.f1, b.f2), largerFlap(b.f1, b.f2));
 }
 
 }  // namespace brontaxe

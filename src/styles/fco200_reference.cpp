@@ -26,22 +26,6 @@ void recordFlapPasses(Model& m, bool lowerHalf, float f1, float f2) {
     p[flaps + 4] = f2;
 }
 
-void finish(Model& m, Drawing& d, int code, const SlottedBody& b, float lower, float upper) {
-    if (m.Sym_Verticale)
-        InversePasses(m);
-    d.LineVariant = 1;
-    d.Piece = 1;
-    CotesCaisse(m, d, code, m.lgPatte, b.p1, b.p2, b.p3, b.p4, lower, 2 * b.h, upper);
-}
-
-SlottedBody regularFlaps(const Model& m) {
-    SlottedBody b = slottedPanels(m);
-    const float base = roundedFlap(m.Largeur / 2);
-    b.f1 = base + m.Majo[6];
-    b.f2 = base + m.Majo[7];
-    return b;
-}
-
 // The flaps of panels 1 and 3 of a slotted body with length panels first, or of panels 2 and
 // 4 when the glue flap sits on the width panel.
 std::array<FlapShape, 4> onLengthPanels(const Model& m, FlapShape length, FlapShape width) {
@@ -187,7 +171,7 @@ void Fco0217(Model& m, Drawing& d) {
     GenerationPass pass(m, d);
     drawCarryTop(m, d, b, s);
     drawSnapLockBottom(m, d, b.h, b.p1, b.p2, b.p3, b.p4);
-    finish(m, d, 217, b, snapLockDepth(m, b.p1, b.p2), s.cover + s.wall);
+    finishSlottedBody(m, d, 217, b, snapLockDepth(m, b.p1, b.p2), s.cover + s.wall);
 }
 
 void Fco0218(Model& m, Drawing& d) {
@@ -196,7 +180,7 @@ void Fco0218(Model& m, Drawing& d) {
     GenerationPass pass(m, d);
     drawCarryTop(m, d, b, s);
     CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, true);
-    finish(m, d, 218, b, largerFlap(b.f1, b.f2), s.cover + s.wall);
+    finishSlottedBody(m, d, 218, b, largerFlap(b.f1, b.f2), s.cover + s.wall);
 }
 
 void Fco0225(Model& m, Drawing& d) {
@@ -210,7 +194,7 @@ void Fco0225(Model& m, Drawing& d) {
     CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, true);
     const float size = std::max(1.0f, std::min(liner / 3, 8.0f));
     text(m, d, m.lgPatte + b.p1 / 2, b.h + liner / 2, "( h ) =< ( H )", 0, size, 0);
-    finish(m, d, 225, b, largerFlap(b.f1, b.f2), liner);
+    finishSlottedBody(m, d, 225, b, largerFlap(b.f1, b.f2), liner);
 }
 
 void Fco0226(Model& m, Drawing& d) {
@@ -219,7 +203,7 @@ void Fco0226(Model& m, Drawing& d) {
     GenerationPass pass(m, d);
     drawTongueLockedHalf(m, d, b, s, false);
     CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, true);
-    finish(m, d, 226, b, largerFlap(b.f1, b.f2), s.flap + s.tongue);
+    finishSlottedBody(m, d, 226, b, largerFlap(b.f1, b.f2), s.flap + s.tongue);
 }
 
 void Fco0227(Model& m, Drawing& d) {
@@ -228,7 +212,7 @@ void Fco0227(Model& m, Drawing& d) {
     GenerationPass pass(m, d);
     drawTongueLockedHalf(m, d, b, s, false);
     drawTongueLockedHalf(m, d, b, s, true);
-    finish(m, d, 227, b, s.flap + s.tongue, s.flap + s.tongue);
+    finishSlottedBody(m, d, 227, b, s.flap + s.tongue, s.flap + s.tongue);
 }
 
 }  // namespace brontaxe

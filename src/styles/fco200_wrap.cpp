@@ -51,57 +51,44 @@ void drawWrap(Model& m, Drawing& d, int code, const WrapLayout& w) {
     drawTwoHalves(m, d, b, code, FlapDimension::WhenFirstIsLower);
 }
 
-// Panels W, L, W and a short overlap panel, with the long end panel in front (0230, 0234).
-WrapLayout wrapAroundLength(const Model& m, float flap1, float flap2) {
-    const float L = m.Longueur, W = m.Largeur;
+// Which allowance each panel takes: the three full panels, then the front panel.
+struct WrapAllowances {
+    int first, second, third, front;
+};
+
+// Panels across, around, across and a short overlap panel (a third of `around` plus the
+// overlap), behind a front panel of two thirds of `around` that takes the glue flap's place.
+WrapLayout wrapLayout(const Model& m, float around, float across, WrapAllowances a, float flap1,
+                      float flap2) {
+    const auto majo = [&m](int i) { return m.Majo[static_cast<std::size_t>(i)]; };
     WrapLayout w;
-    w.body.p1 = W + m.Majo[2];
-    w.body.p2 = L + m.Majo[1];
-    w.body.p3 = W + m.Majo[4];
-    w.body.p4 = roundedFlap(L / 3) + m.hrecouvr + m.Majo[4];
-    w.extra = roundedFlap(2 * L / 3) + m.Majo[3];
+    w.body.p1 = across + majo(a.first);
+    w.body.p2 = around + majo(a.second);
+    w.body.p3 = across + majo(a.third);
+    w.body.p4 = roundedFlap(around / 3) + m.hrecouvr + m.Majo[4];
+    w.extra = roundedFlap(2 * around / 3) + majo(a.front);
     w.body.h = m.Hauteur / 2 + m.Majo[5] / 2;
     w.body.f1 = flap1;
     w.body.f2 = flap2;
     return w;
 }
 
-WrapLayout wrap0231(const Model& m) {
-    const float L = m.Longueur, W = m.Largeur;
-    WrapLayout w;
-    w.body.p1 = L + m.Majo[1];
-    w.body.p2 = W + m.Majo[4];
-    w.body.p3 = L + m.Majo[3];
-    w.body.p4 = roundedFlap(W / 3) + m.hrecouvr + m.Majo[4];
-    w.extra = roundedFlap(2 * W / 3) + m.Majo[2];
-    w.body.h = m.Hauteur / 2 + m.Majo[5] / 2;
-    const float base = roundedFlap(W / 2);
-    w.body.f1 = base + m.Majo[6];
-    w.body.f2 = base + m.Majo[7];
-    return w;
-}
-
 WrapLayout wrap0230(const Model& m) {
     const float base = roundedFlap(m.Largeur / 2);
-    return wrapAroundLength(m, base + m.Majo[6], base + m.Majo[7]);
+    return wrapLayout(m, m.Longueur, m.Largeur, {2, 1, 4, 3}, base + m.Majo[6], base + m.Majo[7]);
+}
+
+WrapLayout wrap0231(const Model& m) {
+    const float base = roundedFlap(m.Largeur / 2);
+    return wrapLayout(m, m.Largeur, m.Longueur, {1, 4, 3, 2}, base + m.Majo[6], base + m.Majo[7]);
 }
 
 WrapLayout wrap0234(const Model& m) {
-    return wrapAroundLength(m, m.hrabat, m.hrabat);
+    return wrapLayout(m, m.Longueur, m.Largeur, {2, 1, 4, 3}, m.hrabat, m.hrabat);
 }
 
 WrapLayout wrap0235(const Model& m) {
-    const float L = m.Longueur, W = m.Largeur;
-    WrapLayout w;
-    w.body.p1 = L + m.Majo[2];
-    w.body.p2 = W + m.Majo[1];
-    w.body.p3 = L + m.Majo[4];
-    w.body.p4 = roundedFlap(W / 3) + m.hrecouvr + m.Majo[4];
-    w.extra = roundedFlap(2 * W / 3) + m.Majo[3];
-    w.body.h = m.Hauteur / 2 + m.Majo[5] / 2;
-    w.body.f1 = m.hrabat;
-    w.body.f2 = m.hrabat;
-    return w;
+    return wrapLayout(m, m.Largeur, m.Longueur, {2, 1, 4, 3}, m.hrabat, m.hrabat);
 }
 
 // The tables hold with the glue flap on the width panel; without it each style of a pair
