@@ -2,6 +2,9 @@
 // fold as one along the length; the end walls and the flaps at their sides turn on their own,
 // so the row boundaries are slit across the end columns and creased across the bottom.
 
+#include <cstddef>
+#include <vector>
+
 #include "drawing/biblio.h"
 #include "drawing/builders/cotes_plateau.h"
 #include "drawing/builders/plis_alternes.h"
@@ -39,10 +42,41 @@ FoldGrid crossFolder(const FolderSizes& s, float outer, float top) {
     return g;
 }
 
-void drawGrid(Model& m, Drawing& d, const FoldGrid& g) {
+// Columns and rows of no size (a flap parameter set to 0) are left out: the folder is then
+// drawn without that flap. Negative sizes stay, for the builder to refuse.
+FoldGrid withoutEmptyParts(const FoldGrid& g) {
+    FoldGrid out;
+    std::vector<int> newIndex;
+    for (std::size_t c = 0; c < g.columns.size(); ++c) {
+        newIndex.push_back(static_cast<int>(out.columns.size()));
+        if (g.columns[c] != 0) {
+            out.columns.push_back(g.columns[c]);
+            out.creasedAcross.push_back(c < g.creasedAcross.size() && g.creasedAcross[c]);
+        }
+    }
+    for (const FoldRow& r : g.rows) {
+        if (r.height == 0)
+            continue;
+        int first = -1, last = -1;
+        for (int c = r.firstColumn; c <= r.lastColumn; ++c) {
+            if (g.columns[static_cast<std::size_t>(c)] == 0)
+                continue;
+            if (first < 0)
+                first = newIndex[static_cast<std::size_t>(c)];
+            last = newIndex[static_cast<std::size_t>(c)];
+        }
+        if (first >= 0)
+            out.rows.push_back({r.height, first, last});
+    }
+    return out;
+}
+
+void drawGrid(Model& m, Drawing& d, const FoldGrid& full) {
+    const FoldGrid g = withoutEmptyParts(full);
     GenerationPass pass(m, d);
     PlisAlternes(m, d, g);
     PlateauChains chains;
+    chains.insideForQor = true;
     chains.across = g.columns;
     for (const FoldRow& r : g.rows)
         chains.up.push_back(r.height);

@@ -148,13 +148,12 @@ void Fco0480(Model& m, Drawing& d) {
     // walls' flaps running on as the lid's side flaps; plain corner flaps at the front.
     const TraySizes s = traySizes(m);
     GenerationPass pass(m, d);
-    const int first = beginFeature(m);
     const float f = m.hrabat;
-    QuartDoubleMur(m, d, s.a, s.b, s.h, -4801, false, false, false, 0, 0, 0, 1);
-    QuartDoubleMur(m, d, s.a, s.b, s.h, -4801, false, false, false, 0, 0, 180, -1);
+    // The front first: its quarters record every flap pass, the lid's then take the upper ones.
     QuartDoubleMur(m, d, s.a, s.b, s.h, f, false, false, false, 0, 0, 0, -1);
     QuartDoubleMur(m, d, s.a, s.b, s.h, f, false, false, false, 0, 0, 180, 1);
-    placeFeature(m, d, first, 0, 0, 0, false);
+    QuartDoubleMur(m, d, s.a, s.b, s.h, -4801, false, false, false, 0, 0, 0, 1);
+    QuartDoubleMur(m, d, s.a, s.b, s.h, -4801, false, false, false, 0, 0, 180, -1);
     const Box box = d.extents();
     const float lid = static_cast<float>(box.ymax) - s.b;
     const float lidT = s.h - m.Majo[3] + m.Majo[6];

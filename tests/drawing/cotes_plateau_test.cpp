@@ -39,6 +39,9 @@ TEST_F(Chains, WidthsUnderAndHeightsBesideEachWithTheOverallSize) {
 TEST_F(Chains, TheQorProfileAddsTheInsideOfTheLargestColumnAndRow) {
     g.m.Personnalisation = "QOR";
     draw({{100, 400}, {50, 200}});
+    EXPECT_EQ(test::dimensions(g.d).size(), 6u);  // only when the chains ask for them
+    g.d.ClearDrawing();
+    draw({{100, 400}, {50, 200}, true});
     EXPECT_TRUE(test::hasDimension(g.d, {100, 150}, {500, 150}));
     EXPECT_TRUE(test::hasDimension(g.d, {300, 50}, {300, 250}));
     EXPECT_EQ(test::dimensions(g.d).size(), 8u);

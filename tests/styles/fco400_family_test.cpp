@@ -241,10 +241,11 @@ const FolderCase kCases[] = {
                        "perforated holes hinged on their upper edge");
      }},
     {"HingedLidTray0480", &Fco0480, none, 800, 1000,
-     [](const Model&, const Drawing& d) {
-         return expect(
-             d.extents().ymax > 649 && horizontalLinesAt(d, kind::Crease, 350).size() == 4,
-             "a lid as deep as the base beyond the back wall");
+     [](const Model& m, const Drawing& d) {
+         return expect(d.extents().ymax > 649 &&
+                           horizontalLinesAt(d, kind::Crease, 350).size() == 4 &&
+                           m.PassesMachine[7] == 500 && m.PassesMachine[12] == 200,
+                       "a lid as deep as the base beyond the back wall, passes of lid and front");
      }},
     {"LidFolder0481", &Fco0481, none, 809, 1048,
      [](const Model& m, const Drawing& d) {
@@ -295,6 +296,35 @@ TEST(Fco0450, TheFourthDimensionAppearsOnlyWhenHalfTheWidthIsBelowTheFlap) {
         const bool cutBack = width / 2 < 200;
         EXPECT_EQ(test::dimensions(g.d).size(), cutBack ? 9u : 8u) << width;
     }
+}
+
+TEST(Fco0400, AFlapOfNoSizeIsLeftOut) {
+    test::Generated g;
+    g.m.hrabat = 0;
+    g.m.hpatrent = 0;
+    Fco0400(g.m, g.d);
+    EXPECT_NEAR(g.d.BlankSizeX(), 800, 1e-3);  // end walls, bottom, end walls
+    EXPECT_NEAR(g.d.BlankSizeY(), 700, 1e-3);  // side walls, bottom, side walls
+    EXPECT_TRUE(test::cutOutlineIsClosedOrEndsOnFolds(g.d));
+}
+
+TEST(Fco0452, TheQorProfileAddsOneDimension) {
+    test::Generated plain;
+    Fco0452(plain.m, plain.d);
+    test::Generated qor;
+    qor.m.Personnalisation = "QOR";
+    Fco0452(qor.m, qor.d);
+    EXPECT_EQ(test::dimensions(qor.d).size(), test::dimensions(plain.d).size() + 1);
+    EXPECT_TRUE(hasDimension(qor.d, {-200, 0}, {200, 0}));
+}
+
+TEST(Fco0401, TheQorProfileMeasuresTheInsideOfTheBottom) {
+    test::Generated g;
+    g.m.Personnalisation = "QOR";
+    Fco0401(g.m, g.d);
+    // Columns 50 | 200 | 400 | 200 | 50, rows 150 | 200 | 300 | 200 | 150.
+    EXPECT_TRUE(hasDimension(g.d, {250, 500}, {650, 500}));
+    EXPECT_TRUE(hasDimension(g.d, {450, 350}, {450, 650}));
 }
 
 TEST(Fco0404, EachPieceIsDrawnOnlyUnderItsFlag) {

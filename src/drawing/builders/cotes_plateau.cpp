@@ -48,7 +48,7 @@ void CotesPlateau(Model& m, Drawing& d, const PlateauChains& chains) {
     }
     dimension(m, d, xmax + 2 * g, ymin, xmax + 2 * g, ymax, xmax + 2 * g, 0);
 
-    if (m.Personnalisation == "QOR") {
+    if (chains.insideForQor && m.Personnalisation == "QOR") {
         const auto [x0, w] = largest(chains.across, xmin);
         const auto [y0, h] = largest(chains.up, ymin);
         if (w > 0 && h > 0) {
