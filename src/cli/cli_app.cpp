@@ -14,6 +14,7 @@
 #include "mainwindow/catalogue.h"
 #include "mainwindow/imposition_input.h"
 #include "mainwindow/workbench.h"
+#include "model/field_ranges.h"
 #include "model/model_fields.h"
 #include "platform/number_text.h"
 #include "styles/generators.h"
@@ -21,8 +22,6 @@
 namespace brontaxe::cli {
 namespace {
 
-// Inside dimensions beyond this are typing mistakes, not boxes.
-constexpr double kMaxDimension = 10000.0;
 // Sheets, margins and gaps beyond 10 km are typing mistakes too; below that even a kilometre
 // sheet is drawn, with its pose counts capped by the imposition.
 constexpr double kMaxSheetLength = 1.0e7;
@@ -87,11 +86,8 @@ std::optional<std::string> applyAssignments(Model& m, const std::vector<std::str
     return std::nullopt;
 }
 
-std::optional<std::string> checkDimension(const char* caption, float value) {
-    if (value > 0 && value <= kMaxDimension)
-        return std::nullopt;
-    return std::string(caption) + " incorrecte : " + platform::numberText(value) +
-           " mm (de 0 exclu à " + platform::numberText(kMaxDimension) + " mm)";
+std::optional<std::string> checkDimension(const char* field, float value) {
+    return checkFieldValue(field, value);
 }
 
 std::optional<std::string> checkGrade(const Majo& tables, int grade) {
