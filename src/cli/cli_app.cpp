@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_check.h"
 #include "cli/cli_report.h"
 #include "drawing/drawing_dump.h"
 #include "io/drawing_files.h"
@@ -228,6 +229,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     CLI::App app{"Brontaxe : dessine la découpe à plat d'une caisse en carton ondulé"};
     Options o;
     defineOptions(app, o);
+    CheckOptions check;
+    defineCheckOptions(app, check);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -289,16 +292,21 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         err << "Attention : le Format Carton est plus petit que la découpe\n";
     printFigures(out, wb);
     printImposition(out, wb);
+    const std::vector<Finding> findings = printCheck(out, wb);
     if (o.dump)
         out << dumpDrawing(wb.Trazel1());
     if (!o.output.empty()) {
+        if (auto refused = refusedExport(o.output, findings, check)) {
+            err << "Erreur : " << *refused << "\n";
+            return kExitFindings;
+        }
         const io::FileResult saved = io::SaveDrawing(wb.Trazel1(), o.output);
         if (!saved.ok) {
             err << "Erreur : " << saved.message << "\n";
             return 1;
         }
     }
-    return 0;
+    return check.controle && !findings.empty() ? kExitFindings : 0;
 }
 
 }  // namespace brontaxe::cli
