@@ -10,6 +10,7 @@
 #include "drawing/builders/plis_alternes.h"
 #include "styles/fco400.h"
 #include "styles/fco400_common.h"
+#include "styles/fco400_rules.h"
 
 namespace brontaxe {
 namespace {
@@ -140,6 +141,30 @@ void Fco0402(Model& m, Drawing& d) {
 void Fco0403(Model& m, Drawing& d) {
     const FolderSizes s = folderSizes(m);
     drawGrid(m, d, m.Personnalisation == "VORANIS" ? bufferedTray(m, s) : bufferedFolder(m, s));
+}
+
+std::vector<FoldPair> folds0401(const Model& m) {
+    if (m.Personnalisation == "GORVANTE")
+        return {};
+    const FolderSizes s = folderSizes(m);
+    const float half = lidHalf(m, s);
+    return {{"demi-couvercles", half, half, s.W3, FoldFit::Meet}};
+}
+
+std::vector<FoldPair> folds0402(const Model& m) {
+    const FolderSizes s = folderSizes(m);
+    const float half = lidHalf(m, s);
+    const float end = roundedHalf(s.L1) + m.Majo[8];
+    return {{"demi-couvercles", half, half, s.W3, FoldFit::Meet},
+            {"rabats d'extrémité", end, end, s.L1, FoldFit::Meet}};
+}
+
+std::vector<FoldPair> folds0403(const Model& m) {
+    if (m.Personnalisation == "VORANIS")
+        return {};
+    const FolderSizes s = folderSizes(m);
+    const float half = lidHalf(m, s);
+    return {{"demi-couvercles", half, half, s.W3, FoldFit::Meet}};
 }
 
 }  // namespace brontaxe

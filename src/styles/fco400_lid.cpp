@@ -8,6 +8,7 @@
 #include "platform/errors.h"
 #include "styles/fco400.h"
 #include "styles/fco400_common.h"
+#include "styles/fco400_rules.h"
 
 namespace brontaxe {
 namespace {
@@ -168,6 +169,28 @@ void Fco0481(Model& m, Drawing& d) {
     f.radius = m.rarrondi;
     f.notch = m.RcoupPouce;
     drawLidFolder(m, d, f);
+}
+
+namespace {
+
+std::optional<std::string> notchFits(const Model& m, float front) {
+    if (m.RcoupPouce >= front)
+        return std::string(
+            "Hauteur trop petite pour l'encoche de pouce : la face avant doit "
+            "dépasser le rayon de l'encoche");
+    if (2 * m.RcoupPouce >= m.Longueur + m.Majo[1])
+        return std::string("Longueur trop petite pour l'encoche de pouce");
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> thumbNotchRule0443(const Model& m) {
+    return notchFits(m, m.Hauteur + m.Majo[3]);
+}
+
+std::optional<std::string> thumbNotchRule0481(const Model& m) {
+    return notchFits(m, m.Hauteur + m.Majo[4]);
 }
 
 }  // namespace brontaxe

@@ -5,6 +5,7 @@
 
 #include "drawing/biblio.h"
 #include "styles/fco400.h"
+#include "styles/fco400_rules.h"
 
 namespace brontaxe {
 namespace {
@@ -128,6 +129,21 @@ void Fco0405(Model& m, Drawing& d) {
         pieceDimensions(m, d, 0, y0, Wb, endHeight, {Wb}, top, -(Wb + g));  // height on the left
     if (shown(m, 2))
         pieceDimensions(m, d, 0, 0, wrap, Lb, {a, hh, W3, hh, a}, -g, g);
+}
+
+std::vector<FoldPair> folds0404(const Model& m) {
+    const float L1 = m.Longueur + m.Majo[1];
+    const float a = L1 / 2 + m.Majo[7];
+    const float W4 = m.Largeur + m.Majo[4];
+    const float b = W4 / 2 + m.Majo[8];
+    return {{"rabats de la bande de longueur", a, a, L1, FoldFit::Meet},
+            {"rabats de la bande de largeur", b, b, W4, FoldFit::Meet}};
+}
+
+std::vector<FoldPair> folds0405(const Model& m) {
+    const float W3 = m.Largeur + m.Majo[1] + m.Majo[3];
+    const float a = W3 / 2 + m.Majo[6];
+    return {{"rabats de la ceinture", a, a, W3, FoldFit::Meet}};
 }
 
 }  // namespace brontaxe

@@ -9,6 +9,7 @@
 #include "platform/errors.h"
 #include "styles/fco400.h"
 #include "styles/fco400_common.h"
+#include "styles/fco400_rules.h"
 
 namespace brontaxe {
 namespace {
@@ -263,6 +264,14 @@ void Fco0435(Model& m, Drawing& d) {
     c.across = {inner + tabDepth, band, end, 2 * a, end, band, inner + tabDepth};
     c.up = {side, 2 * b, side};
     CotesPlateau(m, d, c);
+}
+
+std::vector<FoldPair> folds0415(const Model& m) {
+    const float B2 = m.Largeur + m.Majo[2];
+    const float b4 = m.Largeur / 2 + m.Majo[4];
+    const float ear = m.Largeur / 2;
+    return {{"rabats des parois", b4, b4, B2, FoldFit::Meet},
+            {"oreilles", ear, ear, B2, FoldFit::NoCollision}};
 }
 
 }  // namespace brontaxe

@@ -11,6 +11,7 @@
 #include "drawing/builders/poignee_variable.h"
 #include "styles/fco400.h"
 #include "styles/fco400_common.h"
+#include "styles/fco400_rules.h"
 
 namespace brontaxe {
 namespace {
@@ -192,6 +193,18 @@ void Fco0457(Model& m, Drawing& d) {
     c.across = {s.h, 2 * s.a, s.h};
     c.up = {s.h, 2 * s.b, s.h};
     CotesPlateau(m, d, c);
+}
+
+std::vector<FoldPair> foldsGluedTray(const Model& m) {
+    const FlappedTray t = gluedTray(m);
+    const float fw = trayFlapWidth(t);
+    return {{"pattes d'angle", fw, fw, 2 * t.b, FoldFit::NoCollision}};
+}
+
+std::vector<FoldPair> folds0457(const Model& m) {
+    const TraySizes s = traySizes(m);
+    const float reach = std::min(s.h, s.b) - m.EpaisseurCarton;
+    return {{"oreilles", reach, reach, 2 * s.b, FoldFit::NoCollision}};
 }
 
 }  // namespace brontaxe
