@@ -5,10 +5,13 @@
 
 #include <functional>
 
+#include "board/ini_majo.h"
 #include "drawing/biblio.h"
 #include "styles/fco400.h"
 #include "support/outline.h"
+#include "support/shipped_tables.h"
 #include "support/style_fixture.h"
+#include "support/style_run.h"
 
 namespace brontaxe {
 namespace {
@@ -273,6 +276,31 @@ TEST_P(Folders, DrawTheirStyleWithAClosedOutline) {
 
 INSTANTIATE_TEST_SUITE_P(Fco04, Folders, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Fco04Check, EveryStyleWithItsShippedAllowancesPassesTheDesignRules) {
+    const Majo tables = test::shippedTables();
+    for (const char* code :
+         {"0400", "0401", "0402", "0403", "0404", "0405", "0406", "0409", "0410",
+          "0411", "0412", "0415", "0416", "0434", "0435", "0443", "0450", "0451",
+          "0452", "0453", "0454", "0455", "0456", "0457", "0458", "0480", "0481"}) {
+        test::Generated g;
+        IniMajo(g.m, tables, code, 2);
+        EXPECT_TRUE(test::drawnClean(test::runStyle(code, g.m, g.d))) << code;
+    }
+}
+
+TEST(Fco04Check, LidHalvesTooDeepCollideAndAThumbNotchNeedsItsWall) {
+    test::Generated deep;
+    deep.m.Majo[7] = 10;  // each lid half 10 past the middle
+    const auto kinds = test::kindsOf(test::runStyle("0401", deep.m, deep.d).findings);
+    EXPECT_EQ(kinds, std::vector<FindingKind>{FindingKind::FlapCollision});
+
+    test::Generated low;
+    low.m.Hauteur = 8;  // under the notch's radius of 10
+    const test::StyleRun run = test::runStyle("0443", low.m, low.d);
+    ASSERT_TRUE(run.refusal.has_value());
+    EXPECT_NE(run.refusal->find("encoche de pouce"), std::string::npos);
+}
 
 TEST(Fco0450, FlapHeightIsTheWallWhenAutomaticAndHrabatOtherwise) {
     for (bool automatic : {true, false}) {
