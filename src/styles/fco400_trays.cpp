@@ -34,8 +34,8 @@ FlappedTray gluedTray(const Model& m) {
     return t;
 }
 
-// Walls and base across and up, and the width of a flap cut back to meet its partner.
-void gluedTrayDimensions(Model& m, Drawing& d, const FlappedTray& t, bool turned) {
+// Walls and base across and up, and, when asked, the width the corner flaps are drawn with.
+void gluedTrayDimensions(Model& m, Drawing& d, const FlappedTray& t, bool turned, bool flapWidth) {
     const float wall = t.h + (t.innerWall > 0 ? t.doubleWallStep + t.innerWall : 0);
     const float endWall = std::max(t.h, trayFlapWidth(t));
     PlateauChains c;
@@ -44,8 +44,7 @@ void gluedTrayDimensions(Model& m, Drawing& d, const FlappedTray& t, bool turned
     if (turned)
         std::swap(c.across, c.up);
     CotesPlateau(m, d, c);
-    // A flap wider than half the wall it is glued to is cut back: its width is shown.
-    if (trayFlapWidth(t) < t.flap) {
+    if (flapWidth) {
         const float fw = trayFlapWidth(t);
         const float y = t.b + t.h / 2;
         if (turned)
@@ -55,10 +54,21 @@ void gluedTrayDimensions(Model& m, Drawing& d, const FlappedTray& t, bool turned
     }
 }
 
-void drawGluedTray(Model& m, Drawing& d, const FlappedTray& t, bool turned = false) {
+// A flap wider than half the wall it is glued to is cut back, and its width is shown.
+bool cutBack(const FlappedTray& t) {
+    return trayFlapWidth(t) < t.flap;
+}
+
+// The folders' own rule for their fourth dimension: half the width below the flap.
+bool halfWidthBelowFlap(const Model& m, const FlappedTray& t) {
+    return m.Largeur / 2 < t.flap;
+}
+
+void drawGluedTray(Model& m, Drawing& d, const FlappedTray& t, bool flapWidth,
+                   bool turned = false) {
     GenerationPass pass(m, d);
     PanneauRabat(m, d, t, {0, 0, turned ? 90.0f : 0.0f, false});
-    gluedTrayDimensions(m, d, t, turned);
+    gluedTrayDimensions(m, d, t, turned, flapWidth);
 }
 
 void drawDoubleWallTray(Model& m, Drawing& d, const TraySizes& s, float f, bool gussets) {
@@ -74,21 +84,22 @@ void drawDoubleWallTray(Model& m, Drawing& d, const TraySizes& s, float f, bool 
 }  // namespace
 
 void Fco0450(Model& m, Drawing& d) {
-    drawGluedTray(m, d, gluedTray(m));
+    const FlappedTray t = gluedTray(m);
+    drawGluedTray(m, d, t, halfWidthBelowFlap(m, t));
 }
 
 void Fco0434(Model& m, Drawing& d) {
     // The flaps on the short walls, glued inside the long ones.
     FlappedTray t = gluedTray(m);
     std::swap(t.a, t.b);
-    drawGluedTray(m, d, t, true);
+    drawGluedTray(m, d, t, halfWidthBelowFlap(m, t), true);
 }
 
 void Fco0453(Model& m, Drawing& d) {
     // Flaps glued outside the walls, where two of them may overlap.
     FlappedTray t = gluedTray(m);
     t.overlap = m.hrecouvr;
-    drawGluedTray(m, d, t);
+    drawGluedTray(m, d, t, halfWidthBelowFlap(m, t));
 }
 
 void Fco0454(Model& m, Drawing& d) {
@@ -96,14 +107,14 @@ void Fco0454(Model& m, Drawing& d) {
     t.flap = m.hrabat;
     t.doubleWallStep = m.Dblmur;
     t.innerWall = m.Hauteur + m.Majo[6] - m.Majo[8];
-    drawGluedTray(m, d, t);
+    drawGluedTray(m, d, t, cutBack(t));
 }
 
 void Fco0456(Model& m, Drawing& d) {
     FlappedTray t = gluedTray(m);
     t.flap = m.hrabat;
     t.handHoles = true;
-    drawGluedTray(m, d, t);
+    drawGluedTray(m, d, t, cutBack(t));
 }
 
 void Fco0458(Model& m, Drawing& d) {
@@ -115,7 +126,7 @@ void Fco0458(Model& m, Drawing& d) {
     const float edge = t.b + t.h - m.DPoign;
     PoigneeVariable(m, d, hole, {0, edge, 0, false});
     PoigneeVariable(m, d, hole, {0, -edge, 180, false});
-    gluedTrayDimensions(m, d, t, false);
+    gluedTrayDimensions(m, d, t, false, cutBack(t));
 }
 
 void Fco0451(Model& m, Drawing& d) {
