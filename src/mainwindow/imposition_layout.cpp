@@ -1,10 +1,12 @@
 // Drawing the poses: the grid of copies, the nesting rules of the styles that interlock, and
 // the sheet outline.
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "mainwindow/imposition.h"
+#include "mainwindow/imposition_facing.h"
 
 namespace brontaxe {
 namespace {
@@ -44,7 +46,7 @@ bool isHalfBoxPairs(const Model& m) {
            (code == "0200" || code == "0200C" || code == "0200c");
 }
 
-Layout layoutFor(const Model& m, const Box& blank) {
+Layout layoutFor(const Model& m, const Drawing& d, const Box& blank) {
     Layout l;
     const std::string& code = m.CodeModele;
     const double W = m.Largeur;
@@ -69,6 +71,13 @@ Layout layoutFor(const Model& m, const Box& blank) {
         const double oddTerm = lid - W / 2 - overlap;
         l.evenStep = plainStep - evenTerm;
         l.oddStep = plainStep - oddTerm;
+        if (code == "0713") {
+            // The crash-lock bottoms reach to the middle of the bottom from both sides, so
+            // two of them cannot go as deep into each other as the rule says: each row comes
+            // no closer than its cut lines allow.
+            l.evenStep = std::max(l.evenStep, facingOffset(d, l.backX, true) + m.EspPoseY);
+            l.oddStep = std::max(l.oddStep, facingOffset(d, l.backX, false) + m.EspPoseY);
+        }
     } else if (code == "0421" || code == "0427" || code == "0429") {
         l.nest = Nest::Folder;
         l.pitchX -= n.dX;
@@ -141,7 +150,7 @@ ImpositionNotices AjouterImpos(Model& m, Drawing& d, const ImpositionSettings& s
     d.BeginDrawing();
     const std::int64_t poses = std::int64_t{m.NbPoseX} * m.NbPoseY;
     if (!blank.empty && poses > 1) {
-        Layout layout = layoutFor(m, blank);
+        Layout layout = layoutFor(m, d, blank);
         if (!isSound(layout) && layout.nest != Nest::Plain) {
             notices.push_back(
                 "Imbrication impossible avec ces dimensions : poses en grille simple");
