@@ -75,6 +75,33 @@ float halfWidthFlap(const Model& m, std::size_t allowance) {
     return roundedFlap(m.Largeur / 2) + m.Majo[allowance];
 }
 
+using LidHalf = void (*)(Model&, Drawing&, float, float, float, float, float, float, float, float,
+                         float, float, float, float, float, float, bool);
+
+// A lidded upper half over a crash-lock bottom. With the glue flap on the width panel the
+// lidded half hangs it after panel 4, and the bottom is drawn the other way round to match.
+void lidOverCrashLock(Model& m, Drawing& d, int code, LidHalf lidHalf) {
+    refusePieceVariants(m);
+    const LidBody lid = lidBody(m);
+    GluedBody b;
+    b.panels = {lid.p1, lid.p2, lid.p3, lid.p4};
+    b.h = lid.h;
+    b.bottom = crashLockSizes(b.panels);
+    GenerationPass pass(m, d);
+    lidHalf(m, d, lid.p1, lid.p2, lid.p3, lid.p4, lid.h, lid.q, lid.T, lid.r, lid.F, lid.lip,
+            lid.p5, 0, 0, 0, false);
+    if (m.pattesurtete && m.lgPatte > 0) {
+        GluedBody reversed = b;
+        reversed.panels = {lid.p4, lid.p3, lid.p2, lid.p1};
+        reversed.bottom = crashLockSizes(reversed.panels);
+        lowerHalfGlueOnRight(m, d, lid.p1, lid.p2, lid.p3, lid.p4,
+                             [&] { drawCrashLockBottom(m, d, reversed); });
+    } else {
+        drawCrashLockBottom(m, d, b);
+    }
+    finishGluedCase(m, d, code, b, lid.q + lid.T, !m.pattesurtete);
+}
+
 }  // namespace
 
 void Fco0700(Model& m, Drawing& d) {
@@ -86,27 +113,7 @@ void Fco0712(Model& m, Drawing& d) {
 }
 
 void Fco0713(Model& m, Drawing& d) {
-    refusePieceVariants(m);
-    const LidBody lid = lidBody(m);
-    GluedBody b = gluedBody(m);
-    b.panels = {lid.p1, lid.p2, lid.p3, lid.p4};
-    b.h = lid.h;
-    b.bottom = crashLockSizes(b.panels);
-    GenerationPass pass(m, d);
-    CorpsCaisse0210(m, d, lid.p1, lid.p2, lid.p3, lid.p4, lid.h, lid.q, lid.T, lid.r, lid.F,
-                    lid.lip, lid.p5, 0, 0, 0, false);
-    if (m.pattesurtete && m.lgPatte > 0) {
-        // The lidded half hangs its glue flap after panel 4; the bottom follows it there.
-        const auto& p = b.panels;
-        GluedBody reversed = b;
-        reversed.panels = {p[3], p[2], p[1], p[0]};
-        reversed.bottom = crashLockSizes(reversed.panels);
-        lowerHalfGlueOnRight(m, d, p[0], p[1], p[2], p[3],
-                             [&] { drawCrashLockBottom(m, d, reversed); });
-    } else {
-        drawCrashLockBottom(m, d, b);
-    }
-    finishGluedCase(m, d, 713, b, lid.q + lid.T);
+    lidOverCrashLock(m, d, 713, &CorpsCaisse0210);
 }
 
 void Fco0714(Model& m, Drawing& d) {
@@ -132,17 +139,7 @@ void Fco0748(Model& m, Drawing& d) {
 }
 
 void Fco0751(Model& m, Drawing& d) {
-    refusePieceVariants(m);
-    const LidBody lid = lidBody(m);
-    GluedBody b = gluedBody(m);
-    b.panels = {lid.p1, lid.p2, lid.p3, lid.p4};
-    b.h = lid.h;
-    b.bottom = crashLockSizes(b.panels);
-    GenerationPass pass(m, d);
-    CorpsCaisse0211(m, d, lid.p1, lid.p2, lid.p3, lid.p4, lid.h, lid.q, lid.T, lid.r, lid.F,
-                    lid.lip, lid.p5, 0, 0, 0, false);
-    drawCrashLockBottom(m, d, b);
-    finishGluedCase(m, d, 751, b, lid.q + lid.T);
+    lidOverCrashLock(m, d, 751, &CorpsCaisse0211);
 }
 
 void Fco0752(Model& m, Drawing& d) {

@@ -31,13 +31,15 @@ float crashLockDepth(const GluedBody& b) {
     return std::max(b.bottom.lockDepth + b.bottom.tongue, b.bottom.glueDepth);
 }
 
-void finishGluedCase(Model& m, Drawing& d, int code, const GluedBody& b, float top) {
+void finishGluedCase(Model& m, Drawing& d, int code, const GluedBody& b, float top,
+                     bool glueOnLeft) {
     if (m.Sym_Verticale)
         InversePasses(m);
     d.LineVariant = 1;
     d.Piece = 1;
     const auto& p = b.panels;
-    CotesCaisse(m, d, code, m.lgPatte, p[0], p[1], p[2], p[3], crashLockDepth(b), 2 * b.h, top);
+    CotesCaisse(m, d, code, glueOnLeft ? m.lgPatte : 0, p[0], p[1], p[2], p[3], crashLockDepth(b),
+                2 * b.h, top);
 }
 
 }  // namespace brontaxe

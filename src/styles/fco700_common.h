@@ -30,6 +30,8 @@ void drawCrashLockBottom(Model& m, Drawing& d, const GluedBody& b);
 float crashLockDepth(const GluedBody& b);
 
 // Passes reversed when mirrored, then the chains: bottom, body and the top closure's height.
-void finishGluedCase(Model& m, Drawing& d, int code, const GluedBody& b, float top);
+// The glue flap's width starts the row under the blank only when it hangs on the left.
+void finishGluedCase(Model& m, Drawing& d, int code, const GluedBody& b, float top,
+                     bool glueOnLeft = true);
 
 }  // namespace brontaxe
