@@ -19,8 +19,12 @@ namespace {
 constexpr float kLockHeight = 14.5f;  // k1: how far the lock reaches above the bottom's edge
 constexpr float kLockInset = 4;       // k2
 
-float tanDeg(const Model& m, float deg) {
-    return std::tan(deg * m.DegRad);
+// The levels are worked out before the drawing opens, so they do not wait for the model's
+// degree factor.
+const float kDegRad = 4 * std::atan(1.0f) / 180;
+
+float tanDeg(float deg) {
+    return std::tan(deg * kDegRad);
 }
 
 }  // namespace
@@ -45,14 +49,14 @@ LockTable lockTable(const Model& m, LockVariant variant) {
     const float o = is0711 ? m.hrecouvr - 5 : m.hrecouvr;
     const float enc = m.encoche, dec = m.decalenc;
     const float n = enc / 2;
-    const float s = is0711 ? n / std::sin(25 * m.DegRad) : n / std::sin(32.5f * m.DegRad);
-    const float q1 = is0711 ? s * std::cos(20 * m.DegRad) : s * std::cos(77.5f * m.DegRad);
-    const float q2 = s * std::sin(77.5f * m.DegRad);
+    const float s = is0711 ? n / std::sin(25 * kDegRad) : n / std::sin(32.5f * kDegRad);
+    const float q1 = is0711 ? s * std::cos(20 * kDegRad) : s * std::cos(77.5f * kDegRad);
+    const float q2 = s * std::sin(77.5f * kDegRad);
     const float k1 = kLockHeight, k2 = kLockInset;
     const float r = ((k1 + q2) - n * 0.5f - k2 - q1) / 2;
-    const float u = ((k1 - r + q2) - n * 0.5f) * tanDeg(m, 20);
-    const float slant = is0711 ? (b + o) * tanDeg(m, 15) : W * tanDeg(m, 15);
-    const float flap2Slope = is0711 ? b * tanDeg(m, 5) : b * tanDeg(m, 30);
+    const float u = ((k1 - r + q2) - n * 0.5f) * tanDeg(20);
+    const float slant = is0711 ? (b + o) * tanDeg(15) : W * tanDeg(15);
+    const float flap2Slope = is0711 ? b * tanDeg(5) : b * tanDeg(30);
 
     // Step lists, 1-based as the levels read them.
     const std::array<float, 18> dy{0,       b,       o,           o,          b,     W,
@@ -62,7 +66,7 @@ LockTable lockTable(const Model& m, LockVariant variant) {
                                    P4,      slant,   b,       b,          b + 2,
                                    o,       o,       k2,      r,          n,
                                    n,       q1,      r,       n,          n,
-                                   k2,      u,       q1,      flap2Slope, b * tanDeg(m, 20),
+                                   k2,      u,       q1,      flap2Slope, b * tanDeg(20),
                                    enc / 2, enc / 2, n,       dec,        n + dec,
                                    enc,     n + dec, n + dec, enc,        dec,
                                    enc,     g + dec, n + dec, dec};
@@ -174,9 +178,16 @@ void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
     crease(x[19], y[6], x[11], y[6]);
     crease(x[6], y[6], x[3], y[6]);
     // Folds of the glued tabs, at 45° from the corners the case folds flat on.
-    const float dxy = 1.370026f, dyy = 1.380005f;
-    crease(x[14] - dxy, y[5] - dyy, x[16], y[3]);
-    crease(x[24], y[3], x[26] + 1.369995f, y[5] - dyy);
+    const float dyy = 1.380005f;
+    if (variant == LockVariant::Fco0701) {
+        crease(x[14] - 1.370026f, y[5] - dyy, x[16], y[3]);
+        crease(x[24], y[3], x[26] + 1.369995f, y[5] - dyy);
+    } else {
+        // Its lock offset moves the tab's corner, so the fold is set on the 45° line itself.
+        const float rise = y[5] - dyy - y[3];
+        crease(x[16] - rise, y[5] - dyy, x[16], y[3]);
+        crease(x[24], y[3], x[24] + rise, y[5] - dyy);
+    }
     cut(x[37], y[11], x[38], y[11]);
     // Top folds, panel folds, glue flap fold.
     crease(x[37], y[11], x[34], y[11]);
@@ -191,7 +202,7 @@ void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
     crease(x[29], y[13], x[22], y[13]);
     const ElementId lockBottom = cut(x[5], y[1], x[3], y[1]);
     cut(x[7], y[14], x[7], y[13]);
-    cut(x[17], y[3], x[16], y[3]);
+    const ElementId flap2Bottom = cut(x[17], y[3], x[16], y[3]);
     cut(x[15], y[2], x[14] - tabEnd, y[2]);
     cut(x[24], y[3], x[23], y[3]);
     cut(x[26] + flap3Start, y[2], x[25], y[2]);
@@ -216,7 +227,6 @@ void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
     const ElementId flap4Slope = cut(x[32], y[9], x[35], y[3]);
     const ElementId flap4Right = cut(x[38], y[8], x[36], y[3]);
     const ElementId flap4Bottom = cut(x[36], y[3], x[35], y[3]);
-    const ElementId flap2Bottom = cut(x[17], y[3], x[16], y[3]);
 
     // Dimensions: panels and overall length under the bottom, heights on the right.
     d.LineKind = kind::Text;

@@ -53,7 +53,9 @@ void drawQuarter(Model& m, Drawing& d, const Tray& t, bool upper) {
     line(m, d, 0, b, a, b);
     line(m, d, a, 0, a, b);
     line(m, d, a, b, a, b + H);
-    line(m, d, a, b, a + H, b + H);
+    // The web's outer corner is cut back so that it stays below the rim once folded.
+    const float relief = std::min(2 * e, H / 4);
+    line(m, d, a, b, a + H - relief / 2, b + H - relief / 2);
 
     const bool hinge = upper && t.lid;
     if (hinge) {
@@ -74,7 +76,8 @@ void drawQuarter(Model& m, Drawing& d, const Tray& t, bool upper) {
     // The corner web, cut free of the short wall it is glued to.
     d.LineKind = kind::Cut;
     chainStart(m, a, b + H);
-    lineTo(m, d, a + H, b + H);
+    lineTo(m, d, a + H - relief, b + H);
+    lineTo(m, d, a + H, b + H - relief);
     lineTo(m, d, a + H, b);
     lineTo(m, d, a, b);
 

@@ -78,7 +78,11 @@ TEST_F(CrashLock, HooksReachPastTheMiddleAndCatchBehindEachOther) {
         EXPECT_GE(overlap, 5) << width;
         EXPECT_LE(overlap, 7) << width;
     }
-    EXPECT_TRUE(test::cutOutlineIsClosed(d));
+    // Closed but for the body's lower corners, where the other half joins on.
+    const std::vector<Point> loose = test::looseCutEnds(d);
+    ASSERT_EQ(loose.size(), 2u);
+    for (const Point& p : loose)
+        EXPECT_TRUE(areNear(p.y, 0, 1e-3) && (areNear(p.x, 0, 1e-3) || areNear(p.x, 1436, 1e-3)));
     EXPECT_TRUE(test::noLineDrawnTwice(d));
 }
 
