@@ -103,7 +103,7 @@ void drawLid(Model& m, Drawing& d, const Tray& t) {
     const float y0 = t.b + t.H;
     const float depth = 2 * t.b + e;
     const float tuck = std::min(m.hpatrent, depth / 2);
-    const float side = std::min(t.H - e, depth / 2);
+    const float side = std::min(t.H - e, depth / 3);
     d.LineKind = kind::Cut;
     chainStart(m, a, y0);
     if (t.lidSideFlaps) {
