@@ -412,5 +412,24 @@ TEST(AjouterImpos, CatalogueNestedStylesDoNotOverlap) {
         GTEST_SKIP() << "no nested style has its generator yet";
 }
 
+// The nesting rule lets two crash-lock bottoms into each other by the overlap `hrecouvr`,
+// while their lock flaps reach 12 mm past the middle: with a small overlap the rows stand as
+// far apart as the flaps need, and the lids still nest.
+TEST(AjouterImpos, CrashLockBottomsOf0713NeverReachIntoEachOther) {
+    for (const float overlap : {30.0f, 5.0f, 0.0f}) {
+        for (const bool sym : {false, true}) {
+            Bench b(&findGenerator);
+            b.wb.model().hrecouvr = overlap;
+            b.wb.model().Sym_Verticale = sym;
+            const RegenerationReport r = b.impose("0713", 2, 4);
+            ASSERT_TRUE(r.drawn) << r.message;
+            EXPECT_TRUE(test::posesDoNotOverlap(b.wb.Trazel1())) << overlap << " " << sym;
+            const Model& m = b.wb.model();
+            EXPECT_LT(b.wb.Trazel1().extents().height(), 4 * m.HorsToutY + 3 * m.EspPoseY - 1)
+                << overlap;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace brontaxe
