@@ -134,6 +134,20 @@ LockTable lockTable(const Model& m, LockVariant variant) {
 
 namespace {
 
+// Where the line through (x1, y1) and (x2, y2) crosses the level y, and the abscissa x.
+float atLevel(float x1, float y1, float x2, float y2, float y) {
+    return y1 == y2 ? x1 : x1 + (x2 - x1) * (y - y1) / (y2 - y1);
+}
+float atAbscissa(float x1, float y1, float x2, float y2, float x) {
+    return x1 == x2 ? y1 : y1 + (y2 - y1) * (x - x1) / (x2 - x1);
+}
+
+// Top of a panel fold under the half-round end of its slot, centred at xc, of radius r.
+float underSlot(float x, float xc, float r, float yc) {
+    const float dx = x - xc;
+    return std::abs(dx) < r ? yc - std::sqrt(r * r - dx * dx) : yc;
+}
+
 void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
     const LockTable T = lockTable(m, variant);
     const auto& x = T.x;
@@ -157,10 +171,14 @@ void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
     const float glueTop = y[11] - 3.840027f;
 
     // Glue tabs of panels 2 and 3.
-    cut(x[25], y[2], x[24], y[3]);
+    const ElementId tab3Side = cut(x[25], y[2], x[24], y[3]);
     cut(x[16], y[3], x[15], y[2]);
     // Lock flap of panel 1: its fold.
-    crease(x[4], y[1], x[5] - 3.029999f, y[4] - 15.53f);
+    // Its fold runs on to the lock flap's edge; ending 3 mm short it would leave a crease in
+    // the air.
+    const float lockFoldX = x[5] - 3.029999f, lockFoldY = y[4] - 15.53f;
+    // Past the top of that edge it ends in the edge's corner.
+    crease(x[4], y[1], x[5], std::min(atAbscissa(x[4], y[1], lockFoldX, lockFoldY, x[5]), y[5]));
     cut(x[3], y[6], x[3], y[1]);
     cut(x[1], y[10], x[3], y[6]);
     const ElementId lockRight = cut(x[5], y[1], x[5], y[5]);
@@ -171,32 +189,43 @@ void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
     cut(x[23], slitTop, x[23], y[3]);
     cut(x[26] + flap3Start, y[2], x[27], y[4]);
     cut(x[27], y[4], x[26], y[5]);
-    const ElementId flap4Left = cut(x[26], y[5], x[32], y[9]);
-    // Bottom folds between the slots.
-    crease(x[37], y[6], x[33], y[6]);
-    crease(x[28], y[6], x[23], y[6]);
-    crease(x[19], y[6], x[11], y[6]);
-    crease(x[6], y[6], x[3], y[6]);
+    cut(x[26], y[5], x[32], y[9]);
+    // Bottom folds between the slots, each from cut to cut.
+    const float W6 = y[6];
+    crease(atLevel(x[38], y[8], x[36], y[3], W6), W6, atLevel(x[32], y[9], x[35], y[3], W6), W6);
+    crease(atLevel(x[26], y[5], x[32], y[9], W6), W6, x[23], W6);
+    crease(atLevel(x[17], y[3], x[23], slitTop, W6), W6, atLevel(x[8], notchTop, x[14], y[5], W6),
+           W6);
+    crease(atLevel(x[5], y[5], x[8], notchTop, W6), W6, x[3], W6);
     // Folds of the glued tabs, at 45° from the corners the case folds flat on.
     const float dyy = 1.380005f;
     if (variant == LockVariant::Fco0701) {
         crease(x[14] - 1.370026f, y[5] - dyy, x[16], y[3]);
         crease(x[24], y[3], x[26] + 1.369995f, y[5] - dyy);
     } else {
-        // Its lock offset moves the tab's corner, so the fold is set on the 45° line itself.
-        const float rise = y[5] - dyy - y[3];
-        crease(x[16] - rise, y[5] - dyy, x[16], y[3]);
-        crease(x[24], y[3], x[24] + rise, y[5] - dyy);
+        // Its lock offset moves the tab's corner; the fold starts from that corner.
+        crease(x[14], y[5], x[16], y[3]);
+        crease(x[24], y[3], x[26], y[5]);
     }
     cut(x[37], y[11], x[38], y[11]);
     // Top folds, panel folds, glue flap fold.
     crease(x[37], y[11], x[34], y[11]);
     crease(x[13], y[11], x[18], y[11]);
-    crease(x[3], y[13], x[7], y[13]);
-    crease(x[30], y[7], x[30], y[12] - 0.5f);
-    crease(x[21], y[7], x[21], y[12] - 0.5f);
-    crease(x[9], y[12] - 0.5f, x[9], y[7]);
-    crease(x[2], y[11], x[2], y[8]);
+    // The first top fold starts on the glue flap's slanted end when that passes above it.
+    const float slantTop = y[11] + 0.2599487f;
+    crease(slantTop > y[13] ? atLevel(x[3], slantTop, x[1], glueTop, y[13]) : x[3], y[13], x[7],
+           y[13]);
+    // Panel folds from the notch or slit under them up to the round end of their slot; the
+    // glue flap's fold between its two slanted ends.
+    const float slotRadius = std::abs(x[7] - x[10]);
+    crease(x[30], atAbscissa(x[26], y[5], x[32], y[9], x[30]), x[30],
+           underSlot(x[30], x[31], slotRadius, y[13]));
+    crease(x[21], atAbscissa(x[17], y[3], x[23], slitTop, x[21]), x[21],
+           underSlot(x[21], x[20], slotRadius, y[13]));
+    crease(x[9], underSlot(x[9], x[10], slotRadius, y[13]), x[9],
+           atAbscissa(x[8], notchTop, x[14], y[5], x[9]));
+    crease(x[2], atAbscissa(x[3], slantTop, x[1], glueTop, x[2]), x[2],
+           atAbscissa(x[1], y[10], x[3], y[6], x[2]));
     cut(x[38], y[11], x[38], y[8]);
     cut(x[12], y[4], x[14] - tabEnd, y[2]);
     crease(x[29], y[13], x[22], y[13]);
@@ -205,7 +234,7 @@ void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
     const ElementId flap2Bottom = cut(x[17], y[3], x[16], y[3]);
     cut(x[15], y[2], x[14] - tabEnd, y[2]);
     cut(x[24], y[3], x[23], y[3]);
-    cut(x[26] + flap3Start, y[2], x[25], y[2]);
+    const ElementId tab3Bottom = cut(x[26] + flap3Start, y[2], x[25], y[2]);
     cut(x[29], y[13], x[29], y[14]);
     // Half-round ends of the three top slots.
     d.LineKind = kind::Cut;
@@ -221,9 +250,9 @@ void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
     cut(x[37], y[14], x[37], y[11]);
     cut(x[34], y[14], x[34], y[13]);
     cut(x[37], y[14], x[34], y[14]);
-    cut(x[3], y[14], x[3], y[11] + 0.2599487f);
+    cut(x[3], y[14], x[3], slantTop);
     cut(x[1], glueTop, x[1], y[10]);
-    cut(x[3], y[11] + 0.2599487f, x[1], glueTop);
+    cut(x[3], slantTop, x[1], glueTop);
     const ElementId flap4Slope = cut(x[32], y[9], x[35], y[3]);
     const ElementId flap4Right = cut(x[38], y[8], x[36], y[3]);
     const ElementId flap4Bottom = cut(x[36], y[3], x[35], y[3]);
@@ -245,7 +274,7 @@ void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
     fillet(m, d, flap4Right, flap4Bottom, radius);
     fillet(m, d, flap4Bottom, flap4Slope, radius);
     fillet(m, d, flap2Slope, flap2Bottom, radius);
-    fillet(m, d, flap4Slope, flap4Left, radius);
+    fillet(m, d, tab3Bottom, tab3Side, radius);
 }
 
 }  // namespace
