@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "board/ini_majo.h"
 #include "drawing/biblio.h"
 #include "platform/errors.h"
 #include "styles/fco700.h"
@@ -15,6 +16,7 @@
 #include "support/outline.h"
 #include "support/shipped_tables.h"
 #include "support/style_fixture.h"
+#include "support/style_run.h"
 
 namespace brontaxe {
 namespace {
@@ -98,6 +100,17 @@ TEST_P(GluedFamily, ReachesWhereItsConstructionSaysWithASoundOutline) {
     EXPECT_FALSE(test::dimensions(g.d).empty());
     // The glued folds: two in a crash-lock bottom, one in each corner of a tray.
     EXPECT_EQ(diagonalCreases(g.d), c.build == Build::Tray ? 4 : 2);
+}
+
+// What a die maker would send back: nothing, in every shipped grade.
+TEST_P(GluedFamily, PassesTheDesignRuleCheckInEveryGrade) {
+    const Case& c = GetParam();
+    const Majo tables = test::shippedTables();
+    for (int grade = 1; grade <= tables.grades().count(); ++grade) {
+        test::Generated g;
+        IniMajo(g.m, tables, c.code, grade);
+        EXPECT_TRUE(test::drawnClean(test::runStyle(c.code, g.m, g.d))) << c.code << " " << grade;
+    }
 }
 
 // The blank follows the inputs: a drawing that stayed put would be a picture, not a style.
@@ -216,6 +229,15 @@ TEST(Fco0701, DrawsAClosedBlankWithItsTopSlotsAndDimensions) {
     EXPECT_EQ(test::dimensions(g.d).size(), 10u);
     EXPECT_TRUE(test::hasDimension(g.d, {0, 75}, {36, 75}));
     EXPECT_TRUE(test::hasDimension(g.d, {1516, 300}, {1516, 500}));
+}
+
+TEST(Fco0701, ALockTooNarrowForItsTabsIsRefusedInFrench) {
+    test::Generated g;
+    g.m.Largeur = 60;
+    const test::StyleRun run = test::runStyle("0701", g.m, g.d);
+    ASSERT_TRUE(run.refusal);
+    EXPECT_NE(run.refusal->find("Largeur trop petite"), std::string::npos);
+    EXPECT_EQ(g.d.ElementCount(), 0);
 }
 
 TEST(Fco0701, ZeroSlotIsRefusedNotDrawnAsADegenerateLock) {
