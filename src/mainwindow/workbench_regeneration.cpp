@@ -197,8 +197,13 @@ void Workbench::measureCutSurface(RegenerationReport& report) {
 }
 
 void Workbench::drawDirectionArrows(const Box& blank, RegenerationReport& report) {
-    const auto arrows =
-        directionArrows(blank, model_.senscann, model_.senspass, model_.Sym_Verticale);
+    auto arrows = directionArrows(blank, model_.senscann, model_.senspass, model_.Sym_Verticale);
+    // Over an imposition they stand above its top row, clear of the poses.
+    const Box drawn = drawing_.extents();
+    if (!drawn.empty && drawn.ymax > blank.ymax) {
+        for (ArrowPlacement& arrow : arrows)
+            arrow.at.y += drawn.ymax - blank.ymax;
+    }
     if (arrows.empty()) {
         drawing_.EndDrawing();
         return;

@@ -207,7 +207,7 @@ bool overlaps(const Box& a, const Box& b) {
     return a.xmax > b.xmin + e && a.xmin < b.xmax - e && a.ymax > b.ymin + e && a.ymin < b.ymax - e;
 }
 
-TEST(AjouterImpos, DimensionChainsStayOnOnePoseOutsideTheImposedArea) {
+TEST(AjouterImpos, ChainsAndArrowsStayOnOnePoseOutsideTheImposedArea) {
     for (bool mirrored : {false, true}) {
         Bench single(&findGenerator);
         single.wb.model().Sym_Verticale = mirrored;
@@ -219,6 +219,8 @@ TEST(AjouterImpos, DimensionChainsStayOnOnePoseOutsideTheImposedArea) {
 
         Bench b(&findGenerator);
         b.wb.model().Sym_Verticale = mirrored;
+        b.wb.model().senscann = 1;
+        b.wb.model().senspass = 2;
         ASSERT_TRUE(b.impose("0201", 3, 2).drawn);
         const Drawing& d = b.wb.Trazel1();
         const auto poses = test::poseCuts(d);
@@ -237,6 +239,21 @@ TEST(AjouterImpos, DimensionChainsStayOnOnePoseOutsideTheImposedArea) {
                 << dim->ref.y;
         }
         EXPECT_EQ(chains, chainsOfOneBlank) << "every chain once, on one pose";
+        // The direction arrows stand clear of the poses too.
+        std::size_t arrows = 0;
+        for (const Element& e : d.elements()) {
+            const auto* symbol = std::get_if<SymbolShape>(&e.shape);
+            if (!symbol)
+                continue;
+            ++arrows;
+            Box box;
+            for (const auto& stroke : symbol->placedStrokes()) {
+                box.add(stroke.a);
+                box.add(stroke.b);
+            }
+            EXPECT_FALSE(overlaps(box, imposed)) << "symbol " << symbol->number;
+        }
+        EXPECT_EQ(arrows, 2u);
     }
 }
 
