@@ -320,9 +320,10 @@ class FrmPrincTest : public QObject {
         QTest::newRow("length two commas") << "longueur"
                                            << "1,2,5"
                                            << "Longueur incorrecte : \"1,2,5\"" + size;
-        QTest::newRow("sheet text") << "TxFmtCX"
-                                    << "abc"
-                                    << "Format carton en X incorrect : \"abc\" (de 0 à 10000000 mm)";
+        QTest::newRow("sheet text")
+            << "TxFmtCX"
+            << "abc"
+            << "Format carton en X incorrect : \"abc\" (de 0 à 10000000 mm)";
         QTest::newRow("sheet negative") << "TxFmtCY"
                                         << "-5"
                                         << "Format carton en Y incorrect : -5 (de 0 à 10000000 mm)";
@@ -335,12 +336,14 @@ class FrmPrincTest : public QObject {
         QTest::newRow("poses negative") << "TxNbPoseY"
                                         << "-2"
                                         << "Nombre de poses en Y incorrect : -2 (de 1 à 100)";
-        QTest::newRow("gap negative") << "TxespX"
-                                      << "-5"
-                                      << "Espace entre poses en X incorrect : -5 (de 0 à 10000000 mm)";
-        QTest::newRow("gap text") << "TxespY"
-                                  << "x"
-                                  << "Espace entre poses en Y incorrect : \"x\" (de 0 à 10000000 mm)";
+        QTest::newRow("gap negative")
+            << "TxespX"
+            << "-5"
+            << "Espace entre poses en X incorrect : -5 (de 0 à 10000000 mm)";
+        QTest::newRow("gap text")
+            << "TxespY"
+            << "x"
+            << "Espace entre poses en Y incorrect : \"x\" (de 0 à 10000000 mm)";
     }
     void aBadEntryIsRefusedAndNothingIsDrawn() {
         QFETCH(QString, box);
