@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real window under a virtual X server, types a length of 0 into "Longueur" the way
 # a user does (xdotool) and saves a screenshot of the refusal, by default
-# docs/refused-entry.png. Needs xdotool besides the packages of scripts/setup-deps.sh.
+# docs/refused-entry.png. xdotool comes with scripts/setup-deps.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/refused-entry.png}
