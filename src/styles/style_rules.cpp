@@ -7,6 +7,7 @@
 
 #include "styles/fco200_rules.h"
 #include "styles/fco400_rules.h"
+#include "styles/fco700_rules.h"
 
 namespace brontaxe {
 namespace {
@@ -14,6 +15,11 @@ namespace {
 // One line a code. Codes without a line are held to positive sizes only.
 constexpr StyleDomain kSlotted{.extra = &slottedDomainRule};
 constexpr StyleDomain kHalfWidthFlaps{.widthAtMostLength = true, .extra = &slottedDomainRule};
+constexpr StyleDomain kGluedCase{.extra = &gluedCaseRule};
+constexpr StyleDomain kGluedHalfWidthFlaps{.widthAtMostLength = true, .extra = &gluedCaseRule};
+constexpr StyleDomain kLiddedGluedCase{.extra = &liddedGluedCaseRule};
+constexpr StyleDomain kLockTable{.extra = &lockTableRule};
+constexpr StyleDomain kGlueTray{.extra = &glueTrayRule};
 
 const std::array kRules{
     StyleRules{"0200", kHalfWidthFlaps, &regularFolds},
@@ -61,6 +67,26 @@ const std::array kRules{
     StyleRules{"0457", {}, &folds0457},
     StyleRules{"0458", {}, &foldsGluedTray},
     StyleRules{"0481", {.extra = &thumbNotchRule0481}, nullptr},
+    StyleRules{"0700", kGluedCase, nullptr},
+    StyleRules{"0701", kLockTable, nullptr},
+    StyleRules{"0703", kGluedCase, nullptr},
+    StyleRules{"0711", kLockTable, nullptr},
+    StyleRules{"0712", kGluedHalfWidthFlaps, &regularFolds},
+    StyleRules{"0713", kLiddedGluedCase, nullptr},
+    StyleRules{"0714", kGluedCase, nullptr},
+    StyleRules{"0715", kGlueTray, nullptr},
+    StyleRules{"0716", kGlueTray, nullptr},
+    StyleRules{"0717", kGlueTray, nullptr},
+    StyleRules{"0718", kGlueTray, nullptr},
+    StyleRules{"0747", kGluedCase, &centreSpecialFolds},
+    StyleRules{"0748", {.extra = &rule0748}, &overlappingFolds},
+    StyleRules{"0751", kLiddedGluedCase, nullptr},
+    StyleRules{"0752", kGluedCase, nullptr},
+    StyleRules{"0759", kGlueTray, nullptr},
+    StyleRules{"0760", kGlueTray, nullptr},
+    StyleRules{"0761", kGlueTray, nullptr},
+    StyleRules{"0770", kGluedCase, nullptr},
+    StyleRules{"0771", kGluedHalfWidthFlaps, &regularFolds},
 };
 
 std::string mm(float v) {
