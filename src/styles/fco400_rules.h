@@ -27,7 +27,8 @@ std::optional<std::string> wrapDomainRule(const Model& m);
 std::optional<std::string> domain0411(const Model& m);
 // 0415: side-wall flaps meeting, ears inside the end walls.
 std::vector<FoldPair> folds0415(const Model& m);
-// Glued-corner trays: the two flaps on one wall (0450, 0454, 0456, 0458).
+// Glued-corner trays with flaps of the wall height or hrabat: the two flaps on one wall (0450,
+// 0458).
 std::vector<FoldPair> foldsGluedTray(const Model& m);
 // 0457: the two ears on one end wall.
 std::vector<FoldPair> folds0457(const Model& m);
