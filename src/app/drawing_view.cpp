@@ -236,6 +236,7 @@ void DrawingView::paintEvent(QPaintEvent*) {
     paintTexts(painter);
     if (numbering_)
         paintNumbers(painter);
+    paintHighlights(painter);
 }
 
 void DrawingView::paintTexts(QPainter& painter) const {

@@ -12,12 +12,14 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 
+#include "app/check_panel.h"
 #include "app/entry_box.h"
 #include "app/frm_autre_dim.h"
 #include "app/icons.h"
 #include "app/preview_image.h"
 #include "app/string_pass.h"
 #include "app/view_dialogs.h"
+#include "check/workbench_check.h"
 #include "mainwindow/catalogue.h"
 #include "mainwindow/window_figures.h"
 #include "mainwindow/window_inputs.h"
@@ -73,6 +75,7 @@ frmPrinc::frmPrinc(Workbench& wb, std::optional<std::string> commandLine, QWidge
     setCentralWidget(central);
 
     Trazel1_ = new DrawingView(wb_.Trazel1());
+    controle_->setView(Trazel1_);
     bigSlot_->addWidget(Trazel1_);
     Vue3D_ = new PreviewImage;
     Vue3D_->setEmptyText(qs(strings_.text(1291)));
@@ -233,6 +236,7 @@ void frmPrinc::showResult(const RegenerationReport& report) {
     showOrientationImages();
     mncotes_->setChecked(w.filtrerCotation);
     Trazel1_->drawingChanged();
+    controle_->showFindings(checkRegenerated(wb_));
     showStatus(report);
 }
 
