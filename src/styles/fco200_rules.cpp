@@ -9,6 +9,9 @@
 namespace brontaxe {
 namespace {
 
+// Narrower slots than this give knives closer than a die can hold apart.
+constexpr float kNarrowestSlot = 1;
+
 std::string mm(float v) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%g mm", static_cast<double>(v));
@@ -39,11 +42,24 @@ std::optional<std::string> slottedDomainRule(const Model& m) {
     const auto [a, b] = DemiEncoches(m);
     if (a < 0 || b < 0)
         return "Encoche impossible : largeur de fente négative (" + mm(a + b) + ")";
+    if (a + b > 0 && a + b < kNarrowestSlot)
+        return "Encoche trop étroite : " + mm(a + b) + ", une fente mesure 0 mm (une simple " +
+               "coupe) ou au moins " + mm(kNarrowestSlot);
     const SlottedBody body = slottedPanels(m);
     const float narrowest = std::min({body.p1, body.p2, body.p3, body.p4});
     if (narrowest <= a + b)
         return "Encoche trop large : la fente de " + mm(a + b) +
                " doit rester plus étroite que le panneau le plus court (" + mm(narrowest) + ")";
+    return std::nullopt;
+}
+
+std::optional<std::string> slotRequiredRule(const Model& m) {
+    if (auto r = slottedDomainRule(m))
+        return r;
+    const auto [a, b] = DemiEncoches(m);
+    if (a + b < kNarrowestSlot)
+        return "Encoche nulle impossible pour ce modèle : la fente doit mesurer au moins " +
+               mm(kNarrowestSlot);
     return std::nullopt;
 }
 

@@ -13,6 +13,8 @@ namespace {
 // One line a code. Codes without a line are held to positive sizes only.
 constexpr StyleDomain kSlotted{.extra = &slottedDomainRule};
 constexpr StyleDomain kHalfWidthFlaps{.widthAtMostLength = true, .extra = &slottedDomainRule};
+constexpr StyleDomain kSlotRequired{.extra = &slotRequiredRule};
+constexpr StyleDomain kHalfWidthSlotRequired{.widthAtMostLength = true, .extra = &slotRequiredRule};
 
 const std::array kRules{
     StyleRules{"0200", kHalfWidthFlaps, &regularFolds},
@@ -23,8 +25,8 @@ const std::array kRules{
     StyleRules{"0204", kSlotted, &centreSpecialFolds},
     StyleRules{"0205", {.widthAtMostLength = true, .extra = &rule0205}, &folds0205},
     StyleRules{"0206", kSlotted, nullptr},
-    StyleRules{"0207", kHalfWidthFlaps, &regularFolds},
-    StyleRules{"0208", kSlotted, nullptr},
+    StyleRules{"0207", kHalfWidthSlotRequired, &regularFolds},
+    StyleRules{"0208", kSlotRequired, nullptr},
     StyleRules{"0209", kHalfWidthFlaps, &regularFolds},
     StyleRules{"0210", kSlotted, nullptr},
     StyleRules{"0211", kSlotted, nullptr},
@@ -32,18 +34,18 @@ const std::array kRules{
     StyleRules{"0214", kHalfWidthFlaps, &regularFolds},
     StyleRules{"0215", kSlotted, nullptr},
     StyleRules{"0216", kHalfWidthFlaps, &regularFolds},
-    StyleRules{"0217", kSlotted, nullptr},
-    StyleRules{"0218", kHalfWidthFlaps, &regularFolds},
+    StyleRules{"0217", kSlotRequired, nullptr},
+    StyleRules{"0218", kHalfWidthSlotRequired, &regularFolds},
     StyleRules{"0225", kSlotted, nullptr},
-    StyleRules{"0226", kSlotted, nullptr},
-    StyleRules{"0227", kSlotted, nullptr},
-    StyleRules{"0229", kHalfWidthFlaps, &regularFolds},
-    StyleRules{"0230", kHalfWidthFlaps, nullptr},
-    StyleRules{"0231", kHalfWidthFlaps, nullptr},
+    StyleRules{"0226", kSlotRequired, nullptr},
+    StyleRules{"0227", kSlotRequired, nullptr},
+    StyleRules{"0229", kHalfWidthSlotRequired, &regularFolds},
+    StyleRules{"0230", kHalfWidthSlotRequired, nullptr},
+    StyleRules{"0231", kHalfWidthSlotRequired, nullptr},
     StyleRules{"0232", kSlotted, nullptr},
     StyleRules{"0233", kSlotted, nullptr},
-    StyleRules{"0234", kSlotted, nullptr},
-    StyleRules{"0235", kSlotted, nullptr},
+    StyleRules{"0234", kSlotRequired, nullptr},
+    StyleRules{"0235", kSlotRequired, nullptr},
 };
 
 std::string mm(float v) {

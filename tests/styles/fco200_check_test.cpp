@@ -116,9 +116,17 @@ TEST(Fco02Check, SlotsOfNoWidthAreSingleKnives) {
         EXPECT_TRUE(test::drawnClean(s.run));
         EXPECT_TRUE(test::noLineDrawnTwice(s.g.d));
     }
-    // Unequal flaps side by side: the taller one's edge stands above the slit.
-    const Sized s = draw("0206", 400, 300, 200, [](Model& m) { m.encoche = 0; });
-    EXPECT_TRUE(test::drawnClean(s.run));
+    // Shaped and locking flaps are cut each on its own: they need a real slot.
+    for (const char* code :
+         {"0207", "0208", "0217", "0218", "0226", "0227", "0229", "0230", "0231", "0234", "0235"}) {
+        SCOPED_TRACE(code);
+        const Sized s = draw(code, 400, 300, 200, [](Model& m) { m.encoche = 0; });
+        EXPECT_TRUE(refusedSaying(s.run, "Encoche nulle impossible pour ce modèle"));
+        EXPECT_TRUE(
+            test::drawnClean(draw(code, 400, 300, 200, [](Model& m) { m.encoche = 1; }).run));
+    }
+    EXPECT_TRUE(refusedSaying(draw("0201", 400, 300, 200, [](Model& m) { m.encoche = 0.5f; }).run,
+                              "Encoche trop étroite"));
 }
 
 TEST(Fco02Check, SlotsWiderThanAPanelAreRefused) {
