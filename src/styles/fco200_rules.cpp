@@ -53,7 +53,18 @@ std::optional<std::string> slottedDomainRule(const Model& m) {
     return std::nullopt;
 }
 
-std::optional<std::string> slotRequiredRule(const Model& m) {
+std::optional<std::string> glueFlapRule(const Model& m) {
+    if (auto r = slottedDomainRule(m))
+        return r;
+    // The glue flap starts beyond the half slot beside it: a narrower one turns inside out.
+    const float halfSlot = DemiEncoches(m).first;
+    if (m.lgPatte > 0 && m.lgPatte < halfSlot + kNarrowestSlot)
+        return "Patte de collage trop étroite : " + mm(m.lgPatte) + ", elle doit dépasser " +
+               "la demi-fente de " + mm(halfSlot) + " d'au moins " + mm(kNarrowestSlot);
+    return std::nullopt;
+}
+
+std::optional<std::string> wrapDomainRule(const Model& m) {
     if (auto r = slottedDomainRule(m))
         return r;
     const auto [a, b] = DemiEncoches(m);
@@ -63,8 +74,14 @@ std::optional<std::string> slotRequiredRule(const Model& m) {
     return std::nullopt;
 }
 
+std::optional<std::string> slotRequiredRule(const Model& m) {
+    if (auto r = wrapDomainRule(m))
+        return r;
+    return glueFlapRule(m);
+}
+
 std::optional<std::string> rule0205(const Model& m) {
-    if (auto r = slottedDomainRule(m))
+    if (auto r = glueFlapRule(m))
         return r;
     if (m.Longueur > 2 * m.Largeur)
         return "Longueur supérieure au double de la largeur : " + mm(m.Longueur) + " pour " +
@@ -74,7 +91,7 @@ std::optional<std::string> rule0205(const Model& m) {
 }
 
 std::optional<std::string> rule0202(const Model& m) {
-    if (auto r = slottedDomainRule(m))
+    if (auto r = glueFlapRule(m))
         return r;
     if (m.Largeur + m.hrecouvr > m.Longueur)
         return "Largeur trop grande pour le recouvrement : " + mm(m.Largeur) + " + " +

@@ -11,10 +11,12 @@ namespace brontaxe {
 namespace {
 
 // One line a code. Codes without a line are held to positive sizes only.
-constexpr StyleDomain kSlotted{.extra = &slottedDomainRule};
-constexpr StyleDomain kHalfWidthFlaps{.widthAtMostLength = true, .extra = &slottedDomainRule};
+constexpr StyleDomain kSlotted{.extra = &glueFlapRule};
+constexpr StyleDomain kHalfWidthFlaps{.widthAtMostLength = true, .extra = &glueFlapRule};
 constexpr StyleDomain kSlotRequired{.extra = &slotRequiredRule};
 constexpr StyleDomain kHalfWidthSlotRequired{.widthAtMostLength = true, .extra = &slotRequiredRule};
+constexpr StyleDomain kWrap{.extra = &wrapDomainRule};
+constexpr StyleDomain kHalfWidthWrap{.widthAtMostLength = true, .extra = &wrapDomainRule};
 
 const std::array kRules{
     StyleRules{"0200", kHalfWidthFlaps, &regularFolds},
@@ -40,12 +42,12 @@ const std::array kRules{
     StyleRules{"0226", kSlotRequired, nullptr},
     StyleRules{"0227", kSlotRequired, nullptr},
     StyleRules{"0229", kHalfWidthSlotRequired, &regularFolds},
-    StyleRules{"0230", kHalfWidthSlotRequired, nullptr},
-    StyleRules{"0231", kHalfWidthSlotRequired, nullptr},
+    StyleRules{"0230", kHalfWidthWrap, nullptr},
+    StyleRules{"0231", kHalfWidthWrap, nullptr},
     StyleRules{"0232", kSlotted, nullptr},
     StyleRules{"0233", kSlotted, nullptr},
-    StyleRules{"0234", kSlotRequired, nullptr},
-    StyleRules{"0235", kSlotRequired, nullptr},
+    StyleRules{"0234", kWrap, nullptr},
+    StyleRules{"0235", kWrap, nullptr},
 };
 
 std::string mm(float v) {

@@ -140,6 +140,23 @@ std::size_t horizontalCount(const Drawing& d, double y) {
     return test::horizontalLinesAt(d, kind::Cut, y).size();
 }
 
+TEST(Fco02Check, AGlueFlapNarrowerThanItsHalfSlotIsRefused) {
+    for (const char* code : {"0201", "0210", "0217"}) {
+        SCOPED_TRACE(code);
+        EXPECT_TRUE(refusedSaying(draw(code, 400, 300, 200, [](Model& m) { m.lgPatte = 3; }).run,
+                                  "Patte de collage trop étroite : 3 mm"));
+        EXPECT_TRUE(
+            test::drawnClean(draw(code, 400, 300, 200, [](Model& m) { m.lgPatte = 0; }).run));
+    }
+    // The wrap-round styles put a panel in its place.
+    EXPECT_TRUE(test::drawnClean(draw("0230", 400, 300, 200, [](Model& m) { m.lgPatte = 3; }).run));
+}
+
+TEST(Fco02Check, HandHolesWithAFoldingEdgeHingeOnTheirCrease) {
+    const Sized s = draw("0201", 400, 300, 200, [](Model& m) { m.OptionPoign = 2; });
+    EXPECT_TRUE(test::drawnClean(s.run));
+}
+
 TEST(Fco02Check, TheHandHolesOf0200AreDPoignBelowTheOpenEdge) {
     const Sized s = draw("0200", 400, 300, 200, [](Model& m) { m.OptionPoign = 1; });
     ASSERT_TRUE(test::drawnClean(s.run));
