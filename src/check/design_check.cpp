@@ -51,19 +51,38 @@ void checkZeroLength(const std::vector<Stroke>& zero, std::vector<Finding>& out)
     }
 }
 
+// A relief cut: a straight cut from a fold's end onwards along the fold's line, so that the
+// fold bends clear of the board beyond it. Its far end may stop in the board.
+bool isReliefCut(const Stroke& cut, Point freeEnd, const std::vector<const Stroke*>& folds) {
+    if (cut.isArc())
+        return false;
+    const Point from =
+        check::within(freeEnd, cut.start(), kCheckTolerance) ? cut.end() : cut.start();
+    const Point along = freeEnd - from;
+    return std::any_of(folds.begin(), folds.end(), [&](const Stroke* f) {
+        const bool fromItsEnd = check::within(from, f->start(), kCheckTolerance) ||
+                                check::within(from, f->end(), kCheckTolerance);
+        const Point dir = f->end() - f->start();
+        return fromItsEnd && std::fabs(cross(along, dir)) <= kCheckTolerance * length(dir);
+    });
+}
+
 void checkOpenOutline(const std::vector<Stroke>& strokes, std::vector<Finding>& out) {
-    std::vector<std::pair<Point, ElementId>> cutEnds;
+    std::vector<std::pair<Point, std::size_t>> cutEnds;  // an end and its stroke
     std::vector<Point> foldEnds;
+    std::vector<const Stroke*> folds;
     cutEnds.reserve(2 * strokes.size());
-    for (const Stroke& s : strokes) {
+    for (std::size_t k = 0; k < strokes.size(); ++k) {
+        const Stroke& s = strokes[k];
         if (s.closed())
             continue;
         if (s.kind == kind::Cut) {
-            cutEnds.push_back({s.start(), s.id});
-            cutEnds.push_back({s.end(), s.id});
+            cutEnds.push_back({s.start(), k});
+            cutEnds.push_back({s.end(), k});
         } else if (isFold(s.kind) && !s.isArc()) {
             foldEnds.push_back(s.start());
             foldEnds.push_back(s.end());
+            folds.push_back(&s);
         }
     }
     // Ends sorted along x: each one is compared with its neighbours within the tolerance.
@@ -86,13 +105,14 @@ void checkOpenOutline(const std::vector<Stroke>& strokes, std::vector<Finding>& 
         const bool onAFold = std::any_of(foldEnds.begin(), foldEnds.end(), [&](const Point& f) {
             return check::within(p, f, kCheckTolerance);
         });
-        if (onAFold)
+        const Stroke& cut = strokes[cutEnds[i].second];
+        if (onAFold || isReliefCut(cut, p, folds))
             continue;
         out.push_back({FindingKind::OpenOutline,
-                       {cutEnds[i].second},
+                       {cut.id},
                        p,
-                       "Contour ouvert : l'extrémité de la coupe " + no(cutEnds[i].second) +
-                           " en " + at(p) + " ne rejoint aucune autre coupe"});
+                       "Contour ouvert : l'extrémité de la coupe " + no(cut.id) + " en " + at(p) +
+                           " ne rejoint aucune autre coupe"});
     }
     // Listed in drawing order, as the other findings are.
     std::stable_sort(out.begin() + static_cast<std::ptrdiff_t>(firstFound), out.end(),

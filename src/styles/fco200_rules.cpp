@@ -80,6 +80,34 @@ std::optional<std::string> slotRequiredRule(const Model& m) {
     return glueFlapRule(m);
 }
 
+std::optional<std::string> tuckRule(const Model& m) {
+    if (auto r = glueFlapRule(m))
+        return r;
+    if (!(m.hpatrent > std::max(m.rarrondi, 0.0f)))
+        return "Rabat rentrant trop court : " + mm(m.hpatrent) +
+               ", il doit dépasser le rayon de ses coins arrondis (" + mm(m.rarrondi) + ")";
+    return std::nullopt;
+}
+
+std::optional<std::string> coverRule(const Model& m) {
+    if (auto r = slotRequiredRule(m))
+        return r;
+    if (m.hpatrent < 1)
+        return "Rabat rentrant trop court : " + mm(m.hpatrent) + ", il doit mesurer au moins " +
+               mm(1);
+    return std::nullopt;
+}
+
+std::optional<std::string> carryRule(const Model& m) {
+    if (auto r = slotRequiredRule(m))
+        return r;
+    if (m.DPoign < m.EpaisseurCarton)
+        return "Poignée trop près du bord : " + mm(m.DPoign) +
+               ", elle doit rester à au moins l'épaisseur du carton (" + mm(m.EpaisseurCarton) +
+               ") du bord de la poignée";
+    return std::nullopt;
+}
+
 std::optional<std::string> rule0205(const Model& m) {
     if (auto r = glueFlapRule(m))
         return r;

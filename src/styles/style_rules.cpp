@@ -16,6 +16,11 @@ constexpr StyleDomain kHalfWidthFlaps{.widthAtMostLength = true, .extra = &glueF
 constexpr StyleDomain kSlotRequired{.extra = &slotRequiredRule};
 constexpr StyleDomain kHalfWidthSlotRequired{.widthAtMostLength = true, .extra = &slotRequiredRule};
 constexpr StyleDomain kWrap{.extra = &wrapDomainRule};
+constexpr StyleDomain kTuck{.extra = &tuckRule};
+constexpr StyleDomain kCover{.extra = &coverRule};
+constexpr StyleDomain kHalfWidthTuck{.widthAtMostLength = true, .extra = &tuckRule};
+constexpr StyleDomain kCarry{.extra = &carryRule};
+constexpr StyleDomain kHalfWidthCarry{.widthAtMostLength = true, .extra = &carryRule};
 constexpr StyleDomain kHalfWidthWrap{.widthAtMostLength = true, .extra = &wrapDomainRule};
 
 const std::array kRules{
@@ -28,16 +33,16 @@ const std::array kRules{
     StyleRules{"0205", {.widthAtMostLength = true, .extra = &rule0205}, &folds0205},
     StyleRules{"0206", kSlotted, nullptr},
     StyleRules{"0207", kHalfWidthSlotRequired, &regularFolds},
-    StyleRules{"0208", kSlotRequired, nullptr},
+    StyleRules{"0208", kCover, nullptr},
     StyleRules{"0209", kHalfWidthFlaps, &regularFolds},
-    StyleRules{"0210", kSlotted, nullptr},
-    StyleRules{"0211", kSlotted, nullptr},
-    StyleRules{"0212", kHalfWidthFlaps, &folds0212},
+    StyleRules{"0210", kTuck, nullptr},
+    StyleRules{"0211", kTuck, nullptr},
+    StyleRules{"0212", kHalfWidthTuck, &folds0212},
     StyleRules{"0214", kHalfWidthFlaps, &regularFolds},
-    StyleRules{"0215", kSlotted, nullptr},
+    StyleRules{"0215", kTuck, nullptr},
     StyleRules{"0216", kHalfWidthFlaps, &regularFolds},
-    StyleRules{"0217", kSlotRequired, nullptr},
-    StyleRules{"0218", kHalfWidthSlotRequired, &regularFolds},
+    StyleRules{"0217", kCarry, nullptr},
+    StyleRules{"0218", kHalfWidthCarry, &regularFolds},
     StyleRules{"0225", kSlotted, nullptr},
     StyleRules{"0226", kSlotRequired, nullptr},
     StyleRules{"0227", kSlotRequired, nullptr},

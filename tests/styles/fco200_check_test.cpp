@@ -152,9 +152,34 @@ TEST(Fco02Check, AGlueFlapNarrowerThanItsHalfSlotIsRefused) {
     EXPECT_TRUE(test::drawnClean(draw("0230", 400, 300, 200, [](Model& m) { m.lgPatte = 3; }).run));
 }
 
-TEST(Fco02Check, HandHolesWithAFoldingEdgeHingeOnTheirCrease) {
-    const Sized s = draw("0201", 400, 300, 200, [](Model& m) { m.OptionPoign = 2; });
-    EXPECT_TRUE(test::drawnClean(s.run));
+TEST(Fco02Check, HandHolesWithAFoldingEdgeOrTabHingeOnTheirCrease) {
+    for (const char* code : {"0200", "0201", "0210", "0215", "0217", "0226"})
+        for (const std::int16_t type : {1, 2, 3}) {
+            SCOPED_TRACE(std::string(code) + " hand-hole type " + std::to_string(type));
+            EXPECT_TRUE(test::drawnClean(
+                draw(code, 400, 300, 200, [&](Model& m) { m.OptionPoign = type; }).run));
+        }
+}
+
+TEST(Fco02Check, TuckInFlapsAndCarryHandlesKeepTheirLeastSizes) {
+    for (const char* code : {"0208", "0210", "0211", "0212", "0215"}) {
+        SCOPED_TRACE(code);
+        EXPECT_TRUE(refusedSaying(draw(code, 400, 300, 200, [](Model& m) { m.hpatrent = 0; }).run,
+                                  "Rabat rentrant trop court"));
+        // The lids' tuck-in flaps round their corners with `rarrondi` (10 mm).
+        const float least = std::string(code) == "0208" ? 1.0f : 10.5f;
+        EXPECT_TRUE(
+            test::drawnClean(draw(code, 400, 300, 200, [&](Model& m) { m.hpatrent = least; }).run));
+    }
+    EXPECT_TRUE(refusedSaying(draw("0210", 400, 300, 200, [](Model& m) { m.hpatrent = 10; }).run,
+                              "dépasser le rayon de ses coins arrondis (10 mm)"));
+    for (const char* code : {"0217", "0218"}) {
+        SCOPED_TRACE(code);
+        EXPECT_TRUE(refusedSaying(draw(code, 400, 300, 200, [](Model& m) { m.DPoign = 0; }).run,
+                                  "Poignée trop près du bord"));
+        EXPECT_TRUE(
+            test::drawnClean(draw(code, 400, 300, 200, [](Model& m) { m.DPoign = 3; }).run));
+    }
 }
 
 TEST(Fco02Check, TheHandHolesOf0200AreDPoignBelowTheOpenEdge) {
