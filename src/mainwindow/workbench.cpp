@@ -4,6 +4,7 @@
 
 #include "board/data_directory.h"
 #include "board/ini_majo.h"
+#include "mainwindow/preferences.h"
 #include "model/model_init.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
@@ -25,6 +26,7 @@ void Workbench::startUp() {
     Init(model_, ParameterFile(settings_));
     drawingFileName_ = "paramQMT.des";
     model_.MajoFefco = dataDirectorySetting(settings_, env_);
+    readPreferences(model_, settings_);
     loadTables();
     IniMajo();
     AdapteParam(false);
@@ -54,6 +56,22 @@ std::optional<std::string> Workbench::changeDataDirectory(const std::filesystem:
         return "Impossible d'enregistrer le chemin des majorations dans " +
                settings_.resolve(std::string(kPreferencesFileName)).string();
     model_.MajoFefco = *directory;
+    loadTables();
+    IniMajo();
+    return std::nullopt;
+}
+
+std::optional<std::string> Workbench::changeDataFolder(const std::filesystem::path& folder) {
+    std::error_code ec;
+    if (folder.empty() || !std::filesystem::is_directory(folder, ec))
+        return "Dossier introuvable : " + folder.string();
+    std::string directory = std::filesystem::absolute(folder, ec).string();
+    if (directory.empty() || directory.back() != '/')
+        directory += '/';
+    if (!storeDataDirectory(settings_, directory))
+        return "Impossible d'enregistrer le chemin des majorations dans " +
+               settings_.resolve(std::string(kPreferencesFileName)).string();
+    model_.MajoFefco = directory;
     loadTables();
     IniMajo();
     return std::nullopt;
