@@ -13,6 +13,7 @@
 #include <QStatusBar>
 
 #include "app/entry_box.h"
+#include "app/file_commands.h"
 #include "app/frm_autre_dim.h"
 #include "app/icons.h"
 #include "app/preview_image.h"
@@ -58,6 +59,7 @@ frmPrinc::frmPrinc(Workbench& wb, std::optional<std::string> commandLine, QWidge
     : QMainWindow(parent), wb_(wb), strings_(StringTable::builtIn()) {
     setObjectName("frmPrinc");
     setStringEntry(this, 10);
+    files_ = new FileCommands(*this, wb_);
     buildMenus();
 
     auto* central = new QWidget;
@@ -234,6 +236,7 @@ void frmPrinc::showResult(const RegenerationReport& report) {
     mncotes_->setChecked(w.filtrerCotation);
     Trazel1_->drawingChanged();
     showStatus(report);
+    files_->designShown();
 }
 
 void frmPrinc::showLayout() {
