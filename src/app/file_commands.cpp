@@ -273,6 +273,7 @@ void FileCommands::mnfichiers_imprimer_Click() {
     QPrintPreviewDialog preview(&printer(), &window_);
     preview.setObjectName("printPreview");
     preview.setWindowTitle(QStringLiteral("Aperçu avant impression - %1").arg(kPrintJobTitle));
+    preview.resize(window_.size() * 0.85);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* p) { printDrawing(*p, wb_.Trazel1(), printOptions()); });
     if (auto* toolbar = preview.findChild<QToolBar*>()) {

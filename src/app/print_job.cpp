@@ -16,11 +16,15 @@ constexpr double kMmPerInch = 25.4;
 constexpr double kFitMargin = 0.97;
 
 // The pen on paper: width and dashes in millimetres of paper whatever the drawing's scale.
-QPen paperPen(const PenSet& pens, PenRole role, double devicePerMm) {
+// The pen is drawn through the page's transform (drawing millimetres to device units), so its
+// width is given in drawing millimetres; a cosmetic pen would keep its device width in the
+// preview, which shows the page smaller.
+QPen paperPen(const PenSet& pens, PenRole role, double devicePerPaperMm,
+              double devicePerDrawingMm) {
     const ScreenPen& p = pens.pen(role);
     const double widthMm = std::max(p.widthMm, 0.1);
-    QPen pen(p.colour, widthMm * devicePerMm, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    pen.setCosmetic(true);
+    QPen pen(p.colour, widthMm * devicePerPaperMm / devicePerDrawingMm, Qt::SolidLine, Qt::RoundCap,
+             Qt::RoundJoin);
     const auto dash = defaultPen(role).dashMm;
     if (!dash.empty()) {
         QList<qreal> pattern;
@@ -86,7 +90,9 @@ int paintPages(QPainter& painter, QPagedPaintDevice& device, const Drawing& d,
                   (pageDevice.height() - shown.height() * scale) / 2};
     }
     const PageGrid grid = pageGrid(shown, pageMm, options.scale);
-    const auto penFor = [&](PenRole role) { return paperPen(options.pens, role, devicePerMm); };
+    const auto penFor = [&](PenRole role) {
+        return paperPen(options.pens, role, devicePerMm, scale);
+    };
     const QColor arrows = options.pens.pen(PenRole::Dimension).colour;
 
     int painted = 0;
