@@ -237,5 +237,19 @@ TEST(Preferences, TheConfigurationStoresTheProfileTrimmedInUpperCaseAndTheViewer
     EXPECT_EQ(restarted.wb.model().Soft3D, "PLIAO");
 }
 
+TEST(Preferences, AnAllowanceFolderIsStoredEvenWithoutTablesAndAMissingOneIsRefused) {
+    test::TempDir dir;
+    Program p(dir.path());
+    const std::string before = p.wb.model().MajoFefco;
+    EXPECT_TRUE(p.wb.changeDataFolder(dir / "absent").has_value());
+    EXPECT_EQ(p.wb.model().MajoFefco, before);
+
+    fs::create_directory(dir / "vide");
+    EXPECT_FALSE(p.wb.changeDataFolder(dir / "vide").has_value());
+    EXPECT_EQ(p.wb.model().MajoFefco, (dir / "vide").string() + "/");
+    Program restarted(dir.path());
+    EXPECT_EQ(restarted.wb.model().MajoFefco, (dir / "vide").string() + "/");
+}
+
 }  // namespace
 }  // namespace brontaxe
