@@ -4,9 +4,6 @@
 #include <QPainter>
 #include <QWheelEvent>
 #include <cmath>
-#include <variant>
-
-#include "io/overloaded.h"
 
 namespace brontaxe::app {
 namespace {
@@ -26,10 +23,6 @@ constexpr int kThickPenElementLimit = 1500;
 
 QPointF toQ(Point p) {
     return {p.x, p.y};
-}
-
-Point middle(Point a, Point b) {
-    return (a + b) * 0.5;
 }
 
 }  // namespace
@@ -84,87 +77,8 @@ void DrawingView::setHiddenKinds(std::set<int> kinds) {
 }
 
 void DrawingView::rebuild() {
-    for (QPainterPath& path : strokes_)
-        path = QPainterPath();
-    arrowheads_ = QPainterPath();
-    texts_.clear();
-    numbers_.clear();
-    shownCount_ = 0;
-
-    const Box blank = drawing_.extents();
-    const DimensionStyle style = DimensionStyle::forExtents(blank);
-    bounds_ = drawingBounds(drawing_, style);
-    int id = kFirstElementId;
-    for (const Element& e : drawing_.elements()) {
-        const bool hiddenKind =
-            hiddenKinds_.count(e.lineKind) != 0 && !std::holds_alternative<DimensionShape>(e.shape);
-        if (drawing_.isShown(e) && !hiddenKind && !std::holds_alternative<ContourShape>(e.shape)) {
-            addElement(e, id, blank, style);
-        }
-        ++id;
-    }
-}
-
-void DrawingView::addElement(const Element& e, int id, const Box& blank,
-                             const DimensionStyle& style) {
-    const PenRole role = penRoleOf(e);
-    QPainterPath& path = strokes_[static_cast<std::size_t>(role)];
-    Point numberAt;
-    std::visit(io::Overloaded{
-                   [&](const LineShape& l) {
-                       path.moveTo(toQ(l.a));
-                       path.lineTo(toQ(l.b));
-                       numberAt = middle(l.a, l.b);
-                   },
-                   [&](const ArcShape& a) {
-                       const QRectF box(a.centre.x - a.radius, a.centre.y - a.radius, 2 * a.radius,
-                                        2 * a.radius);
-                       // Qt turns clockwise in y-up coordinates: negated angles go our way.
-                       path.arcMoveTo(box, -a.startDeg);
-                       path.arcTo(box, -a.startDeg, -a.sweepDeg);
-                       numberAt = pointOnCircle(a.centre, a.radius, a.startDeg + a.sweepDeg / 2);
-                   },
-                   [&](const DimensionShape& d) {
-                       const DimensionLayout lay = layoutDimension(d, style, blank);
-                       path.moveTo(toQ(lay.dimensionLine.a));
-                       path.lineTo(toQ(lay.dimensionLine.b));
-                       for (const Segment& s : lay.extensionLines) {
-                           path.moveTo(toQ(s.a));
-                           path.lineTo(toQ(s.b));
-                       }
-                       if (lay.hasArrows) {
-                           for (const Arrowhead& h : lay.arrows) {
-                               arrowheads_.moveTo(toQ(h.tip));
-                               arrowheads_.lineTo(toQ(h.left));
-                               arrowheads_.lineTo(toQ(h.right));
-                               arrowheads_.closeSubpath();
-                           }
-                       }
-                       texts_.push_back({lay.textAnchor, QString::fromStdString(lay.text),
-                                         lay.textHeight, lay.textAngleDeg, true, role});
-                       numberAt = middle(d.p1, d.p2);
-                   },
-                   [&](const TextShape& t) {
-                       texts_.push_back({t.position, QString::fromStdString(t.text), t.height,
-                                         t.angleDeg, false, role});
-                       numberAt = t.position;
-                   },
-                   [&](const SheetShape& s) {
-                       path.addRect(QRectF(toQ(s.min), toQ(s.max)).normalized());
-                       numberAt = s.min;
-                   },
-                   [](const ContourShape&) {},
-                   [&](const SymbolShape& s) {
-                       for (const Segment& seg : s.placedStrokes()) {
-                           path.moveTo(toQ(seg.a));
-                           path.lineTo(toQ(seg.b));
-                       }
-                       numberAt = s.position;
-                   },
-               },
-               e.shape);
-    ++shownCount_;
-    numbers_.push_back({numberAt, id});
+    scene_.rebuild(drawing_, hiddenKinds_);
+    bounds_ = scene_.bounds();
 }
 
 QTransform DrawingView::worldToScreen() const {
@@ -224,31 +138,19 @@ void DrawingView::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setTransform(worldToScreen());
-    // Sheets and helpers first, cuts last, so that the cut line is what one sees on top.
-    static constexpr std::array kOrder{
-        PenRole::SheetOutline, PenRole::Auxiliary, PenRole::Dimension,   PenRole::SectionLine,
-        PenRole::Crease,       PenRole::HalfCut,   PenRole::Perforation, PenRole::PerforatedCrease,
-        PenRole::Text,         PenRole::Cut,
-    };
-    for (PenRole role : kOrder) {
-        const QPainterPath& path = strokes_[static_cast<std::size_t>(role)];
-        if (path.isEmpty())
-            continue;
-        QPen pen = pens_.screenPen(role);
-        // Qt strokes a pen wider than one pixel through its general stroker, whose cost grows
-        // far faster than the path: a 100-pose imposition took a fifth of a second. Large
-        // drawings are drawn with one-pixel lines and stay fluid.
-        if (shownCount_ > kThickPenElementLimit)
-            pen.setWidthF(0);
-        painter.setPen(pen);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(path);
-    }
-    if (!arrowheads_.isEmpty()) {
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(pens_.pen(PenRole::Dimension).colour);
-        painter.drawPath(arrowheads_);
-    }
+    // Qt strokes a pen wider than one pixel through its general stroker, whose cost grows far
+    // faster than the path: a 100-pose imposition took a fifth of a second. Large drawings are
+    // drawn with one-pixel lines and stay fluid.
+    const bool thin = scene_.shownCount() > kThickPenElementLimit;
+    scene_.paintStrokes(
+        painter,
+        [&](PenRole role) {
+            QPen pen = pens_.screenPen(role);
+            if (thin)
+                pen.setWidthF(0);
+            return pen;
+        },
+        pens_.pen(PenRole::Dimension).colour);
     painter.resetTransform();
     paintTexts(painter);
     if (numbering_)
@@ -259,7 +161,7 @@ void DrawingView::paintEvent(QPaintEvent*) {
 void DrawingView::paintTexts(QPainter& painter) const {
     QFont font("DejaVu Sans");
     const QRectF visible = rect();
-    for (const TextItem& t : texts_) {
+    for (const DrawingScene::TextItem& t : scene_.texts()) {
         const double px =
             t.centred ? std::max(kSmallestDimensionPx, t.heightMm * scale_) : t.heightMm * scale_;
         if (px < kSmallestTextPx)
@@ -284,7 +186,7 @@ void DrawingView::paintNumbers(QPainter& painter) const {
     font.setPixelSize(10);
     painter.setFont(font);
     painter.setPen(QColor(0, 90, 160));
-    for (const NumberItem& n : numbers_)
+    for (const DrawingScene::NumberItem& n : scene_.numbers())
         painter.drawText(toScreen(n.at) + QPointF(2, -2), QString::number(n.id));
 }
 

@@ -8,6 +8,7 @@
 #include <set>
 #include <vector>
 
+#include "app/drawing_scene.h"
 #include "app/pen_set.h"
 #include "drawing/dimension_layout.h"
 #include "drawing/drawing.h"
@@ -45,7 +46,7 @@ class DrawingView : public QWidget {
     QPointF toScreen(Point p) const;
     Point toWorld(QPointF screen) const;
     // How many element shapes the last rebuild put on screen.
-    int shownElementCount() const { return shownCount_; }
+    int shownElementCount() const { return scene_.shownCount(); }
 
     // Elements and places the design-rule check points at, drawn over the drawing until the
     // next call (an empty call clears them).
@@ -63,22 +64,8 @@ class DrawingView : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    struct TextItem {
-        Point anchor;  // baseline: its start, or its middle when centred
-        QString text;
-        double heightMm;
-        double angleDeg;
-        bool centred;
-        PenRole role;
-    };
-    struct NumberItem {
-        Point at;
-        int id;
-    };
-
     void rebuild();
     bool lostFromView() const;
-    void addElement(const Element& e, int id, const Box& blank, const DimensionStyle& style);
     void paintTexts(QPainter& painter) const;
     void paintNumbers(QPainter& painter) const;
     void paintHighlights(QPainter& painter) const;
@@ -89,12 +76,8 @@ class DrawingView : public QWidget {
     bool numbering_ = false;
     std::set<int> hiddenKinds_;
 
-    std::array<QPainterPath, kPenRoleCount> strokes_;
-    QPainterPath arrowheads_;  // the dimensions' filled arrows
-    std::vector<TextItem> texts_;
-    std::vector<NumberItem> numbers_;
+    DrawingScene scene_;
     Box bounds_;
-    int shownCount_ = 0;
     std::vector<ElementId> highlighted_;
     QPainterPath highlightPath_;  // the highlighted elements, in drawing millimetres
     std::vector<Point> highlightPlaces_;

@@ -15,6 +15,7 @@
 
 #include "app/check_panel.h"
 #include "app/entry_box.h"
+#include "app/file_commands.h"
 #include "app/frm_autre_dim.h"
 #include "app/icons.h"
 #include "app/preview_image.h"
@@ -75,6 +76,7 @@ frmPrinc::frmPrinc(Workbench& wb, std::optional<std::string> commandLine, QWidge
     : QMainWindow(parent), wb_(wb), strings_(StringTable::builtIn()) {
     setObjectName("frmPrinc");
     setStringEntry(this, 10);
+    files_ = new FileCommands(*this, wb_);
     buildMenus();
 
     auto* central = new QWidget;
@@ -255,6 +257,7 @@ void frmPrinc::showResult(const RegenerationReport& report) {
     Trazel1_->drawingChanged();
     controle_->showFindings(checkRegenerated(wb_));
     showStatus(report);
+    files_->designShown();
     // What the boxes show now is what was drawn: the value a refused entry goes back to.
     for (EntryBox* box : findChildren<EntryBox*>())
         box->acceptEntry();

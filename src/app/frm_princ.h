@@ -32,6 +32,7 @@ namespace brontaxe::app {
 
 class CheckPanel;
 class EntryBox;
+class FileCommands;
 class PreviewImage;
 
 class frmPrinc : public QMainWindow {
@@ -51,10 +52,23 @@ class frmPrinc : public QMainWindow {
     int regenerationCount() const { return regenerations_; }
     QSize initialSize() const { return {LargeurInit_, HauteurInit_}; }
 
+    // The file commands (open, save, print) and the name of the design on show.
+    FileCommands& files() { return *files_; }
+    void setNomFichier(std::string name) { NomFichier_ = std::move(name); }
+    // A design opened from a file: every input shows it, with its regeneration's figures.
+    void showOpenedDesign(const RegenerationReport& report);
+    // "Configuration" and "Chemin Majorations".
+    void mn_config_Click();
+    void mn_chemajo_Click();
+
     // The view toggle: preview and drawing exchange places (clicking `Vue3D`).
     void Vue3D_Click();
     // "Filtrer Cotation", from the menu or the tool image.
     void mncotes_Click();
+
+  protected:
+    // Closing the window (and "Quitter") first asks about unsaved changes.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     // Building the window.
@@ -91,6 +105,9 @@ class frmPrinc : public QMainWindow {
     void colourLegendLines();
     void showOrientationImages();
 
+    // After the data directory changed: the grades listed again, then the regeneration.
+    void tablesChanged();
+
     // Handlers.
     void dimensionLeft(EntryBox* box, NumberBox kind, float stored);
     // A refused entry: the box takes its value back and the status bar says why.
@@ -115,6 +132,7 @@ class frmPrinc : public QMainWindow {
     Workbench& wb_;
     const StringTable& strings_;
     PenSet pens_;
+    FileCommands* files_ = nullptr;
 
     std::string NomFichier_;
     bool Numerotation_ = false;

@@ -16,6 +16,7 @@
 
 #include "app/check_panel.h"
 #include "app/entry_box.h"
+#include "app/file_commands.h"
 #include "app/frm_princ.h"
 #include "app/icons.h"
 #include "app/preview_image.h"
@@ -86,16 +87,35 @@ void frmPrinc::buildMenus() {
     QMenu* file = menuBar()->addMenu(QString());
     file->setObjectName("mnfichier");
     setStringEntry(file, 40);
-    addUnavailable(file, "mnfichier_ouvrir", 41);
-    addUnavailable(file, "mnfichier_enregistrer", 42);
-    addUnavailable(file, "mnfichier_enregistrersous", 43);
+    addCommand(file, "mnfichiers_ouvrir", 41, [this] {
+        files_->mnfichiers_ouvrir_Click();
+    })->setShortcut(QKeySequence::Open);
+    QMenu* recent = file->addMenu(QString());
+    recent->setObjectName("mnfichiers_recents");
+    setStringEntry(recent, 1555);
+    files_->setRecentMenu(recent);
     file->addSeparator();
-    addUnavailable(file, "mnfichier_imprimer", 44);
-    addUnavailable(file, "mnfichier_miseenpage", 45);
+    addCommand(file, "mnfichiers_sauver", 42, [this] {
+        files_->mnfichiers_sauver_Click();
+    })->setShortcut(QKeySequence::Save);
+    addCommand(file, "mnfichiers_sauversous", 43, [this] {
+        files_->mnfichiers_sauversous_Click();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    addCommand(file, "mnfichiers_exporter", 1551, [this] { files_->mnfichiers_exporter_Click(); });
+    file->addSeparator();
+    addCommand(file, "mnfichiers_imprimer", 44, [this] {
+        files_->mnfichiers_imprimer_Click();
+    })->setShortcut(QKeySequence::Print);
+    addCommand(file, "mnfichiers_configurerimp", 1552,
+               [this] { files_->mnfichiers_configurerimp_Click(); });
     file->addSeparator();
     addCommand(file, "mnsavdef", 47, [this] { mnsavdef_Click(); });
+    addCommand(file, "mn_chemajo", 1553, [this] { mn_chemajo_Click(); });
+    addUnavailable(file, "mn_saisirModFT", 1554);
     file->addSeparator();
-    addCommand(file, "mnfichier_quitter", 46, [this] { close(); });
+    addCommand(file, "mnfichiers_quitter", 46, [this] {
+        close();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* view = menuBar()->addMenu(QString());
     view->setObjectName("mnaffichage");
@@ -122,7 +142,7 @@ void frmPrinc::buildMenus() {
     options->setObjectName("mnoptions");
     setStringEntry(options, 50);
     addCommand(options, "mnoptions_stylos", 51, [this] { mnoptions_stylos_Click(); });
-    addUnavailable(options, "mnoptions_configuration", 52);
+    addCommand(options, "mn_config", 52, [this] { mn_config_Click(); });
     addUnavailable(options, "mnoptions_majorations", 900);
     addCommand(options, "mnoptions_autresdimensions", 53, [this] { CmdDetails_Click(); });
 
@@ -151,9 +171,12 @@ QWidget* frmPrinc::buildToolColumn() {
     layout->setContentsMargins(2, 4, 2, 4);
     layout->setSpacing(2);
     using T = ToolImage;
-    addToolImage(layout, "Image9", 1308, int(T::Save), [this] { notAvailable(); });
-    addToolImage(layout, "Image5", 1304, int(T::Print), [this] { notAvailable(); });
-    addToolImage(layout, "Image11", 1310, int(T::PageSetup), [this] { notAvailable(); });
+    addToolImage(layout, "Image9", 1308, int(T::Save),
+                 [this] { files_->mnfichiers_sauversous_Click(); });
+    addToolImage(layout, "Image5", 1304, int(T::Print),
+                 [this] { files_->mnfichiers_imprimer_Click(); });
+    addToolImage(layout, "Image11", 1310, int(T::PageSetup),
+                 [this] { files_->mnfichiers_configurerimp_Click(); });
     layout->addSpacing(8);
     addToolImage(layout, "Image4", 1303, int(T::ZoomIn),
                  [this] { Trazel1_->setTool(DrawingView::Tool::ZoomIn); });
@@ -173,7 +196,7 @@ QWidget* frmPrinc::buildToolColumn() {
     addToolImage(layout, "Image7", 1306, int(T::KorGeom), [this] { notAvailable(); });
     addToolImage(layout, "Image19", 1315, int(T::Rcv), [this] { notAvailable(); });
     addToolImage(layout, "Image18", 1314, int(T::Palletisation), [this] { notAvailable(); });
-    addToolImage(layout, "Image6", 1305, int(T::Configuration), [this] { notAvailable(); });
+    addToolImage(layout, "Image6", 1305, int(T::Configuration), [this] { mn_config_Click(); });
     layout->addStretch(1);
     addToolImage(layout, "Image16", 0, int(T::Quit), [this] { close(); });
     return column;

@@ -3,11 +3,13 @@
 #include <QApplication>
 
 #include "app/frm_princ.h"
+#include "app/translations.h"
 #include "platform/paths.h"
 #include "styles/generators.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    brontaxe::app::installFrenchTranslations(app);
     // Qt has taken its own options out of argv; what is left is the drawing file name.
     std::optional<std::string> commandLine;
     for (int i = 1; i < argc; ++i)

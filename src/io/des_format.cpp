@@ -6,8 +6,10 @@
 #include <variant>
 #include <vector>
 
+#include "io/drawing_files.h"
 #include "io/overloaded.h"
 #include "io/writers.h"
+#include "platform/profile_file.h"
 
 namespace brontaxe::io {
 namespace {
@@ -210,7 +212,36 @@ struct DesContents {
     std::vector<Element> elements;
     std::string sheetName;
     std::vector<SheetField> fields;
+    std::optional<DesignRecord> design;
 };
+
+json valuesJson(const DesignRecord::Values& values) {
+    json out = json::array();
+    for (const auto& [name, value] : values)
+        out.push_back(json::array({name, value}));
+    return out;
+}
+
+DesignRecord::Values readValues(const json& design, const char* key) {
+    DesignRecord::Values out;
+    for (const json& pair : arrayMember(design, key)) {
+        if (!pair.is_array() || pair.size() != 2 || !pair[0].is_string() || !pair[1].is_string())
+            throw DesError{std::string("paramètre de \"") + key + "\" incorrect"};
+        out.emplace_back(pair[0].get<std::string>(), pair[1].get<std::string>());
+    }
+    return out;
+}
+
+// The design block is optional: drawings written before it, or by other programs, open as
+// fixed drawings.
+std::optional<DesignRecord> readDesign(const json& doc) {
+    if (!doc.contains("design"))
+        return std::nullopt;
+    const json& design = doc.at("design");
+    if (!design.is_object())
+        throw DesError{"bloc \"design\" incorrect"};
+    return DesignRecord{readValues(design, "model"), readValues(design, "window")};
+}
 
 void checkHeader(const json& doc) {
     if (!doc.is_object() || !doc.contains("format") || doc.at("format") != kFormatName)
@@ -238,6 +269,7 @@ DesContents readContents(const json& doc) {
     const json& elements = member(doc, "elements");
     if (!elements.is_array())
         throw DesError{"liste des éléments incorrecte"};
+    out.design = readDesign(doc);
     out.elements.reserve(elements.size());
     for (std::size_t i = 0; i < elements.size(); ++i) {
         try {
@@ -251,7 +283,7 @@ DesContents readContents(const json& doc) {
 
 }  // namespace
 
-std::string desText(const Drawing& d) {
+std::string desText(const Drawing& d, const DesignRecord* design) {
     json fields = json::array();
     for (const SheetField& f : d.sheetFields())
         fields.push_back({{"label", f.label}, {"value", f.value}});
@@ -263,7 +295,13 @@ std::string desText(const Drawing& d) {
     // One element a line: the file stays readable and compares well line by line.
     std::string out = "{\"format\":" + compact(kFormatName) +
                       ",\"version\":" + std::to_string(kDesVersion) +
-                      ",\n\"sheet\":" + compact(sheet) + ",\n\"elements\":[";
+                      ",\n\"sheet\":" + compact(sheet) + ",\n";
+    if (design) {
+        const json block{{"model", valuesJson(design->model)},
+                         {"window", valuesJson(design->window)}};
+        out += "\"design\":" + compact(block) + ",\n";
+    }
+    out += "\"elements\":[";
     const char* separator = "\n";
     for (const Element& e : d.elements()) {
         json item = shapeJson(e.shape);
@@ -278,7 +316,7 @@ std::string desText(const Drawing& d) {
     return out + "\n]}\n";
 }
 
-FileResult readDesText(std::string_view text, Drawing& d) {
+FileResult readDesText(std::string_view text, Drawing& d, std::optional<DesignRecord>* design) {
     DesContents contents;
     try {
         contents = readContents(json::parse(text));
@@ -291,6 +329,17 @@ FileResult readDesText(std::string_view text, Drawing& d) {
     for (Element& e : contents.elements)
         d.addElement(std::move(e));
     d.setTechnicalSheet(std::move(contents.sheetName), std::move(contents.fields));
+    if (design)
+        *design = std::move(contents.design);
+    return FileResult::success();
+}
+
+FileResult saveDesWithDesign(const Drawing& d, const DesignRecord& design,
+                             const std::filesystem::path& path) {
+    if (auto problem = savePathProblem(path))
+        return FileResult::failure(*problem);
+    if (!platform::replaceFileAtomically(path, desText(d, &design)))
+        return FileResult::failure(cannotWriteMessage(path));
     return FileResult::success();
 }
 

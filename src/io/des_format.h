@@ -2,8 +2,11 @@
 // The drawing file of our own (.des): JSON holding every element with its attributes and the
 // technical sheet, read back exactly.
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "drawing/drawing.h"
 #include "io/file_format.h"
@@ -12,10 +15,28 @@ namespace brontaxe::io {
 
 inline constexpr int kDesVersion = 1;
 
-std::string desText(const Drawing& d);
+// The parametric design a drawing was generated from, kept beside its elements so that the
+// program can open the file again as a design and not only as lines. Values are the texts of
+// the model's fields (`fieldText`) and of the window's inputs, in the order they are restored.
+struct DesignRecord {
+    using Values = std::vector<std::pair<std::string, std::string>>;
+    Values model;
+    Values window;
+    bool operator==(const DesignRecord&) const = default;
+};
+
+// The file text; with a design, the file also holds the design block.
+std::string desText(const Drawing& d, const DesignRecord* design = nullptr);
 
 // Replaces the elements and technical sheet of `d` with those of the file text. A damaged or
-// newer file is refused with a message and leaves `d` as it was.
-FileResult readDesText(std::string_view text, Drawing& d);
+// newer file is refused with a message and leaves `d` as it was. With `design`, the file's
+// design block is handed back there (nullopt when the file has none).
+FileResult readDesText(std::string_view text, Drawing& d,
+                       std::optional<DesignRecord>* design = nullptr);
+
+// Saves a drawing with its design as .des, all or nothing: a failed write leaves any existing
+// file as it was.
+FileResult saveDesWithDesign(const Drawing& d, const DesignRecord& design,
+                             const std::filesystem::path& path);
 
 }  // namespace brontaxe::io

@@ -5,6 +5,7 @@
 
 #include "board/data_directory.h"
 #include "board/ini_majo.h"
+#include "mainwindow/preferences.h"
 #include "model/model_init.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
@@ -12,20 +13,6 @@
 #include "platform/text.h"
 
 namespace brontaxe {
-namespace {
-
-// The customer profile of section "FicheTechnique", in capitals ("QLX" changes the glue flap).
-std::string customerProfile(const platform::PrivateProfile& settings) {
-    std::string profile(
-        platform::trimBlanks(settings.GetString("FicheTechnique", "Personnalisation", "", 256,
-                                                std::filesystem::path(kPreferencesFileName))));
-    std::transform(profile.begin(), profile.end(), profile.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return profile;
-}
-
-}  // namespace
-
 Workbench::Workbench(platform::PrivateProfile settings, GeneratorLookup lookup,
                      platform::EnvironmentLookup env)
     : settings_(std::move(settings)), lookup_(lookup), env_(std::move(env)) {}
@@ -40,7 +27,7 @@ void Workbench::startUp() {
     Init(model_, ParameterFile(settings_));
     drawingFileName_ = "paramQMT.des";
     model_.MajoFefco = dataDirectorySetting(settings_, env_);
-    model_.Personnalisation = customerProfile(settings_);
+    readPreferences(model_, settings_);
     loadTables();
     IniMajo();
     model_.EPoign = 2 * model_.EpaisseurCarton;
@@ -71,6 +58,22 @@ std::optional<std::string> Workbench::changeDataDirectory(const std::filesystem:
         return "Impossible d'enregistrer le chemin des majorations dans " +
                settings_.resolve(std::string(kPreferencesFileName)).string();
     model_.MajoFefco = *directory;
+    loadTables();
+    IniMajo();
+    return std::nullopt;
+}
+
+std::optional<std::string> Workbench::changeDataFolder(const std::filesystem::path& folder) {
+    std::error_code ec;
+    if (folder.empty() || !std::filesystem::is_directory(folder, ec))
+        return "Dossier introuvable : " + folder.string();
+    std::string directory = std::filesystem::absolute(folder, ec).string();
+    if (directory.empty() || directory.back() != '/')
+        directory += '/';
+    if (!storeDataDirectory(settings_, directory))
+        return "Impossible d'enregistrer le chemin des majorations dans " +
+               settings_.resolve(std::string(kPreferencesFileName)).string();
+    model_.MajoFefco = directory;
     loadTables();
     IniMajo();
     return std::nullopt;

@@ -83,6 +83,9 @@ class Workbench {
     // A file that does not exist, or preferences that cannot be written, change nothing and
     // are reported.
     std::optional<std::string> changeDataDirectory(const std::filesystem::path& chosenFile);
+    // The same for a folder the user picked; a folder without usable tables is still stored,
+    // and the table loading says what it lacks.
+    std::optional<std::string> changeDataFolder(const std::filesystem::path& folder);
 
     MainWindowState& window() { return window_; }
     const MainWindowState& window() const { return window_; }

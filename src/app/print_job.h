@@ -1,0 +1,44 @@
+#pragma once
+// Printing a drawing through Qt's print support: fitted to the page, or at true scale (one
+// millimetre of board is one millimetre of paper) over as many pages as it takes. The pens are
+// the window's pens with their widths and dashes on paper, as the PDF files draw them.
+
+#include <set>
+
+#include "app/pen_set.h"
+#include "drawing/drawing.h"
+
+class QPainter;
+class QPagedPaintDevice;
+class QPrinter;
+
+namespace brontaxe::app {
+
+inline constexpr const char* kPrintJobTitle = "paramQMT";
+
+enum class PrintScale { FitToPage, TrueScale };
+
+struct PrintOptions {
+    PrintScale scale = PrintScale::FitToPage;
+    PenSet pens;
+    std::set<int> hiddenKinds;  // line kinds the view hides
+};
+
+// Pages across and down the drawing takes at this scale on pages of `pageMm` (printable area).
+struct PageGrid {
+    int columns = 1;
+    int rows = 1;
+    int count() const { return columns * rows; }
+};
+PageGrid pageGrid(const Box& shown, QSizeF pageMm, PrintScale scale);
+
+// Paints every page of the drawing on an opened painter over a paged device (a QPrinter, or
+// a PDF writer), starting new pages as needed. Returns the number of pages painted.
+int paintPages(QPainter& painter, QPagedPaintDevice& device, const Drawing& d,
+               const PrintOptions& options);
+
+// Prints the whole job on `printer` (its own painter), with the job title. False when the
+// printer could not be opened.
+bool printDrawing(QPrinter& printer, const Drawing& d, const PrintOptions& options);
+
+}  // namespace brontaxe::app

@@ -1,0 +1,519 @@
+// The window's file side as a user drives it: save, save as and export in every format (each
+// file read back by a reader nobody here wrote), a failed write, the question before the
+// design is dropped, opening a design after a restart, the configuration dialog and Qt's
+// French dialogs.
+
+#include <unistd.h>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QImage>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtTest>
+
+#include <deque>
+#include <fstream>
+#include <functional>
+#include <memory>
+
+#include "app/file_commands.h"
+#include "app/frm_princ.h"
+#include "app/translations.h"
+#include "drawing/dimension_layout.h"
+#include "drawing/drawing_dump.h"
+#include "io/des_format.h"
+#include "mainwindow/design_file.h"
+#include "model/model_fields.h"
+#include "platform/paths.h"
+#include "platform/process.h"
+#include "platform/profile_file.h"
+
+using brontaxe::Workbench;
+using brontaxe::app::frmPrinc;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readFile(const fs::path& path) {
+    return brontaxe::platform::readWholeFile(path).value_or("");
+}
+
+// Answers the modal dialogs the command opens, one step each, in order, as a user would. A
+// step that finds its dialog not ready yet (false) is tried again at the next look.
+class ModalScript : public QObject {
+  public:
+    using Step = std::function<bool(QWidget*)>;
+    explicit ModalScript(std::deque<Step> steps) : steps_(std::move(steps)) {
+        connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
+        timer_.start(30);
+    }
+    bool done() const { return steps_.empty(); }
+
+  private:
+    void poll() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || steps_.empty() || modal == handled_)
+            return;
+        // A dialog is answered once it has been on show for one look: it has settled.
+        if (modal != seen_) {
+            seen_ = modal;
+            return;
+        }
+        if (!steps_.front()(modal))
+            return;
+        handled_ = modal;
+        steps_.pop_front();
+    }
+    std::deque<Step> steps_;
+    QTimer timer_;
+    QPointer<QWidget> seen_;  // null again once that dialog is gone
+    QPointer<QWidget> handled_;
+};
+
+// A file dialog: the filter chosen, the file name typed, then accepted once the dialog holds
+// that name.
+ModalScript::Step chooseFile(const fs::path& path, const QString& filter = {}) {
+    return [path, filter](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        if (!dialog)
+            return false;
+        if (!filter.isEmpty())
+            dialog->selectNameFilter(filter);
+        // Typed into the name box, as the user does (selectFile leaves a focused box alone).
+        const QString file = QString::fromStdString(path.string());
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        if (!name)
+            return false;
+        name->setText(file);
+        if (dialog->selectedFiles().value(0) != file)
+            return false;
+        static_cast<QDialog*>(dialog)->accept();  // as the "Save" button does
+        return true;
+    };
+}
+
+// A message box: its text kept, then the button of that caption clicked.
+ModalScript::Step answer(const QString& caption, QString* text = nullptr) {
+    return [caption, text](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        if (!box)
+            return false;
+        if (text)
+            *text = box->text();
+        for (QAbstractButton* b : box->buttons()) {
+            if (b->text().remove('&') == caption ||
+                (caption == "Oui" && box->buttonRole(b) == QMessageBox::YesRole) ||
+                (caption == "OK" && box->buttonRole(b) == QMessageBox::AcceptRole)) {
+                b->click();
+                return true;
+            }
+        }
+        qWarning() << "no button" << caption << "in" << box->text();
+        return false;
+    };
+}
+
+struct Fixture {
+    Fixture()
+        : env(brontaxe::platform::processEnvironment()),
+          wb(brontaxe::platform::PrivateProfile(brontaxe::platform::windowsDirectory(env)),
+             &brontaxe::findGenerator, env),
+          window(std::make_unique<frmPrinc>(wb, std::nullopt)) {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    template <class T>
+    T* child(const char* name) {
+        return window->findChild<T*>(name);
+    }
+    void typeAndLeave(const char* name, const QString& text) {
+        auto* box = child<QLineEdit>(name);
+        box->setFocus();
+        box->setText(text);
+        QTest::keyClick(box, Qt::Key_Return);
+        QCoreApplication::processEvents();
+    }
+    void choose(const char* comboName, int index) {
+        auto* combo = child<QComboBox>(comboName);
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+    brontaxe::app::FileCommands& files() { return window->files(); }
+    // Runs a command while the script answers its dialogs.
+    template <class Command>
+    auto run(std::deque<ModalScript::Step> steps, Command command) {
+        ModalScript script(std::move(steps));
+        auto result = command();
+        QCoreApplication::processEvents();
+        [&] { QVERIFY2(script.done(), "a dialog the test expected did not open"); }();
+        return result;
+    }
+    void draw0216() {
+        typeAndLeave("txtModel", "0216");
+        QCOMPARE(wb.model().CodeModele, std::string("0216"));
+        QVERIFY(wb.Trazel1().ElementCount() > 20);
+    }
+
+    brontaxe::platform::EnvironmentLookup env;
+    Workbench wb;
+    std::unique_ptr<frmPrinc> window;
+};
+
+// A dimension value of the drawing as it is printed beside its line.
+std::string someDimensionValue(const brontaxe::Drawing& d) {
+    const brontaxe::Box blank = d.extents();
+    const auto style = brontaxe::DimensionStyle::forExtents(blank);
+    for (const auto& e : d.elements())
+        if (const auto* dim = std::get_if<brontaxe::DimensionShape>(&e.shape))
+            return brontaxe::layoutDimension(*dim, style, blank).text;
+    return {};
+}
+
+using brontaxe::platform::runProcess;
+
+// Each format opened by a reader that is not ours; the text says what went wrong.
+QString readBack(const std::string& ext, const fs::path& path, const Workbench& wb) {
+    const std::string file = path.string();
+    const auto failed = [](const brontaxe::platform::ProcessResult& r) {
+        return r.exitCode != 0 ? QString::fromStdString(r.err + r.out) : QString();
+    };
+    if (ext == "des") {
+        Workbench other(brontaxe::platform::PrivateProfile(path.parent_path() / "autre-config"));
+        other.startUp();
+        const auto opened = brontaxe::openDesign(other, path);
+        if (!opened.result.ok || !opened.parametric)
+            return QString::fromStdString("not reopened: " + opened.result.message);
+        return brontaxe::dumpDrawing(other.Trazel1()) == brontaxe::dumpDrawing(wb.Trazel1())
+                   ? QString()
+                   : "another drawing";
+    }
+    if (ext == "dxf") {
+        const auto r =
+            runProcess({"/usr/bin/python3", "-c",
+                        "import sys, ezdxf\n"
+                        "doc = ezdxf.readfile(sys.argv[1])\n"
+                        "assert not doc.audit().errors\n"
+                        "assert len(doc.modelspace().query('LINE[layer==\"COUPANT\"]'))\n",
+                        file});
+        return failed(r);
+    }
+    if (ext == "pdf" || ext == "ai") {
+        const auto r = runProcess({"pdftotext", file, "-"});
+        if (r.exitCode != 0)
+            return failed(r);
+        return r.out.find(someDimensionValue(wb.Trazel1())) != std::string::npos
+                   ? QString()
+                   : "no dimension value in " + QString::fromStdString(r.out);
+    }
+    if (ext == "eps")
+        return failed(runProcess({"gs", "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-dEPSCrop",
+                                  "-sDEVICE=nullpage", file}));
+    if (ext == "svg")
+        return failed(runProcess({"rsvg-convert", file, "-o", file + ".png"}));
+    if (ext == "png" || ext == "bmp")
+        return QImage(QString::fromStdString(file)).isNull() ? "unreadable image" : QString();
+    // Formats of our own that no outside reader knows: their frame at least.
+    const std::string text = readFile(path);
+    if (ext == "cf2")
+        return text.rfind("$BOF\nV2\n", 0) == 0 && text.ends_with("$EOF\n") ? QString()
+                                                                            : "bad CFF2";
+    if (ext == "pli" || ext == "ev")
+        return text.rfind("BRONTAXE ", 0) == 0 && text.ends_with("FIN\n") ? QString()
+                                                                          : "bad element list";
+    return "no reader for " + QString::fromStdString(ext);
+}
+
+// Keeps a folder that even the super-user cannot write into, as long as it lives.
+class ReadOnlyFolder {
+  public:
+    explicit ReadOnlyFolder(fs::path path) : path_(std::move(path)) {
+        fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_exec);
+        if (::geteuid() == 0)
+            immutable_ = runProcess({"chattr", "+i", path_.string()}).exitCode == 0;
+    }
+    ~ReadOnlyFolder() {
+        if (immutable_)
+            runProcess({"chattr", "-i", path_.string()});
+        fs::permissions(path_, fs::perms::owner_all);
+    }
+    bool effective() const { return ::geteuid() != 0 || immutable_; }
+
+  private:
+    fs::path path_;
+    bool immutable_ = false;
+};
+
+}  // namespace
+
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+  private:
+    fs::path work() const {
+        return fs::path(QDir::tempPath().toStdString()) / "brontaxe-files-qtest";
+    }
+
+  private slots:
+    // Each test starts on fresh settings and an empty drive C.
+    void init() {
+        const auto env = brontaxe::platform::processEnvironment();
+        std::error_code ec;
+        fs::remove_all(brontaxe::platform::windowsDirectory(env), ec);
+        fs::remove_all(brontaxe::platform::driveC(env), ec);
+        // A run stopped half-way may have left its read-only folder behind.
+        if (fs::exists(work() / "lecture-seule", ec))
+            runProcess({"chattr", "-i", (work() / "lecture-seule").string()});
+        fs::remove_all(work(), ec);
+        QVERIFY2(!fs::exists(work(), ec), work().c_str());
+        fs::create_directories(work());
+    }
+
+    void saveAsWritesEveryFormatThatItsReaderOpens_data() {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("ext");
+        for (const brontaxe::io::FileFormat& f : brontaxe::io::fileFormats()) {
+            const QString caption = QString::fromUtf8(f.caption.data(), f.caption.size());
+            QTest::newRow(std::string(f.extension).c_str())
+                << caption << QString::fromUtf8(f.extension.data(), f.extension.size());
+        }
+    }
+    void saveAsWritesEveryFormatThatItsReaderOpens() {
+        QFETCH(QString, filter);
+        QFETCH(QString, ext);
+        Fixture f;
+        f.draw0216();
+        QVERIFY(f.window->isWindowModified());
+        // The name is typed without extension: the chosen filter gives it.
+        const bool saved = f.run({chooseFile(work() / "boite", filter)},
+                                 [&] { return f.files().mnfichiers_sauversous_Click(); });
+        QVERIFY(saved);
+        const fs::path file = work() / ("boite." + ext.toStdString());
+        QVERIFY2(fs::exists(file), (file.string() + " / " + f.window->NomFichier()).c_str());
+        QCOMPARE(f.window->NomFichier(), file.string());
+        QVERIFY(f.window->windowTitle().contains("boite." + ext));
+        QVERIFY(!f.window->isWindowModified());
+        const QString problem = readBack(ext.toStdString(), file, f.wb);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    }
+
+    void exportWritesTheFormatOfTheExtensionAndKeepsTheFileName() {
+        Fixture f;
+        f.draw0216();
+        const std::string before = f.window->NomFichier();
+        for (const char* ext : {"dxf", "pdf", "svg"}) {
+            const fs::path file = work() / (std::string("export.") + ext);
+            f.run({chooseFile(file)}, [&] {
+                f.files().mnfichiers_exporter_Click();
+                return 0;
+            });
+            const QString problem = readBack(ext, file, f.wb);
+            QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        }
+        QCOMPARE(f.window->NomFichier(), before);
+        QVERIFY(f.window->isWindowModified());  // exporting is not saving the design
+
+        QString message;
+        f.run({chooseFile(work() / "export.xyz"), answer("OK", &message)}, [&] {
+            f.files().mnfichiers_exporter_Click();
+            return 0;
+        });
+        QVERIFY2(message.contains("Format de fichier inconnu"), qPrintable(message));
+        QVERIFY(!fs::exists(work() / "export.xyz"));
+    }
+
+    void sauverWritesParamQMTInTheDrawingsFolder() {
+        Fixture f;
+        QCOMPARE(f.window->NomFichier(), std::string("paramQMT.des"));
+        QVERIFY(f.files().mnfichiers_sauver_Click());
+        const fs::path expected =
+            brontaxe::platform::mapWindowsPath("c:\\korvane", f.env) / "paramQMT.des";
+        QCOMPARE(f.files().savePath().string(), expected.string());
+        QVERIFY(fs::exists(expected));
+        QVERIFY(readBack("des", expected, f.wb).isEmpty());
+        // The file is listed among the recent ones.
+        QCOMPARE(f.files().recentFiles().files().front(), expected.string());
+    }
+
+    void saveAsIntoAReadOnlyFolderSaysSoAndKeepsTheOldFile() {
+        Fixture f;
+        f.draw0216();
+        const fs::path folder = work() / "lecture-seule";
+        fs::create_directories(folder);
+        std::ofstream(folder / "ancien.des") << "ancien";
+        ReadOnlyFolder readOnly(folder);
+        if (!readOnly.effective())
+            QSKIP("no way to make a folder read-only for this user");
+        const std::string nameBefore = f.window->NomFichier();
+        const std::string dump = brontaxe::dumpDrawing(f.wb.Trazel1());
+        QString message;
+        const bool saved = f.run({chooseFile(folder / "ancien", "Korvane (*.des)"),
+                                  answer("Oui"),  // replace it? yes
+                                  answer("OK", &message)},
+                                 [&] { return f.files().mnfichiers_sauversous_Click(); });
+        QVERIFY(!saved);
+        QVERIFY2(message.contains("Impossible d'écrire le fichier"), qPrintable(message));
+        QCOMPARE(readFile(folder / "ancien.des"), std::string("ancien"));
+        QCOMPARE(f.window->NomFichier(), nameBefore);
+        QCOMPARE(brontaxe::dumpDrawing(f.wb.Trazel1()), dump);
+        QVERIFY(f.window->isWindowModified());
+    }
+
+    void quittingAModifiedDesignAsksFirst_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("Oui") << "Oui" << true << true;
+        QTest::newRow("Non") << "Non" << true << false;
+        QTest::newRow("Annuler") << "Annuler" << false << false;
+    }
+    void quittingAModifiedDesignAsksFirst() {
+        QFETCH(QString, button);
+        QFETCH(bool, closed);
+        QFETCH(bool, saved);
+        Fixture f;
+        f.typeAndLeave("longueur", "450");
+        QVERIFY(f.window->isWindowModified());
+        QVERIFY(f.window->windowTitle().contains("paramQMT.des"));
+        QString question;
+        const bool accepted = f.run({answer(button, &question)}, [&] { return f.window->close(); });
+        QCOMPARE(question, QString("Enregistrer les modifications ?"));
+        QCOMPARE(accepted, closed);
+        QCOMPARE(f.window->isVisible(), !closed);
+        QCOMPARE(fs::exists(f.files().savePath()), saved);
+        if (saved)
+            QVERIFY(readBack("des", f.files().savePath(), f.wb).isEmpty());
+    }
+
+    void anUnchangedDesignClosesWithoutAQuestion() {
+        Fixture f;
+        QVERIFY(!f.window->isWindowModified());
+        QVERIFY(f.window->close());
+        // Changed and changed back is no change.
+        Fixture g;
+        g.typeAndLeave("longueur", "450");
+        g.typeAndLeave("longueur", "400");
+        QVERIFY(!g.window->isWindowModified());
+    }
+
+    void aDesignOpenedAfterARestartIsTheOneSaved() {
+        const fs::path file = work() / "rt.des";
+        std::vector<std::pair<std::string, std::string>> before;
+        std::string dump;
+        {
+            Fixture f;
+            f.draw0216();
+            f.typeAndLeave("longueur", "523");
+            f.choose("Cmb_Qual", 3);
+            f.wb.model().lgPatte = 31.5f;
+            f.wb.model().hrabat_auto = false;
+            f.wb.model().hrabat = 77;
+            f.typeAndLeave("hauteur", "215");  // the style parameters are drawn
+            QVERIFY(f.run({chooseFile(file, "Korvane (*.des)")},
+                          [&] { return f.files().mnfichiers_sauversous_Click(); }));
+            before = brontaxe::designRecord(f.wb).model;
+            dump = brontaxe::dumpDrawing(f.wb.Trazel1());
+        }
+        Fixture g;
+        QVERIFY(brontaxe::dumpDrawing(g.wb.Trazel1()) != dump);
+        QVERIFY(g.files().openFile(file));
+        QCOMPARE(brontaxe::designRecord(g.wb).model, before);
+        QCOMPARE(brontaxe::dumpDrawing(g.wb.Trazel1()), dump);
+        QCOMPARE(g.child<QLineEdit>("txtModel")->text(), QString("0216"));
+        QCOMPARE(g.child<QLineEdit>("longueur")->text(), QString("523.00"));
+        QCOMPARE(g.child<QComboBox>("Cmb_Qual")->currentIndex(), 3);
+        QCOMPARE(g.child<QComboBox>("CbModules")->currentText(), QString("0216"));
+        QCOMPARE(g.window->NomFichier(), file.string());
+        QVERIFY(!g.window->isWindowModified());
+        QVERIFY(g.window->windowTitle().contains("rt.des"));
+        // Going on from the opened design: one change and it is modified.
+        g.typeAndLeave("largeur", "310");
+        QVERIFY(g.window->isWindowModified());
+    }
+
+    void aDamagedFileIsRefusedAndTheDesignStays() {
+        Fixture f;
+        f.typeAndLeave("longueur", "450");
+        std::ofstream(work() / "abime.des") << "{\"format\":\"brontaxe-dessin\",\"version\":1,";
+        const std::string dump = brontaxe::dumpDrawing(f.wb.Trazel1());
+        const std::string name = f.window->NomFichier();
+        QString message;
+        // The design is modified: the question first ("Non", go on), then the refusal.
+        const bool opened = f.run({answer("Non"), answer("OK", &message)},
+                                  [&] { return f.files().openFile(work() / "abime.des"); });
+        QVERIFY(!opened);
+        QVERIFY2(message.startsWith("Fichier de dessin illisible"), qPrintable(message));
+        QCOMPARE(brontaxe::dumpDrawing(f.wb.Trazel1()), dump);
+        QCOMPARE(f.window->NomFichier(), name);
+        QCOMPARE(f.wb.model().Longueur, 450.0f);
+    }
+
+    void theConfigurationStoresTheProfileAndTheViewer() {
+        Fixture f;
+        const int before = f.window->regenerationCount();
+        QString title;
+        f.run({[&title](QWidget* w) {
+                  if (w->objectName() != "frm_Config")
+                      return false;
+                  title = w->windowTitle();
+                  w->findChild<QComboBox*>("CmbPerso")->setEditText("  voranis ");
+                  w->findChild<QComboBox*>("cb3D")->setCurrentText("PLIAO");
+                  w->findChild<QPushButton*>("Command1")->click();
+                  return true;
+              }},
+              [&] {
+                  f.window->mn_config_Click();
+                  return 0;
+              });
+        QCOMPARE(title, QString("Brontaxe - Configuration"));
+        QCOMPARE(f.wb.model().Personnalisation, std::string("VORANIS"));
+        QCOMPARE(f.wb.model().Soft3D, std::string("PLIAO"));
+        QCOMPARE(f.window->regenerationCount() - before, 1);
+        const auto& s = f.wb.settings();
+        QCOMPARE(s.GetString("FicheTechnique", "Personnalisation", "", 256, "korparam.ini"),
+                 std::string("VORANIS"));
+        QCOMPARE(s.GetString("Preferences", "Soft3D", "", 256, "korparam.ini"),
+                 std::string("PLIAO"));
+
+        // "Annuler" changes nothing.
+        f.run({[](QWidget* w) {
+                  if (w->objectName() != "frm_Config")
+                      return false;
+                  w->findChild<QComboBox*>("CmbPerso")->setEditText("QOR");
+                  w->findChild<QPushButton*>("Command2")->click();
+                  return true;
+              }},
+              [&] {
+                  f.window->mn_config_Click();
+                  return 0;
+              });
+        QCOMPARE(f.wb.model().Personnalisation, std::string("VORANIS"));
+    }
+
+    void qtsOwnDialogsSpeakFrench() {
+        QVERIFY(brontaxe::app::installFrenchTranslations(*QCoreApplication::instance()));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Annuler"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Open"), QString("Ouvrir"));
+        QCOMPARE(QCoreApplication::translate("QColorDialog", "Select Color"),
+                 QString("Sélectionner une couleur"));
+    }
+
+    void theShortcutsAreTheStandardOnes() {
+        Fixture f;
+        const std::pair<const char*, QKeySequence> expected[] = {
+            {"mnfichiers_ouvrir", QKeySequence::Open},
+            {"mnfichiers_sauver", QKeySequence::Save},
+            {"mnfichiers_sauversous", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+            {"mnfichiers_imprimer", QKeySequence::Print},
+            {"mnfichiers_quitter", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        };
+        for (const auto& [name, keys] : expected) {
+            auto* action = f.child<QAction>(name);
+            QVERIFY2(action, name);
+            QCOMPARE(action->shortcut(), keys);
+        }
+    }
+};
+
+QTEST_MAIN(FileCommandsTest)
+#include "file_commands_qtest.moc"

@@ -1,0 +1,255 @@
+// A design saved as .des and opened again: the design block of the file, the model restored
+// through the field setter, a restart in between, and the files that must be refused.
+#include "mainwindow/design_file.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "drawing/drawing_dump.h"
+#include "io/drawing_files.h"
+#include "mainwindow/preferences.h"
+#include "model/model_fields.h"
+#include "support/temp_dir.h"
+
+namespace brontaxe {
+namespace {
+
+namespace fs = std::filesystem;
+
+platform::EnvironmentLookup noEnvironment() {
+    return [](const char*) -> std::optional<std::string> { return std::nullopt; };
+}
+
+// A program started on its settings folder, as after a restart.
+struct Program {
+    explicit Program(const fs::path& settings)
+        : wb(platform::PrivateProfile(settings), &findGenerator, noEnvironment()) {
+        wb.startUp();
+        wb.Modifier();
+    }
+    Workbench wb;
+};
+
+// Every field of the model as text, the generation results included.
+std::vector<std::pair<std::string, std::string>> allFields(const Model& m) {
+    std::vector<std::pair<std::string, std::string>> out;
+    for (const std::string& listed : fieldNames()) {
+        const auto open = listed.find('(');
+        if (open == std::string::npos) {
+            out.emplace_back(listed, *fieldText(m, listed));
+            continue;
+        }
+        for (int i = 0; i <= 16; ++i) {
+            const std::string name = listed.substr(0, open) + "(" + std::to_string(i) + ")";
+            if (auto t = fieldText(m, name))
+                out.emplace_back(name, *t);
+        }
+    }
+    for (float v : {m.HorsToutX, m.HorsToutY, m.LgCoupant, m.LgRainant, m.SurfDecoupee})
+        out.emplace_back("result", std::to_string(v));
+    return out;
+}
+
+// A 0216 in grade 5 with its length and a few style parameters changed, imposed 2 x 1.
+void change0216(Workbench& wb) {
+    wb.window().txtModel = "0216";
+    wb.codeBoxLeft();
+    wb.gradeChosen(5);
+    wb.window().longueur = "523.5";
+    wb.model().lgPatte = 31.5f;
+    wb.model().hrabat_auto = false;
+    wb.model().hrabat = 77;
+    wb.model().Sym_Verticale = true;
+    wb.model().senscann = 2;
+    wb.model().Majo[6] = 2.25f;
+    wb.imposition().AvecImpos = true;
+    wb.enterPoseCount(Axis::X, 2);
+    const RegenerationReport r = wb.Modifier();
+    ASSERT_TRUE(r.drawn) << r.message;
+}
+
+TEST(DesignFile, A0216SavedAndOpenedAfterARestartGivesTheSameModelAndDrawing) {
+    test::TempDir dir;
+    std::vector<std::pair<std::string, std::string>> fieldsBefore;
+    std::string dumpBefore;
+    {
+        Program before(dir.path());
+        change0216(before.wb);
+        ASSERT_EQ(before.wb.model().NumQualite, 5);
+        ASSERT_TRUE(saveDesign(before.wb, dir / "boite.des").ok);
+        fieldsBefore = allFields(before.wb.model());
+        dumpBefore = dumpDrawing(before.wb.Trazel1());
+    }
+    Program after(dir.path());
+    ASSERT_NE(dumpDrawing(after.wb.Trazel1()), dumpBefore);  // the restart drew the 0201
+    const OpenedDesign opened = openDesign(after.wb, dir / "boite.des");
+    ASSERT_TRUE(opened.result.ok) << opened.result.message;
+    EXPECT_TRUE(opened.parametric);
+    EXPECT_TRUE(opened.report.drawn) << opened.report.message;
+    EXPECT_EQ(allFields(after.wb.model()), fieldsBefore);
+    EXPECT_EQ(dumpDrawing(after.wb.Trazel1()), dumpBefore);
+    EXPECT_EQ(after.wb.window().txtModel, "0216");
+    EXPECT_EQ(after.wb.window().longueur, "523.50");
+    EXPECT_TRUE(after.wb.imposition().AvecImpos);
+
+    // The design goes on: the next regeneration draws the same, and a change takes.
+    EXPECT_TRUE(after.wb.Modifier().drawn);
+    EXPECT_EQ(dumpDrawing(after.wb.Trazel1()), dumpBefore);
+}
+
+TEST(DesignFile, TheDesignBlockReadsBackAsWrittenAndIsOptional) {
+    Drawing d;
+    d.AddLine(0, 0, 10, 0);
+    const io::DesignRecord design{{{"Longueur", "400"}, {"Majo(6)", "1.5"}},
+                                  {{"txtModel", "0201 \"é\""}}};
+    Drawing back;
+    std::optional<io::DesignRecord> read;
+    ASSERT_TRUE(io::readDesText(io::desText(d, &design), back, &read).ok);
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(*read, design);
+    EXPECT_EQ(back.elements(), d.elements());
+
+    ASSERT_TRUE(io::readDesText(io::desText(d), back, &read).ok);
+    EXPECT_FALSE(read.has_value());
+}
+
+// What the program must refuse, each leaving the design on show as it was.
+TEST(DesignFile, DamagedDesignsAreRefusedInFrenchAndTheCurrentDesignStays) {
+    test::TempDir dir;
+    Program p(dir.path());
+    ASSERT_TRUE(saveDesign(p.wb, dir / "bon.des").ok);
+    const std::string good = test::readFile(dir / "bon.des");
+    p.wb.window().longueur = "611";
+    p.wb.Modifier();
+    const auto fields = allFields(p.wb.model());
+    const std::string dump = dumpDrawing(p.wb.Trazel1());
+
+    auto replaced = [&](const std::string& from, const std::string& to) {
+        std::string text = good;
+        const auto at = text.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        return at == std::string::npos ? text : text.replace(at, from.size(), to);
+    };
+    const struct {
+        const char* name;
+        std::string text;
+        const char* expected;
+    } cases[] = {
+        {"not a number", replaced("[\"Longueur\",\"400\"]", "[\"Longueur\",\"abc\"]"),
+         "Valeur incorrecte pour Longueur"},
+        {"unknown field", replaced("[\"Longueur\",\"400\"]", "[\"Longeur\",\"400\"]"),
+         "Champ inconnu : Longeur"},
+        {"index out of range", replaced("[\"Majo(6)\"", "[\"Majo(17)\""), "Indice hors limites"},
+        {"preference inside", replaced("[\"Longueur\",\"400\"]", "[\"MajoFefco\",\"/\"]"),
+         "n'appartient pas au dessin"},
+        {"family", replaced("[\"NumFamille\",\"1\"]", "[\"NumFamille\",\"9\"]"),
+         "famille incorrecte"},
+        {"pair of three", replaced("[\"Longueur\",\"400\"]", "[\"Longueur\",\"400\",\"x\"]"),
+         "paramètre de \"model\" incorrect"},
+        {"cut short", good.substr(0, good.size() / 2), "Fichier de dessin illisible"},
+    };
+    for (const auto& c : cases) {
+        test::writeFile(dir / "abime.des", c.text);
+        const OpenedDesign opened = openDesign(p.wb, dir / "abime.des");
+        EXPECT_FALSE(opened.result.ok) << c.name;
+        EXPECT_NE(opened.result.message.find(c.expected), std::string::npos)
+            << c.name << ": " << opened.result.message;
+        EXPECT_EQ(allFields(p.wb.model()), fields) << c.name;
+        EXPECT_EQ(dumpDrawing(p.wb.Trazel1()), dump) << c.name;
+    }
+    // A missing file, and a format the program writes but does not read.
+    EXPECT_FALSE(openDesign(p.wb, dir / "absent.des").result.ok);
+    EXPECT_NE(openDesign(p.wb, dir / "x.dxf").result.message.find("Format non lisible"),
+              std::string::npos);
+    EXPECT_EQ(dumpDrawing(p.wb.Trazel1()), dump);
+}
+
+TEST(DesignFile, ADrawingWithoutItsDesignOpensAsItWasSavedAndIsMeasured) {
+    test::TempDir dir;
+    Drawing fixed;
+    fixed.LineKind = kind::Cut;
+    fixed.AddLine(0, 0, 250, 0);
+    fixed.AddLine(250, 0, 250, 100);
+    fixed.LineKind = kind::Crease;
+    fixed.AddLine(0, 50, 250, 50);
+    ASSERT_TRUE(io::SaveDrawing(fixed, dir / "autre.des").ok);
+
+    Program p(dir.path());
+    const std::string design = dumpDrawing(p.wb.Trazel1());
+    const io::DesignRecord record = designRecord(p.wb);
+    const OpenedDesign opened = openDesign(p.wb, dir / "autre.des");
+    ASSERT_TRUE(opened.result.ok) << opened.result.message;
+    EXPECT_FALSE(opened.parametric);
+    EXPECT_EQ(p.wb.Trazel1().elements(), fixed.elements());
+    EXPECT_FLOAT_EQ(p.wb.model().HorsToutX, 250);
+    EXPECT_FLOAT_EQ(p.wb.model().HorsToutY, 100);
+    EXPECT_FLOAT_EQ(p.wb.model().LgCoupant, 350);
+    EXPECT_FLOAT_EQ(p.wb.model().LgRainant, 250);
+    EXPECT_EQ(designRecord(p.wb), record);  // the design itself is untouched
+
+    // Saved again without a design, it stays a fixed drawing.
+    ASSERT_TRUE(saveDesign(p.wb, dir / "copie.des", false).ok);
+    EXPECT_EQ(test::readFile(dir / "copie.des"), test::readFile(dir / "autre.des"));
+    EXPECT_NE(design, dumpDrawing(p.wb.Trazel1()));
+}
+
+TEST(DesignFile, AFailedSaveLeavesTheOldFileAndSaysWhy) {
+    test::TempDir dir;
+    Program p(dir.path());
+    test::writeFile(dir / "ancien.des", "ancien");
+    // The temporary file beside the target cannot be made: a folder holds its name.
+    fs::create_directory(dir / ("ancien.des.tmp" + std::to_string(::getpid())));
+    const io::FileResult r = saveDesign(p.wb, dir / "ancien.des");
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.message.find("Impossible d'écrire le fichier"), std::string::npos) << r.message;
+    EXPECT_EQ(test::readFile(dir / "ancien.des"), "ancien");
+    EXPECT_NE(saveDesign(p.wb, dir / "manque" / "x.des").message.find("Dossier inexistant"),
+              std::string::npos);
+}
+
+TEST(Preferences, StartUpReadsTheViewerTheTemplateAndTheProfileInUpperCase) {
+    test::TempDir dir;
+    {
+        Program fresh(dir.path());
+        EXPECT_EQ(fresh.wb.model().Soft3D, "KORVANE3D");
+        // As the private-profile call does, the default loses its trailing blank.
+        EXPECT_EQ(fresh.wb.model().Chemin3D, "C:\\Program Files\\Korvane3D\\korvane3d.exe");
+        EXPECT_EQ(fresh.wb.model().NomModel, "");
+        EXPECT_EQ(fresh.wb.model().Personnalisation, "");
+    }
+    test::writeFile(dir / "korparam.ini",
+                    "[Preferences]\nSoft3D=PLIAO\nChemin3D=/opt/pliao/pliao\n"
+                    "[FicheTechnique]\nNomModel=fiche1.des\nPersonnalisation=voranis\n");
+    Program p(dir.path());
+    EXPECT_EQ(p.wb.model().Soft3D, "PLIAO");
+    EXPECT_EQ(p.wb.model().Chemin3D, "/opt/pliao/pliao");
+    EXPECT_EQ(p.wb.model().NomModel, "fiche1.des");
+    EXPECT_EQ(p.wb.model().Personnalisation, "VORANIS");
+}
+
+TEST(Preferences, TheConfigurationStoresTheProfileTrimmedInUpperCaseAndTheViewer) {
+    test::TempDir dir;
+    Program p(dir.path());
+    EXPECT_FALSE(storeConfiguration(p.wb.model(), p.wb.settings(), "  voranis ", "PLIAO"));
+    EXPECT_EQ(p.wb.model().Personnalisation, "VORANIS");
+    Program restarted(dir.path());
+    EXPECT_EQ(restarted.wb.model().Personnalisation, "VORANIS");
+    EXPECT_EQ(restarted.wb.model().Soft3D, "PLIAO");
+}
+
+TEST(Preferences, AnAllowanceFolderIsStoredEvenWithoutTablesAndAMissingOneIsRefused) {
+    test::TempDir dir;
+    Program p(dir.path());
+    const std::string before = p.wb.model().MajoFefco;
+    EXPECT_TRUE(p.wb.changeDataFolder(dir / "absent").has_value());
+    EXPECT_EQ(p.wb.model().MajoFefco, before);
+
+    fs::create_directory(dir / "vide");
+    EXPECT_FALSE(p.wb.changeDataFolder(dir / "vide").has_value());
+    EXPECT_EQ(p.wb.model().MajoFefco, (dir / "vide").string() + "/");
+    Program restarted(dir.path());
+    EXPECT_EQ(restarted.wb.model().MajoFefco, (dir / "vide").string() + "/");
+}
+
+}  // namespace
+}  // namespace brontaxe
