@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "styles/fco200_rules.h"
+#include "styles/fco420.h"
 
 namespace brontaxe {
 namespace {
@@ -44,6 +45,10 @@ const std::array kRules{
     StyleRules{"0233", kSlotted, nullptr},
     StyleRules{"0234", kSlotted, nullptr},
     StyleRules{"0235", kSlotted, nullptr},
+    StyleRules{"0421", {.extra = &rule0421}, nullptr},
+    StyleRules{"0422", {.extra = &rule0422}, nullptr},
+    StyleRules{"0423", {.extra = &rule0423}, nullptr},
+    StyleRules{"0427", {.extra = &rule0427}, nullptr},
 };
 
 std::string mm(float v) {
