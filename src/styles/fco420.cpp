@@ -7,6 +7,7 @@
 
 #include "drawing/biblio.h"
 #include "platform/errors.h"
+#include "styles/fco420_common.h"
 
 namespace brontaxe {
 namespace {
@@ -15,13 +16,17 @@ constexpr float kTiny = 1e-3f;
 // Board left at the narrowest part of a panel or flap, below which it tears on folding.
 constexpr float kMinStrip = 1;
 
-std::string mm(float v) {
+}  // namespace
+
+std::string folderMm(float v) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%g mm", std::round(static_cast<double>(v) * 10) / 10);
     std::string s(buf);
     std::replace(s.begin(), s.end(), '.', ',');
     return s;
 }
+
+namespace {
 
 struct RuleOf {
     DefaultAllowanceRule rule;
@@ -42,7 +47,8 @@ std::optional<std::string> problemWith(Model m, const RuleOf& r) {
     }
 }
 
-// Lines first..NbLignes mirrored about x = 0, each copy registered.
+}  // namespace
+
 void mirrorAboutYAxis(Model& m, Drawing& d, int first) {
     const int last = m.NbLignes;
     for (int i = first; i <= last; ++i) {
@@ -52,11 +58,8 @@ void mirrorAboutYAxis(Model& m, Drawing& d, int first) {
     }
 }
 
-// An ear hinged on a wall's crease at x = hinge, from the wall's free edge at y = edge towards
-// the side wall's end at y = join (up when join > edge). Its step of `D` is rounded when
-// there is room.
-void ear(Model& m, Drawing& d, const LockingFolder& f, float hinge, float reach, float edge,
-         float join) {
+void folderEar(Model& m, Drawing& d, const LockingFolder& f, float hinge, float reach, float edge,
+               float join) {
     const float dir = join > edge ? 1.0f : -1.0f;
     const float D = f.decPatte;
     const float corner = f.half + f.H3;
@@ -78,7 +81,7 @@ void ear(Model& m, Drawing& d, const LockingFolder& f, float hinge, float reach,
     }
 }
 
-void dimensions(Model& m, Drawing& d, const LockingFolder& f) {
+void folderDimensions(Model& m, Drawing& d, const LockingFolder& f) {
     float xmin = 0, ymin = 0, xmax = 0, ymax = 0;
     d.GetExtents(xmin, ymin, xmax, ymax);
     const float g = ((xmax - xmin) + (ymax - ymin)) / 25;
@@ -87,6 +90,8 @@ void dimensions(Model& m, Drawing& d, const LockingFolder& f) {
     dimension(m, d, xmax + g, ymin, xmax + g, ymax, xmax + g, 0);
     dimension(m, d, xmax + 2 * g, f.y1, xmax + 2 * g, f.y2, xmax + 2 * g, 0);
 }
+
+namespace {
 
 void drawLockingFolder(Model& m, Drawing& d) {
     m.DegRad = static_cast<float>(4 * std::atan(1.0) / 180);
@@ -100,7 +105,7 @@ void drawLockingFolder(Model& m, Drawing& d) {
     const int first = m.NbLignes + 1;
 
     // Front ear, then the slit that frees it from the bottom.
-    ear(m, d, f, f.L7 / 2, f.xa, 0, f.y1 - f.d);
+    folderEar(m, d, f, f.L7 / 2, f.xa, 0, f.y1 - f.d);
     d.LineVariant = 2;
     line(m, d, f.half, f.y1 - f.d, f.L7 / 2, f.y1);
     d.LineVariant = 1;
@@ -115,7 +120,7 @@ void drawLockingFolder(Model& m, Drawing& d) {
     d.LineVariant = 2;
     line(m, d, f.L8 / 2, f.y2, f.half, f.y2 + f.d);
     d.LineVariant = 1;
-    ear(m, d, f, f.L8 / 2, f.xb, earTop, f.y2 + f.d);
+    folderEar(m, d, f, f.L8 / 2, f.xb, earTop, f.y2 + f.d);
 
     // Lid dust flap.
     d.LineKind = kind::Cut;
@@ -151,7 +156,7 @@ void drawLockingFolder(Model& m, Drawing& d) {
     if (m.RcoupPouce > kTiny)
         arc(m, d, 0, f.y5, m.RcoupPouce, 0, -180);
 
-    dimensions(m, d, f);
+    folderDimensions(m, d, f);
 }
 
 void run(Model& m, Drawing& d, const RuleOf& r) {
@@ -161,7 +166,7 @@ void run(Model& m, Drawing& d, const RuleOf& r) {
 
 }  // namespace
 
-LockingFolder lockingFolder(const Model& m) {
+LockingFolder lockingFolder(const Model& m, bool tenoned) {
     const auto& k = m.Majo;
     const float L = m.Longueur, W = m.Largeur, H = m.Hauteur, e = m.EpaisseurCarton;
     LockingFolder f;
@@ -191,7 +196,8 @@ LockingFolder lockingFolder(const Model& m) {
 
     f.xa = f.L7 / 2 + f.ear;
     f.xb = f.L8 / 2 + f.ear;
-    f.reachLimit = f.half + f.H3 + m.Dblmur + f.H6 + m.htenon;
+    // Without tenons the wall's second panel is a flap of `hrabat`.
+    f.reachLimit = f.half + f.H3 + m.Dblmur + (tenoned ? f.H6 : m.hrabat) + m.htenon;
     if (f.xa > f.reachLimit || f.xb > f.reachLimit)
         f.xa = f.xb = f.reachLimit;
     // The step is kept only where the ears pass the outer wall and both ears keep board
@@ -212,41 +218,48 @@ LockingFolder lockingFolder(const Model& m) {
     w.outer = f.H3;
     w.top = m.Dblmur;
     w.inner = f.H6;
-    w.type = WallType::Locked;
+    w.type = tenoned ? WallType::Locked : WallType::Plain;
     w.tenon = {m.lgtenon, m.htenon, m.AngTenon};
     w.mortise = {m.lgmortaise, m.hmortaise, m.RMortaise, m.pmortaise};
-    w.count = mortiseCount(m.nbmortaise, f.W2, m.lgmortaise, m.pmortaise);
+    w.count = tenoned ? mortiseCount(m.nbmortaise, f.W2, m.lgmortaise, m.pmortaise) : 0;
     w.mortiseGap = e / 2;
     w.frontJoin = f.xa < corner ? f.xa - f.half : 0;
     w.backJoin = f.xb < corner ? f.xb - f.half : 0;
     return f;
 }
 
-std::optional<std::string> lockingFolderProblem(const LockingFolder& f, const Model& m) {
+std::optional<std::string> folderBodyProblem(const LockingFolder& f, const Model& m) {
     if (f.d < 0)
-        return "Majorations incohérentes : le flanc (" + mm(f.W4) +
-               ") est plus court que le fond (" + mm(f.W2) + ")";
+        return "Majorations incohérentes : le flanc (" + folderMm(f.W4) +
+               ") est plus court que le fond (" + folderMm(f.W2) + ")";
     if (std::min(f.xa, f.xb) < f.half + kMinStrip)
-        return "Largeur trop petite : les oreilles de " + mm(f.ear) +
+        return "Largeur trop petite : les oreilles de " + folderMm(f.ear) +
                " n'atteignent pas le bord du fond ; il faut une largeur plus grande ou une "
                "majoration 15 plus petite";
     if (f.y1 - f.d < kMinStrip || f.H13 - m.Majo[15] - f.d < kMinStrip)
-        return "Hauteur trop petite : " + mm(m.Hauteur) +
+        return "Hauteur trop petite : " + folderMm(m.Hauteur) +
                " ne laisse pas de place aux oreilles des parois";
-    if (!(m.hrabat >= kMinStrip) || f.W11 < 2 * f.c + kMinStrip)
-        return "Rabats du couvercle impossibles : " + mm(m.hrabat) +
-               " de haut sur un couvercle de " + mm(f.W11);
-    if (f.tuckWing < kMinStrip)
-        return "Patte rentrante impossible : la majoration 16 (" + mm(m.Majo[16]) +
-               ") dépasse la hauteur de la patte (" + mm(f.H14) + ")";
-    if (m.RcoupPouce > 0 &&
-        (m.RcoupPouce > f.tuckWing - kMinStrip || m.RcoupPouce > f.L10 / 2 - kMinStrip))
-        return "Encoche de pouce trop grande : un rayon de " + mm(m.RcoupPouce) +
-               " ne tient pas dans la patte rentrante";
     if (f.L9 / 2 < kMinStrip || f.L10 / 2 < kMinStrip || f.L8 / 2 > f.half || f.L7 / 2 > f.half)
         return "Majorations incohérentes : les parois avant et arrière débordent du fond";
+    return std::nullopt;
+}
+
+std::optional<std::string> lockingFolderProblem(const LockingFolder& f, const Model& m) {
+    if (auto problem = folderBodyProblem(f, m))
+        return problem;
+    if (!(m.hrabat >= kMinStrip) || f.W11 < 2 * f.c + kMinStrip)
+        return "Rabats du couvercle impossibles : " + folderMm(m.hrabat) +
+               " de haut sur un couvercle de " + folderMm(f.W11);
+    if (f.tuckWing < kMinStrip)
+        return "Patte rentrante impossible : la majoration 16 (" + folderMm(m.Majo[16]) +
+               ") dépasse la hauteur de la patte (" + folderMm(f.H14) + ")";
+    if (m.RcoupPouce > 0 &&
+        (m.RcoupPouce > f.tuckWing - kMinStrip || m.RcoupPouce > f.L10 / 2 - kMinStrip))
+        return "Encoche de pouce trop grande : un rayon de " + folderMm(m.RcoupPouce) +
+               " ne tient pas dans la patte rentrante";
     if (f.wall.count > 0 && m.hmortaise + f.wall.mortiseGap > f.half - kMinStrip)
-        return "Mortaises trop hautes : " + mm(m.hmortaise) + " pour un fond de " + mm(2 * f.half);
+        return "Mortaises trop hautes : " + folderMm(m.hmortaise) + " pour un fond de " +
+               folderMm(2 * f.half);
     return wallProblem(f.wall);
 }
 

@@ -29,9 +29,10 @@ struct LockingFolder {
     TenonedWall wall;    // the right-hand side wall, in its own coordinates
 };
 
-// The folder's sizes with the model's current `Majo`. Throws GenerationError when the mortise
-// count cannot be computed.
-LockingFolder lockingFolder(const Model& m);
+// The folder's sizes with the model's current `Majo`; `tenoned` false for the twin without
+// tenons (0420), whose side wall ends in a flap of `hrabat`. Throws GenerationError when the
+// mortise count cannot be computed.
+LockingFolder lockingFolder(const Model& m, bool tenoned = true);
 // Why the folder cannot be drawn (French), or nothing.
 std::optional<std::string> lockingFolderProblem(const LockingFolder& f, const Model& m);
 
@@ -41,6 +42,10 @@ std::optional<std::string> rule0422(const Model& m);
 std::optional<std::string> rule0423(const Model& m);
 std::optional<std::string> rule0427(const Model& m);
 
+std::optional<std::string> rule0420(const Model& m);
+
+// 0420: the folder of 0427 without tenons, with a plain lid and a thumb notch in the front.
+void Fco0420(Model& m, Drawing& d);
 // 0427: tuck-in lid, locking ears and tenoned double side walls. Default allowances rule A.
 void Fco0427(Model& m, Drawing& d);
 // 0421: as 0427 with the lid of rule B (dust flaps wider, tuck flap narrower).

@@ -29,9 +29,9 @@ constexpr std::array kGenerators{
     GeneratorEntry{"0216", &Fco0216}, GeneratorEntry{"0217", &Fco0217},
     GeneratorEntry{"0218", &Fco0218}, GeneratorEntry{"0225", &Fco0225},
     GeneratorEntry{"0226", &Fco0226}, GeneratorEntry{"0227", &Fco0227},
-    GeneratorEntry{"0229", &Fco0229}, GeneratorEntry{"0421", &Fco0421},
-    GeneratorEntry{"0422", &Fco0422}, GeneratorEntry{"0423", &Fco0423},
-    GeneratorEntry{"0427", &Fco0427},
+    GeneratorEntry{"0229", &Fco0229}, GeneratorEntry{"0420", &Fco0420},
+    GeneratorEntry{"0421", &Fco0421}, GeneratorEntry{"0422", &Fco0422},
+    GeneratorEntry{"0423", &Fco0423}, GeneratorEntry{"0427", &Fco0427},
 };
 
 }  // namespace

@@ -45,6 +45,7 @@ const std::array kRules{
     StyleRules{"0233", kSlotted, nullptr},
     StyleRules{"0234", kSlotted, nullptr},
     StyleRules{"0235", kSlotted, nullptr},
+    StyleRules{"0420", {.extra = &rule0420}, nullptr},
     StyleRules{"0421", {.extra = &rule0421}, nullptr},
     StyleRules{"0422", {.extra = &rule0422}, nullptr},
     StyleRules{"0423", {.extra = &rule0423}, nullptr},

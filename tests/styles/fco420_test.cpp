@@ -21,7 +21,8 @@ namespace {
 struct LockingCase {
     const char* code;
     DefaultAllowanceRule rule;
-    bool turned;  // drawn a quarter turn round: the folder runs along x
+    bool turned;   // drawn a quarter turn round: the folder runs along x
+    bool tenoned;  // false for 0420, whose walls end in a plain flap
 };
 
 void PrintTo(const LockingCase& c, std::ostream* os) {
@@ -81,20 +82,23 @@ TEST_P(LockingFolders, DrawCleanSymmetricBlanksOfTheirSizesInEveryShippedGrade) 
             Model own = g.m;
             if (c.turned)
                 std::swap(own.Longueur, own.Largeur);
-            const LockingFolder f = lockingFolder(own);
+            const LockingFolder f = lockingFolder(own, c.tenoned);
             const Box box = g.d.extents();
             const double across =
-                std::max({f.xa, f.xb, f.reachLimit, f.L9 / 2 + own.hrabat, f.L10 / 2 + f.tuckWing});
+                c.tenoned ? std::max({f.xa, f.xb, f.reachLimit, f.L9 / 2 + own.hrabat,
+                                      f.L10 / 2 + f.tuckWing})
+                          : std::max({f.xa, f.xb, f.half + f.H3 + own.hrabat, f.L10 / 2});
+            const double depth = c.tenoned ? f.y5 : f.y4 + own.hpatrent;
             if (c.turned) {
                 EXPECT_NEAR(box.ymin, -box.ymax, 1e-3);
                 EXPECT_NEAR(box.ymax, across, 1e-3);
-                EXPECT_NEAR(box.xmin, -f.y5, 1e-3);
+                EXPECT_NEAR(box.xmin, -depth, 1e-3);
                 EXPECT_NEAR(box.xmax, 0, 1e-3);
             } else {
                 EXPECT_NEAR(box.xmin, -box.xmax, 1e-3);
                 EXPECT_NEAR(box.xmax, across, 1e-3);
                 EXPECT_NEAR(box.ymin, 0, 1e-3);
-                EXPECT_NEAR(box.ymax, f.y5, 1e-3);
+                EXPECT_NEAR(box.ymax, depth, 1e-3);
             }
             EXPECT_EQ(mortisesDrawn(g.d, f, c.turned), 2 * f.wall.count);
         }
@@ -114,12 +118,14 @@ TEST_P(LockingFolders, WithoutARowOfTheirOwnWriteTheirRulesMultiplesOfTheThickne
         EXPECT_EQ(g.m.Majo[i], expected.Majo[i]) << "Majo(" << i << ")";
 }
 
-INSTANTIATE_TEST_SUITE_P(Fco04b, LockingFolders,
-                         ::testing::Values(LockingCase{"0421", DefaultAllowanceRule::B, false},
-                                           LockingCase{"0422", DefaultAllowanceRule::A, false},
-                                           LockingCase{"0423", DefaultAllowanceRule::A, true},
-                                           LockingCase{"0427", DefaultAllowanceRule::A, false}),
-                         [](const auto& info) { return std::string(info.param.code); });
+INSTANTIATE_TEST_SUITE_P(
+    Fco04b, LockingFolders,
+    ::testing::Values(LockingCase{"0420", DefaultAllowanceRule::A, false, false},
+                      LockingCase{"0421", DefaultAllowanceRule::B, false, true},
+                      LockingCase{"0422", DefaultAllowanceRule::A, false, true},
+                      LockingCase{"0423", DefaultAllowanceRule::A, true, true},
+                      LockingCase{"0427", DefaultAllowanceRule::A, false, true}),
+    [](const auto& info) { return std::string(info.param.code); });
 
 TEST(DefaultAllowances, RulesAAndBAreTheirMultiplesOfTheThickness) {
     Model m;
@@ -236,6 +242,27 @@ TEST(Fco0427, EarsTooShortToReachTheBottomsEdgeAreRefused) {
     const test::StyleRun run = test::runStyle("0427", g.m, g.d);
     ASSERT_TRUE(run.refusal);
     EXPECT_NE(run.refusal->find("oreilles"), std::string::npos);
+}
+
+TEST(Fco0420, HasItsThumbNotchInTheFrontEdgeAndNoTenons) {
+    test::Generated g;
+    g.m.RcoupPouce = 12;
+    Fco0420(g.m, g.d);
+    const auto arcs = test::arcsOfKind(g.d, kind::Cut);
+    EXPECT_TRUE(std::any_of(arcs.begin(), arcs.end(), [](const ArcShape& a) {
+        return areNear(a.centre, Point{0, 0}, 1e-3) && areNear(a.radius, 12, 1e-3);
+    }));
+    EXPECT_EQ(test::horizontalLinesAt(g.d, kind::Cut, 0).size(), 4u);  // two edges, two ears
+    const LockingFolder f = lockingFolder(g.m, false);
+    EXPECT_EQ(mortisesDrawn(g.d, f, false), 0);
+}
+
+TEST(Fco0420, ANotchDeeperThanTheFrontWallIsRefused) {
+    test::Generated g;
+    g.m.RcoupPouce = 500;
+    const test::StyleRun run = test::runStyle("0420", g.m, g.d);
+    ASSERT_TRUE(run.refusal);
+    EXPECT_NE(run.refusal->find("Encoche de pouce"), std::string::npos);
 }
 
 TEST(Fco0423, Is0422WithLengthAndWidthExchangedTurnedAQuarter) {
