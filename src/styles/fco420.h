@@ -43,6 +43,15 @@ std::optional<std::string> rule0423(const Model& m);
 std::optional<std::string> rule0427(const Model& m);
 
 std::optional<std::string> rule0420(const Model& m);
+std::optional<std::string> rule0470(const Model& m);
+std::optional<std::string> rule0471(const Model& m);
+
+// The sizes of the tray 0470/0471 with the model's current `Majo` (one mortise a side).
+LockingFolder trayFolder(const Model& m);
+// 0470: locking tray, thumb notch in the front wall. Default allowances of its own rule.
+void Fco0470(Model& m, Drawing& d);
+// 0471: 0470 with a thumb notch in the back wall too.
+void Fco0471(Model& m, Drawing& d);
 
 // 0420: the folder of 0427 without tenons, with a plain lid and a thumb notch in the front.
 void Fco0420(Model& m, Drawing& d);

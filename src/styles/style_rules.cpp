@@ -50,6 +50,8 @@ const std::array kRules{
     StyleRules{"0422", {.extra = &rule0422}, nullptr},
     StyleRules{"0423", {.extra = &rule0423}, nullptr},
     StyleRules{"0427", {.extra = &rule0427}, nullptr},
+    StyleRules{"0470", {.extra = &rule0470}, nullptr},
+    StyleRules{"0471", {.extra = &rule0471}, nullptr},
 };
 
 std::string mm(float v) {

@@ -21,8 +21,8 @@ namespace {
 struct LockingCase {
     const char* code;
     DefaultAllowanceRule rule;
-    bool turned;   // drawn a quarter turn round: the folder runs along x
-    bool tenoned;  // false for 0420, whose walls end in a plain flap
+    bool turned;                              // drawn a quarter turn round: the folder runs along x
+    enum Shape { Lidded, Twin, Tray } shape;  // Twin: 0420, walls ending in a plain flap
 };
 
 void PrintTo(const LockingCase& c, std::ostream* os) {
@@ -82,13 +82,19 @@ TEST_P(LockingFolders, DrawCleanSymmetricBlanksOfTheirSizesInEveryShippedGrade) 
             Model own = g.m;
             if (c.turned)
                 std::swap(own.Longueur, own.Largeur);
-            const LockingFolder f = lockingFolder(own, c.tenoned);
+            const LockingFolder f = c.shape == LockingCase::Tray
+                                        ? trayFolder(own)
+                                        : lockingFolder(own, c.shape == LockingCase::Lidded);
             const Box box = g.d.extents();
-            const double across =
-                c.tenoned ? std::max({f.xa, f.xb, f.reachLimit, f.L9 / 2 + own.hrabat,
-                                      f.L10 / 2 + f.tuckWing})
-                          : std::max({f.xa, f.xb, f.half + f.H3 + own.hrabat, f.L10 / 2});
-            const double depth = c.tenoned ? f.y5 : f.y4 + own.hpatrent;
+            float across = std::max({f.xa, f.xb, f.reachLimit});
+            float depth = f.y3;
+            if (c.shape == LockingCase::Lidded) {
+                across = std::max({across, f.L9 / 2 + own.hrabat, f.L10 / 2 + f.tuckWing});
+                depth = f.y5;
+            } else if (c.shape == LockingCase::Twin) {
+                across = std::max({f.xa, f.xb, f.half + f.H3 + own.hrabat, f.L10 / 2});
+                depth = f.y4 + own.hpatrent;
+            }
             if (c.turned) {
                 EXPECT_NEAR(box.ymin, -box.ymax, 1e-3);
                 EXPECT_NEAR(box.ymax, across, 1e-3);
@@ -120,11 +126,14 @@ TEST_P(LockingFolders, WithoutARowOfTheirOwnWriteTheirRulesMultiplesOfTheThickne
 
 INSTANTIATE_TEST_SUITE_P(
     Fco04b, LockingFolders,
-    ::testing::Values(LockingCase{"0420", DefaultAllowanceRule::A, false, false},
-                      LockingCase{"0421", DefaultAllowanceRule::B, false, true},
-                      LockingCase{"0422", DefaultAllowanceRule::A, false, true},
-                      LockingCase{"0423", DefaultAllowanceRule::A, true, true},
-                      LockingCase{"0427", DefaultAllowanceRule::A, false, true}),
+    ::testing::Values(LockingCase{"0420", DefaultAllowanceRule::A, false, LockingCase::Twin},
+                      LockingCase{"0421", DefaultAllowanceRule::B, false, LockingCase::Lidded},
+                      LockingCase{"0422", DefaultAllowanceRule::A, false, LockingCase::Lidded},
+                      LockingCase{"0423", DefaultAllowanceRule::A, true, LockingCase::Lidded},
+                      LockingCase{"0427", DefaultAllowanceRule::A, false, LockingCase::Lidded},
+                      LockingCase{"0470", DefaultAllowanceRule::Rule0470, false, LockingCase::Tray},
+                      LockingCase{"0471", DefaultAllowanceRule::Rule0470, false,
+                                  LockingCase::Tray}),
     [](const auto& info) { return std::string(info.param.code); });
 
 TEST(DefaultAllowances, RulesAAndBAreTheirMultiplesOfTheThickness) {
@@ -263,6 +272,24 @@ TEST(Fco0420, ANotchDeeperThanTheFrontWallIsRefused) {
     const test::StyleRun run = test::runStyle("0420", g.m, g.d);
     ASSERT_TRUE(run.refusal);
     EXPECT_NE(run.refusal->find("Encoche de pouce"), std::string::npos);
+}
+
+TEST(Fco0471, HasAThumbNotchInTheBackWallAs0470HasInTheFront) {
+    for (const char* code : {"0470", "0471"}) {
+        SCOPED_TRACE(code);
+        test::Generated g;
+        g.m.RcoupPouce = 15;
+        findGenerator(code)(g.m, g.d);
+        const LockingFolder f = trayFolder(g.m);
+        int notches = 0;
+        for (const ArcShape& a : test::arcsOfKind(g.d, kind::Cut))
+            if (areNear(a.centre.x, 0, 1e-3) && areNear(a.radius, 15, 1e-3))
+                notches += areNear(a.centre.y, 0, 1e-3)      ? 1
+                           : areNear(a.centre.y, f.y3, 1e-3) ? 10
+                                                             : 100;
+        EXPECT_EQ(notches, std::string(code) == "0470" ? 1 : 11);
+        EXPECT_EQ(f.wall.count, 1);
+    }
 }
 
 TEST(Fco0423, Is0422WithLengthAndWidthExchangedTurnedAQuarter) {
