@@ -43,9 +43,13 @@ std::optional<std::string> rule0423(const Model& m);
 std::optional<std::string> rule0427(const Model& m);
 
 std::optional<std::string> rule0420(const Model& m);
+std::optional<std::string> rule0429(const Model& m);
 std::optional<std::string> rule0470(const Model& m);
 std::optional<std::string> rule0471(const Model& m);
 
+// 0429: the tenoned folder with a plain lid whose tuck flap has rounded corners; mortises
+// counted from their pitch. Rule A when the table has no row of its own.
+void Fco0429(Model& m, Drawing& d);
 // The sizes of the tray 0470/0471 with the model's current `Majo` (one mortise a side).
 LockingFolder trayFolder(const Model& m);
 // 0470: locking tray, thumb notch in the front wall. Default allowances of its own rule.

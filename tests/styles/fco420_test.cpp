@@ -21,8 +21,9 @@ namespace {
 struct LockingCase {
     const char* code;
     DefaultAllowanceRule rule;
-    bool turned;                              // drawn a quarter turn round: the folder runs along x
-    enum Shape { Lidded, Twin, Tray } shape;  // Twin: 0420, walls ending in a plain flap
+    bool turned;  // drawn a quarter turn round: the folder runs along x
+    // Twin: 0420, walls ending in a plain flap. PlainLid: 0429, mortises counted by pitch.
+    enum Shape { Lidded, Twin, Tray, PlainLid } shape;
 };
 
 void PrintTo(const LockingCase& c, std::ostream* os) {
@@ -82,14 +83,19 @@ TEST_P(LockingFolders, DrawCleanSymmetricBlanksOfTheirSizesInEveryShippedGrade) 
             Model own = g.m;
             if (c.turned)
                 std::swap(own.Longueur, own.Largeur);
+            if (c.shape == LockingCase::PlainLid)
+                own.nbmortaise = 0;
             const LockingFolder f = c.shape == LockingCase::Tray
                                         ? trayFolder(own)
-                                        : lockingFolder(own, c.shape == LockingCase::Lidded);
+                                        : lockingFolder(own, c.shape != LockingCase::Twin);
             const Box box = g.d.extents();
             float across = std::max({f.xa, f.xb, f.reachLimit});
             float depth = f.y3;
             if (c.shape == LockingCase::Lidded) {
                 across = std::max({across, f.L9 / 2 + own.hrabat, f.L10 / 2 + f.tuckWing});
+                depth = f.y5;
+            } else if (c.shape == LockingCase::PlainLid) {
+                across = std::max({across, f.L9 / 2, f.L10 / 2});
                 depth = f.y5;
             } else if (c.shape == LockingCase::Twin) {
                 across = std::max({f.xa, f.xb, f.half + f.H3 + own.hrabat, f.L10 / 2});
@@ -131,6 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LockingCase{"0422", DefaultAllowanceRule::A, false, LockingCase::Lidded},
                       LockingCase{"0423", DefaultAllowanceRule::A, true, LockingCase::Lidded},
                       LockingCase{"0427", DefaultAllowanceRule::A, false, LockingCase::Lidded},
+                      LockingCase{"0429", DefaultAllowanceRule::A, false, LockingCase::PlainLid},
                       LockingCase{"0470", DefaultAllowanceRule::Rule0470, false, LockingCase::Tray},
                       LockingCase{"0471", DefaultAllowanceRule::Rule0470, false,
                                   LockingCase::Tray}),
