@@ -192,6 +192,46 @@ TEST(Fco0422, KeepsARowOf0423AndTakesNoneOfAnotherStyle) {
     EXPECT_NE(g.m.Majo, row);
 }
 
+bool hasLine(const std::vector<LineShape>& lines, Point a, Point b) {
+    return std::any_of(lines.begin(), lines.end(), [&](const LineShape& l) {
+        return (areNear(l.a, a, 1e-3) && areNear(l.b, b, 1e-3)) ||
+               (areNear(l.a, b, 1e-3) && areNear(l.b, a, 1e-3));
+    });
+}
+
+// 400 x 300 x 200 in 3 mm board under rule A: front wall 200, bottom 303, back wall 206,
+// lid 306, tuck flap 200.
+TEST(Fco0427, LaysOutItsPanelsFoldsAndFlapsAsDrawnByItsSteps) {
+    test::Generated g;
+    g.m.hrabat = 60;
+    Fco0427(g.m, g.d);
+    const LockingFolder f = lockingFolder(g.m);
+    EXPECT_FLOAT_EQ(f.y1, 200);
+    EXPECT_FLOAT_EQ(f.y2, 503);
+    EXPECT_FLOAT_EQ(f.y3, 709);
+    EXPECT_FLOAT_EQ(f.y4, 1015);
+    EXPECT_FLOAT_EQ(f.y5, 1215);
+    const auto creases = test::linesOfKind(g.d, kind::Crease);
+    EXPECT_TRUE(hasLine(creases, {-203, 200}, {203, 200}));      // front wall / bottom
+    EXPECT_TRUE(hasLine(creases, {-204.5, 503}, {204.5, 503}));  // bottom / back wall
+    EXPECT_TRUE(hasLine(creases, {-200, 709}, {200, 709}));      // back wall / lid
+    EXPECT_TRUE(hasLine(creases, {-200, 1015}, {200, 1015}));    // lid / tuck flap
+    EXPECT_TRUE(hasLine(creases, {203, 200}, {203, 0}));         // front ear
+    EXPECT_TRUE(hasLine(creases, {-203, 200}, {-203, 0}));       // its mirror image
+    const auto cuts = test::linesOfKind(g.d, kind::Cut);
+    EXPECT_TRUE(hasLine(cuts, {-203, 0}, {203, 0}));
+    // Lid dust flap, `hrabat` wide with slants of a third of it.
+    EXPECT_TRUE(hasLine(cuts, {260, 729}, {260, 995}));
+    EXPECT_TRUE(hasLine(cuts, {204.5, 706}, {200, 709}));
+    // The slit that frees the front ear from the bottom, marked as such.
+    const auto slit =
+        std::find_if(g.d.elements().begin(), g.d.elements().end(), [](const Element& e) {
+            const auto* l = std::get_if<LineShape>(&e.shape);
+            return l && e.lineVariant == 2 && areNear(l->a, Point{206, 198.5}, 1e-3);
+        });
+    EXPECT_NE(slit, g.d.elements().end());
+}
+
 // Ears of half the width on a wide, low folder reach past the overhang limit.
 TEST(Fco0427, EarsWiderThanTheLimitStopAtItAndKeepTheirStep) {
     test::Generated g;
