@@ -30,6 +30,7 @@ BENCHMARK_CAPTURE(BM_Modifier, 0420, "0420");
 BENCHMARK_CAPTURE(BM_Modifier, 0421, "0421");
 BENCHMARK_CAPTURE(BM_Modifier, 0422, "0422");
 BENCHMARK_CAPTURE(BM_Modifier, 0423, "0423");  // 0422 drawn, then turned
+BENCHMARK_CAPTURE(BM_Modifier, 0424, "0424");
 BENCHMARK_CAPTURE(BM_Modifier, 0427, "0427");  // mirrored half with tenons and mortises
 BENCHMARK_CAPTURE(BM_Modifier, 0429, "0429");
 BENCHMARK_CAPTURE(BM_Modifier, 0470, "0470");

@@ -43,6 +43,7 @@ std::optional<std::string> rule0423(const Model& m);
 std::optional<std::string> rule0427(const Model& m);
 
 std::optional<std::string> rule0420(const Model& m);
+std::optional<std::string> rule0424(const Model& m);
 std::optional<std::string> rule0429(const Model& m);
 std::optional<std::string> rule0470(const Model& m);
 std::optional<std::string> rule0471(const Model& m);
@@ -50,8 +51,12 @@ std::optional<std::string> rule0471(const Model& m);
 // 0429: the tenoned folder with a plain lid whose tuck flap has rounded corners; mortises
 // counted from their pitch. Rule A when the table has no row of its own.
 void Fco0429(Model& m, Drawing& d);
-// The sizes of the tray 0470/0471 with the model's current `Majo` (one mortise a side).
-LockingFolder trayFolder(const Model& m);
+// 0424: the locking tray without notch, its tenons counted from their pitch. Default
+// allowances of its own rule.
+void Fco0424(Model& m, Drawing& d);
+// The sizes of the tray 0424, or 0470/0471 (one mortise a side), with the model's current
+// `Majo`; `style` is the code as a number.
+LockingFolder trayFolder(const Model& m, std::int16_t style = 470);
 // 0470: locking tray, thumb notch in the front wall. Default allowances of its own rule.
 void Fco0470(Model& m, Drawing& d);
 // 0471: 0470 with a thumb notch in the back wall too.

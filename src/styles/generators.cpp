@@ -31,9 +31,9 @@ constexpr std::array kGenerators{
     GeneratorEntry{"0226", &Fco0226}, GeneratorEntry{"0227", &Fco0227},
     GeneratorEntry{"0229", &Fco0229}, GeneratorEntry{"0420", &Fco0420},
     GeneratorEntry{"0421", &Fco0421}, GeneratorEntry{"0422", &Fco0422},
-    GeneratorEntry{"0423", &Fco0423}, GeneratorEntry{"0427", &Fco0427},
-    GeneratorEntry{"0429", &Fco0429}, GeneratorEntry{"0470", &Fco0470},
-    GeneratorEntry{"0471", &Fco0471},
+    GeneratorEntry{"0423", &Fco0423}, GeneratorEntry{"0424", &Fco0424},
+    GeneratorEntry{"0427", &Fco0427}, GeneratorEntry{"0429", &Fco0429},
+    GeneratorEntry{"0470", &Fco0470}, GeneratorEntry{"0471", &Fco0471},
 };
 
 }  // namespace

@@ -49,6 +49,7 @@ const std::array kRules{
     StyleRules{"0421", {.extra = &rule0421}, nullptr},
     StyleRules{"0422", {.extra = &rule0422}, nullptr},
     StyleRules{"0423", {.extra = &rule0423}, nullptr},
+    StyleRules{"0424", {.extra = &rule0424}, nullptr},
     StyleRules{"0427", {.extra = &rule0427}, nullptr},
     StyleRules{"0429", {.extra = &rule0429}, nullptr},
     StyleRules{"0470", {.extra = &rule0470}, nullptr},

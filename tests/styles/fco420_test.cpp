@@ -85,9 +85,10 @@ TEST_P(LockingFolders, DrawCleanSymmetricBlanksOfTheirSizesInEveryShippedGrade) 
                 std::swap(own.Longueur, own.Largeur);
             if (c.shape == LockingCase::PlainLid)
                 own.nbmortaise = 0;
-            const LockingFolder f = c.shape == LockingCase::Tray
-                                        ? trayFolder(own)
-                                        : lockingFolder(own, c.shape != LockingCase::Twin);
+            const LockingFolder f =
+                c.shape == LockingCase::Tray
+                    ? trayFolder(own, static_cast<std::int16_t>(std::stoi(c.code)))
+                    : lockingFolder(own, c.shape != LockingCase::Twin);
             const Box box = g.d.extents();
             float across = std::max({f.xa, f.xb, f.reachLimit});
             float depth = f.y3;
@@ -136,6 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LockingCase{"0421", DefaultAllowanceRule::B, false, LockingCase::Lidded},
                       LockingCase{"0422", DefaultAllowanceRule::A, false, LockingCase::Lidded},
                       LockingCase{"0423", DefaultAllowanceRule::A, true, LockingCase::Lidded},
+                      LockingCase{"0424", DefaultAllowanceRule::Rule0424, false, LockingCase::Tray},
                       LockingCase{"0427", DefaultAllowanceRule::A, false, LockingCase::Lidded},
                       LockingCase{"0429", DefaultAllowanceRule::A, false, LockingCase::PlainLid},
                       LockingCase{"0470", DefaultAllowanceRule::Rule0470, false, LockingCase::Tray},
