@@ -26,6 +26,15 @@ BENCHMARK_CAPTURE(BM_Modifier, 0200, "0200");
 BENCHMARK_CAPTURE(BM_Modifier, 0215, "0215");  // lid and shaped bottom, with fillets
 BENCHMARK_CAPTURE(BM_Modifier, 0217, "0217");  // carry box with its hand-hole
 BENCHMARK_CAPTURE(BM_Modifier, 0231, "0231");
+BENCHMARK_CAPTURE(BM_Modifier, 0420, "0420");
+BENCHMARK_CAPTURE(BM_Modifier, 0421, "0421");
+BENCHMARK_CAPTURE(BM_Modifier, 0422, "0422");
+BENCHMARK_CAPTURE(BM_Modifier, 0423, "0423");  // 0422 drawn, then turned
+BENCHMARK_CAPTURE(BM_Modifier, 0424, "0424");
+BENCHMARK_CAPTURE(BM_Modifier, 0427, "0427");  // mirrored half with tenons and mortises
+BENCHMARK_CAPTURE(BM_Modifier, 0429, "0429");
+BENCHMARK_CAPTURE(BM_Modifier, 0470, "0470");
+BENCHMARK_CAPTURE(BM_Modifier, 0471, "0471");
 
 void BM_WholeCatalogue(benchmark::State& state) {
     Workbench wb = startedWorkbench();

@@ -7,6 +7,7 @@
 
 #include "styles/fco200_rules.h"
 #include "styles/fco400_rules.h"
+#include "styles/fco420.h"
 #include "styles/fco700_rules.h"
 
 namespace brontaxe {
@@ -71,10 +72,19 @@ const std::array kRules{
     StyleRules{"0410", {.extra = &wrapFolderDomainRule}, &foldsWrap},
     StyleRules{"0411", {.extra = &domain0411}, &folds0411},
     StyleRules{"0415", {}, &folds0415},
+    StyleRules{"0420", {.extra = &rule0420}, nullptr},
+    StyleRules{"0421", {.extra = &rule0421}, nullptr},
+    StyleRules{"0422", {.extra = &rule0422}, nullptr},
+    StyleRules{"0423", {.extra = &rule0423}, nullptr},
+    StyleRules{"0424", {.extra = &rule0424}, nullptr},
+    StyleRules{"0427", {.extra = &rule0427}, nullptr},
+    StyleRules{"0429", {.extra = &rule0429}, nullptr},
     StyleRules{"0443", {.extra = &thumbNotchRule0443}, nullptr},
     StyleRules{"0450", {}, &foldsGluedTray},
     StyleRules{"0457", {}, &folds0457},
     StyleRules{"0458", {}, &foldsGluedTray},
+    StyleRules{"0470", {.extra = &rule0470}, nullptr},
+    StyleRules{"0471", {.extra = &rule0471}, nullptr},
     StyleRules{"0481", {.extra = &thumbNotchRule0481}, nullptr},
     StyleRules{"0700", kGluedCase, nullptr},
     StyleRules{"0701", kLockTable, nullptr},

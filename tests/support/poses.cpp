@@ -50,14 +50,17 @@ double distanceToSegment(Point p, const Segment& s) {
 }
 
 // Inside the outline by the parity of crossings of a ray to the right; points on an outline
-// are not inside.
+// are not inside. The ray runs a hair above the point: a ray laid exactly along another
+// pose's edge (a mirrored copy's edge on the blank's own y = 0) would count that edge's ends
+// by their rounding noise.
 bool inside(Point p, const std::vector<Segment>& outline) {
     bool in = false;
+    const double y = p.y + 1.0e-4;
     for (const Segment& s : outline) {
         if (distanceToSegment(p, s) < 1e-3)
             return false;
-        if ((s.a.y > p.y) != (s.b.y > p.y)) {
-            const double x = s.a.x + (p.y - s.a.y) * (s.b.x - s.a.x) / (s.b.y - s.a.y);
+        if ((s.a.y > y) != (s.b.y > y)) {
+            const double x = s.a.x + (y - s.a.y) * (s.b.x - s.a.x) / (s.b.y - s.a.y);
             if (x > p.x)
                 in = !in;
         }

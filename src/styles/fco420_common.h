@@ -1,0 +1,32 @@
+#pragma once
+// What the locking folders share beyond their sizes: the ears, the mirror of the right half,
+// the dimensions and the checks of the bottom and its walls.
+
+#include <optional>
+#include <string>
+
+#include "drawing/drawing.h"
+#include "model/model.h"
+#include "styles/fco420.h"
+
+namespace brontaxe {
+
+// "12,5 mm"
+std::string folderMm(float v);
+
+// An ear hinged on a wall's crease at x = hinge, from the wall's free edge at y = edge towards
+// the side wall's end at y = join (up when join > edge). Its step of `DecPatte` is rounded
+// when there is room.
+void folderEar(Model& m, Drawing& d, const LockingFolder& f, float hinge, float reach, float edge,
+               float join);
+
+// Lines first..NbLignes mirrored about x = 0, each copy registered.
+void mirrorAboutYAxis(Model& m, Drawing& d, int first);
+
+// Overall width and height, and the bottom's width.
+void folderDimensions(Model& m, Drawing& d, const LockingFolder& f);
+
+// The bottom, its walls and ears (French), or nothing.
+std::optional<std::string> folderBodyProblem(const LockingFolder& f, const Model& m);
+
+}  // namespace brontaxe

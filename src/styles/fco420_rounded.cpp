@@ -1,0 +1,116 @@
+// 0429: the tenoned folder with a plain lid. The bottom, ears and double side walls of 0427;
+// the lid has no dust flaps and ends in a tuck flap with rounded corners and a thumb notch.
+// Its mortises are counted from their pitch, and its tenons are square, one board shorter
+// than their mortise.
+
+#include <algorithm>
+#include <cmath>
+
+#include "drawing/biblio.h"
+#include "platform/errors.h"
+#include "styles/fco420.h"
+#include "styles/fco420_common.h"
+
+namespace brontaxe {
+namespace {
+
+constexpr float kTiny = 1e-3f;
+constexpr float kMinStrip = 1;
+
+Model withOwnWall(const Model& m) {
+    Model own = m;
+    own.nbmortaise = 0;
+    own.lgtenon = m.lgmortaise - m.EpaisseurCarton;
+    own.AngTenon = 0;
+    return own;
+}
+
+std::optional<std::string> roundedProblem(const LockingFolder& f, const Model& m) {
+    if (auto problem = folderBodyProblem(f, m))
+        return problem;
+    if (f.H14 < kMinStrip)
+        return "Patte rentrante impossible : " + folderMm(f.H14) + " de haut";
+    if (m.RcoupPouce > 0 &&
+        (m.RcoupPouce > f.H14 - kMinStrip || m.RcoupPouce > f.L10 / 2 - kMinStrip))
+        return "Encoche de pouce trop grande : un rayon de " + folderMm(m.RcoupPouce) +
+               " ne tient pas dans la patte rentrante";
+    if (f.wall.count > 0 && m.hmortaise + f.wall.mortiseGap > f.half - kMinStrip)
+        return "Mortaises trop hautes : " + folderMm(m.hmortaise) + " pour un fond de " +
+               folderMm(2 * f.half);
+    return wallProblem(f.wall);
+}
+
+void lid(Model& m, Drawing& d, const LockingFolder& f, float earTop) {
+    const float notch = std::max(m.RcoupPouce, 0.0f);
+    d.LineKind = kind::Cut;
+    chainStart(m, f.L8 / 2, earTop);
+    lineTo(m, d, f.L9 / 2, f.y3);
+    lineTo(m, d, f.L9 / 2, f.y4);
+    if (std::abs(f.L10 - f.L9) / 2 > kTiny)
+        lineTo(m, d, f.L10 / 2, f.y4);
+    const ElementId side = lineTo(m, d, f.L10 / 2, f.y5);
+    const ElementId top = lineTo(m, d, notch, f.y5);
+    const float r = std::min(m.rarrondi, 0.99f * std::min(f.H14, f.L10 / 2 - notch));
+    if (r > kTiny)
+        fillet(m, d, side, top, r);
+}
+
+}  // namespace
+
+std::optional<std::string> rule0429(const Model& m) {
+    Model own = withOwnWall(m);
+    applyDefaultsWithoutRow(own, DefaultAllowanceRule::A, 429);
+    try {
+        return roundedProblem(lockingFolder(own), own);
+    } catch (const GenerationError& e) {
+        return std::string(e.what());
+    }
+}
+
+void Fco0429(Model& m, Drawing& d) {
+    applyDefaultsWithoutRow(m, DefaultAllowanceRule::A, 429);
+    m.DegRad = static_cast<float>(4 * std::atan(1.0) / 180);
+    const Model own = withOwnWall(m);
+    const LockingFolder f = lockingFolder(own);
+    if (auto problem = roundedProblem(f, own))
+        throw GenerationError(*problem);
+
+    GenerationPass pass(m, d);
+    d.LineVariant = 1;
+    d.Piece = 1;
+    const int first = m.NbLignes + 1;
+
+    folderEar(m, d, f, f.L7 / 2, f.xa, 0, f.y1 - f.d);
+    d.LineKind = kind::Cut;
+    d.LineVariant = 2;
+    line(m, d, f.half, f.y1 - f.d, f.L7 / 2, f.y1);
+    d.LineVariant = 1;
+    d.LineKind = kind::Crease;
+    line(m, d, f.L7 / 2, f.y1, f.L7 / 2, 0);
+
+    const float earTop = f.y3 - m.Majo[15];
+    line(m, d, f.L8 / 2, f.y2, f.L8 / 2, earTop);
+    d.LineKind = kind::Cut;
+    d.LineVariant = 2;
+    line(m, d, f.L8 / 2, f.y2, f.half, f.y2 + f.d);
+    d.LineVariant = 1;
+    folderEar(m, d, f, f.L8 / 2, f.xb, earTop, f.y2 + f.d);
+
+    lid(m, d, f, earTop);
+    FlancsTenons(m, d, f.wall, {.x = f.half, .y = f.y1 - f.d});
+    mirrorAboutYAxis(m, d, first);
+
+    d.LineKind = kind::Crease;
+    line(m, d, -f.L7 / 2, f.y1, f.L7 / 2, f.y1);
+    line(m, d, -f.L8 / 2, f.y2, f.L8 / 2, f.y2);
+    line(m, d, -f.L9 / 2, f.y3, f.L9 / 2, f.y3);
+    const float hinge = std::min(f.L9, f.L10) / 2;
+    line(m, d, -hinge, f.y4, hinge, f.y4);
+    d.LineKind = kind::Cut;
+    line(m, d, -f.L7 / 2, 0, f.L7 / 2, 0);
+    if (m.RcoupPouce > kTiny)
+        arc(m, d, 0, f.y5, m.RcoupPouce, 0, -180);
+    folderDimensions(m, d, f);
+}
+
+}  // namespace brontaxe
