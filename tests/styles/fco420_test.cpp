@@ -163,14 +163,12 @@ TEST(DefaultAllowances, Rule0470MixesThicknessAndMillimetres) {
               (std::array<float, 17>{0, 9, 6, 3, 6, 3, 1, 6, 0, 18, -1, 1, 6, -1, 18, 2, 0}));
 }
 
-TEST(DefaultAllowances, Rules0424And0435SetOnlyTheirSixEntries) {
+TEST(DefaultAllowances, Rule0424SetsOnlyItsSixEntries) {
     Model m;
     m.EpaisseurCarton = 6;
     m.Majo.fill(7);
     applyDefaultAllowances(m, DefaultAllowanceRule::Rule0424);
     EXPECT_EQ(m.Majo, (std::array<float, 17>{7, 18, 18, 6, 4, 3, 6, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7}));
-    applyDefaultAllowances(m, DefaultAllowanceRule::Rule0435);
-    EXPECT_EQ(m.Majo, (std::array<float, 17>{7, 30, 6, 3, 6, 5, 6, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7}));
 }
 
 TEST(Fco0427, KeepsTheTablesOwnRow) {
