@@ -82,6 +82,7 @@ class frmPrinc : public QMainWindow {
     void pushInputs();
     void showResult(const RegenerationReport& report);
     void showFigures();
+    void showDataWarnings();
     void showLayout();
     void showPreview();
     void showStatus(const RegenerationReport& report);
@@ -155,6 +156,7 @@ class frmPrinc : public QMainWindow {
     QAction* mncotes_ = nullptr;
     QAction* mnaffichage_numero_ = nullptr;
     QLabel* statusMessage_ = nullptr;
+    QLabel* dataWarnings_ = nullptr;  // in the surface figures frame
 };
 
 }  // namespace brontaxe::app

@@ -9,7 +9,15 @@ namespace brontaxe::cli {
 //              [--set NAME=VALUE]... [--dump] [-o FILE]
 //              [--format-x MM --format-y MM | --poses-x N --poses-y N]
 //              [--marge-x MM] [--marge-y MM] [--espace-x MM] [--espace-y MM] [--centre]
-// Returns the process exit code: 0 drawn, 1 the drawing or its file failed, 2 bad input.
+// Returns the process exit code below.
+inline constexpr int kDrawn = 0;
+inline constexpr int kFailed = 1;    // the drawing or its file failed
+inline constexpr int kBadInput = 2;  // refused before drawing: nothing written
+// Drawn and written, but the data did not say what the drawing follows (settings set aside,
+// table files missing or damaged, no allowance record for the code and grade): warnings on
+// stderr.
+inline constexpr int kDrawnWithDataWarning = 3;
+
 int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         const platform::EnvironmentLookup& env);
 

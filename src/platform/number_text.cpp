@@ -212,4 +212,51 @@ double leadingNumber(std::string_view text) {
     return number.front() == '-' ? -value : value;
 }
 
+std::optional<double> readUserNumber(std::string_view text) {
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    std::string number;
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    const bool negative = i > 0 && text[0] == '-';
+    bool anyDigit = false;
+    auto digits = [&] {
+        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
+            number += text[i++];
+            anyDigit = true;
+        }
+    };
+    digits();
+    if (i < text.size() && (text[i] == '.' || text[i] == ',')) {
+        number += '.';
+        ++i;
+        digits();
+    }
+    if (!anyDigit)
+        return std::nullopt;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        number += text[i++];
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            number += text[i++];
+        const std::size_t exponentStart = i;
+        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
+            number += text[i++];
+        if (i == exponentStart)
+            return std::nullopt;
+    }
+    if (i != text.size())
+        return std::nullopt;
+    double value = 0.0;
+    const auto res = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (res.ec != std::errc() || res.ptr != number.data() + number.size() ||
+        !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return negative ? -value : value;
+}
+
 }  // namespace brontaxe::platform
