@@ -102,11 +102,12 @@ std::optional<std::string> pageSizeNotice(const Drawing& d, const fs::path& path
     const double longest = std::max(page.widthMm, page.heightMm);
     if (longest <= kPdfReaderLimitMm)
         return std::nullopt;
+    const std::string unit = platform::numberText(pdfUserUnit(longest));
     return "page PDF de " + platform::formatNumber(longest / 1000, "#######0.00") +
-           " m : au-delà de 5,08 m (200 pouces), elle est écrite à l'échelle 1/" +
-           platform::numberText(pdfUserUnit(longest)) +
-           " avec l'unité utilisateur PDF, que les lecteurs courants appliquent pour " +
-           "les mesures et l'impression";
+           " m, plus de 5.08 m (200 pouces) : écrite à l'échelle 1/" + unit +
+           " avec l'unité utilisateur PDF " + unit +
+           ", que Ghostscript applique (taille réelle) ; d'autres lecteurs, dont ceux de " +
+           "poppler, la montrent à l'échelle 1/" + unit;
 }
 
 FileResult OpenDrawing(Drawing& d, const fs::path& path) {

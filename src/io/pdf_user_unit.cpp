@@ -108,6 +108,9 @@ std::optional<std::string> withUserUnit(std::string_view pdf, double unit) {
     out.append(pdf.substr(tableEnd, cursor - tableEnd));
     out += std::to_string(shifted(*xrefAt, pages, insert.size()));
     out.append(pdf.substr(end));
+    // The user unit came with PDF 1.6; the header keeps its length, so no offset moves.
+    if (out.size() > 8 && out.compare(0, 7, "%PDF-1.") == 0 && out[7] >= '0' && out[7] < '6')
+        out[7] = '6';
     return out;
 }
 

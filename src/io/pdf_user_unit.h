@@ -1,7 +1,8 @@
 #pragma once
 // Pages longer than 200 inches (5.08 m), the largest page common PDF readers open, are written
-// smaller by a whole factor and carry that factor as the page's /UserUnit, so that a reader
-// that knows it measures and prints the blank at true size.
+// smaller by a whole factor and carry that factor as the page's /UserUnit (PDF 1.6), so that a
+// reader that knows it measures and prints the blank at true size. Ghostscript does; poppler
+// (pdfinfo, pdftoppm) ignores it and shows the reduced page.
 
 #include <optional>
 #include <string>

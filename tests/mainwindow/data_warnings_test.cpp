@@ -189,8 +189,9 @@ TEST(DataWarnings, DamagedTablesAndSettingsAreSaidAndNoBlankDiffersSilently) {
         const std::string text = joined(d.warnings);
         for (const std::string& s : c.said)
             EXPECT_NE(text.find(s), std::string::npos) << c.name << ":\n" << text;
-        if (c.said.empty())
+        if (c.said.empty()) {
             EXPECT_TRUE(d.warnings.empty()) << c.name << ":\n" << text;
+        }
 
         // Drawn as the tables say, or said.
         const AllowanceValues expected = test::shippedAllowances(pristine, 201, c.grade);
@@ -199,8 +200,9 @@ TEST(DataWarnings, DamagedTablesAndSettingsAreSaidAndNoBlankDiffersSilently) {
             std::equal(expected.begin() + 1, expected.end(), d.model.Majo.begin() + 1) &&
             d.model.lgPatte == 36;
         EXPECT_TRUE(asTheTables || !d.warnings.empty()) << c.name;
-        if (c.said.empty() || std::string(c.name).find("grade 3") != std::string::npos)
+        if (c.said.empty() || std::string(c.name).find("grade 3") != std::string::npos) {
             EXPECT_TRUE(asTheTables) << c.name;
+        }
     }
 }
 
