@@ -65,6 +65,8 @@ std::optional<std::string> withUserUnit(std::string_view pdf, double unit) {
     const auto xrefAt = numberAt(pdf, cursor, end);
     if (!xrefAt || *xrefAt >= startxref || pdf.compare(*xrefAt, 4, "xref") != 0)
         return std::nullopt;  // a cross-reference stream: left alone
+    if (pages.back() > *xrefAt)
+        return std::nullopt;  // pages after the table: an updated file, not ours
     const std::string insert = " /UserUnit " + platform::numberText(unit);
 
     std::string out;
@@ -84,16 +86,16 @@ std::optional<std::string> withUserUnit(std::string_view pdf, double unit) {
     if (tableEnd == std::string_view::npos || tableEnd > startxref)
         return std::nullopt;
     while (pos < tableEnd) {
-        const std::size_t lineEnd = pdf.find_first_of("\r\n", pos);
+        std::size_t lineEnd = pdf.find_first_of("\r\n", pos);
         if (lineEnd == std::string_view::npos || lineEnd > tableEnd)
-            break;
+            lineEnd = tableEnd;
         std::string_view line = pdf.substr(pos, lineEnd - pos);
         if (line.size() >= 18 && line[10] == ' ' && line[16] == ' ' && line[17] == 'n') {
             std::size_t numberEnd = 0;
             const auto offset = numberAt(line, 0, numberEnd);
             if (!offset)
                 return std::nullopt;
-            char entry[16];
+            char entry[32];
             std::snprintf(entry, sizeof entry, "%010zu", shifted(*offset, pages, insert.size()));
             out += entry;
             out.append(line.substr(10));
