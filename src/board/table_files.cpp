@@ -52,7 +52,7 @@ std::optional<ItemError> gradeFault(const std::vector<Item>& items, std::size_t 
         if (i + k >= items.size())
             return ItemError{items[i].line, "qualité incomplète (fin de fichier)", true};
         const Item& it = items[i + k];
-        if (it.quoted || !itemNumber(it.value)) {
+        if (!itemNumber(it.value)) {
             return ItemError{it.line, (k == 2 ? "épaisseur attendue au lieu de "
                                               : "double mur attendu au lieu de ") +
                                           shown(it.value)};
