@@ -90,14 +90,15 @@ fs::path Majo::fileIn(std::string_view name) const {
 
 TableProblem Majo::LireQualites() {
     gradeWarnings_ = load(findSource(dataDirectory_, kGradeFileName, kOlderGradeFileName), grades_,
-                          &readGradeFile, gradeDamage_, "table des qualités");
+                          &readGradeFile, gradeDamage_, "aucune qualité, épaisseur 3 mm");
     return joined(gradeWarnings_);
 }
 
 TableProblem Majo::LireMajo() {
     allowanceWarnings_ =
         load(findSource(dataDirectory_, kAllowanceFileName, kOlderAllowanceFileName), allowances_,
-             &readAllowanceFile, allowanceDamage_, "table des majorations");
+             &readAllowanceFile, allowanceDamage_,
+             "aucune majoration, blancs dessinés sans majorations");
     return joined(allowanceWarnings_);
 }
 

@@ -44,7 +44,8 @@ std::size_t gradeWidth(TableFormat format) {
     return format == TableFormat::Older ? 3 : 4;
 }
 
-// Why the items from `i` are not a grade, or nullopt when they are.
+// Why the items from `i` are not a grade, or nullopt when they are. A quoted text where a
+// number is due is the next grade's label: this grade lacks a line, said where it begins.
 std::optional<ItemError> gradeFault(const std::vector<Item>& items, std::size_t i,
                                     TableFormat format) {
     const std::size_t width = gradeWidth(format);
@@ -52,6 +53,11 @@ std::optional<ItemError> gradeFault(const std::vector<Item>& items, std::size_t 
         if (i + k >= items.size())
             return ItemError{items[i].line, "qualité incomplète (fin de fichier)", true};
         const Item& it = items[i + k];
+        if (it.quoted && !itemNumber(it.value)) {
+            return ItemError{items[i].line, "qualité incomplète (" + shown(it.value) + " ligne " +
+                                                std::to_string(it.line) + " au lieu " +
+                                                (k == 2 ? "de l'épaisseur)" : "du double mur)")};
+        }
         if (!itemNumber(it.value)) {
             return ItemError{it.line, (k == 2 ? "épaisseur attendue au lieu de "
                                               : "double mur attendu au lieu de ") +

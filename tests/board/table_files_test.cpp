@@ -185,8 +185,10 @@ TEST(TableFiles, DamagedGradesKeepTheirNumberWithTheDefaultThickness) {
     const std::string grade3 = "\"3 - E\"\r\n\"E\"\r\n1.5\r\n3\r\n";
     const std::vector<Case> cases = {
         {"text thickness", "\"2 - C\"\r\n\"C\"\r\nquatre\r\n8\r\n", 9, "épaisseur attendue", 3, 6},
-        {"code line missing", "\"2 - C\"\r\n4\r\n8\r\n", 9, "double mur attendu", 3, 6},
-        {"double wall missing", "\"2 - C\"\r\n\"C\"\r\n4\r\n", 11, "double mur attendu", 3, 6},
+        {"code line missing", "\"2 - C\"\r\n4\r\n8\r\n", 7,
+         "qualité incomplète (\"3 - E\" ligne 10 au lieu du double mur)", 3, 6},
+        {"double wall missing", "\"2 - C\"\r\n\"C\"\r\n4\r\n", 7,
+         "qualité incomplète (\"3 - E\" ligne 10 au lieu du double mur)", 3, 6},
         {"negative thickness", "\"2 - C\"\r\n\"C\"\r\n-4\r\n8\r\n", 9, "épaisseur : -4", 3, 6},
         {"huge double wall", "\"2 - C\"\r\n\"C\"\r\n4\r\n1e30\r\n", 9, "double mur : 1E+30", 4, 8},
     };

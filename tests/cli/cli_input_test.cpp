@@ -60,9 +60,9 @@ TEST(CliInput, BadCommandLinesAreRefusedInFrenchAndWriteNothing) {
         {{"0201", "--format-x", ""}, "--format-x : valeur vide"},
         {{"0201", "--qualite", ""}, "--qualite : valeur vide"},
         {{"0201", "--longueur", "abc"}, "--longueur : valeur non numérique : \"abc\""},
-        {{"0201", "--longueur", "12,5,3"}, "valeur non numérique"},
+        {{"0201", "--longueur", "12,5,3"}, "--longueur : valeur non numérique"},
         {{"0201", "--poses-x", "2,5"}, "--poses-x : nombre entier attendu au lieu de \"2,5\""},
-        {{"0201", "--poses-x", "1e12"}, "nombre entier attendu"},
+        {{"0201", "--poses-x", "1e12"}, "--poses-x : nombre entier attendu"},
         {{"0201", "--longueur"}, "valeur manquante ou en trop pour --longueur"},
         {{"0201", "--inconnue"}, "argument inattendu : --inconnue"},
         {{"0201", "0202"}, "argument inattendu : 0202"},
@@ -74,9 +74,9 @@ TEST(CliInput, BadCommandLinesAreRefusedInFrenchAndWriteNothing) {
         {{"0201", "--set", "Majo(1)=-500"}, "Valeur incorrecte pour Majo : -500"},
     };
     for (const auto& [args, expected] : cases) {
-        std::vector<const char*> withOutput = args;
-        withOutput.push_back("-o");
-        withOutput.push_back(pdf.c_str());
+        // The output first, so that an option left without its value stays last.
+        std::vector<const char*> withOutput = {args[0], "-o", pdf.c_str()};
+        withOutput.insert(withOutput.end(), args.begin() + 1, args.end());
         const CliRun r = runCli(withOutput, config);
         EXPECT_EQ(r.code, kBadInput) << expected;
         EXPECT_NE(r.err.find("Erreur : " + expected), std::string::npos) << r.err;
