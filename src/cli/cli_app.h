@@ -16,7 +16,7 @@ inline constexpr int kBadInput = 2;  // refused before drawing: nothing written
 // Drawn and written, but the data did not say what the drawing follows (settings set aside,
 // table files missing or damaged, no allowance record for the code and grade): warnings on
 // stderr.
-inline constexpr int kDrawnWithDataWarning = 3;
+inline constexpr int kDrawnWithDataWarning = 4;
 
 int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         const platform::EnvironmentLookup& env);
