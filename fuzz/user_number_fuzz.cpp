@@ -8,6 +8,7 @@
 
 #include "model/field_ranges.h"
 #include "platform/number_text.h"
+#include "platform/user_number.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace brontaxe;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_check.h"
 #include "cli/cli_parse.h"
 #include "cli/cli_report.h"
 #include "drawing/drawing_dump.h"
@@ -18,6 +19,7 @@
 #include "model/field_ranges.h"
 #include "model/model_fields.h"
 #include "platform/number_text.h"
+#include "platform/user_number.h"
 #include "styles/generators.h"
 
 namespace brontaxe::cli {
@@ -296,6 +298,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     frenchHelp(app);
     Options o;
     defineOptions(app, o);
+    CheckOptions check;
+    defineCheckOptions(app, check);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -354,9 +358,14 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         err << "Attention : le Format Carton est plus petit que la découpe\n";
     printFigures(out, wb);
     printImposition(out, wb);
+    const std::vector<Finding> findings = printCheck(out, wb);
     if (o.dump)
         out << dumpDrawing(wb.Trazel1());
     if (!o.output.empty()) {
+        if (auto refused = refusedExport(o.output, findings, check)) {
+            err << "Erreur : " << *refused << "\n";
+            return kExitFindings;
+        }
         if (auto notice = io::pageSizeNotice(wb.Trazel1(), o.output))
             err << "Attention : " << *notice << "\n";
         const io::FileResult saved = io::SaveDrawing(wb.Trazel1(), o.output);
@@ -365,6 +374,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
             return kFailed;
         }
     }
+    if (check.controle && !findings.empty())
+        return kExitFindings;
     return dataWarnings.empty() ? kDrawn : kDrawnWithDataWarning;
 }
 

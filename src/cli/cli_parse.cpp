@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/number_text.h"
+#include "platform/user_number.h"
 
 namespace brontaxe::cli {
 namespace {

@@ -6,6 +6,7 @@
 #include "model/field_ranges.h"
 #include "platform/number_text.h"
 #include "platform/rounding.h"
+#include "platform/user_number.h"
 
 namespace brontaxe {
 namespace {

@@ -1,7 +1,6 @@
 #pragma once
 // Numbers to text and back, always with a period as the decimal mark whatever the locale.
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,10 +24,5 @@ std::string formatNumber(double value, std::string_view pattern);
 // point, optional exponent; reading stops at the first character that cannot continue the
 // number. Text that does not start with a number, or a number out of range, reads as 0.
 double leadingNumber(std::string_view text);
-
-// A number the user typed or stored by hand: the whole text (blanks around it ignored) must be
-// one number, with "." or "," as the decimal mark ("12,5" is 12.5) and an optional exponent.
-// Nullopt for an empty text, trailing characters, or a value that is not finite.
-std::optional<double> readUserNumber(std::string_view text);
 
 }  // namespace brontaxe::platform
