@@ -48,6 +48,12 @@ std::optional<std::string> allowanceLookupNotice(const Majo& tables, std::int16_
     const AllowanceTable& t = tables.allowances();
     if (grade <= 0 || t.count() == 0)
         return std::nullopt;
+    // A family the table has no record of uses no allowances, or its own (the fittings).
+    bool tabled = false;
+    for (int slot = 1; slot <= t.count() && !tabled; ++slot)
+        tabled = t.at(slot).code / 100 == code / 100;
+    if (!tabled)
+        return std::nullopt;
     const int exact = t.find(code, static_cast<std::int16_t>(grade));
     if (exact != 0) {
         const AllowanceValues& v = t.at(exact).values;

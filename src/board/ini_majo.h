@@ -32,8 +32,9 @@ bool IniMajo(Model& m, const Majo& tables, std::string_view codeBox, int selecte
 namespace brontaxe {
 
 // What the user must hear about the allowances `IniMajo` found for the pair: nullopt when the
-// table holds the pair's own usable record, or holds no allowances at all (its loading said
-// so); otherwise that the pair has none, and whether another grade's were scaled instead.
+// table holds the pair's own usable record, holds no allowances at all (its loading said so),
+// or none for the code's family (styles without allowances, or with their own); otherwise
+// that the pair has none, and whether another grade's were scaled instead.
 std::optional<std::string> allowanceLookupNotice(const Majo& tables, std::int16_t code, int grade);
 
 }  // namespace brontaxe

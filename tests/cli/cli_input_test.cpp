@@ -194,5 +194,36 @@ TEST(CliInput, ADataWarningHasItsOwnExitCode) {
     EXPECT_EQ(r.err.find("Pas de majorations"), std::string::npos) << r.err;
 }
 
+// A code missing from a table that holds its family is said; a family the table does not hold
+// at all (the fittings) draws without allowances, or with its own, as designed: nothing to say.
+TEST(CliInput, ACodeMissingFromItsFamilysRecordsIsADataWarning) {
+    const struct {
+        const char* record;
+        int code;
+        const char* said;
+    } cases[] = {
+        {"202,1,2,3,3,3,6,1.5,1.5,0,0,0,0,0,0,0,0,0", kDrawnWithDataWarning,
+         "Pas de majorations pour le code 0201 en qualité 1 dans fefcomajo1.kor : dessin sans "
+         "les majorations de la table"},
+        {"701,1,2,3,3,3,6,1.5,1.5,0,0,0,0,0,0,0,0,0", kDrawn, nullptr},
+    };
+    for (const auto& c : cases) {
+        test::TempDir config;
+        test::TempDir data;
+        test::writeFile(data / "csqual2.kor", "\"\"\r\n\"\"\r\n\"1 - B\"\r\n\"B\"\r\n3\r\n6\r\n");
+        test::writeFile(data / "fefcomajo1.kor",
+                        std::string("\"\"\r\n\"\"\r\n") + c.record + "\r\n");
+        test::writeFile(config / "korparam.ini",
+                        "[Preferences]\nMajoFefco=" + data.path().string() + "/\n");
+        const CliRun r = runCli({"0201"}, config);
+        EXPECT_EQ(r.code, c.code) << r.err;
+        if (c.said) {
+            EXPECT_NE(r.err.find(c.said), std::string::npos) << r.err;
+        } else {
+            EXPECT_TRUE(r.err.empty()) << r.err;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace brontaxe::cli
