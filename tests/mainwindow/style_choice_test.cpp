@@ -27,17 +27,22 @@ void square(Model& m, Drawing& d) {
         lineTo(m, d, static_cast<float>(p.x), static_cast<float>(p.y));
 }
 
+// The slotted styles alone, so that these tests hold whichever families have landed since.
+Generator slottedOnly(std::string_view code) {
+    return code.substr(0, 2) == "02" ? findGenerator(code) : nullptr;
+}
+
 // 0310 and the 09 family's 0901 as if their styles had landed.
 Generator withSomeLaterStyles(std::string_view code) {
     if (code == "0310" || code == "0901")
         return &square;
-    return findGenerator(code);
+    return slottedOnly(code);
 }
 
 struct Bench {
     test::TempDir dir;
     Workbench wb;
-    explicit Bench(Workbench::GeneratorLookup lookup = &findGenerator)
+    explicit Bench(Workbench::GeneratorLookup lookup = &slottedOnly)
         : wb(platform::PrivateProfile(dir.path()), lookup) {
         wb.startUp();
         wb.codeChosen(wb.window().NumModule);
@@ -162,7 +167,7 @@ TEST(StyleChoice, CodesStillToComeAreKnownAndTheMarkGoesWhenTheyLand) {
     EXPECT_FALSE(shipped.wb.isDrawn("0605"));
     EXPECT_FALSE(shipped.wb.isDrawn(std::string(kTopBottomEntry)));
     EXPECT_TRUE(shipped.wb.familyIsDrawn(1));
-    for (int family = 2; family <= 7; ++family)
+    for (int family : {2, 3, 4, 5, 6, 7})
         EXPECT_FALSE(shipped.wb.familyIsDrawn(family)) << family;
     EXPECT_TRUE(later.wb.isDrawn("0310"));
     EXPECT_TRUE(later.wb.familyIsDrawn(2));
