@@ -1,5 +1,5 @@
-// Any bytes, read as a grade file in either format, must give a consistent table or a located
-// fault without a crash; whatever was read must write out and read back the same.
+// Any bytes, read as a grade file in either format, must give a consistent table and located
+// faults without a crash; whatever was read must write out and read back the same.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -14,10 +14,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const GradeFileRead read = readGradeFile(text, format);
         if (read.table.count() < 0 || read.table.count() > kMaxGrades)
             std::abort();
-        if (read.error && read.error->line == 0)
-            std::abort();
+        for (const ItemError& e : read.faults) {
+            if (e.line == 0)
+                std::abort();
+        }
+        // Whatever was kept lies in the ranges of the grade's fields.
+        for (int n = 1; n <= read.table.count(); ++n) {
+            const QualiteRec& g = read.table.at(n);
+            if (!(g.thickness > 0 && g.thickness <= 30) ||
+                !(g.doubleWall >= 0 && g.doubleWall <= 60))
+                std::abort();
+        }
         const GradeFileRead back = readGradeFile(writeGradeFile(read.table), TableFormat::Current);
-        if (back.error)
+        if (!back.faults.empty())
             std::abort();
         // Texts that cannot stand between quotes are mended on writing, so compare the numbers.
         if (back.table.count() != read.table.count())

@@ -179,8 +179,9 @@ void frmPrinc::Form_Load(std::optional<std::string> commandLine) {
     HauteurInit_ = height();
     regenerate([this] {
         RegenerationReport report = wb_.Modifier();
-        // Tables that could not be read are said once, at start-up.
-        const auto& problems = wb_.tableProblems();
+        // Settings set aside and tables that could not be read are said once, at start-up;
+        // the figures frame keeps counting them.
+        const auto problems = wb_.startUpWarnings();
         report.notices.insert(report.notices.begin(), problems.begin(), problems.end());
         return report;
     });
@@ -303,6 +304,22 @@ void frmPrinc::showFigures() {
     TxtFCEsp_[1]->setText(qs(f.margeY));
     const QSignalBlocker block(ChkCentre_);
     ChkCentre_->setChecked(wb_.imposition().ChkCentre);
+    showDataWarnings();
+}
+
+// The figures follow the data as read: the frame says when the data did not say what the
+// drawing follows, and its tool-tip lists why.
+void frmPrinc::showDataWarnings() {
+    const std::vector<std::string> warnings = wb_.dataWarnings();
+    QStringList lines;
+    for (const std::string& w : warnings)
+        lines << qs(w);
+    dataWarnings_->setVisible(!warnings.empty());
+    dataWarnings_->setText(
+        warnings.size() == 1
+            ? QStringLiteral("Attention : 1 avertissement sur les données")
+            : QStringLiteral("Attention : %1 avertissements sur les données").arg(warnings.size()));
+    dataWarnings_->setToolTip(lines.join(QStringLiteral("\n")));
 }
 
 // The style's picture from the data directory's "wmf" folder, in any format Qt reads.
@@ -326,9 +343,13 @@ void frmPrinc::showStatus(const RegenerationReport& report) {
         parts << qs(report.message);
     for (const std::string& notice : report.notices)
         parts << qs(notice);
+    // A blank drawn without its own allowances is said with every regeneration of it.
+    const auto& allowances = wb_.allowanceWarning();
+    if (allowances)
+        parts << qs(*allowances);
     statusMessage_->setText(parts.join(QStringLiteral("  —  ")));
-    statusMessage_->setStyleSheet(report.message.empty() ? QString()
-                                                         : QStringLiteral("color: #b00000;"));
+    statusMessage_->setStyleSheet(
+        report.message.empty() && !allowances ? QString() : QStringLiteral("color: #b00000;"));
 }
 
 void frmPrinc::colourLegendLines() {

@@ -99,6 +99,7 @@ class frmPrinc : public QMainWindow {
     void pushInputs();
     void showResult(const RegenerationReport& report);
     void showFigures();
+    void showDataWarnings();
     void showLayout();
     void showPreview();
     void showStatus(const RegenerationReport& report);
@@ -181,6 +182,7 @@ class frmPrinc : public QMainWindow {
     QAction* mncotes_ = nullptr;
     QAction* mnaffichage_numero_ = nullptr;
     QLabel* statusMessage_ = nullptr;
+    QLabel* dataWarnings_ = nullptr;  // in the surface figures frame
     CheckPanel* controle_ = nullptr;  // the design-rule check's verdict
 };
 

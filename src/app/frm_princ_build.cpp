@@ -421,6 +421,12 @@ QGroupBox* frmPrinc::buildSurfaceFigures() {
             grid->addWidget(captionLabel(frame, nullptr, r.unit), row, 2);
         ++row;
     }
+    dataWarnings_ = new QLabel(frame);
+    dataWarnings_->setObjectName("lbAvertissements");
+    dataWarnings_->setStyleSheet(QStringLiteral("color: #b00000;"));
+    dataWarnings_->setWordWrap(true);
+    dataWarnings_->setVisible(false);
+    grid->addWidget(dataWarnings_, row, 0, 1, 3);
     grid->setColumnStretch(1, 1);
     return frame;
 }

@@ -5,11 +5,14 @@
 #include "app/frm_princ.h"
 #include "app/translations.h"
 #include "platform/paths.h"
+#include "platform/pending_files.h"
 #include "styles/generators.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     brontaxe::app::installFrenchTranslations(app);
+    // Ctrl+C or `kill` during a save must not leave its temporary file behind.
+    brontaxe::platform::removePendingFilesOnSignals();
     // Qt has taken its own options out of argv; what is left is the drawing file name.
     std::optional<std::string> commandLine;
     for (int i = 1; i < argc; ++i)

@@ -44,4 +44,30 @@ bool IniMajo(Model& m, const Majo& tables, std::string_view codeBox, int selecte
     return multiPiece;
 }
 
+std::optional<std::string> allowanceLookupNotice(const Majo& tables, std::int16_t code, int grade) {
+    const AllowanceTable& t = tables.allowances();
+    if (grade <= 0 || t.count() == 0)
+        return std::nullopt;
+    // A family the table has no record of uses no allowances, or its own (the fittings).
+    bool tabled = false;
+    for (int slot = 1; slot <= t.count() && !tabled; ++slot)
+        tabled = t.at(slot).code / 100 == code / 100;
+    if (!tabled)
+        return std::nullopt;
+    const int exact = t.find(code, static_cast<std::int16_t>(grade));
+    if (exact != 0) {
+        const AllowanceValues& v = t.at(exact).values;
+        if (v[1] != 0 || v[2] != 0 || v[3] != 0)
+            return std::nullopt;
+    }
+    const std::string pair = "Pas de majorations pour le code " +
+                             platform::formatNumber(code, "0000") + " en qualité " +
+                             std::to_string(grade) + " dans " + std::string(kAllowanceFileName);
+    const int other = t.findScalable(code);
+    if (other == 0)
+        return pair + " : dessin sans les majorations de la table";
+    return pair + " : celles de la qualité " + std::to_string(t.at(other).grade) +
+           ", mises à l'échelle de l'épaisseur";
+}
+
 }  // namespace brontaxe

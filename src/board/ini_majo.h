@@ -3,6 +3,8 @@
 // change of code, grade or data directory.
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "board/majo.h"
@@ -24,5 +26,15 @@ bool multiPieceAllowed(std::int16_t numModele, std::int16_t typeDessous);
 // keeps its value. Returns whether the multi-piece options apply; when they do not, both
 // modes have been switched off.
 bool IniMajo(Model& m, const Majo& tables, std::string_view codeBox, int selectedGrade);
+
+}  // namespace brontaxe
+
+namespace brontaxe {
+
+// What the user must hear about the allowances `IniMajo` found for the pair: nullopt when the
+// table holds the pair's own usable record, holds no allowances at all (its loading said so),
+// or none for the code's family (styles without allowances, or with their own); otherwise
+// that the pair has none, and whether another grade's were scaled instead.
+std::optional<std::string> allowanceLookupNotice(const Majo& tables, std::int16_t code, int grade);
 
 }  // namespace brontaxe

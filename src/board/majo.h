@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "board/allowance_table.h"
 #include "board/grade_table.h"
@@ -38,9 +39,13 @@ class Majo {
     // Takes effect at the next load or save.
     void setDataDirectory(std::filesystem::path dataDirectory);
 
-    // Loads from the current-format file, else from the older one, else an empty table.
+    // Load from the current-format file, else from the older one, else an empty table. What
+    // the user must be told (a missing or unreadable file, each record set aside with its
+    // line) is returned, one warning a line, and kept in the warnings below.
     TableProblem LireMajo();
     TableProblem LireQualites();
+    const std::vector<std::string>& gradeWarnings() const { return gradeWarnings_; }
+    const std::vector<std::string>& allowanceWarnings() const { return allowanceWarnings_; }
     TableProblem SauveMajo();
     TableProblem SauveQualites();
 
@@ -87,6 +92,8 @@ class Majo {
     AllowanceTable allowances_;
     TableProblem gradeDamage_;      // why the grade file loaded last was not read whole
     TableProblem allowanceDamage_;  // likewise for the allowance file
+    std::vector<std::string> gradeWarnings_;
+    std::vector<std::string> allowanceWarnings_;
 };
 
 }  // namespace brontaxe

@@ -1,6 +1,7 @@
 #include "board/majo.h"
 
 #include "board/table_files.h"
+#include "model/field_ranges.h"
 #include "platform/number_text.h"
 #include "platform/profile_file.h"
 
@@ -12,6 +13,16 @@ std::string renumberedLabel(const std::string& label, int oldNumber) {
     if (platform::leadingNumber(label.substr(0, 2)) != oldNumber)
         return label;
     return std::to_string(oldNumber - 1) + " " + (label.size() > 2 ? label.substr(2) : "");
+}
+
+// The editors' values obey the same ranges as the files', so that nothing saved is set aside
+// at the next start.
+TableProblem thicknessProblem(float thickness) {
+    return checkFieldValue("EpaisseurCarton", thickness, "Épaisseur incorrecte");
+}
+
+TableProblem doubleWallProblem(float doubleWall) {
+    return checkFieldValue("Dblmur", doubleWall, "Double mur incorrect");
 }
 
 }  // namespace
@@ -32,6 +43,10 @@ TableProblem Majo::editGrades(Edit edit) {
 
 TableProblem Majo::AjouteQualite(std::string_view code, std::string_view designation,
                                  float thickness, float doubleWall) {
+    if (auto problem = thicknessProblem(thickness))
+        return problem;
+    if (auto problem = doubleWallProblem(doubleWall))
+        return problem;
     return editGrades([&]() -> TableProblem {
         const std::string key = quotableText(code);
         int slot = 0;
@@ -54,6 +69,8 @@ TableProblem Majo::AjouteQualite(std::string_view code, std::string_view designa
 TableProblem Majo::FixeEpaisseur(int grade, float thickness) {
     if (!grades_.holds(grade))
         return std::nullopt;
+    if (auto problem = thicknessProblem(thickness))
+        return problem;
     return editGrades([&]() -> TableProblem {
         grades_.at(grade).thickness = thickness;
         return std::nullopt;
@@ -63,6 +80,8 @@ TableProblem Majo::FixeEpaisseur(int grade, float thickness) {
 TableProblem Majo::FixeDoubleMur(int grade, float doubleWall) {
     if (!grades_.holds(grade))
         return std::nullopt;
+    if (auto problem = doubleWallProblem(doubleWall))
+        return problem;
     return editGrades([&]() -> TableProblem {
         grades_.at(grade).doubleWall = doubleWall;
         return std::nullopt;

@@ -37,20 +37,43 @@ TableSource findSource(const fs::path& dir, std::string_view current, std::strin
     return s;
 }
 
-// Reads `table` from its source with `read`; returns why it was not read whole.
+std::string faultText(const fs::path& path, const ItemError& e) {
+    return path.string() + ", ligne " + std::to_string(e.line) + " : " + e.reason;
+}
+
+// Reads `table` from its source with `read`. Returns what the user must be told; `damage`
+// becomes why the table may not be saved over its file (a fault was set aside).
 template <typename Table, typename Read>
-TableProblem load(const TableSource& src, Table& table, Read read) {
+std::vector<std::string> load(const TableSource& src, Table& table, Read read, TableProblem& damage,
+                              std::string_view what) {
     table = Table{};
-    if (src.unreadable)
-        return src.path.string() + " : fichier illisible";
+    damage.reset();
+    if (src.unreadable) {
+        damage = src.path.string() + " : fichier illisible";
+        return {*damage + " (" + std::string(what) + " vide)"};
+    }
     if (!src.text)
-        return std::nullopt;
+        return {src.path.string() + " introuvable : " + std::string(what) + " vide"};
     auto result = read(*src.text, src.format);
     table = std::move(result.table);
-    if (!result.error)
+    std::vector<std::string> said;
+    for (const ItemError& e : result.faults)
+        said.push_back(faultText(src.path, e));
+    if (!said.empty())
+        damage = said.front();
+    if (table.count() == 0 && said.empty())
+        said.push_back(src.path.string() +
+                       " ne contient aucun enregistrement : " + std::string(what) + " vide");
+    return said;
+}
+
+TableProblem joined(const std::vector<std::string>& lines) {
+    if (lines.empty())
         return std::nullopt;
-    return src.path.string() + ", ligne " + std::to_string(result.error->line) + " : " +
-           result.error->reason;
+    std::string text;
+    for (const std::string& l : lines)
+        text += (text.empty() ? "" : "\n") + l;
+    return text;
 }
 
 }  // namespace
@@ -66,15 +89,17 @@ fs::path Majo::fileIn(std::string_view name) const {
 }
 
 TableProblem Majo::LireQualites() {
-    gradeDamage_ = load(findSource(dataDirectory_, kGradeFileName, kOlderGradeFileName), grades_,
-                        &readGradeFile);
-    return gradeDamage_;
+    gradeWarnings_ = load(findSource(dataDirectory_, kGradeFileName, kOlderGradeFileName), grades_,
+                          &readGradeFile, gradeDamage_, "aucune qualité, épaisseur 3 mm");
+    return joined(gradeWarnings_);
 }
 
 TableProblem Majo::LireMajo() {
-    allowanceDamage_ = load(findSource(dataDirectory_, kAllowanceFileName, kOlderAllowanceFileName),
-                            allowances_, &readAllowanceFile);
-    return allowanceDamage_;
+    allowanceWarnings_ =
+        load(findSource(dataDirectory_, kAllowanceFileName, kOlderAllowanceFileName), allowances_,
+             &readAllowanceFile, allowanceDamage_,
+             "aucune majoration, blancs dessinés sans majorations");
+    return joined(allowanceWarnings_);
 }
 
 TableProblem Majo::refusal(const TableProblem& damage, std::string_view fileName) const {

@@ -165,6 +165,17 @@ std::optional<std::string> ItemReader::text() {
     return rawItem(quoted);
 }
 
+std::optional<Item> ItemReader::item() {
+    Item it;
+    skipBlanks();
+    it.line = line_;
+    auto value = rawItem(it.quoted);
+    if (!value)
+        return std::nullopt;
+    it.value = std::move(*value);
+    return it;
+}
+
 std::optional<float> ItemReader::number() {
     const std::size_t startLine = line_;
     bool quoted = false;
@@ -220,6 +231,10 @@ void ItemWriter::integer(int value) {
 void ItemWriter::endLine() {
     out_ += "\r\n";
     lineStarted_ = false;
+}
+
+std::optional<float> itemNumber(std::string_view item) {
+    return parseWholeNumber<float>(item);
 }
 
 std::string itemNumberText(float value) {

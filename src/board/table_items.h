@@ -18,9 +18,18 @@ struct ItemError {
     bool endOfFile = false;  // the file ended where an item was due
 };
 
+// One item as it stands in the file.
+struct Item {
+    std::string value;
+    bool quoted = false;
+    std::size_t line = 0;  // 1-based line it starts on
+};
+
 class ItemReader {
   public:
-    explicit ItemReader(std::string_view text) : text_(text) {}
+    // `firstLine` numbers the first line of `text`, for a text cut out of a longer file.
+    explicit ItemReader(std::string_view text, std::size_t firstLine = 1)
+        : text_(text), line_(firstLine) {}
 
     // True when only blanks and line ends remain; skips them otherwise, so that a blank line
     // between records is no record.
@@ -29,6 +38,7 @@ class ItemReader {
     // Each read returns nullopt once an item is missing or malformed; error() then says why,
     // and every later read fails too.
     std::optional<std::string> text();
+    std::optional<Item> item();
     std::optional<float> number();
     // A whole number that fits 16 bits (a written real is rounded, ties to even).
     std::optional<std::int16_t> integer();
@@ -37,6 +47,8 @@ class ItemReader {
     void fail(std::size_t line, std::string reason, bool endOfFile = false);
     const std::optional<ItemError>& error() const { return error_; }
     std::size_t line() const { return line_; }
+    // Offset of the cursor in the text.
+    std::size_t offset() const { return pos_; }
 
   private:
     // The raw item at the cursor, quotes removed, with the line it starts on.
@@ -48,7 +60,7 @@ class ItemReader {
 
     std::string_view text_;
     std::size_t pos_ = 0;
-    std::size_t line_ = 1;
+    std::size_t line_;
     std::optional<ItemError> error_;
 };
 
@@ -67,6 +79,10 @@ class ItemWriter {
     std::string out_;
     bool lineStarted_ = false;
 };
+
+// The whole item as a number of the files' syntax ("0.5", ".5", "-3", "1e-3"); nullopt for
+// anything else, a value that is not finite included.
+std::optional<float> itemNumber(std::string_view item);
 
 // A number as the files hold it: the shortest decimal that reads back as the same single,
 // no zero before the point (".5", "-.25"), a period whatever the locale.

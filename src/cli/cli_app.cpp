@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/cli_check.h"
+#include "cli/cli_parse.h"
 #include "cli/cli_report.h"
 #include "drawing/drawing_dump.h"
 #include "io/drawing_files.h"
@@ -18,6 +19,7 @@
 #include "model/field_ranges.h"
 #include "model/model_fields.h"
 #include "platform/number_text.h"
+#include "platform/user_number.h"
 #include "styles/generators.h"
 
 namespace brontaxe::cli {
@@ -45,6 +47,17 @@ struct Options {
     std::string output;
 };
 
+// Every value option refuses an empty value; number options take the decimal comma.
+void checkOptionTexts(CLI::App& app) {
+    for (const char* name : {"--longueur", "--largeur", "--hauteur", "--format-x", "--format-y",
+                             "--marge-x", "--marge-y", "--espace-x", "--espace-y"}) {
+        app.get_option(name)->transform(numberText());
+    }
+    for (const char* name : {"--qualite", "--poses-x", "--poses-y"})
+        app.get_option(name)->transform(wholeNumberText());
+    app.get_option("--sortie")->check(nonEmptyText());
+}
+
 void defineOptions(CLI::App& app, Options& o) {
     app.add_option("CODE", o.code, "Code FEFCO du modèle (0201, ...)");
     app.add_option("--longueur", o.longueur, "Longueur intérieure (mm)");
@@ -69,6 +82,15 @@ void defineOptions(CLI::App& app, Options& o) {
     app.add_option("-o,--sortie", o.output,
                    "Écrit le dessin dans ce fichier, au format de son extension (" +
                        io::supportedExtensionsText() + ")");
+    checkOptionTexts(app);
+}
+
+// A number field's value as the model reads it: "12,5" is 12.5, as in the number options.
+std::string numericValueText(const std::string& name, const std::string& value) {
+    if (!fieldRange(name))
+        return value;
+    const auto n = platform::readUserNumber(value);
+    return n ? platform::numberText(*n, 17) : value;
 }
 
 std::optional<std::string> applyAssignments(Model& m, const std::vector<std::string>& list) {
@@ -77,7 +99,8 @@ std::optional<std::string> applyAssignments(Model& m, const std::vector<std::str
         if (eq == std::string::npos || eq == 0) {
             return "Affectation incorrecte : \"" + a + "\" (NOM=VALEUR attendu)";
         }
-        FieldSetResult r = setField(m, a.substr(0, eq), a.substr(eq + 1));
+        FieldSetResult r =
+            setField(m, a.substr(0, eq), numericValueText(a.substr(0, eq), a.substr(eq + 1)));
         if (!r.ok()) {
             if (r.status == FieldSetStatus::UnknownField)
                 r.message += " (voir --champs)";
@@ -120,6 +143,27 @@ bool setsField(const std::vector<std::string>& assignments, std::string_view nam
     return false;
 }
 
+// "--set NumQualite=N" chooses a grade as --qualite does: one the table holds, applied with its
+// thickness and allowances before the other fields are set.
+std::optional<std::string> applyGradeAssignment(Workbench& wb,
+                                                const std::vector<std::string>& assignments) {
+    std::optional<std::string> value;
+    for (const std::string& a : assignments) {
+        if (setsField({a}, "NumQualite"))
+            value = a.substr(a.find('=') + 1);
+    }
+    if (!value)
+        return std::nullopt;
+    Model probe = wb.model();
+    FieldSetResult r = setField(probe, "NumQualite", numericValueText("NumQualite", *value));
+    if (!r.ok())
+        return r.message;
+    if (auto e = checkGrade(wb.majo(), probe.NumQualite))
+        return e;
+    wb.model().NumQualite = probe.NumQualite;
+    return std::nullopt;
+}
+
 // The window's boxes take the model's values at full precision, since the regeneration reads
 // them from there.
 void fillWindowBoxes(Workbench& wb, const Options& o) {
@@ -154,6 +198,8 @@ std::optional<std::string> applyOptions(Workbench& wb, const Options& o) {
             return e;
         m.NumQualite = static_cast<std::int16_t>(*o.qualite);
     }
+    if (auto e = applyGradeAssignment(wb, o.assignments))
+        return e;
     // The grade's thickness and allowances first, so that --set can still override them.
     wb.IniMajo();
     if (auto e = applyAssignments(m, o.assignments))
@@ -200,6 +246,28 @@ std::optional<std::string> checkImposition(const ImpositionOptions& i) {
     return std::nullopt;
 }
 
+// The imposition draws at most kMaxPosesPerSide poses a side; the count asked is said as typed,
+// before the 16-bit pose fields could clip it.
+void capPoseCounts(ImpositionOptions& i, std::ostream& err) {
+    const std::pair<const char*, std::optional<int>*> counts[] = {{"X", &i.posesX},
+                                                                  {"Y", &i.posesY}};
+    for (const auto& [axis, count] : counts) {
+        if (*count && **count > kMaxPosesPerSide) {
+            err << "Attention : Nombre de poses en " << axis << " limité à " << kMaxPosesPerSide
+                << " (" << **count << " demandées)\n";
+            *count = kMaxPosesPerSide;
+        }
+    }
+}
+
+// Warnings about the data are said once each; the caller exits with kDrawnWithDataWarning
+// when there were any.
+void printDataWarnings(const std::vector<std::string>& warnings, std::size_t from,
+                       std::ostream& err) {
+    for (std::size_t k = from; k < warnings.size(); ++k)
+        err << "Attention : " << warnings[k] << "\n";
+}
+
 // The options go through the rules of the window's boxes, in the order a user fills them:
 // gaps and margins, then the sheet or the counts, which choose the mode.
 void applyImposition(Model& m, ImpositionSettings& s, const ImpositionOptions& i) {
@@ -227,6 +295,7 @@ void applyImposition(Model& m, ImpositionSettings& s, const ImpositionOptions& i
 int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         const platform::EnvironmentLookup& env) {
     CLI::App app{"Brontaxe : dessine la découpe à plat d'une caisse en carton ondulé"};
+    frenchHelp(app);
     Options o;
     defineOptions(app, o);
     CheckOptions check;
@@ -235,56 +304,53 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
         out << app.help();
-        return 0;
-    } catch (const CLI::ConversionError& e) {
-        err << "Erreur : valeur non numérique (" << e.what() << ")\n";
-        return 2;
+        return kDrawn;
     } catch (const CLI::ParseError& e) {
-        err << "Erreur : " << e.what() << "\n";
-        return 2;
+        err << "Erreur : " << frenchParseError(e) << "\n";
+        return kBadInput;
     }
     if (o.listCatalogue) {
         printCatalogue(out);
-        return 0;
+        return kDrawn;
     }
     if (o.listFields) {
         for (const auto& name : fieldNames())
             out << name << "\n";
-        return 0;
+        return kDrawn;
     }
     if (o.code.empty()) {
         err << "Erreur : code de modèle manquant (exemple : brontaxe-cli 0201)\n";
-        return 2;
+        return kBadInput;
     }
 
     // A bad output path is refused before drawing, so nothing is half done.
     if (!o.output.empty()) {
         if (auto problem = io::savePathProblem(o.output)) {
             err << "Erreur : " << *problem << "\n";
-            return 2;
+            return kBadInput;
         }
     }
 
     Workbench wb(platform::PrivateProfile(platform::windowsDirectory(env)), &findGenerator, env);
     wb.startUp();
-    for (const std::string& problem : wb.tableProblems())
-        err << "Attention : " << problem << "\n";
-    if (wb.majo().grades().count() == 0)
-        err << "Attention : aucune qualité de carton dans " << wb.majo().dataDirectory().string()
-            << " (épaisseur 3 mm, sans majorations)\n";
+    const std::vector<std::string> startUpWarnings = wb.dataWarnings();
+    printDataWarnings(startUpWarnings, 0, err);
     std::optional<std::string> problem = applyOptions(wb, o);
     if (!problem)
         problem = checkImposition(o.impos);
     if (problem) {
         err << "Erreur : " << *problem << "\n";
-        return 2;
+        return kBadInput;
     }
+    capPoseCounts(o.impos, err);
     applyImposition(wb.model(), wb.imposition(), o.impos);
     const RegenerationReport report = wb.Modifier();
     if (!report.drawn) {
         err << "Erreur : " << report.message << "\n";
-        return 1;
+        return kFailed;
     }
+    const std::vector<std::string> dataWarnings = wb.dataWarnings();
+    printDataWarnings(dataWarnings, startUpWarnings.size(), err);
     for (const std::string& notice : report.notices)
         err << "Attention : " << notice << "\n";
     const Model& m = wb.model();
@@ -300,13 +366,17 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
             err << "Erreur : " << *refused << "\n";
             return kExitFindings;
         }
+        if (auto notice = io::pageSizeNotice(wb.Trazel1(), o.output))
+            err << "Attention : " << *notice << "\n";
         const io::FileResult saved = io::SaveDrawing(wb.Trazel1(), o.output);
         if (!saved.ok) {
             err << "Erreur : " << saved.message << "\n";
-            return 1;
+            return kFailed;
         }
     }
-    return check.controle && !findings.empty() ? kExitFindings : 0;
+    if (check.controle && !findings.empty())
+        return kExitFindings;
+    return dataWarnings.empty() ? kDrawn : kDrawnWithDataWarning;
 }
 
 }  // namespace brontaxe::cli

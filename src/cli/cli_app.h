@@ -10,8 +10,17 @@ namespace brontaxe::cli {
 //              [--format-x MM --format-y MM | --poses-x N --poses-y N]
 //              [--marge-x MM] [--marge-y MM] [--espace-x MM] [--espace-y MM] [--centre]
 //              [--controle] [--force]
-// Returns the process exit code: 0 drawn, 1 the drawing or its file failed, 2 bad input,
-// 3 a blank with findings under --controle, or a CF2/DXF of such a blank not written.
+// Returns the process exit code below.
+inline constexpr int kDrawn = 0;
+inline constexpr int kFailed = 1;    // the drawing or its file failed
+inline constexpr int kBadInput = 2;  // refused before drawing: nothing written
+// 3 (kExitFindings, cli/cli_check.h): a blank with findings under --controle, or a CF2/DXF of
+// such a blank not written.
+// Drawn and written, but the data did not say what the drawing follows (settings set aside,
+// table files missing or damaged, no allowance record for the code and grade): warnings on
+// stderr. The design-rule check's code comes first when both apply.
+inline constexpr int kDrawnWithDataWarning = 4;
+
 int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         const platform::EnvironmentLookup& env);
 

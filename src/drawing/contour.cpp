@@ -134,12 +134,15 @@ GeosContext::Geometry makeLinework(const GeosContext& geos, const std::vector<Se
 
 std::vector<Segment> flattenArc(const ArcShape& arc, double tolerance) {
     const double sweep = toRadians(arc.sweepDeg);
+    constexpr int kMaxSteps = 4096;
     int steps = 1;
     if (arc.radius > tolerance) {
+        // Counted in double first: a tolerance far below the radius gives a zero step and an
+        // infinite count, which no int holds.
         const double maxStep = 2 * std::acos(1 - tolerance / arc.radius);
-        steps = std::max(1, static_cast<int>(std::ceil(sweep / maxStep)));
+        const double wanted = std::ceil(sweep / maxStep);
+        steps = wanted < kMaxSteps ? static_cast<int>(std::max(wanted, 1.0)) : kMaxSteps;
     }
-    steps = std::min(steps, 4096);
     std::vector<Segment> segments;
     Point previous = arc.start();
     for (int i = 1; i <= steps; ++i) {

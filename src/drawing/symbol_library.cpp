@@ -9,6 +9,8 @@
 namespace brontaxe {
 namespace {
 
+constexpr int kMaxSymbolNumber = 1000000;
+
 std::vector<std::string_view> words(std::string_view line) {
     std::vector<std::string_view> out;
     std::size_t i = 0;
@@ -75,8 +77,11 @@ std::optional<SymbolLibrary> SymbolLibrary::parse(std::string_view text, std::st
         std::vector<double> v;
         if (w[0] == "symbole") {
             auto n = w.size() >= 2 ? number(w[1]) : std::nullopt;
-            if (!n || *n != std::floor(*n))
-                return fail("numéro de symbole attendu");
+            // Checked before the conversion: a number past the int range has no int value.
+            if (!n || *n != std::floor(*n) || std::fabs(*n) > kMaxSymbolNumber)
+                return fail("numéro de symbole attendu (entier de -" +
+                            std::to_string(kMaxSymbolNumber) + " à " +
+                            std::to_string(kMaxSymbolNumber) + ")");
             const int id = static_cast<int>(*n);
             if (library.symbols_.count(id))
                 return fail("symbole " + std::to_string(id) + " en double");

@@ -6,13 +6,16 @@
 #include <cairo.h>
 #include <stb/stb_image_write.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "io/cairo_render.h"
+#include "io/pdf_user_unit.h"
 #include "io/writers.h"
+#include "platform/profile_file.h"
 
 namespace brontaxe::io {
 namespace {
@@ -22,10 +25,35 @@ struct SurfaceCloser {
 };
 using SurfacePtr = std::unique_ptr<cairo_surface_t, SurfaceCloser>;
 
+// Cairo's reasons in French; the rare ones by their number.
+std::string statusText(cairo_status_t status) {
+    switch (status) {
+        case CAIRO_STATUS_NO_MEMORY:
+            return "mémoire insuffisante";
+        case CAIRO_STATUS_WRITE_ERROR:
+            return "erreur d'écriture (disque plein ou protégé ?)";
+        case CAIRO_STATUS_READ_ERROR:
+            return "erreur de lecture";
+        case CAIRO_STATUS_FILE_NOT_FOUND:
+            return "fichier introuvable";
+        case CAIRO_STATUS_INVALID_SIZE:
+            return "taille de page ou d'image incorrecte";
+        case CAIRO_STATUS_INVALID_MATRIX:
+            return "transformation incorrecte (dessin trop grand ?)";
+        case CAIRO_STATUS_INVALID_STRING:
+            return "texte incorrect (UTF-8)";
+        case CAIRO_STATUS_FONT_TYPE_MISMATCH:
+        case CAIRO_STATUS_USER_FONT_ERROR:
+            return "erreur de police";
+        default:
+            return "erreur de dessin Cairo n° " + std::to_string(static_cast<int>(status));
+    }
+}
+
 FileResult statusResult(cairo_status_t status) {
     if (status == CAIRO_STATUS_SUCCESS)
         return FileResult::success();
-    return FileResult::failure(cairo_status_to_string(status));
+    return FileResult::failure(statusText(status));
 }
 
 // Draws one page on a surface that writes its file when finished.
@@ -62,9 +90,21 @@ SurfacePtr renderBitmap(const Drawing& d) {
 
 FileResult writePdf(const Drawing& d, const std::filesystem::path& path) {
     const PageLayout page = pageLayoutFor(d);
-    SurfacePtr surface(cairo_pdf_surface_create(path.c_str(), page.widthMm * kPointsPerMm,
-                                                page.heightMm * kPointsPerMm));
-    return drawAndFinish(surface.get(), d, page, kPointsPerMm);
+    const double unit = pdfUserUnit(std::max(page.widthMm, page.heightMm));
+    const double pointsPerMm = kPointsPerMm / unit;
+    SurfacePtr surface(cairo_pdf_surface_create(path.c_str(), page.widthMm * pointsPerMm,
+                                                page.heightMm * pointsPerMm));
+    FileResult drawn = drawAndFinish(surface.get(), d, page, pointsPerMm);
+    surface.reset();
+    if (!drawn.ok || unit == 1)
+        return drawn;
+    const auto text = platform::readWholeFile(path);
+    if (!text)
+        return FileResult::failure("relecture impossible pour l'unité utilisateur PDF");
+    const auto mended = withUserUnit(*text, unit);
+    if (!mended)
+        return FileResult::failure("unité utilisateur PDF impossible à écrire");
+    return writeTextFile(path, *mended);
 }
 
 FileResult writeEps(const Drawing& d, const std::filesystem::path& path) {

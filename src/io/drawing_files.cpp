@@ -2,12 +2,17 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
 #include <optional>
 #include <system_error>
 
 #include "io/des_format.h"
+#include "io/page_layout.h"
+#include "io/pdf_user_unit.h"
 #include "io/writers.h"
+#include "platform/number_text.h"
+#include "platform/pending_files.h"
 #include "platform/profile_file.h"
 
 namespace brontaxe::io {
@@ -25,11 +30,25 @@ std::string unknownFormatMessage(const fs::path& path) {
     return "Format de fichier inconnu : " + quoted(path.extension()) + formats;
 }
 
-// Hidden, beside the target so that the rename stays on one file system.
-fs::path temporaryPathFor(const fs::path& path) {
-    fs::path temp = path.parent_path();
-    temp /= "." + path.filename().string() + ".tmp" + std::to_string(::getpid());
-    return temp;
+// A file nobody may write is not replaced behind its owner's back; the check looks at the
+// permission bits too, since the superuser may write any file.
+bool readOnly(const fs::path& path) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (ec || !fs::exists(status))
+        return false;
+    constexpr fs::perms anyWrite =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    return (status.permissions() & anyWrite) == fs::perms::none ||
+           ::access(path.c_str(), W_OK) != 0;
+}
+
+// The new file takes the permissions of the one it replaces.
+void keepPermissions(const fs::path& from, const fs::path& to) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(from, ec);
+    if (!ec && fs::exists(status))
+        fs::permissions(to, status.permissions(), ec);
 }
 
 std::optional<std::string> checkTarget(const fs::path& path) {
@@ -39,6 +58,8 @@ std::optional<std::string> checkTarget(const fs::path& path) {
         return "Dossier inexistant : " + quoted(folder);
     if (fs::is_directory(path, ec))
         return "Impossible d'écrire " + quoted(path) + " : c'est un dossier";
+    if (readOnly(path))
+        return "Fichier en lecture seule : " + quoted(path) + " n'est pas remplacé";
     return std::nullopt;
 }
 
@@ -57,20 +78,36 @@ FileResult SaveDrawing(const Drawing& d, const fs::path& path) {
         return FileResult::failure(*problem);
     const FileFormat* format = formatForPath(path);
 
-    const fs::path temp = temporaryPathFor(path);
-    std::error_code ec;
-    FileResult written = format->write(d, temp);
+    platform::removeStaleTemporaries(path);
+    // Removed whatever ends the save before the rename, a signal included.
+    const platform::PendingFile temp(platform::temporaryPathFor(path, ::getpid()));
+    FileResult written = format->write(d, temp.path());
     if (!written.ok) {
-        fs::remove(temp, ec);
         // The writer saw only the temporary name: the user chose the target.
         return FileResult::failure(cannotWriteMessage(path) + " (" + written.message + ")");
     }
-    fs::rename(temp, path, ec);
-    if (ec) {
-        fs::remove(temp, ec);
+    keepPermissions(path, temp.path());
+    std::error_code ec;
+    fs::rename(temp.path(), path, ec);
+    if (ec)
         return FileResult::failure(cannotWriteMessage(path));
-    }
     return FileResult::success();
+}
+
+std::optional<std::string> pageSizeNotice(const Drawing& d, const fs::path& path) {
+    const FileFormat* format = formatForPath(path);
+    if (!format || (format->extension != "pdf" && format->extension != "ai"))
+        return std::nullopt;
+    const PageLayout page = pageLayoutFor(d);
+    const double longest = std::max(page.widthMm, page.heightMm);
+    if (longest <= kPdfReaderLimitMm)
+        return std::nullopt;
+    const std::string unit = platform::numberText(pdfUserUnit(longest));
+    return "page PDF de " + platform::formatNumber(longest / 1000, "#######0.00") +
+           " m, plus de 5.08 m (200 pouces) : écrite à l'échelle 1/" + unit +
+           " avec l'unité utilisateur PDF " + unit +
+           ", que Ghostscript applique (taille réelle) ; d'autres lecteurs, dont ceux de " +
+           "poppler, la montrent à l'échelle 1/" + unit;
 }
 
 FileResult OpenDrawing(Drawing& d, const fs::path& path) {

@@ -20,6 +20,10 @@ FileResult SaveDrawing(const Drawing& d, const std::filesystem::path& path);
 // unknown extension, missing folder), or nullopt when the path is usable.
 std::optional<std::string> savePathProblem(const std::filesystem::path& path);
 
+// What the user should know before a drawing is written at this path: a PDF page longer than
+// 200 inches is written smaller, with the PDF user unit bringing it back to true size.
+std::optional<std::string> pageSizeNotice(const Drawing& d, const std::filesystem::path& path);
+
 // Replaces the drawing with the contents of a drawing file (.des). On any failure the drawing
 // is left as it was.
 FileResult OpenDrawing(Drawing& d, const std::filesystem::path& path);

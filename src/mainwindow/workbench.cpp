@@ -24,7 +24,9 @@ void Workbench::startUp() {
     model_.BloqueModif = true;
     setStartupValues(model_);
     model_.CodeModele = "0201";
-    Init(model_, ParameterFile(settings_));
+    const ParameterFile parameters(settings_);
+    Init(model_, parameters);
+    settingWarnings_ = parameters.warnings();
     drawingFileName_ = "paramQMT.des";
     model_.MajoFefco = dataDirectorySetting(settings_, env_);
     readPreferences(model_, settings_);
@@ -38,16 +40,32 @@ void Workbench::startUp() {
 
 void Workbench::loadTables() {
     majo_.setDataDirectory(dataDirectoryPath(model_.MajoFefco, env_));
-    tableProblems_.clear();
-    if (auto p = majo_.LireQualites())
-        tableProblems_.push_back(*p);
-    if (auto p = majo_.LireMajo())
-        tableProblems_.push_back(*p);
+    majo_.LireQualites();
+    majo_.LireMajo();
+    tableProblems_ = majo_.gradeWarnings();
+    const auto& more = majo_.allowanceWarnings();
+    tableProblems_.insert(tableProblems_.end(), more.begin(), more.end());
+}
+
+std::vector<std::string> Workbench::startUpWarnings() const {
+    std::vector<std::string> all = settingWarnings_;
+    all.insert(all.end(), tableProblems_.begin(), tableProblems_.end());
+    return all;
+}
+
+std::vector<std::string> Workbench::dataWarnings() const {
+    std::vector<std::string> all = startUpWarnings();
+    if (allowanceWarning_)
+        all.push_back(*allowanceWarning_);
+    return all;
 }
 
 bool Workbench::IniMajo() {
     const int selected = majo_.grades().holds(model_.NumQualite) ? model_.NumQualite : 0;
-    return brontaxe::IniMajo(model_, majo_, window_.txtModel, selected);
+    const bool multiPiece = brontaxe::IniMajo(model_, majo_, window_.txtModel, selected);
+    lookedUpMajo_ = model_.Majo;
+    lookupNotice_ = allowanceLookupNotice(majo_, model_.NumModele, selected);
+    return multiPiece;
 }
 
 std::optional<std::string> Workbench::changeDataDirectory(const std::filesystem::path& chosenFile) {

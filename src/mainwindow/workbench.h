@@ -78,6 +78,18 @@ class Workbench {
     // What went wrong while the tables were last loaded (empty when both files read whole).
     const std::vector<std::string>& tableProblems() const { return tableProblems_; }
 
+    // Everything in the data that the drawing on screen does not follow as written: stored
+    // settings set aside, table files missing or records set aside, and the current code and
+    // grade having no allowance record of their own (unless the style drew with defaults of
+    // its own). French, one warning an entry; the window's status bar and figures frame and
+    // the command line's stderr show them, so that no blank passes as drawn from the tables
+    // when it was not.
+    std::vector<std::string> dataWarnings() const;
+    // The same in two parts: what start-up found (settings, tables), and what concerns the
+    // drawing on screen (its code and grade without an allowance record).
+    std::vector<std::string> startUpWarnings() const;
+    const std::optional<std::string>& allowanceWarning() const { return allowanceWarning_; }
+
     // The data directory becomes the directory of `chosenFile` (a table file the user picked):
     // stored in the preferences, tables reloaded, `IniMajo` run; the caller then regenerates.
     // A file that does not exist, or preferences that cannot be written, change nothing and
@@ -153,6 +165,12 @@ class Workbench {
     platform::EnvironmentLookup env_;
     Majo majo_;
     std::vector<std::string> tableProblems_;
+    std::vector<std::string> settingWarnings_;
+    // The allowances the last IniMajo found, and what to say when the generator draws with
+    // them as they are.
+    AllowanceValues lookedUpMajo_{};
+    std::optional<std::string> lookupNotice_;
+    std::optional<std::string> allowanceWarning_;  // of the drawing on screen
     Model model_;
     Drawing drawing_;
     ImpositionSettings imposition_;

@@ -1,5 +1,6 @@
 // The regeneration: from the window's inputs to the drawing and every figure of the window.
 
+#include <algorithm>
 #include <cmath>
 
 #include "board/data_directory.h"
@@ -139,6 +140,11 @@ RegenerationReport Workbench::generate() {
     } catch (const GenerationError& e) {
         report.message = e.what();
     }
+    // A style with allowances of its own replaces the looked-up ones; only a blank drawn with
+    // the lookup's zeros or borrowed values is worth a warning.
+    const bool drewLookup =
+        std::equal(model_.Majo.begin() + 1, model_.Majo.begin() + 4, lookedUpMajo_.begin() + 1);
+    allowanceWarning_ = report.drawn && drewLookup ? lookupNotice_ : std::nullopt;
     return report;
 }
 

@@ -72,8 +72,8 @@ constexpr std::array kRanges{
     RangeEntry{"CroisPar2", size(0, kMaxSize)},
     RangeEntry{"CroisPar3", size(0, kMaxSize)},
     RangeEntry{"CroisPar4", size(0, kMaxSize)},
-    RangeEntry{"senscann", count(0, 1)},
-    RangeEntry{"senspass", count(0, 1)},
+    RangeEntry{"senscann", count(0, 2)},  // 0 not shown, 1 and 2 the two directions
+    RangeEntry{"senspass", count(0, 2)},
     RangeEntry{"CaisseEn4", count(0, 4)},
     RangeEntry{"AfficheMorceau", count(-1, 1)},
     RangeEntry{"FmtCartonX", size(0, kMaxSheet)},

@@ -1,7 +1,12 @@
 #include "model/model_init.h"
 
+#include <cmath>
+#include <limits>
+
+#include "model/field_ranges.h"
 #include "platform/number_text.h"
 #include "platform/rounding.h"
+#include "platform/user_number.h"
 
 namespace brontaxe {
 namespace {
@@ -103,21 +108,74 @@ void readStoredParameters(Model& m, const ParameterFile& p) {
 
 }  // namespace
 
+ParameterFile::ParameterFile(const platform::PrivateProfile& profile)
+    : path_(profile.resolve(std::string(kParameterFileName))),
+      document_(platform::ProfileDocument::parse(platform::readWholeFile(path_).value_or(""))) {}
+
+std::optional<std::string> ParameterFile::storedText(std::string_view key) const {
+    if (!document_.find(kParameterSection, key))
+        return std::nullopt;
+    return platform::profileString(document_, kParameterSection, key, "", kReadBufferLength);
+}
+
+void ParameterFile::setAside(std::string_view key, const std::string& why,
+                             double defaultValue) const {
+    const std::size_t line = document_.lineOf(kParameterSection, key).value_or(0);
+    warnings_.push_back(path_.string() + ", ligne " + std::to_string(line) + ", clé " +
+                        std::string(key) + " : " + why + " ; valeur par défaut " +
+                        platform::numberText(defaultValue) + " gardée");
+}
+
+void ParameterFile::setAside(std::string_view key, const std::string& why,
+                             bool defaultValue) const {
+    setAside(key, why, defaultValue ? 1.0 : 0.0);
+}
+
 float ParameterFile::LireReel(std::string_view key, float defaultValue) const {
-    const std::string text =
-        profile_.GetString(kParameterSection, key, platform::numberTextBlank(defaultValue),
-                           kReadBufferLength, kParameterFileName);
-    return static_cast<float>(platform::leadingNumber(text));
+    const auto text = storedText(key);
+    if (!text)
+        return defaultValue;
+    const auto value = platform::readUserNumber(*text);
+    if (!value || std::fabs(*value) > std::numeric_limits<float>::max()) {
+        setAside(key, "\"" + *text + "\" n'est pas un nombre", defaultValue);
+        return defaultValue;
+    }
+    if (const auto range = fieldRange(key); range && !range->holds(*value)) {
+        setAside(key, *text + " hors limites (" + rangeText(*range) + ")", defaultValue);
+        return defaultValue;
+    }
+    return static_cast<float>(*value);
 }
 
 bool ParameterFile::LireBool(std::string_view key, bool defaultValue) const {
-    const std::string text = profile_.GetString(kParameterSection, key, defaultValue ? "1" : "0",
-                                                kReadBufferLength, kParameterFileName);
-    return platform::leadingNumber(text) == 1.0;
+    const auto text = storedText(key);
+    if (!text)
+        return defaultValue;
+    const auto value = platform::readUserNumber(*text);
+    if (!value || (*value != 0 && *value != 1)) {
+        setAside(key, "\"" + *text + "\" au lieu de 1 (oui) ou 0 (non)", defaultValue);
+        return defaultValue;
+    }
+    return *value == 1;
 }
 
 std::int16_t ParameterFile::LireEntier(std::string_view key, std::int16_t defaultValue) const {
-    return roundToInt16(LireReel(key, defaultValue)).value_or(defaultValue);
+    const auto text = storedText(key);
+    if (!text)
+        return defaultValue;
+    const auto value = platform::readUserNumber(*text);
+    if (!value) {
+        setAside(key, "\"" + *text + "\" n'est pas un nombre", static_cast<double>(defaultValue));
+        return defaultValue;
+    }
+    const auto range = fieldRange(key);
+    const auto whole = roundToInt16(*value);
+    if (!whole || (range && !range->holds(*whole))) {
+        const std::string limits = range ? rangeText(*range) : "de -32768 à 32767";
+        setAside(key, *text + " hors limites (" + limits + ")", static_cast<double>(defaultValue));
+        return defaultValue;
+    }
+    return *whole;
 }
 
 void Init(Model& m, const ParameterFile& parameters) {

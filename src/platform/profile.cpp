@@ -103,6 +103,17 @@ std::optional<std::string> ProfileDocument::find(std::string_view section,
     return valueOf(lines_[*line].raw);
 }
 
+std::optional<std::size_t> ProfileDocument::lineOf(std::string_view section,
+                                                   std::string_view key) const {
+    auto range = findSection(section);
+    if (!range)
+        return std::nullopt;
+    auto line = findKeyLine(*range, key);
+    if (!line)
+        return std::nullopt;
+    return *line + 1;
+}
+
 bool ProfileDocument::hasSection(std::string_view section) const {
     return findSection(section).has_value();
 }

@@ -25,6 +25,9 @@ class ProfileDocument {
     void removeSection(std::string_view section);
 
     bool hasSection(std::string_view section) const;
+    // 1-based line of the key in the text the document was parsed from, so that a warning
+    // about a stored value can point at it; nullopt when absent.
+    std::optional<std::size_t> lineOf(std::string_view section, std::string_view key) const;
     std::string text() const;
 
   private:

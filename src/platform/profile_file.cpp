@@ -7,6 +7,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "platform/pending_files.h"
 #include "platform/profile.h"
 
 namespace brontaxe::platform {
@@ -76,26 +77,20 @@ bool replaceFileAtomically(const fs::path& path, std::string_view contents) {
     std::error_code ec;
     if (path.has_parent_path())
         fs::create_directories(path.parent_path(), ec);
-    fs::path temp = path;
-    temp += ".tmp" + std::to_string(::getpid());
+    removeStaleTemporaries(path);
+    // Removed on every way out before the rename, a signal included.
+    const PendingFile temp(temporaryPathFor(path, ::getpid()));
     {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        std::ofstream out(temp.path(), std::ios::binary | std::ios::trunc);
         if (!out)
             return false;
         out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
         out.flush();
-        if (!out) {
-            out.close();
-            fs::remove(temp, ec);
+        if (!out)
             return false;
-        }
     }
-    fs::rename(temp, path, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return false;
-    }
-    return true;
+    fs::rename(temp.path(), path, ec);
+    return !ec;
 }
 
 }  // namespace brontaxe::platform

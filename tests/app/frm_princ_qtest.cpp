@@ -2,9 +2,11 @@
 // orientation options, the view toggle, the creases layout and what the status bar says.
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -270,6 +272,47 @@ class FrmPrincTest : public QObject {
         f.typeAndLeave("txtModel", "0201 ");
         QVERIFY(f.child<QLabel>("statusMessage")->text().contains("Code de modèle inconnu"));
         QCOMPARE(f.window.view()->shownElementCount(), shown);
+    }
+
+    // A damaged allowance table: the damaged line at start-up, then with every regeneration of
+    // a code and grade without a record of their own; the figures frame counts the warnings.
+    void damagedTablesAreSaidInTheStatusBarAndTheFiguresFrame() {
+        QTemporaryDir dir;
+        const QString path = dir.path();
+        auto write = [&](const char* name, const QByteArray& text) {
+            QFile file(path + "/" + name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(text);
+        };
+        write("csqual2.kor",
+              "\"\"\r\n\"\"\r\n\"1 - B\"\r\n\"B\"\r\n3\r\n6\r\n"
+              "\"2 - C\"\r\n\"C\"\r\n4\r\n8\r\n");
+        write("fefcomajo1.kor",
+              "\"\"\r\n\"\"\r\n201,1,2,3,3,3,6,1.5,1.5,0,0,0,0,0,0,0,0,0\r\n"
+              "201,2,3,4,4,4,8,2,2,0,0,0,0,0,0,0,0\r\n");
+        write("korparam.ini", ("[Preferences]\nMajoFefco=" + path + "/\n").toUtf8());
+        const QByteArray saved = qgetenv("BRONTAXE_CONFIG_DIR");
+        qputenv("BRONTAXE_CONFIG_DIR", path.toUtf8());
+        {
+            Fixture f;
+            auto* status = f.child<QLabel>("statusMessage");
+            auto* frame = f.child<QLabel>("lbAvertissements");
+            QVERIFY2(status->text().contains("fefcomajo1.kor, ligne 4"),
+                     qPrintable(status->text()));
+            QVERIFY(frame->isVisible());
+            QCOMPARE(frame->text(), QString("Attention : 1 avertissement sur les données"));
+
+            f.choose("Cmb_Qual", 1);  // grade 2: no record of its own
+            QVERIFY2(status->text().contains("Pas de majorations pour le code 0201 en qualité 2"),
+                     qPrintable(status->text()));
+            QCOMPARE(frame->text(), QString("Attention : 2 avertissements sur les données"));
+            QVERIFY(frame->toolTip().contains("celles de la qualité 1"));
+
+            f.choose("Cmb_Qual", 0);  // back to grade 1 and its own record
+            QVERIFY(!status->text().contains("Pas de majorations"));
+            QCOMPARE(frame->text(), QString("Attention : 1 avertissement sur les données"));
+        }
+        qputenv("BRONTAXE_CONFIG_DIR", saved);
     }
 
     void posesTypedInTheWindowAreDrawn() {

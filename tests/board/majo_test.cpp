@@ -96,6 +96,22 @@ TEST(Majo, AddingAnExistingCodeReplacesTheGradeInPlaceWithoutNumber) {
     EXPECT_EQ(reread.grades(), m.grades());
 }
 
+// The editors refuse what the files would set aside at the next start.
+TEST(Majo, ThicknessesOutsideTheirRangeAreRefusedAndNothingIsSaved) {
+    TempDir dir;
+    Majo m = tablesWithGrades(dir, 2);
+    const std::string before = readFile(dir / "csqual2.kor");
+    for (const TableProblem& p :
+         {m.AjouteQualite("X", "X", -4, 8), m.AjouteQualite("X", "X", 4, 1e30f),
+          m.FixeEpaisseur(1, 0), m.FixeEpaisseur(1, 500), m.FixeDoubleMur(2, -1)}) {
+        ASSERT_TRUE(p);
+        EXPECT_NE(p->find("incorrect"), std::string::npos) << *p;
+    }
+    EXPECT_EQ(m.grades().count(), 2);
+    EXPECT_EQ(m.EpaisseurQualite(1), 3.0f);
+    EXPECT_EQ(readFile(dir / "csqual2.kor"), before);
+}
+
 TEST(Majo, DeletingAGradeRenumbersLabelsAndAllowances) {
     TempDir dir;
     Majo m(dir.path());
@@ -157,8 +173,17 @@ TEST(Majo, OlderFilesAreReadAndTheNextSaveWritesTheCurrentFormat) {
 TEST(Majo, MissingFilesGiveEmptyTablesAndFileNamesIgnoreCase) {
     TempDir dir;
     Majo m(dir.path());
-    EXPECT_EQ(m.LireQualites(), std::nullopt);
-    EXPECT_EQ(m.LireMajo(), std::nullopt);
+    // Said, since every blank would lose its allowances; but nothing forbids saving.
+    const TableProblem noGrades = m.LireQualites();
+    ASSERT_TRUE(noGrades);
+    EXPECT_NE(noGrades->find("csqual2.kor introuvable : aucune qualité, épaisseur 3 mm"),
+              std::string::npos)
+        << *noGrades;
+    const TableProblem noAllowances = m.LireMajo();
+    ASSERT_TRUE(noAllowances);
+    EXPECT_NE(noAllowances->find("fefcomajo1.kor introuvable : aucune majoration"),
+              std::string::npos)
+        << *noAllowances;
     EXPECT_EQ(m.grades().count(), 0);
 
     writeFile(dir / "CSQUAL2.KOR", "\"\"\r\n\"\"\r\n\"1 - B\"\r\n\"B\"\r\n3\r\n6\r\n");
@@ -182,7 +207,7 @@ TEST(Majo, DamagedFilesAreReportedAndNeverOverwritten) {
     const TableProblem gradeProblem = m.LireQualites();
     ASSERT_TRUE(gradeProblem);
     EXPECT_NE(gradeProblem->find("csqual2.kor, ligne 9"), std::string::npos) << *gradeProblem;
-    EXPECT_EQ(m.grades().count(), 1);
+    EXPECT_EQ(m.grades().count(), 2);  // the damaged grade keeps its number
     const TableProblem allowanceProblem = m.LireMajo();
     ASSERT_TRUE(allowanceProblem);
     EXPECT_NE(allowanceProblem->find("fefcomajo1.kor, ligne 3"), std::string::npos);
@@ -192,7 +217,7 @@ TEST(Majo, DamagedFilesAreReportedAndNeverOverwritten) {
     EXPECT_TRUE(m.AjouteQualite("E", "E", 1.5f, 3));
     EXPECT_TRUE(m.FixeEpaisseur(1, 2));
     EXPECT_TRUE(m.SupprimeQualite(1));
-    EXPECT_EQ(m.grades().count(), 1);
+    EXPECT_EQ(m.grades().count(), 2);
     EXPECT_EQ(m.EpaisseurQualite(1), 3.0f);
     EXPECT_EQ(readFile(dir / "csqual2.kor"), grades);
     EXPECT_EQ(readFile(dir / "fefcomajo1.kor"), allowances);

@@ -65,14 +65,14 @@ constexpr std::string_view kAllowanceFile =
 
 TEST(TableFiles, FilesWeWroteReadAndWriteBackByteForByte) {
     const GradeFileRead grades = readGradeFile(kGradeFile, TableFormat::Current);
-    ASSERT_FALSE(grades.error);
+    ASSERT_TRUE(grades.faults.empty());
     ASSERT_EQ(grades.table.count(), 2);
     EXPECT_EQ(grades.table.headers[1], "en-tête 2, avec virgule");
     EXPECT_EQ(grades.table.at(2), (QualiteRec{"2 - BC", "BC", 6.5f, 12.25f}));
     EXPECT_EQ(writeGradeFile(grades.table), kGradeFile);
 
     const AllowanceFileRead allowances = readAllowanceFile(kAllowanceFile, TableFormat::Current);
-    ASSERT_FALSE(allowances.error);
+    ASSERT_TRUE(allowances.faults.empty());
     ASSERT_EQ(allowances.table.count(), 2);
     EXPECT_EQ(allowances.table.at(1).values[15], -.5f);
     EXPECT_EQ(allowances.table.at(1).values[16], .25f);
@@ -85,27 +85,32 @@ TEST(TableFiles, AwkwardValuesSurviveARoundTrip) {
     AllowanceValues v{};
     for (int k = 1; k <= kAllowanceCount; ++k)
         v[static_cast<std::size_t>(k)] = 1.0f / static_cast<float>(k * 3) - 0.2f;
-    t.store(-32768, 100, v);
-    t.store(32767, 1, v);
+    t.store(9999, 100, v);
+    t.store(1, 1, v);
     const AllowanceFileRead back = readAllowanceFile(writeAllowanceFile(t), TableFormat::Current);
-    ASSERT_FALSE(back.error);
+    ASSERT_TRUE(back.faults.empty());
     EXPECT_EQ(back.table, t);
 }
 
 TEST(TableFiles, OlderFormatsGiveDoubleWallsAndZeroAllowancesBeyondEight) {
     const GradeFileRead grades = readGradeFile(
         "\"a\"\r\n\"b\"\r\n\"1 - B\",\"B\",3\r\n\"2 - C\",\"C\",4.5\r\n", TableFormat::Older);
-    ASSERT_FALSE(grades.error);
+    ASSERT_TRUE(grades.faults.empty());
     ASSERT_EQ(grades.table.count(), 2);
     EXPECT_EQ(grades.table.at(1).doubleWall, 6.0f);
     EXPECT_EQ(grades.table.at(2).doubleWall, 9.0f);
 
-    // The first of two records of one pair stays; a record of grade 0 or code 0 is dropped.
+    // The first of two records of one pair stays; a record of grade 0 or code 0 is dropped;
+    // each is said on its line.
     const AllowanceFileRead allowances = readAllowanceFile(
         "\"a\"\r\n\"b\"\r\n201,1,1,2,3,4,5,6,7,8\r\n201,0,9,9,9,9,9,9,9,9\r\n"
         "201,1,9,9,9,9,9,9,9,9\r\n0,1,9,9,9,9,9,9,9,9\r\n202,1,1,1,1,1,1,1,1,1\r\n",
         TableFormat::Older);
-    ASSERT_FALSE(allowances.error);
+    ASSERT_EQ(allowances.faults.size(), 3u);
+    EXPECT_EQ(allowances.faults[0].line, 4u);
+    EXPECT_EQ(allowances.faults[1].line, 5u);
+    EXPECT_NE(allowances.faults[1].reason.find("second enregistrement"), std::string::npos);
+    EXPECT_EQ(allowances.faults[2].line, 6u);
     ASSERT_EQ(allowances.table.count(), 2);
     const MajoRec& r = allowances.table.at(1);
     EXPECT_EQ(r.values[8], 8.0f);
@@ -115,36 +120,88 @@ TEST(TableFiles, OlderFormatsGiveDoubleWallsAndZeroAllowancesBeyondEight) {
 }
 
 TEST(TableFiles, EmptyFileIsAnEmptyTable) {
-    EXPECT_FALSE(readGradeFile("", TableFormat::Current).error);
-    EXPECT_FALSE(readAllowanceFile("\r\n\r\n", TableFormat::Current).error);
+    EXPECT_TRUE(readGradeFile("", TableFormat::Current).faults.empty());
+    EXPECT_TRUE(readAllowanceFile("\r\n\r\n", TableFormat::Current).faults.empty());
 }
 
-// A damaged file stops the reading at the fault, names its line, and keeps only the records
-// read whole before it.
-TEST(TableFiles, DamagedFilesStopCleanlyAtTheFaultyLine) {
+// A damaged record is set aside on its own line and the reading goes on: the records after it
+// are read as written, never shifted by it.
+TEST(TableFiles, DamagedAllowanceRecordsAreSetAsideOnTheirLineAndTheRestIsRead) {
     struct Case {
         const char* name;
-        std::string text;
-        std::size_t line;
-        int recordsKept;
+        std::string badLine;
+        const char* reason;
     };
     const std::string head = "\"h1\"\r\n\"h2\"\r\n";
-    const std::string record = "201,1,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16\r\n";
+    const std::string before = "201,1,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16\r\n";
+    const std::string after = "203,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2\r\n";
     const std::vector<Case> cases = {
-        {"text for a number", head + record + "202,1,1,x,3,4,5,6,7,8,9,10,11,12,13,14,15,16\r\n", 4,
-         1},
-        {"truncated record", head + record + "202,1,1,2,3", 4, 1},
-        {"empty item", head + "201,1,,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16\r\n", 3, 0},
-        {"code too large", head + "40000,1,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16\r\n", 3, 0},
-        {"infinite value", head + "201,1,1e99,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16\r\n", 3, 0},
-        {"unclosed quote", "\"h1\r\nh2\r\n" + record, 1, 0},
-        {"headers only half there", "\"h1\"\r\n", 2, 0},
+        {"text for a number", "202,1,1,x,3,4,5,6,7,8,9,10,11,12,13,14,15,16", "nombre attendu"},
+        {"one field missing", "202,1,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15", "17 éléments"},
+        {"one field too many", "202,1,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17", "19 éléments"},
+        {"empty item", "202,1,,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16", "nombre attendu"},
+        {"code too large", "40000,1,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16", "entier attendu"},
+        {"infinite value", "202,1,1e99,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16", "nombre attendu"},
+        {"allowance far too small", "202,1,-500,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16",
+         "majoration 1 : -500"},
+        {"allowance far too large", "202,1,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,1e30",
+         "majoration 16"},
+        {"grade past the table", "202,101,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16", "qualité : 101"},
+        {"negative code", "-202,1,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16", "code : -202"},
     };
     for (const Case& c : cases) {
-        const AllowanceFileRead read = readAllowanceFile(c.text, TableFormat::Current);
-        ASSERT_TRUE(read.error) << c.name;
-        EXPECT_EQ(read.error->line, c.line) << c.name << ": " << read.error->reason;
-        EXPECT_EQ(read.table.count(), c.recordsKept) << c.name;
+        const AllowanceFileRead read =
+            readAllowanceFile(head + before + c.badLine + "\r\n" + after, TableFormat::Current);
+        ASSERT_EQ(read.faults.size(), 1u) << c.name;
+        EXPECT_EQ(read.faults[0].line, 4u) << c.name;
+        EXPECT_NE(read.faults[0].reason.find(c.reason), std::string::npos)
+            << c.name << ": " << read.faults[0].reason;
+        ASSERT_EQ(read.table.count(), 2) << c.name;
+        EXPECT_EQ(read.table.at(2).code, 203) << c.name;
+        EXPECT_EQ(read.table.at(2).values[16], 2.0f) << c.name;
+    }
+    // The headers themselves: the reading cannot start.
+    for (const auto& [text, line] : std::vector<std::pair<std::string, std::size_t>>{
+             {"\"h1\r\nh2\r\n" + before, 1}, {"\"h1\"\r\n", 2}}) {
+        const AllowanceFileRead read = readAllowanceFile(text, TableFormat::Current);
+        ASSERT_EQ(read.faults.size(), 1u) << text;
+        EXPECT_EQ(read.faults[0].line, line);
+        EXPECT_EQ(read.table.count(), 0);
+    }
+}
+
+// A grade that cannot be read keeps its number with the default thickness, so that the
+// allowances of the grades after it stay with their grade; a thickness out of range likewise.
+TEST(TableFiles, DamagedGradesKeepTheirNumberWithTheDefaultThickness) {
+    struct Case {
+        const char* name;
+        std::string grade2;
+        std::size_t line;
+        const char* reason;
+        float thickness;
+        float doubleWall;
+    };
+    const std::string head = "\"h1\"\r\n\"h2\"\r\n\"1 - B\"\r\n\"B\"\r\n3\r\n6\r\n";
+    const std::string grade3 = "\"3 - E\"\r\n\"E\"\r\n1.5\r\n3\r\n";
+    const std::vector<Case> cases = {
+        {"text thickness", "\"2 - C\"\r\n\"C\"\r\nquatre\r\n8\r\n", 9, "épaisseur attendue", 3, 6},
+        {"code line missing", "\"2 - C\"\r\n4\r\n8\r\n", 7,
+         "qualité incomplète (\"3 - E\" ligne 10 au lieu du double mur)", 3, 6},
+        {"double wall missing", "\"2 - C\"\r\n\"C\"\r\n4\r\n", 7,
+         "qualité incomplète (\"3 - E\" ligne 10 au lieu du double mur)", 3, 6},
+        {"negative thickness", "\"2 - C\"\r\n\"C\"\r\n-4\r\n8\r\n", 9, "épaisseur : -4", 3, 6},
+        {"huge double wall", "\"2 - C\"\r\n\"C\"\r\n4\r\n1e30\r\n", 9, "double mur : 1E+30", 4, 8},
+    };
+    for (const Case& c : cases) {
+        const GradeFileRead read = readGradeFile(head + c.grade2 + grade3, TableFormat::Current);
+        ASSERT_EQ(read.faults.size(), 1u) << c.name;
+        EXPECT_EQ(read.faults[0].line, c.line) << c.name << ": " << read.faults[0].reason;
+        EXPECT_NE(read.faults[0].reason.find(c.reason), std::string::npos)
+            << c.name << ": " << read.faults[0].reason;
+        ASSERT_EQ(read.table.count(), 3) << c.name;
+        EXPECT_EQ(read.table.at(2).thickness, c.thickness) << c.name;
+        EXPECT_EQ(read.table.at(2).doubleWall, c.doubleWall) << c.name;
+        EXPECT_EQ(read.table.at(3), (QualiteRec{"3 - E", "E", 1.5f, 3.0f})) << c.name;
     }
 }
 
@@ -154,8 +211,8 @@ TEST(TableFiles, AHundredAndFirstGradeIsReportedAndLeftOut) {
         text += "\"" + std::to_string(n) + "\",\"Q" + std::to_string(n) + "\",3,6\r\n";
     const GradeFileRead read = readGradeFile(text, TableFormat::Current);
     EXPECT_EQ(read.table.count(), kMaxGrades);
-    ASSERT_TRUE(read.error);
-    EXPECT_EQ(read.error->line, static_cast<std::size_t>(kMaxGrades + 3));
+    ASSERT_EQ(read.faults.size(), 1u);
+    EXPECT_EQ(read.faults[0].line, static_cast<std::size_t>(kMaxGrades + 3));
     EXPECT_EQ(read.table.at(kMaxGrades).code, "Q100");
 }
 

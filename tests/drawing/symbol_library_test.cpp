@@ -28,6 +28,21 @@ TEST(SymbolLibrary, ReadsSymbolsAndRefusesWhatItCannotRead) {
     }
 }
 
+// Found by fuzzing: a symbol number past the int range was converted as it stood. Each of these
+// is refused with its line; the huge arc is cut to fine chords, not to an endless list.
+TEST(SymbolLibrary, NumbersPastTheirRangeAreRefused) {
+    std::string problem;
+    for (const char* bad :
+         {"symbole 1e300\n", "symbole -3e9\n", "symbole 2147483648\n", "symbole 1000001\n"}) {
+        EXPECT_FALSE(SymbolLibrary::parse(bad, &problem)) << bad;
+        EXPECT_NE(problem.find("ligne 1 : numéro de symbole attendu"), std::string::npos)
+            << problem;
+    }
+    const auto lib = SymbolLibrary::parse("symbole 1000000\narc 0 0 1e300 0 360\n");
+    ASSERT_TRUE(lib);
+    EXPECT_LE(lib->find(1000000)->strokes.size(), 4096u);
+}
+
 TEST(InsertSymbol, PlacesTurnsAndSizesTheShippedArrows) {
     Drawing d;
     const std::int32_t handle = d.LoadSymbols(BRONTAXE_SHIPPED_SYMBOLS);

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "support/temp_dir.h"
 
 namespace brontaxe {
@@ -74,28 +77,74 @@ TEST(Init, StoredParametersOverrideTheDefaults) {
     EXPECT_EQ(m.RcoupPouce, 7.25f);
 }
 
-TEST(Init, UnreadableTextsReadAsZeroAndOnlyOneIsTrue) {
-    TempDir dir;
-    writeFile(dir / "korparam.ini",
-              "[Brontaxe]\nhauteur=abc\noblique=abc\npattesurtete=2\nhrabat_auto=-1\n"
-              "Sym_Verticale=1.0\n");
-    const Model m = initialised(dir);
-    EXPECT_EQ(m.Hauteur, 0);
-    EXPECT_FALSE(m.oblique);
-    EXPECT_FALSE(m.pattesurtete);
-    EXPECT_FALSE(m.hrabat_auto);
-    EXPECT_TRUE(m.Sym_Verticale);
+// A stored value that is no number, or lies outside its field's range, keeps the default and
+// is said with the file, its line and its key.
+TEST(Init, BadStoredValuesKeepTheirDefaultAndAreSaidWithLineAndKey) {
+    struct Case {
+        const char* line;
+        const char* expected;  // in the warning
+    };
+    const std::vector<Case> cases = {
+        {"lgPatte=abc", "clé lgPatte : \"abc\" n'est pas un nombre ; valeur par défaut 36"},
+        {"lgPatte=1e30", "clé lgPatte : 1e30 hors limites (de 0 à 500 mm)"},
+        {"lgPatte=-1e6", "clé lgPatte : -1e6 hors limites"},
+        {"lgPatte=", "clé lgPatte : \"\" n'est pas un nombre"},
+        {"hauteur=abc", "clé hauteur : \"abc\" n'est pas un nombre ; valeur par défaut 200"},
+        {"hauteur=0", "clé hauteur : 0 hors limites (de 0 exclu à 10000 mm)"},
+        {"Dblmur=-50", "clé Dblmur : -50 hors limites"},
+        {"anglPc=400", "clé anglPc : 400 hors limites (de 0 à 90 °)"},
+        {"oblique=abc",
+         "clé oblique : \"abc\" au lieu de 1 (oui) ou 0 (non) ; valeur par défaut 1"},
+        {"pattesurtete=2", "clé pattesurtete : \"2\" au lieu de 1"},
+        {"hrabat_auto=-1", "clé hrabat_auto : \"-1\" au lieu de 1"},
+        {"nbmortaise=3.5", "clé nbmortaise : 3.5 hors limites (de 0 à 3)"},
+        {"senspass=99999", "clé senspass : 99999 hors limites (de 0 à 2)"},
+        {"senscann=3", "clé senscann : 3 hors limites (de 0 à 2)"},
+    };
+    const Model defaults = [] {
+        TempDir empty;
+        return initialised(empty);
+    }();
+    for (const Case& c : cases) {
+        TempDir dir;
+        writeFile(dir / "korparam.ini", std::string("; réglages\n[Brontaxe]\nlongueur=500\n") +
+                                            c.line + "\nlargeur=250\n");
+        platform::PrivateProfile profile(dir.path());
+        Model m;
+        setStartupValues(m);
+        const ParameterFile parameters(profile);
+        Init(m, parameters);
+        ASSERT_EQ(parameters.warnings().size(), 1u) << c.line;
+        const std::string& w = parameters.warnings()[0];
+        EXPECT_NE(w.find("korparam.ini, ligne 4, " + std::string(c.expected)), std::string::npos)
+            << w;
+        // The neighbours are read, and the bad key keeps its default.
+        EXPECT_EQ(m.Longueur, 500) << c.line;
+        EXPECT_EQ(m.Largeur, 250) << c.line;
+        EXPECT_EQ(m.lgPatte, defaults.lgPatte) << c.line;
+        EXPECT_EQ(m.Hauteur, defaults.Hauteur) << c.line;
+        EXPECT_EQ(m.oblique, defaults.oblique) << c.line;
+        EXPECT_EQ(m.pattesurtete, defaults.pattesurtete) << c.line;
+        EXPECT_EQ(m.hrabat_auto, defaults.hrabat_auto) << c.line;
+        EXPECT_EQ(m.nbmortaise, defaults.nbmortaise) << c.line;
+        EXPECT_EQ(m.Dblmur, defaults.Dblmur) << c.line;
+    }
 }
 
-TEST(Init, WholeNumbersRoundHalfToEvenAndOutOfRangeKeepsTheDefault) {
+TEST(Init, GoodStoredValuesAreTakenWithoutAWordAndTheDecimalCommaReads) {
     TempDir dir;
-    writeFile(dir / "korparam.ini", "[Brontaxe]\nnbmortaise=2.5\nsenspass=99999\n");
-    Model m = initialised(dir);
-    EXPECT_EQ(m.nbmortaise, 2);
-    EXPECT_EQ(m.senspass, 0);
-    writeFile(dir / "korparam.ini", "[Brontaxe]\nnbmortaise=3.5\n");
-    m = initialised(dir);
-    EXPECT_EQ(m.nbmortaise, 4);
+    writeFile(dir / "korparam.ini",
+              "[Brontaxe]\nhauteur=12,5\nSym_Verticale=1.0\nnbmortaise=2.5\noblique=0\n");
+    platform::PrivateProfile profile(dir.path());
+    Model m;
+    setStartupValues(m);
+    const ParameterFile parameters(profile);
+    Init(m, parameters);
+    EXPECT_TRUE(parameters.warnings().empty());
+    EXPECT_EQ(m.Hauteur, 12.5f);
+    EXPECT_TRUE(m.Sym_Verticale);
+    EXPECT_EQ(m.nbmortaise, 2);  // half to even
+    EXPECT_FALSE(m.oblique);
 }
 
 TEST(LireReel, TheTextIsCutToTheReadBuffer) {
