@@ -4,6 +4,44 @@
 #include "drawing/builders/panneau_double_mur.h"
 
 namespace brontaxe {
+namespace {
+
+// One quarter of a tray whose corners are webbed: the corner square stays joined to both
+// walls and folds in along its diagonal.
+void webbedQuarter(Model& m, Drawing& d, const Tray& t) {
+    const float a = t.a;
+    const float b = t.b;
+    const float h = t.h;
+    d.LineVariant = 1;
+    d.LineKind = kind::Cut;
+    chainStart(m, a + h, 0);
+    lineTo(m, d, a + h, b + h);
+    lineTo(m, d, 0, b + h);
+    d.LineKind = kind::Crease;
+    line(m, d, 0, b, a + h, b);
+    line(m, d, a, 0, a, b + h);
+    line(m, d, a, b, a + h, b + h);
+}
+
+}  // namespace
+
+void drawWebbedTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t piece) {
+    d.Piece = piece;
+    const int first = beginFeature(m);
+    // The four quarters: as drawn, mirrored below the x axis, turned into the opposite corner,
+    // mirrored left of the y axis.
+    const struct {
+        float angle;
+        bool mirrored;
+    } quarters[] = {{0, false}, {0, true}, {180, false}, {180, true}};
+    for (const auto& q : quarters) {
+        const int quarter = beginFeature(m);
+        webbedQuarter(m, d, t);
+        placeFeature(m, d, quarter, 0, 0, q.angle, q.mirrored);
+    }
+    placeFeature(m, d, first, x, 0, 0, false);
+    trayDimensions(m, d, t, x, false);
+}
 
 bool pieceShown(const Model& m, std::size_t flag) {
     return m.AfficheMorceau[flag] == 1;

@@ -30,6 +30,10 @@ void drawCornerFlapTray(Model& m, Drawing& d, const Tray& t, float x, std::int16
 // width, wall height; the flap height when `withFlap`.
 void trayDimensions(Model& m, Drawing& d, const Tray& t, float x, bool withFlap);
 
+// A tray whose corners are webbed (the corner square stays joined to both walls and folds in
+// along its diagonal) at centre x, drawn with `Piece` = `piece`, and its three dimensions.
+void drawWebbedTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t piece);
+
 // The bottom at x = 0 (piece 2 in 3D mode, else 1) and the lid beside it (piece 1), each drawn
 // only when its flag is set; the lid keeps its place when the bottom is hidden.
 void drawBottomAndLid(Model& m, Drawing& d, const Tray& bottom, const Tray& lid);

@@ -6,6 +6,7 @@
 #include "drawing/builders/lignes_marquees.h"
 #include "styles/fco300.h"
 #include "styles/fco300_common.h"
+#include "styles/fco300_voranis.h"
 
 namespace brontaxe {
 namespace {
@@ -25,6 +26,10 @@ void capDimensions(Model& m, Drawing& d, const MarkedCap& c, float x) {
 void Fco0330(Model& m, Drawing& d) {
     const MarkedPair p = markedPair(m);
     GenerationPass pass(m, d);
+    if (m.Personnalisation == kVoranis) {
+        fco0330Voranis(m, d, p);
+        return;
+    }
     if (pieceShown(m, kBottomPiece)) {
         d.Piece = m.Mode3D ? 2 : 1;
         LignesMarquees(m, d, p.bottom, 0, 0, 0, false);

@@ -7,6 +7,7 @@
 #include "drawing/builders/panneau_double_mur.h"
 #include "styles/fco300.h"
 #include "styles/fco300_common.h"
+#include "styles/fco300_voranis.h"
 
 namespace brontaxe {
 namespace {
@@ -59,7 +60,17 @@ void Fco0310(Model& m, Drawing& d) {
 }
 
 void Fco0311(Model& m, Drawing& d) {
-    drawCapAndSleeve(m, d, true);
+    if (m.Personnalisation != kVoranis) {
+        drawCapAndSleeve(m, d, true);
+        return;
+    }
+    // VORANIS closes the caps with webbed corners, walls and corners as high as the cap.
+    Tray cap = capOverSleeve(m);
+    cap.f = cap.h;
+    GenerationPass pass(m, d);
+    if (pieceShown(m, kBottomPiece))
+        drawWebbedTray(m, d, cap, cap.a + cap.h, m.Mode3D ? 2 : 1);
+    drawSleeve(m, d, cap.a + cap.h);
 }
 
 void Fco0314(Model& m, Drawing& d) {

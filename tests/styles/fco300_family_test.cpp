@@ -279,3 +279,48 @@ TEST(Fco0350, TheTrayHasEightWallsOverItsBaseAndTheBandEightPanels) {
 
 }  // namespace
 }  // namespace brontaxe
+
+namespace brontaxe {
+namespace {
+
+class TelescopeVoranis : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(TelescopeVoranis, DrawsItsOwnClosedPiecesSideBySide) {
+    const std::string code = GetParam();
+    Model plain = modelFor(code);
+    const Drawing standard = draw(code, plain);
+    Model vm = modelFor(code);
+    vm.Personnalisation = "VORANIS";
+    const Drawing all = draw(code, vm);
+    EXPECT_NE(dumpDrawing(all), dumpDrawing(standard));
+    EXPECT_TRUE(cutOutlineIsClosedOrEndsOnFolds(all));
+    EXPECT_TRUE(test::noLineDrawnTwice(all));
+    Model bm = modelFor(code);
+    bm.Personnalisation = "VORANIS";
+    const Drawing bottom = draw(code, bm, {true, false});
+    Model lm = modelFor(code);
+    lm.Personnalisation = "VORANIS";
+    const Drawing lid = draw(code, lm, {false, true});
+    EXPECT_EQ(bottom.ElementCount() + lid.ElementCount(), all.ElementCount());
+    EXPECT_NEAR(lid.extents().xmin - bottom.extents().xmax, 17, 1e-3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fco03, TelescopeVoranis, ::testing::Values("0311", "0330"));
+
+TEST(Fco0330Voranis, EachInnerWallHasItsTenonsOverAsManyMortises) {
+    Model m = modelFor("0330");
+    m.Personnalisation = "VORANIS";
+    m.nbmortaise = 3;
+    const Drawing d = draw("0330", m, {true, false});
+    const MarkedPair p = markedPair(m);
+    const float mortiseFoot = p.bottom.b - m.EpaisseurCarton - m.hmortaise;
+    EXPECT_EQ(test::horizontalLinesAt(d, kind::Cut, mortiseFoot).size(), 3u);
+    EXPECT_EQ(test::horizontalLinesAt(d, kind::Cut, -mortiseFoot).size(), 3u);
+    // The tenons stand htenon above the inner wall's edge.
+    const float band = m.Dblmur;
+    const float top = p.bottom.b + p.bottom.h + band + (p.bottom.h - band) + m.htenon;
+    EXPECT_EQ(test::horizontalLinesAt(d, kind::Cut, top).size(), 3u);
+}
+
+}  // namespace
+}  // namespace brontaxe
