@@ -15,24 +15,42 @@
 namespace brontaxe {
 namespace {
 
+// The piece as a two- or four-piece box draws it.
+SlottedPiece drawnPanels(const Model& m, SlottedPiece p) {
+    const BodyPanels b = applyPieceVariants(m, BodyPanels{p.p1, p.p2, p.p3, p.p4, p.f1, p.f2});
+    p.p1 = b.p1;
+    p.p2 = b.p2;
+    p.p3 = b.p3;
+    p.p4 = b.p4;
+    return p;
+}
+
+// From the glue flap's free edge to the far end of the last panel drawn (and of a second
+// glue flap).
+float drawnLength(const Model& m, const SlottedPiece& p) {
+    const float glue = m.CaisseEn4 == 4 ? 2 * m.lgPatte : m.lgPatte;
+    return glue + drawnPanels(m, p).length();
+}
+
 // A half slotted case with its left edge at x: the body below y = 0, its flaps under it, the
-// open edge cut along y = 0.
+// open edge cut along y = 0 over the glue flap and every panel drawn.
 void drawHalfSlotted(Model& m, Drawing& d, const SlottedPiece& p, float x) {
     const int first = beginFeature(m);
     CorpsCaisse(m, d, p.p1, p.p2, p.p3, p.p4, p.body, p.f1, p.f2, 0, 0, 0, true);
-    const BodyPanels drawn = applyPieceVariants(m, BodyPanels{p.p1, p.p2, p.p3, p.p4, p.f1, p.f2});
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
-    line(m, d, 0, 0, m.lgPatte + drawn.p1 + drawn.p2 + drawn.p3 + drawn.p4, 0);
+    line(m, d, m.CaisseEn4 == 3 ? m.lgPatte : 0, 0, drawnLength(m, p), 0);
     placeFeature(m, d, first, x, 0, 0, false);
 }
 
-void pieceDimensions(Model& m, Drawing& d, const SlottedPiece& p, float x) {
+void pieceDimensions(Model& m, Drawing& d, const SlottedPiece& whole, float x) {
+    const SlottedPiece p = drawnPanels(m, whole);
     const float depth = p.body + std::max(p.f1, p.f2);
     const float y = -depth - (p.length() + depth) / 25;
     float at = x + m.lgPatte;
     for (float w : {p.p1, p.p2, p.p3, p.p4}) {
-        dimension(m, d, at, y, at + w, y, 0, y);
+        if (w > 0)
+            dimension(m, d, at, y, at + w, y, 0, y);
         at += w;
     }
     const float column = at + (p.length() + depth) / 25;
@@ -53,7 +71,7 @@ void drawBodyAndLid(Model& m, Drawing& d, const SlottedPiece& body, const Slotte
     if (!pieceShown(m, kLidPiece))
         return;
     d.Piece = 1;
-    const float x = m.lgPatte + body.length() + m.EspPoseX;
+    const float x = drawnLength(m, body) + m.EspPoseX;
     drawHalfSlotted(m, d, lid, x);
     d.LineVariant = 1;
     pieceDimensions(m, d, lid, x);
