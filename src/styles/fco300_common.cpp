@@ -18,8 +18,11 @@ void webbedQuarter(Model& m, Drawing& d, const Tray& t) {
     lineTo(m, d, a + h, b + h);
     lineTo(m, d, 0, b + h);
     d.LineKind = kind::Crease;
-    line(m, d, 0, b, a + h, b);
-    line(m, d, a, 0, a, b + h);
+    // The base's edges, the corner's folds onto either wall, and its diagonal.
+    line(m, d, 0, b, a, b);
+    line(m, d, a, 0, a, b);
+    line(m, d, a, b, a + h, b);
+    line(m, d, a, b, a, b + h);
     line(m, d, a, b, a + h, b + h);
 }
 
