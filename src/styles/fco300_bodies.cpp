@@ -11,52 +11,10 @@
 #include "styles/fco200_lid_common.h"
 #include "styles/fco300.h"
 #include "styles/fco300_common.h"
+#include "styles/fco300_slotted.h"
 
 namespace brontaxe {
 namespace {
-
-// The piece as a two- or four-piece box draws it.
-SlottedPiece drawnPanels(const Model& m, SlottedPiece p) {
-    const BodyPanels b = applyPieceVariants(m, BodyPanels{p.p1, p.p2, p.p3, p.p4, p.f1, p.f2});
-    p.p1 = b.p1;
-    p.p2 = b.p2;
-    p.p3 = b.p3;
-    p.p4 = b.p4;
-    return p;
-}
-
-// From the glue flap's free edge to the far end of the last panel drawn (and of a second
-// glue flap).
-float drawnLength(const Model& m, const SlottedPiece& p) {
-    const float glue = m.CaisseEn4 == 4 ? 2 * m.lgPatte : m.lgPatte;
-    return glue + drawnPanels(m, p).length();
-}
-
-// A half slotted case with its left edge at x: the body below y = 0, its flaps under it, the
-// open edge cut along y = 0 over the glue flap and every panel drawn.
-void drawHalfSlotted(Model& m, Drawing& d, const SlottedPiece& p, float x) {
-    const int first = beginFeature(m);
-    CorpsCaisse(m, d, p.p1, p.p2, p.p3, p.p4, p.body, p.f1, p.f2, 0, 0, 0, true);
-    d.LineVariant = 1;
-    d.LineKind = kind::Cut;
-    line(m, d, m.CaisseEn4 == 3 ? m.lgPatte : 0, 0, drawnLength(m, p), 0);
-    placeFeature(m, d, first, x, 0, 0, false);
-}
-
-void pieceDimensions(Model& m, Drawing& d, const SlottedPiece& whole, float x) {
-    const SlottedPiece p = drawnPanels(m, whole);
-    const float depth = p.body + std::max(p.f1, p.f2);
-    const float y = -depth - (p.length() + depth) / 25;
-    float at = x + m.lgPatte;
-    for (float w : {p.p1, p.p2, p.p3, p.p4}) {
-        if (w > 0)
-            dimension(m, d, at, y, at + w, y, 0, y);
-        at += w;
-    }
-    const float column = at + (p.length() + depth) / 25;
-    dimension(m, d, column, 0, column, -p.body, column, 0);
-    dimension(m, d, column, -p.body, column, -depth, column, 0);
-}
 
 // Body (bottom piece) at x = 0 and the lid beside it, each under its flag.
 template <typename DrawBody>
@@ -130,18 +88,10 @@ void Fco0322(Model& m, Drawing& d) {
 }
 
 void Fco0323(Model& m, Drawing& d) {
-    const SlottedBody b = regularFlaps(m);
-    SlottedPiece body{b.p1, b.p2, b.p3, b.p4, 2 * b.h, b.f1, b.f2};
+    const SlottedPiece body = closedBody(m);
     const SlottedPiece lid = slottedLid(m, body, m.hrecouvr);
     GenerationPass pass(m, d);
-    // The regular slotted body stands with its centre line on y = -h, so that its top flaps
-    // meet the lid's open edge line.
-    drawBodyAndLid(m, d, body, lid, [&] {
-        const int first = beginFeature(m);
-        CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, false);
-        CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, true);
-        placeFeature(m, d, first, 0, -b.h, 0, false);
-    });
+    drawBodyAndLid(m, d, body, lid, [&] { drawClosedBody(m, d, body); });
 }
 
 }  // namespace brontaxe

@@ -74,6 +74,31 @@ SlottedPiece slottedBody(const Model& m) {
     return {b.p1, b.p2, b.p3, b.p4, m.Hauteur + m.Majo[5], b.f1, b.f2};
 }
 
+SlottedPiece closedBody(const Model& m) {
+    const SlottedBody b = regularFlaps(m);
+    return {b.p1, b.p2, b.p3, b.p4, 2 * b.h, b.f1, b.f2};
+}
+
+SlottedPiece cappedBody(const Model& m) {
+    const float length = m.Longueur + m.Majo[3];
+    const float width = m.Largeur + m.Majo[4];
+    const float first = m.pattesurtete ? width : length;
+    const float second = m.pattesurtete ? length : width;
+    const float base = roundedFlap(m.Largeur / 2);
+    return {first,           second, first, second, m.Hauteur + m.Majo[5], base + m.Majo[6],
+            base + m.Majo[7]};
+}
+
+Tray capOverBody(const Model& m) {
+    const float e = m.EpaisseurCarton;
+    Tray t;
+    t.a = (m.Longueur + m.Majo[1]) / 2 + 2 * e;
+    t.b = (m.Largeur + m.Majo[2]) / 2 + e;
+    t.h = m.hrabat;
+    t.f = m.hrabat;
+    return t;
+}
+
 SlottedPiece slottedLid(const Model& m, const SlottedPiece& body, float depth) {
     const float e = m.EpaisseurCarton;
     const auto& mj = m.Majo;
@@ -157,11 +182,17 @@ OctagonalPair octagonalPair(const Model& m) {
 
 std::optional<TelescopeFit> telescopeFit(std::string_view code, const Model& m) {
     const float e = m.EpaisseurCarton;
-    for (std::string_view tray : {"0300", "0304", "0306", "0308", "0309"}) {
+    for (std::string_view tray :
+         {"0300", "0301", "0302", "0303", "0304", "0306", "0307", "0308", "0309"}) {
         if (code == tray) {
             const Tray bottom = bottomTray(m);
             return trayFit(m, bottom, lidOver(m, bottom));
         }
+    }
+    if (code == "0331") {
+        // The lid over the bottom's outer walls, one thickness longer and two wider.
+        const Tray bottom = bottomTray(m);
+        return fitOf(e, 2 * (bottom.a + e), 2 * (bottom.b + 2 * e), 2 * bottom.a, 2 * bottom.b);
     }
     if (code == "0310" || code == "0311" || code == "0314") {
         const Tray cap = capOverSleeve(m);
@@ -170,7 +201,14 @@ std::optional<TelescopeFit> telescopeFit(std::string_view code, const Model& m) 
         const float width = m.pattesurtete ? s.p1 : s.p2;
         return fitOf(e, 2 * cap.a, 2 * cap.b, length, width);
     }
-    if (code == "0320" || code == "0321" || code == "0322" || code == "0323") {
+    if (code == "0312" || code == "0313") {
+        const Tray cap = capOverBody(m);
+        const SlottedPiece body = cappedBody(m);
+        const float length = m.pattesurtete ? body.p2 : body.p1;
+        const float width = m.pattesurtete ? body.p1 : body.p2;
+        return fitOf(e, 2 * cap.a, 2 * cap.b, length, width);
+    }
+    if (code == "0320" || code == "0321" || code == "0322" || code == "0323" || code == "0325") {
         const SlottedPiece body = slottedBody(m);
         return slottedFit(m, body, slottedLid(m, body, body.body));
     }

@@ -50,6 +50,18 @@ struct SlottedPiece {
 // panel), height with allowance 5, flaps meeting in the middle with allowances 6 and 7.
 SlottedPiece slottedBody(const Model& m);
 
+// A regular slotted body (flaps at both ends) from allowances 1 to 7, its whole height in
+// `body`.
+SlottedPiece closedBody(const Model& m);
+
+// The body under a cap (0312 half slotted, 0313 closed): panels with allowance 3
+// on the length and 4 on the width, height with 5, flaps with 6 and 7.
+SlottedPiece cappedBody(const Model& m);
+
+// The cap over that body: allowances 1 and 2 on its base, grown by two board thicknesses on
+// the half length and one on the half width; walls and corner flaps `hrabat` high.
+Tray capOverBody(const Model& m);
+
 // The lid over a body, `depth` high: panels with allowances 8 to 11, or the body's panels
 // grown by two board thicknesses where they are 0; flaps meeting in the middle of its own
 // width with allowances 13 and 14.
