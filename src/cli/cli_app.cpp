@@ -8,12 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_check.h"
 #include "cli/cli_report.h"
 #include "drawing/drawing_dump.h"
 #include "io/drawing_files.h"
 #include "mainwindow/catalogue.h"
 #include "mainwindow/imposition_input.h"
 #include "mainwindow/workbench.h"
+#include "model/field_ranges.h"
 #include "model/model_fields.h"
 #include "platform/number_text.h"
 #include "styles/generators.h"
@@ -21,8 +23,6 @@
 namespace brontaxe::cli {
 namespace {
 
-// Inside dimensions beyond this are typing mistakes, not boxes.
-constexpr double kMaxDimension = 10000.0;
 // Sheets, margins and gaps beyond 10 km are typing mistakes too; below that even a kilometre
 // sheet is drawn, with its pose counts capped by the imposition.
 constexpr double kMaxSheetLength = 1.0e7;
@@ -87,11 +87,8 @@ std::optional<std::string> applyAssignments(Model& m, const std::vector<std::str
     return std::nullopt;
 }
 
-std::optional<std::string> checkDimension(const char* caption, float value) {
-    if (value > 0 && value <= kMaxDimension)
-        return std::nullopt;
-    return std::string(caption) + " incorrecte : " + platform::numberText(value) +
-           " mm (de 0 exclu à " + platform::numberText(kMaxDimension) + " mm)";
+std::optional<std::string> checkDimension(const char* field, float value) {
+    return checkFieldValue(field, value);
 }
 
 std::optional<std::string> checkGrade(const Majo& tables, int grade) {
@@ -232,6 +229,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     CLI::App app{"Brontaxe : dessine la découpe à plat d'une caisse en carton ondulé"};
     Options o;
     defineOptions(app, o);
+    CheckOptions check;
+    defineCheckOptions(app, check);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -293,16 +292,21 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         err << "Attention : le Format Carton est plus petit que la découpe\n";
     printFigures(out, wb);
     printImposition(out, wb);
+    const std::vector<Finding> findings = printCheck(out, wb);
     if (o.dump)
         out << dumpDrawing(wb.Trazel1());
     if (!o.output.empty()) {
+        if (auto refused = refusedExport(o.output, findings, check)) {
+            err << "Erreur : " << *refused << "\n";
+            return kExitFindings;
+        }
         const io::FileResult saved = io::SaveDrawing(wb.Trazel1(), o.output);
         if (!saved.ok) {
             err << "Erreur : " << saved.message << "\n";
             return 1;
         }
     }
-    return 0;
+    return check.controle && !findings.empty() ? kExitFindings : 0;
 }
 
 }  // namespace brontaxe::cli

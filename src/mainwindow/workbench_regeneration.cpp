@@ -16,6 +16,7 @@
 #include "platform/number_text.h"
 #include "platform/paths.h"
 #include "platform/rounding.h"
+#include "styles/style_rules.h"
 
 namespace brontaxe {
 namespace {
@@ -113,6 +114,11 @@ RegenerationReport Workbench::generate() {
         } else {
             report.message = "Code de modèle inconnu : \"" + model_.CodeModele + "\"";
         }
+        return report;
+    }
+    // Sizes outside the style's domain are refused before anything is drawn.
+    if (const auto refusal = domainRefusal(target.generatorCode, model_)) {
+        report.message = *refusal;
         return report;
     }
     try {

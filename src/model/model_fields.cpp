@@ -6,6 +6,7 @@
 #include <cmath>
 #include <variant>
 
+#include "model/field_ranges.h"
 #include "platform/number_text.h"
 #include "platform/rounding.h"
 
@@ -187,6 +188,12 @@ FieldSetResult badValue(std::string_view name, std::string_view value, const cha
                                           std::string(value) + "\" (" + expected + " attendu)"};
 }
 
+FieldSetResult outOfRange(std::string_view name, double value) {
+    if (auto reason = checkFieldValue(name, value))
+        return {FieldSetStatus::OutOfRange, *reason};
+    return {};
+}
+
 }  // namespace
 
 FieldSetResult setField(Model& m, std::string_view name, std::string_view value) {
@@ -219,6 +226,8 @@ FieldSetResult setField(Model& m, std::string_view name, std::string_view value)
                 auto n = strictNumber(value);
                 if (!n || std::fabs(*n) > 3.0e38)
                     return badValue(name, value, "un nombre");
+                if (auto r = outOfRange(entry->name, *n); !r.ok())
+                    return r;
                 m.*ref = static_cast<float>(*n);
                 return {};
             } else if constexpr (std::is_same_v<Ref, std::int16_t Model::*>) {
@@ -226,6 +235,8 @@ FieldSetResult setField(Model& m, std::string_view name, std::string_view value)
                 auto i = n ? roundToInt16(*n) : std::nullopt;
                 if (!i)
                     return badValue(name, value, "un entier de -32768 à 32767");
+                if (auto r = outOfRange(entry->name, *i); !r.ok())
+                    return r;
                 m.*ref = *i;
                 return {};
             } else {
@@ -241,11 +252,15 @@ FieldSetResult setField(Model& m, std::string_view name, std::string_view value)
                 if constexpr (std::is_same_v<std::remove_reference_t<decltype(slot)>, float>) {
                     if (!n || std::fabs(*n) > 3.0e38)
                         return badValue(name, value, "un nombre");
+                    if (auto r = outOfRange(entry->name, *n); !r.ok())
+                        return r;
                     slot = static_cast<float>(*n);
                 } else {
                     auto i = n ? roundToInt16(*n) : std::nullopt;
                     if (!i)
                         return badValue(name, value, "un entier");
+                    if (auto r = outOfRange(entry->name, *i); !r.ok())
+                        return r;
                     slot = *i;
                 }
                 return {};

@@ -11,7 +11,7 @@
 
 namespace brontaxe {
 
-enum class FieldSetStatus { Ok, UnknownField, BadIndex, BadValue };
+enum class FieldSetStatus { Ok, UnknownField, BadIndex, BadValue, OutOfRange };
 
 struct FieldSetResult {
     FieldSetStatus status = FieldSetStatus::Ok;
@@ -21,7 +21,7 @@ struct FieldSetResult {
 
 // Sets a field from a text such as "30", "-1", "1", "0201". Names ignore case; array entries
 // are written "Majo(6)". Numbers must be plain numbers: a front end's typo is reported, not
-// read as 0.
+// read as 0, and a number outside the field's range (model/field_ranges.h) is refused.
 FieldSetResult setField(Model& m, std::string_view name, std::string_view value);
 
 // The field's current value as plain number text (or the text itself); nullopt when unknown.

@@ -37,6 +37,18 @@ SlottedBody regularFlaps(const Model& m) {
     return b;
 }
 
+SlottedBody regularBottomFlaps(const Model& m) {
+    SlottedBody b;
+    b.p1 = m.Longueur + m.Majo[1];
+    b.p2 = m.Largeur + m.Majo[2];
+    b.p3 = m.Longueur + m.Majo[3];
+    b.p4 = m.Largeur + m.Majo[4];
+    b.h = m.Hauteur / 2 + m.Majo[5] / 2;
+    b.f1 = roundedFlap(m.Largeur / 2) + m.Majo[2] / 2;
+    b.f2 = b.f1;
+    return b;
+}
+
 void finishSlottedBody(Model& m, Drawing& d, int styleCode, const SlottedBody& b, float lower,
                        float upper) {
     if (m.Sym_Verticale)

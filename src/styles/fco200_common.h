@@ -38,6 +38,11 @@ void drawTwoHalves(Model& m, Drawing& d, const SlottedBody& b, int styleCode,
 // Flaps of a regular slotted case: half the width, with the allowances of panels 1/3 and 2/4.
 SlottedBody regularFlaps(const Model& m);
 
+// The regular bottom under a lid (0212): panels in order L, W, L, W with allowances 1 to 4,
+// flaps of half the width with half the width panel's allowance, as the regular case's. The
+// lid styles' allowances 6 and 7 size the lid, not these flaps.
+SlottedBody regularBottomFlaps(const Model& m);
+
 // After the halves are drawn: passes reversed when mirrored, then the dimension chains with
 // the flap below, the body (2h) and the flap above.
 void finishSlottedBody(Model& m, Drawing& d, int styleCode, const SlottedBody& b, float lower,

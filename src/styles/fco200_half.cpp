@@ -11,7 +11,8 @@
 namespace brontaxe {
 namespace {
 
-// The hand-holes sit near the open edge; the body half leaves them out when mirrored.
+// The hand-holes sit near the open edge, `DPoign` below it as below a flap crease; the body
+// half leaves them out when mirrored.
 void halfCaseHandHoles(Model& m, Drawing& d, const BodyPanels& b) {
     if (m.OptionPoign < 1 || m.CaisseEn4 != 0)
         return;
@@ -20,9 +21,9 @@ void halfCaseHandHoles(Model& m, Drawing& d, const BodyPanels& b) {
     const float first = lengthFirst ? xa + b.p1 + b.p2 / 2 : xa + b.p1 / 2;
     const float second =
         lengthFirst ? xa + b.p1 + b.p2 + b.p3 + b.p4 / 2 : xa + b.p1 + b.p2 + b.p3 / 2;
-    Poignees(m, d, first, 0, 0, true);
+    Poignees(m, d, first, 0, 0, false);
     if (!m.CaisseEn2)
-        Poignees(m, d, second, 0, 0, true);
+        Poignees(m, d, second, 0, 0, false);
 }
 
 // The cut along the open edge, over the glue flap and every panel drawn.

@@ -58,9 +58,9 @@ void Fco0211(Model& m, Drawing& d) {
 
 void Fco0212(Model& m, Drawing& d) {
     const LidBody b = lidBody(m);
-    const float base = roundedFlap(m.Largeur / 2);
-    const float f1 = base + m.Majo[6];
-    const float f2 = base + m.Majo[7];
+    const SlottedBody bottom = regularBottomFlaps(m);
+    const float f1 = bottom.f1;
+    const float f2 = bottom.f2;
     GenerationPass pass(m, d);
     lidHalf(m, d, b, false);
     if (m.pattesurtete && m.lgPatte > 0) {

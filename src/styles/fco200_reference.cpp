@@ -115,7 +115,8 @@ FlapShape tongueFlap(TongueLock s) {
     return [s](Model& m, Drawing& d, float left, float right, float h) {
         const float t = m.EpaisseurCarton;
         const float width = (right - left) / 3;
-        const float bevel = std::min(t, s.tongue / 2);
+        // On a narrow panel the bevels would cross: the tongue keeps half its width flat.
+        const float bevel = std::min({t, s.tongue / 2, width / 4});
         const float x0 = left + width, x1 = right - width;
         const float edge = h + s.flap;
         lineTo(m, d, right, edge);

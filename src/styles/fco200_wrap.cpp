@@ -56,8 +56,10 @@ struct WrapAllowances {
     int first, second, third, front;
 };
 
-// Panels across, around, across and a short overlap panel (a third of `around` plus the
-// overlap), behind a front panel of two thirds of `around` that takes the glue flap's place.
+// Panels across, around, across and a short overlap panel, behind a front panel of two thirds
+// of `around` that takes the glue flap's place. The front and overlap panels make up the
+// opposite wall (`around` with its allowance) plus the overlap, once: the wall they form is
+// as long as the one it faces.
 WrapLayout wrapLayout(const Model& m, float around, float across, WrapAllowances a, float flap1,
                       float flap2) {
     const auto majo = [&m](int i) { return m.Majo[static_cast<std::size_t>(i)]; };
@@ -65,8 +67,8 @@ WrapLayout wrapLayout(const Model& m, float around, float across, WrapAllowances
     w.body.p1 = across + majo(a.first);
     w.body.p2 = around + majo(a.second);
     w.body.p3 = across + majo(a.third);
-    w.body.p4 = roundedFlap(around / 3) + m.hrecouvr + m.Majo[4];
     w.extra = roundedFlap(2 * around / 3) + majo(a.front);
+    w.body.p4 = w.body.p2 - w.extra + m.hrecouvr;
     w.body.h = m.Hauteur / 2 + m.Majo[5] / 2;
     w.body.f1 = flap1;
     w.body.f2 = flap2;

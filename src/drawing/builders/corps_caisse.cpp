@@ -1,5 +1,6 @@
 #include "drawing/builders/corps_caisse.h"
 
+#include <algorithm>
 #include <array>
 
 #include "drawing/biblio.h"
@@ -55,6 +56,20 @@ void drawLoosePanel(Model& m, Drawing& d, float xa, float xb, float h, float fla
     lineTo(m, d, xb, 0);
 }
 
+// A slot of no width: one knife from the fold line up between two flaps, the taller flap's
+// side above it. The chain arrives at the right flap's top and leaves from the left one's,
+// so that no knife is laid twice nor has no length.
+void slit(Model& m, Drawing& d, float x, float h, float rightTop, float leftTop) {
+    lineTo(m, d, x, rightTop);
+    if (rightTop > leftTop)
+        lineTo(m, d, x, leftTop);
+    lineTo(m, d, x, h);
+    const float lower = std::min(rightTop, leftTop);
+    chainStart(m, x, lower);
+    if (leftTop > lower)
+        lineTo(m, d, x, leftTop);
+}
+
 // Panels with creases between them, flaps over them and slots at each crease. Slot halves
 // alternate: left a / right b at the first crease, b / a at the second, and so on.
 void drawPanels(Model& m, Drawing& d, const BodyPanels& b, int panelCount, float h, float a,
@@ -88,14 +103,19 @@ void drawPanels(Model& m, Drawing& d, const BodyPanels& b, int panelCount, float
     chainStart(m, xe, glueOnRight ? h : 0);
     lineTo(m, d, xe, flapTop(panelCount));
     for (int i = panelCount - 1; i >= 1; --i) {
-        lineTo(m, d, x(i) + rightHalf(i), flapTop(i + 1));
-        lineTo(m, d, x(i) + rightHalf(i), h);
-        lineTo(m, d, x(i) - leftHalf(i), h);
-        lineTo(m, d, x(i) - leftHalf(i), flapTop(i));
+        if (leftHalf(i) + rightHalf(i) > 0) {
+            lineTo(m, d, x(i) + rightHalf(i), flapTop(i + 1));
+            lineTo(m, d, x(i) + rightHalf(i), h);
+            lineTo(m, d, x(i) - leftHalf(i), h);
+            lineTo(m, d, x(i) - leftHalf(i), flapTop(i));
+        } else {
+            slit(m, d, x(i), h, flapTop(i + 1), flapTop(i));
+        }
     }
     lineTo(m, d, x(0) + rightHalf(0), flapTop(1));
     lineTo(m, d, x(0) + rightHalf(0), h);
-    lineTo(m, d, x(0), h);
+    if (rightHalf(0) > 0)
+        lineTo(m, d, x(0), h);
 }
 
 }  // namespace

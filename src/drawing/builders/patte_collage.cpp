@@ -1,5 +1,6 @@
 #include "drawing/builders/patte_collage.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "drawing/biblio.h"
@@ -21,7 +22,10 @@ void PatteCollage(Model& m, Drawing& d, float w, float h, float a, float angle, 
         line(m, d, w - a, h, w - a, h + extension);
         top = h + extension;
     }
-    line(m, d, w - a, top, 0, top - (w - a) * std::tan(angle * m.DegRad));
+    // On a low body the taper would run past the fold line and cross the other half's edge:
+    // it is shortened so that the flap's end keeps half the height.
+    const float drop = std::min((w - a) * std::tan(angle * m.DegRad), top / 2);
+    line(m, d, w - a, top, 0, top - drop);
     lineTo(m, d, 0, 0);
     placeFeature(m, d, first, x, y, angle2, mirrored);
 }

@@ -44,13 +44,16 @@ void RabatOppose(Model& m, Drawing& d, float W, float D, float a7, float a8, flo
     const ElementId shoulder = lineTo(m, d, (W - a7) / 2, -a8);
     const ElementId tabSide = lineTo(m, d, (W - a7) / 2, -D);
     const ElementId tabEnd = lineTo(m, d, (W + a7) / 2, -D);
-    lineTo(m, d, (W + a7) / 2, -a8);
-    lineTo(m, d, W, 0);
+    const ElementId otherSide = lineTo(m, d, (W + a7) / 2, -a8);
+    const ElementId otherShoulder = lineTo(m, d, W, 0);
     foldCrease(m, d, W);
+    // The tab is rounded alike on both sides.
     if (a10 > 0 && D - a8 > a10) {
         d.LineKind = kind::Cut;
         fillet(m, d, shoulder, tabSide, a10);
         fillet(m, d, tabEnd, tabSide, a10);
+        fillet(m, d, tabEnd, otherSide, a10);
+        fillet(m, d, otherShoulder, otherSide, a10);
     }
     placeFeature(m, d, first, x, y, angle, mirrored);
 }

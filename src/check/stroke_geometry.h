@@ -1,0 +1,42 @@
+#pragma once
+// The blank's lines and arcs as the design-rule check reads them: each with its id, its kind,
+// its true ends and, for crossings, its chords.
+
+#include <optional>
+#include <vector>
+
+#include "drawing/drawing.h"
+
+namespace brontaxe::check {
+
+struct Stroke {
+    ElementId id;
+    std::int16_t kind = 0;
+    std::variant<LineShape, ArcShape> shape;
+    std::vector<Segment> chords;  // the line itself, or the arc's chords
+    Box box;
+
+    bool isArc() const { return std::holds_alternative<ArcShape>(shape); }
+    bool closed() const;  // a full circle
+    Point start() const;
+    Point end() const;
+    bool isEndPoint(Point p, double tol) const;
+    // p lies on the stroke (its true curve for an arc).
+    bool passesThrough(Point p, double tol) const;
+};
+
+// Lines and arcs of the blank (not the imposed copies), those with a length in `strokes`,
+// the others in `zero`.
+void collectStrokes(const Drawing& d, double tol, std::vector<Stroke>& strokes,
+                    std::vector<Stroke>& zero);
+
+bool boxesTouch(const Box& a, const Box& b, double tol);
+
+// The point where two segments meet, parallel ones excepted.
+std::optional<Point> segmentIntersection(const Segment& a, const Segment& b);
+
+// The middle of the stretch two strokes share when they lie on one line (or one circle) over
+// more than `tol`.
+std::optional<Point> overlapMiddle(const Stroke& s, const Stroke& t, double tol);
+
+}  // namespace brontaxe::check

@@ -1,0 +1,32 @@
+#include "cli/cli_check.h"
+
+#include "check/workbench_check.h"
+
+namespace brontaxe::cli {
+
+void defineCheckOptions(CLI::App& app, CheckOptions& o) {
+    app.add_flag("--controle", o.controle,
+                 "Contrôle de la découpe : code de sortie 3 si elle a des défauts");
+    app.add_flag("--force", o.force,
+                 "Écrit le fichier CF2 ou DXF même si le contrôle trouve des défauts");
+}
+
+std::vector<Finding> printCheck(std::ostream& out, const Workbench& wb) {
+    std::vector<Finding> findings = checkRegenerated(wb);
+    out << verdictText(findings) << "\n";
+    for (const Finding& f : findings)
+        out << "  " << f.message << "\n";
+    return findings;
+}
+
+std::optional<std::string> refusedExport(const std::filesystem::path& output,
+                                         const std::vector<Finding>& findings,
+                                         const CheckOptions& o) {
+    if (o.force || findings.empty() || !isDieMakingFile(output))
+        return std::nullopt;
+    return output.filename().string() + " non écrit : la découpe a " +
+           std::to_string(findings.size()) + (findings.size() == 1 ? " défaut" : " défauts") +
+           " (--force pour l'écrire quand même)";
+}
+
+}  // namespace brontaxe::cli

@@ -1,0 +1,111 @@
+#include "styles/fco200_rules.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "drawing/biblio.h"
+#include "styles/fco200_common.h"
+
+namespace brontaxe {
+namespace {
+
+std::string mm(float v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%g mm", static_cast<double>(v));
+    std::string s(buf);
+    std::replace(s.begin(), s.end(), '.', ',');
+    return s;
+}
+
+// The flaps of a slotted body by the panel kind that carries them, with the opening each
+// folds across: length-panel flaps fold across the width, width-panel flaps across the length.
+std::vector<FoldPair> byPanelKind(const Model& m, const SlottedBody& b, FoldFit lengthFit,
+                                  FoldFit widthFit, float lengthOverlap = 0) {
+    const bool lengthFirst = !m.pattesurtete;
+    const float onLength = lengthFirst ? b.f1 : b.f2;
+    const float onWidth = lengthFirst ? b.f2 : b.f1;
+    const float acrossWidth = lengthFirst ? b.p2 : b.p1;
+    const float acrossLength = lengthFirst ? b.p1 : b.p2;
+    return {
+        {"rabats des panneaux de longueur", onLength, onLength, acrossWidth + lengthOverlap,
+         lengthFit},
+        {"rabats des panneaux de largeur", onWidth, onWidth, acrossLength, widthFit},
+    };
+}
+
+}  // namespace
+
+std::optional<std::string> slottedDomainRule(const Model& m) {
+    const auto [a, b] = DemiEncoches(m);
+    if (a < 0 || b < 0)
+        return "Encoche impossible : largeur de fente négative (" + mm(a + b) + ")";
+    const SlottedBody body = slottedPanels(m);
+    const float narrowest = std::min({body.p1, body.p2, body.p3, body.p4});
+    if (narrowest <= a + b)
+        return "Encoche trop large : la fente de " + mm(a + b) +
+               " doit rester plus étroite que le panneau le plus court (" + mm(narrowest) + ")";
+    return std::nullopt;
+}
+
+std::optional<std::string> rule0205(const Model& m) {
+    if (auto r = slottedDomainRule(m))
+        return r;
+    if (m.Longueur > 2 * m.Largeur)
+        return "Longueur supérieure au double de la largeur : " + mm(m.Longueur) + " pour " +
+               mm(m.Largeur) +
+               " ; les rabats d'une demi-longueur dépasseraient la largeur de la boîte";
+    return std::nullopt;
+}
+
+std::optional<std::string> rule0202(const Model& m) {
+    if (auto r = slottedDomainRule(m))
+        return r;
+    if (m.Largeur + m.hrecouvr > m.Longueur)
+        return "Largeur trop grande pour le recouvrement : " + mm(m.Largeur) + " + " +
+               mm(m.hrecouvr) + " dépasse la longueur de " + mm(m.Longueur) +
+               " ; les rabats des panneaux de largeur se chevaucheraient";
+    return std::nullopt;
+}
+
+std::vector<FoldPair> regularFolds(const Model& m) {
+    return byPanelKind(m, regularFlaps(m), FoldFit::Meet, FoldFit::NoCollision);
+}
+
+std::vector<FoldPair> overlappingFolds(const Model& m) {
+    SlottedBody b = slottedPanels(m);
+    const float base = roundedFlap((m.Largeur + m.hrecouvr) / 2);
+    b.f1 = base + m.Majo[6];
+    b.f2 = base + m.Majo[7];
+    return byPanelKind(m, b, FoldFit::Meet, FoldFit::NoCollision, m.hrecouvr);
+}
+
+std::vector<FoldPair> centreSpecialFolds(const Model& m) {
+    SlottedBody b = slottedPanels(m);
+    setFlapsByPanelKind(m, b, roundedFlap(m.Largeur / 2) + m.Majo[6],
+                        roundedFlap(m.Longueur / 2) + m.Majo[7]);
+    return byPanelKind(m, b, FoldFit::Meet, FoldFit::Meet);
+}
+
+std::vector<FoldPair> folds0205(const Model& m) {
+    SlottedBody b = slottedPanels(m);
+    const float base = roundedFlap(m.Longueur / 2);
+    b.f1 = base + m.Majo[6];
+    b.f2 = base + m.Majo[7];
+    std::vector<FoldPair> pairs = byPanelKind(m, b, FoldFit::NoCollision, FoldFit::Meet);
+    // The length flaps overlap by design: each one alone must not reach past the far wall.
+    FoldPair& across = pairs.front();
+    across.what = "rabat d'un panneau de longueur";
+    across.depthB = 0;
+    return pairs;
+}
+
+std::vector<FoldPair> folds0212(const Model& m) {
+    // The lidded body keeps its panels in order whatever side the glue flap is on.
+    const SlottedBody b = regularBottomFlaps(m);
+    return {
+        {"rabats du fond sur les panneaux de longueur", b.f1, b.f1, b.p2, FoldFit::Meet},
+        {"rabats du fond sur les panneaux de largeur", b.f2, b.f2, b.p1, FoldFit::NoCollision},
+    };
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,33 @@
+#pragma once
+// The valid domain and the folding of the slotted styles (02 family), as style_rules.cpp
+// lists them by code.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/model.h"
+#include "styles/style_rules.h"
+
+namespace brontaxe {
+
+// Slots no wider than the narrowest panel, and not negative.
+std::optional<std::string> slottedDomainRule(const Model& m);
+// The slotted rule, then flaps of half the length no deeper than the box is wide (L <= 2W).
+std::optional<std::string> rule0205(const Model& m);
+// 0202: the slotted rule, then flaps of the width panels that clear each other over the
+// length (W + overlap <= L).
+std::optional<std::string> rule0202(const Model& m);
+
+// Flaps of half the width: those of the length panels meet, those of the width panels clear.
+std::vector<FoldPair> regularFolds(const Model& m);
+// 0202: the length flaps overlap by `hrecouvr`, the width flaps clear.
+std::vector<FoldPair> overlappingFolds(const Model& m);
+// 0204: every pair meets in the middle.
+std::vector<FoldPair> centreSpecialFolds(const Model& m);
+// 0205: the width flaps meet over the length; each length flap reaches at most across.
+std::vector<FoldPair> folds0205(const Model& m);
+// 0212: the regular bottom under the lid.
+std::vector<FoldPair> folds0212(const Model& m);
+
+}  // namespace brontaxe

@@ -1,0 +1,105 @@
+#include "styles/style_rules.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+#include "styles/fco200_rules.h"
+
+namespace brontaxe {
+namespace {
+
+// One line a code. Codes without a line are held to positive sizes only.
+constexpr StyleDomain kSlotted{.extra = &slottedDomainRule};
+constexpr StyleDomain kHalfWidthFlaps{.widthAtMostLength = true, .extra = &slottedDomainRule};
+
+const std::array kRules{
+    StyleRules{"0200", kHalfWidthFlaps, &regularFolds},
+    StyleRules{"0200C", kHalfWidthFlaps, &regularFolds},
+    StyleRules{"0201", kHalfWidthFlaps, &regularFolds},
+    StyleRules{"0202", {.extra = &rule0202}, &overlappingFolds},
+    StyleRules{"0203", kSlotted, nullptr},
+    StyleRules{"0204", kSlotted, &centreSpecialFolds},
+    StyleRules{"0205", {.widthAtMostLength = true, .extra = &rule0205}, &folds0205},
+    StyleRules{"0206", kSlotted, nullptr},
+    StyleRules{"0207", kHalfWidthFlaps, &regularFolds},
+    StyleRules{"0208", kSlotted, nullptr},
+    StyleRules{"0209", kHalfWidthFlaps, &regularFolds},
+    StyleRules{"0210", kSlotted, nullptr},
+    StyleRules{"0211", kSlotted, nullptr},
+    StyleRules{"0212", kHalfWidthFlaps, &folds0212},
+    StyleRules{"0214", kHalfWidthFlaps, &regularFolds},
+    StyleRules{"0215", kSlotted, nullptr},
+    StyleRules{"0216", kHalfWidthFlaps, &regularFolds},
+    StyleRules{"0217", kSlotted, nullptr},
+    StyleRules{"0218", kHalfWidthFlaps, &regularFolds},
+    StyleRules{"0225", kSlotted, nullptr},
+    StyleRules{"0226", kSlotted, nullptr},
+    StyleRules{"0227", kSlotted, nullptr},
+    StyleRules{"0229", kHalfWidthFlaps, &regularFolds},
+    StyleRules{"0230", kHalfWidthFlaps, nullptr},
+    StyleRules{"0231", kHalfWidthFlaps, nullptr},
+    StyleRules{"0232", kSlotted, nullptr},
+    StyleRules{"0233", kSlotted, nullptr},
+    StyleRules{"0234", kSlotted, nullptr},
+    StyleRules{"0235", kSlotted, nullptr},
+};
+
+std::string mm(float v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%g", static_cast<double>(v));
+    std::string s(buf);
+    std::replace(s.begin(), s.end(), '.', ',');
+    return s + " mm";
+}
+
+std::optional<std::string> belowMinimum(const char* name, float value, float minimum) {
+    if (minimum > 0 && value < minimum)
+        return std::string(name) + " trop petite : " + mm(value) + ", ce modèle demande au moins " +
+               mm(minimum);
+    return std::nullopt;
+}
+
+}  // namespace
+
+const StyleRules* findStyleRules(std::string_view code) {
+    auto it = std::find_if(kRules.begin(), kRules.end(),
+                           [&](const StyleRules& r) { return r.code == code; });
+    return it == kRules.end() ? nullptr : &*it;
+}
+
+std::optional<std::string> domainRefusal(std::string_view code, const Model& m) {
+    for (auto [name, value] : {std::pair{"Longueur", m.Longueur}, std::pair{"Largeur", m.Largeur},
+                               std::pair{"Hauteur", m.Hauteur}}) {
+        if (!std::isfinite(value) || value <= 0)
+            return std::string("Dimension impossible : ") + name + " " + mm(value) +
+                   ", elle doit être positive";
+    }
+    const StyleRules* rules = findStyleRules(code);
+    if (!rules)
+        return std::nullopt;
+    const StyleDomain& d = rules->domain;
+    if (auto r = belowMinimum("Longueur", m.Longueur, d.minLength))
+        return r;
+    if (auto r = belowMinimum("Largeur", m.Largeur, d.minWidth))
+        return r;
+    if (auto r = belowMinimum("Hauteur", m.Hauteur, d.minHeight))
+        return r;
+    if (d.widthAtMostLength && m.Largeur > m.Longueur)
+        return "Largeur supérieure à la longueur : " + mm(m.Largeur) + " pour " + mm(m.Longueur) +
+               " ; les rabats de ce modèle se replient sur la longueur et demandent une largeur "
+               "au plus égale à la longueur";
+    if (d.extra)
+        return d.extra(m);
+    return std::nullopt;
+}
+
+std::vector<FoldPair> declaredFolds(std::string_view code, const Model& m) {
+    const StyleRules* rules = findStyleRules(code);
+    if (!rules || !rules->folds)
+        return {};
+    return rules->folds(m);
+}
+
+}  // namespace brontaxe

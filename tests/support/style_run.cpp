@@ -1,0 +1,59 @@
+#include "support/style_run.h"
+
+#include "platform/errors.h"
+#include "styles/generators.h"
+#include "styles/style_rules.h"
+
+namespace brontaxe::test {
+
+StyleRun runStyle(std::string_view code, Model& m, Drawing& d) {
+    StyleRun run;
+    run.refusal = domainRefusal(code, m);
+    if (run.refusal)
+        return run;
+    try {
+        findGenerator(code)(m, d);
+    } catch (const GenerationError& e) {
+        run.refusal = e.what();
+        return run;
+    }
+    run.findings = checkBlank(d, code, m);
+    return run;
+}
+
+::testing::AssertionResult drawnClean(const StyleRun& run) {
+    if (run.refusal)
+        return ::testing::AssertionFailure() << "refused: " << *run.refusal;
+    if (!run.findings.empty())
+        return ::testing::AssertionFailure() << verdictText(run.findings) << "\n"
+                                             << findingsText(run.findings);
+    return ::testing::AssertionSuccess();
+}
+
+namespace {
+
+// A sentence of the program's own: not empty, and not a bare code or number.
+bool looksLikeAFrenchSentence(const std::string& text) {
+    return text.size() >= 10 && text.find(' ') != std::string::npos &&
+           text.find("error") == std::string::npos && text.find("invalid") == std::string::npos;
+}
+
+}  // namespace
+
+::testing::AssertionResult refusedOrDrawnClean(const StyleRun& run) {
+    if (run.refusal) {
+        if (looksLikeAFrenchSentence(*run.refusal))
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "refused without a sentence: " << *run.refusal;
+    }
+    return drawnClean(run);
+}
+
+std::vector<FindingKind> kindsOf(const std::vector<Finding>& findings) {
+    std::vector<FindingKind> out;
+    for (const Finding& f : findings)
+        out.push_back(f.kind);
+    return out;
+}
+
+}  // namespace brontaxe::test
