@@ -30,12 +30,16 @@ constexpr std::array kGenerators{
     GeneratorEntry{"0218", &Fco0218}, GeneratorEntry{"0225", &Fco0225},
     GeneratorEntry{"0226", &Fco0226}, GeneratorEntry{"0227", &Fco0227},
     GeneratorEntry{"0229", &Fco0229}, GeneratorEntry{"0300", &Fco0300},
-    GeneratorEntry{"0304", &Fco0304}, GeneratorEntry{"0306", &Fco0306},
+    GeneratorEntry{"0301", &Fco0301}, GeneratorEntry{"0302", &Fco0302},
+    GeneratorEntry{"0303", &Fco0303}, GeneratorEntry{"0304", &Fco0304},
+    GeneratorEntry{"0306", &Fco0306}, GeneratorEntry{"0307", &Fco0307},
     GeneratorEntry{"0308", &Fco0308}, GeneratorEntry{"0309", &Fco0309},
     GeneratorEntry{"0310", &Fco0310}, GeneratorEntry{"0311", &Fco0311},
+    GeneratorEntry{"0312", &Fco0312}, GeneratorEntry{"0313", &Fco0313},
     GeneratorEntry{"0314", &Fco0314}, GeneratorEntry{"0320", &Fco0320},
     GeneratorEntry{"0321", &Fco0321}, GeneratorEntry{"0322", &Fco0322},
-    GeneratorEntry{"0323", &Fco0323}, GeneratorEntry{"0330", &Fco0330},
+    GeneratorEntry{"0323", &Fco0323}, GeneratorEntry{"0325", &Fco0325},
+    GeneratorEntry{"0330", &Fco0330}, GeneratorEntry{"0331", &Fco0331},
     GeneratorEntry{"0350", &Fco0350}, GeneratorEntry{"0351", &Fco0351},
 };
 

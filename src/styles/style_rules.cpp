@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "styles/fco200_rules.h"
+#include "styles/fco300_rules.h"
 
 namespace brontaxe {
 namespace {
@@ -13,6 +14,11 @@ namespace {
 // One line a code. Codes without a line are held to positive sizes only.
 constexpr StyleDomain kSlotted{.extra = &slottedDomainRule};
 constexpr StyleDomain kHalfWidthFlaps{.widthAtMostLength = true, .extra = &slottedDomainRule};
+// Telescope boxes: the lid goes over the bottom.
+constexpr StyleDomain kTrays{.extra = &trayLidRule};
+constexpr StyleDomain kSleeveCaps{.extra = &sleeveCapRule};
+constexpr StyleDomain kBodyCaps{.widthAtMostLength = true, .extra = &bodyCapRule};
+constexpr StyleDomain kSlottedLids{.widthAtMostLength = true, .extra = &slottedLidRule};
 
 const std::array kRules{
     StyleRules{"0200", kHalfWidthFlaps, &regularFolds},
@@ -44,6 +50,29 @@ const std::array kRules{
     StyleRules{"0233", kSlotted, nullptr},
     StyleRules{"0234", kSlotted, nullptr},
     StyleRules{"0235", kSlotted, nullptr},
+    StyleRules{"0300", kTrays, nullptr},
+    StyleRules{"0301", kTrays, nullptr},
+    StyleRules{"0302", kTrays, nullptr},
+    StyleRules{"0303", kTrays, nullptr},
+    StyleRules{"0304", kTrays, nullptr},
+    StyleRules{"0306", kTrays, nullptr},
+    StyleRules{"0307", kTrays, nullptr},
+    StyleRules{"0308", kTrays, nullptr},
+    StyleRules{"0309", kTrays, nullptr},
+    StyleRules{"0310", kSleeveCaps, nullptr},
+    StyleRules{"0311", kSleeveCaps, nullptr},
+    StyleRules{"0312", kBodyCaps, nullptr},
+    StyleRules{"0313", kBodyCaps, nullptr},
+    StyleRules{"0314", kSleeveCaps, nullptr},
+    StyleRules{"0320", kSlottedLids, &regularFolds},
+    StyleRules{"0321", {.widthAtMostLength = true, .extra = &handHoleBodyRule}, nullptr},
+    StyleRules{"0322", kSlottedLids, &regularFolds},
+    StyleRules{"0323", kSlottedLids, &regularFolds},
+    StyleRules{"0325", kSlottedLids, &regularFolds},
+    StyleRules{"0330", {.extra = &markedLidRule}, nullptr},
+    StyleRules{"0331", {.extra = &doubleWallLidRule}, nullptr},
+    StyleRules{"0350", {.extra = &bandTrayRule}, nullptr},
+    StyleRules{"0351", {.extra = &octagonalLidRule}, nullptr},
 };
 
 std::string mm(float v) {
