@@ -110,8 +110,8 @@ void Fco0325(Model& m, Drawing& d) {
               y + wall + width / 2);
     dimension(m, d, x + wall + length / 2, y + wall, x + wall + length / 2, y + wall + width,
               x + wall + length / 2, 0);
-    dimension(m, d, x, y + wall + width / 4, x + wall, y + wall + width / 4, 0,
-              y + wall + width / 4);
+    dimension(m, d, x + wall + length, y + wall + width / 4, x + 2 * wall + length,
+              y + wall + width / 4, 0, y + wall + width / 4);
 }
 
 }  // namespace brontaxe

@@ -41,7 +41,8 @@ void pieceDimensions(Model& m, Drawing& d, const SlottedPiece& whole, float x) {
             dimension(m, d, at, y, at + w, y, 0, y);
         at += w;
     }
-    const float column = at + (p.length() + depth) / 25;
+    // Heights across the first panel, so that they stay clear of the piece beside.
+    const float column = x + m.lgPatte + p.p1 / 2;
     dimension(m, d, column, 0, column, -p.body, column, 0);
     dimension(m, d, column, -p.body, column, -depth, column, 0);
 }

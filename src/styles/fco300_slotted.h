@@ -23,7 +23,7 @@ void drawHalfSlotted(Model& m, Drawing& d, const SlottedPiece& p, float x);
 // flaps above it.
 void drawClosedBody(Model& m, Drawing& d, const SlottedPiece& p);
 
-// Panel widths under the piece, body and flap heights on its right.
+// Panel widths under the piece, body and flap heights across its first panel.
 void pieceDimensions(Model& m, Drawing& d, const SlottedPiece& whole, float x);
 
 }  // namespace brontaxe
