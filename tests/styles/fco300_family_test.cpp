@@ -161,12 +161,26 @@ TEST(TelescopeFit, TheLidClearsTheBottomInEveryShippedGradeAndSize) {
     EXPECT_GE(checked, 15 * 5 * 4);
 }
 
-TEST(TelescopeFit, ALidTooTightIsReported) {
+TEST(TelescopeFit, ALidTooTightIsRefusedWithBothSizes) {
     Model m = modelFor("0300");
     m.Majo[6] = m.Majo[1];  // the lid no longer than the bottom
     const auto fit = telescopeFit("0300", m);
     ASSERT_TRUE(fit);
     EXPECT_FALSE(fit->fits());
+    Drawing d;
+    const test::StyleRun run = test::runStyle("0300", m, d);
+    ASSERT_TRUE(run.refusal);
+    EXPECT_NE(run.refusal->find("Couvercle trop juste"), std::string::npos) << *run.refusal;
+    EXPECT_EQ(d.ElementCount(), 0);
+}
+
+TEST(TelescopeDomain, ADoubleWallTooLowForItsInnerWallIsRefused) {
+    Model m = modelFor("0331");
+    m.Hauteur = 3 * m.EpaisseurCarton;  // the inner wall would be H - 3e = 0 high
+    Drawing d;
+    const test::StyleRun run = test::runStyle("0331", m, d);
+    ASSERT_TRUE(run.refusal);
+    EXPECT_NE(run.refusal->find("double paroi"), std::string::npos) << *run.refusal;
 }
 
 TEST(Fco0300, WithoutLidAllowancesTheLidGrowsByTheBoardThickness) {
