@@ -4,10 +4,7 @@
 #include <algorithm>
 
 #include "drawing/biblio.h"
-#include "drawing/builders/body_panels.h"
-#include "drawing/builders/corps_caisse.h"
 #include "drawing/builders/poignees.h"
-#include "styles/fco200_common.h"
 #include "styles/fco200_lid_common.h"
 #include "styles/fco300.h"
 #include "styles/fco300_common.h"

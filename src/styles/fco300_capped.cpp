@@ -5,10 +5,8 @@
 #include <algorithm>
 
 #include "drawing/biblio.h"
-#include "drawing/builders/corps_caisse.h"
 #include "drawing/builders/panneau_rabat.h"
 #include "drawing/builders/plis_alternes.h"
-#include "styles/fco200_common.h"
 #include "styles/fco300.h"
 #include "styles/fco300_common.h"
 #include "styles/fco300_slotted.h"
