@@ -10,7 +10,7 @@ packages=(
   libgeos-dev
   libcairo2-dev libdxflib-dev nlohmann-json3-dev libstb-dev fonts-dejavu-core
   python3-ezdxf ghostscript poppler-utils librsvg2-bin
-  qt6-base-dev xvfb xauth imagemagick
+  qt6-base-dev xvfb xauth imagemagick xdotool
   locales
 )
 

@@ -13,6 +13,8 @@ namespace {
 
 // Room left around the drawing when it is fitted.
 constexpr double kFitMargin = 0.94;
+// A drawing under this fraction of the view both ways is fitted again after a regeneration.
+constexpr double kLostFraction = 0.1;
 // Below this many pixels a text is a smear: it is left out until the user zooms in.
 constexpr double kSmallestTextPx = 4.0;
 // Dimension values stay readable on screen however far the blank is zoomed out.
@@ -46,9 +48,24 @@ DrawingView::DrawingView(const Drawing& drawing, QWidget* parent)
 
 void DrawingView::drawingChanged() {
     rebuild();
-    if (fitting_)
+    if (fitting_ || lostFromView())
         fitToWindow();
     update();
+}
+
+// A new drawing the user could not find in the view as it stands: nothing of it on screen,
+// or so small that it would pass for a speck.
+bool DrawingView::lostFromView() const {
+    if (bounds_.empty || width() <= 0 || height() <= 0)
+        return false;
+    const QRectF screen =
+        QRectF(toScreen({bounds_.xmin, bounds_.ymax}), toScreen({bounds_.xmax, bounds_.ymin}))
+            .normalized()
+            .adjusted(-1, -1, 1, 1);  // a drawing one line thin still counts
+    const QRectF view(0, 0, width(), height());
+    if (!screen.intersects(view))
+        return true;
+    return screen.width() < width() * kLostFraction && screen.height() < height() * kLostFraction;
 }
 
 void DrawingView::setPens(const PenSet& pens) {

@@ -21,7 +21,8 @@ class DrawingView : public QWidget {
 
     explicit DrawingView(const Drawing& drawing, QWidget* parent = nullptr);
 
-    // The drawing's elements changed: rebuilt, and fitted again when fitting is on.
+    // The drawing's elements changed: rebuilt, and fitted again when fitting is on or when the
+    // new drawing would be out of view or far smaller than it.
     void drawingChanged();
 
     void setPens(const PenSet& pens);
@@ -71,6 +72,7 @@ class DrawingView : public QWidget {
     };
 
     void rebuild();
+    bool lostFromView() const;
     void addElement(const Element& e, int id, const Box& blank, const DimensionStyle& style);
     void paintTexts(QPainter& painter) const;
     void paintNumbers(QPainter& painter) const;

@@ -15,6 +15,8 @@
 
 #include "app/autre_dim_images.h"
 #include "app/entry_box.h"
+#include "model/field_ranges.h"
+#include "model/number_entry.h"
 #include "platform/number_text.h"
 #include "resources/string_table.h"
 
@@ -51,7 +53,12 @@ QScrollBar* countScrollBar(const char* name, int maximum) {
 }  // namespace
 
 FrmAutreDim::FrmAutreDim(Model& m, const StringTable& strings, AutreDimHost host, QWidget* parent)
-    : QDialog(parent), m_(m), strings_(strings), host_(std::move(host)) {
+    : QDialog(parent),
+      m_(m),
+      strings_(strings),
+      host_(std::move(host)),
+      opening_(m),
+      openingCreaseList_(host_.creaseList ? host_.creaseList() : QString()) {
     setObjectName("FrmAutreDim");
     setWindowTitle(QStringLiteral("Autres Dimensions"));
     setModal(true);
@@ -71,10 +78,22 @@ FrmAutreDim::FrmAutreDim(Model& m, const StringTable& strings, AutreDimHost host
     CmdValid_->setObjectName("CmdValid");
     CmdValid_->setAutoDefault(false);
     connect(CmdValid_, &QPushButton::clicked, this, &QDialog::accept);
+    CmdAnnuler_ = new QPushButton(QStringLiteral("Annuler"));
+    CmdAnnuler_->setObjectName("CmdAnnuler");
+    CmdAnnuler_->setAutoDefault(false);
+    connect(CmdAnnuler_, &QPushButton::clicked, this, [this] { CmdAnnuler_Click(); });
+    lbMessage_ = new QLabel;
+    lbMessage_->setObjectName("lbMessage");
+    lbMessage_->setWordWrap(true);
+    lbMessage_->setStyleSheet(QStringLiteral("color: #b00000;"));
 
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(lbMessage_, 1);
+    buttons->addWidget(CmdAnnuler_);
+    buttons->addWidget(CmdValid_);
     auto* column = new QVBoxLayout(this);
     column->addWidget(SSTab1_);
-    column->addWidget(CmdValid_, 0, Qt::AlignRight);
+    column->addLayout(buttons);
 
     for (int field = 0; field < kAutreDimFieldCount; ++field) {
         connect(Text1(field), &EntryBox::committed, this,
@@ -103,6 +122,16 @@ void FrmAutreDim::addField(QGridLayout* grid, int row, int field, const QString&
     Text1_[static_cast<std::size_t>(field)] = box;
     grid->addWidget(new QLabel(caption), row, 0);
     grid->addWidget(box, row, 1);
+    const bool creases = field == kFieldCreasesHorizontal || field == kFieldCreasesVertical;
+    const auto range = fieldRange(autreDimFieldName(field));
+    const QString unit = creases ? QStringLiteral("mm")
+                         : range ? QString::fromUtf8(range->unit)
+                                 : QString();
+    if (unit.isEmpty())
+        return;  // counts: their scroll bar stands there
+    auto* unitLabel = new QLabel(unit);
+    unitLabel->setObjectName(QStringLiteral("unit_%1").arg(field));
+    grid->addWidget(unitLabel, row, 2);
 }
 
 QWidget* FrmAutreDim::buildGlueTab() {
@@ -306,7 +335,43 @@ void FrmAutreDim::Form_Load() {
     m_.BloqueModif = wasBlocked;
 }
 
+// An entry that is no number, or out of the field's range, is refused: the field shows its
+// value again, the dialog and the main window's status bar say why, nothing is drawn.
+bool FrmAutreDim::refusesEntry(int field) {
+    const std::string_view name = autreDimFieldName(field);
+    if (name.empty())
+        return false;
+    const NumberEntry entry =
+        readNumberEntry(Text1(field)->text().toStdString(), name, autreDimRefusalCaption(field));
+    if (entry.taken()) {
+        Text1(field)->acceptEntry();
+        return false;
+    }
+    // The value the model holds is the one the field goes back to.
+    Text1(field)->setText(qs(fieldTextForDialog(m_, field, {})));
+    Text1(field)->acceptEntry();
+    Text1(field)->refuseEntry();
+    lbMessage_->setText(qs(entry.refusal));
+    if (host_.showRefusal)
+        host_.showRefusal(qs(entry.refusal));
+    return true;
+}
+
+void FrmAutreDim::CmdAnnuler_Click() {
+    if (changed_) {
+        m_ = opening_;
+        if (host_.setCreaseList)
+            host_.setCreaseList(openingCreaseList_);
+        if (host_.modifier)
+            host_.modifier();
+    }
+    reject();
+}
+
 void FrmAutreDim::Text1_LostFocus(int field) {
+    if (refusesEntry(field))
+        return;
+    lbMessage_->clear();
     if (field == kFieldCreasesHorizontal || field == kFieldCreasesVertical) {
         const std::string list =
             joinCreaseList(Text1(kFieldCreasesHorizontal)->text().toStdString(),
@@ -388,6 +453,7 @@ void FrmAutreDim::showHandle() {
 void FrmAutreDim::modifier() {
     if (m_.BloqueModif || !host_.modifier)
         return;
+    changed_ = true;
     host_.modifier();
 }
 

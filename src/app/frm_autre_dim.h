@@ -26,11 +26,13 @@ namespace brontaxe::app {
 
 class EntryBox;
 
-// What the dialog needs from the main window: its creases box and its regeneration.
+// What the dialog needs from the main window: its creases box, its regeneration and its
+// status bar.
 struct AutreDimHost {
     std::function<QString()> creaseList;
     std::function<void(const QString&)> setCreaseList;
     std::function<void()> modifier;
+    std::function<void(const QString&)> showRefusal;
 };
 
 class FrmAutreDim : public QDialog {
@@ -41,6 +43,8 @@ class FrmAutreDim : public QDialog {
 
     EntryBox* Text1(int field) const { return Text1_[static_cast<std::size_t>(field)]; }
     QTabWidget* SSTab1() const { return SSTab1_; }
+    // "Annuler": every value back as it was when the dialog opened, the drawing with them.
+    void CmdAnnuler_Click();
 
   private:
     QWidget* buildGlueTab();
@@ -65,6 +69,7 @@ class FrmAutreDim : public QDialog {
     void showGlueSide();
     void showHandle();
     void modifier();
+    bool refusesEntry(int field);
 
     Model& m_;
     const StringTable& strings_;
@@ -83,6 +88,13 @@ class FrmAutreDim : public QDialog {
     std::array<QRadioButton*, 3> Option2_{};
     QLabel* handleImage_ = nullptr;
     QPushButton* CmdValid_ = nullptr;
+    QPushButton* CmdAnnuler_ = nullptr;
+    QLabel* lbMessage_ = nullptr;  // why the last entry was refused
+
+    // The values the dialog opened on, for "Annuler".
+    Model opening_;
+    QString openingCreaseList_;
+    bool changed_ = false;
 };
 
 }  // namespace brontaxe::app

@@ -1,6 +1,7 @@
 #include "app/frm_princ.h"
 
 #include <QCheckBox>
+#include <QColor>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -47,6 +48,20 @@ QPixmap legendLine(const QPen& pen, QSize size) {
     return pixmap;
 }
 
+// A list entry; one the program does not draw yet is greyed and says so. The entry's own
+// text (the code) stays in its data.
+void addListEntry(QComboBox* list, const QString& text, const QString& data, bool drawn) {
+    if (drawn) {
+        list->addItem(text, data);
+        return;
+    }
+    const QString notYet = QStringLiteral("non disponible");
+    list->addItem(text + QStringLiteral("  (") + notYet + QStringLiteral(")"), data);
+    const int index = list->count() - 1;
+    list->setItemData(index, QColor(140, 140, 140), Qt::ForegroundRole);
+    list->setItemData(index, notYet, Qt::ToolTipRole);
+}
+
 // A regeneration ran when it drew, kept the old drawing or said why it could not.
 bool ran(const RegenerationReport& r) {
     return r.drawn || r.keptPrevious || !r.message.empty();
@@ -82,11 +97,11 @@ frmPrinc::frmPrinc(Workbench& wb, std::optional<std::string> commandLine, QWidge
     statusBar()->addWidget(statusMessage_, 1);
 
     connect(longueur_, &EntryBox::committed, this,
-            [this] { dimensionLeft(longueur_, wb_.model().Longueur); });
+            [this] { dimensionLeft(longueur_, NumberBox::Longueur, wb_.model().Longueur); });
     connect(largeur_, &EntryBox::committed, this,
-            [this] { dimensionLeft(largeur_, wb_.model().Largeur); });
+            [this] { dimensionLeft(largeur_, NumberBox::Largeur, wb_.model().Largeur); });
     connect(hauteur_, &EntryBox::committed, this,
-            [this] { dimensionLeft(hauteur_, wb_.model().Hauteur); });
+            [this] { dimensionLeft(hauteur_, NumberBox::Hauteur, wb_.model().Hauteur); });
     connect(txtModel_, &EntryBox::committed, this, [this] { txtModel_LostFocus(); });
     connect(Txt_listefoulages_, &QLineEdit::textEdited, this,
             [this] { Txt_listefoulages_Change(); });
@@ -96,30 +111,29 @@ frmPrinc::frmPrinc(Workbench& wb, std::optional<std::string> commandLine, QWidge
     connect(CmdDetails_, &QPushButton::clicked, this, [this] { CmdDetails_Click(); });
     connect(Vue3D_, &PreviewImage::clicked, this, [this] { Vue3D_Click(); });
 
-    connect(TxFmtCX_, &EntryBox::committed, this, [this] {
-        impositionEntry([this](double v) { return wb_.enterSheetSize(Axis::X, v); }, TxFmtCX_);
-    });
-    connect(TxFmtCY_, &EntryBox::committed, this, [this] {
-        impositionEntry([this](double v) { return wb_.enterSheetSize(Axis::Y, v); }, TxFmtCY_);
-    });
-    for (int k = 0; k < 2; ++k) {
-        EntryBox* box = TxtFCEsp_[static_cast<std::size_t>(k)];
-        connect(box, &EntryBox::committed, this, [this, k, box] {
-            impositionEntry([this, k](double v) { return wb_.enterMargin(k, v); }, box);
-        });
+    struct ImpositionBox {
+        EntryBox* box;
+        NumberBox kind;
+        std::function<ImpositionEntry(double)> enter;
+    };
+    const std::array<ImpositionBox, 8> impositionBoxes{{
+        {TxFmtCX_, NumberBox::FmtCartonX,
+         [this](double v) { return wb_.enterSheetSize(Axis::X, v); }},
+        {TxFmtCY_, NumberBox::FmtCartonY,
+         [this](double v) { return wb_.enterSheetSize(Axis::Y, v); }},
+        {TxtFCEsp_[0], NumberBox::MargeX, [this](double v) { return wb_.enterMargin(0, v); }},
+        {TxtFCEsp_[1], NumberBox::MargeY, [this](double v) { return wb_.enterMargin(1, v); }},
+        {TxNbPoseX_, NumberBox::NbPoseX,
+         [this](double v) { return wb_.enterPoseCount(Axis::X, v); }},
+        {TxNbPoseY_, NumberBox::NbPoseY,
+         [this](double v) { return wb_.enterPoseCount(Axis::Y, v); }},
+        {TxespX_, NumberBox::EspPoseX, [this](double v) { return wb_.enterPoseGap(Axis::X, v); }},
+        {TxespY_, NumberBox::EspPoseY, [this](double v) { return wb_.enterPoseGap(Axis::Y, v); }},
+    }};
+    for (const ImpositionBox& b : impositionBoxes) {
+        connect(b.box, &EntryBox::committed, this,
+                [this, b] { impositionEntry(b.kind, b.enter, b.box); });
     }
-    connect(TxNbPoseX_, &EntryBox::committed, this, [this] {
-        impositionEntry([this](double v) { return wb_.enterPoseCount(Axis::X, v); }, TxNbPoseX_);
-    });
-    connect(TxNbPoseY_, &EntryBox::committed, this, [this] {
-        impositionEntry([this](double v) { return wb_.enterPoseCount(Axis::Y, v); }, TxNbPoseY_);
-    });
-    connect(TxespX_, &EntryBox::committed, this, [this] {
-        impositionEntry([this](double v) { return wb_.enterPoseGap(Axis::X, v); }, TxespX_);
-    });
-    connect(TxespY_, &EntryBox::committed, this, [this] {
-        impositionEntry([this](double v) { return wb_.enterPoseGap(Axis::Y, v); }, TxespY_);
-    });
     connect(ChkCentre_, &QCheckBox::clicked, this,
             [this](bool checked) { regenerate([&] { return wb_.toggleCentre(checked); }); });
 
@@ -170,8 +184,10 @@ void frmPrinc::Form_Load(std::optional<std::string> commandLine) {
 void frmPrinc::fillFamilies() {
     const QSignalBlocker block(CbGroup_);
     CbGroup_->clear();
-    for (int n = 1; n <= 7; ++n)
-        CbGroup_->addItem(qs(strings_.text(familyCaptionEntry(n))));
+    for (int n = 1; n <= 7; ++n) {
+        const QString caption = qs(strings_.text(familyCaptionEntry(n)));
+        addListEntry(CbGroup_, caption, caption, wb_.familyIsDrawn(n));
+    }
     CbGroup_->setCurrentIndex(wb_.window().NumFamille - 1);
 }
 
@@ -183,7 +199,7 @@ void frmPrinc::fillCodes() {
     const std::vector<std::string> codes = wb_.familyCodes(w.NumFamille);
     CbModules_->clear();
     for (const std::string& code : codes)
-        CbModules_->addItem(qs(code));
+        addListEntry(CbModules_, qs(code), qs(code), wb_.isDrawn(code));
     for (std::size_t i = 0; i < codes.size(); ++i) {
         if (codes[i] == w.txtModel)
             w.NumModule = static_cast<int>(i) + 1;
@@ -232,8 +248,17 @@ void frmPrinc::showResult(const RegenerationReport& report) {
     showPreview();
     showOrientationImages();
     mncotes_->setChecked(w.filtrerCotation);
+    showThickness();
     Trazel1_->drawingChanged();
     showStatus(report);
+    // What the boxes show now is what was drawn: the value a refused entry goes back to.
+    for (EntryBox* box : findChildren<EntryBox*>())
+        box->acceptEntry();
+}
+
+void frmPrinc::showThickness() {
+    const float thickness = wb_.model().EpaisseurCarton;
+    lbEpaisseur_->setText(QStringLiteral("Ép. %1 mm").arg(qs(platform::numberText(thickness))));
 }
 
 void frmPrinc::showLayout() {
@@ -319,18 +344,31 @@ void frmPrinc::showOrientationImages() {
     if (m.senspass == 0)
         passImage_->clear();
     else
-        passImage_->setPixmap(orientationImage(m.senspass == 1 ? OrientationImage::PassAlongY
-                                                               : OrientationImage::PassAlongX));
+        passImage_->setPixmap(orientationImage(m.senspass == 1 ? OrientationImage::PassAlongX
+                                                               : OrientationImage::PassAlongY));
     const std::size_t flute = static_cast<std::size_t>(std::clamp<int>(m.senscann, 0, 2));
     const std::size_t pass = static_cast<std::size_t>(std::clamp<int>(m.senspass, 0, 2));
     Option1_[flute]->setChecked(true);
     Option1_[3 + pass]->setChecked(true);
 }
 
-void frmPrinc::dimensionLeft(EntryBox* box, float stored) {
-    if (!boxValueDiffers(box->text().toStdString(), stored))
+void frmPrinc::dimensionLeft(EntryBox* box, NumberBox kind, float stored) {
+    if (BloqueModif_)
+        return;
+    const NumberEntry entry = readNumberBox(kind, box->text().toStdString());
+    if (!entry.taken()) {
+        refuse(box, entry.refusal);
+        return;
+    }
+    if (static_cast<float>(*entry.value) == stored)
         return;
     regenerate([this] { return wb_.Modifier(); });
+}
+
+void frmPrinc::refuse(EntryBox* box, const std::string& reason) {
+    box->refuseEntry();
+    statusMessage_->setText(qs(reason));
+    statusMessage_->setStyleSheet(QStringLiteral("color: #b00000;"));
 }
 
 void frmPrinc::txtModel_LostFocus() {
@@ -372,11 +410,17 @@ void frmPrinc::Option1_Click(int index) {
     regenerate([this, index] { return wb_.orientationChosen(index); });
 }
 
-void frmPrinc::impositionEntry(const std::function<ImpositionEntry(double)>& enter, EntryBox* box) {
+void frmPrinc::impositionEntry(NumberBox kind, const std::function<ImpositionEntry(double)>& enter,
+                               EntryBox* box) {
     if (BloqueModif_)
         return;
+    const NumberEntry typed = readNumberBox(kind, box->text().toStdString());
+    if (!typed.taken()) {
+        refuse(box, typed.refusal);
+        return;
+    }
     pushInputs();
-    const ImpositionEntry entry = enter(platform::leadingNumber(box->text().toStdString()));
+    const ImpositionEntry entry = enter(*typed.value);
     if (ran(entry.report)) {
         ++regenerations_;
         showResult(entry.report);
@@ -456,6 +500,10 @@ void frmPrinc::CmdDetails_Click() {
         wb_.window().listeFoulages = list.toStdString();
     };
     host.modifier = [this] { regenerate([this] { return wb_.Modifier(); }); };
+    host.showRefusal = [this](const QString& reason) {
+        statusMessage_->setText(reason);
+        statusMessage_->setStyleSheet(QStringLiteral("color: #b00000;"));
+    };
     FrmAutreDim dialog(wb_.model(), strings_, std::move(host), this);
     dialog.exec();
 }

@@ -10,6 +10,7 @@
 
 #include "app/drawing_view.h"
 #include "app/pen_set.h"
+#include "mainwindow/window_inputs.h"
 #include "mainwindow/workbench.h"
 
 class QAction;
@@ -89,14 +90,18 @@ class frmPrinc : public QMainWindow {
     void showOrientationImages();
 
     // Handlers.
-    void dimensionLeft(EntryBox* box, float stored);
+    void dimensionLeft(EntryBox* box, NumberBox kind, float stored);
+    // A refused entry: the box takes its value back and the status bar says why.
+    void refuse(EntryBox* box, const std::string& reason);
     void txtModel_LostFocus();
     void Txt_listefoulages_Change();
     void CbGroup_Click(int index);
     void CbModules_Click(int index);
     void Cmb_Qual_Click(int index);
     void Option1_Click(int index);
-    void impositionEntry(const std::function<ImpositionEntry(double)>& enter, EntryBox* box);
+    void impositionEntry(NumberBox kind, const std::function<ImpositionEntry(double)>& enter,
+                         EntryBox* box);
+    void showThickness();
     void mnaffichage_filtres_Click();
     void mnoptions_stylos_Click();
     void Image3_Click();
@@ -133,6 +138,7 @@ class frmPrinc : public QMainWindow {
     QPushButton* CmdDetails_ = nullptr;
     EntryBox* Txt_listefoulages_ = nullptr;
     QComboBox* Cmb_Qual_ = nullptr;
+    QLabel* lbEpaisseur_ = nullptr;  // the chosen grade's board thickness
     std::array<QRadioButton*, 6> Option1_{};
     QLabel* fluteImage_ = nullptr;
     QLabel* passImage_ = nullptr;

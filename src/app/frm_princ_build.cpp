@@ -160,8 +160,11 @@ QWidget* frmPrinc::buildToolColumn() {
     addToolImage(layout, "Image3", 1302, int(T::RemoveFilter), [this] { Image3_Click(); });
     addToolImage(layout, "Image13", 1312, int(T::FilterDimensions), [this] { mncotes_Click(); });
     addToolImage(layout, "Image8", 1307, int(T::Pens), [this] { mnoptions_stylos_Click(); });
-    addToolImage(layout, "Image12", 1311, int(T::MirrorVertical),
-                 [this] { regenerate([this] { return wb_.toggleSymVerticale(); }); });
+    addToolImage(layout, "Image12", 1311, int(T::MirrorVertical), [this] {
+        regenerate([this] { return wb_.toggleSymVerticale(); });
+        // The mirrored blank lies on the other side of the axis: never an empty view.
+        Trazel1_->fitToWindow();
+    });
     layout->addSpacing(8);
     addToolImage(layout, "Image10", 1309, int(T::TechnicalSheet), [this] { notAvailable(); });
     addToolImage(layout, "Image17", 0, int(T::AllPieces), [this] { notAvailable(); });
@@ -245,7 +248,13 @@ QWidget* frmPrinc::buildInputPanel() {
     majo->setObjectName("But_Majo");
     setStringEntry(majo, 900);
     connect(majo, &QPushButton::clicked, this, [this] { notAvailable(); });
-    boardLayout->addWidget(Cmb_Qual_);
+    lbEpaisseur_ = new QLabel;
+    lbEpaisseur_->setObjectName("lbEpaisseur");
+    lbEpaisseur_->setToolTip(QStringLiteral("Épaisseur du carton de la qualité choisie"));
+    auto* gradeRow = new QHBoxLayout;
+    gradeRow->addWidget(Cmb_Qual_, 1);
+    gradeRow->addWidget(lbEpaisseur_);
+    boardLayout->addLayout(gradeRow);
     boardLayout->addWidget(majo);
     layout->addWidget(board);
 
@@ -259,7 +268,8 @@ QGroupBox* frmPrinc::buildOrientation() {
     frame->setObjectName("orientation");
     setStringEntry(frame, 1216);
     auto* layout = new QVBoxLayout(frame);
-    const std::array<int, 6> captions{1219, 631, 632, 1219, 632, 631};
+    // Pass direction 1 is along X, like flute direction 1.
+    const std::array<int, 6> captions{1219, 631, 632, 1219, 631, 632};
     for (int group = 0; group < 2; ++group) {
         auto* box = new QGroupBox;
         setStringEntry(box, group == 0 ? 1217 : 1218);

@@ -112,6 +112,21 @@ CodeBoxEntry codeBoxEntry(std::string_view typed) {
     return entry;
 }
 
+std::optional<CodePlace> findCodeInCatalogue(std::string_view code) {
+    if (code == "0200c")
+        code = "0200C";
+    else if (code == "0951")
+        code = "0951 Int";
+    if (code == kTopBottomEntry)
+        return std::nullopt;
+    for (const Family& f : catalogueFamilies()) {
+        const auto it = std::find(f.codes.begin(), f.codes.end(), code);
+        if (it != f.codes.end())
+            return CodePlace{f.number, static_cast<int>(it - f.codes.begin()) + 1};
+    }
+    return std::nullopt;
+}
+
 bool usesRefoulageLayout(double styleNumber) {
     return styleNumber == 990 || styleNumber == 991;
 }

@@ -49,6 +49,15 @@ struct CodeBoxEntry {
 };
 CodeBoxEntry codeBoxEntry(std::string_view typed);
 
+// Where a code stands in the lists: its family and its place in the family's list (from 1).
+// A typed form that the lists show otherwise is found under the listed entry ("0200c" under
+// "0200C", "0951" under "0951 Int"); nullopt for codes no list holds.
+struct CodePlace {
+    int family = 0;
+    int module = 0;
+};
+std::optional<CodePlace> findCodeInCatalogue(std::string_view code);
+
 // Style numbers whose window shows the creases box instead of the height.
 bool usesRefoulageLayout(double styleNumber);
 

@@ -1,10 +1,15 @@
 // Drawing the poses: the grid of copies, the nesting rules of the styles that interlock, and
 // the sheet outline.
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
+#include <variant>
+#include <vector>
 
 #include "mainwindow/imposition.h"
+#include "mainwindow/imposition_facing.h"
 
 namespace brontaxe {
 namespace {
@@ -44,7 +49,7 @@ bool isHalfBoxPairs(const Model& m) {
            (code == "0200" || code == "0200C" || code == "0200c");
 }
 
-Layout layoutFor(const Model& m, const Box& blank) {
+Layout layoutFor(const Model& m, const Drawing& d, const Box& blank) {
     Layout l;
     const std::string& code = m.CodeModele;
     const double W = m.Largeur;
@@ -69,6 +74,13 @@ Layout layoutFor(const Model& m, const Box& blank) {
         const double oddTerm = lid - W / 2 - overlap;
         l.evenStep = plainStep - evenTerm;
         l.oddStep = plainStep - oddTerm;
+        if (code == "0713") {
+            // The crash-lock bottoms reach to the middle of the bottom from both sides, so
+            // two of them cannot go as deep into each other as the rule says: each row comes
+            // no closer than its cut lines allow.
+            l.evenStep = std::max(l.evenStep, facingOffset(d, l.backX, true) + m.EspPoseY);
+            l.oddStep = std::max(l.oddStep, facingOffset(d, l.backX, false) + m.EspPoseY);
+        }
     } else if (code == "0421" || code == "0427" || code == "0429") {
         l.nest = Nest::Folder;
         l.pitchX -= n.dX;
@@ -125,6 +137,66 @@ void drawPoses(const Model& m, Drawing& d, const Layout& l, const Box& blank) {
     }
 }
 
+constexpr double kChainTolerance = 1e-6;
+
+// Where the first pose's dimension chains reach, and whether one sticks out of a side of it.
+struct ChainSpan {
+    Box box;
+    bool right = false;
+    bool above = false;
+};
+
+ChainSpan chainSpan(const DimensionShape& dim, const Box& blank) {
+    ChainSpan c;
+    c.box.add(dim.p1);
+    c.box.add(dim.p2);
+    // The dimension line runs through the reference point along the measured points: of a
+    // vertical dimension only its x counts, of a horizontal one only its y.
+    if (std::fabs(dim.p1.x - dim.p2.x) < kChainTolerance) {
+        c.box.add(Point{dim.ref.x, dim.p1.y});
+    } else if (std::fabs(dim.p1.y - dim.p2.y) < kChainTolerance) {
+        c.box.add(Point{dim.p1.x, dim.ref.y});
+    } else {
+        c.box.add(dim.ref);
+    }
+    c.right = c.box.xmax > blank.xmax + kChainTolerance;
+    c.above = c.box.ymax > blank.ymax + kChainTolerance;
+    return c;
+}
+
+// The dimension chains stay on the first pose only. The copies fill the columns right of it
+// and the rows above it, so a chain standing on its right or top side would run through a
+// neighbour: it goes to the other side instead, past any chain already there, which is the
+// outside of the imposed area. Chains already left of or below the blank stay as they are.
+void moveChainsOutside(Drawing& d, const Box& blank, bool moreColumns, bool moreRows) {
+    const std::size_t count = static_cast<std::size_t>(d.blankElementCount());
+    const std::vector<Element>& elements = d.elements();
+    std::vector<std::pair<ElementId, ChainSpan>> chains;
+    Box staying = blank;  // what the moved chains must clear
+    for (std::size_t i = 0; i < count && i < elements.size(); ++i) {
+        const auto* dim = std::get_if<DimensionShape>(&elements[i].shape);
+        if (!dim)
+            continue;
+        const ChainSpan c = chainSpan(*dim, blank);
+        const ElementId id{kFirstElementId + static_cast<std::int32_t>(i)};
+        if ((moreColumns && c.right) || (moreRows && c.above)) {
+            chains.emplace_back(id, c);
+        } else {
+            staying.add(Point{c.box.xmin, c.box.ymin});
+        }
+    }
+    // A mirror about the line halfway between the blank's far side and what stays on its near
+    // side: a chain at a distance g off the right edge ends at g off the leftmost chain.
+    const double mirrorX = (staying.xmin + blank.xmax) / 2;
+    const double mirrorY = (staying.ymin + blank.ymax) / 2;
+    for (const auto& [id, c] : chains) {
+        if (moreColumns && c.right)
+            d.TransformElement(mirrorX, 0, 90, id, false);
+        if (moreRows && c.above)
+            d.TransformElement(0, mirrorY, 0, id, false);
+    }
+}
+
 void addSheet(Model& m, Drawing& d, const ImpositionSettings& s) {
     const ElementId sheet =
         s.ChkCentre ? d.AddSheetCentred(m.FmtCartonX, m.FmtCartonY, 0)
@@ -141,7 +213,7 @@ ImpositionNotices AjouterImpos(Model& m, Drawing& d, const ImpositionSettings& s
     d.BeginDrawing();
     const std::int64_t poses = std::int64_t{m.NbPoseX} * m.NbPoseY;
     if (!blank.empty && poses > 1) {
-        Layout layout = layoutFor(m, blank);
+        Layout layout = layoutFor(m, d, blank);
         if (!isSound(layout) && layout.nest != Nest::Plain) {
             notices.push_back(
                 "Imbrication impossible avec ces dimensions : poses en grille simple");
@@ -160,6 +232,7 @@ ImpositionNotices AjouterImpos(Model& m, Drawing& d, const ImpositionSettings& s
         } else {
             d.reserveElements(static_cast<std::size_t>(d.ElementCount() * poses + 1));
             drawPoses(m, d, layout, blank);
+            moveChainsOutside(d, blank, m.NbPoseX > 1, m.NbPoseY > 1);
         }
     }
     if (!m.ImposManuelle) {

@@ -10,6 +10,15 @@ std::string metres(float millimetres) {
     return platform::formatNumber(millimetres / 1000.0, "#######0.00");
 }
 
+// The sheet in whole millimetres, as the imposition keeps it: "1452", without the point of
+// "#######0." that reads as a typo in a box.
+std::string sheetText(float millimetres) {
+    std::string text = platform::formatNumber(millimetres, "#######0.");
+    if (!text.empty() && text.back() == '.')
+        text.pop_back();
+    return text;
+}
+
 }  // namespace
 
 void computeWaste(Model& m) {
@@ -42,8 +51,8 @@ WindowFigures windowFigures(const Model& m) {
         f.lbperteFc = kNoWaste;
     }
 
-    f.TxFmtCX = platform::formatNumber(m.FmtCartonX, "#######0.");
-    f.TxFmtCY = platform::formatNumber(m.FmtCartonY, "#######0.");
+    f.TxFmtCX = sheetText(m.FmtCartonX);
+    f.TxFmtCY = sheetText(m.FmtCartonY);
     f.TxNbPoseX = platform::numberText(m.NbPoseX);
     f.TxNbPoseY = platform::numberText(m.NbPoseY);
     f.TxespX = platform::numberText(m.EspPoseX);

@@ -1,6 +1,7 @@
 #include "mainwindow/workbench.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "board/data_directory.h"
 #include "board/ini_majo.h"
@@ -8,8 +9,22 @@
 #include "platform/errors.h"
 #include "platform/number_text.h"
 #include "platform/rounding.h"
+#include "platform/text.h"
 
 namespace brontaxe {
+namespace {
+
+// The customer profile of section "FicheTechnique", in capitals ("QLX" changes the glue flap).
+std::string customerProfile(const platform::PrivateProfile& settings) {
+    std::string profile(
+        platform::trimBlanks(settings.GetString("FicheTechnique", "Personnalisation", "", 256,
+                                                std::filesystem::path(kPreferencesFileName))));
+    std::transform(profile.begin(), profile.end(), profile.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return profile;
+}
+
+}  // namespace
 
 Workbench::Workbench(platform::PrivateProfile settings, GeneratorLookup lookup,
                      platform::EnvironmentLookup env)
@@ -25,8 +40,10 @@ void Workbench::startUp() {
     Init(model_, ParameterFile(settings_));
     drawingFileName_ = "paramQMT.des";
     model_.MajoFefco = dataDirectorySetting(settings_, env_);
+    model_.Personnalisation = customerProfile(settings_);
     loadTables();
     IniMajo();
+    model_.EPoign = 2 * model_.EpaisseurCarton;
     AdapteParam(false);
     window_.listeFoulages.clear();  // the creases box shows only for 0990 and 0991
     model_.BloqueModif = false;

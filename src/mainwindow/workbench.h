@@ -3,12 +3,14 @@
 // window and the command-line tool both drive the program through a Workbench.
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "board/majo.h"
 #include "drawing/drawing.h"
+#include "mainwindow/catalogue.h"
 #include "mainwindow/imposition_input.h"
 #include "model/model.h"
 #include "platform/paths.h"
@@ -102,6 +104,10 @@ class Workbench {
     RegenerationReport gradeChosen(int numQualite);    // a board grade chosen
     RegenerationReport orientationChosen(int option);  // flute/pass option buttons 0 to 5
     RegenerationReport toggleSymVerticale();
+    // Whether the program draws a code of the lists (codes whose style is still to come are
+    // shown greyed); a family is drawn when one of its codes is.
+    bool isDrawn(std::string_view code) const;
+    bool familyIsDrawn(int numFamille) const;
     // The codes the code combo lists for a family (the 02 list ends with the top/bottom entry).
     std::vector<std::string> familyCodes(int numFamille) const;
 
@@ -123,6 +129,10 @@ class Workbench {
     RegenerationReport toggleCentre(bool checked);
 
   private:
+    // Selects a style and draws it; a style that cannot be drawn leaves the window and the
+    // model on the style that is drawn.
+    RegenerationReport changeStyle(const std::function<void()>& select);
+    Generator generatorOf(const DispatchTarget& target) const;
     RegenerationReport generate();
     void drawExtraCreases();
     void measureCutSurface(RegenerationReport& report);

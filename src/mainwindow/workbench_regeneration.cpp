@@ -16,6 +16,7 @@
 #include "platform/number_text.h"
 #include "platform/paths.h"
 #include "platform/rounding.h"
+#include "platform/user_number.h"
 #include "styles/style_rules.h"
 
 namespace brontaxe {
@@ -44,13 +45,20 @@ class SavedLengthAndWidth {
     float length_, width_;
 };
 
+// The window refuses what is not a number before it gets here; the leading number is the
+// fallback of callers that set the texts themselves.
+float boxNumber(std::string_view text) {
+    const std::optional<double> typed = platform::readUserNumber(text);
+    return static_cast<float>(typed ? *typed : platform::leadingNumber(text));
+}
+
 }  // namespace
 
 void Workbench::AdapteParam(bool fromWindow) {
     if (fromWindow) {
-        model_.Longueur = static_cast<float>(platform::leadingNumber(window_.longueur));
-        model_.Largeur = static_cast<float>(platform::leadingNumber(window_.largeur));
-        model_.Hauteur = static_cast<float>(platform::leadingNumber(window_.hauteur));
+        model_.Longueur = boxNumber(window_.longueur);
+        model_.Largeur = boxNumber(window_.largeur);
+        model_.Hauteur = boxNumber(window_.hauteur);
         model_.ListeFoulages = window_.listeFoulages;
         return;
     }
@@ -98,18 +106,22 @@ RegenerationReport Workbench::Modifier() {
     return report;
 }
 
+Generator Workbench::generatorOf(const DispatchTarget& target) const {
+    return target.kind == DispatchKind::Generator ? lookup_(target.generatorCode) : nullptr;
+}
+
 RegenerationReport Workbench::generate() {
     RegenerationReport report;
     const bool codeBoxHasSlash = window_.txtModel.find('/') != std::string::npos;
     const DispatchTarget target =
         dispatchCode(model_.CodeModele, codeBoxHasSlash, model_.TypeDessus, model_.TypeDessous);
-    const Generator generator =
-        target.kind == DispatchKind::Generator ? lookup_(target.generatorCode) : nullptr;
+    const Generator generator = generatorOf(target);
     if (!generator) {
         report.keptPrevious = true;
         if (target.kind == DispatchKind::Combined) {
             report.message = "Boîte haut / bas non disponible : " + model_.CodeModele;
-        } else if (target.kind == DispatchKind::Generator) {
+        } else if (target.kind == DispatchKind::Generator ||
+                   findCodeInCatalogue(model_.CodeModele)) {
             report.message = "Modèle non disponible : " + model_.CodeModele;
         } else {
             report.message = "Code de modèle inconnu : \"" + model_.CodeModele + "\"";
@@ -185,8 +197,13 @@ void Workbench::measureCutSurface(RegenerationReport& report) {
 }
 
 void Workbench::drawDirectionArrows(const Box& blank, RegenerationReport& report) {
-    const auto arrows =
-        directionArrows(blank, model_.senscann, model_.senspass, model_.Sym_Verticale);
+    auto arrows = directionArrows(blank, model_.senscann, model_.senspass, model_.Sym_Verticale);
+    // Over an imposition they stand above its top row, clear of the poses.
+    const Box drawn = drawing_.extents();
+    if (!drawn.empty && drawn.ymax > blank.ymax) {
+        for (ArrowPlacement& arrow : arrows)
+            arrow.at.y += drawn.ymax - blank.ymax;
+    }
     if (arrows.empty()) {
         drawing_.EndDrawing();
         return;

@@ -26,47 +26,94 @@ void Workbench::applyLayoutOf(double styleNumber) {
         window_.listeFoulages.clear();
 }
 
-RegenerationReport Workbench::codeBoxLeft() {
-    const CodeBoxEntry entry = codeBoxEntry(window_.txtModel);
-    window_.txtModel = entry.text;
-    if (entry.typeDessus) {
-        model_.TypeDessus = *entry.typeDessus;
-        model_.TypeDessous = *entry.typeDessous;
-        if (window_.NumFamille == 1)
-            window_.topBottomEntry = entry.text;
-    }
-    applyLayoutOf(platform::leadingNumber(entry.text));
+RegenerationReport Workbench::changeStyle(const std::function<void()>& select) {
+    const Model model = model_;
+    const MainWindowState window = window_;
+    select();
     IniMajo();
-    return Modifier();
+    RegenerationReport report = Modifier();
+    if (report.keptPrevious) {
+        // What is shown is what is drawn: code, lists, allowances and figures stay together.
+        // The code box already held what was typed; the drawn code is the model's.
+        model_ = model;
+        window_ = window;
+        window_.txtModel = model_.CodeModele;
+    }
+    return report;
+}
+
+RegenerationReport Workbench::codeBoxLeft() {
+    return changeStyle([this] {
+        const CodeBoxEntry entry = codeBoxEntry(window_.txtModel);
+        window_.txtModel = entry.text;
+        if (entry.typeDessus) {
+            model_.TypeDessus = *entry.typeDessus;
+            model_.TypeDessous = *entry.typeDessous;
+            if (window_.NumFamille == 1)
+                window_.topBottomEntry = entry.text;
+        }
+        // The lists follow the code typed.
+        if (auto place = findCodeInCatalogue(entry.text)) {
+            window_.NumFamille = place->family;
+            window_.NumModule = place->module;
+        }
+        applyLayoutOf(platform::leadingNumber(entry.text));
+    });
 }
 
 RegenerationReport Workbench::familyChosen(int numFamille) {
     if (!findFamily(numFamille))
         return {};
+    // The family's first code that is drawn; a family without any says so.
+    const std::vector<std::string> codes = familyCodes(numFamille);
+    int first = 1;
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        if (isDrawn(codes[i])) {
+            first = static_cast<int>(i) + 1;
+            break;
+        }
+    }
+    const int previous = window_.NumFamille;
     window_.NumFamille = numFamille;
-    return codeChosen(1);
+    RegenerationReport report = codeChosen(first);
+    if (report.keptPrevious)
+        window_.NumFamille = previous;
+    return report;
 }
 
 RegenerationReport Workbench::codeChosen(int numModule) {
     const std::vector<std::string> codes = familyCodes(window_.NumFamille);
     if (numModule < 1 || numModule > static_cast<int>(codes.size()))
         return {};
-    window_.NumModule = numModule;
-    const std::string& code = codes[static_cast<std::size_t>(numModule - 1)];
-    const bool topBottom = window_.NumFamille == 1 && numModule == static_cast<int>(codes.size());
-    double styleNumber = platform::leadingNumber(code);
-    if (topBottom) {
-        // The chooser of the two styles sets TypeDessus and TypeDessous before this.
-        window_.topBottomEntry =
-            "0" + std::to_string(model_.TypeDessus) + "/0" + std::to_string(model_.TypeDessous);
-        window_.txtModel = window_.topBottomEntry;
-        styleNumber = model_.TypeDessus != 0 ? model_.TypeDessus : model_.TypeDessous;
-    } else {
-        window_.txtModel = code;
+    return changeStyle([this, numModule, &codes] {
+        window_.NumModule = numModule;
+        const std::string& code = codes[static_cast<std::size_t>(numModule - 1)];
+        const bool topBottom =
+            window_.NumFamille == 1 && numModule == static_cast<int>(codes.size());
+        double styleNumber = platform::leadingNumber(code);
+        if (topBottom) {
+            // The chooser of the two styles sets TypeDessus and TypeDessous before this.
+            window_.topBottomEntry =
+                "0" + std::to_string(model_.TypeDessus) + "/0" + std::to_string(model_.TypeDessous);
+            window_.txtModel = window_.topBottomEntry;
+            styleNumber = model_.TypeDessus != 0 ? model_.TypeDessus : model_.TypeDessous;
+        } else {
+            window_.txtModel = code;
+        }
+        applyLayoutOf(styleNumber);
+    });
+}
+
+bool Workbench::isDrawn(std::string_view code) const {
+    return generatorOf(dispatchCode(code, false, 0, 0)) != nullptr;
+}
+
+bool Workbench::familyIsDrawn(int numFamille) const {
+    for (const std::string& code : familyCodes(numFamille)) {
+        if (isDrawn(code))
+            return true;
     }
-    applyLayoutOf(styleNumber);
-    IniMajo();
-    return Modifier();
+    return false;
 }
 
 RegenerationReport Workbench::gradeChosen(int numQualite) {

@@ -79,8 +79,9 @@ constexpr std::array kRanges{
     RangeEntry{"FmtCartonX", size(0, kMaxSheet)},
     RangeEntry{"FmtCartonY", size(0, kMaxSheet)},
     RangeEntry{"Marges", size(0, kMaxSheet)},
-    RangeEntry{"EspPoseX", size(-kMaxSize, kMaxSheet)},
-    RangeEntry{"EspPoseY", size(-kMaxSize, kMaxSheet)},
+    // Poses that overlap are no imposition: two blanks cannot share board.
+    RangeEntry{"EspPoseX", size(0, kMaxSheet)},
+    RangeEntry{"EspPoseY", size(0, kMaxSheet)},
     RangeEntry{"NbPoseX", count(1, 100)},
     RangeEntry{"NbPoseY", count(1, 100)},
     RangeEntry{"NbPoses", count(1, 10000)},
@@ -116,10 +117,12 @@ std::optional<FieldRange> fieldRange(std::string_view name) {
 }
 
 std::string rangeText(const FieldRange& range) {
-    std::string text = "de " + platform::numberText(range.min);
+    // Whole digits, never the exponent form: users read "10000000 mm", not "1E+07 mm".
+    constexpr int kDigits = 15;
+    std::string text = "de " + platform::numberText(range.min, kDigits);
     if (range.minExcluded)
         text += " exclu";
-    text += " à " + platform::numberText(range.max);
+    text += " à " + platform::numberText(range.max, kDigits);
     if (range.unit[0] != '\0')
         text += std::string(" ") + range.unit;
     return text;

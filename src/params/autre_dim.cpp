@@ -7,6 +7,7 @@
 #include "platform/number_text.h"
 #include "platform/rounding.h"
 #include "platform/text.h"
+#include "platform/user_number.h"
 
 namespace brontaxe {
 namespace {
@@ -74,7 +75,60 @@ auto* dimensionFieldOf(M& m, int field) {
     }
 }
 
+struct FieldNames {
+    const char* name;
+    const char* refusal;
+};
+
+constexpr FieldNames kFieldNames[kAutreDimFieldCount] = {
+    {"lgPatte", "Largeur de patte de collage incorrecte"},
+    {"anglPc", "Angle de patte de collage incorrect"},
+    {"patProlong", "Prolongement de patte de collage incorrect"},
+    {"encoche", "Largeur d'encoche incorrecte"},
+    {"decalenc", "Décentrage d'encoche incorrect"},
+    {"hrabat", "Hauteur de rabat incorrecte"},
+    {"rarrondi", "Rayon d'arrondi incorrect"},
+    {"hrecouvr", "Hauteur de recouvrement incorrecte"},
+    {"hpatrent", "Hauteur de patte rentrante incorrecte"},
+    {"RcoupPouce", "Rayon de coup de pouce incorrect"},
+    {"Dblmur", "Largeur de double mur incorrecte"},
+    {"htenon", "Hauteur de tenon incorrecte"},
+    {"lgtenon", "Longueur de tenon incorrecte"},
+    {"AngTenon", "Angle de tenon incorrect"},
+    {"RMortaise", "Rayon de mortaise incorrect"},
+    {"pmortaise", "Position de mortaise incorrecte"},
+    {"hmortaise", "Hauteur de mortaise incorrecte"},
+    {"lgmortaise", "Longueur de mortaise incorrecte"},
+    {"DecPatte", "Décalage des pattes rentrantes incorrect"},
+    {"nbmortaise", "Nombre de tenons/mortaises incorrect"},
+    {"", ""},
+    {"", ""},
+    {"NbCases", "Nombre de cases incorrect"},
+    {"CroisPar4", "Profondeur de croisillon incorrecte"},
+    {"CroisPar1", "Rayon de croisillon incorrect"},
+    {"CroisPar2", "Chanfrein X de croisillon incorrect"},
+    {"CroisPar3", "Angle / Y de croisillon incorrect"},
+    {"LPoign", "Longueur de poignée incorrecte"},
+    {"HPoign", "Hauteur de poignée incorrecte"},
+    {"DPoign", "Distance de poignée incorrecte"},
+    {"EPoign", "Écart refoulage de poignée incorrect"},
+};
+
+// What a user typed: a decimal comma reads as a point.
+double typedNumber(std::string_view text) {
+    const std::optional<double> typed = platform::readUserNumber(text);
+    return typed ? *typed : platform::leadingNumber(text);
+}
+
 }  // namespace
+
+std::string_view autreDimFieldName(int field) {
+    return field >= 0 && field < kAutreDimFieldCount ? kFieldNames[field].name : "";
+}
+
+std::string_view autreDimRefusalCaption(int field) {
+    return field >= 0 && field < kAutreDimFieldCount ? kFieldNames[field].refusal : "";
+}
 
 std::string FormatDim(double value) {
     return platform::formatNumber(value, "#######0.00");
@@ -90,7 +144,7 @@ const float* dimensionField(const Model& m, int field) {
 std::int16_t readFieldInteger(std::string_view text) {
     constexpr double lowest = std::numeric_limits<std::int16_t>::min();
     constexpr double highest = std::numeric_limits<std::int16_t>::max();
-    const double value = std::clamp(platform::leadingNumber(text), lowest, highest);
+    const double value = std::clamp(typedNumber(text), lowest, highest);
     return roundToInt16(value).value_or(0);
 }
 
@@ -130,7 +184,7 @@ std::string joinCreaseList(std::string_view horizontal, std::string_view vertica
 
 std::optional<std::string> applyFieldEntry(Model& m, int field, std::string_view text) {
     if (float* value = dimensionField(m, field)) {
-        *value = static_cast<float>(platform::leadingNumber(text));
+        *value = static_cast<float>(typedNumber(text));
         return std::nullopt;
     }
     if (field == kFieldNbMortaise) {

@@ -41,6 +41,12 @@ std::string fieldTextForDialog(const Model& m, int field, std::string_view creas
 // Both lists trimmed, joined by "/" only when the vertical list holds something.
 std::string joinCreaseList(std::string_view horizontal, std::string_view vertical);
 
+// The model field behind a numeric or integer field ("lgPatte"; empty for the crease
+// lists), and the head of the reason when an entry in it is refused ("Largeur de patte
+// incorrecte"). The field's range and unit come from the model's range table.
+std::string_view autreDimFieldName(int field);
+std::string_view autreDimRefusalCaption(int field);
+
 // A numeric or integer field left with `text` (not the crease fields). Returns the text the
 // field must show instead when the entry was corrected (field 19 above 3 shows " 3").
 std::optional<std::string> applyFieldEntry(Model& m, int field, std::string_view text);

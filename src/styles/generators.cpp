@@ -5,6 +5,7 @@
 
 #include "styles/fco200.h"
 #include "styles/fco300.h"
+#include "styles/fco700.h"
 
 namespace brontaxe {
 namespace {
@@ -41,6 +42,16 @@ constexpr std::array kGenerators{
     GeneratorEntry{"0323", &Fco0323}, GeneratorEntry{"0325", &Fco0325},
     GeneratorEntry{"0330", &Fco0330}, GeneratorEntry{"0331", &Fco0331},
     GeneratorEntry{"0350", &Fco0350}, GeneratorEntry{"0351", &Fco0351},
+    GeneratorEntry{"0700", &Fco0700}, GeneratorEntry{"0701", &Fco0701},
+    GeneratorEntry{"0703", &Fco0703}, GeneratorEntry{"0711", &Fco0711},
+    GeneratorEntry{"0712", &Fco0712}, GeneratorEntry{"0713", &Fco0713},
+    GeneratorEntry{"0714", &Fco0714}, GeneratorEntry{"0715", &Fco0715},
+    GeneratorEntry{"0716", &Fco0716}, GeneratorEntry{"0717", &Fco0717},
+    GeneratorEntry{"0718", &Fco0718}, GeneratorEntry{"0747", &Fco0747},
+    GeneratorEntry{"0748", &Fco0748}, GeneratorEntry{"0751", &Fco0751},
+    GeneratorEntry{"0752", &Fco0752}, GeneratorEntry{"0759", &Fco0759},
+    GeneratorEntry{"0760", &Fco0760}, GeneratorEntry{"0761", &Fco0761},
+    GeneratorEntry{"0770", &Fco0770}, GeneratorEntry{"0771", &Fco0771},
 };
 
 }  // namespace

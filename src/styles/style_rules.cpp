@@ -7,6 +7,7 @@
 
 #include "styles/fco200_rules.h"
 #include "styles/fco300_rules.h"
+#include "styles/fco700_rules.h"
 
 namespace brontaxe {
 namespace {
@@ -19,6 +20,11 @@ constexpr StyleDomain kTrays{.extra = &trayLidRule};
 constexpr StyleDomain kSleeveCaps{.extra = &sleeveCapRule};
 constexpr StyleDomain kBodyCaps{.widthAtMostLength = true, .extra = &bodyCapRule};
 constexpr StyleDomain kSlottedLids{.widthAtMostLength = true, .extra = &slottedLidRule};
+constexpr StyleDomain kGluedCase{.extra = &gluedCaseRule};
+constexpr StyleDomain kGluedHalfWidthFlaps{.widthAtMostLength = true, .extra = &gluedCaseRule};
+constexpr StyleDomain kLiddedGluedCase{.extra = &liddedGluedCaseRule};
+constexpr StyleDomain kLockTable{.extra = &lockTableRule};
+constexpr StyleDomain kGlueTray{.extra = &glueTrayRule};
 
 const std::array kRules{
     StyleRules{"0200", kHalfWidthFlaps, &regularFolds},
@@ -73,6 +79,26 @@ const std::array kRules{
     StyleRules{"0331", {.extra = &doubleWallLidRule}, nullptr},
     StyleRules{"0350", {.extra = &bandTrayRule}, nullptr},
     StyleRules{"0351", {.extra = &octagonalLidRule}, nullptr},
+    StyleRules{"0700", kGluedCase, nullptr},
+    StyleRules{"0701", kLockTable, nullptr},
+    StyleRules{"0703", kGluedCase, nullptr},
+    StyleRules{"0711", kLockTable, nullptr},
+    StyleRules{"0712", kGluedHalfWidthFlaps, &regularFolds},
+    StyleRules{"0713", kLiddedGluedCase, nullptr},
+    StyleRules{"0714", kGluedCase, nullptr},
+    StyleRules{"0715", kGlueTray, nullptr},
+    StyleRules{"0716", kGlueTray, nullptr},
+    StyleRules{"0717", kGlueTray, nullptr},
+    StyleRules{"0718", kGlueTray, nullptr},
+    StyleRules{"0747", kGluedCase, &centreSpecialFolds},
+    StyleRules{"0748", {.extra = &rule0748}, &overlappingFolds},
+    StyleRules{"0751", kLiddedGluedCase, nullptr},
+    StyleRules{"0752", kGluedCase, nullptr},
+    StyleRules{"0759", kGlueTray, nullptr},
+    StyleRules{"0760", kGlueTray, nullptr},
+    StyleRules{"0761", kGlueTray, nullptr},
+    StyleRules{"0770", kGluedCase, nullptr},
+    StyleRules{"0771", kGluedHalfWidthFlaps, &regularFolds},
 };
 
 std::string mm(float v) {

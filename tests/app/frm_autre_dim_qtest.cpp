@@ -19,6 +19,7 @@
 #include "app/entry_box.h"
 #include "app/frm_autre_dim.h"
 #include "app/frm_princ.h"
+#include "drawing/drawing_dump.h"
 #include "model/model_init.h"
 #include "platform/paths.h"
 
@@ -111,17 +112,117 @@ class FrmAutreDimTest : public QObject {
         QCOMPARE(f.window.regenerationCount(), 1);  // opening changes nothing
     }
 
-    void tenonCountAboveThreeStoresThreeAndShowsIt() {
+    void theTenonScrollBarAndItsFieldGoTogether() {
         Fixture f;
         f.withDialog([&](FrmAutreDim& d) {
-            enter(d, 19, "7");
-            QCOMPARE(f.wb.model().nbmortaise, std::int16_t(3));
-            QCOMPARE(d.Text1(19)->text(), QString(" 3"));
-            QCOMPARE(d.findChild<QScrollBar*>("VScroll1")->value(), 3);
             d.findChild<QScrollBar*>("VScroll1")->setValue(1);
             QCOMPARE(d.Text1(19)->text(), QString(" 1"));
             QCOMPARE(f.wb.model().nbmortaise, std::int16_t(1));
+            enter(d, 19, "3");
+            QCOMPARE(d.findChild<QScrollBar*>("VScroll1")->value(), 3);
         });
+    }
+
+    // Each kind of bad entry in the style parameters: the field shows its value again, the
+    // dialog and the window's status bar say why, nothing is drawn.
+    void aBadParameterIsRefusedWithItsReason_data() {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("text") << 0 << "abc"
+                              << "36.00"
+                              << "Largeur de patte de collage incorrecte : \"abc\" (de 0 à 500 mm)";
+        QTest::newRow("negative") << 30 << "-1"
+                                  << "6.00"
+                                  << "Écart refoulage de poignée incorrect : -1 (de 0 à 100 mm)";
+        QTest::newRow("too large") << 5 << "99999"
+                                   << "50.00"
+                                   << "Hauteur de rabat incorrecte : 99999 (de 0 à 10000 mm)";
+        QTest::newRow("angle") << 1 << "95"
+                               << "15.00"
+                               << "Angle de patte de collage incorrect : 95 (de 0 à 90 °)";
+        QTest::newRow("count") << 19 << "7"
+                               << " 2"
+                               << "Nombre de tenons/mortaises incorrect : 7 (de 0 à 3)";
+        QTest::newRow("comma list") << 3 << "1,2,3"
+                                    << "8.00"
+                                    << "Largeur d'encoche incorrecte : \"1,2,3\" (de 0 à 100 mm)";
+    }
+    void aBadParameterIsRefusedWithItsReason() {
+        QFETCH(int, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, reason);
+        Fixture f;
+        const brontaxe::Model before = f.wb.model();
+        const int regenerations = f.window.regenerationCount();
+        f.withDialog([&](FrmAutreDim& d) {
+            QCOMPARE(d.Text1(field)->text(), shown);
+            enter(d, field, typed);
+            QCOMPARE(d.Text1(field)->text(), shown);
+            QVERIFY(d.Text1(field)->refused());
+            QCOMPARE(d.findChild<QLabel*>("lbMessage")->text(), reason);
+            QCOMPARE(f.window.findChild<QLabel*>("statusMessage")->text(), reason);
+            QCOMPARE(f.window.regenerationCount(), regenerations);
+            // A good entry afterwards is taken and the frame goes.
+            enter(d, field, "2");
+            QVERIFY(!d.Text1(field)->refused());
+            QVERIFY(d.findChild<QLabel*>("lbMessage")->text().isEmpty());
+        });
+        QCOMPARE(f.window.regenerationCount(), regenerations + 1);
+        QCOMPARE(f.wb.model().lgPatte, field == 0 ? 2.0f : before.lgPatte);
+    }
+
+    void aDecimalCommaIsADecimalPoint() {
+        Fixture f;
+        f.withDialog([&](FrmAutreDim& d) { enter(d, 0, "32,5"); });
+        QCOMPARE(f.wb.model().lgPatte, 32.5f);
+    }
+
+    void unitsStandBesideTheFields() {
+        Fixture f;
+        f.withDialog([&](FrmAutreDim& d) {
+            QCOMPARE(d.findChild<QLabel*>("unit_0")->text(), QString("mm"));
+            QCOMPARE(d.findChild<QLabel*>("unit_1")->text(), QString("°"));
+            QCOMPARE(d.findChild<QLabel*>("unit_13")->text(), QString("°"));
+            QCOMPARE(d.findChild<QLabel*>("unit_20")->text(), QString("mm"));
+            QVERIFY(!d.findChild<QLabel*>("unit_19"));  // a count, beside its scroll bar
+        });
+    }
+
+    void annulerRestoresEveryOpeningValueAndTheDrawing() {
+        Fixture f;
+        const brontaxe::Model before = f.wb.model();
+        const std::string drawing = brontaxe::dumpDrawing(f.wb.Trazel1());
+        const QString creases = f.window.findChild<QLineEdit*>("Txt_listefoulages")->text();
+        bool ran = false;
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<FrmAutreDim*>(QApplication::activeModalWidget());
+            if (!d)
+                return;
+            ran = true;
+            enter(*d, 0, "50");
+            enter(*d, 5, "80");
+            enter(*d, 20, "100");
+            d->findChild<QRadioButton*>("Option1_1")->click();
+            d->findChild<QCheckBox*>("Check1")->click();
+            d->findChild<QScrollBar*>("VScroll2")->setValue(7);
+            QVERIFY(brontaxe::dumpDrawing(f.wb.Trazel1()) != drawing);
+            d->findChild<QPushButton*>("CmdAnnuler")->click();
+        });
+        f.window.findChild<QPushButton*>("CmdDetails")->click();
+        QVERIFY(ran);
+        const brontaxe::Model& m = f.wb.model();
+        QCOMPARE(m.lgPatte, before.lgPatte);
+        QCOMPARE(m.hrabat, before.hrabat);
+        QCOMPARE(m.hrabat_auto, before.hrabat_auto);
+        QCOMPARE(m.pattesurtete, before.pattesurtete);
+        QCOMPARE(m.oblique, before.oblique);
+        QCOMPARE(m.NbCases, before.NbCases);
+        QCOMPARE(f.window.findChild<QLineEdit*>("Txt_listefoulages")->text(), creases);
+        QCOMPARE(brontaxe::dumpDrawing(f.wb.Trazel1()), drawing);
+        QCOMPARE(f.window.findChild<QLabel*>("lbDimHt")->text(), QString("1447 x 509"));
     }
 
     void aFieldLeftRegeneratesTheDrawingAtOnce() {

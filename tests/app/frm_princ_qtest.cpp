@@ -8,7 +8,10 @@
 #include <QtTest>
 #include <memory>
 
+#include "app/entry_box.h"
 #include "app/frm_princ.h"
+#include "drawing/biblio.h"
+#include "drawing/drawing_dump.h"
 #include "platform/errors.h"
 #include "platform/paths.h"
 #include "styles/generators.h"
@@ -22,8 +25,22 @@ namespace {
 void failingGenerator(brontaxe::Model&, brontaxe::Drawing&) {
     throw brontaxe::GenerationError("Dessin trop chargé : plus de 1000 éléments");
 }
+// "0901" stands for a style of the 09 family that has landed (0990 shares its generator).
+void square(brontaxe::Model& m, brontaxe::Drawing& d) {
+    brontaxe::GenerationPass pass(m, d);
+    d.LineKind = brontaxe::kind::Cut;
+    brontaxe::chainStart(m, 0, 0);
+    brontaxe::lineTo(m, d, m.Longueur, 0);
+    brontaxe::lineTo(m, d, m.Longueur, m.Largeur);
+    brontaxe::lineTo(m, d, 0, m.Largeur);
+    brontaxe::lineTo(m, d, 0, 0);
+}
 brontaxe::Generator lookupWithFailure(std::string_view code) {
-    return code == "0202" ? &failingGenerator : brontaxe::findGenerator(code);
+    if (code == "0202")
+        return &failingGenerator;
+    if (code == "0901")
+        return &square;
+    return brontaxe::findGenerator(code);
 }
 
 struct Fixture {
@@ -49,6 +66,11 @@ struct Fixture {
         child<QLineEdit>(std::string_view(name) == "largeur" ? "longueur" : "largeur")->setFocus();
         QCoreApplication::processEvents();
     }
+    // The list entry of a code (its text may carry the "non disponible" mark).
+    int indexOf(const char* comboName, const char* code) {
+        return child<QComboBox>(comboName)->findData(QString(code));
+    }
+    QString status() { return child<QLabel>("statusMessage")->text(); }
     void choose(const char* comboName, int index) {
         auto* combo = child<QComboBox>(comboName);
         combo->setCurrentIndex(index);
@@ -68,6 +90,14 @@ struct Fixture {
     Workbench wb;
     frmPrinc window;
 };
+
+// The drawing's extents on screen lie inside the view.
+bool drawingInView(brontaxe::app::DrawingView* view, const brontaxe::Drawing& d) {
+    const brontaxe::Box b = d.extents();
+    const QRectF onScreen =
+        QRectF(view->toScreen({b.xmin, b.ymax}), view->toScreen({b.xmax, b.ymin})).normalized();
+    return QRectF(view->rect()).contains(onScreen);
+}
 
 }  // namespace
 
@@ -96,7 +126,7 @@ class FrmPrincTest : public QObject {
         QTest::newRow("400.0") << "400.0" << 0 << 400.0f;
         QTest::newRow("0400") << "0400" << 0 << 400.0f;
         QTest::newRow("450") << "450" << 1 << 450.0f;
-        QTest::newRow("text reads as 0") << "abc" << 1 << 0.0f;
+        QTest::newRow("decimal comma") << "412,5" << 1 << 412.5f;
     }
     void leavingALengthThatReadsTheSameDoesNotRegenerate() {
         QFETCH(QString, typed);
@@ -190,8 +220,7 @@ class FrmPrincTest : public QObject {
     void theCreasesBoxTakesThePlaceOfTheHeightFor0990Only() {
         Fixture f;
         f.choose("CbGroup", 6);  // 09 Conditionnement Intérieur
-        auto* codes = f.child<QComboBox>("CbModules");
-        const int i0990 = codes->findText("0990");
+        const int i0990 = f.indexOf("CbModules", "0990");
         QVERIFY(i0990 >= 0);
         f.choose("CbModules", i0990);
         QCOMPARE(f.box("txtModel")->text(), QString("0990"));
@@ -205,7 +234,7 @@ class FrmPrincTest : public QObject {
         QTest::keyClicks(creases, "100");
         QCOMPARE(f.window.regenerationCount() - before, 3);  // every change of the text
 
-        f.choose("CbModules", codes->findText("0901"));
+        f.choose("CbModules", f.indexOf("CbModules", "0901"));
         QVERIFY(!f.box("hauteur")->isHidden());
         QVERIFY(!f.child<QWidget>("CmdDetails")->isHidden());
         QVERIFY(f.box("Txt_listefoulages")->isHidden());
@@ -264,6 +293,203 @@ class FrmPrincTest : public QObject {
         QMetaObject::invokeMethod(f.child<QObject>("Image3"), "click");
         QVERIFY(!f.child<QAction>("mncotes")->isChecked());
         QCOMPARE(f.window.view()->shownElementCount(), all);
+    }
+
+    // Every kind of bad entry in every kind of number box: the box shows its value again in a
+    // red frame, the status bar says why, nothing is drawn.
+    void aBadEntryIsRefusedAndNothingIsDrawn_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("reason");
+        const QString size = " (de 0 exclu à 10000 mm)";
+        QTest::newRow("length text") << "longueur"
+                                     << "abc"
+                                     << "Longueur incorrecte : \"abc\"" + size;
+        QTest::newRow("length negative") << "longueur"
+                                         << "-5"
+                                         << "Longueur incorrecte : -5" + size;
+        QTest::newRow("width zero") << "largeur"
+                                    << "0"
+                                    << "Largeur incorrecte : 0" + size;
+        QTest::newRow("height too large") << "hauteur"
+                                          << "99999"
+                                          << "Hauteur incorrecte : 99999" + size;
+        QTest::newRow("length typo") << "longueur"
+                                     << "120130"
+                                     << "Longueur incorrecte : 120130" + size;
+        QTest::newRow("length two commas") << "longueur"
+                                           << "1,2,5"
+                                           << "Longueur incorrecte : \"1,2,5\"" + size;
+        QTest::newRow("sheet text")
+            << "TxFmtCX"
+            << "abc"
+            << "Format carton en X incorrect : \"abc\" (de 0 à 10000000 mm)";
+        QTest::newRow("sheet negative") << "TxFmtCY"
+                                        << "-5"
+                                        << "Format carton en Y incorrect : -5 (de 0 à 10000000 mm)";
+        QTest::newRow("margin negative") << "TxtFCEsp_0"
+                                         << "-5"
+                                         << "Marge en X incorrecte : -5 (de 0 à 10000000 mm)";
+        QTest::newRow("poses too many") << "TxNbPoseX"
+                                        << "101"
+                                        << "Nombre de poses en X incorrect : 101 (de 1 à 100)";
+        QTest::newRow("poses negative") << "TxNbPoseY"
+                                        << "-2"
+                                        << "Nombre de poses en Y incorrect : -2 (de 1 à 100)";
+        QTest::newRow("gap negative")
+            << "TxespX"
+            << "-5"
+            << "Espace entre poses en X incorrect : -5 (de 0 à 10000000 mm)";
+        QTest::newRow("gap text")
+            << "TxespY"
+            << "x"
+            << "Espace entre poses en Y incorrect : \"x\" (de 0 à 10000000 mm)";
+    }
+    void aBadEntryIsRefusedAndNothingIsDrawn() {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, reason);
+        Fixture f;
+        auto* entry = f.child<brontaxe::app::EntryBox>(qPrintable(box));
+        const QString previous = entry->text();
+        const std::string drawing = brontaxe::dumpDrawing(f.wb.Trazel1());
+        const QString figures = f.child<QLabel>("lbDimHt")->text();
+        const int before = f.window.regenerationCount();
+        f.typeAndLeave(qPrintable(box), typed);
+        QCOMPARE(f.status(), reason);
+        QCOMPARE(entry->text(), previous);
+        QVERIFY(entry->refused());
+        QCOMPARE(f.window.regenerationCount(), before);
+        QCOMPARE(brontaxe::dumpDrawing(f.wb.Trazel1()), drawing);
+        QCOMPARE(f.child<QLabel>("lbDimHt")->text(), figures);
+        QCOMPARE(f.wb.model().Longueur, 400.0f);
+        QCOMPARE(f.wb.model().NbPoseX, std::int16_t(1));
+
+        // Enter refuses the same way and keeps the focus in the box.
+        entry->setFocus();
+        entry->setText(typed);
+        QTest::keyClick(entry, Qt::Key_Return);
+        QCOMPARE(entry->text(), previous);
+        QCOMPARE(f.window.regenerationCount(), before);
+
+        // The next entry that is taken draws, and the frame and the message go.
+        f.typeAndLeave("hauteur", "250");
+        QVERIFY(!entry->refused());
+        QVERIFY(f.status().isEmpty());
+    }
+
+    void decimalCommasAreDrawnAsDecimals() {
+        Fixture f;
+        f.typeAndLeave("longueur", "412,5");
+        QCOMPARE(f.wb.model().Longueur, 412.5f);
+        QCOMPARE(f.child<QLabel>("lbDimHt")->text(), QString("1472 x 509"));
+        f.typeAndLeave("TxespX", "2,5");
+        QCOMPARE(f.wb.model().EspPoseX, 2.5f);
+        QVERIFY(f.status().isEmpty());
+    }
+
+    void theSheetBoxesShowWholeMillimetres() {
+        Fixture f;
+        QVERIFY(!f.box("TxFmtCX")->text().endsWith('.'));
+        QCOMPARE(f.box("TxFmtCX")->text(), QString("1452"));
+        f.typeAndLeave("TxFmtCX", "3000");
+        QCOMPARE(f.box("TxFmtCX")->text(), QString("3000"));
+        QCOMPARE(f.child<QLabel>("lbnbposes")->text(), QString("2"));
+    }
+
+    void anUndrawnCodeLeavesListsBoxDrawingAndFiguresOnTheDrawnStyle() {
+        Fixture f;
+        f.choose("CbModules", f.indexOf("CbModules", "0216"));
+        QCOMPARE(f.box("txtModel")->text(), QString("0216"));
+        const std::string drawing = brontaxe::dumpDrawing(f.wb.Trazel1());
+        const QString figures = f.child<QLabel>("lbDimHt")->text();
+        const QString cut = f.child<QLabel>("lbCoupant")->text();
+        const auto expectOn0216 = [&](const char* what) {
+            QVERIFY2(f.status().startsWith("Modèle non disponible : 0300"), what);
+            QCOMPARE(f.box("txtModel")->text(), QString("0216"));
+            QCOMPARE(f.child<QComboBox>("CbGroup")->currentIndex(), 0);
+            QCOMPARE(f.child<QComboBox>("CbModules")->currentData().toString(), QString("0216"));
+            QCOMPARE(f.child<QComboBox>("CbModules")->currentText(), QString("0216"));
+            QCOMPARE(brontaxe::dumpDrawing(f.wb.Trazel1()), drawing);
+            QCOMPARE(f.child<QLabel>("lbDimHt")->text(), figures);
+            QCOMPARE(f.child<QLabel>("lbCoupant")->text(), cut);
+            QCOMPARE(f.wb.model().CodeModele, std::string("0216"));
+        };
+        f.choose("CbGroup", 1);  // 03 Caisses télescopique: nothing drawn there yet
+        expectOn0216("family");
+        f.typeAndLeave("txtModel", "300");
+        expectOn0216("typed");
+    }
+
+    void codesStillToComeAreGreyedInTheLists() {
+        Fixture f;
+        auto* families = f.child<QComboBox>("CbGroup");
+        QVERIFY(!families->itemText(0).contains("non disponible"));
+        QVERIFY(families->itemText(1).contains("non disponible"));
+        QVERIFY(!families->itemText(6).contains("non disponible"));  // 0901 draws here
+        auto* codes = f.child<QComboBox>("CbModules");
+        QCOMPARE(codes->itemText(f.indexOf("CbModules", "0201")), QString("0201"));
+        QCOMPARE(codes->itemText(codes->count() - 1), QString("Haut / Bas  (non disponible)"));
+        QCOMPARE(codes->itemData(codes->count() - 1, Qt::ToolTipRole).toString(),
+                 QString("non disponible"));
+    }
+
+    void typingACodeMovesTheFamilyList() {
+        Fixture f;
+        f.typeAndLeave("txtModel", "901");
+        QCOMPARE(f.box("txtModel")->text(), QString("0901"));
+        QCOMPARE(f.child<QComboBox>("CbGroup")->currentIndex(), 6);
+        QCOMPARE(f.child<QComboBox>("CbModules")->currentData().toString(), QString("0901"));
+        QVERIFY(f.status().isEmpty());
+        f.typeAndLeave("txtModel", "215");
+        QCOMPARE(f.child<QComboBox>("CbGroup")->currentIndex(), 0);
+        QCOMPARE(f.child<QComboBox>("CbModules")->currentText(), QString("0215"));
+    }
+
+    void theGradeThicknessStandsBesideTheGradeList() {
+        Fixture f;
+        QCOMPARE(f.child<QLabel>("lbEpaisseur")->text(), QString("Ép. 3 mm"));
+    }
+
+    void passDirectionOneIsCaptionedAlongX() {
+        Fixture f;
+        QCOMPARE(f.child<QRadioButton>("Option1_1")->text(), QString("en X"));
+        QCOMPARE(f.child<QRadioButton>("Option1_4")->text(), QString("en X"));
+        QCOMPARE(f.child<QRadioButton>("Option1_5")->text(), QString("en Y"));
+    }
+
+    void theViewFollowsADrawingThatLeftIt() {
+        Fixture f;
+        auto* view = f.window.view();
+        QVERIFY(drawingInView(view, f.wb.Trazel1()));
+        view->panBy(QPointF(5 * view->width(), 0));  // the user looks elsewhere
+        QVERIFY(!view->fitting());
+        f.typeAndLeave("longueur", "500");
+        QVERIFY(view->fitting());
+        QVERIFY(drawingInView(view, f.wb.Trazel1()));
+
+        // A drawing that stays in view is left where the user put it.
+        view->zoomAbout(0.9, QPointF(view->width() / 2.0, view->height() / 2.0));
+        const double scale = view->scale();
+        f.typeAndLeave("longueur", "450");
+        QVERIFY(!view->fitting());
+        QCOMPARE(view->scale(), scale);
+
+        // Far smaller than the view: fitted again.
+        view->zoomAbout(0.01, QPointF(view->width() / 2.0, view->height() / 2.0));
+        f.typeAndLeave("longueur", "400");
+        QVERIFY(view->fitting());
+    }
+
+    void verticalSymmetryNeverLeavesAnEmptyView() {
+        Fixture f;
+        auto* view = f.window.view();
+        view->zoomAbout(1.5, QPointF(view->width() * 0.8, view->height() / 2.0));
+        for (int i = 0; i < 2; ++i) {
+            QMetaObject::invokeMethod(f.child<QObject>("Image12"), "click");
+            QCOMPARE(f.wb.model().Sym_Verticale, i == 0);
+            QVERIFY(drawingInView(view, f.wb.Trazel1()));
+        }
     }
 };
 

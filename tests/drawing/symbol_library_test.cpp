@@ -37,10 +37,11 @@ TEST(InsertSymbol, PlacesTurnsAndSizesTheShippedArrows) {
     d.LineKind = kind::Text;
     const ElementId pass = d.InsertSymbol(100, 200, handle, 11, false);
     const auto& s = std::get<SymbolShape>(d.element(pass).shape);
-    // The shaft runs from -1 to 1 in the symbol's unit: turned upright and 60 long.
+    // The shaft runs from 1 to -1 along Y in the symbol's unit: a quarter turn lays it along
+    // X (pass direction 1), 60 long.
     const Segment shaft = s.placedStrokes().front();
-    EXPECT_TRUE(areNear(shaft.a, {100, 170}, 1e-9));
-    EXPECT_TRUE(areNear(shaft.b, {100, 230}, 1e-9));
+    EXPECT_TRUE(areNear(shaft.a, {70, 200}, 1e-9));
+    EXPECT_TRUE(areNear(shaft.b, {130, 200}, 1e-9));
     EXPECT_EQ(d.ElementType(pass), ShapeType::Symbol);
     EXPECT_EQ(d.ElementLineKind(pass), kind::Text);
     EXPECT_NO_THROW(d.InsertSymbol(0, 0, handle, 5, false));

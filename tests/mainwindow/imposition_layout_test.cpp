@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include <cmath>
+#include <variant>
 
 #include "drawing/biblio.h"
 #include "drawing/builders/corps_caisse.h"
@@ -185,6 +186,75 @@ TEST(AjouterImpos, PosesTotalEveryCopyAndKeepTheBlankSize) {
     // Pose mode: the sheet is the drawn poses and the margins of 5 and 15.
     EXPECT_FLOAT_EQ(m.FmtCartonX, 3 * m.HorsToutX + 2 * 5 + 5);
     EXPECT_FLOAT_EQ(m.FmtCartonY, 2 * m.HorsToutY + 5 + 15);
+}
+
+// The span of a dimension: its measured points and its dimension line.
+Box dimensionSpan(const DimensionShape& dim) {
+    Box box;
+    box.add(dim.p1);
+    box.add(dim.p2);
+    if (std::fabs(dim.p1.x - dim.p2.x) < 1e-9)
+        box.add(Point{dim.ref.x, dim.p1.y});
+    else if (std::fabs(dim.p1.y - dim.p2.y) < 1e-9)
+        box.add(Point{dim.p1.x, dim.ref.y});
+    else
+        box.add(dim.ref);
+    return box;
+}
+
+bool overlaps(const Box& a, const Box& b) {
+    constexpr double e = 1e-6;
+    return a.xmax > b.xmin + e && a.xmin < b.xmax - e && a.ymax > b.ymin + e && a.ymin < b.ymax - e;
+}
+
+TEST(AjouterImpos, ChainsAndArrowsStayOnOnePoseOutsideTheImposedArea) {
+    for (bool mirrored : {false, true}) {
+        Bench single(&findGenerator);
+        single.wb.model().Sym_Verticale = mirrored;
+        single.impose("0201", 1, 1);
+        std::size_t chainsOfOneBlank = 0;
+        for (const Element& e : single.wb.Trazel1().elements())
+            chainsOfOneBlank += std::holds_alternative<DimensionShape>(e.shape);
+        ASSERT_GT(chainsOfOneBlank, 5u);
+
+        Bench b(&findGenerator);
+        b.wb.model().Sym_Verticale = mirrored;
+        b.wb.model().senscann = 1;
+        b.wb.model().senspass = 2;
+        ASSERT_TRUE(b.impose("0201", 3, 2).drawn);
+        const Drawing& d = b.wb.Trazel1();
+        const auto poses = test::poseCuts(d);
+        ASSERT_EQ(poses.size(), 6u);
+        Box imposed;
+        for (const auto& pose : poses)
+            imposed.add(test::boxOf(pose));
+        std::size_t chains = 0;
+        for (const Element& e : d.elements()) {
+            const auto* dim = std::get_if<DimensionShape>(&e.shape);
+            if (!dim)
+                continue;
+            ++chains;
+            EXPECT_FALSE(overlaps(dimensionSpan(*dim), imposed))
+                << (mirrored ? "mirrored, " : "") << "chain at " << dim->ref.x << ", "
+                << dim->ref.y;
+        }
+        EXPECT_EQ(chains, chainsOfOneBlank) << "every chain once, on one pose";
+        // The direction arrows stand clear of the poses too.
+        std::size_t arrows = 0;
+        for (const Element& e : d.elements()) {
+            const auto* symbol = std::get_if<SymbolShape>(&e.shape);
+            if (!symbol)
+                continue;
+            ++arrows;
+            Box box;
+            for (const auto& stroke : symbol->placedStrokes()) {
+                box.add(stroke.a);
+                box.add(stroke.b);
+            }
+            EXPECT_FALSE(overlaps(box, imposed)) << "symbol " << symbol->number;
+        }
+        EXPECT_EQ(arrows, 2u);
+    }
 }
 
 TEST(AjouterImpos, TenThousandPosesCountEveryPose) {
@@ -410,6 +480,25 @@ TEST(AjouterImpos, CatalogueNestedStylesDoNotOverlap) {
     }
     if (drawn == 0)
         GTEST_SKIP() << "no nested style has its generator yet";
+}
+
+// The nesting rule lets two crash-lock bottoms into each other by the overlap `hrecouvr`,
+// while their lock flaps reach 12 mm past the middle: with a small overlap the rows stand as
+// far apart as the flaps need, and the lids still nest.
+TEST(AjouterImpos, CrashLockBottomsOf0713NeverReachIntoEachOther) {
+    for (const float overlap : {30.0f, 5.0f, 0.0f}) {
+        for (const bool sym : {false, true}) {
+            Bench b(&findGenerator);
+            b.wb.model().hrecouvr = overlap;
+            b.wb.model().Sym_Verticale = sym;
+            const RegenerationReport r = b.impose("0713", 2, 4);
+            ASSERT_TRUE(r.drawn) << r.message;
+            EXPECT_TRUE(test::posesDoNotOverlap(b.wb.Trazel1())) << overlap << " " << sym;
+            const Model& m = b.wb.model();
+            EXPECT_LT(b.wb.Trazel1().extents().height(), 4 * m.HorsToutY + 3 * m.EspPoseY - 1)
+                << overlap;
+        }
+    }
 }
 
 }  // namespace

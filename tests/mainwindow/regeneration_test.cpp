@@ -116,6 +116,30 @@ TEST(Regeneration, DirectionArrowsFollowTheOptionButtons) {
     EXPECT_TRUE(test::cutOutlineIsClosed(b.wb.Trazel1()));
 }
 
+// Pass direction 1 is along X, like flute direction 1: the arrows lie along their axis.
+TEST(Regeneration, DirectionArrowsLieAlongTheAxisTheyName) {
+    BareBench b;
+    const struct {
+        int option;
+        int symbol;
+        bool alongX;
+    } cases[] = {{1, 5, true}, {2, 5, false}, {4, 11, true}, {5, 11, false}};
+    for (const auto& c : cases) {
+        b.wb.orientationChosen(0);
+        b.wb.orientationChosen(3);
+        b.wb.orientationChosen(c.option);
+        const auto arrows = symbols(b.wb.Trazel1());
+        ASSERT_EQ(arrows.size(), 1u) << c.option;
+        EXPECT_EQ(arrows[0].number, c.symbol);
+        Box box;
+        for (const auto& s : arrows[0].placedStrokes()) {
+            box.add(s.a);
+            box.add(s.b);
+        }
+        EXPECT_EQ(box.width() > box.height(), c.alongX) << "option " << c.option;
+    }
+}
+
 TEST(Regeneration, VerticalSymmetryMirrorsTheBlankAndItsArrows) {
     BareBench b;
     b.wb.orientationChosen(1);
@@ -141,8 +165,12 @@ TEST(Regeneration, ExtraCreasesAreNormalisedAndDrawnInsideTheBlank) {
     EXPECT_FLOAT_EQ(b.wb.model().Largeur, 300);
 }
 
+Generator creasesFor09(std::string_view code) {
+    return code == "0901" || code == "0902" ? &onlyCreases : findGenerator(code);
+}
+
 TEST(Regeneration, FamilyAndCodeChoicesSetTheRefoulageLayout) {
-    BareBench b;
+    BareBench b(&creasesFor09);
     b.wb.familyChosen(7);
     const auto codes = b.wb.familyCodes(7);
     const auto at = [&](const char* code) {

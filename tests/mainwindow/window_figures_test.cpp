@@ -57,7 +57,7 @@ TEST(WindowFigures, FormatsOfTheLabelsAndNoWasteWithoutSurface) {
     EXPECT_EQ(f.lbSurf, "0.000");
     EXPECT_EQ(f.lbPerte, "XXXXXX");
     EXPECT_EQ(f.lbperteFc, "XXXXXX");
-    EXPECT_EQ(f.TxFmtCX, "3000.");
+    EXPECT_EQ(f.TxFmtCX, "3000");  // whole millimetres, no point left hanging
     EXPECT_EQ(f.TxNbPoseX, "2");
     EXPECT_EQ(f.margeY, "15");
 

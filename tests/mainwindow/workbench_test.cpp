@@ -99,6 +99,20 @@ TEST(Workbench, CodesWithoutAGeneratorKeepThePreviousDrawingAndSaySo) {
     }
 }
 
+TEST(Workbench, StartUpSetsTheHandleGapFromTheGradeAndReadsTheCustomerProfile) {
+    test::TempDir dir;
+    withoutTables(dir,
+                  "[Brontaxe]\nEPoign= 40\nhauteur= 900\n[FicheTechnique]\n"
+                  "Personnalisation=qlx\n");
+    Workbench wb(platform::PrivateProfile(dir.path()));
+    wb.startUp();
+    EXPECT_EQ(wb.model().Personnalisation, "QLX");
+    EXPECT_FLOAT_EQ(wb.model().EPoign, 2 * wb.model().EpaisseurCarton);
+    ASSERT_TRUE(wb.Modifier().drawn);
+    // The profile's glue flap: 35 for a 3 mm board and a height of 800 or more.
+    EXPECT_EQ(wb.model().lgPatte, 35);
+}
+
 TEST(Workbench, BlockedRegenerationLeavesTheDrawingAlone) {
     test::TempDir dir;
     Workbench wb(platform::PrivateProfile(dir.path()));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "model/field_ranges.h"
+#include "model/model_fields.h"
 #include "support/style_fixture.h"
 
 namespace brontaxe {
@@ -34,12 +36,34 @@ TEST(AutreDim, EveryNumericFieldReachesItsOwnModelValue) {
     EXPECT_EQ(m.EPoign, 130);
 }
 
+// The name a field is checked under is the model value it edits, and it has a range.
+TEST(AutreDim, EveryNumericFieldIsCheckedUnderItsOwnModelName) {
+    for (int field = 0; field < kAutreDimFieldCount; ++field) {
+        const std::string_view name = autreDimFieldName(field);
+        if (field == kFieldCreasesHorizontal || field == kFieldCreasesVertical) {
+            EXPECT_TRUE(name.empty());
+            continue;
+        }
+        ASSERT_TRUE(fieldRange(name)) << field << " " << name;
+        EXPECT_FALSE(autreDimRefusalCaption(field).empty()) << field;
+        Model m;
+        ASSERT_TRUE(applyFieldEntry(m, field, "2") == std::nullopt || field == kFieldNbMortaise);
+        EXPECT_EQ(fieldText(m, name), "2") << field << " " << name;
+    }
+}
+
+TEST(AutreDim, ADecimalCommaReadsAsAPoint) {
+    Model m;
+    applyFieldEntry(m, 0, "32,5");
+    EXPECT_EQ(m.lgPatte, 32.5f);
+    applyFieldEntry(m, kFieldNbCases, "4,4");
+    EXPECT_EQ(m.NbCases, 4);
+}
+
 TEST(AutreDim, TextThatIsNotANumberReadsAsZero) {
     Model m = test::startupModel();
     applyFieldEntry(m, 0, "abc");
     EXPECT_EQ(m.lgPatte, 0);
-    applyFieldEntry(m, 1, "1,5");  // only the period is a decimal mark
-    EXPECT_EQ(m.anglPc, 1);
 }
 
 TEST(AutreDim, TenonCountIsCappedAtThreeAndShownWithItsBlank) {
