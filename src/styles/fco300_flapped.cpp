@@ -91,9 +91,9 @@ void drawHandHoleTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t
         openCornerQuarter(m, d, t, [&] { line(m, d, t.a, t.b, t.a, t.b + t.h); });
     });
     if (holes) {
-        // Upper edge vertical, the hole hanging towards the base.
-        PoigneeVariable(m, d, hole, {x + t.a + t.h - m.DPoign, 0, 90, false});
-        PoigneeVariable(m, d, hole, {x - t.a - t.h + m.DPoign, 0, -90, false});
+        // Upper edge along the wall's top edge, the hole hanging towards the base.
+        PoigneeVariable(m, d, hole, {x + t.a + t.h - m.DPoign, 0, -90, false});
+        PoigneeVariable(m, d, hole, {x - t.a - t.h + m.DPoign, 0, 90, false});
     }
     d.LineVariant = 1;
     trayDimensions(m, d, t, x, false);

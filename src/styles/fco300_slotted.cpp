@@ -42,7 +42,7 @@ void pieceDimensions(Model& m, Drawing& d, const SlottedPiece& whole, float x) {
         at += w;
     }
     // Heights across the first panel, so that they stay clear of the piece beside.
-    const float column = x + m.lgPatte + p.p1 / 2;
+    const float column = x + m.lgPatte + p.p1 / 4;
     dimension(m, d, column, 0, column, -p.body, column, 0);
     dimension(m, d, column, -p.body, column, -depth, column, 0);
 }

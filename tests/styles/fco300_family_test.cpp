@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "board/ini_majo.h"
@@ -347,6 +348,20 @@ TEST(Fco0301, TheLidsGluedFlapsReachHPlusAllowance9OrTheBottomsFlapAndAThickness
     const Drawing w = draw("0301", with, {false, true});
     const float c2 = w.extents().xmin + (w.extents().width() / 2);
     EXPECT_FALSE(test::verticalLinesAt(w, kind::Cut, c2 + lid.a + std::min(240.0f, lid.b)).empty());
+}
+
+TEST(Fco0302, TheHandHolesHangDPoignBelowTheEndWallsTopEdge) {
+    Model m = modelFor("0302");
+    const Tray t = bottomTray(m);
+    const Drawing d = draw("0302", m, {true, false});
+    int arcs = 0;
+    for (const Element& e : d.elements()) {
+        if (const auto* a = std::get_if<ArcShape>(&e.shape)) {
+            ++arcs;
+            EXPECT_NEAR(std::abs(a->centre.x), t.a + t.h - m.DPoign - m.HPoign / 2, 1e-3);
+        }
+    }
+    EXPECT_EQ(arcs, 4);  // two round ends in each end wall
 }
 
 TEST(Fco0330Voranis, EachInnerWallHasItsTenonsOverAsManyMortises) {
