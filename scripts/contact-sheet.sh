@@ -1,23 +1,31 @@
 #!/usr/bin/env bash
 # Draws every code of a family (default 02) on the start-up values, writes each as PDF with
 # brontaxe-cli, renders the PDFs and lays them out on one contact sheet:
-# docs/contact-<family>.png. Needs pdftoppm (poppler-utils) and montage (imagemagick).
+# docs/contact-<family>.png. With a sheet name and codes after the family
+# (contact-sheet.sh 04 04a 0400 0401 ...), draws only those codes, on docs/contact-<name>.png.
+# Needs pdftoppm (poppler-utils) and montage (imagemagick).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 family=${1:-02}
-scripts/build.sh >/dev/null
+sheet=${2:-$family}
+# CONTACT_NO_BUILD=1 uses build/bin/brontaxe-cli as it is.
+[ -n "${CONTACT_NO_BUILD:-}" ] || scripts/build.sh >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# The family's codes that draw, from the catalogue listing.
-codes=$(build/bin/brontaxe-cli --list | awk -v fam="$family" '
-  /^[^ ]/ { inside = ($1 == fam) ; next }
-  inside && !/non disponible/ && $1 ~ /^0/ { print $1 }')
+# The codes given, or the family's codes that draw, from the catalogue listing.
+if [ $# -gt 2 ]; then
+  codes="${*:3}"
+else
+  codes=$(build/bin/brontaxe-cli --list | awk -v fam="$family" '
+    /^[^ ]/ { inside = ($1 == fam) ; next }
+    inside && !/non disponible/ && $1 ~ /^0/ { print $1 }')
+fi
 for code in $codes; do
   build/bin/brontaxe-cli "$code" -o "$work/$code.pdf" >/dev/null
   pdftoppm -png -singlefile -scale-to 640 "$work/$code.pdf" "$work/$code"
 done
 mkdir -p docs
 montage -label '%t' -pointsize 28 "$work"/*.png -tile 5x -geometry 640x420+12+12 \
-  -background white "docs/contact-$family.png"
-echo "docs/contact-$family.png: $(echo "$codes" | wc -w) styles"
+  -background white "docs/contact-$sheet.png"
+echo "docs/contact-$sheet.png: $(echo "$codes" | wc -w) styles"

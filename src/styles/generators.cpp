@@ -5,6 +5,7 @@
 
 #include "styles/fco200.h"
 #include "styles/fco300.h"
+#include "styles/fco400.h"
 #include "styles/fco700.h"
 
 namespace brontaxe {
@@ -42,16 +43,30 @@ constexpr std::array kGenerators{
     GeneratorEntry{"0323", &Fco0323}, GeneratorEntry{"0325", &Fco0325},
     GeneratorEntry{"0330", &Fco0330}, GeneratorEntry{"0331", &Fco0331},
     GeneratorEntry{"0350", &Fco0350}, GeneratorEntry{"0351", &Fco0351},
-    GeneratorEntry{"0700", &Fco0700}, GeneratorEntry{"0701", &Fco0701},
-    GeneratorEntry{"0703", &Fco0703}, GeneratorEntry{"0711", &Fco0711},
-    GeneratorEntry{"0712", &Fco0712}, GeneratorEntry{"0713", &Fco0713},
-    GeneratorEntry{"0714", &Fco0714}, GeneratorEntry{"0715", &Fco0715},
-    GeneratorEntry{"0716", &Fco0716}, GeneratorEntry{"0717", &Fco0717},
-    GeneratorEntry{"0718", &Fco0718}, GeneratorEntry{"0747", &Fco0747},
-    GeneratorEntry{"0748", &Fco0748}, GeneratorEntry{"0751", &Fco0751},
-    GeneratorEntry{"0752", &Fco0752}, GeneratorEntry{"0759", &Fco0759},
-    GeneratorEntry{"0760", &Fco0760}, GeneratorEntry{"0761", &Fco0761},
-    GeneratorEntry{"0770", &Fco0770}, GeneratorEntry{"0771", &Fco0771},
+    GeneratorEntry{"0400", &Fco0400}, GeneratorEntry{"0401", &Fco0401},
+    GeneratorEntry{"0402", &Fco0402}, GeneratorEntry{"0403", &Fco0403},
+    GeneratorEntry{"0404", &Fco0404}, GeneratorEntry{"0405", &Fco0405},
+    GeneratorEntry{"0406", &Fco0406}, GeneratorEntry{"0409", &Fco0409},
+    GeneratorEntry{"0410", &Fco0410}, GeneratorEntry{"0411", &Fco0411},
+    GeneratorEntry{"0412", &Fco0412}, GeneratorEntry{"0415", &Fco0415},
+    GeneratorEntry{"0416", &Fco0416}, GeneratorEntry{"0434", &Fco0434},
+    GeneratorEntry{"0435", &Fco0435}, GeneratorEntry{"0443", &Fco0443},
+    GeneratorEntry{"0450", &Fco0450}, GeneratorEntry{"0451", &Fco0451},
+    GeneratorEntry{"0452", &Fco0452}, GeneratorEntry{"0453", &Fco0453},
+    GeneratorEntry{"0454", &Fco0454}, GeneratorEntry{"0455", &Fco0455},
+    GeneratorEntry{"0456", &Fco0456}, GeneratorEntry{"0457", &Fco0457},
+    GeneratorEntry{"0458", &Fco0458}, GeneratorEntry{"0480", &Fco0480},
+    GeneratorEntry{"0481", &Fco0481}, GeneratorEntry{"0700", &Fco0700},
+    GeneratorEntry{"0701", &Fco0701}, GeneratorEntry{"0703", &Fco0703},
+    GeneratorEntry{"0711", &Fco0711}, GeneratorEntry{"0712", &Fco0712},
+    GeneratorEntry{"0713", &Fco0713}, GeneratorEntry{"0714", &Fco0714},
+    GeneratorEntry{"0715", &Fco0715}, GeneratorEntry{"0716", &Fco0716},
+    GeneratorEntry{"0717", &Fco0717}, GeneratorEntry{"0718", &Fco0718},
+    GeneratorEntry{"0747", &Fco0747}, GeneratorEntry{"0748", &Fco0748},
+    GeneratorEntry{"0751", &Fco0751}, GeneratorEntry{"0752", &Fco0752},
+    GeneratorEntry{"0759", &Fco0759}, GeneratorEntry{"0760", &Fco0760},
+    GeneratorEntry{"0761", &Fco0761}, GeneratorEntry{"0770", &Fco0770},
+    GeneratorEntry{"0771", &Fco0771},
 };
 
 }  // namespace

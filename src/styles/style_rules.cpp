@@ -7,6 +7,7 @@
 
 #include "styles/fco200_rules.h"
 #include "styles/fco300_rules.h"
+#include "styles/fco400_rules.h"
 #include "styles/fco700_rules.h"
 
 namespace brontaxe {
@@ -79,6 +80,22 @@ const std::array kRules{
     StyleRules{"0331", {.extra = &doubleWallLidRule}, nullptr},
     StyleRules{"0350", {.extra = &bandTrayRule}, nullptr},
     StyleRules{"0351", {.extra = &octagonalLidRule}, nullptr},
+    StyleRules{"0400", {}, nullptr},
+    StyleRules{"0401", {}, &folds0401},
+    StyleRules{"0402", {}, &folds0402},
+    StyleRules{"0403", {}, &folds0403},
+    StyleRules{"0404", {}, &folds0404},
+    StyleRules{"0405", {}, &folds0405},
+    StyleRules{"0406", {.extra = &wrapDomainRule}, nullptr},
+    StyleRules{"0409", {.extra = &wrapDomainRule}, &foldsWrap},
+    StyleRules{"0410", {.extra = &wrapDomainRule}, &foldsWrap},
+    StyleRules{"0411", {.extra = &domain0411}, &folds0411},
+    StyleRules{"0415", {}, &folds0415},
+    StyleRules{"0443", {.extra = &thumbNotchRule0443}, nullptr},
+    StyleRules{"0450", {}, &foldsGluedTray},
+    StyleRules{"0457", {}, &folds0457},
+    StyleRules{"0458", {}, &foldsGluedTray},
+    StyleRules{"0481", {.extra = &thumbNotchRule0481}, nullptr},
     StyleRules{"0700", kGluedCase, nullptr},
     StyleRules{"0701", kLockTable, nullptr},
     StyleRules{"0703", kGluedCase, nullptr},
