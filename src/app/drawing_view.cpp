@@ -253,6 +253,7 @@ void DrawingView::paintEvent(QPaintEvent*) {
     paintTexts(painter);
     if (numbering_)
         paintNumbers(painter);
+    paintHighlights(painter);
 }
 
 void DrawingView::paintTexts(QPainter& painter) const {

@@ -47,6 +47,11 @@ class DrawingView : public QWidget {
     // How many element shapes the last rebuild put on screen.
     int shownElementCount() const { return shownCount_; }
 
+    // Elements and places the design-rule check points at, drawn over the drawing until the
+    // next call (an empty call clears them).
+    void setHighlights(const std::vector<ElementId>& ids, const std::vector<Point>& places);
+    const std::vector<ElementId>& highlightedElements() const { return highlighted_; }
+
     QSize sizeHint() const override { return {900, 620}; }
 
   protected:
@@ -76,6 +81,7 @@ class DrawingView : public QWidget {
     void addElement(const Element& e, int id, const Box& blank, const DimensionStyle& style);
     void paintTexts(QPainter& painter) const;
     void paintNumbers(QPainter& painter) const;
+    void paintHighlights(QPainter& painter) const;
     QTransform worldToScreen() const;
 
     const Drawing& drawing_;
@@ -89,6 +95,9 @@ class DrawingView : public QWidget {
     std::vector<NumberItem> numbers_;
     Box bounds_;
     int shownCount_ = 0;
+    std::vector<ElementId> highlighted_;
+    QPainterPath highlightPath_;  // the highlighted elements, in drawing millimetres
+    std::vector<Point> highlightPlaces_;
 
     double scale_ = 1;
     Point centre_;

@@ -13,12 +13,14 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 
+#include "app/check_panel.h"
 #include "app/entry_box.h"
 #include "app/frm_autre_dim.h"
 #include "app/icons.h"
 #include "app/preview_image.h"
 #include "app/string_pass.h"
 #include "app/view_dialogs.h"
+#include "check/workbench_check.h"
 #include "mainwindow/catalogue.h"
 #include "mainwindow/window_figures.h"
 #include "mainwindow/window_inputs.h"
@@ -88,6 +90,7 @@ frmPrinc::frmPrinc(Workbench& wb, std::optional<std::string> commandLine, QWidge
     setCentralWidget(central);
 
     Trazel1_ = new DrawingView(wb_.Trazel1());
+    controle_->setView(Trazel1_);
     bigSlot_->addWidget(Trazel1_);
     Vue3D_ = new PreviewImage;
     Vue3D_->setEmptyText(qs(strings_.text(1291)));
@@ -250,6 +253,7 @@ void frmPrinc::showResult(const RegenerationReport& report) {
     mncotes_->setChecked(w.filtrerCotation);
     showThickness();
     Trazel1_->drawingChanged();
+    controle_->showFindings(checkRegenerated(wb_));
     showStatus(report);
     // What the boxes show now is what was drawn: the value a refused entry goes back to.
     for (EntryBox* box : findChildren<EntryBox*>())

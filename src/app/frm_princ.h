@@ -30,6 +30,7 @@ class StringTable;
 
 namespace brontaxe::app {
 
+class CheckPanel;
 class EntryBox;
 class PreviewImage;
 
@@ -42,6 +43,7 @@ class frmPrinc : public QMainWindow {
 
     Workbench& workbench() { return wb_; }
     DrawingView* view() { return Trazel1_; }
+    CheckPanel* checkPanel() { return controle_; }
     const std::string& NomFichier() const { return NomFichier_; }
     bool VueInversee() const { return VueInversee_; }
     bool Numerotation() const { return Numerotation_; }
@@ -161,6 +163,7 @@ class frmPrinc : public QMainWindow {
     QAction* mncotes_ = nullptr;
     QAction* mnaffichage_numero_ = nullptr;
     QLabel* statusMessage_ = nullptr;
+    CheckPanel* controle_ = nullptr;  // the design-rule check's verdict
 };
 
 }  // namespace brontaxe::app

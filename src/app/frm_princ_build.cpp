@@ -14,6 +14,7 @@
 #include <QStatusBar>
 #include <QToolButton>
 
+#include "app/check_panel.h"
 #include "app/entry_box.h"
 #include "app/frm_princ.h"
 #include "app/icons.h"
@@ -407,6 +408,8 @@ QWidget* frmPrinc::buildResultPanel() {
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(8);
+    controle_ = new CheckPanel(panel);
+    layout->addWidget(controle_);
     layout->addWidget(buildLengthFigures());
     layout->addWidget(buildSurfaceFigures());
     layout->addWidget(buildSheetFrame());

@@ -14,7 +14,7 @@
 namespace brontaxe {
 
 enum class FindingKind {
-    OpenOutline,    // a cut end that meets no other cut end nor a fold corner
+    OpenOutline,    // a cut end that meets no other cut end nor a fold's end
     CrossingCuts,   // two cuts that cross
     DoubledCut,     // a cut laid twice over the same stretch
     ZeroLength,     // a line or arc with no length

@@ -3,6 +3,7 @@
 // its true ends and, for crossings, its chords.
 
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "drawing/drawing.h"
@@ -13,13 +14,19 @@ struct Stroke {
     ElementId id;
     std::int16_t kind = 0;
     std::variant<LineShape, ArcShape> shape;
-    std::vector<Segment> chords;  // the line itself, or the arc's chords
+    Segment ends;                    // the true ends, worked out once; a line's own segment
+    std::vector<Segment> arcChords;  // an arc's chords (none for a line: no allocation)
     Box box;
+
+    // The line itself, or the arc's chords.
+    std::span<const Segment> chords() const {
+        return isArc() ? std::span<const Segment>(arcChords) : std::span<const Segment>(&ends, 1);
+    }
 
     bool isArc() const { return std::holds_alternative<ArcShape>(shape); }
     bool closed() const;  // a full circle
-    Point start() const;
-    Point end() const;
+    Point start() const { return ends.a; }
+    Point end() const { return ends.b; }
     bool isEndPoint(Point p, double tol) const;
     // p lies on the stroke (its true curve for an arc).
     bool passesThrough(Point p, double tol) const;
@@ -31,6 +38,14 @@ void collectStrokes(const Drawing& d, double tol, std::vector<Stroke>& strokes,
                     std::vector<Stroke>& zero);
 
 bool boxesTouch(const Box& a, const Box& b, double tol);
+
+// Two points within `tol` of each other, without a square root: the check compares ends by
+// the thousand.
+inline bool within(Point a, Point b, double tol) {
+    const double dx = a.x - b.x;
+    const double dy = a.y - b.y;
+    return dx * dx + dy * dy <= tol * tol;
+}
 
 // The point where two segments meet, parallel ones excepted.
 std::optional<Point> segmentIntersection(const Segment& a, const Segment& b);

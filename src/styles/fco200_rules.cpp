@@ -9,6 +9,9 @@
 namespace brontaxe {
 namespace {
 
+// Narrower slots than this give knives closer than a die can hold apart.
+constexpr float kNarrowestSlot = 1;
+
 std::string mm(float v) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%g mm", static_cast<double>(v));
@@ -39,6 +42,9 @@ std::optional<std::string> slottedDomainRule(const Model& m) {
     const auto [a, b] = DemiEncoches(m);
     if (a < 0 || b < 0)
         return "Encoche impossible : largeur de fente négative (" + mm(a + b) + ")";
+    if (a + b > 0 && a + b < kNarrowestSlot)
+        return "Encoche trop étroite : " + mm(a + b) + ", une fente mesure 0 mm (une simple " +
+               "coupe) ou au moins " + mm(kNarrowestSlot);
     const SlottedBody body = slottedPanels(m);
     const float narrowest = std::min({body.p1, body.p2, body.p3, body.p4});
     if (narrowest <= a + b)
@@ -47,8 +53,63 @@ std::optional<std::string> slottedDomainRule(const Model& m) {
     return std::nullopt;
 }
 
-std::optional<std::string> rule0205(const Model& m) {
+std::optional<std::string> glueFlapRule(const Model& m) {
     if (auto r = slottedDomainRule(m))
+        return r;
+    // The glue flap starts beyond the half slot beside it: a narrower one turns inside out.
+    const float halfSlot = DemiEncoches(m).first;
+    if (m.lgPatte > 0 && m.lgPatte < halfSlot + kNarrowestSlot)
+        return "Patte de collage trop étroite : " + mm(m.lgPatte) + ", elle doit dépasser " +
+               "la demi-fente de " + mm(halfSlot) + " d'au moins " + mm(kNarrowestSlot);
+    return std::nullopt;
+}
+
+std::optional<std::string> wrapDomainRule(const Model& m) {
+    if (auto r = slottedDomainRule(m))
+        return r;
+    const auto [a, b] = DemiEncoches(m);
+    if (a + b < kNarrowestSlot)
+        return "Encoche nulle impossible pour ce modèle : la fente doit mesurer au moins " +
+               mm(kNarrowestSlot);
+    return std::nullopt;
+}
+
+std::optional<std::string> slotRequiredRule(const Model& m) {
+    if (auto r = wrapDomainRule(m))
+        return r;
+    return glueFlapRule(m);
+}
+
+std::optional<std::string> tuckRule(const Model& m) {
+    if (auto r = glueFlapRule(m))
+        return r;
+    if (!(m.hpatrent > std::max(m.rarrondi, 0.0f)))
+        return "Rabat rentrant trop court : " + mm(m.hpatrent) +
+               ", il doit dépasser le rayon de ses coins arrondis (" + mm(m.rarrondi) + ")";
+    return std::nullopt;
+}
+
+std::optional<std::string> coverRule(const Model& m) {
+    if (auto r = slotRequiredRule(m))
+        return r;
+    if (m.hpatrent < 1)
+        return "Rabat rentrant trop court : " + mm(m.hpatrent) + ", il doit mesurer au moins " +
+               mm(1);
+    return std::nullopt;
+}
+
+std::optional<std::string> carryRule(const Model& m) {
+    if (auto r = slotRequiredRule(m))
+        return r;
+    if (m.DPoign < m.EpaisseurCarton)
+        return "Poignée trop près du bord : " + mm(m.DPoign) +
+               ", elle doit rester à au moins l'épaisseur du carton (" + mm(m.EpaisseurCarton) +
+               ") du bord de la poignée";
+    return std::nullopt;
+}
+
+std::optional<std::string> rule0205(const Model& m) {
+    if (auto r = glueFlapRule(m))
         return r;
     if (m.Longueur > 2 * m.Largeur)
         return "Longueur supérieure au double de la largeur : " + mm(m.Longueur) + " pour " +
@@ -58,7 +119,7 @@ std::optional<std::string> rule0205(const Model& m) {
 }
 
 std::optional<std::string> rule0202(const Model& m) {
-    if (auto r = slottedDomainRule(m))
+    if (auto r = glueFlapRule(m))
         return r;
     if (m.Largeur + m.hrecouvr > m.Longueur)
         return "Largeur trop grande pour le recouvrement : " + mm(m.Largeur) + " + " +

@@ -11,8 +11,24 @@
 
 namespace brontaxe {
 
-// Slots no wider than the narrowest panel, and not negative.
+// Slots no wider than the narrowest panel, not negative, and either a slit (no width) or at
+// least 1 mm wide.
 std::optional<std::string> slottedDomainRule(const Model& m);
+// The slotted rule, and a glue flap wider than the half slot beside it.
+std::optional<std::string> glueFlapRule(const Model& m);
+// The slotted rule, and a slot of at least 1 mm: the shaped and locking flaps, and the
+// wrap-round end panel, are cut each on its own and would share their edges over a slit.
+std::optional<std::string> slotRequiredRule(const Model& m);
+// Lids with a tuck-in flap: the glue flap rule, and a tuck-in flap deeper than its rounded
+// corners.
+std::optional<std::string> tuckRule(const Model& m);
+// 0208's covers: a real slot, and a tuck-in flap at least 1 mm deep.
+std::optional<std::string> coverRule(const Model& m);
+// Carry boxes: a real slot, and the hand-hole at least a board thickness below the handle's
+// edge.
+std::optional<std::string> carryRule(const Model& m);
+// The wrap-round styles: a slot of at least 1 mm; their glue flap is a panel of their own.
+std::optional<std::string> wrapDomainRule(const Model& m);
 // The slotted rule, then flaps of half the length no deeper than the box is wide (L <= 2W).
 std::optional<std::string> rule0205(const Model& m);
 // 0202: the slotted rule, then flaps of the width panels that clear each other over the

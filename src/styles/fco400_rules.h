@@ -23,7 +23,7 @@ std::vector<FoldPair> folds0405(const Model& m);
 std::vector<FoldPair> foldsWrap(const Model& m);
 std::vector<FoldPair> folds0411(const Model& m);
 // Slots of the wrap-round body narrower than its narrowest panel (0406 to 0411).
-std::optional<std::string> wrapDomainRule(const Model& m);
+std::optional<std::string> wrapFolderDomainRule(const Model& m);
 std::optional<std::string> domain0411(const Model& m);
 // 0415: side-wall flaps meeting, ears inside the end walls.
 std::vector<FoldPair> folds0415(const Model& m);

@@ -133,7 +133,7 @@ std::vector<FoldPair> folds0411(const Model& m) {
     return endFolds(body0411(m));
 }
 
-std::optional<std::string> wrapDomainRule(const Model& m) {
+std::optional<std::string> wrapFolderDomainRule(const Model& m) {
     return slotsFit(m, wrapBody(m), m.lgPatte);
 }
 

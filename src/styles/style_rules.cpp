@@ -14,8 +14,17 @@ namespace brontaxe {
 namespace {
 
 // One line a code. Codes without a line are held to positive sizes only.
-constexpr StyleDomain kSlotted{.extra = &slottedDomainRule};
-constexpr StyleDomain kHalfWidthFlaps{.widthAtMostLength = true, .extra = &slottedDomainRule};
+constexpr StyleDomain kSlotted{.extra = &glueFlapRule};
+constexpr StyleDomain kHalfWidthFlaps{.widthAtMostLength = true, .extra = &glueFlapRule};
+constexpr StyleDomain kSlotRequired{.extra = &slotRequiredRule};
+constexpr StyleDomain kHalfWidthSlotRequired{.widthAtMostLength = true, .extra = &slotRequiredRule};
+constexpr StyleDomain kWrap{.extra = &wrapDomainRule};
+constexpr StyleDomain kTuck{.extra = &tuckRule};
+constexpr StyleDomain kCover{.extra = &coverRule};
+constexpr StyleDomain kHalfWidthTuck{.widthAtMostLength = true, .extra = &tuckRule};
+constexpr StyleDomain kCarry{.extra = &carryRule};
+constexpr StyleDomain kHalfWidthCarry{.widthAtMostLength = true, .extra = &carryRule};
+constexpr StyleDomain kHalfWidthWrap{.widthAtMostLength = true, .extra = &wrapDomainRule};
 // Telescope boxes: the lid goes over the bottom.
 constexpr StyleDomain kTrays{.extra = &trayLidRule};
 constexpr StyleDomain kSleeveCaps{.extra = &sleeveCapRule};
@@ -36,27 +45,27 @@ const std::array kRules{
     StyleRules{"0204", kSlotted, &centreSpecialFolds},
     StyleRules{"0205", {.widthAtMostLength = true, .extra = &rule0205}, &folds0205},
     StyleRules{"0206", kSlotted, nullptr},
-    StyleRules{"0207", kHalfWidthFlaps, &regularFolds},
-    StyleRules{"0208", kSlotted, nullptr},
+    StyleRules{"0207", kHalfWidthSlotRequired, &regularFolds},
+    StyleRules{"0208", kCover, nullptr},
     StyleRules{"0209", kHalfWidthFlaps, &regularFolds},
-    StyleRules{"0210", kSlotted, nullptr},
-    StyleRules{"0211", kSlotted, nullptr},
-    StyleRules{"0212", kHalfWidthFlaps, &folds0212},
+    StyleRules{"0210", kTuck, nullptr},
+    StyleRules{"0211", kTuck, nullptr},
+    StyleRules{"0212", kHalfWidthTuck, &folds0212},
     StyleRules{"0214", kHalfWidthFlaps, &regularFolds},
-    StyleRules{"0215", kSlotted, nullptr},
+    StyleRules{"0215", kTuck, nullptr},
     StyleRules{"0216", kHalfWidthFlaps, &regularFolds},
-    StyleRules{"0217", kSlotted, nullptr},
-    StyleRules{"0218", kHalfWidthFlaps, &regularFolds},
+    StyleRules{"0217", kCarry, nullptr},
+    StyleRules{"0218", kHalfWidthCarry, &regularFolds},
     StyleRules{"0225", kSlotted, nullptr},
-    StyleRules{"0226", kSlotted, nullptr},
-    StyleRules{"0227", kSlotted, nullptr},
-    StyleRules{"0229", kHalfWidthFlaps, &regularFolds},
-    StyleRules{"0230", kHalfWidthFlaps, nullptr},
-    StyleRules{"0231", kHalfWidthFlaps, nullptr},
+    StyleRules{"0226", kSlotRequired, nullptr},
+    StyleRules{"0227", kSlotRequired, nullptr},
+    StyleRules{"0229", kHalfWidthSlotRequired, &regularFolds},
+    StyleRules{"0230", kHalfWidthWrap, nullptr},
+    StyleRules{"0231", kHalfWidthWrap, nullptr},
     StyleRules{"0232", kSlotted, nullptr},
     StyleRules{"0233", kSlotted, nullptr},
-    StyleRules{"0234", kSlotted, nullptr},
-    StyleRules{"0235", kSlotted, nullptr},
+    StyleRules{"0234", kWrap, nullptr},
+    StyleRules{"0235", kWrap, nullptr},
     StyleRules{"0300", kTrays, nullptr},
     StyleRules{"0301", kTrays, nullptr},
     StyleRules{"0302", kTrays, nullptr},
@@ -86,9 +95,9 @@ const std::array kRules{
     StyleRules{"0403", {}, &folds0403},
     StyleRules{"0404", {}, &folds0404},
     StyleRules{"0405", {}, &folds0405},
-    StyleRules{"0406", {.extra = &wrapDomainRule}, nullptr},
-    StyleRules{"0409", {.extra = &wrapDomainRule}, &foldsWrap},
-    StyleRules{"0410", {.extra = &wrapDomainRule}, &foldsWrap},
+    StyleRules{"0406", {.extra = &wrapFolderDomainRule}, nullptr},
+    StyleRules{"0409", {.extra = &wrapFolderDomainRule}, &foldsWrap},
+    StyleRules{"0410", {.extra = &wrapFolderDomainRule}, &foldsWrap},
     StyleRules{"0411", {.extra = &domain0411}, &folds0411},
     StyleRules{"0415", {}, &folds0415},
     StyleRules{"0443", {.extra = &thumbNotchRule0443}, nullptr},

@@ -75,6 +75,27 @@ TEST(DesignCheck, OpenOutline) {
     EXPECT_TRUE(checkDrawing(slit).empty()) << findingsText(checkDrawing(slit));
 }
 
+TEST(DesignCheck, AReliefCutAlongAFoldMayStopInTheBoard) {
+    // A tab folding on y = 40 between x 40 and 60, freed by cuts down its sides, with a relief
+    // cut prolonging the fold on each side.
+    Drawing tab;
+    rectangle(tab);
+    tab.AddLine(40, 20, 40, 40);
+    tab.AddLine(60, 20, 60, 40);
+    tab.AddLine(40, 20, 60, 20);
+    crease(tab, 40, 40, 60, 40);
+    tab.AddLine(60, 40, 65, 40);
+    tab.AddLine(40, 40, 35, 40);
+    EXPECT_TRUE(checkDrawing(tab).empty()) << findingsText(checkDrawing(tab));
+
+    // A cut off the fold's line is no relief: it stops in the board.
+    Drawing slanted;
+    rectangle(slanted);
+    crease(slanted, 0, 40, 60, 40);
+    slanted.AddLine(60, 40, 65, 45);
+    EXPECT_EQ(kindsOf(checkDrawing(slanted)), Kinds{FindingKind::OpenOutline});
+}
+
 TEST(DesignCheck, CrossingCuts) {
     Drawing crossing;
     rectangle(crossing);

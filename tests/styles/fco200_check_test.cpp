@@ -116,9 +116,17 @@ TEST(Fco02Check, SlotsOfNoWidthAreSingleKnives) {
         EXPECT_TRUE(test::drawnClean(s.run));
         EXPECT_TRUE(test::noLineDrawnTwice(s.g.d));
     }
-    // Unequal flaps side by side: the taller one's edge stands above the slit.
-    const Sized s = draw("0206", 400, 300, 200, [](Model& m) { m.encoche = 0; });
-    EXPECT_TRUE(test::drawnClean(s.run));
+    // Shaped and locking flaps are cut each on its own: they need a real slot.
+    for (const char* code :
+         {"0207", "0208", "0217", "0218", "0226", "0227", "0229", "0230", "0231", "0234", "0235"}) {
+        SCOPED_TRACE(code);
+        const Sized s = draw(code, 400, 300, 200, [](Model& m) { m.encoche = 0; });
+        EXPECT_TRUE(refusedSaying(s.run, "Encoche nulle impossible pour ce modèle"));
+        EXPECT_TRUE(
+            test::drawnClean(draw(code, 400, 300, 200, [](Model& m) { m.encoche = 1; }).run));
+    }
+    EXPECT_TRUE(refusedSaying(draw("0201", 400, 300, 200, [](Model& m) { m.encoche = 0.5f; }).run,
+                              "Encoche trop étroite"));
 }
 
 TEST(Fco02Check, SlotsWiderThanAPanelAreRefused) {
@@ -130,6 +138,48 @@ TEST(Fco02Check, SlotsWiderThanAPanelAreRefused) {
 
 std::size_t horizontalCount(const Drawing& d, double y) {
     return test::horizontalLinesAt(d, kind::Cut, y).size();
+}
+
+TEST(Fco02Check, AGlueFlapNarrowerThanItsHalfSlotIsRefused) {
+    for (const char* code : {"0201", "0210", "0217"}) {
+        SCOPED_TRACE(code);
+        EXPECT_TRUE(refusedSaying(draw(code, 400, 300, 200, [](Model& m) { m.lgPatte = 3; }).run,
+                                  "Patte de collage trop étroite : 3 mm"));
+        EXPECT_TRUE(
+            test::drawnClean(draw(code, 400, 300, 200, [](Model& m) { m.lgPatte = 0; }).run));
+    }
+    // The wrap-round styles put a panel in its place.
+    EXPECT_TRUE(test::drawnClean(draw("0230", 400, 300, 200, [](Model& m) { m.lgPatte = 3; }).run));
+}
+
+TEST(Fco02Check, HandHolesWithAFoldingEdgeOrTabHingeOnTheirCrease) {
+    for (const char* code : {"0200", "0201", "0210", "0215", "0217", "0226"})
+        for (const std::int16_t type : {1, 2, 3}) {
+            SCOPED_TRACE(std::string(code) + " hand-hole type " + std::to_string(type));
+            EXPECT_TRUE(test::drawnClean(
+                draw(code, 400, 300, 200, [&](Model& m) { m.OptionPoign = type; }).run));
+        }
+}
+
+TEST(Fco02Check, TuckInFlapsAndCarryHandlesKeepTheirLeastSizes) {
+    for (const char* code : {"0208", "0210", "0211", "0212", "0215"}) {
+        SCOPED_TRACE(code);
+        EXPECT_TRUE(refusedSaying(draw(code, 400, 300, 200, [](Model& m) { m.hpatrent = 0; }).run,
+                                  "Rabat rentrant trop court"));
+        // The lids' tuck-in flaps round their corners with `rarrondi` (10 mm).
+        const float least = std::string(code) == "0208" ? 1.0f : 10.5f;
+        EXPECT_TRUE(
+            test::drawnClean(draw(code, 400, 300, 200, [&](Model& m) { m.hpatrent = least; }).run));
+    }
+    EXPECT_TRUE(refusedSaying(draw("0210", 400, 300, 200, [](Model& m) { m.hpatrent = 10; }).run,
+                              "dépasser le rayon de ses coins arrondis (10 mm)"));
+    for (const char* code : {"0217", "0218"}) {
+        SCOPED_TRACE(code);
+        EXPECT_TRUE(refusedSaying(draw(code, 400, 300, 200, [](Model& m) { m.DPoign = 0; }).run,
+                                  "Poignée trop près du bord"));
+        EXPECT_TRUE(
+            test::drawnClean(draw(code, 400, 300, 200, [](Model& m) { m.DPoign = 3; }).run));
+    }
 }
 
 TEST(Fco02Check, TheHandHolesOf0200AreDPoignBelowTheOpenEdge) {

@@ -1,0 +1,77 @@
+// What the design-rule check adds to a regeneration: the check of one blank, and for every
+// style of the catalogue the check's time as a share of its `Modifier` (goal: under 20 %).
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+
+#include "bench/bench_support.h"
+#include "check/workbench_check.h"
+#include "styles/generators.h"
+
+namespace brontaxe {
+namespace {
+
+using bench::startedWorkbench;
+
+// Processor time of this thread: the shared machine's load does not count in it.
+std::chrono::nanoseconds threadTime() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return std::chrono::seconds(t.tv_sec) + std::chrono::nanoseconds(t.tv_nsec);
+}
+
+void BM_Check(benchmark::State& state, const char* code) {
+    Workbench wb = startedWorkbench();
+    wb.window().txtModel = code;
+    wb.Modifier();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(checkRegenerated(wb));
+    state.counters["elements"] = wb.Trazel1().ElementCount();
+}
+BENCHMARK_CAPTURE(BM_Check, 0201, "0201");
+BENCHMARK_CAPTURE(BM_Check, 0215, "0215");
+BENCHMARK_CAPTURE(BM_Check, 0217, "0217");
+BENCHMARK_CAPTURE(BM_Check, 0200, "0200");  // the cheapest Modifier
+
+// Each style regenerated and checked `rounds` times; the largest and the mean share of the
+// check in percent of `Modifier`, and the style with the largest.
+void BM_CheckShareOfModifier(benchmark::State& state) {
+    constexpr int rounds = 200;
+    Workbench wb = startedWorkbench();
+    double worst = 0, sum = 0;
+    std::size_t worstIndex = 0;
+    const std::vector<std::string_view> codes = generatorCodes();
+    for (auto _ : state) {
+        worst = sum = 0;
+        for (std::size_t i = 0; i < codes.size(); ++i) {
+            wb.window().txtModel = std::string(codes[i]);
+            std::chrono::nanoseconds modifier{}, check{};
+            for (int r = 0; r < rounds; ++r) {
+                const auto t0 = threadTime();
+                benchmark::DoNotOptimize(wb.Modifier());
+                const auto t1 = threadTime();
+                benchmark::DoNotOptimize(checkRegenerated(wb));
+                const auto t2 = threadTime();
+                modifier += t1 - t0;
+                check += t2 - t1;
+            }
+            const double share =
+                100.0 * static_cast<double>(check.count()) / static_cast<double>(modifier.count());
+            sum += share;
+            if (share > worst) {
+                worst = share;
+                worstIndex = i;
+            }
+        }
+    }
+    state.counters["worst_pct"] = worst;
+    state.counters["mean_pct"] = sum / static_cast<double>(codes.size());
+    state.counters["worst_style"] = std::stod(std::string(codes[worstIndex].substr(0, 4)));
+}
+BENCHMARK(BM_CheckShareOfModifier)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace brontaxe
