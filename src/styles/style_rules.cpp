@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "styles/fco200_rules.h"
+#include "styles/fco300_rules.h"
 #include "styles/fco400_rules.h"
 #include "styles/fco420.h"
 #include "styles/fco700_rules.h"
@@ -25,6 +26,11 @@ constexpr StyleDomain kHalfWidthTuck{.widthAtMostLength = true, .extra = &tuckRu
 constexpr StyleDomain kCarry{.extra = &carryRule};
 constexpr StyleDomain kHalfWidthCarry{.widthAtMostLength = true, .extra = &carryRule};
 constexpr StyleDomain kHalfWidthWrap{.widthAtMostLength = true, .extra = &wrapDomainRule};
+// Telescope boxes: the lid goes over the bottom.
+constexpr StyleDomain kTrays{.extra = &trayLidRule};
+constexpr StyleDomain kSleeveCaps{.extra = &sleeveCapRule};
+constexpr StyleDomain kBodyCaps{.widthAtMostLength = true, .extra = &bodyCapRule};
+constexpr StyleDomain kSlottedLids{.widthAtMostLength = true, .extra = &slottedLidRule};
 constexpr StyleDomain kGluedCase{.extra = &gluedCaseRule};
 constexpr StyleDomain kGluedHalfWidthFlaps{.widthAtMostLength = true, .extra = &gluedCaseRule};
 constexpr StyleDomain kLiddedGluedCase{.extra = &liddedGluedCaseRule};
@@ -61,6 +67,29 @@ const std::array kRules{
     StyleRules{"0233", kSlotted, nullptr},
     StyleRules{"0234", kWrap, nullptr},
     StyleRules{"0235", kWrap, nullptr},
+    StyleRules{"0300", kTrays, nullptr},
+    StyleRules{"0301", kTrays, nullptr},
+    StyleRules{"0302", kTrays, nullptr},
+    StyleRules{"0303", kTrays, nullptr},
+    StyleRules{"0304", kTrays, nullptr},
+    StyleRules{"0306", kTrays, nullptr},
+    StyleRules{"0307", kTrays, nullptr},
+    StyleRules{"0308", kTrays, nullptr},
+    StyleRules{"0309", kTrays, nullptr},
+    StyleRules{"0310", kSleeveCaps, nullptr},
+    StyleRules{"0311", kSleeveCaps, nullptr},
+    StyleRules{"0312", kBodyCaps, nullptr},
+    StyleRules{"0313", kBodyCaps, nullptr},
+    StyleRules{"0314", kSleeveCaps, nullptr},
+    StyleRules{"0320", kSlottedLids, &regularFolds},
+    StyleRules{"0321", {.widthAtMostLength = true, .extra = &handHoleBodyRule}, nullptr},
+    StyleRules{"0322", kSlottedLids, &regularFolds},
+    StyleRules{"0323", kSlottedLids, &regularFolds},
+    StyleRules{"0325", kSlottedLids, &regularFolds},
+    StyleRules{"0330", {.extra = &markedLidRule}, nullptr},
+    StyleRules{"0331", {.extra = &doubleWallLidRule}, nullptr},
+    StyleRules{"0350", {.extra = &bandTrayRule}, nullptr},
+    StyleRules{"0351", {.extra = &octagonalLidRule}, nullptr},
     StyleRules{"0400", {}, nullptr},
     StyleRules{"0401", {}, &folds0401},
     StyleRules{"0402", {}, &folds0402},

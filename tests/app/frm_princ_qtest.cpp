@@ -448,7 +448,7 @@ class FrmPrincTest : public QObject {
         const QString figures = f.child<QLabel>("lbDimHt")->text();
         const QString cut = f.child<QLabel>("lbCoupant")->text();
         const auto expectOn0216 = [&](const char* what) {
-            QVERIFY2(f.status().startsWith("Modèle non disponible : 0300"), what);
+            QVERIFY2(f.status().startsWith("Modèle non disponible : 0501"), what);
             QCOMPARE(f.box("txtModel")->text(), QString("0216"));
             QCOMPARE(f.child<QComboBox>("CbGroup")->currentIndex(), 0);
             QCOMPARE(f.child<QComboBox>("CbModules")->currentData().toString(), QString("0216"));
@@ -458,9 +458,9 @@ class FrmPrincTest : public QObject {
             QCOMPARE(f.child<QLabel>("lbCoupant")->text(), cut);
             QCOMPARE(f.wb.model().CodeModele, std::string("0216"));
         };
-        f.choose("CbGroup", 1);  // 03 Caisses télescopique: nothing drawn there yet
+        f.choose("CbGroup", 3);  // 05 Boîtes Coulissantes: nothing drawn there yet
         expectOn0216("family");
-        f.typeAndLeave("txtModel", "300");
+        f.typeAndLeave("txtModel", "501");
         expectOn0216("typed");
     }
 
@@ -468,7 +468,8 @@ class FrmPrincTest : public QObject {
         Fixture f;
         auto* families = f.child<QComboBox>("CbGroup");
         QVERIFY(!families->itemText(0).contains("non disponible"));
-        QVERIFY(families->itemText(1).contains("non disponible"));
+        QVERIFY(!families->itemText(1).contains("non disponible"));  // the telescope boxes
+        QVERIFY(families->itemText(3).contains("non disponible"));
         QVERIFY(!families->itemText(6).contains("non disponible"));  // 0901 draws here
         auto* codes = f.child<QComboBox>("CbModules");
         QCOMPARE(codes->itemText(f.indexOf("CbModules", "0201")), QString("0201"));

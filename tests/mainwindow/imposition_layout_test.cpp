@@ -118,7 +118,7 @@ Generator nestedLookup(std::string_view code) {
         return &halfBox0200C;
     if (code == "0427")
         return &folder0427;
-    if (code == "0300")  // listed without a generator of its own yet
+    if (code == "0601")  // listed without a generator of its own yet
         return &manyLines;
     return findGenerator(code);
 }
@@ -419,7 +419,7 @@ TEST(AjouterImpos, AbsurdParametersNeitherOverlapNorFreeze) {
 
     // A full registry imposed 100 x 100 is more than the drawing takes: the first pose only.
     Bench big;
-    RegenerationReport r = big.impose("0300", 100, 100);
+    RegenerationReport r = big.impose("0601", 100, 100);
     ASSERT_FALSE(r.notices.empty());
     EXPECT_TRUE(std::any_of(r.notices.begin(), r.notices.end(), [](const std::string& n) {
         return n.find("trop grande") != std::string::npos;
