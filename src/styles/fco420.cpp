@@ -91,6 +91,27 @@ void folderDimensions(Model& m, Drawing& d, const LockingFolder& f) {
     dimension(m, d, xmax + 2 * g, f.y1, xmax + 2 * g, f.y2, xmax + 2 * g, 0);
 }
 
+float folderEars(Model& m, Drawing& d, const LockingFolder& f) {
+    // Front ear, then the slit that frees it from the bottom.
+    folderEar(m, d, f, f.L7 / 2, f.xa, 0, f.y1 - f.d);
+    d.LineKind = kind::Cut;
+    d.LineVariant = 2;
+    line(m, d, f.half, f.y1 - f.d, f.L7 / 2, f.y1);
+    d.LineVariant = 1;
+    d.LineKind = kind::Crease;
+    line(m, d, f.L7 / 2, f.y1, f.L7 / 2, 0);
+
+    // Back ear, below the back wall's top corner.
+    const float earTop = f.y3 - m.Majo[15];
+    line(m, d, f.L8 / 2, f.y2, f.L8 / 2, earTop);
+    d.LineKind = kind::Cut;
+    d.LineVariant = 2;
+    line(m, d, f.L8 / 2, f.y2, f.half, f.y2 + f.d);
+    d.LineVariant = 1;
+    folderEar(m, d, f, f.L8 / 2, f.xb, earTop, f.y2 + f.d);
+    return earTop;
+}
+
 namespace {
 
 void drawLockingFolder(Model& m, Drawing& d) {
@@ -104,23 +125,7 @@ void drawLockingFolder(Model& m, Drawing& d) {
     d.Piece = 1;
     const int first = m.NbLignes + 1;
 
-    // Front ear, then the slit that frees it from the bottom.
-    folderEar(m, d, f, f.L7 / 2, f.xa, 0, f.y1 - f.d);
-    d.LineVariant = 2;
-    line(m, d, f.half, f.y1 - f.d, f.L7 / 2, f.y1);
-    d.LineVariant = 1;
-    d.LineKind = kind::Crease;
-    line(m, d, f.L7 / 2, f.y1, f.L7 / 2, 0);
-
-    // Back ear, below the back wall's top corner.
-    const float earTop = f.y3 - m.Majo[15];
-    d.LineKind = kind::Crease;
-    line(m, d, f.L8 / 2, f.y2, f.L8 / 2, earTop);
-    d.LineKind = kind::Cut;
-    d.LineVariant = 2;
-    line(m, d, f.L8 / 2, f.y2, f.half, f.y2 + f.d);
-    d.LineVariant = 1;
-    folderEar(m, d, f, f.L8 / 2, f.xb, earTop, f.y2 + f.d);
+    const float earTop = folderEars(m, d, f);
 
     // Lid dust flap.
     d.LineKind = kind::Cut;

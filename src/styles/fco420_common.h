@@ -20,6 +20,10 @@ std::string folderMm(float v);
 void folderEar(Model& m, Drawing& d, const LockingFolder& f, float hinge, float reach, float edge,
                float join);
 
+// Both ears of the right half with the slits and creases that free them; gives the back
+// ear's top.
+float folderEars(Model& m, Drawing& d, const LockingFolder& f);
+
 // Lines first..NbLignes mirrored about x = 0, each copy registered.
 void mirrorAboutYAxis(Model& m, Drawing& d, int first);
 

@@ -80,21 +80,7 @@ void Fco0429(Model& m, Drawing& d) {
     d.Piece = 1;
     const int first = m.NbLignes + 1;
 
-    folderEar(m, d, f, f.L7 / 2, f.xa, 0, f.y1 - f.d);
-    d.LineKind = kind::Cut;
-    d.LineVariant = 2;
-    line(m, d, f.half, f.y1 - f.d, f.L7 / 2, f.y1);
-    d.LineVariant = 1;
-    d.LineKind = kind::Crease;
-    line(m, d, f.L7 / 2, f.y1, f.L7 / 2, 0);
-
-    const float earTop = f.y3 - m.Majo[15];
-    line(m, d, f.L8 / 2, f.y2, f.L8 / 2, earTop);
-    d.LineKind = kind::Cut;
-    d.LineVariant = 2;
-    line(m, d, f.L8 / 2, f.y2, f.half, f.y2 + f.d);
-    d.LineVariant = 1;
-    folderEar(m, d, f, f.L8 / 2, f.xb, earTop, f.y2 + f.d);
+    const float earTop = folderEars(m, d, f);
 
     lid(m, d, f, earTop);
     FlancsTenons(m, d, f.wall, {.x = f.half, .y = f.y1 - f.d});

@@ -8,6 +8,7 @@
 #include "cli/cli_app.h"
 #include "mainwindow/workbench.h"
 #include "platform/number_text.h"
+#include "support/cli_run.h"
 #include "support/shipped_tables.h"
 #include "support/temp_dir.h"
 
@@ -71,22 +72,8 @@ TEST(ShippedData, EverySlottedCodeHasAllowancesInEveryGrade) {
     }
 }
 
-struct CliRun {
-    int code = 0;
-    std::string out;
-    std::string err;
-};
-
-CliRun runCli(std::vector<const char*> args, const test::TempDir& config) {
-    args.insert(args.begin(), "brontaxe-cli");
-    std::ostringstream out, err;
-    CliRun r;
-    r.code = cli::run(static_cast<int>(args.size()), args.data(), out, err,
-                      environment({{"BRONTAXE_CONFIG_DIR", config.path().string()}}));
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
+using test::CliRun;
+using test::runCli;
 
 TEST(ShippedData, CommandLineDrawsEachGradeWithItsAllowances) {
     test::TempDir config;

@@ -10,32 +10,14 @@
 
 #include "cli/cli_app.h"
 #include "cli/cli_check.h"
+#include "support/cli_run.h"
 #include "support/temp_dir.h"
 
 namespace brontaxe::cli {
 namespace {
 
-struct CliRun {
-    int code = 0;
-    std::string out;
-    std::string err;
-};
-
-CliRun runCli(std::vector<const char*> args, const test::TempDir& config) {
-    args.insert(args.begin(), "brontaxe-cli");
-    std::ostringstream out, err;
-    const std::string dir = config.path().string();
-    auto env = [&dir](const char* name) -> std::optional<std::string> {
-        if (std::string(name) == "BRONTAXE_CONFIG_DIR")
-            return dir;
-        return std::nullopt;
-    };
-    CliRun r;
-    r.code = run(static_cast<int>(args.size()), args.data(), out, err, env);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
+using test::CliRun;
+using test::runCli;
 
 bool has(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;

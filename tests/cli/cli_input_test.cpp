@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/cli_app.h"
+#include "support/cli_run.h"
 #include "support/temp_dir.h"
 
 namespace brontaxe::cli {
@@ -14,27 +15,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-    int code = 0;
-    std::string out;
-    std::string err;
-};
-
-CliRun runCli(std::vector<const char*> args, const test::TempDir& config) {
-    args.insert(args.begin(), "brontaxe-cli");
-    std::ostringstream out, err;
-    const std::string dir = config.path().string();
-    auto env = [&dir](const char* name) -> std::optional<std::string> {
-        if (std::string(name) == "BRONTAXE_CONFIG_DIR")
-            return dir;
-        return std::nullopt;
-    };
-    CliRun r;
-    r.code = run(static_cast<int>(args.size()), args.data(), out, err, env);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
+using test::CliRun;
+using test::runCli;
 
 std::size_t filesIn(const fs::path& dir) {
     return static_cast<std::size_t>(

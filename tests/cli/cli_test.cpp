@@ -8,33 +8,15 @@
 
 #include "io/drawing_files.h"
 #include "platform/number_text.h"
+#include "support/cli_run.h"
 #include "support/shipped_tables.h"
 #include "support/temp_dir.h"
 
 namespace brontaxe::cli {
 namespace {
 
-struct CliRun {
-    int code = 0;
-    std::string out;
-    std::string err;
-};
-
-CliRun runCli(std::vector<const char*> args, const test::TempDir& config) {
-    args.insert(args.begin(), "brontaxe-cli");
-    std::ostringstream out, err;
-    const std::string dir = config.path().string();
-    auto env = [&dir](const char* name) -> std::optional<std::string> {
-        if (std::string(name) == "BRONTAXE_CONFIG_DIR")
-            return dir;
-        return std::nullopt;
-    };
-    CliRun r;
-    r.code = run(static_cast<int>(args.size()), args.data(), out, err, env);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
+using test::CliRun;
+using test::runCli;
 
 std::string sizeText(const test::BlankSize& s) {
     return platform::formatNumber(s.x, "#######0.00") + " x " +

@@ -9,6 +9,7 @@
 #include "io/drawing_files.h"
 #include "mainwindow/preferences.h"
 #include "model/model_fields.h"
+#include "platform/pending_files.h"
 #include "support/temp_dir.h"
 
 namespace brontaxe {
@@ -198,7 +199,7 @@ TEST(DesignFile, AFailedSaveLeavesTheOldFileAndSaysWhy) {
     Program p(dir.path());
     test::writeFile(dir / "ancien.des", "ancien");
     // The temporary file beside the target cannot be made: a folder holds its name.
-    fs::create_directory(dir / ("ancien.des.tmp" + std::to_string(::getpid())));
+    fs::create_directory(platform::temporaryPathFor(dir / "ancien.des", ::getpid()));
     const io::FileResult r = saveDesign(p.wb, dir / "ancien.des");
     EXPECT_FALSE(r.ok);
     EXPECT_NE(r.message.find("Impossible d'écrire le fichier"), std::string::npos) << r.message;
