@@ -111,6 +111,18 @@ void placeFeature(Model& m, Drawing& d, int first, float x, float y, float angle
                      mirrored ? -1.0 : 1.0);
 }
 
+void fourQuarters(Model& m, Drawing& d, const std::function<void()>& drawQuarter) {
+    const struct {
+        float angle;
+        bool mirrored;
+    } quarters[] = {{0, false}, {0, true}, {180, false}, {180, true}};
+    for (const auto& q : quarters) {
+        const int start = beginFeature(m);
+        drawQuarter();
+        placeFeature(m, d, start, 0, 0, q.angle, q.mirrored);
+    }
+}
+
 std::pair<float, float> DemiEncoches(const Model& m) {
     if (m.Majo[15] != 0 && m.Majo[16] != 0)
         return {m.Majo[15], m.Majo[16]};

@@ -3,6 +3,7 @@
 // model's point registers, every element is registered in `IdLignes`, and a builder draws in
 // its own coordinates before placing its range of elements.
 
+#include <functional>
 #include <string_view>
 #include <utility>
 
@@ -48,6 +49,10 @@ ElementId fillet(Model& m, Drawing& d, ElementId first, ElementId second, float 
 // them: mirrored across y = 0 when `mirrored`, turned by `angle`, moved by (x, y).
 int beginFeature(const Model& m);
 void placeFeature(Model& m, Drawing& d, int first, float x, float y, float angle, bool mirrored);
+
+// A shape symmetric about both axes from its upper right quarter: the quarter drawn four times,
+// as drawn, mirrored across y = 0, turned into the opposite corner, and mirrored across x = 0.
+void fourQuarters(Model& m, Drawing& d, const std::function<void()>& drawQuarter);
 
 // Slot half-widths (a, b) on the two sides of a crease.
 std::pair<float, float> DemiEncoches(const Model& m);

@@ -31,17 +31,7 @@ void webbedQuarter(Model& m, Drawing& d, const Tray& t) {
 void drawWebbedTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t piece) {
     d.Piece = piece;
     const int first = beginFeature(m);
-    // The four quarters: as drawn, mirrored below the x axis, turned into the opposite corner,
-    // mirrored left of the y axis.
-    const struct {
-        float angle;
-        bool mirrored;
-    } quarters[] = {{0, false}, {0, true}, {180, false}, {180, true}};
-    for (const auto& q : quarters) {
-        const int quarter = beginFeature(m);
-        webbedQuarter(m, d, t);
-        placeFeature(m, d, quarter, 0, 0, q.angle, q.mirrored);
-    }
+    fourQuarters(m, d, [&] { webbedQuarter(m, d, t); });
     placeFeature(m, d, first, x, 0, 0, false);
     trayDimensions(m, d, t, x, false);
 }

@@ -64,17 +64,9 @@ void openCornerQuarter(Model& m, Drawing& d, const Tray& t, CloseCorner closeCor
 }
 
 template <typename Quarter>
-void fourQuarters(Model& m, Drawing& d, float x, Quarter quarter) {
+void fourQuartersAt(Model& m, Drawing& d, float x, Quarter quarter) {
     const int first = beginFeature(m);
-    const struct {
-        float angle;
-        bool mirrored;
-    } quarters[] = {{0, false}, {0, true}, {180, false}, {180, true}};
-    for (const auto& q : quarters) {
-        const int start = beginFeature(m);
-        quarter();
-        placeFeature(m, d, start, 0, 0, q.angle, q.mirrored);
-    }
+    fourQuarters(m, d, quarter);
     placeFeature(m, d, first, x, 0, 0, false);
 }
 
@@ -87,7 +79,7 @@ void drawHandHoleTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t
     hole.height = m.HPoign;
     hole.hingedUpperEdge = m.OptionPoign >= 2;
     const bool holes = t.h > m.DPoign + m.HPoign && 2 * t.b > m.LPoign;
-    fourQuarters(m, d, x, [&] {
+    fourQuartersAt(m, d, x, [&] {
         openCornerQuarter(m, d, t, [&] { line(m, d, t.a, t.b, t.a, t.b + t.h); });
     });
     if (holes) {
@@ -108,7 +100,7 @@ void drawRoundedTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t 
     flap.depth = std::min(t.f, t.b);
     flap.radius = flap.depth / 2;
     flap.inset = std::min(m.EpaisseurCarton, t.h / 4);
-    fourQuarters(m, d, x, [&] {
+    fourQuartersAt(m, d, x, [&] {
         openCornerQuarter(m, d, t, [&] { FormeArrondie(m, d, flap, {t.a, t.b, 90, true}); });
     });
     d.LineVariant = 1;

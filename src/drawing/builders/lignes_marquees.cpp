@@ -65,15 +65,7 @@ void LignesMarquees(Model& m, Drawing& d, const MarkedCap& cap, float x, float y
     d.LineVariant = kOrdinary;
     d.LineKind = kind::Cut;
     const int first = beginFeature(m);
-    const struct {
-        float angle;
-        bool mirrored;
-    } quarters[] = {{0, false}, {0, true}, {180, false}, {180, true}};
-    for (const auto& q : quarters) {
-        const int start = beginFeature(m);
-        quarter(m, d, cap, e);
-        placeFeature(m, d, start, 0, 0, q.angle, q.mirrored);
-    }
+    fourQuarters(m, d, [&] { quarter(m, d, cap, e); });
     d.LineVariant = kOrdinary;
     placeFeature(m, d, first, x, y, angle, mirrored);
 }
