@@ -7,18 +7,7 @@ cd "$(dirname "$0")/.."
 out=${1:-docs/refused-entry.png}
 [ -n "${SKIP_BUILD:-}" ] || scripts/build.sh >/dev/null
 
-work=$(mktemp -d)
-display_file=$work/display
-Xvfb -displayfd 3 -screen 0 1440x900x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
-xvfb=$!
-cleanup() {
-  [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-for _ in $(seq 50); do [ -s "$display_file" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -n1 "$display_file")
+. scripts/xvfb-session.sh
 
 BRONTAXE_CONFIG_DIR=$work/config BRONTAXE_DRIVE_C=$work/c BRONTAXE_DATA_DIR= \
   build/bin/brontaxe &
