@@ -493,3 +493,23 @@ TEST(Fco0416, VoranisKeepsTheTablesAllowancesWhenItHasARow) {
 
 }  // namespace
 }  // namespace brontaxe
+
+namespace brontaxe {
+namespace {
+
+// A hand-hole deeper than its wall, or longer than the wall is wide, is refused in French.
+TEST(Fco04HandHoles, AHoleTheWallCannotHoldIsRefused) {
+    for (const char* code : {"0442", "0447"}) {
+        for (auto setUp : {+[](Model& m) { m.Hauteur = 60; }, +[](Model& m) { m.LPoign = 500; }}) {
+            test::Generated g;
+            setUp(g.m);
+            const test::StyleRun run = test::runStyle(code, g.m, g.d);
+            ASSERT_TRUE(run.refusal) << code;
+            EXPECT_NE(run.refusal->find("Poignée trop grande"), std::string::npos) << code;
+            EXPECT_FALSE(g.d.isEditing());
+        }
+    }
+}
+
+}  // namespace
+}  // namespace brontaxe
