@@ -124,6 +124,10 @@ ImpositionNotices CalImpos(Model& m, const ImpositionSettings& s) {
 WasteFigures imposedWaste(const Model& m) {
     WasteFigures w;
     w.ImpX = double{m.HorsToutX} * m.NbPoseX + double{m.EspPoseX} * (m.NbPoseX - 1);
+    // Nested folder columns stand closer by their offset: the imposed rectangle is what the
+    // poses cover, not the plain grid.
+    if (m.NbPoseX > 1)
+        w.ImpX -= nestingOffsets(m).dX * (m.NbPoseX - 1);
     w.ImpY = double{m.HorsToutY} * m.NbPoseY + double{m.EspPoseY} * (m.NbPoseY - 1);
     if (m.SurfDecoupee <= 0)
         return w;

@@ -10,27 +10,21 @@
 #include "drawing/builders/plis_alternes.h"
 #include "styles/fco400.h"
 #include "styles/fco400_common.h"
+#include "styles/fco400_grid.h"
 #include "styles/fco400_rules.h"
 
 namespace brontaxe {
-namespace {
-
-struct FolderSizes {
-    float L1;  // bottom length
-    float W3;  // bottom width
-    float H5;  // side walls
-    float H6;  // end walls, and the dust flaps beside them
-};
 
 FolderSizes folderSizes(const Model& m) {
     return {m.Longueur + m.Majo[1], m.Largeur + m.Majo[3], m.Hauteur + m.Majo[5],
             m.Hauteur + m.Majo[6]};
 }
 
-// Lid halves meeting over the middle of the bottom.
 float lidHalf(const Model& m, const FolderSizes& s) {
     return roundedHalf(s.W3) + m.Majo[7];
 }
+
+namespace {
 
 // Columns: outer flap, end wall, bottom, end wall, outer flap. Rows: `top`, side wall,
 // bottom, side wall, `top`; the top rows over the bottom only, the side walls with dust
@@ -43,8 +37,8 @@ FoldGrid crossFolder(const FolderSizes& s, float outer, float top) {
     return g;
 }
 
-// Columns and rows of no size (a flap parameter set to 0) are left out: the folder is then
-// drawn without that flap. Negative sizes stay, for the builder to refuse.
+}  // namespace
+
 FoldGrid withoutEmptyParts(const FoldGrid& g) {
     FoldGrid out;
     std::vector<int> newIndex;
@@ -83,6 +77,8 @@ void drawGrid(Model& m, Drawing& d, const FoldGrid& full) {
         chains.up.push_back(r.height);
     CotesPlateau(m, d, chains);
 }
+
+namespace {
 
 // A folder whose lid is one panel hinged on the back wall, with a tuck flap that slides
 // inside the front wall.

@@ -8,26 +8,11 @@
 #include "platform/errors.h"
 #include "styles/fco400.h"
 #include "styles/fco400_common.h"
+#include "styles/fco400_lid_folder.h"
 #include "styles/fco400_rules.h"
 
 namespace brontaxe {
 namespace {
-
-struct LidFolder {
-    float L1;     // bottom, front and back walls along x
-    float W2;     // bottom depth
-    float front;  // front wall
-    float back;   // back wall
-    float side;   // side walls, hinged on the bottom
-    float W5;     // lid depth
-    float L6;     // lid length
-    float tuck;   // tuck flap
-    float tuckInset;
-    float dust;    // lid dust flaps
-    float ear;     // reach of the ears on the front and back walls, 0 for none
-    float radius;  // tuck corners
-    float notch;   // thumb notch in the front edge
-};
 
 void checkFolder(const LidFolder& f) {
     if (!(f.L1 > 0) || !(f.W2 > 0) || !(f.front > 0) || !(f.back > 0) || !(f.side > 0) ||
@@ -100,6 +85,8 @@ void drawHalf(Model& m, Drawing& d, const LidFolder& f) {
     d.LineKind = kind::Cut;
 }
 
+}  // namespace
+
 void drawLidFolder(Model& m, Drawing& d, const LidFolder& f) {
     checkFolder(f);
     GenerationPass pass(m, d);
@@ -129,8 +116,6 @@ void drawLidFolder(Model& m, Drawing& d, const LidFolder& f) {
     c.up = {f.front, f.W2, f.back, f.W5, f.tuck};
     CotesPlateau(m, d, c);
 }
-
-}  // namespace
 
 void Fco0443(Model& m, Drawing& d) {
     const auto& mj = m.Majo;

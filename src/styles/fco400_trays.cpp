@@ -12,13 +12,9 @@
 #include "styles/fco400.h"
 #include "styles/fco400_common.h"
 #include "styles/fco400_rules.h"
+#include "styles/fco400_tray.h"
 
 namespace brontaxe {
-namespace {
-
-struct TraySizes {
-    float a, b, h;
-};
 
 TraySizes traySizes(const Model& m) {
     return {(m.Longueur + m.Majo[1]) / 2, (m.Largeur + m.Majo[3]) / 2, m.Hauteur + m.Majo[5]};
@@ -34,7 +30,6 @@ FlappedTray gluedTray(const Model& m) {
     return t;
 }
 
-// Walls and base across and up, and, when asked, the width the corner flaps are drawn with.
 void gluedTrayDimensions(Model& m, Drawing& d, const FlappedTray& t, bool turned, bool flapWidth) {
     const float wall = t.h + (t.innerWall > 0 ? t.doubleWallStep + t.innerWall : 0);
     const float endWall = std::max(t.h, trayFlapWidth(t));
@@ -53,6 +48,8 @@ void gluedTrayDimensions(Model& m, Drawing& d, const FlappedTray& t, bool turned
             dimension(m, d, t.a, y, t.a + fw, y, 0, y);
     }
 }
+
+namespace {
 
 // A flap wider than half the wall it is glued to is cut back, and its width is shown.
 bool cutBack(const FlappedTray& t) {
@@ -175,13 +172,9 @@ void Fco0480(Model& m, Drawing& d) {
     CotesPlateau(m, d, c);
 }
 
-void Fco0457(Model& m, Drawing& d) {
-    // Self-locking tray: ears with a rounded free corner on the ends of the long walls, folded
-    // inside the end walls; no glue.
-    const TraySizes s = traySizes(m);
+void selfLockingTray(Model& m, Drawing& d, const TraySizes& s) {
     const float e = m.EpaisseurCarton;
     const float reach = std::min(s.h, s.b) - e;
-    GenerationPass pass(m, d);
     const int first = beginFeature(m);
     d.LineKind = kind::Cut;
     // Quarter x >= 0, y >= 0: end wall, long wall, and the ear between them.
@@ -200,6 +193,14 @@ void Fco0457(Model& m, Drawing& d) {
     FormeArrondie(m, d, ear, {s.a, s.b, 90, true});
     mirrorRegistered(m, d, first, 0, 0, 0);
     mirrorRegistered(m, d, first, 0, 0, 90);
+}
+
+void Fco0457(Model& m, Drawing& d) {
+    // Self-locking tray: ears with a rounded free corner on the ends of the long walls, folded
+    // inside the end walls; no glue.
+    const TraySizes s = traySizes(m);
+    GenerationPass pass(m, d);
+    selfLockingTray(m, d, s);
     PlateauChains c;
     c.across = {s.h, 2 * s.a, s.h};
     c.up = {s.h, 2 * s.b, s.h};

@@ -102,7 +102,7 @@ float folderEars(Model& m, Drawing& d, const LockingFolder& f) {
     line(m, d, f.L7 / 2, f.y1, f.L7 / 2, 0);
 
     // Back ear, below the back wall's top corner.
-    const float earTop = f.y3 - m.Majo[15];
+    const float earTop = f.backEarTop;
     line(m, d, f.L8 / 2, f.y2, f.L8 / 2, earTop);
     d.LineKind = kind::Cut;
     d.LineVariant = 2;
@@ -198,6 +198,7 @@ LockingFolder lockingFolder(const Model& m, bool tenoned) {
     f.y4 = f.y3 + f.W11;
     f.y5 = f.y4 + f.H14;
     f.tuckWing = f.H14 - k[16];
+    f.backEarTop = f.y3 - k[15];
 
     f.xa = f.L7 / 2 + f.ear;
     f.xb = f.L8 / 2 + f.ear;

@@ -24,6 +24,7 @@ struct LockingFolder {
     float reachLimit = 0;  // the largest overhang of an ear
     float decPatte = 0;    // the ear's step, 0 when dropped
     float c = 0;           // slant of the lid's dust flaps
+    float backEarTop = 0;  // top of the back ear, allowance 15 below the back wall's top
     float y1 = 0, y2 = 0, y3 = 0, y4 = 0, y5 = 0;
     float tuckWing = 0;  // radius of the tuck flap's side wings
     TenonedWall wall;    // the right-hand side wall, in its own coordinates
@@ -61,6 +62,15 @@ LockingFolder trayFolder(const Model& m, std::int16_t style = 470);
 void Fco0470(Model& m, Drawing& d);
 // 0471: 0470 with a thumb notch in the back wall too.
 void Fco0471(Model& m, Drawing& d);
+
+// 0425: the open locking tray, double end walls rolled over and locked by the model's tenons.
+void Fco0425(Model& m, Drawing& d);
+std::optional<std::string> rule0425(const Model& m);
+// The sizes of 0425 with the model's current `Majo`.
+LockingFolder openTrayFolder(const Model& m);
+// 0426: 0427 with a lid whose dust flaps taper and round off and whose tuck flap is rounded.
+void Fco0426(Model& m, Drawing& d);
+std::optional<std::string> rule0426(const Model& m);
 
 // 0420: the folder of 0427 without tenons, with a plain lid and a thumb notch in the front.
 void Fco0420(Model& m, Drawing& d);

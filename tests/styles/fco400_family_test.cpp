@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 #include "board/ini_majo.h"
@@ -66,6 +68,16 @@ Check slitAndCreased(double y, double bottomFrom, double bottomTo, std::size_t c
                           areNear(creases[0].b.x, bottomTo, 1e-3) &&
                           horizontalLinesAt(d, kind::Cut, y).size() == cuts,
                       "slits beside a crease across the bottom");
+    };
+}
+
+// The lid folders: the rounded corners of the tuck flap and the thumb notch, and the creases
+// on x = 200.
+Check lidFolder(std::size_t arcs, std::size_t creasesAt200) {
+    return [=](const Model&, const Drawing& d) {
+        return expect(test::arcsOfKind(d, kind::Cut).size() == arcs &&
+                          verticalLinesAt(d, kind::Crease, 200).size() == creasesAt200,
+                      "arcs and creases of its closure");
     };
 }
 
@@ -255,6 +267,95 @@ const FolderCase kCases[] = {
          return expect(m.Majo[5] == 6 && test::arcsOfKind(d, kind::Cut).size() == 3,
                        "own allowances, notch and rounded tuck");
      }},
+    // Lid folders of 0443's frame, 800 x 1030: arcs of the tuck corners (and the notch), creases
+    // on x = 200 of the side wall, the ears and the dust flap.
+    {"EarsAndDustFlaps0428", &Fco0428, none, 800, 1030, lidFolder(2, 4)},
+    {"PlainLid0430", &Fco0430, none, 800, 1030, lidFolder(3, 1)},
+    {"EarsNoDustFlaps0431", &Fco0431, none, 800, 1030, lidFolder(3, 3)},
+    {"DustFlapsNoEars0432", &Fco0432, none, 800, 1030, lidFolder(3, 2)},
+    // The lid row runs over the end columns: end flaps free at its top, the tuck over the bottom.
+    {"LidWithEndFlaps0433", &Fco0433, none, 800, 1030,
+     [](const Model&, const Drawing& d) {
+         return expect(hasLine(d, kind::Crease, {200, 1000}, {600, 1000}) &&
+                           horizontalLinesAt(d, kind::Cut, 1000).size() == 2 &&
+                           horizontalLinesAt(d, kind::Cut, 700).size() == 2,
+                       "end flaps on the lid, slit from the back wall's corner flaps");
+     }},
+    // Rims of hpatrent on the end walls, over the bottom row only.
+    {"RimmedEnds0436", &Fco0436, none, 860, 700,
+     [](const Model&, const Drawing& d) {
+         return expect(hasLine(d, kind::Crease, {30, 200}, {30, 500}) &&
+                           horizontalLinesAt(d, kind::Cut, 200).size() == 4,
+                       "rims 30 wide, corner flaps slit from the end walls");
+     }},
+    {"DoubleEnds0437", &Fco0437, none, 1200, 700,
+     [](const Model&, const Drawing& d) {
+         return expect(hasLine(d, kind::Crease, {200, 200}, {200, 500}),
+                       "inner end walls as high as the outer");
+     }},
+    {"DoubleSides0440", &Fco0440, none, 800, 1100,
+     [](const Model&, const Drawing& d) {
+         return expect(hasLine(d, kind::Crease, {200, 200}, {600, 200}) &&
+                           horizontalLinesAt(d, kind::Cut, 400).size() == 2,
+                       "inner side walls over the bottom, corner flaps slit from the end walls");
+     }},
+    {"DoubleAllRound0459", &Fco0459, none, 1200, 1100,
+     [](const Model&, const Drawing& d) {
+         return expect(hasLine(d, kind::Crease, {400, 200}, {800, 200}) &&
+                           hasLine(d, kind::Crease, {200, 400}, {200, 700}),
+                       "inner walls on all four sides");
+     }},
+    // Front of half the height (100), header of hrabat over the back wall.
+    {"DisplayTray0460", &Fco0460, none, 800, 650,
+     [](const Model&, const Drawing& d) {
+         return expect(hasLine(d, kind::Crease, {200, 600}, {600, 600}) &&
+                           hasLine(d, kind::Cut, {200, 650}, {600, 650}) &&
+                           hasLine(d, kind::Crease, {200, 100}, {600, 100}),
+                       "low front, header on the back wall");
+     }},
+    // Floor halves of 150 on the side walls; end walls rolled over.
+    {"DoubleFloor0472", &Fco0472, none, 1200, 1000,
+     [](const Model&, const Drawing& d) {
+         return expect(hasLine(d, kind::Crease, {400, 150}, {800, 150}) &&
+                           hasLine(d, kind::Cut, {400, 0}, {800, 0}),
+                       "floor halves beyond the side walls");
+     }},
+    // 0457's ears on the end walls: the tray turned a quarter.
+    {"EarsOnEnds0441", &Fco0441, none, 800, 700,
+     [](const Model&, const Drawing& d) {
+         return expect(test::arcsOfKind(d, kind::Cut).size() == 8 &&
+                           horizontalLinesAt(d, kind::Crease, 150).size() == 4,
+                       "four rounded ears hinged on the end walls");
+     }},
+    {"HandHolesInEnds0442", &Fco0442, none, 800, 700,
+     [](const Model&, const Drawing& d) {
+         const auto arcs = test::arcsOfKind(d, kind::Cut);
+         const bool inEnds = std::all_of(arcs.begin(), arcs.end(), [](const ArcShape& a) {
+             return std::abs(a.centre.x) > 300;
+         });
+         return expect(arcs.size() == 4 && inEnds && count(d, kind::Crease, 2) == 4,
+                       "a hole in each flapped end wall");
+     }},
+    // Walls of 300: flaps cut back to half the end wall and the overlap, their width shown.
+    {"FlapsOutsideOnEnds0444", &Fco0444, [](Model& m) { m.Hauteur = 300; }, 1000, 900,
+     [](const Model&, const Drawing& d) {
+         return expect(hasDimension(d, {-350, 150}, {-350, 365}), "flaps of 200 + 30 / 2");
+     }},
+    {"DoubleEnds0445", &Fco0445, none, 1212, 700,
+     [](const Model&, const Drawing& d) {
+         return expect(verticalLinesAt(d, kind::Crease, 406).size() == 2,
+                       "inner end walls folded past the double-wall band");
+     }},
+    // Radius 10 at a pitch of 50: 6 x 6 holes in the bottom and one in each flapped wall.
+    {"VentHoles0446", &Fco0446, none, 800, 700,
+     [](const Model&, const Drawing& d) {
+         return expect(test::arcsOfKind(d, kind::Cut).size() == 2 * 38, "38 round holes");
+     }},
+    {"HandHolesInSides0447", &Fco0447, none, 800, 700,
+     [](const Model&, const Drawing& d) {
+         return expect(test::arcsOfKind(d, kind::Cut).size() == 8 + 4,
+                       "rounded ears and a hole in each long wall");
+     }},
 };
 
 class Folders : public ::testing::TestWithParam<FolderCase> {};
@@ -280,9 +381,10 @@ INSTANTIATE_TEST_SUITE_P(Fco04, Folders, ::testing::ValuesIn(kCases),
 TEST(Fco04Check, EveryStyleWithItsShippedAllowancesPassesTheDesignRules) {
     const Majo tables = test::shippedTables();
     for (const char* code :
-         {"0400", "0401", "0402", "0403", "0404", "0405", "0406", "0409", "0410",
-          "0411", "0412", "0415", "0416", "0434", "0435", "0443", "0450", "0451",
-          "0452", "0453", "0454", "0455", "0456", "0457", "0458", "0480", "0481"}) {
+         {"0400", "0401", "0402", "0403", "0404", "0405", "0406", "0409", "0410", "0411", "0412",
+          "0415", "0416", "0428", "0430", "0431", "0432", "0433", "0434", "0435", "0436", "0437",
+          "0440", "0441", "0442", "0443", "0444", "0445", "0446", "0447", "0450", "0451", "0452",
+          "0453", "0454", "0455", "0456", "0457", "0458", "0459", "0460", "0472", "0480", "0481"}) {
         test::Generated g;
         IniMajo(g.m, tables, code, 2);
         EXPECT_TRUE(test::drawnClean(test::runStyle(code, g.m, g.d))) << code;
@@ -387,6 +489,26 @@ TEST(Fco0416, VoranisKeepsTheTablesAllowancesWhenItHasARow) {
     Fco0416(g.m, g.d);
     EXPECT_EQ(g.m.Majo[1], 1);
     EXPECT_EQ(g.m.Majo[2], 0);
+}
+
+}  // namespace
+}  // namespace brontaxe
+
+namespace brontaxe {
+namespace {
+
+// A hand-hole deeper than its wall, or longer than the wall is wide, is refused in French.
+TEST(Fco04HandHoles, AHoleTheWallCannotHoldIsRefused) {
+    for (const char* code : {"0442", "0447"}) {
+        for (auto setUp : {+[](Model& m) { m.Hauteur = 60; }, +[](Model& m) { m.LPoign = 500; }}) {
+            test::Generated g;
+            setUp(g.m);
+            const test::StyleRun run = test::runStyle(code, g.m, g.d);
+            ASSERT_TRUE(run.refusal) << code;
+            EXPECT_NE(run.refusal->find("Poignée trop grande"), std::string::npos) << code;
+            EXPECT_FALSE(g.d.isEditing());
+        }
+    }
 }
 
 }  // namespace

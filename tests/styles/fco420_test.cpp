@@ -1,10 +1,12 @@
-// The locking folders with tenoned side walls (0421, 0422, 0423, 0427): one table of codes and
-// what each must show, then the cases that only one code shows.
+// The locking folders and trays with tenoned double walls (0420 to 0429, 0470, 0471): one table
+// of codes and what each must show, then the cases that only one code shows.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
+#include <optional>
 
 #include "board/ini_majo.h"
 #include "platform/errors.h"
@@ -20,10 +22,11 @@ namespace {
 
 struct LockingCase {
     const char* code;
-    DefaultAllowanceRule rule;
+    std::optional<DefaultAllowanceRule> rule;  // none: the allowances are left as they are
     bool turned;  // drawn a quarter turn round: the folder runs along x
     // Twin: 0420, walls ending in a plain flap. PlainLid: 0429, mortises counted by pitch.
-    enum Shape { Lidded, Twin, Tray, PlainLid } shape;
+    // Open: 0425, no lid, its own allowance places. RoundedLid: 0426, tapered dust flaps.
+    enum Shape { Lidded, Twin, Tray, PlainLid, Open, RoundedLid } shape;
 };
 
 void PrintTo(const LockingCase& c, std::ostream* os) {
@@ -88,7 +91,8 @@ TEST_P(LockingFolders, DrawCleanSymmetricBlanksOfTheirSizesInEveryShippedGrade) 
             const LockingFolder f =
                 c.shape == LockingCase::Tray
                     ? trayFolder(own, static_cast<std::int16_t>(std::stoi(c.code)))
-                    : lockingFolder(own, c.shape != LockingCase::Twin);
+                : c.shape == LockingCase::Open ? openTrayFolder(own)
+                                               : lockingFolder(own, c.shape != LockingCase::Twin);
             const Box box = g.d.extents();
             float across = std::max({f.xa, f.xb, f.reachLimit});
             float depth = f.y3;
@@ -97,6 +101,9 @@ TEST_P(LockingFolders, DrawCleanSymmetricBlanksOfTheirSizesInEveryShippedGrade) 
                 depth = f.y5;
             } else if (c.shape == LockingCase::PlainLid) {
                 across = std::max({across, f.L9 / 2, f.L10 / 2});
+                depth = f.y5;
+            } else if (c.shape == LockingCase::RoundedLid) {
+                across = std::max({across, f.L9 / 2 + own.hrabat, f.L10 / 2});
                 depth = f.y5;
             } else if (c.shape == LockingCase::Twin) {
                 across = std::max({f.xa, f.xb, f.half + f.H3 + own.hrabat, f.L10 / 2});
@@ -125,7 +132,8 @@ TEST_P(LockingFolders, WithoutARowOfTheirOwnWriteTheirRulesMultiplesOfTheThickne
     g.m.allowanceRecordCode = 0;
     g.m.Majo.fill(99);
     Model expected = g.m;
-    applyDefaultAllowances(expected, c.rule);
+    if (c.rule)
+        applyDefaultAllowances(expected, *c.rule);
     findGenerator(c.code)(g.m, g.d);
     for (int i = 1; i <= 16; ++i)
         EXPECT_EQ(g.m.Majo[i], expected.Majo[i]) << "Majo(" << i << ")";
@@ -138,6 +146,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LockingCase{"0422", DefaultAllowanceRule::A, false, LockingCase::Lidded},
                       LockingCase{"0423", DefaultAllowanceRule::A, true, LockingCase::Lidded},
                       LockingCase{"0424", DefaultAllowanceRule::Rule0424, false, LockingCase::Tray},
+                      LockingCase{"0425", std::nullopt, false, LockingCase::Open},
+                      LockingCase{"0426", std::nullopt, false, LockingCase::RoundedLid},
                       LockingCase{"0427", DefaultAllowanceRule::A, false, LockingCase::Lidded},
                       LockingCase{"0429", DefaultAllowanceRule::A, false, LockingCase::PlainLid},
                       LockingCase{"0470", DefaultAllowanceRule::Rule0470, false, LockingCase::Tray},
@@ -374,6 +384,49 @@ TEST(Fco0423, GivesBackItsSizesWhenItsDrawingFails) {
     EXPECT_THROW(Fco0423(g.m, g.d), GenerationError);
     EXPECT_EQ(g.m.Longueur, 400);
     EXPECT_EQ(g.m.Largeur, 300);
+}
+
+// 0426's dust flaps taper by 10 degrees: without rounding, the flap's rising edge runs from the
+// lid's crease out by `hrabat` and up by hrabat x tan 10.
+TEST(Fco0426, DustFlapsTaperByTenDegreesAndRoundOff) {
+    test::Generated sharp;
+    sharp.m.rarrondi = 0;
+    IniMajo(sharp.m, test::shippedTables(), "0426", 1);
+    Fco0426(sharp.m, sharp.d);
+    const LockingFolder f = lockingFolder(sharp.m);
+    const float rise = 50 * std::tan(10 * std::numbers::pi_v<float> / 180);
+    const auto cuts = test::linesOfKind(sharp.d, kind::Cut);
+    EXPECT_TRUE(hasLine(cuts, {f.L9 / 2, f.y3}, {f.L9 / 2 + 50, f.y3 + rise}));
+    EXPECT_TRUE(hasLine(cuts, {-f.L9 / 2 - 50, f.y4 - rise}, {-f.L9 / 2, f.y4}));
+    EXPECT_EQ(test::arcsOfKind(sharp.d, kind::Cut).size(), 1u);  // the thumb notch alone
+
+    // Rounded: two corners on each dust flap, two on the tuck flap, and the notch.
+    test::Generated round;
+    IniMajo(round.m, test::shippedTables(), "0426", 1);
+    const test::StyleRun run = test::runStyle("0426", round.m, round.d);
+    EXPECT_TRUE(test::drawnClean(run));
+    EXPECT_EQ(test::arcsOfKind(round.d, kind::Cut).size(), 7u);
+}
+
+TEST(Fco0425, IsAnOpenTrayWithTheModelsTenonCount) {
+    for (int count : {1, 3}) {
+        test::Generated g;
+        IniMajo(g.m, test::shippedTables(), "0425", 2);
+        g.m.nbmortaise = static_cast<std::int16_t>(count);
+        ASSERT_TRUE(test::drawnClean(test::runStyle("0425", g.m, g.d)));
+        const LockingFolder f = openTrayFolder(g.m);
+        EXPECT_EQ(mortisesDrawn(g.d, f, false), 2 * count);
+        // No lid: the back wall's free edge is the top of the blank.
+        EXPECT_NEAR(g.d.extents().ymax, f.y3, 1e-3);
+        EXPECT_EQ(test::horizontalLinesAt(g.d, kind::Cut, f.y3).size(), 1u);  // ears stand lower
+    }
+    test::Generated none;
+    none.m.nbmortaise = 0;
+    none.m.lgmortaise = 0;
+    none.m.pmortaise = 0;
+    const test::StyleRun run = test::runStyle("0425", none.m, none.d);
+    ASSERT_TRUE(run.refusal);
+    EXPECT_NE(run.refusal->find("Mortaises impossibles"), std::string::npos);
 }
 
 }  // namespace

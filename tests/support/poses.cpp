@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <sstream>
+#include <utility>
+
+#include "drawing/contour.h"
 
 namespace brontaxe::test {
 namespace {
@@ -102,8 +105,10 @@ Box boxOf(const std::vector<Segment>& cuts) {
     return box;
 }
 
-::testing::AssertionResult posesDoNotOverlap(const Drawing& d) {
-    const auto poses = poseCuts(d);
+namespace {
+
+// No line of one set crosses a line of another, and none lies inside another's outline.
+::testing::AssertionResult apart(const std::vector<std::vector<Segment>>& poses) {
     std::vector<Box> boxes;
     for (const auto& p : poses)
         boxes.push_back(boxOf(p));
@@ -126,6 +131,35 @@ Box boxOf(const std::vector<Segment>& cuts) {
         }
     }
     return ::testing::AssertionSuccess() << poses.size() << " poses apart";
+}
+
+}  // namespace
+
+::testing::AssertionResult posesDoNotOverlap(const Drawing& d) {
+    return apart(poseCuts(d));
+}
+
+std::vector<std::vector<Segment>> poseOuterContours(const Drawing& d) {
+    std::vector<std::vector<Segment>> contours;
+    for (const auto& cuts : poseCuts(d)) {
+        std::vector<brontaxe::Segment> linework;
+        for (const Segment& s : cuts)
+            linework.push_back({s.a, s.b});
+        std::vector<Segment> edges;
+        for (const auto& ring : outerContour(linework).rings) {
+            for (std::size_t k = 0; k < ring.size(); ++k) {
+                const Point next = ring[(k + 1) % ring.size()];
+                if (!(ring[k] == next))
+                    edges.push_back({ring[k], next});
+            }
+        }
+        contours.push_back(std::move(edges));
+    }
+    return contours;
+}
+
+::testing::AssertionResult outerContoursDoNotOverlap(const Drawing& d) {
+    return apart(poseOuterContours(d));
 }
 
 }  // namespace brontaxe::test

@@ -25,4 +25,11 @@ Box boxOf(const std::vector<Segment>& cuts);
 // outline. On failure, names the two poses and a point.
 ::testing::AssertionResult posesDoNotOverlap(const Drawing& d);
 
+// The outer contour of each pose (inner cut-outs left out), as its edges.
+std::vector<std::vector<Segment>> poseOuterContours(const Drawing& d);
+
+// No pose's outer contour crosses another's or lies inside it: the poses can be cut from
+// one sheet whatever their inner cut-outs.
+::testing::AssertionResult outerContoursDoNotOverlap(const Drawing& d);
+
 }  // namespace brontaxe::test

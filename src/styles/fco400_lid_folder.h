@@ -1,0 +1,31 @@
+#pragma once
+// A folder with a lid hinged on the back wall: front wall, bottom, back wall, lid and tuck flap
+// one above the other, side walls hinged on the bottom, optional ears on the front and back
+// walls, dust flaps on the lid and a thumb notch in the front edge. Drawn as the right half,
+// mirrored about x = 0.
+
+#include "drawing/drawing.h"
+#include "model/model.h"
+
+namespace brontaxe {
+
+struct LidFolder {
+    float L1;     // bottom, front and back walls along x
+    float W2;     // bottom depth
+    float front;  // front wall
+    float back;   // back wall
+    float side;   // side walls, hinged on the bottom
+    float W5;     // lid depth
+    float L6;     // lid length
+    float tuck;   // tuck flap, 0 for none
+    float tuckInset;
+    float dust;    // lid dust flaps, 0 for none
+    float ear;     // reach of the ears on the front and back walls, 0 for none
+    float radius;  // tuck corners
+    float notch;   // thumb notch in the front edge, 0 for none
+};
+
+// Throws GenerationError (French) for a folder of no size or a notch larger than its wall.
+void drawLidFolder(Model& m, Drawing& d, const LidFolder& f);
+
+}  // namespace brontaxe
