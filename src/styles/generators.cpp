@@ -7,6 +7,7 @@
 #include "styles/fco300.h"
 #include "styles/fco400.h"
 #include "styles/fco420.h"
+#include "styles/fco500.h"
 #include "styles/fco700.h"
 
 namespace brontaxe {
@@ -62,6 +63,11 @@ constexpr std::array kGenerators{
     GeneratorEntry{"0457", &Fco0457}, GeneratorEntry{"0458", &Fco0458},
     GeneratorEntry{"0470", &Fco0470}, GeneratorEntry{"0471", &Fco0471},
     GeneratorEntry{"0480", &Fco0480}, GeneratorEntry{"0481", &Fco0481},
+    GeneratorEntry{"0501", &Fco0501}, GeneratorEntry{"0502", &Fco0502},
+    GeneratorEntry{"0503", &Fco0503}, GeneratorEntry{"0504", &Fco0504},
+    GeneratorEntry{"0505", &Fco0505}, GeneratorEntry{"0507", &Fco0507},
+    GeneratorEntry{"0508", &Fco0508}, GeneratorEntry{"0510", &Fco0510},
+    GeneratorEntry{"0511", &Fco0511}, GeneratorEntry{"0512", &Fco0512},
     GeneratorEntry{"0700", &Fco0700}, GeneratorEntry{"0701", &Fco0701},
     GeneratorEntry{"0703", &Fco0703}, GeneratorEntry{"0711", &Fco0711},
     GeneratorEntry{"0712", &Fco0712}, GeneratorEntry{"0713", &Fco0713},
