@@ -8,6 +8,7 @@
 #include "styles/fco400.h"
 #include "styles/fco420.h"
 #include "styles/fco500.h"
+#include "styles/fco600.h"
 #include "styles/fco700.h"
 
 namespace brontaxe {
@@ -68,16 +69,21 @@ constexpr std::array kGenerators{
     GeneratorEntry{"0505", &Fco0505}, GeneratorEntry{"0507", &Fco0507},
     GeneratorEntry{"0508", &Fco0508}, GeneratorEntry{"0510", &Fco0510},
     GeneratorEntry{"0511", &Fco0511}, GeneratorEntry{"0512", &Fco0512},
-    GeneratorEntry{"0700", &Fco0700}, GeneratorEntry{"0701", &Fco0701},
-    GeneratorEntry{"0703", &Fco0703}, GeneratorEntry{"0711", &Fco0711},
-    GeneratorEntry{"0712", &Fco0712}, GeneratorEntry{"0713", &Fco0713},
-    GeneratorEntry{"0714", &Fco0714}, GeneratorEntry{"0715", &Fco0715},
-    GeneratorEntry{"0716", &Fco0716}, GeneratorEntry{"0717", &Fco0717},
-    GeneratorEntry{"0718", &Fco0718}, GeneratorEntry{"0747", &Fco0747},
-    GeneratorEntry{"0748", &Fco0748}, GeneratorEntry{"0751", &Fco0751},
-    GeneratorEntry{"0752", &Fco0752}, GeneratorEntry{"0759", &Fco0759},
-    GeneratorEntry{"0760", &Fco0760}, GeneratorEntry{"0761", &Fco0761},
-    GeneratorEntry{"0770", &Fco0770}, GeneratorEntry{"0771", &Fco0771},
+    GeneratorEntry{"0601", &Fco0601}, GeneratorEntry{"0602", &Fco0602},
+    GeneratorEntry{"0606", &Fco0606}, GeneratorEntry{"0607", &Fco0607},
+    GeneratorEntry{"0608", &Fco0608}, GeneratorEntry{"0615", &Fco0615},
+    GeneratorEntry{"0616", &Fco0616}, GeneratorEntry{"0620", &Fco0620},
+    GeneratorEntry{"0621", &Fco0621}, GeneratorEntry{"0700", &Fco0700},
+    GeneratorEntry{"0701", &Fco0701}, GeneratorEntry{"0703", &Fco0703},
+    GeneratorEntry{"0711", &Fco0711}, GeneratorEntry{"0712", &Fco0712},
+    GeneratorEntry{"0713", &Fco0713}, GeneratorEntry{"0714", &Fco0714},
+    GeneratorEntry{"0715", &Fco0715}, GeneratorEntry{"0716", &Fco0716},
+    GeneratorEntry{"0717", &Fco0717}, GeneratorEntry{"0718", &Fco0718},
+    GeneratorEntry{"0747", &Fco0747}, GeneratorEntry{"0748", &Fco0748},
+    GeneratorEntry{"0751", &Fco0751}, GeneratorEntry{"0752", &Fco0752},
+    GeneratorEntry{"0759", &Fco0759}, GeneratorEntry{"0760", &Fco0760},
+    GeneratorEntry{"0761", &Fco0761}, GeneratorEntry{"0770", &Fco0770},
+    GeneratorEntry{"0771", &Fco0771},
 };
 
 }  // namespace

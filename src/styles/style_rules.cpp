@@ -11,6 +11,7 @@
 #include "styles/fco420.h"
 #include "styles/fco500_rules.h"
 #include "styles/fco500_sizes.h"
+#include "styles/fco600_rules.h"
 #include "styles/fco700_rules.h"
 
 namespace brontaxe {
@@ -126,6 +127,15 @@ const std::array kRules{
     StyleRules{"0510", {.extra = &slideFitRefusal0510}, nullptr},
     StyleRules{"0511", {.extra = &rule0511}, &folds0511},
     StyleRules{"0512", {.extra = &rule0512}, &folds0512},
+    StyleRules{"0601", {.extra = &rule0601}, nullptr},
+    StyleRules{"0602", {.extra = &rule0601}, nullptr},
+    StyleRules{"0606", {.extra = &rule0606}, &folds0606},
+    StyleRules{"0607", {.extra = &sideFlapRule}, nullptr},
+    StyleRules{"0608", {.extra = &sideFlapRule}, nullptr},
+    StyleRules{"0615", {.extra = &sideFlapRule}, nullptr},
+    StyleRules{"0616", {.extra = &sideFlapRule}, nullptr},
+    StyleRules{"0620", {.extra = &sideFlapRule}, nullptr},
+    StyleRules{"0621", {.extra = &rule0621}, nullptr},
     StyleRules{"0700", kGluedCase, nullptr},
     StyleRules{"0701", kLockTable, nullptr},
     StyleRules{"0703", kGluedCase, nullptr},
