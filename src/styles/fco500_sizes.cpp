@@ -83,6 +83,56 @@ Box registeredBox(const Model& m, const Drawing& d, int first) {
     return box;
 }
 
+float StripAndSleeve::stripLength() const {
+    float total = 0;
+    for (float s : segments)
+        total += s;
+    return total;
+}
+
+StripAndSleeve strip0509(const Model& m) {
+    const float e = m.EpaisseurCarton;
+    auto orDefault = [&](std::size_t i, float fallback) {
+        return m.Majo[i] != 0 ? m.Majo[i] : fallback;
+    };
+    const float L5 = m.Longueur + m.Majo[5];
+    const float end = m.Hauteur + m.Majo[2];
+    // The half bottoms stop short of each other so that they fold flat.
+    const float halfBottom = L5 / 2 - orDefault(10, e / 2);
+    StripAndSleeve s;
+    s.segments = {halfBottom, end, L5, end, halfBottom};
+    s.stripWidth = m.Largeur + m.Majo[1];
+    // The sleeve goes round the strip's outside (the wrapped length and the flat width), and
+    // is no longer than the strip is high.
+    const float aroundLength = m.Majo[5] + 2 * e;
+    const float aroundWidth = m.Majo[1] + 2 * e;
+    s.sleeve.p = {m.Longueur + orDefault(11, aroundLength), m.Largeur + orDefault(12, aroundWidth),
+                  m.Longueur + orDefault(13, aroundLength), m.Largeur + orDefault(14, aroundWidth)};
+    s.sleeve.h = m.Hauteur + orDefault(6, m.Majo[2] + e);
+    return s;
+}
+
+std::optional<std::string> rule0509(const Model& m) {
+    const StripAndSleeve s = strip0509(m);
+    const float e = m.EpaisseurCarton;
+    if (!(s.segments[0] > 0))
+        return std::string(
+            "Longueur trop petite : les demi-fonds de la bande n'ont plus de "
+            "largeur (majoration 10)");
+    const float wrappedLength = s.segments[2] + e;
+    for (std::size_t i : {0u, 2u})
+        if (s.sleeve.p[i] - e + kFitTolerance < wrappedLength)
+            return "La bande ne passe pas dans le fourreau : " + mm(wrappedLength) +
+                   " de long pour un passage de " + mm(s.sleeve.p[i] - e) +
+                   " (majorations 11 et 13)";
+    for (std::size_t i : {1u, 3u})
+        if (s.sleeve.p[i] - e + kFitTolerance < s.stripWidth)
+            return "La bande ne passe pas dans le fourreau : " + mm(s.stripWidth) +
+                   " de large pour un passage de " + mm(s.sleeve.p[i] - e) +
+                   " (majorations 12 et 14)";
+    return std::nullopt;
+}
+
 float chainSpacing(const Box& box) {
     return static_cast<float>((box.width() + box.height()) / 25);
 }

@@ -36,6 +36,18 @@ SlidePair slidePair(const Model& m, bool glueOnWidth);
 std::optional<std::string> slideFitRefusal(const Model& m);
 std::optional<std::string> slideFitRefusal0510(const Model& m);
 
+// 0509: a creased strip wrapping the contents round their length and height (W + m1 wide;
+// half bottom, end, top, end, half bottom), and a sleeve round the length and width sliding
+// over it. Allowances 6 and 10 to 14 of no value take defaults that make the sleeve fit.
+struct StripAndSleeve {
+    std::array<float, 5> segments{};  // across the strip, in folding order
+    float stripWidth = 0;
+    SleeveSizes sleeve;
+    float stripLength() const;
+};
+StripAndSleeve strip0509(const Model& m);
+std::optional<std::string> rule0509(const Model& m);
+
 // Dimension spacing for a blank of that size.
 float chainSpacing(const Box& box);
 

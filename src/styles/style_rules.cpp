@@ -124,6 +124,7 @@ const std::array kRules{
     StyleRules{"0505", kSlide, nullptr},
     StyleRules{"0507", kSlide, nullptr},
     StyleRules{"0508", kSlide, nullptr},
+    StyleRules{"0509", {.extra = &rule0509}, nullptr},
     StyleRules{"0510", {.extra = &slideFitRefusal0510}, nullptr},
     StyleRules{"0511", {.extra = &rule0511}, &folds0511},
     StyleRules{"0512", {.extra = &rule0512}, &folds0512},
