@@ -54,7 +54,8 @@ void drawHalf(Model& m, Drawing& d, float a, const std::vector<Point>& outline,
 }
 
 // The side flaps of 0601 stand beside each panel, set back from its creases.
-void drawBody0601(Model& m, Drawing& d, const Body0601& b) {
+// The chain up the body stands right of the end pieces when they are drawn.
+void drawBody0601(Model& m, Drawing& d, const Body0601& b, float chainRight) {
     const float a = b.a, f = b.f, c1 = b.c1, c2 = b.c2;
     const float y1 = f, y2 = y1 + b.H1, y3 = y2 + b.W2, y4 = y3 + b.H3, y5 = y4 + b.W4;
     const std::vector<Point> outline = {
@@ -66,7 +67,7 @@ void drawBody0601(Model& m, Drawing& d, const Body0601& b) {
              {{y1, y2, y3, y4}, {{y1 + c1, y2 - c1}, {y2 + c2, y3 - c2}, {y3 + c1, y4 - c1}}});
     d.LineVariant = 1;
     const float g = chainSpacing(d.extents());
-    chainAlongY(m, d, a + f + g, 0, {f, b.H1, b.W2, b.H3, b.W4});
+    chainAlongY(m, d, chainRight + g, 0, {f, b.H1, b.W2, b.H3, b.W4});
     dimension(m, d, -a, y5 + g, a, y5 + g, 0, y5 + g);
     dimension(m, d, a, y5 + g, a + f, y5 + g, 0, y5 + g);
 }
@@ -96,11 +97,17 @@ void drawEndPieces0601(Model& m, Drawing& d, const Body0601& b, float chamfer) {
     dimension(m, d, xe + g, y0, xe + g, y0 + b.W6, xe + g, 0);
 }
 
+float endPiecesRight(const Model& m, const Body0601& b) {
+    return b.a + b.f + m.EspPoseX + b.H5 + b.f;
+}
+
 void draw0601(Model& m, Drawing& d, bool chamfered) {
     const Body0601 b = body0601(m);
     GenerationPass pass(m, d);
-    if (shown(m, kSidesPiece))
-        drawBody0601(m, d, b);
+    if (shown(m, kSidesPiece)) {
+        const float right = secondPieceShown(m) ? endPiecesRight(m, b) : b.a + b.f;
+        drawBody0601(m, d, b, right + chainSpacing(Box{0, 0, right, 0, false}) / 2);
+    }
     if (!secondPieceShown(m))
         return;
     const float chamfer =
