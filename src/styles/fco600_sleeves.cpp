@@ -2,6 +2,7 @@
 // as long as the box; the two ends are separate pieces drawn to its right, `EspPoseX` apart.
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "drawing/biblio.h"
@@ -145,7 +146,8 @@ void endPanel(Model& m, Drawing& d, float x, float y, float w, float h, float f,
 
 // Each end is made of the given leaves side by side, `EspPoseX` apart: a single panel with a
 // flap on both sides, or leaves meeting in the middle, each with a flap on its outer side. The
-// first end's leaves are dimensioned: widths and flaps under them, the height at the left.
+// first end's leaves are dimensioned: widths and flaps under them; the height stands right
+// of the second end.
 void drawEndLeaves(Model& m, Drawing& d, const RigidSleeve& s, const std::vector<float>& leaves) {
     const float f = s.f;
     const float y = (s.length - s.H8) / 2;
@@ -165,12 +167,13 @@ void drawEndLeaves(Model& m, Drawing& d, const RigidSleeve& s, const std::vector
                 if (right)
                     chain.push_back(f);
                 chainAlongX(m, d, x, y - g, chain);
-                if (left)
-                    dimension(m, d, x - g, y, x - g, y + s.H8, x - g, 0);
             }
             x = panel + leaves[i] + (right ? f : 0) + m.EspPoseX;
         }
     }
+    // The height right of the second end.
+    const float xh = x - m.EspPoseX + g;
+    dimension(m, d, xh, y, xh, y + s.H8, xh, 0);
 }
 
 }  // namespace
