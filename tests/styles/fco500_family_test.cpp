@@ -195,6 +195,27 @@ TEST(Fco05Pieces, TheInnerWrapIsPieceTwoIn3DModeExceptIn0508) {
     }
 }
 
+TEST(Fco05Pieces, SleevesInTwoOrFourPiecesAreDrawnCleanInEveryShippedGrade) {
+    const Majo tables = test::shippedTables();
+    for (const char* code : {"0501", "0502", "0503"})
+        for (std::int16_t en4 = 0; en4 <= 4; ++en4)
+            for (int grade = 1; grade <= tables.grades().count(); ++grade) {
+                test::Generated g;
+                IniMajo(g.m, tables, code, grade);
+                g.m.CaisseEn2 = true;
+                g.m.CaisseEn4 = en4;
+                const test::StyleRun run = test::runStyle(code, g.m, g.d);
+                EXPECT_TRUE(test::drawnClean(run))
+                    << code << " pieces " << en4 << " grade " << grade;
+                // One panel in four pieces, two in two; a glue flap unless piece 3.
+                const std::size_t panels = en4 == 0 ? 2 : 1;
+                EXPECT_EQ(test::dimensions(g.d).size(),
+                          panels + 2 + (en4 != 3 ? 1 : 0) +
+                              (std::string(code) == "0501" && en4 != 3 ? 2 : 0))
+                    << code << " pieces " << en4;
+            }
+}
+
 TEST(Fco05Fit, TheInnerPieceSlidesInTheOuterOneInEveryShippedGrade) {
     const Majo tables = test::shippedTables();
     for (const char* code : kTwoPieceCodes)
