@@ -1,6 +1,7 @@
 #pragma once
-// The extra-crease list typed by the user: positions along the width, then "/" and positions
-// along the length, each separated by "+" or ";" (for example "100+200/300").
+// The crease list typed by the user or written by a style: segment lengths across the strip or
+// blank, then "/" and segment lengths along it, each separated by "+" or ";" (for example
+// "100+200+100/300+300").
 
 #include <string>
 #include <string_view>
@@ -21,5 +22,13 @@ CreaseListParts splitCreaseList(std::string_view list);
 // The positions of one part, each read as its leading number (a blank field reads 0); at most
 // 50, the rest ignored. An empty part has no position.
 std::vector<float> creasePositions(std::string_view part);
+
+// How many segments one part holds (fields separated by "+" or ";"); 0 for a blank part.
+std::size_t creaseSegmentCount(std::string_view part);
+
+// Rewrites each part of the list so that its positions add up to the side: the positions but
+// the last kept as typed (blanks trimmed), the last replaced by the side less their sum (so a
+// list longer than the side ends negative). Parts joined with "/" again.
+std::string NormaliseFoulages(std::string_view list, float width, float length);
 
 }  // namespace brontaxe

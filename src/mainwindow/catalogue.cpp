@@ -19,9 +19,6 @@ constexpr SharedGenerator kShared[] = {
     {"0990", "0901"},   {"0991", "0902"}, {"0951 Int", "0951"},
 };
 
-// Codes listed but drawn by no generator.
-constexpr std::string_view kNotDrawn[] = {"0605"};
-
 bool isListed(std::string_view code) {
     for (const Family& f : catalogueFamilies()) {
         if (std::find(f.codes.begin(), f.codes.end(), code) != f.codes.end())
@@ -50,8 +47,7 @@ const std::vector<Family>& catalogueFamilies() {
         {4,
          {"0501", "0502", "0503", "0504", "0505", "0507", "0508", "0509", "0599", "0510", "0511",
           "0512"}},
-        {5,
-         {"0601", "0602", "0605", "0606", "0607", "0608", "0610", "0615", "0616", "0620", "0621"}},
+        {5, {"0601", "0602", "0606", "0607", "0608", "0610", "0615", "0616", "0620", "0621"}},
         {6, {"0700", "0701", "0703", "0711", "0712", "0713", "0714", "0715", "0716", "0717",
              "0718", "0747", "0748", "0751", "0752", "0759", "0760", "0761", "0770", "0771"}},
         {7,
@@ -82,9 +78,6 @@ DispatchTarget dispatchCode(std::string_view codeText, bool codeBoxHasSlash,
     for (const auto& shared : kShared) {
         if (codeText == shared.code)
             return {DispatchKind::Generator, shared.generator};
-    }
-    if (std::find(std::begin(kNotDrawn), std::end(kNotDrawn), codeText) != std::end(kNotDrawn)) {
-        return {};
     }
     // "0951" is accepted when typed although the list shows "0951 Int".
     if (codeText == "0951")

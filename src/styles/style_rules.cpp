@@ -9,6 +9,9 @@
 #include "styles/fco300_rules.h"
 #include "styles/fco400_rules.h"
 #include "styles/fco420.h"
+#include "styles/fco500_rules.h"
+#include "styles/fco500_sizes.h"
+#include "styles/fco600_rules.h"
 #include "styles/fco700_rules.h"
 
 namespace brontaxe {
@@ -36,6 +39,8 @@ constexpr StyleDomain kGluedHalfWidthFlaps{.widthAtMostLength = true, .extra = &
 constexpr StyleDomain kLiddedGluedCase{.extra = &liddedGluedCaseRule};
 constexpr StyleDomain kLockTable{.extra = &lockTableRule};
 constexpr StyleDomain kGlueTray{.extra = &glueTrayRule};
+// Slide boxes: the inner wrap slides in the outer sleeve.
+constexpr StyleDomain kSlide{.extra = &slideFitRefusal};
 
 const std::array kRules{
     StyleRules{"0200", kHalfWidthFlaps, &regularFolds},
@@ -123,6 +128,23 @@ const std::array kRules{
     StyleRules{"0471", {.extra = &rule0471}, nullptr},
     StyleRules{"0472", {}, &folds0472},
     StyleRules{"0481", {.extra = &thumbNotchRule0481}, nullptr},
+    StyleRules{"0504", kSlide, nullptr},
+    StyleRules{"0505", kSlide, nullptr},
+    StyleRules{"0507", kSlide, nullptr},
+    StyleRules{"0508", kSlide, nullptr},
+    StyleRules{"0509", {.extra = &rule0509}, nullptr},
+    StyleRules{"0510", {.extra = &slideFitRefusal0510}, nullptr},
+    StyleRules{"0511", {.extra = &rule0511}, &folds0511},
+    StyleRules{"0512", {.extra = &rule0512}, &folds0512},
+    StyleRules{"0601", {.extra = &rule0601}, nullptr},
+    StyleRules{"0602", {.extra = &rule0601}, nullptr},
+    StyleRules{"0606", {.extra = &rule0606}, &folds0606},
+    StyleRules{"0607", {.extra = &sideFlapRule}, nullptr},
+    StyleRules{"0608", {.extra = &sideFlapRule}, nullptr},
+    StyleRules{"0615", {.extra = &sideFlapRule}, nullptr},
+    StyleRules{"0616", {.extra = &sideFlapRule}, nullptr},
+    StyleRules{"0620", {.extra = &sideFlapRule}, nullptr},
+    StyleRules{"0621", {.extra = &rule0621}, nullptr},
     StyleRules{"0700", kGluedCase, nullptr},
     StyleRules{"0701", kLockTable, nullptr},
     StyleRules{"0703", kGluedCase, nullptr},

@@ -42,6 +42,8 @@ brontaxe::Generator lookupWithFailure(std::string_view code) {
         return &failingGenerator;
     if (code == "0901")
         return &square;
+    if (code.substr(0, 2) == "05")
+        return nullptr;  // a family with nothing drawn, for the undrawn codes' tests
     return brontaxe::findGenerator(code);
 }
 

@@ -62,6 +62,11 @@ TEST(ContourPieces, EveryPieceVariantDrawsItsPanelsFoldsAndGlueFlaps) {
         for (std::size_t i = 0; i < 4; ++i)
             EXPECT_EQ(g.m.PassesMachine[i + 1], c.panels[i]) << c.name << " panel " << i + 1;
         EXPECT_EQ(g.m.PassesMachine[16], 500) << c.name;
+        std::vector<float> kept;
+        for (float w : c.panels)
+            if (w != 0)
+                kept.push_back(w);
+        EXPECT_EQ(ContourPanels(g.m, 400, 300, 400, 300), kept) << c.name;
     }
 }
 

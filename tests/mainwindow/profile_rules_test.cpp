@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "mainwindow/extra_creases.h"
+#include "drawing/crease_list.h"
 
 namespace brontaxe {
 namespace {

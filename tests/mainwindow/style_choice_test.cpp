@@ -101,7 +101,7 @@ TEST(StyleChoice, AnUndrawnCodeLeavesEverythingOnTheDrawnStyle) {
              wb.window().txtModel = "0605";
              return wb.codeBoxLeft();
          },
-         "Modèle non disponible : 0605"},
+         "Code de modèle inconnu"},
         {"typed unknown",
          [](Workbench& wb) {
              wb.window().txtModel = "0216 ";

@@ -44,13 +44,10 @@ void drawGlueFlap(Model& m, Drawing& d, const GlueShape& g, float hinge, float d
 }
 
 Sleeve sleeveOf(const Model& m, float P1, float P2, float P3, float P4, bool flapDrawn) {
-    if (m.CaisseEn4 >= 1) {
-        const float width = (m.CaisseEn4 == 2 || m.CaisseEn4 == 4) ? P2 : P1;
-        return {{width}, flapDrawn && m.CaisseEn4 != 3, flapDrawn && m.CaisseEn4 == 4, true};
-    }
-    if (m.CaisseEn2)
-        return {{P1, P2}, flapDrawn, false, true};
-    return {{P1, P2, P3, P4}, flapDrawn, false, false};
+    std::vector<float> widths = ContourPanels(m, P1, P2, P3, P4);
+    if (m.CaisseEn4 >= 1)
+        return {widths, flapDrawn && m.CaisseEn4 != 3, flapDrawn && m.CaisseEn4 == 4, true};
+    return {widths, flapDrawn, false, m.CaisseEn2};
 }
 
 void recordPasses(Model& m, float G, const Sleeve& s, float H) {
@@ -108,6 +105,14 @@ void drawOutline(Model& m, Drawing& d, const Sleeve& s, float G, float H) {
 }
 
 }  // namespace
+
+std::vector<float> ContourPanels(const Model& m, float P1, float P2, float P3, float P4) {
+    if (m.CaisseEn4 >= 1)
+        return {(m.CaisseEn4 == 2 || m.CaisseEn4 == 4) ? P2 : P1};
+    if (m.CaisseEn2)
+        return {P1, P2};
+    return {P1, P2, P3, P4};
+}
 
 void ContourPieces(Model& m, Drawing& d, float G, float angle, float P1, float P2, float P3,
                    float P4, float H, float x, float y, float angle2, bool mirrored) {

@@ -1,4 +1,6 @@
 #pragma once
+#include <vector>
+
 #include "drawing/drawing.h"
 #include "model/model.h"
 
@@ -10,6 +12,9 @@ namespace brontaxe {
 // piece 3 has no glue flap and piece 4 a second one on the right. When the ends are so steep
 // that they meet before the free edge, the flap is a triangle; from 90 degrees on there is no
 // flap and its fold is cut.
+// The panels a sleeve keeps under the model's piece options, left to right.
+std::vector<float> ContourPanels(const Model& m, float P1, float P2, float P3, float P4);
+
 void ContourPieces(Model& m, Drawing& d, float G, float angle, float P1, float P2, float P3,
                    float P4, float H, float x, float y, float angle2, bool mirrored);
 
