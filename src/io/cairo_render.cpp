@@ -131,8 +131,8 @@ class Painter {
 
 }  // namespace
 
-void renderDrawing(cairo_t* cr, const Drawing& d, const PageLayout& page, double unitsPerMm,
-                   double minLineUnits) {
+bool renderDrawing(cairo_t* cr, const Drawing& d, const PageLayout& page, double unitsPerMm,
+                   const WriteProgress& progress, double minLineUnits) {
     cairo_save(cr);
     Painter painter(cr, page, unitsPerMm, minLineUnits);
     // The lines of one pen go in paths of a few thousand lines, one stroke each. Stroked one by
@@ -140,9 +140,17 @@ void renderDrawing(cairo_t* cr, const Drawing& d, const PageLayout& page, double
     // of the lines (each operation updates a region of every operation before it); stroked all
     // at once, the outline Cairo computes for the whole dashed path would take hundreds of MB.
     constexpr int kLinesPerStroke = 2000;
+    // One pass over the elements a pen, then one for the dimensions and texts.
+    const std::size_t total = (defaultPens().size() + 1) * d.ElementCount();
+    std::size_t done = 0;
     for (const Pen& pen : defaultPens()) {
         int pending = 0;
         for (const Element& e : d.elements()) {
+            if (!progress.at(done++, total)) {
+                cairo_new_path(cr);
+                cairo_restore(cr);
+                return false;
+            }
             if (!d.isShown(e) || penRoleOf(e) != pen.role || !painter.addStroke(e))
                 continue;
             if (++pending == kLinesPerStroke) {
@@ -154,10 +162,14 @@ void renderDrawing(cairo_t* cr, const Drawing& d, const PageLayout& page, double
             painter.stroke(pen);
         cairo_new_path(cr);
     }
-    for (const Element& e : d.elements())
+    for (const Element& e : d.elements()) {
+        if (!progress.at(done++, total))
+            break;
         if (d.isShown(e))
             painter.drawAnnotation(e);
+    }
     cairo_restore(cr);
+    return !progress.stopped();
 }
 
 }  // namespace brontaxe::io
