@@ -301,6 +301,10 @@ std::string desText(const Drawing& d, const DesignRecord* design, const WritePro
                          {"window", valuesJson(design->window)}};
         out += "\"design\":" + compact(block) + ",\n";
     }
+    // Room for every element at once: growing by doubling would hold two copies of a text of
+    // tens of MB at the moment of each copy.
+    constexpr std::size_t kBytesPerElement = 128;
+    out.reserve(out.size() + d.ElementCount() * kBytesPerElement);
     out += "\"elements\":[";
     const char* separator = "\n";
     std::size_t done = 0;
@@ -316,7 +320,8 @@ std::string desText(const Drawing& d, const DesignRecord* design, const WritePro
         out += separator + compact(item);
         separator = ",\n";
     }
-    return out + "\n]}\n";
+    out += "\n]}\n";
+    return out;
 }
 
 FileResult readDesText(std::string_view text, Drawing& d, std::optional<DesignRecord>* design) {

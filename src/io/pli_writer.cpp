@@ -73,6 +73,9 @@ std::string exchangeText(const Drawing& d, std::string_view target, const WriteP
     const Box b = d.extents();
     out += "DIMENSIONS" + points({b.width(), b.height()}) + "\n";
     out += "ELEMENTS " + std::to_string(d.ElementCount()) + "\n";
+    // Room for every line at once (see desText).
+    constexpr std::size_t kBytesPerElement = 80;
+    out.reserve(d.ElementCount() * kBytesPerElement);
     std::int32_t id = kFirstElementId;
     std::size_t done = 0;
     for (const Element& e : d.elements()) {
@@ -80,7 +83,8 @@ std::string exchangeText(const Drawing& d, std::string_view target, const WriteP
             return {};
         out += std::to_string(id++) + " " + elementLine(e) + "\n";
     }
-    return out + "FIN\n";
+    out += "FIN\n";
+    return out;
 }
 
 FileResult writeExchange(const Drawing& d, const std::filesystem::path& path,
