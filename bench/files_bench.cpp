@@ -1,11 +1,14 @@
-// Each file format writing a 0201 and a 10 x 10 imposition.
+// Each file format writing a 0201 alone and imposed 10 x 10, 30 x 30 and 100 x 100 (100, 900
+// and 10,000 poses): the time per pose should not grow with the sheet.
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <string>
 
 #include "bench/bench_support.h"
 #include "io/drawing_files.h"
+#include "io/file_format.h"
 
 namespace brontaxe {
 namespace {
@@ -18,31 +21,27 @@ void BM_WriteFormat(benchmark::State& state, std::string extension, int side) {
             state.SkipWithError("write failed");
     }
     state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
+    state.counters["per_pose"] = benchmark::Counter(
+        static_cast<double>(side) * side,
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
     std::filesystem::remove(path);
 }
 
-BENCHMARK_CAPTURE(BM_WriteFormat, des_0201, "des", 1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_WriteFormat, des_10x10, "des", 10)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_WriteFormat, dxf_0201, "dxf", 1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_WriteFormat, dxf_10x10, "dxf", 10)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_WriteFormat, cf2_0201, "cf2", 1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_WriteFormat, cf2_10x10, "cf2", 10)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_WriteFormat, pdf_0201, "pdf", 1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_WriteFormat, pdf_10x10, "pdf", 10)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_WriteFormat, ai_0201, "ai", 1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_WriteFormat, ai_10x10, "ai", 10)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_WriteFormat, eps_0201, "eps", 1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_WriteFormat, eps_10x10, "eps", 10)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_WriteFormat, svg_0201, "svg", 1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_WriteFormat, svg_10x10, "svg", 10)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_WriteFormat, png_0201, "png", 1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_WriteFormat, png_10x10, "png", 10)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_WriteFormat, bmp_0201, "bmp", 1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_WriteFormat, bmp_10x10, "bmp", 10)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_WriteFormat, pli_0201, "pli", 1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_WriteFormat, pli_10x10, "pli", 10)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_WriteFormat, ev_0201, "ev", 1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_WriteFormat, ev_10x10, "ev", 10)->Unit(benchmark::kMillisecond);
+// One row a format and sheet, named "BM_WriteFormat/pdf_30x30".
+const bool registered = [] {
+    for (const io::FileFormat& f : io::fileFormats()) {
+        const std::string ext(f.extension);
+        for (const int side : {1, 10, 30, 100}) {
+            const std::string name =
+                "BM_WriteFormat/" + ext + "_" + std::to_string(side) + "x" + std::to_string(side);
+            auto* b = benchmark::RegisterBenchmark(name.c_str(), BM_WriteFormat, ext, side);
+            b->Unit(benchmark::kMillisecond);
+            if (side >= 100)
+                b->Iterations(1);  // a second or so each: one write is measure enough
+        }
+    }
+    return true;
+}();
 
 }  // namespace
 }  // namespace brontaxe

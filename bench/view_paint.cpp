@@ -1,5 +1,6 @@
 // The drawing view painting a 0201 and a 10 x 10 imposition on the offscreen platform: the
-// shapes rebuilt from the drawing, then one paint into an image the size of a window's view.
+// shapes rebuilt from the drawing, then one paint into an image the size of a window's view;
+// and the real window from a value typed to the painted frame.
 // A program of its own, since the view needs its application object before any benchmark.
 
 #include <benchmark/benchmark.h>
@@ -8,6 +9,8 @@
 #include <QImage>
 
 #include "app/drawing_view.h"
+#include "app/entry_box.h"
+#include "app/frm_princ.h"
 #include "bench/bench_support.h"
 
 namespace brontaxe {
@@ -40,6 +43,35 @@ void BM_ViewRepaint(benchmark::State& state) {
     state.counters["elements"] = wb.Trazel1().ElementCount();
 }
 BENCHMARK(BM_ViewRepaint)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+// A length typed in the window and the box left: the model takes it, the blank and its
+// figures are regenerated, and the whole window is painted. Imposed `side` by `side` first.
+void BM_KeystrokeToFrame(benchmark::State& state) {
+    const int side = static_cast<int>(state.range(0));
+    Workbench wb(platform::PrivateProfile("/nonexistent/brontaxe-bench"));
+    app::frmPrinc window(wb, std::nullopt);
+    window.resize(1280, 800);
+    window.show();
+    const auto enter = [&window](const char* box, const QString& text) {
+        auto* entry = window.findChild<app::EntryBox*>(box);
+        entry->setText(text);
+        emit entry->committed();
+    };
+    enter("TxNbPoseX", QString::number(side));
+    enter("TxNbPoseY", QString::number(side));
+    bool wider = false;
+    const int before = window.regenerationCount();
+    for (auto _ : state) {
+        wider = !wider;
+        enter("longueur", wider ? QStringLiteral("401") : QStringLiteral("400"));
+        window.repaint();
+    }
+    state.counters["elements"] = wb.Trazel1().ElementCount();
+    // One regeneration a keystroke, or the figure measures nothing.
+    state.counters["regenerations"] =
+        benchmark::Counter(window.regenerationCount() - before, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_KeystrokeToFrame)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace brontaxe

@@ -13,6 +13,7 @@
 #include <cctype>
 
 #include "app/frm_princ.h"
+#include "app/write_progress_dialog.h"
 #include "io/file_format.h"
 #include "mainwindow/design_file.h"
 #include "mainwindow/workbench.h"
@@ -118,7 +119,9 @@ bool FileCommands::saveTo(const fs::path& path) {
     // The drawing of a file without its design is not what the model would draw: it is saved
     // as it stands, without a design that would draw something else when opened.
     const bool fixed = fixedAt_ && *fixedAt_ == window_.regenerationCount();
-    const io::FileResult r = saveDesign(wb_, path, !fixed);
+    WriteProgressDialog writing(&window_, qs(path.filename().string()));
+    const io::FileResult r = saveDesign(wb_, path, !fixed, writing.progress());
+    writing.dialog().reset();
     if (!r.ok) {
         showFailure(qs(r.message));
         return false;

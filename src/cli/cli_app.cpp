@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -290,10 +291,24 @@ void applyImposition(Model& m, ImpositionSettings& s, const ImpositionOptions& i
         enterPoseCount(m, s, Axis::Y, *i.posesY);
 }
 
+// "Écriture de boite.pdf : 40 %", redrawn in place; a drawing written at once shows nothing.
+// `shown` tells the caller a line was begun.
+io::WriteProgress terminalProgress(std::ostream& err, const std::string& file, bool& shown) {
+    return io::WriteProgress([&err, &shown, file, last = -1](double share) mutable {
+        const int percent = static_cast<int>(share * 100);
+        if (percent != last) {
+            err << "\rÉcriture de " << file << " : " << percent << " %" << std::flush;
+            last = percent;
+            shown = true;
+        }
+        return true;
+    });
+}
+
 }  // namespace
 
 int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
-        const platform::EnvironmentLookup& env) {
+        const platform::EnvironmentLookup& env, bool errIsTerminal) {
     CLI::App app{"Brontaxe : dessine la découpe à plat d'une caisse en carton ondulé"};
     frenchHelp(app);
     Options o;
@@ -368,7 +383,13 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         }
         if (auto notice = io::pageSizeNotice(wb.Trazel1(), o.output))
             err << "Attention : " << *notice << "\n";
-        const io::FileResult saved = io::SaveDrawing(wb.Trazel1(), o.output);
+        bool progressShown = false;
+        const std::string name = std::filesystem::path(o.output).filename().string();
+        const io::WriteProgress progress =
+            errIsTerminal ? terminalProgress(err, name, progressShown) : io::WriteProgress{};
+        const io::FileResult saved = io::SaveDrawing(wb.Trazel1(), o.output, progress);
+        if (progressShown)
+            err << (saved.ok ? "\rÉcriture de " + name + " : 100 %\n" : std::string("\n"));
         if (!saved.ok) {
             err << "Erreur : " << saved.message << "\n";
             return kFailed;

@@ -21,7 +21,8 @@ inline constexpr int kBadInput = 2;  // refused before drawing: nothing written
 // stderr. The design-rule check's code comes first when both apply.
 inline constexpr int kDrawnWithDataWarning = 4;
 
+// `errIsTerminal`: a long write shows its progress on `err`, a line redrawn in place.
 int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
-        const platform::EnvironmentLookup& env);
+        const platform::EnvironmentLookup& env, bool errIsTerminal = false);
 
 }  // namespace brontaxe::cli

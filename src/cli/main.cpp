@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <iostream>
 
 #include "cli/cli_app.h"
@@ -7,5 +9,6 @@ int main(int argc, char** argv) {
     // Ctrl+C or `kill` during a save must not leave its temporary file behind.
     brontaxe::platform::removePendingFilesOnSignals();
     return brontaxe::cli::run(argc, argv, std::cout, std::cerr,
-                              brontaxe::platform::processEnvironment());
+                              brontaxe::platform::processEnvironment(),
+                              ::isatty(STDERR_FILENO) == 1);
 }

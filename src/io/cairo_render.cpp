@@ -25,43 +25,46 @@ class Painter {
         cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
     }
 
-    void draw(const Element& e) {
+    // Adds a line of the blank to the current path; false for what is not a plain stroke.
+    bool addStroke(const Element& e) {
+        return std::visit(
+            Overloaded{
+                [&](const LineShape& l) {
+                    segment(Segment{l.a, l.b});
+                    return true;
+                },
+                [&](const ArcShape& a) {
+                    cairo_new_sub_path(cr_);
+                    cairo_arc(cr_, a.centre.x, a.centre.y, a.radius, toRadians(a.startDeg),
+                              toRadians(a.startDeg + a.sweepDeg));
+                    return true;
+                },
+                [&](const SheetShape& s) {
+                    cairo_rectangle(cr_, s.min.x, s.min.y, s.max.x - s.min.x, s.max.y - s.min.y);
+                    return true;
+                },
+                [&](const SymbolShape& s) {
+                    for (const Segment& stroke : s.placedStrokes())
+                        segment(stroke);
+                    return true;
+                },
+                [](const auto&) { return false; },
+            },
+            e.shape);
+    }
+
+    // Dimensions and texts, one by one.
+    void drawAnnotation(const Element& e) {
         const Pen& pen = defaultPen(e);
         std::visit(Overloaded{
-                       [&](const LineShape& l) {
-                           cairo_move_to(cr_, l.a.x, l.a.y);
-                           cairo_line_to(cr_, l.b.x, l.b.y);
-                           stroke(pen);
-                       },
-                       [&](const ArcShape& a) {
-                           cairo_new_sub_path(cr_);
-                           cairo_arc(cr_, a.centre.x, a.centre.y, a.radius, toRadians(a.startDeg),
-                                     toRadians(a.startDeg + a.sweepDeg));
-                           stroke(pen);
-                       },
                        [&](const DimensionShape& d) { dimension(d, pen); },
                        [&](const TextShape& t) {
                            setColour(pen);
                            text(t.position, t.text, t.height, t.angleDeg, false);
                        },
-                       [&](const SheetShape& s) {
-                           cairo_rectangle(cr_, s.min.x, s.min.y, s.max.x - s.min.x,
-                                           s.max.y - s.min.y);
-                           stroke(pen);
-                       },
-                       [](const ContourShape&) {},  // a measure, not a line of the blank
-                       [&](const SymbolShape& s) {
-                           for (const Segment& stroke : s.placedStrokes())
-                               segment(stroke);
-                           stroke(pen);
-                       },
+                       [](const auto&) {},  // strokes go by pen; a contour is a measure
                    },
                    e.shape);
-    }
-
-  private:
-    void setColour(const Pen& pen) {
-        cairo_set_source_rgb(cr_, pen.colour.r, pen.colour.g, pen.colour.b);
     }
 
     void stroke(const Pen& pen) {
@@ -70,6 +73,11 @@ class Painter {
         const std::vector<double> dashes(pen.dashMm.begin(), pen.dashMm.end());
         cairo_set_dash(cr_, dashes.data(), static_cast<int>(dashes.size()), 0);
         cairo_stroke(cr_);
+    }
+
+  private:
+    void setColour(const Pen& pen) {
+        cairo_set_source_rgb(cr_, pen.colour.r, pen.colour.g, pen.colour.b);
     }
 
     void segment(const Segment& s) {
@@ -123,14 +131,45 @@ class Painter {
 
 }  // namespace
 
-void renderDrawing(cairo_t* cr, const Drawing& d, const PageLayout& page, double unitsPerMm,
-                   double minLineUnits) {
+bool renderDrawing(cairo_t* cr, const Drawing& d, const PageLayout& page, double unitsPerMm,
+                   const WriteProgress& progress, double minLineUnits) {
     cairo_save(cr);
     Painter painter(cr, page, unitsPerMm, minLineUnits);
-    for (const Element& e : d.elements())
+    // The lines of one pen go in paths of a few thousand lines, one stroke each. Stroked one by
+    // one, a sheet of thousands of poses costs the vector surfaces time growing as the square
+    // of the lines (each operation updates a region of every operation before it); stroked all
+    // at once, the outline Cairo computes for the whole dashed path would take hundreds of MB.
+    constexpr int kLinesPerStroke = 2000;
+    // One pass over the elements a pen, then one for the dimensions and texts.
+    const std::size_t total = (defaultPens().size() + 1) * d.ElementCount();
+    std::size_t done = 0;
+    for (const Pen& pen : defaultPens()) {
+        int pending = 0;
+        for (const Element& e : d.elements()) {
+            if (!progress.at(done++, total)) {
+                cairo_new_path(cr);
+                cairo_restore(cr);
+                return false;
+            }
+            if (!d.isShown(e) || penRoleOf(e) != pen.role || !painter.addStroke(e))
+                continue;
+            if (++pending == kLinesPerStroke) {
+                painter.stroke(pen);
+                pending = 0;
+            }
+        }
+        if (pending > 0)
+            painter.stroke(pen);
+        cairo_new_path(cr);
+    }
+    for (const Element& e : d.elements()) {
+        if (!progress.at(done++, total))
+            break;
         if (d.isShown(e))
-            painter.draw(e);
+            painter.drawAnnotation(e);
+    }
     cairo_restore(cr);
+    return !progress.stopped();
 }
 
 }  // namespace brontaxe::io

@@ -5,12 +5,14 @@
 
 #include "drawing/drawing.h"
 #include "io/page_layout.h"
+#include "io/write_progress.h"
 
 namespace brontaxe::io {
 
 // `unitsPerMm`: surface units in a millimetre (points for PDF and PostScript, 1 for an SVG in
 // millimetres, pixels for a bitmap). `minLineUnits` keeps hairlines visible on bitmaps.
-void renderDrawing(cairo_t* cr, const Drawing& d, const PageLayout& page, double unitsPerMm,
-                   double minLineUnits = 0);
+// Returns false when the user stopped it through `progress`.
+bool renderDrawing(cairo_t* cr, const Drawing& d, const PageLayout& page, double unitsPerMm,
+                   const WriteProgress& progress, double minLineUnits = 0);
 
 }  // namespace brontaxe::io

@@ -58,11 +58,15 @@ FileResult statusResult(cairo_status_t status) {
 
 // Draws one page on a surface that writes its file when finished.
 FileResult drawAndFinish(cairo_surface_t* surface, const Drawing& d, const PageLayout& page,
-                         double unitsPerMm) {
+                         double unitsPerMm, const WriteProgress& progress) {
     if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS)
         return statusResult(cairo_surface_status(surface));
     cairo_t* cr = cairo_create(surface);
-    renderDrawing(cr, d, page, unitsPerMm);
+    if (!renderDrawing(cr, d, page, unitsPerMm, progress)) {
+        cairo_destroy(cr);
+        cairo_surface_finish(surface);
+        return FileResult::failure(stoppedText());
+    }
     cairo_show_page(cr);
     const cairo_status_t drawn = cairo_status(cr);
     cairo_destroy(cr);
@@ -72,29 +76,32 @@ FileResult drawAndFinish(cairo_surface_t* surface, const Drawing& d, const PageL
     return statusResult(cairo_surface_status(surface));
 }
 
-// An opaque white image of the whole page.
-SurfacePtr renderBitmap(const Drawing& d) {
+// An opaque white image of the whole page; null when the user stopped it.
+SurfacePtr renderBitmap(const Drawing& d, const WriteProgress& progress) {
     const PageLayout page = pageLayoutFor(d);
     const BitmapSize size = bitmapSizeFor(page);
     SurfacePtr surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, size.width, size.height));
     cairo_t* cr = cairo_create(surface.get());
     cairo_set_source_rgb(cr, 1, 1, 1);
     cairo_paint(cr);
-    renderDrawing(cr, d, page, size.pixelsPerMm, 1.0);
+    const bool drawn = renderDrawing(cr, d, page, size.pixelsPerMm, progress, 1.0);
     cairo_destroy(cr);
+    if (!drawn)
+        return nullptr;
     cairo_surface_flush(surface.get());
     return surface;
 }
 
 }  // namespace
 
-FileResult writePdf(const Drawing& d, const std::filesystem::path& path) {
+FileResult writePdf(const Drawing& d, const std::filesystem::path& path,
+                    const WriteProgress& progress) {
     const PageLayout page = pageLayoutFor(d);
     const double unit = pdfUserUnit(std::max(page.widthMm, page.heightMm));
     const double pointsPerMm = kPointsPerMm / unit;
     SurfacePtr surface(cairo_pdf_surface_create(path.c_str(), page.widthMm * pointsPerMm,
                                                 page.heightMm * pointsPerMm));
-    FileResult drawn = drawAndFinish(surface.get(), d, page, pointsPerMm);
+    FileResult drawn = drawAndFinish(surface.get(), d, page, pointsPerMm, progress);
     surface.reset();
     if (!drawn.ok || unit == 1)
         return drawn;
@@ -107,24 +114,29 @@ FileResult writePdf(const Drawing& d, const std::filesystem::path& path) {
     return writeTextFile(path, *mended);
 }
 
-FileResult writeEps(const Drawing& d, const std::filesystem::path& path) {
+FileResult writeEps(const Drawing& d, const std::filesystem::path& path,
+                    const WriteProgress& progress) {
     const PageLayout page = pageLayoutFor(d);
     SurfacePtr surface(cairo_ps_surface_create(path.c_str(), page.widthMm * kPointsPerMm,
                                                page.heightMm * kPointsPerMm));
     cairo_ps_surface_set_eps(surface.get(), 1);
-    return drawAndFinish(surface.get(), d, page, kPointsPerMm);
+    return drawAndFinish(surface.get(), d, page, kPointsPerMm, progress);
 }
 
-FileResult writeSvg(const Drawing& d, const std::filesystem::path& path) {
+FileResult writeSvg(const Drawing& d, const std::filesystem::path& path,
+                    const WriteProgress& progress) {
     const PageLayout page = pageLayoutFor(d);
     // One user unit a millimetre, and the document size said in millimetres.
     SurfacePtr surface(cairo_svg_surface_create(path.c_str(), page.widthMm, page.heightMm));
     cairo_svg_surface_set_document_unit(surface.get(), CAIRO_SVG_UNIT_MM);
-    return drawAndFinish(surface.get(), d, page, 1.0);
+    return drawAndFinish(surface.get(), d, page, 1.0, progress);
 }
 
-FileResult writePng(const Drawing& d, const std::filesystem::path& path) {
-    const SurfacePtr surface = renderBitmap(d);
+FileResult writePng(const Drawing& d, const std::filesystem::path& path,
+                    const WriteProgress& progress) {
+    const SurfacePtr surface = renderBitmap(d, progress);
+    if (!surface)
+        return FileResult::failure(stoppedText());
     if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)
         return statusResult(cairo_surface_status(surface.get()));
     // Encoded in memory, then written with a checked write (a full disk is reported).
@@ -141,8 +153,11 @@ FileResult writePng(const Drawing& d, const std::filesystem::path& path) {
     return writeTextFile(path, bytes);
 }
 
-FileResult writeBmp(const Drawing& d, const std::filesystem::path& path) {
-    const SurfacePtr surface = renderBitmap(d);
+FileResult writeBmp(const Drawing& d, const std::filesystem::path& path,
+                    const WriteProgress& progress) {
+    const SurfacePtr surface = renderBitmap(d, progress);
+    if (!surface)
+        return FileResult::failure(stoppedText());
     if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)
         return statusResult(cairo_surface_status(surface.get()));
     const int width = cairo_image_surface_get_width(surface.get());

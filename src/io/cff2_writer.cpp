@@ -135,12 +135,17 @@ class Cff2Out {
 
 }  // namespace
 
-FileResult writeCff2(const Drawing& d, const std::filesystem::path& path) {
+FileResult writeCff2(const Drawing& d, const std::filesystem::path& path,
+                     const WriteProgress& progress) {
     Cff2Out out(pageLayoutFor(d));
     out.begin();
-    for (const Element& e : d.elements())
+    std::size_t done = 0;
+    for (const Element& e : d.elements()) {
+        if (!progress.at(done++, d.ElementCount()))
+            return FileResult::failure(stoppedText());
         if (d.isShown(e))
             out.element(e);
+    }
     return writeTextFile(path, out.end());
 }
 

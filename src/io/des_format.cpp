@@ -283,7 +283,7 @@ DesContents readContents(const json& doc) {
 
 }  // namespace
 
-std::string desText(const Drawing& d, const DesignRecord* design) {
+std::string desText(const Drawing& d, const DesignRecord* design, const WriteProgress& progress) {
     json fields = json::array();
     for (const SheetField& f : d.sheetFields())
         fields.push_back({{"label", f.label}, {"value", f.value}});
@@ -301,9 +301,16 @@ std::string desText(const Drawing& d, const DesignRecord* design) {
                          {"window", valuesJson(design->window)}};
         out += "\"design\":" + compact(block) + ",\n";
     }
+    // Room for every element at once: growing by doubling would hold two copies of a text of
+    // tens of MB at the moment of each copy.
+    constexpr std::size_t kBytesPerElement = 128;
+    out.reserve(out.size() + d.ElementCount() * kBytesPerElement);
     out += "\"elements\":[";
     const char* separator = "\n";
+    std::size_t done = 0;
     for (const Element& e : d.elements()) {
+        if (!progress.at(done++, d.ElementCount()))
+            return {};
         json item = shapeJson(e.shape);
         item["kind"] = e.lineKind;
         item["variant"] = e.lineVariant;
@@ -313,7 +320,8 @@ std::string desText(const Drawing& d, const DesignRecord* design) {
         out += separator + compact(item);
         separator = ",\n";
     }
-    return out + "\n]}\n";
+    out += "\n]}\n";
+    return out;
 }
 
 FileResult readDesText(std::string_view text, Drawing& d, std::optional<DesignRecord>* design) {
@@ -335,16 +343,23 @@ FileResult readDesText(std::string_view text, Drawing& d, std::optional<DesignRe
 }
 
 FileResult saveDesWithDesign(const Drawing& d, const DesignRecord& design,
-                             const std::filesystem::path& path) {
+                             const std::filesystem::path& path, const WriteProgress& progress) {
     if (auto problem = savePathProblem(path))
         return FileResult::failure(*problem);
-    if (!platform::replaceFileAtomically(path, desText(d, &design)))
+    const std::string text = desText(d, &design, progress);
+    if (progress.stopped())
+        return FileResult::failure(stoppedText());
+    if (!platform::replaceFileAtomically(path, text))
         return FileResult::failure(cannotWriteMessage(path));
     return FileResult::success();
 }
 
-FileResult writeDes(const Drawing& d, const std::filesystem::path& path) {
-    return writeTextFile(path, desText(d));
+FileResult writeDes(const Drawing& d, const std::filesystem::path& path,
+                    const WriteProgress& progress) {
+    const std::string text = desText(d, nullptr, progress);
+    if (progress.stopped())
+        return FileResult::failure(stoppedText());
+    return writeTextFile(path, text);
 }
 
 }  // namespace brontaxe::io

@@ -10,6 +10,7 @@
 
 #include "drawing/drawing.h"
 #include "io/file_format.h"
+#include "io/write_progress.h"
 
 namespace brontaxe::io {
 
@@ -26,7 +27,9 @@ struct DesignRecord {
 };
 
 // The file text; with a design, the file also holds the design block.
-std::string desText(const Drawing& d, const DesignRecord* design = nullptr);
+// Empty when `progress` was stopped.
+std::string desText(const Drawing& d, const DesignRecord* design = nullptr,
+                    const WriteProgress& progress = WriteProgress{});
 
 // Replaces the elements and technical sheet of `d` with those of the file text. A damaged or
 // newer file is refused with a message and leaves `d` as it was. With `design`, the file's
@@ -37,6 +40,7 @@ FileResult readDesText(std::string_view text, Drawing& d,
 // Saves a drawing with its design as .des, all or nothing: a failed write leaves any existing
 // file as it was.
 FileResult saveDesWithDesign(const Drawing& d, const DesignRecord& design,
-                             const std::filesystem::path& path);
+                             const std::filesystem::path& path,
+                             const WriteProgress& progress = WriteProgress{});
 
 }  // namespace brontaxe::io

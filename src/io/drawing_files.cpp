@@ -73,7 +73,7 @@ std::optional<std::string> savePathProblem(const fs::path& path) {
     return checkTarget(path);
 }
 
-FileResult SaveDrawing(const Drawing& d, const fs::path& path) {
+FileResult SaveDrawing(const Drawing& d, const fs::path& path, const WriteProgress& progress) {
     if (auto problem = savePathProblem(path))
         return FileResult::failure(*problem);
     const FileFormat* format = formatForPath(path);
@@ -81,7 +81,9 @@ FileResult SaveDrawing(const Drawing& d, const fs::path& path) {
     platform::removeStaleTemporaries(path);
     // Removed whatever ends the save before the rename, a signal included.
     const platform::PendingFile temp(platform::temporaryPathFor(path, ::getpid()));
-    FileResult written = format->write(d, temp.path());
+    FileResult written = format->write(d, temp.path(), progress);
+    if (progress.stopped())
+        return FileResult::failure("Écriture interrompue : " + quoted(path) + " n'est pas écrit");
     if (!written.ok) {
         // The writer saw only the temporary name: the user chose the target.
         return FileResult::failure(cannotWriteMessage(path) + " (" + written.message + ")");

@@ -13,8 +13,10 @@ namespace brontaxe::io {
 
 // Writes the drawing in the format of the path's extension. The file is written beside the
 // target under a temporary name and renamed over it only when complete, so a failed save
-// leaves any existing file as it was and never leaves a partial one.
-FileResult SaveDrawing(const Drawing& d, const std::filesystem::path& path);
+// leaves any existing file as it was and never leaves a partial one; nor does a write the user
+// stops through `progress`.
+FileResult SaveDrawing(const Drawing& d, const std::filesystem::path& path,
+                       const WriteProgress& progress = WriteProgress{});
 
 // Why a drawing could not be saved at this path before anything is written (no file name,
 // unknown extension, missing folder), or nullopt when the path is usable.

@@ -135,12 +135,18 @@ class DxfOut {
         w_.sectionEnd();
     }
 
-    void entities(const Drawing& d) {
+    // False when the user stopped the write.
+    bool entities(const Drawing& d, const WriteProgress& progress) {
         w_.sectionEntities();
-        for (const Element& e : d.elements())
+        std::size_t done = 0;
+        for (const Element& e : d.elements()) {
+            if (!progress.at(done++, d.ElementCount()))
+                return false;
             if (d.isShown(e))
                 element(e);
+        }
         w_.sectionEnd();
+        return true;
     }
 
     void objects() {
@@ -299,7 +305,8 @@ bool endsWithEof(const std::filesystem::path& path) {
 
 }  // namespace
 
-FileResult writeDxf(const Drawing& d, const std::filesystem::path& path) {
+FileResult writeDxf(const Drawing& d, const std::filesystem::path& path,
+                    const WriteProgress& progress) {
     DL_Dxf dxf;
     std::unique_ptr<DL_WriterA> w(dxf.out(path.c_str(), DL_Codes::AC1015));
     if (!w)
@@ -309,7 +316,10 @@ FileResult writeDxf(const Drawing& d, const std::filesystem::path& path) {
     out.header();
     out.tables();
     out.blocks();
-    out.entities(d);
+    if (!out.entities(d, progress)) {
+        w->close();
+        return FileResult::failure(stoppedText());
+    }
     out.objects();
     w->dxfEOF();
     w->close();

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "drawing/drawing.h"
+#include "io/write_progress.h"
 
 namespace brontaxe::io {
 
@@ -20,8 +21,10 @@ struct FileResult {
 };
 
 // Writes the whole drawing to `path`. The caller hands a temporary path and renames it over
-// the target only on success, so a writer never needs to care about a half-written file.
-using DrawingWriter = FileResult (*)(const Drawing& d, const std::filesystem::path& path);
+// the target only on success, so a writer never needs to care about a half-written file, nor
+// about one the user stopped.
+using DrawingWriter = FileResult (*)(const Drawing& d, const std::filesystem::path& path,
+                                     const WriteProgress& progress);
 
 struct FileFormat {
     std::string_view extension;  // lower case, without the dot

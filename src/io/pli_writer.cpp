@@ -67,25 +67,44 @@ std::string elementLine(const Element& e) {
         e.shape);
 }
 
-std::string exchangeText(const Drawing& d, std::string_view target) {
+// Empty when the user stopped the write.
+std::string exchangeText(const Drawing& d, std::string_view target, const WriteProgress& progress) {
     std::string out = "BRONTAXE " + std::string(target) + " 1\nUNITES MM\n";
     const Box b = d.extents();
     out += "DIMENSIONS" + points({b.width(), b.height()}) + "\n";
     out += "ELEMENTS " + std::to_string(d.ElementCount()) + "\n";
+    // Room for every line at once (see desText).
+    constexpr std::size_t kBytesPerElement = 80;
+    out.reserve(d.ElementCount() * kBytesPerElement);
     std::int32_t id = kFirstElementId;
-    for (const Element& e : d.elements())
+    std::size_t done = 0;
+    for (const Element& e : d.elements()) {
+        if (!progress.at(done++, d.ElementCount()))
+            return {};
         out += std::to_string(id++) + " " + elementLine(e) + "\n";
-    return out + "FIN\n";
+    }
+    out += "FIN\n";
+    return out;
+}
+
+FileResult writeExchange(const Drawing& d, const std::filesystem::path& path,
+                         std::string_view target, const WriteProgress& progress) {
+    const std::string text = exchangeText(d, target, progress);
+    if (progress.stopped())
+        return FileResult::failure(stoppedText());
+    return writeTextFile(path, text);
 }
 
 }  // namespace
 
-FileResult writePli(const Drawing& d, const std::filesystem::path& path) {
-    return writeTextFile(path, exchangeText(d, "PLI"));
+FileResult writePli(const Drawing& d, const std::filesystem::path& path,
+                    const WriteProgress& progress) {
+    return writeExchange(d, path, "PLI", progress);
 }
 
-FileResult writeEv(const Drawing& d, const std::filesystem::path& path) {
-    return writeTextFile(path, exchangeText(d, "EV"));
+FileResult writeEv(const Drawing& d, const std::filesystem::path& path,
+                   const WriteProgress& progress) {
+    return writeExchange(d, path, "EV", progress);
 }
 
 }  // namespace brontaxe::io

@@ -7,16 +7,26 @@
 
 namespace brontaxe::io {
 
-FileResult writeDes(const Drawing& d, const std::filesystem::path& path);
-FileResult writeDxf(const Drawing& d, const std::filesystem::path& path);
-FileResult writeCff2(const Drawing& d, const std::filesystem::path& path);
-FileResult writePdf(const Drawing& d, const std::filesystem::path& path);
-FileResult writeEps(const Drawing& d, const std::filesystem::path& path);
-FileResult writeSvg(const Drawing& d, const std::filesystem::path& path);
-FileResult writePng(const Drawing& d, const std::filesystem::path& path);
-FileResult writeBmp(const Drawing& d, const std::filesystem::path& path);
-FileResult writePli(const Drawing& d, const std::filesystem::path& path);
-FileResult writeEv(const Drawing& d, const std::filesystem::path& path);
+FileResult writeDes(const Drawing& d, const std::filesystem::path& path,
+                    const WriteProgress& progress);
+FileResult writeDxf(const Drawing& d, const std::filesystem::path& path,
+                    const WriteProgress& progress);
+FileResult writeCff2(const Drawing& d, const std::filesystem::path& path,
+                     const WriteProgress& progress);
+FileResult writePdf(const Drawing& d, const std::filesystem::path& path,
+                    const WriteProgress& progress);
+FileResult writeEps(const Drawing& d, const std::filesystem::path& path,
+                    const WriteProgress& progress);
+FileResult writeSvg(const Drawing& d, const std::filesystem::path& path,
+                    const WriteProgress& progress);
+FileResult writePng(const Drawing& d, const std::filesystem::path& path,
+                    const WriteProgress& progress);
+FileResult writeBmp(const Drawing& d, const std::filesystem::path& path,
+                    const WriteProgress& progress);
+FileResult writePli(const Drawing& d, const std::filesystem::path& path,
+                    const WriteProgress& progress);
+FileResult writeEv(const Drawing& d, const std::filesystem::path& path,
+                   const WriteProgress& progress);
 
 // Writes a text file whole; the message names the file when it fails.
 FileResult writeTextFile(const std::filesystem::path& path, std::string_view contents);

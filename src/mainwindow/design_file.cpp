@@ -165,11 +165,12 @@ std::optional<std::string> restoreDesign(Workbench& wb, const io::DesignRecord& 
     return std::nullopt;
 }
 
-io::FileResult saveDesign(const Workbench& wb, const fs::path& path, bool withDesign) {
+io::FileResult saveDesign(const Workbench& wb, const fs::path& path, bool withDesign,
+                          const io::WriteProgress& progress) {
     const io::FileFormat* format = io::formatForPath(path);
     if (withDesign && format && format->extension == "des")
-        return io::saveDesWithDesign(wb.Trazel1(), designRecord(wb), path);
-    return io::SaveDrawing(wb.Trazel1(), path);
+        return io::saveDesWithDesign(wb.Trazel1(), designRecord(wb), path, progress);
+    return io::SaveDrawing(wb.Trazel1(), path, progress);
 }
 
 OpenedDesign openDesign(Workbench& wb, const fs::path& path) {

@@ -22,9 +22,11 @@ io::DesignRecord designRecord(const Workbench& wb);
 std::optional<std::string> restoreDesign(Workbench& wb, const io::DesignRecord& design);
 
 // Writes the drawing to `path` in the format of its extension; a .des also holds the design
-// unless `withDesign` is false (a drawing that was opened without one).
+// unless `withDesign` is false (a drawing that was opened without one). A write the user
+// stops through `progress` leaves no file and any old one as it was.
 io::FileResult saveDesign(const Workbench& wb, const std::filesystem::path& path,
-                          bool withDesign = true);
+                          bool withDesign = true,
+                          const io::WriteProgress& progress = io::WriteProgress{});
 
 struct OpenedDesign {
     io::FileResult result;

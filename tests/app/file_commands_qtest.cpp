@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QtTest>
 
@@ -320,6 +321,34 @@ class FileCommandsTest : public QObject {
         });
         QVERIFY2(message.contains("Format de fichier inconnu"), qPrintable(message));
         QVERIFY(!fs::exists(work() / "export.xyz"));
+    }
+
+    void aLongWriteShowsItsProgressAndArreterLeavesNoFile() {
+        Fixture f;
+        f.typeAndLeave("TxNbPoseX", "100");
+        f.typeAndLeave("TxNbPoseY", "100");
+        QVERIFY(f.wb.Trazel1().ElementCount() > 100'000);
+        const fs::path file = work() / "planche.pdf";
+        bool progressShown = false;
+        QString message;
+        f.run({chooseFile(file),
+               [&](QWidget* w) {
+                   auto* progress = qobject_cast<QProgressDialog*>(w);
+                   if (!progress || progress->objectName() != "writeProgress")
+                       return false;
+                   progressShown = progress->labelText().contains("planche.pdf");
+                   progress->findChild<QPushButton*>()->click();  // "Arrêter"
+                   return true;
+               },
+               answer("OK", &message)},
+              [&] {
+                  f.files().mnfichiers_exporter_Click();
+                  return 0;
+              });
+        QVERIFY(progressShown);
+        QVERIFY2(message.contains("Écriture interrompue"), qPrintable(message));
+        QVERIFY(!fs::exists(file));
+        QCOMPARE(std::distance(fs::directory_iterator(work()), fs::directory_iterator()), 0);
     }
 
     void sauverWritesParamQMTInTheDrawingsFolder() {

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Launch to a visible window: the real program started under a virtual X server on fresh
+# settings, timed until its main window is mapped (xdotool), five times; then the processor
+# time of a start to an idle window. Run after bench/run.sh (it uses the Release build).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bin=${BRONTAXE_BIN:-build-release/bin}
+[ -x "$bin/brontaxe" ] || bin=build/bin
+
+. scripts/xvfb-session.sh
+
+start_once() {
+  rm -rf "$work/config" "$work/c"
+  local t0 t1
+  t0=$(date +%s.%N)
+  BRONTAXE_CONFIG_DIR=$work/config BRONTAXE_DRIVE_C=$work/c "$bin/brontaxe" &
+  app=$!
+  until xdotool search --onlyvisible --name '^Brontaxe' >/dev/null 2>&1; do sleep 0.005; done
+  t1=$(date +%s.%N)
+  kill "$app"; wait "$app" 2>/dev/null || true
+  app=
+  echo "$t0 $t1" | awk '{ printf "%.3f\n", $2 - $1 }'
+}
+
+echo "launch to visible window (s), 5 runs, load $(cut -d' ' -f1 /proc/loadavg):"
+for _ in 1 2 3 4 5; do start_once; done | sort -n | tr '\n' ' '
+echo
+# Processor time of the whole start: the program is stopped one second after launch, idle by then.
+rm -rf "$work/config" "$work/c"
+BRONTAXE_CONFIG_DIR=$work/config BRONTAXE_DRIVE_C=$work/c /usr/bin/time -f '%U %S' \
+  -o "$work/cpu.txt" timeout 1 "$bin/brontaxe" || true
+tail -n1 "$work/cpu.txt" | awk '{ printf "processor time of a start: %.3f s\n", $1 + $2 }'

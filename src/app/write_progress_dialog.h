@@ -1,0 +1,25 @@
+#pragma once
+// The window's progress dialog for a long write: it shows after half a second, and its
+// "Arrêter" button stops the write (the writers then leave no file behind).
+
+#include <QProgressDialog>
+#include <QString>
+
+#include "io/write_progress.h"
+
+namespace brontaxe::app {
+
+class WriteProgressDialog {
+  public:
+    WriteProgressDialog(QWidget* parent, const QString& fileName);
+
+    // The progress to hand to the writer; valid while this dialog lives.
+    io::WriteProgress progress();
+
+    QProgressDialog& dialog() { return dialog_; }
+
+  private:
+    QProgressDialog dialog_;
+};
+
+}  // namespace brontaxe::app
