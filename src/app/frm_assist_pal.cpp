@@ -165,6 +165,7 @@ QWidget* frmAssistPal::buildInputs(const QPixmap& vue3D) {
     Combo3_ = new QComboBox;
     Combo3_->setObjectName("Combo3");
     Combo3_->addItems({QStringLiteral("20STAN.PA4"), QStringLiteral("40WIDE.PA4")});
+    Combo3_->setCurrentIndex(1);  // the truck every study names
     t->addWidget(Combo3_, 0, 0, 1, 3);
     t->addWidget(label(QStringLiteral("Hauteur")), 1, 0);
     t->addWidget(Tcam_[0], 1, 1);
