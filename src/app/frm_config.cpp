@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/frm_programmes.h"
 #include "mainwindow/preferences.h"
 #include "mainwindow/workbench.h"
 
@@ -69,6 +70,9 @@ frm_Config::frm_Config(Workbench& wb, ConfigHost host, QWidget* parent)
     QPushButton* deletion =
         button("Command4", QStringLiteral("Suppression d'un profil ondulé (Qualité)"));
     grid->addWidget(deletion, 4, 0, 1, 2);
+    QPushButton* programs = button("cmdProgrammes", QStringLiteral("Programmes extérieurs..."));
+    grid->addWidget(programs, 5, 0, 1, 2);
+    connect(programs, &QPushButton::clicked, this, [this] { frmProgrammes(wb_, this).exec(); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

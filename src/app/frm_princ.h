@@ -33,6 +33,7 @@ namespace brontaxe::app {
 class CheckPanel;
 class EntryBox;
 class FileCommands;
+struct OutsideHost;
 class PreviewImage;
 
 class frmPrinc : public QMainWindow {
@@ -86,6 +87,7 @@ class frmPrinc : public QMainWindow {
     QToolButton* addToolImage(QBoxLayout* column, const char* name, int toolTipEntry, int icon,
                               std::function<void()> run);
     EntryBox* addEntryBox(const char* name);
+    OutsideHost outsideHost();  // the outside programs' commands see the window through it
 
     // Start-up.
     void Form_Load(std::optional<std::string> commandLine);

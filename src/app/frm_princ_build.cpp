@@ -19,6 +19,7 @@
 #include "app/file_commands.h"
 #include "app/frm_princ.h"
 #include "app/icons.h"
+#include "app/outside_commands.h"
 #include "app/preview_image.h"
 #include "app/string_pass.h"
 
@@ -49,6 +50,19 @@ QLabel* figureLabel(QWidget* parent, const char* name) {
 }
 
 }  // namespace
+
+OutsideHost frmPrinc::outsideHost() {
+    OutsideHost h;
+    h.window = this;
+    h.styleText = [this] { return CbModules_->currentText(); };
+    h.preview = [this] { return Vue3D_->pixmap(); };
+    h.drawingChanged = [this] { Trazel1_->drawingChanged(); };
+    h.save = [this] { files_->mnfichiers_sauver_Click(); };
+    h.NomFichier = [this] { return NomFichier_; };
+    h.closeWindow = [this] { close(); };
+    h.status = [this](const QString& text) { statusMessage_->setText(text); };
+    return h;
+}
 
 QAction* frmPrinc::addCommand(QMenu* menu, const char* name, int entry, std::function<void()> run) {
     QAction* action = menu->addAction(QString());
@@ -146,16 +160,19 @@ void frmPrinc::buildMenus() {
     addUnavailable(options, "mnoptions_majorations", 900);
     addCommand(options, "mnoptions_autresdimensions", 53, [this] { CmdDetails_Click(); });
 
+    auto* outside = new OutsideCommands(wb_, outsideHost(), this);
+    outside->setObjectName("outsideCommands");
     QMenu* tools = menuBar()->addMenu(QString());
     tools->setObjectName("mnoutils");
     setStringEntry(tools, 60);
     addUnavailable(tools, "mnoutils_section", 61);
     addUnavailable(tools, "mnoutils_passages", 62);
     addUnavailable(tools, "mnoutils_fichetechnique", 63);
-    addUnavailable(tools, "mnoutils_pliage3d", 64);
-    addUnavailable(tools, "mnoutils_korgeom", 65);
+    outside->addFoldingMenu(tools, 64);
+    addCommand(tools, "mnoutils_korgeom", 65, [outside] { outside->Image7_Click(); });
     addUnavailable(tools, "mnoutils_rcv", 66);
-    addUnavailable(tools, "mnoutils_palettisation", 67);
+    addCommand(tools, "mn_RCV", 0, [outside] { outside->mn_RCV(); })->setText("RCV (KorRCV)");
+    addCommand(tools, "mnoutils_palettisation", 67, [outside] { outside->mn_cape(); });
 
     QMenu* help = menuBar()->addMenu(QString());
     help->setObjectName("mnaide");
@@ -192,10 +209,12 @@ QWidget* frmPrinc::buildToolColumn() {
     layout->addSpacing(8);
     addToolImage(layout, "Image10", 1309, int(T::TechnicalSheet), [this] { notAvailable(); });
     addToolImage(layout, "Image17", 0, int(T::AllPieces), [this] { notAvailable(); });
-    addToolImage(layout, "Image15", 1313, int(T::Folding3D), [this] { notAvailable(); });
-    addToolImage(layout, "Image7", 1306, int(T::KorGeom), [this] { notAvailable(); });
+    auto* outside = findChild<OutsideCommands*>("outsideCommands");
+    addToolImage(layout, "Image15", 1313, int(T::Folding3D),
+                 [outside] { outside->export3D(tools::Export3D::Korvane3D); });
+    addToolImage(layout, "Image7", 1306, int(T::KorGeom), [outside] { outside->Image7_Click(); });
     addToolImage(layout, "Image19", 1315, int(T::Rcv), [this] { notAvailable(); });
-    addToolImage(layout, "Image18", 1314, int(T::Palletisation), [this] { notAvailable(); });
+    addToolImage(layout, "Image18", 1314, int(T::Palletisation), [outside] { outside->mn_cape(); });
     addToolImage(layout, "Image6", 1305, int(T::Configuration), [this] { mn_config_Click(); });
     layout->addStretch(1);
     addToolImage(layout, "Image16", 0, int(T::Quit), [this] { close(); });

@@ -1,0 +1,39 @@
+#include "tools/outside_programs.h"
+
+#include "board/data_directory.h"
+#include "platform/text.h"
+
+namespace brontaxe::tools {
+namespace {
+
+constexpr std::size_t kBuffer = 256;
+
+std::string read(const platform::PrivateProfile& settings, const char* key, const char* fallback) {
+    const std::string value = settings.GetString(kProgramsSection, key, fallback, kBuffer,
+                                                 std::filesystem::path(kPreferencesFileName));
+    return platform::trimBlanks(value).empty() ? fallback : value;
+}
+
+}  // namespace
+
+OutsidePrograms readOutsidePrograms(const platform::PrivateProfile& settings) {
+    OutsidePrograms p;
+    p.korvane3D = read(settings, "Korvane3D", kDefaultKorvane3D);
+    p.korRcv = read(settings, "KorRCV", kDefaultKorRcv);
+    p.korGeom = read(settings, "KorGEOM", kDefaultKorGeom);
+    return p;
+}
+
+bool writeOutsidePrograms(const platform::PrivateProfile& settings, const OutsidePrograms& p) {
+    const std::filesystem::path file(kPreferencesFileName);
+    return settings.WriteString(kProgramsSection, "Korvane3D", p.korvane3D, file) &&
+           settings.WriteString(kProgramsSection, "KorRCV", p.korRcv, file) &&
+           settings.WriteString(kProgramsSection, "KorGEOM", p.korGeom, file);
+}
+
+std::filesystem::path programFile(const std::string& configured,
+                                  const platform::EnvironmentLookup& env) {
+    return platform::mapWindowsPath(platform::trimBlanks(configured), env);
+}
+
+}  // namespace brontaxe::tools

@@ -1,0 +1,275 @@
+// The pallet assistant from the main window: its start values, the built-in pattern, the
+// outside palletisation program played by stand-in scripts, and the Pliage 3D menu.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+#include <filesystem>
+#include <fstream>
+
+#include "app/frm_assist_pal.h"
+#include "app/frm_choix_palet.h"
+#include "app/frm_princ.h"
+#include "app/pallet_image.h"
+#include "model/model_init.h"
+#include "platform/paths.h"
+
+using brontaxe::Workbench;
+using brontaxe::app::frmAssistPal;
+using brontaxe::app::frmChoixPalet;
+using brontaxe::app::frmPrinc;
+using brontaxe::pallet::LoadKind;
+namespace fs = std::filesystem;
+
+namespace {
+
+void writeFile(const fs::path& path, const std::string& text) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+void writeScript(const fs::path& path, const std::string& body) {
+    writeFile(path, "#!/bin/sh\n" + body + "\n");
+    fs::permissions(path, fs::perms::owner_all);
+}
+
+struct Fixture {
+    Fixture()
+        : env(brontaxe::platform::processEnvironment()),
+          config(brontaxe::platform::windowsDirectory(env)),
+          wb((clean(), brontaxe::platform::PrivateProfile(config)), &brontaxe::findGenerator, env),
+          window(wb, std::nullopt) {}
+
+    void clean() {
+        fs::create_directories(config);
+        fs::remove(config / "cpext.ini");
+        fs::remove(config / "cpExt.ini");
+        fs::remove(brontaxe::platform::PrivateProfile(config).resolve(
+            std::string(brontaxe::kParameterFileName)));
+        fs::remove_all(config / "cape");
+    }
+    fs::path cape() const { return config / "cape" / ""; }
+    // The outside program's settings naming a stand-in with a blank in its path.
+    fs::path configureCape(const std::string& body) {
+        const fs::path program = config / "cape" / "cape pack";
+        writeScript(program, body);
+        writeFile(config / "cpExt.ini", "[general]\r\nCAPEPath=" + cape().string() +
+                                            "\r\nopenCmdLine=\"" + program.string() + "\"\r\n");
+        return program;
+    }
+
+    brontaxe::platform::EnvironmentLookup env;
+    fs::path config;
+    Workbench wb;
+    frmPrinc window;
+};
+
+QLineEdit* edit(QWidget& d, const char* name) {
+    return d.findChild<QLineEdit*>(name);
+}
+
+void calculate(frmAssistPal& d) {
+    d.findChild<QPushButton*>("Command1")->click();
+}
+
+// The next message box's text goes into `said`, and the box is closed.
+void closeNextMessage(QString& said) {
+    QTimer::singleShot(100, [&said] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            said = box->text();
+            box->accept();
+        }
+    });
+}
+
+}  // namespace
+
+class PalletAssistantTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void theChoiceOfLoadClosesOnEitherPicture() {
+        frmChoixPalet flat;
+        QCOMPARE(flat.TypePalette(), LoadKind::None);
+        QCOMPARE(flat.windowTitle(), QString("Brontaxe - Palettisation"));
+        flat.findChild<QToolButton*>("Image1")->click();
+        QCOMPARE(flat.TypePalette(), LoadKind::FlatBlanks);
+        QCOMPARE(flat.result(), int(QDialog::Accepted));
+        frmChoixPalet erected;
+        erected.findChild<QToolButton*>("Image2")->click();
+        QCOMPARE(erected.TypePalette(), LoadKind::ErectedCases);
+    }
+
+    void erectedCasesStartFromTheOutsideSizeAndEachPalletIsDescribed() {
+        Fixture f;
+        const auto& m = f.wb.model();
+        frmAssistPal d(f.wb, LoadKind::ErectedCases, "0201", QPixmap());
+        const float e2 = 2 * m.EpaisseurCarton;
+        QCOMPARE(edit(d, "Text46")->text().toFloat(), m.Longueur + e2);
+        QCOMPARE(edit(d, "Text66")->text().toFloat(), m.Hauteur + e2);
+        QCOMPARE(edit(d, "Text47")->text(), QString("5"));
+        QCOMPARE(edit(d, "Text57")->text(), QString("4.7"));
+        QCOMPARE(edit(d, "Text1")->text(), QString("0201"));
+        QCOMPARE(edit(d, "Tpal_0")->text(), QString("1650"));
+        QCOMPARE(d.findChild<QLabel*>("lbPoids")->text(), QString("Poids Brut"));
+        auto* pallets = d.findChild<QComboBox*>("Combo2");
+        QCOMPARE(pallets->count(), 9);
+        QCOMPARE(d.findChild<QLabel*>("lblPalet")->text(),
+                 QString("1200 x  800 x 150 mm  -  25 kg"));
+        pallets->setCurrentText("EUROHALF");
+        QCOMPARE(d.findChild<QLabel*>("lblPalet")->text(),
+                 QString(" 800 x  800 x 161 mm  -  12 kg"));
+        QVERIFY(!d.usesOutsideProgram());
+    }
+
+    void flatBlanksStartFromTheBlankAndHideTheNetWeight() {
+        Fixture f;
+        f.window.show();
+        frmAssistPal d(f.wb, LoadKind::FlatBlanks, "0201", QPixmap());
+        d.show();
+        QCOMPARE(edit(d, "Text46")->text().toFloat(), f.wb.Trazel1().BlankSizeX());
+        QCOMPARE(edit(d, "Text56")->text().toFloat(), f.wb.Trazel1().BlankSizeY());
+        QCOMPARE(edit(d, "Text66")->text().toFloat(), f.wb.model().EpaisseurCarton);
+        QCOMPARE(edit(d, "Text47")->text(), QString("0.3"));
+        QVERIFY(!edit(d, "Text57")->isVisible());
+        QCOMPARE(d.findChild<QLabel*>("lbHauteur")->text(), QString("Epaisseur"));
+        QCOMPARE(d.findChild<QLabel*>("lbPoids")->text(), QString("Poids de la Plaque"));
+    }
+
+    void withoutAnOutsideProgramBrontaxeWorksOutThePallet() {
+        Fixture f;
+        frmAssistPal d(f.wb, LoadKind::ErectedCases, "0201", QPixmap());
+        d.show();
+        QVERIFY(d.findChild<QLabel*>("lblCalcul")->text().contains("Brontaxe"));
+        edit(d, "Text46")->setText("400");
+        edit(d, "Text56")->setText("300");
+        edit(d, "Text66")->setText("250");
+        edit(d, "Text47")->setText("10");
+        calculate(d);
+        QVERIFY(d.findChild<QWidget*>("FrameResultats")->isVisible());
+        QVERIFY(!d.findChild<QWidget*>("Frame1")->isVisible());
+        QCOMPARE(edit(d, "Text2_10")->text(), QString("8"));
+        QCOMPARE(edit(d, "Text2_11")->text(), QString("6"));
+        QCOMPARE(edit(d, "Text2_12")->text(), QString("48"));
+        QCOMPARE(edit(d, "Text2_22")->text(), QString("505"));
+        QCOMPARE(edit(d, "Text4_0")->text(), QString("100"));
+        QVERIFY(!edit(d, "Text2_8")->isVisible());
+        QVERIFY(d.findChild<QLabel*>("Image1")->isVisible());
+        QVERIFY(!d.findChild<QLabel*>("Image1")->pixmap().isNull());
+    }
+
+    void aLoadThatCannotBeBuiltIsSaidAndTheInputsStay() {
+        Fixture f;
+        frmAssistPal d(f.wb, LoadKind::ErectedCases, "0201", QPixmap());
+        d.show();
+        edit(d, "Text46")->setText("1300");
+        edit(d, "Text56")->setText("900");
+        QString said;
+        closeNextMessage(said);
+        calculate(d);
+        QVERIFY(said.contains("dépasse la palette"));
+        QVERIFY(d.findChild<QWidget*>("Frame1")->isVisible());
+        QVERIFY(!d.findChild<QWidget*>("FrameResultats")->isVisible());
+    }
+
+    void theOutsideProgramRunsOnTheStudyAndItsResultsFillTheGrid() {
+        Fixture f;
+        const fs::path results = f.config / "cape" / "resultats.txt";
+        const fs::path image = f.config / "cape" / "arr_excel_m.jpg";
+        std::string text;
+        for (int i = 1; i <= 57; ++i)
+            text += "L" + std::to_string(i) + "\r\n";
+        writeFile(results, text);
+        QImage picture(64, 48, QImage::Format_RGB32);
+        picture.fill(Qt::darkYellow);
+        QVERIFY(picture.save(QString::fromStdString(image.string()), "PNG"));
+        f.configureCape("printf '%s\\n' \"$@\" > '" + (f.config / "cape" / "args").string() +
+                        "'\nprintf 'txt=%s\\r\\n' '" + results.string() + "' >> '" +
+                        (f.config / "cpExt.ini").string() + "'\nsleep 0.3");
+        f.wb.model().RepPalette = (f.config / "korvane").string() + "/";
+        frmAssistPal d(f.wb, LoadKind::ErectedCases, "0201", QPixmap());
+        d.show();
+        QVERIFY(d.usesOutsideProgram());
+        QVERIFY(d.findChild<QLabel*>("lblCalcul")->text().contains("CAPE"));
+        // The image the program returns is named in its settings by the study.
+        QTimer::singleShot(100, [&] {
+            brontaxe::platform::PrivateProfile(f.config).WriteString("returns", "jpeg",
+                                                                     image.string(), "cpExt.ini");
+        });
+        calculate(d);
+        QVERIFY(fs::exists(f.cape() / "tutor" / "pal_excel_m.cif"));
+        QCOMPARE(edit(d, "Text2_0")->text(), QString("L35"));
+        QCOMPARE(edit(d, "Text2_10")->text(), QString("L19"));
+        QCOMPARE(edit(d, "Text4_1")->text(), QString("L43"));
+        QVERIFY(d.findChild<QWidget*>("FrameResultats")->isVisible());
+        QVERIFY(fs::exists(f.config / "korvane" / "arr_excel_m.jpg"));
+        QCOMPARE(d.findChild<QLabel*>("Image1")->pixmap().size(), QSize(64, 48));
+    }
+
+    void aProgramThatNeverEndsCanBeStopped() {
+        Fixture f;
+        f.configureCape("while :; do sleep 1; done");
+        frmAssistPal d(f.wb, LoadKind::ErectedCases, "0201", QPixmap());
+        d.show();
+        bool cancelled = false;
+        std::function<void()> stop;
+        stop = [&] {
+            auto* wait = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+            if (!wait) {
+                QTimer::singleShot(50, stop);
+                return;
+            }
+            QVERIFY(wait->labelText().contains("CAPE est en cours"));
+            cancelled = true;
+            wait->cancel();
+        };
+        QTimer::singleShot(300, stop);
+        calculate(d);
+        QVERIFY(cancelled);
+        QVERIFY(d.findChild<QWidget*>("Frame1")->isVisible());
+        QVERIFY(!d.findChild<QWidget*>("FrameResultats")->isVisible());
+    }
+
+    void aMissingProgramIsSaidInFrench() {
+        Fixture f;
+        writeFile(f.config / "cpExt.ini",
+                  "[general]\nCAPEPath=" + f.cape().string() + "\nopenCmdLine=/absent/cape\n");
+        frmAssistPal d(f.wb, LoadKind::FlatBlanks, "0201", QPixmap());
+        d.show();
+        QString said;
+        closeNextMessage(said);
+        calculate(d);
+        QCOMPARE(said, QString("Programme introuvable : /absent/cape"));
+        // The study was still written for the program to find.
+        QVERIFY(fs::exists(f.cape() / "tutor" / "KDF_M.cif"));
+    }
+
+    void thePliage3DMenuWritesTheExchangeFiles() {
+        Fixture f;
+        auto* menu = f.window.findChild<QMenu*>("mnpliage");
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().size(), 3);
+        const fs::path driveC = brontaxe::platform::driveC(f.env);
+        fs::remove(driveC / "korvane" / "brontaxe.pli");
+        f.window.findChild<QAction*>("mnPliao")->trigger();
+        QVERIFY(fs::exists(driveC / "korvane" / "brontaxe.pli"));
+        QVERIFY(!f.wb.model().Mode3D);
+        // No viewer on this machine: said, not silent.
+        QString said;
+        closeNextMessage(said);
+        f.window.findChild<QAction*>("mnKorvane3D")->trigger();
+        QVERIFY(said.startsWith("Programme introuvable : "));
+        QVERIFY(fs::exists(driveC / "korvane" / "brontaxe.des"));
+    }
+};
+
+QTEST_MAIN(PalletAssistantTest)
+#include "pallet_assistant_qtest.moc"
