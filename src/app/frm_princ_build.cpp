@@ -17,10 +17,12 @@
 #include "app/check_panel.h"
 #include "app/entry_box.h"
 #include "app/file_commands.h"
+#include "app/frm_mckee.h"
 #include "app/frm_princ.h"
 #include "app/icons.h"
 #include "app/preview_image.h"
 #include "app/string_pass.h"
+#include "app/technical_sheet_command.h"
 
 namespace brontaxe::app {
 namespace {
@@ -111,7 +113,10 @@ void frmPrinc::buildMenus() {
     file->addSeparator();
     addCommand(file, "mnsavdef", 47, [this] { mnsavdef_Click(); });
     addCommand(file, "mn_chemajo", 1553, [this] { mn_chemajo_Click(); });
-    addUnavailable(file, "mn_saisirModFT", 1554);
+    addCommand(file, "mn_saisirModFT", 1554, [this] {
+        chooseSheetTemplate(wb_, this);
+        Trazel1_->fitToWindow();
+    });
     file->addSeparator();
     addCommand(file, "mnfichiers_quitter", 46, [this] {
         close();
@@ -151,10 +156,12 @@ void frmPrinc::buildMenus() {
     setStringEntry(tools, 60);
     addUnavailable(tools, "mnoutils_section", 61);
     addUnavailable(tools, "mnoutils_passages", 62);
-    addUnavailable(tools, "mnoutils_fichetechnique", 63);
+    addCommand(tools, "mnoutils_fichetechnique", 63, [this] {
+        technicalSheetCommand(wb_, this, [this] { Trazel1_->drawingChanged(); });
+    });
     addUnavailable(tools, "mnoutils_pliage3d", 64);
     addUnavailable(tools, "mnoutils_korgeom", 65);
-    addUnavailable(tools, "mnoutils_rcv", 66);
+    addCommand(tools, "mnoutils_rcv", 66, [this] { frm_McKee(wb_, this).exec(); });
     addUnavailable(tools, "mnoutils_palettisation", 67);
 
     QMenu* help = menuBar()->addMenu(QString());
@@ -190,11 +197,13 @@ QWidget* frmPrinc::buildToolColumn() {
         Trazel1_->fitToWindow();
     });
     layout->addSpacing(8);
-    addToolImage(layout, "Image10", 1309, int(T::TechnicalSheet), [this] { notAvailable(); });
+    addToolImage(layout, "Image10", 1309, int(T::TechnicalSheet), [this] {
+        technicalSheetCommand(wb_, this, [this] { Trazel1_->drawingChanged(); });
+    });
     addToolImage(layout, "Image17", 0, int(T::AllPieces), [this] { notAvailable(); });
     addToolImage(layout, "Image15", 1313, int(T::Folding3D), [this] { notAvailable(); });
     addToolImage(layout, "Image7", 1306, int(T::KorGeom), [this] { notAvailable(); });
-    addToolImage(layout, "Image19", 1315, int(T::Rcv), [this] { notAvailable(); });
+    addToolImage(layout, "Image19", 1315, int(T::Rcv), [this] { frm_McKee(wb_, this).exec(); });
     addToolImage(layout, "Image18", 1314, int(T::Palletisation), [this] { notAvailable(); });
     addToolImage(layout, "Image6", 1305, int(T::Configuration), [this] { mn_config_Click(); });
     layout->addStretch(1);

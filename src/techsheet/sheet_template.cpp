@@ -1,0 +1,97 @@
+#include "techsheet/sheet_template.h"
+
+#include <algorithm>
+
+#include "board/data_directory.h"
+#include "drawing/dimension_layout.h"
+#include "drawing/sheet_elements.h"
+#include "io/drawing_files.h"
+
+namespace brontaxe {
+namespace {
+
+// Everything shown but the sheet: the blank, its dimensions, texts and board sheet.
+Box shownBounds(const Drawing& d) {
+    Drawing rest;
+    for (const Element& e : d.elements()) {
+        if (!isSheetElement(e))
+            rest.addElement(e);
+    }
+    return drawingBounds(rest, DimensionStyle::forExtents(rest.extents()));
+}
+
+Box boundsOf(const std::vector<Element>& elements) {
+    Drawing sheet;
+    for (const Element& e : elements)
+        sheet.addElement(e);
+    return drawingBounds(sheet, DimensionStyle::forExtents(sheet.extents()));
+}
+
+}  // namespace
+
+std::optional<std::string> sheetSizeProblem(std::size_t count) {
+    if (count <= static_cast<std::size_t>(kMaxSheetFields))
+        return std::nullopt;
+    return "Fiche technique de " + std::to_string(count) + " champs : le questionnaire en prend " +
+           std::to_string(kMaxSheetFields) + " au plus";
+}
+
+std::variant<SheetTemplate, std::string> readSheetTemplate(const std::filesystem::path& path) {
+    Drawing file;
+    const io::FileResult read = io::OpenDrawing(file, path);
+    if (!read.ok)
+        return "Modèle de fiche technique illisible : " + path.string() + " (" + read.message + ")";
+    if (file.SheetName().empty())
+        return "Ce dessin n'est pas un modèle de fiche technique : " + path.string();
+    if (auto problem = sheetSizeProblem(file.sheetFields().size()))
+        return *problem + " (" + path.string() + ")";
+    return SheetTemplate{file.SheetName(), file.sheetFields(), file.elements()};
+}
+
+std::filesystem::path shippedSheetTemplate(const platform::EnvironmentLookup& env) {
+    return std::filesystem::path(shippedDataDirectory(env)) / kShippedSheetTemplate;
+}
+
+std::filesystem::path sheetTemplatePath(std::string_view nomModel,
+                                        const platform::EnvironmentLookup& env) {
+    if (nomModel.find_first_not_of(' ') == std::string_view::npos)
+        return shippedSheetTemplate(env);
+    return std::filesystem::path(std::string(nomModel));
+}
+
+void insertTechnicalSheet(Drawing& d, const SheetTemplate& t) {
+    std::vector<Element> elements = t.elements;
+    for (Element& e : elements) {
+        if (!isSheetElement(e))
+            e.flag = kFlagSheet;
+    }
+    placeSheetElements(d, std::move(elements));
+    d.setTechnicalSheet(t.name, t.fields);
+}
+
+std::vector<Element> sheetElements(const Drawing& d) {
+    std::vector<Element> out;
+    std::copy_if(d.elements().begin(), d.elements().end(), std::back_inserter(out),
+                 [](const Element& e) { return isSheetElement(e); });
+    return out;
+}
+
+void placeSheetElements(Drawing& d, std::vector<Element> elements) {
+    if (elements.empty())
+        return;
+    // A sheet already drawn makes way for the new one, never lying beside it.
+    for (std::int32_t id = d.lastId().value; id >= kFirstElementId; --id) {
+        if (isSheetElement(d.element(ElementId{id})))
+            d.DeleteElement(ElementId{id});
+    }
+    const Box shown = shownBounds(d);
+    const Box sheet = boundsOf(elements);
+    const Point to = shown.empty ? Point{0, 0} : Point{shown.xmax + kSheetGapMm, shown.ymin};
+    const Point by = sheet.empty ? to : to - Point{sheet.xmin, sheet.ymin};
+    const ElementId first{d.lastId().value + 1};
+    for (Element& e : elements)
+        d.addElement(std::move(e));
+    d.TransformRange(first, d.lastId(), by.x, by.y, 0, 1);
+}
+
+}  // namespace brontaxe
