@@ -24,7 +24,8 @@ frm_choixFT::frm_choixFT(Workbench& wb, QWidget* parent) : QDialog(parent), wb_(
     setWindowTitle(QStringLiteral("Modèle Fiche Technique"));
 
     // The chooser lives in the dialog, beside the preview, so its own buttons give way to ours.
-    File1_ = new QFileDialog(this, Qt::Widget);
+    File1_ = new QFileDialog(this);
+    File1_->setWindowFlags(Qt::Widget);
     File1_->setObjectName("File1");
     File1_->setOption(QFileDialog::DontUseNativeDialog);
     File1_->setFileMode(QFileDialog::ExistingFile);
@@ -32,6 +33,7 @@ frm_choixFT::frm_choixFT(Workbench& wb, QWidget* parent) : QDialog(parent), wb_(
     File1_->setSizeGripEnabled(false);
     if (auto* box = File1_->findChild<QDialogButtonBox*>())
         box->hide();
+    File1_->setVisible(true);  // a dialog stays hidden inside another until told
 
     Trazel2_ = new DrawingView(preview_);
     Trazel2_->setObjectName("Trazel2");

@@ -1,11 +1,13 @@
 #include "techsheet/sheet_template.h"
 
 #include <algorithm>
+#include <variant>
 
 #include "board/data_directory.h"
 #include "drawing/dimension_layout.h"
 #include "drawing/sheet_elements.h"
 #include "io/drawing_files.h"
+#include "io/overloaded.h"
 
 namespace brontaxe {
 namespace {
@@ -25,6 +27,45 @@ Box boundsOf(const std::vector<Element>& elements) {
     for (const Element& e : elements)
         sheet.addElement(e);
     return drawingBounds(sheet, DimensionStyle::forExtents(sheet.extents()));
+}
+
+// A template is drawn for a small blank: beside a larger one it grows as the dimension texts
+// do, so that it reads as well as they do when the whole drawing is shown.
+double growthBeside(const Drawing& d) {
+    const DimensionStyle small;
+    return DimensionStyle::forExtents(d.extents()).textHeight / small.textHeight;
+}
+
+void scaleAboutOrigin(Element& e, double k) {
+    std::visit(io::Overloaded{
+                   [k](LineShape& l) {
+                       l.a = l.a * k;
+                       l.b = l.b * k;
+                   },
+                   [k](ArcShape& a) {
+                       a.centre = a.centre * k;
+                       a.radius *= k;
+                   },
+                   [k](DimensionShape& dim) {
+                       dim.p1 = dim.p1 * k;
+                       dim.p2 = dim.p2 * k;
+                       dim.ref = dim.ref * k;
+                   },
+                   [k](TextShape& t) {
+                       t.position = t.position * k;
+                       t.height *= k;
+                   },
+                   [k](SheetShape& r) {
+                       r.min = r.min * k;
+                       r.max = r.max * k;
+                   },
+                   [](ContourShape&) {},
+                   [k](SymbolShape& sym) {
+                       sym.position = sym.position * k;
+                       sym.size *= k;
+                   },
+               },
+               e.shape);
 }
 
 }  // namespace
@@ -61,9 +102,11 @@ std::filesystem::path sheetTemplatePath(std::string_view nomModel,
 
 void insertTechnicalSheet(Drawing& d, const SheetTemplate& t) {
     std::vector<Element> elements = t.elements;
+    const double k = std::max(1.0, growthBeside(d));
     for (Element& e : elements) {
         if (!isSheetElement(e))
             e.flag = kFlagSheet;
+        scaleAboutOrigin(e, k);
     }
     placeSheetElements(d, std::move(elements));
     d.setTechnicalSheet(t.name, t.fields);

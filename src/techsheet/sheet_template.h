@@ -40,8 +40,9 @@ std::filesystem::path shippedSheetTemplate(const platform::EnvironmentLookup& en
 std::filesystem::path sheetTemplatePath(std::string_view nomModel,
                                         const platform::EnvironmentLookup& env);
 
-// Adds the template's elements beside everything drawn and makes its fields the drawing's
-// technical sheet; the texts of the fields show their values.
+// Adds the template's elements beside everything drawn, grown with the blank as its
+// dimension texts are, and makes its fields the drawing's technical sheet; the texts of the
+// fields show their values.
 void insertTechnicalSheet(Drawing& d, const SheetTemplate& t);
 
 // The sheet's elements as they are drawn, to put back after the blank is drawn again.

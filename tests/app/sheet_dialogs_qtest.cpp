@@ -202,6 +202,8 @@ void SheetDialogsTest::toolImageChoosesInsertsAndFillsTheShippedTemplate() {
         [&](frm_choixFT& d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("Modèle Fiche Technique"));
             QCOMPARE(std::filesystem::path(d.Text1()->text().toStdString()), shipped);
+            QVERIFY(d.chooser()->isVisible());
+            QVERIFY(!d.chooser()->isWindow());
             QVERIFY(d.preview().ElementCount() > 0);
             QCOMPARE(d.preview().SheetName(), std::string("Fiche technique"));
             d.TxtPerso()->setText("qlx ");

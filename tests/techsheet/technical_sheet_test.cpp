@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "check/workbench_check.h"
+#include "drawing/dimension_layout.h"
 #include "drawing/sheet_elements.h"
 #include "io/drawing_files.h"
 #include "mainwindow/workbench.h"
@@ -171,6 +172,11 @@ TEST_F(SheetBench, InsertedBesideTheBlankOutOfItsFiguresAndKeptOnRedraw) {
     ASSERT_FALSE(sheet.empty);
     EXPECT_GT(sheet.xmin, blank.xmax);
     EXPECT_EQ(valueTexts().size(), 9u);
+    // Beside a blank of 1447 x 509 mm, the sheet reads like the dimensions.
+    const double k = DimensionStyle::forExtents(blank).textHeight / 3.5;
+    EXPECT_GT(k, 3);
+    EXPECT_NEAR(valueTexts()[0]->height, 3.5 * k, 1e-9);
+    EXPECT_NEAR(sheet.width(), 180 * k, 1e-6);
     // Nothing of the blank's size, totals or check counts the sheet.
     EXPECT_EQ(d.extents().xmax, blank.xmax);
     EXPECT_TRUE(checkRegenerated(wb).empty());
