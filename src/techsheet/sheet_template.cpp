@@ -68,6 +68,13 @@ void scaleAboutOrigin(Element& e, double k) {
                e.shape);
 }
 
+void removeSheetElements(Drawing& d) {
+    for (std::int32_t id = d.lastId().value; id >= kFirstElementId; --id) {
+        if (isSheetElement(d.element(ElementId{id})))
+            d.DeleteElement(ElementId{id});
+    }
+}
+
 }  // namespace
 
 std::optional<std::string> sheetSizeProblem(std::size_t count) {
@@ -112,6 +119,13 @@ void insertTechnicalSheet(Drawing& d, const SheetTemplate& t) {
     d.setTechnicalSheet(t.name, t.fields);
 }
 
+void adoptTechnicalSheet(Drawing& to, const Drawing& from) {
+    std::vector<Element> elements = sheetElements(from);
+    removeSheetElements(to);
+    placeSheetElements(to, std::move(elements));
+    to.setTechnicalSheet(from.SheetName(), from.sheetFields());
+}
+
 std::vector<Element> sheetElements(const Drawing& d) {
     std::vector<Element> out;
     std::copy_if(d.elements().begin(), d.elements().end(), std::back_inserter(out),
@@ -123,10 +137,7 @@ void placeSheetElements(Drawing& d, std::vector<Element> elements) {
     if (elements.empty())
         return;
     // A sheet already drawn makes way for the new one, never lying beside it.
-    for (std::int32_t id = d.lastId().value; id >= kFirstElementId; --id) {
-        if (isSheetElement(d.element(ElementId{id})))
-            d.DeleteElement(ElementId{id});
-    }
+    removeSheetElements(d);
     const Box shown = shownBounds(d);
     const Box sheet = boundsOf(elements);
     const Point to = shown.empty ? Point{0, 0} : Point{shown.xmax + kSheetGapMm, shown.ymin};

@@ -45,6 +45,10 @@ std::filesystem::path sheetTemplatePath(std::string_view nomModel,
 // fields show their values.
 void insertTechnicalSheet(Drawing& d, const SheetTemplate& t);
 
+// The technical sheet of `from` (a drawing file just read) replaces that of `to`, its elements
+// put beside what `to` draws; none in `from` leaves `to` without one.
+void adoptTechnicalSheet(Drawing& to, const Drawing& from);
+
 // The sheet's elements as they are drawn, to put back after the blank is drawn again.
 std::vector<Element> sheetElements(const Drawing& d);
 // Puts the sheet's elements back beside everything drawn, their layout kept.

@@ -225,6 +225,8 @@ void SheetDialogsTest::toolImageChoosesInsertsAndFillsTheShippedTemplate() {
     const Drawing& d = f.wb.Trazel1();
     QCOMPARE(d.FieldValue(1), std::string("Cartonnerie Dupré"));
     QCOMPARE(d.FieldValue(3), std::string("FEFCO 0201"));
+    // Answers not saved yet: quitting asks first.
+    QVERIFY(f.window.isWindowModified());
     QCOMPARE(std::filesystem::path(f.wb.model().NomModel), shipped);
     QCOMPARE(f.wb.model().Personnalisation, std::string("QLX"));
     QCOMPARE(f.wb.settings().GetString(brontaxe::kTechnicalSheetSection, brontaxe::kNomModelKey, "",

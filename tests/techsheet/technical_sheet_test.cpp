@@ -11,6 +11,7 @@
 #include "drawing/dimension_layout.h"
 #include "drawing/sheet_elements.h"
 #include "io/drawing_files.h"
+#include "mainwindow/design_file.h"
 #include "mainwindow/workbench.h"
 #include "platform/process.h"
 #include "support/temp_dir.h"
@@ -246,6 +247,34 @@ TEST_F(SheetBench, TheFilledSheetIsInTheDesThePdfAndTheDxf) {
     ASSERT_EQ(read.exitCode, 0) << read.err;
     for (const char* value : {"Cartonnerie Dupré", "FEFCO 0201", " 400 x 300 x 200 mm"})
         EXPECT_NE(read.out.find(value), std::string::npos) << value << " in " << read.out;
+}
+
+TEST_F(SheetBench, OpeningASavedDesignBringsItsSheetBackAndDropsTheOneOnShow) {
+    insertTechnicalSheet(wb.Trazel1(), shipped());
+    fill();
+    const auto withSheet = dir / "avec_fiche.des";
+    ASSERT_TRUE(saveDesign(wb, withSheet).ok);
+
+    test::TempDir other;
+    Workbench reader{platform::PrivateProfile(other.path())};
+    reader.startUp();
+    ASSERT_TRUE(reader.Modifier().drawn);
+    const OpenedDesign opened = openDesign(reader, withSheet);
+    ASSERT_TRUE(opened.result.ok) << opened.result.message;
+    ASSERT_TRUE(opened.parametric);
+    EXPECT_EQ(reader.Trazel1().sheetFields(), wb.Trazel1().sheetFields());
+    EXPECT_EQ(sheetElements(reader.Trazel1()), sheetElements(wb.Trazel1()));
+
+    // A design saved without a sheet leaves none of the drawing on show.
+    Workbench plainBench{platform::PrivateProfile(other.path())};
+    plainBench.startUp();
+    ASSERT_TRUE(plainBench.Modifier().drawn);
+    const auto plain = other / "sans_fiche.des";
+    ASSERT_TRUE(saveDesign(plainBench, plain).ok);
+    ASSERT_TRUE(openDesign(reader, plain).result.ok);
+    EXPECT_EQ(reader.Trazel1().SheetName(), "");
+    EXPECT_EQ(reader.Trazel1().FieldCount(), 0);
+    EXPECT_TRUE(sheetElements(reader.Trazel1()).empty());
 }
 
 TEST_F(SheetBench, BadTemplatesAreRefusedWithTheirReason) {
