@@ -156,9 +156,7 @@ void frmPrinc::buildMenus() {
     setStringEntry(tools, 60);
     addUnavailable(tools, "mnoutils_section", 61);
     addUnavailable(tools, "mnoutils_passages", 62);
-    addCommand(tools, "mnoutils_fichetechnique", 63, [this] {
-        technicalSheetCommand(wb_, this, [this] { Trazel1_->drawingChanged(); });
-    });
+    addCommand(tools, "mnoutils_fichetechnique", 63, [this] { Image10_Click(); });
     addUnavailable(tools, "mnoutils_pliage3d", 64);
     addUnavailable(tools, "mnoutils_korgeom", 65);
     addCommand(tools, "mnoutils_rcv", 66, [this] { frm_McKee(wb_, this).exec(); });
@@ -197,9 +195,7 @@ QWidget* frmPrinc::buildToolColumn() {
         Trazel1_->fitToWindow();
     });
     layout->addSpacing(8);
-    addToolImage(layout, "Image10", 1309, int(T::TechnicalSheet), [this] {
-        technicalSheetCommand(wb_, this, [this] { Trazel1_->drawingChanged(); });
-    });
+    addToolImage(layout, "Image10", 1309, int(T::TechnicalSheet), [this] { Image10_Click(); });
     addToolImage(layout, "Image17", 0, int(T::AllPieces), [this] { notAvailable(); });
     addToolImage(layout, "Image15", 1313, int(T::Folding3D), [this] { notAvailable(); });
     addToolImage(layout, "Image7", 1306, int(T::KorGeom), [this] { notAvailable(); });

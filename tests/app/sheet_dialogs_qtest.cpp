@@ -16,6 +16,7 @@
 #include <functional>
 
 #include "app/drawing_view.h"
+#include "app/file_commands.h"
 #include "app/frm_choix_ft.h"
 #include "app/frm_ft.h"
 #include "app/frm_mckee.h"
@@ -226,6 +227,7 @@ void SheetDialogsTest::toolImageChoosesInsertsAndFillsTheShippedTemplate() {
     QCOMPARE(d.FieldValue(1), std::string("Cartonnerie Dupré"));
     QCOMPARE(d.FieldValue(3), std::string("FEFCO 0201"));
     // Answers not saved yet: quitting asks first.
+    QVERIFY(f.window.files().isModified());
     QVERIFY(f.window.isWindowModified());
     QCOMPARE(std::filesystem::path(f.wb.model().NomModel), shipped);
     QCOMPARE(f.wb.model().Personnalisation, std::string("QLX"));
