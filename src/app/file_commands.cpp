@@ -94,13 +94,16 @@ fs::path FileCommands::savePath() const {
     return path.has_parent_path() ? path : drawingsFolder() / path;
 }
 
+// The technical sheet's answers are part of what a save keeps.
 bool FileCommands::isModified() const {
-    return saved_ && *saved_ != designRecord(wb_);
+    return saved_ && (*saved_ != designRecord(wb_) || savedSheet_ != wb_.Trazel1().sheetFields());
 }
 
 void FileCommands::designShown() {
-    if (!saved_)
+    if (!saved_) {
         saved_ = designRecord(wb_);  // start-up: the design on show is the reference
+        savedSheet_ = wb_.Trazel1().sheetFields();
+    }
     if (baseTitle_.isEmpty())
         baseTitle_ = window_.windowTitle();
     const QString name = QFileInfo(qs(window_.NomFichier())).fileName();
@@ -131,6 +134,7 @@ bool FileCommands::saveTo(const fs::path& path) {
 
 void FileCommands::savedAs(const fs::path& path) {
     saved_ = designRecord(wb_);
+    savedSheet_ = wb_.Trazel1().sheetFields();
     recent_.add(path);
     fillRecentMenu();
     designShown();

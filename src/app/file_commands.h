@@ -84,6 +84,7 @@ class FileCommands : public QObject {
     std::unique_ptr<QPrinter> printer_;
     PrintScale printScale_ = PrintScale::FitToPage;
     std::optional<io::DesignRecord> saved_;  // the design as last saved, opened or started
+    std::vector<SheetField> savedSheet_;     // and its technical sheet
     // The regeneration count when a drawing without its design was opened: until the next
     // regeneration the drawing on show is that file's, not the model's.
     std::optional<int> fixedAt_;

@@ -61,6 +61,7 @@ class frmPrinc : public QMainWindow {
     // "Configuration" and "Chemin Majorations".
     void mn_config_Click();
     void mn_chemajo_Click();
+    void Image10_Click();  // the technical sheet
 
     // The view toggle: preview and drawing exchange places (clicking `Vue3D`).
     void Vue3D_Click();

@@ -17,11 +17,13 @@
 #include "app/check_panel.h"
 #include "app/entry_box.h"
 #include "app/file_commands.h"
+#include "app/frm_mckee.h"
 #include "app/frm_princ.h"
 #include "app/icons.h"
 #include "app/outside_commands.h"
 #include "app/preview_image.h"
 #include "app/string_pass.h"
+#include "app/technical_sheet_command.h"
 
 namespace brontaxe::app {
 namespace {
@@ -125,7 +127,10 @@ void frmPrinc::buildMenus() {
     file->addSeparator();
     addCommand(file, "mnsavdef", 47, [this] { mnsavdef_Click(); });
     addCommand(file, "mn_chemajo", 1553, [this] { mn_chemajo_Click(); });
-    addUnavailable(file, "mn_saisirModFT", 1554);
+    addCommand(file, "mn_saisirModFT", 1554, [this] {
+        chooseSheetTemplate(wb_, this);
+        Trazel1_->fitToWindow();
+    });
     file->addSeparator();
     addCommand(file, "mnfichiers_quitter", 46, [this] {
         close();
@@ -167,10 +172,10 @@ void frmPrinc::buildMenus() {
     setStringEntry(tools, 60);
     addUnavailable(tools, "mnoutils_section", 61);
     addUnavailable(tools, "mnoutils_passages", 62);
-    addUnavailable(tools, "mnoutils_fichetechnique", 63);
+    addCommand(tools, "mnoutils_fichetechnique", 63, [this] { Image10_Click(); });
     outside->addFoldingMenu(tools, 64);
     addCommand(tools, "mnoutils_korgeom", 65, [outside] { outside->Image7_Click(); });
-    addUnavailable(tools, "mnoutils_rcv", 66);
+    addCommand(tools, "mnoutils_rcv", 66, [this] { frm_McKee(wb_, this).exec(); });
     addCommand(tools, "mn_RCV", 0, [outside] { outside->mn_RCV(); })->setText("RCV (KorRCV)");
     addCommand(tools, "mnoutils_palettisation", 67, [outside] { outside->mn_cape(); });
 
@@ -207,13 +212,13 @@ QWidget* frmPrinc::buildToolColumn() {
         Trazel1_->fitToWindow();
     });
     layout->addSpacing(8);
-    addToolImage(layout, "Image10", 1309, int(T::TechnicalSheet), [this] { notAvailable(); });
+    addToolImage(layout, "Image10", 1309, int(T::TechnicalSheet), [this] { Image10_Click(); });
     addToolImage(layout, "Image17", 0, int(T::AllPieces), [this] { notAvailable(); });
     auto* outside = findChild<OutsideCommands*>("outsideCommands");
     addToolImage(layout, "Image15", 1313, int(T::Folding3D),
                  [outside] { outside->export3D(tools::Export3D::Korvane3D); });
     addToolImage(layout, "Image7", 1306, int(T::KorGeom), [outside] { outside->Image7_Click(); });
-    addToolImage(layout, "Image19", 1315, int(T::Rcv), [this] { notAvailable(); });
+    addToolImage(layout, "Image19", 1315, int(T::Rcv), [this] { frm_McKee(wb_, this).exec(); });
     addToolImage(layout, "Image18", 1314, int(T::Palletisation), [outside] { outside->mn_cape(); });
     addToolImage(layout, "Image6", 1305, int(T::Configuration), [this] { mn_config_Click(); });
     layout->addStretch(1);

@@ -11,6 +11,7 @@
 
 #include "cli/cli_check.h"
 #include "cli/cli_parse.h"
+#include "cli/cli_rcv.h"
 #include "cli/cli_report.h"
 #include "drawing/drawing_dump.h"
 #include "io/drawing_files.h"
@@ -315,6 +316,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     defineOptions(app, o);
     CheckOptions check;
     defineCheckOptions(app, check);
+    RcvOptions rcv;
+    defineRcvOptions(app, rcv);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -353,6 +356,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     std::optional<std::string> problem = applyOptions(wb, o);
     if (!problem)
         problem = checkImposition(o.impos);
+    if (!problem)
+        problem = rcvProblem(rcv);
     if (problem) {
         err << "Erreur : " << *problem << "\n";
         return kBadInput;
@@ -374,6 +379,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     printFigures(out, wb);
     printImposition(out, wb);
     const std::vector<Finding> findings = printCheck(out, wb);
+    if (rcv.rcv)
+        printRcv(out, wb.model(), rcv);
     if (o.dump)
         out << dumpDrawing(wb.Trazel1());
     if (!o.output.empty()) {

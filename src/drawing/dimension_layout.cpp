@@ -4,6 +4,7 @@
 #include <cmath>
 #include <variant>
 
+#include "drawing/sheet_elements.h"
 #include "platform/number_text.h"
 
 namespace brontaxe {
@@ -130,6 +131,7 @@ std::array<Point, 4> textBoxCorners(const TextShape& t) {
 Box drawingBounds(const Drawing& d, const DimensionStyle& style) {
     const Box blank = d.extents();
     Box box = blank;
+    box.add(sheetExtents(d));
     for (const Element& e : d.elements()) {
         if (!d.isShown(e))
             continue;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "drawing/contour.h"
+#include "drawing/sheet_elements.h"
 #include "platform/errors.h"
 
 namespace brontaxe {
@@ -294,10 +295,13 @@ ElementId Drawing::TransformElement(double x, double y, double angle, ElementId 
     return lastId();
 }
 
-Box Drawing::extents() const {
+namespace {
+
+// The lines and arcs of the blank, or those of the technical sheet beside it.
+Box strokeBox(const Drawing& d, bool ofSheet) {
     Box box;
-    for (const Element& e : elements_) {
-        if (!isShown(e))
+    for (const Element& e : d.elements()) {
+        if (!d.isShown(e) || isSheetElement(e) != ofSheet)
             continue;
         if (const auto* l = std::get_if<LineShape>(&e.shape)) {
             box.add(l->a);
@@ -307,6 +311,16 @@ Box Drawing::extents() const {
         }
     }
     return box;
+}
+
+}  // namespace
+
+Box Drawing::extents() const {
+    return strokeBox(*this, false);
+}
+
+Box sheetExtents(const Drawing& d) {
+    return strokeBox(d, true);
 }
 
 bool Drawing::GetExtents(double& xmin, double& ymin, double& xmax, double& ymax) const {
@@ -539,14 +553,33 @@ std::string Drawing::FieldValue(std::int32_t i) const {
                                        : std::string();
 }
 
+namespace {
+
+// The texts of a technical sheet that show a field's value follow it, so that the drawing and
+// every file written from it show the value.
+void showFieldValue(std::vector<Element>& elements, std::int32_t field, const std::string& value) {
+    for (Element& e : elements) {
+        if (e.flag != kFlagSheetField + field)
+            continue;
+        if (auto* t = std::get_if<TextShape>(&e.shape))
+            t->text = value;
+    }
+}
+
+}  // namespace
+
 void Drawing::SetFieldValue(std::int32_t i, std::string_view value) {
-    if (i >= 1 && i <= FieldCount())
+    if (i >= 1 && i <= FieldCount()) {
         sheetFields_[static_cast<std::size_t>(i - 1)].value = std::string(value);
+        showFieldValue(elements_, i, sheetFields_[static_cast<std::size_t>(i - 1)].value);
+    }
 }
 
 void Drawing::setTechnicalSheet(std::string name, std::vector<SheetField> fields) {
     sheetName_ = std::move(name);
     sheetFields_ = std::move(fields);
+    for (std::int32_t i = 1; i <= FieldCount() && kFlagSheetField + i <= kMaxSheetFieldFlag; ++i)
+        showFieldValue(elements_, i, sheetFields_[static_cast<std::size_t>(i - 1)].value);
 }
 
 ElementId Drawing::addElement(Element e) {

@@ -11,6 +11,7 @@
 #include "model/model_fields.h"
 #include "platform/number_text.h"
 #include "platform/profile_file.h"
+#include "techsheet/sheet_template.h"
 
 namespace brontaxe {
 namespace {
@@ -199,6 +200,7 @@ OpenedDesign openDesign(Workbench& wb, const fs::path& path) {
             return out;
         }
         out.parametric = true;
+        adoptTechnicalSheet(wb.Trazel1(), opened);  // the file's sheet, not the one on show
         out.report = wb.Modifier();
         return out;
     }

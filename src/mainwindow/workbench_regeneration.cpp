@@ -19,6 +19,7 @@
 #include "platform/rounding.h"
 #include "platform/user_number.h"
 #include "styles/style_rules.h"
+#include "techsheet/sheet_template.h"
 
 namespace brontaxe {
 namespace {
@@ -78,12 +79,14 @@ RegenerationReport Workbench::Modifier() {
     AdapteParam(true);
     model_.GenEnCours = true;
     applyProfileRules(model_);
+    std::vector<Element> technicalSheet = sheetElements(drawing_);
     RegenerationReport report = generate();
     model_.GenEnCours = false;
     if (report.keptPrevious)
         return report;
     if (!report.drawn) {
         drawing_.ClearDrawing();
+        placeSheetElements(drawing_, std::move(technicalSheet));
         clearFigures();
         return report;
     }
@@ -103,6 +106,7 @@ RegenerationReport Workbench::Modifier() {
     measureCutSurface(report);
     drawDirectionArrows(blank, report);
     computeWaste(model_);
+    placeSheetElements(drawing_, std::move(technicalSheet));
     drawing_.SetFilter(window_.filtrerCotation ? "COTATION" : "");
     return report;
 }

@@ -1,0 +1,245 @@
+// "Calcul RCV" (frm_McKee), the technical sheet's questionnaire (frm_FT) and template chooser
+// (frm_choixFT), on the offscreen platform, opened from the window as a user opens them.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+#include <filesystem>
+#include <functional>
+
+#include "app/drawing_view.h"
+#include "app/file_commands.h"
+#include "app/frm_choix_ft.h"
+#include "app/frm_ft.h"
+#include "app/frm_mckee.h"
+#include "app/frm_princ.h"
+#include "drawing/sheet_elements.h"
+#include "mainwindow/preferences.h"
+#include "platform/paths.h"
+#include "techsheet/sheet_template.h"
+
+using brontaxe::Drawing;
+using brontaxe::Questionnaire;
+using brontaxe::SheetField;
+using brontaxe::Workbench;
+using brontaxe::app::frm_choixFT;
+using brontaxe::app::frm_FT;
+using brontaxe::app::frm_McKee;
+using brontaxe::app::frmPrinc;
+
+namespace {
+
+// Runs `body` on the first modal dialog of type T that opens, polling the event loop, so that
+// dialogs opened one after the other each get their turn.
+template <typename T>
+void onModal(const std::function<void(T&)>& body, bool* ran) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, body, ran] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            *ran = true;
+            body(*dialog);
+        }
+    });
+    timer->start(20);
+}
+
+struct Fixture {
+    Fixture()
+        : env(brontaxe::platform::processEnvironment()),
+          directory(brontaxe::platform::windowsDirectory(env)),
+          wb(brontaxe::platform::PrivateProfile(freshSettings(directory)), &brontaxe::findGenerator,
+             env),
+          window(wb, std::nullopt) {
+        window.show();
+    }
+    static std::filesystem::path freshSettings(const std::filesystem::path& dir) {
+        std::filesystem::remove(dir / "korparam.ini");
+        return dir;
+    }
+    brontaxe::platform::EnvironmentLookup env;
+    std::filesystem::path directory;
+    Workbench wb;
+    frmPrinc window;
+};
+
+Drawing sheetOf(int fields) {
+    Drawing d;
+    std::vector<SheetField> list;
+    for (int i = 1; i <= fields; ++i)
+        list.push_back({"Question " + std::to_string(i), "R" + std::to_string(i)});
+    d.setTechnicalSheet("Fiche", list);
+    return d;
+}
+
+}  // namespace
+
+class SheetDialogsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void rcvOpensFromTheToolImageOnTheCurrentBox();
+    void rcvComputesTheMcKeeValueAndConvertsUnits();
+    void questionnaireScrollsTwelveFields();
+    void abandonChangesNothingAndValiderWritesTheAnswers();
+    void toolImageChoosesInsertsAndFillsTheShippedTemplate();
+};
+
+void SheetDialogsTest::rcvOpensFromTheToolImageOnTheCurrentBox() {
+    Fixture f;
+    bool ran = false;
+    onModal<frm_McKee>(
+        [&](frm_McKee& d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("Calcul RCV"));
+            QCOMPARE(d.Text1(0)->text(), QStringLiteral("400"));
+            QCOMPARE(d.Text1(1)->text(), QStringLiteral("300"));
+            QCOMPARE(d.Text1(4)->text(), QStringLiteral("7"));
+            QCOMPARE(d.Text1(8)->text(), QString());
+            QCOMPARE(d.findChild<QComboBox*>("cbHumid")->currentText(), QStringLiteral("76-85%"));
+            QCOMPARE(d.findChild<QComboBox*>("cbJstock")->currentText(),
+                     QStringLiteral("1 - 3 jours"));
+            QVERIFY(d.findChild<QLabel*>("lbQualite")->text().startsWith("Profil Carton : 1"));
+            d.reject();
+        },
+        &ran);
+    f.window.findChild<QToolButton*>("Image19")->click();
+    QVERIFY(ran);
+}
+
+void SheetDialogsTest::rcvComputesTheMcKeeValueAndConvertsUnits() {
+    Fixture f;
+    f.wb.model().EpaisseurCarton = 3;
+    frm_McKee d(f.wb);
+    d.show();
+    d.findChild<QPushButton*>("Command1")->click();
+    QCOMPARE(d.Text1(8)->text(), QStringLiteral("126.9414"));
+    QCOMPARE(d.Label3(8)->text(), QStringLiteral("kg"));
+
+    d.Text1(4)->clear();
+    d.findChild<QPushButton*>("Command1")->click();
+    QCOMPARE(d.Text1(8)->text(), QStringLiteral("0.0000"));
+
+    d.Text1(4)->setText("7");
+    d.findChild<QPushButton*>("Command1")->click();
+    d.findChild<QRadioButton*>("Option1_1")->click();
+    QCOMPARE(d.Label3(0)->text(), QStringLiteral("in"));
+    QCOMPARE(d.Label3(4)->text(), QStringLiteral("lbs/in"));
+    QCOMPARE(d.Label3(8)->text(), QStringLiteral("lbs"));
+    d.findChild<QRadioButton*>("Option1_0")->click();
+    for (auto [box, text] : {std::pair{0, " 400"}, {1, " 300"}, {3, " 3"}, {4, " 7"}})
+        QCOMPARE(d.Text1(box)->text(), QString(text));
+    QCOMPARE(d.Label3(0)->text(), QStringLiteral("mm"));
+
+    // A list choice takes its factor and computes again: 46-55 % is 1.0 instead of 0.7.
+    auto* humid = d.findChild<QComboBox*>("cbHumid");
+    humid->setCurrentIndex(2);
+    emit humid->activated(2);
+    QCOMPARE(d.form().humidity, 1.0f);
+    QCOMPARE(d.Text1(8)->text(), QStringLiteral("181.3449"));
+}
+
+void SheetDialogsTest::questionnaireScrollsTwelveFields() {
+    Drawing drawing = sheetOf(12);
+    Questionnaire q;
+    QVERIFY(!q.open(drawing, {}));
+    frm_FT d(drawing, std::move(q));
+    d.show();
+    QCOMPARE(d.Qst(0)->text(), QStringLiteral("Question 1"));
+    QCOMPARE(d.Rep(9)->text(), QStringLiteral("R10"));
+    QVERIFY(!d.Rep(9)->isHidden());
+    QCOMPARE(d.VScroll1()->minimum(), 1);
+    QCOMPARE(d.VScroll1()->maximum(), 12);
+    d.VScroll1()->setValue(5);
+    QCOMPARE(d.Qst(0)->text(), QStringLiteral("Question 5"));
+    QCOMPARE(d.Rep(7)->text(), QStringLiteral("R12"));
+    QVERIFY(d.Rep(8)->isHidden());
+    QVERIFY(d.Qst(9)->isHidden());
+    // Filling the rows while scrolling is no edit of the values shown before.
+    QCOMPARE(d.questionnaire().value(1), std::string("R1"));
+}
+
+void SheetDialogsTest::abandonChangesNothingAndValiderWritesTheAnswers() {
+    Drawing drawing = sheetOf(12);
+    const auto before = drawing.sheetFields();
+    {
+        Questionnaire q;
+        QVERIFY(!q.open(drawing, {}));
+        frm_FT d(drawing, std::move(q));
+        d.show();
+        QTest::keyClicks(d.Rep(0), " plus");
+        d.VScroll1()->setValue(3);
+        d.Rep(0)->setText("trois");
+        d.findChild<QPushButton*>("CmdAbandon")->click();
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+    }
+    QVERIFY(drawing.sheetFields() == before);
+    Questionnaire q;
+    QVERIFY(!q.open(drawing, {}));
+    frm_FT d(drawing, std::move(q));
+    d.show();
+    QTest::keyClicks(d.Rep(0), " plus");
+    d.VScroll1()->setValue(3);
+    d.Rep(0)->setText("trois");
+    d.findChild<QPushButton*>("CmdValider")->click();
+    QCOMPARE(drawing.FieldValue(1), std::string("R1 plus"));
+    QCOMPARE(drawing.FieldValue(3), std::string("trois"));
+    QCOMPARE(drawing.FieldValue(4), std::string("R4"));
+}
+
+void SheetDialogsTest::toolImageChoosesInsertsAndFillsTheShippedTemplate() {
+    Fixture f;
+    QVERIFY(f.wb.model().NomModel.empty());
+    const auto shipped = brontaxe::shippedSheetTemplate(f.env);
+    bool chose = false, filled = false;
+    onModal<frm_choixFT>(
+        [&](frm_choixFT& d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("Modèle Fiche Technique"));
+            QCOMPARE(std::filesystem::path(d.Text1()->text().toStdString()), shipped);
+            QVERIFY(d.chooser()->isVisible());
+            QVERIFY(!d.chooser()->isWindow());
+            QVERIFY(d.preview().ElementCount() > 0);
+            QCOMPARE(d.preview().SheetName(), std::string("Fiche technique"));
+            d.TxtPerso()->setText("qlx ");
+            onModal<frm_FT>(
+                [&](frm_FT& ft) {
+                    QCOMPARE(ft.Qst(2)->text(), QStringLiteral("Modèle"));
+                    QCOMPARE(ft.Rep(2)->text(), QStringLiteral("FEFCO 0201"));
+                    QCOMPARE(ft.Rep(3)->text(), QStringLiteral(" 400 x 300 x 200 mm"));
+                    ft.Rep(0)->setText("Cartonnerie Dupré");
+                    ft.findChild<QPushButton*>("CmdValider")->click();
+                },
+                &filled);
+            d.findChild<QPushButton*>("Command1")->click();
+        },
+        &chose);
+    f.window.findChild<QToolButton*>("Image10")->click();
+    QVERIFY(chose);
+    QVERIFY(filled);
+    const Drawing& d = f.wb.Trazel1();
+    QCOMPARE(d.FieldValue(1), std::string("Cartonnerie Dupré"));
+    QCOMPARE(d.FieldValue(3), std::string("FEFCO 0201"));
+    // Answers not saved yet: quitting asks first.
+    QVERIFY(f.window.files().isModified());
+    QVERIFY(f.window.isWindowModified());
+    QCOMPARE(std::filesystem::path(f.wb.model().NomModel), shipped);
+    QCOMPARE(f.wb.model().Personnalisation, std::string("QLX"));
+    QCOMPARE(f.wb.settings().GetString(brontaxe::kTechnicalSheetSection, brontaxe::kNomModelKey, "",
+                                       1024, "korparam.ini"),
+             shipped.string());
+    bool shown = false;
+    for (const auto& e : d.elements())
+        shown = shown || (e.flag == brontaxe::kFlagSheetField + 1 &&
+                          std::get<brontaxe::TextShape>(e.shape).text == "Cartonnerie Dupré");
+    QVERIFY(shown);
+}
+
+QTEST_MAIN(SheetDialogsTest)
+#include "sheet_dialogs_qtest.moc"

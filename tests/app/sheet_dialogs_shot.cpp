@@ -1,0 +1,106 @@
+// Opens the real window on fresh settings, then one of its dialogs, and saves a screenshot of
+// the whole screen (scripts/dialog-screenshot.sh runs it under a virtual X server).
+// Arguments: the picture to write, then what to show: "rcv" (Calcul RCV after "Calculer"),
+// "modele" (the template chooser), "fiche" (the questionnaire of the shipped template, filled
+// in) or "dessin" (the window with the filled sheet beside the blank).
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+
+#include "app/frm_choix_ft.h"
+#include "app/frm_ft.h"
+#include "app/frm_mckee.h"
+#include "app/frm_princ.h"
+#include "app/translations.h"
+#include "platform/paths.h"
+
+namespace {
+
+// Calls `body` once a modal dialog of type T is up and has been painted.
+template <typename T>
+void whenShown(std::function<void(T&)> body) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, body] {
+        if (auto* d = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            QTimer::singleShot(1200, d, [d, body] { body(*d); });
+        }
+    });
+    timer->start(50);
+}
+
+bool grab(const QString& out) {
+    return QGuiApplication::primaryScreen()->grabWindow(0).save(out);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace brontaxe::app;
+    QApplication app(argc, argv);
+    if (argc < 3)
+        return 2;
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    const QString what = QString::fromLocal8Bit(argv[2]);
+    installFrenchTranslations(app);
+    const auto env = brontaxe::platform::processEnvironment();
+    brontaxe::Workbench wb(
+        brontaxe::platform::PrivateProfile(brontaxe::platform::windowsDirectory(env)),
+        &brontaxe::findGenerator, env);
+    frmPrinc window(wb, std::nullopt);
+    window.show();
+    int status = 1;
+    auto fill = [&](frm_FT& d) {
+        d.Rep(0)->setText(QStringLiteral("Cartonnerie Dupré"));
+        d.Rep(1)->setText(QStringLiteral("CD-2291"));
+        d.Rep(6)->setText(QStringLiteral("07/12/2026"));
+        d.Rep(7)->setText(QStringLiteral("M. Laroche"));
+    };
+    QTimer::singleShot(1500, &window, [&] {
+        if (what == "rcv") {
+            whenShown<frm_McKee>([&](frm_McKee& d) {
+                d.Command1_Click();
+                QTimer::singleShot(500, &d, [&] {
+                    status = grab(out) ? 0 : 1;
+                    d.reject();
+                });
+            });
+            window.findChild<QToolButton*>("Image19")->click();
+        } else {
+            whenShown<frm_choixFT>([&](frm_choixFT& d) {
+                if (what == "modele") {
+                    status = grab(out) ? 0 : 1;
+                    d.reject();
+                    return;
+                }
+                whenShown<frm_FT>([&](frm_FT& ft) {
+                    fill(ft);
+                    if (what == "fiche") {
+                        QTimer::singleShot(300, &ft, [&] {
+                            status = grab(out) ? 0 : 1;
+                            ft.CmdValider_Click();
+                        });
+                    } else {
+                        ft.CmdValider_Click();
+                        QTimer::singleShot(1500, &window, [&] {
+                            window.view()->fitToWindow();
+                            QTimer::singleShot(500, &window, [&] { status = grab(out) ? 0 : 1; });
+                        });
+                    }
+                });
+                d.Command1_Click();
+            });
+            window.findChild<QToolButton*>("Image10")->click();
+        }
+        QTimer::singleShot(4000, &app, [&] { app.exit(status); });
+    });
+    const int rc = app.exec();
+    return rc == 0 ? status : rc;
+}
