@@ -223,8 +223,6 @@ void Frm_Majo::MajMajo(int k) {
     if (entry.changed) {
         lbMessage_->clear();
         modifier();
-        if (k == kThicknessField || k == kDoubleWallField)
-            fillGrades();
     } else {
         field(k)->setText(qs(editor_.fieldText(k)));
         field(k)->acceptEntry();

@@ -18,6 +18,7 @@
 #include <functional>
 
 #include "app/entry_box.h"
+#include "app/frm_config.h"
 #include "app/frm_majo.h"
 #include "app/frm_modiqual.h"
 #include "app/frm_princ.h"
@@ -29,6 +30,7 @@
 using brontaxe::kThicknessField;
 using brontaxe::Workbench;
 using brontaxe::app::EntryBox;
+using brontaxe::app::frm_Config;
 using brontaxe::app::Frm_Majo;
 using brontaxe::app::frm_modiqual;
 using brontaxe::app::frmPrinc;
@@ -288,13 +290,22 @@ class FrmMajoTest : public QObject {
         QCOMPARE(grades->currentIndex(), 3);  // the design is on the new grade
         QVERIFY(readFile(f.data.path / "fefcomajo1.kor").find("201,4,9,") != std::string::npos);
 
-        const bool deleted = Fixture::inDialog<frm_modiqual>(
-            [&] { f.window->deleteGradeDialog(); },
-            [&](frm_modiqual& d) {
-                d.Cmb_Qual()->setCurrentIndex(1);
-                QCOMPARE(d.findChild<QLineEdit*>("txt_code")->text(), QString("B"));
-                d.Command1_Click();
+        // Through the configuration dialog, as a user reaches it.
+        bool deleted = false;
+        const bool configured = Fixture::inDialog<frm_Config>(
+            [&] { f.window->mn_config_Click(); },
+            [&](frm_Config& config) {
+                deleted = Fixture::inDialog<frm_modiqual>(
+                    [&] { click(config, "Command4"); },
+                    [&](frm_modiqual& d) {
+                        d.Cmb_Qual()->setCurrentIndex(1);
+                        QCOMPARE(d.findChild<QLineEdit*>("txt_code")->text(), QString("B"));
+                        QCOMPARE(d.findChild<QLineEdit*>("txt_epc")->text(), QString(" 4"));
+                        click(d, "Command1");
+                    });
+                config.reject();
             });
+        QVERIFY(configured);
         QVERIFY(deleted);
         QCOMPARE(grades->count(), 3);
         QCOMPARE(grades->itemText(0), QString("1 - A"));
