@@ -50,7 +50,8 @@ void writeFile(const fs::path& path, const std::string& text) {
 struct DataFolder {
     explicit DataFolder(const brontaxe::platform::EnvironmentLookup& env)
         : settings(brontaxe::platform::windowsDirectory(env)),
-          path(fs::path(QDir::tempPath().toStdString()) / "brontaxe-majo-qtest") {
+          path(fs::path(QDir::tempPath().toStdString()) /
+               ("brontaxe-majo-qtest-" + std::to_string(::getpid()))) {
         std::error_code ec;
         if (fs::exists(path, ec))
             brontaxe::platform::runProcess({"chattr", "-i", path.string()});
