@@ -5,6 +5,7 @@
 
 #include "app/drawing_view.h"
 #include "drawing/contour.h"
+#include "drawing/dimension_layout.h"
 
 namespace brontaxe::app {
 namespace {
@@ -13,8 +14,19 @@ const QColor kHighlight(255, 120, 0, 170);
 constexpr double kHighlightWidthPx = 6;
 constexpr double kRingRadiusPx = 12;
 
-void addShape(QPainterPath& path, const Element& e) {
-    if (const auto* l = std::get_if<LineShape>(&e.shape)) {
+void addSegment(QPainterPath& path, const Segment& s) {
+    path.moveTo(s.a.x, s.a.y);
+    path.lineTo(s.b.x, s.b.y);
+}
+
+void addShape(QPainterPath& path, const Element& e, const Box& blank) {
+    if (const auto* d = std::get_if<DimensionShape>(&e.shape)) {
+        // Where the view draws it: the dimension line and its extension lines.
+        const DimensionLayout lay = layoutDimension(*d, DimensionStyle::forExtents(blank), blank);
+        addSegment(path, lay.dimensionLine);
+        for (const Segment& s : lay.extensionLines)
+            addSegment(path, s);
+    } else if (const auto* l = std::get_if<LineShape>(&e.shape)) {
         path.moveTo(l->a.x, l->a.y);
         path.lineTo(l->b.x, l->b.y);
     } else if (const auto* a = std::get_if<ArcShape>(&e.shape)) {
@@ -34,9 +46,10 @@ void DrawingView::setHighlights(const std::vector<ElementId>& ids,
     highlighted_ = ids;
     highlightPlaces_ = places;
     highlightPath_ = QPainterPath();
+    const Box blank = drawing_.extents();
     for (ElementId id : ids)
         if (drawing_.contains(id))
-            addShape(highlightPath_, drawing_.element(id));
+            addShape(highlightPath_, drawing_.element(id), blank);
     update();
 }
 

@@ -62,6 +62,10 @@ class frmPrinc : public QMainWindow {
     void mn_config_Click();
     void mn_chemajo_Click();
     void Image10_Click();  // the technical sheet
+    // "Majorations" (the button and the "Options" menu), and "Suppression Qualité" of the
+    // configuration dialog.
+    void But_Majo_Click();
+    void deleteGradeDialog();
 
     // The view toggle: preview and drawing exchange places (clicking `Vue3D`).
     void Vue3D_Click();

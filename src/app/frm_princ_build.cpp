@@ -162,7 +162,7 @@ void frmPrinc::buildMenus() {
     setStringEntry(options, 50);
     addCommand(options, "mnoptions_stylos", 51, [this] { mnoptions_stylos_Click(); });
     addCommand(options, "mn_config", 52, [this] { mn_config_Click(); });
-    addUnavailable(options, "mnoptions_majorations", 900);
+    addCommand(options, "mnoptions_majorations", 900, [this] { But_Majo_Click(); });
     addCommand(options, "mnoptions_autresdimensions", 53, [this] { CmdDetails_Click(); });
 
     auto* outside = new OutsideCommands(wb_, outsideHost(), this);
@@ -295,7 +295,7 @@ QWidget* frmPrinc::buildInputPanel() {
     auto* majo = new QPushButton;
     majo->setObjectName("But_Majo");
     setStringEntry(majo, 900);
-    connect(majo, &QPushButton::clicked, this, [this] { notAvailable(); });
+    connect(majo, &QPushButton::clicked, this, [this] { But_Majo_Click(); });
     lbEpaisseur_ = new QLabel;
     lbEpaisseur_->setObjectName("lbEpaisseur");
     lbEpaisseur_->setToolTip(QStringLiteral("Épaisseur du carton de la qualité choisie"));

@@ -69,8 +69,7 @@ void frmPrinc::mn_chemajo_Click() {
 void frmPrinc::mn_config_Click() {
     ConfigHost host;
     host.chooseDataFolder = [this] { mn_chemajo_Click(); };
-    // The grade editors come in a later version.
-    host.deleteGrade = [this] { notAvailable(); };
+    host.deleteGrade = [this] { deleteGradeDialog(); };
     host.modifier = [this] { regenerate([this] { return wb_.Modifier(); }); };
     frm_Config dialog(wb_, std::move(host), this);
     dialog.exec();

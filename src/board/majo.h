@@ -75,6 +75,17 @@ class Majo {
     TableProblem FixeEpaisseur(int grade, float thickness);
     TableProblem FixeDoubleMur(int grade, float doubleWall);
 
+    // The same edits held in memory, for the allowance editor that saves both tables on
+    // "Valider" (SauveTables) and puts them back on "Abandonner" (restoreTables). Values outside
+    // their ranges are refused and change nothing.
+    TableProblem setGrade(std::string_view code, std::string_view designation, float thickness,
+                          float doubleWall);
+    TableProblem setThickness(int grade, float thickness);
+    TableProblem setDoubleWall(int grade, float doubleWall);
+    // Both files, all or nothing: when either cannot be written, neither changes on disk.
+    TableProblem SauveTables();
+    void restoreTables(GradeTable grades, AllowanceTable allowances);
+
     const GradeTable& grades() const { return grades_; }
     const AllowanceTable& allowances() const { return allowances_; }
 

@@ -8,11 +8,18 @@
 namespace brontaxe {
 namespace {
 
-// A label that starts with its grade number follows the grade to its new number.
+// A label that starts with its grade number (after blanks) follows the grade to its new
+// number; the rest of it, blanks included, stays as it was.
 std::string renumberedLabel(const std::string& label, int oldNumber) {
-    if (platform::leadingNumber(label.substr(0, 2)) != oldNumber)
+    const std::size_t first = label.find_first_not_of(' ');
+    if (first == std::string::npos)
         return label;
-    return std::to_string(oldNumber - 1) + " " + (label.size() > 2 ? label.substr(2) : "");
+    std::size_t end = first;
+    while (end < label.size() && label[end] >= '0' && label[end] <= '9')
+        ++end;
+    if (end == first || label.substr(first, end - first) != std::to_string(oldNumber))
+        return label;
+    return label.substr(0, first) + std::to_string(oldNumber - 1) + label.substr(end);
 }
 
 // The editors' values obey the same ranges as the files', so that nothing saved is set aside
@@ -41,51 +48,67 @@ TableProblem Majo::editGrades(Edit edit) {
     return std::nullopt;
 }
 
-TableProblem Majo::AjouteQualite(std::string_view code, std::string_view designation,
-                                 float thickness, float doubleWall) {
+TableProblem Majo::setGrade(std::string_view code, std::string_view designation, float thickness,
+                            float doubleWall) {
     if (auto problem = thicknessProblem(thickness))
         return problem;
     if (auto problem = doubleWallProblem(doubleWall))
         return problem;
-    return editGrades([&]() -> TableProblem {
-        const std::string key = quotableText(code);
-        int slot = 0;
-        for (int n = 1; n <= grades_.count(); ++n) {
-            if (grades_.at(n).code == key)
-                slot = n;  // the last of several namesakes
-        }
-        QualiteRec g{quotableText(designation), key, thickness, doubleWall};
-        if (slot != 0) {
-            grades_.at(slot) = std::move(g);
-            return std::nullopt;
-        }
-        g.label = platform::numberTextBlank(grades_.count() + 1) + " - " + g.label;
-        if (!grades_.append(std::move(g)))
-            return "La table compte déjà " + std::to_string(kMaxGrades) + " qualités";
+    const std::string key = quotableText(code);
+    int slot = 0;
+    for (int n = 1; n <= grades_.count(); ++n) {
+        if (grades_.at(n).code == key)
+            slot = n;  // the last of several namesakes
+    }
+    QualiteRec g{quotableText(designation), key, thickness, doubleWall};
+    if (slot != 0) {
+        grades_.at(slot) = std::move(g);
         return std::nullopt;
-    });
+    }
+    g.label = platform::numberTextBlank(grades_.count() + 1) + " - " + g.label;
+    if (!grades_.append(std::move(g)))
+        return "La table compte déjà " + std::to_string(kMaxGrades) + " qualités";
+    return std::nullopt;
+}
+
+TableProblem Majo::setThickness(int grade, float thickness) {
+    if (!grades_.holds(grade))
+        return std::nullopt;
+    if (auto problem = thicknessProblem(thickness))
+        return problem;
+    grades_.at(grade).thickness = thickness;
+    return std::nullopt;
+}
+
+TableProblem Majo::setDoubleWall(int grade, float doubleWall) {
+    if (!grades_.holds(grade))
+        return std::nullopt;
+    if (auto problem = doubleWallProblem(doubleWall))
+        return problem;
+    grades_.at(grade).doubleWall = doubleWall;
+    return std::nullopt;
+}
+
+void Majo::restoreTables(GradeTable grades, AllowanceTable allowances) {
+    grades_ = std::move(grades);
+    allowances_ = std::move(allowances);
+}
+
+TableProblem Majo::AjouteQualite(std::string_view code, std::string_view designation,
+                                 float thickness, float doubleWall) {
+    return editGrades([&] { return setGrade(code, designation, thickness, doubleWall); });
 }
 
 TableProblem Majo::FixeEpaisseur(int grade, float thickness) {
     if (!grades_.holds(grade))
         return std::nullopt;
-    if (auto problem = thicknessProblem(thickness))
-        return problem;
-    return editGrades([&]() -> TableProblem {
-        grades_.at(grade).thickness = thickness;
-        return std::nullopt;
-    });
+    return editGrades([&] { return setThickness(grade, thickness); });
 }
 
 TableProblem Majo::FixeDoubleMur(int grade, float doubleWall) {
     if (!grades_.holds(grade))
         return std::nullopt;
-    if (auto problem = doubleWallProblem(doubleWall))
-        return problem;
-    return editGrades([&]() -> TableProblem {
-        grades_.at(grade).doubleWall = doubleWall;
-        return std::nullopt;
-    });
+    return editGrades([&] { return setDoubleWall(grade, doubleWall); });
 }
 
 TableProblem Majo::SupprimeQualite(int grade) {
@@ -104,12 +127,7 @@ TableProblem Majo::SupprimeQualite(int grade) {
     grades_.remove(grade);
     allowances_.removeGrade(static_cast<std::int16_t>(grade));
 
-    TableProblem problem = SauveQualites();
-    if (!problem) {
-        problem = SauveMajo();
-        if (problem)  // put the grade file back as it was on disk
-            (void)saveText(kGradeFileName, writeGradeFile(gradesBefore));
-    }
+    const TableProblem problem = SauveTables();
     if (problem) {
         grades_ = gradesBefore;
         allowances_ = allowancesBefore;

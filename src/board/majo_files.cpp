@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "board/table_files.h"
+#include "platform/file_set.h"
 #include "platform/profile_file.h"
 
 namespace brontaxe {
@@ -126,6 +127,20 @@ TableProblem Majo::SauveMajo() {
     if (auto refused = refusal(allowanceDamage_, kAllowanceFileName))
         return refused;
     return saveText(kAllowanceFileName, writeAllowanceFile(allowances_));
+}
+
+TableProblem Majo::SauveTables() {
+    if (auto refused = refusal(gradeDamage_, kGradeFileName))
+        return refused;
+    if (auto refused = refusal(allowanceDamage_, kAllowanceFileName))
+        return refused;
+    const fs::path failed = platform::replaceFilesTogether(
+        {{fileIn(kGradeFileName), writeGradeFile(grades_)},
+         {fileIn(kAllowanceFileName), writeAllowanceFile(allowances_)}});
+    if (failed.empty())
+        return std::nullopt;
+    return "Impossible d'enregistrer " + failed.string() +
+           " : les tables de qualités et de majorations restent telles qu'elles étaient";
 }
 
 }  // namespace brontaxe

@@ -10,6 +10,7 @@
 
 #include "board/majo.h"
 #include "drawing/drawing.h"
+#include "mainwindow/allowance_effects.h"
 #include "mainwindow/catalogue.h"
 #include "mainwindow/imposition_input.h"
 #include "model/model.h"
@@ -101,6 +102,22 @@ class Workbench {
 
     MainWindowState& window() { return window_; }
     const MainWindowState& window() const { return window_; }
+
+    // The allowance editor's way back: the model and both tables as they were on opening.
+    struct EditState {
+        Model model;
+        GradeTable grades;
+        AllowanceTable allowances;
+        AllowanceValues lookedUpMajo{};
+        std::optional<std::string> lookupNotice;
+    };
+    EditState editState() const;
+    void restoreEditState(const EditState& state);
+    // The model's allowances were typed for its code and grade, which hold them as their own
+    // record now: the styles draw with them and no borrowed-allowance warning stands.
+    void allowancesTyped();
+    // What each allowance moves in the drawing on screen (see allowance_effects.h).
+    AllowanceEffects allowanceEffects() const;
 
     // With true, the dimension boxes (as numbers) and the creases box (as text) go into the
     // model; with false, the model's dimensions go back into the boxes ("#######0.00").
