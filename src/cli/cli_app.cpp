@@ -14,6 +14,7 @@
 #include "drawing/drawing_dump.h"
 #include "io/drawing_files.h"
 #include "mainwindow/catalogue.h"
+#include "mainwindow/design_file.h"
 #include "mainwindow/imposition_input.h"
 #include "mainwindow/workbench.h"
 #include "model/field_ranges.h"
@@ -368,7 +369,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         }
         if (auto notice = io::pageSizeNotice(wb.Trazel1(), o.output))
             err << "Attention : " << *notice << "\n";
-        const io::FileResult saved = io::SaveDrawing(wb.Trazel1(), o.output);
+        const io::FileResult saved = saveDesign(wb, o.output, false);
         if (!saved.ok) {
             err << "Erreur : " << saved.message << "\n";
             return kFailed;

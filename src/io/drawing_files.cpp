@@ -74,14 +74,19 @@ std::optional<std::string> savePathProblem(const fs::path& path) {
 }
 
 FileResult SaveDrawing(const Drawing& d, const fs::path& path) {
+    const FileFormat* format = formatForPath(path);
+    return saveThrough(path, [&](const fs::path& temp) { return format->write(d, temp); });
+}
+
+FileResult saveThrough(const fs::path& path,
+                       const std::function<FileResult(const fs::path&)>& write) {
     if (auto problem = savePathProblem(path))
         return FileResult::failure(*problem);
-    const FileFormat* format = formatForPath(path);
 
     platform::removeStaleTemporaries(path);
     // Removed whatever ends the save before the rename, a signal included.
     const platform::PendingFile temp(platform::temporaryPathFor(path, ::getpid()));
-    FileResult written = format->write(d, temp.path());
+    FileResult written = write(temp.path());
     if (!written.ok) {
         // The writer saw only the temporary name: the user chose the target.
         return FileResult::failure(cannotWriteMessage(path) + " (" + written.message + ")");

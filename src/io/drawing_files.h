@@ -3,6 +3,7 @@
 // drawing files.
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -15,6 +16,11 @@ namespace brontaxe::io {
 // target under a temporary name and renamed over it only when complete, so a failed save
 // leaves any existing file as it was and never leaves a partial one.
 FileResult SaveDrawing(const Drawing& d, const std::filesystem::path& path);
+
+// The same for a file that another writer than the drawing's makes (the folded box): `write`
+// writes the temporary path it is given.
+FileResult saveThrough(const std::filesystem::path& path,
+                       const std::function<FileResult(const std::filesystem::path&)>& write);
 
 // Why a drawing could not be saved at this path before anything is written (no file name,
 // unknown extension, missing folder), or nullopt when the path is usable.

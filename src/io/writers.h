@@ -17,6 +17,10 @@ FileResult writePng(const Drawing& d, const std::filesystem::path& path);
 FileResult writeBmp(const Drawing& d, const std::filesystem::path& path);
 FileResult writePli(const Drawing& d, const std::filesystem::path& path);
 FileResult writeEv(const Drawing& d, const std::filesystem::path& path);
+// The blank folded as the drawing alone tells: every crease square, the faces without the
+// board's thickness, which only the design knows (fold/fold_files.h writes it with them).
+FileResult writeObj(const Drawing& d, const std::filesystem::path& path);
+FileResult writeGltf(const Drawing& d, const std::filesystem::path& path);
 
 // Writes a text file whole; the message names the file when it fails.
 FileResult writeTextFile(const std::filesystem::path& path, std::string_view contents);
