@@ -153,6 +153,8 @@ void frmPrinc::buildMenus() {
     addUnavailable(tools, "mnoutils_passages", 62);
     addUnavailable(tools, "mnoutils_fichetechnique", 63);
     addUnavailable(tools, "mnoutils_pliage3d", 64);
+    tools->addAction(QStringLiteral("Vue pliée 3D"), this, [this] { showFoldWindow(); })
+        ->setObjectName("mnoutils_vuepliee");
     addUnavailable(tools, "mnoutils_korgeom", 65);
     addUnavailable(tools, "mnoutils_rcv", 66);
     addUnavailable(tools, "mnoutils_palettisation", 67);
