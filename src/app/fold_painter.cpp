@@ -88,7 +88,7 @@ void paintFold(QPainter& painter, const QRectF& area, const fold::FoldedBlank& m
         const Vec3 p = frame.toView(v);
         return QPointF(mid.x() + p.x * scale, mid.y() - p.y * scale);
     };
-    const Vec3 light = normalized(Vec3{-0.4, 0.7, 0.6});
+    const Vec3 light = normalized(Vec3{-0.3, 0.6, 0.75});
     const QColor outside(196, 154, 98);
     const QColor inside(222, 196, 150);
     const QColor edge(150, 112, 66);
@@ -128,7 +128,7 @@ void paintFold(QPainter& painter, const QRectF& area, const fold::FoldedBlank& m
             p.depth = depth / std::max(count, 1);
             const Vec3 n = side > 0 ? at.rotate({0, 0, 1}) : at.rotate({0, 0, -1});
             const double lit =
-                0.45 + 0.55 * std::fabs(dot(normalized(frame.toView(centre + n)), light));
+                0.62 + 0.38 * std::fabs(dot(normalized(frame.toView(centre + n)), light));
             p.fill = shaded(side > 0 ? inside : outside, lit);
             polygons.push_back(std::move(p));
         }

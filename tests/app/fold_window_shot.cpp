@@ -48,7 +48,8 @@ int main(int argc, char** argv) {
     settle(1000);
     window.showFoldWindow();
     brontaxe::app::FoldWindow* folding = window.foldWindow();
-    folding->move(700, 260);
+    folding->resize(640, 500);
+    folding->move(340, 200);
     int status = 0;
     for (int i = 2; i < argc; ++i) {
         const QString code = QString::fromLocal8Bit(argv[i]);
