@@ -37,3 +37,7 @@ if [ -x "$bin"/brontaxe_view_bench ]; then
   echo "Drawing view (offscreen):"
   "$bin"/brontaxe_view_bench --benchmark_min_time=0.2 2>/dev/null | grep -E '^BM_'
 fi
+if [ -x "$bin"/brontaxe_fold_bench ]; then
+  echo "Folded blank (offscreen):"
+  "$bin"/brontaxe_fold_bench --benchmark_min_time=0.2 2>/dev/null | grep -E '^BM_'
+fi

@@ -11,6 +11,7 @@ packages=(
   libcairo2-dev libdxflib-dev nlohmann-json3-dev libstb-dev fonts-dejavu-core
   python3-ezdxf ghostscript poppler-utils librsvg2-bin
   qt6-base-dev qt6-translations-l10n xvfb xauth imagemagick xdotool
+  assimp-utils
   locales
 )
 

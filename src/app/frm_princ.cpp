@@ -16,6 +16,7 @@
 #include "app/check_panel.h"
 #include "app/entry_box.h"
 #include "app/file_commands.h"
+#include "app/fold_window.h"
 #include "app/frm_autre_dim.h"
 #include "app/icons.h"
 #include "app/preview_image.h"
@@ -23,6 +24,7 @@
 #include "app/view_dialogs.h"
 #include "check/workbench_check.h"
 #include "mainwindow/catalogue.h"
+#include "mainwindow/design_file.h"
 #include "mainwindow/window_figures.h"
 #include "mainwindow/window_inputs.h"
 #include "params/save_defaults.h"
@@ -322,8 +324,14 @@ void frmPrinc::showDataWarnings() {
     dataWarnings_->setToolTip(lines.join(QStringLiteral("\n")));
 }
 
-// The style's picture from the data directory's "wmf" folder, in any format Qt reads.
+// The blank folded; the style's picture from the data directory's "wmf" folder (in any
+// format Qt reads) where it does not fold.
 void frmPrinc::showPreview() {
+    QString note;
+    FoldScene fold = foldScene(wb_.Trazel1(), wb_.model().CodeModele, wb_.model(), &note);
+    Vue3D_->setFold(fold);
+    if (foldWindow_)
+        foldWindow_->setScene(fold, note);
     const std::filesystem::path folder = wb_.majo().dataDirectory() / "wmf";
     for (const char* extension : {".png", ".jpg", ".bmp", ".wmf"}) {
         const std::filesystem::path file = folder / (wb_.model().CodeModele + extension);
@@ -335,6 +343,20 @@ void frmPrinc::showPreview() {
         }
     }
     Vue3D_->load(QString());
+}
+
+void frmPrinc::showFoldWindow() {
+    if (!foldWindow_) {
+        foldWindow_ = new FoldWindow(
+            [this](const QString& path) {
+                const io::FileResult r = saveDesign(wb_, path.toStdString(), false);
+                return r.ok ? QString() : qs(r.message);
+            },
+            this);
+        showPreview();
+    }
+    foldWindow_->show();
+    foldWindow_->raise();
 }
 
 void frmPrinc::showStatus(const RegenerationReport& report) {

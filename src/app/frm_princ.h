@@ -33,6 +33,7 @@ namespace brontaxe::app {
 class CheckPanel;
 class EntryBox;
 class FileCommands;
+class FoldWindow;
 struct OutsideHost;
 class PreviewImage;
 
@@ -69,6 +70,9 @@ class frmPrinc : public QMainWindow {
 
     // The view toggle: preview and drawing exchange places (clicking `Vue3D`).
     void Vue3D_Click();
+    // "Vue pliée 3D": the folded blank in its own window, following every regeneration.
+    void showFoldWindow();
+    FoldWindow* foldWindow() { return foldWindow_; }
     // "Filtrer Cotation", from the menu or the tool image.
     void mncotes_Click();
 
@@ -152,6 +156,7 @@ class frmPrinc : public QMainWindow {
 
     DrawingView* Trazel1_ = nullptr;
     PreviewImage* Vue3D_ = nullptr;
+    FoldWindow* foldWindow_ = nullptr;
     QVBoxLayout* bigSlot_ = nullptr;    // where the drawing normally is
     QVBoxLayout* smallSlot_ = nullptr;  // where the preview normally is
 

@@ -174,6 +174,8 @@ void frmPrinc::buildMenus() {
     addUnavailable(tools, "mnoutils_passages", 62);
     addCommand(tools, "mnoutils_fichetechnique", 63, [this] { Image10_Click(); });
     outside->addFoldingMenu(tools, 64);
+    tools->addAction(QStringLiteral("Vue pliée 3D"), this, [this] { showFoldWindow(); })
+        ->setObjectName("mnoutils_vuepliee");
     addCommand(tools, "mnoutils_korgeom", 65, [outside] { outside->Image7_Click(); });
     addCommand(tools, "mnoutils_rcv", 66, [this] { frm_McKee(wb_, this).exec(); });
     addCommand(tools, "mn_RCV", 0, [outside] { outside->mn_RCV(); })->setText("RCV (KorRCV)");

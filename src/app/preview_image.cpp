@@ -1,6 +1,7 @@
 #include "app/preview_image.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace brontaxe::app {
 
@@ -28,6 +29,22 @@ void PreviewImage::load(const QString& path) {
     if (!path.isEmpty())
         picture_.load(path);
     scalePicture();
+}
+
+void PreviewImage::setFold(FoldScene scene) {
+    fold_ = std::move(scene);
+    update();
+}
+
+void PreviewImage::paintEvent(QPaintEvent* event) {
+    if (!showsFold()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.fillRect(contentsRect(), Qt::white);
+    paintFold(painter, QRectF(contentsRect()).adjusted(4, 4, -4, -4), *fold_.model, 1.0,
+              FoldCamera{}, fold_.up);
 }
 
 void PreviewImage::mousePressEvent(QMouseEvent* event) {

@@ -16,6 +16,7 @@
 #include "drawing/drawing_dump.h"
 #include "io/drawing_files.h"
 #include "mainwindow/catalogue.h"
+#include "mainwindow/design_file.h"
 #include "mainwindow/imposition_input.h"
 #include "mainwindow/workbench.h"
 #include "model/field_ranges.h"
@@ -394,7 +395,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         const std::string name = std::filesystem::path(o.output).filename().string();
         const io::WriteProgress progress =
             errIsTerminal ? terminalProgress(err, name, progressShown) : io::WriteProgress{};
-        const io::FileResult saved = io::SaveDrawing(wb.Trazel1(), o.output, progress);
+        const io::FileResult saved = saveDesign(wb, o.output, false, progress);
         if (progressShown)
             err << (saved.ok ? "\rÉcriture de " + name + " : 100 %\n" : std::string("\n"));
         if (!saved.ok) {

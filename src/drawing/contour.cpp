@@ -1,6 +1,6 @@
 #include "drawing/contour.h"
 
-#include <geos_c.h>
+#include "drawing/geos_context.h"
 
 #include <cmath>
 #include <memory>
@@ -8,33 +8,6 @@
 
 namespace brontaxe {
 namespace {
-
-// One GEOS context per computation, so nothing is shared between callers.
-class GeosContext {
-  public:
-    GeosContext() : handle_(GEOS_init_r()) {
-        GEOSContext_setNoticeHandler_r(handle_, nullptr);
-        GEOSContext_setErrorHandler_r(handle_, nullptr);
-    }
-    ~GeosContext() { GEOS_finish_r(handle_); }
-    GeosContext(const GeosContext&) = delete;
-    GeosContext& operator=(const GeosContext&) = delete;
-
-    GEOSContextHandle_t get() const { return handle_; }
-
-    struct Deleter {
-        GEOSContextHandle_t handle;
-        void operator()(GEOSGeometry* g) const {
-            if (g)
-                GEOSGeom_destroy_r(handle, g);
-        }
-    };
-    using Geometry = std::unique_ptr<GEOSGeometry, Deleter>;
-    Geometry own(GEOSGeometry* g) const { return Geometry(g, Deleter{handle_}); }
-
-  private:
-    GEOSContextHandle_t handle_;
-};
 
 // Joins points closer than the tolerance to one representative, found through a grid of
 // cells the size of the tolerance.
@@ -77,20 +50,6 @@ double ringArea(const std::vector<Point>& ring) {
     return std::fabs(twice) / 2;
 }
 
-std::vector<Point> ringPoints(const GeosContext& geos, const GEOSGeometry* ring) {
-    std::vector<Point> points;
-    const GEOSCoordSequence* seq = GEOSGeom_getCoordSeq_r(geos.get(), ring);
-    unsigned int size = 0;
-    if (!seq || !GEOSCoordSeq_getSize_r(geos.get(), seq, &size))
-        return points;
-    for (unsigned int i = 0; i < size; ++i) {
-        double x = 0, y = 0;
-        GEOSCoordSeq_getXY_r(geos.get(), seq, i, &x, &y);
-        points.push_back({x, y});
-    }
-    return points;
-}
-
 GEOSGeometry* lineString(const GeosContext& geos, const std::vector<Point>& points) {
     GEOSCoordSequence* seq =
         GEOSCoordSeq_create_r(geos.get(), static_cast<unsigned int>(points.size()), 2);
@@ -99,6 +58,8 @@ GEOSGeometry* lineString(const GeosContext& geos, const std::vector<Point>& poin
                              points[i].y);
     return GEOSGeom_createLineString_r(geos.get(), seq);
 }
+
+}  // namespace
 
 // Segments that follow on end to start (the chords of an arc, the sides of a flap) go into one
 // line string: GEOS nodes and polygonizes far fewer, longer strings faster than one per segment.
@@ -130,7 +91,19 @@ GeosContext::Geometry makeLinework(const GeosContext& geos, const std::vector<Se
                                                 static_cast<unsigned int>(lines.size())));
 }
 
-}  // namespace
+std::vector<Point> coordinates(const GeosContext& geos, const GEOSGeometry* ring) {
+    std::vector<Point> points;
+    const GEOSCoordSequence* seq = GEOSGeom_getCoordSeq_r(geos.get(), ring);
+    unsigned int size = 0;
+    if (!seq || !GEOSCoordSeq_getSize_r(geos.get(), seq, &size))
+        return points;
+    for (unsigned int i = 0; i < size; ++i) {
+        double x = 0, y = 0;
+        GEOSCoordSeq_getXY_r(geos.get(), seq, i, &x, &y);
+        points.push_back({x, y});
+    }
+    return points;
+}
 
 std::vector<Segment> flattenArc(const ArcShape& arc, double tolerance) {
     const double sweep = toRadians(arc.sweepDeg);
@@ -181,7 +154,7 @@ OuterContourResult outerContour(const std::vector<Segment>& linework, double sna
         const GEOSGeometry* polygon = GEOSGetGeometryN_r(geos.get(), merged.get(), i);
         if (GEOSGeomTypeId_r(geos.get(), polygon) != GEOS_POLYGON)
             continue;
-        std::vector<Point> ring = ringPoints(geos, GEOSGetExteriorRing_r(geos.get(), polygon));
+        std::vector<Point> ring = coordinates(geos, GEOSGetExteriorRing_r(geos.get(), polygon));
         if (ring.size() < 4)
             continue;
         result.area += ringArea(ring);

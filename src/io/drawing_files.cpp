@@ -74,14 +74,21 @@ std::optional<std::string> savePathProblem(const fs::path& path) {
 }
 
 FileResult SaveDrawing(const Drawing& d, const fs::path& path, const WriteProgress& progress) {
+    const FileFormat* format = formatForPath(path);
+    return saveThrough(
+        path, [&](const fs::path& temp) { return format->write(d, temp, progress); }, progress);
+}
+
+FileResult saveThrough(const fs::path& path,
+                       const std::function<FileResult(const fs::path&)>& write,
+                       const WriteProgress& progress) {
     if (auto problem = savePathProblem(path))
         return FileResult::failure(*problem);
-    const FileFormat* format = formatForPath(path);
 
     platform::removeStaleTemporaries(path);
     // Removed whatever ends the save before the rename, a signal included.
     const platform::PendingFile temp(platform::temporaryPathFor(path, ::getpid()));
-    FileResult written = format->write(d, temp.path(), progress);
+    FileResult written = write(temp.path());
     if (progress.stopped())
         return FileResult::failure("Écriture interrompue : " + quoted(path) + " n'est pas écrit");
     if (!written.ok) {

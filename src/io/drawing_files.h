@@ -3,6 +3,7 @@
 // drawing files.
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -16,6 +17,12 @@ namespace brontaxe::io {
 // leaves any existing file as it was and never leaves a partial one; nor does a write the user
 // stops through `progress`.
 FileResult SaveDrawing(const Drawing& d, const std::filesystem::path& path,
+                       const WriteProgress& progress = WriteProgress{});
+
+// The same for a file that another writer than the drawing's makes (the folded box): `write`
+// writes the temporary path it is given (and may be stopped through `progress`).
+FileResult saveThrough(const std::filesystem::path& path,
+                       const std::function<FileResult(const std::filesystem::path&)>& write,
                        const WriteProgress& progress = WriteProgress{});
 
 // Why a drawing could not be saved at this path before anything is written (no file name,

@@ -8,7 +8,7 @@
 namespace brontaxe::io {
 namespace {
 
-constexpr std::array<FileFormat, 11> kFormats{{
+constexpr std::array<FileFormat, 13> kFormats{{
     {"des", "Korvane (*.des)", writeDes, true},
     {"pli", "PliAO (*.pli)", writePli, false},
     {"dxf", "Autocad (*.dxf)", writeDxf, false},
@@ -20,6 +20,8 @@ constexpr std::array<FileFormat, 11> kFormats{{
     {"png", "PNG (*.png)", writePng, false},
     {"svg", "SVG (*.svg)", writeSvg, false},
     {"ev", "3D Presenter (*.ev)", writeEv, false},
+    {"obj", "Boîte pliée OBJ (*.obj)", writeObj, false},
+    {"gltf", "Boîte pliée glTF (*.gltf)", writeGltf, false},
 }};
 
 std::string lowerCase(std::string s) {

@@ -1,10 +1,13 @@
 #include "mainwindow/design_file.h"
 
+#include "fold/fold_files.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <string_view>
 
+#include "fold/fold_files.h"
 #include "io/drawing_files.h"
 #include "mainwindow/catalogue.h"
 #include "mainwindow/window_figures.h"
@@ -171,6 +174,8 @@ io::FileResult saveDesign(const Workbench& wb, const fs::path& path, bool withDe
     const io::FileFormat* format = io::formatForPath(path);
     if (withDesign && format && format->extension == "des")
         return io::saveDesWithDesign(wb.Trazel1(), designRecord(wb), path, progress);
+    if (fold::isFoldFormat(path))
+        return fold::saveFoldedDesign(wb.Trazel1(), wb.model().CodeModele, wb.model(), path);
     return io::SaveDrawing(wb.Trazel1(), path, progress);
 }
 

@@ -223,6 +223,17 @@ QString readBack(const std::string& ext, const fs::path& path, const Workbench& 
     if (ext == "pli" || ext == "ev")
         return text.rfind("BRONTAXE ", 0) == 0 && text.ends_with("FIN\n") ? QString()
                                                                           : "bad element list";
+    if (ext == "obj" || ext == "gltf") {
+        // The folded box: assimp reads it, with triangles (without assimp, its frame).
+        if (!fs::exists("/usr/bin/assimp"))
+            return text.find(ext == "obj" ? "\nf " : "\"asset\"") != std::string::npos
+                       ? QString()
+                       : "bad 3D file";
+        const auto r = runProcess({"/usr/bin/assimp", "info", file});
+        if (r.exitCode != 0)
+            return failed(r);
+        return r.out.find("triangles") != std::string::npos ? QString() : "no triangles";
+    }
     return "no reader for " + QString::fromStdString(ext);
 }
 

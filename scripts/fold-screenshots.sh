@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Opens the real window and its "Vue pliée 3D" under a virtual X server on fresh settings and
+# saves the folding of a 0201, a 0427 and a 0713 at 50 % and 100 % in docs/ (or the folder
+# given), with the whole screen on the first.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=${1:-docs}
+cmake -S . -B build -G Ninja >/dev/null
+cmake --build build --target fold_window_shot >/dev/null
+
+. scripts/xvfb-session.sh
+
+mkdir -p "$out"
+BRONTAXE_CONFIG_DIR=$work/config BRONTAXE_DRIVE_C=$work/c BRONTAXE_DATA_DIR= QT_QPA_PLATFORM=xcb \
+  build/bin/fold_window_shot "$out" 0201 0427 0713
+ls "$out"/pliage-*.png

@@ -1,0 +1,69 @@
+#pragma once
+// The blank as a folding model: its faces joined by hinges into one tree a piece, the largest
+// face of each piece fixed, every other face turning about the hinge to its parent by its
+// fold angle. A fold fraction of 0 is the flat blank, 1 the erected box.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "fold/blank_faces.h"
+#include "fold/space.h"
+
+namespace brontaxe::fold {
+
+// How a face hangs from its parent.
+struct FoldLink {
+    int parent = -1;  // -1: the fixed face of its piece
+    int hinge = -1;   // index into the hinges
+    // Turn at the full fold, in degrees; positive lifts the face towards +z, the side every
+    // face of the flat blank shows as its inside.
+    double angleDeg = 0;
+    // Where the face lies at the full fold, in board thicknesses along its own inside (its +z
+    // before folding): 1 for a face laid inside another (a glue flap, the inner flaps under
+    // the outer ones), negative towards its outside.
+    double layer = 0;
+};
+
+struct FoldedBlank {
+    BlankFaces flat;
+    double thickness = 0;         // mm
+    std::vector<FoldLink> links;  // one a face
+    std::vector<int> order;       // every face after its parent
+    std::vector<int> roots;       // the fixed face of each piece
+
+    int faceCount() const { return static_cast<int>(flat.faces.size()); }
+    // The hinge a face turns about, or nullptr for a fixed face.
+    const Hinge* hingeOf(int face) const;
+    // The faces whose parent is `face`.
+    std::vector<int> children(int face) const;
+};
+
+// The faces and hinges of the drawing, joined into trees from the largest face of each piece;
+// every fold at the default angle (90 degrees for a crease; 0 for a perforation and for a
+// flap cut inside another face).
+FoldedBlank foldBlank(const Drawing& d, double thickness);
+
+// Where `face` lies at `fraction` of its fold, its parent lying at `parentPlacement`.
+RigidMotion placementFrom(const FoldedBlank& model, int face, const RigidMotion& parentPlacement,
+                          double fraction);
+
+// Where every face lies at `fraction` of its fold (0 flat, 1 erected).
+std::vector<RigidMotion> placements(const FoldedBlank& model, double fraction);
+
+// The face's mid-surface normal once placed.
+Vec3 faceNormal(const RigidMotion& placement);
+
+// The folded blank as triangles: each face a slab of the board's thickness (its two sides and
+// its edges), or a surface when the thickness is 0.
+struct Mesh {
+    std::vector<Vec3> vertices;
+    std::vector<std::array<int, 3>> triangles;  // counter-clockwise seen from outside
+    std::vector<int> triangleFace;              // the face each triangle belongs to
+
+    Bounds3 bounds() const;
+};
+
+Mesh foldedMesh(const FoldedBlank& model, const std::vector<RigidMotion>& placed);
+
+}  // namespace brontaxe::fold

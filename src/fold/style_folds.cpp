@@ -1,0 +1,201 @@
+#include "fold/style_folds.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <deque>
+#include <string>
+
+#include "fold/collision.h"
+
+namespace brontaxe::fold {
+namespace {
+
+enum class Direction { AlongX, AlongY, Slanted };
+
+Direction directionOf(const Hinge& h) {
+    const Point d = h.line.b - h.line.a;
+    const double len = length(d);
+    if (std::fabs(d.y) <= 1e-3 * len)
+        return Direction::AlongX;
+    if (std::fabs(d.x) <= 1e-3 * len)
+        return Direction::AlongY;
+    return Direction::Slanted;
+}
+
+// A slanted fold (the corner of a glued bottom, a gusset) lies in the plane of its face once
+// the box stands: it folds to lay the blank flat, not to erect it.
+void keepSlantedFoldsFlat(FoldedBlank& m) {
+    for (int f = 0; f < m.faceCount(); ++f)
+        if (const Hinge* h = m.hingeOf(f); h && isSlanted(*h))
+            m.links[static_cast<std::size_t>(f)].angleDeg = 0;
+}
+
+// The neighbours of a face across hinges of one direction.
+std::vector<int> neighbours(const FoldedBlank& m, int face, Direction dir) {
+    std::vector<int> out;
+    for (const Hinge& h : m.flat.hinges) {
+        if (directionOf(h) != dir)
+            continue;
+        if (h.faceA == face)
+            out.push_back(h.faceB);
+        else if (h.faceB == face)
+            out.push_back(h.faceA);
+    }
+    return out;
+}
+
+// The body of a slotted or glued case: the largest set of faces joined by folds along y (the
+// walls and the glue flap).
+std::vector<int> bodyOf(const FoldedBlank& m) {
+    std::vector<int> best;
+    std::vector<bool> seen(static_cast<std::size_t>(m.faceCount()), false);
+    for (int start = 0; start < m.faceCount(); ++start) {
+        if (seen[static_cast<std::size_t>(start)])
+            continue;
+        std::vector<int> part;
+        std::deque<int> queue{start};
+        seen[static_cast<std::size_t>(start)] = true;
+        while (!queue.empty()) {
+            const int f = queue.front();
+            queue.pop_front();
+            part.push_back(f);
+            for (int n : neighbours(m, f, Direction::AlongY))
+                if (!seen[static_cast<std::size_t>(n)]) {
+                    seen[static_cast<std::size_t>(n)] = true;
+                    queue.push_back(n);
+                }
+        }
+        if (part.size() > best.size())
+            best = std::move(part);
+    }
+    return best;
+}
+
+// Walls and flaps square; the glue flap (a face of the body with no flap) laid inside the
+// wall it is glued to; the flaps of the width walls laid under those of the length walls.
+void foldSlottedBody(FoldedBlank& m, bool glueFlapOnWidth) {
+    const std::vector<int> body = bodyOf(m);
+    if (body.size() < 3)
+        return;
+    auto inBody = [&](int f) { return std::find(body.begin(), body.end(), f) != body.end(); };
+    std::vector<int> walls;
+    for (int f : body) {
+        const std::vector<int> across = neighbours(m, f, Direction::AlongX);
+        if (std::any_of(across.begin(), across.end(), [&](int n) { return !inBody(n); }))
+            walls.push_back(f);
+        else if (m.links[static_cast<std::size_t>(f)].parent >= 0)
+            m.links[static_cast<std::size_t>(f)].layer = 1;
+    }
+    std::sort(walls.begin(), walls.end(), [&](int a, int b) {
+        return m.flat.faces[static_cast<std::size_t>(a)].inside.x <
+               m.flat.faces[static_cast<std::size_t>(b)].inside.x;
+    });
+    const std::size_t lengthWalls = glueFlapOnWidth ? 1 : 0;
+    for (std::size_t i = 0; i < walls.size(); ++i) {
+        if (i % 2 == lengthWalls)
+            continue;
+        for (int flap : neighbours(m, walls[i], Direction::AlongX))
+            if (!inBody(flap) && m.links[static_cast<std::size_t>(flap)].parent == walls[i])
+                m.links[static_cast<std::size_t>(flap)].layer = 1;
+    }
+}
+
+bool slottedOrGlued(std::string_view code) {
+    return code.starts_with("02") || code.starts_with("07");
+}
+
+struct NotFolding {
+    std::string_view code;
+    std::string_view reason;
+};
+
+// Styles whose blank does not fold into its box yet; the catalogue sweep keeps this list true.
+constexpr std::array<NotFolding, 1> kNotFolding{{
+    {"0711",
+     "les rainages du fond automatique s'arrêtent à 1,4 mm des rainages verticaux : "
+     "panneaux et rabats du fond ne se séparent pas en faces"},
+}};
+
+// Parents before their children, and of the faces free to go next the largest first: walls
+// keep their place and the flaps that meet them give way.
+std::vector<int> largestFirst(const FoldedBlank& m) {
+    std::vector<int> out;
+    std::vector<int> ready = m.roots;
+    while (!ready.empty()) {
+        const auto next = std::max_element(ready.begin(), ready.end(), [&](int a, int b) {
+            return m.flat.faces[static_cast<std::size_t>(a)].area <
+                   m.flat.faces[static_cast<std::size_t>(b)].area;
+        });
+        const int f = *next;
+        ready.erase(next);
+        out.push_back(f);
+        for (int c : m.children(f))
+            ready.push_back(c);
+    }
+    return out;
+}
+
+}  // namespace
+
+void stackOverlappingFaces(FoldedBlank& m) {
+    std::vector<RigidMotion> placed(static_cast<std::size_t>(m.faceCount()));
+    std::vector<PlacedFace> settled;
+    std::vector<int> settledFaces;
+    for (int f : largestFirst(m)) {
+        FoldLink& link = m.links[static_cast<std::size_t>(f)];
+        auto place = [&] {
+            placed[static_cast<std::size_t>(f)] =
+                link.parent < 0
+                    ? RigidMotion{}
+                    : placementFrom(m, f, placed[static_cast<std::size_t>(link.parent)], 1.0);
+            return placeFace(m, f, placed[static_cast<std::size_t>(f)]);
+        };
+        auto clears = [&](const PlacedFace& face) {
+            for (std::size_t i = 0; i < settled.size(); ++i)
+                if (!hinged(m, f, settledFaces[i]) &&
+                    passesThrough(m, placed[static_cast<std::size_t>(f)],
+                                  placed[static_cast<std::size_t>(settledFaces[i])],
+                                  penetration(face, settled[i])))
+                    return false;
+            return true;
+        };
+        PlacedFace face = place();
+        if (link.parent >= 0 && !clears(face)) {
+            const double first = link.layer;
+            bool cleared = false;
+            for (double step : {1.0, 2.0, -1.0, -2.0}) {
+                link.layer = first + step;
+                face = place();
+                if (clears(face)) {
+                    cleared = true;
+                    break;
+                }
+            }
+            if (!cleared) {
+                link.layer = first;
+                face = place();
+            }
+        }
+        settled.push_back(std::move(face));
+        settledFaces.push_back(f);
+    }
+}
+
+FoldedBlank foldStyle(const Drawing& d, std::string_view code, const Model& model) {
+    FoldedBlank m = foldBlank(d, model.EpaisseurCarton);
+    keepSlantedFoldsFlat(m);
+    if (slottedOrGlued(code))
+        foldSlottedBody(m, model.pattesurtete);
+    stackOverlappingFaces(m);
+    return m;
+}
+
+std::optional<std::string_view> notFoldingYet(std::string_view code) {
+    for (const NotFolding& n : kNotFolding)
+        if (n.code == code)
+            return n.reason;
+    return std::nullopt;
+}
+
+}  // namespace brontaxe::fold

@@ -1,0 +1,97 @@
+// The folded blank in the window: the preview box shows it erected, "Vue pliée 3D" follows
+// every regeneration, folds with its slider and its animation, and says when a style does not
+// fold yet.
+
+#include <QAction>
+#include <QLabel>
+#include <QSlider>
+#include <QtTest>
+
+#include "app/entry_box.h"
+#include "app/fold_window.h"
+#include "app/frm_princ.h"
+#include "app/preview_image.h"
+#include "platform/paths.h"
+#include "styles/generators.h"
+
+using brontaxe::app::frmPrinc;
+
+namespace {
+
+struct Fixture {
+    Fixture()
+        : env(brontaxe::platform::processEnvironment()),
+          wb(brontaxe::platform::PrivateProfile(brontaxe::platform::windowsDirectory(env)),
+             &brontaxe::findGenerator, env),
+          window(wb, std::nullopt) {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+    void type(const QString& code) {
+        auto* box = window.findChild<brontaxe::app::EntryBox*>("txtModel");
+        box->setText(code);
+        emit box->committed();
+    }
+    brontaxe::app::FoldWindow* open() {
+        window.findChild<QAction*>("mnoutils_vuepliee")->trigger();
+        return window.foldWindow();
+    }
+    int faces() { return window.foldWindow()->view()->scene().model->faceCount(); }
+    brontaxe::platform::EnvironmentLookup env;
+    brontaxe::Workbench wb;
+    frmPrinc window;
+};
+
+// Pixels of the board's kraft colours, not white nor grey.
+int boardPixels(const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2) {
+            const QColor c = image.pixelColor(x, y);
+            count += c.red() > c.blue() + 40 && c.green() > c.blue() + 20;
+        }
+    return count;
+}
+
+}  // namespace
+
+class FoldWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void thePreviewBoxShowsTheBoxErected() {
+        Fixture f;
+        auto* preview = f.window.findChild<brontaxe::app::PreviewImage*>("Vue3D");
+        QVERIFY(preview->showsFold());
+        QVERIFY(boardPixels(preview->grab().toImage()) > 200);
+    }
+
+    void theWindowFollowsEveryRegeneration() {
+        Fixture f;
+        brontaxe::app::FoldWindow* w = f.open();
+        QVERIFY(w && w->isVisible());
+        QCOMPARE(f.faces(), 13);  // four walls, glue flap, eight flaps
+        f.type("0427");
+        QCOMPARE(f.faces(), 18);
+        QVERIFY(boardPixels(w->view()->grab().toImage()) > 500);
+        QVERIFY(w->findChild<QLabel*>("note")->isHidden());
+        f.type("0711");
+        QVERIFY(w->findChild<QLabel*>("note")->text().contains("ne se plie pas encore"));
+    }
+
+    void theSliderAndTheAnimationFold() {
+        Fixture f;
+        brontaxe::app::FoldWindow* w = f.open();
+        w->slider()->setValue(50);
+        QCOMPARE(w->view()->fraction(), 0.5);
+        const QImage half = w->view()->grab().toImage();
+        w->slider()->setValue(0);
+        QCOMPARE(w->view()->fraction(), 0.0);
+        QVERIFY(half != w->view()->grab().toImage());
+        w->animate();
+        QTRY_COMPARE_WITH_TIMEOUT(w->slider()->value(), 100, 5000);
+        QCOMPARE(w->view()->fraction(), 1.0);
+    }
+};
+
+QTEST_MAIN(FoldWindowTest)
+#include "fold_window_qtest.moc"
