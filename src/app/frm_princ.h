@@ -33,6 +33,7 @@ namespace brontaxe::app {
 class CheckPanel;
 class EntryBox;
 class FileCommands;
+class PieceControls;
 class PreviewImage;
 
 class frmPrinc : public QMainWindow {
@@ -60,6 +61,12 @@ class frmPrinc : public QMainWindow {
     // "Configuration" and "Chemin Majorations".
     void mn_config_Click();
     void mn_chemajo_Click();
+
+    // Menus "Morceaux" and "Passages-Machine", the piece check boxes and tool image 17.
+    PieceControls& pieces() { return *pieces_; }
+    // "Section" (the section dialog) and "Passages Machine" (the passes dialog).
+    void mnsection_Click();
+    void mnpassage_Click();
 
     // The view toggle: preview and drawing exchange places (clicking `Vue3D`).
     void Vue3D_Click();
@@ -134,6 +141,7 @@ class frmPrinc : public QMainWindow {
     const StringTable& strings_;
     PenSet pens_;
     FileCommands* files_ = nullptr;
+    PieceControls* pieces_ = nullptr;
 
     std::string NomFichier_;
     bool Numerotation_ = false;

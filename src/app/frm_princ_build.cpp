@@ -19,6 +19,7 @@
 #include "app/file_commands.h"
 #include "app/frm_princ.h"
 #include "app/icons.h"
+#include "app/piece_controls.h"
 #include "app/preview_image.h"
 #include "app/string_pass.h"
 
@@ -146,11 +147,13 @@ void frmPrinc::buildMenus() {
     addUnavailable(options, "mnoptions_majorations", 900);
     addCommand(options, "mnoptions_autresdimensions", 53, [this] { CmdDetails_Click(); });
 
+    pieces_->buildMenus(menuBar());
+
     QMenu* tools = menuBar()->addMenu(QString());
     tools->setObjectName("mnoutils");
     setStringEntry(tools, 60);
-    addUnavailable(tools, "mnoutils_section", 61);
-    addUnavailable(tools, "mnoutils_passages", 62);
+    addCommand(tools, "mnoutils_section", 61, [this] { mnsection_Click(); });
+    addCommand(tools, "mnoutils_passages", 62, [this] { mnpassage_Click(); });
     addUnavailable(tools, "mnoutils_fichetechnique", 63);
     addUnavailable(tools, "mnoutils_pliage3d", 64);
     addUnavailable(tools, "mnoutils_korgeom", 65);
@@ -191,7 +194,9 @@ QWidget* frmPrinc::buildToolColumn() {
     });
     layout->addSpacing(8);
     addToolImage(layout, "Image10", 1309, int(T::TechnicalSheet), [this] { notAvailable(); });
-    addToolImage(layout, "Image17", 0, int(T::AllPieces), [this] { notAvailable(); });
+    addToolImage(layout, "Image17", 0, int(T::AllPieces),
+                 [this] { pieces_->mnmorceautous_Click(); });
+    pieces_->buildCheckBoxes(layout);
     addToolImage(layout, "Image15", 1313, int(T::Folding3D), [this] { notAvailable(); });
     addToolImage(layout, "Image7", 1306, int(T::KorGeom), [this] { notAvailable(); });
     addToolImage(layout, "Image19", 1315, int(T::Rcv), [this] { notAvailable(); });
