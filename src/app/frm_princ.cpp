@@ -19,6 +19,7 @@
 #include "app/fold_window.h"
 #include "app/frm_autre_dim.h"
 #include "app/icons.h"
+#include "app/piece_controls.h"
 #include "app/preview_image.h"
 #include "app/string_pass.h"
 #include "app/view_dialogs.h"
@@ -79,6 +80,9 @@ frmPrinc::frmPrinc(Workbench& wb, std::optional<std::string> commandLine, QWidge
     setObjectName("frmPrinc");
     setStringEntry(this, 10);
     files_ = new FileCommands(*this, wb_);
+    pieces_ = new PieceControls(
+        wb_, strings_, this, [this](const auto& handler) { regenerate(handler); },
+        [this] { mnpassage_Click(); });
     buildMenus();
 
     auto* central = new QWidget;
@@ -255,6 +259,7 @@ void frmPrinc::showResult(const RegenerationReport& report) {
     showFigures();
     showPreview();
     showOrientationImages();
+    pieces_->show();
     mncotes_->setChecked(w.filtrerCotation);
     showThickness();
     Trazel1_->drawingChanged();

@@ -34,6 +34,7 @@ class CheckPanel;
 class EntryBox;
 class FileCommands;
 class FoldWindow;
+class PieceControls;
 struct OutsideHost;
 class PreviewImage;
 
@@ -67,6 +68,12 @@ class frmPrinc : public QMainWindow {
     // configuration dialog.
     void But_Majo_Click();
     void deleteGradeDialog();
+
+    // Menus "Morceaux" and "Passages-Machine", the piece check boxes and tool image 17.
+    PieceControls& pieces() { return *pieces_; }
+    // "Section" (the section dialog) and "Passages Machine" (the passes dialog).
+    void mnsection_Click();
+    void mnpassage_Click();
 
     // The view toggle: preview and drawing exchange places (clicking `Vue3D`).
     void Vue3D_Click();
@@ -145,6 +152,7 @@ class frmPrinc : public QMainWindow {
     const StringTable& strings_;
     PenSet pens_;
     FileCommands* files_ = nullptr;
+    PieceControls* pieces_ = nullptr;
 
     std::string NomFichier_;
     bool Numerotation_ = false;

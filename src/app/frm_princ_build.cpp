@@ -21,6 +21,7 @@
 #include "app/frm_princ.h"
 #include "app/icons.h"
 #include "app/outside_commands.h"
+#include "app/piece_controls.h"
 #include "app/preview_image.h"
 #include "app/string_pass.h"
 #include "app/technical_sheet_command.h"
@@ -165,13 +166,15 @@ void frmPrinc::buildMenus() {
     addCommand(options, "mnoptions_majorations", 900, [this] { But_Majo_Click(); });
     addCommand(options, "mnoptions_autresdimensions", 53, [this] { CmdDetails_Click(); });
 
+    pieces_->buildMenus(menuBar());
+
     auto* outside = new OutsideCommands(wb_, outsideHost(), this);
     outside->setObjectName("outsideCommands");
     QMenu* tools = menuBar()->addMenu(QString());
     tools->setObjectName("mnoutils");
     setStringEntry(tools, 60);
-    addUnavailable(tools, "mnoutils_section", 61);
-    addUnavailable(tools, "mnoutils_passages", 62);
+    addCommand(tools, "mnoutils_section", 61, [this] { mnsection_Click(); });
+    addCommand(tools, "mnoutils_passages", 62, [this] { mnpassage_Click(); });
     addCommand(tools, "mnoutils_fichetechnique", 63, [this] { Image10_Click(); });
     outside->addFoldingMenu(tools, 64);
     tools->addAction(QStringLiteral("Vue pliée 3D"), this, [this] { showFoldWindow(); })
@@ -215,7 +218,9 @@ QWidget* frmPrinc::buildToolColumn() {
     });
     layout->addSpacing(8);
     addToolImage(layout, "Image10", 1309, int(T::TechnicalSheet), [this] { Image10_Click(); });
-    addToolImage(layout, "Image17", 0, int(T::AllPieces), [this] { notAvailable(); });
+    addToolImage(layout, "Image17", 0, int(T::AllPieces),
+                 [this] { pieces_->mnmorceautous_Click(); });
+    pieces_->buildCheckBoxes(layout);
     auto* outside = findChild<OutsideCommands*>("outsideCommands");
     addToolImage(layout, "Image15", 1313, int(T::Folding3D),
                  [outside] { outside->export3D(tools::Export3D::Korvane3D); });

@@ -11,6 +11,7 @@
 
 #include "cli/cli_check.h"
 #include "cli/cli_parse.h"
+#include "cli/cli_pieces.h"
 #include "cli/cli_rcv.h"
 #include "cli/cli_report.h"
 #include "drawing/drawing_dump.h"
@@ -319,6 +320,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     defineCheckOptions(app, check);
     RcvOptions rcv;
     defineRcvOptions(app, rcv);
+    PieceOptions pieces;
+    definePieceOptions(app, pieces);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -356,6 +359,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     printDataWarnings(startUpWarnings, 0, err);
     std::optional<std::string> problem = applyOptions(wb, o);
     if (!problem)
+        problem = applyPieceOptions(wb.model(), pieces);
+    if (!problem)
         problem = checkImposition(o.impos);
     if (!problem)
         problem = rcvProblem(rcv);
@@ -365,7 +370,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     }
     capPoseCounts(o.impos, err);
     applyImposition(wb.model(), wb.imposition(), o.impos);
-    const RegenerationReport report = wb.Modifier();
+    const RegenerationReport report = regenerate(wb, pieces);
     if (!report.drawn) {
         err << "Erreur : " << report.message << "\n";
         return kFailed;
@@ -379,6 +384,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         err << "Attention : le Format Carton est plus petit que la découpe\n";
     printFigures(out, wb);
     printImposition(out, wb);
+    printPasses(out, wb, pieces);
     const std::vector<Finding> findings = printCheck(out, wb);
     if (rcv.rcv)
         printRcv(out, wb.model(), rcv);

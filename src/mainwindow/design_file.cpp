@@ -1,15 +1,15 @@
 #include "mainwindow/design_file.h"
 
-#include "fold/fold_files.h"
-
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <string_view>
 
+#include "board/ini_majo.h"
 #include "fold/fold_files.h"
 #include "io/drawing_files.h"
 #include "mainwindow/catalogue.h"
+#include "mainwindow/pieces.h"
 #include "mainwindow/window_figures.h"
 #include "model/model_fields.h"
 #include "platform/number_text.h"
@@ -154,6 +154,11 @@ std::optional<std::string> restoreDesign(Workbench& wb, const io::DesignRecord& 
     }
     if (window.txtModel.empty())
         return refusal("code du modèle manquant");
+    // Pieces the style is not made in would draw an open outline: refused as the window and
+    // the command line refuse them.
+    model.NumModele = styleNumber(window.txtModel, model);
+    if (auto pieces = multiPieceRefusal(model))
+        return refusal(*pieces);
     const auto codes = static_cast<int>(wb.familyCodes(window.NumFamille).size());
     if (window.NumModule > codes)
         window.NumModule = 1;  // the list of the family shows the code box's code anyway

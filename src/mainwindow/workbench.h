@@ -10,9 +10,11 @@
 
 #include "board/majo.h"
 #include "drawing/drawing.h"
+#include "drawing/section/section_cut.h"
 #include "mainwindow/allowance_effects.h"
 #include "mainwindow/catalogue.h"
 #include "mainwindow/imposition_input.h"
+#include "mainwindow/pieces.h"
 #include "model/model.h"
 #include "platform/paths.h"
 #include "platform/profile_file.h"
@@ -41,6 +43,12 @@ struct MainWindowState {
     bool filtrerCotation = false;  // "Filtrer Cotation": the dimensioning hidden
     // Last entry of the 02 list: "Haut / Bas", or the top/bottom combination that replaced it.
     std::string topBottomEntry = "Haut / Bas";
+};
+
+// A section applied: the regeneration that cut the blank, and why it was not cut (French).
+struct SectionOutcome {
+    RegenerationReport report;
+    std::optional<std::string> refusal;
 };
 
 // An entry in one of the imposition boxes and the regeneration it caused.
@@ -143,6 +151,22 @@ class Workbench {
     // The codes the code combo lists for a family (the 02 list ends with the top/bottom entry).
     std::vector<std::string> familyCodes(int numFamille) const;
 
+    // Menus "Morceaux" and "Passages-Machine": the option set, then the regeneration.
+    RegenerationReport choosePiece(Piece piece);
+    RegenerationReport chooseAllPieces();
+    RegenerationReport toggleCaisseEn2();
+    RegenerationReport setCaisseEn4(std::int16_t variant);  // 0 unchecks
+    RegenerationReport togglePassDirection(std::int16_t direction);
+
+    // The section tool. Positions are measured from the left (or bottom) edge of the blank
+    // as the last regeneration drew it, mirrored and with its extra creases, before any pose.
+    const Box& sectionFrame() const { return sectionFrame_; }
+    // A fresh blank cut at `position` with the `keep` side kept, then measured: cuts never
+    // add up. The next regeneration draws the whole blank again.
+    SectionOutcome Sectionner(SectionSide keep, double position);
+    // The section line (kind 7) over the drawing on show, a twentieth of the blank past it.
+    void previewSection(SectionSide keep, double position);
+
     const std::string& drawingFileName() const { return drawingFileName_; }
 
     // Imposition (frames "Poses" and "Format Carton").
@@ -167,6 +191,7 @@ class Workbench {
     Generator generatorOf(const DispatchTarget& target) const;
     RegenerationReport generate();
     void drawExtraCreases();
+    void cutAlongSection(Box& blank);
     void measureCutSurface(RegenerationReport& report);
     void drawDirectionArrows(const Box& blank, RegenerationReport& report);
     void applyLayoutOf(double styleNumber);
@@ -193,6 +218,13 @@ class Workbench {
     ImpositionSettings imposition_;
     MainWindowState window_;
     std::string drawingFileName_;
+    struct PendingSection {
+        SectionSide keep;
+        double position;
+    };
+    std::optional<PendingSection> pendingSection_;
+    std::optional<std::string> sectionRefusal_;
+    Box sectionFrame_;
     std::int32_t symbolLibrary_ = 0;  // handle of the arrows' library, loaded when first needed
 };
 

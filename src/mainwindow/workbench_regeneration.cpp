@@ -92,7 +92,7 @@ RegenerationReport Workbench::Modifier() {
     }
 
     // The blank's own extents, before the mirror, place the arrows.
-    const Box blank = drawing_.extents();
+    Box blank = drawing_.extents();
     measureSize();
     if (model_.Sym_Verticale)
         MiroirVertical(0, drawing_);
@@ -101,6 +101,9 @@ RegenerationReport Workbench::Modifier() {
     } catch (const GenerationError& e) {
         report.notices.push_back(std::string("Refoulages non dessinés : ") + e.what());
     }
+    sectionFrame_ = drawing_.extents();
+    if (pendingSection_)
+        cutAlongSection(blank);
     impose(report);
     measureTotals();
     measureCutSurface(report);

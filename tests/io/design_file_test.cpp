@@ -158,6 +158,22 @@ TEST(DesignFile, DamagedDesignsAreRefusedInFrenchAndTheCurrentDesignStays) {
         EXPECT_EQ(allFields(p.wb.model()), fields) << c.name;
         EXPECT_EQ(dumpDrawing(p.wb.Trazel1()), dump) << c.name;
     }
+    // Two pieces saved with a style that is drawn in one piece only.
+    {
+        Program q(dir.path());
+        q.wb.toggleCaisseEn2();
+        ASSERT_TRUE(saveDesign(q.wb, dir / "deux.des").ok);
+        std::string text = test::readFile(dir / "deux.des");
+        const std::string from = "[\"txtModel\",\"0201\"]";
+        ASSERT_NE(text.find(from), std::string::npos) << text.substr(text.find("\"window\""));
+        text.replace(text.find(from), from.size(), "[\"txtModel\",\"0216\"]");
+        test::writeFile(dir / "deux.des", text);
+        const OpenedDesign opened = openDesign(p.wb, dir / "deux.des");
+        EXPECT_FALSE(opened.result.ok);
+        EXPECT_NE(opened.result.message.find("plusieurs morceaux impossible"), std::string::npos)
+            << opened.result.message;
+        EXPECT_EQ(dumpDrawing(p.wb.Trazel1()), dump);
+    }
     // A missing file, and a format the program writes but does not read.
     EXPECT_FALSE(openDesign(p.wb, dir / "absent.des").result.ok);
     EXPECT_NE(openDesign(p.wb, dir / "x.dxf").result.message.find("Format non lisible"),

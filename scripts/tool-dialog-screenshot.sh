@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Opens a tool dialog of the real window under a virtual X server on fresh settings and saves
+# a screenshot: "passages" (the machine passes of a two-piece 0201, by default
+# docs/passages.png) or "section" (a 0201 cut at 700 mm, docs/section.png).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+which=${1:-passages}
+out=${2:-docs/$which.png}
+cmake -S . -B build -G Ninja >/dev/null
+cmake --build build --target tool_dialog_shot >/dev/null
+
+. scripts/xvfb-session.sh
+
+mkdir -p "$(dirname "$out")"
+BRONTAXE_CONFIG_DIR=$work/config BRONTAXE_DRIVE_C=$work/c BRONTAXE_DATA_DIR= QT_QPA_PLATFORM=xcb \
+  build/bin/tool_dialog_shot "$out" "$which"
+echo "$out"

@@ -1,0 +1,38 @@
+#pragma once
+// The command line's piece options, as the window's menus "Morceaux" and "Passages-Machine"
+// set them, with the same style gate; the machine passes printed; the section tool.
+
+#include <CLI/CLI.hpp>
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "mainwindow/workbench.h"
+
+namespace brontaxe::cli {
+
+struct PieceOptions {
+    std::optional<std::string> morceaux;  // tous, couvercle, faces, fond
+    bool caisseEn2 = false;
+    std::optional<int> caisseEn4;            // 1 to 4
+    std::optional<std::string> sensPassage;  // x, y, aucun
+    bool passages = false;
+    std::optional<double> section;  // position from the left or bottom edge
+    std::string garder = "gauche";  // gauche, droite, haute, basse
+};
+
+void definePieceOptions(CLI::App& app, PieceOptions& o);
+
+// Sets the options in the model (after --set, so that the gate sees every way of asking for
+// pieces). Why they are refused, in French, or nothing.
+std::optional<std::string> applyPieceOptions(Model& m, const PieceOptions& o);
+
+// The regeneration: the plain one, or the blank cut by --section. A refused section is
+// returned as the report's message with nothing drawn.
+RegenerationReport regenerate(Workbench& wb, const PieceOptions& o);
+
+// "Passages Machines" under the figures when asked.
+void printPasses(std::ostream& out, const Workbench& wb, const PieceOptions& o);
+
+}  // namespace brontaxe::cli

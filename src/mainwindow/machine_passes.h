@@ -1,0 +1,30 @@
+#pragma once
+// The machine passes of the last slotted blank as the operator reads them: the widths across
+// the blank (glue tab and four panels), the body height and the flap values above and below.
+
+#include <array>
+#include <string>
+
+#include "model/model.h"
+
+namespace brontaxe {
+
+struct MachinePassesView {
+    std::array<std::string, 5> PX;   // glue tab, then the four panels
+    std::string HY0;                 // body height
+    std::array<std::string, 5> RHY;  // upper flap values
+    std::array<std::string, 5> RBY;  // lower flap values
+    // Columns of the fourth and fifth widths: hidden when that width is 0 (two- and
+    // four-piece boxes, styles that record fewer panels).
+    bool fourthColumn = false;
+    bool fifthColumn = false;
+};
+
+// Entry 0 the glue tab, 1 to 4 the panels, 6 to 10 the upper flaps, 11 to 15 the lower ones,
+// 16 the body height; entry 5 is not shown. Values as plain number text.
+MachinePassesView machinePassesView(const std::array<float, 17>& passes);
+
+// The same for a terminal, one line a row, hidden columns left out.
+std::string machinePassesText(const MachinePassesView& view);
+
+}  // namespace brontaxe

@@ -1,0 +1,278 @@
+// The window's piece menus, check boxes and pass direction, the machine passes dialog and the
+// section dialog, driven as a user drives them.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+#include <deque>
+
+#include "app/frm_passage.h"
+#include "app/frm_princ.h"
+#include "app/frm_section.h"
+#include "app/piece_controls.h"
+#include "check/workbench_check.h"
+#include "mainwindow/direction_arrows.h"
+#include "platform/paths.h"
+
+using brontaxe::Workbench;
+using brontaxe::app::frmPrinc;
+
+namespace {
+
+struct Fixture {
+    Fixture()
+        : env(brontaxe::platform::processEnvironment()),
+          wb(brontaxe::platform::PrivateProfile(brontaxe::platform::windowsDirectory(env)),
+             &brontaxe::findGenerator, env),
+          window(wb, std::nullopt) {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+    QAction* action(const char* name) { return window.findChild<QAction*>(name); }
+    QCheckBox* box(int k) {
+        return window.findChild<QCheckBox*>(QStringLiteral("Check1_%1").arg(k));
+    }
+    int passArrows() const {
+        int n = 0;
+        for (const auto& e : wb.Trazel1().elements()) {
+            if (const auto* s = std::get_if<brontaxe::SymbolShape>(&e.shape);
+                s && s->number == brontaxe::kPassArrowSymbol)
+                ++n;
+        }
+        return n;
+    }
+    // The style typed into the code box and the box left, as a user does.
+    void typeCode(const QString& code) {
+        auto* txt = window.findChild<QLineEdit*>("txtModel");
+        txt->setFocus();
+        txt->setText(code);
+        window.findChild<QLineEdit*>("longueur")->setFocus();
+        QCoreApplication::processEvents();
+    }
+
+    brontaxe::platform::EnvironmentLookup env;
+    Workbench wb;
+    frmPrinc window;
+};
+
+// Clicks the buttons of the message boxes that open next, one caption each, in order.
+class Answers : public QObject {
+  public:
+    explicit Answers(std::deque<QString> captions) : captions_(std::move(captions)) {
+        connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
+        timer_.start(20);
+    }
+    bool done() const { return captions_.empty(); }
+    QStringList titles;
+    QStringList texts;
+
+  private:
+    void poll() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || box == last_ || captions_.empty())
+            return;
+        for (QAbstractButton* b : box->buttons()) {
+            if (b->text() == captions_.front()) {
+                last_ = box;
+                titles << box->windowTitle();
+                texts << box->text();
+                captions_.pop_front();
+                b->click();
+                return;
+            }
+        }
+    }
+    std::deque<QString> captions_;
+    QTimer timer_;
+    QPointer<QMessageBox> last_;
+};
+
+}  // namespace
+
+class PiecesTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void choosingAPieceLeavesThatPieceOnlyAndTheMarksFollow() {
+        Fixture f;
+        f.action("mnmoceaufaces")->trigger();
+        const auto& shown = f.wb.model().AfficheMorceau;
+        QCOMPARE(shown[2], std::int16_t{1});
+        for (std::size_t k : {0u, 1u, 3u, 4u})
+            QCOMPARE(shown[k], std::int16_t{0});
+        QVERIFY(!f.box(0)->isChecked());
+        QVERIFY(f.box(1)->isChecked());
+        QVERIFY(!f.box(2)->isChecked());
+        QVERIFY(f.action("mnmoceaufaces")->isChecked());
+        QVERIFY(!f.action("mnmoceaucouvercle")->isChecked());
+        QVERIFY(!f.action("mnmorceaufond")->isChecked());
+        QVERIFY(!f.action("mnmorceautous")->isChecked());
+
+        // The third check box, then tool image 17 for every piece again.
+        f.box(2)->click();
+        QCOMPARE(f.wb.model().AfficheMorceau[3], std::int16_t{1});
+        QCOMPARE(f.wb.model().AfficheMorceau[2], std::int16_t{0});
+        QVERIFY(f.action("mnmorceaufond")->isChecked());
+        QVERIFY(!f.box(1)->isChecked());
+        f.window.findChild<QToolButton*>("Image17")->click();
+        for (std::int16_t flag : f.wb.model().AfficheMorceau)
+            QCOMPARE(flag, std::int16_t{1});
+        QVERIFY(f.action("mnmorceautous")->isChecked());
+        for (int k = 0; k < 3; ++k)
+            QVERIFY(f.box(k)->isChecked());
+    }
+
+    void fourPiecesAskTwoQuestionsAndUncheckingClearsBothModes() {
+        Fixture f;
+        const auto& m = f.wb.model();
+        {
+            Answers answers({"Non", "Oui"});
+            f.action("mncaisse4")->trigger();
+            QVERIFY(answers.done());
+            QCOMPARE(answers.titles, QStringList({"4 pieces", "4 pieces"}));
+            QCOMPARE(answers.texts[0], QString("Panneau Tête ? :  (Non = Face)"));
+            QVERIFY(answers.texts[1].startsWith("Patte de collage sur chaque panneau"));
+        }
+        QCOMPARE(m.CaisseEn4, std::int16_t{4});
+        QVERIFY(m.CaisseEn2);
+        QVERIFY(f.action("mncaisse4")->isChecked());
+        QVERIFY(!f.action("mncaisse_en_2")->isChecked());
+
+        // Two pieces while four are set: four off, two stay.
+        f.action("mncaisse_en_2")->trigger();
+        QCOMPARE(m.CaisseEn4, std::int16_t{0});
+        QVERIFY(m.CaisseEn2);
+        QVERIFY(f.action("mncaisse_en_2")->isChecked());
+        QVERIFY(!f.action("mncaisse4")->isChecked());
+
+        {
+            Answers answers({"Oui", "Non"});
+            f.action("mncaisse4")->trigger();
+            QVERIFY(answers.done());
+        }
+        QCOMPARE(m.CaisseEn4, std::int16_t{1});
+        f.action("mncaisse4")->trigger();  // unchecked: no question
+        QCOMPARE(m.CaisseEn4, std::int16_t{0});
+        QVERIFY(!m.CaisseEn2);
+        QVERIFY(!f.action("mncaisse4")->isChecked());
+    }
+
+    void stylesDrawnInOnePieceDisableAndClearTheModes() {
+        Fixture f;
+        f.action("mncaisse_en_2")->trigger();
+        QVERIFY(f.wb.model().CaisseEn2);
+        f.typeCode("0216");
+        QVERIFY(!f.action("mncaisse_en_2")->isEnabled());
+        QVERIFY(!f.action("mncaisse4")->isEnabled());
+        QVERIFY(!f.action("mncaisse_en_2")->isChecked());
+        QVERIFY(!f.wb.model().CaisseEn2);
+        // Drawn whole: a closed outline with its surface.
+        QVERIFY(f.wb.model().SurfDecoupee > 0);
+        QVERIFY(brontaxe::checkRegenerated(f.wb).empty());
+        f.typeCode("0201");
+        QVERIFY(f.action("mncaisse_en_2")->isEnabled());
+    }
+
+    void passDirectionPressedTwiceGoesBackToNone() {
+        Fixture f;
+        f.action("mn_senspassX")->trigger();
+        QCOMPARE(f.wb.model().senspass, std::int16_t{1});
+        QVERIFY(f.action("mn_senspassX")->isChecked());
+        QCOMPARE(f.passArrows(), 1);
+        QVERIFY(f.window.findChild<QRadioButton*>("Option1_4")->isChecked());
+
+        f.action("mn_senspassY")->trigger();
+        QCOMPARE(f.wb.model().senspass, std::int16_t{2});
+        QVERIFY(!f.action("mn_senspassX")->isChecked());
+        QVERIFY(f.action("mn_senspassY")->isChecked());
+
+        f.action("mn_senspassX")->trigger();
+        f.action("mn_senspassX")->trigger();
+        QCOMPARE(f.wb.model().senspass, std::int16_t{0});
+        QVERIFY(!f.action("mn_senspassX")->isChecked());
+        QCOMPARE(f.passArrows(), 0);
+        QVERIFY(f.window.findChild<QRadioButton*>("Option1_3")->isChecked());
+    }
+
+    void thePassesOfATwoPieceSlottedCaseShowThreeColumns() {
+        Fixture f;
+        f.action("mncaisse_en_2")->trigger();
+        brontaxe::app::frmPassage two(f.wb.model().PassesMachine, &f.window);
+        two.show();
+        QCOMPARE(two.columnsShown(), 3);
+        QVERIFY(two.PX(2)->isVisible());
+        for (int k : {3, 4}) {
+            QVERIFY(!two.PX(k)->isVisible());
+            QVERIFY(!two.RHY(k)->isVisible());
+            QVERIFY(!two.RBY(k)->isVisible());
+        }
+        // Glue tab and panels 1 and 2, as the body builder recorded them.
+        const auto& passes = f.wb.model().PassesMachine;
+        QCOMPARE(two.PX(0)->text(), QString::number(static_cast<double>(passes[0])));
+        QCOMPARE(two.PX(1)->text(), QString::number(static_cast<double>(passes[1])));
+        QCOMPARE(two.HY0()->text(), QString::number(static_cast<double>(passes[16])));
+
+        f.action("mncaisse_en_2")->trigger();
+        brontaxe::app::frmPassage one(f.wb.model().PassesMachine, &f.window);
+        one.show();
+        QCOMPARE(one.columnsShown(), 5);
+        QVERIFY(one.PX(4)->isVisible());
+        QVERIFY(one.RBY(3)->isVisible());
+
+        // Nothing recorded: every label 0, the last two columns hidden.
+        std::array<float, 17> none{};
+        brontaxe::app::frmPassage empty(none, &f.window);
+        empty.show();
+        QCOMPARE(empty.columnsShown(), 3);
+        QCOMPARE(empty.HY0()->text(), QString("0"));
+        QVERIFY(!empty.PX(3)->isVisible());
+    }
+
+    void theSectionDialogPreviewsCutsOnceAndAbandonPutsTheBlankBack() {
+        Fixture f;
+        const float wholeX = f.wb.model().HorsToutX;
+        const float wholeSurface = f.wb.model().SurfDecoupee;
+        brontaxe::app::SectionHost host;
+        auto* window = &f.window;
+        QTimer::singleShot(0, window, [&] {
+            auto* dialog =
+                qobject_cast<brontaxe::app::frmSection*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            // Opened with the line at half the blank's width.
+            QCOMPARE(dialog->Text1()->text().trimmed().toDouble(), wholeX / 2.0);
+            int sectionLines = 0;
+            for (const auto& e : f.wb.Trazel1().elements())
+                sectionLines += e.lineKind == brontaxe::kind::SectionLine;
+            QCOMPARE(sectionLines, 1);
+
+            dialog->Text1()->setText("700");
+            QVERIFY(dialog->CmdAppl_Click());
+            const auto once = f.wb.Trazel1().elements();
+            QCOMPARE(f.wb.model().HorsToutX, 700.0f);
+            QVERIFY(f.wb.model().SurfDecoupee < wholeSurface);
+            QVERIFY(brontaxe::checkRegenerated(f.wb).empty());
+            QVERIFY(dialog->CmdAppl_Click());
+            QVERIFY(f.wb.Trazel1().elements() == once);  // never cut twice
+
+            // The upper part of a horizontal section.
+            dialog->Option1(2)->click();
+            dialog->Text1()->setText("300");
+            QVERIFY(dialog->CmdAppl_Click());
+            QVERIFY(f.wb.model().HorsToutY < 509.0f);
+            QCOMPARE(f.wb.model().HorsToutX, wholeX);
+            dialog->findChild<QPushButton*>("CmdCancel")->click();
+        });
+        f.window.mnsection_Click();
+        QCOMPARE(f.wb.model().HorsToutX, wholeX);
+        QCOMPARE(f.wb.model().SurfDecoupee, wholeSurface);
+    }
+};
+
+QTEST_MAIN(PiecesTest)
+#include "pieces_qtest.moc"

@@ -1,0 +1,81 @@
+// The command line's piece options under the same style gate as the window, the machine
+// passes it prints and the section it applies.
+
+#include <gtest/gtest.h>
+
+#include "support/cli_run.h"
+#include "support/temp_dir.h"
+
+namespace brontaxe::cli {
+namespace {
+
+using test::CliRun;
+using test::runCli;
+
+TEST(CliPieces, AStyleDrawnInOnePieceRefusesPiecesHoweverAsked) {
+    const std::vector<std::vector<const char*>> asks = {
+        {"0216", "--caisse-en-2"},        {"0216", "--caisse-en-4", "2"},
+        {"0216", "--set", "CaisseEn2=1"}, {"0216", "--set", "CaisseEn4=3"},
+        {"0215", "--caisse-en-2"},
+    };
+    for (const auto& args : asks) {
+        test::TempDir config;
+        const CliRun r = runCli(args, config);
+        EXPECT_EQ(r.code, 2) << args[1];
+        EXPECT_NE(r.err.find("Caisse en plusieurs morceaux impossible pour le modèle 02"),
+                  std::string::npos)
+            << r.err;
+        EXPECT_TRUE(r.out.empty());
+    }
+}
+
+TEST(CliPieces, BadPieceOptionsAreRefusedInFrench) {
+    const std::vector<std::vector<const char*>> asks = {
+        {"0201", "--caisse-en-4", "5"},
+        {"0201", "--caisse-en-4", "deux"},
+        {"0201", "--caisse-en-2", "--caisse-en-4", "1"},
+        {"0201", "--morceaux", "couvercles"},
+        {"0201", "--sens-passage", "z"},
+        {"0201", "--section", "300", "--garder", "milieu"},
+    };
+    for (const auto& args : asks) {
+        test::TempDir config;
+        const CliRun r = runCli(args, config);
+        EXPECT_EQ(r.code, 2) << args[1];
+        EXPECT_EQ(r.err.rfind("Erreur : ", 0), 0u) << r.err;
+    }
+}
+
+TEST(CliPieces, TheMachinePassesOfOneAndTwoPieceCases) {
+    test::TempDir config;
+    const CliRun whole = runCli({"0201", "--passages"}, config);
+    ASSERT_EQ(whole.code, 0) << whole.err;
+    // Glue tab 36, panels L + 2, W + 3, L + 3, W + 3, body H + 6 of the shipped grade 1.
+    EXPECT_NE(whole.out.find("Largeurs (patte, panneaux) : 36 | 402 | 303 | 403 | 303\n"),
+              std::string::npos)
+        << whole.out;
+    EXPECT_NE(whole.out.find("Hauteur du corps : 206\n"), std::string::npos);
+
+    const CliRun two = runCli({"0201", "--passages", "--caisse-en-2"}, config);
+    ASSERT_EQ(two.code, 0) << two.err;
+    EXPECT_NE(two.out.find("Largeurs (patte, panneaux) : 36 | 402 | 303\n"), std::string::npos)
+        << two.out;
+    EXPECT_EQ(runCli({"0201"}, config).out.find("Passages Machines"), std::string::npos);
+}
+
+TEST(CliPieces, ASectionCutsTheBlankAndIsMeasuredAgain) {
+    test::TempDir config;
+    const CliRun r = runCli({"0201", "--section", "700,5", "--controle"}, config);
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("Dim. Hors Tout : 700.50 x 509.00 mm"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Contrôle : aucun défaut"), std::string::npos);
+    const CliRun top = runCli({"0201", "--section", "300", "--garder", "haute"}, config);
+    ASSERT_EQ(top.code, 0) << top.err;
+    EXPECT_NE(top.out.find("Dim. Hors Tout : 1447.00 x 209.00 mm"), std::string::npos) << top.out;
+    const CliRun outside = runCli({"0201", "--section", "2000"}, config);
+    EXPECT_EQ(outside.code, 1);
+    EXPECT_NE(outside.err.find("Section impossible"), std::string::npos) << outside.err;
+}
+
+}  // namespace
+}  // namespace brontaxe::cli
