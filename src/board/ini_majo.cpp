@@ -55,9 +55,13 @@ std::optional<std::string> allowanceLookupNotice(const Majo& tables, std::int16_
     if (!tabled)
         return std::nullopt;
     const int exact = t.find(code, static_cast<std::int16_t>(grade));
+    // Pads and the cross divider are cut to the inside sizes: their own record of zeros is
+    // what they draw with, not a record left empty.
+    const bool takesNoAllowance =
+        code == 901 || code == 902 || code == 933 || code == 990 || code == 991;
     if (exact != 0) {
         const AllowanceValues& v = t.at(exact).values;
-        if (v[1] != 0 || v[2] != 0 || v[3] != 0)
+        if (v[1] != 0 || v[2] != 0 || v[3] != 0 || takesNoAllowance)
             return std::nullopt;
     }
     const std::string pair = "Pas de majorations pour le code " +
