@@ -21,12 +21,16 @@ else
     /^[^ ]/ { inside = ($1 == fam) ; next }
     inside && !/non disponible/ && $1 ~ /^0/ { sub(/^ +/, ""); print }')
 fi
-# One code a line: some codes hold a blank ("0914 Int").
+# One code a line: some codes hold a blank ("0914 Int") or a slash ("0201/0711"), which the
+# file names leave out; each picture is labelled with its code.
+pictures=()
 while IFS= read -r code; do
-  build/bin/brontaxe-cli "$code" -o "$work/$code.pdf" >/dev/null
-  pdftoppm -png -singlefile -scale-to 640 "$work/$code.pdf" "$work/$code"
+  file=$work/$(printf '%s' "$code" | tr '/ ' '_-')
+  build/bin/brontaxe-cli "$code" -o "$file.pdf" >/dev/null
+  pdftoppm -png -singlefile -scale-to 640 "$file.pdf" "$file"
+  pictures+=(-label "$code" "$file.png")
 done <<< "$codes"
 mkdir -p docs
-montage -label '%t' -pointsize 28 "$work"/*.png -tile 5x -geometry 640x420+12+12 \
+montage -pointsize 28 "${pictures[@]}" -tile 5x -geometry 640x420+12+12 \
   -background white "docs/contact-$sheet.png"
 echo "docs/contact-$sheet.png: $(echo "$codes" | wc -l) styles"

@@ -39,6 +39,10 @@ bool IniMajo(Model& m, const Majo& tables, std::string_view codeBox, int selecte
     const int exact = tables.ChercheMajo(m.NumModele, static_cast<std::int16_t>(grade),
                                          m.EpaisseurCarton, m.Majo);
     m.allowanceRecordCode = exact != 0 ? m.NumModele : std::int16_t{0};
+    m.MajoDessous.fill(0);
+    if (codeBox.find('/') != std::string_view::npos && m.TypeDessous > 0)
+        tables.ChercheMajo(m.TypeDessous, static_cast<std::int16_t>(grade), m.EpaisseurCarton,
+                           m.MajoDessous);
     m.hmortaise = m.Dblmur + m.EpaisseurCarton;
     m.htenon = m.EpaisseurCarton;
     return multiPiece;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "styles/architecture.h"
 #include "styles/fco200.h"
 #include "styles/fco300.h"
 #include "styles/fco400.h"
@@ -77,7 +78,7 @@ constexpr std::array kGenerators{
     GeneratorEntry{"0914 Int", &Fco0914Int}, GeneratorEntry{"0914 Ext", &Fco0914Ext},
     GeneratorEntry{"0920 Ext", &Fco0920Ext}, GeneratorEntry{"0933", &Fco0933},
     GeneratorEntry{"0951", &Fco0951},        GeneratorEntry{"0951 Ext", &Fco0951Ext},
-    GeneratorEntry{"0969", &Fco0969},
+    GeneratorEntry{"0969", &Fco0969},        GeneratorEntry{kCombinedGenerator, &Architecture},
 };
 
 }  // namespace
