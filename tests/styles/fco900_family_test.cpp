@@ -13,6 +13,7 @@
 #include "board/ini_majo.h"
 #include "check/design_check.h"
 #include "drawing/biblio.h"
+#include "mainwindow/workbench.h"
 #include "platform/errors.h"
 #include "styles/fco900.h"
 #include "styles/generators.h"
@@ -20,6 +21,7 @@
 #include "support/shipped_tables.h"
 #include "support/style_fixture.h"
 #include "support/style_run.h"
+#include "support/temp_dir.h"
 
 namespace brontaxe {
 namespace {
@@ -179,6 +181,29 @@ TEST(Pads, ARefusedListLeavesNothingDrawnAndTheSizesAsTheyWere) {
     Fco0902(g.m, g.d);
     EXPECT_EQ(g.m.ListeFoulages, "350+50/");
     EXPECT_FLOAT_EQ(g.m.Longueur, 400);
+}
+
+// In the window: the creases box of 0990 drives the pad; an overlong list is said in the
+// status and nothing of it is drawn, a good one after it draws again.
+TEST(Pads, TheCreasesBoxOfTheWindow) {
+    test::TempDir dir;
+    Workbench wb(platform::PrivateProfile(dir.path()));
+    wb.startUp();
+    wb.window().txtModel = "990";
+    ASSERT_TRUE(wb.codeBoxLeft().drawn);
+    EXPECT_TRUE(wb.window().refoulageLayout);
+    wb.window().listeFoulages = "350+10";
+    RegenerationReport r = wb.Modifier();
+    EXPECT_FALSE(r.drawn);
+    EXPECT_NE(r.message.find("Refoulages plus longs que la largeur : 350 mm pour 300 mm"),
+              std::string::npos)
+        << r.message;
+    EXPECT_EQ(test::linesOfKind(wb.Trazel1(), kind::Crease).size(), 0u);
+    wb.window().listeFoulages = "100+100+1/150+1";
+    r = wb.Modifier();
+    ASSERT_TRUE(r.drawn) << r.message;
+    EXPECT_EQ(test::linesOfKind(wb.Trazel1(), kind::Crease).size(), 3u);
+    EXPECT_EQ(wb.model().ListeFoulages, "100+100+100/150+250");
 }
 
 TEST(Fittings, PanelsOfNoWidthAreRefusedInFrench) {
