@@ -15,17 +15,22 @@ trap 'rm -rf "$work"' EXIT
 
 # The codes given, or the family's codes that draw, from the catalogue listing.
 if [ $# -gt 2 ]; then
-  codes="${*:3}"
+  codes=$(printf '%s\n' "${@:3}")
 else
   codes=$(build/bin/brontaxe-cli --list | awk -v fam="$family" '
     /^[^ ]/ { inside = ($1 == fam) ; next }
-    inside && !/non disponible/ && $1 ~ /^0/ { print $1 }')
+    inside && !/non disponible/ && $1 ~ /^0/ { sub(/^ +/, ""); print }')
 fi
-for code in $codes; do
-  build/bin/brontaxe-cli "$code" -o "$work/$code.pdf" >/dev/null
-  pdftoppm -png -singlefile -scale-to 640 "$work/$code.pdf" "$work/$code"
-done
+# One code a line: some codes hold a blank ("0914 Int") or a slash ("0201/0711"), which the
+# file names leave out; each picture is labelled with its code.
+pictures=()
+while IFS= read -r code; do
+  file=$work/$(printf '%s' "$code" | tr '/ ' '_-')
+  build/bin/brontaxe-cli "$code" -o "$file.pdf" >/dev/null
+  pdftoppm -png -singlefile -scale-to 640 "$file.pdf" "$file"
+  pictures+=(-label "$code" "$file.png")
+done <<< "$codes"
 mkdir -p docs
-montage -label '%t' -pointsize 28 "$work"/*.png -tile 5x -geometry 640x420+12+12 \
+montage -pointsize 28 "${pictures[@]}" -tile 5x -geometry 640x420+12+12 \
   -background white "docs/contact-$sheet.png"
-echo "docs/contact-$sheet.png: $(echo "$codes" | wc -w) styles"
+echo "docs/contact-$sheet.png: $(echo "$codes" | wc -l) styles"

@@ -18,6 +18,7 @@
 #include "app/file_commands.h"
 #include "app/fold_window.h"
 #include "app/frm_autre_dim.h"
+#include "app/frm_typo.h"
 #include "app/icons.h"
 #include "app/piece_controls.h"
 #include "app/preview_image.h"
@@ -445,16 +446,24 @@ void frmPrinc::CbGroup_Click(int index) {
 void frmPrinc::CbModules_Click(int index) {
     const MainWindowState& w = wb_.window();
     const bool topBottom = w.NumFamille == 1 && index == CbModules_->count() - 1;
-    if (topBottom && wb_.model().TypeDessus == 0 && wb_.model().TypeDessous == 0) {
-        // The chooser of the top and bottom styles comes in a later version.
-        {
-            const QSignalBlocker block(CbModules_);
-            CbModules_->setCurrentIndex(w.NumModule - 1);
-        }
-        notAvailable();
+    if (topBottom && !chooseArchitecture()) {
+        const QSignalBlocker block(CbModules_);
+        CbModules_->setCurrentIndex(w.NumModule - 1);
         return;
     }
     regenerate([this, index] { return wb_.codeChosen(index + 1); });
+}
+
+// The chooser of the top and bottom closures; closed without "OK", it changes nothing.
+bool frmPrinc::chooseArchitecture() {
+    Model& m = wb_.model();
+    const std::int16_t top = m.TypeDessus, bottom = m.TypeDessous;
+    frm_typo dialog(m, this);
+    if (dialog.exec() == QDialog::Accepted && (m.TypeDessus != 0 || m.TypeDessous != 0))
+        return true;
+    m.TypeDessus = top;
+    m.TypeDessous = bottom;
+    return false;
 }
 
 void frmPrinc::Cmb_Qual_Click(int index) {

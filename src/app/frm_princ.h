@@ -135,6 +135,7 @@ class frmPrinc : public QMainWindow {
     void Txt_listefoulages_Change();
     void CbGroup_Click(int index);
     void CbModules_Click(int index);
+    bool chooseArchitecture();
     void Cmb_Qual_Click(int index);
     void Option1_Click(int index);
     void impositionEntry(NumberBox kind, const std::function<ImpositionEntry(double)>& enter,

@@ -39,6 +39,10 @@ bool IniMajo(Model& m, const Majo& tables, std::string_view codeBox, int selecte
     const int exact = tables.ChercheMajo(m.NumModele, static_cast<std::int16_t>(grade),
                                          m.EpaisseurCarton, m.Majo);
     m.allowanceRecordCode = exact != 0 ? m.NumModele : std::int16_t{0};
+    m.MajoDessous.fill(0);
+    if (codeBox.find('/') != std::string_view::npos && m.TypeDessous > 0)
+        tables.ChercheMajo(m.TypeDessous, static_cast<std::int16_t>(grade), m.EpaisseurCarton,
+                           m.MajoDessous);
     m.hmortaise = m.Dblmur + m.EpaisseurCarton;
     m.htenon = m.EpaisseurCarton;
     return multiPiece;
@@ -55,9 +59,13 @@ std::optional<std::string> allowanceLookupNotice(const Majo& tables, std::int16_
     if (!tabled)
         return std::nullopt;
     const int exact = t.find(code, static_cast<std::int16_t>(grade));
+    // Pads and the cross divider are cut to the inside sizes: their own record of zeros is
+    // what they draw with, not a record left empty.
+    const bool takesNoAllowance =
+        code == 901 || code == 902 || code == 933 || code == 990 || code == 991;
     if (exact != 0) {
         const AllowanceValues& v = t.at(exact).values;
-        if (v[1] != 0 || v[2] != 0 || v[3] != 0)
+        if (v[1] != 0 || v[2] != 0 || v[3] != 0 || takesNoAllowance)
             return std::nullopt;
     }
     const std::string pair = "Pas de majorations pour le code " +

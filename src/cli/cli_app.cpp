@@ -129,9 +129,11 @@ std::optional<std::string> checkGrade(const Majo& tables, int grade) {
            std::to_string(count) + ")";
 }
 
-bool hasGenerator(const std::string& code) {
-    const DispatchTarget target = dispatchCode(code, false, 0, 0);
-    return target.kind == DispatchKind::Generator && findGenerator(target.generatorCode);
+// A code holding "/" is a top and bottom box, with the two closures it names.
+bool hasGenerator(const std::string& code, const Model& m) {
+    const bool combined = code.find('/') != std::string::npos;
+    const DispatchTarget target = dispatchCode(code, combined, m.TypeDessus, m.TypeDessous);
+    return target.kind != DispatchKind::None && findGenerator(target.generatorCode);
 }
 
 bool setsField(const std::vector<std::string>& assignments, std::string_view name) {
@@ -182,8 +184,13 @@ void fillWindowBoxes(Workbench& wb, const Options& o) {
 std::optional<std::string> applyOptions(Workbench& wb, const Options& o) {
     Model& m = wb.model();
     // As the code box does: 201 is taken as 0201.
-    const std::string code = codeBoxEntry(o.code).text;
-    if (!hasGenerator(code)) {
+    const CodeBoxEntry entry = codeBoxEntry(o.code);
+    const std::string code = entry.text;
+    if (entry.typeDessus) {
+        m.TypeDessus = *entry.typeDessus;
+        m.TypeDessous = *entry.typeDessous;
+    }
+    if (!hasGenerator(code, m)) {
         std::string known;
         for (auto c : generatorCodes())
             known += (known.empty() ? "" : ", ") + std::string(c);

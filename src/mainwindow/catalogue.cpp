@@ -70,11 +70,12 @@ int familyCaptionEntry(int number) {
 
 DispatchTarget dispatchCode(std::string_view codeText, bool codeBoxHasSlash,
                             std::int16_t typeDessus, std::int16_t typeDessous) {
+    // The combined box's generator is registered under "/".
     if (codeBoxHasSlash && (typeDessus != 0 || typeDessous != 0)) {
-        return {DispatchKind::Combined, {}};
+        return {DispatchKind::Combined, "/"};
     }
     if (codeText == "/")
-        return {DispatchKind::Combined, {}};
+        return {DispatchKind::Combined, "/"};
     for (const auto& shared : kShared) {
         if (codeText == shared.code)
             return {DispatchKind::Generator, shared.generator};

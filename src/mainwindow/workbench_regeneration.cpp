@@ -115,7 +115,7 @@ RegenerationReport Workbench::Modifier() {
 }
 
 Generator Workbench::generatorOf(const DispatchTarget& target) const {
-    return target.kind == DispatchKind::Generator ? lookup_(target.generatorCode) : nullptr;
+    return target.kind != DispatchKind::None ? lookup_(target.generatorCode) : nullptr;
 }
 
 RegenerationReport Workbench::generate() {

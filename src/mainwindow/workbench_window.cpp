@@ -105,6 +105,9 @@ RegenerationReport Workbench::codeChosen(int numModule) {
 }
 
 bool Workbench::isDrawn(std::string_view code) const {
+    // The last entry of the 02 list, "Haut / Bas" or the combination that replaced it.
+    if (code == kTopBottomEntry || code.find('/') != std::string_view::npos)
+        return generatorOf(dispatchCode("/", false, 0, 0)) != nullptr;
     return generatorOf(dispatchCode(code, false, 0, 0)) != nullptr;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "styles/architecture.h"
 #include "styles/fco200.h"
 #include "styles/fco300.h"
 #include "styles/fco400.h"
@@ -10,6 +11,7 @@
 #include "styles/fco500.h"
 #include "styles/fco600.h"
 #include "styles/fco700.h"
+#include "styles/fco900.h"
 
 namespace brontaxe {
 namespace {
@@ -93,7 +95,11 @@ constexpr std::array kGenerators{
     GeneratorEntry{"0751", &Fco0751}, GeneratorEntry{"0752", &Fco0752},
     GeneratorEntry{"0759", &Fco0759}, GeneratorEntry{"0760", &Fco0760},
     GeneratorEntry{"0761", &Fco0761}, GeneratorEntry{"0770", &Fco0770},
-    GeneratorEntry{"0771", &Fco0771},
+    GeneratorEntry{"0771", &Fco0771}, GeneratorEntry{"0901", &Fco0901},
+    GeneratorEntry{"0902", &Fco0902}, GeneratorEntry{"0914 Ext", &Fco0914Ext},
+    GeneratorEntry{"0914 Int", &Fco0914Int}, GeneratorEntry{"0920 Ext", &Fco0920Ext},
+    GeneratorEntry{"0933", &Fco0933}, GeneratorEntry{"0951", &Fco0951},
+    GeneratorEntry{"0951 Ext", &Fco0951Ext}, GeneratorEntry{"0969", &Fco0969},
 };
 
 }  // namespace

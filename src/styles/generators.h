@@ -11,6 +11,9 @@ namespace brontaxe {
 
 using Generator = void (*)(Model&, Drawing&);
 
+// The generator of the top and bottom boxes ("0201/0711").
+inline constexpr std::string_view kCombinedGenerator = "/";
+
 // The generator of a code matched exactly ("0201"); nullptr when the code has none.
 Generator findGenerator(std::string_view code);
 std::vector<std::string_view> generatorCodes();

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "styles/architecture.h"
 #include "styles/fco200_rules.h"
 #include "styles/fco300_rules.h"
 #include "styles/fco400_rules.h"
@@ -165,6 +166,7 @@ const std::array kRules{
     StyleRules{"0761", kGlueTray, nullptr},
     StyleRules{"0770", kGluedCase, nullptr},
     StyleRules{"0771", kGluedHalfWidthFlaps, &regularFolds},
+    StyleRules{"/", {.extra = &architectureRule}, nullptr},
 };
 
 std::string mm(float v) {

@@ -50,7 +50,7 @@ TEST(Catalogue, DispatchIsAnExactMatchWithItsSharedGenerators) {
         {"201", DispatchKind::None, ""},
         {"0914 int", DispatchKind::None, ""},
         {"Haut / Bas", DispatchKind::None, ""},
-        {"/", DispatchKind::Combined, ""},
+        {"/", DispatchKind::Combined, "/"},
         {"0999", DispatchKind::None, ""},
     };
     for (const auto& c : cases) {

@@ -88,7 +88,7 @@ TEST(Workbench, CodesWithoutAGeneratorKeepThePreviousDrawingAndSaySo) {
     wb.Modifier();
     const std::string before = dumpDrawing(wb.Trazel1());
     const float width = wb.model().HorsToutX;
-    for (const char* code : {"0299", "0201 ", "0605", "0201/0203"}) {
+    for (const char* code : {"0299", "0201 ", "0605"}) {
         wb.window().txtModel = code;
         const RegenerationReport r = wb.Modifier();
         EXPECT_FALSE(r.drawn) << code;

@@ -78,7 +78,8 @@ void sweep(bool glueFlapOnWidth) {
                 EXPECT_TRUE(allFinite(g.d));
                 const double area = outerContour(test::cutLinework(g.d)).area;
                 EXPECT_GT(area, 0);
-                EXPECT_LT(area, g.d.BlankSizeX() * g.d.BlankSizeY());
+                // A pad or a strip fills its overall size; nothing exceeds it.
+                EXPECT_LE(area, g.d.BlankSizeX() * g.d.BlankSizeY() * (1 + 1e-9));
             }
     // The grid reaches outside some domains, and most of it is drawn.
     EXPECT_GT(drawn, 3 * refused);
