@@ -122,7 +122,8 @@ bool FileCommands::saveTo(const fs::path& path) {
     // The drawing of a file without its design is not what the model would draw: it is saved
     // as it stands, without a design that would draw something else when opened.
     const bool fixed = fixedAt_ && *fixedAt_ == window_.regenerationCount();
-    WriteProgressDialog writing(&window_, qs(path.filename().string()));
+    WriteProgressDialog writing(&window_, qs(path.filename().string()),
+                                wb_.Trazel1().ElementCount());
     const io::FileResult r = saveDesign(wb_, path, !fixed, writing.progress());
     writing.dialog().reset();
     if (!r.ok) {

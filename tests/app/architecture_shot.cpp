@@ -11,19 +11,16 @@
 #include "app/frm_typo.h"
 #include "app/translations.h"
 #include "platform/paths.h"
+#include "shot_window.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc < 2)
         return 2;
     const QString out = QString::fromLocal8Bit(argv[1]);
-    brontaxe::app::installFrenchTranslations(app);
-    const auto env = brontaxe::platform::processEnvironment();
-    brontaxe::Workbench wb(
-        brontaxe::platform::PrivateProfile(brontaxe::platform::windowsDirectory(env)),
-        &brontaxe::findGenerator, env);
-    brontaxe::app::frmPrinc window(wb, std::nullopt);
-    window.show();
+    brontaxe::app::ShotWindow shot(app);
+    brontaxe::Workbench& wb = shot.wb;
+    brontaxe::app::frmPrinc& window = shot.window;
     int status = 1;
     QTimer::singleShot(1500, &window, [&] {
         wb.model().TypeDessus = 201;

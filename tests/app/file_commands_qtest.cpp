@@ -340,22 +340,22 @@ class FileCommandsTest : public QObject {
         f.typeAndLeave("TxNbPoseY", "100");
         QVERIFY(f.wb.Trazel1().ElementCount() > 100'000);
         const fs::path file = work() / "planche.pdf";
+        // The progress dialog is looked for by name: a drawing this large shows it at once.
         bool progressShown = false;
+        QTimer stopper;
+        QObject::connect(&stopper, &QTimer::timeout, [&] {
+            auto* progress = f.window->findChild<QProgressDialog*>("writeProgress");
+            if (progressShown || !progress || !progress->isVisible())
+                return;
+            progressShown = progress->labelText().contains("planche.pdf");
+            progress->findChild<QPushButton*>()->click();  // "Arrêter"
+        });
+        stopper.start(20);
         QString message;
-        f.run({chooseFile(file),
-               [&](QWidget* w) {
-                   auto* progress = qobject_cast<QProgressDialog*>(w);
-                   if (!progress || progress->objectName() != "writeProgress")
-                       return false;
-                   progressShown = progress->labelText().contains("planche.pdf");
-                   progress->findChild<QPushButton*>()->click();  // "Arrêter"
-                   return true;
-               },
-               answer("OK", &message)},
-              [&] {
-                  f.files().mnfichiers_exporter_Click();
-                  return 0;
-              });
+        f.run({chooseFile(file), answer("OK", &message)}, [&] {
+            f.files().mnfichiers_exporter_Click();
+            return 0;
+        });
         QVERIFY(progressShown);
         QVERIFY2(message.contains("Écriture interrompue"), qPrintable(message));
         QVERIFY(!fs::exists(file));

@@ -14,6 +14,7 @@
 #include "app/frm_princ.h"
 #include "app/translations.h"
 #include "platform/paths.h"
+#include "shot_window.h"
 
 namespace {
 
@@ -37,14 +38,9 @@ int main(int argc, char** argv) {
     if (argc < 3)
         return 2;
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    brontaxe::app::installFrenchTranslations(app);
-    const auto env = brontaxe::platform::processEnvironment();
-    brontaxe::Workbench wb(
-        brontaxe::platform::PrivateProfile(brontaxe::platform::windowsDirectory(env)),
-        &brontaxe::findGenerator, env);
-    brontaxe::app::frmPrinc window(wb, std::nullopt);
+    brontaxe::app::ShotWindow shot(app);
+    brontaxe::app::frmPrinc& window = shot.window;
     window.move(0, 0);
-    window.show();
     settle(1000);
     window.showFoldWindow();
     brontaxe::app::FoldWindow* folding = window.foldWindow();

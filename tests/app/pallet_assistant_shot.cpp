@@ -12,6 +12,7 @@
 #include "app/frm_princ.h"
 #include "app/translations.h"
 #include "platform/paths.h"
+#include "shot_window.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -19,13 +20,9 @@ int main(int argc, char** argv) {
         return 2;
     const QString out = QString::fromLocal8Bit(argv[1]);
     const QString mode = argc > 2 ? QString(argv[2]) : QString();
-    brontaxe::app::installFrenchTranslations(app);
-    const auto env = brontaxe::platform::processEnvironment();
-    brontaxe::Workbench wb(
-        brontaxe::platform::PrivateProfile(brontaxe::platform::windowsDirectory(env)),
-        &brontaxe::findGenerator, env);
-    brontaxe::app::frmPrinc window(wb, std::nullopt);
-    window.show();
+    brontaxe::app::ShotWindow shot(app);
+    brontaxe::Workbench& wb = shot.wb;
+    brontaxe::app::frmPrinc& window = shot.window;
     brontaxe::app::frmAssistPal assistant(wb, brontaxe::pallet::LoadKind::ErectedCases, "0201",
                                           QPixmap(), &window);
     int status = 1;

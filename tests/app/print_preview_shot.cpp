@@ -13,6 +13,7 @@
 #include "app/frm_princ.h"
 #include "app/translations.h"
 #include "platform/paths.h"
+#include "shot_window.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -20,13 +21,8 @@ int main(int argc, char** argv) {
         return 2;
     const QString out = QString::fromLocal8Bit(argv[1]);
     const bool trueScale = argc > 2 && QString(argv[2]) == "reelle";
-    brontaxe::app::installFrenchTranslations(app);
-    const auto env = brontaxe::platform::processEnvironment();
-    brontaxe::Workbench wb(
-        brontaxe::platform::PrivateProfile(brontaxe::platform::windowsDirectory(env)),
-        &brontaxe::findGenerator, env);
-    brontaxe::app::frmPrinc window(wb, std::nullopt);
-    window.show();
+    brontaxe::app::ShotWindow shot(app);
+    brontaxe::app::frmPrinc& window = shot.window;
     if (trueScale)
         window.files().setPrintScale(brontaxe::app::PrintScale::TrueScale);
     int status = 1;

@@ -19,6 +19,7 @@
 #include "app/frm_princ.h"
 #include "app/translations.h"
 #include "platform/paths.h"
+#include "shot_window.h"
 
 namespace {
 
@@ -49,13 +50,8 @@ int main(int argc, char** argv) {
         return 2;
     const QString out = QString::fromLocal8Bit(argv[1]);
     const QString what = QString::fromLocal8Bit(argv[2]);
-    installFrenchTranslations(app);
-    const auto env = brontaxe::platform::processEnvironment();
-    brontaxe::Workbench wb(
-        brontaxe::platform::PrivateProfile(brontaxe::platform::windowsDirectory(env)),
-        &brontaxe::findGenerator, env);
-    frmPrinc window(wb, std::nullopt);
-    window.show();
+    brontaxe::app::ShotWindow shot(app);
+    brontaxe::app::frmPrinc& window = shot.window;
     int status = 1;
     auto fill = [&](frm_FT& d) {
         d.Rep(0)->setText(QStringLiteral("Cartonnerie Dupré"));

@@ -14,6 +14,7 @@
 #include "app/frm_section.h"
 #include "app/translations.h"
 #include "platform/paths.h"
+#include "shot_window.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -21,13 +22,8 @@ int main(int argc, char** argv) {
         return 2;
     const QString out = QString::fromLocal8Bit(argv[1]);
     const QString which = QString::fromLocal8Bit(argv[2]);
-    brontaxe::app::installFrenchTranslations(app);
-    const auto env = brontaxe::platform::processEnvironment();
-    brontaxe::Workbench wb(
-        brontaxe::platform::PrivateProfile(brontaxe::platform::windowsDirectory(env)),
-        &brontaxe::findGenerator, env);
-    brontaxe::app::frmPrinc window(wb, std::nullopt);
-    window.show();
+    brontaxe::app::ShotWindow shot(app);
+    brontaxe::app::frmPrinc& window = shot.window;
     int status = 1;
     QTimer::singleShot(1500, &window, [&] {
         // The dialog runs its own event loop until the screenshot closes it.

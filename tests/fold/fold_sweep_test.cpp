@@ -61,6 +61,7 @@ constexpr KnownCollision kKnownCollisions[] = {
     {"0480", "long and low", "the end flaps reach 10 mm into the tray's floor"},
     {"0211", "glue flap on the width wall", "the glue flap runs 4 mm into a bottom flap"},
     {"0751", "glue flap on the width wall", "the glue flap runs 4 mm into a bottom flap"},
+    {"0459", "cube", "the rolled-over double walls of two sides overlap by one board"},
 };
 
 bool knownToCollide(const std::string& code, const char* variant) {

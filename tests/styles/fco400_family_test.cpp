@@ -12,35 +12,21 @@
 #include "styles/fco400.h"
 #include "support/outline.h"
 #include "support/shipped_tables.h"
+#include "support/style_case.h"
 #include "support/style_fixture.h"
 #include "support/style_run.h"
 
 namespace brontaxe {
 namespace {
 
+using FolderCase = test::StyleCase;
+using Check = test::StyleCheck;
+using test::expect;
+constexpr auto none = &test::startUpValues;
+
 using test::hasDimension;
 using test::horizontalLinesAt;
 using test::verticalLinesAt;
-
-using Check = std::function<::testing::AssertionResult(const Model&, const Drawing&)>;
-
-struct FolderCase {
-    const char* name;
-    void (*generate)(Model&, Drawing&);
-    void (*setUp)(Model&);
-    double sizeX, sizeY;
-    Check feature;
-};
-
-void PrintTo(const FolderCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-void none(Model&) {}
-
-::testing::AssertionResult expect(bool ok, const std::string& what) {
-    return ok ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << what;
-}
 
 std::size_t count(const Drawing& d, std::int16_t lineKind, std::int16_t variant = 0) {
     std::size_t n = 0;
@@ -361,18 +347,7 @@ const FolderCase kCases[] = {
 class Folders : public ::testing::TestWithParam<FolderCase> {};
 
 TEST_P(Folders, DrawTheirStyleWithAClosedOutline) {
-    const FolderCase& c = GetParam();
-    test::Generated g;
-    c.setUp(g.m);
-    c.generate(g.m, g.d);
-    EXPECT_NEAR(g.d.BlankSizeX(), c.sizeX, 1e-2);
-    EXPECT_NEAR(g.d.BlankSizeY(), c.sizeY, 1e-2);
-    EXPECT_TRUE(c.feature(g.m, g.d));
-    EXPECT_FALSE(g.d.isEditing());
-    EXPECT_EQ(g.m.NbLignes, g.d.ElementCount());
-    EXPECT_TRUE(test::cutOutlineIsClosedOrEndsOnFolds(g.d));
-    EXPECT_TRUE(test::noLineDrawnTwice(g.d));
-    EXPECT_TRUE(test::noLineDrawnTwice(g.d, kind::Crease));
+    test::expectSoundBlank(GetParam(), /*clean=*/false);
 }
 
 INSTANTIATE_TEST_SUITE_P(Fco04, Folders, ::testing::ValuesIn(kCases),

@@ -17,21 +17,19 @@
 #include "styles/style_rules.h"
 #include "support/outline.h"
 #include "support/shipped_tables.h"
+#include "support/style_case.h"
 #include "support/style_fixture.h"
 #include "support/style_run.h"
 
 namespace brontaxe {
 namespace {
 
+using SlideCase = test::StyleCase;
+using Check = test::StyleCheck;
+using test::expect;
+constexpr auto none = &test::startUpValues;
+
 using test::verticalLinesAt;
-using Check = std::function<::testing::AssertionResult(const Model&, const Drawing&)>;
-
-::testing::AssertionResult expect(bool ok, const std::string& what) {
-    return ok ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << what;
-}
-
-void none(Model&) {}
-
 // Full-height creases of the piece whose lower edge is at y0, by abscissa.
 std::vector<double> foldsAt(const Drawing& d, double y0, double height) {
     std::vector<double> xs;
@@ -50,18 +48,6 @@ Check folds(double y0, double height, std::vector<double> xs, std::size_t dimens
                       "folds and dimension count; found " + std::to_string(found.size()) +
                           " folds, " + std::to_string(test::dimensions(d).size()) + " dimensions");
     };
-}
-
-struct SlideCase {
-    const char* name;
-    void (*generate)(Model&, Drawing&);
-    void (*setUp)(Model&);
-    double sizeX, sizeY;
-    Check feature;
-};
-
-void PrintTo(const SlideCase& c, std::ostream* os) {
-    *os << c.name;
 }
 
 const SlideCase kCases[] = {
@@ -137,19 +123,7 @@ const SlideCase kCases[] = {
 class Slides : public ::testing::TestWithParam<SlideCase> {};
 
 TEST_P(Slides, DrawTheirStyleWithAClosedOutline) {
-    const SlideCase& c = GetParam();
-    test::Generated g;
-    c.setUp(g.m);
-    c.generate(g.m, g.d);
-    EXPECT_NEAR(g.d.BlankSizeX(), c.sizeX, 1e-2);
-    EXPECT_NEAR(g.d.BlankSizeY(), c.sizeY, 1e-2);
-    EXPECT_TRUE(c.feature(g.m, g.d));
-    EXPECT_FALSE(g.d.isEditing());
-    EXPECT_EQ(g.m.NbLignes, g.d.ElementCount());
-    EXPECT_TRUE(test::cutOutlineIsClosedOrEndsOnFolds(g.d));
-    EXPECT_TRUE(test::noLineDrawnTwice(g.d));
-    EXPECT_TRUE(test::noLineDrawnTwice(g.d, kind::Crease));
-    EXPECT_TRUE(test::kindsOf(checkDrawing(g.d)).empty()) << findingsText(checkDrawing(g.d));
+    test::expectSoundBlank(GetParam(), /*clean=*/true);
 }
 
 INSTANTIATE_TEST_SUITE_P(Fco05, Slides, ::testing::ValuesIn(kCases),

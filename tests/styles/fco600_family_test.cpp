@@ -15,22 +15,20 @@
 #include "styles/generators.h"
 #include "support/outline.h"
 #include "support/shipped_tables.h"
+#include "support/style_case.h"
 #include "support/style_fixture.h"
 #include "support/style_run.h"
 
 namespace brontaxe {
 namespace {
 
+using RigidCase = test::StyleCase;
+using Check = test::StyleCheck;
+using test::expect;
+constexpr auto none = &test::startUpValues;
+
 using test::horizontalLinesAt;
 using test::verticalLinesAt;
-using Check = std::function<::testing::AssertionResult(const Model&, const Drawing&)>;
-
-::testing::AssertionResult expect(bool ok, const std::string& what) {
-    return ok ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << what;
-}
-
-void none(Model&) {}
-
 bool hasLine(const Drawing& d, std::int16_t lineKind, Point a, Point b) {
     for (const auto& l : test::linesOfKind(d, lineKind))
         if ((areNear(l.a, a, 1e-2) && areNear(l.b, b, 1e-2)) ||
@@ -46,18 +44,6 @@ double cutAlong(const Drawing& d, double x, double y0, double y1) {
         total += std::max(
             0.0, std::min(std::max(l.a.y, l.b.y), y1) - std::max(std::min(l.a.y, l.b.y), y0));
     return total;
-}
-
-struct RigidCase {
-    const char* name;
-    void (*generate)(Model&, Drawing&);
-    void (*setUp)(Model&);
-    double sizeX, sizeY;
-    Check feature;
-};
-
-void PrintTo(const RigidCase& c, std::ostream* os) {
-    *os << c.name;
 }
 
 const RigidCase kCases[] = {
@@ -155,19 +141,7 @@ const RigidCase kCases[] = {
 class Rigid : public ::testing::TestWithParam<RigidCase> {};
 
 TEST_P(Rigid, DrawTheirStyleWithAClosedOutline) {
-    const RigidCase& c = GetParam();
-    test::Generated g;
-    c.setUp(g.m);
-    c.generate(g.m, g.d);
-    EXPECT_NEAR(g.d.BlankSizeX(), c.sizeX, 1e-2);
-    EXPECT_NEAR(g.d.BlankSizeY(), c.sizeY, 1e-2);
-    EXPECT_TRUE(c.feature(g.m, g.d));
-    EXPECT_FALSE(g.d.isEditing());
-    EXPECT_EQ(g.m.NbLignes, g.d.ElementCount());
-    EXPECT_TRUE(test::cutOutlineIsClosedOrEndsOnFolds(g.d));
-    EXPECT_TRUE(test::noLineDrawnTwice(g.d));
-    EXPECT_TRUE(test::noLineDrawnTwice(g.d, kind::Crease));
-    EXPECT_TRUE(checkDrawing(g.d).empty()) << findingsText(checkDrawing(g.d));
+    test::expectSoundBlank(GetParam(), /*clean=*/true);
 }
 
 INSTANTIATE_TEST_SUITE_P(Fco06, Rigid, ::testing::ValuesIn(kCases),

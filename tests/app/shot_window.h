@@ -1,0 +1,30 @@
+#pragma once
+// What every screenshot program starts from: the real main window, in French, on the settings
+// of the environment (the screenshot scripts give it fresh ones), shown.
+
+#include <QApplication>
+#include <optional>
+
+#include "app/frm_princ.h"
+#include "app/translations.h"
+#include "platform/paths.h"
+#include "styles/generators.h"
+
+namespace brontaxe::app {
+
+struct ShotWindow {
+    explicit ShotWindow(QApplication& app)
+        : french(installFrenchTranslations(app)),
+          env(platform::processEnvironment()),
+          wb(platform::PrivateProfile(platform::windowsDirectory(env)), &findGenerator, env),
+          window(wb, std::nullopt) {
+        window.show();
+    }
+
+    bool french;  // before the window, which reads its texts when built
+    platform::EnvironmentLookup env;
+    Workbench wb;
+    frmPrinc window;
+};
+
+}  // namespace brontaxe::app
