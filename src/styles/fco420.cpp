@@ -81,6 +81,18 @@ void folderEar(Model& m, Drawing& d, const LockingFolder& f, float hinge, float 
     }
 }
 
+void folderMiddleLines(Model& m, Drawing& d, const LockingFolder& f, float lidHinge) {
+    d.LineKind = kind::Crease;
+    line(m, d, -f.L7 / 2, f.y1, f.L7 / 2, f.y1);
+    line(m, d, -f.L8 / 2, f.y2, f.L8 / 2, f.y2);
+    line(m, d, -f.L9 / 2, f.y3, f.L9 / 2, f.y3);
+    line(m, d, -lidHinge, f.y4, lidHinge, f.y4);
+    d.LineKind = kind::Cut;
+    line(m, d, -f.L7 / 2, 0, f.L7 / 2, 0);
+    if (m.RcoupPouce > kTiny)
+        arc(m, d, 0, f.y5, m.RcoupPouce, 0, -180);
+}
+
 void folderDimensions(Model& m, Drawing& d, const LockingFolder& f) {
     float xmin = 0, ymin = 0, xmax = 0, ymax = 0;
     d.GetExtents(xmin, ymin, xmax, ymax);
@@ -151,16 +163,7 @@ void drawLockingFolder(Model& m, Drawing& d) {
 
     mirrorAboutYAxis(m, d, first);
 
-    d.LineKind = kind::Crease;
-    line(m, d, -f.L7 / 2, f.y1, f.L7 / 2, f.y1);
-    line(m, d, -f.L8 / 2, f.y2, f.L8 / 2, f.y2);
-    line(m, d, -f.L9 / 2, f.y3, f.L9 / 2, f.y3);
-    line(m, d, -f.L9 / 2, f.y4, f.L9 / 2, f.y4);
-    d.LineKind = kind::Cut;
-    line(m, d, -f.L7 / 2, 0, f.L7 / 2, 0);
-    if (m.RcoupPouce > kTiny)
-        arc(m, d, 0, f.y5, m.RcoupPouce, 0, -180);
-
+    folderMiddleLines(m, d, f, f.L9 / 2);
     folderDimensions(m, d, f);
 }
 

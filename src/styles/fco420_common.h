@@ -27,6 +27,10 @@ float folderEars(Model& m, Drawing& d, const LockingFolder& f);
 // Lines first..NbLignes mirrored about x = 0, each copy registered.
 void mirrorAboutYAxis(Model& m, Drawing& d, int first);
 
+// The creases across both halves (bottom, walls, lid, the tuck flap's hinge `lidHinge` either
+// side of x = 0), the front edge and its thumb notch.
+void folderMiddleLines(Model& m, Drawing& d, const LockingFolder& f, float lidHinge);
+
 // Overall width and height, and the bottom's width.
 void folderDimensions(Model& m, Drawing& d, const LockingFolder& f);
 

@@ -86,16 +86,7 @@ void Fco0429(Model& m, Drawing& d) {
     FlancsTenons(m, d, f.wall, {.x = f.half, .y = f.y1 - f.d});
     mirrorAboutYAxis(m, d, first);
 
-    d.LineKind = kind::Crease;
-    line(m, d, -f.L7 / 2, f.y1, f.L7 / 2, f.y1);
-    line(m, d, -f.L8 / 2, f.y2, f.L8 / 2, f.y2);
-    line(m, d, -f.L9 / 2, f.y3, f.L9 / 2, f.y3);
-    const float hinge = std::min(f.L9, f.L10) / 2;
-    line(m, d, -hinge, f.y4, hinge, f.y4);
-    d.LineKind = kind::Cut;
-    line(m, d, -f.L7 / 2, 0, f.L7 / 2, 0);
-    if (m.RcoupPouce > kTiny)
-        arc(m, d, 0, f.y5, m.RcoupPouce, 0, -180);
+    folderMiddleLines(m, d, f, std::min(f.L9, f.L10) / 2);
     folderDimensions(m, d, f);
 }
 
