@@ -193,9 +193,10 @@ std::optional<std::string> applyOptions(Workbench& wb, const Options& o) {
     if (!hasGenerator(code, m)) {
         std::string known;
         for (auto c : generatorCodes())
-            known += (known.empty() ? "" : ", ") + std::string(c);
+            if (c != kCombinedGenerator)
+                known += (known.empty() ? "" : ", ") + std::string(c);
         return "Code de modèle inconnu ou non disponible : \"" + o.code +
-               "\" (disponibles : " + known + ")";
+               "\" (disponibles : " + known + ", et les boîtes haut / bas comme 0201/0711)";
     }
     wb.window().txtModel = code;
     if (o.longueur)
