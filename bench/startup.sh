@@ -15,7 +15,18 @@ start_once() {
   t0=$(date +%s.%N)
   BRONTAXE_CONFIG_DIR=$work/config BRONTAXE_DRIVE_C=$work/c "$bin/brontaxe" &
   app=$!
-  until xdotool search --onlyvisible --name '^Brontaxe' >/dev/null 2>&1; do sleep 0.005; done
+  # At most about 20 s: a program that stopped or never maps its window is said, not waited for.
+  local tries=0
+  until xdotool search --onlyvisible --name '^Brontaxe' >/dev/null 2>&1; do
+    tries=$((tries + 1))
+    if [ "$tries" -gt 4000 ] || ! kill -0 "$app" 2>/dev/null; then
+      echo "no window" >&2
+      kill "$app" 2>/dev/null || true
+      app=
+      return 1
+    fi
+    sleep 0.005
+  done
   t1=$(date +%s.%N)
   kill "$app"; wait "$app" 2>/dev/null || true
   app=
