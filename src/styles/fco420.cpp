@@ -237,6 +237,13 @@ LockingFolder lockingFolder(const Model& m, bool tenoned) {
     return f;
 }
 
+std::optional<std::string> tenonedWallProblem(const LockingFolder& f, const Model& m) {
+    if (f.wall.count > 0 && m.hmortaise + f.wall.mortiseGap > f.half - kMinStrip)
+        return "Mortaises trop hautes : " + folderMm(m.hmortaise) + " pour un fond de " +
+               folderMm(2 * f.half);
+    return wallProblem(f.wall);
+}
+
 std::optional<std::string> folderBodyProblem(const LockingFolder& f, const Model& m) {
     if (f.d < 0)
         return "Majorations incohérentes : le flanc (" + folderMm(f.W4) +

@@ -37,4 +37,7 @@ void folderDimensions(Model& m, Drawing& d, const LockingFolder& f);
 // The bottom, its walls and ears (French), or nothing.
 std::optional<std::string> folderBodyProblem(const LockingFolder& f, const Model& m);
 
+// The mortises' height in the bottom, then the tenoned wall itself (French), or nothing.
+std::optional<std::string> tenonedWallProblem(const LockingFolder& f, const Model& m);
+
 }  // namespace brontaxe

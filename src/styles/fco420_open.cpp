@@ -42,10 +42,7 @@ Model asFolder(const Model& m) {
 std::optional<std::string> openTrayProblem(const LockingFolder& f, const Model& m) {
     if (auto problem = folderBodyProblem(f, m))
         return problem;
-    if (f.wall.count > 0 && m.hmortaise + f.wall.mortiseGap > f.half - kMinStrip)
-        return "Mortaises trop hautes : " + folderMm(m.hmortaise) + " pour un fond de " +
-               folderMm(2 * f.half);
-    return wallProblem(f.wall);
+    return tenonedWallProblem(f, m);
 }
 
 }  // namespace

@@ -36,10 +36,7 @@ std::optional<std::string> roundedLidProblem(const LockingFolder& f, const Model
         (m.RcoupPouce > f.H14 - kMinStrip || m.RcoupPouce > f.L10 / 2 - kMinStrip))
         return "Encoche de pouce trop grande : un rayon de " + folderMm(m.RcoupPouce) +
                " ne tient pas dans la patte rentrante";
-    if (f.wall.count > 0 && m.hmortaise + f.wall.mortiseGap > f.half - kMinStrip)
-        return "Mortaises trop hautes : " + folderMm(m.hmortaise) + " pour un fond de " +
-               folderMm(2 * f.half);
-    return wallProblem(f.wall);
+    return tenonedWallProblem(f, m);
 }
 
 void roundedLid(Model& m, Drawing& d, const LockingFolder& f) {
