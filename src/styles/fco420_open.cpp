@@ -19,7 +19,6 @@ namespace brontaxe {
 namespace {
 
 constexpr float kTiny = 1e-3f;
-constexpr float kMinStrip = 1;
 
 // 0425's allowances in the places the folder's sizes read them.
 Model asFolder(const Model& m) {
