@@ -16,6 +16,42 @@ Point middle(Point a, Point b) {
     return (a + b) * 0.5;
 }
 
+// Painting order: sheets first, cuts last so that the cut line is on top.
+constexpr std::array kPaintOrder{
+    PenRole::SheetOutline, PenRole::Auxiliary, PenRole::Dimension,   PenRole::SectionLine,
+    PenRole::Crease,       PenRole::HalfCut,   PenRole::Perforation, PenRole::PerforatedCrease,
+    PenRole::Text,         PenRole::Cut,
+};
+
+// Cuts a path where a subpath starts, once a piece has at least `most` elements.
+std::vector<QPainterPath> splitAtMoves(const QPainterPath& path, int most) {
+    std::vector<QPainterPath> pieces;
+    QPainterPath piece;
+    int inPiece = 0;
+    const int count = path.elementCount();
+    for (int i = 0; i < count; ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.isMoveTo()) {
+            if (inPiece >= most) {
+                pieces.push_back(std::move(piece));
+                piece = QPainterPath();
+                inPiece = 0;
+            }
+            piece.moveTo(e);
+        } else if (e.isLineTo()) {
+            piece.lineTo(e);
+        } else if (e.isCurveTo() && i + 2 < count) {
+            piece.cubicTo(e, path.elementAt(i + 1), path.elementAt(i + 2));
+            i += 2;
+            inPiece += 2;
+        }
+        ++inPiece;
+    }
+    if (!piece.isEmpty())
+        pieces.push_back(std::move(piece));
+    return pieces;
+}
+
 }  // namespace
 
 void DrawingScene::rebuild(const Drawing& drawing, const std::set<int>& hiddenKinds) {
@@ -104,12 +140,7 @@ void DrawingScene::addElement(const Element& e, int id, const Box& blank,
 
 void DrawingScene::paintStrokes(QPainter& painter, const std::function<QPen(PenRole)>& penFor,
                                 const QColor& arrowColour) const {
-    static constexpr std::array kOrder{
-        PenRole::SheetOutline, PenRole::Auxiliary, PenRole::Dimension,   PenRole::SectionLine,
-        PenRole::Crease,       PenRole::HalfCut,   PenRole::Perforation, PenRole::PerforatedCrease,
-        PenRole::Text,         PenRole::Cut,
-    };
-    for (PenRole role : kOrder) {
+    for (PenRole role : kPaintOrder) {
         const QPainterPath& path = strokes(role);
         if (path.isEmpty())
             continue;
@@ -122,6 +153,20 @@ void DrawingScene::paintStrokes(QPainter& painter, const std::function<QPen(PenR
         painter.setBrush(arrowColour);
         painter.drawPath(arrowheads_);
     }
+}
+
+std::vector<DrawingScene::StrokePiece> DrawingScene::strokePieces(int elementsPerPiece) const {
+    std::vector<StrokePiece> pieces;
+    const auto add = [&](PenRole role, bool arrowheads, const QPainterPath& path) {
+        for (QPainterPath& piece : splitAtMoves(path, elementsPerPiece)) {
+            const QRectF bounds = piece.controlPointRect();
+            pieces.push_back({role, arrowheads, std::move(piece), bounds});
+        }
+    };
+    for (PenRole role : kPaintOrder)
+        add(role, false, strokes(role));
+    add(PenRole::Dimension, true, arrowheads_);
+    return pieces;
 }
 
 }  // namespace brontaxe::app

@@ -53,6 +53,17 @@ class DrawingScene {
     void paintStrokes(QPainter& painter, const std::function<QPen(PenRole)>& penFor,
                       const QColor& arrowColour) const;
 
+    // The same lines cut into pieces of about `elementsPerPiece` path elements, in the order
+    // paintStrokes paints them, the arrowheads last: a long print paints them one at a time,
+    // telling its progress in between, and leaves out those off its page.
+    struct StrokePiece {
+        PenRole role;
+        bool arrowheads;  // filled with the dimensions' colour, not stroked
+        QPainterPath path;
+        QRectF bounds;  // drawing millimetres
+    };
+    std::vector<StrokePiece> strokePieces(int elementsPerPiece) const;
+
   private:
     void addElement(const Element& e, int id, const Box& blank, const DimensionStyle& style);
 

@@ -283,7 +283,7 @@ void FileCommands::mnfichiers_imprimer_Click() {
     preview.setWindowTitle(QStringLiteral("Aperçu avant impression - %1").arg(kPrintJobTitle));
     preview.resize(window_.size() * 0.85);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* p) { printDrawing(*p, wb_.Trazel1(), printOptions()); });
+            [this, &preview](QPrinter* p) { paintPrint(preview, *p); });
     if (auto* toolbar = preview.findChild<QToolBar*>()) {
         toolbar->addSeparator();
         QAction* trueScale = toolbar->addAction(QStringLiteral("Échelle réelle (1:1)"));
@@ -299,6 +299,19 @@ void FileCommands::mnfichiers_imprimer_Click() {
         });
     }
     preview.exec();
+}
+
+void FileCommands::paintPrint(QPrintPreviewDialog& preview, QPrinter& printer) {
+    // Over the preview, so that nothing in it is clicked while its pages are painted; and
+    // the preview is not repainted meanwhile: the pages it shows are being replaced.
+    WriteProgressDialog painting(&preview, {printCanBeStopped(printer)});
+    preview.setUpdatesEnabled(false);
+    const PrintOutcome outcome = printDrawing(printer, wb_.Trazel1(), printOptions(),
+                                              painting.progress());
+    preview.setUpdatesEnabled(true);
+    painting.dialog().reset();
+    if (outcome == PrintOutcome::NotOpened)
+        showFailure(QStringLiteral("Impression impossible : l'imprimante ne répond pas."));
 }
 
 void FileCommands::mnfichiers_configurerimp_Click() {

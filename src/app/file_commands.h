@@ -15,6 +15,7 @@
 
 class QMenu;
 class QPrinter;
+class QPrintPreviewDialog;
 
 namespace brontaxe {
 class Workbench;
@@ -71,6 +72,8 @@ class FileCommands : public QObject {
     void setPrintScale(PrintScale scale) { printScale_ = scale; }
 
   private:
+    // Paints the print, or its preview, with its progress shown over the preview.
+    void paintPrint(QPrintPreviewDialog& preview, QPrinter& printer);
     bool openChecked(const std::filesystem::path& path);
     void fillRecentMenu();
     void savedAs(const std::filesystem::path& path);

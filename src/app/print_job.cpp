@@ -1,6 +1,8 @@
 #include "app/print_job.h"
 
+#include <QFile>
 #include <QPagedPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
@@ -14,6 +16,10 @@ namespace {
 constexpr double kMmPerInch = 25.4;
 // Room left around the drawing inside the printable area when it is fitted.
 constexpr double kFitMargin = 0.97;
+// Path elements painted between two progress reports: a few milliseconds of painting.
+constexpr int kElementsPerPiece = 2048;
+// Room around a page, in paper millimetres, for pens that reach in from lines just outside.
+constexpr double kPenReachMm = 5;
 
 // The pen on paper: width and dashes in millimetres of paper whatever the drawing's scale.
 // The pen is drawn through the page's transform (drawing millimetres to device units), so its
@@ -55,6 +61,21 @@ void paintTexts(QPainter& painter, const DrawingScene& scene, const PenSet& pens
     }
 }
 
+bool reaches(const QRectF& piece, const QRectF& page) {
+    return piece.left() <= page.right() && piece.right() >= page.left() &&
+           piece.top() <= page.bottom() && piece.bottom() >= page.top();
+}
+
+bool isPreview(QPrinter& printer) {
+    // The preview swaps the printer's engine for one that records pages as pictures.
+    const QPaintEngine* engine = printer.paintEngine();
+    return engine && engine->type() == QPaintEngine::Picture;
+}
+
+bool printsToFile(QPrinter& printer) {
+    return !isPreview(printer) && !printer.outputFileName().isEmpty();
+}
+
 }  // namespace
 
 PageGrid pageGrid(const Box& shown, QSizeF pageMm, PrintScale scale) {
@@ -68,7 +89,7 @@ PageGrid pageGrid(const Box& shown, QSizeF pageMm, PrintScale scale) {
 }
 
 int paintPages(QPainter& painter, QPagedPaintDevice& device, const Drawing& d,
-               const PrintOptions& options) {
+               const PrintOptions& options, const io::WriteProgress& progress) {
     DrawingScene scene;
     scene.rebuild(d, options.hiddenKinds);
     const Box& shown = scene.bounds();
@@ -94,37 +115,71 @@ int paintPages(QPainter& painter, QPagedPaintDevice& device, const Drawing& d,
         return paperPen(options.pens, role, devicePerMm, scale);
     };
     const QColor arrows = options.pens.pen(PenRole::Dimension).colour;
+    const std::vector<DrawingScene::StrokePiece> pieces = scene.strokePieces(kElementsPerPiece);
+    const std::size_t total = pieces.size() * static_cast<std::size_t>(grid.count()) + 1;
+    const double reach = kPenReachMm * devicePerMm;
 
     int painted = 0;
+    std::size_t done = 0;
     for (int row = 0; row < grid.rows; ++row) {
         for (int column = 0; column < grid.columns; ++column) {
             if (painted > 0)
                 device.newPage();
+            ++painted;
             // Drawing millimetres, y up, to this page's device units.
             const QTransform toDevice(scale, 0, 0, -scale,
                                       offset.x() - shown.xmin * scale - column * pageDevice.width(),
                                       offset.y() + shown.ymax * scale - row * pageDevice.height());
+            const QRectF page = toDevice.inverted().mapRect(
+                QRectF(QPointF(0, 0), pageDevice).adjusted(-reach, -reach, reach, reach));
             painter.save();
             painter.setClipRect(QRectF(QPointF(0, 0), pageDevice));
             painter.setRenderHint(QPainter::Antialiasing);
             painter.setTransform(toDevice);
-            scene.paintStrokes(painter, penFor, arrows);
+            bool stopped = false;
+            for (const DrawingScene::StrokePiece& piece : pieces) {
+                ++done;
+                if (!reaches(piece.bounds, page))
+                    continue;
+                painter.setPen(piece.arrowheads ? QPen(Qt::NoPen) : penFor(piece.role));
+                painter.setBrush(piece.arrowheads ? QBrush(arrows) : QBrush(Qt::NoBrush));
+                painter.drawPath(piece.path);
+                if (!progress.report(done, total)) {
+                    stopped = true;
+                    break;
+                }
+            }
             painter.resetTransform();
-            paintTexts(painter, scene, options.pens, toDevice, scale);
+            if (!stopped)
+                paintTexts(painter, scene, options.pens, toDevice, scale);
             painter.restore();
-            ++painted;
+            if (stopped || !progress.report(done, total))
+                return painted;
         }
     }
+    progress.report(total, total);
     return painted;
 }
 
-bool printDrawing(QPrinter& printer, const Drawing& d, const PrintOptions& options) {
+bool printCanBeStopped(QPrinter& printer) {
+    return isPreview(printer) || printsToFile(printer);
+}
+
+PrintOutcome printDrawing(QPrinter& printer, const Drawing& d, const PrintOptions& options,
+                          const io::WriteProgress& progress) {
     printer.setDocName(kPrintJobTitle);
     QPainter painter;
     if (!painter.begin(&printer))
-        return false;
-    paintPages(painter, printer, d, options);
-    return painter.end();
+        return PrintOutcome::NotOpened;
+    const bool toFile = printsToFile(printer);
+    paintPages(painter, printer, d, options, progress);
+    const bool ended = painter.end();
+    if (progress.stopped()) {
+        if (toFile)
+            QFile::remove(printer.outputFileName());
+        return PrintOutcome::Stopped;
+    }
+    return ended ? PrintOutcome::Printed : PrintOutcome::NotOpened;
 }
 
 }  // namespace brontaxe::app

@@ -7,6 +7,7 @@
 
 #include "app/pen_set.h"
 #include "drawing/drawing.h"
+#include "io/write_progress.h"
 
 class QPainter;
 class QPagedPaintDevice;
@@ -33,12 +34,22 @@ struct PageGrid {
 PageGrid pageGrid(const Box& shown, QSizeF pageMm, PrintScale scale);
 
 // Paints every page of the drawing on an opened painter over a paged device (a QPrinter, or
-// a PDF writer), starting new pages as needed. Returns the number of pages painted.
+// a PDF writer), starting new pages as needed, each with only the lines that reach it.
+// `progress` hears of every piece painted; when it asks to stop, painting ends there.
+// Returns the number of pages begun.
 int paintPages(QPainter& painter, QPagedPaintDevice& device, const Drawing& d,
-               const PrintOptions& options);
+               const PrintOptions& options, const io::WriteProgress& progress = {});
 
-// Prints the whole job on `printer` (its own painter), with the job title. False when the
-// printer could not be opened.
-bool printDrawing(QPrinter& printer, const Drawing& d, const PrintOptions& options);
+enum class PrintOutcome { Printed, NotOpened, Stopped };
+
+// Whether a print on `printer` can be stopped half-way without anything coming out of it:
+// true for the preview and for a PDF file (removed), false for a printer's queue, which
+// would print what it was given so far.
+bool printCanBeStopped(QPrinter& printer);
+
+// Prints the whole job on `printer` (its own painter), with the job title. A job stopped
+// through `progress` leaves no file behind; the preview keeps the pages painted so far.
+PrintOutcome printDrawing(QPrinter& printer, const Drawing& d, const PrintOptions& options,
+                          const io::WriteProgress& progress = {});
 
 }  // namespace brontaxe::app

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <limits>
 
+#include "app/print_job.h"
+
 namespace brontaxe::app {
 
 constexpr qint64 kShownAfterMs = 500;
@@ -12,13 +14,27 @@ constexpr std::size_t kShownAtOnce = 50'000;
 
 WriteProgressDialog::WriteProgressDialog(QWidget* parent, const QString& fileName,
                                          std::size_t elements)
-    : dialog_(QStringLiteral("Écriture de %1...").arg(fileName), QStringLiteral("Arrêter"), 0, 100,
-              parent),
-      shownAfterMs_(elements >= kShownAtOnce ? 0 : kShownAfterMs) {
+    : WriteProgressDialog(parent, QStringLiteral("Enregistrement"),
+                          QStringLiteral("Écriture de %1...").arg(fileName),
+                          elements >= kShownAtOnce ? 0 : kShownAfterMs, true) {}
+
+WriteProgressDialog::WriteProgressDialog(QWidget* parent, Print print)
+    : WriteProgressDialog(parent, QStringLiteral("Impression"),
+                          QStringLiteral("Préparation des pages de %1...").arg(kPrintJobTitle),
+                          kShownAfterMs, print.stoppable) {}
+
+WriteProgressDialog::WriteProgressDialog(QWidget* parent, const QString& title,
+                                         const QString& label, qint64 shownAfterMs,
+                                         bool stoppable)
+    : dialog_(label, QStringLiteral("Arrêter"), 0, 100, parent),
+      shownAfterMs_(shownAfterMs),
+      stoppable_(stoppable) {
     dialog_.setObjectName("writeProgress");
-    dialog_.setWindowTitle(QStringLiteral("Enregistrement"));
+    dialog_.setWindowTitle(title);
     dialog_.setWindowModality(Qt::WindowModal);
-    // Shown by the write itself, which holds the event loop: QProgressDialog's own timing needs
+    if (!stoppable)
+        dialog_.setCancelButton(nullptr);
+    // Shown by the work itself, which holds the event loop: QProgressDialog's own timing needs
     // that loop.
     dialog_.setMinimumDuration(std::numeric_limits<int>::max());
     dialog_.setAutoReset(false);
@@ -33,7 +49,8 @@ io::WriteProgress WriteProgressDialog::progress() {
         dialog_.setValue(static_cast<int>(share * 100));
         if (dialog_.isVisible())
             QCoreApplication::processEvents();  // the "Arrêter" button is heard
-        return !dialog_.wasCanceled();
+        // Without the button, closing the dialog does not stop a job that cannot stop.
+        return !stoppable_ || !dialog_.wasCanceled();
     });
 }
 

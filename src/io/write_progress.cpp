@@ -8,7 +8,15 @@ constexpr std::size_t kElementsPerReport = 2048;
 bool WriteProgress::at(std::size_t done, std::size_t total) const {
     if (stopped_)
         return false;
-    if (!listener_ || done == 0 || done % kElementsPerReport != 0)
+    if (done == 0 || done % kElementsPerReport != 0)
+        return true;
+    return report(done, total);
+}
+
+bool WriteProgress::report(std::size_t done, std::size_t total) const {
+    if (stopped_)
+        return false;
+    if (!listener_)
         return true;
     const double share = total == 0 ? 1.0 : static_cast<double>(done) / static_cast<double>(total);
     stopped_ = !listener_(share > 1.0 ? 1.0 : share);

@@ -19,6 +19,9 @@ class WriteProgress {
     // False once the listener asked to stop: the writer gives up and returns `stoppedResult`.
     bool at(std::size_t done, std::size_t total) const;
 
+    // Tells the listener at once: for work done in a few large steps.
+    bool report(std::size_t done, std::size_t total) const;
+
     bool stopped() const { return stopped_; }
 
   private:

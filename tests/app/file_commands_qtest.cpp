@@ -362,6 +362,36 @@ class FileCommandsTest : public QObject {
         QCOMPARE(std::distance(fs::directory_iterator(work()), fs::directory_iterator()), 0);
     }
 
+    void aLongPrintPreviewShowsItsProgressOverThePreviewAndArreterStopsIt() {
+        Fixture f;
+        f.typeAndLeave("TxNbPoseX", "100");
+        f.typeAndLeave("TxNbPoseY", "100");
+        // At true scale the sheet takes thousands of pages. The preview paints them as soon as
+        // it opens; the progress shows over it, and once stopped the preview is closed by hand.
+        f.files().setPrintScale(brontaxe::app::PrintScale::TrueScale);
+        QString progressOver;
+        bool stopped = false;
+        QTimer driver;
+        QObject::connect(&driver, &QTimer::timeout, [&] {
+            auto* preview = f.window->findChild<QDialog*>("printPreview");
+            if (!preview)
+                return;
+            auto* progress = preview->findChild<QProgressDialog*>("writeProgress");
+            if (!stopped && progress && progress->isVisible()) {
+                progressOver = progress->windowTitle() + " " + progress->labelText();
+                progress->findChild<QPushButton*>()->click();  // "Arrêter"
+                stopped = true;
+            } else if (stopped && !(progress && progress->isVisible()) && preview->isVisible()) {
+                preview->close();
+            }
+        });
+        driver.start(20);
+        f.files().mnfichiers_imprimer_Click();
+        QVERIFY2(progressOver.startsWith("Impression"), qPrintable(progressOver));
+        QVERIFY(progressOver.contains("paramQMT"));
+        QVERIFY(stopped);
+    }
+
     void sauverWritesParamQMTInTheDrawingsFolder() {
         Fixture f;
         QCOMPARE(f.window->NomFichier(), std::string("paramQMT.des"));

@@ -4,6 +4,7 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QtTest>
+#include <algorithm>
 #include <sstream>
 
 #include "app/drawing_scene.h"
@@ -14,6 +15,7 @@
 
 using brontaxe::Workbench;
 using brontaxe::app::PrintOptions;
+using brontaxe::app::PrintOutcome;
 using brontaxe::app::PrintScale;
 using brontaxe::platform::runProcess;
 namespace fs = std::filesystem;
@@ -104,7 +106,7 @@ class PrintJobTest : public QObject {
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setPageOrientation(QPageLayout::Landscape);
         pdfPrinter(printer, dir_ / "fit.pdf");
-        QVERIFY(brontaxe::app::printDrawing(printer, drawing(), PrintOptions{}));
+        QVERIFY(brontaxe::app::printDrawing(printer, drawing(), PrintOptions{}) == PrintOutcome::Printed);
         QCOMPARE(printer.docName(), QString("paramQMT"));
         const Printed p = readPdf(dir_ / "fit.pdf");
         QCOMPARE(p.pages, 1);
@@ -129,7 +131,7 @@ class PrintJobTest : public QObject {
         wb_->Trazel1().SetFilter("COTATION");
         PrintOptions options;
         options.scale = PrintScale::TrueScale;
-        QVERIFY(brontaxe::app::printDrawing(printer, drawing(), options));
+        QVERIFY(brontaxe::app::printDrawing(printer, drawing(), options) == PrintOutcome::Printed);
         wb_->Trazel1().SetFilter("");
         QCOMPARE(readPdf(dir_ / "true.pdf").pages, 1);
         const auto ink = inkBoxes(dir_ / "true.pdf");
@@ -150,7 +152,7 @@ class PrintJobTest : public QObject {
         pdfPrinter(printer, dir_ / "tiles.pdf");
         PrintOptions options;
         options.scale = PrintScale::TrueScale;
-        QVERIFY(brontaxe::app::printDrawing(printer, drawing(), options));
+        QVERIFY(brontaxe::app::printDrawing(printer, drawing(), options) == PrintOutcome::Printed);
         const QRectF area = printer.pageLayout().paintRect(QPageLayout::Millimeter);
         brontaxe::app::DrawingScene scene;
         scene.rebuild(drawing());
@@ -162,6 +164,35 @@ class PrintJobTest : public QObject {
         const Printed p = readPdf(dir_ / "tiles.pdf");
         QCOMPARE(p.pages, grid.count());
         QVERIFY(p.text.find(firstDimensionValue()) != std::string::npos);
+    }
+
+    void aLongPrintToAFileTellsItsProgressAndAStopLeavesNoFile() {
+        brontaxe::Drawing many;  // enough lines for a dozen reports
+        for (int i = 0; i < 25'000; ++i)
+            many.AddLine(0, i * 0.02, 300, i * 0.02);
+        std::vector<double> shares;
+        const brontaxe::io::WriteProgress watched([&](double share) {
+            shares.push_back(share);
+            return true;
+        });
+        QPrinter printer(QPrinter::HighResolution);
+        pdfPrinter(printer, dir_ / "long.pdf");
+        QVERIFY(brontaxe::app::printDrawing(printer, many, PrintOptions{}, watched) ==
+                PrintOutcome::Printed);
+        QVERIFY(shares.size() >= 12);
+        QVERIFY(std::is_sorted(shares.begin(), shares.end()));
+        QCOMPARE(shares.back(), 1.0);
+        QCOMPARE(readPdf(dir_ / "long.pdf").pages, 1);
+
+        int reports = 0;
+        const brontaxe::io::WriteProgress stopping([&](double) { return ++reports < 3; });
+        QPrinter stopped(QPrinter::HighResolution);
+        pdfPrinter(stopped, dir_ / "stopped.pdf");
+        QVERIFY(brontaxe::app::printCanBeStopped(stopped));
+        QVERIFY(brontaxe::app::printDrawing(stopped, many, PrintOptions{}, stopping) ==
+                PrintOutcome::Stopped);
+        QCOMPARE(reports, 3);
+        QVERIFY(!fs::exists(dir_ / "stopped.pdf"));
     }
 
     void pageGridCountsPagesAcrossAndDown_data() {
