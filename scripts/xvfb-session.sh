@@ -6,9 +6,13 @@ Xvfb -displayfd 3 -screen 0 1440x900x24 -nolisten tcp 3>"$display_file" 2>/dev/n
 xvfb=$!
 cleanup() {
   [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
+  # Waited for: a server still ending removes its socket, which may by then be the next
+  # session's on the same display number.
+  kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
 for _ in $(seq 50); do [ -s "$display_file" ] && break; sleep 0.1; done
 export DISPLAY=:$(head -n1 "$display_file")
+# Answering before anything is started on it.
+for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done

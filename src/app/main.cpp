@@ -2,7 +2,9 @@
 
 #include <QApplication>
 
+#include "app/first_paint_stamp.h"
 #include "app/frm_princ.h"
+#include "app/drawing_view.h"
 #include "app/translations.h"
 #include "platform/paths.h"
 #include "platform/pending_files.h"
@@ -23,6 +25,8 @@ int main(int argc, char** argv) {
         brontaxe::platform::PrivateProfile(brontaxe::platform::windowsDirectory(env)),
         &brontaxe::findGenerator, env);
     brontaxe::app::frmPrinc window(wb, commandLine);
+    if (auto stampFile = env("BRONTAXE_FIRST_PAINT"))
+        brontaxe::app::stampFirstPaint(*window.view(), *stampFile);
     window.show();
     return app.exec();
 }
