@@ -2,15 +2,17 @@
 
 #include <QApplication>
 
+#include "app/drawing_view.h"
 #include "app/first_paint_stamp.h"
 #include "app/frm_princ.h"
-#include "app/drawing_view.h"
 #include "app/translations.h"
+#include "platform/heap_tuning.h"
 #include "platform/paths.h"
 #include "platform/pending_files.h"
 #include "styles/generators.h"
 
 int main(int argc, char** argv) {
+    brontaxe::platform::keepFreedMemoryForReuse();
     QApplication app(argc, argv);
     brontaxe::app::installFrenchTranslations(app);
     // Ctrl+C or `kill` during a save must not leave its temporary file behind.
