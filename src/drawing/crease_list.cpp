@@ -1,5 +1,6 @@
 #include "drawing/crease_list.h"
 
+#include "platform/errors.h"
 #include "platform/number_text.h"
 #include "platform/text.h"
 
@@ -61,6 +62,20 @@ std::vector<float> creasePositions(std::string_view part) {
 
 std::size_t creaseSegmentCount(std::string_view part) {
     return platform::trimBlanks(part).empty() ? 0 : fields(part).size();
+}
+
+void refuseOverlongCreasePart(std::string_view part) {
+    const std::size_t count = creaseSegmentCount(part);
+    if (count > kMaxCreasePositions)
+        throw GenerationError("Liste de refoulages trop longue : " + std::to_string(count) +
+                              " segments dans une partie, " + std::to_string(kMaxCreasePositions) +
+                              " au plus");
+}
+
+void refuseOverlongCreaseList(std::string_view list) {
+    const CreaseListParts parts = splitCreaseList(list);
+    refuseOverlongCreasePart(parts.widthPart);
+    refuseOverlongCreasePart(parts.lengthPart);
 }
 
 std::string NormaliseFoulages(std::string_view list, float width, float length) {

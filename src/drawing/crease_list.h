@@ -26,6 +26,11 @@ std::vector<float> creasePositions(std::string_view part);
 // How many segments one part holds (fields separated by "+" or ";"); 0 for a blank part.
 std::size_t creaseSegmentCount(std::string_view part);
 
+// Refuses (GenerationError) a part, or a whole list, with more than kMaxCreasePositions
+// segments: the rest would be dropped without a word.
+void refuseOverlongCreasePart(std::string_view part);
+void refuseOverlongCreaseList(std::string_view list);
+
 // Rewrites each part of the list so that its positions add up to the side: the positions but
 // the last kept as typed (blanks trimmed), the last replaced by the side less their sum (so a
 // list longer than the side ends negative). Parts joined with "/" again.

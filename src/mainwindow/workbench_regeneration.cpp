@@ -158,6 +158,8 @@ RegenerationReport Workbench::generate() {
 void Workbench::drawExtraCreases() {
     if (model_.ListeFoulages.empty() || window_.NumFamille == 7)
         return;
+    // Counted on the list as typed: normalising keeps only the first segments of a part.
+    refuseOverlongCreaseList(model_.ListeFoulages);
     SavedLengthAndWidth saved(model_);
     model_.Longueur = model_.HorsToutX;
     model_.Largeur = model_.HorsToutY;

@@ -163,6 +163,19 @@ TEST(Regeneration, ExtraCreasesAreNormalisedAndDrawnInsideTheBlank) {
     EXPECT_FALSE(test::horizontalLinesAt(b.wb.Trazel1(), kind::Crease, -150).empty());
     EXPECT_FLOAT_EQ(b.wb.model().Longueur, 400);  // the dimensions come back
     EXPECT_FLOAT_EQ(b.wb.model().Largeur, 300);
+
+    // Beyond 50 segments a part is not cut short without a word: the blank is drawn without
+    // the extra creases, and the notice says why.
+    std::string overlong;
+    for (int i = 0; i < 60; ++i)
+        overlong += "5+";
+    b.wb.window().listeFoulages = "/" + overlong + "5";
+    const auto report = b.wb.Modifier();
+    ASSERT_TRUE(report.drawn);
+    ASSERT_EQ(report.notices.size(), 1u);
+    EXPECT_NE(report.notices[0].find("61 segments dans une partie, 50 au plus"), std::string::npos)
+        << report.notices[0];
+    EXPECT_TRUE(test::horizontalLinesAt(b.wb.Trazel1(), kind::Crease, -150).empty());
 }
 
 Generator creasesFor09(std::string_view code) {

@@ -18,14 +18,6 @@ std::string mm(float value) {
     return platform::numberText(value) + " mm";
 }
 
-void refuseOverlongPart(std::string_view part) {
-    const std::size_t count = creaseSegmentCount(part);
-    if (count > kMaxCreasePositions)
-        throw GenerationError("Liste de refoulages trop longue : " + std::to_string(count) +
-                              " segments dans une partie, " + std::to_string(kMaxCreasePositions) +
-                              " au plus");
-}
-
 // Creases where one segment ends and the next begins, both of some length.
 void drawCreases(Model& m, Drawing& d, const std::vector<float>& segments, float length,
                  bool across) {
@@ -67,7 +59,7 @@ void dimensionChain(Model& m, Drawing& d, const std::vector<float>& segments, fl
 }  // namespace
 
 std::vector<float> checkedCreaseSegments(std::string_view part, float side, const char* sideName) {
-    refuseOverlongPart(part);
+    refuseOverlongCreasePart(part);
     const std::vector<float> segments = creasePositions(part);
     float typed = 0;
     for (std::size_t i = 0; i + 1 < segments.size(); ++i)
@@ -85,9 +77,7 @@ std::vector<float> checkedCreaseSegments(std::string_view part, float side, cons
 
 void BandeFoulages(Model& m, Drawing& d, float Ls, float Ws) {
     // Counted on the list as given: normalising keeps only the first 50 of a part.
-    const CreaseListParts typed = splitCreaseList(m.ListeFoulages);
-    refuseOverlongPart(typed.widthPart);
-    refuseOverlongPart(typed.lengthPart);
+    refuseOverlongCreaseList(m.ListeFoulages);
     const std::string normalised = NormaliseFoulages(m.ListeFoulages, Ws, Ls);
     const CreaseListParts parts = splitCreaseList(normalised);
     const std::vector<float> across = checkedCreaseSegments(parts.widthPart, Ws, "largeur");
