@@ -303,12 +303,15 @@ void FileCommands::mnfichiers_imprimer_Click() {
 
 void FileCommands::paintPrint(QPrintPreviewDialog& preview, QPrinter& printer) {
     // Over the preview, so that nothing in it is clicked while its pages are painted; and
-    // the preview is not repainted meanwhile: the pages it shows are being replaced.
+    // its pages are not repainted meanwhile: those it shows are being replaced.
     WriteProgressDialog painting(&preview, {printCanBeStopped(printer)});
-    preview.setUpdatesEnabled(false);
+    QWidget* pages = preview.findChild<QPrintPreviewWidget*>();
+    if (pages)
+        pages->setUpdatesEnabled(false);
     const PrintOutcome outcome = printDrawing(printer, wb_.Trazel1(), printOptions(),
                                               painting.progress());
-    preview.setUpdatesEnabled(true);
+    if (pages)
+        pages->setUpdatesEnabled(true);
     painting.dialog().reset();
     if (outcome == PrintOutcome::NotOpened)
         showFailure(QStringLiteral("Impression impossible : l'imprimante ne répond pas."));
