@@ -308,8 +308,8 @@ void FileCommands::paintPrint(QPrintPreviewDialog& preview, QPrinter& printer) {
     QWidget* pages = preview.findChild<QPrintPreviewWidget*>();
     if (pages)
         pages->setUpdatesEnabled(false);
-    const PrintOutcome outcome = printDrawing(printer, wb_.Trazel1(), printOptions(),
-                                              painting.progress());
+    const PrintOutcome outcome =
+        printDrawing(printer, wb_.Trazel1(), printOptions(), painting.progress());
     if (pages)
         pages->setUpdatesEnabled(true);
     painting.dialog().reset();

@@ -24,8 +24,7 @@ WriteProgressDialog::WriteProgressDialog(QWidget* parent, Print print)
                           kShownAfterMs, print.stoppable) {}
 
 WriteProgressDialog::WriteProgressDialog(QWidget* parent, const QString& title,
-                                         const QString& label, qint64 shownAfterMs,
-                                         bool stoppable)
+                                         const QString& label, qint64 shownAfterMs, bool stoppable)
     : dialog_(label, QStringLiteral("Arrêter"), 0, 100, parent),
       shownAfterMs_(shownAfterMs),
       stoppable_(stoppable) {

@@ -106,7 +106,8 @@ class PrintJobTest : public QObject {
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setPageOrientation(QPageLayout::Landscape);
         pdfPrinter(printer, dir_ / "fit.pdf");
-        QVERIFY(brontaxe::app::printDrawing(printer, drawing(), PrintOptions{}) == PrintOutcome::Printed);
+        QVERIFY(brontaxe::app::printDrawing(printer, drawing(), PrintOptions{}) ==
+                PrintOutcome::Printed);
         QCOMPARE(printer.docName(), QString("paramQMT"));
         const Printed p = readPdf(dir_ / "fit.pdf");
         QCOMPARE(p.pages, 1);
