@@ -5,12 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/architecture.png}
-cmake -S . -B build -G Ninja >/dev/null
-cmake --build build --target architecture_shot >/dev/null
-
-. scripts/xvfb-session.sh
-
+. scripts/shot-program.sh
 mkdir -p "$(dirname "$out")"
-BRONTAXE_CONFIG_DIR=$work/config BRONTAXE_DRIVE_C=$work/c BRONTAXE_DATA_DIR= QT_QPA_PLATFORM=xcb \
-  build/bin/architecture_shot "$out"
+run_shot_program architecture_shot "$out"
 echo "$out"

@@ -7,12 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 what=${1:?rcv, modele, fiche ou dessin}
 out=${2:-docs/dialog-$what.png}
-cmake -S . -B build -G Ninja >/dev/null
-cmake --build build --target sheet_dialogs_shot >/dev/null
-
-. scripts/xvfb-session.sh
-
+. scripts/shot-program.sh
 mkdir -p "$(dirname "$out")"
-BRONTAXE_CONFIG_DIR=$work/config BRONTAXE_DRIVE_C=$work/c BRONTAXE_DATA_DIR= QT_QPA_PLATFORM=xcb \
-  build/bin/sheet_dialogs_shot "$out" "$what"
+run_shot_program sheet_dialogs_shot "$out" "$what"
 echo "$out"

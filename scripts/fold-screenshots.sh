@@ -5,12 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs}
-cmake -S . -B build -G Ninja >/dev/null
-cmake --build build --target fold_window_shot >/dev/null
-
-. scripts/xvfb-session.sh
-
+. scripts/shot-program.sh
 mkdir -p "$out"
-BRONTAXE_CONFIG_DIR=$work/config BRONTAXE_DRIVE_C=$work/c BRONTAXE_DATA_DIR= QT_QPA_PLATFORM=xcb \
-  build/bin/fold_window_shot "$out" 0201 0427 0713
+run_shot_program fold_window_shot "$out" 0201 0427 0713
 ls "$out"/pliage-*.png

@@ -6,12 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/pallet-assistant.png}
-cmake -S . -B build -G Ninja >/dev/null
-cmake --build build --target pallet_assistant_shot >/dev/null
-
-. scripts/xvfb-session.sh
-
+. scripts/shot-program.sh
 mkdir -p "$(dirname "$out")"
-BRONTAXE_CONFIG_DIR=$work/config BRONTAXE_DRIVE_C=$work/c BRONTAXE_DATA_DIR= QT_QPA_PLATFORM=xcb \
-  build/bin/pallet_assistant_shot "$out" ${2:-}
+run_shot_program pallet_assistant_shot "$out" ${2:-}
 echo "$out"

@@ -5,12 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/print-preview.png}
-cmake -S . -B build -G Ninja >/dev/null
-cmake --build build --target print_preview_shot >/dev/null
-
-. scripts/xvfb-session.sh
-
+. scripts/shot-program.sh
 mkdir -p "$(dirname "$out")"
-BRONTAXE_CONFIG_DIR=$work/config BRONTAXE_DRIVE_C=$work/c BRONTAXE_DATA_DIR= QT_QPA_PLATFORM=xcb \
-  build/bin/print_preview_shot "$out" ${2:-}
+run_shot_program print_preview_shot "$out" ${2:-}
 echo "$out"

@@ -6,12 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 which=${1:-passages}
 out=${2:-docs/$which.png}
-cmake -S . -B build -G Ninja >/dev/null
-cmake --build build --target tool_dialog_shot >/dev/null
-
-. scripts/xvfb-session.sh
-
+. scripts/shot-program.sh
 mkdir -p "$(dirname "$out")"
-BRONTAXE_CONFIG_DIR=$work/config BRONTAXE_DRIVE_C=$work/c BRONTAXE_DATA_DIR= QT_QPA_PLATFORM=xcb \
-  build/bin/tool_dialog_shot "$out" "$which"
+run_shot_program tool_dialog_shot "$out" "$which"
 echo "$out"
