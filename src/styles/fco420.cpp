@@ -58,6 +58,51 @@ void mirrorAboutYAxis(Model& m, Drawing& d, int first) {
     }
 }
 
+FolderHalves::FolderHalves(Model& m, Drawing& d) : m_(m), d_(d), pass_(m, d) {
+    d.LineVariant = 1;
+    d.Piece = 1;
+    first_ = m.NbLignes + 1;
+}
+
+void FolderHalves::closeWithTenonedWall(const LockingFolder& f) {
+    FlancsTenons(m_, d_, f.wall, {.x = f.half, .y = f.y1 - f.d});
+    mirror();
+}
+
+void FolderHalves::mirror() {
+    mirrorAboutYAxis(m_, d_, first_);
+}
+
+Model withFolderAllowances(const Model& m, std::initializer_list<std::pair<int, int>> places) {
+    Model f = m;
+    f.Majo.fill(0);
+    for (const auto& [place, own] : places)
+        f.Majo[static_cast<std::size_t>(place)] = m.Majo[static_cast<std::size_t>(own)];
+    return f;
+}
+
+std::optional<std::string> tuckFlapProblem(const LockingFolder& f, const Model& m) {
+    if (f.H14 < kMinStrip)
+        return "Patte rentrante impossible : " + folderMm(f.H14) + " de haut";
+    if (m.RcoupPouce > 0 &&
+        (m.RcoupPouce > f.H14 - kMinStrip || m.RcoupPouce > f.L10 / 2 - kMinStrip))
+        return "Encoche de pouce trop grande : un rayon de " + folderMm(m.RcoupPouce) +
+               " ne tient pas dans la patte rentrante";
+    return std::nullopt;
+}
+
+void folderBackEarCut(Model& m, Drawing& d, const LockingFolder& f, float earTop) {
+    d.LineKind = kind::Cut;
+    if (earTop < f.y3 - kTiny)
+        line(m, d, f.L8 / 2, earTop, f.L8 / 2, f.y3);
+}
+
+void folderBottomCreases(Model& m, Drawing& d, const LockingFolder& f) {
+    d.LineKind = kind::Crease;
+    line(m, d, -f.L7 / 2, f.y1, f.L7 / 2, f.y1);
+    line(m, d, -f.L8 / 2, f.y2, f.L8 / 2, f.y2);
+}
+
 void folderEar(Model& m, Drawing& d, const LockingFolder& f, float hinge, float reach, float edge,
                float join) {
     const float dir = join > edge ? 1.0f : -1.0f;
@@ -82,9 +127,7 @@ void folderEar(Model& m, Drawing& d, const LockingFolder& f, float hinge, float 
 }
 
 void folderMiddleLines(Model& m, Drawing& d, const LockingFolder& f, float lidHinge) {
-    d.LineKind = kind::Crease;
-    line(m, d, -f.L7 / 2, f.y1, f.L7 / 2, f.y1);
-    line(m, d, -f.L8 / 2, f.y2, f.L8 / 2, f.y2);
+    folderBottomCreases(m, d, f);
     line(m, d, -f.L9 / 2, f.y3, f.L9 / 2, f.y3);
     line(m, d, -lidHinge, f.y4, lidHinge, f.y4);
     d.LineKind = kind::Cut;
@@ -132,11 +175,7 @@ void drawLockingFolder(Model& m, Drawing& d) {
     if (auto problem = lockingFolderProblem(f, m))
         throw GenerationError(*problem);
 
-    GenerationPass pass(m, d);
-    d.LineVariant = 1;
-    d.Piece = 1;
-    const int first = m.NbLignes + 1;
-
+    FolderHalves halves(m, d);
     const float earTop = folderEars(m, d, f);
 
     // Lid dust flap.
@@ -158,10 +197,7 @@ void drawLockingFolder(Model& m, Drawing& d) {
     line(m, d, f.L9 / 2, f.y3, f.L9 / 2, f.y4);
     d.LineKind = kind::Cut;
     line(m, d, f.L10 / 2, f.y5, std::max(m.RcoupPouce, 0.0f), f.y5);
-
-    FlancsTenons(m, d, f.wall, {.x = f.half, .y = f.y1 - f.d});
-
-    mirrorAboutYAxis(m, d, first);
+    halves.closeWithTenonedWall(f);
 
     folderMiddleLines(m, d, f, f.L9 / 2);
     folderDimensions(m, d, f);

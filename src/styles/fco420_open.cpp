@@ -18,24 +18,10 @@
 namespace brontaxe {
 namespace {
 
-constexpr float kTiny = 1e-3f;
-
 // 0425's allowances in the places the folder's sizes read them.
 Model asFolder(const Model& m) {
-    Model f = m;
-    const auto& k = m.Majo;
-    f.Majo.fill(0);
-    f.Majo[1] = k[1];
-    f.Majo[2] = k[2];
-    f.Majo[3] = k[3];
-    f.Majo[4] = k[4];
-    f.Majo[6] = k[10];
-    f.Majo[7] = k[7];
-    f.Majo[8] = k[9];
-    f.Majo[12] = k[12];
-    f.Majo[13] = k[12];
-    f.Majo[15] = k[11];
-    return f;
+    return withFolderAllowances(
+        m, {{1, 1}, {2, 2}, {3, 3}, {4, 4}, {6, 10}, {7, 7}, {8, 9}, {12, 12}, {13, 12}, {15, 11}});
 }
 
 std::optional<std::string> openTrayProblem(const LockingFolder& f, const Model& m) {
@@ -66,21 +52,11 @@ void Fco0425(Model& m, Drawing& d) {
     if (auto problem = openTrayProblem(f, folder))
         throw GenerationError(*problem);
 
-    GenerationPass pass(m, d);
-    d.LineVariant = 1;
-    d.Piece = 1;
-    const int first = m.NbLignes + 1;
+    FolderHalves halves(m, d);
+    folderBackEarCut(m, d, f, folderEars(m, d, f));
+    halves.closeWithTenonedWall(f);
 
-    const float earTop = folderEars(m, d, f);
-    d.LineKind = kind::Cut;
-    if (earTop < f.y3 - kTiny)
-        line(m, d, f.L8 / 2, earTop, f.L8 / 2, f.y3);
-    FlancsTenons(m, d, f.wall, {.x = f.half, .y = f.y1 - f.d});
-    mirrorAboutYAxis(m, d, first);
-
-    d.LineKind = kind::Crease;
-    line(m, d, -f.L7 / 2, f.y1, f.L7 / 2, f.y1);
-    line(m, d, -f.L8 / 2, f.y2, f.L8 / 2, f.y2);
+    folderBottomCreases(m, d, f);
     d.LineKind = kind::Cut;
     line(m, d, -f.L7 / 2, 0, f.L7 / 2, 0);
     line(m, d, -f.L8 / 2, f.y3, f.L8 / 2, f.y3);

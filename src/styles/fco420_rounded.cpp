@@ -15,7 +15,6 @@ namespace brontaxe {
 namespace {
 
 constexpr float kTiny = 1e-3f;
-constexpr float kMinStrip = 1;
 
 Model withOwnWall(const Model& m) {
     Model own = m;
@@ -28,12 +27,8 @@ Model withOwnWall(const Model& m) {
 std::optional<std::string> roundedProblem(const LockingFolder& f, const Model& m) {
     if (auto problem = folderBodyProblem(f, m))
         return problem;
-    if (f.H14 < kMinStrip)
-        return "Patte rentrante impossible : " + folderMm(f.H14) + " de haut";
-    if (m.RcoupPouce > 0 &&
-        (m.RcoupPouce > f.H14 - kMinStrip || m.RcoupPouce > f.L10 / 2 - kMinStrip))
-        return "Encoche de pouce trop grande : un rayon de " + folderMm(m.RcoupPouce) +
-               " ne tient pas dans la patte rentrante";
+    if (auto problem = tuckFlapProblem(f, m))
+        return problem;
     return tenonedWallProblem(f, m);
 }
 
@@ -72,16 +67,9 @@ void Fco0429(Model& m, Drawing& d) {
     if (auto problem = roundedProblem(f, own))
         throw GenerationError(*problem);
 
-    GenerationPass pass(m, d);
-    d.LineVariant = 1;
-    d.Piece = 1;
-    const int first = m.NbLignes + 1;
-
-    const float earTop = folderEars(m, d, f);
-
-    lid(m, d, f, earTop);
-    FlancsTenons(m, d, f.wall, {.x = f.half, .y = f.y1 - f.d});
-    mirrorAboutYAxis(m, d, first);
+    FolderHalves halves(m, d);
+    lid(m, d, f, folderEars(m, d, f));
+    halves.closeWithTenonedWall(f);
 
     folderMiddleLines(m, d, f, std::min(f.L9, f.L10) / 2);
     folderDimensions(m, d, f);

@@ -30,12 +30,8 @@ std::optional<std::string> roundedLidProblem(const LockingFolder& f, const Model
     if (!(m.hrabat >= kMinStrip) || f.W11 < 2 * taper(m) + kMinStrip)
         return "Rabats du couvercle impossibles : " + folderMm(m.hrabat) +
                " de haut sur un couvercle de " + folderMm(f.W11);
-    if (f.H14 < kMinStrip)
-        return "Patte rentrante impossible : " + folderMm(f.H14) + " de haut";
-    if (m.RcoupPouce > 0 &&
-        (m.RcoupPouce > f.H14 - kMinStrip || m.RcoupPouce > f.L10 / 2 - kMinStrip))
-        return "Encoche de pouce trop grande : un rayon de " + folderMm(m.RcoupPouce) +
-               " ne tient pas dans la patte rentrante";
+    if (auto problem = tuckFlapProblem(f, m))
+        return problem;
     return tenonedWallProblem(f, m);
 }
 
@@ -83,15 +79,10 @@ void Fco0426(Model& m, Drawing& d) {
     if (auto problem = roundedLidProblem(f, m))
         throw GenerationError(*problem);
 
-    GenerationPass pass(m, d);
-    d.LineVariant = 1;
-    d.Piece = 1;
-    const int first = m.NbLignes + 1;
-
+    FolderHalves halves(m, d);
     folderEars(m, d, f);
     roundedLid(m, d, f);
-    FlancsTenons(m, d, f.wall, {.x = f.half, .y = f.y1 - f.d});
-    mirrorAboutYAxis(m, d, first);
+    halves.closeWithTenonedWall(f);
 
     folderMiddleLines(m, d, f, std::min(f.L9, f.L10) / 2);
     folderDimensions(m, d, f);

@@ -35,17 +35,8 @@ constexpr TrayStyle k0424{424, DefaultAllowanceRule::Rule0424, false, false};
 // 5 front and back wall height, 6 front and back wall length; its tenons as many as their
 // pitch allows, square and one board shorter than their mortises.
 Model as0424Folder(const Model& m) {
-    Model f = m;
-    const auto& k = m.Majo;
-    f.Majo.fill(0);
-    f.Majo[1] = k[1];
-    f.Majo[2] = k[4];
-    f.Majo[3] = k[3];
-    f.Majo[4] = k[2];
-    f.Majo[7] = k[6];
-    f.Majo[8] = k[6];
-    f.Majo[12] = k[5];
-    f.Majo[13] = k[5];
+    Model f =
+        withFolderAllowances(m, {{1, 1}, {2, 4}, {3, 3}, {4, 2}, {7, 6}, {8, 6}, {12, 5}, {13, 5}});
     f.nbmortaise = 0;
     f.lgtenon = m.lgmortaise - m.EpaisseurCarton;
     f.AngTenon = 0;
@@ -56,19 +47,8 @@ Model as0424Folder(const Model& m) {
 Model asFolder(const Model& m, std::int16_t number = 470) {
     if (number == 424)
         return as0424Folder(m);
-    Model f = m;
-    const auto& k = m.Majo;
-    f.Majo.fill(0);
-    f.Majo[1] = k[1];
-    f.Majo[2] = k[2];
-    f.Majo[3] = k[3];
-    f.Majo[4] = k[4];
-    f.Majo[6] = k[13];
-    f.Majo[7] = k[7];
-    f.Majo[8] = k[12];
-    f.Majo[12] = k[5];
-    f.Majo[13] = k[5];
-    f.Majo[15] = k[15];
+    Model f = withFolderAllowances(
+        m, {{1, 1}, {2, 2}, {3, 3}, {4, 4}, {6, 13}, {7, 7}, {8, 12}, {12, 5}, {13, 5}, {15, 15}});
     f.nbmortaise = 1;
     return f;
 }
@@ -118,22 +98,11 @@ void drawTray(Model& m, Drawing& d, const TrayStyle& t) {
     if (auto problem = trayProblem(f, folder, t))
         throw GenerationError(*problem);
 
-    GenerationPass pass(m, d);
-    d.LineVariant = 1;
-    d.Piece = 1;
-    const int first = m.NbLignes + 1;
+    FolderHalves halves(m, d);
+    folderBackEarCut(m, d, f, folderEars(m, d, f));
+    halves.closeWithTenonedWall(f);
 
-    const float earTop = folderEars(m, d, f);
-    d.LineKind = kind::Cut;
-    if (earTop < f.y3 - kTiny)
-        line(m, d, f.L8 / 2, earTop, f.L8 / 2, f.y3);
-
-    FlancsTenons(m, d, f.wall, {.x = f.half, .y = f.y1 - f.d});
-    mirrorAboutYAxis(m, d, first);
-
-    d.LineKind = kind::Crease;
-    line(m, d, -f.L7 / 2, f.y1, f.L7 / 2, f.y1);
-    line(m, d, -f.L8 / 2, f.y2, f.L8 / 2, f.y2);
+    folderBottomCreases(m, d, f);
     d.LineKind = kind::Cut;
     const float notch = std::max(m.RcoupPouce, 0.0f);
     notchedEdge(m, d, 0, f.L7 / 2, t.frontNotch ? notch : 0, 1);

@@ -99,23 +99,16 @@ void Fco0420(Model& m, Drawing& d) {
     if (auto problem = twinProblem(f, m))
         throw GenerationError(*problem);
 
-    GenerationPass pass(m, d);
-    d.LineVariant = 1;
-    d.Piece = 1;
-    const int first = m.NbLignes + 1;
-
+    FolderHalves halves(m, d);
     const float earTop = folderEars(m, d, f);
     d.LineKind = kind::Cut;
     line(m, d, f.L8 / 2, earTop, f.L9 / 2, f.y3);
 
     sideWall(m, d, f);
     lid(m, d, f);
+    halves.mirror();
 
-    mirrorAboutYAxis(m, d, first);
-
-    d.LineKind = kind::Crease;
-    line(m, d, -f.L7 / 2, f.y1, f.L7 / 2, f.y1);
-    line(m, d, -f.L8 / 2, f.y2, f.L8 / 2, f.y2);
+    folderBottomCreases(m, d, f);
     line(m, d, -f.L9 / 2, f.y3, f.L9 / 2, f.y3);
     d.LineKind = kind::Cut;
     const float notch = std::max(m.RcoupPouce, 0.0f);
