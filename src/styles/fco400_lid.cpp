@@ -1,5 +1,6 @@
-// 0443 and 0481: folders with a lid hinged on the back wall, a tuck flap with rounded corners
-// and a thumb notch in the front wall. Drawn as the right half, mirrored about x = 0.
+// The folder with a lid hinged on the back wall (0443 and its variants) and 0481: a tuck flap
+// with rounded corners and a thumb notch in the front wall. Drawn as the right half, mirrored
+// about x = 0.
 
 #include <algorithm>
 
@@ -115,25 +116,6 @@ void drawLidFolder(Model& m, Drawing& d, const LidFolder& f) {
     c.across = {wing, f.L1, wing};
     c.up = {f.front, f.W2, f.back, f.W5, f.tuck};
     CotesPlateau(m, d, c);
-}
-
-void Fco0443(Model& m, Drawing& d) {
-    const auto& mj = m.Majo;
-    LidFolder f;
-    f.L1 = m.Longueur + mj[1];
-    f.W2 = m.Largeur + mj[2];
-    f.front = m.Hauteur + mj[3];
-    f.back = m.Hauteur + mj[4];
-    f.side = m.Hauteur + mj[5];
-    f.W5 = m.Largeur + mj[6];
-    f.L6 = m.Longueur + mj[7];
-    f.ear = std::max(0.0f, std::min(f.W2 / 2, f.side) - mj[8]);
-    f.tuck = m.hpatrent;
-    f.tuckInset = m.EpaisseurCarton;
-    f.dust = m.hrabat;
-    f.radius = m.rarrondi;
-    f.notch = m.RcoupPouce;
-    drawLidFolder(m, d, f);
 }
 
 void Fco0481(Model& m, Drawing& d) {

@@ -1,5 +1,5 @@
-// 0428, 0430, 0431 and 0432: the folders with a lid hinged on the back wall, each with its own
-// closure. The allowances are those of 0443: 1 bottom length, 2 bottom depth, 3 front wall,
+// 0443, 0428, 0430, 0431 and 0432: the folders with a lid hinged on the back wall, each with its
+// own closure (0443 has them all). Their allowances: 1 bottom length, 2 bottom depth, 3 front wall,
 // 4 back wall, 5 side walls, 6 lid depth, 7 lid length, 8 how much shorter than the side wall
 // (or half the bottom) an ear is.
 
@@ -41,6 +41,10 @@ void draw(Model& m, Drawing& d, const Closure& c) {
 }
 
 }  // namespace
+
+void Fco0443(Model& m, Drawing& d) {
+    draw(m, d, {.ears = true, .dustFlaps = true, .notch = true});
+}
 
 void Fco0428(Model& m, Drawing& d) {
     draw(m, d, {.ears = true, .dustFlaps = true, .notch = false});
