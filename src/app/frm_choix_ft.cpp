@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/dialog_buttons.h"
 #include "app/drawing_view.h"
 #include "io/drawing_files.h"
 #include "mainwindow/workbench.h"
@@ -52,15 +53,7 @@ frm_choixFT::frm_choixFT(Workbench& wb, QWidget* parent) : QDialog(parent), wb_(
     fields->addWidget(Text1_, 0, 1);
     fields->addWidget(new QLabel(QStringLiteral("Personnalisation :")), 1, 0);
     fields->addWidget(TxtPerso_, 1, 1);
-    auto* ok = new QPushButton(QStringLiteral("Valider"));
-    ok->setObjectName("Command1");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Annuler"));
-    cancel->setObjectName("Command2");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const auto [buttons, ok, cancel] = validateButtons("Command1", "Command2");
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
     layout->addLayout(fields);

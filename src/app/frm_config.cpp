@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/dialog_buttons.h"
 #include "app/frm_programmes.h"
 #include "mainwindow/preferences.h"
 #include "mainwindow/workbench.h"
@@ -74,13 +75,7 @@ frm_Config::frm_Config(Workbench& wb, ConfigHost host, QWidget* parent)
     grid->addWidget(programs, 5, 0, 1, 2);
     connect(programs, &QPushButton::clicked, this, [this] { frmProgrammes(wb_, this).exec(); });
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    QPushButton* ok = button("Command1", QStringLiteral("Valider"));
-    QPushButton* cancel = button("Command2", QStringLiteral("Annuler"));
-    ok->setDefault(true);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const auto [buttons, ok, cancel] = validateButtons("Command1", "Command2");
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

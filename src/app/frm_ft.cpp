@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/dialog_buttons.h"
 #include "drawing/drawing.h"
 
 namespace brontaxe::app {
@@ -45,15 +46,8 @@ frm_FT::frm_FT(Drawing& drawing, Questionnaire questionnaire, QWidget* parent)
         showRows();
     });
 
-    auto* valider = new QPushButton(QStringLiteral("Valider"));
-    valider->setObjectName("CmdValider");
-    valider->setDefault(true);
-    auto* abandon = new QPushButton(QStringLiteral("Abandon"));
-    abandon->setObjectName("CmdAbandon");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(valider);
-    buttons->addWidget(abandon);
+    const auto [buttons, valider, abandon] =
+        validateButtons("CmdValider", "CmdAbandon", QStringLiteral("Abandon"));
     connect(valider, &QPushButton::clicked, this, [this] { CmdValider_Click(); });
     connect(abandon, &QPushButton::clicked, this, [this] { CmdAbandon_Click(); });
 

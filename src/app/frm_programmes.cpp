@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/dialog_buttons.h"
 #include "mainwindow/workbench.h"
 #include "pallet/cape_link.h"
 #include "tools/outside_programs.h"
@@ -49,15 +50,7 @@ frmProgrammes::frmProgrammes(Workbench& wb, QWidget* parent) : QDialog(parent), 
         "Sans commande CAPE, Brontaxe calcule lui-même les plans de palettisation."));
     note->setWordWrap(true);
 
-    auto* ok = new QPushButton(QStringLiteral("Valider"));
-    ok->setObjectName("Command1");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Annuler"));
-    cancel->setObjectName("Command2");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const auto [buttons, ok, cancel] = validateButtons("Command1", "Command2");
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
