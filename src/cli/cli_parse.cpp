@@ -2,6 +2,8 @@
 
 #include <climits>
 #include <cmath>
+#include <sstream>
+#include <vector>
 
 #include "platform/number_text.h"
 #include "platform/user_number.h"
@@ -26,10 +28,20 @@ std::string optionIn(const std::string& message) {
     return {};
 }
 
-// The words after "expected: " in the parser's message about unexpected arguments.
+// The words after "expected: " in the parser's message about unexpected arguments, in the
+// order they were typed (the parser lists them last first).
 std::string unexpectedArguments(const std::string& message) {
     const std::size_t colon = message.find("expected: ");
-    return colon == std::string::npos ? std::string() : message.substr(colon + 10);
+    if (colon == std::string::npos)
+        return {};
+    std::vector<std::string> words;
+    std::istringstream in(message.substr(colon + 10));
+    for (std::string word; in >> word;)
+        words.push_back(word);
+    std::string typed;
+    for (auto w = words.rbegin(); w != words.rend(); ++w)
+        typed += (typed.empty() ? "" : " ") + *w;
+    return typed;
 }
 
 bool blank(const std::string& value) {

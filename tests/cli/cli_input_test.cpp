@@ -48,6 +48,7 @@ TEST(CliInput, BadCommandLinesAreRefusedInFrenchAndWriteNothing) {
         {{"0201", "--longueur"}, "valeur manquante ou en trop pour --longueur"},
         {{"0201", "--inconnue"}, "argument inattendu : --inconnue"},
         {{"0201", "0202"}, "argument inattendu : 0202"},
+        {{"0201", "-L", "250", "--largeur", "180"}, "argument inattendu : -L 250"},
         {{"0201", "--set", "lgPatte=1e30"}, "Valeur incorrecte pour lgPatte : 1E+30 (de 0 à 500"},
         {{"0201", "--set", "lgPatte=-1e6"}, "Valeur incorrecte pour lgPatte : -1000000"},
         {{"0201", "--set", "EpaisseurCarton=-50"}, "Valeur incorrecte pour EpaisseurCarton : -50"},
