@@ -94,13 +94,10 @@ std::optional<std::size_t> ProfileDocument::findKeyLine(const SectionRange& rang
 
 std::optional<std::string> ProfileDocument::find(std::string_view section,
                                                  std::string_view key) const {
-    auto range = findSection(section);
-    if (!range)
-        return std::nullopt;
-    auto line = findKeyLine(*range, key);
+    const auto line = lineOf(section, key);
     if (!line)
         return std::nullopt;
-    return valueOf(lines_[*line].raw);
+    return valueOf(lines_[*line - 1].raw);
 }
 
 std::optional<std::size_t> ProfileDocument::lineOf(std::string_view section,
