@@ -18,6 +18,7 @@
 #include "app/file_commands.h"
 #include "app/fold_window.h"
 #include "app/frm_autre_dim.h"
+#include "app/frm_help.h"
 #include "app/frm_typo.h"
 #include "app/icons.h"
 #include "app/piece_controls.h"
@@ -572,11 +573,9 @@ void frmPrinc::CmdDetails_Click() {
     dialog.exec();
 }
 
-void frmPrinc::notAvailable() {
-    const QString text = qs(strings_.text(1290));
-    statusMessage_->setText(text);
-    statusMessage_->setStyleSheet(QString());
-    QMessageBox::information(this, windowTitle(), text);
+void frmPrinc::showHelp(const QString& anchor) {
+    frmHelp help(this, manualPath(), anchor);
+    help.exec();
 }
 
 void frmPrinc::about() {

@@ -99,7 +99,6 @@ class frmPrinc : public QMainWindow {
     QGroupBox* buildLengthFigures();
     QGroupBox* buildSurfaceFigures();
     QAction* addCommand(QMenu* menu, const char* name, int entry, std::function<void()> run);
-    QAction* addUnavailable(QMenu* menu, const char* name, int entry);
     QToolButton* addToolImage(QBoxLayout* column, const char* name, int toolTipEntry, int icon,
                               std::function<void()> run);
     EntryBox* addEntryBox(const char* name);
@@ -146,7 +145,7 @@ class frmPrinc : public QMainWindow {
     void Image3_Click();
     void mnsavdef_Click();
     void CmdDetails_Click();
-    void notAvailable();
+    void showHelp(const QString& anchor = {});
     void about();
 
     Workbench& wb_;

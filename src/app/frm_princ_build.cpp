@@ -75,10 +75,6 @@ QAction* frmPrinc::addCommand(QMenu* menu, const char* name, int entry, std::fun
     return action;
 }
 
-QAction* frmPrinc::addUnavailable(QMenu* menu, const char* name, int entry) {
-    return addCommand(menu, name, entry, [this] { notAvailable(); });
-}
-
 QToolButton* frmPrinc::addToolImage(QBoxLayout* column, const char* name, int toolTipEntry,
                                     int icon, std::function<void()> run) {
     auto* button = new QToolButton;
@@ -187,7 +183,7 @@ void frmPrinc::buildMenus() {
     QMenu* help = menuBar()->addMenu(QString());
     help->setObjectName("mnaide");
     setStringEntry(help, 80);
-    addUnavailable(help, "mnaide_aide", 81);
+    addCommand(help, "mnaide_aide", 81, [this] { showHelp(); });
     addCommand(help, "mnaide_apropos", 82, [this] { about(); });
 }
 

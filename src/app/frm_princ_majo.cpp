@@ -26,7 +26,7 @@ void frmPrinc::But_Majo_Click() {
         statusMessage_->setText(reason);
         statusMessage_->setStyleSheet(QStringLiteral("color: #b00000;"));
     };
-    host.help = [this] { notAvailable(); };
+    host.help = [this] { showHelp(QStringLiteral("majorations")); };
     Frm_Majo dialog(wb_, std::move(host), this);
     dialog.exec();
 }

@@ -1,16 +1,20 @@
 // The main window as the user drives it: which entries regenerate, the command line, the
 // orientation options, the view toggle, the creases layout and what the status bar says.
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest>
 #include <memory>
 
 #include "app/entry_box.h"
+#include "app/frm_help.h"
 #include "app/frm_princ.h"
 #include "drawing/biblio.h"
 #include "drawing/drawing_dump.h"
@@ -274,6 +278,37 @@ class FrmPrincTest : public QObject {
         f.typeAndLeave("txtModel", "0201 ");
         QVERIFY(f.child<QLabel>("statusMessage")->text().contains("Code de modèle inconnu"));
         QCOMPARE(f.window.view()->shownElementCount(), shown);
+    }
+
+    // "Aide" shows the guide; its manual button follows whether the manual is installed on
+    // the folder standing for drive C.
+    void aideShowsTheGuideAndOffersTheManualOnceInstalled() {
+        Fixture f;
+        const std::filesystem::path manual = brontaxe::app::manualPath();
+        std::filesystem::remove(manual);
+        for (const bool installed : {false, true}) {
+            if (installed) {
+                std::filesystem::create_directories(manual.parent_path());
+                QFile pdf(QString::fromStdString(manual.string()));
+                QVERIFY(pdf.open(QIODevice::WriteOnly));
+                pdf.write("%PDF-1.4\n");
+            }
+            QString guide;
+            bool offered = !installed;
+            QTimer::singleShot(0, [&] {
+                auto* help = QApplication::activeModalWidget();
+                if (!help || help->objectName() != "frmHelp")
+                    return;
+                guide = help->findChild<QTextBrowser*>("helpText")->toPlainText();
+                offered = help->findChild<QPushButton*>("openManual")->isEnabled();
+                help->close();
+            });
+            f.window.findChild<QAction*>("mnaide_aide")->trigger();
+            QVERIFY2(guide.contains("Dessiner une caisse"), qPrintable(guide.left(80)));
+            QVERIFY(guide.contains("Majorations et qualités"));
+            QCOMPARE(offered, installed);
+        }
+        std::filesystem::remove(manual);
     }
 
     // A damaged allowance table: the damaged line at start-up, then with every regeneration of
