@@ -11,22 +11,13 @@
 #include "app/fold_window.h"
 #include "app/frm_princ.h"
 #include "app/preview_image.h"
-#include "platform/paths.h"
-#include "styles/generators.h"
+#include "shown_window.h"
 
 using brontaxe::app::frmPrinc;
 
 namespace {
 
-struct Fixture {
-    Fixture()
-        : env(brontaxe::platform::processEnvironment()),
-          wb(brontaxe::platform::PrivateProfile(brontaxe::platform::windowsDirectory(env)),
-             &brontaxe::findGenerator, env),
-          window(wb, std::nullopt) {
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-    }
+struct Fixture : brontaxe::app::ShownWindow {
     void type(const QString& code) {
         auto* box = window.findChild<brontaxe::app::EntryBox*>("txtModel");
         box->setText(code);
@@ -37,9 +28,6 @@ struct Fixture {
         return window.foldWindow();
     }
     int faces() { return window.foldWindow()->view()->scene().model->faceCount(); }
-    brontaxe::platform::EnvironmentLookup env;
-    brontaxe::Workbench wb;
-    frmPrinc window;
 };
 
 // Pixels of the board's kraft colours, not white nor grey.

@@ -19,22 +19,14 @@
 #include "app/piece_controls.h"
 #include "check/workbench_check.h"
 #include "mainwindow/direction_arrows.h"
-#include "platform/paths.h"
+#include "shown_window.h"
 
 using brontaxe::Workbench;
 using brontaxe::app::frmPrinc;
 
 namespace {
 
-struct Fixture {
-    Fixture()
-        : env(brontaxe::platform::processEnvironment()),
-          wb(brontaxe::platform::PrivateProfile(brontaxe::platform::windowsDirectory(env)),
-             &brontaxe::findGenerator, env),
-          window(wb, std::nullopt) {
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-    }
+struct Fixture : brontaxe::app::ShownWindow {
     QAction* action(const char* name) { return window.findChild<QAction*>(name); }
     QCheckBox* box(int k) {
         return window.findChild<QCheckBox*>(QStringLiteral("Check1_%1").arg(k));
@@ -56,10 +48,6 @@ struct Fixture {
         window.findChild<QLineEdit*>("longueur")->setFocus();
         QCoreApplication::processEvents();
     }
-
-    brontaxe::platform::EnvironmentLookup env;
-    Workbench wb;
-    frmPrinc window;
 };
 
 // Clicks the buttons of the message boxes that open next, one caption each, in order.
