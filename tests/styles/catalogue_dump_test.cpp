@@ -1,0 +1,142 @@
+// Every drawn code of the catalogue and every top and bottom pair, in every shipped grade, at
+// three sizes: the canonical dump of each drawing, reduced to a fingerprint a line, compared
+// with tests/golden/catalogue_dumps.txt. Work that moves code around without meaning to change
+// a drawing must leave this file as it is; a reviewed change of drawings is accepted with
+// scripts/accept-golden.sh.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "board/ini_majo.h"
+#include "drawing/drawing_dump.h"
+#include "mainwindow/catalogue.h"
+#include "styles/generators.h"
+#include "support/shipped_tables.h"
+#include "support/style_fixture.h"
+#include "support/style_run.h"
+#include "support/temp_dir.h"
+
+namespace brontaxe {
+namespace {
+
+struct Size {
+    const char* name;
+    float l, w, h;
+};
+
+constexpr Size kSizes[] = {
+    {"small", 60, 40, 30}, {"typical", 400, 300, 200}, {"long", 1200, 250, 500}};
+
+// The closures a top and bottom box accepts, each over and under every other one.
+constexpr std::int16_t kClosures[] = {201, 202, 203, 204, 205, 206, 208, 209,
+                                      210, 211, 216, 232, 233, 700, 711};
+
+// FNV-1a: a fingerprint short enough for a line, and stable across compilers and machines.
+std::string fingerprint(const std::string& text) {
+    std::uint64_t h = 14695981039346656037ull;
+    for (unsigned char c : text) {
+        h ^= c;
+        h *= 1099511628211ull;
+    }
+    char out[17];
+    std::snprintf(out, sizeof out, "%016llx", static_cast<unsigned long long>(h));
+    return out;
+}
+
+struct Job {
+    std::string label;      // what the line names: code, grade, size
+    std::string generator;  // the generator that draws it
+    std::int16_t top = 0;   // top and bottom closures of a combined box
+    std::int16_t bottom = 0;
+    std::string allowanceCode;  // the code the allowances are looked up under
+};
+
+std::vector<Job> jobs() {
+    std::vector<Job> out;
+    for (const Family& family : catalogueFamilies())
+        for (std::string_view code : family.codes) {
+            const DispatchTarget target = dispatchCode(code, false, 201, 201);
+            if (target.kind == DispatchKind::Generator && findGenerator(target.generatorCode))
+                out.push_back({std::string(target.generatorCode), std::string(target.generatorCode),
+                               0, 0, std::string(target.generatorCode)});
+        }
+    for (std::int16_t top : kClosures)
+        for (std::int16_t bottom : kClosures) {
+            const std::string code = "0" + std::to_string(top) + "/0" + std::to_string(bottom);
+            out.push_back({code, std::string(kCombinedGenerator), top, bottom, code});
+        }
+    return out;
+}
+
+std::string sweepText() {
+    const Majo tables = test::shippedTables();
+    std::ostringstream text;
+    for (const Job& job : jobs())
+        for (int grade = 1; grade <= tables.grades().count(); ++grade)
+            for (const Size& size : kSizes) {
+                test::Generated g;
+                g.m.TypeDessus = job.top;
+                g.m.TypeDessous = job.bottom;
+                IniMajo(g.m, tables, job.allowanceCode, grade);
+                g.m.Longueur = size.l;
+                g.m.Largeur = size.w;
+                g.m.Hauteur = size.h;
+                text << job.label << " grade " << grade << ' ' << size.name << ": ";
+                test::StyleRun run;
+                try {
+                    run = test::runStyle(job.generator, g.m, g.d);
+                } catch (const std::exception& e) {
+                    text << "exception " << e.what() << "\n";
+                    continue;
+                }
+                if (run.refusal)
+                    text << "refused " << *run.refusal << "\n";
+                else
+                    text << g.d.ElementCount() << " elements " << fingerprint(dumpDrawing(g.d))
+                         << "\n";
+            }
+    return text.str();
+}
+
+TEST(GoldenCatalogue, EveryDrawingIsTheOneOnFile) {
+    const std::string actual = sweepText();
+    const std::filesystem::path path =
+        std::filesystem::path(BRONTAXE_GOLDEN_DIR) / "catalogue_dumps.txt";
+    if (std::getenv("BRONTAXE_ACCEPT_GOLDEN")) {
+        test::writeFile(path, actual);
+        return;
+    }
+    ASSERT_TRUE(std::filesystem::exists(path)) << path << " is missing";
+    const std::string expected = test::readFile(path);
+    if (actual == expected)
+        return;
+    // Name the first few drawings that differ rather than print two long texts.
+    std::istringstream a(actual), e(expected);
+    std::string la, le;
+    int shown = 0;
+    while (shown < 10) {
+        const bool moreNow = static_cast<bool>(std::getline(a, la));
+        const bool moreOnFile = static_cast<bool>(std::getline(e, le));
+        if (!moreNow && !moreOnFile)
+            break;
+        if (!moreNow)
+            la.clear();
+        if (!moreOnFile)
+            le.clear();
+        if (la != le) {
+            ADD_FAILURE() << "now:     " << la << "\non file: " << le;
+            ++shown;
+        }
+    }
+    FAIL() << "drawings differ from " << path;
+}
+
+}  // namespace
+}  // namespace brontaxe
