@@ -1,7 +1,7 @@
 #pragma once
 // Workbenches for the benchmarks: start-up values and the shipped tables, as on a fresh install.
 
-#include "mainwindow/workbench.h"
+#include "workbench/workbench.h"
 
 namespace brontaxe::bench {
 

@@ -8,7 +8,7 @@
 #include <ctime>
 
 #include "bench/bench_support.h"
-#include "check/workbench_check.h"
+#include "workbench/workbench_check.h"
 #include "styles/generators.h"
 
 namespace brontaxe {

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "bench/bench_support.h"
-#include "mainwindow/catalogue.h"
-#include "mainwindow/workbench.h"
+#include "workbench/catalogue.h"
+#include "workbench/workbench.h"
 
 namespace brontaxe {
 namespace {

@@ -9,7 +9,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "app/fold_painter.h"
+#include "app/views/fold_painter.h"
 #include "bench/bench_support.h"
 #include "fold/style_folds.h"
 

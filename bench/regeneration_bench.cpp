@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "bench/bench_support.h"
-#include "mainwindow/workbench.h"
+#include "workbench/workbench.h"
 #include "styles/generators.h"
 
 namespace brontaxe {

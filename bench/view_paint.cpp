@@ -8,9 +8,9 @@
 #include <QApplication>
 #include <QImage>
 
-#include "app/drawing_view.h"
-#include "app/entry_box.h"
-#include "app/frm_princ.h"
+#include "app/views/drawing_view.h"
+#include "app/window/entry_box.h"
+#include "app/window/frm_princ.h"
 #include "bench/bench_support.h"
 
 namespace brontaxe {

@@ -2,10 +2,10 @@
 
 #include <QApplication>
 
-#include "app/drawing_view.h"
-#include "app/first_paint_stamp.h"
-#include "app/frm_princ.h"
-#include "app/translations.h"
+#include "app/views/drawing_view.h"
+#include "app/window/first_paint_stamp.h"
+#include "app/window/frm_princ.h"
+#include "app/window/translations.h"
 #include "platform/heap_tuning.h"
 #include "platform/paths.h"
 #include "platform/pending_files.h"

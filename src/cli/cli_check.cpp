@@ -1,6 +1,6 @@
 #include "cli/cli_check.h"
 
-#include "check/workbench_check.h"
+#include "workbench/workbench_check.h"
 
 namespace brontaxe::cli {
 

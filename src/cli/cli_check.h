@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "check/design_check.h"
-#include "mainwindow/workbench.h"
+#include "workbench/workbench.h"
 
 namespace brontaxe::cli {
 

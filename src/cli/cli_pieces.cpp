@@ -4,8 +4,8 @@
 #include <cctype>
 
 #include "cli/cli_parse.h"
-#include "mainwindow/machine_passes.h"
-#include "mainwindow/pieces.h"
+#include "workbench/machine_passes.h"
+#include "workbench/pieces.h"
 
 namespace brontaxe::cli {
 namespace {

@@ -8,7 +8,7 @@
 #include <ostream>
 #include <string>
 
-#include "mainwindow/workbench.h"
+#include "workbench/workbench.h"
 
 namespace brontaxe::cli {
 

@@ -3,9 +3,9 @@
 #include <iomanip>
 #include <string>
 
-#include "mainwindow/catalogue.h"
-#include "mainwindow/imposition.h"
-#include "mainwindow/window_figures.h"
+#include "workbench/catalogue.h"
+#include "workbench/imposition.h"
+#include "workbench/window_figures.h"
 #include "platform/number_text.h"
 #include "resources/string_table.h"
 #include "styles/generators.h"

@@ -1,7 +1,7 @@
 #pragma once
 #include <ostream>
 
-#include "mainwindow/workbench.h"
+#include "workbench/workbench.h"
 
 namespace brontaxe::cli {
 

@@ -28,7 +28,7 @@ FileResult writePli(const Drawing& d, const std::filesystem::path& path,
 FileResult writeEv(const Drawing& d, const std::filesystem::path& path,
                    const WriteProgress& progress);
 // The blank folded as the drawing alone tells: every crease square, the faces without the
-// board's thickness, which only the design knows (fold/fold_files.h writes it with them).
+// board's thickness, which only the design knows (io/fold_files.h writes it with them).
 FileResult writeObj(const Drawing& d, const std::filesystem::path& path,
                     const WriteProgress& progress);
 FileResult writeGltf(const Drawing& d, const std::filesystem::path& path,

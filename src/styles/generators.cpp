@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <array>
 
-#include "styles/architecture.h"
-#include "styles/fco200.h"
-#include "styles/fco300.h"
-#include "styles/fco400.h"
-#include "styles/fco420.h"
-#include "styles/fco500.h"
-#include "styles/fco600.h"
-#include "styles/fco700.h"
-#include "styles/fco900.h"
+#include "styles/top_bottom/architecture.h"
+#include "styles/02/fco200.h"
+#include "styles/03/fco300.h"
+#include "styles/04/fco400.h"
+#include "styles/04/fco420.h"
+#include "styles/05/fco500.h"
+#include "styles/06/fco600.h"
+#include "styles/07/fco700.h"
+#include "styles/09/fco900.h"
 
 namespace brontaxe {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "drawing/biblio.h"
+#include "builders/emit.h"
 
 namespace brontaxe {
 namespace {

@@ -5,15 +5,15 @@
 #include <cmath>
 #include <cstdio>
 
-#include "styles/architecture.h"
-#include "styles/fco200_rules.h"
-#include "styles/fco300_rules.h"
-#include "styles/fco400_rules.h"
-#include "styles/fco420.h"
-#include "styles/fco500_rules.h"
-#include "styles/fco500_sizes.h"
-#include "styles/fco600_rules.h"
-#include "styles/fco700_rules.h"
+#include "styles/top_bottom/architecture.h"
+#include "styles/02/fco200_rules.h"
+#include "styles/03/fco300_rules.h"
+#include "styles/04/fco400_rules.h"
+#include "styles/04/fco420.h"
+#include "styles/05/fco500_rules.h"
+#include "styles/05/fco500_sizes.h"
+#include "styles/06/fco600_rules.h"
+#include "styles/07/fco700_rules.h"
 
 namespace brontaxe {
 namespace {

@@ -7,9 +7,9 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "app/frm_princ.h"
-#include "app/frm_typo.h"
-#include "app/translations.h"
+#include "app/window/frm_princ.h"
+#include "app/dialogs/frm_typo.h"
+#include "app/window/translations.h"
 #include "platform/paths.h"
 #include "shot_window.h"
 

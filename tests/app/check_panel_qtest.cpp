@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/check_panel.h"
-#include "app/frm_princ.h"
+#include "app/window/check_panel.h"
+#include "app/window/frm_princ.h"
 #include "platform/paths.h"
 #include "styles/generators.h"
 

@@ -2,7 +2,7 @@
 
 #include <QtTest>
 
-#include "app/drawing_view.h"
+#include "app/views/drawing_view.h"
 
 using brontaxe::Drawing;
 using brontaxe::Point;

@@ -19,13 +19,13 @@
 #include <functional>
 #include <memory>
 
-#include "app/file_commands.h"
-#include "app/frm_princ.h"
-#include "app/translations.h"
+#include "app/commands/file_commands.h"
+#include "app/window/frm_princ.h"
+#include "app/window/translations.h"
 #include "drawing/dimension_layout.h"
 #include "drawing/drawing_dump.h"
 #include "io/des_format.h"
-#include "mainwindow/design_file.h"
+#include "workbench/design_file.h"
 #include "model/model_fields.h"
 #include "platform/paths.h"
 #include "platform/process.h"

@@ -16,9 +16,9 @@
 #include <functional>
 #include <set>
 
-#include "app/entry_box.h"
-#include "app/frm_autre_dim.h"
-#include "app/frm_princ.h"
+#include "app/window/entry_box.h"
+#include "app/dialogs/frm_autre_dim.h"
+#include "app/window/frm_princ.h"
 #include "drawing/drawing_dump.h"
 #include "model/model_init.h"
 #include "platform/paths.h"

@@ -13,10 +13,10 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/entry_box.h"
-#include "app/frm_help.h"
-#include "app/frm_princ.h"
-#include "drawing/biblio.h"
+#include "app/window/entry_box.h"
+#include "app/dialogs/frm_help.h"
+#include "app/window/frm_princ.h"
+#include "builders/emit.h"
 #include "drawing/drawing_dump.h"
 #include "platform/errors.h"
 #include "platform/paths.h"

@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/frm_princ.h"
-#include "app/frm_typo.h"
+#include "app/window/frm_princ.h"
+#include "app/dialogs/frm_typo.h"
 #include "model/model.h"
 #include "platform/paths.h"
 #include "styles/generators.h"

@@ -9,10 +9,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/entry_box.h"
-#include "app/frm_majo.h"
-#include "app/frm_princ.h"
-#include "app/translations.h"
+#include "app/window/entry_box.h"
+#include "app/dialogs/frm_majo.h"
+#include "app/window/frm_princ.h"
+#include "app/window/translations.h"
 #include "platform/paths.h"
 #include "shot_window.h"
 

@@ -16,10 +16,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/frm_assist_pal.h"
-#include "app/frm_choix_palet.h"
-#include "app/frm_princ.h"
-#include "app/pallet_image.h"
+#include "app/dialogs/frm_assist_pal.h"
+#include "app/dialogs/frm_choix_palet.h"
+#include "app/window/frm_princ.h"
+#include "app/views/pallet_image.h"
 #include "model/model_init.h"
 #include "platform/paths.h"
 

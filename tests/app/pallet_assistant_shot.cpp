@@ -8,9 +8,9 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "app/frm_assist_pal.h"
-#include "app/frm_princ.h"
-#include "app/translations.h"
+#include "app/dialogs/frm_assist_pal.h"
+#include "app/window/frm_princ.h"
+#include "app/window/translations.h"
 #include "platform/paths.h"
 #include "shot_window.h"
 

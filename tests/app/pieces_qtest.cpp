@@ -13,12 +13,12 @@
 #include <QtTest>
 #include <deque>
 
-#include "app/frm_passage.h"
-#include "app/frm_princ.h"
-#include "app/frm_section.h"
-#include "app/piece_controls.h"
-#include "check/workbench_check.h"
-#include "mainwindow/direction_arrows.h"
+#include "app/dialogs/frm_passage.h"
+#include "app/window/frm_princ.h"
+#include "app/dialogs/frm_section.h"
+#include "app/window/piece_controls.h"
+#include "workbench/workbench_check.h"
+#include "workbench/direction_arrows.h"
 #include "shown_window.h"
 
 using brontaxe::Workbench;

@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <sstream>
 
-#include "app/drawing_scene.h"
-#include "app/print_job.h"
-#include "mainwindow/workbench.h"
+#include "app/views/drawing_scene.h"
+#include "app/commands/print_job.h"
+#include "workbench/workbench.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 

@@ -9,9 +9,9 @@
 #include <QTimer>
 #include <QToolBar>
 
-#include "app/file_commands.h"
-#include "app/frm_princ.h"
-#include "app/translations.h"
+#include "app/commands/file_commands.h"
+#include "app/window/frm_princ.h"
+#include "app/window/translations.h"
 #include "platform/paths.h"
 #include "shot_window.h"
 

@@ -15,14 +15,14 @@
 #include <filesystem>
 #include <functional>
 
-#include "app/drawing_view.h"
-#include "app/file_commands.h"
-#include "app/frm_choix_ft.h"
-#include "app/frm_ft.h"
-#include "app/frm_mckee.h"
-#include "app/frm_princ.h"
+#include "app/views/drawing_view.h"
+#include "app/commands/file_commands.h"
+#include "app/dialogs/frm_choix_ft.h"
+#include "app/dialogs/frm_ft.h"
+#include "app/dialogs/frm_mckee.h"
+#include "app/window/frm_princ.h"
 #include "drawing/sheet_elements.h"
-#include "mainwindow/preferences.h"
+#include "workbench/preferences.h"
 #include "platform/paths.h"
 #include "techsheet/sheet_template.h"
 

@@ -13,11 +13,11 @@
 #include <QToolButton>
 #include <functional>
 
-#include "app/frm_choix_ft.h"
-#include "app/frm_ft.h"
-#include "app/frm_mckee.h"
-#include "app/frm_princ.h"
-#include "app/translations.h"
+#include "app/dialogs/frm_choix_ft.h"
+#include "app/dialogs/frm_ft.h"
+#include "app/dialogs/frm_mckee.h"
+#include "app/window/frm_princ.h"
+#include "app/window/translations.h"
 #include "platform/paths.h"
 #include "shot_window.h"
 

@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <optional>
 
-#include "app/frm_princ.h"
-#include "app/translations.h"
+#include "app/window/frm_princ.h"
+#include "app/window/translations.h"
 #include "platform/paths.h"
 #include "styles/generators.h"
 

@@ -4,7 +4,7 @@
 #include <QtTest>
 #include <optional>
 
-#include "app/frm_princ.h"
+#include "app/window/frm_princ.h"
 #include "platform/paths.h"
 #include "styles/generators.h"
 

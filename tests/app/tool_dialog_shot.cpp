@@ -10,9 +10,9 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "app/frm_princ.h"
-#include "app/frm_section.h"
-#include "app/translations.h"
+#include "app/window/frm_princ.h"
+#include "app/dialogs/frm_section.h"
+#include "app/window/translations.h"
 #include "platform/paths.h"
 #include "shot_window.h"
 

@@ -6,7 +6,7 @@
 
 #include "board/data_directory.h"
 #include "cli/cli_app.h"
-#include "mainwindow/workbench.h"
+#include "workbench/workbench.h"
 #include "platform/number_text.h"
 #include "support/cli_run.h"
 #include "support/shipped_tables.h"

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "styles/fco200.h"
+#include "styles/02/fco200.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "drawing/drawing_dump.h"
-#include "styles/fco200.h"
+#include "styles/02/fco200.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
 

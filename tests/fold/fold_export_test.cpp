@@ -7,7 +7,7 @@
 #include <nlohmann/json.hpp>
 #include <regex>
 
-#include "fold/fold_files.h"
+#include "io/fold_files.h"
 #include "io/drawing_files.h"
 #include "platform/process.h"
 #include "support/cli_run.h"
@@ -73,7 +73,7 @@ TEST(FoldExport, AssimpReadsTheFoldedBoxBackWithItsTrianglesAndBounds) {
     for (const Case c : {Case{"boite.obj", 1, false}, Case{"boite.gltf", 1000, true}}) {
         SCOPED_TRACE(c.file);
         const fs::path path = dir / c.file;
-        const io::FileResult saved = saveFoldedDesign(f.d, "0201", f.m, path);
+        const io::FileResult saved = io::saveFoldedDesign(f.d, "0201", f.m, path);
         ASSERT_TRUE(saved.ok) << saved.message;
         const ReadBack r = assimpInfo(path);
         EXPECT_EQ(r.faces, static_cast<long>(mesh.triangles.size()));

@@ -6,7 +6,7 @@
 
 #include "fold/collision.h"
 #include "fold/style_folds.h"
-#include "mainwindow/catalogue.h"
+#include "workbench/catalogue.h"
 #include "styles/generators.h"
 #include "support/fold_run.h"
 

@@ -4,7 +4,7 @@
 
 #include "drawing/drawing_dump.h"
 #include "io/drawing_files.h"
-#include "styles/fco200.h"
+#include "styles/02/fco200.h"
 #include "support/style_fixture.h"
 #include "support/temp_dir.h"
 

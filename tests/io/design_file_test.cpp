@@ -1,13 +1,13 @@
 // A design saved as .des and opened again: the design block of the file, the model restored
 // through the field setter, a restart in between, and the files that must be refused.
-#include "mainwindow/design_file.h"
+#include "workbench/design_file.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include "drawing/drawing_dump.h"
 #include "io/drawing_files.h"
-#include "mainwindow/preferences.h"
+#include "workbench/preferences.h"
 #include "model/model_fields.h"
 #include "platform/pending_files.h"
 #include "support/temp_dir.h"

@@ -10,7 +10,7 @@
 #include "io/drawing_files.h"
 #include "io/page_layout.h"
 #include "platform/process.h"
-#include "styles/fco200.h"
+#include "styles/02/fco200.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
 #include "support/temp_dir.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "mainwindow/workbench.h"
+#include "workbench/workbench.h"
 #include "model/model_init.h"
 #include "support/temp_dir.h"
 

@@ -16,7 +16,7 @@
 
 #include "board/ini_majo.h"
 #include "drawing/drawing_dump.h"
-#include "mainwindow/catalogue.h"
+#include "workbench/catalogue.h"
 #include "styles/generators.h"
 #include "support/shipped_tables.h"
 #include "support/style_fixture.h"

@@ -8,7 +8,7 @@
 
 #include "board/ini_majo.h"
 #include "drawing/contour.h"
-#include "mainwindow/catalogue.h"
+#include "workbench/catalogue.h"
 #include "styles/generators.h"
 #include "support/outline.h"
 #include "support/shipped_tables.h"

@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "drawing/drawing_dump.h"
-#include "styles/fco200.h"
+#include "styles/02/fco200.h"
 #include "support/style_fixture.h"
 #include "support/temp_dir.h"
 

@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <variant>
 
-#include "check/workbench_check.h"
+#include "workbench/workbench_check.h"
 #include "drawing/dimension_layout.h"
 #include "drawing/sheet_elements.h"
 #include "io/drawing_files.h"
-#include "mainwindow/design_file.h"
-#include "mainwindow/workbench.h"
+#include "workbench/design_file.h"
+#include "workbench/workbench.h"
 #include "platform/process.h"
 #include "support/temp_dir.h"
 #include "techsheet/placeholders.h"

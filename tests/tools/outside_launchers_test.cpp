@@ -1,9 +1,9 @@
-#include "tools/outside_launchers.h"
+#include "workbench/outside_launchers.h"
 
 #include <gtest/gtest.h>
 
 #include "board/grade_table.h"
-#include "mainwindow/workbench.h"
+#include "workbench/workbench.h"
 #include "support/stand_in.h"
 #include "support/temp_dir.h"
 

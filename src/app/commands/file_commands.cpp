@@ -1,0 +1,356 @@
+#include "app/commands/file_commands.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QToolBar>
+#include <cctype>
+
+#include "app/window/frm_princ.h"
+#include "app/dialogs/write_progress_dialog.h"
+#include "io/file_format.h"
+#include "workbench/design_file.h"
+#include "workbench/workbench.h"
+#include "platform/paths.h"
+
+namespace brontaxe::app {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kDefaultName = "paramQMT";
+constexpr const char* kDefaultFile = "paramQMT.des";
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+fs::path toPath(const QString& s) {
+    return fs::path(s.toStdString());
+}
+
+// "c:\korvane\x.des" or "dessins\x.des": a name written the program's Windows way.
+bool isWindowsPath(const std::string& name) {
+    const bool drive =
+        name.size() >= 2 && name[1] == ':' && std::isalpha(static_cast<unsigned char>(name[0]));
+    return drive || name.find('\\') != std::string::npos;
+}
+
+// The save dialog's filters: the formats in the order of the program's filter, every format
+// written, so that each can be chosen.
+QStringList saveFilters() {
+    QStringList filters;
+    for (const io::FileFormat& f : io::fileFormats())
+        filters << QString::fromUtf8(f.caption.data(), static_cast<qsizetype>(f.caption.size()));
+    return filters;
+}
+
+// "Adobe PDF (*.pdf)" gives "pdf".
+QString extensionOfFilter(const QString& filter) {
+    const qsizetype star = filter.indexOf("*.");
+    if (star < 0)
+        return {};
+    const qsizetype end = filter.indexOf(')', star);
+    return filter.mid(star + 2, end < 0 ? -1 : end - star - 2);
+}
+
+bool askOverwrite(QWidget* parent, const fs::path& path) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Enregistrer Dessin Korvane"),
+                    QStringLiteral("%1 existe déjà.\nVoulez-vous le remplacer ?")
+                        .arg(qs(path.filename().string())),
+                    QMessageBox::NoButton, parent);
+    box.setObjectName("overwriteQuestion");
+    QPushButton* yes = box.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+}  // namespace
+
+FileCommands::FileCommands(frmPrinc& window, Workbench& wb)
+    : QObject(&window), window_(window), wb_(wb), recent_(wb.settings()) {}
+
+FileCommands::~FileCommands() = default;
+
+fs::path FileCommands::drawingsFolder() const {
+    return platform::mapWindowsPath("c:\\korvane", platform::processEnvironment());
+}
+
+fs::path FileCommands::savePath() const {
+    const std::string& name = window_.NomFichier();
+    if (name.empty())
+        return drawingsFolder() / kDefaultFile;
+    if (isWindowsPath(name))
+        return platform::mapWindowsPath(name, platform::processEnvironment());
+    const fs::path path(name);
+    return path.has_parent_path() ? path : drawingsFolder() / path;
+}
+
+// The technical sheet's answers are part of what a save keeps.
+bool FileCommands::isModified() const {
+    return saved_ && (*saved_ != designRecord(wb_) || savedSheet_ != wb_.Trazel1().sheetFields());
+}
+
+void FileCommands::designShown() {
+    if (!saved_) {
+        saved_ = designRecord(wb_);  // start-up: the design on show is the reference
+        savedSheet_ = wb_.Trazel1().sheetFields();
+    }
+    if (baseTitle_.isEmpty())
+        baseTitle_ = window_.windowTitle();
+    const QString name = QFileInfo(qs(window_.NomFichier())).fileName();
+    window_.setWindowTitle(QStringLiteral("%1 - %2[*]").arg(baseTitle_, name));
+    window_.setWindowModified(isModified());
+}
+
+void FileCommands::showFailure(const QString& message) {
+    QMessageBox box(QMessageBox::Warning, baseTitle_.isEmpty() ? window_.windowTitle() : baseTitle_,
+                    message, QMessageBox::Ok, &window_);
+    box.setObjectName("fileFailure");
+    box.exec();
+}
+
+bool FileCommands::saveTo(const fs::path& path) {
+    // The drawing of a file without its design is not what the model would draw: it is saved
+    // as it stands, without a design that would draw something else when opened.
+    const bool fixed = fixedAt_ && *fixedAt_ == window_.regenerationCount();
+    WriteProgressDialog writing(&window_, qs(path.filename().string()),
+                                wb_.Trazel1().ElementCount());
+    const io::FileResult r = saveDesign(wb_, path, !fixed, writing.progress());
+    writing.dialog().reset();
+    if (!r.ok) {
+        showFailure(qs(r.message));
+        return false;
+    }
+    return true;
+}
+
+void FileCommands::savedAs(const fs::path& path) {
+    saved_ = designRecord(wb_);
+    savedSheet_ = wb_.Trazel1().sheetFields();
+    recent_.add(path);
+    fillRecentMenu();
+    designShown();
+}
+
+bool FileCommands::mnfichiers_sauver_Click() {
+    const fs::path path = savePath();
+    std::error_code ec;
+    if (path.parent_path() == drawingsFolder())
+        fs::create_directories(path.parent_path(), ec);  // the default folder of a fresh install
+    if (!saveTo(path))
+        return false;
+    savedAs(path);
+    return true;
+}
+
+std::optional<fs::path> FileCommands::askSavePath() {
+    std::error_code ec;
+    fs::create_directories(drawingsFolder(), ec);
+    const fs::path current = savePath();
+    const fs::path folder =
+        fs::is_directory(current.parent_path(), ec) ? current.parent_path() : drawingsFolder();
+    QFileDialog dialog(&window_, QStringLiteral("Enregistrer Dessin Korvane"), qs(folder.string()));
+    dialog.setObjectName("saveDialog");
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(saveFilters());
+    // No default suffix: the name typed gets the extension of the filter chosen, below.
+    dialog.selectFile(kDefaultName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    fs::path chosen = toPath(dialog.selectedFiles().first());
+    // The extension follows the chosen filter unless the name already has one we write.
+    if (!io::formatForPath(chosen)) {
+        chosen += "." + extensionOfFilter(dialog.selectedNameFilter()).toStdString();
+        if (fs::exists(chosen, ec) && !askOverwrite(&window_, chosen))
+            return std::nullopt;
+    }
+    return chosen;
+}
+
+bool FileCommands::mnfichiers_sauversous_Click() {
+    const auto path = askSavePath();
+    if (!path || !saveTo(*path))
+        return false;
+    window_.setNomFichier(path->string());
+    savedAs(*path);
+    return true;
+}
+
+void FileCommands::mnfichiers_exporter_Click() {
+    QFileDialog dialog(&window_, QStringLiteral("Exporter"), qs(drawingsFolder().string()));
+    dialog.setObjectName("exportDialog");
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.selectFile(kDefaultName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const fs::path path = toPath(dialog.selectedFiles().first());
+    if (saveTo(path)) {
+        recent_.add(path);
+        fillRecentMenu();
+    }
+}
+
+void FileCommands::mnfichiers_ouvrir_Click() {
+    if (!maybeSave())
+        return;
+    std::error_code ec;
+    const fs::path start =
+        fs::is_directory(drawingsFolder(), ec) ? drawingsFolder() : fs::current_path(ec);
+    QFileDialog dialog(&window_, QStringLiteral("Ouvrir un dessin"), qs(start.string()),
+                       QStringLiteral("Dessins Korvane (*.des);;Tous les fichiers (*)"));
+    dialog.setObjectName("openDialog");
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    openChecked(toPath(dialog.selectedFiles().first()));
+}
+
+bool FileCommands::openFile(const fs::path& path) {
+    if (!maybeSave())
+        return false;
+    return openChecked(path);
+}
+
+bool FileCommands::openChecked(const fs::path& path) {
+    const OpenedDesign opened = openDesign(wb_, path);
+    if (!opened.result.ok) {
+        showFailure(qs(opened.result.message));
+        return false;
+    }
+    window_.setNomFichier(path.string());
+    window_.showOpenedDesign(opened.report);
+    if (opened.parametric)
+        fixedAt_.reset();
+    else
+        fixedAt_ = window_.regenerationCount();
+    savedAs(path);
+    return true;
+}
+
+bool FileCommands::maybeSave() {
+    if (!isModified())
+        return true;
+    QMessageBox box(
+        QMessageBox::Question, baseTitle_.isEmpty() ? window_.windowTitle() : baseTitle_,
+        QStringLiteral("Enregistrer les modifications ?"), QMessageBox::NoButton, &window_);
+    box.setObjectName("saveQuestion");
+    QPushButton* yes = box.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes)
+        return mnfichiers_sauver_Click();
+    return box.clickedButton() == no;
+}
+
+QPrinter& FileCommands::printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setDocName(kPrintJobTitle);
+        // Blanks are wider than high.
+        printer_->setPageOrientation(QPageLayout::Landscape);
+    }
+    return *printer_;
+}
+
+PrintOptions FileCommands::printOptions() const {
+    PrintOptions options;
+    options.scale = printScale_;
+    options.pens = window_.view()->pens();
+    options.hiddenKinds = window_.view()->hiddenKinds();
+    return options;
+}
+
+void FileCommands::mnfichiers_imprimer_Click() {
+    QPrintPreviewDialog preview(&printer(), &window_);
+    preview.setObjectName("printPreview");
+    preview.setWindowTitle(QStringLiteral("Aperçu avant impression - %1").arg(kPrintJobTitle));
+    preview.resize(window_.size() * 0.85);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this, &preview](QPrinter* p) { paintPrint(preview, *p); });
+    if (auto* toolbar = preview.findChild<QToolBar*>()) {
+        toolbar->addSeparator();
+        QAction* trueScale = toolbar->addAction(QStringLiteral("Échelle réelle (1:1)"));
+        trueScale->setObjectName("trueScale");
+        trueScale->setCheckable(true);
+        trueScale->setChecked(printScale_ == PrintScale::TrueScale);
+        trueScale->setToolTip(
+            QStringLiteral("1 mm de carton = 1 mm de papier, sur plusieurs pages au besoin"));
+        connect(trueScale, &QAction::toggled, &preview, [this, &preview](bool on) {
+            printScale_ = on ? PrintScale::TrueScale : PrintScale::FitToPage;
+            if (auto* widget = preview.findChild<QPrintPreviewWidget*>())
+                widget->updatePreview();
+        });
+    }
+    preview.exec();
+}
+
+void FileCommands::paintPrint(QPrintPreviewDialog& preview, QPrinter& printer) {
+    // Over the preview, so that nothing in it is clicked while its pages are painted; and
+    // its pages are not repainted meanwhile: those it shows are being replaced.
+    WriteProgressDialog painting(&preview, {printCanBeStopped(printer)});
+    QWidget* pages = preview.findChild<QPrintPreviewWidget*>();
+    if (pages)
+        pages->setUpdatesEnabled(false);
+    const PrintOutcome outcome =
+        printDrawing(printer, wb_.Trazel1(), printOptions(), painting.progress());
+    if (pages)
+        pages->setUpdatesEnabled(true);
+    painting.dialog().reset();
+    if (outcome == PrintOutcome::NotOpened)
+        showFailure(QStringLiteral("Impression impossible : l'imprimante ne répond pas."));
+}
+
+void FileCommands::mnfichiers_configurerimp_Click() {
+    QPageSetupDialog dialog(&printer(), &window_);
+    dialog.setObjectName("pageSetup");
+    dialog.exec();
+}
+
+void FileCommands::setRecentMenu(QMenu* menu) {
+    recentMenu_ = menu;
+    fillRecentMenu();
+}
+
+void FileCommands::fillRecentMenu() {
+    if (!recentMenu_)
+        return;
+    recentMenu_->clear();
+    int n = 0;
+    for (const std::string& file : recent_.files()) {
+        const QString name = qs(file);
+        QAction* action = recentMenu_->addAction(
+            QStringLiteral("&%1 %2").arg(++n).arg(QFileInfo(name).fileName()));
+        action->setToolTip(name);
+        action->setData(name);
+        connect(action, &QAction::triggered, this, [this, file] {
+            std::error_code ec;
+            if (!fs::exists(file, ec)) {
+                showFailure(QStringLiteral("Fichier introuvable : %1").arg(qs(file)));
+                recent_.remove(file);
+                fillRecentMenu();
+                return;
+            }
+            openFile(file);
+        });
+    }
+    recentMenu_->setEnabled(n > 0);
+}
+
+}  // namespace brontaxe::app

@@ -1,0 +1,97 @@
+#pragma once
+// The file side of the main window: open, save, save as, export, print, page set-up, the
+// recent files, the question before a modified design is dropped, and the title bar that
+// names the file and marks it modified.
+
+#include <QObject>
+#include <QString>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "app/commands/print_job.h"
+#include "app/commands/recent_files.h"
+#include "io/des_format.h"
+
+class QMenu;
+class QPrinter;
+class QPrintPreviewDialog;
+
+namespace brontaxe {
+class Workbench;
+}
+
+namespace brontaxe::app {
+
+class frmPrinc;
+
+class FileCommands : public QObject {
+    Q_OBJECT
+  public:
+    FileCommands(frmPrinc& window, Workbench& wb);
+    ~FileCommands() override;
+
+    // "Sauver": to `NomFichier`; a bare name goes into the drawings folder ("c:\korvane").
+    bool mnfichiers_sauver_Click();
+    // "Sauver sous": the save dialog; the chosen file becomes `NomFichier`.
+    bool mnfichiers_sauversous_Click();
+    // "Exporter": any format by its extension; `NomFichier` stays.
+    void mnfichiers_exporter_Click();
+    // "Ouvrir...".
+    void mnfichiers_ouvrir_Click();
+    // "Imprimer": the preview, from which the job is printed.
+    void mnfichiers_imprimer_Click();
+    // "Configurer imprimante" / "Mise en Page".
+    void mnfichiers_configurerimp_Click();
+
+    // Opens a drawing after the question about unsaved changes. False when nothing opened.
+    bool openFile(const std::filesystem::path& path);
+    // Writes the design to `path`; a failure is said in a message box and changes nothing.
+    bool saveTo(const std::filesystem::path& path);
+
+    // Before the design is dropped (quit, close, open): "Enregistrer les modifications ?".
+    // True when the caller may go on.
+    bool maybeSave();
+
+    // After every regeneration: the title and its modified mark follow the design.
+    void designShown();
+    bool isModified() const;
+
+    // Where "Sauver" writes the current `NomFichier`.
+    std::filesystem::path savePath() const;
+    // The drawings folder: "c:\korvane" on the folder standing for drive C.
+    std::filesystem::path drawingsFolder() const;
+
+    QMenu* recentMenu() const { return recentMenu_; }
+    void setRecentMenu(QMenu* menu);
+    const RecentFiles& recentFiles() const { return recent_; }
+
+    QPrinter& printer();
+    PrintOptions printOptions() const;
+    PrintScale printScale() const { return printScale_; }
+    void setPrintScale(PrintScale scale) { printScale_ = scale; }
+
+  private:
+    // Paints the print, or its preview, with its progress shown over the preview.
+    void paintPrint(QPrintPreviewDialog& preview, QPrinter& printer);
+    bool openChecked(const std::filesystem::path& path);
+    void fillRecentMenu();
+    void savedAs(const std::filesystem::path& path);
+    std::optional<std::filesystem::path> askSavePath();
+    void showFailure(const QString& message);
+
+    frmPrinc& window_;
+    Workbench& wb_;
+    RecentFiles recent_;
+    QMenu* recentMenu_ = nullptr;
+    std::unique_ptr<QPrinter> printer_;
+    PrintScale printScale_ = PrintScale::FitToPage;
+    std::optional<io::DesignRecord> saved_;  // the design as last saved, opened or started
+    std::vector<SheetField> savedSheet_;     // and its technical sheet
+    // The regeneration count when a drawing without its design was opened: until the next
+    // regeneration the drawing on show is that file's, not the model's.
+    std::optional<int> fixedAt_;
+    QString baseTitle_;
+};
+
+}  // namespace brontaxe::app

@@ -1,0 +1,72 @@
+#include "app/commands/technical_sheet_command.h"
+
+#include <QMessageBox>
+#include <variant>
+
+#include "app/commands/file_commands.h"
+#include "app/dialogs/frm_choix_ft.h"
+#include "app/dialogs/frm_ft.h"
+#include "app/window/frm_princ.h"
+#include "workbench/workbench.h"
+#include "techsheet/placeholders.h"
+#include "techsheet/sheet_template.h"
+
+namespace brontaxe::app {
+namespace {
+
+const QString kTitle = QStringLiteral("Fiche Technique");
+
+bool holdsSheet(const Drawing& d) {
+    return !d.SheetName().empty();
+}
+
+}  // namespace
+
+bool showQuestionnaire(Workbench& wb, QWidget* parent) {
+    Questionnaire q;
+    if (auto problem = q.open(wb.Trazel1(), SheetBox::of(wb.model(), wb.majo()))) {
+        QMessageBox::warning(parent, kTitle, QString::fromStdString(*problem));
+        return false;
+    }
+    frm_FT dialog(wb.Trazel1(), std::move(q), parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void technicalSheetCommand(Workbench& wb, QWidget* parent, const std::function<void()>& redraw) {
+    Drawing& d = wb.Trazel1();
+    if (holdsSheet(d) && d.FieldCount() > 0) {
+        showQuestionnaire(wb, parent);
+        redraw();
+        return;
+    }
+    if (wb.model().NomModel.empty())
+        chooseSheetTemplate(wb, parent);
+    if (!wb.model().NomModel.empty() && !holdsSheet(d)) {
+        auto read = readSheetTemplate(wb.model().NomModel);
+        if (auto* why = std::get_if<std::string>(&read)) {
+            QMessageBox::warning(parent, kTitle, QString::fromStdString(*why));
+            return;
+        }
+        insertTechnicalSheet(d, std::get<SheetTemplate>(read));
+        redraw();
+        if (d.FieldCount() > 0)
+            showQuestionnaire(wb, parent);
+    }
+    redraw();
+}
+
+void chooseSheetTemplate(Workbench& wb, QWidget* parent) {
+    frm_choixFT dialog(wb, parent);
+    dialog.exec();
+}
+
+// The window's tool image and "Fiche Technique" command: the drawing shown again and its title
+// marked once the sheet changed.
+void frmPrinc::Image10_Click() {
+    technicalSheetCommand(wb_, this, [this] {
+        Trazel1_->drawingChanged();
+        files_->designShown();
+    });
+}
+
+}  // namespace brontaxe::app

@@ -1,0 +1,85 @@
+#include "app/dialogs/frm_programmes.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "app/dialogs/dialog_buttons.h"
+#include "workbench/workbench.h"
+#include "pallet/cape_link.h"
+#include "tools/outside_programs.h"
+
+namespace brontaxe::app {
+namespace {
+
+QLineEdit* pathBox(const char* name, const std::string& text) {
+    auto* b = new QLineEdit(QString::fromStdString(text));
+    b->setObjectName(name);
+    b->setMinimumWidth(380);
+    return b;
+}
+
+std::string textOf(const QLineEdit* b) {
+    return b->text().trimmed().toStdString();
+}
+
+}  // namespace
+
+frmProgrammes::frmProgrammes(Workbench& wb, QWidget* parent) : QDialog(parent), wb_(wb) {
+    setObjectName("frmProgrammes");
+    setWindowTitle(QStringLiteral("Brontaxe - Programmes extérieurs"));
+    const tools::OutsidePrograms p = tools::readOutsidePrograms(wb_.settings());
+    const platform::PrivateProfile cape(wb_.settings().windowsDirectory());
+    txtKorvane3D_ = pathBox("txtKorvane3D", p.korvane3D);
+    txtKorRcv_ = pathBox("txtKorRCV", p.korRcv);
+    txtKorGeom_ = pathBox("txtKorGEOM", p.korGeom);
+    txtCapePath_ = pathBox("txtCapePath", pallet::capePathSetting(cape).value_or(""));
+    txtCapeCmd_ = pathBox("txtCapeCmd", pallet::openCmdLineSetting(cape).value_or(""));
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Korvane 3D"), txtKorvane3D_);
+    form->addRow(QStringLiteral("KorRCV"), txtKorRcv_);
+    form->addRow(QStringLiteral("KorGEOM"), txtKorGeom_);
+    form->addRow(QStringLiteral("Dossier CAPE"), txtCapePath_);
+    form->addRow(QStringLiteral("Commande CAPE"), txtCapeCmd_);
+    auto* note = new QLabel(QStringLiteral(
+        "Un chemin « C:\\... » désigne le dossier qui tient lieu de lecteur C.\n"
+        "Sans commande CAPE, Brontaxe calcule lui-même les plans de palettisation."));
+    note->setWordWrap(true);
+
+    const auto [buttons, ok, cancel] = validateButtons("Command1", "Command2");
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(note);
+    layout->addLayout(buttons);
+    connect(ok, &QPushButton::clicked, this, [this] { Valider_Click(); });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmProgrammes::Valider_Click() {
+    tools::OutsidePrograms p;
+    p.korvane3D = textOf(txtKorvane3D_);
+    p.korRcv = textOf(txtKorRcv_);
+    p.korGeom = textOf(txtKorGeom_);
+    const platform::PrivateProfile cape(wb_.settings().windowsDirectory());
+    std::string capePath = textOf(txtCapePath_);
+    // The program's folder ends with its separator, as its own settings write it.
+    if (!capePath.empty() && capePath.back() != '\\' && capePath.back() != '/')
+        capePath += capePath.find('/') != std::string::npos ? "/" : "\\";
+    const bool written =
+        tools::writeOutsidePrograms(wb_.settings(), p) &&
+        cape.WriteString("general", "CAPEPath", capePath, pallet::kCapeSettingsFile) &&
+        cape.WriteString("general", "openCmdLine", textOf(txtCapeCmd_), pallet::kCapeSettingsFile);
+    if (!written) {
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("Les réglages n'ont pas pu être enregistrés."));
+        return;
+    }
+    accept();
+}
+
+}  // namespace brontaxe::app

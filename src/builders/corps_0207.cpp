@@ -1,0 +1,47 @@
+#include "builders/corps_0207.h"
+
+#include <algorithm>
+
+#include "builders/emit.h"
+#include "builders/shaped_body_half.h"
+#include "platform/rounding.h"
+
+namespace brontaxe {
+namespace {
+
+FlapShape lockFlap(float height) {
+    return [height](Model& m, Drawing& d, float left, float right, float h) {
+        const float reach = std::min(height, right - left);
+        const float corner = reach / 2;
+        lineTo(m, d, right, h + height);
+        lineTo(m, d, left + corner, h + height);
+        lineTo(m, d, left, h + height - corner);
+        lineTo(m, d, left, h);
+        d.LineKind = kind::Crease;
+        line(m, d, left, h, right, h);
+        // The crease the flap turns on while the next flap slides over it.
+        line(m, d, left, h, left + reach, h + reach);
+        d.LineKind = kind::Cut;
+    };
+}
+
+}  // namespace
+
+void Corps0207(Model& m, Drawing& d, float p1, float p2, float p3, float p4, float x, float y,
+               float angle, bool mirrored) {
+    const float h = m.Hauteur / 2 + m.Majo[5] / 2;
+    const float base = EntierProche(m.Largeur / 2 - 0.1f);
+    const float f1 = base + m.Majo[6];
+    const float f2 = base + m.Majo[7];
+    auto& passes = m.PassesMachine;
+    const std::size_t flaps = mirrored ? 11 : 6;
+    passes[flaps] = m.patProlong;
+    passes[flaps + 1] = f1;
+    passes[flaps + 2] = f2;
+    passes[flaps + 3] = f1;
+    passes[flaps + 4] = f2;
+    ShapedBodyHalf(m, d, {p1, p2, p3, p4}, h,
+                   {lockFlap(f1), lockFlap(f2), lockFlap(f1), lockFlap(f2)}, x, y, angle, mirrored);
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,79 @@
+#include "builders/cotes_caisse.h"
+
+#include "builders/emit.h"
+#include "builders/body_panels.h"
+
+namespace brontaxe {
+namespace {
+
+void widthRow(Model& m, Drawing& d, const BodyPanels& b, float glueWidth, float xmin, float y) {
+    const bool onePiece = !m.CaisseEn2 && m.CaisseEn4 == 0;
+    float x = xmin;
+    if (glueWidth > 0) {
+        if (m.Sym_Verticale) {
+            dimension(m, d, x + glueWidth, y, x, y, 0, y);
+        } else {
+            dimension(m, d, x, y, x + glueWidth, y, 0, y);
+        }
+    }
+    x += glueWidth;
+    // A skipped width still moves the start of the next one.
+    const struct {
+        float width;
+        bool shown;
+    } row[] = {{b.p1, b.p1 > 0}, {b.p2, m.CaisseEn4 == 0}, {b.p3, onePiece}, {b.p4, onePiece}};
+    for (const auto& cell : row) {
+        if (cell.shown)
+            dimension(m, d, x, y, x + cell.width, y, 0, y);
+        x += cell.width;
+    }
+}
+
+void heightColumn(Model& m, Drawing& d, float x, float ymin, float flapBelow, float body,
+                  float flapAbove) {
+    float y = ymin;
+    for (float step : {flapBelow, body, flapAbove}) {
+        if (step > 0)
+            dimension(m, d, x, y, x, y + step, x, 0);
+        y += step;
+    }
+}
+
+// Inside dimensions asked for by the "QOR" customer profile.
+void insideDimensions(Model& m, Drawing& d, const BodyPanels& b, float glueWidth, float xmin,
+                      float ymin, float flapBelow, float body, float flapAbove) {
+    const float y = flapBelow != 0 ? ymin + 1.2f * flapBelow : ymin + body / 2;
+    const float x0 = xmin + glueWidth;
+    if (b.p1 * b.p2 > 0)
+        dimension(m, d, x0, y, x0 + b.p1 + b.p2, y, 0, y);
+    const float x1 = x0 + b.p1 + b.p2;
+    if (b.p3 * b.p4 > 0)
+        dimension(m, d, x1, y, x1 + b.p3 + b.p4, y, 0, y);
+    if (flapBelow * body * flapAbove > 0) {
+        const float x = x1 + b.p3 / 2;
+        dimension(m, d, x, ymin + flapBelow, x, ymin + flapBelow + body + flapAbove, x, 0);
+    }
+}
+
+}  // namespace
+
+void CotesCaisse(Model& m, Drawing& d, int /*styleCode*/, float glueWidth, float p1, float p2,
+                 float p3, float p4, float flapBelow, float body, float flapAbove) {
+    float xmin = 0, ymin = 0, xmax = 0, ymax = 0;
+    if (!d.GetExtents(xmin, ymin, xmax, ymax))
+        return;
+    const float g = ((xmax - xmin) + (ymax - ymin)) / 25;
+    const BodyPanels b = applyPieceVariants(m, BodyPanels{p1, p2, p3, p4, flapBelow, flapAbove});
+
+    widthRow(m, d, b, glueWidth, xmin, ymin - g);
+    const float rowY = ymin - 2 * g;
+    dimension(m, d, xmin, rowY, xmax, rowY, 0, rowY);
+    heightColumn(m, d, xmax + g, ymin, flapBelow, body, flapAbove);
+    const float columnX = xmax + 2 * g;
+    dimension(m, d, columnX, ymin, columnX, ymax, columnX, 0);
+    if (m.Personnalisation == "QOR") {
+        insideDimensions(m, d, b, glueWidth, xmin, ymin, flapBelow, body, flapAbove);
+    }
+}
+
+}  // namespace brontaxe

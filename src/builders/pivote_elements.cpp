@@ -1,0 +1,25 @@
+#include "builders/pivote_elements.h"
+
+#include <cmath>
+#include <cstddef>
+
+namespace brontaxe {
+
+void PivoteElements(Model& m, Drawing& d, int first, int last, float cx, float cy, float angle) {
+    m.DegRad = static_cast<float>(std::atan(1.0) * 4 / 180);
+    const double turn = angle * static_cast<double>(m.DegRad);
+    const double c = std::cos(turn);
+    const double s = std::sin(turn);
+    for (int i = first; i <= last && i <= m.NbLignes; ++i) {
+        const ElementId id = m.IdLignes[static_cast<std::size_t>(i)];
+        // The element's own angle first (about its midpoint), then its midpoint about the
+        // centre: together a rotation of the whole element about the centre.
+        const double x = d.ElementX(id) - cx;
+        const double y = d.ElementY(id) - cy;
+        d.SetElementAngle(id, d.ElementAngle(id) + angle);
+        d.SetElementX(id, cx + x * c - y * s);
+        d.SetElementY(id, cy + x * s + y * c);
+    }
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,83 @@
+#include "builders/rabats_couvercle.h"
+
+#include "builders/emit.h"
+#include "builders/body_features.h"
+#include "builders/patte_collage.h"
+#include "builders/rabat_formes.h"
+
+namespace brontaxe {
+namespace {
+
+struct FlapSizes {
+    float D;  // depth of the principal notch and of the opposite tab
+    float E;  // depth of the side flaps
+};
+
+// The side flaps are deep enough for their step to take two fillet radii.
+FlapSizes flapSizes(float a6, float a8, float a9, float a10) {
+    const float D = a8 + a6;
+    const float E = D - 2 * a10 < a9 ? a9 + 2 * a10 : D;
+    return {D, E};
+}
+
+void recordPasses(Model& m, const BodyPanels& b, float h, float E, bool lowerHalf) {
+    recordBodyPasses(m, b, h);
+    auto& p = m.PassesMachine;
+    const std::size_t flaps = lowerHalf ? 11 : 6;
+    p[flaps] = m.patProlong;
+    for (std::size_t i = 1; i <= 4; ++i)
+        p[flaps + i] = E;
+}
+
+}  // namespace
+
+void RabatsCouvercle(Model& m, Drawing& d, float h, float p1, float p2, float p3, float p4,
+                     float a6, float a7, float a8, float a9, float a10, float x, float y,
+                     float angle, bool lowerHalf) {
+    const BodyPanels panels{p1, p2, p3, p4, 0, 0};
+    const FlapSizes s = flapSizes(a6, a8, a9, a10);
+    recordPasses(m, panels, h, s.E, lowerHalf);
+    const float xa = m.lgPatte;
+    const float xb = xa + p1;
+    const float xc = xb + p2;
+    const float xd = xc + p3;
+    const float xe = xd + p4;
+
+    d.LineVariant = 1;
+    d.LineKind = kind::Cut;
+    const int first = beginFeature(m);
+    // A side flap turned over (angle 180, mirrored) ends at the x it is placed on.
+    if (p1 > p2) {
+        RabatPrincipal(m, d, p1, a7, a6, s.D, xa, -h, 0, false);
+        RabatLateral(m, d, p2, s.E, a9, a10, xc, -h, 180, true);
+        RabatOppose(m, d, p3, s.D, a7, a8, a10, xc, -h, 0, false);
+        RabatLateral(m, d, p4, s.E, a9, a10, xd, -h, 0, false);
+    } else {
+        RabatPrincipal(m, d, p2, a7, a6, s.D, xb, -h, 0, false);
+        RabatLateral(m, d, p3, s.E, a9, a10, xd, -h, 180, true);
+        RabatOppose(m, d, p4, s.D, a7, a8, a10, xd, -h, 0, false);
+        RabatLateral(m, d, p1, s.E, a9, a10, xa, -h, 0, false);
+    }
+
+    const bool hasGlueFlap = m.lgPatte > 0;
+    d.LineVariant = 1;
+    d.LineKind = hasGlueFlap ? kind::Crease : kind::Cut;
+    line(m, d, xa, 0, xa, -h);
+    d.LineKind = kind::Crease;
+    for (float at : {xb, xc, xd})
+        line(m, d, at, 0, at, -h);
+    d.LineKind = kind::Cut;
+    line(m, d, xe, 0, xe, -h);
+    if (hasGlueFlap) {
+        PatteCollage(m, d, m.lgPatte, h, m.EpaisseurCarton, m.anglPc, m.patProlong, 0, 0, 0, true);
+    }
+    if (!lowerHalf) {
+        // Drawn as for an upper half, then turned over into this half.
+        const int holes = beginFeature(m);
+        bodyHandHoles(m, d, panels, h);
+        placeFeature(m, d, holes, 0, 0, 0, true);
+    }
+    placeFeature(m, d, first, x, y, angle, false);
+}
+
+}  // namespace brontaxe

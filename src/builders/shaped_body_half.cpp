@@ -1,0 +1,70 @@
+#include "builders/shaped_body_half.h"
+
+#include "builders/emit.h"
+#include "builders/body_features.h"
+#include "builders/patte_collage.h"
+
+namespace brontaxe {
+
+FlapShape plainFlap(float height) {
+    return [height](Model& m, Drawing& d, float left, float right, float h) {
+        if (height != 0) {
+            lineTo(m, d, right, h + height);
+            lineTo(m, d, left, h + height);
+        }
+        lineTo(m, d, left, h);
+        if (height != 0) {
+            d.LineKind = kind::Crease;
+            line(m, d, left, h, right, h);
+            d.LineKind = kind::Cut;
+        }
+    };
+}
+
+void ShapedBodyHalf(Model& m, Drawing& d, const std::array<float, 4>& panels, float h,
+                    const std::array<FlapShape, 4>& flaps, float x, float y, float angle,
+                    bool mirrored) {
+    // Plain names, not a structured binding: the lambdas below capture them.
+    const std::pair<float, float> halves = DemiEncoches(m);
+    const float a = halves.first;
+    const float b = halves.second;
+    const BodyPanels body{panels[0], panels[1], panels[2], panels[3], 0, 0};
+    recordBodyPasses(m, body, h);
+
+    std::array<float, 5> xs{};
+    xs[0] = m.lgPatte;
+    for (std::size_t i = 1; i <= 4; ++i)
+        xs[i] = xs[i - 1] + panels[i - 1];
+    // Slot halves alternate from one crease to the next, as on the plain body half.
+    auto leftHalf = [&](std::size_t i) { return i % 2 == 0 ? a : b; };
+    auto rightHalf = [&](std::size_t i) { return i % 2 == 0 ? b : a; };
+
+    d.LineVariant = 1;
+    const int first = beginFeature(m);
+    const bool glue = m.lgPatte > 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        d.LineKind = (i == 0 && !glue) ? kind::Cut : kind::Crease;
+        line(m, d, xs[i], 0, xs[i], h);
+    }
+    d.LineKind = kind::Cut;
+    line(m, d, xs[4], 0, xs[4], h);
+    for (std::size_t k = 4; k >= 1; --k) {
+        const float right = k == 4 ? xs[4] : xs[k] - leftHalf(k);
+        const float left = xs[k - 1] + rightHalf(k - 1);
+        d.LineKind = kind::Cut;
+        chainStart(m, right, h);
+        flaps[k - 1](m, d, left, right, h);
+        // The slot to the next flap on the left, or the glue flap's own slot.
+        d.LineKind = kind::Cut;
+        const float next = k == 1 ? xs[0] : xs[k - 1] - leftHalf(k - 1);
+        if (next != left)
+            line(m, d, left, h, next, h);
+    }
+    if (glue)
+        PatteCollage(m, d, m.lgPatte, h, a, m.anglPc, m.patProlong, 0, 0, 0, false);
+    if (!mirrored)
+        bodyHandHoles(m, d, body, h);
+    placeFeature(m, d, first, x, y, angle, mirrored);
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,72 @@
+// The 0201 and the styles that differ from it only in their flap heights.
+
+#include "styles/02/fco200.h"
+
+#include "builders/emit.h"
+#include "builders/corps_caisse.h"
+#include "builders/cotes_caisse.h"
+#include "styles/02/fco200_common.h"
+
+namespace brontaxe {
+namespace {
+
+void drawWithFlaps(Model& m, Drawing& d, int code, float f1, float f2) {
+    SlottedBody b = slottedPanels(m);
+    b.f1 = f1;
+    b.f2 = f2;
+    drawTwoHalves(m, d, b, code);
+}
+
+}  // namespace
+
+void Fco0201(Model& m, Drawing& d) {
+    // The flap base is the width even when the glue flap swaps the panels.
+    drawTwoHalves(m, d, regularFlaps(m), 201);
+}
+
+void Fco0202(Model& m, Drawing& d) {
+    const float base = roundedFlap((m.Largeur + m.hrecouvr) / 2);
+    drawWithFlaps(m, d, 202, base + m.Majo[6], base + m.Majo[7]);
+}
+
+void Fco0203(Model& m, Drawing& d) {
+    drawWithFlaps(m, d, 203, m.Largeur + m.Majo[6], m.Largeur + m.Majo[7]);
+}
+
+void Fco0204(Model& m, Drawing& d) {
+    SlottedBody b = slottedPanels(m);
+    setFlapsByPanelKind(m, b, roundedFlap(m.Largeur / 2) + m.Majo[6],
+                        roundedFlap(m.Longueur / 2) + m.Majo[7]);
+    drawTwoHalves(m, d, b, 204);
+}
+
+void Fco0205(Model& m, Drawing& d) {
+    const float base = roundedFlap(m.Longueur / 2);
+    drawWithFlaps(m, d, 205, base + m.Majo[6], base + m.Majo[7]);
+}
+
+void Fco0206(Model& m, Drawing& d) {
+    SlottedBody b = slottedPanels(m);
+    setFlapsByPanelKind(m, b, m.Largeur + m.Majo[6], roundedFlap(m.Longueur / 2) + m.Majo[7]);
+    drawTwoHalves(m, d, b, 206);
+}
+
+void Fco0209(Model& m, Drawing& d) {
+    const SlottedBody b = regularFlaps(m);
+
+    GenerationPass pass(m, d);
+    CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, m.hrabat, m.hrabat, 0, 0, 0, false);
+    CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, true);
+    finishSlottedBody(m, d, 209, b, largerFlap(b.f1, b.f2), m.hrabat);
+    lowerFlapDimension(m, d, b, -1);
+}
+
+void Fco0232(Model& m, Drawing& d) {
+    drawWithFlaps(m, d, 232, m.hrabat, m.hrabat);
+}
+
+void Fco0233(Model& m, Drawing& d) {
+    drawWithFlaps(m, d, 233, m.hpatrent, m.hpatrent);
+}
+
+}  // namespace brontaxe

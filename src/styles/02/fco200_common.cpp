@@ -1,0 +1,85 @@
+#include "styles/02/fco200_common.h"
+
+#include "builders/emit.h"
+#include "builders/corps_caisse.h"
+#include "builders/cotes_caisse.h"
+#include "platform/rounding.h"
+
+namespace brontaxe {
+
+float roundedFlap(float x) {
+    return EntierProche(x - 0.1f);
+}
+
+SlottedBody slottedPanels(const Model& m) {
+    const float first = m.pattesurtete ? m.Largeur : m.Longueur;
+    const float second = m.pattesurtete ? m.Longueur : m.Largeur;
+    SlottedBody b;
+    b.p1 = first + m.Majo[1];
+    b.p2 = second + m.Majo[2];
+    b.p3 = first + m.Majo[3];
+    b.p4 = second + m.Majo[4];
+    b.h = m.Hauteur / 2 + m.Majo[5] / 2;
+    return b;
+}
+
+void setFlapsByPanelKind(const Model& m, SlottedBody& b, float onLengthPanels,
+                         float onWidthPanels) {
+    b.f1 = m.pattesurtete ? onWidthPanels : onLengthPanels;
+    b.f2 = m.pattesurtete ? onLengthPanels : onWidthPanels;
+}
+
+SlottedBody regularFlaps(const Model& m) {
+    SlottedBody b = slottedPanels(m);
+    const float base = roundedFlap(m.Largeur / 2);
+    b.f1 = base + m.Majo[6];
+    b.f2 = base + m.Majo[7];
+    return b;
+}
+
+SlottedBody regularBottomFlaps(const Model& m) {
+    SlottedBody b;
+    b.p1 = m.Longueur + m.Majo[1];
+    b.p2 = m.Largeur + m.Majo[2];
+    b.p3 = m.Longueur + m.Majo[3];
+    b.p4 = m.Largeur + m.Majo[4];
+    b.h = m.Hauteur / 2 + m.Majo[5] / 2;
+    b.f1 = roundedFlap(m.Largeur / 2) + m.Majo[2] / 2;
+    b.f2 = b.f1;
+    return b;
+}
+
+void finishSlottedBody(Model& m, Drawing& d, int styleCode, const SlottedBody& b, float lower,
+                       float upper) {
+    if (m.Sym_Verticale)
+        InversePasses(m);
+    d.LineVariant = 1;
+    d.Piece = 1;
+    CotesCaisse(m, d, styleCode, m.lgPatte, b.p1, b.p2, b.p3, b.p4, lower, 2 * b.h, upper);
+}
+
+float largerFlap(float f1, float f2) {
+    return f1 > f2 ? f1 : f2;
+}
+
+void lowerFlapDimension(Model& m, Drawing& d, const SlottedBody& b, float sign) {
+    if (b.f1 == b.f2)
+        return;
+    const bool onPanel2 = b.f2 < b.f1;
+    const float x = onPanel2 ? m.lgPatte + b.p1 + b.p2 / 2 : m.lgPatte + b.p1 / 2;
+    const float flap = onPanel2 ? b.f2 : b.f1;
+    dimension(m, d, x, sign * b.h, x, sign * (b.h + flap), x, 0);
+}
+
+void drawTwoHalves(Model& m, Drawing& d, const SlottedBody& b, int styleCode,
+                   FlapDimension flapDimension) {
+    GenerationPass pass(m, d);
+    CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, false);
+    CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, true);
+    const float fmax = largerFlap(b.f1, b.f2);
+    finishSlottedBody(m, d, styleCode, b, fmax, fmax);
+    if (flapDimension == FlapDimension::WhenUnequal || b.f1 < b.f2)
+        lowerFlapDimension(m, d, b, 1);
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,73 @@
+// Slotted cases with a builder of their own: the locking end (0207, and at both ends 0229),
+// covers with tuck-in flaps (0208) and the stepped joint panel (0214).
+
+#include "builders/emit.h"
+#include "builders/body_panels.h"
+#include "builders/corps_0207.h"
+#include "builders/corps_0208.h"
+#include "builders/corps_caisse.h"
+#include "builders/cotes_caisse.h"
+#include "styles/02/fco200.h"
+#include "styles/02/fco200_common.h"
+
+namespace brontaxe {
+namespace {
+
+float lengthOfAll(const BodyPanels& p) {
+    return p.p1 + p.p2 + p.p3 + p.p4;
+}
+
+}  // namespace
+
+void Fco0207(Model& m, Drawing& d) {
+    const SlottedBody b = regularFlaps(m);
+    GenerationPass pass(m, d);
+    CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, false);
+    Corps0207(m, d, b.p1, b.p2, b.p3, b.p4, 0, 0, 0, true);
+    finishSlottedBody(m, d, 207, b, largerFlap(b.f1, b.f2), largerFlap(b.f1, b.f2));
+}
+
+void Fco0229(Model& m, Drawing& d) {
+    const SlottedBody b = regularFlaps(m);
+    GenerationPass pass(m, d);
+    Corps0207(m, d, b.p1, b.p2, b.p3, b.p4, 0, 0, 0, false);
+    Corps0207(m, d, b.p1, b.p2, b.p3, b.p4, 0, 0, 0, true);
+    finishSlottedBody(m, d, 229, b, largerFlap(b.f1, b.f2), largerFlap(b.f1, b.f2));
+}
+
+void Fco0208(Model& m, Drawing& d) {
+    const SlottedBody b = slottedPanels(m);
+    // The covers span the width panel they close over; the dust flaps meet in the middle.
+    const float cover = m.pattesurtete ? b.p1 : b.p2;
+    const float dust = roundedFlap(m.Largeur / 2) + m.Majo[7];
+    const bool tuckOnEven = m.pattesurtete;
+    GenerationPass pass(m, d);
+    Corps0208(m, d, b.p1, b.p2, b.p3, b.p4, b.h, cover, dust, tuckOnEven, 0, 0, 0, false);
+    Corps0208(m, d, b.p1, b.p2, b.p3, b.p4, b.h, cover, dust, tuckOnEven, 0, 0, 0, true);
+    const float flap = cover + m.hpatrent;
+    finishSlottedBody(m, d, 208, b, flap, flap);
+    // The closing dimension: the tuck-in flap over the middle of the first panel that has one.
+    const float x = m.lgPatte + (tuckOnEven ? b.p1 + b.p2 / 2 : b.p1 / 2);
+    dimension(m, d, x, b.h + cover, x, b.h + flap, x, 0);
+}
+
+void Fco0214(Model& m, Drawing& d) {
+    const SlottedBody b = regularFlaps(m);
+    // The lower half of the joint panel stops short by two board thicknesses and allowance 8,
+    // so that the bottom flaps fold clear of the doubled joint.
+    const float step = 2 * m.EpaisseurCarton + m.Majo[8];
+    const bool stepped = m.CaisseEn4 == 0 && step > 0 && step < b.p4;
+    const float lowerP4 = stepped ? b.p4 - step : b.p4;
+    GenerationPass pass(m, d);
+    CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, false);
+    CorpsCaisse(m, d, b.p1, b.p2, b.p3, lowerP4, b.h, b.f1, b.f2, 0, 0, 0, true);
+    if (stepped) {
+        const BodyPanels upper = applyPieceVariants(m, {b.p1, b.p2, b.p3, b.p4, b.f1, b.f2});
+        const BodyPanels lower = applyPieceVariants(m, {b.p1, b.p2, b.p3, lowerP4, b.f1, b.f2});
+        d.LineKind = kind::Cut;
+        line(m, d, m.lgPatte + lengthOfAll(lower), 0, m.lgPatte + lengthOfAll(upper), 0);
+    }
+    finishSlottedBody(m, d, 214, b, largerFlap(b.f1, b.f2), largerFlap(b.f1, b.f2));
+}
+
+}  // namespace brontaxe

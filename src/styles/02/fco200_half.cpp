@@ -1,0 +1,70 @@
+// Half slotted cases: a single body half below y = 0, flaps at the bottom, the top left open.
+
+#include "builders/emit.h"
+#include "builders/body_panels.h"
+#include "builders/corps_caisse.h"
+#include "builders/cotes_caisse.h"
+#include "builders/poignees.h"
+#include "styles/02/fco200.h"
+#include "styles/02/fco200_common.h"
+
+namespace brontaxe {
+namespace {
+
+// The hand-holes sit near the open edge, `DPoign` below it as below a flap crease; the body
+// half leaves them out when mirrored.
+void halfCaseHandHoles(Model& m, Drawing& d, const BodyPanels& b) {
+    if (m.OptionPoign < 1 || m.CaisseEn4 != 0)
+        return;
+    const float xa = m.lgPatte;
+    const bool lengthFirst = b.p1 >= b.p2;
+    const float first = lengthFirst ? xa + b.p1 + b.p2 / 2 : xa + b.p1 / 2;
+    const float second =
+        lengthFirst ? xa + b.p1 + b.p2 + b.p3 + b.p4 / 2 : xa + b.p1 + b.p2 + b.p3 / 2;
+    Poignees(m, d, first, 0, 0, false);
+    if (!m.CaisseEn2)
+        Poignees(m, d, second, 0, 0, false);
+}
+
+// The cut along the open edge, over the glue flap and every panel drawn.
+void closeOpenEdge(Model& m, Drawing& d, const BodyPanels& b) {
+    const float start = m.CaisseEn4 == 3 ? m.lgPatte : 0;
+    float end = m.lgPatte + b.p1 + b.p2 + b.p3 + b.p4;
+    if (m.CaisseEn4 == 4)
+        end += m.lgPatte;
+    d.LineKind = kind::Cut;
+    line(m, d, start, 0, end, 0);
+}
+
+void drawHalfCase(Model& m, Drawing& d, int code, bool withHandHoles) {
+    SlottedBody b = slottedPanels(m);
+    // A half slotted case closes like a regular one: the flaps meet in the middle.
+    const float base = roundedFlap(m.Largeur / 2);
+    b.f1 = base + m.Majo[6];
+    b.f2 = base + m.Majo[7];
+    const float body = m.Hauteur + m.Majo[5];
+
+    GenerationPass pass(m, d);
+    CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, body, b.f1, b.f2, 0, 0, 0, true);
+    if (m.Sym_Verticale)
+        InversePasses(m);
+    const BodyPanels drawn = applyPieceVariants(m, BodyPanels{b.p1, b.p2, b.p3, b.p4, b.f1, b.f2});
+    if (withHandHoles)
+        halfCaseHandHoles(m, d, drawn);
+    closeOpenEdge(m, d, drawn);
+    d.LineVariant = 1;
+    d.Piece = 1;
+    CotesCaisse(m, d, code, m.lgPatte, b.p1, b.p2, b.p3, b.p4, largerFlap(b.f1, b.f2), body, 0);
+}
+
+}  // namespace
+
+void Fco0200(Model& m, Drawing& d) {
+    drawHalfCase(m, d, 200, true);
+}
+
+void Fco0200C(Model& m, Drawing& d) {
+    drawHalfCase(m, d, 200, false);
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,108 @@
+// Slotted cases with a lid and tuck-in flap (0210, 0211, 0212, 0215) and the regular case over a
+// snap-lock bottom (0216).
+
+#include "builders/emit.h"
+#include "builders/corps_caisse.h"
+#include "builders/corps_caisse_0210.h"
+#include "builders/corps_caisse_0211.h"
+#include "builders/cotes_caisse.h"
+#include "platform/rounding.h"
+#include "styles/02/fco200.h"
+#include "styles/02/fco200_common.h"
+#include "styles/02/fco200_lid_common.h"
+
+namespace brontaxe {
+namespace {
+
+void lidHalf(Model& m, Drawing& d, const LidBody& b, bool mirrored) {
+    CorpsCaisse0210(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.q, b.T, b.r, b.F, b.lip, b.p5, 0, 0, 0,
+                    mirrored);
+}
+
+// The glue flap's dimension belongs at the left end only when the glue flap is there.
+float glueOnLeft(const Model& m) {
+    return m.pattesurtete ? 0 : m.lgPatte;
+}
+
+void finishLidded(Model& m, Drawing& d, int code, const LidBody& b, float lowerFlap) {
+    if (m.Sym_Verticale)
+        InversePasses(m);
+    d.LineVariant = 1;
+    d.Piece = 1;
+    CotesCaisse(m, d, code, glueOnLeft(m), b.p1, b.p2, b.p3, b.p4, lowerFlap, 2 * b.h, b.q + b.T);
+}
+
+void drawTwoLids(Model& m, Drawing& d, int code, bool secondOnPanel3) {
+    const LidBody b = lidBody(m);
+    GenerationPass pass(m, d);
+    lidHalf(m, d, b, false);
+    if (secondOnPanel3) {
+        CorpsCaisse0211(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.q, b.T, b.r, b.F, b.lip, b.p5, 0, 0, 0,
+                        true);
+    } else {
+        lidHalf(m, d, b, true);
+    }
+    finishLidded(m, d, code, b, b.q + b.T);
+}
+
+}  // namespace
+
+void Fco0210(Model& m, Drawing& d) {
+    applyLidDefaultAllowances(m, 210);
+    drawTwoLids(m, d, 210, false);
+}
+
+void Fco0211(Model& m, Drawing& d) {
+    drawTwoLids(m, d, 211, true);
+}
+
+void Fco0212(Model& m, Drawing& d) {
+    const LidBody b = lidBody(m);
+    const SlottedBody bottom = regularBottomFlaps(m);
+    const float f1 = bottom.f1;
+    const float f2 = bottom.f2;
+    GenerationPass pass(m, d);
+    lidHalf(m, d, b, false);
+    if (m.pattesurtete && m.lgPatte > 0) {
+        lowerHalfGlueOnRight(m, d, b.p1, b.p2, b.p3, b.p4, [&] {
+            CorpsCaisse(m, d, b.p4, b.p3, b.p2, b.p1, b.h, f2, f1, 0, 0, 0, true);
+        });
+    } else {
+        CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, f1, f2, 0, 0, 0, true);
+    }
+    finishLidded(m, d, 212, b, largerFlap(f1, f2));
+}
+
+void Fco0215(Model& m, Drawing& d) {
+    applyLidDefaultAllowances(m, 215);
+    const LidBody b = lidBody(m);
+    GenerationPass pass(m, d);
+    lidHalf(m, d, b, false);
+    if (m.pattesurtete && m.lgPatte > 0) {
+        lowerHalfGlueOnRight(m, d, b.p1, b.p2, b.p3, b.p4,
+                             [&] { drawSnapLockBottom(m, d, b.h, b.p4, b.p3, b.p2, b.p1); });
+    } else {
+        drawSnapLockBottom(m, d, b.h, b.p1, b.p2, b.p3, b.p4);
+    }
+    finishLidded(m, d, 215, b, snapLockDepth(m, b.p1, b.p2));
+}
+
+void Fco0216(Model& m, Drawing& d) {
+    SlottedBody b = slottedPanels(m);
+    // Unlike the other slotted flaps, the allowance is rounded with the half width and the
+    // tenth is added.
+    b.f1 = EntierProche(m.Largeur / 2 + m.Majo[6] + 0.1f);
+    b.f2 = EntierProche(m.Largeur / 2 + m.Majo[7] + 0.1f);
+    GenerationPass pass(m, d);
+    CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, false);
+    drawSnapLockBottom(m, d, b.h, b.p1, b.p2, b.p3, b.p4);
+    if (m.Sym_Verticale)
+        InversePasses(m);
+    d.LineVariant = 1;
+    d.Piece = 1;
+    // The chains are those of the top closure the box was chosen with.
+    CotesCaisse(m, d, m.TypeDessus, m.lgPatte, b.p1, b.p2, b.p3, b.p4, snapLockDepth(m, b.p1, b.p2),
+                2 * b.h, largerFlap(b.f1, b.f2));
+}
+
+}  // namespace brontaxe

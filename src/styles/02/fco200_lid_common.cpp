@@ -1,0 +1,79 @@
+#include "styles/02/fco200_lid_common.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "builders/emit.h"
+#include "builders/rabats_couvercle.h"
+
+namespace brontaxe {
+
+void applyLidDefaultAllowances(Model& m, std::int16_t styleCode) {
+    if (m.allowanceRecordCode == styleCode)
+        return;
+    const float t = m.EpaisseurCarton;
+    m.Majo.fill(0);
+    for (std::size_t i : {1, 2, 3, 5, 6, 7})
+        m.Majo[i] = t;
+    m.Majo[8] = -t;
+}
+
+LidBody lidBody(const Model& m) {
+    const float L = m.Longueur, W = m.Largeur;
+    LidBody b;
+    b.p1 = L + m.Majo[1];
+    b.p2 = W + m.Majo[2];
+    b.p3 = L + m.Majo[3];
+    b.p4 = W + m.Majo[4];
+    b.h = m.Hauteur / 2 + m.Majo[5] / 2;
+    b.q = W + m.Majo[6] + m.Majo[7];
+    b.T = m.hpatrent;
+    b.r = m.rarrondi;
+    b.F = m.Personnalisation == "PELSIRAN" ? b.p1 / 2 : m.hrabat;
+    b.lip = m.Majo[7];
+    b.p5 = L + m.Majo[8];
+    return b;
+}
+
+SnapLockBottom snapLockBottom(const Model& m, float p1, float p2) {
+    const float s = std::min(p1, p2) / 2;
+    // How far the principal flap reaches past the middle; kept under a quarter of the bottom so
+    // that the opposite flap keeps its shoulders on a small box.
+    const float overlap = std::min(std::max(m.hrecouvr, 2 * m.EpaisseurCarton), s / 2);
+    SnapLockBottom b{};
+    b.a7 = s + overlap;                      // principal flap, past the middle
+    b.a6 = overlap;                          // its notch, and the opposite flap's tab
+    b.a8 = s - overlap;                      // shoulders: the tab reaches the middle
+    b.a9 = s / 2;                            // side flaps beside the principal one
+    b.a10 = std::min(m.rarrondi, b.a6 / 3);  // roundings that always fit the tab
+    return b;
+}
+
+float snapLockDepth(const Model& m, float p1, float p2) {
+    const SnapLockBottom s = snapLockBottom(m, p1, p2);
+    const float D = s.a8 + s.a6;
+    const float E = D - 2 * s.a10 < s.a9 ? s.a9 + 2 * s.a10 : D;
+    return std::max(s.a7, E);
+}
+
+void drawSnapLockBottom(Model& m, Drawing& d, float h, float p1, float p2, float p3, float p4) {
+    const SnapLockBottom s = snapLockBottom(m, p1, p2);
+    RabatsCouvercle(m, d, h, p1, p2, p3, p4, s.a6, s.a7, s.a8, s.a9, s.a10, 0, 0, 0, true);
+}
+
+void lowerHalfGlueOnRight(Model& m, Drawing& d, float p1, float p2, float p3, float p4,
+                          const std::function<void()>& drawReversed) {
+    auto& passes = m.PassesMachine;
+    const int first = beginFeature(m);
+    drawReversed();
+    // Mirrored back above y = 0, then half a turn: end for end, below y = 0 again.
+    placeFeature(m, d, first, 2 * m.lgPatte + p1 + p2 + p3 + p4, 0, 180, true);
+    passes[1] = p1;
+    passes[2] = p2;
+    passes[3] = p3;
+    passes[4] = p4;
+    std::swap(passes[12], passes[13]);
+    std::swap(passes[14], passes[15]);
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,219 @@
+// Slotted cases with special tops: the carry box whose length walls rise into a handle (0217
+// over a snap-lock bottom, 0218 over a regular one), the case with liner flaps folded down
+// inside the walls (0225), and the tongue-locked closure (0226 at the top, 0227 at both ends).
+
+#include <algorithm>
+
+#include "builders/emit.h"
+#include "builders/corps_caisse.h"
+#include "builders/cotes_caisse.h"
+#include "builders/poignees.h"
+#include "builders/shaped_body_half.h"
+#include "styles/02/fco200.h"
+#include "styles/02/fco200_common.h"
+#include "styles/02/fco200_lid_common.h"
+
+namespace brontaxe {
+namespace {
+
+void recordFlapPasses(Model& m, bool lowerHalf, float f1, float f2) {
+    auto& p = m.PassesMachine;
+    const std::size_t flaps = lowerHalf ? 11 : 6;
+    p[flaps] = m.patProlong;
+    p[flaps + 1] = f1;
+    p[flaps + 2] = f2;
+    p[flaps + 3] = f1;
+    p[flaps + 4] = f2;
+}
+
+// The flaps of panels 1 and 3 of a slotted body with length panels first, or of panels 2 and
+// 4 when the glue flap sits on the width panel.
+std::array<FlapShape, 4> onLengthPanels(const Model& m, FlapShape length, FlapShape width) {
+    if (m.pattesurtete)
+        return {width, length, width, length};
+    return {length, width, length, width};
+}
+
+// --- Carry box ------------------------------------------------------------------------------
+
+struct Handle {
+    float cover;  // half the top, up to the middle
+    float wall;   // the handle wall above it, back to back with the other one
+};
+
+Handle handleSizes(const Model& m) {
+    return {roundedFlap(m.Largeur / 2) + m.Majo[6], m.DPoign + m.HPoign + 2 * m.EpaisseurCarton};
+}
+
+// The hand-hole of a handle wall is always cut, as a plain hole unless a type is chosen, and
+// left out when the wall is too narrow for it.
+void handleHole(Model& m, Drawing& d, float left, float right, float top) {
+    if (!(m.LPoign + 4 * m.EpaisseurCarton <= right - left))
+        return;
+    const std::int16_t chosen = m.OptionPoign;
+    m.OptionPoign = std::max<std::int16_t>(chosen, 1);
+    try {
+        Poignees(m, d, (left + right) / 2, top, 0, false);
+    } catch (...) {
+        m.OptionPoign = chosen;
+        throw;
+    }
+    m.OptionPoign = chosen;
+}
+
+FlapShape handleFlap(Handle s) {
+    return [s](Model& m, Drawing& d, float left, float right, float h) {
+        const float top = h + s.cover + s.wall;
+        lineTo(m, d, right, top);
+        lineTo(m, d, left, top);
+        lineTo(m, d, left, h);
+        d.LineKind = kind::Crease;
+        line(m, d, left, h, right, h);
+        line(m, d, left, h + s.cover, right, h + s.cover);
+        d.LineKind = kind::Cut;
+        handleHole(m, d, left, right, top);
+    };
+}
+
+void drawCarryTop(Model& m, Drawing& d, const SlottedBody& b, const Handle& s) {
+    recordFlapPasses(m, false, s.cover + s.wall, b.f2);
+    ShapedBodyHalf(m, d, {b.p1, b.p2, b.p3, b.p4}, b.h,
+                   onLengthPanels(m, handleFlap(s), plainFlap(b.f2)), 0, 0, 0, false);
+}
+
+// --- Liner flaps ----------------------------------------------------------------------------
+
+// A flap that folds down inside its wall: bevelled at both ends so that the liners of two
+// walls meeting in a corner do not bind.
+FlapShape linerFlap(float height) {
+    return [height](Model& m, Drawing& d, float left, float right, float h) {
+        const float bevel = std::min(height, (right - left) / 4);
+        lineTo(m, d, right - bevel, h + height);
+        lineTo(m, d, left + bevel, h + height);
+        lineTo(m, d, left, h);
+        d.LineKind = kind::Crease;
+        line(m, d, left, h, right, h);
+        d.LineKind = kind::Cut;
+    };
+}
+
+// --- Tongue lock ----------------------------------------------------------------------------
+
+struct TongueLock {
+    float flap;  // outer flaps, overlapping by `overlap`
+    float overlap;
+    float tongue;  // how far the tongue stands out of the flap's edge
+};
+
+TongueLock tongueLock(const Model& m) {
+    const float overlap = std::max(m.hrecouvr, 2 * m.EpaisseurCarton);
+    return {roundedFlap((m.Largeur + overlap) / 2) + m.Majo[6], overlap, overlap / 2};
+}
+
+// The outer flap whose tongue goes through the slot of the other one.
+FlapShape tongueFlap(TongueLock s) {
+    return [s](Model& m, Drawing& d, float left, float right, float h) {
+        const float t = m.EpaisseurCarton;
+        const float width = (right - left) / 3;
+        // On a narrow panel the bevels would cross: the tongue keeps half its width flat.
+        const float bevel = std::min({t, s.tongue / 2, width / 4});
+        const float x0 = left + width, x1 = right - width;
+        const float edge = h + s.flap;
+        lineTo(m, d, right, edge);
+        lineTo(m, d, x1, edge);
+        lineTo(m, d, x1, edge + s.tongue - bevel);
+        lineTo(m, d, x1 - bevel, edge + s.tongue);
+        lineTo(m, d, x0 + bevel, edge + s.tongue);
+        lineTo(m, d, x0, edge + s.tongue - bevel);
+        lineTo(m, d, x0, edge);
+        lineTo(m, d, left, edge);
+        lineTo(m, d, left, h);
+        d.LineKind = kind::Crease;
+        line(m, d, left, h, right, h);
+        d.LineKind = kind::Cut;
+    };
+}
+
+// The inner outer flap with the slot that takes the tongue: where the other flap's edge comes
+// down, two thicknesses high and a thickness wider than the tongue on each side.
+FlapShape slottedFlap(TongueLock s, float width) {
+    return [s, width](Model& m, Drawing& d, float left, float right, float h) {
+        plainFlap(s.flap)(m, d, left, right, h);
+        const float t = m.EpaisseurCarton;
+        const float middle = (left + right) / 2;
+        const float half = (right - left) / 6 + t;
+        const float y = h + width - s.flap;
+        if (width - s.flap < t)
+            return;  // flaps too short to reach past each other: nothing to lock
+        chainStart(m, middle - half, y);
+        lineTo(m, d, middle + half, y);
+        lineTo(m, d, middle + half, y + 2 * t);
+        lineTo(m, d, middle - half, y + 2 * t);
+        lineTo(m, d, middle - half, y);
+    };
+}
+
+void drawTongueLockedHalf(Model& m, Drawing& d, const SlottedBody& b, const TongueLock& s,
+                          bool mirrored) {
+    const float width = m.pattesurtete ? b.p1 : b.p2;
+    const float inner = roundedFlap(m.Largeur / 2) + m.Majo[7];
+    recordFlapPasses(m, mirrored, s.flap + s.tongue, inner);
+    const FlapShape dust = plainFlap(inner);
+    std::array<FlapShape, 4> flaps = onLengthPanels(m, tongueFlap(s), dust);
+    flaps[m.pattesurtete ? 3 : 2] = slottedFlap(s, width);
+    ShapedBodyHalf(m, d, {b.p1, b.p2, b.p3, b.p4}, b.h, flaps, 0, 0, 0, mirrored);
+}
+
+}  // namespace
+
+void Fco0217(Model& m, Drawing& d) {
+    const SlottedBody b = regularFlaps(m);
+    const Handle s = handleSizes(m);
+    GenerationPass pass(m, d);
+    drawCarryTop(m, d, b, s);
+    drawSnapLockBottom(m, d, b.h, b.p1, b.p2, b.p3, b.p4);
+    finishSlottedBody(m, d, 217, b, snapLockDepth(m, b.p1, b.p2), s.cover + s.wall);
+}
+
+void Fco0218(Model& m, Drawing& d) {
+    const SlottedBody b = regularFlaps(m);
+    const Handle s = handleSizes(m);
+    GenerationPass pass(m, d);
+    drawCarryTop(m, d, b, s);
+    CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, true);
+    finishSlottedBody(m, d, 218, b, largerFlap(b.f1, b.f2), s.cover + s.wall);
+}
+
+void Fco0225(Model& m, Drawing& d) {
+    const SlottedBody b = regularFlaps(m);
+    // A liner deeper than the box would stand on the bottom.
+    const float liner = std::min(m.hrabat, m.Hauteur);
+    GenerationPass pass(m, d);
+    recordFlapPasses(m, false, liner, liner);
+    const FlapShape flap = linerFlap(liner);
+    ShapedBodyHalf(m, d, {b.p1, b.p2, b.p3, b.p4}, b.h, {flap, flap, flap, flap}, 0, 0, 0, false);
+    CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, true);
+    const float size = std::max(1.0f, std::min(liner / 3, 8.0f));
+    text(m, d, m.lgPatte + b.p1 / 2, b.h + liner / 2, "( h ) =< ( H )", 0, size, 0);
+    finishSlottedBody(m, d, 225, b, largerFlap(b.f1, b.f2), liner);
+}
+
+void Fco0226(Model& m, Drawing& d) {
+    const SlottedBody b = regularFlaps(m);
+    const TongueLock s = tongueLock(m);
+    GenerationPass pass(m, d);
+    drawTongueLockedHalf(m, d, b, s, false);
+    CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, true);
+    finishSlottedBody(m, d, 226, b, largerFlap(b.f1, b.f2), s.flap + s.tongue);
+}
+
+void Fco0227(Model& m, Drawing& d) {
+    const SlottedBody b = regularFlaps(m);
+    const TongueLock s = tongueLock(m);
+    GenerationPass pass(m, d);
+    drawTongueLockedHalf(m, d, b, s, false);
+    drawTongueLockedHalf(m, d, b, s, true);
+    finishSlottedBody(m, d, 227, b, s.flap + s.tongue, s.flap + s.tongue);
+}
+
+}  // namespace brontaxe

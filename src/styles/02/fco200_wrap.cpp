@@ -1,0 +1,123 @@
+// 0230, 0231, 0234, 0235: the glue flap of the body half becomes a panel of its own, with a
+// flap and a square end, so the blank wraps round with an overlap.
+
+#include "builders/emit.h"
+#include "styles/02/fco200.h"
+#include "styles/02/fco200_common.h"
+
+namespace brontaxe {
+namespace {
+
+struct WrapLayout {
+    SlottedBody body;
+    float extra = 0;  // width of the panel that takes the glue flap's place
+};
+
+// Puts back the glue-flap parameters and the glue-flap side on every way out.
+class SavedGlueFlap {
+  public:
+    explicit SavedGlueFlap(Model& m)
+        : m_(m), lgPatte_(m.lgPatte), patProlong_(m.patProlong), anglPc_(m.anglPc) {}
+    ~SavedGlueFlap() {
+        m_.lgPatte = lgPatte_;
+        m_.patProlong = patProlong_;
+        m_.anglPc = anglPc_;
+    }
+    SavedGlueFlap(const SavedGlueFlap&) = delete;
+    SavedGlueFlap& operator=(const SavedGlueFlap&) = delete;
+
+  private:
+    Model& m_;
+    float lgPatte_, patProlong_, anglPc_;
+};
+
+class GlueFlapOnWidthForTheCall {
+  public:
+    explicit GlueFlapOnWidthForTheCall(Model& m) : m_(m) { m_.pattesurtete = true; }
+    ~GlueFlapOnWidthForTheCall() { m_.pattesurtete = false; }
+    GlueFlapOnWidthForTheCall(const GlueFlapOnWidthForTheCall&) = delete;
+    GlueFlapOnWidthForTheCall& operator=(const GlueFlapOnWidthForTheCall&) = delete;
+
+  private:
+    Model& m_;
+};
+
+void drawWrap(Model& m, Drawing& d, int code, const WrapLayout& w) {
+    const SlottedBody& b = w.body;
+    SavedGlueFlap saved(m);
+    m.lgPatte = w.extra;
+    m.anglPc = 0;
+    m.patProlong = b.f1;
+    drawTwoHalves(m, d, b, code, FlapDimension::WhenFirstIsLower);
+}
+
+// Which allowance each panel takes: the three full panels, then the front panel.
+struct WrapAllowances {
+    int first, second, third, front;
+};
+
+// Panels across, around, across and a short overlap panel, behind a front panel of two thirds
+// of `around` that takes the glue flap's place. The front and overlap panels make up the
+// opposite wall (`around` with its allowance) plus the overlap, once: the wall they form is
+// as long as the one it faces.
+WrapLayout wrapLayout(const Model& m, float around, float across, WrapAllowances a, float flap1,
+                      float flap2) {
+    const auto majo = [&m](int i) { return m.Majo[static_cast<std::size_t>(i)]; };
+    WrapLayout w;
+    w.body.p1 = across + majo(a.first);
+    w.body.p2 = around + majo(a.second);
+    w.body.p3 = across + majo(a.third);
+    w.extra = roundedFlap(2 * around / 3) + majo(a.front);
+    w.body.p4 = w.body.p2 - w.extra + m.hrecouvr;
+    w.body.h = m.Hauteur / 2 + m.Majo[5] / 2;
+    w.body.f1 = flap1;
+    w.body.f2 = flap2;
+    return w;
+}
+
+WrapLayout wrap0230(const Model& m) {
+    const float base = roundedFlap(m.Largeur / 2);
+    return wrapLayout(m, m.Longueur, m.Largeur, {2, 1, 4, 3}, base + m.Majo[6], base + m.Majo[7]);
+}
+
+WrapLayout wrap0231(const Model& m) {
+    const float base = roundedFlap(m.Largeur / 2);
+    return wrapLayout(m, m.Largeur, m.Longueur, {1, 4, 3, 2}, base + m.Majo[6], base + m.Majo[7]);
+}
+
+WrapLayout wrap0234(const Model& m) {
+    return wrapLayout(m, m.Longueur, m.Largeur, {2, 1, 4, 3}, m.hrabat, m.hrabat);
+}
+
+WrapLayout wrap0235(const Model& m) {
+    return wrapLayout(m, m.Largeur, m.Longueur, {2, 1, 4, 3}, m.hrabat, m.hrabat);
+}
+
+// The tables hold with the glue flap on the width panel; without it each style of a pair
+// draws its partner with the flag set for the time of the call.
+void drawPair(Model& m, Drawing& d, int code, WrapLayout (*own)(const Model&), int partnerCode,
+              WrapLayout (*partner)(const Model&)) {
+    if (m.pattesurtete) {
+        drawWrap(m, d, code, own(m));
+        return;
+    }
+    GlueFlapOnWidthForTheCall flag(m);
+    drawWrap(m, d, partnerCode, partner(m));
+}
+
+}  // namespace
+
+void Fco0230(Model& m, Drawing& d) {
+    drawPair(m, d, 230, &wrap0230, 231, &wrap0231);
+}
+void Fco0231(Model& m, Drawing& d) {
+    drawPair(m, d, 231, &wrap0231, 230, &wrap0230);
+}
+void Fco0234(Model& m, Drawing& d) {
+    drawPair(m, d, 234, &wrap0234, 235, &wrap0235);
+}
+void Fco0235(Model& m, Drawing& d) {
+    drawPair(m, d, 235, &wrap0235, 234, &wrap0234);
+}
+
+}  // namespace brontaxe

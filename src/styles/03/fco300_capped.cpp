@@ -1,0 +1,115 @@
+// Telescope boxes whose body is a slotted case and whose lid is a tray: a cap with glued
+// corners over a half slotted body (0312) or over a closed body (0313), a folded tray lid over
+// a half slotted body (0325).
+
+#include <algorithm>
+
+#include "builders/emit.h"
+#include "builders/panneau_rabat.h"
+#include "builders/plis_alternes.h"
+#include "styles/03/fco300.h"
+#include "styles/03/fco300_common.h"
+#include "styles/03/fco300_slotted.h"
+#include "styles/03/fco300_voranis.h"
+
+namespace brontaxe {
+namespace {
+
+// The cap's centre: `EspPoseX` right of the body, on the body's middle height.
+void drawCap(Model& m, Drawing& d, const FlappedTray& cap, float bodyEnd, float middle) {
+    if (!pieceShown(m, kLidPiece))
+        return;
+    d.Piece = 1;
+    const float half = cap.a + std::max(cap.h, trayFlapWidth(cap));
+    const float x = bodyEnd + m.EspPoseX + half;
+    PanneauRabat(m, d, cap, {x, middle, 0, false});
+    d.LineVariant = 1;
+    Tray sizes;
+    sizes.a = cap.a;
+    sizes.b = cap.b;
+    sizes.h = cap.h;
+    const int first = beginFeature(m);
+    trayDimensions(m, d, sizes, 0, false);
+    placeFeature(m, d, first, x, middle, 0, false);
+}
+
+FlappedTray capOf(const Model& m) {
+    const Tray t = capOverBody(m);
+    FlappedTray cap;
+    cap.a = t.a;
+    cap.b = t.b;
+    cap.h = t.h;
+    cap.flap = t.f;
+    // VORANIS doubles the cap's long walls.
+    if (m.Personnalisation == kVoranis) {
+        cap.doubleWallStep = m.Dblmur;
+        cap.innerWall = std::max(t.h - m.Dblmur, m.EpaisseurCarton);
+    }
+    return cap;
+}
+
+}  // namespace
+
+void Fco0312(Model& m, Drawing& d) {
+    const SlottedPiece body = cappedBody(m);
+    const FlappedTray cap = capOf(m);
+    GenerationPass pass(m, d);
+    if (pieceShown(m, kBottomPiece)) {
+        d.Piece = m.Mode3D ? 2 : 1;
+        drawHalfSlotted(m, d, body, 0);
+        d.LineVariant = 1;
+        pieceDimensions(m, d, body, 0);
+    }
+    drawCap(m, d, cap, drawnLength(m, body), -body.body / 2);
+}
+
+void Fco0313(Model& m, Drawing& d) {
+    const SlottedPiece body = cappedBody(m);
+    FlappedTray cap = capOf(m);
+    cap.doubleWallStep = 0;
+    cap.innerWall = 0;
+    GenerationPass pass(m, d);
+    if (pieceShown(m, kBottomPiece)) {
+        d.Piece = m.Mode3D ? 2 : 1;
+        drawClosedBody(m, d, body);
+        d.LineVariant = 1;
+        pieceDimensions(m, d, body, 0);
+    }
+    drawCap(m, d, cap, drawnLength(m, body), -body.body / 2);
+}
+
+void Fco0325(Model& m, Drawing& d) {
+    const SlottedPiece body = slottedBody(m);
+    const SlottedPiece over = slottedLid(m, body, 0);
+    // The lid folds from a grid: walls `hrabat` high round a base over the body's panels, the
+    // corner squares turning with the long walls and slit from the short ones.
+    const float wall = m.hrabat;
+    const float length = std::max(over.p1, over.p3);
+    const float width = std::max(over.p2, over.p4);
+    FoldGrid grid;
+    grid.columns = {wall, length, wall};
+    grid.rows = {{wall, 0, 2}, {width, 0, 2}, {wall, 0, 2}};
+    grid.creasedAcross = {false, true, false};
+    GenerationPass pass(m, d);
+    if (pieceShown(m, kBottomPiece)) {
+        d.Piece = m.Mode3D ? 2 : 1;
+        drawHalfSlotted(m, d, body, 0);
+        d.LineVariant = 1;
+        pieceDimensions(m, d, body, 0);
+    }
+    if (!pieceShown(m, kLidPiece))
+        return;
+    d.Piece = 1;
+    const float x = drawnLength(m, body) + m.EspPoseX;
+    const float y = -body.body / 2 - (width / 2 + wall);
+    PlisAlternes(m, d, grid, {x, y, 0, false});
+    d.LineVariant = 1;
+    dimension(m, d, x + wall, y + wall + width / 2, x + wall + length, y + wall + width / 2, 0,
+              y + wall + width / 2);
+    dimension(m, d, x + wall + length / 2, y + wall, x + wall + length / 2, y + wall + width,
+              x + wall + length / 2, 0);
+    dimension(m, d, x + wall + length, y + wall + width / 4, x + 2 * wall + length,
+              y + wall + width / 4, 0, y + wall + width / 4);
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,72 @@
+#include "styles/03/fco300_common.h"
+
+#include "builders/emit.h"
+#include "builders/panneau_double_mur.h"
+
+namespace brontaxe {
+namespace {
+
+// One quarter of a tray whose corners are webbed: the corner square stays joined to both
+// walls and folds in along its diagonal.
+void webbedQuarter(Model& m, Drawing& d, const Tray& t) {
+    const float a = t.a;
+    const float b = t.b;
+    const float h = t.h;
+    d.LineVariant = 1;
+    d.LineKind = kind::Cut;
+    chainStart(m, a + h, 0);
+    lineTo(m, d, a + h, b + h);
+    lineTo(m, d, 0, b + h);
+    d.LineKind = kind::Crease;
+    // The base's edges, the corner's folds onto either wall, and its diagonal.
+    line(m, d, 0, b, a, b);
+    line(m, d, a, 0, a, b);
+    line(m, d, a, b, a + h, b);
+    line(m, d, a, b, a, b + h);
+    line(m, d, a, b, a + h, b + h);
+}
+
+}  // namespace
+
+void drawWebbedTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t piece) {
+    d.Piece = piece;
+    const int first = beginFeature(m);
+    fourQuarters(m, d, [&] { webbedQuarter(m, d, t); });
+    placeFeature(m, d, first, x, 0, 0, false);
+    trayDimensions(m, d, t, x, false);
+}
+
+bool pieceShown(const Model& m, std::size_t flag) {
+    return m.AfficheMorceau[flag] == 1;
+}
+
+float besideCentre(const Model& m, float firstCentre, float firstHalfExtent,
+                   float secondHalfExtent) {
+    return firstCentre + firstHalfExtent + m.EspPoseX + secondHalfExtent;
+}
+
+void trayDimensions(Model& m, Drawing& d, const Tray& t, float x, bool withFlap) {
+    dimension(m, d, x - t.a, t.b / 2, x + t.a, t.b / 2, 0, t.b / 2);
+    dimension(m, d, x - t.a / 2, -t.b, x - t.a / 2, t.b, x - t.a / 2, 0);
+    dimension(m, d, x + t.a, -t.b / 2, x + t.a + t.h, -t.b / 2, 0, -t.b / 2);
+    if (withFlap)
+        dimension(m, d, x + t.a + t.h / 2, t.b, x + t.a + t.h / 2, t.b + t.f, x + t.a + t.h / 2, 0);
+}
+
+void drawCornerFlapTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t piece) {
+    d.Piece = piece;
+    PanneauDoubleMur(m, d, t.a, t.b, t.h, t.f, false, false, false, x, 0, 0, 1);
+    d.LineVariant = 1;
+    trayDimensions(m, d, t, x, t.f >= t.a);
+}
+
+void drawBottomAndLid(Model& m, Drawing& d, const Tray& bottom, const Tray& lid) {
+    if (pieceShown(m, kBottomPiece))
+        drawCornerFlapTray(m, d, bottom, 0, m.Mode3D ? 2 : 1);
+    if (!pieceShown(m, kLidPiece))
+        return;
+    const float x = besideCentre(m, 0, bottom.a + bottom.h, lid.a + lid.h);
+    drawCornerFlapTray(m, d, lid, x, 1);
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,41 @@
+#pragma once
+// What the telescope styles share: the piece flags, the side-by-side placing of two pieces and
+// the trays with corner flaps with their dimensions.
+
+#include <cstddef>
+
+#include "drawing/drawing.h"
+#include "model/model.h"
+#include "styles/03/fco300_sizes.h"
+
+namespace brontaxe {
+
+// Entries of `AfficheMorceau` that show the lid (or outer piece) and the bottom (or inner one).
+inline constexpr std::size_t kLidPiece = 1;
+inline constexpr std::size_t kBottomPiece = 3;
+
+bool pieceShown(const Model& m, std::size_t flag);
+
+// The x of a second piece's centre so that it stands `EspPoseX` right of the first: each
+// piece given by its centre and its half extent along x.
+float besideCentre(const Model& m, float firstCentre, float firstHalfExtent,
+                   float secondHalfExtent);
+
+// A tray with corner flaps (walls around its base) at centre x: drawn with `Piece` = `piece`,
+// then its three dimensions (base length, base width, wall height) and the flap height when the
+// flap is not lower than the half length.
+void drawCornerFlapTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t piece);
+
+// Dimensions of a tray at centre x: base length across the base at half its half width, base
+// width, wall height; the flap height when `withFlap`.
+void trayDimensions(Model& m, Drawing& d, const Tray& t, float x, bool withFlap);
+
+// A tray whose corners are webbed (the corner square stays joined to both walls and folds in
+// along its diagonal) at centre x, drawn with `Piece` = `piece`, and its three dimensions.
+void drawWebbedTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t piece);
+
+// The bottom at x = 0 (piece 2 in 3D mode, else 1) and the lid beside it (piece 1), each drawn
+// only when its flag is set; the lid keeps its place when the bottom is hidden.
+void drawBottomAndLid(Model& m, Drawing& d, const Tray& bottom, const Tray& lid);
+
+}  // namespace brontaxe

@@ -1,0 +1,193 @@
+// Telescope boxes whose trays have glued corner flaps, rounded corner flaps or hand-holes.
+
+#include <algorithm>
+
+#include "builders/emit.h"
+#include "builders/forme_arrondie.h"
+#include "builders/panneau_double_mur.h"
+#include "builders/panneau_rabat.h"
+#include "builders/poignee_variable.h"
+#include "styles/03/fco300.h"
+#include "styles/03/fco300_common.h"
+#include "styles/03/fco300_voranis.h"
+
+namespace brontaxe {
+namespace {
+
+FlappedTray flapped(const Tray& t) {
+    FlappedTray f;
+    f.a = t.a;
+    f.b = t.b;
+    f.h = t.h;
+    f.flap = t.f;
+    return f;
+}
+
+// How far a tray with glued corner flaps reaches from its centre along x.
+float flappedHalfExtent(const FlappedTray& t) {
+    return t.a + std::max(t.h, trayFlapWidth(t));
+}
+
+void drawFlappedTray(Model& m, Drawing& d, const FlappedTray& t, float x, std::int16_t piece) {
+    d.Piece = piece;
+    PanneauRabat(m, d, t, {x, 0, 0, false});
+    d.LineVariant = 1;
+    Tray sizes;
+    sizes.a = t.a;
+    sizes.b = t.b;
+    sizes.h = t.h;
+    trayDimensions(m, d, sizes, x, false);
+}
+
+std::int16_t bottomPiece(const Model& m) {
+    return m.Mode3D ? 2 : 1;
+}
+
+// One quarter of a tray whose walls stand free at the corners (x >= 0, y >= 0): the corner
+// square is cut away; `closeCorner` may hang a flap on the side wall's end.
+template <typename CloseCorner>
+void openCornerQuarter(Model& m, Drawing& d, const Tray& t, CloseCorner closeCorner) {
+    const float a = t.a, b = t.b, h = t.h;
+    d.LineVariant = 1;
+    d.LineKind = kind::Cut;
+    chainStart(m, a + h, 0);
+    lineTo(m, d, a + h, b);
+    lineTo(m, d, a, b);
+    closeCorner();
+    d.LineKind = kind::Cut;
+    d.LineVariant = 1;
+    chainStart(m, a, b + h);
+    lineTo(m, d, 0, b + h);
+    d.LineKind = kind::Crease;
+    line(m, d, 0, b, a, b);
+    line(m, d, a, 0, a, b);
+}
+
+template <typename Quarter>
+void fourQuartersAt(Model& m, Drawing& d, float x, Quarter quarter) {
+    const int first = beginFeature(m);
+    fourQuarters(m, d, quarter);
+    placeFeature(m, d, first, x, 0, 0, false);
+}
+
+// 0302: a tray whose walls are stapled at the corners, a hand-hole in each end wall, its
+// upper edge `DPoign` below the wall's top; pushed in on a hinge for hand-hole type 2 or 3.
+void drawHandHoleTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t piece) {
+    d.Piece = piece;
+    VariableHandHole hole;
+    hole.length = m.LPoign;
+    hole.height = m.HPoign;
+    hole.hingedUpperEdge = m.OptionPoign >= 2;
+    const bool holes = t.h > m.DPoign + m.HPoign && 2 * t.b > m.LPoign;
+    fourQuartersAt(m, d, x, [&] {
+        openCornerQuarter(m, d, t, [&] { line(m, d, t.a, t.b, t.a, t.b + t.h); });
+    });
+    if (holes) {
+        // Upper edge along the wall's top edge, the hole hanging towards the base.
+        PoigneeVariable(m, d, hole, {x + t.a + t.h - m.DPoign, 0, -90, false});
+        PoigneeVariable(m, d, hole, {x - t.a - t.h + m.DPoign, 0, 90, false});
+    }
+    d.LineVariant = 1;
+    trayDimensions(m, d, t, x, false);
+}
+
+// 0307: a tray whose corner flaps have a rounded free corner, so that the lid slides on
+// without catching. The flap folds on the side wall's end and reaches along the end wall.
+void drawRoundedTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t piece) {
+    d.Piece = piece;
+    RoundedFlap flap;
+    flap.width = t.h;
+    flap.depth = std::min(t.f, t.b);
+    flap.radius = flap.depth / 2;
+    flap.inset = std::min(m.EpaisseurCarton, t.h / 4);
+    fourQuartersAt(m, d, x, [&] {
+        openCornerQuarter(m, d, t, [&] { FormeArrondie(m, d, flap, {t.a, t.b, 90, true}); });
+    });
+    d.LineVariant = 1;
+    trayDimensions(m, d, t, x, false);
+}
+
+float roundedHalfExtent(const Tray& t) {
+    return t.a + std::max(t.h, std::min(t.f, t.b));
+}
+
+}  // namespace
+
+void Fco0301(Model& m, Drawing& d) {
+    const Tray bottom = bottomTray(m);
+    Tray lidSizes = lidOver(m, bottom);
+    // The lid's flaps reach H + allowance 9, or the bottom's flap and one thickness.
+    lidSizes.f = m.Majo[9] != 0 ? m.Hauteur + m.Majo[9] : bottom.f + m.EpaisseurCarton;
+    const FlappedTray lid = flapped(lidSizes);
+    GenerationPass pass(m, d);
+    if (pieceShown(m, kBottomPiece))
+        drawCornerFlapTray(m, d, bottom, 0, bottomPiece(m));
+    if (pieceShown(m, kLidPiece))
+        drawFlappedTray(m, d, lid, besideCentre(m, 0, bottom.a + bottom.h, flappedHalfExtent(lid)),
+                        1);
+}
+
+void Fco0302(Model& m, Drawing& d) {
+    const Tray bottom = bottomTray(m);
+    const Tray lid = lidOver(m, bottom);
+    GenerationPass pass(m, d);
+    if (pieceShown(m, kBottomPiece))
+        drawHandHoleTray(m, d, bottom, 0, bottomPiece(m));
+    if (pieceShown(m, kLidPiece))
+        drawHandHoleTray(m, d, lid, besideCentre(m, 0, bottom.a + bottom.h, lid.a + lid.h), 1);
+}
+
+void Fco0303(Model& m, Drawing& d) {
+    Tray bottomSizes = bottomTray(m);
+    bottomSizes.f = m.hrabat;
+    const FlappedTray bottom = flapped(bottomSizes);
+    const FlappedTray lid = flapped(lidOver(m, bottomSizes));
+    GenerationPass pass(m, d);
+    if (pieceShown(m, kBottomPiece))
+        drawFlappedTray(m, d, bottom, 0, bottomPiece(m));
+    if (pieceShown(m, kLidPiece))
+        drawFlappedTray(m, d, lid,
+                        besideCentre(m, 0, flappedHalfExtent(bottom), flappedHalfExtent(lid)), 1);
+}
+
+void Fco0307(Model& m, Drawing& d) {
+    const Tray bottom = bottomTray(m);
+    const Tray lid = lidOver(m, bottom);
+    GenerationPass pass(m, d);
+    if (pieceShown(m, kBottomPiece))
+        drawRoundedTray(m, d, bottom, 0, bottomPiece(m));
+    if (pieceShown(m, kLidPiece))
+        drawRoundedTray(m, d, lid,
+                        besideCentre(m, 0, roundedHalfExtent(bottom), roundedHalfExtent(lid)), 1);
+}
+
+void Fco0331(Model& m, Drawing& d) {
+    const float e = m.EpaisseurCarton;
+    const Tray bottom = bottomTray(m);
+    // The lid over the bottom's outer walls (the inner ones fold inside), its walls `hrabat`
+    // high and doubled like the bottom's.
+    FlappedTray lid;
+    lid.a = bottom.a + e;
+    lid.b = bottom.b + 2 * e;
+    lid.h = m.hrabat;
+    lid.flap = m.hrabat;
+    if (m.Personnalisation != kVoranis) {
+        lid.doubleWallStep = m.Dblmur;
+        lid.innerWall = std::max(m.hrabat - m.Dblmur, e);
+    }
+    GenerationPass pass(m, d);
+    if (pieceShown(m, kBottomPiece)) {
+        d.Piece = bottomPiece(m);
+        // The double-wall variant of the tray: inner end walls from allowances 5, 6 and 8.
+        PanneauDoubleMur(m, d, bottom.a, bottom.b, bottom.h, -455, false, false, false, 0, 0, 0, 1);
+        d.LineVariant = 1;
+        trayDimensions(m, d, bottom, 0, false);
+    }
+    if (pieceShown(m, kLidPiece)) {
+        // The double-wall tray's side walls are H + allowance 8 high.
+        const float bottomHalf = bottom.a + m.Hauteur + m.Majo[8];
+        drawFlappedTray(m, d, lid, besideCentre(m, 0, bottomHalf, flappedHalfExtent(lid)), 1);
+    }
+}
+
+}  // namespace brontaxe

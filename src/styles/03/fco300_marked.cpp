@@ -1,0 +1,48 @@
+// Tray and lid whose corners are closed by wings behind double side walls (0330).
+
+#include <algorithm>
+
+#include "builders/emit.h"
+#include "builders/lignes_marquees.h"
+#include "styles/03/fco300.h"
+#include "styles/03/fco300_common.h"
+#include "styles/03/fco300_voranis.h"
+
+namespace brontaxe {
+namespace {
+
+void capDimensions(Model& m, Drawing& d, const MarkedCap& c, float x) {
+    Tray t;
+    t.a = c.a;
+    t.b = c.b;
+    t.h = c.h;
+    trayDimensions(m, d, t, x, false);
+    const float xi = x + c.a / 2;
+    dimension(m, d, xi, c.b + c.h, xi, c.b + c.h + c.inner, xi, 0);
+}
+
+}  // namespace
+
+void Fco0330(Model& m, Drawing& d) {
+    const MarkedPair p = markedPair(m);
+    GenerationPass pass(m, d);
+    if (m.Personnalisation == kVoranis) {
+        fco0330Voranis(m, d, p);
+        return;
+    }
+    if (pieceShown(m, kBottomPiece)) {
+        d.Piece = m.Mode3D ? 2 : 1;
+        LignesMarquees(m, d, p.bottom, 0, 0, 0, false);
+        d.LineVariant = 1;
+        capDimensions(m, d, p.bottom, 0);
+    }
+    if (!pieceShown(m, kLidPiece))
+        return;
+    d.Piece = 1;
+    const float x = besideCentre(m, 0, markedCapHalfLength(p.bottom), markedCapHalfLength(p.lid));
+    LignesMarquees(m, d, p.lid, x, 0, 0, false);
+    d.LineVariant = 1;
+    capDimensions(m, d, p.lid, x);
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,134 @@
+// 0330 for the VORANIS profile: the inner side walls stand on the base locked by tenons in
+// mortises, the double wall folded over a band `Dblmur` wide.
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "builders/emit.h"
+#include "platform/errors.h"
+#include "styles/03/fco300_common.h"
+#include "styles/03/fco300_voranis.h"
+
+namespace brontaxe {
+namespace {
+
+// Centres of the tenons along the side wall, the same spread over its whole length; as many
+// as `nbmortaise` asks, else as many as fit with `pmortaise` between them.
+std::vector<float> tenonCentres(const Model& m, float a) {
+    const float span = 2 * a - 2 * m.EpaisseurCarton;
+    const float pitch = m.lgmortaise + m.pmortaise;
+    int n = m.nbmortaise;
+    if (n <= 0 && pitch > 0)
+        n = static_cast<int>(std::floor((span - m.pmortaise) / pitch));
+    // Never more than fit side by side.
+    if (m.lgmortaise > 0)
+        n = std::min(n, static_cast<int>(std::floor(span / (2 * m.lgmortaise))));
+    std::vector<float> centres;
+    for (int k = 1; k <= n; ++k)
+        centres.push_back(-a + static_cast<float>(k) * 2 * a / static_cast<float>(n + 1));
+    return centres;
+}
+
+void tenon(Model& m, Drawing& d, float centre, float top) {
+    const float half = m.lgtenon / 2;
+    const float slope = m.htenon * std::tan(static_cast<float>(toRadians(m.AngTenon)));
+    const float inset = std::min(slope, half * 0.8f);
+    lineTo(m, d, centre + half, top);
+    lineTo(m, d, centre + half - inset, top + m.htenon);
+    lineTo(m, d, centre - half + inset, top + m.htenon);
+    lineTo(m, d, centre - half, top);
+}
+
+void mortise(Model& m, Drawing& d, float centre, float yTop) {
+    const float half = m.lgmortaise / 2;
+    const float y0 = yTop - m.hmortaise;
+    chainStart(m, centre - half, y0);
+    lineTo(m, d, centre + half, y0);
+    lineTo(m, d, centre + half, yTop);
+    lineTo(m, d, centre - half, yTop);
+    lineTo(m, d, centre - half, y0);
+}
+
+// The half y >= 0 of the piece: both end walls' upper halves with their wings, the side
+// wall, its double band and its inner wall with the tenons, and the mortises under it.
+void half(Model& m, Drawing& d, const MarkedCap& c, const std::vector<float>& centres) {
+    const float e = m.EpaisseurCarton;
+    const float a = c.a, b = c.b, h = c.h;
+    const float band = std::max(m.Dblmur, 0.0f);
+    const float inner = std::max(h - band, e);
+    const float top = b + h + band + inner;
+    d.LineVariant = 1;
+    d.LineKind = kind::Cut;
+    chainStart(m, a + h, 0);
+    lineTo(m, d, a + h, b + c.wing);
+    lineTo(m, d, a + e, b + c.wing);
+    d.LineVariant = 2;
+    lineTo(m, d, a, b);
+    d.LineVariant = 1;
+    lineTo(m, d, a, b + h);
+    d.LineVariant = 2;
+    lineTo(m, d, a - e, b + h);
+    d.LineVariant = 1;
+    lineTo(m, d, a - e, top);
+    for (auto k = centres.rbegin(); k != centres.rend(); ++k)
+        tenon(m, d, *k, top);
+    lineTo(m, d, -(a - e), top);
+    lineTo(m, d, -(a - e), b + h);
+    d.LineVariant = 2;
+    lineTo(m, d, -a, b + h);
+    d.LineVariant = 1;
+    lineTo(m, d, -a, b);
+    d.LineVariant = 2;
+    lineTo(m, d, -a - e, b + c.wing);
+    d.LineVariant = 1;
+    lineTo(m, d, -a - h, b + c.wing);
+    lineTo(m, d, -a - h, 0);
+    // Mortises in the base where the inner wall's edge comes down, behind the outer wall.
+    for (float k : centres)
+        mortise(m, d, k, b - e);
+
+    d.LineKind = kind::Crease;
+    line(m, d, -a, b, a, b);
+    line(m, d, a, 0, a, b);
+    line(m, d, -a, 0, -a, b);
+    line(m, d, a, b, a + h, b);
+    line(m, d, -a - h, b, -a, b);
+    line(m, d, -(a - e), b + h, a - e, b + h);
+    if (band > 0)
+        line(m, d, -(a - e), b + h + band, a - e, b + h + band);
+    d.LineKind = kind::Cut;
+}
+
+void drawTenonedPiece(Model& m, Drawing& d, const MarkedCap& c, float x) {
+    if (!(c.a > 2 * m.EpaisseurCarton && c.b > m.hmortaise + m.EpaisseurCarton && c.h > 0))
+        throw GenerationError("Caisse impossible : dimensions trop petites pour les tenons");
+    const std::vector<float> centres = tenonCentres(m, c.a);
+    const int first = beginFeature(m);
+    for (bool mirrored : {false, true}) {
+        const int start = beginFeature(m);
+        half(m, d, c, centres);
+        placeFeature(m, d, start, 0, 0, 0, mirrored);
+    }
+    placeFeature(m, d, first, x, 0, 0, false);
+}
+
+float tenonedHalfLength(const MarkedCap& c) {
+    return c.a + c.h;
+}
+
+}  // namespace
+
+void fco0330Voranis(Model& m, Drawing& d, const MarkedPair& p) {
+    if (pieceShown(m, kBottomPiece)) {
+        d.Piece = m.Mode3D ? 2 : 1;
+        drawTenonedPiece(m, d, p.bottom, 0);
+    }
+    if (!pieceShown(m, kLidPiece))
+        return;
+    d.Piece = 1;
+    drawTenonedPiece(m, d, p.lid,
+                     besideCentre(m, 0, tenonedHalfLength(p.bottom), tenonedHalfLength(p.lid)));
+}
+
+}  // namespace brontaxe

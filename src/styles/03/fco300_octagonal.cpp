@@ -1,0 +1,151 @@
+// Octagonal telescope boxes: trays whose base is a rectangle with its corners cut at 45
+// degrees, a wall on each of the eight sides.
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "builders/emit.h"
+#include "platform/errors.h"
+#include "styles/03/fco300.h"
+#include "styles/03/fco300_common.h"
+
+namespace brontaxe {
+namespace {
+
+// The eight corners of the base counter-clockwise from the right end of the bottom side.
+std::array<Point, 8> corners(const Octagon& o) {
+    const float x = o.length / 2;
+    const float y = o.width / 2;
+    const float c = o.c;
+    return {Point{x - c, -y}, Point{x, -y + c}, Point{x, y - c},   Point{x - c, y},
+            Point{-x + c, y}, Point{-x, y - c}, Point{-x, -y + c}, Point{-x + c, -y}};
+}
+
+// Tray with a wall h high on each side of the octagon; between two walls a wedge of 45
+// degrees is cut out, so that the walls meet edge to edge once folded up.
+void drawOctagonalTray(Model& m, Drawing& d, const Octagon& o, float h, float x) {
+    if (!(o.length > 0 && o.width > 0 && h > 0))
+        throw GenerationError("Plateau octogonal impossible : dimensions trop petites");
+    const auto p = corners(o);
+    const int first = beginFeature(m);
+    d.LineVariant = 1;
+    for (std::size_t i = 0; i < 8; ++i) {
+        const Point a = p[(i + 7) % 8];
+        const Point b = p[i];
+        const double len = std::hypot(b.x - a.x, b.y - a.y);
+        // Outward normal of the side a -> b (the base runs counter-clockwise).
+        const float nx = static_cast<float>((b.y - a.y) / len) * h;
+        const float ny = static_cast<float>(-(b.x - a.x) / len) * h;
+        const auto ax = static_cast<float>(a.x), ay = static_cast<float>(a.y);
+        const auto bx = static_cast<float>(b.x), by = static_cast<float>(b.y);
+        d.LineKind = kind::Crease;
+        line(m, d, ax, ay, bx, by);
+        d.LineKind = kind::Cut;
+        chainStart(m, ax, ay);
+        lineTo(m, d, ax + nx, ay + ny);
+        lineTo(m, d, bx + nx, by + ny);
+        lineTo(m, d, bx, by);
+    }
+    placeFeature(m, d, first, x, 0, 0, false);
+}
+
+float trayHalfExtent(const Octagon& o, float h) {
+    return o.length / 2 + h;
+}
+
+void octagonDimensions(Model& m, Drawing& d, const Octagon& o, float h, float x) {
+    const float y = o.width / 4;
+    dimension(m, d, x - o.length / 2, y, x + o.length / 2, y, 0, y);
+    dimension(m, d, x - o.length / 4, -o.width / 2, x - o.length / 4, o.width / 2, x - o.length / 4,
+              0);
+    dimension(m, d, x + o.length / 2, 0, x + o.length / 2 + h, 0, 0, 0);
+}
+
+// The band that closes into the octagonal body: a glue flap, then the eight sides of the
+// octagon from a long side on, each a panel `height` high between creases.
+void drawBand(Model& m, Drawing& d, const Octagon& o, float height, float x, float y) {
+    const float longSide = o.length - 2 * o.c;
+    const float shortSide = o.width - 2 * o.c;
+    const float bevel = o.bevel();
+    const std::array<float, 8> panels{longSide, bevel, shortSide, bevel,
+                                      longSide, bevel, shortSide, bevel};
+    const float g = m.lgPatte;
+    const int first = beginFeature(m);
+    d.LineVariant = 1;
+    d.LineKind = kind::Crease;
+    float at = g;
+    for (std::size_t i = 0; i < panels.size(); ++i) {
+        if (g > 0 || i > 0)
+            line(m, d, at, 0, at, height);
+        at += panels[i];
+    }
+    d.LineKind = kind::Cut;
+    chainStart(m, g, 0);
+    lineTo(m, d, at, 0);
+    lineTo(m, d, at, height);
+    lineTo(m, d, g, height);
+    if (g > 0) {
+        const float drop =
+            std::min(static_cast<float>(g * std::tan(toRadians(m.anglPc))), height / 3);
+        lineTo(m, d, 0, height - drop);
+        lineTo(m, d, 0, drop);
+        lineTo(m, d, g, 0);
+    } else {
+        lineTo(m, d, g, 0);
+    }
+    placeFeature(m, d, first, x, y, 0, false);
+    d.LineVariant = 1;
+    float dx = x + g;
+    for (float w : panels) {
+        dimension(m, d, dx, y - height / 10, dx + w, y - height / 10, 0, y - height / 10);
+        dx += w;
+    }
+    dimension(m, d, dx + height / 10, y, dx + height / 10, y + height, dx + height / 10, 0);
+}
+
+}  // namespace
+
+void Fco0350(Model& m, Drawing& d) {
+    // The band's inside is the box; the tray closes over it, one board thickness all round.
+    const Octagon band = bandOctagon(m);
+    const Octagon tray = trayOverBand(m);
+    const float h = m.hrabat;
+    GenerationPass pass(m, d);
+    const float trayCentre = trayHalfExtent(tray, h);
+    if (pieceShown(m, kBottomPiece)) {
+        d.Piece = m.Mode3D ? 2 : 1;
+        drawOctagonalTray(m, d, tray, h, trayCentre);
+        d.LineVariant = 1;
+        octagonDimensions(m, d, tray, h, trayCentre);
+    }
+    if (pieceShown(m, kLidPiece)) {
+        d.Piece = 1;
+        const float height = m.Hauteur + m.Majo[8];
+        drawBand(m, d, band, height, 2 * trayCentre + m.EspPoseX, -height / 2);
+    }
+}
+
+void Fco0351(Model& m, Drawing& d) {
+    const OctagonalPair p = octagonalPair(m);
+    const Octagon& bottom = p.bottom;
+    const Octagon& lid = p.lid;
+    const float h = p.h;
+    const float h2 = p.h2;
+    GenerationPass pass(m, d);
+    if (pieceShown(m, kBottomPiece)) {
+        d.Piece = m.Mode3D ? 2 : 1;
+        drawOctagonalTray(m, d, bottom, h, 0);
+        d.LineVariant = 1;
+        octagonDimensions(m, d, bottom, h, 0);
+    }
+    if (pieceShown(m, kLidPiece)) {
+        d.Piece = 1;
+        const float x = besideCentre(m, 0, trayHalfExtent(bottom, h), trayHalfExtent(lid, h2));
+        drawOctagonalTray(m, d, lid, h2, x);
+        d.LineVariant = 1;
+        octagonDimensions(m, d, lid, h2, x);
+    }
+}
+
+}  // namespace brontaxe

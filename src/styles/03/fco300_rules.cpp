@@ -1,0 +1,94 @@
+#include "styles/03/fco300_rules.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string_view>
+
+#include "styles/02/fco200_rules.h"
+#include "styles/03/fco300_sizes.h"
+
+namespace brontaxe {
+namespace {
+
+std::string mm(float v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%g", static_cast<double>(v));
+    std::string s(buf);
+    std::replace(s.begin(), s.end(), '.', ',');
+    return s;
+}
+
+// A lid whose inside is narrower than the bottom's outside cannot be put on: refused with the
+// two sizes, so that the allowances can be put right.
+std::optional<std::string> fitRule(std::string_view code, const Model& m) {
+    const auto fit = telescopeFit(code, m);
+    if (!fit || fit->fits())
+        return std::nullopt;
+    return "Couvercle trop juste : son intérieur (" + mm(fit->outerInsideLength) + " x " +
+           mm(fit->outerInsideWidth) + " mm) ne passe pas sur l'extérieur du fond (" +
+           mm(fit->innerOutsideLength) + " x " + mm(fit->innerOutsideWidth) +
+           " mm) ; revoir les majorations";
+}
+
+}  // namespace
+
+std::optional<std::string> trayLidRule(const Model& m) {
+    return fitRule("0300", m);
+}
+
+std::optional<std::string> doubleWallLidRule(const Model& m) {
+    // The inner end wall stands H + allowance 6 above its double-wall band.
+    const float inner = m.Hauteur + m.Majo[6];
+    if (inner < m.EpaisseurCarton)
+        return "Hauteur trop petite pour la double paroi : la paroi intérieure ferait " +
+               mm(inner) + " mm, il lui faut au moins l'épaisseur du carton (" +
+               mm(m.EpaisseurCarton) + " mm)";
+    return fitRule("0331", m);
+}
+
+std::optional<std::string> sleeveCapRule(const Model& m) {
+    return fitRule("0310", m);
+}
+
+std::optional<std::string> bodyCapRule(const Model& m) {
+    if (auto r = slottedDomainRule(m))
+        return r;
+    return fitRule("0312", m);
+}
+
+std::optional<std::string> slottedLidRule(const Model& m) {
+    if (auto r = slottedDomainRule(m))
+        return r;
+    return fitRule("0320", m);
+}
+
+std::optional<std::string> handHoleBodyRule(const Model& m) {
+    if (auto r = slottedLidRule(m))
+        return r;
+    const SlottedPiece body = slottedBody(m);
+    const float depth = m.DPoign + m.HPoign + m.EpaisseurCarton;
+    if (body.body < depth)
+        return "Hauteur trop petite pour les poignées : le corps de " + mm(body.body) +
+               " mm doit dépasser " + mm(depth) + " mm (distance et hauteur des poignées)";
+    const float panel =
+        std::min(body.p1 >= body.p2 ? body.p2 : body.p1, body.p1 >= body.p2 ? body.p4 : body.p3);
+    const float width = m.LPoign + 2 * m.EpaisseurCarton;
+    if (panel < width)
+        return "Panneau trop étroit pour les poignées : " + mm(panel) + " mm pour une poignée de " +
+               mm(m.LPoign) + " mm";
+    return std::nullopt;
+}
+
+std::optional<std::string> markedLidRule(const Model& m) {
+    return fitRule("0330", m);
+}
+
+std::optional<std::string> bandTrayRule(const Model& m) {
+    return fitRule("0350", m);
+}
+
+std::optional<std::string> octagonalLidRule(const Model& m) {
+    return fitRule("0351", m);
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,123 @@
+#pragma once
+// Sizes of the pieces of the telescope styles, worked out from the inside dimensions, the
+// allowances and the board thickness, and whether the outer piece fits over the inner one.
+
+#include <optional>
+#include <string_view>
+
+#include "builders/lignes_marquees.h"
+#include "model/model.h"
+
+namespace brontaxe {
+
+// One tray: half length a and half width b of its base, wall height h, corner-flap height f.
+struct Tray {
+    float a = 0;
+    float b = 0;
+    float h = 0;
+    float f = 0;
+};
+
+// The bottom tray from allowances 1 (length), 3 (width) and 5 (height); its corner flaps are
+// as high as the walls when `hrabat_auto` is set, else `hrabat`.
+Tray bottomTray(const Model& m);
+
+// The lid over that bottom from allowances 6 to 9; where one is 0 the lid grows by the board
+// thickness instead: one on the half length, two on the half width, one on the walls and one
+// on the flaps.
+Tray lidOver(const Model& m, const Tray& bottom);
+
+// Panels of a sleeve, length first unless the glue flap sits on the width panel: allowance 3
+// on the length panels, 4 on the width panels, 5 on the height.
+struct Sleeve {
+    float p1 = 0, p2 = 0, p3 = 0, p4 = 0, h = 0;
+};
+Sleeve sleeveOf(const Model& m);
+
+// A cap over a sleeve: allowances 1 and 2 on its base, grown by one board thickness on the
+// half length and two on the half width; walls and corner flaps `hrabat` high.
+Tray capOverSleeve(const Model& m);
+
+// A slotted piece (body or lid).
+struct SlottedPiece {
+    float p1 = 0, p2 = 0, p3 = 0, p4 = 0;  // panel widths, left to right
+    float body = 0;                        // body height
+    float f1 = 0, f2 = 0;                  // flaps of panels 1, 3 and of panels 2, 4
+    float length() const { return p1 + p2 + p3 + p4; }
+};
+
+// The body: panels with allowances 1 to 4 (width first when the glue flap sits on the width
+// panel), height with allowance 5, flaps meeting in the middle with allowances 6 and 7.
+SlottedPiece slottedBody(const Model& m);
+
+// A regular slotted body (flaps at both ends) from allowances 1 to 7, its whole height in
+// `body`.
+SlottedPiece closedBody(const Model& m);
+
+// The body under a cap (0312 half slotted, 0313 closed): panels with allowance 3
+// on the length and 4 on the width, height with 5, flaps with 6 and 7.
+SlottedPiece cappedBody(const Model& m);
+
+// The cap over that body: allowances 1 and 2 on its base, grown by two board thicknesses on
+// the half length and one on the half width; walls and corner flaps `hrabat` high.
+Tray capOverBody(const Model& m);
+
+// The lid over a body, `depth` high: panels with allowances 8 to 11, or the body's panels
+// grown by two board thicknesses where they are 0; flaps meeting in the middle of its own
+// width with allowances 13 and 14.
+SlottedPiece slottedLid(const Model& m, const SlottedPiece& body, float depth);
+
+// A full-depth lid: allowance 12 on the height, else the body's height and one thickness.
+float fullDepth(const Model& m, const SlottedPiece& body);
+
+// Bottom and lid with wings and double side walls: bottom from allowances 1 to 4 (length,
+// width, height, inner wall) and 11 (wings), lid from 5 to 8 and 12; where one of the lid's
+// is 0 it grows from the bottom by the board thickness.
+struct MarkedPair {
+    MarkedCap bottom;
+    MarkedCap lid;
+};
+MarkedPair markedPair(const Model& m);
+
+// A base of length x width whose corners are cut back by c along each edge; c makes the
+// octagon regular on a square base.
+struct Octagon {
+    float length = 0;
+    float width = 0;
+    float c = 0;
+    float bevel() const;
+};
+Octagon octagon(float length, float width);
+Octagon grownOctagon(const Octagon& o, float by);
+
+// 0350: the band's octagon (allowance 4) and the tray over it (allowance 1, grown by one
+// thickness all round).
+Octagon bandOctagon(const Model& m);
+Octagon trayOverBand(const Model& m);
+
+// 0351: bottom from allowances 1 and 3, lid from 6 and 7 or grown by one thickness.
+struct OctagonalPair {
+    Octagon bottom;
+    float h = 0;
+    Octagon lid;
+    float h2 = 0;
+};
+OctagonalPair octagonalPair(const Model& m);
+
+// The inside of the outer piece (lid or cap) and the outside of the inner piece (bottom, body
+// or sleeve), lengthwise and widthwise: crease to crease less or plus one board thickness.
+struct TelescopeFit {
+    float outerInsideLength = 0;
+    float outerInsideWidth = 0;
+    float innerOutsideLength = 0;
+    float innerOutsideWidth = 0;
+    bool fits() const {
+        return outerInsideLength >= innerOutsideLength - 1e-3f &&
+               outerInsideWidth >= innerOutsideWidth - 1e-3f;
+    }
+};
+
+// The fit of a telescope code's pieces, none for a code that is not of the family.
+std::optional<TelescopeFit> telescopeFit(std::string_view code, const Model& m);
+
+}  // namespace brontaxe

@@ -1,0 +1,90 @@
+// Telescope boxes whose body is a sleeve, open at both ends and closed by caps pushed over
+// them: the cap (bottom piece) on the left, the sleeve (lid piece) beside it.
+
+#include "builders/emit.h"
+#include "builders/contour_pieces.h"
+#include "builders/lignes_marquees.h"
+#include "builders/panneau_double_mur.h"
+#include "styles/03/fco300.h"
+#include "styles/03/fco300_common.h"
+#include "styles/03/fco300_voranis.h"
+
+namespace brontaxe {
+namespace {
+
+void sleeveDimensions(Model& m, Drawing& d, const Sleeve& s, float x0, float y0) {
+    float x = x0 + m.lgPatte;
+    const float y = y0 + s.h / 4;
+    for (float w : {s.p1, s.p2, s.p3, s.p4}) {
+        dimension(m, d, x, y, x + w, y, 0, y);
+        x += w;
+    }
+    const float xh = x0 + m.lgPatte + s.p1 / 2;
+    dimension(m, d, xh, y0, xh, y0 + s.h, xh, 0);
+}
+
+// The sleeve placed `EspPoseX` right of a cap whose left edge is at x = 0, centred on the
+// cap's axis.
+void drawSleeve(Model& m, Drawing& d, float capHalfLength) {
+    if (!pieceShown(m, kLidPiece))
+        return;
+    const Sleeve s = sleeveOf(m);
+    const float x = 2 * capHalfLength + m.EspPoseX;
+    d.Piece = 1;
+    const float y = -s.h / 2;
+    ContourPieces(m, d, m.lgPatte, m.anglPc, s.p1, s.p2, s.p3, s.p4, s.h, x, y, 0, false);
+    d.LineVariant = 1;
+    sleeveDimensions(m, d, s, x, y);
+}
+
+// 0310 and 0311: a cap with corner flaps; 0311's corner flaps and walls fold along diagonal
+// creases.
+void drawCapAndSleeve(Model& m, Drawing& d, bool diagonals) {
+    const Tray cap = capOverSleeve(m);
+    GenerationPass pass(m, d);
+    if (pieceShown(m, kBottomPiece)) {
+        d.Piece = m.Mode3D ? 2 : 1;
+        const float x = cap.a + cap.h;
+        PanneauDoubleMur(m, d, cap.a, cap.b, cap.h, cap.f, diagonals, diagonals, diagonals, x, 0, 0,
+                         1);
+        d.LineVariant = 1;
+        trayDimensions(m, d, cap, x, cap.f >= cap.a);
+    }
+    drawSleeve(m, d, cap.a + cap.h);
+}
+
+}  // namespace
+
+void Fco0310(Model& m, Drawing& d) {
+    drawCapAndSleeve(m, d, false);
+}
+
+void Fco0311(Model& m, Drawing& d) {
+    if (m.Personnalisation != kVoranis) {
+        drawCapAndSleeve(m, d, true);
+        return;
+    }
+    // VORANIS closes the caps with webbed corners, walls and corners as high as the cap.
+    Tray cap = capOverSleeve(m);
+    cap.f = cap.h;
+    GenerationPass pass(m, d);
+    if (pieceShown(m, kBottomPiece))
+        drawWebbedTray(m, d, cap, cap.a + cap.h, m.Mode3D ? 2 : 1);
+    drawSleeve(m, d, cap.a + cap.h);
+}
+
+void Fco0314(Model& m, Drawing& d) {
+    const Tray base = capOverSleeve(m);
+    // The wings close a quarter of the cap's width at each corner.
+    const MarkedCap cap{base.a, base.b, base.h, base.b / 2, 0};
+    GenerationPass pass(m, d);
+    const float half = markedCapHalfLength(cap);
+    if (pieceShown(m, kBottomPiece)) {
+        d.Piece = m.Mode3D ? 2 : 1;
+        LignesMarquees(m, d, cap, half, 0, 0, false);
+        trayDimensions(m, d, base, half, false);
+    }
+    drawSleeve(m, d, half);
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,58 @@
+#include "styles/03/fco300_slotted.h"
+
+#include <algorithm>
+
+#include "builders/emit.h"
+#include "builders/body_panels.h"
+#include "builders/corps_caisse.h"
+
+namespace brontaxe {
+
+SlottedPiece drawnPanels(const Model& m, SlottedPiece p) {
+    const BodyPanels b = applyPieceVariants(m, BodyPanels{p.p1, p.p2, p.p3, p.p4, p.f1, p.f2});
+    p.p1 = b.p1;
+    p.p2 = b.p2;
+    p.p3 = b.p3;
+    p.p4 = b.p4;
+    return p;
+}
+
+float drawnLength(const Model& m, const SlottedPiece& p) {
+    const float glue = m.CaisseEn4 == 4 ? 2 * m.lgPatte : m.lgPatte;
+    return glue + drawnPanels(m, p).length();
+}
+
+void drawHalfSlotted(Model& m, Drawing& d, const SlottedPiece& p, float x) {
+    const int first = beginFeature(m);
+    CorpsCaisse(m, d, p.p1, p.p2, p.p3, p.p4, p.body, p.f1, p.f2, 0, 0, 0, true);
+    d.LineVariant = 1;
+    d.LineKind = kind::Cut;
+    line(m, d, m.CaisseEn4 == 3 ? m.lgPatte : 0, 0, drawnLength(m, p), 0);
+    placeFeature(m, d, first, x, 0, 0, false);
+}
+
+void pieceDimensions(Model& m, Drawing& d, const SlottedPiece& whole, float x) {
+    const SlottedPiece p = drawnPanels(m, whole);
+    const float depth = p.body + std::max(p.f1, p.f2);
+    const float y = -depth - (p.length() + depth) / 25;
+    float at = x + m.lgPatte;
+    for (float w : {p.p1, p.p2, p.p3, p.p4}) {
+        if (w > 0)
+            dimension(m, d, at, y, at + w, y, 0, y);
+        at += w;
+    }
+    // Heights across the first panel, so that they stay clear of the piece beside.
+    const float column = x + m.lgPatte + p.p1 / 4;
+    dimension(m, d, column, 0, column, -p.body, column, 0);
+    dimension(m, d, column, -p.body, column, -depth, column, 0);
+}
+
+void drawClosedBody(Model& m, Drawing& d, const SlottedPiece& p) {
+    const float h = p.body / 2;
+    const int first = beginFeature(m);
+    CorpsCaisse(m, d, p.p1, p.p2, p.p3, p.p4, h, p.f1, p.f2, 0, 0, 0, false);
+    CorpsCaisse(m, d, p.p1, p.p2, p.p3, p.p4, h, p.f1, p.f2, 0, 0, 0, true);
+    placeFeature(m, d, first, 0, -h, 0, false);
+}
+
+}  // namespace brontaxe

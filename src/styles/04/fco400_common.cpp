@@ -1,0 +1,46 @@
+#include "styles/04/fco400_common.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+
+#include "builders/emit.h"
+#include "styles/02/fco200_common.h"
+
+namespace brontaxe {
+
+void mirrorRegistered(Model& m, Drawing& d, int first, float x, float y, float angle) {
+    const int last = m.NbLignes;
+    for (int i = first; i <= last; ++i) {
+        ensureRegistryRoom(m);
+        registerElement(
+            m, d.TransformElement(x, y, angle, m.IdLignes[static_cast<std::size_t>(i)], true));
+    }
+}
+
+void cutAlongY(Model& m, Drawing& d, float y, float x0, float x1, float x2) {
+    std::array<float, 3> xs{x0, x1, x2};
+    std::sort(xs.begin(), xs.end());
+    d.LineKind = kind::Cut;
+    for (std::size_t i = 0; i + 1 < xs.size(); ++i)
+        if (!areNear(xs[i], xs[i + 1]))
+            line(m, d, xs[i], y, xs[i + 1], y);
+}
+
+void applyThicknessRule(Model& m, std::int16_t styleCode, std::initializer_list<float> multiples) {
+    if (m.allowanceRecordCode == styleCode)
+        return;
+    std::size_t i = 1;
+    for (float k : multiples)
+        m.Majo[i++] = k * m.EpaisseurCarton;
+}
+
+float flapOrWall(const Model& m, float wall) {
+    return m.hrabat_auto ? wall : m.hrabat;
+}
+
+float roundedHalf(float x) {
+    return roundedFlap(x / 2);
+}
+
+}  // namespace brontaxe

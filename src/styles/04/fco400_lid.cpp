@@ -1,0 +1,163 @@
+// The folder with a lid hinged on the back wall (0443 and its variants) and 0481: a tuck flap
+// with rounded corners and a thumb notch in the front wall. Drawn as the right half, mirrored
+// about x = 0.
+
+#include <algorithm>
+
+#include "builders/emit.h"
+#include "builders/cotes_plateau.h"
+#include "platform/errors.h"
+#include "styles/04/fco400.h"
+#include "styles/04/fco400_common.h"
+#include "styles/04/fco400_lid_folder.h"
+#include "styles/04/fco400_rules.h"
+
+namespace brontaxe {
+namespace {
+
+void checkFolder(const LidFolder& f) {
+    if (!(f.L1 > 0) || !(f.W2 > 0) || !(f.front > 0) || !(f.back > 0) || !(f.side > 0) ||
+        !(f.W5 > 0) || !(f.L6 > 2 * f.tuckInset) || f.tuck < 0 || f.dust < 0 || f.ear < 0)
+        throw GenerationError("Dimensions impossibles : rabat ou paroi de taille nulle");
+    if (!(f.notch < f.front) || !(f.notch < f.L1 / 2))
+        throw GenerationError("Dimensions impossibles : encoche de pouce plus grande que la face");
+}
+
+// The right half, x >= 0.
+void drawHalf(Model& m, Drawing& d, const LidFolder& f) {
+    const float x1 = f.L1 / 2;
+    const float y1 = f.front, y2 = y1 + f.W2, y3 = y2 + f.back, y4 = y3 + f.W5, y5 = y4 + f.tuck;
+    const float xL = f.L6 / 2;
+    const float xT = xL - f.tuckInset;
+    const bool ears = f.ear > 0;
+    const float xe = x1 + f.ear;
+
+    d.LineKind = kind::Cut;
+    if (ears) {
+        chainStart(m, x1, 0);
+        lineTo(m, d, xe, 0);
+        lineTo(m, d, xe, y1);
+        cutAlongY(m, d, y1, x1, xe, x1 + f.side);
+    } else {
+        line(m, d, x1, 0, x1, y1);
+        line(m, d, x1, y1, x1 + f.side, y1);
+    }
+    line(m, d, x1 + f.side, y1, x1 + f.side, y2);
+    if (ears) {
+        cutAlongY(m, d, y2, x1, xe, x1 + f.side);
+        line(m, d, xe, y2, xe, y3);
+        if (!areNear(xe, xL))
+            line(m, d, xe, y3, xL, y3);
+    } else {
+        line(m, d, x1 + f.side, y2, x1, y2);
+        line(m, d, x1, y2, x1, y3);
+        if (!areNear(x1, xL))
+            line(m, d, x1, y3, xL, y3);
+    }
+    chainStart(m, xL, y3);
+    if (f.dust > 0) {
+        const float c = std::min(f.dust / 3, f.W5 / 4);
+        lineTo(m, d, xL + f.dust, y3 + c);
+        lineTo(m, d, xL + f.dust, y4 - c);
+    }
+    lineTo(m, d, xL, y4);
+    if (f.tuck > 0) {
+        if (f.tuckInset > 0)
+            lineTo(m, d, xT, y4);
+        const ElementId up = lineTo(m, d, xT, y5);
+        const ElementId top = lineTo(m, d, 0, y5);
+        const float r = std::min({f.radius, f.tuck, xT}) * 0.99f;
+        if (r > 0)
+            fillet(m, d, up, top, r);
+    } else {
+        lineTo(m, d, 0, y4);
+    }
+
+    d.LineKind = kind::Crease;
+    line(m, d, x1, y1, x1, y2);
+    if (ears) {
+        line(m, d, x1, 0, x1, y1);
+        line(m, d, x1, y2, x1, y3);
+    }
+    if (f.dust > 0)
+        line(m, d, xL, y3, xL, y4);
+    if (f.tuck > 0)
+        line(m, d, 0, y4, xT, y4);
+    d.LineKind = kind::Cut;
+}
+
+}  // namespace
+
+void drawLidFolder(Model& m, Drawing& d, const LidFolder& f) {
+    checkFolder(f);
+    GenerationPass pass(m, d);
+    const int first = beginFeature(m);
+    drawHalf(m, d, f);
+    mirrorRegistered(m, d, first, 0, 0, 90);
+
+    const float x1 = f.L1 / 2;
+    const float y1 = f.front, y2 = y1 + f.W2, y3 = y2 + f.back;
+    d.LineKind = kind::Crease;
+    line(m, d, -x1, y1, x1, y1);
+    line(m, d, -x1, y2, x1, y2);
+    const float hinge = std::min(x1, f.L6 / 2);
+    line(m, d, -hinge, y3, hinge, y3);
+    d.LineKind = kind::Cut;
+    if (f.notch > 0) {
+        line(m, d, -x1, 0, -f.notch, 0);
+        arc(m, d, 0, 0, f.notch, 0, 180);
+        line(m, d, f.notch, 0, x1, 0);
+    } else {
+        line(m, d, -x1, 0, x1, 0);
+    }
+
+    const float wing = std::max(f.side, f.ear);
+    PlateauChains c;
+    c.across = {wing, f.L1, wing};
+    c.up = {f.front, f.W2, f.back, f.W5, f.tuck};
+    CotesPlateau(m, d, c);
+}
+
+void Fco0481(Model& m, Drawing& d) {
+    applyThicknessRule(m, 481, {1, 0.5f, 1, 1, 2, 2, 2, 0.5f, 0.5f, 1});
+    const auto& mj = m.Majo;
+    LidFolder f;
+    f.L1 = m.Longueur + mj[1];
+    f.W2 = m.Largeur + mj[3];
+    f.front = m.Hauteur + mj[4];
+    f.back = m.Hauteur + mj[5];
+    f.side = m.Hauteur + mj[4];
+    f.W5 = m.Largeur + mj[6];
+    f.L6 = m.Longueur + mj[7];
+    f.ear = 0;
+    f.tuck = m.hpatrent;
+    f.tuckInset = mj[8];
+    f.dust = m.hrabat;
+    f.radius = m.rarrondi;
+    f.notch = m.RcoupPouce;
+    drawLidFolder(m, d, f);
+}
+
+namespace {
+
+std::optional<std::string> notchFits(const Model& m, float front) {
+    if (m.RcoupPouce >= front)
+        return std::string(
+            "Hauteur trop petite pour l'encoche de pouce : la face avant doit "
+            "dépasser le rayon de l'encoche");
+    if (2 * m.RcoupPouce >= m.Longueur + m.Majo[1])
+        return std::string("Longueur trop petite pour l'encoche de pouce");
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> thumbNotchRule0443(const Model& m) {
+    return notchFits(m, m.Hauteur + m.Majo[3]);
+}
+
+std::optional<std::string> thumbNotchRule0481(const Model& m) {
+    return notchFits(m, m.Hauteur + m.Majo[4]);
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,65 @@
+// 0443, 0428, 0430, 0431 and 0432: the folders with a lid hinged on the back wall, each with its
+// own closure (0443 has them all). Their allowances: 1 bottom length, 2 bottom depth, 3 front wall,
+// 4 back wall, 5 side walls, 6 lid depth, 7 lid length, 8 how much shorter than the side wall
+// (or half the bottom) an ear is.
+
+#include <algorithm>
+
+#include "styles/04/fco400.h"
+#include "styles/04/fco400_lid_folder.h"
+
+namespace brontaxe {
+namespace {
+
+struct Closure {
+    bool ears;       // ears on the front and back walls, folded inside the side walls
+    bool dustFlaps;  // `hrabat` on the lid's sides
+    bool notch;      // thumb notch in the front edge
+};
+
+LidFolder lidFolderOf(const Model& m, const Closure& c) {
+    const auto& mj = m.Majo;
+    LidFolder f;
+    f.L1 = m.Longueur + mj[1];
+    f.W2 = m.Largeur + mj[2];
+    f.front = m.Hauteur + mj[3];
+    f.back = m.Hauteur + mj[4];
+    f.side = m.Hauteur + mj[5];
+    f.W5 = m.Largeur + mj[6];
+    f.L6 = m.Longueur + mj[7];
+    f.ear = c.ears ? std::max(0.0f, std::min(f.W2 / 2, f.side) - mj[8]) : 0;
+    f.tuck = m.hpatrent;
+    f.tuckInset = m.EpaisseurCarton;
+    f.dust = c.dustFlaps ? m.hrabat : 0;
+    f.radius = m.rarrondi;
+    f.notch = c.notch ? m.RcoupPouce : 0;
+    return f;
+}
+
+void draw(Model& m, Drawing& d, const Closure& c) {
+    drawLidFolder(m, d, lidFolderOf(m, c));
+}
+
+}  // namespace
+
+void Fco0443(Model& m, Drawing& d) {
+    draw(m, d, {.ears = true, .dustFlaps = true, .notch = true});
+}
+
+void Fco0428(Model& m, Drawing& d) {
+    draw(m, d, {.ears = true, .dustFlaps = true, .notch = false});
+}
+
+void Fco0430(Model& m, Drawing& d) {
+    draw(m, d, {.ears = false, .dustFlaps = false, .notch = true});
+}
+
+void Fco0431(Model& m, Drawing& d) {
+    draw(m, d, {.ears = true, .dustFlaps = false, .notch = true});
+}
+
+void Fco0432(Model& m, Drawing& d) {
+    draw(m, d, {.ears = false, .dustFlaps = true, .notch = true});
+}
+
+}  // namespace brontaxe

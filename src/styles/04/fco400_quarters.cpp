@@ -1,0 +1,277 @@
+// Trays and folders drawn as one quarter and mirrored twice: 0412, 0415, 0416, 0435.
+
+#include <algorithm>
+#include <cmath>
+
+#include "builders/emit.h"
+#include "builders/cotes_plateau.h"
+#include "builders/poignee_variable.h"
+#include "platform/errors.h"
+#include "styles/04/fco400.h"
+#include "styles/04/fco400_common.h"
+#include "styles/04/fco400_rules.h"
+
+namespace brontaxe {
+namespace {
+
+// Mirrors the quarter about both axes through the origin.
+void mirrorQuarter(Model& m, Drawing& d, int first) {
+    mirrorRegistered(m, d, first, 0, 0, 0);
+    mirrorRegistered(m, d, first, 0, 0, 90);
+}
+
+// Walls and base across and up, symmetric.
+void symmetricChains(Model& m, Drawing& d, float wallX, float baseX, float wallY, float baseY) {
+    PlateauChains c;
+    c.across = {wallX, baseX, wallX};
+    c.up = {wallY, baseY, wallY};
+    CotesPlateau(m, d, c);
+}
+
+// 0416's quarter: a side wall beyond y = B with a corner ear on its end, an end wall beyond
+// x = A folded double (outer wall, then an inner wall a board thinner that tucks inside over
+// the ears), and a slot between ear and end wall. A lid half on the side wall when lid > 0.
+struct TuckedQuarter {
+    float A, B;
+    float side;   // side wall
+    float end;    // outer end wall
+    float inner;  // inner end wall
+    float lid;    // lid half over the side wall, 0 for none
+    float slot;
+    float e;
+};
+
+void drawTuckedQuarter(Model& m, Drawing& d, const TuckedQuarter& q) {
+    const float A = q.A, B = q.B, E = q.slot / 2;
+    const float reach = std::min(q.end, B) - E;
+    const float xEnd = A + q.end + q.inner;
+    const float yInner = B - E - q.e;
+    if (!(reach > 0) || !(yInner > 0) || !(q.inner > 0) || !(q.side > E))
+        throw GenerationError("Dimensions impossibles : parois trop basses pour la largeur");
+    const float top = B + q.side;
+    d.LineKind = kind::Cut;
+    chainStart(m, xEnd, 0);
+    lineTo(m, d, xEnd, yInner);
+    lineTo(m, d, A + q.end, yInner);
+    lineTo(m, d, A + q.end, B - E);
+    lineTo(m, d, A, B - E);
+    lineTo(m, d, A, B + E);
+    lineTo(m, d, A + reach, B + E);
+    lineTo(m, d, A + reach, top);
+    if (q.lid > 0) {
+        lineTo(m, d, A, top);
+        lineTo(m, d, A, top + q.lid);
+        lineTo(m, d, 0, top + q.lid);
+    } else {
+        lineTo(m, d, 0, top);
+    }
+    d.LineKind = kind::Crease;
+    line(m, d, 0, B, A, B);
+    line(m, d, A, 0, A, B - E);
+    line(m, d, A + q.end, 0, A + q.end, yInner);
+    line(m, d, A, B + E, A, top);
+    if (q.lid > 0)
+        line(m, d, 0, top, A, top);
+    d.LineKind = kind::Cut;
+}
+
+void drawTucked(Model& m, Drawing& d, const TuckedQuarter& q) {
+    GenerationPass pass(m, d);
+    const int first = beginFeature(m);
+    drawTuckedQuarter(m, d, q);
+    mirrorQuarter(m, d, first);
+    PlateauChains c;
+    c.across = {q.inner, q.end, 2 * q.A, q.end, q.inner};
+    c.up = {q.side + q.lid, 2 * q.B, q.side + q.lid};
+    CotesPlateau(m, d, c);
+}
+
+}  // namespace
+
+void Fco0412(Model& m, Drawing& d) {
+    // Tray whose end walls carry glue flaps with slanted ends, glued inside the side walls;
+    // slots at the corners as on a slotted case.
+    const float a = (m.Longueur + m.Majo[1]) / 2;
+    const float b = (m.Largeur + m.Majo[3]) / 2;
+    const float side = m.Hauteur + m.Majo[5];
+    const float end = m.Hauteur + m.Majo[6];
+    const float g = std::min(m.lgPatte, b);
+    const auto [s1, s2] = DemiEncoches(m);
+    const float trim = std::max(m.Majo[7], 0.0f);  // keeps the flap below the wall's top
+    const float room = end - trim - s2;            // the flap's length along its hinge
+    if (!(room > 0) || !(g > 0) || !(side > 0) || !(a > s1))
+        throw GenerationError("Dimensions impossibles : parois trop basses pour les pattes");
+    const float taper = std::min(g * std::tan(m.anglPc * m.DegRad), room / 3);
+
+    GenerationPass pass(m, d);
+    const int first = beginFeature(m);
+    d.LineKind = kind::Cut;
+    chainStart(m, a + end, 0);
+    lineTo(m, d, a + end, b);
+    if (trim > 0)
+        lineTo(m, d, a + end - trim, b);
+    lineTo(m, d, a + end - trim - taper, b + g);
+    lineTo(m, d, a + s2 + taper, b + g);
+    lineTo(m, d, a + s2, b);
+    lineTo(m, d, a - s1, b);
+    lineTo(m, d, a - s1, b + side);
+    lineTo(m, d, 0, b + side);
+    d.LineKind = kind::Crease;
+    line(m, d, 0, b, a - s1, b);
+    line(m, d, a, 0, a, b);
+    line(m, d, a + s2, b, a + end - trim, b);
+    d.LineKind = kind::Cut;
+    mirrorQuarter(m, d, first);
+    symmetricChains(m, d, end, 2 * a, std::max(side, g), 2 * b);
+}
+
+void Fco0415(Model& m, Drawing& d) {
+    const float A = (m.Longueur + m.Majo[1]) / 2;
+    const float B = (m.Largeur + m.Majo[2]) / 2;
+    const float h = m.Hauteur + m.Majo[5];
+    const float h3 = m.Hauteur + m.Majo[3];
+    const float b4 = m.Largeur / 2 + m.Majo[4];
+    const float t = m.hpatrent;
+    const float E = m.encoche;
+    const float W2 = m.Largeur / 2;
+    if (!(B > E / 2) || !(h3 > E) || !(h > 0) || !(A > 0) || t < 0)
+        throw GenerationError("Dimensions impossibles : plateau trop petit pour l'encoche");
+
+    GenerationPass pass(m, d);
+    const int first = beginFeature(m);
+    const float x = t + h;
+    d.LineKind = kind::Cut;
+    line(m, d, 0, 0, 0, B - E / 2);
+    line(m, d, 0, B - E / 2, t, B - E / 2);
+    line(m, d, x, B - E / 2, t, B - E / 2);
+    d.LineKind = kind::Crease;
+    if (t > 0)
+        line(m, d, t, 0, t, B - E / 2);
+    line(m, d, x, 0, x, B - E / 2);
+    line(m, d, x, B, x + A, B);
+    d.LineKind = kind::Cut;
+    line(m, d, x, B + E / 2, x, B - E / 2);
+    chainStart(m, x, B + E / 2);
+    lineTo(m, d, x - W2, B + E / 2);
+    lineTo(m, d, x - W2, B - E / 2 + h3);
+    line(m, d, x, B - E / 2 + h3, x - W2, B - E / 2 + h3);
+    d.LineKind = kind::Crease;
+    line(m, d, x, B + E / 2, x, B - E / 2 + h3);
+    line(m, d, x, B + h3, x + A, B + h3);
+    d.LineKind = kind::Cut;
+    line(m, d, x, B + h3 + b4, x, B + h3 - E / 2);
+    line(m, d, x, B + h3 + b4, x + A, B + h3 + b4);
+    mirrorRegistered(m, d, first, 0, 0, 0);
+    mirrorRegistered(m, d, first, x + A, 0, 90);
+
+    // The chain along the ends, the overall length, and up the side: h3 and b4 both ways
+    // round the width.
+    const float L = m.Longueur, W = m.Largeur, H = m.Hauteur;
+    const float rowY = -W - H - L / 8;
+    float at = 0;
+    for (float step : {t, h, 2 * A, h, t}) {
+        if (step > 0)
+            dimension(m, d, at, rowY, at + step, rowY, 0, rowY);
+        at += step;
+    }
+    const float total = 2 * t + 2 * h + 2 * A;
+    dimension(m, d, 0, rowY - L / 8, total, rowY - L / 8, 0, rowY - L / 8);
+    const float colX = total + L / 8;
+    dimension(m, d, colX, -B, colX, B, colX, 0);
+    for (float sign : {1.0f, -1.0f}) {
+        dimension(m, d, colX, sign * B, colX, sign * (B + h3), colX, 0);
+        dimension(m, d, colX, sign * (B + h3), colX, sign * (B + h3 + b4), colX, 0);
+    }
+    const Box box = d.extents();
+    dimension(m, d, colX + L / 8, static_cast<float>(box.ymin), colX + L / 8,
+              static_cast<float>(box.ymax), colX + L / 8, 0);
+}
+
+void Fco0416(Model& m, Drawing& d) {
+    const float e = m.EpaisseurCarton;
+    if (m.Personnalisation == "VORANIS") {
+        applyThicknessRule(m, 416, {3, 3, 1, 1.5f, 1.5f, 1, 2, 0.5f, 0.5f, 0.5f, 1, 1.5f, 0.5f});
+        const auto& mj = m.Majo;
+        const float end = m.Hauteur + mj[5];
+        const float B = (m.Largeur + mj[2]) / 2;
+        drawTucked(m, d,
+                   {(m.Longueur + mj[1]) / 2, B, m.Hauteur + mj[4], end, end - mj[7],
+                    roundedHalf(2 * B) + mj[8], m.encoche, e});
+        return;
+    }
+    const float A = (m.Longueur + m.Majo[1]) / 2;
+    const float B = (m.Largeur + m.Majo[3]) / 2;
+    const float h = m.Hauteur + m.Majo[6];
+    drawTucked(m, d, {A, B, h, h, h - e, 0, m.encoche, e});
+}
+
+void Fco0435(Model& m, Drawing& d) {
+    // Tray with double end walls: the inner wall folds down over a band and its tab locks in a
+    // mortise of the base; ears on the side walls are held between the two layers.
+    applyThicknessRule(m, 435, {5, 1, 0.5f, 1, 5.0f / 6, 1});
+    const auto& mj = m.Majo;
+    const float e = m.EpaisseurCarton;
+    const float a = (m.Longueur + mj[1]) / 2;
+    const float b = (m.Largeur + mj[2]) / 2;
+    const float side = m.Hauteur + mj[3];
+    const float end = m.Hauteur + mj[4];
+    const float inner = end - mj[5];
+    const float band = m.Dblmur;
+    const float reach = std::min(side, b) - mj[6];
+    const float yInner = b - e;
+    const float yc = b / 2;
+    // A narrow tray takes a shorter mortise; one too short for its own height is left out
+    // and the inner wall simply stands on the base.
+    const float mortiseLength = std::min(m.lgmortaise, b - 2 * e);
+    const float tabWidth = mortiseLength - 2 * e;
+    const bool locked =
+        tabWidth > 0 && mortiseLength >= m.hmortaise && m.hmortaise > 0 && a > band + m.hmortaise;
+    const float tabDepth = locked ? std::min(m.hmortaise + e, inner / 2) : 0;
+    const float xEnd = a + end + band + inner;
+    if (!(reach > 0) || !(inner > 0) || !(yInner > 0))
+        throw GenerationError("Dimensions impossibles : plateau trop petit pour ses parois");
+
+    GenerationPass pass(m, d);
+    const int first = beginFeature(m);
+    d.LineKind = kind::Cut;
+    chainStart(m, xEnd, 0);
+    if (locked) {
+        lineTo(m, d, xEnd, yc - tabWidth / 2);
+        lineTo(m, d, xEnd + tabDepth, yc - tabWidth / 2);
+        lineTo(m, d, xEnd + tabDepth, yc + tabWidth / 2);
+        lineTo(m, d, xEnd, yc + tabWidth / 2);
+    }
+    lineTo(m, d, xEnd, yInner);
+    lineTo(m, d, a + end, yInner);
+    lineTo(m, d, a + end, b);
+    cutAlongY(m, d, b, a + end, a + reach, a);
+    chainStart(m, a + reach, b);
+    lineTo(m, d, a + reach, b + side);
+    lineTo(m, d, 0, b + side);
+    d.LineKind = kind::Crease;
+    line(m, d, 0, b, a, b);
+    line(m, d, a, 0, a, b);
+    line(m, d, a, b, a, b + side);
+    line(m, d, a + end, 0, a + end, yInner);
+    line(m, d, a + end + band, 0, a + end + band, yInner);
+    // The mortise where the tab lands, the band's width in from the end fold.
+    if (locked) {
+        const VariableHandHole mortise{mortiseLength, m.hmortaise};
+        PoigneeVariable(m, d, mortise, {a - band, yc, -90, false});
+    }
+    mirrorQuarter(m, d, first);
+    PlateauChains c;
+    c.across = {inner + tabDepth, band, end, 2 * a, end, band, inner + tabDepth};
+    c.up = {side, 2 * b, side};
+    CotesPlateau(m, d, c);
+}
+
+std::vector<FoldPair> folds0415(const Model& m) {
+    const float B2 = m.Largeur + m.Majo[2];
+    const float b4 = m.Largeur / 2 + m.Majo[4];
+    const float ear = m.Largeur / 2;
+    return {{"rabats des parois", b4, b4, B2, FoldFit::Meet},
+            {"oreilles", ear, ear, B2, FoldFit::NoCollision}};
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,161 @@
+// Trays on the tray builders, each a variant of a plain tray: 0441 (self-locking, its rounded
+// ears on the end walls), 0442 (flaps on the end walls glued inside the long walls, hand-holes
+// in the end walls), 0444 (flaps on the end walls glued outside, overlapping), 0445 (double
+// end walls over the glued flaps), 0446 (glued tray with round vent holes in the bottom and
+// the flap-carrying walls) and 0447 (self-locking, hand-holes in the long walls).
+//
+// Allowances as the trays take them: 1 base length, 3 base width, 5 walls; 0445 also 6 and 8
+// for its inner walls, as 0454.
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "builders/emit.h"
+#include "builders/cotes_plateau.h"
+#include "builders/poignee_variable.h"
+#include "platform/errors.h"
+#include "styles/04/fco400.h"
+#include "styles/04/fco400_common.h"
+#include "styles/04/fco400_rules.h"
+#include "styles/04/fco400_tray.h"
+
+namespace brontaxe {
+namespace {
+
+// Vent holes: this radius, at least this many radii apart, at most this many a row.
+constexpr float kVentRadius = 10;
+constexpr float kVentPitch = 5;
+constexpr int kVentMax = 6;
+
+// The tray drawn with its length along y, then turned a quarter so that the flaps stand on
+// the end walls.
+FlappedTray endFlapTray(const Model& m) {
+    FlappedTray t = gluedTray(m);
+    std::swap(t.a, t.b);
+    return t;
+}
+
+bool cutBack(const FlappedTray& t) {
+    return trayFlapWidth(t) < t.flap;
+}
+
+void drawTurned(Model& m, Drawing& d, const FlappedTray& t) {
+    GenerationPass pass(m, d);
+    PanneauRabat(m, d, t, {0, 0, 90, false});
+    gluedTrayDimensions(m, d, t, true, cutBack(t));
+}
+
+// Hand-holes of the model's size in the walls beyond y = +-b (b the half base, h the wall),
+// their upper edge `DPoign` below the wall's free edge.
+void wallHandHoles(Model& m, Drawing& d, float halfWall, float b, float h) {
+    if (!(m.LPoign < 2 * halfWall - 2 * m.EpaisseurCarton) || !(m.DPoign + m.HPoign < h) ||
+        m.DPoign < 0)
+        throw GenerationError(
+            "Poignée trop grande pour la paroi : " + std::to_string(std::lround(m.LPoign)) + " x " +
+            std::to_string(std::lround(m.HPoign)) + " mm à " +
+            std::to_string(std::lround(m.DPoign)) + " mm du bord d'une paroi de " +
+            std::to_string(std::lround(h)) + " mm");
+    const VariableHandHole hole{m.LPoign, m.HPoign, kind::Cut, 1, false};
+    const float edge = b + h - m.DPoign;
+    PoigneeVariable(m, d, hole, {0, edge, 0, false});
+    PoigneeVariable(m, d, hole, {0, -edge, 180, false});
+}
+
+void ventHole(Model& m, Drawing& d, float x, float y, float r) {
+    arc(m, d, x, y, r, 0, 180);
+    arc(m, d, x, y, r, 180, 180);
+}
+
+// As many holes as fit along a span at the pitch, centred, up to the most a row takes.
+int ventCount(float span, float r) {
+    const int n = static_cast<int>(std::floor(span / (kVentPitch * r)));
+    return std::clamp(n, 0, kVentMax);
+}
+
+void ventHoles(Model& m, Drawing& d, const FlappedTray& t) {
+    const float r = std::min({kVentRadius, t.h / 4, t.a / 4, t.b / 4});
+    if (r < 2)
+        return;  // a hole smaller than this tears out instead of being cut
+    d.LineKind = kind::Cut;
+    const int nx = ventCount(2 * t.a, r);
+    const int ny = ventCount(2 * t.b, r);
+    for (int i = 0; i < nx; ++i)
+        for (int j = 0; j < ny; ++j)
+            ventHole(m, d, (i - (nx - 1) / 2.0f) * 2 * t.a / nx,
+                     (j - (ny - 1) / 2.0f) * 2 * t.b / ny, r);
+    ventHole(m, d, 0, t.b + t.h / 2, r);
+    ventHole(m, d, 0, -t.b - t.h / 2, r);
+}
+
+PlateauChains trayChains(const TraySizes& s) {
+    PlateauChains c;
+    c.across = {s.h, 2 * s.a, s.h};
+    c.up = {s.h, 2 * s.b, s.h};
+    return c;
+}
+
+}  // namespace
+
+void Fco0441(Model& m, Drawing& d) {
+    const TraySizes s = traySizes(m);
+    GenerationPass pass(m, d);
+    const int first = beginFeature(m);
+    selfLockingTray(m, d, {s.b, s.a, s.h});
+    placeFeature(m, d, first, 0, 0, 90, false);
+    CotesPlateau(m, d, trayChains(s));
+}
+
+void Fco0442(Model& m, Drawing& d) {
+    const FlappedTray t = endFlapTray(m);
+    GenerationPass pass(m, d);
+    const int first = beginFeature(m);
+    PanneauRabat(m, d, t);
+    wallHandHoles(m, d, t.a, t.b, t.h);
+    placeFeature(m, d, first, 0, 0, 90, false);
+    gluedTrayDimensions(m, d, t, true, cutBack(t));
+}
+
+void Fco0444(Model& m, Drawing& d) {
+    FlappedTray t = endFlapTray(m);
+    t.overlap = m.hrecouvr;
+    drawTurned(m, d, t);
+}
+
+void Fco0445(Model& m, Drawing& d) {
+    FlappedTray t = endFlapTray(m);
+    t.flap = m.hrabat;
+    t.doubleWallStep = m.Dblmur;
+    t.innerWall = m.Hauteur + m.Majo[6] - m.Majo[8];
+    drawTurned(m, d, t);
+}
+
+void Fco0446(Model& m, Drawing& d) {
+    const FlappedTray t = gluedTray(m);
+    GenerationPass pass(m, d);
+    PanneauRabat(m, d, t);
+    ventHoles(m, d, t);
+    gluedTrayDimensions(m, d, t, false, cutBack(t));
+}
+
+void Fco0447(Model& m, Drawing& d) {
+    const TraySizes s = traySizes(m);
+    GenerationPass pass(m, d);
+    selfLockingTray(m, d, s);
+    wallHandHoles(m, d, s.a, s.b, s.h);
+    CotesPlateau(m, d, trayChains(s));
+}
+
+std::vector<FoldPair> folds0441(const Model& m) {
+    const TraySizes s = traySizes(m);
+    const float reach = std::min(s.h, s.a) - m.EpaisseurCarton;
+    return {{"oreilles", reach, reach, 2 * s.a, FoldFit::NoCollision}};
+}
+
+std::vector<FoldPair> foldsEndFlapTray(const Model& m) {
+    const FlappedTray t = endFlapTray(m);
+    const float fw = trayFlapWidth(t);
+    return {{"pattes d'angle", fw, fw, 2 * t.b, FoldFit::NoCollision}};
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,222 @@
+// Trays on the tray builders: glued corner flaps (0434, 0450, 0453, 0454, 0456, 0458), corner
+// flaps over double walls (0451, 0452, 0455, 0480) and rounded locking ears (0457).
+
+#include <algorithm>
+
+#include "builders/emit.h"
+#include "builders/cotes_plateau.h"
+#include "builders/forme_arrondie.h"
+#include "builders/panneau_double_mur.h"
+#include "builders/panneau_rabat.h"
+#include "builders/poignee_variable.h"
+#include "styles/04/fco400.h"
+#include "styles/04/fco400_common.h"
+#include "styles/04/fco400_rules.h"
+#include "styles/04/fco400_tray.h"
+
+namespace brontaxe {
+
+TraySizes traySizes(const Model& m) {
+    return {(m.Longueur + m.Majo[1]) / 2, (m.Largeur + m.Majo[3]) / 2, m.Hauteur + m.Majo[5]};
+}
+
+FlappedTray gluedTray(const Model& m) {
+    const TraySizes s = traySizes(m);
+    FlappedTray t;
+    t.a = s.a;
+    t.b = s.b;
+    t.h = s.h;
+    t.flap = flapOrWall(m, s.h);
+    return t;
+}
+
+void gluedTrayDimensions(Model& m, Drawing& d, const FlappedTray& t, bool turned, bool flapWidth) {
+    const float wall = t.h + (t.innerWall > 0 ? t.doubleWallStep + t.innerWall : 0);
+    const float endWall = std::max(t.h, trayFlapWidth(t));
+    PlateauChains c;
+    c.across = {endWall, 2 * t.a, endWall};
+    c.up = {wall, 2 * t.b, wall};
+    if (turned)
+        std::swap(c.across, c.up);
+    CotesPlateau(m, d, c);
+    if (flapWidth) {
+        const float fw = trayFlapWidth(t);
+        const float y = t.b + t.h / 2;
+        if (turned)
+            dimension(m, d, -y, t.a, -y, t.a + fw, -y, 0);
+        else
+            dimension(m, d, t.a, y, t.a + fw, y, 0, y);
+    }
+}
+
+namespace {
+
+// A flap wider than half the wall it is glued to is cut back, and its width is shown.
+bool cutBack(const FlappedTray& t) {
+    return trayFlapWidth(t) < t.flap;
+}
+
+// The folders' own rule for their fourth dimension: half the width below the flap.
+bool halfWidthBelowFlap(const Model& m, const FlappedTray& t) {
+    return m.Largeur / 2 < t.flap;
+}
+
+void drawGluedTray(Model& m, Drawing& d, const FlappedTray& t, bool flapWidth,
+                   bool turned = false) {
+    GenerationPass pass(m, d);
+    PanneauRabat(m, d, t, {0, 0, turned ? 90.0f : 0.0f, false});
+    gluedTrayDimensions(m, d, t, turned, flapWidth);
+}
+
+void drawDoubleWallTray(Model& m, Drawing& d, const TraySizes& s, float f, bool gussets) {
+    GenerationPass pass(m, d);
+    PanneauDoubleMur(m, d, s.a, s.b, s.h, f, false, false, gussets, 0, 0, 0, 1);
+    const Box box = d.extents();
+    PlateauChains c;
+    c.across = {static_cast<float>(-box.xmin) - s.a, 2 * s.a, static_cast<float>(box.xmax) - s.a};
+    c.up = {static_cast<float>(-box.ymin) - s.b, 2 * s.b, static_cast<float>(box.ymax) - s.b};
+    CotesPlateau(m, d, c);
+}
+
+}  // namespace
+
+void Fco0450(Model& m, Drawing& d) {
+    const FlappedTray t = gluedTray(m);
+    drawGluedTray(m, d, t, halfWidthBelowFlap(m, t));
+}
+
+void Fco0434(Model& m, Drawing& d) {
+    // The flaps on the short walls, glued inside the long ones.
+    FlappedTray t = gluedTray(m);
+    std::swap(t.a, t.b);
+    drawGluedTray(m, d, t, halfWidthBelowFlap(m, t), true);
+}
+
+void Fco0453(Model& m, Drawing& d) {
+    // Flaps glued outside the walls, where two of them may overlap.
+    FlappedTray t = gluedTray(m);
+    t.overlap = m.hrecouvr;
+    drawGluedTray(m, d, t, halfWidthBelowFlap(m, t));
+}
+
+void Fco0454(Model& m, Drawing& d) {
+    FlappedTray t = gluedTray(m);
+    t.flap = m.hrabat;
+    t.doubleWallStep = m.Dblmur;
+    t.innerWall = m.Hauteur + m.Majo[6] - m.Majo[8];
+    drawGluedTray(m, d, t, cutBack(t));
+}
+
+void Fco0456(Model& m, Drawing& d) {
+    FlappedTray t = gluedTray(m);
+    t.flap = m.hrabat;
+    t.handHoles = true;
+    drawGluedTray(m, d, t, cutBack(t));
+}
+
+void Fco0458(Model& m, Drawing& d) {
+    // Hand-holes that push in: perforated round the hole, creased along the upper edge.
+    const FlappedTray t = gluedTray(m);
+    GenerationPass pass(m, d);
+    PanneauRabat(m, d, t);
+    VariableHandHole hole{m.LPoign, m.HPoign, kind::Perforation, 1, true};
+    const float edge = t.b + t.h - m.DPoign;
+    PoigneeVariable(m, d, hole, {0, edge, 0, false});
+    PoigneeVariable(m, d, hole, {0, -edge, 180, false});
+    gluedTrayDimensions(m, d, t, false, cutBack(t));
+}
+
+void Fco0451(Model& m, Drawing& d) {
+    TraySizes s = traySizes(m);
+    if (m.Personnalisation == "GORVANTE") {
+        const float k = m.Majo[1];
+        s = {(m.Longueur + 2 * k) / 2, (m.Largeur + 2 * k) / 2, m.Hauteur + k};
+        drawDoubleWallTray(m, d, s, s.h, false);
+        return;
+    }
+    drawDoubleWallTray(m, d, s, flapOrWall(m, s.h), false);
+}
+
+void Fco0452(Model& m, Drawing& d) {
+    // Corner flaps folded on the diagonal: the corners need no glue.
+    const TraySizes s = traySizes(m);
+    drawDoubleWallTray(m, d, s, flapOrWall(m, s.h), true);
+    if (m.Personnalisation == "QOR") {
+        d.BeginDrawing();
+        dimension(m, d, -s.a, 0, s.a, 0, 0, 0);
+        d.EndDrawing();
+    }
+}
+
+void Fco0455(Model& m, Drawing& d) {
+    drawDoubleWallTray(m, d, traySizes(m), -455, false);
+}
+
+void Fco0480(Model& m, Drawing& d) {
+    // A tray with a hinged lid: beyond the back wall a lid as deep as the base, the side
+    // walls' flaps running on as the lid's side flaps; plain corner flaps at the front.
+    const TraySizes s = traySizes(m);
+    GenerationPass pass(m, d);
+    const float f = m.hrabat;
+    // The front first: its quarters record every flap pass, the lid's then take the upper ones.
+    QuartDoubleMur(m, d, s.a, s.b, s.h, f, false, false, false, 0, 0, 0, -1);
+    QuartDoubleMur(m, d, s.a, s.b, s.h, f, false, false, false, 0, 0, 180, 1);
+    QuartDoubleMur(m, d, s.a, s.b, s.h, -4801, false, false, false, 0, 0, 0, 1);
+    QuartDoubleMur(m, d, s.a, s.b, s.h, -4801, false, false, false, 0, 0, 180, -1);
+    const Box box = d.extents();
+    const float lid = static_cast<float>(box.ymax) - s.b;
+    const float lidT = s.h - m.Majo[3] + m.Majo[6];
+    PlateauChains c;
+    c.across = {s.h, 2 * s.a, s.h};
+    c.up = {s.h, 2 * s.b, lidT, lid - lidT};
+    CotesPlateau(m, d, c);
+}
+
+void selfLockingTray(Model& m, Drawing& d, const TraySizes& s) {
+    const float e = m.EpaisseurCarton;
+    const float reach = std::min(s.h, s.b) - e;
+    const int first = beginFeature(m);
+    d.LineKind = kind::Cut;
+    // Quarter x >= 0, y >= 0: end wall, long wall, and the ear between them.
+    line(m, d, s.a + s.h, 0, s.a + s.h, s.b);
+    line(m, d, s.a + s.h, s.b, s.a, s.b);
+    line(m, d, s.a, s.b + s.h, 0, s.b + s.h);
+    d.LineKind = kind::Crease;
+    line(m, d, 0, s.b, s.a, s.b);
+    line(m, d, s.a, 0, s.a, s.b);
+    RoundedFlap ear;
+    ear.width = s.h;
+    ear.depth = reach;
+    ear.radius = reach / 2;
+    ear.fillet = e;
+    ear.inset = std::min(e, s.h / 4);
+    FormeArrondie(m, d, ear, {s.a, s.b, 90, true});
+    mirrorRegistered(m, d, first, 0, 0, 0);
+    mirrorRegistered(m, d, first, 0, 0, 90);
+}
+
+void Fco0457(Model& m, Drawing& d) {
+    // Self-locking tray: ears with a rounded free corner on the ends of the long walls, folded
+    // inside the end walls; no glue.
+    const TraySizes s = traySizes(m);
+    GenerationPass pass(m, d);
+    selfLockingTray(m, d, s);
+    PlateauChains c;
+    c.across = {s.h, 2 * s.a, s.h};
+    c.up = {s.h, 2 * s.b, s.h};
+    CotesPlateau(m, d, c);
+}
+
+std::vector<FoldPair> foldsGluedTray(const Model& m) {
+    const FlappedTray t = gluedTray(m);
+    const float fw = trayFlapWidth(t);
+    return {{"pattes d'angle", fw, fw, 2 * t.b, FoldFit::NoCollision}};
+}
+
+std::vector<FoldPair> folds0457(const Model& m) {
+    const TraySizes s = traySizes(m);
+    const float reach = std::min(s.h, s.b) - m.EpaisseurCarton;
+    return {{"oreilles", reach, reach, 2 * s.b, FoldFit::NoCollision}};
+}
+
+}  // namespace brontaxe

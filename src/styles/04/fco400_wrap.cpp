@@ -1,0 +1,144 @@
+// 0406, 0409, 0410, 0411: wrap-round folders on the slotted body. The body wraps round the
+// length of the box (panels top, side, bottom, side) and the flaps close its two ends.
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "builders/emit.h"
+#include "styles/02/fco200_common.h"
+#include "styles/04/fco400.h"
+#include "styles/04/fco400_common.h"
+#include "styles/04/fco400_rules.h"
+
+namespace brontaxe {
+namespace {
+
+// Puts back the glue-flap parameters on every way out.
+class GlueFlapForTheCall {
+  public:
+    GlueFlapForTheCall(Model& m, float width)
+        : m_(m), lgPatte_(m.lgPatte), patProlong_(m.patProlong), anglPc_(m.anglPc) {
+        m.lgPatte = width;
+        m.patProlong = 0;
+        m.anglPc = 0;  // a panel: square end
+    }
+    ~GlueFlapForTheCall() {
+        m_.lgPatte = lgPatte_;
+        m_.patProlong = patProlong_;
+        m_.anglPc = anglPc_;
+    }
+    GlueFlapForTheCall(const GlueFlapForTheCall&) = delete;
+    GlueFlapForTheCall& operator=(const GlueFlapForTheCall&) = delete;
+
+  private:
+    Model& m_;
+    float lgPatte_, patProlong_, anglPc_;
+};
+
+// Top, side, bottom, side round the length; the end face is W by H, so the flaps of the W
+// panels reach half the height and those of the H panels half the width.
+SlottedBody wrapBody(const Model& m) {
+    SlottedBody b;
+    b.p1 = m.Largeur + m.Majo[1];
+    b.p2 = m.Hauteur + m.Majo[2];
+    b.p3 = m.Largeur + m.Majo[3];
+    b.p4 = m.Hauteur + m.Majo[4];
+    b.h = m.Longueur / 2 + m.Majo[5] / 2;
+    b.f1 = roundedHalf(m.Hauteur) + m.Majo[6];
+    b.f2 = roundedHalf(m.Largeur) + m.Majo[7];
+    return b;
+}
+
+// The seam runs along the middle of the top: half a top panel at each end of the body.
+SlottedBody body0411(const Model& m) {
+    SlottedBody b;
+    b.p1 = m.Hauteur + m.Majo[2];
+    b.p2 = m.Largeur + m.Majo[3];
+    b.p3 = m.Hauteur + m.Majo[4];
+    b.p4 = roundedHalf(m.Largeur) + m.Majo[1];
+    b.h = m.Longueur / 2 + m.Majo[5] / 2;
+    b.f1 = roundedHalf(m.Largeur) + m.Majo[7];
+    b.f2 = roundedHalf(m.Hauteur) + m.Majo[6];
+    return b;
+}
+
+float halfTopPanel(const Model& m) {
+    return roundedHalf(m.Largeur) + m.Majo[8];
+}
+
+std::vector<FoldPair> endFolds(const SlottedBody& b) {
+    // Flaps of panels 1 and 3 fold across panel 2, those of panels 2 and 4 across panel 1.
+    return {{"rabats des panneaux 1 et 3", b.f1, b.f1, b.p2, FoldFit::Meet},
+            {"rabats des panneaux 2 et 4", b.f2, b.f2, b.p1, FoldFit::Meet}};
+}
+
+std::optional<std::string> slotsFit(const Model& m, const SlottedBody& b, float glueWidth) {
+    const auto [s1, s2] = DemiEncoches(m);
+    if (s1 < 0 || s2 < 0)
+        return std::string("Encoche impossible : largeur de fente négative");
+    const float narrowest = std::min({b.p1, b.p2, b.p3, b.p4, glueWidth + s1});
+    if (narrowest <= s1 + s2)
+        return std::string(
+            "Encoche trop large : la fente doit rester plus étroite que le "
+            "panneau le plus court");
+    return std::nullopt;
+}
+
+// A quarter turn, so that the length of the folder runs across the sheet.
+void turnQuarter(Model& m, Drawing& d) {
+    if (m.NbLignes < 1)
+        return;
+    d.BeginDrawing();
+    d.TransformRange(m.IdLignes[1], m.IdLignes[static_cast<std::size_t>(m.NbLignes)], 0, 0, 90, 1);
+    d.EndDrawing();
+}
+
+}  // namespace
+
+void Fco0406(Model& m, Drawing& d) {
+    SlottedBody b = wrapBody(m);
+    // Major flaps overlapping by `hrecouvr` over the end, dust flaps `hrabat` under them.
+    b.f1 = roundedHalf(m.Hauteur + m.hrecouvr) + m.Majo[6];
+    b.f2 = m.hrabat + m.Majo[7];
+    drawTwoHalves(m, d, b, 406);
+}
+
+void Fco0409(Model& m, Drawing& d) {
+    drawTwoHalves(m, d, wrapBody(m), 409);
+    // The "QOR" profile keeps the folder as the body is drawn, panels across.
+    if (m.Personnalisation != "QOR")
+        turnQuarter(m, d);
+}
+
+void Fco0410(Model& m, Drawing& d) {
+    // Five panels: a second top panel closes the wrap instead of a glue flap.
+    GlueFlapForTheCall fifth(m, m.Largeur + m.Majo[8]);
+    drawTwoHalves(m, d, wrapBody(m), 410);
+    turnQuarter(m, d);
+}
+
+void Fco0411(Model& m, Drawing& d) {
+    const SlottedBody b = body0411(m);
+    GlueFlapForTheCall halfTop(m, halfTopPanel(m));
+    drawTwoHalves(m, d, b, 411);
+    turnQuarter(m, d);
+}
+
+std::vector<FoldPair> foldsWrap(const Model& m) {
+    return endFolds(wrapBody(m));
+}
+
+std::vector<FoldPair> folds0411(const Model& m) {
+    return endFolds(body0411(m));
+}
+
+std::optional<std::string> wrapFolderDomainRule(const Model& m) {
+    return slotsFit(m, wrapBody(m), m.lgPatte);
+}
+
+std::optional<std::string> domain0411(const Model& m) {
+    return slotsFit(m, body0411(m), halfTopPanel(m));
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,362 @@
+#include "styles/04/fco420.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <utility>
+
+#include "builders/emit.h"
+#include "platform/errors.h"
+#include "styles/04/fco420_common.h"
+
+namespace brontaxe {
+namespace {
+
+constexpr float kTiny = 1e-3f;
+// Board left at the narrowest part of a panel or flap, below which it tears on folding.
+constexpr float kMinStrip = 1;
+
+}  // namespace
+
+std::string folderMm(float v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%g mm", std::round(static_cast<double>(v) * 10) / 10);
+    std::string s(buf);
+    std::replace(s.begin(), s.end(), '.', ',');
+    return s;
+}
+
+namespace {
+
+struct RuleOf {
+    DefaultAllowanceRule rule;
+    std::int16_t style;
+    std::int16_t alsoStyle;
+};
+
+constexpr RuleOf k0421{DefaultAllowanceRule::B, 421, 0};
+constexpr RuleOf k0422{DefaultAllowanceRule::A, 422, 423};
+constexpr RuleOf k0427{DefaultAllowanceRule::A, 427, 0};
+
+std::optional<std::string> problemWith(Model m, const RuleOf& r) {
+    applyDefaultsWithoutRow(m, r.rule, r.style, r.alsoStyle);
+    try {
+        return lockingFolderProblem(lockingFolder(m), m);
+    } catch (const GenerationError& e) {
+        return std::string(e.what());
+    }
+}
+
+}  // namespace
+
+void mirrorAboutYAxis(Model& m, Drawing& d, int first) {
+    const int last = m.NbLignes;
+    for (int i = first; i <= last; ++i) {
+        ensureRegistryRoom(m);
+        registerElement(
+            m, d.TransformElement(0, 0, 90, m.IdLignes[static_cast<std::size_t>(i)], true));
+    }
+}
+
+FolderHalves::FolderHalves(Model& m, Drawing& d) : m_(m), d_(d), pass_(m, d) {
+    d.LineVariant = 1;
+    d.Piece = 1;
+    first_ = m.NbLignes + 1;
+}
+
+void FolderHalves::closeWithTenonedWall(const LockingFolder& f) {
+    FlancsTenons(m_, d_, f.wall, {.x = f.half, .y = f.y1 - f.d});
+    mirror();
+}
+
+void FolderHalves::mirror() {
+    mirrorAboutYAxis(m_, d_, first_);
+}
+
+Model withFolderAllowances(const Model& m, std::initializer_list<std::pair<int, int>> places) {
+    Model f = m;
+    f.Majo.fill(0);
+    for (const auto& [place, own] : places)
+        f.Majo[static_cast<std::size_t>(place)] = m.Majo[static_cast<std::size_t>(own)];
+    return f;
+}
+
+std::optional<std::string> tuckFlapProblem(const LockingFolder& f, const Model& m) {
+    if (f.H14 < kMinStrip)
+        return "Patte rentrante impossible : " + folderMm(f.H14) + " de haut";
+    if (m.RcoupPouce > 0 &&
+        (m.RcoupPouce > f.H14 - kMinStrip || m.RcoupPouce > f.L10 / 2 - kMinStrip))
+        return "Encoche de pouce trop grande : un rayon de " + folderMm(m.RcoupPouce) +
+               " ne tient pas dans la patte rentrante";
+    return std::nullopt;
+}
+
+void folderBackEarCut(Model& m, Drawing& d, const LockingFolder& f, float earTop) {
+    d.LineKind = kind::Cut;
+    if (earTop < f.y3 - kTiny)
+        line(m, d, f.L8 / 2, earTop, f.L8 / 2, f.y3);
+}
+
+void folderBottomCreases(Model& m, Drawing& d, const LockingFolder& f) {
+    d.LineKind = kind::Crease;
+    line(m, d, -f.L7 / 2, f.y1, f.L7 / 2, f.y1);
+    line(m, d, -f.L8 / 2, f.y2, f.L8 / 2, f.y2);
+}
+
+void folderEar(Model& m, Drawing& d, const LockingFolder& f, float hinge, float reach, float edge,
+               float join) {
+    const float dir = join > edge ? 1.0f : -1.0f;
+    const float D = f.decPatte;
+    const float corner = f.half + f.H3;
+    d.LineKind = kind::Cut;
+    chainStart(m, hinge, edge);
+    lineTo(m, d, reach, edge);
+    if (reach <= corner + kTiny) {
+        // A narrow ear ends on the side wall's end edge.
+        lineTo(m, d, reach, join);
+        return;
+    }
+    lineTo(m, d, reach, join - dir * D);
+    const ElementId slant = lineTo(m, d, corner, join - dir * D / 2);
+    if (D > kTiny) {
+        const ElementId step = lineTo(m, d, corner, join);
+        // The rounding needs a slant longer than the step is deep.
+        if (D / 2 - 1 > kTiny && reach - corner > D)
+            fillet(m, d, slant, step, D / 2 - 1);
+    }
+}
+
+void folderMiddleLines(Model& m, Drawing& d, const LockingFolder& f, float lidHinge) {
+    folderBottomCreases(m, d, f);
+    line(m, d, -f.L9 / 2, f.y3, f.L9 / 2, f.y3);
+    line(m, d, -lidHinge, f.y4, lidHinge, f.y4);
+    d.LineKind = kind::Cut;
+    line(m, d, -f.L7 / 2, 0, f.L7 / 2, 0);
+    if (m.RcoupPouce > kTiny)
+        arc(m, d, 0, f.y5, m.RcoupPouce, 0, -180);
+}
+
+void folderDimensions(Model& m, Drawing& d, const LockingFolder& f) {
+    float xmin = 0, ymin = 0, xmax = 0, ymax = 0;
+    d.GetExtents(xmin, ymin, xmax, ymax);
+    const float g = ((xmax - xmin) + (ymax - ymin)) / 25;
+    d.LineKind = kind::Text;  // dimensions take the text kind
+    dimension(m, d, xmin, ymin - g, xmax, ymin - g, 0, ymin - g);
+    dimension(m, d, xmax + g, ymin, xmax + g, ymax, xmax + g, 0);
+    dimension(m, d, xmax + 2 * g, f.y1, xmax + 2 * g, f.y2, xmax + 2 * g, 0);
+}
+
+float folderEars(Model& m, Drawing& d, const LockingFolder& f) {
+    // Front ear, then the slit that frees it from the bottom.
+    folderEar(m, d, f, f.L7 / 2, f.xa, 0, f.y1 - f.d);
+    d.LineKind = kind::Cut;
+    d.LineVariant = 2;
+    line(m, d, f.half, f.y1 - f.d, f.L7 / 2, f.y1);
+    d.LineVariant = 1;
+    d.LineKind = kind::Crease;
+    line(m, d, f.L7 / 2, f.y1, f.L7 / 2, 0);
+
+    // Back ear, below the back wall's top corner.
+    const float earTop = f.backEarTop;
+    line(m, d, f.L8 / 2, f.y2, f.L8 / 2, earTop);
+    d.LineKind = kind::Cut;
+    d.LineVariant = 2;
+    line(m, d, f.L8 / 2, f.y2, f.half, f.y2 + f.d);
+    d.LineVariant = 1;
+    folderEar(m, d, f, f.L8 / 2, f.xb, earTop, f.y2 + f.d);
+    return earTop;
+}
+
+namespace {
+
+void drawLockingFolder(Model& m, Drawing& d) {
+    m.DegRad = static_cast<float>(4 * std::atan(1.0) / 180);
+    const LockingFolder f = lockingFolder(m);
+    if (auto problem = lockingFolderProblem(f, m))
+        throw GenerationError(*problem);
+
+    FolderHalves halves(m, d);
+    const float earTop = folderEars(m, d, f);
+
+    // Lid dust flap.
+    d.LineKind = kind::Cut;
+    chainStart(m, f.L8 / 2, earTop);
+    lineTo(m, d, f.L9 / 2, f.y3);
+    lineTo(m, d, f.L9 / 2 + m.hrabat, f.y3 + f.c);
+    lineTo(m, d, f.L9 / 2 + m.hrabat, f.y4 - f.c);
+    lineTo(m, d, f.L9 / 2, f.y4);
+
+    // Tuck flap with its rounded side wing.
+    const float wingBase = f.y4 + m.Majo[16];
+    chainStart(m, f.L9 / 2, f.y4);
+    lineTo(m, d, f.L10 / 2, wingBase);
+    lineTo(m, d, f.L10 / 2 + f.tuckWing, wingBase);
+    arc(m, d, f.L10 / 2, wingBase, f.tuckWing, 0, 90);
+    d.LineKind = kind::Crease;
+    line(m, d, f.L10 / 2, wingBase, f.L10 / 2, f.y5);
+    line(m, d, f.L9 / 2, f.y3, f.L9 / 2, f.y4);
+    d.LineKind = kind::Cut;
+    line(m, d, f.L10 / 2, f.y5, std::max(m.RcoupPouce, 0.0f), f.y5);
+    halves.closeWithTenonedWall(f);
+
+    folderMiddleLines(m, d, f, f.L9 / 2);
+    folderDimensions(m, d, f);
+}
+
+void run(Model& m, Drawing& d, const RuleOf& r) {
+    applyDefaultsWithoutRow(m, r.rule, r.style, r.alsoStyle);
+    drawLockingFolder(m, d);
+}
+
+}  // namespace
+
+LockingFolder lockingFolder(const Model& m, bool tenoned) {
+    const auto& k = m.Majo;
+    const float L = m.Longueur, W = m.Largeur, H = m.Hauteur, e = m.EpaisseurCarton;
+    LockingFolder f;
+    const float L1 = L + k[1];
+    f.half = L1 / 2;
+    f.L7 = L + k[7];
+    f.L8 = L + k[8];
+    f.L9 = L + k[9];
+    f.L10 = L + k[10];
+    f.W2 = W + k[2];
+    f.W4 = W + k[4];
+    f.W11 = W + k[11];
+    f.H3 = H + k[3];
+    f.H6 = H + k[6];
+    f.H12 = H + k[12];
+    f.H13 = H + k[13];
+    f.H14 = H + k[14];
+    f.d = (f.W4 - f.W2) / 2;
+    f.ear = f.W2 / 2 - k[15];
+    f.c = m.hrabat / 3;
+    f.y1 = f.H12;
+    f.y2 = f.y1 + f.W2;
+    f.y3 = f.y2 + f.H13;
+    f.y4 = f.y3 + f.W11;
+    f.y5 = f.y4 + f.H14;
+    f.tuckWing = f.H14 - k[16];
+    f.backEarTop = f.y3 - k[15];
+
+    f.xa = f.L7 / 2 + f.ear;
+    f.xb = f.L8 / 2 + f.ear;
+    // Without tenons the wall's second panel is a flap of `hrabat`.
+    f.reachLimit = f.half + f.H3 + m.Dblmur + (tenoned ? f.H6 : m.hrabat) + m.htenon;
+    if (f.xa > f.reachLimit || f.xb > f.reachLimit)
+        f.xa = f.xb = f.reachLimit;
+    // The step is kept only where the ears pass the outer wall and both ears keep board
+    // beside it.
+    const float corner = f.half + f.H3;
+    const float frontEar = f.y1 - f.d;
+    const float backEar = f.H13 - k[15] - f.d;
+    f.decPatte = m.DecPatte;
+    if (!(corner <= f.xa && corner <= f.xb) || f.decPatte >= frontEar - kMinStrip ||
+        f.decPatte >= backEar - kMinStrip || f.decPatte < 0)
+        f.decPatte = 0;
+
+    TenonedWall& w = f.wall;
+    w.length = f.W4;
+    // The top strip and inner wall fit between the front and back walls: shortened by the
+    // overrun and one board at each end.
+    w.inset = std::max(f.d, 0.0f) + e;
+    w.outer = f.H3;
+    w.top = m.Dblmur;
+    w.inner = f.H6;
+    w.type = tenoned ? WallType::Locked : WallType::Plain;
+    w.tenon = {m.lgtenon, m.htenon, m.AngTenon};
+    w.mortise = {m.lgmortaise, m.hmortaise, m.RMortaise, m.pmortaise};
+    w.count = tenoned ? mortiseCount(m.nbmortaise, f.W2, m.lgmortaise, m.pmortaise) : 0;
+    w.mortiseGap = e / 2;
+    w.frontJoin = f.xa < corner ? f.xa - f.half : 0;
+    w.backJoin = f.xb < corner ? f.xb - f.half : 0;
+    return f;
+}
+
+std::optional<std::string> tenonedWallProblem(const LockingFolder& f, const Model& m) {
+    if (f.wall.count > 0 && m.hmortaise + f.wall.mortiseGap > f.half - kMinStrip)
+        return "Mortaises trop hautes : " + folderMm(m.hmortaise) + " pour un fond de " +
+               folderMm(2 * f.half);
+    return wallProblem(f.wall);
+}
+
+std::optional<std::string> folderBodyProblem(const LockingFolder& f, const Model& m) {
+    if (f.d < 0)
+        return "Majorations incohérentes : le flanc (" + folderMm(f.W4) +
+               ") est plus court que le fond (" + folderMm(f.W2) + ")";
+    if (std::min(f.xa, f.xb) < f.half + kMinStrip)
+        return "Largeur trop petite : les oreilles de " + folderMm(f.ear) +
+               " n'atteignent pas le bord du fond ; il faut une largeur plus grande ou une "
+               "majoration 15 plus petite";
+    if (f.y1 - f.d < kMinStrip || f.H13 - m.Majo[15] - f.d < kMinStrip)
+        return "Hauteur trop petite : " + folderMm(m.Hauteur) +
+               " ne laisse pas de place aux oreilles des parois";
+    if (f.L9 / 2 < kMinStrip || f.L10 / 2 < kMinStrip || f.L8 / 2 > f.half || f.L7 / 2 > f.half)
+        return "Majorations incohérentes : les parois avant et arrière débordent du fond";
+    return std::nullopt;
+}
+
+std::optional<std::string> lockingFolderProblem(const LockingFolder& f, const Model& m) {
+    if (auto problem = folderBodyProblem(f, m))
+        return problem;
+    if (!(m.hrabat >= kMinStrip) || f.W11 < 2 * f.c + kMinStrip)
+        return "Rabats du couvercle impossibles : " + folderMm(m.hrabat) +
+               " de haut sur un couvercle de " + folderMm(f.W11);
+    if (f.tuckWing < kMinStrip)
+        return "Patte rentrante impossible : la majoration 16 (" + folderMm(m.Majo[16]) +
+               ") dépasse la hauteur de la patte (" + folderMm(f.H14) + ")";
+    if (m.RcoupPouce > 0 &&
+        (m.RcoupPouce > f.tuckWing - kMinStrip || m.RcoupPouce > f.L10 / 2 - kMinStrip))
+        return "Encoche de pouce trop grande : un rayon de " + folderMm(m.RcoupPouce) +
+               " ne tient pas dans la patte rentrante";
+    if (f.wall.count > 0 && m.hmortaise + f.wall.mortiseGap > f.half - kMinStrip)
+        return "Mortaises trop hautes : " + folderMm(m.hmortaise) + " pour un fond de " +
+               folderMm(2 * f.half);
+    return wallProblem(f.wall);
+}
+
+std::optional<std::string> rule0421(const Model& m) {
+    return problemWith(m, k0421);
+}
+std::optional<std::string> rule0422(const Model& m) {
+    return problemWith(m, k0422);
+}
+std::optional<std::string> rule0427(const Model& m) {
+    return problemWith(m, k0427);
+}
+std::optional<std::string> rule0423(const Model& m) {
+    Model turned = m;
+    std::swap(turned.Longueur, turned.Largeur);
+    return problemWith(turned, k0422);
+}
+
+void Fco0427(Model& m, Drawing& d) {
+    run(m, d, k0427);
+}
+void Fco0421(Model& m, Drawing& d) {
+    run(m, d, k0421);
+}
+void Fco0422(Model& m, Drawing& d) {
+    run(m, d, k0422);
+}
+
+void Fco0423(Model& m, Drawing& d) {
+    // The sizes come back whatever happens to the drawing.
+    struct Restore {
+        Model& m;
+        float length, width;
+        ~Restore() {
+            m.Longueur = length;
+            m.Largeur = width;
+        }
+    } restore{m, m.Longueur, m.Largeur};
+    std::swap(m.Longueur, m.Largeur);
+    Fco0422(m, d);
+    if (m.NbLignes == 0)
+        return;
+    d.BeginDrawing();
+    d.TransformRange(m.IdLignes[1], m.IdLignes[static_cast<std::size_t>(m.NbLignes)], 0, 0, 90, 1);
+    d.EndDrawing();
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,76 @@
+#pragma once
+// What the locking folders share beyond their sizes: the ears, the mirror of the right half,
+// the dimensions and the checks of the bottom and its walls.
+
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "builders/emit.h"
+#include "drawing/drawing.h"
+#include "model/model.h"
+#include "styles/04/fco420.h"
+
+namespace brontaxe {
+
+// "12,5 mm"
+std::string folderMm(float v);
+
+// An ear hinged on a wall's crease at x = hinge, from the wall's free edge at y = edge towards
+// the side wall's end at y = join (up when join > edge). Its step of `DecPatte` is rounded
+// when there is room.
+void folderEar(Model& m, Drawing& d, const LockingFolder& f, float hinge, float reach, float edge,
+               float join);
+
+// Both ears of the right half with the slits and creases that free them; gives the back
+// ear's top.
+float folderEars(Model& m, Drawing& d, const LockingFolder& f);
+
+// Lines first..NbLignes mirrored about x = 0, each copy registered.
+void mirrorAboutYAxis(Model& m, Drawing& d, int first);
+
+// One locking folder drawn as its right half, then mirrored about x = 0. While it lives the
+// drawing pass is open, on the first piece and line variant.
+class FolderHalves {
+  public:
+    FolderHalves(Model& m, Drawing& d);
+    // The tenoned side wall ends the right half, which is then mirrored.
+    void closeWithTenonedWall(const LockingFolder& f);
+    // The right half mirrored as it stands, for a style that draws its own side wall.
+    void mirror();
+
+  private:
+    Model& m_;
+    Drawing& d_;
+    GenerationPass pass_;
+    int first_ = 0;
+};
+
+// The cut from the back ear's top up to the lid's crease, when the ear stops short of it.
+void folderBackEarCut(Model& m, Drawing& d, const LockingFolder& f, float earTop);
+
+// The bottom's and the back wall's creases across both halves.
+void folderBottomCreases(Model& m, Drawing& d, const LockingFolder& f);
+
+// The creases across both halves (bottom, walls, lid, the tuck flap's hinge `lidHinge` either
+// side of x = 0), the front edge and its thumb notch.
+void folderMiddleLines(Model& m, Drawing& d, const LockingFolder& f, float lidHinge);
+
+// Overall width and height, and the bottom's width.
+void folderDimensions(Model& m, Drawing& d, const LockingFolder& f);
+
+// The bottom, its walls and ears (French), or nothing.
+std::optional<std::string> folderBodyProblem(const LockingFolder& f, const Model& m);
+
+// The tuck flap's height and the thumb notch cut in it (French), or nothing.
+std::optional<std::string> tuckFlapProblem(const LockingFolder& f, const Model& m);
+
+// A style's model with its allowances moved to the places the folder's sizes read them: each
+// pair is (the folder's place, the style's own allowance); every other place is 0.
+Model withFolderAllowances(const Model& m, std::initializer_list<std::pair<int, int>> places);
+
+// The mortises' height in the bottom, then the tenoned wall itself (French), or nothing.
+std::optional<std::string> tenonedWallProblem(const LockingFolder& f, const Model& m);
+
+}  // namespace brontaxe

@@ -1,0 +1,91 @@
+// 0426: the tenoned folder of 0427 whose lid closes softly: its dust flaps taper by 10 degrees
+// and have rounded corners, its tuck flap has rounded corners and a thumb notch. The bottom,
+// ears and double side walls are 0427's, with the same allowances 1 to 15 (allowance 16 is
+// not used: the tuck flap starts on the lid's crease).
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "builders/emit.h"
+#include "platform/errors.h"
+#include "styles/04/fco420.h"
+#include "styles/04/fco420_common.h"
+
+namespace brontaxe {
+namespace {
+
+constexpr float kTiny = 1e-3f;
+constexpr float kMinStrip = 1;
+// Taper of the dust flaps, so that they slide past the side walls as the lid closes.
+constexpr float kTaperDeg = 10;
+
+float taper(const Model& m) {
+    return m.hrabat * std::tan(kTaperDeg * std::numbers::pi_v<float> / 180);
+}
+
+std::optional<std::string> roundedLidProblem(const LockingFolder& f, const Model& m) {
+    if (auto problem = folderBodyProblem(f, m))
+        return problem;
+    if (!(m.hrabat >= kMinStrip) || f.W11 < 2 * taper(m) + kMinStrip)
+        return "Rabats du couvercle impossibles : " + folderMm(m.hrabat) +
+               " de haut sur un couvercle de " + folderMm(f.W11);
+    if (auto problem = tuckFlapProblem(f, m))
+        return problem;
+    return tenonedWallProblem(f, m);
+}
+
+void roundedLid(Model& m, Drawing& d, const LockingFolder& f) {
+    const float c = taper(m);
+    const float xo = f.L9 / 2 + m.hrabat;
+    d.LineKind = kind::Cut;
+    chainStart(m, f.L8 / 2, f.backEarTop);
+    lineTo(m, d, f.L9 / 2, f.y3);
+    const ElementId rise = lineTo(m, d, xo, f.y3 + c);
+    const ElementId side = lineTo(m, d, xo, f.y4 - c);
+    const ElementId fall = lineTo(m, d, f.L9 / 2, f.y4);
+    const float r = std::min(m.rarrondi, 0.45f * std::min(m.hrabat, f.W11 - 2 * c));
+    if (r > kTiny) {
+        fillet(m, d, rise, side, r);
+        fillet(m, d, side, fall, r);
+    }
+
+    const float notch = std::max(m.RcoupPouce, 0.0f);
+    chainStart(m, f.L9 / 2, f.y4);
+    if (std::abs(f.L10 - f.L9) / 2 > kTiny)
+        lineTo(m, d, f.L10 / 2, f.y4);
+    const ElementId up = lineTo(m, d, f.L10 / 2, f.y5);
+    const ElementId top = lineTo(m, d, notch, f.y5);
+    const float rt = std::min(m.rarrondi, 0.99f * std::min(f.H14, f.L10 / 2 - notch));
+    if (rt > kTiny)
+        fillet(m, d, up, top, rt);
+    d.LineKind = kind::Crease;
+    line(m, d, f.L9 / 2, f.y3, f.L9 / 2, f.y4);
+}
+
+}  // namespace
+
+std::optional<std::string> rule0426(const Model& m) {
+    try {
+        return roundedLidProblem(lockingFolder(m), m);
+    } catch (const GenerationError& e) {
+        return std::string(e.what());
+    }
+}
+
+void Fco0426(Model& m, Drawing& d) {
+    m.DegRad = static_cast<float>(4 * std::atan(1.0) / 180);
+    const LockingFolder f = lockingFolder(m);
+    if (auto problem = roundedLidProblem(f, m))
+        throw GenerationError(*problem);
+
+    FolderHalves halves(m, d);
+    folderEars(m, d, f);
+    roundedLid(m, d, f);
+    halves.closeWithTenonedWall(f);
+
+    folderMiddleLines(m, d, f, std::min(f.L9, f.L10) / 2);
+    folderDimensions(m, d, f);
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,125 @@
+// 0420: the folder of 0427 without tenons. Its side walls end in a flap of `hrabat`, its lid
+// has no dust flaps and closes with a tuck flap `hpatrent` deep, and the thumb notch is in
+// the front edge.
+
+#include <algorithm>
+#include <cmath>
+
+#include "builders/emit.h"
+#include "platform/errors.h"
+#include "styles/04/fco420.h"
+#include "styles/04/fco420_common.h"
+
+namespace brontaxe {
+namespace {
+
+constexpr float kTiny = 1e-3f;
+constexpr float kMinStrip = 1;
+
+// How far the wall's flap is shortened at each end: the side wall runs W4, its flap W5.
+float flapInset(const Model& m, const LockingFolder& f) {
+    return (f.W4 - (m.Largeur + m.Majo[5])) / 2;
+}
+
+std::optional<std::string> twinProblem(const LockingFolder& f, const Model& m) {
+    if (auto problem = folderBodyProblem(f, m))
+        return problem;
+    const float s = flapInset(m, f);
+    if (s < 0 || f.W4 - 2 * s < kMinStrip)
+        return "Majorations incohérentes : le rabat du flanc (majoration 5) est plus long que le "
+               "flanc";
+    if (!(m.hrabat >= kMinStrip))
+        return "Rabat du flanc impossible : " + folderMm(m.hrabat) + " de haut";
+    if (!(m.hpatrent >= kMinStrip))
+        return "Patte rentrante impossible : " + folderMm(m.hpatrent) + " de haut";
+    if (m.RcoupPouce > 0 &&
+        (m.RcoupPouce > f.H12 - kMinStrip || m.RcoupPouce > f.L7 / 2 - kMinStrip))
+        return "Encoche de pouce trop grande : un rayon de " + folderMm(m.RcoupPouce) +
+               " ne tient pas dans la paroi avant";
+    return std::nullopt;
+}
+
+// One end edge of the outer wall, split where an ear joins it.
+void wallEnd(Model& m, Drawing& d, float y, float from, float to, float join) {
+    if (join > from + kTiny && join < to - kTiny) {
+        line(m, d, from, y, join, y);
+        line(m, d, join, y, to, y);
+    } else {
+        line(m, d, from, y, to, y);
+    }
+}
+
+void sideWall(Model& m, Drawing& d, const LockingFolder& f) {
+    const float s = flapInset(m, f);
+    const float x0 = f.half, x1 = f.half + f.H3, x2 = x1 + m.hrabat;
+    const float y0 = f.y1 - f.d, yEnd = y0 + f.W4;
+    d.LineKind = kind::Cut;
+    wallEnd(m, d, y0, x0, x1, f.half + f.wall.frontJoin);
+    wallEnd(m, d, yEnd, x0, x1, f.half + f.wall.backJoin);
+    chainStart(m, x1, y0);
+    if (s > kTiny)
+        lineTo(m, d, x1, y0 + s);
+    lineTo(m, d, x2, y0 + s);
+    lineTo(m, d, x2, yEnd - s);
+    lineTo(m, d, x1, yEnd - s);
+    if (s > kTiny)
+        lineTo(m, d, x1, yEnd);
+    d.LineKind = kind::Crease;
+    line(m, d, x1, y0 + s, x1, yEnd - s);
+    line(m, d, x0, y0, x0, yEnd);
+}
+
+void lid(Model& m, Drawing& d, const LockingFolder& f) {
+    d.LineKind = kind::Cut;
+    chainStart(m, f.L9 / 2, f.y3);
+    lineTo(m, d, f.L9 / 2, f.y4);
+    if (std::abs(f.L10 - f.L9) / 2 > kTiny)
+        lineTo(m, d, f.L10 / 2, f.y4);
+    const ElementId side = lineTo(m, d, f.L10 / 2, f.y4 + m.hpatrent);
+    const ElementId top = lineTo(m, d, 0, f.y4 + m.hpatrent);
+    const float r = std::min(m.rarrondi, 0.99f * std::min(m.hpatrent, f.L10 / 2));
+    if (r > kTiny)
+        fillet(m, d, side, top, r);
+    d.LineKind = kind::Crease;
+    line(m, d, 0, f.y4, std::min(f.L9, f.L10) / 2, f.y4);
+}
+
+}  // namespace
+
+std::optional<std::string> rule0420(const Model& m) {
+    Model own = m;
+    applyDefaultsWithoutRow(own, DefaultAllowanceRule::A, 420);
+    return twinProblem(lockingFolder(own, false), own);
+}
+
+void Fco0420(Model& m, Drawing& d) {
+    applyDefaultsWithoutRow(m, DefaultAllowanceRule::A, 420);
+    m.DegRad = static_cast<float>(4 * std::atan(1.0) / 180);
+    const LockingFolder f = lockingFolder(m, false);
+    if (auto problem = twinProblem(f, m))
+        throw GenerationError(*problem);
+
+    FolderHalves halves(m, d);
+    const float earTop = folderEars(m, d, f);
+    d.LineKind = kind::Cut;
+    line(m, d, f.L8 / 2, earTop, f.L9 / 2, f.y3);
+
+    sideWall(m, d, f);
+    lid(m, d, f);
+    halves.mirror();
+
+    folderBottomCreases(m, d, f);
+    line(m, d, -f.L9 / 2, f.y3, f.L9 / 2, f.y3);
+    d.LineKind = kind::Cut;
+    const float notch = std::max(m.RcoupPouce, 0.0f);
+    if (notch > kTiny) {
+        line(m, d, -f.L7 / 2, 0, -notch, 0);
+        arc(m, d, 0, 0, notch, 0, 180);
+        line(m, d, notch, 0, f.L7 / 2, 0);
+    } else {
+        line(m, d, -f.L7 / 2, 0, f.L7 / 2, 0);
+    }
+    folderDimensions(m, d, f);
+}
+
+}  // namespace brontaxe

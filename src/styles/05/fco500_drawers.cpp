@@ -1,0 +1,126 @@
+// 0511 and 0512: the drawers of slide boxes, a tray drawn as its upper right quarter and
+// completed by the three mirror images. The bottom is 2A by 2B, the side walls run along the
+// length beyond y = +-B, the end walls beyond x = +-A.
+
+#include <algorithm>
+#include <cmath>
+
+#include "builders/emit.h"
+#include "styles/05/fco500.h"
+#include "styles/05/fco500_rules.h"
+#include "styles/05/fco500_sizes.h"
+#include "styles/polyline.h"
+
+namespace brontaxe {
+namespace {
+
+struct Drawer {
+    float A = 0;  // half bottom length
+    float B = 0;  // half bottom width
+    float h = 0;  // walls
+};
+
+Drawer drawerOf(const Model& m) {
+    return {(m.Longueur + m.Majo[5]) / 2, (m.Largeur + m.Majo[1]) / 2, m.Hauteur + m.Majo[2]};
+}
+
+void crease(Model& m, Drawing& d, float x1, float y1, float x2, float y2) {
+    d.LineKind = kind::Crease;
+    line(m, d, x1, y1, x2, y2);
+}
+
+// Both chains round the drawer: across the length under it, across the width at its right.
+void drawerChains(Model& m, Drawing& d, const std::vector<float>& across,
+                  const std::vector<float>& up) {
+    d.LineVariant = 1;
+    const Box box = d.extents();
+    const float g = chainSpacing(box);
+    const auto xmin = static_cast<float>(box.xmin), xmax = static_cast<float>(box.xmax);
+    const auto ymin = static_cast<float>(box.ymin), ymax = static_cast<float>(box.ymax);
+    chainAlongX(m, d, xmin, ymin - g, across);
+    dimension(m, d, xmin, ymin - 2 * g, xmax, ymin - 2 * g, 0, ymin - 2 * g);
+    chainAlongY(m, d, xmax + g, ymin, up);
+    dimension(m, d, xmax + 2 * g, ymin, xmax + 2 * g, ymax, xmax + 2 * g, 0);
+}
+
+}  // namespace
+
+GluedDrawer gluedDrawer(const Model& m) {
+    const Drawer s = drawerOf(m);
+    GluedDrawer g{s.A, s.B, s.h, 0, 0, 0};
+    // The lining folds down inside the end wall: no deeper than the wall.
+    g.lining = std::clamp(m.hpatrent, 0.0f, s.h);
+    // Glue flaps of the side walls turn onto the end wall, short of its middle.
+    g.glue = std::min(m.lgPatte, s.B - m.EpaisseurCarton);
+    const double slope = std::tan(toRadians(std::clamp(m.anglPc, 0.0f, 89.0f)));
+    g.drop = static_cast<float>(std::min(g.glue * slope, 0.45 * s.h));
+    return g;
+}
+
+SlottedDrawer slottedDrawer(const Model& m) {
+    const Drawer s = drawerOf(m);
+    const auto [a, b] = DemiEncoches(m);
+    // Corner flaps of the end walls lie along the side walls, short of their middle.
+    return {s.A, s.B, s.h, a, b, std::min(s.h, s.A - m.EpaisseurCarton)};
+}
+
+void Fco0511(Model& m, Drawing& d) {
+    const GluedDrawer s = gluedDrawer(m);
+    const float A = s.A, B = s.B, h = s.h, t = s.lining, G = s.glue, c = s.drop;
+    GenerationPass pass(m, d);
+    fourQuarters(m, d, [&] {
+        d.LineVariant = 1;
+        d.LineKind = kind::Cut;
+        std::vector<Point> outline = {{0, B + h},     {A, B + h}, {A + G, B + h - c},
+                                      {A + G, B + c}, {A, B},     {A + h, B}};
+        if (t > 0)
+            outline.insert(outline.end(), {{A + h + t, B}, {A + h + t, 0}});
+        else
+            outline.push_back({A + h, 0});
+        polyline(m, d, outline);
+        crease(m, d, 0, B, A, B);
+        crease(m, d, A, 0, A, B);
+        crease(m, d, A, B, A, B + h);
+        if (t > 0)
+            crease(m, d, A + h, 0, A + h, B);
+        d.LineKind = kind::Cut;
+    });
+    drawerChains(m, d, {t, h, 2 * A, h, t}, {h, 2 * B, h});
+    const float top = B + h;
+    const float g = chainSpacing(d.extents()) / 2;
+    dimension(m, d, A, top + g, A + G, top + g, 0, top + g);
+    if (c > 0) {
+        dimension(m, d, A + G + g, top - c, A + G + g, top, A + G + g, 0);
+        dimension(m, d, A + G + g, B + c, A + G + g, top - c, A + G + g, 0);
+    }
+}
+
+void Fco0512(Model& m, Drawing& d) {
+    const SlottedDrawer s = slottedDrawer(m);
+    const float A = s.A, B = s.B, h = s.h, a = s.a, b = s.b, f = s.flap;
+    GenerationPass pass(m, d);
+    fourQuarters(m, d, [&] {
+        d.LineVariant = 1;
+        d.LineKind = kind::Cut;
+        polyline(m, d,
+                 {{0, B + h},
+                  {A - a, B + h},
+                  {A - a, B},
+                  {A + b, B},
+                  {A + b, B + f},
+                  {A + h, B + f},
+                  {A + h, 0}});
+        crease(m, d, 0, B, A - a, B);
+        crease(m, d, A, 0, A, B);
+        crease(m, d, A + b, B, A + h, B);
+        d.LineKind = kind::Cut;
+    });
+    drawerChains(m, d, {h, 2 * A, h}, {h, 2 * B, h});
+    const float g = chainSpacing(d.extents()) / 2;
+    const float top = B + h;
+    dimension(m, d, A - a, top + g, A + b, top + g, 0, top + g);
+    dimension(m, d, A + h + g, B, A + h + g, B + f, A + h + g, 0);
+    dimension(m, d, A + b, B + f + g, A + h, B + f + g, 0, B + f + g);
+}
+
+}  // namespace brontaxe

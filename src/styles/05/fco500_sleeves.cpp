@@ -1,0 +1,136 @@
+// 0501 to 0510: sleeves on the sleeve builder; the two-piece members slide an inner wrap in an
+// outer sleeve.
+
+#include <cmath>
+#include <vector>
+
+#include "builders/emit.h"
+#include "builders/contour_pieces.h"
+#include "styles/05/fco500.h"
+#include "styles/05/fco500_sizes.h"
+
+namespace brontaxe {
+namespace {
+
+constexpr std::size_t kOuterPiece = 1;  // "Couvercle / Extérieur"
+constexpr std::size_t kInnerPiece = 3;  // "Fond / Intérieur"
+
+bool shown(const Model& m, std::size_t flag) {
+    return m.AfficheMorceau[flag] == 1;
+}
+
+// What a sleeve drawn at (x, y) kept, for its dimensions.
+struct DrawnSleeve {
+    std::vector<float> panels;
+    float h = 0;
+    Box box;
+};
+
+DrawnSleeve drawSleeve(Model& m, Drawing& d, const SleeveSizes& s, float x, float y) {
+    const int first = m.NbLignes + 1;
+    ContourPieces(m, d, m.lgPatte, m.anglPc, s.p[0], s.p[1], s.p[2], s.p[3], s.h, x, y, 0, false);
+    return {ContourPanels(m, s.p[0], s.p[1], s.p[2], s.p[3]), s.h, registeredBox(m, d, first)};
+}
+
+// Panels along the lower edge, the whole length under them, the height at the right: one
+// dimension a panel plus two.
+void panelDimensions(Model& m, Drawing& d, const DrawnSleeve& s, float x, float y, float g) {
+    d.LineVariant = 1;
+    chainAlongX(m, d, x + m.lgPatte, y - g, s.panels);
+    const auto xmin = static_cast<float>(s.box.xmin), xmax = static_cast<float>(s.box.xmax);
+    dimension(m, d, xmin, y - 2 * g, xmax, y - 2 * g, 0, y - 2 * g);
+    dimension(m, d, xmax + g, y, xmax + g, y + s.h, xmax + g, 0);
+}
+
+bool glueFlapDrawn(const Model& m) {
+    return m.lgPatte > 0 && m.anglPc < 90 && m.CaisseEn4 != 3;
+}
+
+// 0501 to 0503: one sleeve; `withFlapShape` adds the glue flap's width, its straight edge and
+// the drop of its slanted ends (0501).
+void drawOneSleeve(Model& m, Drawing& d, bool withFlapShape) {
+    const SleeveSizes s = sleeve0501(m);
+    GenerationPass pass(m, d);
+    const DrawnSleeve drawn = drawSleeve(m, d, s, 0, 0);
+    const float g = chainSpacing(drawn.box);
+    panelDimensions(m, d, drawn, 0, 0, g);
+    if (glueFlapDrawn(m)) {
+        const float drop = m.lgPatte * static_cast<float>(std::tan(toRadians(m.anglPc)));
+        dimension(m, d, 0, -g, m.lgPatte, -g, 0, -g);
+        if (withFlapShape && 2 * drop < s.h) {
+            dimension(m, d, -g, drop, -g, s.h - drop, -g, 0);
+            dimension(m, d, -g, s.h - drop, -g, s.h, -g, 0);
+        }
+    }
+    if (withFlapShape && m.Personnalisation == "QOR" && drawn.panels.size() >= 2)
+        dimension(m, d, m.lgPatte, s.h / 2, m.lgPatte + drawn.panels[0] + drawn.panels[1], s.h / 2,
+                  0, s.h / 2);
+}
+
+// Outer sleeve at the origin, inner wrap `EspPoseY` under it; each keeps its place when the
+// other is hidden.
+void drawSlidePair(Model& m, Drawing& d, const SlidePair& s, bool innerOnPiece2In3D) {
+    GenerationPass pass(m, d);
+    const float innerY = -(s.inner.h + m.EspPoseY);
+    DrawnSleeve outer, inner;
+    if (shown(m, kOuterPiece)) {
+        d.Piece = 1;
+        outer = drawSleeve(m, d, s.outer, 0, 0);
+    }
+    if (shown(m, kInnerPiece)) {
+        d.Piece = innerOnPiece2In3D && m.Mode3D ? 2 : 1;
+        inner = drawSleeve(m, d, s.inner, 0, innerY);
+    }
+    d.Piece = 1;
+    Box all = outer.box;
+    all.add(inner.box);
+    const float g = chainSpacing(all);
+    if (shown(m, kOuterPiece)) {
+        // Above the outer sleeve, clear of the inner wrap below it.
+        d.LineVariant = 1;
+        chainAlongX(m, d, m.lgPatte, s.outer.h + g, outer.panels);
+        const auto xmin = static_cast<float>(outer.box.xmin);
+        const auto xmax = static_cast<float>(outer.box.xmax);
+        dimension(m, d, xmin, s.outer.h + 2 * g, xmax, s.outer.h + 2 * g, 0, s.outer.h + 2 * g);
+        dimension(m, d, xmax + g, 0, xmax + g, s.outer.h, xmax + g, 0);
+    }
+    if (shown(m, kInnerPiece)) {
+        panelDimensions(m, d, inner, 0, innerY, g);
+    }
+}
+
+}  // namespace
+
+void Fco0501(Model& m, Drawing& d) {
+    drawOneSleeve(m, d, true);
+}
+
+void Fco0502(Model& m, Drawing& d) {
+    drawOneSleeve(m, d, false);
+}
+
+void Fco0503(Model& m, Drawing& d) {
+    drawOneSleeve(m, d, false);
+}
+
+void Fco0504(Model& m, Drawing& d) {
+    drawSlidePair(m, d, slidePair(m, m.pattesurtete), true);
+}
+
+void Fco0505(Model& m, Drawing& d) {
+    drawSlidePair(m, d, slidePair(m, m.pattesurtete), true);
+}
+
+void Fco0507(Model& m, Drawing& d) {
+    drawSlidePair(m, d, slidePair(m, m.pattesurtete), true);
+}
+
+void Fco0508(Model& m, Drawing& d) {
+    drawSlidePair(m, d, slidePair(m, m.pattesurtete), false);
+}
+
+void Fco0510(Model& m, Drawing& d) {
+    drawSlidePair(m, d, slidePair(m, false), true);
+}
+
+}  // namespace brontaxe

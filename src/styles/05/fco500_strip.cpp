@@ -1,0 +1,68 @@
+// 0509 (and 0599, drawn by it): a creased strip that wraps the contents round their length and
+// height, and a sleeve that slides over it round the length and width.
+
+#include <string>
+
+#include "builders/emit.h"
+#include "builders/bande_foulages.h"
+#include "builders/contour_pieces.h"
+#include "platform/number_text.h"
+#include "styles/05/fco500.h"
+#include "styles/05/fco500_sizes.h"
+
+namespace brontaxe {
+namespace {
+
+constexpr std::size_t kSleevePiece = 1;
+constexpr std::size_t kStripPiece = 3;
+
+std::string creaseList(const StripAndSleeve& s) {
+    std::string list;
+    for (float segment : s.segments) {
+        if (!list.empty())
+            list += '+';
+        list += platform::numberText(segment);
+    }
+    return list;
+}
+
+// The strip's creases come from a crease list of its own; the user's list stays as typed, or
+// the window would draw it over the whole blank again.
+void drawStrip(Model& m, Drawing& d, const StripAndSleeve& s) {
+    const std::string typed = m.ListeFoulages;
+    m.ListeFoulages = creaseList(s);
+    try {
+        BandeFoulages(m, d, s.stripWidth, s.stripLength());
+    } catch (...) {
+        m.ListeFoulages = typed;
+        throw;
+    }
+    m.ListeFoulages = typed;
+}
+
+}  // namespace
+
+void Fco0509(Model& m, Drawing& d) {
+    const StripAndSleeve s = strip0509(m);
+    GenerationPass pass(m, d);
+    d.Piece = 1;
+    if (m.AfficheMorceau[kStripPiece] == 1)
+        drawStrip(m, d, s);
+    if (m.AfficheMorceau[kSleevePiece] != 1)
+        return;
+    // Right of the strip and of its width dimension.
+    const float room = (s.stripWidth + s.stripLength()) / 15;
+    const float x = s.stripWidth + m.EspPoseX + room;
+    const int first = m.NbLignes + 1;
+    const SleeveSizes& v = s.sleeve;
+    ContourPieces(m, d, m.lgPatte, m.anglPc, v.p[0], v.p[1], v.p[2], v.p[3], v.h, x, 0, 0, false);
+    const Box box = registeredBox(m, d, first);
+    d.LineVariant = 1;
+    const float g = chainSpacing(box);
+    chainAlongX(m, d, x + m.lgPatte, -g, ContourPanels(m, v.p[0], v.p[1], v.p[2], v.p[3]));
+    const auto xmin = static_cast<float>(box.xmin), xmax = static_cast<float>(box.xmax);
+    dimension(m, d, xmin, -2 * g, xmax, -2 * g, 0, -2 * g);
+    dimension(m, d, xmax + g, 0, xmax + g, v.h, xmax + g, 0);
+}
+
+}  // namespace brontaxe

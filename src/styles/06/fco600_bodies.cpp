@@ -1,0 +1,196 @@
+// 0601, 0602, 0606 and 0621: bodies drawn line by line as their right half (x >= 0) and
+// completed by its mirror image about x = 0.
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "builders/emit.h"
+#include "styles/04/fco400_common.h"
+#include "styles/05/fco500_sizes.h"
+#include "styles/06/fco600.h"
+#include "styles/06/fco600_rules.h"
+#include "styles/polyline.h"
+
+namespace brontaxe {
+namespace {
+
+constexpr std::size_t kLidPiece = 1;
+constexpr std::size_t kSidesPiece = 2;
+constexpr std::size_t kBottomPiece = 3;
+
+bool shown(const Model& m, std::size_t flag) {
+    return m.AfficheMorceau[flag] == 1;
+}
+
+bool secondPieceShown(const Model& m) {
+    return shown(m, kLidPiece) || shown(m, kBottomPiece);
+}
+
+void crease(Model& m, Drawing& d, float x1, float y1, float x2, float y2) {
+    d.LineKind = kind::Crease;
+    line(m, d, x1, y1, x2, y2);
+}
+
+// Creases across the half body at each height, and the hinges of its side flaps on x = a.
+struct HalfFolds {
+    std::vector<float> across;
+    std::vector<std::pair<float, float>> hinges;
+};
+
+void drawHalf(Model& m, Drawing& d, float a, const std::vector<Point>& outline,
+              const HalfFolds& folds) {
+    const int first = m.NbLignes + 1;
+    d.LineVariant = 1;
+    d.LineKind = kind::Cut;
+    polyline(m, d, outline);
+    for (float y : folds.across)
+        crease(m, d, 0, y, a, y);
+    for (auto [from, to] : folds.hinges)
+        if (to - from > 0)
+            crease(m, d, a, from, a, to);
+    d.LineKind = kind::Cut;
+    mirrorRegistered(m, d, first, 0, 0, 90);
+}
+
+// The side flaps of 0601 stand beside each panel, set back from its creases.
+// The chain up the body stands right of the end pieces when they are drawn.
+void drawBody0601(Model& m, Drawing& d, const Body0601& b, float chainRight) {
+    const float a = b.a, f = b.f, c1 = b.c1, c2 = b.c2;
+    const float y1 = f, y2 = y1 + b.H1, y3 = y2 + b.W2, y4 = y3 + b.H3, y5 = y4 + b.W4;
+    const std::vector<Point> outline = {
+        {0, 0},           {a, 0},       {a, y1 + c1}, {a + f, y1 + c1},
+        {a + f, y2 - c1}, {a, y2 - c1}, {a, y2 + c2}, {a + f, y2 + c2},
+        {a + f, y3 - c2}, {a, y3 - c2}, {a, y3 + c1}, {a + f, y3 + c1},
+        {a + f, y4 - c1}, {a, y4 - c1}, {a, y5},      {0, y5}};
+    drawHalf(m, d, a, outline,
+             {{y1, y2, y3, y4}, {{y1 + c1, y2 - c1}, {y2 + c2, y3 - c2}, {y3 + c1, y4 - c1}}});
+    d.LineVariant = 1;
+    const float g = chainSpacing(d.extents());
+    chainAlongY(m, d, chainRight + g, 0, {f, b.H1, b.W2, b.H3, b.W4});
+    dimension(m, d, -a, y5 + g, a, y5 + g, 0, y5 + g);
+    dimension(m, d, a, y5 + g, a + f, y5 + g, 0, y5 + g);
+}
+
+// The end pieces: a wall H5 and its flap f, W6 long, at x0 and mirrored; the flap's ends
+// chamfered by `chamfer`.
+void drawEndPieces0601(Model& m, Drawing& d, const Body0601& b, float chamfer) {
+    const float x0 = b.a + b.f + m.EspPoseX;
+    const float y0 = b.f + b.H1;
+    const float xh = x0 + b.H5, xe = xh + b.f;
+    const int first = m.NbLignes + 1;
+    d.LineVariant = 1;
+    d.LineKind = kind::Cut;
+    polyline(m, d,
+             {{x0, y0},
+              {xh, y0},
+              {xe, y0 + chamfer},
+              {xe, y0 + b.W6 - chamfer},
+              {xh, y0 + b.W6},
+              {x0, y0 + b.W6},
+              {x0, y0}});
+    crease(m, d, xh, y0, xh, y0 + b.W6);
+    d.LineKind = kind::Cut;
+    mirrorRegistered(m, d, first, 0, 0, 90);
+    const float g = chainSpacing(Box{x0, y0, xe, y0 + b.W6, false}) / 2;
+    chainAlongX(m, d, x0, y0 - g, {b.H5, b.f});
+    dimension(m, d, xe + g, y0, xe + g, y0 + b.W6, xe + g, 0);
+}
+
+float endPiecesRight(const Model& m, const Body0601& b) {
+    return b.a + b.f + m.EspPoseX + b.H5 + b.f;
+}
+
+void draw0601(Model& m, Drawing& d, bool chamfered) {
+    const Body0601 b = body0601(m);
+    GenerationPass pass(m, d);
+    if (shown(m, kSidesPiece)) {
+        const float right = secondPieceShown(m) ? endPiecesRight(m, b) : b.a + b.f;
+        drawBody0601(m, d, b, right + chainSpacing(Box{0, 0, right, 0, false}) / 2);
+    }
+    if (!secondPieceShown(m))
+        return;
+    const float chamfer =
+        chamfered ? std::min(b.f * static_cast<float>(std::tan(toRadians(m.anglPc))), 0.45f * b.W6)
+                  : 0;
+    drawEndPieces0601(m, d, b, std::max(chamfer, 0.0f));
+}
+
+}  // namespace
+
+void Fco0601(Model& m, Drawing& d) {
+    draw0601(m, d, false);
+}
+
+void Fco0602(Model& m, Drawing& d) {
+    draw0601(m, d, true);
+}
+
+void Fco0606(Model& m, Drawing& d) {
+    const Body0606 b = body0606(m);
+    const float a = b.a, f = b.f, k = b.chamfer, e = b.end;
+    const float y1 = b.lid1, y2 = y1 + b.H3, y3 = y2 + b.W4, y4 = y3 + b.H5, y5 = y4 + b.lid2;
+    GenerationPass pass(m, d);
+    drawHalf(m, d, a,
+             {{0, 0},
+              {a, 0},
+              {a, y1},
+              {a + f, y1 + k},
+              {a + f, y2 - k},
+              {a, y2},
+              {a + e, y2},
+              {a + e, y3},
+              {a, y3},
+              {a + f, y3 + k},
+              {a + f, y4 - k},
+              {a, y4},
+              {a, y5},
+              {0, y5}},
+             {{y1, y2, y3, y4}, {{y1, y2}, {y2, y3}, {y3, y4}}});
+    d.LineVariant = 1;
+    const float g = chainSpacing(d.extents());
+    const float right = a + std::max(e, f);
+    chainAlongY(m, d, right + g, 0, {b.lid1, b.H3, b.W4, b.H5, b.lid2});
+    dimension(m, d, -a, y5 + g, a, y5 + g, 0, y5 + g);
+    dimension(m, d, a, y2 + b.W4 / 2, a + e, y2 + b.W4 / 2, 0, y2 + b.W4 / 2);
+    dimension(m, d, -a - f, y1 + b.H3 / 2, -a, y1 + b.H3 / 2, 0, y1 + b.H3 / 2);
+}
+
+void Fco0621(Model& m, Drawing& d) {
+    const Body0621 b = body0621(m);
+    const float a = b.a, g = b.glue, k = b.drop, e = b.end, f = b.dust, c1 = b.c1, c2 = b.c2;
+    const float y1 = b.H1, y2 = y1 + b.W2, y3 = y2 + b.H3, y4 = y3 + b.W4, y5 = y4 + b.tuck;
+    GenerationPass pass(m, d);
+    drawHalf(m, d, a,
+             {{0, 0},
+              {a, 0},
+              {a, c1},
+              {a + g, c1 + k},
+              {a + g, y1 - c1 - k},
+              {a, y1 - c1},
+              {a, y1 + c2},
+              {a + e, y1 + c2},
+              {a + e, y2 - c2},
+              {a, y2 - c2},
+              {a, y2 + c1},
+              {a + g, y2 + c1 + k},
+              {a + g, y3 - c1 - k},
+              {a, y3 - c1},
+              {a, y3 + c1},
+              {a + f, y3 + c1},
+              {a + f, y4 - c1},
+              {a, y4 - c1},
+              {a, y5},
+              {0, y5}},
+             {b.tuck > 0 ? std::vector<float>{y1, y2, y3, y4} : std::vector<float>{y1, y2, y3},
+              {{c1, y1 - c1}, {y1 + c2, y2 - c2}, {y2 + c1, y3 - c1}, {y3 + c1, y4 - c1}}});
+    d.LineVariant = 1;
+    const float s = chainSpacing(d.extents());
+    const float right = a + std::max({g, e, f});
+    chainAlongY(m, d, right + s, 0, {b.H1, b.W2, b.H3, b.W4, b.tuck});
+    dimension(m, d, -a, y5 + s, a, y5 + s, 0, y5 + s);
+    dimension(m, d, a, y1 / 2, a + g, y1 / 2, 0, y1 / 2);
+    dimension(m, d, a, y1 + b.W2 / 2, a + e, y1 + b.W2 / 2, 0, y1 + b.W2 / 2);
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,209 @@
+// 0607, 0610, 0615, 0616, 0608 and 0620: the body is a sleeve round the width and height,
+// as long as the box; the two ends are separate pieces drawn to its right, `EspPoseX` apart.
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "builders/emit.h"
+#include "builders/contour_pieces.h"
+#include "builders/pivote_elements.h"
+#include "builders/plis_alternes.h"
+#include "styles/04/fco400_common.h"
+#include "styles/05/fco500_sizes.h"
+#include "styles/06/fco600.h"
+#include "styles/polyline.h"
+
+namespace brontaxe {
+namespace {
+
+constexpr std::size_t kLidPiece = 1;
+constexpr std::size_t kSidesPiece = 2;
+constexpr std::size_t kBottomPiece = 3;
+
+bool shown(const Model& m, std::size_t flag) {
+    return m.AfficheMorceau[flag] == 1;
+}
+
+// Sleeve panels wall, bottom, wall, top (allowances 3 to 6), as long as the box (allowance 2);
+// the ends W7 by H8.
+struct RigidSleeve {
+    float fold;  // the fold where the sleeve's panels start: a 90-degree glue flap is no flap
+    std::array<float, 4> p;
+    float length;
+    float W7, H8, f;
+    float right() const { return p[0] + p[1] + p[2] + p[3]; }
+};
+
+RigidSleeve rigidSleeve(const Model& m, float fold) {
+    const float H = m.Hauteur, W = m.Largeur;
+    const auto& k = m.Majo;
+    return {
+        fold,    {H + k[3], W + k[4], H + k[5], W + k[6]}, m.Longueur + k[2], W + k[7], H + k[8],
+        m.hrabat};
+}
+
+// The sleeve with its panels from x = 0, and its dimensions: panels, whole length, height.
+void drawBody(Model& m, Drawing& d, const RigidSleeve& s) {
+    if (!shown(m, kSidesPiece))
+        return;
+    ContourPieces(m, d, s.fold, 90, s.p[0], s.p[1], s.p[2], s.p[3], s.length, -s.fold, 0, 0, false);
+    d.LineVariant = 1;
+    const float g = chainSpacing(Box{0, 0, s.right(), s.length, false});
+    chainAlongX(m, d, 0, -g, {s.p[0], s.p[1], s.p[2], s.p[3]});
+    dimension(m, d, 0, -2 * g, s.right(), -2 * g, 0, -2 * g);
+    dimension(m, d, -g, 0, -g, s.length, -g, 0);
+}
+
+bool endsShown(const Model& m) {
+    return shown(m, kLidPiece) || shown(m, kBottomPiece);
+}
+
+// The end W7 by H8 with flaps f: on its four sides (0607), on its H8 sides (0615), on its W7
+// sides (0616).
+enum class EndFlaps { All, OnHeights, OnWidths };
+
+FoldGrid endGrid(const RigidSleeve& s, EndFlaps flaps) {
+    FoldGrid g;
+    switch (flaps) {
+        case EndFlaps::All:
+            g.columns = {s.f, s.W7, s.f};
+            g.rows = {{s.f, 1, 1}, {s.H8, 0, 2}, {s.f, 1, 1}};
+            g.creasedAcross = {false, true, false};
+            break;
+        case EndFlaps::OnHeights:
+            g.columns = {s.f, s.W7, s.f};
+            g.rows = {{s.H8, 0, 2}};
+            break;
+        case EndFlaps::OnWidths:
+            g.columns = {s.W7};
+            g.rows = {{s.f, 0, 0}, {s.H8, 0, 0}, {s.f, 0, 0}};
+            g.creasedAcross = {true};
+            break;
+    }
+    return g;
+}
+
+// Two ends beside the body: the grid drawn, turned a quarter about its centre so that its
+// height runs across, and its mirror image beyond it.
+void drawTurnedEnds(Model& m, Drawing& d, const RigidSleeve& s, EndFlaps flaps) {
+    const FoldGrid grid = endGrid(s, flaps);
+    float width = 0, height = 0;
+    for (float c : grid.columns)
+        width += c;
+    for (const FoldRow& r : grid.rows)
+        height += r.height;
+    // Turned, the end is `height` wide and `width` high, centred on the body's length.
+    const float x0 = s.right() + m.EspPoseX;
+    const float cx = x0 + height / 2, cy = s.length / 2;
+    const int first = m.NbLignes + 1;
+    PlisAlternes(m, d, grid, {cx - width / 2, cy - height / 2, 0, false});
+    PivoteElements(m, d, first, m.NbLignes, cx, cy, 90);
+    mirrorRegistered(m, d, first, x0 + height + m.EspPoseX / 2, 0, 90);
+    // The rows, now across, over the first end; the columns, now upright, right of the second.
+    d.LineVariant = 1;
+    const float g = chainSpacing(Box{0, 0, x0 + 2 * height, s.length, false}) / 2;
+    std::vector<float> rows, columns(grid.columns.rbegin(), grid.columns.rend());
+    for (const FoldRow& r : grid.rows)
+        rows.push_back(r.height);
+    chainAlongX(m, d, x0, cy + width / 2 + g, rows);
+    chainAlongY(m, d, x0 + 2 * height + m.EspPoseX + g, cy - width / 2, columns);
+}
+
+void drawWithTurnedEnds(Model& m, Drawing& d, EndFlaps flaps) {
+    const RigidSleeve s = rigidSleeve(m, m.hrabat + m.Majo[1]);
+    GenerationPass pass(m, d);
+    drawBody(m, d, s);
+    if (endsShown(m))
+        drawTurnedEnds(m, d, s, flaps);
+}
+
+// An end panel `w` wide and `h` high from (x, y), with a side flap f on its left and/or
+// right whose corners are cut at 45 degrees.
+void endPanel(Model& m, Drawing& d, float x, float y, float w, float h, float f, bool left,
+              bool right) {
+    const float c = std::min(f, 0.45f * h);
+    std::vector<Point> outline = {{x, y}, {x + w, y}};
+    if (right)
+        outline.insert(outline.end(), {{x + w + f, y + c}, {x + w + f, y + h - c}, {x + w, y + h}});
+    else
+        outline.push_back({x + w, y + h});
+    outline.push_back({x, y + h});
+    if (left)
+        outline.insert(outline.end(), {{x - f, y + h - c}, {x - f, y + c}, {x, y}});
+    else
+        outline.push_back({x, y});
+    d.LineVariant = 1;
+    d.LineKind = kind::Cut;
+    polyline(m, d, outline);
+    d.LineKind = kind::Crease;
+    if (right)
+        line(m, d, x + w, y, x + w, y + h);
+    if (left)
+        line(m, d, x, y, x, y + h);
+    d.LineKind = kind::Cut;
+}
+
+// Each end is made of the given leaves side by side, `EspPoseX` apart: a single panel with a
+// flap on both sides, or leaves meeting in the middle, each with a flap on its outer side. The
+// first end's leaves are dimensioned: widths and flaps under them; the height stands right
+// of the second end.
+void drawEndLeaves(Model& m, Drawing& d, const RigidSleeve& s, const std::vector<float>& leaves) {
+    const float f = s.f;
+    const float y = (s.length - s.H8) / 2;
+    const float g = chainSpacing(Box{0, 0, s.right(), s.length, false}) / 2;
+    float x = s.right() + m.EspPoseX;
+    for (int end = 0; end < 2; ++end) {
+        for (std::size_t i = 0; i < leaves.size(); ++i) {
+            const bool left = i == 0, right = i + 1 == leaves.size();
+            const float panel = x + (left ? f : 0);
+            endPanel(m, d, panel, y, leaves[i], s.H8, f, left, right);
+            if (end == 0) {
+                d.LineVariant = 1;
+                std::vector<float> chain;
+                if (left)
+                    chain.push_back(f);
+                chain.push_back(leaves[i]);
+                if (right)
+                    chain.push_back(f);
+                chainAlongX(m, d, x, y - g, chain);
+            }
+            x = panel + leaves[i] + (right ? f : 0) + m.EspPoseX;
+        }
+    }
+    // The height right of the second end.
+    const float xh = x - m.EspPoseX + g;
+    dimension(m, d, xh, y, xh, y + s.H8, xh, 0);
+}
+
+}  // namespace
+
+void Fco0607(Model& m, Drawing& d) {
+    drawWithTurnedEnds(m, d, EndFlaps::All);
+}
+
+void Fco0615(Model& m, Drawing& d) {
+    drawWithTurnedEnds(m, d, EndFlaps::OnHeights);
+}
+
+void Fco0616(Model& m, Drawing& d) {
+    drawWithTurnedEnds(m, d, EndFlaps::OnWidths);
+}
+
+void Fco0608(Model& m, Drawing& d) {
+    const RigidSleeve s = rigidSleeve(m, m.lgPatte);
+    GenerationPass pass(m, d);
+    drawBody(m, d, s);
+    if (endsShown(m))
+        drawEndLeaves(m, d, s, {s.W7});
+}
+
+void Fco0620(Model& m, Drawing& d) {
+    const RigidSleeve s = rigidSleeve(m, m.lgPatte);
+    GenerationPass pass(m, d);
+    drawBody(m, d, s);
+    if (endsShown(m))
+        drawEndLeaves(m, d, s, {m.Largeur / 2 + m.Majo[4], m.Largeur / 2 + m.Majo[7]});
+}
+
+}  // namespace brontaxe

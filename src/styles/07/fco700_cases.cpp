@@ -1,0 +1,174 @@
+// Cases with a crash-lock bottom: the bottom is always the lower half drawn by `FondColle`,
+// the top is what tells the codes apart.
+
+#include <algorithm>
+#include <array>
+
+#include "builders/emit.h"
+#include "builders/corps_caisse.h"
+#include "builders/corps_caisse_0210.h"
+#include "builders/corps_caisse_0211.h"
+#include "builders/shaped_body_half.h"
+#include "styles/02/fco200_common.h"
+#include "styles/02/fco200_lid_common.h"
+#include "styles/07/fco700.h"
+#include "styles/07/fco700_common.h"
+
+namespace brontaxe {
+namespace {
+
+// A top closed by four flaps f1 (panels 1 and 3) and f2 (panels 2 and 4) over a crash-lock
+// bottom.
+void slottedTop(Model& m, Drawing& d, int code, float f1, float f2) {
+    refusePieceVariants(m);
+    const GluedBody b = gluedBody(m);
+    GenerationPass pass(m, d);
+    const auto& p = b.panels;
+    CorpsCaisse(m, d, p[0], p[1], p[2], p[3], b.h, f1, f2, 0, 0, 0, false);
+    drawCrashLockBottom(m, d, b);
+    finishGluedCase(m, d, code, b, largerFlap(f1, f2));
+}
+
+// An upper half whose panels carry the given shapes over a crash-lock bottom.
+void shapedTop(Model& m, Drawing& d, int code, const std::array<FlapShape, 4>& tops,
+               float topHeight) {
+    refusePieceVariants(m);
+    const GluedBody b = gluedBody(m);
+    GenerationPass pass(m, d);
+    ShapedBodyHalf(m, d, b.panels, b.h, tops, 0, 0, 0, false);
+    drawCrashLockBottom(m, d, b);
+    finishGluedCase(m, d, code, b, topHeight);
+}
+
+// The wall's edge itself: no flap.
+const FlapShape kOpen = plainFlap(0);
+
+// A liner folded inside the wall over a double crease one board thickness apart, bevelled at
+// 45° so that the liners of two walls meet in the corner without binding.
+FlapShape rimLiner(float depth) {
+    return [depth](Model& m, Drawing& d, float left, float right, float h) {
+        const float e = m.EpaisseurCarton;
+        const float bevel = std::min(depth + e, (right - left) / 2 - 1);
+        const float top = h + e + depth;
+        lineTo(m, d, right - bevel, top);
+        lineTo(m, d, left + bevel, top);
+        lineTo(m, d, left, h);
+        const float atSecond = bevel * e / (e + depth);
+        d.LineKind = kind::Crease;
+        line(m, d, left, h, right, h);
+        line(m, d, left + atSecond, h + e, right - atSecond, h + e);
+        d.LineKind = kind::Cut;
+    };
+}
+
+// The front wall cut down to show the goods, its shoulders sloped.
+FlapShape displayCutAway(float depth) {
+    return [depth](Model& m, Drawing& d, float left, float right, float h) {
+        const float slope = std::min(depth, (right - left) / 4);
+        lineTo(m, d, right - slope, h - depth);
+        lineTo(m, d, left + slope, h - depth);
+        lineTo(m, d, left, h);
+    };
+}
+
+float halfWidthFlap(const Model& m, std::size_t allowance) {
+    return roundedFlap(m.Largeur / 2) + m.Majo[allowance];
+}
+
+using LidHalf = void (*)(Model&, Drawing&, float, float, float, float, float, float, float, float,
+                         float, float, float, float, float, float, bool);
+
+// A lidded upper half over a crash-lock bottom. With the glue flap on the width panel the
+// lidded half hangs it after panel 4, and the bottom is drawn the other way round to match.
+void lidOverCrashLock(Model& m, Drawing& d, int code, LidHalf lidHalf) {
+    refusePieceVariants(m);
+    const LidBody lid = lidBody(m);
+    GluedBody b;
+    b.panels = {lid.p1, lid.p2, lid.p3, lid.p4};
+    b.h = lid.h;
+    b.bottom = crashLockSizes(b.panels);
+    GenerationPass pass(m, d);
+    lidHalf(m, d, lid.p1, lid.p2, lid.p3, lid.p4, lid.h, lid.q, lid.T, lid.r, lid.F, lid.lip,
+            lid.p5, 0, 0, 0, false);
+    if (m.pattesurtete && m.lgPatte > 0) {
+        GluedBody reversed = b;
+        reversed.panels = {lid.p4, lid.p3, lid.p2, lid.p1};
+        reversed.bottom = crashLockSizes(reversed.panels);
+        lowerHalfGlueOnRight(m, d, lid.p1, lid.p2, lid.p3, lid.p4,
+                             [&] { drawCrashLockBottom(m, d, reversed); });
+    } else {
+        drawCrashLockBottom(m, d, b);
+    }
+    finishGluedCase(m, d, code, b, lid.q + lid.T, !m.pattesurtete);
+}
+
+}  // namespace
+
+void Fco0700(Model& m, Drawing& d) {
+    shapedTop(m, d, 700, {kOpen, kOpen, kOpen, kOpen}, 0);
+}
+
+void Fco0712(Model& m, Drawing& d) {
+    slottedTop(m, d, 712, halfWidthFlap(m, 6), halfWidthFlap(m, 7));
+}
+
+void Fco0713(Model& m, Drawing& d) {
+    lidOverCrashLock(m, d, 713, &CorpsCaisse0210);
+}
+
+void Fco0714(Model& m, Drawing& d) {
+    const float depth = std::max(m.hrecouvr, 2 * m.EpaisseurCarton);
+    const FlapShape rim = rimLiner(depth);
+    shapedTop(m, d, 714, {rim, rim, rim, rim}, m.EpaisseurCarton + depth);
+}
+
+void Fco0703(Model& m, Drawing& d) {
+    slottedTop(m, d, 703, m.Largeur + m.Majo[6], m.Largeur + m.Majo[7]);
+}
+
+void Fco0747(Model& m, Drawing& d) {
+    // Width flaps meet in the middle of the length, length flaps in the middle of the width.
+    const float onLength = roundedFlap(m.Largeur / 2) + m.Majo[6];
+    const float onWidth = roundedFlap(m.Longueur / 2) + m.Majo[7];
+    slottedTop(m, d, 747, m.pattesurtete ? onWidth : onLength, m.pattesurtete ? onLength : onWidth);
+}
+
+void Fco0748(Model& m, Drawing& d) {
+    const float base = roundedFlap((m.Largeur + m.hrecouvr) / 2);
+    slottedTop(m, d, 748, base + m.Majo[6], base + m.Majo[7]);
+}
+
+void Fco0751(Model& m, Drawing& d) {
+    lidOverCrashLock(m, d, 751, &CorpsCaisse0211);
+}
+
+void Fco0752(Model& m, Drawing& d) {
+    slottedTop(m, d, 752, m.hrabat, m.hrabat);
+}
+
+void Fco0770(Model& m, Drawing& d) {
+    const GluedBody b = gluedBody(m);
+    // The front loses the upper third of the body; the other walls stay whole.
+    const FlapShape front = displayCutAway(2 * b.h / 3);
+    shapedTop(m, d, 770, {front, kOpen, kOpen, kOpen}, 0);
+}
+
+void Fco0771(Model& m, Drawing& d) {
+    refusePieceVariants(m);
+    const GluedBody b = gluedBody(m);
+    const float f1 = halfWidthFlap(m, 6);
+    const float f2 = halfWidthFlap(m, 7);
+    GenerationPass pass(m, d);
+    const auto& p = b.panels;
+    CorpsCaisse(m, d, p[0], p[1], p[2], p[3], b.h, f1, f2, 0, 0, 0, false);
+    drawCrashLockBottom(m, d, b);
+    // Tear line a third of the body below the top: the lower part stays as a display tray.
+    d.LineKind = kind::Perforation;
+    const float y = b.h / 3;
+    const float xa = m.lgPatte;
+    line(m, d, xa, y, xa + p[0] + p[1] + p[2] + p[3], y);
+    d.LineKind = kind::Cut;
+    finishGluedCase(m, d, 771, b, largerFlap(f1, f2));
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,290 @@
+// Crash-lock cases drawn from a table of levels: the lock flap of panel 1 runs the full depth
+// of the bottom and hooks behind the tabs of panels 2 and 3, which are glued across the two
+// corners the case folds flat on; panel 4 carries a plain flap. The top is slotted, its slots
+// ending in half rounds.
+
+#include "styles/07/fco700_point_table.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "builders/emit.h"
+#include "platform/errors.h"
+#include "platform/rounding.h"
+#include "styles/07/fco700.h"
+
+namespace brontaxe {
+namespace {
+
+constexpr float kLockHeight = 14.5f;  // k1: how far the lock reaches above the bottom's edge
+constexpr float kLockInset = 4;       // k2
+
+// The levels are worked out before the drawing opens, so they do not wait for the model's
+// degree factor.
+const float kDegRad = 4 * std::atan(1.0f) / 180;
+
+float tanDeg(float deg) {
+    return std::tan(deg * kDegRad);
+}
+
+}  // namespace
+
+LockTable lockTable(const Model& m, LockVariant variant) {
+    if (!(m.encoche > 0))
+        throw GenerationError(
+            "Fond automatique impossible : l'encoche est nulle, le verrou ne "
+            "peut pas se former");
+    const bool is0711 = variant == LockVariant::Fco0711;
+    const float L = m.Longueur, W = m.Largeur;
+    const bool glueOnWidth = is0711 && m.pattesurtete;
+    const float first = glueOnWidth ? W : L, second = glueOnWidth ? L : W;
+    const auto& mj = m.Majo;
+
+    // Sizes.
+    const float g = m.lgPatte;
+    const float P1 = first + mj[1], P2 = second + mj[2], P3 = first + mj[3], P4 = second + mj[4];
+    const float h = m.Hauteur + mj[6];
+    const float t = EntierProche(W / 2 - 0.1f) + mj[5];
+    const float b = EntierProche(W / 2 - 0.1f) + mj[7];
+    const float o = is0711 ? m.hrecouvr - 5 : m.hrecouvr;
+    const float enc = m.encoche, dec = m.decalenc;
+    const float n = enc / 2;
+    const float s = is0711 ? n / std::sin(25 * kDegRad) : n / std::sin(32.5f * kDegRad);
+    const float q1 = is0711 ? s * std::cos(20 * kDegRad) : s * std::cos(77.5f * kDegRad);
+    const float q2 = s * std::sin(77.5f * kDegRad);
+    const float k1 = kLockHeight, k2 = kLockInset;
+    const float r = ((k1 + q2) - n * 0.5f - k2 - q1) / 2;
+    const float u = ((k1 - r + q2) - n * 0.5f) * tanDeg(20);
+    const float slant = is0711 ? (b + o) * tanDeg(15) : W * tanDeg(15);
+    const float flap2Slope = is0711 ? b * tanDeg(5) : b * tanDeg(30);
+
+    // Step lists, 1-based as the levels read them.
+    const std::array<float, 18> dy{0,       b,       o,           o,          b,     W,
+                                   b,       k1,      r,           q2 - n / 2, n / 2, enc / 4,
+                                   g + dec, enc / 2, t + enc / 2, h,          mj[8], n};
+    const std::array<float, 39> dx{0,       g,       P1,      P2,         P3,
+                                   P4,      slant,   b,       b,          b + 2,
+                                   o,       o,       k2,      r,          n,
+                                   n,       q1,      r,       n,          n,
+                                   k2,      u,       q1,      flap2Slope, b * tanDeg(20),
+                                   enc / 2, enc / 2, n,       dec,        n + dec,
+                                   enc,     n + dec, n + dec, enc,        dec,
+                                   enc,     g + dec, n + dec, dec};
+
+    LockTable T;
+    T.W = W;
+    T.n = n;
+    auto& y = T.y;
+    y[1] = 0;
+    y[6] = y[1] + dy[5];
+    y[3] = y[6] - dy[6];
+    y[4] = y[6] - dy[7];
+    y[5] = y[4] + dy[8];
+    y[9] = y[6] + dy[9];
+    y[7] = y[6] + dy[10];
+    y[10] = y[6] + dy[12];
+    y[13] = y[6] + dy[15];
+    y[11] = y[13] - dy[16];
+    y[8] = y[6] + dy[17];
+    y[2] = y[3] - dy[2];
+    y[12] = y[13] - dy[13];
+    y[14] = y[12] + dy[14];
+
+    auto& x = T.x;
+    x[1] = 0;
+    x[2] = x[1] + dx[1];
+    x[9] = x[2] + dx[2];
+    x[21] = x[9] + dx[3];
+    x[30] = x[21] + dx[4];
+    x[38] = x[30] + dx[5];
+    x[4] = x[9] - dx[6];
+    x[16] = x[9] + dx[7];
+    x[24] = x[30] - dx[8];
+    x[36] = x[38] - dx[9];
+    x[25] = x[24] + dx[10];
+    x[15] = x[16] - dx[11];
+    x[27] = x[30] - dx[12];
+    x[26] = x[27] - dx[13];
+    x[28] = x[30] - dx[14];
+    x[33] = x[30] + dx[15];
+    x[32] = x[30] + dx[16];
+    x[6] = x[9] - dx[18];
+    x[11] = x[9] + dx[19];
+    x[12] = x[9] + dx[20];
+    x[8] = x[9] - dx[22];
+    x[17] = x[21] - dx[23];
+    x[35] = x[30] + dx[24];
+    x[23] = x[21] + dx[25];
+    x[19] = x[21] - dx[26];
+    x[3] = x[2] + dx[27];
+    x[31] = x[30] + dx[28];
+    x[34] = x[30] + dx[29];
+    x[29] = x[34] - dx[30];
+    x[37] = x[38] - dx[31];
+    x[18] = x[21] - dx[32];
+    x[22] = x[18] + dx[33];
+    x[20] = x[21] - dx[34];
+    x[13] = x[9] + dx[37];
+    x[10] = x[9] + dx[38];
+    x[14] = x[12] + dx[17];
+    x[5] = x[8] - dx[21];
+    x[7] = x[13] - dx[35];
+    return T;
+}
+
+namespace {
+
+// Where the line through (x1, y1) and (x2, y2) crosses the level y, and the abscissa x.
+float atLevel(float x1, float y1, float x2, float y2, float y) {
+    return y1 == y2 ? x1 : x1 + (x2 - x1) * (y - y1) / (y2 - y1);
+}
+float atAbscissa(float x1, float y1, float x2, float y2, float x) {
+    return x1 == x2 ? y1 : y1 + (y2 - y1) * (x - x1) / (x2 - x1);
+}
+
+// Top of a panel fold under the half-round end of its slot, centred at xc, of radius r.
+float underSlot(float x, float xc, float r, float yc) {
+    const float dx = x - xc;
+    return std::abs(dx) < r ? yc - std::sqrt(r * r - dx * dx) : yc;
+}
+
+void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
+    const LockTable T = lockTable(m, variant);
+    const auto& x = T.x;
+    const auto& y = T.y;
+    GenerationPass pass(m, d);
+    d.LineVariant = 1;
+    auto cut = [&](float x1, float y1, float x2, float y2) {
+        d.LineKind = kind::Cut;
+        return line(m, d, x1, y1, x2, y2);
+    };
+    auto crease = [&](float x1, float y1, float x2, float y2) {
+        d.LineKind = kind::Crease;
+        return line(m, d, x1, y1, x2, y2);
+    };
+    // Ends of the lock tabs trimmed short of the slanted creases, in millimetres.
+    const float tabEnd = 0.6100159f;
+    const float flap3Start = 0.5999756f;
+    const float notchTop = y[9] + 0.2399902f;
+    const float slitTop = y[9] + 5.75f;
+    // The glue flap's upper end: one point shared by its slant and its free edge.
+    const float glueTop = y[11] - 3.840027f;
+
+    // Glue tabs of panels 2 and 3.
+    const ElementId tab3Side = cut(x[25], y[2], x[24], y[3]);
+    cut(x[16], y[3], x[15], y[2]);
+    // Lock flap of panel 1: its fold.
+    // Its fold runs on to the lock flap's edge; ending 3 mm short it would leave a crease in
+    // the air.
+    const float lockFoldX = x[5] - 3.029999f, lockFoldY = y[4] - 15.53f;
+    // Past the top of that edge it ends in the edge's corner.
+    crease(x[4], y[1], x[5], std::min(atAbscissa(x[4], y[1], lockFoldX, lockFoldY, x[5]), y[5]));
+    cut(x[3], y[6], x[3], y[1]);
+    cut(x[1], y[10], x[3], y[6]);
+    const ElementId lockRight = cut(x[5], y[1], x[5], y[5]);
+    cut(x[5], y[5], x[8], notchTop);
+    cut(x[8], notchTop, x[14], y[5]);
+    cut(x[14], y[5], x[12], y[4]);
+    const ElementId flap2Slope = cut(x[17], y[3], x[23], slitTop);
+    cut(x[23], slitTop, x[23], y[3]);
+    cut(x[26] + flap3Start, y[2], x[27], y[4]);
+    cut(x[27], y[4], x[26], y[5]);
+    cut(x[26], y[5], x[32], y[9]);
+    // Bottom folds between the slots, each from cut to cut.
+    const float W6 = y[6];
+    crease(atLevel(x[38], y[8], x[36], y[3], W6), W6, atLevel(x[32], y[9], x[35], y[3], W6), W6);
+    crease(atLevel(x[26], y[5], x[32], y[9], W6), W6, x[23], W6);
+    crease(atLevel(x[17], y[3], x[23], slitTop, W6), W6, atLevel(x[8], notchTop, x[14], y[5], W6),
+           W6);
+    crease(atLevel(x[5], y[5], x[8], notchTop, W6), W6, x[3], W6);
+    // Folds of the glued tabs, at 45° from the corners the case folds flat on.
+    const float dyy = 1.380005f;
+    if (variant == LockVariant::Fco0701) {
+        crease(x[14] - 1.370026f, y[5] - dyy, x[16], y[3]);
+        crease(x[24], y[3], x[26] + 1.369995f, y[5] - dyy);
+    } else {
+        // Its lock offset moves the tab's corner; the fold starts from that corner.
+        crease(x[14], y[5], x[16], y[3]);
+        crease(x[24], y[3], x[26], y[5]);
+    }
+    cut(x[37], y[11], x[38], y[11]);
+    // Top folds, panel folds, glue flap fold.
+    crease(x[37], y[11], x[34], y[11]);
+    crease(x[13], y[11], x[18], y[11]);
+    // The first top fold starts on the glue flap's slanted end when that passes above it.
+    const float slantTop = y[11] + 0.2599487f;
+    crease(slantTop > y[13] ? atLevel(x[3], slantTop, x[1], glueTop, y[13]) : x[3], y[13], x[7],
+           y[13]);
+    // Panel folds from the notch or slit under them up to the round end of their slot; the
+    // glue flap's fold between its two slanted ends.
+    const float slotRadius = std::abs(x[7] - x[10]);
+    crease(x[30], atAbscissa(x[26], y[5], x[32], y[9], x[30]), x[30],
+           underSlot(x[30], x[31], slotRadius, y[13]));
+    crease(x[21], atAbscissa(x[17], y[3], x[23], slitTop, x[21]), x[21],
+           underSlot(x[21], x[20], slotRadius, y[13]));
+    crease(x[9], underSlot(x[9], x[10], slotRadius, y[13]), x[9],
+           atAbscissa(x[8], notchTop, x[14], y[5], x[9]));
+    crease(x[2], atAbscissa(x[3], slantTop, x[1], glueTop, x[2]), x[2],
+           atAbscissa(x[1], y[10], x[3], y[6], x[2]));
+    cut(x[38], y[11], x[38], y[8]);
+    cut(x[12], y[4], x[14] - tabEnd, y[2]);
+    crease(x[29], y[13], x[22], y[13]);
+    const ElementId lockBottom = cut(x[5], y[1], x[3], y[1]);
+    cut(x[7], y[14], x[7], y[13]);
+    const ElementId flap2Bottom = cut(x[17], y[3], x[16], y[3]);
+    cut(x[15], y[2], x[14] - tabEnd, y[2]);
+    cut(x[24], y[3], x[23], y[3]);
+    const ElementId tab3Bottom = cut(x[26] + flap3Start, y[2], x[25], y[2]);
+    cut(x[29], y[13], x[29], y[14]);
+    // Half-round ends of the three top slots.
+    d.LineKind = kind::Cut;
+    arc(m, d, x[10], y[13], std::abs(x[7] - x[10]), 180, 180);
+    arc(m, d, x[20], y[13], std::abs(x[18] - x[20]), 180, 180);
+    arc(m, d, x[31], y[13], std::abs(x[29] - x[31]), 180, 180);
+    cut(x[3], y[14], x[7], y[14]);
+    cut(x[22], y[14], x[22], y[13]);
+    cut(x[29], y[14], x[22], y[14]);
+    cut(x[13], y[14], x[13], y[13]);
+    cut(x[18], y[14], x[13], y[14]);
+    cut(x[18], y[13], x[18], y[14]);
+    cut(x[37], y[14], x[37], y[11]);
+    cut(x[34], y[14], x[34], y[13]);
+    cut(x[37], y[14], x[34], y[14]);
+    cut(x[3], y[14], x[3], slantTop);
+    cut(x[1], glueTop, x[1], y[10]);
+    cut(x[3], slantTop, x[1], glueTop);
+    const ElementId flap4Slope = cut(x[32], y[9], x[35], y[3]);
+    const ElementId flap4Right = cut(x[38], y[8], x[36], y[3]);
+    const ElementId flap4Bottom = cut(x[36], y[3], x[35], y[3]);
+
+    // Dimensions: panels and overall length under the bottom, heights on the right.
+    d.LineKind = kind::Text;
+    const float W = T.W;
+    for (auto [a, b] : {std::pair{1, 2}, {2, 9}, {9, 21}, {21, 30}, {30, 38}})
+        dimension(m, d, x[a], W / 4, x[b], W / 4, 0, W / 4);
+    dimension(m, d, x[1], W / 2, x[38], W / 2, 0, W / 2);
+    for (auto [a, b] : {std::pair{1, 6}, {6, 13}, {13, 14}})
+        dimension(m, d, x[38] + 80, y[a], x[38] + 80, y[b], x[38] + 80, 0);
+    dimension(m, d, x[38] + 160, y[1], x[38] + 160, y[14], x[38] + 160, 0);
+
+    // Rounded corners of the lock tabs, kept small on a narrow case.
+    d.LineKind = kind::Cut;
+    const float radius = std::clamp(W / 60, 1.0f, 5.0f);
+    fillet(m, d, lockRight, lockBottom, radius);
+    fillet(m, d, flap4Right, flap4Bottom, radius);
+    fillet(m, d, flap4Bottom, flap4Slope, radius);
+    fillet(m, d, flap2Slope, flap2Bottom, radius);
+    fillet(m, d, tab3Bottom, tab3Side, radius);
+}
+
+}  // namespace
+
+void Fco0701(Model& m, Drawing& d) {
+    drawLockCase(m, d, LockVariant::Fco0701);
+}
+
+void Fco0711(Model& m, Drawing& d) {
+    drawLockCase(m, d, LockVariant::Fco0711);
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,82 @@
+#include "styles/07/fco700_rules.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+#include "builders/fond_colle.h"
+#include "styles/02/fco200_lid_common.h"
+#include "styles/02/fco200_rules.h"
+#include "styles/07/fco700_common.h"
+
+namespace brontaxe {
+namespace {
+
+std::string mm(float v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%g mm", static_cast<double>(v));
+    std::string s(buf);
+    std::replace(s.begin(), s.end(), '.', ',');
+    return s;
+}
+
+std::optional<std::string> crashLockRule(const Model& m, const std::array<float, 4>& panels) {
+    if (m.CaisseEn2 || m.CaisseEn4 != 0)
+        return "Caisse collée : elle se fabrique d'une seule pièce";
+    if (auto r = slottedDomainRule(m))
+        return r;
+    const std::string fault = crashLockFault(m, panels, crashLockSizes(panels));
+    if (!fault.empty())
+        return fault;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> gluedCaseRule(const Model& m) {
+    return crashLockRule(m, gluedBody(m).panels);
+}
+
+std::optional<std::string> rule0748(const Model& m) {
+    if (auto r = rule0202(m))
+        return r;
+    return gluedCaseRule(m);
+}
+
+std::optional<std::string> liddedGluedCaseRule(const Model& m) {
+    const LidBody lid = lidBody(m);
+    return crashLockRule(m, {lid.p1, lid.p2, lid.p3, lid.p4});
+}
+
+std::optional<std::string> lockTableRule(const Model& m) {
+    if (!(m.encoche > 0))
+        return "Fond automatique impossible : l'encoche est nulle, le verrou ne peut pas se "
+               "former";
+    if (auto r = slottedDomainRule(m))
+        return r;
+    // The lock's tabs stand on half the width with the overlap under them; the glue flap's
+    // slanted ends need the body's height; the first panel carries the slanted fold.
+    const float W = m.Largeur, L = m.Longueur;
+    const float minWidth = 2 * (14.5f + std::max(m.hrecouvr, 0.0f) + m.encoche) + 20;
+    if (W < minWidth)
+        return "Largeur trop petite pour le fond automatique : " + mm(W) +
+               ", il demande au moins " + mm(minWidth);
+    const float minLength = std::max(0.7f * W + 10, W / 2 + m.encoche + 10);
+    if (L < minLength)
+        return "Longueur trop petite pour le fond automatique : " + mm(L) +
+               ", il demande au moins " + mm(minLength) + " pour cette largeur";
+    const float body = m.Hauteur + m.Majo[6] - m.Majo[8];
+    const float minBody = m.lgPatte + std::max(m.decalenc, 0.0f) + m.encoche + 10;
+    if (body < minBody)
+        return "Hauteur trop faible pour la patte de collage : " + mm(body) +
+               ", elle demande au moins " + mm(minBody);
+    return std::nullopt;
+}
+
+std::optional<std::string> glueTrayRule(const Model& m) {
+    if (!(m.Hauteur + m.Majo[5] > m.EpaisseurCarton * 2))
+        return "Plateau impossible : bords moins hauts que deux épaisseurs de carton";
+    return std::nullopt;
+}
+
+}  // namespace brontaxe

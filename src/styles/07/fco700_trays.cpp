@@ -1,0 +1,226 @@
+// Trays whose corners are glued: each corner is a square web hinged on the end of a long wall,
+// folded on its diagonal and glued to the outside of the short wall, so that the tray folds
+// flat and erects in one move. The tray is drawn a quarter at a time around the centre of its
+// base and the quarters are turned or mirrored into place.
+
+#include <algorithm>
+#include <cmath>
+
+#include "builders/emit.h"
+#include "builders/poignees.h"
+#include "platform/errors.h"
+#include "styles/07/fco700.h"
+
+namespace brontaxe {
+namespace {
+
+struct Tray {
+    float a = 0;  // half the base length
+    float b = 0;  // half the base width
+    float H = 0;  // wall height
+    float e = 0;  // board thickness
+    bool longDouble = false;
+    bool shortDouble = false;
+    bool lid = false;
+    bool lidSideFlaps = false;
+    bool handHoles = false;
+};
+
+Tray traySizes(const Model& m) {
+    Tray t;
+    t.a = (m.Longueur + m.Majo[1]) / 2;
+    t.b = (m.Largeur + m.Majo[2]) / 2;
+    t.H = m.Hauteur + m.Majo[5];
+    t.e = m.EpaisseurCarton;
+    return t;
+}
+
+void checkTray(const Tray& t) {
+    if (!(t.a > 0 && t.b > 0 && t.H > t.e))
+        throw GenerationError("Plateau impossible : dimensions trop petites");
+}
+
+// An inner wall, folded over a double crease one thickness apart, a thickness lower than the
+// outer one; its end bevelled so that it clears the corner.
+float linerBevel(const Tray& t, float halfSide) {
+    return std::min(t.H, halfSide / 2);
+}
+
+// The quarter x >= 0, y >= 0. `upper` tells the quarter on the long wall that carries the lid.
+void drawQuarter(Model& m, Drawing& d, const Tray& t, bool upper) {
+    const float a = t.a, b = t.b, H = t.H, e = t.e;
+    d.LineKind = kind::Crease;
+    line(m, d, 0, b, a, b);
+    line(m, d, a, 0, a, b);
+    line(m, d, a, b, a, b + H);
+    // The web's outer corner is cut back so that it stays below the rim once folded.
+    const float relief = std::min(2 * e, H / 4);
+    line(m, d, a, b, a + H - relief / 2, b + H - relief / 2);
+
+    const bool hinge = upper && t.lid;
+    if (hinge) {
+        line(m, d, 0, b + H, a, b + H);
+    } else if (t.longDouble) {
+        const float bevel = linerBevel(t, a);
+        line(m, d, 0, b + H, a, b + H);
+        line(m, d, 0, b + H + e, a - bevel * e / H, b + H + e);
+        d.LineKind = kind::Cut;
+        chainStart(m, 0, b + 2 * H);
+        lineTo(m, d, a - bevel, b + 2 * H);
+        lineTo(m, d, a, b + H);
+    } else {
+        d.LineKind = kind::Cut;
+        line(m, d, 0, b + H, a, b + H);
+    }
+
+    // The corner web, cut free of the short wall it is glued to.
+    d.LineKind = kind::Cut;
+    chainStart(m, a, b + H);
+    lineTo(m, d, a + H - relief, b + H);
+    lineTo(m, d, a + H, b + H - relief);
+    lineTo(m, d, a + H, b);
+    lineTo(m, d, a, b);
+
+    if (t.shortDouble) {
+        const float bevel = linerBevel(t, b);
+        d.LineKind = kind::Crease;
+        line(m, d, a + H, 0, a + H, b);
+        line(m, d, a + H + e, 0, a + H + e, b - bevel * e / H);
+        d.LineKind = kind::Cut;
+        chainStart(m, a + H, b);
+        lineTo(m, d, a + 2 * H, b - bevel);
+        lineTo(m, d, a + 2 * H, 0);
+    } else {
+        line(m, d, a + H, b, a + H, 0);
+    }
+}
+
+// Lid on the upper long wall: as deep as the base is wide plus a thickness, with a tuck-in
+// flap inset by a thickness at both ends, and, when asked, side flaps that fold down over the
+// short walls.
+void drawLid(Model& m, Drawing& d, const Tray& t) {
+    const float a = t.a, e = t.e;
+    const float y0 = t.b + t.H;
+    const float depth = 2 * t.b + e;
+    const float tuck = std::min(m.hpatrent, depth / 2);
+    const float side = std::min(t.H - e, depth / 3);
+    d.LineKind = kind::Cut;
+    chainStart(m, a, y0);
+    if (t.lidSideFlaps) {
+        lineTo(m, d, a + side, y0 + side);
+        lineTo(m, d, a + side, y0 + depth - side);
+    }
+    lineTo(m, d, a, y0 + depth);
+    lineTo(m, d, a - e, y0 + depth);
+    lineTo(m, d, a - e, y0 + depth + tuck);
+    lineTo(m, d, -a + e, y0 + depth + tuck);
+    lineTo(m, d, -a + e, y0 + depth);
+    lineTo(m, d, -a, y0 + depth);
+    if (t.lidSideFlaps) {
+        lineTo(m, d, -a - side, y0 + depth - side);
+        lineTo(m, d, -a - side, y0 + side);
+    }
+    lineTo(m, d, -a, y0);
+    d.LineKind = kind::Crease;
+    line(m, d, -a + e, y0 + depth, a - e, y0 + depth);
+    if (t.lidSideFlaps) {
+        line(m, d, a, y0, a, y0 + depth);
+        line(m, d, -a, y0, -a, y0 + depth);
+    }
+}
+
+// A hand-hole across each short wall, `DPoign` in from its edge, cut even when no type is
+// chosen; left out when the wall is too short for it.
+void shortWallHandHoles(Model& m, Drawing& d, const Tray& t) {
+    if (!(m.LPoign + 4 * t.e <= 2 * t.b && m.DPoign + m.HPoign + t.e <= t.H))
+        return;
+    const std::int16_t chosen = m.OptionPoign;
+    m.OptionPoign = std::max<std::int16_t>(chosen, 1);
+    const float x = t.a + t.H - m.DPoign;
+    Poignees(m, d, x, m.DPoign, -90, false);
+    Poignees(m, d, -x, m.DPoign, 90, false);
+    m.OptionPoign = chosen;
+}
+
+void trayDimensions(Model& m, Drawing& d, const Tray& t) {
+    d.LineKind = kind::Text;
+    const Box box = d.extents();
+    const float g = static_cast<float>((box.width() + box.height()) / 25);
+    const float ymin = static_cast<float>(box.ymin), xmax = static_cast<float>(box.xmax);
+    dimension(m, d, -t.a, ymin - g, t.a, ymin - g, 0, ymin - g);
+    dimension(m, d, static_cast<float>(box.xmin), ymin - 2 * g, xmax, ymin - 2 * g, 0,
+              ymin - 2 * g);
+    dimension(m, d, xmax + g, -t.b, xmax + g, t.b, xmax + g, 0);
+    dimension(m, d, xmax + g, t.b, xmax + g, t.b + t.H, xmax + g, 0);
+    dimension(m, d, xmax + 2 * g, static_cast<float>(box.ymin), xmax + 2 * g,
+              static_cast<float>(box.ymax), xmax + 2 * g, 0);
+}
+
+void drawTray(Model& m, Drawing& d, const Tray& t) {
+    checkTray(t);
+    GenerationPass pass(m, d);
+    d.LineVariant = 1;
+    // Quadrants 1 to 4: as drawn, mirrored and turned, turned, mirrored.
+    const struct {
+        bool upper;
+        float angle;
+        bool mirrored;
+    } quarters[] = {{true, 0, false}, {true, 180, true}, {false, 180, false}, {false, 0, true}};
+    for (const auto& q : quarters) {
+        const int first = beginFeature(m);
+        drawQuarter(m, d, t, q.upper);
+        placeFeature(m, d, first, 0, 0, q.angle, q.mirrored);
+    }
+    if (t.lid)
+        drawLid(m, d, t);
+    if (t.handHoles)
+        shortWallHandHoles(m, d, t);
+    trayDimensions(m, d, t);
+}
+
+}  // namespace
+
+void Fco0718(Model& m, Drawing& d) {
+    drawTray(m, d, traySizes(m));
+}
+
+void Fco0715(Model& m, Drawing& d) {
+    Tray t = traySizes(m);
+    t.longDouble = true;
+    drawTray(m, d, t);
+}
+
+void Fco0716(Model& m, Drawing& d) {
+    Tray t = traySizes(m);
+    t.lid = true;
+    drawTray(m, d, t);
+}
+
+void Fco0717(Model& m, Drawing& d) {
+    Tray t = traySizes(m);
+    t.longDouble = true;
+    t.shortDouble = true;
+    drawTray(m, d, t);
+}
+
+void Fco0759(Model& m, Drawing& d) {
+    Tray t = traySizes(m);
+    t.handHoles = true;
+    drawTray(m, d, t);
+}
+
+void Fco0760(Model& m, Drawing& d) {
+    Tray t = traySizes(m);
+    t.lid = true;
+    t.lidSideFlaps = true;
+    drawTray(m, d, t);
+}
+
+void Fco0761(Model& m, Drawing& d) {
+    Tray t = traySizes(m);
+    t.shortDouble = true;
+    t.lid = true;
+    drawTray(m, d, t);
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,179 @@
+// The 09 members that are more than a creased strip: the strip with half-cut lines (0969) and
+// the cross divider (0933).
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "builders/emit.h"
+#include "builders/bande_foulages.h"
+#include "platform/errors.h"
+#include "platform/number_text.h"
+#include "styles/09/fco900.h"
+
+namespace brontaxe {
+namespace {
+
+std::string mm(float v) {
+    return platform::numberText(v) + " mm";
+}
+
+// The pair of allowances (s1, s2) a number of half-cut lines takes; 20 mm when none is set.
+std::pair<float, float> halfCutAllowances(const Model& m, int count) {
+    std::pair<float, float> s{2, 20};
+    if (count >= 1 && count <= 3)
+        s = {m.Majo[static_cast<std::size_t>(count)], m.Majo[static_cast<std::size_t>(count + 3)]};
+    if (s.second == 0)
+        s.second = 20;
+    return s;
+}
+
+// How the mouth of a divider slot meets the partition's edge.
+struct SlotMouth {
+    std::int16_t option = 0;  // 0 rounded, 1 chamfered, 2 sharp
+    float radius = 0;
+    float along = 0;  // chamfer along the edge
+    float down = 0;   // chamfer down the slot
+};
+
+// The mouth's size from the divider parameters, kept within the board between two slots and
+// within the slot's depth.
+SlotMouth slotMouth(const Model& m, float room, float depth) {
+    SlotMouth s;
+    s.option = m.OptionCrois >= 0 && m.OptionCrois <= 2 ? m.OptionCrois : 0;
+    const float limit = std::max(0.0F, std::min(room / 2, depth / 2));
+    s.radius = std::clamp(m.CroisPar1, 0.0F, limit);
+    s.along = std::clamp(m.CroisPar2, 0.0F, limit);
+    s.down = std::clamp(m.CroisPar3, 0.0F, limit);
+    if (s.option == 0 && s.radius == 0)
+        s.option = 2;
+    if (s.option == 1 && (s.along == 0 || s.down == 0))
+        s.option = 2;
+    return s;
+}
+
+// The next edge of the outline, left out where two slot mouths meet and leave no edge between.
+void edgeTo(Model& m, Drawing& d, float x, float y) {
+    if (std::hypot(x - m.X2, y - m.Y2) > 0.01F)
+        lineTo(m, d, x, y);
+}
+
+// One partition of `length` by `height` from (0, 0), its slots cut down from the top edge at
+// `centres`, `width` wide and half the height deep. The outline runs round anticlockwise.
+void partition(Model& m, Drawing& d, float length, float height, const std::vector<float>& centres,
+               float width, const SlotMouth& mouth) {
+    const float bottom = height / 2;
+    d.LineKind = kind::Cut;
+    chainStart(m, 0, 0);
+    lineTo(m, d, length, 0);
+    lineTo(m, d, length, height);
+    for (auto it = centres.rbegin(); it != centres.rend(); ++it) {
+        const float right = *it + width / 2;
+        const float left = *it - width / 2;
+        switch (mouth.option) {
+            case 0:
+                edgeTo(m, d, right + mouth.radius, height);
+                arc(m, d, right + mouth.radius, height - mouth.radius, mouth.radius, 90, 90);
+                chainStart(m, right, height - mouth.radius);
+                break;
+            case 1:
+                edgeTo(m, d, right + mouth.along, height);
+                lineTo(m, d, right, height - mouth.down);
+                break;
+            default:
+                lineTo(m, d, right, height);
+        }
+        lineTo(m, d, right, bottom);
+        lineTo(m, d, left, bottom);
+        switch (mouth.option) {
+            case 0:
+                lineTo(m, d, left, height - mouth.radius);
+                arc(m, d, left - mouth.radius, height - mouth.radius, mouth.radius, 0, 90);
+                chainStart(m, left - mouth.radius, height);
+                break;
+            case 1:
+                lineTo(m, d, left, height - mouth.down);
+                lineTo(m, d, left - mouth.along, height);
+                break;
+            default:
+                lineTo(m, d, left, height);
+        }
+    }
+    lineTo(m, d, 0, height);
+    lineTo(m, d, 0, 0);
+}
+
+}  // namespace
+
+void Fco0969(Model& m, Drawing& d) {
+    const float L = m.Longueur, W = m.Largeur, H = m.Hauteur, e = m.EpaisseurCarton;
+    const int n = m.nbmortaise;
+    const auto [s1, s2] = halfCutAllowances(m, n);
+    const float Ws = 2 * static_cast<float>(n) * H + L + 2 * H;
+    const float end = (W + e + s1) / 2;
+    const std::vector<float> along = {end, s2, W + e, s2, end};
+    float Ls = 0;
+    for (float s : along) {
+        if (!(s > 0))
+            throw GenerationError("Dimensions trop petites pour ce modèle : un panneau de " +
+                                  mm(s));
+        Ls += s;
+    }
+    if (!(Ws > 0))
+        throw GenerationError("Largeur de bande impossible : " + mm(Ws));
+    GenerationPass pass(m, d);
+    std::string list = "/";
+    for (std::size_t i = 0; i < along.size(); ++i)
+        list += (i ? "+" : "") + platform::numberText(along[i]);
+    m.ListeFoulages = list;
+    BandeFoulages(m, d, Ls, Ws);
+
+    // The half-cut lines one height apart, and their chain on the free left side.
+    d.LineKind = kind::HalfCut;
+    for (int i = 1; i <= n; ++i)
+        line(m, d, 0, static_cast<float>(i) * H, Ls, static_cast<float>(i) * H);
+    const float x = -(W + L) / 30;
+    for (int i = 0; i < n; ++i)
+        dimension(m, d, x, static_cast<float>(i) * H, x, static_cast<float>(i + 1) * H, x, 0);
+    d.LineKind = kind::Cut;
+}
+
+void Fco0933(Model& m, Drawing& d) {
+    const float L = m.Longueur, H = m.Hauteur, e = m.EpaisseurCarton;
+    const int cells = std::max<int>(1, m.NbCases);
+    const float pitch = L / static_cast<float>(cells);
+    // Each partition is slotted where the other crosses it: one slot between two cells.
+    if (!(pitch > 2 * e) || !(H > 2 * e))
+        throw GenerationError("Croisillon impossible : " + std::to_string(cells) + " cases de " +
+                              mm(pitch) + " sur une hauteur de " + mm(H) + " pour un carton de " +
+                              mm(e));
+    std::vector<float> centres;
+    for (int i = 1; i < cells; ++i)
+        centres.push_back(pitch * static_cast<float>(i));
+    const SlotMouth mouth = slotMouth(m, pitch - e, H / 2);
+    GenerationPass pass(m, d);
+
+    // The upper partition is slotted from its top edge, the lower one, its twin turned over,
+    // from its bottom edge: the two slide into each other.
+    const float gap = (L + H) / 15;
+    partition(m, d, L, H, centres, e, mouth);
+    const int lower = beginFeature(m);
+    partition(m, d, L, H, centres, e, mouth);
+    placeFeature(m, d, lower, 0, -gap, 0, true);
+
+    d.LineVariant = 1;
+    const float step = (L + H) / 30;
+    float x = 0;
+    for (float c : centres) {
+        dimension(m, d, x, H + step, c, H + step, 0, H + step);
+        x = c;
+    }
+    if (!centres.empty())
+        dimension(m, d, x, H + step, L, H + step, 0, H + step);
+    dimension(m, d, 0, H + 2 * step, L, H + 2 * step, 0, H + 2 * step);
+    dimension(m, d, L + step, 0, L + step, H, L + step, 0);
+    if (!centres.empty())
+        dimension(m, d, L + 2 * step, H / 2, L + 2 * step, H, L + 2 * step, 0);
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,138 @@
+// The creased strips of the 09 family: each style only writes its crease list and strip size,
+// the strip builder draws it.
+
+#include <string>
+
+#include "builders/emit.h"
+#include "builders/bande_foulages.h"
+#include "platform/errors.h"
+#include "platform/number_text.h"
+#include "styles/09/fco900.h"
+
+namespace brontaxe {
+namespace {
+
+// Puts the length and width back when the strip is drawn, errors included.
+class KeptLengthAndWidth {
+  public:
+    explicit KeptLengthAndWidth(Model& m) : m_(m), length_(m.Longueur), width_(m.Largeur) {}
+    ~KeptLengthAndWidth() {
+        m_.Longueur = length_;
+        m_.Largeur = width_;
+    }
+    KeptLengthAndWidth(const KeptLengthAndWidth&) = delete;
+    KeptLengthAndWidth& operator=(const KeptLengthAndWidth&) = delete;
+
+  private:
+    Model& m_;
+    float length_, width_;
+};
+
+bool alternativeProfile(const Model& m) {
+    return m.Personnalisation == "VEM" || m.Personnalisation == "TREMALUXE";
+}
+
+std::string joined(const std::vector<float>& segments) {
+    std::string list;
+    for (float s : segments)
+        list += (list.empty() ? "" : "+") + platform::numberText(s);
+    return list;
+}
+
+// A panel of no width would put two creases on one line: the sizes are too small for the
+// allowances.
+void refuseFlatPanels(const std::vector<float>& segments, float length) {
+    for (float s : segments) {
+        if (!(s > 0))
+            throw GenerationError("Dimensions trop petites pour ce modèle : un panneau de " +
+                                  platform::numberText(s) +
+                                  " mm ; agrandir la hauteur ou la largeur");
+    }
+    if (!(length > 0))
+        throw GenerationError("Longueur de bande impossible : " + platform::numberText(length) +
+                              " mm");
+}
+
+// The strip of a liner or sleeve: its list written, the width set to the panels' sum for the
+// builder, and put back.
+void drawFitting(Model& m, Drawing& d, const FittingStrip& strip) {
+    refuseFlatPanels(strip.segments, strip.length);
+    GenerationPass pass(m, d);
+    KeptLengthAndWidth kept(m);
+    m.ListeFoulages = joined(strip.segments);
+    float width = 0;
+    for (float s : strip.segments)
+        width += s;
+    m.Largeur = width;
+    BandeFoulages(m, d, strip.length, width);
+}
+
+}  // namespace
+
+FittingStrip fittingStrip(std::string_view code, const Model& m) {
+    const float L = m.Longueur, W = m.Largeur, H = m.Hauteur;
+    const auto& a = m.Majo;
+    const bool alt = alternativeProfile(m);
+    if (code == "0914 Int") {
+        if (alt)
+            return {L + a[6], {H + a[1], W + a[2], H + a[3], W + a[4], m.hrabat + a[5]}};
+        return {L, {H + a[1] + a[3], 2 * a[1] + W + a[3], 2 * a[1] + H, 2 * a[1] + W, H + a[1]}};
+    }
+    if (code == "0914 Ext") {
+        if (alt)
+            return {L + a[6], {H + a[1], W + a[2], H + a[3], W + a[4], H + a[5]}};
+        return {L, {H - a[2], W - 2 * a[2], H - 2 * a[2], W - 2 * a[2] - a[3], H - a[2] - a[3]}};
+    }
+    if (code == "0920 Ext") {
+        if (alt)
+            return {L + a[8],
+                    {H + a[1], W / 2 + a[2], H + a[3], W + a[4], H + a[5], W / 2 + a[6], H + a[7]}};
+        return {L,
+                {H - a[2] - a[3], W / 2 - 2 * a[2], H - 2 * a[2], W - 2 * a[2], H - 2 * a[2],
+                 W / 2 - 2 * a[2], H - a[2] - a[3]}};
+    }
+    if (code == "0951") {
+        if (alt)
+            return {L + a[4], {H + a[1], W + a[2], H + a[3]}};
+        return {L, {H + a[1], 2 * a[1] + W, H + a[1]}};
+    }
+    if (code == "0951 Ext") {
+        if (alt)
+            return {L + a[4], {H + a[1], W + a[2], H + a[3]}};
+        return {L, {H - a[2], W - 2 * a[2], H - a[2]}};
+    }
+    return {};
+}
+
+void Fco0901(Model& m, Drawing& d) {
+    GenerationPass pass(m, d);
+    BandeFoulages(m, d, m.Longueur, m.Largeur);
+}
+
+void Fco0902(Model& m, Drawing& d) {
+    KeptLengthAndWidth kept(m);
+    std::swap(m.Longueur, m.Largeur);
+    Fco0901(m, d);
+}
+
+void Fco0914Int(Model& m, Drawing& d) {
+    drawFitting(m, d, fittingStrip("0914 Int", m));
+}
+
+void Fco0914Ext(Model& m, Drawing& d) {
+    drawFitting(m, d, fittingStrip("0914 Ext", m));
+}
+
+void Fco0920Ext(Model& m, Drawing& d) {
+    drawFitting(m, d, fittingStrip("0920 Ext", m));
+}
+
+void Fco0951(Model& m, Drawing& d) {
+    drawFitting(m, d, fittingStrip("0951", m));
+}
+
+void Fco0951Ext(Model& m, Drawing& d) {
+    drawFitting(m, d, fittingStrip("0951 Ext", m));
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,269 @@
+#include "styles/top_bottom/architecture.h"
+
+#include <algorithm>
+#include <array>
+
+#include "builders/emit.h"
+#include "builders/corps_0208.h"
+#include "builders/corps_caisse.h"
+#include "builders/corps_caisse_0210.h"
+#include "builders/corps_caisse_0211.h"
+#include "builders/cotes_caisse.h"
+#include "builders/fond_colle.h"
+#include "builders/rabats_couvercle.h"
+#include "platform/errors.h"
+#include "platform/rounding.h"
+#include "styles/02/fco200_common.h"
+#include "styles/02/fco200_lid_common.h"
+#include "styles/style_rules.h"
+
+namespace brontaxe {
+namespace {
+
+constexpr std::array<ClosureEntry, 14> kEntries{{
+    {201, "201", "201"},
+    {202, "202", "202"},
+    {203, "203", "203"},
+    {204, "204", "204"},
+    {205, "205", "205"},
+    {206, "206", "206"},
+    {208, "208", "208"},
+    {209, "209", "209"},
+    {210, "210", "210"},
+    {211, "211", "211"},
+    {216, "216 ( semi-auto)", "216 (semi-auto)"},
+    {711, "711 (auto)", "711 (auto)"},
+    {232, "232", "232"},
+    {233, "233", "233"},
+}};
+
+using Allowances = std::array<float, 17>;
+
+// The body both halves share.
+struct Body {
+    std::array<float, 4> p{};  // panels left to right
+    float h = 0;               // half body height
+};
+
+bool isLid(int closure) {
+    return closure == 210 || closure == 211;
+}
+
+// Where the half's flaps end beyond the body, for the dimension chains.
+float slottedHalf(Model& m, Drawing& d, const Body& b, float f1, float f2, bool lower) {
+    CorpsCaisse(m, d, b.p[0], b.p[1], b.p[2], b.p[3], b.h, f1, f2, 0, 0, 0, lower);
+    return largerFlap(f1, f2);
+}
+
+// Flaps f on the length panels and g on the width panels, whichever panel comes first.
+std::pair<float, float> byPanelKind(const Model& m, float onLength, float onWidth) {
+    return m.pattesurtete ? std::pair{onWidth, onLength} : std::pair{onLength, onWidth};
+}
+
+// The lidded half of 0210 (lid on panel 1) or 0211 (lid on panel 3), with the closure's own
+// allowances for the lid: depth W + a6 + a7, hinge a7 above the body, tuck-in L + a8 wide.
+float lidHalf(Model& m, Drawing& d, int closure, const Body& b, const Allowances& a, bool lower) {
+    const float q = m.Largeur + a[6] + a[7];
+    const float F = m.Personnalisation == "PELSIRAN" ? b.p[0] / 2 : m.hrabat;
+    const float p5 = m.Longueur + a[8];
+    auto builder = closure == 210 ? &CorpsCaisse0210 : &CorpsCaisse0211;
+    builder(m, d, b.p[0], b.p[1], b.p[2], b.p[3], b.h, q, m.hpatrent, m.rarrondi, F, a[7], p5, 0, 0,
+            0, lower);
+    return q + m.hpatrent;
+}
+
+// The snap-lock half of 0216: the builder draws it below the mid-line; a top is turned over.
+float snapLockHalf(Model& m, Drawing& d, const Body& b, bool lower) {
+    const SnapLockBottom s = snapLockBottom(m, b.p[0], b.p[1]);
+    const int first = beginFeature(m);
+    RabatsCouvercle(m, d, b.h, b.p[0], b.p[1], b.p[2], b.p[3], s.a6, s.a7, s.a8, s.a9, s.a10, 0, 0,
+                    0, true);
+    if (!lower)
+        placeFeature(m, d, first, 0, 0, 0, true);
+    return snapLockDepth(m, b.p[0], b.p[1]);
+}
+
+float crashLockHalf(Model& m, Drawing& d, const Body& b, bool lower) {
+    const CrashLockSizes s = crashLockSizes(b.p);
+    FondColle(m, d, b.p, b.h, s, 0, 0, 0, lower);
+    return std::max(s.lockDepth + s.tongue, s.glueDepth);
+}
+
+// One half by its closure, with that closure's allowances 6 to 8 for its flaps.
+float drawHalf(Model& m, Drawing& d, int closure, const Body& b, const Allowances& a, bool lower) {
+    const float W = m.Largeur, L = m.Longueur;
+    const float halfWidth = roundedFlap(W / 2);
+    switch (closure) {
+        case 201:
+            return slottedHalf(m, d, b, halfWidth + a[6], halfWidth + a[7], lower);
+        case 202: {
+            const float base = roundedFlap((W + m.hrecouvr) / 2);
+            return slottedHalf(m, d, b, base + a[6], base + a[7], lower);
+        }
+        case 203:
+            return slottedHalf(m, d, b, W + a[6], W + a[7], lower);
+        case 204: {
+            const auto [f1, f2] = byPanelKind(m, halfWidth + a[6], roundedFlap(L / 2) + a[7]);
+            return slottedHalf(m, d, b, f1, f2, lower);
+        }
+        case 205: {
+            const float base = roundedFlap(L / 2);
+            return slottedHalf(m, d, b, base + a[6], base + a[7], lower);
+        }
+        case 206: {
+            const auto [f1, f2] = byPanelKind(m, W + a[6], roundedFlap(L / 2) + a[7]);
+            return slottedHalf(m, d, b, f1, f2, lower);
+        }
+        case 208: {
+            // The covers span the width panel they close over; the dust flaps meet in the middle.
+            const float cover = m.pattesurtete ? b.p[0] : b.p[1];
+            const float dust = halfWidth + a[7];
+            Corps0208(m, d, b.p[0], b.p[1], b.p[2], b.p[3], b.h, cover, dust, m.pattesurtete, 0, 0,
+                      0, lower);
+            return std::max(cover + m.hpatrent, dust);
+        }
+        case 209:
+            // The 0209's top is short flaps, its bottom the regular one.
+            if (lower)
+                return slottedHalf(m, d, b, halfWidth + a[6], halfWidth + a[7], lower);
+            return slottedHalf(m, d, b, m.hrabat, m.hrabat, lower);
+        case 210:
+        case 211:
+            return lidHalf(m, d, closure, b, a, lower);
+        case 216:
+            return snapLockHalf(m, d, b, lower);
+        case 232:
+            return slottedHalf(m, d, b, m.hrabat, m.hrabat, lower);
+        case 233:
+            return slottedHalf(m, d, b, m.hpatrent, m.hpatrent, lower);
+        case 700:
+        case 711:
+            return crashLockHalf(m, d, b, lower);
+        default:
+            return 0;
+    }
+}
+
+// Puts the height back however the drawing ends.
+class KeptHeight {
+  public:
+    explicit KeptHeight(Model& m) : m_(m), height_(m.Hauteur) {}
+    ~KeptHeight() { m_.Hauteur = height_; }
+    KeptHeight(const KeptHeight&) = delete;
+    KeptHeight& operator=(const KeptHeight&) = delete;
+
+  private:
+    Model& m_;
+    float height_;
+};
+
+Body bodyOf(const Model& m, bool single) {
+    const float first = m.pattesurtete ? m.Largeur : m.Longueur;
+    const float second = m.pattesurtete ? m.Longueur : m.Largeur;
+    Body b;
+    b.p = {first + m.Majo[1], second + m.Majo[2], first + m.Majo[3], second + m.Majo[4]};
+    b.h = m.Hauteur / 2 + m.Majo[5] / 2;
+    // A half on its own is cut to the whole millimetre.
+    if (single)
+        b.h = static_cast<float>(EntierProche(b.h + 0.1F));
+    return b;
+}
+
+std::string styleCode(int closure) {
+    return "0" + std::to_string(closure);
+}
+
+}  // namespace
+
+bool closureAccepted(int number) {
+    return (number >= 201 && number <= 206) || (number >= 208 && number <= 211) || number == 216 ||
+           number == 232 || number == 233 || number == 700 || number == 711;
+}
+
+const std::array<ClosureEntry, 14>& closureEntries() {
+    return kEntries;
+}
+
+std::int16_t closureOfEntry(int index) {
+    if (index < 0 || index >= static_cast<int>(kEntries.size()))
+        return 201;
+    return kEntries[static_cast<std::size_t>(index)].number;
+}
+
+int entryOfClosure(std::int16_t number) {
+    for (std::size_t i = 0; i < kEntries.size(); ++i) {
+        if (kEntries[i].number == number)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+std::optional<std::string> architectureRule(const Model& m) {
+    for (int closure : {static_cast<int>(m.TypeDessus), static_cast<int>(m.TypeDessous)}) {
+        if (!closureAccepted(closure))
+            continue;
+        if (isLid(closure) && m.pattesurtete)
+            return "Boîte haut / bas : le couvercle " + styleCode(closure) +
+                   " demande la patte de collage sur la longueur";
+        if (m.CaisseEn2 || m.CaisseEn4 != 0)
+            return "Boîte haut / bas : elle se fabrique d'une seule pièce";
+        if (auto refusal = domainRefusal(styleCode(closure), m))
+            return "Boîte haut / bas, " + styleCode(closure) + " : " + *refusal;
+    }
+    return std::nullopt;
+}
+
+void Architecture(Model& m, Drawing& d) {
+    GenerationPass pass(m, d);
+    d.LineKind = kind::Cut;
+    d.Piece = 1;
+    d.LineVariant = 1;
+    KeptHeight kept(m);
+    const bool single = (m.TypeDessus == 0) != (m.TypeDessous == 0);
+    if (single)
+        m.Hauteur *= 2;  // the one half carries the whole height
+    const Body b = bodyOf(m, single);
+
+    float above = 0, below = 0;
+    bool rejected = false;
+    if (m.TypeDessus != 0) {
+        if (closureAccepted(m.TypeDessus)) {
+            above = drawHalf(m, d, m.TypeDessus, b, m.Majo, false);
+        } else {
+            m.TypeDessus = 0;
+            rejected = true;
+        }
+    }
+    if (m.TypeDessous != 0) {
+        if (closureAccepted(m.TypeDessous)) {
+            below = drawHalf(m, d, m.TypeDessous, b, m.MajoDessous, true);
+        } else {
+            m.TypeDessous = 0;
+            rejected = true;
+        }
+    }
+    // A dropped half leaves the drawing without its chains, as a sign that it is not the box
+    // that was asked for.
+    if (rejected)
+        m.GenEnCours = false;
+    if (m.TypeDessus == 0 && m.TypeDessous == 0)
+        return;  // nothing left to draw
+
+    // One half alone is open along the mid-line.
+    if ((m.TypeDessus == 0) != (m.TypeDessous == 0)) {
+        d.LineKind = kind::Cut;
+        line(m, d, 0, 0, b.p[0] + b.p[1] + b.p[2] + b.p[3] + m.lgPatte, 0);
+    }
+    if (m.Sym_Verticale)
+        InversePasses(m);
+    if (rejected)
+        return;
+    d.LineVariant = 1;
+    d.Piece = 1;
+    const float bodyBelow = m.TypeDessous != 0 ? b.h : 0;
+    const float bodyAbove = m.TypeDessus != 0 ? b.h : 0;
+    CotesCaisse(m, d, m.TypeDessus != 0 ? m.TypeDessus : m.TypeDessous, m.lgPatte, b.p[0], b.p[1],
+                b.p[2], b.p[3], below, bodyBelow + bodyAbove, above);
+}
+
+}  // namespace brontaxe

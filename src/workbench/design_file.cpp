@@ -1,0 +1,226 @@
+#include "workbench/design_file.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string_view>
+
+#include "board/ini_majo.h"
+#include "io/fold_files.h"
+#include "io/drawing_files.h"
+#include "workbench/catalogue.h"
+#include "workbench/pieces.h"
+#include "workbench/window_figures.h"
+#include "model/model_fields.h"
+#include "platform/number_text.h"
+#include "platform/profile_file.h"
+#include "techsheet/sheet_template.h"
+
+namespace brontaxe {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Fields that belong to the user's installation or are worked out again by the regeneration:
+// a design opened elsewhere keeps the local preferences.
+constexpr std::array<std::string_view, 8> kNotDesign{
+    "Mode3D",   "Personnalisation", "MajoFefco",  "Soft3D",
+    "Chemin3D", "NomModel",         "RepPalette", "TypePalette",
+};
+
+bool isDesignField(std::string_view name) {
+    return std::find(kNotDesign.begin(), kNotDesign.end(), name) == kNotDesign.end();
+}
+
+// "Majo(1..16)" gives Majo(1) to Majo(16); a plain name gives itself.
+std::vector<std::string> expandedNames(const std::string& listed) {
+    const auto open = listed.find('(');
+    if (open == std::string::npos)
+        return {listed};
+    const std::string base = listed.substr(0, open);
+    const int first = std::stoi(listed.substr(open + 1));
+    const int last = std::stoi(listed.substr(listed.find("..") + 2));
+    std::vector<std::string> names;
+    for (int i = first; i <= last; ++i)
+        names.push_back(base + "(" + std::to_string(i) + ")");
+    return names;
+}
+
+constexpr std::string_view kTxtModel = "txtModel";
+constexpr std::string_view kNumFamille = "NumFamille";
+constexpr std::string_view kNumModule = "NumModule";
+constexpr std::string_view kTopBottom = "topBottomEntry";
+constexpr std::string_view kListeFoulages = "listeFoulages";
+constexpr std::string_view kAvecImpos = "AvecImpos";
+constexpr std::string_view kChkCentre = "ChkCentre";
+
+std::optional<int> wholeNumber(const std::string& text, int first, int last) {
+    const double v = platform::leadingNumber(text);
+    if (v != std::floor(v) || v < first || v > last || text.empty())
+        return std::nullopt;
+    return static_cast<int>(v);
+}
+
+std::optional<bool> flag(const std::string& text) {
+    if (text == "1")
+        return true;
+    if (text == "0")
+        return false;
+    return std::nullopt;
+}
+
+std::string refusal(const std::string& why) {
+    return "Fichier de dessin illisible : " + why;
+}
+
+// The shown drawing's own figures, for a drawing without its design.
+void measureFixedDrawing(Model& m, Drawing& d) {
+    const Box box = d.extents();
+    m.HorsToutX = box.empty ? 0.0f : static_cast<float>(std::fabs(box.width()));
+    m.HorsToutY = box.empty ? 0.0f : static_cast<float>(std::fabs(box.height()));
+    m.LgCoupant = static_cast<float>(d.KindLength(kind::Cut));
+    m.LgPerfoRainant = static_cast<float>(d.KindLength(kind::PerforatedCrease));
+    m.LgPerfo = static_cast<float>(d.KindLength(kind::Perforation));
+    m.LgMiChair = static_cast<float>(d.KindLength(kind::HalfCut));
+    m.LgRainant = static_cast<float>(d.KindLength(kind::Crease));
+    m.LgTotal = m.LgCoupant + m.LgPerfoRainant + m.LgPerfo + m.LgMiChair + m.LgRainant;
+    // The cut surface and the waste belong to a generated blank.
+    m.SurfDecoupee = 0;
+    m.PerteHorsTout = m.PerteFormat = -1;
+    m.NbPoseX = m.NbPoseY = m.NbPoses = 1;
+}
+
+}  // namespace
+
+io::DesignRecord designRecord(const Workbench& wb) {
+    io::DesignRecord r;
+    for (const std::string& listed : fieldNames()) {
+        for (const std::string& name : expandedNames(listed)) {
+            if (!isDesignField(name.substr(0, name.find('('))))
+                continue;
+            if (auto text = fieldText(wb.model(), name))
+                r.model.emplace_back(name, *text);
+        }
+    }
+    const MainWindowState& w = wb.window();
+    r.window = {
+        {std::string(kTxtModel), w.txtModel},
+        {std::string(kNumFamille), std::to_string(w.NumFamille)},
+        {std::string(kNumModule), std::to_string(w.NumModule)},
+        {std::string(kTopBottom), w.topBottomEntry},
+        {std::string(kListeFoulages), w.listeFoulages},
+        {std::string(kAvecImpos), wb.imposition().AvecImpos ? "1" : "0"},
+        {std::string(kChkCentre), wb.imposition().ChkCentre ? "1" : "0"},
+    };
+    return r;
+}
+
+std::optional<std::string> restoreDesign(Workbench& wb, const io::DesignRecord& design) {
+    Model model = wb.model();
+    for (const auto& [name, value] : design.model) {
+        if (!isDesignField(name.substr(0, name.find('('))))
+            return refusal("le champ " + name + " n'appartient pas au dessin");
+        const FieldSetResult set = setField(model, name, value);
+        if (!set.ok())
+            return refusal(set.message);
+    }
+    MainWindowState window = wb.window();
+    ImpositionSettings imposition = wb.imposition();
+    for (const auto& [name, value] : design.window) {
+        if (name == kTxtModel) {
+            window.txtModel = value;
+        } else if (name == kNumFamille) {
+            const auto n = wholeNumber(value, 1, 7);
+            if (!n || !findFamily(*n))
+                return refusal("famille incorrecte : \"" + value + "\"");
+            window.NumFamille = *n;
+        } else if (name == kNumModule) {
+            const auto n = wholeNumber(value, 1, 1000);
+            if (!n)
+                return refusal("rang du modèle incorrect : \"" + value + "\"");
+            window.NumModule = *n;
+        } else if (name == kTopBottom) {
+            window.topBottomEntry = value;
+        } else if (name == kListeFoulages) {
+            window.listeFoulages = value;
+        } else if (name == kAvecImpos || name == kChkCentre) {
+            const auto b = flag(value);
+            if (!b)
+                return refusal("valeur incorrecte pour " + name + " : \"" + value + "\"");
+            (name == kAvecImpos ? imposition.AvecImpos : imposition.ChkCentre) = *b;
+        } else {
+            return refusal("entrée inconnue : " + name);
+        }
+    }
+    if (window.txtModel.empty())
+        return refusal("code du modèle manquant");
+    // Pieces the style is not made in would draw an open outline: refused as the window and
+    // the command line refuse them.
+    model.NumModele = styleNumber(window.txtModel, model);
+    if (auto pieces = multiPieceRefusal(model))
+        return refusal(*pieces);
+    const auto codes = static_cast<int>(wb.familyCodes(window.NumFamille).size());
+    if (window.NumModule > codes)
+        window.NumModule = 1;  // the list of the family shows the code box's code anyway
+
+    // The regeneration reads the dimensions from the boxes: they show the restored model.
+    window.refoulageLayout = usesRefoulageLayout(platform::leadingNumber(window.txtModel));
+    wb.model() = std::move(model);
+    wb.window() = std::move(window);
+    wb.imposition() = imposition;
+    const std::string creases = wb.window().listeFoulages;
+    wb.AdapteParam(false);
+    wb.window().listeFoulages = creases;
+    return std::nullopt;
+}
+
+io::FileResult saveDesign(const Workbench& wb, const fs::path& path, bool withDesign,
+                          const io::WriteProgress& progress) {
+    const io::FileFormat* format = io::formatForPath(path);
+    if (withDesign && format && format->extension == "des")
+        return io::saveDesWithDesign(wb.Trazel1(), designRecord(wb), path, progress);
+    if (io::isFoldFormat(path))
+        return io::saveFoldedDesign(wb.Trazel1(), wb.model().CodeModele, wb.model(), path);
+    return io::SaveDrawing(wb.Trazel1(), path, progress);
+}
+
+OpenedDesign openDesign(Workbench& wb, const fs::path& path) {
+    OpenedDesign out;
+    const io::FileFormat* format = io::formatForPath(path);
+    if (!format || !format->readable) {
+        // The control's own message for formats it cannot read.
+        Drawing scratch;
+        out.result = io::OpenDrawing(scratch, path);
+        return out;
+    }
+    const auto text = platform::readWholeFile(path);
+    if (!text) {
+        out.result =
+            io::FileResult::failure("Fichier introuvable ou illisible : \"" + path.string() + "\"");
+        return out;
+    }
+    Drawing opened;
+    std::optional<io::DesignRecord> design;
+    out.result = io::readDesText(*text, opened, &design);
+    if (!out.result.ok)
+        return out;
+    if (design) {
+        if (auto refused = restoreDesign(wb, *design)) {
+            out.result = io::FileResult::failure(*refused);
+            return out;
+        }
+        out.parametric = true;
+        adoptTechnicalSheet(wb.Trazel1(), opened);  // the file's sheet, not the one on show
+        out.report = wb.Modifier();
+        return out;
+    }
+    // Read again into the control itself, which keeps its loaded symbol libraries.
+    out.result = io::readDesText(*text, wb.Trazel1());
+    measureFixedDrawing(wb.model(), wb.Trazel1());
+    out.report.drawn = true;
+    out.report.notices.push_back(
+        "Dessin sans paramètres : affiché tel qu'enregistré, pour la vue et l'export");
+    return out;
+}
+
+}  // namespace brontaxe

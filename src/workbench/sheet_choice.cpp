@@ -1,0 +1,31 @@
+#include "workbench/sheet_choice.h"
+
+#include "board/data_directory.h"
+#include "workbench/preferences.h"
+#include "platform/text.h"
+
+namespace brontaxe {
+
+std::optional<std::string> storeSheetChoice(Model& m, const platform::PrivateProfile& settings,
+                                            std::string_view templatePath,
+                                            std::string_view profile) {
+    const std::filesystem::path file(kPreferencesFileName);
+    bool written = true;
+    const std::string path(platform::trimBlanks(templatePath));
+    if (!path.empty()) {
+        m.NomModel = path;
+        written = settings.WriteString(kTechnicalSheetSection, kNomModelKey, path, file);
+    }
+    const std::string name = profileName(profile);
+    if (!name.empty()) {
+        m.Personnalisation = name;
+        written = settings.WriteString(kTechnicalSheetSection, kPersonnalisationKey, name, file) &&
+                  written;
+    }
+    if (!written)
+        return "Impossible d'enregistrer le modèle de fiche technique dans " +
+               settings.resolve(file).string();
+    return std::nullopt;
+}
+
+}  // namespace brontaxe

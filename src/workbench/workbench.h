@@ -1,0 +1,231 @@
+#pragma once
+// What the main window works on: the model, the drawing control and the settings. The Qt
+// window and the command-line tool both drive the program through a Workbench.
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "board/majo.h"
+#include "drawing/drawing.h"
+#include "drawing/section/section_cut.h"
+#include "workbench/allowance_effects.h"
+#include "workbench/catalogue.h"
+#include "workbench/imposition_input.h"
+#include "workbench/pieces.h"
+#include "model/model.h"
+#include "platform/paths.h"
+#include "platform/profile_file.h"
+#include "styles/generators.h"
+
+namespace brontaxe {
+
+struct RegenerationReport {
+    bool drawn = false;                // a generator ran to its end
+    bool keptPrevious = false;         // no generator for the code: the drawing is unchanged
+    std::string message;               // why nothing, or only part, was drawn (French)
+    std::vector<std::string> notices;  // values the regeneration had to correct (French)
+};
+
+// What the main window shows and the regeneration reads from it: the selection, the texts of
+// the code box, the dimension boxes and the creases box, and two view switches.
+struct MainWindowState {
+    int NumFamille = 1;  // family combo index + 1 (1 = 02 ... 7 = 09)
+    int NumModule = 1;   // code combo index + 1
+    std::string txtModel = "0201";
+    std::string longueur = "400";
+    std::string largeur = "300";
+    std::string hauteur = "200";
+    std::string listeFoulages;  // the creases box, shown only for 0990 and 0991
+    bool refoulageLayout = false;
+    bool filtrerCotation = false;  // "Filtrer Cotation": the dimensioning hidden
+    // Last entry of the 02 list: "Haut / Bas", or the top/bottom combination that replaced it.
+    std::string topBottomEntry = "Haut / Bas";
+};
+
+// A section applied: the regeneration that cut the blank, and why it was not cut (French).
+struct SectionOutcome {
+    RegenerationReport report;
+    std::optional<std::string> refusal;
+};
+
+// An entry in one of the imposition boxes and the regeneration it caused.
+struct ImpositionEntry {
+    bool warn = false;  // the window selects the box's text again
+    RegenerationReport report;
+};
+
+class Workbench {
+  public:
+    using GeneratorLookup = Generator (*)(std::string_view code);
+
+    // `lookup` finds the generator of a code; tests may pass their own, and their own
+    // environment (data directory, drive C).
+    explicit Workbench(platform::PrivateProfile settings, GeneratorLookup lookup = &findGenerator,
+                       platform::EnvironmentLookup env = platform::processEnvironment());
+
+    Model& model() { return model_; }
+    const Model& model() const { return model_; }
+    Drawing& Trazel1() { return drawing_; }
+    const Drawing& Trazel1() const { return drawing_; }
+    const platform::PrivateProfile& settings() const { return settings_; }
+
+    Majo& majo() { return majo_; }
+    const Majo& majo() const { return majo_; }
+
+    // Start-up values, then the defaults and stored parameters of `Init`, the grade and
+    // allowance tables of the data directory, and `IniMajo`.
+    void startUp();
+
+    // Applies the code, the grade `NumQualite` (none when the table does not hold it) and its
+    // allowances to the model. `CodeModele` keeps the code as typed, since it stands for the
+    // code box here. Returns whether the multi-piece options apply.
+    bool IniMajo();
+
+    // What went wrong while the tables were last loaded (empty when both files read whole).
+    const std::vector<std::string>& tableProblems() const { return tableProblems_; }
+
+    // Everything in the data that the drawing on screen does not follow as written: stored
+    // settings set aside, table files missing or records set aside, and the current code and
+    // grade having no allowance record of their own (unless the style drew with defaults of
+    // its own). French, one warning an entry; the window's status bar and figures frame and
+    // the command line's stderr show them, so that no blank passes as drawn from the tables
+    // when it was not.
+    std::vector<std::string> dataWarnings() const;
+    // The same in two parts: what start-up found (settings, tables), and what concerns the
+    // drawing on screen (its code and grade without an allowance record).
+    std::vector<std::string> startUpWarnings() const;
+    const std::optional<std::string>& allowanceWarning() const { return allowanceWarning_; }
+
+    // The data directory becomes the directory of `chosenFile` (a table file the user picked):
+    // stored in the preferences, tables reloaded, `IniMajo` run; the caller then regenerates.
+    // A file that does not exist, or preferences that cannot be written, change nothing and
+    // are reported.
+    std::optional<std::string> changeDataDirectory(const std::filesystem::path& chosenFile);
+    // The same for a folder the user picked; a folder without usable tables is still stored,
+    // and the table loading says what it lacks.
+    std::optional<std::string> changeDataFolder(const std::filesystem::path& folder);
+
+    MainWindowState& window() { return window_; }
+    const MainWindowState& window() const { return window_; }
+
+    // The allowance editor's way back: the model and both tables as they were on opening.
+    struct EditState {
+        Model model;
+        GradeTable grades;
+        AllowanceTable allowances;
+        AllowanceValues lookedUpMajo{};
+        std::optional<std::string> lookupNotice;
+    };
+    EditState editState() const;
+    void restoreEditState(const EditState& state);
+    // The model's allowances were typed for its code and grade, which hold them as their own
+    // record now: the styles draw with them and no borrowed-allowance warning stands.
+    void allowancesTyped();
+    // What each allowance moves in the drawing on screen (see allowance_effects.h).
+    AllowanceEffects allowanceEffects() const;
+
+    // With true, the dimension boxes (as numbers) and the creases box (as text) go into the
+    // model; with false, the model's dimensions go back into the boxes ("#######0.00").
+    void AdapteParam(bool fromWindow);
+
+    // Regenerates the drawing of the code in the code box and measures it: overall size,
+    // mirror, extra creases, imposition, line totals, cut surface, direction arrows, waste.
+    // A code without a generator leaves the drawing as it was; a failed generation clears it
+    // and says why, so that no figure of an older drawing passes for the new one.
+    RegenerationReport Modifier();
+
+    // The window's handlers that end in a regeneration.
+    RegenerationReport codeBoxLeft();                  // the code box left or Enter pressed
+    RegenerationReport familyChosen(int numFamille);   // a family chosen: its first code
+    RegenerationReport codeChosen(int numModule);      // a code chosen in the family's list
+    RegenerationReport gradeChosen(int numQualite);    // a board grade chosen
+    RegenerationReport orientationChosen(int option);  // flute/pass option buttons 0 to 5
+    RegenerationReport toggleSymVerticale();
+    // Whether the program draws a code of the lists (codes whose style is still to come are
+    // shown greyed); a family is drawn when one of its codes is.
+    bool isDrawn(std::string_view code) const;
+    bool familyIsDrawn(int numFamille) const;
+    // The codes the code combo lists for a family (the 02 list ends with the top/bottom entry).
+    std::vector<std::string> familyCodes(int numFamille) const;
+
+    // Menus "Morceaux" and "Passages-Machine": the option set, then the regeneration.
+    RegenerationReport choosePiece(Piece piece);
+    RegenerationReport chooseAllPieces();
+    RegenerationReport toggleCaisseEn2();
+    RegenerationReport setCaisseEn4(std::int16_t variant);  // 0 unchecks
+    RegenerationReport togglePassDirection(std::int16_t direction);
+
+    // The section tool. Positions are measured from the left (or bottom) edge of the blank
+    // as the last regeneration drew it, mirrored and with its extra creases, before any pose.
+    const Box& sectionFrame() const { return sectionFrame_; }
+    // A fresh blank cut at `position` with the `keep` side kept, then measured: cuts never
+    // add up. The next regeneration draws the whole blank again.
+    SectionOutcome Sectionner(SectionSide keep, double position);
+    // The section line (kind 7) over the drawing on show, a twentieth of the blank past it.
+    void previewSection(SectionSide keep, double position);
+
+    const std::string& drawingFileName() const { return drawingFileName_; }
+
+    // Imposition (frames "Poses" and "Format Carton").
+    ImpositionSettings& imposition() { return imposition_; }
+    const ImpositionSettings& imposition() const { return imposition_; }
+    ImpositionNotices CalImpos() { return brontaxe::CalImpos(model_, imposition_); }
+    ImpositionNotices AjouterImpos() {
+        return brontaxe::AjouterImpos(model_, drawing_, imposition_);
+    }
+    // Figures brought up to date, then the regeneration.
+    RegenerationReport MajImpos();
+    ImpositionEntry enterSheetSize(Axis axis, double value);
+    ImpositionEntry enterMargin(int index, double value);
+    ImpositionEntry enterPoseCount(Axis axis, double value);
+    ImpositionEntry enterPoseGap(Axis axis, double value);
+    RegenerationReport toggleCentre(bool checked);
+
+  private:
+    // Selects a style and draws it; a style that cannot be drawn leaves the window and the
+    // model on the style that is drawn.
+    RegenerationReport changeStyle(const std::function<void()>& select);
+    Generator generatorOf(const DispatchTarget& target) const;
+    RegenerationReport generate();
+    void drawExtraCreases();
+    void cutAlongSection(Box& blank);
+    void measureCutSurface(RegenerationReport& report);
+    void drawDirectionArrows(const Box& blank, RegenerationReport& report);
+    void applyLayoutOf(double styleNumber);
+    void clearFigures();
+    void measureSize();
+    void impose(RegenerationReport& report);
+    void measureTotals();
+    ImpositionEntry afterEntry(BoxEntry entry);
+    void loadTables();
+
+    platform::PrivateProfile settings_;
+    GeneratorLookup lookup_;
+    platform::EnvironmentLookup env_;
+    Majo majo_;
+    std::vector<std::string> tableProblems_;
+    std::vector<std::string> settingWarnings_;
+    // The allowances the last IniMajo found, and what to say when the generator draws with
+    // them as they are.
+    AllowanceValues lookedUpMajo_{};
+    std::optional<std::string> lookupNotice_;
+    std::optional<std::string> allowanceWarning_;  // of the drawing on screen
+    Model model_;
+    Drawing drawing_;
+    ImpositionSettings imposition_;
+    MainWindowState window_;
+    std::string drawingFileName_;
+    struct PendingSection {
+        SectionSide keep;
+        double position;
+    };
+    std::optional<PendingSection> pendingSection_;
+    std::optional<std::string> sectionRefusal_;
+    Box sectionFrame_;
+    std::int32_t symbolLibrary_ = 0;  // handle of the arrows' library, loaded when first needed
+};
+
+}  // namespace brontaxe

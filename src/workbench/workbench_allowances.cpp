@@ -1,0 +1,93 @@
+// The workbench's side of the allowance editor: its way back, and what each allowance moves.
+
+#include <cmath>
+
+#include "drawing/dimension_layout.h"
+#include "workbench/profile_rules.h"
+#include "workbench/workbench.h"
+#include "platform/errors.h"
+
+namespace brontaxe {
+namespace {
+
+// A dimension measures the same within this, in millimetres.
+constexpr double kSameValue = 1e-3;
+
+// The blank of the style alone (no imposition, mirror or arrows), or nothing when it cannot
+// be drawn.
+std::optional<Drawing> styleBlank(Generator generator, Model m) {
+    Drawing d;
+    try {
+        generator(m, d);
+    } catch (const GenerationError&) {
+        return std::nullopt;
+    }
+    return d;
+}
+
+double measured(const DimensionShape& d) {
+    return layoutDimension(d, DimensionStyle{}).value;
+}
+
+AllowanceEffect compare(const Drawing& before, const Drawing& after) {
+    AllowanceEffect effect;
+    const auto& a = before.elements();
+    const auto& b = after.elements();
+    effect.movesBlank = a != b;
+    if (a.size() != b.size())
+        return effect;  // another layout: no dimension to point at
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto* da = std::get_if<DimensionShape>(&a[i].shape);
+        const auto* db = std::get_if<DimensionShape>(&b[i].shape);
+        if (da && db && std::fabs(measured(*da) - measured(*db)) > kSameValue)
+            effect.dimensions.push_back(ElementId{kFirstElementId + static_cast<std::int32_t>(i)});
+    }
+    return effect;
+}
+
+}  // namespace
+
+Workbench::EditState Workbench::editState() const {
+    return {model_, majo_.grades(), majo_.allowances(), lookedUpMajo_, lookupNotice_};
+}
+
+void Workbench::restoreEditState(const EditState& state) {
+    model_ = state.model;
+    majo_.restoreTables(state.grades, state.allowances);
+    lookedUpMajo_ = state.lookedUpMajo;
+    lookupNotice_ = state.lookupNotice;
+}
+
+void Workbench::allowancesTyped() {
+    model_.allowanceRecordCode = model_.NumModele;
+    lookedUpMajo_ = model_.Majo;
+    lookupNotice_.reset();
+}
+
+AllowanceEffects Workbench::allowanceEffects() const {
+    AllowanceEffects effects{};
+    const bool codeBoxHasSlash = window_.txtModel.find('/') != std::string::npos;
+    const Generator generator = generatorOf(
+        dispatchCode(window_.txtModel, codeBoxHasSlash, model_.TypeDessus, model_.TypeDessous));
+    if (!generator)
+        return effects;
+    Model m = model_;
+    m.CodeModele = window_.txtModel;
+    m.BloqueModif = false;
+    m.GenEnCours = true;
+    // As the editor leaves it: the code and grade hold the allowances as their own record.
+    m.allowanceRecordCode = m.NumModele;
+    applyProfileRules(m);
+    const std::optional<Drawing> base = styleBlank(generator, m);
+    if (!base)
+        return effects;
+    for (int k = 1; k <= kAllowanceCount; ++k) {
+        Model bumped = m;
+        bumped.Majo[static_cast<std::size_t>(k)] += 1;
+        if (const auto after = styleBlank(generator, bumped))
+            effects[static_cast<std::size_t>(k)] = compare(*base, *after);
+    }
+    return effects;
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,261 @@
+// The regeneration: from the window's inputs to the drawing and every figure of the window.
+
+#include <algorithm>
+#include <cmath>
+
+#include "board/data_directory.h"
+#include "builders/emit.h"
+#include "builders/refoulages_supp.h"
+#include "drawing/crease_list.h"
+#include "drawing/miroir_vertical.h"
+#include "workbench/catalogue.h"
+#include "workbench/direction_arrows.h"
+#include "workbench/profile_rules.h"
+#include "workbench/window_figures.h"
+#include "workbench/workbench.h"
+#include "platform/errors.h"
+#include "platform/number_text.h"
+#include "platform/paths.h"
+#include "platform/rounding.h"
+#include "platform/user_number.h"
+#include "styles/style_rules.h"
+#include "techsheet/sheet_template.h"
+
+namespace brontaxe {
+namespace {
+
+// The window the cut surface is measured in: everything the program can draw.
+constexpr double kContourWindow = 900000;
+// Styles whose cut surface is not measured (their surface keeps its last value).
+bool keepsItsSurface(double styleNumber) {
+    return styleNumber == 751 || styleNumber == 446;
+}
+
+// Puts the length and width back when the extra creases are done, errors included.
+class SavedLengthAndWidth {
+  public:
+    explicit SavedLengthAndWidth(Model& m) : m_(m), length_(m.Longueur), width_(m.Largeur) {}
+    ~SavedLengthAndWidth() {
+        m_.Longueur = length_;
+        m_.Largeur = width_;
+    }
+    SavedLengthAndWidth(const SavedLengthAndWidth&) = delete;
+    SavedLengthAndWidth& operator=(const SavedLengthAndWidth&) = delete;
+
+  private:
+    Model& m_;
+    float length_, width_;
+};
+
+// The window refuses what is not a number before it gets here; the leading number is the
+// fallback of callers that set the texts themselves.
+float boxNumber(std::string_view text) {
+    const std::optional<double> typed = platform::readUserNumber(text);
+    return static_cast<float>(typed ? *typed : platform::leadingNumber(text));
+}
+
+}  // namespace
+
+void Workbench::AdapteParam(bool fromWindow) {
+    if (fromWindow) {
+        model_.Longueur = boxNumber(window_.longueur);
+        model_.Largeur = boxNumber(window_.largeur);
+        model_.Hauteur = boxNumber(window_.hauteur);
+        model_.ListeFoulages = window_.listeFoulages;
+        return;
+    }
+    window_.longueur = platform::formatNumber(model_.Longueur, "#######0.00");
+    window_.largeur = platform::formatNumber(model_.Largeur, "#######0.00");
+    window_.hauteur = platform::formatNumber(model_.Hauteur, "#######0.00");
+    window_.listeFoulages = model_.ListeFoulages;
+}
+
+RegenerationReport Workbench::Modifier() {
+    if (model_.BloqueModif)
+        return {};
+    model_.CodeModele = window_.txtModel;
+    model_.PassesMachine.fill(0);
+    model_.NbLignes = 0;
+    AdapteParam(true);
+    model_.GenEnCours = true;
+    applyProfileRules(model_);
+    std::vector<Element> technicalSheet = sheetElements(drawing_);
+    RegenerationReport report = generate();
+    model_.GenEnCours = false;
+    if (report.keptPrevious)
+        return report;
+    if (!report.drawn) {
+        drawing_.ClearDrawing();
+        placeSheetElements(drawing_, std::move(technicalSheet));
+        clearFigures();
+        return report;
+    }
+
+    // The blank's own extents, before the mirror, place the arrows.
+    Box blank = drawing_.extents();
+    measureSize();
+    if (model_.Sym_Verticale)
+        MiroirVertical(0, drawing_);
+    try {
+        drawExtraCreases();
+    } catch (const GenerationError& e) {
+        report.notices.push_back(std::string("Refoulages non dessinés : ") + e.what());
+    }
+    sectionFrame_ = drawing_.extents();
+    if (pendingSection_)
+        cutAlongSection(blank);
+    impose(report);
+    measureTotals();
+    measureCutSurface(report);
+    drawDirectionArrows(blank, report);
+    computeWaste(model_);
+    placeSheetElements(drawing_, std::move(technicalSheet));
+    drawing_.SetFilter(window_.filtrerCotation ? "COTATION" : "");
+    return report;
+}
+
+Generator Workbench::generatorOf(const DispatchTarget& target) const {
+    return target.kind != DispatchKind::None ? lookup_(target.generatorCode) : nullptr;
+}
+
+RegenerationReport Workbench::generate() {
+    RegenerationReport report;
+    const bool codeBoxHasSlash = window_.txtModel.find('/') != std::string::npos;
+    const DispatchTarget target =
+        dispatchCode(model_.CodeModele, codeBoxHasSlash, model_.TypeDessus, model_.TypeDessous);
+    const Generator generator = generatorOf(target);
+    if (!generator) {
+        report.keptPrevious = true;
+        if (target.kind == DispatchKind::Combined) {
+            report.message = "Boîte haut / bas non disponible : " + model_.CodeModele;
+        } else if (target.kind == DispatchKind::Generator ||
+                   findCodeInCatalogue(model_.CodeModele)) {
+            report.message = "Modèle non disponible : " + model_.CodeModele;
+        } else {
+            report.message = "Code de modèle inconnu : \"" + model_.CodeModele + "\"";
+        }
+        return report;
+    }
+    // Sizes outside the style's domain are refused before anything is drawn.
+    if (const auto refusal = domainRefusal(target.generatorCode, model_)) {
+        report.message = *refusal;
+        return report;
+    }
+    try {
+        generator(model_, drawing_);
+        report.drawn = true;
+    } catch (const GenerationError& e) {
+        report.message = e.what();
+    }
+    // A style with allowances of its own replaces the looked-up ones; only a blank drawn with
+    // the lookup's zeros or borrowed values is worth a warning.
+    const bool drewLookup =
+        std::equal(model_.Majo.begin() + 1, model_.Majo.begin() + 4, lookedUpMajo_.begin() + 1);
+    allowanceWarning_ = report.drawn && drewLookup ? lookupNotice_ : std::nullopt;
+    return report;
+}
+
+void Workbench::drawExtraCreases() {
+    if (model_.ListeFoulages.empty() || window_.NumFamille == 7)
+        return;
+    // Counted on the list as typed: normalising keeps only the first segments of a part.
+    refuseOverlongCreaseList(model_.ListeFoulages);
+    SavedLengthAndWidth saved(model_);
+    model_.Longueur = model_.HorsToutX;
+    model_.Largeur = model_.HorsToutY;
+    model_.ListeFoulages = NormaliseFoulages(model_.ListeFoulages, model_.Largeur, model_.Longueur);
+    RefoulagesSupp(model_, drawing_, model_.ListeFoulages);
+}
+
+void Workbench::measureSize() {
+    const Box box = drawing_.extents();
+    model_.HorsToutX = static_cast<float>(std::fabs(box.width()));
+    model_.HorsToutY = static_cast<float>(std::fabs(box.height()));
+}
+
+// The sheet figures always follow the blank; the copies are drawn around a drawn blank.
+void Workbench::impose(RegenerationReport& report) {
+    ImpositionNotices notices = brontaxe::CalImpos(model_, imposition_);
+    if (imposition_.AvecImpos && report.drawn) {
+        ImpositionNotices more = brontaxe::AjouterImpos(model_, drawing_, imposition_);
+        notices.insert(notices.end(), more.begin(), more.end());
+    }
+    report.notices.insert(report.notices.end(), notices.begin(), notices.end());
+}
+
+void Workbench::measureTotals() {
+    drawing_.BeginDrawing();
+    model_.LgCoupant = static_cast<float>(drawing_.KindLength(kind::Cut, -1, -1));
+    model_.LgPerfoRainant = static_cast<float>(drawing_.KindLength(kind::PerforatedCrease, -1, -1));
+    model_.LgPerfo = static_cast<float>(drawing_.KindLength(kind::Perforation, -1, -1));
+    model_.LgMiChair = static_cast<float>(drawing_.KindLength(kind::HalfCut, -1, -1));
+    model_.LgRainant = static_cast<float>(drawing_.KindLength(kind::Crease, -1, -1));
+    model_.LgTotal = model_.LgCoupant + model_.LgPerfoRainant + model_.LgPerfo + model_.LgMiChair +
+                     model_.LgRainant;
+}
+
+// The surface of one blank: only the cut lines are shown while the contour is taken.
+void Workbench::measureCutSurface(RegenerationReport& report) {
+    if (keepsItsSurface(platform::leadingNumber(window_.txtModel)))
+        return;
+    drawing_.SetFilter("pen=2..8;niv=2..16");
+    try {
+        ensureRegistryRoom(model_);
+        const ElementId contour =
+            registerElement(model_, drawing_.OuterContour(-kContourWindow, -kContourWindow,
+                                                          kContourWindow, kContourWindow));
+        model_.SurfDecoupee = static_cast<float>(drawing_.ContourArea(contour));
+    } catch (const GenerationError& e) {
+        report.notices.push_back(std::string("Surface découpée non mesurée : ") + e.what());
+    }
+    drawing_.SetFilter("");
+}
+
+void Workbench::drawDirectionArrows(const Box& blank, RegenerationReport& report) {
+    auto arrows = directionArrows(blank, model_.senscann, model_.senspass, model_.Sym_Verticale);
+    // Over an imposition they stand above its top row, clear of the poses.
+    const Box drawn = drawing_.extents();
+    if (!drawn.empty && drawn.ymax > blank.ymax) {
+        for (ArrowPlacement& arrow : arrows)
+            arrow.at.y += drawn.ymax - blank.ymax;
+    }
+    if (arrows.empty()) {
+        drawing_.EndDrawing();
+        return;
+    }
+    // The program's fixed library, else the one beside the tables, else the shipped one.
+    const std::filesystem::path candidates[] = {
+        platform::mapWindowsPath("C:\\korvane\\catparam.cd", env_),
+        majo_.dataDirectory() / "catparam.cd",
+        std::filesystem::path(shippedDataDirectory(env_)) / "catparam.cd"};
+    for (const auto& path : candidates) {
+        if (symbolLibrary_ != 0)
+            break;
+        symbolLibrary_ = drawing_.LoadSymbols(path);
+    }
+    try {
+        if (symbolLibrary_ == 0)
+            throw GenerationError("bibliothèque de symboles catparam.cd introuvable");
+        for (const ArrowPlacement& arrow : arrows) {
+            drawing_.LineKind = kind::Text;
+            drawing_.Radius = static_cast<float>(arrow.size);
+            drawing_.StartAngle = static_cast<float>(arrow.angleDeg);
+            ensureRegistryRoom(model_);
+            registerElement(model_, drawing_.InsertSymbol(arrow.at.x, arrow.at.y, symbolLibrary_,
+                                                          arrow.symbol, false));
+        }
+    } catch (const GenerationError& e) {
+        report.notices.push_back(std::string("Flèches de sens non dessinées : ") + e.what());
+    }
+    drawing_.EndDrawing();
+}
+
+void Workbench::clearFigures() {
+    model_.HorsToutX = model_.HorsToutY = 0;
+    model_.LgCoupant = model_.LgPerfoRainant = model_.LgPerfo = 0;
+    model_.LgMiChair = model_.LgRainant = model_.LgTotal = 0;
+    model_.SurfDecoupee = 0;
+    model_.PerteHorsTout = model_.PerteFormat = -1;
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,200 @@
+// Every builder draws in its own coordinates and is placed by (x, y, angle, mirrored): placed
+// anywhere, turned and mirrored, it draws exactly its local drawing moved there, and the blank
+// it belongs to keeps a closed cut outline.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+
+#include "builders/emit.h"
+#include "builders/contour_pieces.h"
+#include "builders/corps_caisse.h"
+#include "builders/corps_caisse_0210.h"
+#include "builders/panneau_double_mur.h"
+#include "builders/patte_collage.h"
+#include "builders/poignees.h"
+#include "builders/rabat_formes.h"
+#include "builders/rabats_couvercle.h"
+#include "support/outline.h"
+#include "support/style_fixture.h"
+
+namespace brontaxe {
+namespace {
+
+struct Place {
+    float x, y, angle;
+    bool mirrored;
+};
+
+const Place kPlaces[] = {{120, -35, 90, true}, {-50, 400, 180, false}, {10, 20, 33, true}};
+
+using Builder = std::function<void(Model&, Drawing&, const Place&)>;
+
+struct BuilderCase {
+    const char* name;
+    Builder draw;
+};
+
+void withHandHoles(Model& m) {
+    m.OptionPoign = 1;
+}
+
+const BuilderCase kBuilders[] = {
+    {"Poignees",
+     [](Model& m, Drawing& d, const Place& p) {
+         withHandHoles(m);
+         Poignees(m, d, p.x, p.y + m.DPoign, p.angle, p.mirrored);
+     }},
+    {"PatteCollage",
+     [](Model& m, Drawing& d, const Place& p) {
+         PatteCollage(m, d, 36, 100, 4, 15, 10, p.x, p.y, p.angle, p.mirrored);
+     }},
+    {"CorpsCaisse0210",  // without hand-holes, which only an upper half has
+     [](Model& m, Drawing& d, const Place& p) {
+         CorpsCaisse0210(m, d, 400, 300, 400, 300, 100, 310, 30, 10, 120, 3, 394, p.x, p.y, p.angle,
+                         p.mirrored);
+     }},
+    {"CorpsCaisse0210 glue flap on the width",
+     [](Model& m, Drawing& d, const Place& p) {
+         m.pattesurtete = true;
+         CorpsCaisse0210(m, d, 300, 400, 300, 400, 100, 410, 30, 10, 120, 3, 294, p.x, p.y, p.angle,
+                         p.mirrored);
+     }},
+    {"RabatPrincipal",
+     [](Model& m, Drawing& d, const Place& p) {
+         RabatPrincipal(m, d, 400, 150, 10, 50, p.x, p.y, p.angle, p.mirrored);
+     }},
+    {"RabatOppose",
+     [](Model& m, Drawing& d, const Place& p) {
+         RabatOppose(m, d, 400, 50, 150, 40, 5, p.x, p.y, p.angle, p.mirrored);
+     }},
+    {"RabatLateral",
+     [](Model& m, Drawing& d, const Place& p) {
+         RabatLateral(m, d, 300, 70, 60, 5, p.x, p.y, p.angle, p.mirrored);
+     }},
+    {"ContourPieces",
+     [](Model& m, Drawing& d, const Place& p) {
+         ContourPieces(m, d, 36, 15, 400, 300, 400, 300, 500, p.x, p.y, p.angle, p.mirrored);
+     }},
+    {"ContourPieces piece 4 of 4",
+     [](Model& m, Drawing& d, const Place& p) {
+         m.CaisseEn4 = 4;
+         ContourPieces(m, d, 36, 15, 400, 300, 400, 300, 500, p.x, p.y, p.angle, p.mirrored);
+     }},
+    {"PanneauDoubleMur",
+     [](Model& m, Drawing& d, const Place& p) {
+         withHandHoles(m);
+         PanneauDoubleMur(m, d, 200, 150, 100, -455, true, true, true, p.x, p.y, p.angle,
+                          p.mirrored ? -1 : 1);
+     }},
+};
+
+::testing::AssertionResult sameGeometry(const Drawing& a, const Drawing& b) {
+    if (a.ElementCount() != b.ElementCount())
+        return ::testing::AssertionFailure() << a.ElementCount() << " vs " << b.ElementCount();
+    const double eps = 1e-3;
+    for (std::size_t i = 0; i < a.elements().size(); ++i) {
+        const Element& p = a.elements()[i];
+        const Element& q = b.elements()[i];
+        bool same = p.shape.index() == q.shape.index() && p.lineKind == q.lineKind &&
+                    p.lineVariant == q.lineVariant;
+        if (same) {
+            if (const auto* l = std::get_if<LineShape>(&p.shape)) {
+                const auto& m = std::get<LineShape>(q.shape);
+                same = areNear(l->a, m.a, eps) && areNear(l->b, m.b, eps);
+            } else if (const auto* c = std::get_if<ArcShape>(&p.shape)) {
+                const auto& k = std::get<ArcShape>(q.shape);
+                same = areNear(c->centre, k.centre, eps) && areNear(c->radius, k.radius, eps) &&
+                       areNear(c->start(), k.start(), eps) && areNear(c->end(), k.end(), eps);
+            }
+        }
+        if (!same)
+            return ::testing::AssertionFailure() << "element " << i + 3 << " differs";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+TEST(BuilderPlacement, PlacedDrawingIsTheLocalDrawingMovedThere) {
+    for (const BuilderCase& c : kBuilders) {
+        for (const Place& p : kPlaces) {
+            test::Generated local;
+            {
+                GenerationPass pass(local.m, local.d);
+                c.draw(local.m, local.d, {0, 0, 0, false});
+            }
+            local.d.TransformRange(local.d.firstId(), local.d.lastId(), p.x, p.y, p.angle,
+                                   p.mirrored ? -1 : 1);
+            test::Generated placed;
+            {
+                GenerationPass pass(placed.m, placed.d);
+                c.draw(placed.m, placed.d, p);
+            }
+            EXPECT_TRUE(sameGeometry(placed.d, local.d))
+                << c.name << " at " << p.x << ", " << p.y << ", " << p.angle;
+        }
+    }
+}
+
+// Blanks made of builders: two halves meeting on the placed y = 0, or a whole piece.
+struct BlankCase {
+    const char* name;
+    Builder draw;
+    std::size_t looseEnds;  // cuts that end on a fold by design
+};
+
+void bothHalves(const Place& p, const std::function<void(const Place&)>& half) {
+    half({p.x, p.y, p.angle, false});
+    half({p.x, p.y, p.angle, true});
+}
+
+const BlankCase kBlanks[] = {
+    {"0201 body with hand-holes",
+     [](Model& m, Drawing& d, const Place& p) {
+         withHandHoles(m);
+         bothHalves(p, [&](const Place& h) {
+             CorpsCaisse(m, d, 400, 300, 400, 300, 100, 150, 150, h.x, h.y, h.angle, h.mirrored);
+         });
+     },
+     0},
+    {"0210 lidded body",
+     [](Model& m, Drawing& d, const Place& p) {
+         bothHalves(p, [&](const Place& h) {
+             CorpsCaisse0210(m, d, 400, 300, 400, 300, 100, 310, 30, 10, 120, 3, 394, h.x, h.y,
+                             h.angle, h.mirrored);
+         });
+     },
+     2},
+    {"0215 lid over a shaped bottom",
+     [](Model& m, Drawing& d, const Place& p) {
+         withHandHoles(m);
+         CorpsCaisse0210(m, d, 400, 300, 400, 300, 100, 310, 30, 10, 120, 3, 394, p.x, p.y, p.angle,
+                         false);
+         RabatsCouvercle(m, d, 100, 400, 300, 400, 300, 10, 150, 40, 60, 5, p.x, p.y, p.angle,
+                         true);
+     },
+     1},
+    {"sleeve", kBuilders[7].draw, 0},
+    {"double-wall tray", kBuilders[9].draw, 0},
+};
+
+TEST(BuilderPlacement, BlanksKeepAClosedOutlineWhereverTheyArePlaced) {
+    for (const BlankCase& c : kBlanks) {
+        for (const Place& p : kPlaces) {
+            test::Generated g;
+            {
+                GenerationPass pass(g.m, g.d);
+                c.draw(g.m, g.d, p);
+            }
+            const auto loose = test::looseCutEnds(g.d);
+            std::ostringstream where;
+            for (const Point& e : loose)
+                where << " (" << e.x << ", " << e.y << ")";
+            EXPECT_EQ(loose.size(), c.looseEnds) << c.name << " at " << p.angle << where.str();
+            EXPECT_TRUE(test::noLineDrawnTwice(g.d)) << c.name;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace brontaxe

@@ -1,0 +1,53 @@
+// Golden dumps of the builders with the most elements, guarding them against unintended
+// change. After a reviewed change, run scripts/accept-golden.sh to write the new dumps.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+
+#include "builders/emit.h"
+#include "builders/corps_caisse_0210.h"
+#include "builders/panneau_double_mur.h"
+#include "builders/rabats_couvercle.h"
+#include "drawing/drawing_dump.h"
+#include "support/style_fixture.h"
+#include "support/temp_dir.h"
+
+namespace brontaxe {
+namespace {
+
+void checkGolden(const char* file, const std::function<void(Model&, Drawing&)>& draw) {
+    test::Generated g;
+    {
+        GenerationPass pass(g.m, g.d);
+        draw(g.m, g.d);
+    }
+    const std::string actual = dumpDrawing(g.d);
+    const std::filesystem::path path = std::filesystem::path(BRONTAXE_GOLDEN_DIR) / file;
+    if (std::getenv("BRONTAXE_ACCEPT_GOLDEN")) {
+        test::writeFile(path, actual);
+        return;
+    }
+    ASSERT_TRUE(std::filesystem::exists(path)) << path << " is missing";
+    EXPECT_EQ(actual, test::readFile(path)) << "drawing differs from " << path;
+}
+
+TEST(GoldenBuilders, LiddedBodyOverAShapedBottomWithHandHoles) {
+    checkGolden("builders_lid_over_shaped_bottom.txt", [](Model& m, Drawing& d) {
+        m.OptionPoign = 3;
+        CorpsCaisse0210(m, d, 400, 300, 400, 300, 100, 310, 30, 10, 120, 3, 394, 0, 0, 0, false);
+        RabatsCouvercle(m, d, 100, 400, 300, 400, 300, 10, 150, 40, 60, 5, 0, 0, 0, true);
+    });
+}
+
+TEST(GoldenBuilders, DoubleWallTrayWithCornerCreasesAndHandHoles) {
+    checkGolden("builders_double_wall_tray.txt", [](Model& m, Drawing& d) {
+        m.OptionPoign = 3;
+        PanneauDoubleMur(m, d, 200, 150, 100, -455, true, true, true, 0, 0, 0, 1);
+    });
+}
+
+}  // namespace
+}  // namespace brontaxe

@@ -1,0 +1,490 @@
+// The folders and trays of the 04 family: each code's blank size and defining feature, on the
+// start-up values (400 x 300 x 200, board 3 mm, no allowances unless a case sets them).
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+#include "board/ini_majo.h"
+#include "builders/emit.h"
+#include "styles/04/fco400.h"
+#include "support/outline.h"
+#include "support/shipped_tables.h"
+#include "support/style_case.h"
+#include "support/style_fixture.h"
+#include "support/style_run.h"
+
+namespace brontaxe {
+namespace {
+
+using FolderCase = test::StyleCase;
+using Check = test::StyleCheck;
+using test::expect;
+constexpr auto none = &test::startUpValues;
+
+using test::hasDimension;
+using test::horizontalLinesAt;
+using test::verticalLinesAt;
+
+std::size_t count(const Drawing& d, std::int16_t lineKind, std::int16_t variant = 0) {
+    std::size_t n = 0;
+    for (const Element& e : d.elements())
+        if (e.lineKind == lineKind && (variant == 0 || e.lineVariant == variant))
+            ++n;
+    return n;
+}
+
+// One line of the kind lying from a to b, either way round.
+bool hasLine(const Drawing& d, std::int16_t lineKind, Point a, Point b) {
+    for (const auto& l : test::linesOfKind(d, lineKind))
+        if ((areNear(l.a, a, 1e-3) && areNear(l.b, b, 1e-3)) ||
+            (areNear(l.a, b, 1e-3) && areNear(l.b, a, 1e-3)))
+            return true;
+    return false;
+}
+
+// Lid halves (or rims) of the folders: the row boundary between the side wall and the bottom
+// is slit across the end columns and creased across the bottom.
+Check slitAndCreased(double y, double bottomFrom, double bottomTo, std::size_t cuts) {
+    return [=](const Model&, const Drawing& d) {
+        const auto creases = horizontalLinesAt(d, kind::Crease, y);
+        return expect(creases.size() == 1 && areNear(creases[0].a.x, bottomFrom, 1e-3) &&
+                          areNear(creases[0].b.x, bottomTo, 1e-3) &&
+                          horizontalLinesAt(d, kind::Cut, y).size() == cuts,
+                      "slits beside a crease across the bottom");
+    };
+}
+
+// The lid folders: the rounded corners of the tuck flap and the thumb notch, and the creases
+// on x = 200.
+Check lidFolder(std::size_t arcs, std::size_t creasesAt200) {
+    return [=](const Model&, const Drawing& d) {
+        return expect(test::arcsOfKind(d, kind::Cut).size() == arcs &&
+                          verticalLinesAt(d, kind::Crease, 200).size() == creasesAt200,
+                      "arcs and creases of its closure");
+    };
+}
+
+const FolderCase kCases[] = {
+    // Columns 50 | 200 | 400 | 200 | 50, rows 30 | 200 | 300 | 200 | 30: rims of hpatrent.
+    {"Rims0400", &Fco0400, none, 900, 760, slitAndCreased(230, 250, 650, 4)},
+    // Lid halves of half the width meet over the bottom.
+    {"LidHalves0401", &Fco0401, none, 900, 1000,
+     [](const Model&, const Drawing& d) {
+         return expect(hasLine(d, kind::Cut, {250, 1000}, {650, 1000}) &&
+                           hasLine(d, kind::Crease, {250, 850}, {650, 850}),
+                       "a lid half 150 deep over the bottom only");
+     }},
+    {"HingedLid0401Gorvante", &Fco0401, [](Model& m) { m.Personnalisation = "GORVANTE"; }, 800,
+     1030,
+     [](const Model&, const Drawing& d) {
+         // Side, bottom, side, lid of the width, tuck flap of hpatrent over the bottom.
+         return expect(hasLine(d, kind::Crease, {200, 1000}, {600, 1000}) &&
+                           hasLine(d, kind::Cut, {200, 1030}, {600, 1030}),
+                       "a tuck flap 30 deep on a lid 300 deep");
+     }},
+    // End flaps of half the length on the end walls.
+    {"EndFlaps0402", &Fco0402, none, 1200, 1000, slitAndCreased(350, 400, 800, 4)},
+    // Beyond each end wall a band of hrabat and an inner wall.
+    {"EndBuffers0403", &Fco0403, none, 1300, 1000,
+     [](const Model&, const Drawing& d) {
+         return expect(verticalLinesAt(d, kind::Crease, 200).size() == 1 &&
+                           verticalLinesAt(d, kind::Crease, 250).size() == 1 &&
+                           verticalLinesAt(d, kind::Crease, 450).size() == 3,
+                       "inner wall and band folds on the bottom's row only");
+     }},
+    {"FourBuffers0403Voranis", &Fco0403, [](Model& m) { m.Personnalisation = "VORANIS"; }, 1300,
+     1200,
+     [](const Model&, const Drawing& d) {
+         return expect(horizontalLinesAt(d, kind::Crease, 200).size() == 1 &&
+                           horizontalLinesAt(d, kind::Crease, 250).size() == 1,
+                       "buffers on the side walls too");
+     }},
+    // Two crossed bands: a, h, L1, h, a and, EspPoseY above, b, k, W4, k, b.
+    {"TwoPieces0404", &Fco0404, none, 1200, 705,
+     [](const Model&, const Drawing& d) {
+         std::size_t first = 0, second = 0;
+         for (const Element& e : d.elements()) {
+             if (e.type() == ShapeType::Line && e.lineKind == kind::Crease)
+                 (e.piece == 1 ? first : second) += 1;
+         }
+         return expect(first == 4 && second == 4 &&
+                           hasLine(d, kind::Crease, {150, 305}, {150, 705}) &&
+                           hasLine(d, kind::Crease, {200, 0}, {200, 300}),
+                       "four folds on each piece, the second 305 above the first");
+     }},
+    // The wrap 1000 x 400 and two end pieces 300 wide, 2 x 50 + 200 high, above it.
+    {"ThreePieces0405", &Fco0405, none, 1000, 705,
+     [](const Model&, const Drawing& d) {
+         return expect(hasLine(d, kind::Crease, {0, 455}, {300, 455}) &&
+                           hasLine(d, kind::Crease, {305, 655}, {605, 655}) &&
+                           hasLine(d, kind::Crease, {150, 0}, {150, 400}),
+                       "end pieces creased at hrabat and hrabat + height");
+     }},
+    // Major flaps (H + overlap)/2 on the W panels, dust flaps hrabat on the H panels.
+    {"WrapAround0406", &Fco0406, none, 1036, 630,
+     [](const Model&, const Drawing& d) {
+         return expect(horizontalLinesAt(d, kind::Cut, 315).size() == 2 &&
+                           horizontalLinesAt(d, kind::Cut, 250).size() == 2,
+                       "flaps 115 on the W panels and 50 on the H panels");
+     }},
+    // Turned a quarter: the length runs across; flaps H/2 and W/2.
+    {"Folder0409", &Fco0409, none, 700, 1036,
+     [](const Model&, const Drawing& d) {
+         return expect(verticalLinesAt(d, kind::Cut, 300).size() == 2 &&
+                           verticalLinesAt(d, kind::Cut, -350).size() == 2,
+                       "flaps of 100 and 150 beyond the body of 400");
+     }},
+    {"Folder0409Qor", &Fco0409, [](Model& m) { m.Personnalisation = "QOR"; }, 1036, 700,
+     [](const Model&, const Drawing&) { return ::testing::AssertionSuccess(); }},
+    {"FivePanels0410", &Fco0410, none, 700, 1300,
+     [](const Model& m, const Drawing&) {
+         return expect(m.lgPatte == 36 && m.anglPc == 15, "the glue flap's values come back");
+     }},
+    {"CentreSeam0411", &Fco0411, none, 700, 1000,
+     [](const Model& m, const Drawing& d) {
+         // Half a top panel (150) at each end of the body.
+         return expect(m.lgPatte == 36 && horizontalLinesAt(d, kind::Crease, 150).size() == 2,
+                       "half top panels of 150");
+     }},
+    // Glue flaps lgPatte deep with slanted ends on the end walls.
+    {"GluedCorners0412", &Fco0412, none, 800, 700,
+     [](const Model&, const Drawing& d) {
+         return expect(horizontalLinesAt(d, kind::Cut, 186).size() == 2 &&
+                           horizontalLinesAt(d, kind::Cut, -186).size() == 2,
+                       "glue flap tops 36 beyond the base");
+     }},
+    {"DustAndTuckFlaps0415", &Fco0415, none, 860, 1000,
+     [](const Model&, const Drawing& d) {
+         return expect(test::dimensions(d).size() == 12 &&
+                           verticalLinesAt(d, kind::Crease, 30).size() == 2 &&
+                           hasDimension(d, {30, -550}, {230, -550}),
+                       "twelve dimensions, tuck flaps 30 and end walls 200");
+     }},
+    // End walls folded double: the outer wall's crease and the inner wall's.
+    {"DoubleEnds0416", &Fco0416, none, 1194, 700,
+     [](const Model&, const Drawing& d) {
+         return expect(verticalLinesAt(d, kind::Crease, 400).size() == 2 &&
+                           verticalLinesAt(d, kind::Crease, -400).size() == 2,
+                       "inner end walls folded at the outer walls' tops");
+     }},
+    {"LidHalves0416Voranis", &Fco0416, [](Model& m) { m.Personnalisation = "VORANIS"; }, 1215, 1029,
+     [](const Model& m, const Drawing&) {
+         return expect(m.Majo[1] == 9 && m.Majo[7] == 6 && m.Majo[13] == 1.5f,
+                       "its own allowances without a row in the table");
+     }},
+    // Flaps on the short walls: the tray turned a quarter.
+    {"FlapsOnEnds0434", &Fco0434, none, 800, 700,
+     [](const Model&, const Drawing& d) {
+         return expect(
+             count(d, kind::Crease, 2) == 4 && horizontalLinesAt(d, kind::Crease, 150).size() == 4,
+             "hinges across the long walls' ends");
+     }},
+    {"MortisedEnds0435", &Fco0435, none, 1252, 706,
+     [](const Model& m, const Drawing& d) {
+         return expect(m.Majo[1] == 15 && test::arcsOfKind(d, kind::Cut).size() == 8,
+                       "own allowances and four round-ended mortises");
+     }},
+    {"LidFolder0443", &Fco0443, none, 800, 1030,
+     [](const Model&, const Drawing& d) {
+         const auto arcs = test::arcsOfKind(d, kind::Cut);
+         return expect(arcs.size() == 3 && verticalLinesAt(d, kind::Crease, 200).size() == 4,
+                       "thumb notch, two rounded tuck corners, ears on both walls");
+     }},
+    // Flap = wall height, cut back to half the width: its width is dimensioned.
+    {"GluedTray0450", &Fco0450, none, 800, 700,
+     [](const Model&, const Drawing& d) {
+         return expect(hasDimension(d, {200, 250}, {350, 250}), "the cut-back flap's width");
+     }},
+    {"DoubleWallTray0451", &Fco0451, none, 800, 700,
+     [](const Model&, const Drawing& d) {
+         return expect(horizontalLinesAt(d, kind::Cut, 350).size() == 4, "corner flaps of h");
+     }},
+    {"Gorvante0451", &Fco0451,
+     [](Model& m) {
+         m.Personnalisation = "GORVANTE";
+         m.Majo[1] = 3;
+     },
+     812, 712, [](const Model&, const Drawing&) { return ::testing::AssertionSuccess(); }},
+    {"Gussets0452", &Fco0452, none, 800, 700,
+     [](const Model&, const Drawing& d) {
+         std::size_t diagonals = 0;
+         for (const auto& l : test::linesOfKind(d, kind::Crease))
+             diagonals += !areNear(l.a.x, l.b.x) && !areNear(l.a.y, l.b.y) ? 1 : 0;
+         return expect(diagonals == 4, "a diagonal fold on each corner flap");
+     }},
+    {"FlapsOutside0453", &Fco0453, none, 800, 700,
+     [](const Model&, const Drawing& d) {
+         return expect(hasDimension(d, {200, 250}, {365, 250}), "flaps overlapping by 30");
+     }},
+    {"DoubleLongWalls0454", &Fco0454, none, 800, 1112,
+     [](const Model&, const Drawing& d) {
+         return expect(horizontalLinesAt(d, kind::Crease, 356).size() == 2, "inner layer fold");
+     }},
+    {"DoubleWall0455", &Fco0455, none, 800, 1112,
+     [](const Model&, const Drawing&) { return ::testing::AssertionSuccess(); }},
+    {"HandHoles0456", &Fco0456, [](Model& m) { m.OptionPoign = 1; }, 800, 700,
+     [](const Model&, const Drawing& d) {
+         return expect(test::arcsOfKind(d, kind::Cut).size() == 4, "a hole in each long wall");
+     }},
+    {"LockingEars0457", &Fco0457, none, 800, 700,
+     [](const Model&, const Drawing& d) {
+         return expect(test::arcsOfKind(d, kind::Cut).size() == 8 &&
+                           verticalLinesAt(d, kind::Crease, 200).size() == 4,
+                       "four ears with a rounded free corner");
+     }},
+    {"PushInHandHoles0458", &Fco0458, none, 800, 700,
+     [](const Model&, const Drawing& d) {
+         return expect(count(d, kind::Perforation) == 6 &&
+                           horizontalLinesAt(d, kind::Crease, 300).size() == 1,
+                       "perforated holes hinged on their upper edge");
+     }},
+    {"HingedLidTray0480", &Fco0480, none, 800, 1000,
+     [](const Model& m, const Drawing& d) {
+         return expect(d.extents().ymax > 649 &&
+                           horizontalLinesAt(d, kind::Crease, 350).size() == 4 &&
+                           m.PassesMachine[7] == 500 && m.PassesMachine[12] == 200,
+                       "a lid as deep as the base beyond the back wall, passes of lid and front");
+     }},
+    {"LidFolder0481", &Fco0481, none, 809, 1048,
+     [](const Model& m, const Drawing& d) {
+         return expect(m.Majo[5] == 6 && test::arcsOfKind(d, kind::Cut).size() == 3,
+                       "own allowances, notch and rounded tuck");
+     }},
+    // Lid folders of 0443's frame, 800 x 1030: arcs of the tuck corners (and the notch), creases
+    // on x = 200 of the side wall, the ears and the dust flap.
+    {"EarsAndDustFlaps0428", &Fco0428, none, 800, 1030, lidFolder(2, 4)},
+    {"PlainLid0430", &Fco0430, none, 800, 1030, lidFolder(3, 1)},
+    {"EarsNoDustFlaps0431", &Fco0431, none, 800, 1030, lidFolder(3, 3)},
+    {"DustFlapsNoEars0432", &Fco0432, none, 800, 1030, lidFolder(3, 2)},
+    // The lid row runs over the end columns: end flaps free at its top, the tuck over the bottom.
+    {"LidWithEndFlaps0433", &Fco0433, none, 800, 1030,
+     [](const Model&, const Drawing& d) {
+         return expect(hasLine(d, kind::Crease, {200, 1000}, {600, 1000}) &&
+                           horizontalLinesAt(d, kind::Cut, 1000).size() == 2 &&
+                           horizontalLinesAt(d, kind::Cut, 700).size() == 2,
+                       "end flaps on the lid, slit from the back wall's corner flaps");
+     }},
+    // Rims of hpatrent on the end walls, over the bottom row only.
+    {"RimmedEnds0436", &Fco0436, none, 860, 700,
+     [](const Model&, const Drawing& d) {
+         return expect(hasLine(d, kind::Crease, {30, 200}, {30, 500}) &&
+                           horizontalLinesAt(d, kind::Cut, 200).size() == 4,
+                       "rims 30 wide, corner flaps slit from the end walls");
+     }},
+    {"DoubleEnds0437", &Fco0437, none, 1200, 700,
+     [](const Model&, const Drawing& d) {
+         return expect(hasLine(d, kind::Crease, {200, 200}, {200, 500}),
+                       "inner end walls as high as the outer");
+     }},
+    {"DoubleSides0440", &Fco0440, none, 800, 1100,
+     [](const Model&, const Drawing& d) {
+         return expect(hasLine(d, kind::Crease, {200, 200}, {600, 200}) &&
+                           horizontalLinesAt(d, kind::Cut, 400).size() == 2,
+                       "inner side walls over the bottom, corner flaps slit from the end walls");
+     }},
+    {"DoubleAllRound0459", &Fco0459, none, 1200, 1100,
+     [](const Model&, const Drawing& d) {
+         return expect(hasLine(d, kind::Crease, {400, 200}, {800, 200}) &&
+                           hasLine(d, kind::Crease, {200, 400}, {200, 700}),
+                       "inner walls on all four sides");
+     }},
+    // Front of half the height (100), header of hrabat over the back wall.
+    {"DisplayTray0460", &Fco0460, none, 800, 650,
+     [](const Model&, const Drawing& d) {
+         return expect(hasLine(d, kind::Crease, {200, 600}, {600, 600}) &&
+                           hasLine(d, kind::Cut, {200, 650}, {600, 650}) &&
+                           hasLine(d, kind::Crease, {200, 100}, {600, 100}),
+                       "low front, header on the back wall");
+     }},
+    // Floor halves of 150 on the side walls; end walls rolled over.
+    {"DoubleFloor0472", &Fco0472, none, 1200, 1000,
+     [](const Model&, const Drawing& d) {
+         return expect(hasLine(d, kind::Crease, {400, 150}, {800, 150}) &&
+                           hasLine(d, kind::Cut, {400, 0}, {800, 0}),
+                       "floor halves beyond the side walls");
+     }},
+    // 0457's ears on the end walls: the tray turned a quarter.
+    {"EarsOnEnds0441", &Fco0441, none, 800, 700,
+     [](const Model&, const Drawing& d) {
+         return expect(test::arcsOfKind(d, kind::Cut).size() == 8 &&
+                           horizontalLinesAt(d, kind::Crease, 150).size() == 4,
+                       "four rounded ears hinged on the end walls");
+     }},
+    {"HandHolesInEnds0442", &Fco0442, none, 800, 700,
+     [](const Model&, const Drawing& d) {
+         const auto arcs = test::arcsOfKind(d, kind::Cut);
+         const bool inEnds = std::all_of(arcs.begin(), arcs.end(), [](const ArcShape& a) {
+             return std::abs(a.centre.x) > 300;
+         });
+         return expect(arcs.size() == 4 && inEnds && count(d, kind::Crease, 2) == 4,
+                       "a hole in each flapped end wall");
+     }},
+    // Walls of 300: flaps cut back to half the end wall and the overlap, their width shown.
+    {"FlapsOutsideOnEnds0444", &Fco0444, [](Model& m) { m.Hauteur = 300; }, 1000, 900,
+     [](const Model&, const Drawing& d) {
+         return expect(hasDimension(d, {-350, 150}, {-350, 365}), "flaps of 200 + 30 / 2");
+     }},
+    {"DoubleEnds0445", &Fco0445, none, 1212, 700,
+     [](const Model&, const Drawing& d) {
+         return expect(verticalLinesAt(d, kind::Crease, 406).size() == 2,
+                       "inner end walls folded past the double-wall band");
+     }},
+    // Radius 10 at a pitch of 50: 6 x 6 holes in the bottom and one in each flapped wall.
+    {"VentHoles0446", &Fco0446, none, 800, 700,
+     [](const Model&, const Drawing& d) {
+         return expect(test::arcsOfKind(d, kind::Cut).size() == 2 * 38, "38 round holes");
+     }},
+    {"HandHolesInSides0447", &Fco0447, none, 800, 700,
+     [](const Model&, const Drawing& d) {
+         return expect(test::arcsOfKind(d, kind::Cut).size() == 8 + 4,
+                       "rounded ears and a hole in each long wall");
+     }},
+};
+
+class Folders : public ::testing::TestWithParam<FolderCase> {};
+
+TEST_P(Folders, DrawTheirStyleWithAClosedOutline) {
+    test::expectSoundBlank(GetParam(), /*clean=*/false);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fco04, Folders, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Fco04Check, EveryStyleWithItsShippedAllowancesPassesTheDesignRules) {
+    const Majo tables = test::shippedTables();
+    for (const char* code :
+         {"0400", "0401", "0402", "0403", "0404", "0405", "0406", "0409", "0410", "0411", "0412",
+          "0415", "0416", "0428", "0430", "0431", "0432", "0433", "0434", "0435", "0436", "0437",
+          "0440", "0441", "0442", "0443", "0444", "0445", "0446", "0447", "0450", "0451", "0452",
+          "0453", "0454", "0455", "0456", "0457", "0458", "0459", "0460", "0472", "0480", "0481"}) {
+        test::Generated g;
+        IniMajo(g.m, tables, code, 2);
+        EXPECT_TRUE(test::drawnClean(test::runStyle(code, g.m, g.d))) << code;
+    }
+}
+
+TEST(Fco04Check, LidHalvesTooDeepCollideAndAThumbNotchNeedsItsWall) {
+    test::Generated deep;
+    deep.m.Majo[7] = 10;  // each lid half 10 past the middle
+    const auto kinds = test::kindsOf(test::runStyle("0401", deep.m, deep.d).findings);
+    EXPECT_EQ(kinds, std::vector<FindingKind>{FindingKind::FlapCollision});
+
+    test::Generated low;
+    low.m.Hauteur = 8;  // under the notch's radius of 10
+    const test::StyleRun run = test::runStyle("0443", low.m, low.d);
+    ASSERT_TRUE(run.refusal.has_value());
+    EXPECT_NE(run.refusal->find("encoche de pouce"), std::string::npos);
+}
+
+TEST(Fco0450, FlapHeightIsTheWallWhenAutomaticAndHrabatOtherwise) {
+    for (bool automatic : {true, false}) {
+        test::Generated g;
+        g.m.hrabat_auto = automatic;
+        g.m.hrabat = 60;
+        g.m.Largeur = 500;  // half the width above either flap: nothing cut back
+        Fco0450(g.m, g.d);
+        const double flap = automatic ? 200 : 60;
+        // The flap's free end, from the slit up to where its top falls by the board.
+        EXPECT_TRUE(hasLine(g.d, kind::Cut, {200 + flap, 250}, {200 + flap, 447})) << automatic;
+        EXPECT_FALSE(hasDimension(g.d, {200, 350}, {200 + flap, 350})) << automatic;
+    }
+}
+
+TEST(Fco0450, TheFourthDimensionAppearsOnlyWhenHalfTheWidthIsBelowTheFlap) {
+    for (float width : {300.0f, 398.0f, 402.0f}) {
+        test::Generated g;
+        g.m.Largeur = width;
+        Fco0450(g.m, g.d);
+        const bool cutBack = width / 2 < 200;
+        EXPECT_EQ(test::dimensions(g.d).size(), cutBack ? 9u : 8u) << width;
+    }
+}
+
+TEST(Fco0400, AFlapOfNoSizeIsLeftOut) {
+    test::Generated g;
+    g.m.hrabat = 0;
+    g.m.hpatrent = 0;
+    Fco0400(g.m, g.d);
+    EXPECT_NEAR(g.d.BlankSizeX(), 800, 1e-3);  // end walls, bottom, end walls
+    EXPECT_NEAR(g.d.BlankSizeY(), 700, 1e-3);  // side walls, bottom, side walls
+    EXPECT_TRUE(test::cutOutlineIsClosedOrEndsOnFolds(g.d));
+}
+
+TEST(Fco0452, TheQorProfileAddsOneDimension) {
+    test::Generated plain;
+    Fco0452(plain.m, plain.d);
+    test::Generated qor;
+    qor.m.Personnalisation = "QOR";
+    Fco0452(qor.m, qor.d);
+    EXPECT_EQ(test::dimensions(qor.d).size(), test::dimensions(plain.d).size() + 1);
+    EXPECT_TRUE(hasDimension(qor.d, {-200, 0}, {200, 0}));
+}
+
+TEST(Fco0401, TheQorProfileMeasuresTheInsideOfTheBottom) {
+    test::Generated g;
+    g.m.Personnalisation = "QOR";
+    Fco0401(g.m, g.d);
+    // Columns 50 | 200 | 400 | 200 | 50, rows 150 | 200 | 300 | 200 | 150.
+    EXPECT_TRUE(hasDimension(g.d, {250, 500}, {650, 500}));
+    EXPECT_TRUE(hasDimension(g.d, {450, 350}, {450, 650}));
+}
+
+TEST(Fco0404, EachPieceIsDrawnOnlyUnderItsFlag) {
+    test::Generated g;
+    g.m.AfficheMorceau = {1, 1, 1, 0, 1};
+    Fco0404(g.m, g.d);
+    EXPECT_NEAR(g.d.BlankSizeY(), 300, 1e-3);
+    for (const Element& e : g.d.elements())
+        EXPECT_EQ(e.piece, 1);
+
+    test::Generated lid;
+    lid.m.AfficheMorceau = {1, 0, 1, 1, 1};
+    lid.m.EspPoseY = 20;
+    Fco0404(lid.m, lid.d);
+    EXPECT_NEAR(lid.d.extents().ymin, 320, 1e-3);
+}
+
+TEST(Fco0405, PiecesStandApartByTheGaps) {
+    test::Generated g;
+    g.m.EspPoseX = 12;
+    g.m.EspPoseY = 40;
+    Fco0405(g.m, g.d);
+    EXPECT_TRUE(hasLine(g.d, kind::Crease, {312, 490}, {612, 490}));
+    EXPECT_NEAR(g.d.BlankSizeY(), 400 + 40 + 300, 1e-3);
+}
+
+TEST(Fco0416, VoranisKeepsTheTablesAllowancesWhenItHasARow) {
+    test::Generated g;
+    g.m.Personnalisation = "VORANIS";
+    g.m.allowanceRecordCode = 416;
+    g.m.Majo[1] = 1;
+    Fco0416(g.m, g.d);
+    EXPECT_EQ(g.m.Majo[1], 1);
+    EXPECT_EQ(g.m.Majo[2], 0);
+}
+
+}  // namespace
+}  // namespace brontaxe
+
+namespace brontaxe {
+namespace {
+
+// A hand-hole deeper than its wall, or longer than the wall is wide, is refused in French.
+TEST(Fco04HandHoles, AHoleTheWallCannotHoldIsRefused) {
+    for (const char* code : {"0442", "0447"}) {
+        for (auto setUp : {+[](Model& m) { m.Hauteur = 60; }, +[](Model& m) { m.LPoign = 500; }}) {
+            test::Generated g;
+            setUp(g.m);
+            const test::StyleRun run = test::runStyle(code, g.m, g.d);
+            ASSERT_TRUE(run.refusal) << code;
+            EXPECT_NE(run.refusal->find("Poignée trop grande"), std::string::npos) << code;
+            EXPECT_FALSE(g.d.isEditing());
+        }
+    }
+}
+
+}  // namespace
+}  // namespace brontaxe

@@ -1,0 +1,283 @@
+// The ready-glued family, one table: every code at 400 x 300 x 200 on the start-up values (no
+// allowances, glue flap 36, slots 8), its overall reach worked out by hand, a sound outline,
+// and the crash-lock folds or the glued tray corners it must show. Then the point-table case
+// 0701 against levels computed by hand, and what the family refuses.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "board/ini_majo.h"
+#include "builders/emit.h"
+#include "platform/errors.h"
+#include "styles/07/fco700.h"
+#include "styles/07/fco700_point_table.h"
+#include "styles/generators.h"
+#include "support/outline.h"
+#include "support/shipped_tables.h"
+#include "support/style_fixture.h"
+#include "support/style_run.h"
+
+namespace brontaxe {
+namespace {
+
+// What tells the blank's construction apart.
+enum class Build {
+    CrashLock,   // a body with a crash-lock bottom below y = 0 - h
+    PointTable,  // 0701, 0711: drawn from y = 0 up
+    Tray,        // glued-corner tray centred on its base
+};
+
+struct Case {
+    const char* code;
+    Build build;
+    double xmin, xmax, ymin, ymax;  // overall reach
+    int perforations = 0;
+    // Without allowances the lid hinge sits on the body's top edge and shares its first few
+    // millimetres with the glue flap's slot, a trait of the lidded body half.
+    bool liplessLid = false;
+};
+
+// Body: panels from 36 to 1436, h = 100; crash-lock bottom 150 + 12 below it. Tops: regular
+// flaps 150, full overlap 300, centre special 200 on the width panels, overlapping
+// (300 + 30) / 2 = 165, short flaps hrabat 50, lid 300 + tuck-in 30, rim 3 + 30.
+// Trays: base 400 x 300 centred, walls 200; doubled walls add 200; a lid 303 deep + tuck-in 30.
+const Case kCases[] = {
+    {"0700", Build::CrashLock, 0, 1436, -262, 100},
+    {"0703", Build::CrashLock, 0, 1436, -262, 400},
+    {"0712", Build::CrashLock, 0, 1436, -262, 250},
+    {"0713", Build::CrashLock, 0, 1436, -262, 430, 0, true},
+    {"0714", Build::CrashLock, 0, 1436, -262, 133},
+    {"0747", Build::CrashLock, 0, 1436, -262, 300},
+    {"0748", Build::CrashLock, 0, 1436, -262, 265},
+    {"0751", Build::CrashLock, 0, 1436, -262, 430, 0, true},
+    {"0752", Build::CrashLock, 0, 1436, -262, 150},
+    {"0770", Build::CrashLock, 0, 1436, -262, 100},
+    {"0771", Build::CrashLock, 0, 1436, -262, 250, 1},
+    {"0701", Build::PointTable, 0, 1436, 0, 300 + 200 + 150},
+    {"0711", Build::PointTable, 0, 1436, 0, 300 + 200 + 150},
+    {"0718", Build::Tray, -400, 400, -350, 350},
+    {"0715", Build::Tray, -400, 400, -550, 550},
+    {"0716", Build::Tray, -400, 400, -350, 350 + 303 + 30},
+    {"0717", Build::Tray, -600, 600, -550, 550},
+    {"0759", Build::Tray, -400, 400, -350, 350},
+    {"0760", Build::Tray, -400, 400, -350, 350 + 303 + 30},
+    {"0761", Build::Tray, -600, 600, -350, 350 + 303 + 30},
+};
+
+// Creases at 45° (within 3 %: the point table starts its folds from the tabs' corners).
+int diagonalCreases(const Drawing& d) {
+    int n = 0;
+    for (const auto& l : test::linesOfKind(d, kind::Crease)) {
+        const double dx = std::abs(l.b.x - l.a.x), dy = std::abs(l.b.y - l.a.y);
+        if (dx > 1 && std::abs(dx - dy) < 0.03 * dx)
+            ++n;
+    }
+    return n;
+}
+
+class GluedFamily : public ::testing::TestWithParam<Case> {};
+
+TEST_P(GluedFamily, ReachesWhereItsConstructionSaysWithASoundOutline) {
+    const Case& c = GetParam();
+    test::Generated g;
+    const Generator generate = findGenerator(c.code);
+    ASSERT_NE(generate, nullptr);
+    generate(g.m, g.d);
+    const Box box = g.d.extents();
+    EXPECT_NEAR(box.xmin, c.xmin, 1e-2);
+    EXPECT_NEAR(box.xmax, c.xmax, 1e-2);
+    EXPECT_NEAR(box.ymin, c.ymin, 1e-2);
+    EXPECT_NEAR(box.ymax, c.ymax, 1e-2);
+    EXPECT_FALSE(g.d.isEditing());
+    EXPECT_EQ(g.m.NbLignes, g.d.ElementCount());
+    EXPECT_TRUE(test::cutOutlineIsClosedOrEndsOnFolds(g.d));
+    if (!c.liplessLid) {
+        EXPECT_TRUE(test::noLineDrawnTwice(g.d));
+    }
+    EXPECT_EQ(test::linesOfKind(g.d, kind::Perforation).size(),
+              static_cast<std::size_t>(c.perforations));
+    EXPECT_FALSE(test::dimensions(g.d).empty());
+    // The glued folds: two in a crash-lock bottom, one in each corner of a tray.
+    EXPECT_EQ(diagonalCreases(g.d), c.build == Build::Tray ? 4 : 2);
+}
+
+// What a die maker would send back: nothing, in every shipped grade.
+TEST_P(GluedFamily, PassesTheDesignRuleCheckInEveryGrade) {
+    const Case& c = GetParam();
+    const Majo tables = test::shippedTables();
+    for (int grade = 1; grade <= tables.grades().count(); ++grade) {
+        test::Generated g;
+        IniMajo(g.m, tables, c.code, grade);
+        EXPECT_TRUE(test::drawnClean(test::runStyle(c.code, g.m, g.d))) << c.code << " " << grade;
+    }
+}
+
+// The blank follows the inputs: a drawing that stayed put would be a picture, not a style.
+TEST_P(GluedFamily, FollowsLengthWidthHeightAndGrade) {
+    const Case& c = GetParam();
+    const Generator generate = findGenerator(c.code);
+    test::Generated base;
+    generate(base.m, base.d);
+    for (auto change : {+[](Model& m) { m.Longueur += 40; }, +[](Model& m) { m.Largeur += 40; },
+                        +[](Model& m) { m.Hauteur += 40; },
+                        +[](Model& m) { m.Majo[1] = m.Majo[2] = m.Majo[5] = 4; }}) {
+        test::Generated other;
+        change(other.m);
+        generate(other.m, other.d);
+        const Box a = base.d.extents(), b = other.d.extents();
+        EXPECT_GT(std::abs(a.width() - b.width()) + std::abs(a.height() - b.height()), 1) << c.code;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, GluedFamily, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.code); });
+
+// A fresh install draws every glued style with allowances of its own, thickness-based.
+TEST(GluedFamilyTables, EveryCodeHasShippedAllowancesInEveryGrade) {
+    const Majo tables = test::shippedTables();
+    for (const Case& c : kCases) {
+        const auto code = static_cast<std::int16_t>(std::stoi(c.code));
+        for (int n = 1; n <= tables.grades().count(); ++n) {
+            ASSERT_TRUE(tables.ExisteMajo(code, static_cast<std::int16_t>(n))) << c.code;
+            const float t = tables.EpaisseurQualite(n);
+            const AllowanceValues a = test::shippedAllowances(tables, code, n);
+            // Every blank grows with the board: base or panels, and height.
+            EXPECT_GT(a[2], 0) << c.code;
+            EXPECT_LE(a[2], 2 * t) << c.code;
+            EXPECT_GT(a[5] + a[6], 0) << c.code;
+        }
+    }
+}
+
+// The glued cases are all one piece: the bottom's flaps are glued across the corners.
+TEST(GluedCases, RefuseTwoAndFourPieceBoxes) {
+    for (const char* code : {"0700", "0712", "0713", "0771"}) {
+        test::Generated g;
+        g.m.CaisseEn2 = true;
+        EXPECT_THROW(findGenerator(code)(g.m, g.d), GenerationError) << code;
+        EXPECT_FALSE(g.d.isEditing());
+    }
+}
+
+TEST(GluedCases, GlueFlapOnTheWidthPanelPutsAWidthPanelFirst) {
+    test::Generated g;
+    g.m.pattesurtete = true;
+    Fco0712(g.m, g.d);
+    EXPECT_EQ(g.m.PassesMachine[1], 300);
+    EXPECT_EQ(g.m.PassesMachine[2], 400);
+    EXPECT_TRUE(test::cutOutlineIsClosedOrEndsOnFolds(g.d));
+
+    // 0713 hangs its glue flap after panel 4 on both halves.
+    test::Generated lid;
+    lid.m.pattesurtete = true;
+    Fco0713(lid.m, lid.d);
+    EXPECT_NEAR(lid.d.extents().xmax, 36 + 1400 + 36, 1e-2);
+    EXPECT_TRUE(test::cutOutlineIsClosedOrEndsOnFolds(lid.d));
+}
+
+TEST(GluedCases, HandHolesOnTheOpenCaseOnlyWhenChosen) {
+    test::Generated plain, holes;
+    holes.m.OptionPoign = 1;
+    Fco0700(plain.m, plain.d);
+    Fco0700(holes.m, holes.d);
+    // Two holes, each two straight edges and two round ends.
+    EXPECT_EQ(test::arcsOfKind(holes.d, kind::Cut).size(),
+              test::arcsOfKind(plain.d, kind::Cut).size() + 4);
+}
+
+// 0701 worked by hand for 400 x 300 x 200, no allowances, glue flap 36, slot 8, offset 0,
+// overlap 30: panels 400, 300, 400, 300, body 200, flaps round(149.9) = 150.
+TEST(Fco0701, LevelsOfTheWorkedCase) {
+    test::Generated g;
+    const LockTable t = lockTable(g.m, LockVariant::Fco0701);
+    // Glue-flap crease and panel boundaries.
+    EXPECT_FLOAT_EQ(t.x[2], 36);
+    EXPECT_FLOAT_EQ(t.x[9], 436);
+    EXPECT_FLOAT_EQ(t.x[21], 736);
+    EXPECT_FLOAT_EQ(t.x[30], 1136);
+    EXPECT_FLOAT_EQ(t.x[38], 1436);
+    // Bottom crease one width up, top crease a body height above it, top flap 150.
+    EXPECT_FLOAT_EQ(t.y[6], 300);
+    EXPECT_FLOAT_EQ(t.y[13], 500);
+    EXPECT_FLOAT_EQ(t.y[14], 650);
+    // Lock flap 150 deep, glue tab 30 below it; the lock 14.5 under the bottom crease.
+    EXPECT_FLOAT_EQ(t.y[3], 150);
+    EXPECT_FLOAT_EQ(t.y[2], 120);
+    EXPECT_FLOAT_EQ(t.y[4], 285.5);
+    // Slots 8 wide centred on the creases (n = 4), glued tabs 150 into panels 2 and 3.
+    EXPECT_FLOAT_EQ(t.x[7], 432);
+    EXPECT_FLOAT_EQ(t.x[13], 440);
+    EXPECT_FLOAT_EQ(t.x[16], 586);
+    EXPECT_FLOAT_EQ(t.x[24], 986);
+    // The lock geometry from n: s = 4 / sin 32.5, q1 = s cos 77.5, q2 = s sin 77.5,
+    // r = (14.5 + q2 - 2 - 4 - q1) / 2.
+    const double s = 4 / std::sin(32.5 * M_PI / 180);
+    const double q1 = s * std::cos(77.5 * M_PI / 180), q2 = s * std::sin(77.5 * M_PI / 180);
+    const double r = (14.5 + q2 - 2 - 4 - q1) / 2;
+    EXPECT_NEAR(t.x[8], 436 - q1, 1e-3);
+    EXPECT_NEAR(t.y[5], 285.5 + r, 1e-3);
+    EXPECT_NEAR(t.y[9], 300 + q2 - 2, 1e-3);
+    EXPECT_NEAR(t.x[4], 436 - 300 * std::tan(15 * M_PI / 180), 1e-3);
+}
+
+TEST(Fco0701, DrawsAClosedBlankWithItsTopSlotsAndDimensions) {
+    test::Generated g;
+    Fco0701(g.m, g.d);
+    EXPECT_TRUE(test::cutOutlineIsClosed(g.d));
+    EXPECT_EQ(test::arcsOfKind(g.d, kind::Cut).size(), 3u + 5);  // slot ends and fillets
+    EXPECT_EQ(test::dimensions(g.d).size(), 10u);
+    EXPECT_TRUE(test::hasDimension(g.d, {0, 75}, {36, 75}));
+    EXPECT_TRUE(test::hasDimension(g.d, {1516, 300}, {1516, 500}));
+}
+
+TEST(Fco0701, ALockTooNarrowForItsTabsIsRefusedInFrench) {
+    test::Generated g;
+    g.m.Largeur = 60;
+    const test::StyleRun run = test::runStyle("0701", g.m, g.d);
+    ASSERT_TRUE(run.refusal);
+    EXPECT_NE(run.refusal->find("Largeur trop petite"), std::string::npos);
+    EXPECT_EQ(g.d.ElementCount(), 0);
+}
+
+TEST(Fco0701, ZeroSlotIsRefusedNotDrawnAsADegenerateLock) {
+    test::Generated g;
+    g.m.encoche = 0;
+    try {
+        Fco0701(g.m, g.d);
+        FAIL() << "drawn";
+    } catch (const GenerationError& e) {
+        EXPECT_NE(std::string(e.what()).find("encoche"), std::string::npos);
+    }
+    EXPECT_EQ(g.d.ElementCount(), 0);
+    EXPECT_FALSE(g.d.isEditing());
+}
+
+// Nothing of one generation is kept for the next.
+TEST(Fco0701, ASecondGenerationDependsOnlyOnItsOwnInputs) {
+    test::Generated reused;
+    reused.m.Largeur = 500;
+    Fco0701(reused.m, reused.d);
+    reused.m.Largeur = 200;
+    Fco0701(reused.m, reused.d);
+    test::Generated fresh;
+    fresh.m.Largeur = 200;
+    Fco0701(fresh.m, fresh.d);
+    ASSERT_EQ(reused.d.ElementCount(), fresh.d.ElementCount());
+    EXPECT_EQ(reused.d.elements(), fresh.d.elements());
+}
+
+TEST(Fco0711, GlueFlapOnTheWidthPanelStartsWithAWidthPanel) {
+    test::Generated g;
+    g.m.pattesurtete = true;
+    const LockTable t = lockTable(g.m, LockVariant::Fco0711);
+    EXPECT_FLOAT_EQ(t.x[9] - t.x[2], 300);
+    EXPECT_FLOAT_EQ(t.x[21] - t.x[9], 400);
+    Fco0711(g.m, g.d);
+    EXPECT_TRUE(test::cutOutlineIsClosed(g.d));
+    // 0701 has no such option: its first panel stays a length panel.
+    EXPECT_FLOAT_EQ(lockTable(g.m, LockVariant::Fco0701).x[9], 436);
+}
+
+}  // namespace
+}  // namespace brontaxe

@@ -1,0 +1,321 @@
+// The interior fittings, one table: every creased strip at 400 x 300 x 200, board 3 mm and
+// allowances 3, 4, 1.5, 5, 6, 7, 8, 9, in the default profile and the VEM and TREMALUXE ones,
+// its crease list and strip worked out by hand. Then the pads, the strip with half-cut lines,
+// the cross divider and the shipped allowances.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "board/ini_majo.h"
+#include "check/design_check.h"
+#include "builders/emit.h"
+#include "workbench/workbench.h"
+#include "platform/errors.h"
+#include "styles/09/fco900.h"
+#include "styles/generators.h"
+#include "support/outline.h"
+#include "support/shipped_tables.h"
+#include "support/style_fixture.h"
+#include "support/style_run.h"
+#include "support/temp_dir.h"
+
+namespace brontaxe {
+namespace {
+
+test::Generated worked(const char* profile = "") {
+    test::Generated g;
+    g.m.EpaisseurCarton = 3;
+    const float allowances[] = {3, 4, 1.5, 5, 6, 7, 8, 9};
+    for (std::size_t i = 0; i < 8; ++i)
+        g.m.Majo[i + 1] = allowances[i];
+    g.m.Personnalisation = profile;
+    return g;
+}
+
+struct StripCase {
+    const char* code;
+    const char* profile;
+    float length;
+    const char* list;  // as left in ListeFoulages
+};
+
+// Default: grown by m1 inside (0914 Int: H + m1 + m3, 2 m1 + W + m3, ...), shrunk by m2
+// outside. Profiles: each panel plus its own allowance, the length plus the last.
+const StripCase kStrips[] = {
+    {"0914 Int", "", 400, "204.5+307.5+206+306+203/"},
+    {"0914 Ext", "", 400, "196+292+192+290.5+194.5/"},
+    {"0920 Ext", "", 400, "194.5+142+192+292+192+142+194.5/"},
+    {"0951", "", 400, "203+306+203/"},
+    {"0951 Ext", "", 400, "196+292+196/"},
+    {"0914 Int", "VEM", 407, "203+304+201.5+305+56/"},  // the last panel on hrabat 50
+    {"0914 Int", "TREMALUXE", 407, "203+304+201.5+305+56/"},
+    {"0914 Ext", "VEM", 407, "203+304+201.5+305+206/"},
+    {"0920 Ext", "TREMALUXE", 409, "203+154+201.5+305+206+157+208/"},
+    {"0951", "VEM", 405, "203+304+201.5/"},
+    {"0951 Ext", "TREMALUXE", 405, "203+304+201.5/"},
+    // The profile test is exact: another spelling is the default profile.
+    {"0914 Int", "vem", 400, "204.5+307.5+206+306+203/"},
+};
+
+void PrintTo(const StripCase& c, std::ostream* os) {
+    *os << c.code << " " << c.profile;
+}
+
+std::vector<float> segmentsOf(const std::string& list) {
+    std::vector<float> out;
+    std::size_t start = 0;
+    const std::string across = list.substr(0, list.find('/'));
+    while (start <= across.size()) {
+        const std::size_t end = std::min(across.find('+', start), across.size());
+        out.push_back(std::stof(across.substr(start, end - start)));
+        start = end + 1;
+    }
+    return out;
+}
+
+class FittingStrips : public ::testing::TestWithParam<StripCase> {};
+
+TEST_P(FittingStrips, WriteTheirPanelsAndDrawThemAsOneCreasedStrip) {
+    const StripCase& c = GetParam();
+    test::Generated g = worked(c.profile);
+    findGenerator(c.code)(g.m, g.d);
+    EXPECT_EQ(g.m.ListeFoulages, c.list);
+    EXPECT_FLOAT_EQ(g.m.Largeur, 300);  // the width given to the builder is put back
+    EXPECT_FLOAT_EQ(g.m.Longueur, 400);
+
+    const std::vector<float> panels = segmentsOf(c.list);
+    float width = 0;
+    for (float p : panels)
+        width += p;
+    const Box box = g.d.extents();
+    EXPECT_NEAR(box.width(), c.length, 1e-3);
+    EXPECT_NEAR(box.height(), width, 1e-3);
+    // A crease at each panel boundary, from edge to edge.
+    float y = 0;
+    for (std::size_t i = 0; i + 1 < panels.size(); ++i) {
+        y += panels[i];
+        const auto creases = test::horizontalLinesAt(g.d, kind::Crease, y);
+        ASSERT_EQ(creases.size(), 1u) << y;
+        EXPECT_NEAR(std::abs(creases[0].b.x - creases[0].a.x), c.length, 1e-3);
+    }
+    EXPECT_EQ(test::linesOfKind(g.d, kind::Crease).size(), panels.size() - 1);
+    EXPECT_TRUE(checkDrawing(g.d).empty()) << findingsText(checkDrawing(g.d));
+    EXPECT_FALSE(g.d.isEditing());
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, FittingStrips, ::testing::ValuesIn(kStrips));
+
+// Every drawn 09 code, in every shipped grade, over a few sizes: drawn clean or refused in
+// French, never a panel of no width.
+TEST(FittingsFamily, EveryCodeInEveryGradeIsDrawnCleanOrRefused) {
+    const Majo tables = test::shippedTables();
+    const char* codes[] = {"0901", "0902", "0914 Int", "0914 Ext", "0920 Ext",
+                           "0933", "0951", "0951 Ext", "0969"};
+    const float sizes[][3] = {{400, 300, 200}, {60, 40, 12}, {1200, 150, 100}, {20, 15, 5}};
+    int drawn = 0;
+    for (const char* code : codes)
+        for (int grade = 1; grade <= tables.grades().count(); ++grade)
+            for (const auto& s : sizes) {
+                test::Generated g;
+                IniMajo(g.m, tables, code, grade);
+                g.m.Longueur = s[0];
+                g.m.Largeur = s[1];
+                g.m.Hauteur = s[2];
+                const test::StyleRun run = test::runStyle(code, g.m, g.d);
+                EXPECT_TRUE(test::refusedOrDrawnClean(run)) << code << " grade " << grade;
+                drawn += !run.refusal;
+                if (!run.refusal) {
+                    EXPECT_EQ(g.m.NbLignes, g.d.ElementCount()) << code;
+                }
+            }
+    EXPECT_GT(drawn, 9 * 5 * 2);
+}
+
+TEST(FittingsFamily, EveryCodeHasShippedAllowancesInEveryGrade) {
+    const Majo tables = test::shippedTables();
+    for (std::int16_t code : {901, 902, 914, 920, 933, 951, 969, 990, 991})
+        for (int n = 1; n <= tables.grades().count(); ++n)
+            EXPECT_TRUE(tables.ExisteMajo(code, static_cast<std::int16_t>(n))) << code << " " << n;
+    // Liners grow inside and shrink outside by the board's thickness.
+    for (std::int16_t code : {914, 920, 951})
+        for (int n = 1; n <= tables.grades().count(); ++n) {
+            const AllowanceValues a = test::shippedAllowances(tables, code, n);
+            EXPECT_EQ(a[1], tables.EpaisseurQualite(n)) << code;
+            EXPECT_EQ(a[2], tables.EpaisseurQualite(n)) << code;
+        }
+}
+
+// The pad with the list as typed: the normalisation makes the last panel what the width leaves.
+TEST(Pads, TheTypedListIsCompletedToTheWidth) {
+    test::Generated g;
+    g.m.ListeFoulages = "100+100";
+    Fco0901(g.m, g.d);
+    EXPECT_EQ(g.m.ListeFoulages, "100+200/");
+    EXPECT_EQ(test::horizontalLinesAt(g.d, kind::Crease, 100).size(), 1u);
+    EXPECT_EQ(test::linesOfKind(g.d, kind::Crease).size(), 1u);
+}
+
+TEST(Pads, TheSecondPadIsTheFirstWithLengthAndWidthExchanged) {
+    test::Generated first, second;
+    first.m.ListeFoulages = second.m.ListeFoulages = "120+1/50+1";
+    std::swap(first.m.Longueur, first.m.Largeur);
+    Fco0901(first.m, first.d);
+    Fco0902(second.m, second.d);
+    EXPECT_EQ(second.d.elements(), first.d.elements());
+    EXPECT_FLOAT_EQ(second.m.Longueur, 400);
+    EXPECT_FLOAT_EQ(second.m.Largeur, 300);
+    EXPECT_EQ(second.m.ListeFoulages, "120+280/50+250");
+}
+
+TEST(Pads, ARefusedListLeavesNothingDrawnAndTheSizesAsTheyWere) {
+    test::Generated g;
+    g.m.ListeFoulages = "350+10";  // across the 0902 strip of width 400: fine; 0901's 300: not
+    EXPECT_THROW(Fco0901(g.m, g.d), GenerationError);
+    EXPECT_FALSE(g.d.isEditing());
+    EXPECT_EQ(g.d.ElementCount(), 0);
+    EXPECT_EQ(g.m.ListeFoulages, "350+10");
+    Fco0902(g.m, g.d);
+    EXPECT_EQ(g.m.ListeFoulages, "350+50/");
+    EXPECT_FLOAT_EQ(g.m.Longueur, 400);
+}
+
+// In the window: the creases box of 0990 drives the pad; an overlong list is said in the
+// status and nothing of it is drawn, a good one after it draws again.
+TEST(Pads, TheCreasesBoxOfTheWindow) {
+    test::TempDir dir;
+    Workbench wb(platform::PrivateProfile(dir.path()));
+    wb.startUp();
+    wb.window().txtModel = "990";
+    ASSERT_TRUE(wb.codeBoxLeft().drawn);
+    EXPECT_TRUE(wb.window().refoulageLayout);
+    wb.window().listeFoulages = "350+10";
+    RegenerationReport r = wb.Modifier();
+    EXPECT_FALSE(r.drawn);
+    EXPECT_NE(r.message.find("Refoulages plus longs que la largeur : 350 mm pour 300 mm"),
+              std::string::npos)
+        << r.message;
+    EXPECT_EQ(test::linesOfKind(wb.Trazel1(), kind::Crease).size(), 0u);
+    wb.window().listeFoulages = "100+100+1/150+1";
+    r = wb.Modifier();
+    ASSERT_TRUE(r.drawn) << r.message;
+    EXPECT_EQ(test::linesOfKind(wb.Trazel1(), kind::Crease).size(), 3u);
+    EXPECT_EQ(wb.model().ListeFoulages, "100+100+100/150+250");
+}
+
+TEST(Fittings, PanelsOfNoWidthAreRefusedInFrench) {
+    test::Generated g = worked();
+    g.m.Hauteur = 4;  // 0914 Ext: H - 2 m2 = -4
+    try {
+        Fco0914Ext(g.m, g.d);
+        FAIL();
+    } catch (const GenerationError& e) {
+        EXPECT_NE(std::string(e.what()).find("Dimensions trop petites"), std::string::npos);
+    }
+    EXPECT_EQ(g.d.ElementCount(), 0);
+    EXPECT_FLOAT_EQ(g.m.Largeur, 300);
+}
+
+// 0969 at 400 x 300 x 200, board 3: N half-cut lines one height apart across a strip
+// 2 N H + L + 2 H wide; along it (W + e + s1)/2, s2, W + e, s2, (W + e + s1)/2.
+struct HalfCutCase {
+    std::int16_t lines;
+    float s1, s2;  // the allowances the count takes
+    float width;
+};
+
+const HalfCutCase kHalfCuts[] = {
+    {1, 3, 6, 1200},    // (m1, m4)
+    {2, 4, 7, 1600},    // (m2, m5)
+    {3, 1.5, 8, 2000},  // (m3, m6)
+    {4, 2, 20, 2400},   // fixed
+};
+
+TEST(StripWithHalfCuts, FollowsItsCountOfLines) {
+    for (const HalfCutCase& c : kHalfCuts) {
+        test::Generated g = worked();
+        g.m.Majo[4] = 6;
+        g.m.Majo[5] = 7;
+        g.m.Majo[6] = 8;
+        g.m.nbmortaise = c.lines;
+        Fco0969(g.m, g.d);
+        const float end = (303 + c.s1) / 2;
+        const Box box = g.d.extents();
+        EXPECT_NEAR(box.width(), 2 * end + 2 * c.s2 + 303, 1e-3) << c.lines;
+        EXPECT_NEAR(box.height(), c.width, 1e-3) << c.lines;
+        const auto halfCuts = test::linesOfKind(g.d, kind::HalfCut);
+        ASSERT_EQ(halfCuts.size(), static_cast<std::size_t>(c.lines));
+        for (int i = 1; i <= c.lines; ++i)
+            EXPECT_EQ(test::horizontalLinesAt(g.d, kind::HalfCut, 200.0 * i).size(), 1u);
+        for (float x : {end, end + c.s2, end + c.s2 + 303, end + 2 * c.s2 + 303})
+            EXPECT_EQ(test::verticalLinesAt(g.d, kind::Crease, x).size(), 1u) << x;
+        EXPECT_TRUE(checkDrawing(g.d).empty()) << findingsText(checkDrawing(g.d));
+    }
+}
+
+TEST(StripWithHalfCuts, ANullSecondAllowanceTakesTwentyMillimetres) {
+    test::Generated g = worked();
+    g.m.nbmortaise = 1;
+    g.m.Majo[4] = 0;
+    Fco0969(g.m, g.d);
+    EXPECT_NEAR(g.d.extents().width(), 303 + 3 + 2 * 20 + 303, 1e-3);
+}
+
+// The cross divider: two partitions of L by H, NbCases cells, a slot of the board's thickness
+// half the height deep between two cells, from the top edge on one and the bottom on the other.
+struct DividerCase {
+    const char* name;
+    std::int16_t option;  // slot mouth: 0 rounded, 1 chamfered, 2 sharp
+    std::int16_t cells;
+    std::size_t arcs;
+};
+
+const DividerCase kDividers[] = {
+    {"Rounded", 0, 3, 8},
+    {"Chamfered", 1, 3, 0},
+    {"Sharp", 2, 4, 0},
+    {"OneCellHasNoSlot", 0, 1, 0},
+};
+
+TEST(CrossDivider, TwoPartitionsSlottedHalfTheirHeight) {
+    for (const DividerCase& c : kDividers) {
+        SCOPED_TRACE(c.name);
+        test::Generated g = worked();
+        g.m.OptionCrois = c.option;
+        g.m.NbCases = c.cells;
+        Fco0933(g.m, g.d);
+        EXPECT_EQ(test::arcsOfKind(g.d, kind::Cut).size(), c.arcs);
+        const float gap = 600.0F / 15;
+        const Box box = g.d.extents();
+        EXPECT_NEAR(box.width(), 400, 1e-3);
+        EXPECT_NEAR(box.ymax, 200, 1e-3);
+        EXPECT_NEAR(box.ymin, -gap - 200, 1e-3);
+        for (int i = 1; i < c.cells; ++i) {
+            const double x = 400.0 * i / c.cells;
+            // The slot's bottom: the thickness wide, at mid-height of each partition.
+            for (double y : {100.0, -gap - 100.0}) {
+                const auto bottoms = test::horizontalLinesAt(g.d, kind::Cut, y);
+                const bool found = std::any_of(bottoms.begin(), bottoms.end(), [&](const auto& l) {
+                    return std::abs(std::min(l.a.x, l.b.x) - (x - 1.5)) < 1e-3 &&
+                           std::abs(std::max(l.a.x, l.b.x) - (x + 1.5)) < 1e-3;
+                });
+                EXPECT_TRUE(found) << x << " " << y;
+            }
+        }
+        EXPECT_TRUE(test::cutOutlineIsClosed(g.d));
+        EXPECT_TRUE(checkDrawing(g.d).empty()) << findingsText(checkDrawing(g.d));
+    }
+}
+
+TEST(CrossDivider, CellsNarrowerThanTwoBoardsAreRefused) {
+    test::Generated g = worked();
+    g.m.NbCases = 100;  // 4 mm cells in 3 mm board
+    EXPECT_THROW(Fco0933(g.m, g.d), GenerationError);
+    EXPECT_EQ(g.d.ElementCount(), 0);
+}
+
+}  // namespace
+}  // namespace brontaxe

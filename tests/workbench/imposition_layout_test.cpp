@@ -1,0 +1,505 @@
+// The drawn imposition: copies where the rules put them, nested styles interlocking without
+// one pose reaching into another, totals of every pose, the sheet outline.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include <cmath>
+#include <variant>
+
+#include "builders/emit.h"
+#include "builders/corps_caisse.h"
+#include "builders/patte_collage.h"
+#include "workbench/workbench.h"
+#include "platform/rounding.h"
+#include "support/poses.h"
+#include "support/temp_dir.h"
+
+namespace brontaxe {
+namespace {
+
+// The body half with a lid and tuck-in flap on panel 1, dust flaps on panels 2 and 4 and a
+// lip on panel 3, after the lidded body half of the 0210 family, without its fillets.
+void lidHalf(Model& m, Drawing& d, bool mirrored) {
+    const float t = m.EpaisseurCarton;
+    const float p1 = m.Longueur + m.Majo[1], p2 = m.Largeur + m.Majo[2];
+    const float p3 = m.Longueur + m.Majo[3], p4 = m.Largeur + m.Majo[4];
+    const float h = m.Hauteur / 2 + m.Majo[5] / 2;
+    const float q = m.Largeur + m.Majo[6] + m.Majo[7], T = m.hpatrent, F = m.hrabat;
+    const float lip = m.Majo[7];
+    const float dd = (p1 - (m.Longueur + m.Majo[8])) / 2;
+    const float xa = m.lgPatte, xb = xa + p1, xc = xb + p2, xd = xc + p3, xe = xd + p4;
+    const int first = beginFeature(m);
+    d.LineKind = kind::Crease;
+    for (float x : {xa, xb, xc, xd})
+        line(m, d, x, 0, x, h);
+    line(m, d, xa - t, h + lip, xb + t, h + lip);
+    line(m, d, xb, h, xc - t, h);
+    line(m, d, xd + t, h, xe, h);
+    d.LineKind = kind::Cut;
+    line(m, d, xe, 0, xe, h);
+    chainStart(m, xe, h);
+    const float chain[][2] = {{xe, h + F},       {xd + t, h + F},   {xd + t, h},       {xd, h},
+                              {xd - t, h + lip}, {xc + t, h + lip}, {xc, h},           {xc - t, h},
+                              {xc - t, h + F},   {xb + t, h + F},   {xb + t, h + lip}, {xb, h}};
+    for (const auto& p : chain)
+        lineTo(m, d, p[0], p[1]);
+    chainStart(m, xb + t, h + lip);
+    const float lid[][2] = {{xb + t, h + q},      {xb - dd, h + q}, {xb - dd, h + q + T},
+                            {xa + dd, h + q + T}, {xa + dd, h + q}, {xa - t, h + q},
+                            {xa - t, h + lip},    {xa, h}};
+    for (const auto& p : lid)
+        lineTo(m, d, p[0], p[1]);
+    PatteCollage(m, d, m.lgPatte, h, t, m.anglPc, 0, 0, 0, 0, false);
+    placeFeature(m, d, first, 0, 0, 0, mirrored);
+}
+
+void lidded0210(Model& m, Drawing& d) {
+    GenerationPass pass(m, d);
+    lidHalf(m, d, false);
+    lidHalf(m, d, true);
+}
+
+void lidAndFlaps0212(Model& m, Drawing& d) {
+    GenerationPass pass(m, d);
+    lidHalf(m, d, false);
+    const float f = EntierProche(m.Largeur / 2 - 0.1f);
+    CorpsCaisse(m, d, m.Longueur + m.Majo[1], m.Largeur + m.Majo[2], m.Longueur + m.Majo[3],
+                m.Largeur + m.Majo[4], m.Hauteur / 2 + m.Majo[5] / 2, f + m.Majo[6], f + m.Majo[7],
+                0, 0, 0, true);
+}
+
+// Half a slotted box, body and flaps below y = 0 (0200) or above it, closed by a cut along
+// y = 0.
+void halfBox(Model& m, Drawing& d, bool below) {
+    GenerationPass pass(m, d);
+    const float f = EntierProche(m.Largeur - 0.1f);
+    const float xe = m.lgPatte + 2 * (m.Longueur + m.Largeur);
+    CorpsCaisse(m, d, m.Longueur, m.Largeur, m.Longueur, m.Largeur, m.Hauteur, f, f, 0, 0, 0,
+                below);
+    line(m, d, 0, 0, xe, 0);
+}
+void halfBox0200(Model& m, Drawing& d) {
+    halfBox(m, d, true);
+}
+void halfBox0200C(Model& m, Drawing& d) {
+    halfBox(m, d, false);
+}
+
+// A folder outline symmetric about x = 0, front edge on y = 0: side walls reaching 2H + Dblmur
+// past the half length over the lower third, the lid's dust flaps `hrabat` past it above.
+void folder0427(Model& m, Drawing& d) {
+    GenerationPass pass(m, d);
+    const float wide = m.Longueur / 2 + 2 * m.Hauteur + m.Dblmur;
+    const float narrow = m.Longueur / 2 + m.hrabat;
+    const float a = 300, top = 900;
+    chainStart(m, -wide, 0);
+    const float outline[][2] = {{wide, 0},      {wide, a},    {narrow, a}, {narrow, top},
+                                {-narrow, top}, {-narrow, a}, {-wide, a},  {-wide, 0}};
+    for (const auto& p : outline)
+        lineTo(m, d, p[0], p[1]);
+}
+
+void manyLines(Model& m, Drawing& d) {
+    GenerationPass pass(m, d);
+    for (int i = 0; i < kRegistryCapacity; ++i)
+        line(m, d, 0, static_cast<float>(i), 100, static_cast<float>(i));
+}
+
+Generator nestedLookup(std::string_view code) {
+    if (code == "0210")
+        return &lidded0210;
+    if (code == "0212")
+        return &lidAndFlaps0212;
+    if (code == "0200")
+        return &halfBox0200;
+    if (code == "0200C")
+        return &halfBox0200C;
+    if (code == "0427")
+        return &folder0427;
+    if (code == "0601")  // listed without a generator of its own yet
+        return &manyLines;
+    return findGenerator(code);
+}
+
+struct Bench {
+    test::TempDir dir;
+    Workbench wb;
+
+    explicit Bench(Workbench::GeneratorLookup lookup = &nestedLookup)
+        : wb(platform::PrivateProfile(dir.path()), lookup) {
+        wb.startUp();
+        Model& m = wb.model();
+        m.EpaisseurCarton = 3;
+        m.Majo = {};
+        m.Majo[6] = 3;
+        m.Majo[7] = 3;
+        m.Majo[8] = -3;
+    }
+
+    // Pose mode with the copies on.
+    RegenerationReport impose(const std::string& code, int x, int y) {
+        Model& m = wb.model();
+        wb.window().txtModel = code;
+        m.NbPoseX = static_cast<std::int16_t>(x);
+        m.NbPoseY = static_cast<std::int16_t>(y);
+        m.ImposManuelle = false;
+        wb.imposition().AvecImpos = true;
+        return wb.Modifier();
+    }
+};
+
+// Extent of the imposed poses against the plain grid of the same counts.
+struct Extent {
+    double drawn;
+    double plain;
+};
+Extent rowsExtent(const Workbench& wb) {
+    const Model& m = wb.model();
+    return {wb.Trazel1().extents().height(),
+            double{m.HorsToutY} * m.NbPoseY + double{m.EspPoseY} * (m.NbPoseY - 1)};
+}
+
+TEST(AjouterImpos, PosesTotalEveryCopyAndKeepTheBlankSize) {
+    Bench single(&findGenerator);
+    single.impose("0201", 1, 1);
+    const Model one = single.wb.model();
+    const std::int32_t blankElements = single.wb.Trazel1().ElementCount() - 1;  // less the sheet
+
+    Bench b(&findGenerator);
+    const RegenerationReport r = b.impose("0201", 3, 2);
+    ASSERT_TRUE(r.drawn) << r.message;
+    const Model& m = b.wb.model();
+    EXPECT_EQ(m.NbPoses, 6);
+    EXPECT_FLOAT_EQ(m.HorsToutX, one.HorsToutX);
+    EXPECT_FLOAT_EQ(m.HorsToutY, one.HorsToutY);
+    EXPECT_NEAR(m.LgCoupant, 6 * one.LgCoupant, 0.01);
+    EXPECT_NEAR(m.LgRainant, 6 * one.LgRainant, 0.01);
+    EXPECT_NEAR(m.LgTotal, 6 * one.LgTotal, 0.05);
+    const Drawing& d = b.wb.Trazel1();
+    EXPECT_GT(blankElements, d.blankElementCount() - 1);
+    EXPECT_EQ(d.lastId().value, d.ElementCount() + 2);
+    EXPECT_EQ(d.element(ElementId{d.lastId().value - 1}).type(), ShapeType::Sheet);
+    EXPECT_EQ(d.element(d.lastId()).type(), ShapeType::Contour);  // the cut surface's
+    EXPECT_TRUE(test::posesDoNotOverlap(d));
+    // Pose mode: the sheet is the drawn poses and the margins of 5 and 15.
+    EXPECT_FLOAT_EQ(m.FmtCartonX, 3 * m.HorsToutX + 2 * 5 + 5);
+    EXPECT_FLOAT_EQ(m.FmtCartonY, 2 * m.HorsToutY + 5 + 15);
+}
+
+// The span of a dimension: its measured points and its dimension line.
+Box dimensionSpan(const DimensionShape& dim) {
+    Box box;
+    box.add(dim.p1);
+    box.add(dim.p2);
+    if (std::fabs(dim.p1.x - dim.p2.x) < 1e-9)
+        box.add(Point{dim.ref.x, dim.p1.y});
+    else if (std::fabs(dim.p1.y - dim.p2.y) < 1e-9)
+        box.add(Point{dim.p1.x, dim.ref.y});
+    else
+        box.add(dim.ref);
+    return box;
+}
+
+bool overlaps(const Box& a, const Box& b) {
+    constexpr double e = 1e-6;
+    return a.xmax > b.xmin + e && a.xmin < b.xmax - e && a.ymax > b.ymin + e && a.ymin < b.ymax - e;
+}
+
+TEST(AjouterImpos, ChainsAndArrowsStayOnOnePoseOutsideTheImposedArea) {
+    for (bool mirrored : {false, true}) {
+        Bench single(&findGenerator);
+        single.wb.model().Sym_Verticale = mirrored;
+        single.impose("0201", 1, 1);
+        std::size_t chainsOfOneBlank = 0;
+        for (const Element& e : single.wb.Trazel1().elements())
+            chainsOfOneBlank += std::holds_alternative<DimensionShape>(e.shape);
+        ASSERT_GT(chainsOfOneBlank, 5u);
+
+        Bench b(&findGenerator);
+        b.wb.model().Sym_Verticale = mirrored;
+        b.wb.model().senscann = 1;
+        b.wb.model().senspass = 2;
+        ASSERT_TRUE(b.impose("0201", 3, 2).drawn);
+        const Drawing& d = b.wb.Trazel1();
+        const auto poses = test::poseCuts(d);
+        ASSERT_EQ(poses.size(), 6u);
+        Box imposed;
+        for (const auto& pose : poses)
+            imposed.add(test::boxOf(pose));
+        std::size_t chains = 0;
+        for (const Element& e : d.elements()) {
+            const auto* dim = std::get_if<DimensionShape>(&e.shape);
+            if (!dim)
+                continue;
+            ++chains;
+            EXPECT_FALSE(overlaps(dimensionSpan(*dim), imposed))
+                << (mirrored ? "mirrored, " : "") << "chain at " << dim->ref.x << ", "
+                << dim->ref.y;
+        }
+        EXPECT_EQ(chains, chainsOfOneBlank) << "every chain once, on one pose";
+        // The direction arrows stand clear of the poses too.
+        std::size_t arrows = 0;
+        for (const Element& e : d.elements()) {
+            const auto* symbol = std::get_if<SymbolShape>(&e.shape);
+            if (!symbol)
+                continue;
+            ++arrows;
+            Box box;
+            for (const auto& stroke : symbol->placedStrokes()) {
+                box.add(stroke.a);
+                box.add(stroke.b);
+            }
+            EXPECT_FALSE(overlaps(box, imposed)) << "symbol " << symbol->number;
+        }
+        EXPECT_EQ(arrows, 2u);
+    }
+}
+
+TEST(AjouterImpos, TenThousandPosesCountEveryPose) {
+    Bench single(&findGenerator);
+    single.impose("0201", 1, 1);
+    const float cut = single.wb.model().LgCoupant;
+    Bench b(&findGenerator);
+    b.impose("0201", 100, 100);
+    const Model& m = b.wb.model();
+    EXPECT_EQ(m.NbPoses, 10000);
+    EXPECT_NEAR(m.LgCoupant / cut, 10000, 0.01);
+    EXPECT_EQ(b.wb.Trazel1().lastId().value, b.wb.Trazel1().ElementCount() + 2);
+}
+
+TEST(AjouterImpos, SheetAtMarginsOrCentredAndFlaggedForFluteDirectionOne) {
+    for (const bool centre : {false, true}) {
+        for (const std::int16_t flute : {0, 1, 2}) {
+            Bench b(&findGenerator);
+            b.wb.model().senscann = flute;
+            b.wb.imposition().ChkCentre = centre;
+            b.impose("0201", 2, 1);
+            const Drawing& d = b.wb.Trazel1();
+            const auto found =
+                std::find_if(d.elements().begin(), d.elements().end(),
+                             [](const Element& e) { return e.type() == ShapeType::Sheet; });
+            ASSERT_NE(found, d.elements().end());
+            const Element& sheet = *found;
+            EXPECT_EQ(sheet.flag, flute == 1 ? kFlagFluteAlongX : 0) << flute;
+            const auto& r = std::get<SheetShape>(sheet.shape);
+            const Box poses = d.extents();
+            // Centred: margins on both sides; else one margin left and below.
+            EXPECT_NEAR(r.min.x, poses.xmin - 5, 1e-3) << centre;
+            EXPECT_NEAR(r.min.y, poses.ymin - 15, 1e-3) << centre;
+            EXPECT_NEAR(r.max.x, poses.xmax + (centre ? 5 : 0), 1e-3) << centre;
+            EXPECT_NEAR(r.max.y, poses.ymax + (centre ? 15 : 0), 1e-3) << centre;
+        }
+    }
+}
+
+TEST(AjouterImpos, NestedStylesInterlockWithoutOverlapAndShortenTheRows) {
+    for (const char* code : {"0210", "0212"}) {
+        for (const bool sym : {false, true}) {
+            Bench b;
+            b.wb.model().Sym_Verticale = sym;
+            const RegenerationReport r = b.impose(code, 3, 4);
+            ASSERT_TRUE(r.drawn) << code << r.message;
+            EXPECT_TRUE(r.notices.empty()) << code;
+            const Drawing& d = b.wb.Trazel1();
+            EXPECT_EQ(test::poseCuts(d).size(), 12u) << code;
+            EXPECT_TRUE(test::posesDoNotOverlap(d)) << code << (sym ? " mirrored" : "");
+            const Extent e = rowsExtent(b.wb);
+            EXPECT_LT(e.drawn, e.plain - 1) << code;
+            // Columns keep their width: turned rows stay in their own column.
+            const Model& m = b.wb.model();
+            EXPECT_NEAR(d.extents().width(), 3 * m.HorsToutX + 2 * m.EspPoseX, 1e-3) << code;
+        }
+    }
+}
+
+// Height of the one cut line that runs the whole width of a pose.
+double straightEdge(const std::vector<test::Segment>& pose) {
+    const double width = test::boxOf(pose).width();
+    for (const auto& s : pose) {
+        if (std::fabs(std::fabs(s.b.x - s.a.x) - width) < 1e-3)
+            return s.a.y;
+    }
+    return std::nan("");
+}
+
+// The TREMALUXE half boxes pair up: each even row is mirrored so that its straight edge faces
+// the odd row's, whichever side of the axis the generator drew the blank.
+TEST(AjouterImpos, HalfBoxesPairStraightEdgesForTheirProfile) {
+    for (const char* code : {"0200", "0200C"}) {
+        Bench b;
+        b.wb.model().Personnalisation = "TREMALUXE";
+        b.impose(code, 2, 4);
+        const Drawing& d = b.wb.Trazel1();
+        EXPECT_TRUE(test::posesDoNotOverlap(d)) << code;
+        const Extent e = rowsExtent(b.wb);
+        EXPECT_NEAR(e.drawn, e.plain, 1e-3) << code;
+        const auto poses = test::poseCuts(d);
+        const Box first = test::boxOf(poses[0]);
+        const Box second = test::boxOf(poses[1]);
+        EXPECT_NEAR(second.ymin - first.ymax, 5, 1e-3) << code;
+        // The straight cut lies at the bottom of one and the top of the other.
+        const double e0 = straightEdge(poses[0]) - first.ymin;
+        const double e1 = straightEdge(poses[1]) - second.ymin;
+        EXPECT_NEAR(e0 + e1, first.height(), 1e-3) << code;
+        EXPECT_TRUE(e0 < 1e-3 || e1 < 1e-3) << code;
+    }
+}
+
+TEST(AjouterImpos, TurnedRowsOf0210StayInTheirColumnOnEitherSideOfTheAxis) {
+    for (const bool sym : {false, true}) {
+        Bench b;
+        b.wb.model().Sym_Verticale = sym;
+        b.impose("0210", 1, 2);
+        const auto poses = test::poseCuts(b.wb.Trazel1());
+        ASSERT_EQ(poses.size(), 2u);
+        const Box blank = test::boxOf(poses[0]);
+        const Box turned = test::boxOf(poses[1]);
+        EXPECT_NEAR(turned.xmin, blank.xmin, 1e-3) << sym;
+        EXPECT_NEAR(turned.xmax, blank.xmax, 1e-3) << sym;
+        EXPECT_NEAR(blank.xmax, sym ? 0 : b.wb.model().HorsToutX, 1e-3);
+        // The lid of the turned row sits over the far end of the first row.
+        EXPECT_TRUE(test::posesDoNotOverlap(b.wb.Trazel1()));
+    }
+}
+
+TEST(AjouterImpos, FolderColumnsTurnUpsideDownAndCloseUp) {
+    Bench b;
+    Model& m = b.wb.model();
+    m.Hauteur = 200;
+    m.Dblmur = 6;
+    m.hrabat = 50;
+    m.Largeur = 300;
+    b.impose("0427", 4, 3);
+    const Drawing& d = b.wb.Trazel1();
+    EXPECT_TRUE(test::posesDoNotOverlap(d));
+    // Columns 356 closer than the plain grid (t - hrabat with t = 2H + Dblmur).
+    const double plain = 4 * m.HorsToutX + 3 * m.EspPoseX;
+    EXPECT_NEAR(d.extents().width(), plain - 3 * 356, 1e-3);
+    EXPECT_NEAR(d.extents().height(), 3 * m.HorsToutY + 2 * m.EspPoseY, 1e-3);
+}
+
+TEST(AjouterImpos, WithoutTheProfileHalfBoxesStayAPlainGrid) {
+    Bench b;
+    b.impose("0200", 1, 2);
+    const Extent e = rowsExtent(b.wb);
+    EXPECT_NEAR(e.drawn, e.plain, 1e-3);
+}
+
+TEST(AjouterImpos, OverlapCheckCatchesPosesThatReachIntoEachOther) {
+    Bench b(&findGenerator);
+    b.wb.model().EspPoseX = -100;
+    b.impose("0201", 2, 1);
+    EXPECT_FALSE(test::posesDoNotOverlap(b.wb.Trazel1()));
+}
+
+TEST(AjouterImpos, AbsurdParametersNeitherOverlapNorFreeze) {
+    // A nesting deeper than the blank would stack the rows: the plain grid is drawn.
+    Model m;
+    m.CodeModele = "0210";
+    m.Largeur = 300;
+    m.hpatrent = 30;
+    m.hrabat = 50;
+    m.HorsToutX = 100;
+    m.HorsToutY = 100;
+    m.EspPoseX = m.EspPoseY = 5;
+    m.NbPoseX = 1;
+    m.NbPoseY = 3;
+    Drawing shallow;
+    shallow.AddLine(0, 0, 100, 0);
+    shallow.AddLine(100, 0, 100, 100);
+    shallow.AddLine(100, 100, 0, 100);
+    shallow.AddLine(0, 100, 0, 0);
+    const ImpositionNotices said = AjouterImpos(m, shallow, {true, false});
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_NE(said[0].find("grille simple"), std::string::npos);
+    EXPECT_NEAR(shallow.extents().height(), 310, 1e-9);
+    EXPECT_TRUE(test::posesDoNotOverlap(shallow));
+
+    // A full registry imposed 100 x 100 is more than the drawing takes: the first pose only.
+    Bench big;
+    RegenerationReport r = big.impose("0601", 100, 100);
+    ASSERT_FALSE(r.notices.empty());
+    EXPECT_TRUE(std::any_of(r.notices.begin(), r.notices.end(), [](const std::string& n) {
+        return n.find("trop grande") != std::string::npos;
+    }));
+    EXPECT_EQ(big.wb.Trazel1().ElementCount(), kRegistryCapacity + 1);
+    EXPECT_EQ(big.wb.model().NbPoses, 10000);
+
+    // Counts typed far out of range are capped, said, and drawn.
+    Bench typed(&findGenerator);
+    r = typed.impose("0201", 30000, -7);
+    EXPECT_EQ(typed.wb.model().NbPoseX, 100);
+    EXPECT_EQ(typed.wb.model().NbPoseY, 1);
+    EXPECT_EQ(r.notices.size(), 2u);
+}
+
+TEST(Workbench, ZeroPosesSwitchTheCopiesOffAndReportOneByOne) {
+    Bench b(&findGenerator);
+    b.impose("0201", 3, 2);
+    const ImpositionEntry e = b.wb.enterPoseCount(Axis::X, 0);
+    EXPECT_FALSE(b.wb.imposition().AvecImpos);
+    EXPECT_EQ(b.wb.model().NbPoseX, 1);
+    EXPECT_EQ(b.wb.model().NbPoseY, 1);
+    EXPECT_EQ(b.wb.model().NbPoses, 1);
+    EXPECT_TRUE(e.report.drawn);
+    EXPECT_EQ(test::poseCuts(b.wb.Trazel1()).size(), 1u);
+
+    // A sheet typed back in switches them on in sheet mode: 3000 holds two blanks of 1436.
+    b.wb.enterSheetSize(Axis::Y, 1100);
+    const ImpositionEntry sheet = b.wb.enterSheetSize(Axis::X, 3000);
+    EXPECT_FALSE(sheet.warn);
+    EXPECT_TRUE(b.wb.imposition().AvecImpos);
+    EXPECT_EQ(b.wb.model().NbPoseX, 2);
+    EXPECT_EQ(b.wb.model().NbPoseY, 2);
+    EXPECT_EQ(test::poseCuts(b.wb.Trazel1()).size(), 4u);
+    EXPECT_FLOAT_EQ(b.wb.model().FmtCartonX, 3000);
+    b.wb.toggleCentre(true);
+    EXPECT_TRUE(b.wb.imposition().ChkCentre);
+}
+
+// Every nested style the catalogue can draw, with its own generator.
+TEST(AjouterImpos, CatalogueNestedStylesDoNotOverlap) {
+    const char* nested[] = {"0210", "0211", "0212", "0215", "0713", "0421", "0427", "0429"};
+    int drawn = 0;
+    for (const char* code : nested) {
+        if (!findGenerator(code))
+            continue;
+        ++drawn;
+        Bench b(&findGenerator);
+        b.wb.startUp();
+        const RegenerationReport r = b.impose(code, 3, 4);
+        ASSERT_TRUE(r.drawn) << code << ": " << r.message;
+        EXPECT_TRUE(test::posesDoNotOverlap(b.wb.Trazel1())) << code;
+        const Model& m = b.wb.model();
+        const Box box = b.wb.Trazel1().extents();
+        const double plainX = 3 * m.HorsToutX + 2 * m.EspPoseX;
+        const double plainY = 4 * m.HorsToutY + 3 * m.EspPoseY;
+        EXPECT_TRUE(box.width() < plainX - 1 || box.height() < plainY - 1) << code;
+    }
+    if (drawn == 0)
+        GTEST_SKIP() << "no nested style has its generator yet";
+}
+
+// The nesting rule lets two crash-lock bottoms into each other by the overlap `hrecouvr`,
+// while their lock flaps reach 12 mm past the middle: with a small overlap the rows stand as
+// far apart as the flaps need, and the lids still nest.
+TEST(AjouterImpos, CrashLockBottomsOf0713NeverReachIntoEachOther) {
+    for (const float overlap : {30.0f, 5.0f, 0.0f}) {
+        for (const bool sym : {false, true}) {
+            Bench b(&findGenerator);
+            b.wb.model().hrecouvr = overlap;
+            b.wb.model().Sym_Verticale = sym;
+            const RegenerationReport r = b.impose("0713", 2, 4);
+            ASSERT_TRUE(r.drawn) << r.message;
+            EXPECT_TRUE(test::posesDoNotOverlap(b.wb.Trazel1())) << overlap << " " << sym;
+            const Model& m = b.wb.model();
+            EXPECT_LT(b.wb.Trazel1().extents().height(), 4 * m.HorsToutY + 3 * m.EspPoseY - 1)
+                << overlap;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace brontaxe

@@ -1,0 +1,221 @@
+// The regeneration as the window drives it: code-box entry, dispatch, mirror, extra creases,
+// cut surface, arrows, waste and filters.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "builders/emit.h"
+#include "drawing/drawing_dump.h"
+#include "workbench/window_figures.h"
+#include "workbench/workbench.h"
+#include "platform/number_text.h"
+#include "support/outline.h"
+#include "support/temp_dir.h"
+
+namespace brontaxe {
+namespace {
+
+// A workbench on preferences naming a data directory without tables: every allowance is 0.
+struct BareBench {
+    test::TempDir dir;
+    Workbench wb;
+
+    explicit BareBench(Workbench::GeneratorLookup lookup = &findGenerator)
+        : wb(platform::PrivateProfile(dir.path()), lookup) {
+        test::writeFile(dir / "korparam.ini",
+                        "[Preferences]\nMajoFefco=" + (dir / "sans-tables/").string() + "\n");
+        wb.startUp();
+    }
+};
+
+std::vector<SymbolShape> symbols(const Drawing& d) {
+    std::vector<SymbolShape> out;
+    for (const Element& e : d.elements())
+        if (const auto* s = std::get_if<SymbolShape>(&e.shape))
+            out.push_back(*s);
+    return out;
+}
+
+void onlyCreases(Model& m, Drawing& d) {
+    GenerationPass pass(m, d);
+    d.LineKind = kind::Crease;
+    line(m, d, 0, 0, 100, 0);
+}
+
+Generator creasesFor0300(std::string_view code) {
+    return code == "0300" ? &onlyCreases : findGenerator(code);
+}
+
+TEST(Regeneration, TypedCodesFollowTheCodeBoxRuleAndTheExactMatch) {
+    BareBench b;
+    b.wb.window().txtModel = "201";
+    EXPECT_TRUE(b.wb.codeBoxLeft().drawn);
+    EXPECT_EQ(b.wb.window().txtModel, "0201");
+    EXPECT_EQ(b.wb.model().CodeModele, "0201");
+
+    b.wb.window().txtModel = "200c";
+    ASSERT_TRUE(b.wb.codeBoxLeft().drawn);
+    const std::string lower = dumpDrawing(b.wb.Trazel1());
+    b.wb.window().txtModel = "0200C";
+    ASSERT_TRUE(b.wb.codeBoxLeft().drawn);
+    EXPECT_EQ(dumpDrawing(b.wb.Trazel1()), lower);
+
+    // A trailing blank matches nothing: the previous drawing stays.
+    b.wb.window().txtModel = "0201 ";
+    const RegenerationReport r = b.wb.codeBoxLeft();
+    EXPECT_TRUE(r.keptPrevious);
+    EXPECT_EQ(dumpDrawing(b.wb.Trazel1()), lower);
+}
+
+TEST(Regeneration, CutSurfaceOfTheBareRegularSlottedCaseAndItsWaste) {
+    BareBench b;
+    ASSERT_TRUE(b.wb.Modifier().drawn);
+    const Model& m = b.wb.model();
+    // Body, flaps less the slots, and the glue flap under its slanted end.
+    const double slantDrop = 32 * std::tan(15 * kPi / 180);
+    const double expected =
+        1400 * 200 + 2 * 150 * (392 + 292 + 392 + 296) + 2 * (32 * (200 - slantDrop) / 2 + 400);
+    EXPECT_NEAR(m.SurfDecoupee, expected, expected * 1e-3);
+    const double rectangle = 1436.0 * 500.0;
+    EXPECT_NEAR(m.PerteHorsTout, (rectangle - m.SurfDecoupee) / rectangle * 100, 1e-3);
+    const WindowFigures f = windowFigures(m);
+    EXPECT_EQ(f.lbSurf, platform::formatNumber(m.SurfDecoupee / 1e6, "####0.000"));
+    EXPECT_NE(f.lbPerte, kNoWaste);
+    // The totals do not count the contour.
+    EXPECT_NEAR(m.LgRainant, 3544, 0.01);
+}
+
+TEST(Regeneration, NoCutSurfaceShowsNoWasteInBothLabels) {
+    BareBench b(&creasesFor0300);
+    b.wb.window().txtModel = "0300";
+    ASSERT_TRUE(b.wb.Modifier().drawn);
+    EXPECT_EQ(b.wb.model().SurfDecoupee, 0);
+    const WindowFigures f = windowFigures(b.wb.model());
+    EXPECT_EQ(f.lbPerte, "XXXXXX");
+    EXPECT_EQ(f.lbperteFc, "XXXXXX");
+}
+
+TEST(Regeneration, DirectionArrowsFollowTheOptionButtons) {
+    BareBench b;
+    b.wb.orientationChosen(2);  // flute across
+    b.wb.orientationChosen(4);  // pass 1
+    auto arrows = symbols(b.wb.Trazel1());
+    ASSERT_EQ(arrows.size(), 2u);
+    EXPECT_EQ(arrows[0].number, 5);
+    EXPECT_EQ(arrows[1].number, 11);
+    // s = (1436 + 500) / 30 above the blank's top left corner.
+    const double s = (1436.0 + 500.0) / 30;
+    EXPECT_TRUE(areNear(arrows[0].position, {3.5 * s, 250 + 1.5 * s}, 1e-3));
+    EXPECT_EQ(arrows[0].angleDeg, 90);
+    b.wb.orientationChosen(3);  // pass not indicated: the flute arrow stays
+    arrows = symbols(b.wb.Trazel1());
+    ASSERT_EQ(arrows.size(), 1u);
+    EXPECT_EQ(arrows[0].number, 5);
+    EXPECT_TRUE(test::cutOutlineIsClosed(b.wb.Trazel1()));
+}
+
+// Pass direction 1 is along X, like flute direction 1: the arrows lie along their axis.
+TEST(Regeneration, DirectionArrowsLieAlongTheAxisTheyName) {
+    BareBench b;
+    const struct {
+        int option;
+        int symbol;
+        bool alongX;
+    } cases[] = {{1, 5, true}, {2, 5, false}, {4, 11, true}, {5, 11, false}};
+    for (const auto& c : cases) {
+        b.wb.orientationChosen(0);
+        b.wb.orientationChosen(3);
+        b.wb.orientationChosen(c.option);
+        const auto arrows = symbols(b.wb.Trazel1());
+        ASSERT_EQ(arrows.size(), 1u) << c.option;
+        EXPECT_EQ(arrows[0].number, c.symbol);
+        Box box;
+        for (const auto& s : arrows[0].placedStrokes()) {
+            box.add(s.a);
+            box.add(s.b);
+        }
+        EXPECT_EQ(box.width() > box.height(), c.alongX) << "option " << c.option;
+    }
+}
+
+TEST(Regeneration, VerticalSymmetryMirrorsTheBlankAndItsArrows) {
+    BareBench b;
+    b.wb.orientationChosen(1);
+    b.wb.toggleSymVerticale();
+    const Box box = b.wb.Trazel1().extents();
+    EXPECT_NEAR(box.xmax, 0, 1e-3);
+    EXPECT_NEAR(box.xmin, -1436, 1e-3);
+    EXPECT_FLOAT_EQ(b.wb.model().HorsToutX, 1436);
+    const auto arrows = symbols(b.wb.Trazel1());
+    ASSERT_EQ(arrows.size(), 1u);
+    EXPECT_LT(arrows[0].position.x, 0);
+    EXPECT_TRUE(test::cutOutlineIsClosed(b.wb.Trazel1()));
+}
+
+TEST(Regeneration, ExtraCreasesAreNormalisedAndDrawnInsideTheBlank) {
+    BareBench b;
+    b.wb.window().listeFoulages = "100+200";
+    ASSERT_TRUE(b.wb.Modifier().drawn);
+    EXPECT_EQ(b.wb.model().ListeFoulages, "100+400/");
+    // One horizontal crease 100 above the blank's bottom edge, stopped at the cuts.
+    EXPECT_FALSE(test::horizontalLinesAt(b.wb.Trazel1(), kind::Crease, -150).empty());
+    EXPECT_FLOAT_EQ(b.wb.model().Longueur, 400);  // the dimensions come back
+    EXPECT_FLOAT_EQ(b.wb.model().Largeur, 300);
+
+    // Beyond 50 segments a part is not cut short without a word: the blank is drawn without
+    // the extra creases, and the notice says why.
+    std::string overlong;
+    for (int i = 0; i < 60; ++i)
+        overlong += "5+";
+    b.wb.window().listeFoulages = "/" + overlong + "5";
+    const auto report = b.wb.Modifier();
+    ASSERT_TRUE(report.drawn);
+    ASSERT_EQ(report.notices.size(), 1u);
+    EXPECT_NE(report.notices[0].find("61 segments dans une partie, 50 au plus"), std::string::npos)
+        << report.notices[0];
+    EXPECT_TRUE(test::horizontalLinesAt(b.wb.Trazel1(), kind::Crease, -150).empty());
+}
+
+Generator creasesFor09(std::string_view code) {
+    return code == "0901" || code == "0902" ? &onlyCreases : findGenerator(code);
+}
+
+TEST(Regeneration, FamilyAndCodeChoicesSetTheRefoulageLayout) {
+    BareBench b(&creasesFor09);
+    b.wb.familyChosen(7);
+    const auto codes = b.wb.familyCodes(7);
+    const auto at = [&](const char* code) {
+        return static_cast<int>(std::find(codes.begin(), codes.end(), code) - codes.begin()) + 1;
+    };
+    b.wb.codeChosen(at("0990"));
+    EXPECT_TRUE(b.wb.window().refoulageLayout);
+    EXPECT_EQ(b.wb.window().txtModel, "0990");
+    b.wb.window().listeFoulages = "50+50";
+    b.wb.codeChosen(at("0901"));
+    EXPECT_FALSE(b.wb.window().refoulageLayout);
+    EXPECT_TRUE(b.wb.window().listeFoulages.empty());
+}
+
+TEST(Regeneration, TheDimensioningFilterFollowsItsCheckMark) {
+    BareBench b;
+    b.wb.window().filtrerCotation = true;
+    b.wb.Modifier();
+    EXPECT_EQ(b.wb.Trazel1().filter().expression(), "COTATION");
+    b.wb.window().filtrerCotation = false;
+    b.wb.Modifier();
+    EXPECT_TRUE(b.wb.Trazel1().filter().hidesNothing());
+}
+
+TEST(Regeneration, QlxProfileRulesApplyBeforeDrawing) {
+    BareBench b;
+    b.wb.model().Personnalisation = "QLX";
+    b.wb.window().hauteur = "800";
+    ASSERT_TRUE(b.wb.Modifier().drawn);
+    EXPECT_EQ(b.wb.model().lgPatte, 35);
+    EXPECT_NEAR(b.wb.model().HorsToutX, 35 + 1400, 1e-3);
+}
+
+}  // namespace
+}  // namespace brontaxe

@@ -1,0 +1,77 @@
+#include "workbench/window_figures.h"
+
+#include <gtest/gtest.h>
+
+#include "workbench/direction_arrows.h"
+
+namespace brontaxe {
+namespace {
+
+TEST(DirectionArrows, FluteAcrossAndPassAlongOverASixHundredByThreeHundredBlank) {
+    const Box blank{100, -150, 700, 150, false};
+    const auto arrows = directionArrows(blank, 2, 1, false);
+    ASSERT_EQ(arrows.size(), 2u);
+    EXPECT_EQ(arrows[0].symbol, kFluteArrowSymbol);
+    EXPECT_TRUE(areNear(arrows[0].at, {100 + 105, 150 + 45}));
+    EXPECT_EQ(arrows[0].angleDeg, 90);
+    EXPECT_EQ(arrows[0].size, 30);
+    EXPECT_EQ(arrows[1].symbol, kPassArrowSymbol);
+    EXPECT_TRUE(areNear(arrows[1].at, {100 + 90 + 60, 150 + 60}));
+    EXPECT_EQ(arrows[1].angleDeg, 90);
+    EXPECT_EQ(arrows[1].size, 60);
+}
+
+TEST(DirectionArrows, EachAloneAndMirrored) {
+    const Box blank{0, 0, 600, 300, false};
+    EXPECT_TRUE(directionArrows(blank, 0, 0, false).empty());
+    const auto flute = directionArrows(blank, 1, 0, false);
+    ASSERT_EQ(flute.size(), 1u);
+    EXPECT_TRUE(areNear(flute[0].at, {90, 330}));
+    EXPECT_EQ(flute[0].angleDeg, 0);
+    const auto pass = directionArrows(blank, 0, 2, true);
+    ASSERT_EQ(pass.size(), 1u);  // no flute arrow: no offset
+    EXPECT_TRUE(areNear(pass[0].at, {-90, 360}));
+    EXPECT_EQ(pass[0].angleDeg, 0);
+}
+
+TEST(WindowFigures, FormatsOfTheLabelsAndNoWasteWithoutSurface) {
+    Model m;
+    m.LgCoupant = 5657.1f;
+    m.LgRainant = 3544;
+    m.LgTotal = m.LgCoupant + m.LgRainant;
+    m.HorsToutX = 1436;
+    m.HorsToutY = 500;
+    m.NbPoseX = 2;
+    m.NbPoseY = 1;
+    m.NbPoses = 2;
+    m.EspPoseX = 5;
+    m.EspPoseY = 5;
+    m.FmtCartonX = 3000;
+    m.FmtCartonY = 600;
+    m.Marges = {5, 15, 0, 0, 0};
+    WindowFigures f = windowFigures(m);
+    EXPECT_EQ(f.lbCoupant, "5.66");
+    EXPECT_EQ(f.lbPerfo, "0.00");
+    EXPECT_EQ(f.lbTotal, "9.20");
+    EXPECT_EQ(f.lbDimHt, "2877 x 500");
+    EXPECT_EQ(f.lbSurf, "0.000");
+    EXPECT_EQ(f.lbPerte, "XXXXXX");
+    EXPECT_EQ(f.lbperteFc, "XXXXXX");
+    EXPECT_EQ(f.TxFmtCX, "3000");  // whole millimetres, no point left hanging
+    EXPECT_EQ(f.TxNbPoseX, "2");
+    EXPECT_EQ(f.margeY, "15");
+
+    m.SurfDecoupee = 500000;
+    computeWaste(m);
+    f = windowFigures(m);
+    EXPECT_EQ(f.lbSurf, "1.000");
+    // (2877 x 500 - 2 x 500000) / (2877 x 500) and (3000 x 600 - 1000000) / (3000 x 600).
+    EXPECT_EQ(f.lbPerte, "30.48");
+    EXPECT_EQ(f.lbperteFc, "44.44");
+    m.FmtCartonX = 1000;  // the poses cover more than the sheet: no sheet waste to show
+    computeWaste(m);
+    EXPECT_EQ(windowFigures(m).lbperteFc, "XXXXXX");
+}
+
+}  // namespace
+}  // namespace brontaxe
