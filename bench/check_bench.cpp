@@ -8,8 +8,8 @@
 #include <ctime>
 
 #include "bench/bench_support.h"
-#include "workbench/workbench_check.h"
 #include "styles/generators.h"
+#include "workbench/workbench_check.h"
 
 namespace brontaxe {
 namespace {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "bench/bench_support.h"
-#include "workbench/workbench.h"
 #include "styles/generators.h"
+#include "workbench/workbench.h"
 
 namespace brontaxe {
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "builders/emit.h"
 #include "builders/body_features.h"
+#include "builders/emit.h"
 #include "builders/patte_collage.h"
 
 namespace brontaxe {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "builders/emit.h"
 #include "builders/body_features.h"
+#include "builders/emit.h"
 #include "builders/patte_collage.h"
 
 namespace brontaxe {

@@ -1,7 +1,7 @@
 #include "builders/cotes_caisse.h"
 
-#include "builders/emit.h"
 #include "builders/body_panels.h"
+#include "builders/emit.h"
 
 namespace brontaxe {
 namespace {

@@ -1,7 +1,7 @@
 #include "builders/rabats_couvercle.h"
 
-#include "builders/emit.h"
 #include "builders/body_features.h"
+#include "builders/emit.h"
 #include "builders/patte_collage.h"
 #include "builders/rabat_formes.h"
 

@@ -1,7 +1,7 @@
 #include "builders/shaped_body_half.h"
 
-#include "builders/emit.h"
 #include "builders/body_features.h"
+#include "builders/emit.h"
 #include "builders/patte_collage.h"
 
 namespace brontaxe {

@@ -16,15 +16,15 @@
 #include "cli/cli_report.h"
 #include "drawing/drawing_dump.h"
 #include "io/drawing_files.h"
-#include "workbench/catalogue.h"
-#include "workbench/design_file.h"
-#include "workbench/imposition_input.h"
-#include "workbench/workbench.h"
 #include "model/field_ranges.h"
 #include "model/model_fields.h"
 #include "platform/number_text.h"
 #include "platform/user_number.h"
 #include "styles/generators.h"
+#include "workbench/catalogue.h"
+#include "workbench/design_file.h"
+#include "workbench/imposition_input.h"
+#include "workbench/workbench.h"
 
 namespace brontaxe::cli {
 namespace {

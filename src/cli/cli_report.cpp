@@ -3,12 +3,12 @@
 #include <iomanip>
 #include <string>
 
-#include "workbench/catalogue.h"
-#include "workbench/imposition.h"
-#include "workbench/window_figures.h"
 #include "platform/number_text.h"
 #include "resources/string_table.h"
 #include "styles/generators.h"
+#include "workbench/catalogue.h"
+#include "workbench/imposition.h"
+#include "workbench/window_figures.h"
 
 namespace brontaxe::cli {
 namespace {

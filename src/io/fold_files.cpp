@@ -9,7 +9,7 @@ namespace brontaxe::io {
 namespace {
 
 FileResult writeMesh(const fold::Mesh& mesh, const std::filesystem::path& path,
-                         std::string_view extension) {
+                     std::string_view extension) {
     return writeTextFile(path, extension == "gltf" ? fold::gltfText(mesh) : fold::objText(mesh));
 }
 
@@ -29,7 +29,7 @@ FileResult saveFoldedBlank(const fold::FoldedBlank& model, const std::filesystem
 }
 
 FileResult saveFoldedDesign(const Drawing& d, std::string_view code, const Model& m,
-                                const std::filesystem::path& path) {
+                            const std::filesystem::path& path) {
     return saveFoldedBlank(fold::foldStyle(d, code, m), path);
 }
 

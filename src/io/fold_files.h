@@ -18,6 +18,6 @@ FileResult saveFoldedBlank(const fold::FoldedBlank& model, const std::filesystem
 
 // The blank of `code` drawn in `d` for `m`, folded as its style folds, written.
 FileResult saveFoldedDesign(const Drawing& d, std::string_view code, const Model& m,
-                                const std::filesystem::path& path);
+                            const std::filesystem::path& path);
 
 }  // namespace brontaxe::io

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "styles/top_bottom/architecture.h"
 #include "styles/02/fco200.h"
 #include "styles/03/fco300.h"
 #include "styles/04/fco400.h"
@@ -12,6 +11,7 @@
 #include "styles/06/fco600.h"
 #include "styles/07/fco700.h"
 #include "styles/09/fco900.h"
+#include "styles/top_bottom/architecture.h"
 
 namespace brontaxe {
 namespace {

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "styles/top_bottom/architecture.h"
 #include "styles/02/fco200_rules.h"
 #include "styles/03/fco300_rules.h"
 #include "styles/04/fco400_rules.h"
@@ -14,6 +13,7 @@
 #include "styles/05/fco500_sizes.h"
 #include "styles/06/fco600_rules.h"
 #include "styles/07/fco700_rules.h"
+#include "styles/top_bottom/architecture.h"
 
 namespace brontaxe {
 namespace {

@@ -6,15 +6,15 @@
 #include <string_view>
 
 #include "board/ini_majo.h"
-#include "io/fold_files.h"
 #include "io/drawing_files.h"
-#include "workbench/catalogue.h"
-#include "workbench/pieces.h"
-#include "workbench/window_figures.h"
+#include "io/fold_files.h"
 #include "model/model_fields.h"
 #include "platform/number_text.h"
 #include "platform/profile_file.h"
 #include "techsheet/sheet_template.h"
+#include "workbench/catalogue.h"
+#include "workbench/pieces.h"
+#include "workbench/window_figures.h"
 
 namespace brontaxe {
 namespace {

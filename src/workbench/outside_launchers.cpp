@@ -4,11 +4,11 @@
 #include <cctype>
 
 #include "io/drawing_files.h"
-#include "workbench/workbench.h"
 #include "platform/child_process.h"
 #include "platform/command_line.h"
 #include "platform/number_text.h"
 #include "platform/text.h"
+#include "workbench/workbench.h"
 
 namespace brontaxe::tools {
 namespace {

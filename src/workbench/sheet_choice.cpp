@@ -1,8 +1,8 @@
 #include "workbench/sheet_choice.h"
 
 #include "board/data_directory.h"
-#include "workbench/preferences.h"
 #include "platform/text.h"
+#include "workbench/preferences.h"
 
 namespace brontaxe {
 

@@ -1,7 +1,7 @@
 #include "workbench/window_figures.h"
 
-#include "workbench/imposition.h"
 #include "platform/number_text.h"
+#include "workbench/imposition.h"
 
 namespace brontaxe {
 namespace {

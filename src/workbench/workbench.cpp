@@ -5,12 +5,12 @@
 
 #include "board/data_directory.h"
 #include "board/ini_majo.h"
-#include "workbench/preferences.h"
 #include "model/model_init.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
 #include "platform/rounding.h"
 #include "platform/text.h"
+#include "workbench/preferences.h"
 
 namespace brontaxe {
 Workbench::Workbench(platform::PrivateProfile settings, GeneratorLookup lookup,

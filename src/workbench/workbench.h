@@ -11,14 +11,14 @@
 #include "board/majo.h"
 #include "drawing/drawing.h"
 #include "drawing/section/section_cut.h"
-#include "workbench/allowance_effects.h"
-#include "workbench/catalogue.h"
-#include "workbench/imposition_input.h"
-#include "workbench/pieces.h"
 #include "model/model.h"
 #include "platform/paths.h"
 #include "platform/profile_file.h"
 #include "styles/generators.h"
+#include "workbench/allowance_effects.h"
+#include "workbench/catalogue.h"
+#include "workbench/imposition_input.h"
+#include "workbench/pieces.h"
 
 namespace brontaxe {
 

@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "drawing/dimension_layout.h"
+#include "platform/errors.h"
 #include "workbench/profile_rules.h"
 #include "workbench/workbench.h"
-#include "platform/errors.h"
 
 namespace brontaxe {
 namespace {

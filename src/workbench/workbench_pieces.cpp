@@ -1,7 +1,7 @@
 // The multi-piece options, the pieces shown, the pass direction and the section tool.
 
-#include "workbench/workbench.h"
 #include "platform/number_text.h"
+#include "workbench/workbench.h"
 
 namespace brontaxe {
 

@@ -8,11 +8,6 @@
 #include "builders/refoulages_supp.h"
 #include "drawing/crease_list.h"
 #include "drawing/miroir_vertical.h"
-#include "workbench/catalogue.h"
-#include "workbench/direction_arrows.h"
-#include "workbench/profile_rules.h"
-#include "workbench/window_figures.h"
-#include "workbench/workbench.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
@@ -20,6 +15,11 @@
 #include "platform/user_number.h"
 #include "styles/style_rules.h"
 #include "techsheet/sheet_template.h"
+#include "workbench/catalogue.h"
+#include "workbench/direction_arrows.h"
+#include "workbench/profile_rules.h"
+#include "workbench/window_figures.h"
+#include "workbench/workbench.h"
 
 namespace brontaxe {
 namespace {

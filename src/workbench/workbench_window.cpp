@@ -1,9 +1,9 @@
 // The main window's handlers that end in a regeneration, without the toolkit.
 
-#include "workbench/catalogue.h"
-#include "workbench/workbench.h"
 #include "platform/number_text.h"
 #include "platform/rounding.h"
+#include "workbench/catalogue.h"
+#include "workbench/workbench.h"
 
 namespace brontaxe {
 

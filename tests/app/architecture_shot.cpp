@@ -7,8 +7,8 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "app/window/frm_princ.h"
 #include "app/dialogs/frm_typo.h"
+#include "app/window/frm_princ.h"
 #include "app/window/translations.h"
 #include "platform/paths.h"
 #include "shot_window.h"

@@ -25,11 +25,11 @@
 #include "drawing/dimension_layout.h"
 #include "drawing/drawing_dump.h"
 #include "io/des_format.h"
-#include "workbench/design_file.h"
 #include "model/model_fields.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/profile_file.h"
+#include "workbench/design_file.h"
 
 using brontaxe::Workbench;
 using brontaxe::app::frmPrinc;

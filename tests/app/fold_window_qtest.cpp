@@ -7,10 +7,10 @@
 #include <QSlider>
 #include <QtTest>
 
-#include "app/window/entry_box.h"
 #include "app/views/fold_window.h"
-#include "app/window/frm_princ.h"
 #include "app/views/preview_image.h"
+#include "app/window/entry_box.h"
+#include "app/window/frm_princ.h"
 #include "shown_window.h"
 
 using brontaxe::app::frmPrinc;

@@ -16,8 +16,8 @@
 #include <functional>
 #include <set>
 
-#include "app/window/entry_box.h"
 #include "app/dialogs/frm_autre_dim.h"
+#include "app/window/entry_box.h"
 #include "app/window/frm_princ.h"
 #include "drawing/drawing_dump.h"
 #include "model/model_init.h"

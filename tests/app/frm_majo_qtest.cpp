@@ -17,10 +17,10 @@
 #include <fstream>
 #include <functional>
 
-#include "app/window/entry_box.h"
 #include "app/dialogs/frm_config.h"
 #include "app/dialogs/frm_majo.h"
 #include "app/dialogs/frm_modiqual.h"
+#include "app/window/entry_box.h"
 #include "app/window/frm_princ.h"
 #include "board/data_directory.h"
 #include "platform/paths.h"

@@ -13,8 +13,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/window/entry_box.h"
 #include "app/dialogs/frm_help.h"
+#include "app/window/entry_box.h"
 #include "app/window/frm_princ.h"
 #include "builders/emit.h"
 #include "drawing/drawing_dump.h"

@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/window/frm_princ.h"
 #include "app/dialogs/frm_typo.h"
+#include "app/window/frm_princ.h"
 #include "model/model.h"
 #include "platform/paths.h"
 #include "styles/generators.h"

@@ -9,8 +9,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/window/entry_box.h"
 #include "app/dialogs/frm_majo.h"
+#include "app/window/entry_box.h"
 #include "app/window/frm_princ.h"
 #include "app/window/translations.h"
 #include "platform/paths.h"

@@ -18,8 +18,8 @@
 
 #include "app/dialogs/frm_assist_pal.h"
 #include "app/dialogs/frm_choix_palet.h"
-#include "app/window/frm_princ.h"
 #include "app/views/pallet_image.h"
+#include "app/window/frm_princ.h"
 #include "model/model_init.h"
 #include "platform/paths.h"
 

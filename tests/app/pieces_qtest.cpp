@@ -14,12 +14,12 @@
 #include <deque>
 
 #include "app/dialogs/frm_passage.h"
-#include "app/window/frm_princ.h"
 #include "app/dialogs/frm_section.h"
+#include "app/window/frm_princ.h"
 #include "app/window/piece_controls.h"
-#include "workbench/workbench_check.h"
-#include "workbench/direction_arrows.h"
 #include "shown_window.h"
+#include "workbench/direction_arrows.h"
+#include "workbench/workbench_check.h"
 
 using brontaxe::Workbench;
 using brontaxe::app::frmPrinc;

@@ -7,11 +7,11 @@
 #include <algorithm>
 #include <sstream>
 
-#include "app/views/drawing_scene.h"
 #include "app/commands/print_job.h"
-#include "workbench/workbench.h"
+#include "app/views/drawing_scene.h"
 #include "platform/paths.h"
 #include "platform/process.h"
+#include "workbench/workbench.h"
 
 using brontaxe::Workbench;
 using brontaxe::app::PrintOptions;

@@ -15,16 +15,16 @@
 #include <filesystem>
 #include <functional>
 
-#include "app/views/drawing_view.h"
 #include "app/commands/file_commands.h"
 #include "app/dialogs/frm_choix_ft.h"
 #include "app/dialogs/frm_ft.h"
 #include "app/dialogs/frm_mckee.h"
+#include "app/views/drawing_view.h"
 #include "app/window/frm_princ.h"
 #include "drawing/sheet_elements.h"
-#include "workbench/preferences.h"
 #include "platform/paths.h"
 #include "techsheet/sheet_template.h"
+#include "workbench/preferences.h"
 
 using brontaxe::Drawing;
 using brontaxe::Questionnaire;

@@ -10,8 +10,8 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "app/window/frm_princ.h"
 #include "app/dialogs/frm_section.h"
+#include "app/window/frm_princ.h"
 #include "app/window/translations.h"
 #include "platform/paths.h"
 #include "shot_window.h"

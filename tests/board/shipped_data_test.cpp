@@ -6,11 +6,11 @@
 
 #include "board/data_directory.h"
 #include "cli/cli_app.h"
-#include "workbench/workbench.h"
 #include "platform/number_text.h"
 #include "support/cli_run.h"
 #include "support/shipped_tables.h"
 #include "support/temp_dir.h"
+#include "workbench/workbench.h"
 
 namespace brontaxe {
 namespace {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "check/design_check.h"
 #include "builders/emit.h"
+#include "check/design_check.h"
 #include "platform/errors.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"

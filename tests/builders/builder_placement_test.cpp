@@ -7,10 +7,10 @@
 #include <functional>
 #include <sstream>
 
-#include "builders/emit.h"
 #include "builders/contour_pieces.h"
 #include "builders/corps_caisse.h"
 #include "builders/corps_caisse_0210.h"
+#include "builders/emit.h"
 #include "builders/panneau_double_mur.h"
 #include "builders/patte_collage.h"
 #include "builders/poignees.h"

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <functional>
 
-#include "builders/emit.h"
 #include "builders/corps_caisse_0210.h"
+#include "builders/emit.h"
 #include "builders/panneau_double_mur.h"
 #include "builders/rabats_couvercle.h"
 #include "drawing/drawing_dump.h"

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "builders/emit.h"
 #include "builders/corps_caisse.h"
+#include "builders/emit.h"
 #include "builders/rabat_formes.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"

@@ -7,8 +7,8 @@
 #include <nlohmann/json.hpp>
 #include <regex>
 
-#include "io/fold_files.h"
 #include "io/drawing_files.h"
+#include "io/fold_files.h"
 #include "platform/process.h"
 #include "support/cli_run.h"
 #include "support/fold_run.h"

@@ -6,9 +6,9 @@
 
 #include "fold/collision.h"
 #include "fold/style_folds.h"
-#include "workbench/catalogue.h"
 #include "styles/generators.h"
 #include "support/fold_run.h"
+#include "workbench/catalogue.h"
 
 namespace brontaxe::fold {
 namespace {

@@ -7,10 +7,10 @@
 
 #include "drawing/drawing_dump.h"
 #include "io/drawing_files.h"
-#include "workbench/preferences.h"
 #include "model/model_fields.h"
 #include "platform/pending_files.h"
 #include "support/temp_dir.h"
+#include "workbench/preferences.h"
 
 namespace brontaxe {
 namespace {

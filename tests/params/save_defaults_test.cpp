@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "workbench/workbench.h"
 #include "model/model_init.h"
 #include "support/temp_dir.h"
+#include "workbench/workbench.h"
 
 namespace brontaxe {
 namespace {

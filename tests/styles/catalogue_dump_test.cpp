@@ -16,12 +16,12 @@
 
 #include "board/ini_majo.h"
 #include "drawing/drawing_dump.h"
-#include "workbench/catalogue.h"
 #include "styles/generators.h"
 #include "support/shipped_tables.h"
 #include "support/style_fixture.h"
 #include "support/style_run.h"
 #include "support/temp_dir.h"
+#include "workbench/catalogue.h"
 
 namespace brontaxe {
 namespace {

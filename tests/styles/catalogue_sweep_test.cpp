@@ -8,12 +8,12 @@
 
 #include "board/ini_majo.h"
 #include "drawing/contour.h"
-#include "workbench/catalogue.h"
 #include "styles/generators.h"
 #include "support/outline.h"
 #include "support/shipped_tables.h"
 #include "support/style_fixture.h"
 #include "support/style_run.h"
+#include "workbench/catalogue.h"
 
 namespace brontaxe {
 namespace {

@@ -7,17 +7,17 @@
 #include <algorithm>
 #include <variant>
 
-#include "workbench/workbench_check.h"
 #include "drawing/dimension_layout.h"
 #include "drawing/sheet_elements.h"
 #include "io/drawing_files.h"
-#include "workbench/design_file.h"
-#include "workbench/workbench.h"
 #include "platform/process.h"
 #include "support/temp_dir.h"
 #include "techsheet/placeholders.h"
 #include "techsheet/questionnaire.h"
 #include "techsheet/sheet_template.h"
+#include "workbench/design_file.h"
+#include "workbench/workbench.h"
+#include "workbench/workbench_check.h"
 
 namespace brontaxe {
 namespace {

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "board/grade_table.h"
-#include "workbench/workbench.h"
 #include "support/stand_in.h"
 #include "support/temp_dir.h"
+#include "workbench/workbench.h"
 
 namespace brontaxe::tools {
 namespace {

@@ -10,8 +10,8 @@
 
 #include "board/data_directory.h"
 #include "drawing/dimension_layout.h"
-#include "workbench/grade_deletion.h"
 #include "support/temp_dir.h"
+#include "workbench/grade_deletion.h"
 
 namespace brontaxe {
 namespace {

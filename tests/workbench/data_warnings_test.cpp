@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "board/data_directory.h"
-#include "workbench/workbench.h"
 #include "support/shipped_tables.h"
 #include "support/temp_dir.h"
+#include "workbench/workbench.h"
 
 namespace brontaxe {
 namespace {

@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "workbench/imposition.h"
-#include "workbench/workbench.h"
 #include "support/poses.h"
 #include "support/temp_dir.h"
+#include "workbench/imposition.h"
+#include "workbench/workbench.h"
 
 namespace brontaxe {
 namespace {

@@ -8,13 +8,13 @@
 #include <cmath>
 #include <variant>
 
-#include "builders/emit.h"
 #include "builders/corps_caisse.h"
+#include "builders/emit.h"
 #include "builders/patte_collage.h"
-#include "workbench/workbench.h"
 #include "platform/rounding.h"
 #include "support/poses.h"
 #include "support/temp_dir.h"
+#include "workbench/workbench.h"
 
 namespace brontaxe {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "workbench/imposition_input.h"
 #include "support/style_fixture.h"
+#include "workbench/imposition_input.h"
 
 namespace brontaxe {
 namespace {

@@ -5,13 +5,13 @@
 
 #include <cmath>
 
-#include "workbench/workbench_check.h"
 #include "drawing/contour.h"
+#include "support/outline.h"
+#include "support/temp_dir.h"
 #include "workbench/machine_passes.h"
 #include "workbench/pieces.h"
 #include "workbench/workbench.h"
-#include "support/outline.h"
-#include "support/temp_dir.h"
+#include "workbench/workbench_check.h"
 
 namespace brontaxe {
 namespace {

@@ -8,11 +8,11 @@
 
 #include "builders/emit.h"
 #include "drawing/drawing_dump.h"
-#include "workbench/window_figures.h"
-#include "workbench/workbench.h"
 #include "platform/number_text.h"
 #include "support/outline.h"
 #include "support/temp_dir.h"
+#include "workbench/window_figures.h"
+#include "workbench/workbench.h"
 
 namespace brontaxe {
 namespace {

@@ -10,10 +10,10 @@
 
 #include "builders/emit.h"
 #include "drawing/drawing_dump.h"
+#include "support/temp_dir.h"
 #include "workbench/catalogue.h"
 #include "workbench/window_figures.h"
 #include "workbench/workbench.h"
-#include "support/temp_dir.h"
 
 namespace brontaxe {
 namespace {

@@ -4,8 +4,8 @@
 
 #include "builders/emit.h"
 #include "drawing/drawing_dump.h"
-#include "workbench/window_figures.h"
 #include "support/temp_dir.h"
+#include "workbench/window_figures.h"
 
 namespace brontaxe {
 namespace {

@@ -12,12 +12,12 @@
 #include <QToolBar>
 #include <cctype>
 
-#include "app/window/frm_princ.h"
 #include "app/dialogs/write_progress_dialog.h"
+#include "app/window/frm_princ.h"
 #include "io/file_format.h"
+#include "platform/paths.h"
 #include "workbench/design_file.h"
 #include "workbench/workbench.h"
-#include "platform/paths.h"
 
 namespace brontaxe::app {
 namespace {

@@ -4,12 +4,12 @@
 #include <QMessageBox>
 #include <filesystem>
 
+#include "app/commands/process_wait.h"
 #include "app/dialogs/frm_assist_pal.h"
 #include "app/dialogs/frm_choix_palet.h"
-#include "app/commands/process_wait.h"
 #include "app/window/string_pass.h"
-#include "workbench/workbench.h"
 #include "resources/string_table.h"
+#include "workbench/workbench.h"
 
 namespace brontaxe::app {
 namespace {

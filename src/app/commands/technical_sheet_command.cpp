@@ -7,9 +7,9 @@
 #include "app/dialogs/frm_choix_ft.h"
 #include "app/dialogs/frm_ft.h"
 #include "app/window/frm_princ.h"
-#include "workbench/workbench.h"
 #include "techsheet/placeholders.h"
 #include "techsheet/sheet_template.h"
+#include "workbench/workbench.h"
 
 namespace brontaxe::app {
 namespace {

@@ -9,14 +9,14 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/views/pallet_image.h"
 #include "app/commands/process_wait.h"
-#include "workbench/workbench.h"
+#include "app/views/pallet_image.h"
 #include "pallet/cape_link.h"
 #include "pallet/cape_study.h"
 #include "pallet/cif_files.h"
 #include "pallet/layer_pattern.h"
 #include "platform/number_text.h"
+#include "workbench/workbench.h"
 
 namespace brontaxe::app {
 namespace {

@@ -14,9 +14,9 @@
 #include "app/dialogs/dialog_buttons.h"
 #include "app/views/drawing_view.h"
 #include "io/drawing_files.h"
-#include "workbench/workbench.h"
-#include "workbench/sheet_choice.h"
 #include "techsheet/sheet_template.h"
+#include "workbench/sheet_choice.h"
+#include "workbench/workbench.h"
 
 namespace brontaxe::app {
 

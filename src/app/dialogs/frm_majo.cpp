@@ -12,8 +12,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "app/window/entry_box.h"
 #include "app/dialogs/frm_ajqual.h"
+#include "app/window/entry_box.h"
 
 namespace brontaxe::app {
 namespace {

@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "workbench/grade_deletion.h"
 #include "platform/number_text.h"
+#include "workbench/grade_deletion.h"
 
 namespace brontaxe::app {
 namespace {

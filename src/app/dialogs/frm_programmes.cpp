@@ -8,9 +8,9 @@
 #include <QPushButton>
 
 #include "app/dialogs/dialog_buttons.h"
-#include "workbench/workbench.h"
 #include "pallet/cape_link.h"
 #include "tools/outside_programs.h"
+#include "workbench/workbench.h"
 
 namespace brontaxe::app {
 namespace {

@@ -13,26 +13,26 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 
-#include "app/window/check_panel.h"
-#include "app/window/entry_box.h"
 #include "app/commands/file_commands.h"
-#include "app/views/fold_window.h"
 #include "app/dialogs/frm_autre_dim.h"
 #include "app/dialogs/frm_help.h"
 #include "app/dialogs/frm_typo.h"
+#include "app/dialogs/view_dialogs.h"
+#include "app/views/fold_window.h"
+#include "app/views/preview_image.h"
+#include "app/window/check_panel.h"
+#include "app/window/entry_box.h"
 #include "app/window/icons.h"
 #include "app/window/piece_controls.h"
-#include "app/views/preview_image.h"
 #include "app/window/string_pass.h"
-#include "app/dialogs/view_dialogs.h"
-#include "workbench/workbench_check.h"
+#include "params/save_defaults.h"
+#include "platform/number_text.h"
+#include "resources/string_table.h"
 #include "workbench/catalogue.h"
 #include "workbench/design_file.h"
 #include "workbench/window_figures.h"
 #include "workbench/window_inputs.h"
-#include "params/save_defaults.h"
-#include "platform/number_text.h"
-#include "resources/string_table.h"
+#include "workbench/workbench_check.h"
 
 namespace brontaxe::app {
 namespace {

@@ -14,17 +14,17 @@
 #include <QStatusBar>
 #include <QToolButton>
 
+#include "app/commands/file_commands.h"
+#include "app/commands/outside_commands.h"
+#include "app/commands/technical_sheet_command.h"
+#include "app/dialogs/frm_mckee.h"
+#include "app/views/preview_image.h"
 #include "app/window/check_panel.h"
 #include "app/window/entry_box.h"
-#include "app/commands/file_commands.h"
-#include "app/dialogs/frm_mckee.h"
 #include "app/window/frm_princ.h"
 #include "app/window/icons.h"
-#include "app/commands/outside_commands.h"
 #include "app/window/piece_controls.h"
-#include "app/views/preview_image.h"
 #include "app/window/string_pass.h"
-#include "app/commands/technical_sheet_command.h"
 
 namespace brontaxe::app {
 namespace {

@@ -6,9 +6,9 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "app/window/entry_box.h"
 #include "app/commands/file_commands.h"
 #include "app/dialogs/frm_config.h"
+#include "app/window/entry_box.h"
 #include "app/window/frm_princ.h"
 #include "resources/string_table.h"
 

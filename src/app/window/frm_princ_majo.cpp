@@ -3,9 +3,9 @@
 
 #include <QLabel>
 
-#include "app/window/check_panel.h"
 #include "app/dialogs/frm_majo.h"
 #include "app/dialogs/frm_modiqual.h"
+#include "app/window/check_panel.h"
 #include "app/window/frm_princ.h"
 
 namespace brontaxe::app {

@@ -1,9 +1,9 @@
 // frmPrinc's section and machine-passes commands.
 
-#include "app/views/drawing_view.h"
 #include "app/dialogs/frm_passage.h"
-#include "app/window/frm_princ.h"
 #include "app/dialogs/frm_section.h"
+#include "app/views/drawing_view.h"
+#include "app/window/frm_princ.h"
 
 namespace brontaxe::app {
 

@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "workbench/pieces.h"
 #include "resources/string_table.h"
+#include "workbench/pieces.h"
 
 namespace brontaxe::app {
 namespace {

@@ -2,9 +2,9 @@
 
 #include "styles/02/fco200.h"
 
-#include "builders/emit.h"
 #include "builders/corps_caisse.h"
 #include "builders/cotes_caisse.h"
+#include "builders/emit.h"
 #include "styles/02/fco200_common.h"
 
 namespace brontaxe {

@@ -1,8 +1,8 @@
 #include "styles/02/fco200_common.h"
 
-#include "builders/emit.h"
 #include "builders/corps_caisse.h"
 #include "builders/cotes_caisse.h"
+#include "builders/emit.h"
 #include "platform/rounding.h"
 
 namespace brontaxe {

@@ -1,12 +1,12 @@
 // Slotted cases with a builder of their own: the locking end (0207, and at both ends 0229),
 // covers with tuck-in flaps (0208) and the stepped joint panel (0214).
 
-#include "builders/emit.h"
 #include "builders/body_panels.h"
 #include "builders/corps_0207.h"
 #include "builders/corps_0208.h"
 #include "builders/corps_caisse.h"
 #include "builders/cotes_caisse.h"
+#include "builders/emit.h"
 #include "styles/02/fco200.h"
 #include "styles/02/fco200_common.h"
 

@@ -1,9 +1,9 @@
 // Half slotted cases: a single body half below y = 0, flaps at the bottom, the top left open.
 
-#include "builders/emit.h"
 #include "builders/body_panels.h"
 #include "builders/corps_caisse.h"
 #include "builders/cotes_caisse.h"
+#include "builders/emit.h"
 #include "builders/poignees.h"
 #include "styles/02/fco200.h"
 #include "styles/02/fco200_common.h"

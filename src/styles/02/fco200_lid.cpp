@@ -1,11 +1,11 @@
 // Slotted cases with a lid and tuck-in flap (0210, 0211, 0212, 0215) and the regular case over a
 // snap-lock bottom (0216).
 
-#include "builders/emit.h"
 #include "builders/corps_caisse.h"
 #include "builders/corps_caisse_0210.h"
 #include "builders/corps_caisse_0211.h"
 #include "builders/cotes_caisse.h"
+#include "builders/emit.h"
 #include "platform/rounding.h"
 #include "styles/02/fco200.h"
 #include "styles/02/fco200_common.h"

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "builders/emit.h"
 #include "builders/corps_caisse.h"
 #include "builders/cotes_caisse.h"
+#include "builders/emit.h"
 #include "builders/poignees.h"
 #include "builders/shaped_body_half.h"
 #include "styles/02/fco200.h"

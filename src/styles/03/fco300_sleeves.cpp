@@ -1,8 +1,8 @@
 // Telescope boxes whose body is a sleeve, open at both ends and closed by caps pushed over
 // them: the cap (bottom piece) on the left, the sleeve (lid piece) beside it.
 
-#include "builders/emit.h"
 #include "builders/contour_pieces.h"
+#include "builders/emit.h"
 #include "builders/lignes_marquees.h"
 #include "builders/panneau_double_mur.h"
 #include "styles/03/fco300.h"

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "builders/emit.h"
 #include "builders/body_panels.h"
 #include "builders/corps_caisse.h"
+#include "builders/emit.h"
 
 namespace brontaxe {
 

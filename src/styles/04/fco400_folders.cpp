@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <vector>
 
-#include "builders/emit.h"
 #include "builders/cotes_plateau.h"
+#include "builders/emit.h"
 #include "builders/plis_alternes.h"
 #include "styles/04/fco400.h"
 #include "styles/04/fco400_common.h"

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "builders/emit.h"
 #include "builders/cotes_plateau.h"
+#include "builders/emit.h"
 #include "platform/errors.h"
 #include "styles/04/fco400.h"
 #include "styles/04/fco400_common.h"

@@ -11,8 +11,8 @@
 #include <cmath>
 #include <string>
 
-#include "builders/emit.h"
 #include "builders/cotes_plateau.h"
+#include "builders/emit.h"
 #include "builders/poignee_variable.h"
 #include "platform/errors.h"
 #include "styles/04/fco400.h"

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "builders/emit.h"
 #include "builders/cotes_plateau.h"
+#include "builders/emit.h"
 #include "builders/forme_arrondie.h"
 #include "builders/panneau_double_mur.h"
 #include "builders/panneau_rabat.h"

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <vector>
 
-#include "builders/emit.h"
 #include "builders/contour_pieces.h"
+#include "builders/emit.h"
 #include "styles/05/fco500.h"
 #include "styles/05/fco500_sizes.h"
 

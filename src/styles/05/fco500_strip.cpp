@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "builders/emit.h"
 #include "builders/bande_foulages.h"
 #include "builders/contour_pieces.h"
+#include "builders/emit.h"
 #include "platform/number_text.h"
 #include "styles/05/fco500.h"
 #include "styles/05/fco500_sizes.h"

@@ -5,8 +5,8 @@
 #include <array>
 #include <vector>
 
-#include "builders/emit.h"
 #include "builders/contour_pieces.h"
+#include "builders/emit.h"
 #include "builders/pivote_elements.h"
 #include "builders/plis_alternes.h"
 #include "styles/04/fco400_common.h"

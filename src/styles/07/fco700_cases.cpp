@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <array>
 
-#include "builders/emit.h"
 #include "builders/corps_caisse.h"
 #include "builders/corps_caisse_0210.h"
 #include "builders/corps_caisse_0211.h"
+#include "builders/emit.h"
 #include "builders/shaped_body_half.h"
 #include "styles/02/fco200_common.h"
 #include "styles/02/fco200_lid_common.h"

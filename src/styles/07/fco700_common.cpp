@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "builders/emit.h"
 #include "builders/cotes_caisse.h"
+#include "builders/emit.h"
 #include "platform/errors.h"
 
 namespace brontaxe {

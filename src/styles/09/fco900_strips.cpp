@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "builders/emit.h"
 #include "builders/bande_foulages.h"
+#include "builders/emit.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
 #include "styles/09/fco900.h"

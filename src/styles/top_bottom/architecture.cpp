@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <array>
 
-#include "builders/emit.h"
 #include "builders/corps_0208.h"
 #include "builders/corps_caisse.h"
 #include "builders/corps_caisse_0210.h"
 #include "builders/corps_caisse_0211.h"
 #include "builders/cotes_caisse.h"
+#include "builders/emit.h"
 #include "builders/fond_colle.h"
 #include "builders/rabats_couvercle.h"
 #include "platform/errors.h"

@@ -9,13 +9,13 @@
 
 #include "board/ini_majo.h"
 #include "drawing/drawing_dump.h"
-#include "workbench/catalogue.h"
 #include "styles/03/fco300_sizes.h"
 #include "styles/generators.h"
 #include "support/outline.h"
 #include "support/shipped_tables.h"
 #include "support/style_fixture.h"
 #include "support/style_run.h"
+#include "workbench/catalogue.h"
 
 namespace brontaxe {
 namespace {

@@ -10,7 +10,6 @@
 #include "board/ini_majo.h"
 #include "builders/emit.h"
 #include "drawing/drawing_dump.h"
-#include "workbench/catalogue.h"
 #include "styles/06/fco600.h"
 #include "styles/generators.h"
 #include "support/outline.h"
@@ -18,6 +17,7 @@
 #include "support/style_case.h"
 #include "support/style_fixture.h"
 #include "support/style_run.h"
+#include "workbench/catalogue.h"
 
 namespace brontaxe {
 namespace {

@@ -11,9 +11,8 @@
 #include <vector>
 
 #include "board/ini_majo.h"
-#include "check/design_check.h"
 #include "builders/emit.h"
-#include "workbench/workbench.h"
+#include "check/design_check.h"
 #include "platform/errors.h"
 #include "styles/09/fco900.h"
 #include "styles/generators.h"
@@ -22,6 +21,7 @@
 #include "support/style_fixture.h"
 #include "support/style_run.h"
 #include "support/temp_dir.h"
+#include "workbench/workbench.h"
 
 namespace brontaxe {
 namespace {

@@ -11,13 +11,13 @@
 
 #include "board/ini_majo.h"
 #include "builders/emit.h"
-#include "workbench/workbench.h"
 #include "styles/generators.h"
 #include "support/outline.h"
 #include "support/shipped_tables.h"
 #include "support/style_fixture.h"
 #include "support/style_run.h"
 #include "support/temp_dir.h"
+#include "workbench/workbench.h"
 
 namespace brontaxe {
 namespace {
