@@ -19,7 +19,7 @@ std::string mm(float value) {
 }
 
 // Creases where one segment ends and the next begins, both of some length.
-void drawCreases(Model& m, Drawing& d, const std::vector<float>& segments, float length,
+void drawCreases(Model&, Drawing& d, const std::vector<float>& segments, float length,
                  bool across) {
     float s = 0;
     for (std::size_t i = 0; i + 1 < segments.size(); ++i) {
@@ -32,25 +32,24 @@ void drawCreases(Model& m, Drawing& d, const std::vector<float>& segments, float
         if (rest < kNoSegment)
             break;
         if (across)
-            line(m, d, 0, s, length, s);
+            line(d, 0, s, length, s);
         else
-            line(m, d, s, 0, s, length);
+            line(d, s, 0, s, length);
     }
 }
 
 // The chain of a part's segments on the line `at` beside the strip; a zero segment measures
 // nothing. A single segment is the overall size, measured apart.
-void dimensionChain(Model& m, Drawing& d, const std::vector<float>& segments, float at,
-                    bool across) {
+void dimensionChain(Model&, Drawing& d, const std::vector<float>& segments, float at, bool across) {
     if (segments.size() < 2)
         return;
     float s = 0;
     for (float segment : segments) {
         if (segment >= kNoSegment) {
             if (across)
-                dimension(m, d, at, s, at, s + segment, at, 0);
+                dimension(d, {.from = {at, s}, .to = {at, s + segment}, .at = {at, 0}});
             else
-                dimension(m, d, s, at, s + segment, at, 0, at);
+                dimension(d, {.from = {s, at}, .to = {s + segment, at}, .at = {0, at}});
         }
         s += segment;
     }
@@ -85,11 +84,11 @@ void BandeFoulages(Model& m, Drawing& d, float Ls, float Ws) {
     m.ListeFoulages = normalised;
 
     d.LineKind = kind::Cut;
-    chainStart(m, 0, 0);
-    lineTo(m, d, Ls, 0);
-    lineTo(m, d, Ls, Ws);
-    lineTo(m, d, 0, Ws);
-    lineTo(m, d, 0, 0);
+    chainStart(d, 0, 0);
+    lineTo(d, Ls, 0);
+    lineTo(d, Ls, Ws);
+    lineTo(d, 0, Ws);
+    lineTo(d, 0, 0);
 
     d.LineKind = kind::Crease;
     drawCreases(m, d, across, Ls, true);
@@ -99,8 +98,8 @@ void BandeFoulages(Model& m, Drawing& d, float Ls, float Ws) {
     const float step = (Ws + Ls) / 30;
     dimensionChain(m, d, across, -step, true);
     dimensionChain(m, d, along, Ws + step, false);
-    dimension(m, d, 0, -step, Ls, -step, 0, -step);
-    dimension(m, d, Ls + step, 0, Ls + step, Ws, Ls + step, 0);
+    dimension(d, {.from = {0, -step}, .to = {Ls, -step}, .at = {0, -step}});
+    dimension(d, {.from = {Ls + step, 0}, .to = {Ls + step, Ws}, .at = {Ls + step, 0}});
     d.LineKind = kind::Cut;
 }
 

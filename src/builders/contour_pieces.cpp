@@ -33,14 +33,14 @@ GlueShape glueShape(float G, float angleDeg, float H) {
     return {reach > kEps, H / 2.0, reach};
 }
 
-void drawGlueFlap(Model& m, Drawing& d, const GlueShape& g, float hinge, float direction, float H) {
+void drawGlueFlap(Model&, Drawing& d, const GlueShape& g, float hinge, float direction, float H) {
     const float tip = hinge + direction * static_cast<float>(g.reach);
     const float drop = static_cast<float>(g.drop);
-    chainStart(m, hinge, H);
-    lineTo(m, d, tip, H - drop);
+    chainStart(d, hinge, H);
+    lineTo(d, tip, H - drop);
     if (H - drop > drop)
-        lineTo(m, d, tip, drop);
-    lineTo(m, d, hinge, 0);
+        lineTo(d, tip, drop);
+    lineTo(d, hinge, 0);
 }
 
 Sleeve sleeveOf(const Model& m, float P1, float P2, float P3, float P4, bool flapDrawn) {
@@ -63,7 +63,7 @@ void recordPasses(Model& m, float G, const Sleeve& s, float H) {
 }
 
 // Folds between panels are creases; a fold with no glue flap on it is a cut edge.
-void drawFolds(Model& m, Drawing& d, const Sleeve& s, float G, float H) {
+void drawFolds(Model&, Drawing& d, const Sleeve& s, float G, float H) {
     float at = G;
     const std::size_t count = s.widths.size();
     for (std::size_t i = 0; i <= count; ++i) {
@@ -77,30 +77,30 @@ void drawFolds(Model& m, Drawing& d, const Sleeve& s, float G, float H) {
         if (last)
             crease = s.rightFlap;
         d.LineKind = crease ? kind::Crease : kind::Cut;
-        line(m, d, at, 0, at, H);
+        line(d, at, 0, at, H);
         if (!last)
             at += s.widths[i];
     }
 }
 
-void drawOutline(Model& m, Drawing& d, const Sleeve& s, float G, float H) {
+void drawOutline(Model&, Drawing& d, const Sleeve& s, float G, float H) {
     d.LineKind = kind::Cut;
     float at = G;
-    chainStart(m, at, 0);
+    chainStart(d, at, 0);
     for (float w : s.widths) {
         if (w == 0)
             continue;
         at += w;
-        lineTo(m, d, at, 0);
+        lineTo(d, at, 0);
     }
     if (!s.cutEnd)
-        lineTo(m, d, at, H);
-    chainStart(m, at, H);
+        lineTo(d, at, H);
+    chainStart(d, at, H);
     for (auto w = s.widths.rbegin(); w != s.widths.rend(); ++w) {
         if (*w == 0)
             continue;
         at -= *w;
-        lineTo(m, d, at, H);
+        lineTo(d, at, H);
     }
 }
 
@@ -121,7 +121,7 @@ void ContourPieces(Model& m, Drawing& d, float G, float angle, float P1, float P
     recordPasses(m, G, s, H);
 
     d.LineVariant = 1;
-    const int first = beginFeature(m);
+    const int first = beginFeature(d);
     drawFolds(m, d, s, G, H);
     drawOutline(m, d, s, G, H);
     d.LineKind = kind::Cut;
@@ -129,7 +129,7 @@ void ContourPieces(Model& m, Drawing& d, float G, float angle, float P1, float P
         drawGlueFlap(m, d, glue, G, -1, H);
     if (s.rightFlap)
         drawGlueFlap(m, d, glue, G + s.widths.front(), 1, H);
-    placeFeature(m, d, first, x, y, angle2, mirrored);
+    placeFeature(d, first, {.x = x, .y = y, .angle = angle2, .mirrored = mirrored});
 }
 
 }  // namespace brontaxe

@@ -10,17 +10,17 @@ namespace brontaxe {
 namespace {
 
 FlapShape lockFlap(float height) {
-    return [height](Model& m, Drawing& d, float left, float right, float h) {
+    return [height](Model&, Drawing& d, float left, float right, float h) {
         const float reach = std::min(height, right - left);
         const float corner = reach / 2;
-        lineTo(m, d, right, h + height);
-        lineTo(m, d, left + corner, h + height);
-        lineTo(m, d, left, h + height - corner);
-        lineTo(m, d, left, h);
+        lineTo(d, right, h + height);
+        lineTo(d, left + corner, h + height);
+        lineTo(d, left, h + height - corner);
+        lineTo(d, left, h);
         d.LineKind = kind::Crease;
-        line(m, d, left, h, right, h);
+        line(d, left, h, right, h);
         // The crease the flap turns on while the next flap slides over it.
-        line(m, d, left, h, left + reach, h + reach);
+        line(d, left, h, left + reach, h + reach);
         d.LineKind = kind::Cut;
     };
 }

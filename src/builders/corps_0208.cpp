@@ -9,9 +9,9 @@ namespace brontaxe {
 namespace {
 
 // Adds the next corner of the outline unless it is where the chain already stands.
-void corner(Model& m, Drawing& d, float x, float y) {
-    if (x != m.X2 || y != m.Y2)
-        lineTo(m, d, x, y);
+void corner(Model&, Drawing& d, float x, float y) {
+    if (x != d.tracer().chainEnd().x || y != d.tracer().chainEnd().y)
+        lineTo(d, x, y);
 }
 
 FlapShape coverWithTuck(float cover, float tuck, float inset) {
@@ -30,8 +30,8 @@ FlapShape coverWithTuck(float cover, float tuck, float inset) {
         corner(m, d, left, fold);
         corner(m, d, left, h);
         d.LineKind = kind::Crease;
-        line(m, d, left, h, right, h);
-        line(m, d, left + inset, fold, right - inset, fold);
+        line(d, left, h, right, h);
+        line(d, left + inset, fold, right - inset, fold);
         d.LineKind = kind::Cut;
     };
 }

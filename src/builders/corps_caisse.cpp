@@ -46,28 +46,28 @@ void recordPasses(Model& m, const BodyPanels& b, float h, bool lowerHalf) {
 }
 
 // The single panel of a four-piece box cut at both ends (variant 3): no slots, no glue flap.
-void drawLoosePanel(Model& m, Drawing& d, float xa, float xb, float h, float flap) {
+void drawLoosePanel(Model&, Drawing& d, float xa, float xb, float h, float flap) {
     d.LineKind = kind::Crease;
-    line(m, d, xa, h, xb, h);
+    line(d, xa, h, xb, h);
     d.LineKind = kind::Cut;
-    chainStart(m, xa, 0);
-    lineTo(m, d, xa, h + flap);
-    lineTo(m, d, xb, h + flap);
-    lineTo(m, d, xb, 0);
+    chainStart(d, xa, 0);
+    lineTo(d, xa, h + flap);
+    lineTo(d, xb, h + flap);
+    lineTo(d, xb, 0);
 }
 
 // A slot of no width: one knife from the fold line up between two flaps, the taller flap's
 // side above it. The chain arrives at the right flap's top and leaves from the left one's,
 // so that no knife is laid twice nor has no length.
-void slit(Model& m, Drawing& d, float x, float h, float rightTop, float leftTop) {
-    lineTo(m, d, x, rightTop);
+void slit(Model&, Drawing& d, float x, float h, float rightTop, float leftTop) {
+    lineTo(d, x, rightTop);
     if (rightTop > leftTop)
-        lineTo(m, d, x, leftTop);
-    lineTo(m, d, x, h);
+        lineTo(d, x, leftTop);
+    lineTo(d, x, h);
     const float lower = std::min(rightTop, leftTop);
-    chainStart(m, x, lower);
+    chainStart(d, x, lower);
     if (leftTop > lower)
-        lineTo(m, d, x, leftTop);
+        lineTo(d, x, leftTop);
 }
 
 // Panels with creases between them, flaps over them and slots at each crease. Slot halves
@@ -89,33 +89,33 @@ void drawPanels(Model& m, Drawing& d, const BodyPanels& b, int panelCount, float
     const bool glueOnLeft = m.lgPatte > 0;
     for (int i = 0; i < panelCount; ++i) {
         d.LineKind = (i == 0 && !glueOnLeft) ? kind::Cut : kind::Crease;
-        line(m, d, x(i), 0, x(i), h);
+        line(d, x(i), 0, x(i), h);
     }
     d.LineKind = kind::Crease;
     if (glueOnRight)
-        line(m, d, xe, 0, xe, h);
+        line(d, xe, 0, xe, h);
     for (int k = 1; k <= panelCount; ++k) {
         const float end = k == panelCount ? xe : x(k) - leftHalf(k);
-        line(m, d, x(k - 1) + rightHalf(k - 1), h, end, h);
+        line(d, x(k - 1) + rightHalf(k - 1), h, end, h);
     }
 
     d.LineKind = kind::Cut;
-    chainStart(m, xe, glueOnRight ? h : 0);
-    lineTo(m, d, xe, flapTop(panelCount));
+    chainStart(d, xe, glueOnRight ? h : 0);
+    lineTo(d, xe, flapTop(panelCount));
     for (int i = panelCount - 1; i >= 1; --i) {
         if (leftHalf(i) + rightHalf(i) > 0) {
-            lineTo(m, d, x(i) + rightHalf(i), flapTop(i + 1));
-            lineTo(m, d, x(i) + rightHalf(i), h);
-            lineTo(m, d, x(i) - leftHalf(i), h);
-            lineTo(m, d, x(i) - leftHalf(i), flapTop(i));
+            lineTo(d, x(i) + rightHalf(i), flapTop(i + 1));
+            lineTo(d, x(i) + rightHalf(i), h);
+            lineTo(d, x(i) - leftHalf(i), h);
+            lineTo(d, x(i) - leftHalf(i), flapTop(i));
         } else {
             slit(m, d, x(i), h, flapTop(i + 1), flapTop(i));
         }
     }
-    lineTo(m, d, x(0) + rightHalf(0), flapTop(1));
-    lineTo(m, d, x(0) + rightHalf(0), h);
+    lineTo(d, x(0) + rightHalf(0), flapTop(1));
+    lineTo(d, x(0) + rightHalf(0), h);
     if (rightHalf(0) > 0)
-        lineTo(m, d, x(0), h);
+        lineTo(d, x(0), h);
 }
 
 }  // namespace
@@ -127,7 +127,7 @@ void CorpsCaisse(Model& m, Drawing& d, float p1, float p2, float p3, float p4, f
     recordPasses(m, panels, h, mirrored);
 
     d.LineVariant = 1;
-    const int first = beginFeature(m);
+    const int first = beginFeature(d);
     if (m.CaisseEn4 == 3) {
         drawLoosePanel(m, d, m.lgPatte, m.lgPatte + panels.p1, h, panels.f2);
     } else {
@@ -144,7 +144,7 @@ void CorpsCaisse(Model& m, Drawing& d, float p1, float p2, float p3, float p4, f
     }
     if (!mirrored)
         bodyHandHoles(m, d, panels, h);
-    placeFeature(m, d, first, x, y, angle, mirrored);
+    placeFeature(d, first, {.x = x, .y = y, .angle = angle, .mirrored = mirrored});
 }
 
 }  // namespace brontaxe

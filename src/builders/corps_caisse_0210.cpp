@@ -27,63 +27,63 @@ void recordPasses(Model& m, const BodyPanels& b, float h, float q, float T, floa
 
 // Folds between the panels, the lid hinge and the dust-flap creases of panels 2 and 4. The
 // edge that carries the glue flap is a crease, the other free edge a cut.
-void drawCreases(Model& m, Drawing& d, const Abscissas& x, float h, float t, float lip,
-                 bool glueLeft, bool glueRight) {
+void drawCreases(Model&, Drawing& d, const Abscissas& x, float h, float t, float lip, bool glueLeft,
+                 bool glueRight) {
     d.LineKind = glueLeft ? kind::Crease : kind::Cut;
-    line(m, d, x.xa, 0, x.xa, h);
+    line(d, x.xa, 0, x.xa, h);
     d.LineKind = kind::Crease;
     for (float at : {x.xb, x.xc, x.xd})
-        line(m, d, at, 0, at, h);
-    line(m, d, x.xa - t, h + lip, x.xb + t, h + lip);
-    line(m, d, x.xb, h, x.xc - t, h);
-    line(m, d, x.xd + t, h, x.xe, h);
+        line(d, at, 0, at, h);
+    line(d, x.xa - t, h + lip, x.xb + t, h + lip);
+    line(d, x.xb, h, x.xc - t, h);
+    line(d, x.xd + t, h, x.xe, h);
     d.LineKind = glueRight ? kind::Crease : kind::Cut;
-    line(m, d, x.xe, 0, x.xe, h);
+    line(d, x.xe, 0, x.xe, h);
 }
 
 // Dust flap of panel 4, slot, lip of panel 3, slot, dust flap of panel 2, down to the lid's
 // hinge. The dust flap of panel 2 and the lid share the cut at xb + t; it is split where the
 // lower of the two ends so that the lid starts from a cut end and nothing is cut twice.
-void drawFlapChain(Model& m, Drawing& d, const Abscissas& x, float h, float t, float lip, float F,
+void drawFlapChain(Model&, Drawing& d, const Abscissas& x, float h, float t, float lip, float F,
                    float q) {
     d.LineKind = kind::Cut;
-    chainStart(m, x.xe, h);
-    lineTo(m, d, x.xe, h + F);
-    lineTo(m, d, x.xd + t, h + F);
-    lineTo(m, d, x.xd + t, h);
-    lineTo(m, d, x.xd, h);
-    lineTo(m, d, x.xd - t, h + lip);
-    lineTo(m, d, x.xc + t, h + lip);
-    lineTo(m, d, x.xc, h);
-    lineTo(m, d, x.xc - t, h);
-    lineTo(m, d, x.xc - t, h + F);
-    lineTo(m, d, x.xb + t, h + F);
+    chainStart(d, x.xe, h);
+    lineTo(d, x.xe, h + F);
+    lineTo(d, x.xd + t, h + F);
+    lineTo(d, x.xd + t, h);
+    lineTo(d, x.xd, h);
+    lineTo(d, x.xd - t, h + lip);
+    lineTo(d, x.xc + t, h + lip);
+    lineTo(d, x.xc, h);
+    lineTo(d, x.xc - t, h);
+    lineTo(d, x.xc - t, h + F);
+    lineTo(d, x.xb + t, h + F);
     if (F > q)
-        lineTo(m, d, x.xb + t, h + q);
-    lineTo(m, d, x.xb + t, h + lip);
-    lineTo(m, d, x.xb, h);
+        lineTo(d, x.xb + t, h + q);
+    lineTo(d, x.xb + t, h + lip);
+    lineTo(d, x.xb, h);
 }
 
 // The lid with its tuck-in flap, the tuck-in corners rounded, and the tuck-in fold.
-void drawLid(Model& m, Drawing& d, const Abscissas& x, float h, float t, float lip, float F,
-             float q, float T, float r, float inset) {
+void drawLid(Model&, Drawing& d, const Abscissas& x, float h, float t, float lip, float F, float q,
+             float T, float r, float inset) {
     d.LineKind = kind::Cut;
     const float shared = std::max(lip, std::min(F, q));
-    chainStart(m, x.xb + t, h + shared);
+    chainStart(d, x.xb + t, h + shared);
     if (q > shared)
-        lineTo(m, d, x.xb + t, h + q);
-    lineTo(m, d, x.xb - inset, h + q);
-    const ElementId right = lineTo(m, d, x.xb - inset, h + q + T);
-    const ElementId top = lineTo(m, d, x.xa + inset, h + q + T);
-    const ElementId left = lineTo(m, d, x.xa + inset, h + q);
-    lineTo(m, d, x.xa - t, h + q);
-    lineTo(m, d, x.xa - t, h + lip);
-    lineTo(m, d, x.xa, h);
+        lineTo(d, x.xb + t, h + q);
+    lineTo(d, x.xb - inset, h + q);
+    const ElementId right = lineTo(d, x.xb - inset, h + q + T);
+    const ElementId top = lineTo(d, x.xa + inset, h + q + T);
+    const ElementId left = lineTo(d, x.xa + inset, h + q);
+    lineTo(d, x.xa - t, h + q);
+    lineTo(d, x.xa - t, h + lip);
+    lineTo(d, x.xa, h);
     const float radius = std::min(r, T);
-    fillet(m, d, right, top, radius);
-    fillet(m, d, top, left, radius);
+    fillet(d, right, top, radius);
+    fillet(d, top, left, radius);
     d.LineKind = kind::Crease;
-    line(m, d, x.xa + inset, h + q, x.xb - inset, h + q);
+    line(d, x.xa + inset, h + q, x.xb - inset, h + q);
 }
 
 }  // namespace
@@ -101,7 +101,7 @@ void CorpsCaisse0210(Model& m, Drawing& d, float p1, float p2, float p3, float p
     const bool glueLeft = hasGlueFlap && !m.pattesurtete;
 
     d.LineVariant = 1;
-    const int first = beginFeature(m);
+    const int first = beginFeature(d);
     drawCreases(m, d, xs, h, t, lip, glueLeft, glueRight);
     drawFlapChain(m, d, xs, h, t, lip, F, q);
     drawLid(m, d, xs, h, t, lip, F, q, T, r, (p1 - p5) / 2);
@@ -114,7 +114,7 @@ void CorpsCaisse0210(Model& m, Drawing& d, float p1, float p2, float p3, float p
     }
     if (!mirrored)
         bodyHandHoles(m, d, panels, h);
-    placeFeature(m, d, first, x, y, angle, mirrored);
+    placeFeature(d, first, {.x = x, .y = y, .angle = angle, .mirrored = mirrored});
 }
 
 }  // namespace brontaxe

@@ -34,71 +34,71 @@ void recordPasses(Model& m, const BodyPanels& b, float h, const LidSizes& s, boo
     p[flaps + 4] = s.F;
 }
 
-void drawCreases(Model& m, Drawing& d, const Abscissas& x, float h, const LidSizes& s,
-                 bool glueLeft, bool glueRight) {
+void drawCreases(Model&, Drawing& d, const Abscissas& x, float h, const LidSizes& s, bool glueLeft,
+                 bool glueRight) {
     d.LineKind = glueLeft ? kind::Crease : kind::Cut;
-    line(m, d, x.xa, 0, x.xa, h);
+    line(d, x.xa, 0, x.xa, h);
     d.LineKind = kind::Crease;
     for (float at : {x.xb, x.xc, x.xd})
-        line(m, d, at, 0, at, h);
-    line(m, d, x.xc - s.t, h + s.lip, x.xd + s.t, h + s.lip);
-    line(m, d, x.xb + s.t, h, x.xc, h);
-    line(m, d, x.xd, h, x.xe, h);
+        line(d, at, 0, at, h);
+    line(d, x.xc - s.t, h + s.lip, x.xd + s.t, h + s.lip);
+    line(d, x.xb + s.t, h, x.xc, h);
+    line(d, x.xd, h, x.xe, h);
     d.LineKind = glueRight ? kind::Crease : kind::Cut;
-    line(m, d, x.xe, 0, x.xe, h);
+    line(d, x.xe, 0, x.xe, h);
 }
 
 // The lid of panel 3 as one chain from the foot of its right corner round to the foot of its
 // left one. Its sides double as the inner edges of the dust flaps, so they get a corner where
 // a dust flap's top meets them: each dust flap then starts or ends on a cut end.
-void drawLid(Model& m, Drawing& d, const Abscissas& x, float h, const LidSizes& s) {
+void drawLid(Model&, Drawing& d, const Abscissas& x, float h, const LidSizes& s) {
     const bool dustMeetsSide = s.F > s.lip && s.F < s.q;
     d.LineKind = kind::Cut;
-    chainStart(m, x.xd, h);
-    lineTo(m, d, x.xd + s.t, h + s.lip);
+    chainStart(d, x.xd, h);
+    lineTo(d, x.xd + s.t, h + s.lip);
     if (dustMeetsSide)
-        lineTo(m, d, x.xd + s.t, h + s.F);
-    lineTo(m, d, x.xd + s.t, h + s.q);
-    lineTo(m, d, x.xd - s.inset, h + s.q);
-    const ElementId right = lineTo(m, d, x.xd - s.inset, h + s.q + s.T);
-    const ElementId top = lineTo(m, d, x.xc + s.inset, h + s.q + s.T);
-    const ElementId left = lineTo(m, d, x.xc + s.inset, h + s.q);
-    lineTo(m, d, x.xc - s.t, h + s.q);
+        lineTo(d, x.xd + s.t, h + s.F);
+    lineTo(d, x.xd + s.t, h + s.q);
+    lineTo(d, x.xd - s.inset, h + s.q);
+    const ElementId right = lineTo(d, x.xd - s.inset, h + s.q + s.T);
+    const ElementId top = lineTo(d, x.xc + s.inset, h + s.q + s.T);
+    const ElementId left = lineTo(d, x.xc + s.inset, h + s.q);
+    lineTo(d, x.xc - s.t, h + s.q);
     if (dustMeetsSide)
-        lineTo(m, d, x.xc - s.t, h + s.F);
-    lineTo(m, d, x.xc - s.t, h + s.lip);
-    lineTo(m, d, x.xc, h);
+        lineTo(d, x.xc - s.t, h + s.F);
+    lineTo(d, x.xc - s.t, h + s.lip);
+    lineTo(d, x.xc, h);
     const float radius = std::min(s.r, s.T);
-    fillet(m, d, right, top, radius);
-    fillet(m, d, top, left, radius);
+    fillet(d, right, top, radius);
+    fillet(d, top, left, radius);
     d.LineKind = kind::Crease;
-    line(m, d, x.xc + s.inset, h + s.q, x.xd - s.inset, h + s.q);
+    line(d, x.xc + s.inset, h + s.q, x.xd - s.inset, h + s.q);
     d.LineKind = kind::Cut;
 }
 
 // Dust flap of panel 4 from the free edge to the lid's right side.
-void drawRightDustFlap(Model& m, Drawing& d, const Abscissas& x, float h, const LidSizes& s) {
-    chainStart(m, x.xe, h);
-    lineTo(m, d, x.xe, h + s.F);
-    lineTo(m, d, x.xd + s.t, h + s.F);
+void drawRightDustFlap(Model&, Drawing& d, const Abscissas& x, float h, const LidSizes& s) {
+    chainStart(d, x.xe, h);
+    lineTo(d, x.xe, h + s.F);
+    lineTo(d, x.xd + s.t, h + s.F);
     if (s.F > s.q)
-        lineTo(m, d, x.xd + s.t, h + s.q);
+        lineTo(d, x.xd + s.t, h + s.q);
 }
 
 // Dust flap of panel 2 from the lid's left side, slot, lip of panel 1, down to the glue flap.
-void drawLeftDustFlapAndLip(Model& m, Drawing& d, const Abscissas& x, float h, const LidSizes& s) {
+void drawLeftDustFlapAndLip(Model&, Drawing& d, const Abscissas& x, float h, const LidSizes& s) {
     if (s.F > s.q) {
-        chainStart(m, x.xc - s.t, h + s.q);
-        lineTo(m, d, x.xc - s.t, h + s.F);
+        chainStart(d, x.xc - s.t, h + s.q);
+        lineTo(d, x.xc - s.t, h + s.F);
     } else {
-        chainStart(m, x.xc - s.t, h + s.F);
+        chainStart(d, x.xc - s.t, h + s.F);
     }
-    lineTo(m, d, x.xb + s.t, h + s.F);
-    lineTo(m, d, x.xb + s.t, h);
-    lineTo(m, d, x.xb, h);
-    lineTo(m, d, x.xb - s.t, h + s.lip);
-    lineTo(m, d, x.xa + s.t, h + s.lip);
-    lineTo(m, d, x.xa, h);
+    lineTo(d, x.xb + s.t, h + s.F);
+    lineTo(d, x.xb + s.t, h);
+    lineTo(d, x.xb, h);
+    lineTo(d, x.xb - s.t, h + s.lip);
+    lineTo(d, x.xa + s.t, h + s.lip);
+    lineTo(d, x.xa, h);
 }
 
 }  // namespace
@@ -117,7 +117,7 @@ void CorpsCaisse0211(Model& m, Drawing& d, float p1, float p2, float p3, float p
     const bool glueLeft = hasGlueFlap && !m.pattesurtete;
 
     d.LineVariant = 1;
-    const int first = beginFeature(m);
+    const int first = beginFeature(d);
     drawCreases(m, d, xs, h, s, glueLeft, glueRight);
     drawLid(m, d, xs, h, s);
     drawRightDustFlap(m, d, xs, h, s);
@@ -130,7 +130,7 @@ void CorpsCaisse0211(Model& m, Drawing& d, float p1, float p2, float p3, float p
     }
     if (!mirrored)
         bodyHandHoles(m, d, panels, h);
-    placeFeature(m, d, first, x, y, angle, mirrored);
+    placeFeature(d, first, {.x = x, .y = y, .angle = angle, .mirrored = mirrored});
 }
 
 }  // namespace brontaxe

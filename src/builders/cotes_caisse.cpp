@@ -11,9 +11,9 @@ void widthRow(Model& m, Drawing& d, const BodyPanels& b, float glueWidth, float 
     float x = xmin;
     if (glueWidth > 0) {
         if (m.Sym_Verticale) {
-            dimension(m, d, x + glueWidth, y, x, y, 0, y);
+            dimension(d, {.from = {x + glueWidth, y}, .to = {x, y}, .at = {0, y}});
         } else {
-            dimension(m, d, x, y, x + glueWidth, y, 0, y);
+            dimension(d, {.from = {x, y}, .to = {x + glueWidth, y}, .at = {0, y}});
         }
     }
     x += glueWidth;
@@ -24,34 +24,36 @@ void widthRow(Model& m, Drawing& d, const BodyPanels& b, float glueWidth, float 
     } row[] = {{b.p1, b.p1 > 0}, {b.p2, m.CaisseEn4 == 0}, {b.p3, onePiece}, {b.p4, onePiece}};
     for (const auto& cell : row) {
         if (cell.shown)
-            dimension(m, d, x, y, x + cell.width, y, 0, y);
+            dimension(d, {.from = {x, y}, .to = {x + cell.width, y}, .at = {0, y}});
         x += cell.width;
     }
 }
 
-void heightColumn(Model& m, Drawing& d, float x, float ymin, float flapBelow, float body,
+void heightColumn(Model&, Drawing& d, float x, float ymin, float flapBelow, float body,
                   float flapAbove) {
     float y = ymin;
     for (float step : {flapBelow, body, flapAbove}) {
         if (step > 0)
-            dimension(m, d, x, y, x, y + step, x, 0);
+            dimension(d, {.from = {x, y}, .to = {x, y + step}, .at = {x, 0}});
         y += step;
     }
 }
 
 // Inside dimensions asked for by the "QOR" customer profile.
-void insideDimensions(Model& m, Drawing& d, const BodyPanels& b, float glueWidth, float xmin,
+void insideDimensions(Model&, Drawing& d, const BodyPanels& b, float glueWidth, float xmin,
                       float ymin, float flapBelow, float body, float flapAbove) {
     const float y = flapBelow != 0 ? ymin + 1.2f * flapBelow : ymin + body / 2;
     const float x0 = xmin + glueWidth;
     if (b.p1 * b.p2 > 0)
-        dimension(m, d, x0, y, x0 + b.p1 + b.p2, y, 0, y);
+        dimension(d, {.from = {x0, y}, .to = {x0 + b.p1 + b.p2, y}, .at = {0, y}});
     const float x1 = x0 + b.p1 + b.p2;
     if (b.p3 * b.p4 > 0)
-        dimension(m, d, x1, y, x1 + b.p3 + b.p4, y, 0, y);
+        dimension(d, {.from = {x1, y}, .to = {x1 + b.p3 + b.p4, y}, .at = {0, y}});
     if (flapBelow * body * flapAbove > 0) {
         const float x = x1 + b.p3 / 2;
-        dimension(m, d, x, ymin + flapBelow, x, ymin + flapBelow + body + flapAbove, x, 0);
+        dimension(d, {.from = {x, ymin + flapBelow},
+                      .to = {x, ymin + flapBelow + body + flapAbove},
+                      .at = {x, 0}});
     }
 }
 
@@ -67,10 +69,10 @@ void CotesCaisse(Model& m, Drawing& d, int /*styleCode*/, float glueWidth, float
 
     widthRow(m, d, b, glueWidth, xmin, ymin - g);
     const float rowY = ymin - 2 * g;
-    dimension(m, d, xmin, rowY, xmax, rowY, 0, rowY);
+    dimension(d, {.from = {xmin, rowY}, .to = {xmax, rowY}, .at = {0, rowY}});
     heightColumn(m, d, xmax + g, ymin, flapBelow, body, flapAbove);
     const float columnX = xmax + 2 * g;
-    dimension(m, d, columnX, ymin, columnX, ymax, columnX, 0);
+    dimension(d, {.from = {columnX, ymin}, .to = {columnX, ymax}, .at = {columnX, 0}});
     if (m.Personnalisation == "QOR") {
         insideDimensions(m, d, b, glueWidth, xmin, ymin, flapBelow, body, flapAbove);
     }

@@ -34,26 +34,30 @@ void CotesPlateau(Model& m, Drawing& d, const PlateauChains& chains) {
     float x = xmin;
     for (float step : chains.across) {
         if (step > 0)
-            dimension(m, d, x, rowY, x + step, rowY, 0, rowY);
+            dimension(d, {.from = {x, rowY}, .to = {x + step, rowY}, .at = {0, rowY}});
         x += step;
     }
-    dimension(m, d, xmin, ymin - 2 * g, xmax, ymin - 2 * g, 0, ymin - 2 * g);
+    dimension(d,
+              {.from = {xmin, ymin - 2 * g}, .to = {xmax, ymin - 2 * g}, .at = {0, ymin - 2 * g}});
 
     const float columnX = xmax + g;
     float y = ymin;
     for (float step : chains.up) {
         if (step > 0)
-            dimension(m, d, columnX, y, columnX, y + step, columnX, 0);
+            dimension(d, {.from = {columnX, y}, .to = {columnX, y + step}, .at = {columnX, 0}});
         y += step;
     }
-    dimension(m, d, xmax + 2 * g, ymin, xmax + 2 * g, ymax, xmax + 2 * g, 0);
+    dimension(d,
+              {.from = {xmax + 2 * g, ymin}, .to = {xmax + 2 * g, ymax}, .at = {xmax + 2 * g, 0}});
 
     if (chains.insideForQor && m.Personnalisation == "QOR") {
         const auto [x0, w] = largest(chains.across, xmin);
         const auto [y0, h] = largest(chains.up, ymin);
         if (w > 0 && h > 0) {
-            dimension(m, d, x0, y0 + h / 2, x0 + w, y0 + h / 2, 0, y0 + h / 2);
-            dimension(m, d, x0 + w / 2, y0, x0 + w / 2, y0 + h, x0 + w / 2, 0);
+            dimension(
+                d, {.from = {x0, y0 + h / 2}, .to = {x0 + w, y0 + h / 2}, .at = {0, y0 + h / 2}});
+            dimension(
+                d, {.from = {x0 + w / 2, y0}, .to = {x0 + w / 2, y0 + h}, .at = {x0 + w / 2, 0}});
         }
     }
 }

@@ -1,125 +1,80 @@
 #include "builders/emit.h"
 
-#include <cmath>
-#include <string>
-
-#include "platform/errors.h"
-
 namespace brontaxe {
 
-void ensureRegistryRoom(const Model& m) {
-    if (m.NbLignes >= kRegistryCapacity) {
-        throw GenerationError("Dessin trop chargé : plus de " + std::to_string(kRegistryCapacity) +
-                              " éléments enregistrés");
-    }
+void ensureRegistryRoom(const Drawing& d) {
+    d.tracer().ensureRoom();
 }
 
-ElementId registerElement(Model& m, ElementId id) {
-    ensureRegistryRoom(m);
-    m.NbLignes += 1;
-    m.IdLignes[static_cast<std::size_t>(m.NbLignes)] = id;
-    return id;
+ElementId registerElement(Drawing& d, ElementId id) {
+    return d.tracer().record(id);
 }
 
-ElementId emitLine(Model& m, Drawing& d) {
-    ensureRegistryRoom(m);
-    return registerElement(m, d.AddLine(m.X1, m.Y1, m.X2, m.Y2));
+ElementId line(Drawing& d, float x1, float y1, float x2, float y2) {
+    ensureRegistryRoom(d);
+    d.tracer().moveTo(x2, y2);
+    return registerElement(d, d.AddLine(x1, y1, x2, y2));
 }
 
-ElementId line(Model& m, Drawing& d, float x1, float y1, float x2, float y2) {
-    m.X1 = x1;
-    m.Y1 = y1;
-    m.X2 = x2;
-    m.Y2 = y2;
-    return emitLine(m, d);
+void chainStart(Drawing& d, float x, float y) {
+    d.tracer().moveTo(x, y);
 }
 
-void chainStart(Model& m, float x, float y) {
-    m.X2 = x;
-    m.Y2 = y;
+ElementId lineTo(Drawing& d, float x, float y) {
+    const Tracer::ChainEnd from = d.tracer().chainEnd();
+    return line(d, from.x, from.y, x, y);
 }
 
-ElementId lineTo(Model& m, Drawing& d, float x, float y) {
-    return line(m, d, m.X2, m.Y2, x, y);
+ElementId arc(Drawing& d, PointF centre, float radius, float start, float sweep) {
+    ensureRegistryRoom(d);
+    d.Radius = radius;
+    d.StartAngle = start;
+    return registerElement(d, d.AddArc(centre.x, centre.y, sweep));
 }
 
-ElementId emitArc(Model& m, Drawing& d) {
-    ensureRegistryRoom(m);
-    d.Radius = m.Rayon;
-    d.StartAngle = m.AngleDep;
-    return registerElement(m, d.AddArc(m.Xc, m.Yc, m.Balayage));
+ElementId dimension(Drawing& d, const DimensionLine& dim) {
+    ensureRegistryRoom(d);
+    return registerElement(
+        d, d.AddDimension(dim.from.x, dim.from.y, dim.to.x, dim.to.y, dim.at.x, dim.at.y));
 }
 
-ElementId arc(Model& m, Drawing& d, float cx, float cy, float radius, float start, float sweep) {
-    m.Xc = cx;
-    m.Yc = cy;
-    m.Rayon = radius;
-    m.AngleDep = start;
-    m.Balayage = sweep;
-    return emitArc(m, d);
-}
-
-ElementId emitDimension(Model& m, Drawing& d) {
-    ensureRegistryRoom(m);
-    return registerElement(m, d.AddDimension(m.X1, m.Y1, m.X2, m.Y2, m.Xr, m.Yr));
-}
-
-ElementId dimension(Model& m, Drawing& d, float x1, float y1, float x2, float y2, float xr,
-                    float yr) {
-    m.X1 = x1;
-    m.Y1 = y1;
-    m.X2 = x2;
-    m.Y2 = y2;
-    m.Xr = xr;
-    m.Yr = yr;
-    return emitDimension(m, d);
-}
-
-ElementId emitText(Model& m, Drawing& d, std::string_view text, std::int16_t option, float size) {
-    ensureRegistryRoom(m);
+ElementId text(Drawing& d, PointF at, std::string_view content, std::int16_t option, float size,
+               float angle) {
+    ensureRegistryRoom(d);
     d.LineKind = kind::Text;
-    d.Radius = m.Rayon;
-    d.StartAngle = m.AngleDep;
-    return registerElement(m, d.AddText(m.Xc, m.Yc, text, option, size));
+    d.Radius = size;
+    d.StartAngle = angle;
+    return registerElement(d, d.AddText(at.x, at.y, content, option, size));
 }
 
-ElementId fillet(Model& m, Drawing& d, ElementId first, ElementId second, float radius) {
-    ensureRegistryRoom(m);
+ElementId fillet(Drawing& d, ElementId first, ElementId second, float radius) {
+    ensureRegistryRoom(d);
     const ElementId id = d.AddFillet(first, second, radius);
     // A zero radius only joins the lines: there is no arc to register.
-    return id.valid() ? registerElement(m, id) : id;
+    return id.valid() ? registerElement(d, id) : id;
 }
 
-ElementId text(Model& m, Drawing& d, float x, float y, std::string_view content,
-               std::int16_t option, float size, float angle) {
-    m.Xc = x;
-    m.Yc = y;
-    m.Rayon = size;
-    m.AngleDep = angle;
-    return emitText(m, d, content, option, size);
+int beginFeature(const Drawing& d) {
+    return d.tracer().count() + 1;
 }
 
-int beginFeature(const Model& m) {
-    return m.NbLignes + 1;
-}
-
-void placeFeature(Model& m, Drawing& d, int first, float x, float y, float angle, bool mirrored) {
-    if (first > m.NbLignes)
+void placeFeature(Drawing& d, int first, const FeaturePlacement& at) {
+    const int last = d.tracer().count();
+    if (first > last)
         return;  // the feature drew nothing
-    d.TransformRange(m.IdLignes[static_cast<std::size_t>(first)],
-                     m.IdLignes[static_cast<std::size_t>(m.NbLignes)], x, y, angle,
-                     mirrored ? -1.0 : 1.0);
+    d.TransformRange(d.tracer().id(first), d.tracer().id(last), at.x, at.y, at.angle,
+                     at.mirrored ? -1.0 : 1.0);
 }
 
-void fourQuarters(Model& m, Drawing& d, const std::function<void()>& drawQuarter) {
-    const struct {
-        float angle;
-        bool mirrored;
-    } quarters[] = {{0, false}, {0, true}, {180, false}, {180, true}};
-    for (const auto& q : quarters) {
-        const int start = beginFeature(m);
+void fourQuarters(Drawing& d, const std::function<void()>& drawQuarter) {
+    const FeaturePlacement quarters[] = {{.angle = 0, .mirrored = false},
+                                         {.angle = 0, .mirrored = true},
+                                         {.angle = 180, .mirrored = false},
+                                         {.angle = 180, .mirrored = true}};
+    for (const FeaturePlacement& q : quarters) {
+        const int start = beginFeature(d);
         drawQuarter();
-        placeFeature(m, d, start, 0, 0, q.angle, q.mirrored);
+        placeFeature(d, start, q);
     }
 }
 
@@ -148,12 +103,11 @@ void InversePasses(Model& m) {
     }
 }
 
-GenerationPass::GenerationPass(Model& m, Drawing& d) : drawing_(d) {
+GenerationPass::GenerationPass(Drawing& d) : drawing_(d) {
     d.ClearDrawing();
     d.BeginDrawing();
     d.Piece = 1;
-    m.NbLignes = 0;
-    m.DegRad = 4 * std::atan(1.0f) / 180;
+    d.tracer().clear();
 }
 
 }  // namespace brontaxe

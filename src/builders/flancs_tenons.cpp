@@ -27,32 +27,32 @@ long roundEven(float v) {
     return std::lrint(v);
 }
 
-void rectangleWithCorners(Model& m, Drawing& d, float x0, float y0, float x1, float y1, float r) {
+void rectangleWithCorners(Model&, Drawing& d, float x0, float y0, float x1, float y1, float r) {
     if (r <= kTiny) {
-        chainStart(m, x0, y0);
-        lineTo(m, d, x1, y0);
-        lineTo(m, d, x1, y1);
-        lineTo(m, d, x0, y1);
-        lineTo(m, d, x0, y0);
+        chainStart(d, x0, y0);
+        lineTo(d, x1, y0);
+        lineTo(d, x1, y1);
+        lineTo(d, x0, y1);
+        lineTo(d, x0, y0);
         return;
     }
-    line(m, d, x0 + r, y0, x1 - r, y0);
-    arc(m, d, x1 - r, y0 + r, r, -90, 90);
-    line(m, d, x1, y0 + r, x1, y1 - r);
-    arc(m, d, x1 - r, y1 - r, r, 0, 90);
-    line(m, d, x1 - r, y1, x0 + r, y1);
-    arc(m, d, x0 + r, y1 - r, r, 90, 90);
-    line(m, d, x0, y1 - r, x0, y0 + r);
-    arc(m, d, x0 + r, y0 + r, r, 180, 90);
+    line(d, x0 + r, y0, x1 - r, y0);
+    arc(d, {x1 - r, y0 + r}, r, -90, 90);
+    line(d, x1, y0 + r, x1, y1 - r);
+    arc(d, {x1 - r, y1 - r}, r, 0, 90);
+    line(d, x1 - r, y1, x0 + r, y1);
+    arc(d, {x0 + r, y1 - r}, r, 90, 90);
+    line(d, x0, y1 - r, x0, y0 + r);
+    arc(d, {x0 + r, y0 + r}, r, 180, 90);
 }
 
 // One end edge of the outer wall at height y, split where an ear joins it.
-void endEdge(Model& m, Drawing& d, float y, float outer, float join) {
+void endEdge(Model&, Drawing& d, float y, float outer, float join) {
     if (join > kTiny && join < outer - kTiny) {
-        line(m, d, 0, y, join, y);
-        line(m, d, join, y, outer, y);
+        line(d, 0, y, join, y);
+        line(d, join, y, outer, y);
     } else {
-        line(m, d, 0, y, outer, y);
+        line(d, 0, y, outer, y);
     }
 }
 
@@ -118,29 +118,29 @@ void FlancsTenons(Model& m, Drawing& d, const TenonedWall& w, const FeaturePlace
 
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
-    const int first = beginFeature(m);
+    const int first = beginFeature(d);
     endEdge(m, d, 0, w.outer, w.frontJoin);
     endEdge(m, d, w.length, w.outer, w.backJoin);
 
-    chainStart(m, w.outer, 0);
+    chainStart(d, w.outer, 0);
     if (s > kTiny)
-        lineTo(m, d, w.outer, s);
-    lineTo(m, d, xw, s);
+        lineTo(d, w.outer, s);
+    lineTo(d, xw, s);
     if (tenons) {
         const float lean =
             w.tenon.height * std::tan(w.tenon.angle * std::numbers::pi_v<float> / 180);
         const float half = w.tenon.length / 2;
         for (float c : centres) {
-            lineTo(m, d, xw, c - half);
-            lineTo(m, d, xw + w.tenon.height, c - half + lean);
-            lineTo(m, d, xw + w.tenon.height, c + half - lean);
-            lineTo(m, d, xw, c + half);
+            lineTo(d, xw, c - half);
+            lineTo(d, xw + w.tenon.height, c - half + lean);
+            lineTo(d, xw + w.tenon.height, c + half - lean);
+            lineTo(d, xw, c + half);
         }
     }
-    lineTo(m, d, xw, w.length - s);
-    lineTo(m, d, w.outer, w.length - s);
+    lineTo(d, xw, w.length - s);
+    lineTo(d, w.outer, w.length - s);
     if (s > kTiny)
-        lineTo(m, d, w.outer, w.length);
+        lineTo(d, w.outer, w.length);
 
     if (mortises) {
         const float x1 = -w.mortiseGap;
@@ -153,11 +153,11 @@ void FlancsTenons(Model& m, Drawing& d, const TenonedWall& w, const FeaturePlace
     }
 
     d.LineKind = kind::Crease;
-    line(m, d, 0, 0, 0, w.length);
-    line(m, d, w.outer, s, w.outer, w.length - s);
-    line(m, d, xt, s, xt, w.length - s);
+    line(d, 0, 0, 0, w.length);
+    line(d, w.outer, s, w.outer, w.length - s);
+    line(d, xt, s, xt, w.length - s);
     d.LineKind = kind::Cut;
-    placeFeature(m, d, first, at.x, at.y, at.angle, at.mirrored);
+    placeFeature(d, first, {.x = at.x, .y = at.y, .angle = at.angle, .mirrored = at.mirrored});
 }
 
 }  // namespace brontaxe

@@ -22,17 +22,17 @@ float roundedHalf(float x) {
 // Hooked lock flap: the half beside the glued corner stops short of the middle, the other
 // half reaches past it with the tongue.
 FlapShape lockFlap(CrashLockSizes s) {
-    return [s](Model& m, Drawing& d, float left, float right, float h) {
+    return [s](Model&, Drawing& d, float left, float right, float h) {
         const float shortTop = h + s.lockDepth - s.clearance;
         const float tongueTop = h + s.lockDepth + s.tongue;
         const float middle = (left + right) / 2;
-        lineTo(m, d, right - (s.lockDepth - s.clearance) * kLockTaper, shortTop);
-        lineTo(m, d, middle, shortTop);
-        lineTo(m, d, middle, tongueTop);
-        lineTo(m, d, left + (s.lockDepth + s.tongue) * kLockTaper, tongueTop);
-        lineTo(m, d, left, h);
+        lineTo(d, right - (s.lockDepth - s.clearance) * kLockTaper, shortTop);
+        lineTo(d, middle, shortTop);
+        lineTo(d, middle, tongueTop);
+        lineTo(d, left + (s.lockDepth + s.tongue) * kLockTaper, tongueTop);
+        lineTo(d, left, h);
         d.LineKind = kind::Crease;
-        line(m, d, left, h, right, h);
+        line(d, left, h, right, h);
         d.LineKind = kind::Cut;
     };
 }
@@ -40,14 +40,14 @@ FlapShape lockFlap(CrashLockSizes s) {
 // Flap whose triangle beside the flat-folded corner is glued to the lock flap; the 45° fold
 // from that corner lets the bottom fold flat with the case.
 FlapShape gluedFlap(CrashLockSizes s) {
-    return [s](Model& m, Drawing& d, float left, float right, float h) {
+    return [s](Model&, Drawing& d, float left, float right, float h) {
         const float top = h + s.glueDepth;
-        lineTo(m, d, right - s.glueDepth * kGlueTaper, top);
-        lineTo(m, d, left, top);
-        lineTo(m, d, left, h);
+        lineTo(d, right - s.glueDepth * kGlueTaper, top);
+        lineTo(d, left, top);
+        lineTo(d, left, h);
         d.LineKind = kind::Crease;
-        line(m, d, left, h, right, h);
-        line(m, d, left, h, left + s.glueDepth, top);
+        line(d, left, h, right, h);
+        line(d, left, h, left + s.glueDepth, top);
         d.LineKind = kind::Cut;
     };
 }

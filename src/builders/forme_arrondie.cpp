@@ -18,7 +18,7 @@ float largestFillet(float lengthA, float lengthB, float cosAngle) {
 
 }  // namespace
 
-void FormeArrondie(Model& m, Drawing& d, const RoundedFlap& f, const FeaturePlacement& at) {
+void FormeArrondie(Model&, Drawing& d, const RoundedFlap& f, const FeaturePlacement& at) {
     if (!(f.width > 0) || !(f.depth > 0))
         throw GenerationError("Dimensions impossibles : rabat de taille nulle");
     if (!(f.inset < f.width))
@@ -28,15 +28,15 @@ void FormeArrondie(Model& m, Drawing& d, const RoundedFlap& f, const FeaturePlac
 
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
-    const int first = beginFeature(m);
-    const ElementId inner = line(m, d, 0, 0, f.inset, f.depth);
+    const int first = beginFeature(d);
+    const ElementId inner = line(d, 0, 0, f.inset, f.depth);
     ElementId top{};
     if (topEnd > f.inset + kEps)
-        top = line(m, d, f.inset, f.depth, topEnd, f.depth);
+        top = line(d, f.inset, f.depth, topEnd, f.depth);
     if (r > kEps)
-        arc(m, d, topEnd, f.depth - r, r, 90, -90);
+        arc(d, {topEnd, f.depth - r}, r, 90, -90);
     if (f.depth - r > kEps)
-        line(m, d, f.width, f.depth - r, f.width, 0);
+        line(d, f.width, f.depth - r, f.width, 0);
 
     if (top.valid() && f.fillet > 0) {
         const float innerLength = std::hypot(f.inset, f.depth);
@@ -45,14 +45,14 @@ void FormeArrondie(Model& m, Drawing& d, const RoundedFlap& f, const FeaturePlac
         const float rounding =
             std::min(f.fillet, largestFillet(innerLength, topEnd - f.inset, cosAngle));
         if (rounding > kEps)
-            fillet(m, d, inner, top, rounding);
+            fillet(d, inner, top, rounding);
     }
     if (f.creasedFold) {
         d.LineKind = kind::Crease;
-        line(m, d, f.width, 0, 0, 0);
+        line(d, f.width, 0, 0, 0);
         d.LineKind = kind::Cut;
     }
-    placeFeature(m, d, first, at.x, at.y, at.angle, at.mirrored);
+    placeFeature(d, first, {.x = at.x, .y = at.y, .angle = at.angle, .mirrored = at.mirrored});
 }
 
 }  // namespace brontaxe

@@ -17,7 +17,7 @@ void checkCap(const MarkedCap& c, float e) {
 }
 
 // The quarter x >= 0, y >= 0: end wall and its wing, side wall and its inner wall.
-void quarter(Model& m, Drawing& d, const MarkedCap& c, float e) {
+void quarter(Model&, Drawing& d, const MarkedCap& c, float e) {
     const float a = c.a;
     const float b = c.b;
     const float h = c.h;
@@ -25,27 +25,27 @@ void quarter(Model& m, Drawing& d, const MarkedCap& c, float e) {
 
     d.LineKind = kind::Cut;
     d.LineVariant = kOrdinary;
-    chainStart(m, a + h, 0);
-    lineTo(m, d, a + h, b + c.wing);
-    lineTo(m, d, a + e, b + c.wing);
+    chainStart(d, a + h, 0);
+    lineTo(d, a + h, b + c.wing);
+    lineTo(d, a + e, b + c.wing);
     d.LineVariant = kMarked;
-    lineTo(m, d, a, b);
+    lineTo(d, a, b);
     d.LineVariant = kOrdinary;
-    lineTo(m, d, a, b + h);
+    lineTo(d, a, b + h);
     if (c.inner > 0) {
         d.LineVariant = kMarked;
-        lineTo(m, d, a - e, b + h);
-        lineTo(m, d, a - e, top);
+        lineTo(d, a - e, b + h);
+        lineTo(d, a - e, top);
         d.LineVariant = kOrdinary;
     }
-    lineTo(m, d, 0, top);
+    lineTo(d, 0, top);
 
     d.LineKind = kind::Crease;
-    line(m, d, 0, b, a, b);
-    line(m, d, a, 0, a, b);
-    line(m, d, a, b, a + h, b);
+    line(d, 0, b, a, b);
+    line(d, a, 0, a, b);
+    line(d, a, b, a + h, b);
     if (c.inner > 0)
-        line(m, d, 0, b + h, a - e, b + h);
+        line(d, 0, b + h, a - e, b + h);
 }
 
 }  // namespace
@@ -64,10 +64,10 @@ void LignesMarquees(Model& m, Drawing& d, const MarkedCap& cap, float x, float y
     checkCap(cap, e);
     d.LineVariant = kOrdinary;
     d.LineKind = kind::Cut;
-    const int first = beginFeature(m);
-    fourQuarters(m, d, [&] { quarter(m, d, cap, e); });
+    const int first = beginFeature(d);
+    fourQuarters(d, [&] { quarter(m, d, cap, e); });
     d.LineVariant = kOrdinary;
-    placeFeature(m, d, first, x, y, angle, mirrored);
+    placeFeature(d, first, {.x = x, .y = y, .angle = angle, .mirrored = mirrored});
 }
 
 }  // namespace brontaxe

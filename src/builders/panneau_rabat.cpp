@@ -39,41 +39,41 @@ void drawQuarter(Model& m, Drawing& d, const FlappedTray& t, float angle, bool m
     const float fw = trayFlapWidth(t);
     // The flap's top falls by the board thickness, as long as the flap keeps some height.
     const float fall = std::min(m.EpaisseurCarton, h / 2);
-    const int first = beginFeature(m);
+    const int first = beginFeature(d);
 
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
     // End wall, then the slit under the flap and the flap itself.
-    line(m, d, a + h, 0, a + h, b);
-    line(m, d, a, b, a + std::min(fw, h), b);
+    line(d, a + h, 0, a + h, b);
+    line(d, a, b, a + std::min(fw, h), b);
     if (!areNear(fw, h))
-        line(m, d, a + std::min(fw, h), b, a + std::max(fw, h), b);
-    chainStart(m, a + fw, b);
-    lineTo(m, d, a + fw, b + h - fall);
-    lineTo(m, d, a, b + h);
+        line(d, a + std::min(fw, h), b, a + std::max(fw, h), b);
+    chainStart(d, a + fw, b);
+    lineTo(d, a + fw, b + h - fall);
+    lineTo(d, a, b + h);
     if (t.innerWall > 0) {
         const float xi = a - t.doubleWallStep;
         const float top = b + h + t.doubleWallStep + t.innerWall;
-        lineTo(m, d, xi, b + h);
-        lineTo(m, d, xi, top);
-        lineTo(m, d, 0, top);
+        lineTo(d, xi, b + h);
+        lineTo(d, xi, top);
+        lineTo(d, 0, top);
     } else {
-        lineTo(m, d, 0, b + h);
+        lineTo(d, 0, b + h);
     }
 
     d.LineKind = kind::Crease;
-    line(m, d, 0, b, a, b);
-    line(m, d, a, 0, a, b);
+    line(d, 0, b, a, b);
+    line(d, a, 0, a, b);
     if (t.innerWall > 0) {
         const float xi = a - t.doubleWallStep;
-        line(m, d, 0, b + h, xi, b + h);
-        line(m, d, 0, b + h + t.doubleWallStep, xi, b + h + t.doubleWallStep);
+        line(d, 0, b + h, xi, b + h);
+        line(d, 0, b + h + t.doubleWallStep, xi, b + h + t.doubleWallStep);
     }
     d.LineVariant = 2;
-    line(m, d, a, b, a, b + h);
+    line(d, a, b, a, b + h);
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
-    placeFeature(m, d, first, 0, 0, angle, mirrored);
+    placeFeature(d, first, {.angle = angle, .mirrored = mirrored});
 }
 
 }  // namespace
@@ -85,7 +85,7 @@ float trayFlapWidth(const FlappedTray& t) {
 void PanneauRabat(Model& m, Drawing& d, const FlappedTray& tray, const FeaturePlacement& at) {
     checkTray(tray);
     recordPasses(m, tray);
-    const int first = beginFeature(m);
+    const int first = beginFeature(d);
     // As drawn, mirrored below the x axis, mirrored left of the y axis, turned into the
     // opposite corner.
     drawQuarter(m, d, tray, 0, false);
@@ -95,11 +95,11 @@ void PanneauRabat(Model& m, Drawing& d, const FlappedTray& tray, const FeaturePl
     if (tray.handHoles) {
         const float edge = tray.b + tray.h;
         Poignees(m, d, 0, edge, 0, false);
-        const int lower = beginFeature(m);
+        const int lower = beginFeature(d);
         Poignees(m, d, 0, edge, 0, false);
-        placeFeature(m, d, lower, 0, 0, 0, true);
+        placeFeature(d, lower, {.mirrored = true});
     }
-    placeFeature(m, d, first, at.x, at.y, at.angle, at.mirrored);
+    placeFeature(d, first, {.x = at.x, .y = at.y, .angle = at.angle, .mirrored = at.mirrored});
     if (m.Sym_Verticale)
         InversePasses(m);
 }

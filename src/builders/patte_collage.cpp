@@ -7,27 +7,27 @@
 
 namespace brontaxe {
 
-void PatteCollage(Model& m, Drawing& d, float w, float h, float a, float angle, float extension,
+void PatteCollage(Model&, Drawing& d, float w, float h, float a, float angle, float extension,
                   float x, float y, float angle2, bool mirrored) {
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
-    const int first = beginFeature(m);
+    const int first = beginFeature(d);
     if (a > 0)
-        line(m, d, w, h, w - a, h);
+        line(d, w, h, w - a, h);
     float top = h;
     if (extension > 0) {
         d.LineKind = kind::Crease;
-        line(m, d, w - a, h, 0, h);
+        line(d, w - a, h, 0, h);
         d.LineKind = kind::Cut;
-        line(m, d, w - a, h, w - a, h + extension);
+        line(d, w - a, h, w - a, h + extension);
         top = h + extension;
     }
     // On a low body the taper would run past the fold line and cross the other half's edge:
     // it is shortened so that the flap's end keeps half the height.
-    const float drop = std::min((w - a) * std::tan(angle * m.DegRad), top / 2);
-    line(m, d, w - a, top, 0, top - drop);
-    lineTo(m, d, 0, 0);
-    placeFeature(m, d, first, x, y, angle2, mirrored);
+    const float drop = std::min((w - a) * std::tan(angle * kRadiansPerDegree), top / 2);
+    line(d, w - a, top, 0, top - drop);
+    lineTo(d, 0, 0);
+    placeFeature(d, first, {.x = x, .y = y, .angle = angle2, .mirrored = mirrored});
 }
 
 }  // namespace brontaxe

@@ -5,13 +5,12 @@
 
 namespace brontaxe {
 
-void PivoteElements(Model& m, Drawing& d, int first, int last, float cx, float cy, float angle) {
-    m.DegRad = static_cast<float>(std::atan(1.0) * 4 / 180);
-    const double turn = angle * static_cast<double>(m.DegRad);
+void PivoteElements(Model&, Drawing& d, int first, int last, float cx, float cy, float angle) {
+    const double turn = angle * static_cast<double>(kRadiansPerDegree);
     const double c = std::cos(turn);
     const double s = std::sin(turn);
-    for (int i = first; i <= last && i <= m.NbLignes; ++i) {
-        const ElementId id = m.IdLignes[static_cast<std::size_t>(i)];
+    for (int i = first; i <= last && i <= d.tracer().count(); ++i) {
+        const ElementId id = d.tracer().id(i);
         // The element's own angle first (about its midpoint), then its midpoint about the
         // centre: together a rotation of the whole element about the centre.
         const double x = d.ElementX(id) - cx;

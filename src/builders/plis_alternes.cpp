@@ -116,16 +116,16 @@ void PlisAlternes(Model& m, Drawing& d, const FoldGrid& grid, const FeaturePlace
     const std::vector<GridLine> lines = segments(Grid(grid));
 
     d.LineVariant = 1;
-    const int first = beginFeature(m);
+    const int first = beginFeature(d);
     // The outline first, then the folds.
     for (Edge kindOfEdge : {Edge::Cut, Edge::Crease}) {
         d.LineKind = kindOfEdge == Edge::Cut ? kind::Cut : kind::Crease;
         for (const GridLine& s : lines)
             if (s.edge == kindOfEdge)
-                line(m, d, s.x1, s.y1, s.x2, s.y2);
+                line(d, s.x1, s.y1, s.x2, s.y2);
     }
     d.LineKind = kind::Cut;
-    placeFeature(m, d, first, at.x, at.y, at.angle, at.mirrored);
+    placeFeature(d, first, {.x = at.x, .y = at.y, .angle = at.angle, .mirrored = at.mirrored});
 }
 
 }  // namespace brontaxe

@@ -5,15 +5,14 @@
 
 namespace brontaxe {
 
-void PoigneeVariable(Model& m, Drawing& d, const VariableHandHole& hole,
-                     const FeaturePlacement& at) {
+void PoigneeVariable(Model&, Drawing& d, const VariableHandHole& hole, const FeaturePlacement& at) {
     if (!(hole.height > 0))
         throw GenerationError("Poignée impossible : hauteur nulle");
     if (hole.length < hole.height)
         throw GenerationError("Poignée impossible : longueur inférieure à la hauteur");
     const float H = hole.height;
     const float c = (hole.length - H) / 2;
-    const int first = beginFeature(m);
+    const int first = beginFeature(d);
 
     d.LineVariant = hole.lineVariant;
     d.LineKind = hole.lineKind;
@@ -21,15 +20,15 @@ void PoigneeVariable(Model& m, Drawing& d, const VariableHandHole& hole,
         d.LineKind = kind::Crease;
         d.LineVariant = 1;
     }
-    line(m, d, c, 0, -c, 0);
+    line(d, c, 0, -c, 0);
     d.LineKind = hole.lineKind;
     d.LineVariant = hole.lineVariant;
-    arc(m, d, -c, -H / 2, H / 2, 90, 180);
-    line(m, d, -c, -H, c, -H);
-    arc(m, d, c, -H / 2, H / 2, -90, 180);
+    arc(d, {-c, -H / 2}, H / 2, 90, 180);
+    line(d, -c, -H, c, -H);
+    arc(d, {c, -H / 2}, H / 2, -90, 180);
     d.LineKind = kind::Cut;
     d.LineVariant = 1;
-    placeFeature(m, d, first, at.x, at.y, at.angle, at.mirrored);
+    placeFeature(d, first, {.x = at.x, .y = at.y, .angle = at.angle, .mirrored = at.mirrored});
 }
 
 }  // namespace brontaxe

@@ -20,7 +20,7 @@ void Poignees(Model& m, Drawing& d, float x, float h, float angle, bool mirrored
     const float length = m.LPoign;
     const float height = m.HPoign;
     const float c = (length - height) / 2;
-    const int first = beginFeature(m);
+    const int first = beginFeature(d);
 
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
@@ -28,24 +28,24 @@ void Poignees(Model& m, Drawing& d, float x, float h, float angle, bool mirrored
         d.LineKind = kind::Crease;
         d.LineVariant = 2;
     }
-    line(m, d, c, 0, -c, 0);
+    line(d, c, 0, -c, 0);
     d.LineKind = kind::Cut;
-    arc(m, d, -c, -height / 2, height / 2, 90, 180);
-    line(m, d, -c, -height, c, -height);
-    arc(m, d, c, -height / 2, height / 2, -90, 180);
+    arc(d, {-c, -height / 2}, height / 2, 90, 180);
+    line(d, -c, -height, c, -height);
+    arc(d, {c, -height / 2}, height / 2, -90, 180);
     if (type == 3) {
         const float e = m.EPoign;
-        chainStart(m, c, 0);
-        lineTo(m, d, c, e);
-        lineTo(m, d, c + e, e);
-        chainStart(m, -c, 0);
-        lineTo(m, d, -c, e);
-        lineTo(m, d, -c - e, e);
+        chainStart(d, c, 0);
+        lineTo(d, c, e);
+        lineTo(d, c + e, e);
+        chainStart(d, -c, 0);
+        lineTo(d, -c, e);
+        lineTo(d, -c - e, e);
         d.LineKind = kind::Crease;
-        line(m, d, -c, e, c, e);
+        line(d, -c, e, c, e);
     }
     d.LineVariant = 1;
-    placeFeature(m, d, first, x, h - m.DPoign, angle, mirrored);
+    placeFeature(d, first, {.x = x, .y = h - m.DPoign, .angle = angle, .mirrored = mirrored});
 }
 
 }  // namespace brontaxe

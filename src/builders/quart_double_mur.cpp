@@ -58,19 +58,19 @@ struct Quarter {
 };
 
 // Creases across the corner flap only where the flap reaches.
-void flapCrease(Model& m, Drawing& d, const Quarter& q, float y) {
+void flapCrease(Model&, Drawing& d, const Quarter& q, float y) {
     if (y < q.top - kEps)
-        line(m, d, q.a + q.s2, y, q.a + q.s.V, y);
+        line(d, q.a + q.s2, y, q.a + q.s.V, y);
 }
 
 void drawDoubleWallCreases(Model& m, Drawing& d, const Quarter& q, float f, bool acrossFlap) {
     const float b = q.b;
     const float T = q.s.T;
-    line(m, d, 0, b + T, q.a - q.s1, b + T);
+    line(d, 0, b + T, q.a - q.s1, b + T);
     if (acrossFlap)
         flapCrease(m, d, q, b + T);
     if (f == kVariant455) {
-        line(m, d, 0, b + T + m.Dblmur, q.a - q.s1, b + T + m.Dblmur);
+        line(d, 0, b + T + m.Dblmur, q.a - q.s1, b + T + m.Dblmur);
         if (acrossFlap)
             flapCrease(m, d, q, b + T + m.Dblmur);
     }
@@ -81,9 +81,9 @@ void drawCornerCreases(Model& m, Drawing& d, const Quarter& q, float f, bool k1,
     const float b = q.b;
     const float V = q.s.V;
     if (k1)
-        line(m, d, a - q.s1, b, std::max(0.0f, a - q.s1 - V), b + q.s.T);
+        line(d, a - q.s1, b, std::max(0.0f, a - q.s1 - V), b + q.s.T);
     if (k2)
-        line(m, d, a, b, a + V, std::max(0.0f, b - V));
+        line(d, a, b, a + V, std::max(0.0f, b - V));
     if (k3 && q.top > b + kEps) {
         const float half = m.Longueur / 2;
         float endY = half >= q.s.E() && f >= kVariantLimit ? b + q.s.F : b + half;
@@ -93,7 +93,7 @@ void drawCornerCreases(Model& m, Drawing& d, const Quarter& q, float f, bool k1,
             endX = a + q.s2 + (endX - a - q.s2) * (q.top - b) / (endY - b);
             endY = q.top;
         }
-        line(m, d, a + q.s2, b, endX, endY);
+        line(d, a + q.s2, b, endX, endY);
     }
 }
 
@@ -108,17 +108,17 @@ void drawHandHoleHalf(Model& m, Drawing& d, float a, float h) {
     const float c = (m.LPoign - H) / 2;
     d.LineVariant = 1;
     d.LineKind = type == 1 ? kind::Cut : kind::Crease;
-    line(m, d, x0, 0, x0, c);
+    line(d, x0, 0, x0, c);
     d.LineKind = kind::Cut;
-    arc(m, d, x0 - H / 2, c, H / 2, 0, 180);
-    line(m, d, x0 - H, c, x0 - H, 0);
+    arc(d, {x0 - H / 2, c}, H / 2, 0, 180);
+    line(d, x0 - H, c, x0 - H, 0);
     if (type == 3) {
         const float e = m.EPoign;
-        chainStart(m, x0, c);
-        lineTo(m, d, x0 + e, c);
-        lineTo(m, d, x0 + e, c + e);
+        chainStart(d, x0, c);
+        lineTo(d, x0 + e, c);
+        lineTo(d, x0 + e, c + e);
         d.LineKind = kind::Crease;
-        line(m, d, x0 + e, c, x0 + e, 0);
+        line(d, x0 + e, c, x0 + e, 0);
     }
     d.LineKind = kind::Cut;
     d.LineVariant = 1;
@@ -137,26 +137,26 @@ void QuartDoubleMur(Model& m, Drawing& d, float a, float b, float h, float f, bo
 
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
-    const int first = beginFeature(m);
-    chainStart(m, a + s.V, 0);
-    lineTo(m, d, a + s.V, top);
-    lineTo(m, d, a + s2, top);
-    lineTo(m, d, a + s2, b);
-    lineTo(m, d, a - s1, b);
-    lineTo(m, d, a - s1, b + s.T + s.D);
-    lineTo(m, d, 0, b + s.T + s.D);
+    const int first = beginFeature(d);
+    chainStart(d, a + s.V, 0);
+    lineTo(d, a + s.V, top);
+    lineTo(d, a + s2, top);
+    lineTo(d, a + s2, b);
+    lineTo(d, a - s1, b);
+    lineTo(d, a - s1, b + s.T + s.D);
+    lineTo(d, 0, b + s.T + s.D);
 
     d.LineKind = kind::Crease;
-    line(m, d, 0, b, a - s1, b);
-    line(m, d, a + s2, b, a + s.V, b);
-    line(m, d, a, b, a, 0);
+    line(d, 0, b, a - s1, b);
+    line(d, a + s2, b, a + s.V, b);
+    line(d, a, b, a, 0);
     if (s.D > 0) {
         const bool acrossFlap = !(m.Longueur / 2 <= E && f >= kVariantLimit);
         drawDoubleWallCreases(m, d, q, f, acrossFlap);
     }
     drawCornerCreases(m, d, q, f, k1, k2, k3);
     drawHandHoleHalf(m, d, a, h);
-    placeFeature(m, d, first, x, y, angle, factor < 0);
+    placeFeature(d, first, {.x = x, .y = y, .angle = angle, .mirrored = factor < 0});
 }
 
 }  // namespace brontaxe

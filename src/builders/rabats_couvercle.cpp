@@ -45,7 +45,7 @@ void RabatsCouvercle(Model& m, Drawing& d, float h, float p1, float p2, float p3
 
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
-    const int first = beginFeature(m);
+    const int first = beginFeature(d);
     // A side flap turned over (angle 180, mirrored) ends at the x it is placed on.
     if (p1 > p2) {
         RabatPrincipal(m, d, p1, a7, a6, s.D, xa, -h, 0, false);
@@ -62,22 +62,22 @@ void RabatsCouvercle(Model& m, Drawing& d, float h, float p1, float p2, float p3
     const bool hasGlueFlap = m.lgPatte > 0;
     d.LineVariant = 1;
     d.LineKind = hasGlueFlap ? kind::Crease : kind::Cut;
-    line(m, d, xa, 0, xa, -h);
+    line(d, xa, 0, xa, -h);
     d.LineKind = kind::Crease;
     for (float at : {xb, xc, xd})
-        line(m, d, at, 0, at, -h);
+        line(d, at, 0, at, -h);
     d.LineKind = kind::Cut;
-    line(m, d, xe, 0, xe, -h);
+    line(d, xe, 0, xe, -h);
     if (hasGlueFlap) {
         PatteCollage(m, d, m.lgPatte, h, m.EpaisseurCarton, m.anglPc, m.patProlong, 0, 0, 0, true);
     }
     if (!lowerHalf) {
         // Drawn as for an upper half, then turned over into this half.
-        const int holes = beginFeature(m);
+        const int holes = beginFeature(d);
         bodyHandHoles(m, d, panels, h);
-        placeFeature(m, d, holes, 0, 0, 0, true);
+        placeFeature(d, holes, {.mirrored = true});
     }
-    placeFeature(m, d, first, x, y, angle, false);
+    placeFeature(d, first, {.x = x, .y = y, .angle = angle});
 }
 
 }  // namespace brontaxe

@@ -18,7 +18,7 @@ void drawCreases(Drawing& d, const std::vector<float>& positions, CreaseDirectio
 }
 
 // The chain measuring the list; a zero position measures nothing and is left out.
-void dimensionChain(Model& m, Drawing& d, const std::vector<float>& positions, Point from,
+void dimensionChain(Model&, Drawing& d, const std::vector<float>& positions, Point from,
                     bool vertical) {
     if (positions.size() < 2)
         return;
@@ -27,9 +27,9 @@ void dimensionChain(Model& m, Drawing& d, const std::vector<float>& positions, P
         const Point next = vertical ? Point{at.x, at.y + p} : Point{at.x + p, at.y};
         if (p != 0) {
             const Point ref = vertical ? Point{at.x, 0} : Point{0, at.y};
-            dimension(m, d, static_cast<float>(at.x), static_cast<float>(at.y),
-                      static_cast<float>(next.x), static_cast<float>(next.y),
-                      static_cast<float>(ref.x), static_cast<float>(ref.y));
+            dimension(d, {.from = {static_cast<float>(at.x), static_cast<float>(at.y)},
+                          .to = {static_cast<float>(next.x), static_cast<float>(next.y)},
+                          .at = {static_cast<float>(ref.x), static_cast<float>(ref.y)}});
         }
         at = next;
     }

@@ -7,15 +7,15 @@
 namespace brontaxe {
 
 FlapShape plainFlap(float height) {
-    return [height](Model& m, Drawing& d, float left, float right, float h) {
+    return [height](Model&, Drawing& d, float left, float right, float h) {
         if (height != 0) {
-            lineTo(m, d, right, h + height);
-            lineTo(m, d, left, h + height);
+            lineTo(d, right, h + height);
+            lineTo(d, left, h + height);
         }
-        lineTo(m, d, left, h);
+        lineTo(d, left, h);
         if (height != 0) {
             d.LineKind = kind::Crease;
-            line(m, d, left, h, right, h);
+            line(d, left, h, right, h);
             d.LineKind = kind::Cut;
         }
     };
@@ -40,31 +40,31 @@ void ShapedBodyHalf(Model& m, Drawing& d, const std::array<float, 4>& panels, fl
     auto rightHalf = [&](std::size_t i) { return i % 2 == 0 ? b : a; };
 
     d.LineVariant = 1;
-    const int first = beginFeature(m);
+    const int first = beginFeature(d);
     const bool glue = m.lgPatte > 0;
     for (std::size_t i = 0; i < 4; ++i) {
         d.LineKind = (i == 0 && !glue) ? kind::Cut : kind::Crease;
-        line(m, d, xs[i], 0, xs[i], h);
+        line(d, xs[i], 0, xs[i], h);
     }
     d.LineKind = kind::Cut;
-    line(m, d, xs[4], 0, xs[4], h);
+    line(d, xs[4], 0, xs[4], h);
     for (std::size_t k = 4; k >= 1; --k) {
         const float right = k == 4 ? xs[4] : xs[k] - leftHalf(k);
         const float left = xs[k - 1] + rightHalf(k - 1);
         d.LineKind = kind::Cut;
-        chainStart(m, right, h);
+        chainStart(d, right, h);
         flaps[k - 1](m, d, left, right, h);
         // The slot to the next flap on the left, or the glue flap's own slot.
         d.LineKind = kind::Cut;
         const float next = k == 1 ? xs[0] : xs[k - 1] - leftHalf(k - 1);
         if (next != left)
-            line(m, d, left, h, next, h);
+            line(d, left, h, next, h);
     }
     if (glue)
         PatteCollage(m, d, m.lgPatte, h, a, m.anglPc, m.patProlong, 0, 0, 0, false);
     if (!mirrored)
         bodyHandHoles(m, d, body, h);
-    placeFeature(m, d, first, x, y, angle, mirrored);
+    placeFeature(d, first, {.x = x, .y = y, .angle = angle, .mirrored = mirrored});
 }
 
 }  // namespace brontaxe

@@ -15,6 +15,7 @@
 #include "drawing/element_filter.h"
 #include "drawing/element_id.h"
 #include "drawing/symbol_library.h"
+#include "drawing/tracer.h"
 
 namespace brontaxe {
 
@@ -33,6 +34,10 @@ class Drawing {
     std::int16_t LineVariant = 1;
     float StartAngle = 0;  // start of the next arc, rotation of the next text
     float Radius = 0;      // radius of the next arc, size of the next text
+
+    // What the generation draws through: its registry of elements and the chain's end.
+    Tracer& tracer() { return tracer_; }
+    const Tracer& tracer() const { return tracer_; }
 
     std::int32_t ElementCount() const { return static_cast<std::int32_t>(elements_.size()); }
 
@@ -161,6 +166,7 @@ class Drawing {
     void moveBy(Element& e, Point delta);
 
     std::vector<Element> elements_;
+    Tracer tracer_;
     int openPasses_ = 0;
     ElementFilter filter_ = *ElementFilter::parse("");
     std::vector<SymbolLibrary> symbolLibraries_;

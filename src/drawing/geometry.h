@@ -9,6 +9,8 @@ namespace brontaxe {
 // Two coordinates closer than this are the same point (the drawing works in millimetres).
 inline constexpr double kEps = 1e-6;
 inline constexpr double kPi = 3.14159265358979323846;
+// A degree in radians at the model's single precision, for angles the styles compute in floats.
+inline constexpr float kRadiansPerDegree = static_cast<float>(kPi / 180);
 
 struct Point {
     double x = 0;

@@ -4,18 +4,13 @@
 //
 // Types follow the stored values: lengths are single-precision millimetres, angles degrees,
 // counts and choices 16-bit integers. Arrays keep the program's own indices: `Majo[1]` to
-// `Majo[16]` are the sixteen allowances (index 0 unused), `IdLignes[1]` to `IdLignes[1000]`
-// the registered element ids (index 0 never filled).
+// `Majo[16]` are the sixteen allowances (index 0 unused).
 
 #include <array>
 #include <cstdint>
 #include <string>
 
-#include "drawing/element_id.h"
-
 namespace brontaxe {
-
-inline constexpr int kRegistryCapacity = 1000;
 
 struct Model {
     // Control flags
@@ -118,17 +113,6 @@ struct Model {
     float PerteHorsTout = 0;
     float PerteFormat = 0;
     std::array<float, 17> PassesMachine{};
-    std::int32_t NbLignes = 0;
-    std::array<ElementId, kRegistryCapacity + 1> IdLignes{};
-
-    // Point registers through which coordinates travel to the drawing
-    float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
-    float Xr = 0, Yr = 0;
-    float Xc = 0, Yc = 0;
-    float Rayon = 0, AngleDep = 0, Balayage = 0;
-    float DegRad = 0;
-    std::array<float, 201> PtX{};
-    std::array<float, 201> PtY{};
 
     // Preferences and paths
     std::string MajoFefco;

@@ -20,7 +20,7 @@ bool turnsBack(Point before, Point a, Point b) {
 
 }  // namespace
 
-void polyline(Model& m, Drawing& d, const std::vector<Point>& points) {
+void polyline(Model&, Drawing& d, const std::vector<Point>& points) {
     if (points.empty())
         return;
     Point last = points.front();
@@ -37,7 +37,7 @@ void polyline(Model& m, Drawing& d, const std::vector<Point>& points) {
             haveLine = false;
             continue;
         }
-        line(m, d, static_cast<float>(last.x), static_cast<float>(last.y), static_cast<float>(p.x),
+        line(d, static_cast<float>(last.x), static_cast<float>(last.y), static_cast<float>(p.x),
              static_cast<float>(p.y));
         lineStart = last;
         last = p;

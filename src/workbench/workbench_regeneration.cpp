@@ -75,7 +75,7 @@ RegenerationReport Workbench::Modifier() {
         return {};
     model_.CodeModele = window_.txtModel;
     model_.PassesMachine.fill(0);
-    model_.NbLignes = 0;
+    drawing_.tracer().clear();
     AdapteParam(true);
     model_.GenEnCours = true;
     applyProfileRules(model_);
@@ -200,10 +200,10 @@ void Workbench::measureCutSurface(RegenerationReport& report) {
         return;
     drawing_.SetFilter("pen=2..8;niv=2..16");
     try {
-        ensureRegistryRoom(model_);
+        ensureRegistryRoom(drawing_);
         const ElementId contour =
-            registerElement(model_, drawing_.OuterContour(-kContourWindow, -kContourWindow,
-                                                          kContourWindow, kContourWindow));
+            registerElement(drawing_, drawing_.OuterContour(-kContourWindow, -kContourWindow,
+                                                            kContourWindow, kContourWindow));
         model_.SurfDecoupee = static_cast<float>(drawing_.ContourArea(contour));
     } catch (const GenerationError& e) {
         report.notices.push_back(std::string("Surface découpée non mesurée : ") + e.what());
@@ -240,9 +240,9 @@ void Workbench::drawDirectionArrows(const Box& blank, RegenerationReport& report
             drawing_.LineKind = kind::Text;
             drawing_.Radius = static_cast<float>(arrow.size);
             drawing_.StartAngle = static_cast<float>(arrow.angleDeg);
-            ensureRegistryRoom(model_);
-            registerElement(model_, drawing_.InsertSymbol(arrow.at.x, arrow.at.y, symbolLibrary_,
-                                                          arrow.symbol, false));
+            ensureRegistryRoom(drawing_);
+            registerElement(drawing_, drawing_.InsertSymbol(arrow.at.x, arrow.at.y, symbolLibrary_,
+                                                            arrow.symbol, false));
         }
     } catch (const GenerationError& e) {
         report.notices.push_back(std::string("Flèches de sens non dessinées : ") + e.what());

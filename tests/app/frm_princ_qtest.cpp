@@ -33,13 +33,13 @@ void failingGenerator(brontaxe::Model&, brontaxe::Drawing&) {
 }
 // "0901" stands for a style of the 09 family that has landed (0990 shares its generator).
 void square(brontaxe::Model& m, brontaxe::Drawing& d) {
-    brontaxe::GenerationPass pass(m, d);
+    brontaxe::GenerationPass pass(d);
     d.LineKind = brontaxe::kind::Cut;
-    brontaxe::chainStart(m, 0, 0);
-    brontaxe::lineTo(m, d, m.Longueur, 0);
-    brontaxe::lineTo(m, d, m.Longueur, m.Largeur);
-    brontaxe::lineTo(m, d, 0, m.Largeur);
-    brontaxe::lineTo(m, d, 0, 0);
+    brontaxe::chainStart(d, 0, 0);
+    brontaxe::lineTo(d, m.Longueur, 0);
+    brontaxe::lineTo(d, m.Longueur, m.Largeur);
+    brontaxe::lineTo(d, 0, m.Largeur);
+    brontaxe::lineTo(d, 0, 0);
 }
 brontaxe::Generator lookupWithFailure(std::string_view code) {
     if (code == "0202")

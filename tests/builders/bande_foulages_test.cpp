@@ -120,7 +120,7 @@ TEST_P(Strip, NormalisesFoldsOrRefusesTheList) {
     EXPECT_NEAR(box.ymax, kWs, 1e-3);
     EXPECT_TRUE(test::cutOutlineIsClosed(g.d));
     EXPECT_TRUE(checkDrawing(g.d).empty()) << findingsText(checkDrawing(g.d));
-    EXPECT_EQ(g.m.NbLignes, g.d.ElementCount());
+    EXPECT_EQ(g.d.tracer().count(), g.d.ElementCount());
     EXPECT_TRUE(test::hasDimension(g.d, {0, -800.0 / 30}, {kLs, -800.0 / 30}));
 }
 

@@ -120,14 +120,14 @@ TEST(BuilderPlacement, PlacedDrawingIsTheLocalDrawingMovedThere) {
         for (const Place& p : kPlaces) {
             test::Generated local;
             {
-                GenerationPass pass(local.m, local.d);
+                GenerationPass pass(local.d);
                 c.draw(local.m, local.d, {0, 0, 0, false});
             }
             local.d.TransformRange(local.d.firstId(), local.d.lastId(), p.x, p.y, p.angle,
                                    p.mirrored ? -1 : 1);
             test::Generated placed;
             {
-                GenerationPass pass(placed.m, placed.d);
+                GenerationPass pass(placed.d);
                 c.draw(placed.m, placed.d, p);
             }
             EXPECT_TRUE(sameGeometry(placed.d, local.d))
@@ -183,7 +183,7 @@ TEST(BuilderPlacement, BlanksKeepAClosedOutlineWhereverTheyArePlaced) {
         for (const Place& p : kPlaces) {
             test::Generated g;
             {
-                GenerationPass pass(g.m, g.d);
+                GenerationPass pass(g.d);
                 c.draw(g.m, g.d, p);
             }
             const auto loose = test::looseCutEnds(g.d);

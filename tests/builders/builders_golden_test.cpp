@@ -21,7 +21,7 @@ namespace {
 void checkGolden(const char* file, const std::function<void(Model&, Drawing&)>& draw) {
     test::Generated g;
     {
-        GenerationPass pass(g.m, g.d);
+        GenerationPass pass(g.d);
         draw(g.m, g.d);
     }
     const std::string actual = dumpDrawing(g.d);

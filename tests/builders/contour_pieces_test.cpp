@@ -13,7 +13,7 @@ namespace {
 
 // Glue flap 36 at 15 degrees, panels 400, 300, 400, 300, height 500.
 void drawSleeve(Model& m, Drawing& d, float angle = 15, float G = 36) {
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     ContourPieces(m, d, G, angle, 400, 300, 400, 300, 500, 0, 0, 0, false);
 }
 

@@ -27,7 +27,7 @@ struct LiddedBody : ::testing::Test {
                         0, 0, mirrored);
     }
     void both() {
-        GenerationPass pass(m, d);
+        GenerationPass pass(d);
         half(false);
         half(true);
     }

@@ -13,12 +13,12 @@ namespace {
 struct Chains : ::testing::Test {
     test::Generated g;
     void draw(const PlateauChains& c) {
-        GenerationPass pass(g.m, g.d);
-        chainStart(g.m, 0, 0);
-        lineTo(g.m, g.d, 500, 0);
-        lineTo(g.m, g.d, 500, 250);
-        lineTo(g.m, g.d, 0, 250);
-        lineTo(g.m, g.d, 0, 0);
+        GenerationPass pass(g.d);
+        chainStart(g.d, 0, 0);
+        lineTo(g.d, 500, 0);
+        lineTo(g.d, 500, 250);
+        lineTo(g.d, 0, 250);
+        lineTo(g.d, 0, 0);
         CotesPlateau(g.m, g.d, c);
     }
 };
@@ -33,7 +33,7 @@ TEST_F(Chains, WidthsUnderAndHeightsBesideEachWithTheOverallSize) {
     EXPECT_TRUE(hasDimension(g.d, {530, 50}, {530, 250}));
     EXPECT_TRUE(hasDimension(g.d, {560, 0}, {560, 250}));
     EXPECT_EQ(test::dimensions(g.d).size(), 6u);
-    EXPECT_EQ(g.m.NbLignes, g.d.ElementCount());
+    EXPECT_EQ(g.d.tracer().count(), g.d.ElementCount());
 }
 
 TEST_F(Chains, TheQorProfileAddsTheInsideOfTheLargestColumnAndRow) {
@@ -49,7 +49,7 @@ TEST_F(Chains, TheQorProfileAddsTheInsideOfTheLargestColumnAndRow) {
 
 TEST_F(Chains, NothingDrawnNothingDimensioned) {
     {
-        GenerationPass pass(g.m, g.d);
+        GenerationPass pass(g.d);
         CotesPlateau(g.m, g.d, {{100}, {100}});
     }
     EXPECT_EQ(g.d.ElementCount(), 0);

@@ -116,13 +116,12 @@ TEST(AddFillet, NegativeRadiiAndNullEdgesAreReported) {
 }
 
 TEST(AddFillet, TheRegisteringFilletSkipsTheRegistryWhenNoArcIsMade) {
-    Model m;
     Corner c;
-    EXPECT_FALSE(fillet(m, c.d, c.along, c.other, 0).valid());
-    EXPECT_EQ(m.NbLignes, 0);
-    const ElementId arc = fillet(m, c.d, c.along, c.other, 5);
-    EXPECT_EQ(m.NbLignes, 1);
-    EXPECT_EQ(m.IdLignes[1], arc);
+    EXPECT_FALSE(fillet(c.d, c.along, c.other, 0).valid());
+    EXPECT_EQ(c.d.tracer().count(), 0);
+    const ElementId arc = fillet(c.d, c.along, c.other, 5);
+    EXPECT_EQ(c.d.tracer().count(), 1);
+    EXPECT_EQ(c.d.tracer().id(1), arc);
 }
 
 }  // namespace

@@ -69,7 +69,7 @@ TEST(FlancsTenons, DrawsATenonOverEachMortiseAndClosedMortises) {
     test::Generated g;
     const TenonedWall w = lockedWall();
     FlancsTenons(g.m, g.d, w, {.x = 10, .y = 20});
-    EXPECT_EQ(g.m.NbLignes, g.d.ElementCount());
+    EXPECT_EQ(g.d.tracer().count(), g.d.ElementCount());
     // Tenon tips stand `height` beyond the inner wall's edge, over each mortise centre.
     const double tip = 10 + w.outer + w.top + w.inner + w.tenon.height;
     const auto tips = test::verticalLinesAt(g.d, kind::Cut, tip);

@@ -28,7 +28,7 @@ struct CrashLock : ::testing::Test {
     Drawing& d = g.d;
 
     void draw(const std::array<float, 4>& panels = kPanels, bool mirrored = false) {
-        GenerationPass pass(m, d);
+        GenerationPass pass(d);
         FondColle(m, d, panels, kH, crashLockSizes(panels), 0, 0, 0, mirrored);
     }
     // Creases that rise at 45° from (x, y).

@@ -14,7 +14,7 @@ struct RoundedEar : ::testing::Test {
     test::Generated g;
     RoundedFlap f{100, 60, 30, 10, 10};
     void draw(FeaturePlacement at = {}) {
-        GenerationPass pass(g.m, g.d);
+        GenerationPass pass(g.d);
         FormeArrondie(g.m, g.d, f, at);
     }
 };

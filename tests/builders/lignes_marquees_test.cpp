@@ -43,7 +43,7 @@ TEST_P(MarkedCapShape, IsClosedWithItsMarkedCutsAndCreasesAndReachesItsSize) {
     EXPECT_EQ(countVariant(g.d, kind::Cut, 2), c.marked);
     EXPECT_EQ(countVariant(g.d, kind::Crease, 1), c.creases);
     EXPECT_EQ(countVariant(g.d, kind::Crease, 2), 0);
-    EXPECT_EQ(g.m.NbLignes, g.d.ElementCount());
+    EXPECT_EQ(g.d.tracer().count(), g.d.ElementCount());
     const Box box = g.d.extents();
     EXPECT_NEAR(box.xmax, markedCapHalfLength(c.cap), 1e-4);
     EXPECT_NEAR(box.xmin, -markedCapHalfLength(c.cap), 1e-4);

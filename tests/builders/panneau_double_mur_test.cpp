@@ -17,7 +17,7 @@ struct Tray : ::testing::Test {
 
     void draw(float f, bool corners = true, float x = 0, float y = 0, float angle = 0,
               float factor = 1) {
-        GenerationPass pass(m, d);
+        GenerationPass pass(d);
         PanneauDoubleMur(m, d, 200, 150, 100, f, corners, corners, corners, x, y, angle, factor);
     }
 };
@@ -64,7 +64,7 @@ TEST_F(Tray, EveryVariantKeepsAClosedOutlineAndDrawsNothingTwice) {
             test::Generated t;
             t.m.OptionPoign = hole;
             {
-                GenerationPass pass(t.m, t.d);
+                GenerationPass pass(t.d);
                 PanneauDoubleMur(t.m, t.d, 200, 150, 100, c.f, true, true, true, 0, 0, 0, 1);
             }
             EXPECT_NEAR(t.d.extents().ymax, std::max(c.top, c.flapTop), 1e-3) << c.f;

@@ -18,7 +18,7 @@ struct GluedTray : ::testing::Test {
     test::Generated g;
     FlappedTray t{200, 150, 100, 100};
     void draw(FeaturePlacement at = {}) {
-        GenerationPass pass(g.m, g.d);
+        GenerationPass pass(g.d);
         PanneauRabat(g.m, g.d, t, at);
     }
 };

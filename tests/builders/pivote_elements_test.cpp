@@ -16,12 +16,12 @@ struct Turned {
     ElementId crease, arcId, untouched;
 
     Turned(float cx, float cy, float angle) {
-        GenerationPass pass(g.m, g.d);
+        GenerationPass pass(g.d);
         g.d.LineKind = kind::Crease;
-        crease = line(g.m, g.d, 10, 0, 30, 0);
+        crease = line(g.d, 10, 0, 30, 0);
         g.d.LineKind = kind::Cut;
-        arcId = arc(g.m, g.d, 20, 10, 5, 0, 90);
-        untouched = line(g.m, g.d, 40, 0, 40, 20);
+        arcId = arc(g.d, {20, 10}, 5, 0, 90);
+        untouched = line(g.d, 40, 0, 40, 20);
         PivoteElements(g.m, g.d, 1, 2, cx, cy, angle);
     }
 };
@@ -55,7 +55,7 @@ TEST(PivoteElements, TurnsLinesAndArcsAboutTheCentreInPlace) {
         EXPECT_NEAR(std::fmod(arcs[0].startDeg + 360, 360), c.arcStart, 1e-6) << c.name;
         // Nothing added, nothing else moved.
         EXPECT_EQ(t.g.d.ElementCount(), 3) << c.name;
-        EXPECT_EQ(t.g.m.NbLignes, 3) << c.name;
+        EXPECT_EQ(t.g.d.tracer().count(), 3) << c.name;
         EXPECT_NEAR(t.g.d.ElementX(t.untouched), 40, 1e-9) << c.name;
         EXPECT_NEAR(t.g.d.ElementY(t.untouched), 10, 1e-9) << c.name;
     }

@@ -26,7 +26,7 @@ FoldGrid folder() {
 struct FoldGridBuilder : ::testing::Test {
     test::Generated g;
     void draw(const FoldGrid& grid, FeaturePlacement at = {}) {
-        GenerationPass pass(g.m, g.d);
+        GenerationPass pass(g.d);
         PlisAlternes(g.m, g.d, grid, at);
     }
 };
@@ -58,7 +58,7 @@ TEST_F(FoldGridBuilder, RowBoundariesAreSlitAcrossTheEndFlapsAndCreasedAcrossThe
 
 TEST_F(FoldGridBuilder, CutsComeBeforeCreasesAndEveryLineIsRegistered) {
     draw(folder());
-    EXPECT_EQ(g.m.NbLignes, g.d.ElementCount());
+    EXPECT_EQ(g.d.tracer().count(), g.d.ElementCount());
     bool creaseSeen = false;
     for (const Element& e : g.d.elements()) {
         if (e.lineKind == kind::Crease)

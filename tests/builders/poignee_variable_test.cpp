@@ -14,7 +14,7 @@ struct VariableHole : ::testing::Test {
     test::Generated g;
     VariableHandHole h{90, 30};
     void draw(FeaturePlacement at = {}) {
-        GenerationPass pass(g.m, g.d);
+        GenerationPass pass(g.d);
         PoigneeVariable(g.m, g.d, h, at);
     }
 };

@@ -24,7 +24,7 @@ struct HandHole : ::testing::Test {
         m.HPoign = 30;
         m.DPoign = 50;
         m.EPoign = 6;
-        GenerationPass pass(m, d);
+        GenerationPass pass(d);
         Poignees(m, d, 200, 100, angle, mirrored);
     }
     bool edge(std::int16_t lineKind, double y) {
@@ -47,7 +47,7 @@ TEST_F(HandHole, TypeOneIsACutSlotWithRoundEnds) {
         EXPECT_NEAR(std::fabs(a.centre.x - 200), 30, 1e-6);
     }
     EXPECT_TRUE(test::cutOutlineIsClosed(d));
-    EXPECT_EQ(m.NbLignes, 4);
+    EXPECT_EQ(d.tracer().count(), 4);
 }
 
 TEST_F(HandHole, TypeTwoCreasesTheUpperEdgeWithVariantTwo) {
@@ -55,7 +55,7 @@ TEST_F(HandHole, TypeTwoCreasesTheUpperEdgeWithVariantTwo) {
     EXPECT_TRUE(edge(kind::Crease, 50));
     EXPECT_TRUE(edge(kind::Cut, 20));
     EXPECT_EQ(test::arcsOfKind(d, kind::Cut).size(), 2u);
-    EXPECT_EQ(d.element(m.IdLignes[1]).lineVariant, 2);
+    EXPECT_EQ(d.element(d.tracer().id(1)).lineVariant, 2);
     // The cut ends only at the creased edge: the tab of board folds in there.
     const auto loose = test::looseCutEnds(d);
     ASSERT_EQ(loose.size(), 2u);

@@ -22,7 +22,7 @@ struct ShapedBottom : ::testing::Test {
 
     // The shaped lower half under a plain upper half, as a semi-automatic bottom box has.
     void draw(float p1, float p2, float p3, float p4, bool lowerHalf = true) {
-        GenerationPass pass(m, d);
+        GenerationPass pass(d);
         CorpsCaisse(m, d, p1, p2, p3, p4, 100, 150, 150, 0, 0, 0, false);
         RabatsCouvercle(m, d, 100, p1, p2, p3, p4, 10, 150, 40, 60, 5, 0, 0, 0, lowerHalf);
     }
@@ -90,7 +90,7 @@ TEST_F(ShapedBottom, PassesGoToTheHalfNamedAndHandHolesOnlyToAnUpperOne) {
 
 TEST(SideFlap, NarrowFlapsStepStraightDownAtTheirMiddle) {
     test::Generated g;
-    GenerationPass pass(g.m, g.d);
+    GenerationPass pass(g.d);
     // Step 80 - 20 = 60 leaves more than W/2 = 20 after two radii of 5: vertical step.
     RabatLateral(g.m, g.d, 40, 80, 20, 5, 0, 0, 0, false);
     EXPECT_TRUE(test::verticalLinesAt(g.d, kind::Cut, 20).size() == 1u);
@@ -103,10 +103,10 @@ TEST(SideFlap, NarrowFlapsStepStraightDownAtTheirMiddle) {
 
 TEST(OppositeFlap, ShortTabSidesKeepSharpCorners) {
     test::Generated g;
-    GenerationPass pass(g.m, g.d);
+    GenerationPass pass(g.d);
     RabatOppose(g.m, g.d, 300, 50, 150, 45, 5, 0, 0, 0, false);  // side 5, not more than 5
     EXPECT_TRUE(test::arcsOfKind(g.d, kind::Cut).empty());
-    EXPECT_EQ(g.m.NbLignes, 6);
+    EXPECT_EQ(g.d.tracer().count(), 6);
 }
 
 }  // namespace

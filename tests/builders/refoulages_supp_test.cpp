@@ -62,7 +62,7 @@ void expectSpans(const Spans& actual, const Spans& expected) {
 
 TEST_F(ExtraCreases, ListDrawsOneCreaseAHundredAboveTheBottomAndTwoDimensions) {
     blank();
-    const int registered = m.NbLignes;
+    const int registered = d.tracer().count();
     RefoulagesSupp(m, d, "100+200/300");
     // Across the four lower flaps, stopping at every slot.
     expectSpans(extra(false, -150), {{40, 432}, {440, 732}, {740, 1132}, {1140, 1436}});
@@ -71,7 +71,7 @@ TEST_F(ExtraCreases, ListDrawsOneCreaseAHundredAboveTheBottomAndTwoDimensions) {
     EXPECT_TRUE(test::hasDimension(d, {x, -250}, {x, -150}));
     EXPECT_TRUE(test::hasDimension(d, {x, -150}, {x, 50}));
     // Only the dimensions are registered, not the crease segments.
-    EXPECT_EQ(m.NbLignes, registered + 2);
+    EXPECT_EQ(d.tracer().count(), registered + 2);
     EXPECT_FALSE(d.isEditing());
 }
 
@@ -135,12 +135,12 @@ TEST_F(ExtraCreases, MirroredBlanksTakeTheirDimensionsOnTheRightAndLengthsAbove)
 
 TEST_F(ExtraCreases, ZeroPositionsMeasureNothing) {
     blank();
-    const int registered = m.NbLignes;
+    const int registered = d.tracer().count();
     RefoulagesSupp(m, d, " + + +");
     EXPECT_EQ(extraCount(), 0u);
-    EXPECT_EQ(m.NbLignes, registered);
+    EXPECT_EQ(d.tracer().count(), registered);
     RefoulagesSupp(m, d, "500");  // one position: nothing to draw or measure
-    EXPECT_EQ(m.NbLignes, registered);
+    EXPECT_EQ(d.tracer().count(), registered);
 }
 
 TEST(CreaseList, SplitsAtTheFirstSlashAndReadsUpToFiftyPositions) {

@@ -1,68 +1,70 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "builders/emit.h"
 #include "platform/errors.h"
 
 namespace brontaxe {
 namespace {
 
-void drawLines(Model& m, Drawing& d, int count) {
-    GenerationPass pass(m, d);
+void drawLines(Drawing& d, int count) {
+    GenerationPass pass(d);
     for (int i = 0; i < count; ++i)
-        line(m, d, 0, static_cast<float>(i), 10, static_cast<float>(i));
+        line(d, 0, static_cast<float>(i), 10, static_cast<float>(i));
 }
 
 TEST(Registry, ExactlyAThousandElementsFillItToItsLastIndex) {
-    Model m;
     Drawing d;
-    drawLines(m, d, kRegistryCapacity);
-    EXPECT_EQ(m.NbLignes, 1000);
-    EXPECT_EQ(m.IdLignes[1].value, 3);
-    EXPECT_EQ(m.IdLignes[1000].value, 1002);
-    EXPECT_FALSE(m.IdLignes[0].valid());
+    drawLines(d, Tracer::kCapacity);
+    EXPECT_EQ(d.tracer().count(), 1000);
+    EXPECT_EQ(d.tracer().id(1).value, 3);
+    EXPECT_EQ(d.tracer().id(1000).value, 1002);
+    EXPECT_THROW(d.tracer().id(0), std::out_of_range);
+    EXPECT_THROW(d.tracer().id(1001), std::out_of_range);
     EXPECT_FALSE(d.isEditing());
+    // A new generation starts an empty registry.
+    drawLines(d, 2);
+    EXPECT_EQ(d.tracer().count(), 2);
 }
 
 TEST(Registry, TheThousandAndFirstElementEndsTheGenerationWithoutBeingDrawn) {
-    Model m;
     Drawing d;
-    EXPECT_THROW(drawLines(m, d, kRegistryCapacity + 1), GenerationError);
-    EXPECT_EQ(m.NbLignes, 1000);
+    EXPECT_THROW(drawLines(d, Tracer::kCapacity + 1), GenerationError);
+    EXPECT_EQ(d.tracer().count(), 1000);
     EXPECT_EQ(d.ElementCount(), 1000);
     EXPECT_FALSE(d.isEditing());  // the pass is closed on the way out
     // Every emitter refuses, not only lines.
-    EXPECT_THROW(arc(m, d, 0, 0, 1, 0, 90), GenerationError);
-    EXPECT_THROW(dimension(m, d, 0, 0, 1, 0, 0, 0), GenerationError);
-    EXPECT_THROW(emitText(m, d, "x", 0, 3), GenerationError);
+    EXPECT_THROW(arc(d, {0, 0}, 1, 0, 90), GenerationError);
+    EXPECT_THROW(dimension(d, {.from = {0, 0}, .to = {1, 0}, .at = {0, 0}}), GenerationError);
+    EXPECT_THROW(text(d, {0, 0}, "x", 0, 3, 0), GenerationError);
     EXPECT_EQ(d.ElementCount(), 1000);
 }
 
 TEST(Emission, ChainsStartWhereThePreviousLineEndedAndFeaturesArePlaced) {
-    Model m;
     Drawing d;
-    GenerationPass pass(m, d);
-    const int first = beginFeature(m);
-    chainStart(m, 0, 0);
-    lineTo(m, d, 10, 0);
-    lineTo(m, d, 10, 5);
-    placeFeature(m, d, first, 100, 0, 0, true);
-    EXPECT_EQ(m.NbLignes, 2);
-    const auto& second = std::get<LineShape>(d.element(m.IdLignes[2]).shape);
+    GenerationPass pass(d);
+    const int first = beginFeature(d);
+    chainStart(d, 0, 0);
+    lineTo(d, 10, 0);
+    lineTo(d, 10, 5);
+    placeFeature(d, first, {.x = 100, .mirrored = true});
+    EXPECT_EQ(d.tracer().count(), 2);
+    const auto& second = std::get<LineShape>(d.element(d.tracer().id(2)).shape);
     EXPECT_TRUE(areNear(second.a, {110, 0}));
     EXPECT_TRUE(areNear(second.b, {110, -5}));
     // A feature that drew nothing is not placed (and nothing else moves).
-    placeFeature(m, d, beginFeature(m), 1000, 0, 0, false);
+    placeFeature(d, beginFeature(d), {.x = 1000});
     EXPECT_TRUE(areNear(second.a, {110, 0}));
-    EXPECT_NEAR(m.DegRad, kPi / 180, 1e-7);
+    EXPECT_NEAR(kRadiansPerDegree, kPi / 180, 1e-9);
 }
 
-TEST(Emission, TextsTravelThroughTheRegistersOnTheTextKind) {
-    Model m;
+TEST(Emission, TextsAreRegisteredOnTheTextKind) {
     Drawing d;
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     d.LineKind = kind::Crease;
-    const ElementId id = text(m, d, 12, 34, "Rainant", 1, 5, 90);
-    EXPECT_EQ(m.IdLignes[1], id);
+    const ElementId id = text(d, {12, 34}, "Rainant", 1, 5, 90);
+    EXPECT_EQ(d.tracer().id(1), id);
     EXPECT_EQ(d.ElementLineKind(id), kind::Text);
     EXPECT_EQ(d.ElementType(id), ShapeType::Text);
     const auto& t = std::get<TextShape>(d.element(id).shape);
@@ -71,8 +73,6 @@ TEST(Emission, TextsTravelThroughTheRegistersOnTheTextKind) {
     EXPECT_EQ(t.option, 1);
     EXPECT_DOUBLE_EQ(t.height, 5);
     EXPECT_DOUBLE_EQ(t.angleDeg, 90);
-    EXPECT_EQ(m.Xc, 12);
-    EXPECT_EQ(m.AngleDep, 90);
 }
 
 TEST(DemiEncoches, OverridesOffsetsAndCentring) {

@@ -73,8 +73,8 @@ void sweep(bool glueFlapOnWidth) {
                 }
                 ++drawn;
                 EXPECT_FALSE(g.d.isEditing());
-                EXPECT_LE(g.m.NbLignes, kRegistryCapacity);
-                EXPECT_EQ(g.m.NbLignes, g.d.ElementCount());
+                EXPECT_LE(g.d.tracer().count(), Tracer::kCapacity);
+                EXPECT_EQ(g.d.tracer().count(), g.d.ElementCount());
                 EXPECT_TRUE(allFinite(g.d));
                 const double area = outerContour(test::cutLinework(g.d)).area;
                 EXPECT_GT(area, 0);

@@ -15,7 +15,7 @@ void expectSoundBlank(const StyleCase& c, bool clean) {
     EXPECT_NEAR(g.d.BlankSizeY(), c.sizeY, 1e-2);
     EXPECT_TRUE(c.feature(g.m, g.d));
     EXPECT_FALSE(g.d.isEditing());
-    EXPECT_EQ(g.m.NbLignes, g.d.ElementCount());
+    EXPECT_EQ(g.d.tracer().count(), g.d.ElementCount());
     EXPECT_TRUE(cutOutlineIsClosedOrEndsOnFolds(g.d));
     EXPECT_TRUE(noLineDrawnTwice(g.d));
     EXPECT_TRUE(noLineDrawnTwice(g.d, kind::Crease));

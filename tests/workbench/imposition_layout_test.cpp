@@ -30,39 +30,39 @@ void lidHalf(Model& m, Drawing& d, bool mirrored) {
     const float lip = m.Majo[7];
     const float dd = (p1 - (m.Longueur + m.Majo[8])) / 2;
     const float xa = m.lgPatte, xb = xa + p1, xc = xb + p2, xd = xc + p3, xe = xd + p4;
-    const int first = beginFeature(m);
+    const int first = beginFeature(d);
     d.LineKind = kind::Crease;
     for (float x : {xa, xb, xc, xd})
-        line(m, d, x, 0, x, h);
-    line(m, d, xa - t, h + lip, xb + t, h + lip);
-    line(m, d, xb, h, xc - t, h);
-    line(m, d, xd + t, h, xe, h);
+        line(d, x, 0, x, h);
+    line(d, xa - t, h + lip, xb + t, h + lip);
+    line(d, xb, h, xc - t, h);
+    line(d, xd + t, h, xe, h);
     d.LineKind = kind::Cut;
-    line(m, d, xe, 0, xe, h);
-    chainStart(m, xe, h);
+    line(d, xe, 0, xe, h);
+    chainStart(d, xe, h);
     const float chain[][2] = {{xe, h + F},       {xd + t, h + F},   {xd + t, h},       {xd, h},
                               {xd - t, h + lip}, {xc + t, h + lip}, {xc, h},           {xc - t, h},
                               {xc - t, h + F},   {xb + t, h + F},   {xb + t, h + lip}, {xb, h}};
     for (const auto& p : chain)
-        lineTo(m, d, p[0], p[1]);
-    chainStart(m, xb + t, h + lip);
+        lineTo(d, p[0], p[1]);
+    chainStart(d, xb + t, h + lip);
     const float lid[][2] = {{xb + t, h + q},      {xb - dd, h + q}, {xb - dd, h + q + T},
                             {xa + dd, h + q + T}, {xa + dd, h + q}, {xa - t, h + q},
                             {xa - t, h + lip},    {xa, h}};
     for (const auto& p : lid)
-        lineTo(m, d, p[0], p[1]);
+        lineTo(d, p[0], p[1]);
     PatteCollage(m, d, m.lgPatte, h, t, m.anglPc, 0, 0, 0, 0, false);
-    placeFeature(m, d, first, 0, 0, 0, mirrored);
+    placeFeature(d, first, {.mirrored = mirrored});
 }
 
 void lidded0210(Model& m, Drawing& d) {
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     lidHalf(m, d, false);
     lidHalf(m, d, true);
 }
 
 void lidAndFlaps0212(Model& m, Drawing& d) {
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     lidHalf(m, d, false);
     const float f = EntierProche(m.Largeur / 2 - 0.1f);
     CorpsCaisse(m, d, m.Longueur + m.Majo[1], m.Largeur + m.Majo[2], m.Longueur + m.Majo[3],
@@ -73,12 +73,12 @@ void lidAndFlaps0212(Model& m, Drawing& d) {
 // Half a slotted box, body and flaps below y = 0 (0200) or above it, closed by a cut along
 // y = 0.
 void halfBox(Model& m, Drawing& d, bool below) {
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     const float f = EntierProche(m.Largeur - 0.1f);
     const float xe = m.lgPatte + 2 * (m.Longueur + m.Largeur);
     CorpsCaisse(m, d, m.Longueur, m.Largeur, m.Longueur, m.Largeur, m.Hauteur, f, f, 0, 0, 0,
                 below);
-    line(m, d, 0, 0, xe, 0);
+    line(d, 0, 0, xe, 0);
 }
 void halfBox0200(Model& m, Drawing& d) {
     halfBox(m, d, true);
@@ -90,21 +90,21 @@ void halfBox0200C(Model& m, Drawing& d) {
 // A folder outline symmetric about x = 0, front edge on y = 0: side walls reaching 2H + Dblmur
 // past the half length over the lower third, the lid's dust flaps `hrabat` past it above.
 void folder0427(Model& m, Drawing& d) {
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     const float wide = m.Longueur / 2 + 2 * m.Hauteur + m.Dblmur;
     const float narrow = m.Longueur / 2 + m.hrabat;
     const float a = 300, top = 900;
-    chainStart(m, -wide, 0);
+    chainStart(d, -wide, 0);
     const float outline[][2] = {{wide, 0},      {wide, a},    {narrow, a}, {narrow, top},
                                 {-narrow, top}, {-narrow, a}, {-wide, a},  {-wide, 0}};
     for (const auto& p : outline)
-        lineTo(m, d, p[0], p[1]);
+        lineTo(d, p[0], p[1]);
 }
 
-void manyLines(Model& m, Drawing& d) {
-    GenerationPass pass(m, d);
-    for (int i = 0; i < kRegistryCapacity; ++i)
-        line(m, d, 0, static_cast<float>(i), 100, static_cast<float>(i));
+void manyLines(Model&, Drawing& d) {
+    GenerationPass pass(d);
+    for (int i = 0; i < Tracer::kCapacity; ++i)
+        line(d, 0, static_cast<float>(i), 100, static_cast<float>(i));
 }
 
 Generator nestedLookup(std::string_view code) {
@@ -424,7 +424,7 @@ TEST(AjouterImpos, AbsurdParametersNeitherOverlapNorFreeze) {
     EXPECT_TRUE(std::any_of(r.notices.begin(), r.notices.end(), [](const std::string& n) {
         return n.find("trop grande") != std::string::npos;
     }));
-    EXPECT_EQ(big.wb.Trazel1().ElementCount(), kRegistryCapacity + 1);
+    EXPECT_EQ(big.wb.Trazel1().ElementCount(), Tracer::kCapacity + 1);
     EXPECT_EQ(big.wb.model().NbPoses, 10000);
 
     // Counts typed far out of range are capped, said, and drawn.

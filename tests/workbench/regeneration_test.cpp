@@ -38,10 +38,10 @@ std::vector<SymbolShape> symbols(const Drawing& d) {
     return out;
 }
 
-void onlyCreases(Model& m, Drawing& d) {
-    GenerationPass pass(m, d);
+void onlyCreases(Model&, Drawing& d) {
+    GenerationPass pass(d);
     d.LineKind = kind::Crease;
-    line(m, d, 0, 0, 100, 0);
+    line(d, 0, 0, 100, 0);
 }
 
 Generator creasesFor0300(std::string_view code) {

@@ -19,12 +19,12 @@ namespace brontaxe {
 namespace {
 
 void square(Model& m, Drawing& d) {
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     d.LineKind = kind::Cut;
-    chainStart(m, 0, 0);
+    chainStart(d, 0, 0);
     for (const auto& p :
          {Point{m.Longueur, 0}, Point{m.Longueur, m.Largeur}, Point{0, m.Largeur}, Point{0, 0}})
-        lineTo(m, d, static_cast<float>(p.x), static_cast<float>(p.y));
+        lineTo(d, static_cast<float>(p.x), static_cast<float>(p.y));
 }
 
 // The slotted styles alone, so that these tests hold whichever families have landed since.

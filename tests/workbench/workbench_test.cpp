@@ -10,10 +10,10 @@
 namespace brontaxe {
 namespace {
 
-void drawTooMuch(Model& m, Drawing& d) {
-    GenerationPass pass(m, d);
-    for (int i = 0; i <= kRegistryCapacity; ++i)
-        line(m, d, 0, 0, 1, 0);
+void drawTooMuch(Model&, Drawing& d) {
+    GenerationPass pass(d);
+    for (int i = 0; i <= Tracer::kCapacity; ++i)
+        line(d, 0, 0, 1, 0);
 }
 
 Generator lookupWithOverflow(std::string_view code) {

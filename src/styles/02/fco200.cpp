@@ -54,7 +54,7 @@ void Fco0206(Model& m, Drawing& d) {
 void Fco0209(Model& m, Drawing& d) {
     const SlottedBody b = regularFlaps(m);
 
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, m.hrabat, m.hrabat, 0, 0, 0, false);
     CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, true);
     finishSlottedBody(m, d, 209, b, largerFlap(b.f1, b.f2), m.hrabat);

@@ -68,12 +68,12 @@ void lowerFlapDimension(Model& m, Drawing& d, const SlottedBody& b, float sign) 
     const bool onPanel2 = b.f2 < b.f1;
     const float x = onPanel2 ? m.lgPatte + b.p1 + b.p2 / 2 : m.lgPatte + b.p1 / 2;
     const float flap = onPanel2 ? b.f2 : b.f1;
-    dimension(m, d, x, sign * b.h, x, sign * (b.h + flap), x, 0);
+    dimension(d, {.from = {x, sign * b.h}, .to = {x, sign * (b.h + flap)}, .at = {x, 0}});
 }
 
 void drawTwoHalves(Model& m, Drawing& d, const SlottedBody& b, int styleCode,
                    FlapDimension flapDimension) {
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, false);
     CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, true);
     const float fmax = largerFlap(b.f1, b.f2);

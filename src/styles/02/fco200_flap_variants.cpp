@@ -21,7 +21,7 @@ float lengthOfAll(const BodyPanels& p) {
 
 void Fco0207(Model& m, Drawing& d) {
     const SlottedBody b = regularFlaps(m);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, false);
     Corps0207(m, d, b.p1, b.p2, b.p3, b.p4, 0, 0, 0, true);
     finishSlottedBody(m, d, 207, b, largerFlap(b.f1, b.f2), largerFlap(b.f1, b.f2));
@@ -29,7 +29,7 @@ void Fco0207(Model& m, Drawing& d) {
 
 void Fco0229(Model& m, Drawing& d) {
     const SlottedBody b = regularFlaps(m);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     Corps0207(m, d, b.p1, b.p2, b.p3, b.p4, 0, 0, 0, false);
     Corps0207(m, d, b.p1, b.p2, b.p3, b.p4, 0, 0, 0, true);
     finishSlottedBody(m, d, 229, b, largerFlap(b.f1, b.f2), largerFlap(b.f1, b.f2));
@@ -41,14 +41,14 @@ void Fco0208(Model& m, Drawing& d) {
     const float cover = m.pattesurtete ? b.p1 : b.p2;
     const float dust = roundedFlap(m.Largeur / 2) + m.Majo[7];
     const bool tuckOnEven = m.pattesurtete;
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     Corps0208(m, d, b.p1, b.p2, b.p3, b.p4, b.h, cover, dust, tuckOnEven, 0, 0, 0, false);
     Corps0208(m, d, b.p1, b.p2, b.p3, b.p4, b.h, cover, dust, tuckOnEven, 0, 0, 0, true);
     const float flap = cover + m.hpatrent;
     finishSlottedBody(m, d, 208, b, flap, flap);
     // The closing dimension: the tuck-in flap over the middle of the first panel that has one.
     const float x = m.lgPatte + (tuckOnEven ? b.p1 + b.p2 / 2 : b.p1 / 2);
-    dimension(m, d, x, b.h + cover, x, b.h + flap, x, 0);
+    dimension(d, {.from = {x, b.h + cover}, .to = {x, b.h + flap}, .at = {x, 0}});
 }
 
 void Fco0214(Model& m, Drawing& d) {
@@ -58,14 +58,14 @@ void Fco0214(Model& m, Drawing& d) {
     const float step = 2 * m.EpaisseurCarton + m.Majo[8];
     const bool stepped = m.CaisseEn4 == 0 && step > 0 && step < b.p4;
     const float lowerP4 = stepped ? b.p4 - step : b.p4;
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, false);
     CorpsCaisse(m, d, b.p1, b.p2, b.p3, lowerP4, b.h, b.f1, b.f2, 0, 0, 0, true);
     if (stepped) {
         const BodyPanels upper = applyPieceVariants(m, {b.p1, b.p2, b.p3, b.p4, b.f1, b.f2});
         const BodyPanels lower = applyPieceVariants(m, {b.p1, b.p2, b.p3, lowerP4, b.f1, b.f2});
         d.LineKind = kind::Cut;
-        line(m, d, m.lgPatte + lengthOfAll(lower), 0, m.lgPatte + lengthOfAll(upper), 0);
+        line(d, m.lgPatte + lengthOfAll(lower), 0, m.lgPatte + lengthOfAll(upper), 0);
     }
     finishSlottedBody(m, d, 214, b, largerFlap(b.f1, b.f2), largerFlap(b.f1, b.f2));
 }

@@ -33,7 +33,7 @@ void closeOpenEdge(Model& m, Drawing& d, const BodyPanels& b) {
     if (m.CaisseEn4 == 4)
         end += m.lgPatte;
     d.LineKind = kind::Cut;
-    line(m, d, start, 0, end, 0);
+    line(d, start, 0, end, 0);
 }
 
 void drawHalfCase(Model& m, Drawing& d, int code, bool withHandHoles) {
@@ -44,7 +44,7 @@ void drawHalfCase(Model& m, Drawing& d, int code, bool withHandHoles) {
     b.f2 = base + m.Majo[7];
     const float body = m.Hauteur + m.Majo[5];
 
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, body, b.f1, b.f2, 0, 0, 0, true);
     if (m.Sym_Verticale)
         InversePasses(m);

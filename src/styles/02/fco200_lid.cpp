@@ -34,7 +34,7 @@ void finishLidded(Model& m, Drawing& d, int code, const LidBody& b, float lowerF
 
 void drawTwoLids(Model& m, Drawing& d, int code, bool secondOnPanel3) {
     const LidBody b = lidBody(m);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     lidHalf(m, d, b, false);
     if (secondOnPanel3) {
         CorpsCaisse0211(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.q, b.T, b.r, b.F, b.lip, b.p5, 0, 0, 0,
@@ -61,7 +61,7 @@ void Fco0212(Model& m, Drawing& d) {
     const SlottedBody bottom = regularBottomFlaps(m);
     const float f1 = bottom.f1;
     const float f2 = bottom.f2;
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     lidHalf(m, d, b, false);
     if (m.pattesurtete && m.lgPatte > 0) {
         lowerHalfGlueOnRight(m, d, b.p1, b.p2, b.p3, b.p4, [&] {
@@ -76,7 +76,7 @@ void Fco0212(Model& m, Drawing& d) {
 void Fco0215(Model& m, Drawing& d) {
     applyLidDefaultAllowances(m, 215);
     const LidBody b = lidBody(m);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     lidHalf(m, d, b, false);
     if (m.pattesurtete && m.lgPatte > 0) {
         lowerHalfGlueOnRight(m, d, b.p1, b.p2, b.p3, b.p4,
@@ -93,7 +93,7 @@ void Fco0216(Model& m, Drawing& d) {
     // tenth is added.
     b.f1 = EntierProche(m.Largeur / 2 + m.Majo[6] + 0.1f);
     b.f2 = EntierProche(m.Largeur / 2 + m.Majo[7] + 0.1f);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, false);
     drawSnapLockBottom(m, d, b.h, b.p1, b.p2, b.p3, b.p4);
     if (m.Sym_Verticale)

@@ -64,10 +64,11 @@ void drawSnapLockBottom(Model& m, Drawing& d, float h, float p1, float p2, float
 void lowerHalfGlueOnRight(Model& m, Drawing& d, float p1, float p2, float p3, float p4,
                           const std::function<void()>& drawReversed) {
     auto& passes = m.PassesMachine;
-    const int first = beginFeature(m);
+    const int first = beginFeature(d);
     drawReversed();
     // Mirrored back above y = 0, then half a turn: end for end, below y = 0 again.
-    placeFeature(m, d, first, 2 * m.lgPatte + p1 + p2 + p3 + p4, 0, 180, true);
+    placeFeature(d, first,
+                 {.x = 2 * m.lgPatte + p1 + p2 + p3 + p4, .angle = 180, .mirrored = true});
     passes[1] = p1;
     passes[2] = p2;
     passes[3] = p3;

@@ -64,12 +64,12 @@ void handleHole(Model& m, Drawing& d, float left, float right, float top) {
 FlapShape handleFlap(Handle s) {
     return [s](Model& m, Drawing& d, float left, float right, float h) {
         const float top = h + s.cover + s.wall;
-        lineTo(m, d, right, top);
-        lineTo(m, d, left, top);
-        lineTo(m, d, left, h);
+        lineTo(d, right, top);
+        lineTo(d, left, top);
+        lineTo(d, left, h);
         d.LineKind = kind::Crease;
-        line(m, d, left, h, right, h);
-        line(m, d, left, h + s.cover, right, h + s.cover);
+        line(d, left, h, right, h);
+        line(d, left, h + s.cover, right, h + s.cover);
         d.LineKind = kind::Cut;
         handleHole(m, d, left, right, top);
     };
@@ -86,13 +86,13 @@ void drawCarryTop(Model& m, Drawing& d, const SlottedBody& b, const Handle& s) {
 // A flap that folds down inside its wall: bevelled at both ends so that the liners of two
 // walls meeting in a corner do not bind.
 FlapShape linerFlap(float height) {
-    return [height](Model& m, Drawing& d, float left, float right, float h) {
+    return [height](Model&, Drawing& d, float left, float right, float h) {
         const float bevel = std::min(height, (right - left) / 4);
-        lineTo(m, d, right - bevel, h + height);
-        lineTo(m, d, left + bevel, h + height);
-        lineTo(m, d, left, h);
+        lineTo(d, right - bevel, h + height);
+        lineTo(d, left + bevel, h + height);
+        lineTo(d, left, h);
         d.LineKind = kind::Crease;
-        line(m, d, left, h, right, h);
+        line(d, left, h, right, h);
         d.LineKind = kind::Cut;
     };
 }
@@ -119,17 +119,17 @@ FlapShape tongueFlap(TongueLock s) {
         const float bevel = std::min({t, s.tongue / 2, width / 4});
         const float x0 = left + width, x1 = right - width;
         const float edge = h + s.flap;
-        lineTo(m, d, right, edge);
-        lineTo(m, d, x1, edge);
-        lineTo(m, d, x1, edge + s.tongue - bevel);
-        lineTo(m, d, x1 - bevel, edge + s.tongue);
-        lineTo(m, d, x0 + bevel, edge + s.tongue);
-        lineTo(m, d, x0, edge + s.tongue - bevel);
-        lineTo(m, d, x0, edge);
-        lineTo(m, d, left, edge);
-        lineTo(m, d, left, h);
+        lineTo(d, right, edge);
+        lineTo(d, x1, edge);
+        lineTo(d, x1, edge + s.tongue - bevel);
+        lineTo(d, x1 - bevel, edge + s.tongue);
+        lineTo(d, x0 + bevel, edge + s.tongue);
+        lineTo(d, x0, edge + s.tongue - bevel);
+        lineTo(d, x0, edge);
+        lineTo(d, left, edge);
+        lineTo(d, left, h);
         d.LineKind = kind::Crease;
-        line(m, d, left, h, right, h);
+        line(d, left, h, right, h);
         d.LineKind = kind::Cut;
     };
 }
@@ -145,11 +145,11 @@ FlapShape slottedFlap(TongueLock s, float width) {
         const float y = h + width - s.flap;
         if (width - s.flap < t)
             return;  // flaps too short to reach past each other: nothing to lock
-        chainStart(m, middle - half, y);
-        lineTo(m, d, middle + half, y);
-        lineTo(m, d, middle + half, y + 2 * t);
-        lineTo(m, d, middle - half, y + 2 * t);
-        lineTo(m, d, middle - half, y);
+        chainStart(d, middle - half, y);
+        lineTo(d, middle + half, y);
+        lineTo(d, middle + half, y + 2 * t);
+        lineTo(d, middle - half, y + 2 * t);
+        lineTo(d, middle - half, y);
     };
 }
 
@@ -169,7 +169,7 @@ void drawTongueLockedHalf(Model& m, Drawing& d, const SlottedBody& b, const Tong
 void Fco0217(Model& m, Drawing& d) {
     const SlottedBody b = regularFlaps(m);
     const Handle s = handleSizes(m);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     drawCarryTop(m, d, b, s);
     drawSnapLockBottom(m, d, b.h, b.p1, b.p2, b.p3, b.p4);
     finishSlottedBody(m, d, 217, b, snapLockDepth(m, b.p1, b.p2), s.cover + s.wall);
@@ -178,7 +178,7 @@ void Fco0217(Model& m, Drawing& d) {
 void Fco0218(Model& m, Drawing& d) {
     const SlottedBody b = regularFlaps(m);
     const Handle s = handleSizes(m);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     drawCarryTop(m, d, b, s);
     CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, true);
     finishSlottedBody(m, d, 218, b, largerFlap(b.f1, b.f2), s.cover + s.wall);
@@ -188,20 +188,20 @@ void Fco0225(Model& m, Drawing& d) {
     const SlottedBody b = regularFlaps(m);
     // A liner deeper than the box would stand on the bottom.
     const float liner = std::min(m.hrabat, m.Hauteur);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     recordFlapPasses(m, false, liner, liner);
     const FlapShape flap = linerFlap(liner);
     ShapedBodyHalf(m, d, {b.p1, b.p2, b.p3, b.p4}, b.h, {flap, flap, flap, flap}, 0, 0, 0, false);
     CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, true);
     const float size = std::max(1.0f, std::min(liner / 3, 8.0f));
-    text(m, d, m.lgPatte + b.p1 / 2, b.h + liner / 2, "( h ) =< ( H )", 0, size, 0);
+    text(d, {m.lgPatte + b.p1 / 2, b.h + liner / 2}, "( h ) =< ( H )", 0, size, 0);
     finishSlottedBody(m, d, 225, b, largerFlap(b.f1, b.f2), liner);
 }
 
 void Fco0226(Model& m, Drawing& d) {
     const SlottedBody b = regularFlaps(m);
     const TongueLock s = tongueLock(m);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     drawTongueLockedHalf(m, d, b, s, false);
     CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, true);
     finishSlottedBody(m, d, 226, b, largerFlap(b.f1, b.f2), s.flap + s.tongue);
@@ -210,7 +210,7 @@ void Fco0226(Model& m, Drawing& d) {
 void Fco0227(Model& m, Drawing& d) {
     const SlottedBody b = regularFlaps(m);
     const TongueLock s = tongueLock(m);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     drawTongueLockedHalf(m, d, b, s, false);
     drawTongueLockedHalf(m, d, b, s, true);
     finishSlottedBody(m, d, 227, b, s.flap + s.tongue, s.flap + s.tongue);

@@ -35,7 +35,7 @@ void drawBodyAndLid(Model& m, Drawing& d, const SlottedPiece& body, const Slotte
 void drawTwoHalfSlotted(Model& m, Drawing& d, float lidDepth) {
     const SlottedPiece body = slottedBody(m);
     const SlottedPiece lid = slottedLid(m, body, lidDepth);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     drawBodyAndLid(m, d, body, lid, [&] { drawHalfSlotted(m, d, body, 0); });
 }
 
@@ -70,12 +70,12 @@ void Fco0321(Model& m, Drawing& d) {
     SlottedPiece body = slottedBody(m);
     body.f1 = body.f2 = snapLockDepth(m, body.p1, body.p2);
     const SlottedPiece lid = slottedLid(m, body, m.hrecouvr);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     drawBodyAndLid(m, d, body, lid, [&] {
         d.LineVariant = 1;
         drawSnapLockBottom(m, d, body.body, body.p1, body.p2, body.p3, body.p4);
         d.LineKind = kind::Cut;
-        line(m, d, 0, 0, m.lgPatte + body.length(), 0);
+        line(d, 0, 0, m.lgPatte + body.length(), 0);
         handHolesUnderEdge(m, d, body);
     });
 }
@@ -87,7 +87,7 @@ void Fco0322(Model& m, Drawing& d) {
 void Fco0323(Model& m, Drawing& d) {
     const SlottedPiece body = closedBody(m);
     const SlottedPiece lid = slottedLid(m, body, m.hrecouvr);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     drawBodyAndLid(m, d, body, lid, [&] { drawClosedBody(m, d, body); });
 }
 

@@ -28,9 +28,9 @@ void drawCap(Model& m, Drawing& d, const FlappedTray& cap, float bodyEnd, float 
     sizes.a = cap.a;
     sizes.b = cap.b;
     sizes.h = cap.h;
-    const int first = beginFeature(m);
+    const int first = beginFeature(d);
     trayDimensions(m, d, sizes, 0, false);
-    placeFeature(m, d, first, x, middle, 0, false);
+    placeFeature(d, first, {.x = x, .y = middle});
 }
 
 FlappedTray capOf(const Model& m) {
@@ -53,7 +53,7 @@ FlappedTray capOf(const Model& m) {
 void Fco0312(Model& m, Drawing& d) {
     const SlottedPiece body = cappedBody(m);
     const FlappedTray cap = capOf(m);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     if (pieceShown(m, kBottomPiece)) {
         d.Piece = m.Mode3D ? 2 : 1;
         drawHalfSlotted(m, d, body, 0);
@@ -68,7 +68,7 @@ void Fco0313(Model& m, Drawing& d) {
     FlappedTray cap = capOf(m);
     cap.doubleWallStep = 0;
     cap.innerWall = 0;
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     if (pieceShown(m, kBottomPiece)) {
         d.Piece = m.Mode3D ? 2 : 1;
         drawClosedBody(m, d, body);
@@ -90,7 +90,7 @@ void Fco0325(Model& m, Drawing& d) {
     grid.columns = {wall, length, wall};
     grid.rows = {{wall, 0, 2}, {width, 0, 2}, {wall, 0, 2}};
     grid.creasedAcross = {false, true, false};
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     if (pieceShown(m, kBottomPiece)) {
         d.Piece = m.Mode3D ? 2 : 1;
         drawHalfSlotted(m, d, body, 0);
@@ -104,12 +104,15 @@ void Fco0325(Model& m, Drawing& d) {
     const float y = -body.body / 2 - (width / 2 + wall);
     PlisAlternes(m, d, grid, {x, y, 0, false});
     d.LineVariant = 1;
-    dimension(m, d, x + wall, y + wall + width / 2, x + wall + length, y + wall + width / 2, 0,
-              y + wall + width / 2);
-    dimension(m, d, x + wall + length / 2, y + wall, x + wall + length / 2, y + wall + width,
-              x + wall + length / 2, 0);
-    dimension(m, d, x + wall + length, y + wall + width / 4, x + 2 * wall + length,
-              y + wall + width / 4, 0, y + wall + width / 4);
+    dimension(d, {.from = {x + wall, y + wall + width / 2},
+                  .to = {x + wall + length, y + wall + width / 2},
+                  .at = {0, y + wall + width / 2}});
+    dimension(d, {.from = {x + wall + length / 2, y + wall},
+                  .to = {x + wall + length / 2, y + wall + width},
+                  .at = {x + wall + length / 2, 0}});
+    dimension(d, {.from = {x + wall + length, y + wall + width / 4},
+                  .to = {x + 2 * wall + length, y + wall + width / 4},
+                  .at = {0, y + wall + width / 4}});
 }
 
 }  // namespace brontaxe

@@ -8,31 +8,31 @@ namespace {
 
 // One quarter of a tray whose corners are webbed: the corner square stays joined to both
 // walls and folds in along its diagonal.
-void webbedQuarter(Model& m, Drawing& d, const Tray& t) {
+void webbedQuarter(Model&, Drawing& d, const Tray& t) {
     const float a = t.a;
     const float b = t.b;
     const float h = t.h;
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
-    chainStart(m, a + h, 0);
-    lineTo(m, d, a + h, b + h);
-    lineTo(m, d, 0, b + h);
+    chainStart(d, a + h, 0);
+    lineTo(d, a + h, b + h);
+    lineTo(d, 0, b + h);
     d.LineKind = kind::Crease;
     // The base's edges, the corner's folds onto either wall, and its diagonal.
-    line(m, d, 0, b, a, b);
-    line(m, d, a, 0, a, b);
-    line(m, d, a, b, a + h, b);
-    line(m, d, a, b, a, b + h);
-    line(m, d, a, b, a + h, b + h);
+    line(d, 0, b, a, b);
+    line(d, a, 0, a, b);
+    line(d, a, b, a + h, b);
+    line(d, a, b, a, b + h);
+    line(d, a, b, a + h, b + h);
 }
 
 }  // namespace
 
 void drawWebbedTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t piece) {
     d.Piece = piece;
-    const int first = beginFeature(m);
-    fourQuarters(m, d, [&] { webbedQuarter(m, d, t); });
-    placeFeature(m, d, first, x, 0, 0, false);
+    const int first = beginFeature(d);
+    fourQuarters(d, [&] { webbedQuarter(m, d, t); });
+    placeFeature(d, first, {.x = x});
     trayDimensions(m, d, t, x, false);
 }
 
@@ -45,12 +45,15 @@ float besideCentre(const Model& m, float firstCentre, float firstHalfExtent,
     return firstCentre + firstHalfExtent + m.EspPoseX + secondHalfExtent;
 }
 
-void trayDimensions(Model& m, Drawing& d, const Tray& t, float x, bool withFlap) {
-    dimension(m, d, x - t.a, t.b / 2, x + t.a, t.b / 2, 0, t.b / 2);
-    dimension(m, d, x - t.a / 2, -t.b, x - t.a / 2, t.b, x - t.a / 2, 0);
-    dimension(m, d, x + t.a, -t.b / 2, x + t.a + t.h, -t.b / 2, 0, -t.b / 2);
+void trayDimensions(Model&, Drawing& d, const Tray& t, float x, bool withFlap) {
+    dimension(d, {.from = {x - t.a, t.b / 2}, .to = {x + t.a, t.b / 2}, .at = {0, t.b / 2}});
+    dimension(d, {.from = {x - t.a / 2, -t.b}, .to = {x - t.a / 2, t.b}, .at = {x - t.a / 2, 0}});
+    dimension(d,
+              {.from = {x + t.a, -t.b / 2}, .to = {x + t.a + t.h, -t.b / 2}, .at = {0, -t.b / 2}});
     if (withFlap)
-        dimension(m, d, x + t.a + t.h / 2, t.b, x + t.a + t.h / 2, t.b + t.f, x + t.a + t.h / 2, 0);
+        dimension(d, {.from = {x + t.a + t.h / 2, t.b},
+                      .to = {x + t.a + t.h / 2, t.b + t.f},
+                      .at = {x + t.a + t.h / 2, 0}});
 }
 
 void drawCornerFlapTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t piece) {

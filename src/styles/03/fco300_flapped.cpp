@@ -46,28 +46,28 @@ std::int16_t bottomPiece(const Model& m) {
 // One quarter of a tray whose walls stand free at the corners (x >= 0, y >= 0): the corner
 // square is cut away; `closeCorner` may hang a flap on the side wall's end.
 template <typename CloseCorner>
-void openCornerQuarter(Model& m, Drawing& d, const Tray& t, CloseCorner closeCorner) {
+void openCornerQuarter(Model&, Drawing& d, const Tray& t, CloseCorner closeCorner) {
     const float a = t.a, b = t.b, h = t.h;
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
-    chainStart(m, a + h, 0);
-    lineTo(m, d, a + h, b);
-    lineTo(m, d, a, b);
+    chainStart(d, a + h, 0);
+    lineTo(d, a + h, b);
+    lineTo(d, a, b);
     closeCorner();
     d.LineKind = kind::Cut;
     d.LineVariant = 1;
-    chainStart(m, a, b + h);
-    lineTo(m, d, 0, b + h);
+    chainStart(d, a, b + h);
+    lineTo(d, 0, b + h);
     d.LineKind = kind::Crease;
-    line(m, d, 0, b, a, b);
-    line(m, d, a, 0, a, b);
+    line(d, 0, b, a, b);
+    line(d, a, 0, a, b);
 }
 
 template <typename Quarter>
-void fourQuartersAt(Model& m, Drawing& d, float x, Quarter quarter) {
-    const int first = beginFeature(m);
-    fourQuarters(m, d, quarter);
-    placeFeature(m, d, first, x, 0, 0, false);
+void fourQuartersAt(Model&, Drawing& d, float x, Quarter quarter) {
+    const int first = beginFeature(d);
+    fourQuarters(d, quarter);
+    placeFeature(d, first, {.x = x});
 }
 
 // 0302: a tray whose walls are stapled at the corners, a hand-hole in each end wall, its
@@ -79,9 +79,8 @@ void drawHandHoleTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t
     hole.height = m.HPoign;
     hole.hingedUpperEdge = m.OptionPoign >= 2;
     const bool holes = t.h > m.DPoign + m.HPoign && 2 * t.b > m.LPoign;
-    fourQuartersAt(m, d, x, [&] {
-        openCornerQuarter(m, d, t, [&] { line(m, d, t.a, t.b, t.a, t.b + t.h); });
-    });
+    fourQuartersAt(m, d, x,
+                   [&] { openCornerQuarter(m, d, t, [&] { line(d, t.a, t.b, t.a, t.b + t.h); }); });
     if (holes) {
         // Upper edge along the wall's top edge, the hole hanging towards the base.
         PoigneeVariable(m, d, hole, {x + t.a + t.h - m.DPoign, 0, -90, false});
@@ -119,7 +118,7 @@ void Fco0301(Model& m, Drawing& d) {
     // The lid's flaps reach H + allowance 9, or the bottom's flap and one thickness.
     lidSizes.f = m.Majo[9] != 0 ? m.Hauteur + m.Majo[9] : bottom.f + m.EpaisseurCarton;
     const FlappedTray lid = flapped(lidSizes);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     if (pieceShown(m, kBottomPiece))
         drawCornerFlapTray(m, d, bottom, 0, bottomPiece(m));
     if (pieceShown(m, kLidPiece))
@@ -130,7 +129,7 @@ void Fco0301(Model& m, Drawing& d) {
 void Fco0302(Model& m, Drawing& d) {
     const Tray bottom = bottomTray(m);
     const Tray lid = lidOver(m, bottom);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     if (pieceShown(m, kBottomPiece))
         drawHandHoleTray(m, d, bottom, 0, bottomPiece(m));
     if (pieceShown(m, kLidPiece))
@@ -142,7 +141,7 @@ void Fco0303(Model& m, Drawing& d) {
     bottomSizes.f = m.hrabat;
     const FlappedTray bottom = flapped(bottomSizes);
     const FlappedTray lid = flapped(lidOver(m, bottomSizes));
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     if (pieceShown(m, kBottomPiece))
         drawFlappedTray(m, d, bottom, 0, bottomPiece(m));
     if (pieceShown(m, kLidPiece))
@@ -153,7 +152,7 @@ void Fco0303(Model& m, Drawing& d) {
 void Fco0307(Model& m, Drawing& d) {
     const Tray bottom = bottomTray(m);
     const Tray lid = lidOver(m, bottom);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     if (pieceShown(m, kBottomPiece))
         drawRoundedTray(m, d, bottom, 0, bottomPiece(m));
     if (pieceShown(m, kLidPiece))
@@ -175,7 +174,7 @@ void Fco0331(Model& m, Drawing& d) {
         lid.doubleWallStep = m.Dblmur;
         lid.innerWall = std::max(m.hrabat - m.Dblmur, e);
     }
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     if (pieceShown(m, kBottomPiece)) {
         d.Piece = bottomPiece(m);
         // The double-wall variant of the tray: inner end walls from allowances 5, 6 and 8.

@@ -18,14 +18,14 @@ void capDimensions(Model& m, Drawing& d, const MarkedCap& c, float x) {
     t.h = c.h;
     trayDimensions(m, d, t, x, false);
     const float xi = x + c.a / 2;
-    dimension(m, d, xi, c.b + c.h, xi, c.b + c.h + c.inner, xi, 0);
+    dimension(d, {.from = {xi, c.b + c.h}, .to = {xi, c.b + c.h + c.inner}, .at = {xi, 0}});
 }
 
 }  // namespace
 
 void Fco0330(Model& m, Drawing& d) {
     const MarkedPair p = markedPair(m);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     if (m.Personnalisation == kVoranis) {
         fco0330Voranis(m, d, p);
         return;

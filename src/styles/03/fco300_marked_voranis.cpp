@@ -34,20 +34,20 @@ void tenon(Model& m, Drawing& d, float centre, float top) {
     const float half = m.lgtenon / 2;
     const float slope = m.htenon * std::tan(static_cast<float>(toRadians(m.AngTenon)));
     const float inset = std::min(slope, half * 0.8f);
-    lineTo(m, d, centre + half, top);
-    lineTo(m, d, centre + half - inset, top + m.htenon);
-    lineTo(m, d, centre - half + inset, top + m.htenon);
-    lineTo(m, d, centre - half, top);
+    lineTo(d, centre + half, top);
+    lineTo(d, centre + half - inset, top + m.htenon);
+    lineTo(d, centre - half + inset, top + m.htenon);
+    lineTo(d, centre - half, top);
 }
 
 void mortise(Model& m, Drawing& d, float centre, float yTop) {
     const float half = m.lgmortaise / 2;
     const float y0 = yTop - m.hmortaise;
-    chainStart(m, centre - half, y0);
-    lineTo(m, d, centre + half, y0);
-    lineTo(m, d, centre + half, yTop);
-    lineTo(m, d, centre - half, yTop);
-    lineTo(m, d, centre - half, y0);
+    chainStart(d, centre - half, y0);
+    lineTo(d, centre + half, y0);
+    lineTo(d, centre + half, yTop);
+    lineTo(d, centre - half, yTop);
+    lineTo(d, centre - half, y0);
 }
 
 // The half y >= 0 of the piece: both end walls' upper halves with their wings, the side
@@ -60,43 +60,43 @@ void half(Model& m, Drawing& d, const MarkedCap& c, const std::vector<float>& ce
     const float top = b + h + band + inner;
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
-    chainStart(m, a + h, 0);
-    lineTo(m, d, a + h, b + c.wing);
-    lineTo(m, d, a + e, b + c.wing);
+    chainStart(d, a + h, 0);
+    lineTo(d, a + h, b + c.wing);
+    lineTo(d, a + e, b + c.wing);
     d.LineVariant = 2;
-    lineTo(m, d, a, b);
+    lineTo(d, a, b);
     d.LineVariant = 1;
-    lineTo(m, d, a, b + h);
+    lineTo(d, a, b + h);
     d.LineVariant = 2;
-    lineTo(m, d, a - e, b + h);
+    lineTo(d, a - e, b + h);
     d.LineVariant = 1;
-    lineTo(m, d, a - e, top);
+    lineTo(d, a - e, top);
     for (auto k = centres.rbegin(); k != centres.rend(); ++k)
         tenon(m, d, *k, top);
-    lineTo(m, d, -(a - e), top);
-    lineTo(m, d, -(a - e), b + h);
+    lineTo(d, -(a - e), top);
+    lineTo(d, -(a - e), b + h);
     d.LineVariant = 2;
-    lineTo(m, d, -a, b + h);
+    lineTo(d, -a, b + h);
     d.LineVariant = 1;
-    lineTo(m, d, -a, b);
+    lineTo(d, -a, b);
     d.LineVariant = 2;
-    lineTo(m, d, -a - e, b + c.wing);
+    lineTo(d, -a - e, b + c.wing);
     d.LineVariant = 1;
-    lineTo(m, d, -a - h, b + c.wing);
-    lineTo(m, d, -a - h, 0);
+    lineTo(d, -a - h, b + c.wing);
+    lineTo(d, -a - h, 0);
     // Mortises in the base where the inner wall's edge comes down, behind the outer wall.
     for (float k : centres)
         mortise(m, d, k, b - e);
 
     d.LineKind = kind::Crease;
-    line(m, d, -a, b, a, b);
-    line(m, d, a, 0, a, b);
-    line(m, d, -a, 0, -a, b);
-    line(m, d, a, b, a + h, b);
-    line(m, d, -a - h, b, -a, b);
-    line(m, d, -(a - e), b + h, a - e, b + h);
+    line(d, -a, b, a, b);
+    line(d, a, 0, a, b);
+    line(d, -a, 0, -a, b);
+    line(d, a, b, a + h, b);
+    line(d, -a - h, b, -a, b);
+    line(d, -(a - e), b + h, a - e, b + h);
     if (band > 0)
-        line(m, d, -(a - e), b + h + band, a - e, b + h + band);
+        line(d, -(a - e), b + h + band, a - e, b + h + band);
     d.LineKind = kind::Cut;
 }
 
@@ -104,13 +104,13 @@ void drawTenonedPiece(Model& m, Drawing& d, const MarkedCap& c, float x) {
     if (!(c.a > 2 * m.EpaisseurCarton && c.b > m.hmortaise + m.EpaisseurCarton && c.h > 0))
         throw GenerationError("Caisse impossible : dimensions trop petites pour les tenons");
     const std::vector<float> centres = tenonCentres(m, c.a);
-    const int first = beginFeature(m);
+    const int first = beginFeature(d);
     for (bool mirrored : {false, true}) {
-        const int start = beginFeature(m);
+        const int start = beginFeature(d);
         half(m, d, c, centres);
-        placeFeature(m, d, start, 0, 0, 0, mirrored);
+        placeFeature(d, start, {.mirrored = mirrored});
     }
-    placeFeature(m, d, first, x, 0, 0, false);
+    placeFeature(d, first, {.x = x});
 }
 
 float tenonedHalfLength(const MarkedCap& c) {

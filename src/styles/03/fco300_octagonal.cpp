@@ -24,11 +24,11 @@ std::array<Point, 8> corners(const Octagon& o) {
 
 // Tray with a wall h high on each side of the octagon; between two walls a wedge of 45
 // degrees is cut out, so that the walls meet edge to edge once folded up.
-void drawOctagonalTray(Model& m, Drawing& d, const Octagon& o, float h, float x) {
+void drawOctagonalTray(Model&, Drawing& d, const Octagon& o, float h, float x) {
     if (!(o.length > 0 && o.width > 0 && h > 0))
         throw GenerationError("Plateau octogonal impossible : dimensions trop petites");
     const auto p = corners(o);
-    const int first = beginFeature(m);
+    const int first = beginFeature(d);
     d.LineVariant = 1;
     for (std::size_t i = 0; i < 8; ++i) {
         const Point a = p[(i + 7) % 8];
@@ -40,26 +40,27 @@ void drawOctagonalTray(Model& m, Drawing& d, const Octagon& o, float h, float x)
         const auto ax = static_cast<float>(a.x), ay = static_cast<float>(a.y);
         const auto bx = static_cast<float>(b.x), by = static_cast<float>(b.y);
         d.LineKind = kind::Crease;
-        line(m, d, ax, ay, bx, by);
+        line(d, ax, ay, bx, by);
         d.LineKind = kind::Cut;
-        chainStart(m, ax, ay);
-        lineTo(m, d, ax + nx, ay + ny);
-        lineTo(m, d, bx + nx, by + ny);
-        lineTo(m, d, bx, by);
+        chainStart(d, ax, ay);
+        lineTo(d, ax + nx, ay + ny);
+        lineTo(d, bx + nx, by + ny);
+        lineTo(d, bx, by);
     }
-    placeFeature(m, d, first, x, 0, 0, false);
+    placeFeature(d, first, {.x = x});
 }
 
 float trayHalfExtent(const Octagon& o, float h) {
     return o.length / 2 + h;
 }
 
-void octagonDimensions(Model& m, Drawing& d, const Octagon& o, float h, float x) {
+void octagonDimensions(Model&, Drawing& d, const Octagon& o, float h, float x) {
     const float y = o.width / 4;
-    dimension(m, d, x - o.length / 2, y, x + o.length / 2, y, 0, y);
-    dimension(m, d, x - o.length / 4, -o.width / 2, x - o.length / 4, o.width / 2, x - o.length / 4,
-              0);
-    dimension(m, d, x + o.length / 2, 0, x + o.length / 2 + h, 0, 0, 0);
+    dimension(d, {.from = {x - o.length / 2, y}, .to = {x + o.length / 2, y}, .at = {0, y}});
+    dimension(d, {.from = {x - o.length / 4, -o.width / 2},
+                  .to = {x - o.length / 4, o.width / 2},
+                  .at = {x - o.length / 4, 0}});
+    dimension(d, {.from = {x + o.length / 2, 0}, .to = {x + o.length / 2 + h, 0}, .at = {0, 0}});
 }
 
 // The band that closes into the octagonal body: a glue flap, then the eight sides of the
@@ -71,37 +72,41 @@ void drawBand(Model& m, Drawing& d, const Octagon& o, float height, float x, flo
     const std::array<float, 8> panels{longSide, bevel, shortSide, bevel,
                                       longSide, bevel, shortSide, bevel};
     const float g = m.lgPatte;
-    const int first = beginFeature(m);
+    const int first = beginFeature(d);
     d.LineVariant = 1;
     d.LineKind = kind::Crease;
     float at = g;
     for (std::size_t i = 0; i < panels.size(); ++i) {
         if (g > 0 || i > 0)
-            line(m, d, at, 0, at, height);
+            line(d, at, 0, at, height);
         at += panels[i];
     }
     d.LineKind = kind::Cut;
-    chainStart(m, g, 0);
-    lineTo(m, d, at, 0);
-    lineTo(m, d, at, height);
-    lineTo(m, d, g, height);
+    chainStart(d, g, 0);
+    lineTo(d, at, 0);
+    lineTo(d, at, height);
+    lineTo(d, g, height);
     if (g > 0) {
         const float drop =
             std::min(static_cast<float>(g * std::tan(toRadians(m.anglPc))), height / 3);
-        lineTo(m, d, 0, height - drop);
-        lineTo(m, d, 0, drop);
-        lineTo(m, d, g, 0);
+        lineTo(d, 0, height - drop);
+        lineTo(d, 0, drop);
+        lineTo(d, g, 0);
     } else {
-        lineTo(m, d, g, 0);
+        lineTo(d, g, 0);
     }
-    placeFeature(m, d, first, x, y, 0, false);
+    placeFeature(d, first, {.x = x, .y = y});
     d.LineVariant = 1;
     float dx = x + g;
     for (float w : panels) {
-        dimension(m, d, dx, y - height / 10, dx + w, y - height / 10, 0, y - height / 10);
+        dimension(d, {.from = {dx, y - height / 10},
+                      .to = {dx + w, y - height / 10},
+                      .at = {0, y - height / 10}});
         dx += w;
     }
-    dimension(m, d, dx + height / 10, y, dx + height / 10, y + height, dx + height / 10, 0);
+    dimension(d, {.from = {dx + height / 10, y},
+                  .to = {dx + height / 10, y + height},
+                  .at = {dx + height / 10, 0}});
 }
 
 }  // namespace
@@ -111,7 +116,7 @@ void Fco0350(Model& m, Drawing& d) {
     const Octagon band = bandOctagon(m);
     const Octagon tray = trayOverBand(m);
     const float h = m.hrabat;
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     const float trayCentre = trayHalfExtent(tray, h);
     if (pieceShown(m, kBottomPiece)) {
         d.Piece = m.Mode3D ? 2 : 1;
@@ -132,7 +137,7 @@ void Fco0351(Model& m, Drawing& d) {
     const Octagon& lid = p.lid;
     const float h = p.h;
     const float h2 = p.h2;
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     if (pieceShown(m, kBottomPiece)) {
         d.Piece = m.Mode3D ? 2 : 1;
         drawOctagonalTray(m, d, bottom, h, 0);

@@ -16,11 +16,11 @@ void sleeveDimensions(Model& m, Drawing& d, const Sleeve& s, float x0, float y0)
     float x = x0 + m.lgPatte;
     const float y = y0 + s.h / 4;
     for (float w : {s.p1, s.p2, s.p3, s.p4}) {
-        dimension(m, d, x, y, x + w, y, 0, y);
+        dimension(d, {.from = {x, y}, .to = {x + w, y}, .at = {0, y}});
         x += w;
     }
     const float xh = x0 + m.lgPatte + s.p1 / 2;
-    dimension(m, d, xh, y0, xh, y0 + s.h, xh, 0);
+    dimension(d, {.from = {xh, y0}, .to = {xh, y0 + s.h}, .at = {xh, 0}});
 }
 
 // The sleeve placed `EspPoseX` right of a cap whose left edge is at x = 0, centred on the
@@ -41,7 +41,7 @@ void drawSleeve(Model& m, Drawing& d, float capHalfLength) {
 // creases.
 void drawCapAndSleeve(Model& m, Drawing& d, bool diagonals) {
     const Tray cap = capOverSleeve(m);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     if (pieceShown(m, kBottomPiece)) {
         d.Piece = m.Mode3D ? 2 : 1;
         const float x = cap.a + cap.h;
@@ -67,7 +67,7 @@ void Fco0311(Model& m, Drawing& d) {
     // VORANIS closes the caps with webbed corners, walls and corners as high as the cap.
     Tray cap = capOverSleeve(m);
     cap.f = cap.h;
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     if (pieceShown(m, kBottomPiece))
         drawWebbedTray(m, d, cap, cap.a + cap.h, m.Mode3D ? 2 : 1);
     drawSleeve(m, d, cap.a + cap.h);
@@ -77,7 +77,7 @@ void Fco0314(Model& m, Drawing& d) {
     const Tray base = capOverSleeve(m);
     // The wings close a quarter of the cap's width at each corner.
     const MarkedCap cap{base.a, base.b, base.h, base.b / 2, 0};
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     const float half = markedCapHalfLength(cap);
     if (pieceShown(m, kBottomPiece)) {
         d.Piece = m.Mode3D ? 2 : 1;

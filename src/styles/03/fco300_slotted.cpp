@@ -23,12 +23,12 @@ float drawnLength(const Model& m, const SlottedPiece& p) {
 }
 
 void drawHalfSlotted(Model& m, Drawing& d, const SlottedPiece& p, float x) {
-    const int first = beginFeature(m);
+    const int first = beginFeature(d);
     CorpsCaisse(m, d, p.p1, p.p2, p.p3, p.p4, p.body, p.f1, p.f2, 0, 0, 0, true);
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
-    line(m, d, m.CaisseEn4 == 3 ? m.lgPatte : 0, 0, drawnLength(m, p), 0);
-    placeFeature(m, d, first, x, 0, 0, false);
+    line(d, m.CaisseEn4 == 3 ? m.lgPatte : 0, 0, drawnLength(m, p), 0);
+    placeFeature(d, first, {.x = x});
 }
 
 void pieceDimensions(Model& m, Drawing& d, const SlottedPiece& whole, float x) {
@@ -38,21 +38,21 @@ void pieceDimensions(Model& m, Drawing& d, const SlottedPiece& whole, float x) {
     float at = x + m.lgPatte;
     for (float w : {p.p1, p.p2, p.p3, p.p4}) {
         if (w > 0)
-            dimension(m, d, at, y, at + w, y, 0, y);
+            dimension(d, {.from = {at, y}, .to = {at + w, y}, .at = {0, y}});
         at += w;
     }
     // Heights across the first panel, so that they stay clear of the piece beside.
     const float column = x + m.lgPatte + p.p1 / 4;
-    dimension(m, d, column, 0, column, -p.body, column, 0);
-    dimension(m, d, column, -p.body, column, -depth, column, 0);
+    dimension(d, {.from = {column, 0}, .to = {column, -p.body}, .at = {column, 0}});
+    dimension(d, {.from = {column, -p.body}, .to = {column, -depth}, .at = {column, 0}});
 }
 
 void drawClosedBody(Model& m, Drawing& d, const SlottedPiece& p) {
     const float h = p.body / 2;
-    const int first = beginFeature(m);
+    const int first = beginFeature(d);
     CorpsCaisse(m, d, p.p1, p.p2, p.p3, p.p4, h, p.f1, p.f2, 0, 0, 0, false);
     CorpsCaisse(m, d, p.p1, p.p2, p.p3, p.p4, h, p.f1, p.f2, 0, 0, 0, true);
-    placeFeature(m, d, first, 0, -h, 0, false);
+    placeFeature(d, first, {.y = -h});
 }
 
 }  // namespace brontaxe

@@ -9,7 +9,7 @@ namespace brontaxe {
 void Fco0300(Model& m, Drawing& d) {
     const Tray bottom = bottomTray(m);
     const Tray lid = lidOver(m, bottom);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     drawBottomAndLid(m, d, bottom, lid);
 }
 
@@ -21,7 +21,7 @@ void Fco0306(Model& m, Drawing& d) {
     const Tray bottom = bottomTray(m);
     Tray lid = lidOver(m, bottom);
     lid.f = m.hrecouvr;
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     drawBottomAndLid(m, d, bottom, lid);
 }
 
@@ -30,14 +30,14 @@ void Fco0308(Model& m, Drawing& d) {
     bottom.f = bottom.h;
     Tray lid = lidOver(m, bottom);
     lid.f = lid.h;
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     drawBottomAndLid(m, d, bottom, lid);
 }
 
 void Fco0309(Model& m, Drawing& d) {
     const Tray bottom = bottomTray(m);
     const Tray lid = lidOver(m, bottom);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     if (pieceShown(m, kBottomPiece))
         drawWebbedTray(m, d, bottom, 0, m.Mode3D ? 2 : 1);
     if (pieceShown(m, kLidPiece))

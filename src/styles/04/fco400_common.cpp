@@ -9,22 +9,21 @@
 
 namespace brontaxe {
 
-void mirrorRegistered(Model& m, Drawing& d, int first, float x, float y, float angle) {
-    const int last = m.NbLignes;
+void mirrorRegistered(Model&, Drawing& d, int first, float x, float y, float angle) {
+    const int last = d.tracer().count();
     for (int i = first; i <= last; ++i) {
-        ensureRegistryRoom(m);
-        registerElement(
-            m, d.TransformElement(x, y, angle, m.IdLignes[static_cast<std::size_t>(i)], true));
+        ensureRegistryRoom(d);
+        registerElement(d, d.TransformElement(x, y, angle, d.tracer().id(i), true));
     }
 }
 
-void cutAlongY(Model& m, Drawing& d, float y, float x0, float x1, float x2) {
+void cutAlongY(Model&, Drawing& d, float y, float x0, float x1, float x2) {
     std::array<float, 3> xs{x0, x1, x2};
     std::sort(xs.begin(), xs.end());
     d.LineKind = kind::Cut;
     for (std::size_t i = 0; i + 1 < xs.size(); ++i)
         if (!areNear(xs[i], xs[i + 1]))
-            line(m, d, xs[i], y, xs[i + 1], y);
+            line(d, xs[i], y, xs[i + 1], y);
 }
 
 void applyThicknessRule(Model& m, std::int16_t styleCode, std::initializer_list<float> multiples) {

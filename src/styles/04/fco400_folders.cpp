@@ -68,7 +68,7 @@ FoldGrid withoutEmptyParts(const FoldGrid& g) {
 
 void drawGrid(Model& m, Drawing& d, const FoldGrid& full) {
     const FoldGrid g = withoutEmptyParts(full);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     PlisAlternes(m, d, g);
     PlateauChains chains;
     chains.insideForQor = true;

@@ -34,55 +34,55 @@ void drawHalf(Model& m, Drawing& d, const LidFolder& f) {
 
     d.LineKind = kind::Cut;
     if (ears) {
-        chainStart(m, x1, 0);
-        lineTo(m, d, xe, 0);
-        lineTo(m, d, xe, y1);
+        chainStart(d, x1, 0);
+        lineTo(d, xe, 0);
+        lineTo(d, xe, y1);
         cutAlongY(m, d, y1, x1, xe, x1 + f.side);
     } else {
-        line(m, d, x1, 0, x1, y1);
-        line(m, d, x1, y1, x1 + f.side, y1);
+        line(d, x1, 0, x1, y1);
+        line(d, x1, y1, x1 + f.side, y1);
     }
-    line(m, d, x1 + f.side, y1, x1 + f.side, y2);
+    line(d, x1 + f.side, y1, x1 + f.side, y2);
     if (ears) {
         cutAlongY(m, d, y2, x1, xe, x1 + f.side);
-        line(m, d, xe, y2, xe, y3);
+        line(d, xe, y2, xe, y3);
         if (!areNear(xe, xL))
-            line(m, d, xe, y3, xL, y3);
+            line(d, xe, y3, xL, y3);
     } else {
-        line(m, d, x1 + f.side, y2, x1, y2);
-        line(m, d, x1, y2, x1, y3);
+        line(d, x1 + f.side, y2, x1, y2);
+        line(d, x1, y2, x1, y3);
         if (!areNear(x1, xL))
-            line(m, d, x1, y3, xL, y3);
+            line(d, x1, y3, xL, y3);
     }
-    chainStart(m, xL, y3);
+    chainStart(d, xL, y3);
     if (f.dust > 0) {
         const float c = std::min(f.dust / 3, f.W5 / 4);
-        lineTo(m, d, xL + f.dust, y3 + c);
-        lineTo(m, d, xL + f.dust, y4 - c);
+        lineTo(d, xL + f.dust, y3 + c);
+        lineTo(d, xL + f.dust, y4 - c);
     }
-    lineTo(m, d, xL, y4);
+    lineTo(d, xL, y4);
     if (f.tuck > 0) {
         if (f.tuckInset > 0)
-            lineTo(m, d, xT, y4);
-        const ElementId up = lineTo(m, d, xT, y5);
-        const ElementId top = lineTo(m, d, 0, y5);
+            lineTo(d, xT, y4);
+        const ElementId up = lineTo(d, xT, y5);
+        const ElementId top = lineTo(d, 0, y5);
         const float r = std::min({f.radius, f.tuck, xT}) * 0.99f;
         if (r > 0)
-            fillet(m, d, up, top, r);
+            fillet(d, up, top, r);
     } else {
-        lineTo(m, d, 0, y4);
+        lineTo(d, 0, y4);
     }
 
     d.LineKind = kind::Crease;
-    line(m, d, x1, y1, x1, y2);
+    line(d, x1, y1, x1, y2);
     if (ears) {
-        line(m, d, x1, 0, x1, y1);
-        line(m, d, x1, y2, x1, y3);
+        line(d, x1, 0, x1, y1);
+        line(d, x1, y2, x1, y3);
     }
     if (f.dust > 0)
-        line(m, d, xL, y3, xL, y4);
+        line(d, xL, y3, xL, y4);
     if (f.tuck > 0)
-        line(m, d, 0, y4, xT, y4);
+        line(d, 0, y4, xT, y4);
     d.LineKind = kind::Cut;
 }
 
@@ -90,25 +90,25 @@ void drawHalf(Model& m, Drawing& d, const LidFolder& f) {
 
 void drawLidFolder(Model& m, Drawing& d, const LidFolder& f) {
     checkFolder(f);
-    GenerationPass pass(m, d);
-    const int first = beginFeature(m);
+    GenerationPass pass(d);
+    const int first = beginFeature(d);
     drawHalf(m, d, f);
     mirrorRegistered(m, d, first, 0, 0, 90);
 
     const float x1 = f.L1 / 2;
     const float y1 = f.front, y2 = y1 + f.W2, y3 = y2 + f.back;
     d.LineKind = kind::Crease;
-    line(m, d, -x1, y1, x1, y1);
-    line(m, d, -x1, y2, x1, y2);
+    line(d, -x1, y1, x1, y1);
+    line(d, -x1, y2, x1, y2);
     const float hinge = std::min(x1, f.L6 / 2);
-    line(m, d, -hinge, y3, hinge, y3);
+    line(d, -hinge, y3, hinge, y3);
     d.LineKind = kind::Cut;
     if (f.notch > 0) {
-        line(m, d, -x1, 0, -f.notch, 0);
-        arc(m, d, 0, 0, f.notch, 0, 180);
-        line(m, d, f.notch, 0, x1, 0);
+        line(d, -x1, 0, -f.notch, 0);
+        arc(d, {0, 0}, f.notch, 0, 180);
+        line(d, f.notch, 0, x1, 0);
     } else {
-        line(m, d, -x1, 0, x1, 0);
+        line(d, -x1, 0, x1, 0);
     }
 
     const float wing = std::max(f.side, f.ear);

@@ -16,36 +16,36 @@ bool shown(const Model& m, std::size_t flag) {
 
 // A rectangular piece with its lower-left corner at (x, y), creased across at the given
 // offsets: along x (vertical creases) or along y (horizontal creases).
-void band(Model& m, Drawing& d, float x, float y, float w, float h, const std::vector<float>& folds,
+void band(Model&, Drawing& d, float x, float y, float w, float h, const std::vector<float>& folds,
           bool foldsAlongX) {
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
-    chainStart(m, x, y);
-    lineTo(m, d, x + w, y);
-    lineTo(m, d, x + w, y + h);
-    lineTo(m, d, x, y + h);
-    lineTo(m, d, x, y);
+    chainStart(d, x, y);
+    lineTo(d, x + w, y);
+    lineTo(d, x + w, y + h);
+    lineTo(d, x, y + h);
+    lineTo(d, x, y);
     d.LineKind = kind::Crease;
     float at = 0;
     for (float step : folds) {
         at += step;
         if (foldsAlongX)
-            line(m, d, x + at, y, x + at, y + h);
+            line(d, x + at, y, x + at, y + h);
         else
-            line(m, d, x, y + at, x + w, y + at);
+            line(d, x, y + at, x + w, y + at);
     }
     d.LineKind = kind::Cut;
 }
 
 // Chain of widths under (or over) a piece at height y from x, then its height at x + w + g.
-void pieceDimensions(Model& m, Drawing& d, float x, float y, float w, float h,
+void pieceDimensions(Model&, Drawing& d, float x, float y, float w, float h,
                      const std::vector<float>& widths, float chainY, float g) {
     float at = x;
     for (float step : widths) {
-        dimension(m, d, at, chainY, at + step, chainY, 0, chainY);
+        dimension(d, {.from = {at, chainY}, .to = {at + step, chainY}, .at = {0, chainY}});
         at += step;
     }
-    dimension(m, d, x + w + g, y, x + w + g, y + h, x + w + g, 0);
+    dimension(d, {.from = {x + w + g, y}, .to = {x + w + g, y + h}, .at = {x + w + g, 0}});
 }
 
 float spacing(float w, float h) {
@@ -70,7 +70,7 @@ void Fco0404(Model& m, Drawing& d) {
     const float X2 = 2 * b + 2 * k + W4;
     const float y2 = W1 + m.EspPoseY;
 
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     const float g = spacing(std::max(X1, X2), y2 + L2);
     if (shown(m, 1)) {
         d.Piece = 1;
@@ -100,7 +100,7 @@ void Fco0405(Model& m, Drawing& d) {
     const float endHeight = 2 * f + h2;
     const std::vector<float> endFolds = {f, h2};
 
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     const float g = spacing(wrap, y0 + endHeight);
     if (shown(m, 1)) {
         d.Piece = 1;
@@ -121,7 +121,7 @@ void Fco0405(Model& m, Drawing& d) {
         float y = y0;
         for (float step : {f, h2, f}) {
             const float x = 2 * Wb + m.EspPoseX + g / 2;
-            dimension(m, d, x, y, x, y + step, x, 0);
+            dimension(d, {.from = {x, y}, .to = {x, y + step}, .at = {x, 0}});
             y += step;
         }
     }

@@ -41,7 +41,7 @@ struct TuckedQuarter {
     float e;
 };
 
-void drawTuckedQuarter(Model& m, Drawing& d, const TuckedQuarter& q) {
+void drawTuckedQuarter(Model&, Drawing& d, const TuckedQuarter& q) {
     const float A = q.A, B = q.B, E = q.slot / 2;
     const float reach = std::min(q.end, B) - E;
     const float xEnd = A + q.end + q.inner;
@@ -50,34 +50,34 @@ void drawTuckedQuarter(Model& m, Drawing& d, const TuckedQuarter& q) {
         throw GenerationError("Dimensions impossibles : parois trop basses pour la largeur");
     const float top = B + q.side;
     d.LineKind = kind::Cut;
-    chainStart(m, xEnd, 0);
-    lineTo(m, d, xEnd, yInner);
-    lineTo(m, d, A + q.end, yInner);
-    lineTo(m, d, A + q.end, B - E);
-    lineTo(m, d, A, B - E);
-    lineTo(m, d, A, B + E);
-    lineTo(m, d, A + reach, B + E);
-    lineTo(m, d, A + reach, top);
+    chainStart(d, xEnd, 0);
+    lineTo(d, xEnd, yInner);
+    lineTo(d, A + q.end, yInner);
+    lineTo(d, A + q.end, B - E);
+    lineTo(d, A, B - E);
+    lineTo(d, A, B + E);
+    lineTo(d, A + reach, B + E);
+    lineTo(d, A + reach, top);
     if (q.lid > 0) {
-        lineTo(m, d, A, top);
-        lineTo(m, d, A, top + q.lid);
-        lineTo(m, d, 0, top + q.lid);
+        lineTo(d, A, top);
+        lineTo(d, A, top + q.lid);
+        lineTo(d, 0, top + q.lid);
     } else {
-        lineTo(m, d, 0, top);
+        lineTo(d, 0, top);
     }
     d.LineKind = kind::Crease;
-    line(m, d, 0, B, A, B);
-    line(m, d, A, 0, A, B - E);
-    line(m, d, A + q.end, 0, A + q.end, yInner);
-    line(m, d, A, B + E, A, top);
+    line(d, 0, B, A, B);
+    line(d, A, 0, A, B - E);
+    line(d, A + q.end, 0, A + q.end, yInner);
+    line(d, A, B + E, A, top);
     if (q.lid > 0)
-        line(m, d, 0, top, A, top);
+        line(d, 0, top, A, top);
     d.LineKind = kind::Cut;
 }
 
 void drawTucked(Model& m, Drawing& d, const TuckedQuarter& q) {
-    GenerationPass pass(m, d);
-    const int first = beginFeature(m);
+    GenerationPass pass(d);
+    const int first = beginFeature(d);
     drawTuckedQuarter(m, d, q);
     mirrorQuarter(m, d, first);
     PlateauChains c;
@@ -101,25 +101,25 @@ void Fco0412(Model& m, Drawing& d) {
     const float room = end - trim - s2;            // the flap's length along its hinge
     if (!(room > 0) || !(g > 0) || !(side > 0) || !(a > s1))
         throw GenerationError("Dimensions impossibles : parois trop basses pour les pattes");
-    const float taper = std::min(g * std::tan(m.anglPc * m.DegRad), room / 3);
+    const float taper = std::min(g * std::tan(m.anglPc * kRadiansPerDegree), room / 3);
 
-    GenerationPass pass(m, d);
-    const int first = beginFeature(m);
+    GenerationPass pass(d);
+    const int first = beginFeature(d);
     d.LineKind = kind::Cut;
-    chainStart(m, a + end, 0);
-    lineTo(m, d, a + end, b);
+    chainStart(d, a + end, 0);
+    lineTo(d, a + end, b);
     if (trim > 0)
-        lineTo(m, d, a + end - trim, b);
-    lineTo(m, d, a + end - trim - taper, b + g);
-    lineTo(m, d, a + s2 + taper, b + g);
-    lineTo(m, d, a + s2, b);
-    lineTo(m, d, a - s1, b);
-    lineTo(m, d, a - s1, b + side);
-    lineTo(m, d, 0, b + side);
+        lineTo(d, a + end - trim, b);
+    lineTo(d, a + end - trim - taper, b + g);
+    lineTo(d, a + s2 + taper, b + g);
+    lineTo(d, a + s2, b);
+    lineTo(d, a - s1, b);
+    lineTo(d, a - s1, b + side);
+    lineTo(d, 0, b + side);
     d.LineKind = kind::Crease;
-    line(m, d, 0, b, a - s1, b);
-    line(m, d, a, 0, a, b);
-    line(m, d, a + s2, b, a + end - trim, b);
+    line(d, 0, b, a - s1, b);
+    line(d, a, 0, a, b);
+    line(d, a + s2, b, a + end - trim, b);
     d.LineKind = kind::Cut;
     mirrorQuarter(m, d, first);
     symmetricChains(m, d, end, 2 * a, std::max(side, g), 2 * b);
@@ -137,30 +137,30 @@ void Fco0415(Model& m, Drawing& d) {
     if (!(B > E / 2) || !(h3 > E) || !(h > 0) || !(A > 0) || t < 0)
         throw GenerationError("Dimensions impossibles : plateau trop petit pour l'encoche");
 
-    GenerationPass pass(m, d);
-    const int first = beginFeature(m);
+    GenerationPass pass(d);
+    const int first = beginFeature(d);
     const float x = t + h;
     d.LineKind = kind::Cut;
-    line(m, d, 0, 0, 0, B - E / 2);
-    line(m, d, 0, B - E / 2, t, B - E / 2);
-    line(m, d, x, B - E / 2, t, B - E / 2);
+    line(d, 0, 0, 0, B - E / 2);
+    line(d, 0, B - E / 2, t, B - E / 2);
+    line(d, x, B - E / 2, t, B - E / 2);
     d.LineKind = kind::Crease;
     if (t > 0)
-        line(m, d, t, 0, t, B - E / 2);
-    line(m, d, x, 0, x, B - E / 2);
-    line(m, d, x, B, x + A, B);
+        line(d, t, 0, t, B - E / 2);
+    line(d, x, 0, x, B - E / 2);
+    line(d, x, B, x + A, B);
     d.LineKind = kind::Cut;
-    line(m, d, x, B + E / 2, x, B - E / 2);
-    chainStart(m, x, B + E / 2);
-    lineTo(m, d, x - W2, B + E / 2);
-    lineTo(m, d, x - W2, B - E / 2 + h3);
-    line(m, d, x, B - E / 2 + h3, x - W2, B - E / 2 + h3);
+    line(d, x, B + E / 2, x, B - E / 2);
+    chainStart(d, x, B + E / 2);
+    lineTo(d, x - W2, B + E / 2);
+    lineTo(d, x - W2, B - E / 2 + h3);
+    line(d, x, B - E / 2 + h3, x - W2, B - E / 2 + h3);
     d.LineKind = kind::Crease;
-    line(m, d, x, B + E / 2, x, B - E / 2 + h3);
-    line(m, d, x, B + h3, x + A, B + h3);
+    line(d, x, B + E / 2, x, B - E / 2 + h3);
+    line(d, x, B + h3, x + A, B + h3);
     d.LineKind = kind::Cut;
-    line(m, d, x, B + h3 + b4, x, B + h3 - E / 2);
-    line(m, d, x, B + h3 + b4, x + A, B + h3 + b4);
+    line(d, x, B + h3 + b4, x, B + h3 - E / 2);
+    line(d, x, B + h3 + b4, x + A, B + h3 + b4);
     mirrorRegistered(m, d, first, 0, 0, 0);
     mirrorRegistered(m, d, first, x + A, 0, 90);
 
@@ -171,20 +171,23 @@ void Fco0415(Model& m, Drawing& d) {
     float at = 0;
     for (float step : {t, h, 2 * A, h, t}) {
         if (step > 0)
-            dimension(m, d, at, rowY, at + step, rowY, 0, rowY);
+            dimension(d, {.from = {at, rowY}, .to = {at + step, rowY}, .at = {0, rowY}});
         at += step;
     }
     const float total = 2 * t + 2 * h + 2 * A;
-    dimension(m, d, 0, rowY - L / 8, total, rowY - L / 8, 0, rowY - L / 8);
+    dimension(d, {.from = {0, rowY - L / 8}, .to = {total, rowY - L / 8}, .at = {0, rowY - L / 8}});
     const float colX = total + L / 8;
-    dimension(m, d, colX, -B, colX, B, colX, 0);
+    dimension(d, {.from = {colX, -B}, .to = {colX, B}, .at = {colX, 0}});
     for (float sign : {1.0f, -1.0f}) {
-        dimension(m, d, colX, sign * B, colX, sign * (B + h3), colX, 0);
-        dimension(m, d, colX, sign * (B + h3), colX, sign * (B + h3 + b4), colX, 0);
+        dimension(d, {.from = {colX, sign * B}, .to = {colX, sign * (B + h3)}, .at = {colX, 0}});
+        dimension(
+            d,
+            {.from = {colX, sign * (B + h3)}, .to = {colX, sign * (B + h3 + b4)}, .at = {colX, 0}});
     }
     const Box box = d.extents();
-    dimension(m, d, colX + L / 8, static_cast<float>(box.ymin), colX + L / 8,
-              static_cast<float>(box.ymax), colX + L / 8, 0);
+    dimension(d, {.from = {colX + L / 8, static_cast<float>(box.ymin)},
+                  .to = {colX + L / 8, static_cast<float>(box.ymax)},
+                  .at = {colX + L / 8, 0}});
 }
 
 void Fco0416(Model& m, Drawing& d) {
@@ -231,29 +234,29 @@ void Fco0435(Model& m, Drawing& d) {
     if (!(reach > 0) || !(inner > 0) || !(yInner > 0))
         throw GenerationError("Dimensions impossibles : plateau trop petit pour ses parois");
 
-    GenerationPass pass(m, d);
-    const int first = beginFeature(m);
+    GenerationPass pass(d);
+    const int first = beginFeature(d);
     d.LineKind = kind::Cut;
-    chainStart(m, xEnd, 0);
+    chainStart(d, xEnd, 0);
     if (locked) {
-        lineTo(m, d, xEnd, yc - tabWidth / 2);
-        lineTo(m, d, xEnd + tabDepth, yc - tabWidth / 2);
-        lineTo(m, d, xEnd + tabDepth, yc + tabWidth / 2);
-        lineTo(m, d, xEnd, yc + tabWidth / 2);
+        lineTo(d, xEnd, yc - tabWidth / 2);
+        lineTo(d, xEnd + tabDepth, yc - tabWidth / 2);
+        lineTo(d, xEnd + tabDepth, yc + tabWidth / 2);
+        lineTo(d, xEnd, yc + tabWidth / 2);
     }
-    lineTo(m, d, xEnd, yInner);
-    lineTo(m, d, a + end, yInner);
-    lineTo(m, d, a + end, b);
+    lineTo(d, xEnd, yInner);
+    lineTo(d, a + end, yInner);
+    lineTo(d, a + end, b);
     cutAlongY(m, d, b, a + end, a + reach, a);
-    chainStart(m, a + reach, b);
-    lineTo(m, d, a + reach, b + side);
-    lineTo(m, d, 0, b + side);
+    chainStart(d, a + reach, b);
+    lineTo(d, a + reach, b + side);
+    lineTo(d, 0, b + side);
     d.LineKind = kind::Crease;
-    line(m, d, 0, b, a, b);
-    line(m, d, a, 0, a, b);
-    line(m, d, a, b, a, b + side);
-    line(m, d, a + end, 0, a + end, yInner);
-    line(m, d, a + end + band, 0, a + end + band, yInner);
+    line(d, 0, b, a, b);
+    line(d, a, 0, a, b);
+    line(d, a, b, a, b + side);
+    line(d, a + end, 0, a + end, yInner);
+    line(d, a + end + band, 0, a + end + band, yInner);
     // The mortise where the tab lands, the band's width in from the end fold.
     if (locked) {
         const VariableHandHole mortise{mortiseLength, m.hmortaise};

@@ -41,7 +41,7 @@ bool cutBack(const FlappedTray& t) {
 }
 
 void drawTurned(Model& m, Drawing& d, const FlappedTray& t) {
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     PanneauRabat(m, d, t, {0, 0, 90, false});
     gluedTrayDimensions(m, d, t, true, cutBack(t));
 }
@@ -62,9 +62,9 @@ void wallHandHoles(Model& m, Drawing& d, float halfWall, float b, float h) {
     PoigneeVariable(m, d, hole, {0, -edge, 180, false});
 }
 
-void ventHole(Model& m, Drawing& d, float x, float y, float r) {
-    arc(m, d, x, y, r, 0, 180);
-    arc(m, d, x, y, r, 180, 180);
+void ventHole(Model&, Drawing& d, float x, float y, float r) {
+    arc(d, {x, y}, r, 0, 180);
+    arc(d, {x, y}, r, 180, 180);
 }
 
 // As many holes as fit along a span at the pitch, centred, up to the most a row takes.
@@ -99,20 +99,20 @@ PlateauChains trayChains(const TraySizes& s) {
 
 void Fco0441(Model& m, Drawing& d) {
     const TraySizes s = traySizes(m);
-    GenerationPass pass(m, d);
-    const int first = beginFeature(m);
+    GenerationPass pass(d);
+    const int first = beginFeature(d);
     selfLockingTray(m, d, {s.b, s.a, s.h});
-    placeFeature(m, d, first, 0, 0, 90, false);
+    placeFeature(d, first, {.angle = 90});
     CotesPlateau(m, d, trayChains(s));
 }
 
 void Fco0442(Model& m, Drawing& d) {
     const FlappedTray t = endFlapTray(m);
-    GenerationPass pass(m, d);
-    const int first = beginFeature(m);
+    GenerationPass pass(d);
+    const int first = beginFeature(d);
     PanneauRabat(m, d, t);
     wallHandHoles(m, d, t.a, t.b, t.h);
-    placeFeature(m, d, first, 0, 0, 90, false);
+    placeFeature(d, first, {.angle = 90});
     gluedTrayDimensions(m, d, t, true, cutBack(t));
 }
 
@@ -132,7 +132,7 @@ void Fco0445(Model& m, Drawing& d) {
 
 void Fco0446(Model& m, Drawing& d) {
     const FlappedTray t = gluedTray(m);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     PanneauRabat(m, d, t);
     ventHoles(m, d, t);
     gluedTrayDimensions(m, d, t, false, cutBack(t));
@@ -140,7 +140,7 @@ void Fco0446(Model& m, Drawing& d) {
 
 void Fco0447(Model& m, Drawing& d) {
     const TraySizes s = traySizes(m);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     selfLockingTray(m, d, s);
     wallHandHoles(m, d, s.a, s.b, s.h);
     CotesPlateau(m, d, trayChains(s));

@@ -43,9 +43,9 @@ void gluedTrayDimensions(Model& m, Drawing& d, const FlappedTray& t, bool turned
         const float fw = trayFlapWidth(t);
         const float y = t.b + t.h / 2;
         if (turned)
-            dimension(m, d, -y, t.a, -y, t.a + fw, -y, 0);
+            dimension(d, {.from = {-y, t.a}, .to = {-y, t.a + fw}, .at = {-y, 0}});
         else
-            dimension(m, d, t.a, y, t.a + fw, y, 0, y);
+            dimension(d, {.from = {t.a, y}, .to = {t.a + fw, y}, .at = {0, y}});
     }
 }
 
@@ -63,13 +63,13 @@ bool halfWidthBelowFlap(const Model& m, const FlappedTray& t) {
 
 void drawGluedTray(Model& m, Drawing& d, const FlappedTray& t, bool flapWidth,
                    bool turned = false) {
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     PanneauRabat(m, d, t, {0, 0, turned ? 90.0f : 0.0f, false});
     gluedTrayDimensions(m, d, t, turned, flapWidth);
 }
 
 void drawDoubleWallTray(Model& m, Drawing& d, const TraySizes& s, float f, bool gussets) {
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     PanneauDoubleMur(m, d, s.a, s.b, s.h, f, false, false, gussets, 0, 0, 0, 1);
     const Box box = d.extents();
     PlateauChains c;
@@ -117,7 +117,7 @@ void Fco0456(Model& m, Drawing& d) {
 void Fco0458(Model& m, Drawing& d) {
     // Hand-holes that push in: perforated round the hole, creased along the upper edge.
     const FlappedTray t = gluedTray(m);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     PanneauRabat(m, d, t);
     VariableHandHole hole{m.LPoign, m.HPoign, kind::Perforation, 1, true};
     const float edge = t.b + t.h - m.DPoign;
@@ -143,7 +143,7 @@ void Fco0452(Model& m, Drawing& d) {
     drawDoubleWallTray(m, d, s, flapOrWall(m, s.h), true);
     if (m.Personnalisation == "QOR") {
         d.BeginDrawing();
-        dimension(m, d, -s.a, 0, s.a, 0, 0, 0);
+        dimension(d, {.from = {-s.a, 0}, .to = {s.a, 0}, .at = {0, 0}});
         d.EndDrawing();
     }
 }
@@ -156,7 +156,7 @@ void Fco0480(Model& m, Drawing& d) {
     // A tray with a hinged lid: beyond the back wall a lid as deep as the base, the side
     // walls' flaps running on as the lid's side flaps; plain corner flaps at the front.
     const TraySizes s = traySizes(m);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     const float f = m.hrabat;
     // The front first: its quarters record every flap pass, the lid's then take the upper ones.
     QuartDoubleMur(m, d, s.a, s.b, s.h, f, false, false, false, 0, 0, 0, -1);
@@ -175,15 +175,15 @@ void Fco0480(Model& m, Drawing& d) {
 void selfLockingTray(Model& m, Drawing& d, const TraySizes& s) {
     const float e = m.EpaisseurCarton;
     const float reach = std::min(s.h, s.b) - e;
-    const int first = beginFeature(m);
+    const int first = beginFeature(d);
     d.LineKind = kind::Cut;
     // Quarter x >= 0, y >= 0: end wall, long wall, and the ear between them.
-    line(m, d, s.a + s.h, 0, s.a + s.h, s.b);
-    line(m, d, s.a + s.h, s.b, s.a, s.b);
-    line(m, d, s.a, s.b + s.h, 0, s.b + s.h);
+    line(d, s.a + s.h, 0, s.a + s.h, s.b);
+    line(d, s.a + s.h, s.b, s.a, s.b);
+    line(d, s.a, s.b + s.h, 0, s.b + s.h);
     d.LineKind = kind::Crease;
-    line(m, d, 0, s.b, s.a, s.b);
-    line(m, d, s.a, 0, s.a, s.b);
+    line(d, 0, s.b, s.a, s.b);
+    line(d, s.a, 0, s.a, s.b);
     RoundedFlap ear;
     ear.width = s.h;
     ear.depth = reach;
@@ -199,7 +199,7 @@ void Fco0457(Model& m, Drawing& d) {
     // Self-locking tray: ears with a rounded free corner on the ends of the long walls, folded
     // inside the end walls; no glue.
     const TraySizes s = traySizes(m);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     selfLockingTray(m, d, s);
     PlateauChains c;
     c.across = {s.h, 2 * s.a, s.h};

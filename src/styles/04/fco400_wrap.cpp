@@ -86,11 +86,11 @@ std::optional<std::string> slotsFit(const Model& m, const SlottedBody& b, float 
 }
 
 // A quarter turn, so that the length of the folder runs across the sheet.
-void turnQuarter(Model& m, Drawing& d) {
-    if (m.NbLignes < 1)
+void turnQuarter(Model&, Drawing& d) {
+    if (d.tracer().count() < 1)
         return;
     d.BeginDrawing();
-    d.TransformRange(m.IdLignes[1], m.IdLignes[static_cast<std::size_t>(m.NbLignes)], 0, 0, 90, 1);
+    d.TransformRange(d.tracer().id(1), d.tracer().id(d.tracer().count()), 0, 0, 90, 1);
     d.EndDrawing();
 }
 

@@ -49,19 +49,18 @@ std::optional<std::string> problemWith(Model m, const RuleOf& r) {
 
 }  // namespace
 
-void mirrorAboutYAxis(Model& m, Drawing& d, int first) {
-    const int last = m.NbLignes;
+void mirrorAboutYAxis(Model&, Drawing& d, int first) {
+    const int last = d.tracer().count();
     for (int i = first; i <= last; ++i) {
-        ensureRegistryRoom(m);
-        registerElement(
-            m, d.TransformElement(0, 0, 90, m.IdLignes[static_cast<std::size_t>(i)], true));
+        ensureRegistryRoom(d);
+        registerElement(d, d.TransformElement(0, 0, 90, d.tracer().id(i), true));
     }
 }
 
-FolderHalves::FolderHalves(Model& m, Drawing& d) : m_(m), d_(d), pass_(m, d) {
+FolderHalves::FolderHalves(Model& m, Drawing& d) : m_(m), d_(d), pass_(d) {
     d.LineVariant = 1;
     d.Piece = 1;
-    first_ = m.NbLignes + 1;
+    first_ = beginFeature(d);
 }
 
 void FolderHalves::closeWithTenonedWall(const LockingFolder& f) {
@@ -91,59 +90,60 @@ std::optional<std::string> tuckFlapProblem(const LockingFolder& f, const Model& 
     return std::nullopt;
 }
 
-void folderBackEarCut(Model& m, Drawing& d, const LockingFolder& f, float earTop) {
+void folderBackEarCut(Model&, Drawing& d, const LockingFolder& f, float earTop) {
     d.LineKind = kind::Cut;
     if (earTop < f.y3 - kTiny)
-        line(m, d, f.L8 / 2, earTop, f.L8 / 2, f.y3);
+        line(d, f.L8 / 2, earTop, f.L8 / 2, f.y3);
 }
 
-void folderBottomCreases(Model& m, Drawing& d, const LockingFolder& f) {
+void folderBottomCreases(Model&, Drawing& d, const LockingFolder& f) {
     d.LineKind = kind::Crease;
-    line(m, d, -f.L7 / 2, f.y1, f.L7 / 2, f.y1);
-    line(m, d, -f.L8 / 2, f.y2, f.L8 / 2, f.y2);
+    line(d, -f.L7 / 2, f.y1, f.L7 / 2, f.y1);
+    line(d, -f.L8 / 2, f.y2, f.L8 / 2, f.y2);
 }
 
-void folderEar(Model& m, Drawing& d, const LockingFolder& f, float hinge, float reach, float edge,
+void folderEar(Model&, Drawing& d, const LockingFolder& f, float hinge, float reach, float edge,
                float join) {
     const float dir = join > edge ? 1.0f : -1.0f;
     const float D = f.decPatte;
     const float corner = f.half + f.H3;
     d.LineKind = kind::Cut;
-    chainStart(m, hinge, edge);
-    lineTo(m, d, reach, edge);
+    chainStart(d, hinge, edge);
+    lineTo(d, reach, edge);
     if (reach <= corner + kTiny) {
         // A narrow ear ends on the side wall's end edge.
-        lineTo(m, d, reach, join);
+        lineTo(d, reach, join);
         return;
     }
-    lineTo(m, d, reach, join - dir * D);
-    const ElementId slant = lineTo(m, d, corner, join - dir * D / 2);
+    lineTo(d, reach, join - dir * D);
+    const ElementId slant = lineTo(d, corner, join - dir * D / 2);
     if (D > kTiny) {
-        const ElementId step = lineTo(m, d, corner, join);
+        const ElementId step = lineTo(d, corner, join);
         // The rounding needs a slant longer than the step is deep.
         if (D / 2 - 1 > kTiny && reach - corner > D)
-            fillet(m, d, slant, step, D / 2 - 1);
+            fillet(d, slant, step, D / 2 - 1);
     }
 }
 
 void folderMiddleLines(Model& m, Drawing& d, const LockingFolder& f, float lidHinge) {
     folderBottomCreases(m, d, f);
-    line(m, d, -f.L9 / 2, f.y3, f.L9 / 2, f.y3);
-    line(m, d, -lidHinge, f.y4, lidHinge, f.y4);
+    line(d, -f.L9 / 2, f.y3, f.L9 / 2, f.y3);
+    line(d, -lidHinge, f.y4, lidHinge, f.y4);
     d.LineKind = kind::Cut;
-    line(m, d, -f.L7 / 2, 0, f.L7 / 2, 0);
+    line(d, -f.L7 / 2, 0, f.L7 / 2, 0);
     if (m.RcoupPouce > kTiny)
-        arc(m, d, 0, f.y5, m.RcoupPouce, 0, -180);
+        arc(d, {0, f.y5}, m.RcoupPouce, 0, -180);
 }
 
-void folderDimensions(Model& m, Drawing& d, const LockingFolder& f) {
+void folderDimensions(Model&, Drawing& d, const LockingFolder& f) {
     float xmin = 0, ymin = 0, xmax = 0, ymax = 0;
     d.GetExtents(xmin, ymin, xmax, ymax);
     const float g = ((xmax - xmin) + (ymax - ymin)) / 25;
     d.LineKind = kind::Text;  // dimensions take the text kind
-    dimension(m, d, xmin, ymin - g, xmax, ymin - g, 0, ymin - g);
-    dimension(m, d, xmax + g, ymin, xmax + g, ymax, xmax + g, 0);
-    dimension(m, d, xmax + 2 * g, f.y1, xmax + 2 * g, f.y2, xmax + 2 * g, 0);
+    dimension(d, {.from = {xmin, ymin - g}, .to = {xmax, ymin - g}, .at = {0, ymin - g}});
+    dimension(d, {.from = {xmax + g, ymin}, .to = {xmax + g, ymax}, .at = {xmax + g, 0}});
+    dimension(d,
+              {.from = {xmax + 2 * g, f.y1}, .to = {xmax + 2 * g, f.y2}, .at = {xmax + 2 * g, 0}});
 }
 
 float folderEars(Model& m, Drawing& d, const LockingFolder& f) {
@@ -151,17 +151,17 @@ float folderEars(Model& m, Drawing& d, const LockingFolder& f) {
     folderEar(m, d, f, f.L7 / 2, f.xa, 0, f.y1 - f.d);
     d.LineKind = kind::Cut;
     d.LineVariant = 2;
-    line(m, d, f.half, f.y1 - f.d, f.L7 / 2, f.y1);
+    line(d, f.half, f.y1 - f.d, f.L7 / 2, f.y1);
     d.LineVariant = 1;
     d.LineKind = kind::Crease;
-    line(m, d, f.L7 / 2, f.y1, f.L7 / 2, 0);
+    line(d, f.L7 / 2, f.y1, f.L7 / 2, 0);
 
     // Back ear, below the back wall's top corner.
     const float earTop = f.backEarTop;
-    line(m, d, f.L8 / 2, f.y2, f.L8 / 2, earTop);
+    line(d, f.L8 / 2, f.y2, f.L8 / 2, earTop);
     d.LineKind = kind::Cut;
     d.LineVariant = 2;
-    line(m, d, f.L8 / 2, f.y2, f.half, f.y2 + f.d);
+    line(d, f.L8 / 2, f.y2, f.half, f.y2 + f.d);
     d.LineVariant = 1;
     folderEar(m, d, f, f.L8 / 2, f.xb, earTop, f.y2 + f.d);
     return earTop;
@@ -170,7 +170,6 @@ float folderEars(Model& m, Drawing& d, const LockingFolder& f) {
 namespace {
 
 void drawLockingFolder(Model& m, Drawing& d) {
-    m.DegRad = static_cast<float>(4 * std::atan(1.0) / 180);
     const LockingFolder f = lockingFolder(m);
     if (auto problem = lockingFolderProblem(f, m))
         throw GenerationError(*problem);
@@ -180,23 +179,23 @@ void drawLockingFolder(Model& m, Drawing& d) {
 
     // Lid dust flap.
     d.LineKind = kind::Cut;
-    chainStart(m, f.L8 / 2, earTop);
-    lineTo(m, d, f.L9 / 2, f.y3);
-    lineTo(m, d, f.L9 / 2 + m.hrabat, f.y3 + f.c);
-    lineTo(m, d, f.L9 / 2 + m.hrabat, f.y4 - f.c);
-    lineTo(m, d, f.L9 / 2, f.y4);
+    chainStart(d, f.L8 / 2, earTop);
+    lineTo(d, f.L9 / 2, f.y3);
+    lineTo(d, f.L9 / 2 + m.hrabat, f.y3 + f.c);
+    lineTo(d, f.L9 / 2 + m.hrabat, f.y4 - f.c);
+    lineTo(d, f.L9 / 2, f.y4);
 
     // Tuck flap with its rounded side wing.
     const float wingBase = f.y4 + m.Majo[16];
-    chainStart(m, f.L9 / 2, f.y4);
-    lineTo(m, d, f.L10 / 2, wingBase);
-    lineTo(m, d, f.L10 / 2 + f.tuckWing, wingBase);
-    arc(m, d, f.L10 / 2, wingBase, f.tuckWing, 0, 90);
+    chainStart(d, f.L9 / 2, f.y4);
+    lineTo(d, f.L10 / 2, wingBase);
+    lineTo(d, f.L10 / 2 + f.tuckWing, wingBase);
+    arc(d, {f.L10 / 2, wingBase}, f.tuckWing, 0, 90);
     d.LineKind = kind::Crease;
-    line(m, d, f.L10 / 2, wingBase, f.L10 / 2, f.y5);
-    line(m, d, f.L9 / 2, f.y3, f.L9 / 2, f.y4);
+    line(d, f.L10 / 2, wingBase, f.L10 / 2, f.y5);
+    line(d, f.L9 / 2, f.y3, f.L9 / 2, f.y4);
     d.LineKind = kind::Cut;
-    line(m, d, f.L10 / 2, f.y5, std::max(m.RcoupPouce, 0.0f), f.y5);
+    line(d, f.L10 / 2, f.y5, std::max(m.RcoupPouce, 0.0f), f.y5);
     halves.closeWithTenonedWall(f);
 
     folderMiddleLines(m, d, f, f.L9 / 2);
@@ -352,10 +351,10 @@ void Fco0423(Model& m, Drawing& d) {
     } restore{m, m.Longueur, m.Largeur};
     std::swap(m.Longueur, m.Largeur);
     Fco0422(m, d);
-    if (m.NbLignes == 0)
+    if (d.tracer().count() == 0)
         return;
     d.BeginDrawing();
-    d.TransformRange(m.IdLignes[1], m.IdLignes[static_cast<std::size_t>(m.NbLignes)], 0, 0, 90, 1);
+    d.TransformRange(d.tracer().id(1), d.tracer().id(d.tracer().count()), 0, 0, 90, 1);
     d.EndDrawing();
 }
 

@@ -27,7 +27,7 @@ void folderEar(Model& m, Drawing& d, const LockingFolder& f, float hinge, float 
 // ear's top.
 float folderEars(Model& m, Drawing& d, const LockingFolder& f);
 
-// Lines first..NbLignes mirrored about x = 0, each copy registered.
+// Lines first..last registered mirrored about x = 0, each copy registered.
 void mirrorAboutYAxis(Model& m, Drawing& d, int first);
 
 // One locking folder drawn as its right half, then mirrored about x = 0. While it lives the

@@ -46,7 +46,6 @@ std::optional<std::string> rule0425(const Model& m) {
 }
 
 void Fco0425(Model& m, Drawing& d) {
-    m.DegRad = static_cast<float>(4 * std::atan(1.0) / 180);
     const Model folder = asFolder(m);
     const LockingFolder f = lockingFolder(folder);
     if (auto problem = openTrayProblem(f, folder))
@@ -58,8 +57,8 @@ void Fco0425(Model& m, Drawing& d) {
 
     folderBottomCreases(m, d, f);
     d.LineKind = kind::Cut;
-    line(m, d, -f.L7 / 2, 0, f.L7 / 2, 0);
-    line(m, d, -f.L8 / 2, f.y3, f.L8 / 2, f.y3);
+    line(d, -f.L7 / 2, 0, f.L7 / 2, 0);
+    line(d, -f.L8 / 2, f.y3, f.L8 / 2, f.y3);
     folderDimensions(m, d, f);
 }
 

@@ -35,16 +35,16 @@ std::optional<std::string> roundedProblem(const LockingFolder& f, const Model& m
 void lid(Model& m, Drawing& d, const LockingFolder& f, float earTop) {
     const float notch = std::max(m.RcoupPouce, 0.0f);
     d.LineKind = kind::Cut;
-    chainStart(m, f.L8 / 2, earTop);
-    lineTo(m, d, f.L9 / 2, f.y3);
-    lineTo(m, d, f.L9 / 2, f.y4);
+    chainStart(d, f.L8 / 2, earTop);
+    lineTo(d, f.L9 / 2, f.y3);
+    lineTo(d, f.L9 / 2, f.y4);
     if (std::abs(f.L10 - f.L9) / 2 > kTiny)
-        lineTo(m, d, f.L10 / 2, f.y4);
-    const ElementId side = lineTo(m, d, f.L10 / 2, f.y5);
-    const ElementId top = lineTo(m, d, notch, f.y5);
+        lineTo(d, f.L10 / 2, f.y4);
+    const ElementId side = lineTo(d, f.L10 / 2, f.y5);
+    const ElementId top = lineTo(d, notch, f.y5);
     const float r = std::min(m.rarrondi, 0.99f * std::min(f.H14, f.L10 / 2 - notch));
     if (r > kTiny)
-        fillet(m, d, side, top, r);
+        fillet(d, side, top, r);
 }
 
 }  // namespace
@@ -61,7 +61,6 @@ std::optional<std::string> rule0429(const Model& m) {
 
 void Fco0429(Model& m, Drawing& d) {
     applyDefaultsWithoutRow(m, DefaultAllowanceRule::A, 429);
-    m.DegRad = static_cast<float>(4 * std::atan(1.0) / 180);
     const Model own = withOwnWall(m);
     const LockingFolder f = lockingFolder(own);
     if (auto problem = roundedProblem(f, own))

@@ -39,28 +39,28 @@ void roundedLid(Model& m, Drawing& d, const LockingFolder& f) {
     const float c = taper(m);
     const float xo = f.L9 / 2 + m.hrabat;
     d.LineKind = kind::Cut;
-    chainStart(m, f.L8 / 2, f.backEarTop);
-    lineTo(m, d, f.L9 / 2, f.y3);
-    const ElementId rise = lineTo(m, d, xo, f.y3 + c);
-    const ElementId side = lineTo(m, d, xo, f.y4 - c);
-    const ElementId fall = lineTo(m, d, f.L9 / 2, f.y4);
+    chainStart(d, f.L8 / 2, f.backEarTop);
+    lineTo(d, f.L9 / 2, f.y3);
+    const ElementId rise = lineTo(d, xo, f.y3 + c);
+    const ElementId side = lineTo(d, xo, f.y4 - c);
+    const ElementId fall = lineTo(d, f.L9 / 2, f.y4);
     const float r = std::min(m.rarrondi, 0.45f * std::min(m.hrabat, f.W11 - 2 * c));
     if (r > kTiny) {
-        fillet(m, d, rise, side, r);
-        fillet(m, d, side, fall, r);
+        fillet(d, rise, side, r);
+        fillet(d, side, fall, r);
     }
 
     const float notch = std::max(m.RcoupPouce, 0.0f);
-    chainStart(m, f.L9 / 2, f.y4);
+    chainStart(d, f.L9 / 2, f.y4);
     if (std::abs(f.L10 - f.L9) / 2 > kTiny)
-        lineTo(m, d, f.L10 / 2, f.y4);
-    const ElementId up = lineTo(m, d, f.L10 / 2, f.y5);
-    const ElementId top = lineTo(m, d, notch, f.y5);
+        lineTo(d, f.L10 / 2, f.y4);
+    const ElementId up = lineTo(d, f.L10 / 2, f.y5);
+    const ElementId top = lineTo(d, notch, f.y5);
     const float rt = std::min(m.rarrondi, 0.99f * std::min(f.H14, f.L10 / 2 - notch));
     if (rt > kTiny)
-        fillet(m, d, up, top, rt);
+        fillet(d, up, top, rt);
     d.LineKind = kind::Crease;
-    line(m, d, f.L9 / 2, f.y3, f.L9 / 2, f.y4);
+    line(d, f.L9 / 2, f.y3, f.L9 / 2, f.y4);
 }
 
 }  // namespace
@@ -74,7 +74,6 @@ std::optional<std::string> rule0426(const Model& m) {
 }
 
 void Fco0426(Model& m, Drawing& d) {
-    m.DegRad = static_cast<float>(4 * std::atan(1.0) / 180);
     const LockingFolder f = lockingFolder(m);
     if (auto problem = roundedLidProblem(f, m))
         throw GenerationError(*problem);

@@ -69,13 +69,13 @@ std::optional<std::string> trayProblem(const LockingFolder& f, const Model& m, c
 
 // A wall's free edge along y from -halfLength to halfLength, notched at its middle by a half
 // disc that opens into the wall (`into` +1 upwards, -1 downwards).
-void notchedEdge(Model& m, Drawing& d, float y, float halfLength, float radius, float into) {
+void notchedEdge(Model&, Drawing& d, float y, float halfLength, float radius, float into) {
     if (radius > kTiny) {
-        line(m, d, -halfLength, y, -radius, y);
-        arc(m, d, 0, y, radius, 0, 180 * into);
-        line(m, d, radius, y, halfLength, y);
+        line(d, -halfLength, y, -radius, y);
+        arc(d, {0, y}, radius, 0, 180 * into);
+        line(d, radius, y, halfLength, y);
     } else {
-        line(m, d, -halfLength, y, halfLength, y);
+        line(d, -halfLength, y, halfLength, y);
     }
 }
 
@@ -92,7 +92,6 @@ std::optional<std::string> problemOf(const Model& m, const TrayStyle& t) {
 
 void drawTray(Model& m, Drawing& d, const TrayStyle& t) {
     applyDefaultsWithoutRow(m, t.rule, t.number);
-    m.DegRad = static_cast<float>(4 * std::atan(1.0) / 180);
     const Model folder = asFolder(m, t.number);
     const LockingFolder f = lockingFolder(folder);
     if (auto problem = trayProblem(f, folder, t))

@@ -40,12 +40,12 @@ std::optional<std::string> twinProblem(const LockingFolder& f, const Model& m) {
 }
 
 // One end edge of the outer wall, split where an ear joins it.
-void wallEnd(Model& m, Drawing& d, float y, float from, float to, float join) {
+void wallEnd(Model&, Drawing& d, float y, float from, float to, float join) {
     if (join > from + kTiny && join < to - kTiny) {
-        line(m, d, from, y, join, y);
-        line(m, d, join, y, to, y);
+        line(d, from, y, join, y);
+        line(d, join, y, to, y);
     } else {
-        line(m, d, from, y, to, y);
+        line(d, from, y, to, y);
     }
 }
 
@@ -56,32 +56,32 @@ void sideWall(Model& m, Drawing& d, const LockingFolder& f) {
     d.LineKind = kind::Cut;
     wallEnd(m, d, y0, x0, x1, f.half + f.wall.frontJoin);
     wallEnd(m, d, yEnd, x0, x1, f.half + f.wall.backJoin);
-    chainStart(m, x1, y0);
+    chainStart(d, x1, y0);
     if (s > kTiny)
-        lineTo(m, d, x1, y0 + s);
-    lineTo(m, d, x2, y0 + s);
-    lineTo(m, d, x2, yEnd - s);
-    lineTo(m, d, x1, yEnd - s);
+        lineTo(d, x1, y0 + s);
+    lineTo(d, x2, y0 + s);
+    lineTo(d, x2, yEnd - s);
+    lineTo(d, x1, yEnd - s);
     if (s > kTiny)
-        lineTo(m, d, x1, yEnd);
+        lineTo(d, x1, yEnd);
     d.LineKind = kind::Crease;
-    line(m, d, x1, y0 + s, x1, yEnd - s);
-    line(m, d, x0, y0, x0, yEnd);
+    line(d, x1, y0 + s, x1, yEnd - s);
+    line(d, x0, y0, x0, yEnd);
 }
 
 void lid(Model& m, Drawing& d, const LockingFolder& f) {
     d.LineKind = kind::Cut;
-    chainStart(m, f.L9 / 2, f.y3);
-    lineTo(m, d, f.L9 / 2, f.y4);
+    chainStart(d, f.L9 / 2, f.y3);
+    lineTo(d, f.L9 / 2, f.y4);
     if (std::abs(f.L10 - f.L9) / 2 > kTiny)
-        lineTo(m, d, f.L10 / 2, f.y4);
-    const ElementId side = lineTo(m, d, f.L10 / 2, f.y4 + m.hpatrent);
-    const ElementId top = lineTo(m, d, 0, f.y4 + m.hpatrent);
+        lineTo(d, f.L10 / 2, f.y4);
+    const ElementId side = lineTo(d, f.L10 / 2, f.y4 + m.hpatrent);
+    const ElementId top = lineTo(d, 0, f.y4 + m.hpatrent);
     const float r = std::min(m.rarrondi, 0.99f * std::min(m.hpatrent, f.L10 / 2));
     if (r > kTiny)
-        fillet(m, d, side, top, r);
+        fillet(d, side, top, r);
     d.LineKind = kind::Crease;
-    line(m, d, 0, f.y4, std::min(f.L9, f.L10) / 2, f.y4);
+    line(d, 0, f.y4, std::min(f.L9, f.L10) / 2, f.y4);
 }
 
 }  // namespace
@@ -94,7 +94,6 @@ std::optional<std::string> rule0420(const Model& m) {
 
 void Fco0420(Model& m, Drawing& d) {
     applyDefaultsWithoutRow(m, DefaultAllowanceRule::A, 420);
-    m.DegRad = static_cast<float>(4 * std::atan(1.0) / 180);
     const LockingFolder f = lockingFolder(m, false);
     if (auto problem = twinProblem(f, m))
         throw GenerationError(*problem);
@@ -102,22 +101,22 @@ void Fco0420(Model& m, Drawing& d) {
     FolderHalves halves(m, d);
     const float earTop = folderEars(m, d, f);
     d.LineKind = kind::Cut;
-    line(m, d, f.L8 / 2, earTop, f.L9 / 2, f.y3);
+    line(d, f.L8 / 2, earTop, f.L9 / 2, f.y3);
 
     sideWall(m, d, f);
     lid(m, d, f);
     halves.mirror();
 
     folderBottomCreases(m, d, f);
-    line(m, d, -f.L9 / 2, f.y3, f.L9 / 2, f.y3);
+    line(d, -f.L9 / 2, f.y3, f.L9 / 2, f.y3);
     d.LineKind = kind::Cut;
     const float notch = std::max(m.RcoupPouce, 0.0f);
     if (notch > kTiny) {
-        line(m, d, -f.L7 / 2, 0, -notch, 0);
-        arc(m, d, 0, 0, notch, 0, 180);
-        line(m, d, notch, 0, f.L7 / 2, 0);
+        line(d, -f.L7 / 2, 0, -notch, 0);
+        arc(d, {0, 0}, notch, 0, 180);
+        line(d, notch, 0, f.L7 / 2, 0);
     } else {
-        line(m, d, -f.L7 / 2, 0, f.L7 / 2, 0);
+        line(d, -f.L7 / 2, 0, f.L7 / 2, 0);
     }
     folderDimensions(m, d, f);
 }

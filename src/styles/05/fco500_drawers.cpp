@@ -24,9 +24,9 @@ Drawer drawerOf(const Model& m) {
     return {(m.Longueur + m.Majo[5]) / 2, (m.Largeur + m.Majo[1]) / 2, m.Hauteur + m.Majo[2]};
 }
 
-void crease(Model& m, Drawing& d, float x1, float y1, float x2, float y2) {
+void crease(Model&, Drawing& d, float x1, float y1, float x2, float y2) {
     d.LineKind = kind::Crease;
-    line(m, d, x1, y1, x2, y2);
+    line(d, x1, y1, x2, y2);
 }
 
 // Both chains round the drawer: across the length under it, across the width at its right.
@@ -38,9 +38,11 @@ void drawerChains(Model& m, Drawing& d, const std::vector<float>& across,
     const auto xmin = static_cast<float>(box.xmin), xmax = static_cast<float>(box.xmax);
     const auto ymin = static_cast<float>(box.ymin), ymax = static_cast<float>(box.ymax);
     chainAlongX(m, d, xmin, ymin - g, across);
-    dimension(m, d, xmin, ymin - 2 * g, xmax, ymin - 2 * g, 0, ymin - 2 * g);
+    dimension(d,
+              {.from = {xmin, ymin - 2 * g}, .to = {xmax, ymin - 2 * g}, .at = {0, ymin - 2 * g}});
     chainAlongY(m, d, xmax + g, ymin, up);
-    dimension(m, d, xmax + 2 * g, ymin, xmax + 2 * g, ymax, xmax + 2 * g, 0);
+    dimension(d,
+              {.from = {xmax + 2 * g, ymin}, .to = {xmax + 2 * g, ymax}, .at = {xmax + 2 * g, 0}});
 }
 
 }  // namespace
@@ -67,8 +69,8 @@ SlottedDrawer slottedDrawer(const Model& m) {
 void Fco0511(Model& m, Drawing& d) {
     const GluedDrawer s = gluedDrawer(m);
     const float A = s.A, B = s.B, h = s.h, t = s.lining, G = s.glue, c = s.drop;
-    GenerationPass pass(m, d);
-    fourQuarters(m, d, [&] {
+    GenerationPass pass(d);
+    fourQuarters(d, [&] {
         d.LineVariant = 1;
         d.LineKind = kind::Cut;
         std::vector<Point> outline = {{0, B + h},     {A, B + h}, {A + G, B + h - c},
@@ -88,18 +90,19 @@ void Fco0511(Model& m, Drawing& d) {
     drawerChains(m, d, {t, h, 2 * A, h, t}, {h, 2 * B, h});
     const float top = B + h;
     const float g = chainSpacing(d.extents()) / 2;
-    dimension(m, d, A, top + g, A + G, top + g, 0, top + g);
+    dimension(d, {.from = {A, top + g}, .to = {A + G, top + g}, .at = {0, top + g}});
     if (c > 0) {
-        dimension(m, d, A + G + g, top - c, A + G + g, top, A + G + g, 0);
-        dimension(m, d, A + G + g, B + c, A + G + g, top - c, A + G + g, 0);
+        dimension(d, {.from = {A + G + g, top - c}, .to = {A + G + g, top}, .at = {A + G + g, 0}});
+        dimension(d,
+                  {.from = {A + G + g, B + c}, .to = {A + G + g, top - c}, .at = {A + G + g, 0}});
     }
 }
 
 void Fco0512(Model& m, Drawing& d) {
     const SlottedDrawer s = slottedDrawer(m);
     const float A = s.A, B = s.B, h = s.h, a = s.a, b = s.b, f = s.flap;
-    GenerationPass pass(m, d);
-    fourQuarters(m, d, [&] {
+    GenerationPass pass(d);
+    fourQuarters(d, [&] {
         d.LineVariant = 1;
         d.LineKind = kind::Cut;
         polyline(m, d,
@@ -118,9 +121,9 @@ void Fco0512(Model& m, Drawing& d) {
     drawerChains(m, d, {h, 2 * A, h}, {h, 2 * B, h});
     const float g = chainSpacing(d.extents()) / 2;
     const float top = B + h;
-    dimension(m, d, A - a, top + g, A + b, top + g, 0, top + g);
-    dimension(m, d, A + h + g, B, A + h + g, B + f, A + h + g, 0);
-    dimension(m, d, A + b, B + f + g, A + h, B + f + g, 0, B + f + g);
+    dimension(d, {.from = {A - a, top + g}, .to = {A + b, top + g}, .at = {0, top + g}});
+    dimension(d, {.from = {A + h + g, B}, .to = {A + h + g, B + f}, .at = {A + h + g, 0}});
+    dimension(d, {.from = {A + b, B + f + g}, .to = {A + h, B + f + g}, .at = {0, B + f + g}});
 }
 
 }  // namespace brontaxe

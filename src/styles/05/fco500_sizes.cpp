@@ -71,10 +71,10 @@ std::optional<std::string> slideFitRefusal0510(const Model& m) {
     return fitRefusal(slidePair(m, false), m.EpaisseurCarton);
 }
 
-Box registeredBox(const Model& m, const Drawing& d, int first) {
+Box registeredBox(const Model&, const Drawing& d, int first) {
     Box box;
-    for (int i = first; i <= m.NbLignes; ++i) {
-        const Element& e = d.element(m.IdLignes[static_cast<std::size_t>(i)]);
+    for (int i = first; i <= d.tracer().count(); ++i) {
+        const Element& e = d.element(d.tracer().id(i));
         if (const auto* l = std::get_if<LineShape>(&e.shape)) {
             box.add(l->a);
             box.add(l->b);
@@ -137,20 +137,20 @@ float chainSpacing(const Box& box) {
     return static_cast<float>((box.width() + box.height()) / 25);
 }
 
-void chainAlongX(Model& m, Drawing& d, float x0, float y, const std::vector<float>& widths) {
+void chainAlongX(Model&, Drawing& d, float x0, float y, const std::vector<float>& widths) {
     float x = x0;
     for (float w : widths) {
         if (w > 0)
-            dimension(m, d, x, y, x + w, y, 0, y);
+            dimension(d, {.from = {x, y}, .to = {x + w, y}, .at = {0, y}});
         x += w;
     }
 }
 
-void chainAlongY(Model& m, Drawing& d, float x, float y0, const std::vector<float>& heights) {
+void chainAlongY(Model&, Drawing& d, float x, float y0, const std::vector<float>& heights) {
     float y = y0;
     for (float h : heights) {
         if (h > 0)
-            dimension(m, d, x, y, x, y + h, x, 0);
+            dimension(d, {.from = {x, y}, .to = {x, y + h}, .at = {x, 0}});
         y += h;
     }
 }

@@ -27,7 +27,7 @@ struct DrawnSleeve {
 };
 
 DrawnSleeve drawSleeve(Model& m, Drawing& d, const SleeveSizes& s, float x, float y) {
-    const int first = m.NbLignes + 1;
+    const int first = beginFeature(d);
     ContourPieces(m, d, m.lgPatte, m.anglPc, s.p[0], s.p[1], s.p[2], s.p[3], s.h, x, y, 0, false);
     return {ContourPanels(m, s.p[0], s.p[1], s.p[2], s.p[3]), s.h, registeredBox(m, d, first)};
 }
@@ -38,8 +38,8 @@ void panelDimensions(Model& m, Drawing& d, const DrawnSleeve& s, float x, float 
     d.LineVariant = 1;
     chainAlongX(m, d, x + m.lgPatte, y - g, s.panels);
     const auto xmin = static_cast<float>(s.box.xmin), xmax = static_cast<float>(s.box.xmax);
-    dimension(m, d, xmin, y - 2 * g, xmax, y - 2 * g, 0, y - 2 * g);
-    dimension(m, d, xmax + g, y, xmax + g, y + s.h, xmax + g, 0);
+    dimension(d, {.from = {xmin, y - 2 * g}, .to = {xmax, y - 2 * g}, .at = {0, y - 2 * g}});
+    dimension(d, {.from = {xmax + g, y}, .to = {xmax + g, y + s.h}, .at = {xmax + g, 0}});
 }
 
 bool glueFlapDrawn(const Model& m) {
@@ -50,27 +50,28 @@ bool glueFlapDrawn(const Model& m) {
 // the drop of its slanted ends (0501).
 void drawOneSleeve(Model& m, Drawing& d, bool withFlapShape) {
     const SleeveSizes s = sleeve0501(m);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     const DrawnSleeve drawn = drawSleeve(m, d, s, 0, 0);
     const float g = chainSpacing(drawn.box);
     panelDimensions(m, d, drawn, 0, 0, g);
     if (glueFlapDrawn(m)) {
         const float drop = m.lgPatte * static_cast<float>(std::tan(toRadians(m.anglPc)));
-        dimension(m, d, 0, -g, m.lgPatte, -g, 0, -g);
+        dimension(d, {.from = {0, -g}, .to = {m.lgPatte, -g}, .at = {0, -g}});
         if (withFlapShape && 2 * drop < s.h) {
-            dimension(m, d, -g, drop, -g, s.h - drop, -g, 0);
-            dimension(m, d, -g, s.h - drop, -g, s.h, -g, 0);
+            dimension(d, {.from = {-g, drop}, .to = {-g, s.h - drop}, .at = {-g, 0}});
+            dimension(d, {.from = {-g, s.h - drop}, .to = {-g, s.h}, .at = {-g, 0}});
         }
     }
     if (withFlapShape && m.Personnalisation == "QOR" && drawn.panels.size() >= 2)
-        dimension(m, d, m.lgPatte, s.h / 2, m.lgPatte + drawn.panels[0] + drawn.panels[1], s.h / 2,
-                  0, s.h / 2);
+        dimension(d, {.from = {m.lgPatte, s.h / 2},
+                      .to = {m.lgPatte + drawn.panels[0] + drawn.panels[1], s.h / 2},
+                      .at = {0, s.h / 2}});
 }
 
 // Outer sleeve at the origin, inner wrap `EspPoseY` under it; each keeps its place when the
 // other is hidden.
 void drawSlidePair(Model& m, Drawing& d, const SlidePair& s, bool innerOnPiece2In3D) {
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     const float innerY = -(s.inner.h + m.EspPoseY);
     DrawnSleeve outer, inner;
     if (shown(m, kOuterPiece)) {
@@ -91,8 +92,10 @@ void drawSlidePair(Model& m, Drawing& d, const SlidePair& s, bool innerOnPiece2I
         chainAlongX(m, d, m.lgPatte, s.outer.h + g, outer.panels);
         const auto xmin = static_cast<float>(outer.box.xmin);
         const auto xmax = static_cast<float>(outer.box.xmax);
-        dimension(m, d, xmin, s.outer.h + 2 * g, xmax, s.outer.h + 2 * g, 0, s.outer.h + 2 * g);
-        dimension(m, d, xmax + g, 0, xmax + g, s.outer.h, xmax + g, 0);
+        dimension(d, {.from = {xmin, s.outer.h + 2 * g},
+                      .to = {xmax, s.outer.h + 2 * g},
+                      .at = {0, s.outer.h + 2 * g}});
+        dimension(d, {.from = {xmax + g, 0}, .to = {xmax + g, s.outer.h}, .at = {xmax + g, 0}});
     }
     if (shown(m, kInnerPiece)) {
         panelDimensions(m, d, inner, 0, innerY, g);

@@ -44,7 +44,7 @@ void drawStrip(Model& m, Drawing& d, const StripAndSleeve& s) {
 
 void Fco0509(Model& m, Drawing& d) {
     const StripAndSleeve s = strip0509(m);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     d.Piece = 1;
     if (m.AfficheMorceau[kStripPiece] == 1)
         drawStrip(m, d, s);
@@ -53,7 +53,7 @@ void Fco0509(Model& m, Drawing& d) {
     // Right of the strip and of its width dimension.
     const float room = (s.stripWidth + s.stripLength()) / 15;
     const float x = s.stripWidth + m.EspPoseX + room;
-    const int first = m.NbLignes + 1;
+    const int first = beginFeature(d);
     const SleeveSizes& v = s.sleeve;
     ContourPieces(m, d, m.lgPatte, m.anglPc, v.p[0], v.p[1], v.p[2], v.p[3], v.h, x, 0, 0, false);
     const Box box = registeredBox(m, d, first);
@@ -61,8 +61,8 @@ void Fco0509(Model& m, Drawing& d) {
     const float g = chainSpacing(box);
     chainAlongX(m, d, x + m.lgPatte, -g, ContourPanels(m, v.p[0], v.p[1], v.p[2], v.p[3]));
     const auto xmin = static_cast<float>(box.xmin), xmax = static_cast<float>(box.xmax);
-    dimension(m, d, xmin, -2 * g, xmax, -2 * g, 0, -2 * g);
-    dimension(m, d, xmax + g, 0, xmax + g, v.h, xmax + g, 0);
+    dimension(d, {.from = {xmin, -2 * g}, .to = {xmax, -2 * g}, .at = {0, -2 * g}});
+    dimension(d, {.from = {xmax + g, 0}, .to = {xmax + g, v.h}, .at = {xmax + g, 0}});
 }
 
 }  // namespace brontaxe

@@ -27,9 +27,9 @@ bool secondPieceShown(const Model& m) {
     return shown(m, kLidPiece) || shown(m, kBottomPiece);
 }
 
-void crease(Model& m, Drawing& d, float x1, float y1, float x2, float y2) {
+void crease(Model&, Drawing& d, float x1, float y1, float x2, float y2) {
     d.LineKind = kind::Crease;
-    line(m, d, x1, y1, x2, y2);
+    line(d, x1, y1, x2, y2);
 }
 
 // Creases across the half body at each height, and the hinges of its side flaps on x = a.
@@ -40,7 +40,7 @@ struct HalfFolds {
 
 void drawHalf(Model& m, Drawing& d, float a, const std::vector<Point>& outline,
               const HalfFolds& folds) {
-    const int first = m.NbLignes + 1;
+    const int first = beginFeature(d);
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
     polyline(m, d, outline);
@@ -68,8 +68,8 @@ void drawBody0601(Model& m, Drawing& d, const Body0601& b, float chainRight) {
     d.LineVariant = 1;
     const float g = chainSpacing(d.extents());
     chainAlongY(m, d, chainRight + g, 0, {f, b.H1, b.W2, b.H3, b.W4});
-    dimension(m, d, -a, y5 + g, a, y5 + g, 0, y5 + g);
-    dimension(m, d, a, y5 + g, a + f, y5 + g, 0, y5 + g);
+    dimension(d, {.from = {-a, y5 + g}, .to = {a, y5 + g}, .at = {0, y5 + g}});
+    dimension(d, {.from = {a, y5 + g}, .to = {a + f, y5 + g}, .at = {0, y5 + g}});
 }
 
 // The end pieces: a wall H5 and its flap f, W6 long, at x0 and mirrored; the flap's ends
@@ -78,7 +78,7 @@ void drawEndPieces0601(Model& m, Drawing& d, const Body0601& b, float chamfer) {
     const float x0 = b.a + b.f + m.EspPoseX;
     const float y0 = b.f + b.H1;
     const float xh = x0 + b.H5, xe = xh + b.f;
-    const int first = m.NbLignes + 1;
+    const int first = beginFeature(d);
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
     polyline(m, d,
@@ -94,7 +94,7 @@ void drawEndPieces0601(Model& m, Drawing& d, const Body0601& b, float chamfer) {
     mirrorRegistered(m, d, first, 0, 0, 90);
     const float g = chainSpacing(Box{x0, y0, xe, y0 + b.W6, false}) / 2;
     chainAlongX(m, d, x0, y0 - g, {b.H5, b.f});
-    dimension(m, d, xe + g, y0, xe + g, y0 + b.W6, xe + g, 0);
+    dimension(d, {.from = {xe + g, y0}, .to = {xe + g, y0 + b.W6}, .at = {xe + g, 0}});
 }
 
 float endPiecesRight(const Model& m, const Body0601& b) {
@@ -103,7 +103,7 @@ float endPiecesRight(const Model& m, const Body0601& b) {
 
 void draw0601(Model& m, Drawing& d, bool chamfered) {
     const Body0601 b = body0601(m);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     if (shown(m, kSidesPiece)) {
         const float right = secondPieceShown(m) ? endPiecesRight(m, b) : b.a + b.f;
         drawBody0601(m, d, b, right + chainSpacing(Box{0, 0, right, 0, false}) / 2);
@@ -130,7 +130,7 @@ void Fco0606(Model& m, Drawing& d) {
     const Body0606 b = body0606(m);
     const float a = b.a, f = b.f, k = b.chamfer, e = b.end;
     const float y1 = b.lid1, y2 = y1 + b.H3, y3 = y2 + b.W4, y4 = y3 + b.H5, y5 = y4 + b.lid2;
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     drawHalf(m, d, a,
              {{0, 0},
               {a, 0},
@@ -151,16 +151,18 @@ void Fco0606(Model& m, Drawing& d) {
     const float g = chainSpacing(d.extents());
     const float right = a + std::max(e, f);
     chainAlongY(m, d, right + g, 0, {b.lid1, b.H3, b.W4, b.H5, b.lid2});
-    dimension(m, d, -a, y5 + g, a, y5 + g, 0, y5 + g);
-    dimension(m, d, a, y2 + b.W4 / 2, a + e, y2 + b.W4 / 2, 0, y2 + b.W4 / 2);
-    dimension(m, d, -a - f, y1 + b.H3 / 2, -a, y1 + b.H3 / 2, 0, y1 + b.H3 / 2);
+    dimension(d, {.from = {-a, y5 + g}, .to = {a, y5 + g}, .at = {0, y5 + g}});
+    dimension(d,
+              {.from = {a, y2 + b.W4 / 2}, .to = {a + e, y2 + b.W4 / 2}, .at = {0, y2 + b.W4 / 2}});
+    dimension(
+        d, {.from = {-a - f, y1 + b.H3 / 2}, .to = {-a, y1 + b.H3 / 2}, .at = {0, y1 + b.H3 / 2}});
 }
 
 void Fco0621(Model& m, Drawing& d) {
     const Body0621 b = body0621(m);
     const float a = b.a, g = b.glue, k = b.drop, e = b.end, f = b.dust, c1 = b.c1, c2 = b.c2;
     const float y1 = b.H1, y2 = y1 + b.W2, y3 = y2 + b.H3, y4 = y3 + b.W4, y5 = y4 + b.tuck;
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     drawHalf(m, d, a,
              {{0, 0},
               {a, 0},
@@ -188,9 +190,10 @@ void Fco0621(Model& m, Drawing& d) {
     const float s = chainSpacing(d.extents());
     const float right = a + std::max({g, e, f});
     chainAlongY(m, d, right + s, 0, {b.H1, b.W2, b.H3, b.W4, b.tuck});
-    dimension(m, d, -a, y5 + s, a, y5 + s, 0, y5 + s);
-    dimension(m, d, a, y1 / 2, a + g, y1 / 2, 0, y1 / 2);
-    dimension(m, d, a, y1 + b.W2 / 2, a + e, y1 + b.W2 / 2, 0, y1 + b.W2 / 2);
+    dimension(d, {.from = {-a, y5 + s}, .to = {a, y5 + s}, .at = {0, y5 + s}});
+    dimension(d, {.from = {a, y1 / 2}, .to = {a + g, y1 / 2}, .at = {0, y1 / 2}});
+    dimension(d,
+              {.from = {a, y1 + b.W2 / 2}, .to = {a + e, y1 + b.W2 / 2}, .at = {0, y1 + b.W2 / 2}});
 }
 
 }  // namespace brontaxe

@@ -51,8 +51,8 @@ void drawBody(Model& m, Drawing& d, const RigidSleeve& s) {
     d.LineVariant = 1;
     const float g = chainSpacing(Box{0, 0, s.right(), s.length, false});
     chainAlongX(m, d, 0, -g, {s.p[0], s.p[1], s.p[2], s.p[3]});
-    dimension(m, d, 0, -2 * g, s.right(), -2 * g, 0, -2 * g);
-    dimension(m, d, -g, 0, -g, s.length, -g, 0);
+    dimension(d, {.from = {0, -2 * g}, .to = {s.right(), -2 * g}, .at = {0, -2 * g}});
+    dimension(d, {.from = {-g, 0}, .to = {-g, s.length}, .at = {-g, 0}});
 }
 
 bool endsShown(const Model& m) {
@@ -96,9 +96,9 @@ void drawTurnedEnds(Model& m, Drawing& d, const RigidSleeve& s, EndFlaps flaps) 
     // Turned, the end is `height` wide and `width` high, centred on the body's length.
     const float x0 = s.right() + m.EspPoseX;
     const float cx = x0 + height / 2, cy = s.length / 2;
-    const int first = m.NbLignes + 1;
+    const int first = beginFeature(d);
     PlisAlternes(m, d, grid, {cx - width / 2, cy - height / 2, 0, false});
-    PivoteElements(m, d, first, m.NbLignes, cx, cy, 90);
+    PivoteElements(m, d, first, d.tracer().count(), cx, cy, 90);
     mirrorRegistered(m, d, first, x0 + height + m.EspPoseX / 2, 0, 90);
     // The rows, now across, over the first end; the columns, now upright, right of the second.
     d.LineVariant = 1;
@@ -112,7 +112,7 @@ void drawTurnedEnds(Model& m, Drawing& d, const RigidSleeve& s, EndFlaps flaps) 
 
 void drawWithTurnedEnds(Model& m, Drawing& d, EndFlaps flaps) {
     const RigidSleeve s = rigidSleeve(m, m.hrabat + m.Majo[1]);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     drawBody(m, d, s);
     if (endsShown(m))
         drawTurnedEnds(m, d, s, flaps);
@@ -138,9 +138,9 @@ void endPanel(Model& m, Drawing& d, float x, float y, float w, float h, float f,
     polyline(m, d, outline);
     d.LineKind = kind::Crease;
     if (right)
-        line(m, d, x + w, y, x + w, y + h);
+        line(d, x + w, y, x + w, y + h);
     if (left)
-        line(m, d, x, y, x, y + h);
+        line(d, x, y, x, y + h);
     d.LineKind = kind::Cut;
 }
 
@@ -173,7 +173,7 @@ void drawEndLeaves(Model& m, Drawing& d, const RigidSleeve& s, const std::vector
     }
     // The height right of the second end.
     const float xh = x - m.EspPoseX + g;
-    dimension(m, d, xh, y, xh, y + s.H8, xh, 0);
+    dimension(d, {.from = {xh, y}, .to = {xh, y + s.H8}, .at = {xh, 0}});
 }
 
 }  // namespace
@@ -192,7 +192,7 @@ void Fco0616(Model& m, Drawing& d) {
 
 void Fco0608(Model& m, Drawing& d) {
     const RigidSleeve s = rigidSleeve(m, m.lgPatte);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     drawBody(m, d, s);
     if (endsShown(m))
         drawEndLeaves(m, d, s, {s.W7});
@@ -200,7 +200,7 @@ void Fco0608(Model& m, Drawing& d) {
 
 void Fco0620(Model& m, Drawing& d) {
     const RigidSleeve s = rigidSleeve(m, m.lgPatte);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     drawBody(m, d, s);
     if (endsShown(m))
         drawEndLeaves(m, d, s, {m.Largeur / 2 + m.Majo[4], m.Largeur / 2 + m.Majo[7]});

@@ -22,7 +22,7 @@ namespace {
 void slottedTop(Model& m, Drawing& d, int code, float f1, float f2) {
     refusePieceVariants(m);
     const GluedBody b = gluedBody(m);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     const auto& p = b.panels;
     CorpsCaisse(m, d, p[0], p[1], p[2], p[3], b.h, f1, f2, 0, 0, 0, false);
     drawCrashLockBottom(m, d, b);
@@ -34,7 +34,7 @@ void shapedTop(Model& m, Drawing& d, int code, const std::array<FlapShape, 4>& t
                float topHeight) {
     refusePieceVariants(m);
     const GluedBody b = gluedBody(m);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     ShapedBodyHalf(m, d, b.panels, b.h, tops, 0, 0, 0, false);
     drawCrashLockBottom(m, d, b);
     finishGluedCase(m, d, code, b, topHeight);
@@ -50,24 +50,24 @@ FlapShape rimLiner(float depth) {
         const float e = m.EpaisseurCarton;
         const float bevel = std::min(depth + e, (right - left) / 2 - 1);
         const float top = h + e + depth;
-        lineTo(m, d, right - bevel, top);
-        lineTo(m, d, left + bevel, top);
-        lineTo(m, d, left, h);
+        lineTo(d, right - bevel, top);
+        lineTo(d, left + bevel, top);
+        lineTo(d, left, h);
         const float atSecond = bevel * e / (e + depth);
         d.LineKind = kind::Crease;
-        line(m, d, left, h, right, h);
-        line(m, d, left + atSecond, h + e, right - atSecond, h + e);
+        line(d, left, h, right, h);
+        line(d, left + atSecond, h + e, right - atSecond, h + e);
         d.LineKind = kind::Cut;
     };
 }
 
 // The front wall cut down to show the goods, its shoulders sloped.
 FlapShape displayCutAway(float depth) {
-    return [depth](Model& m, Drawing& d, float left, float right, float h) {
+    return [depth](Model&, Drawing& d, float left, float right, float h) {
         const float slope = std::min(depth, (right - left) / 4);
-        lineTo(m, d, right - slope, h - depth);
-        lineTo(m, d, left + slope, h - depth);
-        lineTo(m, d, left, h);
+        lineTo(d, right - slope, h - depth);
+        lineTo(d, left + slope, h - depth);
+        lineTo(d, left, h);
     };
 }
 
@@ -87,7 +87,7 @@ void lidOverCrashLock(Model& m, Drawing& d, int code, LidHalf lidHalf) {
     b.panels = {lid.p1, lid.p2, lid.p3, lid.p4};
     b.h = lid.h;
     b.bottom = crashLockSizes(b.panels);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     lidHalf(m, d, lid.p1, lid.p2, lid.p3, lid.p4, lid.h, lid.q, lid.T, lid.r, lid.F, lid.lip,
             lid.p5, 0, 0, 0, false);
     if (m.pattesurtete && m.lgPatte > 0) {
@@ -158,7 +158,7 @@ void Fco0771(Model& m, Drawing& d) {
     const GluedBody b = gluedBody(m);
     const float f1 = halfWidthFlap(m, 6);
     const float f2 = halfWidthFlap(m, 7);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     const auto& p = b.panels;
     CorpsCaisse(m, d, p[0], p[1], p[2], p[3], b.h, f1, f2, 0, 0, 0, false);
     drawCrashLockBottom(m, d, b);
@@ -166,7 +166,7 @@ void Fco0771(Model& m, Drawing& d) {
     d.LineKind = kind::Perforation;
     const float y = b.h / 3;
     const float xa = m.lgPatte;
-    line(m, d, xa, y, xa + p[0] + p[1] + p[2] + p[3], y);
+    line(d, xa, y, xa + p[0] + p[1] + p[2] + p[3], y);
     d.LineKind = kind::Cut;
     finishGluedCase(m, d, 771, b, largerFlap(f1, f2));
 }

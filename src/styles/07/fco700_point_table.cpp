@@ -19,12 +19,8 @@ namespace {
 constexpr float kLockHeight = 14.5f;  // k1: how far the lock reaches above the bottom's edge
 constexpr float kLockInset = 4;       // k2
 
-// The levels are worked out before the drawing opens, so they do not wait for the model's
-// degree factor.
-const float kDegRad = 4 * std::atan(1.0f) / 180;
-
 float tanDeg(float deg) {
-    return std::tan(deg * kDegRad);
+    return std::tan(deg * kRadiansPerDegree);
 }
 
 }  // namespace
@@ -49,9 +45,11 @@ LockTable lockTable(const Model& m, LockVariant variant) {
     const float o = is0711 ? m.hrecouvr - 5 : m.hrecouvr;
     const float enc = m.encoche, dec = m.decalenc;
     const float n = enc / 2;
-    const float s = is0711 ? n / std::sin(25 * kDegRad) : n / std::sin(32.5f * kDegRad);
-    const float q1 = is0711 ? s * std::cos(20 * kDegRad) : s * std::cos(77.5f * kDegRad);
-    const float q2 = s * std::sin(77.5f * kDegRad);
+    const float s =
+        is0711 ? n / std::sin(25 * kRadiansPerDegree) : n / std::sin(32.5f * kRadiansPerDegree);
+    const float q1 =
+        is0711 ? s * std::cos(20 * kRadiansPerDegree) : s * std::cos(77.5f * kRadiansPerDegree);
+    const float q2 = s * std::sin(77.5f * kRadiansPerDegree);
     const float k1 = kLockHeight, k2 = kLockInset;
     const float r = ((k1 + q2) - n * 0.5f - k2 - q1) / 2;
     const float u = ((k1 - r + q2) - n * 0.5f) * tanDeg(20);
@@ -152,15 +150,15 @@ void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
     const LockTable T = lockTable(m, variant);
     const auto& x = T.x;
     const auto& y = T.y;
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     d.LineVariant = 1;
     auto cut = [&](float x1, float y1, float x2, float y2) {
         d.LineKind = kind::Cut;
-        return line(m, d, x1, y1, x2, y2);
+        return line(d, x1, y1, x2, y2);
     };
     auto crease = [&](float x1, float y1, float x2, float y2) {
         d.LineKind = kind::Crease;
-        return line(m, d, x1, y1, x2, y2);
+        return line(d, x1, y1, x2, y2);
     };
     // Ends of the lock tabs trimmed short of the slanted creases, in millimetres.
     const float tabEnd = 0.6100159f;
@@ -238,9 +236,9 @@ void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
     cut(x[29], y[13], x[29], y[14]);
     // Half-round ends of the three top slots.
     d.LineKind = kind::Cut;
-    arc(m, d, x[10], y[13], std::abs(x[7] - x[10]), 180, 180);
-    arc(m, d, x[20], y[13], std::abs(x[18] - x[20]), 180, 180);
-    arc(m, d, x[31], y[13], std::abs(x[29] - x[31]), 180, 180);
+    arc(d, {x[10], y[13]}, std::abs(x[7] - x[10]), 180, 180);
+    arc(d, {x[20], y[13]}, std::abs(x[18] - x[20]), 180, 180);
+    arc(d, {x[31], y[13]}, std::abs(x[29] - x[31]), 180, 180);
     cut(x[3], y[14], x[7], y[14]);
     cut(x[22], y[14], x[22], y[13]);
     cut(x[29], y[14], x[22], y[14]);
@@ -261,20 +259,20 @@ void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
     d.LineKind = kind::Text;
     const float W = T.W;
     for (auto [a, b] : {std::pair{1, 2}, {2, 9}, {9, 21}, {21, 30}, {30, 38}})
-        dimension(m, d, x[a], W / 4, x[b], W / 4, 0, W / 4);
-    dimension(m, d, x[1], W / 2, x[38], W / 2, 0, W / 2);
+        dimension(d, {.from = {x[a], W / 4}, .to = {x[b], W / 4}, .at = {0, W / 4}});
+    dimension(d, {.from = {x[1], W / 2}, .to = {x[38], W / 2}, .at = {0, W / 2}});
     for (auto [a, b] : {std::pair{1, 6}, {6, 13}, {13, 14}})
-        dimension(m, d, x[38] + 80, y[a], x[38] + 80, y[b], x[38] + 80, 0);
-    dimension(m, d, x[38] + 160, y[1], x[38] + 160, y[14], x[38] + 160, 0);
+        dimension(d, {.from = {x[38] + 80, y[a]}, .to = {x[38] + 80, y[b]}, .at = {x[38] + 80, 0}});
+    dimension(d, {.from = {x[38] + 160, y[1]}, .to = {x[38] + 160, y[14]}, .at = {x[38] + 160, 0}});
 
     // Rounded corners of the lock tabs, kept small on a narrow case.
     d.LineKind = kind::Cut;
     const float radius = std::clamp(W / 60, 1.0f, 5.0f);
-    fillet(m, d, lockRight, lockBottom, radius);
-    fillet(m, d, flap4Right, flap4Bottom, radius);
-    fillet(m, d, flap4Bottom, flap4Slope, radius);
-    fillet(m, d, flap2Slope, flap2Bottom, radius);
-    fillet(m, d, tab3Bottom, tab3Side, radius);
+    fillet(d, lockRight, lockBottom, radius);
+    fillet(d, flap4Right, flap4Bottom, radius);
+    fillet(d, flap4Bottom, flap4Slope, radius);
+    fillet(d, flap2Slope, flap2Bottom, radius);
+    fillet(d, tab3Bottom, tab3Side, radius);
 }
 
 }  // namespace

@@ -47,51 +47,51 @@ float linerBevel(const Tray& t, float halfSide) {
 }
 
 // The quarter x >= 0, y >= 0. `upper` tells the quarter on the long wall that carries the lid.
-void drawQuarter(Model& m, Drawing& d, const Tray& t, bool upper) {
+void drawQuarter(Model&, Drawing& d, const Tray& t, bool upper) {
     const float a = t.a, b = t.b, H = t.H, e = t.e;
     d.LineKind = kind::Crease;
-    line(m, d, 0, b, a, b);
-    line(m, d, a, 0, a, b);
-    line(m, d, a, b, a, b + H);
+    line(d, 0, b, a, b);
+    line(d, a, 0, a, b);
+    line(d, a, b, a, b + H);
     // The web's outer corner is cut back so that it stays below the rim once folded.
     const float relief = std::min(2 * e, H / 4);
-    line(m, d, a, b, a + H - relief / 2, b + H - relief / 2);
+    line(d, a, b, a + H - relief / 2, b + H - relief / 2);
 
     const bool hinge = upper && t.lid;
     if (hinge) {
-        line(m, d, 0, b + H, a, b + H);
+        line(d, 0, b + H, a, b + H);
     } else if (t.longDouble) {
         const float bevel = linerBevel(t, a);
-        line(m, d, 0, b + H, a, b + H);
-        line(m, d, 0, b + H + e, a - bevel * e / H, b + H + e);
+        line(d, 0, b + H, a, b + H);
+        line(d, 0, b + H + e, a - bevel * e / H, b + H + e);
         d.LineKind = kind::Cut;
-        chainStart(m, 0, b + 2 * H);
-        lineTo(m, d, a - bevel, b + 2 * H);
-        lineTo(m, d, a, b + H);
+        chainStart(d, 0, b + 2 * H);
+        lineTo(d, a - bevel, b + 2 * H);
+        lineTo(d, a, b + H);
     } else {
         d.LineKind = kind::Cut;
-        line(m, d, 0, b + H, a, b + H);
+        line(d, 0, b + H, a, b + H);
     }
 
     // The corner web, cut free of the short wall it is glued to.
     d.LineKind = kind::Cut;
-    chainStart(m, a, b + H);
-    lineTo(m, d, a + H - relief, b + H);
-    lineTo(m, d, a + H, b + H - relief);
-    lineTo(m, d, a + H, b);
-    lineTo(m, d, a, b);
+    chainStart(d, a, b + H);
+    lineTo(d, a + H - relief, b + H);
+    lineTo(d, a + H, b + H - relief);
+    lineTo(d, a + H, b);
+    lineTo(d, a, b);
 
     if (t.shortDouble) {
         const float bevel = linerBevel(t, b);
         d.LineKind = kind::Crease;
-        line(m, d, a + H, 0, a + H, b);
-        line(m, d, a + H + e, 0, a + H + e, b - bevel * e / H);
+        line(d, a + H, 0, a + H, b);
+        line(d, a + H + e, 0, a + H + e, b - bevel * e / H);
         d.LineKind = kind::Cut;
-        chainStart(m, a + H, b);
-        lineTo(m, d, a + 2 * H, b - bevel);
-        lineTo(m, d, a + 2 * H, 0);
+        chainStart(d, a + H, b);
+        lineTo(d, a + 2 * H, b - bevel);
+        lineTo(d, a + 2 * H, 0);
     } else {
-        line(m, d, a + H, b, a + H, 0);
+        line(d, a + H, b, a + H, 0);
     }
 }
 
@@ -105,27 +105,27 @@ void drawLid(Model& m, Drawing& d, const Tray& t) {
     const float tuck = std::min(m.hpatrent, depth / 2);
     const float side = std::min(t.H - e, depth / 3);
     d.LineKind = kind::Cut;
-    chainStart(m, a, y0);
+    chainStart(d, a, y0);
     if (t.lidSideFlaps) {
-        lineTo(m, d, a + side, y0 + side);
-        lineTo(m, d, a + side, y0 + depth - side);
+        lineTo(d, a + side, y0 + side);
+        lineTo(d, a + side, y0 + depth - side);
     }
-    lineTo(m, d, a, y0 + depth);
-    lineTo(m, d, a - e, y0 + depth);
-    lineTo(m, d, a - e, y0 + depth + tuck);
-    lineTo(m, d, -a + e, y0 + depth + tuck);
-    lineTo(m, d, -a + e, y0 + depth);
-    lineTo(m, d, -a, y0 + depth);
+    lineTo(d, a, y0 + depth);
+    lineTo(d, a - e, y0 + depth);
+    lineTo(d, a - e, y0 + depth + tuck);
+    lineTo(d, -a + e, y0 + depth + tuck);
+    lineTo(d, -a + e, y0 + depth);
+    lineTo(d, -a, y0 + depth);
     if (t.lidSideFlaps) {
-        lineTo(m, d, -a - side, y0 + depth - side);
-        lineTo(m, d, -a - side, y0 + side);
+        lineTo(d, -a - side, y0 + depth - side);
+        lineTo(d, -a - side, y0 + side);
     }
-    lineTo(m, d, -a, y0);
+    lineTo(d, -a, y0);
     d.LineKind = kind::Crease;
-    line(m, d, -a + e, y0 + depth, a - e, y0 + depth);
+    line(d, -a + e, y0 + depth, a - e, y0 + depth);
     if (t.lidSideFlaps) {
-        line(m, d, a, y0, a, y0 + depth);
-        line(m, d, -a, y0, -a, y0 + depth);
+        line(d, a, y0, a, y0 + depth);
+        line(d, -a, y0, -a, y0 + depth);
     }
 }
 
@@ -142,23 +142,25 @@ void shortWallHandHoles(Model& m, Drawing& d, const Tray& t) {
     m.OptionPoign = chosen;
 }
 
-void trayDimensions(Model& m, Drawing& d, const Tray& t) {
+void trayDimensions(Model&, Drawing& d, const Tray& t) {
     d.LineKind = kind::Text;
     const Box box = d.extents();
     const float g = static_cast<float>((box.width() + box.height()) / 25);
     const float ymin = static_cast<float>(box.ymin), xmax = static_cast<float>(box.xmax);
-    dimension(m, d, -t.a, ymin - g, t.a, ymin - g, 0, ymin - g);
-    dimension(m, d, static_cast<float>(box.xmin), ymin - 2 * g, xmax, ymin - 2 * g, 0,
-              ymin - 2 * g);
-    dimension(m, d, xmax + g, -t.b, xmax + g, t.b, xmax + g, 0);
-    dimension(m, d, xmax + g, t.b, xmax + g, t.b + t.H, xmax + g, 0);
-    dimension(m, d, xmax + 2 * g, static_cast<float>(box.ymin), xmax + 2 * g,
-              static_cast<float>(box.ymax), xmax + 2 * g, 0);
+    dimension(d, {.from = {-t.a, ymin - g}, .to = {t.a, ymin - g}, .at = {0, ymin - g}});
+    dimension(d, {.from = {static_cast<float>(box.xmin), ymin - 2 * g},
+                  .to = {xmax, ymin - 2 * g},
+                  .at = {0, ymin - 2 * g}});
+    dimension(d, {.from = {xmax + g, -t.b}, .to = {xmax + g, t.b}, .at = {xmax + g, 0}});
+    dimension(d, {.from = {xmax + g, t.b}, .to = {xmax + g, t.b + t.H}, .at = {xmax + g, 0}});
+    dimension(d, {.from = {xmax + 2 * g, static_cast<float>(box.ymin)},
+                  .to = {xmax + 2 * g, static_cast<float>(box.ymax)},
+                  .at = {xmax + 2 * g, 0}});
 }
 
 void drawTray(Model& m, Drawing& d, const Tray& t) {
     checkTray(t);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     d.LineVariant = 1;
     // Quadrants 1 to 4: as drawn, mirrored and turned, turned, mirrored.
     const struct {
@@ -167,9 +169,9 @@ void drawTray(Model& m, Drawing& d, const Tray& t) {
         bool mirrored;
     } quarters[] = {{true, 0, false}, {true, 180, true}, {false, 180, false}, {false, 0, true}};
     for (const auto& q : quarters) {
-        const int first = beginFeature(m);
+        const int first = beginFeature(d);
         drawQuarter(m, d, t, q.upper);
-        placeFeature(m, d, first, 0, 0, q.angle, q.mirrored);
+        placeFeature(d, first, {.angle = q.angle, .mirrored = q.mirrored});
     }
     if (t.lid)
         drawLid(m, d, t);

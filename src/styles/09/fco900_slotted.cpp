@@ -53,9 +53,9 @@ SlotMouth slotMouth(const Model& m, float room, float depth) {
 }
 
 // The next edge of the outline, left out where two slot mouths meet and leave no edge between.
-void edgeTo(Model& m, Drawing& d, float x, float y) {
-    if (std::hypot(x - m.X2, y - m.Y2) > 0.01F)
-        lineTo(m, d, x, y);
+void edgeTo(Model&, Drawing& d, float x, float y) {
+    if (std::hypot(x - d.tracer().chainEnd().x, y - d.tracer().chainEnd().y) > 0.01F)
+        lineTo(d, x, y);
 }
 
 // One partition of `length` by `height` from (0, 0), its slots cut down from the top edge at
@@ -64,43 +64,43 @@ void partition(Model& m, Drawing& d, float length, float height, const std::vect
                float width, const SlotMouth& mouth) {
     const float bottom = height / 2;
     d.LineKind = kind::Cut;
-    chainStart(m, 0, 0);
-    lineTo(m, d, length, 0);
-    lineTo(m, d, length, height);
+    chainStart(d, 0, 0);
+    lineTo(d, length, 0);
+    lineTo(d, length, height);
     for (auto it = centres.rbegin(); it != centres.rend(); ++it) {
         const float right = *it + width / 2;
         const float left = *it - width / 2;
         switch (mouth.option) {
             case 0:
                 edgeTo(m, d, right + mouth.radius, height);
-                arc(m, d, right + mouth.radius, height - mouth.radius, mouth.radius, 90, 90);
-                chainStart(m, right, height - mouth.radius);
+                arc(d, {right + mouth.radius, height - mouth.radius}, mouth.radius, 90, 90);
+                chainStart(d, right, height - mouth.radius);
                 break;
             case 1:
                 edgeTo(m, d, right + mouth.along, height);
-                lineTo(m, d, right, height - mouth.down);
+                lineTo(d, right, height - mouth.down);
                 break;
             default:
-                lineTo(m, d, right, height);
+                lineTo(d, right, height);
         }
-        lineTo(m, d, right, bottom);
-        lineTo(m, d, left, bottom);
+        lineTo(d, right, bottom);
+        lineTo(d, left, bottom);
         switch (mouth.option) {
             case 0:
-                lineTo(m, d, left, height - mouth.radius);
-                arc(m, d, left - mouth.radius, height - mouth.radius, mouth.radius, 0, 90);
-                chainStart(m, left - mouth.radius, height);
+                lineTo(d, left, height - mouth.radius);
+                arc(d, {left - mouth.radius, height - mouth.radius}, mouth.radius, 0, 90);
+                chainStart(d, left - mouth.radius, height);
                 break;
             case 1:
-                lineTo(m, d, left, height - mouth.down);
-                lineTo(m, d, left - mouth.along, height);
+                lineTo(d, left, height - mouth.down);
+                lineTo(d, left - mouth.along, height);
                 break;
             default:
-                lineTo(m, d, left, height);
+                lineTo(d, left, height);
         }
     }
-    lineTo(m, d, 0, height);
-    lineTo(m, d, 0, 0);
+    lineTo(d, 0, height);
+    lineTo(d, 0, 0);
 }
 
 }  // namespace
@@ -121,7 +121,7 @@ void Fco0969(Model& m, Drawing& d) {
     }
     if (!(Ws > 0))
         throw GenerationError("Largeur de bande impossible : " + mm(Ws));
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     std::string list = "/";
     for (std::size_t i = 0; i < along.size(); ++i)
         list += (i ? "+" : "") + platform::numberText(along[i]);
@@ -131,10 +131,12 @@ void Fco0969(Model& m, Drawing& d) {
     // The half-cut lines one height apart, and their chain on the free left side.
     d.LineKind = kind::HalfCut;
     for (int i = 1; i <= n; ++i)
-        line(m, d, 0, static_cast<float>(i) * H, Ls, static_cast<float>(i) * H);
+        line(d, 0, static_cast<float>(i) * H, Ls, static_cast<float>(i) * H);
     const float x = -(W + L) / 30;
     for (int i = 0; i < n; ++i)
-        dimension(m, d, x, static_cast<float>(i) * H, x, static_cast<float>(i + 1) * H, x, 0);
+        dimension(d, {.from = {x, static_cast<float>(i) * H},
+                      .to = {x, static_cast<float>(i + 1) * H},
+                      .at = {x, 0}});
     d.LineKind = kind::Cut;
 }
 
@@ -151,29 +153,30 @@ void Fco0933(Model& m, Drawing& d) {
     for (int i = 1; i < cells; ++i)
         centres.push_back(pitch * static_cast<float>(i));
     const SlotMouth mouth = slotMouth(m, pitch - e, H / 2);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
 
     // The upper partition is slotted from its top edge, the lower one, its twin turned over,
     // from its bottom edge: the two slide into each other.
     const float gap = (L + H) / 15;
     partition(m, d, L, H, centres, e, mouth);
-    const int lower = beginFeature(m);
+    const int lower = beginFeature(d);
     partition(m, d, L, H, centres, e, mouth);
-    placeFeature(m, d, lower, 0, -gap, 0, true);
+    placeFeature(d, lower, {.y = -gap, .mirrored = true});
 
     d.LineVariant = 1;
     const float step = (L + H) / 30;
     float x = 0;
     for (float c : centres) {
-        dimension(m, d, x, H + step, c, H + step, 0, H + step);
+        dimension(d, {.from = {x, H + step}, .to = {c, H + step}, .at = {0, H + step}});
         x = c;
     }
     if (!centres.empty())
-        dimension(m, d, x, H + step, L, H + step, 0, H + step);
-    dimension(m, d, 0, H + 2 * step, L, H + 2 * step, 0, H + 2 * step);
-    dimension(m, d, L + step, 0, L + step, H, L + step, 0);
+        dimension(d, {.from = {x, H + step}, .to = {L, H + step}, .at = {0, H + step}});
+    dimension(d, {.from = {0, H + 2 * step}, .to = {L, H + 2 * step}, .at = {0, H + 2 * step}});
+    dimension(d, {.from = {L + step, 0}, .to = {L + step, H}, .at = {L + step, 0}});
     if (!centres.empty())
-        dimension(m, d, L + 2 * step, H / 2, L + 2 * step, H, L + 2 * step, 0);
+        dimension(
+            d, {.from = {L + 2 * step, H / 2}, .to = {L + 2 * step, H}, .at = {L + 2 * step, 0}});
 }
 
 }  // namespace brontaxe

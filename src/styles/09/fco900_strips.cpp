@@ -57,7 +57,7 @@ void refuseFlatPanels(const std::vector<float>& segments, float length) {
 // builder, and put back.
 void drawFitting(Model& m, Drawing& d, const FittingStrip& strip) {
     refuseFlatPanels(strip.segments, strip.length);
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     KeptLengthAndWidth kept(m);
     m.ListeFoulages = joined(strip.segments);
     float width = 0;
@@ -105,7 +105,7 @@ FittingStrip fittingStrip(std::string_view code, const Model& m) {
 }
 
 void Fco0901(Model& m, Drawing& d) {
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     BandeFoulages(m, d, m.Longueur, m.Largeur);
 }
 

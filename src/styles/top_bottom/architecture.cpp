@@ -75,11 +75,11 @@ float lidHalf(Model& m, Drawing& d, int closure, const Body& b, const Allowances
 // The snap-lock half of 0216: the builder draws it below the mid-line; a top is turned over.
 float snapLockHalf(Model& m, Drawing& d, const Body& b, bool lower) {
     const SnapLockBottom s = snapLockBottom(m, b.p[0], b.p[1]);
-    const int first = beginFeature(m);
+    const int first = beginFeature(d);
     RabatsCouvercle(m, d, b.h, b.p[0], b.p[1], b.p[2], b.p[3], s.a6, s.a7, s.a8, s.a9, s.a10, 0, 0,
                     0, true);
     if (!lower)
-        placeFeature(m, d, first, 0, 0, 0, true);
+        placeFeature(d, first, {.mirrored = true});
     return snapLockDepth(m, b.p[0], b.p[1]);
 }
 
@@ -214,7 +214,7 @@ std::optional<std::string> architectureRule(const Model& m) {
 }
 
 void Architecture(Model& m, Drawing& d) {
-    GenerationPass pass(m, d);
+    GenerationPass pass(d);
     d.LineKind = kind::Cut;
     d.Piece = 1;
     d.LineVariant = 1;
@@ -252,7 +252,7 @@ void Architecture(Model& m, Drawing& d) {
     // One half alone is open along the mid-line.
     if ((m.TypeDessus == 0) != (m.TypeDessous == 0)) {
         d.LineKind = kind::Cut;
-        line(m, d, 0, 0, b.p[0] + b.p[1] + b.p[2] + b.p[3] + m.lgPatte, 0);
+        line(d, 0, 0, b.p[0] + b.p[1] + b.p[2] + b.p[3] + m.lgPatte, 0);
     }
     if (m.Sym_Verticale)
         InversePasses(m);

@@ -68,7 +68,7 @@ TEST_P(Telescope, DrawsACleanBlankWithEveryElementRegistered) {
     const test::StyleRun run = test::runStyle(GetParam().code, m, d);
     EXPECT_TRUE(test::drawnClean(run));
     EXPECT_GT(d.ElementCount(), 0);
-    EXPECT_EQ(m.NbLignes, d.ElementCount());
+    EXPECT_EQ(d.tracer().count(), d.ElementCount());
     EXPECT_FALSE(d.isEditing());
 }
 

@@ -90,7 +90,7 @@ TEST_P(GluedFamily, ReachesWhereItsConstructionSaysWithASoundOutline) {
     EXPECT_NEAR(box.ymin, c.ymin, 1e-2);
     EXPECT_NEAR(box.ymax, c.ymax, 1e-2);
     EXPECT_FALSE(g.d.isEditing());
-    EXPECT_EQ(g.m.NbLignes, g.d.ElementCount());
+    EXPECT_EQ(g.d.tracer().count(), g.d.ElementCount());
     EXPECT_TRUE(test::cutOutlineIsClosedOrEndsOnFolds(g.d));
     if (!c.liplessLid) {
         EXPECT_TRUE(test::noLineDrawnTwice(g.d));

@@ -129,7 +129,7 @@ TEST(FittingsFamily, EveryCodeInEveryGradeIsDrawnCleanOrRefused) {
                 EXPECT_TRUE(test::refusedOrDrawnClean(run)) << code << " grade " << grade;
                 drawn += !run.refusal;
                 if (!run.refusal) {
-                    EXPECT_EQ(g.m.NbLignes, g.d.ElementCount()) << code;
+                    EXPECT_EQ(g.d.tracer().count(), g.d.ElementCount()) << code;
                 }
             }
     EXPECT_GT(drawn, 9 * 5 * 2);

@@ -64,7 +64,7 @@ TEST_P(EveryPair, IsDrawnCleanInTheThinnestAndThickestGrade) {
         test::Generated g;
         EXPECT_TRUE(test::drawnClean(combined(tables, g, p.top, p.bottom, grade))) << grade;
         EXPECT_FALSE(g.d.isEditing());
-        EXPECT_EQ(g.m.NbLignes, g.d.ElementCount());
+        EXPECT_EQ(g.d.tracer().count(), g.d.ElementCount());
         EXPECT_FLOAT_EQ(g.m.Hauteur, 200);  // the doubled height of a single half is put back
         EXPECT_EQ(g.m.TypeDessus, p.top);
         EXPECT_EQ(g.m.TypeDessous, p.bottom);
