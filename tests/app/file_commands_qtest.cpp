@@ -154,7 +154,7 @@ struct Fixture {
     void draw0216() {
         typeAndLeave("txtModel", "0216");
         QCOMPARE(wb.model().CodeModele, std::string("0216"));
-        QVERIFY(wb.Trazel1().ElementCount() > 20);
+        QVERIFY(wb.drawing().ElementCount() > 20);
     }
 
     brontaxe::platform::EnvironmentLookup env;
@@ -186,7 +186,7 @@ QString readBack(const std::string& ext, const fs::path& path, const Workbench& 
         const auto opened = brontaxe::openDesign(other, path);
         if (!opened.result.ok || !opened.parametric)
             return QString::fromStdString("not reopened: " + opened.result.message);
-        return brontaxe::dumpDrawing(other.Trazel1()) == brontaxe::dumpDrawing(wb.Trazel1())
+        return brontaxe::dumpDrawing(other.drawing()) == brontaxe::dumpDrawing(wb.drawing())
                    ? QString()
                    : "another drawing";
     }
@@ -204,7 +204,7 @@ QString readBack(const std::string& ext, const fs::path& path, const Workbench& 
         const auto r = runProcess({"pdftotext", file, "-"});
         if (r.exitCode != 0)
             return failed(r);
-        return r.out.find(someDimensionValue(wb.Trazel1())) != std::string::npos
+        return r.out.find(someDimensionValue(wb.drawing())) != std::string::npos
                    ? QString()
                    : "no dimension value in " + QString::fromStdString(r.out);
     }
@@ -338,7 +338,7 @@ class FileCommandsTest : public QObject {
         Fixture f;
         f.typeAndLeave("TxNbPoseX", "100");
         f.typeAndLeave("TxNbPoseY", "100");
-        QVERIFY(f.wb.Trazel1().ElementCount() > 100'000);
+        QVERIFY(f.wb.drawing().ElementCount() > 100'000);
         const fs::path file = work() / "planche.pdf";
         // The progress dialog is looked for by name: a drawing this large shows it at once.
         bool progressShown = false;
@@ -415,7 +415,7 @@ class FileCommandsTest : public QObject {
         if (!readOnly.effective())
             QSKIP("no way to make a folder read-only for this user");
         const std::string nameBefore = f.window->NomFichier();
-        const std::string dump = brontaxe::dumpDrawing(f.wb.Trazel1());
+        const std::string dump = brontaxe::dumpDrawing(f.wb.drawing());
         QString message;
         const bool saved = f.run({chooseFile(folder / "ancien", "Korvane (*.des)"),
                                   answer("Oui"),  // replace it? yes
@@ -425,7 +425,7 @@ class FileCommandsTest : public QObject {
         QVERIFY2(message.contains("Impossible d'écrire le fichier"), qPrintable(message));
         QCOMPARE(readFile(folder / "ancien.des"), std::string("ancien"));
         QCOMPARE(f.window->NomFichier(), nameBefore);
-        QCOMPARE(brontaxe::dumpDrawing(f.wb.Trazel1()), dump);
+        QCOMPARE(brontaxe::dumpDrawing(f.wb.drawing()), dump);
         QVERIFY(f.window->isWindowModified());
     }
 
@@ -482,13 +482,13 @@ class FileCommandsTest : public QObject {
             QVERIFY(f.run({chooseFile(file, "Korvane (*.des)")},
                           [&] { return f.files().mnfichiers_sauversous_Click(); }));
             before = brontaxe::designRecord(f.wb).model;
-            dump = brontaxe::dumpDrawing(f.wb.Trazel1());
+            dump = brontaxe::dumpDrawing(f.wb.drawing());
         }
         Fixture g;
-        QVERIFY(brontaxe::dumpDrawing(g.wb.Trazel1()) != dump);
+        QVERIFY(brontaxe::dumpDrawing(g.wb.drawing()) != dump);
         QVERIFY(g.files().openFile(file));
         QCOMPARE(brontaxe::designRecord(g.wb).model, before);
-        QCOMPARE(brontaxe::dumpDrawing(g.wb.Trazel1()), dump);
+        QCOMPARE(brontaxe::dumpDrawing(g.wb.drawing()), dump);
         QCOMPARE(g.child<QLineEdit>("txtModel")->text(), QString("0216"));
         QCOMPARE(g.child<QLineEdit>("longueur")->text(), QString("523.00"));
         QCOMPARE(g.child<QComboBox>("Cmb_Qual")->currentIndex(), 3);
@@ -505,7 +505,7 @@ class FileCommandsTest : public QObject {
         Fixture f;
         f.typeAndLeave("longueur", "450");
         std::ofstream(work() / "abime.des") << "{\"format\":\"brontaxe-dessin\",\"version\":1,";
-        const std::string dump = brontaxe::dumpDrawing(f.wb.Trazel1());
+        const std::string dump = brontaxe::dumpDrawing(f.wb.drawing());
         const std::string name = f.window->NomFichier();
         QString message;
         // The design is modified: the question first ("Non", go on), then the refusal.
@@ -513,7 +513,7 @@ class FileCommandsTest : public QObject {
                                   [&] { return f.files().openFile(work() / "abime.des"); });
         QVERIFY(!opened);
         QVERIFY2(message.startsWith("Fichier de dessin illisible"), qPrintable(message));
-        QCOMPARE(brontaxe::dumpDrawing(f.wb.Trazel1()), dump);
+        QCOMPARE(brontaxe::dumpDrawing(f.wb.drawing()), dump);
         QCOMPARE(f.window->NomFichier(), name);
         QCOMPARE(f.wb.model().Longueur, 450.0f);
     }

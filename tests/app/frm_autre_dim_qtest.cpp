@@ -194,7 +194,7 @@ class FrmAutreDimTest : public QObject {
     void annulerRestoresEveryOpeningValueAndTheDrawing() {
         Fixture f;
         const brontaxe::Model before = f.wb.model();
-        const std::string drawing = brontaxe::dumpDrawing(f.wb.Trazel1());
+        const std::string drawing = brontaxe::dumpDrawing(f.wb.drawing());
         const QString creases = f.window.findChild<QLineEdit*>("Txt_listefoulages")->text();
         bool ran = false;
         QTimer::singleShot(0, [&] {
@@ -208,7 +208,7 @@ class FrmAutreDimTest : public QObject {
             d->findChild<QRadioButton*>("Option1_1")->click();
             d->findChild<QCheckBox*>("Check1")->click();
             d->findChild<QScrollBar*>("VScroll2")->setValue(7);
-            QVERIFY(brontaxe::dumpDrawing(f.wb.Trazel1()) != drawing);
+            QVERIFY(brontaxe::dumpDrawing(f.wb.drawing()) != drawing);
             d->findChild<QPushButton*>("CmdAnnuler")->click();
         });
         f.window.findChild<QPushButton*>("CmdDetails")->click();
@@ -221,7 +221,7 @@ class FrmAutreDimTest : public QObject {
         QCOMPARE(m.oblique, before.oblique);
         QCOMPARE(m.NbCases, before.NbCases);
         QCOMPARE(f.window.findChild<QLineEdit*>("Txt_listefoulages")->text(), creases);
-        QCOMPARE(brontaxe::dumpDrawing(f.wb.Trazel1()), drawing);
+        QCOMPARE(brontaxe::dumpDrawing(f.wb.drawing()), drawing);
         QCOMPARE(f.window.findChild<QLabel*>("lbDimHt")->text(), QString("1447 x 509"));
     }
 
@@ -274,7 +274,7 @@ class FrmAutreDimTest : public QObject {
     void teteStartsThePanelsWithTheWidthPanel() {
         Fixture f;
         const auto firstPanel = [&] {
-            const std::vector<double> xs = verticalCreases(f.wb.Trazel1());
+            const std::vector<double> xs = verticalCreases(f.wb.drawing());
             return xs.size() < 2 ? 0.0 : xs[1] - xs[0];
         };
         const double onFace = firstPanel();

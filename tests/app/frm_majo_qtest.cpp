@@ -183,7 +183,7 @@ class FrmMajoTest : public QObject {
             [&](const DataFolder& d) { d.copyShipped(brontaxe::platform::processEnvironment()); });
         const std::string files = f.data.files();
         const float width = f.wb->model().HorsToutX;
-        const auto drawing = f.wb->Trazel1().elements();
+        const auto drawing = f.wb->drawing().elements();
         const bool ran = f.inMajo([&](Frm_Majo& d) {
             QCOMPARE(d.findChild<QLineEdit*>("txt_code")->text(), QString("0201"));
             QCOMPARE(d.Cmb_Qual()->currentIndex(), 0);
@@ -208,7 +208,7 @@ class FrmMajoTest : public QObject {
         QVERIFY(ran);
         QCOMPARE(f.wb->model().Majo[1], 2.0f);
         QCOMPARE(f.wb->model().HorsToutX, width);
-        QVERIFY(f.wb->Trazel1().elements() == drawing);
+        QVERIFY(f.wb->drawing().elements() == drawing);
         QCOMPARE(f.data.files(), files);
     }
 
@@ -345,7 +345,7 @@ class FrmMajoTest : public QObject {
         QCOMPARE(f.data.files(), files);
         QCOMPARE(f.wb->model().Majo[1], 2.0f);
         QCOMPARE(f.wb->model().EpaisseurCarton, 3.0f);
-        QCOMPARE(f.wb->majo().EpaisseurQualite(1), 3.0f);
+        QCOMPARE(f.wb->boardTables().EpaisseurQualite(1), 3.0f);
     }
 };
 

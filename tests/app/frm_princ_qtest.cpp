@@ -86,7 +86,7 @@ struct Fixture {
     }
     int symbolsNumbered(int number) const {
         int n = 0;
-        for (const auto& e : wb.Trazel1().elements()) {
+        for (const auto& e : wb.drawing().elements()) {
             if (const auto* s = std::get_if<brontaxe::SymbolShape>(&e.shape);
                 s && s->number == number)
                 ++n;
@@ -128,7 +128,7 @@ class FrmPrincTest : public QObject {
     void leavingALengthThatReadsTheSameDoesNotRegenerate_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("regenerations");
-        QTest::addColumn<float>("longueur");
+        QTest::addColumn<float>("length");
         QTest::newRow("unchanged") << "400.00" << 0 << 400.0f;
         QTest::newRow("400") << "400" << 0 << 400.0f;
         QTest::newRow("400.0") << "400.0" << 0 << 400.0f;
@@ -139,26 +139,26 @@ class FrmPrincTest : public QObject {
     void leavingALengthThatReadsTheSameDoesNotRegenerate() {
         QFETCH(QString, typed);
         QFETCH(int, regenerations);
-        QFETCH(float, longueur);
+        QFETCH(float, length);
         Fixture f;
         const int before = f.window.regenerationCount();
         f.typeAndLeave("longueur", typed);
         QCOMPARE(f.window.regenerationCount() - before, regenerations);
-        QCOMPARE(f.wb.model().Longueur, longueur);
+        QCOMPARE(f.wb.model().Longueur, length);
     }
 
     void enterInTheHeightRegeneratesOnceAndSelectsTheText() {
         Fixture f;
-        QLineEdit* hauteur = f.box("hauteur");
-        hauteur->setFocus();
-        hauteur->setText("250");
+        QLineEdit* heightBox = f.box("hauteur");
+        heightBox->setFocus();
+        heightBox->setText("250");
         const int before = f.window.regenerationCount();
-        QTest::keyClick(hauteur, Qt::Key_Return);
+        QTest::keyClick(heightBox, Qt::Key_Return);
         QCOMPARE(f.window.regenerationCount() - before, 1);
         QCOMPARE(f.wb.model().Hauteur, 250.0f);
-        QCOMPARE(hauteur->selectedText(), QString("250"));
+        QCOMPARE(heightBox->selectedText(), QString("250"));
         QCOMPARE(f.child<QLabel>("lbDimHt")->text(), QString("1447 x 559"));
-        QTest::keyClick(hauteur, Qt::Key_Return);  // the same value again: nothing to do
+        QTest::keyClick(heightBox, Qt::Key_Return);  // the same value again: nothing to do
         QCOMPARE(f.window.regenerationCount() - before, 1);
     }
 
@@ -213,14 +213,14 @@ class FrmPrincTest : public QObject {
         QCoreApplication::processEvents();
         QVERIFY(f.window.VueInversee());
         QVERIFY(cotes->isChecked());
-        QCOMPARE(f.wb.Trazel1().filter().expression(), std::string("COTATION"));
+        QCOMPARE(f.wb.drawing().filter().expression(), std::string("COTATION"));
         QVERIFY(preview->width() > drawing->width());
 
         QTest::mouseClick(preview, Qt::LeftButton);
         QCoreApplication::processEvents();
         QVERIFY(!f.window.VueInversee());
         QVERIFY(!cotes->isChecked());
-        QVERIFY(f.wb.Trazel1().filter().hidesNothing());
+        QVERIFY(f.wb.drawing().filter().hidesNothing());
         QCOMPARE(drawing->geometry(), drawingPlace);
         QCOMPARE(preview->geometry(), previewPlace);
     }
@@ -369,7 +369,7 @@ class FrmPrincTest : public QObject {
         const int withoutDimensions = f.window.view()->shownElementCount();
         QVERIFY(withoutDimensions < all);
         f.typeAndLeave("longueur", "500");  // a regeneration keeps the filter
-        QCOMPARE(f.wb.Trazel1().filter().expression(), std::string("COTATION"));
+        QCOMPARE(f.wb.drawing().filter().expression(), std::string("COTATION"));
         QMetaObject::invokeMethod(f.child<QObject>("Image3"), "click");
         QVERIFY(!f.child<QAction>("mncotes")->isChecked());
         QCOMPARE(f.window.view()->shownElementCount(), all);
@@ -432,7 +432,7 @@ class FrmPrincTest : public QObject {
         Fixture f;
         auto* entry = f.child<brontaxe::app::EntryBox>(qPrintable(box));
         const QString previous = entry->text();
-        const std::string drawing = brontaxe::dumpDrawing(f.wb.Trazel1());
+        const std::string drawing = brontaxe::dumpDrawing(f.wb.drawing());
         const QString figures = f.child<QLabel>("lbDimHt")->text();
         const int before = f.window.regenerationCount();
         f.typeAndLeave(qPrintable(box), typed);
@@ -440,7 +440,7 @@ class FrmPrincTest : public QObject {
         QCOMPARE(entry->text(), previous);
         QVERIFY(entry->refused());
         QCOMPARE(f.window.regenerationCount(), before);
-        QCOMPARE(brontaxe::dumpDrawing(f.wb.Trazel1()), drawing);
+        QCOMPARE(brontaxe::dumpDrawing(f.wb.drawing()), drawing);
         QCOMPARE(f.child<QLabel>("lbDimHt")->text(), figures);
         QCOMPARE(f.wb.model().Longueur, 400.0f);
         QCOMPARE(f.wb.model().NbPoseX, std::int16_t(1));
@@ -481,7 +481,7 @@ class FrmPrincTest : public QObject {
         Fixture f;
         f.choose("CbModules", f.indexOf("CbModules", "0216"));
         QCOMPARE(f.box("txtModel")->text(), QString("0216"));
-        const std::string drawing = brontaxe::dumpDrawing(f.wb.Trazel1());
+        const std::string drawing = brontaxe::dumpDrawing(f.wb.drawing());
         const QString figures = f.child<QLabel>("lbDimHt")->text();
         const QString cut = f.child<QLabel>("lbCoupant")->text();
         const auto expectOn0216 = [&](const char* what) {
@@ -490,7 +490,7 @@ class FrmPrincTest : public QObject {
             QCOMPARE(f.child<QComboBox>("CbGroup")->currentIndex(), 0);
             QCOMPARE(f.child<QComboBox>("CbModules")->currentData().toString(), QString("0216"));
             QCOMPARE(f.child<QComboBox>("CbModules")->currentText(), QString("0216"));
-            QCOMPARE(brontaxe::dumpDrawing(f.wb.Trazel1()), drawing);
+            QCOMPARE(brontaxe::dumpDrawing(f.wb.drawing()), drawing);
             QCOMPARE(f.child<QLabel>("lbDimHt")->text(), figures);
             QCOMPARE(f.child<QLabel>("lbCoupant")->text(), cut);
             QCOMPARE(f.wb.model().CodeModele, std::string("0216"));
@@ -540,12 +540,12 @@ class FrmPrincTest : public QObject {
     void theViewFollowsADrawingThatLeftIt() {
         Fixture f;
         auto* view = f.window.view();
-        QVERIFY(drawingInView(view, f.wb.Trazel1()));
+        QVERIFY(drawingInView(view, f.wb.drawing()));
         view->panBy(QPointF(5 * view->width(), 0));  // the user looks elsewhere
         QVERIFY(!view->fitting());
         f.typeAndLeave("longueur", "500");
         QVERIFY(view->fitting());
-        QVERIFY(drawingInView(view, f.wb.Trazel1()));
+        QVERIFY(drawingInView(view, f.wb.drawing()));
 
         // A drawing that stays in view is left where the user put it.
         view->zoomAbout(0.9, QPointF(view->width() / 2.0, view->height() / 2.0));
@@ -567,7 +567,7 @@ class FrmPrincTest : public QObject {
         for (int i = 0; i < 2; ++i) {
             QMetaObject::invokeMethod(f.child<QObject>("Image12"), "click");
             QCOMPARE(f.wb.model().Sym_Verticale, i == 0);
-            QVERIFY(drawingInView(view, f.wb.Trazel1()));
+            QVERIFY(drawingInView(view, f.wb.drawing()));
         }
     }
 };

@@ -160,10 +160,10 @@ class FrmTypoTest : public QObject {
         });
         codes->setCurrentIndex(last);
         emit codes->activated(last);
-        QCOMPARE(wb.window().txtModel, std::string("0201/0711"));
+        QCOMPARE(wb.window().codeText, std::string("0201/0711"));
         QCOMPARE(codes->itemText(last), QString("0201/0711"));
         QCOMPARE(wb.model().TypeDessous, std::int16_t{711});
-        QVERIFY(wb.Trazel1().extents().ymin < -200);
+        QVERIFY(wb.drawing().extents().ymin < -200);
     }
 };
 

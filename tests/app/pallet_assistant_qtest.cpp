@@ -135,8 +135,8 @@ class PalletAssistantTest : public QObject {
         f.window.show();
         frmAssistPal d(f.wb, LoadKind::FlatBlanks, "0201", QPixmap());
         d.show();
-        QCOMPARE(edit(d, "Text46")->text().toFloat(), f.wb.Trazel1().BlankSizeX());
-        QCOMPARE(edit(d, "Text56")->text().toFloat(), f.wb.Trazel1().BlankSizeY());
+        QCOMPARE(edit(d, "Text46")->text().toFloat(), f.wb.drawing().BlankSizeX());
+        QCOMPARE(edit(d, "Text56")->text().toFloat(), f.wb.drawing().BlankSizeY());
         QCOMPARE(edit(d, "Text66")->text().toFloat(), f.wb.model().EpaisseurCarton);
         QCOMPARE(edit(d, "Text47")->text(), QString("0.3"));
         QVERIFY(!edit(d, "Text57")->isVisible());

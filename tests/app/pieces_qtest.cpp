@@ -33,7 +33,7 @@ struct Fixture : brontaxe::app::ShownWindow {
     }
     int passArrows() const {
         int n = 0;
-        for (const auto& e : wb.Trazel1().elements()) {
+        for (const auto& e : wb.drawing().elements()) {
             if (const auto* s = std::get_if<brontaxe::SymbolShape>(&e.shape);
                 s && s->number == brontaxe::kPassArrowSymbol)
                 ++n;
@@ -235,18 +235,18 @@ class PiecesTest : public QObject {
             // Opened with the line at half the blank's width.
             QCOMPARE(dialog->Text1()->text().trimmed().toDouble(), wholeX / 2.0);
             int sectionLines = 0;
-            for (const auto& e : f.wb.Trazel1().elements())
+            for (const auto& e : f.wb.drawing().elements())
                 sectionLines += e.lineKind == brontaxe::kind::SectionLine;
             QCOMPARE(sectionLines, 1);
 
             dialog->Text1()->setText("700");
             QVERIFY(dialog->CmdAppl_Click());
-            const auto once = f.wb.Trazel1().elements();
+            const auto once = f.wb.drawing().elements();
             QCOMPARE(f.wb.model().HorsToutX, 700.0f);
             QVERIFY(f.wb.model().SurfDecoupee < wholeSurface);
             QVERIFY(brontaxe::checkRegenerated(f.wb).empty());
             QVERIFY(dialog->CmdAppl_Click());
-            QVERIFY(f.wb.Trazel1().elements() == once);  // never cut twice
+            QVERIFY(f.wb.drawing().elements() == once);  // never cut twice
 
             // The upper part of a horizontal section.
             dialog->Option1(2)->click();

@@ -223,7 +223,7 @@ void SheetDialogsTest::toolImageChoosesInsertsAndFillsTheShippedTemplate() {
     f.window.findChild<QToolButton*>("Image10")->click();
     QVERIFY(chose);
     QVERIFY(filled);
-    const Drawing& d = f.wb.Trazel1();
+    const Drawing& d = f.wb.drawing();
     QCOMPARE(d.FieldValue(1), std::string("Cartonnerie Dupré"));
     QCOMPARE(d.FieldValue(3), std::string("FEFCO 0201"));
     // Answers not saved yet: quitting asks first.

@@ -96,13 +96,13 @@ fs::path FileCommands::savePath() const {
 
 // The technical sheet's answers are part of what a save keeps.
 bool FileCommands::isModified() const {
-    return saved_ && (*saved_ != designRecord(wb_) || savedSheet_ != wb_.Trazel1().sheetFields());
+    return saved_ && (*saved_ != designRecord(wb_) || savedSheet_ != wb_.drawing().sheetFields());
 }
 
 void FileCommands::designShown() {
     if (!saved_) {
         saved_ = designRecord(wb_);  // start-up: the design on show is the reference
-        savedSheet_ = wb_.Trazel1().sheetFields();
+        savedSheet_ = wb_.drawing().sheetFields();
     }
     if (baseTitle_.isEmpty())
         baseTitle_ = window_.windowTitle();
@@ -123,7 +123,7 @@ bool FileCommands::saveTo(const fs::path& path) {
     // as it stands, without a design that would draw something else when opened.
     const bool fixed = fixedAt_ && *fixedAt_ == window_.regenerationCount();
     WriteProgressDialog writing(&window_, qs(path.filename().string()),
-                                wb_.Trazel1().ElementCount());
+                                wb_.drawing().ElementCount());
     const io::FileResult r = saveDesign(wb_, path, !fixed, writing.progress());
     writing.dialog().reset();
     if (!r.ok) {
@@ -135,7 +135,7 @@ bool FileCommands::saveTo(const fs::path& path) {
 
 void FileCommands::savedAs(const fs::path& path) {
     saved_ = designRecord(wb_);
-    savedSheet_ = wb_.Trazel1().sheetFields();
+    savedSheet_ = wb_.drawing().sheetFields();
     recent_.add(path);
     fillRecentMenu();
     designShown();
@@ -309,7 +309,7 @@ void FileCommands::paintPrint(QPrintPreviewDialog& preview, QPrinter& printer) {
     if (pages)
         pages->setUpdatesEnabled(false);
     const PrintOutcome outcome =
-        printDrawing(printer, wb_.Trazel1(), printOptions(), painting.progress());
+        printDrawing(printer, wb_.drawing(), printOptions(), painting.progress());
     if (pages)
         pages->setUpdatesEnabled(true);
     painting.dialog().reset();

@@ -99,7 +99,8 @@ void OutsideCommands::Image7_Click() {
 }
 
 void OutsideCommands::mn_RCV() {
-    const auto argv = tools::korRcvArguments(programs(), wb_.model(), wb_.majo().grades(), env_);
+    const auto argv =
+        tools::korRcvArguments(programs(), wb_.model(), wb_.boardTables().grades(), env_);
     QString why;
     if (runAndWait(host_.window, argv, QStringLiteral("KorRCV"), &why) == WaitOutcome::NotStarted)
         problem(why);

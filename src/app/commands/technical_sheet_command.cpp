@@ -24,16 +24,16 @@ bool holdsSheet(const Drawing& d) {
 
 bool showQuestionnaire(Workbench& wb, QWidget* parent) {
     Questionnaire q;
-    if (auto problem = q.open(wb.Trazel1(), SheetBox::of(wb.model(), wb.majo()))) {
+    if (auto problem = q.open(wb.drawing(), SheetBox::of(wb.model(), wb.boardTables()))) {
         QMessageBox::warning(parent, kTitle, QString::fromStdString(*problem));
         return false;
     }
-    frm_FT dialog(wb.Trazel1(), std::move(q), parent);
+    frm_FT dialog(wb.drawing(), std::move(q), parent);
     return dialog.exec() == QDialog::Accepted;
 }
 
 void technicalSheetCommand(Workbench& wb, QWidget* parent, const std::function<void()>& redraw) {
-    Drawing& d = wb.Trazel1();
+    Drawing& d = wb.drawing();
     if (holdsSheet(d) && d.FieldCount() > 0) {
         showQuestionnaire(wb, parent);
         redraw();

@@ -245,7 +245,7 @@ void frmAssistPal::startValues(const QString& styleText) {
     const Model& m = wb_.model();
     Text1_->setText(styleText);
     if (kind_ == pallet::LoadKind::FlatBlanks) {
-        const Drawing& d = wb_.Trazel1();
+        const Drawing& d = wb_.drawing();
         Text46_->setText(plain(d.BlankSizeX()));
         Text56_->setText(plain(d.BlankSizeY()));
         Text66_->setText(plain(m.EpaisseurCarton));

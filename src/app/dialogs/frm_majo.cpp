@@ -43,7 +43,7 @@ Frm_Majo::Frm_Majo(Workbench& wb, MajoHost host, QWidget* parent)
     setWindowTitle(QStringLiteral("Majorations"));
     setModal(true);
 
-    txt_code_ = new QLineEdit(qs(wb_.window().txtModel));
+    txt_code_ = new QLineEdit(qs(wb_.window().codeText));
     txt_code_->setObjectName("txt_code");
     txt_code_->setReadOnly(true);
     txt_code_->setMaximumWidth(110);

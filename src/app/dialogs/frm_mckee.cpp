@@ -92,7 +92,7 @@ frm_McKee::frm_McKee(const Workbench& wb, QWidget* parent)
     unitsRow->addStretch(1);
 
     auto* grade = new QLabel(QStringLiteral("Profil Carton : ") +
-                             qs(wb.majo().LibelleQualite(wb.model().NumQualite)));
+                             qs(wb.boardTables().LibelleQualite(wb.model().NumQualite)));
     grade->setObjectName("lbQualite");
 
     auto* calculer = new QPushButton(QStringLiteral("Calculer"));

@@ -55,7 +55,7 @@ frm_modiqual::frm_modiqual(Workbench& wb, QWidget* parent) : QDialog(parent), wb
     column->addLayout(grid);
     column->addLayout(buttons);
 
-    const GradeTable& grades = wb_.majo().grades();
+    const GradeTable& grades = wb_.boardTables().grades();
     for (int g = 1; g <= grades.count(); ++g)
         Cmb_Qual_->addItem(qs(grades.at(g).label));
     Cmb_Qual_->setCurrentIndex(-1);
@@ -71,7 +71,7 @@ frm_modiqual::frm_modiqual(Workbench& wb, QWidget* parent) : QDialog(parent), wb
 
 void frm_modiqual::Cmb_Qual_Click(int index) {
     const int grade = index + 1;
-    const GradeTable& grades = wb_.majo().grades();
+    const GradeTable& grades = wb_.boardTables().grades();
     if (!grades.holds(grade)) {
         txt_code_->clear();
         txt_epc_->clear();

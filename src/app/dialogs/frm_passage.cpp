@@ -109,9 +109,9 @@ frmPassage::frmPassage(const std::array<float, 17>& passes, QWidget* parent)
     };
     for (int k = 0; k < 5; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        PX_[i] = label(view_.PX[i], QStringLiteral("PX_%1").arg(k));
-        RHY_[i] = label(view_.RHY[i], QStringLiteral("RHY_%1").arg(k));
-        RBY_[i] = label(view_.RBY[i], QStringLiteral("RBY_%1").arg(k));
+        PX_[i] = label(view_.panelWidths[i], QStringLiteral("PX_%1").arg(k));
+        RHY_[i] = label(view_.upperFlaps[i], QStringLiteral("RHY_%1").arg(k));
+        RBY_[i] = label(view_.lowerFlaps[i], QStringLiteral("RBY_%1").arg(k));
         place(RHY_[i], k, 0);
         place(RBY_[i], k, 2);
         place(PX_[i], k, 3);
@@ -121,7 +121,7 @@ frmPassage::frmPassage(const std::array<float, 17>& passes, QWidget* parent)
         RHY_[i]->setVisible(shown);
         RBY_[i]->setVisible(shown);
     }
-    HY0_ = label(view_.HY0, QStringLiteral("HY0"));
+    HY0_ = label(view_.bodyHeight, QStringLiteral("HY0"));
     HY0_->setGeometry(columnRight(columnsShown() - 1) + 8, kTop + kFlap + kBody / 2 - 10, 90, 20);
     HY0_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 

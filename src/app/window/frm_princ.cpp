@@ -99,7 +99,7 @@ frmPrinc::frmPrinc(Workbench& wb, std::optional<std::string> commandLine, QWidge
     row->addWidget(buildResultPanel());
     setCentralWidget(central);
 
-    Trazel1_ = new DrawingView(wb_.Trazel1());
+    Trazel1_ = new DrawingView(wb_.drawing());
     controle_->setView(Trazel1_);
     bigSlot_->addWidget(Trazel1_);
     Vue3D_ = new PreviewImage;
@@ -174,11 +174,11 @@ void frmPrinc::Form_Load(std::optional<std::string> commandLine) {
     fillFamilies();
     fillCodes();
     fillGrades();
-    txtModel_->setText(qs(wb_.window().txtModel));
-    Txt_listefoulages_->setText(qs(wb_.window().listeFoulages));
-    longueur_->setText(qs(wb_.window().longueur));
-    largeur_->setText(qs(wb_.window().largeur));
-    hauteur_->setText(qs(wb_.window().hauteur));
+    txtModel_->setText(qs(wb_.window().codeText));
+    Txt_listefoulages_->setText(qs(wb_.window().creaseList));
+    longueur_->setText(qs(wb_.window().lengthText));
+    largeur_->setText(qs(wb_.window().widthText));
+    hauteur_->setText(qs(wb_.window().heightText));
     if (auto name = fileNameFromCommandLine(commandLine))
         NomFichier_ = *name;
     VueInversee_ = false;
@@ -186,7 +186,7 @@ void frmPrinc::Form_Load(std::optional<std::string> commandLine) {
     LargeurInit_ = width();
     HauteurInit_ = height();
     regenerate([this] {
-        RegenerationReport report = wb_.Modifier();
+        RegenerationReport report = wb_.regenerate();
         // Settings set aside and tables that could not be read are said once, at start-up;
         // the figures frame keeps counting them.
         const auto problems = wb_.startUpWarnings();
@@ -202,7 +202,7 @@ void frmPrinc::fillFamilies() {
         const QString caption = qs(strings_.text(familyCaptionEntry(n)));
         addListEntry(CbGroup_, caption, caption, wb_.familyIsDrawn(n));
     }
-    CbGroup_->setCurrentIndex(wb_.window().NumFamille - 1);
+    CbGroup_->setCurrentIndex(wb_.window().familyNumber - 1);
 }
 
 // The code list of the family shown, with the code of the code box selected when the list
@@ -210,21 +210,21 @@ void frmPrinc::fillFamilies() {
 void frmPrinc::fillCodes() {
     const QSignalBlocker block(CbModules_);
     MainWindowState& w = wb_.window();
-    const std::vector<std::string> codes = wb_.familyCodes(w.NumFamille);
+    const std::vector<std::string> codes = wb_.familyCodes(w.familyNumber);
     CbModules_->clear();
     for (const std::string& code : codes)
         addListEntry(CbModules_, qs(code), qs(code), wb_.isDrawn(code));
     for (std::size_t i = 0; i < codes.size(); ++i) {
-        if (codes[i] == w.txtModel)
-            w.NumModule = static_cast<int>(i) + 1;
+        if (codes[i] == w.codeText)
+            w.codeNumber = static_cast<int>(i) + 1;
     }
-    CbModules_->setCurrentIndex(w.NumModule - 1);
+    CbModules_->setCurrentIndex(w.codeNumber - 1);
 }
 
 void frmPrinc::fillGrades() {
     const QSignalBlocker block(Cmb_Qual_);
     Cmb_Qual_->clear();
-    const GradeTable& grades = wb_.majo().grades();
+    const GradeTable& grades = wb_.boardTables().grades();
     for (int g = 1; g <= grades.count(); ++g)
         Cmb_Qual_->addItem(qs(grades.at(g).label));
     Cmb_Qual_->setCurrentIndex(wb_.model().NumQualite - 1);
@@ -241,20 +241,20 @@ void frmPrinc::regenerate(const std::function<RegenerationReport()>& handler) {
 
 void frmPrinc::pushInputs() {
     MainWindowState& w = wb_.window();
-    w.longueur = longueur_->text().toStdString();
-    w.largeur = largeur_->text().toStdString();
-    w.hauteur = hauteur_->text().toStdString();
-    w.txtModel = txtModel_->text().toStdString();
-    w.listeFoulages = Txt_listefoulages_->text().toStdString();
+    w.lengthText = longueur_->text().toStdString();
+    w.widthText = largeur_->text().toStdString();
+    w.heightText = hauteur_->text().toStdString();
+    w.codeText = txtModel_->text().toStdString();
+    w.creaseList = Txt_listefoulages_->text().toStdString();
 }
 
 void frmPrinc::showResult(const RegenerationReport& report) {
     const MainWindowState& w = wb_.window();
-    if (txtModel_->text() != qs(w.txtModel))
-        txtModel_->setText(qs(w.txtModel));
+    if (txtModel_->text() != qs(w.codeText))
+        txtModel_->setText(qs(w.codeText));
     {
         const QSignalBlocker block(CbGroup_);
-        CbGroup_->setCurrentIndex(w.NumFamille - 1);
+        CbGroup_->setCurrentIndex(w.familyNumber - 1);
     }
     fillCodes();
     showLayout();
@@ -262,7 +262,7 @@ void frmPrinc::showResult(const RegenerationReport& report) {
     showPreview();
     showOrientationImages();
     pieces_->show();
-    mncotes_->setChecked(w.filtrerCotation);
+    mncotes_->setChecked(w.dimensioningHidden);
     showThickness();
     Trazel1_->drawingChanged();
     controle_->showFindings(checkRegenerated(wb_));
@@ -280,37 +280,37 @@ void frmPrinc::showThickness() {
 
 void frmPrinc::showLayout() {
     const MainWindowState& w = wb_.window();
-    const bool creases = w.refoulageLayout;
+    const bool creases = w.creaseListLayout;
     lbhauteur_->setText(qs(strings_.text(creases ? 206 : 203)));
     hauteurUnit_->setVisible(!creases);
     hauteur_->setVisible(!creases);
     CmdDetails_->setVisible(!creases);
     Txt_listefoulages_->setVisible(creases);
-    if (Txt_listefoulages_->text() != qs(w.listeFoulages))
-        Txt_listefoulages_->setText(qs(w.listeFoulages));
+    if (Txt_listefoulages_->text() != qs(w.creaseList))
+        Txt_listefoulages_->setText(qs(w.creaseList));
 }
 
 void frmPrinc::showFigures() {
     const WindowFigures f = windowFigures(wb_.model());
-    lbCoupant_->setText(qs(f.lbCoupant));
-    lbPerfoRainant_->setText(qs(f.lbPerfoRainant));
-    lbPerfo_->setText(qs(f.lbPerfo));
-    lbMiChair_->setText(qs(f.lbMiChair));
-    lbRainant_->setText(qs(f.lbRainant));
-    lbTotal_->setText(qs(f.lbTotal));
-    lbSurf_->setText(qs(f.lbSurf));
-    lbDimHt_->setText(qs(f.lbDimHt));
-    lbnbposes_->setText(qs(f.lbnbposes));
-    lbPerte_->setText(qs(f.lbPerte));
-    lbperteFc_->setText(qs(f.lbperteFc));
-    TxFmtCX_->setText(qs(f.TxFmtCX));
-    TxFmtCY_->setText(qs(f.TxFmtCY));
-    TxNbPoseX_->setText(qs(f.TxNbPoseX));
-    TxNbPoseY_->setText(qs(f.TxNbPoseY));
-    TxespX_->setText(qs(f.TxespX));
-    TxespY_->setText(qs(f.TxespY));
-    TxtFCEsp_[0]->setText(qs(f.margeX));
-    TxtFCEsp_[1]->setText(qs(f.margeY));
+    lbCoupant_->setText(qs(f.cutLength));
+    lbPerfoRainant_->setText(qs(f.cutCreaseLength));
+    lbPerfo_->setText(qs(f.perforationLength));
+    lbMiChair_->setText(qs(f.halfCutLength));
+    lbRainant_->setText(qs(f.creaseLength));
+    lbTotal_->setText(qs(f.totalLength));
+    lbSurf_->setText(qs(f.cutSurface));
+    lbDimHt_->setText(qs(f.imposedSize));
+    lbnbposes_->setText(qs(f.poseCount));
+    lbPerte_->setText(qs(f.waste));
+    lbperteFc_->setText(qs(f.sheetWaste));
+    TxFmtCX_->setText(qs(f.sheetX));
+    TxFmtCY_->setText(qs(f.sheetY));
+    TxNbPoseX_->setText(qs(f.posesX));
+    TxNbPoseY_->setText(qs(f.posesY));
+    TxespX_->setText(qs(f.gapX));
+    TxespY_->setText(qs(f.gapY));
+    TxtFCEsp_[0]->setText(qs(f.marginX));
+    TxtFCEsp_[1]->setText(qs(f.marginY));
     const QSignalBlocker block(ChkCentre_);
     ChkCentre_->setChecked(wb_.imposition().ChkCentre);
     showDataWarnings();
@@ -335,11 +335,11 @@ void frmPrinc::showDataWarnings() {
 // format Qt reads) where it does not fold.
 void frmPrinc::showPreview() {
     QString note;
-    FoldScene fold = foldScene(wb_.Trazel1(), wb_.model().CodeModele, wb_.model(), &note);
+    FoldScene fold = foldScene(wb_.drawing(), wb_.model().CodeModele, wb_.model(), &note);
     Vue3D_->setFold(fold);
     if (foldWindow_)
         foldWindow_->setScene(fold, note);
-    const std::filesystem::path folder = wb_.majo().dataDirectory() / "wmf";
+    const std::filesystem::path folder = wb_.boardTables().dataDirectory() / "wmf";
     for (const char* extension : {".png", ".jpg", ".bmp", ".wmf"}) {
         const std::filesystem::path file = folder / (wb_.model().CodeModele + extension);
         std::error_code ec;
@@ -419,7 +419,7 @@ void frmPrinc::dimensionLeft(EntryBox* box, NumberBox kind, float stored) {
     }
     if (static_cast<float>(*entry.value) == stored)
         return;
-    regenerate([this] { return wb_.Modifier(); });
+    regenerate([this] { return wb_.regenerate(); });
 }
 
 void frmPrinc::refuse(EntryBox* box, const std::string& reason) {
@@ -429,7 +429,7 @@ void frmPrinc::refuse(EntryBox* box, const std::string& reason) {
 }
 
 void frmPrinc::txtModel_LostFocus() {
-    if (txtModel_->text().toStdString() == wb_.window().txtModel)
+    if (txtModel_->text().toStdString() == wb_.window().codeText)
         return;
     regenerate([this] { return wb_.codeBoxLeft(); });
 }
@@ -437,7 +437,7 @@ void frmPrinc::txtModel_LostFocus() {
 void frmPrinc::Txt_listefoulages_Change() {
     if (Txt_listefoulages_->text().toStdString() == wb_.model().ListeFoulages)
         return;
-    regenerate([this] { return wb_.Modifier(); });
+    regenerate([this] { return wb_.regenerate(); });
 }
 
 void frmPrinc::CbGroup_Click(int index) {
@@ -446,10 +446,10 @@ void frmPrinc::CbGroup_Click(int index) {
 
 void frmPrinc::CbModules_Click(int index) {
     const MainWindowState& w = wb_.window();
-    const bool topBottom = w.NumFamille == 1 && index == CbModules_->count() - 1;
+    const bool topBottom = w.familyNumber == 1 && index == CbModules_->count() - 1;
     if (topBottom && !chooseArchitecture()) {
         const QSignalBlocker block(CbModules_);
-        CbModules_->setCurrentIndex(w.NumModule - 1);
+        CbModules_->setCurrentIndex(w.codeNumber - 1);
         return;
     }
     regenerate([this, index] { return wb_.codeChosen(index + 1); });
@@ -509,28 +509,28 @@ void frmPrinc::Vue3D_Click() {
     Vue3D_->show();
     VueInversee_ = !VueInversee_;
     // The small drawing shows no dimensioning.
-    wb_.window().filtrerCotation = VueInversee_;
+    wb_.window().dimensioningHidden = VueInversee_;
     mncotes_->setChecked(VueInversee_);
     Trazel1_->fitToWindow();
-    regenerate([this] { return wb_.Modifier(); });
+    regenerate([this] { return wb_.regenerate(); });
 }
 
 void frmPrinc::mncotes_Click() {
     MainWindowState& w = wb_.window();
-    w.filtrerCotation = !w.filtrerCotation;
-    mncotes_->setChecked(w.filtrerCotation);
-    wb_.Trazel1().SetFilter("");
-    if (w.filtrerCotation)
-        wb_.Trazel1().SetFilter("COTATION");
+    w.dimensioningHidden = !w.dimensioningHidden;
+    mncotes_->setChecked(w.dimensioningHidden);
+    wb_.drawing().SetFilter("");
+    if (w.dimensioningHidden)
+        wb_.drawing().SetFilter("COTATION");
     Trazel1_->drawingChanged();
 }
 
 void frmPrinc::mnaffichage_filtres_Click() {
-    FilterDialog dialog(Trazel1_->hiddenKinds(), wb_.window().filtrerCotation, strings_, this);
+    FilterDialog dialog(Trazel1_->hiddenKinds(), wb_.window().dimensioningHidden, strings_, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     Trazel1_->setHiddenKinds(dialog.hiddenKinds());
-    if (dialog.hideDimensions() != wb_.window().filtrerCotation)
+    if (dialog.hideDimensions() != wb_.window().dimensioningHidden)
         mncotes_Click();
 }
 
@@ -545,8 +545,8 @@ void frmPrinc::mnoptions_stylos_Click() {
 
 // "Supprimer Filtre": everything shown again, and the check of "Filtrer Cotation" follows.
 void frmPrinc::Image3_Click() {
-    wb_.Trazel1().SetFilter("");
-    wb_.window().filtrerCotation = false;
+    wb_.drawing().SetFilter("");
+    wb_.window().dimensioningHidden = false;
     mncotes_->setChecked(false);
     Trazel1_->setHiddenKinds({});
 }
@@ -562,9 +562,9 @@ void frmPrinc::CmdDetails_Click() {
     host.creaseList = [this] { return Txt_listefoulages_->text(); };
     host.setCreaseList = [this](const QString& list) {
         Txt_listefoulages_->setText(list);
-        wb_.window().listeFoulages = list.toStdString();
+        wb_.window().creaseList = list.toStdString();
     };
-    host.modifier = [this] { regenerate([this] { return wb_.Modifier(); }); };
+    host.modifier = [this] { regenerate([this] { return wb_.regenerate(); }); };
     host.showRefusal = [this](const QString& reason) {
         statusMessage_->setText(reason);
         statusMessage_->setStyleSheet(QStringLiteral("color: #b00000;"));

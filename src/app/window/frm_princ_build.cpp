@@ -208,7 +208,7 @@ QWidget* frmPrinc::buildToolColumn() {
     addToolImage(layout, "Image13", 1312, int(T::FilterDimensions), [this] { mncotes_Click(); });
     addToolImage(layout, "Image8", 1307, int(T::Pens), [this] { mnoptions_stylos_Click(); });
     addToolImage(layout, "Image12", 1311, int(T::MirrorVertical), [this] {
-        regenerate([this] { return wb_.toggleSymVerticale(); });
+        regenerate([this] { return wb_.toggleMirror(); });
         // The mirrored blank lies on the other side of the axis: never an empty view.
         Trazel1_->fitToWindow();
     });

@@ -31,11 +31,11 @@ void frmPrinc::closeEvent(QCloseEvent* event) {
 
 void frmPrinc::showOpenedDesign(const RegenerationReport& report) {
     const MainWindowState& w = wb_.window();
-    txtModel_->setText(qs(w.txtModel));
-    longueur_->setText(qs(w.longueur));
-    largeur_->setText(qs(w.largeur));
-    hauteur_->setText(qs(w.hauteur));
-    Txt_listefoulages_->setText(qs(w.listeFoulages));
+    txtModel_->setText(qs(w.codeText));
+    longueur_->setText(qs(w.lengthText));
+    largeur_->setText(qs(w.widthText));
+    hauteur_->setText(qs(w.heightText));
+    Txt_listefoulages_->setText(qs(w.creaseList));
     fillGrades();
     ++regenerations_;
     showResult(report);
@@ -45,7 +45,7 @@ void frmPrinc::showOpenedDesign(const RegenerationReport& report) {
 void frmPrinc::tablesChanged() {
     fillGrades();
     regenerate([this] {
-        RegenerationReport report = wb_.Modifier();
+        RegenerationReport report = wb_.regenerate();
         const auto& problems = wb_.tableProblems();
         report.notices.insert(report.notices.begin(), problems.begin(), problems.end());
         return report;
@@ -55,7 +55,8 @@ void frmPrinc::tablesChanged() {
 // "Chemin Majorations": the folder of the grade and allowance tables.
 void frmPrinc::mn_chemajo_Click() {
     const QString folder = QFileDialog::getExistingDirectory(
-        this, QStringLiteral("Chemin Fichier Majorations"), qs(wb_.majo().dataDirectory().string()),
+        this, QStringLiteral("Chemin Fichier Majorations"),
+        qs(wb_.boardTables().dataDirectory().string()),
         QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
     if (folder.isEmpty())
         return;
@@ -70,7 +71,7 @@ void frmPrinc::mn_config_Click() {
     ConfigHost host;
     host.chooseDataFolder = [this] { mn_chemajo_Click(); };
     host.deleteGrade = [this] { deleteGradeDialog(); };
-    host.modifier = [this] { regenerate([this] { return wb_.Modifier(); }); };
+    host.modifier = [this] { regenerate([this] { return wb_.regenerate(); }); };
     frm_Config dialog(wb_, std::move(host), this);
     dialog.exec();
 }

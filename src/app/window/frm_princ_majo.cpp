@@ -14,7 +14,7 @@ void frmPrinc::But_Majo_Click() {
     MajoHost host;
     host.modifier = [this] {
         fillGrades();
-        regenerate([this] { return wb_.Modifier(); });
+        regenerate([this] { return wb_.regenerate(); });
     };
     host.highlight = [this](const std::vector<ElementId>& ids) {
         if (ids.empty())
@@ -36,7 +36,7 @@ void frmPrinc::deleteGradeDialog() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     fillGrades();
-    regenerate([this] { return wb_.Modifier(); });
+    regenerate([this] { return wb_.regenerate(); });
 }
 
 }  // namespace brontaxe::app

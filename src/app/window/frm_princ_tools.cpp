@@ -10,20 +10,20 @@ namespace brontaxe::app {
 void frmPrinc::mnsection_Click() {
     SectionHost host;
     host.preview = [this](SectionSide side, double position) {
-        regenerate([this] { return wb_.Modifier(); });
+        regenerate([this] { return wb_.regenerate(); });
         wb_.previewSection(side, position);
         Trazel1_->drawingChanged();
     };
     host.apply = [this](SectionSide side, double position) {
         std::optional<std::string> refusal;
         regenerate([&] {
-            SectionOutcome cut = wb_.Sectionner(side, position);
+            SectionOutcome cut = wb_.applySection(side, position);
             refusal = cut.refusal;
             return cut.report;
         });
         return refusal;
     };
-    host.restore = [this] { regenerate([this] { return wb_.Modifier(); }); };
+    host.restore = [this] { regenerate([this] { return wb_.regenerate(); }); };
     host.blankSize = [this] {
         const Box& f = wb_.sectionFrame();
         return std::make_pair(f.width(), f.height());

@@ -102,7 +102,7 @@ void PieceControls::mnmorceautous_Click() {
 }
 
 void PieceControls::mncaisse_en_2_Click() {
-    regenerate_([this] { return wb_.toggleCaisseEn2(); });
+    regenerate_([this] { return wb_.toggleTwoPieceCase(); });
     show();
 }
 
@@ -123,7 +123,7 @@ void PieceControls::mncaisse4_Click() {
         const bool eachPanel = ask(QString::fromStdString(strings_.text(1284)));
         variant = fourPieceVariant(head, eachPanel);
     }
-    regenerate_([this, variant] { return wb_.setCaisseEn4(variant); });
+    regenerate_([this, variant] { return wb_.setFourPieceCase(variant); });
     show();
 }
 

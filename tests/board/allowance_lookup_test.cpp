@@ -1,4 +1,4 @@
-#include "board/ini_majo.h"
+#include "board/allowance_lookup.h"
 
 #include <gtest/gtest.h>
 
@@ -21,11 +21,11 @@ Majo twoGrades(const test::TempDir& dir) {
     return tables;
 }
 
-TEST(IniMajo, PutsTheGradeAndItsAllowancesIntoTheModel) {
+TEST(LookUpAllowances, PutsTheGradeAndItsAllowancesIntoTheModel) {
     test::TempDir dir;
     const Majo tables = twoGrades(dir);
     Model m = test::startupModel();
-    IniMajo(m, tables, "0201", 2);
+    lookUpAllowances(m, tables, "0201", 2);
     EXPECT_EQ(m.NumModele, 201);
     EXPECT_EQ(m.CodeModele, " 201");
     EXPECT_EQ(m.NumQualite, 2);
@@ -39,31 +39,31 @@ TEST(IniMajo, PutsTheGradeAndItsAllowancesIntoTheModel) {
     EXPECT_EQ(m.Majo[5], 12.0f);
     EXPECT_EQ(m.Majo[16], 0.0f);
 
-    IniMajo(m, tables, "0201", 1);
+    lookUpAllowances(m, tables, "0201", 1);
     EXPECT_EQ(m.Majo[3], 7.0f);
     EXPECT_EQ(m.Majo[6], 1.5f);
 }
 
 // Styles with defaults of their own must know whether the values are their own record's or
 // another grade's standing in.
-TEST(IniMajo, TellsWhichStyleTheRecordFoundBelongsTo) {
+TEST(LookUpAllowances, TellsWhichStyleTheRecordFoundBelongsTo) {
     test::TempDir dir;
     const Majo tables = twoGrades(dir);
     Model m = test::startupModel();
-    IniMajo(m, tables, "0201", 1);
+    lookUpAllowances(m, tables, "0201", 1);
     EXPECT_EQ(m.allowanceRecordCode, 201);
-    IniMajo(m, tables, "0201", 2);  // grade 1's values scaled: not a record of grade 2
+    lookUpAllowances(m, tables, "0201", 2);  // grade 1's values scaled: not a record of grade 2
     EXPECT_EQ(m.allowanceRecordCode, 0);
-    IniMajo(m, tables, "0210", 1);
+    lookUpAllowances(m, tables, "0210", 1);
     EXPECT_EQ(m.allowanceRecordCode, 0);
 }
 
-TEST(IniMajo, NoGradeSelectedGivesTheDefaultsAndKeepsTheGradeNumber) {
+TEST(LookUpAllowances, NoGradeSelectedGivesTheDefaultsAndKeepsTheGradeNumber) {
     test::TempDir dir;
     const Majo tables = twoGrades(dir);
     Model m = test::startupModel();
     m.NumQualite = 2;
-    IniMajo(m, tables, "0201", 0);
+    lookUpAllowances(m, tables, "0201", 0);
     EXPECT_EQ(m.NumQualite, 2);
     EXPECT_EQ(m.EpaisseurCarton, 3.0f);
     EXPECT_EQ(m.Dblmur, 6.0f);
@@ -73,7 +73,7 @@ TEST(IniMajo, NoGradeSelectedGivesTheDefaultsAndKeepsTheGradeNumber) {
     EXPECT_EQ(m.Majo[3], 7.0f);
 }
 
-TEST(IniMajo, StyleNumberOfTypedAndCombinedCodes) {
+TEST(LookUpAllowances, StyleNumberOfTypedAndCombinedCodes) {
     Model m = test::startupModel();
     m.TypeDessus = 201;
     m.TypeDessous = 203;
@@ -87,7 +87,7 @@ TEST(IniMajo, StyleNumberOfTypedAndCombinedCodes) {
     EXPECT_EQ(styleNumber("0000/0203", m), 203);
 }
 
-TEST(IniMajo, MultiPieceModesOnlyStayOnStylesThatAllowThem) {
+TEST(LookUpAllowances, MultiPieceModesOnlyStayOnStylesThatAllowThem) {
     Majo none;
     struct Case {
         const char* code;
@@ -104,7 +104,7 @@ TEST(IniMajo, MultiPieceModesOnlyStayOnStylesThatAllowThem) {
         m.TypeDessous = c.bottom;
         m.CaisseEn2 = true;
         m.CaisseEn4 = 2;
-        EXPECT_EQ(IniMajo(m, none, c.code, 1), c.allowed) << c.code << " on " << c.bottom;
+        EXPECT_EQ(lookUpAllowances(m, none, c.code, 1), c.allowed) << c.code << " on " << c.bottom;
         EXPECT_EQ(m.CaisseEn2, c.allowed) << c.code;
         EXPECT_EQ(m.CaisseEn4, c.allowed ? 2 : 0) << c.code;
     }

@@ -1,4 +1,4 @@
-#include "board/ini_majo.h"
+#include "board/allowance_lookup.h"
 
 #include "platform/number_text.h"
 #include "platform/rounding.h"
@@ -11,16 +11,16 @@ std::int16_t styleNumber(std::string_view codeBox, const Model& m) {
     return roundToInt16(platform::leadingNumber(codeBox)).value_or(0);
 }
 
-bool multiPieceAllowed(std::int16_t numModele, std::int16_t typeDessous) {
-    const int n = numModele;
-    const bool style = (n >= 200 && n <= 206) || n == 209 || n == 214 || n == 232 || n == 233 ||
-                       n == 320 || (n >= 501 && n <= 503);
-    const int b = typeDessous;
-    const bool bottom = b < 208 || b == 209 || (b >= 232 && b <= 234);
-    return style && bottom;
+bool multiPieceAllowed(std::int16_t style, std::int16_t bottomStyle) {
+    const int n = style;
+    const bool styleAllowed = (n >= 200 && n <= 206) || n == 209 || n == 214 || n == 232 ||
+                              n == 233 || n == 320 || (n >= 501 && n <= 503);
+    const int b = bottomStyle;
+    const bool bottomAllowed = b < 208 || b == 209 || (b >= 232 && b <= 234);
+    return styleAllowed && bottomAllowed;
 }
 
-bool IniMajo(Model& m, const Majo& tables, std::string_view codeBox, int selectedGrade) {
+bool lookUpAllowances(Model& m, const Majo& tables, std::string_view codeBox, int selectedGrade) {
     m.NumModele = styleNumber(codeBox, m);
     m.CodeModele = platform::numberTextBlank(m.NumModele);
 
