@@ -4,9 +4,9 @@
 #include <variant>
 
 #include "app/commands/file_commands.h"
-#include "app/dialogs/frm_choix_ft.h"
-#include "app/dialogs/frm_ft.h"
-#include "app/window/frm_princ.h"
+#include "app/dialogs/questionnaire_dialog.h"
+#include "app/dialogs/sheet_template_dialog.h"
+#include "app/window/main_window.h"
 #include "techsheet/placeholders.h"
 #include "techsheet/sheet_template.h"
 #include "workbench/workbench.h"
@@ -28,7 +28,7 @@ bool showQuestionnaire(Workbench& wb, QWidget* parent) {
         QMessageBox::warning(parent, kTitle, QString::fromStdString(*problem));
         return false;
     }
-    frm_FT dialog(wb.drawing(), std::move(q), parent);
+    QuestionnaireDialog dialog(wb.drawing(), std::move(q), parent);
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -56,15 +56,15 @@ void technicalSheetCommand(Workbench& wb, QWidget* parent, const std::function<v
 }
 
 void chooseSheetTemplate(Workbench& wb, QWidget* parent) {
-    frm_choixFT dialog(wb, parent);
+    SheetTemplateDialog dialog(wb, parent);
     dialog.exec();
 }
 
 // The window's tool image and "Fiche Technique" command: the drawing shown again and its title
 // marked once the sheet changed.
-void frmPrinc::Image10_Click() {
+void MainWindow::openTechnicalSheet() {
     technicalSheetCommand(wb_, this, [this] {
-        Trazel1_->drawingChanged();
+        drawingView_->drawingChanged();
         files_->designShown();
     });
 }
