@@ -14,11 +14,11 @@ inline Workbench startedWorkbench() {
 // A 0201 imposed `x` by `y`, regenerated once.
 inline Workbench imposed0201(int x, int y) {
     Workbench wb = startedWorkbench();
-    wb.window().txtModel = "0201";
+    wb.window().codeText = "0201";
     wb.imposition().AvecImpos = x * y > 1;
     wb.model().NbPoseX = static_cast<std::int16_t>(x);
     wb.model().NbPoseY = static_cast<std::int16_t>(y);
-    wb.Modifier();
+    wb.regenerate();
     return wb;
 }
 

@@ -1,5 +1,5 @@
 // What the design-rule check adds to a regeneration: the check of one blank, and for every
-// style of the catalogue the check's time as a share of its `Modifier` (goal: under 20 %).
+// style of the catalogue the check's time as a share of its regeneration (goal: under 20 %).
 
 #include <benchmark/benchmark.h>
 
@@ -25,20 +25,20 @@ std::chrono::nanoseconds threadTime() {
 
 void BM_Check(benchmark::State& state, const char* code) {
     Workbench wb = startedWorkbench();
-    wb.window().txtModel = code;
-    wb.Modifier();
+    wb.window().codeText = code;
+    wb.regenerate();
     for (auto _ : state)
         benchmark::DoNotOptimize(checkRegenerated(wb));
-    state.counters["elements"] = wb.Trazel1().ElementCount();
+    state.counters["elements"] = wb.drawing().ElementCount();
 }
 BENCHMARK_CAPTURE(BM_Check, 0201, "0201");
 BENCHMARK_CAPTURE(BM_Check, 0215, "0215");
 BENCHMARK_CAPTURE(BM_Check, 0217, "0217");
-BENCHMARK_CAPTURE(BM_Check, 0200, "0200");  // the cheapest Modifier
+BENCHMARK_CAPTURE(BM_Check, 0200, "0200");  // the cheapest regeneration
 
 // Each style regenerated and checked `rounds` times; the largest and the mean share of the
-// check in percent of `Modifier`, and the style with the largest.
-void BM_CheckShareOfModifier(benchmark::State& state) {
+// check in percent of the regeneration, and the style with the largest.
+void BM_CheckShareOfRegeneration(benchmark::State& state) {
     constexpr int rounds = 200;
     Workbench wb = startedWorkbench();
     double worst = 0, sum = 0;
@@ -47,19 +47,19 @@ void BM_CheckShareOfModifier(benchmark::State& state) {
     for (auto _ : state) {
         worst = sum = 0;
         for (std::size_t i = 0; i < codes.size(); ++i) {
-            wb.window().txtModel = std::string(codes[i]);
-            std::chrono::nanoseconds modifier{}, check{};
+            wb.window().codeText = std::string(codes[i]);
+            std::chrono::nanoseconds regenerate{}, check{};
             for (int r = 0; r < rounds; ++r) {
                 const auto t0 = threadTime();
-                benchmark::DoNotOptimize(wb.Modifier());
+                benchmark::DoNotOptimize(wb.regenerate());
                 const auto t1 = threadTime();
                 benchmark::DoNotOptimize(checkRegenerated(wb));
                 const auto t2 = threadTime();
-                modifier += t1 - t0;
+                regenerate += t1 - t0;
                 check += t2 - t1;
             }
-            const double share =
-                100.0 * static_cast<double>(check.count()) / static_cast<double>(modifier.count());
+            const double share = 100.0 * static_cast<double>(check.count()) /
+                                 static_cast<double>(regenerate.count());
             sum += share;
             if (share > worst) {
                 worst = share;
@@ -71,7 +71,7 @@ void BM_CheckShareOfModifier(benchmark::State& state) {
     state.counters["mean_pct"] = sum / static_cast<double>(codes.size());
     state.counters["worst_style"] = std::stod(std::string(codes[worstIndex].substr(0, 4)));
 }
-BENCHMARK(BM_CheckShareOfModifier)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CheckShareOfRegeneration)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace brontaxe

@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     std::FILE* out = std::fopen(argv[1], "w");
     if (!out)
         return 1;
-    const brontaxe::Drawing& d = wb.Trazel1();
+    const brontaxe::Drawing& d = wb.drawing();
     for (const brontaxe::Element& e : d.elements()) {
         if (d.isShown(e))
             writeElement(out, e);

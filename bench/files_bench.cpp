@@ -17,7 +17,7 @@ void BM_WriteFormat(benchmark::State& state, std::string extension, int side) {
     const Workbench wb = bench::imposed0201(side, side);
     const auto path = std::filesystem::temp_directory_path() / ("brontaxe-bench." + extension);
     for (auto _ : state) {
-        if (!io::SaveDrawing(wb.Trazel1(), path).ok)
+        if (!io::SaveDrawing(wb.drawing(), path).ok)
             state.SkipWithError("write failed");
     }
     state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));

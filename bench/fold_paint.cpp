@@ -18,9 +18,9 @@ namespace {
 
 Workbench regenerated(const char* code) {
     Workbench wb = bench::startedWorkbench();
-    wb.window().txtModel = code;
-    wb.IniMajo();
-    wb.Modifier();
+    wb.window().codeText = code;
+    wb.lookUpAllowances();
+    wb.regenerate();
     return wb;
 }
 
@@ -35,7 +35,7 @@ void BM_FoldAndPaint(benchmark::State& state, const char* code) {
     const Workbench wb = regenerated(code);
     QImage image(700, 480, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
-        const fold::FoldedBlank m = fold::foldStyle(wb.Trazel1(), code, wb.model());
+        const fold::FoldedBlank m = fold::foldStyle(wb.drawing(), code, wb.model());
         paint(m, image, code);
     }
 }
@@ -47,13 +47,13 @@ BENCHMARK_CAPTURE(BM_FoldAndPaint, 0713, "0713")->Unit(benchmark::kMillisecond);
 void BM_Fold(benchmark::State& state, const char* code) {
     const Workbench wb = regenerated(code);
     for (auto _ : state)
-        benchmark::DoNotOptimize(fold::foldStyle(wb.Trazel1(), code, wb.model()));
+        benchmark::DoNotOptimize(fold::foldStyle(wb.drawing(), code, wb.model()));
 }
 BENCHMARK_CAPTURE(BM_Fold, 0201, "0201")->Unit(benchmark::kMillisecond);
 
 void BM_FoldFrame(benchmark::State& state, const char* code) {
     const Workbench wb = regenerated(code);
-    const fold::FoldedBlank m = fold::foldStyle(wb.Trazel1(), code, wb.model());
+    const fold::FoldedBlank m = fold::foldStyle(wb.drawing(), code, wb.model());
     QImage image(700, 480, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state)
         paint(m, image, code);

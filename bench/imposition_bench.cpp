@@ -12,8 +12,8 @@ void BM_ImposedRegeneration(benchmark::State& state) {
     const int side = static_cast<int>(state.range(0));
     Workbench wb = bench::imposed0201(side, side);
     for (auto _ : state)
-        benchmark::DoNotOptimize(wb.Modifier());
-    const auto elements = wb.Trazel1().ElementCount();
+        benchmark::DoNotOptimize(wb.regenerate());
+    const auto elements = wb.drawing().ElementCount();
     state.counters["poses"] = wb.model().NbPoses;
     state.counters["elements"] = elements;
     state.SetItemsProcessed(state.iterations() * elements);

@@ -14,22 +14,22 @@ namespace brontaxe {
 namespace {
 
 // With the style's own allowances from the shipped tables, as when its code is typed.
-void BM_Modifier(benchmark::State& state, std::string code) {
+void BM_Regeneration(benchmark::State& state, std::string code) {
     Workbench wb = bench::startedWorkbench();
-    wb.window().txtModel = code;
+    wb.window().codeText = code;
     wb.codeBoxLeft();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(wb.Modifier());
+        benchmark::DoNotOptimize(wb.regenerate());
     }
-    state.counters["elements"] = wb.Trazel1().ElementCount();
+    state.counters["elements"] = wb.drawing().ElementCount();
 }
 
 const bool registered = [] {
     for (std::string_view code : generatorCodes()) {
         if (code.find('/') != std::string_view::npos)
             continue;  // top and bottom boxes: fittings_bench.cpp, by combination
-        benchmark::RegisterBenchmark(("BM_Modifier/" + std::string(code)).c_str(), BM_Modifier,
-                                     std::string(code))
+        benchmark::RegisterBenchmark(("BM_Regeneration/" + std::string(code)).c_str(),
+                                     BM_Regeneration, std::string(code))
             ->Unit(benchmark::kMicrosecond);
     }
     return true;
@@ -43,8 +43,8 @@ void BM_WholeCatalogue(benchmark::State& state) {
             codes.emplace_back(code);
     for (auto _ : state) {
         for (const auto& code : codes) {
-            wb.window().txtModel = code;
-            benchmark::DoNotOptimize(wb.Modifier());
+            wb.window().codeText = code;
+            benchmark::DoNotOptimize(wb.regenerate());
         }
     }
     state.counters["styles"] = static_cast<double>(codes.size());

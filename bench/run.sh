@@ -2,7 +2,7 @@
 # Builds the benchmarks in Release and prints one table: the benchmarks, ezdxf writing the same
 # 10 x 10 imposition against our DXF writer, and the peak memory of 10,000 poses; then every
 # format written for 10,000 poses by the command-line tool, and the window's figures. Extra
-# arguments go to the benchmark program (e.g. --benchmark_filter=Modifier).
+# arguments go to the benchmark program (e.g. --benchmark_filter=Regeneration).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR=build-release scripts/build.sh -DCMAKE_BUILD_TYPE=Release -DBRONTAXE_TESTS=OFF \

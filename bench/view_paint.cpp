@@ -10,7 +10,7 @@
 
 #include "app/views/drawing_view.h"
 #include "app/window/entry_box.h"
-#include "app/window/frm_princ.h"
+#include "app/window/main_window.h"
 #include "bench/bench_support.h"
 
 namespace brontaxe {
@@ -19,14 +19,14 @@ namespace {
 void BM_ViewPaint(benchmark::State& state) {
     const int side = static_cast<int>(state.range(0));
     const Workbench wb = bench::imposed0201(side, side);
-    app::DrawingView view(wb.Trazel1());
+    app::DrawingView view(wb.drawing());
     view.resize(900, 620);
     QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         view.drawingChanged();  // what a regeneration asks of the view
         view.render(&image);
     }
-    state.counters["elements"] = wb.Trazel1().ElementCount();
+    state.counters["elements"] = wb.drawing().ElementCount();
 }
 BENCHMARK(BM_ViewPaint)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
@@ -34,13 +34,13 @@ BENCHMARK(BM_ViewPaint)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 void BM_ViewRepaint(benchmark::State& state) {
     const int side = static_cast<int>(state.range(0));
     const Workbench wb = bench::imposed0201(side, side);
-    app::DrawingView view(wb.Trazel1());
+    app::DrawingView view(wb.drawing());
     view.resize(900, 620);
     view.drawingChanged();
     QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state)
         view.render(&image);
-    state.counters["elements"] = wb.Trazel1().ElementCount();
+    state.counters["elements"] = wb.drawing().ElementCount();
 }
 BENCHMARK(BM_ViewRepaint)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
@@ -49,7 +49,7 @@ BENCHMARK(BM_ViewRepaint)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 void BM_KeystrokeToFrame(benchmark::State& state) {
     const int side = static_cast<int>(state.range(0));
     Workbench wb(platform::PrivateProfile("/nonexistent/brontaxe-bench"));
-    app::frmPrinc window(wb, std::nullopt);
+    app::MainWindow window(wb, std::nullopt);
     window.resize(1280, 800);
     window.show();
     const auto enter = [&window](const char* box, const QString& text) {
@@ -66,7 +66,7 @@ void BM_KeystrokeToFrame(benchmark::State& state) {
         enter("longueur", wider ? QStringLiteral("401") : QStringLiteral("400"));
         window.repaint();
     }
-    state.counters["elements"] = wb.Trazel1().ElementCount();
+    state.counters["elements"] = wb.drawing().ElementCount();
     // One regeneration a keystroke, or the figure measures nothing.
     state.counters["regenerations"] =
         benchmark::Counter(window.regenerationCount() - before, benchmark::Counter::kAvgIterations);

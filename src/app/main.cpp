@@ -4,7 +4,7 @@
 
 #include "app/views/drawing_view.h"
 #include "app/window/first_paint_stamp.h"
-#include "app/window/frm_princ.h"
+#include "app/window/main_window.h"
 #include "app/window/translations.h"
 #include "platform/heap_tuning.h"
 #include "platform/paths.h"
@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
     brontaxe::Workbench wb(
         brontaxe::platform::PrivateProfile(brontaxe::platform::windowsDirectory(env)),
         &brontaxe::findGenerator, env);
-    brontaxe::app::frmPrinc window(wb, commandLine);
+    brontaxe::app::MainWindow window(wb, commandLine);
     if (auto stampFile = env("BRONTAXE_FIRST_PAINT"))
         brontaxe::app::stampFirstPaint(*window.view(), *stampFile);
     window.show();

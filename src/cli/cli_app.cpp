@@ -34,20 +34,20 @@ namespace {
 constexpr double kMaxSheetLength = 1.0e7;
 
 struct ImpositionOptions {
-    std::optional<double> formatX, formatY, margeX, margeY, espaceX, espaceY;
+    std::optional<double> formatX, formatY, marginX, marginY, gapX, gapY;
     std::optional<int> posesX, posesY;
     bool centre = false;
 };
 
 struct Options {
     std::string code;
-    std::optional<double> longueur, largeur, hauteur;
-    std::optional<int> qualite;
+    std::optional<double> length, width, height;
+    std::optional<int> grade;
     std::vector<std::string> assignments;
     bool dump = false;
     bool listFields = false;
     bool listCatalogue = false;
-    ImpositionOptions impos;
+    ImpositionOptions imposition;
     std::string output;
 };
 
@@ -64,20 +64,20 @@ void checkOptionTexts(CLI::App& app) {
 
 void defineOptions(CLI::App& app, Options& o) {
     app.add_option("CODE", o.code, "Code FEFCO du modèle (0201, ...)");
-    app.add_option("--longueur", o.longueur, "Longueur intérieure (mm)");
-    app.add_option("--largeur", o.largeur, "Largeur intérieure (mm)");
-    app.add_option("--hauteur", o.hauteur, "Hauteur intérieure (mm)");
-    app.add_option("--qualite", o.qualite,
+    app.add_option("--longueur", o.length, "Longueur intérieure (mm)");
+    app.add_option("--largeur", o.width, "Largeur intérieure (mm)");
+    app.add_option("--hauteur", o.height, "Hauteur intérieure (mm)");
+    app.add_option("--qualite", o.grade,
                    "Numéro de qualité de carton (dans la table des qualités)");
     app.add_option("--set", o.assignments, "Champ du modèle : NOM=VALEUR (lgPatte=30, Majo(6)=2)");
     app.add_flag("--dump", o.dump, "Affiche le texte canonique du dessin");
-    ImpositionOptions& i = o.impos;
+    ImpositionOptions& i = o.imposition;
     app.add_option("--format-x", i.formatX, "Format Carton en X (mm) : calcule les poses");
     app.add_option("--format-y", i.formatY, "Format Carton en Y (mm) : calcule les poses");
-    app.add_option("--marge-x", i.margeX, "Marge en X (mm)");
-    app.add_option("--marge-y", i.margeY, "Marge en Y (mm)");
-    app.add_option("--espace-x", i.espaceX, "Espace entre poses en X (mm)");
-    app.add_option("--espace-y", i.espaceY, "Espace entre poses en Y (mm)");
+    app.add_option("--marge-x", i.marginX, "Marge en X (mm)");
+    app.add_option("--marge-y", i.marginY, "Marge en Y (mm)");
+    app.add_option("--espace-x", i.gapX, "Espace entre poses en X (mm)");
+    app.add_option("--espace-y", i.gapY, "Espace entre poses en Y (mm)");
     app.add_option("--poses-x", i.posesX, "Poses en X : calcule le Format Carton");
     app.add_option("--poses-y", i.posesY, "Poses en Y : calcule le Format Carton");
     app.add_flag("--centre", i.centre, "Centré : marges des deux côtés, format centré");
@@ -164,7 +164,7 @@ std::optional<std::string> applyGradeAssignment(Workbench& wb,
     FieldSetResult r = setField(probe, "NumQualite", numericValueText("NumQualite", *value));
     if (!r.ok())
         return r.message;
-    if (auto e = checkGrade(wb.majo(), probe.NumQualite))
+    if (auto e = checkGrade(wb.boardTables(), probe.NumQualite))
         return e;
     wb.model().NumQualite = probe.NumQualite;
     return std::nullopt;
@@ -175,10 +175,10 @@ std::optional<std::string> applyGradeAssignment(Workbench& wb,
 void fillWindowBoxes(Workbench& wb, const Options& o) {
     const Model& m = wb.model();
     MainWindowState& w = wb.window();
-    w.longueur = platform::numberText(m.Longueur);
-    w.largeur = platform::numberText(m.Largeur);
-    w.hauteur = platform::numberText(m.Hauteur);
-    w.listeFoulages = setsField(o.assignments, "ListeFoulages") ? m.ListeFoulages : "";
+    w.lengthText = platform::numberText(m.Longueur);
+    w.widthText = platform::numberText(m.Largeur);
+    w.heightText = platform::numberText(m.Hauteur);
+    w.creaseList = setsField(o.assignments, "ListeFoulages") ? m.ListeFoulages : "";
 }
 
 std::optional<std::string> applyOptions(Workbench& wb, const Options& o) {
@@ -186,9 +186,9 @@ std::optional<std::string> applyOptions(Workbench& wb, const Options& o) {
     // As the code box does: 201 is taken as 0201.
     const CodeBoxEntry entry = codeBoxEntry(o.code);
     const std::string code = entry.text;
-    if (entry.typeDessus) {
-        m.TypeDessus = *entry.typeDessus;
-        m.TypeDessous = *entry.typeDessous;
+    if (entry.topStyle) {
+        m.TypeDessus = *entry.topStyle;
+        m.TypeDessous = *entry.bottomStyle;
     }
     if (!hasGenerator(code, m)) {
         std::string known;
@@ -198,22 +198,22 @@ std::optional<std::string> applyOptions(Workbench& wb, const Options& o) {
         return "Code de modèle inconnu ou non disponible : \"" + o.code +
                "\" (disponibles : " + known + ", et les boîtes haut / bas comme 0201/0711)";
     }
-    wb.window().txtModel = code;
-    if (o.longueur)
-        m.Longueur = static_cast<float>(*o.longueur);
-    if (o.largeur)
-        m.Largeur = static_cast<float>(*o.largeur);
-    if (o.hauteur)
-        m.Hauteur = static_cast<float>(*o.hauteur);
-    if (o.qualite) {
-        if (auto e = checkGrade(wb.majo(), *o.qualite))
+    wb.window().codeText = code;
+    if (o.length)
+        m.Longueur = static_cast<float>(*o.length);
+    if (o.width)
+        m.Largeur = static_cast<float>(*o.width);
+    if (o.height)
+        m.Hauteur = static_cast<float>(*o.height);
+    if (o.grade) {
+        if (auto e = checkGrade(wb.boardTables(), *o.grade))
             return e;
-        m.NumQualite = static_cast<std::int16_t>(*o.qualite);
+        m.NumQualite = static_cast<std::int16_t>(*o.grade);
     }
     if (auto e = applyGradeAssignment(wb, o.assignments))
         return e;
     // The grade's thickness and allowances first, so that --set can still override them.
-    wb.IniMajo();
+    wb.lookUpAllowances();
     if (auto e = applyAssignments(m, o.assignments))
         return e;
     if (auto e = checkDimension("Longueur", m.Longueur))
@@ -242,8 +242,8 @@ std::optional<std::string> checkCount(const char* caption, const std::optional<i
 std::optional<std::string> checkImposition(const ImpositionOptions& i) {
     const std::pair<const char*, const std::optional<double>*> lengths[] = {
         {"Format Carton en X", &i.formatX}, {"Format Carton en Y", &i.formatY},
-        {"Marge en X", &i.margeX},          {"Marge en Y", &i.margeY},
-        {"Espace en X", &i.espaceX},        {"Espace en Y", &i.espaceY},
+        {"Marge en X", &i.marginX},         {"Marge en Y", &i.marginY},
+        {"Espace en X", &i.gapX},           {"Espace en Y", &i.gapY},
     };
     for (const auto& [caption, value] : lengths) {
         if (auto e = checkLength(caption, *value))
@@ -284,14 +284,14 @@ void printDataWarnings(const std::vector<std::string>& warnings, std::size_t fro
 // gaps and margins, then the sheet or the counts, which choose the mode.
 void applyImposition(Model& m, ImpositionSettings& s, const ImpositionOptions& i) {
     s.ChkCentre = i.centre;
-    if (i.espaceX)
-        enterPoseGap(m, Axis::X, *i.espaceX);
-    if (i.espaceY)
-        enterPoseGap(m, Axis::Y, *i.espaceY);
-    if (i.margeX)
-        enterMargin(m, s, 0, *i.margeX);
-    if (i.margeY)
-        enterMargin(m, s, 1, *i.margeY);
+    if (i.gapX)
+        enterPoseGap(m, Axis::X, *i.gapX);
+    if (i.gapY)
+        enterPoseGap(m, Axis::Y, *i.gapY);
+    if (i.marginX)
+        enterMargin(m, s, 0, *i.marginX);
+    if (i.marginY)
+        enterMargin(m, s, 1, *i.marginY);
     if (i.formatX)
         enterSheetSize(m, s, Axis::X, *i.formatX);
     if (i.formatY)
@@ -369,15 +369,15 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     if (!problem)
         problem = applyPieceOptions(wb.model(), pieces);
     if (!problem)
-        problem = checkImposition(o.impos);
+        problem = checkImposition(o.imposition);
     if (!problem)
         problem = rcvProblem(rcv);
     if (problem) {
         err << "Erreur : " << *problem << "\n";
         return kBadInput;
     }
-    capPoseCounts(o.impos, err);
-    applyImposition(wb.model(), wb.imposition(), o.impos);
+    capPoseCounts(o.imposition, err);
+    applyImposition(wb.model(), wb.imposition(), o.imposition);
     const RegenerationReport report = regenerate(wb, pieces);
     if (!report.drawn) {
         err << "Erreur : " << report.message << "\n";
@@ -397,13 +397,13 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     if (rcv.rcv)
         printRcv(out, wb.model(), rcv);
     if (o.dump)
-        out << dumpDrawing(wb.Trazel1());
+        out << dumpDrawing(wb.drawing());
     if (!o.output.empty()) {
         if (auto refused = refusedExport(o.output, findings, check)) {
             err << "Erreur : " << *refused << "\n";
             return kExitFindings;
         }
-        if (auto notice = io::pageSizeNotice(wb.Trazel1(), o.output))
+        if (auto notice = io::pageSizeNotice(wb.drawing(), o.output))
             err << "Attention : " << *notice << "\n";
         bool progressShown = false;
         const std::string name = std::filesystem::path(o.output).filename().string();
@@ -417,7 +417,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
             return kFailed;
         }
     }
-    if (check.controle && !findings.empty())
+    if (check.failOnFindings && !findings.empty())
         return kExitFindings;
     return dataWarnings.empty() ? kDrawn : kDrawnWithDataWarning;
 }

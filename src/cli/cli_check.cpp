@@ -5,7 +5,7 @@
 namespace brontaxe::cli {
 
 void defineCheckOptions(CLI::App& app, CheckOptions& o) {
-    app.add_flag("--controle", o.controle,
+    app.add_flag("--controle", o.failOnFindings,
                  "Contrôle de la découpe : code de sortie 3 si elle a des défauts");
     app.add_flag("--force", o.force,
                  "Écrit le fichier CF2 ou DXF même si le contrôle trouve des défauts");

@@ -19,7 +19,7 @@ namespace brontaxe::cli {
 inline constexpr int kExitFindings = 3;
 
 struct CheckOptions {
-    bool controle = false;
+    bool failOnFindings = false;
     bool force = false;
 };
 

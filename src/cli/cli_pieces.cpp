@@ -32,29 +32,29 @@ std::optional<SectionSide> sideNamed(const std::string& name) {
 }  // namespace
 
 void definePieceOptions(CLI::App& app, PieceOptions& o) {
-    app.add_option("--morceaux", o.morceaux,
+    app.add_option("--morceaux", o.piece,
                    "Morceaux dessinés : tous, couvercle (ou extérieur), faces, fond (ou "
                    "intérieur)");
-    auto* two = app.add_flag("--caisse-en-2", o.caisseEn2, "Caisse en 2 morceaux");
-    auto* four = app.add_option("--caisse-en-4", o.caisseEn4,
+    auto* two = app.add_flag("--caisse-en-2", o.twoPieces, "Caisse en 2 morceaux");
+    auto* four = app.add_option("--caisse-en-4", o.fourPieces,
                                 "Caisse en 4 morceaux : 1 coupe au panneau tête, 2 au panneau "
                                 "face, 3 et 4 de même avec une patte de collage sur chaque "
                                 "panneau");
     four->transform(wholeNumberText());
     two->excludes(four);
-    app.add_option("--sens-passage", o.sensPassage, "Sens de passage machine : x, y ou aucun");
-    app.add_flag("--passages", o.passages, "Affiche les Passages Machines du dessin");
+    app.add_option("--sens-passage", o.passDirection, "Sens de passage machine : x, y ou aucun");
+    app.add_flag("--passages", o.showPasses, "Affiche les Passages Machines du dessin");
     app.add_option("--section", o.section,
                    "Sectionne la découpe en 2 morceaux à cette position (mm, depuis le bord "
                    "gauche ou bas)")
         ->transform(numberText());
-    app.add_option("--garder", o.garder,
+    app.add_option("--garder", o.keep,
                    "Partie gardée par --section : gauche, droite, haute ou basse");
 }
 
 std::optional<std::string> applyPieceOptions(Model& m, const PieceOptions& o) {
-    if (o.morceaux) {
-        const std::string n = lower(*o.morceaux);
+    if (o.piece) {
+        const std::string n = lower(*o.piece);
         if (n == "tous")
             showAllPieces(m);
         else if (n == "couvercle" || n == "extérieur" || n == "exterieur")
@@ -64,20 +64,20 @@ std::optional<std::string> applyPieceOptions(Model& m, const PieceOptions& o) {
         else if (n == "fond" || n == "intérieur" || n == "interieur")
             showOnlyPiece(m, Piece::Inside);
         else
-            return "Morceau inconnu : \"" + *o.morceaux + "\" (tous, couvercle, faces ou fond)";
+            return "Morceau inconnu : \"" + *o.piece + "\" (tous, couvercle, faces ou fond)";
     }
-    if (o.caisseEn2) {
+    if (o.twoPieces) {
         m.CaisseEn2 = true;
         m.CaisseEn4 = 0;
     }
-    if (o.caisseEn4) {
-        if (*o.caisseEn4 < 1 || *o.caisseEn4 > 4)
-            return "Caisse en 4 morceaux : variante " + std::to_string(*o.caisseEn4) +
+    if (o.fourPieces) {
+        if (*o.fourPieces < 1 || *o.fourPieces > 4)
+            return "Caisse en 4 morceaux : variante " + std::to_string(*o.fourPieces) +
                    " inconnue (de 1 à 4)";
-        setFourPieces(m, static_cast<std::int16_t>(*o.caisseEn4));
+        setFourPieces(m, static_cast<std::int16_t>(*o.fourPieces));
     }
-    if (o.sensPassage) {
-        const std::string n = lower(*o.sensPassage);
+    if (o.passDirection) {
+        const std::string n = lower(*o.passDirection);
         if (n == "x" || n == "1")
             m.senspass = 1;
         else if (n == "y" || n == "2")
@@ -85,17 +85,17 @@ std::optional<std::string> applyPieceOptions(Model& m, const PieceOptions& o) {
         else if (n == "aucun" || n == "0")
             m.senspass = 0;
         else
-            return "Sens de passage inconnu : \"" + *o.sensPassage + "\" (x, y ou aucun)";
+            return "Sens de passage inconnu : \"" + *o.passDirection + "\" (x, y ou aucun)";
     }
-    if (!sideNamed(o.garder))
-        return "Partie à garder inconnue : \"" + o.garder + "\" (gauche, droite, haute ou basse)";
+    if (!sideNamed(o.keep))
+        return "Partie à garder inconnue : \"" + o.keep + "\" (gauche, droite, haute ou basse)";
     return multiPieceRefusal(m);
 }
 
 RegenerationReport regenerate(Workbench& wb, const PieceOptions& o) {
     if (!o.section)
-        return wb.Modifier();
-    SectionOutcome cut = wb.Sectionner(*sideNamed(o.garder), *o.section);
+        return wb.regenerate();
+    SectionOutcome cut = wb.applySection(*sideNamed(o.keep), *o.section);
     if (cut.refusal) {
         cut.report.drawn = false;
         cut.report.message = *cut.refusal;
@@ -104,7 +104,7 @@ RegenerationReport regenerate(Workbench& wb, const PieceOptions& o) {
 }
 
 void printPasses(std::ostream& out, const Workbench& wb, const PieceOptions& o) {
-    if (o.passages)
+    if (o.showPasses)
         out << machinePassesText(machinePassesView(wb.model().PassesMachine));
 }
 

@@ -13,13 +13,13 @@
 namespace brontaxe::cli {
 
 struct PieceOptions {
-    std::optional<std::string> morceaux;  // tous, couvercle, faces, fond
-    bool caisseEn2 = false;
-    std::optional<int> caisseEn4;            // 1 to 4
-    std::optional<std::string> sensPassage;  // x, y, aucun
-    bool passages = false;
+    std::optional<std::string> piece;  // tous, couvercle, faces, fond
+    bool twoPieces = false;
+    std::optional<int> fourPieces;             // 1 to 4
+    std::optional<std::string> passDirection;  // x, y, aucun
+    bool showPasses = false;
     std::optional<double> section;  // position from the left or bottom edge
-    std::string garder = "gauche";  // gauche, droite, haute, basse
+    std::string keep = "gauche";    // gauche, droite, haute, basse
 };
 
 void definePieceOptions(CLI::App& app, PieceOptions& o);

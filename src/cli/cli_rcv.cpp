@@ -13,9 +13,9 @@ void defineRcvOptions(CLI::App& app, RcvOptions& o) {
                  "Calcul RCV : résistance à la compression verticale de la caisse (Mc Kee)");
     app.add_option("--ect", o.ect, "ECT du carton pour --rcv (kN/m, 7 par défaut)")
         ->transform(numberText());
-    app.add_option("--humidite", o.humidite, "Humidité relative pour --rcv (%, 76-85 % par défaut)")
+    app.add_option("--humidite", o.humidity, "Humidité relative pour --rcv (%, 76-85 % par défaut)")
         ->transform(numberText());
-    app.add_option("--stockage", o.stockage,
+    app.add_option("--stockage", o.storageDays,
                    "Durée de stockage pour --rcv (jours, 1 à 3 par défaut)")
         ->transform(numberText());
 }
@@ -23,11 +23,11 @@ void defineRcvOptions(CLI::App& app, RcvOptions& o) {
 std::optional<std::string> rcvProblem(const RcvOptions& o) {
     if (!std::isfinite(o.ect) || o.ect < 0)
         return "ECT incorrect : " + platform::numberText(o.ect) + " kN/m (0 ou plus)";
-    if (o.humidite && !(*o.humidite >= 0 && *o.humidite <= 100))
-        return "Humidité relative incorrecte : " + platform::numberText(*o.humidite) +
+    if (o.humidity && !(*o.humidity >= 0 && *o.humidity <= 100))
+        return "Humidité relative incorrecte : " + platform::numberText(*o.humidity) +
                " % (de 0 à 100)";
-    if (o.stockage && !(std::isfinite(*o.stockage) && *o.stockage >= 0))
-        return "Durée de stockage incorrecte : " + platform::numberText(*o.stockage) +
+    if (o.storageDays && !(std::isfinite(*o.storageDays) && *o.storageDays >= 0))
+        return "Durée de stockage incorrecte : " + platform::numberText(*o.storageDays) +
                " jours (0 ou plus)";
     return std::nullopt;
 }
@@ -35,10 +35,10 @@ std::optional<std::string> rcvProblem(const RcvOptions& o) {
 void printRcv(std::ostream& out, const Model& m, const RcvOptions& o) {
     RcvForm form = RcvForm::opening(m);
     form.inputs[RcvForm::kEct] = platform::numberText(o.ect, 17);
-    if (o.humidite)
-        form.chooseHumidity(humidityEntryFor(*o.humidite));
-    if (o.stockage)
-        form.chooseStorage(storageEntryFor(*o.stockage));
+    if (o.humidity)
+        form.chooseHumidity(humidityEntryFor(*o.humidity));
+    if (o.storageDays)
+        form.chooseStorage(storageEntryFor(*o.storageDays));
     form.compute();
     const RcvFactor& humidity = humidityFactors()[form.humidityEntry];
     const RcvFactor& storage = storageFactors()[form.storageEntry];

@@ -15,8 +15,8 @@ namespace brontaxe::cli {
 struct RcvOptions {
     bool rcv = false;
     double ect = 7;
-    std::optional<double> humidite;  // relative humidity in percent
-    std::optional<double> stockage;  // storage time in days
+    std::optional<double> humidity;     // relative humidity in percent
+    std::optional<double> storageDays;  // storage time in days
 };
 
 void defineRcvOptions(CLI::App& app, RcvOptions& o);

@@ -25,8 +25,8 @@ std::string percent(const std::string& figure) {
 // The grade's label as the grade list shows it, and the board thickness in use.
 std::string gradeText(const Workbench& wb) {
     const Model& m = wb.model();
-    const std::string name = wb.majo().grades().holds(m.NumQualite)
-                                 ? wb.majo().LibelleQualite(m.NumQualite)
+    const std::string name = wb.boardTables().grades().holds(m.NumQualite)
+                                 ? wb.boardTables().LibelleQualite(m.NumQualite)
                                  : std::to_string(m.NumQualite);
     return name + ", épaisseur " + platform::numberText(m.EpaisseurCarton) + " mm";
 }
@@ -50,11 +50,11 @@ void printFigures(std::ostream& out, const Workbench& wb) {
     lengthLine(out, s.text(606), m.LgTotal);
     const WindowFigures f = windowFigures(m);
     out << s.text(620) << "\n";
-    out << "  " << s.text(621) << " " << f.lbSurf << " m²\n";
-    out << "  " << s.text(623) << " : " << f.lbnbposes << "\n";
-    out << "  " << s.text(624) << " " << percent(f.lbPerte) << "\n";
-    out << "  " << s.text(625) << " " << percent(f.lbperteFc) << "\n";
-    out << "Éléments : " << wb.Trazel1().ElementCount() << "\n";
+    out << "  " << s.text(621) << " " << f.cutSurface << " m²\n";
+    out << "  " << s.text(623) << " : " << f.poseCount << "\n";
+    out << "  " << s.text(624) << " " << percent(f.waste) << "\n";
+    out << "  " << s.text(625) << " " << percent(f.sheetWaste) << "\n";
+    out << "Éléments : " << wb.drawing().ElementCount() << "\n";
 }
 
 void printCatalogue(std::ostream& out) {

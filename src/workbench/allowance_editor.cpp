@@ -1,7 +1,7 @@
 #include "workbench/allowance_editor.h"
 
 #include "board/allowance_captions.h"
-#include "board/ini_majo.h"
+#include "board/allowance_lookup.h"
 #include "model/number_entry.h"
 #include "platform/number_text.h"
 
@@ -19,7 +19,7 @@ std::string trimmed(std::string_view s) {
 // The style of a code box: a top/bottom combination edits its top, else its bottom.
 std::int16_t editedStyle(const Workbench& wb) {
     const Model& m = wb.model();
-    const std::int16_t code = styleNumber(wb.window().txtModel, m);
+    const std::int16_t code = styleNumber(wb.window().codeText, m);
     if (code != 0)
         return code;
     return m.TypeDessus != 0 ? m.TypeDessus : m.TypeDessous;
@@ -32,7 +32,7 @@ AllowanceEditor::AllowanceEditor(Workbench& wb)
 
 std::vector<std::string> AllowanceEditor::gradeLabels() const {
     std::vector<std::string> labels;
-    const GradeTable& grades = wb_.majo().grades();
+    const GradeTable& grades = wb_.boardTables().grades();
     for (int g = 1; g <= grades.count(); ++g)
         labels.push_back(grades.at(g).label);
     return labels;
@@ -66,7 +66,7 @@ void AllowanceEditor::selectGrade(int grade) {
         return;
     Model& m = wb_.model();
     m.NumQualite = static_cast<std::int16_t>(grade);
-    wb_.IniMajo();
+    wb_.lookUpAllowances();
     m.EPoign = 2 * m.EpaisseurCarton;
 }
 
@@ -89,7 +89,7 @@ EditorEntry AllowanceEditor::enterAllowance(int position, std::string_view text)
     if (value == held)
         return {};
     held = value;
-    wb_.majo().StockeMajo(code_, m.NumQualite, m.Majo);
+    wb_.boardTables().StockeMajo(code_, m.NumQualite, m.Majo);
     wb_.allowancesTyped();
     return {std::nullopt, true};
 }
@@ -105,7 +105,7 @@ EditorEntry AllowanceEditor::enterGradeValue(int field, std::string_view text) {
     const float value = static_cast<float>(*entry.value);
     if (value == (thickness ? m.EpaisseurCarton : m.Dblmur))
         return {};
-    Majo& tables = wb_.majo();
+    Majo& tables = wb_.boardTables();
     if (!tables.grades().holds(m.NumQualite))
         return {std::string("Aucune qualité choisie : ajoutez d'abord un profil"), false};
     if (auto problem = thickness ? tables.setThickness(m.NumQualite, value)
@@ -115,7 +115,7 @@ EditorEntry AllowanceEditor::enterGradeValue(int field, std::string_view text) {
     // do the tenons and mortises, as when the grade is chosen.
     const bool own = tables.ExisteMajo(code_, m.NumQualite);
     const AllowanceValues typed = m.Majo;
-    wb_.IniMajo();
+    wb_.lookUpAllowances();
     if (own) {
         m.Majo = typed;
         wb_.allowancesTyped();
@@ -136,7 +136,7 @@ std::optional<std::string> AllowanceEditor::addGrade(std::string_view code,
     const NumberEntry dw = readNumberEntry(doubleWall, "Dblmur", "Double mur incorrect");
     if (!dw.taken())
         return dw.refusal;
-    Majo& tables = wb_.majo();
+    Majo& tables = wb_.boardTables();
     const int before = tables.grades().count();
     if (auto problem = tables.setGrade(key, trimmed(designation), static_cast<float>(*t.value),
                                        static_cast<float>(*dw.value)))
@@ -149,7 +149,7 @@ std::optional<std::string> AllowanceEditor::addGrade(std::string_view code,
 }
 
 std::optional<std::string> AllowanceEditor::validate() {
-    return wb_.majo().SauveTables();
+    return wb_.boardTables().SauveTables();
 }
 
 void AllowanceEditor::abandon() {

@@ -68,10 +68,10 @@ int familyCaptionEntry(int number) {
     return 70 + number - 1;
 }
 
-DispatchTarget dispatchCode(std::string_view codeText, bool codeBoxHasSlash,
-                            std::int16_t typeDessus, std::int16_t typeDessous) {
+DispatchTarget dispatchCode(std::string_view codeText, bool codeBoxHasSlash, std::int16_t topStyle,
+                            std::int16_t bottomStyle) {
     // The combined box's generator is registered under "/".
-    if (codeBoxHasSlash && (typeDessus != 0 || typeDessous != 0)) {
+    if (codeBoxHasSlash && (topStyle != 0 || bottomStyle != 0)) {
         return {DispatchKind::Combined, "/"};
     }
     if (codeText == "/")
@@ -99,10 +99,10 @@ CodeBoxEntry codeBoxEntry(std::string_view typed) {
         const double top = platform::leadingNumber(std::string_view(entry.text).substr(0, slash));
         const double bottom =
             platform::leadingNumber(std::string_view(entry.text).substr(slash + 1));
-        entry.typeDessus = roundToInt16(top).value_or(0);
-        entry.typeDessous = roundToInt16(bottom).value_or(0);
+        entry.topStyle = roundToInt16(top).value_or(0);
+        entry.bottomStyle = roundToInt16(bottom).value_or(0);
     }
-    entry.refoulageLayout = usesRefoulageLayout(platform::leadingNumber(entry.text));
+    entry.creaseListLayout = usesCreaseListLayout(platform::leadingNumber(entry.text));
     return entry;
 }
 
@@ -121,7 +121,7 @@ std::optional<CodePlace> findCodeInCatalogue(std::string_view code) {
     return std::nullopt;
 }
 
-bool usesRefoulageLayout(double styleNumber) {
+bool usesCreaseListLayout(double styleNumber) {
     return styleNumber == 990 || styleNumber == 991;
 }
 

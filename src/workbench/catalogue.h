@@ -37,15 +37,15 @@ struct DispatchTarget {
 
 // The exact, case-sensitive match of the code text against the catalogue. A code box holding
 // "/" with a top or bottom style set goes to the combined generator.
-DispatchTarget dispatchCode(std::string_view codeText, bool codeBoxHasSlash,
-                            std::int16_t typeDessus, std::int16_t typeDessous);
+DispatchTarget dispatchCode(std::string_view codeText, bool codeBoxHasSlash, std::int16_t topStyle,
+                            std::int16_t bottomStyle);
 
 // What typing into the code box and leaving it does to the text.
 struct CodeBoxEntry {
     std::string text;                         // "0" put in front unless the text starts with one
-    std::optional<std::int16_t> typeDessus;   // set when the text holds "/"
-    std::optional<std::int16_t> typeDessous;  // set when the text holds "/"
-    bool refoulageLayout = false;             // 990 and 991 trade the height for the creases box
+    std::optional<std::int16_t> topStyle;     // set when the text holds "/"
+    std::optional<std::int16_t> bottomStyle;  // set when the text holds "/"
+    bool creaseListLayout = false;            // 990 and 991 trade the height for the creases box
 };
 CodeBoxEntry codeBoxEntry(std::string_view typed);
 
@@ -59,6 +59,6 @@ struct CodePlace {
 std::optional<CodePlace> findCodeInCatalogue(std::string_view code);
 
 // Style numbers whose window shows the creases box instead of the height.
-bool usesRefoulageLayout(double styleNumber);
+bool usesCreaseListLayout(double styleNumber);
 
 }  // namespace brontaxe

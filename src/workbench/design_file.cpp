@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string_view>
 
-#include "board/ini_majo.h"
+#include "board/allowance_lookup.h"
 #include "io/drawing_files.h"
 #include "io/fold_files.h"
 #include "model/model_fields.h"
@@ -104,11 +104,11 @@ io::DesignRecord designRecord(const Workbench& wb) {
     }
     const MainWindowState& w = wb.window();
     r.window = {
-        {std::string(kTxtModel), w.txtModel},
-        {std::string(kNumFamille), std::to_string(w.NumFamille)},
-        {std::string(kNumModule), std::to_string(w.NumModule)},
+        {std::string(kTxtModel), w.codeText},
+        {std::string(kNumFamille), std::to_string(w.familyNumber)},
+        {std::string(kNumModule), std::to_string(w.codeNumber)},
         {std::string(kTopBottom), w.topBottomEntry},
-        {std::string(kListeFoulages), w.listeFoulages},
+        {std::string(kListeFoulages), w.creaseList},
         {std::string(kAvecImpos), wb.imposition().AvecImpos ? "1" : "0"},
         {std::string(kChkCentre), wb.imposition().ChkCentre ? "1" : "0"},
     };
@@ -128,21 +128,21 @@ std::optional<std::string> restoreDesign(Workbench& wb, const io::DesignRecord& 
     ImpositionSettings imposition = wb.imposition();
     for (const auto& [name, value] : design.window) {
         if (name == kTxtModel) {
-            window.txtModel = value;
+            window.codeText = value;
         } else if (name == kNumFamille) {
             const auto n = wholeNumber(value, 1, 7);
             if (!n || !findFamily(*n))
                 return refusal("famille incorrecte : \"" + value + "\"");
-            window.NumFamille = *n;
+            window.familyNumber = *n;
         } else if (name == kNumModule) {
             const auto n = wholeNumber(value, 1, 1000);
             if (!n)
                 return refusal("rang du modèle incorrect : \"" + value + "\"");
-            window.NumModule = *n;
+            window.codeNumber = *n;
         } else if (name == kTopBottom) {
             window.topBottomEntry = value;
         } else if (name == kListeFoulages) {
-            window.listeFoulages = value;
+            window.creaseList = value;
         } else if (name == kAvecImpos || name == kChkCentre) {
             const auto b = flag(value);
             if (!b)
@@ -152,25 +152,25 @@ std::optional<std::string> restoreDesign(Workbench& wb, const io::DesignRecord& 
             return refusal("entrée inconnue : " + name);
         }
     }
-    if (window.txtModel.empty())
+    if (window.codeText.empty())
         return refusal("code du modèle manquant");
     // Pieces the style is not made in would draw an open outline: refused as the window and
     // the command line refuse them.
-    model.NumModele = styleNumber(window.txtModel, model);
+    model.NumModele = styleNumber(window.codeText, model);
     if (auto pieces = multiPieceRefusal(model))
         return refusal(*pieces);
-    const auto codes = static_cast<int>(wb.familyCodes(window.NumFamille).size());
-    if (window.NumModule > codes)
-        window.NumModule = 1;  // the list of the family shows the code box's code anyway
+    const auto codes = static_cast<int>(wb.familyCodes(window.familyNumber).size());
+    if (window.codeNumber > codes)
+        window.codeNumber = 1;  // the list of the family shows the code box's code anyway
 
     // The regeneration reads the dimensions from the boxes: they show the restored model.
-    window.refoulageLayout = usesRefoulageLayout(platform::leadingNumber(window.txtModel));
+    window.creaseListLayout = usesCreaseListLayout(platform::leadingNumber(window.codeText));
     wb.model() = std::move(model);
     wb.window() = std::move(window);
     wb.imposition() = imposition;
-    const std::string creases = wb.window().listeFoulages;
-    wb.AdapteParam(false);
-    wb.window().listeFoulages = creases;
+    const std::string creases = wb.window().creaseList;
+    wb.transferDimensions(false);
+    wb.window().creaseList = creases;
     return std::nullopt;
 }
 
@@ -178,10 +178,10 @@ io::FileResult saveDesign(const Workbench& wb, const fs::path& path, bool withDe
                           const io::WriteProgress& progress) {
     const io::FileFormat* format = io::formatForPath(path);
     if (withDesign && format && format->extension == "des")
-        return io::saveDesWithDesign(wb.Trazel1(), designRecord(wb), path, progress);
+        return io::saveDesWithDesign(wb.drawing(), designRecord(wb), path, progress);
     if (io::isFoldFormat(path))
-        return io::saveFoldedDesign(wb.Trazel1(), wb.model().CodeModele, wb.model(), path);
-    return io::SaveDrawing(wb.Trazel1(), path, progress);
+        return io::saveFoldedDesign(wb.drawing(), wb.model().CodeModele, wb.model(), path);
+    return io::SaveDrawing(wb.drawing(), path, progress);
 }
 
 OpenedDesign openDesign(Workbench& wb, const fs::path& path) {
@@ -210,13 +210,13 @@ OpenedDesign openDesign(Workbench& wb, const fs::path& path) {
             return out;
         }
         out.parametric = true;
-        adoptTechnicalSheet(wb.Trazel1(), opened);  // the file's sheet, not the one on show
-        out.report = wb.Modifier();
+        adoptTechnicalSheet(wb.drawing(), opened);  // the file's sheet, not the one on show
+        out.report = wb.regenerate();
         return out;
     }
     // Read again into the control itself, which keeps its loaded symbol libraries.
-    out.result = io::readDesText(*text, wb.Trazel1());
-    measureFixedDrawing(wb.model(), wb.Trazel1());
+    out.result = io::readDesText(*text, wb.drawing());
+    measureFixedDrawing(wb.model(), wb.drawing());
     out.report.drawn = true;
     out.report.notices.push_back(
         "Dessin sans paramètres : affiché tel qu'enregistré, pour la vue et l'export");

@@ -9,13 +9,13 @@ int gradeAfterDeletion(int current, int deleted) {
 }
 
 std::optional<std::string> deleteGrade(Workbench& wb, int grade) {
-    if (!wb.majo().grades().holds(grade))
+    if (!wb.boardTables().grades().holds(grade))
         return std::nullopt;
-    if (auto problem = wb.majo().SupprimeQualite(grade))
+    if (auto problem = wb.boardTables().SupprimeQualite(grade))
         return problem;
     Model& m = wb.model();
     m.NumQualite = static_cast<std::int16_t>(gradeAfterDeletion(m.NumQualite, grade));
-    wb.IniMajo();
+    wb.lookUpAllowances();
     m.EPoign = 2 * m.EpaisseurCarton;
     return std::nullopt;
 }

@@ -14,8 +14,8 @@ namespace brontaxe {
 int gradeAfterDeletion(int current, int deleted);
 
 // Deletes the grade and its allowances, renumbers the rest, saves both files, and applies the
-// design's grade again (IniMajo); the caller refills its grade list and regenerates. When the
-// files cannot be written, nothing changes and the reason is returned.
+// design's grade again (lookUpAllowances); the caller refills its grade list and regenerates. When
+// the files cannot be written, nothing changes and the reason is returned.
 std::optional<std::string> deleteGrade(Workbench& wb, int grade);
 
 }  // namespace brontaxe

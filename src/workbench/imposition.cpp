@@ -110,7 +110,7 @@ NestingOffsets nestingOffsets(const Model& m) {
     return n;
 }
 
-ImpositionNotices CalImpos(Model& m, const ImpositionSettings& s) {
+ImpositionNotices computeImposition(Model& m, const ImpositionSettings& s) {
     ImpositionNotices notices;
     const double f = marginFactor(s);
     if (m.ImposManuelle)

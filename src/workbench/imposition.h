@@ -39,11 +39,11 @@ NestingOffsets nestingOffsets(const Model& m);
 
 // Sheet mode: the pose counts on the sheet; pose mode: the sheet for the counts. Counts end
 // between 1 and kMaxPosesPerSide, and NbPoses is their product.
-ImpositionNotices CalImpos(Model& m, const ImpositionSettings& s);
+ImpositionNotices computeImposition(Model& m, const ImpositionSettings& s);
 
 // Draws the poses around the blank in `d` and the sheet outline; in pose mode the sheet
 // becomes the drawn poses plus the margins.
-ImpositionNotices AjouterImpos(Model& m, Drawing& d, const ImpositionSettings& s);
+ImpositionNotices drawImposition(Model& m, Drawing& d, const ImpositionSettings& s);
 
 // Waste figures of the imposed rectangle and of the sheet, -1 when there is no cut surface.
 struct WasteFigures {

@@ -79,8 +79,8 @@ BoxEntry enterPoseGap(Model& m, Axis axis, double value) {
     return {true, false};
 }
 
-ImpositionNotices MajImposFigures(Model& m, const ImpositionSettings& s) {
-    ImpositionNotices notices = CalImpos(m, s);
+ImpositionNotices updateImpositionFigures(Model& m, const ImpositionSettings& s) {
+    ImpositionNotices notices = computeImposition(m, s);
     m.FmtCartonX = static_cast<float>(
         platform::leadingNumber(platform::formatNumber(m.FmtCartonX, "#######0.")));
     m.FmtCartonY = static_cast<float>(

@@ -25,8 +25,8 @@ BoxEntry enterPoseCount(Model& m, ImpositionSettings& s, Axis axis, double value
 // Gap between poses.
 BoxEntry enterPoseGap(Model& m, Axis axis, double value);
 
-// The imposition figures as the boxes hold them: `CalImpos`, then the sheet in whole
+// The imposition figures as the boxes hold them: `computeImposition`, then the sheet in whole
 // millimetres ("#######0.") read back from its boxes. The caller regenerates afterwards.
-ImpositionNotices MajImposFigures(Model& m, const ImpositionSettings& s);
+ImpositionNotices updateImpositionFigures(Model& m, const ImpositionSettings& s);
 
 }  // namespace brontaxe

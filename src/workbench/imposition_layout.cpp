@@ -207,7 +207,7 @@ void addSheet(Model& m, Drawing& d, const ImpositionSettings& s) {
 
 }  // namespace
 
-ImpositionNotices AjouterImpos(Model& m, Drawing& d, const ImpositionSettings& s) {
+ImpositionNotices drawImposition(Model& m, Drawing& d, const ImpositionSettings& s) {
     ImpositionNotices notices;
     const Box blank = d.extents();
     d.BeginDrawing();

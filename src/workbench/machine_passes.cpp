@@ -7,11 +7,11 @@ namespace brontaxe {
 MachinePassesView machinePassesView(const std::array<float, 17>& passes) {
     MachinePassesView v;
     for (std::size_t k = 0; k < 5; ++k) {
-        v.PX[k] = platform::numberText(passes[k]);
-        v.RHY[k] = platform::numberText(passes[6 + k]);
-        v.RBY[k] = platform::numberText(passes[11 + k]);
+        v.panelWidths[k] = platform::numberText(passes[k]);
+        v.upperFlaps[k] = platform::numberText(passes[6 + k]);
+        v.lowerFlaps[k] = platform::numberText(passes[11 + k]);
     }
-    v.HY0 = platform::numberText(passes[16]);
+    v.bodyHeight = platform::numberText(passes[16]);
     v.fourthColumn = passes[3] != 0;
     v.fifthColumn = passes[4] != 0;
     return v;
@@ -28,10 +28,10 @@ std::string machinePassesText(const MachinePassesView& view) {
         return line + "\n";
     };
     std::string text = "Passages Machines :\n";
-    text += row("  Largeurs (patte, panneaux) :", view.PX);
-    text += "  Hauteur du corps : " + view.HY0 + "\n";
-    text += row("  Rabats haut :", view.RHY);
-    text += row("  Rabats bas :", view.RBY);
+    text += row("  Largeurs (patte, panneaux) :", view.panelWidths);
+    text += "  Hauteur du corps : " + view.bodyHeight + "\n";
+    text += row("  Rabats haut :", view.upperFlaps);
+    text += row("  Rabats bas :", view.lowerFlaps);
     return text;
 }
 

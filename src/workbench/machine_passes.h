@@ -10,10 +10,10 @@
 namespace brontaxe {
 
 struct MachinePassesView {
-    std::array<std::string, 5> PX;   // glue tab, then the four panels
-    std::string HY0;                 // body height
-    std::array<std::string, 5> RHY;  // upper flap values
-    std::array<std::string, 5> RBY;  // lower flap values
+    std::array<std::string, 5> panelWidths;  // glue tab, then the four panels
+    std::string bodyHeight;                  // body height
+    std::array<std::string, 5> upperFlaps;   // upper flap values
+    std::array<std::string, 5> lowerFlaps;   // lower flap values
     // Columns of the fourth and fifth widths: hidden when that width is 0 (two- and
     // four-piece boxes, styles that record fewer panels).
     bool fourthColumn = false;

@@ -31,8 +31,8 @@ class Mode3DScope {
     explicit Mode3DScope(Workbench& wb) : wb_(wb) { wb_.model().Mode3D = true; }
     ~Mode3DScope() {
         wb_.model().Mode3D = false;
-        if (!wb_.window().filtrerCotation)
-            wb_.Trazel1().SetFilter("");
+        if (!wb_.window().dimensioningHidden)
+            wb_.drawing().SetFilter("");
     }
     Mode3DScope(const Mode3DScope&) = delete;
     Mode3DScope& operator=(const Mode3DScope&) = delete;
@@ -87,8 +87,8 @@ Export3DResult export3D(Workbench& wb, Export3D kind, const OutsidePrograms& pro
     result.file = platform::mapWindowsPath(exchangeFile(kind), env);
     {
         Mode3DScope scope(wb);
-        wb.Modifier();
-        Drawing& d = wb.Trazel1();
+        wb.regenerate();
+        Drawing& d = wb.drawing();
         d.SetFilter("");
         d.SetFilter("COTATION");
         std::error_code ec;
@@ -109,14 +109,14 @@ Export3DResult export3D(Workbench& wb, Export3D kind, const OutsidePrograms& pro
     return result;
 }
 
-bool isPasteHandOver(const std::string& NomFichier) {
-    return NomFichier.find("$Paste") != std::string::npos;
+bool isPasteHandOver(const std::string& fileName) {
+    return fileName.find("$Paste") != std::string::npos;
 }
 
 std::optional<std::string> openInKorGeom(const OutsidePrograms& programs,
-                                         const std::string& NomFichier,
+                                         const std::string& fileName,
                                          const platform::EnvironmentLookup& env) {
-    return platform::startDetached({programFile(programs.korGeom, env).string(), NomFichier});
+    return platform::startDetached({programFile(programs.korGeom, env).string(), fileName});
 }
 
 }  // namespace brontaxe::tools

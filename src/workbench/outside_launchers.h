@@ -51,10 +51,10 @@ Export3DResult export3D(Workbench& wb, Export3D kind, const OutsidePrograms& pro
                         const platform::EnvironmentLookup& env);
 
 // A drawing name that KorGEOM gave on our command line to have the drawing pasted back.
-bool isPasteHandOver(const std::string& NomFichier);
+bool isPasteHandOver(const std::string& fileName);
 // The CAD program started on the saved drawing, not waited for; nullopt or why it did not start.
 std::optional<std::string> openInKorGeom(const OutsidePrograms& programs,
-                                         const std::string& NomFichier,
+                                         const std::string& fileName,
                                          const platform::EnvironmentLookup& env);
 
 }  // namespace brontaxe::tools

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "board/ini_majo.h"
+#include "board/allowance_lookup.h"
 #include "platform/number_text.h"
 
 namespace brontaxe {

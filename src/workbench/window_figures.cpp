@@ -29,36 +29,36 @@ void computeWaste(Model& m) {
 
 WindowFigures windowFigures(const Model& m) {
     WindowFigures f;
-    f.lbCoupant = metres(m.LgCoupant);
-    f.lbPerfoRainant = metres(m.LgPerfoRainant);
-    f.lbPerfo = metres(m.LgPerfo);
-    f.lbMiChair = metres(m.LgMiChair);
-    f.lbRainant = metres(m.LgRainant);
-    f.lbTotal = metres(m.LgTotal);
+    f.cutLength = metres(m.LgCoupant);
+    f.cutCreaseLength = metres(m.LgPerfoRainant);
+    f.perforationLength = metres(m.LgPerfo);
+    f.halfCutLength = metres(m.LgMiChair);
+    f.creaseLength = metres(m.LgRainant);
+    f.totalLength = metres(m.LgTotal);
 
-    f.lbnbposes = platform::numberText(m.NbPoses);
-    f.lbSurf =
+    f.poseCount = platform::numberText(m.NbPoses);
+    f.cutSurface =
         platform::formatNumber(static_cast<double>(m.SurfDecoupee) * m.NbPoses / 1e6, "####0.000");
     const WasteFigures w = imposedWaste(m);
-    f.lbDimHt =
+    f.imposedSize =
         platform::formatNumber(w.ImpX, "#####") + " x " + platform::formatNumber(w.ImpY, "#####");
     if (m.SurfDecoupee > 0) {
-        f.lbPerte = platform::formatNumber(m.PerteHorsTout, "#######0.00");
-        f.lbperteFc =
+        f.waste = platform::formatNumber(m.PerteHorsTout, "#######0.00");
+        f.sheetWaste =
             m.PerteFormat > 0 ? platform::formatNumber(m.PerteFormat, "#######0.00") : kNoWaste;
     } else {
-        f.lbPerte = kNoWaste;
-        f.lbperteFc = kNoWaste;
+        f.waste = kNoWaste;
+        f.sheetWaste = kNoWaste;
     }
 
-    f.TxFmtCX = sheetText(m.FmtCartonX);
-    f.TxFmtCY = sheetText(m.FmtCartonY);
-    f.TxNbPoseX = platform::numberText(m.NbPoseX);
-    f.TxNbPoseY = platform::numberText(m.NbPoseY);
-    f.TxespX = platform::numberText(m.EspPoseX);
-    f.TxespY = platform::numberText(m.EspPoseY);
-    f.margeX = platform::numberText(m.Marges[0]);
-    f.margeY = platform::numberText(m.Marges[1]);
+    f.sheetX = sheetText(m.FmtCartonX);
+    f.sheetY = sheetText(m.FmtCartonY);
+    f.posesX = platform::numberText(m.NbPoseX);
+    f.posesY = platform::numberText(m.NbPoseY);
+    f.gapX = platform::numberText(m.EspPoseX);
+    f.gapY = platform::numberText(m.EspPoseY);
+    f.marginX = platform::numberText(m.Marges[0]);
+    f.marginY = platform::numberText(m.Marges[1]);
     return f;
 }
 

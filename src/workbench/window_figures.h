@@ -12,11 +12,12 @@ inline constexpr const char* kNoWaste = "XXXXXX";
 
 struct WindowFigures {
     // Line lengths in metres ("Longueurs Filets").
-    std::string lbCoupant, lbPerfoRainant, lbPerfo, lbMiChair, lbRainant, lbTotal;
+    std::string cutLength, cutCreaseLength, perforationLength, halfCutLength, creaseLength,
+        totalLength;
     // "Surfaces": cut surface of every pose in square metres, imposed size, pose count, waste.
-    std::string lbSurf, lbDimHt, lbnbposes, lbPerte, lbperteFc;
+    std::string cutSurface, imposedSize, poseCount, waste, sheetWaste;
     // The imposition boxes as the regeneration rewrites them.
-    std::string TxFmtCX, TxFmtCY, TxNbPoseX, TxNbPoseY, TxespX, TxespY, margeX, margeY;
+    std::string sheetX, sheetY, posesX, posesY, gapX, gapY, marginX, marginY;
 };
 
 // Waste against the imposed rectangle and against the sheet into the model (-1 when there

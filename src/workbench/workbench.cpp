@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "board/allowance_lookup.h"
 #include "board/data_directory.h"
-#include "board/ini_majo.h"
 #include "model/model_init.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
@@ -31,19 +31,19 @@ void Workbench::startUp() {
     model_.MajoFefco = dataDirectorySetting(settings_, env_);
     readPreferences(model_, settings_);
     loadTables();
-    IniMajo();
+    lookUpAllowances();
     model_.EPoign = 2 * model_.EpaisseurCarton;
-    AdapteParam(false);
-    window_.listeFoulages.clear();  // the creases box shows only for 0990 and 0991
+    transferDimensions(false);
+    window_.creaseList.clear();  // the creases box shows only for 0990 and 0991
     model_.BloqueModif = false;
 }
 
 void Workbench::loadTables() {
-    majo_.setDataDirectory(dataDirectoryPath(model_.MajoFefco, env_));
-    majo_.LireQualites();
-    majo_.LireMajo();
-    tableProblems_ = majo_.gradeWarnings();
-    const auto& more = majo_.allowanceWarnings();
+    boardTables_.setDataDirectory(dataDirectoryPath(model_.MajoFefco, env_));
+    boardTables_.LireQualites();
+    boardTables_.LireMajo();
+    tableProblems_ = boardTables_.gradeWarnings();
+    const auto& more = boardTables_.allowanceWarnings();
     tableProblems_.insert(tableProblems_.end(), more.begin(), more.end());
 }
 
@@ -60,11 +60,12 @@ std::vector<std::string> Workbench::dataWarnings() const {
     return all;
 }
 
-bool Workbench::IniMajo() {
-    const int selected = majo_.grades().holds(model_.NumQualite) ? model_.NumQualite : 0;
-    const bool multiPiece = brontaxe::IniMajo(model_, majo_, window_.txtModel, selected);
-    lookedUpMajo_ = model_.Majo;
-    lookupNotice_ = allowanceLookupNotice(majo_, model_.NumModele, selected);
+bool Workbench::lookUpAllowances() {
+    const int selected = boardTables_.grades().holds(model_.NumQualite) ? model_.NumQualite : 0;
+    const bool multiPiece =
+        brontaxe::lookUpAllowances(model_, boardTables_, window_.codeText, selected);
+    lookedUpAllowances_ = model_.Majo;
+    lookupNotice_ = allowanceLookupNotice(boardTables_, model_.NumModele, selected);
     return multiPiece;
 }
 
@@ -77,7 +78,7 @@ std::optional<std::string> Workbench::changeDataDirectory(const std::filesystem:
                settings_.resolve(std::string(kPreferencesFileName)).string();
     model_.MajoFefco = *directory;
     loadTables();
-    IniMajo();
+    lookUpAllowances();
     return std::nullopt;
 }
 
@@ -93,7 +94,7 @@ std::optional<std::string> Workbench::changeDataFolder(const std::filesystem::pa
                settings_.resolve(std::string(kPreferencesFileName)).string();
     model_.MajoFefco = directory;
     loadTables();
-    IniMajo();
+    lookUpAllowances();
     return std::nullopt;
 }
 
@@ -101,10 +102,10 @@ std::optional<std::string> Workbench::changeDataFolder(const std::filesystem::pa
 
 namespace brontaxe {
 
-RegenerationReport Workbench::MajImpos() {
-    ImpositionNotices notices = MajImposFigures(model_, imposition_);
-    RegenerationReport report = Modifier();
-    // Modifier recomputes the same figures: keep each word once.
+RegenerationReport Workbench::updateImposition() {
+    ImpositionNotices notices = updateImpositionFigures(model_, imposition_);
+    RegenerationReport report = regenerate();
+    // The regeneration recomputes the same figures: keep each word once.
     for (const std::string& n : notices) {
         if (std::find(report.notices.begin(), report.notices.end(), n) == report.notices.end())
             report.notices.push_back(n);
@@ -116,7 +117,7 @@ ImpositionEntry Workbench::afterEntry(BoxEntry entry) {
     ImpositionEntry result;
     result.warn = entry.warn;
     if (entry.taken)
-        result.report = MajImpos();
+        result.report = updateImposition();
     return result;
 }
 
@@ -138,7 +139,7 @@ ImpositionEntry Workbench::enterPoseGap(Axis axis, double value) {
 
 RegenerationReport Workbench::toggleCentre(bool checked) {
     imposition_.ChkCentre = checked;
-    return MajImpos();
+    return updateImposition();
 }
 
 }  // namespace brontaxe

@@ -32,15 +32,15 @@ struct RegenerationReport {
 // What the main window shows and the regeneration reads from it: the selection, the texts of
 // the code box, the dimension boxes and the creases box, and two view switches.
 struct MainWindowState {
-    int NumFamille = 1;  // family combo index + 1 (1 = 02 ... 7 = 09)
-    int NumModule = 1;   // code combo index + 1
-    std::string txtModel = "0201";
-    std::string longueur = "400";
-    std::string largeur = "300";
-    std::string hauteur = "200";
-    std::string listeFoulages;  // the creases box, shown only for 0990 and 0991
-    bool refoulageLayout = false;
-    bool filtrerCotation = false;  // "Filtrer Cotation": the dimensioning hidden
+    int familyNumber = 1;  // family combo index + 1 (1 = 02 ... 7 = 09)
+    int codeNumber = 1;    // code combo index + 1
+    std::string codeText = "0201";
+    std::string lengthText = "400";
+    std::string widthText = "300";
+    std::string heightText = "200";
+    std::string creaseList;  // the creases box, shown only for 0990 and 0991
+    bool creaseListLayout = false;
+    bool dimensioningHidden = false;  // "Filtrer Cotation": the dimensioning hidden
     // Last entry of the 02 list: "Haut / Bas", or the top/bottom combination that replaced it.
     std::string topBottomEntry = "Haut / Bas";
 };
@@ -68,21 +68,21 @@ class Workbench {
 
     Model& model() { return model_; }
     const Model& model() const { return model_; }
-    Drawing& Trazel1() { return drawing_; }
-    const Drawing& Trazel1() const { return drawing_; }
+    Drawing& drawing() { return drawing_; }
+    const Drawing& drawing() const { return drawing_; }
     const platform::PrivateProfile& settings() const { return settings_; }
 
-    Majo& majo() { return majo_; }
-    const Majo& majo() const { return majo_; }
+    Majo& boardTables() { return boardTables_; }
+    const Majo& boardTables() const { return boardTables_; }
 
     // Start-up values, then the defaults and stored parameters of `Init`, the grade and
-    // allowance tables of the data directory, and `IniMajo`.
+    // allowance tables of the data directory, and `lookUpAllowances`.
     void startUp();
 
     // Applies the code, the grade `NumQualite` (none when the table does not hold it) and its
     // allowances to the model. `CodeModele` keeps the code as typed, since it stands for the
     // code box here. Returns whether the multi-piece options apply.
-    bool IniMajo();
+    bool lookUpAllowances();
 
     // What went wrong while the tables were last loaded (empty when both files read whole).
     const std::vector<std::string>& tableProblems() const { return tableProblems_; }
@@ -100,9 +100,9 @@ class Workbench {
     const std::optional<std::string>& allowanceWarning() const { return allowanceWarning_; }
 
     // The data directory becomes the directory of `chosenFile` (a table file the user picked):
-    // stored in the preferences, tables reloaded, `IniMajo` run; the caller then regenerates.
-    // A file that does not exist, or preferences that cannot be written, change nothing and
-    // are reported.
+    // stored in the preferences, tables reloaded, `lookUpAllowances` run; the caller then
+    // regenerates. A file that does not exist, or preferences that cannot be written, change
+    // nothing and are reported.
     std::optional<std::string> changeDataDirectory(const std::filesystem::path& chosenFile);
     // The same for a folder the user picked; a folder without usable tables is still stored,
     // and the table loading says what it lacks.
@@ -116,7 +116,7 @@ class Workbench {
         Model model;
         GradeTable grades;
         AllowanceTable allowances;
-        AllowanceValues lookedUpMajo{};
+        AllowanceValues lookedUpAllowances{};
         std::optional<std::string> lookupNotice;
     };
     EditState editState() const;
@@ -129,33 +129,33 @@ class Workbench {
 
     // With true, the dimension boxes (as numbers) and the creases box (as text) go into the
     // model; with false, the model's dimensions go back into the boxes ("#######0.00").
-    void AdapteParam(bool fromWindow);
+    void transferDimensions(bool fromWindow);
 
     // Regenerates the drawing of the code in the code box and measures it: overall size,
     // mirror, extra creases, imposition, line totals, cut surface, direction arrows, waste.
     // A code without a generator leaves the drawing as it was; a failed generation clears it
     // and says why, so that no figure of an older drawing passes for the new one.
-    RegenerationReport Modifier();
+    RegenerationReport regenerate();
 
     // The window's handlers that end in a regeneration.
-    RegenerationReport codeBoxLeft();                  // the code box left or Enter pressed
-    RegenerationReport familyChosen(int numFamille);   // a family chosen: its first code
-    RegenerationReport codeChosen(int numModule);      // a code chosen in the family's list
-    RegenerationReport gradeChosen(int numQualite);    // a board grade chosen
-    RegenerationReport orientationChosen(int option);  // flute/pass option buttons 0 to 5
-    RegenerationReport toggleSymVerticale();
+    RegenerationReport codeBoxLeft();                   // the code box left or Enter pressed
+    RegenerationReport familyChosen(int familyNumber);  // a family chosen: its first code
+    RegenerationReport codeChosen(int codeNumber);      // a code chosen in the family's list
+    RegenerationReport gradeChosen(int gradeNumber);    // a board grade chosen
+    RegenerationReport orientationChosen(int option);   // flute/pass option buttons 0 to 5
+    RegenerationReport toggleMirror();
     // Whether the program draws a code of the lists (codes whose style is still to come are
     // shown greyed); a family is drawn when one of its codes is.
     bool isDrawn(std::string_view code) const;
-    bool familyIsDrawn(int numFamille) const;
+    bool familyIsDrawn(int familyNumber) const;
     // The codes the code combo lists for a family (the 02 list ends with the top/bottom entry).
-    std::vector<std::string> familyCodes(int numFamille) const;
+    std::vector<std::string> familyCodes(int familyNumber) const;
 
     // Menus "Morceaux" and "Passages-Machine": the option set, then the regeneration.
     RegenerationReport choosePiece(Piece piece);
     RegenerationReport chooseAllPieces();
-    RegenerationReport toggleCaisseEn2();
-    RegenerationReport setCaisseEn4(std::int16_t variant);  // 0 unchecks
+    RegenerationReport toggleTwoPieceCase();
+    RegenerationReport setFourPieceCase(std::int16_t variant);  // 0 unchecks
     RegenerationReport togglePassDirection(std::int16_t direction);
 
     // The section tool. Positions are measured from the left (or bottom) edge of the blank
@@ -163,7 +163,7 @@ class Workbench {
     const Box& sectionFrame() const { return sectionFrame_; }
     // A fresh blank cut at `position` with the `keep` side kept, then measured: cuts never
     // add up. The next regeneration draws the whole blank again.
-    SectionOutcome Sectionner(SectionSide keep, double position);
+    SectionOutcome applySection(SectionSide keep, double position);
     // The section line (kind 7) over the drawing on show, a twentieth of the blank past it.
     void previewSection(SectionSide keep, double position);
 
@@ -172,12 +172,14 @@ class Workbench {
     // Imposition (frames "Poses" and "Format Carton").
     ImpositionSettings& imposition() { return imposition_; }
     const ImpositionSettings& imposition() const { return imposition_; }
-    ImpositionNotices CalImpos() { return brontaxe::CalImpos(model_, imposition_); }
-    ImpositionNotices AjouterImpos() {
-        return brontaxe::AjouterImpos(model_, drawing_, imposition_);
+    ImpositionNotices computeImposition() {
+        return brontaxe::computeImposition(model_, imposition_);
+    }
+    ImpositionNotices drawImposition() {
+        return brontaxe::drawImposition(model_, drawing_, imposition_);
     }
     // Figures brought up to date, then the regeneration.
-    RegenerationReport MajImpos();
+    RegenerationReport updateImposition();
     ImpositionEntry enterSheetSize(Axis axis, double value);
     ImpositionEntry enterMargin(int index, double value);
     ImpositionEntry enterPoseCount(Axis axis, double value);
@@ -205,12 +207,12 @@ class Workbench {
     platform::PrivateProfile settings_;
     GeneratorLookup lookup_;
     platform::EnvironmentLookup env_;
-    Majo majo_;
+    Majo boardTables_;
     std::vector<std::string> tableProblems_;
     std::vector<std::string> settingWarnings_;
-    // The allowances the last IniMajo found, and what to say when the generator draws with
+    // The allowances the last lookUpAllowances found, and what to say when the generator draws with
     // them as they are.
-    AllowanceValues lookedUpMajo_{};
+    AllowanceValues lookedUpAllowances_{};
     std::optional<std::string> lookupNotice_;
     std::optional<std::string> allowanceWarning_;  // of the drawing on screen
     Model model_;

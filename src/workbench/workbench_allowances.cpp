@@ -48,31 +48,32 @@ AllowanceEffect compare(const Drawing& before, const Drawing& after) {
 }  // namespace
 
 Workbench::EditState Workbench::editState() const {
-    return {model_, majo_.grades(), majo_.allowances(), lookedUpMajo_, lookupNotice_};
+    return {model_, boardTables_.grades(), boardTables_.allowances(), lookedUpAllowances_,
+            lookupNotice_};
 }
 
 void Workbench::restoreEditState(const EditState& state) {
     model_ = state.model;
-    majo_.restoreTables(state.grades, state.allowances);
-    lookedUpMajo_ = state.lookedUpMajo;
+    boardTables_.restoreTables(state.grades, state.allowances);
+    lookedUpAllowances_ = state.lookedUpAllowances;
     lookupNotice_ = state.lookupNotice;
 }
 
 void Workbench::allowancesTyped() {
     model_.allowanceRecordCode = model_.NumModele;
-    lookedUpMajo_ = model_.Majo;
+    lookedUpAllowances_ = model_.Majo;
     lookupNotice_.reset();
 }
 
 AllowanceEffects Workbench::allowanceEffects() const {
     AllowanceEffects effects{};
-    const bool codeBoxHasSlash = window_.txtModel.find('/') != std::string::npos;
+    const bool codeBoxHasSlash = window_.codeText.find('/') != std::string::npos;
     const Generator generator = generatorOf(
-        dispatchCode(window_.txtModel, codeBoxHasSlash, model_.TypeDessus, model_.TypeDessous));
+        dispatchCode(window_.codeText, codeBoxHasSlash, model_.TypeDessus, model_.TypeDessous));
     if (!generator)
         return effects;
     Model m = model_;
-    m.CodeModele = window_.txtModel;
+    m.CodeModele = window_.codeText;
     m.BloqueModif = false;
     m.GenEnCours = true;
     // As the editor leaves it: the code and grade hold the allowances as their own record.

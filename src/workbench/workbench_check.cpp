@@ -9,11 +9,11 @@
 namespace brontaxe {
 
 std::vector<Finding> checkRegenerated(const Workbench& wb) {
-    const Drawing& d = wb.Trazel1();
+    const Drawing& d = wb.drawing();
     if (d.ElementCount() == 0)
         return {};
     const Model& m = wb.model();
-    const bool slash = wb.window().txtModel.find('/') != std::string::npos;
+    const bool slash = wb.window().codeText.find('/') != std::string::npos;
     const DispatchTarget target = dispatchCode(m.CodeModele, slash, m.TypeDessus, m.TypeDessous);
     return checkBlank(d, target.generatorCode, m);
 }

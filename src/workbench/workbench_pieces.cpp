@@ -7,34 +7,34 @@ namespace brontaxe {
 
 RegenerationReport Workbench::choosePiece(Piece piece) {
     showOnlyPiece(model_, piece);
-    return Modifier();
+    return regenerate();
 }
 
 RegenerationReport Workbench::chooseAllPieces() {
     showAllPieces(model_);
-    return Modifier();
+    return regenerate();
 }
 
-RegenerationReport Workbench::toggleCaisseEn2() {
+RegenerationReport Workbench::toggleTwoPieceCase() {
     toggleTwoPieces(model_);
-    return Modifier();
+    return regenerate();
 }
 
-RegenerationReport Workbench::setCaisseEn4(std::int16_t variant) {
+RegenerationReport Workbench::setFourPieceCase(std::int16_t variant) {
     setFourPieces(model_, variant);
-    return Modifier();
+    return regenerate();
 }
 
 RegenerationReport Workbench::togglePassDirection(std::int16_t direction) {
     brontaxe::togglePassDirection(model_, direction);
-    return Modifier();
+    return regenerate();
 }
 
-SectionOutcome Workbench::Sectionner(SectionSide keep, double position) {
+SectionOutcome Workbench::applySection(SectionSide keep, double position) {
     pendingSection_ = PendingSection{keep, position};
     sectionRefusal_.reset();
     SectionOutcome out;
-    out.report = Modifier();
+    out.report = regenerate();
     pendingSection_.reset();
     out.refusal = sectionRefusal_;
     if (!out.report.drawn && !out.refusal)

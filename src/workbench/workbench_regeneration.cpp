@@ -56,27 +56,27 @@ float boxNumber(std::string_view text) {
 
 }  // namespace
 
-void Workbench::AdapteParam(bool fromWindow) {
+void Workbench::transferDimensions(bool fromWindow) {
     if (fromWindow) {
-        model_.Longueur = boxNumber(window_.longueur);
-        model_.Largeur = boxNumber(window_.largeur);
-        model_.Hauteur = boxNumber(window_.hauteur);
-        model_.ListeFoulages = window_.listeFoulages;
+        model_.Longueur = boxNumber(window_.lengthText);
+        model_.Largeur = boxNumber(window_.widthText);
+        model_.Hauteur = boxNumber(window_.heightText);
+        model_.ListeFoulages = window_.creaseList;
         return;
     }
-    window_.longueur = platform::formatNumber(model_.Longueur, "#######0.00");
-    window_.largeur = platform::formatNumber(model_.Largeur, "#######0.00");
-    window_.hauteur = platform::formatNumber(model_.Hauteur, "#######0.00");
-    window_.listeFoulages = model_.ListeFoulages;
+    window_.lengthText = platform::formatNumber(model_.Longueur, "#######0.00");
+    window_.widthText = platform::formatNumber(model_.Largeur, "#######0.00");
+    window_.heightText = platform::formatNumber(model_.Hauteur, "#######0.00");
+    window_.creaseList = model_.ListeFoulages;
 }
 
-RegenerationReport Workbench::Modifier() {
+RegenerationReport Workbench::regenerate() {
     if (model_.BloqueModif)
         return {};
-    model_.CodeModele = window_.txtModel;
+    model_.CodeModele = window_.codeText;
     model_.PassesMachine.fill(0);
     drawing_.tracer().clear();
-    AdapteParam(true);
+    transferDimensions(true);
     model_.GenEnCours = true;
     applyProfileRules(model_);
     std::vector<Element> technicalSheet = sheetElements(drawing_);
@@ -110,7 +110,7 @@ RegenerationReport Workbench::Modifier() {
     drawDirectionArrows(blank, report);
     computeWaste(model_);
     placeSheetElements(drawing_, std::move(technicalSheet));
-    drawing_.SetFilter(window_.filtrerCotation ? "COTATION" : "");
+    drawing_.SetFilter(window_.dimensioningHidden ? "COTATION" : "");
     return report;
 }
 
@@ -120,7 +120,7 @@ Generator Workbench::generatorOf(const DispatchTarget& target) const {
 
 RegenerationReport Workbench::generate() {
     RegenerationReport report;
-    const bool codeBoxHasSlash = window_.txtModel.find('/') != std::string::npos;
+    const bool codeBoxHasSlash = window_.codeText.find('/') != std::string::npos;
     const DispatchTarget target =
         dispatchCode(model_.CodeModele, codeBoxHasSlash, model_.TypeDessus, model_.TypeDessous);
     const Generator generator = generatorOf(target);
@@ -149,14 +149,14 @@ RegenerationReport Workbench::generate() {
     }
     // A style with allowances of its own replaces the looked-up ones; only a blank drawn with
     // the lookup's zeros or borrowed values is worth a warning.
-    const bool drewLookup =
-        std::equal(model_.Majo.begin() + 1, model_.Majo.begin() + 4, lookedUpMajo_.begin() + 1);
+    const bool drewLookup = std::equal(model_.Majo.begin() + 1, model_.Majo.begin() + 4,
+                                       lookedUpAllowances_.begin() + 1);
     allowanceWarning_ = report.drawn && drewLookup ? lookupNotice_ : std::nullopt;
     return report;
 }
 
 void Workbench::drawExtraCreases() {
-    if (model_.ListeFoulages.empty() || window_.NumFamille == 7)
+    if (model_.ListeFoulages.empty() || window_.familyNumber == 7)
         return;
     // Counted on the list as typed: normalising keeps only the first segments of a part.
     refuseOverlongCreaseList(model_.ListeFoulages);
@@ -175,9 +175,9 @@ void Workbench::measureSize() {
 
 // The sheet figures always follow the blank; the copies are drawn around a drawn blank.
 void Workbench::impose(RegenerationReport& report) {
-    ImpositionNotices notices = brontaxe::CalImpos(model_, imposition_);
+    ImpositionNotices notices = brontaxe::computeImposition(model_, imposition_);
     if (imposition_.AvecImpos && report.drawn) {
-        ImpositionNotices more = brontaxe::AjouterImpos(model_, drawing_, imposition_);
+        ImpositionNotices more = brontaxe::drawImposition(model_, drawing_, imposition_);
         notices.insert(notices.end(), more.begin(), more.end());
     }
     report.notices.insert(report.notices.end(), notices.begin(), notices.end());
@@ -196,7 +196,7 @@ void Workbench::measureTotals() {
 
 // The surface of one blank: only the cut lines are shown while the contour is taken.
 void Workbench::measureCutSurface(RegenerationReport& report) {
-    if (keepsItsSurface(platform::leadingNumber(window_.txtModel)))
+    if (keepsItsSurface(platform::leadingNumber(window_.codeText)))
         return;
     drawing_.SetFilter("pen=2..8;niv=2..16");
     try {
@@ -226,7 +226,7 @@ void Workbench::drawDirectionArrows(const Box& blank, RegenerationReport& report
     // The program's fixed library, else the one beside the tables, else the shipped one.
     const std::filesystem::path candidates[] = {
         platform::mapWindowsPath("C:\\korvane\\catparam.cd", env_),
-        majo_.dataDirectory() / "catparam.cd",
+        boardTables_.dataDirectory() / "catparam.cd",
         std::filesystem::path(shippedDataDirectory(env_)) / "catparam.cd"};
     for (const auto& path : candidates) {
         if (symbolLibrary_ != 0)

@@ -7,9 +7,9 @@
 
 namespace brontaxe {
 
-std::vector<std::string> Workbench::familyCodes(int numFamille) const {
+std::vector<std::string> Workbench::familyCodes(int familyNumber) const {
     std::vector<std::string> codes;
-    const Family* family = findFamily(numFamille);
+    const Family* family = findFamily(familyNumber);
     if (!family)
         return codes;
     for (std::string_view code : family->codes) {
@@ -21,51 +21,51 @@ std::vector<std::string> Workbench::familyCodes(int numFamille) const {
 // 990 and 991 trade the height box for the creases box, which every other code hides and
 // empties.
 void Workbench::applyLayoutOf(double styleNumber) {
-    window_.refoulageLayout = usesRefoulageLayout(styleNumber);
-    if (!window_.refoulageLayout)
-        window_.listeFoulages.clear();
+    window_.creaseListLayout = usesCreaseListLayout(styleNumber);
+    if (!window_.creaseListLayout)
+        window_.creaseList.clear();
 }
 
 RegenerationReport Workbench::changeStyle(const std::function<void()>& select) {
     const Model model = model_;
     const MainWindowState window = window_;
     select();
-    IniMajo();
-    RegenerationReport report = Modifier();
+    lookUpAllowances();
+    RegenerationReport report = regenerate();
     if (report.keptPrevious) {
         // What is shown is what is drawn: code, lists, allowances and figures stay together.
         // The code box already held what was typed; the drawn code is the model's.
         model_ = model;
         window_ = window;
-        window_.txtModel = model_.CodeModele;
+        window_.codeText = model_.CodeModele;
     }
     return report;
 }
 
 RegenerationReport Workbench::codeBoxLeft() {
     return changeStyle([this] {
-        const CodeBoxEntry entry = codeBoxEntry(window_.txtModel);
-        window_.txtModel = entry.text;
-        if (entry.typeDessus) {
-            model_.TypeDessus = *entry.typeDessus;
-            model_.TypeDessous = *entry.typeDessous;
-            if (window_.NumFamille == 1)
+        const CodeBoxEntry entry = codeBoxEntry(window_.codeText);
+        window_.codeText = entry.text;
+        if (entry.topStyle) {
+            model_.TypeDessus = *entry.topStyle;
+            model_.TypeDessous = *entry.bottomStyle;
+            if (window_.familyNumber == 1)
                 window_.topBottomEntry = entry.text;
         }
         // The lists follow the code typed.
         if (auto place = findCodeInCatalogue(entry.text)) {
-            window_.NumFamille = place->family;
-            window_.NumModule = place->module;
+            window_.familyNumber = place->family;
+            window_.codeNumber = place->module;
         }
         applyLayoutOf(platform::leadingNumber(entry.text));
     });
 }
 
-RegenerationReport Workbench::familyChosen(int numFamille) {
-    if (!findFamily(numFamille))
+RegenerationReport Workbench::familyChosen(int familyNumber) {
+    if (!findFamily(familyNumber))
         return {};
     // The family's first code that is drawn; a family without any says so.
-    const std::vector<std::string> codes = familyCodes(numFamille);
+    const std::vector<std::string> codes = familyCodes(familyNumber);
     int first = 1;
     for (std::size_t i = 0; i < codes.size(); ++i) {
         if (isDrawn(codes[i])) {
@@ -73,32 +73,32 @@ RegenerationReport Workbench::familyChosen(int numFamille) {
             break;
         }
     }
-    const int previous = window_.NumFamille;
-    window_.NumFamille = numFamille;
+    const int previous = window_.familyNumber;
+    window_.familyNumber = familyNumber;
     RegenerationReport report = codeChosen(first);
     if (report.keptPrevious)
-        window_.NumFamille = previous;
+        window_.familyNumber = previous;
     return report;
 }
 
-RegenerationReport Workbench::codeChosen(int numModule) {
-    const std::vector<std::string> codes = familyCodes(window_.NumFamille);
-    if (numModule < 1 || numModule > static_cast<int>(codes.size()))
+RegenerationReport Workbench::codeChosen(int codeNumber) {
+    const std::vector<std::string> codes = familyCodes(window_.familyNumber);
+    if (codeNumber < 1 || codeNumber > static_cast<int>(codes.size()))
         return {};
-    return changeStyle([this, numModule, &codes] {
-        window_.NumModule = numModule;
-        const std::string& code = codes[static_cast<std::size_t>(numModule - 1)];
+    return changeStyle([this, codeNumber, &codes] {
+        window_.codeNumber = codeNumber;
+        const std::string& code = codes[static_cast<std::size_t>(codeNumber - 1)];
         const bool topBottom =
-            window_.NumFamille == 1 && numModule == static_cast<int>(codes.size());
+            window_.familyNumber == 1 && codeNumber == static_cast<int>(codes.size());
         double styleNumber = platform::leadingNumber(code);
         if (topBottom) {
             // The chooser of the two styles sets TypeDessus and TypeDessous before this.
             window_.topBottomEntry =
                 "0" + std::to_string(model_.TypeDessus) + "/0" + std::to_string(model_.TypeDessous);
-            window_.txtModel = window_.topBottomEntry;
+            window_.codeText = window_.topBottomEntry;
             styleNumber = model_.TypeDessus != 0 ? model_.TypeDessus : model_.TypeDessous;
         } else {
-            window_.txtModel = code;
+            window_.codeText = code;
         }
         applyLayoutOf(styleNumber);
     });
@@ -111,19 +111,19 @@ bool Workbench::isDrawn(std::string_view code) const {
     return generatorOf(dispatchCode(code, false, 0, 0)) != nullptr;
 }
 
-bool Workbench::familyIsDrawn(int numFamille) const {
-    for (const std::string& code : familyCodes(numFamille)) {
+bool Workbench::familyIsDrawn(int familyNumber) const {
+    for (const std::string& code : familyCodes(familyNumber)) {
         if (isDrawn(code))
             return true;
     }
     return false;
 }
 
-RegenerationReport Workbench::gradeChosen(int numQualite) {
-    model_.NumQualite = static_cast<std::int16_t>(numQualite);
-    IniMajo();
+RegenerationReport Workbench::gradeChosen(int gradeNumber) {
+    model_.NumQualite = static_cast<std::int16_t>(gradeNumber);
+    lookUpAllowances();
     model_.EPoign = 2 * model_.EpaisseurCarton;
-    return Modifier();
+    return regenerate();
 }
 
 RegenerationReport Workbench::orientationChosen(int option) {
@@ -141,12 +141,12 @@ RegenerationReport Workbench::orientationChosen(int option) {
         default:
             return {};
     }
-    return Modifier();
+    return regenerate();
 }
 
-RegenerationReport Workbench::toggleSymVerticale() {
+RegenerationReport Workbench::toggleMirror() {
     model_.Sym_Verticale = !model_.Sym_Verticale;
-    return Modifier();
+    return regenerate();
 }
 
 }  // namespace brontaxe

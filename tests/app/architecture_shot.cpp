@@ -7,8 +7,8 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "app/dialogs/frm_typo.h"
-#include "app/window/frm_princ.h"
+#include "app/dialogs/architecture_dialog.h"
+#include "app/window/main_window.h"
 #include "app/window/translations.h"
 #include "platform/paths.h"
 #include "shot_window.h"
@@ -20,12 +20,12 @@ int main(int argc, char** argv) {
     const QString out = QString::fromLocal8Bit(argv[1]);
     brontaxe::app::ShotWindow shot(app);
     brontaxe::Workbench& wb = shot.wb;
-    brontaxe::app::frmPrinc& window = shot.window;
+    brontaxe::app::MainWindow& window = shot.window;
     int status = 1;
     QTimer::singleShot(1500, &window, [&] {
         wb.model().TypeDessus = 201;
         wb.model().TypeDessous = 711;
-        brontaxe::app::frm_typo dialog(wb.model(), &window);
+        brontaxe::app::ArchitectureDialog dialog(wb.model(), &window);
         QTimer::singleShot(1500, &dialog, [&] {
             const QPixmap shot = dialog.screen()->grabWindow(0);
             status = shot.save(out) ? 0 : 1;

@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "app/window/check_panel.h"
-#include "app/window/frm_princ.h"
+#include "app/window/main_window.h"
 #include "platform/paths.h"
 #include "styles/generators.h"
 
@@ -55,7 +55,7 @@ class CheckPanelTest : public QObject {
         brontaxe::Workbench wb(
             brontaxe::platform::PrivateProfile(brontaxe::platform::windowsDirectory(env)),
             &brontaxe::findGenerator, env);
-        brontaxe::app::frmPrinc window(wb, std::nullopt);
+        brontaxe::app::MainWindow window(wb, std::nullopt);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         CheckPanel* panel = window.checkPanel();

@@ -20,7 +20,7 @@
 #include <memory>
 
 #include "app/commands/file_commands.h"
-#include "app/window/frm_princ.h"
+#include "app/window/main_window.h"
 #include "app/window/translations.h"
 #include "drawing/dimension_layout.h"
 #include "drawing/drawing_dump.h"
@@ -32,7 +32,7 @@
 #include "workbench/design_file.h"
 
 using brontaxe::Workbench;
-using brontaxe::app::frmPrinc;
+using brontaxe::app::MainWindow;
 namespace fs = std::filesystem;
 
 namespace {
@@ -121,7 +121,7 @@ struct Fixture {
         : env(brontaxe::platform::processEnvironment()),
           wb(brontaxe::platform::PrivateProfile(brontaxe::platform::windowsDirectory(env)),
              &brontaxe::findGenerator, env),
-          window(std::make_unique<frmPrinc>(wb, std::nullopt)) {
+          window(std::make_unique<MainWindow>(wb, std::nullopt)) {
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -154,12 +154,12 @@ struct Fixture {
     void draw0216() {
         typeAndLeave("txtModel", "0216");
         QCOMPARE(wb.model().CodeModele, std::string("0216"));
-        QVERIFY(wb.Trazel1().ElementCount() > 20);
+        QVERIFY(wb.drawing().ElementCount() > 20);
     }
 
     brontaxe::platform::EnvironmentLookup env;
     Workbench wb;
-    std::unique_ptr<frmPrinc> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 // A dimension value of the drawing as it is printed beside its line.
@@ -186,7 +186,7 @@ QString readBack(const std::string& ext, const fs::path& path, const Workbench& 
         const auto opened = brontaxe::openDesign(other, path);
         if (!opened.result.ok || !opened.parametric)
             return QString::fromStdString("not reopened: " + opened.result.message);
-        return brontaxe::dumpDrawing(other.Trazel1()) == brontaxe::dumpDrawing(wb.Trazel1())
+        return brontaxe::dumpDrawing(other.drawing()) == brontaxe::dumpDrawing(wb.drawing())
                    ? QString()
                    : "another drawing";
     }
@@ -204,7 +204,7 @@ QString readBack(const std::string& ext, const fs::path& path, const Workbench& 
         const auto r = runProcess({"pdftotext", file, "-"});
         if (r.exitCode != 0)
             return failed(r);
-        return r.out.find(someDimensionValue(wb.Trazel1())) != std::string::npos
+        return r.out.find(someDimensionValue(wb.drawing())) != std::string::npos
                    ? QString()
                    : "no dimension value in " + QString::fromStdString(r.out);
     }
@@ -297,12 +297,12 @@ class FileCommandsTest : public QObject {
         f.draw0216();
         QVERIFY(f.window->isWindowModified());
         // The name is typed without extension: the chosen filter gives it.
-        const bool saved = f.run({chooseFile(work() / "boite", filter)},
-                                 [&] { return f.files().mnfichiers_sauversous_Click(); });
+        const bool saved =
+            f.run({chooseFile(work() / "boite", filter)}, [&] { return f.files().saveAs(); });
         QVERIFY(saved);
         const fs::path file = work() / ("boite." + ext.toStdString());
-        QVERIFY2(fs::exists(file), (file.string() + " / " + f.window->NomFichier()).c_str());
-        QCOMPARE(f.window->NomFichier(), file.string());
+        QVERIFY2(fs::exists(file), (file.string() + " / " + f.window->fileName()).c_str());
+        QCOMPARE(f.window->fileName(), file.string());
         QVERIFY(f.window->windowTitle().contains("boite." + ext));
         QVERIFY(!f.window->isWindowModified());
         const QString problem = readBack(ext.toStdString(), file, f.wb);
@@ -312,22 +312,22 @@ class FileCommandsTest : public QObject {
     void exportWritesTheFormatOfTheExtensionAndKeepsTheFileName() {
         Fixture f;
         f.draw0216();
-        const std::string before = f.window->NomFichier();
+        const std::string before = f.window->fileName();
         for (const char* ext : {"dxf", "pdf", "svg"}) {
             const fs::path file = work() / (std::string("export.") + ext);
             f.run({chooseFile(file)}, [&] {
-                f.files().mnfichiers_exporter_Click();
+                f.files().exportDrawing();
                 return 0;
             });
             const QString problem = readBack(ext, file, f.wb);
             QVERIFY2(problem.isEmpty(), qPrintable(problem));
         }
-        QCOMPARE(f.window->NomFichier(), before);
+        QCOMPARE(f.window->fileName(), before);
         QVERIFY(f.window->isWindowModified());  // exporting is not saving the design
 
         QString message;
         f.run({chooseFile(work() / "export.xyz"), answer("OK", &message)}, [&] {
-            f.files().mnfichiers_exporter_Click();
+            f.files().exportDrawing();
             return 0;
         });
         QVERIFY2(message.contains("Format de fichier inconnu"), qPrintable(message));
@@ -338,7 +338,7 @@ class FileCommandsTest : public QObject {
         Fixture f;
         f.typeAndLeave("TxNbPoseX", "100");
         f.typeAndLeave("TxNbPoseY", "100");
-        QVERIFY(f.wb.Trazel1().ElementCount() > 100'000);
+        QVERIFY(f.wb.drawing().ElementCount() > 100'000);
         const fs::path file = work() / "planche.pdf";
         // The progress dialog is looked for by name: a drawing this large shows it at once.
         bool progressShown = false;
@@ -353,7 +353,7 @@ class FileCommandsTest : public QObject {
         stopper.start(20);
         QString message;
         f.run({chooseFile(file), answer("OK", &message)}, [&] {
-            f.files().mnfichiers_exporter_Click();
+            f.files().exportDrawing();
             return 0;
         });
         QVERIFY(progressShown);
@@ -386,7 +386,7 @@ class FileCommandsTest : public QObject {
             }
         });
         driver.start(20);
-        f.files().mnfichiers_imprimer_Click();
+        f.files().print();
         QVERIFY2(progressOver.startsWith("Impression"), qPrintable(progressOver));
         QVERIFY(progressOver.contains("paramQMT"));
         QVERIFY(stopped);
@@ -394,8 +394,8 @@ class FileCommandsTest : public QObject {
 
     void sauverWritesParamQMTInTheDrawingsFolder() {
         Fixture f;
-        QCOMPARE(f.window->NomFichier(), std::string("paramQMT.des"));
-        QVERIFY(f.files().mnfichiers_sauver_Click());
+        QCOMPARE(f.window->fileName(), std::string("paramQMT.des"));
+        QVERIFY(f.files().save());
         const fs::path expected =
             brontaxe::platform::mapWindowsPath("c:\\korvane", f.env) / "paramQMT.des";
         QCOMPARE(f.files().savePath().string(), expected.string());
@@ -414,18 +414,18 @@ class FileCommandsTest : public QObject {
         ReadOnlyFolder readOnly(folder);
         if (!readOnly.effective())
             QSKIP("no way to make a folder read-only for this user");
-        const std::string nameBefore = f.window->NomFichier();
-        const std::string dump = brontaxe::dumpDrawing(f.wb.Trazel1());
+        const std::string nameBefore = f.window->fileName();
+        const std::string dump = brontaxe::dumpDrawing(f.wb.drawing());
         QString message;
         const bool saved = f.run({chooseFile(folder / "ancien", "Korvane (*.des)"),
                                   answer("Oui"),  // replace it? yes
                                   answer("OK", &message)},
-                                 [&] { return f.files().mnfichiers_sauversous_Click(); });
+                                 [&] { return f.files().saveAs(); });
         QVERIFY(!saved);
         QVERIFY2(message.contains("Impossible d'écrire le fichier"), qPrintable(message));
         QCOMPARE(readFile(folder / "ancien.des"), std::string("ancien"));
-        QCOMPARE(f.window->NomFichier(), nameBefore);
-        QCOMPARE(brontaxe::dumpDrawing(f.wb.Trazel1()), dump);
+        QCOMPARE(f.window->fileName(), nameBefore);
+        QCOMPARE(brontaxe::dumpDrawing(f.wb.drawing()), dump);
         QVERIFY(f.window->isWindowModified());
     }
 
@@ -479,21 +479,21 @@ class FileCommandsTest : public QObject {
             f.wb.model().hrabat_auto = false;
             f.wb.model().hrabat = 77;
             f.typeAndLeave("hauteur", "215");  // the style parameters are drawn
-            QVERIFY(f.run({chooseFile(file, "Korvane (*.des)")},
-                          [&] { return f.files().mnfichiers_sauversous_Click(); }));
+            QVERIFY(
+                f.run({chooseFile(file, "Korvane (*.des)")}, [&] { return f.files().saveAs(); }));
             before = brontaxe::designRecord(f.wb).model;
-            dump = brontaxe::dumpDrawing(f.wb.Trazel1());
+            dump = brontaxe::dumpDrawing(f.wb.drawing());
         }
         Fixture g;
-        QVERIFY(brontaxe::dumpDrawing(g.wb.Trazel1()) != dump);
+        QVERIFY(brontaxe::dumpDrawing(g.wb.drawing()) != dump);
         QVERIFY(g.files().openFile(file));
         QCOMPARE(brontaxe::designRecord(g.wb).model, before);
-        QCOMPARE(brontaxe::dumpDrawing(g.wb.Trazel1()), dump);
+        QCOMPARE(brontaxe::dumpDrawing(g.wb.drawing()), dump);
         QCOMPARE(g.child<QLineEdit>("txtModel")->text(), QString("0216"));
         QCOMPARE(g.child<QLineEdit>("longueur")->text(), QString("523.00"));
         QCOMPARE(g.child<QComboBox>("Cmb_Qual")->currentIndex(), 3);
         QCOMPARE(g.child<QComboBox>("CbModules")->currentText(), QString("0216"));
-        QCOMPARE(g.window->NomFichier(), file.string());
+        QCOMPARE(g.window->fileName(), file.string());
         QVERIFY(!g.window->isWindowModified());
         QVERIFY(g.window->windowTitle().contains("rt.des"));
         // Going on from the opened design: one change and it is modified.
@@ -505,16 +505,16 @@ class FileCommandsTest : public QObject {
         Fixture f;
         f.typeAndLeave("longueur", "450");
         std::ofstream(work() / "abime.des") << "{\"format\":\"brontaxe-dessin\",\"version\":1,";
-        const std::string dump = brontaxe::dumpDrawing(f.wb.Trazel1());
-        const std::string name = f.window->NomFichier();
+        const std::string dump = brontaxe::dumpDrawing(f.wb.drawing());
+        const std::string name = f.window->fileName();
         QString message;
         // The design is modified: the question first ("Non", go on), then the refusal.
         const bool opened = f.run({answer("Non"), answer("OK", &message)},
                                   [&] { return f.files().openFile(work() / "abime.des"); });
         QVERIFY(!opened);
         QVERIFY2(message.startsWith("Fichier de dessin illisible"), qPrintable(message));
-        QCOMPARE(brontaxe::dumpDrawing(f.wb.Trazel1()), dump);
-        QCOMPARE(f.window->NomFichier(), name);
+        QCOMPARE(brontaxe::dumpDrawing(f.wb.drawing()), dump);
+        QCOMPARE(f.window->fileName(), name);
         QCOMPARE(f.wb.model().Longueur, 450.0f);
     }
 
@@ -532,7 +532,7 @@ class FileCommandsTest : public QObject {
                   return true;
               }},
               [&] {
-                  f.window->mn_config_Click();
+                  f.window->openConfiguration();
                   return 0;
               });
         QCOMPARE(title, QString("Brontaxe - Configuration"));
@@ -554,7 +554,7 @@ class FileCommandsTest : public QObject {
                   return true;
               }},
               [&] {
-                  f.window->mn_config_Click();
+                  f.window->openConfiguration();
                   return 0;
               });
         QCOMPARE(f.wb.model().Personnalisation, std::string("VORANIS"));

@@ -10,10 +10,10 @@
 #include "app/views/fold_window.h"
 #include "app/views/preview_image.h"
 #include "app/window/entry_box.h"
-#include "app/window/frm_princ.h"
+#include "app/window/main_window.h"
 #include "shown_window.h"
 
-using brontaxe::app::frmPrinc;
+using brontaxe::app::MainWindow;
 
 namespace {
 

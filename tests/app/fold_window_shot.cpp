@@ -11,7 +11,7 @@
 
 #include "app/views/fold_window.h"
 #include "app/window/entry_box.h"
-#include "app/window/frm_princ.h"
+#include "app/window/main_window.h"
 #include "app/window/translations.h"
 #include "platform/paths.h"
 #include "shot_window.h"
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
         return 2;
     const QString folder = QString::fromLocal8Bit(argv[1]);
     brontaxe::app::ShotWindow shot(app);
-    brontaxe::app::frmPrinc& window = shot.window;
+    brontaxe::app::MainWindow& window = shot.window;
     window.move(0, 0);
     settle(1000);
     window.showFoldWindow();

@@ -16,17 +16,17 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/dialogs/frm_assist_pal.h"
-#include "app/dialogs/frm_choix_palet.h"
+#include "app/dialogs/pallet_assistant_dialog.h"
+#include "app/dialogs/pallet_load_dialog.h"
 #include "app/views/pallet_image.h"
-#include "app/window/frm_princ.h"
+#include "app/window/main_window.h"
 #include "model/model_init.h"
 #include "platform/paths.h"
 
 using brontaxe::Workbench;
-using brontaxe::app::frmAssistPal;
-using brontaxe::app::frmChoixPalet;
-using brontaxe::app::frmPrinc;
+using brontaxe::app::MainWindow;
+using brontaxe::app::PalletAssistantDialog;
+using brontaxe::app::PalletLoadDialog;
 using brontaxe::pallet::LoadKind;
 namespace fs = std::filesystem;
 
@@ -70,14 +70,14 @@ struct Fixture {
     brontaxe::platform::EnvironmentLookup env;
     fs::path config;
     Workbench wb;
-    frmPrinc window;
+    MainWindow window;
 };
 
 QLineEdit* edit(QWidget& d, const char* name) {
     return d.findChild<QLineEdit*>(name);
 }
 
-void calculate(frmAssistPal& d) {
+void calculate(PalletAssistantDialog& d) {
     d.findChild<QPushButton*>("Command1")->click();
 }
 
@@ -97,21 +97,21 @@ class PalletAssistantTest : public QObject {
     Q_OBJECT
   private slots:
     void theChoiceOfLoadClosesOnEitherPicture() {
-        frmChoixPalet flat;
-        QCOMPARE(flat.TypePalette(), LoadKind::None);
+        PalletLoadDialog flat;
+        QCOMPARE(flat.loadKind(), LoadKind::None);
         QCOMPARE(flat.windowTitle(), QString("Brontaxe - Palettisation"));
         flat.findChild<QToolButton*>("Image1")->click();
-        QCOMPARE(flat.TypePalette(), LoadKind::FlatBlanks);
+        QCOMPARE(flat.loadKind(), LoadKind::FlatBlanks);
         QCOMPARE(flat.result(), int(QDialog::Accepted));
-        frmChoixPalet erected;
+        PalletLoadDialog erected;
         erected.findChild<QToolButton*>("Image2")->click();
-        QCOMPARE(erected.TypePalette(), LoadKind::ErectedCases);
+        QCOMPARE(erected.loadKind(), LoadKind::ErectedCases);
     }
 
     void erectedCasesStartFromTheOutsideSizeAndEachPalletIsDescribed() {
         Fixture f;
         const auto& m = f.wb.model();
-        frmAssistPal d(f.wb, LoadKind::ErectedCases, "0201", QPixmap());
+        PalletAssistantDialog d(f.wb, LoadKind::ErectedCases, "0201", QPixmap());
         const float e2 = 2 * m.EpaisseurCarton;
         QCOMPARE(edit(d, "Text46")->text().toFloat(), m.Longueur + e2);
         QCOMPARE(edit(d, "Text66")->text().toFloat(), m.Hauteur + e2);
@@ -133,10 +133,10 @@ class PalletAssistantTest : public QObject {
     void flatBlanksStartFromTheBlankAndHideTheNetWeight() {
         Fixture f;
         f.window.show();
-        frmAssistPal d(f.wb, LoadKind::FlatBlanks, "0201", QPixmap());
+        PalletAssistantDialog d(f.wb, LoadKind::FlatBlanks, "0201", QPixmap());
         d.show();
-        QCOMPARE(edit(d, "Text46")->text().toFloat(), f.wb.Trazel1().BlankSizeX());
-        QCOMPARE(edit(d, "Text56")->text().toFloat(), f.wb.Trazel1().BlankSizeY());
+        QCOMPARE(edit(d, "Text46")->text().toFloat(), f.wb.drawing().BlankSizeX());
+        QCOMPARE(edit(d, "Text56")->text().toFloat(), f.wb.drawing().BlankSizeY());
         QCOMPARE(edit(d, "Text66")->text().toFloat(), f.wb.model().EpaisseurCarton);
         QCOMPARE(edit(d, "Text47")->text(), QString("0.3"));
         QVERIFY(!edit(d, "Text57")->isVisible());
@@ -146,7 +146,7 @@ class PalletAssistantTest : public QObject {
 
     void withoutAnOutsideProgramBrontaxeWorksOutThePallet() {
         Fixture f;
-        frmAssistPal d(f.wb, LoadKind::ErectedCases, "0201", QPixmap());
+        PalletAssistantDialog d(f.wb, LoadKind::ErectedCases, "0201", QPixmap());
         d.show();
         QVERIFY(d.findChild<QLabel*>("lblCalcul")->text().contains("Brontaxe"));
         edit(d, "Text46")->setText("400");
@@ -168,7 +168,7 @@ class PalletAssistantTest : public QObject {
 
     void aLoadThatCannotBeBuiltIsSaidAndTheInputsStay() {
         Fixture f;
-        frmAssistPal d(f.wb, LoadKind::ErectedCases, "0201", QPixmap());
+        PalletAssistantDialog d(f.wb, LoadKind::ErectedCases, "0201", QPixmap());
         d.show();
         edit(d, "Text46")->setText("1300");
         edit(d, "Text56")->setText("900");
@@ -195,7 +195,7 @@ class PalletAssistantTest : public QObject {
                         "'\nprintf 'txt=%s\\r\\n' '" + results.string() + "' >> '" +
                         (f.config / "cpExt.ini").string() + "'\nsleep 0.3");
         f.wb.model().RepPalette = (f.config / "korvane").string() + "/";
-        frmAssistPal d(f.wb, LoadKind::ErectedCases, "0201", QPixmap());
+        PalletAssistantDialog d(f.wb, LoadKind::ErectedCases, "0201", QPixmap());
         d.show();
         QVERIFY(d.usesOutsideProgram());
         QVERIFY(d.findChild<QLabel*>("lblCalcul")->text().contains("CAPE"));
@@ -217,7 +217,7 @@ class PalletAssistantTest : public QObject {
     void aProgramThatNeverEndsCanBeStopped() {
         Fixture f;
         f.configureCape("while :; do sleep 1; done");
-        frmAssistPal d(f.wb, LoadKind::ErectedCases, "0201", QPixmap());
+        PalletAssistantDialog d(f.wb, LoadKind::ErectedCases, "0201", QPixmap());
         d.show();
         bool cancelled = false;
         std::function<void()> stop;
@@ -242,7 +242,7 @@ class PalletAssistantTest : public QObject {
         Fixture f;
         writeFile(f.config / "cpExt.ini",
                   "[general]\nCAPEPath=" + f.cape().string() + "\nopenCmdLine=/absent/cape\n");
-        frmAssistPal d(f.wb, LoadKind::FlatBlanks, "0201", QPixmap());
+        PalletAssistantDialog d(f.wb, LoadKind::FlatBlanks, "0201", QPixmap());
         d.show();
         QString said;
         closeNextMessage(said);

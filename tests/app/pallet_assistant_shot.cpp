@@ -8,8 +8,8 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "app/dialogs/frm_assist_pal.h"
-#include "app/window/frm_princ.h"
+#include "app/dialogs/pallet_assistant_dialog.h"
+#include "app/window/main_window.h"
 #include "app/window/translations.h"
 #include "platform/paths.h"
 #include "shot_window.h"
@@ -22,9 +22,9 @@ int main(int argc, char** argv) {
     const QString mode = argc > 2 ? QString(argv[2]) : QString();
     brontaxe::app::ShotWindow shot(app);
     brontaxe::Workbench& wb = shot.wb;
-    brontaxe::app::frmPrinc& window = shot.window;
-    brontaxe::app::frmAssistPal assistant(wb, brontaxe::pallet::LoadKind::ErectedCases, "0201",
-                                          QPixmap(), &window);
+    brontaxe::app::MainWindow& window = shot.window;
+    brontaxe::app::PalletAssistantDialog assistant(wb, brontaxe::pallet::LoadKind::ErectedCases,
+                                                   "0201", QPixmap(), &window);
     int status = 1;
     QTimer::singleShot(1200, &window, [&] {
         assistant.show();

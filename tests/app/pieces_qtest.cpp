@@ -13,16 +13,16 @@
 #include <QtTest>
 #include <deque>
 
-#include "app/dialogs/frm_passage.h"
-#include "app/dialogs/frm_section.h"
-#include "app/window/frm_princ.h"
+#include "app/dialogs/machine_passes_dialog.h"
+#include "app/dialogs/section_dialog.h"
+#include "app/window/main_window.h"
 #include "app/window/piece_controls.h"
 #include "shown_window.h"
 #include "workbench/direction_arrows.h"
 #include "workbench/workbench_check.h"
 
 using brontaxe::Workbench;
-using brontaxe::app::frmPrinc;
+using brontaxe::app::MainWindow;
 
 namespace {
 
@@ -33,7 +33,7 @@ struct Fixture : brontaxe::app::ShownWindow {
     }
     int passArrows() const {
         int n = 0;
-        for (const auto& e : wb.Trazel1().elements()) {
+        for (const auto& e : wb.drawing().elements()) {
             if (const auto* s = std::get_if<brontaxe::SymbolShape>(&e.shape);
                 s && s->number == brontaxe::kPassArrowSymbol)
                 ++n;
@@ -191,35 +191,35 @@ class PiecesTest : public QObject {
     void thePassesOfATwoPieceSlottedCaseShowThreeColumns() {
         Fixture f;
         f.action("mncaisse_en_2")->trigger();
-        brontaxe::app::frmPassage two(f.wb.model().PassesMachine, &f.window);
+        brontaxe::app::MachinePassesDialog two(f.wb.model().PassesMachine, &f.window);
         two.show();
         QCOMPARE(two.columnsShown(), 3);
-        QVERIFY(two.PX(2)->isVisible());
+        QVERIFY(two.panelWidths(2)->isVisible());
         for (int k : {3, 4}) {
-            QVERIFY(!two.PX(k)->isVisible());
-            QVERIFY(!two.RHY(k)->isVisible());
-            QVERIFY(!two.RBY(k)->isVisible());
+            QVERIFY(!two.panelWidths(k)->isVisible());
+            QVERIFY(!two.upperFlaps(k)->isVisible());
+            QVERIFY(!two.lowerFlaps(k)->isVisible());
         }
         // Glue tab and panels 1 and 2, as the body builder recorded them.
         const auto& passes = f.wb.model().PassesMachine;
-        QCOMPARE(two.PX(0)->text(), QString::number(static_cast<double>(passes[0])));
-        QCOMPARE(two.PX(1)->text(), QString::number(static_cast<double>(passes[1])));
-        QCOMPARE(two.HY0()->text(), QString::number(static_cast<double>(passes[16])));
+        QCOMPARE(two.panelWidths(0)->text(), QString::number(static_cast<double>(passes[0])));
+        QCOMPARE(two.panelWidths(1)->text(), QString::number(static_cast<double>(passes[1])));
+        QCOMPARE(two.bodyHeight()->text(), QString::number(static_cast<double>(passes[16])));
 
         f.action("mncaisse_en_2")->trigger();
-        brontaxe::app::frmPassage one(f.wb.model().PassesMachine, &f.window);
+        brontaxe::app::MachinePassesDialog one(f.wb.model().PassesMachine, &f.window);
         one.show();
         QCOMPARE(one.columnsShown(), 5);
-        QVERIFY(one.PX(4)->isVisible());
-        QVERIFY(one.RBY(3)->isVisible());
+        QVERIFY(one.panelWidths(4)->isVisible());
+        QVERIFY(one.lowerFlaps(3)->isVisible());
 
         // Nothing recorded: every label 0, the last two columns hidden.
         std::array<float, 17> none{};
-        brontaxe::app::frmPassage empty(none, &f.window);
+        brontaxe::app::MachinePassesDialog empty(none, &f.window);
         empty.show();
         QCOMPARE(empty.columnsShown(), 3);
-        QCOMPARE(empty.HY0()->text(), QString("0"));
-        QVERIFY(!empty.PX(3)->isVisible());
+        QCOMPARE(empty.bodyHeight()->text(), QString("0"));
+        QVERIFY(!empty.panelWidths(3)->isVisible());
     }
 
     void theSectionDialogPreviewsCutsOnceAndAbandonPutsTheBlankBack() {
@@ -230,33 +230,33 @@ class PiecesTest : public QObject {
         auto* window = &f.window;
         QTimer::singleShot(0, window, [&] {
             auto* dialog =
-                qobject_cast<brontaxe::app::frmSection*>(QApplication::activeModalWidget());
+                qobject_cast<brontaxe::app::SectionDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
             // Opened with the line at half the blank's width.
-            QCOMPARE(dialog->Text1()->text().trimmed().toDouble(), wholeX / 2.0);
+            QCOMPARE(dialog->positionBox()->text().trimmed().toDouble(), wholeX / 2.0);
             int sectionLines = 0;
-            for (const auto& e : f.wb.Trazel1().elements())
+            for (const auto& e : f.wb.drawing().elements())
                 sectionLines += e.lineKind == brontaxe::kind::SectionLine;
             QCOMPARE(sectionLines, 1);
 
-            dialog->Text1()->setText("700");
-            QVERIFY(dialog->CmdAppl_Click());
-            const auto once = f.wb.Trazel1().elements();
+            dialog->positionBox()->setText("700");
+            QVERIFY(dialog->apply());
+            const auto once = f.wb.drawing().elements();
             QCOMPARE(f.wb.model().HorsToutX, 700.0f);
             QVERIFY(f.wb.model().SurfDecoupee < wholeSurface);
             QVERIFY(brontaxe::checkRegenerated(f.wb).empty());
-            QVERIFY(dialog->CmdAppl_Click());
-            QVERIFY(f.wb.Trazel1().elements() == once);  // never cut twice
+            QVERIFY(dialog->apply());
+            QVERIFY(f.wb.drawing().elements() == once);  // never cut twice
 
             // The upper part of a horizontal section.
-            dialog->Option1(2)->click();
-            dialog->Text1()->setText("300");
-            QVERIFY(dialog->CmdAppl_Click());
+            dialog->sideButton(2)->click();
+            dialog->positionBox()->setText("300");
+            QVERIFY(dialog->apply());
             QVERIFY(f.wb.model().HorsToutY < 509.0f);
             QCOMPARE(f.wb.model().HorsToutX, wholeX);
             dialog->findChild<QPushButton*>("CmdCancel")->click();
         });
-        f.window.mnsection_Click();
+        f.window.openSection();
         QCOMPARE(f.wb.model().HorsToutX, wholeX);
         QCOMPARE(f.wb.model().SurfDecoupee, wholeSurface);
     }

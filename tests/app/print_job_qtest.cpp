@@ -78,7 +78,7 @@ class PrintJobTest : public QObject {
     fs::path dir_ = fs::path(QDir::tempPath().toStdString()) / "brontaxe-print-qtest";
     std::unique_ptr<Workbench> wb_;
 
-    const brontaxe::Drawing& drawing() { return wb_->Trazel1(); }
+    const brontaxe::Drawing& drawing() { return wb_->drawing(); }
     std::string firstDimensionValue() {
         brontaxe::app::DrawingScene scene;
         scene.rebuild(drawing());
@@ -98,7 +98,7 @@ class PrintJobTest : public QObject {
             brontaxe::platform::PrivateProfile(brontaxe::platform::windowsDirectory(env)),
             &brontaxe::findGenerator, env);
         wb_->startUp();
-        QVERIFY(wb_->Modifier().drawn);
+        QVERIFY(wb_->regenerate().drawn);
     }
 
     void fittedToTheDefaultPageOnOnePageWithItsDimensions() {
@@ -129,11 +129,11 @@ class PrintJobTest : public QObject {
         printer.setPageSize(QPageSize(QSizeF(1800, 800), QPageSize::Millimeter));
         printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         pdfPrinter(printer, dir_ / "true.pdf");
-        wb_->Trazel1().SetFilter("COTATION");
+        wb_->drawing().SetFilter("COTATION");
         PrintOptions options;
         options.scale = PrintScale::TrueScale;
         QVERIFY(brontaxe::app::printDrawing(printer, drawing(), options) == PrintOutcome::Printed);
-        wb_->Trazel1().SetFilter("");
+        wb_->drawing().SetFilter("");
         QCOMPARE(readPdf(dir_ / "true.pdf").pages, 1);
         const auto ink = inkBoxes(dir_ / "true.pdf");
         QCOMPARE(ink.size(), std::size_t(1));

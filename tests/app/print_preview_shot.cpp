@@ -10,7 +10,7 @@
 #include <QToolBar>
 
 #include "app/commands/file_commands.h"
-#include "app/window/frm_princ.h"
+#include "app/window/main_window.h"
 #include "app/window/translations.h"
 #include "platform/paths.h"
 #include "shot_window.h"
@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
     const QString out = QString::fromLocal8Bit(argv[1]);
     const bool trueScale = argc > 2 && QString(argv[2]) == "reelle";
     brontaxe::app::ShotWindow shot(app);
-    brontaxe::app::frmPrinc& window = shot.window;
+    brontaxe::app::MainWindow& window = shot.window;
     if (trueScale)
         window.files().setPrintScale(brontaxe::app::PrintScale::TrueScale);
     int status = 1;
@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
                 preview->close();
             }
         });
-        window.files().mnfichiers_imprimer_Click();
+        window.files().print();
         app.exit(status);
     });
     const int rc = app.exec();

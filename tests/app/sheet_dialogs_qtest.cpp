@@ -1,5 +1,6 @@
-// "Calcul RCV" (frm_McKee), the technical sheet's questionnaire (frm_FT) and template chooser
-// (frm_choixFT), on the offscreen platform, opened from the window as a user opens them.
+// "Calcul RCV" (CompressionDialog), the technical sheet's questionnaire (QuestionnaireDialog) and
+// template chooser (SheetTemplateDialog), on the offscreen platform, opened from the window as a
+// user opens them.
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,11 +17,11 @@
 #include <functional>
 
 #include "app/commands/file_commands.h"
-#include "app/dialogs/frm_choix_ft.h"
-#include "app/dialogs/frm_ft.h"
-#include "app/dialogs/frm_mckee.h"
+#include "app/dialogs/compression_dialog.h"
+#include "app/dialogs/questionnaire_dialog.h"
+#include "app/dialogs/sheet_template_dialog.h"
 #include "app/views/drawing_view.h"
-#include "app/window/frm_princ.h"
+#include "app/window/main_window.h"
 #include "drawing/sheet_elements.h"
 #include "platform/paths.h"
 #include "techsheet/sheet_template.h"
@@ -30,10 +31,10 @@ using brontaxe::Drawing;
 using brontaxe::Questionnaire;
 using brontaxe::SheetField;
 using brontaxe::Workbench;
-using brontaxe::app::frm_choixFT;
-using brontaxe::app::frm_FT;
-using brontaxe::app::frm_McKee;
-using brontaxe::app::frmPrinc;
+using brontaxe::app::CompressionDialog;
+using brontaxe::app::MainWindow;
+using brontaxe::app::QuestionnaireDialog;
+using brontaxe::app::SheetTemplateDialog;
 
 namespace {
 
@@ -69,7 +70,7 @@ struct Fixture {
     brontaxe::platform::EnvironmentLookup env;
     std::filesystem::path directory;
     Workbench wb;
-    frmPrinc window;
+    MainWindow window;
 };
 
 Drawing sheetOf(int fields) {
@@ -96,13 +97,13 @@ class SheetDialogsTest : public QObject {
 void SheetDialogsTest::rcvOpensFromTheToolImageOnTheCurrentBox() {
     Fixture f;
     bool ran = false;
-    onModal<frm_McKee>(
-        [&](frm_McKee& d) {
+    onModal<CompressionDialog>(
+        [&](CompressionDialog& d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("Calcul RCV"));
-            QCOMPARE(d.Text1(0)->text(), QStringLiteral("400"));
-            QCOMPARE(d.Text1(1)->text(), QStringLiteral("300"));
-            QCOMPARE(d.Text1(4)->text(), QStringLiteral("7"));
-            QCOMPARE(d.Text1(8)->text(), QString());
+            QCOMPARE(d.inputBox(0)->text(), QStringLiteral("400"));
+            QCOMPARE(d.inputBox(1)->text(), QStringLiteral("300"));
+            QCOMPARE(d.inputBox(4)->text(), QStringLiteral("7"));
+            QCOMPARE(d.inputBox(8)->text(), QString());
             QCOMPARE(d.findChild<QComboBox*>("cbHumid")->currentText(), QStringLiteral("76-85%"));
             QCOMPARE(d.findChild<QComboBox*>("cbJstock")->currentText(),
                      QStringLiteral("1 - 3 jours"));
@@ -117,51 +118,51 @@ void SheetDialogsTest::rcvOpensFromTheToolImageOnTheCurrentBox() {
 void SheetDialogsTest::rcvComputesTheMcKeeValueAndConvertsUnits() {
     Fixture f;
     f.wb.model().EpaisseurCarton = 3;
-    frm_McKee d(f.wb);
+    CompressionDialog d(f.wb);
     d.show();
     d.findChild<QPushButton*>("Command1")->click();
-    QCOMPARE(d.Text1(8)->text(), QStringLiteral("126.9414"));
-    QCOMPARE(d.Label3(8)->text(), QStringLiteral("kg"));
+    QCOMPARE(d.inputBox(8)->text(), QStringLiteral("126.9414"));
+    QCOMPARE(d.unitLabel(8)->text(), QStringLiteral("kg"));
 
-    d.Text1(4)->clear();
+    d.inputBox(4)->clear();
     d.findChild<QPushButton*>("Command1")->click();
-    QCOMPARE(d.Text1(8)->text(), QStringLiteral("0.0000"));
+    QCOMPARE(d.inputBox(8)->text(), QStringLiteral("0.0000"));
 
-    d.Text1(4)->setText("7");
+    d.inputBox(4)->setText("7");
     d.findChild<QPushButton*>("Command1")->click();
     d.findChild<QRadioButton*>("Option1_1")->click();
-    QCOMPARE(d.Label3(0)->text(), QStringLiteral("in"));
-    QCOMPARE(d.Label3(4)->text(), QStringLiteral("lbs/in"));
-    QCOMPARE(d.Label3(8)->text(), QStringLiteral("lbs"));
+    QCOMPARE(d.unitLabel(0)->text(), QStringLiteral("in"));
+    QCOMPARE(d.unitLabel(4)->text(), QStringLiteral("lbs/in"));
+    QCOMPARE(d.unitLabel(8)->text(), QStringLiteral("lbs"));
     d.findChild<QRadioButton*>("Option1_0")->click();
     for (auto [box, text] : {std::pair{0, " 400"}, {1, " 300"}, {3, " 3"}, {4, " 7"}})
-        QCOMPARE(d.Text1(box)->text(), QString(text));
-    QCOMPARE(d.Label3(0)->text(), QStringLiteral("mm"));
+        QCOMPARE(d.inputBox(box)->text(), QString(text));
+    QCOMPARE(d.unitLabel(0)->text(), QStringLiteral("mm"));
 
     // A list choice takes its factor and computes again: 46-55 % is 1.0 instead of 0.7.
     auto* humid = d.findChild<QComboBox*>("cbHumid");
     humid->setCurrentIndex(2);
     emit humid->activated(2);
     QCOMPARE(d.form().humidity, 1.0f);
-    QCOMPARE(d.Text1(8)->text(), QStringLiteral("181.3449"));
+    QCOMPARE(d.inputBox(8)->text(), QStringLiteral("181.3449"));
 }
 
 void SheetDialogsTest::questionnaireScrollsTwelveFields() {
     Drawing drawing = sheetOf(12);
     Questionnaire q;
     QVERIFY(!q.open(drawing, {}));
-    frm_FT d(drawing, std::move(q));
+    QuestionnaireDialog d(drawing, std::move(q));
     d.show();
-    QCOMPARE(d.Qst(0)->text(), QStringLiteral("Question 1"));
-    QCOMPARE(d.Rep(9)->text(), QStringLiteral("R10"));
-    QVERIFY(!d.Rep(9)->isHidden());
-    QCOMPARE(d.VScroll1()->minimum(), 1);
-    QCOMPARE(d.VScroll1()->maximum(), 12);
-    d.VScroll1()->setValue(5);
-    QCOMPARE(d.Qst(0)->text(), QStringLiteral("Question 5"));
-    QCOMPARE(d.Rep(7)->text(), QStringLiteral("R12"));
-    QVERIFY(d.Rep(8)->isHidden());
-    QVERIFY(d.Qst(9)->isHidden());
+    QCOMPARE(d.question(0)->text(), QStringLiteral("Question 1"));
+    QCOMPARE(d.answer(9)->text(), QStringLiteral("R10"));
+    QVERIFY(!d.answer(9)->isHidden());
+    QCOMPARE(d.scrollBar()->minimum(), 1);
+    QCOMPARE(d.scrollBar()->maximum(), 12);
+    d.scrollBar()->setValue(5);
+    QCOMPARE(d.question(0)->text(), QStringLiteral("Question 5"));
+    QCOMPARE(d.answer(7)->text(), QStringLiteral("R12"));
+    QVERIFY(d.answer(8)->isHidden());
+    QVERIFY(d.question(9)->isHidden());
     // Filling the rows while scrolling is no edit of the values shown before.
     QCOMPARE(d.questionnaire().value(1), std::string("R1"));
 }
@@ -172,22 +173,22 @@ void SheetDialogsTest::abandonChangesNothingAndValiderWritesTheAnswers() {
     {
         Questionnaire q;
         QVERIFY(!q.open(drawing, {}));
-        frm_FT d(drawing, std::move(q));
+        QuestionnaireDialog d(drawing, std::move(q));
         d.show();
-        QTest::keyClicks(d.Rep(0), " plus");
-        d.VScroll1()->setValue(3);
-        d.Rep(0)->setText("trois");
+        QTest::keyClicks(d.answer(0), " plus");
+        d.scrollBar()->setValue(3);
+        d.answer(0)->setText("trois");
         d.findChild<QPushButton*>("CmdAbandon")->click();
         QCOMPARE(d.result(), int(QDialog::Rejected));
     }
     QVERIFY(drawing.sheetFields() == before);
     Questionnaire q;
     QVERIFY(!q.open(drawing, {}));
-    frm_FT d(drawing, std::move(q));
+    QuestionnaireDialog d(drawing, std::move(q));
     d.show();
-    QTest::keyClicks(d.Rep(0), " plus");
-    d.VScroll1()->setValue(3);
-    d.Rep(0)->setText("trois");
+    QTest::keyClicks(d.answer(0), " plus");
+    d.scrollBar()->setValue(3);
+    d.answer(0)->setText("trois");
     d.findChild<QPushButton*>("CmdValider")->click();
     QCOMPARE(drawing.FieldValue(1), std::string("R1 plus"));
     QCOMPARE(drawing.FieldValue(3), std::string("trois"));
@@ -199,21 +200,21 @@ void SheetDialogsTest::toolImageChoosesInsertsAndFillsTheShippedTemplate() {
     QVERIFY(f.wb.model().NomModel.empty());
     const auto shipped = brontaxe::shippedSheetTemplate(f.env);
     bool chose = false, filled = false;
-    onModal<frm_choixFT>(
-        [&](frm_choixFT& d) {
+    onModal<SheetTemplateDialog>(
+        [&](SheetTemplateDialog& d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("Modèle Fiche Technique"));
-            QCOMPARE(std::filesystem::path(d.Text1()->text().toStdString()), shipped);
+            QCOMPARE(std::filesystem::path(d.pathBox()->text().toStdString()), shipped);
             QVERIFY(d.chooser()->isVisible());
             QVERIFY(!d.chooser()->isWindow());
             QVERIFY(d.preview().ElementCount() > 0);
             QCOMPARE(d.preview().SheetName(), std::string("Fiche technique"));
-            d.TxtPerso()->setText("qlx ");
-            onModal<frm_FT>(
-                [&](frm_FT& ft) {
-                    QCOMPARE(ft.Qst(2)->text(), QStringLiteral("Modèle"));
-                    QCOMPARE(ft.Rep(2)->text(), QStringLiteral("FEFCO 0201"));
-                    QCOMPARE(ft.Rep(3)->text(), QStringLiteral(" 400 x 300 x 200 mm"));
-                    ft.Rep(0)->setText("Cartonnerie Dupré");
+            d.personalisationBox()->setText("qlx ");
+            onModal<QuestionnaireDialog>(
+                [&](QuestionnaireDialog& ft) {
+                    QCOMPARE(ft.question(2)->text(), QStringLiteral("Modèle"));
+                    QCOMPARE(ft.answer(2)->text(), QStringLiteral("FEFCO 0201"));
+                    QCOMPARE(ft.answer(3)->text(), QStringLiteral(" 400 x 300 x 200 mm"));
+                    ft.answer(0)->setText("Cartonnerie Dupré");
                     ft.findChild<QPushButton*>("CmdValider")->click();
                 },
                 &filled);
@@ -223,7 +224,7 @@ void SheetDialogsTest::toolImageChoosesInsertsAndFillsTheShippedTemplate() {
     f.window.findChild<QToolButton*>("Image10")->click();
     QVERIFY(chose);
     QVERIFY(filled);
-    const Drawing& d = f.wb.Trazel1();
+    const Drawing& d = f.wb.drawing();
     QCOMPARE(d.FieldValue(1), std::string("Cartonnerie Dupré"));
     QCOMPARE(d.FieldValue(3), std::string("FEFCO 0201"));
     // Answers not saved yet: quitting asks first.

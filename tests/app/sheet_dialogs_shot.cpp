@@ -13,10 +13,10 @@
 #include <QToolButton>
 #include <functional>
 
-#include "app/dialogs/frm_choix_ft.h"
-#include "app/dialogs/frm_ft.h"
-#include "app/dialogs/frm_mckee.h"
-#include "app/window/frm_princ.h"
+#include "app/dialogs/compression_dialog.h"
+#include "app/dialogs/questionnaire_dialog.h"
+#include "app/dialogs/sheet_template_dialog.h"
+#include "app/window/main_window.h"
 #include "app/window/translations.h"
 #include "platform/paths.h"
 #include "shot_window.h"
@@ -51,18 +51,18 @@ int main(int argc, char** argv) {
     const QString out = QString::fromLocal8Bit(argv[1]);
     const QString what = QString::fromLocal8Bit(argv[2]);
     brontaxe::app::ShotWindow shot(app);
-    brontaxe::app::frmPrinc& window = shot.window;
+    brontaxe::app::MainWindow& window = shot.window;
     int status = 1;
-    auto fill = [&](frm_FT& d) {
-        d.Rep(0)->setText(QStringLiteral("Cartonnerie Dupré"));
-        d.Rep(1)->setText(QStringLiteral("CD-2291"));
-        d.Rep(6)->setText(QStringLiteral("07/12/2026"));
-        d.Rep(7)->setText(QStringLiteral("M. Laroche"));
+    auto fill = [&](QuestionnaireDialog& d) {
+        d.answer(0)->setText(QStringLiteral("Cartonnerie Dupré"));
+        d.answer(1)->setText(QStringLiteral("CD-2291"));
+        d.answer(6)->setText(QStringLiteral("07/12/2026"));
+        d.answer(7)->setText(QStringLiteral("M. Laroche"));
     };
     QTimer::singleShot(1500, &window, [&] {
         if (what == "rcv") {
-            whenShown<frm_McKee>([&](frm_McKee& d) {
-                d.Command1_Click();
+            whenShown<CompressionDialog>([&](CompressionDialog& d) {
+                d.compute();
                 QTimer::singleShot(500, &d, [&] {
                     status = grab(out) ? 0 : 1;
                     d.reject();
@@ -70,28 +70,28 @@ int main(int argc, char** argv) {
             });
             window.findChild<QToolButton*>("Image19")->click();
         } else {
-            whenShown<frm_choixFT>([&](frm_choixFT& d) {
+            whenShown<SheetTemplateDialog>([&](SheetTemplateDialog& d) {
                 if (what == "modele") {
                     status = grab(out) ? 0 : 1;
                     d.reject();
                     return;
                 }
-                whenShown<frm_FT>([&](frm_FT& ft) {
+                whenShown<QuestionnaireDialog>([&](QuestionnaireDialog& ft) {
                     fill(ft);
                     if (what == "fiche") {
                         QTimer::singleShot(300, &ft, [&] {
                             status = grab(out) ? 0 : 1;
-                            ft.CmdValider_Click();
+                            ft.validate();
                         });
                     } else {
-                        ft.CmdValider_Click();
+                        ft.validate();
                         QTimer::singleShot(1500, &window, [&] {
                             window.view()->fitToWindow();
                             QTimer::singleShot(500, &window, [&] { status = grab(out) ? 0 : 1; });
                         });
                     }
                 });
-                d.Command1_Click();
+                d.validate();
             });
             window.findChild<QToolButton*>("Image10")->click();
         }

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <optional>
 
-#include "app/window/frm_princ.h"
+#include "app/window/main_window.h"
 #include "app/window/translations.h"
 #include "platform/paths.h"
 #include "styles/generators.h"
@@ -24,7 +24,7 @@ struct ShotWindow {
     bool french;  // before the window, which reads its texts when built
     platform::EnvironmentLookup env;
     Workbench wb;
-    frmPrinc window;
+    MainWindow window;
 };
 
 }  // namespace brontaxe::app

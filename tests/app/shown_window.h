@@ -4,7 +4,7 @@
 #include <QtTest>
 #include <optional>
 
-#include "app/window/frm_princ.h"
+#include "app/window/main_window.h"
 #include "platform/paths.h"
 #include "styles/generators.h"
 
@@ -21,7 +21,7 @@ struct ShownWindow {
 
     platform::EnvironmentLookup env;
     Workbench wb;
-    frmPrinc window;
+    MainWindow window;
 };
 
 }  // namespace brontaxe::app

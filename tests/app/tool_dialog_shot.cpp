@@ -10,8 +10,8 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "app/dialogs/frm_section.h"
-#include "app/window/frm_princ.h"
+#include "app/dialogs/section_dialog.h"
+#include "app/window/main_window.h"
 #include "app/window/translations.h"
 #include "platform/paths.h"
 #include "shot_window.h"
@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     const QString out = QString::fromLocal8Bit(argv[1]);
     const QString which = QString::fromLocal8Bit(argv[2]);
     brontaxe::app::ShotWindow shot(app);
-    brontaxe::app::frmPrinc& window = shot.window;
+    brontaxe::app::MainWindow& window = shot.window;
     int status = 1;
     QTimer::singleShot(1500, &window, [&] {
         // The dialog runs its own event loop until the screenshot closes it.
@@ -31,9 +31,9 @@ int main(int argc, char** argv) {
             QWidget* dialog = QApplication::activeModalWidget();
             if (!dialog)
                 return;
-            if (auto* section = qobject_cast<brontaxe::app::frmSection*>(dialog)) {
-                section->Text1()->setText("700");
-                section->CmdAppl_Click();
+            if (auto* section = qobject_cast<brontaxe::app::SectionDialog*>(dialog)) {
+                section->positionBox()->setText("700");
+                section->apply();
             }
             QTimer::singleShot(1000, &window, [&, dialog] {
                 const QPixmap shot = dialog->screen()->grabWindow(0);
@@ -43,9 +43,9 @@ int main(int argc, char** argv) {
         });
         if (which == "passages") {
             window.findChild<QAction*>("mncaisse_en_2")->trigger();
-            window.mnpassage_Click();
+            window.showMachinePasses();
         } else {
-            window.mnsection_Click();
+            window.openSection();
         }
         app.exit(status);
     });

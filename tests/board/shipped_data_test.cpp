@@ -114,11 +114,11 @@ TEST(ShippedData, FreshInstallLoadsTheShippedTablesAtStartUp) {
     wb.startUp();
     EXPECT_TRUE(wb.tableProblems().empty());
     const Majo tables = test::shippedTables();
-    EXPECT_EQ(wb.majo().grades(), tables.grades());
+    EXPECT_EQ(wb.boardTables().grades(), tables.grades());
     EXPECT_EQ(wb.model().EpaisseurCarton, tables.EpaisseurQualite(1));
     EXPECT_EQ(wb.model().Majo, test::shippedAllowances(tables, 201, 1));
-    EXPECT_EQ(wb.window().txtModel, "0201");
-    ASSERT_TRUE(wb.Modifier().drawn);
+    EXPECT_EQ(wb.window().codeText, "0201");
+    ASSERT_TRUE(wb.regenerate().drawn);
     EXPECT_EQ(wb.model().HorsToutX,
               test::blank0201(wb.model().Majo, 400, 300, 200, wb.model().lgPatte).x);
 }
@@ -159,16 +159,16 @@ TEST(ShippedData, ChangingTheDataDirectoryStoresItAndReloadsTheTables) {
     writeOneGrade(root / "other", "Z", 5.0f);
     Workbench wb(platform::PrivateProfile(root / "config"), &findGenerator, environment({}));
     wb.startUp();
-    const GradeTable shipped = wb.majo().grades();
+    const GradeTable shipped = wb.boardTables().grades();
 
     EXPECT_TRUE(wb.changeDataDirectory(root / "nowhere" / "fefcomajo1.kor"));
-    EXPECT_EQ(wb.majo().grades(), shipped);
+    EXPECT_EQ(wb.boardTables().grades(), shipped);
     EXPECT_FALSE(std::filesystem::exists(root / "config" / "korparam.ini"));
 
     ASSERT_EQ(wb.changeDataDirectory(root / "other" / "csqual2.kor"), std::nullopt);
     const std::string dir = (root / "other").string() + "/";
     EXPECT_EQ(wb.model().MajoFefco, dir);
-    EXPECT_EQ(wb.majo().LibelleQualite(1), "1 - Z");
+    EXPECT_EQ(wb.boardTables().LibelleQualite(1), "1 - Z");
     EXPECT_EQ(wb.model().EpaisseurCarton, 5.0f);
     EXPECT_EQ(wb.model().hmortaise, 15.0f);
     EXPECT_EQ(test::readFile(root / "config" / "korparam.ini"),

@@ -26,7 +26,7 @@ struct Program {
     explicit Program(const fs::path& settings)
         : wb(platform::PrivateProfile(settings), &findGenerator, noEnvironment()) {
         wb.startUp();
-        wb.Modifier();
+        wb.regenerate();
     }
     Workbench wb;
 };
@@ -53,10 +53,10 @@ std::vector<std::pair<std::string, std::string>> allFields(const Model& m) {
 
 // A 0216 in grade 5 with its length and a few style parameters changed, imposed 2 x 1.
 void change0216(Workbench& wb) {
-    wb.window().txtModel = "0216";
+    wb.window().codeText = "0216";
     wb.codeBoxLeft();
     wb.gradeChosen(5);
-    wb.window().longueur = "523.5";
+    wb.window().lengthText = "523.5";
     wb.model().lgPatte = 31.5f;
     wb.model().hrabat_auto = false;
     wb.model().hrabat = 77;
@@ -65,7 +65,7 @@ void change0216(Workbench& wb) {
     wb.model().Majo[6] = 2.25f;
     wb.imposition().AvecImpos = true;
     wb.enterPoseCount(Axis::X, 2);
-    const RegenerationReport r = wb.Modifier();
+    const RegenerationReport r = wb.regenerate();
     ASSERT_TRUE(r.drawn) << r.message;
 }
 
@@ -79,23 +79,23 @@ TEST(DesignFile, A0216SavedAndOpenedAfterARestartGivesTheSameModelAndDrawing) {
         ASSERT_EQ(before.wb.model().NumQualite, 5);
         ASSERT_TRUE(saveDesign(before.wb, dir / "boite.des").ok);
         fieldsBefore = allFields(before.wb.model());
-        dumpBefore = dumpDrawing(before.wb.Trazel1());
+        dumpBefore = dumpDrawing(before.wb.drawing());
     }
     Program after(dir.path());
-    ASSERT_NE(dumpDrawing(after.wb.Trazel1()), dumpBefore);  // the restart drew the 0201
+    ASSERT_NE(dumpDrawing(after.wb.drawing()), dumpBefore);  // the restart drew the 0201
     const OpenedDesign opened = openDesign(after.wb, dir / "boite.des");
     ASSERT_TRUE(opened.result.ok) << opened.result.message;
     EXPECT_TRUE(opened.parametric);
     EXPECT_TRUE(opened.report.drawn) << opened.report.message;
     EXPECT_EQ(allFields(after.wb.model()), fieldsBefore);
-    EXPECT_EQ(dumpDrawing(after.wb.Trazel1()), dumpBefore);
-    EXPECT_EQ(after.wb.window().txtModel, "0216");
-    EXPECT_EQ(after.wb.window().longueur, "523.50");
+    EXPECT_EQ(dumpDrawing(after.wb.drawing()), dumpBefore);
+    EXPECT_EQ(after.wb.window().codeText, "0216");
+    EXPECT_EQ(after.wb.window().lengthText, "523.50");
     EXPECT_TRUE(after.wb.imposition().AvecImpos);
 
     // The design goes on: the next regeneration draws the same, and a change takes.
-    EXPECT_TRUE(after.wb.Modifier().drawn);
-    EXPECT_EQ(dumpDrawing(after.wb.Trazel1()), dumpBefore);
+    EXPECT_TRUE(after.wb.regenerate().drawn);
+    EXPECT_EQ(dumpDrawing(after.wb.drawing()), dumpBefore);
 }
 
 TEST(DesignFile, TheDesignBlockReadsBackAsWrittenAndIsOptional) {
@@ -120,10 +120,10 @@ TEST(DesignFile, DamagedDesignsAreRefusedInFrenchAndTheCurrentDesignStays) {
     Program p(dir.path());
     ASSERT_TRUE(saveDesign(p.wb, dir / "bon.des").ok);
     const std::string good = test::readFile(dir / "bon.des");
-    p.wb.window().longueur = "611";
-    p.wb.Modifier();
+    p.wb.window().lengthText = "611";
+    p.wb.regenerate();
     const auto fields = allFields(p.wb.model());
-    const std::string dump = dumpDrawing(p.wb.Trazel1());
+    const std::string dump = dumpDrawing(p.wb.drawing());
 
     auto replaced = [&](const std::string& from, const std::string& to) {
         std::string text = good;
@@ -156,12 +156,12 @@ TEST(DesignFile, DamagedDesignsAreRefusedInFrenchAndTheCurrentDesignStays) {
         EXPECT_NE(opened.result.message.find(c.expected), std::string::npos)
             << c.name << ": " << opened.result.message;
         EXPECT_EQ(allFields(p.wb.model()), fields) << c.name;
-        EXPECT_EQ(dumpDrawing(p.wb.Trazel1()), dump) << c.name;
+        EXPECT_EQ(dumpDrawing(p.wb.drawing()), dump) << c.name;
     }
     // Two pieces saved with a style that is drawn in one piece only.
     {
         Program q(dir.path());
-        q.wb.toggleCaisseEn2();
+        q.wb.toggleTwoPieceCase();
         ASSERT_TRUE(saveDesign(q.wb, dir / "deux.des").ok);
         std::string text = test::readFile(dir / "deux.des");
         const std::string from = "[\"txtModel\",\"0201\"]";
@@ -172,13 +172,13 @@ TEST(DesignFile, DamagedDesignsAreRefusedInFrenchAndTheCurrentDesignStays) {
         EXPECT_FALSE(opened.result.ok);
         EXPECT_NE(opened.result.message.find("plusieurs morceaux impossible"), std::string::npos)
             << opened.result.message;
-        EXPECT_EQ(dumpDrawing(p.wb.Trazel1()), dump);
+        EXPECT_EQ(dumpDrawing(p.wb.drawing()), dump);
     }
     // A missing file, and a format the program writes but does not read.
     EXPECT_FALSE(openDesign(p.wb, dir / "absent.des").result.ok);
     EXPECT_NE(openDesign(p.wb, dir / "x.dxf").result.message.find("Format non lisible"),
               std::string::npos);
-    EXPECT_EQ(dumpDrawing(p.wb.Trazel1()), dump);
+    EXPECT_EQ(dumpDrawing(p.wb.drawing()), dump);
 }
 
 TEST(DesignFile, ADrawingWithoutItsDesignOpensAsItWasSavedAndIsMeasured) {
@@ -192,12 +192,12 @@ TEST(DesignFile, ADrawingWithoutItsDesignOpensAsItWasSavedAndIsMeasured) {
     ASSERT_TRUE(io::SaveDrawing(fixed, dir / "autre.des").ok);
 
     Program p(dir.path());
-    const std::string design = dumpDrawing(p.wb.Trazel1());
+    const std::string design = dumpDrawing(p.wb.drawing());
     const io::DesignRecord record = designRecord(p.wb);
     const OpenedDesign opened = openDesign(p.wb, dir / "autre.des");
     ASSERT_TRUE(opened.result.ok) << opened.result.message;
     EXPECT_FALSE(opened.parametric);
-    EXPECT_EQ(p.wb.Trazel1().elements(), fixed.elements());
+    EXPECT_EQ(p.wb.drawing().elements(), fixed.elements());
     EXPECT_FLOAT_EQ(p.wb.model().HorsToutX, 250);
     EXPECT_FLOAT_EQ(p.wb.model().HorsToutY, 100);
     EXPECT_FLOAT_EQ(p.wb.model().LgCoupant, 350);
@@ -207,7 +207,7 @@ TEST(DesignFile, ADrawingWithoutItsDesignOpensAsItWasSavedAndIsMeasured) {
     // Saved again without a design, it stays a fixed drawing.
     ASSERT_TRUE(saveDesign(p.wb, dir / "copie.des", false).ok);
     EXPECT_EQ(test::readFile(dir / "copie.des"), test::readFile(dir / "autre.des"));
-    EXPECT_NE(design, dumpDrawing(p.wb.Trazel1()));
+    EXPECT_NE(design, dumpDrawing(p.wb.drawing()));
 }
 
 TEST(DesignFile, AFailedSaveLeavesTheOldFileAndSaysWhy) {

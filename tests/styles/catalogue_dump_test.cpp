@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "board/ini_majo.h"
+#include "board/allowance_lookup.h"
 #include "drawing/drawing_dump.h"
 #include "styles/generators.h"
 #include "support/shipped_tables.h"
@@ -85,7 +85,7 @@ std::string sweepText() {
                 test::Generated g;
                 g.m.TypeDessus = job.top;
                 g.m.TypeDessous = job.bottom;
-                IniMajo(g.m, tables, job.allowanceCode, grade);
+                lookUpAllowances(g.m, tables, job.allowanceCode, grade);
                 g.m.Longueur = size.l;
                 g.m.Largeur = size.w;
                 g.m.Hauteur = size.h;

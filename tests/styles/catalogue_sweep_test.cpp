@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "board/ini_majo.h"
+#include "board/allowance_lookup.h"
 #include "drawing/contour.h"
 #include "styles/generators.h"
 #include "support/outline.h"
@@ -59,7 +59,7 @@ void sweep(bool glueFlapOnWidth) {
                              std::to_string(size.l) + " x " + std::to_string(size.w) + " x " +
                              std::to_string(size.h));
                 test::Generated g;
-                IniMajo(g.m, tables, code, grade);
+                lookUpAllowances(g.m, tables, code, grade);
                 g.m.Longueur = size.l;
                 g.m.Largeur = size.w;
                 g.m.Hauteur = size.h;

@@ -1,6 +1,6 @@
 #include "support/fold_run.h"
 
-#include "board/ini_majo.h"
+#include "board/allowance_lookup.h"
 #include "support/shipped_tables.h"
 #include "support/style_fixture.h"
 #include "support/style_run.h"
@@ -12,7 +12,7 @@ Folded drawAndFold(const std::string& code, float l, float w, float h, int grade
     static const Majo tables = shippedTables();
     Folded f;
     f.m = startupModel();
-    IniMajo(f.m, tables, code, grade);
+    lookUpAllowances(f.m, tables, code, grade);
     f.m.Longueur = l;
     f.m.Largeur = w;
     f.m.Hauteur = h;

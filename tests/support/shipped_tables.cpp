@@ -25,12 +25,12 @@ AllowanceValues shippedAllowances(const Majo& tables, std::int16_t code, int gra
     return a;
 }
 
-BlankSize blank0201(const AllowanceValues& majo, float longueur, float largeur, float hauteur,
-                    float lgPatte) {
-    const float flapBase = std::nearbyint(largeur / 2 - 0.1f);
+BlankSize blank0201(const AllowanceValues& majo, float lengthText, float widthText,
+                    float heightText, float lgPatte) {
+    const float flapBase = std::nearbyint(widthText / 2 - 0.1f);
     BlankSize s;
-    s.x = lgPatte + 2 * longueur + 2 * largeur + majo[1] + majo[2] + majo[3] + majo[4];
-    s.y = hauteur + majo[5] + 2 * (flapBase + std::max(majo[6], majo[7]));
+    s.x = lgPatte + 2 * lengthText + 2 * widthText + majo[1] + majo[2] + majo[3] + majo[4];
+    s.y = heightText + majo[5] + 2 * (flapBase + std::max(majo[6], majo[7]));
     return s;
 }
 

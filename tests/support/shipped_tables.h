@@ -18,7 +18,7 @@ struct BlankSize {
 
 // Glue flap, four panels with allowances 1 to 4; body H + allowance 5; two flaps of half the
 // width (rounded as the generator does) plus the larger of allowances 6 and 7.
-BlankSize blank0201(const AllowanceValues& majo, float longueur, float largeur, float hauteur,
-                    float lgPatte);
+BlankSize blank0201(const AllowanceValues& majo, float lengthText, float widthText,
+                    float heightText, float lgPatte);
 
 }  // namespace brontaxe::test

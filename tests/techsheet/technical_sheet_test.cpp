@@ -123,7 +123,7 @@ TEST(Questionnaire, HoldsAtMost199FieldsAndShowsNothingWithoutAny) {
 struct SheetBench : ::testing::Test {
     void SetUp() override {
         wb.startUp();
-        ASSERT_TRUE(wb.Modifier().drawn);
+        ASSERT_TRUE(wb.regenerate().drawn);
     }
     SheetTemplate shipped() {
         auto t = readSheetTemplate(shippedSheetTemplate(platform::processEnvironment()));
@@ -133,7 +133,7 @@ struct SheetBench : ::testing::Test {
     }
     std::vector<const TextShape*> valueTexts() const {
         std::vector<const TextShape*> out;
-        for (const Element& e : wb.Trazel1().elements()) {
+        for (const Element& e : wb.drawing().elements()) {
             if (e.flag > kFlagSheetField)
                 out.push_back(&std::get<TextShape>(e.shape));
         }
@@ -142,9 +142,9 @@ struct SheetBench : ::testing::Test {
     // Fills the sheet as the questionnaire does, with a client of our own.
     void fill() {
         Questionnaire q;
-        ASSERT_FALSE(q.open(wb.Trazel1(), SheetBox::of(wb.model(), wb.majo())));
+        ASSERT_FALSE(q.open(wb.drawing(), SheetBox::of(wb.model(), wb.boardTables())));
         q.edit(0, "Cartonnerie Dupré");
-        q.validate(wb.Trazel1());
+        q.validate(wb.drawing());
     }
 
     test::TempDir dir;
@@ -164,9 +164,9 @@ TEST_F(SheetBench, TheShippedTemplateAsksTheUsualQuestionsInFrench) {
 
 TEST_F(SheetBench, InsertedBesideTheBlankOutOfItsFiguresAndKeptOnRedraw) {
     const Model before = wb.model();
-    const Box blank = wb.Trazel1().extents();
-    insertTechnicalSheet(wb.Trazel1(), shipped());
-    const Drawing& d = wb.Trazel1();
+    const Box blank = wb.drawing().extents();
+    insertTechnicalSheet(wb.drawing(), shipped());
+    const Drawing& d = wb.drawing();
     EXPECT_EQ(d.SheetName(), "Fiche technique");
     EXPECT_EQ(d.FieldCount(), 9);
     const Box sheet = sheetExtents(d);
@@ -182,8 +182,8 @@ TEST_F(SheetBench, InsertedBesideTheBlankOutOfItsFiguresAndKeptOnRedraw) {
     EXPECT_EQ(d.extents().xmax, blank.xmax);
     EXPECT_TRUE(checkRegenerated(wb).empty());
 
-    wb.window().longueur = "900";
-    ASSERT_TRUE(wb.Modifier().drawn);
+    wb.window().lengthText = "900";
+    ASSERT_TRUE(wb.regenerate().drawn);
     EXPECT_GT(wb.model().HorsToutX, before.HorsToutX);
     EXPECT_EQ(d.FieldCount(), 9);
     EXPECT_EQ(valueTexts().size(), 9u) << "the sheet is drawn once";
@@ -191,14 +191,14 @@ TEST_F(SheetBench, InsertedBesideTheBlankOutOfItsFiguresAndKeptOnRedraw) {
     EXPECT_NEAR(sheetExtents(d).width(), sheet.width(), 1e-9);
 
     // A second insertion replaces the first one's graphic.
-    insertTechnicalSheet(wb.Trazel1(), shipped());
+    insertTechnicalSheet(wb.drawing(), shipped());
     EXPECT_EQ(valueTexts().size(), 9u);
 }
 
 TEST_F(SheetBench, TheTotalsAreThoseOfTheBlankAlone) {
     const Model before = wb.model();
-    insertTechnicalSheet(wb.Trazel1(), shipped());
-    ASSERT_TRUE(wb.Modifier().drawn);
+    insertTechnicalSheet(wb.drawing(), shipped());
+    ASSERT_TRUE(wb.regenerate().drawn);
     EXPECT_EQ(wb.model().HorsToutX, before.HorsToutX);
     EXPECT_EQ(wb.model().HorsToutY, before.HorsToutY);
     EXPECT_EQ(wb.model().LgCoupant, before.LgCoupant);
@@ -206,7 +206,7 @@ TEST_F(SheetBench, TheTotalsAreThoseOfTheBlankAlone) {
 }
 
 TEST_F(SheetBench, ValuesShowAsTextsOfTheDrawing) {
-    insertTechnicalSheet(wb.Trazel1(), shipped());
+    insertTechnicalSheet(wb.drawing(), shipped());
     fill();
     std::vector<std::string> texts;
     for (const TextShape* t : valueTexts())
@@ -218,18 +218,18 @@ TEST_F(SheetBench, ValuesShowAsTextsOfTheDrawing) {
 }
 
 TEST_F(SheetBench, TheFilledSheetIsInTheDesThePdfAndTheDxf) {
-    insertTechnicalSheet(wb.Trazel1(), shipped());
+    insertTechnicalSheet(wb.drawing(), shipped());
     fill();
 
     const auto des = dir / "fiche.des";
-    ASSERT_TRUE(io::SaveDrawing(wb.Trazel1(), des).ok);
+    ASSERT_TRUE(io::SaveDrawing(wb.drawing(), des).ok);
     Drawing back;
     ASSERT_TRUE(io::OpenDrawing(back, des).ok);
-    EXPECT_EQ(back.sheetFields(), wb.Trazel1().sheetFields());
-    EXPECT_EQ(back.elements(), wb.Trazel1().elements());
+    EXPECT_EQ(back.sheetFields(), wb.drawing().sheetFields());
+    EXPECT_EQ(back.elements(), wb.drawing().elements());
 
     const auto pdf = dir / "fiche.pdf";
-    ASSERT_TRUE(io::SaveDrawing(wb.Trazel1(), pdf).ok);
+    ASSERT_TRUE(io::SaveDrawing(wb.drawing(), pdf).ok);
     const auto text = platform::runProcess({"pdftotext", pdf.string(), "-"});
     ASSERT_EQ(text.exitCode, 0) << text.err;
     for (const char* value : {"Cartonnerie Dupré", "FEFCO 0201", "400 x 300 x 200 mm",
@@ -237,7 +237,7 @@ TEST_F(SheetBench, TheFilledSheetIsInTheDesThePdfAndTheDxf) {
         EXPECT_NE(text.out.find(value), std::string::npos) << value << " in " << text.out;
 
     const auto dxf = dir / "fiche.dxf";
-    ASSERT_TRUE(io::SaveDrawing(wb.Trazel1(), dxf).ok);
+    ASSERT_TRUE(io::SaveDrawing(wb.drawing(), dxf).ok);
     const auto read = platform::runProcess(
         {"/usr/bin/python3", "-c",
          "import sys, ezdxf\n"
@@ -250,7 +250,7 @@ TEST_F(SheetBench, TheFilledSheetIsInTheDesThePdfAndTheDxf) {
 }
 
 TEST_F(SheetBench, OpeningASavedDesignBringsItsSheetBackAndDropsTheOneOnShow) {
-    insertTechnicalSheet(wb.Trazel1(), shipped());
+    insertTechnicalSheet(wb.drawing(), shipped());
     fill();
     const auto withSheet = dir / "avec_fiche.des";
     ASSERT_TRUE(saveDesign(wb, withSheet).ok);
@@ -258,23 +258,23 @@ TEST_F(SheetBench, OpeningASavedDesignBringsItsSheetBackAndDropsTheOneOnShow) {
     test::TempDir other;
     Workbench reader{platform::PrivateProfile(other.path())};
     reader.startUp();
-    ASSERT_TRUE(reader.Modifier().drawn);
+    ASSERT_TRUE(reader.regenerate().drawn);
     const OpenedDesign opened = openDesign(reader, withSheet);
     ASSERT_TRUE(opened.result.ok) << opened.result.message;
     ASSERT_TRUE(opened.parametric);
-    EXPECT_EQ(reader.Trazel1().sheetFields(), wb.Trazel1().sheetFields());
-    EXPECT_EQ(sheetElements(reader.Trazel1()), sheetElements(wb.Trazel1()));
+    EXPECT_EQ(reader.drawing().sheetFields(), wb.drawing().sheetFields());
+    EXPECT_EQ(sheetElements(reader.drawing()), sheetElements(wb.drawing()));
 
     // A design saved without a sheet leaves none of the drawing on show.
     Workbench plainBench{platform::PrivateProfile(other.path())};
     plainBench.startUp();
-    ASSERT_TRUE(plainBench.Modifier().drawn);
+    ASSERT_TRUE(plainBench.regenerate().drawn);
     const auto plain = other / "sans_fiche.des";
     ASSERT_TRUE(saveDesign(plainBench, plain).ok);
     ASSERT_TRUE(openDesign(reader, plain).result.ok);
-    EXPECT_EQ(reader.Trazel1().SheetName(), "");
-    EXPECT_EQ(reader.Trazel1().FieldCount(), 0);
-    EXPECT_TRUE(sheetElements(reader.Trazel1()).empty());
+    EXPECT_EQ(reader.drawing().SheetName(), "");
+    EXPECT_EQ(reader.drawing().FieldCount(), 0);
+    EXPECT_TRUE(sheetElements(reader.drawing()).empty());
 }
 
 TEST_F(SheetBench, BadTemplatesAreRefusedWithTheirReason) {
@@ -284,7 +284,7 @@ TEST_F(SheetBench, BadTemplatesAreRefusedWithTheirReason) {
         ASSERT_TRUE(io::SaveDrawing(d, tooMany).ok);
     }
     const auto plain = dir / "sans_fiche.des";
-    ASSERT_TRUE(io::SaveDrawing(wb.Trazel1(), plain).ok);
+    ASSERT_TRUE(io::SaveDrawing(wb.drawing(), plain).ok);
     struct Case {
         std::filesystem::path path;
         const char* reason;

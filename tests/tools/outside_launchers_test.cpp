@@ -11,7 +11,7 @@ namespace brontaxe::tools {
 namespace {
 
 struct RcvCase {
-    float longueur, largeur, hauteur, epaisseur;
+    float lengthText, widthText, heightText, epaisseur;
     std::int16_t grade;
     const char* line;
 };
@@ -32,9 +32,9 @@ TEST(KorRcv, CommandLineAsTheCalculatorReadsIt) {
     };
     for (const RcvCase& c : cases) {
         Model m;
-        m.Longueur = c.longueur;
-        m.Largeur = c.largeur;
-        m.Hauteur = c.hauteur;
+        m.Longueur = c.lengthText;
+        m.Largeur = c.widthText;
+        m.Hauteur = c.heightText;
         m.EpaisseurCarton = c.epaisseur;
         m.NumQualite = c.grade;
         EXPECT_EQ(korRcvCommandLine(kDefaultKorRcv, m, grades), c.line);
@@ -85,14 +85,14 @@ struct Desk {
         test::writeFile(dir / "korparam.ini",
                         "[Preferences]\nMajoFefco=" + (dir / "sans-tables/").string() + "\n");
         wb.startUp();
-        wb.Modifier();
+        wb.regenerate();
         std::filesystem::create_directories(dir / "mes programmes");
         programs.korvane3D = (dir / "mes programmes" / "visionneuse").string();
         programs.korGeom = (dir / "mes programmes" / "cao").string();
         test::writeStandIn(programs.korvane3D, dir / "args");
         test::writeStandIn(programs.korGeom, dir / "args");
     }
-    bool filtered() const { return !wb.Trazel1().filter().hidesNothing(); }
+    bool filtered() const { return !wb.drawing().filter().hidesNothing(); }
 };
 
 TEST(Export3D, EachCommandWritesItsFileWithoutDimensionsAndOnlyKorvane3DStartsAViewer) {
@@ -119,8 +119,8 @@ TEST(Export3D, EachCommandWritesItsFileWithoutDimensionsAndOnlyKorvane3DStartsAV
 
 TEST(Export3D, TheDimensionFilterStaysWhenTheUserHadSetIt) {
     Desk desk;
-    desk.wb.window().filtrerCotation = true;
-    desk.wb.Modifier();
+    desk.wb.window().dimensioningHidden = true;
+    desk.wb.regenerate();
     ASSERT_TRUE(desk.filtered());
     export3D(desk.wb, Export3D::Pliao, desk.programs, desk.env);
     EXPECT_TRUE(desk.filtered());

@@ -33,7 +33,7 @@ struct Design {
         test::writeFile(dir / "korparam.ini",
                         "[Preferences]\nMajoFefco=" + data().string() + "/\n");
         wb.startUp();
-        EXPECT_TRUE(wb.Modifier().drawn);
+        EXPECT_TRUE(wb.regenerate().drawn);
         gradeFile = readFile(data() / "csqual2.kor");
         allowanceFile = readFile(data() / "fefcomajo1.kor");
     }
@@ -52,7 +52,7 @@ struct Design {
 TEST(AllowanceEditor, AnAllowanceTakenWidensTheBlankAndAbandonPutsEverythingBack) {
     Design d;
     const float width = d.wb.model().HorsToutX;
-    const std::vector<Element> drawing = d.wb.Trazel1().elements();
+    const std::vector<Element> drawing = d.wb.drawing().elements();
     AllowanceEditor editor(d.wb);
     ASSERT_EQ(editor.styleCode(), 201);
     ASSERT_EQ(editor.grade(), 1);
@@ -62,18 +62,18 @@ TEST(AllowanceEditor, AnAllowanceTakenWidensTheBlankAndAbandonPutsEverythingBack
     const EditorEntry entry = editor.enter(1, "13");
     ASSERT_EQ(entry.refusal, std::nullopt);
     ASSERT_TRUE(entry.changed);
-    d.wb.Modifier();
+    d.wb.regenerate();
     EXPECT_FLOAT_EQ(d.wb.model().HorsToutX, width + 11);
     AllowanceValues stored{};
-    ASSERT_NE(d.wb.majo().ChercheMajo(201, 1, 3, stored), 0);
+    ASSERT_NE(d.wb.boardTables().ChercheMajo(201, 1, 3, stored), 0);
     EXPECT_EQ(stored[1], 13);
     EXPECT_TRUE(d.filesUntouched());
 
     editor.abandon();
-    d.wb.Modifier();
+    d.wb.regenerate();
     EXPECT_EQ(d.wb.model().Majo[1], 2);
-    EXPECT_EQ(d.wb.Trazel1().elements(), drawing);
-    ASSERT_NE(d.wb.majo().ChercheMajo(201, 1, 3, stored), 0);
+    EXPECT_EQ(d.wb.drawing().elements(), drawing);
+    ASSERT_NE(d.wb.boardTables().ChercheMajo(201, 1, 3, stored), 0);
     EXPECT_EQ(stored[1], 2);
     EXPECT_TRUE(d.filesUntouched());
 }
@@ -95,8 +95,8 @@ TEST(AllowanceEditor, BadEntriesAreRefusedAndChangeNothing) {
     Design d;
     AllowanceEditor editor(d.wb);
     const Model before = d.wb.model();
-    const AllowanceTable allowances = d.wb.majo().allowances();
-    const GradeTable grades = d.wb.majo().grades();
+    const AllowanceTable allowances = d.wb.boardTables().allowances();
+    const GradeTable grades = d.wb.boardTables().grades();
     for (const Case& c : cases) {
         const EditorEntry entry = editor.enter(c.field, c.text);
         ASSERT_TRUE(entry.refusal) << c.text;
@@ -105,8 +105,8 @@ TEST(AllowanceEditor, BadEntriesAreRefusedAndChangeNothing) {
     }
     EXPECT_EQ(d.wb.model().Majo, before.Majo);
     EXPECT_EQ(d.wb.model().EpaisseurCarton, before.EpaisseurCarton);
-    EXPECT_EQ(d.wb.majo().allowances(), allowances);
-    EXPECT_EQ(d.wb.majo().grades(), grades);
+    EXPECT_EQ(d.wb.boardTables().allowances(), allowances);
+    EXPECT_EQ(d.wb.boardTables().grades(), grades);
     // The same value again, with a comma: taken, but nothing to redraw.
     EXPECT_FALSE(editor.enter(kThicknessField, "3,0").changed);
 }
@@ -121,9 +121,9 @@ TEST(AllowanceEditor, TheGradesThicknessFollowsIntoTheDesignAndValiderSavesBothF
     EXPECT_EQ(m.htenon, 3.5f);
     EXPECT_EQ(m.hmortaise, 3.5f + m.Dblmur);
     EXPECT_EQ(m.Majo[2], 5);  // the grade's own allowances stay as typed
-    EXPECT_EQ(d.wb.majo().EpaisseurQualite(1), 3.5f);
+    EXPECT_EQ(d.wb.boardTables().EpaisseurQualite(1), 3.5f);
     ASSERT_TRUE(editor.enter(kDoubleWallField, "7").changed);
-    EXPECT_EQ(d.wb.majo().DoubleMurQualite(1), 7.0f);
+    EXPECT_EQ(d.wb.boardTables().DoubleMurQualite(1), 7.0f);
     EXPECT_TRUE(d.filesUntouched());
 
     ASSERT_EQ(editor.validate(), std::nullopt);
@@ -158,13 +158,13 @@ TEST(AllowanceEditor, AnAddedGradeIsShownAndADeletedOneLeavesTheDesignOnItsOwnGr
     EXPECT_TRUE(editor.addGrade("  ", "vide", "3", "6"));
     EXPECT_TRUE(editor.addGrade("AA", "AA", "0", "6"));
     EXPECT_TRUE(editor.addGrade("AA", "AA", "3", "x"));
-    const int count = d.wb.majo().grades().count();
+    const int count = d.wb.boardTables().grades().count();
     ASSERT_EQ(editor.addGrade(" AA ", " double AA ", "8", "16"), std::nullopt);
-    ASSERT_EQ(d.wb.majo().grades().count(), count + 1);
+    ASSERT_EQ(d.wb.boardTables().grades().count(), count + 1);
     EXPECT_EQ(editor.grade(), count + 1);
     EXPECT_EQ(d.wb.model().EpaisseurCarton, 8.0f);
-    EXPECT_EQ(d.wb.majo().LibelleQualite(count + 1), " 6 - double AA");
-    EXPECT_EQ(d.wb.majo().grades().at(count + 1).code, "AA");
+    EXPECT_EQ(d.wb.boardTables().LibelleQualite(count + 1), " 6 - double AA");
+    EXPECT_EQ(d.wb.boardTables().grades().at(count + 1).code, "AA");
     ASSERT_EQ(editor.validate(), std::nullopt);
 
     // Deleting a grade before the design's: the design keeps its board under the new number.
@@ -193,7 +193,7 @@ TEST(AllowanceEffects, EachAllowancePointsAtTheDimensionsItMoves) {
     const AllowanceEffects effects = d.wb.allowanceEffects();
     ASSERT_TRUE(effects[1].movesBlank);
     ASSERT_FALSE(effects[1].dimensions.empty());
-    const Drawing& drawing = d.wb.Trazel1();
+    const Drawing& drawing = d.wb.drawing();
     bool panelFound = false;
     for (ElementId id : effects[1].dimensions) {
         ASSERT_TRUE(drawing.contains(id));

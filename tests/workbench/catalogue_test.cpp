@@ -68,15 +68,15 @@ TEST(CodeBoxEntry, PutsAZeroInFrontAndSplitsTopAndBottom) {
     EXPECT_EQ(codeBoxEntry("").text, "0");
     EXPECT_EQ(codeBoxEntry("200c").text, "0200c");
     const CodeBoxEntry combined = codeBoxEntry("0201/0203");
-    EXPECT_EQ(combined.typeDessus, 201);
-    EXPECT_EQ(combined.typeDessous, 203);
+    EXPECT_EQ(combined.topStyle, 201);
+    EXPECT_EQ(combined.bottomStyle, 203);
     const CodeBoxEntry noTop = codeBoxEntry("0000/0203");
-    EXPECT_EQ(noTop.typeDessus, 0);
-    EXPECT_EQ(noTop.typeDessous, 203);
-    EXPECT_FALSE(codeBoxEntry("0201").typeDessus.has_value());
-    EXPECT_TRUE(codeBoxEntry("990").refoulageLayout);
-    EXPECT_TRUE(codeBoxEntry("0991").refoulageLayout);
-    EXPECT_FALSE(codeBoxEntry("0901").refoulageLayout);
+    EXPECT_EQ(noTop.topStyle, 0);
+    EXPECT_EQ(noTop.bottomStyle, 203);
+    EXPECT_FALSE(codeBoxEntry("0201").topStyle.has_value());
+    EXPECT_TRUE(codeBoxEntry("990").creaseListLayout);
+    EXPECT_TRUE(codeBoxEntry("0991").creaseListLayout);
+    EXPECT_FALSE(codeBoxEntry("0901").creaseListLayout);
 }
 
 }  // namespace

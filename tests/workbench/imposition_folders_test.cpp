@@ -41,17 +41,17 @@ struct Folders {
 
     RegenerationReport impose(const NestCase& c, int x, int y) {
         wb.startUp();
-        wb.window().longueur = c.l;
-        wb.window().largeur = c.w;
-        wb.window().hauteur = c.h;
-        wb.window().txtModel = c.code;
+        wb.window().lengthText = c.l;
+        wb.window().widthText = c.w;
+        wb.window().heightText = c.h;
+        wb.window().codeText = c.code;
         wb.codeBoxLeft();  // the style's own allowances
         Model& m = wb.model();
         m.NbPoseX = static_cast<std::int16_t>(x);
         m.NbPoseY = static_cast<std::int16_t>(y);
         m.ImposManuelle = false;
         wb.imposition().AvecImpos = true;
-        return wb.Modifier();
+        return wb.regenerate();
     }
 };
 
@@ -83,7 +83,7 @@ TEST_P(NestedFolders, InterlockWithoutOverlapAndTheSheetAndWasteFollow) {
     ASSERT_TRUE(r.drawn) << r.message;
     EXPECT_TRUE(r.notices.empty());
     const Model& m = f.wb.model();
-    const Drawing& d = f.wb.Trazel1();
+    const Drawing& d = f.wb.drawing();
     const auto poses = test::poseCuts(d);
     ASSERT_EQ(poses.size(), 6u);
     EXPECT_TRUE(test::outerContoursDoNotOverlap(d));
@@ -119,7 +119,7 @@ TEST_P(NestedFolders, InterlockWithoutOverlapAndTheSheetAndWasteFollow) {
     const ImpositionEntry sheet = f.wb.enterSheetSize(Axis::X, std::ceil(w.ImpX) + m.Marges[0] + 1);
     EXPECT_TRUE(sheet.report.drawn);
     EXPECT_EQ(f.wb.model().NbPoseX, 3);
-    EXPECT_TRUE(test::outerContoursDoNotOverlap(f.wb.Trazel1()));
+    EXPECT_TRUE(test::outerContoursDoNotOverlap(f.wb.drawing()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Fco04Imposition, NestedFolders, ::testing::ValuesIn(kCases),

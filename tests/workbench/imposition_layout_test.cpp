@@ -141,12 +141,12 @@ struct Bench {
     // Pose mode with the copies on.
     RegenerationReport impose(const std::string& code, int x, int y) {
         Model& m = wb.model();
-        wb.window().txtModel = code;
+        wb.window().codeText = code;
         m.NbPoseX = static_cast<std::int16_t>(x);
         m.NbPoseY = static_cast<std::int16_t>(y);
         m.ImposManuelle = false;
         wb.imposition().AvecImpos = true;
-        return wb.Modifier();
+        return wb.regenerate();
     }
 };
 
@@ -157,15 +157,15 @@ struct Extent {
 };
 Extent rowsExtent(const Workbench& wb) {
     const Model& m = wb.model();
-    return {wb.Trazel1().extents().height(),
+    return {wb.drawing().extents().height(),
             double{m.HorsToutY} * m.NbPoseY + double{m.EspPoseY} * (m.NbPoseY - 1)};
 }
 
-TEST(AjouterImpos, PosesTotalEveryCopyAndKeepTheBlankSize) {
+TEST(DrawImposition, PosesTotalEveryCopyAndKeepTheBlankSize) {
     Bench single(&findGenerator);
     single.impose("0201", 1, 1);
     const Model one = single.wb.model();
-    const std::int32_t blankElements = single.wb.Trazel1().ElementCount() - 1;  // less the sheet
+    const std::int32_t blankElements = single.wb.drawing().ElementCount() - 1;  // less the sheet
 
     Bench b(&findGenerator);
     const RegenerationReport r = b.impose("0201", 3, 2);
@@ -177,7 +177,7 @@ TEST(AjouterImpos, PosesTotalEveryCopyAndKeepTheBlankSize) {
     EXPECT_NEAR(m.LgCoupant, 6 * one.LgCoupant, 0.01);
     EXPECT_NEAR(m.LgRainant, 6 * one.LgRainant, 0.01);
     EXPECT_NEAR(m.LgTotal, 6 * one.LgTotal, 0.05);
-    const Drawing& d = b.wb.Trazel1();
+    const Drawing& d = b.wb.drawing();
     EXPECT_GT(blankElements, d.blankElementCount() - 1);
     EXPECT_EQ(d.lastId().value, d.ElementCount() + 2);
     EXPECT_EQ(d.element(ElementId{d.lastId().value - 1}).type(), ShapeType::Sheet);
@@ -207,13 +207,13 @@ bool overlaps(const Box& a, const Box& b) {
     return a.xmax > b.xmin + e && a.xmin < b.xmax - e && a.ymax > b.ymin + e && a.ymin < b.ymax - e;
 }
 
-TEST(AjouterImpos, ChainsAndArrowsStayOnOnePoseOutsideTheImposedArea) {
+TEST(DrawImposition, ChainsAndArrowsStayOnOnePoseOutsideTheImposedArea) {
     for (bool mirrored : {false, true}) {
         Bench single(&findGenerator);
         single.wb.model().Sym_Verticale = mirrored;
         single.impose("0201", 1, 1);
         std::size_t chainsOfOneBlank = 0;
-        for (const Element& e : single.wb.Trazel1().elements())
+        for (const Element& e : single.wb.drawing().elements())
             chainsOfOneBlank += std::holds_alternative<DimensionShape>(e.shape);
         ASSERT_GT(chainsOfOneBlank, 5u);
 
@@ -222,7 +222,7 @@ TEST(AjouterImpos, ChainsAndArrowsStayOnOnePoseOutsideTheImposedArea) {
         b.wb.model().senscann = 1;
         b.wb.model().senspass = 2;
         ASSERT_TRUE(b.impose("0201", 3, 2).drawn);
-        const Drawing& d = b.wb.Trazel1();
+        const Drawing& d = b.wb.drawing();
         const auto poses = test::poseCuts(d);
         ASSERT_EQ(poses.size(), 6u);
         Box imposed;
@@ -257,7 +257,7 @@ TEST(AjouterImpos, ChainsAndArrowsStayOnOnePoseOutsideTheImposedArea) {
     }
 }
 
-TEST(AjouterImpos, TenThousandPosesCountEveryPose) {
+TEST(DrawImposition, TenThousandPosesCountEveryPose) {
     Bench single(&findGenerator);
     single.impose("0201", 1, 1);
     const float cut = single.wb.model().LgCoupant;
@@ -266,17 +266,17 @@ TEST(AjouterImpos, TenThousandPosesCountEveryPose) {
     const Model& m = b.wb.model();
     EXPECT_EQ(m.NbPoses, 10000);
     EXPECT_NEAR(m.LgCoupant / cut, 10000, 0.01);
-    EXPECT_EQ(b.wb.Trazel1().lastId().value, b.wb.Trazel1().ElementCount() + 2);
+    EXPECT_EQ(b.wb.drawing().lastId().value, b.wb.drawing().ElementCount() + 2);
 }
 
-TEST(AjouterImpos, SheetAtMarginsOrCentredAndFlaggedForFluteDirectionOne) {
+TEST(DrawImposition, SheetAtMarginsOrCentredAndFlaggedForFluteDirectionOne) {
     for (const bool centre : {false, true}) {
         for (const std::int16_t flute : {0, 1, 2}) {
             Bench b(&findGenerator);
             b.wb.model().senscann = flute;
             b.wb.imposition().ChkCentre = centre;
             b.impose("0201", 2, 1);
-            const Drawing& d = b.wb.Trazel1();
+            const Drawing& d = b.wb.drawing();
             const auto found =
                 std::find_if(d.elements().begin(), d.elements().end(),
                              [](const Element& e) { return e.type() == ShapeType::Sheet; });
@@ -294,7 +294,7 @@ TEST(AjouterImpos, SheetAtMarginsOrCentredAndFlaggedForFluteDirectionOne) {
     }
 }
 
-TEST(AjouterImpos, NestedStylesInterlockWithoutOverlapAndShortenTheRows) {
+TEST(DrawImposition, NestedStylesInterlockWithoutOverlapAndShortenTheRows) {
     for (const char* code : {"0210", "0212"}) {
         for (const bool sym : {false, true}) {
             Bench b;
@@ -302,7 +302,7 @@ TEST(AjouterImpos, NestedStylesInterlockWithoutOverlapAndShortenTheRows) {
             const RegenerationReport r = b.impose(code, 3, 4);
             ASSERT_TRUE(r.drawn) << code << r.message;
             EXPECT_TRUE(r.notices.empty()) << code;
-            const Drawing& d = b.wb.Trazel1();
+            const Drawing& d = b.wb.drawing();
             EXPECT_EQ(test::poseCuts(d).size(), 12u) << code;
             EXPECT_TRUE(test::posesDoNotOverlap(d)) << code << (sym ? " mirrored" : "");
             const Extent e = rowsExtent(b.wb);
@@ -326,12 +326,12 @@ double straightEdge(const std::vector<test::Segment>& pose) {
 
 // The TREMALUXE half boxes pair up: each even row is mirrored so that its straight edge faces
 // the odd row's, whichever side of the axis the generator drew the blank.
-TEST(AjouterImpos, HalfBoxesPairStraightEdgesForTheirProfile) {
+TEST(DrawImposition, HalfBoxesPairStraightEdgesForTheirProfile) {
     for (const char* code : {"0200", "0200C"}) {
         Bench b;
         b.wb.model().Personnalisation = "TREMALUXE";
         b.impose(code, 2, 4);
-        const Drawing& d = b.wb.Trazel1();
+        const Drawing& d = b.wb.drawing();
         EXPECT_TRUE(test::posesDoNotOverlap(d)) << code;
         const Extent e = rowsExtent(b.wb);
         EXPECT_NEAR(e.drawn, e.plain, 1e-3) << code;
@@ -347,12 +347,12 @@ TEST(AjouterImpos, HalfBoxesPairStraightEdgesForTheirProfile) {
     }
 }
 
-TEST(AjouterImpos, TurnedRowsOf0210StayInTheirColumnOnEitherSideOfTheAxis) {
+TEST(DrawImposition, TurnedRowsOf0210StayInTheirColumnOnEitherSideOfTheAxis) {
     for (const bool sym : {false, true}) {
         Bench b;
         b.wb.model().Sym_Verticale = sym;
         b.impose("0210", 1, 2);
-        const auto poses = test::poseCuts(b.wb.Trazel1());
+        const auto poses = test::poseCuts(b.wb.drawing());
         ASSERT_EQ(poses.size(), 2u);
         const Box blank = test::boxOf(poses[0]);
         const Box turned = test::boxOf(poses[1]);
@@ -360,11 +360,11 @@ TEST(AjouterImpos, TurnedRowsOf0210StayInTheirColumnOnEitherSideOfTheAxis) {
         EXPECT_NEAR(turned.xmax, blank.xmax, 1e-3) << sym;
         EXPECT_NEAR(blank.xmax, sym ? 0 : b.wb.model().HorsToutX, 1e-3);
         // The lid of the turned row sits over the far end of the first row.
-        EXPECT_TRUE(test::posesDoNotOverlap(b.wb.Trazel1()));
+        EXPECT_TRUE(test::posesDoNotOverlap(b.wb.drawing()));
     }
 }
 
-TEST(AjouterImpos, FolderColumnsTurnUpsideDownAndCloseUp) {
+TEST(DrawImposition, FolderColumnsTurnUpsideDownAndCloseUp) {
     Bench b;
     Model& m = b.wb.model();
     m.Hauteur = 200;
@@ -372,7 +372,7 @@ TEST(AjouterImpos, FolderColumnsTurnUpsideDownAndCloseUp) {
     m.hrabat = 50;
     m.Largeur = 300;
     b.impose("0427", 4, 3);
-    const Drawing& d = b.wb.Trazel1();
+    const Drawing& d = b.wb.drawing();
     EXPECT_TRUE(test::posesDoNotOverlap(d));
     // Columns 356 closer than the plain grid (t - hrabat with t = 2H + Dblmur).
     const double plain = 4 * m.HorsToutX + 3 * m.EspPoseX;
@@ -380,21 +380,21 @@ TEST(AjouterImpos, FolderColumnsTurnUpsideDownAndCloseUp) {
     EXPECT_NEAR(d.extents().height(), 3 * m.HorsToutY + 2 * m.EspPoseY, 1e-3);
 }
 
-TEST(AjouterImpos, WithoutTheProfileHalfBoxesStayAPlainGrid) {
+TEST(DrawImposition, WithoutTheProfileHalfBoxesStayAPlainGrid) {
     Bench b;
     b.impose("0200", 1, 2);
     const Extent e = rowsExtent(b.wb);
     EXPECT_NEAR(e.drawn, e.plain, 1e-3);
 }
 
-TEST(AjouterImpos, OverlapCheckCatchesPosesThatReachIntoEachOther) {
+TEST(DrawImposition, OverlapCheckCatchesPosesThatReachIntoEachOther) {
     Bench b(&findGenerator);
     b.wb.model().EspPoseX = -100;
     b.impose("0201", 2, 1);
-    EXPECT_FALSE(test::posesDoNotOverlap(b.wb.Trazel1()));
+    EXPECT_FALSE(test::posesDoNotOverlap(b.wb.drawing()));
 }
 
-TEST(AjouterImpos, AbsurdParametersNeitherOverlapNorFreeze) {
+TEST(DrawImposition, AbsurdParametersNeitherOverlapNorFreeze) {
     // A nesting deeper than the blank would stack the rows: the plain grid is drawn.
     Model m;
     m.CodeModele = "0210";
@@ -411,7 +411,7 @@ TEST(AjouterImpos, AbsurdParametersNeitherOverlapNorFreeze) {
     shallow.AddLine(100, 0, 100, 100);
     shallow.AddLine(100, 100, 0, 100);
     shallow.AddLine(0, 100, 0, 0);
-    const ImpositionNotices said = AjouterImpos(m, shallow, {true, false});
+    const ImpositionNotices said = drawImposition(m, shallow, {true, false});
     ASSERT_EQ(said.size(), 1u);
     EXPECT_NE(said[0].find("grille simple"), std::string::npos);
     EXPECT_NEAR(shallow.extents().height(), 310, 1e-9);
@@ -424,7 +424,7 @@ TEST(AjouterImpos, AbsurdParametersNeitherOverlapNorFreeze) {
     EXPECT_TRUE(std::any_of(r.notices.begin(), r.notices.end(), [](const std::string& n) {
         return n.find("trop grande") != std::string::npos;
     }));
-    EXPECT_EQ(big.wb.Trazel1().ElementCount(), Tracer::kCapacity + 1);
+    EXPECT_EQ(big.wb.drawing().ElementCount(), Tracer::kCapacity + 1);
     EXPECT_EQ(big.wb.model().NbPoses, 10000);
 
     // Counts typed far out of range are capped, said, and drawn.
@@ -444,7 +444,7 @@ TEST(Workbench, ZeroPosesSwitchTheCopiesOffAndReportOneByOne) {
     EXPECT_EQ(b.wb.model().NbPoseY, 1);
     EXPECT_EQ(b.wb.model().NbPoses, 1);
     EXPECT_TRUE(e.report.drawn);
-    EXPECT_EQ(test::poseCuts(b.wb.Trazel1()).size(), 1u);
+    EXPECT_EQ(test::poseCuts(b.wb.drawing()).size(), 1u);
 
     // A sheet typed back in switches them on in sheet mode: 3000 holds two blanks of 1436.
     b.wb.enterSheetSize(Axis::Y, 1100);
@@ -453,14 +453,14 @@ TEST(Workbench, ZeroPosesSwitchTheCopiesOffAndReportOneByOne) {
     EXPECT_TRUE(b.wb.imposition().AvecImpos);
     EXPECT_EQ(b.wb.model().NbPoseX, 2);
     EXPECT_EQ(b.wb.model().NbPoseY, 2);
-    EXPECT_EQ(test::poseCuts(b.wb.Trazel1()).size(), 4u);
+    EXPECT_EQ(test::poseCuts(b.wb.drawing()).size(), 4u);
     EXPECT_FLOAT_EQ(b.wb.model().FmtCartonX, 3000);
     b.wb.toggleCentre(true);
     EXPECT_TRUE(b.wb.imposition().ChkCentre);
 }
 
 // Every nested style the catalogue can draw, with its own generator.
-TEST(AjouterImpos, CatalogueNestedStylesDoNotOverlap) {
+TEST(DrawImposition, CatalogueNestedStylesDoNotOverlap) {
     const char* nested[] = {"0210", "0211", "0212", "0215", "0713", "0421", "0427", "0429"};
     int drawn = 0;
     for (const char* code : nested) {
@@ -471,9 +471,9 @@ TEST(AjouterImpos, CatalogueNestedStylesDoNotOverlap) {
         b.wb.startUp();
         const RegenerationReport r = b.impose(code, 3, 4);
         ASSERT_TRUE(r.drawn) << code << ": " << r.message;
-        EXPECT_TRUE(test::posesDoNotOverlap(b.wb.Trazel1())) << code;
+        EXPECT_TRUE(test::posesDoNotOverlap(b.wb.drawing())) << code;
         const Model& m = b.wb.model();
-        const Box box = b.wb.Trazel1().extents();
+        const Box box = b.wb.drawing().extents();
         const double plainX = 3 * m.HorsToutX + 2 * m.EspPoseX;
         const double plainY = 4 * m.HorsToutY + 3 * m.EspPoseY;
         EXPECT_TRUE(box.width() < plainX - 1 || box.height() < plainY - 1) << code;
@@ -485,7 +485,7 @@ TEST(AjouterImpos, CatalogueNestedStylesDoNotOverlap) {
 // The nesting rule lets two crash-lock bottoms into each other by the overlap `hrecouvr`,
 // while their lock flaps reach 12 mm past the middle: with a small overlap the rows stand as
 // far apart as the flaps need, and the lids still nest.
-TEST(AjouterImpos, CrashLockBottomsOf0713NeverReachIntoEachOther) {
+TEST(DrawImposition, CrashLockBottomsOf0713NeverReachIntoEachOther) {
     for (const float overlap : {30.0f, 5.0f, 0.0f}) {
         for (const bool sym : {false, true}) {
             Bench b(&findGenerator);
@@ -493,9 +493,9 @@ TEST(AjouterImpos, CrashLockBottomsOf0713NeverReachIntoEachOther) {
             b.wb.model().Sym_Verticale = sym;
             const RegenerationReport r = b.impose("0713", 2, 4);
             ASSERT_TRUE(r.drawn) << r.message;
-            EXPECT_TRUE(test::posesDoNotOverlap(b.wb.Trazel1())) << overlap << " " << sym;
+            EXPECT_TRUE(test::posesDoNotOverlap(b.wb.drawing())) << overlap << " " << sym;
             const Model& m = b.wb.model();
-            EXPECT_LT(b.wb.Trazel1().extents().height(), 4 * m.HorsToutY + 3 * m.EspPoseY - 1)
+            EXPECT_LT(b.wb.drawing().extents().height(), 4 * m.HorsToutY + 3 * m.EspPoseY - 1)
                 << overlap;
         }
     }

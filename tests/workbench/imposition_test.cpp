@@ -25,7 +25,7 @@ Model blank400x300() {
     return m;
 }
 
-TEST(CalImpos, SheetModeCountsWithTheWholeNumberDivision) {
+TEST(ComputeImposition, SheetModeCountsWithTheWholeNumberDivision) {
     struct Case {
         float sheet;
         bool centre;
@@ -47,7 +47,7 @@ TEST(CalImpos, SheetModeCountsWithTheWholeNumberDivision) {
         m.ImposManuelle = true;
         m.FmtCartonX = c.sheet;
         m.FmtCartonY = 1000;
-        const ImpositionNotices notices = CalImpos(m, ImpositionSettings{true, c.centre});
+        const ImpositionNotices notices = computeImposition(m, ImpositionSettings{true, c.centre});
         EXPECT_EQ(m.NbPoseX, c.poses) << c.sheet << (c.centre ? " centred" : "");
         EXPECT_TRUE(notices.empty()) << c.sheet;
         // Y: 990 \ 305 and, centred, 975 \ 305.
@@ -56,28 +56,28 @@ TEST(CalImpos, SheetModeCountsWithTheWholeNumberDivision) {
     }
 }
 
-TEST(CalImpos, PoseModeSizesTheSheetAndSheetModeFillsAMissingOne) {
+TEST(ComputeImposition, PoseModeSizesTheSheetAndSheetModeFillsAMissingOne) {
     Model m = blank400x300();
     m.NbPoseX = 3;
     m.NbPoseY = 2;
-    CalImpos(m, {true, false});
+    computeImposition(m, {true, false});
     EXPECT_FLOAT_EQ(m.FmtCartonX, 1215);
     EXPECT_FLOAT_EQ(m.FmtCartonY, 620);
     EXPECT_EQ(m.NbPoses, 6);
-    CalImpos(m, {true, true});
+    computeImposition(m, {true, true});
     EXPECT_FLOAT_EQ(m.FmtCartonX, 1220);
     EXPECT_FLOAT_EQ(m.FmtCartonY, 635);
 
     // A sheet of 0 in sheet mode becomes the blank and two margins: one pose.
     m.ImposManuelle = true;
     m.FmtCartonX = 0;
-    CalImpos(m, {false, false});
+    computeImposition(m, {false, false});
     EXPECT_FLOAT_EQ(m.FmtCartonX, 410);
     EXPECT_FLOAT_EQ(m.FmtCartonY, 330);
     EXPECT_EQ(m.NbPoses, 1);
 }
 
-TEST(CalImpos, NestedStylesShortenThePitch) {
+TEST(ComputeImposition, NestedStylesShortenThePitch) {
     struct Case {
         const char* code;
         double dX, dY;
@@ -111,14 +111,14 @@ TEST(CalImpos, NestedStylesShortenThePitch) {
         m.FmtCartonX = 5000;
         m.FmtCartonY = 5000;
         m.Marges = {0, 0, 0, 0, 0};
-        CalImpos(m, {true, false});
+        computeImposition(m, {true, false});
         const double span = 5000 + 5;
         EXPECT_EQ(m.NbPoseX, static_cast<int>((span - c.dX) / (1005 - c.dX))) << c.code;
         EXPECT_EQ(m.NbPoseY, static_cast<int>((span - c.dY) / (1005 - c.dY))) << c.code;
     }
 }
 
-TEST(CalImpos, FolderWithShallowWallsTakesTheSmallerOffsetOrNone) {
+TEST(ComputeImposition, FolderWithShallowWallsTakesTheSmallerOffsetOrNone) {
     Model m = test::startupModel();
     m.CodeModele = "0427";
     m.Largeur = 300;
@@ -130,7 +130,7 @@ TEST(CalImpos, FolderWithShallowWallsTakesTheSmallerOffsetOrNone) {
     EXPECT_NEAR(nestingOffsets(m).dX, 12, 1e-4);
 }
 
-TEST(CalImpos, AbsurdInputIsCappedAndSaid) {
+TEST(ComputeImposition, AbsurdInputIsCappedAndSaid) {
     struct Case {
         const char* what;
         bool sheetMode;
@@ -159,7 +159,7 @@ TEST(CalImpos, AbsurdInputIsCappedAndSaid) {
         m.HorsToutX = c.blankX;
         m.EspPoseX = c.gapX;
         m.NbPoseX = c.posesX;
-        const ImpositionNotices notices = CalImpos(m, {true, false});
+        const ImpositionNotices notices = computeImposition(m, {true, false});
         EXPECT_EQ(m.NbPoseX, c.expected) << c.what;
         EXPECT_EQ(m.NbPoses, m.NbPoseX * m.NbPoseY) << c.what;
         EXPECT_TRUE(std::isfinite(m.FmtCartonX)) << c.what;
@@ -202,7 +202,7 @@ TEST(ImpositionInput, SheetMarginsCountsAndGapsFollowTheBoxRules) {
     EXPECT_FALSE(s.AvecImpos);
     EXPECT_EQ(m.NbPoseX, 0);
     EXPECT_EQ(m.NbPoseY, 0);
-    CalImpos(m, s);
+    computeImposition(m, s);
     EXPECT_EQ(m.NbPoseX, 1);
     EXPECT_EQ(m.NbPoseY, 1);
     EXPECT_EQ(m.NbPoses, 1);
@@ -219,7 +219,7 @@ TEST(ImpositionInput, MajImposKeepsTheSheetInWholeMillimetres) {
     m.HorsToutX = 400.4f;
     m.NbPoseX = 2;
     m.NbPoseY = 1;
-    MajImposFigures(m, {true, false});
+    updateImpositionFigures(m, {true, false});
     EXPECT_FLOAT_EQ(m.FmtCartonX, 811);  // 2 x 400.4 + 5 + 5 = 810.8
     EXPECT_FLOAT_EQ(m.FmtCartonY, 315);
 }

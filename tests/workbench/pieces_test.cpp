@@ -23,7 +23,7 @@ struct Bench {
 
     explicit Bench(const std::string& code = "0201") {
         wb.startUp();
-        wb.window().txtModel = code;
+        wb.window().codeText = code;
         const RegenerationReport r = wb.codeBoxLeft();
         EXPECT_TRUE(r.drawn) << code << " " << r.message;
     }
@@ -114,16 +114,16 @@ TEST(Pieces, TwoAndFourPieceSlottedCasesShowThreeColumnsOfPasses) {
     Bench b;
     MachinePassesView whole = machinePassesView(b.wb.model().PassesMachine);
     EXPECT_TRUE(whole.fourthColumn && whole.fifthColumn);
-    b.wb.toggleCaisseEn2();
+    b.wb.toggleTwoPieceCase();
     MachinePassesView two = machinePassesView(b.wb.model().PassesMachine);
     EXPECT_FALSE(two.fourthColumn || two.fifthColumn);
-    EXPECT_EQ(two.PX[0], whole.PX[0]);
-    EXPECT_EQ(two.HY0, whole.HY0);
-    b.wb.setCaisseEn4(fourPieceVariant(true, false));
+    EXPECT_EQ(two.panelWidths[0], whole.panelWidths[0]);
+    EXPECT_EQ(two.bodyHeight, whole.bodyHeight);
+    b.wb.setFourPieceCase(fourPieceVariant(true, false));
     EXPECT_FALSE(machinePassesView(b.wb.model().PassesMachine).fourthColumn);
     // Nothing recorded: zeros and three columns.
     const MachinePassesView none = machinePassesView({});
-    EXPECT_EQ(none.HY0, "0");
+    EXPECT_EQ(none.bodyHeight, "0");
     EXPECT_FALSE(none.fourthColumn || none.fifthColumn);
 }
 
@@ -133,7 +133,7 @@ TEST(Pieces, ASectionOfARealBlankIsCleanAndKeepsTheAreaOfItsSide) {
                                  SectionSide::Bottom};
     for (const char* code : codes) {
         Bench b(code);
-        const Drawing whole = b.wb.Trazel1();
+        const Drawing whole = b.wb.drawing();
         const Box frame = b.wb.sectionFrame();
         for (SectionSide side : sides) {
             const bool vertical = isVerticalSection(side);
@@ -142,7 +142,7 @@ TEST(Pieces, ASectionOfARealBlankIsCleanAndKeepsTheAreaOfItsSide) {
                 const double position = std::round(fraction * span * 10) / 10;
                 SCOPED_TRACE(std::string(code) + " side " + std::to_string(int(side)) + " at " +
                              std::to_string(position));
-                const SectionOutcome cut = b.wb.Sectionner(side, position);
+                const SectionOutcome cut = b.wb.applySection(side, position);
                 ASSERT_FALSE(cut.refusal) << *cut.refusal;
                 const std::vector<Finding> findings = checkRegenerated(b.wb);
                 EXPECT_TRUE(findings.empty()) << findingsText(findings);
@@ -150,14 +150,14 @@ TEST(Pieces, ASectionOfARealBlankIsCleanAndKeepsTheAreaOfItsSide) {
                 const double expected = keptArea(whole, line);
                 EXPECT_NEAR(b.wb.model().SurfDecoupee, expected, 1e-3 * expected + 2);
                 // Nothing is left beyond the line.
-                const Box left = b.wb.Trazel1().extents();
+                const Box left = b.wb.drawing().extents();
                 EXPECT_LE(beyondSection({left.xmin, left.ymin}, line), 1e-6);
                 EXPECT_LE(beyondSection({left.xmax, left.ymax}, line), 1e-6);
             }
         }
         // The next plain regeneration draws the whole blank again.
-        b.wb.Modifier();
-        EXPECT_EQ(b.wb.Trazel1().extents().width(), whole.extents().width());
+        b.wb.regenerate();
+        EXPECT_EQ(b.wb.drawing().extents().width(), whole.extents().width());
     }
 }
 
@@ -165,7 +165,7 @@ TEST(Pieces, ASectionOutsideTheBlankIsRefusedAndLeavesItWhole) {
     Bench b;
     const float surface = b.wb.model().SurfDecoupee;
     for (double position : {0.0, -5.0, 1447.0, 5000.0}) {
-        const SectionOutcome cut = b.wb.Sectionner(SectionSide::Left, position);
+        const SectionOutcome cut = b.wb.applySection(SectionSide::Left, position);
         ASSERT_TRUE(cut.refusal) << position;
         EXPECT_NE(cut.refusal->find("Section impossible"), std::string::npos);
         EXPECT_EQ(b.wb.model().SurfDecoupee, surface);

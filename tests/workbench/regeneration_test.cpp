@@ -50,28 +50,28 @@ Generator creasesFor0300(std::string_view code) {
 
 TEST(Regeneration, TypedCodesFollowTheCodeBoxRuleAndTheExactMatch) {
     BareBench b;
-    b.wb.window().txtModel = "201";
+    b.wb.window().codeText = "201";
     EXPECT_TRUE(b.wb.codeBoxLeft().drawn);
-    EXPECT_EQ(b.wb.window().txtModel, "0201");
+    EXPECT_EQ(b.wb.window().codeText, "0201");
     EXPECT_EQ(b.wb.model().CodeModele, "0201");
 
-    b.wb.window().txtModel = "200c";
+    b.wb.window().codeText = "200c";
     ASSERT_TRUE(b.wb.codeBoxLeft().drawn);
-    const std::string lower = dumpDrawing(b.wb.Trazel1());
-    b.wb.window().txtModel = "0200C";
+    const std::string lower = dumpDrawing(b.wb.drawing());
+    b.wb.window().codeText = "0200C";
     ASSERT_TRUE(b.wb.codeBoxLeft().drawn);
-    EXPECT_EQ(dumpDrawing(b.wb.Trazel1()), lower);
+    EXPECT_EQ(dumpDrawing(b.wb.drawing()), lower);
 
     // A trailing blank matches nothing: the previous drawing stays.
-    b.wb.window().txtModel = "0201 ";
+    b.wb.window().codeText = "0201 ";
     const RegenerationReport r = b.wb.codeBoxLeft();
     EXPECT_TRUE(r.keptPrevious);
-    EXPECT_EQ(dumpDrawing(b.wb.Trazel1()), lower);
+    EXPECT_EQ(dumpDrawing(b.wb.drawing()), lower);
 }
 
 TEST(Regeneration, CutSurfaceOfTheBareRegularSlottedCaseAndItsWaste) {
     BareBench b;
-    ASSERT_TRUE(b.wb.Modifier().drawn);
+    ASSERT_TRUE(b.wb.regenerate().drawn);
     const Model& m = b.wb.model();
     // Body, flaps less the slots, and the glue flap under its slanted end.
     const double slantDrop = 32 * std::tan(15 * kPi / 180);
@@ -81,27 +81,27 @@ TEST(Regeneration, CutSurfaceOfTheBareRegularSlottedCaseAndItsWaste) {
     const double rectangle = 1436.0 * 500.0;
     EXPECT_NEAR(m.PerteHorsTout, (rectangle - m.SurfDecoupee) / rectangle * 100, 1e-3);
     const WindowFigures f = windowFigures(m);
-    EXPECT_EQ(f.lbSurf, platform::formatNumber(m.SurfDecoupee / 1e6, "####0.000"));
-    EXPECT_NE(f.lbPerte, kNoWaste);
+    EXPECT_EQ(f.cutSurface, platform::formatNumber(m.SurfDecoupee / 1e6, "####0.000"));
+    EXPECT_NE(f.waste, kNoWaste);
     // The totals do not count the contour.
     EXPECT_NEAR(m.LgRainant, 3544, 0.01);
 }
 
 TEST(Regeneration, NoCutSurfaceShowsNoWasteInBothLabels) {
     BareBench b(&creasesFor0300);
-    b.wb.window().txtModel = "0300";
-    ASSERT_TRUE(b.wb.Modifier().drawn);
+    b.wb.window().codeText = "0300";
+    ASSERT_TRUE(b.wb.regenerate().drawn);
     EXPECT_EQ(b.wb.model().SurfDecoupee, 0);
     const WindowFigures f = windowFigures(b.wb.model());
-    EXPECT_EQ(f.lbPerte, "XXXXXX");
-    EXPECT_EQ(f.lbperteFc, "XXXXXX");
+    EXPECT_EQ(f.waste, "XXXXXX");
+    EXPECT_EQ(f.sheetWaste, "XXXXXX");
 }
 
 TEST(Regeneration, DirectionArrowsFollowTheOptionButtons) {
     BareBench b;
     b.wb.orientationChosen(2);  // flute across
     b.wb.orientationChosen(4);  // pass 1
-    auto arrows = symbols(b.wb.Trazel1());
+    auto arrows = symbols(b.wb.drawing());
     ASSERT_EQ(arrows.size(), 2u);
     EXPECT_EQ(arrows[0].number, 5);
     EXPECT_EQ(arrows[1].number, 11);
@@ -110,10 +110,10 @@ TEST(Regeneration, DirectionArrowsFollowTheOptionButtons) {
     EXPECT_TRUE(areNear(arrows[0].position, {3.5 * s, 250 + 1.5 * s}, 1e-3));
     EXPECT_EQ(arrows[0].angleDeg, 90);
     b.wb.orientationChosen(3);  // pass not indicated: the flute arrow stays
-    arrows = symbols(b.wb.Trazel1());
+    arrows = symbols(b.wb.drawing());
     ASSERT_EQ(arrows.size(), 1u);
     EXPECT_EQ(arrows[0].number, 5);
-    EXPECT_TRUE(test::cutOutlineIsClosed(b.wb.Trazel1()));
+    EXPECT_TRUE(test::cutOutlineIsClosed(b.wb.drawing()));
 }
 
 // Pass direction 1 is along X, like flute direction 1: the arrows lie along their axis.
@@ -128,7 +128,7 @@ TEST(Regeneration, DirectionArrowsLieAlongTheAxisTheyName) {
         b.wb.orientationChosen(0);
         b.wb.orientationChosen(3);
         b.wb.orientationChosen(c.option);
-        const auto arrows = symbols(b.wb.Trazel1());
+        const auto arrows = symbols(b.wb.drawing());
         ASSERT_EQ(arrows.size(), 1u) << c.option;
         EXPECT_EQ(arrows[0].number, c.symbol);
         Box box;
@@ -143,24 +143,24 @@ TEST(Regeneration, DirectionArrowsLieAlongTheAxisTheyName) {
 TEST(Regeneration, VerticalSymmetryMirrorsTheBlankAndItsArrows) {
     BareBench b;
     b.wb.orientationChosen(1);
-    b.wb.toggleSymVerticale();
-    const Box box = b.wb.Trazel1().extents();
+    b.wb.toggleMirror();
+    const Box box = b.wb.drawing().extents();
     EXPECT_NEAR(box.xmax, 0, 1e-3);
     EXPECT_NEAR(box.xmin, -1436, 1e-3);
     EXPECT_FLOAT_EQ(b.wb.model().HorsToutX, 1436);
-    const auto arrows = symbols(b.wb.Trazel1());
+    const auto arrows = symbols(b.wb.drawing());
     ASSERT_EQ(arrows.size(), 1u);
     EXPECT_LT(arrows[0].position.x, 0);
-    EXPECT_TRUE(test::cutOutlineIsClosed(b.wb.Trazel1()));
+    EXPECT_TRUE(test::cutOutlineIsClosed(b.wb.drawing()));
 }
 
 TEST(Regeneration, ExtraCreasesAreNormalisedAndDrawnInsideTheBlank) {
     BareBench b;
-    b.wb.window().listeFoulages = "100+200";
-    ASSERT_TRUE(b.wb.Modifier().drawn);
+    b.wb.window().creaseList = "100+200";
+    ASSERT_TRUE(b.wb.regenerate().drawn);
     EXPECT_EQ(b.wb.model().ListeFoulages, "100+400/");
     // One horizontal crease 100 above the blank's bottom edge, stopped at the cuts.
-    EXPECT_FALSE(test::horizontalLinesAt(b.wb.Trazel1(), kind::Crease, -150).empty());
+    EXPECT_FALSE(test::horizontalLinesAt(b.wb.drawing(), kind::Crease, -150).empty());
     EXPECT_FLOAT_EQ(b.wb.model().Longueur, 400);  // the dimensions come back
     EXPECT_FLOAT_EQ(b.wb.model().Largeur, 300);
 
@@ -169,13 +169,13 @@ TEST(Regeneration, ExtraCreasesAreNormalisedAndDrawnInsideTheBlank) {
     std::string overlong;
     for (int i = 0; i < 60; ++i)
         overlong += "5+";
-    b.wb.window().listeFoulages = "/" + overlong + "5";
-    const auto report = b.wb.Modifier();
+    b.wb.window().creaseList = "/" + overlong + "5";
+    const auto report = b.wb.regenerate();
     ASSERT_TRUE(report.drawn);
     ASSERT_EQ(report.notices.size(), 1u);
     EXPECT_NE(report.notices[0].find("61 segments dans une partie, 50 au plus"), std::string::npos)
         << report.notices[0];
-    EXPECT_TRUE(test::horizontalLinesAt(b.wb.Trazel1(), kind::Crease, -150).empty());
+    EXPECT_TRUE(test::horizontalLinesAt(b.wb.drawing(), kind::Crease, -150).empty());
 }
 
 Generator creasesFor09(std::string_view code) {
@@ -190,29 +190,29 @@ TEST(Regeneration, FamilyAndCodeChoicesSetTheRefoulageLayout) {
         return static_cast<int>(std::find(codes.begin(), codes.end(), code) - codes.begin()) + 1;
     };
     b.wb.codeChosen(at("0990"));
-    EXPECT_TRUE(b.wb.window().refoulageLayout);
-    EXPECT_EQ(b.wb.window().txtModel, "0990");
-    b.wb.window().listeFoulages = "50+50";
+    EXPECT_TRUE(b.wb.window().creaseListLayout);
+    EXPECT_EQ(b.wb.window().codeText, "0990");
+    b.wb.window().creaseList = "50+50";
     b.wb.codeChosen(at("0901"));
-    EXPECT_FALSE(b.wb.window().refoulageLayout);
-    EXPECT_TRUE(b.wb.window().listeFoulages.empty());
+    EXPECT_FALSE(b.wb.window().creaseListLayout);
+    EXPECT_TRUE(b.wb.window().creaseList.empty());
 }
 
 TEST(Regeneration, TheDimensioningFilterFollowsItsCheckMark) {
     BareBench b;
-    b.wb.window().filtrerCotation = true;
-    b.wb.Modifier();
-    EXPECT_EQ(b.wb.Trazel1().filter().expression(), "COTATION");
-    b.wb.window().filtrerCotation = false;
-    b.wb.Modifier();
-    EXPECT_TRUE(b.wb.Trazel1().filter().hidesNothing());
+    b.wb.window().dimensioningHidden = true;
+    b.wb.regenerate();
+    EXPECT_EQ(b.wb.drawing().filter().expression(), "COTATION");
+    b.wb.window().dimensioningHidden = false;
+    b.wb.regenerate();
+    EXPECT_TRUE(b.wb.drawing().filter().hidesNothing());
 }
 
 TEST(Regeneration, QlxProfileRulesApplyBeforeDrawing) {
     BareBench b;
     b.wb.model().Personnalisation = "QLX";
-    b.wb.window().hauteur = "800";
-    ASSERT_TRUE(b.wb.Modifier().drawn);
+    b.wb.window().heightText = "800";
+    ASSERT_TRUE(b.wb.regenerate().drawn);
     EXPECT_EQ(b.wb.model().lgPatte, 35);
     EXPECT_NEAR(b.wb.model().HorsToutX, 35 + 1400, 1e-3);
 }

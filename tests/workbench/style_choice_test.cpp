@@ -45,7 +45,7 @@ struct Bench {
     explicit Bench(Workbench::GeneratorLookup lookup = &slottedOnly)
         : wb(platform::PrivateProfile(dir.path()), lookup) {
         wb.startUp();
-        wb.codeChosen(wb.window().NumModule);
+        wb.codeChosen(wb.window().codeNumber);
     }
     int indexOf(int family, const char* code) const {
         const auto codes = wb.familyCodes(family);
@@ -62,8 +62,8 @@ struct Shown {
 };
 Shown shown(const Workbench& wb) {
     const Model& m = wb.model();
-    return {wb.window().txtModel,   m.CodeModele,          dumpDrawing(wb.Trazel1()),
-            wb.window().NumFamille, wb.window().NumModule, windowFigures(m),
+    return {wb.window().codeText,     m.CodeModele,           dumpDrawing(wb.drawing()),
+            wb.window().familyNumber, wb.window().codeNumber, windowFigures(m),
             m.EpaisseurCarton};
 }
 void expectSame(const Shown& a, const Shown& b, const std::string& what) {
@@ -72,16 +72,16 @@ void expectSame(const Shown& a, const Shown& b, const std::string& what) {
     EXPECT_EQ(a.family, b.family) << what;
     EXPECT_EQ(a.module, b.module) << what;
     EXPECT_EQ(a.drawing, b.drawing) << what;
-    EXPECT_EQ(a.figures.lbCoupant, b.figures.lbCoupant) << what;
-    EXPECT_EQ(a.figures.lbDimHt, b.figures.lbDimHt) << what;
-    EXPECT_EQ(a.figures.lbSurf, b.figures.lbSurf) << what;
+    EXPECT_EQ(a.figures.cutLength, b.figures.cutLength) << what;
+    EXPECT_EQ(a.figures.imposedSize, b.figures.imposedSize) << what;
+    EXPECT_EQ(a.figures.cutSurface, b.figures.cutSurface) << what;
     EXPECT_EQ(a.thickness, b.thickness) << what;
 }
 
 TEST(StyleChoice, AnUndrawnCodeLeavesEverythingOnTheDrawnStyle) {
     Bench b;
     b.wb.codeChosen(b.indexOf(1, "0216"));
-    ASSERT_EQ(b.wb.window().txtModel, "0216");
+    ASSERT_EQ(b.wb.window().codeText, "0216");
     const Shown before = shown(b.wb);
     const std::array<float, 17> majo = b.wb.model().Majo;
 
@@ -92,19 +92,19 @@ TEST(StyleChoice, AnUndrawnCodeLeavesEverythingOnTheDrawnStyle) {
     } choices[] = {
         {"typed 0300",
          [](Workbench& wb) {
-             wb.window().txtModel = "300";
+             wb.window().codeText = "300";
              return wb.codeBoxLeft();
          },
          "Modèle non disponible : 0300"},
         {"typed 0605",
          [](Workbench& wb) {
-             wb.window().txtModel = "0605";
+             wb.window().codeText = "0605";
              return wb.codeBoxLeft();
          },
          "Code de modèle inconnu"},
         {"typed unknown",
          [](Workbench& wb) {
-             wb.window().txtModel = "0216 ";
+             wb.window().codeText = "0216 ";
              return wb.codeBoxLeft();
          },
          "Code de modèle inconnu"},
@@ -121,8 +121,8 @@ TEST(StyleChoice, AnUndrawnCodeLeavesEverythingOnTheDrawnStyle) {
         EXPECT_EQ(b.wb.model().Majo, majo) << c.what;
     }
     // The next change draws the style shown, with its own allowances.
-    b.wb.window().longueur = "500";
-    ASSERT_TRUE(b.wb.Modifier().drawn);
+    b.wb.window().lengthText = "500";
+    ASSERT_TRUE(b.wb.regenerate().drawn);
     EXPECT_EQ(b.wb.model().CodeModele, "0216");
     EXPECT_EQ(b.wb.model().Majo, majo);
 }
@@ -141,21 +141,21 @@ TEST(StyleChoice, TypingACodeMovesTheListsToItsFamily) {
         {"0200c", "0200c", 1, "0200C"},
     };
     for (const auto& c : cases) {
-        b.wb.window().txtModel = c.typed;
+        b.wb.window().codeText = c.typed;
         ASSERT_TRUE(b.wb.codeBoxLeft().drawn) << c.typed;
-        EXPECT_EQ(b.wb.window().txtModel, c.code);
-        EXPECT_EQ(b.wb.window().NumFamille, c.family) << c.typed;
-        EXPECT_EQ(b.wb.window().NumModule, b.indexOf(c.family, c.listed)) << c.typed;
+        EXPECT_EQ(b.wb.window().codeText, c.code);
+        EXPECT_EQ(b.wb.window().familyNumber, c.family) << c.typed;
+        EXPECT_EQ(b.wb.window().codeNumber, b.indexOf(c.family, c.listed)) << c.typed;
     }
 }
 
 TEST(StyleChoice, AFamilyOpensOnItsFirstDrawnCode) {
     Bench b(&withSomeLaterStyles);
     ASSERT_TRUE(b.wb.familyChosen(2).drawn);  // 0300 to 0309 are still to come
-    EXPECT_EQ(b.wb.window().txtModel, "0310");
-    EXPECT_EQ(b.wb.window().NumModule, b.indexOf(2, "0310"));
+    EXPECT_EQ(b.wb.window().codeText, "0310");
+    EXPECT_EQ(b.wb.window().codeNumber, b.indexOf(2, "0310"));
     ASSERT_TRUE(b.wb.familyChosen(1).drawn);
-    EXPECT_EQ(b.wb.window().txtModel, "0200");
+    EXPECT_EQ(b.wb.window().codeText, "0200");
 }
 
 TEST(StyleChoice, CodesStillToComeAreKnownAndTheMarkGoesWhenTheyLand) {

@@ -50,27 +50,27 @@ TEST(WindowFigures, FormatsOfTheLabelsAndNoWasteWithoutSurface) {
     m.FmtCartonY = 600;
     m.Marges = {5, 15, 0, 0, 0};
     WindowFigures f = windowFigures(m);
-    EXPECT_EQ(f.lbCoupant, "5.66");
-    EXPECT_EQ(f.lbPerfo, "0.00");
-    EXPECT_EQ(f.lbTotal, "9.20");
-    EXPECT_EQ(f.lbDimHt, "2877 x 500");
-    EXPECT_EQ(f.lbSurf, "0.000");
-    EXPECT_EQ(f.lbPerte, "XXXXXX");
-    EXPECT_EQ(f.lbperteFc, "XXXXXX");
-    EXPECT_EQ(f.TxFmtCX, "3000");  // whole millimetres, no point left hanging
-    EXPECT_EQ(f.TxNbPoseX, "2");
-    EXPECT_EQ(f.margeY, "15");
+    EXPECT_EQ(f.cutLength, "5.66");
+    EXPECT_EQ(f.perforationLength, "0.00");
+    EXPECT_EQ(f.totalLength, "9.20");
+    EXPECT_EQ(f.imposedSize, "2877 x 500");
+    EXPECT_EQ(f.cutSurface, "0.000");
+    EXPECT_EQ(f.waste, "XXXXXX");
+    EXPECT_EQ(f.sheetWaste, "XXXXXX");
+    EXPECT_EQ(f.sheetX, "3000");  // whole millimetres, no point left hanging
+    EXPECT_EQ(f.posesX, "2");
+    EXPECT_EQ(f.marginY, "15");
 
     m.SurfDecoupee = 500000;
     computeWaste(m);
     f = windowFigures(m);
-    EXPECT_EQ(f.lbSurf, "1.000");
+    EXPECT_EQ(f.cutSurface, "1.000");
     // (2877 x 500 - 2 x 500000) / (2877 x 500) and (3000 x 600 - 1000000) / (3000 x 600).
-    EXPECT_EQ(f.lbPerte, "30.48");
-    EXPECT_EQ(f.lbperteFc, "44.44");
+    EXPECT_EQ(f.waste, "30.48");
+    EXPECT_EQ(f.sheetWaste, "44.44");
     m.FmtCartonX = 1000;  // the poses cover more than the sheet: no sheet waste to show
     computeWaste(m);
-    EXPECT_EQ(windowFigures(m).lbperteFc, "XXXXXX");
+    EXPECT_EQ(windowFigures(m).sheetWaste, "XXXXXX");
 }
 
 }  // namespace

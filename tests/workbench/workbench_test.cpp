@@ -34,7 +34,7 @@ TEST(Workbench, ModifierDrawsTheStartUpBoxAndMeasuresIt) {
     withoutTables(dir);
     Workbench wb(platform::PrivateProfile(dir.path()));
     wb.startUp();
-    const RegenerationReport r = wb.Modifier();
+    const RegenerationReport r = wb.regenerate();
     ASSERT_TRUE(r.drawn) << r.message;
     const Model& m = wb.model();
     EXPECT_EQ(m.NumModele, 201);
@@ -45,7 +45,7 @@ TEST(Workbench, ModifierDrawsTheStartUpBoxAndMeasuresIt) {
     EXPECT_EQ(m.LgPerfo, 0);
     EXPECT_FLOAT_EQ(m.LgTotal, m.LgCoupant + m.LgRainant);
     EXPECT_EQ(wb.drawingFileName(), "paramQMT.des");
-    EXPECT_FALSE(wb.Trazel1().isEditing());
+    EXPECT_FALSE(wb.drawing().isEditing());
 }
 
 TEST(Workbench, StoredParametersReachTheDrawing) {
@@ -53,7 +53,7 @@ TEST(Workbench, StoredParametersReachTheDrawing) {
     withoutTables(dir, "[Brontaxe]\nlongueur= 500\nlgPatte= 30\n");
     Workbench wb(platform::PrivateProfile(dir.path()));
     wb.startUp();
-    wb.Modifier();
+    wb.regenerate();
     EXPECT_FLOAT_EQ(wb.model().HorsToutX, 30 + 2 * 500 + 2 * 300);
 }
 
@@ -62,21 +62,21 @@ TEST(Workbench, FailedGenerationIsReportedAndTheNextOneWorks) {
     withoutTables(dir);
     Workbench wb(platform::PrivateProfile(dir.path()), &lookupWithOverflow);
     wb.startUp();
-    wb.window().txtModel = "0201";
-    wb.Modifier();
-    wb.window().txtModel = "0300";
-    RegenerationReport r = wb.Modifier();
+    wb.window().codeText = "0201";
+    wb.regenerate();
+    wb.window().codeText = "0300";
+    RegenerationReport r = wb.regenerate();
     EXPECT_FALSE(r.drawn);
     EXPECT_NE(r.message.find("1000"), std::string::npos);
     // Neither the half-drawn blank nor the figures of the one before are left to mislead.
-    EXPECT_EQ(wb.Trazel1().ElementCount(), 0);
+    EXPECT_EQ(wb.drawing().ElementCount(), 0);
     EXPECT_EQ(wb.model().HorsToutX, 0);
     EXPECT_EQ(wb.model().LgCoupant, 0);
-    EXPECT_EQ(windowFigures(wb.model()).lbPerte, "XXXXXX");
-    EXPECT_FALSE(wb.Trazel1().isEditing());
+    EXPECT_EQ(windowFigures(wb.model()).waste, "XXXXXX");
+    EXPECT_FALSE(wb.drawing().isEditing());
 
-    wb.window().txtModel = "0201";
-    r = wb.Modifier();
+    wb.window().codeText = "0201";
+    r = wb.regenerate();
     EXPECT_TRUE(r.drawn);
     EXPECT_FLOAT_EQ(wb.model().HorsToutX, 1436);
 }
@@ -85,16 +85,16 @@ TEST(Workbench, CodesWithoutAGeneratorKeepThePreviousDrawingAndSaySo) {
     test::TempDir dir;
     Workbench wb(platform::PrivateProfile(dir.path()));
     wb.startUp();
-    wb.Modifier();
-    const std::string before = dumpDrawing(wb.Trazel1());
+    wb.regenerate();
+    const std::string before = dumpDrawing(wb.drawing());
     const float width = wb.model().HorsToutX;
     for (const char* code : {"0299", "0201 ", "0605"}) {
-        wb.window().txtModel = code;
-        const RegenerationReport r = wb.Modifier();
+        wb.window().codeText = code;
+        const RegenerationReport r = wb.regenerate();
         EXPECT_FALSE(r.drawn) << code;
         EXPECT_TRUE(r.keptPrevious) << code;
         EXPECT_FALSE(r.message.empty()) << code;
-        EXPECT_EQ(dumpDrawing(wb.Trazel1()), before) << code;
+        EXPECT_EQ(dumpDrawing(wb.drawing()), before) << code;
         EXPECT_EQ(wb.model().HorsToutX, width) << code;
     }
 }
@@ -108,7 +108,7 @@ TEST(Workbench, StartUpSetsTheHandleGapFromTheGradeAndReadsTheCustomerProfile) {
     wb.startUp();
     EXPECT_EQ(wb.model().Personnalisation, "QLX");
     EXPECT_FLOAT_EQ(wb.model().EPoign, 2 * wb.model().EpaisseurCarton);
-    ASSERT_TRUE(wb.Modifier().drawn);
+    ASSERT_TRUE(wb.regenerate().drawn);
     // The profile's glue flap: 35 for a 3 mm board and a height of 800 or more.
     EXPECT_EQ(wb.model().lgPatte, 35);
 }
@@ -118,8 +118,8 @@ TEST(Workbench, BlockedRegenerationLeavesTheDrawingAlone) {
     Workbench wb(platform::PrivateProfile(dir.path()));
     wb.startUp();
     wb.model().BloqueModif = true;
-    wb.Modifier();
-    EXPECT_EQ(wb.Trazel1().ElementCount(), 0);
+    wb.regenerate();
+    EXPECT_EQ(wb.drawing().ElementCount(), 0);
 }
 
 }  // namespace

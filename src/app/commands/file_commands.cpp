@@ -13,7 +13,7 @@
 #include <cctype>
 
 #include "app/dialogs/write_progress_dialog.h"
-#include "app/window/frm_princ.h"
+#include "app/window/main_window.h"
 #include "io/file_format.h"
 #include "platform/paths.h"
 #include "workbench/design_file.h"
@@ -75,7 +75,7 @@ bool askOverwrite(QWidget* parent, const fs::path& path) {
 
 }  // namespace
 
-FileCommands::FileCommands(frmPrinc& window, Workbench& wb)
+FileCommands::FileCommands(MainWindow& window, Workbench& wb)
     : QObject(&window), window_(window), wb_(wb), recent_(wb.settings()) {}
 
 FileCommands::~FileCommands() = default;
@@ -85,7 +85,7 @@ fs::path FileCommands::drawingsFolder() const {
 }
 
 fs::path FileCommands::savePath() const {
-    const std::string& name = window_.NomFichier();
+    const std::string& name = window_.fileName();
     if (name.empty())
         return drawingsFolder() / kDefaultFile;
     if (isWindowsPath(name))
@@ -96,17 +96,17 @@ fs::path FileCommands::savePath() const {
 
 // The technical sheet's answers are part of what a save keeps.
 bool FileCommands::isModified() const {
-    return saved_ && (*saved_ != designRecord(wb_) || savedSheet_ != wb_.Trazel1().sheetFields());
+    return saved_ && (*saved_ != designRecord(wb_) || savedSheet_ != wb_.drawing().sheetFields());
 }
 
 void FileCommands::designShown() {
     if (!saved_) {
         saved_ = designRecord(wb_);  // start-up: the design on show is the reference
-        savedSheet_ = wb_.Trazel1().sheetFields();
+        savedSheet_ = wb_.drawing().sheetFields();
     }
     if (baseTitle_.isEmpty())
         baseTitle_ = window_.windowTitle();
-    const QString name = QFileInfo(qs(window_.NomFichier())).fileName();
+    const QString name = QFileInfo(qs(window_.fileName())).fileName();
     window_.setWindowTitle(QStringLiteral("%1 - %2[*]").arg(baseTitle_, name));
     window_.setWindowModified(isModified());
 }
@@ -123,7 +123,7 @@ bool FileCommands::saveTo(const fs::path& path) {
     // as it stands, without a design that would draw something else when opened.
     const bool fixed = fixedAt_ && *fixedAt_ == window_.regenerationCount();
     WriteProgressDialog writing(&window_, qs(path.filename().string()),
-                                wb_.Trazel1().ElementCount());
+                                wb_.drawing().ElementCount());
     const io::FileResult r = saveDesign(wb_, path, !fixed, writing.progress());
     writing.dialog().reset();
     if (!r.ok) {
@@ -135,13 +135,13 @@ bool FileCommands::saveTo(const fs::path& path) {
 
 void FileCommands::savedAs(const fs::path& path) {
     saved_ = designRecord(wb_);
-    savedSheet_ = wb_.Trazel1().sheetFields();
+    savedSheet_ = wb_.drawing().sheetFields();
     recent_.add(path);
     fillRecentMenu();
     designShown();
 }
 
-bool FileCommands::mnfichiers_sauver_Click() {
+bool FileCommands::save() {
     const fs::path path = savePath();
     std::error_code ec;
     if (path.parent_path() == drawingsFolder())
@@ -178,16 +178,16 @@ std::optional<fs::path> FileCommands::askSavePath() {
     return chosen;
 }
 
-bool FileCommands::mnfichiers_sauversous_Click() {
+bool FileCommands::saveAs() {
     const auto path = askSavePath();
     if (!path || !saveTo(*path))
         return false;
-    window_.setNomFichier(path->string());
+    window_.setFileName(path->string());
     savedAs(*path);
     return true;
 }
 
-void FileCommands::mnfichiers_exporter_Click() {
+void FileCommands::exportDrawing() {
     QFileDialog dialog(&window_, QStringLiteral("Exporter"), qs(drawingsFolder().string()));
     dialog.setObjectName("exportDialog");
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -203,7 +203,7 @@ void FileCommands::mnfichiers_exporter_Click() {
     }
 }
 
-void FileCommands::mnfichiers_ouvrir_Click() {
+void FileCommands::open() {
     if (!maybeSave())
         return;
     std::error_code ec;
@@ -231,7 +231,7 @@ bool FileCommands::openChecked(const fs::path& path) {
         showFailure(qs(opened.result.message));
         return false;
     }
-    window_.setNomFichier(path.string());
+    window_.setFileName(path.string());
     window_.showOpenedDesign(opened.report);
     if (opened.parametric)
         fixedAt_.reset();
@@ -255,7 +255,7 @@ bool FileCommands::maybeSave() {
     box.setEscapeButton(cancel);
     box.exec();
     if (box.clickedButton() == yes)
-        return mnfichiers_sauver_Click();
+        return save();
     return box.clickedButton() == no;
 }
 
@@ -277,7 +277,7 @@ PrintOptions FileCommands::printOptions() const {
     return options;
 }
 
-void FileCommands::mnfichiers_imprimer_Click() {
+void FileCommands::print() {
     QPrintPreviewDialog preview(&printer(), &window_);
     preview.setObjectName("printPreview");
     preview.setWindowTitle(QStringLiteral("Aperçu avant impression - %1").arg(kPrintJobTitle));
@@ -309,7 +309,7 @@ void FileCommands::paintPrint(QPrintPreviewDialog& preview, QPrinter& printer) {
     if (pages)
         pages->setUpdatesEnabled(false);
     const PrintOutcome outcome =
-        printDrawing(printer, wb_.Trazel1(), printOptions(), painting.progress());
+        printDrawing(printer, wb_.drawing(), printOptions(), painting.progress());
     if (pages)
         pages->setUpdatesEnabled(true);
     painting.dialog().reset();
@@ -317,7 +317,7 @@ void FileCommands::paintPrint(QPrintPreviewDialog& preview, QPrinter& printer) {
         showFailure(QStringLiteral("Impression impossible : l'imprimante ne répond pas."));
 }
 
-void FileCommands::mnfichiers_configurerimp_Click() {
+void FileCommands::setUpPage() {
     QPageSetupDialog dialog(&printer(), &window_);
     dialog.setObjectName("pageSetup");
     dialog.exec();

@@ -23,26 +23,26 @@ class Workbench;
 
 namespace brontaxe::app {
 
-class frmPrinc;
+class MainWindow;
 
 class FileCommands : public QObject {
     Q_OBJECT
   public:
-    FileCommands(frmPrinc& window, Workbench& wb);
+    FileCommands(MainWindow& window, Workbench& wb);
     ~FileCommands() override;
 
-    // "Sauver": to `NomFichier`; a bare name goes into the drawings folder ("c:\korvane").
-    bool mnfichiers_sauver_Click();
-    // "Sauver sous": the save dialog; the chosen file becomes `NomFichier`.
-    bool mnfichiers_sauversous_Click();
-    // "Exporter": any format by its extension; `NomFichier` stays.
-    void mnfichiers_exporter_Click();
+    // "Sauver": to `fileName`; a bare name goes into the drawings folder ("c:\korvane").
+    bool save();
+    // "Sauver sous": the save dialog; the chosen file becomes `fileName`.
+    bool saveAs();
+    // "Exporter": any format by its extension; `fileName` stays.
+    void exportDrawing();
     // "Ouvrir...".
-    void mnfichiers_ouvrir_Click();
+    void open();
     // "Imprimer": the preview, from which the job is printed.
-    void mnfichiers_imprimer_Click();
+    void print();
     // "Configurer imprimante" / "Mise en Page".
-    void mnfichiers_configurerimp_Click();
+    void setUpPage();
 
     // Opens a drawing after the question about unsaved changes. False when nothing opened.
     bool openFile(const std::filesystem::path& path);
@@ -57,7 +57,7 @@ class FileCommands : public QObject {
     void designShown();
     bool isModified() const;
 
-    // Where "Sauver" writes the current `NomFichier`.
+    // Where "Sauver" writes the current `fileName`.
     std::filesystem::path savePath() const;
     // The drawings folder: "c:\korvane" on the folder standing for drive C.
     std::filesystem::path drawingsFolder() const;
@@ -80,7 +80,7 @@ class FileCommands : public QObject {
     std::optional<std::filesystem::path> askSavePath();
     void showFailure(const QString& message);
 
-    frmPrinc& window_;
+    MainWindow& window_;
     Workbench& wb_;
     RecentFiles recent_;
     QMenu* recentMenu_ = nullptr;

@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "app/commands/process_wait.h"
-#include "app/dialogs/frm_assist_pal.h"
-#include "app/dialogs/frm_choix_palet.h"
+#include "app/dialogs/pallet_assistant_dialog.h"
+#include "app/dialogs/pallet_load_dialog.h"
 #include "app/window/string_pass.h"
 #include "resources/string_table.h"
 #include "workbench/workbench.h"
@@ -54,17 +54,18 @@ QMenu* OutsideCommands::addFoldingMenu(QMenu* parent, int captionEntry) {
     return menu;
 }
 
-void OutsideCommands::mn_cape() {
+void OutsideCommands::palletise() {
     Model& m = wb_.model();
     m.RepPalette = "c:\\korvane\\";
     m.TypePalette = 0;
-    frmChoixPalet choice(host_.window);
+    PalletLoadDialog choice(host_.window);
     choice.exec();
-    m.TypePalette = static_cast<std::int16_t>(choice.TypePalette());
-    if (choice.TypePalette() == pallet::LoadKind::None)
+    m.TypePalette = static_cast<std::int16_t>(choice.loadKind());
+    if (choice.loadKind() == pallet::LoadKind::None)
         return;
-    frmAssistPal assistant(wb_, choice.TypePalette(), host_.styleText ? host_.styleText() : "",
-                           host_.preview ? host_.preview() : QPixmap(), host_.window);
+    PalletAssistantDialog assistant(wb_, choice.loadKind(),
+                                    host_.styleText ? host_.styleText() : "",
+                                    host_.preview ? host_.preview() : QPixmap(), host_.window);
     assistant.exec();
 }
 
@@ -78,10 +79,10 @@ void OutsideCommands::export3D(tools::Export3D kind) {
         host_.status(QStringLiteral("Fichier d'échange écrit : %1").arg(qs(r.file.string())));
 }
 
-void OutsideCommands::Image7_Click() {
+void OutsideCommands::openInCad() {
     if (host_.save)
         host_.save();
-    const std::string name = host_.NomFichier ? host_.NomFichier() : std::string();
+    const std::string name = host_.fileName ? host_.fileName() : std::string();
     if (tools::isPasteHandOver(name)) {
         QMessageBox::information(host_.window, QStringLiteral("Brontaxe -> KorGEOM"),
                                  qs(StringTable::builtIn().text(kPasteMessage)));
@@ -98,8 +99,9 @@ void OutsideCommands::Image7_Click() {
         problem(qs(*failed));
 }
 
-void OutsideCommands::mn_RCV() {
-    const auto argv = tools::korRcvArguments(programs(), wb_.model(), wb_.majo().grades(), env_);
+void OutsideCommands::runCompressionCalculator() {
+    const auto argv =
+        tools::korRcvArguments(programs(), wb_.model(), wb_.boardTables().grades(), env_);
     QString why;
     if (runAndWait(host_.window, argv, QStringLiteral("KorRCV"), &why) == WaitOutcome::NotStarted)
         problem(why);

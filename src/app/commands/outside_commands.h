@@ -21,12 +21,12 @@ namespace brontaxe::app {
 
 struct OutsideHost {
     QWidget* window = nullptr;
-    std::function<QString()> styleText;       // the style list's text
-    std::function<QPixmap()> preview;         // the preview picture
-    std::function<void()> drawingChanged;     // the view shows the drawing again
-    std::function<void()> save;               // "Sauver"
-    std::function<std::string()> NomFichier;  // the drawing's file name after the save
-    std::function<void()> closeWindow;        // ends the program
+    std::function<QString()> styleText;     // the style list's text
+    std::function<QPixmap()> preview;       // the preview picture
+    std::function<void()> drawingChanged;   // the view shows the drawing again
+    std::function<void()> save;             // "Sauver"
+    std::function<std::string()> fileName;  // the drawing's file name after the save
+    std::function<void()> closeWindow;      // ends the program
     std::function<void(const QString&)> status;
 };
 
@@ -38,10 +38,10 @@ class OutsideCommands : public QObject {
     // "Pliage 3D" with its three entries.
     QMenu* addFoldingMenu(QMenu* parent, int captionEntry);
 
-    void mn_cape();                       // "Palettisation"
+    void palletise();                     // "Palettisation"
     void export3D(tools::Export3D kind);  // "Korvane 3D", "3D Presenter", "Pliao"
-    void Image7_Click();                  // "Ouvrir avec KorGEOM"
-    void mn_RCV();                        // the compression calculator, waited for
+    void openInCad();                     // "Ouvrir avec KorGEOM"
+    void runCompressionCalculator();      // the compression calculator, waited for
 
   private:
     void problem(const QString& text);

@@ -4,9 +4,9 @@
 #include <variant>
 
 #include "app/commands/file_commands.h"
-#include "app/dialogs/frm_choix_ft.h"
-#include "app/dialogs/frm_ft.h"
-#include "app/window/frm_princ.h"
+#include "app/dialogs/questionnaire_dialog.h"
+#include "app/dialogs/sheet_template_dialog.h"
+#include "app/window/main_window.h"
 #include "techsheet/placeholders.h"
 #include "techsheet/sheet_template.h"
 #include "workbench/workbench.h"
@@ -24,16 +24,16 @@ bool holdsSheet(const Drawing& d) {
 
 bool showQuestionnaire(Workbench& wb, QWidget* parent) {
     Questionnaire q;
-    if (auto problem = q.open(wb.Trazel1(), SheetBox::of(wb.model(), wb.majo()))) {
+    if (auto problem = q.open(wb.drawing(), SheetBox::of(wb.model(), wb.boardTables()))) {
         QMessageBox::warning(parent, kTitle, QString::fromStdString(*problem));
         return false;
     }
-    frm_FT dialog(wb.Trazel1(), std::move(q), parent);
+    QuestionnaireDialog dialog(wb.drawing(), std::move(q), parent);
     return dialog.exec() == QDialog::Accepted;
 }
 
 void technicalSheetCommand(Workbench& wb, QWidget* parent, const std::function<void()>& redraw) {
-    Drawing& d = wb.Trazel1();
+    Drawing& d = wb.drawing();
     if (holdsSheet(d) && d.FieldCount() > 0) {
         showQuestionnaire(wb, parent);
         redraw();
@@ -56,15 +56,15 @@ void technicalSheetCommand(Workbench& wb, QWidget* parent, const std::function<v
 }
 
 void chooseSheetTemplate(Workbench& wb, QWidget* parent) {
-    frm_choixFT dialog(wb, parent);
+    SheetTemplateDialog dialog(wb, parent);
     dialog.exec();
 }
 
 // The window's tool image and "Fiche Technique" command: the drawing shown again and its title
 // marked once the sheet changed.
-void frmPrinc::Image10_Click() {
+void MainWindow::openTechnicalSheet() {
     technicalSheetCommand(wb_, this, [this] {
-        Trazel1_->drawingChanged();
+        drawingView_->drawingChanged();
         files_->designShown();
     });
 }

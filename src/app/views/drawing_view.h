@@ -1,5 +1,5 @@
 #pragma once
-// The drawing on screen (the window's Trazel1): every element with its pen, antialiased,
+// The drawing on screen: every element with its pen, antialiased,
 // zoomed with the wheel about the cursor, panned by dragging, fitted on "Recadrage".
 
 #include <QPainterPath>

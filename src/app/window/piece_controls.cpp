@@ -50,28 +50,29 @@ QAction* PieceControls::addEntry(QMenu* menu, const char* name, const QString& c
 void PieceControls::buildMenus(QMenuBar* bar) {
     QMenu* pieces = bar->addMenu(QStringLiteral("Morceaux"));
     pieces->setObjectName("mnmorceaux");
-    mnmorceautous_ = addEntry(pieces, "mnmorceautous", QStringLiteral("Tous"), true,
-                              [this] { mnmorceautous_Click(); });
+    allPiecesEntry_ = addEntry(pieces, "mnmorceautous", QStringLiteral("Tous"), true,
+                               [this] { allPiecesChosen(); });
     for (int k = 0; k < 3; ++k) {
         const PieceEntry& p = kPieces[static_cast<std::size_t>(k)];
-        pieceEntries_[static_cast<std::size_t>(k)] = addEntry(
-            pieces, p.menuName, QString::fromUtf8(p.caption), true, [this, k] { Check1_Click(k); });
+        pieceEntries_[static_cast<std::size_t>(k)] =
+            addEntry(pieces, p.menuName, QString::fromUtf8(p.caption), true,
+                     [this, k] { pieceBoxClicked(k); });
     }
     pieces->addSeparator();
-    mncaisse_en_2_ = addEntry(pieces, "mncaisse_en_2", QStringLiteral("Caisse en 2 morceaux"), true,
-                              [this] { mncaisse_en_2_Click(); });
-    mncaisse4_ = addEntry(pieces, "mncaisse4", QStringLiteral("Caisse en 4 morceaux"), true,
-                          [this] { mncaisse4_Click(); });
+    twoPieceEntry_ = addEntry(pieces, "mncaisse_en_2", QStringLiteral("Caisse en 2 morceaux"), true,
+                              [this] { twoPieceCaseChosen(); });
+    fourPieceEntry_ = addEntry(pieces, "mncaisse4", QStringLiteral("Caisse en 4 morceaux"), true,
+                               [this] { fourPieceCaseChosen(); });
 
     QMenu* passes = bar->addMenu(QStringLiteral("Passages-Machine"));
     passes->setObjectName("mnpass");
     addEntry(passes, "mnpassage", QStringLiteral("Passages-Machine..."), false,
              [this] { openPasses_(); });
     passes->addSeparator();
-    mn_senspassX_ = addEntry(passes, "mn_senspassX", QStringLiteral("Sens Passage X"), true,
-                             [this] { mn_senspass_Click(1); });
-    mn_senspassY_ = addEntry(passes, "mn_senspassY", QStringLiteral("Sens Passage Y"), true,
-                             [this] { mn_senspass_Click(2); });
+    passAlongXEntry_ = addEntry(passes, "mn_senspassX", QStringLiteral("Sens Passage X"), true,
+                                [this] { passDirectionChosen(1); });
+    passAlongYEntry_ = addEntry(passes, "mn_senspassY", QStringLiteral("Sens Passage Y"), true,
+                                [this] { passDirectionChosen(2); });
 }
 
 void PieceControls::buildCheckBoxes(QBoxLayout* column) {
@@ -79,30 +80,30 @@ void PieceControls::buildCheckBoxes(QBoxLayout* column) {
         auto* box = new QCheckBox;
         box->setObjectName(QStringLiteral("Check1_%1").arg(k));
         box->setToolTip(QString::fromUtf8(kPieces[static_cast<std::size_t>(k)].caption));
-        connect(box, &QCheckBox::clicked, this, [this, k] { Check1_Click(k); });
-        Check1_[static_cast<std::size_t>(k)] = box;
+        connect(box, &QCheckBox::clicked, this, [this, k] { pieceBoxClicked(k); });
+        pieceBoxes_[static_cast<std::size_t>(k)] = box;
         column->addWidget(box, 0, Qt::AlignHCenter);
     }
 }
 
-void PieceControls::Check1_Click(int k) {
-    if (MajMorceaux_)
+void PieceControls::pieceBoxClicked(int k) {
+    if (updatingChecks_)
         return;
-    MajMorceaux_ = true;
+    updatingChecks_ = true;
     regenerate_([this, k] { return wb_.choosePiece(static_cast<Piece>(k)); });
-    MajMorceaux_ = false;
+    updatingChecks_ = false;
     show();
 }
 
-void PieceControls::mnmorceautous_Click() {
-    MajMorceaux_ = true;
+void PieceControls::allPiecesChosen() {
+    updatingChecks_ = true;
     regenerate_([this] { return wb_.chooseAllPieces(); });
-    MajMorceaux_ = false;
+    updatingChecks_ = false;
     show();
 }
 
-void PieceControls::mncaisse_en_2_Click() {
-    regenerate_([this] { return wb_.toggleCaisseEn2(); });
+void PieceControls::twoPieceCaseChosen() {
+    regenerate_([this] { return wb_.toggleTwoPieceCase(); });
     show();
 }
 
@@ -116,36 +117,36 @@ bool PieceControls::ask(const QString& question) {
     return box.clickedButton() == yes;
 }
 
-void PieceControls::mncaisse4_Click() {
+void PieceControls::fourPieceCaseChosen() {
     std::int16_t variant = 0;
     if (wb_.model().CaisseEn4 == 0) {
         const bool head = ask(QString::fromStdString(strings_.text(1283)));
         const bool eachPanel = ask(QString::fromStdString(strings_.text(1284)));
         variant = fourPieceVariant(head, eachPanel);
     }
-    regenerate_([this, variant] { return wb_.setCaisseEn4(variant); });
+    regenerate_([this, variant] { return wb_.setFourPieceCase(variant); });
     show();
 }
 
-void PieceControls::mn_senspass_Click(std::int16_t direction) {
+void PieceControls::passDirectionChosen(std::int16_t direction) {
     regenerate_([this, direction] { return wb_.togglePassDirection(direction); });
     show();
 }
 
 void PieceControls::show() {
     const PieceMenuState s = pieceMenuState(wb_.model());
-    mnmorceautous_->setChecked(s.allPieces);
+    allPiecesEntry_->setChecked(s.allPieces);
     for (std::size_t k = 0; k < 3; ++k) {
         pieceEntries_[k]->setChecked(s.onlyPiece[k]);
-        const QSignalBlocker block(Check1_[k]);
-        Check1_[k]->setChecked(s.pieceBoxes[k]);
+        const QSignalBlocker block(pieceBoxes_[k]);
+        pieceBoxes_[k]->setChecked(s.pieceBoxes[k]);
     }
-    mncaisse_en_2_->setChecked(s.twoPieces);
-    mncaisse4_->setChecked(s.fourPieces);
-    mncaisse_en_2_->setEnabled(s.multiPieceEnabled);
-    mncaisse4_->setEnabled(s.multiPieceEnabled);
-    mn_senspassX_->setChecked(s.passX);
-    mn_senspassY_->setChecked(s.passY);
+    twoPieceEntry_->setChecked(s.twoPieces);
+    fourPieceEntry_->setChecked(s.fourPieces);
+    twoPieceEntry_->setEnabled(s.multiPieceEnabled);
+    fourPieceEntry_->setEnabled(s.multiPieceEnabled);
+    passAlongXEntry_->setChecked(s.passX);
+    passAlongYEntry_->setChecked(s.passY);
 }
 
 }  // namespace brontaxe::app

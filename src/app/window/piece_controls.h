@@ -37,12 +37,12 @@ class PieceControls : public QObject {
     // The three check boxes, under tool image 17 in the tool column.
     void buildCheckBoxes(QBoxLayout* column);
 
-    // Check1_Click(k), also the three piece entries; "Tous", also tool image 17.
-    void Check1_Click(int k);
-    void mnmorceautous_Click();
-    void mncaisse_en_2_Click();
-    void mncaisse4_Click();
-    void mn_senspass_Click(std::int16_t direction);
+    // pieceBoxClicked(k), also the three piece entries; "Tous", also tool image 17.
+    void pieceBoxClicked(int k);
+    void allPiecesChosen();
+    void twoPieceCaseChosen();
+    void fourPieceCaseChosen();
+    void passDirectionChosen(std::int16_t direction);
 
     // Check marks, check boxes and enabled entries as the model gives them.
     void show();
@@ -58,15 +58,15 @@ class PieceControls : public QObject {
     QWidget* window_;
     std::function<void(const std::function<RegenerationReport()>&)> regenerate_;
     std::function<void()> openPasses_;
-    bool MajMorceaux_ = false;
+    bool updatingChecks_ = false;
 
-    QAction* mnmorceautous_ = nullptr;
+    QAction* allPiecesEntry_ = nullptr;
     std::array<QAction*, 3> pieceEntries_{};
-    QAction* mncaisse_en_2_ = nullptr;
-    QAction* mncaisse4_ = nullptr;
-    QAction* mn_senspassX_ = nullptr;
-    QAction* mn_senspassY_ = nullptr;
-    std::array<QCheckBox*, 3> Check1_{};
+    QAction* twoPieceEntry_ = nullptr;
+    QAction* fourPieceEntry_ = nullptr;
+    QAction* passAlongXEntry_ = nullptr;
+    QAction* passAlongYEntry_ = nullptr;
+    std::array<QCheckBox*, 3> pieceBoxes_{};
 };
 
 }  // namespace brontaxe::app

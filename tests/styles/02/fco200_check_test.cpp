@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <set>
 
-#include "board/ini_majo.h"
+#include "board/allowance_lookup.h"
 #include "styles/02/fco200_rules.h"
 #include "support/outline.h"
 #include "support/shipped_tables.h"
@@ -27,7 +27,7 @@ template <typename SetUp>
 Sized draw(const std::string& code, float l, float w, float h, SetUp setUp) {
     static const Majo tables = test::shippedTables();
     Sized s;
-    IniMajo(s.g.m, tables, code, 1);
+    lookUpAllowances(s.g.m, tables, code, 1);
     s.g.m.Longueur = l;
     s.g.m.Largeur = w;
     s.g.m.Hauteur = h;

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <string>
 
-#include "board/ini_majo.h"
+#include "board/allowance_lookup.h"
 #include "drawing/drawing_dump.h"
 #include "styles/03/fco300_sizes.h"
 #include "styles/generators.h"
@@ -47,7 +47,7 @@ Drawing draw(std::string_view code, Model& m, Pieces shown = {}) {
 Model modelFor(std::string_view code, int grade = 1) {
     static const Majo tables = test::shippedTables();
     Model m = test::startupModel();
-    IniMajo(m, tables, std::string(code), grade);
+    lookUpAllowances(m, tables, std::string(code), grade);
     m.EspPoseX = 17;
     return m;
 }
@@ -142,7 +142,7 @@ TEST(TelescopeFit, TheLidClearsTheBottomInEveryShippedGradeAndSize) {
             for (int grade = 1; grade <= tables.grades().count(); ++grade) {
                 for (const auto& s : sizes) {
                     Model m = test::startupModel();
-                    IniMajo(m, tables, std::string(code), grade);
+                    lookUpAllowances(m, tables, std::string(code), grade);
                     m.Longueur = s.l;
                     m.Largeur = s.w;
                     m.Hauteur = s.h;
@@ -331,7 +331,7 @@ TEST(TelescopeVoranis, EveryGradeAndSizeIsRefusedOrDrawnClean) {
         for (int grade = 1; grade <= tables.grades().count(); ++grade)
             for (const auto& s : sizes) {
                 Model m = test::startupModel();
-                IniMajo(m, tables, code, grade);
+                lookUpAllowances(m, tables, code, grade);
                 m.Personnalisation = "VORANIS";
                 m.Longueur = s.l;
                 m.Largeur = s.w;

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <functional>
 
-#include "board/ini_majo.h"
+#include "board/allowance_lookup.h"
 #include "builders/emit.h"
 #include "styles/04/fco400.h"
 #include "support/outline.h"
@@ -361,7 +361,7 @@ TEST(Fco04Check, EveryStyleWithItsShippedAllowancesPassesTheDesignRules) {
           "0440", "0441", "0442", "0443", "0444", "0445", "0446", "0447", "0450", "0451", "0452",
           "0453", "0454", "0455", "0456", "0457", "0458", "0459", "0460", "0472", "0480", "0481"}) {
         test::Generated g;
-        IniMajo(g.m, tables, code, 2);
+        lookUpAllowances(g.m, tables, code, 2);
         EXPECT_TRUE(test::drawnClean(test::runStyle(code, g.m, g.d))) << code;
     }
 }

@@ -8,7 +8,7 @@
 #include <numbers>
 #include <optional>
 
-#include "board/ini_majo.h"
+#include "board/allowance_lookup.h"
 #include "platform/errors.h"
 #include "styles/04/fco420.h"
 #include "styles/generators.h"
@@ -73,7 +73,7 @@ TEST_P(LockingFolders, DrawCleanSymmetricBlanksOfTheirSizesInEveryShippedGrade) 
             SCOPED_TRACE(std::string(c.code) + " grade " + std::to_string(grade) + " " +
                          std::to_string(s.l) + " x " + std::to_string(s.w));
             test::Generated g;
-            IniMajo(g.m, tables, c.code, grade);
+            lookUpAllowances(g.m, tables, c.code, grade);
             g.m.Longueur = s.l;
             g.m.Largeur = s.w;
             g.m.Hauteur = s.h;
@@ -391,7 +391,7 @@ TEST(Fco0423, GivesBackItsSizesWhenItsDrawingFails) {
 TEST(Fco0426, DustFlapsTaperByTenDegreesAndRoundOff) {
     test::Generated sharp;
     sharp.m.rarrondi = 0;
-    IniMajo(sharp.m, test::shippedTables(), "0426", 1);
+    lookUpAllowances(sharp.m, test::shippedTables(), "0426", 1);
     Fco0426(sharp.m, sharp.d);
     const LockingFolder f = lockingFolder(sharp.m);
     const float rise = 50 * std::tan(10 * std::numbers::pi_v<float> / 180);
@@ -402,7 +402,7 @@ TEST(Fco0426, DustFlapsTaperByTenDegreesAndRoundOff) {
 
     // Rounded: two corners on each dust flap, two on the tuck flap, and the notch.
     test::Generated round;
-    IniMajo(round.m, test::shippedTables(), "0426", 1);
+    lookUpAllowances(round.m, test::shippedTables(), "0426", 1);
     const test::StyleRun run = test::runStyle("0426", round.m, round.d);
     EXPECT_TRUE(test::drawnClean(run));
     EXPECT_EQ(test::arcsOfKind(round.d, kind::Cut).size(), 7u);
@@ -411,7 +411,7 @@ TEST(Fco0426, DustFlapsTaperByTenDegreesAndRoundOff) {
 TEST(Fco0425, IsAnOpenTrayWithTheModelsTenonCount) {
     for (int count : {1, 3}) {
         test::Generated g;
-        IniMajo(g.m, test::shippedTables(), "0425", 2);
+        lookUpAllowances(g.m, test::shippedTables(), "0425", 2);
         g.m.nbmortaise = static_cast<std::int16_t>(count);
         ASSERT_TRUE(test::drawnClean(test::runStyle("0425", g.m, g.d)));
         const LockingFolder f = openTrayFolder(g.m);

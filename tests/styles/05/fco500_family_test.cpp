@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "board/ini_majo.h"
+#include "board/allowance_lookup.h"
 #include "builders/emit.h"
 #include "drawing/drawing_dump.h"
 #include "styles/05/fco500.h"
@@ -175,7 +175,7 @@ TEST(Fco05Pieces, SleevesInTwoOrFourPiecesAreDrawnCleanInEveryShippedGrade) {
         for (std::int16_t en4 = 0; en4 <= 4; ++en4)
             for (int grade = 1; grade <= tables.grades().count(); ++grade) {
                 test::Generated g;
-                IniMajo(g.m, tables, code, grade);
+                lookUpAllowances(g.m, tables, code, grade);
                 g.m.CaisseEn2 = true;
                 g.m.CaisseEn4 = en4;
                 const test::StyleRun run = test::runStyle(code, g.m, g.d);
@@ -196,7 +196,7 @@ TEST(Fco05Fit, TheInnerPieceSlidesInTheOuterOneInEveryShippedGrade) {
         for (int grade = 1; grade <= tables.grades().count(); ++grade)
             for (bool glueOnWidth : {false, true}) {
                 test::Generated g;
-                IniMajo(g.m, tables, code, grade);
+                lookUpAllowances(g.m, tables, code, grade);
                 g.m.pattesurtete = glueOnWidth;
                 const test::StyleRun run = test::runStyle(code, g.m, g.d);
                 EXPECT_TRUE(test::drawnClean(run)) << code << " grade " << grade;
@@ -250,8 +250,8 @@ TEST(Fco0509, TheCodeListedAfterItDrawsTheSameInEveryGrade) {
     ASSERT_EQ(target.kind, DispatchKind::Generator);
     for (int grade = 1; grade <= tables.grades().count(); ++grade) {
         test::Generated own, listed;
-        IniMajo(own.m, tables, "0509", grade);
-        IniMajo(listed.m, tables, "0599", grade);
+        lookUpAllowances(own.m, tables, "0509", grade);
+        lookUpAllowances(listed.m, tables, "0599", grade);
         Fco0509(own.m, own.d);
         findGenerator(target.generatorCode)(listed.m, listed.d);
         EXPECT_EQ(dumpDrawing(listed.d), dumpDrawing(own.d)) << "grade " << grade;

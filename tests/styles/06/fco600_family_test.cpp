@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "board/ini_majo.h"
+#include "board/allowance_lookup.h"
 #include "builders/emit.h"
 #include "drawing/drawing_dump.h"
 #include "styles/06/fco600.h"
@@ -166,7 +166,7 @@ TEST(Fco06Check, EveryStyleWithItsShippedAllowancesPassesTheDesignRulesInEveryGr
             continue;
         for (int grade = 1; grade <= tables.grades().count(); ++grade) {
             test::Generated g;
-            IniMajo(g.m, tables, code, grade);
+            lookUpAllowances(g.m, tables, code, grade);
             EXPECT_TRUE(test::drawnClean(test::runStyle(code, g.m, g.d)))
                 << code << " grade " << grade;
         }
@@ -194,8 +194,8 @@ TEST(Fco0607, TheCodeDrawnByItDrawsTheSameInEveryGrade) {
     ASSERT_EQ(target.kind, DispatchKind::Generator);
     for (int grade = 1; grade <= tables.grades().count(); ++grade) {
         test::Generated own, shared;
-        IniMajo(own.m, tables, "0607", grade);
-        IniMajo(shared.m, tables, "0610", grade);
+        lookUpAllowances(own.m, tables, "0607", grade);
+        lookUpAllowances(shared.m, tables, "0610", grade);
         Fco0607(own.m, own.d);
         findGenerator(target.generatorCode)(shared.m, shared.d);
         EXPECT_EQ(dumpDrawing(shared.d), dumpDrawing(own.d)) << "grade " << grade;

@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "board/ini_majo.h"
+#include "board/allowance_lookup.h"
 #include "builders/emit.h"
 #include "platform/errors.h"
 #include "styles/07/fco700.h"
@@ -108,7 +108,7 @@ TEST_P(GluedFamily, PassesTheDesignRuleCheckInEveryGrade) {
     const Majo tables = test::shippedTables();
     for (int grade = 1; grade <= tables.grades().count(); ++grade) {
         test::Generated g;
-        IniMajo(g.m, tables, c.code, grade);
+        lookUpAllowances(g.m, tables, c.code, grade);
         EXPECT_TRUE(test::drawnClean(test::runStyle(c.code, g.m, g.d))) << c.code << " " << grade;
     }
 }

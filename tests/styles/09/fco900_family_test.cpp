@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "board/ini_majo.h"
+#include "board/allowance_lookup.h"
 #include "builders/emit.h"
 #include "check/design_check.h"
 #include "platform/errors.h"
@@ -121,7 +121,7 @@ TEST(FittingsFamily, EveryCodeInEveryGradeIsDrawnCleanOrRefused) {
         for (int grade = 1; grade <= tables.grades().count(); ++grade)
             for (const auto& s : sizes) {
                 test::Generated g;
-                IniMajo(g.m, tables, code, grade);
+                lookUpAllowances(g.m, tables, code, grade);
                 g.m.Longueur = s[0];
                 g.m.Largeur = s[1];
                 g.m.Hauteur = s[2];
@@ -189,20 +189,20 @@ TEST(Pads, TheCreasesBoxOfTheWindow) {
     test::TempDir dir;
     Workbench wb(platform::PrivateProfile(dir.path()));
     wb.startUp();
-    wb.window().txtModel = "990";
+    wb.window().codeText = "990";
     ASSERT_TRUE(wb.codeBoxLeft().drawn);
-    EXPECT_TRUE(wb.window().refoulageLayout);
-    wb.window().listeFoulages = "350+10";
-    RegenerationReport r = wb.Modifier();
+    EXPECT_TRUE(wb.window().creaseListLayout);
+    wb.window().creaseList = "350+10";
+    RegenerationReport r = wb.regenerate();
     EXPECT_FALSE(r.drawn);
     EXPECT_NE(r.message.find("Refoulages plus longs que la largeur : 350 mm pour 300 mm"),
               std::string::npos)
         << r.message;
-    EXPECT_EQ(test::linesOfKind(wb.Trazel1(), kind::Crease).size(), 0u);
-    wb.window().listeFoulages = "100+100+1/150+1";
-    r = wb.Modifier();
+    EXPECT_EQ(test::linesOfKind(wb.drawing(), kind::Crease).size(), 0u);
+    wb.window().creaseList = "100+100+1/150+1";
+    r = wb.regenerate();
     ASSERT_TRUE(r.drawn) << r.message;
-    EXPECT_EQ(test::linesOfKind(wb.Trazel1(), kind::Crease).size(), 3u);
+    EXPECT_EQ(test::linesOfKind(wb.drawing(), kind::Crease).size(), 3u);
     EXPECT_EQ(wb.model().ListeFoulages, "100+100+100/150+250");
 }
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "board/ini_majo.h"
+#include "board/allowance_lookup.h"
 #include "builders/emit.h"
 #include "styles/generators.h"
 #include "support/outline.h"
@@ -34,7 +34,7 @@ test::StyleRun combined(const Majo& tables, test::Generated& g, std::int16_t top
                         std::int16_t bottom, int grade) {
     g.m.TypeDessus = top;
     g.m.TypeDessous = bottom;
-    IniMajo(g.m, tables, codeOf(top, bottom), grade);
+    lookUpAllowances(g.m, tables, codeOf(top, bottom), grade);
     return test::runStyle(kCombinedGenerator, g.m, g.d);
 }
 
@@ -185,16 +185,16 @@ TEST(TopAndBottom, TypedInTheCodeBox) {
     test::TempDir dir;
     Workbench wb(platform::PrivateProfile(dir.path()));
     wb.startUp();
-    wb.window().txtModel = "201/711";
+    wb.window().codeText = "201/711";
     const RegenerationReport report = wb.codeBoxLeft();
     EXPECT_TRUE(report.drawn) << report.message;
-    EXPECT_EQ(wb.window().txtModel, "0201/711");  // a zero in front of the whole text only
+    EXPECT_EQ(wb.window().codeText, "0201/711");  // a zero in front of the whole text only
     EXPECT_EQ(wb.model().TypeDessus, 201);
     EXPECT_EQ(wb.model().TypeDessous, 711);
-    EXPECT_EQ(wb.window().NumFamille, 1);
+    EXPECT_EQ(wb.window().familyNumber, 1);
     EXPECT_TRUE(wb.isDrawn("0201/0711"));
     EXPECT_TRUE(wb.isDrawn(std::string(kTopBottomEntry)));
-    EXPECT_LT(wb.Trazel1().extents().ymin, -200);  // the crash-lock bottom
+    EXPECT_LT(wb.drawing().extents().ymin, -200);  // the crash-lock bottom
 }
 
 }  // namespace

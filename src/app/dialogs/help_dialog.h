@@ -1,0 +1,31 @@
+#pragma once
+// The help window: the user's guide, and the user manual (a PDF file installed with the
+// program, "c:\wkorvane\doc\brontaxe.pdf") opened in the system's viewer when it is there.
+
+#include <QDialog>
+#include <filesystem>
+
+class QPushButton;
+class QTextBrowser;
+
+namespace brontaxe::app {
+
+class HelpDialog : public QDialog {
+    Q_OBJECT
+  public:
+    // Opens at the guide's section `anchor` when given.
+    HelpDialog(QWidget* parent, std::filesystem::path manual, const QString& anchor = {});
+
+  private:
+    void openManual();
+
+    std::filesystem::path manual_;
+    QTextBrowser* text_;
+    QPushButton* manualButton_;
+};
+
+// Where the manual is looked for: "c:\wkorvane\doc\brontaxe.pdf" on the folder standing for
+// drive C.
+std::filesystem::path manualPath();
+
+}  // namespace brontaxe::app

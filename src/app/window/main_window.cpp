@@ -1,0 +1,588 @@
+#include "app/window/main_window.h"
+
+#include <QCheckBox>
+#include <QColor>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStatusBar>
+
+#include "app/commands/file_commands.h"
+#include "app/dialogs/architecture_dialog.h"
+#include "app/dialogs/help_dialog.h"
+#include "app/dialogs/style_parameters_dialog.h"
+#include "app/dialogs/view_dialogs.h"
+#include "app/views/fold_window.h"
+#include "app/views/preview_image.h"
+#include "app/window/check_panel.h"
+#include "app/window/entry_box.h"
+#include "app/window/icons.h"
+#include "app/window/piece_controls.h"
+#include "app/window/string_pass.h"
+#include "params/save_defaults.h"
+#include "platform/number_text.h"
+#include "resources/string_table.h"
+#include "workbench/catalogue.h"
+#include "workbench/design_file.h"
+#include "workbench/window_figures.h"
+#include "workbench/window_inputs.h"
+#include "workbench/workbench_check.h"
+
+namespace brontaxe::app {
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// The line kinds of the legend lines, in the order Linec, Linepr, Linep, Linemc, Liner.
+constexpr std::array<std::int16_t, 5> kLegendKinds{1, 2, 4, 5, 6};
+
+QPixmap legendLine(const QPen& pen, QSize size) {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPen wide = pen;
+    wide.setWidthF(std::max(2.0, pen.widthF()));
+    p.setPen(wide);
+    p.drawLine(QPointF(1, size.height() / 2.0), QPointF(size.width() - 1, size.height() / 2.0));
+    return pixmap;
+}
+
+// A list entry; one the program does not draw yet is greyed and says so. The entry's own
+// text (the code) stays in its data.
+void addListEntry(QComboBox* list, const QString& text, const QString& data, bool drawn) {
+    if (drawn) {
+        list->addItem(text, data);
+        return;
+    }
+    const QString notYet = QStringLiteral("non disponible");
+    list->addItem(text + QStringLiteral("  (") + notYet + QStringLiteral(")"), data);
+    const int index = list->count() - 1;
+    list->setItemData(index, QColor(140, 140, 140), Qt::ForegroundRole);
+    list->setItemData(index, notYet, Qt::ToolTipRole);
+}
+
+// A regeneration ran when it drew, kept the old drawing or said why it could not.
+bool ran(const RegenerationReport& r) {
+    return r.drawn || r.keptPrevious || !r.message.empty();
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Workbench& wb, std::optional<std::string> commandLine, QWidget* parent)
+    : QMainWindow(parent), wb_(wb), strings_(StringTable::builtIn()) {
+    setObjectName("frmPrinc");
+    setStringEntry(this, 10);
+    files_ = new FileCommands(*this, wb_);
+    pieces_ = new PieceControls(
+        wb_, strings_, this, [this](const auto& handler) { regenerate(handler); },
+        [this] { showMachinePasses(); });
+    buildMenus();
+
+    auto* central = new QWidget;
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(buildToolColumn());
+    row->addWidget(buildInputPanel());
+    bigSlot_ = new QVBoxLayout;
+    bigSlot_->setContentsMargins(4, 6, 4, 6);
+    row->addLayout(bigSlot_, 1);
+    row->addWidget(buildResultPanel());
+    setCentralWidget(central);
+
+    drawingView_ = new DrawingView(wb_.drawing());
+    checkPanel_->setView(drawingView_);
+    bigSlot_->addWidget(drawingView_);
+    previewImage_ = new PreviewImage;
+    previewImage_->setEmptyText(qs(strings_.text(1291)));
+    smallSlot_->addWidget(previewImage_);
+    statusMessage_ = new QLabel;
+    statusMessage_->setObjectName("statusMessage");
+    statusBar()->addWidget(statusMessage_, 1);
+
+    connect(lengthBox_, &EntryBox::committed, this,
+            [this] { dimensionLeft(lengthBox_, NumberBox::Longueur, wb_.model().Longueur); });
+    connect(widthBox_, &EntryBox::committed, this,
+            [this] { dimensionLeft(widthBox_, NumberBox::Largeur, wb_.model().Largeur); });
+    connect(heightBox_, &EntryBox::committed, this,
+            [this] { dimensionLeft(heightBox_, NumberBox::Hauteur, wb_.model().Hauteur); });
+    connect(codeBox_, &EntryBox::committed, this, [this] { codeBoxLeft(); });
+    connect(creaseListBox_, &QLineEdit::textEdited, this, [this] { creaseListChanged(); });
+    connect(familyCombo_, &QComboBox::activated, this, [this](int i) { familyChosen(i); });
+    connect(codeCombo_, &QComboBox::activated, this, [this](int i) { codeChosen(i); });
+    connect(gradeCombo_, &QComboBox::activated, this, [this](int i) { gradeChosen(i); });
+    connect(detailsButton_, &QPushButton::clicked, this, [this] { editStyleParameters(); });
+    connect(previewImage_, &PreviewImage::clicked, this, [this] { swapDrawingAndPreview(); });
+
+    struct ImpositionBox {
+        EntryBox* box;
+        NumberBox kind;
+        std::function<ImpositionEntry(double)> enter;
+    };
+    const std::array<ImpositionBox, 8> impositionBoxes{{
+        {sheetXBox_, NumberBox::FmtCartonX,
+         [this](double v) { return wb_.enterSheetSize(Axis::X, v); }},
+        {sheetYBox_, NumberBox::FmtCartonY,
+         [this](double v) { return wb_.enterSheetSize(Axis::Y, v); }},
+        {marginBoxes_[0], NumberBox::MargeX, [this](double v) { return wb_.enterMargin(0, v); }},
+        {marginBoxes_[1], NumberBox::MargeY, [this](double v) { return wb_.enterMargin(1, v); }},
+        {posesXBox_, NumberBox::NbPoseX,
+         [this](double v) { return wb_.enterPoseCount(Axis::X, v); }},
+        {posesYBox_, NumberBox::NbPoseY,
+         [this](double v) { return wb_.enterPoseCount(Axis::Y, v); }},
+        {gapXBox_, NumberBox::EspPoseX, [this](double v) { return wb_.enterPoseGap(Axis::X, v); }},
+        {gapYBox_, NumberBox::EspPoseY, [this](double v) { return wb_.enterPoseGap(Axis::Y, v); }},
+    }};
+    for (const ImpositionBox& b : impositionBoxes) {
+        connect(b.box, &EntryBox::committed, this,
+                [this, b] { impositionEntry(b.kind, b.enter, b.box); });
+    }
+    connect(centreBox_, &QCheckBox::clicked, this,
+            [this](bool checked) { regenerate([&] { return wb_.toggleCentre(checked); }); });
+
+    resize(1440, 900);
+    loadAtStartUp(std::move(commandLine));
+}
+
+MainWindow::~MainWindow() {
+    // Tearing the window down takes the focus from its boxes: no entry is taken from a window
+    // that is going away.
+    for (EntryBox* box : findChildren<EntryBox*>())
+        box->blockSignals(true);
+}
+
+void MainWindow::loadAtStartUp(std::optional<std::string> commandLine) {
+    inputsBlocked_ = true;
+    applyStringTable(this, strings_);
+    setWindowTitle(windowTitle() + QString(" v%1.%2r%3")
+                                       .arg(BRONTAXE_VERSION_MAJOR)
+                                       .arg(BRONTAXE_VERSION_MINOR)
+                                       .arg(BRONTAXE_VERSION_PATCH));
+    wb_.startUp();
+    fileName_ = wb_.drawingFileName();
+    colourLegendLines();
+    fillFamilies();
+    fillCodes();
+    fillGrades();
+    codeBox_->setText(qs(wb_.window().codeText));
+    creaseListBox_->setText(qs(wb_.window().creaseList));
+    lengthBox_->setText(qs(wb_.window().lengthText));
+    widthBox_->setText(qs(wb_.window().widthText));
+    heightBox_->setText(qs(wb_.window().heightText));
+    if (auto name = fileNameFromCommandLine(commandLine))
+        fileName_ = *name;
+    viewsSwapped_ = false;
+    inputsBlocked_ = false;
+    initialWidth_ = width();
+    initialHeight_ = height();
+    regenerate([this] {
+        RegenerationReport report = wb_.regenerate();
+        // Settings set aside and tables that could not be read are said once, at start-up;
+        // the figures frame keeps counting them.
+        const auto problems = wb_.startUpWarnings();
+        report.notices.insert(report.notices.begin(), problems.begin(), problems.end());
+        return report;
+    });
+}
+
+void MainWindow::fillFamilies() {
+    const QSignalBlocker block(familyCombo_);
+    familyCombo_->clear();
+    for (int n = 1; n <= 7; ++n) {
+        const QString caption = qs(strings_.text(familyCaptionEntry(n)));
+        addListEntry(familyCombo_, caption, caption, wb_.familyIsDrawn(n));
+    }
+    familyCombo_->setCurrentIndex(wb_.window().familyNumber - 1);
+}
+
+// The code list of the family shown, with the code of the code box selected when the list
+// holds it.
+void MainWindow::fillCodes() {
+    const QSignalBlocker block(codeCombo_);
+    MainWindowState& w = wb_.window();
+    const std::vector<std::string> codes = wb_.familyCodes(w.familyNumber);
+    codeCombo_->clear();
+    for (const std::string& code : codes)
+        addListEntry(codeCombo_, qs(code), qs(code), wb_.isDrawn(code));
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        if (codes[i] == w.codeText)
+            w.codeNumber = static_cast<int>(i) + 1;
+    }
+    codeCombo_->setCurrentIndex(w.codeNumber - 1);
+}
+
+void MainWindow::fillGrades() {
+    const QSignalBlocker block(gradeCombo_);
+    gradeCombo_->clear();
+    const GradeTable& grades = wb_.boardTables().grades();
+    for (int g = 1; g <= grades.count(); ++g)
+        gradeCombo_->addItem(qs(grades.at(g).label));
+    gradeCombo_->setCurrentIndex(wb_.model().NumQualite - 1);
+}
+
+void MainWindow::regenerate(const std::function<RegenerationReport()>& handler) {
+    if (inputsBlocked_)
+        return;
+    pushInputs();
+    const RegenerationReport report = handler();
+    ++regenerations_;
+    showResult(report);
+}
+
+void MainWindow::pushInputs() {
+    MainWindowState& w = wb_.window();
+    w.lengthText = lengthBox_->text().toStdString();
+    w.widthText = widthBox_->text().toStdString();
+    w.heightText = heightBox_->text().toStdString();
+    w.codeText = codeBox_->text().toStdString();
+    w.creaseList = creaseListBox_->text().toStdString();
+}
+
+void MainWindow::showResult(const RegenerationReport& report) {
+    const MainWindowState& w = wb_.window();
+    if (codeBox_->text() != qs(w.codeText))
+        codeBox_->setText(qs(w.codeText));
+    {
+        const QSignalBlocker block(familyCombo_);
+        familyCombo_->setCurrentIndex(w.familyNumber - 1);
+    }
+    fillCodes();
+    showLayout();
+    showFigures();
+    showPreview();
+    showOrientationImages();
+    pieces_->show();
+    dimensioningAction_->setChecked(w.dimensioningHidden);
+    showThickness();
+    drawingView_->drawingChanged();
+    checkPanel_->showFindings(checkRegenerated(wb_));
+    showStatus(report);
+    files_->designShown();
+    // What the boxes show now is what was drawn: the value a refused entry goes back to.
+    for (EntryBox* box : findChildren<EntryBox*>())
+        box->acceptEntry();
+}
+
+void MainWindow::showThickness() {
+    const float thickness = wb_.model().EpaisseurCarton;
+    thicknessLabel_->setText(QStringLiteral("Ép. %1 mm").arg(qs(platform::numberText(thickness))));
+}
+
+void MainWindow::showLayout() {
+    const MainWindowState& w = wb_.window();
+    const bool creases = w.creaseListLayout;
+    heightCaption_->setText(qs(strings_.text(creases ? 206 : 203)));
+    heightUnit_->setVisible(!creases);
+    heightBox_->setVisible(!creases);
+    detailsButton_->setVisible(!creases);
+    creaseListBox_->setVisible(creases);
+    if (creaseListBox_->text() != qs(w.creaseList))
+        creaseListBox_->setText(qs(w.creaseList));
+}
+
+void MainWindow::showFigures() {
+    const WindowFigures f = windowFigures(wb_.model());
+    cutLengthLabel_->setText(qs(f.cutLength));
+    cutCreaseLengthLabel_->setText(qs(f.cutCreaseLength));
+    perforationLengthLabel_->setText(qs(f.perforationLength));
+    halfCutLengthLabel_->setText(qs(f.halfCutLength));
+    creaseLengthLabel_->setText(qs(f.creaseLength));
+    totalLengthLabel_->setText(qs(f.totalLength));
+    cutSurfaceLabel_->setText(qs(f.cutSurface));
+    imposedSizeLabel_->setText(qs(f.imposedSize));
+    poseCountLabel_->setText(qs(f.poseCount));
+    wasteLabel_->setText(qs(f.waste));
+    sheetWasteLabel_->setText(qs(f.sheetWaste));
+    sheetXBox_->setText(qs(f.sheetX));
+    sheetYBox_->setText(qs(f.sheetY));
+    posesXBox_->setText(qs(f.posesX));
+    posesYBox_->setText(qs(f.posesY));
+    gapXBox_->setText(qs(f.gapX));
+    gapYBox_->setText(qs(f.gapY));
+    marginBoxes_[0]->setText(qs(f.marginX));
+    marginBoxes_[1]->setText(qs(f.marginY));
+    const QSignalBlocker block(centreBox_);
+    centreBox_->setChecked(wb_.imposition().ChkCentre);
+    showDataWarnings();
+}
+
+// The figures follow the data as read: the frame says when the data did not say what the
+// drawing follows, and its tool-tip lists why.
+void MainWindow::showDataWarnings() {
+    const std::vector<std::string> warnings = wb_.dataWarnings();
+    QStringList lines;
+    for (const std::string& w : warnings)
+        lines << qs(w);
+    dataWarnings_->setVisible(!warnings.empty());
+    dataWarnings_->setText(
+        warnings.size() == 1
+            ? QStringLiteral("Attention : 1 avertissement sur les données")
+            : QStringLiteral("Attention : %1 avertissements sur les données").arg(warnings.size()));
+    dataWarnings_->setToolTip(lines.join(QStringLiteral("\n")));
+}
+
+// The blank folded; the style's picture from the data directory's "wmf" folder (in any
+// format Qt reads) where it does not fold.
+void MainWindow::showPreview() {
+    QString note;
+    FoldScene fold = foldScene(wb_.drawing(), wb_.model().CodeModele, wb_.model(), &note);
+    previewImage_->setFold(fold);
+    if (foldWindow_)
+        foldWindow_->setScene(fold, note);
+    const std::filesystem::path folder = wb_.boardTables().dataDirectory() / "wmf";
+    for (const char* extension : {".png", ".jpg", ".bmp", ".wmf"}) {
+        const std::filesystem::path file = folder / (wb_.model().CodeModele + extension);
+        std::error_code ec;
+        if (std::filesystem::is_regular_file(file, ec)) {
+            previewImage_->load(qs(file.string()));
+            if (previewImage_->hasPicture())
+                return;
+        }
+    }
+    previewImage_->load(QString());
+}
+
+void MainWindow::showFoldWindow() {
+    if (!foldWindow_) {
+        foldWindow_ = new FoldWindow(
+            [this](const QString& path) {
+                const io::FileResult r = saveDesign(wb_, path.toStdString(), false);
+                return r.ok ? QString() : qs(r.message);
+            },
+            this);
+        showPreview();
+    }
+    foldWindow_->show();
+    foldWindow_->raise();
+}
+
+void MainWindow::showStatus(const RegenerationReport& report) {
+    QStringList parts;
+    if (!report.message.empty())
+        parts << qs(report.message);
+    for (const std::string& notice : report.notices)
+        parts << qs(notice);
+    // A blank drawn without its own allowances is said with every regeneration of it.
+    const auto& allowances = wb_.allowanceWarning();
+    if (allowances)
+        parts << qs(*allowances);
+    statusMessage_->setText(parts.join(QStringLiteral("  —  ")));
+    statusMessage_->setStyleSheet(
+        report.message.empty() && !allowances ? QString() : QStringLiteral("color: #b00000;"));
+}
+
+void MainWindow::colourLegendLines() {
+    for (std::size_t i = 0; i < legendLines_.size(); ++i) {
+        Element probe;
+        probe.lineKind = kLegendKinds[i];
+        const QPen pen = pens_.screenPen(penRoleOf(probe));
+        legendLines_[i]->setPixmap(legendLine(pen, legendLines_[i]->size()));
+        legendLines_[i]->setProperty("penColour", pens_.PenColour(kLegendKinds[i]));
+    }
+}
+
+void MainWindow::showOrientationImages() {
+    const Model& m = wb_.model();
+    if (m.senscann == 0)
+        fluteImage_->clear();
+    else
+        fluteImage_->setPixmap(orientationImage(m.senscann == 1 ? OrientationImage::FluteAlongX
+                                                                : OrientationImage::FluteAlongY));
+    if (m.senspass == 0)
+        passImage_->clear();
+    else
+        passImage_->setPixmap(orientationImage(m.senspass == 1 ? OrientationImage::PassAlongX
+                                                               : OrientationImage::PassAlongY));
+    const std::size_t flute = static_cast<std::size_t>(std::clamp<int>(m.senscann, 0, 2));
+    const std::size_t pass = static_cast<std::size_t>(std::clamp<int>(m.senspass, 0, 2));
+    orientationButtons_[flute]->setChecked(true);
+    orientationButtons_[3 + pass]->setChecked(true);
+}
+
+void MainWindow::dimensionLeft(EntryBox* box, NumberBox kind, float stored) {
+    if (inputsBlocked_)
+        return;
+    const NumberEntry entry = readNumberBox(kind, box->text().toStdString());
+    if (!entry.taken()) {
+        refuse(box, entry.refusal);
+        return;
+    }
+    if (static_cast<float>(*entry.value) == stored)
+        return;
+    regenerate([this] { return wb_.regenerate(); });
+}
+
+void MainWindow::refuse(EntryBox* box, const std::string& reason) {
+    box->refuseEntry();
+    statusMessage_->setText(qs(reason));
+    statusMessage_->setStyleSheet(QStringLiteral("color: #b00000;"));
+}
+
+void MainWindow::codeBoxLeft() {
+    if (codeBox_->text().toStdString() == wb_.window().codeText)
+        return;
+    regenerate([this] { return wb_.codeBoxLeft(); });
+}
+
+void MainWindow::creaseListChanged() {
+    if (creaseListBox_->text().toStdString() == wb_.model().ListeFoulages)
+        return;
+    regenerate([this] { return wb_.regenerate(); });
+}
+
+void MainWindow::familyChosen(int index) {
+    regenerate([this, index] { return wb_.familyChosen(index + 1); });
+}
+
+void MainWindow::codeChosen(int index) {
+    const MainWindowState& w = wb_.window();
+    const bool topBottom = w.familyNumber == 1 && index == codeCombo_->count() - 1;
+    if (topBottom && !chooseArchitecture()) {
+        const QSignalBlocker block(codeCombo_);
+        codeCombo_->setCurrentIndex(w.codeNumber - 1);
+        return;
+    }
+    regenerate([this, index] { return wb_.codeChosen(index + 1); });
+}
+
+// The chooser of the top and bottom closures; closed without "OK", it changes nothing.
+bool MainWindow::chooseArchitecture() {
+    Model& m = wb_.model();
+    const std::int16_t top = m.TypeDessus, bottom = m.TypeDessous;
+    ArchitectureDialog dialog(m, this);
+    if (dialog.exec() == QDialog::Accepted && (m.TypeDessus != 0 || m.TypeDessous != 0))
+        return true;
+    m.TypeDessus = top;
+    m.TypeDessous = bottom;
+    return false;
+}
+
+void MainWindow::gradeChosen(int index) {
+    regenerate([this, index] { return wb_.gradeChosen(index + 1); });
+}
+
+void MainWindow::orientationChosen(int index) {
+    regenerate([this, index] { return wb_.orientationChosen(index); });
+}
+
+void MainWindow::impositionEntry(NumberBox kind,
+                                 const std::function<ImpositionEntry(double)>& enter,
+                                 EntryBox* box) {
+    if (inputsBlocked_)
+        return;
+    const NumberEntry typed = readNumberBox(kind, box->text().toStdString());
+    if (!typed.taken()) {
+        refuse(box, typed.refusal);
+        return;
+    }
+    pushInputs();
+    const ImpositionEntry entry = enter(*typed.value);
+    if (ran(entry.report)) {
+        ++regenerations_;
+        showResult(entry.report);
+    }
+    if (entry.warn) {
+        box->setFocus();
+        box->selectAll();
+    }
+}
+
+void MainWindow::swapDrawingAndPreview() {
+    drawingView_->hide();
+    previewImage_->hide();
+    QVBoxLayout* drawingGoesTo = viewsSwapped_ ? bigSlot_ : smallSlot_;
+    QVBoxLayout* previewGoesTo = viewsSwapped_ ? smallSlot_ : bigSlot_;
+    bigSlot_->removeWidget(viewsSwapped_ ? previewImage_ : static_cast<QWidget*>(drawingView_));
+    smallSlot_->removeWidget(viewsSwapped_ ? static_cast<QWidget*>(drawingView_) : previewImage_);
+    drawingGoesTo->addWidget(drawingView_);
+    previewGoesTo->addWidget(previewImage_);
+    drawingView_->show();
+    previewImage_->show();
+    viewsSwapped_ = !viewsSwapped_;
+    // The small drawing shows no dimensioning.
+    wb_.window().dimensioningHidden = viewsSwapped_;
+    dimensioningAction_->setChecked(viewsSwapped_);
+    drawingView_->fitToWindow();
+    regenerate([this] { return wb_.regenerate(); });
+}
+
+void MainWindow::toggleDimensioning() {
+    MainWindowState& w = wb_.window();
+    w.dimensioningHidden = !w.dimensioningHidden;
+    dimensioningAction_->setChecked(w.dimensioningHidden);
+    wb_.drawing().SetFilter("");
+    if (w.dimensioningHidden)
+        wb_.drawing().SetFilter("COTATION");
+    drawingView_->drawingChanged();
+}
+
+void MainWindow::chooseFilters() {
+    FilterDialog dialog(drawingView_->hiddenKinds(), wb_.window().dimensioningHidden, strings_,
+                        this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    drawingView_->setHiddenKinds(dialog.hiddenKinds());
+    if (dialog.hideDimensions() != wb_.window().dimensioningHidden)
+        toggleDimensioning();
+}
+
+void MainWindow::choosePens() {
+    PenDialog dialog(pens_, strings_, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    pens_ = dialog.pens();
+    drawingView_->setPens(pens_);
+    colourLegendLines();
+}
+
+// "Supprimer Filtre": everything shown again, and the check of "Filtrer Cotation" follows.
+void MainWindow::removeFilters() {
+    wb_.drawing().SetFilter("");
+    wb_.window().dimensioningHidden = false;
+    dimensioningAction_->setChecked(false);
+    drawingView_->setHiddenKinds({});
+}
+
+void MainWindow::saveDefaults() {
+    const std::optional<std::string> failure = SauveDefauts(wb_.model(), wb_.settings());
+    statusMessage_->setText(failure ? qs(*failure) : qs(strings_.text(48)));
+    statusMessage_->setStyleSheet(failure ? QStringLiteral("color: #b00000;") : QString());
+}
+
+void MainWindow::editStyleParameters() {
+    StyleParametersHost host;
+    host.creaseList = [this] { return creaseListBox_->text(); };
+    host.setCreaseList = [this](const QString& list) {
+        creaseListBox_->setText(list);
+        wb_.window().creaseList = list.toStdString();
+    };
+    host.regenerate = [this] { regenerate([this] { return wb_.regenerate(); }); };
+    host.showRefusal = [this](const QString& reason) {
+        statusMessage_->setText(reason);
+        statusMessage_->setStyleSheet(QStringLiteral("color: #b00000;"));
+    };
+    StyleParametersDialog dialog(wb_.model(), strings_, std::move(host), this);
+    dialog.exec();
+}
+
+void MainWindow::showHelp(const QString& anchor) {
+    HelpDialog help(this, manualPath(), anchor);
+    help.exec();
+}
+
+void MainWindow::about() {
+    QMessageBox::about(
+        this, windowTitle(),
+        QStringLiteral("<b>%1</b><p>%2</p>").arg(windowTitle(), qs(strings_.text(83))));
+}
+
+}  // namespace brontaxe::app

@@ -1,0 +1,210 @@
+#pragma once
+// MainWindow, the main window: the drawing, the style and size inputs, the imposition and
+// orientation inputs, the figures of the last regeneration, the tool images and the menus.
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "app/views/drawing_view.h"
+#include "app/views/pen_set.h"
+#include "workbench/window_inputs.h"
+#include "workbench/workbench.h"
+
+class QAction;
+class QBoxLayout;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+class QVBoxLayout;
+
+namespace brontaxe {
+class StringTable;
+}
+
+namespace brontaxe::app {
+
+class CheckPanel;
+class EntryBox;
+class FileCommands;
+class FoldWindow;
+class PieceControls;
+struct OutsideHost;
+class PreviewImage;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    // `commandLine` is the program's arguments as one text, or nullopt when there are none.
+    MainWindow(Workbench& wb, std::optional<std::string> commandLine, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Workbench& workbench() { return wb_; }
+    DrawingView* view() { return drawingView_; }
+    CheckPanel* checkPanel() { return checkPanel_; }
+    const std::string& fileName() const { return fileName_; }
+    bool viewsSwapped() const { return viewsSwapped_; }
+    bool numbersShown() const { return numbersShown_; }
+    // Regenerations the window asked for since it opened (start-up's included).
+    int regenerationCount() const { return regenerations_; }
+    QSize initialSize() const { return {initialWidth_, initialHeight_}; }
+
+    // The file commands (open, save, print) and the name of the design on show.
+    FileCommands& files() { return *files_; }
+    void setFileName(std::string name) { fileName_ = std::move(name); }
+    // A design opened from a file: every input shows it, with its regeneration's figures.
+    void showOpenedDesign(const RegenerationReport& report);
+    // "Configuration" and "Chemin Majorations".
+    void openConfiguration();
+    void chooseDataDirectory();
+    void openTechnicalSheet();  // the technical sheet
+    // "Majorations" (the button and the "Options" menu), and "Suppression Qualité" of the
+    // configuration dialog.
+    void editAllowances();
+    void deleteGradeDialog();
+
+    // Menus "Morceaux" and "Passages-Machine", the piece check boxes and tool image 17.
+    PieceControls& pieces() { return *pieces_; }
+    // "Section" (the section dialog) and "Passages Machine" (the passes dialog).
+    void openSection();
+    void showMachinePasses();
+
+    // The view toggle: preview and drawing exchange places (clicking `Vue3D`).
+    void swapDrawingAndPreview();
+    // "Vue pliée 3D": the folded blank in its own window, following every regeneration.
+    void showFoldWindow();
+    FoldWindow* foldWindow() { return foldWindow_; }
+    // "Filtrer Cotation", from the menu or the tool image.
+    void toggleDimensioning();
+
+  protected:
+    // Closing the window (and "Quitter") first asks about unsaved changes.
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // Building the window.
+    void buildMenus();
+    QWidget* buildToolColumn();
+    QWidget* buildInputPanel();
+    QWidget* buildResultPanel();
+    QGroupBox* buildOrientation();
+    QGroupBox* buildSheetFrame();
+    QGroupBox* buildPosesFrame();
+    QGroupBox* buildLengthFigures();
+    QGroupBox* buildSurfaceFigures();
+    QAction* addCommand(QMenu* menu, const char* name, int entry, std::function<void()> run);
+    QToolButton* addToolImage(QBoxLayout* column, const char* name, int toolTipEntry, int icon,
+                              std::function<void()> run);
+    EntryBox* addEntryBox(const char* name);
+    OutsideHost outsideHost();  // the outside programs' commands see the window through it
+
+    // Start-up.
+    void loadAtStartUp(std::optional<std::string> commandLine);
+    void fillFamilies();
+    void fillCodes();
+    void fillGrades();
+
+    // Every input ends here: the boxes' texts go to the window state, the handler runs, and
+    // the window shows what it produced.
+    void regenerate(const std::function<RegenerationReport()>& handler);
+    void pushInputs();
+    void showResult(const RegenerationReport& report);
+    void showFigures();
+    void showDataWarnings();
+    void showLayout();
+    void showPreview();
+    void showStatus(const RegenerationReport& report);
+    void colourLegendLines();
+    void showOrientationImages();
+
+    // After the data directory changed: the grades listed again, then the regeneration.
+    void tablesChanged();
+
+    // Handlers.
+    void dimensionLeft(EntryBox* box, NumberBox kind, float stored);
+    // A refused entry: the box takes its value back and the status bar says why.
+    void refuse(EntryBox* box, const std::string& reason);
+    void codeBoxLeft();
+    void creaseListChanged();
+    void familyChosen(int index);
+    void codeChosen(int index);
+    bool chooseArchitecture();
+    void gradeChosen(int index);
+    void orientationChosen(int index);
+    void impositionEntry(NumberBox kind, const std::function<ImpositionEntry(double)>& enter,
+                         EntryBox* box);
+    void showThickness();
+    void chooseFilters();
+    void choosePens();
+    void removeFilters();
+    void saveDefaults();
+    void editStyleParameters();
+    void showHelp(const QString& anchor = {});
+    void about();
+
+    Workbench& wb_;
+    const StringTable& strings_;
+    PenSet pens_;
+    FileCommands* files_ = nullptr;
+    PieceControls* pieces_ = nullptr;
+
+    std::string fileName_;
+    bool numbersShown_ = false;
+    bool viewsSwapped_ = false;
+    bool inputsBlocked_ = true;
+    int initialWidth_ = 0;
+    int initialHeight_ = 0;
+    int regenerations_ = 0;
+
+    DrawingView* drawingView_ = nullptr;
+    PreviewImage* previewImage_ = nullptr;
+    FoldWindow* foldWindow_ = nullptr;
+    QVBoxLayout* bigSlot_ = nullptr;    // where the drawing normally is
+    QVBoxLayout* smallSlot_ = nullptr;  // where the preview normally is
+
+    QComboBox* familyCombo_ = nullptr;
+    QComboBox* codeCombo_ = nullptr;
+    EntryBox* codeBox_ = nullptr;
+    EntryBox* lengthBox_ = nullptr;
+    EntryBox* widthBox_ = nullptr;
+    EntryBox* heightBox_ = nullptr;
+    QLabel* heightCaption_ = nullptr;
+    QLabel* heightUnit_ = nullptr;  // element 2 of the unit labels
+    QPushButton* detailsButton_ = nullptr;
+    EntryBox* creaseListBox_ = nullptr;
+    QComboBox* gradeCombo_ = nullptr;
+    QLabel* thicknessLabel_ = nullptr;  // the chosen grade's board thickness
+    std::array<QRadioButton*, 6> orientationButtons_{};
+    QLabel* fluteImage_ = nullptr;
+    QLabel* passImage_ = nullptr;
+
+    EntryBox* sheetXBox_ = nullptr;
+    EntryBox* sheetYBox_ = nullptr;
+    std::array<EntryBox*, 2> marginBoxes_{};
+    EntryBox* posesXBox_ = nullptr;
+    EntryBox* posesYBox_ = nullptr;
+    EntryBox* gapXBox_ = nullptr;
+    EntryBox* gapYBox_ = nullptr;
+    QCheckBox* centreBox_ = nullptr;
+
+    QLabel *cutLengthLabel_ = nullptr, *cutCreaseLengthLabel_ = nullptr,
+           *perforationLengthLabel_ = nullptr, *halfCutLengthLabel_ = nullptr,
+           *creaseLengthLabel_ = nullptr, *totalLengthLabel_ = nullptr;
+    QLabel *cutSurfaceLabel_ = nullptr, *imposedSizeLabel_ = nullptr, *poseCountLabel_ = nullptr,
+           *wasteLabel_ = nullptr, *sheetWasteLabel_ = nullptr;
+    std::array<QLabel*, 5> legendLines_{};  // Linec, Linepr, Linep, Linemc, Liner
+
+    QAction* dimensioningAction_ = nullptr;
+    QAction* numberingAction_ = nullptr;
+    QLabel* statusMessage_ = nullptr;
+    QLabel* dataWarnings_ = nullptr;    // in the surface figures frame
+    CheckPanel* checkPanel_ = nullptr;  // the design-rule check's verdict
+};
+
+}  // namespace brontaxe::app

@@ -1,0 +1,42 @@
+// MainWindow's side of the grade and allowance editors: the drawing follows every value taken,
+// the grade list follows the tables.
+
+#include <QLabel>
+
+#include "app/dialogs/allowance_dialog.h"
+#include "app/dialogs/delete_grade_dialog.h"
+#include "app/window/check_panel.h"
+#include "app/window/main_window.h"
+
+namespace brontaxe::app {
+
+void MainWindow::editAllowances() {
+    AllowanceDialogHost host;
+    host.regenerate = [this] {
+        fillGrades();
+        regenerate([this] { return wb_.regenerate(); });
+    };
+    host.highlight = [this](const std::vector<ElementId>& ids) {
+        if (ids.empty())
+            checkPanel_->highlight(-1);  // the check's findings again
+        else
+            drawingView_->setHighlights(ids, {});
+    };
+    host.showRefusal = [this](const QString& reason) {
+        statusMessage_->setText(reason);
+        statusMessage_->setStyleSheet(QStringLiteral("color: #b00000;"));
+    };
+    host.help = [this] { showHelp(QStringLiteral("majorations")); };
+    AllowanceDialog dialog(wb_, std::move(host), this);
+    dialog.exec();
+}
+
+void MainWindow::deleteGradeDialog() {
+    DeleteGradeDialog dialog(wb_, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    fillGrades();
+    regenerate([this] { return wb_.regenerate(); });
+}
+
+}  // namespace brontaxe::app

@@ -1,0 +1,576 @@
+// The main window as the user drives it: which entries regenerate, the command line, the
+// orientation options, the view toggle, the creases layout and what the status bar says.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QtTest>
+#include <memory>
+
+#include "app/dialogs/help_dialog.h"
+#include "app/window/entry_box.h"
+#include "app/window/main_window.h"
+#include "builders/emit.h"
+#include "drawing/drawing_dump.h"
+#include "platform/errors.h"
+#include "platform/paths.h"
+#include "styles/generators.h"
+
+using brontaxe::Workbench;
+using brontaxe::app::MainWindow;
+
+namespace {
+
+// "0202" stands for a style whose generation fails.
+void failingGenerator(brontaxe::Model&, brontaxe::Drawing&) {
+    throw brontaxe::GenerationError("Dessin trop chargé : plus de 1000 éléments");
+}
+// "0901" stands for a style of the 09 family that has landed (0990 shares its generator).
+void square(brontaxe::Model& m, brontaxe::Drawing& d) {
+    brontaxe::GenerationPass pass(d);
+    d.LineKind = brontaxe::kind::Cut;
+    brontaxe::chainStart(d, 0, 0);
+    brontaxe::lineTo(d, m.Longueur, 0);
+    brontaxe::lineTo(d, m.Longueur, m.Largeur);
+    brontaxe::lineTo(d, 0, m.Largeur);
+    brontaxe::lineTo(d, 0, 0);
+}
+brontaxe::Generator lookupWithFailure(std::string_view code) {
+    if (code == "0202")
+        return &failingGenerator;
+    if (code == "0901")
+        return &square;
+    if (code.substr(0, 2) == "05")
+        return nullptr;  // a family with nothing drawn, for the undrawn codes' tests
+    return brontaxe::findGenerator(code);
+}
+
+struct Fixture {
+    explicit Fixture(std::optional<std::string> commandLine = std::nullopt)
+        : env(brontaxe::platform::processEnvironment()),
+          wb(brontaxe::platform::PrivateProfile(brontaxe::platform::windowsDirectory(env)),
+             &lookupWithFailure, env),
+          window(wb, std::move(commandLine)) {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.activateWindow();
+    }
+    template <class T>
+    T* child(const char* name) {
+        return window.findChild<T*>(name);
+    }
+    QLineEdit* box(const char* name) { return child<QLineEdit>(name); }
+    // The box is left the way a user leaves it: the focus goes to another box.
+    void typeAndLeave(const char* name, const QString& text) {
+        QLineEdit* b = box(name);
+        b->setFocus();
+        b->setText(text);
+        child<QLineEdit>(std::string_view(name) == "largeur" ? "longueur" : "largeur")->setFocus();
+        QCoreApplication::processEvents();
+    }
+    // The list entry of a code (its text may carry the "non disponible" mark).
+    int indexOf(const char* comboName, const char* code) {
+        return child<QComboBox>(comboName)->findData(QString(code));
+    }
+    QString status() { return child<QLabel>("statusMessage")->text(); }
+    void choose(const char* comboName, int index) {
+        auto* combo = child<QComboBox>(comboName);
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+    int symbolsNumbered(int number) const {
+        int n = 0;
+        for (const auto& e : wb.drawing().elements()) {
+            if (const auto* s = std::get_if<brontaxe::SymbolShape>(&e.shape);
+                s && s->number == number)
+                ++n;
+        }
+        return n;
+    }
+
+    brontaxe::platform::EnvironmentLookup env;
+    Workbench wb;
+    MainWindow window;
+};
+
+// The drawing's extents on screen lie inside the view.
+bool drawingInView(brontaxe::app::DrawingView* view, const brontaxe::Drawing& d) {
+    const brontaxe::Box b = d.extents();
+    const QRectF onScreen =
+        QRectF(view->toScreen({b.xmin, b.ymax}), view->toScreen({b.xmax, b.ymin})).normalized();
+    return QRectF(view->rect()).contains(onScreen);
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void startsOnTheDefaultsWithTheTitleAndVersion() {
+        Fixture f;
+        QVERIFY(f.window.windowTitle().startsWith("Brontaxe v"));
+        QCOMPARE(f.window.regenerationCount(), 1);
+        QCOMPARE(f.box("txtModel")->text(), QString("0201"));
+        QCOMPARE(f.child<QComboBox>("CbModules")->currentText(), QString("0201"));
+        QCOMPARE(f.child<QLabel>("lbDimHt")->text(), QString("1447 x 509"));
+        QVERIFY(f.child<QLabel>("statusMessage")->text().isEmpty());
+        QVERIFY(f.window.view()->shownElementCount() > 20);
+        QCOMPARE(f.child<QLabel>("lbhauteur")->text(), QString("Hauteur"));
+        QCOMPARE(f.box("longueur")->toolTip(), QString("Entrez la longueur"));
+    }
+
+    void leavingALengthThatReadsTheSameDoesNotRegenerate_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("regenerations");
+        QTest::addColumn<float>("length");
+        QTest::newRow("unchanged") << "400.00" << 0 << 400.0f;
+        QTest::newRow("400") << "400" << 0 << 400.0f;
+        QTest::newRow("400.0") << "400.0" << 0 << 400.0f;
+        QTest::newRow("0400") << "0400" << 0 << 400.0f;
+        QTest::newRow("450") << "450" << 1 << 450.0f;
+        QTest::newRow("decimal comma") << "412,5" << 1 << 412.5f;
+    }
+    void leavingALengthThatReadsTheSameDoesNotRegenerate() {
+        QFETCH(QString, typed);
+        QFETCH(int, regenerations);
+        QFETCH(float, length);
+        Fixture f;
+        const int before = f.window.regenerationCount();
+        f.typeAndLeave("longueur", typed);
+        QCOMPARE(f.window.regenerationCount() - before, regenerations);
+        QCOMPARE(f.wb.model().Longueur, length);
+    }
+
+    void enterInTheHeightRegeneratesOnceAndSelectsTheText() {
+        Fixture f;
+        QLineEdit* heightBox = f.box("hauteur");
+        heightBox->setFocus();
+        heightBox->setText("250");
+        const int before = f.window.regenerationCount();
+        QTest::keyClick(heightBox, Qt::Key_Return);
+        QCOMPARE(f.window.regenerationCount() - before, 1);
+        QCOMPARE(f.wb.model().Hauteur, 250.0f);
+        QCOMPARE(heightBox->selectedText(), QString("250"));
+        QCOMPARE(f.child<QLabel>("lbDimHt")->text(), QString("1447 x 559"));
+        QTest::keyClick(heightBox, Qt::Key_Return);  // the same value again: nothing to do
+        QCOMPARE(f.window.regenerationCount() - before, 1);
+    }
+
+    void theCommandLineNamesTheDrawingFile_data() {
+        QTest::addColumn<bool>("given");
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("none") << false << ""
+                              << "paramQMT.des";
+        QTest::newRow("quoted") << true << "  \"/tmp/a b.des\" "
+                                << "/tmp/a b.des";
+        QTest::newRow("plain") << true << "boite.des"
+                               << "boite.des";
+        QTest::newRow("blanks") << true << "   "
+                                << "";
+    }
+    void theCommandLineNamesTheDrawingFile() {
+        QFETCH(bool, given);
+        QFETCH(QString, commandLine);
+        QFETCH(QString, fileName);
+        Fixture f(given ? std::optional<std::string>(commandLine.toStdString()) : std::nullopt);
+        QCOMPARE(QString::fromStdString(f.window.fileName()), fileName);
+        QCOMPARE(f.window.regenerationCount(), 1);  // the file is named, not opened
+    }
+
+    void passNotIndicatedRemovesThePassArrowAndKeepsTheFluteArrow() {
+        Fixture f;
+        f.child<QRadioButton>("Option1_1")->click();
+        f.child<QRadioButton>("Option1_4")->click();
+        QCOMPARE(f.symbolsNumbered(5), 1);
+        QCOMPARE(f.symbolsNumbered(11), 1);
+        QVERIFY(!f.child<QLabel>("ImagePassage")->pixmap().isNull());
+        f.child<QRadioButton>("Option1_3")->click();
+        QCOMPARE(f.wb.model().senspass, std::int16_t{0});
+        QCOMPARE(f.symbolsNumbered(5), 1);
+        QCOMPARE(f.symbolsNumbered(11), 0);
+        QVERIFY(f.child<QLabel>("ImagePassage")->pixmap().isNull());
+        QVERIFY(!f.child<QLabel>("ImageCannelure")->pixmap().isNull());
+    }
+
+    void clickingThePreviewTwiceRestoresTheLayoutAndClearsFiltrerCotation() {
+        Fixture f;
+        auto* cotes = f.child<QAction>("mncotes");
+        QWidget* preview = f.child<QWidget>("Vue3D");
+        QWidget* drawing = f.window.view();
+        QCoreApplication::processEvents();
+        const QRect drawingPlace = drawing->geometry();
+        const QRect previewPlace = preview->geometry();
+        QVERIFY(drawingPlace.width() > previewPlace.width());
+
+        QTest::mouseClick(preview, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QVERIFY(f.window.viewsSwapped());
+        QVERIFY(cotes->isChecked());
+        QCOMPARE(f.wb.drawing().filter().expression(), std::string("COTATION"));
+        QVERIFY(preview->width() > drawing->width());
+
+        QTest::mouseClick(preview, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QVERIFY(!f.window.viewsSwapped());
+        QVERIFY(!cotes->isChecked());
+        QVERIFY(f.wb.drawing().filter().hidesNothing());
+        QCOMPARE(drawing->geometry(), drawingPlace);
+        QCOMPARE(preview->geometry(), previewPlace);
+    }
+
+    void theCreasesBoxTakesThePlaceOfTheHeightFor0990Only() {
+        Fixture f;
+        f.choose("CbGroup", 6);  // 09 Conditionnement Intérieur
+        const int i0990 = f.indexOf("CbModules", "0990");
+        QVERIFY(i0990 >= 0);
+        f.choose("CbModules", i0990);
+        QCOMPARE(f.box("txtModel")->text(), QString("0990"));
+        QVERIFY(f.box("hauteur")->isHidden());
+        QVERIFY(f.child<QWidget>("CmdDetails")->isHidden());
+        QVERIFY(!f.box("Txt_listefoulages")->isHidden());
+        QCOMPARE(f.child<QLabel>("lbhauteur")->text(), QString("Refoulages"));
+
+        QLineEdit* creases = f.box("Txt_listefoulages");
+        const int before = f.window.regenerationCount();
+        QTest::keyClicks(creases, "100");
+        QCOMPARE(f.window.regenerationCount() - before, 3);  // every change of the text
+
+        f.choose("CbModules", f.indexOf("CbModules", "0901"));
+        QVERIFY(!f.box("hauteur")->isHidden());
+        QVERIFY(!f.child<QWidget>("CmdDetails")->isHidden());
+        QVERIFY(f.box("Txt_listefoulages")->isHidden());
+        QVERIFY(creases->text().isEmpty());
+        QCOMPARE(f.child<QLabel>("lbhauteur")->text(), QString("Hauteur"));
+    }
+
+    void typingACodeAddsTheLeadingZero() {
+        Fixture f;
+        f.typeAndLeave("txtModel", "203");
+        QCOMPARE(f.box("txtModel")->text(), QString("0203"));
+        QVERIFY(f.child<QLabel>("statusMessage")->text().isEmpty());
+    }
+
+    void aFailedGenerationIsSaidInFrenchAndNoOldFigureRemains() {
+        Fixture f;
+        f.typeAndLeave("txtModel", "0202");
+        const QString status = f.child<QLabel>("statusMessage")->text();
+        QVERIFY2(status.contains("Dessin trop chargé"), qPrintable(status));
+        QCOMPARE(f.child<QLabel>("lbCoupant")->text(), QString("0.00"));
+        QCOMPARE(f.child<QLabel>("lbPerte")->text(), QString("XXXXXX"));
+        QCOMPARE(f.window.view()->shownElementCount(), 0);
+
+        // The window stays usable: the next code draws again and the message goes.
+        f.typeAndLeave("txtModel", "0201");
+        QVERIFY(f.child<QLabel>("statusMessage")->text().isEmpty());
+        QCOMPARE(f.child<QLabel>("lbDimHt")->text(), QString("1447 x 509"));
+    }
+
+    void anUnknownCodeKeepsTheDrawingAndSaysSo() {
+        Fixture f;
+        const int shown = f.window.view()->shownElementCount();
+        f.typeAndLeave("txtModel", "0201 ");
+        QVERIFY(f.child<QLabel>("statusMessage")->text().contains("Code de modèle inconnu"));
+        QCOMPARE(f.window.view()->shownElementCount(), shown);
+    }
+
+    // "Aide" shows the guide; its manual button follows whether the manual is installed on
+    // the folder standing for drive C.
+    void aideShowsTheGuideAndOffersTheManualOnceInstalled() {
+        Fixture f;
+        const std::filesystem::path manual = brontaxe::app::manualPath();
+        std::filesystem::remove(manual);
+        for (const bool installed : {false, true}) {
+            if (installed) {
+                std::filesystem::create_directories(manual.parent_path());
+                QFile pdf(QString::fromStdString(manual.string()));
+                QVERIFY(pdf.open(QIODevice::WriteOnly));
+                pdf.write("%PDF-1.4\n");
+            }
+            QString guide;
+            bool offered = !installed;
+            QTimer::singleShot(0, [&] {
+                auto* help = QApplication::activeModalWidget();
+                if (!help || help->objectName() != "frmHelp")
+                    return;
+                guide = help->findChild<QTextBrowser*>("helpText")->toPlainText();
+                offered = help->findChild<QPushButton*>("openManual")->isEnabled();
+                help->close();
+            });
+            f.window.findChild<QAction*>("mnaide_aide")->trigger();
+            QVERIFY2(guide.contains("Dessiner une caisse"), qPrintable(guide.left(80)));
+            QVERIFY(guide.contains("Majorations et qualités"));
+            QCOMPARE(offered, installed);
+        }
+        std::filesystem::remove(manual);
+    }
+
+    // A damaged allowance table: the damaged line at start-up, then with every regeneration of
+    // a code and grade without a record of their own; the figures frame counts the warnings.
+    void damagedTablesAreSaidInTheStatusBarAndTheFiguresFrame() {
+        QTemporaryDir dir;
+        const QString path = dir.path();
+        auto write = [&](const char* name, const QByteArray& text) {
+            QFile file(path + "/" + name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(text);
+        };
+        write("csqual2.kor",
+              "\"\"\r\n\"\"\r\n\"1 - B\"\r\n\"B\"\r\n3\r\n6\r\n"
+              "\"2 - C\"\r\n\"C\"\r\n4\r\n8\r\n");
+        write("fefcomajo1.kor",
+              "\"\"\r\n\"\"\r\n201,1,2,3,3,3,6,1.5,1.5,0,0,0,0,0,0,0,0,0\r\n"
+              "201,2,3,4,4,4,8,2,2,0,0,0,0,0,0,0,0\r\n");
+        write("korparam.ini", ("[Preferences]\nMajoFefco=" + path + "/\n").toUtf8());
+        const QByteArray saved = qgetenv("BRONTAXE_CONFIG_DIR");
+        qputenv("BRONTAXE_CONFIG_DIR", path.toUtf8());
+        {
+            Fixture f;
+            auto* status = f.child<QLabel>("statusMessage");
+            auto* frame = f.child<QLabel>("lbAvertissements");
+            QVERIFY2(status->text().contains("fefcomajo1.kor, ligne 4"),
+                     qPrintable(status->text()));
+            QVERIFY(frame->isVisible());
+            QCOMPARE(frame->text(), QString("Attention : 1 avertissement sur les données"));
+
+            f.choose("Cmb_Qual", 1);  // grade 2: no record of its own
+            QVERIFY2(status->text().contains("Pas de majorations pour le code 0201 en qualité 2"),
+                     qPrintable(status->text()));
+            QCOMPARE(frame->text(), QString("Attention : 2 avertissements sur les données"));
+            QVERIFY(frame->toolTip().contains("celles de la qualité 1"));
+
+            f.choose("Cmb_Qual", 0);  // back to grade 1 and its own record
+            QVERIFY(!status->text().contains("Pas de majorations"));
+            QCOMPARE(frame->text(), QString("Attention : 1 avertissement sur les données"));
+        }
+        qputenv("BRONTAXE_CONFIG_DIR", saved);
+    }
+
+    void posesTypedInTheWindowAreDrawn() {
+        Fixture f;
+        f.typeAndLeave("TxNbPoseX", "10");
+        f.typeAndLeave("TxNbPoseY", "10");
+        QCOMPARE(f.child<QLabel>("lbnbposes")->text(), QString("100"));
+        QVERIFY(f.window.view()->shownElementCount() > 100 * 20);
+        QVERIFY(!f.window.view()->grab().isNull());  // paints the whole imposition
+    }
+
+    void filtrerCotationHidesTheDimensionsAndSupprimerFiltreShowsThem() {
+        Fixture f;
+        const int all = f.window.view()->shownElementCount();
+        f.child<QAction>("mncotes")->trigger();
+        QVERIFY(f.child<QAction>("mncotes")->isChecked());
+        const int withoutDimensions = f.window.view()->shownElementCount();
+        QVERIFY(withoutDimensions < all);
+        f.typeAndLeave("longueur", "500");  // a regeneration keeps the filter
+        QCOMPARE(f.wb.drawing().filter().expression(), std::string("COTATION"));
+        QMetaObject::invokeMethod(f.child<QObject>("Image3"), "click");
+        QVERIFY(!f.child<QAction>("mncotes")->isChecked());
+        QCOMPARE(f.window.view()->shownElementCount(), all);
+    }
+
+    // Every kind of bad entry in every kind of number box: the box shows its value again in a
+    // red frame, the status bar says why, nothing is drawn.
+    void aBadEntryIsRefusedAndNothingIsDrawn_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("reason");
+        const QString size = " (de 0 exclu à 10000 mm)";
+        QTest::newRow("length text") << "longueur"
+                                     << "abc"
+                                     << "Longueur incorrecte : \"abc\"" + size;
+        QTest::newRow("length negative") << "longueur"
+                                         << "-5"
+                                         << "Longueur incorrecte : -5" + size;
+        QTest::newRow("width zero") << "largeur"
+                                    << "0"
+                                    << "Largeur incorrecte : 0" + size;
+        QTest::newRow("height too large") << "hauteur"
+                                          << "99999"
+                                          << "Hauteur incorrecte : 99999" + size;
+        QTest::newRow("length typo") << "longueur"
+                                     << "120130"
+                                     << "Longueur incorrecte : 120130" + size;
+        QTest::newRow("length two commas") << "longueur"
+                                           << "1,2,5"
+                                           << "Longueur incorrecte : \"1,2,5\"" + size;
+        QTest::newRow("sheet text")
+            << "TxFmtCX"
+            << "abc"
+            << "Format carton en X incorrect : \"abc\" (de 0 à 10000000 mm)";
+        QTest::newRow("sheet negative") << "TxFmtCY"
+                                        << "-5"
+                                        << "Format carton en Y incorrect : -5 (de 0 à 10000000 mm)";
+        QTest::newRow("margin negative") << "TxtFCEsp_0"
+                                         << "-5"
+                                         << "Marge en X incorrecte : -5 (de 0 à 10000000 mm)";
+        QTest::newRow("poses too many") << "TxNbPoseX"
+                                        << "101"
+                                        << "Nombre de poses en X incorrect : 101 (de 1 à 100)";
+        QTest::newRow("poses negative") << "TxNbPoseY"
+                                        << "-2"
+                                        << "Nombre de poses en Y incorrect : -2 (de 1 à 100)";
+        QTest::newRow("gap negative")
+            << "TxespX"
+            << "-5"
+            << "Espace entre poses en X incorrect : -5 (de 0 à 10000000 mm)";
+        QTest::newRow("gap text")
+            << "TxespY"
+            << "x"
+            << "Espace entre poses en Y incorrect : \"x\" (de 0 à 10000000 mm)";
+    }
+    void aBadEntryIsRefusedAndNothingIsDrawn() {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, reason);
+        Fixture f;
+        auto* entry = f.child<brontaxe::app::EntryBox>(qPrintable(box));
+        const QString previous = entry->text();
+        const std::string drawing = brontaxe::dumpDrawing(f.wb.drawing());
+        const QString figures = f.child<QLabel>("lbDimHt")->text();
+        const int before = f.window.regenerationCount();
+        f.typeAndLeave(qPrintable(box), typed);
+        QCOMPARE(f.status(), reason);
+        QCOMPARE(entry->text(), previous);
+        QVERIFY(entry->refused());
+        QCOMPARE(f.window.regenerationCount(), before);
+        QCOMPARE(brontaxe::dumpDrawing(f.wb.drawing()), drawing);
+        QCOMPARE(f.child<QLabel>("lbDimHt")->text(), figures);
+        QCOMPARE(f.wb.model().Longueur, 400.0f);
+        QCOMPARE(f.wb.model().NbPoseX, std::int16_t(1));
+
+        // Enter refuses the same way and keeps the focus in the box.
+        entry->setFocus();
+        entry->setText(typed);
+        QTest::keyClick(entry, Qt::Key_Return);
+        QCOMPARE(entry->text(), previous);
+        QCOMPARE(f.window.regenerationCount(), before);
+
+        // The next entry that is taken draws, and the frame and the message go.
+        f.typeAndLeave("hauteur", "250");
+        QVERIFY(!entry->refused());
+        QVERIFY(f.status().isEmpty());
+    }
+
+    void decimalCommasAreDrawnAsDecimals() {
+        Fixture f;
+        f.typeAndLeave("longueur", "412,5");
+        QCOMPARE(f.wb.model().Longueur, 412.5f);
+        QCOMPARE(f.child<QLabel>("lbDimHt")->text(), QString("1472 x 509"));
+        f.typeAndLeave("TxespX", "2,5");
+        QCOMPARE(f.wb.model().EspPoseX, 2.5f);
+        QVERIFY(f.status().isEmpty());
+    }
+
+    void theSheetBoxesShowWholeMillimetres() {
+        Fixture f;
+        QVERIFY(!f.box("TxFmtCX")->text().endsWith('.'));
+        QCOMPARE(f.box("TxFmtCX")->text(), QString("1452"));
+        f.typeAndLeave("TxFmtCX", "3000");
+        QCOMPARE(f.box("TxFmtCX")->text(), QString("3000"));
+        QCOMPARE(f.child<QLabel>("lbnbposes")->text(), QString("2"));
+    }
+
+    void anUndrawnCodeLeavesListsBoxDrawingAndFiguresOnTheDrawnStyle() {
+        Fixture f;
+        f.choose("CbModules", f.indexOf("CbModules", "0216"));
+        QCOMPARE(f.box("txtModel")->text(), QString("0216"));
+        const std::string drawing = brontaxe::dumpDrawing(f.wb.drawing());
+        const QString figures = f.child<QLabel>("lbDimHt")->text();
+        const QString cut = f.child<QLabel>("lbCoupant")->text();
+        const auto expectOn0216 = [&](const char* what) {
+            QVERIFY2(f.status().startsWith("Modèle non disponible : 0501"), what);
+            QCOMPARE(f.box("txtModel")->text(), QString("0216"));
+            QCOMPARE(f.child<QComboBox>("CbGroup")->currentIndex(), 0);
+            QCOMPARE(f.child<QComboBox>("CbModules")->currentData().toString(), QString("0216"));
+            QCOMPARE(f.child<QComboBox>("CbModules")->currentText(), QString("0216"));
+            QCOMPARE(brontaxe::dumpDrawing(f.wb.drawing()), drawing);
+            QCOMPARE(f.child<QLabel>("lbDimHt")->text(), figures);
+            QCOMPARE(f.child<QLabel>("lbCoupant")->text(), cut);
+            QCOMPARE(f.wb.model().CodeModele, std::string("0216"));
+        };
+        f.choose("CbGroup", 3);  // 05 Boîtes Coulissantes: nothing drawn there yet
+        expectOn0216("family");
+        f.typeAndLeave("txtModel", "501");
+        expectOn0216("typed");
+    }
+
+    void codesStillToComeAreGreyedInTheLists() {
+        Fixture f;
+        auto* families = f.child<QComboBox>("CbGroup");
+        QVERIFY(!families->itemText(0).contains("non disponible"));
+        QVERIFY(!families->itemText(1).contains("non disponible"));  // the telescope boxes
+        QVERIFY(families->itemText(3).contains("non disponible"));
+        QVERIFY(!families->itemText(6).contains("non disponible"));  // 0901 draws here
+        auto* codes = f.child<QComboBox>("CbModules");
+        QCOMPARE(codes->itemText(f.indexOf("CbModules", "0201")), QString("0201"));
+        QCOMPARE(codes->itemText(codes->count() - 1), QString("Haut / Bas"));
+    }
+
+    void typingACodeMovesTheFamilyList() {
+        Fixture f;
+        f.typeAndLeave("txtModel", "901");
+        QCOMPARE(f.box("txtModel")->text(), QString("0901"));
+        QCOMPARE(f.child<QComboBox>("CbGroup")->currentIndex(), 6);
+        QCOMPARE(f.child<QComboBox>("CbModules")->currentData().toString(), QString("0901"));
+        QVERIFY(f.status().isEmpty());
+        f.typeAndLeave("txtModel", "215");
+        QCOMPARE(f.child<QComboBox>("CbGroup")->currentIndex(), 0);
+        QCOMPARE(f.child<QComboBox>("CbModules")->currentText(), QString("0215"));
+    }
+
+    void theGradeThicknessStandsBesideTheGradeList() {
+        Fixture f;
+        QCOMPARE(f.child<QLabel>("lbEpaisseur")->text(), QString("Ép. 3 mm"));
+    }
+
+    void passDirectionOneIsCaptionedAlongX() {
+        Fixture f;
+        QCOMPARE(f.child<QRadioButton>("Option1_1")->text(), QString("en X"));
+        QCOMPARE(f.child<QRadioButton>("Option1_4")->text(), QString("en X"));
+        QCOMPARE(f.child<QRadioButton>("Option1_5")->text(), QString("en Y"));
+    }
+
+    void theViewFollowsADrawingThatLeftIt() {
+        Fixture f;
+        auto* view = f.window.view();
+        QVERIFY(drawingInView(view, f.wb.drawing()));
+        view->panBy(QPointF(5 * view->width(), 0));  // the user looks elsewhere
+        QVERIFY(!view->fitting());
+        f.typeAndLeave("longueur", "500");
+        QVERIFY(view->fitting());
+        QVERIFY(drawingInView(view, f.wb.drawing()));
+
+        // A drawing that stays in view is left where the user put it.
+        view->zoomAbout(0.9, QPointF(view->width() / 2.0, view->height() / 2.0));
+        const double scale = view->scale();
+        f.typeAndLeave("longueur", "450");
+        QVERIFY(!view->fitting());
+        QCOMPARE(view->scale(), scale);
+
+        // Far smaller than the view: fitted again.
+        view->zoomAbout(0.01, QPointF(view->width() / 2.0, view->height() / 2.0));
+        f.typeAndLeave("longueur", "400");
+        QVERIFY(view->fitting());
+    }
+
+    void verticalSymmetryNeverLeavesAnEmptyView() {
+        Fixture f;
+        auto* view = f.window.view();
+        view->zoomAbout(1.5, QPointF(view->width() * 0.8, view->height() / 2.0));
+        for (int i = 0; i < 2; ++i) {
+            QMetaObject::invokeMethod(f.child<QObject>("Image12"), "click");
+            QCOMPARE(f.wb.model().Sym_Verticale, i == 0);
+            QVERIFY(drawingInView(view, f.wb.drawing()));
+        }
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_qtest.moc"

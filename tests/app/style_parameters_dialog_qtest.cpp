@@ -1,0 +1,322 @@
+// The "Autres Dimensions" dialog opened from the main window, and "Sauver Défaut".
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QtTest>
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <set>
+
+#include "app/dialogs/style_parameters_dialog.h"
+#include "app/window/entry_box.h"
+#include "app/window/main_window.h"
+#include "drawing/drawing_dump.h"
+#include "model/model_init.h"
+#include "platform/paths.h"
+
+using brontaxe::Workbench;
+using brontaxe::app::MainWindow;
+using brontaxe::app::StyleParametersDialog;
+
+namespace {
+
+// Every test starts on the start values: no defaults saved by an earlier test.
+struct FreshSettings {
+    explicit FreshSettings(const brontaxe::platform::EnvironmentLookup& env)
+        : directory(brontaxe::platform::windowsDirectory(env)) {
+        std::filesystem::remove(brontaxe::platform::PrivateProfile(directory).resolve(
+            std::string(brontaxe::kParameterFileName)));
+    }
+    std::filesystem::path directory;
+};
+
+struct Fixture {
+    Fixture()
+        : env(brontaxe::platform::processEnvironment()),
+          settings(env),
+          wb(brontaxe::platform::PrivateProfile(settings.directory), &brontaxe::findGenerator, env),
+          window(wb, std::nullopt) {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+
+    // Opens the dialog with "Détails", runs `body` on it, then closes it with "Valider".
+    void withDialog(const std::function<void(StyleParametersDialog&)>& body) {
+        bool ran = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<StyleParametersDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            ran = true;
+            body(*dialog);
+            dialog->findChild<QPushButton*>("CmdValid")->click();
+        });
+        window.findChild<QPushButton*>("CmdDetails")->click();
+        QVERIFY(ran);
+    }
+
+    brontaxe::platform::EnvironmentLookup env;
+    FreshSettings settings;
+    Workbench wb;
+    MainWindow window;
+};
+
+void enter(StyleParametersDialog& d, int field, const QString& text) {
+    d.fieldBox(field)->setText(text);
+    QTest::keyClick(d.fieldBox(field), Qt::Key_Return);
+}
+
+// Distinct positions of the vertical creases, left to right.
+std::vector<double> verticalCreases(const brontaxe::Drawing& drawing) {
+    std::set<double> xs;
+    for (const auto& e : drawing.elements()) {
+        const auto* line = std::get_if<brontaxe::LineShape>(&e.shape);
+        if (line && e.lineKind == brontaxe::kind::Crease && std::abs(line->a.x - line->b.x) < 1e-6)
+            xs.insert(std::round(line->a.x * 100) / 100);
+    }
+    return {xs.begin(), xs.end()};
+}
+
+}  // namespace
+
+class StyleParametersDialogTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void opensOnTheModelWithItsEightTabs() {
+        Fixture f;
+        f.withDialog([&](StyleParametersDialog& d) {
+            QTabWidget* tabs = d.tabs();
+            QCOMPARE(tabs->count(), 8);
+            const QStringList captions{"Patte de Collage",     "Encoches",      "Rabat/Refoulage",
+                                       "Arrondis/Cp de Pouce", "Divers Pattes", "Double Mur",
+                                       "Croisillons",          "Poignées"};
+            for (int i = 0; i < 8; ++i)
+                QCOMPARE(tabs->tabText(i), captions[i]);
+            QCOMPARE(d.fieldBox(0)->text(), QString("36.00"));
+            QCOMPARE(d.fieldBox(9)->text(), QString("10.00"));
+            QCOMPARE(d.fieldBox(19)->text(), QString(" 2"));
+            QVERIFY(d.findChild<QCheckBox*>("ChkHrabat")->isChecked());
+            QVERIFY(d.findChild<QRadioButton*>("Option1_0")->isChecked());
+            QVERIFY(!d.findChild<QCheckBox*>("ChkPoign")->isChecked());
+            QVERIFY(d.isModal());
+        });
+        QCOMPARE(f.window.regenerationCount(), 1);  // opening changes nothing
+    }
+
+    void theTenonScrollBarAndItsFieldGoTogether() {
+        Fixture f;
+        f.withDialog([&](StyleParametersDialog& d) {
+            d.findChild<QScrollBar*>("VScroll1")->setValue(1);
+            QCOMPARE(d.fieldBox(19)->text(), QString(" 1"));
+            QCOMPARE(f.wb.model().nbmortaise, std::int16_t(1));
+            enter(d, 19, "3");
+            QCOMPARE(d.findChild<QScrollBar*>("VScroll1")->value(), 3);
+        });
+    }
+
+    // Each kind of bad entry in the style parameters: the field shows its value again, the
+    // dialog and the window's status bar say why, nothing is drawn.
+    void aBadParameterIsRefusedWithItsReason_data() {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("text") << 0 << "abc"
+                              << "36.00"
+                              << "Largeur de patte de collage incorrecte : \"abc\" (de 0 à 500 mm)";
+        QTest::newRow("negative") << 30 << "-1"
+                                  << "6.00"
+                                  << "Écart refoulage de poignée incorrect : -1 (de 0 à 100 mm)";
+        QTest::newRow("too large") << 5 << "99999"
+                                   << "50.00"
+                                   << "Hauteur de rabat incorrecte : 99999 (de 0 à 10000 mm)";
+        QTest::newRow("angle") << 1 << "95"
+                               << "15.00"
+                               << "Angle de patte de collage incorrect : 95 (de 0 à 90 °)";
+        QTest::newRow("count") << 19 << "7"
+                               << " 2"
+                               << "Nombre de tenons/mortaises incorrect : 7 (de 0 à 3)";
+        QTest::newRow("comma list") << 3 << "1,2,3"
+                                    << "8.00"
+                                    << "Largeur d'encoche incorrecte : \"1,2,3\" (de 0 à 100 mm)";
+    }
+    void aBadParameterIsRefusedWithItsReason() {
+        QFETCH(int, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, reason);
+        Fixture f;
+        const brontaxe::Model before = f.wb.model();
+        const int regenerations = f.window.regenerationCount();
+        f.withDialog([&](StyleParametersDialog& d) {
+            QCOMPARE(d.fieldBox(field)->text(), shown);
+            enter(d, field, typed);
+            QCOMPARE(d.fieldBox(field)->text(), shown);
+            QVERIFY(d.fieldBox(field)->refused());
+            QCOMPARE(d.findChild<QLabel*>("lbMessage")->text(), reason);
+            QCOMPARE(f.window.findChild<QLabel*>("statusMessage")->text(), reason);
+            QCOMPARE(f.window.regenerationCount(), regenerations);
+            // A good entry afterwards is taken and the frame goes.
+            enter(d, field, "2");
+            QVERIFY(!d.fieldBox(field)->refused());
+            QVERIFY(d.findChild<QLabel*>("lbMessage")->text().isEmpty());
+        });
+        QCOMPARE(f.window.regenerationCount(), regenerations + 1);
+        QCOMPARE(f.wb.model().lgPatte, field == 0 ? 2.0f : before.lgPatte);
+    }
+
+    void aDecimalCommaIsADecimalPoint() {
+        Fixture f;
+        f.withDialog([&](StyleParametersDialog& d) { enter(d, 0, "32,5"); });
+        QCOMPARE(f.wb.model().lgPatte, 32.5f);
+    }
+
+    void unitsStandBesideTheFields() {
+        Fixture f;
+        f.withDialog([&](StyleParametersDialog& d) {
+            QCOMPARE(d.findChild<QLabel*>("unit_0")->text(), QString("mm"));
+            QCOMPARE(d.findChild<QLabel*>("unit_1")->text(), QString("°"));
+            QCOMPARE(d.findChild<QLabel*>("unit_13")->text(), QString("°"));
+            QCOMPARE(d.findChild<QLabel*>("unit_20")->text(), QString("mm"));
+            QVERIFY(!d.findChild<QLabel*>("unit_19"));  // a count, beside its scroll bar
+        });
+    }
+
+    void annulerRestoresEveryOpeningValueAndTheDrawing() {
+        Fixture f;
+        const brontaxe::Model before = f.wb.model();
+        const std::string drawing = brontaxe::dumpDrawing(f.wb.drawing());
+        const QString creases = f.window.findChild<QLineEdit*>("Txt_listefoulages")->text();
+        bool ran = false;
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<StyleParametersDialog*>(QApplication::activeModalWidget());
+            if (!d)
+                return;
+            ran = true;
+            enter(*d, 0, "50");
+            enter(*d, 5, "80");
+            enter(*d, 20, "100");
+            d->findChild<QRadioButton*>("Option1_1")->click();
+            d->findChild<QCheckBox*>("Check1")->click();
+            d->findChild<QScrollBar*>("VScroll2")->setValue(7);
+            QVERIFY(brontaxe::dumpDrawing(f.wb.drawing()) != drawing);
+            d->findChild<QPushButton*>("CmdAnnuler")->click();
+        });
+        f.window.findChild<QPushButton*>("CmdDetails")->click();
+        QVERIFY(ran);
+        const brontaxe::Model& m = f.wb.model();
+        QCOMPARE(m.lgPatte, before.lgPatte);
+        QCOMPARE(m.hrabat, before.hrabat);
+        QCOMPARE(m.hrabat_auto, before.hrabat_auto);
+        QCOMPARE(m.pattesurtete, before.pattesurtete);
+        QCOMPARE(m.oblique, before.oblique);
+        QCOMPARE(m.NbCases, before.NbCases);
+        QCOMPARE(f.window.findChild<QLineEdit*>("Txt_listefoulages")->text(), creases);
+        QCOMPARE(brontaxe::dumpDrawing(f.wb.drawing()), drawing);
+        QCOMPARE(f.window.findChild<QLabel*>("lbDimHt")->text(), QString("1447 x 509"));
+    }
+
+    void aFieldLeftRegeneratesTheDrawingAtOnce() {
+        Fixture f;
+        const int before = f.window.regenerationCount();
+        f.withDialog([&](StyleParametersDialog& d) {
+            enter(d, 0, "50");
+            QCOMPARE(f.wb.model().lgPatte, 50.0f);
+            QCOMPARE(f.window.regenerationCount(), before + 1);
+        });
+    }
+
+    void typingAFlapHeightClearsTheAutomaticHeightBeforeTheFieldIsLeft() {
+        Fixture f;
+        f.withDialog([&](StyleParametersDialog& d) {
+            const int before = f.window.regenerationCount();
+            d.fieldBox(5)->selectAll();
+            QTest::keyClicks(d.fieldBox(5), "6");
+            QVERIFY(!f.wb.model().hrabat_auto);
+            QVERIFY(!d.findChild<QCheckBox*>("ChkHrabat")->isChecked());
+            QCOMPARE(f.window.regenerationCount(), before);
+            QCOMPARE(f.wb.model().hrabat, 50.0f);  // taken when the field is left
+            QTest::keyClick(d.fieldBox(5), Qt::Key_Return);
+            QCOMPARE(f.wb.model().hrabat, 6.0f);
+        });
+    }
+
+    void aCreaseListWithoutSlashReopensAsHorizontalCreasesOnly() {
+        Fixture f;
+        f.withDialog([&](StyleParametersDialog& d) {
+            enter(d, 20, " 10;20 ");
+            QCOMPARE(f.window.findChild<QLineEdit*>("Txt_listefoulages")->text(), QString("10;20"));
+        });
+        f.withDialog([&](StyleParametersDialog& d) {
+            QCOMPARE(d.fieldBox(20)->text(), QString("10;20"));
+            QCOMPARE(d.fieldBox(21)->text(), QString());
+            enter(d, 21, "30");
+        });
+        QCOMPARE(f.window.findChild<QLineEdit*>("Txt_listefoulages")->text(), QString("10;20/30"));
+        // The regeneration took the list (completed to the sides of the blank).
+        QVERIFY(f.wb.model().ListeFoulages.starts_with("10+"));
+        QVERIFY(f.wb.model().ListeFoulages.find('/') != std::string::npos);
+        f.withDialog([&](StyleParametersDialog& d) {
+            QCOMPARE(d.fieldBox(20)->text(), QString("10;20"));
+            QCOMPARE(d.fieldBox(21)->text(), QString("30"));
+        });
+    }
+
+    void teteStartsThePanelsWithTheWidthPanel() {
+        Fixture f;
+        const auto firstPanel = [&] {
+            const std::vector<double> xs = verticalCreases(f.wb.drawing());
+            return xs.size() < 2 ? 0.0 : xs[1] - xs[0];
+        };
+        const double onFace = firstPanel();
+        f.withDialog(
+            [&](StyleParametersDialog& d) { d.findChild<QRadioButton*>("Option1_1")->click(); });
+        QVERIFY(f.wb.model().pattesurtete);
+        const double onTete = firstPanel();
+        const brontaxe::Model& m = f.wb.model();
+        QCOMPARE(onFace, double(m.Longueur + m.Majo[1]));
+        QCOMPARE(onTete, double(m.Largeur + m.Majo[1]));
+    }
+
+    void handlesFollowTheBoxAndTheOption() {
+        Fixture f;
+        f.withDialog([&](StyleParametersDialog& d) {
+            d.findChild<QRadioButton*>("Option2_2")->click();
+            QCOMPARE(f.wb.model().OptionPoign, std::int16_t(0));  // no handles yet
+            d.findChild<QCheckBox*>("ChkPoign")->click();
+            QCOMPARE(f.wb.model().OptionPoign, std::int16_t(3));
+            d.findChild<QRadioButton*>("Option2_1")->click();
+            QCOMPARE(f.wb.model().OptionPoign, std::int16_t(2));
+            QVERIFY(!d.findChild<QLabel*>("handleImage")->pixmap().isNull());
+        });
+    }
+
+    void savedDefaultsComeBackAtTheNextStart() {
+        Fixture f;
+        f.wb.model().hrabat_auto = false;
+        f.wb.model().Sym_Verticale = true;
+        f.wb.model().RcoupPouce = 12.345f;
+        f.window.findChild<QAction*>("mnsavdef")->trigger();
+        QCOMPARE(f.window.findChild<QLabel*>("statusMessage")->text(),
+                 QString("Valeurs par défaut enregistrées"));
+
+        Workbench next(brontaxe::platform::PrivateProfile(f.settings.directory),
+                       &brontaxe::findGenerator, f.env);
+        next.startUp();
+        QVERIFY(!next.model().hrabat_auto);
+        QVERIFY(next.model().Sym_Verticale);
+        QCOMPARE(next.model().RcoupPouce, 12.345f);
+    }
+};
+
+QTEST_MAIN(StyleParametersDialogTest)
+#include "style_parameters_dialog_qtest.moc"
