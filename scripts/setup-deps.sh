@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ clang ccache
+  cmake ninja-build g++ clang ccache clang-format clang-tidy
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev
   libgeos-dev

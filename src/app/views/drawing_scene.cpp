@@ -158,9 +158,10 @@ void DrawingScene::paintStrokes(QPainter& painter, const std::function<QPen(PenR
 std::vector<DrawingScene::StrokePiece> DrawingScene::strokePieces(int elementsPerPiece) const {
     std::vector<StrokePiece> pieces;
     const auto add = [&](PenRole role, bool arrowheads, const QPainterPath& path) {
-        for (QPainterPath& piece : splitAtMoves(path, elementsPerPiece)) {
+        // QPainterPath has no move constructor: the copy shares the piece's data.
+        for (const QPainterPath& piece : splitAtMoves(path, elementsPerPiece)) {
             const QRectF bounds = piece.controlPointRect();
-            pieces.push_back({role, arrowheads, std::move(piece), bounds});
+            pieces.push_back({role, arrowheads, piece, bounds});
         }
     };
     for (PenRole role : kPaintOrder)
