@@ -1,8 +1,8 @@
 #pragma once
-// The tracer: what a generation draws through beside the control's stamped properties: the registry of
-// the elements it made, numbered from 1 in the order they were drawn (a builder remembers
-// the number its elements start at and places that range), and the end of the last line,
-// where the next line of an outline drawn as a chain starts.
+// The tracer: what a generation draws through beside the control's stamped properties: the registry
+// of the elements it made, numbered from 1 in the order they were drawn (a builder remembers the
+// number its elements start at and places that range), and the end of the last line, where the next
+// line of an outline drawn as a chain starts.
 
 #include <cstdint>
 #include <vector>

@@ -36,8 +36,8 @@ struct Model {
     float EpaisseurCarton = 0;
     float Dblmur = 0;
     std::array<float, 17> Majo{};  // 1..16
-    // The bottom closure's own allowances in a top and bottom box (1..16), looked up by `lookUpAllowances`
-    // for a code holding "/"; `Majo` holds the top's.
+    // The bottom closure's own allowances in a top and bottom box (1..16), looked up by
+    // `lookUpAllowances` for a code holding "/"; `Majo` holds the top's.
     std::array<float, 17> MajoDessous{};
     // Style number whose own record for the current grade `lookUpAllowances` found in the allowance
     // table; 0 when `Majo` holds borrowed or no values. Styles with defaults of their own
