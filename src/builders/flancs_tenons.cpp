@@ -6,12 +6,11 @@
 #include <string>
 
 #include "builders/emit.h"
+#include "drawing/geometry.h"
 #include "platform/errors.h"
 
 namespace brontaxe {
 namespace {
-
-constexpr float kTiny = 1e-3f;
 
 std::string mm(float v) {
     std::string s = std::to_string(std::lround(v * 10) / 10.0);
@@ -28,7 +27,7 @@ long roundEven(float v) {
 }
 
 void rectangleWithCorners(Model&, Drawing& d, float x0, float y0, float x1, float y1, float r) {
-    if (r <= kTiny) {
+    if (r <= kLengthTolerance) {
         chainStart(d, x0, y0);
         lineTo(d, x1, y0);
         lineTo(d, x1, y1);
@@ -48,7 +47,7 @@ void rectangleWithCorners(Model&, Drawing& d, float x0, float y0, float x1, floa
 
 // One end edge of the outer wall at height y, split where an ear joins it.
 void endEdge(Model&, Drawing& d, float y, float outer, float join) {
-    if (join > kTiny && join < outer - kTiny) {
+    if (join > kLengthTolerance && join < outer - kLengthTolerance) {
         line(d, 0, y, join, y);
         line(d, join, y, outer, y);
     } else {
@@ -73,13 +72,13 @@ std::optional<std::string> wallProblem(const TenonedWall& w) {
     if (run > w.length - 2 * w.inset)
         return "Mortaises trop nombreuses : " + std::to_string(w.count) + " mortaises demandent " +
                mm(run) + " le long d'un flanc de " + mm(w.length - 2 * w.inset);
-    if (w.count > 1 && w.mortise.pitch < kTiny)
+    if (w.count > 1 && w.mortise.pitch < kLengthTolerance)
         return "Mortaises impossibles : pas nul entre deux mortaises";
     if (!tenons)
         return std::nullopt;
     const float lean = w.tenon.height * std::tan(w.tenon.angle * std::numbers::pi_v<float> / 180);
-    if (!(w.tenon.length > 0) || !(w.tenon.height > 0) || !(w.tenon.length > 2 * lean + kTiny) ||
-        w.tenon.length > w.mortise.length)
+    if (!(w.tenon.length > 0) || !(w.tenon.height > 0) ||
+        !(w.tenon.length > 2 * lean + kLengthTolerance) || w.tenon.length > w.mortise.length)
         return "Tenons impossibles : un tenon de " + mm(w.tenon.length) +
                " doit être plus long que son biais et tenir dans sa mortaise de " +
                mm(w.mortise.length);
@@ -123,7 +122,7 @@ void FlancsTenons(Model& m, Drawing& d, const TenonedWall& w, const FeaturePlace
     endEdge(m, d, w.length, w.outer, w.backJoin);
 
     chainStart(d, w.outer, 0);
-    if (s > kTiny)
+    if (s > kLengthTolerance)
         lineTo(d, w.outer, s);
     lineTo(d, xw, s);
     if (tenons) {
@@ -139,7 +138,7 @@ void FlancsTenons(Model& m, Drawing& d, const TenonedWall& w, const FeaturePlace
     }
     lineTo(d, xw, w.length - s);
     lineTo(d, w.outer, w.length - s);
-    if (s > kTiny)
+    if (s > kLengthTolerance)
         lineTo(d, w.outer, w.length);
 
     if (mortises) {

@@ -25,29 +25,34 @@ void Fco0201(Model& m, Drawing& d) {
 }
 
 void Fco0202(Model& m, Drawing& d) {
+    const SlottedAllowances a = slottedAllowances(m);
     const float base = roundedFlap((m.Largeur + m.hrecouvr) / 2);
-    drawWithFlaps(m, d, 202, base + m.Majo[6], base + m.Majo[7]);
+    drawWithFlaps(m, d, 202, base + a.oddFlaps, base + a.evenFlaps);
 }
 
 void Fco0203(Model& m, Drawing& d) {
-    drawWithFlaps(m, d, 203, m.Largeur + m.Majo[6], m.Largeur + m.Majo[7]);
+    const SlottedAllowances a = slottedAllowances(m);
+    drawWithFlaps(m, d, 203, m.Largeur + a.oddFlaps, m.Largeur + a.evenFlaps);
 }
 
 void Fco0204(Model& m, Drawing& d) {
+    const SlottedAllowances a = slottedAllowances(m);
     SlottedBody b = slottedPanels(m);
-    setFlapsByPanelKind(m, b, roundedFlap(m.Largeur / 2) + m.Majo[6],
-                        roundedFlap(m.Longueur / 2) + m.Majo[7]);
+    setFlapsByPanelKind(m, b, roundedFlap(m.Largeur / 2) + a.oddFlaps,
+                        roundedFlap(m.Longueur / 2) + a.evenFlaps);
     drawTwoHalves(m, d, b, 204);
 }
 
 void Fco0205(Model& m, Drawing& d) {
+    const SlottedAllowances a = slottedAllowances(m);
     const float base = roundedFlap(m.Longueur / 2);
-    drawWithFlaps(m, d, 205, base + m.Majo[6], base + m.Majo[7]);
+    drawWithFlaps(m, d, 205, base + a.oddFlaps, base + a.evenFlaps);
 }
 
 void Fco0206(Model& m, Drawing& d) {
+    const SlottedAllowances a = slottedAllowances(m);
     SlottedBody b = slottedPanels(m);
-    setFlapsByPanelKind(m, b, m.Largeur + m.Majo[6], roundedFlap(m.Longueur / 2) + m.Majo[7]);
+    setFlapsByPanelKind(m, b, m.Largeur + a.oddFlaps, roundedFlap(m.Longueur / 2) + a.evenFlaps);
     drawTwoHalves(m, d, b, 206);
 }
 

@@ -11,15 +11,28 @@ float roundedFlap(float x) {
     return EntierProche(x - 0.1f);
 }
 
+SlottedAllowances slottedAllowances(const Model& m) {
+    const auto& k = m.Majo;
+    return {.panel1 = k[1],
+            .panel2 = k[2],
+            .panel3 = k[3],
+            .panel4 = k[4],
+            .bodyHeight = k[5],
+            .oddFlaps = k[6],
+            .evenFlaps = k[7],
+            .jointStep = k[8]};
+}
+
 SlottedBody slottedPanels(const Model& m) {
+    const SlottedAllowances a = slottedAllowances(m);
     const float first = m.pattesurtete ? m.Largeur : m.Longueur;
     const float second = m.pattesurtete ? m.Longueur : m.Largeur;
     SlottedBody b;
-    b.p1 = first + m.Majo[1];
-    b.p2 = second + m.Majo[2];
-    b.p3 = first + m.Majo[3];
-    b.p4 = second + m.Majo[4];
-    b.h = m.Hauteur / 2 + m.Majo[5] / 2;
+    b.p1 = first + a.panel1;
+    b.p2 = second + a.panel2;
+    b.p3 = first + a.panel3;
+    b.p4 = second + a.panel4;
+    b.h = m.Hauteur / 2 + a.bodyHeight / 2;
     return b;
 }
 
@@ -30,21 +43,23 @@ void setFlapsByPanelKind(const Model& m, SlottedBody& b, float onLengthPanels,
 }
 
 SlottedBody regularFlaps(const Model& m) {
+    const SlottedAllowances a = slottedAllowances(m);
     SlottedBody b = slottedPanels(m);
     const float base = roundedFlap(m.Largeur / 2);
-    b.f1 = base + m.Majo[6];
-    b.f2 = base + m.Majo[7];
+    b.f1 = base + a.oddFlaps;
+    b.f2 = base + a.evenFlaps;
     return b;
 }
 
 SlottedBody regularBottomFlaps(const Model& m) {
+    const SlottedAllowances a = slottedAllowances(m);
     SlottedBody b;
-    b.p1 = m.Longueur + m.Majo[1];
-    b.p2 = m.Largeur + m.Majo[2];
-    b.p3 = m.Longueur + m.Majo[3];
-    b.p4 = m.Largeur + m.Majo[4];
-    b.h = m.Hauteur / 2 + m.Majo[5] / 2;
-    b.f1 = roundedFlap(m.Largeur / 2) + m.Majo[2] / 2;
+    b.p1 = m.Longueur + a.panel1;
+    b.p2 = m.Largeur + a.panel2;
+    b.p3 = m.Longueur + a.panel3;
+    b.p4 = m.Largeur + a.panel4;
+    b.h = m.Hauteur / 2 + a.bodyHeight / 2;
+    b.f1 = roundedFlap(m.Largeur / 2) + a.panel2 / 2;
     b.f2 = b.f1;
     return b;
 }

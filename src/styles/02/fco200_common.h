@@ -7,6 +7,20 @@
 
 namespace brontaxe {
 
+// The slotted cases' allowances, named after what each one adds to; panels count from the
+// glue flap, so panel 1 is the width panel when the glue flap sits on the width.
+struct SlottedAllowances {
+    float panel1;      // 1: the first panel
+    float panel2;      // 2: the second panel
+    float panel3;      // 3: the third panel
+    float panel4;      // 4: the fourth panel
+    float bodyHeight;  // 5: the whole body height (each half takes half of it)
+    float oddFlaps;    // 6: flaps of panels 1 and 3 (of the length panels on 0204, 0206)
+    float evenFlaps;   // 7: flaps of panels 2 and 4 (of the width panels on 0204, 0206)
+    float jointStep;   // 8: 0214: how much more the lower joint panel stops short
+};
+SlottedAllowances slottedAllowances(const Model& m);
+
 struct SlottedBody {
     float p1 = 0, p2 = 0, p3 = 0, p4 = 0;  // panel widths, left to right
     float h = 0;                           // half body height

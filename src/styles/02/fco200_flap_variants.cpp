@@ -36,10 +36,11 @@ void Fco0229(Model& m, Drawing& d) {
 }
 
 void Fco0208(Model& m, Drawing& d) {
+    const SlottedAllowances a = slottedAllowances(m);
     const SlottedBody b = slottedPanels(m);
     // The covers span the width panel they close over; the dust flaps meet in the middle.
     const float cover = m.pattesurtete ? b.p1 : b.p2;
-    const float dust = roundedFlap(m.Largeur / 2) + m.Majo[7];
+    const float dust = roundedFlap(m.Largeur / 2) + a.evenFlaps;
     const bool tuckOnEven = m.pattesurtete;
     GenerationPass pass(d);
     Corps0208(m, d, b.p1, b.p2, b.p3, b.p4, b.h, cover, dust, tuckOnEven, 0, 0, 0, false);
@@ -52,10 +53,11 @@ void Fco0208(Model& m, Drawing& d) {
 }
 
 void Fco0214(Model& m, Drawing& d) {
+    const SlottedAllowances a = slottedAllowances(m);
     const SlottedBody b = regularFlaps(m);
     // The lower half of the joint panel stops short by two board thicknesses and allowance 8,
     // so that the bottom flaps fold clear of the doubled joint.
-    const float step = 2 * m.EpaisseurCarton + m.Majo[8];
+    const float step = 2 * m.EpaisseurCarton + a.jointStep;
     const bool stepped = m.CaisseEn4 == 0 && step > 0 && step < b.p4;
     const float lowerP4 = stepped ? b.p4 - step : b.p4;
     GenerationPass pass(d);

@@ -37,12 +37,13 @@ void closeOpenEdge(Model& m, Drawing& d, const BodyPanels& b) {
 }
 
 void drawHalfCase(Model& m, Drawing& d, int code, bool withHandHoles) {
+    const SlottedAllowances a = slottedAllowances(m);
     SlottedBody b = slottedPanels(m);
     // A half slotted case closes like a regular one: the flaps meet in the middle.
     const float base = roundedFlap(m.Largeur / 2);
-    b.f1 = base + m.Majo[6];
-    b.f2 = base + m.Majo[7];
-    const float body = m.Hauteur + m.Majo[5];
+    b.f1 = base + a.oddFlaps;
+    b.f2 = base + a.evenFlaps;
+    const float body = m.Hauteur + a.bodyHeight;
 
     GenerationPass pass(d);
     CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, body, b.f1, b.f2, 0, 0, 0, true);

@@ -79,23 +79,25 @@ void Fco0215(Model& m, Drawing& d) {
     GenerationPass pass(d);
     lidHalf(m, d, b, false);
     if (m.pattesurtete && m.lgPatte > 0) {
-        lowerHalfGlueOnRight(m, d, b.p1, b.p2, b.p3, b.p4,
-                             [&] { drawSnapLockBottom(m, d, b.h, b.p4, b.p3, b.p2, b.p1); });
+        lowerHalfGlueOnRight(m, d, b.p1, b.p2, b.p3, b.p4, [&] {
+            drawSnapLockBottom(m, d, {.h = b.h, .p1 = b.p4, .p2 = b.p3, .p3 = b.p2, .p4 = b.p1});
+        });
     } else {
-        drawSnapLockBottom(m, d, b.h, b.p1, b.p2, b.p3, b.p4);
+        drawSnapLockBottom(m, d, {.h = b.h, .p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = b.p4});
     }
     finishLidded(m, d, 215, b, snapLockDepth(m, b.p1, b.p2));
 }
 
 void Fco0216(Model& m, Drawing& d) {
+    const SlottedAllowances a = slottedAllowances(m);
     SlottedBody b = slottedPanels(m);
     // Unlike the other slotted flaps, the allowance is rounded with the half width and the
     // tenth is added.
-    b.f1 = EntierProche(m.Largeur / 2 + m.Majo[6] + 0.1f);
-    b.f2 = EntierProche(m.Largeur / 2 + m.Majo[7] + 0.1f);
+    b.f1 = EntierProche(m.Largeur / 2 + a.oddFlaps + 0.1f);
+    b.f2 = EntierProche(m.Largeur / 2 + a.evenFlaps + 0.1f);
     GenerationPass pass(d);
     CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, false);
-    drawSnapLockBottom(m, d, b.h, b.p1, b.p2, b.p3, b.p4);
+    drawSnapLockBottom(m, d, {.h = b.h, .p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = b.p4});
     if (m.Sym_Verticale)
         InversePasses(m);
     d.LineVariant = 1;

@@ -1,6 +1,7 @@
 #include "styles/02/fco200_lid_common.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 #include "builders/emit.h"
@@ -11,27 +12,41 @@ namespace brontaxe {
 void applyLidDefaultAllowances(Model& m, std::int16_t styleCode) {
     if (m.allowanceRecordCode == styleCode)
         return;
+    // Allowances 1 to 8 as multiples of the board thickness; the others stay 0.
+    constexpr std::array<float, 8> kMultiples{1, 1, 1, 0, 1, 1, 1, -1};
     const float t = m.EpaisseurCarton;
     m.Majo.fill(0);
-    for (std::size_t i : {1, 2, 3, 5, 6, 7})
-        m.Majo[i] = t;
-    m.Majo[8] = -t;
+    for (std::size_t i = 0; i < kMultiples.size(); ++i)
+        m.Majo[i + 1] = kMultiples[i] * t;
+}
+
+LidAllowances lidAllowances(const Model& m) {
+    const auto& k = m.Majo;
+    return {.panel1 = k[1],
+            .panel2 = k[2],
+            .panel3 = k[3],
+            .panel4 = k[4],
+            .bodyHeight = k[5],
+            .lidDepth = k[6],
+            .lidHinge = k[7],
+            .tuckInWidth = k[8]};
 }
 
 LidBody lidBody(const Model& m) {
     const float L = m.Longueur, W = m.Largeur;
+    const LidAllowances a = lidAllowances(m);
     LidBody b;
-    b.p1 = L + m.Majo[1];
-    b.p2 = W + m.Majo[2];
-    b.p3 = L + m.Majo[3];
-    b.p4 = W + m.Majo[4];
-    b.h = m.Hauteur / 2 + m.Majo[5] / 2;
-    b.q = W + m.Majo[6] + m.Majo[7];
+    b.p1 = L + a.panel1;
+    b.p2 = W + a.panel2;
+    b.p3 = L + a.panel3;
+    b.p4 = W + a.panel4;
+    b.h = m.Hauteur / 2 + a.bodyHeight / 2;
+    b.q = W + a.lidDepth + a.lidHinge;
     b.T = m.hpatrent;
     b.r = m.rarrondi;
     b.F = m.Personnalisation == "PELSIRAN" ? b.p1 / 2 : m.hrabat;
-    b.lip = m.Majo[7];
-    b.p5 = L + m.Majo[8];
+    b.lip = a.lidHinge;
+    b.p5 = L + a.tuckInWidth;
     return b;
 }
 
@@ -56,7 +71,8 @@ float snapLockDepth(const Model& m, float p1, float p2) {
     return std::max(s.a7, E);
 }
 
-void drawSnapLockBottom(Model& m, Drawing& d, float h, float p1, float p2, float p3, float p4) {
+void drawSnapLockBottom(Model& m, Drawing& d, const SnapLockBody& b) {
+    const auto [h, p1, p2, p3, p4] = b;
     const SnapLockBottom s = snapLockBottom(m, p1, p2);
     RabatsCouvercle(m, d, h, p1, p2, p3, p4, s.a6, s.a7, s.a8, s.a9, s.a10, 0, 0, 0, true);
 }

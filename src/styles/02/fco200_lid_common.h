@@ -10,6 +10,16 @@
 
 namespace brontaxe {
 
+// The lid styles' allowances (0210, 0215): the body's as on the slotted cases, then the lid's.
+struct LidAllowances {
+    float panel1, panel2, panel3, panel4;  // 1 to 4: the panels from the glue flap
+    float bodyHeight;                      // 5: the whole body height
+    float lidDepth;                        // 6: the lid's depth, with the hinge
+    float lidHinge;                        // 7: the hinge above the body, part of the lid's depth
+    float tuckInWidth;                     // 8: the tuck-in, on the length
+};
+LidAllowances lidAllowances(const Model& m);
+
 struct LidBody {
     float p1 = 0, p2 = 0, p3 = 0, p4 = 0;
     float h = 0;    // half body height
@@ -38,8 +48,14 @@ SnapLockBottom snapLockBottom(const Model& m, float p1, float p2);
 // How deep the flaps of that bottom reach below the body.
 float snapLockDepth(const Model& m, float p1, float p2);
 
+// The body a snap-lock bottom closes: half its height and its panels from the glue flap on.
+struct SnapLockBody {
+    float h;
+    float p1, p2, p3, p4;
+};
+
 // Draws the snap-lock bottom below y = 0.
-void drawSnapLockBottom(Model& m, Drawing& d, float h, float p1, float p2, float p3, float p4);
+void drawSnapLockBottom(Model& m, Drawing& d, const SnapLockBody& b);
 
 // Runs `drawReversed`, which draws a lower half over the panels p4, p3, p2, p1 with the glue
 // flap on the left, and turns it over end for end, so that panel 1 comes back next to x =

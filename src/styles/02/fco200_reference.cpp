@@ -42,7 +42,8 @@ struct Handle {
 };
 
 Handle handleSizes(const Model& m) {
-    return {roundedFlap(m.Largeur / 2) + m.Majo[6], m.DPoign + m.HPoign + 2 * m.EpaisseurCarton};
+    const SlottedAllowances a = slottedAllowances(m);
+    return {roundedFlap(m.Largeur / 2) + a.oddFlaps, m.DPoign + m.HPoign + 2 * m.EpaisseurCarton};
 }
 
 // The hand-hole of a handle wall is always cut, as a plain hole unless a type is chosen, and
@@ -106,8 +107,9 @@ struct TongueLock {
 };
 
 TongueLock tongueLock(const Model& m) {
+    const SlottedAllowances a = slottedAllowances(m);
     const float overlap = std::max(m.hrecouvr, 2 * m.EpaisseurCarton);
-    return {roundedFlap((m.Largeur + overlap) / 2) + m.Majo[6], overlap, overlap / 2};
+    return {roundedFlap((m.Largeur + overlap) / 2) + a.oddFlaps, overlap, overlap / 2};
 }
 
 // The outer flap whose tongue goes through the slot of the other one.
@@ -156,7 +158,7 @@ FlapShape slottedFlap(TongueLock s, float width) {
 void drawTongueLockedHalf(Model& m, Drawing& d, const SlottedBody& b, const TongueLock& s,
                           bool mirrored) {
     const float width = m.pattesurtete ? b.p1 : b.p2;
-    const float inner = roundedFlap(m.Largeur / 2) + m.Majo[7];
+    const float inner = roundedFlap(m.Largeur / 2) + slottedAllowances(m).evenFlaps;
     recordFlapPasses(m, mirrored, s.flap + s.tongue, inner);
     const FlapShape dust = plainFlap(inner);
     std::array<FlapShape, 4> flaps = onLengthPanels(m, tongueFlap(s), dust);
@@ -171,7 +173,7 @@ void Fco0217(Model& m, Drawing& d) {
     const Handle s = handleSizes(m);
     GenerationPass pass(d);
     drawCarryTop(m, d, b, s);
-    drawSnapLockBottom(m, d, b.h, b.p1, b.p2, b.p3, b.p4);
+    drawSnapLockBottom(m, d, {.h = b.h, .p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = b.p4});
     finishSlottedBody(m, d, 217, b, snapLockDepth(m, b.p1, b.p2), s.cover + s.wall);
 }
 

@@ -133,25 +133,28 @@ std::vector<FoldPair> regularFolds(const Model& m) {
 }
 
 std::vector<FoldPair> overlappingFolds(const Model& m) {
+    const SlottedAllowances a = slottedAllowances(m);
     SlottedBody b = slottedPanels(m);
     const float base = roundedFlap((m.Largeur + m.hrecouvr) / 2);
-    b.f1 = base + m.Majo[6];
-    b.f2 = base + m.Majo[7];
+    b.f1 = base + a.oddFlaps;
+    b.f2 = base + a.evenFlaps;
     return byPanelKind(m, b, FoldFit::Meet, FoldFit::NoCollision, m.hrecouvr);
 }
 
 std::vector<FoldPair> centreSpecialFolds(const Model& m) {
+    const SlottedAllowances a = slottedAllowances(m);
     SlottedBody b = slottedPanels(m);
-    setFlapsByPanelKind(m, b, roundedFlap(m.Largeur / 2) + m.Majo[6],
-                        roundedFlap(m.Longueur / 2) + m.Majo[7]);
+    setFlapsByPanelKind(m, b, roundedFlap(m.Largeur / 2) + a.oddFlaps,
+                        roundedFlap(m.Longueur / 2) + a.evenFlaps);
     return byPanelKind(m, b, FoldFit::Meet, FoldFit::Meet);
 }
 
 std::vector<FoldPair> folds0205(const Model& m) {
+    const SlottedAllowances a = slottedAllowances(m);
     SlottedBody b = slottedPanels(m);
     const float base = roundedFlap(m.Longueur / 2);
-    b.f1 = base + m.Majo[6];
-    b.f2 = base + m.Majo[7];
+    b.f1 = base + a.oddFlaps;
+    b.f2 = base + a.evenFlaps;
     std::vector<FoldPair> pairs = byPanelKind(m, b, FoldFit::NoCollision, FoldFit::Meet);
     // The length flaps overlap by design: each one alone must not reach past the far wall.
     FoldPair& across = pairs.front();

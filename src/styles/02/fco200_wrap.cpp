@@ -51,46 +51,53 @@ void drawWrap(Model& m, Drawing& d, int code, const WrapLayout& w) {
     drawTwoHalves(m, d, b, code, FlapDimension::WhenFirstIsLower);
 }
 
-// Which allowance each panel takes: the three full panels, then the front panel.
+// The allowance each panel takes: the three full panels, then the front panel.
 struct WrapAllowances {
-    int first, second, third, front;
+    float first, second, third, front;
 };
 
 // Panels across, around, across and a short overlap panel, behind a front panel of two thirds
 // of `around` that takes the glue flap's place. The front and overlap panels make up the
 // opposite wall (`around` with its allowance) plus the overlap, once: the wall they form is
 // as long as the one it faces.
-WrapLayout wrapLayout(const Model& m, float around, float across, WrapAllowances a, float flap1,
+WrapLayout wrapLayout(const Model& m, float around, float across, WrapAllowances k, float flap1,
                       float flap2) {
-    const auto majo = [&m](int i) { return m.Majo[static_cast<std::size_t>(i)]; };
     WrapLayout w;
-    w.body.p1 = across + majo(a.first);
-    w.body.p2 = around + majo(a.second);
-    w.body.p3 = across + majo(a.third);
-    w.extra = roundedFlap(2 * around / 3) + majo(a.front);
+    w.body.p1 = across + k.first;
+    w.body.p2 = around + k.second;
+    w.body.p3 = across + k.third;
+    w.extra = roundedFlap(2 * around / 3) + k.front;
     w.body.p4 = w.body.p2 - w.extra + m.hrecouvr;
-    w.body.h = m.Hauteur / 2 + m.Majo[5] / 2;
+    w.body.h = m.Hauteur / 2 + slottedAllowances(m).bodyHeight / 2;
     w.body.f1 = flap1;
     w.body.f2 = flap2;
     return w;
 }
 
 WrapLayout wrap0230(const Model& m) {
+    const SlottedAllowances a = slottedAllowances(m);
     const float base = roundedFlap(m.Largeur / 2);
-    return wrapLayout(m, m.Longueur, m.Largeur, {2, 1, 4, 3}, base + m.Majo[6], base + m.Majo[7]);
+    return wrapLayout(m, m.Longueur, m.Largeur, {a.panel2, a.panel1, a.panel4, a.panel3},
+                      base + a.oddFlaps, base + a.evenFlaps);
 }
 
 WrapLayout wrap0231(const Model& m) {
+    const SlottedAllowances a = slottedAllowances(m);
     const float base = roundedFlap(m.Largeur / 2);
-    return wrapLayout(m, m.Largeur, m.Longueur, {1, 4, 3, 2}, base + m.Majo[6], base + m.Majo[7]);
+    return wrapLayout(m, m.Largeur, m.Longueur, {a.panel1, a.panel4, a.panel3, a.panel2},
+                      base + a.oddFlaps, base + a.evenFlaps);
 }
 
 WrapLayout wrap0234(const Model& m) {
-    return wrapLayout(m, m.Longueur, m.Largeur, {2, 1, 4, 3}, m.hrabat, m.hrabat);
+    const SlottedAllowances a = slottedAllowances(m);
+    return wrapLayout(m, m.Longueur, m.Largeur, {a.panel2, a.panel1, a.panel4, a.panel3}, m.hrabat,
+                      m.hrabat);
 }
 
 WrapLayout wrap0235(const Model& m) {
-    return wrapLayout(m, m.Largeur, m.Longueur, {2, 1, 4, 3}, m.hrabat, m.hrabat);
+    const SlottedAllowances a = slottedAllowances(m);
+    return wrapLayout(m, m.Largeur, m.Longueur, {a.panel2, a.panel1, a.panel4, a.panel3}, m.hrabat,
+                      m.hrabat);
 }
 
 // The tables hold with the glue flap on the width panel; without it each style of a pair

@@ -73,7 +73,8 @@ void Fco0321(Model& m, Drawing& d) {
     GenerationPass pass(d);
     drawBodyAndLid(m, d, body, lid, [&] {
         d.LineVariant = 1;
-        drawSnapLockBottom(m, d, body.body, body.p1, body.p2, body.p3, body.p4);
+        drawSnapLockBottom(
+            m, d, {.h = body.body, .p1 = body.p1, .p2 = body.p2, .p3 = body.p3, .p4 = body.p4});
         d.LineKind = kind::Cut;
         line(d, 0, 0, m.lgPatte + body.length(), 0);
         handHolesUnderEdge(m, d, body);

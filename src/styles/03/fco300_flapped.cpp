@@ -116,7 +116,8 @@ void Fco0301(Model& m, Drawing& d) {
     const Tray bottom = bottomTray(m);
     Tray lidSizes = lidOver(m, bottom);
     // The lid's flaps reach H + allowance 9, or the bottom's flap and one thickness.
-    lidSizes.f = m.Majo[9] != 0 ? m.Hauteur + m.Majo[9] : bottom.f + m.EpaisseurCarton;
+    const float flaps = telescopeAllowances(m).lidFlaps;
+    lidSizes.f = flaps != 0 ? m.Hauteur + flaps : bottom.f + m.EpaisseurCarton;
     const FlappedTray lid = flapped(lidSizes);
     GenerationPass pass(d);
     if (pieceShown(m, kBottomPiece))
@@ -184,7 +185,7 @@ void Fco0331(Model& m, Drawing& d) {
     }
     if (pieceShown(m, kLidPiece)) {
         // The double-wall tray's side walls are H + allowance 8 high.
-        const float bottomHalf = bottom.a + m.Hauteur + m.Majo[8];
+        const float bottomHalf = bottom.a + m.Hauteur + doubleWallAllowances(m).sideWall;
         drawFlappedTray(m, d, lid, besideCentre(m, 0, bottomHalf, flappedHalfExtent(lid)), 1);
     }
 }

@@ -126,7 +126,7 @@ void Fco0350(Model& m, Drawing& d) {
     }
     if (pieceShown(m, kLidPiece)) {
         d.Piece = 1;
-        const float height = m.Hauteur + m.Majo[8];
+        const float height = m.Hauteur + telescopeAllowances(m).lidHeight;
         drawBand(m, d, band, height, 2 * trayCentre + m.EspPoseX, -height / 2);
     }
 }

@@ -38,7 +38,7 @@ std::optional<std::string> trayLidRule(const Model& m) {
 
 std::optional<std::string> doubleWallLidRule(const Model& m) {
     // The inner end wall stands H + allowance 6 above its double-wall band.
-    const float inner = m.Hauteur + m.Majo[6];
+    const float inner = m.Hauteur + doubleWallAllowances(m).innerEndWall;
     if (inner < m.EpaisseurCarton)
         return "Hauteur trop petite pour la double paroi : la paroi intérieure ferait " +
                mm(inner) + " mm, il lui faut au moins l'épaisseur du carton (" +

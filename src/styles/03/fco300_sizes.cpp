@@ -31,39 +31,91 @@ TelescopeFit slottedFit(const Model& m, const SlottedPiece& body, const SlottedP
 
 }  // namespace
 
+TelescopeAllowances telescopeAllowances(const Model& m) {
+    const auto& k = m.Majo;
+    return {.bottomLength = k[1],
+            .bottomWidth = k[3],
+            .bottomHeight = k[5],
+            .band = k[4],
+            .lidLength = k[6],
+            .lidWidth = k[7],
+            .lidHeight = k[8],
+            .lidFlaps = k[9]};
+}
+
+DoubleWallAllowances doubleWallAllowances(const Model& m) {
+    const auto& k = m.Majo;
+    return {.innerEndWall = k[6], .sideWall = k[8]};
+}
+
+CappedAllowances cappedAllowances(const Model& m) {
+    const auto& k = m.Majo;
+    return {.capLength = k[1],
+            .capWidth = k[2],
+            .lengthPanels = k[3],
+            .widthPanels = k[4],
+            .bodyHeight = k[5],
+            .oddFlaps = k[6],
+            .evenFlaps = k[7],
+            .lidPanel1 = k[8],
+            .lidPanel2 = k[9],
+            .lidPanel3 = k[10],
+            .lidPanel4 = k[11],
+            .fullDepth = k[12],
+            .lidOddFlaps = k[13],
+            .lidEvenFlaps = k[14]};
+}
+
+MarkedAllowances markedAllowances(const Model& m) {
+    const auto& k = m.Majo;
+    return {.bottomLength = k[1],
+            .bottomWidth = k[2],
+            .bottomHeight = k[3],
+            .bottomInnerWall = k[4],
+            .lidLength = k[5],
+            .lidWidth = k[6],
+            .lidHeight = k[7],
+            .lidInnerWall = k[8],
+            .bottomWings = k[11],
+            .lidWings = k[12]};
+}
+
 Tray bottomTray(const Model& m) {
+    const TelescopeAllowances k = telescopeAllowances(m);
     Tray t;
-    t.a = (m.Longueur + m.Majo[1]) / 2;
-    t.b = (m.Largeur + m.Majo[3]) / 2;
-    t.h = m.Hauteur + m.Majo[5];
+    t.a = (m.Longueur + k.bottomLength) / 2;
+    t.b = (m.Largeur + k.bottomWidth) / 2;
+    t.h = m.Hauteur + k.bottomHeight;
     t.f = m.hrabat_auto ? t.h : m.hrabat;
     return t;
 }
 
 Tray lidOver(const Model& m, const Tray& bottom) {
     const float e = m.EpaisseurCarton;
-    const auto& mj = m.Majo;
+    const TelescopeAllowances k = telescopeAllowances(m);
     Tray lid;
-    lid.a = mj[6] != 0 ? (m.Longueur + mj[6]) / 2 : bottom.a + e;
-    lid.b = mj[7] != 0 ? (m.Largeur + mj[7]) / 2 : bottom.b + 2 * e;
-    lid.h = mj[8] != 0 ? m.Hauteur + mj[8] : bottom.h + e;
-    lid.f = mj[9] != 0 ? bottom.f + mj[9] : bottom.f + e;
+    lid.a = k.lidLength != 0 ? (m.Longueur + k.lidLength) / 2 : bottom.a + e;
+    lid.b = k.lidWidth != 0 ? (m.Largeur + k.lidWidth) / 2 : bottom.b + 2 * e;
+    lid.h = k.lidHeight != 0 ? m.Hauteur + k.lidHeight : bottom.h + e;
+    lid.f = k.lidFlaps != 0 ? bottom.f + k.lidFlaps : bottom.f + e;
     return lid;
 }
 
 Sleeve sleeveOf(const Model& m) {
-    const float length = m.Longueur + m.Majo[3];
-    const float width = m.Largeur + m.Majo[4];
+    const CappedAllowances k = cappedAllowances(m);
+    const float length = m.Longueur + k.lengthPanels;
+    const float width = m.Largeur + k.widthPanels;
     const float first = m.pattesurtete ? width : length;
     const float second = m.pattesurtete ? length : width;
-    return {first, second, first, second, m.Hauteur + m.Majo[5]};
+    return {first, second, first, second, m.Hauteur + k.bodyHeight};
 }
 
 Tray capOverSleeve(const Model& m) {
     const float e = m.EpaisseurCarton;
+    const CappedAllowances k = cappedAllowances(m);
     Tray t;
-    t.a = (m.Longueur + m.Majo[1]) / 2 + e;
-    t.b = (m.Largeur + m.Majo[2]) / 2 + 2 * e;
+    t.a = (m.Longueur + k.capLength) / 2 + e;
+    t.b = (m.Largeur + k.capWidth) / 2 + 2 * e;
     t.h = m.hrabat;
     t.f = m.hrabat;
     return t;
@@ -71,7 +123,7 @@ Tray capOverSleeve(const Model& m) {
 
 SlottedPiece slottedBody(const Model& m) {
     const SlottedBody b = regularFlaps(m);
-    return {b.p1, b.p2, b.p3, b.p4, m.Hauteur + m.Majo[5], b.f1, b.f2};
+    return {b.p1, b.p2, b.p3, b.p4, m.Hauteur + cappedAllowances(m).bodyHeight, b.f1, b.f2};
 }
 
 SlottedPiece closedBody(const Model& m) {
@@ -80,20 +132,27 @@ SlottedPiece closedBody(const Model& m) {
 }
 
 SlottedPiece cappedBody(const Model& m) {
-    const float length = m.Longueur + m.Majo[3];
-    const float width = m.Largeur + m.Majo[4];
+    const CappedAllowances k = cappedAllowances(m);
+    const float length = m.Longueur + k.lengthPanels;
+    const float width = m.Largeur + k.widthPanels;
     const float first = m.pattesurtete ? width : length;
     const float second = m.pattesurtete ? length : width;
     const float base = roundedFlap(m.Largeur / 2);
-    return {first,           second, first, second, m.Hauteur + m.Majo[5], base + m.Majo[6],
-            base + m.Majo[7]};
+    return {first,
+            second,
+            first,
+            second,
+            m.Hauteur + k.bodyHeight,
+            base + k.oddFlaps,
+            base + k.evenFlaps};
 }
 
 Tray capOverBody(const Model& m) {
     const float e = m.EpaisseurCarton;
+    const CappedAllowances k = cappedAllowances(m);
     Tray t;
-    t.a = (m.Longueur + m.Majo[1]) / 2 + 2 * e;
-    t.b = (m.Largeur + m.Majo[2]) / 2 + e;
+    t.a = (m.Longueur + k.capLength) / 2 + 2 * e;
+    t.b = (m.Largeur + k.capWidth) / 2 + e;
     t.h = m.hrabat;
     t.f = m.hrabat;
     return t;
@@ -101,47 +160,48 @@ Tray capOverBody(const Model& m) {
 
 SlottedPiece slottedLid(const Model& m, const SlottedPiece& body, float depth) {
     const float e = m.EpaisseurCarton;
-    const auto& mj = m.Majo;
+    const CappedAllowances k = cappedAllowances(m);
     const float length = m.pattesurtete ? m.Largeur : m.Longueur;
     const float width = m.pattesurtete ? m.Longueur : m.Largeur;
-    auto panel = [&](std::size_t i, float inside, float bodyPanel) {
-        return mj[i] != 0 ? inside + mj[i] : bodyPanel + 2 * e;
+    auto panel = [&](float allowance, float inside, float bodyPanel) {
+        return allowance != 0 ? inside + allowance : bodyPanel + 2 * e;
     };
     SlottedPiece lid;
-    lid.p1 = panel(8, length, body.p1);
-    lid.p2 = panel(9, width, body.p2);
-    lid.p3 = panel(10, length, body.p3);
-    lid.p4 = panel(11, width, body.p4);
+    lid.p1 = panel(k.lidPanel1, length, body.p1);
+    lid.p2 = panel(k.lidPanel2, width, body.p2);
+    lid.p3 = panel(k.lidPanel3, length, body.p3);
+    lid.p4 = panel(k.lidPanel4, width, body.p4);
     lid.body = depth;
     // The flaps meet in the middle of the lid's width panels.
     const float lidWidth = m.pattesurtete ? std::min(lid.p1, lid.p3) : std::min(lid.p2, lid.p4);
     const float base = roundedFlap(lidWidth / 2);
-    lid.f1 = base + mj[13];
-    lid.f2 = base + mj[14];
+    lid.f1 = base + k.lidOddFlaps;
+    lid.f2 = base + k.lidEvenFlaps;
     return lid;
 }
 
 float fullDepth(const Model& m, const SlottedPiece& body) {
-    return m.Majo[12] != 0 ? m.Hauteur + m.Majo[12] : body.body + m.EpaisseurCarton;
+    const float k = cappedAllowances(m).fullDepth;
+    return k != 0 ? m.Hauteur + k : body.body + m.EpaisseurCarton;
 }
 
 MarkedPair markedPair(const Model& m) {
     const float e = m.EpaisseurCarton;
-    const auto& mj = m.Majo;
+    const MarkedAllowances k = markedAllowances(m);
     const float L = m.Longueur, W = m.Largeur, H = m.Hauteur;
     MarkedPair p;
     MarkedCap& b = p.bottom;
-    b.a = (L + mj[1]) / 2;
-    b.b = (W + mj[2]) / 2;
-    b.h = H + mj[3];
-    b.inner = mj[4] != 0 ? H + mj[4] : b.h - e;
-    b.wing = std::min(b.a, b.h) + mj[11];
+    b.a = (L + k.bottomLength) / 2;
+    b.b = (W + k.bottomWidth) / 2;
+    b.h = H + k.bottomHeight;
+    b.inner = k.bottomInnerWall != 0 ? H + k.bottomInnerWall : b.h - e;
+    b.wing = std::min(b.a, b.h) + k.bottomWings;
     MarkedCap& l = p.lid;
-    l.a = mj[5] != 0 ? (L + mj[5]) / 2 : b.a + e;
-    l.b = mj[6] != 0 ? (W + mj[6]) / 2 : b.b + 2 * e;
-    l.h = mj[7] != 0 ? H + mj[7] : b.h + e;
-    l.inner = mj[8] != 0 ? H + mj[8] : l.h - e;
-    l.wing = std::min(l.a, l.h) + mj[12];
+    l.a = k.lidLength != 0 ? (L + k.lidLength) / 2 : b.a + e;
+    l.b = k.lidWidth != 0 ? (W + k.lidWidth) / 2 : b.b + 2 * e;
+    l.h = k.lidHeight != 0 ? H + k.lidHeight : b.h + e;
+    l.inner = k.lidInnerWall != 0 ? H + k.lidInnerWall : l.h - e;
+    l.wing = std::min(l.a, l.h) + k.lidWings;
     return p;
 }
 
@@ -161,22 +221,25 @@ Octagon grownOctagon(const Octagon& o, float by) {
 }
 
 Octagon bandOctagon(const Model& m) {
-    return octagon(m.Longueur + m.Majo[4], m.Largeur + m.Majo[4]);
+    const float band = telescopeAllowances(m).band;
+    return octagon(m.Longueur + band, m.Largeur + band);
 }
 
 Octagon trayOverBand(const Model& m) {
-    return grownOctagon(octagon(m.Longueur + m.Majo[1], m.Largeur + m.Majo[1]), m.EpaisseurCarton);
+    const float tray = telescopeAllowances(m).bottomLength;
+    return grownOctagon(octagon(m.Longueur + tray, m.Largeur + tray), m.EpaisseurCarton);
 }
 
 OctagonalPair octagonalPair(const Model& m) {
     const float e = m.EpaisseurCarton;
-    const auto& mj = m.Majo;
+    const TelescopeAllowances k = telescopeAllowances(m);
     OctagonalPair p;
-    p.bottom = octagon(m.Longueur + mj[1], m.Largeur + mj[3]);
-    p.h = m.Hauteur + mj[5];
-    p.lid = mj[6] != 0 || mj[7] != 0 ? octagon(m.Longueur + mj[6], m.Largeur + mj[7])
-                                     : grownOctagon(p.bottom, e);
-    p.h2 = mj[8] != 0 ? m.Hauteur + mj[8] : p.h + e;
+    p.bottom = octagon(m.Longueur + k.bottomLength, m.Largeur + k.bottomWidth);
+    p.h = m.Hauteur + k.bottomHeight;
+    p.lid = k.lidLength != 0 || k.lidWidth != 0
+                ? octagon(m.Longueur + k.lidLength, m.Largeur + k.lidWidth)
+                : grownOctagon(p.bottom, e);
+    p.h2 = k.lidHeight != 0 ? m.Hauteur + k.lidHeight : p.h + e;
     return p;
 }
 

@@ -10,6 +10,60 @@
 
 namespace brontaxe {
 
+// The telescope trays' allowances (0300 to 0309, 0350, 0351): the bottom's, then the lid's,
+// each 0 to let the lid grow from the bottom by the board thickness.
+struct TelescopeAllowances {
+    float bottomLength;  // 1: the bottom's length (0350: the tray over the band)
+    float bottomWidth;   // 3: the bottom's width
+    float bottomHeight;  // 5: the bottom's walls
+    float band;          // 4: 0350: the band's octagon
+    float lidLength;     // 6: the lid's length
+    float lidWidth;      // 7: the lid's width
+    float lidHeight;     // 8: the lid's walls (0350: the band's height)
+    float lidFlaps;      // 9: the lid's corner flaps (0301: its flaps, on the height)
+};
+TelescopeAllowances telescopeAllowances(const Model& m);
+
+// The double-wall tray (0331), whose walls stand on the height.
+struct DoubleWallAllowances {
+    float innerEndWall;  // 6: the inner end walls above the double-wall band
+    float sideWall;      // 8: the side walls
+};
+DoubleWallAllowances doubleWallAllowances(const Model& m);
+
+// The sleeves and slotted bodies under a cap or a slotted lid (0310 to 0322).
+struct CappedAllowances {
+    float capLength;                        // 1: the cap's base, lengthwise
+    float capWidth;                         // 2: the cap's base, widthwise
+    float lengthPanels;                     // 3: the body's length panels
+    float widthPanels;                      // 4: the body's width panels
+    float bodyHeight;                       // 5: the body's height
+    float oddFlaps;                         // 6: the body's flaps on panels 1 and 3
+    float evenFlaps;                        // 7: the body's flaps on panels 2 and 4
+    float lidPanel1, lidPanel2, lidPanel3;  // 8 to 10: the slotted lid's panels, 0 for the
+    float lidPanel4;                        // 11: body's panel and two thicknesses
+    float fullDepth;                        // 12: a full-depth lid's height
+    float lidOddFlaps;                      // 13: the lid's flaps on panels 1 and 3
+    float lidEvenFlaps;                     // 14: the lid's flaps on panels 2 and 4
+};
+CappedAllowances cappedAllowances(const Model& m);
+
+// Bottom and lid with wings and double side walls (0330s): each of the lid's 0 to grow from
+// the bottom by the board thickness.
+struct MarkedAllowances {
+    float bottomLength;     // 1
+    float bottomWidth;      // 2
+    float bottomHeight;     // 3
+    float bottomInnerWall;  // 4: the inner side wall, 0 for one thickness under the outer
+    float lidLength;        // 5
+    float lidWidth;         // 6
+    float lidHeight;        // 7
+    float lidInnerWall;     // 8
+    float bottomWings;      // 11: the bottom's wings, on the shorter of half length and height
+    float lidWings;         // 12: the lid's wings
+};
+MarkedAllowances markedAllowances(const Model& m);
+
 // One tray: half length a and half width b of its base, wall height h, corner-flap height f.
 struct Tray {
     float a = 0;

@@ -15,13 +15,25 @@
 
 namespace brontaxe {
 
+GridFolderAllowances gridFolderAllowances(const Model& m) {
+    const auto& k = m.Majo;
+    return {.bottomLength = k[1],
+            .bottomWidth = k[3],
+            .sideWalls = k[5],
+            .endWalls = k[6],
+            .lidHalves = k[7],
+            .endFlaps = k[8],
+            .innerWallDrop = k[10]};
+}
+
 FolderSizes folderSizes(const Model& m) {
-    return {m.Longueur + m.Majo[1], m.Largeur + m.Majo[3], m.Hauteur + m.Majo[5],
-            m.Hauteur + m.Majo[6]};
+    const GridFolderAllowances a = gridFolderAllowances(m);
+    return {m.Longueur + a.bottomLength, m.Largeur + a.bottomWidth, m.Hauteur + a.sideWalls,
+            m.Hauteur + a.endWalls};
 }
 
 float lidHalf(const Model& m, const FolderSizes& s) {
-    return roundedHalf(s.W3) + m.Majo[7];
+    return roundedHalf(s.W3) + gridFolderAllowances(m).lidHalves;
 }
 
 namespace {
@@ -86,8 +98,11 @@ void drawHingedLidFolder(Model& m, Drawing& d) {
     const FolderSizes s = folderSizes(m);
     FoldGrid g;
     g.columns = {s.H6, s.L1, s.H6};
-    g.rows = {
-        {s.H5, 0, 2}, {s.W3, 0, 2}, {s.H5, 0, 2}, {s.W3 + m.Majo[7], 1, 1}, {m.hpatrent, 1, 1}};
+    g.rows = {{s.H5, 0, 2},
+              {s.W3, 0, 2},
+              {s.H5, 0, 2},
+              {s.W3 + gridFolderAllowances(m).lidHalves, 1, 1},
+              {m.hpatrent, 1, 1}};
     g.creasedAcross = {false, true, false};
     drawGrid(m, d, g);
 }
@@ -95,7 +110,7 @@ void drawHingedLidFolder(Model& m, Drawing& d) {
 // End buffers: beyond each end wall a band `hrabat` wide and an inner wall, folded back
 // inside so that the ends hold an air cell.
 FoldGrid bufferedFolder(const Model& m, const FolderSizes& s) {
-    const float inner = s.H6 - m.Majo[10];
+    const float inner = s.H6 - gridFolderAllowances(m).innerWallDrop;
     FoldGrid g;
     g.columns = {inner, m.hrabat, s.H6, s.L1, s.H6, m.hrabat, inner};
     const float top = lidHalf(m, s);
@@ -107,7 +122,7 @@ FoldGrid bufferedFolder(const Model& m, const FolderSizes& s) {
 // Buffers on all four walls and no lid: a tray that holds its contents off every wall.
 FoldGrid bufferedTray(const Model& m, const FolderSizes& s) {
     FoldGrid g = bufferedFolder(m, s);
-    const float inner = s.H5 - m.Majo[10];
+    const float inner = s.H5 - gridFolderAllowances(m).innerWallDrop;
     g.rows = {{inner, 3, 3}, {m.hrabat, 3, 3}, {s.H5, 2, 4}, {s.W3, 0, 6},
               {s.H5, 2, 4},  {m.hrabat, 3, 3}, {inner, 3, 3}};
     return g;
@@ -131,7 +146,8 @@ void Fco0401(Model& m, Drawing& d) {
 
 void Fco0402(Model& m, Drawing& d) {
     const FolderSizes s = folderSizes(m);
-    drawGrid(m, d, crossFolder(s, roundedHalf(s.L1) + m.Majo[8], lidHalf(m, s)));
+    drawGrid(m, d,
+             crossFolder(s, roundedHalf(s.L1) + gridFolderAllowances(m).endFlaps, lidHalf(m, s)));
 }
 
 void Fco0403(Model& m, Drawing& d) {
@@ -150,7 +166,7 @@ std::vector<FoldPair> folds0401(const Model& m) {
 std::vector<FoldPair> folds0402(const Model& m) {
     const FolderSizes s = folderSizes(m);
     const float half = lidHalf(m, s);
-    const float end = roundedHalf(s.L1) + m.Majo[8];
+    const float end = roundedHalf(s.L1) + gridFolderAllowances(m).endFlaps;
     return {{"demi-couvercles", half, half, s.W3, FoldFit::Meet},
             {"rabats d'extrémité", end, end, s.L1, FoldFit::Meet}};
 }

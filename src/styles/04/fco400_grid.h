@@ -8,6 +8,18 @@
 
 namespace brontaxe {
 
+// The grid folders' allowances (0400 to 0403, 0433 to 0472).
+struct GridFolderAllowances {
+    float bottomLength;   // 1: the bottom's length
+    float bottomWidth;    // 3: the bottom's width
+    float sideWalls;      // 5: the side walls' height
+    float endWalls;       // 6: the end walls' height, and the dust flaps beside them
+    float lidHalves;      // 7: each lid half (0433: the lid's front panel)
+    float endFlaps;       // 8: 0402: the end flaps, on half the bottom's length
+    float innerWallDrop;  // 10: how much lower the inner walls of the buffers stand
+};
+GridFolderAllowances gridFolderAllowances(const Model& m);
+
 struct FolderSizes {
     float L1;  // bottom length
     float W3;  // bottom width
@@ -15,10 +27,11 @@ struct FolderSizes {
     float H6;  // end walls, and the dust flaps beside them
 };
 
-// L + Majo(1), W + Majo(3), H + Majo(5), H + Majo(6).
+// L, W, H and H with their allowances.
 FolderSizes folderSizes(const Model& m);
 
-// Lid halves meeting over the middle of the bottom: half its width, rounded, plus Majo(7).
+// Lid halves meeting over the middle of the bottom: half its width, rounded, plus their
+// allowance.
 float lidHalf(const Model& m, const FolderSizes& s);
 
 // Columns and rows of no size (a flap parameter set to 0) are left out: the folder is then

@@ -17,10 +17,10 @@ namespace brontaxe {
 namespace {
 
 float innerSide(const Model& m, const FolderSizes& s) {
-    return s.H5 - m.Majo[10];
+    return s.H5 - gridFolderAllowances(m).innerWallDrop;
 }
 float innerEnd(const Model& m, const FolderSizes& s) {
-    return s.H6 - m.Majo[10];
+    return s.H6 - gridFolderAllowances(m).innerWallDrop;
 }
 
 // Three columns (end wall, bottom, end wall), creased across the bottom only: every row
@@ -47,8 +47,11 @@ void Fco0433(Model& m, Drawing& d) {
     // The lid's end flaps close over the end walls; its tuck flap slides inside the front.
     const FolderSizes s = folderSizes(m);
     FoldGrid g = threeColumns(s);
-    g.rows = {
-        {s.H5, 0, 2}, {s.W3, 0, 2}, {s.H5, 0, 2}, {s.W3 + m.Majo[7], 0, 2}, {m.hpatrent, 1, 1}};
+    g.rows = {{s.H5, 0, 2},
+              {s.W3, 0, 2},
+              {s.H5, 0, 2},
+              {s.W3 + gridFolderAllowances(m).lidHalves, 0, 2},
+              {m.hpatrent, 1, 1}};
     drawGrid(m, d, g);
 }
 

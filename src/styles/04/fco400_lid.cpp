@@ -120,32 +120,56 @@ void drawLidFolder(Model& m, Drawing& d, const LidFolder& f) {
 
 void Fco0481(Model& m, Drawing& d) {
     applyThicknessRule(m, 481, {1, 0.5f, 1, 1, 2, 2, 2, 0.5f, 0.5f, 1});
-    const auto& mj = m.Majo;
+    const HingedLidAllowances k = hingedLidAllowances(m);
     LidFolder f;
-    f.L1 = m.Longueur + mj[1];
-    f.W2 = m.Largeur + mj[3];
-    f.front = m.Hauteur + mj[4];
-    f.back = m.Hauteur + mj[5];
-    f.side = m.Hauteur + mj[4];
-    f.W5 = m.Largeur + mj[6];
-    f.L6 = m.Longueur + mj[7];
+    f.L1 = m.Longueur + k.baseLength;
+    f.W2 = m.Largeur + k.baseWidth;
+    f.front = m.Hauteur + k.frontAndSides;
+    f.back = m.Hauteur + k.back;
+    f.side = m.Hauteur + k.frontAndSides;
+    f.W5 = m.Largeur + k.lidWidth;
+    f.L6 = m.Longueur + k.lidLength;
     f.ear = 0;
     f.tuck = m.hpatrent;
-    f.tuckInset = mj[8];
+    f.tuckInset = k.tuckInset;
     f.dust = m.hrabat;
     f.radius = m.rarrondi;
     f.notch = m.RcoupPouce;
     drawLidFolder(m, d, f);
 }
 
+LidFolderAllowances lidFolderAllowances(const Model& m) {
+    const auto& k = m.Majo;
+    return {.baseLength = k[1],
+            .baseWidth = k[2],
+            .front = k[3],
+            .back = k[4],
+            .sides = k[5],
+            .lidWidth = k[6],
+            .lidLength = k[7],
+            .earShort = k[8]};
+}
+
+HingedLidAllowances hingedLidAllowances(const Model& m) {
+    const auto& k = m.Majo;
+    return {.baseLength = k[1],
+            .baseWidth = k[3],
+            .frontAndSides = k[4],
+            .back = k[5],
+            .lidWidth = k[6],
+            .lidLength = k[7],
+            .tuckInset = k[8]};
+}
+
 namespace {
 
-std::optional<std::string> notchFits(const Model& m, float front) {
+// `length` is the style's allowance on the bottom's length.
+std::optional<std::string> notchFits(const Model& m, float front, float length) {
     if (m.RcoupPouce >= front)
         return std::string(
             "Hauteur trop petite pour l'encoche de pouce : la face avant doit "
             "dépasser le rayon de l'encoche");
-    if (2 * m.RcoupPouce >= m.Longueur + m.Majo[1])
+    if (2 * m.RcoupPouce >= m.Longueur + length)
         return std::string("Longueur trop petite pour l'encoche de pouce");
     return std::nullopt;
 }
@@ -153,11 +177,13 @@ std::optional<std::string> notchFits(const Model& m, float front) {
 }  // namespace
 
 std::optional<std::string> thumbNotchRule0443(const Model& m) {
-    return notchFits(m, m.Hauteur + m.Majo[3]);
+    const LidFolderAllowances k = lidFolderAllowances(m);
+    return notchFits(m, m.Hauteur + k.front, k.baseLength);
 }
 
 std::optional<std::string> thumbNotchRule0481(const Model& m) {
-    return notchFits(m, m.Hauteur + m.Majo[4]);
+    const HingedLidAllowances k = hingedLidAllowances(m);
+    return notchFits(m, m.Hauteur + k.frontAndSides, k.baseLength);
 }
 
 }  // namespace brontaxe

@@ -9,6 +9,31 @@
 
 namespace brontaxe {
 
+// The lid folders' allowances (0443 and its variants): the base, its walls, then the lid.
+struct LidFolderAllowances {
+    float baseLength;  // 1: the bottom's length
+    float baseWidth;   // 2: the bottom's width
+    float front;       // 3: the front wall
+    float back;        // 4: the back wall
+    float sides;       // 5: the side walls
+    float lidWidth;    // 6: the lid's width
+    float lidLength;   // 7: the lid's length
+    float earShort;    // 8: how far the ears stop short of the side walls and half the width
+};
+LidFolderAllowances lidFolderAllowances(const Model& m);
+
+// 0481's allowances, ordered otherwise: the front and the sides share theirs.
+struct HingedLidAllowances {
+    float baseLength;     // 1: the bottom's length
+    float baseWidth;      // 3: the bottom's width
+    float frontAndSides;  // 4: the front and side walls
+    float back;           // 5: the back wall
+    float lidWidth;       // 6: the lid's width
+    float lidLength;      // 7: the lid's length
+    float tuckInset;      // 8: how far the tuck flap's hinge sits in from the lid's edge
+};
+HingedLidAllowances hingedLidAllowances(const Model& m);
+
 struct LidFolder {
     float L1;     // bottom, front and back walls along x
     float W2;     // bottom depth

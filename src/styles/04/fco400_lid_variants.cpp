@@ -18,16 +18,16 @@ struct Closure {
 };
 
 LidFolder lidFolderOf(const Model& m, const Closure& c) {
-    const auto& mj = m.Majo;
+    const LidFolderAllowances k = lidFolderAllowances(m);
     LidFolder f;
-    f.L1 = m.Longueur + mj[1];
-    f.W2 = m.Largeur + mj[2];
-    f.front = m.Hauteur + mj[3];
-    f.back = m.Hauteur + mj[4];
-    f.side = m.Hauteur + mj[5];
-    f.W5 = m.Largeur + mj[6];
-    f.L6 = m.Longueur + mj[7];
-    f.ear = c.ears ? std::max(0.0f, std::min(f.W2 / 2, f.side) - mj[8]) : 0;
+    f.L1 = m.Longueur + k.baseLength;
+    f.W2 = m.Largeur + k.baseWidth;
+    f.front = m.Hauteur + k.front;
+    f.back = m.Hauteur + k.back;
+    f.side = m.Hauteur + k.sides;
+    f.W5 = m.Largeur + k.lidWidth;
+    f.L6 = m.Longueur + k.lidLength;
+    f.ear = c.ears ? std::max(0.0f, std::min(f.W2 / 2, f.side) - k.earShort) : 0;
     f.tuck = m.hpatrent;
     f.tuckInset = m.EpaisseurCarton;
     f.dust = c.dustFlaps ? m.hrabat : 0;

@@ -14,10 +14,16 @@ bool shown(const Model& m, std::size_t flag) {
     return m.AfficheMorceau[flag] == 1;
 }
 
-// A rectangular piece with its lower-left corner at (x, y), creased across at the given
-// offsets: along x (vertical creases) or along y (horizontal creases).
-void band(Model&, Drawing& d, float x, float y, float w, float h, const std::vector<float>& folds,
+// A rectangular piece: its lower-left corner at (x, y), w wide and h high.
+struct PieceRect {
+    float x, y, w, h;
+};
+
+// That piece, creased across at the given offsets: along x (vertical creases) or along y
+// (horizontal creases).
+void band(Model&, Drawing& d, const PieceRect& r, const std::vector<float>& folds,
           bool foldsAlongX) {
+    const auto [x, y, w, h] = r;
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
     chainStart(d, x, y);
@@ -38,8 +44,9 @@ void band(Model&, Drawing& d, float x, float y, float w, float h, const std::vec
 }
 
 // Chain of widths under (or over) a piece at height y from x, then its height at x + w + g.
-void pieceDimensions(Model&, Drawing& d, float x, float y, float w, float h,
-                     const std::vector<float>& widths, float chainY, float g) {
+void pieceDimensions(Model&, Drawing& d, const PieceRect& r, const std::vector<float>& widths,
+                     float chainY, float g) {
+    const auto [x, y, w, h] = r;
     float at = x;
     for (float step : widths) {
         dimension(d, {.from = {at, chainY}, .to = {at + step, chainY}, .at = {0, chainY}});
@@ -52,48 +59,95 @@ float spacing(float w, float h) {
     return (w + h) / 25;
 }
 
+// 0404: two crossed bands, one round the length and one round the width.
+struct CrossedBandAllowances {
+    float lengthBand;         // 1: the length band's bottom, lengthwise
+    float widthBandBreadth;   // 2: the width band's breadth, lengthwise
+    float lengthBandBreadth;  // 3: the length band's breadth, widthwise
+    float widthBand;          // 4: the width band's bottom, widthwise
+    float lengthBandWalls;    // 5: the length band's walls
+    float widthBandWalls;     // 6: the width band's walls
+    float lengthBandFlaps;    // 7: the length band's flaps, on half its bottom
+    float widthBandFlaps;     // 8: the width band's flaps, on half its bottom
+};
+
+CrossedBandAllowances crossedBandAllowances(const Model& m) {
+    const auto& k = m.Majo;
+    return {.lengthBand = k[1],
+            .widthBandBreadth = k[2],
+            .lengthBandBreadth = k[3],
+            .widthBand = k[4],
+            .lengthBandWalls = k[5],
+            .widthBandWalls = k[6],
+            .lengthBandFlaps = k[7],
+            .widthBandFlaps = k[8]};
+}
+
+// 0405: two end pieces and a wrap round the width that closes over them.
+struct EndsAndWrapAllowances {
+    float endWidth;    // 1: the ends' width
+    float endHeight;   // 2: the ends' height
+    float wrapBottom;  // 3: the wrap's bottom, over the ends' width
+    float wrapWalls;   // 4: the wrap's walls, on each side of the ends' height
+    float wrapLength;  // 5: the wrap's length, at each end
+    float wrapFlaps;   // 6: the wrap's flaps, on half its bottom
+};
+
+EndsAndWrapAllowances endsAndWrapAllowances(const Model& m) {
+    const auto& k = m.Majo;
+    return {.endWidth = k[1],
+            .endHeight = k[2],
+            .wrapBottom = k[3],
+            .wrapWalls = k[4],
+            .wrapLength = k[5],
+            .wrapFlaps = k[6]};
+}
+
 }  // namespace
 
 void Fco0404(Model& m, Drawing& d) {
-    const float L1 = m.Longueur + m.Majo[1];
-    const float W1 = m.Largeur + m.Majo[3];
-    const float h = m.Hauteur + m.Majo[5];
-    const float a = L1 / 2 + m.Majo[7];
+    const CrossedBandAllowances k = crossedBandAllowances(m);
+    const float L1 = m.Longueur + k.lengthBand;
+    const float W1 = m.Largeur + k.lengthBandBreadth;
+    const float h = m.Hauteur + k.lengthBandWalls;
+    const float a = L1 / 2 + k.lengthBandFlaps;
     const std::vector<float> around = {a, h, L1, h, a};
     const float X1 = 2 * a + 2 * h + L1;
 
-    const float L2 = m.Longueur + m.Majo[2];
-    const float W4 = m.Largeur + m.Majo[4];
-    const float k = m.Hauteur + m.Majo[6];
-    const float b = W4 / 2 + m.Majo[8];
-    const std::vector<float> across = {b, k, W4, k, b};
-    const float X2 = 2 * b + 2 * k + W4;
+    const float L2 = m.Longueur + k.widthBandBreadth;
+    const float W4 = m.Largeur + k.widthBand;
+    const float walls = m.Hauteur + k.widthBandWalls;
+    const float b = W4 / 2 + k.widthBandFlaps;
+    const std::vector<float> across = {b, walls, W4, walls, b};
+    const float X2 = 2 * b + 2 * walls + W4;
     const float y2 = W1 + m.EspPoseY;
 
     GenerationPass pass(d);
     const float g = spacing(std::max(X1, X2), y2 + L2);
     if (shown(m, 1)) {
         d.Piece = 1;
-        band(m, d, 0, 0, X1, W1, {a, h, L1, h}, true);
+        band(m, d, {.x = 0, .y = 0, .w = X1, .h = W1}, {a, h, L1, h}, true);
     }
     if (shown(m, 3)) {
         d.Piece = 3;
-        band(m, d, 0, y2, X2, L2, {b, k, W4, k}, true);
+        band(m, d, {.x = 0, .y = y2, .w = X2, .h = L2}, {b, walls, W4, walls}, true);
     }
     d.Piece = 1;
     if (shown(m, 1))
-        pieceDimensions(m, d, 0, 0, X1, W1, around, -g, g);
+        pieceDimensions(m, d, {.x = 0, .y = 0, .w = X1, .h = W1}, around, -g, g);
     if (shown(m, 3))
-        pieceDimensions(m, d, 0, y2, X2, L2, across, y2 + L2 + 2 * m.EspPoseY, g);
+        pieceDimensions(m, d, {.x = 0, .y = y2, .w = X2, .h = L2}, across, y2 + L2 + 2 * m.EspPoseY,
+                        g);
 }
 
 void Fco0405(Model& m, Drawing& d) {
-    const float Wb = m.Largeur + m.Majo[1];
-    const float h2 = m.Hauteur + m.Majo[2];
-    const float W3 = Wb + m.Majo[3];
-    const float hh = h2 + 2 * m.Majo[4];
-    const float Lb = m.Longueur + 2 * m.Majo[5];
-    const float a = W3 / 2 + m.Majo[6];
+    const EndsAndWrapAllowances k = endsAndWrapAllowances(m);
+    const float Wb = m.Largeur + k.endWidth;
+    const float h2 = m.Hauteur + k.endHeight;
+    const float W3 = Wb + k.wrapBottom;
+    const float hh = h2 + 2 * k.wrapWalls;
+    const float Lb = m.Longueur + 2 * k.wrapLength;
+    const float a = W3 / 2 + k.wrapFlaps;
     const float f = m.hrabat;
     const float y0 = Lb + m.EspPoseY;
     const float wrap = 2 * a + 2 * hh + W3;
@@ -104,20 +158,21 @@ void Fco0405(Model& m, Drawing& d) {
     const float g = spacing(wrap, y0 + endHeight);
     if (shown(m, 1)) {
         d.Piece = 1;
-        band(m, d, Wb + m.EspPoseX, y0, Wb, endHeight, endFolds, false);
+        band(m, d, {.x = Wb + m.EspPoseX, .y = y0, .w = Wb, .h = endHeight}, endFolds, false);
     }
     if (shown(m, 3)) {
         d.Piece = 3;
-        band(m, d, 0, y0, Wb, endHeight, endFolds, false);
+        band(m, d, {.x = 0, .y = y0, .w = Wb, .h = endHeight}, endFolds, false);
     }
     if (shown(m, 2)) {
         d.Piece = 2;
-        band(m, d, 0, 0, wrap, Lb, {a, hh, W3, hh}, true);
+        band(m, d, {.x = 0, .y = 0, .w = wrap, .h = Lb}, {a, hh, W3, hh}, true);
     }
     d.Piece = 1;
     const float top = y0 + endHeight + g;
     if (shown(m, 1)) {
-        pieceDimensions(m, d, Wb + m.EspPoseX, y0, Wb, endHeight, {Wb}, top, g);
+        pieceDimensions(m, d, {.x = Wb + m.EspPoseX, .y = y0, .w = Wb, .h = endHeight}, {Wb}, top,
+                        g);
         float y = y0;
         for (float step : {f, h2, f}) {
             const float x = 2 * Wb + m.EspPoseX + g / 2;
@@ -125,24 +180,27 @@ void Fco0405(Model& m, Drawing& d) {
             y += step;
         }
     }
+    // The second end's height on its left.
     if (shown(m, 3))
-        pieceDimensions(m, d, 0, y0, Wb, endHeight, {Wb}, top, -(Wb + g));  // height on the left
+        pieceDimensions(m, d, {.x = 0, .y = y0, .w = Wb, .h = endHeight}, {Wb}, top, -(Wb + g));
     if (shown(m, 2))
-        pieceDimensions(m, d, 0, 0, wrap, Lb, {a, hh, W3, hh, a}, -g, g);
+        pieceDimensions(m, d, {.x = 0, .y = 0, .w = wrap, .h = Lb}, {a, hh, W3, hh, a}, -g, g);
 }
 
 std::vector<FoldPair> folds0404(const Model& m) {
-    const float L1 = m.Longueur + m.Majo[1];
-    const float a = L1 / 2 + m.Majo[7];
-    const float W4 = m.Largeur + m.Majo[4];
-    const float b = W4 / 2 + m.Majo[8];
+    const CrossedBandAllowances k = crossedBandAllowances(m);
+    const float L1 = m.Longueur + k.lengthBand;
+    const float a = L1 / 2 + k.lengthBandFlaps;
+    const float W4 = m.Largeur + k.widthBand;
+    const float b = W4 / 2 + k.widthBandFlaps;
     return {{"rabats de la bande de longueur", a, a, L1, FoldFit::Meet},
             {"rabats de la bande de largeur", b, b, W4, FoldFit::Meet}};
 }
 
 std::vector<FoldPair> folds0405(const Model& m) {
-    const float W3 = m.Largeur + m.Majo[1] + m.Majo[3];
-    const float a = W3 / 2 + m.Majo[6];
+    const EndsAndWrapAllowances k = endsAndWrapAllowances(m);
+    const float W3 = m.Largeur + k.endWidth + k.wrapBottom;
+    const float a = W3 / 2 + k.wrapFlaps;
     return {{"rabats de la ceinture", a, a, W3, FoldFit::Meet}};
 }
 

@@ -15,6 +15,86 @@ namespace brontaxe {
 namespace {
 
 // Mirrors the quarter about both axes through the origin.
+// 0412: end walls with glue flaps glued inside the side walls.
+struct GluedEndAllowances {
+    float length;     // 1: the base's length
+    float width;      // 3: the base's width
+    float sideWalls;  // 5: the side walls
+    float endWalls;   // 6: the end walls
+    float flapTrim;   // 7: how far the glue flaps stay below the end walls' top (0 or more)
+};
+
+GluedEndAllowances gluedEndAllowances(const Model& m) {
+    const auto& k = m.Majo;
+    return {.length = k[1], .width = k[3], .sideWalls = k[5], .endWalls = k[6], .flapTrim = k[7]};
+}
+
+// 0415: end walls with tuck-in flaps, side walls whose flaps meet over the middle.
+struct SideFlapTrayAllowances {
+    float length;     // 1: the base's length
+    float width;      // 2: the base's width
+    float sideWalls;  // 3: the side walls
+    float sideFlaps;  // 4: the side walls' flaps, on half the width
+    float endWalls;   // 5: the end walls
+};
+
+SideFlapTrayAllowances sideFlapTrayAllowances(const Model& m) {
+    const auto& k = m.Majo;
+    return {.length = k[1], .width = k[2], .sideWalls = k[3], .sideFlaps = k[4], .endWalls = k[5]};
+}
+
+// 0416 "VORANIS": tucked double end walls, the inner one a little lower, lid halves.
+struct TuckedDoubleEndAllowances {
+    float length;     // 1: the base's length
+    float width;      // 2: the base's width
+    float sideWalls;  // 4: the side walls
+    float endWalls;   // 5: the outer end walls
+    float innerDrop;  // 7: how much lower the inner end walls stand
+    float lidHalves;  // 8: the lid halves over the side walls, on half the width
+};
+
+TuckedDoubleEndAllowances tuckedDoubleEndAllowances(const Model& m) {
+    const auto& k = m.Majo;
+    return {.length = k[1],
+            .width = k[2],
+            .sideWalls = k[4],
+            .endWalls = k[5],
+            .innerDrop = k[7],
+            .lidHalves = k[8]};
+}
+
+// 0435: double end walls locked in the base, ears held between their layers.
+struct LockedDoubleEndAllowances {
+    float length;     // 1: the base's length
+    float width;      // 2: the base's width
+    float sideWalls;  // 3: the side walls
+    float endWalls;   // 4: the outer end walls
+    float innerDrop;  // 5: how much lower the inner end walls stand
+    float earShort;   // 6: how far the ears stop short of the side walls' height
+};
+
+LockedDoubleEndAllowances lockedDoubleEndAllowances(const Model& m) {
+    const auto& k = m.Majo;
+    return {.length = k[1],
+            .width = k[2],
+            .sideWalls = k[3],
+            .endWalls = k[4],
+            .innerDrop = k[5],
+            .earShort = k[6]};
+}
+
+// 0416: a plain tray with tucked double end walls.
+struct TuckedTrayAllowances {
+    float length;  // 1: the base's length
+    float width;   // 3: the base's width
+    float walls;   // 6: every wall
+};
+
+TuckedTrayAllowances tuckedTrayAllowances(const Model& m) {
+    const auto& k = m.Majo;
+    return {.length = k[1], .width = k[3], .walls = k[6]};
+}
+
 void mirrorQuarter(Model& m, Drawing& d, int first) {
     mirrorRegistered(m, d, first, 0, 0, 0);
     mirrorRegistered(m, d, first, 0, 0, 90);
@@ -91,14 +171,15 @@ void drawTucked(Model& m, Drawing& d, const TuckedQuarter& q) {
 void Fco0412(Model& m, Drawing& d) {
     // Tray whose end walls carry glue flaps with slanted ends, glued inside the side walls;
     // slots at the corners as on a slotted case.
-    const float a = (m.Longueur + m.Majo[1]) / 2;
-    const float b = (m.Largeur + m.Majo[3]) / 2;
-    const float side = m.Hauteur + m.Majo[5];
-    const float end = m.Hauteur + m.Majo[6];
+    const GluedEndAllowances k = gluedEndAllowances(m);
+    const float a = (m.Longueur + k.length) / 2;
+    const float b = (m.Largeur + k.width) / 2;
+    const float side = m.Hauteur + k.sideWalls;
+    const float end = m.Hauteur + k.endWalls;
     const float g = std::min(m.lgPatte, b);
     const auto [s1, s2] = DemiEncoches(m);
-    const float trim = std::max(m.Majo[7], 0.0f);  // keeps the flap below the wall's top
-    const float room = end - trim - s2;            // the flap's length along its hinge
+    const float trim = std::max(k.flapTrim, 0.0f);  // keeps the flap below the wall's top
+    const float room = end - trim - s2;             // the flap's length along its hinge
     if (!(room > 0) || !(g > 0) || !(side > 0) || !(a > s1))
         throw GenerationError("Dimensions impossibles : parois trop basses pour les pattes");
     const float taper = std::min(g * std::tan(m.anglPc * kRadiansPerDegree), room / 3);
@@ -126,11 +207,12 @@ void Fco0412(Model& m, Drawing& d) {
 }
 
 void Fco0415(Model& m, Drawing& d) {
-    const float A = (m.Longueur + m.Majo[1]) / 2;
-    const float B = (m.Largeur + m.Majo[2]) / 2;
-    const float h = m.Hauteur + m.Majo[5];
-    const float h3 = m.Hauteur + m.Majo[3];
-    const float b4 = m.Largeur / 2 + m.Majo[4];
+    const SideFlapTrayAllowances k = sideFlapTrayAllowances(m);
+    const float A = (m.Longueur + k.length) / 2;
+    const float B = (m.Largeur + k.width) / 2;
+    const float h = m.Hauteur + k.endWalls;
+    const float h3 = m.Hauteur + k.sideWalls;
+    const float b4 = m.Largeur / 2 + k.sideFlaps;
     const float t = m.hpatrent;
     const float E = m.encoche;
     const float W2 = m.Largeur / 2;
@@ -194,17 +276,18 @@ void Fco0416(Model& m, Drawing& d) {
     const float e = m.EpaisseurCarton;
     if (m.Personnalisation == "VORANIS") {
         applyThicknessRule(m, 416, {3, 3, 1, 1.5f, 1.5f, 1, 2, 0.5f, 0.5f, 0.5f, 1, 1.5f, 0.5f});
-        const auto& mj = m.Majo;
-        const float end = m.Hauteur + mj[5];
-        const float B = (m.Largeur + mj[2]) / 2;
+        const TuckedDoubleEndAllowances k = tuckedDoubleEndAllowances(m);
+        const float end = m.Hauteur + k.endWalls;
+        const float B = (m.Largeur + k.width) / 2;
         drawTucked(m, d,
-                   {(m.Longueur + mj[1]) / 2, B, m.Hauteur + mj[4], end, end - mj[7],
-                    roundedHalf(2 * B) + mj[8], m.encoche, e});
+                   {(m.Longueur + k.length) / 2, B, m.Hauteur + k.sideWalls, end, end - k.innerDrop,
+                    roundedHalf(2 * B) + k.lidHalves, m.encoche, e});
         return;
     }
-    const float A = (m.Longueur + m.Majo[1]) / 2;
-    const float B = (m.Largeur + m.Majo[3]) / 2;
-    const float h = m.Hauteur + m.Majo[6];
+    const TuckedTrayAllowances k = tuckedTrayAllowances(m);
+    const float A = (m.Longueur + k.length) / 2;
+    const float B = (m.Largeur + k.width) / 2;
+    const float h = m.Hauteur + k.walls;
     drawTucked(m, d, {A, B, h, h, h - e, 0, m.encoche, e});
 }
 
@@ -212,15 +295,15 @@ void Fco0435(Model& m, Drawing& d) {
     // Tray with double end walls: the inner wall folds down over a band and its tab locks in a
     // mortise of the base; ears on the side walls are held between the two layers.
     applyThicknessRule(m, 435, {5, 1, 0.5f, 1, 5.0f / 6, 1});
-    const auto& mj = m.Majo;
+    const LockedDoubleEndAllowances k = lockedDoubleEndAllowances(m);
     const float e = m.EpaisseurCarton;
-    const float a = (m.Longueur + mj[1]) / 2;
-    const float b = (m.Largeur + mj[2]) / 2;
-    const float side = m.Hauteur + mj[3];
-    const float end = m.Hauteur + mj[4];
-    const float inner = end - mj[5];
+    const float a = (m.Longueur + k.length) / 2;
+    const float b = (m.Largeur + k.width) / 2;
+    const float side = m.Hauteur + k.sideWalls;
+    const float end = m.Hauteur + k.endWalls;
+    const float inner = end - k.innerDrop;
     const float band = m.Dblmur;
-    const float reach = std::min(side, b) - mj[6];
+    const float reach = std::min(side, b) - k.earShort;
     const float yInner = b - e;
     const float yc = b / 2;
     // A narrow tray takes a shorter mortise; one too short for its own height is left out
@@ -270,8 +353,9 @@ void Fco0435(Model& m, Drawing& d) {
 }
 
 std::vector<FoldPair> folds0415(const Model& m) {
-    const float B2 = m.Largeur + m.Majo[2];
-    const float b4 = m.Largeur / 2 + m.Majo[4];
+    const SideFlapTrayAllowances k = sideFlapTrayAllowances(m);
+    const float B2 = m.Largeur + k.width;
+    const float b4 = m.Largeur / 2 + k.sideFlaps;
     const float ear = m.Largeur / 2;
     return {{"rabats des parois", b4, b4, B2, FoldFit::Meet},
             {"oreilles", ear, ear, B2, FoldFit::NoCollision}};

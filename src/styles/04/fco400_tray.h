@@ -8,11 +8,21 @@
 
 namespace brontaxe {
 
+// The allowances of the trays on the tray builders (0445 to 0458, 0480).
+struct TrayAllowances {
+    float length;      // 1: the base's length (0451 "GORVANTE": every side and the walls)
+    float width;       // 3: the base's width
+    float walls;       // 5: the walls
+    float innerWalls;  // 6: the double walls' inner walls (0480: the lid's back over the wall)
+    float innerDrop;   // 8: how much lower the inner walls stand
+};
+TrayAllowances trayAllowances(const Model& m);
+
 struct TraySizes {
     float a, b, h;  // half the base along x and y, wall height
 };
 
-// (L + Majo(1))/2, (W + Majo(3))/2, H + Majo(5).
+// Half the length and half the width, with their allowances, and the walls.
 TraySizes traySizes(const Model& m);
 
 // The glued-corner tray of those sizes, its flaps the wall height or `hrabat`.

@@ -126,7 +126,8 @@ void Fco0445(Model& m, Drawing& d) {
     FlappedTray t = endFlapTray(m);
     t.flap = m.hrabat;
     t.doubleWallStep = m.Dblmur;
-    t.innerWall = m.Hauteur + m.Majo[6] - m.Majo[8];
+    const TrayAllowances k = trayAllowances(m);
+    t.innerWall = m.Hauteur + k.innerWalls - k.innerDrop;
     drawTurned(m, d, t);
 }
 

@@ -16,8 +16,14 @@
 
 namespace brontaxe {
 
+TrayAllowances trayAllowances(const Model& m) {
+    const auto& k = m.Majo;
+    return {.length = k[1], .width = k[3], .walls = k[5], .innerWalls = k[6], .innerDrop = k[8]};
+}
+
 TraySizes traySizes(const Model& m) {
-    return {(m.Longueur + m.Majo[1]) / 2, (m.Largeur + m.Majo[3]) / 2, m.Hauteur + m.Majo[5]};
+    const TrayAllowances k = trayAllowances(m);
+    return {(m.Longueur + k.length) / 2, (m.Largeur + k.width) / 2, m.Hauteur + k.walls};
 }
 
 FlappedTray gluedTray(const Model& m) {
@@ -103,7 +109,8 @@ void Fco0454(Model& m, Drawing& d) {
     FlappedTray t = gluedTray(m);
     t.flap = m.hrabat;
     t.doubleWallStep = m.Dblmur;
-    t.innerWall = m.Hauteur + m.Majo[6] - m.Majo[8];
+    const TrayAllowances k = trayAllowances(m);
+    t.innerWall = m.Hauteur + k.innerWalls - k.innerDrop;
     drawGluedTray(m, d, t, cutBack(t));
 }
 
@@ -129,7 +136,7 @@ void Fco0458(Model& m, Drawing& d) {
 void Fco0451(Model& m, Drawing& d) {
     TraySizes s = traySizes(m);
     if (m.Personnalisation == "GORVANTE") {
-        const float k = m.Majo[1];
+        const float k = trayAllowances(m).length;
         s = {(m.Longueur + 2 * k) / 2, (m.Largeur + 2 * k) / 2, m.Hauteur + k};
         drawDoubleWallTray(m, d, s, s.h, false);
         return;
@@ -165,7 +172,8 @@ void Fco0480(Model& m, Drawing& d) {
     QuartDoubleMur(m, d, s.a, s.b, s.h, -4801, false, false, false, 0, 0, 180, -1);
     const Box box = d.extents();
     const float lid = static_cast<float>(box.ymax) - s.b;
-    const float lidT = s.h - m.Majo[3] + m.Majo[6];
+    const TrayAllowances k = trayAllowances(m);
+    const float lidT = s.h - k.width + k.innerWalls;
     PlateauChains c;
     c.across = {s.h, 2 * s.a, s.h};
     c.up = {s.h, 2 * s.b, lidT, lid - lidT};

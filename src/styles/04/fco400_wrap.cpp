@@ -36,35 +36,62 @@ class GlueFlapForTheCall {
     float lgPatte_, patProlong_, anglPc_;
 };
 
+// The wrap-around folders' allowances (0406, 0409 to 0411): the panels round the length, the
+// body along it, the flaps closing the ends.
+struct WrapFolderAllowances {
+    float top;               // 1: the top panel (0411: the half top panel after the seam)
+    float firstSide;         // 2: the side panel after the top
+    float bottom;            // 3: the bottom panel
+    float secondSide;        // 4: the other side panel
+    float length;            // 5: the body's length
+    float widthPanelFlaps;   // 6: the flaps of the top and bottom, on half the height
+    float heightPanelFlaps;  // 7: the flaps of the sides, on half the width
+    float closingTop;        // 8: 0410's second top panel, 0411's half top panel at the seam
+};
+
+WrapFolderAllowances wrapFolderAllowances(const Model& m) {
+    const auto& k = m.Majo;
+    return {.top = k[1],
+            .firstSide = k[2],
+            .bottom = k[3],
+            .secondSide = k[4],
+            .length = k[5],
+            .widthPanelFlaps = k[6],
+            .heightPanelFlaps = k[7],
+            .closingTop = k[8]};
+}
+
 // Top, side, bottom, side round the length; the end face is W by H, so the flaps of the W
 // panels reach half the height and those of the H panels half the width.
 SlottedBody wrapBody(const Model& m) {
+    const WrapFolderAllowances a = wrapFolderAllowances(m);
     SlottedBody b;
-    b.p1 = m.Largeur + m.Majo[1];
-    b.p2 = m.Hauteur + m.Majo[2];
-    b.p3 = m.Largeur + m.Majo[3];
-    b.p4 = m.Hauteur + m.Majo[4];
-    b.h = m.Longueur / 2 + m.Majo[5] / 2;
-    b.f1 = roundedHalf(m.Hauteur) + m.Majo[6];
-    b.f2 = roundedHalf(m.Largeur) + m.Majo[7];
+    b.p1 = m.Largeur + a.top;
+    b.p2 = m.Hauteur + a.firstSide;
+    b.p3 = m.Largeur + a.bottom;
+    b.p4 = m.Hauteur + a.secondSide;
+    b.h = m.Longueur / 2 + a.length / 2;
+    b.f1 = roundedHalf(m.Hauteur) + a.widthPanelFlaps;
+    b.f2 = roundedHalf(m.Largeur) + a.heightPanelFlaps;
     return b;
 }
 
 // The seam runs along the middle of the top: half a top panel at each end of the body.
 SlottedBody body0411(const Model& m) {
+    const WrapFolderAllowances a = wrapFolderAllowances(m);
     SlottedBody b;
-    b.p1 = m.Hauteur + m.Majo[2];
-    b.p2 = m.Largeur + m.Majo[3];
-    b.p3 = m.Hauteur + m.Majo[4];
-    b.p4 = roundedHalf(m.Largeur) + m.Majo[1];
-    b.h = m.Longueur / 2 + m.Majo[5] / 2;
-    b.f1 = roundedHalf(m.Largeur) + m.Majo[7];
-    b.f2 = roundedHalf(m.Hauteur) + m.Majo[6];
+    b.p1 = m.Hauteur + a.firstSide;
+    b.p2 = m.Largeur + a.bottom;
+    b.p3 = m.Hauteur + a.secondSide;
+    b.p4 = roundedHalf(m.Largeur) + a.top;
+    b.h = m.Longueur / 2 + a.length / 2;
+    b.f1 = roundedHalf(m.Largeur) + a.heightPanelFlaps;
+    b.f2 = roundedHalf(m.Hauteur) + a.widthPanelFlaps;
     return b;
 }
 
 float halfTopPanel(const Model& m) {
-    return roundedHalf(m.Largeur) + m.Majo[8];
+    return roundedHalf(m.Largeur) + wrapFolderAllowances(m).closingTop;
 }
 
 std::vector<FoldPair> endFolds(const SlottedBody& b) {
@@ -99,8 +126,9 @@ void turnQuarter(Model&, Drawing& d) {
 void Fco0406(Model& m, Drawing& d) {
     SlottedBody b = wrapBody(m);
     // Major flaps overlapping by `hrecouvr` over the end, dust flaps `hrabat` under them.
-    b.f1 = roundedHalf(m.Hauteur + m.hrecouvr) + m.Majo[6];
-    b.f2 = m.hrabat + m.Majo[7];
+    const WrapFolderAllowances a = wrapFolderAllowances(m);
+    b.f1 = roundedHalf(m.Hauteur + m.hrecouvr) + a.widthPanelFlaps;
+    b.f2 = m.hrabat + a.heightPanelFlaps;
     drawTwoHalves(m, d, b, 406);
 }
 
@@ -113,7 +141,7 @@ void Fco0409(Model& m, Drawing& d) {
 
 void Fco0410(Model& m, Drawing& d) {
     // Five panels: a second top panel closes the wrap instead of a glue flap.
-    GlueFlapForTheCall fifth(m, m.Largeur + m.Majo[8]);
+    GlueFlapForTheCall fifth(m, m.Largeur + wrapFolderAllowances(m).closingTop);
     drawTwoHalves(m, d, wrapBody(m), 410);
     turnQuarter(m, d);
 }

@@ -6,13 +6,13 @@
 #include <utility>
 
 #include "builders/emit.h"
+#include "drawing/geometry.h"
 #include "platform/errors.h"
 #include "styles/04/fco420_common.h"
 
 namespace brontaxe {
 namespace {
 
-constexpr float kTiny = 1e-3f;
 // Board left at the narrowest part of a panel or flap, below which it tears on folding.
 constexpr float kMinStrip = 1;
 
@@ -81,10 +81,10 @@ Model withFolderAllowances(const Model& m, std::initializer_list<std::pair<int, 
 }
 
 std::optional<std::string> tuckFlapProblem(const LockingFolder& f, const Model& m) {
-    if (f.H14 < kMinStrip)
-        return "Patte rentrante impossible : " + folderMm(f.H14) + " de haut";
+    if (f.tuckHeight < kMinStrip)
+        return "Patte rentrante impossible : " + folderMm(f.tuckHeight) + " de haut";
     if (m.RcoupPouce > 0 &&
-        (m.RcoupPouce > f.H14 - kMinStrip || m.RcoupPouce > f.L10 / 2 - kMinStrip))
+        (m.RcoupPouce > f.tuckHeight - kMinStrip || m.RcoupPouce > f.tuckLength / 2 - kMinStrip))
         return "Encoche de pouce trop grande : un rayon de " + folderMm(m.RcoupPouce) +
                " ne tient pas dans la patte rentrante";
     return std::nullopt;
@@ -92,46 +92,46 @@ std::optional<std::string> tuckFlapProblem(const LockingFolder& f, const Model& 
 
 void folderBackEarCut(Model&, Drawing& d, const LockingFolder& f, float earTop) {
     d.LineKind = kind::Cut;
-    if (earTop < f.y3 - kTiny)
-        line(d, f.L8 / 2, earTop, f.L8 / 2, f.y3);
+    if (earTop < f.y3 - kLengthTolerance)
+        line(d, f.backLength / 2, earTop, f.backLength / 2, f.y3);
 }
 
 void folderBottomCreases(Model&, Drawing& d, const LockingFolder& f) {
     d.LineKind = kind::Crease;
-    line(d, -f.L7 / 2, f.y1, f.L7 / 2, f.y1);
-    line(d, -f.L8 / 2, f.y2, f.L8 / 2, f.y2);
+    line(d, -f.frontLength / 2, f.y1, f.frontLength / 2, f.y1);
+    line(d, -f.backLength / 2, f.y2, f.backLength / 2, f.y2);
 }
 
-void folderEar(Model&, Drawing& d, const LockingFolder& f, float hinge, float reach, float edge,
-               float join) {
+void folderEar(Model&, Drawing& d, const LockingFolder& f, const EarPlace& ear) {
+    const auto [hinge, reach, edge, join] = ear;
     const float dir = join > edge ? 1.0f : -1.0f;
     const float D = f.decPatte;
-    const float corner = f.half + f.H3;
+    const float corner = f.half + f.outerWall;
     d.LineKind = kind::Cut;
     chainStart(d, hinge, edge);
     lineTo(d, reach, edge);
-    if (reach <= corner + kTiny) {
+    if (reach <= corner + kLengthTolerance) {
         // A narrow ear ends on the side wall's end edge.
         lineTo(d, reach, join);
         return;
     }
     lineTo(d, reach, join - dir * D);
     const ElementId slant = lineTo(d, corner, join - dir * D / 2);
-    if (D > kTiny) {
+    if (D > kLengthTolerance) {
         const ElementId step = lineTo(d, corner, join);
         // The rounding needs a slant longer than the step is deep.
-        if (D / 2 - 1 > kTiny && reach - corner > D)
+        if (D / 2 - 1 > kLengthTolerance && reach - corner > D)
             fillet(d, slant, step, D / 2 - 1);
     }
 }
 
 void folderMiddleLines(Model& m, Drawing& d, const LockingFolder& f, float lidHinge) {
     folderBottomCreases(m, d, f);
-    line(d, -f.L9 / 2, f.y3, f.L9 / 2, f.y3);
+    line(d, -f.lidLength / 2, f.y3, f.lidLength / 2, f.y3);
     line(d, -lidHinge, f.y4, lidHinge, f.y4);
     d.LineKind = kind::Cut;
-    line(d, -f.L7 / 2, 0, f.L7 / 2, 0);
-    if (m.RcoupPouce > kTiny)
+    line(d, -f.frontLength / 2, 0, f.frontLength / 2, 0);
+    if (m.RcoupPouce > kLengthTolerance)
         arc(d, {0, f.y5}, m.RcoupPouce, 0, -180);
 }
 
@@ -148,22 +148,23 @@ void folderDimensions(Model&, Drawing& d, const LockingFolder& f) {
 
 float folderEars(Model& m, Drawing& d, const LockingFolder& f) {
     // Front ear, then the slit that frees it from the bottom.
-    folderEar(m, d, f, f.L7 / 2, f.xa, 0, f.y1 - f.d);
+    folderEar(m, d, f, {.hinge = f.frontLength / 2, .reach = f.xa, .edge = 0, .join = f.y1 - f.d});
     d.LineKind = kind::Cut;
     d.LineVariant = 2;
-    line(d, f.half, f.y1 - f.d, f.L7 / 2, f.y1);
+    line(d, f.half, f.y1 - f.d, f.frontLength / 2, f.y1);
     d.LineVariant = 1;
     d.LineKind = kind::Crease;
-    line(d, f.L7 / 2, f.y1, f.L7 / 2, 0);
+    line(d, f.frontLength / 2, f.y1, f.frontLength / 2, 0);
 
     // Back ear, below the back wall's top corner.
     const float earTop = f.backEarTop;
-    line(d, f.L8 / 2, f.y2, f.L8 / 2, earTop);
+    line(d, f.backLength / 2, f.y2, f.backLength / 2, earTop);
     d.LineKind = kind::Cut;
     d.LineVariant = 2;
-    line(d, f.L8 / 2, f.y2, f.half, f.y2 + f.d);
+    line(d, f.backLength / 2, f.y2, f.half, f.y2 + f.d);
     d.LineVariant = 1;
-    folderEar(m, d, f, f.L8 / 2, f.xb, earTop, f.y2 + f.d);
+    folderEar(m, d, f,
+              {.hinge = f.backLength / 2, .reach = f.xb, .edge = earTop, .join = f.y2 + f.d});
     return earTop;
 }
 
@@ -179,26 +180,26 @@ void drawLockingFolder(Model& m, Drawing& d) {
 
     // Lid dust flap.
     d.LineKind = kind::Cut;
-    chainStart(d, f.L8 / 2, earTop);
-    lineTo(d, f.L9 / 2, f.y3);
-    lineTo(d, f.L9 / 2 + m.hrabat, f.y3 + f.c);
-    lineTo(d, f.L9 / 2 + m.hrabat, f.y4 - f.c);
-    lineTo(d, f.L9 / 2, f.y4);
+    chainStart(d, f.backLength / 2, earTop);
+    lineTo(d, f.lidLength / 2, f.y3);
+    lineTo(d, f.lidLength / 2 + m.hrabat, f.y3 + f.c);
+    lineTo(d, f.lidLength / 2 + m.hrabat, f.y4 - f.c);
+    lineTo(d, f.lidLength / 2, f.y4);
 
     // Tuck flap with its rounded side wing.
-    const float wingBase = f.y4 + m.Majo[16];
-    chainStart(d, f.L9 / 2, f.y4);
-    lineTo(d, f.L10 / 2, wingBase);
-    lineTo(d, f.L10 / 2 + f.tuckWing, wingBase);
-    arc(d, {f.L10 / 2, wingBase}, f.tuckWing, 0, 90);
+    const float wingBase = f.y4 + lockingFolderAllowances(m).tuckWingDrop;
+    chainStart(d, f.lidLength / 2, f.y4);
+    lineTo(d, f.tuckLength / 2, wingBase);
+    lineTo(d, f.tuckLength / 2 + f.tuckWing, wingBase);
+    arc(d, {f.tuckLength / 2, wingBase}, f.tuckWing, 0, 90);
     d.LineKind = kind::Crease;
-    line(d, f.L10 / 2, wingBase, f.L10 / 2, f.y5);
-    line(d, f.L9 / 2, f.y3, f.L9 / 2, f.y4);
+    line(d, f.tuckLength / 2, wingBase, f.tuckLength / 2, f.y5);
+    line(d, f.lidLength / 2, f.y3, f.lidLength / 2, f.y4);
     d.LineKind = kind::Cut;
-    line(d, f.L10 / 2, f.y5, std::max(m.RcoupPouce, 0.0f), f.y5);
+    line(d, f.tuckLength / 2, f.y5, std::max(m.RcoupPouce, 0.0f), f.y5);
     halves.closeWithTenonedWall(f);
 
-    folderMiddleLines(m, d, f, f.L9 / 2);
+    folderMiddleLines(m, d, f, f.lidLength / 2);
     folderDimensions(m, d, f);
 }
 
@@ -210,62 +211,62 @@ void run(Model& m, Drawing& d, const RuleOf& r) {
 }  // namespace
 
 LockingFolder lockingFolder(const Model& m, bool tenoned) {
-    const auto& k = m.Majo;
+    const LockingFolderAllowances k = lockingFolderAllowances(m);
     const float L = m.Longueur, W = m.Largeur, H = m.Hauteur, e = m.EpaisseurCarton;
     LockingFolder f;
-    const float L1 = L + k[1];
+    const float L1 = L + k.bottomLength;
     f.half = L1 / 2;
-    f.L7 = L + k[7];
-    f.L8 = L + k[8];
-    f.L9 = L + k[9];
-    f.L10 = L + k[10];
-    f.W2 = W + k[2];
-    f.W4 = W + k[4];
-    f.W11 = W + k[11];
-    f.H3 = H + k[3];
-    f.H6 = H + k[6];
-    f.H12 = H + k[12];
-    f.H13 = H + k[13];
-    f.H14 = H + k[14];
-    f.d = (f.W4 - f.W2) / 2;
-    f.ear = f.W2 / 2 - k[15];
+    f.frontLength = L + k.frontLength;
+    f.backLength = L + k.backLength;
+    f.lidLength = L + k.lidLength;
+    f.tuckLength = L + k.tuckLength;
+    f.bottomWidth = W + k.bottomWidth;
+    f.sideLength = W + k.sideLength;
+    f.lidWidth = W + k.lidWidth;
+    f.outerWall = H + k.outerWall;
+    f.innerWall = H + k.innerWall;
+    f.frontHeight = H + k.frontHeight;
+    f.backHeight = H + k.backHeight;
+    f.tuckHeight = H + k.tuckHeight;
+    f.d = (f.sideLength - f.bottomWidth) / 2;
+    f.ear = f.bottomWidth / 2 - k.earShort;
     f.c = m.hrabat / 3;
-    f.y1 = f.H12;
-    f.y2 = f.y1 + f.W2;
-    f.y3 = f.y2 + f.H13;
-    f.y4 = f.y3 + f.W11;
-    f.y5 = f.y4 + f.H14;
-    f.tuckWing = f.H14 - k[16];
-    f.backEarTop = f.y3 - k[15];
+    f.y1 = f.frontHeight;
+    f.y2 = f.y1 + f.bottomWidth;
+    f.y3 = f.y2 + f.backHeight;
+    f.y4 = f.y3 + f.lidWidth;
+    f.y5 = f.y4 + f.tuckHeight;
+    f.tuckWing = f.tuckHeight - k.tuckWingDrop;
+    f.backEarTop = f.y3 - k.earShort;
 
-    f.xa = f.L7 / 2 + f.ear;
-    f.xb = f.L8 / 2 + f.ear;
+    f.xa = f.frontLength / 2 + f.ear;
+    f.xb = f.backLength / 2 + f.ear;
     // Without tenons the wall's second panel is a flap of `hrabat`.
-    f.reachLimit = f.half + f.H3 + m.Dblmur + (tenoned ? f.H6 : m.hrabat) + m.htenon;
+    f.reachLimit = f.half + f.outerWall + m.Dblmur + (tenoned ? f.innerWall : m.hrabat) + m.htenon;
     if (f.xa > f.reachLimit || f.xb > f.reachLimit)
         f.xa = f.xb = f.reachLimit;
     // The step is kept only where the ears pass the outer wall and both ears keep board
     // beside it.
-    const float corner = f.half + f.H3;
+    const float corner = f.half + f.outerWall;
     const float frontEar = f.y1 - f.d;
-    const float backEar = f.H13 - k[15] - f.d;
+    const float backEar = f.backHeight - k.earShort - f.d;
     f.decPatte = m.DecPatte;
     if (!(corner <= f.xa && corner <= f.xb) || f.decPatte >= frontEar - kMinStrip ||
         f.decPatte >= backEar - kMinStrip || f.decPatte < 0)
         f.decPatte = 0;
 
     TenonedWall& w = f.wall;
-    w.length = f.W4;
+    w.length = f.sideLength;
     // The top strip and inner wall fit between the front and back walls: shortened by the
     // overrun and one board at each end.
     w.inset = std::max(f.d, 0.0f) + e;
-    w.outer = f.H3;
+    w.outer = f.outerWall;
     w.top = m.Dblmur;
-    w.inner = f.H6;
+    w.inner = f.innerWall;
     w.type = tenoned ? WallType::Locked : WallType::Plain;
     w.tenon = {m.lgtenon, m.htenon, m.AngTenon};
     w.mortise = {m.lgmortaise, m.hmortaise, m.RMortaise, m.pmortaise};
-    w.count = tenoned ? mortiseCount(m.nbmortaise, f.W2, m.lgmortaise, m.pmortaise) : 0;
+    w.count = tenoned ? mortiseCount(m.nbmortaise, f.bottomWidth, m.lgmortaise, m.pmortaise) : 0;
     w.mortiseGap = e / 2;
     w.frontJoin = f.xa < corner ? f.xa - f.half : 0;
     w.backJoin = f.xb < corner ? f.xb - f.half : 0;
@@ -281,16 +282,18 @@ std::optional<std::string> tenonedWallProblem(const LockingFolder& f, const Mode
 
 std::optional<std::string> folderBodyProblem(const LockingFolder& f, const Model& m) {
     if (f.d < 0)
-        return "Majorations incohérentes : le flanc (" + folderMm(f.W4) +
-               ") est plus court que le fond (" + folderMm(f.W2) + ")";
+        return "Majorations incohérentes : le flanc (" + folderMm(f.sideLength) +
+               ") est plus court que le fond (" + folderMm(f.bottomWidth) + ")";
     if (std::min(f.xa, f.xb) < f.half + kMinStrip)
         return "Largeur trop petite : les oreilles de " + folderMm(f.ear) +
                " n'atteignent pas le bord du fond ; il faut une largeur plus grande ou une "
                "majoration 15 plus petite";
-    if (f.y1 - f.d < kMinStrip || f.H13 - m.Majo[15] - f.d < kMinStrip)
+    if (f.y1 - f.d < kMinStrip ||
+        f.backHeight - lockingFolderAllowances(m).earShort - f.d < kMinStrip)
         return "Hauteur trop petite : " + folderMm(m.Hauteur) +
                " ne laisse pas de place aux oreilles des parois";
-    if (f.L9 / 2 < kMinStrip || f.L10 / 2 < kMinStrip || f.L8 / 2 > f.half || f.L7 / 2 > f.half)
+    if (f.lidLength / 2 < kMinStrip || f.tuckLength / 2 < kMinStrip || f.backLength / 2 > f.half ||
+        f.frontLength / 2 > f.half)
         return "Majorations incohérentes : les parois avant et arrière débordent du fond";
     return std::nullopt;
 }
@@ -298,14 +301,15 @@ std::optional<std::string> folderBodyProblem(const LockingFolder& f, const Model
 std::optional<std::string> lockingFolderProblem(const LockingFolder& f, const Model& m) {
     if (auto problem = folderBodyProblem(f, m))
         return problem;
-    if (!(m.hrabat >= kMinStrip) || f.W11 < 2 * f.c + kMinStrip)
+    if (!(m.hrabat >= kMinStrip) || f.lidWidth < 2 * f.c + kMinStrip)
         return "Rabats du couvercle impossibles : " + folderMm(m.hrabat) +
-               " de haut sur un couvercle de " + folderMm(f.W11);
+               " de haut sur un couvercle de " + folderMm(f.lidWidth);
     if (f.tuckWing < kMinStrip)
-        return "Patte rentrante impossible : la majoration 16 (" + folderMm(m.Majo[16]) +
-               ") dépasse la hauteur de la patte (" + folderMm(f.H14) + ")";
+        return "Patte rentrante impossible : la majoration 16 (" +
+               folderMm(lockingFolderAllowances(m).tuckWingDrop) +
+               ") dépasse la hauteur de la patte (" + folderMm(f.tuckHeight) + ")";
     if (m.RcoupPouce > 0 &&
-        (m.RcoupPouce > f.tuckWing - kMinStrip || m.RcoupPouce > f.L10 / 2 - kMinStrip))
+        (m.RcoupPouce > f.tuckWing - kMinStrip || m.RcoupPouce > f.tuckLength / 2 - kMinStrip))
         return "Encoche de pouce trop grande : un rayon de " + folderMm(m.RcoupPouce) +
                " ne tient pas dans la patte rentrante";
     if (f.wall.count > 0 && m.hmortaise + f.wall.mortiseGap > f.half - kMinStrip)

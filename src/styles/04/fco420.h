@@ -14,17 +14,26 @@ namespace brontaxe {
 
 // The sizes of a tenoned folder, from the model's allowances as the generator uses them.
 struct LockingFolder {
-    float half = 0;  // half the bottom's length (L1/2)
-    float L7 = 0, L8 = 0, L9 = 0, L10 = 0;
-    float W2 = 0, W4 = 0, W11 = 0;
-    float H3 = 0, H6 = 0, H12 = 0, H13 = 0, H14 = 0;
-    float d = 0;           // how far the side wall runs past the bottom at each end
-    float ear = 0;         // ear reach beyond its wall's crease
-    float xa = 0, xb = 0;  // front and back ear reach
-    float reachLimit = 0;  // the largest overhang of an ear
-    float decPatte = 0;    // the ear's step, 0 when dropped
-    float c = 0;           // slant of the lid's dust flaps
-    float backEarTop = 0;  // top of the back ear, allowance 15 below the back wall's top
+    float half = 0;         // half the bottom's length
+    float frontLength = 0;  // the front wall, along the bottom's length
+    float backLength = 0;   // the back wall
+    float lidLength = 0;    // the lid
+    float tuckLength = 0;   // the lid's tuck flap
+    float bottomWidth = 0;  // the bottom, front to back
+    float sideLength = 0;   // the side walls, front to back
+    float lidWidth = 0;     // the lid, back to front
+    float outerWall = 0;    // the side walls' outer height
+    float innerWall = 0;    // the side walls' inner height
+    float frontHeight = 0;  // the front wall
+    float backHeight = 0;   // the back wall
+    float tuckHeight = 0;   // the tuck flap
+    float d = 0;            // how far the side wall runs past the bottom at each end
+    float ear = 0;          // ear reach beyond its wall's crease
+    float xa = 0, xb = 0;   // front and back ear reach
+    float reachLimit = 0;   // the largest overhang of an ear
+    float decPatte = 0;     // the ear's step, 0 when dropped
+    float c = 0;            // slant of the lid's dust flaps
+    float backEarTop = 0;   // top of the back ear, allowance 15 below the back wall's top
     float y1 = 0, y2 = 0, y3 = 0, y4 = 0, y5 = 0;
     float tuckWing = 0;  // radius of the tuck flap's side wings
     TenonedWall wall;    // the right-hand side wall, in its own coordinates

@@ -26,6 +26,26 @@ void setFirst(Model& m, std::initializer_list<float> multiples) {
 
 }  // namespace
 
+LockingFolderAllowances lockingFolderAllowances(const Model& m) {
+    const auto& k = m.Majo;
+    return {.bottomLength = k[1],
+            .bottomWidth = k[2],
+            .outerWall = k[3],
+            .sideLength = k[4],
+            .sideFlap = k[5],
+            .innerWall = k[6],
+            .frontLength = k[7],
+            .backLength = k[8],
+            .lidLength = k[9],
+            .tuckLength = k[10],
+            .lidWidth = k[11],
+            .frontHeight = k[12],
+            .backHeight = k[13],
+            .tuckHeight = k[14],
+            .earShort = k[15],
+            .tuckWingDrop = k[16]};
+}
+
 void applyDefaultAllowances(Model& m, DefaultAllowanceRule rule) {
     const float e = m.EpaisseurCarton;
     switch (rule) {

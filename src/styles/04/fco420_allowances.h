@@ -9,6 +9,28 @@
 
 namespace brontaxe {
 
+// The locking folders' allowances (0420 to 0427, 0429, 0470, 0471), each on the inside size it
+// is named after: L for lengths, W for widths, H for heights.
+struct LockingFolderAllowances {
+    float bottomLength;  // 1: the bottom's length (L)
+    float bottomWidth;   // 2: the bottom's width (W)
+    float outerWall;     // 3: the side walls' outer height (H)
+    float sideLength;    // 4: the side walls' length, front to back (W)
+    float sideFlap;      // 5: 0420: the side wall's flap, front to back (W)
+    float innerWall;     // 6: the side walls' inner height (H)
+    float frontLength;   // 7: the front wall (L)
+    float backLength;    // 8: the back wall (L)
+    float lidLength;     // 9: the lid (L)
+    float tuckLength;    // 10: the tuck flap (L)
+    float lidWidth;      // 11: the lid, back to front (W)
+    float frontHeight;   // 12: the front wall (H)
+    float backHeight;    // 13: the back wall (H)
+    float tuckHeight;    // 14: the tuck flap (H)
+    float earShort;      // 15: how far the ears stop short of half the bottom's width
+    float tuckWingDrop;  // 16: how far below the lid's edge the tuck flap's wings start
+};
+LockingFolderAllowances lockingFolderAllowances(const Model& m);
+
 enum class DefaultAllowanceRule {
     A,         // 0420, 0422, 0427
     B,         // 0421

@@ -17,11 +17,14 @@ namespace brontaxe {
 // "12,5 mm"
 std::string folderMm(float v);
 
-// An ear hinged on a wall's crease at x = hinge, from the wall's free edge at y = edge towards
-// the side wall's end at y = join (up when join > edge). Its step of `DecPatte` is rounded
-// when there is room.
-void folderEar(Model& m, Drawing& d, const LockingFolder& f, float hinge, float reach, float edge,
-               float join);
+// Where an ear lies: hinged on a wall's crease at x = hinge, reaching x = reach, from the
+// wall's free edge at y = edge towards the side wall's end at y = join (up when join > edge).
+struct EarPlace {
+    float hinge, reach, edge, join;
+};
+
+// That ear. Its step of `DecPatte` is rounded when there is room.
+void folderEar(Model& m, Drawing& d, const LockingFolder& f, const EarPlace& ear);
 
 // Both ears of the right half with the slits and creases that free them; gives the back
 // ear's top.

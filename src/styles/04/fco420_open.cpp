@@ -57,8 +57,8 @@ void Fco0425(Model& m, Drawing& d) {
 
     folderBottomCreases(m, d, f);
     d.LineKind = kind::Cut;
-    line(d, -f.L7 / 2, 0, f.L7 / 2, 0);
-    line(d, -f.L8 / 2, f.y3, f.L8 / 2, f.y3);
+    line(d, -f.frontLength / 2, 0, f.frontLength / 2, 0);
+    line(d, -f.backLength / 2, f.y3, f.backLength / 2, f.y3);
     folderDimensions(m, d, f);
 }
 

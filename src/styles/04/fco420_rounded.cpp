@@ -7,14 +7,13 @@
 #include <cmath>
 
 #include "builders/emit.h"
+#include "drawing/geometry.h"
 #include "platform/errors.h"
 #include "styles/04/fco420.h"
 #include "styles/04/fco420_common.h"
 
 namespace brontaxe {
 namespace {
-
-constexpr float kTiny = 1e-3f;
 
 Model withOwnWall(const Model& m) {
     Model own = m;
@@ -35,15 +34,15 @@ std::optional<std::string> roundedProblem(const LockingFolder& f, const Model& m
 void lid(Model& m, Drawing& d, const LockingFolder& f, float earTop) {
     const float notch = std::max(m.RcoupPouce, 0.0f);
     d.LineKind = kind::Cut;
-    chainStart(d, f.L8 / 2, earTop);
-    lineTo(d, f.L9 / 2, f.y3);
-    lineTo(d, f.L9 / 2, f.y4);
-    if (std::abs(f.L10 - f.L9) / 2 > kTiny)
-        lineTo(d, f.L10 / 2, f.y4);
-    const ElementId side = lineTo(d, f.L10 / 2, f.y5);
+    chainStart(d, f.backLength / 2, earTop);
+    lineTo(d, f.lidLength / 2, f.y3);
+    lineTo(d, f.lidLength / 2, f.y4);
+    if (std::abs(f.tuckLength - f.lidLength) / 2 > kLengthTolerance)
+        lineTo(d, f.tuckLength / 2, f.y4);
+    const ElementId side = lineTo(d, f.tuckLength / 2, f.y5);
     const ElementId top = lineTo(d, notch, f.y5);
-    const float r = std::min(m.rarrondi, 0.99f * std::min(f.H14, f.L10 / 2 - notch));
-    if (r > kTiny)
+    const float r = std::min(m.rarrondi, 0.99f * std::min(f.tuckHeight, f.tuckLength / 2 - notch));
+    if (r > kLengthTolerance)
         fillet(d, side, top, r);
 }
 
@@ -70,7 +69,7 @@ void Fco0429(Model& m, Drawing& d) {
     lid(m, d, f, folderEars(m, d, f));
     halves.closeWithTenonedWall(f);
 
-    folderMiddleLines(m, d, f, std::min(f.L9, f.L10) / 2);
+    folderMiddleLines(m, d, f, std::min(f.lidLength, f.tuckLength) / 2);
     folderDimensions(m, d, f);
 }
 

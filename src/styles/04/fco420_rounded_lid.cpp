@@ -8,6 +8,7 @@
 #include <numbers>
 
 #include "builders/emit.h"
+#include "drawing/geometry.h"
 #include "platform/errors.h"
 #include "styles/04/fco420.h"
 #include "styles/04/fco420_common.h"
@@ -15,7 +16,6 @@
 namespace brontaxe {
 namespace {
 
-constexpr float kTiny = 1e-3f;
 constexpr float kMinStrip = 1;
 // Taper of the dust flaps, so that they slide past the side walls as the lid closes.
 constexpr float kTaperDeg = 10;
@@ -27,9 +27,9 @@ float taper(const Model& m) {
 std::optional<std::string> roundedLidProblem(const LockingFolder& f, const Model& m) {
     if (auto problem = folderBodyProblem(f, m))
         return problem;
-    if (!(m.hrabat >= kMinStrip) || f.W11 < 2 * taper(m) + kMinStrip)
+    if (!(m.hrabat >= kMinStrip) || f.lidWidth < 2 * taper(m) + kMinStrip)
         return "Rabats du couvercle impossibles : " + folderMm(m.hrabat) +
-               " de haut sur un couvercle de " + folderMm(f.W11);
+               " de haut sur un couvercle de " + folderMm(f.lidWidth);
     if (auto problem = tuckFlapProblem(f, m))
         return problem;
     return tenonedWallProblem(f, m);
@@ -37,30 +37,30 @@ std::optional<std::string> roundedLidProblem(const LockingFolder& f, const Model
 
 void roundedLid(Model& m, Drawing& d, const LockingFolder& f) {
     const float c = taper(m);
-    const float xo = f.L9 / 2 + m.hrabat;
+    const float xo = f.lidLength / 2 + m.hrabat;
     d.LineKind = kind::Cut;
-    chainStart(d, f.L8 / 2, f.backEarTop);
-    lineTo(d, f.L9 / 2, f.y3);
+    chainStart(d, f.backLength / 2, f.backEarTop);
+    lineTo(d, f.lidLength / 2, f.y3);
     const ElementId rise = lineTo(d, xo, f.y3 + c);
     const ElementId side = lineTo(d, xo, f.y4 - c);
-    const ElementId fall = lineTo(d, f.L9 / 2, f.y4);
-    const float r = std::min(m.rarrondi, 0.45f * std::min(m.hrabat, f.W11 - 2 * c));
-    if (r > kTiny) {
+    const ElementId fall = lineTo(d, f.lidLength / 2, f.y4);
+    const float r = std::min(m.rarrondi, 0.45f * std::min(m.hrabat, f.lidWidth - 2 * c));
+    if (r > kLengthTolerance) {
         fillet(d, rise, side, r);
         fillet(d, side, fall, r);
     }
 
     const float notch = std::max(m.RcoupPouce, 0.0f);
-    chainStart(d, f.L9 / 2, f.y4);
-    if (std::abs(f.L10 - f.L9) / 2 > kTiny)
-        lineTo(d, f.L10 / 2, f.y4);
-    const ElementId up = lineTo(d, f.L10 / 2, f.y5);
+    chainStart(d, f.lidLength / 2, f.y4);
+    if (std::abs(f.tuckLength - f.lidLength) / 2 > kLengthTolerance)
+        lineTo(d, f.tuckLength / 2, f.y4);
+    const ElementId up = lineTo(d, f.tuckLength / 2, f.y5);
     const ElementId top = lineTo(d, notch, f.y5);
-    const float rt = std::min(m.rarrondi, 0.99f * std::min(f.H14, f.L10 / 2 - notch));
-    if (rt > kTiny)
+    const float rt = std::min(m.rarrondi, 0.99f * std::min(f.tuckHeight, f.tuckLength / 2 - notch));
+    if (rt > kLengthTolerance)
         fillet(d, up, top, rt);
     d.LineKind = kind::Crease;
-    line(d, f.L9 / 2, f.y3, f.L9 / 2, f.y4);
+    line(d, f.lidLength / 2, f.y3, f.lidLength / 2, f.y4);
 }
 
 }  // namespace
@@ -83,7 +83,7 @@ void Fco0426(Model& m, Drawing& d) {
     roundedLid(m, d, f);
     halves.closeWithTenonedWall(f);
 
-    folderMiddleLines(m, d, f, std::min(f.L9, f.L10) / 2);
+    folderMiddleLines(m, d, f, std::min(f.lidLength, f.tuckLength) / 2);
     folderDimensions(m, d, f);
 }
 

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "builders/emit.h"
+#include "drawing/geometry.h"
 #include "platform/errors.h"
 #include "styles/04/fco420.h"
 #include "styles/04/fco420_common.h"
@@ -17,7 +18,6 @@
 namespace brontaxe {
 namespace {
 
-constexpr float kTiny = 1e-3f;
 constexpr float kMinStrip = 1;
 
 struct TrayStyle {
@@ -57,8 +57,9 @@ std::optional<std::string> trayProblem(const LockingFolder& f, const Model& m, c
     if (auto problem = folderBodyProblem(f, m))
         return problem;
     const float r = m.RcoupPouce;
-    if (r > 0 && ((t.frontNotch && (r > f.H12 - kMinStrip || r > f.L7 / 2 - kMinStrip)) ||
-                  (t.backNotch && (r > f.H13 - kMinStrip || r > f.L8 / 2 - kMinStrip))))
+    if (r > 0 &&
+        ((t.frontNotch && (r > f.frontHeight - kMinStrip || r > f.frontLength / 2 - kMinStrip)) ||
+         (t.backNotch && (r > f.backHeight - kMinStrip || r > f.backLength / 2 - kMinStrip))))
         return "Encoche de pouce trop grande : un rayon de " + folderMm(r) +
                " ne tient pas dans la paroi";
     if (m.hmortaise + f.wall.mortiseGap > f.half - kMinStrip)
@@ -70,7 +71,7 @@ std::optional<std::string> trayProblem(const LockingFolder& f, const Model& m, c
 // A wall's free edge along y from -halfLength to halfLength, notched at its middle by a half
 // disc that opens into the wall (`into` +1 upwards, -1 downwards).
 void notchedEdge(Model&, Drawing& d, float y, float halfLength, float radius, float into) {
-    if (radius > kTiny) {
+    if (radius > kLengthTolerance) {
         line(d, -halfLength, y, -radius, y);
         arc(d, {0, y}, radius, 0, 180 * into);
         line(d, radius, y, halfLength, y);
@@ -104,8 +105,8 @@ void drawTray(Model& m, Drawing& d, const TrayStyle& t) {
     folderBottomCreases(m, d, f);
     d.LineKind = kind::Cut;
     const float notch = std::max(m.RcoupPouce, 0.0f);
-    notchedEdge(m, d, 0, f.L7 / 2, t.frontNotch ? notch : 0, 1);
-    notchedEdge(m, d, f.y3, f.L8 / 2, t.backNotch ? notch : 0, -1);
+    notchedEdge(m, d, 0, f.frontLength / 2, t.frontNotch ? notch : 0, 1);
+    notchedEdge(m, d, f.y3, f.backLength / 2, t.backNotch ? notch : 0, -1);
     folderDimensions(m, d, f);
 }
 

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "builders/emit.h"
+#include "drawing/geometry.h"
 #include "platform/errors.h"
 #include "styles/04/fco420.h"
 #include "styles/04/fco420_common.h"
@@ -13,19 +14,18 @@
 namespace brontaxe {
 namespace {
 
-constexpr float kTiny = 1e-3f;
 constexpr float kMinStrip = 1;
 
-// How far the wall's flap is shortened at each end: the side wall runs W4, its flap W5.
+// How far the wall's flap is shortened at each end: the flap is W with its allowance long.
 float flapInset(const Model& m, const LockingFolder& f) {
-    return (f.W4 - (m.Largeur + m.Majo[5])) / 2;
+    return (f.sideLength - (m.Largeur + lockingFolderAllowances(m).sideFlap)) / 2;
 }
 
 std::optional<std::string> twinProblem(const LockingFolder& f, const Model& m) {
     if (auto problem = folderBodyProblem(f, m))
         return problem;
     const float s = flapInset(m, f);
-    if (s < 0 || f.W4 - 2 * s < kMinStrip)
+    if (s < 0 || f.sideLength - 2 * s < kMinStrip)
         return "Majorations incohérentes : le rabat du flanc (majoration 5) est plus long que le "
                "flanc";
     if (!(m.hrabat >= kMinStrip))
@@ -33,7 +33,7 @@ std::optional<std::string> twinProblem(const LockingFolder& f, const Model& m) {
     if (!(m.hpatrent >= kMinStrip))
         return "Patte rentrante impossible : " + folderMm(m.hpatrent) + " de haut";
     if (m.RcoupPouce > 0 &&
-        (m.RcoupPouce > f.H12 - kMinStrip || m.RcoupPouce > f.L7 / 2 - kMinStrip))
+        (m.RcoupPouce > f.frontHeight - kMinStrip || m.RcoupPouce > f.frontLength / 2 - kMinStrip))
         return "Encoche de pouce trop grande : un rayon de " + folderMm(m.RcoupPouce) +
                " ne tient pas dans la paroi avant";
     return std::nullopt;
@@ -41,7 +41,7 @@ std::optional<std::string> twinProblem(const LockingFolder& f, const Model& m) {
 
 // One end edge of the outer wall, split where an ear joins it.
 void wallEnd(Model&, Drawing& d, float y, float from, float to, float join) {
-    if (join > from + kTiny && join < to - kTiny) {
+    if (join > from + kLengthTolerance && join < to - kLengthTolerance) {
         line(d, from, y, join, y);
         line(d, join, y, to, y);
     } else {
@@ -51,18 +51,18 @@ void wallEnd(Model&, Drawing& d, float y, float from, float to, float join) {
 
 void sideWall(Model& m, Drawing& d, const LockingFolder& f) {
     const float s = flapInset(m, f);
-    const float x0 = f.half, x1 = f.half + f.H3, x2 = x1 + m.hrabat;
-    const float y0 = f.y1 - f.d, yEnd = y0 + f.W4;
+    const float x0 = f.half, x1 = f.half + f.outerWall, x2 = x1 + m.hrabat;
+    const float y0 = f.y1 - f.d, yEnd = y0 + f.sideLength;
     d.LineKind = kind::Cut;
     wallEnd(m, d, y0, x0, x1, f.half + f.wall.frontJoin);
     wallEnd(m, d, yEnd, x0, x1, f.half + f.wall.backJoin);
     chainStart(d, x1, y0);
-    if (s > kTiny)
+    if (s > kLengthTolerance)
         lineTo(d, x1, y0 + s);
     lineTo(d, x2, y0 + s);
     lineTo(d, x2, yEnd - s);
     lineTo(d, x1, yEnd - s);
-    if (s > kTiny)
+    if (s > kLengthTolerance)
         lineTo(d, x1, yEnd);
     d.LineKind = kind::Crease;
     line(d, x1, y0 + s, x1, yEnd - s);
@@ -71,17 +71,17 @@ void sideWall(Model& m, Drawing& d, const LockingFolder& f) {
 
 void lid(Model& m, Drawing& d, const LockingFolder& f) {
     d.LineKind = kind::Cut;
-    chainStart(d, f.L9 / 2, f.y3);
-    lineTo(d, f.L9 / 2, f.y4);
-    if (std::abs(f.L10 - f.L9) / 2 > kTiny)
-        lineTo(d, f.L10 / 2, f.y4);
-    const ElementId side = lineTo(d, f.L10 / 2, f.y4 + m.hpatrent);
+    chainStart(d, f.lidLength / 2, f.y3);
+    lineTo(d, f.lidLength / 2, f.y4);
+    if (std::abs(f.tuckLength - f.lidLength) / 2 > kLengthTolerance)
+        lineTo(d, f.tuckLength / 2, f.y4);
+    const ElementId side = lineTo(d, f.tuckLength / 2, f.y4 + m.hpatrent);
     const ElementId top = lineTo(d, 0, f.y4 + m.hpatrent);
-    const float r = std::min(m.rarrondi, 0.99f * std::min(m.hpatrent, f.L10 / 2));
-    if (r > kTiny)
+    const float r = std::min(m.rarrondi, 0.99f * std::min(m.hpatrent, f.tuckLength / 2));
+    if (r > kLengthTolerance)
         fillet(d, side, top, r);
     d.LineKind = kind::Crease;
-    line(d, 0, f.y4, std::min(f.L9, f.L10) / 2, f.y4);
+    line(d, 0, f.y4, std::min(f.lidLength, f.tuckLength) / 2, f.y4);
 }
 
 }  // namespace
@@ -101,22 +101,22 @@ void Fco0420(Model& m, Drawing& d) {
     FolderHalves halves(m, d);
     const float earTop = folderEars(m, d, f);
     d.LineKind = kind::Cut;
-    line(d, f.L8 / 2, earTop, f.L9 / 2, f.y3);
+    line(d, f.backLength / 2, earTop, f.lidLength / 2, f.y3);
 
     sideWall(m, d, f);
     lid(m, d, f);
     halves.mirror();
 
     folderBottomCreases(m, d, f);
-    line(d, -f.L9 / 2, f.y3, f.L9 / 2, f.y3);
+    line(d, -f.lidLength / 2, f.y3, f.lidLength / 2, f.y3);
     d.LineKind = kind::Cut;
     const float notch = std::max(m.RcoupPouce, 0.0f);
-    if (notch > kTiny) {
-        line(d, -f.L7 / 2, 0, -notch, 0);
+    if (notch > kLengthTolerance) {
+        line(d, -f.frontLength / 2, 0, -notch, 0);
         arc(d, {0, 0}, notch, 0, 180);
-        line(d, notch, 0, f.L7 / 2, 0);
+        line(d, notch, 0, f.frontLength / 2, 0);
     } else {
-        line(d, -f.L7 / 2, 0, f.L7 / 2, 0);
+        line(d, -f.frontLength / 2, 0, f.frontLength / 2, 0);
     }
     folderDimensions(m, d, f);
 }

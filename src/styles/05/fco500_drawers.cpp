@@ -21,7 +21,8 @@ struct Drawer {
 };
 
 Drawer drawerOf(const Model& m) {
-    return {(m.Longueur + m.Majo[5]) / 2, (m.Largeur + m.Majo[1]) / 2, m.Hauteur + m.Majo[2]};
+    const DrawerAllowances a = drawerAllowances(m);
+    return {(m.Longueur + a.length) / 2, (m.Largeur + a.width) / 2, m.Hauteur + a.ends};
 }
 
 void crease(Model&, Drawing& d, float x1, float y1, float x2, float y2) {

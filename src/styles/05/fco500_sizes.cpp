@@ -37,16 +37,33 @@ std::optional<std::string> fitRefusal(const SlidePair& s, float thickness) {
 
 }  // namespace
 
+SleeveAllowances sleeveAllowances(const Model& m) {
+    const auto& k = m.Majo;
+    return {.panels = {k[1], k[2], k[3], k[4]}, .height = k[5]};
+}
+
+DrawerAllowances drawerAllowances(const Model& m) {
+    const auto& k = m.Majo;
+    return {.width = k[1],
+            .ends = k[2],
+            .length = k[5],
+            .sleeveHeight = k[6],
+            .bottomGap = k[10],
+            .sleevePanels = {k[11], k[12], k[13], k[14]}};
+}
+
 SleeveSizes sleeve0501(const Model& m) {
+    const SleeveAllowances a = sleeveAllowances(m);
     const float first = m.pattesurtete ? m.Largeur : m.Longueur;
     const float second = m.pattesurtete ? m.Longueur : m.Largeur;
-    return {{first + m.Majo[1], second + m.Majo[2], first + m.Majo[3], second + m.Majo[4]},
-            m.Hauteur + m.Majo[5]};
+    return {{first + a.panels[0], second + a.panels[1], first + a.panels[2], second + a.panels[3]},
+            m.Hauteur + a.height};
 }
 
 SlidePair slidePair(const Model& m, bool glueOnWidth) {
     const float L = m.Longueur, W = m.Largeur, H = m.Hauteur;
     const float grow = 2 * m.EpaisseurCarton;
+    const SleeveAllowances a = sleeveAllowances(m);
     SlidePair s;
     s.lengthFirst = !glueOnWidth;
     const float outerA = glueOnWidth ? W : L;
@@ -54,12 +71,12 @@ SlidePair slidePair(const Model& m, bool glueOnWidth) {
     const float innerA = glueOnWidth ? H : L;
     const float innerB = glueOnWidth ? L : H;
     for (std::size_t i = 0; i < 4; ++i) {
-        const float k = m.Majo[i + 1];
+        const float k = a.panels[i];
         s.outer.p[i] = (i % 2 == 0 ? outerA : outerB) + k + grow;
         s.inner.p[i] = (i % 2 == 0 ? innerA : innerB) + k;
     }
-    s.outer.h = H + m.Majo[5];
-    s.inner.h = W + m.Majo[5];
+    s.outer.h = H + a.height;
+    s.inner.h = W + a.height;
     return s;
 }
 
@@ -92,23 +109,26 @@ float StripAndSleeve::stripLength() const {
 
 StripAndSleeve strip0509(const Model& m) {
     const float e = m.EpaisseurCarton;
-    auto orDefault = [&](std::size_t i, float fallback) {
-        return m.Majo[i] != 0 ? m.Majo[i] : fallback;
+    const DrawerAllowances a = drawerAllowances(m);
+    auto orDefault = [](float allowance, float fallback) {
+        return allowance != 0 ? allowance : fallback;
     };
-    const float L5 = m.Longueur + m.Majo[5];
-    const float end = m.Hauteur + m.Majo[2];
+    const float L5 = m.Longueur + a.length;
+    const float end = m.Hauteur + a.ends;
     // The half bottoms stop short of each other so that they fold flat.
-    const float halfBottom = L5 / 2 - orDefault(10, e / 2);
+    const float halfBottom = L5 / 2 - orDefault(a.bottomGap, e / 2);
     StripAndSleeve s;
     s.segments = {halfBottom, end, L5, end, halfBottom};
-    s.stripWidth = m.Largeur + m.Majo[1];
+    s.stripWidth = m.Largeur + a.width;
     // The sleeve goes round the strip's outside (the wrapped length and the flat width), and
     // is no longer than the strip is high.
-    const float aroundLength = m.Majo[5] + 2 * e;
-    const float aroundWidth = m.Majo[1] + 2 * e;
-    s.sleeve.p = {m.Longueur + orDefault(11, aroundLength), m.Largeur + orDefault(12, aroundWidth),
-                  m.Longueur + orDefault(13, aroundLength), m.Largeur + orDefault(14, aroundWidth)};
-    s.sleeve.h = m.Hauteur + orDefault(6, m.Majo[2] + e);
+    const float aroundLength = a.length + 2 * e;
+    const float aroundWidth = a.width + 2 * e;
+    const auto& p = a.sleevePanels;
+    s.sleeve.p = {
+        m.Longueur + orDefault(p[0], aroundLength), m.Largeur + orDefault(p[1], aroundWidth),
+        m.Longueur + orDefault(p[2], aroundLength), m.Largeur + orDefault(p[3], aroundWidth)};
+    s.sleeve.h = m.Hauteur + orDefault(a.sleeveHeight, a.ends + e);
     return s;
 }
 

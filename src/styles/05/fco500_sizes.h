@@ -11,6 +11,26 @@
 
 namespace brontaxe {
 
+// The sleeves' and slides' allowances (0501 to 0508, 0510): on the four panels from the glue
+// flap and on the height.
+struct SleeveAllowances {
+    std::array<float, 4> panels;  // 1 to 4: the panels from the glue flap on
+    float height;                 // 5: the sleeve's height (the inner wrap's length on a slide)
+};
+SleeveAllowances sleeveAllowances(const Model& m);
+
+// The drawers' and the strip's allowances (0509, 0511, 0512): the contents wrapped round
+// their length and height, W + `width` wide; 0 for the sleeve's takes a size that fits.
+struct DrawerAllowances {
+    float width;                        // 1: the strip's (the drawer's bottom's) width
+    float ends;                         // 2: the ends' (the drawer's walls') height
+    float length;                       // 5: the bottom's length
+    float sleeveHeight;                 // 6: the sleeve's height
+    float bottomGap;                    // 10: how far each half bottom stops short of the middle
+    std::array<float, 4> sleevePanels;  // 11 to 14: the sleeve's panels, length first
+};
+DrawerAllowances drawerAllowances(const Model& m);
+
 // A sleeve: four panel widths from the glue flap on, and its height.
 struct SleeveSizes {
     std::array<float, 4> p{};

@@ -35,12 +35,39 @@ struct RigidSleeve {
     float right() const { return p[0] + p[1] + p[2] + p[3]; }
 };
 
+// The rigid sleeves' allowances (0607, 0608, 0615, 0616, 0620).
+struct RigidSleeveAllowances {
+    float glueFlap;    // 1: 0607, 0615, 0616: the glue flap, on `hrabat`
+    float length;      // 2: the sleeve's length, along the box
+    float firstWall;   // 3: the wall panel after the glue flap
+    float bottom;      // 4: the bottom panel (0620: the end leaves on the bottom's side too)
+    float secondWall;  // 5: the other wall panel
+    float top;         // 6: the top panel
+    float endWidth;    // 7: the ends' width (0620: the end leaves on the top's side)
+    float endHeight;   // 8: the ends' height
+};
+
+RigidSleeveAllowances rigidSleeveAllowances(const Model& m) {
+    const auto& k = m.Majo;
+    return {.glueFlap = k[1],
+            .length = k[2],
+            .firstWall = k[3],
+            .bottom = k[4],
+            .secondWall = k[5],
+            .top = k[6],
+            .endWidth = k[7],
+            .endHeight = k[8]};
+}
+
 RigidSleeve rigidSleeve(const Model& m, float fold) {
     const float H = m.Hauteur, W = m.Largeur;
-    const auto& k = m.Majo;
-    return {
-        fold,    {H + k[3], W + k[4], H + k[5], W + k[6]}, m.Longueur + k[2], W + k[7], H + k[8],
-        m.hrabat};
+    const RigidSleeveAllowances a = rigidSleeveAllowances(m);
+    return {fold,
+            {H + a.firstWall, W + a.bottom, H + a.secondWall, W + a.top},
+            m.Longueur + a.length,
+            W + a.endWidth,
+            H + a.endHeight,
+            m.hrabat};
 }
 
 // The sleeve with its panels from x = 0, and its dimensions: panels, whole length, height.
@@ -111,7 +138,7 @@ void drawTurnedEnds(Model& m, Drawing& d, const RigidSleeve& s, EndFlaps flaps) 
 }
 
 void drawWithTurnedEnds(Model& m, Drawing& d, EndFlaps flaps) {
-    const RigidSleeve s = rigidSleeve(m, m.hrabat + m.Majo[1]);
+    const RigidSleeve s = rigidSleeve(m, m.hrabat + rigidSleeveAllowances(m).glueFlap);
     GenerationPass pass(d);
     drawBody(m, d, s);
     if (endsShown(m))
@@ -199,11 +226,12 @@ void Fco0608(Model& m, Drawing& d) {
 }
 
 void Fco0620(Model& m, Drawing& d) {
+    const RigidSleeveAllowances a = rigidSleeveAllowances(m);
     const RigidSleeve s = rigidSleeve(m, m.lgPatte);
     GenerationPass pass(d);
     drawBody(m, d, s);
     if (endsShown(m))
-        drawEndLeaves(m, d, s, {m.Largeur / 2 + m.Majo[4], m.Largeur / 2 + m.Majo[7]});
+        drawEndLeaves(m, d, s, {m.Largeur / 2 + a.bottom, m.Largeur / 2 + a.endWidth});
 }
 
 }  // namespace brontaxe

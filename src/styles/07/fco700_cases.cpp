@@ -71,8 +71,8 @@ FlapShape displayCutAway(float depth) {
     };
 }
 
-float halfWidthFlap(const Model& m, std::size_t allowance) {
-    return roundedFlap(m.Largeur / 2) + m.Majo[allowance];
+float halfWidthFlap(const Model& m, float allowance) {
+    return roundedFlap(m.Largeur / 2) + allowance;
 }
 
 using LidHalf = void (*)(Model&, Drawing&, float, float, float, float, float, float, float, float,
@@ -109,7 +109,8 @@ void Fco0700(Model& m, Drawing& d) {
 }
 
 void Fco0712(Model& m, Drawing& d) {
-    slottedTop(m, d, 712, halfWidthFlap(m, 6), halfWidthFlap(m, 7));
+    const SlottedAllowances a = slottedAllowances(m);
+    slottedTop(m, d, 712, halfWidthFlap(m, a.oddFlaps), halfWidthFlap(m, a.evenFlaps));
 }
 
 void Fco0713(Model& m, Drawing& d) {
@@ -123,19 +124,22 @@ void Fco0714(Model& m, Drawing& d) {
 }
 
 void Fco0703(Model& m, Drawing& d) {
-    slottedTop(m, d, 703, m.Largeur + m.Majo[6], m.Largeur + m.Majo[7]);
+    const SlottedAllowances a = slottedAllowances(m);
+    slottedTop(m, d, 703, m.Largeur + a.oddFlaps, m.Largeur + a.evenFlaps);
 }
 
 void Fco0747(Model& m, Drawing& d) {
     // Width flaps meet in the middle of the length, length flaps in the middle of the width.
-    const float onLength = roundedFlap(m.Largeur / 2) + m.Majo[6];
-    const float onWidth = roundedFlap(m.Longueur / 2) + m.Majo[7];
+    const SlottedAllowances a = slottedAllowances(m);
+    const float onLength = roundedFlap(m.Largeur / 2) + a.oddFlaps;
+    const float onWidth = roundedFlap(m.Longueur / 2) + a.evenFlaps;
     slottedTop(m, d, 747, m.pattesurtete ? onWidth : onLength, m.pattesurtete ? onLength : onWidth);
 }
 
 void Fco0748(Model& m, Drawing& d) {
     const float base = roundedFlap((m.Largeur + m.hrecouvr) / 2);
-    slottedTop(m, d, 748, base + m.Majo[6], base + m.Majo[7]);
+    const SlottedAllowances a = slottedAllowances(m);
+    slottedTop(m, d, 748, base + a.oddFlaps, base + a.evenFlaps);
 }
 
 void Fco0751(Model& m, Drawing& d) {
@@ -156,8 +160,9 @@ void Fco0770(Model& m, Drawing& d) {
 void Fco0771(Model& m, Drawing& d) {
     refusePieceVariants(m);
     const GluedBody b = gluedBody(m);
-    const float f1 = halfWidthFlap(m, 6);
-    const float f2 = halfWidthFlap(m, 7);
+    const SlottedAllowances a = slottedAllowances(m);
+    const float f1 = halfWidthFlap(m, a.oddFlaps);
+    const float f2 = halfWidthFlap(m, a.evenFlaps);
     GenerationPass pass(d);
     const auto& p = b.panels;
     CorpsCaisse(m, d, p[0], p[1], p[2], p[3], b.h, f1, f2, 0, 0, 0, false);

@@ -5,15 +5,22 @@
 #include "builders/cotes_caisse.h"
 #include "builders/emit.h"
 #include "platform/errors.h"
+#include "styles/02/fco200_common.h"
 
 namespace brontaxe {
+
+GlueTrayAllowances glueTrayAllowances(const Model& m) {
+    const auto& k = m.Majo;
+    return {.length = k[1], .width = k[2], .height = k[5]};
+}
 
 GluedBody gluedBody(const Model& m) {
     const float first = m.pattesurtete ? m.Largeur : m.Longueur;
     const float second = m.pattesurtete ? m.Longueur : m.Largeur;
+    const SlottedAllowances a = slottedAllowances(m);
     GluedBody b;
-    b.panels = {first + m.Majo[1], second + m.Majo[2], first + m.Majo[3], second + m.Majo[4]};
-    b.h = m.Hauteur / 2 + m.Majo[5] / 2;
+    b.panels = {first + a.panel1, second + a.panel2, first + a.panel3, second + a.panel4};
+    b.h = m.Hauteur / 2 + a.bodyHeight / 2;
     b.bottom = crashLockSizes(b.panels);
     return b;
 }

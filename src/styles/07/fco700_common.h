@@ -10,6 +10,14 @@
 
 namespace brontaxe {
 
+// The glued trays' allowances (0715 to 0718, 0759 to 0761): on the base and the walls.
+struct GlueTrayAllowances {
+    float length;  // 1: the base's length
+    float width;   // 2: the base's width
+    float height;  // 5: the walls
+};
+GlueTrayAllowances glueTrayAllowances(const Model& m);
+
 struct GluedBody {
     std::array<float, 4> panels{};  // left to right, width first when `pattesurtete` is set
     float h = 0;                    // half body height

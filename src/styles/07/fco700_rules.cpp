@@ -8,6 +8,7 @@
 #include "styles/02/fco200_lid_common.h"
 #include "styles/02/fco200_rules.h"
 #include "styles/07/fco700_common.h"
+#include "styles/07/fco700_point_table.h"
 
 namespace brontaxe {
 namespace {
@@ -65,7 +66,8 @@ std::optional<std::string> lockTableRule(const Model& m) {
     if (L < minLength)
         return "Longueur trop petite pour le fond automatique : " + mm(L) +
                ", il demande au moins " + mm(minLength) + " pour cette largeur";
-    const float body = m.Hauteur + m.Majo[6] - m.Majo[8];
+    const LockCaseAllowances a = lockCaseAllowances(m);
+    const float body = m.Hauteur + a.bodyHeight - a.glueFlapShort;
     const float minBody = m.lgPatte + std::max(m.decalenc, 0.0f) + m.encoche + 10;
     if (body < minBody)
         return "Hauteur trop faible pour la patte de collage : " + mm(body) +
@@ -74,7 +76,7 @@ std::optional<std::string> lockTableRule(const Model& m) {
 }
 
 std::optional<std::string> glueTrayRule(const Model& m) {
-    if (!(m.Hauteur + m.Majo[5] > m.EpaisseurCarton * 2))
+    if (!(m.Hauteur + glueTrayAllowances(m).height > m.EpaisseurCarton * 2))
         return "Plateau impossible : bords moins hauts que deux épaisseurs de carton";
     return std::nullopt;
 }

@@ -10,6 +10,7 @@
 #include "builders/poignees.h"
 #include "platform/errors.h"
 #include "styles/07/fco700.h"
+#include "styles/07/fco700_common.h"
 
 namespace brontaxe {
 namespace {
@@ -27,10 +28,11 @@ struct Tray {
 };
 
 Tray traySizes(const Model& m) {
+    const GlueTrayAllowances k = glueTrayAllowances(m);
     Tray t;
-    t.a = (m.Longueur + m.Majo[1]) / 2;
-    t.b = (m.Largeur + m.Majo[2]) / 2;
-    t.H = m.Hauteur + m.Majo[5];
+    t.a = (m.Longueur + k.length) / 2;
+    t.b = (m.Largeur + k.width) / 2;
+    t.H = m.Hauteur + k.height;
     t.e = m.EpaisseurCarton;
     return t;
 }

@@ -160,9 +160,10 @@ class KeptHeight {
 Body bodyOf(const Model& m, bool single) {
     const float first = m.pattesurtete ? m.Largeur : m.Longueur;
     const float second = m.pattesurtete ? m.Longueur : m.Largeur;
+    const SlottedAllowances a = slottedAllowances(m);
     Body b;
-    b.p = {first + m.Majo[1], second + m.Majo[2], first + m.Majo[3], second + m.Majo[4]};
-    b.h = m.Hauteur / 2 + m.Majo[5] / 2;
+    b.p = {first + a.panel1, second + a.panel2, first + a.panel3, second + a.panel4};
+    b.h = m.Hauteur / 2 + a.bodyHeight / 2;
     // A half on its own is cut to the whole millimetre.
     if (single)
         b.h = static_cast<float>(EntierProche(b.h + 0.1F));

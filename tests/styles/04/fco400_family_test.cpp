@@ -413,6 +413,25 @@ TEST(Fco0400, AFlapOfNoSizeIsLeftOut) {
     EXPECT_TRUE(test::cutOutlineIsClosedOrEndsOnFolds(g.d));
 }
 
+// Each allowance grows the part of the grid it belongs to, once for each time the part is
+// drawn: a view that reads the wrong entry moves another wall. Rows run side wall, bottom,
+// side wall; columns end wall, bottom, end wall.
+TEST(Fco0400, EachAllowanceGrowsItsOwnWallOrBottom) {
+    struct Case {
+        std::size_t allowance;
+        double grownX, grownY;
+    };
+    for (const Case c : {Case{1, 1, 0}, Case{3, 0, 1}, Case{5, 0, 2}, Case{6, 2, 0}}) {
+        test::Generated g;
+        g.m.hrabat = 0;
+        g.m.hpatrent = 0;
+        g.m.Majo[c.allowance] = 1;
+        Fco0400(g.m, g.d);
+        EXPECT_NEAR(g.d.BlankSizeX(), 800 + c.grownX, 1e-3) << "allowance " << c.allowance;
+        EXPECT_NEAR(g.d.BlankSizeY(), 700 + c.grownY, 1e-3) << "allowance " << c.allowance;
+    }
+}
+
 TEST(Fco0452, TheQorProfileAddsOneDimension) {
     test::Generated plain;
     Fco0452(plain.m, plain.d);

@@ -97,16 +97,18 @@ TEST_P(LockingFolders, DrawCleanSymmetricBlanksOfTheirSizesInEveryShippedGrade) 
             float across = std::max({f.xa, f.xb, f.reachLimit});
             float depth = f.y3;
             if (c.shape == LockingCase::Lidded) {
-                across = std::max({across, f.L9 / 2 + own.hrabat, f.L10 / 2 + f.tuckWing});
+                across =
+                    std::max({across, f.lidLength / 2 + own.hrabat, f.tuckLength / 2 + f.tuckWing});
                 depth = f.y5;
             } else if (c.shape == LockingCase::PlainLid) {
-                across = std::max({across, f.L9 / 2, f.L10 / 2});
+                across = std::max({across, f.lidLength / 2, f.tuckLength / 2});
                 depth = f.y5;
             } else if (c.shape == LockingCase::RoundedLid) {
-                across = std::max({across, f.L9 / 2 + own.hrabat, f.L10 / 2});
+                across = std::max({across, f.lidLength / 2 + own.hrabat, f.tuckLength / 2});
                 depth = f.y5;
             } else if (c.shape == LockingCase::Twin) {
-                across = std::max({f.xa, f.xb, f.half + f.H3 + own.hrabat, f.L10 / 2});
+                across =
+                    std::max({f.xa, f.xb, f.half + f.outerWall + own.hrabat, f.tuckLength / 2});
                 depth = f.y4 + own.hpatrent;
             }
             if (c.turned) {
@@ -250,7 +252,7 @@ TEST(Fco0427, EarsWiderThanTheLimitStopAtItAndKeepTheirStep) {
     g.m.Hauteur = 60;
     Fco0427(g.m, g.d);
     const LockingFolder f = lockingFolder(g.m);
-    EXPECT_GT(f.L7 / 2 + f.ear, f.reachLimit);
+    EXPECT_GT(f.frontLength / 2 + f.ear, f.reachLimit);
     EXPECT_EQ(f.xa, f.reachLimit);
     EXPECT_EQ(f.xb, f.reachLimit);
     EXPECT_EQ(f.decPatte, g.m.DecPatte);
@@ -266,7 +268,7 @@ TEST(Fco0427, EarsThatDoNotPassTheOuterWallDropTheirStep) {
     g.m.Hauteur = 150;
     Fco0427(g.m, g.d);
     const LockingFolder f = lockingFolder(g.m);
-    EXPECT_LT(f.xa, f.half + f.H3);
+    EXPECT_LT(f.xa, f.half + f.outerWall);
     EXPECT_EQ(f.decPatte, 0);
     EXPECT_NEAR(topOfEdgeFromFront(g.d, f.xa), f.y1 - f.d, 1e-3);
     EXPECT_TRUE(test::drawnClean(test::runStyle("0427", g.m, g.d)));
@@ -396,8 +398,8 @@ TEST(Fco0426, DustFlapsTaperByTenDegreesAndRoundOff) {
     const LockingFolder f = lockingFolder(sharp.m);
     const float rise = 50 * std::tan(10 * std::numbers::pi_v<float> / 180);
     const auto cuts = test::linesOfKind(sharp.d, kind::Cut);
-    EXPECT_TRUE(hasLine(cuts, {f.L9 / 2, f.y3}, {f.L9 / 2 + 50, f.y3 + rise}));
-    EXPECT_TRUE(hasLine(cuts, {-f.L9 / 2 - 50, f.y4 - rise}, {-f.L9 / 2, f.y4}));
+    EXPECT_TRUE(hasLine(cuts, {f.lidLength / 2, f.y3}, {f.lidLength / 2 + 50, f.y3 + rise}));
+    EXPECT_TRUE(hasLine(cuts, {-f.lidLength / 2 - 50, f.y4 - rise}, {-f.lidLength / 2, f.y4}));
     EXPECT_EQ(test::arcsOfKind(sharp.d, kind::Cut).size(), 1u);  // the thumb notch alone
 
     // Rounded: two corners on each dust flap, two on the tuck flap, and the notch.
