@@ -4,7 +4,7 @@
 
 #include "builders/body_features.h"
 #include "builders/emit.h"
-#include "builders/patte_collage.h"
+#include "builders/glue_flap.h"
 
 namespace brontaxe {
 namespace {
@@ -106,11 +106,20 @@ void CorpsCaisse0210(Model& m, Drawing& d, float p1, float p2, float p3, float p
     drawFlapChain(m, d, xs, h, t, lip, F, q);
     drawLid(m, d, xs, h, t, lip, F, q, T, r, (p1 - p5) / 2);
     if (glueLeft) {
-        PatteCollage(m, d, m.lgPatte, h, t, m.anglPc, m.patProlong, 0, 0, 0, false);
+        GlueFlap(d, {.width = m.lgPatte,
+                     .height = h,
+                     .slot = t,
+                     .taper = m.anglPc,
+                     .extension = m.patProlong});
     } else if (glueRight) {
         // Turned over onto the far side of panel 4, same height.
-        PatteCollage(m, d, m.lgPatte, h, t, m.anglPc, m.patProlong, xs.xe + m.lgPatte, 0, 180,
-                     true);
+        GlueFlap(d,
+                 {.width = m.lgPatte,
+                  .height = h,
+                  .slot = t,
+                  .taper = m.anglPc,
+                  .extension = m.patProlong},
+                 {.x = xs.xe + m.lgPatte, .angle = 180, .mirrored = true});
     }
     if (!mirrored)
         bodyHandHoles(m, d, panels, h);

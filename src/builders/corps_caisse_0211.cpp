@@ -4,7 +4,7 @@
 
 #include "builders/body_features.h"
 #include "builders/emit.h"
-#include "builders/patte_collage.h"
+#include "builders/glue_flap.h"
 
 namespace brontaxe {
 namespace {
@@ -123,10 +123,19 @@ void CorpsCaisse0211(Model& m, Drawing& d, float p1, float p2, float p3, float p
     drawRightDustFlap(m, d, xs, h, s);
     drawLeftDustFlapAndLip(m, d, xs, h, s);
     if (glueLeft) {
-        PatteCollage(m, d, m.lgPatte, h, s.t, m.anglPc, m.patProlong, 0, 0, 0, false);
+        GlueFlap(d, {.width = m.lgPatte,
+                     .height = h,
+                     .slot = s.t,
+                     .taper = m.anglPc,
+                     .extension = m.patProlong});
     } else if (glueRight) {
-        PatteCollage(m, d, m.lgPatte, h, s.t, m.anglPc, m.patProlong, xs.xe + m.lgPatte, 0, 180,
-                     true);
+        GlueFlap(d,
+                 {.width = m.lgPatte,
+                  .height = h,
+                  .slot = s.t,
+                  .taper = m.anglPc,
+                  .extension = m.patProlong},
+                 {.x = xs.xe + m.lgPatte, .angle = 180, .mirrored = true});
     }
     if (!mirrored)
         bodyHandHoles(m, d, panels, h);

@@ -2,8 +2,8 @@
 
 #include "builders/body_features.h"
 #include "builders/emit.h"
-#include "builders/patte_collage.h"
-#include "builders/rabat_formes.h"
+#include "builders/glue_flap.h"
+#include "builders/shaped_flaps.h"
 
 namespace brontaxe {
 namespace {
@@ -48,15 +48,21 @@ void RabatsCouvercle(Model& m, Drawing& d, float h, float p1, float p2, float p3
     const int first = beginFeature(d);
     // A side flap turned over (angle 180, mirrored) ends at the x it is placed on.
     if (p1 > p2) {
-        RabatPrincipal(m, d, p1, a7, a6, s.D, xa, -h, 0, false);
-        RabatLateral(m, d, p2, s.E, a9, a10, xc, -h, 180, true);
-        RabatOppose(m, d, p3, s.D, a7, a8, a10, xc, -h, 0, false);
-        RabatLateral(m, d, p4, s.E, a9, a10, xd, -h, 0, false);
+        PrincipalFlap(m, d, {.width = p1, .depth = a7, .notch = a6, .reach = s.D},
+                      {.x = xa, .y = -h});
+        SideFlap(m, d, {.width = p2, .depth = s.E, .step = a9, .radius = a10},
+                 {.x = xc, .y = -h, .angle = 180, .mirrored = true});
+        OppositeFlap(d, {.width = p3, .depth = s.D, .tab = a7, .shoulder = a8, .radius = a10},
+                     {.x = xc, .y = -h});
+        SideFlap(m, d, {.width = p4, .depth = s.E, .step = a9, .radius = a10}, {.x = xd, .y = -h});
     } else {
-        RabatPrincipal(m, d, p2, a7, a6, s.D, xb, -h, 0, false);
-        RabatLateral(m, d, p3, s.E, a9, a10, xd, -h, 180, true);
-        RabatOppose(m, d, p4, s.D, a7, a8, a10, xd, -h, 0, false);
-        RabatLateral(m, d, p1, s.E, a9, a10, xa, -h, 0, false);
+        PrincipalFlap(m, d, {.width = p2, .depth = a7, .notch = a6, .reach = s.D},
+                      {.x = xb, .y = -h});
+        SideFlap(m, d, {.width = p3, .depth = s.E, .step = a9, .radius = a10},
+                 {.x = xd, .y = -h, .angle = 180, .mirrored = true});
+        OppositeFlap(d, {.width = p4, .depth = s.D, .tab = a7, .shoulder = a8, .radius = a10},
+                     {.x = xd, .y = -h});
+        SideFlap(m, d, {.width = p1, .depth = s.E, .step = a9, .radius = a10}, {.x = xa, .y = -h});
     }
 
     const bool hasGlueFlap = m.lgPatte > 0;
@@ -69,7 +75,13 @@ void RabatsCouvercle(Model& m, Drawing& d, float h, float p1, float p2, float p3
     d.LineKind = kind::Cut;
     line(d, xe, 0, xe, -h);
     if (hasGlueFlap) {
-        PatteCollage(m, d, m.lgPatte, h, m.EpaisseurCarton, m.anglPc, m.patProlong, 0, 0, 0, true);
+        GlueFlap(d,
+                 {.width = m.lgPatte,
+                  .height = h,
+                  .slot = m.EpaisseurCarton,
+                  .taper = m.anglPc,
+                  .extension = m.patProlong},
+                 {.mirrored = true});
     }
     if (!lowerHalf) {
         // Drawn as for an upper half, then turned over into this half.

@@ -8,14 +8,14 @@
 #include <sstream>
 
 #include "builders/contour_pieces.h"
-#include "builders/corps_caisse.h"
 #include "builders/corps_caisse_0210.h"
 #include "builders/emit.h"
+#include "builders/glue_flap.h"
 #include "builders/panneau_double_mur.h"
-#include "builders/patte_collage.h"
 #include "builders/poignees.h"
-#include "builders/rabat_formes.h"
 #include "builders/rabats_couvercle.h"
+#include "builders/shaped_flaps.h"
+#include "builders/slotted_body_half.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
 
@@ -46,9 +46,10 @@ const BuilderCase kBuilders[] = {
          withHandHoles(m);
          Poignees(m, d, p.x, p.y + m.DPoign, p.angle, p.mirrored);
      }},
-    {"PatteCollage",
-     [](Model& m, Drawing& d, const Place& p) {
-         PatteCollage(m, d, 36, 100, 4, 15, 10, p.x, p.y, p.angle, p.mirrored);
+    {"GlueFlap",
+     [](Model&, Drawing& d, const Place& p) {
+         GlueFlap(d, {.width = 36, .height = 100, .slot = 4, .taper = 15, .extension = 10},
+                  {.x = p.x, .y = p.y, .angle = p.angle, .mirrored = p.mirrored});
      }},
     {"CorpsCaisse0210",  // without hand-holes, which only an upper half has
      [](Model& m, Drawing& d, const Place& p) {
@@ -61,17 +62,20 @@ const BuilderCase kBuilders[] = {
          CorpsCaisse0210(m, d, 300, 400, 300, 400, 100, 410, 30, 10, 120, 3, 294, p.x, p.y, p.angle,
                          p.mirrored);
      }},
-    {"RabatPrincipal",
+    {"PrincipalFlap",
      [](Model& m, Drawing& d, const Place& p) {
-         RabatPrincipal(m, d, 400, 150, 10, 50, p.x, p.y, p.angle, p.mirrored);
+         PrincipalFlap(m, d, {.width = 400, .depth = 150, .notch = 10, .reach = 50},
+                       {.x = p.x, .y = p.y, .angle = p.angle, .mirrored = p.mirrored});
      }},
-    {"RabatOppose",
-     [](Model& m, Drawing& d, const Place& p) {
-         RabatOppose(m, d, 400, 50, 150, 40, 5, p.x, p.y, p.angle, p.mirrored);
+    {"OppositeFlap",
+     [](Model&, Drawing& d, const Place& p) {
+         OppositeFlap(d, {.width = 400, .depth = 50, .tab = 150, .shoulder = 40, .radius = 5},
+                      {.x = p.x, .y = p.y, .angle = p.angle, .mirrored = p.mirrored});
      }},
-    {"RabatLateral",
+    {"SideFlap",
      [](Model& m, Drawing& d, const Place& p) {
-         RabatLateral(m, d, 300, 70, 60, 5, p.x, p.y, p.angle, p.mirrored);
+         SideFlap(m, d, {.width = 300, .depth = 70, .step = 60, .radius = 5},
+                  {.x = p.x, .y = p.y, .angle = p.angle, .mirrored = p.mirrored});
      }},
     {"ContourPieces",
      [](Model& m, Drawing& d, const Place& p) {
@@ -153,7 +157,9 @@ const BlankCase kBlanks[] = {
      [](Model& m, Drawing& d, const Place& p) {
          withHandHoles(m);
          bothHalves(p, [&](const Place& h) {
-             CorpsCaisse(m, d, 400, 300, 400, 300, 100, 150, 150, h.x, h.y, h.angle, h.mirrored);
+             SlottedBodyHalf(
+                 m, d, {.p1 = 400, .p2 = 300, .p3 = 400, .p4 = 300, .h = 100, .f1 = 150, .f2 = 150},
+                 {.x = h.x, .y = h.y, .angle = h.angle, .mirrored = h.mirrored});
          });
      },
      0},

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "builders/corps_caisse.h"
 #include "builders/emit.h"
-#include "builders/rabat_formes.h"
+#include "builders/shaped_flaps.h"
+#include "builders/slotted_body_half.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
 
@@ -23,7 +23,8 @@ struct ShapedBottom : ::testing::Test {
     // The shaped lower half under a plain upper half, as a semi-automatic bottom box has.
     void draw(float p1, float p2, float p3, float p4, bool lowerHalf = true) {
         GenerationPass pass(d);
-        CorpsCaisse(m, d, p1, p2, p3, p4, 100, 150, 150, 0, 0, 0, false);
+        SlottedBodyHalf(m, d,
+                        {.p1 = p1, .p2 = p2, .p3 = p3, .p4 = p4, .h = 100, .f1 = 150, .f2 = 150});
         RabatsCouvercle(m, d, 100, p1, p2, p3, p4, 10, 150, 40, 60, 5, 0, 0, 0, lowerHalf);
     }
     bool spans(std::int16_t lineKind, double y, double x0, double x1) {
@@ -92,7 +93,7 @@ TEST(SideFlap, NarrowFlapsStepStraightDownAtTheirMiddle) {
     test::Generated g;
     GenerationPass pass(g.d);
     // Step 80 - 20 = 60 leaves more than W/2 = 20 after two radii of 5: vertical step.
-    RabatLateral(g.m, g.d, 40, 80, 20, 5, 0, 0, 0, false);
+    SideFlap(g.m, g.d, {.width = 40, .depth = 80, .step = 20, .radius = 5});
     EXPECT_TRUE(test::verticalLinesAt(g.d, kind::Cut, 20).size() == 1u);
     EXPECT_TRUE(test::arcsOfKind(g.d, kind::Cut).empty());
     const Box box = g.d.extents();
@@ -104,7 +105,11 @@ TEST(SideFlap, NarrowFlapsStepStraightDownAtTheirMiddle) {
 TEST(OppositeFlap, ShortTabSidesKeepSharpCorners) {
     test::Generated g;
     GenerationPass pass(g.d);
-    RabatOppose(g.m, g.d, 300, 50, 150, 45, 5, 0, 0, 0, false);  // side 5, not more than 5
+    OppositeFlap(g.d, {.width = 300,
+                       .depth = 50,
+                       .tab = 150,
+                       .shoulder = 45,
+                       .radius = 5});  // side 5, not more than 5
     EXPECT_TRUE(test::arcsOfKind(g.d, kind::Cut).empty());
     EXPECT_EQ(g.d.tracer().count(), 6);
 }

@@ -1,11 +1,11 @@
 // Slotted cases with a lid and tuck-in flap (0210, 0211, 0212, 0215) and the regular case over a
 // snap-lock bottom (0216).
 
-#include "builders/corps_caisse.h"
 #include "builders/corps_caisse_0210.h"
 #include "builders/corps_caisse_0211.h"
-#include "builders/cotes_caisse.h"
 #include "builders/emit.h"
+#include "builders/slotted_body_half.h"
+#include "builders/slotted_dimensions.h"
 #include "platform/rounding.h"
 #include "styles/02/fco200.h"
 #include "styles/02/fco200_common.h"
@@ -24,12 +24,20 @@ float glueOnLeft(const Model& m) {
     return m.pattesurtete ? 0 : m.lgPatte;
 }
 
-void finishLidded(Model& m, Drawing& d, int code, const LidBody& b, float lowerFlap) {
+void finishLidded(Model& m, Drawing& d, int /*code*/, const LidBody& b, float lowerFlap) {
     if (m.Sym_Verticale)
         InversePasses(m);
     d.LineVariant = 1;
     d.Piece = 1;
-    CotesCaisse(m, d, code, glueOnLeft(m), b.p1, b.p2, b.p3, b.p4, lowerFlap, 2 * b.h, b.q + b.T);
+    SlottedBodyDimensions(m, d,
+                          {.glueWidth = glueOnLeft(m),
+                           .p1 = b.p1,
+                           .p2 = b.p2,
+                           .p3 = b.p3,
+                           .p4 = b.p4,
+                           .flapBelow = lowerFlap,
+                           .body = 2 * b.h,
+                           .flapAbove = b.q + b.T});
 }
 
 void drawTwoLids(Model& m, Drawing& d, int code, bool secondOnPanel3) {
@@ -65,10 +73,15 @@ void Fco0212(Model& m, Drawing& d) {
     lidHalf(m, d, b, false);
     if (m.pattesurtete && m.lgPatte > 0) {
         lowerHalfGlueOnRight(m, d, b.p1, b.p2, b.p3, b.p4, [&] {
-            CorpsCaisse(m, d, b.p4, b.p3, b.p2, b.p1, b.h, f2, f1, 0, 0, 0, true);
+            SlottedBodyHalf(
+                m, d,
+                {.p1 = b.p4, .p2 = b.p3, .p3 = b.p2, .p4 = b.p1, .h = b.h, .f1 = f2, .f2 = f1},
+                {.mirrored = true});
         });
     } else {
-        CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, f1, f2, 0, 0, 0, true);
+        SlottedBodyHalf(
+            m, d, {.p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = b.p4, .h = b.h, .f1 = f1, .f2 = f2},
+            {.mirrored = true});
     }
     finishLidded(m, d, 212, b, largerFlap(f1, f2));
 }
@@ -94,15 +107,22 @@ void Fco0216(Model& m, Drawing& d) {
     b.f1 = EntierProche(m.Largeur / 2 + m.Majo[6] + 0.1f);
     b.f2 = EntierProche(m.Largeur / 2 + m.Majo[7] + 0.1f);
     GenerationPass pass(d);
-    CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, false);
+    SlottedBodyHalf(m, d, b);
     drawSnapLockBottom(m, d, b.h, b.p1, b.p2, b.p3, b.p4);
     if (m.Sym_Verticale)
         InversePasses(m);
     d.LineVariant = 1;
     d.Piece = 1;
     // The chains are those of the top closure the box was chosen with.
-    CotesCaisse(m, d, m.TypeDessus, m.lgPatte, b.p1, b.p2, b.p3, b.p4, snapLockDepth(m, b.p1, b.p2),
-                2 * b.h, largerFlap(b.f1, b.f2));
+    SlottedBodyDimensions(m, d,
+                          {.glueWidth = m.lgPatte,
+                           .p1 = b.p1,
+                           .p2 = b.p2,
+                           .p3 = b.p3,
+                           .p4 = b.p4,
+                           .flapBelow = snapLockDepth(m, b.p1, b.p2),
+                           .body = 2 * b.h,
+                           .flapAbove = largerFlap(b.f1, b.f2)});
 }
 
 }  // namespace brontaxe

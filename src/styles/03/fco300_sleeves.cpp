@@ -3,8 +3,8 @@
 
 #include "builders/contour_pieces.h"
 #include "builders/emit.h"
-#include "builders/lignes_marquees.h"
 #include "builders/panneau_double_mur.h"
+#include "builders/winged_cap.h"
 #include "styles/03/fco300.h"
 #include "styles/03/fco300_common.h"
 #include "styles/03/fco300_voranis.h"
@@ -81,7 +81,7 @@ void Fco0314(Model& m, Drawing& d) {
     const float half = markedCapHalfLength(cap);
     if (pieceShown(m, kBottomPiece)) {
         d.Piece = m.Mode3D ? 2 : 1;
-        LignesMarquees(m, d, cap, half, 0, 0, false);
+        WingedCap(m, d, cap, {.x = half});
         trayDimensions(m, d, base, half, false);
     }
     drawSleeve(m, d, half);

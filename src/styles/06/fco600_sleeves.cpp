@@ -7,8 +7,8 @@
 
 #include "builders/contour_pieces.h"
 #include "builders/emit.h"
-#include "builders/pivote_elements.h"
 #include "builders/plis_alternes.h"
+#include "builders/turn_elements.h"
 #include "styles/04/fco400_common.h"
 #include "styles/05/fco500_sizes.h"
 #include "styles/06/fco600.h"
@@ -98,7 +98,7 @@ void drawTurnedEnds(Model& m, Drawing& d, const RigidSleeve& s, EndFlaps flaps) 
     const float cx = x0 + height / 2, cy = s.length / 2;
     const int first = beginFeature(d);
     PlisAlternes(m, d, grid, {cx - width / 2, cy - height / 2, 0, false});
-    PivoteElements(m, d, first, d.tracer().count(), cx, cy, 90);
+    TurnElements(d, {.first = first, .last = d.tracer().count(), .cx = cx, .cy = cy, .angle = 90});
     mirrorRegistered(m, d, first, x0 + height + m.EspPoseX / 2, 0, 90);
     // The rows, now across, over the first end; the columns, now upright, right of the second.
     d.LineVariant = 1;

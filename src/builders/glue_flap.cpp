@@ -1,4 +1,4 @@
-#include "builders/patte_collage.h"
+#include "builders/glue_flap.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,8 +7,9 @@
 
 namespace brontaxe {
 
-void PatteCollage(Model&, Drawing& d, float w, float h, float a, float angle, float extension,
-                  float x, float y, float angle2, bool mirrored) {
+void GlueFlap(Drawing& d, const GlueFlapShape& flap, const FeaturePlacement& at) {
+    const float w = flap.width, h = flap.height, a = flap.slot, angle = flap.taper;
+    const float extension = flap.extension;
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
     const int first = beginFeature(d);
@@ -27,7 +28,7 @@ void PatteCollage(Model&, Drawing& d, float w, float h, float a, float angle, fl
     const float drop = std::min((w - a) * std::tan(angle * kRadiansPerDegree), top / 2);
     line(d, w - a, top, 0, top - drop);
     lineTo(d, 0, 0);
-    placeFeature(d, first, {.x = x, .y = y, .angle = angle2, .mirrored = mirrored});
+    placeFeature(d, first, at);
 }
 
 }  // namespace brontaxe

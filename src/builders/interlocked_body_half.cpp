@@ -1,4 +1,4 @@
-#include "builders/corps_0207.h"
+#include "builders/interlocked_body_half.h"
 
 #include <algorithm>
 
@@ -27,21 +27,24 @@ FlapShape lockFlap(float height) {
 
 }  // namespace
 
-void Corps0207(Model& m, Drawing& d, float p1, float p2, float p3, float p4, float x, float y,
-               float angle, bool mirrored) {
+void InterlockedBodyHalf(Model& m, Drawing& d, const InterlockedBody& body,
+                         const FeaturePlacement& at) {
     const float h = m.Hauteur / 2 + m.Majo[5] / 2;
     const float base = EntierProche(m.Largeur / 2 - 0.1f);
     const float f1 = base + m.Majo[6];
     const float f2 = base + m.Majo[7];
     auto& passes = m.PassesMachine;
-    const std::size_t flaps = mirrored ? 11 : 6;
+    const std::size_t flaps = at.mirrored ? 11 : 6;
     passes[flaps] = m.patProlong;
     passes[flaps + 1] = f1;
     passes[flaps + 2] = f2;
     passes[flaps + 3] = f1;
     passes[flaps + 4] = f2;
-    ShapedBodyHalf(m, d, {p1, p2, p3, p4}, h,
-                   {lockFlap(f1), lockFlap(f2), lockFlap(f1), lockFlap(f2)}, x, y, angle, mirrored);
+    ShapedBodyHalf(m, d,
+                   {.panels = {body.p1, body.p2, body.p3, body.p4},
+                    .h = h,
+                    .flaps = {lockFlap(f1), lockFlap(f2), lockFlap(f1), lockFlap(f2)}},
+                   at);
 }
 
 }  // namespace brontaxe

@@ -1,4 +1,4 @@
-#include "builders/pivote_elements.h"
+#include "builders/turn_elements.h"
 
 #include <gtest/gtest.h>
 
@@ -22,11 +22,11 @@ struct Turned {
         g.d.LineKind = kind::Cut;
         arcId = arc(g.d, {20, 10}, 5, 0, 90);
         untouched = line(g.d, 40, 0, 40, 20);
-        PivoteElements(g.m, g.d, 1, 2, cx, cy, angle);
+        TurnElements(g.d, {.first = 1, .last = 2, .cx = cx, .cy = cy, .angle = angle});
     }
 };
 
-TEST(PivoteElements, TurnsLinesAndArcsAboutTheCentreInPlace) {
+TEST(TurnElements, TurnsLinesAndArcsAboutTheCentreInPlace) {
     struct Case {
         const char* name;
         float cx, cy, angle;

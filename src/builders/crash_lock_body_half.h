@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "builders/feature_placement.h"
 #include "drawing/drawing.h"
 #include "model/model.h"
 
@@ -32,12 +33,18 @@ CrashLockSizes crashLockSizes(const std::array<float, 4>& panels);
 std::string crashLockFault(const Model& m, const std::array<float, 4>& panels,
                            const CrashLockSizes& s);
 
-// A body half (panels p1..p4, half height h, glue flap on the left) with the crash-lock flaps
-// above y = h: lock flaps on panels 1 and 3, and on panels 2 and 4 flaps with a 45° fold from
-// the corner the case is folded flat on (after panels 1 and 3) whose triangle beyond the fold
-// is glued to the lock flap. Placed like a body half; the generators draw it mirrored below
-// the body. Records the bottom flap passes of the lower half.
-void FondColle(Model& m, Drawing& d, const std::array<float, 4>& panels, float h,
-               const CrashLockSizes& s, float x, float y, float angle, bool mirrored);
+struct CrashLockBody {
+    std::array<float, 4> panels{};  // widths, left to right
+    float h = 0;                    // half body height
+    CrashLockSizes lock;
+};
+
+// A body half (glue flap on the left) with the crash-lock flaps above y = h: lock flaps on panels 1
+// and 3, and on panels 2 and 4 flaps with a 45° fold from the corner the case is folded flat on
+// (after panels 1 and 3) whose triangle beyond the fold is glued to the lock flap. Placed like a
+// body half; the generators draw it mirrored below the body. Records the bottom flap passes of the
+// lower half.
+void CrashLockBodyHalf(Model& m, Drawing& d, const CrashLockBody& body,
+                       const FeaturePlacement& at = {});
 
 }  // namespace brontaxe

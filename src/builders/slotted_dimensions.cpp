@@ -1,4 +1,4 @@
-#include "builders/cotes_caisse.h"
+#include "builders/slotted_dimensions.h"
 
 #include "builders/body_panels.h"
 #include "builders/emit.h"
@@ -59,13 +59,15 @@ void insideDimensions(Model&, Drawing& d, const BodyPanels& b, float glueWidth, 
 
 }  // namespace
 
-void CotesCaisse(Model& m, Drawing& d, int /*styleCode*/, float glueWidth, float p1, float p2,
-                 float p3, float p4, float flapBelow, float body, float flapAbove) {
+void SlottedBodyDimensions(Model& m, Drawing& d, const SlottedChains& c) {
+    const float glueWidth = c.glueWidth, flapBelow = c.flapBelow, body = c.body;
+    const float flapAbove = c.flapAbove;
     float xmin = 0, ymin = 0, xmax = 0, ymax = 0;
     if (!d.GetExtents(xmin, ymin, xmax, ymax))
         return;
     const float g = ((xmax - xmin) + (ymax - ymin)) / 25;
-    const BodyPanels b = applyPieceVariants(m, BodyPanels{p1, p2, p3, p4, flapBelow, flapAbove});
+    const BodyPanels b =
+        applyPieceVariants(m, BodyPanels{c.p1, c.p2, c.p3, c.p4, flapBelow, flapAbove});
 
     widthRow(m, d, b, glueWidth, xmin, ymin - g);
     const float rowY = ymin - 2 * g;

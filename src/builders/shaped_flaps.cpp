@@ -1,4 +1,4 @@
-#include "builders/rabat_formes.h"
+#include "builders/shaped_flaps.h"
 
 #include "builders/emit.h"
 
@@ -10,15 +10,16 @@ void startFlap(Drawing& d) {
     d.LineKind = kind::Cut;
 }
 
-void foldCrease(Model&, Drawing& d, float W) {
+void foldCrease(Drawing& d, float W) {
     d.LineKind = kind::Crease;
     line(d, W, 0, 0, 0);
 }
 
 }  // namespace
 
-void RabatPrincipal(Model& m, Drawing& d, float W, float a7, float a6, float D, float x, float y,
-                    float angle, bool mirrored) {
+void PrincipalFlap(Model& m, Drawing& d, const PrincipalFlapShape& flap,
+                   const FeaturePlacement& at) {
+    const float W = flap.width, a7 = flap.depth, a6 = flap.notch, D = flap.reach;
     const float t = m.EpaisseurCarton;
     startFlap(d);
     const int first = beginFeature(d);
@@ -32,12 +33,13 @@ void RabatPrincipal(Model& m, Drawing& d, float W, float a7, float a6, float D, 
     lineTo(d, W - t, -a7);
     lineTo(d, W - t, -t);
     lineTo(d, W, 0);
-    foldCrease(m, d, W);
-    placeFeature(d, first, {.x = x, .y = y, .angle = angle, .mirrored = mirrored});
+    foldCrease(d, W);
+    placeFeature(d, first, at);
 }
 
-void RabatOppose(Model& m, Drawing& d, float W, float D, float a7, float a8, float a10, float x,
-                 float y, float angle, bool mirrored) {
+void OppositeFlap(Drawing& d, const OppositeFlapShape& flap, const FeaturePlacement& at) {
+    const float W = flap.width, D = flap.depth, a7 = flap.tab, a8 = flap.shoulder;
+    const float a10 = flap.radius;
     startFlap(d);
     const int first = beginFeature(d);
     chainStart(d, 0, 0);
@@ -46,7 +48,7 @@ void RabatOppose(Model& m, Drawing& d, float W, float D, float a7, float a8, flo
     const ElementId tabEnd = lineTo(d, (W + a7) / 2, -D);
     const ElementId otherSide = lineTo(d, (W + a7) / 2, -a8);
     const ElementId otherShoulder = lineTo(d, W, 0);
-    foldCrease(m, d, W);
+    foldCrease(d, W);
     // The tab is rounded alike on both sides.
     if (a10 > 0 && D - a8 > a10) {
         d.LineKind = kind::Cut;
@@ -55,11 +57,11 @@ void RabatOppose(Model& m, Drawing& d, float W, float D, float a7, float a8, flo
         fillet(d, tabEnd, otherSide, a10);
         fillet(d, otherShoulder, otherSide, a10);
     }
-    placeFeature(d, first, {.x = x, .y = y, .angle = angle, .mirrored = mirrored});
+    placeFeature(d, first, at);
 }
 
-void RabatLateral(Model& m, Drawing& d, float W, float E, float a9, float a10, float x, float y,
-                  float angle, bool mirrored) {
+void SideFlap(Model& m, Drawing& d, const SideFlapShape& flap, const FeaturePlacement& at) {
+    const float W = flap.width, E = flap.depth, a9 = flap.step, a10 = flap.radius;
     const float t = m.EpaisseurCarton;
     const float step = E - a9;
     const bool slanted = !(W / 2 < step - 2 * a10);
@@ -71,14 +73,14 @@ void RabatLateral(Model& m, Drawing& d, float W, float E, float a9, float a10, f
     const ElementId bottom = lineTo(d, slanted ? W / 2 + step : W / 2, -E);
     const ElementId rise = lineTo(d, W / 2, -a9);
     lineTo(d, W, 0);
-    foldCrease(m, d, W);
-    // The step is at least 2 * a10 high (RabatsCouvercle sees to it), so the rounding of its
+    foldCrease(d, W);
+    // The step is at least 2 * a10 high (the lid flaps see to it), so the rounding of its
     // outer corner always fits.
     if (slanted && a10 > 0) {
         d.LineKind = kind::Cut;
         fillet(d, bottom, rise, a10);
     }
-    placeFeature(d, first, {.x = x, .y = y, .angle = angle, .mirrored = mirrored});
+    placeFeature(d, first, at);
 }
 
 }  // namespace brontaxe

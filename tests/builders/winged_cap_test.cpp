@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "builders/lignes_marquees.h"
+#include "builders/winged_cap.h"
 #include "platform/errors.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
@@ -36,7 +36,7 @@ TEST_P(MarkedCapShape, IsClosedWithItsMarkedCutsAndCreasesAndReachesItsSize) {
     const CapCase& c = GetParam();
     test::Generated g;
     g.m.EpaisseurCarton = 4;
-    LignesMarquees(g.m, g.d, c.cap, 0, 0, 0, false);
+    WingedCap(g.m, g.d, c.cap);
     EXPECT_TRUE(test::cutOutlineIsClosed(g.d));
     EXPECT_TRUE(test::noLineDrawnTwice(g.d));
     EXPECT_TRUE(test::noLineDrawnTwice(g.d, kind::Crease));
@@ -59,10 +59,10 @@ INSTANTIATE_TEST_SUITE_P(
                       CapCase{"WingsWiderThanTheWalls", {200, 150, 60, 90, 0}, 4, 12}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(LignesMarquees, TheWingClearsTheSideWallByTheBoardThickness) {
+TEST(WingedCap, TheWingClearsTheSideWallByTheBoardThickness) {
     test::Generated g;
     g.m.EpaisseurCarton = 4;
-    LignesMarquees(g.m, g.d, MarkedCap{200, 150, 60, 50, 0}, 0, 0, 0, false);
+    WingedCap(g.m, g.d, MarkedCap{200, 150, 60, 50, 0});
     // The wing's top runs from the end wall's edge back to a + e, then the marked cut slants
     // down to the base corner.
     const auto tops = test::horizontalLinesAt(g.d, kind::Cut, 150 + 50);
@@ -80,9 +80,9 @@ TEST(LignesMarquees, TheWingClearsTheSideWallByTheBoardThickness) {
     EXPECT_EQ(test::horizontalLinesAt(g.d, kind::Crease, 150).size(), 4u);
 }
 
-TEST(LignesMarquees, IsPlacedTurnedAndMovedAsAWhole) {
+TEST(WingedCap, IsPlacedTurnedAndMovedAsAWhole) {
     test::Generated a;
-    LignesMarquees(a.m, a.d, MarkedCap{100, 80, 40, 30, 0}, 500, 20, 90, false);
+    WingedCap(a.m, a.d, MarkedCap{100, 80, 40, 30, 0}, {.x = 500, .y = 20, .angle = 90});
     const Box box = a.d.extents();
     EXPECT_NEAR(box.xmin, 500 - 120, 1e-3);  // turned: the width lies along x
     EXPECT_NEAR(box.xmax, 500 + 120, 1e-3);
@@ -90,11 +90,11 @@ TEST(LignesMarquees, IsPlacedTurnedAndMovedAsAWhole) {
     EXPECT_NEAR(box.ymax, 20 + 140, 1e-3);
 }
 
-TEST(LignesMarquees, RefusesACapThatCannotBeFolded) {
+TEST(WingedCap, RefusesACapThatCannotBeFolded) {
     for (const MarkedCap& bad : {MarkedCap{100, 80, 0, 30, 0}, MarkedCap{2, 80, 40, 30, 0},
                                  MarkedCap{100, 80, 40, 0, 0}, MarkedCap{100, 80, 40, 30, -5}}) {
         test::Generated g;
-        EXPECT_THROW(LignesMarquees(g.m, g.d, bad, 0, 0, 0, false), GenerationError);
+        EXPECT_THROW(WingedCap(g.m, g.d, bad), GenerationError);
         EXPECT_EQ(g.d.ElementCount(), 0);
     }
 }

@@ -1,11 +1,15 @@
-#include "builders/pivote_elements.h"
+#include "builders/turn_elements.h"
 
 #include <cmath>
 #include <cstddef>
 
+#include "drawing/geometry.h"
+
 namespace brontaxe {
 
-void PivoteElements(Model&, Drawing& d, int first, int last, float cx, float cy, float angle) {
+void TurnElements(Drawing& d, const ElementTurn& t) {
+    const int first = t.first, last = t.last;
+    const float cx = t.cx, cy = t.cy, angle = t.angle;
     const double turn = angle * static_cast<double>(kRadiansPerDegree);
     const double c = std::cos(turn);
     const double s = std::sin(turn);

@@ -1,7 +1,7 @@
 // The crash-lock bottom: glued flaps folded at 45° from the corners the case folds flat on,
 // lock flaps whose hooks catch behind each other, a closed outline, and sizes it refuses.
 
-#include "builders/fond_colle.h"
+#include "builders/crash_lock_body_half.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,8 @@ struct CrashLock : ::testing::Test {
 
     void draw(const std::array<float, 4>& panels = kPanels, bool mirrored = false) {
         GenerationPass pass(d);
-        FondColle(m, d, panels, kH, crashLockSizes(panels), 0, 0, 0, mirrored);
+        CrashLockBodyHalf(m, d, {.panels = panels, .h = kH, .lock = crashLockSizes(panels)},
+                          {.mirrored = mirrored});
     }
     // Creases that rise at 45° from (x, y).
     int diagonalsFrom(double x, double y, double length) {

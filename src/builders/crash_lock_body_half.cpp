@@ -1,4 +1,4 @@
-#include "builders/fond_colle.h"
+#include "builders/crash_lock_body_half.h"
 
 #include <algorithm>
 #include <cmath>
@@ -85,20 +85,25 @@ std::string crashLockFault(const Model& m, const std::array<float, 4>& panels,
     return {};
 }
 
-void FondColle(Model& m, Drawing& d, const std::array<float, 4>& panels, float h,
-               const CrashLockSizes& s, float x, float y, float angle, bool mirrored) {
+void CrashLockBodyHalf(Model& m, Drawing& d, const CrashLockBody& body,
+                       const FeaturePlacement& at) {
+    const auto& panels = body.panels;
+    const CrashLockSizes& s = body.lock;
     const std::string fault = crashLockFault(m, panels, s);
     if (!fault.empty())
         throw GenerationError(fault);
     auto& p = m.PassesMachine;
-    const std::size_t flaps = mirrored ? 11 : 6;
+    const std::size_t flaps = at.mirrored ? 11 : 6;
     p[flaps] = m.patProlong;
     p[flaps + 1] = s.lockDepth + s.tongue;
     p[flaps + 2] = s.glueDepth;
     p[flaps + 3] = s.lockDepth + s.tongue;
     p[flaps + 4] = s.glueDepth;
-    ShapedBodyHalf(m, d, panels, h, {lockFlap(s), gluedFlap(s), lockFlap(s), gluedFlap(s)}, x, y,
-                   angle, mirrored);
+    ShapedBodyHalf(m, d,
+                   {.panels = panels,
+                    .h = body.h,
+                    .flaps = {lockFlap(s), gluedFlap(s), lockFlap(s), gluedFlap(s)}},
+                   at);
 }
 
 }  // namespace brontaxe

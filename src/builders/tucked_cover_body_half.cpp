@@ -1,4 +1,4 @@
-#include "builders/corps_0208.h"
+#include "builders/tucked_cover_body_half.h"
 
 #include <algorithm>
 
@@ -38,8 +38,10 @@ FlapShape coverWithTuck(float cover, float tuck, float inset) {
 
 }  // namespace
 
-void Corps0208(Model& m, Drawing& d, float p1, float p2, float p3, float p4, float h, float cover,
-               float dust, bool tuckOnEven, float x, float y, float angle, bool mirrored) {
+void TuckedCoverBodyHalf(Model& m, Drawing& d, const TuckedCoverBody& body,
+                         const FeaturePlacement& at) {
+    const float h = body.h, cover = body.cover, dust = body.dust;
+    const bool tuckOnEven = body.covers == TuckedPanels::Even;
     const float tuck = m.hpatrent;
     const float inset = std::max(0.0f, m.EpaisseurCarton - m.Majo[8] / 2);
     const FlapShape tucked = coverWithTuck(cover, tuck, inset);
@@ -47,7 +49,7 @@ void Corps0208(Model& m, Drawing& d, float p1, float p2, float p3, float p4, flo
     const float odd = tuckOnEven ? dust : cover + tuck;
     const float even = tuckOnEven ? cover + tuck : dust;
     auto& passes = m.PassesMachine;
-    const std::size_t flaps = mirrored ? 11 : 6;
+    const std::size_t flaps = at.mirrored ? 11 : 6;
     passes[flaps] = m.patProlong;
     passes[flaps + 1] = odd;
     passes[flaps + 2] = even;
@@ -55,8 +57,11 @@ void Corps0208(Model& m, Drawing& d, float p1, float p2, float p3, float p4, flo
     passes[flaps + 4] = even;
     const FlapShape& oddShape = tuckOnEven ? plain : tucked;
     const FlapShape& evenShape = tuckOnEven ? tucked : plain;
-    ShapedBodyHalf(m, d, {p1, p2, p3, p4}, h, {oddShape, evenShape, oddShape, evenShape}, x, y,
-                   angle, mirrored);
+    ShapedBodyHalf(m, d,
+                   {.panels = {body.p1, body.p2, body.p3, body.p4},
+                    .h = h,
+                    .flaps = {oddShape, evenShape, oddShape, evenShape}},
+                   at);
 }
 
 }  // namespace brontaxe

@@ -1,11 +1,11 @@
-#include "builders/corps_caisse.h"
+#include "builders/slotted_body_half.h"
 
 #include <algorithm>
 #include <array>
 
 #include "builders/body_features.h"
 #include "builders/emit.h"
-#include "builders/patte_collage.h"
+#include "builders/glue_flap.h"
 
 namespace brontaxe {
 
@@ -120,10 +120,12 @@ void drawPanels(Model& m, Drawing& d, const BodyPanels& b, int panelCount, float
 
 }  // namespace
 
-void CorpsCaisse(Model& m, Drawing& d, float p1, float p2, float p3, float p4, float h, float f1,
-                 float f2, float x, float y, float angle, bool mirrored) {
+void SlottedBodyHalf(Model& m, Drawing& d, const SlottedBody& body, const FeaturePlacement& at) {
+    const float h = body.h;
+    const bool mirrored = at.mirrored;
     const auto [a, b] = DemiEncoches(m);
-    const BodyPanels panels = applyPieceVariants(m, BodyPanels{p1, p2, p3, p4, f1, f2});
+    const BodyPanels panels =
+        applyPieceVariants(m, BodyPanels{body.p1, body.p2, body.p3, body.p4, body.f1, body.f2});
     recordPasses(m, panels, h, mirrored);
 
     d.LineVariant = 1;
@@ -135,16 +137,25 @@ void CorpsCaisse(Model& m, Drawing& d, float p1, float p2, float p3, float p4, f
         const bool glueOnRight = m.CaisseEn4 == 4;
         drawPanels(m, d, panels, panelCount, h, a, b, glueOnRight);
         if (m.lgPatte > 0) {
-            PatteCollage(m, d, m.lgPatte, h, a, m.anglPc, m.patProlong, 0, 0, 0, false);
+            GlueFlap(d, {.width = m.lgPatte,
+                         .height = h,
+                         .slot = a,
+                         .taper = m.anglPc,
+                         .extension = m.patProlong});
         }
         if (glueOnRight) {
-            PatteCollage(m, d, m.lgPatte, h, a, m.anglPc, m.patProlong, 2 * m.lgPatte + panels.p1,
-                         0, 180, false);
+            GlueFlap(d,
+                     {.width = m.lgPatte,
+                      .height = h,
+                      .slot = a,
+                      .taper = m.anglPc,
+                      .extension = m.patProlong},
+                     {.x = 2 * m.lgPatte + panels.p1, .angle = 180});
         }
     }
     if (!mirrored)
         bodyHandHoles(m, d, panels, h);
-    placeFeature(d, first, {.x = x, .y = y, .angle = angle, .mirrored = mirrored});
+    placeFeature(d, first, at);
 }
 
 }  // namespace brontaxe

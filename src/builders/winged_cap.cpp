@@ -1,4 +1,4 @@
-#include "builders/lignes_marquees.h"
+#include "builders/winged_cap.h"
 
 #include <algorithm>
 
@@ -58,8 +58,7 @@ float markedCapHalfWidth(const MarkedCap& cap) {
     return cap.b + std::max(cap.h + cap.inner, cap.wing);
 }
 
-void LignesMarquees(Model& m, Drawing& d, const MarkedCap& cap, float x, float y, float angle,
-                    bool mirrored) {
+void WingedCap(Model& m, Drawing& d, const MarkedCap& cap, const FeaturePlacement& at) {
     const float e = m.EpaisseurCarton;
     checkCap(cap, e);
     d.LineVariant = kOrdinary;
@@ -67,7 +66,7 @@ void LignesMarquees(Model& m, Drawing& d, const MarkedCap& cap, float x, float y
     const int first = beginFeature(d);
     fourQuarters(d, [&] { quarter(m, d, cap, e); });
     d.LineVariant = kOrdinary;
-    placeFeature(d, first, {.x = x, .y = y, .angle = angle, .mirrored = mirrored});
+    placeFeature(d, first, at);
 }
 
 }  // namespace brontaxe

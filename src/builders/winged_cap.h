@@ -1,4 +1,5 @@
 #pragma once
+#include "builders/feature_placement.h"
 #include "drawing/drawing.h"
 #include "model/model.h"
 
@@ -16,12 +17,11 @@ struct MarkedCap {
     float inner = 0;
 };
 
-// Draws the cap around the origin, then places it by (x, y, angle), mirrored across y = 0
-// when `mirrored`. The cuts that free a wing from its side wall, and the inner wall's end,
-// are set back by the board thickness so that they clear the wall folded against them; they
-// are marked (`LineVariant` 2). Throws GenerationError for sizes that make no cap.
-void LignesMarquees(Model& m, Drawing& d, const MarkedCap& cap, float x, float y, float angle,
-                    bool mirrored);
+// Draws the cap around the origin, then places it. The cuts that free a wing from its side wall,
+// and the inner wall's end, are set back by the board thickness so that they clear the wall folded
+// against them; they are marked (`LineVariant` 2). Throws GenerationError for sizes that make no
+// cap.
+void WingedCap(Model& m, Drawing& d, const MarkedCap& cap, const FeaturePlacement& at = {});
 
 // How far the cap reaches from its centre along x and along y.
 float markedCapHalfLength(const MarkedCap& cap);
