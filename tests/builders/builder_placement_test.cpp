@@ -7,15 +7,15 @@
 #include <functional>
 #include <sstream>
 
-#include "builders/contour_pieces.h"
 #include "builders/corps_caisse_0210.h"
 #include "builders/emit.h"
 #include "builders/glue_flap.h"
 #include "builders/panneau_double_mur.h"
 #include "builders/poignees.h"
-#include "builders/rabats_couvercle.h"
 #include "builders/shaped_flaps.h"
+#include "builders/sleeve_blank.h"
 #include "builders/slotted_body_half.h"
+#include "builders/snap_lock_body_half.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
 
@@ -77,14 +77,20 @@ const BuilderCase kBuilders[] = {
          SideFlap(m, d, {.width = 300, .depth = 70, .step = 60, .radius = 5},
                   {.x = p.x, .y = p.y, .angle = p.angle, .mirrored = p.mirrored});
      }},
-    {"ContourPieces",
+    {"SleeveBlank",
      [](Model& m, Drawing& d, const Place& p) {
-         ContourPieces(m, d, 36, 15, 400, 300, 400, 300, 500, p.x, p.y, p.angle, p.mirrored);
+         SleeveBlank(
+             m, d,
+             {.glue = 36, .taper = 15, .p1 = 400, .p2 = 300, .p3 = 400, .p4 = 300, .height = 500},
+             {.x = p.x, .y = p.y, .angle = p.angle, .mirrored = p.mirrored});
      }},
-    {"ContourPieces piece 4 of 4",
+    {"SleeveBlank piece 4 of 4",
      [](Model& m, Drawing& d, const Place& p) {
          m.CaisseEn4 = 4;
-         ContourPieces(m, d, 36, 15, 400, 300, 400, 300, 500, p.x, p.y, p.angle, p.mirrored);
+         SleeveBlank(
+             m, d,
+             {.glue = 36, .taper = 15, .p1 = 400, .p2 = 300, .p3 = 400, .p4 = 300, .height = 500},
+             {.x = p.x, .y = p.y, .angle = p.angle, .mirrored = p.mirrored});
      }},
     {"PanneauDoubleMur",
      [](Model& m, Drawing& d, const Place& p) {
@@ -176,8 +182,18 @@ const BlankCase kBlanks[] = {
          withHandHoles(m);
          CorpsCaisse0210(m, d, 400, 300, 400, 300, 100, 310, 30, 10, 120, 3, 394, p.x, p.y, p.angle,
                          false);
-         RabatsCouvercle(m, d, 100, 400, 300, 400, 300, 10, 150, 40, 60, 5, p.x, p.y, p.angle,
-                         true);
+         SnapLockBodyHalf(m, d,
+                          {.h = 100,
+                           .p1 = 400,
+                           .p2 = 300,
+                           .p3 = 400,
+                           .p4 = 300,
+                           .notch = 10,
+                           .depth = 150,
+                           .shoulder = 40,
+                           .step = 60,
+                           .radius = 5},
+                          {.x = p.x, .y = p.y, .angle = p.angle});
      },
      1},
     {"sleeve", kBuilders[7].draw, 0},

@@ -10,7 +10,7 @@
 #include "builders/corps_caisse_0210.h"
 #include "builders/emit.h"
 #include "builders/panneau_double_mur.h"
-#include "builders/rabats_couvercle.h"
+#include "builders/snap_lock_body_half.h"
 #include "drawing/drawing_dump.h"
 #include "support/style_fixture.h"
 #include "support/temp_dir.h"
@@ -38,7 +38,17 @@ TEST(GoldenBuilders, LiddedBodyOverAShapedBottomWithHandHoles) {
     checkGolden("builders_lid_over_shaped_bottom.txt", [](Model& m, Drawing& d) {
         m.OptionPoign = 3;
         CorpsCaisse0210(m, d, 400, 300, 400, 300, 100, 310, 30, 10, 120, 3, 394, 0, 0, 0, false);
-        RabatsCouvercle(m, d, 100, 400, 300, 400, 300, 10, 150, 40, 60, 5, 0, 0, 0, true);
+        SnapLockBodyHalf(m, d,
+                         {.h = 100,
+                          .p1 = 400,
+                          .p2 = 300,
+                          .p3 = 400,
+                          .p4 = 300,
+                          .notch = 10,
+                          .depth = 150,
+                          .shoulder = 40,
+                          .step = 60,
+                          .radius = 5});
     });
 }
 

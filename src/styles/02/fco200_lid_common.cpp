@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "builders/emit.h"
-#include "builders/rabats_couvercle.h"
+#include "builders/snap_lock_body_half.h"
 
 namespace brontaxe {
 
@@ -58,7 +58,17 @@ float snapLockDepth(const Model& m, float p1, float p2) {
 
 void drawSnapLockBottom(Model& m, Drawing& d, float h, float p1, float p2, float p3, float p4) {
     const SnapLockBottom s = snapLockBottom(m, p1, p2);
-    RabatsCouvercle(m, d, h, p1, p2, p3, p4, s.a6, s.a7, s.a8, s.a9, s.a10, 0, 0, 0, true);
+    SnapLockBodyHalf(m, d,
+                     {.h = h,
+                      .p1 = p1,
+                      .p2 = p2,
+                      .p3 = p3,
+                      .p4 = p4,
+                      .notch = s.a6,
+                      .depth = s.a7,
+                      .shoulder = s.a8,
+                      .step = s.a9,
+                      .radius = s.a10});
 }
 
 void lowerHalfGlueOnRight(Model& m, Drawing& d, float p1, float p2, float p3, float p4,

@@ -7,9 +7,9 @@
 #include "builders/corps_caisse_0211.h"
 #include "builders/crash_lock_body_half.h"
 #include "builders/emit.h"
-#include "builders/rabats_couvercle.h"
 #include "builders/slotted_body_half.h"
 #include "builders/slotted_dimensions.h"
+#include "builders/snap_lock_body_half.h"
 #include "builders/tucked_cover_body_half.h"
 #include "platform/errors.h"
 #include "platform/rounding.h"
@@ -79,8 +79,17 @@ float lidHalf(Model& m, Drawing& d, int closure, const Body& b, const Allowances
 float snapLockHalf(Model& m, Drawing& d, const Body& b, bool lower) {
     const SnapLockBottom s = snapLockBottom(m, b.p[0], b.p[1]);
     const int first = beginFeature(d);
-    RabatsCouvercle(m, d, b.h, b.p[0], b.p[1], b.p[2], b.p[3], s.a6, s.a7, s.a8, s.a9, s.a10, 0, 0,
-                    0, true);
+    SnapLockBodyHalf(m, d,
+                     {.h = b.h,
+                      .p1 = b.p[0],
+                      .p2 = b.p[1],
+                      .p3 = b.p[2],
+                      .p4 = b.p[3],
+                      .notch = s.a6,
+                      .depth = s.a7,
+                      .shoulder = s.a8,
+                      .step = s.a9,
+                      .radius = s.a10});
     if (!lower)
         placeFeature(d, first, {.mirrored = true});
     return snapLockDepth(m, b.p[0], b.p[1]);

@@ -1,4 +1,4 @@
-#include "builders/contour_pieces.h"
+#include "builders/sleeve_blank.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,9 @@ namespace {
 // Glue flap 36 at 15 degrees, panels 400, 300, 400, 300, height 500.
 void drawSleeve(Model& m, Drawing& d, float angle = 15, float G = 36) {
     GenerationPass pass(d);
-    ContourPieces(m, d, G, angle, 400, 300, 400, 300, 500, 0, 0, 0, false);
+    SleeveBlank(
+        m, d,
+        {.glue = G, .taper = angle, .p1 = 400, .p2 = 300, .p3 = 400, .p4 = 300, .height = 500});
 }
 
 std::vector<double> foldsOfKind(const Drawing& d, std::int16_t lineKind) {
@@ -27,7 +29,7 @@ std::vector<double> foldsOfKind(const Drawing& d, std::int16_t lineKind) {
     return xs;
 }
 
-TEST(ContourPieces, EveryPieceVariantDrawsItsPanelsFoldsAndGlueFlaps) {
+TEST(SleeveBlank, EveryPieceVariantDrawsItsPanelsFoldsAndGlueFlaps) {
     struct Case {
         const char* name;
         bool en2;
@@ -70,7 +72,7 @@ TEST(ContourPieces, EveryPieceVariantDrawsItsPanelsFoldsAndGlueFlaps) {
     }
 }
 
-TEST(ContourPieces, GlueFlapEndsDropByItsWidthTimesTheSlope) {
+TEST(SleeveBlank, GlueFlapEndsDropByItsWidthTimesTheSlope) {
     test::Generated g;
     drawSleeve(g.m, g.d);
     const double drop = 36 * std::tan(toRadians(15));
@@ -80,7 +82,7 @@ TEST(ContourPieces, GlueFlapEndsDropByItsWidthTimesTheSlope) {
     EXPECT_NEAR(freeEdge[0].b.y, 500 - drop, 1e-3);
 }
 
-TEST(ContourPieces, SteepEndsMakeATriangleAndNinetyDegreesNoFlapAtAll) {
+TEST(SleeveBlank, SteepEndsMakeATriangleAndNinetyDegreesNoFlapAtAll) {
     test::Generated steep;
     drawSleeve(steep.m, steep.d, 89.5f, 36);  // 36 tan 89.5 is far more than half of 500
     EXPECT_TRUE(test::verticalLinesAt(steep.d, kind::Cut, 0).empty());
@@ -97,7 +99,7 @@ TEST(ContourPieces, SteepEndsMakeATriangleAndNinetyDegreesNoFlapAtAll) {
     }
 }
 
-TEST(ContourPieces, MirroredDrawingsReverseThePasses) {
+TEST(SleeveBlank, MirroredDrawingsReverseThePasses) {
     test::Generated g;
     g.m.Sym_Verticale = true;
     drawSleeve(g.m, g.d);

@@ -1,4 +1,4 @@
-#include "builders/contour_pieces.h"
+#include "builders/sleeve_blank.h"
 
 #include <cmath>
 #include <vector>
@@ -114,9 +114,10 @@ std::vector<float> ContourPanels(const Model& m, float P1, float P2, float P3, f
     return {P1, P2, P3, P4};
 }
 
-void ContourPieces(Model& m, Drawing& d, float G, float angle, float P1, float P2, float P3,
-                   float P4, float H, float x, float y, float angle2, bool mirrored) {
-    const GlueShape glue = glueShape(G, angle, H);
+void SleeveBlank(Model& m, Drawing& d, const SleeveOutline& sleeve, const FeaturePlacement& at) {
+    const float G = sleeve.glue, H = sleeve.height;
+    const float P1 = sleeve.p1, P2 = sleeve.p2, P3 = sleeve.p3, P4 = sleeve.p4;
+    const GlueShape glue = glueShape(G, sleeve.taper, H);
     const Sleeve s = sleeveOf(m, P1, P2, P3, P4, glue.drawn);
     recordPasses(m, G, s, H);
 
@@ -129,7 +130,7 @@ void ContourPieces(Model& m, Drawing& d, float G, float angle, float P1, float P
         drawGlueFlap(m, d, glue, G, -1, H);
     if (s.rightFlap)
         drawGlueFlap(m, d, glue, G + s.widths.front(), 1, H);
-    placeFeature(d, first, {.x = x, .y = y, .angle = angle2, .mirrored = mirrored});
+    placeFeature(d, first, at);
 }
 
 }  // namespace brontaxe

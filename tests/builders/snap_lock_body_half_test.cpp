@@ -1,4 +1,4 @@
-#include "builders/rabats_couvercle.h"
+#include "builders/snap_lock_body_half.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,18 @@ struct ShapedBottom : ::testing::Test {
         GenerationPass pass(d);
         SlottedBodyHalf(m, d,
                         {.p1 = p1, .p2 = p2, .p3 = p3, .p4 = p4, .h = 100, .f1 = 150, .f2 = 150});
-        RabatsCouvercle(m, d, 100, p1, p2, p3, p4, 10, 150, 40, 60, 5, 0, 0, 0, lowerHalf);
+        SnapLockBodyHalf(m, d,
+                         {.h = 100,
+                          .p1 = p1,
+                          .p2 = p2,
+                          .p3 = p3,
+                          .p4 = p4,
+                          .notch = 10,
+                          .depth = 150,
+                          .shoulder = 40,
+                          .step = 60,
+                          .radius = 5,
+                          .half = lowerHalf ? BodyHalf::Lower : BodyHalf::Upper});
     }
     bool spans(std::int16_t lineKind, double y, double x0, double x1) {
         for (const auto& l : horizontalLinesAt(d, lineKind, y)) {

@@ -1,4 +1,4 @@
-#include "builders/rabats_couvercle.h"
+#include "builders/snap_lock_body_half.h"
 
 #include "builders/body_features.h"
 #include "builders/emit.h"
@@ -31,9 +31,11 @@ void recordPasses(Model& m, const BodyPanels& b, float h, float E, bool lowerHal
 
 }  // namespace
 
-void RabatsCouvercle(Model& m, Drawing& d, float h, float p1, float p2, float p3, float p4,
-                     float a6, float a7, float a8, float a9, float a10, float x, float y,
-                     float angle, bool lowerHalf) {
+void SnapLockBodyHalf(Model& m, Drawing& d, const SnapLockBody& body, const FeaturePlacement& at) {
+    const float h = body.h, p1 = body.p1, p2 = body.p2, p3 = body.p3, p4 = body.p4;
+    const float a6 = body.notch, a7 = body.depth, a8 = body.shoulder, a9 = body.step;
+    const float a10 = body.radius;
+    const bool lowerHalf = body.half == BodyHalf::Lower;
     const BodyPanels panels{p1, p2, p3, p4, 0, 0};
     const FlapSizes s = flapSizes(a6, a8, a9, a10);
     recordPasses(m, panels, h, s.E, lowerHalf);
@@ -89,7 +91,7 @@ void RabatsCouvercle(Model& m, Drawing& d, float h, float p1, float p2, float p3
         bodyHandHoles(m, d, panels, h);
         placeFeature(d, holes, {.mirrored = true});
     }
-    placeFeature(d, first, {.x = x, .y = y, .angle = angle});
+    placeFeature(d, first, at);
 }
 
 }  // namespace brontaxe
