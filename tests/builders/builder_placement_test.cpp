@@ -7,9 +7,9 @@
 #include <functional>
 #include <sstream>
 
-#include "builders/corps_caisse_0210.h"
 #include "builders/emit.h"
 #include "builders/glue_flap.h"
+#include "builders/lidded_body_half.h"
 #include "builders/panneau_double_mur.h"
 #include "builders/poignees.h"
 #include "builders/shaped_flaps.h"
@@ -51,16 +51,38 @@ const BuilderCase kBuilders[] = {
          GlueFlap(d, {.width = 36, .height = 100, .slot = 4, .taper = 15, .extension = 10},
                   {.x = p.x, .y = p.y, .angle = p.angle, .mirrored = p.mirrored});
      }},
-    {"CorpsCaisse0210",  // without hand-holes, which only an upper half has
+    {"LiddedBodyHalf",  // without hand-holes, which only an upper half has
      [](Model& m, Drawing& d, const Place& p) {
-         CorpsCaisse0210(m, d, 400, 300, 400, 300, 100, 310, 30, 10, 120, 3, 394, p.x, p.y, p.angle,
-                         p.mirrored);
+         LiddedBodyHalf(m, d,
+                        {.p1 = 400,
+                         .p2 = 300,
+                         .p3 = 400,
+                         .p4 = 300,
+                         .h = 100,
+                         .q = 310,
+                         .T = 30,
+                         .r = 10,
+                         .F = 120,
+                         .lip = 3,
+                         .p5 = 394},
+                        {.x = p.x, .y = p.y, .angle = p.angle, .mirrored = p.mirrored});
      }},
-    {"CorpsCaisse0210 glue flap on the width",
+    {"LiddedBodyHalf glue flap on the width",
      [](Model& m, Drawing& d, const Place& p) {
          m.pattesurtete = true;
-         CorpsCaisse0210(m, d, 300, 400, 300, 400, 100, 410, 30, 10, 120, 3, 294, p.x, p.y, p.angle,
-                         p.mirrored);
+         LiddedBodyHalf(m, d,
+                        {.p1 = 300,
+                         .p2 = 400,
+                         .p3 = 300,
+                         .p4 = 400,
+                         .h = 100,
+                         .q = 410,
+                         .T = 30,
+                         .r = 10,
+                         .F = 120,
+                         .lip = 3,
+                         .p5 = 294},
+                        {.x = p.x, .y = p.y, .angle = p.angle, .mirrored = p.mirrored});
      }},
     {"PrincipalFlap",
      [](Model& m, Drawing& d, const Place& p) {
@@ -172,16 +194,38 @@ const BlankCase kBlanks[] = {
     {"0210 lidded body",
      [](Model& m, Drawing& d, const Place& p) {
          bothHalves(p, [&](const Place& h) {
-             CorpsCaisse0210(m, d, 400, 300, 400, 300, 100, 310, 30, 10, 120, 3, 394, h.x, h.y,
-                             h.angle, h.mirrored);
+             LiddedBodyHalf(m, d,
+                            {.p1 = 400,
+                             .p2 = 300,
+                             .p3 = 400,
+                             .p4 = 300,
+                             .h = 100,
+                             .q = 310,
+                             .T = 30,
+                             .r = 10,
+                             .F = 120,
+                             .lip = 3,
+                             .p5 = 394},
+                            {.x = h.x, .y = h.y, .angle = h.angle, .mirrored = h.mirrored});
          });
      },
      2},
     {"0215 lid over a shaped bottom",
      [](Model& m, Drawing& d, const Place& p) {
          withHandHoles(m);
-         CorpsCaisse0210(m, d, 400, 300, 400, 300, 100, 310, 30, 10, 120, 3, 394, p.x, p.y, p.angle,
-                         false);
+         LiddedBodyHalf(m, d,
+                        {.p1 = 400,
+                         .p2 = 300,
+                         .p3 = 400,
+                         .p4 = 300,
+                         .h = 100,
+                         .q = 310,
+                         .T = 30,
+                         .r = 10,
+                         .F = 120,
+                         .lip = 3,
+                         .p5 = 394},
+                        {.x = p.x, .y = p.y, .angle = p.angle});
          SnapLockBodyHalf(m, d,
                           {.h = 100,
                            .p1 = 400,

@@ -1,9 +1,9 @@
 // Slotted cases with a lid and tuck-in flap (0210, 0211, 0212, 0215) and the regular case over a
 // snap-lock bottom (0216).
 
-#include "builders/corps_caisse_0210.h"
-#include "builders/corps_caisse_0211.h"
 #include "builders/emit.h"
+#include "builders/lidded_body_half.h"
+#include "builders/second_lid_body_half.h"
 #include "builders/slotted_body_half.h"
 #include "builders/slotted_dimensions.h"
 #include "platform/rounding.h"
@@ -15,8 +15,7 @@ namespace brontaxe {
 namespace {
 
 void lidHalf(Model& m, Drawing& d, const LidBody& b, bool mirrored) {
-    CorpsCaisse0210(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.q, b.T, b.r, b.F, b.lip, b.p5, 0, 0, 0,
-                    mirrored);
+    LiddedBodyHalf(m, d, b, {.mirrored = mirrored});
 }
 
 // The glue flap's dimension belongs at the left end only when the glue flap is there.
@@ -45,8 +44,7 @@ void drawTwoLids(Model& m, Drawing& d, int code, bool secondOnPanel3) {
     GenerationPass pass(d);
     lidHalf(m, d, b, false);
     if (secondOnPanel3) {
-        CorpsCaisse0211(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.q, b.T, b.r, b.F, b.lip, b.p5, 0, 0, 0,
-                        true);
+        SecondLidBodyHalf(m, d, b, {.mirrored = true});
     } else {
         lidHalf(m, d, b, true);
     }

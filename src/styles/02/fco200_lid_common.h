@@ -5,21 +5,11 @@
 
 #include <functional>
 
+#include "builders/lidded_body_half.h"
 #include "drawing/drawing.h"
 #include "model/model.h"
 
 namespace brontaxe {
-
-struct LidBody {
-    float p1 = 0, p2 = 0, p3 = 0, p4 = 0;
-    float h = 0;    // half body height
-    float q = 0;    // lid depth
-    float T = 0;    // tuck-in depth
-    float r = 0;    // tuck-in corner radius
-    float F = 0;    // dust flaps
-    float lip = 0;  // lid hinge above the body
-    float p5 = 0;   // tuck-in width
-};
 
 // Without a record of their own in the allowance table, the lid styles take multiples of the
 // board thickness: 1 to 3, 5 to 7 = t, 4 = 0, 8 = -t, 9 to 16 = 0.

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <array>
 
-#include "builders/corps_caisse_0210.h"
-#include "builders/corps_caisse_0211.h"
 #include "builders/emit.h"
+#include "builders/lidded_body_half.h"
+#include "builders/second_lid_body_half.h"
 #include "builders/shaped_body_half.h"
 #include "builders/slotted_body_half.h"
 #include "styles/02/fco200_common.h"
@@ -76,8 +76,7 @@ float halfWidthFlap(const Model& m, std::size_t allowance) {
     return roundedFlap(m.Largeur / 2) + m.Majo[allowance];
 }
 
-using LidHalf = void (*)(Model&, Drawing&, float, float, float, float, float, float, float, float,
-                         float, float, float, float, float, float, bool);
+using LidHalf = void (*)(Model&, Drawing&, const LidBody&, const FeaturePlacement&);
 
 // A lidded upper half over a crash-lock bottom. With the glue flap on the width panel the
 // lidded half hangs it after panel 4, and the bottom is drawn the other way round to match.
@@ -89,8 +88,7 @@ void lidOverCrashLock(Model& m, Drawing& d, int code, LidHalf lidHalf) {
     b.h = lid.h;
     b.bottom = crashLockSizes(b.panels);
     GenerationPass pass(d);
-    lidHalf(m, d, lid.p1, lid.p2, lid.p3, lid.p4, lid.h, lid.q, lid.T, lid.r, lid.F, lid.lip,
-            lid.p5, 0, 0, 0, false);
+    lidHalf(m, d, lid, {});
     if (m.pattesurtete && m.lgPatte > 0) {
         GluedBody reversed = b;
         reversed.panels = {lid.p4, lid.p3, lid.p2, lid.p1};
@@ -114,7 +112,7 @@ void Fco0712(Model& m, Drawing& d) {
 }
 
 void Fco0713(Model& m, Drawing& d) {
-    lidOverCrashLock(m, d, 713, &CorpsCaisse0210);
+    lidOverCrashLock(m, d, 713, &LiddedBodyHalf);
 }
 
 void Fco0714(Model& m, Drawing& d) {
@@ -140,7 +138,7 @@ void Fco0748(Model& m, Drawing& d) {
 }
 
 void Fco0751(Model& m, Drawing& d) {
-    lidOverCrashLock(m, d, 751, &CorpsCaisse0211);
+    lidOverCrashLock(m, d, 751, &SecondLidBodyHalf);
 }
 
 void Fco0752(Model& m, Drawing& d) {

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <array>
 
-#include "builders/corps_caisse_0210.h"
-#include "builders/corps_caisse_0211.h"
 #include "builders/crash_lock_body_half.h"
 #include "builders/emit.h"
+#include "builders/lidded_body_half.h"
+#include "builders/second_lid_body_half.h"
 #include "builders/slotted_body_half.h"
 #include "builders/slotted_dimensions.h"
 #include "builders/snap_lock_body_half.h"
@@ -69,9 +69,20 @@ float lidHalf(Model& m, Drawing& d, int closure, const Body& b, const Allowances
     const float q = m.Largeur + a[6] + a[7];
     const float F = m.Personnalisation == "PELSIRAN" ? b.p[0] / 2 : m.hrabat;
     const float p5 = m.Longueur + a[8];
-    auto builder = closure == 210 ? &CorpsCaisse0210 : &CorpsCaisse0211;
-    builder(m, d, b.p[0], b.p[1], b.p[2], b.p[3], b.h, q, m.hpatrent, m.rarrondi, F, a[7], p5, 0, 0,
-            0, lower);
+    auto builder = closure == 210 ? &LiddedBodyHalf : &SecondLidBodyHalf;
+    builder(m, d,
+            {.p1 = b.p[0],
+             .p2 = b.p[1],
+             .p3 = b.p[2],
+             .p4 = b.p[3],
+             .h = b.h,
+             .q = q,
+             .T = m.hpatrent,
+             .r = m.rarrondi,
+             .F = F,
+             .lip = a[7],
+             .p5 = p5},
+            {.mirrored = lower});
     return q + m.hpatrent;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
-#include "drawing/drawing.h"
-#include "model/model.h"
+#include "builders/lidded_body_half.h"
 
 namespace brontaxe {
 
@@ -9,8 +8,6 @@ namespace brontaxe {
 // the two lids close from opposite walls. Same arguments as the lidded body half (p5 is the
 // width of the tuck-in flap of panel 3); the glue flap hangs on panel 1, or after panel 4 when
 // `pattesurtete` is set. Placed like a body half, mirrored for the lower half.
-void CorpsCaisse0211(Model& m, Drawing& d, float p1, float p2, float p3, float p4, float h, float q,
-                     float T, float r, float F, float lip, float p5, float x, float y, float angle,
-                     bool mirrored);
+void SecondLidBodyHalf(Model& m, Drawing& d, const LidBody& body, const FeaturePlacement& at = {});
 
 }  // namespace brontaxe

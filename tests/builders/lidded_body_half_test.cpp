@@ -1,4 +1,4 @@
-#include "builders/corps_caisse_0210.h"
+#include "builders/lidded_body_half.h"
 
 #include <gtest/gtest.h>
 
@@ -23,8 +23,19 @@ struct LiddedBody : ::testing::Test {
     float tuckWidth = 394;
 
     void half(bool mirrored) {
-        CorpsCaisse0210(m, d, 400, 300, 400, 300, 100, 310, 30, radius, dustFlap, 3, tuckWidth, 0,
-                        0, 0, mirrored);
+        LiddedBodyHalf(m, d,
+                       {.p1 = 400,
+                        .p2 = 300,
+                        .p3 = 400,
+                        .p4 = 300,
+                        .h = 100,
+                        .q = 310,
+                        .T = 30,
+                        .r = radius,
+                        .F = dustFlap,
+                        .lip = 3,
+                        .p5 = tuckWidth},
+                       {.mirrored = mirrored});
     }
     void both() {
         GenerationPass pass(d);

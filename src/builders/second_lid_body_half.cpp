@@ -1,4 +1,4 @@
-#include "builders/corps_caisse_0211.h"
+#include "builders/second_lid_body_half.h"
 
 #include <algorithm>
 
@@ -103,9 +103,10 @@ void drawLeftDustFlapAndLip(Model&, Drawing& d, const Abscissas& x, float h, con
 
 }  // namespace
 
-void CorpsCaisse0211(Model& m, Drawing& d, float p1, float p2, float p3, float p4, float h, float q,
-                     float T, float r, float F, float lip, float p5, float x, float y, float angle,
-                     bool mirrored) {
+void SecondLidBodyHalf(Model& m, Drawing& d, const LidBody& body, const FeaturePlacement& at) {
+    const float p1 = body.p1, p2 = body.p2, p3 = body.p3, p4 = body.p4, h = body.h;
+    const float q = body.q, T = body.T, r = body.r, F = body.F, lip = body.lip, p5 = body.p5;
+    const bool mirrored = at.mirrored;
     // A dust flap lower than the lip would have its top inside the lid's hinge corner.
     const LidSizes s{m.EpaisseurCarton, lip, std::max(F, lip), q, T, r, (p3 - p5) / 2};
     const BodyPanels panels{p1, p2, p3, p4, 0, 0};
@@ -139,7 +140,7 @@ void CorpsCaisse0211(Model& m, Drawing& d, float p1, float p2, float p3, float p
     }
     if (!mirrored)
         bodyHandHoles(m, d, panels, h);
-    placeFeature(d, first, {.x = x, .y = y, .angle = angle, .mirrored = mirrored});
+    placeFeature(d, first, at);
 }
 
 }  // namespace brontaxe

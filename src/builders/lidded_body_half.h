@@ -1,4 +1,5 @@
 #pragma once
+#include "builders/feature_placement.h"
 #include "drawing/drawing.h"
 #include "model/model.h"
 
@@ -9,8 +10,17 @@ namespace brontaxe {
 // rounded to min(r, T), dust flaps F high on panels 2 and 4, a lip on panel 3. The board
 // thickness is the slot half-width and the lid's overhang. The glue flap hangs on panel 1, or
 // after panel 4 when `pattesurtete` is set. Placed like a body half, mirrored for the lower.
-void CorpsCaisse0210(Model& m, Drawing& d, float p1, float p2, float p3, float p4, float h, float q,
-                     float T, float r, float F, float lip, float p5, float x, float y, float angle,
-                     bool mirrored);
+struct LidBody {
+    float p1 = 0, p2 = 0, p3 = 0, p4 = 0;
+    float h = 0;    // half body height
+    float q = 0;    // lid depth
+    float T = 0;    // tuck-in depth
+    float r = 0;    // tuck-in corner radius
+    float F = 0;    // dust flaps
+    float lip = 0;  // lid hinge above the body
+    float p5 = 0;   // tuck-in width
+};
+
+void LiddedBodyHalf(Model& m, Drawing& d, const LidBody& body, const FeaturePlacement& at = {});
 
 }  // namespace brontaxe

@@ -1,4 +1,4 @@
-#include "builders/corps_caisse_0210.h"
+#include "builders/lidded_body_half.h"
 
 #include <algorithm>
 
@@ -88,9 +88,10 @@ void drawLid(Model&, Drawing& d, const Abscissas& x, float h, float t, float lip
 
 }  // namespace
 
-void CorpsCaisse0210(Model& m, Drawing& d, float p1, float p2, float p3, float p4, float h, float q,
-                     float T, float r, float F, float lip, float p5, float x, float y, float angle,
-                     bool mirrored) {
+void LiddedBodyHalf(Model& m, Drawing& d, const LidBody& body, const FeaturePlacement& at) {
+    const float p1 = body.p1, p2 = body.p2, p3 = body.p3, p4 = body.p4, h = body.h;
+    const float q = body.q, T = body.T, r = body.r, F = body.F, lip = body.lip, p5 = body.p5;
+    const bool mirrored = at.mirrored;
     const float t = m.EpaisseurCarton;
     const BodyPanels panels{p1, p2, p3, p4, 0, 0};
     recordPasses(m, panels, h, q, T, F, mirrored);
@@ -123,7 +124,7 @@ void CorpsCaisse0210(Model& m, Drawing& d, float p1, float p2, float p3, float p
     }
     if (!mirrored)
         bodyHandHoles(m, d, panels, h);
-    placeFeature(d, first, {.x = x, .y = y, .angle = angle, .mirrored = mirrored});
+    placeFeature(d, first, at);
 }
 
 }  // namespace brontaxe
