@@ -2,7 +2,7 @@
 
 #include "builders/body_features.h"
 #include "builders/emit.h"
-#include "builders/patte_collage.h"
+#include "builders/glue_flap.h"
 
 namespace brontaxe {
 
@@ -21,9 +21,11 @@ FlapShape plainFlap(float height) {
     };
 }
 
-void ShapedBodyHalf(Model& m, Drawing& d, const std::array<float, 4>& panels, float h,
-                    const std::array<FlapShape, 4>& flaps, float x, float y, float angle,
-                    bool mirrored) {
+void ShapedBodyHalf(Model& m, Drawing& d, const ShapedBody& shaped, const FeaturePlacement& at) {
+    const auto& panels = shaped.panels;
+    const auto& flaps = shaped.flaps;
+    const float h = shaped.h;
+    const bool mirrored = at.mirrored;
     // Plain names, not a structured binding: the lambdas below capture them.
     const std::pair<float, float> halves = DemiEncoches(m);
     const float a = halves.first;
@@ -61,10 +63,14 @@ void ShapedBodyHalf(Model& m, Drawing& d, const std::array<float, 4>& panels, fl
             line(d, left, h, next, h);
     }
     if (glue)
-        PatteCollage(m, d, m.lgPatte, h, a, m.anglPc, m.patProlong, 0, 0, 0, false);
+        GlueFlap(d, {.width = m.lgPatte,
+                     .height = h,
+                     .slot = a,
+                     .taper = m.anglPc,
+                     .extension = m.patProlong});
     if (!mirrored)
         bodyHandHoles(m, d, body, h);
-    placeFeature(d, first, {.x = x, .y = y, .angle = angle, .mirrored = mirrored});
+    placeFeature(d, first, at);
 }
 
 }  // namespace brontaxe

@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 
+#include "builders/feature_placement.h"
 #include "drawing/drawing.h"
 #include "model/model.h"
 
@@ -19,12 +20,16 @@ using FlapShape = std::function<void(Model&, Drawing&, float left, float right, 
 // A plain flap `height` high with its fold crease; no flap at all when `height` is 0.
 FlapShape plainFlap(float height);
 
-// Panels p1..p4 of half height h above y = 0 with the slots of `DemiEncoches` between them and
-// the glue flap on the left; panel i carries flaps[i]. Records the machine passes of the
-// panels (flap passes are the caller's), and for the upper half the hand-holes of the body.
-// Placed with (x, y, angle), mirrored across y = 0 for the lower half.
-void ShapedBodyHalf(Model& m, Drawing& d, const std::array<float, 4>& panels, float h,
-                    const std::array<FlapShape, 4>& flaps, float x, float y, float angle,
-                    bool mirrored);
+struct ShapedBody {
+    std::array<float, 4> panels{};   // widths, left to right
+    float h = 0;                     // half body height
+    std::array<FlapShape, 4> flaps;  // flaps[i] stands on panel i
+};
+
+// The panels of half height h above y = 0 with the slots of `DemiEncoches` between them and
+// the glue flap on the left, each carrying its flap. Records the machine passes of the panels
+// (flap passes are the caller's), and for the upper half the hand-holes of the body. A mirrored
+// placement draws the lower half.
+void ShapedBodyHalf(Model& m, Drawing& d, const ShapedBody& body, const FeaturePlacement& at = {});
 
 }  // namespace brontaxe

@@ -7,15 +7,15 @@
 #include <functional>
 #include <sstream>
 
-#include "builders/contour_pieces.h"
-#include "builders/corps_caisse.h"
-#include "builders/corps_caisse_0210.h"
 #include "builders/emit.h"
+#include "builders/glue_flap.h"
+#include "builders/lidded_body_half.h"
 #include "builders/panneau_double_mur.h"
-#include "builders/patte_collage.h"
 #include "builders/poignees.h"
-#include "builders/rabat_formes.h"
-#include "builders/rabats_couvercle.h"
+#include "builders/shaped_flaps.h"
+#include "builders/sleeve_blank.h"
+#include "builders/slotted_body_half.h"
+#include "builders/snap_lock_body_half.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
 
@@ -46,41 +46,73 @@ const BuilderCase kBuilders[] = {
          withHandHoles(m);
          Poignees(m, d, p.x, p.y + m.DPoign, p.angle, p.mirrored);
      }},
-    {"PatteCollage",
-     [](Model& m, Drawing& d, const Place& p) {
-         PatteCollage(m, d, 36, 100, 4, 15, 10, p.x, p.y, p.angle, p.mirrored);
+    {"GlueFlap",
+     [](Model&, Drawing& d, const Place& p) {
+         GlueFlap(d, {.width = 36, .height = 100, .slot = 4, .taper = 15, .extension = 10},
+                  {.x = p.x, .y = p.y, .angle = p.angle, .mirrored = p.mirrored});
      }},
-    {"CorpsCaisse0210",  // without hand-holes, which only an upper half has
+    {"LiddedBodyHalf",  // without hand-holes, which only an upper half has
      [](Model& m, Drawing& d, const Place& p) {
-         CorpsCaisse0210(m, d, 400, 300, 400, 300, 100, 310, 30, 10, 120, 3, 394, p.x, p.y, p.angle,
-                         p.mirrored);
+         LiddedBodyHalf(m, d,
+                        {.p1 = 400,
+                         .p2 = 300,
+                         .p3 = 400,
+                         .p4 = 300,
+                         .h = 100,
+                         .q = 310,
+                         .T = 30,
+                         .r = 10,
+                         .F = 120,
+                         .lip = 3,
+                         .p5 = 394},
+                        {.x = p.x, .y = p.y, .angle = p.angle, .mirrored = p.mirrored});
      }},
-    {"CorpsCaisse0210 glue flap on the width",
+    {"LiddedBodyHalf glue flap on the width",
      [](Model& m, Drawing& d, const Place& p) {
          m.pattesurtete = true;
-         CorpsCaisse0210(m, d, 300, 400, 300, 400, 100, 410, 30, 10, 120, 3, 294, p.x, p.y, p.angle,
-                         p.mirrored);
+         LiddedBodyHalf(m, d,
+                        {.p1 = 300,
+                         .p2 = 400,
+                         .p3 = 300,
+                         .p4 = 400,
+                         .h = 100,
+                         .q = 410,
+                         .T = 30,
+                         .r = 10,
+                         .F = 120,
+                         .lip = 3,
+                         .p5 = 294},
+                        {.x = p.x, .y = p.y, .angle = p.angle, .mirrored = p.mirrored});
      }},
-    {"RabatPrincipal",
+    {"PrincipalFlap",
      [](Model& m, Drawing& d, const Place& p) {
-         RabatPrincipal(m, d, 400, 150, 10, 50, p.x, p.y, p.angle, p.mirrored);
+         PrincipalFlap(m, d, {.width = 400, .depth = 150, .notch = 10, .reach = 50},
+                       {.x = p.x, .y = p.y, .angle = p.angle, .mirrored = p.mirrored});
      }},
-    {"RabatOppose",
+    {"OppositeFlap",
+     [](Model&, Drawing& d, const Place& p) {
+         OppositeFlap(d, {.width = 400, .depth = 50, .tab = 150, .shoulder = 40, .radius = 5},
+                      {.x = p.x, .y = p.y, .angle = p.angle, .mirrored = p.mirrored});
+     }},
+    {"SideFlap",
      [](Model& m, Drawing& d, const Place& p) {
-         RabatOppose(m, d, 400, 50, 150, 40, 5, p.x, p.y, p.angle, p.mirrored);
+         SideFlap(m, d, {.width = 300, .depth = 70, .step = 60, .radius = 5},
+                  {.x = p.x, .y = p.y, .angle = p.angle, .mirrored = p.mirrored});
      }},
-    {"RabatLateral",
+    {"SleeveBlank",
      [](Model& m, Drawing& d, const Place& p) {
-         RabatLateral(m, d, 300, 70, 60, 5, p.x, p.y, p.angle, p.mirrored);
+         SleeveBlank(
+             m, d,
+             {.glue = 36, .taper = 15, .p1 = 400, .p2 = 300, .p3 = 400, .p4 = 300, .height = 500},
+             {.x = p.x, .y = p.y, .angle = p.angle, .mirrored = p.mirrored});
      }},
-    {"ContourPieces",
-     [](Model& m, Drawing& d, const Place& p) {
-         ContourPieces(m, d, 36, 15, 400, 300, 400, 300, 500, p.x, p.y, p.angle, p.mirrored);
-     }},
-    {"ContourPieces piece 4 of 4",
+    {"SleeveBlank piece 4 of 4",
      [](Model& m, Drawing& d, const Place& p) {
          m.CaisseEn4 = 4;
-         ContourPieces(m, d, 36, 15, 400, 300, 400, 300, 500, p.x, p.y, p.angle, p.mirrored);
+         SleeveBlank(
+             m, d,
+             {.glue = 36, .taper = 15, .p1 = 400, .p2 = 300, .p3 = 400, .p4 = 300, .height = 500},
+             {.x = p.x, .y = p.y, .angle = p.angle, .mirrored = p.mirrored});
      }},
     {"PanneauDoubleMur",
      [](Model& m, Drawing& d, const Place& p) {
@@ -153,25 +185,59 @@ const BlankCase kBlanks[] = {
      [](Model& m, Drawing& d, const Place& p) {
          withHandHoles(m);
          bothHalves(p, [&](const Place& h) {
-             CorpsCaisse(m, d, 400, 300, 400, 300, 100, 150, 150, h.x, h.y, h.angle, h.mirrored);
+             SlottedBodyHalf(
+                 m, d, {.p1 = 400, .p2 = 300, .p3 = 400, .p4 = 300, .h = 100, .f1 = 150, .f2 = 150},
+                 {.x = h.x, .y = h.y, .angle = h.angle, .mirrored = h.mirrored});
          });
      },
      0},
     {"0210 lidded body",
      [](Model& m, Drawing& d, const Place& p) {
          bothHalves(p, [&](const Place& h) {
-             CorpsCaisse0210(m, d, 400, 300, 400, 300, 100, 310, 30, 10, 120, 3, 394, h.x, h.y,
-                             h.angle, h.mirrored);
+             LiddedBodyHalf(m, d,
+                            {.p1 = 400,
+                             .p2 = 300,
+                             .p3 = 400,
+                             .p4 = 300,
+                             .h = 100,
+                             .q = 310,
+                             .T = 30,
+                             .r = 10,
+                             .F = 120,
+                             .lip = 3,
+                             .p5 = 394},
+                            {.x = h.x, .y = h.y, .angle = h.angle, .mirrored = h.mirrored});
          });
      },
      2},
     {"0215 lid over a shaped bottom",
      [](Model& m, Drawing& d, const Place& p) {
          withHandHoles(m);
-         CorpsCaisse0210(m, d, 400, 300, 400, 300, 100, 310, 30, 10, 120, 3, 394, p.x, p.y, p.angle,
-                         false);
-         RabatsCouvercle(m, d, 100, 400, 300, 400, 300, 10, 150, 40, 60, 5, p.x, p.y, p.angle,
-                         true);
+         LiddedBodyHalf(m, d,
+                        {.p1 = 400,
+                         .p2 = 300,
+                         .p3 = 400,
+                         .p4 = 300,
+                         .h = 100,
+                         .q = 310,
+                         .T = 30,
+                         .r = 10,
+                         .F = 120,
+                         .lip = 3,
+                         .p5 = 394},
+                        {.x = p.x, .y = p.y, .angle = p.angle});
+         SnapLockBodyHalf(m, d,
+                          {.h = 100,
+                           .p1 = 400,
+                           .p2 = 300,
+                           .p3 = 400,
+                           .p4 = 300,
+                           .notch = 10,
+                           .depth = 150,
+                           .shoulder = 40,
+                           .step = 60,
+                           .radius = 5},
+                          {.x = p.x, .y = p.y, .angle = p.angle});
      },
      1},
     {"sleeve", kBuilders[7].draw, 0},

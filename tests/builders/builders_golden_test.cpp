@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <functional>
 
-#include "builders/corps_caisse_0210.h"
 #include "builders/emit.h"
+#include "builders/lidded_body_half.h"
 #include "builders/panneau_double_mur.h"
-#include "builders/rabats_couvercle.h"
+#include "builders/snap_lock_body_half.h"
 #include "drawing/drawing_dump.h"
 #include "support/style_fixture.h"
 #include "support/temp_dir.h"
@@ -37,8 +37,29 @@ void checkGolden(const char* file, const std::function<void(Model&, Drawing&)>& 
 TEST(GoldenBuilders, LiddedBodyOverAShapedBottomWithHandHoles) {
     checkGolden("builders_lid_over_shaped_bottom.txt", [](Model& m, Drawing& d) {
         m.OptionPoign = 3;
-        CorpsCaisse0210(m, d, 400, 300, 400, 300, 100, 310, 30, 10, 120, 3, 394, 0, 0, 0, false);
-        RabatsCouvercle(m, d, 100, 400, 300, 400, 300, 10, 150, 40, 60, 5, 0, 0, 0, true);
+        LiddedBodyHalf(m, d,
+                       {.p1 = 400,
+                        .p2 = 300,
+                        .p3 = 400,
+                        .p4 = 300,
+                        .h = 100,
+                        .q = 310,
+                        .T = 30,
+                        .r = 10,
+                        .F = 120,
+                        .lip = 3,
+                        .p5 = 394});
+        SnapLockBodyHalf(m, d,
+                         {.h = 100,
+                          .p1 = 400,
+                          .p2 = 300,
+                          .p3 = 400,
+                          .p4 = 300,
+                          .notch = 10,
+                          .depth = 150,
+                          .shoulder = 40,
+                          .step = 60,
+                          .radius = 5});
     });
 }
 

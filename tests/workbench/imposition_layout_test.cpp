@@ -8,9 +8,9 @@
 #include <cmath>
 #include <variant>
 
-#include "builders/corps_caisse.h"
 #include "builders/emit.h"
-#include "builders/patte_collage.h"
+#include "builders/glue_flap.h"
+#include "builders/slotted_body_half.h"
 #include "platform/rounding.h"
 #include "support/poses.h"
 #include "support/temp_dir.h"
@@ -51,7 +51,7 @@ void lidHalf(Model& m, Drawing& d, bool mirrored) {
                             {xa - t, h + lip},    {xa, h}};
     for (const auto& p : lid)
         lineTo(d, p[0], p[1]);
-    PatteCollage(m, d, m.lgPatte, h, t, m.anglPc, 0, 0, 0, 0, false);
+    GlueFlap(d, {.width = m.lgPatte, .height = h, .slot = t, .taper = m.anglPc});
     placeFeature(d, first, {.mirrored = mirrored});
 }
 
@@ -65,9 +65,15 @@ void lidAndFlaps0212(Model& m, Drawing& d) {
     GenerationPass pass(d);
     lidHalf(m, d, false);
     const float f = EntierProche(m.Largeur / 2 - 0.1f);
-    CorpsCaisse(m, d, m.Longueur + m.Majo[1], m.Largeur + m.Majo[2], m.Longueur + m.Majo[3],
-                m.Largeur + m.Majo[4], m.Hauteur / 2 + m.Majo[5] / 2, f + m.Majo[6], f + m.Majo[7],
-                0, 0, 0, true);
+    SlottedBodyHalf(m, d,
+                    {.p1 = m.Longueur + m.Majo[1],
+                     .p2 = m.Largeur + m.Majo[2],
+                     .p3 = m.Longueur + m.Majo[3],
+                     .p4 = m.Largeur + m.Majo[4],
+                     .h = m.Hauteur / 2 + m.Majo[5] / 2,
+                     .f1 = f + m.Majo[6],
+                     .f2 = f + m.Majo[7]},
+                    {.mirrored = true});
 }
 
 // Half a slotted box, body and flaps below y = 0 (0200) or above it, closed by a cut along
@@ -76,8 +82,15 @@ void halfBox(Model& m, Drawing& d, bool below) {
     GenerationPass pass(d);
     const float f = EntierProche(m.Largeur - 0.1f);
     const float xe = m.lgPatte + 2 * (m.Longueur + m.Largeur);
-    CorpsCaisse(m, d, m.Longueur, m.Largeur, m.Longueur, m.Largeur, m.Hauteur, f, f, 0, 0, 0,
-                below);
+    SlottedBodyHalf(m, d,
+                    {.p1 = m.Longueur,
+                     .p2 = m.Largeur,
+                     .p3 = m.Longueur,
+                     .p4 = m.Largeur,
+                     .h = m.Hauteur,
+                     .f1 = f,
+                     .f2 = f},
+                    {.mirrored = below});
     line(d, 0, 0, xe, 0);
 }
 void halfBox0200(Model& m, Drawing& d) {

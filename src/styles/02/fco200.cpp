@@ -2,9 +2,9 @@
 
 #include "styles/02/fco200.h"
 
-#include "builders/corps_caisse.h"
-#include "builders/cotes_caisse.h"
 #include "builders/emit.h"
+#include "builders/slotted_body_half.h"
+#include "builders/slotted_dimensions.h"
 #include "styles/02/fco200_common.h"
 
 namespace brontaxe {
@@ -60,8 +60,10 @@ void Fco0209(Model& m, Drawing& d) {
     const SlottedBody b = regularFlaps(m);
 
     GenerationPass pass(d);
-    CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, m.hrabat, m.hrabat, 0, 0, 0, false);
-    CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, true);
+    SlottedBodyHalf(
+        m, d,
+        {.p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = b.p4, .h = b.h, .f1 = m.hrabat, .f2 = m.hrabat});
+    SlottedBodyHalf(m, d, b, {.mirrored = true});
     finishSlottedBody(m, d, 209, b, largerFlap(b.f1, b.f2), m.hrabat);
     lowerFlapDimension(m, d, b, -1);
 }

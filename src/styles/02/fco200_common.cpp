@@ -1,8 +1,8 @@
 #include "styles/02/fco200_common.h"
 
-#include "builders/corps_caisse.h"
-#include "builders/cotes_caisse.h"
 #include "builders/emit.h"
+#include "builders/slotted_body_half.h"
+#include "builders/slotted_dimensions.h"
 #include "platform/rounding.h"
 
 namespace brontaxe {
@@ -64,13 +64,21 @@ SlottedBody regularBottomFlaps(const Model& m) {
     return b;
 }
 
-void finishSlottedBody(Model& m, Drawing& d, int styleCode, const SlottedBody& b, float lower,
+void finishSlottedBody(Model& m, Drawing& d, int /*styleCode*/, const SlottedBody& b, float lower,
                        float upper) {
     if (m.Sym_Verticale)
         InversePasses(m);
     d.LineVariant = 1;
     d.Piece = 1;
-    CotesCaisse(m, d, styleCode, m.lgPatte, b.p1, b.p2, b.p3, b.p4, lower, 2 * b.h, upper);
+    SlottedBodyDimensions(m, d,
+                          {.glueWidth = m.lgPatte,
+                           .p1 = b.p1,
+                           .p2 = b.p2,
+                           .p3 = b.p3,
+                           .p4 = b.p4,
+                           .flapBelow = lower,
+                           .body = 2 * b.h,
+                           .flapAbove = upper});
 }
 
 float largerFlap(float f1, float f2) {
@@ -89,8 +97,8 @@ void lowerFlapDimension(Model& m, Drawing& d, const SlottedBody& b, float sign) 
 void drawTwoHalves(Model& m, Drawing& d, const SlottedBody& b, int styleCode,
                    FlapDimension flapDimension) {
     GenerationPass pass(d);
-    CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, false);
-    CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, true);
+    SlottedBodyHalf(m, d, b);
+    SlottedBodyHalf(m, d, b, {.mirrored = true});
     const float fmax = largerFlap(b.f1, b.f2);
     finishSlottedBody(m, d, styleCode, b, fmax, fmax);
     if (flapDimension == FlapDimension::WhenUnequal || b.f1 < b.f2)

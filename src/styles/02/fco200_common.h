@@ -2,6 +2,7 @@
 // What the slotted styles share: the panels of the body, the two mirrored body halves with
 // their dimension chains, and the flap rounding.
 
+#include "builders/slotted_body_half.h"
 #include "drawing/drawing.h"
 #include "model/model.h"
 
@@ -20,13 +21,6 @@ struct SlottedAllowances {
     float jointStep;   // 8: 0214: how much more the lower joint panel stops short
 };
 SlottedAllowances slottedAllowances(const Model& m);
-
-struct SlottedBody {
-    float p1 = 0, p2 = 0, p3 = 0, p4 = 0;  // panel widths, left to right
-    float h = 0;                           // half body height
-    float f1 = 0;                          // flaps of panels 1 and 3
-    float f2 = 0;                          // flaps of panels 2 and 4
-};
 
 // Flap rounding: nearest whole millimetre of x - 0.1, so that a half that ends in .5 rounds
 // down. Throws GenerationError when out of range.

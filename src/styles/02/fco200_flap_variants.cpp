@@ -2,11 +2,11 @@
 // covers with tuck-in flaps (0208) and the stepped joint panel (0214).
 
 #include "builders/body_panels.h"
-#include "builders/corps_0207.h"
-#include "builders/corps_0208.h"
-#include "builders/corps_caisse.h"
-#include "builders/cotes_caisse.h"
 #include "builders/emit.h"
+#include "builders/interlocked_body_half.h"
+#include "builders/slotted_body_half.h"
+#include "builders/slotted_dimensions.h"
+#include "builders/tucked_cover_body_half.h"
 #include "styles/02/fco200.h"
 #include "styles/02/fco200_common.h"
 
@@ -22,16 +22,16 @@ float lengthOfAll(const BodyPanels& p) {
 void Fco0207(Model& m, Drawing& d) {
     const SlottedBody b = regularFlaps(m);
     GenerationPass pass(d);
-    CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, false);
-    Corps0207(m, d, b.p1, b.p2, b.p3, b.p4, 0, 0, 0, true);
+    SlottedBodyHalf(m, d, b);
+    InterlockedBodyHalf(m, d, {.p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = b.p4}, {.mirrored = true});
     finishSlottedBody(m, d, 207, b, largerFlap(b.f1, b.f2), largerFlap(b.f1, b.f2));
 }
 
 void Fco0229(Model& m, Drawing& d) {
     const SlottedBody b = regularFlaps(m);
     GenerationPass pass(d);
-    Corps0207(m, d, b.p1, b.p2, b.p3, b.p4, 0, 0, 0, false);
-    Corps0207(m, d, b.p1, b.p2, b.p3, b.p4, 0, 0, 0, true);
+    InterlockedBodyHalf(m, d, {.p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = b.p4});
+    InterlockedBodyHalf(m, d, {.p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = b.p4}, {.mirrored = true});
     finishSlottedBody(m, d, 229, b, largerFlap(b.f1, b.f2), largerFlap(b.f1, b.f2));
 }
 
@@ -43,8 +43,25 @@ void Fco0208(Model& m, Drawing& d) {
     const float dust = roundedFlap(m.Largeur / 2) + a.evenFlaps;
     const bool tuckOnEven = m.pattesurtete;
     GenerationPass pass(d);
-    Corps0208(m, d, b.p1, b.p2, b.p3, b.p4, b.h, cover, dust, tuckOnEven, 0, 0, 0, false);
-    Corps0208(m, d, b.p1, b.p2, b.p3, b.p4, b.h, cover, dust, tuckOnEven, 0, 0, 0, true);
+    TuckedCoverBodyHalf(m, d,
+                        {.p1 = b.p1,
+                         .p2 = b.p2,
+                         .p3 = b.p3,
+                         .p4 = b.p4,
+                         .h = b.h,
+                         .cover = cover,
+                         .dust = dust,
+                         .covers = tuckOnEven ? TuckedPanels::Even : TuckedPanels::Odd});
+    TuckedCoverBodyHalf(m, d,
+                        {.p1 = b.p1,
+                         .p2 = b.p2,
+                         .p3 = b.p3,
+                         .p4 = b.p4,
+                         .h = b.h,
+                         .cover = cover,
+                         .dust = dust,
+                         .covers = tuckOnEven ? TuckedPanels::Even : TuckedPanels::Odd},
+                        {.mirrored = true});
     const float flap = cover + m.hpatrent;
     finishSlottedBody(m, d, 208, b, flap, flap);
     // The closing dimension: the tuck-in flap over the middle of the first panel that has one.
@@ -61,8 +78,10 @@ void Fco0214(Model& m, Drawing& d) {
     const bool stepped = m.CaisseEn4 == 0 && step > 0 && step < b.p4;
     const float lowerP4 = stepped ? b.p4 - step : b.p4;
     GenerationPass pass(d);
-    CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, false);
-    CorpsCaisse(m, d, b.p1, b.p2, b.p3, lowerP4, b.h, b.f1, b.f2, 0, 0, 0, true);
+    SlottedBodyHalf(m, d, b);
+    SlottedBodyHalf(
+        m, d, {.p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = lowerP4, .h = b.h, .f1 = b.f1, .f2 = b.f2},
+        {.mirrored = true});
     if (stepped) {
         const BodyPanels upper = applyPieceVariants(m, {b.p1, b.p2, b.p3, b.p4, b.f1, b.f2});
         const BodyPanels lower = applyPieceVariants(m, {b.p1, b.p2, b.p3, lowerP4, b.f1, b.f2});

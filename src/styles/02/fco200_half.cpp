@@ -1,10 +1,10 @@
 // Half slotted cases: a single body half below y = 0, flaps at the bottom, the top left open.
 
 #include "builders/body_panels.h"
-#include "builders/corps_caisse.h"
-#include "builders/cotes_caisse.h"
 #include "builders/emit.h"
 #include "builders/poignees.h"
+#include "builders/slotted_body_half.h"
+#include "builders/slotted_dimensions.h"
 #include "styles/02/fco200.h"
 #include "styles/02/fco200_common.h"
 
@@ -36,7 +36,7 @@ void closeOpenEdge(Model& m, Drawing& d, const BodyPanels& b) {
     line(d, start, 0, end, 0);
 }
 
-void drawHalfCase(Model& m, Drawing& d, int code, bool withHandHoles) {
+void drawHalfCase(Model& m, Drawing& d, int /*code*/, bool withHandHoles) {
     const SlottedAllowances a = slottedAllowances(m);
     SlottedBody b = slottedPanels(m);
     // A half slotted case closes like a regular one: the flaps meet in the middle.
@@ -46,7 +46,9 @@ void drawHalfCase(Model& m, Drawing& d, int code, bool withHandHoles) {
     const float body = m.Hauteur + a.bodyHeight;
 
     GenerationPass pass(d);
-    CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, body, b.f1, b.f2, 0, 0, 0, true);
+    SlottedBodyHalf(
+        m, d, {.p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = b.p4, .h = body, .f1 = b.f1, .f2 = b.f2},
+        {.mirrored = true});
     if (m.Sym_Verticale)
         InversePasses(m);
     const BodyPanels drawn = applyPieceVariants(m, BodyPanels{b.p1, b.p2, b.p3, b.p4, b.f1, b.f2});
@@ -55,7 +57,15 @@ void drawHalfCase(Model& m, Drawing& d, int code, bool withHandHoles) {
     closeOpenEdge(m, d, drawn);
     d.LineVariant = 1;
     d.Piece = 1;
-    CotesCaisse(m, d, code, m.lgPatte, b.p1, b.p2, b.p3, b.p4, largerFlap(b.f1, b.f2), body, 0);
+    SlottedBodyDimensions(m, d,
+                          {.glueWidth = m.lgPatte,
+                           .p1 = b.p1,
+                           .p2 = b.p2,
+                           .p3 = b.p3,
+                           .p4 = b.p4,
+                           .flapBelow = largerFlap(b.f1, b.f2),
+                           .body = body,
+                           .flapAbove = 0});
 }
 
 }  // namespace

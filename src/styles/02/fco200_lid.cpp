@@ -1,11 +1,11 @@
 // Slotted cases with a lid and tuck-in flap (0210, 0211, 0212, 0215) and the regular case over a
 // snap-lock bottom (0216).
 
-#include "builders/corps_caisse.h"
-#include "builders/corps_caisse_0210.h"
-#include "builders/corps_caisse_0211.h"
-#include "builders/cotes_caisse.h"
 #include "builders/emit.h"
+#include "builders/lidded_body_half.h"
+#include "builders/second_lid_body_half.h"
+#include "builders/slotted_body_half.h"
+#include "builders/slotted_dimensions.h"
 #include "platform/rounding.h"
 #include "styles/02/fco200.h"
 #include "styles/02/fco200_common.h"
@@ -15,8 +15,7 @@ namespace brontaxe {
 namespace {
 
 void lidHalf(Model& m, Drawing& d, const LidBody& b, bool mirrored) {
-    CorpsCaisse0210(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.q, b.T, b.r, b.F, b.lip, b.p5, 0, 0, 0,
-                    mirrored);
+    LiddedBodyHalf(m, d, b, {.mirrored = mirrored});
 }
 
 // The glue flap's dimension belongs at the left end only when the glue flap is there.
@@ -24,12 +23,20 @@ float glueOnLeft(const Model& m) {
     return m.pattesurtete ? 0 : m.lgPatte;
 }
 
-void finishLidded(Model& m, Drawing& d, int code, const LidBody& b, float lowerFlap) {
+void finishLidded(Model& m, Drawing& d, int /*code*/, const LidBody& b, float lowerFlap) {
     if (m.Sym_Verticale)
         InversePasses(m);
     d.LineVariant = 1;
     d.Piece = 1;
-    CotesCaisse(m, d, code, glueOnLeft(m), b.p1, b.p2, b.p3, b.p4, lowerFlap, 2 * b.h, b.q + b.T);
+    SlottedBodyDimensions(m, d,
+                          {.glueWidth = glueOnLeft(m),
+                           .p1 = b.p1,
+                           .p2 = b.p2,
+                           .p3 = b.p3,
+                           .p4 = b.p4,
+                           .flapBelow = lowerFlap,
+                           .body = 2 * b.h,
+                           .flapAbove = b.q + b.T});
 }
 
 void drawTwoLids(Model& m, Drawing& d, int code, bool secondOnPanel3) {
@@ -37,8 +44,7 @@ void drawTwoLids(Model& m, Drawing& d, int code, bool secondOnPanel3) {
     GenerationPass pass(d);
     lidHalf(m, d, b, false);
     if (secondOnPanel3) {
-        CorpsCaisse0211(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.q, b.T, b.r, b.F, b.lip, b.p5, 0, 0, 0,
-                        true);
+        SecondLidBodyHalf(m, d, b, {.mirrored = true});
     } else {
         lidHalf(m, d, b, true);
     }
@@ -65,10 +71,15 @@ void Fco0212(Model& m, Drawing& d) {
     lidHalf(m, d, b, false);
     if (m.pattesurtete && m.lgPatte > 0) {
         lowerHalfGlueOnRight(m, d, b.p1, b.p2, b.p3, b.p4, [&] {
-            CorpsCaisse(m, d, b.p4, b.p3, b.p2, b.p1, b.h, f2, f1, 0, 0, 0, true);
+            SlottedBodyHalf(
+                m, d,
+                {.p1 = b.p4, .p2 = b.p3, .p3 = b.p2, .p4 = b.p1, .h = b.h, .f1 = f2, .f2 = f1},
+                {.mirrored = true});
         });
     } else {
-        CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, f1, f2, 0, 0, 0, true);
+        SlottedBodyHalf(
+            m, d, {.p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = b.p4, .h = b.h, .f1 = f1, .f2 = f2},
+            {.mirrored = true});
     }
     finishLidded(m, d, 212, b, largerFlap(f1, f2));
 }
@@ -96,15 +107,22 @@ void Fco0216(Model& m, Drawing& d) {
     b.f1 = EntierProche(m.Largeur / 2 + a.oddFlaps + 0.1f);
     b.f2 = EntierProche(m.Largeur / 2 + a.evenFlaps + 0.1f);
     GenerationPass pass(d);
-    CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, false);
+    SlottedBodyHalf(m, d, b);
     drawSnapLockBottom(m, d, {.h = b.h, .p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = b.p4});
     if (m.Sym_Verticale)
         InversePasses(m);
     d.LineVariant = 1;
     d.Piece = 1;
     // The chains are those of the top closure the box was chosen with.
-    CotesCaisse(m, d, m.TypeDessus, m.lgPatte, b.p1, b.p2, b.p3, b.p4, snapLockDepth(m, b.p1, b.p2),
-                2 * b.h, largerFlap(b.f1, b.f2));
+    SlottedBodyDimensions(m, d,
+                          {.glueWidth = m.lgPatte,
+                           .p1 = b.p1,
+                           .p2 = b.p2,
+                           .p3 = b.p3,
+                           .p4 = b.p4,
+                           .flapBelow = snapLockDepth(m, b.p1, b.p2),
+                           .body = 2 * b.h,
+                           .flapAbove = largerFlap(b.f1, b.f2)});
 }
 
 }  // namespace brontaxe

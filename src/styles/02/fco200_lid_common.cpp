@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "builders/emit.h"
-#include "builders/rabats_couvercle.h"
+#include "builders/snap_lock_body_half.h"
 
 namespace brontaxe {
 
@@ -71,10 +71,20 @@ float snapLockDepth(const Model& m, float p1, float p2) {
     return std::max(s.a7, E);
 }
 
-void drawSnapLockBottom(Model& m, Drawing& d, const SnapLockBody& b) {
+void drawSnapLockBottom(Model& m, Drawing& d, const SnapLockPanels& b) {
     const auto [h, p1, p2, p3, p4] = b;
     const SnapLockBottom s = snapLockBottom(m, p1, p2);
-    RabatsCouvercle(m, d, h, p1, p2, p3, p4, s.a6, s.a7, s.a8, s.a9, s.a10, 0, 0, 0, true);
+    SnapLockBodyHalf(m, d,
+                     {.h = h,
+                      .p1 = p1,
+                      .p2 = p2,
+                      .p3 = p3,
+                      .p4 = p4,
+                      .notch = s.a6,
+                      .depth = s.a7,
+                      .shoulder = s.a8,
+                      .step = s.a9,
+                      .radius = s.a10});
 }
 
 void lowerHalfGlueOnRight(Model& m, Drawing& d, float p1, float p2, float p3, float p4,

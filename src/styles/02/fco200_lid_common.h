@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "builders/lidded_body_half.h"
 #include "drawing/drawing.h"
 #include "model/model.h"
 
@@ -19,17 +20,6 @@ struct LidAllowances {
     float tuckInWidth;                     // 8: the tuck-in, on the length
 };
 LidAllowances lidAllowances(const Model& m);
-
-struct LidBody {
-    float p1 = 0, p2 = 0, p3 = 0, p4 = 0;
-    float h = 0;    // half body height
-    float q = 0;    // lid depth
-    float T = 0;    // tuck-in depth
-    float r = 0;    // tuck-in corner radius
-    float F = 0;    // dust flaps
-    float lip = 0;  // lid hinge above the body
-    float p5 = 0;   // tuck-in width
-};
 
 // Without a record of their own in the allowance table, the lid styles take multiples of the
 // board thickness: 1 to 3, 5 to 7 = t, 4 = 0, 8 = -t, 9 to 16 = 0.
@@ -49,13 +39,13 @@ SnapLockBottom snapLockBottom(const Model& m, float p1, float p2);
 float snapLockDepth(const Model& m, float p1, float p2);
 
 // The body a snap-lock bottom closes: half its height and its panels from the glue flap on.
-struct SnapLockBody {
+struct SnapLockPanels {
     float h;
     float p1, p2, p3, p4;
 };
 
 // Draws the snap-lock bottom below y = 0.
-void drawSnapLockBottom(Model& m, Drawing& d, const SnapLockBody& b);
+void drawSnapLockBottom(Model& m, Drawing& d, const SnapLockPanels& b);
 
 // Runs `drawReversed`, which draws a lower half over the panels p4, p3, p2, p1 with the glue
 // flap on the left, and turns it over end for end, so that panel 1 comes back next to x =

@@ -4,11 +4,11 @@
 
 #include <algorithm>
 
-#include "builders/corps_caisse.h"
-#include "builders/cotes_caisse.h"
 #include "builders/emit.h"
 #include "builders/poignees.h"
 #include "builders/shaped_body_half.h"
+#include "builders/slotted_body_half.h"
+#include "builders/slotted_dimensions.h"
 #include "styles/02/fco200.h"
 #include "styles/02/fco200_common.h"
 #include "styles/02/fco200_lid_common.h"
@@ -78,8 +78,10 @@ FlapShape handleFlap(Handle s) {
 
 void drawCarryTop(Model& m, Drawing& d, const SlottedBody& b, const Handle& s) {
     recordFlapPasses(m, false, s.cover + s.wall, b.f2);
-    ShapedBodyHalf(m, d, {b.p1, b.p2, b.p3, b.p4}, b.h,
-                   onLengthPanels(m, handleFlap(s), plainFlap(b.f2)), 0, 0, 0, false);
+    ShapedBodyHalf(m, d,
+                   {.panels = {b.p1, b.p2, b.p3, b.p4},
+                    .h = b.h,
+                    .flaps = onLengthPanels(m, handleFlap(s), plainFlap(b.f2))});
 }
 
 // --- Liner flaps ----------------------------------------------------------------------------
@@ -163,7 +165,8 @@ void drawTongueLockedHalf(Model& m, Drawing& d, const SlottedBody& b, const Tong
     const FlapShape dust = plainFlap(inner);
     std::array<FlapShape, 4> flaps = onLengthPanels(m, tongueFlap(s), dust);
     flaps[m.pattesurtete ? 3 : 2] = slottedFlap(s, width);
-    ShapedBodyHalf(m, d, {b.p1, b.p2, b.p3, b.p4}, b.h, flaps, 0, 0, 0, mirrored);
+    ShapedBodyHalf(m, d, {.panels = {b.p1, b.p2, b.p3, b.p4}, .h = b.h, .flaps = flaps},
+                   {.mirrored = mirrored});
 }
 
 }  // namespace
@@ -182,7 +185,7 @@ void Fco0218(Model& m, Drawing& d) {
     const Handle s = handleSizes(m);
     GenerationPass pass(d);
     drawCarryTop(m, d, b, s);
-    CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, true);
+    SlottedBodyHalf(m, d, b, {.mirrored = true});
     finishSlottedBody(m, d, 218, b, largerFlap(b.f1, b.f2), s.cover + s.wall);
 }
 
@@ -193,8 +196,9 @@ void Fco0225(Model& m, Drawing& d) {
     GenerationPass pass(d);
     recordFlapPasses(m, false, liner, liner);
     const FlapShape flap = linerFlap(liner);
-    ShapedBodyHalf(m, d, {b.p1, b.p2, b.p3, b.p4}, b.h, {flap, flap, flap, flap}, 0, 0, 0, false);
-    CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, true);
+    ShapedBodyHalf(
+        m, d, {.panels = {b.p1, b.p2, b.p3, b.p4}, .h = b.h, .flaps = {flap, flap, flap, flap}});
+    SlottedBodyHalf(m, d, b, {.mirrored = true});
     const float size = std::max(1.0f, std::min(liner / 3, 8.0f));
     text(d, {m.lgPatte + b.p1 / 2, b.h + liner / 2}, "( h ) =< ( H )", 0, size, 0);
     finishSlottedBody(m, d, 225, b, largerFlap(b.f1, b.f2), liner);
@@ -205,7 +209,7 @@ void Fco0226(Model& m, Drawing& d) {
     const TongueLock s = tongueLock(m);
     GenerationPass pass(d);
     drawTongueLockedHalf(m, d, b, s, false);
-    CorpsCaisse(m, d, b.p1, b.p2, b.p3, b.p4, b.h, b.f1, b.f2, 0, 0, 0, true);
+    SlottedBodyHalf(m, d, b, {.mirrored = true});
     finishSlottedBody(m, d, 226, b, largerFlap(b.f1, b.f2), s.flap + s.tongue);
 }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "builders/emit.h"
-#include "builders/lignes_marquees.h"
+#include "builders/winged_cap.h"
 #include "styles/03/fco300.h"
 #include "styles/03/fco300_common.h"
 #include "styles/03/fco300_voranis.h"
@@ -32,7 +32,7 @@ void Fco0330(Model& m, Drawing& d) {
     }
     if (pieceShown(m, kBottomPiece)) {
         d.Piece = m.Mode3D ? 2 : 1;
-        LignesMarquees(m, d, p.bottom, 0, 0, 0, false);
+        WingedCap(m, d, p.bottom);
         d.LineVariant = 1;
         capDimensions(m, d, p.bottom, 0);
     }
@@ -40,7 +40,7 @@ void Fco0330(Model& m, Drawing& d) {
         return;
     d.Piece = 1;
     const float x = besideCentre(m, 0, markedCapHalfLength(p.bottom), markedCapHalfLength(p.lid));
-    LignesMarquees(m, d, p.lid, x, 0, 0, false);
+    WingedCap(m, d, p.lid, {.x = x});
     d.LineVariant = 1;
     capDimensions(m, d, p.lid, x);
 }

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "builders/lignes_marquees.h"
+#include "builders/winged_cap.h"
 #include "model/model.h"
 
 namespace brontaxe {

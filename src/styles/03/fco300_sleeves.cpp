@@ -1,10 +1,10 @@
 // Telescope boxes whose body is a sleeve, open at both ends and closed by caps pushed over
 // them: the cap (bottom piece) on the left, the sleeve (lid piece) beside it.
 
-#include "builders/contour_pieces.h"
 #include "builders/emit.h"
-#include "builders/lignes_marquees.h"
 #include "builders/panneau_double_mur.h"
+#include "builders/sleeve_blank.h"
+#include "builders/winged_cap.h"
 #include "styles/03/fco300.h"
 #include "styles/03/fco300_common.h"
 #include "styles/03/fco300_voranis.h"
@@ -32,7 +32,15 @@ void drawSleeve(Model& m, Drawing& d, float capHalfLength) {
     const float x = 2 * capHalfLength + m.EspPoseX;
     d.Piece = 1;
     const float y = -s.h / 2;
-    ContourPieces(m, d, m.lgPatte, m.anglPc, s.p1, s.p2, s.p3, s.p4, s.h, x, y, 0, false);
+    SleeveBlank(m, d,
+                {.glue = m.lgPatte,
+                 .taper = m.anglPc,
+                 .p1 = s.p1,
+                 .p2 = s.p2,
+                 .p3 = s.p3,
+                 .p4 = s.p4,
+                 .height = s.h},
+                {.x = x, .y = y});
     d.LineVariant = 1;
     sleeveDimensions(m, d, s, x, y);
 }
@@ -81,7 +89,7 @@ void Fco0314(Model& m, Drawing& d) {
     const float half = markedCapHalfLength(cap);
     if (pieceShown(m, kBottomPiece)) {
         d.Piece = m.Mode3D ? 2 : 1;
-        LignesMarquees(m, d, cap, half, 0, 0, false);
+        WingedCap(m, d, cap, {.x = half});
         trayDimensions(m, d, base, half, false);
     }
     drawSleeve(m, d, half);

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "builders/body_panels.h"
-#include "builders/corps_caisse.h"
 #include "builders/emit.h"
+#include "builders/slotted_body_half.h"
 
 namespace brontaxe {
 
@@ -24,7 +24,9 @@ float drawnLength(const Model& m, const SlottedPiece& p) {
 
 void drawHalfSlotted(Model& m, Drawing& d, const SlottedPiece& p, float x) {
     const int first = beginFeature(d);
-    CorpsCaisse(m, d, p.p1, p.p2, p.p3, p.p4, p.body, p.f1, p.f2, 0, 0, 0, true);
+    SlottedBodyHalf(
+        m, d, {.p1 = p.p1, .p2 = p.p2, .p3 = p.p3, .p4 = p.p4, .h = p.body, .f1 = p.f1, .f2 = p.f2},
+        {.mirrored = true});
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
     line(d, m.CaisseEn4 == 3 ? m.lgPatte : 0, 0, drawnLength(m, p), 0);
@@ -50,8 +52,11 @@ void pieceDimensions(Model& m, Drawing& d, const SlottedPiece& whole, float x) {
 void drawClosedBody(Model& m, Drawing& d, const SlottedPiece& p) {
     const float h = p.body / 2;
     const int first = beginFeature(d);
-    CorpsCaisse(m, d, p.p1, p.p2, p.p3, p.p4, h, p.f1, p.f2, 0, 0, 0, false);
-    CorpsCaisse(m, d, p.p1, p.p2, p.p3, p.p4, h, p.f1, p.f2, 0, 0, 0, true);
+    SlottedBodyHalf(
+        m, d, {.p1 = p.p1, .p2 = p.p2, .p3 = p.p3, .p4 = p.p4, .h = h, .f1 = p.f1, .f2 = p.f2});
+    SlottedBodyHalf(
+        m, d, {.p1 = p.p1, .p2 = p.p2, .p3 = p.p3, .p4 = p.p4, .h = h, .f1 = p.f1, .f2 = p.f2},
+        {.mirrored = true});
     placeFeature(d, first, {.y = -h});
 }
 

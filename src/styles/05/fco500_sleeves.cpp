@@ -4,8 +4,8 @@
 #include <cmath>
 #include <vector>
 
-#include "builders/contour_pieces.h"
 #include "builders/emit.h"
+#include "builders/sleeve_blank.h"
 #include "styles/05/fco500.h"
 #include "styles/05/fco500_sizes.h"
 
@@ -28,7 +28,15 @@ struct DrawnSleeve {
 
 DrawnSleeve drawSleeve(Model& m, Drawing& d, const SleeveSizes& s, float x, float y) {
     const int first = beginFeature(d);
-    ContourPieces(m, d, m.lgPatte, m.anglPc, s.p[0], s.p[1], s.p[2], s.p[3], s.h, x, y, 0, false);
+    SleeveBlank(m, d,
+                {.glue = m.lgPatte,
+                 .taper = m.anglPc,
+                 .p1 = s.p[0],
+                 .p2 = s.p[1],
+                 .p3 = s.p[2],
+                 .p4 = s.p[3],
+                 .height = s.h},
+                {.x = x, .y = y});
     return {ContourPanels(m, s.p[0], s.p[1], s.p[2], s.p[3]), s.h, registeredBox(m, d, first)};
 }
 

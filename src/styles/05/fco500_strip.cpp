@@ -4,8 +4,8 @@
 #include <string>
 
 #include "builders/bande_foulages.h"
-#include "builders/contour_pieces.h"
 #include "builders/emit.h"
+#include "builders/sleeve_blank.h"
 #include "platform/number_text.h"
 #include "styles/05/fco500.h"
 #include "styles/05/fco500_sizes.h"
@@ -55,7 +55,15 @@ void Fco0509(Model& m, Drawing& d) {
     const float x = s.stripWidth + m.EspPoseX + room;
     const int first = beginFeature(d);
     const SleeveSizes& v = s.sleeve;
-    ContourPieces(m, d, m.lgPatte, m.anglPc, v.p[0], v.p[1], v.p[2], v.p[3], v.h, x, 0, 0, false);
+    SleeveBlank(m, d,
+                {.glue = m.lgPatte,
+                 .taper = m.anglPc,
+                 .p1 = v.p[0],
+                 .p2 = v.p[1],
+                 .p3 = v.p[2],
+                 .p4 = v.p[3],
+                 .height = v.h},
+                {.x = x});
     const Box box = registeredBox(m, d, first);
     d.LineVariant = 1;
     const float g = chainSpacing(box);

@@ -5,10 +5,10 @@
 #include <array>
 #include <vector>
 
-#include "builders/contour_pieces.h"
 #include "builders/emit.h"
-#include "builders/pivote_elements.h"
 #include "builders/plis_alternes.h"
+#include "builders/sleeve_blank.h"
+#include "builders/turn_elements.h"
 #include "styles/04/fco400_common.h"
 #include "styles/05/fco500_sizes.h"
 #include "styles/06/fco600.h"
@@ -74,7 +74,15 @@ RigidSleeve rigidSleeve(const Model& m, float fold) {
 void drawBody(Model& m, Drawing& d, const RigidSleeve& s) {
     if (!shown(m, kSidesPiece))
         return;
-    ContourPieces(m, d, s.fold, 90, s.p[0], s.p[1], s.p[2], s.p[3], s.length, -s.fold, 0, 0, false);
+    SleeveBlank(m, d,
+                {.glue = s.fold,
+                 .taper = 90,
+                 .p1 = s.p[0],
+                 .p2 = s.p[1],
+                 .p3 = s.p[2],
+                 .p4 = s.p[3],
+                 .height = s.length},
+                {.x = -s.fold});
     d.LineVariant = 1;
     const float g = chainSpacing(Box{0, 0, s.right(), s.length, false});
     chainAlongX(m, d, 0, -g, {s.p[0], s.p[1], s.p[2], s.p[3]});
@@ -125,7 +133,7 @@ void drawTurnedEnds(Model& m, Drawing& d, const RigidSleeve& s, EndFlaps flaps) 
     const float cx = x0 + height / 2, cy = s.length / 2;
     const int first = beginFeature(d);
     PlisAlternes(m, d, grid, {cx - width / 2, cy - height / 2, 0, false});
-    PivoteElements(m, d, first, d.tracer().count(), cx, cy, 90);
+    TurnElements(d, {.first = first, .last = d.tracer().count(), .cx = cx, .cy = cy, .angle = 90});
     mirrorRegistered(m, d, first, x0 + height + m.EspPoseX / 2, 0, 90);
     // The rows, now across, over the first end; the columns, now upright, right of the second.
     d.LineVariant = 1;

@@ -1,14 +1,14 @@
-// Cases with a crash-lock bottom: the bottom is always the lower half drawn by `FondColle`,
+// Cases with a crash-lock bottom: the bottom is always the lower half drawn by `CrashLockBodyHalf`,
 // the top is what tells the codes apart.
 
 #include <algorithm>
 #include <array>
 
-#include "builders/corps_caisse.h"
-#include "builders/corps_caisse_0210.h"
-#include "builders/corps_caisse_0211.h"
 #include "builders/emit.h"
+#include "builders/lidded_body_half.h"
+#include "builders/second_lid_body_half.h"
 #include "builders/shaped_body_half.h"
+#include "builders/slotted_body_half.h"
 #include "styles/02/fco200_common.h"
 #include "styles/02/fco200_lid_common.h"
 #include "styles/07/fco700.h"
@@ -24,7 +24,8 @@ void slottedTop(Model& m, Drawing& d, int code, float f1, float f2) {
     const GluedBody b = gluedBody(m);
     GenerationPass pass(d);
     const auto& p = b.panels;
-    CorpsCaisse(m, d, p[0], p[1], p[2], p[3], b.h, f1, f2, 0, 0, 0, false);
+    SlottedBodyHalf(m, d,
+                    {.p1 = p[0], .p2 = p[1], .p3 = p[2], .p4 = p[3], .h = b.h, .f1 = f1, .f2 = f2});
     drawCrashLockBottom(m, d, b);
     finishGluedCase(m, d, code, b, largerFlap(f1, f2));
 }
@@ -35,7 +36,7 @@ void shapedTop(Model& m, Drawing& d, int code, const std::array<FlapShape, 4>& t
     refusePieceVariants(m);
     const GluedBody b = gluedBody(m);
     GenerationPass pass(d);
-    ShapedBodyHalf(m, d, b.panels, b.h, tops, 0, 0, 0, false);
+    ShapedBodyHalf(m, d, {.panels = b.panels, .h = b.h, .flaps = tops});
     drawCrashLockBottom(m, d, b);
     finishGluedCase(m, d, code, b, topHeight);
 }
@@ -75,8 +76,7 @@ float halfWidthFlap(const Model& m, float allowance) {
     return roundedFlap(m.Largeur / 2) + allowance;
 }
 
-using LidHalf = void (*)(Model&, Drawing&, float, float, float, float, float, float, float, float,
-                         float, float, float, float, float, float, bool);
+using LidHalf = void (*)(Model&, Drawing&, const LidBody&, const FeaturePlacement&);
 
 // A lidded upper half over a crash-lock bottom. With the glue flap on the width panel the
 // lidded half hangs it after panel 4, and the bottom is drawn the other way round to match.
@@ -88,8 +88,7 @@ void lidOverCrashLock(Model& m, Drawing& d, int code, LidHalf lidHalf) {
     b.h = lid.h;
     b.bottom = crashLockSizes(b.panels);
     GenerationPass pass(d);
-    lidHalf(m, d, lid.p1, lid.p2, lid.p3, lid.p4, lid.h, lid.q, lid.T, lid.r, lid.F, lid.lip,
-            lid.p5, 0, 0, 0, false);
+    lidHalf(m, d, lid, {});
     if (m.pattesurtete && m.lgPatte > 0) {
         GluedBody reversed = b;
         reversed.panels = {lid.p4, lid.p3, lid.p2, lid.p1};
@@ -114,7 +113,7 @@ void Fco0712(Model& m, Drawing& d) {
 }
 
 void Fco0713(Model& m, Drawing& d) {
-    lidOverCrashLock(m, d, 713, &CorpsCaisse0210);
+    lidOverCrashLock(m, d, 713, &LiddedBodyHalf);
 }
 
 void Fco0714(Model& m, Drawing& d) {
@@ -143,7 +142,7 @@ void Fco0748(Model& m, Drawing& d) {
 }
 
 void Fco0751(Model& m, Drawing& d) {
-    lidOverCrashLock(m, d, 751, &CorpsCaisse0211);
+    lidOverCrashLock(m, d, 751, &SecondLidBodyHalf);
 }
 
 void Fco0752(Model& m, Drawing& d) {
@@ -165,7 +164,8 @@ void Fco0771(Model& m, Drawing& d) {
     const float f2 = halfWidthFlap(m, a.evenFlaps);
     GenerationPass pass(d);
     const auto& p = b.panels;
-    CorpsCaisse(m, d, p[0], p[1], p[2], p[3], b.h, f1, f2, 0, 0, 0, false);
+    SlottedBodyHalf(m, d,
+                    {.p1 = p[0], .p2 = p[1], .p3 = p[2], .p4 = p[3], .h = b.h, .f1 = f1, .f2 = f2});
     drawCrashLockBottom(m, d, b);
     // Tear line a third of the body below the top: the lower part stays as a display tray.
     d.LineKind = kind::Perforation;

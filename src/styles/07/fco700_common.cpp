@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "builders/cotes_caisse.h"
 #include "builders/emit.h"
+#include "builders/slotted_dimensions.h"
 #include "platform/errors.h"
 #include "styles/02/fco200_common.h"
 
@@ -31,22 +31,29 @@ void refusePieceVariants(const Model& m) {
 }
 
 void drawCrashLockBottom(Model& m, Drawing& d, const GluedBody& b) {
-    FondColle(m, d, b.panels, b.h, b.bottom, 0, 0, 0, true);
+    CrashLockBodyHalf(m, d, {.panels = b.panels, .h = b.h, .lock = b.bottom}, {.mirrored = true});
 }
 
 float crashLockDepth(const GluedBody& b) {
     return std::max(b.bottom.lockDepth + b.bottom.tongue, b.bottom.glueDepth);
 }
 
-void finishGluedCase(Model& m, Drawing& d, int code, const GluedBody& b, float top,
+void finishGluedCase(Model& m, Drawing& d, int /*code*/, const GluedBody& b, float top,
                      bool glueOnLeft) {
     if (m.Sym_Verticale)
         InversePasses(m);
     d.LineVariant = 1;
     d.Piece = 1;
     const auto& p = b.panels;
-    CotesCaisse(m, d, code, glueOnLeft ? m.lgPatte : 0, p[0], p[1], p[2], p[3], crashLockDepth(b),
-                2 * b.h, top);
+    SlottedBodyDimensions(m, d,
+                          {.glueWidth = glueOnLeft ? m.lgPatte : 0,
+                           .p1 = p[0],
+                           .p2 = p[1],
+                           .p3 = p[2],
+                           .p4 = p[3],
+                           .flapBelow = crashLockDepth(b),
+                           .body = 2 * b.h,
+                           .flapAbove = top});
 }
 
 }  // namespace brontaxe

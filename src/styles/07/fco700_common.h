@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "builders/fond_colle.h"
+#include "builders/crash_lock_body_half.h"
 #include "drawing/drawing.h"
 #include "model/model.h"
 

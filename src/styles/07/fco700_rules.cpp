@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdio>
 
-#include "builders/fond_colle.h"
+#include "builders/crash_lock_body_half.h"
 #include "styles/02/fco200_lid_common.h"
 #include "styles/02/fco200_rules.h"
 #include "styles/07/fco700_common.h"

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <array>
 
-#include "builders/corps_0208.h"
-#include "builders/corps_caisse.h"
-#include "builders/corps_caisse_0210.h"
-#include "builders/corps_caisse_0211.h"
-#include "builders/cotes_caisse.h"
+#include "builders/crash_lock_body_half.h"
 #include "builders/emit.h"
-#include "builders/fond_colle.h"
-#include "builders/rabats_couvercle.h"
+#include "builders/lidded_body_half.h"
+#include "builders/second_lid_body_half.h"
+#include "builders/slotted_body_half.h"
+#include "builders/slotted_dimensions.h"
+#include "builders/snap_lock_body_half.h"
+#include "builders/tucked_cover_body_half.h"
 #include "platform/errors.h"
 #include "platform/rounding.h"
 #include "styles/02/fco200_common.h"
@@ -51,7 +51,10 @@ bool isLid(int closure) {
 
 // Where the half's flaps end beyond the body, for the dimension chains.
 float slottedHalf(Model& m, Drawing& d, const Body& b, float f1, float f2, bool lower) {
-    CorpsCaisse(m, d, b.p[0], b.p[1], b.p[2], b.p[3], b.h, f1, f2, 0, 0, 0, lower);
+    SlottedBodyHalf(
+        m, d,
+        {.p1 = b.p[0], .p2 = b.p[1], .p3 = b.p[2], .p4 = b.p[3], .h = b.h, .f1 = f1, .f2 = f2},
+        {.mirrored = lower});
     return largerFlap(f1, f2);
 }
 
@@ -66,9 +69,20 @@ float lidHalf(Model& m, Drawing& d, int closure, const Body& b, const Allowances
     const float q = m.Largeur + a[6] + a[7];
     const float F = m.Personnalisation == "PELSIRAN" ? b.p[0] / 2 : m.hrabat;
     const float p5 = m.Longueur + a[8];
-    auto builder = closure == 210 ? &CorpsCaisse0210 : &CorpsCaisse0211;
-    builder(m, d, b.p[0], b.p[1], b.p[2], b.p[3], b.h, q, m.hpatrent, m.rarrondi, F, a[7], p5, 0, 0,
-            0, lower);
+    auto builder = closure == 210 ? &LiddedBodyHalf : &SecondLidBodyHalf;
+    builder(m, d,
+            {.p1 = b.p[0],
+             .p2 = b.p[1],
+             .p3 = b.p[2],
+             .p4 = b.p[3],
+             .h = b.h,
+             .q = q,
+             .T = m.hpatrent,
+             .r = m.rarrondi,
+             .F = F,
+             .lip = a[7],
+             .p5 = p5},
+            {.mirrored = lower});
     return q + m.hpatrent;
 }
 
@@ -76,8 +90,17 @@ float lidHalf(Model& m, Drawing& d, int closure, const Body& b, const Allowances
 float snapLockHalf(Model& m, Drawing& d, const Body& b, bool lower) {
     const SnapLockBottom s = snapLockBottom(m, b.p[0], b.p[1]);
     const int first = beginFeature(d);
-    RabatsCouvercle(m, d, b.h, b.p[0], b.p[1], b.p[2], b.p[3], s.a6, s.a7, s.a8, s.a9, s.a10, 0, 0,
-                    0, true);
+    SnapLockBodyHalf(m, d,
+                     {.h = b.h,
+                      .p1 = b.p[0],
+                      .p2 = b.p[1],
+                      .p3 = b.p[2],
+                      .p4 = b.p[3],
+                      .notch = s.a6,
+                      .depth = s.a7,
+                      .shoulder = s.a8,
+                      .step = s.a9,
+                      .radius = s.a10});
     if (!lower)
         placeFeature(d, first, {.mirrored = true});
     return snapLockDepth(m, b.p[0], b.p[1]);
@@ -85,7 +108,7 @@ float snapLockHalf(Model& m, Drawing& d, const Body& b, bool lower) {
 
 float crashLockHalf(Model& m, Drawing& d, const Body& b, bool lower) {
     const CrashLockSizes s = crashLockSizes(b.p);
-    FondColle(m, d, b.p, b.h, s, 0, 0, 0, lower);
+    CrashLockBodyHalf(m, d, {.panels = b.p, .h = b.h, .lock = s}, {.mirrored = lower});
     return std::max(s.lockDepth + s.tongue, s.glueDepth);
 }
 
@@ -118,8 +141,16 @@ float drawHalf(Model& m, Drawing& d, int closure, const Body& b, const Allowance
             // The covers span the width panel they close over; the dust flaps meet in the middle.
             const float cover = m.pattesurtete ? b.p[0] : b.p[1];
             const float dust = halfWidth + a[7];
-            Corps0208(m, d, b.p[0], b.p[1], b.p[2], b.p[3], b.h, cover, dust, m.pattesurtete, 0, 0,
-                      0, lower);
+            TuckedCoverBodyHalf(m, d,
+                                {.p1 = b.p[0],
+                                 .p2 = b.p[1],
+                                 .p3 = b.p[2],
+                                 .p4 = b.p[3],
+                                 .h = b.h,
+                                 .cover = cover,
+                                 .dust = dust,
+                                 .covers = m.pattesurtete ? TuckedPanels::Even : TuckedPanels::Odd},
+                                {.mirrored = lower});
             return std::max(cover + m.hpatrent, dust);
         }
         case 209:
@@ -263,8 +294,15 @@ void Architecture(Model& m, Drawing& d) {
     d.Piece = 1;
     const float bodyBelow = m.TypeDessous != 0 ? b.h : 0;
     const float bodyAbove = m.TypeDessus != 0 ? b.h : 0;
-    CotesCaisse(m, d, m.TypeDessus != 0 ? m.TypeDessus : m.TypeDessous, m.lgPatte, b.p[0], b.p[1],
-                b.p[2], b.p[3], below, bodyBelow + bodyAbove, above);
+    SlottedBodyDimensions(m, d,
+                          {.glueWidth = m.lgPatte,
+                           .p1 = b.p[0],
+                           .p2 = b.p[1],
+                           .p3 = b.p[2],
+                           .p4 = b.p[3],
+                           .flapBelow = below,
+                           .body = bodyBelow + bodyAbove,
+                           .flapAbove = above});
 }
 
 }  // namespace brontaxe

@@ -1,0 +1,50 @@
+#include "builders/interlocked_body_half.h"
+
+#include <algorithm>
+
+#include "builders/emit.h"
+#include "builders/shaped_body_half.h"
+#include "platform/rounding.h"
+
+namespace brontaxe {
+namespace {
+
+FlapShape lockFlap(float height) {
+    return [height](Model&, Drawing& d, float left, float right, float h) {
+        const float reach = std::min(height, right - left);
+        const float corner = reach / 2;
+        lineTo(d, right, h + height);
+        lineTo(d, left + corner, h + height);
+        lineTo(d, left, h + height - corner);
+        lineTo(d, left, h);
+        d.LineKind = kind::Crease;
+        line(d, left, h, right, h);
+        // The crease the flap turns on while the next flap slides over it.
+        line(d, left, h, left + reach, h + reach);
+        d.LineKind = kind::Cut;
+    };
+}
+
+}  // namespace
+
+void InterlockedBodyHalf(Model& m, Drawing& d, const InterlockedBody& body,
+                         const FeaturePlacement& at) {
+    const float h = m.Hauteur / 2 + m.Majo[5] / 2;
+    const float base = EntierProche(m.Largeur / 2 - 0.1f);
+    const float f1 = base + m.Majo[6];
+    const float f2 = base + m.Majo[7];
+    auto& passes = m.PassesMachine;
+    const std::size_t flaps = at.mirrored ? 11 : 6;
+    passes[flaps] = m.patProlong;
+    passes[flaps + 1] = f1;
+    passes[flaps + 2] = f2;
+    passes[flaps + 3] = f1;
+    passes[flaps + 4] = f2;
+    ShapedBodyHalf(m, d,
+                   {.panels = {body.p1, body.p2, body.p3, body.p4},
+                    .h = h,
+                    .flaps = {lockFlap(f1), lockFlap(f2), lockFlap(f1), lockFlap(f2)}},
+                   at);
+}
+
+}  // namespace brontaxe

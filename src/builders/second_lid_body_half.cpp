@@ -1,0 +1,146 @@
+#include "builders/second_lid_body_half.h"
+
+#include <algorithm>
+
+#include "builders/body_features.h"
+#include "builders/emit.h"
+#include "builders/glue_flap.h"
+
+namespace brontaxe {
+namespace {
+
+struct Abscissas {
+    float xa, xb, xc, xd, xe;
+};
+
+struct LidSizes {
+    float t;      // slot half-width and lid overhang
+    float lip;    // height of the lid's hinge above the body
+    float F;      // dust flaps
+    float q;      // lid depth
+    float T;      // tuck-in depth
+    float r;      // tuck-in corner radius
+    float inset;  // (p3 - p5) / 2
+};
+
+void recordPasses(Model& m, const BodyPanels& b, float h, const LidSizes& s, bool lowerHalf) {
+    recordBodyPasses(m, b, h);
+    auto& p = m.PassesMachine;
+    const std::size_t flaps = lowerHalf ? 11 : 6;
+    p[flaps] = m.patProlong;
+    p[flaps + 1] = 0;
+    p[flaps + 2] = s.F;
+    p[flaps + 3] = s.q + s.T;
+    p[flaps + 4] = s.F;
+}
+
+void drawCreases(Model&, Drawing& d, const Abscissas& x, float h, const LidSizes& s, bool glueLeft,
+                 bool glueRight) {
+    d.LineKind = glueLeft ? kind::Crease : kind::Cut;
+    line(d, x.xa, 0, x.xa, h);
+    d.LineKind = kind::Crease;
+    for (float at : {x.xb, x.xc, x.xd})
+        line(d, at, 0, at, h);
+    line(d, x.xc - s.t, h + s.lip, x.xd + s.t, h + s.lip);
+    line(d, x.xb + s.t, h, x.xc, h);
+    line(d, x.xd, h, x.xe, h);
+    d.LineKind = glueRight ? kind::Crease : kind::Cut;
+    line(d, x.xe, 0, x.xe, h);
+}
+
+// The lid of panel 3 as one chain from the foot of its right corner round to the foot of its
+// left one. Its sides double as the inner edges of the dust flaps, so they get a corner where
+// a dust flap's top meets them: each dust flap then starts or ends on a cut end.
+void drawLid(Model&, Drawing& d, const Abscissas& x, float h, const LidSizes& s) {
+    const bool dustMeetsSide = s.F > s.lip && s.F < s.q;
+    d.LineKind = kind::Cut;
+    chainStart(d, x.xd, h);
+    lineTo(d, x.xd + s.t, h + s.lip);
+    if (dustMeetsSide)
+        lineTo(d, x.xd + s.t, h + s.F);
+    lineTo(d, x.xd + s.t, h + s.q);
+    lineTo(d, x.xd - s.inset, h + s.q);
+    const ElementId right = lineTo(d, x.xd - s.inset, h + s.q + s.T);
+    const ElementId top = lineTo(d, x.xc + s.inset, h + s.q + s.T);
+    const ElementId left = lineTo(d, x.xc + s.inset, h + s.q);
+    lineTo(d, x.xc - s.t, h + s.q);
+    if (dustMeetsSide)
+        lineTo(d, x.xc - s.t, h + s.F);
+    lineTo(d, x.xc - s.t, h + s.lip);
+    lineTo(d, x.xc, h);
+    const float radius = std::min(s.r, s.T);
+    fillet(d, right, top, radius);
+    fillet(d, top, left, radius);
+    d.LineKind = kind::Crease;
+    line(d, x.xc + s.inset, h + s.q, x.xd - s.inset, h + s.q);
+    d.LineKind = kind::Cut;
+}
+
+// Dust flap of panel 4 from the free edge to the lid's right side.
+void drawRightDustFlap(Model&, Drawing& d, const Abscissas& x, float h, const LidSizes& s) {
+    chainStart(d, x.xe, h);
+    lineTo(d, x.xe, h + s.F);
+    lineTo(d, x.xd + s.t, h + s.F);
+    if (s.F > s.q)
+        lineTo(d, x.xd + s.t, h + s.q);
+}
+
+// Dust flap of panel 2 from the lid's left side, slot, lip of panel 1, down to the glue flap.
+void drawLeftDustFlapAndLip(Model&, Drawing& d, const Abscissas& x, float h, const LidSizes& s) {
+    if (s.F > s.q) {
+        chainStart(d, x.xc - s.t, h + s.q);
+        lineTo(d, x.xc - s.t, h + s.F);
+    } else {
+        chainStart(d, x.xc - s.t, h + s.F);
+    }
+    lineTo(d, x.xb + s.t, h + s.F);
+    lineTo(d, x.xb + s.t, h);
+    lineTo(d, x.xb, h);
+    lineTo(d, x.xb - s.t, h + s.lip);
+    lineTo(d, x.xa + s.t, h + s.lip);
+    lineTo(d, x.xa, h);
+}
+
+}  // namespace
+
+void SecondLidBodyHalf(Model& m, Drawing& d, const LidBody& body, const FeaturePlacement& at) {
+    const float p1 = body.p1, p2 = body.p2, p3 = body.p3, p4 = body.p4, h = body.h;
+    const float q = body.q, T = body.T, r = body.r, F = body.F, lip = body.lip, p5 = body.p5;
+    const bool mirrored = at.mirrored;
+    // A dust flap lower than the lip would have its top inside the lid's hinge corner.
+    const LidSizes s{m.EpaisseurCarton, lip, std::max(F, lip), q, T, r, (p3 - p5) / 2};
+    const BodyPanels panels{p1, p2, p3, p4, 0, 0};
+    recordPasses(m, panels, h, s, mirrored);
+    const float xa = m.lgPatte;
+    const Abscissas xs{xa, xa + p1, xa + p1 + p2, xa + p1 + p2 + p3, xa + p1 + p2 + p3 + p4};
+    const bool hasGlueFlap = m.lgPatte > 0;
+    const bool glueRight = hasGlueFlap && m.pattesurtete;
+    const bool glueLeft = hasGlueFlap && !m.pattesurtete;
+
+    d.LineVariant = 1;
+    const int first = beginFeature(d);
+    drawCreases(m, d, xs, h, s, glueLeft, glueRight);
+    drawLid(m, d, xs, h, s);
+    drawRightDustFlap(m, d, xs, h, s);
+    drawLeftDustFlapAndLip(m, d, xs, h, s);
+    if (glueLeft) {
+        GlueFlap(d, {.width = m.lgPatte,
+                     .height = h,
+                     .slot = s.t,
+                     .taper = m.anglPc,
+                     .extension = m.patProlong});
+    } else if (glueRight) {
+        GlueFlap(d,
+                 {.width = m.lgPatte,
+                  .height = h,
+                  .slot = s.t,
+                  .taper = m.anglPc,
+                  .extension = m.patProlong},
+                 {.x = xs.xe + m.lgPatte, .angle = 180, .mirrored = true});
+    }
+    if (!mirrored)
+        bodyHandHoles(m, d, panels, h);
+    placeFeature(d, first, at);
+}
+
+}  // namespace brontaxe

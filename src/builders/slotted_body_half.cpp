@@ -1,0 +1,161 @@
+#include "builders/slotted_body_half.h"
+
+#include <algorithm>
+#include <array>
+
+#include "builders/body_features.h"
+#include "builders/emit.h"
+#include "builders/glue_flap.h"
+
+namespace brontaxe {
+
+BodyPanels applyPieceVariants(const Model& m, BodyPanels b) {
+    if (m.CaisseEn2 || m.CaisseEn4 >= 1) {
+        b.p2 = b.p4;
+        b.p3 = 0;
+        b.p4 = 0;
+    }
+    if (m.CaisseEn4 == 1 || m.CaisseEn4 == 3) {
+        b.p2 = 0;
+        b.f2 = b.f1;
+    } else if (m.CaisseEn4 == 2 || m.CaisseEn4 == 4) {
+        b.p1 = b.p2;
+        b.f1 = b.f2;
+        b.p2 = 0;
+    }
+    return b;
+}
+
+namespace {
+
+void recordPasses(Model& m, const BodyPanels& b, float h, bool lowerHalf) {
+    recordBodyPasses(m, b, h);
+    auto& p = m.PassesMachine;
+    const std::size_t flaps = lowerHalf ? 11 : 6;
+    p[flaps] = m.patProlong;
+    p[flaps + 1] = b.f1;
+    p[flaps + 2] = b.f2;
+    p[flaps + 3] = b.f1;
+    p[flaps + 4] = b.f2;
+    if (m.CaisseEn2 || m.CaisseEn4 >= 1) {
+        if (p[4] != 0)
+            p[2] = p[4];
+        for (std::size_t i : {3, 4, 9, 10, 14, 15})
+            p[i] = 0;
+    }
+}
+
+// The single panel of a four-piece box cut at both ends (variant 3): no slots, no glue flap.
+void drawLoosePanel(Model&, Drawing& d, float xa, float xb, float h, float flap) {
+    d.LineKind = kind::Crease;
+    line(d, xa, h, xb, h);
+    d.LineKind = kind::Cut;
+    chainStart(d, xa, 0);
+    lineTo(d, xa, h + flap);
+    lineTo(d, xb, h + flap);
+    lineTo(d, xb, 0);
+}
+
+// A slot of no width: one knife from the fold line up between two flaps, the taller flap's
+// side above it. The chain arrives at the right flap's top and leaves from the left one's,
+// so that no knife is laid twice nor has no length.
+void slit(Model&, Drawing& d, float x, float h, float rightTop, float leftTop) {
+    lineTo(d, x, rightTop);
+    if (rightTop > leftTop)
+        lineTo(d, x, leftTop);
+    lineTo(d, x, h);
+    const float lower = std::min(rightTop, leftTop);
+    chainStart(d, x, lower);
+    if (leftTop > lower)
+        lineTo(d, x, leftTop);
+}
+
+// Panels with creases between them, flaps over them and slots at each crease. Slot halves
+// alternate: left a / right b at the first crease, b / a at the second, and so on.
+void drawPanels(Model& m, Drawing& d, const BodyPanels& b, int panelCount, float h, float a,
+                float bHalf, bool glueOnRight) {
+    std::array<float, 5> xs{};
+    const std::array<float, 4> widths{b.p1, b.p2, b.p3, b.p4};
+    xs[0] = m.lgPatte;
+    for (int i = 1; i <= panelCount; ++i)
+        xs[i] = xs[i - 1] + widths[static_cast<std::size_t>(i - 1)];
+    const float xe = xs[static_cast<std::size_t>(panelCount)];
+    auto x = [&](int i) { return xs[static_cast<std::size_t>(i)]; };
+    auto leftHalf = [&](int i) { return i % 2 == 0 ? a : bHalf; };
+    auto rightHalf = [&](int i) { return i % 2 == 0 ? bHalf : a; };
+    auto flapTop = [&](int panel) { return h + (panel % 2 == 1 ? b.f1 : b.f2); };
+
+    // Without a glue flap the first panel's edge is a free edge: cut, not creased.
+    const bool glueOnLeft = m.lgPatte > 0;
+    for (int i = 0; i < panelCount; ++i) {
+        d.LineKind = (i == 0 && !glueOnLeft) ? kind::Cut : kind::Crease;
+        line(d, x(i), 0, x(i), h);
+    }
+    d.LineKind = kind::Crease;
+    if (glueOnRight)
+        line(d, xe, 0, xe, h);
+    for (int k = 1; k <= panelCount; ++k) {
+        const float end = k == panelCount ? xe : x(k) - leftHalf(k);
+        line(d, x(k - 1) + rightHalf(k - 1), h, end, h);
+    }
+
+    d.LineKind = kind::Cut;
+    chainStart(d, xe, glueOnRight ? h : 0);
+    lineTo(d, xe, flapTop(panelCount));
+    for (int i = panelCount - 1; i >= 1; --i) {
+        if (leftHalf(i) + rightHalf(i) > 0) {
+            lineTo(d, x(i) + rightHalf(i), flapTop(i + 1));
+            lineTo(d, x(i) + rightHalf(i), h);
+            lineTo(d, x(i) - leftHalf(i), h);
+            lineTo(d, x(i) - leftHalf(i), flapTop(i));
+        } else {
+            slit(m, d, x(i), h, flapTop(i + 1), flapTop(i));
+        }
+    }
+    lineTo(d, x(0) + rightHalf(0), flapTop(1));
+    lineTo(d, x(0) + rightHalf(0), h);
+    if (rightHalf(0) > 0)
+        lineTo(d, x(0), h);
+}
+
+}  // namespace
+
+void SlottedBodyHalf(Model& m, Drawing& d, const SlottedBody& body, const FeaturePlacement& at) {
+    const float h = body.h;
+    const bool mirrored = at.mirrored;
+    const auto [a, b] = DemiEncoches(m);
+    const BodyPanels panels =
+        applyPieceVariants(m, BodyPanels{body.p1, body.p2, body.p3, body.p4, body.f1, body.f2});
+    recordPasses(m, panels, h, mirrored);
+
+    d.LineVariant = 1;
+    const int first = beginFeature(d);
+    if (m.CaisseEn4 == 3) {
+        drawLoosePanel(m, d, m.lgPatte, m.lgPatte + panels.p1, h, panels.f2);
+    } else {
+        const int panelCount = m.CaisseEn4 >= 1 ? 1 : (m.CaisseEn2 ? 2 : 4);
+        const bool glueOnRight = m.CaisseEn4 == 4;
+        drawPanels(m, d, panels, panelCount, h, a, b, glueOnRight);
+        if (m.lgPatte > 0) {
+            GlueFlap(d, {.width = m.lgPatte,
+                         .height = h,
+                         .slot = a,
+                         .taper = m.anglPc,
+                         .extension = m.patProlong});
+        }
+        if (glueOnRight) {
+            GlueFlap(d,
+                     {.width = m.lgPatte,
+                      .height = h,
+                      .slot = a,
+                      .taper = m.anglPc,
+                      .extension = m.patProlong},
+                     {.x = 2 * m.lgPatte + panels.p1, .angle = 180});
+        }
+    }
+    if (!mirrored)
+        bodyHandHoles(m, d, panels, h);
+    placeFeature(d, first, at);
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,83 @@
+#include "builders/slotted_dimensions.h"
+
+#include "builders/body_panels.h"
+#include "builders/emit.h"
+
+namespace brontaxe {
+namespace {
+
+void widthRow(Model& m, Drawing& d, const BodyPanels& b, float glueWidth, float xmin, float y) {
+    const bool onePiece = !m.CaisseEn2 && m.CaisseEn4 == 0;
+    float x = xmin;
+    if (glueWidth > 0) {
+        if (m.Sym_Verticale) {
+            dimension(d, {.from = {x + glueWidth, y}, .to = {x, y}, .at = {0, y}});
+        } else {
+            dimension(d, {.from = {x, y}, .to = {x + glueWidth, y}, .at = {0, y}});
+        }
+    }
+    x += glueWidth;
+    // A skipped width still moves the start of the next one.
+    const struct {
+        float width;
+        bool shown;
+    } row[] = {{b.p1, b.p1 > 0}, {b.p2, m.CaisseEn4 == 0}, {b.p3, onePiece}, {b.p4, onePiece}};
+    for (const auto& cell : row) {
+        if (cell.shown)
+            dimension(d, {.from = {x, y}, .to = {x + cell.width, y}, .at = {0, y}});
+        x += cell.width;
+    }
+}
+
+void heightColumn(Model&, Drawing& d, float x, float ymin, float flapBelow, float body,
+                  float flapAbove) {
+    float y = ymin;
+    for (float step : {flapBelow, body, flapAbove}) {
+        if (step > 0)
+            dimension(d, {.from = {x, y}, .to = {x, y + step}, .at = {x, 0}});
+        y += step;
+    }
+}
+
+// Inside dimensions asked for by the "QOR" customer profile.
+void insideDimensions(Model&, Drawing& d, const BodyPanels& b, float glueWidth, float xmin,
+                      float ymin, float flapBelow, float body, float flapAbove) {
+    const float y = flapBelow != 0 ? ymin + 1.2f * flapBelow : ymin + body / 2;
+    const float x0 = xmin + glueWidth;
+    if (b.p1 * b.p2 > 0)
+        dimension(d, {.from = {x0, y}, .to = {x0 + b.p1 + b.p2, y}, .at = {0, y}});
+    const float x1 = x0 + b.p1 + b.p2;
+    if (b.p3 * b.p4 > 0)
+        dimension(d, {.from = {x1, y}, .to = {x1 + b.p3 + b.p4, y}, .at = {0, y}});
+    if (flapBelow * body * flapAbove > 0) {
+        const float x = x1 + b.p3 / 2;
+        dimension(d, {.from = {x, ymin + flapBelow},
+                      .to = {x, ymin + flapBelow + body + flapAbove},
+                      .at = {x, 0}});
+    }
+}
+
+}  // namespace
+
+void SlottedBodyDimensions(Model& m, Drawing& d, const SlottedChains& c) {
+    const float glueWidth = c.glueWidth, flapBelow = c.flapBelow, body = c.body;
+    const float flapAbove = c.flapAbove;
+    float xmin = 0, ymin = 0, xmax = 0, ymax = 0;
+    if (!d.GetExtents(xmin, ymin, xmax, ymax))
+        return;
+    const float g = ((xmax - xmin) + (ymax - ymin)) / 25;
+    const BodyPanels b =
+        applyPieceVariants(m, BodyPanels{c.p1, c.p2, c.p3, c.p4, flapBelow, flapAbove});
+
+    widthRow(m, d, b, glueWidth, xmin, ymin - g);
+    const float rowY = ymin - 2 * g;
+    dimension(d, {.from = {xmin, rowY}, .to = {xmax, rowY}, .at = {0, rowY}});
+    heightColumn(m, d, xmax + g, ymin, flapBelow, body, flapAbove);
+    const float columnX = xmax + 2 * g;
+    dimension(d, {.from = {columnX, ymin}, .to = {columnX, ymax}, .at = {columnX, 0}});
+    if (m.Personnalisation == "QOR") {
+        insideDimensions(m, d, b, glueWidth, xmin, ymin, flapBelow, body, flapAbove);
+    }
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,97 @@
+#include "builders/snap_lock_body_half.h"
+
+#include "builders/body_features.h"
+#include "builders/emit.h"
+#include "builders/glue_flap.h"
+#include "builders/shaped_flaps.h"
+
+namespace brontaxe {
+namespace {
+
+struct FlapSizes {
+    float D;  // depth of the principal notch and of the opposite tab
+    float E;  // depth of the side flaps
+};
+
+// The side flaps are deep enough for their step to take two fillet radii.
+FlapSizes flapSizes(float a6, float a8, float a9, float a10) {
+    const float D = a8 + a6;
+    const float E = D - 2 * a10 < a9 ? a9 + 2 * a10 : D;
+    return {D, E};
+}
+
+void recordPasses(Model& m, const BodyPanels& b, float h, float E, bool lowerHalf) {
+    recordBodyPasses(m, b, h);
+    auto& p = m.PassesMachine;
+    const std::size_t flaps = lowerHalf ? 11 : 6;
+    p[flaps] = m.patProlong;
+    for (std::size_t i = 1; i <= 4; ++i)
+        p[flaps + i] = E;
+}
+
+}  // namespace
+
+void SnapLockBodyHalf(Model& m, Drawing& d, const SnapLockBody& body, const FeaturePlacement& at) {
+    const float h = body.h, p1 = body.p1, p2 = body.p2, p3 = body.p3, p4 = body.p4;
+    const float a6 = body.notch, a7 = body.depth, a8 = body.shoulder, a9 = body.step;
+    const float a10 = body.radius;
+    const bool lowerHalf = body.half == BodyHalf::Lower;
+    const BodyPanels panels{p1, p2, p3, p4, 0, 0};
+    const FlapSizes s = flapSizes(a6, a8, a9, a10);
+    recordPasses(m, panels, h, s.E, lowerHalf);
+    const float xa = m.lgPatte;
+    const float xb = xa + p1;
+    const float xc = xb + p2;
+    const float xd = xc + p3;
+    const float xe = xd + p4;
+
+    d.LineVariant = 1;
+    d.LineKind = kind::Cut;
+    const int first = beginFeature(d);
+    // A side flap turned over (angle 180, mirrored) ends at the x it is placed on.
+    if (p1 > p2) {
+        PrincipalFlap(m, d, {.width = p1, .depth = a7, .notch = a6, .reach = s.D},
+                      {.x = xa, .y = -h});
+        SideFlap(m, d, {.width = p2, .depth = s.E, .step = a9, .radius = a10},
+                 {.x = xc, .y = -h, .angle = 180, .mirrored = true});
+        OppositeFlap(d, {.width = p3, .depth = s.D, .tab = a7, .shoulder = a8, .radius = a10},
+                     {.x = xc, .y = -h});
+        SideFlap(m, d, {.width = p4, .depth = s.E, .step = a9, .radius = a10}, {.x = xd, .y = -h});
+    } else {
+        PrincipalFlap(m, d, {.width = p2, .depth = a7, .notch = a6, .reach = s.D},
+                      {.x = xb, .y = -h});
+        SideFlap(m, d, {.width = p3, .depth = s.E, .step = a9, .radius = a10},
+                 {.x = xd, .y = -h, .angle = 180, .mirrored = true});
+        OppositeFlap(d, {.width = p4, .depth = s.D, .tab = a7, .shoulder = a8, .radius = a10},
+                     {.x = xd, .y = -h});
+        SideFlap(m, d, {.width = p1, .depth = s.E, .step = a9, .radius = a10}, {.x = xa, .y = -h});
+    }
+
+    const bool hasGlueFlap = m.lgPatte > 0;
+    d.LineVariant = 1;
+    d.LineKind = hasGlueFlap ? kind::Crease : kind::Cut;
+    line(d, xa, 0, xa, -h);
+    d.LineKind = kind::Crease;
+    for (float at : {xb, xc, xd})
+        line(d, at, 0, at, -h);
+    d.LineKind = kind::Cut;
+    line(d, xe, 0, xe, -h);
+    if (hasGlueFlap) {
+        GlueFlap(d,
+                 {.width = m.lgPatte,
+                  .height = h,
+                  .slot = m.EpaisseurCarton,
+                  .taper = m.anglPc,
+                  .extension = m.patProlong},
+                 {.mirrored = true});
+    }
+    if (!lowerHalf) {
+        // Drawn as for an upper half, then turned over into this half.
+        const int holes = beginFeature(d);
+        bodyHandHoles(m, d, panels, h);
+        placeFeature(d, holes, {.mirrored = true});
+    }
+    placeFeature(d, first, at);
+}
+
+}  // namespace brontaxe

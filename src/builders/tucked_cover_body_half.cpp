@@ -1,0 +1,67 @@
+#include "builders/tucked_cover_body_half.h"
+
+#include <algorithm>
+
+#include "builders/emit.h"
+#include "builders/shaped_body_half.h"
+
+namespace brontaxe {
+namespace {
+
+// Adds the next corner of the outline unless it is where the chain already stands.
+void corner(Model&, Drawing& d, float x, float y) {
+    if (x != d.tracer().chainEnd().x || y != d.tracer().chainEnd().y)
+        lineTo(d, x, y);
+}
+
+FlapShape coverWithTuck(float cover, float tuck, float inset) {
+    return [=](Model& m, Drawing& d, float left, float right, float h) {
+        const float width = right - left - 2 * inset;
+        const float bevel = std::max(0.0f, std::min(tuck, width / 2) / 2);
+        const float fold = h + cover;
+        const float top = fold + tuck;
+        corner(m, d, right, fold);
+        corner(m, d, right - inset, fold);
+        corner(m, d, right - inset, top - bevel);
+        corner(m, d, right - inset - bevel, top);
+        corner(m, d, left + inset + bevel, top);
+        corner(m, d, left + inset, top - bevel);
+        corner(m, d, left + inset, fold);
+        corner(m, d, left, fold);
+        corner(m, d, left, h);
+        d.LineKind = kind::Crease;
+        line(d, left, h, right, h);
+        line(d, left + inset, fold, right - inset, fold);
+        d.LineKind = kind::Cut;
+    };
+}
+
+}  // namespace
+
+void TuckedCoverBodyHalf(Model& m, Drawing& d, const TuckedCoverBody& body,
+                         const FeaturePlacement& at) {
+    const float h = body.h, cover = body.cover, dust = body.dust;
+    const bool tuckOnEven = body.covers == TuckedPanels::Even;
+    const float tuck = m.hpatrent;
+    const float inset = std::max(0.0f, m.EpaisseurCarton - m.Majo[8] / 2);
+    const FlapShape tucked = coverWithTuck(cover, tuck, inset);
+    const FlapShape plain = plainFlap(dust);
+    const float odd = tuckOnEven ? dust : cover + tuck;
+    const float even = tuckOnEven ? cover + tuck : dust;
+    auto& passes = m.PassesMachine;
+    const std::size_t flaps = at.mirrored ? 11 : 6;
+    passes[flaps] = m.patProlong;
+    passes[flaps + 1] = odd;
+    passes[flaps + 2] = even;
+    passes[flaps + 3] = odd;
+    passes[flaps + 4] = even;
+    const FlapShape& oddShape = tuckOnEven ? plain : tucked;
+    const FlapShape& evenShape = tuckOnEven ? tucked : plain;
+    ShapedBodyHalf(m, d,
+                   {.panels = {body.p1, body.p2, body.p3, body.p4},
+                    .h = h,
+                    .flaps = {oddShape, evenShape, oddShape, evenShape}},
+                   at);
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,29 @@
+#pragma once
+#include "builders/feature_placement.h"
+#include "drawing/drawing.h"
+#include "model/model.h"
+
+namespace brontaxe {
+
+// A body half of a 0208: the flaps of panels 1 and 3 (of panels 2 and 4 for `TuckedPanels::Even`)
+// are covers `cover` deep that end in a tuck-in flap `hpatrent` deep, narrowed on each side by
+// the board thickness less half of Majo(8) and bevelled at its corners, which slides down
+// inside the far wall; the two other panels carry dust flaps `dust` high. Placed like a body
+// half, mirrored for the lower half.
+enum class TuckedPanels {
+    Odd,   // covers on panels 1 and 3
+    Even,  // covers on panels 2 and 4
+};
+
+struct TuckedCoverBody {
+    float p1 = 0, p2 = 0, p3 = 0, p4 = 0;  // panel widths, left to right
+    float h = 0;                           // half body height
+    float cover = 0;
+    float dust = 0;
+    TuckedPanels covers = TuckedPanels::Odd;
+};
+
+void TuckedCoverBodyHalf(Model& m, Drawing& d, const TuckedCoverBody& body,
+                         const FeaturePlacement& at = {});
+
+}  // namespace brontaxe

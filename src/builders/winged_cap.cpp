@@ -1,0 +1,72 @@
+#include "builders/winged_cap.h"
+
+#include <algorithm>
+
+#include "builders/emit.h"
+#include "platform/errors.h"
+
+namespace brontaxe {
+namespace {
+
+constexpr std::int16_t kOrdinary = 1;
+constexpr std::int16_t kMarked = 2;
+
+void checkCap(const MarkedCap& c, float e) {
+    if (!(c.a > e && c.b > 0 && c.h > e && c.wing > 0 && c.inner >= 0))
+        throw GenerationError("Couvercle impossible : dimensions trop petites");
+}
+
+// The quarter x >= 0, y >= 0: end wall and its wing, side wall and its inner wall.
+void quarter(Model&, Drawing& d, const MarkedCap& c, float e) {
+    const float a = c.a;
+    const float b = c.b;
+    const float h = c.h;
+    const float top = b + h + c.inner;
+
+    d.LineKind = kind::Cut;
+    d.LineVariant = kOrdinary;
+    chainStart(d, a + h, 0);
+    lineTo(d, a + h, b + c.wing);
+    lineTo(d, a + e, b + c.wing);
+    d.LineVariant = kMarked;
+    lineTo(d, a, b);
+    d.LineVariant = kOrdinary;
+    lineTo(d, a, b + h);
+    if (c.inner > 0) {
+        d.LineVariant = kMarked;
+        lineTo(d, a - e, b + h);
+        lineTo(d, a - e, top);
+        d.LineVariant = kOrdinary;
+    }
+    lineTo(d, 0, top);
+
+    d.LineKind = kind::Crease;
+    line(d, 0, b, a, b);
+    line(d, a, 0, a, b);
+    line(d, a, b, a + h, b);
+    if (c.inner > 0)
+        line(d, 0, b + h, a - e, b + h);
+}
+
+}  // namespace
+
+float markedCapHalfLength(const MarkedCap& cap) {
+    return cap.a + cap.h;
+}
+
+float markedCapHalfWidth(const MarkedCap& cap) {
+    return cap.b + std::max(cap.h + cap.inner, cap.wing);
+}
+
+void WingedCap(Model& m, Drawing& d, const MarkedCap& cap, const FeaturePlacement& at) {
+    const float e = m.EpaisseurCarton;
+    checkCap(cap, e);
+    d.LineVariant = kOrdinary;
+    d.LineKind = kind::Cut;
+    const int first = beginFeature(d);
+    fourQuarters(d, [&] { quarter(m, d, cap, e); });
+    d.LineVariant = kOrdinary;
+    placeFeature(d, first, at);
+}
+
+}  // namespace brontaxe
