@@ -70,7 +70,7 @@ void Fco0212(Model& m, Drawing& d) {
     GenerationPass pass(d);
     lidHalf(m, d, b, false);
     if (m.pattesurtete && m.lgPatte > 0) {
-        lowerHalfGlueOnRight(m, d, b.p1, b.p2, b.p3, b.p4, [&] {
+        lowerHalfGlueOnRight(m, d, {b.p1, b.p2, b.p3, b.p4}, [&] {
             SlottedBodyHalf(
                 m, d,
                 {.p1 = b.p4, .p2 = b.p3, .p3 = b.p2, .p4 = b.p1, .h = b.h, .f1 = f2, .f2 = f1},
@@ -90,7 +90,7 @@ void Fco0215(Model& m, Drawing& d) {
     GenerationPass pass(d);
     lidHalf(m, d, b, false);
     if (m.pattesurtete && m.lgPatte > 0) {
-        lowerHalfGlueOnRight(m, d, b.p1, b.p2, b.p3, b.p4, [&] {
+        lowerHalfGlueOnRight(m, d, {b.p1, b.p2, b.p3, b.p4}, [&] {
             drawSnapLockBottom(m, d, {.h = b.h, .p1 = b.p4, .p2 = b.p3, .p3 = b.p2, .p4 = b.p1});
         });
     } else {

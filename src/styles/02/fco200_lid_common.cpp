@@ -87,8 +87,9 @@ void drawSnapLockBottom(Model& m, Drawing& d, const SnapLockPanels& b) {
                       .radius = s.a10});
 }
 
-void lowerHalfGlueOnRight(Model& m, Drawing& d, float p1, float p2, float p3, float p4,
+void lowerHalfGlueOnRight(Model& m, Drawing& d, const std::array<float, 4>& panels,
                           const std::function<void()>& drawReversed) {
+    const auto [p1, p2, p3, p4] = panels;
     auto& passes = m.PassesMachine;
     const int first = beginFeature(d);
     drawReversed();

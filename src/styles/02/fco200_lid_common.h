@@ -3,6 +3,7 @@
 // allowances of the lid styles, the sizes of a snap-lock bottom, and the lower half that puts
 // the glue flap on the right when the lidded half carries it there.
 
+#include <array>
 #include <functional>
 
 #include "builders/lidded_body_half.h"
@@ -50,7 +51,7 @@ void drawSnapLockBottom(Model& m, Drawing& d, const SnapLockPanels& b);
 // Runs `drawReversed`, which draws a lower half over the panels p4, p3, p2, p1 with the glue
 // flap on the left, and turns it over end for end, so that panel 1 comes back next to x =
 // `lgPatte` and the glue flap hangs after panel 4. The panel passes are put back in order.
-void lowerHalfGlueOnRight(Model& m, Drawing& d, float p1, float p2, float p3, float p4,
+void lowerHalfGlueOnRight(Model& m, Drawing& d, const std::array<float, 4>& panels,
                           const std::function<void()>& drawReversed);
 
 }  // namespace brontaxe

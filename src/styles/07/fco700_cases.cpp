@@ -93,7 +93,7 @@ void lidOverCrashLock(Model& m, Drawing& d, int code, LidHalf lidHalf) {
         GluedBody reversed = b;
         reversed.panels = {lid.p4, lid.p3, lid.p2, lid.p1};
         reversed.bottom = crashLockSizes(reversed.panels);
-        lowerHalfGlueOnRight(m, d, lid.p1, lid.p2, lid.p3, lid.p4,
+        lowerHalfGlueOnRight(m, d, {lid.p1, lid.p2, lid.p3, lid.p4},
                              [&] { drawCrashLockBottom(m, d, reversed); });
     } else {
         drawCrashLockBottom(m, d, b);
