@@ -22,10 +22,20 @@
 namespace brontaxe {
 namespace {
 
-struct Place {
-    float x, y, angle;
-    bool mirrored;
-};
+using Place = FeaturePlacement;
+
+// A lidded body on its length, as the 0210 and 0215 draw it.
+const LidBody kLid{.p1 = 400,
+                   .p2 = 300,
+                   .p3 = 400,
+                   .p4 = 300,
+                   .h = 100,
+                   .q = 310,
+                   .T = 30,
+                   .r = 10,
+                   .F = 120,
+                   .lip = 3,
+                   .p5 = 394};
 
 const Place kPlaces[] = {{120, -35, 90, true}, {-50, 400, 180, false}, {10, 20, 33, true}};
 
@@ -48,25 +58,10 @@ const BuilderCase kBuilders[] = {
      }},
     {"GlueFlap",
      [](Model&, Drawing& d, const Place& p) {
-         GlueFlap(d, {.width = 36, .height = 100, .slot = 4, .taper = 15, .extension = 10},
-                  {.x = p.x, .y = p.y, .angle = p.angle, .mirrored = p.mirrored});
+         GlueFlap(d, {.width = 36, .height = 100, .slot = 4, .taper = 15, .extension = 10}, p);
      }},
     {"LiddedBodyHalf",  // without hand-holes, which only an upper half has
-     [](Model& m, Drawing& d, const Place& p) {
-         LiddedBodyHalf(m, d,
-                        {.p1 = 400,
-                         .p2 = 300,
-                         .p3 = 400,
-                         .p4 = 300,
-                         .h = 100,
-                         .q = 310,
-                         .T = 30,
-                         .r = 10,
-                         .F = 120,
-                         .lip = 3,
-                         .p5 = 394},
-                        {.x = p.x, .y = p.y, .angle = p.angle, .mirrored = p.mirrored});
-     }},
+     [](Model& m, Drawing& d, const Place& p) { LiddedBodyHalf(m, d, kLid, p); }},
     {"LiddedBodyHalf glue flap on the width",
      [](Model& m, Drawing& d, const Place& p) {
          m.pattesurtete = true;
@@ -82,29 +77,26 @@ const BuilderCase kBuilders[] = {
                          .F = 120,
                          .lip = 3,
                          .p5 = 294},
-                        {.x = p.x, .y = p.y, .angle = p.angle, .mirrored = p.mirrored});
+                        p);
      }},
     {"PrincipalFlap",
      [](Model& m, Drawing& d, const Place& p) {
-         PrincipalFlap(m, d, {.width = 400, .depth = 150, .notch = 10, .reach = 50},
-                       {.x = p.x, .y = p.y, .angle = p.angle, .mirrored = p.mirrored});
+         PrincipalFlap(m, d, {.width = 400, .depth = 150, .notch = 10, .reach = 50}, p);
      }},
     {"OppositeFlap",
      [](Model&, Drawing& d, const Place& p) {
-         OppositeFlap(d, {.width = 400, .depth = 50, .tab = 150, .shoulder = 40, .radius = 5},
-                      {.x = p.x, .y = p.y, .angle = p.angle, .mirrored = p.mirrored});
+         OppositeFlap(d, {.width = 400, .depth = 50, .tab = 150, .shoulder = 40, .radius = 5}, p);
      }},
     {"SideFlap",
      [](Model& m, Drawing& d, const Place& p) {
-         SideFlap(m, d, {.width = 300, .depth = 70, .step = 60, .radius = 5},
-                  {.x = p.x, .y = p.y, .angle = p.angle, .mirrored = p.mirrored});
+         SideFlap(m, d, {.width = 300, .depth = 70, .step = 60, .radius = 5}, p);
      }},
     {"SleeveBlank",
      [](Model& m, Drawing& d, const Place& p) {
          SleeveBlank(
              m, d,
              {.glue = 36, .taper = 15, .p1 = 400, .p2 = 300, .p3 = 400, .p4 = 300, .height = 500},
-             {.x = p.x, .y = p.y, .angle = p.angle, .mirrored = p.mirrored});
+             p);
      }},
     {"SleeveBlank piece 4 of 4",
      [](Model& m, Drawing& d, const Place& p) {
@@ -112,7 +104,7 @@ const BuilderCase kBuilders[] = {
          SleeveBlank(
              m, d,
              {.glue = 36, .taper = 15, .p1 = 400, .p2 = 300, .p3 = 400, .p4 = 300, .height = 500},
-             {.x = p.x, .y = p.y, .angle = p.angle, .mirrored = p.mirrored});
+             p);
      }},
     {"PanneauDoubleMur",
      [](Model& m, Drawing& d, const Place& p) {
@@ -187,45 +179,19 @@ const BlankCase kBlanks[] = {
          bothHalves(p, [&](const Place& h) {
              SlottedBodyHalf(
                  m, d, {.p1 = 400, .p2 = 300, .p3 = 400, .p4 = 300, .h = 100, .f1 = 150, .f2 = 150},
-                 {.x = h.x, .y = h.y, .angle = h.angle, .mirrored = h.mirrored});
+                 h);
          });
      },
      0},
     {"0210 lidded body",
      [](Model& m, Drawing& d, const Place& p) {
-         bothHalves(p, [&](const Place& h) {
-             LiddedBodyHalf(m, d,
-                            {.p1 = 400,
-                             .p2 = 300,
-                             .p3 = 400,
-                             .p4 = 300,
-                             .h = 100,
-                             .q = 310,
-                             .T = 30,
-                             .r = 10,
-                             .F = 120,
-                             .lip = 3,
-                             .p5 = 394},
-                            {.x = h.x, .y = h.y, .angle = h.angle, .mirrored = h.mirrored});
-         });
+         bothHalves(p, [&](const Place& h) { LiddedBodyHalf(m, d, kLid, h); });
      },
      2},
     {"0215 lid over a shaped bottom",
      [](Model& m, Drawing& d, const Place& p) {
          withHandHoles(m);
-         LiddedBodyHalf(m, d,
-                        {.p1 = 400,
-                         .p2 = 300,
-                         .p3 = 400,
-                         .p4 = 300,
-                         .h = 100,
-                         .q = 310,
-                         .T = 30,
-                         .r = 10,
-                         .F = 120,
-                         .lip = 3,
-                         .p5 = 394},
-                        {.x = p.x, .y = p.y, .angle = p.angle});
+         LiddedBodyHalf(m, d, kLid, {.x = p.x, .y = p.y, .angle = p.angle});
          SnapLockBodyHalf(m, d,
                           {.h = 100,
                            .p1 = 400,
