@@ -20,7 +20,8 @@ bool multiPieceAllowed(std::int16_t style, std::int16_t bottomStyle) {
     return styleAllowed && bottomAllowed;
 }
 
-bool lookUpAllowances(Model& m, const Majo& tables, std::string_view codeBox, int selectedGrade) {
+bool lookUpAllowances(Model& m, const BoardTables& tables, std::string_view codeBox,
+                      int selectedGrade) {
     m.NumModele = styleNumber(codeBox, m);
     m.CodeModele = platform::numberTextBlank(m.NumModele);
 
@@ -34,21 +35,22 @@ bool lookUpAllowances(Model& m, const Majo& tables, std::string_view codeBox, in
     const int grade = selectedGrade > 0 && selectedGrade <= kMaxGrades ? selectedGrade : 0;
     if (grade > 0)
         m.NumQualite = static_cast<std::int16_t>(grade);
-    m.EpaisseurCarton = tables.EpaisseurQualite(grade);
-    m.Dblmur = tables.DoubleMurQualite(grade);
-    const int exact = tables.ChercheMajo(m.NumModele, static_cast<std::int16_t>(grade),
-                                         m.EpaisseurCarton, m.Majo);
+    m.EpaisseurCarton = tables.gradeThickness(grade);
+    m.Dblmur = tables.gradeDoubleWall(grade);
+    const int exact = tables.findAllowances(m.NumModele, static_cast<std::int16_t>(grade),
+                                            m.EpaisseurCarton, m.Majo);
     m.allowanceRecordCode = exact != 0 ? m.NumModele : std::int16_t{0};
     m.MajoDessous.fill(0);
     if (codeBox.find('/') != std::string_view::npos && m.TypeDessous > 0)
-        tables.ChercheMajo(m.TypeDessous, static_cast<std::int16_t>(grade), m.EpaisseurCarton,
-                           m.MajoDessous);
+        tables.findAllowances(m.TypeDessous, static_cast<std::int16_t>(grade), m.EpaisseurCarton,
+                              m.MajoDessous);
     m.hmortaise = m.Dblmur + m.EpaisseurCarton;
     m.htenon = m.EpaisseurCarton;
     return multiPiece;
 }
 
-std::optional<std::string> allowanceLookupNotice(const Majo& tables, std::int16_t code, int grade) {
+std::optional<std::string> allowanceLookupNotice(const BoardTables& tables, std::int16_t code,
+                                                 int grade) {
     const AllowanceTable& t = tables.allowances();
     if (grade <= 0 || t.count() == 0)
         return std::nullopt;

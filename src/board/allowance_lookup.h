@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "board/majo.h"
+#include "board/board_tables.h"
 #include "model/model.h"
 
 namespace brontaxe {
@@ -25,7 +25,8 @@ bool multiPieceAllowed(std::int16_t style, std::int16_t bottomStyle);
 // allowances are then the defaults of a grade the table does not hold, and `NumQualite`
 // keeps its value. Returns whether the multi-piece options apply; when they do not, both
 // modes have been switched off.
-bool lookUpAllowances(Model& m, const Majo& tables, std::string_view codeBox, int selectedGrade);
+bool lookUpAllowances(Model& m, const BoardTables& tables, std::string_view codeBox,
+                      int selectedGrade);
 
 }  // namespace brontaxe
 
@@ -35,6 +36,7 @@ namespace brontaxe {
 // the table holds the pair's own usable record, holds no allowances at all (its loading said so),
 // or none for the code's family (styles without allowances, or with their own); otherwise
 // that the pair has none, and whether another grade's were scaled instead.
-std::optional<std::string> allowanceLookupNotice(const Majo& tables, std::int16_t code, int grade);
+std::optional<std::string> allowanceLookupNotice(const BoardTables& tables, std::int16_t code,
+                                                 int grade);
 
 }  // namespace brontaxe

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <variant>
 
-#include "board/majo.h"
+#include "board/board_tables.h"
 #include "model/field_ranges.h"
 #include "platform/number_text.h"
 

@@ -1,6 +1,6 @@
 #include "builders/body_features.h"
 
-#include "builders/poignees.h"
+#include "builders/hand_hole.h"
 
 namespace brontaxe {
 
@@ -27,9 +27,9 @@ void bodyHandHoles(Model& m, Drawing& d, const BodyPanels& b, float h) {
         first = xa + b.p1 / 2;
         second = xa + b.p1 + b.p2 + b.p3 / 2;
     }
-    Poignees(m, d, first, h, 0, false);
+    HandHole(m, d, first, h, 0, false);
     if (!m.CaisseEn2)
-        Poignees(m, d, second, h, 0, false);
+        HandHole(m, d, second, h, 0, false);
 }
 
 }  // namespace brontaxe

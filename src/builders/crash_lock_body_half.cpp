@@ -16,7 +16,7 @@ const float kLockTaper = std::tan(15.0f * 3.14159265f / 180);
 const float kGlueTaper = std::tan(20.0f * 3.14159265f / 180);
 
 float roundedHalf(float x) {
-    return EntierProche(x / 2 - 0.1f);
+    return nearestInt16(x / 2 - 0.1f);
 }
 
 // Hooked lock flap: the half beside the glued corner stops short of the middle, the other
@@ -54,7 +54,7 @@ FlapShape gluedFlap(CrashLockSizes s) {
 
 // Widths of the flap feet between the slots, as the body half leaves them.
 std::array<float, 4> flapWidths(const Model& m, const std::array<float, 4>& p) {
-    const auto [a, b] = DemiEncoches(m);
+    const auto [a, b] = slotHalfWidths(m);
     // Slot halves alternate from one crease to the next; the last flap runs to the free edge.
     return {p[0] - 2 * b, p[1] - 2 * a, p[2] - 2 * b, p[3] - a};
 }

@@ -78,7 +78,7 @@ void fourQuarters(Drawing& d, const std::function<void()>& drawQuarter) {
     }
 }
 
-std::pair<float, float> DemiEncoches(const Model& m) {
+std::pair<float, float> slotHalfWidths(const Model& m) {
     if (m.Majo[15] != 0 && m.Majo[16] != 0)
         return {m.Majo[15], m.Majo[16]};
     if (!(m.decalenc > m.encoche)) {
@@ -88,7 +88,7 @@ std::pair<float, float> DemiEncoches(const Model& m) {
     return {m.encoche / 2, m.encoche / 2};
 }
 
-void InversePasses(Model& m) {
+void reverseMachinePasses(Model& m) {
     auto& p = m.PassesMachine;
     auto swapPairs = [&p](std::initializer_list<std::pair<int, int>> pairs) {
         for (auto [i, j] : pairs)

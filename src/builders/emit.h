@@ -67,10 +67,10 @@ void placeFeature(Drawing& d, int first, const FeaturePlacement& at);
 void fourQuarters(Drawing& d, const std::function<void()>& drawQuarter);
 
 // Slot half-widths (a, b) on the two sides of a crease.
-std::pair<float, float> DemiEncoches(const Model& m);
+std::pair<float, float> slotHalfWidths(const Model& m);
 
 // Reverses the recorded machine passes of panels and flaps for a mirrored drawing.
-void InversePasses(Model& m);
+void reverseMachinePasses(Model& m);
 
 // Opens a generation: clears the drawing, opens an editing pass, piece 1, empty registry;
 // closes the pass on every way out, errors included.

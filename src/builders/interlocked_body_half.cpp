@@ -30,7 +30,7 @@ FlapShape lockFlap(float height) {
 void InterlockedBodyHalf(Model& m, Drawing& d, const InterlockedBody& body,
                          const FeaturePlacement& at) {
     const float h = m.Hauteur / 2 + m.Majo[5] / 2;
-    const float base = EntierProche(m.Largeur / 2 - 0.1f);
+    const float base = nearestInt16(m.Largeur / 2 - 0.1f);
     const float f1 = base + m.Majo[6];
     const float f2 = base + m.Majo[7];
     auto& passes = m.PassesMachine;

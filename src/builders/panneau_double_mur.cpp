@@ -17,7 +17,7 @@ void PanneauDoubleMur(Model& m, Drawing& d, float a, float b, float h, float f, 
         QuartDoubleMur(m, d, a, b, h, f, k1, k2, k3, 0, 0, q.angle, q.factor);
     placeFeature(d, first, {.x = x, .y = y, .angle = angle, .mirrored = factor < 0});
     if (m.Sym_Verticale)
-        InversePasses(m);
+        reverseMachinePasses(m);
 }
 
 }  // namespace brontaxe

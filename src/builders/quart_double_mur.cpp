@@ -1,8 +1,8 @@
 #include <algorithm>
 
 #include "builders/emit.h"
+#include "builders/hand_hole.h"
 #include "builders/panneau_double_mur.h"
-#include "builders/poignees.h"
 
 namespace brontaxe {
 namespace {
@@ -130,7 +130,7 @@ void QuartDoubleMur(Model& m, Drawing& d, float a, float b, float h, float f, bo
                     bool k3, float x, float y, float angle, float factor) {
     const QuarterSizes s = quarterSizes(m, b, h, f);
     recordPasses(m, s, a, b, f);
-    const auto [s1, s2] = DemiEncoches(m);
+    const auto [s1, s2] = slotHalfWidths(m);
     const float E = s.E();
     const float top = E <= a || f <= kVariantLimit ? b + E : b + a;
     const Quarter q{a, b, s1, s2, top, s};

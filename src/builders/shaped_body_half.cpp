@@ -27,7 +27,7 @@ void ShapedBodyHalf(Model& m, Drawing& d, const ShapedBody& shaped, const Featur
     const float h = shaped.h;
     const bool mirrored = at.mirrored;
     // Plain names, not a structured binding: the lambdas below capture them.
-    const std::pair<float, float> halves = DemiEncoches(m);
+    const std::pair<float, float> halves = slotHalfWidths(m);
     const float a = halves.first;
     const float b = halves.second;
     const BodyPanels body{panels[0], panels[1], panels[2], panels[3], 0, 0};

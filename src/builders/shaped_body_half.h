@@ -26,7 +26,7 @@ struct ShapedBody {
     std::array<FlapShape, 4> flaps;  // flaps[i] stands on panel i
 };
 
-// The panels of half height h above y = 0 with the slots of `DemiEncoches` between them and
+// The panels of half height h above y = 0 with the slots of `slotHalfWidths` between them and
 // the glue flap on the left, each carrying its flap. Records the machine passes of the panels
 // (flap passes are the caller's), and for the upper half the hand-holes of the body. A mirrored
 // placement draws the lower half.

@@ -59,7 +59,7 @@ void recordPasses(Model& m, float G, const Sleeve& s, float H) {
         p[i + 1] = s.widths[i];
     p[16] = H;
     if (m.Sym_Verticale)
-        InversePasses(m);
+        reverseMachinePasses(m);
 }
 
 // Folds between panels are creases; a fold with no glue flap on it is a cut edge.

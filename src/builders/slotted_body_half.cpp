@@ -123,7 +123,7 @@ void drawPanels(Model& m, Drawing& d, const BodyPanels& b, int panelCount, float
 void SlottedBodyHalf(Model& m, Drawing& d, const SlottedBody& body, const FeaturePlacement& at) {
     const float h = body.h;
     const bool mirrored = at.mirrored;
-    const auto [a, b] = DemiEncoches(m);
+    const auto [a, b] = slotHalfWidths(m);
     const BodyPanels panels =
         applyPieceVariants(m, BodyPanels{body.p1, body.p2, body.p3, body.p4, body.f1, body.f2});
     recordPasses(m, panels, h, mirrored);

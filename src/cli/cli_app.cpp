@@ -118,7 +118,7 @@ std::optional<std::string> checkDimension(const char* field, float value) {
     return checkFieldValue(field, value);
 }
 
-std::optional<std::string> checkGrade(const Majo& tables, int grade) {
+std::optional<std::string> checkGrade(const BoardTables& tables, int grade) {
     const int count = tables.grades().count();
     if (tables.grades().holds(grade))
         return std::nullopt;

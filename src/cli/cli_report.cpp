@@ -26,7 +26,7 @@ std::string percent(const std::string& figure) {
 std::string gradeText(const Workbench& wb) {
     const Model& m = wb.model();
     const std::string name = wb.boardTables().grades().holds(m.NumQualite)
-                                 ? wb.boardTables().LibelleQualite(m.NumQualite)
+                                 ? wb.boardTables().gradeLabel(m.NumQualite)
                                  : std::to_string(m.NumQualite);
     return name + ", épaisseur " + platform::numberText(m.EpaisseurCarton) + " mm";
 }

@@ -78,7 +78,7 @@ void refuseOverlongCreaseList(std::string_view list) {
     refuseOverlongCreasePart(parts.lengthPart);
 }
 
-std::string NormaliseFoulages(std::string_view list, float width, float length) {
+std::string normaliseCreaseList(std::string_view list, float width, float length) {
     const CreaseListParts parts = splitCreaseList(list);
     return normalisePart(parts.widthPart, width) + "/" + normalisePart(parts.lengthPart, length);
 }

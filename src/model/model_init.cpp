@@ -71,39 +71,39 @@ void setDefaults(Model& m) {
 }
 
 void readStoredParameters(Model& m, const ParameterFile& p) {
-    m.Longueur = p.LireReel("longueur", m.Longueur);
-    m.Largeur = p.LireReel("largeur", m.Largeur);
-    m.Hauteur = p.LireReel("hauteur", m.Hauteur);
-    m.senscann = p.LireEntier("senscann", m.senscann);
-    m.senspass = p.LireEntier("senspass", m.senspass);
-    m.lgPatte = p.LireReel("lgPatte", m.lgPatte);
-    m.patProlong = p.LireReel("patProlong", m.patProlong);
-    m.anglPc = p.LireReel("anglPc", m.anglPc);
-    m.pattesurtete = p.LireBool("pattesurtete", m.pattesurtete);
-    m.hrabat = p.LireReel("hrabat", m.hrabat);
-    m.encoche = p.LireReel("encoche", m.encoche);
-    m.decalenc = p.LireReel("decalenc", m.decalenc);
-    m.hrabat_auto = p.LireBool("hrabat_auto", m.hrabat_auto);
-    m.rarrondi = p.LireReel("rarrondi", m.rarrondi);
-    m.hrecouvr = p.LireReel("hrecouvr", m.hrecouvr);
-    m.hpatrent = p.LireReel("hpatrent", m.hpatrent);
-    m.RcoupPouce = p.LireReel("RcoupPouce", m.RcoupPouce);
-    m.nbmortaise = p.LireEntier("nbmortaise", m.nbmortaise);
-    m.lgmortaise = p.LireReel("lgmortaise", m.lgmortaise);
-    m.hmortaise = p.LireReel("hmortaise", m.hmortaise);
-    m.RMortaise = p.LireReel("RMortaise", m.RMortaise);
-    m.pmortaise = p.LireReel("pmortaise", m.pmortaise);
-    m.lgtenon = p.LireReel("lgtenon", m.lgtenon);
-    m.htenon = p.LireReel("htenon", m.htenon);
-    m.AngTenon = p.LireReel("AngTenon", m.AngTenon);
-    m.Dblmur = p.LireReel("Dblmur", m.Dblmur);
-    m.DecPatte = p.LireReel("DecPatte", m.DecPatte);
-    m.oblique = p.LireBool("oblique", m.oblique);
-    m.LPoign = p.LireReel("LPoign", m.LPoign);
-    m.HPoign = p.LireReel("HPoign", m.HPoign);
-    m.DPoign = p.LireReel("DPoign", m.DPoign);
-    m.EPoign = p.LireReel("EPoign", m.EPoign);
-    m.Sym_Verticale = p.LireBool("Sym_Verticale", m.Sym_Verticale);
+    m.Longueur = p.readFloat("longueur", m.Longueur);
+    m.Largeur = p.readFloat("largeur", m.Largeur);
+    m.Hauteur = p.readFloat("hauteur", m.Hauteur);
+    m.senscann = p.readInt("senscann", m.senscann);
+    m.senspass = p.readInt("senspass", m.senspass);
+    m.lgPatte = p.readFloat("lgPatte", m.lgPatte);
+    m.patProlong = p.readFloat("patProlong", m.patProlong);
+    m.anglPc = p.readFloat("anglPc", m.anglPc);
+    m.pattesurtete = p.readBool("pattesurtete", m.pattesurtete);
+    m.hrabat = p.readFloat("hrabat", m.hrabat);
+    m.encoche = p.readFloat("encoche", m.encoche);
+    m.decalenc = p.readFloat("decalenc", m.decalenc);
+    m.hrabat_auto = p.readBool("hrabat_auto", m.hrabat_auto);
+    m.rarrondi = p.readFloat("rarrondi", m.rarrondi);
+    m.hrecouvr = p.readFloat("hrecouvr", m.hrecouvr);
+    m.hpatrent = p.readFloat("hpatrent", m.hpatrent);
+    m.RcoupPouce = p.readFloat("RcoupPouce", m.RcoupPouce);
+    m.nbmortaise = p.readInt("nbmortaise", m.nbmortaise);
+    m.lgmortaise = p.readFloat("lgmortaise", m.lgmortaise);
+    m.hmortaise = p.readFloat("hmortaise", m.hmortaise);
+    m.RMortaise = p.readFloat("RMortaise", m.RMortaise);
+    m.pmortaise = p.readFloat("pmortaise", m.pmortaise);
+    m.lgtenon = p.readFloat("lgtenon", m.lgtenon);
+    m.htenon = p.readFloat("htenon", m.htenon);
+    m.AngTenon = p.readFloat("AngTenon", m.AngTenon);
+    m.Dblmur = p.readFloat("Dblmur", m.Dblmur);
+    m.DecPatte = p.readFloat("DecPatte", m.DecPatte);
+    m.oblique = p.readBool("oblique", m.oblique);
+    m.LPoign = p.readFloat("LPoign", m.LPoign);
+    m.HPoign = p.readFloat("HPoign", m.HPoign);
+    m.DPoign = p.readFloat("DPoign", m.DPoign);
+    m.EPoign = p.readFloat("EPoign", m.EPoign);
+    m.Sym_Verticale = p.readBool("Sym_Verticale", m.Sym_Verticale);
 }
 
 }  // namespace
@@ -131,7 +131,7 @@ void ParameterFile::setAside(std::string_view key, const std::string& why,
     setAside(key, why, defaultValue ? 1.0 : 0.0);
 }
 
-float ParameterFile::LireReel(std::string_view key, float defaultValue) const {
+float ParameterFile::readFloat(std::string_view key, float defaultValue) const {
     const auto text = storedText(key);
     if (!text)
         return defaultValue;
@@ -147,7 +147,7 @@ float ParameterFile::LireReel(std::string_view key, float defaultValue) const {
     return static_cast<float>(*value);
 }
 
-bool ParameterFile::LireBool(std::string_view key, bool defaultValue) const {
+bool ParameterFile::readBool(std::string_view key, bool defaultValue) const {
     const auto text = storedText(key);
     if (!text)
         return defaultValue;
@@ -159,7 +159,7 @@ bool ParameterFile::LireBool(std::string_view key, bool defaultValue) const {
     return *value == 1;
 }
 
-std::int16_t ParameterFile::LireEntier(std::string_view key, std::int16_t defaultValue) const {
+std::int16_t ParameterFile::readInt(std::string_view key, std::int16_t defaultValue) const {
     const auto text = storedText(key);
     if (!text)
         return defaultValue;

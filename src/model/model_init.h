@@ -26,11 +26,11 @@ class ParameterFile {
 
     // The stored number ("." or "," as the decimal mark); the default when the key is absent
     // or its value is set aside.
-    float LireReel(std::string_view key, float defaultValue) const;
+    float readFloat(std::string_view key, float defaultValue) const;
     // "1" is true and "0" false; anything else keeps the default.
-    bool LireBool(std::string_view key, bool defaultValue) const;
+    bool readBool(std::string_view key, bool defaultValue) const;
     // A whole number, ties to even; the default when the value does not fit 16 bits.
-    std::int16_t LireEntier(std::string_view key, std::int16_t defaultValue) const;
+    std::int16_t readInt(std::string_view key, std::int16_t defaultValue) const;
 
     // Why stored values were set aside, in reading order.
     const std::vector<std::string>& warnings() const { return warnings_; }

@@ -99,7 +99,7 @@ std::optional<CapeReturns> readReturns(const platform::PrivateProfile& profile) 
     return CapeReturns{*text, *image};
 }
 
-std::string ExtraitNom(std::string_view path) {
+std::string fileNameOf(std::string_view path) {
     const std::size_t slash = path.find_last_of("\\/");
     return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
@@ -120,7 +120,7 @@ std::optional<std::filesystem::path> copyResultImage(const std::filesystem::path
     std::error_code ec;
     if (!std::filesystem::is_regular_file(image, ec))
         return std::nullopt;
-    const std::filesystem::path copy = folder / ExtraitNom(image.string());
+    const std::filesystem::path copy = folder / fileNameOf(image.string());
     if (std::filesystem::equivalent(image, copy, ec))
         return copy;  // copying a file onto itself would only risk emptying it
     std::filesystem::create_directories(folder, ec);

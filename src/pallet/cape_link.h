@@ -64,7 +64,7 @@ struct CapeReturns {
 std::optional<CapeReturns> readReturns(const platform::PrivateProfile& profile);
 
 // The part after the last "\" (or "/").
-std::string ExtraitNom(std::string_view path);
+std::string fileNameOf(std::string_view path);
 
 // Lines 1 to 57 of the result text, trimmed (index 0 unused, missing lines empty); nullopt
 // when the file cannot be read.

@@ -65,7 +65,7 @@ std::string storedNumberText(float value) {
     return platform::numberTextBlank(value, 9);
 }
 
-std::optional<std::string> SauveDefauts(const Model& m, const platform::PrivateProfile& settings) {
+std::optional<std::string> saveDefaults(const Model& m, const platform::PrivateProfile& settings) {
     for (const auto& [key, text] : storedValues(m)) {
         if (!settings.WriteString(kParameterSection, key, text, kParameterFileName))
             return "Impossible d'enregistrer les valeurs par défaut dans " +

@@ -12,7 +12,7 @@ namespace brontaxe {
 // Writes the keys of section "Brontaxe" that `Init` reads back, numbers with a period and a
 // leading blank, flags "1"/"0". Every other section, key and comment of the file stays.
 // Returns the French message of a failed write (the keys before it are already written).
-std::optional<std::string> SauveDefauts(const Model& m, const platform::PrivateProfile& settings);
+std::optional<std::string> saveDefaults(const Model& m, const platform::PrivateProfile& settings);
 
 // A number as it is stored: the shortest text with a leading blank that reads back as the
 // same single, so that a saved value returns exactly.

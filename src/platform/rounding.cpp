@@ -16,7 +16,7 @@ std::optional<std::int16_t> roundToInt16(double value) {
     return static_cast<std::int16_t>(r);
 }
 
-std::int16_t EntierProche(float value) {
+std::int16_t nearestInt16(float value) {
     auto r = roundToInt16(static_cast<double>(value));
     if (!r)
         throw GenerationError("Dépassement de capacité : valeur hors des limites d'un entier");

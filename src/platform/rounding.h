@@ -8,6 +8,6 @@ namespace brontaxe {
 std::optional<std::int16_t> roundToInt16(double value);
 
 // Nearest 16-bit integer of a single, ties to even; throws GenerationError when out of range.
-std::int16_t EntierProche(float value);
+std::int16_t nearestInt16(float value);
 
 }  // namespace brontaxe

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "board/majo.h"
+#include "board/board_tables.h"
 #include "model/model.h"
 #include "platform/number_text.h"
 
@@ -17,13 +17,13 @@ void replaceFirst(std::string& text, std::string_view placeholder, const std::st
 
 }  // namespace
 
-SheetBox SheetBox::of(const Model& m, const Majo& tables) {
+SheetBox SheetBox::of(const Model& m, const BoardTables& tables) {
     return SheetBox{m.CodeModele,
                     m.Longueur,
                     m.Largeur,
                     m.Hauteur,
-                    tables.LibelleQualite(m.NumQualite),
-                    tables.EpaisseurQualite(m.NumQualite)};
+                    tables.gradeLabel(m.NumQualite),
+                    tables.gradeThickness(m.NumQualite)};
 }
 
 std::string fillPlaceholders(std::string value, const SheetBox& box) {

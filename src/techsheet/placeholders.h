@@ -7,7 +7,7 @@
 
 namespace brontaxe {
 
-class Majo;
+class BoardTables;
 struct Model;
 
 // What the placeholders stand for, taken from the current box.
@@ -19,7 +19,7 @@ struct SheetBox {
     std::string gradeLabel;
     float gradeThickness = 0;
 
-    static SheetBox of(const Model& m, const Majo& tables);
+    static SheetBox of(const Model& m, const BoardTables& tables);
 };
 
 // Replaces the first occurrence of each placeholder, in the order M, L, B, H, Q, T; numbers as

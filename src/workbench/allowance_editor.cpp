@@ -89,7 +89,7 @@ EditorEntry AllowanceEditor::enterAllowance(int position, std::string_view text)
     if (value == held)
         return {};
     held = value;
-    wb_.boardTables().StockeMajo(code_, m.NumQualite, m.Majo);
+    wb_.boardTables().storeAllowances(code_, m.NumQualite, m.Majo);
     wb_.allowancesTyped();
     return {std::nullopt, true};
 }
@@ -105,7 +105,7 @@ EditorEntry AllowanceEditor::enterGradeValue(int field, std::string_view text) {
     const float value = static_cast<float>(*entry.value);
     if (value == (thickness ? m.EpaisseurCarton : m.Dblmur))
         return {};
-    Majo& tables = wb_.boardTables();
+    BoardTables& tables = wb_.boardTables();
     if (!tables.grades().holds(m.NumQualite))
         return {std::string("Aucune qualité choisie : ajoutez d'abord un profil"), false};
     if (auto problem = thickness ? tables.setThickness(m.NumQualite, value)
@@ -113,7 +113,7 @@ EditorEntry AllowanceEditor::enterGradeValue(int field, std::string_view text) {
         return {problem, false};
     // The grade's own allowances stay as typed; borrowed ones follow the new thickness, and so
     // do the tenons and mortises, as when the grade is chosen.
-    const bool own = tables.ExisteMajo(code_, m.NumQualite);
+    const bool own = tables.hasAllowances(code_, m.NumQualite);
     const AllowanceValues typed = m.Majo;
     wb_.lookUpAllowances();
     if (own) {
@@ -136,7 +136,7 @@ std::optional<std::string> AllowanceEditor::addGrade(std::string_view code,
     const NumberEntry dw = readNumberEntry(doubleWall, "Dblmur", "Double mur incorrect");
     if (!dw.taken())
         return dw.refusal;
-    Majo& tables = wb_.boardTables();
+    BoardTables& tables = wb_.boardTables();
     const int before = tables.grades().count();
     if (auto problem = tables.setGrade(key, trimmed(designation), static_cast<float>(*t.value),
                                        static_cast<float>(*dw.value)))
@@ -149,7 +149,7 @@ std::optional<std::string> AllowanceEditor::addGrade(std::string_view code,
 }
 
 std::optional<std::string> AllowanceEditor::validate() {
-    return wb_.boardTables().SauveTables();
+    return wb_.boardTables().saveTables();
 }
 
 void AllowanceEditor::abandon() {

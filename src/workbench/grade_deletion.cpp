@@ -11,7 +11,7 @@ int gradeAfterDeletion(int current, int deleted) {
 std::optional<std::string> deleteGrade(Workbench& wb, int grade) {
     if (!wb.boardTables().grades().holds(grade))
         return std::nullopt;
-    if (auto problem = wb.boardTables().SupprimeQualite(grade))
+    if (auto problem = wb.boardTables().deleteGrade(grade))
         return problem;
     Model& m = wb.model();
     m.NumQualite = static_cast<std::int16_t>(gradeAfterDeletion(m.NumQualite, grade));

@@ -40,8 +40,8 @@ void Workbench::startUp() {
 
 void Workbench::loadTables() {
     boardTables_.setDataDirectory(dataDirectoryPath(model_.MajoFefco, env_));
-    boardTables_.LireQualites();
-    boardTables_.LireMajo();
+    boardTables_.readGrades();
+    boardTables_.readAllowances();
     tableProblems_ = boardTables_.gradeWarnings();
     const auto& more = boardTables_.allowanceWarnings();
     tableProblems_.insert(tableProblems_.end(), more.begin(), more.end());

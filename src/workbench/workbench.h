@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "board/majo.h"
+#include "board/board_tables.h"
 #include "drawing/drawing.h"
 #include "drawing/section/section_cut.h"
 #include "model/model.h"
@@ -72,8 +72,8 @@ class Workbench {
     const Drawing& drawing() const { return drawing_; }
     const platform::PrivateProfile& settings() const { return settings_; }
 
-    Majo& boardTables() { return boardTables_; }
-    const Majo& boardTables() const { return boardTables_; }
+    BoardTables& boardTables() { return boardTables_; }
+    const BoardTables& boardTables() const { return boardTables_; }
 
     // Start-up values, then the defaults and stored parameters of `Init`, the grade and
     // allowance tables of the data directory, and `lookUpAllowances`.
@@ -207,7 +207,7 @@ class Workbench {
     platform::PrivateProfile settings_;
     GeneratorLookup lookup_;
     platform::EnvironmentLookup env_;
-    Majo boardTables_;
+    BoardTables boardTables_;
     std::vector<std::string> tableProblems_;
     std::vector<std::string> settingWarnings_;
     // The allowances the last lookUpAllowances found, and what to say when the generator draws with

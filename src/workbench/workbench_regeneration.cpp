@@ -5,9 +5,9 @@
 
 #include "board/data_directory.h"
 #include "builders/emit.h"
-#include "builders/refoulages_supp.h"
+#include "builders/extra_creases.h"
 #include "drawing/crease_list.h"
-#include "drawing/miroir_vertical.h"
+#include "drawing/mirror_vertical.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
@@ -95,7 +95,7 @@ RegenerationReport Workbench::regenerate() {
     Box blank = drawing_.extents();
     measureSize();
     if (model_.Sym_Verticale)
-        MiroirVertical(0, drawing_);
+        mirrorAcrossVertical(0, drawing_);
     try {
         drawExtraCreases();
     } catch (const GenerationError& e) {
@@ -163,8 +163,9 @@ void Workbench::drawExtraCreases() {
     SavedLengthAndWidth saved(model_);
     model_.Longueur = model_.HorsToutX;
     model_.Largeur = model_.HorsToutY;
-    model_.ListeFoulages = NormaliseFoulages(model_.ListeFoulages, model_.Largeur, model_.Longueur);
-    RefoulagesSupp(model_, drawing_, model_.ListeFoulages);
+    model_.ListeFoulages =
+        normaliseCreaseList(model_.ListeFoulages, model_.Largeur, model_.Longueur);
+    ExtraCreases(model_, drawing_, model_.ListeFoulages);
 }
 
 void Workbench::measureSize() {

@@ -345,7 +345,7 @@ class AllowanceDialogTest : public QObject {
         QCOMPARE(f.data.files(), files);
         QCOMPARE(f.wb->model().Majo[1], 2.0f);
         QCOMPARE(f.wb->model().EpaisseurCarton, 3.0f);
-        QCOMPARE(f.wb->boardTables().EpaisseurQualite(1), 3.0f);
+        QCOMPARE(f.wb->boardTables().gradeThickness(1), 3.0f);
     }
 };
 

@@ -9,21 +9,21 @@ namespace brontaxe {
 namespace {
 
 // Grade 1 of 3 mm with 201 allowances, grade 2 of 6 mm (double wall 10) without.
-Majo twoGrades(const test::TempDir& dir) {
+BoardTables twoGrades(const test::TempDir& dir) {
     test::writeFile(dir / "csqual2.kor",
                     "\"\"\r\n\"\"\r\n\"1 - B\",\"B\",3,6\r\n"
                     "\"2 - BC\",\"BC\",6,10\r\n");
     test::writeFile(dir / "fefcomajo1.kor",
                     "\"\"\r\n\"\"\r\n201,1,3,3,7,2,6,1.5,1.5,0,0,0,0,0,0,0,0,0\r\n");
-    Majo tables(dir.path());
-    EXPECT_EQ(tables.LireQualites(), std::nullopt);
-    EXPECT_EQ(tables.LireMajo(), std::nullopt);
+    BoardTables tables(dir.path());
+    EXPECT_EQ(tables.readGrades(), std::nullopt);
+    EXPECT_EQ(tables.readAllowances(), std::nullopt);
     return tables;
 }
 
 TEST(LookUpAllowances, PutsTheGradeAndItsAllowancesIntoTheModel) {
     test::TempDir dir;
-    const Majo tables = twoGrades(dir);
+    const BoardTables tables = twoGrades(dir);
     Model m = test::startupModel();
     lookUpAllowances(m, tables, "0201", 2);
     EXPECT_EQ(m.NumModele, 201);
@@ -48,7 +48,7 @@ TEST(LookUpAllowances, PutsTheGradeAndItsAllowancesIntoTheModel) {
 // another grade's standing in.
 TEST(LookUpAllowances, TellsWhichStyleTheRecordFoundBelongsTo) {
     test::TempDir dir;
-    const Majo tables = twoGrades(dir);
+    const BoardTables tables = twoGrades(dir);
     Model m = test::startupModel();
     lookUpAllowances(m, tables, "0201", 1);
     EXPECT_EQ(m.allowanceRecordCode, 201);
@@ -60,7 +60,7 @@ TEST(LookUpAllowances, TellsWhichStyleTheRecordFoundBelongsTo) {
 
 TEST(LookUpAllowances, NoGradeSelectedGivesTheDefaultsAndKeepsTheGradeNumber) {
     test::TempDir dir;
-    const Majo tables = twoGrades(dir);
+    const BoardTables tables = twoGrades(dir);
     Model m = test::startupModel();
     m.NumQualite = 2;
     lookUpAllowances(m, tables, "0201", 0);
@@ -88,7 +88,7 @@ TEST(LookUpAllowances, StyleNumberOfTypedAndCombinedCodes) {
 }
 
 TEST(LookUpAllowances, MultiPieceModesOnlyStayOnStylesThatAllowThem) {
-    Majo none;
+    BoardTables none;
     struct Case {
         const char* code;
         std::int16_t bottom;

@@ -30,7 +30,7 @@ platform::EnvironmentLookup environment(std::map<std::string, std::string> vars)
 }
 
 TEST(ShippedData, OffersTheCommonFlutesWithTheirThicknesses) {
-    const Majo tables = test::shippedTables();
+    const BoardTables tables = test::shippedTables();
     std::map<std::string, float> thickness;
     for (int n = 1; n <= tables.grades().count(); ++n) {
         const QualiteRec& g = tables.grades().at(n);
@@ -49,13 +49,13 @@ TEST(ShippedData, OffersTheCommonFlutesWithTheirThicknesses) {
 
 // Panels about one thickness (less on the glue-flap panel), height about two, in every grade.
 TEST(ShippedData, EverySlottedCodeHasAllowancesInEveryGrade) {
-    const Majo tables = test::shippedTables();
+    const BoardTables tables = test::shippedTables();
     const std::set<std::int16_t> tuckInStyles = {210, 211, 212, 215};
     for (std::int16_t code : kSlottedCodes) {
         for (int n = 1; n <= tables.grades().count(); ++n) {
             const auto grade = static_cast<std::int16_t>(n);
-            ASSERT_TRUE(tables.ExisteMajo(code, grade)) << code << " grade " << n;
-            const float t = tables.EpaisseurQualite(n);
+            ASSERT_TRUE(tables.hasAllowances(code, grade)) << code << " grade " << n;
+            const float t = tables.gradeThickness(n);
             const AllowanceValues a = test::shippedAllowances(tables, code, n);
             EXPECT_EQ(a[2], t) << code << " grade " << n;
             EXPECT_EQ(a[3], t) << code << " grade " << n;
@@ -77,7 +77,7 @@ using test::runCli;
 
 TEST(ShippedData, CommandLineDrawsEachGradeWithItsAllowances) {
     test::TempDir config;
-    const Majo tables = test::shippedTables();
+    const BoardTables tables = test::shippedTables();
     for (int n = 1; n <= tables.grades().count(); ++n) {
         const std::string grade = std::to_string(n);
         const CliRun r = runCli({"0201", "--qualite", grade.c_str()}, config);
@@ -90,8 +90,7 @@ TEST(ShippedData, CommandLineDrawsEachGradeWithItsAllowances) {
             "Dim. Hors Tout : " + platform::formatNumber(size.x, "#######0.00") + " x " +
             platform::formatNumber(size.y, "#######0.00") + " mm";
         EXPECT_NE(r.out.find(expected), std::string::npos) << r.out;
-        EXPECT_NE(r.out.find("qualité " + tables.LibelleQualite(n) + ", épaisseur"),
-                  std::string::npos)
+        EXPECT_NE(r.out.find("qualité " + tables.gradeLabel(n) + ", épaisseur"), std::string::npos)
             << r.out;
     }
 }
@@ -113,9 +112,9 @@ TEST(ShippedData, FreshInstallLoadsTheShippedTablesAtStartUp) {
     Workbench wb(platform::PrivateProfile(config.path()), &findGenerator, environment({}));
     wb.startUp();
     EXPECT_TRUE(wb.tableProblems().empty());
-    const Majo tables = test::shippedTables();
+    const BoardTables tables = test::shippedTables();
     EXPECT_EQ(wb.boardTables().grades(), tables.grades());
-    EXPECT_EQ(wb.model().EpaisseurCarton, tables.EpaisseurQualite(1));
+    EXPECT_EQ(wb.model().EpaisseurCarton, tables.gradeThickness(1));
     EXPECT_EQ(wb.model().Majo, test::shippedAllowances(tables, 201, 1));
     EXPECT_EQ(wb.window().codeText, "0201");
     ASSERT_TRUE(wb.regenerate().drawn);
@@ -168,7 +167,7 @@ TEST(ShippedData, ChangingTheDataDirectoryStoresItAndReloadsTheTables) {
     ASSERT_EQ(wb.changeDataDirectory(root / "other" / "csqual2.kor"), std::nullopt);
     const std::string dir = (root / "other").string() + "/";
     EXPECT_EQ(wb.model().MajoFefco, dir);
-    EXPECT_EQ(wb.boardTables().LibelleQualite(1), "1 - Z");
+    EXPECT_EQ(wb.boardTables().gradeLabel(1), "1 - Z");
     EXPECT_EQ(wb.model().EpaisseurCarton, 5.0f);
     EXPECT_EQ(wb.model().hmortaise, 15.0f);
     EXPECT_EQ(test::readFile(root / "config" / "korparam.ini"),

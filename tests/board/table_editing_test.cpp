@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "board/allowance_captions.h"
-#include "board/majo.h"
+#include "board/board_tables.h"
 #include "support/temp_dir.h"
 
 namespace brontaxe {
@@ -35,15 +35,15 @@ TEST(TableEditing, EditsStayInMemoryUntilBothTablesAreSavedTogether) {
     writeFile(dir / "fefcomajo1.kor", "\"\"\r\n\"\"\r\n201,1,2,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
     const std::string grades = readFile(dir / "csqual2.kor");
     const std::string allowances = readFile(dir / "fefcomajo1.kor");
-    Majo m(dir.path());
-    ASSERT_EQ(m.LireQualites(), std::nullopt);
-    ASSERT_EQ(m.LireMajo(), std::nullopt);
+    BoardTables m(dir.path());
+    ASSERT_EQ(m.readGrades(), std::nullopt);
+    ASSERT_EQ(m.readAllowances(), std::nullopt);
 
     ASSERT_EQ(m.setGrade("BC", "BC", 7, 14), std::nullopt);
     ASSERT_EQ(m.setThickness(1, 2.5f), std::nullopt);
     ASSERT_EQ(m.setDoubleWall(2, 9), std::nullopt);
-    m.StockeMajo(201, 3, firstValue(13));
-    EXPECT_EQ(m.LibelleQualite(3), " 3 - BC");
+    m.storeAllowances(201, 3, firstValue(13));
+    EXPECT_EQ(m.gradeLabel(3), " 3 - BC");
     EXPECT_EQ(readFile(dir / "csqual2.kor"), grades);
     EXPECT_EQ(readFile(dir / "fefcomajo1.kor"), allowances);
 
@@ -51,13 +51,13 @@ TEST(TableEditing, EditsStayInMemoryUntilBothTablesAreSavedTogether) {
     EXPECT_TRUE(m.setThickness(1, 0));
     EXPECT_TRUE(m.setDoubleWall(1, -1));
     EXPECT_TRUE(m.setGrade("X", "X", 40, 6));
-    EXPECT_EQ(m.EpaisseurQualite(1), 2.5f);
+    EXPECT_EQ(m.gradeThickness(1), 2.5f);
     EXPECT_EQ(m.grades().count(), 3);
 
-    ASSERT_EQ(m.SauveTables(), std::nullopt);
-    Majo reread(dir.path());
-    ASSERT_EQ(reread.LireQualites(), std::nullopt);
-    ASSERT_EQ(reread.LireMajo(), std::nullopt);
+    ASSERT_EQ(m.saveTables(), std::nullopt);
+    BoardTables reread(dir.path());
+    ASSERT_EQ(reread.readGrades(), std::nullopt);
+    ASSERT_EQ(reread.readAllowances(), std::nullopt);
     EXPECT_EQ(reread.grades(), m.grades());
     EXPECT_EQ(reread.allowances(), m.allowances());
 }
@@ -65,17 +65,17 @@ TEST(TableEditing, EditsStayInMemoryUntilBothTablesAreSavedTogether) {
 TEST(TableEditing, WhenEitherFileCannotBeWrittenNeitherChanges) {
     TempDir dir;
     writeFile(dir / "csqual2.kor", gradeFile({"1 - A"}));
-    Majo m(dir.path());
-    ASSERT_EQ(m.LireQualites(), std::nullopt);
-    m.LireMajo();  // no allowance file: an empty table
+    BoardTables m(dir.path());
+    ASSERT_EQ(m.readGrades(), std::nullopt);
+    m.readAllowances();  // no allowance file: an empty table
     const std::string grades = readFile(dir / "csqual2.kor");
     ASSERT_EQ(m.setThickness(1, 5), std::nullopt);
-    m.StockeMajo(201, 1, firstValue(4));
+    m.storeAllowances(201, 1, firstValue(4));
 
     // A directory stands where the allowance file goes.
     std::filesystem::create_directory(dir / "fefcomajo1.kor");
     writeFile(dir / "fefcomajo1.kor" / "x", "x");
-    const TableProblem problem = m.SauveTables();
+    const TableProblem problem = m.saveTables();
     ASSERT_TRUE(problem);
     EXPECT_NE(problem->find("fefcomajo1.kor"), std::string::npos) << *problem;
     EXPECT_EQ(readFile(dir / "csqual2.kor"), grades);
@@ -87,20 +87,20 @@ TEST(TableEditing, WhenEitherFileCannotBeWrittenNeitherChanges) {
     std::filesystem::remove_all(dir / "fefcomajo1.kor");
     std::filesystem::remove(dir / "csqual2.kor");
     std::filesystem::create_directory(dir / "csqual2.kor");
-    EXPECT_TRUE(m.SauveTables());
+    EXPECT_TRUE(m.saveTables());
     EXPECT_FALSE(std::filesystem::exists(dir / "fefcomajo1.kor"));
 }
 
 TEST(TableEditing, RestoringPutsBothTablesBack) {
     TempDir dir;
     writeFile(dir / "csqual2.kor", gradeFile({"1 - A", "2 - B"}));
-    Majo m(dir.path());
-    ASSERT_EQ(m.LireQualites(), std::nullopt);
+    BoardTables m(dir.path());
+    ASSERT_EQ(m.readGrades(), std::nullopt);
     const GradeTable grades = m.grades();
     const AllowanceTable allowances = m.allowances();
     ASSERT_EQ(m.setGrade("G1", "autre", 4, 8), std::nullopt);  // rewrites grade 1 by its code
-    EXPECT_EQ(m.LibelleQualite(1), "autre");
-    m.StockeMajo(202, 2, firstValue(1));
+    EXPECT_EQ(m.gradeLabel(1), "autre");
+    m.storeAllowances(202, 2, firstValue(1));
     m.restoreTables(grades, allowances);
     EXPECT_EQ(m.grades(), grades);
     EXPECT_EQ(m.allowances(), allowances);
@@ -130,13 +130,13 @@ TEST(TableEditing, DeletingAGradeRenumbersTheLabelsThatBeginWithTheirNumber) {
         labels.push_back(c.before);
     TempDir dir;
     writeFile(dir / "csqual2.kor", gradeFile(labels));
-    Majo m(dir.path());
-    ASSERT_EQ(m.LireQualites(), std::nullopt);
-    m.LireMajo();
-    ASSERT_EQ(m.SupprimeQualite(2), std::nullopt);
+    BoardTables m(dir.path());
+    ASSERT_EQ(m.readGrades(), std::nullopt);
+    m.readAllowances();
+    ASSERT_EQ(m.deleteGrade(2), std::nullopt);
     ASSERT_EQ(m.grades().count(), static_cast<int>(labels.size()) - 1);
     for (const Case& c : cases)
-        EXPECT_EQ(m.LibelleQualite(c.grade - 1), c.after) << c.before;
+        EXPECT_EQ(m.gradeLabel(c.grade - 1), c.after) << c.before;
 }
 
 TEST(AllowanceCaptions, SlottedCasesNameTheirPanelsAndFlaps) {

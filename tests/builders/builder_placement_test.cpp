@@ -9,9 +9,9 @@
 
 #include "builders/emit.h"
 #include "builders/glue_flap.h"
+#include "builders/hand_hole.h"
 #include "builders/lidded_body_half.h"
 #include "builders/panneau_double_mur.h"
-#include "builders/poignees.h"
 #include "builders/shaped_flaps.h"
 #include "builders/sleeve_blank.h"
 #include "builders/slotted_body_half.h"
@@ -51,10 +51,10 @@ void withHandHoles(Model& m) {
 }
 
 const BuilderCase kBuilders[] = {
-    {"Poignees",
+    {"HandHole",
      [](Model& m, Drawing& d, const Place& p) {
          withHandHoles(m);
-         Poignees(m, d, p.x, p.y + m.DPoign, p.angle, p.mirrored);
+         HandHole(m, d, p.x, p.y + m.DPoign, p.angle, p.mirrored);
      }},
     {"GlueFlap",
      [](Model&, Drawing& d, const Place& p) {

@@ -75,22 +75,22 @@ TEST(Emission, TextsAreRegisteredOnTheTextKind) {
     EXPECT_DOUBLE_EQ(t.angleDeg, 90);
 }
 
-TEST(DemiEncoches, OverridesOffsetsAndCentring) {
+TEST(slotHalfWidths, OverridesOffsetsAndCentring) {
     Model m;
     m.encoche = 8;
     m.decalenc = 0;
-    EXPECT_EQ(DemiEncoches(m), std::make_pair(4.0f, 4.0f));
+    EXPECT_EQ(slotHalfWidths(m), std::make_pair(4.0f, 4.0f));
     m.decalenc = 1;
-    EXPECT_EQ(DemiEncoches(m), std::make_pair(3.0f, 5.0f));
+    EXPECT_EQ(slotHalfWidths(m), std::make_pair(3.0f, 5.0f));
     m.decalenc = 9;  // larger than the slot: centred
-    EXPECT_EQ(DemiEncoches(m), std::make_pair(4.0f, 4.0f));
+    EXPECT_EQ(slotHalfWidths(m), std::make_pair(4.0f, 4.0f));
     m.Majo[15] = 3;
-    EXPECT_EQ(DemiEncoches(m), std::make_pair(4.0f, 4.0f));  // both are needed
+    EXPECT_EQ(slotHalfWidths(m), std::make_pair(4.0f, 4.0f));  // both are needed
     m.Majo[16] = 5;
-    EXPECT_EQ(DemiEncoches(m), std::make_pair(3.0f, 5.0f));
+    EXPECT_EQ(slotHalfWidths(m), std::make_pair(3.0f, 5.0f));
 }
 
-TEST(InversePasses, SwapsPanelsAndFlapsByHowManyPanelsWereRecorded) {
+TEST(reverseMachinePasses, SwapsPanelsAndFlapsByHowManyPanelsWereRecorded) {
     Model m;
     auto fill = [&m] {
         for (std::size_t i = 0; i < m.PassesMachine.size(); ++i)
@@ -98,7 +98,7 @@ TEST(InversePasses, SwapsPanelsAndFlapsByHowManyPanelsWereRecorded) {
     };
     fill();
     m.PassesMachine[3] = m.PassesMachine[4] = 0;  // three panels
-    InversePasses(m);
+    reverseMachinePasses(m);
     EXPECT_EQ(m.PassesMachine[0], 3);
     EXPECT_EQ(m.PassesMachine[1], 2);
     EXPECT_EQ(m.PassesMachine[2], 1);
@@ -107,14 +107,14 @@ TEST(InversePasses, SwapsPanelsAndFlapsByHowManyPanelsWereRecorded) {
 
     fill();
     m.PassesMachine[4] = 0;  // four
-    InversePasses(m);
+    reverseMachinePasses(m);
     EXPECT_EQ(m.PassesMachine[0], 4);
     EXPECT_EQ(m.PassesMachine[1], 3);
     EXPECT_EQ(m.PassesMachine[7], 9);
     EXPECT_EQ(m.PassesMachine[12], 14);
 
     fill();  // five
-    InversePasses(m);
+    reverseMachinePasses(m);
     EXPECT_EQ(m.PassesMachine[0], 5);
     EXPECT_EQ(m.PassesMachine[2], 3);
     EXPECT_EQ(m.PassesMachine[6], 11);

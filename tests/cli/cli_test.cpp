@@ -28,12 +28,12 @@ TEST(Cli, DrawsTheDefaultBoxAndPrintsItsFiguresWithTheWindowCaptions) {
     const CliRun r = runCli({"0201"}, config);
     ASSERT_EQ(r.code, 0) << r.err;
     // Grade 1 of the shipped tables, since no settings name another data directory.
-    const Majo tables = test::shippedTables();
+    const BoardTables tables = test::shippedTables();
     const AllowanceValues a = test::shippedAllowances(tables, 201, 1);
     EXPECT_NE(r.out.find("Dim. Hors Tout : " + sizeText(test::blank0201(a, 400, 300, 200, 36))),
               std::string::npos)
         << r.out;
-    EXPECT_NE(r.out.find("qualité " + tables.LibelleQualite(1)), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("qualité " + tables.gradeLabel(1)), std::string::npos) << r.out;
     // Creases: four verticals of h in each half, and the flap creases along the panels less
     // the seven half slots of 4 mm.
     const float h = (200 + a[5]) / 2;

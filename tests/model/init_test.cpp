@@ -147,12 +147,12 @@ TEST(Init, GoodStoredValuesAreTakenWithoutAWordAndTheDecimalCommaReads) {
     EXPECT_FALSE(m.oblique);
 }
 
-TEST(LireReel, TheTextIsCutToTheReadBuffer) {
+TEST(readFloat, TheTextIsCutToTheReadBuffer) {
     TempDir dir;
     // Twenty characters would not fit a 20-character buffer: only the first 19 are read.
     writeFile(dir / "korparam.ini", "[Brontaxe]\nlgPatte=00000000000000000012\n");
     platform::PrivateProfile profile(dir.path());
-    EXPECT_EQ(ParameterFile(profile).LireReel("lgPatte", 5), 1);
+    EXPECT_EQ(ParameterFile(profile).readFloat("lgPatte", 5), 1);
 }
 
 }  // namespace

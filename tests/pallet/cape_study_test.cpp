@@ -201,7 +201,7 @@ TEST(CapeStudy, AnImageAlreadyInTheWorkingFolderIsNotCopiedOntoItself) {
     test::writeFile(dir / "arr_excel_m.jpg", "JPEG");
     EXPECT_EQ(copyResultImage(dir / "arr_excel_m.jpg", dir.path()), dir / "arr_excel_m.jpg");
     EXPECT_EQ(test::readFile(dir / "arr_excel_m.jpg"), "JPEG");
-    EXPECT_EQ(ExtraitNom("c:\\korvane\\arr.jpg"), "arr.jpg");
+    EXPECT_EQ(fileNameOf("c:\\korvane\\arr.jpg"), "arr.jpg");
     EXPECT_EQ(CompatiblePath("  C:\\CAPE "), "C:\\CAPE\\");
     EXPECT_EQ(CompatiblePath("C:\\CAPE\\"), "C:\\CAPE\\");
 }

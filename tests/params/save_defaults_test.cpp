@@ -17,7 +17,7 @@ const char* const kKeyOrder[] = {
     "AngTenon",    "Dblmur",    "oblique",      "DecPatte",  "LPoign",     "HPoign",
     "DPoign",      "EPoign",    "Sym_Verticale"};
 
-TEST(SauveDefauts, ANewStartReadsTheSavedValuesBackExactly) {
+TEST(saveDefaults, ANewStartReadsTheSavedValuesBackExactly) {
     test::TempDir dir;
     Workbench first(platform::PrivateProfile(dir.path()));
     first.startUp();
@@ -28,7 +28,7 @@ TEST(SauveDefauts, ANewStartReadsTheSavedValuesBackExactly) {
     m.lgPatte = 1.0f / 3.0f;  // a single that seven digits do not hold
     m.nbmortaise = 3;
     m.oblique = false;
-    ASSERT_EQ(SauveDefauts(m, first.settings()), std::nullopt);
+    ASSERT_EQ(saveDefaults(m, first.settings()), std::nullopt);
 
     Workbench second(platform::PrivateProfile(dir.path()));
     second.startUp();
@@ -41,7 +41,7 @@ TEST(SauveDefauts, ANewStartReadsTheSavedValuesBackExactly) {
     EXPECT_FALSE(back.oblique);
 }
 
-TEST(SauveDefauts, WritesEveryKeyInOrderWithBlankNumbersAndDigitFlags) {
+TEST(saveDefaults, WritesEveryKeyInOrderWithBlankNumbersAndDigitFlags) {
     test::TempDir dir;
     Model m;
     m.Longueur = 400;
@@ -49,7 +49,7 @@ TEST(SauveDefauts, WritesEveryKeyInOrderWithBlankNumbersAndDigitFlags) {
     m.RcoupPouce = 12.5f;
     m.hrabat_auto = false;
     m.Sym_Verticale = true;
-    ASSERT_EQ(SauveDefauts(m, platform::PrivateProfile(dir.path())), std::nullopt);
+    ASSERT_EQ(saveDefaults(m, platform::PrivateProfile(dir.path())), std::nullopt);
 
     const std::string text = test::readFile(dir / "korparam.ini");
     std::size_t at = text.find("[Brontaxe]");
@@ -66,7 +66,7 @@ TEST(SauveDefauts, WritesEveryKeyInOrderWithBlankNumbersAndDigitFlags) {
     EXPECT_NE(text.find("Sym_Verticale=1\n"), std::string::npos);
 }
 
-TEST(SauveDefauts, KeepsOtherSectionsAndCommentsOfAHandWrittenFile) {
+TEST(saveDefaults, KeepsOtherSectionsAndCommentsOfAHandWrittenFile) {
     test::TempDir dir;
     const std::string before =
         "; written by hand\n[Preferences]\nProfil=VORANIS\n\n[Brontaxe]\n; my flap\nhrabat= 60\n"
@@ -74,7 +74,7 @@ TEST(SauveDefauts, KeepsOtherSectionsAndCommentsOfAHandWrittenFile) {
     test::writeFile(dir / "KorParam.ini", before);
     Model m;
     m.hrabat = 70;
-    ASSERT_EQ(SauveDefauts(m, platform::PrivateProfile(dir.path())), std::nullopt);
+    ASSERT_EQ(saveDefaults(m, platform::PrivateProfile(dir.path())), std::nullopt);
 
     const std::string text = test::readFile(dir / "KorParam.ini");
     for (const char* kept : {"; written by hand\n", "[Preferences]\nProfil=VORANIS\n",
@@ -83,10 +83,10 @@ TEST(SauveDefauts, KeepsOtherSectionsAndCommentsOfAHandWrittenFile) {
     EXPECT_EQ(text.find("hrabat= 60"), std::string::npos);
 }
 
-TEST(SauveDefauts, AFailedWriteIsReported) {
+TEST(saveDefaults, AFailedWriteIsReported) {
     test::TempDir dir;
     test::writeFile(dir / "plain-file", "x");
-    const auto message = SauveDefauts(Model{}, platform::PrivateProfile(dir / "plain-file"));
+    const auto message = saveDefaults(Model{}, platform::PrivateProfile(dir / "plain-file"));
     ASSERT_TRUE(message.has_value());
     EXPECT_NE(message->find("Impossible d'enregistrer"), std::string::npos);
 }

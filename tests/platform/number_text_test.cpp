@@ -80,17 +80,17 @@ TEST(NumberConversions, IgnoreTheProcessLocale) {
     std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
-TEST(EntierProche, NearestWithTiesToEvenAndOverflowAsAnError) {
-    EXPECT_EQ(EntierProche(149.9f), 150);
-    EXPECT_EQ(EntierProche(150.4f), 150);
-    EXPECT_EQ(EntierProche(150.5f), 150);
-    EXPECT_EQ(EntierProche(151.5f), 152);
-    EXPECT_EQ(EntierProche(-2.5f), -2);
-    EXPECT_EQ(EntierProche(32767.4f), 32767);
-    EXPECT_EQ(EntierProche(-32768.0f), -32768);
-    EXPECT_THROW(EntierProche(32767.6f), GenerationError);
-    EXPECT_THROW(EntierProche(-40000.0f), GenerationError);
-    EXPECT_THROW(EntierProche(1e30f), GenerationError);
+TEST(nearestInt16, NearestWithTiesToEvenAndOverflowAsAnError) {
+    EXPECT_EQ(nearestInt16(149.9f), 150);
+    EXPECT_EQ(nearestInt16(150.4f), 150);
+    EXPECT_EQ(nearestInt16(150.5f), 150);
+    EXPECT_EQ(nearestInt16(151.5f), 152);
+    EXPECT_EQ(nearestInt16(-2.5f), -2);
+    EXPECT_EQ(nearestInt16(32767.4f), 32767);
+    EXPECT_EQ(nearestInt16(-32768.0f), -32768);
+    EXPECT_THROW(nearestInt16(32767.6f), GenerationError);
+    EXPECT_THROW(nearestInt16(-40000.0f), GenerationError);
+    EXPECT_THROW(nearestInt16(1e30f), GenerationError);
     EXPECT_EQ(roundToInt16(2.5), 2);
     EXPECT_EQ(roundToInt16(3.5), 4);
     EXPECT_EQ(roundToInt16(std::nan("")), std::nullopt);

@@ -77,7 +77,7 @@ std::vector<Job> jobs() {
 }
 
 std::string sweepText() {
-    const Majo tables = test::shippedTables();
+    const BoardTables tables = test::shippedTables();
     std::ostringstream text;
     for (const Job& job : jobs())
         for (int grade = 1; grade <= tables.grades().count(); ++grade)

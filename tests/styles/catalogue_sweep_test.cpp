@@ -48,7 +48,7 @@ std::vector<std::string> drawnCodes() {
 }
 
 void sweep(bool glueFlapOnWidth) {
-    const Majo tables = test::shippedTables();
+    const BoardTables tables = test::shippedTables();
     ASSERT_GT(tables.grades().count(), 0);
     int drawn = 0;
     int refused = 0;

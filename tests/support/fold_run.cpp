@@ -9,7 +9,7 @@ namespace brontaxe::test {
 
 Folded drawAndFold(const std::string& code, float l, float w, float h, int grade,
                    void (*adjust)(Model&)) {
-    static const Majo tables = shippedTables();
+    static const BoardTables tables = shippedTables();
     Folded f;
     f.m = startupModel();
     lookUpAllowances(f.m, tables, code, grade);

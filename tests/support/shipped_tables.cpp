@@ -9,19 +9,19 @@
 
 namespace brontaxe::test {
 
-Majo shippedTables() {
+BoardTables shippedTables() {
     const platform::EnvironmentLookup noEnvironment = [](const char*) {
         return std::optional<std::string>();
     };
-    Majo tables(shippedDataDirectory(noEnvironment));
-    EXPECT_EQ(tables.LireQualites(), std::nullopt);
-    EXPECT_EQ(tables.LireMajo(), std::nullopt);
+    BoardTables tables(shippedDataDirectory(noEnvironment));
+    EXPECT_EQ(tables.readGrades(), std::nullopt);
+    EXPECT_EQ(tables.readAllowances(), std::nullopt);
     return tables;
 }
 
-AllowanceValues shippedAllowances(const Majo& tables, std::int16_t code, int grade) {
+AllowanceValues shippedAllowances(const BoardTables& tables, std::int16_t code, int grade) {
     AllowanceValues a{};
-    tables.ChercheMajo(code, static_cast<std::int16_t>(grade), tables.EpaisseurQualite(grade), a);
+    tables.findAllowances(code, static_cast<std::int16_t>(grade), tables.gradeThickness(grade), a);
     return a;
 }
 

@@ -2,14 +2,14 @@
 // The grade and allowance tables shipped with the program, as a fresh install reads them, and
 // the overall size of a 0201 blank worked out by hand from its allowances.
 
-#include "board/majo.h"
+#include "board/board_tables.h"
 
 namespace brontaxe::test {
 
-Majo shippedTables();
+BoardTables shippedTables();
 
 // The allowances the shipped tables give `code` in `grade`, at that grade's thickness.
-AllowanceValues shippedAllowances(const Majo& tables, std::int16_t code, int grade);
+AllowanceValues shippedAllowances(const BoardTables& tables, std::int16_t code, int grade);
 
 struct BlankSize {
     float x = 0;

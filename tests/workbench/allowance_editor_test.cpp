@@ -65,7 +65,7 @@ TEST(AllowanceEditor, AnAllowanceTakenWidensTheBlankAndAbandonPutsEverythingBack
     d.wb.regenerate();
     EXPECT_FLOAT_EQ(d.wb.model().HorsToutX, width + 11);
     AllowanceValues stored{};
-    ASSERT_NE(d.wb.boardTables().ChercheMajo(201, 1, 3, stored), 0);
+    ASSERT_NE(d.wb.boardTables().findAllowances(201, 1, 3, stored), 0);
     EXPECT_EQ(stored[1], 13);
     EXPECT_TRUE(d.filesUntouched());
 
@@ -73,7 +73,7 @@ TEST(AllowanceEditor, AnAllowanceTakenWidensTheBlankAndAbandonPutsEverythingBack
     d.wb.regenerate();
     EXPECT_EQ(d.wb.model().Majo[1], 2);
     EXPECT_EQ(d.wb.drawing().elements(), drawing);
-    ASSERT_NE(d.wb.boardTables().ChercheMajo(201, 1, 3, stored), 0);
+    ASSERT_NE(d.wb.boardTables().findAllowances(201, 1, 3, stored), 0);
     EXPECT_EQ(stored[1], 2);
     EXPECT_TRUE(d.filesUntouched());
 }
@@ -121,19 +121,19 @@ TEST(AllowanceEditor, TheGradesThicknessFollowsIntoTheDesignAndValiderSavesBothF
     EXPECT_EQ(m.htenon, 3.5f);
     EXPECT_EQ(m.hmortaise, 3.5f + m.Dblmur);
     EXPECT_EQ(m.Majo[2], 5);  // the grade's own allowances stay as typed
-    EXPECT_EQ(d.wb.boardTables().EpaisseurQualite(1), 3.5f);
+    EXPECT_EQ(d.wb.boardTables().gradeThickness(1), 3.5f);
     ASSERT_TRUE(editor.enter(kDoubleWallField, "7").changed);
-    EXPECT_EQ(d.wb.boardTables().DoubleMurQualite(1), 7.0f);
+    EXPECT_EQ(d.wb.boardTables().gradeDoubleWall(1), 7.0f);
     EXPECT_TRUE(d.filesUntouched());
 
     ASSERT_EQ(editor.validate(), std::nullopt);
-    Majo reread(d.data());
-    reread.LireQualites();
-    reread.LireMajo();
-    EXPECT_EQ(reread.EpaisseurQualite(1), 3.5f);
-    EXPECT_EQ(reread.DoubleMurQualite(1), 7.0f);
+    BoardTables reread(d.data());
+    reread.readGrades();
+    reread.readAllowances();
+    EXPECT_EQ(reread.gradeThickness(1), 3.5f);
+    EXPECT_EQ(reread.gradeDoubleWall(1), 7.0f);
     AllowanceValues stored{};
-    reread.ChercheMajo(201, 1, 3.5f, stored);
+    reread.findAllowances(201, 1, 3.5f, stored);
     EXPECT_EQ(stored[2], 5);
 }
 
@@ -163,7 +163,7 @@ TEST(AllowanceEditor, AnAddedGradeIsShownAndADeletedOneLeavesTheDesignOnItsOwnGr
     ASSERT_EQ(d.wb.boardTables().grades().count(), count + 1);
     EXPECT_EQ(editor.grade(), count + 1);
     EXPECT_EQ(d.wb.model().EpaisseurCarton, 8.0f);
-    EXPECT_EQ(d.wb.boardTables().LibelleQualite(count + 1), " 6 - double AA");
+    EXPECT_EQ(d.wb.boardTables().gradeLabel(count + 1), " 6 - double AA");
     EXPECT_EQ(d.wb.boardTables().grades().at(count + 1).code, "AA");
     ASSERT_EQ(editor.validate(), std::nullopt);
 

@@ -183,7 +183,7 @@ TEST(DataWarnings, DamagedTablesAndSettingsAreSaidAndNoBlankDiffersSilently) {
          2,
          {"clé lgPatte : -1e6 hors limites"}},
     };
-    const Majo pristine = test::shippedTables();
+    const BoardTables pristine = test::shippedTables();
     for (const DataCase& c : cases) {
         const Drawn d = drawWith(c);
         const std::string text = joined(d.warnings);
@@ -196,7 +196,7 @@ TEST(DataWarnings, DamagedTablesAndSettingsAreSaidAndNoBlankDiffersSilently) {
         // Drawn as the tables say, or said.
         const AllowanceValues expected = test::shippedAllowances(pristine, 201, c.grade);
         const bool asTheTables =
-            d.model.EpaisseurCarton == pristine.EpaisseurQualite(c.grade) &&
+            d.model.EpaisseurCarton == pristine.gradeThickness(c.grade) &&
             std::equal(expected.begin() + 1, expected.end(), d.model.Majo.begin() + 1) &&
             d.model.lgPatte == 36;
         EXPECT_TRUE(asTheTables || !d.warnings.empty()) << c.name;

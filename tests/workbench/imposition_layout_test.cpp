@@ -64,7 +64,7 @@ void lidded0210(Model& m, Drawing& d) {
 void lidAndFlaps0212(Model& m, Drawing& d) {
     GenerationPass pass(d);
     lidHalf(m, d, false);
-    const float f = EntierProche(m.Largeur / 2 - 0.1f);
+    const float f = nearestInt16(m.Largeur / 2 - 0.1f);
     SlottedBodyHalf(m, d,
                     {.p1 = m.Longueur + m.Majo[1],
                      .p2 = m.Largeur + m.Majo[2],
@@ -80,7 +80,7 @@ void lidAndFlaps0212(Model& m, Drawing& d) {
 // y = 0.
 void halfBox(Model& m, Drawing& d, bool below) {
     GenerationPass pass(d);
-    const float f = EntierProche(m.Largeur - 0.1f);
+    const float f = nearestInt16(m.Largeur - 0.1f);
     const float xe = m.lgPatte + 2 * (m.Longueur + m.Largeur);
     SlottedBodyHalf(m, d,
                     {.p1 = m.Longueur,

@@ -56,14 +56,14 @@ TEST(QlxProfile, OtherProfilesChangeNothing) {
     EXPECT_EQ(m.lgPatte, 36);
 }
 
-TEST(NormaliseFoulages, TheLastPositionTakesWhatTheSideLeaves) {
-    EXPECT_EQ(NormaliseFoulages("100+200/300", 509, 1447), "100+409/1447");
-    EXPECT_EQ(NormaliseFoulages(" 100 ; 50 + 1 ", 500, 0), "100+50+350/");
-    EXPECT_EQ(NormaliseFoulages("400+400", 500, 0), "400+100/");
-    EXPECT_EQ(NormaliseFoulages("600+1", 500, 0), "600+-100/");
-    EXPECT_EQ(NormaliseFoulages("", 500, 1000), "/");
-    EXPECT_EQ(NormaliseFoulages(" + + +", 509, 0), "+++509/");
-    EXPECT_EQ(NormaliseFoulages("/250+1", 500, 1000), "/250+750");
+TEST(normaliseCreaseList, TheLastPositionTakesWhatTheSideLeaves) {
+    EXPECT_EQ(normaliseCreaseList("100+200/300", 509, 1447), "100+409/1447");
+    EXPECT_EQ(normaliseCreaseList(" 100 ; 50 + 1 ", 500, 0), "100+50+350/");
+    EXPECT_EQ(normaliseCreaseList("400+400", 500, 0), "400+100/");
+    EXPECT_EQ(normaliseCreaseList("600+1", 500, 0), "600+-100/");
+    EXPECT_EQ(normaliseCreaseList("", 500, 1000), "/");
+    EXPECT_EQ(normaliseCreaseList(" + + +", 509, 0), "+++509/");
+    EXPECT_EQ(normaliseCreaseList("/250+1", 500, 1000), "/250+750");
 }
 
 }  // namespace

@@ -93,7 +93,7 @@ CompressionDialog::CompressionDialog(const Workbench& wb, QWidget* parent)
     unitsRow->addStretch(1);
 
     auto* grade = new QLabel(QStringLiteral("Profil Carton : ") +
-                             qs(wb.boardTables().LibelleQualite(wb.model().NumQualite)));
+                             qs(wb.boardTables().gradeLabel(wb.model().NumQualite)));
     grade->setObjectName("lbQualite");
 
     auto* calculer = new QPushButton(QStringLiteral("Calculer"));

@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "model/model.h"
-#include "params/autre_dim.h"
+#include "params/other_dimensions.h"
 
 class QCheckBox;
 class QGridLayout;

@@ -553,7 +553,7 @@ void MainWindow::removeFilters() {
 }
 
 void MainWindow::saveDefaults() {
-    const std::optional<std::string> failure = SauveDefauts(wb_.model(), wb_.settings());
+    const std::optional<std::string> failure = brontaxe::saveDefaults(wb_.model(), wb_.settings());
     statusMessage_->setText(failure ? qs(*failure) : qs(strings_.text(48)));
     statusMessage_->setStyleSheet(failure ? QStringLiteral("color: #b00000;") : QString());
 }

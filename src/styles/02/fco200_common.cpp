@@ -8,7 +8,7 @@
 namespace brontaxe {
 
 float roundedFlap(float x) {
-    return EntierProche(x - 0.1f);
+    return nearestInt16(x - 0.1f);
 }
 
 SlottedAllowances slottedAllowances(const Model& m) {
@@ -67,7 +67,7 @@ SlottedBody regularBottomFlaps(const Model& m) {
 void finishSlottedBody(Model& m, Drawing& d, int /*styleCode*/, const SlottedBody& b, float lower,
                        float upper) {
     if (m.Sym_Verticale)
-        InversePasses(m);
+        reverseMachinePasses(m);
     d.LineVariant = 1;
     d.Piece = 1;
     SlottedBodyDimensions(m, d,

@@ -2,7 +2,7 @@
 
 #include "builders/body_panels.h"
 #include "builders/emit.h"
-#include "builders/poignees.h"
+#include "builders/hand_hole.h"
 #include "builders/slotted_body_half.h"
 #include "builders/slotted_dimensions.h"
 #include "styles/02/fco200.h"
@@ -21,9 +21,9 @@ void halfCaseHandHoles(Model& m, Drawing& d, const BodyPanels& b) {
     const float first = lengthFirst ? xa + b.p1 + b.p2 / 2 : xa + b.p1 / 2;
     const float second =
         lengthFirst ? xa + b.p1 + b.p2 + b.p3 + b.p4 / 2 : xa + b.p1 + b.p2 + b.p3 / 2;
-    Poignees(m, d, first, 0, 0, false);
+    HandHole(m, d, first, 0, 0, false);
     if (!m.CaisseEn2)
-        Poignees(m, d, second, 0, 0, false);
+        HandHole(m, d, second, 0, 0, false);
 }
 
 // The cut along the open edge, over the glue flap and every panel drawn.
@@ -50,7 +50,7 @@ void drawHalfCase(Model& m, Drawing& d, int /*code*/, bool withHandHoles) {
         m, d, {.p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = b.p4, .h = body, .f1 = b.f1, .f2 = b.f2},
         {.mirrored = true});
     if (m.Sym_Verticale)
-        InversePasses(m);
+        reverseMachinePasses(m);
     const BodyPanels drawn = applyPieceVariants(m, BodyPanels{b.p1, b.p2, b.p3, b.p4, b.f1, b.f2});
     if (withHandHoles)
         halfCaseHandHoles(m, d, drawn);

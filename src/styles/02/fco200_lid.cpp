@@ -25,7 +25,7 @@ float glueOnLeft(const Model& m) {
 
 void finishLidded(Model& m, Drawing& d, int /*code*/, const LidBody& b, float lowerFlap) {
     if (m.Sym_Verticale)
-        InversePasses(m);
+        reverseMachinePasses(m);
     d.LineVariant = 1;
     d.Piece = 1;
     SlottedBodyDimensions(m, d,
@@ -104,13 +104,13 @@ void Fco0216(Model& m, Drawing& d) {
     SlottedBody b = slottedPanels(m);
     // Unlike the other slotted flaps, the allowance is rounded with the half width and the
     // tenth is added.
-    b.f1 = EntierProche(m.Largeur / 2 + a.oddFlaps + 0.1f);
-    b.f2 = EntierProche(m.Largeur / 2 + a.evenFlaps + 0.1f);
+    b.f1 = nearestInt16(m.Largeur / 2 + a.oddFlaps + 0.1f);
+    b.f2 = nearestInt16(m.Largeur / 2 + a.evenFlaps + 0.1f);
     GenerationPass pass(d);
     SlottedBodyHalf(m, d, b);
     drawSnapLockBottom(m, d, {.h = b.h, .p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = b.p4});
     if (m.Sym_Verticale)
-        InversePasses(m);
+        reverseMachinePasses(m);
     d.LineVariant = 1;
     d.Piece = 1;
     // The chains are those of the top closure the box was chosen with.

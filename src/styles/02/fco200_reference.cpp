@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "builders/emit.h"
-#include "builders/poignees.h"
+#include "builders/hand_hole.h"
 #include "builders/shaped_body_half.h"
 #include "builders/slotted_body_half.h"
 #include "builders/slotted_dimensions.h"
@@ -54,7 +54,7 @@ void handleHole(Model& m, Drawing& d, float left, float right, float top) {
     const std::int16_t chosen = m.OptionPoign;
     m.OptionPoign = std::max<std::int16_t>(chosen, 1);
     try {
-        Poignees(m, d, (left + right) / 2, top, 0, false);
+        HandHole(m, d, (left + right) / 2, top, 0, false);
     } catch (...) {
         m.OptionPoign = chosen;
         throw;

@@ -39,7 +39,7 @@ std::vector<FoldPair> byPanelKind(const Model& m, const SlottedBody& b, FoldFit 
 }  // namespace
 
 std::optional<std::string> slottedDomainRule(const Model& m) {
-    const auto [a, b] = DemiEncoches(m);
+    const auto [a, b] = slotHalfWidths(m);
     if (a < 0 || b < 0)
         return "Encoche impossible : largeur de fente négative (" + mm(a + b) + ")";
     if (a + b > 0 && a + b < kNarrowestSlot)
@@ -57,7 +57,7 @@ std::optional<std::string> glueFlapRule(const Model& m) {
     if (auto r = slottedDomainRule(m))
         return r;
     // The glue flap starts beyond the half slot beside it: a narrower one turns inside out.
-    const float halfSlot = DemiEncoches(m).first;
+    const float halfSlot = slotHalfWidths(m).first;
     if (m.lgPatte > 0 && m.lgPatte < halfSlot + kNarrowestSlot)
         return "Patte de collage trop étroite : " + mm(m.lgPatte) + ", elle doit dépasser " +
                "la demi-fente de " + mm(halfSlot) + " d'au moins " + mm(kNarrowestSlot);
@@ -67,7 +67,7 @@ std::optional<std::string> glueFlapRule(const Model& m) {
 std::optional<std::string> wrapDomainRule(const Model& m) {
     if (auto r = slottedDomainRule(m))
         return r;
-    const auto [a, b] = DemiEncoches(m);
+    const auto [a, b] = slotHalfWidths(m);
     if (a + b < kNarrowestSlot)
         return "Encoche nulle impossible pour ce modèle : la fente doit mesurer au moins " +
                mm(kNarrowestSlot);

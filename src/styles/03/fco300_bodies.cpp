@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "builders/emit.h"
-#include "builders/poignees.h"
+#include "builders/hand_hole.h"
 #include "styles/02/fco200_lid_common.h"
 #include "styles/03/fco300.h"
 #include "styles/03/fco300_common.h"
@@ -50,8 +50,8 @@ void handHolesUnderEdge(Model& m, Drawing& d, const SlottedPiece& p) {
     const float second =
         lengthFirst ? xa + p.p1 + p.p2 + p.p3 + p.p4 / 2 : xa + p.p1 + p.p2 + p.p3 / 2;
     try {
-        Poignees(m, d, first, 0, 0, true);
-        Poignees(m, d, second, 0, 0, true);
+        HandHole(m, d, first, 0, 0, true);
+        HandHole(m, d, second, 0, 0, true);
     } catch (...) {
         m.OptionPoign = chosen;
         throw;

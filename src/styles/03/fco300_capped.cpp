@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
+#include "builders/alternate_folds.h"
 #include "builders/emit.h"
-#include "builders/panneau_rabat.h"
-#include "builders/plis_alternes.h"
+#include "builders/flap_tray.h"
 #include "styles/03/fco300.h"
 #include "styles/03/fco300_common.h"
 #include "styles/03/fco300_slotted.h"
@@ -22,7 +22,7 @@ void drawCap(Model& m, Drawing& d, const FlappedTray& cap, float bodyEnd, float 
     d.Piece = 1;
     const float half = cap.a + std::max(cap.h, trayFlapWidth(cap));
     const float x = bodyEnd + m.EspPoseX + half;
-    PanneauRabat(m, d, cap, {x, middle, 0, false});
+    FlapTray(m, d, cap, {x, middle, 0, false});
     d.LineVariant = 1;
     Tray sizes;
     sizes.a = cap.a;
@@ -102,7 +102,7 @@ void Fco0325(Model& m, Drawing& d) {
     d.Piece = 1;
     const float x = drawnLength(m, body) + m.EspPoseX;
     const float y = -body.body / 2 - (width / 2 + wall);
-    PlisAlternes(m, d, grid, {x, y, 0, false});
+    AlternateFolds(m, d, grid, {x, y, 0, false});
     d.LineVariant = 1;
     dimension(d, {.from = {x + wall, y + wall + width / 2},
                   .to = {x + wall + length, y + wall + width / 2},

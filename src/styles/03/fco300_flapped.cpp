@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "builders/emit.h"
-#include "builders/forme_arrondie.h"
+#include "builders/flap_tray.h"
 #include "builders/panneau_double_mur.h"
-#include "builders/panneau_rabat.h"
-#include "builders/poignee_variable.h"
+#include "builders/rounded_flap.h"
+#include "builders/variable_hand_hole.h"
 #include "styles/03/fco300.h"
 #include "styles/03/fco300_common.h"
 #include "styles/03/fco300_voranis.h"
@@ -30,7 +30,7 @@ float flappedHalfExtent(const FlappedTray& t) {
 
 void drawFlappedTray(Model& m, Drawing& d, const FlappedTray& t, float x, std::int16_t piece) {
     d.Piece = piece;
-    PanneauRabat(m, d, t, {x, 0, 0, false});
+    FlapTray(m, d, t, {x, 0, 0, false});
     d.LineVariant = 1;
     Tray sizes;
     sizes.a = t.a;
@@ -83,8 +83,8 @@ void drawHandHoleTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t
                    [&] { openCornerQuarter(m, d, t, [&] { line(d, t.a, t.b, t.a, t.b + t.h); }); });
     if (holes) {
         // Upper edge along the wall's top edge, the hole hanging towards the base.
-        PoigneeVariable(m, d, hole, {x + t.a + t.h - m.DPoign, 0, -90, false});
-        PoigneeVariable(m, d, hole, {x - t.a - t.h + m.DPoign, 0, 90, false});
+        VariableHandHoleCut(m, d, hole, {x + t.a + t.h - m.DPoign, 0, -90, false});
+        VariableHandHoleCut(m, d, hole, {x - t.a - t.h + m.DPoign, 0, 90, false});
     }
     d.LineVariant = 1;
     trayDimensions(m, d, t, x, false);
@@ -100,7 +100,7 @@ void drawRoundedTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t 
     flap.radius = flap.depth / 2;
     flap.inset = std::min(m.EpaisseurCarton, t.h / 4);
     fourQuartersAt(m, d, x, [&] {
-        openCornerQuarter(m, d, t, [&] { FormeArrondie(m, d, flap, {t.a, t.b, 90, true}); });
+        openCornerQuarter(m, d, t, [&] { RoundedFlapShape(m, d, flap, {t.a, t.b, 90, true}); });
     });
     d.LineVariant = 1;
     trayDimensions(m, d, t, x, false);

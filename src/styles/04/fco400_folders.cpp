@@ -5,9 +5,9 @@
 #include <cstddef>
 #include <vector>
 
-#include "builders/cotes_plateau.h"
+#include "builders/alternate_folds.h"
 #include "builders/emit.h"
-#include "builders/plis_alternes.h"
+#include "builders/flat_blank_dimensions.h"
 #include "styles/04/fco400.h"
 #include "styles/04/fco400_common.h"
 #include "styles/04/fco400_grid.h"
@@ -81,13 +81,13 @@ FoldGrid withoutEmptyParts(const FoldGrid& g) {
 void drawGrid(Model& m, Drawing& d, const FoldGrid& full) {
     const FoldGrid g = withoutEmptyParts(full);
     GenerationPass pass(d);
-    PlisAlternes(m, d, g);
-    PlateauChains chains;
+    AlternateFolds(m, d, g);
+    FlatBlankChains chains;
     chains.insideForQor = true;
     chains.across = g.columns;
     for (const FoldRow& r : g.rows)
         chains.up.push_back(r.height);
-    CotesPlateau(m, d, chains);
+    FlatBlankDimensions(m, d, chains);
 }
 
 namespace {

@@ -2,7 +2,7 @@
 // The folders laid out on a grid of panels share their sizes and their drawing: the grid with
 // its dimension chains.
 
-#include "builders/plis_alternes.h"
+#include "builders/alternate_folds.h"
 #include "drawing/drawing.h"
 #include "model/model.h"
 

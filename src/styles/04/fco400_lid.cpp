@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "builders/cotes_plateau.h"
 #include "builders/emit.h"
+#include "builders/flat_blank_dimensions.h"
 #include "platform/errors.h"
 #include "styles/04/fco400.h"
 #include "styles/04/fco400_common.h"
@@ -112,10 +112,10 @@ void drawLidFolder(Model& m, Drawing& d, const LidFolder& f) {
     }
 
     const float wing = std::max(f.side, f.ear);
-    PlateauChains c;
+    FlatBlankChains c;
     c.across = {wing, f.L1, wing};
     c.up = {f.front, f.W2, f.back, f.W5, f.tuck};
-    CotesPlateau(m, d, c);
+    FlatBlankDimensions(m, d, c);
 }
 
 void Fco0481(Model& m, Drawing& d) {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "builders/cotes_plateau.h"
 #include "builders/emit.h"
-#include "builders/poignee_variable.h"
+#include "builders/flat_blank_dimensions.h"
+#include "builders/variable_hand_hole.h"
 #include "platform/errors.h"
 #include "styles/04/fco400.h"
 #include "styles/04/fco400_common.h"
@@ -102,10 +102,10 @@ void mirrorQuarter(Model& m, Drawing& d, int first) {
 
 // Walls and base across and up, symmetric.
 void symmetricChains(Model& m, Drawing& d, float wallX, float baseX, float wallY, float baseY) {
-    PlateauChains c;
+    FlatBlankChains c;
     c.across = {wallX, baseX, wallX};
     c.up = {wallY, baseY, wallY};
-    CotesPlateau(m, d, c);
+    FlatBlankDimensions(m, d, c);
 }
 
 // 0416's quarter: a side wall beyond y = B with a corner ear on its end, an end wall beyond
@@ -160,10 +160,10 @@ void drawTucked(Model& m, Drawing& d, const TuckedQuarter& q) {
     const int first = beginFeature(d);
     drawTuckedQuarter(m, d, q);
     mirrorQuarter(m, d, first);
-    PlateauChains c;
+    FlatBlankChains c;
     c.across = {q.inner, q.end, 2 * q.A, q.end, q.inner};
     c.up = {q.side + q.lid, 2 * q.B, q.side + q.lid};
-    CotesPlateau(m, d, c);
+    FlatBlankDimensions(m, d, c);
 }
 
 }  // namespace
@@ -177,7 +177,7 @@ void Fco0412(Model& m, Drawing& d) {
     const float side = m.Hauteur + k.sideWalls;
     const float end = m.Hauteur + k.endWalls;
     const float g = std::min(m.lgPatte, b);
-    const auto [s1, s2] = DemiEncoches(m);
+    const auto [s1, s2] = slotHalfWidths(m);
     const float trim = std::max(k.flapTrim, 0.0f);  // keeps the flap below the wall's top
     const float room = end - trim - s2;             // the flap's length along its hinge
     if (!(room > 0) || !(g > 0) || !(side > 0) || !(a > s1))
@@ -343,13 +343,13 @@ void Fco0435(Model& m, Drawing& d) {
     // The mortise where the tab lands, the band's width in from the end fold.
     if (locked) {
         const VariableHandHole mortise{mortiseLength, m.hmortaise};
-        PoigneeVariable(m, d, mortise, {a - band, yc, -90, false});
+        VariableHandHoleCut(m, d, mortise, {a - band, yc, -90, false});
     }
     mirrorQuarter(m, d, first);
-    PlateauChains c;
+    FlatBlankChains c;
     c.across = {inner + tabDepth, band, end, 2 * a, end, band, inner + tabDepth};
     c.up = {side, 2 * b, side};
-    CotesPlateau(m, d, c);
+    FlatBlankDimensions(m, d, c);
 }
 
 std::vector<FoldPair> folds0415(const Model& m) {

@@ -2,7 +2,7 @@
 // What the trays on the tray builders share: their sizes from the allowances and their
 // dimension chains.
 
-#include "builders/panneau_rabat.h"
+#include "builders/flap_tray.h"
 #include "drawing/drawing.h"
 #include "model/model.h"
 

@@ -11,9 +11,9 @@
 #include <cmath>
 #include <string>
 
-#include "builders/cotes_plateau.h"
 #include "builders/emit.h"
-#include "builders/poignee_variable.h"
+#include "builders/flat_blank_dimensions.h"
+#include "builders/variable_hand_hole.h"
 #include "platform/errors.h"
 #include "styles/04/fco400.h"
 #include "styles/04/fco400_common.h"
@@ -42,7 +42,7 @@ bool cutBack(const FlappedTray& t) {
 
 void drawTurned(Model& m, Drawing& d, const FlappedTray& t) {
     GenerationPass pass(d);
-    PanneauRabat(m, d, t, {0, 0, 90, false});
+    FlapTray(m, d, t, {0, 0, 90, false});
     gluedTrayDimensions(m, d, t, true, cutBack(t));
 }
 
@@ -58,8 +58,8 @@ void wallHandHoles(Model& m, Drawing& d, float halfWall, float b, float h) {
             std::to_string(std::lround(h)) + " mm");
     const VariableHandHole hole{m.LPoign, m.HPoign, kind::Cut, 1, false};
     const float edge = b + h - m.DPoign;
-    PoigneeVariable(m, d, hole, {0, edge, 0, false});
-    PoigneeVariable(m, d, hole, {0, -edge, 180, false});
+    VariableHandHoleCut(m, d, hole, {0, edge, 0, false});
+    VariableHandHoleCut(m, d, hole, {0, -edge, 180, false});
 }
 
 void ventHole(Model&, Drawing& d, float x, float y, float r) {
@@ -88,8 +88,8 @@ void ventHoles(Model& m, Drawing& d, const FlappedTray& t) {
     ventHole(m, d, 0, -t.b - t.h / 2, r);
 }
 
-PlateauChains trayChains(const TraySizes& s) {
-    PlateauChains c;
+FlatBlankChains trayChains(const TraySizes& s) {
+    FlatBlankChains c;
     c.across = {s.h, 2 * s.a, s.h};
     c.up = {s.h, 2 * s.b, s.h};
     return c;
@@ -103,14 +103,14 @@ void Fco0441(Model& m, Drawing& d) {
     const int first = beginFeature(d);
     selfLockingTray(m, d, {s.b, s.a, s.h});
     placeFeature(d, first, {.angle = 90});
-    CotesPlateau(m, d, trayChains(s));
+    FlatBlankDimensions(m, d, trayChains(s));
 }
 
 void Fco0442(Model& m, Drawing& d) {
     const FlappedTray t = endFlapTray(m);
     GenerationPass pass(d);
     const int first = beginFeature(d);
-    PanneauRabat(m, d, t);
+    FlapTray(m, d, t);
     wallHandHoles(m, d, t.a, t.b, t.h);
     placeFeature(d, first, {.angle = 90});
     gluedTrayDimensions(m, d, t, true, cutBack(t));
@@ -134,7 +134,7 @@ void Fco0445(Model& m, Drawing& d) {
 void Fco0446(Model& m, Drawing& d) {
     const FlappedTray t = gluedTray(m);
     GenerationPass pass(d);
-    PanneauRabat(m, d, t);
+    FlapTray(m, d, t);
     ventHoles(m, d, t);
     gluedTrayDimensions(m, d, t, false, cutBack(t));
 }
@@ -144,7 +144,7 @@ void Fco0447(Model& m, Drawing& d) {
     GenerationPass pass(d);
     selfLockingTray(m, d, s);
     wallHandHoles(m, d, s.a, s.b, s.h);
-    CotesPlateau(m, d, trayChains(s));
+    FlatBlankDimensions(m, d, trayChains(s));
 }
 
 std::vector<FoldPair> folds0441(const Model& m) {

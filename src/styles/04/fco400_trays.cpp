@@ -3,12 +3,12 @@
 
 #include <algorithm>
 
-#include "builders/cotes_plateau.h"
 #include "builders/emit.h"
-#include "builders/forme_arrondie.h"
+#include "builders/flap_tray.h"
+#include "builders/flat_blank_dimensions.h"
 #include "builders/panneau_double_mur.h"
-#include "builders/panneau_rabat.h"
-#include "builders/poignee_variable.h"
+#include "builders/rounded_flap.h"
+#include "builders/variable_hand_hole.h"
 #include "styles/04/fco400.h"
 #include "styles/04/fco400_common.h"
 #include "styles/04/fco400_rules.h"
@@ -39,12 +39,12 @@ FlappedTray gluedTray(const Model& m) {
 void gluedTrayDimensions(Model& m, Drawing& d, const FlappedTray& t, bool turned, bool flapWidth) {
     const float wall = t.h + (t.innerWall > 0 ? t.doubleWallStep + t.innerWall : 0);
     const float endWall = std::max(t.h, trayFlapWidth(t));
-    PlateauChains c;
+    FlatBlankChains c;
     c.across = {endWall, 2 * t.a, endWall};
     c.up = {wall, 2 * t.b, wall};
     if (turned)
         std::swap(c.across, c.up);
-    CotesPlateau(m, d, c);
+    FlatBlankDimensions(m, d, c);
     if (flapWidth) {
         const float fw = trayFlapWidth(t);
         const float y = t.b + t.h / 2;
@@ -70,7 +70,7 @@ bool halfWidthBelowFlap(const Model& m, const FlappedTray& t) {
 void drawGluedTray(Model& m, Drawing& d, const FlappedTray& t, bool flapWidth,
                    bool turned = false) {
     GenerationPass pass(d);
-    PanneauRabat(m, d, t, {0, 0, turned ? 90.0f : 0.0f, false});
+    FlapTray(m, d, t, {0, 0, turned ? 90.0f : 0.0f, false});
     gluedTrayDimensions(m, d, t, turned, flapWidth);
 }
 
@@ -78,10 +78,10 @@ void drawDoubleWallTray(Model& m, Drawing& d, const TraySizes& s, float f, bool 
     GenerationPass pass(d);
     PanneauDoubleMur(m, d, s.a, s.b, s.h, f, false, false, gussets, 0, 0, 0, 1);
     const Box box = d.extents();
-    PlateauChains c;
+    FlatBlankChains c;
     c.across = {static_cast<float>(-box.xmin) - s.a, 2 * s.a, static_cast<float>(box.xmax) - s.a};
     c.up = {static_cast<float>(-box.ymin) - s.b, 2 * s.b, static_cast<float>(box.ymax) - s.b};
-    CotesPlateau(m, d, c);
+    FlatBlankDimensions(m, d, c);
 }
 
 }  // namespace
@@ -125,11 +125,11 @@ void Fco0458(Model& m, Drawing& d) {
     // Hand-holes that push in: perforated round the hole, creased along the upper edge.
     const FlappedTray t = gluedTray(m);
     GenerationPass pass(d);
-    PanneauRabat(m, d, t);
+    FlapTray(m, d, t);
     VariableHandHole hole{m.LPoign, m.HPoign, kind::Perforation, 1, true};
     const float edge = t.b + t.h - m.DPoign;
-    PoigneeVariable(m, d, hole, {0, edge, 0, false});
-    PoigneeVariable(m, d, hole, {0, -edge, 180, false});
+    VariableHandHoleCut(m, d, hole, {0, edge, 0, false});
+    VariableHandHoleCut(m, d, hole, {0, -edge, 180, false});
     gluedTrayDimensions(m, d, t, false, cutBack(t));
 }
 
@@ -174,10 +174,10 @@ void Fco0480(Model& m, Drawing& d) {
     const float lid = static_cast<float>(box.ymax) - s.b;
     const TrayAllowances k = trayAllowances(m);
     const float lidT = s.h - k.width + k.innerWalls;
-    PlateauChains c;
+    FlatBlankChains c;
     c.across = {s.h, 2 * s.a, s.h};
     c.up = {s.h, 2 * s.b, lidT, lid - lidT};
-    CotesPlateau(m, d, c);
+    FlatBlankDimensions(m, d, c);
 }
 
 void selfLockingTray(Model& m, Drawing& d, const TraySizes& s) {
@@ -198,7 +198,7 @@ void selfLockingTray(Model& m, Drawing& d, const TraySizes& s) {
     ear.radius = reach / 2;
     ear.fillet = e;
     ear.inset = std::min(e, s.h / 4);
-    FormeArrondie(m, d, ear, {s.a, s.b, 90, true});
+    RoundedFlapShape(m, d, ear, {s.a, s.b, 90, true});
     mirrorRegistered(m, d, first, 0, 0, 0);
     mirrorRegistered(m, d, first, 0, 0, 90);
 }
@@ -209,10 +209,10 @@ void Fco0457(Model& m, Drawing& d) {
     const TraySizes s = traySizes(m);
     GenerationPass pass(d);
     selfLockingTray(m, d, s);
-    PlateauChains c;
+    FlatBlankChains c;
     c.across = {s.h, 2 * s.a, s.h};
     c.up = {s.h, 2 * s.b, s.h};
-    CotesPlateau(m, d, c);
+    FlatBlankDimensions(m, d, c);
 }
 
 std::vector<FoldPair> foldsGluedTray(const Model& m) {

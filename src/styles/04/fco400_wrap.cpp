@@ -101,7 +101,7 @@ std::vector<FoldPair> endFolds(const SlottedBody& b) {
 }
 
 std::optional<std::string> slotsFit(const Model& m, const SlottedBody& b, float glueWidth) {
-    const auto [s1, s2] = DemiEncoches(m);
+    const auto [s1, s2] = slotHalfWidths(m);
     if (s1 < 0 || s2 < 0)
         return std::string("Encoche impossible : largeur de fente négative");
     const float narrowest = std::min({b.p1, b.p2, b.p3, b.p4, glueWidth + s1});

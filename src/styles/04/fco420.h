@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "builders/flancs_tenons.h"
+#include "builders/tenoned_flanks.h"
 #include "drawing/drawing.h"
 #include "model/model.h"
 #include "styles/04/fco420_allowances.h"

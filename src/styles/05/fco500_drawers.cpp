@@ -62,7 +62,7 @@ GluedDrawer gluedDrawer(const Model& m) {
 
 SlottedDrawer slottedDrawer(const Model& m) {
     const Drawer s = drawerOf(m);
-    const auto [a, b] = DemiEncoches(m);
+    const auto [a, b] = slotHalfWidths(m);
     // Corner flaps of the end walls lie along the side walls, short of their middle.
     return {s.A, s.B, s.h, a, b, std::min(s.h, s.A - m.EpaisseurCarton)};
 }

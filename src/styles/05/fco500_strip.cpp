@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "builders/bande_foulages.h"
+#include "builders/creased_strip.h"
 #include "builders/emit.h"
 #include "builders/sleeve_blank.h"
 #include "platform/number_text.h"
@@ -32,7 +32,7 @@ void drawStrip(Model& m, Drawing& d, const StripAndSleeve& s) {
     const std::string typed = m.ListeFoulages;
     m.ListeFoulages = creaseList(s);
     try {
-        BandeFoulages(m, d, s.stripWidth, s.stripLength());
+        CreasedStrip(m, d, s.stripWidth, s.stripLength());
     } catch (...) {
         m.ListeFoulages = typed;
         throw;

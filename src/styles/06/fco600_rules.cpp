@@ -35,7 +35,7 @@ std::optional<std::string> slotsTooWide(float wallLeft, float bottomLeft) {
 }  // namespace
 
 Body0601 body0601(const Model& m) {
-    const auto [c1, c2] = DemiEncoches(m);
+    const auto [c1, c2] = slotHalfWidths(m);
     const float H = m.Hauteur, W = m.Largeur;
     const auto& k = m.Majo;
     return {(m.Longueur + k[5]) / 2,
@@ -67,7 +67,7 @@ Body0606 body0606(const Model& m) {
 }
 
 Body0621 body0621(const Model& m) {
-    const auto [c1, c2] = DemiEncoches(m);
+    const auto [c1, c2] = slotHalfWidths(m);
     const float H = m.Hauteur, W = m.Largeur;
     const auto& k = m.Majo;
     Body0621 b{(m.Longueur + k[5]) / 2,

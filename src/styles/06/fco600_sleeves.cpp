@@ -5,8 +5,8 @@
 #include <array>
 #include <vector>
 
+#include "builders/alternate_folds.h"
 #include "builders/emit.h"
-#include "builders/plis_alternes.h"
 #include "builders/sleeve_blank.h"
 #include "builders/turn_elements.h"
 #include "styles/04/fco400_common.h"
@@ -132,7 +132,7 @@ void drawTurnedEnds(Model& m, Drawing& d, const RigidSleeve& s, EndFlaps flaps) 
     const float x0 = s.right() + m.EspPoseX;
     const float cx = x0 + height / 2, cy = s.length / 2;
     const int first = beginFeature(d);
-    PlisAlternes(m, d, grid, {cx - width / 2, cy - height / 2, 0, false});
+    AlternateFolds(m, d, grid, {cx - width / 2, cy - height / 2, 0, false});
     TurnElements(d, {.first = first, .last = d.tracer().count(), .cx = cx, .cy = cy, .angle = 90});
     mirrorRegistered(m, d, first, x0 + height + m.EspPoseX / 2, 0, 90);
     // The rows, now across, over the first end; the columns, now upright, right of the second.

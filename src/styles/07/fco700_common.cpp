@@ -41,7 +41,7 @@ float crashLockDepth(const GluedBody& b) {
 void finishGluedCase(Model& m, Drawing& d, int /*code*/, const GluedBody& b, float top,
                      bool glueOnLeft) {
     if (m.Sym_Verticale)
-        InversePasses(m);
+        reverseMachinePasses(m);
     d.LineVariant = 1;
     d.Piece = 1;
     const auto& p = b.panels;

@@ -71,8 +71,8 @@ LockTable lockTable(const Model& m, LockVariant variant) {
     const float P1 = first + a.panel1, P2 = second + a.panel2, P3 = first + a.panel3,
                 P4 = second + a.panel4;
     const float h = m.Hauteur + a.bodyHeight;
-    const float t = EntierProche(W / 2 - 0.1f) + a.topFlaps;
-    const float b = EntierProche(W / 2 - 0.1f) + a.bottomFlaps;
+    const float t = nearestInt16(W / 2 - 0.1f) + a.topFlaps;
+    const float b = nearestInt16(W / 2 - 0.1f) + a.bottomFlaps;
     const float o = is0711 ? m.hrecouvr - 5 : m.hrecouvr;
     const float enc = m.encoche, dec = m.decalenc;
     const float n = enc / 2;

@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "builders/emit.h"
-#include "builders/poignees.h"
+#include "builders/hand_hole.h"
 #include "platform/errors.h"
 #include "styles/07/fco700.h"
 #include "styles/07/fco700_common.h"
@@ -139,8 +139,8 @@ void shortWallHandHoles(Model& m, Drawing& d, const Tray& t) {
     const std::int16_t chosen = m.OptionPoign;
     m.OptionPoign = std::max<std::int16_t>(chosen, 1);
     const float x = t.a + t.H - m.DPoign;
-    Poignees(m, d, x, m.DPoign, -90, false);
-    Poignees(m, d, -x, m.DPoign, 90, false);
+    HandHole(m, d, x, m.DPoign, -90, false);
+    HandHole(m, d, -x, m.DPoign, 90, false);
     m.OptionPoign = chosen;
 }
 

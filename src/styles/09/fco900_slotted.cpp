@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "builders/bande_foulages.h"
+#include "builders/creased_strip.h"
 #include "builders/emit.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
@@ -126,7 +126,7 @@ void Fco0969(Model& m, Drawing& d) {
     for (std::size_t i = 0; i < along.size(); ++i)
         list += (i ? "+" : "") + platform::numberText(along[i]);
     m.ListeFoulages = list;
-    BandeFoulages(m, d, Ls, Ws);
+    CreasedStrip(m, d, Ls, Ws);
 
     // The half-cut lines one height apart, and their chain on the free left side.
     d.LineKind = kind::HalfCut;

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "builders/bande_foulages.h"
+#include "builders/creased_strip.h"
 #include "builders/emit.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
@@ -64,7 +64,7 @@ void drawFitting(Model& m, Drawing& d, const FittingStrip& strip) {
     for (float s : strip.segments)
         width += s;
     m.Largeur = width;
-    BandeFoulages(m, d, strip.length, width);
+    CreasedStrip(m, d, strip.length, width);
 }
 
 }  // namespace
@@ -106,7 +106,7 @@ FittingStrip fittingStrip(std::string_view code, const Model& m) {
 
 void Fco0901(Model& m, Drawing& d) {
     GenerationPass pass(d);
-    BandeFoulages(m, d, m.Longueur, m.Largeur);
+    CreasedStrip(m, d, m.Longueur, m.Largeur);
 }
 
 void Fco0902(Model& m, Drawing& d) {

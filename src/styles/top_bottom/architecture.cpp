@@ -197,7 +197,7 @@ Body bodyOf(const Model& m, bool single) {
     b.h = m.Hauteur / 2 + a.bodyHeight / 2;
     // A half on its own is cut to the whole millimetre.
     if (single)
-        b.h = static_cast<float>(EntierProche(b.h + 0.1F));
+        b.h = static_cast<float>(nearestInt16(b.h + 0.1F));
     return b;
 }
 
@@ -287,7 +287,7 @@ void Architecture(Model& m, Drawing& d) {
         line(d, 0, 0, b.p[0] + b.p[1] + b.p[2] + b.p[3] + m.lgPatte, 0);
     }
     if (m.Sym_Verticale)
-        InversePasses(m);
+        reverseMachinePasses(m);
     if (rejected)
         return;
     d.LineVariant = 1;

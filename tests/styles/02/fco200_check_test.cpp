@@ -25,7 +25,7 @@ struct Sized {
 // The style drawn through its domain and checked, after `setUp` changed the model.
 template <typename SetUp>
 Sized draw(const std::string& code, float l, float w, float h, SetUp setUp) {
-    static const Majo tables = test::shippedTables();
+    static const BoardTables tables = test::shippedTables();
     Sized s;
     lookUpAllowances(s.g.m, tables, code, 1);
     s.g.m.Longueur = l;

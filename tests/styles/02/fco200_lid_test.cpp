@@ -153,9 +153,9 @@ TEST(Fco0216, FlapsRoundTheHalfWidthWithTheAllowancePlusATenth) {
     g.m.Majo[6] = 2;
     Fco0216(g.m, g.d);
     const double h = 100;
-    const auto tops = horizontalLinesAt(g.d, kind::Cut, h + 153);  // EntierProche(152.6)
+    const auto tops = horizontalLinesAt(g.d, kind::Cut, h + 153);  // nearestInt16(152.6)
     EXPECT_FALSE(tops.empty());
-    EXPECT_FALSE(horizontalLinesAt(g.d, kind::Cut, h + 151).empty());  // EntierProche(150.6)
+    EXPECT_FALSE(horizontalLinesAt(g.d, kind::Cut, h + 151).empty());  // nearestInt16(150.6)
     EXPECT_TRUE(test::cutOutlineIsClosed(g.d));
 }
 

@@ -45,7 +45,7 @@ Drawing draw(std::string_view code, Model& m, Pieces shown = {}) {
 // The start-up model with the shipped allowances of the code in grade 1, and a gap between
 // the pieces that no other size shares.
 Model modelFor(std::string_view code, int grade = 1) {
-    static const Majo tables = test::shippedTables();
+    static const BoardTables tables = test::shippedTables();
     Model m = test::startupModel();
     lookUpAllowances(m, tables, std::string(code), grade);
     m.EspPoseX = 17;
@@ -130,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.code); });
 
 TEST(TelescopeFit, TheLidClearsTheBottomInEveryShippedGradeAndSize) {
-    const Majo tables = test::shippedTables();
+    const BoardTables tables = test::shippedTables();
     const struct {
         float l, w, h;
     } sizes[] = {{60, 40, 30}, {400, 300, 200}, {1600, 1200, 1000}, {200, 350, 150}};
@@ -323,7 +323,7 @@ INSTANTIATE_TEST_SUITE_P(Fco03, TelescopeVoranis,
                          ::testing::Values("0311", "0312", "0330", "0331"));
 
 TEST(TelescopeVoranis, EveryGradeAndSizeIsRefusedOrDrawnClean) {
-    const Majo tables = test::shippedTables();
+    const BoardTables tables = test::shippedTables();
     const struct {
         float l, w, h;
     } sizes[] = {{20, 15, 10}, {60, 40, 30}, {400, 300, 8}, {1200, 150, 100}, {2400, 1800, 1500}};

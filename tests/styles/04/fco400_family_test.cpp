@@ -354,7 +354,7 @@ INSTANTIATE_TEST_SUITE_P(Fco04, Folders, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Fco04Check, EveryStyleWithItsShippedAllowancesPassesTheDesignRules) {
-    const Majo tables = test::shippedTables();
+    const BoardTables tables = test::shippedTables();
     for (const char* code :
          {"0400", "0401", "0402", "0403", "0404", "0405", "0406", "0409", "0410", "0411", "0412",
           "0415", "0416", "0428", "0430", "0431", "0432", "0433", "0434", "0435", "0436", "0437",

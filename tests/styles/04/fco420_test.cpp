@@ -67,7 +67,7 @@ class LockingFolders : public ::testing::TestWithParam<LockingCase> {};
 
 TEST_P(LockingFolders, DrawCleanSymmetricBlanksOfTheirSizesInEveryShippedGrade) {
     const LockingCase& c = GetParam();
-    const Majo tables = test::shippedTables();
+    const BoardTables tables = test::shippedTables();
     for (int grade = 1; grade <= tables.grades().count(); ++grade)
         for (const Size& s : kSizes) {
             SCOPED_TRACE(std::string(c.code) + " grade " + std::to_string(grade) + " " +

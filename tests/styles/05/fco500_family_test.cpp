@@ -170,7 +170,7 @@ TEST(Fco05Pieces, TheInnerWrapIsPieceTwoIn3DModeExceptIn0508) {
 }
 
 TEST(Fco05Pieces, SleevesInTwoOrFourPiecesAreDrawnCleanInEveryShippedGrade) {
-    const Majo tables = test::shippedTables();
+    const BoardTables tables = test::shippedTables();
     for (const char* code : {"0501", "0502", "0503"})
         for (std::int16_t en4 = 0; en4 <= 4; ++en4)
             for (int grade = 1; grade <= tables.grades().count(); ++grade) {
@@ -191,7 +191,7 @@ TEST(Fco05Pieces, SleevesInTwoOrFourPiecesAreDrawnCleanInEveryShippedGrade) {
 }
 
 TEST(Fco05Fit, TheInnerPieceSlidesInTheOuterOneInEveryShippedGrade) {
-    const Majo tables = test::shippedTables();
+    const BoardTables tables = test::shippedTables();
     for (const char* code : kTwoPieceCodes)
         for (int grade = 1; grade <= tables.grades().count(); ++grade)
             for (bool glueOnWidth : {false, true}) {
@@ -245,7 +245,7 @@ TEST(Fco0509, TheUsersCreaseListIsLeftAsTyped) {
 }
 
 TEST(Fco0509, TheCodeListedAfterItDrawsTheSameInEveryGrade) {
-    const Majo tables = test::shippedTables();
+    const BoardTables tables = test::shippedTables();
     const DispatchTarget target = dispatchCode("0599", false, 0, 0);
     ASSERT_EQ(target.kind, DispatchKind::Generator);
     for (int grade = 1; grade <= tables.grades().count(); ++grade) {

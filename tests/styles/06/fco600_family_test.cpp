@@ -160,7 +160,7 @@ TEST(Fco06Pieces, NoBodyAndNoEndsDrawsNothing) {
 }
 
 TEST(Fco06Check, EveryStyleWithItsShippedAllowancesPassesTheDesignRulesInEveryGrade) {
-    const Majo tables = test::shippedTables();
+    const BoardTables tables = test::shippedTables();
     for (std::string_view code : generatorCodes()) {
         if (code.substr(0, 2) != "06")
             continue;
@@ -189,7 +189,7 @@ TEST(Fco06Check, FlapsOfNoWidthAndSlotsWiderThanAWallAreRefused) {
 }
 
 TEST(Fco0607, TheCodeDrawnByItDrawsTheSameInEveryGrade) {
-    const Majo tables = test::shippedTables();
+    const BoardTables tables = test::shippedTables();
     const DispatchTarget target = dispatchCode("0610", false, 0, 0);
     ASSERT_EQ(target.kind, DispatchKind::Generator);
     for (int grade = 1; grade <= tables.grades().count(); ++grade) {

@@ -105,7 +105,7 @@ TEST_P(GluedFamily, ReachesWhereItsConstructionSaysWithASoundOutline) {
 // What a die maker would send back: nothing, in every shipped grade.
 TEST_P(GluedFamily, PassesTheDesignRuleCheckInEveryGrade) {
     const Case& c = GetParam();
-    const Majo tables = test::shippedTables();
+    const BoardTables tables = test::shippedTables();
     for (int grade = 1; grade <= tables.grades().count(); ++grade) {
         test::Generated g;
         lookUpAllowances(g.m, tables, c.code, grade);
@@ -135,12 +135,12 @@ INSTANTIATE_TEST_SUITE_P(Codes, GluedFamily, ::testing::ValuesIn(kCases),
 
 // A fresh install draws every glued style with allowances of its own, thickness-based.
 TEST(GluedFamilyTables, EveryCodeHasShippedAllowancesInEveryGrade) {
-    const Majo tables = test::shippedTables();
+    const BoardTables tables = test::shippedTables();
     for (const Case& c : kCases) {
         const auto code = static_cast<std::int16_t>(std::stoi(c.code));
         for (int n = 1; n <= tables.grades().count(); ++n) {
-            ASSERT_TRUE(tables.ExisteMajo(code, static_cast<std::int16_t>(n))) << c.code;
-            const float t = tables.EpaisseurQualite(n);
+            ASSERT_TRUE(tables.hasAllowances(code, static_cast<std::int16_t>(n))) << c.code;
+            const float t = tables.gradeThickness(n);
             const AllowanceValues a = test::shippedAllowances(tables, code, n);
             // Every blank grows with the board: base or panels, and height.
             EXPECT_GT(a[2], 0) << c.code;

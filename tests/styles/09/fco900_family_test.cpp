@@ -112,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(Codes, FittingStrips, ::testing::ValuesIn(kStrips));
 // Every drawn 09 code, in every shipped grade, over a few sizes: drawn clean or refused in
 // French, never a panel of no width.
 TEST(FittingsFamily, EveryCodeInEveryGradeIsDrawnCleanOrRefused) {
-    const Majo tables = test::shippedTables();
+    const BoardTables tables = test::shippedTables();
     const char* codes[] = {"0901", "0902", "0914 Int", "0914 Ext", "0920 Ext",
                            "0933", "0951", "0951 Ext", "0969"};
     const float sizes[][3] = {{400, 300, 200}, {60, 40, 12}, {1200, 150, 100}, {20, 15, 5}};
@@ -136,16 +136,17 @@ TEST(FittingsFamily, EveryCodeInEveryGradeIsDrawnCleanOrRefused) {
 }
 
 TEST(FittingsFamily, EveryCodeHasShippedAllowancesInEveryGrade) {
-    const Majo tables = test::shippedTables();
+    const BoardTables tables = test::shippedTables();
     for (std::int16_t code : {901, 902, 914, 920, 933, 951, 969, 990, 991})
         for (int n = 1; n <= tables.grades().count(); ++n)
-            EXPECT_TRUE(tables.ExisteMajo(code, static_cast<std::int16_t>(n))) << code << " " << n;
+            EXPECT_TRUE(tables.hasAllowances(code, static_cast<std::int16_t>(n)))
+                << code << " " << n;
     // Liners grow inside and shrink outside by the board's thickness.
     for (std::int16_t code : {914, 920, 951})
         for (int n = 1; n <= tables.grades().count(); ++n) {
             const AllowanceValues a = test::shippedAllowances(tables, code, n);
-            EXPECT_EQ(a[1], tables.EpaisseurQualite(n)) << code;
-            EXPECT_EQ(a[2], tables.EpaisseurQualite(n)) << code;
+            EXPECT_EQ(a[1], tables.gradeThickness(n)) << code;
+            EXPECT_EQ(a[2], tables.gradeThickness(n)) << code;
         }
 }
 

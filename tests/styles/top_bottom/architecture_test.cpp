@@ -30,7 +30,7 @@ std::string codeOf(std::int16_t top, std::int16_t bottom) {
 }
 
 // The box the window draws for the two closures in a grade, from the shipped tables.
-test::StyleRun combined(const Majo& tables, test::Generated& g, std::int16_t top,
+test::StyleRun combined(const BoardTables& tables, test::Generated& g, std::int16_t top,
                         std::int16_t bottom, int grade) {
     g.m.TypeDessus = top;
     g.m.TypeDessous = bottom;
@@ -59,7 +59,7 @@ class EveryPair : public ::testing::TestWithParam<Pair> {};
 
 TEST_P(EveryPair, IsDrawnCleanInTheThinnestAndThickestGrade) {
     const Pair& p = GetParam();
-    const Majo tables = test::shippedTables();
+    const BoardTables tables = test::shippedTables();
     for (int grade : {3, 5}) {
         test::Generated g;
         EXPECT_TRUE(test::drawnClean(combined(tables, g, p.top, p.bottom, grade))) << grade;

@@ -1,0 +1,131 @@
+#include "builders/alternate_folds.h"
+
+#include <cstddef>
+#include <string>
+
+#include "builders/emit.h"
+#include "platform/errors.h"
+
+namespace brontaxe {
+namespace {
+
+enum class Edge { None, Cut, Crease };
+
+struct GridLine {
+    Edge edge;
+    float x1, y1, x2, y2;
+};
+
+void checkGrid(const FoldGrid& g) {
+    if (g.columns.empty() || g.rows.empty())
+        throw GenerationError("Dimensions impossibles : découpe vide");
+    for (float w : g.columns)
+        if (!(w > 0))
+            throw GenerationError("Dimensions impossibles : panneau de largeur nulle");
+    const int n = static_cast<int>(g.columns.size());
+    for (const FoldRow& r : g.rows) {
+        if (!(r.height > 0))
+            throw GenerationError("Dimensions impossibles : rabat de hauteur nulle");
+        if (r.firstColumn < 0 || r.lastColumn >= n || r.firstColumn > r.lastColumn)
+            throw GenerationError("Dimensions impossibles : rangée hors de la découpe");
+    }
+}
+
+class Grid {
+  public:
+    explicit Grid(const FoldGrid& g) : g_(g) {
+        xs_.push_back(0);
+        for (float w : g.columns)
+            xs_.push_back(xs_.back() + w);
+        ys_.push_back(0);
+        for (const FoldRow& r : g.rows)
+            ys_.push_back(ys_.back() + r.height);
+    }
+
+    int columnCount() const { return static_cast<int>(g_.columns.size()); }
+    int rowCount() const { return static_cast<int>(g_.rows.size()); }
+    float x(int c) const { return xs_[static_cast<std::size_t>(c)]; }
+    float y(int r) const { return ys_[static_cast<std::size_t>(r)]; }
+
+    bool covered(int row, int column) const {
+        if (row < 0 || row >= rowCount())
+            return false;
+        const FoldRow& r = g_.rows[static_cast<std::size_t>(row)];
+        return column >= r.firstColumn && column <= r.lastColumn;
+    }
+
+    bool creasedAcross(int column) const {
+        const auto c = static_cast<std::size_t>(column);
+        return c < g_.creasedAcross.size() && g_.creasedAcross[c];
+    }
+
+    // Boundary between rows `row` - 1 and `row` inside one column.
+    Edge rowBoundary(int row, int column) const {
+        const bool below = covered(row - 1, column);
+        const bool above = covered(row, column);
+        if (below && above)
+            return creasedAcross(column) ? Edge::Crease : Edge::Cut;
+        return below || above ? Edge::Cut : Edge::None;
+    }
+
+    // Boundary between columns `column` - 1 and `column` inside one row.
+    Edge columnBoundary(int row, int column) const {
+        const bool left = column > 0 && covered(row, column - 1);
+        const bool right = column < columnCount() && covered(row, column);
+        if (left && right)
+            return Edge::Crease;
+        return left || right ? Edge::Cut : Edge::None;
+    }
+
+  private:
+    const FoldGrid& g_;
+    std::vector<float> xs_, ys_;
+};
+
+// One line per cell edge: a slit or an outline edge can end at any corner of the grid, and
+// there it must meet the end of another line.
+std::vector<GridLine> segments(const Grid& grid) {
+    std::vector<GridLine> out;
+    for (int r = 0; r <= grid.rowCount(); ++r)
+        for (int c = 0; c < grid.columnCount(); ++c) {
+            const Edge e = grid.rowBoundary(r, c);
+            if (e != Edge::None)
+                out.push_back({e, grid.x(c), grid.y(r), grid.x(c + 1), grid.y(r)});
+        }
+    for (int c = 0; c <= grid.columnCount(); ++c)
+        for (int r = 0; r < grid.rowCount(); ++r) {
+            const Edge e = grid.columnBoundary(r, c);
+            if (e != Edge::None)
+                out.push_back({e, grid.x(c), grid.y(r), grid.x(c), grid.y(r + 1)});
+        }
+    return out;
+}
+
+void recordPasses(Model& m, const FoldGrid& g) {
+    for (std::size_t i = 0; i < 5; ++i)
+        m.PassesMachine[i] = i < g.columns.size() ? g.columns[i] : 0;
+    for (std::size_t i = 0; i < 10; ++i)
+        m.PassesMachine[6 + i] = i < g.rows.size() ? g.rows[i].height : 0;
+}
+
+}  // namespace
+
+void AlternateFolds(Model& m, Drawing& d, const FoldGrid& grid, const FeaturePlacement& at) {
+    checkGrid(grid);
+    recordPasses(m, grid);
+    const std::vector<GridLine> lines = segments(Grid(grid));
+
+    d.LineVariant = 1;
+    const int first = beginFeature(d);
+    // The outline first, then the folds.
+    for (Edge kindOfEdge : {Edge::Cut, Edge::Crease}) {
+        d.LineKind = kindOfEdge == Edge::Cut ? kind::Cut : kind::Crease;
+        for (const GridLine& s : lines)
+            if (s.edge == kindOfEdge)
+                line(d, s.x1, s.y1, s.x2, s.y2);
+    }
+    d.LineKind = kind::Cut;
+    placeFeature(d, first, {.x = at.x, .y = at.y, .angle = at.angle, .mirrored = at.mirrored});
+}
+
+}  // namespace brontaxe

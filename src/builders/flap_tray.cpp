@@ -1,0 +1,107 @@
+#include "builders/flap_tray.h"
+
+#include <algorithm>
+
+#include "builders/emit.h"
+#include "builders/hand_hole.h"
+#include "platform/errors.h"
+
+namespace brontaxe {
+namespace {
+
+void checkTray(const FlappedTray& t) {
+    if (!(t.a > 0) || !(t.b > 0) || !(t.h > 0))
+        throw GenerationError("Dimensions impossibles : plateau de taille nulle");
+    if (!(t.flap > 0))
+        throw GenerationError("Dimensions impossibles : rabat de hauteur nulle");
+    if (t.innerWall < 0 || t.doubleWallStep < 0 || (t.innerWall > 0 && !(t.doubleWallStep > 0)))
+        throw GenerationError("Dimensions impossibles : double paroi");
+    if (t.innerWall > 0 && !(t.a > t.doubleWallStep))
+        throw GenerationError("Dimensions impossibles : plateau trop court pour la double paroi");
+}
+
+void recordPasses(Model& m, const FlappedTray& t) {
+    const float wall = t.h + (t.innerWall > 0 ? t.doubleWallStep + t.innerWall : 0);
+    auto& p = m.PassesMachine;
+    p[0] = t.h;
+    p[1] = 2 * t.a;
+    p[2] = t.h;
+    p[16] = 2 * t.b;
+    for (std::size_t i = 0; i < 3; ++i) {
+        p[6 + i] = wall;
+        p[11 + i] = wall;
+    }
+}
+
+// The quarter x >= 0, y >= 0.
+void drawQuarter(Model& m, Drawing& d, const FlappedTray& t, float angle, bool mirrored) {
+    const float a = t.a, b = t.b, h = t.h;
+    const float fw = trayFlapWidth(t);
+    // The flap's top falls by the board thickness, as long as the flap keeps some height.
+    const float fall = std::min(m.EpaisseurCarton, h / 2);
+    const int first = beginFeature(d);
+
+    d.LineVariant = 1;
+    d.LineKind = kind::Cut;
+    // End wall, then the slit under the flap and the flap itself.
+    line(d, a + h, 0, a + h, b);
+    line(d, a, b, a + std::min(fw, h), b);
+    if (!areNear(fw, h))
+        line(d, a + std::min(fw, h), b, a + std::max(fw, h), b);
+    chainStart(d, a + fw, b);
+    lineTo(d, a + fw, b + h - fall);
+    lineTo(d, a, b + h);
+    if (t.innerWall > 0) {
+        const float xi = a - t.doubleWallStep;
+        const float top = b + h + t.doubleWallStep + t.innerWall;
+        lineTo(d, xi, b + h);
+        lineTo(d, xi, top);
+        lineTo(d, 0, top);
+    } else {
+        lineTo(d, 0, b + h);
+    }
+
+    d.LineKind = kind::Crease;
+    line(d, 0, b, a, b);
+    line(d, a, 0, a, b);
+    if (t.innerWall > 0) {
+        const float xi = a - t.doubleWallStep;
+        line(d, 0, b + h, xi, b + h);
+        line(d, 0, b + h + t.doubleWallStep, xi, b + h + t.doubleWallStep);
+    }
+    d.LineVariant = 2;
+    line(d, a, b, a, b + h);
+    d.LineVariant = 1;
+    d.LineKind = kind::Cut;
+    placeFeature(d, first, {.angle = angle, .mirrored = mirrored});
+}
+
+}  // namespace
+
+float trayFlapWidth(const FlappedTray& t) {
+    return std::min(t.flap, t.b + t.overlap / 2);
+}
+
+void FlapTray(Model& m, Drawing& d, const FlappedTray& tray, const FeaturePlacement& at) {
+    checkTray(tray);
+    recordPasses(m, tray);
+    const int first = beginFeature(d);
+    // As drawn, mirrored below the x axis, mirrored left of the y axis, turned into the
+    // opposite corner.
+    drawQuarter(m, d, tray, 0, false);
+    drawQuarter(m, d, tray, 0, true);
+    drawQuarter(m, d, tray, 180, true);
+    drawQuarter(m, d, tray, 180, false);
+    if (tray.handHoles) {
+        const float edge = tray.b + tray.h;
+        HandHole(m, d, 0, edge, 0, false);
+        const int lower = beginFeature(d);
+        HandHole(m, d, 0, edge, 0, false);
+        placeFeature(d, lower, {.mirrored = true});
+    }
+    placeFeature(d, first, {.x = at.x, .y = at.y, .angle = at.angle, .mirrored = at.mirrored});
+    if (m.Sym_Verticale)
+        reverseMachinePasses(m);
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,35 @@
+#include "builders/variable_hand_hole.h"
+
+#include "builders/emit.h"
+#include "platform/errors.h"
+
+namespace brontaxe {
+
+void VariableHandHoleCut(Model&, Drawing& d, const VariableHandHole& hole,
+                         const FeaturePlacement& at) {
+    if (!(hole.height > 0))
+        throw GenerationError("Poignée impossible : hauteur nulle");
+    if (hole.length < hole.height)
+        throw GenerationError("Poignée impossible : longueur inférieure à la hauteur");
+    const float H = hole.height;
+    const float c = (hole.length - H) / 2;
+    const int first = beginFeature(d);
+
+    d.LineVariant = hole.lineVariant;
+    d.LineKind = hole.lineKind;
+    if (hole.hingedUpperEdge) {
+        d.LineKind = kind::Crease;
+        d.LineVariant = 1;
+    }
+    line(d, c, 0, -c, 0);
+    d.LineKind = hole.lineKind;
+    d.LineVariant = hole.lineVariant;
+    arc(d, {-c, -H / 2}, H / 2, 90, 180);
+    line(d, -c, -H, c, -H);
+    arc(d, {c, -H / 2}, H / 2, -90, 180);
+    d.LineKind = kind::Cut;
+    d.LineVariant = 1;
+    placeFeature(d, first, {.x = at.x, .y = at.y, .angle = at.angle, .mirrored = at.mirrored});
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,92 @@
+#include "builders/alternate_folds.h"
+
+#include <gtest/gtest.h>
+
+#include "builders/emit.h"
+#include "platform/errors.h"
+#include "support/outline.h"
+#include "support/style_fixture.h"
+
+namespace brontaxe {
+namespace {
+
+using test::horizontalLinesAt;
+using test::verticalLinesAt;
+
+// A one-piece folder: end flaps 100 | bottom 400 | end flaps 100 across; lid half 150, side
+// 100, bottom 300, side 100, lid half 150 upwards, the lid halves over the bottom only.
+FoldGrid folder() {
+    FoldGrid g;
+    g.columns = {100, 400, 100};
+    g.rows = {{150, 1, 1}, {100, 0, 2}, {300, 0, 2}, {100, 0, 2}, {150, 1, 1}};
+    g.creasedAcross = {false, true, false};
+    return g;
+}
+
+struct FoldGridBuilder : ::testing::Test {
+    test::Generated g;
+    void draw(const FoldGrid& grid, FeaturePlacement at = {}) {
+        GenerationPass pass(g.d);
+        AlternateFolds(g.m, g.d, grid, at);
+    }
+};
+
+TEST_F(FoldGridBuilder, RowBoundariesAreSlitAcrossTheEndFlapsAndCreasedAcrossTheBottom) {
+    draw(folder());
+    EXPECT_NEAR(g.d.BlankSizeX(), 600, 1e-4);
+    EXPECT_NEAR(g.d.BlankSizeY(), 800, 1e-4);
+    for (double y : {250.0, 550.0, 650.0}) {
+        const auto slits = horizontalLinesAt(g.d, kind::Cut, y);
+        ASSERT_EQ(slits.size(), 2u) << y;
+        EXPECT_NEAR(slits[0].a.x + slits[0].b.x, 100, 1e-4) << y;  // 0 to 100
+        EXPECT_NEAR(slits[1].a.x + slits[1].b.x, 1100, 1e-4) << y;
+        ASSERT_EQ(horizontalLinesAt(g.d, kind::Crease, y).size(), 1u) << y;
+    }
+    // Where the lid half meets the side: a crease over the bottom, outline beside it.
+    EXPECT_EQ(horizontalLinesAt(g.d, kind::Crease, 150).size(), 1u);
+    EXPECT_EQ(horizontalLinesAt(g.d, kind::Cut, 150).size(), 2u);
+    // The end flaps fold on the columns' boundaries; the lid halves' ends are cut.
+    EXPECT_EQ(verticalLinesAt(g.d, kind::Crease, 100).size(), 3u);
+    EXPECT_EQ(verticalLinesAt(g.d, kind::Cut, 100).size(), 2u);
+    EXPECT_TRUE(test::cutOutlineIsClosedOrEndsOnFolds(g.d));
+    EXPECT_TRUE(test::noLineDrawnTwice(g.d));
+    EXPECT_TRUE(test::noLineDrawnTwice(g.d, kind::Crease));
+    EXPECT_EQ(g.m.PassesMachine[1], 400);
+    EXPECT_EQ(g.m.PassesMachine[8], 300);
+    EXPECT_EQ(g.m.PassesMachine[3], 0);
+}
+
+TEST_F(FoldGridBuilder, CutsComeBeforeCreasesAndEveryLineIsRegistered) {
+    draw(folder());
+    EXPECT_EQ(g.d.tracer().count(), g.d.ElementCount());
+    bool creaseSeen = false;
+    for (const Element& e : g.d.elements()) {
+        if (e.lineKind == kind::Crease)
+            creaseSeen = true;
+        EXPECT_FALSE(creaseSeen && e.lineKind == kind::Cut);
+    }
+}
+
+TEST_F(FoldGridBuilder, IsPlacedMirroredAndTurned) {
+    draw(folder(), {10, 20, 90, true});
+    // Mirrored: y from -800 to 0; turned a quarter: x from 0 to 800, y from 0 to 600.
+    const Box box = g.d.extents();
+    EXPECT_NEAR(box.xmin, 10, 1e-3);
+    EXPECT_NEAR(box.xmax, 810, 1e-3);
+    EXPECT_NEAR(box.ymin, 20, 1e-3);
+    EXPECT_NEAR(box.ymax, 620, 1e-3);
+}
+
+TEST_F(FoldGridBuilder, RefusesGridsThatCannotBeDrawn) {
+    FoldGrid noWidth = folder();
+    noWidth.columns[0] = 0;
+    EXPECT_THROW(draw(noWidth), GenerationError);
+    FoldGrid outside = folder();
+    outside.rows[0].lastColumn = 3;
+    EXPECT_THROW(draw(outside), GenerationError);
+    EXPECT_THROW(draw(FoldGrid{}), GenerationError);
+    EXPECT_EQ(g.d.ElementCount(), 0);
+}
+
+}  // namespace
+}  // namespace brontaxe

@@ -1,0 +1,121 @@
+#include "builders/hand_hole.h"
+
+#include <gtest/gtest.h>
+
+#include "builders/emit.h"
+#include "platform/errors.h"
+#include "support/outline.h"
+#include "support/style_fixture.h"
+
+namespace brontaxe {
+namespace {
+
+using test::horizontalLinesAt;
+
+// One hole of type `type`, 90 x 30, 50 under a flap crease at 100, centred at x = 200.
+struct HandHoleTest : ::testing::Test {
+    test::Generated g;
+    Model& m = g.m;
+    Drawing& d = g.d;
+
+    void draw(int type, float angle = 0, bool mirrored = false) {
+        m.OptionPoign = static_cast<std::int16_t>(type);
+        m.LPoign = 90;
+        m.HPoign = 30;
+        m.DPoign = 50;
+        m.EPoign = 6;
+        GenerationPass pass(d);
+        HandHole(m, d, 200, 100, angle, mirrored);
+    }
+    bool edge(std::int16_t lineKind, double y) {
+        const auto lines = horizontalLinesAt(d, lineKind, y);
+        return lines.size() == 1 && areNear(lines[0].a.x, 170, 1e-4) &&
+               areNear(lines[0].b.x, 230, 1e-4);
+    }
+};
+
+TEST_F(HandHoleTest, TypeOneIsACutSlotWithRoundEnds) {
+    draw(1);
+    EXPECT_TRUE(edge(kind::Cut, 50));
+    EXPECT_TRUE(edge(kind::Cut, 20));
+    const auto arcs = test::arcsOfKind(d, kind::Cut);
+    ASSERT_EQ(arcs.size(), 2u);
+    for (const auto& a : arcs) {
+        EXPECT_NEAR(a.radius, 15, 1e-6);
+        EXPECT_NEAR(a.sweepDeg, 180, 1e-6);
+        EXPECT_NEAR(a.centre.y, 35, 1e-6);
+        EXPECT_NEAR(std::fabs(a.centre.x - 200), 30, 1e-6);
+    }
+    EXPECT_TRUE(test::cutOutlineIsClosed(d));
+    EXPECT_EQ(d.tracer().count(), 4);
+}
+
+TEST_F(HandHoleTest, TypeTwoCreasesTheUpperEdgeWithVariantTwo) {
+    draw(2);
+    EXPECT_TRUE(edge(kind::Crease, 50));
+    EXPECT_TRUE(edge(kind::Cut, 20));
+    EXPECT_EQ(test::arcsOfKind(d, kind::Cut).size(), 2u);
+    EXPECT_EQ(d.element(d.tracer().id(1)).lineVariant, 2);
+    // The cut ends only at the creased edge: the tab of board folds in there.
+    const auto loose = test::looseCutEnds(d);
+    ASSERT_EQ(loose.size(), 2u);
+    for (const Point& p : loose)
+        EXPECT_NEAR(p.y, 50, 1e-4);
+    EXPECT_EQ(d.LineVariant, 1);
+}
+
+TEST_F(HandHoleTest, TypeThreeAddsTwoLShapedCutsAndTheTabCreaseAbove) {
+    draw(3);
+    EXPECT_TRUE(edge(kind::Crease, 50));
+    EXPECT_TRUE(edge(kind::Crease, 56));
+    const auto legs = test::verticalLinesAt(d, kind::Cut, 170);
+    ASSERT_EQ(legs.size(), 1u);
+    EXPECT_NEAR(legs[0].a.y, 50, 1e-4);
+    EXPECT_NEAR(legs[0].b.y, 56, 1e-4);
+    const auto feet = horizontalLinesAt(d, kind::Cut, 56);
+    ASSERT_EQ(feet.size(), 2u);
+    EXPECT_NEAR(feet[0].a.x, 164, 1e-4);
+    EXPECT_NEAR(feet[1].b.x, 236, 1e-4);
+    // The free ends of the L-shaped cuts, and nothing else, stay open.
+    const auto loose = test::looseCutEnds(d);
+    ASSERT_EQ(loose.size(), 2u);
+    EXPECT_NEAR(loose[0].y, 56, 1e-4);
+    EXPECT_NEAR(loose[1].y, 56, 1e-4);
+}
+
+TEST_F(HandHoleTest, TypeZeroDrawsNothingAndEqualSizesGiveACircle) {
+    draw(0);
+    EXPECT_EQ(d.ElementCount(), 0);
+    m.LPoign = 30;
+    m.OptionPoign = 1;
+    HandHole(m, d, 0, 0, 0, false);
+    EXPECT_TRUE(test::cutOutlineIsClosed(d));
+    EXPECT_NEAR(d.KindLength(kind::Cut), 30 * kPi, 1e-6);
+}
+
+TEST_F(HandHoleTest, PlacedTurnedAndMirroredItKeepsItsShape) {
+    draw(1, 90, true);
+    EXPECT_TRUE(test::cutOutlineIsClosed(d));
+    EXPECT_NEAR(d.KindLength(kind::Cut), 120 + 30 * kPi, 1e-4);
+    // Mirrored above its upper edge, turned a quarter to the left of it, then moved to
+    // (200, 100 - 50).
+    const Box box = d.extents();
+    EXPECT_NEAR(box.xmin, 170, 1e-4);
+    EXPECT_NEAR(box.xmax, 200, 1e-4);
+    EXPECT_NEAR(box.ymin, 50 - 45, 1e-4);
+    EXPECT_NEAR(box.ymax, 50 + 45, 1e-4);
+}
+
+TEST(HandHoleSizes, AHoleShorterThanItIsHighOrWithoutHeightIsReported) {
+    for (auto [length, height] : {std::pair{20.0f, 30.0f}, std::pair{90.0f, 0.0f}}) {
+        test::Generated g;
+        g.m.OptionPoign = 1;
+        g.m.LPoign = length;
+        g.m.HPoign = height;
+        EXPECT_THROW(HandHole(g.m, g.d, 0, 100, 0, false), GenerationError) << length;
+        EXPECT_EQ(g.d.ElementCount(), 0);
+    }
+}
+
+}  // namespace
+}  // namespace brontaxe
