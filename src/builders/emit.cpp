@@ -78,9 +78,14 @@ void fourQuarters(Drawing& d, const std::function<void()>& drawQuarter) {
     }
 }
 
+SlotHalfAllowances slotHalfAllowances(const Model& m) {
+    return {.first = m.Majo[15], .second = m.Majo[16]};
+}
+
 std::pair<float, float> slotHalfWidths(const Model& m) {
-    if (m.Majo[15] != 0 && m.Majo[16] != 0)
-        return {m.Majo[15], m.Majo[16]};
+    const SlotHalfAllowances own = slotHalfAllowances(m);
+    if (own.first != 0 && own.second != 0)
+        return {own.first, own.second};
     if (!(m.decalenc > m.encoche)) {
         const float a = m.encoche / 2 - m.decalenc;
         return {a, m.encoche - a};

@@ -66,6 +66,14 @@ void placeFeature(Drawing& d, int first, const FeaturePlacement& at);
 // as drawn, mirrored across y = 0, turned into the opposite corner, and mirrored across x = 0.
 void fourQuarters(Drawing& d, const std::function<void()>& drawQuarter);
 
+// Allowances 15 and 16 of the styles that slot their flaps: the two halves of every slot, which
+// replace those the slot's width and offset give when both are set.
+struct SlotHalfAllowances {
+    float first;   // 15: left of the first crease, right of the second, and so on
+    float second;  // 16: the other side
+};
+SlotHalfAllowances slotHalfAllowances(const Model& m);
+
 // Slot half-widths (a, b) on the two sides of a crease.
 std::pair<float, float> slotHalfWidths(const Model& m);
 

@@ -4,7 +4,6 @@
 
 #include "builders/emit.h"
 #include "builders/shaped_body_half.h"
-#include "platform/rounding.h"
 
 namespace brontaxe {
 namespace {
@@ -29,10 +28,7 @@ FlapShape lockFlap(float height) {
 
 void InterlockedBodyHalf(Model& m, Drawing& d, const InterlockedBody& body,
                          const FeaturePlacement& at) {
-    const float h = m.Hauteur / 2 + m.Majo[5] / 2;
-    const float base = nearestInt16(m.Largeur / 2 - 0.1f);
-    const float f1 = base + m.Majo[6];
-    const float f2 = base + m.Majo[7];
+    const float h = body.h, f1 = body.f1, f2 = body.f2;
     auto& passes = m.PassesMachine;
     const std::size_t flaps = at.mirrored ? 11 : 6;
     passes[flaps] = m.patProlong;

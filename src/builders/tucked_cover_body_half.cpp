@@ -43,7 +43,7 @@ void TuckedCoverBodyHalf(Model& m, Drawing& d, const TuckedCoverBody& body,
     const float h = body.h, cover = body.cover, dust = body.dust;
     const bool tuckOnEven = body.covers == TuckedPanels::Even;
     const float tuck = m.hpatrent;
-    const float inset = std::max(0.0f, m.EpaisseurCarton - m.Majo[8] / 2);
+    const float inset = std::max(0.0f, m.EpaisseurCarton - body.tuckInAllowance / 2);
     const FlapShape tucked = coverWithTuck(cover, tuck, inset);
     const FlapShape plain = plainFlap(dust);
     const float odd = tuckOnEven ? dust : cover + tuck;

@@ -7,8 +7,8 @@ namespace brontaxe {
 
 // A body half of a 0208: the flaps of panels 1 and 3 (of panels 2 and 4 for `TuckedPanels::Even`)
 // are covers `cover` deep that end in a tuck-in flap `hpatrent` deep, narrowed on each side by
-// the board thickness less half of Majo(8) and bevelled at its corners, which slides down
-// inside the far wall; the two other panels carry dust flaps `dust` high. Placed like a body
+// the board thickness less half of `tuckInAllowance` and bevelled at its corners, which slides
+// down inside the far wall; the two other panels carry dust flaps `dust` high. Placed like a body
 // half, mirrored for the lower half.
 enum class TuckedPanels {
     Odd,   // covers on panels 1 and 3
@@ -21,6 +21,7 @@ struct TuckedCoverBody {
     float cover = 0;
     float dust = 0;
     TuckedPanels covers = TuckedPanels::Odd;
+    float tuckInAllowance = 0;  // what the tuck-in flaps gain in width
 };
 
 void TuckedCoverBodyHalf(Model& m, Drawing& d, const TuckedCoverBody& body,

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "platform/number_text.h"
+#include "styles/02/fco200_lid_common.h"
 
 namespace brontaxe {
 namespace {
@@ -92,7 +93,8 @@ NestingOffsets nestingOffsets(const Model& m) {
     const double W = m.Largeur;
     if (code == "0210" || code == "0211") {
         // The lid and tuck-in of one row reach over the dust flaps of the next.
-        n.dY = W + m.Majo[6] + m.Majo[7] + m.hpatrent - m.hrabat;
+        const LidAllowances a = lidAllowances(m);
+        n.dY = W + a.lidDepth + a.lidHinge + m.hpatrent - m.hrabat;
     } else if (code == "0215" || code == "0713") {
         n.dY = W / 2 - m.hrabat + m.hrecouvr;
     } else if (code == "0421" || code == "0427" || code == "0429") {

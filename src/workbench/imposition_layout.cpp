@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "styles/02/fco200_lid_common.h"
 #include "workbench/imposition.h"
 #include "workbench/imposition_facing.h"
 
@@ -68,7 +69,8 @@ Layout layoutFor(const Model& m, const Drawing& d, const Box& blank) {
         l.nest = Nest::LidAndBottom;
         // Lid side against lid side going into an even row, bottom against bottom going into
         // an odd one; over two rows the saving is the lid depth less a dust flap.
-        const double lid = W + m.Majo[6] + m.Majo[7] + m.hpatrent;
+        const LidAllowances a = lidAllowances(m);
+        const double lid = W + a.lidDepth + a.lidHinge + m.hpatrent;
         const double overlap = code == "0212" ? 0.0 : m.hrecouvr;
         const double evenTerm = W / 2 - m.hrabat + overlap;
         const double oddTerm = lid - W / 2 - overlap;

@@ -12,7 +12,10 @@ float roundedFlap(float x) {
 }
 
 SlottedAllowances slottedAllowances(const Model& m) {
-    const auto& k = m.Majo;
+    return slottedAllowances(m.Majo);
+}
+
+SlottedAllowances slottedAllowances(const std::array<float, 17>& k) {
     return {.panel1 = k[1],
             .panel2 = k[2],
             .panel3 = k[3],
@@ -20,7 +23,8 @@ SlottedAllowances slottedAllowances(const Model& m) {
             .bodyHeight = k[5],
             .oddFlaps = k[6],
             .evenFlaps = k[7],
-            .jointStep = k[8]};
+            .jointStep = k[8],
+            .tuckInWidth = k[8]};
 }
 
 SlottedBody slottedPanels(const Model& m) {

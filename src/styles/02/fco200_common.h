@@ -2,6 +2,8 @@
 // What the slotted styles share: the panels of the body, the two mirrored body halves with
 // their dimension chains, and the flap rounding.
 
+#include <array>
+
 #include "builders/slotted_body_half.h"
 #include "drawing/drawing.h"
 #include "model/model.h"
@@ -11,16 +13,19 @@ namespace brontaxe {
 // The slotted cases' allowances, named after what each one adds to; panels count from the
 // glue flap, so panel 1 is the width panel when the glue flap sits on the width.
 struct SlottedAllowances {
-    float panel1;      // 1: the first panel
-    float panel2;      // 2: the second panel
-    float panel3;      // 3: the third panel
-    float panel4;      // 4: the fourth panel
-    float bodyHeight;  // 5: the whole body height (each half takes half of it)
-    float oddFlaps;    // 6: flaps of panels 1 and 3 (of the length panels on 0204, 0206)
-    float evenFlaps;   // 7: flaps of panels 2 and 4 (of the width panels on 0204, 0206)
-    float jointStep;   // 8: 0214: how much more the lower joint panel stops short
+    float panel1;       // 1: the first panel
+    float panel2;       // 2: the second panel
+    float panel3;       // 3: the third panel
+    float panel4;       // 4: the fourth panel
+    float bodyHeight;   // 5: the whole body height (each half takes half of it)
+    float oddFlaps;     // 6: flaps of panels 1 and 3 (of the length panels on 0204, 0206)
+    float evenFlaps;    // 7: flaps of panels 2 and 4 (of the width panels on 0204, 0206)
+    float jointStep;    // 8 on 0214: how much more the lower joint panel stops short
+    float tuckInWidth;  // 8 on 0208: what the tuck-in flaps gain in width
 };
 SlottedAllowances slottedAllowances(const Model& m);
+// The same read from a table of its own, as a top and bottom box's bottom closure has.
+SlottedAllowances slottedAllowances(const std::array<float, 17>& k);
 
 // Flap rounding: nearest whole millimetre of x - 0.1, so that a half that ends in .5 rounds
 // down. Throws GenerationError when out of range.

@@ -17,21 +17,26 @@ float lengthOfAll(const BodyPanels& p) {
     return p.p1 + p.p2 + p.p3 + p.p4;
 }
 
+// The locking end over the regular case's panels, height and flaps.
+InterlockedBody interlocked(const SlottedBody& b) {
+    return {.p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = b.p4, .h = b.h, .f1 = b.f1, .f2 = b.f2};
+}
+
 }  // namespace
 
 void Fco0207(Model& m, Drawing& d) {
     const SlottedBody b = regularFlaps(m);
     GenerationPass pass(d);
     SlottedBodyHalf(m, d, b);
-    InterlockedBodyHalf(m, d, {.p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = b.p4}, {.mirrored = true});
+    InterlockedBodyHalf(m, d, interlocked(b), {.mirrored = true});
     finishSlottedBody(m, d, 207, b, largerFlap(b.f1, b.f2), largerFlap(b.f1, b.f2));
 }
 
 void Fco0229(Model& m, Drawing& d) {
     const SlottedBody b = regularFlaps(m);
     GenerationPass pass(d);
-    InterlockedBodyHalf(m, d, {.p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = b.p4});
-    InterlockedBodyHalf(m, d, {.p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = b.p4}, {.mirrored = true});
+    InterlockedBodyHalf(m, d, interlocked(b));
+    InterlockedBodyHalf(m, d, interlocked(b), {.mirrored = true});
     finishSlottedBody(m, d, 229, b, largerFlap(b.f1, b.f2), largerFlap(b.f1, b.f2));
 }
 
@@ -51,7 +56,8 @@ void Fco0208(Model& m, Drawing& d) {
                          .h = b.h,
                          .cover = cover,
                          .dust = dust,
-                         .covers = tuckOnEven ? TuckedPanels::Even : TuckedPanels::Odd});
+                         .covers = tuckOnEven ? TuckedPanels::Even : TuckedPanels::Odd,
+                         .tuckInAllowance = a.tuckInWidth});
     TuckedCoverBodyHalf(m, d,
                         {.p1 = b.p1,
                          .p2 = b.p2,
@@ -60,7 +66,8 @@ void Fco0208(Model& m, Drawing& d) {
                          .h = b.h,
                          .cover = cover,
                          .dust = dust,
-                         .covers = tuckOnEven ? TuckedPanels::Even : TuckedPanels::Odd},
+                         .covers = tuckOnEven ? TuckedPanels::Even : TuckedPanels::Odd,
+                         .tuckInAllowance = a.tuckInWidth},
                         {.mirrored = true});
     const float flap = cover + m.hpatrent;
     finishSlottedBody(m, d, 208, b, flap, flap);

@@ -21,7 +21,10 @@ void applyLidDefaultAllowances(Model& m, std::int16_t styleCode) {
 }
 
 LidAllowances lidAllowances(const Model& m) {
-    const auto& k = m.Majo;
+    return lidAllowances(m.Majo);
+}
+
+LidAllowances lidAllowances(const std::array<float, 17>& k) {
     return {.panel1 = k[1],
             .panel2 = k[2],
             .panel3 = k[3],

@@ -21,6 +21,8 @@ struct LidAllowances {
     float tuckInWidth;                     // 8: the tuck-in, on the length
 };
 LidAllowances lidAllowances(const Model& m);
+// The same read from a table of its own, as a top and bottom box's bottom closure has.
+LidAllowances lidAllowances(const std::array<float, 17>& k);
 
 // Without a record of their own in the allowance table, the lid styles take multiples of the
 // board thickness: 1 to 3, 5 to 7 = t, 4 = 0, 8 = -t, 9 to 16 = 0.

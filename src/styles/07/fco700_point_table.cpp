@@ -10,16 +10,14 @@
 
 #include "builders/emit.h"
 #include "platform/errors.h"
-#include "platform/rounding.h"
+#include "styles/02/fco200_common.h"
 #include "styles/07/fco700.h"
 
 namespace brontaxe {
 namespace {
 
-using L = LockLevel;
-
-constexpr float kLockHeight = 14.5f;  // k1: how far the lock reaches above the bottom's edge
-constexpr float kLockInset = 4;       // k2
+// How far the hooks' throats stand in from the folds of panels 1-2 and 3-4.
+constexpr float kLockInset = 4;
 
 // Offsets of the bottom's lines, in millimetres. They were taken off the case as first drawn,
 // in single precision, so most are a round size plus the float error of where they were read
@@ -27,15 +25,16 @@ constexpr float kLockInset = 4;       // k2
 // keeps its exact value.
 constexpr float kTabEndTrim = 0.6100159f;      // lock tab 2's end, short of its slanted crease
 constexpr float kFlap3StartTrim = 0.5999756f;  // lock tab 3's start, short of its crease
-constexpr float kNotchRise = 0.2399902f;       // the lock flap's notch above level y9
-constexpr float kSlitRise = 5.75f;             // the slit of flap 2 above level y9
-constexpr float kGlueTopDrop = 3.840027f;      // the glue flap's upper end below level y11
-constexpr float kSlantRise = 0.2599487f;       // the glue flap's slanted end above level y11
-constexpr float kLockFoldRun = 3.029999f;      // the lock flap's fold: aimed this far left of x5
-constexpr float kLockFoldDrop = 15.53f;        // ... and this far below y4
-constexpr float kTabFoldDrop = 1.380005f;      // 0701: the glued tabs' folds below y5
-constexpr float kTab2FoldInset = 1.370026f;    // 0701: tab 2's fold, left of x14
-constexpr float kTab3FoldInset = 1.369995f;    // 0701: tab 3's fold, right of x26
+constexpr float kNotchRise = 0.2399902f;       // the notch over fold 1-2, above `notchApex`
+constexpr float kSlitRise = 5.75f;             // the slit over fold 2-3, above `notchApex`
+constexpr float kGlueTopDrop = 3.840027f;      // the glue flap's upper end, below `glueTop`
+constexpr float kSlantRise = 0.2599487f;       // the glue flap's slanted end, above `glueTop`
+constexpr float kLockFoldRun = 3.029999f;      // the lock flap's fold: aimed this far left of
+                                               // `lockRight`
+constexpr float kLockFoldDrop = 15.53f;        // ... and this far below `hookThroat`
+constexpr float kTabFoldDrop = 1.380005f;      // 0701: the glued tabs' folds, below `hookTip`
+constexpr float kTab2FoldInset = 1.370026f;    // 0701: tab 2's fold, left of `tab2Hook`
+constexpr float kTab3FoldInset = 1.369995f;    // 0701: tab 3's fold, right of `tab3Hook`
 
 float tanDeg(float deg) {
     return std::tan(deg * kRadiansPerDegree);
@@ -66,113 +65,90 @@ LockTable lockTable(const Model& m, LockVariant variant) {
     const float first = glueOnWidth ? W : L, second = glueOnWidth ? L : W;
     const LockCaseAllowances a = lockCaseAllowances(m);
 
-    // Sizes.
+    // Sizes: the glue flap, the panels, the body, the top and bottom flaps, the tabs' overlap
+    // and the slot (n its half).
     const float g = m.lgPatte;
     const float P1 = first + a.panel1, P2 = second + a.panel2, P3 = first + a.panel3,
                 P4 = second + a.panel4;
     const float h = m.Hauteur + a.bodyHeight;
-    const float t = nearestInt16(W / 2 - 0.1f) + a.topFlaps;
-    const float b = nearestInt16(W / 2 - 0.1f) + a.bottomFlaps;
+    const float t = roundedFlap(W / 2) + a.topFlaps;
+    const float b = roundedFlap(W / 2) + a.bottomFlaps;
     const float o = is0711 ? m.hrecouvr - 5 : m.hrecouvr;
     const float enc = m.encoche, dec = m.decalenc;
     const float n = enc / 2;
+    // The notches over folds 1-2 and 3-4, cut at the variant's angles: q1 is how far their
+    // apex stands off the fold, q2 (less a quarter of the slot) how far above the bottom fold.
     const float s =
         is0711 ? n / std::sin(25 * kRadiansPerDegree) : n / std::sin(32.5f * kRadiansPerDegree);
     const float q1 =
         is0711 ? s * std::cos(20 * kRadiansPerDegree) : s * std::cos(77.5f * kRadiansPerDegree);
     const float q2 = s * std::sin(77.5f * kRadiansPerDegree);
-    const float k1 = kLockHeight, k2 = kLockInset;
-    const float r = ((k1 + q2) - n * 0.5f - k2 - q1) / 2;
-    const float u = ((k1 - r + q2) - n * 0.5f) * tanDeg(20);
+    // r: how far a hook's tip stands above and beside its throat; u: how far the lock flap's
+    // edge stands left of the notch over fold 1-2.
+    const float r = ((kLockHeight + q2) - n * 0.5f - kLockInset - q1) / 2;
+    const float u = ((kLockHeight - r + q2) - n * 0.5f) * tanDeg(20);
+    // How far the slanted lock fold and the slanted sides of flaps 2 and 4 run across.
     const float slant = is0711 ? (b + o) * tanDeg(15) : W * tanDeg(15);
     const float flap2Slope = is0711 ? b * tanDeg(5) : b * tanDeg(30);
-
-    // Step lists, 1-based as the levels read them.
-    const std::array<float, 18> dy{0,
-                                   b,
-                                   o,
-                                   o,
-                                   b,
-                                   W,
-                                   b,
-                                   k1,
-                                   r,
-                                   q2 - n / 2,
-                                   n / 2,
-                                   enc / 4,
-                                   g + dec,
-                                   enc / 2,
-                                   t + enc / 2,
-                                   h,
-                                   a.glueFlapShort,
-                                   n};
-    const std::array<float, 39> dx{0,       g,       P1,      P2,         P3,
-                                   P4,      slant,   b,       b,          b + 2,
-                                   o,       o,       k2,      r,          n,
-                                   n,       q1,      r,       n,          n,
-                                   k2,      u,       q1,      flap2Slope, b * tanDeg(20),
-                                   enc / 2, enc / 2, n,       dec,        n + dec,
-                                   enc,     n + dec, n + dec, enc,        dec,
-                                   enc,     g + dec, n + dec, dec};
+    const float flap4Slope = b * tanDeg(20);
 
     LockTable T;
     T.W = W;
     T.n = n;
     auto& y = T.y;
-    y[L::kBottomEdge] = 0;
-    y[L::kBottomFold] = y[L::kBottomEdge] + dy[5];
-    y[3] = y[L::kBottomFold] - dy[6];
-    y[4] = y[L::kBottomFold] - dy[7];
-    y[5] = y[4] + dy[8];
-    y[9] = y[L::kBottomFold] + dy[9];
-    y[7] = y[L::kBottomFold] + dy[10];
-    y[10] = y[L::kBottomFold] + dy[12];
-    y[L::kTopFold] = y[L::kBottomFold] + dy[15];
-    y[L::kGlueTop] = y[L::kTopFold] - dy[16];
-    y[8] = y[L::kBottomFold] + dy[17];
-    y[2] = y[3] - dy[2];
-    y[12] = y[L::kTopFold] - dy[13];
-    y[L::kTopEdge] = y[12] + dy[14];
+    y.bottomEdge = 0;
+    y.bottomFold = y.bottomEdge + W;
+    y.flapEdge = y.bottomFold - b;
+    y.tabEdge = y.flapEdge - o;
+    y.hookThroat = y.bottomFold - kLockHeight;
+    y.hookTip = y.hookThroat + r;
+    y.notchApex = y.bottomFold + (q2 - n / 2);
+    y.rightEdgeFoot = y.bottomFold + n;
+    y.glueFoot = y.bottomFold + (g + dec);
+    y.topFold = y.bottomFold + h;
+    y.glueTop = y.topFold - a.glueFlapShort;
+    // The top flaps reach t above the bottom of the slots' half-round ends.
+    const float slotBottom = y.topFold - enc / 2;
+    y.topEdge = slotBottom + (t + enc / 2);
 
     auto& x = T.x;
-    x[L::kLeftEdge] = 0;
-    x[L::kGlueFold] = x[L::kLeftEdge] + dx[1];
-    x[L::kFold12] = x[L::kGlueFold] + dx[2];
-    x[L::kFold23] = x[L::kFold12] + dx[3];
-    x[L::kFold34] = x[L::kFold23] + dx[4];
-    x[L::kRightEdge] = x[L::kFold34] + dx[5];
-    x[4] = x[L::kFold12] - dx[6];
-    x[16] = x[L::kFold12] + dx[7];
-    x[24] = x[L::kFold34] - dx[8];
-    x[36] = x[L::kRightEdge] - dx[9];
-    x[25] = x[24] + dx[10];
-    x[15] = x[16] - dx[11];
-    x[27] = x[L::kFold34] - dx[12];
-    x[26] = x[27] - dx[13];
-    x[28] = x[L::kFold34] - dx[14];
-    x[33] = x[L::kFold34] + dx[15];
-    x[32] = x[L::kFold34] + dx[16];
-    x[6] = x[L::kFold12] - dx[18];
-    x[11] = x[L::kFold12] + dx[19];
-    x[12] = x[L::kFold12] + dx[20];
-    x[8] = x[L::kFold12] - dx[22];
-    x[17] = x[L::kFold23] - dx[23];
-    x[35] = x[L::kFold34] + dx[24];
-    x[23] = x[L::kFold23] + dx[25];
-    x[19] = x[L::kFold23] - dx[26];
-    x[3] = x[L::kGlueFold] + dx[27];
-    x[31] = x[L::kFold34] + dx[28];
-    x[34] = x[L::kFold34] + dx[29];
-    x[29] = x[34] - dx[30];
-    x[37] = x[L::kRightEdge] - dx[31];
-    x[18] = x[L::kFold23] - dx[32];
-    x[22] = x[18] + dx[33];
-    x[20] = x[L::kFold23] - dx[34];
-    x[13] = x[L::kFold12] + dx[37];
-    x[10] = x[L::kFold12] + dx[38];
-    x[14] = x[12] + dx[17];
-    x[5] = x[8] - dx[21];
-    x[7] = x[13] - dx[35];
+    x.leftEdge = 0;
+    x.glueFold = x.leftEdge + g;
+    x.fold12 = x.glueFold + P1;
+    x.fold23 = x.fold12 + P2;
+    x.fold34 = x.fold23 + P3;
+    x.rightEdge = x.fold34 + P4;
+    // The lock flap of panel 1 and the hook of tab 2.
+    x.flap1Left = x.glueFold + n;
+    x.lockFoldFoot = x.fold12 - slant;
+    x.notch1 = x.fold12 - q1;
+    x.lockRight = x.notch1 - u;
+    x.tab2Throat = x.fold12 + kLockInset;
+    x.tab2Hook = x.tab2Throat + r;
+    // The flaps of panels 2 to 4 and the glued tabs below them.
+    x.flap2Corner = x.fold12 + b;
+    x.tab2LowerRight = x.flap2Corner - o;
+    x.flap2SlopeFoot = x.fold23 - flap2Slope;
+    x.slit = x.fold23 + enc / 2;
+    x.flap3Corner = x.fold34 - b;
+    x.tab3LowerLeft = x.flap3Corner + o;
+    x.tab3Throat = x.fold34 - kLockInset;
+    x.tab3Hook = x.tab3Throat - r;
+    x.notch3 = x.fold34 + q1;
+    x.flap4SlopeFoot = x.fold34 + flap4Slope;
+    x.flap4Corner = x.rightEdge - (b + 2);
+    // The top's slots, each one slot wide, shifted by the slot offset: slots 1 and 3 to the
+    // right of their fold, slot 2 to the left; panel 4's top flap stops half a slot short.
+    x.slot1Right = x.fold12 + (n + dec);
+    x.slot1Left = x.slot1Right - enc;
+    x.slot1Centre = x.fold12 + dec;
+    x.slot2Left = x.fold23 - (n + dec);
+    x.slot2Right = x.slot2Left + enc;
+    x.slot2Centre = x.fold23 - dec;
+    x.slot3Right = x.fold34 + (n + dec);
+    x.slot3Left = x.slot3Right - enc;
+    x.slot3Centre = x.fold34 + dec;
+    x.topFlap4Right = x.rightEdge - (n + dec);
     return T;
 }
 
@@ -209,123 +185,122 @@ void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
     // Ends of the lock tabs trimmed short of the slanted creases.
     const float tabEnd = kTabEndTrim;
     const float flap3Start = kFlap3StartTrim;
-    const float notchTop = y[9] + kNotchRise;
-    const float slitTop = y[9] + kSlitRise;
+    const float notchTop = y.notchApex + kNotchRise;
+    const float slitTop = y.notchApex + kSlitRise;
     // The glue flap's upper end: one point shared by its slant and its free edge.
-    const float glueTop = y[L::kGlueTop] - kGlueTopDrop;
+    const float glueUpperEnd = y.glueTop - kGlueTopDrop;
 
     // Glue tabs of panels 2 and 3.
-    const ElementId tab3Side = cut(x[25], y[2], x[24], y[3]);
-    cut(x[16], y[3], x[15], y[2]);
+    const ElementId tab3Side = cut(x.tab3LowerLeft, y.tabEdge, x.flap3Corner, y.flapEdge);
+    cut(x.flap2Corner, y.flapEdge, x.tab2LowerRight, y.tabEdge);
     // Lock flap of panel 1: its fold.
     // Its fold runs on to the lock flap's edge; ending 3 mm short it would leave a crease in
     // the air.
-    const float lockFoldX = x[5] - kLockFoldRun, lockFoldY = y[4] - kLockFoldDrop;
+    const float lockFoldX = x.lockRight - kLockFoldRun, lockFoldY = y.hookThroat - kLockFoldDrop;
     // Past the top of that edge it ends in the edge's corner.
-    crease(x[4], y[L::kBottomEdge], x[5],
-           std::min(atAbscissa(x[4], y[L::kBottomEdge], lockFoldX, lockFoldY, x[5]), y[5]));
-    cut(x[3], y[L::kBottomFold], x[3], y[L::kBottomEdge]);
-    cut(x[L::kLeftEdge], y[10], x[3], y[L::kBottomFold]);
-    const ElementId lockRight = cut(x[5], y[L::kBottomEdge], x[5], y[5]);
-    cut(x[5], y[5], x[8], notchTop);
-    cut(x[8], notchTop, x[14], y[5]);
-    cut(x[14], y[5], x[12], y[4]);
-    const ElementId flap2Slope = cut(x[17], y[3], x[23], slitTop);
-    cut(x[23], slitTop, x[23], y[3]);
-    cut(x[26] + flap3Start, y[2], x[27], y[4]);
-    cut(x[27], y[4], x[26], y[5]);
-    cut(x[26], y[5], x[32], y[9]);
+    crease(x.lockFoldFoot, y.bottomEdge, x.lockRight,
+           std::min(atAbscissa(x.lockFoldFoot, y.bottomEdge, lockFoldX, lockFoldY, x.lockRight),
+                    y.hookTip));
+    cut(x.flap1Left, y.bottomFold, x.flap1Left, y.bottomEdge);
+    cut(x.leftEdge, y.glueFoot, x.flap1Left, y.bottomFold);
+    const ElementId lockRight = cut(x.lockRight, y.bottomEdge, x.lockRight, y.hookTip);
+    cut(x.lockRight, y.hookTip, x.notch1, notchTop);
+    cut(x.notch1, notchTop, x.tab2Hook, y.hookTip);
+    cut(x.tab2Hook, y.hookTip, x.tab2Throat, y.hookThroat);
+    const ElementId flap2Slope = cut(x.flap2SlopeFoot, y.flapEdge, x.slit, slitTop);
+    cut(x.slit, slitTop, x.slit, y.flapEdge);
+    cut(x.tab3Hook + flap3Start, y.tabEdge, x.tab3Throat, y.hookThroat);
+    cut(x.tab3Throat, y.hookThroat, x.tab3Hook, y.hookTip);
+    cut(x.tab3Hook, y.hookTip, x.notch3, y.notchApex);
     // Bottom folds between the slots, each from cut to cut.
-    const float W6 = y[L::kBottomFold];
-    crease(atLevel(x[L::kRightEdge], y[8], x[36], y[3], W6), W6,
-           atLevel(x[32], y[9], x[35], y[3], W6), W6);
-    crease(atLevel(x[26], y[5], x[32], y[9], W6), W6, x[23], W6);
-    crease(atLevel(x[17], y[3], x[23], slitTop, W6), W6, atLevel(x[8], notchTop, x[14], y[5], W6),
-           W6);
-    crease(atLevel(x[5], y[5], x[8], notchTop, W6), W6, x[3], W6);
+    const float fold = y.bottomFold;
+    crease(atLevel(x.rightEdge, y.rightEdgeFoot, x.flap4Corner, y.flapEdge, fold), fold,
+           atLevel(x.notch3, y.notchApex, x.flap4SlopeFoot, y.flapEdge, fold), fold);
+    crease(atLevel(x.tab3Hook, y.hookTip, x.notch3, y.notchApex, fold), fold, x.slit, fold);
+    crease(atLevel(x.flap2SlopeFoot, y.flapEdge, x.slit, slitTop, fold), fold,
+           atLevel(x.notch1, notchTop, x.tab2Hook, y.hookTip, fold), fold);
+    crease(atLevel(x.lockRight, y.hookTip, x.notch1, notchTop, fold), fold, x.flap1Left, fold);
     // Folds of the glued tabs, at 45° from the corners the case folds flat on.
-    const float dyy = kTabFoldDrop;
     if (variant == LockVariant::Fco0701) {
-        crease(x[14] - kTab2FoldInset, y[5] - dyy, x[16], y[3]);
-        crease(x[24], y[3], x[26] + kTab3FoldInset, y[5] - dyy);
+        const float foldTop = y.hookTip - kTabFoldDrop;
+        crease(x.tab2Hook - kTab2FoldInset, foldTop, x.flap2Corner, y.flapEdge);
+        crease(x.flap3Corner, y.flapEdge, x.tab3Hook + kTab3FoldInset, foldTop);
     } else {
         // Its lock offset moves the tab's corner; the fold starts from that corner.
-        crease(x[14], y[5], x[16], y[3]);
-        crease(x[24], y[3], x[26], y[5]);
+        crease(x.tab2Hook, y.hookTip, x.flap2Corner, y.flapEdge);
+        crease(x.flap3Corner, y.flapEdge, x.tab3Hook, y.hookTip);
     }
-    cut(x[37], y[L::kGlueTop], x[L::kRightEdge], y[L::kGlueTop]);
+    cut(x.topFlap4Right, y.glueTop, x.rightEdge, y.glueTop);
     // Top folds, panel folds, glue flap fold.
-    crease(x[37], y[L::kGlueTop], x[34], y[L::kGlueTop]);
-    crease(x[13], y[L::kGlueTop], x[18], y[L::kGlueTop]);
+    crease(x.topFlap4Right, y.glueTop, x.slot3Right, y.glueTop);
+    crease(x.slot1Right, y.glueTop, x.slot2Left, y.glueTop);
     // The first top fold starts on the glue flap's slanted end when that passes above it.
-    const float slantTop = y[L::kGlueTop] + kSlantRise;
-    crease(slantTop > y[L::kTopFold]
-               ? atLevel(x[3], slantTop, x[L::kLeftEdge], glueTop, y[L::kTopFold])
-               : x[3],
-           y[L::kTopFold], x[7], y[L::kTopFold]);
+    const float slantTop = y.glueTop + kSlantRise;
+    crease(slantTop > y.topFold
+               ? atLevel(x.flap1Left, slantTop, x.leftEdge, glueUpperEnd, y.topFold)
+               : x.flap1Left,
+           y.topFold, x.slot1Left, y.topFold);
     // Panel folds from the notch or slit under them up to the round end of their slot; the
     // glue flap's fold between its two slanted ends.
-    const float slotRadius = std::abs(x[7] - x[10]);
-    crease(x[L::kFold34], atAbscissa(x[26], y[5], x[32], y[9], x[L::kFold34]), x[L::kFold34],
-           underSlot(x[L::kFold34], x[31], slotRadius, y[L::kTopFold]));
-    crease(x[L::kFold23], atAbscissa(x[17], y[3], x[23], slitTop, x[L::kFold23]), x[L::kFold23],
-           underSlot(x[L::kFold23], x[20], slotRadius, y[L::kTopFold]));
-    crease(x[L::kFold12], underSlot(x[L::kFold12], x[10], slotRadius, y[L::kTopFold]),
-           x[L::kFold12], atAbscissa(x[8], notchTop, x[14], y[5], x[L::kFold12]));
-    crease(x[L::kGlueFold], atAbscissa(x[3], slantTop, x[L::kLeftEdge], glueTop, x[L::kGlueFold]),
-           x[L::kGlueFold],
-           atAbscissa(x[L::kLeftEdge], y[10], x[3], y[L::kBottomFold], x[L::kGlueFold]));
-    cut(x[L::kRightEdge], y[L::kGlueTop], x[L::kRightEdge], y[8]);
-    cut(x[12], y[4], x[14] - tabEnd, y[2]);
-    crease(x[29], y[L::kTopFold], x[22], y[L::kTopFold]);
-    const ElementId lockBottom = cut(x[5], y[L::kBottomEdge], x[3], y[L::kBottomEdge]);
-    cut(x[7], y[L::kTopEdge], x[7], y[L::kTopFold]);
-    const ElementId flap2Bottom = cut(x[17], y[3], x[16], y[3]);
-    cut(x[15], y[2], x[14] - tabEnd, y[2]);
-    cut(x[24], y[3], x[23], y[3]);
-    const ElementId tab3Bottom = cut(x[26] + flap3Start, y[2], x[25], y[2]);
-    cut(x[29], y[L::kTopFold], x[29], y[L::kTopEdge]);
+    const float slotRadius = std::abs(x.slot1Left - x.slot1Centre);
+    crease(x.fold34, atAbscissa(x.tab3Hook, y.hookTip, x.notch3, y.notchApex, x.fold34), x.fold34,
+           underSlot(x.fold34, x.slot3Centre, slotRadius, y.topFold));
+    crease(x.fold23, atAbscissa(x.flap2SlopeFoot, y.flapEdge, x.slit, slitTop, x.fold23), x.fold23,
+           underSlot(x.fold23, x.slot2Centre, slotRadius, y.topFold));
+    crease(x.fold12, underSlot(x.fold12, x.slot1Centre, slotRadius, y.topFold), x.fold12,
+           atAbscissa(x.notch1, notchTop, x.tab2Hook, y.hookTip, x.fold12));
+    crease(x.glueFold, atAbscissa(x.flap1Left, slantTop, x.leftEdge, glueUpperEnd, x.glueFold),
+           x.glueFold, atAbscissa(x.leftEdge, y.glueFoot, x.flap1Left, y.bottomFold, x.glueFold));
+    cut(x.rightEdge, y.glueTop, x.rightEdge, y.rightEdgeFoot);
+    cut(x.tab2Throat, y.hookThroat, x.tab2Hook - tabEnd, y.tabEdge);
+    crease(x.slot3Left, y.topFold, x.slot2Right, y.topFold);
+    const ElementId lockBottom = cut(x.lockRight, y.bottomEdge, x.flap1Left, y.bottomEdge);
+    cut(x.slot1Left, y.topEdge, x.slot1Left, y.topFold);
+    const ElementId flap2Bottom = cut(x.flap2SlopeFoot, y.flapEdge, x.flap2Corner, y.flapEdge);
+    cut(x.tab2LowerRight, y.tabEdge, x.tab2Hook - tabEnd, y.tabEdge);
+    cut(x.flap3Corner, y.flapEdge, x.slit, y.flapEdge);
+    const ElementId tab3Bottom =
+        cut(x.tab3Hook + flap3Start, y.tabEdge, x.tab3LowerLeft, y.tabEdge);
+    cut(x.slot3Left, y.topFold, x.slot3Left, y.topEdge);
     // Half-round ends of the three top slots.
     d.LineKind = kind::Cut;
-    arc(d, {x[10], y[L::kTopFold]}, std::abs(x[7] - x[10]), 180, 180);
-    arc(d, {x[20], y[L::kTopFold]}, std::abs(x[18] - x[20]), 180, 180);
-    arc(d, {x[31], y[L::kTopFold]}, std::abs(x[29] - x[31]), 180, 180);
-    cut(x[3], y[L::kTopEdge], x[7], y[L::kTopEdge]);
-    cut(x[22], y[L::kTopEdge], x[22], y[L::kTopFold]);
-    cut(x[29], y[L::kTopEdge], x[22], y[L::kTopEdge]);
-    cut(x[13], y[L::kTopEdge], x[13], y[L::kTopFold]);
-    cut(x[18], y[L::kTopEdge], x[13], y[L::kTopEdge]);
-    cut(x[18], y[L::kTopFold], x[18], y[L::kTopEdge]);
-    cut(x[37], y[L::kTopEdge], x[37], y[L::kGlueTop]);
-    cut(x[34], y[L::kTopEdge], x[34], y[L::kTopFold]);
-    cut(x[37], y[L::kTopEdge], x[34], y[L::kTopEdge]);
-    cut(x[3], y[L::kTopEdge], x[3], slantTop);
-    cut(x[L::kLeftEdge], glueTop, x[L::kLeftEdge], y[10]);
-    cut(x[3], slantTop, x[L::kLeftEdge], glueTop);
-    const ElementId flap4Slope = cut(x[32], y[9], x[35], y[3]);
-    const ElementId flap4Right = cut(x[L::kRightEdge], y[8], x[36], y[3]);
-    const ElementId flap4Bottom = cut(x[36], y[3], x[35], y[3]);
+    arc(d, {x.slot1Centre, y.topFold}, std::abs(x.slot1Left - x.slot1Centre), 180, 180);
+    arc(d, {x.slot2Centre, y.topFold}, std::abs(x.slot2Left - x.slot2Centre), 180, 180);
+    arc(d, {x.slot3Centre, y.topFold}, std::abs(x.slot3Left - x.slot3Centre), 180, 180);
+    cut(x.flap1Left, y.topEdge, x.slot1Left, y.topEdge);
+    cut(x.slot2Right, y.topEdge, x.slot2Right, y.topFold);
+    cut(x.slot3Left, y.topEdge, x.slot2Right, y.topEdge);
+    cut(x.slot1Right, y.topEdge, x.slot1Right, y.topFold);
+    cut(x.slot2Left, y.topEdge, x.slot1Right, y.topEdge);
+    cut(x.slot2Left, y.topFold, x.slot2Left, y.topEdge);
+    cut(x.topFlap4Right, y.topEdge, x.topFlap4Right, y.glueTop);
+    cut(x.slot3Right, y.topEdge, x.slot3Right, y.topFold);
+    cut(x.topFlap4Right, y.topEdge, x.slot3Right, y.topEdge);
+    cut(x.flap1Left, y.topEdge, x.flap1Left, slantTop);
+    cut(x.leftEdge, glueUpperEnd, x.leftEdge, y.glueFoot);
+    cut(x.flap1Left, slantTop, x.leftEdge, glueUpperEnd);
+    const ElementId flap4Slope = cut(x.notch3, y.notchApex, x.flap4SlopeFoot, y.flapEdge);
+    const ElementId flap4Right = cut(x.rightEdge, y.rightEdgeFoot, x.flap4Corner, y.flapEdge);
+    const ElementId flap4Bottom = cut(x.flap4Corner, y.flapEdge, x.flap4SlopeFoot, y.flapEdge);
 
     // Dimensions: panels and overall length under the bottom, heights on the right.
     d.LineKind = kind::Text;
     const float W = T.W;
-    for (auto [a, b] : {std::pair{L::kLeftEdge, L::kGlueFold},
-                        {L::kGlueFold, L::kFold12},
-                        {L::kFold12, L::kFold23},
-                        {L::kFold23, L::kFold34},
-                        {L::kFold34, L::kRightEdge}})
-        dimension(d, {.from = {x[a], W / 4}, .to = {x[b], W / 4}, .at = {0, W / 4}});
-    dimension(
-        d, {.from = {x[L::kLeftEdge], W / 2}, .to = {x[L::kRightEdge], W / 2}, .at = {0, W / 2}});
-    for (auto [a, b] : {std::pair{L::kBottomEdge, L::kBottomFold},
-                        {L::kBottomFold, L::kTopFold},
-                        {L::kTopFold, L::kTopEdge}})
-        dimension(d, {.from = {x[L::kRightEdge] + 80, y[a]},
-                      .to = {x[L::kRightEdge] + 80, y[b]},
-                      .at = {x[L::kRightEdge] + 80, 0}});
-    dimension(d, {.from = {x[L::kRightEdge] + 160, y[L::kBottomEdge]},
-                  .to = {x[L::kRightEdge] + 160, y[L::kTopEdge]},
-                  .at = {x[L::kRightEdge] + 160, 0}});
+    for (auto [from, to] : {std::pair{x.leftEdge, x.glueFold},
+                            {x.glueFold, x.fold12},
+                            {x.fold12, x.fold23},
+                            {x.fold23, x.fold34},
+                            {x.fold34, x.rightEdge}})
+        dimension(d, {.from = {from, W / 4}, .to = {to, W / 4}, .at = {0, W / 4}});
+    dimension(d, {.from = {x.leftEdge, W / 2}, .to = {x.rightEdge, W / 2}, .at = {0, W / 2}});
+    for (auto [from, to] :
+         {std::pair{y.bottomEdge, y.bottomFold}, {y.bottomFold, y.topFold}, {y.topFold, y.topEdge}})
+        dimension(d, {.from = {x.rightEdge + 80, from},
+                      .to = {x.rightEdge + 80, to},
+                      .at = {x.rightEdge + 80, 0}});
+    dimension(d, {.from = {x.rightEdge + 160, y.bottomEdge},
+                  .to = {x.rightEdge + 160, y.topEdge},
+                  .at = {x.rightEdge + 160, 0}});
 
     // Rounded corners of the lock tabs, kept small on a narrow case.
     d.LineKind = kind::Cut;

@@ -1,10 +1,7 @@
 #pragma once
-// The glued cases whose crash-lock bottom is drawn point by point (0701, 0711): the sizes, the
-// step lists and the levels they give. Everything lives in one value per generation, so
-// nothing carries over from one drawing to the next.
-
-#include <array>
-#include <cstddef>
+// The glued cases whose crash-lock bottom is drawn point by point (0701, 0711): the sizes and
+// the levels they give. Everything lives in one value per generation, so nothing carries over
+// from one drawing to the next.
 
 #include "model/model.h"
 
@@ -21,22 +18,71 @@ struct LockCaseAllowances {
 };
 LockCaseAllowances lockCaseAllowances(const Model& m);
 
-// The levels that carry the blank's outline and folds; the others are corners of the bottom's
-// tabs and of the top's slots, numbered left to right and bottom to top.
-struct LockLevel {
-    // Across: the glue flap's edge and fold, the folds between the panels, the right edge.
-    static constexpr std::size_t kLeftEdge = 1, kGlueFold = 2, kFold12 = 9, kFold23 = 21,
-                                 kFold34 = 30, kRightEdge = 38;
-    // Up: the bottom flaps' edge, the bottom's fold, the glue flap's top, the top's fold and
-    // the top flaps' edge.
-    static constexpr std::size_t kBottomEdge = 1, kBottomFold = 6, kGlueTop = 11, kTopFold = 13,
-                                 kTopEdge = 14;
+// The lock's height: the throats of the hooks of tabs 2 and 3 stand this far below the bottom
+// fold.
+inline constexpr float kLockHeight = 14.5f;
+
+// The levels across the blank, left to right, in millimetres from its left edge. Panels count
+// from the glue flap; "tab 2" and "tab 3" are the tabs of the bottom flaps of panels 2 and 3
+// that are glued across the corners the case folds flat on, their hooks catching the lock flap
+// of panel 1; "slot 1" to "slot 3" are the top's slots over the folds 1-2, 2-3 and 3-4.
+struct LockAcross {
+    float leftEdge = 0;
+    float glueFold = 0;
+    float flap1Left = 0;     // panel 1's flaps' left edge (the lock flap's, the top flap's)
+    float lockFoldFoot = 0;  // where the lock flap's slanted fold leaves the bottom edge
+    float lockRight = 0;     // the lock flap's right edge
+    float slot1Left = 0;
+    float notch1 = 0;  // the apex of the notch over fold 1-2, between the lock flap and tab 2
+    float fold12 = 0;
+    float slot1Centre = 0;  // the centre of slot 1's half-round end
+    float tab2Throat = 0;   // tab 2: the inner corner of its hook
+    float slot1Right = 0;
+    float tab2Hook = 0;        // tab 2: its hook's tip, and its end on the tabs' edge
+    float tab2LowerRight = 0;  // tab 2: its corner on the tabs' edge, under flap 2
+    float flap2Corner = 0;     // flap 2's lower left corner, where tab 2's slanted side starts
+    float flap2SlopeFoot = 0;  // where flap 2's slanted right side leaves its edge
+    float slot2Left = 0;
+    float slot2Centre = 0;
+    float fold23 = 0;
+    float slot2Right = 0;
+    float slit = 0;           // the slit over fold 2-3, between flap 2 and flap 3
+    float flap3Corner = 0;    // flap 3's lower right corner, where tab 3's slanted side starts
+    float tab3LowerLeft = 0;  // tab 3: its corner on the tabs' edge, under flap 3
+    float tab3Hook = 0;       // tab 3: its hook's tip, and its end on the tabs' edge
+    float tab3Throat = 0;     // tab 3: the inner corner of its hook
+    float slot3Left = 0;
+    float fold34 = 0;
+    float slot3Centre = 0;
+    float notch3 = 0;  // the apex of the notch over fold 3-4, between tab 3 and flap 4
+    float slot3Right = 0;
+    float flap4SlopeFoot = 0;  // where flap 4's slanted left side leaves its edge
+    float flap4Corner = 0;     // flap 4's lower right corner
+    float topFlap4Right = 0;   // the right edge of panel 4's top flap, half a slot in
+    float rightEdge = 0;
+};
+
+// The levels up the blank, bottom to top, in millimetres from its lower edge.
+struct LockUp {
+    float bottomEdge = 0;     // the lock flap's edge
+    float tabEdge = 0;        // the edge of the glued tabs, the overlap below the flaps'
+    float flapEdge = 0;       // the edge of the bottom flaps of panels 2 to 4
+    float hookThroat = 0;     // the inner corners of the tabs' hooks
+    float hookTip = 0;        // the tips of the tabs' hooks
+    float bottomFold = 0;     // the bottom's fold
+    float rightEdgeFoot = 0;  // the right edge's lower end, half a slot above the bottom fold
+    float notchApex = 0;      // the apex of the notch over fold 3-4; the notch over fold 1-2
+                              // and the slit over fold 2-3 end a little above it
+    float glueFoot = 0;       // the glue flap's lower corner on the left edge
+    float glueTop = 0;        // the glue flap's top, where panel 4's right edge ends and the
+                              // top folds of panels 2 and 4 run
+    float topFold = 0;        // the top's fold
+    float topEdge = 0;        // the top flaps' edge
 };
 
 struct LockTable {
-    // Levels x1..x38 and y1..y14 (index 0 unused), millimetres from the lower left corner.
-    std::array<float, 39> x{};
-    std::array<float, 15> y{};
+    LockAcross x;
+    LockUp y;
     // Sizes the lines need beside the levels.
     float W = 0;  // flap base
     float n = 0;  // half the slot

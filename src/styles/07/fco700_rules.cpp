@@ -58,7 +58,7 @@ std::optional<std::string> lockTableRule(const Model& m) {
     // The lock's tabs stand on half the width with the overlap under them; the glue flap's
     // slanted ends need the body's height; the first panel carries the slanted fold.
     const float W = m.Largeur, L = m.Longueur;
-    const float minWidth = 2 * (14.5f + std::max(m.hrecouvr, 0.0f) + m.encoche) + 20;
+    const float minWidth = 2 * (kLockHeight + std::max(m.hrecouvr, 0.0f) + m.encoche) + 20;
     if (W < minWidth)
         return "Largeur trop petite pour le fond automatique : " + mm(W) +
                ", il demande au moins " + mm(minWidth);

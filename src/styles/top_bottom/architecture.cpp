@@ -64,11 +64,12 @@ std::pair<float, float> byPanelKind(const Model& m, float onLength, float onWidt
 }
 
 // The lidded half of 0210 (lid on panel 1) or 0211 (lid on panel 3), with the closure's own
-// allowances for the lid: depth W + a6 + a7, hinge a7 above the body, tuck-in L + a8 wide.
-float lidHalf(Model& m, Drawing& d, int closure, const Body& b, const Allowances& a, bool lower) {
-    const float q = m.Largeur + a[6] + a[7];
+// allowances for the lid.
+float lidHalf(Model& m, Drawing& d, int closure, const Body& b, const LidAllowances& a,
+              bool lower) {
+    const float q = m.Largeur + a.lidDepth + a.lidHinge;
     const float F = m.Personnalisation == "PELSIRAN" ? b.p[0] / 2 : m.hrabat;
-    const float p5 = m.Longueur + a[8];
+    const float p5 = m.Longueur + a.tuckInWidth;
     auto builder = closure == 210 ? &LiddedBodyHalf : &SecondLidBodyHalf;
     builder(m, d,
             {.p1 = b.p[0],
@@ -80,7 +81,7 @@ float lidHalf(Model& m, Drawing& d, int closure, const Body& b, const Allowances
              .T = m.hpatrent,
              .r = m.rarrondi,
              .F = F,
-             .lip = a[7],
+             .lip = a.lidHinge,
              .p5 = p5},
             {.mirrored = lower});
     return q + m.hpatrent;
@@ -113,34 +114,37 @@ float crashLockHalf(Model& m, Drawing& d, const Body& b, bool lower) {
 }
 
 // One half by its closure, with that closure's allowances 6 to 8 for its flaps.
-float drawHalf(Model& m, Drawing& d, int closure, const Body& b, const Allowances& a, bool lower) {
+float drawHalf(Model& m, Drawing& d, int closure, const Body& b, const Allowances& own,
+               bool lower) {
+    const SlottedAllowances a = slottedAllowances(own);
     const float W = m.Largeur, L = m.Longueur;
     const float halfWidth = roundedFlap(W / 2);
     switch (closure) {
         case 201:
-            return slottedHalf(m, d, b, halfWidth + a[6], halfWidth + a[7], lower);
+            return slottedHalf(m, d, b, halfWidth + a.oddFlaps, halfWidth + a.evenFlaps, lower);
         case 202: {
             const float base = roundedFlap((W + m.hrecouvr) / 2);
-            return slottedHalf(m, d, b, base + a[6], base + a[7], lower);
+            return slottedHalf(m, d, b, base + a.oddFlaps, base + a.evenFlaps, lower);
         }
         case 203:
-            return slottedHalf(m, d, b, W + a[6], W + a[7], lower);
+            return slottedHalf(m, d, b, W + a.oddFlaps, W + a.evenFlaps, lower);
         case 204: {
-            const auto [f1, f2] = byPanelKind(m, halfWidth + a[6], roundedFlap(L / 2) + a[7]);
+            const auto [f1, f2] =
+                byPanelKind(m, halfWidth + a.oddFlaps, roundedFlap(L / 2) + a.evenFlaps);
             return slottedHalf(m, d, b, f1, f2, lower);
         }
         case 205: {
             const float base = roundedFlap(L / 2);
-            return slottedHalf(m, d, b, base + a[6], base + a[7], lower);
+            return slottedHalf(m, d, b, base + a.oddFlaps, base + a.evenFlaps, lower);
         }
         case 206: {
-            const auto [f1, f2] = byPanelKind(m, W + a[6], roundedFlap(L / 2) + a[7]);
+            const auto [f1, f2] = byPanelKind(m, W + a.oddFlaps, roundedFlap(L / 2) + a.evenFlaps);
             return slottedHalf(m, d, b, f1, f2, lower);
         }
         case 208: {
             // The covers span the width panel they close over; the dust flaps meet in the middle.
             const float cover = m.pattesurtete ? b.p[0] : b.p[1];
-            const float dust = halfWidth + a[7];
+            const float dust = halfWidth + a.evenFlaps;
             TuckedCoverBodyHalf(m, d,
                                 {.p1 = b.p[0],
                                  .p2 = b.p[1],
@@ -149,18 +153,20 @@ float drawHalf(Model& m, Drawing& d, int closure, const Body& b, const Allowance
                                  .h = b.h,
                                  .cover = cover,
                                  .dust = dust,
-                                 .covers = m.pattesurtete ? TuckedPanels::Even : TuckedPanels::Odd},
+                                 .covers = m.pattesurtete ? TuckedPanels::Even : TuckedPanels::Odd,
+                                 // The top's table, in the lower half too.
+                                 .tuckInAllowance = slottedAllowances(m).tuckInWidth},
                                 {.mirrored = lower});
             return std::max(cover + m.hpatrent, dust);
         }
         case 209:
             // The 0209's top is short flaps, its bottom the regular one.
             if (lower)
-                return slottedHalf(m, d, b, halfWidth + a[6], halfWidth + a[7], lower);
+                return slottedHalf(m, d, b, halfWidth + a.oddFlaps, halfWidth + a.evenFlaps, lower);
             return slottedHalf(m, d, b, m.hrabat, m.hrabat, lower);
         case 210:
         case 211:
-            return lidHalf(m, d, closure, b, a, lower);
+            return lidHalf(m, d, closure, b, lidAllowances(own), lower);
         case 216:
             return snapLockHalf(m, d, b, lower);
         case 232:

@@ -192,33 +192,33 @@ TEST(Fco0701, LevelsOfTheWorkedCase) {
     test::Generated g;
     const LockTable t = lockTable(g.m, LockVariant::Fco0701);
     // Glue-flap crease and panel boundaries.
-    EXPECT_FLOAT_EQ(t.x[2], 36);
-    EXPECT_FLOAT_EQ(t.x[9], 436);
-    EXPECT_FLOAT_EQ(t.x[21], 736);
-    EXPECT_FLOAT_EQ(t.x[30], 1136);
-    EXPECT_FLOAT_EQ(t.x[38], 1436);
+    EXPECT_FLOAT_EQ(t.x.glueFold, 36);
+    EXPECT_FLOAT_EQ(t.x.fold12, 436);
+    EXPECT_FLOAT_EQ(t.x.fold23, 736);
+    EXPECT_FLOAT_EQ(t.x.fold34, 1136);
+    EXPECT_FLOAT_EQ(t.x.rightEdge, 1436);
     // Bottom crease one width up, top crease a body height above it, top flap 150.
-    EXPECT_FLOAT_EQ(t.y[6], 300);
-    EXPECT_FLOAT_EQ(t.y[13], 500);
-    EXPECT_FLOAT_EQ(t.y[14], 650);
+    EXPECT_FLOAT_EQ(t.y.bottomFold, 300);
+    EXPECT_FLOAT_EQ(t.y.topFold, 500);
+    EXPECT_FLOAT_EQ(t.y.topEdge, 650);
     // Lock flap 150 deep, glue tab 30 below it; the lock 14.5 under the bottom crease.
-    EXPECT_FLOAT_EQ(t.y[3], 150);
-    EXPECT_FLOAT_EQ(t.y[2], 120);
-    EXPECT_FLOAT_EQ(t.y[4], 285.5);
+    EXPECT_FLOAT_EQ(t.y.flapEdge, 150);
+    EXPECT_FLOAT_EQ(t.y.tabEdge, 120);
+    EXPECT_FLOAT_EQ(t.y.hookThroat, 285.5);
     // Slots 8 wide centred on the creases (n = 4), glued tabs 150 into panels 2 and 3.
-    EXPECT_FLOAT_EQ(t.x[7], 432);
-    EXPECT_FLOAT_EQ(t.x[13], 440);
-    EXPECT_FLOAT_EQ(t.x[16], 586);
-    EXPECT_FLOAT_EQ(t.x[24], 986);
+    EXPECT_FLOAT_EQ(t.x.slot1Left, 432);
+    EXPECT_FLOAT_EQ(t.x.slot1Right, 440);
+    EXPECT_FLOAT_EQ(t.x.flap2Corner, 586);
+    EXPECT_FLOAT_EQ(t.x.flap3Corner, 986);
     // The lock geometry from n: s = 4 / sin 32.5, q1 = s cos 77.5, q2 = s sin 77.5,
     // r = (14.5 + q2 - 2 - 4 - q1) / 2.
     const double s = 4 / std::sin(32.5 * M_PI / 180);
     const double q1 = s * std::cos(77.5 * M_PI / 180), q2 = s * std::sin(77.5 * M_PI / 180);
     const double r = (14.5 + q2 - 2 - 4 - q1) / 2;
-    EXPECT_NEAR(t.x[8], 436 - q1, 1e-3);
-    EXPECT_NEAR(t.y[5], 285.5 + r, 1e-3);
-    EXPECT_NEAR(t.y[9], 300 + q2 - 2, 1e-3);
-    EXPECT_NEAR(t.x[4], 436 - 300 * std::tan(15 * M_PI / 180), 1e-3);
+    EXPECT_NEAR(t.x.notch1, 436 - q1, 1e-3);
+    EXPECT_NEAR(t.y.hookTip, 285.5 + r, 1e-3);
+    EXPECT_NEAR(t.y.notchApex, 300 + q2 - 2, 1e-3);
+    EXPECT_NEAR(t.x.lockFoldFoot, 436 - 300 * std::tan(15 * M_PI / 180), 1e-3);
 }
 
 TEST(Fco0701, DrawsAClosedBlankWithItsTopSlotsAndDimensions) {
@@ -271,12 +271,12 @@ TEST(Fco0711, GlueFlapOnTheWidthPanelStartsWithAWidthPanel) {
     test::Generated g;
     g.m.pattesurtete = true;
     const LockTable t = lockTable(g.m, LockVariant::Fco0711);
-    EXPECT_FLOAT_EQ(t.x[9] - t.x[2], 300);
-    EXPECT_FLOAT_EQ(t.x[21] - t.x[9], 400);
+    EXPECT_FLOAT_EQ(t.x.fold12 - t.x.glueFold, 300);
+    EXPECT_FLOAT_EQ(t.x.fold23 - t.x.fold12, 400);
     Fco0711(g.m, g.d);
     EXPECT_TRUE(test::cutOutlineIsClosed(g.d));
     // 0701 has no such option: its first panel stays a length panel.
-    EXPECT_FLOAT_EQ(lockTable(g.m, LockVariant::Fco0701).x[9], 436);
+    EXPECT_FLOAT_EQ(lockTable(g.m, LockVariant::Fco0701).x.fold12, 436);
 }
 
 }  // namespace
