@@ -417,7 +417,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
             return kFailed;
         }
     }
-    if (check.failOnFindings && !findings.empty())
+    if (check.failOnFindings && defectCount(findings) > 0)
         return kExitFindings;
     return dataWarnings.empty() ? kDrawn : kDrawnWithDataWarning;
 }

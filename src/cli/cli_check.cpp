@@ -22,11 +22,11 @@ std::vector<Finding> printCheck(std::ostream& out, const Workbench& wb) {
 std::optional<std::string> refusedExport(const std::filesystem::path& output,
                                          const std::vector<Finding>& findings,
                                          const CheckOptions& o) {
-    if (o.force || findings.empty() || !isDieMakingFile(output))
+    const std::size_t defects = defectCount(findings);
+    if (o.force || defects == 0 || !isDieMakingFile(output))
         return std::nullopt;
-    return output.filename().string() + " non écrit : la découpe a " +
-           std::to_string(findings.size()) + (findings.size() == 1 ? " défaut" : " défauts") +
-           " (--force pour l'écrire quand même)";
+    return output.filename().string() + " non écrit : la découpe a " + std::to_string(defects) +
+           (defects == 1 ? " défaut" : " défauts") + " (--force pour l'écrire quand même)";
 }
 
 }  // namespace brontaxe::cli

@@ -52,6 +52,9 @@ CodeBoxEntry codeBoxEntry(std::string_view typed);
 // Where a code stands in the lists: its family and its place in the family's list (from 1).
 // A typed form that the lists show otherwise is found under the listed entry ("0200c" under
 // "0200C", "0951" under "0951 Int"); nullopt for codes no list holds.
+// The family of the interior fittings (09), whose strips are drawn from the crease list.
+inline constexpr int kFittingsFamily = 7;
+
 struct CodePlace {
     int family = 0;
     int module = 0;

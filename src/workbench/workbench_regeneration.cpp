@@ -156,7 +156,10 @@ RegenerationReport Workbench::generate() {
 }
 
 void Workbench::drawExtraCreases() {
-    if (model_.ListeFoulages.empty() || window_.familyNumber == 7)
+    // The fittings (09) draw the crease list as their own form: drawn again here, every crease
+    // would be doubled. Told by the code drawn, which the command line sets without the lists.
+    const std::optional<CodePlace> place = findCodeInCatalogue(model_.CodeModele);
+    if (model_.ListeFoulages.empty() || (place && place->family == kFittingsFamily))
         return;
     // Counted on the list as typed: normalising keeps only the first segments of a part.
     refuseOverlongCreaseList(model_.ListeFoulages);

@@ -29,8 +29,16 @@ class CheckPanelTest : public QObject {
         QCOMPARE(panel.verdict(), QString("Contrôle : aucun défaut"));
 
         panel.showFindings({
-            {FindingKind::DoubledCut, {ElementId{3}, ElementId{4}}, {5, 0}, "Coupe doublée"},
-            {FindingKind::ZeroLength, {ElementId{6}}, {0, 3}, "Élément de longueur nulle"},
+            {FindingKind::DoubledCut,
+             brontaxe::Severity::Defect,
+             {ElementId{3}, ElementId{4}},
+             {5, 0},
+             "Coupe doublée"},
+            {FindingKind::ZeroLength,
+             brontaxe::Severity::Defect,
+             {ElementId{6}},
+             {0, 3},
+             "Élément de longueur nulle"},
         });
         QCOMPARE(panel.verdict(), QString("Contrôle : 2 défauts"));
         QVERIFY(!panel.listShown());

@@ -42,6 +42,30 @@ TEST(CliCheck, PrintsTheVerdictAndControleExitsWithItsOwnCodeOnFindings) {
     EXPECT_EQ(runCli({"0201", "--set", kLongFlaps, "--controle"}, config).code, kExitFindings);
 }
 
+TEST(CliCheck, FittingStripsDrawTheirCreaseListOnce) {
+    test::TempDir config;
+    for (const char* code : {"0914 Int", "0914 Ext", "0920 Ext", "0951", "0951 Ext"}) {
+        SCOPED_TRACE(code);
+        const CliRun run = runCli({code, "--controle"}, config);
+        EXPECT_EQ(run.code, 0) << run.out << run.err;
+        EXPECT_FALSE(has(run.out, "Filets superposés")) << run.out;
+    }
+}
+
+TEST(CliCheck, AWarningIsReportedButNeverBlocksTheDie) {
+    test::TempDir config;
+    test::TempDir out;
+    // Hand-holes 2 mm under the flaps' crease: the board tears there when the box is lifted.
+    const std::string path = (out / "boite.cf2").string();
+    const CliRun run = runCli(
+        {"0201", "--set", "OptionPoign=1", "--set", "DPoign=2", "-o", path.c_str(), "--controle"},
+        config);
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_TRUE(has(run.out, "Contrôle : aucun défaut, ")) << run.out;
+    EXPECT_TRUE(has(run.out, "Trou trop près d'un rainage")) << run.out;
+    EXPECT_TRUE(std::filesystem::exists(path));
+}
+
 TEST(CliCheck, DieMakingFilesOfABlankWithFindingsAreWrittenOnlyWhenForced) {
     test::TempDir config;
     test::TempDir out;

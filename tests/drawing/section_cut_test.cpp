@@ -196,7 +196,7 @@ TEST(SectionCut, TheOutlineIsClosedAlongTheSectionAndItsAreaIsTheKeptPart) {
         EXPECT_GT(r.closingCuts, 0);
         EXPECT_TRUE(test::cutOutlineIsClosed(d));
         EXPECT_TRUE(test::noLineDrawnTwice(d));
-        EXPECT_EQ(checkDrawing(d).size(), 0u) << findingsText(checkDrawing(d));
+        EXPECT_EQ(defectCount(checkDrawing(d)), 0u) << findingsText(checkDrawing(d));
         EXPECT_NEAR(area(d), c.area, 0.5);
         for (const Element& e : d.elements()) {
             if (const auto* l = std::get_if<LineShape>(&e.shape)) {

@@ -20,7 +20,7 @@ void expectSoundBlank(const StyleCase& c, bool clean) {
     EXPECT_TRUE(noLineDrawnTwice(g.d));
     EXPECT_TRUE(noLineDrawnTwice(g.d, kind::Crease));
     if (clean) {
-        EXPECT_TRUE(kindsOf(checkDrawing(g.d)).empty()) << findingsText(checkDrawing(g.d));
+        EXPECT_EQ(defectCount(checkDrawing(g.d)), 0u) << findingsText(checkDrawing(g.d));
     }
 }
 

@@ -31,15 +31,18 @@ CheckPanel::CheckPanel(QWidget* parent)
 void CheckPanel::showFindings(std::vector<Finding> findings) {
     findings_ = std::move(findings);
     verdict_->setText(QString::fromStdString(verdictText(findings_)));
-    verdict_->setStyleSheet(findings_.empty()
-                                ? QStringLiteral("text-align: left;")
-                                : QStringLiteral("text-align: left; color: #b00000;"));
+    // Red for a défaut, amber when only avertissements are left.
+    const QString colour = defectCount(findings_) > 0 ? QStringLiteral(" color: #b00000;")
+                           : findings_.empty()        ? QString()
+                                                      : QStringLiteral(" color: #a06000;");
+    verdict_->setStyleSheet(QStringLiteral("text-align: left;") + colour);
     verdict_->setEnabled(!findings_.empty());
     {
         const QSignalBlocker block(list_);
         list_->clear();
         for (const Finding& f : findings_)
-            list_->addItem(QString::fromStdString(f.message));
+            list_->addItem(QString::fromStdString(
+                f.severity == Severity::Warning ? "Avertissement - " + f.message : f.message));
     }
     list_->hide();
     highlight(-1);

@@ -9,6 +9,8 @@
 #include "builders/panneau_double_mur.h"
 #include "builders/rounded_flap.h"
 #include "builders/variable_hand_hole.h"
+#include "platform/errors.h"
+#include "platform/number_text.h"
 #include "styles/04/fco400.h"
 #include "styles/04/fco400_common.h"
 #include "styles/04/fco400_rules.h"
@@ -124,10 +126,17 @@ void Fco0456(Model& m, Drawing& d) {
 void Fco0458(Model& m, Drawing& d) {
     // Hand-holes that push in: perforated round the hole, creased along the upper edge.
     const FlappedTray t = gluedTray(m);
+    const float edge = t.b + t.h - m.DPoign;
+    // The hole stands inside its end wall: between the wall's folds and above the base.
+    if (m.LPoign / 2 > t.a || edge - m.HPoign < t.b || m.DPoign < 0)
+        throw GenerationError(
+            "Poignée plus grande que la paroi : " + platform::numberText(m.LPoign) + " x " +
+            platform::numberText(m.HPoign) + " mm à " + platform::numberText(m.DPoign) +
+            " mm du bord, dans une paroi de " + platform::numberText(2 * t.a) + " x " +
+            platform::numberText(t.h) + " mm");
     GenerationPass pass(d);
     FlapTray(m, d, t);
     VariableHandHole hole{m.LPoign, m.HPoign, kind::Perforation, 1, true};
-    const float edge = t.b + t.h - m.DPoign;
     VariableHandHoleCut(m, d, hole, {0, edge, 0, false});
     VariableHandHoleCut(m, d, hole, {0, -edge, 180, false});
     gluedTrayDimensions(m, d, t, false, cutBack(t));

@@ -141,27 +141,31 @@ void Fco0969(Model& m, Drawing& d) {
 }
 
 void Fco0933(Model& m, Drawing& d) {
-    const float L = m.Longueur, H = m.Hauteur, e = m.EpaisseurCarton;
+    const float L = m.Longueur, W = m.Largeur, H = m.Hauteur, e = m.EpaisseurCarton;
     const int cells = std::max<int>(1, m.NbCases);
     const float pitch = L / static_cast<float>(cells);
-    // Each partition is slotted where the other crosses it: one slot between two cells.
-    if (!(pitch > 2 * e) || !(H > 2 * e))
+    // The long partition is slotted where each cross partition meets it, one slot between two
+    // cells; each cross partition spans the width and is slotted once, at its middle.
+    if (!(pitch > 2 * e) || !(W / 2 > 2 * e) || !(H > 2 * e))
         throw GenerationError("Croisillon impossible : " + std::to_string(cells) + " cases de " +
-                              mm(pitch) + " sur une hauteur de " + mm(H) + " pour un carton de " +
-                              mm(e));
+                              mm(pitch) + " x " + mm(W / 2) + " sur une hauteur de " + mm(H) +
+                              " pour un carton de " + mm(e));
     std::vector<float> centres;
     for (int i = 1; i < cells; ++i)
         centres.push_back(pitch * static_cast<float>(i));
     const SlotMouth mouth = slotMouth(m, pitch - e, H / 2);
+    const SlotMouth crossMouth = slotMouth(m, W / 2 - e, H / 2);
     GenerationPass pass(d);
 
-    // The upper partition is slotted from its top edge, the lower one, its twin turned over,
-    // from its bottom edge: the two slide into each other.
+    // The long partition is slotted from its top edge, the cross one, turned over, from its
+    // bottom edge: the two slide into each other.
     const float gap = (L + H) / 15;
     partition(m, d, L, H, centres, e, mouth);
-    const int lower = beginFeature(d);
-    partition(m, d, L, H, centres, e, mouth);
-    placeFeature(d, lower, {.y = -gap, .mirrored = true});
+    if (!centres.empty()) {  // a single cell is crossed by nothing
+        const int lower = beginFeature(d);
+        partition(m, d, W, H, {W / 2}, e, crossMouth);
+        placeFeature(d, lower, {.y = -gap, .mirrored = true});
+    }
 
     d.LineVariant = 1;
     const float step = (L + H) / 30;
@@ -177,6 +181,13 @@ void Fco0933(Model& m, Drawing& d) {
     if (!centres.empty())
         dimension(
             d, {.from = {L + 2 * step, H / 2}, .to = {L + 2 * step, H}, .at = {L + 2 * step, 0}});
+    if (centres.empty())
+        return;
+    // The cross partition's length and its slot, under it.
+    const float below = -gap - H - step;
+    dimension(d, {.from = {0, below}, .to = {W / 2, below}, .at = {0, below}});
+    dimension(d, {.from = {W / 2, below}, .to = {W, below}, .at = {0, below}});
+    dimension(d, {.from = {0, below - step}, .to = {W, below - step}, .at = {0, below - step}});
 }
 
 }  // namespace brontaxe

@@ -1,0 +1,31 @@
+#include "check/rules/rules.h"
+
+namespace brontaxe::check {
+namespace {
+
+// Flaps are rounded to whole millimetres: two of them may fall a millimetre short together.
+constexpr double kFlapRounding = 1.0;
+
+}  // namespace
+
+void findFoldProblems(const std::vector<FoldPair>& folds, double thickness, Findings& out) {
+    for (const FoldPair& f : folds) {
+        const double excess = f.depthA + f.depthB - f.span;
+        const auto sizes = [&f] {
+            return std::string(f.what) + ", " + number(f.depthA) + " + " + number(f.depthB) +
+                   " mm sur " + number(f.span) + " mm entre rainages";
+        };
+        if (excess > thickness / 2 + kCheckTolerance) {
+            out.push_back(finding(
+                FindingKind::FlapCollision, {}, {},
+                "Rabats en collision : " + sizes() + " (" + number(excess) + " mm de trop)"));
+        } else if (f.fit == FoldFit::Meet &&
+                   -excess > thickness + kFlapRounding + kCheckTolerance) {
+            out.push_back(
+                finding(FindingKind::FlapGap, {}, {},
+                        "Rabats écartés : " + sizes() + " (" + number(-excess) + " mm d'écart)"));
+        }
+    }
+}
+
+}  // namespace brontaxe::check

@@ -1,0 +1,125 @@
+// Holes cut inside the blank (hand-holes, vents, windows) need board around them: closer to a
+// crease, the crease tears into the hole when the box is folded or lifted; closer to the
+// outline, the strip between them breaks. Slots and mortises no wider than three board
+// thicknesses take a tab against their crease and are not holes.
+
+#include <algorithm>
+#include <limits>
+#include <numeric>
+
+#include "check/rules/rules.h"
+
+namespace brontaxe::check {
+namespace {
+
+// The cuts joined end to end (or end on side) into separate pieces of linework.
+struct CutGroups {
+    std::vector<std::size_t> parent;  // union-find over the strokes' indices
+
+    explicit CutGroups(std::size_t n) : parent(n) { std::iota(parent.begin(), parent.end(), 0); }
+    std::size_t root(std::size_t i) {
+        while (parent[i] != i)
+            i = parent[i] = parent[parent[i]];
+        return i;
+    }
+    void join(std::size_t a, std::size_t b) { parent[root(a)] = root(b); }
+};
+
+bool touches(const Stroke& s, const Stroke& t) {
+    return t.passesThrough(s.start(), kCheckTolerance) ||
+           t.passesThrough(s.end(), kCheckTolerance) ||
+           s.passesThrough(t.start(), kCheckTolerance) || s.passesThrough(t.end(), kCheckTolerance);
+}
+
+struct Group {
+    std::vector<const Stroke*> strokes;
+    Box box;
+};
+
+std::vector<Group> cutGroups(const CheckInput& in) {
+    CutGroups groups(in.strokes.size());
+    for (const auto& [i, j] : in.pairs)
+        if (in.strokes[i].kind == kind::Cut && in.strokes[j].kind == kind::Cut &&
+            touches(in.strokes[i], in.strokes[j]))
+            groups.join(i, j);
+    std::vector<Group> out;
+    std::vector<std::size_t> slot(in.strokes.size(), std::numeric_limits<std::size_t>::max());
+    for (std::size_t i = 0; i < in.strokes.size(); ++i) {
+        if (in.strokes[i].kind != kind::Cut)
+            continue;
+        std::size_t& k = slot[groups.root(i)];
+        if (k == std::numeric_limits<std::size_t>::max()) {
+            k = out.size();
+            out.emplace_back();
+        }
+        out[k].strokes.push_back(&in.strokes[i]);
+        out[k].box.add(in.strokes[i].box);
+    }
+    return out;
+}
+
+bool strictlyInside(const Box& inner, const Box& outer) {
+    return inner.xmin > outer.xmin + kCheckTolerance && inner.xmax < outer.xmax - kCheckTolerance &&
+           inner.ymin > outer.ymin + kCheckTolerance && inner.ymax < outer.ymax - kCheckTolerance;
+}
+
+// The nearest of `others` to the hole, and how near.
+struct Nearest {
+    const Stroke* hole = nullptr;
+    const Stroke* other = nullptr;
+    double gap = std::numeric_limits<double>::infinity();
+};
+
+template <typename Accept>
+Nearest nearestTo(const Group& hole, const std::vector<Stroke>& strokes, Accept accept) {
+    Nearest best;
+    for (const Stroke& other : strokes) {
+        if (!accept(other))
+            continue;
+        for (const Stroke* h : hole.strokes) {
+            const double gap = strokeDistance(*h, other);
+            if (gap < best.gap)
+                best = {h, &other, gap};
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
+void findHolesTooClose(const CheckInput& in, Findings& out) {
+    const double land = in.options.land();
+    const std::vector<Group> groups = cutGroups(in);
+    for (const Group& hole : groups) {
+        const auto outline = std::find_if(groups.begin(), groups.end(), [&](const Group& g) {
+            return strictlyInside(hole.box, g.box);
+        });
+        if (outline == groups.end())
+            continue;  // a piece of the blank, not a hole in it
+        // A slot or mortise a tab goes into sits against its crease on purpose.
+        if (std::min(hole.box.width(), hole.box.height()) <= 3 * in.options.thickness)
+            continue;
+        // The hole's own hinge (the crease of a hand-hole's flap) touches it.
+        const Nearest crease = nearestTo(hole, in.strokes, [&](const Stroke& s) {
+            return isFold(s.kind) && std::none_of(hole.strokes.begin(), hole.strokes.end(),
+                                                  [&](const Stroke* h) { return touches(*h, s); });
+        });
+        const Nearest edge = nearestTo(hole, in.strokes, [&](const Stroke& s) {
+            return std::find(outline->strokes.begin(), outline->strokes.end(), &s) !=
+                   outline->strokes.end();
+        });
+        const bool nearCrease = crease.gap < land - kCheckTolerance;
+        const bool nearEdge = edge.gap < land - kCheckTolerance;
+        if (!nearCrease && !nearEdge)
+            continue;
+        const Nearest& worst = nearCrease && (!nearEdge || crease.gap <= edge.gap) ? crease : edge;
+        const std::string what =
+            &worst == &crease ? "Trou trop près d'un rainage : " : "Trou trop près du bord : ";
+        out.push_back(finding(FindingKind::HoleTooClose, {worst.hole->id, worst.other->id},
+                              worst.hole->start(),
+                              what + named(*worst.hole) + " est à " + number(worst.gap) + " mm " +
+                                  ofNamed(*worst.other) + " (au moins " + number(land) + " mm)"));
+    }
+}
+
+}  // namespace brontaxe::check

@@ -1,0 +1,22 @@
+#include "check/rules/rules.h"
+
+namespace brontaxe::check {
+
+void findLockProblems(const std::vector<LockPair>& locks, Findings& out) {
+    for (const LockPair& lock : locks) {
+        if (lock.tabLength < lock.slotDepth - kCheckTolerance) {
+            out.push_back(finding(FindingKind::LockTabTooShort, {}, {},
+                                  "Patte trop courte : " + std::string(lock.what) + ", " +
+                                      number(lock.tabLength) + " mm pour une fente de " +
+                                      number(lock.slotDepth) + " mm de profondeur"));
+        }
+        if (lock.tabWidth > lock.slotMouth + kCheckTolerance) {
+            out.push_back(finding(FindingKind::LockTabTooWide, {}, {},
+                                  "Patte trop large : " + std::string(lock.what) + ", " +
+                                      number(lock.tabWidth) + " mm pour une fente de " +
+                                      number(lock.slotMouth) + " mm d'ouverture"));
+        }
+    }
+}
+
+}  // namespace brontaxe::check

@@ -1,0 +1,114 @@
+#include "check/rules/rule_support.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace brontaxe::check {
+namespace {
+
+double pointToSegment(Point p, const Segment& s) {
+    const Point d = s.b - s.a;
+    const double len2 = dot(d, d);
+    const double t = len2 <= 0 ? 0.0 : std::clamp(dot(p - s.a, d) / len2, 0.0, 1.0);
+    return distance(p, s.a + d * t);
+}
+
+double segmentDistance(const Segment& a, const Segment& b) {
+    if (segmentIntersection(a, b))
+        return 0;
+    return std::min({pointToSegment(a.a, b), pointToSegment(a.b, b), pointToSegment(b.a, a),
+                     pointToSegment(b.b, a)});
+}
+
+}  // namespace
+
+bool isFold(std::int16_t kind) {
+    return kind == kind::Crease || kind == kind::PerforatedCrease;
+}
+
+bool isDieRule(std::int16_t kind) {
+    return kind == kind::Cut || isFold(kind) || kind == kind::HalfCut || kind == kind::Perforation;
+}
+
+std::string number(double v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.2f", std::fabs(v) < 0.005 ? 0.0 : v);
+    std::string s(buf);
+    std::replace(s.begin(), s.end(), '.', ',');
+    return s;
+}
+
+std::string at(Point p) {
+    return "(" + number(p.x) + " ; " + number(p.y) + ")";
+}
+
+std::string no(ElementId id) {
+    return "n° " + std::to_string(id.value);
+}
+
+std::string named(const Stroke& s) {
+    switch (s.kind) {
+        case kind::Cut:
+            return "la coupe " + no(s.id);
+        case kind::Crease:
+            return "le rainage " + no(s.id);
+        case kind::PerforatedCrease:
+            return "le perfo-rainant " + no(s.id);
+        case kind::Perforation:
+            return "la perforation " + no(s.id);
+        case kind::HalfCut:
+            return "le mi-chair " + no(s.id);
+        default:
+            return "le trait " + no(s.id);
+    }
+}
+
+std::string ofNamed(const Stroke& s) {
+    const std::string name = named(s);
+    if (name.rfind("le ", 0) == 0)
+        return "du " + name.substr(3);
+    return "de " + name;
+}
+
+double strokeDistance(const Stroke& s, const Stroke& t) {
+    double best = std::numeric_limits<double>::infinity();
+    for (const Segment& a : s.chords())
+        for (const Segment& b : t.chords())
+            best = std::min(best, segmentDistance(a, b));
+    return best;
+}
+
+// Boxes hold an arc's chords, which stray from the arc by up to 0.05 mm.
+constexpr double kPairMargin = kCheckTolerance + 0.05;
+
+// Boxes swept along x, so that a blank of n strokes costs far fewer than n² comparisons.
+Pairs touchingPairs(const std::vector<Stroke>& strokes) {
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0; i < strokes.size(); ++i)
+        if (isDieRule(strokes[i].kind))
+            order.push_back(i);
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return strokes[a].box.xmin < strokes[b].box.xmin;
+    });
+    Pairs pairs;
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const Box& a = strokes[order[k]].box;
+        for (std::size_t l = k + 1;
+             l < order.size() && strokes[order[l]].box.xmin <= a.xmax + kPairMargin; ++l) {
+            if (!boxesTouch(a, strokes[order[l]].box, kPairMargin))
+                continue;
+            pairs.push_back(std::minmax(order[k], order[l]));
+        }
+    }
+    std::sort(pairs.begin(), pairs.end());
+    return pairs;
+}
+
+Finding finding(FindingKind kind, std::vector<ElementId> elements, Point where,
+                std::string message) {
+    return {kind, severityOf(kind), std::move(elements), where, std::move(message)};
+}
+
+}  // namespace brontaxe::check

@@ -1,0 +1,55 @@
+#pragma once
+// What the rules of the design-rule check share: the strokes they read, the pairs of strokes
+// close enough to meet, and the wording of their findings.
+
+#include <cstddef>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "check/design_check.h"
+#include "check/stroke_geometry.h"
+
+namespace brontaxe::check {
+
+using Findings = std::vector<Finding>;
+
+// Pairs of strokes (indices, lower first, in drawing order) whose boxes come close enough for
+// the strokes to meet, cross or overlap.
+using Pairs = std::vector<std::pair<std::size_t, std::size_t>>;
+
+// Everything a rule over the drawing may read.
+struct CheckInput {
+    const std::vector<Stroke>& strokes;
+    const Pairs& pairs;
+    const CheckOptions& options;
+};
+
+// A crease or a perforated crease: a line the board folds along.
+bool isFold(std::int16_t kind);
+// A rule of the die: cut, crease, perforated crease, perforation or half-cut.
+bool isDieRule(std::int16_t kind);
+
+// "12,50": two decimals and a decimal comma.
+std::string number(double v);
+// "(12,50 ; 3,00)".
+std::string at(Point p);
+// "n° 12".
+std::string no(ElementId id);
+// "la coupe n° 12", "le rainage n° 3", "la perforation n° 7" ...
+std::string named(const Stroke& s);
+// The same after "de": "de la coupe n° 12", "du rainage n° 3" ...
+std::string ofNamed(const Stroke& s);
+
+// Distance between two strokes, over their chords for arcs.
+double strokeDistance(const Stroke& s, const Stroke& t);
+
+// The pairs of die rules whose boxes come within an arc's chord tolerance of each other, in
+// drawing order.
+Pairs touchingPairs(const std::vector<Stroke>& strokes);
+
+// A finding with its level from its kind.
+Finding finding(FindingKind kind, std::vector<ElementId> elements, Point where,
+                std::string message);
+
+}  // namespace brontaxe::check

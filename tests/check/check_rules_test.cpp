@@ -1,0 +1,301 @@
+// The rules a die maker adds to the generic check, each on small drawings made by hand: the
+// finding present on the faulty drawing, absent on the mended one. One table a rule.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "check/design_check.h"
+#include "support/style_run.h"
+
+namespace brontaxe {
+namespace {
+
+using test::kindsOf;
+using Kinds = std::vector<FindingKind>;
+
+void line(Drawing& d, std::int16_t k, double x1, double y1, double x2, double y2) {
+    d.LineKind = k;
+    d.AddLine(x1, y1, x2, y2);
+}
+
+// A 200 x 100 blank cut round, one cut a side.
+void outline(Drawing& d, double w = 200, double h = 100) {
+    line(d, kind::Cut, 0, 0, w, 0);
+    line(d, kind::Cut, w, 0, w, h);
+    line(d, kind::Cut, w, h, 0, h);
+    line(d, kind::Cut, 0, h, 0, 0);
+}
+
+// A rectangular hole, its lower left corner at (x, y).
+void hole(Drawing& d, double x, double y, double w, double h) {
+    line(d, kind::Cut, x, y, x + w, y);
+    line(d, kind::Cut, x + w, y, x + w, y + h);
+    line(d, kind::Cut, x + w, y + h, x, y + h);
+    line(d, kind::Cut, x, y + h, x, y);
+}
+
+struct Case {
+    const char* name;
+    std::function<void(Drawing&)> draw;
+    Kinds expected;
+};
+
+void expectFindings(const Case& c, const CheckOptions& options = {}) {
+    SCOPED_TRACE(c.name);
+    Drawing d;
+    c.draw(d);
+    const std::vector<Finding> findings = checkDrawing(d, options);
+    EXPECT_EQ(kindsOf(findings), c.expected) << findingsText(findings);
+}
+
+TEST(CheckRules, RulesCrossingACut) {
+    const Case cases[] = {
+        {"a perforation across a hole",
+         [](Drawing& d) {
+             outline(d);
+             hole(d, 80, 40, 40, 20);
+             line(d, kind::Perforation, 0, 50, 200, 50);
+         },
+         {FindingKind::CreaseOverCut, FindingKind::CreaseOverCut}},
+        {"a half-cut across a hole",
+         [](Drawing& d) {
+             outline(d);
+             hole(d, 80, 40, 40, 20);
+             line(d, kind::HalfCut, 100, 0, 100, 100);
+         },
+         {FindingKind::CreaseOverCut, FindingKind::CreaseOverCut}},
+        {"the perforation stopped at the hole",
+         [](Drawing& d) {
+             outline(d);
+             hole(d, 80, 40, 40, 20);
+             line(d, kind::Perforation, 0, 50, 80, 50);
+             line(d, kind::Perforation, 120, 50, 200, 50);
+         },
+         {}},
+    };
+    for (const Case& c : cases)
+        expectFindings(c);
+}
+
+TEST(CheckRules, RulesLaidOverEachOther) {
+    const Case cases[] = {
+        {"a crease drawn twice",
+         [](Drawing& d) {
+             outline(d);
+             line(d, kind::Crease, 100, 0, 100, 100);
+             line(d, kind::Crease, 100, 100, 100, 0);
+         },
+         {FindingKind::OverlappingRules}},
+        {"a crease over part of another",
+         [](Drawing& d) {
+             outline(d);
+             line(d, kind::Crease, 100, 0, 100, 100);
+             line(d, kind::Crease, 100, 30, 100, 70);
+         },
+         {FindingKind::OverlappingRules}},
+        {"a perforation on a crease",
+         [](Drawing& d) {
+             outline(d);
+             line(d, kind::Crease, 0, 50, 200, 50);
+             line(d, kind::Perforation, 50, 50, 120, 50);
+         },
+         {FindingKind::OverlappingRules}},
+        {"a half-cut on a crease",
+         [](Drawing& d) {
+             outline(d);
+             line(d, kind::Crease, 0, 50, 200, 50);
+             line(d, kind::HalfCut, 0, 50, 200, 50);
+         },
+         {FindingKind::OverlappingRules}},
+        {"one crease in two pieces end to end",
+         [](Drawing& d) {
+             outline(d);
+             line(d, kind::Crease, 100, 0, 100, 40);
+             line(d, kind::Crease, 100, 40, 100, 100);
+         },
+         {}},
+    };
+    for (const Case& c : cases)
+        expectFindings(c);
+}
+
+// Two flaps 60 high over a body 100 high, on one hinge at y = 100, with a V-shaped slit
+// between them from (100, 160) and (102, 160) down to (100, slotFoot).
+void flapsWithSlot(Drawing& d, double slotFoot) {
+    line(d, kind::Cut, 0, 0, 200, 0);
+    line(d, kind::Cut, 200, 0, 200, 160);
+    line(d, kind::Cut, 200, 160, 102, 160);
+    line(d, kind::Cut, 102, 160, 100, slotFoot);
+    line(d, kind::Cut, 100, slotFoot, 100, 160);
+    line(d, kind::Cut, 100, 160, 0, 160);
+    line(d, kind::Cut, 0, 160, 0, 0);
+    // Each half of the hinge stops on its side of the slit.
+    const double right = slotFoot < 100 ? 100 + 2 * (100 - slotFoot) / (160 - slotFoot) : 100;
+    line(d, kind::Crease, 0, 100, 100, 100);
+    line(d, kind::Crease, right, 100, 200, 100);
+}
+
+TEST(CheckRules, CutsRunningPastTheirCrease) {
+    const Case cases[] = {
+        {"the slot cut 8 mm into the body",
+         [](Drawing& d) { flapsWithSlot(d, 92); },
+         {FindingKind::OverCut, FindingKind::OverCut}},
+        {"the slot stopped on the hinge", [](Drawing& d) { flapsWithSlot(d, 100); }, {}},
+        {"within the tolerance", [](Drawing& d) { flapsWithSlot(d, 99.7); }, {}},
+        {"a cut across the hinge on purpose (a tab 40 mm deep)",
+         [](Drawing& d) { flapsWithSlot(d, 60); },
+         {}},
+        {"a crease ending on the blank's edge",
+         [](Drawing& d) {
+             outline(d);
+             line(d, kind::Crease, 0, 92, 200, 92);
+         },
+         {}},
+    };
+    for (const Case& c : cases)
+        expectFindings(c);
+}
+
+TEST(CheckRules, HolesKeepTheirLand) {
+    const Case cases[] = {
+        {"a hand-hole 4 mm from a crease",
+         [](Drawing& d) {
+             outline(d);
+             line(d, kind::Crease, 0, 30, 200, 30);
+             hole(d, 80, 34, 40, 15);
+         },
+         {FindingKind::HoleTooClose}},
+        {"a hand-hole 5 mm from the edge",
+         [](Drawing& d) {
+             outline(d);
+             hole(d, 80, 80, 40, 15);
+         },
+         {FindingKind::HoleTooClose}},
+        {"a vent circle 3 mm from the edge",
+         [](Drawing& d) {
+             outline(d);
+             d.LineKind = kind::Cut;
+             d.Radius = 5;
+             d.StartAngle = 0;
+             d.AddArc(8, 50, 360);
+         },
+         {FindingKind::HoleTooClose}},
+        {"the hand-hole moved to mid-panel",
+         [](Drawing& d) {
+             outline(d);
+             line(d, kind::Crease, 0, 30, 200, 30);
+             hole(d, 80, 55, 40, 15);
+         },
+         {}},
+        {"a mortise 6 mm wide against its crease",
+         [](Drawing& d) {
+             outline(d);
+             line(d, kind::Crease, 0, 30, 200, 30);
+             hole(d, 80, 31, 40, 6);
+         },
+         {}},
+        {"a hand-hole whose upper edge is its own crease",
+         [](Drawing& d) {
+             outline(d);
+             line(d, kind::Cut, 80, 70, 80, 55);
+             line(d, kind::Cut, 80, 55, 120, 55);
+             line(d, kind::Cut, 120, 55, 120, 70);
+             line(d, kind::Crease, 80, 70, 120, 70);
+         },
+         {}},
+    };
+    for (const Case& c : cases)
+        expectFindings(c);
+    // A thicker board needs more land: three thicknesses of 5 mm, 15 mm.
+    expectFindings({"12 mm from the edge in 5 mm board",
+                    [](Drawing& d) {
+                        outline(d);
+                        hole(d, 80, 68, 40, 20);
+                    },
+                    {FindingKind::HoleTooClose}},
+                   {.thickness = 5});
+    expectFindings({"a style's own land",
+                    [](Drawing& d) {
+                        outline(d);
+                        hole(d, 80, 80, 40, 15);
+                    },
+                    {}},
+                   {.holeLand = 4});
+}
+
+TEST(CheckRules, PanelsWideEnoughToFold) {
+    const Case cases[] = {
+        {"two creases 7.5 mm apart in 3 mm board",
+         [](Drawing& d) {
+             outline(d);
+             line(d, kind::Crease, 100, 0, 100, 100);
+             line(d, kind::Crease, 107.5, 0, 107.5, 100);
+         },
+         {FindingKind::NarrowPanel}},
+        {"a double score, 6 mm apart",
+         [](Drawing& d) {
+             outline(d);
+             line(d, kind::Crease, 100, 0, 100, 100);
+             line(d, kind::Crease, 106, 0, 106, 100);
+         },
+         {}},
+        {"9.5 mm apart",
+         [](Drawing& d) {
+             outline(d);
+             line(d, kind::Crease, 100, 0, 100, 100);
+             line(d, kind::Crease, 109.5, 0, 109.5, 100);
+         },
+         {}},
+        {"7.5 mm apart but not side by side",
+         [](Drawing& d) {
+             outline(d);
+             line(d, kind::Crease, 100, 0, 100, 50);
+             line(d, kind::Crease, 107.5, 50, 107.5, 100);
+             line(d, kind::Cut, 100, 50, 107.5, 50);
+         },
+         {}},
+    };
+    for (const Case& c : cases)
+        expectFindings(c);
+}
+
+TEST(CheckRules, LockTabsAgainstTheirSlots) {
+    struct LockCase {
+        const char* name;
+        LockPair lock;
+        Kinds expected;
+    };
+    const LockCase cases[] = {
+        {"a tab that fills its slot", {"patte", 12, 40, 12, 41}, {}},
+        {"a tab one thickness short", {"patte", 9, 40, 12, 41}, {FindingKind::LockTabTooShort}},
+        {"a tab wider than the mouth", {"patte", 12, 44, 12, 41}, {FindingKind::LockTabTooWide}},
+        {"both",
+         {"patte", 6, 44, 12, 41},
+         {FindingKind::LockTabTooShort, FindingKind::LockTabTooWide}},
+    };
+    for (const LockCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(kindsOf(checkLocks({c.lock})), c.expected);
+    }
+}
+
+TEST(CheckRules, WarningsAreCountedApartAndNeverBlock) {
+    Drawing d;
+    outline(d);
+    hole(d, 80, 80, 40, 15);                // a warning
+    line(d, kind::Crease, 50, 0, 50, 100);  // a defect, drawn twice
+    line(d, kind::Crease, 50, 100, 50, 0);
+    const std::vector<Finding> findings = checkDrawing(d);
+    EXPECT_EQ(defectCount(findings), 1u);
+    EXPECT_EQ(verdictText(findings), "Contrôle : 1 défaut, 1 avertissement");
+    EXPECT_NE(findingsText(findings).find("(avertissement)"), std::string::npos);
+
+    Drawing warnedOnly;
+    outline(warnedOnly);
+    hole(warnedOnly, 80, 80, 40, 15);
+    EXPECT_EQ(verdictText(checkDrawing(warnedOnly)), "Contrôle : aucun défaut, 1 avertissement");
+}
+
+}  // namespace
+}  // namespace brontaxe
