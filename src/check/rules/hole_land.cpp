@@ -63,20 +63,33 @@ bool strictlyInside(const Box& inner, const Box& outer) {
            inner.ymin > outer.ymin + kCheckTolerance && inner.ymax < outer.ymax - kCheckTolerance;
 }
 
-// The nearest of `others` to the hole, and how near.
+// The nearest of the strokes `accept` takes to the hole, if nearer than `reach`.
 struct Nearest {
     const Stroke* hole = nullptr;
     const Stroke* other = nullptr;
     double gap = std::numeric_limits<double>::infinity();
 };
 
+// How far apart two boxes are at least: 0 when they touch.
+double boxGap(const Box& a, const Box& b) {
+    const double dx = std::max({0.0, a.xmin - b.xmax, b.xmin - a.xmax});
+    const double dy = std::max({0.0, a.ymin - b.ymax, b.ymin - a.ymax});
+    return std::max(dx, dy);
+}
+
 template <typename Accept>
-Nearest nearestTo(const Group& hole, const std::vector<Stroke>& strokes, Accept accept) {
+Nearest nearestTo(const Group& hole, const std::vector<Stroke>& strokes, double reach,
+                  Accept accept) {
     Nearest best;
+    best.gap = reach;
     for (const Stroke& other : strokes) {
-        if (!accept(other))
+        // Only strokes whose boxes come within the reach can: most of the blank is skipped
+        // before any distance is worked out.
+        if (boxGap(hole.box, other.box) >= best.gap || !accept(other))
             continue;
         for (const Stroke* h : hole.strokes) {
+            if (boxGap(h->box, other.box) >= best.gap)
+                continue;
             const double gap = strokeDistance(*h, other);
             if (gap < best.gap)
                 best = {h, &other, gap};
@@ -100,16 +113,17 @@ void findHolesTooClose(const CheckInput& in, Findings& out) {
         if (std::min(hole.box.width(), hole.box.height()) <= 3 * in.options.thickness)
             continue;
         // The hole's own hinge (the crease of a hand-hole's flap) touches it.
-        const Nearest crease = nearestTo(hole, in.strokes, [&](const Stroke& s) {
+        const double reach = land - kCheckTolerance;
+        const Nearest crease = nearestTo(hole, in.strokes, reach, [&](const Stroke& s) {
             return isFold(s.kind) && std::none_of(hole.strokes.begin(), hole.strokes.end(),
                                                   [&](const Stroke* h) { return touches(*h, s); });
         });
-        const Nearest edge = nearestTo(hole, in.strokes, [&](const Stroke& s) {
+        const Nearest edge = nearestTo(hole, in.strokes, reach, [&](const Stroke& s) {
             return std::find(outline->strokes.begin(), outline->strokes.end(), &s) !=
                    outline->strokes.end();
         });
-        const bool nearCrease = crease.gap < land - kCheckTolerance;
-        const bool nearEdge = edge.gap < land - kCheckTolerance;
+        const bool nearCrease = crease.other != nullptr;
+        const bool nearEdge = edge.other != nullptr;
         if (!nearCrease && !nearEdge)
             continue;
         const Nearest& worst = nearCrease && (!nearEdge || crease.gap <= edge.gap) ? crease : edge;
