@@ -111,10 +111,7 @@ struct NotFolding {
 };
 
 // Styles whose blank does not fold into its box yet; the catalogue sweep keeps this list true.
-constexpr std::array<NotFolding, 2> kNotFolding{{
-    {"0711",
-     "les rainages du fond automatique s'arrêtent à 1,4 mm des rainages verticaux : "
-     "panneaux et rabats du fond ne se séparent pas en faces"},
+constexpr std::array<NotFolding, 1> kNotFolding{{
     {"0969",
      "bande à mi-chair : ses plis ne se replient pas tous à angle droit, et repliés ainsi "
      "ses panneaux passent les uns dans les autres"},

@@ -62,7 +62,7 @@ class FoldWindowTest : public QObject {
         QCOMPARE(f.faces(), 18);
         QVERIFY(boardPixels(w->view()->grab().toImage()) > 500);
         QVERIFY(w->findChild<QLabel*>("note")->isHidden());
-        f.type("0711");
+        f.type("0969");
         QVERIFY(w->findChild<QLabel*>("note")->text().contains("ne se plie pas encore"));
     }
 

@@ -136,6 +136,14 @@ void flapsWithSlot(Drawing& d, double slotFoot) {
     line(d, kind::Crease, right, 100, 200, 100);
 }
 
+// A second crease across both flaps of `flapsWithSlot(d, slotFoot)` at height y, each half
+// stopped on its side of the slit.
+void secondScore(Drawing& d, double slotFoot, double y) {
+    const double right = 100 + 2 * (y - slotFoot) / (160 - slotFoot);
+    line(d, kind::Crease, 0, y, 100, y);
+    line(d, kind::Crease, right, y, 200, y);
+}
+
 TEST(CheckRules, CutsRunningPastTheirCrease) {
     const Case cases[] = {
         {"the slot cut 8 mm into the body",
@@ -152,6 +160,30 @@ TEST(CheckRules, CutsRunningPastTheirCrease) {
              line(d, kind::Crease, 0, 92, 200, 92);
          },
          {}},
+        {"the slot through a double score, stopped on its first line",
+         [](Drawing& d) {
+             flapsWithSlot(d, 100);
+             secondScore(d, 100, 106);
+         },
+         {}},
+        {"the slot down to the hinge through a fold 8 mm below the flaps' edge",
+         [](Drawing& d) {
+             flapsWithSlot(d, 100);
+             secondScore(d, 100, 152);
+         },
+         {}},
+        {"the slot through a double score and 8 mm on into the body",
+         [](Drawing& d) {
+             flapsWithSlot(d, 92);
+             secondScore(d, 92, 106);
+         },
+         {FindingKind::OverCut, FindingKind::OverCut}},
+        {"the slot 8 mm into the body, the corner's crease up to its foot",
+         [](Drawing& d) {
+             flapsWithSlot(d, 92);
+             line(d, kind::Crease, 100, 0, 100, 92);
+         },
+         {FindingKind::OverCut, FindingKind::OverCut}},
     };
     for (const Case& c : cases)
         expectFindings(c);

@@ -1,6 +1,8 @@
 // A cut that should stop on a crease line but runs on into the next panel: the slot between
 // two flaps cut past their hinge into the wall. Told from a cut that crosses the line on
-// purpose (a tab cut across a fold) by its length beyond the line.
+// purpose (a tab cut across a fold) by its length beyond the line, and from a slot that runs
+// from a hinge across the folds of the flaps it parts (a double score, a wall folded over) by
+// where it ends.
 
 #include <algorithm>
 #include <cmath>
@@ -42,6 +44,20 @@ bool hingeGoesOn(const CheckInput& in, const Stroke& fold, const Stroke& cut, Po
     });
 }
 
+// Whether either end of the cut lies on a fold parallel to `fold`: the cut then runs from a
+// hinge of its own, parting two flaps, and `fold` is one of their further folds (the second
+// line of a double score, the rim of a wall folded over); crossing it is the cut's purpose,
+// whichever end is nearer. A fold across the cut's end (the panels' corner) does not count.
+bool runsFromParallelFold(const CheckInput& in, const Stroke& fold, const Stroke& cut) {
+    const Point along = unit(fold.end() - fold.start());
+    return std::any_of(in.strokes.begin(), in.strokes.end(), [&](const Stroke& g) {
+        return &g != &fold && isFold(g.kind) && !g.isArc() &&
+               std::fabs(cross(along, unit(g.end() - g.start()))) < 0.1 &&
+               (g.passesThrough(cut.start(), kCheckTolerance) ||
+                g.passesThrough(cut.end(), kCheckTolerance));
+    });
+}
+
 }  // namespace
 
 void findOverCuts(const CheckInput& in, Findings& out) {
@@ -66,7 +82,7 @@ void findOverCuts(const CheckInput& in, Findings& out) {
             const double toEnd = distance(end, cut.end());
             const double past = std::min(toStart, toEnd);
             if (past <= kOverCutTolerance || past > kOverCutReach ||
-                !hingeGoesOn(in, fold, cut, end))
+                !hingeGoesOn(in, fold, cut, end) || runsFromParallelFold(in, fold, cut))
                 continue;
             const Point tip = toStart < toEnd ? cut.start() : cut.end();
             out.push_back(finding(FindingKind::OverCut, {cut.id, fold.id}, tip,

@@ -187,6 +187,14 @@ void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
     const float flap3Start = kFlap3StartTrim;
     const float notchTop = y.notchApex + kNotchRise;
     const float slitTop = y.notchApex + kSlitRise;
+    // The notches and the slit aim at their apexes above the bottom fold but stop on it, a cut
+    // along the fold joining their two sides: cut on to the apex, they would open the wall.
+    const float fold = y.bottomFold;
+    const float notch1Left = atLevel(x.lockRight, y.hookTip, x.notch1, notchTop, fold);
+    const float notch1Right = atLevel(x.notch1, notchTop, x.tab2Hook, y.hookTip, fold);
+    const float slitLeft = atLevel(x.flap2SlopeFoot, y.flapEdge, x.slit, slitTop, fold);
+    const float notch3Left = atLevel(x.tab3Hook, y.hookTip, x.notch3, y.notchApex, fold);
+    const float notch3Right = atLevel(x.notch3, y.notchApex, x.flap4SlopeFoot, y.flapEdge, fold);
     // The glue flap's upper end: one point shared by its slant and its free edge.
     const float glueUpperEnd = y.glueTop - kGlueTopDrop;
 
@@ -204,22 +212,23 @@ void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
     cut(x.flap1Left, y.bottomFold, x.flap1Left, y.bottomEdge);
     cut(x.leftEdge, y.glueFoot, x.flap1Left, y.bottomFold);
     const ElementId lockRight = cut(x.lockRight, y.bottomEdge, x.lockRight, y.hookTip);
-    cut(x.lockRight, y.hookTip, x.notch1, notchTop);
-    cut(x.notch1, notchTop, x.tab2Hook, y.hookTip);
+    cut(x.lockRight, y.hookTip, notch1Left, fold);
+    cut(notch1Left, fold, notch1Right, fold);
+    cut(notch1Right, fold, x.tab2Hook, y.hookTip);
     cut(x.tab2Hook, y.hookTip, x.tab2Throat, y.hookThroat);
-    const ElementId flap2Slope = cut(x.flap2SlopeFoot, y.flapEdge, x.slit, slitTop);
-    cut(x.slit, slitTop, x.slit, y.flapEdge);
+    const ElementId flap2Slope = cut(x.flap2SlopeFoot, y.flapEdge, slitLeft, fold);
+    cut(slitLeft, fold, x.slit, fold);
+    cut(x.slit, fold, x.slit, y.flapEdge);
     cut(x.tab3Hook + flap3Start, y.tabEdge, x.tab3Throat, y.hookThroat);
     cut(x.tab3Throat, y.hookThroat, x.tab3Hook, y.hookTip);
-    cut(x.tab3Hook, y.hookTip, x.notch3, y.notchApex);
+    cut(x.tab3Hook, y.hookTip, notch3Left, fold);
+    cut(notch3Left, fold, notch3Right, fold);
     // Bottom folds between the slots, each from cut to cut.
-    const float fold = y.bottomFold;
     crease(atLevel(x.rightEdge, y.rightEdgeFoot, x.flap4Corner, y.flapEdge, fold), fold,
-           atLevel(x.notch3, y.notchApex, x.flap4SlopeFoot, y.flapEdge, fold), fold);
-    crease(atLevel(x.tab3Hook, y.hookTip, x.notch3, y.notchApex, fold), fold, x.slit, fold);
-    crease(atLevel(x.flap2SlopeFoot, y.flapEdge, x.slit, slitTop, fold), fold,
-           atLevel(x.notch1, notchTop, x.tab2Hook, y.hookTip, fold), fold);
-    crease(atLevel(x.lockRight, y.hookTip, x.notch1, notchTop, fold), fold, x.flap1Left, fold);
+           notch3Right, fold);
+    crease(notch3Left, fold, x.slit, fold);
+    crease(slitLeft, fold, notch1Right, fold);
+    crease(notch1Left, fold, x.flap1Left, fold);
     // Folds of the glued tabs, at 45° from the corners the case folds flat on.
     if (variant == LockVariant::Fco0701) {
         const float foldTop = y.hookTip - kTabFoldDrop;
@@ -240,15 +249,18 @@ void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
                ? atLevel(x.flap1Left, slantTop, x.leftEdge, glueUpperEnd, y.topFold)
                : x.flap1Left,
            y.topFold, x.slot1Left, y.topFold);
-    // Panel folds from the notch or slit under them up to the round end of their slot; the
+    // Panel folds from the notch or slit under them (its side, or the cut along the bottom
+    // fold where the side would meet them above it) up to the round end of their slot; the
     // glue flap's fold between its two slanted ends.
     const float slotRadius = std::abs(x.slot1Left - x.slot1Centre);
-    crease(x.fold34, atAbscissa(x.tab3Hook, y.hookTip, x.notch3, y.notchApex, x.fold34), x.fold34,
-           underSlot(x.fold34, x.slot3Centre, slotRadius, y.topFold));
-    crease(x.fold23, atAbscissa(x.flap2SlopeFoot, y.flapEdge, x.slit, slitTop, x.fold23), x.fold23,
-           underSlot(x.fold23, x.slot2Centre, slotRadius, y.topFold));
+    crease(x.fold34,
+           std::min(atAbscissa(x.tab3Hook, y.hookTip, x.notch3, y.notchApex, x.fold34), fold),
+           x.fold34, underSlot(x.fold34, x.slot3Centre, slotRadius, y.topFold));
+    crease(x.fold23,
+           std::min(atAbscissa(x.flap2SlopeFoot, y.flapEdge, x.slit, slitTop, x.fold23), fold),
+           x.fold23, underSlot(x.fold23, x.slot2Centre, slotRadius, y.topFold));
     crease(x.fold12, underSlot(x.fold12, x.slot1Centre, slotRadius, y.topFold), x.fold12,
-           atAbscissa(x.notch1, notchTop, x.tab2Hook, y.hookTip, x.fold12));
+           std::min(atAbscissa(x.notch1, notchTop, x.tab2Hook, y.hookTip, x.fold12), fold));
     crease(x.glueFold, atAbscissa(x.flap1Left, slantTop, x.leftEdge, glueUpperEnd, x.glueFold),
            x.glueFold, atAbscissa(x.leftEdge, y.glueFoot, x.flap1Left, y.bottomFold, x.glueFold));
     cut(x.rightEdge, y.glueTop, x.rightEdge, y.rightEdgeFoot);
@@ -279,7 +291,7 @@ void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
     cut(x.flap1Left, y.topEdge, x.flap1Left, slantTop);
     cut(x.leftEdge, glueUpperEnd, x.leftEdge, y.glueFoot);
     cut(x.flap1Left, slantTop, x.leftEdge, glueUpperEnd);
-    const ElementId flap4Slope = cut(x.notch3, y.notchApex, x.flap4SlopeFoot, y.flapEdge);
+    const ElementId flap4Slope = cut(notch3Right, fold, x.flap4SlopeFoot, y.flapEdge);
     const ElementId flap4Right = cut(x.rightEdge, y.rightEdgeFoot, x.flap4Corner, y.flapEdge);
     const ElementId flap4Bottom = cut(x.flap4Corner, y.flapEdge, x.flap4SlopeFoot, y.flapEdge);
 

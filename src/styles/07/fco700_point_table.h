@@ -33,7 +33,7 @@ struct LockAcross {
     float lockFoldFoot = 0;  // where the lock flap's slanted fold leaves the bottom edge
     float lockRight = 0;     // the lock flap's right edge
     float slot1Left = 0;
-    float notch1 = 0;  // the apex of the notch over fold 1-2, between the lock flap and tab 2
+    float notch1 = 0;  // the apex the notch over fold 1-2 aims at, between the lock flap and tab 2
     float fold12 = 0;
     float slot1Centre = 0;  // the centre of slot 1's half-round end
     float tab2Throat = 0;   // tab 2: the inner corner of its hook
@@ -54,7 +54,7 @@ struct LockAcross {
     float slot3Left = 0;
     float fold34 = 0;
     float slot3Centre = 0;
-    float notch3 = 0;  // the apex of the notch over fold 3-4, between tab 3 and flap 4
+    float notch3 = 0;  // the apex the notch over fold 3-4 aims at, between tab 3 and flap 4
     float slot3Right = 0;
     float flap4SlopeFoot = 0;  // where flap 4's slanted left side leaves its edge
     float flap4Corner = 0;     // flap 4's lower right corner
@@ -71,8 +71,9 @@ struct LockUp {
     float hookTip = 0;        // the tips of the tabs' hooks
     float bottomFold = 0;     // the bottom's fold
     float rightEdgeFoot = 0;  // the right edge's lower end, half a slot above the bottom fold
-    float notchApex = 0;      // the apex of the notch over fold 3-4; the notch over fold 1-2
-                              // and the slit over fold 2-3 end a little above it
+    float notchApex = 0;      // the apex the notch over fold 3-4 aims at, above the bottom fold
+                              // (its sides stop on the fold); the notch over fold 1-2 and the
+                              // slit over fold 2-3 aim a little above it
     float glueFoot = 0;       // the glue flap's lower corner on the left edge
     float glueTop = 0;        // the glue flap's top, where panel 4's right edge ends and the
                               // top folds of panels 2 and 4 run
