@@ -1,9 +1,19 @@
 #include "builders/variable_hand_hole.h"
 
+#include <algorithm>
+
 #include "builders/emit.h"
 #include "platform/errors.h"
 
 namespace brontaxe {
+
+float handHoleLand(float thickness) {
+    return std::max(10.0f, 3 * thickness);
+}
+
+float handHoleDrop(float drop, float height, float wall, float land) {
+    return std::max(land, std::min(drop, wall - land - height));
+}
 
 void VariableHandHoleCut(Model&, Drawing& d, const VariableHandHole& hole,
                          const FeaturePlacement& at) {

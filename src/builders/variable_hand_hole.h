@@ -20,6 +20,15 @@ struct VariableHandHole {
     bool hingedUpperEdge = false;  // the upper edge is a crease instead
 };
 
+// The board a hand-hole keeps from the creases and the outline around it: 10 mm, or three
+// board thicknesses. Closer, the board tears into the hole when the box is lifted.
+float handHoleLand(float thickness);
+
+// How far below a wall's free edge a hole `height` high hangs in a wall `wall` high: `drop`,
+// moved so that the hole keeps `land` from the free edge and from the crease at the wall's
+// foot. Only meaningful when height + 2 * land <= wall.
+float handHoleDrop(float drop, float height, float wall, float land);
+
 // Draws the hole and places it: its upper edge's middle goes to (at.x, at.y). Throws
 // GenerationError for a hole with no height or shorter than it is high.
 void VariableHandHoleCut(Model& m, Drawing& d, const VariableHandHole& hole,

@@ -73,10 +73,13 @@ void sweep(bool glueFlapOnWidth) {
                     continue;
                 }
                 ++drawn;
-                // An over-cut is only a warning, but no style draws one.
-                const std::vector<FindingKind> kinds = test::kindsOf(run.findings);
-                EXPECT_EQ(std::count(kinds.begin(), kinds.end(), FindingKind::OverCut), 0)
-                    << findingsText(run.findings);
+                // Over-cuts and locks are warnings for the designer, but no drawn code's own
+                // slots run past their hinge and its own tabs hold.
+                for (const FindingKind kind : test::kindsOf(run.findings)) {
+                    EXPECT_NE(kind, FindingKind::OverCut) << findingsText(run.findings);
+                    EXPECT_NE(kind, FindingKind::LockTabTooShort) << findingsText(run.findings);
+                    EXPECT_NE(kind, FindingKind::LockTabTooWide) << findingsText(run.findings);
+                }
                 EXPECT_FALSE(g.d.isEditing());
                 EXPECT_LE(g.d.tracer().count(), Tracer::kCapacity);
                 EXPECT_EQ(g.d.tracer().count(), g.d.ElementCount());
@@ -97,6 +100,28 @@ TEST(CatalogueSweep, EveryDrawnCodeInEveryGradeAtEverySizeIsRefusedOrDrawnClean)
 
 TEST(CatalogueSweep, WithTheGlueFlapOnTheWidthPanelToo) {
     sweep(true);
+}
+
+// The styles that draw hand-holes, with them switched on, at the everyday size: each hole keeps
+// its land from the creases and the outline in every grade.
+TEST(CatalogueSweep, HandHolesKeepTheirLandAtTheTypicalSize) {
+    const BoardTables tables = test::shippedTables();
+    const char* const codes[] = {"0200", "0302", "0442", "0447", "0456", "0458", "0759"};
+    for (const char* code : codes)
+        for (int grade = 1; grade <= tables.grades().count(); ++grade) {
+            SCOPED_TRACE(std::string(code) + " grade " + std::to_string(grade));
+            test::Generated g;
+            lookUpAllowances(g.m, tables, code, grade);
+            g.m.Longueur = 400;
+            g.m.Largeur = 300;
+            g.m.Hauteur = 200;
+            g.m.OptionPoign = 1;
+            test::StyleRun run;
+            ASSERT_NO_THROW(run = test::runStyle(code, g.m, g.d));
+            ASSERT_FALSE(run.refusal) << *run.refusal;
+            for (const FindingKind kind : test::kindsOf(run.findings))
+                EXPECT_NE(kind, FindingKind::HoleTooClose) << findingsText(run.findings);
+        }
 }
 
 }  // namespace

@@ -71,20 +71,24 @@ void fourQuartersAt(Model&, Drawing& d, float x, Quarter quarter) {
 }
 
 // 0302: a tray whose walls are stapled at the corners, a hand-hole in each end wall, its
-// upper edge `DPoign` below the wall's top; pushed in on a hinge for hand-hole type 2 or 3.
+// upper edge `DPoign` below the wall's top (moved so that it keeps its land from the top and
+// the base's crease); pushed in on a hinge for hand-hole type 2 or 3. A wall too small for
+// the hole and its land has none.
 void drawHandHoleTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t piece) {
     d.Piece = piece;
     VariableHandHole hole;
     hole.length = m.LPoign;
     hole.height = m.HPoign;
     hole.hingedUpperEdge = m.OptionPoign >= 2;
-    const bool holes = t.h > m.DPoign + m.HPoign && 2 * t.b > m.LPoign;
+    const float land = handHoleLand(m.EpaisseurCarton);
+    const bool holes = t.h >= m.HPoign + 2 * land && 2 * t.b >= m.LPoign + 2 * land;
+    const float drop = handHoleDrop(m.DPoign, m.HPoign, t.h, land);
     fourQuartersAt(m, d, x,
                    [&] { openCornerQuarter(m, d, t, [&] { line(d, t.a, t.b, t.a, t.b + t.h); }); });
     if (holes) {
         // Upper edge along the wall's top edge, the hole hanging towards the base.
-        VariableHandHoleCut(m, d, hole, {x + t.a + t.h - m.DPoign, 0, -90, false});
-        VariableHandHoleCut(m, d, hole, {x - t.a - t.h + m.DPoign, 0, 90, false});
+        VariableHandHoleCut(m, d, hole, {x + t.a + t.h - drop, 0, -90, false});
+        VariableHandHoleCut(m, d, hole, {x - t.a - t.h + drop, 0, 90, false});
     }
     d.LineVariant = 1;
     trayDimensions(m, d, t, x, false);

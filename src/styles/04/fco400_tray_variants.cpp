@@ -47,17 +47,19 @@ void drawTurned(Model& m, Drawing& d, const FlappedTray& t) {
 }
 
 // Hand-holes of the model's size in the walls beyond y = +-b (b the half base, h the wall),
-// their upper edge `DPoign` below the wall's free edge.
+// their upper edge `DPoign` below the wall's free edge, moved up or down so that the hole keeps
+// its land from the wall's edge and folds.
 void wallHandHoles(Model& m, Drawing& d, float halfWall, float b, float h) {
-    if (!(m.LPoign < 2 * halfWall - 2 * m.EpaisseurCarton) || !(m.DPoign + m.HPoign < h) ||
-        m.DPoign < 0)
+    const float land = handHoleLand(m.EpaisseurCarton);
+    if (!(m.LPoign + 2 * land <= 2 * halfWall) || !(m.HPoign + 2 * land <= h) || m.DPoign < 0)
         throw GenerationError(
             "Poignée trop grande pour la paroi : " + std::to_string(std::lround(m.LPoign)) + " x " +
-            std::to_string(std::lround(m.HPoign)) + " mm à " +
-            std::to_string(std::lround(m.DPoign)) + " mm du bord d'une paroi de " +
-            std::to_string(std::lround(h)) + " mm");
+            std::to_string(std::lround(m.HPoign)) + " mm avec " +
+            std::to_string(std::lround(land)) + " mm de carton autour, dans une paroi de " +
+            std::to_string(std::lround(2 * halfWall)) + " x " + std::to_string(std::lround(h)) +
+            " mm");
     const VariableHandHole hole{m.LPoign, m.HPoign, kind::Cut, 1, false};
-    const float edge = b + h - m.DPoign;
+    const float edge = b + h - handHoleDrop(m.DPoign, m.HPoign, h, land);
     VariableHandHoleCut(m, d, hole, {0, edge, 0, false});
     VariableHandHoleCut(m, d, hole, {0, -edge, 180, false});
 }

@@ -126,14 +126,16 @@ void Fco0456(Model& m, Drawing& d) {
 void Fco0458(Model& m, Drawing& d) {
     // Hand-holes that push in: perforated round the hole, creased along the upper edge.
     const FlappedTray t = gluedTray(m);
-    const float edge = t.b + t.h - m.DPoign;
-    // The hole stands inside its end wall: between the wall's folds and above the base.
-    if (m.LPoign / 2 > t.a || edge - m.HPoign < t.b || m.DPoign < 0)
+    // The hole stands inside its end wall with its land from the wall's folds, the base's
+    // crease and the free edge; its upper edge moves from `DPoign` when that is too close.
+    const float land = handHoleLand(m.EpaisseurCarton);
+    if (m.LPoign + 2 * land > 2 * t.a || m.HPoign + 2 * land > t.h || m.DPoign < 0)
         throw GenerationError(
             "Poignée plus grande que la paroi : " + platform::numberText(m.LPoign) + " x " +
-            platform::numberText(m.HPoign) + " mm à " + platform::numberText(m.DPoign) +
-            " mm du bord, dans une paroi de " + platform::numberText(2 * t.a) + " x " +
+            platform::numberText(m.HPoign) + " mm avec " + platform::numberText(land) +
+            " mm de carton autour, dans une paroi de " + platform::numberText(2 * t.a) + " x " +
             platform::numberText(t.h) + " mm");
+    const float edge = t.b + t.h - handHoleDrop(m.DPoign, m.HPoign, t.h, land);
     GenerationPass pass(d);
     FlapTray(m, d, t);
     VariableHandHole hole{m.LPoign, m.HPoign, kind::Perforation, 1, true};

@@ -210,6 +210,45 @@ void run(Model& m, Drawing& d, const RuleOf& r) {
 
 }  // namespace
 
+float innerWallRise(const LockingFolder& f, float thickness) {
+    // The outer wall rises from the bottom's mid-plane to the top strip's, the inner wall hangs
+    // from the top strip's; it rests on the bottom's inside face when it is long enough.
+    return std::max(0.0f, f.outerWall - f.innerWall - thickness / 2);
+}
+
+LockingFolder drawnFolder(const Model& m, std::int16_t style) {
+    Model own = m;
+    switch (style) {
+        case 421:
+            applyDefaultsWithoutRow(own, k0421.rule, k0421.style, k0421.alsoStyle);
+            return lockingFolder(own);
+        case 423:
+            std::swap(own.Longueur, own.Largeur);
+            [[fallthrough]];
+        case 422:
+            applyDefaultsWithoutRow(own, k0422.rule, k0422.style, k0422.alsoStyle);
+            return lockingFolder(own);
+        case 427:
+            applyDefaultsWithoutRow(own, k0427.rule, k0427.style, k0427.alsoStyle);
+            return lockingFolder(own);
+        case 425:
+            return openTrayFolder(own);
+        case 426:
+            return lockingFolder(own);
+        case 429:
+            return roundedFolder(own);
+        case 424:
+            applyDefaultsWithoutRow(own, DefaultAllowanceRule::Rule0424, 424);
+            return trayFolder(own, 424);
+        case 470:
+        case 471:
+            applyDefaultsWithoutRow(own, DefaultAllowanceRule::Rule0470, style);
+            return trayFolder(own, style);
+        default:
+            throw GenerationError("Modèle sans flancs à tenons : " + std::to_string(style));
+    }
+}
+
 LockingFolder lockingFolder(const Model& m, bool tenoned) {
     const LockingFolderAllowances k = lockingFolderAllowances(m);
     const float L = m.Longueur, W = m.Largeur, H = m.Hauteur, e = m.EpaisseurCarton;
@@ -264,7 +303,9 @@ LockingFolder lockingFolder(const Model& m, bool tenoned) {
     w.top = m.Dblmur;
     w.inner = f.innerWall;
     w.type = tenoned ? WallType::Locked : WallType::Plain;
-    w.tenon = {m.lgtenon, m.htenon, m.AngTenon};
+    // `htenon` is how far a tenon goes into the bottom; where the inner wall stops short of the
+    // bottom it stands that much further out, so that it still passes through.
+    w.tenon = {m.lgtenon, m.htenon + innerWallRise(f, e), m.AngTenon};
     w.mortise = {m.lgmortaise, m.hmortaise, m.RMortaise, m.pmortaise};
     w.count = tenoned ? mortiseCount(m.nbmortaise, f.bottomWidth, m.lgmortaise, m.pmortaise) : 0;
     w.mortiseGap = e / 2;

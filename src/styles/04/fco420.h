@@ -43,6 +43,13 @@ struct LockingFolder {
 // tenons (0420), whose side wall ends in a flap of `hrabat`. Throws GenerationError when the
 // mortise count cannot be computed.
 LockingFolder lockingFolder(const Model& m, bool tenoned = true);
+// How far above the bottom's inside face the inner wall's free edge stands once folded, 0
+// when it reaches the bottom; the tenons stand that much further out than `htenon`.
+float innerWallRise(const LockingFolder& f, float thickness);
+// The folder `style` draws (0421 to 0427, 0429, 0424, 0470, 0471), its allowance rule applied
+// to a copy of the model as its generator applies it. Throws GenerationError as
+// lockingFolder does, or for another style.
+LockingFolder drawnFolder(const Model& m, std::int16_t style);
 // Why the folder cannot be drawn (French), or nothing.
 std::optional<std::string> lockingFolderProblem(const LockingFolder& f, const Model& m);
 
@@ -61,6 +68,8 @@ std::optional<std::string> rule0471(const Model& m);
 // 0429: the tenoned folder with a plain lid whose tuck flap has rounded corners; mortises
 // counted from their pitch. Rule A when the table has no row of its own.
 void Fco0429(Model& m, Drawing& d);
+// The sizes of 0429 with the model's current `Majo`: its tenons square, counted from their pitch.
+LockingFolder roundedFolder(const Model& m);
 // 0424: the locking tray without notch, its tenons counted from their pitch. Default
 // allowances of its own rule.
 void Fco0424(Model& m, Drawing& d);

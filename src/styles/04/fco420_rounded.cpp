@@ -48,6 +48,12 @@ void lid(Model& m, Drawing& d, const LockingFolder& f, float earTop) {
 
 }  // namespace
 
+LockingFolder roundedFolder(const Model& m) {
+    Model own = withOwnWall(m);
+    applyDefaultsWithoutRow(own, DefaultAllowanceRule::A, 429);
+    return lockingFolder(own);
+}
+
 std::optional<std::string> rule0429(const Model& m) {
     Model own = withOwnWall(m);
     applyDefaultsWithoutRow(own, DefaultAllowanceRule::A, 429);

@@ -491,10 +491,11 @@ TEST(Fco0416, VoranisKeepsTheTablesAllowancesWhenItHasARow) {
 namespace brontaxe {
 namespace {
 
-// A hand-hole deeper than its wall, or longer than the wall is wide, is refused in French.
+// A hand-hole that, with its land round it, is higher than its wall or longer than the wall
+// is wide, is refused in French.
 TEST(Fco04HandHoles, AHoleTheWallCannotHoldIsRefused) {
     for (const char* code : {"0442", "0447"}) {
-        for (auto setUp : {+[](Model& m) { m.Hauteur = 60; }, +[](Model& m) { m.LPoign = 500; }}) {
+        for (auto setUp : {+[](Model& m) { m.Hauteur = 40; }, +[](Model& m) { m.LPoign = 500; }}) {
             test::Generated g;
             setUp(g.m);
             const test::StyleRun run = test::runStyle(code, g.m, g.d);

@@ -94,7 +94,11 @@ TEST_P(LockingFolders, DrawCleanSymmetricBlanksOfTheirSizesInEveryShippedGrade) 
                 : c.shape == LockingCase::Open ? openTrayFolder(own)
                                                : lockingFolder(own, c.shape != LockingCase::Twin);
             const Box box = g.d.extents();
-            float across = std::max({f.xa, f.xb, f.reachLimit});
+            // The tenons' tips, standing out further where the inner wall stops above the bottom.
+            const float tenonTips =
+                f.half + f.wall.outer + f.wall.top + f.wall.inner + f.wall.tenon.height;
+            float across = std::max(
+                {f.xa, f.xb, f.reachLimit, f.wall.type == WallType::Locked ? tenonTips : 0.0f});
             float depth = f.y3;
             if (c.shape == LockingCase::Lidded) {
                 across =
