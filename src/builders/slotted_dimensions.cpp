@@ -29,21 +29,26 @@ void widthRow(Model& m, Drawing& d, const BodyPanels& b, float glueWidth, float 
     }
 }
 
-void heightColumn(Model&, Drawing& d, float x, float ymin, float flapBelow, float body,
-                  float flapAbove) {
+void heightColumn(Model&, Drawing& d, const SlottedChains& c, float x, float ymin) {
     float y = ymin;
-    for (float step : {flapBelow, body, flapAbove}) {
+    for (float step : {c.flapBelow, c.body, c.flapAbove}) {
         if (step > 0)
             dimension(d, {.from = {x, y}, .to = {x, y + step}, .at = {x, 0}});
         y += step;
     }
 }
 
-// Inside dimensions asked for by the "QOR" customer profile.
-void insideDimensions(Model&, Drawing& d, const BodyPanels& b, float glueWidth, float xmin,
-                      float ymin, float flapBelow, float body, float flapAbove) {
+// Inside dimensions asked for by the "QOR" customer profile: the panels `b`, the heights of
+// `c`, from the blank's lower left `corner`.
+void insideDimensions(Model&, Drawing& d, const BodyPanels& b, const SlottedChains& c,
+                      PointF corner) {
+    const float xmin = corner.x;
+    const float ymin = corner.y;
+    const float flapBelow = c.flapBelow;
+    const float body = c.body;
+    const float flapAbove = c.flapAbove;
     const float y = flapBelow != 0 ? ymin + 1.2f * flapBelow : ymin + body / 2;
-    const float x0 = xmin + glueWidth;
+    const float x0 = xmin + c.glueWidth;
     if (b.p1 * b.p2 > 0)
         dimension(d, {.from = {x0, y}, .to = {x0 + b.p1 + b.p2, y}, .at = {0, y}});
     const float x1 = x0 + b.p1 + b.p2;
@@ -60,23 +65,21 @@ void insideDimensions(Model&, Drawing& d, const BodyPanels& b, float glueWidth, 
 }  // namespace
 
 void SlottedBodyDimensions(Model& m, Drawing& d, const SlottedChains& c) {
-    const float glueWidth = c.glueWidth, flapBelow = c.flapBelow, body = c.body;
-    const float flapAbove = c.flapAbove;
     float xmin = 0, ymin = 0, xmax = 0, ymax = 0;
     if (!d.GetExtents(xmin, ymin, xmax, ymax))
         return;
     const float g = ((xmax - xmin) + (ymax - ymin)) / 25;
     const BodyPanels b =
-        applyPieceVariants(m, BodyPanels{c.p1, c.p2, c.p3, c.p4, flapBelow, flapAbove});
+        applyPieceVariants(m, BodyPanels{c.p1, c.p2, c.p3, c.p4, c.flapBelow, c.flapAbove});
 
-    widthRow(m, d, b, glueWidth, xmin, ymin - g);
+    widthRow(m, d, b, c.glueWidth, xmin, ymin - g);
     const float rowY = ymin - 2 * g;
     dimension(d, {.from = {xmin, rowY}, .to = {xmax, rowY}, .at = {0, rowY}});
-    heightColumn(m, d, xmax + g, ymin, flapBelow, body, flapAbove);
+    heightColumn(m, d, c, xmax + g, ymin);
     const float columnX = xmax + 2 * g;
     dimension(d, {.from = {columnX, ymin}, .to = {columnX, ymax}, .at = {columnX, 0}});
     if (m.Personnalisation == "QOR") {
-        insideDimensions(m, d, b, glueWidth, xmin, ymin, flapBelow, body, flapAbove);
+        insideDimensions(m, d, b, c, {xmin, ymin});
     }
 }
 

@@ -598,23 +598,23 @@ std::int32_t Drawing::blankElementCount() const {
     return static_cast<std::int32_t>(poseSourceCount_.value_or(elements_.size()));
 }
 
-ElementId Drawing::CopyPose(double cx, double cy, double angle, std::int32_t count, double dx,
-                            double dy, std::int16_t mode) {
+ElementId Drawing::addPoses(const PoseRow& row) {
     if (!poseSourceCount_)
         poseSourceCount_ = elements_.size();
     const std::size_t source = *poseSourceCount_;
-    if (count <= 0 || source == 0)
+    if (row.count <= 0 || source == 0)
         return ElementId{};
-    const bool mirrorY = mode == 1 || mode == 2;
-    const double turn = (mode == 2 || mode == 3) ? 180.0 : 0.0;
-    const Point centre{cx, cy};
+    const bool mirrorY = row.mode == 1 || row.mode == 2;
+    const double turn = (row.mode == 2 || row.mode == 3) ? 180.0 : 0.0;
+    const double angle = row.angle;
+    const Point centre = row.centre;
     // Geometric growth: one reservation per call would reallocate at every pose.
-    const std::size_t needed = elements_.size() + source * static_cast<std::size_t>(count);
+    const std::size_t needed = elements_.size() + source * static_cast<std::size_t>(row.count);
     if (elements_.capacity() < needed)
         elements_.reserve(std::max(needed, 2 * elements_.capacity()));
     const std::size_t first = elements_.size();
-    for (std::int32_t k = 1; k <= count; ++k) {
-        const Placement move{mirrorY, turn, {k * dx, k * dy}};
+    for (std::int32_t k = 1; k <= row.count; ++k) {
+        const Placement move{mirrorY, turn, {k * row.step.x, k * row.step.y}};
         const Placement spin{false, angle, centre - rotate(centre, angle)};
         for (std::size_t i = 0; i < source; ++i) {
             const ShapeType type = elements_[i].type();

@@ -26,6 +26,20 @@ struct SheetField {
     friend bool operator==(const SheetField&, const SheetField&) = default;
 };
 
+// A row of poses of the blank, the k-th of them (k from 1 to `count`) placed by `mode`
+//   0: as drawn;
+//   1: mirrored across the x axis (y = 0);
+//   2: mirrored across the y axis (x = 0);
+//   3: turned half a turn about the origin;
+// then moved by k x `step` and turned by `angle` degrees about `centre`.
+struct PoseRow {
+    std::int32_t count = 1;
+    Point step{};
+    std::int16_t mode = 0;
+    double angle = 0;
+    Point centre{};
+};
+
 class Drawing {
   public:
     // Properties stamped on the next elements; they stay as last set.
@@ -69,21 +83,16 @@ class Drawing {
     ElementId TransformElement(double x, double y, double angle, ElementId id, bool addCopy);
 
     // Imposition. A pose is a copy of the blank: every element drawn before the first copy
-    // except dimensions (the chains stay on the first pose only) and sheet outlines. `count`
-    // copies are made, the k-th placed by
-    //   mode 0: moved by k x (dx, dy);
-    //   mode 1: mirrored across the x axis (y = 0), then moved;
-    //   mode 2: mirrored across the y axis (x = 0), then moved;
-    //   mode 3: turned half a turn about the origin, then moved;
-    // and finally turned by `angle` degrees about (cx, cy), the centre of the copy's cell.
+    // except dimensions (the chains stay on the first pose only) and sheet outlines. The
+    // row's poses are added, the k-th placed by its `mode`, then moved by k x `step`, and
+    // finally turned by `angle` degrees about `centre`, the centre of the copy's cell.
     // The turns and mirrors work about the origin because the generators build every blank
     // on its axes (glue-flap edge at x = 0, mirrored body halves about y = 0, the front edge
     // of a folder at y = 0, folders symmetric about x = 0): a turned copy is then put back in
     // its cell by a plain offset, and flaps that stick out on one side of a row land beside
     // the short flaps of the next. Copies keep their line kind, variant and piece. Returns
     // the id of the first element made, or no id when nothing was copied.
-    ElementId CopyPose(double cx, double cy, double angle, std::int32_t count, double dx, double dy,
-                       std::int16_t mode);
+    ElementId addPoses(const PoseRow& row);
     // Room for `total` elements, so that an imposition whose size is known allocates once.
     void reserveElements(std::size_t total) { elements_.reserve(total); }
     // Number of elements of the first pose: those drawn before the first copy.
@@ -170,7 +179,7 @@ class Drawing {
     int openPasses_ = 0;
     ElementFilter filter_ = *ElementFilter::parse("");
     std::vector<SymbolLibrary> symbolLibraries_;
-    // Elements of the blank that CopyPose copies, fixed by the first copy; cleared with the
+    // Elements of the blank that addPoses copies, fixed by the first copy; cleared with the
     // drawing. Copying only these keeps an imposition linear in the number of poses.
     std::optional<std::size_t> poseSourceCount_;
     std::string sheetName_;

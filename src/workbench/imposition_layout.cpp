@@ -133,7 +133,7 @@ void drawPoses(const Model& m, Drawing& d, const Layout& l, const Box& blank) {
             // The centre of the copy's cell, on a grid whose origin is the blank's corner.
             const double cx = blank.xmin + accX + l.pitchX / 2;
             const double cy = blank.ymin + c.dy + l.stepY / 2;
-            d.CopyPose(cx, cy, 0, 1, c.dx, c.dy, c.mode);
+            d.addPoses({.step = {c.dx, c.dy}, .mode = c.mode, .centre = {cx, cy}});
         }
         accX += l.pitchX;
     }

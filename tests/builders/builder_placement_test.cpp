@@ -7,11 +7,11 @@
 #include <functional>
 #include <sstream>
 
+#include "builders/double_wall_tray.h"
 #include "builders/emit.h"
 #include "builders/glue_flap.h"
 #include "builders/hand_hole.h"
 #include "builders/lidded_body_half.h"
-#include "builders/panneau_double_mur.h"
 #include "builders/shaped_flaps.h"
 #include "builders/sleeve_blank.h"
 #include "builders/slotted_body_half.h"
@@ -106,11 +106,18 @@ const BuilderCase kBuilders[] = {
              {.glue = 36, .taper = 15, .p1 = 400, .p2 = 300, .p3 = 400, .p4 = 300, .height = 500},
              p);
      }},
-    {"PanneauDoubleMur",
+    {"DoubleWallTray",
      [](Model& m, Drawing& d, const Place& p) {
          withHandHoles(m);
-         PanneauDoubleMur(m, d, 200, 150, 100, -455, true, true, true, p.x, p.y, p.angle,
-                          p.mirrored ? -1 : 1);
+         DoubleWallTray(m, d,
+                        {.a = 200,
+                         .b = 150,
+                         .h = 100,
+                         .endWallDiagonals = true,
+                         .sideWallDiagonals = true,
+                         .flapDiagonals = true,
+                         .flaps = CornerFlaps::DoubleEndWalls},
+                        p);
      }},
 };
 

@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <functional>
 
+#include "builders/double_wall_tray.h"
 #include "builders/emit.h"
 #include "builders/lidded_body_half.h"
-#include "builders/panneau_double_mur.h"
 #include "builders/snap_lock_body_half.h"
 #include "drawing/drawing_dump.h"
 #include "support/style_fixture.h"
@@ -66,7 +66,14 @@ TEST(GoldenBuilders, LiddedBodyOverAShapedBottomWithHandHoles) {
 TEST(GoldenBuilders, DoubleWallTrayWithCornerCreasesAndHandHoles) {
     checkGolden("builders_double_wall_tray.txt", [](Model& m, Drawing& d) {
         m.OptionPoign = 3;
-        PanneauDoubleMur(m, d, 200, 150, 100, -455, true, true, true, 0, 0, 0, 1);
+        DoubleWallTray(m, d,
+                       {.a = 200,
+                        .b = 150,
+                        .h = 100,
+                        .endWallDiagonals = true,
+                        .sideWallDiagonals = true,
+                        .flapDiagonals = true,
+                        .flaps = CornerFlaps::DoubleEndWalls});
     });
 }
 

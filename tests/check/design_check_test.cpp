@@ -203,7 +203,7 @@ TEST(DesignCheck, ImposedCopiesAreNotRead) {
     Drawing d;
     rectangle(d);
     // A copy half a blank over: its edges cross the first blank's.
-    d.CopyPose(0, 0, 0, 1, 50, 30, 0);
+    d.addPoses({.step = {50, 30}});
     EXPECT_EQ(d.blankElementCount(), 4);
     EXPECT_TRUE(checkDrawing(d).empty());
 }

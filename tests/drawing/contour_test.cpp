@@ -78,7 +78,7 @@ TEST(DrawingOuterContour, MeasuresTheBlankOnceWhateverItsCopiesAndFilter) {
     test::Generated g;
     Fco0201(g.m, g.d);
     const double single = outerContour(test::cutLinework(g.d)).area;
-    g.d.CopyPose(0, 0, 0, 1, 2000, 0, 0);  // an imposed copy beside it
+    g.d.addPoses({.step = {2000, 0}});  // an imposed copy beside it
     g.d.SetFilter("pen=2..8;niv=2..16");
     const ElementId contour = g.d.OuterContour(-900000, -900000, 900000, 900000);
     EXPECT_EQ(g.d.ElementType(contour), ShapeType::Contour);

@@ -16,7 +16,7 @@ struct Segment {
 };
 
 // The cut lines of each pose (arcs flattened): the blank first, then each copy in the order
-// CopyPose made them.
+// addPoses made them.
 std::vector<std::vector<Segment>> poseCuts(const Drawing& d);
 
 Box boxOf(const std::vector<Segment>& cuts);

@@ -1,7 +1,7 @@
 #include "styles/03/fco300_common.h"
 
+#include "builders/double_wall_tray.h"
 #include "builders/emit.h"
-#include "builders/panneau_double_mur.h"
 
 namespace brontaxe {
 namespace {
@@ -58,7 +58,7 @@ void trayDimensions(Model&, Drawing& d, const Tray& t, float x, bool withFlap) {
 
 void drawCornerFlapTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t piece) {
     d.Piece = piece;
-    PanneauDoubleMur(m, d, t.a, t.b, t.h, t.f, false, false, false, x, 0, 0, 1);
+    DoubleWallTray(m, d, {.a = t.a, .b = t.b, .h = t.h, .flap = t.f}, {.x = x});
     d.LineVariant = 1;
     trayDimensions(m, d, t, x, t.f >= t.a);
 }

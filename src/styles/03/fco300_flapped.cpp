@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "builders/double_wall_tray.h"
 #include "builders/emit.h"
 #include "builders/flap_tray.h"
-#include "builders/panneau_double_mur.h"
 #include "builders/rounded_flap.h"
 #include "builders/variable_hand_hole.h"
 #include "styles/03/fco300.h"
@@ -183,7 +183,9 @@ void Fco0331(Model& m, Drawing& d) {
     if (pieceShown(m, kBottomPiece)) {
         d.Piece = bottomPiece(m);
         // The double-wall variant of the tray: inner end walls from allowances 5, 6 and 8.
-        PanneauDoubleMur(m, d, bottom.a, bottom.b, bottom.h, -455, false, false, false, 0, 0, 0, 1);
+        DoubleWallTray(
+            m, d,
+            {.a = bottom.a, .b = bottom.b, .h = bottom.h, .flaps = CornerFlaps::DoubleEndWalls});
         d.LineVariant = 1;
         trayDimensions(m, d, bottom, 0, false);
     }

@@ -1,8 +1,8 @@
 // Telescope boxes whose body is a sleeve, open at both ends and closed by caps pushed over
 // them: the cap (bottom piece) on the left, the sleeve (lid piece) beside it.
 
+#include "builders/double_wall_tray.h"
 #include "builders/emit.h"
-#include "builders/panneau_double_mur.h"
 #include "builders/sleeve_blank.h"
 #include "builders/winged_cap.h"
 #include "styles/03/fco300.h"
@@ -53,8 +53,15 @@ void drawCapAndSleeve(Model& m, Drawing& d, bool diagonals) {
     if (pieceShown(m, kBottomPiece)) {
         d.Piece = m.Mode3D ? 2 : 1;
         const float x = cap.a + cap.h;
-        PanneauDoubleMur(m, d, cap.a, cap.b, cap.h, cap.f, diagonals, diagonals, diagonals, x, 0, 0,
-                         1);
+        DoubleWallTray(m, d,
+                       {.a = cap.a,
+                        .b = cap.b,
+                        .h = cap.h,
+                        .flap = cap.f,
+                        .endWallDiagonals = diagonals,
+                        .sideWallDiagonals = diagonals,
+                        .flapDiagonals = diagonals},
+                       {.x = x});
         d.LineVariant = 1;
         trayDimensions(m, d, cap, x, cap.f >= cap.a);
     }

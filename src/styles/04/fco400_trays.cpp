@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
+#include "builders/double_wall_tray.h"
 #include "builders/emit.h"
 #include "builders/flap_tray.h"
 #include "builders/flat_blank_dimensions.h"
-#include "builders/panneau_double_mur.h"
 #include "builders/rounded_flap.h"
 #include "builders/variable_hand_hole.h"
 #include "platform/errors.h"
@@ -76,9 +76,14 @@ void drawGluedTray(Model& m, Drawing& d, const FlappedTray& t, bool flapWidth,
     gluedTrayDimensions(m, d, t, turned, flapWidth);
 }
 
-void drawDoubleWallTray(Model& m, Drawing& d, const TraySizes& s, float f, bool gussets) {
+// The tray on the given sizes, its corner flaps `flap` high.
+CornerFlapTray cornerFlapTray(const TraySizes& s, float flap) {
+    return {.a = s.a, .b = s.b, .h = s.h, .flap = flap};
+}
+
+void drawDoubleWallTray(Model& m, Drawing& d, const CornerFlapTray& s) {
     GenerationPass pass(d);
-    PanneauDoubleMur(m, d, s.a, s.b, s.h, f, false, false, gussets, 0, 0, 0, 1);
+    DoubleWallTray(m, d, s);
     const Box box = d.extents();
     FlatBlankChains c;
     c.across = {static_cast<float>(-box.xmin) - s.a, 2 * s.a, static_cast<float>(box.xmax) - s.a};
@@ -149,16 +154,18 @@ void Fco0451(Model& m, Drawing& d) {
     if (m.Personnalisation == "GORVANTE") {
         const float k = trayAllowances(m).length;
         s = {(m.Longueur + 2 * k) / 2, (m.Largeur + 2 * k) / 2, m.Hauteur + k};
-        drawDoubleWallTray(m, d, s, s.h, false);
+        drawDoubleWallTray(m, d, cornerFlapTray(s, s.h));
         return;
     }
-    drawDoubleWallTray(m, d, s, flapOrWall(m, s.h), false);
+    drawDoubleWallTray(m, d, cornerFlapTray(s, flapOrWall(m, s.h)));
 }
 
 void Fco0452(Model& m, Drawing& d) {
     // Corner flaps folded on the diagonal: the corners need no glue.
     const TraySizes s = traySizes(m);
-    drawDoubleWallTray(m, d, s, flapOrWall(m, s.h), true);
+    CornerFlapTray tray = cornerFlapTray(s, flapOrWall(m, s.h));
+    tray.flapDiagonals = true;
+    drawDoubleWallTray(m, d, tray);
     if (m.Personnalisation == "QOR") {
         d.BeginDrawing();
         dimension(d, {.from = {-s.a, 0}, .to = {s.a, 0}, .at = {0, 0}});
@@ -167,7 +174,9 @@ void Fco0452(Model& m, Drawing& d) {
 }
 
 void Fco0455(Model& m, Drawing& d) {
-    drawDoubleWallTray(m, d, traySizes(m), -455, false);
+    CornerFlapTray tray = cornerFlapTray(traySizes(m), 0);
+    tray.flaps = CornerFlaps::DoubleEndWalls;
+    drawDoubleWallTray(m, d, tray);
 }
 
 void Fco0480(Model& m, Drawing& d) {
@@ -177,10 +186,13 @@ void Fco0480(Model& m, Drawing& d) {
     GenerationPass pass(d);
     const float f = m.hrabat;
     // The front first: its quarters record every flap pass, the lid's then take the upper ones.
-    QuartDoubleMur(m, d, s.a, s.b, s.h, f, false, false, false, 0, 0, 0, -1);
-    QuartDoubleMur(m, d, s.a, s.b, s.h, f, false, false, false, 0, 0, 180, 1);
-    QuartDoubleMur(m, d, s.a, s.b, s.h, -4801, false, false, false, 0, 0, 0, 1);
-    QuartDoubleMur(m, d, s.a, s.b, s.h, -4801, false, false, false, 0, 0, 180, -1);
+    const CornerFlapTray front = cornerFlapTray(s, f);
+    CornerFlapTray back = front;
+    back.flaps = CornerFlaps::UpperLid;
+    DoubleWallTrayQuarter(m, d, front, {.mirrored = true});
+    DoubleWallTrayQuarter(m, d, front, {.angle = 180});
+    DoubleWallTrayQuarter(m, d, back);
+    DoubleWallTrayQuarter(m, d, back, {.angle = 180, .mirrored = true});
     const Box box = d.extents();
     const float lid = static_cast<float>(box.ymax) - s.b;
     const TrayAllowances k = trayAllowances(m);

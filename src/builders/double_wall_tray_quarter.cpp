@@ -1,17 +1,16 @@
 #include <algorithm>
 
+#include "builders/double_wall_tray.h"
 #include "builders/emit.h"
 #include "builders/hand_hole.h"
-#include "builders/panneau_double_mur.h"
 
 namespace brontaxe {
 namespace {
 
-// Flap values selecting the double-wall variants.
-constexpr float kVariant455 = -455;
-constexpr float kVariant4801 = -4801;
-constexpr float kVariant4802 = -4802;
-constexpr float kVariantLimit = -4800;
+// Beside a lid the corner flaps run on along it.
+bool hasLid(CornerFlaps flaps) {
+    return flaps == CornerFlaps::UpperLid || flaps == CornerFlaps::LowerLid;
+}
 
 struct QuarterSizes {
     float V;  // side-wall height
@@ -21,40 +20,49 @@ struct QuarterSizes {
     float E() const { return F + D; }
 };
 
-QuarterSizes quarterSizes(const Model& m, float b, float h, float f) {
+QuarterSizes quarterSizes(const Model& m, const CornerFlapTray& t) {
     const auto& mj = m.Majo;
-    if (f == kVariant455)
-        return {h - mj[5] + mj[8], h, h, h - mj[5] + mj[6] + m.Dblmur};
-    if (f == kVariant4801) {
-        const float T = h - mj[3] + mj[6];
-        return {h, T, T, 2 * b - mj[2] + mj[7]};
+    const float b = t.b;
+    const float h = t.h;
+    switch (t.flaps) {
+        case CornerFlaps::DoubleEndWalls:
+            return {h - mj[5] + mj[8], h, h, h - mj[5] + mj[6] + m.Dblmur};
+        case CornerFlaps::UpperLid: {
+            const float T = h - mj[3] + mj[6];
+            return {h, T, T, 2 * b - mj[2] + mj[7]};
+        }
+        case CornerFlaps::LowerLid: {
+            const float T = h - mj[3] + mj[5];
+            return {h, T, T, 2 * b - mj[2] + mj[4]};
+        }
+        case CornerFlaps::None:
+            return {h, h, 0, 0};
+        case CornerFlaps::GivenHeight:
+            break;
     }
-    if (f == kVariant4802) {
-        const float T = h - mj[3] + mj[5];
-        return {h, T, T, 2 * b - mj[2] + mj[4]};
-    }
-    // A negative height (-4800 among them) leaves the side walls without corner flaps.
-    return {h, h, std::max(f, 0.0f), 0};
+    // A negative height leaves the side walls without corner flaps.
+    return {h, h, std::max(t.flap, 0.0f), 0};
 }
 
-void recordPasses(Model& m, const QuarterSizes& s, float a, float b, float f) {
+void recordPasses(Model& m, const QuarterSizes& s, float a, float b, CornerFlaps flaps) {
     auto& p = m.PassesMachine;
     p[0] = s.V;
     p[1] = 2 * a;
     p[2] = s.V;
     p[16] = 2 * b;
-    const float flaps[] = {s.E(), s.T + s.D, s.E(), 0};
+    const float heights[] = {s.E(), s.T + s.D, s.E(), 0};
     for (std::size_t i = 0; i < 4; ++i) {
-        if (f != kVariant4802)
-            p[6 + i] = flaps[i];
-        if (f != kVariant4801)
-            p[11 + i] = flaps[i];
+        if (flaps != CornerFlaps::LowerLid)
+            p[6 + i] = heights[i];
+        if (flaps != CornerFlaps::UpperLid)
+            p[11 + i] = heights[i];
     }
 }
 
 struct Quarter {
     float a, b, s1, s2, top;
     QuarterSizes s;
+    CornerFlaps flaps;
 };
 
 // Creases across the corner flap only where the flap reaches.
@@ -63,30 +71,30 @@ void flapCrease(Model&, Drawing& d, const Quarter& q, float y) {
         line(d, q.a + q.s2, y, q.a + q.s.V, y);
 }
 
-void drawDoubleWallCreases(Model& m, Drawing& d, const Quarter& q, float f, bool acrossFlap) {
+void drawDoubleWallCreases(Model& m, Drawing& d, const Quarter& q, bool acrossFlap) {
     const float b = q.b;
     const float T = q.s.T;
     line(d, 0, b + T, q.a - q.s1, b + T);
     if (acrossFlap)
         flapCrease(m, d, q, b + T);
-    if (f == kVariant455) {
+    if (q.flaps == CornerFlaps::DoubleEndWalls) {
         line(d, 0, b + T + m.Dblmur, q.a - q.s1, b + T + m.Dblmur);
         if (acrossFlap)
             flapCrease(m, d, q, b + T + m.Dblmur);
     }
 }
 
-void drawCornerCreases(Model& m, Drawing& d, const Quarter& q, float f, bool k1, bool k2, bool k3) {
+void drawCornerCreases(Model& m, Drawing& d, const Quarter& q, const CornerFlapTray& t) {
     const float a = q.a;
     const float b = q.b;
     const float V = q.s.V;
-    if (k1)
+    if (t.endWallDiagonals)
         line(d, a - q.s1, b, std::max(0.0f, a - q.s1 - V), b + q.s.T);
-    if (k2)
+    if (t.sideWallDiagonals)
         line(d, a, b, a + V, std::max(0.0f, b - V));
-    if (k3 && q.top > b + kEps) {
+    if (t.flapDiagonals && q.top > b + kEps) {
         const float half = m.Longueur / 2;
-        float endY = half >= q.s.E() && f >= kVariantLimit ? b + q.s.F : b + half;
+        float endY = half >= q.s.E() && !hasLid(q.flaps) ? b + q.s.F : b + half;
         float endX = a + V;
         // A diagonal longer than the flap stops at the flap's top.
         if (endY > q.top && endY > b) {
@@ -126,14 +134,20 @@ void drawHandHoleHalf(Model& m, Drawing& d, float a, float h) {
 
 }  // namespace
 
-void QuartDoubleMur(Model& m, Drawing& d, float a, float b, float h, float f, bool k1, bool k2,
-                    bool k3, float x, float y, float angle, float factor) {
-    const QuarterSizes s = quarterSizes(m, b, h, f);
-    recordPasses(m, s, a, b, f);
+void DoubleWallTrayQuarter(Model& m, Drawing& d, const CornerFlapTray& t,
+                           const FeaturePlacement& at) {
+    const float a = t.a;
+    const float b = t.b;
+    const QuarterSizes s = quarterSizes(m, t);
+    recordPasses(m, s, a, b, t.flaps);
     const auto [s1, s2] = slotHalfWidths(m);
     const float E = s.E();
-    const float top = E <= a || f <= kVariantLimit ? b + E : b + a;
-    const Quarter q{a, b, s1, s2, top, s};
+    // A corner flap higher than the base's half length is cut back to it, unless it has none
+    // or it runs on along a lid.
+    const bool cutBack =
+        E > a && (t.flaps == CornerFlaps::GivenHeight || t.flaps == CornerFlaps::DoubleEndWalls);
+    const float top = cutBack ? b + a : b + E;
+    const Quarter q{a, b, s1, s2, top, s, t.flaps};
 
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
@@ -151,12 +165,12 @@ void QuartDoubleMur(Model& m, Drawing& d, float a, float b, float h, float f, bo
     line(d, a + s2, b, a + s.V, b);
     line(d, a, b, a, 0);
     if (s.D > 0) {
-        const bool acrossFlap = !(m.Longueur / 2 <= E && f >= kVariantLimit);
-        drawDoubleWallCreases(m, d, q, f, acrossFlap);
+        const bool acrossFlap = hasLid(t.flaps) || m.Longueur / 2 > E;
+        drawDoubleWallCreases(m, d, q, acrossFlap);
     }
-    drawCornerCreases(m, d, q, f, k1, k2, k3);
-    drawHandHoleHalf(m, d, a, h);
-    placeFeature(d, first, {.x = x, .y = y, .angle = angle, .mirrored = factor < 0});
+    drawCornerCreases(m, d, q, t);
+    drawHandHoleHalf(m, d, a, t.h);
+    placeFeature(d, first, at);
 }
 
 }  // namespace brontaxe

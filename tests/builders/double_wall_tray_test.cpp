@@ -1,4 +1,4 @@
-#include "builders/panneau_double_mur.h"
+#include "builders/double_wall_tray.h"
 
 #include <gtest/gtest.h>
 
@@ -15,10 +15,21 @@ struct Tray : ::testing::Test {
     Model& m = g.m;
     Drawing& d = g.d;
 
-    void draw(float f, bool corners = true, float x = 0, float y = 0, float angle = 0,
-              float factor = 1) {
+    static CornerFlapTray tray(CornerFlaps flaps, float flap, bool corners) {
+        return {.a = 200,
+                .b = 150,
+                .h = 100,
+                .flap = flap,
+                .endWallDiagonals = corners,
+                .sideWallDiagonals = corners,
+                .flapDiagonals = corners,
+                .flaps = flaps};
+    }
+
+    void draw(float flap, bool corners = true) { draw(CornerFlaps::GivenHeight, flap, corners); }
+    void draw(CornerFlaps flaps, float flap = 0, bool corners = true) {
         GenerationPass pass(d);
-        PanneauDoubleMur(m, d, 200, 150, 100, f, corners, corners, corners, x, y, angle, factor);
+        DoubleWallTray(m, d, tray(flaps, flap, corners));
     }
 };
 
@@ -49,43 +60,50 @@ TEST_F(Tray, PlainTrayHasItsWallsCornerFlapsAndSlots) {
 
 TEST_F(Tray, EveryVariantKeepsAClosedOutlineAndDrawsNothingTwice) {
     struct Case {
-        float f;
+        const char* name;
+        CornerFlaps flaps;
+        float flap;
         double top;      // highest point of the blank
         double flapTop;  // top of the corner flap
         std::size_t cutsAtFlapTop;
     };
-    // -455: V = T = F = 100, D = 106; E = 206 is more than a, so the flap stops at b + a.
-    // -4801 and -4802: T = F = 100, D = 2b = 300; their flaps reach b + E. -4800 is a
-    // negative flap height: no corner flap, the slot's bottom is the only cut at b.
-    const Case cases[] = {{80, 250, 230, 2},    {300, 250, 350, 2},   {-455, 356, 350, 2},
-                          {-4800, 250, 150, 4}, {-4801, 550, 550, 4}, {-4802, 550, 550, 4}};
+    // Double end walls: V = T = F = 100, D = 106; E = 206 is more than a, so the flap stops at
+    // b + a. Lids: T = F = 100, D = 2b = 300; their flaps reach b + E. Without corner flaps,
+    // or with a negative height, the slot's bottom is the only cut at b.
+    const Case cases[] = {{"80 high", CornerFlaps::GivenHeight, 80, 250, 230, 2},
+                          {"300 high", CornerFlaps::GivenHeight, 300, 250, 350, 2},
+                          {"negative", CornerFlaps::GivenHeight, -20, 250, 150, 4},
+                          {"double end walls", CornerFlaps::DoubleEndWalls, 80, 356, 350, 2},
+                          {"none", CornerFlaps::None, 80, 250, 150, 4},
+                          {"upper lid", CornerFlaps::UpperLid, 80, 550, 550, 4},
+                          {"lower lid", CornerFlaps::LowerLid, 80, 550, 550, 4}};
     for (const Case& c : cases) {
         for (std::int16_t hole : {0, 1, 2}) {
             test::Generated t;
             t.m.OptionPoign = hole;
             {
                 GenerationPass pass(t.d);
-                PanneauDoubleMur(t.m, t.d, 200, 150, 100, c.f, true, true, true, 0, 0, 0, 1);
+                DoubleWallTray(t.m, t.d, tray(c.flaps, c.flap, true));
             }
-            EXPECT_NEAR(t.d.extents().ymax, std::max(c.top, c.flapTop), 1e-3) << c.f;
+            EXPECT_NEAR(t.d.extents().ymax, std::max(c.top, c.flapTop), 1e-3) << c.name;
             EXPECT_EQ(test::horizontalLinesAt(t.d, kind::Cut, c.flapTop).size(), c.cutsAtFlapTop)
-                << c.f;
+                << c.name;
             if (hole != 2) {
-                EXPECT_TRUE(test::cutOutlineIsClosed(t.d)) << c.f << " hole " << hole;
+                EXPECT_TRUE(test::cutOutlineIsClosed(t.d)) << c.name << " hole " << hole;
             }
-            EXPECT_TRUE(test::noLineDrawnTwice(t.d)) << c.f;
-            EXPECT_TRUE(test::noLineDrawnTwice(t.d, kind::Crease)) << c.f;
+            EXPECT_TRUE(test::noLineDrawnTwice(t.d)) << c.name;
+            EXPECT_TRUE(test::noLineDrawnTwice(t.d, kind::Crease)) << c.name;
             // No crease leaves the blank.
             const Box box = t.d.extents();
             for (const auto& l : test::linesOfKind(t.d, kind::Crease)) {
-                EXPECT_LE(std::max(l.a.y, l.b.y), box.ymax + 1e-3) << c.f;
+                EXPECT_LE(std::max(l.a.y, l.b.y), box.ymax + 1e-3) << c.name;
             }
         }
     }
 }
 
 TEST_F(Tray, DoubleWallCreasesFollowTheVariant) {
-    draw(-455, false);
+    draw(CornerFlaps::DoubleEndWalls, 0, false);
     // The fold of the double wall and the one a board's double thickness further.
     EXPECT_EQ(test::horizontalLinesAt(d, kind::Crease, 250).size(), 2u);
     EXPECT_EQ(test::horizontalLinesAt(d, kind::Crease, 256).size(), 2u);
@@ -93,14 +111,14 @@ TEST_F(Tray, DoubleWallCreasesFollowTheVariant) {
 
     d.ClearDrawing();
     m.PassesMachine.fill(0);
-    draw(-4801, false);
+    draw(CornerFlaps::UpperLid, 0, false);
     EXPECT_EQ(test::horizontalLinesAt(d, kind::Crease, 250).size(), 4u);  // across the flaps too
     EXPECT_EQ(m.PassesMachine[6], 400);
     EXPECT_EQ(m.PassesMachine[11], 0);  // only the upper entries
 
     d.ClearDrawing();
     m.PassesMachine.fill(0);
-    draw(-4802, false);
+    draw(CornerFlaps::LowerLid, 0, false);
     EXPECT_EQ(m.PassesMachine[6], 0);
     EXPECT_EQ(m.PassesMachine[11], 400);
 }
@@ -127,7 +145,7 @@ TEST_F(Tray, SideWallHandHolesAreWholeAndTheirTabFoldIsDrawnOnce) {
 }
 
 TEST_F(Tray, DiagonalCornerCreasesStayOnTheirFlap) {
-    draw(-4801);
+    draw(CornerFlaps::UpperLid);
     // k3 aims at b + Longueur/2 = 350, inside a flap that reaches 550.
     bool found = false;
     for (const auto& l : test::linesOfKind(d, kind::Crease)) {

@@ -26,7 +26,7 @@ const LineShape& lineAt(const Drawing& d, std::int32_t id) {
     return std::get<LineShape>(d.element(ElementId{id}).shape);
 }
 
-TEST(CopyPose, ModesPlaceTheCopyThenMoveIt) {
+TEST(Poses, ModesPlaceTheCopyThenMoveIt) {
     struct Case {
         std::int16_t mode;
         Point a, b;  // the first line of the copy
@@ -40,7 +40,7 @@ TEST(CopyPose, ModesPlaceTheCopyThenMoveIt) {
     };
     for (const Case& c : cases) {
         Drawing d = lShape();
-        const ElementId first = d.CopyPose(0, 0, 0, 1, 100, 200, c.mode);
+        const ElementId first = d.addPoses({.step = {100, 200}, .mode = c.mode});
         ASSERT_EQ(first.value, 7) << c.mode;
         const LineShape& l = lineAt(d, 7);
         EXPECT_TRUE(areNear(l.a, c.a) && areNear(l.b, c.b))
@@ -51,20 +51,20 @@ TEST(CopyPose, ModesPlaceTheCopyThenMoveIt) {
     }
 }
 
-TEST(CopyPose, MirroredArcsStayOnTheirMirroredPoints) {
+TEST(Poses, MirroredArcsStayOnTheirMirroredPoints) {
     Drawing d = lShape();
-    d.CopyPose(0, 0, 0, 1, 0, 0, 1);
+    d.addPoses({.mode = 1});
     const auto& arc = std::get<ArcShape>(d.element(ElementId{9}).shape);
     // The original runs from (45, 25) to (40, 30); its mirror from (40, -30) to (45, -25).
     EXPECT_TRUE(areNear(arc.start(), {40, -30}, 1e-9));
     EXPECT_TRUE(areNear(arc.end(), {45, -25}, 1e-9));
 }
 
-TEST(CopyPose, CopiesKeepKindVariantPieceAndLeaveDimensionsAndSheetsBehind) {
+TEST(Poses, CopiesKeepKindVariantPieceAndLeaveDimensionsAndSheetsBehind) {
     Drawing d = lShape();
     d.LineKind = kind::Text;
     d.Piece = 1;
-    const ElementId first = d.CopyPose(0, 0, 0, 3, 100, 0, 0);
+    const ElementId first = d.addPoses({.count = 3, .step = {100, 0}});
     EXPECT_EQ(first.value, 7);
     ASSERT_EQ(d.ElementCount(), 4 + 3 * 3);
     EXPECT_EQ(d.lastId().value, d.ElementCount() + 2);
@@ -80,10 +80,10 @@ TEST(CopyPose, CopiesKeepKindVariantPieceAndLeaveDimensionsAndSheetsBehind) {
     EXPECT_NEAR(d.KindLength(kind::Cut), 4 * 40, 1e-9);
 }
 
-TEST(CopyPose, LaterCopiesCopyTheBlankOnlySoTheDrawingGrowsLinearly) {
+TEST(Poses, LaterCopiesCopyTheBlankOnlySoTheDrawingGrowsLinearly) {
     Drawing d = lShape();
     for (int k = 1; k <= 50; ++k)
-        d.CopyPose(0, 0, 0, 1, 100.0 * k, 0, 0);
+        d.addPoses({.step = {100.0 * k, 0}});
     EXPECT_EQ(d.ElementCount(), 4 + 50 * 3);
     EXPECT_EQ(d.blankElementCount(), 4);
     EXPECT_NEAR(d.extents().width(), 50 * 100 + 35, 1e-9);
@@ -92,20 +92,20 @@ TEST(CopyPose, LaterCopiesCopyTheBlankOnlySoTheDrawingGrowsLinearly) {
     EXPECT_EQ(d.blankElementCount(), 1);
 }
 
-TEST(CopyPose, AngleTurnsTheCopyAboutTheCentreOfItsCell) {
+TEST(Poses, AngleTurnsTheCopyAboutTheCentreOfItsCell) {
     Drawing d = lShape();
-    d.CopyPose(10, 20, 90, 1, 0, 0, 0);
+    d.addPoses({.angle = 90, .centre = {10, 20}});
     const LineShape& l = lineAt(d, 7);
     EXPECT_TRUE(areNear(l.a, {10, 20}));
     EXPECT_TRUE(areNear(l.b, {10, 50}));
 }
 
-TEST(CopyPose, NothingToCopyOrNoCountMakesNothing) {
+TEST(Poses, NothingToCopyOrNoCountMakesNothing) {
     Drawing empty;
-    EXPECT_FALSE(empty.CopyPose(0, 0, 0, 1, 10, 0, 0).valid());
+    EXPECT_FALSE(empty.addPoses({.step = {10, 0}}).valid());
     Drawing d = lShape();
-    EXPECT_FALSE(d.CopyPose(0, 0, 0, 0, 10, 0, 0).valid());
-    EXPECT_FALSE(d.CopyPose(0, 0, 0, -5, 10, 0, 0).valid());
+    EXPECT_FALSE(d.addPoses({.count = 0, .step = {10, 0}}).valid());
+    EXPECT_FALSE(d.addPoses({.count = -5, .step = {10, 0}}).valid());
     EXPECT_EQ(d.ElementCount(), 4);
 }
 
