@@ -1,4 +1,6 @@
 #pragma once
+#include <optional>
+
 #include "builders/feature_placement.h"
 #include "drawing/drawing.h"
 #include "model/model.h"
@@ -11,15 +13,25 @@ enum class CornerFlaps {
     GivenHeight,
     // Single walls h high and no corner flaps.
     None,
-    // End walls folded double: the outer wall h high, a band `Dblmur` wide, an inner wall from
-    // allowances 5 and 6; side walls from allowances 5 and 8, corner flaps h high.
+    // End walls folded double: the outer wall, a band `Dblmur` wide, then the inner wall. The
+    // corner flaps are cut back to half the base's length.
     DoubleEndWalls,
-    // The end wall runs on into a lid as deep as the base (allowances 2 and 7), the end wall
-    // and the corner flaps from allowances 3 and 6, and the corner flaps run on along the lid;
-    // the machine passes are recorded as the upper flaps' only.
+    // The end wall runs on into a lid and the corner flaps run on along it; the machine passes
+    // are recorded as the upper flaps' only.
     UpperLid,
-    // The same lid from allowances 2, 3, 4 and 5, recorded as the lower flaps' only.
+    // The same lid, recorded as the lower flaps' only.
     LowerLid,
+};
+
+// The heights of a tray whose end walls fold double or run on into a lid, which the style works
+// out from its own allowances.
+struct DoubleWallSizes {
+    float sideWall = 0;  // side-wall height
+    float endWall = 0;   // end-wall height, up to the double-wall band or the lid's hinge
+    // Corner-flap height beside the end wall; the flap runs on beside the step.
+    float cornerFlap = 0;
+    // Beyond the end wall: the band and the inner wall, or the lid's depth.
+    float endWallStep = 0;
 };
 
 // A tray around the origin: a base 2a by 2b, side walls beyond x = +-a, end walls beyond
@@ -34,6 +46,9 @@ struct CornerFlapTray {
     bool sideWallDiagonals = false;
     bool flapDiagonals = false;
     CornerFlaps flaps = CornerFlaps::GivenHeight;
+    // Required by CornerFlaps::DoubleEndWalls, UpperLid and LowerLid, which draw these instead
+    // of h and `flap`; h still places the side wall's hand-hole.
+    std::optional<DoubleWallSizes> doubleWall = std::nullopt;
 };
 
 // Draws the tray around the origin, then places it.

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <stdexcept>
 
 #include "builders/double_wall_tray.h"
 #include "builders/emit.h"
@@ -20,20 +21,16 @@ struct QuarterSizes {
     float E() const { return F + D; }
 };
 
-QuarterSizes quarterSizes(const Model& m, const CornerFlapTray& t) {
-    const auto& mj = m.Majo;
-    const float b = t.b;
+QuarterSizes quarterSizes(const CornerFlapTray& t) {
     const float h = t.h;
     switch (t.flaps) {
         case CornerFlaps::DoubleEndWalls:
-            return {h - mj[5] + mj[8], h, h, h - mj[5] + mj[6] + m.Dblmur};
-        case CornerFlaps::UpperLid: {
-            const float T = h - mj[3] + mj[6];
-            return {h, T, T, 2 * b - mj[2] + mj[7]};
-        }
+        case CornerFlaps::UpperLid:
         case CornerFlaps::LowerLid: {
-            const float T = h - mj[3] + mj[5];
-            return {h, T, T, 2 * b - mj[2] + mj[4]};
+            if (!t.doubleWall)
+                throw std::invalid_argument("a double-wall or lidded tray needs its wall sizes");
+            const DoubleWallSizes& w = *t.doubleWall;
+            return {w.sideWall, w.endWall, w.cornerFlap, w.endWallStep};
         }
         case CornerFlaps::None:
             return {h, h, 0, 0};
@@ -138,7 +135,7 @@ void DoubleWallTrayQuarter(Model& m, Drawing& d, const CornerFlapTray& t,
                            const FeaturePlacement& at) {
     const float a = t.a;
     const float b = t.b;
-    const QuarterSizes s = quarterSizes(m, t);
+    const QuarterSizes s = quarterSizes(t);
     recordPasses(m, s, a, b, t.flaps);
     const auto [s1, s2] = slotHalfWidths(m);
     const float E = s.E();

@@ -116,7 +116,8 @@ const BuilderCase kBuilders[] = {
                          .endWallDiagonals = true,
                          .sideWallDiagonals = true,
                          .flapDiagonals = true,
-                         .flaps = CornerFlaps::DoubleEndWalls},
+                         .flaps = CornerFlaps::DoubleEndWalls,
+                         .doubleWall = DoubleWallSizes{100, 100, 100, 106}},
                         p);
      }},
 };

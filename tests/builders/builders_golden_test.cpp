@@ -73,7 +73,8 @@ TEST(GoldenBuilders, DoubleWallTrayWithCornerCreasesAndHandHoles) {
                         .endWallDiagonals = true,
                         .sideWallDiagonals = true,
                         .flapDiagonals = true,
-                        .flaps = CornerFlaps::DoubleEndWalls});
+                        .flaps = CornerFlaps::DoubleEndWalls,
+                        .doubleWall = DoubleWallSizes{100, 100, 100, 106}});
     });
 }
 

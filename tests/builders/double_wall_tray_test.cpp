@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <stdexcept>
+
 #include "builders/emit.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
@@ -15,6 +18,20 @@ struct Tray : ::testing::Test {
     Model& m = g.m;
     Drawing& d = g.d;
 
+    // Walls 100 for every variant: a double end wall's step is the inner wall and the band, a
+    // lid's as deep as the base.
+    static std::optional<DoubleWallSizes> wallSizes(CornerFlaps flaps) {
+        switch (flaps) {
+            case CornerFlaps::DoubleEndWalls:
+                return DoubleWallSizes{100, 100, 100, 106};
+            case CornerFlaps::UpperLid:
+            case CornerFlaps::LowerLid:
+                return DoubleWallSizes{100, 100, 100, 300};
+            default:
+                return std::nullopt;
+        }
+    }
+
     static CornerFlapTray tray(CornerFlaps flaps, float flap, bool corners) {
         return {.a = 200,
                 .b = 150,
@@ -23,7 +40,8 @@ struct Tray : ::testing::Test {
                 .endWallDiagonals = corners,
                 .sideWallDiagonals = corners,
                 .flapDiagonals = corners,
-                .flaps = flaps};
+                .flaps = flaps,
+                .doubleWall = wallSizes(flaps)};
     }
 
     void draw(float flap, bool corners = true) { draw(CornerFlaps::GivenHeight, flap, corners); }
@@ -121,6 +139,60 @@ TEST_F(Tray, DoubleWallCreasesFollowTheVariant) {
     draw(CornerFlaps::LowerLid, 0, false);
     EXPECT_EQ(m.PassesMachine[6], 0);
     EXPECT_EQ(m.PassesMachine[11], 400);
+}
+
+// Every wall size goes where its name says, told apart by giving each another value: side walls
+// 90, end walls 110, corner flaps 70 beside them and a step of 140. The flap, 210 beyond the
+// base, is cut back to a = 200 over a double end wall and runs on along a lid.
+TEST_F(Tray, TheGivenWallSizesAreTheOnesDrawnAndRecorded) {
+    struct Case {
+        const char* name;
+        CornerFlaps flaps;
+        double flapTop;
+        std::size_t creasesAtEndWall;  // across the end walls, and the flaps beside a lid
+        std::size_t creasesPastBand;
+        float upperPass, lowerPass;  // the flap's pass, E = 210, where it is recorded
+    };
+    const Case cases[] = {
+        {"double end walls", CornerFlaps::DoubleEndWalls, 350, 2, 2, 210, 210},
+        {"upper lid", CornerFlaps::UpperLid, 360, 4, 0, 210, 0},
+        {"lower lid", CornerFlaps::LowerLid, 360, 4, 0, 0, 210},
+    };
+    for (const Case& c : cases) {
+        test::Generated t;
+        t.m.Longueur = 400;
+        CornerFlapTray sized = tray(c.flaps, 0, false);
+        sized.doubleWall =
+            DoubleWallSizes{.sideWall = 90, .endWall = 110, .cornerFlap = 70, .endWallStep = 140};
+        {
+            GenerationPass pass(t.d);
+            DoubleWallTray(t.m, t.d, sized);
+        }
+        const Box box = t.d.extents();
+        EXPECT_NEAR(box.xmax, 290, 1e-3) << c.name;
+        EXPECT_NEAR(box.ymax, 400, 1e-3) << c.name;  // b + end wall + step
+        EXPECT_EQ(test::horizontalLinesAt(t.d, kind::Cut, c.flapTop).size(), 2u) << c.name;
+        EXPECT_EQ(test::horizontalLinesAt(t.d, kind::Crease, 260).size(), c.creasesAtEndWall)
+            << c.name;
+        EXPECT_EQ(test::horizontalLinesAt(t.d, kind::Crease, 266).size(), c.creasesPastBand)
+            << c.name;
+        EXPECT_TRUE(test::cutOutlineIsClosed(t.d)) << c.name;
+        EXPECT_EQ(t.m.PassesMachine[0], 90) << c.name;
+        EXPECT_EQ(t.m.PassesMachine[6], c.upperPass) << c.name;
+        EXPECT_EQ(t.m.PassesMachine[7], c.upperPass > 0 ? 250 : 0) << c.name;
+        EXPECT_EQ(t.m.PassesMachine[11], c.lowerPass) << c.name;
+        EXPECT_EQ(t.m.PassesMachine[12], c.lowerPass > 0 ? 250 : 0) << c.name;
+    }
+}
+
+TEST_F(Tray, ADoubleWallVariantWithoutItsSizesIsRefused) {
+    for (CornerFlaps flaps :
+         {CornerFlaps::DoubleEndWalls, CornerFlaps::UpperLid, CornerFlaps::LowerLid}) {
+        CornerFlapTray t = tray(flaps, 0, false);
+        t.doubleWall.reset();
+        GenerationPass pass(d);
+        EXPECT_THROW(DoubleWallTray(m, d, t), std::invalid_argument);
+    }
 }
 
 TEST_F(Tray, SideWallHandHolesAreWholeAndTheirTabFoldIsDrawnOnce) {

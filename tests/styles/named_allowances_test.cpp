@@ -1,5 +1,5 @@
-// Each named allowance of 0201, 0300 and 0701 moves the blank the way its name says: from a
-// model whose allowances 1 to 9 are all 4 mm, one of them is raised by 1 mm and the
+// Each named allowance of 0201, 0300, 0331, 0455, 0480 and 0701 moves the blank the way its name
+// says: from a model whose allowances 1 to 9 are all 4 mm, one of them is raised by 1 mm and the
 // size its name promises is measured before and after. A view that reads the wrong entry of the
 // table moves another size, or this one by another amount.
 
@@ -127,6 +127,24 @@ const AllowanceCase kCases[] = {
     {"0300", 7, "lidWidth", blankHeight, 1, Shown::Lid},
     {"0300", 8, "lidHeight", blankWidth, 2, Shown::Lid},
     {"0300", 9, "lidFlaps", blankHeight, 2, Shown::Lid},
+
+    // The double-wall trays: their walls' allowance gives back what the tray's height took, so
+    // the side walls stand on the height alone; the inner end wall lengthens the blank at both
+    // ends.
+    {"0331", 5, "outerEndWall", blankWidth, 0, Shown::Bottom},
+    {"0331", 6, "innerEndWall", blankHeight, 2, Shown::Bottom},
+    {"0331", 8, "sideWall", blankWidth, 2, Shown::Bottom},
+    {"0455", 5, "walls", blankWidth, 0},
+    {"0455", 6, "innerEndWalls", blankHeight, 2},
+    {"0455", 8, "sideWalls", blankWidth, 2},
+    // 0480's lid beyond its hinge, the highest fold, and its back below the hinge: allowance 3
+    // widens the base by 1, the lid's depth with it, and comes off the back.
+    {"0480", 2, "depthTrim", [](const Drawing& d) { return flapAbove(d, 0); }, -1},
+    {"0480", 3, "backTrim", [](const Drawing& d) { return flapAbove(d, 0); }, 1},
+    {"0480", 3, "backTrim", blankHeight, 1},
+    {"0480", 6, "back", [](const Drawing& d) { return flapAbove(d, 0); }, 0},
+    {"0480", 6, "back", blankHeight, 1},
+    {"0480", 7, "depth", [](const Drawing& d) { return flapAbove(d, 0); }, 1},
 
     {"0701", 1, "panel1", [](const Drawing& d) { return panel(d, 1); }, 1},
     {"0701", 2, "panel2", [](const Drawing& d) { return panel(d, 2); }, 1},

@@ -114,6 +114,16 @@ float roundedHalfExtent(const Tray& t) {
     return t.a + std::max(t.h, std::min(t.f, t.b));
 }
 
+// The bottom tray's walls: its end walls folded double, the side walls and the inner end walls
+// on the height.
+DoubleWallSizes doubleEndWalls(const Model& m, const Tray& bottom) {
+    const DoubleWallAllowances k = doubleWallAllowances(m);
+    return {.sideWall = bottom.h - k.outerEndWall + k.sideWall,
+            .endWall = bottom.h,
+            .cornerFlap = bottom.h,
+            .endWallStep = bottom.h - k.outerEndWall + k.innerEndWall + m.Dblmur};
+}
+
 }  // namespace
 
 void Fco0301(Model& m, Drawing& d) {
@@ -182,10 +192,12 @@ void Fco0331(Model& m, Drawing& d) {
     GenerationPass pass(d);
     if (pieceShown(m, kBottomPiece)) {
         d.Piece = bottomPiece(m);
-        // The double-wall variant of the tray: inner end walls from allowances 5, 6 and 8.
-        DoubleWallTray(
-            m, d,
-            {.a = bottom.a, .b = bottom.b, .h = bottom.h, .flaps = CornerFlaps::DoubleEndWalls});
+        DoubleWallTray(m, d,
+                       {.a = bottom.a,
+                        .b = bottom.b,
+                        .h = bottom.h,
+                        .flaps = CornerFlaps::DoubleEndWalls,
+                        .doubleWall = doubleEndWalls(m, bottom)});
         d.LineVariant = 1;
         trayDimensions(m, d, bottom, 0, false);
     }

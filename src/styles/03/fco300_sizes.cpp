@@ -45,7 +45,7 @@ TelescopeAllowances telescopeAllowances(const Model& m) {
 
 DoubleWallAllowances doubleWallAllowances(const Model& m) {
     const auto& k = m.Majo;
-    return {.innerEndWall = k[6], .sideWall = k[8]};
+    return {.outerEndWall = k[5], .innerEndWall = k[6], .sideWall = k[8]};
 }
 
 CappedAllowances cappedAllowances(const Model& m) {

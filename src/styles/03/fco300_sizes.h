@@ -26,6 +26,7 @@ TelescopeAllowances telescopeAllowances(const Model& m);
 
 // The double-wall tray (0331), whose walls stand on the height.
 struct DoubleWallAllowances {
+    float outerEndWall;  // 5: the outer end walls, the bottom tray's walls
     float innerEndWall;  // 6: the inner end walls above the double-wall band
     float sideWall;      // 8: the side walls
 };

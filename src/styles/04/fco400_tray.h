@@ -13,7 +13,7 @@ struct TrayAllowances {
     float length;      // 1: the base's length (0451 "GORVANTE": every side and the walls)
     float width;       // 3: the base's width
     float walls;       // 5: the walls
-    float innerWalls;  // 6: the double walls' inner walls (0480: the lid's back over the wall)
+    float innerWalls;  // 6: the double walls' inner walls
     float innerDrop;   // 8: how much lower the inner walls stand
 };
 TrayAllowances trayAllowances(const Model& m);

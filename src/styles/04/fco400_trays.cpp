@@ -76,6 +76,51 @@ void drawGluedTray(Model& m, Drawing& d, const FlappedTray& t, bool flapWidth,
     gluedTrayDimensions(m, d, t, turned, flapWidth);
 }
 
+// 0455's allowances: its outer end walls stand as high as the tray's walls, its side walls and
+// inner end walls on the height with their own.
+struct DoubleEndWallAllowances {
+    float walls;          // 5: the walls, as traySizes reads it
+    float innerEndWalls;  // 6: the inner end walls beyond the double-wall band
+    float sideWalls;      // 8: the side walls
+};
+
+DoubleEndWallAllowances doubleEndWallAllowances(const Model& m) {
+    const auto& k = m.Majo;
+    return {.walls = k[5], .innerEndWalls = k[6], .sideWalls = k[8]};
+}
+
+DoubleWallSizes doubleEndWalls(const Model& m, const TraySizes& s) {
+    const DoubleEndWallAllowances k = doubleEndWallAllowances(m);
+    return {.sideWall = s.h - k.walls + k.sideWalls,
+            .endWall = s.h,
+            .cornerFlap = s.h,
+            .endWallStep = s.h - k.walls + k.innerEndWalls + m.Dblmur};
+}
+
+// 0480's lid, hinged on the back wall: its back and its depth each give up one allowance of the
+// tray's and take one of their own.
+struct HingedLidTrayAllowances {
+    float backTrim;   // 3: taken off the wall height for the lid's back (the base's width's too)
+    float back;       // 6: the lid's back over the wall
+    float depthTrim;  // 2: taken off the base's width for the lid's depth
+    float depth;      // 7: the lid's depth
+};
+
+HingedLidTrayAllowances hingedLidTrayAllowances(const Model& m) {
+    const auto& k = m.Majo;
+    return {.backTrim = k[3], .back = k[6], .depthTrim = k[2], .depth = k[7]};
+}
+
+// The lid's back is both the end wall and the corner flaps beside it, the lid the step beyond.
+DoubleWallSizes hingedLid(const Model& m, const TraySizes& s) {
+    const HingedLidTrayAllowances k = hingedLidTrayAllowances(m);
+    const float back = s.h - k.backTrim + k.back;
+    return {.sideWall = s.h,
+            .endWall = back,
+            .cornerFlap = back,
+            .endWallStep = 2 * s.b - k.depthTrim + k.depth};
+}
+
 // The tray on the given sizes, its corner flaps `flap` high.
 CornerFlapTray cornerFlapTray(const TraySizes& s, float flap) {
     return {.a = s.a, .b = s.b, .h = s.h, .flap = flap};
@@ -174,8 +219,10 @@ void Fco0452(Model& m, Drawing& d) {
 }
 
 void Fco0455(Model& m, Drawing& d) {
-    CornerFlapTray tray = cornerFlapTray(traySizes(m), 0);
+    const TraySizes s = traySizes(m);
+    CornerFlapTray tray = cornerFlapTray(s, 0);
     tray.flaps = CornerFlaps::DoubleEndWalls;
+    tray.doubleWall = doubleEndWalls(m, s);
     drawDoubleWallTray(m, d, tray);
 }
 
@@ -189,14 +236,14 @@ void Fco0480(Model& m, Drawing& d) {
     const CornerFlapTray front = cornerFlapTray(s, f);
     CornerFlapTray back = front;
     back.flaps = CornerFlaps::UpperLid;
+    back.doubleWall = hingedLid(m, s);
     DoubleWallTrayQuarter(m, d, front, {.mirrored = true});
     DoubleWallTrayQuarter(m, d, front, {.angle = 180});
     DoubleWallTrayQuarter(m, d, back);
     DoubleWallTrayQuarter(m, d, back, {.angle = 180, .mirrored = true});
     const Box box = d.extents();
     const float lid = static_cast<float>(box.ymax) - s.b;
-    const TrayAllowances k = trayAllowances(m);
-    const float lidT = s.h - k.width + k.innerWalls;
+    const float lidT = back.doubleWall->endWall;
     FlatBlankChains c;
     c.across = {s.h, 2 * s.a, s.h};
     c.up = {s.h, 2 * s.b, lidT, lid - lidT};
