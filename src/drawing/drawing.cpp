@@ -604,8 +604,11 @@ ElementId Drawing::addPoses(const PoseRow& row) {
     const std::size_t source = *poseSourceCount_;
     if (row.count <= 0 || source == 0)
         return ElementId{};
-    const bool mirrorY = row.mode == 1 || row.mode == 2;
-    const double turn = (row.mode == 2 || row.mode == 3) ? 180.0 : 0.0;
+    // Mirrored across y = 0, then turned half a turn for the mirror across x = 0.
+    const bool mirrorY =
+        row.flip == PoseFlip::MirroredAcrossX || row.flip == PoseFlip::MirroredAcrossY;
+    const double turn =
+        (row.flip == PoseFlip::MirroredAcrossY || row.flip == PoseFlip::HalfTurn) ? 180.0 : 0.0;
     const double angle = row.angle;
     const Point centre = row.centre;
     // Geometric growth: one reservation per call would reallocate at every pose.

@@ -32,10 +32,18 @@ struct SheetField {
 //   2: mirrored across the y axis (x = 0);
 //   3: turned half a turn about the origin;
 // then moved by k x `step` and turned by `angle` degrees about `centre`.
+// How a pose lies against the blank it copies.
+enum class PoseFlip : std::int16_t {
+    AsDrawn,
+    MirroredAcrossX,  // upside down: mirrored across the horizontal axis y = 0
+    MirroredAcrossY,  // left to right: mirrored across the vertical axis x = 0
+    HalfTurn,         // turned half a turn
+};
+
 struct PoseRow {
     std::int32_t count = 1;
     Point step{};
-    std::int16_t mode = 0;
+    PoseFlip flip = PoseFlip::AsDrawn;
     double angle = 0;
     Point centre{};
 };

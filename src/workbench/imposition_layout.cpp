@@ -41,7 +41,7 @@ struct Layout {
 struct Cell {
     double dx = 0;
     double dy = 0;
-    std::int16_t mode = 0;
+    PoseFlip flip = PoseFlip::AsDrawn;
 };
 
 bool isHalfBoxPairs(const Model& m) {
@@ -108,19 +108,23 @@ Cell cellAt(const Layout& l, int i, int j, double accX) {
     switch (l.nest) {
         case Nest::Plain:
         case Nest::Lid0211:
-            return {accX, row, 0};
+            return {accX, row, PoseFlip::AsDrawn};
         case Nest::HalfBoxPairs:
-            return evenRow ? Cell{accX, row + l.backY, 1} : Cell{accX, row, 0};
+            return evenRow ? Cell{accX, row + l.backY, PoseFlip::MirroredAcrossX}
+                           : Cell{accX, row, PoseFlip::AsDrawn};
         case Nest::Lid0210:
-            return evenRow ? Cell{accX + l.backX, row, 2} : Cell{accX, row, 0};
+            return evenRow ? Cell{accX + l.backX, row, PoseFlip::MirroredAcrossY}
+                           : Cell{accX, row, PoseFlip::AsDrawn};
         case Nest::LidAndBottom: {
             const double dy = (j / 2) * l.evenStep + ((j - 1) / 2) * l.oddStep;
-            return evenRow ? Cell{accX + l.backX, dy, 3} : Cell{accX, dy, 0};
+            return evenRow ? Cell{accX + l.backX, dy, PoseFlip::HalfTurn}
+                           : Cell{accX, dy, PoseFlip::AsDrawn};
         }
         case Nest::Folder:
-            return i % 2 == 0 ? Cell{accX, row + l.backY, 1} : Cell{accX, row, 0};
+            return i % 2 == 0 ? Cell{accX, row + l.backY, PoseFlip::MirroredAcrossX}
+                              : Cell{accX, row, PoseFlip::AsDrawn};
     }
-    return {accX, row, 0};
+    return {accX, row, PoseFlip::AsDrawn};
 }
 
 void drawPoses(const Model& m, Drawing& d, const Layout& l, const Box& blank) {
@@ -133,7 +137,7 @@ void drawPoses(const Model& m, Drawing& d, const Layout& l, const Box& blank) {
             // The centre of the copy's cell, on a grid whose origin is the blank's corner.
             const double cx = blank.xmin + accX + l.pitchX / 2;
             const double cy = blank.ymin + c.dy + l.stepY / 2;
-            d.addPoses({.step = {c.dx, c.dy}, .mode = c.mode, .centre = {cx, cy}});
+            d.addPoses({.step = {c.dx, c.dy}, .flip = c.flip, .centre = {cx, cy}});
         }
         accX += l.pitchX;
     }

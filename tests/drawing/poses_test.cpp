@@ -28,32 +28,33 @@ const LineShape& lineAt(const Drawing& d, std::int32_t id) {
 
 TEST(Poses, ModesPlaceTheCopyThenMoveIt) {
     struct Case {
-        std::int16_t mode;
+        PoseFlip flip;
         Point a, b;  // the first line of the copy
     };
-    // Offset (100, 200): mode 1 mirrors across y = 0, 2 across x = 0, 3 turns half a turn.
+    // Offset (100, 200): each flip as its name says.
     const Case cases[] = {
-        {0, {110, 220}, {140, 220}},
-        {1, {110, 180}, {140, 180}},
-        {2, {90, 220}, {60, 220}},
-        {3, {90, 180}, {60, 180}},
+        {PoseFlip::AsDrawn, {110, 220}, {140, 220}},
+        {PoseFlip::MirroredAcrossX, {110, 180}, {140, 180}},
+        {PoseFlip::MirroredAcrossY, {90, 220}, {60, 220}},
+        {PoseFlip::HalfTurn, {90, 180}, {60, 180}},
     };
     for (const Case& c : cases) {
         Drawing d = lShape();
-        const ElementId first = d.addPoses({.step = {100, 200}, .mode = c.mode});
-        ASSERT_EQ(first.value, 7) << c.mode;
+        const ElementId first = d.addPoses({.step = {100, 200}, .flip = c.flip});
+        ASSERT_EQ(first.value, 7) << static_cast<int>(c.flip);
         const LineShape& l = lineAt(d, 7);
         EXPECT_TRUE(areNear(l.a, c.a) && areNear(l.b, c.b))
-            << "mode " << c.mode << ": (" << l.a.x << ", " << l.a.y << ") (" << l.b.x << ", "
-            << l.b.y << ")";
+            << "flip " << static_cast<int>(c.flip) << ": (" << l.a.x << ", " << l.a.y << ") ("
+            << l.b.x << ", " << l.b.y << ")";
         // The arc keeps its radius and length whatever the mode.
-        EXPECT_NEAR(d.KindLength(kind::Crease), 2 * (5 * kPi / 2), 1e-9) << c.mode;
+        EXPECT_NEAR(d.KindLength(kind::Crease), 2 * (5 * kPi / 2), 1e-9)
+            << static_cast<int>(c.flip);
     }
 }
 
 TEST(Poses, MirroredArcsStayOnTheirMirroredPoints) {
     Drawing d = lShape();
-    d.addPoses({.mode = 1});
+    d.addPoses({.flip = PoseFlip::MirroredAcrossX});
     const auto& arc = std::get<ArcShape>(d.element(ElementId{9}).shape);
     // The original runs from (45, 25) to (40, 30); its mirror from (40, -30) to (45, -25).
     EXPECT_TRUE(areNear(arc.start(), {40, -30}, 1e-9));
