@@ -227,14 +227,14 @@ TEST(CheckRules, HolesKeepTheirLand) {
              hole(d, 80, 31, 40, 6);
          },
          {}},
-        {"a mortise three thicknesses wide, 1.5 mm from its crease",
+        {"a mortise three thicknesses wide to the drawing's rounding, 1.5 mm from its crease",
          [](Drawing& d) {
              outline(d);
              line(d, kind::Crease, 100, 0, 100, 100);
-             line(d, kind::Cut, 110.5, 30, 101.5, 30);
+             line(d, kind::Cut, 110.505, 30, 101.5, 30);
              line(d, kind::Cut, 101.5, 30, 101.5, 63);
-             line(d, kind::Cut, 101.5, 63, 110.5, 63);
-             line(d, kind::Cut, 110.5, 63, 110.5, 30);
+             line(d, kind::Cut, 101.5, 63, 110.505, 63);
+             line(d, kind::Cut, 110.505, 63, 110.505, 30);
          },
          {}},
         {"a hand-hole whose upper edge is its own crease",

@@ -110,7 +110,8 @@ void findHolesTooClose(const CheckInput& in, Findings& out) {
         if (outline == groups.end())
             continue;  // a piece of the blank, not a hole in it
         // A slot or mortise a tab goes into sits against its crease on purpose.
-        if (std::min(hole.box.width(), hole.box.height()) <= 3 * in.options.thickness)
+        if (std::min(hole.box.width(), hole.box.height()) <=
+            3 * in.options.thickness + kCheckTolerance)
             continue;
         // The hole's own hinge (the crease of a hand-hole's flap) touches it.
         const double reach = land - kCheckTolerance;
