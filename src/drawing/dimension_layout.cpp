@@ -10,11 +10,6 @@
 namespace brontaxe {
 namespace {
 
-Point unit(Point v) {
-    const double len = length(v);
-    return len <= kEps ? Point{1, 0} : v * (1.0 / len);
-}
-
 Point leftNormal(Point u) {
     return {-u.y, u.x};
 }

@@ -47,6 +47,11 @@ inline double length(Point a) {
 inline double distance(Point a, Point b) {
     return length(b - a);
 }
+// The direction of v as a vector of length 1; along x for a vector of no length.
+inline Point unit(Point v) {
+    const double len = length(v);
+    return len <= kEps ? Point{1, 0} : v * (1.0 / len);
+}
 
 inline bool areNear(double a, double b, double eps = kEps) {
     return std::fabs(a - b) <= eps;

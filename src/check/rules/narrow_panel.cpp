@@ -44,7 +44,7 @@ void findNarrowPanels(const CheckInput& in, Findings& out) {
     for (const Stroke& s : in.strokes)
         if (isFold(s.kind) && !s.isArc()) {
             const Point dir = s.end() - s.start();
-            folds.push_back({&s, s.start(), dir * (1.0 / length(dir)), length(dir)});
+            folds.push_back({&s, s.start(), unit(dir), length(dir)});
         }
     for (std::size_t i = 0; i < folds.size(); ++i)
         for (std::size_t j = i + 1; j < folds.size(); ++j) {

@@ -22,10 +22,6 @@ constexpr double kOverCutReach = 15.0;
 // the blank, not a slot between two flaps on one hinge.
 constexpr double kHingeReach = 30.0;
 
-Point unit(Point v) {
-    return v * (1.0 / length(v));
-}
-
 // Whether another fold lies on the line of `fold` beyond the cut, on the other side of it.
 bool hingeGoesOn(const CheckInput& in, const Stroke& fold, const Stroke& cut, Point where) {
     const Point along = unit(fold.end() - fold.start());
