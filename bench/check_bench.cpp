@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
+#include <cstdio>
 
 #include "bench/bench_support.h"
 #include "styles/generators.h"
@@ -43,12 +44,17 @@ void BM_CheckShareOfRegeneration(benchmark::State& state) {
     constexpr int rounds = 200;
     Workbench wb = startedWorkbench();
     double worst = 0, sum = 0;
-    std::size_t worstIndex = 0;
+    std::size_t worstIndex = 0, measured = 0;
     const std::vector<std::string_view> codes = generatorCodes();
     for (auto _ : state) {
         worst = sum = 0;
+        measured = 0;
         for (std::size_t i = 0; i < codes.size(); ++i) {
+            // Typed as a designer types it: the style's own allowances come with the code.
             wb.window().codeText = std::string(codes[i]);
+            wb.codeBoxLeft();
+            if (!wb.regenerate().drawn)
+                continue;  // a refusal checks nothing
             std::chrono::nanoseconds regenerate{}, check{};
             for (int r = 0; r < rounds; ++r) {
                 const auto t0 = threadTime();
@@ -62,14 +68,17 @@ void BM_CheckShareOfRegeneration(benchmark::State& state) {
             const double share = 100.0 * static_cast<double>(check.count()) /
                                  static_cast<double>(regenerate.count());
             sum += share;
+            ++measured;
+            if (share > 15) fprintf(stderr, "%s %.0f%% regen %.1f us check %.1f us\n", std::string(codes[i]).c_str(), share, regenerate.count()/1e3/rounds, check.count()/1e3/rounds);
             if (share > worst) {
                 worst = share;
                 worstIndex = i;
             }
         }
     }
+    state.counters["styles"] = static_cast<double>(measured);
     state.counters["worst_pct"] = worst;
-    state.counters["mean_pct"] = sum / static_cast<double>(codes.size());
+    state.counters["mean_pct"] = sum / static_cast<double>(std::max<std::size_t>(measured, 1));
     state.counters["worst_style"] = std::stod(std::string(codes[worstIndex].substr(0, 4)));
 }
 BENCHMARK(BM_CheckShareOfRegeneration)->Iterations(1)->Unit(benchmark::kMillisecond);

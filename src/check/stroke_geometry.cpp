@@ -2,15 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-
-#include "drawing/contour.h"
+#include <initializer_list>
 
 namespace brontaxe::check {
 namespace {
-
-// Chords of an arc for crossings, as fine as the outer contour's: a crossing is missed only
-// where two strokes come within 0.05 mm of each other near an arc.
-constexpr double kChordTolerance = 0.05;
 
 bool nearSegment(Point p, const Segment& s, double tol) {
     const Point d = s.b - s.a;
@@ -24,13 +19,74 @@ bool angleInSweep(const ArcShape& a, double deg, double tolDeg) {
     return rel <= a.sweepDeg + tolDeg || rel >= 360.0 - tolDeg;
 }
 
-Box boxOf(std::span<const Segment> chords) {
+// An arc's extent: its ends, and each quarter point of its circle that it passes.
+Box arcBox(const ArcShape& a, const Segment& ends) {
     Box b;
-    for (const Segment& s : chords) {
-        b.add(s.a);
-        b.add(s.b);
-    }
+    b.add(ends.a);
+    b.add(ends.b);
+    const Point quarters[] = {{a.radius, 0}, {0, a.radius}, {-a.radius, 0}, {0, -a.radius}};
+    for (int k = 0; k < 4; ++k)
+        if (a.sweepDeg >= 360.0 - kEps || angleInSweep(a, 90.0 * k, 0.0))
+            b.add(a.centre + quarters[k]);
     return b;
+}
+
+// Points of the line through `s` at the given distances from its start, kept on the segment.
+void pointsOnSegment(const Segment& s, Point d, std::initializer_list<double> ts,
+                     std::vector<Point>& out) {
+    constexpr double slack = 1e-9;
+    for (const double t : ts)
+        if (t >= -slack && t <= 1 + slack)
+            out.push_back(s.a + d * t);
+}
+
+// Where a segment passes through a circle: two points, or none when it misses or only grazes.
+std::vector<Point> lineCircle(const Segment& s, Point centre, double radius) {
+    const Point d = s.b - s.a;
+    const Point f = s.a - centre;
+    const double a = dot(d, d);
+    const double b = 2 * dot(d, f);
+    const double c = dot(f, f) - radius * radius;
+    const double disc = b * b - 4 * a * c;
+    std::vector<Point> out;
+    if (a <= 0 || disc <= 0)
+        return out;
+    const double root = std::sqrt(disc);
+    pointsOnSegment(s, d, {(-b - root) / (2 * a), (-b + root) / (2 * a)}, out);
+    return out;
+}
+
+// Where two circles cross: two points, or none when they miss, graze or share a centre.
+std::vector<Point> circleCircle(const ArcShape& p, const ArcShape& q) {
+    const Point between = q.centre - p.centre;
+    const double dist = length(between);
+    std::vector<Point> out;
+    if (dist <= kEps || dist >= p.radius + q.radius || dist <= std::fabs(p.radius - q.radius))
+        return out;
+    const double along = (p.radius * p.radius - q.radius * q.radius + dist * dist) / (2 * dist);
+    const double h2 = p.radius * p.radius - along * along;
+    if (h2 <= 0)
+        return out;
+    const Point u = between * (1.0 / dist);
+    const Point mid = p.centre + u * along;
+    const Point across = Point{-u.y, u.x} * std::sqrt(h2);
+    out.push_back(mid + across);
+    out.push_back(mid - across);
+    return out;
+}
+
+double pointToSegment(Point p, const Segment& s) {
+    const Point d = s.b - s.a;
+    const double len2 = dot(d, d);
+    const double t = len2 <= 0 ? 0.0 : std::clamp(dot(p - s.a, d) / len2, 0.0, 1.0);
+    return length(p - (s.a + d * t));
+}
+
+bool onArc(const ArcShape& a, Point p) {
+    if (a.sweepDeg >= 360.0 - kEps)
+        return true;
+    const double deg = toDegrees(std::atan2(p.y - a.centre.y, p.x - a.centre.x));
+    return angleInSweep(a, deg, 1e-9);
 }
 
 // Arcs are stored counter-clockwise from startDeg; a negative sweep is turned round.
@@ -84,15 +140,14 @@ bool Stroke::isEndPoint(Point p, double tol) const {
 }
 
 bool Stroke::passesThrough(Point p, double tol) const {
-    // The box holds the chords; an arc strays from them by the chord tolerance at most.
-    const double margin = tol + kChordTolerance;
-    if (p.x < box.xmin - margin || p.x > box.xmax + margin || p.y < box.ymin - margin ||
-        p.y > box.ymax + margin)
+    if (p.x < box.xmin - tol || p.x > box.xmax + tol || p.y < box.ymin - tol ||
+        p.y > box.ymax + tol)
         return false;
     if (const auto* l = std::get_if<LineShape>(&shape))
         return nearSegment(p, {l->a, l->b}, tol);
     const ArcShape& a = std::get<ArcShape>(shape);
-    const double r = distance(p, a.centre);
+    const Point v = p - a.centre;
+    const double r = std::sqrt(dot(v, v));
     if (std::fabs(r - a.radius) > tol)
         return false;
     if (closed() || r <= tol)
@@ -115,14 +170,15 @@ void collectStrokes(const Drawing& d, double tol, std::vector<Stroke>& strokes,
         if (const auto* l = std::get_if<LineShape>(&e.shape)) {
             s.shape = *l;
             s.ends = {l->a, l->b};
+            s.box.add(l->a);
+            s.box.add(l->b);
             len = distance(l->a, l->b);
         } else if (const auto* a = std::get_if<ArcShape>(&e.shape)) {
             const ArcShape arc = normalised(*a);
             s.shape = arc;
             s.ends = {arc.start(), arc.end()};
+            s.box = arcBox(arc, s.ends);
             len = arc.radius * toRadians(std::min(arc.sweepDeg, 360.0));
-            if (len > tol)
-                s.arcChords = flattenArc(arc, kChordTolerance);
         } else {
             continue;
         }
@@ -130,7 +186,6 @@ void collectStrokes(const Drawing& d, double tol, std::vector<Stroke>& strokes,
             zero.push_back(std::move(s));
             continue;
         }
-        s.box = boxOf(s.chords());
         strokes.push_back(std::move(s));
     }
 }
@@ -154,6 +209,83 @@ std::optional<Point> segmentIntersection(const Segment& a, const Segment& b) {
     if (t < -slack || t > 1 + slack || u < -slack || u > 1 + slack)
         return std::nullopt;
     return a.a + r * t;
+}
+
+std::vector<Point> crossingPoints(const Stroke& s, const Stroke& t) {
+    const auto* ls = std::get_if<LineShape>(&s.shape);
+    const auto* lt = std::get_if<LineShape>(&t.shape);
+    if (ls && lt) {
+        const std::optional<Point> p = segmentIntersection(s.ends, t.ends);
+        return p ? std::vector<Point>{*p} : std::vector<Point>{};
+    }
+    std::vector<Point> found;
+    if (ls || lt) {
+        const Segment& line = ls ? s.ends : t.ends;
+        const ArcShape& arc = std::get<ArcShape>(ls ? t.shape : s.shape);
+        found = lineCircle(line, arc.centre, arc.radius);
+        std::erase_if(found, [&](Point p) { return !onArc(arc, p); });
+        return found;
+    }
+    const ArcShape& p = std::get<ArcShape>(s.shape);
+    const ArcShape& q = std::get<ArcShape>(t.shape);
+    found = circleCircle(p, q);
+    std::erase_if(found, [&](Point x) { return !onArc(p, x) || !onArc(q, x); });
+    return found;
+}
+
+namespace {
+
+// From p to the stroke: to an arc's circle where p faces its sweep, else to its nearer end.
+double pointToStroke(Point p, const Stroke& s) {
+    const auto* a = std::get_if<ArcShape>(&s.shape);
+    if (!a)
+        return pointToSegment(p, s.ends);
+    const Point v = p - a->centre;
+    const double r = length(v);
+    if (r <= kEps)
+        return a->radius;
+    if (onArc(*a, p))
+        return std::fabs(r - a->radius);
+    return std::min(length(p - s.start()), length(p - s.end()));
+}
+
+// The points of an arc whose radius runs along `u` (both ways): where two strokes come
+// nearest away from their ends, the line joining them is such a radius.
+std::vector<Point> radialPoints(const ArcShape& a, Point u) {
+    std::vector<Point> out;
+    for (const Point p : {a.centre + u * a.radius, a.centre - u * a.radius})
+        if (onArc(a, p))
+            out.push_back(p);
+    return out;
+}
+
+}  // namespace
+
+double strokeDistance(const Stroke& s, const Stroke& t) {
+    if (!crossingPoints(s, t).empty())
+        return 0;
+    double best = std::min({pointToStroke(s.start(), t), pointToStroke(s.end(), t),
+                            pointToStroke(t.start(), s), pointToStroke(t.end(), s)});
+    // Nearest between two inner points: along the normal of a line, or the line of centres.
+    auto direction = [](const Stroke& arc, const Stroke& other) -> std::optional<Point> {
+        const ArcShape& a = std::get<ArcShape>(arc.shape);
+        if (const auto* b = std::get_if<ArcShape>(&other.shape)) {
+            const Point between = b->centre - a.centre;
+            const double len = length(between);
+            return len <= kEps ? std::nullopt : std::optional<Point>(between * (1.0 / len));
+        }
+        const Point d = other.ends.b - other.ends.a;
+        const double len = length(d);
+        return len <= kEps ? std::nullopt : std::optional<Point>(Point{-d.y, d.x} * (1.0 / len));
+    };
+    for (const auto& [arc, other] : {std::pair{&s, &t}, std::pair{&t, &s}}) {
+        if (!arc->isArc())
+            continue;
+        if (const std::optional<Point> u = direction(*arc, *other))
+            for (const Point p : radialPoints(std::get<ArcShape>(arc->shape), *u))
+                best = std::min(best, pointToStroke(p, *other));
+    }
+    return best;
 }
 
 std::optional<Point> overlapMiddle(const Stroke& s, const Stroke& t, double tol) {

@@ -1,9 +1,8 @@
 #pragma once
 // The blank's lines and arcs as the design-rule check reads them: each with its id, its kind,
-// its true ends and, for crossings, its chords.
+// its true ends and its box; crossings and distances worked out on the true curves.
 
 #include <optional>
-#include <span>
 #include <vector>
 
 #include "drawing/drawing.h"
@@ -14,14 +13,8 @@ struct Stroke {
     ElementId id;
     std::int16_t kind = 0;
     std::variant<LineShape, ArcShape> shape;
-    Segment ends;                    // the true ends, worked out once; a line's own segment
-    std::vector<Segment> arcChords;  // an arc's chords (none for a line: no allocation)
-    Box box;
-
-    // The line itself, or the arc's chords.
-    std::span<const Segment> chords() const {
-        return isArc() ? std::span<const Segment>(arcChords) : std::span<const Segment>(&ends, 1);
-    }
+    Segment ends;  // the true ends, worked out once; a line's own segment
+    Box box;       // the true extent, an arc's bulge included
 
     bool isArc() const { return std::holds_alternative<ArcShape>(shape); }
     bool closed() const;  // a full circle
@@ -30,6 +23,9 @@ struct Stroke {
     bool isEndPoint(Point p, double tol) const;
     // p lies on the stroke (its true curve for an arc).
     bool passesThrough(Point p, double tol) const;
+
+  private:
+    mutable std::vector<Segment> arcChords_;
 };
 
 // Lines and arcs of the blank (not the imposed copies), those with a length in `strokes`,
@@ -49,6 +45,13 @@ inline bool within(Point a, Point b, double tol) {
 
 // The point where two segments meet, parallel ones excepted.
 std::optional<Point> segmentIntersection(const Segment& a, const Segment& b);
+
+// Where two strokes cross, worked out on their true curves: none for strokes that only touch
+// (a line tangent to an arc) or lie on each other.
+std::vector<Point> crossingPoints(const Stroke& s, const Stroke& t);
+
+// The shortest distance between two strokes: 0 where they cross or touch.
+double strokeDistance(const Stroke& s, const Stroke& t);
 
 // The middle of the stretch two strokes share when they lie on one line (or one circle) over
 // more than `tol`.

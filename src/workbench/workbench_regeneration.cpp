@@ -27,10 +27,6 @@ namespace {
 // The window the cut surface is measured in: everything the program can draw.
 constexpr double kContourWindow = 900000;
 // Styles whose cut surface is not measured (their surface keeps its last value).
-bool keepsItsSurface(double styleNumber) {
-    return styleNumber == 751 || styleNumber == 446;
-}
-
 // Puts the length and width back when the extra creases are done, errors included.
 class SavedLengthAndWidth {
   public:
@@ -200,8 +196,6 @@ void Workbench::measureTotals() {
 
 // The surface of one blank: only the cut lines are shown while the contour is taken.
 void Workbench::measureCutSurface(RegenerationReport& report) {
-    if (keepsItsSurface(platform::leadingNumber(window_.codeText)))
-        return;
     drawing_.SetFilter("pen=2..8;niv=2..16");
     try {
         ensureRegistryRoom(drawing_);

@@ -27,6 +27,20 @@ void outline(Drawing& d, double w = 200, double h = 100) {
     line(d, kind::Cut, 0, h, 0, 0);
 }
 
+void arc(Drawing& d, std::int16_t k, double cx, double cy, double r, double start,
+         double sweep) {
+    d.LineKind = k;
+    d.Radius = static_cast<float>(r);
+    d.StartAngle = static_cast<float>(start);
+    d.AddArc(cx, cy, sweep);
+}
+
+// A D-shaped hole: a half circle of radius 10 over its flat side, centred on (100, 50).
+void dHole(Drawing& d) {
+    arc(d, kind::Cut, 100, 50, 10, 0, 180);
+    line(d, kind::Cut, 90, 50, 110, 50);
+}
+
 // A rectangular hole, its lower left corner at (x, y).
 void hole(Drawing& d, double x, double y, double w, double h) {
     line(d, kind::Cut, x, y, x + w, y);
@@ -71,6 +85,49 @@ TEST(CheckRules, RulesCrossingACut) {
              hole(d, 80, 40, 40, 20);
              line(d, kind::Perforation, 0, 50, 80, 50);
              line(d, kind::Perforation, 120, 50, 200, 50);
+         },
+         {}},
+        // Arcs are taken on their true curve, within their sweep.
+        {"a perforation across the rounded side of a hole",
+         [](Drawing& d) {
+             outline(d);
+             dHole(d);
+             line(d, kind::Perforation, 0, 55, 200, 55);
+         },
+         {FindingKind::CreaseOverCut}},
+        {"a perforation across the circle, clear of the hole's arc",
+         [](Drawing& d) {
+             outline(d);
+             dHole(d);
+             line(d, kind::Perforation, 0, 45, 200, 45);
+         },
+         {}},
+        {"a crease grazing the top of the hole: too close, not across",
+         [](Drawing& d) {
+             outline(d);
+             dHole(d);
+             line(d, kind::Crease, 0, 60, 200, 60);
+         },
+         {FindingKind::HoleTooClose}},
+        {"a crease arc across a round hole, drawn clockwise",
+         [](Drawing& d) {
+             outline(d);
+             arc(d, kind::Cut, 100, 50, 10, 0, 360);
+             arc(d, kind::Crease, 100, 0, 55, 180, -180);
+         },
+         {FindingKind::CreaseOverCut, FindingKind::HoleTooClose}},
+        {"two round holes cut into each other",
+         [](Drawing& d) {
+             outline(d);
+             arc(d, kind::Cut, 90, 50, 10, 0, 360);
+             arc(d, kind::Cut, 105, 50, 10, 0, 360);
+         },
+         {FindingKind::CrossingCuts}},
+        {"two round holes apart",
+         [](Drawing& d) {
+             outline(d);
+             arc(d, kind::Cut, 70, 50, 10, 0, 360);
+             arc(d, kind::Cut, 130, 50, 10, 0, 360);
          },
          {}},
     };

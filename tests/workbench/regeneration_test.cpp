@@ -10,6 +10,7 @@
 #include "drawing/drawing_dump.h"
 #include "platform/number_text.h"
 #include "support/outline.h"
+#include "styles/generators.h"
 #include "support/temp_dir.h"
 #include "workbench/window_figures.h"
 #include "workbench/workbench.h"
@@ -29,6 +30,31 @@ struct BareBench {
         wb.startUp();
     }
 };
+
+// The cut surface of every drawn style, at the start-up sizes with its own allowances: more
+// than a quarter of its overall rectangle (no blank is mostly holes, and pieces laid apart, as
+// 0509's, leave the room between them) and no more than all of it.
+TEST(Regeneration, EveryStyleMeasuresItsCutSurface) {
+    test::TempDir dir;
+    Workbench wb{platform::PrivateProfile(dir.path())};
+    wb.startUp();
+    int measured = 0;
+    for (std::string_view code : generatorCodes()) {
+        if (code.find('/') != std::string_view::npos)
+            continue;
+        SCOPED_TRACE(std::string(code));
+        wb.window().codeText = std::string(code);
+        wb.codeBoxLeft();
+        if (!wb.regenerate().drawn)
+            continue;
+        const Model& m = wb.model();
+        const double rectangle = double{m.HorsToutX} * m.HorsToutY;
+        EXPECT_GT(m.SurfDecoupee, rectangle / 4);
+        EXPECT_LE(m.SurfDecoupee, rectangle * 1.0001);
+        ++measured;
+    }
+    EXPECT_GT(measured, 150);
+}
 
 std::vector<SymbolShape> symbols(const Drawing& d) {
     std::vector<SymbolShape> out;

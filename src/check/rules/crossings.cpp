@@ -11,20 +11,9 @@ namespace {
 std::optional<Point> crossingOf(const Stroke& s, const Stroke& t) {
     if (!boxesTouch(s.box, t.box, kCheckTolerance))
         return std::nullopt;
-    for (const Segment& a : s.chords())
-        for (const Segment& b : t.chords()) {
-            if (std::max(a.a.x, a.b.x) < std::min(b.a.x, b.b.x) ||
-                std::max(b.a.x, b.b.x) < std::min(a.a.x, a.b.x) ||
-                std::max(a.a.y, a.b.y) < std::min(b.a.y, b.b.y) ||
-                std::max(b.a.y, b.b.y) < std::min(a.a.y, a.b.y))
-                continue;
-            const std::optional<Point> p = segmentIntersection(a, b);
-            if (!p)
-                continue;
-            if (s.isEndPoint(*p, kCheckTolerance) || t.isEndPoint(*p, kCheckTolerance))
-                continue;
+    for (const Point p : crossingPoints(s, t))
+        if (!s.isEndPoint(p, kCheckTolerance) && !t.isEndPoint(p, kCheckTolerance))
             return p;
-        }
     return std::nullopt;
 }
 

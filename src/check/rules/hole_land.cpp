@@ -77,25 +77,37 @@ double boxGap(const Box& a, const Box& b) {
     return std::max(dx, dy);
 }
 
-template <typename Accept>
-Nearest nearestTo(const Group& hole, const std::vector<Stroke>& strokes, double reach,
-                  Accept accept) {
+// The nearest of `candidates` to the hole, if nearer than `reach`.
+Nearest nearestTo(const Group& hole, const std::vector<const Stroke*>& candidates, double reach) {
     Nearest best;
     best.gap = reach;
-    for (const Stroke& other : strokes) {
+    for (const Stroke* other : candidates) {
         // Only strokes whose boxes come within the reach can: most of the blank is skipped
         // before any distance is worked out.
-        if (boxGap(hole.box, other.box) >= best.gap || !accept(other))
+        if (boxGap(hole.box, other->box) >= best.gap)
             continue;
         for (const Stroke* h : hole.strokes) {
-            if (boxGap(h->box, other.box) >= best.gap)
+            if (boxGap(h->box, other->box) >= best.gap)
                 continue;
-            const double gap = strokeDistance(*h, other);
+            const double gap = strokeDistance(*h, *other);
             if (gap < best.gap)
-                best = {h, &other, gap};
+                best = {h, other, gap};
         }
     }
     return best;
+}
+
+// The folds within `reach` of the hole, its own hinge (the crease of a hand-hole's flap,
+// which touches it) left out.
+std::vector<const Stroke*> foldsAround(const Group& hole, const std::vector<const Stroke*>& folds,
+                                       double reach) {
+    std::vector<const Stroke*> out;
+    for (const Stroke* f : folds)
+        if (boxGap(hole.box, f->box) < reach &&
+            std::none_of(hole.strokes.begin(), hole.strokes.end(),
+                         [&](const Stroke* h) { return touches(*h, *f); }))
+            out.push_back(f);
+    return out;
 }
 
 }  // namespace
@@ -103,6 +115,10 @@ Nearest nearestTo(const Group& hole, const std::vector<Stroke>& strokes, double 
 void findHolesTooClose(const CheckInput& in, Findings& out) {
     const double land = in.options.land();
     const std::vector<Group> groups = cutGroups(in);
+    std::vector<const Stroke*> folds;
+    for (const Stroke& s : in.strokes)
+        if (isFold(s.kind))
+            folds.push_back(&s);
     for (const Group& hole : groups) {
         const auto outline = std::find_if(groups.begin(), groups.end(), [&](const Group& g) {
             return strictlyInside(hole.box, g.box);
@@ -113,16 +129,9 @@ void findHolesTooClose(const CheckInput& in, Findings& out) {
         if (std::min(hole.box.width(), hole.box.height()) <=
             3 * in.options.thickness + kCheckTolerance)
             continue;
-        // The hole's own hinge (the crease of a hand-hole's flap) touches it.
         const double reach = land - kCheckTolerance;
-        const Nearest crease = nearestTo(hole, in.strokes, reach, [&](const Stroke& s) {
-            return isFold(s.kind) && std::none_of(hole.strokes.begin(), hole.strokes.end(),
-                                                  [&](const Stroke* h) { return touches(*h, s); });
-        });
-        const Nearest edge = nearestTo(hole, in.strokes, reach, [&](const Stroke& s) {
-            return std::find(outline->strokes.begin(), outline->strokes.end(), &s) !=
-                   outline->strokes.end();
-        });
+        const Nearest crease = nearestTo(hole, foldsAround(hole, folds, reach), reach);
+        const Nearest edge = nearestTo(hole, outline->strokes, reach);
         const bool nearCrease = crease.other != nullptr;
         const bool nearEdge = edge.other != nullptr;
         if (!nearCrease && !nearEdge)

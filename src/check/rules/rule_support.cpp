@@ -6,24 +6,6 @@
 #include <limits>
 
 namespace brontaxe::check {
-namespace {
-
-double pointToSegment(Point p, const Segment& s) {
-    const Point d = s.b - s.a;
-    const double len2 = dot(d, d);
-    const double t = len2 <= 0 ? 0.0 : std::clamp(dot(p - s.a, d) / len2, 0.0, 1.0);
-    return distance(p, s.a + d * t);
-}
-
-double segmentDistance(const Segment& a, const Segment& b) {
-    if (segmentIntersection(a, b))
-        return 0;
-    return std::min({pointToSegment(a.a, b), pointToSegment(a.b, b), pointToSegment(b.a, a),
-                     pointToSegment(b.b, a)});
-}
-
-}  // namespace
-
 bool isFold(std::int16_t kind) {
     return kind == kind::Crease || kind == kind::PerforatedCrease;
 }
@@ -72,16 +54,8 @@ std::string ofNamed(const Stroke& s) {
     return "de " + name;
 }
 
-double strokeDistance(const Stroke& s, const Stroke& t) {
-    double best = std::numeric_limits<double>::infinity();
-    for (const Segment& a : s.chords())
-        for (const Segment& b : t.chords())
-            best = std::min(best, segmentDistance(a, b));
-    return best;
-}
-
-// Boxes hold an arc's chords, which stray from the arc by up to 0.05 mm.
-constexpr double kPairMargin = kCheckTolerance + 0.05;
+// Boxes touching within the tolerance: the boxes are exact, an arc's bulge included.
+constexpr double kPairMargin = kCheckTolerance;
 
 // Boxes swept along x, so that a blank of n strokes costs far fewer than n² comparisons.
 Pairs touchingPairs(const std::vector<Stroke>& strokes) {

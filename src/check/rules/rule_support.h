@@ -41,9 +41,6 @@ std::string named(const Stroke& s);
 // The same after "de": "de la coupe n° 12", "du rainage n° 3" ...
 std::string ofNamed(const Stroke& s);
 
-// Distance between two strokes, over their chords for arcs.
-double strokeDistance(const Stroke& s, const Stroke& t);
-
 // The pairs of die rules whose boxes come within an arc's chord tolerance of each other, in
 // drawing order.
 Pairs touchingPairs(const std::vector<Stroke>& strokes);
