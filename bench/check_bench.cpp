@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 
 #include "bench/bench_support.h"
 #include "styles/generators.h"
@@ -69,7 +69,10 @@ void BM_CheckShareOfRegeneration(benchmark::State& state) {
                                  static_cast<double>(regenerate.count());
             sum += share;
             ++measured;
-            if (share > 15) fprintf(stderr, "%s %.0f%% regen %.1f us check %.1f us\n", std::string(codes[i]).c_str(), share, regenerate.count()/1e3/rounds, check.count()/1e3/rounds);
+            if (share > 15)
+                fprintf(stderr, "%s %.0f%% regen %.1f us check %.1f us\n",
+                        std::string(codes[i]).c_str(), share, regenerate.count() / 1e3 / rounds,
+                        check.count() / 1e3 / rounds);
             if (share > worst) {
                 worst = share;
                 worstIndex = i;

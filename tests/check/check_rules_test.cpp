@@ -27,8 +27,7 @@ void outline(Drawing& d, double w = 200, double h = 100) {
     line(d, kind::Cut, 0, h, 0, 0);
 }
 
-void arc(Drawing& d, std::int16_t k, double cx, double cy, double r, double start,
-         double sweep) {
+void arc(Drawing& d, std::int16_t k, double cx, double cy, double r, double start, double sweep) {
     d.LineKind = k;
     d.Radius = static_cast<float>(r);
     d.StartAngle = static_cast<float>(start);
