@@ -99,19 +99,18 @@ ArcShape normalised(ArcShape a) {
     return a;
 }
 
-std::optional<Point> lineOverlap(const LineShape& l, const LineShape& m, double tol) {
-    const Point dir = l.b - l.a;
-    const double len = length(dir);
-    const Point u = dir * (1.0 / len);
-    const Point p = m.a - l.a;
-    const Point q = m.b - l.a;
+std::optional<Point> lineOverlap(const Stroke& l, const Stroke& m, double tol) {
+    const double len = l.length;
+    const Point u = l.along;
+    const Point p = m.start() - l.start();
+    const Point q = m.end() - l.start();
     if (std::fabs(cross(u, p)) > tol || std::fabs(cross(u, q)) > tol)
         return std::nullopt;
     const double lo = std::max(0.0, std::min(dot(u, p), dot(u, q)));
     const double hi = std::min(len, std::max(dot(u, p), dot(u, q)));
     if (hi - lo <= tol)
         return std::nullopt;
-    return l.a + u * ((lo + hi) / 2);
+    return l.start() + u * ((lo + hi) / 2);
 }
 
 std::optional<Point> arcOverlap(const ArcShape& a, const ArcShape& b, double tol) {
@@ -172,7 +171,10 @@ void collectStrokes(const Drawing& d, double tol, std::vector<Stroke>& strokes,
             s.ends = {l->a, l->b};
             s.box.add(l->a);
             s.box.add(l->b);
-            len = distance(l->a, l->b);
+            const Point d = l->b - l->a;
+            len = std::sqrt(dot(d, d));
+            if (len > 0)
+                s.along = d * (1.0 / len);
         } else if (const auto* a = std::get_if<ArcShape>(&e.shape)) {
             const ArcShape arc = normalised(*a);
             s.shape = arc;
@@ -182,6 +184,7 @@ void collectStrokes(const Drawing& d, double tol, std::vector<Stroke>& strokes,
         } else {
             continue;
         }
+        s.length = len;
         if (len <= tol) {
             zero.push_back(std::move(s));
             continue;
@@ -292,7 +295,7 @@ std::optional<Point> overlapMiddle(const Stroke& s, const Stroke& t, double tol)
     const auto* ls = std::get_if<LineShape>(&s.shape);
     const auto* lt = std::get_if<LineShape>(&t.shape);
     if (ls && lt)
-        return lineOverlap(*ls, *lt, tol);
+        return lineOverlap(s, t, tol);
     if (!ls && !lt)
         return arcOverlap(std::get<ArcShape>(s.shape), std::get<ArcShape>(t.shape), tol);
     return std::nullopt;

@@ -13,8 +13,10 @@ struct Stroke {
     ElementId id;
     std::int16_t kind = 0;
     std::variant<LineShape, ArcShape> shape;
-    Segment ends;  // the true ends, worked out once; a line's own segment
-    Box box;       // the true extent, an arc's bulge included
+    Segment ends;       // the true ends, worked out once; a line's own segment
+    Box box;            // the true extent, an arc's bulge included
+    double length = 0;  // along the line or the arc
+    Point along{};      // a line's direction, of length 1
 
     bool isArc() const { return std::holds_alternative<ArcShape>(shape); }
     bool closed() const;  // a full circle
