@@ -269,6 +269,35 @@ TEST(CheckRules, HolesKeepTheirLand) {
              d.AddArc(8, 50, 360);
          },
          {FindingKind::HoleTooClose}},
+        // Measured on the true curves, between inner points as well as from the ends.
+        {"a vent circle 8 mm under a crease",
+         [](Drawing& d) {
+             outline(d);
+             arc(d, kind::Cut, 100, 50, 10, 0, 360);
+             line(d, kind::Crease, 0, 68, 200, 68);
+         },
+         {FindingKind::HoleTooClose}},
+        {"a vent circle 12 mm under a crease",
+         [](Drawing& d) {
+             outline(d);
+             arc(d, kind::Cut, 100, 50, 10, 0, 360);
+             line(d, kind::Crease, 0, 72, 200, 72);
+         },
+         {}},
+        {"a vent circle 8 mm inside a curved crease",
+         [](Drawing& d) {
+             outline(d);
+             arc(d, kind::Cut, 100, 50, 10, 0, 360);
+             arc(d, kind::Crease, 100, 0, 68, 180, -180);
+         },
+         {FindingKind::HoleTooClose}},
+        {"a vent circle 12 mm inside a curved crease",
+         [](Drawing& d) {
+             outline(d);
+             arc(d, kind::Cut, 100, 50, 10, 0, 360);
+             arc(d, kind::Crease, 100, 0, 72, 180, -180);
+         },
+         {}},
         {"the hand-hole moved to mid-panel",
          [](Drawing& d) {
              outline(d);
