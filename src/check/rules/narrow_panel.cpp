@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 #include <utility>
 
 #include "check/rules/rules.h"
@@ -18,21 +17,35 @@ struct FoldLine {
     double length;
 };
 
-// The pairs of folds (i < j, in the drawing's order) whose boxes come within `reach`, swept
-// from the left so that folds far apart are never compared.
-std::vector<std::pair<std::size_t, std::size_t>> foldsWithin(const std::vector<FoldLine>& folds,
-                                                             double reach) {
-    std::vector<std::size_t> order(folds.size());
-    std::iota(order.begin(), order.end(), 0);
-    auto box = [&](std::size_t k) -> const Box& { return folds[k].stroke->box; };
-    std::sort(order.begin(), order.end(),
-              [&](std::size_t a, std::size_t b) { return box(a).xmin < box(b).xmin; });
+// The pairs of folds (i < j, in the drawing's order) that may stand more than `nearest` and
+// less than `farthest` apart side by side: level folds by their height, upright ones by their
+// abscissa, slanted ones all against all (they are few). Folds on one line, and folds far
+// apart, are never compared.
+std::vector<std::pair<std::size_t, std::size_t>> foldsApart(const std::vector<FoldLine>& folds,
+                                                            double nearest, double farthest) {
+    std::vector<std::pair<double, std::size_t>> level, upright;
+    std::vector<std::size_t> slanted;
+    for (std::size_t k = 0; k < folds.size(); ++k) {
+        const Point u = folds[k].along;
+        if (std::fabs(u.y) < 1e-9)
+            level.emplace_back(folds[k].from.y, k);
+        else if (std::fabs(u.x) < 1e-9)
+            upright.emplace_back(folds[k].from.x, k);
+        else
+            slanted.push_back(k);
+    }
     std::vector<std::pair<std::size_t, std::size_t>> pairs;
-    for (std::size_t k = 0; k < order.size(); ++k)
-        for (std::size_t l = k + 1;
-             l < order.size() && box(order[l]).xmin <= box(order[k]).xmax + reach; ++l)
-            if (boxesTouch(box(order[k]), box(order[l]), reach))
-                pairs.push_back(std::minmax(order[k], order[l]));
+    for (auto* row : {&level, &upright}) {
+        std::sort(row->begin(), row->end());
+        for (auto k = row->begin(); k != row->end(); ++k)
+            for (auto l = std::upper_bound(k + 1, row->end(),
+                                           std::pair{k->first + nearest, folds.size()});
+                 l != row->end() && l->first < k->first + farthest; ++l)
+                pairs.push_back(std::minmax(k->second, l->second));
+    }
+    for (std::size_t k = 0; k < slanted.size(); ++k)
+        for (std::size_t l = k + 1; l < slanted.size(); ++l)
+            pairs.emplace_back(slanted[k], slanted[l]);
     std::sort(pairs.begin(), pairs.end());
     return pairs;
 }
@@ -65,7 +78,8 @@ void findNarrowPanels(const CheckInput& in, Findings& out) {
     for (const Stroke& s : in.strokes)
         if (isFold(s.kind) && !s.isArc())
             folds.push_back({&s, s.start(), s.along, s.length});
-    for (const auto& [i, j] : foldsWithin(folds, least)) {
+    for (const auto& [i, j] :
+         foldsApart(folds, doubleScore + kCheckTolerance, least - kCheckTolerance)) {
         const SideBySide pair = sideBySide(folds[i], folds[j]);
         // Folds on one line are one hinge; the overlap rule reads those.
         if (pair.apart <= doubleScore + kCheckTolerance || pair.apart >= least - kCheckTolerance ||
