@@ -1,5 +1,7 @@
 #include "builders/body_features.h"
 
+#include <algorithm>
+
 #include "builders/hand_hole.h"
 
 namespace brontaxe {
@@ -18,6 +20,8 @@ void bodyHandHoles(Model& m, Drawing& d, const BodyPanels& b, float h) {
     if (m.OptionPoign < 1 || m.CaisseEn4 != 0)
         return;
     const float xa = m.lgPatte;
+    // The holes go into the narrower panels, the body's height high.
+    checkHandHoleFits(m, std::min(b.p1, b.p2), h);
     float first = 0;
     float second = 0;
     if (b.p1 >= b.p2) {

@@ -103,11 +103,12 @@ void drawCornerCreases(Model& m, Drawing& d, const Quarter& q, const CornerFlapT
 }
 
 // Half of the side wall's hand-hole, the other half comes with the mirrored quarter.
-void drawHandHoleHalf(Model& m, Drawing& d, float a, float h) {
+void drawHandHoleHalf(Model& m, Drawing& d, float a, float b, float h) {
     const int type = m.OptionPoign;
     if (type < 1)
         return;
     checkHandHoleSize(m);
+    checkHandHoleFits(m, 2 * b, h);
     const float x0 = a + h - m.DPoign;
     const float H = m.HPoign;
     const float c = (m.LPoign - H) / 2;
@@ -166,7 +167,7 @@ void DoubleWallTrayQuarter(Model& m, Drawing& d, const CornerFlapTray& t,
         drawDoubleWallCreases(m, d, q, acrossFlap);
     }
     drawCornerCreases(m, d, q, t);
-    drawHandHoleHalf(m, d, a, t.h);
+    drawHandHoleHalf(m, d, a, b, t.h);
     placeFeature(d, first, at);
 }
 

@@ -84,6 +84,8 @@ float trayFlapWidth(const FlappedTray& t) {
 
 void FlapTray(Model& m, Drawing& d, const FlappedTray& tray, const FeaturePlacement& at) {
     checkTray(tray);
+    if (tray.handHoles && m.OptionPoign >= 1)
+        checkHandHoleFits(m, 2 * tray.a, tray.h);
     recordPasses(m, tray);
     const int first = beginFeature(d);
     // As drawn, mirrored below the x axis, mirrored left of the y axis, turned into the

@@ -1,7 +1,10 @@
 #include "builders/hand_hole.h"
 
+#include <algorithm>
+
 #include "builders/emit.h"
 #include "platform/errors.h"
+#include "platform/number_text.h"
 
 namespace brontaxe {
 
@@ -10,6 +13,25 @@ void checkHandHoleSize(const Model& m) {
         throw GenerationError("Poignée impossible : hauteur nulle");
     if (m.LPoign < m.HPoign)
         throw GenerationError("Poignée impossible : longueur inférieure à la hauteur");
+}
+
+namespace {
+
+// "201,5 mm": the decimal comma the designer reads everywhere else.
+std::string mm(float value) {
+    std::string text = platform::numberText(value);
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text + " mm";
+}
+
+}  // namespace
+
+void checkHandHoleFits(const Model& m, float wallLength, float wallHeight) {
+    const float tab = m.OptionPoign == 3 ? m.EPoign : 0;
+    if (m.LPoign >= wallLength || m.DPoign < tab || m.DPoign + m.HPoign >= wallHeight)
+        throw GenerationError("Poignée hors de sa paroi : " + mm(m.LPoign) + " x " + mm(m.HPoign) +
+                              " à " + mm(m.DPoign) + " du bord, dans une paroi de " +
+                              mm(wallLength) + " x " + mm(wallHeight));
 }
 
 void HandHole(Model& m, Drawing& d, float x, float h, float angle, bool mirrored) {

@@ -13,4 +13,10 @@ void HandHole(Model& m, Drawing& d, float x, float h, float angle, bool mirrored
 // outline would cross itself. Throws GenerationError with the reason.
 void checkHandHoleSize(const Model& m);
 
+// A hand-hole stands inside its wall, `wallLength` long and `wallHeight` high from the crease
+// at its foot to its free edge (or the crease of the flap above), its folding tab included:
+// otherwise it cuts across the wall's folds. Throws GenerationError, in French. Closer to them
+// than its land, it is drawn and the check says so.
+void checkHandHoleFits(const Model& m, float wallLength, float wallHeight);
+
 }  // namespace brontaxe

@@ -117,5 +117,46 @@ TEST(HandHoleSizes, AHoleShorterThanItIsHighOrWithoutHeightIsReported) {
     }
 }
 
+// In a wall 120 long and 80 high; the start-up hole is 90 x 30, 50 under the free edge.
+TEST(HandHoleSizes, AHoleOutsideItsWallIsRefusedInFrench) {
+    struct Case {
+        const char* name;
+        int type;
+        float length, height, drop;
+        bool fits;
+    };
+    const Case cases[] = {
+        {"the start-up hole", 1, 90, 30, 45, true},
+        {"as long as the wall", 1, 120, 30, 45, false},
+        {"reaching the crease at the wall's foot", 1, 90, 30, 50, false},
+        {"2 mm under the free edge: close, but inside", 1, 90, 30, 2, true},
+        {"its folding tab above the free edge", 3, 90, 30, 2, false},
+        {"its folding tab inside", 3, 90, 30, 6, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::Generated g;
+        g.m.OptionPoign = static_cast<std::int16_t>(c.type);
+        g.m.EPoign = 6;
+        g.m.LPoign = c.length;
+        g.m.HPoign = c.height;
+        g.m.DPoign = c.drop;
+        if (c.fits) {
+            EXPECT_NO_THROW(checkHandHoleFits(g.m, 120, 80));
+            continue;
+        }
+        try {
+            checkHandHoleFits(g.m, 120, 80);
+            ADD_FAILURE() << "not refused";
+        } catch (const GenerationError& e) {
+            EXPECT_EQ(std::string(e.what()).rfind("Poignée hors de sa paroi : ", 0), 0U)
+                << e.what();
+            EXPECT_NE(std::string(e.what()).find("dans une paroi de 120 mm x 80 mm"),
+                      std::string::npos)
+                << e.what();
+        }
+    }
+}
+
 }  // namespace
 }  // namespace brontaxe

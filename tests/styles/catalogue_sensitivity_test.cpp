@@ -48,8 +48,13 @@ void setTo(Model& m) {
     m.*Field = Millimetres;
 }
 void noSetup(Model&) {}
-void thirdHandHoleType(Model& m) {  // the type with a folding tab uses all four sizes
+// The type with a folding tab uses all four sizes; a hole small enough for the 50 mm walls of
+// the lids that carry hand-holes (0310, 0311), its land kept.
+void thirdHandHoleType(Model& m) {
     m.OptionPoign = 3;
+    m.LPoign = 80;
+    m.HPoign = 20;
+    m.DPoign = 12;
 }
 void chamferedDividerSlots(Model& m) {
     m.OptionCrois = 1;

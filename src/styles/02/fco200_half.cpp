@@ -1,5 +1,7 @@
 // Half slotted cases: a single body half below y = 0, flaps at the bottom, the top left open.
 
+#include <algorithm>
+
 #include "builders/body_panels.h"
 #include "builders/emit.h"
 #include "builders/hand_hole.h"
@@ -13,9 +15,10 @@ namespace {
 
 // The hand-holes sit near the open edge, `DPoign` below it as below a flap crease; the body
 // half leaves them out when mirrored.
-void halfCaseHandHoles(Model& m, Drawing& d, const BodyPanels& b) {
+void halfCaseHandHoles(Model& m, Drawing& d, const BodyPanels& b, float body) {
     if (m.OptionPoign < 1 || m.CaisseEn4 != 0)
         return;
+    checkHandHoleFits(m, std::min(b.p1, b.p2), body);
     const float xa = m.lgPatte;
     const bool lengthFirst = b.p1 >= b.p2;
     const float first = lengthFirst ? xa + b.p1 + b.p2 / 2 : xa + b.p1 / 2;
@@ -53,7 +56,7 @@ void drawHalfCase(Model& m, Drawing& d, int /*code*/, bool withHandHoles) {
         reverseMachinePasses(m);
     const BodyPanels drawn = applyPieceVariants(m, BodyPanels{b.p1, b.p2, b.p3, b.p4, b.f1, b.f2});
     if (withHandHoles)
-        halfCaseHandHoles(m, d, drawn);
+        halfCaseHandHoles(m, d, drawn, body);
     closeOpenEdge(m, d, drawn);
     d.LineVariant = 1;
     d.Piece = 1;
