@@ -38,7 +38,8 @@ BENCHMARK_CAPTURE(BM_Check, 0215, "0215");
 BENCHMARK_CAPTURE(BM_Check, 0217, "0217");
 BENCHMARK_CAPTURE(BM_Check, 0200, "0200");  // the cheapest regeneration
 BENCHMARK_CAPTURE(BM_Check, 0446, "0446");  // many small arcs: the holes and their land
-BENCHMARK_CAPTURE(BM_Check, 0309, "0309");  // the largest share of its regeneration
+BENCHMARK_CAPTURE(BM_Check, 0309, "0309");  // among the largest shares of their regeneration
+BENCHMARK_CAPTURE(BM_Check, 0717, "0717");
 
 // Each style regenerated and checked `rounds` times; the largest and the mean share of the
 // check in percent of the regeneration, and the style with the largest.

@@ -14,6 +14,10 @@
 namespace brontaxe::check {
 namespace {
 
+double squaredDistance(Point a, Point b) {
+    return dot(a - b, a - b);
+}
+
 // Past the crease line by this much or less, the cut stops on it (rounding, the rule's width).
 constexpr double kOverCutTolerance = 0.5;
 // Past the line by more than this, the cut crosses it on purpose.
@@ -24,7 +28,7 @@ constexpr double kHingeReach = 30.0;
 
 // Whether another fold lies on the line of `fold` beyond the cut, on the other side of it.
 bool hingeGoesOn(const CheckInput& in, const Stroke& fold, const Stroke& cut, Point where) {
-    const Point along = unit(fold.end() - fold.start());
+    const Point along = fold.along;
     const Point cutDir = cut.end() - cut.start();
     const Point foldSide = within(where, fold.start(), kCheckTolerance) ? fold.end() : fold.start();
     const double side = cross(cutDir, foldSide - where);
@@ -34,9 +38,10 @@ bool hingeGoesOn(const CheckInput& in, const Stroke& fold, const Stroke& cut, Po
         if (std::fabs(cross(along, g.start() - where)) > kCheckTolerance ||
             std::fabs(cross(along, g.end() - where)) > kCheckTolerance)
             return false;
-        const Point nearEnd =
-            distance(g.start(), where) < distance(g.end(), where) ? g.start() : g.end();
-        return distance(nearEnd, where) <= kHingeReach && cross(cutDir, nearEnd - where) * side < 0;
+        const Point nearEnd = squaredDistance(g.start(), where) < squaredDistance(g.end(), where)
+                                  ? g.start()
+                                  : g.end();
+        return within(nearEnd, where, kHingeReach) && cross(cutDir, nearEnd - where) * side < 0;
     });
 }
 
@@ -45,10 +50,9 @@ bool hingeGoesOn(const CheckInput& in, const Stroke& fold, const Stroke& cut, Po
 // line of a double score, the rim of a wall folded over); crossing it is the cut's purpose,
 // whichever end is nearer. A fold across the cut's end (the panels' corner) does not count.
 bool runsFromParallelFold(const CheckInput& in, const Stroke& fold, const Stroke& cut) {
-    const Point along = unit(fold.end() - fold.start());
     return std::any_of(in.strokes.begin(), in.strokes.end(), [&](const Stroke& g) {
         return &g != &fold && isFold(g.kind) && !g.isArc() &&
-               std::fabs(cross(along, unit(g.end() - g.start()))) < 0.1 &&
+               std::fabs(cross(fold.along, g.along)) < 0.1 &&
                (g.passesThrough(cut.start(), kCheckTolerance) ||
                 g.passesThrough(cut.end(), kCheckTolerance));
     });
@@ -68,8 +72,7 @@ void findOverCuts(const CheckInput& in, Findings& out) {
         const Stroke& fold = sCut ? t : s;
         if (!isFold(fold.kind) || cut.isArc() || fold.isArc() || reported.count(cut.id.value))
             continue;
-        const Point cutAlong = unit(cut.end() - cut.start());
-        if (std::fabs(cross(cutAlong, unit(fold.end() - fold.start()))) < 0.1)
+        if (std::fabs(cross(cut.along, fold.along)) < 0.1)
             continue;  // along the cut, not met by it
         for (const Point end : {fold.start(), fold.end()}) {
             if (!cut.passesThrough(end, kCheckTolerance) || cut.isEndPoint(end, kCheckTolerance))

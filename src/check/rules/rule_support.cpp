@@ -59,21 +59,21 @@ constexpr double kPairMargin = kCheckTolerance;
 
 // Boxes swept along x, so that a blank of n strokes costs far fewer than n² comparisons.
 Pairs touchingPairs(const std::vector<Stroke>& strokes) {
-    std::vector<std::size_t> order;
+    // Each rule's left edge beside its index, so that the sort reads no stroke.
+    std::vector<std::pair<double, std::size_t>> order;
+    order.reserve(strokes.size());
     for (std::size_t i = 0; i < strokes.size(); ++i)
         if (isDieRule(strokes[i].kind))
-            order.push_back(i);
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        return strokes[a].box.xmin < strokes[b].box.xmin;
-    });
+            order.emplace_back(strokes[i].box.xmin, i);
+    std::sort(order.begin(), order.end());
     Pairs pairs;
     for (std::size_t k = 0; k < order.size(); ++k) {
-        const Box& a = strokes[order[k]].box;
-        for (std::size_t l = k + 1;
-             l < order.size() && strokes[order[l]].box.xmin <= a.xmax + kPairMargin; ++l) {
-            if (!boxesTouch(a, strokes[order[l]].box, kPairMargin))
+        const Box& a = strokes[order[k].second].box;
+        for (std::size_t l = k + 1; l < order.size() && order[l].first <= a.xmax + kPairMargin;
+             ++l) {
+            if (!boxesTouch(a, strokes[order[l].second].box, kPairMargin))
                 continue;
-            pairs.push_back(std::minmax(order[k], order[l]));
+            pairs.push_back(std::minmax(order[k].second, order[l].second));
         }
     }
     std::sort(pairs.begin(), pairs.end());
