@@ -1,7 +1,5 @@
 #include "builders/body_features.h"
 
-#include <algorithm>
-
 #include "builders/hand_hole.h"
 
 namespace brontaxe {
@@ -19,18 +17,17 @@ void recordBodyPasses(Model& m, const BodyPanels& b, float h) {
 void bodyHandHoles(Model& m, Drawing& d, const BodyPanels& b, float h) {
     if (m.OptionPoign < 1 || m.CaisseEn4 != 0)
         return;
+    // The holes go into the narrower panels (2 and 4, or 1 and 3), the body's height high;
+    // each must stand inside its own panel, the last one cut short in some styles.
+    const bool lengthFirst = b.p1 >= b.p2;
+    const float firstPanel = lengthFirst ? b.p2 : b.p1;
+    const float secondPanel = lengthFirst ? b.p4 : b.p3;
+    checkHandHoleFits(m, firstPanel, h);
+    if (!m.CaisseEn2)
+        checkHandHoleFits(m, secondPanel, h);
     const float xa = m.lgPatte;
-    // The holes go into the narrower panels, the body's height high.
-    checkHandHoleFits(m, std::min(b.p1, b.p2), h);
-    float first = 0;
-    float second = 0;
-    if (b.p1 >= b.p2) {
-        first = xa + b.p1 + b.p2 / 2;
-        second = xa + b.p1 + b.p2 + b.p3 + b.p4 / 2;
-    } else {
-        first = xa + b.p1 / 2;
-        second = xa + b.p1 + b.p2 + b.p3 / 2;
-    }
+    const float first = xa + (lengthFirst ? b.p1 : 0) + firstPanel / 2;
+    const float second = xa + b.p1 + b.p2 + (lengthFirst ? b.p3 : 0) + secondPanel / 2;
     HandHole(m, d, first, h, 0, false);
     if (!m.CaisseEn2)
         HandHole(m, d, second, h, 0, false);

@@ -1,6 +1,7 @@
 #include "builders/hand_hole.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "builders/emit.h"
 #include "platform/errors.h"
@@ -19,7 +20,7 @@ namespace {
 
 // "201,5 mm": the decimal comma the designer reads everywhere else.
 std::string mm(float value) {
-    std::string text = platform::numberText(value);
+    std::string text = platform::numberText(std::round(value * 100) / 100);
     std::replace(text.begin(), text.end(), '.', ',');
     return text + " mm";
 }

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <set>
 
 #include "board/allowance_lookup.h"
 #include "drawing/contour.h"
@@ -49,14 +48,11 @@ std::vector<std::string> drawnCodes() {
     return codes;
 }
 
-// `knownFaults` names the code and size pairs ("0771 typical") that still draw a défaut in
-// some grade: each must still fail in one, so that the list shrinks as they are mended.
-void sweep(void (*option)(Model&), const std::set<std::string>& knownFaults = {}) {
+void sweep(void (*option)(Model&)) {
     const BoardTables tables = test::shippedTables();
     ASSERT_GT(tables.grades().count(), 0);
     int drawn = 0;
     int refused = 0;
-    std::set<std::string> stillFailing;
     for (const std::string& code : drawnCodes())
         for (int grade = 1; grade <= tables.grades().count(); ++grade)
             for (const Size& size : kSizes) {
@@ -71,13 +67,7 @@ void sweep(void (*option)(Model&), const std::set<std::string>& knownFaults = {}
                 option(g.m);
                 test::StyleRun run;
                 ASSERT_NO_THROW(run = test::runStyle(code, g.m, g.d));
-                const std::string pair = code + " " + size.name;
-                if (knownFaults.count(pair) > 0) {
-                    if (!test::refusedOrDrawnClean(run))
-                        stillFailing.insert(pair);
-                } else {
-                    EXPECT_TRUE(test::refusedOrDrawnClean(run));
-                }
+                EXPECT_TRUE(test::refusedOrDrawnClean(run));
                 if (run.refusal) {
                     ++refused;
                     continue;
@@ -102,7 +92,6 @@ void sweep(void (*option)(Model&), const std::set<std::string>& knownFaults = {}
     // The grid reaches outside some domains, and most of it is drawn.
     EXPECT_GT(drawn, 3 * refused);
     EXPECT_GT(refused, 0);
-    EXPECT_EQ(stillFailing, knownFaults) << "a known fault mended: take it off the list";
 }
 
 TEST(CatalogueSweep, EveryDrawnCodeInEveryGradeAtEverySizeIsRefusedOrDrawnClean) {
@@ -114,11 +103,9 @@ TEST(CatalogueSweep, WithTheGlueFlapOnTheWidthPanelToo) {
 }
 
 // Hand-holes asked for on every style, of the type with a folding tab: a style whose walls
-// cannot hold them refuses them. Still to mend: on the tall 0230, 0234 and 0411 the tear strip
-// runs through the holes; on the wide 0235 and on 0771 the holes reach the cuts of the top.
+// cannot hold them refuses them.
 TEST(CatalogueSweep, WithHandHolesAskedFor) {
-    sweep([](Model& m) { m.OptionPoign = 3; }, {"0230 tall", "0234 tall", "0235 wide", "0411 tall",
-                                                "0771 typical", "0771 twice as long"});
+    sweep([](Model& m) { m.OptionPoign = 3; });
 }
 
 // The styles that draw hand-holes, with them switched on, at the everyday size: each hole keeps

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "builders/emit.h"
+#include "builders/hand_hole.h"
 #include "builders/lidded_body_half.h"
 #include "builders/second_lid_body_half.h"
 #include "builders/shaped_body_half.h"
@@ -162,14 +163,17 @@ void Fco0771(Model& m, Drawing& d) {
     const SlottedAllowances a = slottedAllowances(m);
     const float f1 = halfWidthFlap(m, a.oddFlaps);
     const float f2 = halfWidthFlap(m, a.evenFlaps);
-    GenerationPass pass(d);
     const auto& p = b.panels;
+    // Tear line a third of the body up from the bottom: the lower part stays as a display
+    // tray. Hand-holes stay above it.
+    const float y = b.h / 3;
+    if (m.OptionPoign >= 1)
+        checkHandHoleFits(m, std::min(p[0], p[1]), b.h - y);
+    GenerationPass pass(d);
     SlottedBodyHalf(m, d,
                     {.p1 = p[0], .p2 = p[1], .p3 = p[2], .p4 = p[3], .h = b.h, .f1 = f1, .f2 = f2});
     drawCrashLockBottom(m, d, b);
-    // Tear line a third of the body below the top: the lower part stays as a display tray.
     d.LineKind = kind::Perforation;
-    const float y = b.h / 3;
     const float xa = m.lgPatte;
     line(d, xa, y, xa + p[0] + p[1] + p[2] + p[3], y);
     d.LineKind = kind::Cut;
