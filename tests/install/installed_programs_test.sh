@@ -62,7 +62,7 @@ desktop-file-validate "$desktop" || fail "desktop-file-validate $desktop"
 grep -q '^Exec=brontaxe --ouvrir %f$' "$desktop" || fail "the entry does not open the file"
 appstreamcli validate --no-net "$share"/metainfo/*.metainfo.xml >"$root/appstream.log" ||
   fail "appstreamcli validate: $(cat "$root/appstream.log")"
-update-mime-database "$share/mime"
+update-mime-database "$share/mime" >"$root/mime.log" 2>&1 || fail "update-mime-database: $(cat "$root/mime.log")"
 grep -q '^[0-9]*:application/x-brontaxe-dessin:\*\.des$' "$share/mime/globs2" ||
   fail "*.des is not registered"
 grep -q 'application/x-brontaxe-dessin' "$share/mime/magic" || fail "no magic for .des"

@@ -24,8 +24,10 @@ platform::EnvironmentLookup environment(std::map<std::string, std::string> vars)
 // A prefix in a temporary folder, with what each case lays in it.
 struct Tree {
     explicit Tree(const std::vector<std::string>& files) {
-        for (const std::string& f : files)
+        for (const std::string& f : files) {
+            fs::create_directories((root / f).parent_path());
             test::writeFile(root / f, "x");
+        }
     }
     fs::path operator/(const std::string& p) const { return root / p; }
     test::TempDir root;
