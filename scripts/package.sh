@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from build/ (cpack -G DEB), shows what it declares and holds
-# (dpkg-deb -I, -c) and checks it: its dependencies, its files, and the command line run from
-# the package unpacked in a scratch root (dpkg -x), where it finds its tables beside it.
+# (dpkg-deb -I, -c) and checks it: its dependencies, its files, and the command line and the
+# window run from the package unpacked in a scratch root (dpkg -x), where they find their
+# tables beside them.
 #   scripts/package.sh            the package is left in build/package/
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,6 +12,7 @@ rm -rf "$build_dir/package"
 (cd "$build_dir" && cpack -G DEB -B "$build_dir/package" >/dev/null)
 deb=$(ls "$build_dir"/package/brontaxe_*.deb)
 dpkg-deb -I "$deb"
+dpkg-deb -c "$deb"
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
@@ -36,5 +38,16 @@ dpkg -x "$deb" "$scratch"
 out=$(BRONTAXE_CONFIG_DIR=$scratch/config BRONTAXE_DRIVE_C=$scratch/c BRONTAXE_DATA_DIR= \
   "$scratch/usr/bin/brontaxe-cli" 0201) || fail "brontaxe-cli from the package exited $?"
 grep -q 'Dim\. Hors Tout : 1447\.00 x 509\.00 mm' <<<"$out" || fail "0201 figures: $out"
+# and the window, on the offscreen platform, until it has painted its drawing.
+BRONTAXE_CONFIG_DIR=$scratch/config BRONTAXE_DRIVE_C=$scratch/c BRONTAXE_DATA_DIR= \
+  QT_QPA_PLATFORM=offscreen BRONTAXE_FIRST_PAINT=$scratch/painted \
+  "$scratch/usr/bin/brontaxe" >"$scratch/window.log" 2>&1 &
+window=$!
+for _ in $(seq 1 600); do
+  [ -s "$scratch/painted" ] || ! kill -0 "$window" 2>/dev/null && break
+  sleep 0.1
+done
+if [ -s "$scratch/painted" ]; then kill "$window"; else fail "the window: $(cat "$scratch/window.log")"; fi
+wait "$window" 2>/dev/null || true
 [ "$failures" -eq 0 ] || exit 1
-echo "$(basename "$deb"): dependencies, files and the unpacked command line checked"
+echo "$(basename "$deb"): dependencies, files, and the unpacked command line and window checked"
