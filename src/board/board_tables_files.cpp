@@ -115,7 +115,7 @@ TableProblem BoardTables::readAllowances() {
 TableProblem BoardTables::refusal(const TableProblem& damage, std::string_view fileName) const {
     if (!damage)
         return std::nullopt;
-    return savedFileIn(fileName).string() +
+    return fileIn(fileName).string() +
            " n'est pas remplacé : la table n'a pas pu être lue en entier (" + *damage + ")";
 }
 
