@@ -12,6 +12,7 @@ packages=(
   python3-ezdxf ghostscript poppler-utils librsvg2-bin
   qt6-base-dev qt6-translations-l10n xvfb xauth imagemagick xdotool
   assimp-utils
+  help2man man-db desktop-file-utils appstream shared-mime-info dpkg-dev file
   locales
 )
 

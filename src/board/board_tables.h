@@ -36,8 +36,11 @@ class BoardTables {
     explicit BoardTables(std::filesystem::path dataDirectory = {});
 
     const std::filesystem::path& dataDirectory() const { return dataDirectory_; }
-    // Takes effect at the next load or save.
+    // Takes effect at the next load or save; clears a folder set by saveInto.
     void setDataDirectory(std::filesystem::path dataDirectory);
+    // For tables read from a folder that is never written (the ones shipped with the program):
+    // the next save writes both tables into `directory`, which becomes their folder.
+    void saveInto(std::filesystem::path directory);
 
     // Load from the current-format file, else from the older one, else an empty table. What
     // the user must be told (a missing or unreadable file, each record set aside with its
@@ -90,7 +93,10 @@ class BoardTables {
     const AllowanceTable& allowances() const { return allowances_; }
 
   private:
+    // Where a table file is read from (dataDirectory) and where it is saved (saveInto's
+    // folder while one is set).
     std::filesystem::path fileIn(std::string_view name) const;
+    std::filesystem::path savedFileIn(std::string_view name) const;
     // The problem that forbids saving a table whose file was not read whole.
     TableProblem refusal(const TableProblem& damage, std::string_view fileName) const;
     TableProblem saveText(std::string_view fileName, const std::string& text) const;
@@ -99,6 +105,7 @@ class BoardTables {
     TableProblem editGrades(Edit edit);
 
     std::filesystem::path dataDirectory_;
+    std::filesystem::path saveDirectory_;  // empty: saves go to dataDirectory_
     GradeTable grades_;
     AllowanceTable allowances_;
     TableProblem gradeDamage_;      // why the grade file loaded last was not read whole

@@ -83,10 +83,19 @@ BoardTables::BoardTables(fs::path dataDirectory) : dataDirectory_(std::move(data
 
 void BoardTables::setDataDirectory(fs::path dataDirectory) {
     dataDirectory_ = std::move(dataDirectory);
+    saveDirectory_.clear();
+}
+
+void BoardTables::saveInto(fs::path directory) {
+    saveDirectory_ = std::move(directory);
 }
 
 fs::path BoardTables::fileIn(std::string_view name) const {
     return fileInDirectory(dataDirectory_, name);
+}
+
+fs::path BoardTables::savedFileIn(std::string_view name) const {
+    return saveDirectory_.empty() ? fileIn(name) : fileInDirectory(saveDirectory_, name);
 }
 
 TableProblem BoardTables::readGrades() {
@@ -111,19 +120,24 @@ TableProblem BoardTables::refusal(const TableProblem& damage, std::string_view f
 }
 
 TableProblem BoardTables::saveText(std::string_view fileName, const std::string& text) const {
-    const fs::path path = fileIn(fileName);
+    const fs::path path = savedFileIn(fileName);
     if (!platform::replaceFileAtomically(path, text))
         return "Impossible d'enregistrer " + path.string();
     return std::nullopt;
 }
 
 TableProblem BoardTables::saveGrades() {
+    // The first save into a folder of its own takes both tables, which refer to each other.
+    if (!saveDirectory_.empty())
+        return saveTables();
     if (auto refused = refusal(gradeDamage_, kGradeFileName))
         return refused;
     return saveText(kGradeFileName, writeGradeFile(grades_));
 }
 
 TableProblem BoardTables::saveAllowances() {
+    if (!saveDirectory_.empty())
+        return saveTables();
     if (auto refused = refusal(allowanceDamage_, kAllowanceFileName))
         return refused;
     return saveText(kAllowanceFileName, writeAllowanceFile(allowances_));
@@ -134,11 +148,17 @@ TableProblem BoardTables::saveTables() {
         return refused;
     if (auto refused = refusal(allowanceDamage_, kAllowanceFileName))
         return refused;
+    std::error_code ec;
+    if (!saveDirectory_.empty())
+        fs::create_directories(saveDirectory_, ec);
     const fs::path failed = platform::replaceFilesTogether(
-        {{fileIn(kGradeFileName), writeGradeFile(grades_)},
-         {fileIn(kAllowanceFileName), writeAllowanceFile(allowances_)}});
-    if (failed.empty())
+        {{savedFileIn(kGradeFileName), writeGradeFile(grades_)},
+         {savedFileIn(kAllowanceFileName), writeAllowanceFile(allowances_)}});
+    if (failed.empty()) {
+        if (!saveDirectory_.empty())
+            setDataDirectory(saveDirectory_);
         return std::nullopt;
+    }
     return "Impossible d'enregistrer " + failed.string() +
            " : les tables de qualités et de majorations restent telles qu'elles étaient";
 }

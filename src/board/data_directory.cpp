@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include "platform/program_files.h"
+
 #ifndef BRONTAXE_SHIPPED_DATA_DIR
 #error "BRONTAXE_SHIPPED_DATA_DIR names the shipped data directory (set by the build)"
 #endif
@@ -32,12 +34,41 @@ bool isWindowsPath(std::string_view p) {
     return drive || p.find('\\') != std::string_view::npos;
 }
 
+// Links, "." and ".." and a trailing separator make no other folder.
+bool sameFolder(const fs::path& a, const fs::path& b) {
+    const auto key = [](const fs::path& p) {
+        std::error_code ec;
+        std::string s = fs::weakly_canonical(p, ec).lexically_normal().string();
+        while (s.size() > 1 && s.back() == '/')
+            s.pop_back();
+        return s;
+    };
+    return key(a) == key(b);
+}
+
 }  // namespace
 
 std::string shippedDataDirectory(const platform::EnvironmentLookup& env) {
+    return shippedDataDirectory(env, platform::runningExecutable());
+}
+
+std::string shippedDataDirectory(const platform::EnvironmentLookup& env,
+                                 const fs::path& executable) {
     if (auto dir = env("BRONTAXE_DATA_DIR"); dir && !trimmed(*dir).empty())
         return withSeparator(trimmed(*dir));
+    if (auto share = platform::installedShareDirectory(executable))
+        return withSeparator((*share / "data").string());
     return withSeparator(BRONTAXE_SHIPPED_DATA_DIR);
+}
+
+fs::path userTablesDirectory(const platform::EnvironmentLookup& env) {
+    return platform::mapWindowsPath("c:\\korvane\\drumlane", env);
+}
+
+bool namesShippedDirectory(std::string_view majoFefco, const platform::EnvironmentLookup& env) {
+    const std::string named = trimmed(majoFefco);
+    return !named.empty() &&
+           sameFolder(dataDirectoryPath(named, env), fs::path(shippedDataDirectory(env)));
 }
 
 std::string dataDirectorySetting(const platform::PrivateProfile& settings,

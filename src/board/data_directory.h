@@ -16,9 +16,20 @@ inline constexpr std::string_view kPreferencesFileName = "korparam.ini";
 inline constexpr std::string_view kPreferencesSection = "Preferences";
 inline constexpr std::string_view kDataDirectoryKey = "MajoFefco";
 
-// $BRONTAXE_DATA_DIR, else the data directory of the source tree the program was built from;
-// ends with a separator.
+// $BRONTAXE_DATA_DIR, else the data folder installed with the program (<prefix>/share/
+// brontaxe/data beside <prefix>/bin), else the one of the source tree the program was built
+// from; ends with a separator. The first form asks about the running program.
 std::string shippedDataDirectory(const platform::EnvironmentLookup& env);
+std::string shippedDataDirectory(const platform::EnvironmentLookup& env,
+                                 const std::filesystem::path& executable);
+
+// The user's own copy of the tables, made the first time the shipped ones would be written
+// (they never are): the program's old default "c:\korvane\drumlane\" on drive C, which lies
+// in the user's XDG data folder.
+std::filesystem::path userTablesDirectory(const platform::EnvironmentLookup& env);
+
+// True when `majoFefco` names the shipped data directory, however it is written.
+bool namesShippedDirectory(std::string_view majoFefco, const platform::EnvironmentLookup& env);
 
 // The "MajoFefco" of the preferences, or the shipped directory when they name none.
 std::string dataDirectorySetting(const platform::PrivateProfile& settings,

@@ -29,6 +29,19 @@
 namespace brontaxe::cli {
 namespace {
 
+#ifndef BRONTAXE_VERSION
+#error "BRONTAXE_VERSION is the program's version (set by the build)"
+#endif
+
+// Said under the options: what the exit code means and where the data is.
+constexpr const char* kHelpFooter =
+    "Codes de sortie : 0 dessiné (et écrit), 1 le dessin ou son fichier a échoué, 2 refusé "
+    "avant le dessin (rien n'est écrit), 3 défaut du contrôle (--controle), 4 dessiné avec un "
+    "avertissement sur les données.\n\n"
+    "Réglages : korparam.ini dans $BRONTAXE_CONFIG_DIR, sinon $XDG_CONFIG_HOME/brontaxe, sinon "
+    "~/.config/brontaxe. Tables de qualités et de majorations : le dossier MajoFefco des "
+    "réglages, sinon celles installées avec le programme ($BRONTAXE_DATA_DIR les remplace).";
+
 // Sheets, margins and gaps beyond 10 km are typing mistakes too; below that even a kilometre
 // sheet is drawn, with its pose counts capped by the imposition.
 constexpr double kMaxSheetLength = 1.0e7;
@@ -316,12 +329,18 @@ io::WriteProgress terminalProgress(std::ostream& err, const std::string& file, b
     });
 }
 
+std::string versionText() {
+    return std::string("brontaxe-cli ") + BRONTAXE_VERSION;
+}
+
 }  // namespace
 
 int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         const platform::EnvironmentLookup& env, bool errIsTerminal) {
     CLI::App app{"Brontaxe : dessine la découpe à plat d'une caisse en carton ondulé"};
     frenchHelp(app);
+    app.set_version_flag("--version", versionText(), "Affiche la version et quitte");
+    app.footer(kHelpFooter);
     Options o;
     defineOptions(app, o);
     CheckOptions check;
@@ -334,6 +353,9 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
         out << app.help();
+        return kDrawn;
+    } catch (const CLI::CallForVersion& e) {
+        out << e.what() << "\n";
         return kDrawn;
     } catch (const CLI::ParseError& e) {
         err << "Erreur : " << frenchParseError(e) << "\n";

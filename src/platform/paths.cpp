@@ -42,6 +42,8 @@ fs::path windowsDirectory(const EnvironmentLookup& env) {
 fs::path driveC(const EnvironmentLookup& env) {
     if (auto dir = nonEmpty(env, "BRONTAXE_DRIVE_C"))
         return fs::path(*dir);
+    if (auto xdg = nonEmpty(env, "XDG_DATA_HOME"))
+        return fs::path(*xdg) / "brontaxe" / "c";
     return home(env) / ".local" / "share" / "brontaxe" / "c";
 }
 

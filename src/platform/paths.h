@@ -18,7 +18,8 @@ EnvironmentLookup processEnvironment();
 // $XDG_CONFIG_HOME/brontaxe, else ~/.config/brontaxe.
 std::filesystem::path windowsDirectory(const EnvironmentLookup& env);
 
-// The folder standing for drive C: $BRONTAXE_DRIVE_C, else ~/.local/share/brontaxe/c.
+// The folder standing for drive C, where the user's files live: $BRONTAXE_DRIVE_C, else
+// $XDG_DATA_HOME/brontaxe/c, else ~/.local/share/brontaxe/c.
 std::filesystem::path driveC(const EnvironmentLookup& env);
 
 // A Windows path of the program mapped to this system: "c:\Korvane\X.des" becomes

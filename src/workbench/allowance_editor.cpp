@@ -149,7 +149,9 @@ std::optional<std::string> AllowanceEditor::addGrade(std::string_view code,
 }
 
 std::optional<std::string> AllowanceEditor::validate() {
-    return wb_.boardTables().saveTables();
+    if (auto problem = wb_.boardTables().saveTables())
+        return problem;
+    return wb_.followSavedTables();
 }
 
 void AllowanceEditor::abandon() {

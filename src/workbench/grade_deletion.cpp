@@ -17,7 +17,7 @@ std::optional<std::string> deleteGrade(Workbench& wb, int grade) {
     m.NumQualite = static_cast<std::int16_t>(gradeAfterDeletion(m.NumQualite, grade));
     wb.lookUpAllowances();
     m.EPoign = 2 * m.EpaisseurCarton;
-    return std::nullopt;
+    return wb.followSavedTables();
 }
 
 }  // namespace brontaxe

@@ -40,6 +40,10 @@ void Workbench::startUp() {
 
 void Workbench::loadTables() {
     boardTables_.setDataDirectory(dataDirectoryPath(model_.MajoFefco, env_));
+    // The shipped tables are read where they are, and copied to the user's folder the first
+    // time they are saved.
+    if (namesShippedDirectory(model_.MajoFefco, env_))
+        boardTables_.saveInto(userTablesDirectory(env_));
     boardTables_.readGrades();
     boardTables_.readAllowances();
     tableProblems_ = boardTables_.gradeWarnings();
@@ -79,6 +83,19 @@ std::optional<std::string> Workbench::changeDataDirectory(const std::filesystem:
     model_.MajoFefco = *directory;
     loadTables();
     lookUpAllowances();
+    return std::nullopt;
+}
+
+std::optional<std::string> Workbench::followSavedTables() {
+    if (!namesShippedDirectory(model_.MajoFefco, env_) ||
+        namesShippedDirectory(boardTables_.dataDirectory().string(), env_))
+        return std::nullopt;
+    const std::string directory = boardTables_.dataDirectory().string() + "/";
+    if (!storeDataDirectory(settings_, directory))
+        return "Tables enregistrées dans " + directory +
+               ", mais le chemin des majorations n'a pas pu être enregistré dans " +
+               settings_.resolve(std::string(kPreferencesFileName)).string();
+    model_.MajoFefco = directory;
     return std::nullopt;
 }
 

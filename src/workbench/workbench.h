@@ -107,6 +107,10 @@ class Workbench {
     // The same for a folder the user picked; a folder without usable tables is still stored,
     // and the table loading says what it lacks.
     std::optional<std::string> changeDataFolder(const std::filesystem::path& folder);
+    // After the tables were saved: when the save made the user's own copy of the shipped
+    // tables, the preferences name that copy from now on ("MajoFefco"). Says why they could
+    // not be written.
+    std::optional<std::string> followSavedTables();
 
     MainWindowState& window() { return window_; }
     const MainWindowState& window() const { return window_; }

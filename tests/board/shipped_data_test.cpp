@@ -1,6 +1,7 @@
 // The tables shipped with the program, and how a fresh install finds them.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <sstream>
 
@@ -10,6 +11,8 @@
 #include "support/cli_run.h"
 #include "support/shipped_tables.h"
 #include "support/temp_dir.h"
+#include "workbench/allowance_editor.h"
+#include "workbench/grade_deletion.h"
 #include "workbench/workbench.h"
 
 namespace brontaxe {
@@ -151,6 +154,48 @@ TEST(ShippedData, PreferencesAndEnvironmentNameOtherDataDirectories) {
     byPreferences.startUp();
     EXPECT_EQ(byPreferences.model().MajoFefco, "c:\\Korvane\\Drumlane\\");
     EXPECT_EQ(byPreferences.model().EpaisseurCarton, 4.5f);
+}
+
+// The shipped tables are never written: the first save of either edit writes both tables into
+// the user's folder, and the preferences name it from then on.
+TEST(ShippedData, TheFirstSaveMakesTheUsersOwnCopyOfTheShippedTables) {
+    using Edit = std::function<std::optional<std::string>(Workbench&)>;
+    const std::pair<const char*, Edit> edits[] = {
+        {"allowance editor",
+         [](Workbench& wb) {
+             AllowanceEditor editor(wb);
+             EXPECT_TRUE(editor.enter(1, "13").changed);
+             return editor.validate();
+         }},
+        {"grade deleted", [](Workbench& wb) { return deleteGrade(wb, 2); }},
+    };
+    for (const auto& [name, edit] : edits) {
+        SCOPED_TRACE(name);
+        test::TempDir root;
+        const std::filesystem::path shipped = root / "shipped";
+        std::filesystem::create_directories(shipped);
+        const std::filesystem::path source = shippedDataDirectory(environment({}), {});
+        for (const char* file : {"csqual2.kor", "fefcomajo1.kor"})
+            std::filesystem::copy_file(source / file, shipped / file);
+        const auto env = environment(
+            {{"BRONTAXE_DATA_DIR", shipped.string()}, {"BRONTAXE_DRIVE_C", (root / "c").string()}});
+        const std::string shippedGrades = test::readFile(shipped / "csqual2.kor");
+        const std::string shippedAllowances = test::readFile(shipped / "fefcomajo1.kor");
+
+        Workbench wb(platform::PrivateProfile(root / "config"), &findGenerator, env);
+        wb.startUp();
+        ASSERT_EQ(edit(wb), std::nullopt);
+        EXPECT_EQ(test::readFile(shipped / "csqual2.kor"), shippedGrades);
+        EXPECT_EQ(test::readFile(shipped / "fefcomajo1.kor"), shippedAllowances);
+
+        Workbench next(platform::PrivateProfile(root / "config"), &findGenerator, env);
+        next.startUp();
+        const std::string mine = (root / "c" / "korvane" / "drumlane").string() + "/";
+        EXPECT_EQ(next.model().MajoFefco, mine);
+        EXPECT_EQ(next.boardTables().grades(), wb.boardTables().grades());
+        EXPECT_EQ(next.boardTables().allowances(), wb.boardTables().allowances());
+        EXPECT_NE(next.boardTables().allowances(), test::shippedTables().allowances());
+    }
 }
 
 TEST(ShippedData, ChangingTheDataDirectoryStoresItAndReloadsTheTables) {

@@ -9,13 +9,12 @@
 #include <QVBoxLayout>
 
 #include "app/dialogs/help_text.h"
-#include "platform/paths.h"
+#include "platform/program_files.h"
 
 namespace brontaxe::app {
 
 std::filesystem::path manualPath() {
-    return platform::mapWindowsPath("c:\\wkorvane\\doc\\brontaxe.pdf",
-                                    platform::processEnvironment());
+    return platform::manualFile(platform::processEnvironment(), platform::runningExecutable());
 }
 
 HelpDialog::HelpDialog(QWidget* parent, std::filesystem::path manual, const QString& anchor)

@@ -24,8 +24,7 @@ class HelpDialog : public QDialog {
     QPushButton* manualButton_;
 };
 
-// Where the manual is looked for: "c:\wkorvane\doc\brontaxe.pdf" on the folder standing for
-// drive C.
+// The user manual of the running program (platform::manualFile).
 std::filesystem::path manualPath();
 
 }  // namespace brontaxe::app

@@ -1,0 +1,157 @@
+#include "app/manual/manual_pdf.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <QUrl>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "app/manual/manual_contents.h"
+#include "app/manual/manual_pages.h"
+
+namespace brontaxe::manual {
+namespace {
+
+// Screenshots are shown about as large as on a screen of this many dots an inch.
+constexpr qreal kScreenDpi = 120;
+constexpr qreal kMarginMm = 20;
+constexpr qreal kFooterMm = 10;
+constexpr int kBodyPoints = 10;
+// A picture leaves room on its page for its caption.
+constexpr qreal kTallestPicture = 0.6;
+
+struct PageSize {
+    qreal width = 0;
+    qreal height = 0;  // of the text, the foot with its number below it
+    qreal foot = 0;
+};
+
+std::optional<QString> readMarkdown(const QString& path, QString& text) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("impossible de lire %1").arg(path);
+    text = QString::fromUtf8(file.readAll());
+    return std::nullopt;
+}
+
+// Every picture the text names, read from the manual's folder and fitted to the page.
+std::optional<QString> placePictures(QTextDocument& doc, const QDir& folder, const QSizeF& page) {
+    struct Spot {
+        int position;
+        int length;
+        QTextImageFormat format;
+    };
+    std::vector<Spot> spots;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            if (f.charFormat().isImageFormat())
+                spots.push_back({f.position(), f.length(), f.charFormat().toImageFormat()});
+        }
+    }
+    QTextCursor edit(&doc);
+    edit.beginEditBlock();  // one layout for all the changes, not one a change
+    for (Spot& s : spots) {
+        const QString name = s.format.name();
+        const QImage picture(folder.filePath(name));
+        if (picture.isNull())
+            return QStringLiteral("image introuvable : %1").arg(folder.filePath(name));
+        doc.addResource(QTextDocument::ImageResource, QUrl(name), picture);
+        const qreal aspect = qreal(picture.height()) / picture.width();
+        const qreal width =
+            std::min({page.width() * kPointsPerDot, picture.width() * 72 / kScreenDpi,
+                      page.height() * kPointsPerDot * kTallestPicture / aspect});
+        s.format.setWidth(width);
+        s.format.setHeight(width * aspect);
+        QTextCursor c(&doc);
+        c.setPosition(s.position);
+        c.setPosition(s.position + s.length, QTextCursor::KeepAnchor);
+        c.setCharFormat(s.format);
+    }
+    edit.endEditBlock();
+    return std::nullopt;
+}
+
+// In whole dots: the layout keeps lengths in 1/64 of a dot, and a page height it cannot hold
+// exactly would put the top of a page a hair above where its text is painted.
+PageSize pageSize(const QPdfWriter& writer) {
+    const qreal foot = std::floor(kFooterMm * kDpi / 25.4);
+    return {static_cast<qreal>(writer.width()), writer.height() - foot, foot};
+}
+
+bool paintPages(QTextDocument& doc, QPdfWriter& writer, const PageSize& size) {
+    QPainter painter(&writer);
+    if (!painter.isActive())
+        return false;
+    QFont footFont = doc.defaultFont();
+    footFont.setPointSize(kBodyPoints - 1);
+    const int pages = doc.pageCount();
+    for (int i = 0; i < pages; ++i) {
+        if (i > 0)
+            writer.newPage();
+        painter.save();
+        painter.translate(0, -i * size.height);
+        // A line is drawn on every page its box touches, the edges included: the band painted
+        // stops a hair inside the page, or the first line of the next page would be written
+        // at the foot of this one too.
+        const qreal top = i * size.height + kLineReach;
+        doc.drawContents(&painter, QRectF(0, top, size.width, size.height - 2 * kLineReach));
+        painter.restore();
+        if (i == 0)
+            continue;  // the title page goes without its number
+        painter.setFont(footFont);
+        painter.drawText(QRectF(0, size.height, size.width, size.foot), Qt::AlignCenter,
+                         QString::number(i + 1));
+    }
+    return painter.end();
+}
+
+}  // namespace
+
+std::optional<QString> writeManualPdf(const QString& markdown, const QString& pdf) {
+    QString text;
+    if (auto problem = readMarkdown(markdown, text))
+        return problem;
+
+    QPdfWriter writer(pdf);
+    writer.setResolution(kDpi);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                          QPageLayout::Millimeter);
+    writer.setTitle(QStringLiteral("Brontaxe — manuel de l'utilisateur"));
+    writer.setCreator(QStringLiteral("brontaxe-manual"));
+    const PageSize size = pageSize(writer);
+
+    QTextDocument doc;
+    doc.documentLayout()->setPaintDevice(&writer);
+    doc.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), kBodyPoints));
+    doc.setDocumentMargin(0);
+    doc.setMarkdown(text, QTextDocument::MarkdownDialectGitHub);
+    if (auto problem =
+            placePictures(doc, QFileInfo(markdown).absoluteDir(), QSizeF(size.width, size.height)))
+        return problem;
+    QTextCursor edit(&doc);
+    edit.beginEditBlock();  // one layout for all the changes
+    breakBeforeChapters(doc);
+    const std::vector<ContentsEntry> entries = insertContents(doc, size.width);
+    edit.endEditBlock();
+    // Laid out in pages only now, once the text is complete.
+    doc.setPageSize(QSizeF(size.width, size.height));
+    keepTogether(doc, size.height);
+    fillPageNumbers(doc, entries, size.height);
+    if (!paintPages(doc, writer, size))
+        return QStringLiteral("impossible d'écrire %1").arg(pdf);
+    return std::nullopt;
+}
+
+}  // namespace brontaxe::manual

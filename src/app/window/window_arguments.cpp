@@ -1,0 +1,59 @@
+#include "app/window/window_arguments.h"
+
+#ifndef BRONTAXE_VERSION
+#error "BRONTAXE_VERSION is the program's version (set by the build)"
+#endif
+
+namespace brontaxe::app {
+namespace {
+
+void join(std::optional<std::string>& line, const std::string& word) {
+    line = line ? *line + " " + word : word;
+}
+
+}  // namespace
+
+WindowArguments readWindowArguments(const std::vector<std::string>& args) {
+    WindowArguments a;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        if (word == "-h" || word == "--help") {
+            a.help = true;
+        } else if (word == "--version") {
+            a.version = true;
+        } else if (word == "--ouvrir") {
+            if (i + 1 == args.size() || args[i + 1].empty()) {
+                a.refusal = "--ouvrir : nom de fichier manquant";
+                return a;
+            }
+            a.openFile = args[++i];
+        } else {
+            join(a.commandLine, word);
+        }
+    }
+    return a;
+}
+
+std::string windowHelpText() {
+    return "Utilisation : brontaxe [OPTIONS] [FICHIER]\n"
+           "La fenêtre de Brontaxe : dessine la découpe à plat d'une caisse en carton ondulé "
+           "par son code FEFCO, ses dimensions intérieures et sa qualité de carton.\n"
+           "\n"
+           "FICHIER devient le nom du dessin, celui que \"Sauver\" écrit ; il n'est pas ouvert.\n"
+           "\n"
+           "Options :\n"
+           "  --ouvrir FICHIER   Ouvre le dessin FICHIER (.des), comme \"Ouvrir...\"\n"
+           "  -h, --help         Affiche cette aide et quitte\n"
+           "  --version          Affiche la version et quitte\n"
+           "\n"
+           "Réglages : korparam.ini dans $BRONTAXE_CONFIG_DIR, sinon "
+           "$XDG_CONFIG_HOME/brontaxe, sinon ~/.config/brontaxe. Les dessins et les tables "
+           "modifiées vont dans ~/.local/share/brontaxe/c ($BRONTAXE_DRIVE_C). Le manuel : "
+           "\"?\" > \"Aide\" > \"Manuel (PDF)...\".\n";
+}
+
+std::string windowVersionText() {
+    return std::string("brontaxe ") + BRONTAXE_VERSION + "\n";
+}
+
+}  // namespace brontaxe::app

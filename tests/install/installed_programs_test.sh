@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and runs what was installed, as a user would:
+# the command line on a 0201 and the window on the offscreen platform, from their installed
+# folder (any prefix will do: they find their files beside them); then validates the desktop
+# entry, the AppStream file, the MIME type and the manual pages.
+#   installed_programs_test.sh BUILD_DIR
+set -euo pipefail
+build=$1
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+prefix=$root/opt/brontaxe
+cmake --install "$build" --prefix "$prefix" >/dev/null
+export BRONTAXE_CONFIG_DIR=$root/config BRONTAXE_DRIVE_C=$root/c QT_QPA_PLATFORM=offscreen
+unset BRONTAXE_DATA_DIR
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# What a user finds installed.
+share=$prefix/share
+for f in bin/brontaxe bin/brontaxe-cli share/brontaxe/data/csqual2.kor \
+    share/brontaxe/data/fefcomajo1.kor share/brontaxe/data/catparam.cd \
+    share/brontaxe/data/fiche_technique.des share/brontaxe/doc/brontaxe.pdf \
+    share/man/man1/brontaxe.1 share/man/man1/brontaxe-cli.1 share/mime/packages/brontaxe.xml \
+    share/icons/hicolor/scalable/apps/brontaxe.svg; do
+  [ -s "$prefix/$f" ] || fail "$f not installed"
+done
+for size in 16 24 32 48 64 128 256; do
+  icon=$share/icons/hicolor/${size}x${size}/apps/brontaxe.png
+  [ "$(identify -format %wx%h "$icon" 2>/dev/null)" = "${size}x${size}" ] ||
+    fail "no ${size}x${size} icon"
+done
+
+# The installed command line draws a 0201 on the tables installed beside it.
+out=$("$prefix/bin/brontaxe-cli" 0201 --longueur 400) || fail "brontaxe-cli 0201 exited $?"
+grep -q 'Dim\. Hors Tout : 1447\.00 x 509\.00 mm' <<<"$out" || fail "0201 figures: $out"
+grep -q 'Coupant' <<<"$out" || fail "no line totals: $out"
+mv "$share/brontaxe/data/csqual2.kor" "$root/csqual2.kor"
+status=0
+"$prefix/bin/brontaxe-cli" 0201 >/dev/null 2>"$root/err" || status=$?
+grep -qF "$share/brontaxe/data/csqual2.kor introuvable" "$root/err" ||
+  fail "the installed tables were not the ones read ($status): $(cat "$root/err")"
+mv "$root/csqual2.kor" "$share/brontaxe/data/csqual2.kor"
+for program in brontaxe brontaxe-cli; do
+  version=$("$prefix/bin/$program" --version) || fail "$program --version exited $?"
+  [[ $version =~ ^$program\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "$program --version: $version"
+done
+
+# The installed window opens and paints its drawing.
+stamp=$root/painted
+BRONTAXE_FIRST_PAINT=$stamp "$prefix/bin/brontaxe" >"$root/window.log" 2>&1 &
+window=$!
+for _ in $(seq 1 600); do
+  [ -s "$stamp" ] || ! kill -0 "$window" 2>/dev/null && break
+  sleep 0.1
+done
+if [ -s "$stamp" ]; then kill "$window"; else fail "the window painted nothing: $(cat "$root/window.log")"; fi
+wait "$window" 2>/dev/null || true
+
+# Desktop entry, AppStream file, MIME type and manual pages as their own tools read them.
+desktop=$(ls "$share"/applications/*.desktop)
+desktop-file-validate "$desktop" || fail "desktop-file-validate $desktop"
+grep -q '^Exec=brontaxe --ouvrir %f$' "$desktop" || fail "the entry does not open the file"
+appstreamcli validate --no-net "$share"/metainfo/*.metainfo.xml >"$root/appstream.log" ||
+  fail "appstreamcli validate: $(cat "$root/appstream.log")"
+update-mime-database "$share/mime" >"$root/mime.log" 2>&1 || fail "update-mime-database: $(cat "$root/mime.log")"
+grep -q '^[0-9]*:application/x-brontaxe-dessin:\*\.des$' "$share/mime/globs2" ||
+  fail "*.des is not registered"
+grep -q 'application/x-brontaxe-dessin' "$share/mime/magic" || fail "no magic for .des"
+grep -q 'MimeType=application/x-brontaxe-dessin;' "$desktop" || fail "the entry takes no .des"
+for program in brontaxe brontaxe-cli; do
+  page=$(MANWIDTH=100 man -l "$share/man/man1/$program.1" 2>&1) || fail "man $program: $page"
+  grep -q -- '--version' <<<"$page" || fail "man $program lacks --version"
+  grep -q -- '--help' <<<"$page" || fail "man $program lacks --help"
+done
+man -l "$share/man/man1/brontaxe.1" 2>/dev/null | grep -q -- '--ouvrir' || fail "man brontaxe lacks --ouvrir"
+
+[ "$failures" -eq 0 ] && echo "installed in $prefix: every check passed"
+exit "$failures"
