@@ -1,6 +1,7 @@
 // brontaxe: the main window on the settings of the user's settings directory.
 
 #include <QApplication>
+#include <QTimer>
 
 #include "app/views/drawing_view.h"
 #include "app/window/first_paint_stamp.h"
@@ -30,5 +31,7 @@ int main(int argc, char** argv) {
     if (auto stampFile = env("BRONTAXE_FIRST_PAINT"))
         brontaxe::app::stampFirstPaint(*window.view(), *stampFile);
     window.show();
+    // Once the window stands, a design a crash left unsaved is offered back.
+    QTimer::singleShot(0, &window, [&window] { window.offerRecovery(); });
     return app.exec();
 }

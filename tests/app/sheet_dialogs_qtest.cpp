@@ -121,21 +121,23 @@ void SheetDialogsTest::rcvComputesTheMcKeeValueAndConvertsUnits() {
     CompressionDialog d(f.wb);
     d.show();
     d.findChild<QPushButton*>("Command1")->click();
-    QCOMPARE(d.inputBox(8)->text(), QStringLiteral("126.9414"));
+    QCOMPARE(d.inputBox(8)->text(), QStringLiteral("126,9414"));
     QCOMPARE(d.unitLabel(8)->text(), QStringLiteral("kg"));
 
     d.inputBox(4)->clear();
     d.findChild<QPushButton*>("Command1")->click();
-    QCOMPARE(d.inputBox(8)->text(), QStringLiteral("0.0000"));
+    QCOMPARE(d.inputBox(8)->text(), QStringLiteral("0,0000"));
 
     d.inputBox(4)->setText("7");
     d.findChild<QPushButton*>("Command1")->click();
     d.findChild<QRadioButton*>("Option1_1")->click();
+    // Inches show their fractions with the comma and a zero before it (0,1181102 in of board).
+    QCOMPARE(d.inputBox(3)->text(), QStringLiteral("0,1181102"));
     QCOMPARE(d.unitLabel(0)->text(), QStringLiteral("in"));
     QCOMPARE(d.unitLabel(4)->text(), QStringLiteral("lbs/in"));
     QCOMPARE(d.unitLabel(8)->text(), QStringLiteral("lbs"));
     d.findChild<QRadioButton*>("Option1_0")->click();
-    for (auto [box, text] : {std::pair{0, " 400"}, {1, " 300"}, {3, " 3"}, {4, " 7"}})
+    for (auto [box, text] : {std::pair{0, "400"}, {1, "300"}, {3, "3"}, {4, "7"}})
         QCOMPARE(d.inputBox(box)->text(), QString(text));
     QCOMPARE(d.unitLabel(0)->text(), QStringLiteral("mm"));
 
@@ -144,7 +146,7 @@ void SheetDialogsTest::rcvComputesTheMcKeeValueAndConvertsUnits() {
     humid->setCurrentIndex(2);
     emit humid->activated(2);
     QCOMPARE(d.form().humidity, 1.0f);
-    QCOMPARE(d.inputBox(8)->text(), QStringLiteral("181.3449"));
+    QCOMPARE(d.inputBox(8)->text(), QStringLiteral("181,3449"));
 }
 
 void SheetDialogsTest::questionnaireScrollsTwelveFields() {

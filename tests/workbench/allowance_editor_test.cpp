@@ -56,8 +56,8 @@ TEST(AllowanceEditor, AnAllowanceTakenWidensTheBlankAndAbandonPutsEverythingBack
     AllowanceEditor editor(d.wb);
     ASSERT_EQ(editor.styleCode(), 201);
     ASSERT_EQ(editor.grade(), 1);
-    EXPECT_EQ(editor.fieldText(1), " 2");
-    EXPECT_EQ(editor.fieldText(kThicknessField), " 3");
+    EXPECT_EQ(editor.fieldText(1), "2");
+    EXPECT_EQ(editor.fieldText(kThicknessField), "3");
 
     const EditorEntry entry = editor.enter(1, "13");
     ASSERT_EQ(entry.refusal, std::nullopt);
@@ -144,9 +144,9 @@ TEST(AllowanceEditor, ChoosingAGradeBringsItsAllowancesAndThickness) {
     const Model& m = d.wb.model();
     EXPECT_EQ(m.NumQualite, 2);
     EXPECT_EQ(m.EpaisseurCarton, 4.0f);
-    EXPECT_EQ(editor.fieldText(1), " 3");
-    EXPECT_EQ(editor.fieldText(5), " 8");
-    EXPECT_EQ(editor.fieldText(kDoubleWallField), " 8");
+    EXPECT_EQ(editor.fieldText(1), "3");
+    EXPECT_EQ(editor.fieldText(5), "8");
+    EXPECT_EQ(editor.fieldText(kDoubleWallField), "8");
     editor.abandon();
     EXPECT_EQ(d.wb.model().NumQualite, 1);
     EXPECT_EQ(d.wb.model().EpaisseurCarton, 3.0f);
