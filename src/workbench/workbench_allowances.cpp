@@ -65,7 +65,7 @@ std::string effectSaid(const std::vector<double>& dimensionValues, const Box& be
     else if (higher)
         parts.emplace_back("hors tout Y");
     if (parts.empty())
-        return "forme du flan, sans cote ni hors tout";
+        return "forme du flan seule";
     return parts.size() == 1 ? parts[0] : parts[0] + ", " + parts[1];
 }
 

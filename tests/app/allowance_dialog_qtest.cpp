@@ -219,19 +219,19 @@ class AllowanceDialogTest : public QObject {
         QTest::addColumn<QString>("reason");
         QTest::newRow("text") << "txt_majo3"
                               << "abc"
-                              << " 3"
+                              << "3"
                               << "Majoration 3 incorrecte";
         QTest::newRow("too large") << "txt_majo2"
                                    << "2000"
-                                   << " 3"
+                                   << "3"
                                    << "Majoration 2 incorrecte";
         QTest::newRow("no thickness") << "txt_epc"
                                       << "0"
-                                      << " 3"
+                                      << "3"
                                       << "Épaisseur incorrecte";
         QTest::newRow("double wall") << "txt_dbm"
                                      << "x"
-                                     << " 6"
+                                     << "6"
                                      << "Double mur incorrect";
     }
 

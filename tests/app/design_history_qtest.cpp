@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTimer>
 #include <QToolButton>
 #include <QUndoStack>
@@ -405,6 +406,17 @@ void DesignHistoryTest::theWindowFitsALaptopScreen() {
     f.window->resize(1366, 700);
     QCoreApplication::processEvents();
     QVERIFY(f.window->view()->width() >= 380);
+    // The side columns scroll up and down, each shown at its whole width.
+    int columns = 0;
+    for (auto* area : f.window->findChildren<QScrollArea*>()) {
+        if (!area->objectName().endsWith("Scroll"))
+            continue;
+        ++columns;
+        QVERIFY2(area->viewport()->width() >= area->widget()->width(),
+                 qPrintable(area->objectName()));
+        QVERIFY(area->widget()->width() >= area->widget()->minimumWidth());
+    }
+    QCOMPARE(columns, 3);
 }
 
 void DesignHistoryTest::aStyleWithoutPassesSaysSo() {

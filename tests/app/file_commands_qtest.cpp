@@ -490,7 +490,7 @@ class FileCommandsTest : public QObject {
         QCOMPARE(brontaxe::designRecord(g.wb).model, before);
         QCOMPARE(brontaxe::dumpDrawing(g.wb.drawing()), dump);
         QCOMPARE(g.child<QLineEdit>("txtModel")->text(), QString("0216"));
-        QCOMPARE(g.child<QLineEdit>("longueur")->text(), QString("523.00"));
+        QCOMPARE(g.child<QLineEdit>("longueur")->text(), QString("523"));
         QCOMPARE(g.child<QComboBox>("Cmb_Qual")->currentIndex(), 3);
         QCOMPARE(g.child<QComboBox>("CbModules")->currentText(), QString("0216"));
         QCOMPARE(g.window->fileName(), file.string());

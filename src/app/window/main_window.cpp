@@ -87,7 +87,9 @@ QScrollArea* scrolling(QWidget* column) {
     area->setFrameShape(QFrame::NoFrame);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-    area->setFixedWidth(column->sizeHint().width() + area->verticalScrollBar()->sizeHint().width());
+    // A column of fixed width says so by its minimum: its size hint may be narrower.
+    const int width = std::max(column->minimumWidth(), column->sizeHint().width());
+    area->setFixedWidth(width + area->verticalScrollBar()->sizeHint().width());
     area->setMinimumHeight(0);
     return area;
 }
