@@ -141,6 +141,7 @@ class DesignHistoryTest : public QObject {
     void aboutNamesTheProgramWithoutTheTitleMark();
     void theWindowFitsALaptopScreen();
     void aStyleWithoutPassesSaysSo();
+    void everyToolImageSaysWhatItDoesInFrench();
 };
 
 using Change = std::function<void(Fixture&)>;
@@ -430,6 +431,21 @@ void DesignHistoryTest::aStyleWithoutPassesSaysSo() {
         d.accept();
     });
     f.window->showMachinePasses();
+}
+
+void DesignHistoryTest::everyToolImageSaysWhatItDoesInFrench() {
+    Fixture f;
+    for (auto* image : f.child<QWidget>("toolImages")->findChildren<QToolButton*>())
+        QVERIFY2(!image->toolTip().isEmpty(), qPrintable(image->objectName()));
+    const std::pair<const char*, const char*> tips[] = {
+        {"Image4", "Zoom Avant"},
+        {"Image10", "Insérer Fiche Technique"},
+        {"Image16", "Quitter"},
+        {"Image17", "Tous les morceaux"},
+    };
+    for (const auto& [name, tip] : tips)
+        QCOMPARE(f.child<QToolButton>(name)->toolTip(), QString::fromUtf8(tip));
+    QCOMPARE(f.child<QAction>("mnaide_apropos")->text(), QStringLiteral("À propos de Brontaxe"));
 }
 
 int main(int argc, char** argv) {
