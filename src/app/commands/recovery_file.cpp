@@ -39,8 +39,8 @@ void RecoveryFile::remove() {
     fs::remove(name_, ec);
 }
 
-void RecoveryFile::startTimer(std::function<bool()> modified,
-                              std::function<std::string()> fileName) {
+void RecoveryFile::writeEveryMinute(std::function<bool()> modified,
+                                    std::function<std::string()> fileName) {
     timer_.setInterval(kIntervalMs);
     connect(&timer_, &QTimer::timeout, this,
             [this, modified = std::move(modified), fileName = std::move(fileName)] {

@@ -35,7 +35,7 @@ class RecoveryFile : public QObject {
     void remove();
 
     // Every minute, `write` with what `fileName` gives while `modified` says so.
-    void startTimer(std::function<bool()> modified, std::function<std::string()> fileName);
+    void writeEveryMinute(std::function<bool()> modified, std::function<std::string()> fileName);
 
   private:
     Workbench& wb_;

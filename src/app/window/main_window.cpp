@@ -181,7 +181,8 @@ MainWindow::MainWindow(Workbench& wb, std::optional<std::string> commandLine, QW
     loadAtStartUp(std::move(commandLine));
     recovery_ =
         new RecoveryFile(wb_, platform::stateDirectory(platform::processEnvironment()), this);
-    recovery_->startTimer([this] { return files_->isModified(); }, [this] { return fileName_; });
+    recovery_->writeEveryMinute([this] { return files_->isModified(); },
+                                [this] { return fileName_; });
 }
 
 MainWindow::~MainWindow() {
