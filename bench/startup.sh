@@ -14,7 +14,8 @@ start_once() {
   rm -rf "$work/config" "$work/c" "$work/painted"
   local t0 t1
   t0=$(date +%s.%N)
-  BRONTAXE_CONFIG_DIR=$work/config BRONTAXE_DRIVE_C=$work/c BRONTAXE_FIRST_PAINT=$work/painted \
+  BRONTAXE_CONFIG_DIR=$work/config BRONTAXE_DRIVE_C=$work/c BRONTAXE_STATE_DIR=$work/state \
+    BRONTAXE_FIRST_PAINT=$work/painted \
     "$bin/brontaxe" 2>"$work/stderr.txt" &
   app=$!
   # At most about 20 s: a program that stopped or never maps its window is said, not waited for.

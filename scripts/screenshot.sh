@@ -9,7 +9,7 @@ scripts/build.sh >/dev/null
 . scripts/xvfb-session.sh
 
 # Fresh settings: what a new user sees.
-BRONTAXE_CONFIG_DIR=$work/config BRONTAXE_DRIVE_C=$work/c BRONTAXE_DATA_DIR= \
+BRONTAXE_CONFIG_DIR=$work/config BRONTAXE_DRIVE_C=$work/c BRONTAXE_STATE_DIR=$work/state BRONTAXE_DATA_DIR= \
   build/bin/brontaxe &
 app=$!
 sleep "${SCREENSHOT_DELAY:-4}"

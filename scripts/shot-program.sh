@@ -7,6 +7,7 @@ run_shot_program() {
   cmake -S . -B build -G Ninja >/dev/null
   cmake --build build --target "$target" >/dev/null
   . scripts/xvfb-session.sh
-  BRONTAXE_CONFIG_DIR=$work/config BRONTAXE_DRIVE_C=$work/c BRONTAXE_DATA_DIR= QT_QPA_PLATFORM=xcb \
+  BRONTAXE_CONFIG_DIR=$work/config BRONTAXE_DRIVE_C=$work/c BRONTAXE_STATE_DIR=$work/state \
+    BRONTAXE_DATA_DIR= QT_QPA_PLATFORM=xcb \
     "build/bin/$target" "$@"
 }

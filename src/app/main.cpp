@@ -1,6 +1,7 @@
 // brontaxe: the main window on the settings of the user's settings directory.
 
 #include <QApplication>
+#include <QTimer>
 #include <iostream>
 
 #include "app/commands/file_commands.h"
@@ -50,7 +51,10 @@ int main(int argc, char** argv) {
         brontaxe::app::stampFirstPaint(*window.view(), *stampFile);
     window.show();
     // A drawing opened from the file manager: its design comes back as with "Ouvrir...".
+    // Otherwise, once the window stands, a design a crash left unsaved is offered back.
     if (arguments.openFile)
         window.files().openFile(*arguments.openFile);
+    else
+        QTimer::singleShot(0, &window, [&window] { window.offerRecovery(); });
     return app.exec();
 }

@@ -15,6 +15,7 @@
 
 #include "drawing/dimension_layout.h"
 #include "drawing/pens.h"
+#include "io/dxf_owner_writer.h"
 #include "io/overloaded.h"
 #include "io/page_layout.h"
 #include "io/writers.h"
@@ -149,9 +150,11 @@ class DxfOut {
         return true;
     }
 
-    void objects() {
-        dxf_.writeObjects(w_);
-        dxf_.writeObjectsEnd(w_);
+    void objects(DxfOwnerWriter& w) {
+        w.beginObjects();
+        dxf_.writeObjects(w);
+        dxf_.writeObjectsEnd(w);
+        w.endObjects();
     }
 
   private:
@@ -308,8 +311,15 @@ bool endsWithEof(const std::filesystem::path& path) {
 FileResult writeDxf(const Drawing& d, const std::filesystem::path& path,
                     const WriteProgress& progress) {
     DL_Dxf dxf;
-    std::unique_ptr<DL_WriterA> w(dxf.out(path.c_str(), DL_Codes::AC1015));
-    if (!w)
+    // dxf.out() sets the version the library writes for; the file is then written through
+    // our writer, which gives every object its owner.
+    std::unique_ptr<DL_WriterA> opened(dxf.out(path.c_str(), DL_Codes::AC1015));
+    if (!opened)
+        return FileResult::failure("ouverture impossible");
+    opened->close();
+    opened.reset();
+    auto w = std::make_unique<DxfOwnerWriter>(path.c_str(), DL_Codes::AC1015);
+    if (w->openFailed())
         return FileResult::failure("ouverture impossible");
     const PageLayout page = pageLayoutFor(d);
     DxfOut out(dxf, *w, page);
@@ -320,7 +330,7 @@ FileResult writeDxf(const Drawing& d, const std::filesystem::path& path,
         w->close();
         return FileResult::failure(stoppedText());
     }
-    out.objects();
+    out.objects(*w);
     w->dxfEOF();
     w->close();
     // dxflib reports no write errors: a complete file ends with its EOF marker.

@@ -131,7 +131,7 @@ std::string_view autreDimRefusalCaption(int field) {
 }
 
 std::string FormatDim(double value) {
-    return platform::formatNumber(value, "#######0.00");
+    return platform::shownNumber(static_cast<float>(value));
 }
 
 float* dimensionField(Model& m, int field) {
@@ -162,9 +162,9 @@ std::string fieldTextForDialog(const Model& m, int field, std::string_view creas
         return FormatDim(*value);
     switch (field) {
         case kFieldNbMortaise:
-            return platform::numberTextBlank(m.nbmortaise);
+            return platform::shownNumber(m.nbmortaise);
         case kFieldNbCases:
-            return platform::numberTextBlank(m.NbCases);
+            return platform::shownNumber(m.NbCases);
         case kFieldCreasesHorizontal:
             return splitCreaseList(creaseList).widthPart;
         case kFieldCreasesVertical:
@@ -192,7 +192,7 @@ std::optional<std::string> applyFieldEntry(Model& m, int field, std::string_view
         if (m.nbmortaise <= kMaxNbMortaise)
             return std::nullopt;
         m.nbmortaise = kMaxNbMortaise;
-        return platform::numberTextBlank(m.nbmortaise);
+        return platform::shownNumber(m.nbmortaise);
     }
     if (field == kFieldNbCases)
         m.NbCases = readFieldInteger(text);

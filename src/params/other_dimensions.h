@@ -20,7 +20,7 @@ inline constexpr int kFieldNbCases = 22;
 inline constexpr int kFieldFlapHeight = 5;
 inline constexpr std::int16_t kMaxNbMortaise = 3;
 
-// "#######0.00": at least one integer digit and exactly two decimals.
+// A size as the dialog shows it: the shortest form of the single, with the decimal comma.
 std::string FormatDim(double value);
 
 // The model's real behind a numeric field (0 to 18 and 23 to 30); nullptr for the others.

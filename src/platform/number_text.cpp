@@ -212,4 +212,13 @@ double leadingNumber(std::string_view text) {
     return number.front() == '-' ? -value : value;
 }
 
+std::string shownNumber(double value, int significantDigits) {
+    return withDecimalComma(numberText(value, significantDigits));
+}
+
+std::string withDecimalComma(std::string text) {
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
 }  // namespace brontaxe::platform

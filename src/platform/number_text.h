@@ -15,6 +15,12 @@ std::string numberTextBlank(double value, int significantDigits = 7);
 // (0.5), for labels and text boxes.
 std::string numberText(double value, int significantDigits = 7);
 
+// A number as the window shows it to the user, in a box or a label: the plain number text
+// above with the French decimal comma (12,5; 0,2755906; 400).
+std::string shownNumber(double value, int significantDigits = 7);
+// The decimal point of a number text made a comma ("812.00 x 300.00" gives "812,00 x 300,00").
+std::string withDecimalComma(std::string text);
+
 // Fixed formats built from '#', '0' and '.': "#######0.00" (two decimals, at least one integer
 // digit), "####0.000", "#######0." (no decimals, the point kept), "#####" (no digit at all for
 // zero). Rounds half away from zero on the decimal value.

@@ -39,6 +39,14 @@ fs::path windowsDirectory(const EnvironmentLookup& env) {
     return home(env) / ".config" / "brontaxe";
 }
 
+fs::path stateDirectory(const EnvironmentLookup& env) {
+    if (auto dir = nonEmpty(env, "BRONTAXE_STATE_DIR"))
+        return fs::path(*dir);
+    if (auto xdg = nonEmpty(env, "XDG_STATE_HOME"))
+        return fs::path(*xdg) / "brontaxe";
+    return home(env) / ".local" / "state" / "brontaxe";
+}
+
 fs::path driveC(const EnvironmentLookup& env) {
     if (auto dir = nonEmpty(env, "BRONTAXE_DRIVE_C"))
         return fs::path(*dir);

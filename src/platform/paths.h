@@ -18,6 +18,11 @@ EnvironmentLookup processEnvironment();
 // $XDG_CONFIG_HOME/brontaxe, else ~/.config/brontaxe.
 std::filesystem::path windowsDirectory(const EnvironmentLookup& env);
 
+// Where the program keeps what it writes for itself between runs (the design written aside
+// against a crash): $BRONTAXE_STATE_DIR, else $XDG_STATE_HOME/brontaxe, else
+// ~/.local/state/brontaxe.
+std::filesystem::path stateDirectory(const EnvironmentLookup& env);
+
 // The folder standing for drive C, where the user's files live: $BRONTAXE_DRIVE_C, else
 // $XDG_DATA_HOME/brontaxe/c, else ~/.local/share/brontaxe/c.
 std::filesystem::path driveC(const EnvironmentLookup& env);

@@ -41,15 +41,15 @@ std::vector<std::string> AllowanceEditor::gradeLabels() const {
 std::string AllowanceEditor::fieldText(int field) const {
     const Model& m = wb_.model();
     if (field == kThicknessField)
-        return platform::numberTextBlank(m.EpaisseurCarton);
+        return platform::shownNumber(m.EpaisseurCarton);
     if (field == kDoubleWallField)
-        return platform::numberTextBlank(m.Dblmur);
-    return platform::numberTextBlank(m.Majo[static_cast<std::size_t>(field)]);
+        return platform::shownNumber(m.Dblmur);
+    return platform::shownNumber(m.Majo[static_cast<std::size_t>(field)]);
 }
 
 std::string AllowanceEditor::fieldCaption(int field) const {
     if (field == kThicknessField)
-        return "Epaisseur Carton : ";
+        return "Épaisseur Carton : ";
     if (field == kDoubleWallField)
         return "Double Mur :";
     return allowanceLabel(field);

@@ -1,6 +1,7 @@
 #include "workbench/catalogue.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "platform/number_text.h"
 #include "platform/rounding.h"
@@ -92,7 +93,12 @@ DispatchTarget dispatchCode(std::string_view codeText, bool codeBoxHasSlash, std
 CodeBoxEntry codeBoxEntry(std::string_view typed) {
     CodeBoxEntry entry;
     entry.text = std::string(typed);
-    if (entry.text.empty() || entry.text.front() != '0')
+    // Codes have four digits: 201 becomes 0201, but 9999 stays as typed.
+    const auto digits =
+        std::find_if_not(entry.text.begin(), entry.text.end(),
+                         [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }) -
+        entry.text.begin();
+    if (entry.text.empty() || (entry.text.front() != '0' && digits < 4))
         entry.text.insert(entry.text.begin(), '0');
     const std::size_t slash = entry.text.find('/');
     if (slash != std::string::npos) {

@@ -1,5 +1,7 @@
 #include "workbench/machine_passes.h"
 
+#include <algorithm>
+
 #include "platform/number_text.h"
 
 namespace brontaxe {
@@ -14,10 +16,13 @@ MachinePassesView machinePassesView(const std::array<float, 17>& passes) {
     v.bodyHeight = platform::numberText(passes[16]);
     v.fourthColumn = passes[3] != 0;
     v.fifthColumn = passes[4] != 0;
+    v.recorded = std::any_of(passes.begin(), passes.end(), [](float p) { return p != 0; });
     return v;
 }
 
 std::string machinePassesText(const MachinePassesView& view) {
+    if (!view.recorded)
+        return std::string(kNoMachinePasses) + "\n";
     const auto row = [&view](const char* caption, const std::array<std::string, 5>& values) {
         std::string line = caption;
         for (std::size_t k = 0; k < 5; ++k) {

@@ -18,7 +18,15 @@ struct MachinePassesView {
     // four-piece boxes, styles that record fewer panels).
     bool fourthColumn = false;
     bool fifthColumn = false;
+    // The style's builders recorded passes: false for styles drawn without the slotted body
+    // (folders, trays, fittings), which have none to show.
+    bool recorded = false;
 };
+
+// What the window says of a style whose builders record no passes.
+inline constexpr const char* kNoMachinePasses =
+    "Ce modèle n'a pas de passages machine : seuls les corps à rabats (caisses 02 et "
+    "leurs dérivés) en relèvent.";
 
 // Entry 0 the glue tab, 1 to 4 the panels, 6 to 10 the upper flaps, 11 to 15 the lower ones,
 // 16 the body height; entry 5 is not shown. Values as plain number text.

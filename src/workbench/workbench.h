@@ -51,6 +51,13 @@ struct SectionOutcome {
     std::optional<std::string> refusal;
 };
 
+// A section as the section tool applied it: the side kept and the position of the line.
+struct SectionRequest {
+    SectionSide keep = SectionSide::Left;
+    double position = 0;
+    bool operator==(const SectionRequest&) const = default;
+};
+
 // An entry in one of the imposition boxes and the regeneration it caused.
 struct ImpositionEntry {
     bool warn = false;  // the window selects the box's text again
@@ -168,6 +175,9 @@ class Workbench {
     // A fresh blank cut at `position` with the `keep` side kept, then measured: cuts never
     // add up. The next regeneration draws the whole blank again.
     SectionOutcome applySection(SectionSide keep, double position);
+    // The section the drawing on show was cut along; none once a regeneration drew the blank
+    // whole again.
+    const std::optional<SectionRequest>& appliedSection() const { return appliedSection_; }
     // The section line (kind 7) over the drawing on show, a twentieth of the blank past it.
     void previewSection(SectionSide keep, double position);
 
@@ -224,11 +234,8 @@ class Workbench {
     ImpositionSettings imposition_;
     MainWindowState window_;
     std::string drawingFileName_;
-    struct PendingSection {
-        SectionSide keep;
-        double position;
-    };
-    std::optional<PendingSection> pendingSection_;
+    std::optional<SectionRequest> pendingSection_;
+    std::optional<SectionRequest> appliedSection_;
     std::optional<std::string> sectionRefusal_;
     Box sectionFrame_;
     std::int32_t symbolLibrary_ = 0;  // handle of the arrows' library, loaded when first needed

@@ -1,9 +1,11 @@
 // The workbench's side of the allowance editor: its way back, and what each allowance moves.
 
+#include <algorithm>
 #include <cmath>
 
 #include "drawing/dimension_layout.h"
 #include "platform/errors.h"
+#include "platform/number_text.h"
 #include "workbench/profile_rules.h"
 #include "workbench/workbench.h"
 
@@ -29,19 +31,64 @@ double measured(const DimensionShape& d) {
     return layoutDimension(d, DimensionStyle{}).value;
 }
 
+// "cote 306 mm", "cotes 306 et 206 mm", "cotes 306, 206 et 12 mm": each value once.
+std::string dimensionsSaid(const std::vector<double>& values) {
+    std::vector<std::string> texts;
+    for (const double v : values) {
+        std::string t = platform::shownNumber(v, 6);
+        if (std::find(texts.begin(), texts.end(), t) == texts.end())
+            texts.push_back(std::move(t));
+    }
+    if (texts.empty())
+        return {};
+    std::string said = texts.size() == 1 ? "cote " : "cotes ";
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (i > 0)
+            said += i + 1 == texts.size() ? " et " : ", ";
+        said += texts[i];
+    }
+    return said + " mm";
+}
+
+// What the comparison found, in words: the dimensions, then the overall size.
+std::string effectSaid(const std::vector<double>& dimensionValues, const Box& before,
+                       const Box& after) {
+    std::vector<std::string> parts;
+    if (auto d = dimensionsSaid(dimensionValues); !d.empty())
+        parts.push_back(std::move(d));
+    const bool wider = std::fabs(after.width() - before.width()) > kSameValue;
+    const bool higher = std::fabs(after.height() - before.height()) > kSameValue;
+    if (wider && higher)
+        parts.emplace_back("hors tout X et Y");
+    else if (wider)
+        parts.emplace_back("hors tout X");
+    else if (higher)
+        parts.emplace_back("hors tout Y");
+    if (parts.empty())
+        return "forme du flan seule";
+    return parts.size() == 1 ? parts[0] : parts[0] + ", " + parts[1];
+}
+
 AllowanceEffect compare(const Drawing& before, const Drawing& after) {
     AllowanceEffect effect;
     const auto& a = before.elements();
     const auto& b = after.elements();
     effect.movesBlank = a != b;
-    if (a.size() != b.size())
-        return effect;  // another layout: no dimension to point at
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto* da = std::get_if<DimensionShape>(&a[i].shape);
-        const auto* db = std::get_if<DimensionShape>(&b[i].shape);
-        if (da && db && std::fabs(measured(*da) - measured(*db)) > kSameValue)
-            effect.dimensions.push_back(ElementId{kFirstElementId + static_cast<std::int32_t>(i)});
+    if (!effect.movesBlank)
+        return effect;
+    std::vector<double> values;
+    if (a.size() == b.size()) {  // else another layout: no dimension to point at
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            const auto* da = std::get_if<DimensionShape>(&a[i].shape);
+            const auto* db = std::get_if<DimensionShape>(&b[i].shape);
+            if (da && db && std::fabs(measured(*da) - measured(*db)) > kSameValue) {
+                effect.dimensions.push_back(
+                    ElementId{kFirstElementId + static_cast<std::int32_t>(i)});
+                values.push_back(measured(*da));
+            }
+        }
     }
+    effect.said = effectSaid(values, before.extents(), after.extents());
     return effect;
 }
 

@@ -31,19 +31,21 @@ RegenerationReport Workbench::togglePassDirection(std::int16_t direction) {
 }
 
 SectionOutcome Workbench::applySection(SectionSide keep, double position) {
-    pendingSection_ = PendingSection{keep, position};
+    pendingSection_ = SectionRequest{keep, position};
     sectionRefusal_.reset();
     SectionOutcome out;
     out.report = regenerate();
     pendingSection_.reset();
     out.refusal = sectionRefusal_;
+    if (out.report.drawn && !out.refusal)
+        appliedSection_ = SectionRequest{keep, position};
     if (!out.report.drawn && !out.refusal)
         out.refusal = "Section impossible : aucune découpe dessinée";
     return out;
 }
 
 void Workbench::cutAlongSection(Box& blank) {
-    const PendingSection asked = *pendingSection_;
+    const SectionRequest asked = *pendingSection_;
     const bool vertical = isVerticalSection(asked.keep);
     const double span = vertical ? sectionFrame_.width() : sectionFrame_.height();
     if (!(asked.position > 0 && asked.position < span)) {

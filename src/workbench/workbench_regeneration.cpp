@@ -60,9 +60,9 @@ void Workbench::transferDimensions(bool fromWindow) {
         model_.ListeFoulages = window_.creaseList;
         return;
     }
-    window_.lengthText = platform::formatNumber(model_.Longueur, "#######0.00");
-    window_.widthText = platform::formatNumber(model_.Largeur, "#######0.00");
-    window_.heightText = platform::formatNumber(model_.Hauteur, "#######0.00");
+    window_.lengthText = platform::shownNumber(model_.Longueur);
+    window_.widthText = platform::shownNumber(model_.Largeur);
+    window_.heightText = platform::shownNumber(model_.Hauteur);
     window_.creaseList = model_.ListeFoulages;
 }
 
@@ -70,6 +70,7 @@ RegenerationReport Workbench::regenerate() {
     if (model_.BloqueModif)
         return {};
     model_.CodeModele = window_.codeText;
+    appliedSection_.reset();
     model_.PassesMachine.fill(0);
     drawing_.tracer().clear();
     transferDimensions(true);

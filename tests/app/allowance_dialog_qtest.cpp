@@ -187,7 +187,7 @@ class AllowanceDialogTest : public QObject {
         const bool ran = f.inMajo([&](AllowanceDialog& d) {
             QCOMPARE(d.findChild<QLineEdit*>("txt_code")->text(), QString("0201"));
             QCOMPARE(d.gradeCombo()->currentIndex(), 0);
-            QCOMPARE(d.field(1)->text(), QString(" 2"));
+            QCOMPARE(d.field(1)->text(), QString("2"));
             QCOMPARE(d.findChild<QLabel*>("Label4_1")->text(), QString("Majoration  1"));
             QCOMPARE(d.meaning(1)->text(), QString("panneau 1 (longueur)"));
             QCOMPARE(d.meaning(12)->text(), QString("sans effet sur ce modèle"));
@@ -219,19 +219,19 @@ class AllowanceDialogTest : public QObject {
         QTest::addColumn<QString>("reason");
         QTest::newRow("text") << "txt_majo3"
                               << "abc"
-                              << " 3"
+                              << "3"
                               << "Majoration 3 incorrecte";
         QTest::newRow("too large") << "txt_majo2"
                                    << "2000"
-                                   << " 3"
+                                   << "3"
                                    << "Majoration 2 incorrecte";
         QTest::newRow("no thickness") << "txt_epc"
                                       << "0"
-                                      << " 3"
+                                      << "3"
                                       << "Épaisseur incorrecte";
         QTest::newRow("double wall") << "txt_dbm"
                                      << "x"
-                                     << " 6"
+                                     << "6"
                                      << "Double mur incorrect";
     }
 
@@ -279,9 +279,9 @@ class AllowanceDialogTest : public QObject {
             QVERIFY(added);
             QCOMPARE(d.gradeCombo()->count(), 4);
             QCOMPARE(d.gradeCombo()->currentIndex(), 3);
-            QCOMPARE(d.field(kThicknessField)->text(), QString(" 6"));
+            QCOMPARE(d.field(kThicknessField)->text(), QString("6"));
             // Grade 4 has none of its own: grade 1's, scaled from 3 to 6 mm, until one is typed.
-            QCOMPARE(d.field(2)->text(), QString(" 2"));
+            QCOMPARE(d.field(2)->text(), QString("2"));
             enter(d.field(1), "9");
             click(d, "cmd_valid");
         });
@@ -301,7 +301,7 @@ class AllowanceDialogTest : public QObject {
                     [&](DeleteGradeDialog& d) {
                         d.gradeCombo()->setCurrentIndex(1);
                         QCOMPARE(d.findChild<QLineEdit*>("txt_code")->text(), QString("B"));
-                        QCOMPARE(d.findChild<QLineEdit*>("txt_epc")->text(), QString(" 4"));
+                        QCOMPARE(d.findChild<QLineEdit*>("txt_epc")->text(), QString("4"));
                         click(d, "Command1");
                     });
                 config.reject();

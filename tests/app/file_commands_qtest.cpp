@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -490,7 +491,7 @@ class FileCommandsTest : public QObject {
         QCOMPARE(brontaxe::designRecord(g.wb).model, before);
         QCOMPARE(brontaxe::dumpDrawing(g.wb.drawing()), dump);
         QCOMPARE(g.child<QLineEdit>("txtModel")->text(), QString("0216"));
-        QCOMPARE(g.child<QLineEdit>("longueur")->text(), QString("523.00"));
+        QCOMPARE(g.child<QLineEdit>("longueur")->text(), QString("523"));
         QCOMPARE(g.child<QComboBox>("Cmb_Qual")->currentIndex(), 3);
         QCOMPARE(g.child<QComboBox>("CbModules")->currentText(), QString("0216"));
         QCOMPARE(g.window->fileName(), file.string());
@@ -560,8 +561,15 @@ class FileCommandsTest : public QObject {
         QCOMPARE(f.wb.model().Personnalisation, std::string("VORANIS"));
     }
 
+    // Whatever the system's locale (here the C locale), the program and Qt's dialogs are French:
+    // their texts, month names, sizes and decimal commas.
     void qtsOwnDialogsSpeakFrench() {
+        QLocale::setDefault(QLocale::c());
         QVERIFY(brontaxe::app::installFrenchTranslations(*QCoreApplication::instance()));
+        QCOMPARE(QLocale().language(), QLocale::French);
+        QCOMPARE(QLocale().monthName(12), QString("décembre"));
+        QCOMPARE(QLocale().formattedDataSize(3800), QString("3,71 Kio"));
+        QCOMPARE(QLocale().toString(2.5), QString("2,5"));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Annuler"));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Open"), QString("Ouvrir"));
         QCOMPARE(QCoreApplication::translate("QColorDialog", "Select Color"),

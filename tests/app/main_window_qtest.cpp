@@ -262,7 +262,7 @@ class MainWindowTest : public QObject {
         f.typeAndLeave("txtModel", "0202");
         const QString status = f.child<QLabel>("statusMessage")->text();
         QVERIFY2(status.contains("Dessin trop chargé"), qPrintable(status));
-        QCOMPARE(f.child<QLabel>("lbCoupant")->text(), QString("0.00"));
+        QCOMPARE(f.child<QLabel>("lbCoupant")->text(), QString("0,00"));
         QCOMPARE(f.child<QLabel>("lbPerte")->text(), QString("XXXXXX"));
         QCOMPARE(f.window.view()->shownElementCount(), 0);
 

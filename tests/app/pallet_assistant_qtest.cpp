@@ -140,7 +140,7 @@ class PalletAssistantTest : public QObject {
         QCOMPARE(edit(d, "Text66")->text().toFloat(), f.wb.model().EpaisseurCarton);
         QCOMPARE(edit(d, "Text47")->text(), QString("0.3"));
         QVERIFY(!edit(d, "Text57")->isVisible());
-        QCOMPARE(d.findChild<QLabel*>("lbHauteur")->text(), QString("Epaisseur"));
+        QCOMPARE(d.findChild<QLabel*>("lbHauteur")->text(), QString("Épaisseur"));
         QCOMPARE(d.findChild<QLabel*>("lbPoids")->text(), QString("Poids de la Plaque"));
     }
 

@@ -233,7 +233,7 @@ class PiecesTest : public QObject {
                 qobject_cast<brontaxe::app::SectionDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
             // Opened with the line at half the blank's width.
-            QCOMPARE(dialog->positionBox()->text().trimmed().toDouble(), wholeX / 2.0);
+            QCOMPARE(dialog->positionBox()->text().replace(',', '.').toDouble(), wholeX / 2.0);
             int sectionLines = 0;
             for (const auto& e : f.wb.drawing().elements())
                 sectionLines += e.lineKind == brontaxe::kind::SectionLine;

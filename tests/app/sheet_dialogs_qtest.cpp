@@ -2,6 +2,7 @@
 // template chooser (SheetTemplateDialog), on the offscreen platform, opened from the window as a
 // user opens them.
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
@@ -12,6 +13,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QtTest>
 #include <filesystem>
 #include <functional>
@@ -21,6 +23,7 @@
 #include "app/dialogs/questionnaire_dialog.h"
 #include "app/dialogs/sheet_template_dialog.h"
 #include "app/views/drawing_view.h"
+#include "app/window/design_history.h"
 #include "app/window/main_window.h"
 #include "drawing/sheet_elements.h"
 #include "platform/paths.h"
@@ -92,6 +95,8 @@ class SheetDialogsTest : public QObject {
     void questionnaireScrollsTwelveFields();
     void abandonChangesNothingAndValiderWritesTheAnswers();
     void toolImageChoosesInsertsAndFillsTheShippedTemplate();
+    void theSheetIsOneStepAndAnAbandonedQuestionnaireLeavesNone_data();
+    void theSheetIsOneStepAndAnAbandonedQuestionnaireLeavesNone();
 };
 
 void SheetDialogsTest::rcvOpensFromTheToolImageOnTheCurrentBox() {
@@ -121,21 +126,23 @@ void SheetDialogsTest::rcvComputesTheMcKeeValueAndConvertsUnits() {
     CompressionDialog d(f.wb);
     d.show();
     d.findChild<QPushButton*>("Command1")->click();
-    QCOMPARE(d.inputBox(8)->text(), QStringLiteral("126.9414"));
+    QCOMPARE(d.inputBox(8)->text(), QStringLiteral("126,9414"));
     QCOMPARE(d.unitLabel(8)->text(), QStringLiteral("kg"));
 
     d.inputBox(4)->clear();
     d.findChild<QPushButton*>("Command1")->click();
-    QCOMPARE(d.inputBox(8)->text(), QStringLiteral("0.0000"));
+    QCOMPARE(d.inputBox(8)->text(), QStringLiteral("0,0000"));
 
     d.inputBox(4)->setText("7");
     d.findChild<QPushButton*>("Command1")->click();
     d.findChild<QRadioButton*>("Option1_1")->click();
+    // Inches show their fractions with the comma and a zero before it (0,1181102 in of board).
+    QCOMPARE(d.inputBox(3)->text(), QStringLiteral("0,1181102"));
     QCOMPARE(d.unitLabel(0)->text(), QStringLiteral("in"));
     QCOMPARE(d.unitLabel(4)->text(), QStringLiteral("lbs/in"));
     QCOMPARE(d.unitLabel(8)->text(), QStringLiteral("lbs"));
     d.findChild<QRadioButton*>("Option1_0")->click();
-    for (auto [box, text] : {std::pair{0, " 400"}, {1, " 300"}, {3, " 3"}, {4, " 7"}})
+    for (auto [box, text] : {std::pair{0, "400"}, {1, "300"}, {3, "3"}, {4, "7"}})
         QCOMPARE(d.inputBox(box)->text(), QString(text));
     QCOMPARE(d.unitLabel(0)->text(), QStringLiteral("mm"));
 
@@ -144,7 +151,7 @@ void SheetDialogsTest::rcvComputesTheMcKeeValueAndConvertsUnits() {
     humid->setCurrentIndex(2);
     emit humid->activated(2);
     QCOMPARE(d.form().humidity, 1.0f);
-    QCOMPARE(d.inputBox(8)->text(), QStringLiteral("181.3449"));
+    QCOMPARE(d.inputBox(8)->text(), QStringLiteral("181,3449"));
 }
 
 void SheetDialogsTest::questionnaireScrollsTwelveFields() {
@@ -240,6 +247,49 @@ void SheetDialogsTest::toolImageChoosesInsertsAndFillsTheShippedTemplate() {
         shown = shown || (e.flag == brontaxe::kFlagSheetField + 1 &&
                           std::get<brontaxe::TextShape>(e.shape).text == "Cartonnerie Dupré");
     QVERIFY(shown);
+}
+
+void SheetDialogsTest::theSheetIsOneStepAndAnAbandonedQuestionnaireLeavesNone_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("sheetKept");
+    QTest::newRow("Valider") << "CmdValider" << true;
+    QTest::newRow("Abandon") << "CmdAbandon" << false;
+}
+
+// Inserting the sheet and answering it is one step of the history; abandoning the
+// questionnaire of a sheet just inserted takes the sheet away, placeholders and all.
+void SheetDialogsTest::theSheetIsOneStepAndAnAbandonedQuestionnaireLeavesNone() {
+    QFETCH(QString, button);
+    QFETCH(bool, sheetKept);
+    Fixture f;
+    bool chose = false, answered = false;
+    onModal<SheetTemplateDialog>(
+        [&](SheetTemplateDialog& d) {
+            onModal<QuestionnaireDialog>(
+                [&](QuestionnaireDialog& ft) { ft.findChild<QPushButton*>(button)->click(); },
+                &answered);
+            d.findChild<QPushButton*>("Command1")->click();
+        },
+        &chose);
+    f.window.findChild<QToolButton*>("Image10")->click();
+    QVERIFY(chose && answered);
+    const Drawing& d = f.wb.drawing();
+    const auto placeholders = [&d] {
+        int n = 0;
+        for (const auto& e : d.elements())
+            if (const auto* t = std::get_if<brontaxe::TextShape>(&e.shape))
+                n += t->text.find('#') != std::string::npos;
+        return n;
+    };
+    QCOMPARE(placeholders(), 0);
+    QCOMPARE(!d.SheetName().empty(), sheetKept);
+    QCOMPARE(f.window.isWindowModified(), sheetKept);
+    QCOMPARE(f.window.history().stack().count(), sheetKept ? 1 : 0);
+    if (sheetKept) {
+        f.window.findChild<QAction*>("mnedition_annuler")->trigger();
+        QVERIFY(d.SheetName().empty());
+        QVERIFY(!f.window.isWindowModified());
+    }
 }
 
 QTEST_MAIN(SheetDialogsTest)

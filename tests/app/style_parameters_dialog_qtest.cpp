@@ -101,9 +101,9 @@ class StyleParametersDialogTest : public QObject {
                                        "Croisillons",          "Poignées"};
             for (int i = 0; i < 8; ++i)
                 QCOMPARE(tabs->tabText(i), captions[i]);
-            QCOMPARE(d.fieldBox(0)->text(), QString("36.00"));
-            QCOMPARE(d.fieldBox(9)->text(), QString("10.00"));
-            QCOMPARE(d.fieldBox(19)->text(), QString(" 2"));
+            QCOMPARE(d.fieldBox(0)->text(), QString("36"));
+            QCOMPARE(d.fieldBox(9)->text(), QString("10"));
+            QCOMPARE(d.fieldBox(19)->text(), QString("2"));
             QVERIFY(d.findChild<QCheckBox*>("ChkHrabat")->isChecked());
             QVERIFY(d.findChild<QRadioButton*>("Option1_0")->isChecked());
             QVERIFY(!d.findChild<QCheckBox*>("ChkPoign")->isChecked());
@@ -116,7 +116,7 @@ class StyleParametersDialogTest : public QObject {
         Fixture f;
         f.withDialog([&](StyleParametersDialog& d) {
             d.findChild<QScrollBar*>("VScroll1")->setValue(1);
-            QCOMPARE(d.fieldBox(19)->text(), QString(" 1"));
+            QCOMPARE(d.fieldBox(19)->text(), QString("1"));
             QCOMPARE(f.wb.model().nbmortaise, std::int16_t(1));
             enter(d, 19, "3");
             QCOMPARE(d.findChild<QScrollBar*>("VScroll1")->value(), 3);
@@ -131,22 +131,22 @@ class StyleParametersDialogTest : public QObject {
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("reason");
         QTest::newRow("text") << 0 << "abc"
-                              << "36.00"
+                              << "36"
                               << "Largeur de patte de collage incorrecte : \"abc\" (de 0 à 500 mm)";
         QTest::newRow("negative") << 30 << "-1"
-                                  << "6.00"
+                                  << "6"
                                   << "Écart refoulage de poignée incorrect : -1 (de 0 à 100 mm)";
         QTest::newRow("too large") << 5 << "99999"
-                                   << "50.00"
+                                   << "50"
                                    << "Hauteur de rabat incorrecte : 99999 (de 0 à 10000 mm)";
         QTest::newRow("angle") << 1 << "95"
-                               << "15.00"
+                               << "15"
                                << "Angle de patte de collage incorrect : 95 (de 0 à 90 °)";
         QTest::newRow("count") << 19 << "7"
-                               << " 2"
+                               << "2"
                                << "Nombre de tenons/mortaises incorrect : 7 (de 0 à 3)";
         QTest::newRow("comma list") << 3 << "1,2,3"
-                                    << "8.00"
+                                    << "8"
                                     << "Largeur d'encoche incorrecte : \"1,2,3\" (de 0 à 100 mm)";
     }
     void aBadParameterIsRefusedWithItsReason() {

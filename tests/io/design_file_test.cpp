@@ -90,7 +90,7 @@ TEST(DesignFile, A0216SavedAndOpenedAfterARestartGivesTheSameModelAndDrawing) {
     EXPECT_EQ(allFields(after.wb.model()), fieldsBefore);
     EXPECT_EQ(dumpDrawing(after.wb.drawing()), dumpBefore);
     EXPECT_EQ(after.wb.window().codeText, "0216");
-    EXPECT_EQ(after.wb.window().lengthText, "523.50");
+    EXPECT_EQ(after.wb.window().lengthText, "523,5");
     EXPECT_TRUE(after.wb.imposition().AvecImpos);
 
     // The design goes on: the next regeneration draws the same, and a change takes.

@@ -9,10 +9,11 @@
 namespace brontaxe {
 namespace {
 
-TEST(AutreDim, FormatDimHasTwoDecimalsAndAnIntegerDigit) {
-    EXPECT_EQ(FormatDim(36), "36.00");
-    EXPECT_EQ(FormatDim(0.5), "0.50");
-    EXPECT_EQ(FormatDim(-2.125), "-2.13");
+TEST(AutreDim, FormatDimIsTheShortestFormWithTheDecimalComma) {
+    EXPECT_EQ(FormatDim(36), "36");
+    EXPECT_EQ(FormatDim(0.5), "0,5");
+    EXPECT_EQ(FormatDim(-2.125), "-2,125");
+    EXPECT_EQ(FormatDim(31.1f), "31,1");  // the single as typed, not 31,1000004
 }
 
 TEST(AutreDim, EveryNumericFieldReachesItsOwnModelValue) {
@@ -73,8 +74,8 @@ TEST(AutreDim, TenonCountIsCappedAtThreeAndShownWithItsBlank) {
         std::optional<std::string> shown;
     };
     for (const Case& c :
-         {Case{"7", 3, " 3"}, Case{"3", 3, std::nullopt}, Case{"2.5", 2, std::nullopt},
-          Case{"1.5", 2, std::nullopt}, Case{"99999999", 3, " 3"}, Case{"x", 0, std::nullopt}}) {
+         {Case{"7", 3, "3"}, Case{"3", 3, std::nullopt}, Case{"2.5", 2, std::nullopt},
+          Case{"1.5", 2, std::nullopt}, Case{"99999999", 3, "3"}, Case{"x", 0, std::nullopt}}) {
         Model m = test::startupModel();
         EXPECT_EQ(applyFieldEntry(m, kFieldNbMortaise, c.typed), c.shown) << c.typed;
         EXPECT_EQ(m.nbmortaise, c.stored) << c.typed;
@@ -108,8 +109,8 @@ TEST(AutreDim, OpeningShowsTheModelAndCorrectsWhatTheDialogCannotShow) {
     EXPECT_EQ(m.nbmortaise, 1);
     EXPECT_EQ(m.NbCases, 2);
     EXPECT_EQ(m.OptionCrois, 0);
-    EXPECT_EQ(fieldTextForDialog(m, 0, ""), "36.00");
-    EXPECT_EQ(fieldTextForDialog(m, kFieldNbMortaise, ""), " 1");
+    EXPECT_EQ(fieldTextForDialog(m, 0, ""), "36");
+    EXPECT_EQ(fieldTextForDialog(m, kFieldNbMortaise, ""), "1");
     EXPECT_EQ(fieldTextForDialog(m, kFieldCreasesHorizontal, "5;6"), "5;6");
     EXPECT_EQ(fieldTextForDialog(m, kFieldCreasesVertical, "5;6"), "");
 }

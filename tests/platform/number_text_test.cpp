@@ -4,6 +4,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <utility>
 
 #include "platform/errors.h"
 #include "platform/rounding.h"
@@ -33,6 +34,17 @@ TEST(NumberText, PlainFormHasNoBlankAndAZeroBeforeThePoint) {
     EXPECT_EQ(numberText(-0.5), "-0.5");
     EXPECT_EQ(numberText(150), "150");
     EXPECT_EQ(numberText(2.75f), "2.75");
+}
+
+// What the window shows the user: the plain form with the French comma.
+TEST(ShownNumber, PlainFormWithTheDecimalComma) {
+    const std::pair<double, const char*> cases[] = {
+        {400, "400"},   {12.5f, "12,5"}, {0.2755906, "0,2755906"},
+        {-0.5, "-0,5"}, {1000, "1000"},  {2.75f, "2,75"},
+    };
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(shownNumber(value), text) << value;
+    EXPECT_EQ(withDecimalComma("812.00 x 300.00"), "812,00 x 300,00");
 }
 
 TEST(FormatNumber, FixedPatternsOfTheWindow) {

@@ -56,8 +56,8 @@ TEST(AllowanceEditor, AnAllowanceTakenWidensTheBlankAndAbandonPutsEverythingBack
     AllowanceEditor editor(d.wb);
     ASSERT_EQ(editor.styleCode(), 201);
     ASSERT_EQ(editor.grade(), 1);
-    EXPECT_EQ(editor.fieldText(1), " 2");
-    EXPECT_EQ(editor.fieldText(kThicknessField), " 3");
+    EXPECT_EQ(editor.fieldText(1), "2");
+    EXPECT_EQ(editor.fieldText(kThicknessField), "3");
 
     const EditorEntry entry = editor.enter(1, "13");
     ASSERT_EQ(entry.refusal, std::nullopt);
@@ -144,9 +144,9 @@ TEST(AllowanceEditor, ChoosingAGradeBringsItsAllowancesAndThickness) {
     const Model& m = d.wb.model();
     EXPECT_EQ(m.NumQualite, 2);
     EXPECT_EQ(m.EpaisseurCarton, 4.0f);
-    EXPECT_EQ(editor.fieldText(1), " 3");
-    EXPECT_EQ(editor.fieldText(5), " 8");
-    EXPECT_EQ(editor.fieldText(kDoubleWallField), " 8");
+    EXPECT_EQ(editor.fieldText(1), "3");
+    EXPECT_EQ(editor.fieldText(5), "8");
+    EXPECT_EQ(editor.fieldText(kDoubleWallField), "8");
     editor.abandon();
     EXPECT_EQ(d.wb.model().NumQualite, 1);
     EXPECT_EQ(d.wb.model().EpaisseurCarton, 3.0f);
@@ -208,6 +208,28 @@ TEST(AllowanceEffects, EachAllowancePointsAtTheDimensionsItMoves) {
     for (int k = 8; k <= 16; ++k) {
         EXPECT_FALSE(effects[static_cast<std::size_t>(k)].movesBlank) << k;
         EXPECT_TRUE(effects[static_cast<std::size_t>(k)].dimensions.empty()) << k;
+        EXPECT_TRUE(effects[static_cast<std::size_t>(k)].said.empty()) << k;
+    }
+    // Said in words for styles without captions: the panel's dimension and the overall length
+    // (402 mm on a 0201 of 400 with its 2 mm allowance; the overall 1447 before the bump).
+    EXPECT_EQ(effects[1].said, "cotes 402 et 1447 mm, hors tout X");
+}
+
+// Every drawn style of the 04 family, whose allowances have no caption, says what each
+// allowance that moves its blank moves.
+TEST(AllowanceEffects, EveryAllowanceThatMovesAFolderSaysWhat) {
+    for (const char* code : {"0427", "0421", "0470"}) {
+        Design d;
+        d.wb.window().codeText = code;
+        d.wb.codeBoxLeft();
+        const AllowanceEffects effects = d.wb.allowanceEffects();
+        int moving = 0;
+        for (int k = 1; k <= kAllowanceCount; ++k) {
+            const AllowanceEffect& e = effects[static_cast<std::size_t>(k)];
+            EXPECT_EQ(e.movesBlank, !e.said.empty()) << code << " " << k;
+            moving += e.movesBlank;
+        }
+        EXPECT_GT(moving, 3) << code;
     }
 }
 

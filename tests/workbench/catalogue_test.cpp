@@ -67,6 +67,9 @@ TEST(CodeBoxEntry, PutsAZeroInFrontAndSplitsTopAndBottom) {
     EXPECT_EQ(codeBoxEntry("0201").text, "0201");
     EXPECT_EQ(codeBoxEntry("").text, "0");
     EXPECT_EQ(codeBoxEntry("200c").text, "0200c");
+    // Four digits are a whole code: an unknown 9999 is said as typed, not as 09999.
+    EXPECT_EQ(codeBoxEntry("9999").text, "9999");
+    EXPECT_EQ(codeBoxEntry("2010").text, "2010");
     const CodeBoxEntry combined = codeBoxEntry("0201/0203");
     EXPECT_EQ(combined.topStyle, 201);
     EXPECT_EQ(combined.bottomStyle, 203);

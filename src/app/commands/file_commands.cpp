@@ -84,6 +84,21 @@ fs::path FileCommands::drawingsFolder() const {
     return platform::mapWindowsPath("c:\\korvane", platform::processEnvironment());
 }
 
+QString FileCommands::designTitle() const {
+    const std::string stem = savePath().stem().string();
+    return stem.empty() ? QString::fromLatin1(kDefaultName) : qs(stem);
+}
+
+// The folder of the design's file, else of the drawing opened last, else the drawings folder.
+fs::path FileCommands::designFolder() const {
+    std::error_code ec;
+    for (const fs::path& folder : {savePath().parent_path(), lastFolder_}) {
+        if (!folder.empty() && fs::is_directory(folder, ec))
+            return folder;
+    }
+    return fs::is_directory(drawingsFolder(), ec) ? drawingsFolder() : fs::current_path(ec);
+}
+
 fs::path FileCommands::savePath() const {
     const std::string& name = window_.fileName();
     if (name.empty())
@@ -134,11 +149,13 @@ bool FileCommands::saveTo(const fs::path& path) {
 }
 
 void FileCommands::savedAs(const fs::path& path) {
+    lastFolder_ = path.parent_path();
     saved_ = designRecord(wb_);
     savedSheet_ = wb_.drawing().sheetFields();
     recent_.add(path);
     fillRecentMenu();
     designShown();
+    window_.updateRecovery();
 }
 
 bool FileCommands::save() {
@@ -149,23 +166,26 @@ bool FileCommands::save() {
     if (!saveTo(path))
         return false;
     savedAs(path);
+    sayWritten(path);
     return true;
+}
+
+void FileCommands::sayWritten(const fs::path& path) {
+    window_.say(QStringLiteral("Dessin enregistré : %1").arg(qs(path.string())));
 }
 
 std::optional<fs::path> FileCommands::askSavePath() {
     std::error_code ec;
     fs::create_directories(drawingsFolder(), ec);
-    const fs::path current = savePath();
-    const fs::path folder =
-        fs::is_directory(current.parent_path(), ec) ? current.parent_path() : drawingsFolder();
-    QFileDialog dialog(&window_, QStringLiteral("Enregistrer Dessin Korvane"), qs(folder.string()));
+    QFileDialog dialog(&window_, QStringLiteral("Enregistrer Dessin Korvane"),
+                       qs(designFolder().string()));
     dialog.setObjectName("saveDialog");
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(saveFilters());
     // No default suffix: the name typed gets the extension of the filter chosen, below.
-    dialog.selectFile(kDefaultName);
+    dialog.selectFile(designTitle());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     fs::path chosen = toPath(dialog.selectedFiles().first());
@@ -184,32 +204,39 @@ bool FileCommands::saveAs() {
         return false;
     window_.setFileName(path->string());
     savedAs(*path);
+    sayWritten(*path);
     return true;
 }
 
 void FileCommands::exportDrawing() {
-    QFileDialog dialog(&window_, QStringLiteral("Exporter"), qs(drawingsFolder().string()));
+    QFileDialog dialog(&window_, QStringLiteral("Exporter"), qs(designFolder().string()));
     dialog.setObjectName("exportDialog");
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.selectFile(kDefaultName);
+    dialog.selectFile(designTitle());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    const fs::path path = toPath(dialog.selectedFiles().first());
-    if (saveTo(path)) {
+    exportTo(toPath(dialog.selectedFiles().first()));
+}
+
+bool FileCommands::exportTo(const fs::path& path) {
+    // "Fichiers récents" lists what "Ouvrir..." can open again, not every export.
+    const io::FileFormat* format = io::formatForPath(path);
+    if (!saveTo(path))
+        return false;
+    window_.say(QStringLiteral("Dessin exporté : %1").arg(qs(path.string())));
+    if (format && format->readable) {
         recent_.add(path);
         fillRecentMenu();
     }
+    return true;
 }
 
 void FileCommands::open() {
     if (!maybeSave())
         return;
-    std::error_code ec;
-    const fs::path start =
-        fs::is_directory(drawingsFolder(), ec) ? drawingsFolder() : fs::current_path(ec);
-    QFileDialog dialog(&window_, QStringLiteral("Ouvrir un dessin"), qs(start.string()),
+    QFileDialog dialog(&window_, QStringLiteral("Ouvrir un dessin"), qs(designFolder().string()),
                        QStringLiteral("Dessins Korvane (*.des);;Tous les fichiers (*)"));
     dialog.setObjectName("openDialog");
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -262,7 +289,7 @@ bool FileCommands::maybeSave() {
 QPrinter& FileCommands::printer() {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer_->setDocName(kPrintJobTitle);
+        printer_->setDocName(designTitle());
         // Blanks are wider than high.
         printer_->setPageOrientation(QPageLayout::Landscape);
     }
@@ -274,13 +301,15 @@ PrintOptions FileCommands::printOptions() const {
     options.scale = printScale_;
     options.pens = window_.view()->pens();
     options.hiddenKinds = window_.view()->hiddenKinds();
+    options.title = designTitle();
     return options;
 }
 
 void FileCommands::print() {
     QPrintPreviewDialog preview(&printer(), &window_);
     preview.setObjectName("printPreview");
-    preview.setWindowTitle(QStringLiteral("Aperçu avant impression - %1").arg(kPrintJobTitle));
+    preview.setWindowTitle(QStringLiteral("Aperçu avant impression - %1").arg(designTitle()));
+    printer().setDocName(designTitle());
     preview.resize(window_.size() * 0.85);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this, &preview](QPrinter* p) { paintPrint(preview, *p); });
@@ -304,7 +333,7 @@ void FileCommands::print() {
 void FileCommands::paintPrint(QPrintPreviewDialog& preview, QPrinter& printer) {
     // Over the preview, so that nothing in it is clicked while its pages are painted; and
     // its pages are not repainted meanwhile: those it shows are being replaced.
-    WriteProgressDialog painting(&preview, {printCanBeStopped(printer)});
+    WriteProgressDialog painting(&preview, {printCanBeStopped(printer), designTitle()});
     QWidget* pages = preview.findChild<QPrintPreviewWidget*>();
     if (pages)
         pages->setUpdatesEnabled(false);

@@ -37,6 +37,8 @@ class FileCommands : public QObject {
     bool saveAs();
     // "Exporter": any format by its extension; `fileName` stays.
     void exportDrawing();
+    // The export itself, once the file is chosen.
+    bool exportTo(const std::filesystem::path& path);
     // "Ouvrir...".
     void open();
     // "Imprimer": the preview, from which the job is printed.
@@ -59,6 +61,10 @@ class FileCommands : public QObject {
 
     // Where "Sauver" writes the current `fileName`.
     std::filesystem::path savePath() const;
+    // The design's name without folder nor extension: the job title and the name proposed.
+    QString designTitle() const;
+    // Where the file dialogs start: the design's folder, else the one used last.
+    std::filesystem::path designFolder() const;
     // The drawings folder: "c:\korvane" on the folder standing for drive C.
     std::filesystem::path drawingsFolder() const;
 
@@ -79,6 +85,7 @@ class FileCommands : public QObject {
     void savedAs(const std::filesystem::path& path);
     std::optional<std::filesystem::path> askSavePath();
     void showFailure(const QString& message);
+    void sayWritten(const std::filesystem::path& path);
 
     MainWindow& window_;
     Workbench& wb_;
@@ -92,6 +99,7 @@ class FileCommands : public QObject {
     // regeneration the drawing on show is that file's, not the model's.
     std::optional<int> fixedAt_;
     QString baseTitle_;
+    std::filesystem::path lastFolder_;  // of the drawing opened or saved last
 };
 
 }  // namespace brontaxe::app

@@ -167,7 +167,7 @@ bool printCanBeStopped(QPrinter& printer) {
 
 PrintOutcome printDrawing(QPrinter& printer, const Drawing& d, const PrintOptions& options,
                           const io::WriteProgress& progress) {
-    printer.setDocName(kPrintJobTitle);
+    printer.setDocName(options.title);
     QPainter painter;
     if (!painter.begin(&printer))
         return PrintOutcome::NotOpened;

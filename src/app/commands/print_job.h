@@ -15,6 +15,7 @@ class QPrinter;
 
 namespace brontaxe::app {
 
+// The job title of a design that has no file name yet.
 inline constexpr const char* kPrintJobTitle = "paramQMT";
 
 enum class PrintScale { FitToPage, TrueScale };
@@ -22,7 +23,8 @@ enum class PrintScale { FitToPage, TrueScale };
 struct PrintOptions {
     PrintScale scale = PrintScale::FitToPage;
     PenSet pens;
-    std::set<int> hiddenKinds;  // line kinds the view hides
+    std::set<int> hiddenKinds;       // line kinds the view hides
+    QString title = kPrintJobTitle;  // the job's name: the design's file name
 };
 
 // Pages across and down the drawing takes at this scale on pages of `pageMm` (printable area).

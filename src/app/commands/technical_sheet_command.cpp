@@ -6,9 +6,11 @@
 #include "app/commands/file_commands.h"
 #include "app/dialogs/questionnaire_dialog.h"
 #include "app/dialogs/sheet_template_dialog.h"
+#include "app/window/design_history.h"
 #include "app/window/main_window.h"
 #include "techsheet/placeholders.h"
 #include "techsheet/sheet_template.h"
+#include "workbench/design_state.h"
 #include "workbench/workbench.h"
 
 namespace brontaxe::app {
@@ -47,10 +49,12 @@ void technicalSheetCommand(Workbench& wb, QWidget* parent, const std::function<v
             QMessageBox::warning(parent, kTitle, QString::fromStdString(*why));
             return;
         }
+        const SheetState before = sheetState(d);
         insertTechnicalSheet(d, std::get<SheetTemplate>(read));
         redraw();
-        if (d.FieldCount() > 0)
-            showQuestionnaire(wb, parent);
+        // A questionnaire abandoned leaves no sheet of raw placeholders behind.
+        if (d.FieldCount() > 0 && !showQuestionnaire(wb, parent))
+            putSheet(d, before);
     }
     redraw();
 }
@@ -63,10 +67,13 @@ void chooseSheetTemplate(Workbench& wb, QWidget* parent) {
 // The window's tool image and "Fiche Technique" command: the drawing shown again and its title
 // marked once the sheet changed.
 void MainWindow::openTechnicalSheet() {
+    // The sheet inserted and its answers are one step.
+    history_->beginGroup();
     technicalSheetCommand(wb_, this, [this] {
         drawingView_->drawingChanged();
         files_->designShown();
     });
+    history_->endGroup();
 }
 
 }  // namespace brontaxe::app

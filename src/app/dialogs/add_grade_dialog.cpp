@@ -35,7 +35,7 @@ AddGradeDialog::AddGradeDialog(AllowanceEditor& editor, QWidget* parent)
     grid->addWidget(codeBox_, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Désignation")), 1, 0);
     grid->addWidget(designationBox_, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Epaisseur :")), 2, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Épaisseur :")), 2, 0);
     grid->addWidget(thicknessBox_, 2, 1);
     grid->addWidget(new QLabel(QStringLiteral("Double Mur :")), 3, 0);
     grid->addWidget(doubleWallBox_, 3, 1);

@@ -161,7 +161,9 @@ void AllowanceDialog::showValues() {
 void AllowanceDialog::showMeanings() {
     for (int k = 1; k <= kAllowanceCount; ++k) {
         const auto at = static_cast<std::size_t>(k);
-        const std::string said = editor_.fieldMeaning(k);
+        // The style's own words where they are known, else what the allowance was seen to move.
+        const std::string known = editor_.fieldMeaning(k);
+        const std::string said = known.empty() ? effects_[at].said : known;
         const bool idle = !effects_[at].movesBlank;
         QString text = qs(said);
         if (idle)

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "platform/number_text.h"
 #include "workbench/workbench.h"
 
 namespace brontaxe::app {
@@ -32,6 +33,15 @@ QComboBox* factorList(const char* name, const std::array<RcvFactor, N>& entries,
     return list;
 }
 
+QString onScreen(const std::string& text) {
+    const bool blank = text.find_first_not_of(' ') == std::string::npos;
+    return blank ? QString() : qs(platform::shownNumber(platform::leadingNumber(text)));
+}
+
+std::string fromScreen(const QString& text) {
+    return QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toStdString();
+}
+
 }  // namespace
 
 CompressionDialog::CompressionDialog(const Workbench& wb, QWidget* parent)
@@ -41,7 +51,7 @@ CompressionDialog::CompressionDialog(const Workbench& wb, QWidget* parent)
 
     auto* formula = new QGroupBox(QStringLiteral("Formule Mc Kee"));
     auto* grid = new QGridLayout(formula);
-    const char* captions[RcvForm::kInputs] = {"Longueur", "Largeur", "Hauteur", "epaisseur", "ECT"};
+    const char* captions[RcvForm::kInputs] = {"Longueur", "Largeur", "Hauteur", "Épaisseur", "ECT"};
     for (std::size_t k = 0; k < RcvForm::kInputs; ++k) {
         const int row = static_cast<int>(k);
         inputs_[k] = new QLineEdit;
@@ -79,8 +89,8 @@ CompressionDialog::CompressionDialog(const Workbench& wb, QWidget* parent)
     grid->addWidget(result_, listRow + 2, 1);
     grid->addWidget(resultUnit_, listRow + 2, 2);
 
-    unitButtons_[0] = new QRadioButton(QStringLiteral("mm - kg -  kg/m"));
-    unitButtons_[1] = new QRadioButton(QStringLiteral("in - lbs - lbs/in "));
+    unitButtons_[0] = new QRadioButton(QStringLiteral("mm - kg - kN/m"));
+    unitButtons_[1] = new QRadioButton(QStringLiteral("in - lbs - lbs/in"));
     unitButtons_[0]->setChecked(true);
     auto* unitsRow = new QHBoxLayout;
     for (int k = 0; k < 2; ++k) {
@@ -135,18 +145,19 @@ QLabel* CompressionDialog::unitLabel(int index) const {
                : nullptr;
 }
 
+// The form computes with the decimal point; the boxes show and take the comma.
 void CompressionDialog::readBoxes() {
     for (std::size_t k = 0; k < RcvForm::kInputs; ++k)
-        form_.inputs[k] = inputs_[k]->text().toStdString();
-    form_.result = result_->text().toStdString();
+        form_.inputs[k] = fromScreen(inputs_[k]->text());
+    form_.result = fromScreen(result_->text());
 }
 
 void CompressionDialog::showBoxes() {
     for (std::size_t k = 0; k < RcvForm::kInputs; ++k) {
-        inputs_[k]->setText(qs(form_.inputs[k]));
+        inputs_[k]->setText(onScreen(form_.inputs[k]));
         units_[k]->setText(qs(k == RcvForm::kEct ? form_.ectUnit() : form_.lengthUnit()));
     }
-    result_->setText(qs(form_.result));
+    result_->setText(qs(platform::withDecimalComma(form_.result)));
     resultUnit_->setText(qs(form_.resultUnit()));
 }
 

@@ -39,7 +39,7 @@ DeleteGradeDialog::DeleteGradeDialog(Workbench& wb, QWidget* parent) : QDialog(p
     grid->addWidget(gradeCombo_, 0, 0, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("Codification")), 1, 0);
     grid->addWidget(codeBox_, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Epaisseur Carton : ")), 2, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Épaisseur Carton : ")), 2, 0);
     grid->addWidget(thicknessBox_, 2, 1);
 
     auto* remove = new QPushButton(QStringLiteral("Supprimer ce profil"));
@@ -78,7 +78,7 @@ void DeleteGradeDialog::gradeChosen(int index) {
         return;
     }
     codeBox_->setText(qs(grades.at(grade).code));
-    thicknessBox_->setText(qs(platform::numberTextBlank(grades.at(grade).thickness)));
+    thicknessBox_->setText(qs(platform::shownNumber(grades.at(grade).thickness)));
 }
 
 void DeleteGradeDialog::deleteChosenGrade() {

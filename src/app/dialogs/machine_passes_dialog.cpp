@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <QVBoxLayout>
 
+#include "platform/number_text.h"
+
 namespace brontaxe::app {
 namespace {
 
@@ -99,7 +101,7 @@ MachinePassesDialog::MachinePassesDialog(const std::array<float, 17>& passes, QW
     sketch_ = new PassesSketch(columnsShown());
     sketch_->setObjectName("sketch");
     const auto label = [this](const std::string& text, const QString& name) {
-        auto* l = new QLabel(QString::fromStdString(text), sketch_);
+        auto* l = new QLabel(QString::fromStdString(platform::withDecimalComma(text)), sketch_);
         l->setObjectName(name);
         l->setAlignment(Qt::AlignCenter);
         QFont f = l->font();
@@ -128,6 +130,14 @@ MachinePassesDialog::MachinePassesDialog(const std::array<float, 17>& passes, QW
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(sketch_);
+    if (!view_.recorded) {
+        // A sketch of zeros would pass for a slotted case: the style has no passes to show.
+        sketch_->hide();
+        auto* none = new QLabel(QString::fromUtf8(kNoMachinePasses));
+        none->setObjectName("aucunPassage");
+        none->setWordWrap(true);
+        layout->addWidget(none);
+    }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);

@@ -252,7 +252,7 @@ void PalletAssistantDialog::startValues(const QString& styleText) {
         heightBox_->setText(plain(m.EpaisseurCarton));
         grossWeightBox_->setText(QStringLiteral("0.3"));
         grossWeightCaption_->setText(QStringLiteral("Poids de la Plaque"));
-        heightCaption_->setText(QStringLiteral("Epaisseur"));
+        heightCaption_->setText(QStringLiteral("Épaisseur"));
         netWeightBox_->hide();
         netWeightCaption_->hide();
         netWeightUnit_->hide();

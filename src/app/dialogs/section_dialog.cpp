@@ -19,6 +19,8 @@ SectionDialog::SectionDialog(SectionHost host, QWidget* parent)
     : QDialog(parent), host_(std::move(host)) {
     setObjectName("frmSection");
     setWindowTitle(QStringLiteral("Sectionner en 2 morceaux"));
+    // Wide enough for its whole title beside the title bar's buttons.
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 160);
     auto* layout = new QVBoxLayout(this);
 
     auto* row = new QHBoxLayout;
@@ -90,9 +92,11 @@ std::optional<double> SectionDialog::position() {
 }
 
 void SectionDialog::positionLeft() {
+    if (closing_)
+        return;
     if (positionBox_->text().trimmed().isEmpty()) {
         const double width = host_.blankSize().first;
-        positionBox_->setText(QString::fromStdString(platform::numberTextBlank(width / 2)));
+        positionBox_->setText(QString::fromStdString(platform::shownNumber(width / 2)));
     }
     if (const auto p = position())
         host_.preview(side(), *p);
@@ -126,6 +130,11 @@ void SectionDialog::abandon() {
 
 void SectionDialog::reject() {
     abandon();
+}
+
+void SectionDialog::done(int result) {
+    closing_ = true;
+    QDialog::done(result);
 }
 
 }  // namespace brontaxe::app

@@ -49,12 +49,15 @@ class SectionDialog : public QDialog {
 
   protected:
     void reject() override;  // Escape and the close box abandon, as "Abandon" does
+    // The box losing the focus as the dialog closes previews nothing: the cut applied stays.
+    void done(int result) override;
 
   private:
     std::optional<double> position();
 
     SectionHost host_;
     QLineEdit* positionBox_ = nullptr;
+    bool closing_ = false;
     std::array<QRadioButton*, 4> sideButtons_{};
     QPushButton* applyButton_ = nullptr;
     QPushButton* okButton_ = nullptr;

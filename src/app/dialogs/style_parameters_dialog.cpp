@@ -303,7 +303,7 @@ QWidget* StyleParametersDialog::buildHandleTab() {
     addField(grid, 4, 27, QStringLiteral("Longueur"));
     addField(grid, 5, 28, QStringLiteral("Hauteur"));
     addField(grid, 6, 29, QStringLiteral("Distance (D)"));
-    addField(grid, 7, 30, QStringLiteral("Ecart Refoulage"));
+    addField(grid, 7, 30, QStringLiteral("Écart Refoulage"));
     grid->setRowStretch(8, 1);
     return page;
 }
@@ -401,13 +401,13 @@ void StyleParametersDialog::fieldEdited(int field) {
 }
 
 void StyleParametersDialog::mortiseCountScrolled(int value) {
-    fieldBox(kFieldNbMortaise)->setText(qs(platform::numberTextBlank(value)));
+    fieldBox(kFieldNbMortaise)->setText(qs(platform::shownNumber(value)));
     m_.nbmortaise = static_cast<std::int16_t>(value);
     regenerate();
 }
 
 void StyleParametersDialog::cellCountScrolled(int value) {
-    fieldBox(kFieldNbCases)->setText(qs(platform::numberTextBlank(value)));
+    fieldBox(kFieldNbCases)->setText(qs(platform::shownNumber(value)));
     m_.NbCases = static_cast<std::int16_t>(value);
     regenerate();
 }

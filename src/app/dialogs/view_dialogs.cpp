@@ -72,7 +72,7 @@ FilterDialog::FilterDialog(const std::set<int>& hiddenKinds, bool hideDimensions
         kinds_[k.lineKind] = box;
         layout->addWidget(box);
     }
-    dimensions_ = new QCheckBox("COTATION", this);
+    dimensions_ = new QCheckBox(QStringLiteral("Cotation"), this);
     dimensions_->setObjectName("COTATION");
     dimensions_->setChecked(hideDimensions);
     layout->addWidget(dimensions_);

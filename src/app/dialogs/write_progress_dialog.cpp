@@ -20,7 +20,7 @@ WriteProgressDialog::WriteProgressDialog(QWidget* parent, const QString& fileNam
 
 WriteProgressDialog::WriteProgressDialog(QWidget* parent, Print print)
     : WriteProgressDialog(parent, QStringLiteral("Impression"),
-                          QStringLiteral("Préparation des pages de %1...").arg(kPrintJobTitle),
+                          QStringLiteral("Préparation des pages de %1...").arg(print.title),
                           kShownAfterMs, print.stoppable) {}
 
 WriteProgressDialog::WriteProgressDialog(QWidget* parent, const QString& title,

@@ -19,6 +19,7 @@ class WriteProgressDialog {
 
     struct Print {
         bool stoppable;
+        QString title;  // the job's name
     };
     // Painting the pages of a print or of its preview.
     WriteProgressDialog(QWidget* parent, Print print);

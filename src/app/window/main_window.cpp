@@ -10,10 +10,13 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStatusBar>
 
 #include "app/commands/file_commands.h"
+#include "app/commands/recovery_file.h"
 #include "app/dialogs/architecture_dialog.h"
 #include "app/dialogs/help_dialog.h"
 #include "app/dialogs/style_parameters_dialog.h"
@@ -21,12 +24,15 @@
 #include "app/views/fold_window.h"
 #include "app/views/preview_image.h"
 #include "app/window/check_panel.h"
+#include "app/window/design_history.h"
 #include "app/window/entry_box.h"
 #include "app/window/icons.h"
 #include "app/window/piece_controls.h"
 #include "app/window/string_pass.h"
 #include "params/save_defaults.h"
 #include "platform/number_text.h"
+#include "platform/paths.h"
+#include "platform/user_number.h"
 #include "resources/string_table.h"
 #include "workbench/catalogue.h"
 #include "workbench/design_file.h"
@@ -70,6 +76,24 @@ void addListEntry(QComboBox* list, const QString& text, const QString& data, boo
     list->setItemData(index, notYet, Qt::ToolTipRole);
 }
 
+constexpr QSize kDrawingMinimum(380, 300);
+
+// A column of the window in a frame that scrolls up and down, never across.
+QScrollArea* scrolling(QWidget* column) {
+    auto* area = new QScrollArea;
+    area->setObjectName(column->objectName() + QStringLiteral("Scroll"));
+    area->setWidget(column);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    // A column of fixed width says so by its minimum: its size hint may be narrower.
+    const int width = std::max(column->minimumWidth(), column->sizeHint().width());
+    area->setFixedWidth(width + area->verticalScrollBar()->sizeHint().width());
+    area->setMinimumHeight(0);
+    return area;
+}
+
 // A regeneration ran when it drew, kept the old drawing or said why it could not.
 bool ran(const RegenerationReport& r) {
     return r.drawn || r.keptPrevious || !r.message.empty();
@@ -82,6 +106,8 @@ MainWindow::MainWindow(Workbench& wb, std::optional<std::string> commandLine, QW
     setObjectName("frmPrinc");
     setStringEntry(this, 10);
     files_ = new FileCommands(*this, wb_);
+    history_ = new DesignHistory(
+        wb_, [this](const RestoredDesign& restored) { showRestored(restored); }, this);
     pieces_ = new PieceControls(
         wb_, strings_, this, [this](const auto& handler) { regenerate(handler); },
         [this] { showMachinePasses(); });
@@ -91,15 +117,17 @@ MainWindow::MainWindow(Workbench& wb, std::optional<std::string> commandLine, QW
     auto* row = new QHBoxLayout(central);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    row->addWidget(buildToolColumn());
-    row->addWidget(buildInputPanel());
+    // The columns scroll rather than push the window past a laptop's screen.
+    row->addWidget(scrolling(buildToolColumn()));
+    row->addWidget(scrolling(buildInputPanel()));
     bigSlot_ = new QVBoxLayout;
     bigSlot_->setContentsMargins(4, 6, 4, 6);
     row->addLayout(bigSlot_, 1);
-    row->addWidget(buildResultPanel());
+    row->addWidget(scrolling(buildResultPanel()));
     setCentralWidget(central);
 
     drawingView_ = new DrawingView(wb_.drawing());
+    drawingView_->setMinimumSize(kDrawingMinimum);
     checkPanel_->setView(drawingView_);
     bigSlot_->addWidget(drawingView_);
     previewImage_ = new PreviewImage;
@@ -151,6 +179,10 @@ MainWindow::MainWindow(Workbench& wb, std::optional<std::string> commandLine, QW
 
     resize(1440, 900);
     loadAtStartUp(std::move(commandLine));
+    recovery_ =
+        new RecoveryFile(wb_, platform::stateDirectory(platform::processEnvironment()), this);
+    recovery_->writeEveryMinute([this] { return files_->isModified(); },
+                                [this] { return fileName_; });
 }
 
 MainWindow::~MainWindow() {
@@ -167,6 +199,7 @@ void MainWindow::loadAtStartUp(std::optional<std::string> commandLine) {
                                        .arg(BRONTAXE_VERSION_MAJOR)
                                        .arg(BRONTAXE_VERSION_MINOR)
                                        .arg(BRONTAXE_VERSION_PATCH));
+    programTitle_ = windowTitle();
     wb_.startUp();
     fileName_ = wb_.drawingFileName();
     colourLegendLines();
@@ -192,6 +225,7 @@ void MainWindow::loadAtStartUp(std::optional<std::string> commandLine) {
         report.notices.insert(report.notices.begin(), problems.begin(), problems.end());
         return report;
     });
+    history_->reset();
 }
 
 void MainWindow::fillFamilies() {
@@ -251,6 +285,7 @@ void MainWindow::showResult(const RegenerationReport& report) {
     const MainWindowState& w = wb_.window();
     if (codeBox_->text() != qs(w.codeText))
         codeBox_->setText(qs(w.codeText));
+    showSizes();
     {
         const QSignalBlocker block(familyCombo_);
         familyCombo_->setCurrentIndex(w.familyNumber - 1);
@@ -270,11 +305,46 @@ void MainWindow::showResult(const RegenerationReport& report) {
     // What the boxes show now is what was drawn: the value a refused entry goes back to.
     for (EntryBox* box : findChildren<EntryBox*>())
         box->acceptEntry();
+    history_->record();
+    updateRecovery();
+}
+
+// The sizes drawn, each box in the one form numbers take on screen ("1e3" shows 1000).
+void MainWindow::showSizes() {
+    const Model& m = wb_.model();
+    const std::array<std::pair<EntryBox*, float>, 3> sizes{
+        {{lengthBox_, m.Longueur}, {widthBox_, m.Largeur}, {heightBox_, m.Hauteur}}};
+    for (const auto& [box, value] : sizes) {
+        const QString shown = qs(platform::shownNumber(value));
+        const std::optional<double> typed = platform::readUserNumber(box->text().toStdString());
+        if (box->text() != shown && typed && static_cast<float>(*typed) == value)
+            box->setText(shown);
+    }
+}
+
+void MainWindow::showInputTexts() {
+    const MainWindowState& w = wb_.window();
+    codeBox_->setText(qs(w.codeText));
+    lengthBox_->setText(qs(w.lengthText));
+    widthBox_->setText(qs(w.widthText));
+    heightBox_->setText(qs(w.heightText));
+    creaseListBox_->setText(qs(w.creaseList));
+}
+
+void MainWindow::showRestored(const RestoredDesign& restored) {
+    showInputTexts();
+    fillGrades();
+    ++regenerations_;
+    showResult(restored.report);
+    if (restored.refusal) {
+        statusMessage_->setText(qs(*restored.refusal));
+        statusMessage_->setStyleSheet(QStringLiteral("color: #b00000;"));
+    }
 }
 
 void MainWindow::showThickness() {
     const float thickness = wb_.model().EpaisseurCarton;
-    thicknessLabel_->setText(QStringLiteral("Ép. %1 mm").arg(qs(platform::numberText(thickness))));
+    thicknessLabel_->setText(QStringLiteral("Ép. %1 mm").arg(qs(platform::shownNumber(thickness))));
 }
 
 void MainWindow::showLayout() {
@@ -291,25 +361,27 @@ void MainWindow::showLayout() {
 
 void MainWindow::showFigures() {
     const WindowFigures f = windowFigures(wb_.model());
-    cutLengthLabel_->setText(qs(f.cutLength));
-    cutCreaseLengthLabel_->setText(qs(f.cutCreaseLength));
-    perforationLengthLabel_->setText(qs(f.perforationLength));
-    halfCutLengthLabel_->setText(qs(f.halfCutLength));
-    creaseLengthLabel_->setText(qs(f.creaseLength));
-    totalLengthLabel_->setText(qs(f.totalLength));
-    cutSurfaceLabel_->setText(qs(f.cutSurface));
-    imposedSizeLabel_->setText(qs(f.imposedSize));
-    poseCountLabel_->setText(qs(f.poseCount));
-    wasteLabel_->setText(qs(f.waste));
-    sheetWasteLabel_->setText(qs(f.sheetWaste));
-    sheetXBox_->setText(qs(f.sheetX));
-    sheetYBox_->setText(qs(f.sheetY));
-    posesXBox_->setText(qs(f.posesX));
-    posesYBox_->setText(qs(f.posesY));
-    gapXBox_->setText(qs(f.gapX));
-    gapYBox_->setText(qs(f.gapY));
-    marginBoxes_[0]->setText(qs(f.marginX));
-    marginBoxes_[1]->setText(qs(f.marginY));
+    // Read by a French user: the decimal comma.
+    const auto shown = [](const std::string& text) { return qs(platform::withDecimalComma(text)); };
+    cutLengthLabel_->setText(shown(f.cutLength));
+    cutCreaseLengthLabel_->setText(shown(f.cutCreaseLength));
+    perforationLengthLabel_->setText(shown(f.perforationLength));
+    halfCutLengthLabel_->setText(shown(f.halfCutLength));
+    creaseLengthLabel_->setText(shown(f.creaseLength));
+    totalLengthLabel_->setText(shown(f.totalLength));
+    cutSurfaceLabel_->setText(shown(f.cutSurface));
+    imposedSizeLabel_->setText(shown(f.imposedSize));
+    poseCountLabel_->setText(shown(f.poseCount));
+    wasteLabel_->setText(shown(f.waste));
+    sheetWasteLabel_->setText(shown(f.sheetWaste));
+    sheetXBox_->setText(shown(f.sheetX));
+    sheetYBox_->setText(shown(f.sheetY));
+    posesXBox_->setText(shown(f.posesX));
+    posesYBox_->setText(shown(f.posesY));
+    gapXBox_->setText(shown(f.gapX));
+    gapYBox_->setText(shown(f.gapY));
+    marginBoxes_[0]->setText(shown(f.marginX));
+    marginBoxes_[1]->setText(shown(f.marginY));
     const QSignalBlocker block(centreBox_);
     centreBox_->setChecked(wb_.imposition().ChkCentre);
     showDataWarnings();
@@ -418,13 +490,28 @@ void MainWindow::dimensionLeft(EntryBox* box, NumberBox kind, float stored) {
     }
     if (static_cast<float>(*entry.value) == stored)
         return;
-    regenerate([this] { return wb_.regenerate(); });
+    const DesignState before = captureDesign(wb_);
+    pushInputs();
+    const RegenerationReport report = wb_.regenerate();
+    ++regenerations_;
+    if (!report.drawn && !report.keptPrevious && !report.message.empty()) {
+        // A size the style cannot draw is refused like a value out of range: the design and
+        // its drawing stay as they were.
+        showRestored(restoreDesignState(wb_, before));
+        refuse(box, report.message);
+        return;
+    }
+    showResult(report);
 }
 
 void MainWindow::refuse(EntryBox* box, const std::string& reason) {
     box->refuseEntry();
-    statusMessage_->setText(qs(reason));
-    statusMessage_->setStyleSheet(QStringLiteral("color: #b00000;"));
+    say(qs(reason), true);
+}
+
+void MainWindow::say(const QString& text, bool fault) {
+    statusMessage_->setText(text);
+    statusMessage_->setStyleSheet(fault ? QStringLiteral("color: #b00000;") : QString());
 }
 
 void MainWindow::codeBoxLeft() {
@@ -581,8 +668,8 @@ void MainWindow::showHelp(const QString& anchor) {
 
 void MainWindow::about() {
     QMessageBox::about(
-        this, windowTitle(),
-        QStringLiteral("<b>%1</b><p>%2</p>").arg(windowTitle(), qs(strings_.text(83))));
+        this, programTitle_,
+        QStringLiteral("<b>%1</b><p>%2</p>").arg(programTitle_, qs(strings_.text(83))));
 }
 
 }  // namespace brontaxe::app

@@ -10,6 +10,7 @@
 
 #include "app/views/drawing_view.h"
 #include "app/views/pen_set.h"
+#include "workbench/design_state.h"
 #include "workbench/window_inputs.h"
 #include "workbench/workbench.h"
 
@@ -31,10 +32,12 @@ class StringTable;
 namespace brontaxe::app {
 
 class CheckPanel;
+class DesignHistory;
 class EntryBox;
 class FileCommands;
 class FoldWindow;
 class PieceControls;
+class RecoveryFile;
 struct OutsideHost;
 class PreviewImage;
 
@@ -49,11 +52,25 @@ class MainWindow : public QMainWindow {
     DrawingView* view() { return drawingView_; }
     CheckPanel* checkPanel() { return checkPanel_; }
     const std::string& fileName() const { return fileName_; }
+    // The program and its version ("Brontaxe v0.1r0"), as "À propos" names it.
+    const QString& programTitle() const { return programTitle_; }
     bool viewsSwapped() const { return viewsSwapped_; }
     bool numbersShown() const { return numbersShown_; }
     // Regenerations the window asked for since it opened (start-up's included).
     int regenerationCount() const { return regenerations_; }
     QSize initialSize() const { return {initialWidth_, initialHeight_}; }
+
+    // Undo and redo of the design ("Édition").
+    DesignHistory& history() { return *history_; }
+
+    // The design written aside while unsaved. At start, a design left by a run that did not
+    // close cleanly is offered back ("Récupérer la conception non enregistrée ?").
+    RecoveryFile& recovery() { return *recovery_; }
+    void offerRecovery();
+    // The status bar's message, in red for a fault; it replaces the one before.
+    void say(const QString& text, bool fault = false);
+    // After each change and each save: the design aside follows what is unsaved.
+    void updateRecovery();
 
     // The file commands (open, save, print) and the name of the design on show.
     FileCommands& files() { return *files_; }
@@ -115,6 +132,10 @@ class MainWindow : public QMainWindow {
     void regenerate(const std::function<RegenerationReport()>& handler);
     void pushInputs();
     void showResult(const RegenerationReport& report);
+    // A design put back by undo or redo: every input shows it.
+    void showRestored(const RestoredDesign& restored);
+    void showInputTexts();
+    void showSizes();
     void showFigures();
     void showDataWarnings();
     void showLayout();
@@ -152,9 +173,12 @@ class MainWindow : public QMainWindow {
     const StringTable& strings_;
     PenSet pens_;
     FileCommands* files_ = nullptr;
+    DesignHistory* history_ = nullptr;
+    RecoveryFile* recovery_ = nullptr;
     PieceControls* pieces_ = nullptr;
 
     std::string fileName_;
+    QString programTitle_;  // the program and its version, without the file
     bool numbersShown_ = false;
     bool viewsSwapped_ = false;
     bool inputsBlocked_ = true;

@@ -6,6 +6,7 @@
 #include "app/dialogs/allowance_dialog.h"
 #include "app/dialogs/delete_grade_dialog.h"
 #include "app/window/check_panel.h"
+#include "app/window/design_history.h"
 #include "app/window/main_window.h"
 
 namespace brontaxe::app {
@@ -28,7 +29,10 @@ void MainWindow::editAllowances() {
     };
     host.help = [this] { showHelp(QStringLiteral("majorations")); };
     AllowanceDialog dialog(wb_, std::move(host), this);
+    // The values the editor leaves in the design are one step, once it is closed.
+    history_->beginGroup();
     dialog.exec();
+    history_->endGroup();
 }
 
 void MainWindow::deleteGradeDialog() {

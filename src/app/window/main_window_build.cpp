@@ -20,6 +20,7 @@
 #include "app/dialogs/compression_dialog.h"
 #include "app/views/preview_image.h"
 #include "app/window/check_panel.h"
+#include "app/window/design_history.h"
 #include "app/window/entry_box.h"
 #include "app/window/icons.h"
 #include "app/window/main_window.h"
@@ -133,6 +134,18 @@ void MainWindow::buildMenus() {
         close();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("Édition"));
+    edit->setObjectName("mnedition");
+    QAction* undo = history_->stack().createUndoAction(this, QStringLiteral("Annuler"));
+    undo->setObjectName("mnedition_annuler");
+    undo->setShortcut(QKeySequence::Undo);
+    edit->addAction(undo);
+    QAction* redo = history_->stack().createRedoAction(this, QStringLiteral("Rétablir"));
+    redo->setObjectName("mnedition_retablir");
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    edit->addAction(redo);
+
     QMenu* view = menuBar()->addMenu(QString());
     view->setObjectName("mnaffichage");
     setStringEntry(view, 30);
@@ -185,7 +198,9 @@ void MainWindow::buildMenus() {
     QMenu* help = menuBar()->addMenu(QString());
     help->setObjectName("mnaide");
     setStringEntry(help, 80);
-    addCommand(help, "mnaide_aide", 81, [this] { showHelp(); });
+    addCommand(help, "mnaide_aide", 81, [this] {
+        showHelp();
+    })->setShortcut(QKeySequence::HelpContents);
     addCommand(help, "mnaide_apropos", 82, [this] { about(); });
 }
 
@@ -214,7 +229,9 @@ QWidget* MainWindow::buildToolColumn() {
     });
     layout->addSpacing(8);
     addToolImage(layout, "Image10", 1309, int(T::TechnicalSheet), [this] { openTechnicalSheet(); });
-    addToolImage(layout, "Image17", 0, int(T::AllPieces), [this] { pieces_->allPiecesChosen(); });
+    addToolImage(layout, "Image17", 0, int(T::AllPieces), [this] {
+        pieces_->allPiecesChosen();
+    })->setToolTip(QStringLiteral("Tous les morceaux"));
     pieces_->buildCheckBoxes(layout);
     auto* outside = findChild<OutsideCommands*>("outsideCommands");
     addToolImage(layout, "Image15", 1313, int(T::Folding3D),
@@ -226,7 +243,9 @@ QWidget* MainWindow::buildToolColumn() {
                  [outside] { outside->palletise(); });
     addToolImage(layout, "Image6", 1305, int(T::Configuration), [this] { openConfiguration(); });
     layout->addStretch(1);
-    addToolImage(layout, "Image16", 0, int(T::Quit), [this] { close(); });
+    addToolImage(layout, "Image16", 0, int(T::Quit), [this] {
+        close();
+    })->setToolTip(QStringLiteral("Quitter"));
     return column;
 }
 

@@ -5,12 +5,16 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "app/commands/file_commands.h"
+#include "app/commands/recovery_file.h"
 #include "app/dialogs/configuration_dialog.h"
+#include "app/window/design_history.h"
 #include "app/window/entry_box.h"
 #include "app/window/main_window.h"
 #include "resources/string_table.h"
+#include "workbench/design_file.h"
 
 namespace brontaxe::app {
 namespace {
@@ -26,20 +30,57 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    recovery_->remove();  // a clean close leaves nothing to recover
     event->accept();
 }
 
+void MainWindow::updateRecovery() {
+    if (!recovery_)
+        return;  // start-up: a design left aside waits for offerRecovery
+    if (files_->isModified())
+        recovery_->write(fileName_);
+    else
+        recovery_->remove();
+}
+
+void MainWindow::offerRecovery() {
+    if (!recovery_->isPending())
+        return;
+    QMessageBox box(QMessageBox::Question, windowTitle(),
+                    QStringLiteral("Récupérer la conception non enregistrée ?"),
+                    QMessageBox::NoButton, this);
+    box.setObjectName("recoveryQuestion");
+    box.setInformativeText(
+        QStringLiteral("Brontaxe ne s'est pas fermé normalement : la conception en cours n'avait "
+                       "pas été enregistrée."));
+    QPushButton* yes = box.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
+    box.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    if (box.clickedButton() != yes) {
+        recovery_->remove();
+        return;
+    }
+    const OpenedDesign opened = openDesign(wb_, recovery_->designPath());
+    if (!opened.result.ok) {
+        QMessageBox::warning(this, windowTitle(), qs(opened.result.message));
+        recovery_->remove();
+        return;
+    }
+    const std::string name = recovery_->pendingFileName();
+    if (!name.empty())
+        fileName_ = name;
+    // Shown as a design still to save: the title marks it and the copy aside stays.
+    showOpenedDesign(opened.report);
+}
+
 void MainWindow::showOpenedDesign(const RegenerationReport& report) {
-    const MainWindowState& w = wb_.window();
-    codeBox_->setText(qs(w.codeText));
-    lengthBox_->setText(qs(w.lengthText));
-    widthBox_->setText(qs(w.widthText));
-    heightBox_->setText(qs(w.heightText));
-    creaseListBox_->setText(qs(w.creaseList));
+    showInputTexts();
     fillGrades();
     ++regenerations_;
     showResult(report);
     drawingView_->fitToWindow();
+    history_->reset();  // an opened design starts a history of its own
 }
 
 void MainWindow::tablesChanged() {

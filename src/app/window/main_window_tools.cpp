@@ -3,6 +3,7 @@
 #include "app/dialogs/machine_passes_dialog.h"
 #include "app/dialogs/section_dialog.h"
 #include "app/views/drawing_view.h"
+#include "app/window/design_history.h"
 #include "app/window/main_window.h"
 
 namespace brontaxe::app {
@@ -29,7 +30,14 @@ void MainWindow::openSection() {
         return std::make_pair(f.width(), f.height());
     };
     SectionDialog dialog(std::move(host), this);
+    // In the window's lower right corner, over the figures rather than the line it previews.
+    dialog.adjustSize();
+    const QPoint corner = mapToGlobal(QPoint(width(), height()));
+    dialog.move(corner - QPoint(dialog.width() + 16, dialog.height() + 48));
+    // Its previews draw the blank whole: the section left on the drawing is the one step.
+    history_->beginGroup();
     dialog.exec();
+    history_->endGroup();
 }
 
 void MainWindow::showMachinePasses() {

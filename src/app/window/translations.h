@@ -6,9 +6,9 @@ class QCoreApplication;
 
 namespace brontaxe::app {
 
-// Loads Qt's French translations from the system's translation folder (the Debian package
-// qt6-translations-l10n) and installs them. False when they are not installed: the dialogs
-// then stay in English.
+// Makes French the default locale, then loads Qt's French translations from the system's
+// translation folder (the Debian package qt6-translations-l10n) and installs them. False when
+// they are not installed: the dialogs then stay in English.
 bool installFrenchTranslations(QCoreApplication& app);
 
 }  // namespace brontaxe::app

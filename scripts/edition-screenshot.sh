@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Screenshots of the real window under a virtual X server on fresh settings:
+#   edition       the "Édition" menu after a length was changed  (docs/edition.png)
+#   recuperation  the question offering back a design left unsaved (docs/recuperation.png)
+#   majo0427      the allowance editor of a 0427                  (docs/majorations-0427.png)
+# Usage: scripts/edition-screenshot.sh WHAT [OUT]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+what=${1:?edition, recuperation or majo0427}
+case $what in
+  edition) default=docs/edition.png ;;
+  recuperation) default=docs/recuperation.png ;;
+  majo0427) default=docs/majorations-0427.png ;;
+  *) echo "unknown picture: $what" >&2; exit 2 ;;
+esac
+out=${2:-$default}
+. scripts/shot-program.sh
+mkdir -p "$(dirname "$out")"
+run_shot_program design_history_shot "$out" "$what"
+echo "$out"

@@ -1,0 +1,66 @@
+#include "workbench/design_state.h"
+
+#include <utility>
+
+#include "techsheet/sheet_template.h"
+#include "workbench/design_file.h"
+
+namespace brontaxe {
+namespace {
+
+// The sheet's elements moved so that their lower-left corner lies on the origin.
+std::vector<Element> sheetFromOrigin(const Drawing& d) {
+    std::vector<Element> elements = sheetElements(d);
+    if (elements.empty())
+        return elements;
+    Drawing scratch;
+    for (Element& e : elements)
+        scratch.addElement(std::move(e));
+    const Box box = scratch.extents();
+    if (!box.empty)
+        scratch.TransformRange(scratch.firstId(), scratch.lastId(), -box.xmin, -box.ymin, 0, 1);
+    return scratch.elements();
+}
+
+}  // namespace
+
+SheetState sheetState(const Drawing& d) {
+    return {d.SheetName(), d.sheetFields(), sheetFromOrigin(d)};
+}
+
+void putSheet(Drawing& d, const SheetState& sheet) {
+    Drawing holder;
+    for (const Element& e : sheet.elements)
+        holder.addElement(e);
+    holder.setTechnicalSheet(sheet.name, sheet.fields);
+    adoptTechnicalSheet(d, holder);
+}
+
+DesignState captureDesign(const Workbench& wb) {
+    DesignState s;
+    s.record = designRecord(wb);
+    s.allowanceRecordCode = wb.model().allowanceRecordCode;
+    s.sheet = sheetState(wb.drawing());
+    s.section = wb.appliedSection();
+    return s;
+}
+
+RestoredDesign restoreDesignState(Workbench& wb, const DesignState& state) {
+    RestoredDesign out;
+    if (auto refused = restoreDesign(wb, state.record)) {
+        out.refusal = std::move(refused);
+        return out;
+    }
+    wb.model().allowanceRecordCode = state.allowanceRecordCode;
+    putSheet(wb.drawing(), state.sheet);
+    if (state.section) {
+        SectionOutcome cut = wb.applySection(state.section->keep, state.section->position);
+        out.report = std::move(cut.report);
+        out.refusal = std::move(cut.refusal);
+    } else {
+        out.report = wb.regenerate();
+    }
+    return out;
+}
+
+}  // namespace brontaxe

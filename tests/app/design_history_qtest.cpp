@@ -1,0 +1,459 @@
+// What a designer meets in a day's work: every change undone and redone to the very drawing,
+// the design recovered after the program was killed, and the faults a first hour brought.
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTimer>
+#include <QToolButton>
+#include <QUndoStack>
+#include <QtTest>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+
+#include "app/commands/file_commands.h"
+#include "app/commands/recovery_file.h"
+#include "app/dialogs/allowance_dialog.h"
+#include "app/dialogs/section_dialog.h"
+#include "app/dialogs/style_parameters_dialog.h"
+#include "app/window/design_history.h"
+#include "app/window/entry_box.h"
+#include "app/window/main_window.h"
+#include "board/data_directory.h"
+#include "drawing/drawing_dump.h"
+#include "params/other_dimensions.h"
+#include "platform/paths.h"
+#include "platform/profile_file.h"
+#include "styles/generators.h"
+
+using brontaxe::Workbench;
+using brontaxe::app::EntryBox;
+using brontaxe::app::MainWindow;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Settings naming a copy of the shipped tables, so that "Valider" writes nowhere it matters.
+fs::path freshSettings(const brontaxe::platform::EnvironmentLookup& env) {
+    const fs::path settings = brontaxe::platform::windowsDirectory(env);
+    const fs::path data = settings / "tables";
+    std::error_code ec;
+    fs::remove_all(settings, ec);
+    fs::create_directories(data);
+    const fs::path shipped = brontaxe::shippedDataDirectory(env);
+    for (const char* name : {"csqual2.kor", "fefcomajo1.kor"})
+        fs::copy_file(shipped / name, data / name);
+    std::ofstream(settings / "korparam.ini")
+        << "[Preferences]\nMajoFefco=" << data.string() << "/\n";
+    return settings;
+}
+
+struct Fixture {
+    Fixture()
+        : env(brontaxe::platform::processEnvironment()),
+          wb(brontaxe::platform::PrivateProfile(freshSettings(env)), &brontaxe::findGenerator,
+             env) {
+        window = std::make_unique<MainWindow>(wb, std::nullopt);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+    }
+    template <class T>
+    T* child(const char* name) {
+        return window->findChild<T*>(name);
+    }
+    void typeAndLeave(const char* name, const QString& text) {
+        auto* box = child<EntryBox>(name);
+        box->setFocus();
+        box->setText(text);
+        QTest::keyClick(box, Qt::Key_Return);
+        child<EntryBox>(std::string_view(name) == "largeur" ? "longueur" : "largeur")->setFocus();
+        QCoreApplication::processEvents();
+    }
+    void choose(const char* comboName, int index) {
+        auto* combo = child<QComboBox>(comboName);
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+    void trigger(const char* actionName) { child<QAction>(actionName)->trigger(); }
+    std::string dump() const { return brontaxe::dumpDrawing(wb.drawing()); }
+    QString status() { return child<QLabel>("statusMessage")->text(); }
+
+    brontaxe::platform::EnvironmentLookup env;
+    Workbench wb;
+    std::unique_ptr<MainWindow> window;
+};
+
+// Runs `body` on the next modal dialog of type T once it is shown.
+template <class T>
+void onModal(std::function<void(T&)> body) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, body = std::move(body)] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            body(*dialog);
+        }
+    });
+    timer->start(20);
+}
+
+void enter(EntryBox* box, const QString& text) {
+    box->setFocus();
+    box->setText(text);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+void editStyleParameter(Fixture& f, int field, const QString& value) {
+    onModal<brontaxe::app::StyleParametersDialog>([field, value](auto& d) {
+        enter(d.fieldBox(field), value);
+        d.accept();
+    });
+    f.child<QPushButton>("CmdDetails")->click();
+}
+
+}  // namespace
+
+class DesignHistoryTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void eachKindOfChangeIsUndoneAndRedoneToTheSameDrawing_data();
+    void eachKindOfChangeIsUndoneAndRedoneToTheSameDrawing();
+    void historyOutlivesASaveAndEndsWithAnOpenedDesign();
+    void theEditMenuAndF1ShowTheirShortcuts();
+    void aKilledProgramsDesignIsOfferedBackAtTheNextStart();
+    void aSizeTheStyleCannotDrawIsRefusedAndTheDrawingKept();
+    void numbersShowInTheirShortestFrenchForm_data();
+    void numbersShowInTheirShortestFrenchForm();
+    void aFourDigitCodeIsNotGivenAFifth();
+    void aSaveIsSaidAndClearsTheFault();
+    void exportsStayOutOfTheRecentFilesAndTheJobIsNamedAfterTheDesign();
+    void aboutNamesTheProgramWithoutTheTitleMark();
+    void theWindowFitsALaptopScreen();
+    void aStyleWithoutPassesSaysSo();
+    void everyToolImageSaysWhatItDoesInFrench();
+};
+
+using Change = std::function<void(Fixture&)>;
+Q_DECLARE_METATYPE(Change)
+
+void DesignHistoryTest::eachKindOfChangeIsUndoneAndRedoneToTheSameDrawing_data() {
+    QTest::addColumn<Change>("change");
+    QTest::newRow("longueur") << Change([](Fixture& f) { f.typeAndLeave("longueur", "450"); });
+    QTest::newRow("code") << Change([](Fixture& f) { f.typeAndLeave("txtModel", "0203"); });
+    QTest::newRow("qualité") << Change([](Fixture& f) { f.choose("Cmb_Qual", 4); });
+    QTest::newRow("poses") << Change([](Fixture& f) { f.typeAndLeave("TxNbPoseX", "2"); });
+    QTest::newRow("morceaux") << Change([](Fixture& f) { f.trigger("mncaisse_en_2"); });
+    QTest::newRow("symétrie") << Change(
+        [](Fixture& f) { f.child<QToolButton>("Image12")->click(); });
+    QTest::newRow("paramètre de style")
+        << Change([](Fixture& f) { editStyleParameter(f, 0, "41"); });
+    QTest::newRow("refoulages") << Change(
+        [](Fixture& f) { editStyleParameter(f, brontaxe::kFieldCreasesHorizontal, "100+50"); });
+    QTest::newRow("majoration validée") << Change([](Fixture& f) {
+        onModal<brontaxe::app::AllowanceDialog>([](auto& d) {
+            enter(d.template findChild<EntryBox*>("txt_majo1"), "9");
+            enter(d.template findChild<EntryBox*>("txt_majo5"), "12");
+            d.template findChild<QPushButton*>("cmd_valid")->click();
+        });
+        f.child<QPushButton>("But_Majo")->click();
+    });
+    QTest::newRow("section") << Change([](Fixture& f) {
+        onModal<brontaxe::app::SectionDialog>([](auto& d) {
+            d.positionBox()->setText("700");
+            QVERIFY(d.apply());
+            d.accept();
+        });
+        f.window->openSection();
+    });
+}
+
+void DesignHistoryTest::eachKindOfChangeIsUndoneAndRedoneToTheSameDrawing() {
+    QFETCH(Change, change);
+    Fixture f;
+    QUndoStack& stack = f.window->history().stack();
+    QCOMPARE(stack.count(), 0);
+    const std::string before = f.dump();
+    change(f);
+    const std::string after = f.dump();
+    QVERIFY(after != before);
+    QCOMPARE(stack.count(), 1);  // one change, one step
+
+    f.trigger("mnedition_annuler");
+    QCOMPARE(f.dump(), before);
+    QVERIFY(f.window->isWindowModified() == false);
+    f.trigger("mnedition_retablir");
+    QCOMPARE(f.dump(), after);
+    f.trigger("mnedition_annuler");
+    QCOMPARE(f.dump(), before);
+    QCOMPARE(stack.count(), 1);  // going back and forth records nothing new
+}
+
+void DesignHistoryTest::historyOutlivesASaveAndEndsWithAnOpenedDesign() {
+    Fixture f;
+    QTemporaryDir dir;
+    const std::string before = f.dump();
+    f.typeAndLeave("longueur", "450");
+    f.typeAndLeave("largeur", "350");
+    const fs::path file = fs::path(dir.path().toStdString()) / "a.des";
+    QVERIFY(f.window->files().saveTo(file));
+    QCOMPARE(f.window->history().stack().count(), 2);
+    f.trigger("mnedition_annuler");
+    f.trigger("mnedition_annuler");
+    QCOMPARE(f.dump(), before);
+
+    // Opening drops the history: the question about the change undone is answered "Non".
+    QTimer::singleShot(0, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            for (QAbstractButton* b : box->buttons())
+                if (b->text() == QStringLiteral("Non"))
+                    b->click();
+    });
+    QVERIFY(f.window->files().openFile(file));
+    QCOMPARE(f.window->history().stack().count(), 0);
+    QVERIFY(!f.child<QAction>("mnedition_annuler")->isEnabled());
+}
+
+void DesignHistoryTest::theEditMenuAndF1ShowTheirShortcuts() {
+    Fixture f;
+    auto* undo = f.child<QAction>("mnedition_annuler");
+    auto* redo = f.child<QAction>("mnedition_retablir");
+    QCOMPARE(undo->text(), QStringLiteral("Annuler"));
+    QCOMPARE(redo->text(), QStringLiteral("Rétablir"));
+    QCOMPARE(undo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QVERIFY(redo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
+    QVERIFY(redo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+    QVERIFY(!undo->isEnabled());
+    QCOMPARE(f.child<QAction>("mnaide_aide")->shortcut(), QKeySequence(Qt::Key_F1));
+
+    // Ctrl+Z outside a text box takes the design back.
+    const std::string before = f.dump();
+    f.typeAndLeave("longueur", "450");
+    f.child<QComboBox>("Cmb_Qual")->setFocus();
+    QTest::keyClick(f.window.get(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(f.dump(), before);
+    QCOMPARE(f.child<EntryBox>("longueur")->text(), QStringLiteral("400"));
+}
+
+// The child: a window that takes a length and waits to be killed.
+int runKilledChild() {
+    const auto env = brontaxe::platform::processEnvironment();
+    Workbench wb(brontaxe::platform::PrivateProfile(brontaxe::platform::windowsDirectory(env)),
+                 &brontaxe::findGenerator, env);
+    MainWindow window(wb, std::string("boite.des"));
+    window.show();
+    auto* length = window.findChild<EntryBox*>("longueur");
+    length->setFocus();
+    length->setText("456");
+    QTest::keyClick(length, Qt::Key_Return);
+    std::printf("changed\n");
+    std::fflush(stdout);
+    return QApplication::exec();
+}
+
+void DesignHistoryTest::aKilledProgramsDesignIsOfferedBackAtTheNextStart() {
+    Fixture f;
+    f.window->recovery().remove();
+    QProcess child;
+    child.setProgram(QCoreApplication::applicationFilePath());
+    child.setArguments({QStringLiteral("--killed-child")});
+    child.start();
+    QVERIFY(child.waitForReadyRead(20000));
+    QCOMPARE(child.readAll().trimmed(), QByteArray("changed"));
+    child.kill();  // SIGKILL: no clean close
+    QVERIFY(child.waitForFinished(5000));
+    QVERIFY(f.window->recovery().isPending());
+
+    QString question;
+    QTimer::singleShot(0, [&question] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        question = box->text();
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == QStringLiteral("Oui"))
+                b->click();
+    });
+    f.window->offerRecovery();
+    QCOMPARE(question, QStringLiteral("Récupérer la conception non enregistrée ?"));
+    QCOMPARE(f.wb.model().Longueur, 456.0f);
+    QCOMPARE(f.child<EntryBox>("longueur")->text(), QStringLiteral("456"));
+    QCOMPARE(f.window->fileName(), std::string("boite.des"));
+    QVERIFY(f.window->isWindowModified());
+
+    // A clean close leaves nothing to offer.
+    QTimer::singleShot(0, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            for (QAbstractButton* b : box->buttons())
+                if (b->text() == QStringLiteral("Non"))
+                    b->click();
+    });
+    f.window->close();
+    QVERIFY(!f.window->recovery().isPending());
+}
+
+void DesignHistoryTest::aSizeTheStyleCannotDrawIsRefusedAndTheDrawingKept() {
+    Fixture f;
+    f.typeAndLeave("txtModel", "0427");
+    f.choose("Cmb_Qual", 4);
+    const std::string before = f.dump();
+    const int steps = f.window->history().stack().count();
+    f.typeAndLeave("longueur", "12,5");
+    auto* box = f.child<EntryBox>("longueur");
+    QVERIFY(box->refused());
+    QCOMPARE(box->text(), QStringLiteral("400"));
+    QCOMPARE(f.dump(), before);
+    QVERIFY(!f.status().isEmpty());
+    QCOMPARE(f.wb.model().Longueur, 400.0f);
+    QCOMPARE(f.window->history().stack().count(), steps);
+}
+
+void DesignHistoryTest::numbersShowInTheirShortestFrenchForm_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("entier") << "450"
+                            << "450";
+    QTest::newRow("virgule") << "450,5"
+                             << "450,5";
+    QTest::newRow("point") << "450.25"
+                           << "450,25";
+    QTest::newRow("exposant") << "1e3"
+                              << "1000";
+    QTest::newRow("zéros") << "0450.50"
+                           << "450,5";
+}
+
+void DesignHistoryTest::numbersShowInTheirShortestFrenchForm() {
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    Fixture f;
+    QCOMPARE(f.child<EntryBox>("largeur")->text(), QStringLiteral("300"));  // start-up values
+    f.typeAndLeave("longueur", typed);
+    QCOMPARE(f.child<EntryBox>("longueur")->text(), shown);
+    QVERIFY(!f.child<QLabel>("lbCoupant")->text().contains('.'));
+    QVERIFY(f.child<QLabel>("lbCoupant")->text().contains(','));
+}
+
+void DesignHistoryTest::aFourDigitCodeIsNotGivenAFifth() {
+    Fixture f;
+    f.typeAndLeave("txtModel", "9999");
+    QVERIFY(f.status().contains(QStringLiteral("\"9999\"")));
+    QVERIFY(!f.status().contains(QStringLiteral("09999")));
+    f.typeAndLeave("txtModel", "203");
+    QCOMPARE(f.wb.model().CodeModele, std::string("0203"));
+}
+
+void DesignHistoryTest::aSaveIsSaidAndClearsTheFault() {
+    Fixture f;
+    f.typeAndLeave("txtModel", "9999");
+    QVERIFY(f.child<QLabel>("statusMessage")->styleSheet().contains("b00000"));
+    QVERIFY(f.window->files().save());
+    const QString saved = f.status();
+    QVERIFY(saved.startsWith(QStringLiteral("Dessin enregistré : ")));
+    QVERIFY(saved.endsWith(QStringLiteral("paramQMT.des")));
+    QVERIFY(f.child<QLabel>("statusMessage")->styleSheet().isEmpty());
+}
+
+void DesignHistoryTest::exportsStayOutOfTheRecentFilesAndTheJobIsNamedAfterTheDesign() {
+    Fixture f;
+    QTemporaryDir dir;
+    const fs::path des = fs::path(dir.path().toStdString()) / "a.des";
+    f.window->setFileName(des.string());
+    QCOMPARE(f.window->files().designTitle(), QStringLiteral("a"));
+    QCOMPARE(f.window->files().printOptions().title, QStringLiteral("a"));
+    QCOMPARE(f.window->files().designFolder(), des.parent_path());
+    for (const char* name : {"a.pdf", "a.dxf", "a.des"})
+        QVERIFY(f.window->files().exportTo(fs::path(dir.path().toStdString()) / name));
+    const auto& recent = f.window->files().recentFiles().files();
+    QCOMPARE(recent.size(), std::size_t(1));
+    QVERIFY(recent.front().size() > 6 &&
+            recent.front().substr(recent.front().size() - 6) == "/a.des");
+}
+
+void DesignHistoryTest::aboutNamesTheProgramWithoutTheTitleMark() {
+    Fixture f;
+    f.window->setFileName("a.des");
+    f.typeAndLeave("longueur", "450");
+    QVERIFY(f.window->windowTitle().contains("[*]"));
+    QVERIFY(!f.window->programTitle().contains("[*]"));
+    QVERIFY(!f.window->programTitle().contains("a.des"));
+    QVERIFY(f.window->programTitle().startsWith("Brontaxe v"));
+    QString title;
+    QTimer::singleShot(0, [&title] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        title = box->windowTitle();
+        box->accept();
+    });
+    f.trigger("mnaide_apropos");
+    QCOMPARE(title, f.window->programTitle());
+}
+
+void DesignHistoryTest::theWindowFitsALaptopScreen() {
+    Fixture f;
+    // 1366 x 768 less a panel and the title bar.
+    const QSize least = f.window->minimumSizeHint().expandedTo(f.window->minimumSize());
+    QVERIFY2(least.width() <= 1366 && least.height() <= 700,
+             qPrintable(QStringLiteral("%1 x %2").arg(least.width()).arg(least.height())));
+    f.window->resize(1366, 700);
+    QCoreApplication::processEvents();
+    QVERIFY(f.window->view()->width() >= 380);
+    // The side columns scroll up and down, each shown at its whole width.
+    int columns = 0;
+    for (auto* area : f.window->findChildren<QScrollArea*>()) {
+        if (!area->objectName().endsWith("Scroll"))
+            continue;
+        ++columns;
+        QVERIFY2(area->viewport()->width() >= area->widget()->width(),
+                 qPrintable(area->objectName()));
+        QVERIFY(area->widget()->width() >= area->widget()->minimumWidth());
+    }
+    QCOMPARE(columns, 3);
+}
+
+void DesignHistoryTest::aStyleWithoutPassesSaysSo() {
+    Fixture f;
+    f.typeAndLeave("txtModel", "0427");
+    onModal<QDialog>([](QDialog& d) {
+        auto* none = d.findChild<QLabel*>("aucunPassage");
+        QVERIFY(none);
+        QVERIFY(none->text().startsWith(QStringLiteral("Ce modèle n'a pas de passages machine")));
+        QVERIFY(!d.findChild<QWidget*>("sketch")->isVisible());
+        d.accept();
+    });
+    f.window->showMachinePasses();
+}
+
+void DesignHistoryTest::everyToolImageSaysWhatItDoesInFrench() {
+    Fixture f;
+    for (auto* image : f.child<QWidget>("toolImages")->findChildren<QToolButton*>())
+        QVERIFY2(!image->toolTip().isEmpty(), qPrintable(image->objectName()));
+    const std::pair<const char*, const char*> tips[] = {
+        {"Image4", "Zoom Avant"},
+        {"Image10", "Insérer Fiche Technique"},
+        {"Image16", "Quitter"},
+        {"Image17", "Tous les morceaux"},
+    };
+    for (const auto& [name, tip] : tips)
+        QCOMPARE(f.child<QToolButton>(name)->toolTip(), QString::fromUtf8(tip));
+    QCOMPARE(f.child<QAction>("mnaide_apropos")->text(), QStringLiteral("À propos de Brontaxe"));
+}
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc > 1 && std::string_view(argv[1]) == "--killed-child")
+        return runKilledChild();
+    DesignHistoryTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "design_history_qtest.moc"
