@@ -270,6 +270,11 @@ const AllowanceCase kCases[] = {
     {"0607", 5, "secondWall", foldGaps, {{"a2", 1}}},
     {"0607", 6, "top", foldGaps, {{"a3", 1}}},
 
+    // The glued trays: the base across and up, the walls round it.
+    {"0718", 1, "length", foldGaps, {{"a1", 1}}},
+    {"0718", 2, "width", foldGaps, {{"u1", 1}}},
+    {"0718", 5, "height", foldGaps, {{"a0", 1}, {"a2", 1}, {"u0", 1}, {"u2", 1}}},
+
     {"0701", 1, "panel1", lockCaseSizes, {{"a1", 1}}},
     {"0701", 2, "panel2", lockCaseSizes, {{"a2", 1}}},
     {"0701", 3, "panel3", lockCaseSizes, {{"a3", 1}}},
