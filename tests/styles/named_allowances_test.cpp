@@ -205,8 +205,8 @@ TEST(NamedAllowances, EachMovesWhatTheEditorSaysAndNothingElse) {
         const auto captions =
             allowanceCaptions(static_cast<std::int16_t>(std::stoi(s.code)), false);
         EXPECT_FALSE(captions[1].empty()) << s.code << " is described by the editor";
-        const auto sizes = s.below ? [](const Drawing& d) { return panelSizes(d, true); }
-                                   : [](const Drawing& d) { return panelSizes(d, false); };
+        const auto sizes = s.below ? +[](const Drawing& d) { return panelSizes(d, true); }
+                                   : +[](const Drawing& d) { return panelSizes(d, false); };
         for (std::size_t k = 1; k <= kAllowanceCount; ++k) {
             EXPECT_EQ(listed(movedSizes(s.code, k, sizes)),
                       listed(promised(captions[k], s.above, s.below)))
