@@ -23,6 +23,11 @@ export CCACHE_BASEDIR=$scratch CCACHE_NOHASHDIR=1
 # The tree as it is in the work tree, committed or not, with its files' times; the build
 # folder stays.
 (cd "$top" && git ls-files -co --exclude-standard -z | tar -cf - --null -T -) | tar -xf - -C "$tree"
+# A file a fault was planted in came back with its old time: make the build see it changed.
+if [ -f "$scratch/planted" ]; then
+    sort -u "$scratch/planted" | while read -r f; do touch "$tree/$f"; done
+    rm "$scratch/planted"
+fi
 
 build_tests() {
     cmake --build "$build" -j"${MUTANTS_JOBS:-2}" --target brontaxe_tests >"$1" 2>&1
@@ -67,6 +72,7 @@ while IFS=$'\t' read -r file original replacement why || [ -n "$file" ]; do
         continue
     fi
     cp "$tree/$file" "$scratch/original"
+    echo "$file" >>"$scratch/planted"
     if ! reason=$(plant "$tree/$file" "$original" "$replacement" 2>&1); then
         broken+=("[$n] $line ($reason)")
         echo "[$n] NOT PLANTED ($reason): $line"
