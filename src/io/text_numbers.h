@@ -8,9 +8,9 @@
 
 namespace brontaxe::io {
 
+// formatNumber drops the sign of what rounds to zero: no "-0.0000".
 inline std::string coordinate(double v) {
-    std::string s = platform::formatNumber(v, "0.0000");
-    return s == "-0.0000" ? "0.0000" : s;
+    return platform::formatNumber(v, "0.0000");
 }
 
 }  // namespace brontaxe::io

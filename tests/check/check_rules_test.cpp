@@ -360,6 +360,13 @@ TEST(CheckRules, PanelsWideEnoughToFold) {
              line(d, kind::Crease, 107.5, 0, 107.5, 100);
          },
          {FindingKind::NarrowPanel}},
+        {"a perforated crease folds too, 7.5 mm from a crease",
+         [](Drawing& d) {
+             outline(d);
+             line(d, kind::Crease, 100, 0, 100, 100);
+             line(d, kind::PerforatedCrease, 107.5, 0, 107.5, 100);
+         },
+         {FindingKind::NarrowPanel}},
         {"a double score, 6 mm apart",
          [](Drawing& d) {
              outline(d);

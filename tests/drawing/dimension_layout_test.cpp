@@ -79,6 +79,7 @@ TEST(DimensionLayout, ShortDimensionsPutTheirArrowsOutsideAndZeroLengthHasNone) 
     const auto none = layoutDimension({{3, 3}, {3, 3}, {3, 3}}, plainStyle());
     EXPECT_FALSE(none.hasArrows);
     EXPECT_EQ(none.text, "0");
+    EXPECT_EQ(none.textAngleDeg, 0);  // no direction of its own: read along x
 }
 
 TEST(DimensionLayout, ValuesShowToOneDecimalWithoutTrailingZeros) {

@@ -24,7 +24,7 @@ Drawing richDrawing() {
     d.Radius = 12.345678901234;
     d.StartAngle = 10;
     d.AddArc(1e-7, 1.0 / 3.0, 360);
-    d.Piece = 2;
+    d.Piece = 3;
     d.LineVariant = 2;
     d.LineKind = kind::HalfCut;
     d.AddLine(0.1, 0.2, 0.30000000000000004, -0.0);
@@ -101,6 +101,9 @@ TEST(DesFile, DamagedFilesAreRefusedAndTheDrawingStaysAsItWas) {
         {withElement(R"({"a":[0,0],"b":[1,1],"kind":1.5,"piece":1,"type":"line","variant":1})"),
          "\"kind\" non entier"},
         {withElement(R"({"centre":[0,0],"radius":-1,"start":0,"sweep":90,"kind":1,"piece":1,)"
+                     R"("type":"arc","variant":1})"),
+         "arc incorrect"},
+        {withElement(R"({"centre":[0,0],"radius":1,"start":0,"sweep":0,"kind":1,"piece":1,)"
                      R"("type":"arc","variant":1})"),
          "arc incorrect"},
         {withElement(R"({"min":[5,5],"max":[0,0],"kind":1,"piece":1,"type":"sheet","variant":1})"),

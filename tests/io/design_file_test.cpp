@@ -9,6 +9,7 @@
 #include "io/drawing_files.h"
 #include "model/model_fields.h"
 #include "platform/pending_files.h"
+#include "support/line_kinds_drawing.h"
 #include "support/temp_dir.h"
 #include "workbench/preferences.h"
 
@@ -183,12 +184,7 @@ TEST(DesignFile, DamagedDesignsAreRefusedInFrenchAndTheCurrentDesignStays) {
 
 TEST(DesignFile, ADrawingWithoutItsDesignOpensAsItWasSavedAndIsMeasured) {
     test::TempDir dir;
-    Drawing fixed;
-    fixed.LineKind = kind::Cut;
-    fixed.AddLine(0, 0, 250, 0);
-    fixed.AddLine(250, 0, 250, 100);
-    fixed.LineKind = kind::Crease;
-    fixed.AddLine(0, 50, 250, 50);
+    const Drawing fixed = test::lineKindsDrawing();
     ASSERT_TRUE(io::SaveDrawing(fixed, dir / "autre.des").ok);
 
     Program p(dir.path());
@@ -198,10 +194,24 @@ TEST(DesignFile, ADrawingWithoutItsDesignOpensAsItWasSavedAndIsMeasured) {
     ASSERT_TRUE(opened.result.ok) << opened.result.message;
     EXPECT_FALSE(opened.parametric);
     EXPECT_EQ(p.wb.drawing().elements(), fixed.elements());
-    EXPECT_FLOAT_EQ(p.wb.model().HorsToutX, 250);
-    EXPECT_FLOAT_EQ(p.wb.model().HorsToutY, 100);
-    EXPECT_FLOAT_EQ(p.wb.model().LgCoupant, 350);
-    EXPECT_FLOAT_EQ(p.wb.model().LgRainant, 250);
+    const Model& m = p.wb.model();
+    EXPECT_FLOAT_EQ(m.HorsToutX, 240);
+    EXPECT_FLOAT_EQ(m.HorsToutY, 180);
+    // Each figure totals the strokes of its own kind, as they were asked for.
+    const std::pair<std::int16_t, float Model::*> kFigures[] = {
+        {kind::Cut, &Model::LgCoupant},       {kind::PerforatedCrease, &Model::LgPerfoRainant},
+        {kind::Perforation, &Model::LgPerfo}, {kind::HalfCut, &Model::LgMiChair},
+        {kind::Crease, &Model::LgRainant},
+    };
+    double all = 0;
+    for (const auto& [lineKind, figure] : kFigures) {
+        double total = 0;
+        for (const test::AskedStroke& s : test::lineKindsStrokes())
+            total += s.lineKind == lineKind ? test::askedLength(s) : 0;
+        EXPECT_NEAR(m.*figure, total, 1e-3) << "kind " << lineKind;
+        all += total;
+    }
+    EXPECT_NEAR(m.LgTotal, all, 1e-3);
     EXPECT_EQ(designRecord(p.wb), record);  // the design itself is untouched
 
     // Saved again without a design, it stays a fixed drawing.

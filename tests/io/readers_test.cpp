@@ -3,16 +3,21 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <fstream>
 #include <iterator>
 #include <map>
 #include <sstream>
+#include <stdexcept>
+#include <vector>
 
 #include "io/drawing_files.h"
 #include "io/page_layout.h"
 #include "platform/process.h"
 #include "styles/02/fco200.h"
+#include "support/line_kinds_drawing.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
 #include "support/temp_dir.h"
@@ -231,75 +236,6 @@ TEST_F(RealReaders, BitmapsHaveTheExpectedSizeAndShowTheBlank) {
     EXPECT_EQ(static_cast<unsigned char>(bmp[28]), 24);  // bits a pixel
 }
 
-// Sums the rules of one type code of a CFF2 file: lines and counter-clockwise arcs.
-double cff2Length(const std::string& text, int type, int& records) {
-    double total = 0;
-    records = 0;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (line.size() < 2 || (line[0] != 'L' && line[0] != 'A') || line[1] != ',')
-            continue;
-        std::vector<double> f;
-        std::istringstream fields(line.substr(2));
-        for (std::string item; std::getline(fields, item, ',');)
-            f.push_back(std::stod(item));
-        if (static_cast<int>(f[1]) != type)
-            continue;
-        ++records;
-        if (line[0] == 'L') {
-            total += std::hypot(f[5] - f[3], f[6] - f[4]);
-        } else {
-            const double r = std::hypot(f[3] - f[7], f[4] - f[8]);
-            const double a0 = std::atan2(f[4] - f[8], f[3] - f[7]);
-            const double a1 = std::atan2(f[6] - f[8], f[5] - f[7]);
-            double sweep = std::fmod(a1 - a0 + 4 * kPi, 2 * kPi);
-            if (sweep < 1e-9)
-                sweep = 2 * kPi;
-            total += r * sweep;
-        }
-    }
-    return total;
-}
-
-TEST_F(RealReaders, Cff2RulesAddUpToTheCutAndCreaseLengths) {
-    const std::string cff2 = test::readFile(save("0201.cf2"));
-    EXPECT_EQ(cff2.rfind("$BOF\nV2\n", 0), 0u);
-    EXPECT_NE(cff2.find("\nUM\n"), std::string::npos);
-    EXPECT_EQ(cff2.substr(cff2.size() - 9), "END\n$EOF\n");
-    int cuts = 0, creases = 0;
-    EXPECT_NEAR(cff2Length(cff2, 1, cuts), d().KindLength(kind::Cut), 0.1);
-    EXPECT_NEAR(cff2Length(cff2, 2, creases), d().KindLength(kind::Crease), 0.1);
-    EXPECT_GT(cuts, 0);
-    EXPECT_GT(creases, 0);
-}
-
-TEST_F(RealReaders, PliAndEvListEveryElementWithItsKind) {
-    for (const char* name : {"0201.pli", "0201.ev"}) {
-        const std::string text = test::readFile(save(name));
-        std::istringstream in(text);
-        std::string line;
-        std::getline(in, line);
-        EXPECT_EQ(line, std::string("BRONTAXE ") + (name[5] == 'p' ? "PLI" : "EV") + " 1");
-        std::getline(in, line);
-        EXPECT_EQ(line, "UNITES MM");
-        std::getline(in, line);
-        EXPECT_EQ(line, "DIMENSIONS 1436.0000 500.0000");
-        std::getline(in, line);
-        EXPECT_EQ(line, "ELEMENTS " + std::to_string(d().ElementCount()));
-        for (std::int32_t id = kFirstElementId; id <= d().lastId().value; ++id) {
-            ASSERT_TRUE(std::getline(in, line));
-            std::istringstream fields(line);
-            int readId = 0, kind = 0;
-            std::string type;
-            fields >> readId >> type >> kind;
-            EXPECT_EQ(readId, id);
-            EXPECT_EQ(kind, d().ElementLineKind(ElementId{id})) << line;
-        }
-        std::getline(in, line);
-        EXPECT_EQ(line, "FIN");
-    }
-}
-
 TEST_F(RealReaders, EveryFormatTakesEveryShapeAndAnEmptyDrawing) {
     Drawing rich = d();  // every shape, texts beyond ASCII included
     rich.LineKind = kind::Text;
@@ -347,6 +283,418 @@ TEST_F(RealReaders, EveryFormatTakesEveryShapeAndAnEmptyDrawing) {
     const auto gs = runProcess({"gs", "-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=nullpage",
                                 (dir / "x.pdf").string()});
     EXPECT_EQ(gs.exitCode, 0) << gs.err;
+}
+
+// Every line kind, with arcs in every quadrant drawn both ways and circles, written in each
+// format and read back element by element.
+
+// What each totalled kind becomes in the files: its DXF layer, its CFF2 type code and the
+// colour its pen shows.
+struct KindInFiles {
+    std::int16_t lineKind;
+    const char* layer;
+    int cff2Type;
+    std::array<double, 3> colour;
+};
+constexpr KindInFiles kKindsInFiles[] = {
+    {kind::Cut, "COUPANT", 1, {0, 0, 0}},
+    {kind::Crease, "RAINANT", 2, {0.85, 0.1, 0.1}},
+    {kind::Perforation, "PERFO", 3, {0, 0.55, 0}},
+    {kind::HalfCut, "MI-CHAIR", 4, {0.75, 0, 0.75}},
+    {kind::PerforatedCrease, "PERFO-RAINANT", 5, {0.9, 0.5, 0}},
+};
+
+const KindInFiles& inFiles(std::int16_t lineKind) {
+    for (const KindInFiles& k : kKindsInFiles) {
+        if (k.lineKind == lineKind)
+            return k;
+    }
+    throw std::logic_error("not a totalled kind");
+}
+
+// The numbers of a record after its leading words, split on blanks or commas.
+std::vector<double> numbersOf(const std::string& line, std::size_t skip, char separator) {
+    std::vector<double> out;
+    std::istringstream in(line);
+    std::size_t field = 0;
+    for (std::string item; std::getline(in, item, separator); ++field) {
+        if (field >= skip && !item.empty())
+            out.push_back(std::stod(item));
+    }
+    return out;
+}
+
+bool sameAngle(double a, double b) {
+    const double d = std::fmod(std::fabs(a - b), 360.0);
+    return d < 1e-6 || 360.0 - d < 1e-6;
+}
+
+Point onCircle(const ArcShape& a, double degrees) {
+    return {a.centre.x + a.radius * std::cos(degrees * kPi / 180),
+            a.centre.y + a.radius * std::sin(degrees * kPi / 180)};
+}
+
+struct EveryLineKindWritten : ::testing::Test {
+    const Drawing d = test::lineKindsDrawing();
+    test::TempDir dir;
+
+    std::string saved(const char* name) {
+        const FileResult r = SaveDrawing(d, dir / name);
+        EXPECT_TRUE(r.ok) << r.message;
+        return test::readFile(dir / name);
+    }
+};
+
+constexpr const char* kDxfEntities = R"(
+import sys, ezdxf
+for e in ezdxf.readfile(sys.argv[1]).modelspace():
+    t, x = e.dxftype(), e.dxf
+    if t == "LINE": v = [x.start.x, x.start.y, x.end.x, x.end.y]
+    elif t == "ARC": v = [x.center.x, x.center.y, x.radius, x.start_angle, x.end_angle]
+    elif t == "CIRCLE": v = [x.center.x, x.center.y, x.radius]
+    else: v = []
+    print(t, x.layer, *("%.6f" % n for n in v))
+)";
+
+TEST_F(EveryLineKindWritten, EzdxfReadsEachLineArcAndCircleOnItsLayer) {
+    saved("k.dxf");
+    const auto r = runProcess({"/usr/bin/python3", "-c", kDxfEntities, (dir / "k.dxf").string()});
+    ASSERT_EQ(r.exitCode, 0) << r.error << r.err;
+    std::istringstream in(r.out);
+    for (const Element& e : d.elements()) {
+        std::string line;
+        ASSERT_TRUE(std::getline(in, line)) << "an entity short";
+        std::istringstream fields(line);
+        std::string type, layer;
+        fields >> type >> layer;
+        const std::vector<double> v = numbersOf(line, 2, ' ');
+        EXPECT_EQ(layer, inFiles(e.lineKind).layer) << line;
+        if (const auto* l = std::get_if<LineShape>(&e.shape)) {
+            ASSERT_EQ(type, "LINE");
+            ASSERT_EQ(v.size(), 4u);
+            EXPECT_TRUE(areNear({v[0], v[1]}, l->a, 1e-6) && areNear({v[2], v[3]}, l->b, 1e-6))
+                << line;
+            continue;
+        }
+        const auto& a = std::get<ArcShape>(e.shape);
+        ASSERT_EQ(type, a.sweepDeg >= 360 ? "CIRCLE" : "ARC") << line;
+        ASSERT_GE(v.size(), 3u);
+        EXPECT_TRUE(areNear({v[0], v[1]}, a.centre, 1e-6)) << line;
+        EXPECT_NEAR(v[2], a.radius, 1e-6) << line;
+        if (type == "ARC") {
+            ASSERT_EQ(v.size(), 5u);
+            EXPECT_TRUE(sameAngle(v[3], a.startDeg)) << line;
+            EXPECT_TRUE(sameAngle(v[4], a.startDeg + a.sweepDeg)) << line;
+        }
+    }
+    std::string extra;
+    EXPECT_FALSE(std::getline(in, extra)) << "an entity more: " << extra;
+}
+
+TEST_F(EveryLineKindWritten, Cff2RecordsCarryTheKindsCodeAndTheEnds) {
+    const std::string cff2 = saved("k.cf2");
+    EXPECT_EQ(cff2.rfind("$BOF\nV2\n", 0), 0u);
+    EXPECT_NE(cff2.find("\nUM\n"), std::string::npos);
+    EXPECT_EQ(cff2.substr(cff2.size() - 9), "END\n$EOF\n");
+    std::istringstream in(cff2);
+    std::vector<std::string> records;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("L,", 0) == 0 || line.rfind("A,", 0) == 0)
+            records.push_back(line);
+    }
+    ASSERT_EQ(records.size(), d.elements().size());
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const Element& e = d.elements()[i];
+        const std::vector<double> f = numbersOf(records[i], 1, ',');
+        const std::string& line = records[i];
+        ASSERT_GE(f.size(), 7u) << line;
+        EXPECT_EQ(f[0], 2) << "pointage: " << line;
+        EXPECT_EQ(f[1], inFiles(e.lineKind).cff2Type) << line;
+        Point from, to;
+        if (const auto* l = std::get_if<LineShape>(&e.shape)) {
+            ASSERT_EQ(line[0], 'L');
+            from = l->a;
+            to = l->b;
+        } else {
+            const auto& a = std::get<ArcShape>(e.shape);
+            ASSERT_EQ(line[0], 'A');
+            ASSERT_EQ(f.size(), 12u) << line;
+            from = onCircle(a, a.startDeg);
+            to = onCircle(a, a.startDeg + a.sweepDeg);
+            EXPECT_TRUE(areNear({f[7], f[8]}, a.centre, 1e-4)) << line;
+            EXPECT_EQ(f[9], 1) << "counter-clockwise: " << line;
+        }
+        EXPECT_TRUE(areNear({f[3], f[4]}, from, 1e-4)) << line;
+        EXPECT_TRUE(areNear({f[5], f[6]}, to, 1e-4)) << line;
+    }
+}
+
+TEST_F(EveryLineKindWritten, PliAndEvRecordsCarryTheKindAndTheNumbers) {
+    for (const std::string target : {"PLI", "EV"}) {
+        const std::string name = "k." + target;
+        std::istringstream in(saved(name.c_str()));
+        std::string line;
+        for (const std::string& header : {"BRONTAXE " + target + " 1", std::string("UNITES MM"),
+                                          std::string("DIMENSIONS 240.0000 180.0000"),
+                                          "ELEMENTS " + std::to_string(d.ElementCount())}) {
+            std::getline(in, line);
+            EXPECT_EQ(line, header);
+        }
+        for (std::size_t i = 0; i < d.elements().size(); ++i) {
+            const Element& e = d.elements()[i];
+            ASSERT_TRUE(std::getline(in, line)) << name;
+            std::istringstream fields(line);
+            std::size_t id = 0;
+            std::string type;
+            int lineKind = 0, variant = 0, piece = 0;
+            fields >> id >> type >> lineKind >> variant >> piece;
+            EXPECT_EQ(id, kFirstElementId + i) << line;
+            EXPECT_EQ(lineKind, e.lineKind) << line;
+            EXPECT_EQ(variant, e.lineVariant) << line;
+            const std::vector<double> v = numbersOf(line, 5, ' ');
+            std::vector<double> expected;
+            if (const auto* l = std::get_if<LineShape>(&e.shape)) {
+                EXPECT_EQ(type, "LIGNE");
+                expected = {l->a.x, l->a.y, l->b.x, l->b.y};
+            } else {
+                const auto& a = std::get<ArcShape>(e.shape);
+                EXPECT_EQ(type, "ARC");
+                expected = {a.centre.x, a.centre.y, a.radius, a.startDeg, a.sweepDeg};
+            }
+            ASSERT_EQ(v.size(), expected.size()) << line;
+            for (std::size_t k = 0; k < v.size(); ++k)
+                EXPECT_NEAR(v[k], expected[k], 1e-4) << name << ": " << line;
+        }
+        std::getline(in, line);
+        EXPECT_EQ(line, "FIN");
+    }
+}
+
+TEST_F(EveryLineKindWritten, DesReopensEveryElementExactly) {
+    saved("k.des");
+    Drawing reopened;
+    ASSERT_TRUE(OpenDrawing(reopened, dir / "k.des").ok);
+    EXPECT_EQ(reopened.elements(), d.elements());
+}
+
+// Which totalled kind a pixel shows by its colour, or -1 for paper, blends and crossings.
+int kindShown(std::uint32_t pixel) {
+    const double rgb[3] = {((pixel >> 16) & 0xFF) / 255.0, ((pixel >> 8) & 0xFF) / 255.0,
+                           (pixel & 0xFF) / 255.0};
+    for (std::size_t k = 0; k < std::size(kKindsInFiles); ++k) {
+        const auto& c = kKindsInFiles[k].colour;
+        if (std::hypot(rgb[0] - c[0], rgb[1] - c[1], rgb[2] - c[2]) < 0.3)
+            return static_cast<int>(k);
+    }
+    return -1;
+}
+
+// One mask a kind, pixel by pixel.
+struct KindMasks {
+    int width = 0;
+    int height = 0;
+    std::vector<std::vector<bool>> of{std::size(kKindsInFiles)};
+};
+
+// A rendered page, its pixels laid over white paper and sorted by their colour.
+KindMasks masksOfImage(const std::filesystem::path& png) {
+    KindMasks m;
+    cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
+    if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(s);
+        return m;
+    }
+    cairo_surface_flush(s);
+    m.width = cairo_image_surface_get_width(s);
+    m.height = cairo_image_surface_get_height(s);
+    const bool alpha = cairo_image_surface_get_format(s) == CAIRO_FORMAT_ARGB32;
+    for (auto& mask : m.of)
+        mask.assign(static_cast<std::size_t>(m.width) * m.height, false);
+    const unsigned char* data = cairo_image_surface_get_data(s);
+    for (int y = 0; y < m.height; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(
+            data + static_cast<std::ptrdiff_t>(y) * cairo_image_surface_get_stride(s));
+        for (int x = 0; x < m.width; ++x) {
+            std::uint32_t p = row[x];
+            if (alpha) {  // premultiplied: over white, each channel gains what alpha leaves
+                const std::uint32_t paper = 0xFF - (p >> 24);
+                p = (((p >> 16) & 0xFF) + paper) << 16 | (((p >> 8) & 0xFF) + paper) << 8 |
+                    ((p & 0xFF) + paper);
+            }
+            const int k = kindShown(p);
+            if (k >= 0)
+                m.of[static_cast<std::size_t>(k)][static_cast<std::size_t>(y) * m.width + x] = true;
+        }
+    }
+    cairo_surface_destroy(s);
+    return m;
+}
+
+// The blank of lineKindsDrawing spans 0..240 by 0..180 mm; the page adds 10 mm all round.
+constexpr double kPageWidthMm = 260;
+constexpr double kPageHeightMm = 200;
+
+// The drawing painted here, plain strokes as wide as the widest pen, straight from the strokes
+// it was asked for, with the arcs in the direction they were asked.
+KindMasks referenceMasks(double pixelsPerMm) {
+    KindMasks m;
+    m.width = static_cast<int>(std::lround(kPageWidthMm * pixelsPerMm));
+    m.height = static_cast<int>(std::lround(kPageHeightMm * pixelsPerMm));
+    for (std::size_t k = 0; k < std::size(kKindsInFiles); ++k) {
+        cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_A8, m.width, m.height);
+        cairo_t* cr = cairo_create(s);
+        cairo_scale(cr, pixelsPerMm, -pixelsPerMm);
+        cairo_translate(cr, 10, -190);
+        cairo_set_line_width(cr, 0.5);
+        for (const test::AskedStroke& a : test::lineKindsStrokes()) {
+            if (a.lineKind != kKindsInFiles[k].lineKind)
+                continue;
+            cairo_new_sub_path(cr);
+            const double from = toRadians(a.startDeg);
+            const double to = toRadians(a.startDeg + a.sweepDeg);
+            if (!a.isArc) {
+                cairo_move_to(cr, a.a.x, a.a.y);
+                cairo_line_to(cr, a.b.x, a.b.y);
+            } else if (a.sweepDeg < 0) {
+                cairo_arc_negative(cr, a.a.x, a.a.y, a.radius, from, to);
+            } else {
+                cairo_arc(cr, a.a.x, a.a.y, a.radius, from, to);
+            }
+        }
+        cairo_stroke(cr);
+        cairo_destroy(cr);
+        cairo_surface_flush(s);
+        const unsigned char* data = cairo_image_surface_get_data(s);
+        auto& mask = m.of[k];
+        mask.assign(static_cast<std::size_t>(m.width) * m.height, false);
+        for (int y = 0; y < m.height; ++y) {
+            for (int x = 0; x < m.width; ++x)
+                mask[static_cast<std::size_t>(y) * m.width + x] =
+                    data[y * cairo_image_surface_get_stride(s) + x] > 0;
+        }
+        cairo_surface_destroy(s);
+    }
+    return m;
+}
+
+// Each pixel's distance in pixels (a diagonal step counting one) to the nearest set pixel.
+std::vector<int> distances(const std::vector<bool>& mask, int width, int height) {
+    const int far = width + height;
+    std::vector<int> d(mask.size());
+    auto at = [&](int x, int y) -> int& { return d[static_cast<std::size_t>(y) * width + x]; };
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            int v = mask[static_cast<std::size_t>(y) * width + x] ? 0 : far;
+            for (const auto& [dx, dy] : {std::pair{-1, 0}, {-1, -1}, {0, -1}, {1, -1}}) {
+                if (x + dx >= 0 && x + dx < width && y + dy >= 0)
+                    v = std::min(v, at(x + dx, y + dy) + 1);
+            }
+            at(x, y) = v;
+        }
+    }
+    for (int y = height - 1; y >= 0; --y) {
+        for (int x = width - 1; x >= 0; --x) {
+            int v = at(x, y);
+            for (const auto& [dx, dy] : {std::pair{1, 0}, {1, 1}, {0, 1}, {-1, 1}}) {
+                if (x + dx >= 0 && x + dx < width && y + dy < height)
+                    v = std::min(v, at(x + dx, y + dy) + 1);
+            }
+            at(x, y) = v;
+        }
+    }
+    return d;
+}
+
+// How many pixels of `from` lie further than `tolerance` pixels from every pixel of `to`.
+int strays(const std::vector<bool>& from, const std::vector<bool>& to, int width, int height,
+           int tolerance) {
+    const std::vector<int> d = distances(to, width, height);
+    int count = 0;
+    for (std::size_t i = 0; i < from.size(); ++i)
+        count += from[i] && d[i] > tolerance ? 1 : 0;
+    return count;
+}
+
+struct Rendering {
+    const char* file;
+    // The reader's command: the file, the picture it makes, its resolution in dots an inch.
+    std::vector<std::string> (*command)(const std::string& in, const std::string& png,
+                                        const std::string& dpi);
+};
+
+const Rendering kRenderings[] = {
+    {"k.pdf",
+     [](const std::string& in, const std::string& png, const std::string& dpi) {
+         return std::vector<std::string>{
+             "pdftoppm", "-png", "-r", dpi, "-singlefile", in, png.substr(0, png.size() - 4)};
+     }},
+    {"k.eps",
+     [](const std::string& in, const std::string& png, const std::string& dpi) {
+         // The page the EPS was drawn on, whatever its bounding box.
+         const auto points = [](double mm) { return std::to_string(std::lround(mm * 72 / 25.4)); };
+         return std::vector<std::string>{"gs",
+                                         "-q",
+                                         "-dSAFER",
+                                         "-dBATCH",
+                                         "-dNOPAUSE",
+                                         "-sDEVICE=png16m",
+                                         "-r" + dpi,
+                                         "-dDEVICEWIDTHPOINTS=" + points(kPageWidthMm),
+                                         "-dDEVICEHEIGHTPOINTS=" + points(kPageHeightMm),
+                                         "-dFIXEDMEDIA",
+                                         "-sOutputFile=" + png,
+                                         in};
+     }},
+    {"k.svg",
+     [](const std::string& in, const std::string& png, const std::string& dpi) {
+         return std::vector<std::string>{"rsvg-convert", "--dpi-x", dpi, "--dpi-y", dpi,
+                                         "-b",           "white",   in,  "-o",      png};
+     }},
+    {"k.png", nullptr},  // our own bitmap, at its own resolution
+};
+
+TEST_F(EveryLineKindWritten, ReadersRenderEachKindWhereItIsDrawn) {
+    constexpr double kPixelsPerMm = 6;
+    // A stroke may stand a little off the painted one; a dash's gap (3 mm at most) and the
+    // gap at an arc's end are no missing line.
+    constexpr int kOffTolerance = 3;
+    for (const Rendering& r : kRenderings) {
+        saved(r.file);
+        const auto png = dir / (std::string(r.file) + ".png");
+        double ppm = kPixelsPerMm;
+        if (r.command) {
+            const auto run = runProcess(r.command((dir / r.file).string(), png.string(),
+                                                  std::to_string(kPixelsPerMm * 25.4)));
+            ASSERT_EQ(run.exitCode, 0) << r.file << ": " << run.error << run.err;
+        } else {
+            std::filesystem::copy_file(dir / r.file, png);
+            ppm = bitmapSizeFor(pageLayoutFor(d)).pixelsPerMm;
+        }
+        const KindMasks shown = masksOfImage(png);
+        const KindMasks painted = referenceMasks(ppm);
+        ASSERT_NEAR(shown.width, painted.width, 1) << r.file;
+        ASSERT_NEAR(shown.height, painted.height, 1) << r.file;
+        const int w = std::min(shown.width, painted.width);
+        const int h = std::min(shown.height, painted.height);
+        auto cropped = [&](const KindMasks& m, std::size_t k) {
+            std::vector<bool> out(static_cast<std::size_t>(w) * h);
+            for (int y = 0; y < h; ++y) {
+                for (int x = 0; x < w; ++x)
+                    out[static_cast<std::size_t>(y) * w + x] =
+                        m.of[k][static_cast<std::size_t>(y) * m.width + x];
+            }
+            return out;
+        };
+        for (std::size_t k = 0; k < std::size(kKindsInFiles); ++k) {
+            const std::vector<bool> ink = cropped(shown, k);
+            const std::vector<bool> line = cropped(painted, k);
+            EXPECT_GT(std::count(ink.begin(), ink.end(), true), 100) << r.file;
+            EXPECT_EQ(strays(ink, line, w, h, kOffTolerance), 0)
+                << r.file << ": " << kKindsInFiles[k].layer << " shown where it is not drawn";
+            EXPECT_EQ(strays(line, ink, w, h, static_cast<int>(std::ceil(3.5 * ppm))), 0)
+                << r.file << ": " << kKindsInFiles[k].layer << " drawn but not shown";
+        }
+    }
 }
 
 }  // namespace

@@ -113,6 +113,47 @@ TEST(Regeneration, CutSurfaceOfTheBareRegularSlottedCaseAndItsWaste) {
     EXPECT_NEAR(m.LgRainant, 3544, 0.01);
 }
 
+// The length of a line or arc worked out here; nothing for what the totals leave out.
+double ownLength(const Element& e) {
+    if (const auto* l = std::get_if<LineShape>(&e.shape))
+        return std::hypot(l->b.x - l->a.x, l->b.y - l->a.y);
+    if (const auto* a = std::get_if<ArcShape>(&e.shape))
+        return a->radius * a->sweepDeg * kPi / 180;
+    return 0;
+}
+
+TEST(Regeneration, EachLineFigureTotalsTheElementsOfItsKind) {
+    const std::pair<std::int16_t, float Model::*> kFigures[] = {
+        {kind::Cut, &Model::LgCoupant},       {kind::PerforatedCrease, &Model::LgPerfoRainant},
+        {kind::Perforation, &Model::LgPerfo}, {kind::HalfCut, &Model::LgMiChair},
+        {kind::Crease, &Model::LgRainant},
+    };
+    // Each code with the kind it is picked for: a tear line, hand-holes, half-cut lines.
+    const std::pair<const char*, std::int16_t> kCodes[] = {
+        {"0201", kind::Crease},
+        {"0771", kind::Perforation},
+        {"0458", kind::Perforation},
+        {"0969", kind::HalfCut},
+    };
+    for (const auto& [code, featured] : kCodes) {
+        BareBench b;
+        b.wb.window().codeText = code;
+        const RegenerationReport r = b.wb.regenerate();
+        ASSERT_TRUE(r.drawn) << code << ": " << r.message;
+        const Model& m = b.wb.model();
+        double all = 0;
+        for (const auto& [lineKind, figure] : kFigures) {
+            double total = 0;
+            for (const Element& e : b.wb.drawing().elements())
+                total += e.lineKind == lineKind ? ownLength(e) : 0;
+            EXPECT_NEAR(m.*figure, total, 0.01) << code << " kind " << lineKind;
+            EXPECT_TRUE(lineKind != featured || total > 0) << code << " draws no kind " << lineKind;
+            all += total;
+        }
+        EXPECT_NEAR(m.LgTotal, all, 0.05) << code;
+    }
+}
+
 TEST(Regeneration, NoCutSurfaceShowsNoWasteInBothLabels) {
     BareBench b(&creasesFor0300);
     b.wb.window().codeText = "0300";

@@ -37,8 +37,11 @@ TEST(DirectionArrows, EachAloneAndMirrored) {
 TEST(WindowFigures, FormatsOfTheLabelsAndNoWasteWithoutSurface) {
     Model m;
     m.LgCoupant = 5657.1f;
+    m.LgPerfoRainant = 1234;
+    m.LgPerfo = 2346;
+    m.LgMiChair = 3456;
     m.LgRainant = 3544;
-    m.LgTotal = m.LgCoupant + m.LgRainant;
+    m.LgTotal = 16237.1f;
     m.HorsToutX = 1436;
     m.HorsToutY = 500;
     m.NbPoseX = 2;
@@ -50,9 +53,13 @@ TEST(WindowFigures, FormatsOfTheLabelsAndNoWasteWithoutSurface) {
     m.FmtCartonY = 600;
     m.Marges = {5, 15, 0, 0, 0};
     WindowFigures f = windowFigures(m);
+    // Each length in its own box.
     EXPECT_EQ(f.cutLength, "5.66");
-    EXPECT_EQ(f.perforationLength, "0.00");
-    EXPECT_EQ(f.totalLength, "9.20");
+    EXPECT_EQ(f.cutCreaseLength, "1.23");
+    EXPECT_EQ(f.perforationLength, "2.35");
+    EXPECT_EQ(f.halfCutLength, "3.46");
+    EXPECT_EQ(f.creaseLength, "3.54");
+    EXPECT_EQ(f.totalLength, "16.24");
     EXPECT_EQ(f.imposedSize, "2877 x 500");
     EXPECT_EQ(f.cutSurface, "0.000");
     EXPECT_EQ(f.waste, "XXXXXX");

@@ -110,16 +110,6 @@ TEST_P(Telescope, TheLidIsPieceOneAndTheBottomPieceTwoIn3DMode) {
     EXPECT_EQ(pieceTwo, d.ElementCount() - lidCount);
 }
 
-TEST_P(Telescope, FollowsTheInsideSizes) {
-    const std::string code = GetParam().code;
-    Model small = modelFor(code);
-    const Box a = draw(code, small).extents();
-    Model longer = modelFor(code);
-    longer.Longueur += 100;
-    const Box b = draw(code, longer).extents();
-    EXPECT_GT(b.width(), a.width() + 99);
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Fco03, Telescope,
     ::testing::Values(TelescopeCase{"0300"}, TelescopeCase{"0304"}, TelescopeCase{"0306"},

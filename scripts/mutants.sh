@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# Plants each one-line fault of scripts/mutants.txt in a scratch copy of the tree, builds the
+# test program, runs it and says whether a test caught the fault. Prints the faults no test
+# caught and "killed K / N"; exits 1 when any survived. Slow (a build and a test run a fault):
+# run it before closing a change to the core, not in CI.
+#
+#   scripts/mutants.sh [LIST] [PATTERN]   # PATTERN: run only the lines that contain it
+#
+# MUTANTS_DIR (default /tmp/brontaxe-mutants) keeps the copy and its build between runs;
+# ccache, when there, shares the compiled objects with the other build folders.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+list=$(realpath "${1:-$top/scripts/mutants.txt}")
+pattern=${2:-}
+scratch=${MUTANTS_DIR:-/tmp/brontaxe-mutants}
+tree=$scratch/tree
+build=$tree/build
+log=$scratch/log
+test_timeout=${MUTANTS_TEST_TIMEOUT:-900}
+
+mkdir -p "$tree" "$log"
+export CCACHE_BASEDIR=$scratch CCACHE_NOHASHDIR=1
+# The tree as it is in the work tree, committed or not, with its files' times; the build
+# folder stays.
+(cd "$top" && git ls-files -co --exclude-standard -z | tar -cf - --null -T -) | tar -xf - -C "$tree"
+# A file a fault was planted in came back with its old time: make the build see it changed.
+if [ -f "$scratch/planted" ]; then
+    sort -u "$scratch/planted" | while read -r f; do touch "$tree/$f"; done
+    rm "$scratch/planted"
+fi
+
+build_tests() {
+    cmake --build "$build" -j"${MUTANTS_JOBS:-2}" --target brontaxe_tests >"$1" 2>&1
+}
+
+run_tests() {
+    (cd "$build" && QT_QPA_PLATFORM=offscreen timeout "$test_timeout" \
+        bin/brontaxe_tests --gtest_brief=1 --gtest_fail_fast >"$1" 2>&1)
+}
+
+if [ ! -f "$build/build.ninja" ]; then
+    cmake -S "$tree" -B "$build" -G Ninja -DBRONTAXE_APP=OFF >"$log/configure.txt" 2>&1
+fi
+echo "Building the unchanged tree in $tree ..."
+build_tests "$log/base-build.txt" || { echo "the unchanged tree does not build: $log/base-build.txt"; exit 2; }
+run_tests "$log/base-tests.txt" || { echo "the unchanged tree fails its tests: $log/base-tests.txt"; exit 2; }
+
+# Replaces the one occurrence of ORIGINAL in FILE by REPLACEMENT; fails when it is not there
+# once.
+plant() {
+    python3 - "$1" "$2" "$3" <<'PY'
+import sys
+path, old, new = sys.argv[1:4]
+text = open(path, encoding="utf-8").read()
+if text.count(old) != 1:
+    sys.exit("found %d times" % text.count(old))
+open(path, "w", encoding="utf-8").write(text.replace(old, new))
+PY
+}
+
+total=0 killed=0 unobservable=0
+survivors=() broken=()
+n=0
+while IFS=$'\t' read -r file original replacement why || [ -n "$file" ]; do
+    case "$file" in '' | '#'*) continue ;; esac
+    n=$((n + 1))
+    line="$file: $original -> $replacement"
+    [ -n "$pattern" ] && [[ "$line" != *"$pattern"* ]] && continue
+    if [ -n "${why:-}" ]; then
+        unobservable=$((unobservable + 1))
+        echo "[$n] not run ($why): $line"
+        continue
+    fi
+    cp "$tree/$file" "$scratch/original"
+    echo "$file" >>"$scratch/planted"
+    if ! reason=$(plant "$tree/$file" "$original" "$replacement" 2>&1); then
+        broken+=("[$n] $line ($reason)")
+        echo "[$n] NOT PLANTED ($reason): $line"
+        continue
+    fi
+    total=$((total + 1))
+    if ! build_tests "$log/$n-build.txt"; then
+        broken+=("[$n] $line (does not build: $log/$n-build.txt)")
+        total=$((total - 1))
+        echo "[$n] does not build: $line"
+    elif run_tests "$log/$n-tests.txt"; then
+        survivors+=("[$n] $line")
+        echo "[$n] SURVIVED: $line"
+    else
+        killed=$((killed + 1))
+        caught=$(grep -m1 -E '^\[  FAILED  \]' "$log/$n-tests.txt" || echo "a crash or time-out")
+        echo "[$n] killed by ${caught#\[  FAILED  \] }"
+    fi
+    # Put back with its old time, so that the next build recompiles only what changed.
+    cp -p "$scratch/original" "$tree/$file"
+    touch "$tree/$file"
+done <"$list"
+
+echo
+echo "killed $killed / $total ($unobservable listed as not observable)"
+for s in "${survivors[@]+"${survivors[@]}"}"; do echo "survived: $s"; done
+for b in "${broken[@]+"${broken[@]}"}"; do echo "not run: $b"; done
+[ ${#survivors[@]} -eq 0 ] && [ ${#broken[@]} -eq 0 ]
