@@ -16,6 +16,7 @@
 #include "builders/sleeve_blank.h"
 #include "builders/slotted_body_half.h"
 #include "builders/snap_lock_body_half.h"
+#include "support/builder_bodies.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
 
@@ -24,18 +25,8 @@ namespace {
 
 using Place = FeaturePlacement;
 
-// A lidded body on its length, as the 0210 and 0215 draw it.
-const LidBody kLid{.p1 = 400,
-                   .p2 = 300,
-                   .p3 = 400,
-                   .p4 = 300,
-                   .h = 100,
-                   .q = 310,
-                   .T = 30,
-                   .r = 10,
-                   .F = 120,
-                   .lip = 3,
-                   .p5 = 394};
+using test::kLid;
+using test::kSnapLock;
 
 const Place kPlaces[] = {{120, -35, 90, true}, {-50, 400, 180, false}, {10, 20, 33, true}};
 
@@ -200,18 +191,7 @@ const BlankCase kBlanks[] = {
      [](Model& m, Drawing& d, const Place& p) {
          withHandHoles(m);
          LiddedBodyHalf(m, d, kLid, {.x = p.x, .y = p.y, .angle = p.angle});
-         SnapLockBodyHalf(m, d,
-                          {.h = 100,
-                           .p1 = 400,
-                           .p2 = 300,
-                           .p3 = 400,
-                           .p4 = 300,
-                           .notch = 10,
-                           .depth = 150,
-                           .shoulder = 40,
-                           .step = 60,
-                           .radius = 5},
-                          {.x = p.x, .y = p.y, .angle = p.angle});
+         SnapLockBodyHalf(m, d, kSnapLock, {.x = p.x, .y = p.y, .angle = p.angle});
      },
      1},
     {"sleeve", kBuilders[7].draw, 0},

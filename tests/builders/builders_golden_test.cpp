@@ -12,6 +12,7 @@
 #include "builders/lidded_body_half.h"
 #include "builders/snap_lock_body_half.h"
 #include "drawing/drawing_dump.h"
+#include "support/builder_bodies.h"
 #include "support/style_fixture.h"
 #include "support/temp_dir.h"
 
@@ -37,29 +38,8 @@ void checkGolden(const char* file, const std::function<void(Model&, Drawing&)>& 
 TEST(GoldenBuilders, LiddedBodyOverAShapedBottomWithHandHoles) {
     checkGolden("builders_lid_over_shaped_bottom.txt", [](Model& m, Drawing& d) {
         m.OptionPoign = 3;
-        LiddedBodyHalf(m, d,
-                       {.p1 = 400,
-                        .p2 = 300,
-                        .p3 = 400,
-                        .p4 = 300,
-                        .h = 100,
-                        .q = 310,
-                        .T = 30,
-                        .r = 10,
-                        .F = 120,
-                        .lip = 3,
-                        .p5 = 394});
-        SnapLockBodyHalf(m, d,
-                         {.h = 100,
-                          .p1 = 400,
-                          .p2 = 300,
-                          .p3 = 400,
-                          .p4 = 300,
-                          .notch = 10,
-                          .depth = 150,
-                          .shoulder = 40,
-                          .step = 60,
-                          .radius = 5});
+        LiddedBodyHalf(m, d, test::kLid);
+        SnapLockBodyHalf(m, d, test::kSnapLock);
     });
 }
 

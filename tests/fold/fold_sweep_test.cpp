@@ -8,21 +8,11 @@
 #include "fold/style_folds.h"
 #include "styles/generators.h"
 #include "support/fold_run.h"
+#include "support/style_run.h"
 #include "workbench/catalogue.h"
 
 namespace brontaxe::fold {
 namespace {
-
-std::vector<std::string> drawnCodes() {
-    std::vector<std::string> codes;
-    for (const Family& family : catalogueFamilies())
-        for (std::string_view code : family.codes) {
-            const DispatchTarget target = dispatchCode(code, false, 201, 201);
-            if (target.kind == DispatchKind::Generator && findGenerator(target.generatorCode))
-                codes.emplace_back(target.generatorCode);
-        }
-    return codes;
-}
 
 std::string collisionText(const FoldedBlank& m, const std::vector<Collision>& found) {
     std::string out;
@@ -78,7 +68,7 @@ void glueFlapOnWidth(Model& m) {
 TEST(FoldSweep, EveryDrawnStyleFoldsWithoutCollisionOrSaysWhyNot) {
     int folded = 0;
     for (const Variant& v : kVariants)
-        for (const std::string& code : drawnCodes()) {
+        for (const std::string& code : test::drawnCatalogueCodes()) {
             SCOPED_TRACE(code + ", " + v.name);
             const test::Folded f = test::drawAndFold(
                 code, v.l, v.w, v.h, 1, v.glueFlapOnWidth ? &glueFlapOnWidth : nullptr);
@@ -103,7 +93,7 @@ TEST(FoldSweep, EveryDrawnStyleFoldsWithoutCollisionOrSaysWhyNot) {
 
 // A listed style that folds clean is taken off the list.
 TEST(FoldSweep, EveryStyleListedAsNotFoldingStillDoesNot) {
-    for (const std::string& code : drawnCodes()) {
+    for (const std::string& code : test::drawnCatalogueCodes()) {
         const auto reason = notFoldingYet(code);
         if (!reason)
             continue;

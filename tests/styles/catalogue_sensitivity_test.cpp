@@ -112,23 +112,9 @@ std::string drawn(const BoardTables& tables, const std::string& code,
     return run.refusal ? "refused: " + *run.refusal : dumpDrawing(g.d);
 }
 
-// The generator behind every drawn code of the catalogue, once each.
-std::vector<std::string> drawnCodes() {
-    std::vector<std::string> codes;
-    for (const Family& family : catalogueFamilies())
-        for (std::string_view listed : family.codes) {
-            const DispatchTarget target = dispatchCode(listed, false, 201, 201);
-            const std::string code(target.generatorCode);
-            if (target.kind == DispatchKind::Generator && findGenerator(code) &&
-                std::find(codes.begin(), codes.end(), code) == codes.end())
-                codes.push_back(code);
-        }
-    return codes;
-}
-
 TEST(CatalogueSensitivity, EverySizeAStyleUsesMovesItsBlank) {
     const BoardTables tables = test::shippedTables();
-    for (const std::string& code : drawnCodes()) {
+    for (const std::string& code : test::drawnCatalogueCodes()) {
         const std::string base = drawn(tables, code, [](Model&) {});
         const UnusedSizes unused = unusedSizes(code);
         for (const SizeInput& size : kSizeInputs) {
@@ -156,7 +142,7 @@ TEST(CatalogueSensitivity, TheParametersAStyleDeclaresAreTheOnesThatMoveItsBlank
     }
     const BoardTables tables = test::shippedTables();
     int used = 0;
-    for (const std::string& code : drawnCodes()) {
+    for (const std::string& code : test::drawnCatalogueCodes()) {
         const StyleParameters declared = usedParameters(code);
         for (const ParameterInput& p : kParameterInputs) {
             SCOPED_TRACE(code + ", " + std::string(p.key));

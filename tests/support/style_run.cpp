@@ -1,8 +1,11 @@
 #include "support/style_run.h"
 
+#include <algorithm>
+
 #include "platform/errors.h"
 #include "styles/generators.h"
 #include "styles/style_rules.h"
+#include "workbench/catalogue.h"
 
 namespace brontaxe::test {
 
@@ -19,6 +22,19 @@ StyleRun runStyle(std::string_view code, Model& m, Drawing& d) {
     }
     run.findings = checkBlank(d, code, m);
     return run;
+}
+
+std::vector<std::string> drawnCatalogueCodes() {
+    std::vector<std::string> codes;
+    for (const Family& family : catalogueFamilies())
+        for (std::string_view listed : family.codes) {
+            const DispatchTarget target = dispatchCode(listed, false, 201, 201);
+            const std::string code(target.generatorCode);
+            if (target.kind == DispatchKind::Generator && findGenerator(code) &&
+                std::find(codes.begin(), codes.end(), code) == codes.end())
+                codes.push_back(code);
+        }
+    return codes;
 }
 
 ::testing::AssertionResult drawnClean(const StyleRun& run) {

@@ -29,6 +29,9 @@ StyleRun runStyle(std::string_view code, Model& m, Drawing& d);
 // Refused, or drawn clean; and a refusal is a French sentence.
 ::testing::AssertionResult refusedOrDrawnClean(const StyleRun& run);
 
+// The generator behind every drawn code of the catalogue, once each.
+std::vector<std::string> drawnCatalogueCodes();
+
 // The kinds of the findings, in order.
 std::vector<FindingKind> kindsOf(const std::vector<Finding>& findings);
 

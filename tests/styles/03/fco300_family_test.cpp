@@ -332,12 +332,6 @@ TEST(TelescopeVoranis, EveryGradeAndSizeIsRefusedOrDrawnClean) {
             }
 }
 
-TEST(Fco0305, DrawsExactlyAs0301) {
-    Model a = modelFor("0305");
-    Model b = modelFor("0301");
-    EXPECT_EQ(dumpDrawing(draw("0305", a)), dumpDrawing(draw("0301", b)));
-}
-
 TEST(Fco0301, TheLidsGluedFlapsReachHPlusAllowance9OrTheBottomsFlapAndAThickness) {
     // Walls wide enough that the flaps are not cut back to half the wall.
     Model m = modelFor("0301");

@@ -353,19 +353,6 @@ TEST_P(Folders, DrawTheirStyleWithAClosedOutline) {
 INSTANTIATE_TEST_SUITE_P(Fco04, Folders, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Fco04Check, EveryStyleWithItsShippedAllowancesPassesTheDesignRules) {
-    const BoardTables tables = test::shippedTables();
-    for (const char* code :
-         {"0400", "0401", "0402", "0403", "0404", "0405", "0406", "0409", "0410", "0411", "0412",
-          "0415", "0416", "0428", "0430", "0431", "0432", "0433", "0434", "0435", "0436", "0437",
-          "0440", "0441", "0442", "0443", "0444", "0445", "0446", "0447", "0450", "0451", "0452",
-          "0453", "0454", "0455", "0456", "0457", "0458", "0459", "0460", "0472", "0480", "0481"}) {
-        test::Generated g;
-        lookUpAllowances(g.m, tables, code, 2);
-        EXPECT_TRUE(test::drawnClean(test::runStyle(code, g.m, g.d))) << code;
-    }
-}
-
 TEST(Fco04Check, LidHalvesTooDeepCollideAndAThumbNotchNeedsItsWall) {
     test::Generated deep;
     deep.m.Majo[7] = 10;  // each lid half 10 past the middle

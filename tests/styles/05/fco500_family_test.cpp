@@ -190,19 +190,6 @@ TEST(Fco05Pieces, SleevesInTwoOrFourPiecesAreDrawnCleanInEveryShippedGrade) {
             }
 }
 
-TEST(Fco05Fit, TheInnerPieceSlidesInTheOuterOneInEveryShippedGrade) {
-    const BoardTables tables = test::shippedTables();
-    for (const char* code : kTwoPieceCodes)
-        for (int grade = 1; grade <= tables.grades().count(); ++grade)
-            for (bool glueOnWidth : {false, true}) {
-                test::Generated g;
-                lookUpAllowances(g.m, tables, code, grade);
-                g.m.pattesurtete = glueOnWidth;
-                const test::StyleRun run = test::runStyle(code, g.m, g.d);
-                EXPECT_TRUE(test::drawnClean(run)) << code << " grade " << grade;
-            }
-}
-
 TEST(Fco05Fit, AnInnerWrapTooLongOrASleeveTooNarrowIsRefused) {
     struct Case {
         const char* code;
@@ -242,20 +229,6 @@ TEST(Fco0509, TheUsersCreaseListIsLeftAsTyped) {
     Fco0509(g.m, g.d);
     EXPECT_EQ(g.m.ListeFoulages, "100+50");
     EXPECT_EQ(test::horizontalLinesAt(g.d, kind::Crease, 398.5).size(), 1u);
-}
-
-TEST(Fco0509, TheCodeListedAfterItDrawsTheSameInEveryGrade) {
-    const BoardTables tables = test::shippedTables();
-    const DispatchTarget target = dispatchCode("0599", false, 0, 0);
-    ASSERT_EQ(target.kind, DispatchKind::Generator);
-    for (int grade = 1; grade <= tables.grades().count(); ++grade) {
-        test::Generated own, listed;
-        lookUpAllowances(own.m, tables, "0509", grade);
-        lookUpAllowances(listed.m, tables, "0599", grade);
-        Fco0509(own.m, own.d);
-        findGenerator(target.generatorCode)(listed.m, listed.d);
-        EXPECT_EQ(dumpDrawing(listed.d), dumpDrawing(own.d)) << "grade " << grade;
-    }
 }
 
 }  // namespace

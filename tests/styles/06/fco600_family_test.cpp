@@ -159,20 +159,6 @@ TEST(Fco06Pieces, NoBodyAndNoEndsDrawsNothing) {
     }
 }
 
-TEST(Fco06Check, EveryStyleWithItsShippedAllowancesPassesTheDesignRulesInEveryGrade) {
-    const BoardTables tables = test::shippedTables();
-    for (std::string_view code : generatorCodes()) {
-        if (code.substr(0, 2) != "06")
-            continue;
-        for (int grade = 1; grade <= tables.grades().count(); ++grade) {
-            test::Generated g;
-            lookUpAllowances(g.m, tables, code, grade);
-            EXPECT_TRUE(test::drawnClean(test::runStyle(code, g.m, g.d)))
-                << code << " grade " << grade;
-        }
-    }
-}
-
 TEST(Fco06Check, FlapsOfNoWidthAndSlotsWiderThanAWallAreRefused) {
     for (const char* code : {"0601", "0606", "0607", "0621"}) {
         test::Generated g;
@@ -186,20 +172,6 @@ TEST(Fco06Check, FlapsOfNoWidthAndSlotsWiderThanAWallAreRefused) {
     const test::StyleRun run = test::runStyle("0601", wide.m, wide.d);
     ASSERT_TRUE(run.refusal.has_value());
     EXPECT_NE(run.refusal->find("Encoches trop larges"), std::string::npos);
-}
-
-TEST(Fco0607, TheCodeDrawnByItDrawsTheSameInEveryGrade) {
-    const BoardTables tables = test::shippedTables();
-    const DispatchTarget target = dispatchCode("0610", false, 0, 0);
-    ASSERT_EQ(target.kind, DispatchKind::Generator);
-    for (int grade = 1; grade <= tables.grades().count(); ++grade) {
-        test::Generated own, shared;
-        lookUpAllowances(own.m, tables, "0607", grade);
-        lookUpAllowances(shared.m, tables, "0610", grade);
-        Fco0607(own.m, own.d);
-        findGenerator(target.generatorCode)(shared.m, shared.d);
-        EXPECT_EQ(dumpDrawing(shared.d), dumpDrawing(own.d)) << "grade " << grade;
-    }
 }
 
 }  // namespace

@@ -105,17 +105,6 @@ TEST_P(GluedFamily, ReachesWhereItsConstructionSaysWithASoundOutline) {
     EXPECT_EQ(diagonalCreases(g.d), c.build == Build::Tray ? 4 : 2);
 }
 
-// What a die maker would send back: nothing, in every shipped grade.
-TEST_P(GluedFamily, PassesTheDesignRuleCheckInEveryGrade) {
-    const Case& c = GetParam();
-    const BoardTables tables = test::shippedTables();
-    for (int grade = 1; grade <= tables.grades().count(); ++grade) {
-        test::Generated g;
-        lookUpAllowances(g.m, tables, c.code, grade);
-        EXPECT_TRUE(test::drawnClean(test::runStyle(c.code, g.m, g.d))) << c.code << " " << grade;
-    }
-}
-
 INSTANTIATE_TEST_SUITE_P(Codes, GluedFamily, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.code); });
 

@@ -109,32 +109,6 @@ TEST_P(FittingStrips, WriteTheirPanelsAndDrawThemAsOneCreasedStrip) {
 
 INSTANTIATE_TEST_SUITE_P(Codes, FittingStrips, ::testing::ValuesIn(kStrips));
 
-// Every drawn 09 code, in every shipped grade, over a few sizes: drawn clean or refused in
-// French, never a panel of no width.
-TEST(FittingsFamily, EveryCodeInEveryGradeIsDrawnCleanOrRefused) {
-    const BoardTables tables = test::shippedTables();
-    const char* codes[] = {"0901", "0902", "0914 Int", "0914 Ext", "0920 Ext",
-                           "0933", "0951", "0951 Ext", "0969"};
-    const float sizes[][3] = {{400, 300, 200}, {60, 40, 12}, {1200, 150, 100}, {20, 15, 5}};
-    int drawn = 0;
-    for (const char* code : codes)
-        for (int grade = 1; grade <= tables.grades().count(); ++grade)
-            for (const auto& s : sizes) {
-                test::Generated g;
-                lookUpAllowances(g.m, tables, code, grade);
-                g.m.Longueur = s[0];
-                g.m.Largeur = s[1];
-                g.m.Hauteur = s[2];
-                const test::StyleRun run = test::runStyle(code, g.m, g.d);
-                EXPECT_TRUE(test::refusedOrDrawnClean(run)) << code << " grade " << grade;
-                drawn += !run.refusal;
-                if (!run.refusal) {
-                    EXPECT_EQ(g.d.tracer().count(), g.d.ElementCount()) << code;
-                }
-            }
-    EXPECT_GT(drawn, 9 * 5 * 2);
-}
-
 TEST(FittingsFamily, EveryCodeHasShippedAllowancesInEveryGrade) {
     const BoardTables tables = test::shippedTables();
     for (std::int16_t code : {901, 902, 914, 920, 933, 951, 969, 990, 991})

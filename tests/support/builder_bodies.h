@@ -1,0 +1,34 @@
+#pragma once
+// The lidded body over a shaped bottom that the 0215 draws (panels 400, 300, 400, 300 on a
+// height of 100), shared by the builders' placement and golden tests.
+
+#include "builders/lidded_body_half.h"
+#include "builders/snap_lock_body_half.h"
+
+namespace brontaxe::test {
+
+// Lid 310 deep on a lip of 3, tuck-in 30 deep and 394 wide with corners of 10, dust flaps 120.
+inline const LidBody kLid{.p1 = 400,
+                          .p2 = 300,
+                          .p3 = 400,
+                          .p4 = 300,
+                          .h = 100,
+                          .q = 310,
+                          .T = 30,
+                          .r = 10,
+                          .F = 120,
+                          .lip = 3,
+                          .p5 = 394};
+
+inline const SnapLockBody kSnapLock{.h = 100,
+                                    .p1 = 400,
+                                    .p2 = 300,
+                                    .p3 = 400,
+                                    .p4 = 300,
+                                    .notch = 10,
+                                    .depth = 150,
+                                    .shoulder = 40,
+                                    .step = 60,
+                                    .radius = 5};
+
+}  // namespace brontaxe::test
