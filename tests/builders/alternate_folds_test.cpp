@@ -25,9 +25,9 @@ FoldGrid folder() {
 
 struct FoldGridBuilder : ::testing::Test {
     test::Generated g;
-    void draw(const FoldGrid& grid, FeaturePlacement at = {}) {
+    void draw(const FoldGrid& grid) {
         GenerationPass pass(g.d);
-        AlternateFolds(g.m, g.d, grid, at);
+        AlternateFolds(g.m, g.d, grid);
     }
 };
 
@@ -65,16 +65,6 @@ TEST_F(FoldGridBuilder, CutsComeBeforeCreasesAndEveryLineIsRegistered) {
             creaseSeen = true;
         EXPECT_FALSE(creaseSeen && e.lineKind == kind::Cut);
     }
-}
-
-TEST_F(FoldGridBuilder, IsPlacedMirroredAndTurned) {
-    draw(folder(), {10, 20, 90, true});
-    // Mirrored: y from -800 to 0; turned a quarter: x from 0 to 800, y from 0 to 600.
-    const Box box = g.d.extents();
-    EXPECT_NEAR(box.xmin, 10, 1e-3);
-    EXPECT_NEAR(box.xmax, 810, 1e-3);
-    EXPECT_NEAR(box.ymin, 20, 1e-3);
-    EXPECT_NEAR(box.ymax, 620, 1e-3);
 }
 
 TEST_F(FoldGridBuilder, RefusesGridsThatCannotBeDrawn) {

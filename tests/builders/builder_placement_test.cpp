@@ -7,8 +7,10 @@
 #include <functional>
 #include <sstream>
 
+#include "builders/alternate_folds.h"
 #include "builders/double_wall_tray.h"
 #include "builders/emit.h"
+#include "builders/flap_tray.h"
 #include "builders/glue_flap.h"
 #include "builders/hand_hole.h"
 #include "builders/lidded_body_half.h"
@@ -16,6 +18,7 @@
 #include "builders/sleeve_blank.h"
 #include "builders/slotted_body_half.h"
 #include "builders/snap_lock_body_half.h"
+#include "builders/winged_cap.h"
 #include "support/builder_bodies.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
@@ -96,6 +99,23 @@ const BuilderCase kBuilders[] = {
              m, d,
              {.glue = 36, .taper = 15, .p1 = 400, .p2 = 300, .p3 = 400, .p4 = 300, .height = 500},
              p);
+     }},
+    {"FlapTray",
+     [](Model& m, Drawing& d, const Place& p) {
+         withHandHoles(m);
+         FlapTray(m, d, FlappedTray{200, 150, 100, 100}, p);
+     }},
+    {"AlternateFolds",
+     [](Model& m, Drawing& d, const Place& p) {
+         FoldGrid g;
+         g.columns = {100, 400, 100};
+         g.rows = {{150, 1, 1}, {100, 0, 2}, {300, 0, 2}, {100, 0, 2}, {150, 1, 1}};
+         g.creasedAcross = {false, true, false};
+         AlternateFolds(m, d, g, p);
+     }},
+    {"WingedCap",
+     [](Model& m, Drawing& d, const Place& p) {
+         WingedCap(m, d, MarkedCap{100, 80, 40, 30, 0}, p);
      }},
     {"DoubleWallTray",
      [](Model& m, Drawing& d, const Place& p) {
@@ -195,7 +215,7 @@ const BlankCase kBlanks[] = {
      },
      1},
     {"sleeve", kBuilders[7].draw, 0},
-    {"double-wall tray", kBuilders[9].draw, 0},
+    {"double-wall tray", kBuilders[12].draw, 0},
 };
 
 TEST(BuilderPlacement, BlanksKeepAClosedOutlineWhereverTheyArePlaced) {

@@ -18,14 +18,14 @@ struct HandHoleTest : ::testing::Test {
     Model& m = g.m;
     Drawing& d = g.d;
 
-    void draw(int type, float angle = 0, bool mirrored = false) {
+    void draw(int type) {
         m.OptionPoign = static_cast<std::int16_t>(type);
         m.LPoign = 90;
         m.HPoign = 30;
         m.DPoign = 50;
         m.EPoign = 6;
         GenerationPass pass(d);
-        HandHole(m, d, 200, 100, angle, mirrored);
+        HandHole(m, d, 200, 100, 0, false);
     }
     bool edge(std::int16_t lineKind, double y) {
         const auto lines = horizontalLinesAt(d, lineKind, y);
@@ -91,19 +91,6 @@ TEST_F(HandHoleTest, TypeZeroDrawsNothingAndEqualSizesGiveACircle) {
     HandHole(m, d, 0, 0, 0, false);
     EXPECT_TRUE(test::cutOutlineIsClosed(d));
     EXPECT_NEAR(d.KindLength(kind::Cut), 30 * kPi, 1e-6);
-}
-
-TEST_F(HandHoleTest, PlacedTurnedAndMirroredItKeepsItsShape) {
-    draw(1, 90, true);
-    EXPECT_TRUE(test::cutOutlineIsClosed(d));
-    EXPECT_NEAR(d.KindLength(kind::Cut), 120 + 30 * kPi, 1e-4);
-    // Mirrored above its upper edge, turned a quarter to the left of it, then moved to
-    // (200, 100 - 50).
-    const Box box = d.extents();
-    EXPECT_NEAR(box.xmin, 170, 1e-4);
-    EXPECT_NEAR(box.xmax, 200, 1e-4);
-    EXPECT_NEAR(box.ymin, 50 - 45, 1e-4);
-    EXPECT_NEAR(box.ymax, 50 + 45, 1e-4);
 }
 
 TEST(HandHoleSizes, AHoleShorterThanItIsHighOrWithoutHeightIsReported) {

@@ -1,5 +1,5 @@
 // The cap with marked corner wings: its outline, the marked cuts set back by the board
-// thickness, its creases and its placing.
+// thickness, and its creases.
 
 #include <gtest/gtest.h>
 
@@ -78,16 +78,6 @@ TEST(WingedCap, TheWingClearsTheSideWallByTheBoardThickness) {
     EXPECT_TRUE(slit);
     // The wing folds on the end wall's edge.
     EXPECT_EQ(test::horizontalLinesAt(g.d, kind::Crease, 150).size(), 4u);
-}
-
-TEST(WingedCap, IsPlacedTurnedAndMovedAsAWhole) {
-    test::Generated a;
-    WingedCap(a.m, a.d, MarkedCap{100, 80, 40, 30, 0}, {.x = 500, .y = 20, .angle = 90});
-    const Box box = a.d.extents();
-    EXPECT_NEAR(box.xmin, 500 - 120, 1e-3);  // turned: the width lies along x
-    EXPECT_NEAR(box.xmax, 500 + 120, 1e-3);
-    EXPECT_NEAR(box.ymin, 20 - 140, 1e-3);
-    EXPECT_NEAR(box.ymax, 20 + 140, 1e-3);
 }
 
 TEST(WingedCap, RefusesACapThatCannotBeFolded) {
