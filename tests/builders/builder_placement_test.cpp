@@ -120,16 +120,7 @@ const BuilderCase kBuilders[] = {
     {"DoubleWallTray",
      [](Model& m, Drawing& d, const Place& p) {
          withHandHoles(m);
-         DoubleWallTray(m, d,
-                        {.a = 200,
-                         .b = 150,
-                         .h = 100,
-                         .endWallDiagonals = true,
-                         .sideWallDiagonals = true,
-                         .flapDiagonals = true,
-                         .flaps = CornerFlaps::DoubleEndWalls,
-                         .doubleWall = DoubleWallSizes{100, 100, 100, 106}},
-                        p);
+         DoubleWallTray(m, d, test::kDoubleWallTray, p);
      }},
 };
 

@@ -1,14 +1,15 @@
-// Golden dumps guard the drawings against unintended change. After a reviewed change, run
-// scripts/accept-golden.sh to write the new dumps.
+// Golden dumps guard the drawings against unintended change: the 0201 and the builders with the
+// most elements. After a reviewed change, run scripts/accept-golden.sh to write the new dumps.
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 
+#include "builders/emit.h"
 #include "drawing/drawing_dump.h"
 #include "styles/02/fco200.h"
+#include "support/builder_bodies.h"
 #include "support/style_fixture.h"
 #include "support/temp_dir.h"
 
@@ -17,34 +18,47 @@ namespace {
 
 struct GoldenCase {
     const char* file;
-    std::function<void(Model&)> setUp;
+    void (*draw)(Model&, Drawing&);
 };
 
-void checkGolden(const GoldenCase& c) {
-    test::Generated g;
-    c.setUp(g.m);
-    Fco0201(g.m, g.d);
-    const std::string actual = dumpDrawing(g.d);
-    const std::filesystem::path path = std::filesystem::path(BRONTAXE_GOLDEN_DIR) / c.file;
-    if (std::getenv("BRONTAXE_ACCEPT_GOLDEN")) {
-        test::writeFile(path, actual);
-        return;
+const GoldenCase kCases[] = {
+    {"0201_default.txt", [](Model& m, Drawing& d) { Fco0201(m, d); }},
+    {"0201_allowances_handholes.txt",
+     [](Model& m, Drawing& d) {
+         m.Majo = {0, 2, 3, 2, 3, 6, 2, 0};
+         m.decalenc = 1;
+         m.OptionPoign = 3;
+         m.patProlong = 15;
+         Fco0201(m, d);
+     }},
+    {"builders_lid_over_shaped_bottom.txt",
+     [](Model& m, Drawing& d) {
+         GenerationPass pass(d);  // a builder drawn alone
+         m.OptionPoign = 3;
+         LiddedBodyHalf(m, d, test::kLid);
+         SnapLockBodyHalf(m, d, test::kSnapLock);
+     }},
+    {"builders_double_wall_tray.txt",
+     [](Model& m, Drawing& d) {
+         GenerationPass pass(d);  // a builder drawn alone
+         m.OptionPoign = 3;
+         DoubleWallTray(m, d, test::kDoubleWallTray);
+     }},
+};
+
+TEST(Golden, EachDrawingIsTheOneOnFile) {
+    for (const GoldenCase& c : kCases) {
+        test::Generated g;
+        c.draw(g.m, g.d);
+        const std::string actual = dumpDrawing(g.d);
+        const std::filesystem::path path = std::filesystem::path(BRONTAXE_GOLDEN_DIR) / c.file;
+        if (std::getenv("BRONTAXE_ACCEPT_GOLDEN")) {
+            test::writeFile(path, actual);
+            continue;
+        }
+        ASSERT_TRUE(std::filesystem::exists(path)) << path << " is missing";
+        EXPECT_EQ(actual, test::readFile(path)) << "drawing differs from " << path;
     }
-    ASSERT_TRUE(std::filesystem::exists(path)) << path << " is missing";
-    EXPECT_EQ(actual, test::readFile(path)) << "drawing differs from " << path;
-}
-
-TEST(Golden, Fco0201Default) {
-    checkGolden({"0201_default.txt", [](Model&) {}});
-}
-
-TEST(Golden, Fco0201AllowancesOffsetSlotsHandHolesAndGlueExtension) {
-    checkGolden({"0201_allowances_handholes.txt", [](Model& m) {
-                     m.Majo = {0, 2, 3, 2, 3, 6, 2, 0};
-                     m.decalenc = 1;
-                     m.OptionPoign = 3;
-                     m.patProlong = 15;
-                 }});
 }
 
 }  // namespace

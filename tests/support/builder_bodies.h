@@ -1,7 +1,9 @@
 #pragma once
-// The lidded body over a shaped bottom that the 0215 draws (panels 400, 300, 400, 300 on a
-// height of 100), shared by the builders' placement and golden tests.
+// Builders' inputs shared by their placement and golden tests: the lidded body over a shaped
+// bottom that the 0215 draws (panels 400, 300, 400, 300 on a height of 100), and a double-wall
+// tray with every diagonal crease.
 
+#include "builders/double_wall_tray.h"
 #include "builders/lidded_body_half.h"
 #include "builders/snap_lock_body_half.h"
 
@@ -30,5 +32,15 @@ inline const SnapLockBody kSnapLock{.h = 100,
                                     .shoulder = 40,
                                     .step = 60,
                                     .radius = 5};
+
+// Base 400 x 300, walls 100, the end walls doubled.
+inline const CornerFlapTray kDoubleWallTray{.a = 200,
+                                            .b = 150,
+                                            .h = 100,
+                                            .endWallDiagonals = true,
+                                            .sideWallDiagonals = true,
+                                            .flapDiagonals = true,
+                                            .flaps = CornerFlaps::DoubleEndWalls,
+                                            .doubleWall = DoubleWallSizes{100, 100, 100, 106}};
 
 }  // namespace brontaxe::test
