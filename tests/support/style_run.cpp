@@ -37,6 +37,14 @@ std::vector<std::string> drawnCatalogueCodes() {
     return codes;
 }
 
+::testing::AssertionResult refusedSaying(const StyleRun& run, const std::string& words) {
+    if (!run.refusal)
+        return ::testing::AssertionFailure() << "drawn, " << verdictText(run.findings);
+    if (run.refusal->find(words) == std::string::npos)
+        return ::testing::AssertionFailure() << "refused with: " << *run.refusal;
+    return ::testing::AssertionSuccess();
+}
+
 ::testing::AssertionResult drawnClean(const StyleRun& run) {
     if (run.refusal)
         return ::testing::AssertionFailure() << "refused: " << *run.refusal;

@@ -26,6 +26,9 @@ StyleRun runStyle(std::string_view code, Model& m, Drawing& d);
 // Drawn, and with no finding; on failure, the refusal or every finding.
 ::testing::AssertionResult drawnClean(const StyleRun& run);
 
+// Refused, with `words` in the reason.
+::testing::AssertionResult refusedSaying(const StyleRun& run, const std::string& words);
+
 // Refused, or drawn clean; and a refusal is a French sentence.
 ::testing::AssertionResult refusedOrDrawnClean(const StyleRun& run);
 

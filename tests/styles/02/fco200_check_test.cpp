@@ -40,13 +40,7 @@ Sized draw(const std::string& code, float l = 400, float w = 300, float h = 200)
     return draw(code, l, w, h, [](Model&) {});
 }
 
-::testing::AssertionResult refusedSaying(const test::StyleRun& run, const std::string& words) {
-    if (!run.refusal)
-        return ::testing::AssertionFailure() << "drawn, " << verdictText(run.findings);
-    if (run.refusal->find(words) == std::string::npos)
-        return ::testing::AssertionFailure() << "refused with: " << *run.refusal;
-    return ::testing::AssertionSuccess();
-}
+using test::refusedSaying;
 
 TEST(Fco02Check, TheRegularBottomUnder0212sLidMeetsInTheMiddle) {
     const Sized s = draw("0212");

@@ -291,29 +291,30 @@ TEST(Fco0427, AZeroMortisePitchWithNoCountIsRefusedInFrench) {
     g.m.lgmortaise = 0;
     g.m.pmortaise = 0;
     const test::StyleRun run = test::runStyle("0427", g.m, g.d);
-    ASSERT_TRUE(run.refusal);
-    EXPECT_NE(run.refusal->find("Mortaises impossibles"), std::string::npos);
+    EXPECT_TRUE(test::refusedSaying(run, "Mortaises impossibles"));
     EXPECT_TRUE(test::refusedOrDrawnClean(run));
     Drawing d;
     EXPECT_THROW(Fco0427(g.m, d), GenerationError);
     EXPECT_FALSE(d.isEditing());
 }
 
-TEST(Fco0427, MoreMortisesThanTheWallHoldsAreRefusedBeforeTheRegistryFills) {
-    test::Generated g;
-    g.m.nbmortaise = 400;
-    const test::StyleRun run = test::runStyle("0427", g.m, g.d);
-    ASSERT_TRUE(run.refusal);
-    EXPECT_NE(run.refusal->find("Mortaises trop nombreuses"), std::string::npos);
-}
-
-TEST(Fco0427, EarsTooShortToReachTheBottomsEdgeAreRefused) {
-    test::Generated g;
-    g.m.Largeur = 10;
-    g.m.Longueur = 200;
-    const test::StyleRun run = test::runStyle("0427", g.m, g.d);
-    ASSERT_TRUE(run.refusal);
-    EXPECT_NE(run.refusal->find("oreilles"), std::string::npos);
+// More mortises than the wall holds (refused before the registry fills), ears too short to
+// reach the bottom's edge, a thumb notch deeper than the front wall.
+TEST(Fco042x, SizesTheFolderCannotTakeAreRefused) {
+    const struct {
+        const char* code;
+        void (*change)(Model&);
+        const char* said;
+    } kCases[] = {
+        {"0427", [](Model& m) { m.nbmortaise = 400; }, "Mortaises trop nombreuses"},
+        {"0427", [](Model& m) { m.Largeur = 10, m.Longueur = 200; }, "oreilles"},
+        {"0420", [](Model& m) { m.RcoupPouce = 500; }, "Encoche de pouce"},
+    };
+    for (const auto& c : kCases) {
+        test::Generated g;
+        c.change(g.m);
+        EXPECT_TRUE(test::refusedSaying(test::runStyle(c.code, g.m, g.d), c.said));
+    }
 }
 
 TEST(Fco0420, HasItsThumbNotchInTheFrontEdgeAndNoTenons) {
@@ -327,14 +328,6 @@ TEST(Fco0420, HasItsThumbNotchInTheFrontEdgeAndNoTenons) {
     EXPECT_EQ(test::horizontalLinesAt(g.d, kind::Cut, 0).size(), 4u);  // two edges, two ears
     const LockingFolder f = lockingFolder(g.m, false);
     EXPECT_EQ(mortisesDrawn(g.d, f, false), 0);
-}
-
-TEST(Fco0420, ANotchDeeperThanTheFrontWallIsRefused) {
-    test::Generated g;
-    g.m.RcoupPouce = 500;
-    const test::StyleRun run = test::runStyle("0420", g.m, g.d);
-    ASSERT_TRUE(run.refusal);
-    EXPECT_NE(run.refusal->find("Encoche de pouce"), std::string::npos);
 }
 
 TEST(Fco0471, HasAThumbNotchInTheBackWallAs0470HasInTheFront) {
@@ -431,8 +424,7 @@ TEST(Fco0425, IsAnOpenTrayWithTheModelsTenonCount) {
     none.m.lgmortaise = 0;
     none.m.pmortaise = 0;
     const test::StyleRun run = test::runStyle("0425", none.m, none.d);
-    ASSERT_TRUE(run.refusal);
-    EXPECT_NE(run.refusal->find("Mortaises impossibles"), std::string::npos);
+    EXPECT_TRUE(test::refusedSaying(run, "Mortaises impossibles"));
 }
 
 }  // namespace

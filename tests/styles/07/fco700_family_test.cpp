@@ -210,8 +210,7 @@ TEST(Fco0701, ALockTooNarrowForItsTabsIsRefusedInFrench) {
     test::Generated g;
     g.m.Largeur = 60;
     const test::StyleRun run = test::runStyle("0701", g.m, g.d);
-    ASSERT_TRUE(run.refusal);
-    EXPECT_NE(run.refusal->find("Largeur trop petite"), std::string::npos);
+    EXPECT_TRUE(test::refusedSaying(run, "Largeur trop petite"));
     EXPECT_EQ(g.d.ElementCount(), 0);
 }
 
