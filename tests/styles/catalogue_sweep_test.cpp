@@ -96,6 +96,12 @@ TEST(CatalogueSweep, WithTheGlueFlapOnTheWidthPanelToo) {
     sweep([](Model& m) { m.pattesurtete = true; }, true);
 }
 
+// A customer profile that draws some styles otherwise (0311, 0312, 0330, 0331 in pieces of their
+// own).
+TEST(CatalogueSweep, WithTheVoranisProfile) {
+    sweep([](Model& m) { m.Personnalisation = "VORANIS"; }, true);
+}
+
 // Hand-holes asked for on every style, of the type with a folding tab: a style whose walls
 // cannot hold them refuses them.
 TEST(CatalogueSweep, WithHandHolesAskedFor) {

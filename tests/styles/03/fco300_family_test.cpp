@@ -310,26 +310,6 @@ TEST_P(TelescopeVoranis, DrawsItsOwnCleanPiecesSideBySide) {
 INSTANTIATE_TEST_SUITE_P(Fco03, TelescopeVoranis,
                          ::testing::Values("0311", "0312", "0330", "0331"));
 
-TEST(TelescopeVoranis, EveryGradeAndSizeIsRefusedOrDrawnClean) {
-    const BoardTables tables = test::shippedTables();
-    const struct {
-        float l, w, h;
-    } sizes[] = {{20, 15, 10}, {60, 40, 30}, {400, 300, 8}, {1200, 150, 100}, {2400, 1800, 1500}};
-    for (const char* code : {"0311", "0312", "0330", "0331"})
-        for (int grade = 1; grade <= tables.grades().count(); ++grade)
-            for (const auto& s : sizes) {
-                Model m = test::startupModel();
-                lookUpAllowances(m, tables, code, grade);
-                m.Personnalisation = "VORANIS";
-                m.Longueur = s.l;
-                m.Largeur = s.w;
-                m.Hauteur = s.h;
-                Drawing d;
-                EXPECT_TRUE(test::refusedOrDrawnClean(test::runStyle(code, m, d)))
-                    << code << " grade " << grade << " at " << s.l << " x " << s.w << " x " << s.h;
-            }
-}
-
 TEST(Fco0301, TheLidsGluedFlapsReachHPlusAllowance9OrTheBottomsFlapAndAThickness) {
     // Walls wide enough that the flaps are not cut back to half the wall.
     Model m = modelFor("0301");
