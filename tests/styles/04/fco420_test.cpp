@@ -307,10 +307,16 @@ TEST(Fco042x, SizesTheFolderCannotTakeAreRefused) {
         const char* said;
     } kCases[] = {
         {"0427", [](Model& m) { m.nbmortaise = 400; }, "Mortaises trop nombreuses"},
-        {"0427", [](Model& m) { m.Largeur = 10, m.Longueur = 200; }, "oreilles"},
+        {"0427",
+         [](Model& m) {
+             m.Largeur = 10;
+             m.Longueur = 200;
+         },
+         "oreilles"},
         {"0420", [](Model& m) { m.RcoupPouce = 500; }, "Encoche de pouce"},
     };
     for (const auto& c : kCases) {
+        SCOPED_TRACE(c.said);
         test::Generated g;
         c.change(g.m);
         EXPECT_TRUE(test::refusedSaying(test::runStyle(c.code, g.m, g.d), c.said));
