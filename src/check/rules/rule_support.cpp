@@ -59,23 +59,24 @@ constexpr double kPairMargin = kCheckTolerance;
 
 // Boxes swept along x, so that a blank of n strokes costs far fewer than n² comparisons.
 Pairs touchingPairs(const std::vector<Stroke>& strokes) {
-    // Each rule's left edge beside its index, so that the sort reads no stroke.
-    std::vector<std::pair<double, std::size_t>> order;
+    // The rules' boxes side by side, sorted by their left edge: the sweep reads no stroke.
+    struct Entry {
+        Box box;
+        std::size_t index;
+    };
+    std::vector<Entry> order;
     order.reserve(strokes.size());
     for (std::size_t i = 0; i < strokes.size(); ++i)
         if (isDieRule(strokes[i].kind))
-            order.emplace_back(strokes[i].box.xmin, i);
-    std::sort(order.begin(), order.end());
+            order.push_back({strokes[i].box, i});
+    std::sort(order.begin(), order.end(),
+              [](const Entry& a, const Entry& b) { return a.box.xmin < b.box.xmin; });
     Pairs pairs;
-    for (std::size_t k = 0; k < order.size(); ++k) {
-        const Box& a = strokes[order[k].second].box;
-        for (std::size_t l = k + 1; l < order.size() && order[l].first <= a.xmax + kPairMargin;
-             ++l) {
-            if (!boxesTouch(a, strokes[order[l].second].box, kPairMargin))
-                continue;
-            pairs.push_back(std::minmax(order[k].second, order[l].second));
-        }
-    }
+    for (auto k = order.begin(); k != order.end(); ++k)
+        for (auto l = k + 1; l != order.end() && l->box.xmin <= k->box.xmax + kPairMargin; ++l)
+            if (l->box.ymin <= k->box.ymax + kPairMargin &&
+                k->box.ymin <= l->box.ymax + kPairMargin)
+                pairs.push_back(std::minmax(k->index, l->index));
     std::sort(pairs.begin(), pairs.end());
     return pairs;
 }
