@@ -7,12 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 prefix=${1:-$HOME/.local}
 scripts/setup-deps.sh
-mkdir -p build
-if ! scripts/build.sh >build/build.log 2>&1; then
-  grep -E -B2 -A6 'error|Error' build/build.log | head -n 60
-  echo "build failed (build/build.log)" >&2
-  exit 1
-fi
+scripts/build-quietly.sh
 as_owner() {
   if mkdir -p "$prefix" 2>/dev/null && [ -w "$prefix" ]; then "$@"; else sudo "$@"; fi
 }

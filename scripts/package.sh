@@ -40,14 +40,7 @@ out=$(BRONTAXE_CONFIG_DIR=$scratch/config BRONTAXE_DRIVE_C=$scratch/c BRONTAXE_D
 grep -q 'Dim\. Hors Tout : 1447\.00 x 509\.00 mm' <<<"$out" || fail "0201 figures: $out"
 # and the window, on the offscreen platform, until it has painted its drawing.
 BRONTAXE_CONFIG_DIR=$scratch/config BRONTAXE_DRIVE_C=$scratch/c BRONTAXE_DATA_DIR= \
-  QT_QPA_PLATFORM=offscreen BRONTAXE_FIRST_PAINT=$scratch/painted \
-  "$scratch/usr/bin/brontaxe" >"$scratch/window.log" 2>&1 &
-window=$!
-for _ in $(seq 1 600); do
-  [ -s "$scratch/painted" ] || ! kill -0 "$window" 2>/dev/null && break
-  sleep 0.1
-done
-if [ -s "$scratch/painted" ]; then kill "$window"; else fail "the window: $(cat "$scratch/window.log")"; fi
-wait "$window" 2>/dev/null || true
+  QT_QPA_PLATFORM=offscreen scripts/window-paints.sh "$scratch/usr/bin/brontaxe" "$scratch" ||
+  fail "the window from the package"
 [ "$failures" -eq 0 ] || exit 1
 echo "$(basename "$deb"): dependencies, files, and the unpacked command line and window checked"

@@ -5,12 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-deps.sh
-mkdir -p build
-if ! scripts/build.sh >build/build.log 2>&1; then
-  grep -E -B2 -A6 'error|Error' build/build.log | head -n 60
-  echo "build failed (build/build.log)" >&2
-  exit 1
-fi
+scripts/build-quietly.sh
 if [ "${1:-}" = "--cli" ]; then
   shift
   if [ $# -eq 0 ]; then set -- 0201; fi

@@ -46,15 +46,8 @@ for program in brontaxe brontaxe-cli; do
 done
 
 # The installed window opens and paints its drawing.
-stamp=$root/painted
-BRONTAXE_FIRST_PAINT=$stamp "$prefix/bin/brontaxe" >"$root/window.log" 2>&1 &
-window=$!
-for _ in $(seq 1 600); do
-  [ -s "$stamp" ] || ! kill -0 "$window" 2>/dev/null && break
-  sleep 0.1
-done
-if [ -s "$stamp" ]; then kill "$window"; else fail "the window painted nothing: $(cat "$root/window.log")"; fi
-wait "$window" 2>/dev/null || true
+"$(dirname "$0")/../../scripts/window-paints.sh" "$prefix/bin/brontaxe" "$root" ||
+  fail "the installed window"
 
 # Desktop entry, AppStream file, MIME type and manual pages as their own tools read them.
 desktop=$(ls "$share"/applications/*.desktop)
