@@ -1,6 +1,9 @@
 #include "check/design_check.h"
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
+#include <memory_resource>
 
 #include "check/rules/rules.h"
 #include "check/stroke_geometry.h"
@@ -25,11 +28,17 @@ double CheckOptions::land() const {
 }
 
 std::vector<Finding> checkDrawing(const Drawing& d, const CheckOptions& options) {
-    std::vector<check::Stroke> strokes;
-    std::vector<check::Stroke> zero;
+    // The strokes, their pairs and the rules' lists come from one block on the stack, enough
+    // for a blank of a few hundred rules; a larger one goes on into the heap. The check runs
+    // at every regeneration, after the drawing has churned the heap: a few hundred small
+    // allocations there cost as much as the rules themselves.
+    std::array<std::byte, 64 * 1024> block;
+    std::pmr::monotonic_buffer_resource scratch(block.data(), block.size());
+    std::pmr::vector<check::Stroke> strokes(&scratch);
+    std::pmr::vector<check::Stroke> zero(&scratch);
     check::collectStrokes(d, kCheckTolerance, strokes, zero);
     const check::Pairs pairs = check::touchingPairs(strokes);
-    const check::CheckInput in{strokes, pairs, options};
+    const check::CheckInput in{strokes, pairs, options, &scratch};
     std::vector<Finding> out;
     check::findZeroLengths(zero, out);
     check::findOpenOutlines(in, out);

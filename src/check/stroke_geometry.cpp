@@ -33,22 +33,22 @@ Box arcBox(const ArcShape& a, const Segment& ends) {
 
 // Points of the line through `s` at the given distances from its start, kept on the segment.
 void pointsOnSegment(const Segment& s, Point d, std::initializer_list<double> ts,
-                     std::vector<Point>& out) {
+                     CrossingPoints& out) {
     constexpr double slack = 1e-9;
     for (const double t : ts)
         if (t >= -slack && t <= 1 + slack)
-            out.push_back(s.a + d * t);
+            out.add(s.a + d * t);
 }
 
 // Where a segment passes through a circle: two points, or none when it misses or only grazes.
-std::vector<Point> lineCircle(const Segment& s, Point centre, double radius) {
+CrossingPoints lineCircle(const Segment& s, Point centre, double radius) {
     const Point d = s.b - s.a;
     const Point f = s.a - centre;
     const double a = dot(d, d);
     const double b = 2 * dot(d, f);
     const double c = dot(f, f) - radius * radius;
     const double disc = b * b - 4 * a * c;
-    std::vector<Point> out;
+    CrossingPoints out;
     if (a <= 0 || disc <= 0)
         return out;
     const double root = std::sqrt(disc);
@@ -57,10 +57,10 @@ std::vector<Point> lineCircle(const Segment& s, Point centre, double radius) {
 }
 
 // Where two circles cross: two points, or none when they miss, graze or share a centre.
-std::vector<Point> circleCircle(const ArcShape& p, const ArcShape& q) {
+CrossingPoints circleCircle(const ArcShape& p, const ArcShape& q) {
     const Point between = q.centre - p.centre;
     const double dist = length(between);
-    std::vector<Point> out;
+    CrossingPoints out;
     if (dist <= kEps || dist >= p.radius + q.radius || dist <= std::fabs(p.radius - q.radius))
         return out;
     const double along = (p.radius * p.radius - q.radius * q.radius + dist * dist) / (2 * dist);
@@ -70,8 +70,8 @@ std::vector<Point> circleCircle(const ArcShape& p, const ArcShape& q) {
     const Point u = between * (1.0 / dist);
     const Point mid = p.centre + u * along;
     const Point across = Point{-u.y, u.x} * std::sqrt(h2);
-    out.push_back(mid + across);
-    out.push_back(mid - across);
+    out.add(mid + across);
+    out.add(mid - across);
     return out;
 }
 
@@ -138,10 +138,7 @@ bool Stroke::isEndPoint(Point p, double tol) const {
     return !closed() && (within(p, start(), tol) || within(p, end(), tol));
 }
 
-bool Stroke::passesThrough(Point p, double tol) const {
-    if (p.x < box.xmin - tol || p.x > box.xmax + tol || p.y < box.ymin - tol ||
-        p.y > box.ymax + tol)
-        return false;
+bool Stroke::passesThroughNearBox(Point p, double tol) const {
     if (const auto* l = std::get_if<LineShape>(&shape))
         return nearSegment(p, {l->a, l->b}, tol);
     const ArcShape& a = std::get<ArcShape>(shape);
@@ -155,41 +152,42 @@ bool Stroke::passesThrough(Point p, double tol) const {
     return angleInSweep(a, deg, toDegrees(tol / a.radius));
 }
 
-void collectStrokes(const Drawing& d, double tol, std::vector<Stroke>& strokes,
-                    std::vector<Stroke>& zero) {
+void collectStrokes(const Drawing& d, double tol, std::pmr::vector<Stroke>& strokes,
+                    std::pmr::vector<Stroke>& zero) {
     const auto count = static_cast<std::size_t>(d.blankElementCount());
     const auto& elements = d.elements();
     strokes.reserve(count);
     for (std::size_t i = 0; i < count && i < elements.size(); ++i) {
         const Element& e = elements[i];
-        Stroke s;
-        s.id = ElementId{kFirstElementId + static_cast<std::int32_t>(i)};
-        s.kind = e.lineKind;
-        double len = 0;
+        const ElementId id{kFirstElementId + static_cast<std::int32_t>(i)};
         if (const auto* l = std::get_if<LineShape>(&e.shape)) {
-            s.shape = *l;
-            s.ends = {l->a, l->b};
-            s.box.add(l->a);
-            s.box.add(l->b);
             const Point d = l->b - l->a;
-            len = std::sqrt(dot(d, d));
-            if (len > 0)
-                s.along = d * (1.0 / len);
+            const double len = std::sqrt(dot(d, d));
+            const Box box{.xmin = std::min(l->a.x, l->b.x),
+                          .ymin = std::min(l->a.y, l->b.y),
+                          .xmax = std::max(l->a.x, l->b.x),
+                          .ymax = std::max(l->a.y, l->b.y),
+                          .empty = false};
+            (len <= tol ? zero : strokes)
+                .push_back({.id = id,
+                            .kind = e.lineKind,
+                            .shape = *l,
+                            .ends = {l->a, l->b},
+                            .box = box,
+                            .length = len,
+                            .along = len > 0 ? d * (1.0 / len) : Point{}});
         } else if (const auto* a = std::get_if<ArcShape>(&e.shape)) {
             const ArcShape arc = normalised(*a);
-            s.shape = arc;
-            s.ends = {arc.start(), arc.end()};
-            s.box = arcBox(arc, s.ends);
-            len = arc.radius * toRadians(std::min(arc.sweepDeg, 360.0));
-        } else {
-            continue;
+            const Segment ends{arc.start(), arc.end()};
+            const double len = arc.radius * toRadians(std::min(arc.sweepDeg, 360.0));
+            (len <= tol ? zero : strokes)
+                .push_back({.id = id,
+                            .kind = e.lineKind,
+                            .shape = arc,
+                            .ends = ends,
+                            .box = arcBox(arc, ends),
+                            .length = len});
         }
-        s.length = len;
-        if (len <= tol) {
-            zero.push_back(std::move(s));
-            continue;
-        }
-        strokes.push_back(std::move(s));
     }
 }
 
@@ -214,26 +212,38 @@ std::optional<Point> segmentIntersection(const Segment& a, const Segment& b) {
     return a.a + r * t;
 }
 
-std::vector<Point> crossingPoints(const Stroke& s, const Stroke& t) {
+namespace {
+
+// The points of `all` that `keep` takes.
+template <typename Keep>
+CrossingPoints kept(const CrossingPoints& all, Keep keep) {
+    CrossingPoints out;
+    for (const Point p : all)
+        if (keep(p))
+            out.add(p);
+    return out;
+}
+
+}  // namespace
+
+CrossingPoints crossingPoints(const Stroke& s, const Stroke& t) {
     const auto* ls = std::get_if<LineShape>(&s.shape);
     const auto* lt = std::get_if<LineShape>(&t.shape);
     if (ls && lt) {
-        const std::optional<Point> p = segmentIntersection(s.ends, t.ends);
-        return p ? std::vector<Point>{*p} : std::vector<Point>{};
+        CrossingPoints found;
+        if (const std::optional<Point> p = segmentIntersection(s.ends, t.ends))
+            found.add(*p);
+        return found;
     }
-    std::vector<Point> found;
     if (ls || lt) {
         const Segment& line = ls ? s.ends : t.ends;
         const ArcShape& arc = std::get<ArcShape>(ls ? t.shape : s.shape);
-        found = lineCircle(line, arc.centre, arc.radius);
-        std::erase_if(found, [&](Point p) { return !onArc(arc, p); });
-        return found;
+        return kept(lineCircle(line, arc.centre, arc.radius),
+                    [&](Point p) { return onArc(arc, p); });
     }
     const ArcShape& p = std::get<ArcShape>(s.shape);
     const ArcShape& q = std::get<ArcShape>(t.shape);
-    found = circleCircle(p, q);
-    std::erase_if(found, [&](Point x) { return !onArc(p, x) || !onArc(q, x); });
-    return found;
+    return kept(circleCircle(p, q), [&](Point x) { return onArc(p, x) && onArc(q, x); });
 }
 
 namespace {

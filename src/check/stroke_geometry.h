@@ -2,6 +2,8 @@
 // The blank's lines and arcs as the design-rule check reads them: each with its id, its kind,
 // its true ends and its box; crossings and distances worked out on the true curves.
 
+#include <array>
+#include <memory_resource>
 #include <optional>
 #include <vector>
 
@@ -24,16 +26,20 @@ struct Stroke {
     Point end() const { return ends.b; }
     bool isEndPoint(Point p, double tol) const;
     // p lies on the stroke (its true curve for an arc).
-    bool passesThrough(Point p, double tol) const;
+    bool passesThrough(Point p, double tol) const {
+        // Most points the rules try lie outside the box: they cost four comparisons.
+        return p.x >= box.xmin - tol && p.x <= box.xmax + tol && p.y >= box.ymin - tol &&
+               p.y <= box.ymax + tol && passesThroughNearBox(p, tol);
+    }
 
   private:
-    mutable std::vector<Segment> arcChords_;
+    bool passesThroughNearBox(Point p, double tol) const;
 };
 
 // Lines and arcs of the blank (not the imposed copies), those with a length in `strokes`,
 // the others in `zero`.
-void collectStrokes(const Drawing& d, double tol, std::vector<Stroke>& strokes,
-                    std::vector<Stroke>& zero);
+void collectStrokes(const Drawing& d, double tol, std::pmr::vector<Stroke>& strokes,
+                    std::pmr::vector<Stroke>& zero);
 
 bool boxesTouch(const Box& a, const Box& b, double tol);
 
@@ -50,7 +56,17 @@ std::optional<Point> segmentIntersection(const Segment& a, const Segment& b);
 
 // Where two strokes cross, worked out on their true curves: none for strokes that only touch
 // (a line tangent to an arc) or lie on each other.
-std::vector<Point> crossingPoints(const Stroke& s, const Stroke& t);
+// At most two points (a line through a circle, two circles), kept without an allocation.
+struct CrossingPoints {
+    std::array<Point, 2> points{};
+    std::size_t count = 0;
+
+    void add(Point p) { points[count++] = p; }
+    const Point* begin() const { return points.data(); }
+    const Point* end() const { return points.data() + count; }
+    bool empty() const { return count == 0; }
+};
+CrossingPoints crossingPoints(const Stroke& s, const Stroke& t);
 
 // The shortest distance between two strokes: 0 where they cross or touch.
 double strokeDistance(const Stroke& s, const Stroke& t);

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "styles/02/fco200_rules.h"
 #include "styles/03/fco300_rules.h"
@@ -187,9 +188,19 @@ std::optional<std::string> belowMinimum(const char* name, float value, float min
 }  // namespace
 
 const StyleRules* findStyleRules(std::string_view code) {
-    auto it = std::find_if(kRules.begin(), kRules.end(),
-                           [&](const StyleRules& r) { return r.code == code; });
-    return it == kRules.end() ? nullptr : &*it;
+    // Looked up at every regeneration and every check: by halves, in the table sorted once.
+    static const std::vector<const StyleRules*> byCode = [] {
+        std::vector<const StyleRules*> out;
+        for (const StyleRules& r : kRules)
+            out.push_back(&r);
+        std::sort(out.begin(), out.end(),
+                  [](const StyleRules* a, const StyleRules* b) { return a->code < b->code; });
+        return out;
+    }();
+    const auto it =
+        std::lower_bound(byCode.begin(), byCode.end(), code,
+                         [](const StyleRules* r, std::string_view c) { return r->code < c; });
+    return it != byCode.end() && (*it)->code == code ? *it : nullptr;
 }
 
 std::optional<std::string> domainRefusal(std::string_view code, const Model& m) {

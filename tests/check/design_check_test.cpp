@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "check/design_check.h"
+#include "check/rules/rule_support.h"
+#include "support/style_fixture.h"
 #include "support/style_run.h"
 
 namespace brontaxe {
@@ -235,6 +237,27 @@ TEST(DesignCheck, FoldedFlapsCollideOrLeaveAGap) {
             EXPECT_NE(findings[0].message.find(" mm entre rainages ("), std::string::npos)
                 << findings[0].message;
         }
+    }
+}
+
+// The rules read only the pairs of strokes the sweep finds: over whole blanks, they must be
+// every pair of die rules whose boxes come within the tolerance, each once, in drawing order.
+TEST(DesignCheck, TheSweptPairsAreEveryPairOfTouchingRulesInDrawingOrder) {
+    for (const std::string& code : test::drawnCatalogueCodes()) {
+        SCOPED_TRACE(code);
+        test::Generated g;
+        if (test::runStyle(code, g.m, g.d).refusal)
+            continue;
+        std::pmr::vector<check::Stroke> strokes;
+        std::pmr::vector<check::Stroke> zero;
+        check::collectStrokes(g.d, kCheckTolerance, strokes, zero);
+        check::Pairs everyPair;
+        for (std::size_t i = 0; i < strokes.size(); ++i)
+            for (std::size_t j = i + 1; j < strokes.size(); ++j)
+                if (check::isDieRule(strokes[i].kind) && check::isDieRule(strokes[j].kind) &&
+                    check::boxesTouch(strokes[i].box, strokes[j].box, kCheckTolerance))
+                    everyPair.emplace_back(i, j);
+        ASSERT_EQ(check::touchingPairs(strokes), everyPair);
     }
 }
 

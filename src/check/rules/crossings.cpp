@@ -9,8 +9,6 @@ namespace {
 // Crossings of two strokes away from the ends of either: a cut or crease that merely ends on
 // the other is a joint, not a crossing.
 std::optional<Point> crossingOf(const Stroke& s, const Stroke& t) {
-    if (!boxesTouch(s.box, t.box, kCheckTolerance))
-        return std::nullopt;
     for (const Point p : crossingPoints(s, t))
         if (!s.isEndPoint(p, kCheckTolerance) && !t.isEndPoint(p, kCheckTolerance))
             return p;

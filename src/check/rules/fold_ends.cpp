@@ -7,7 +7,7 @@ namespace brontaxe::check {
 void findLooseFoldEnds(const CheckInput& in, Findings& out) {
     const auto& strokes = in.strokes;
     // Whether each end of each fold rests on a stroke: only strokes whose boxes touch it can.
-    std::vector<std::array<bool, 2>> held(strokes.size(), {false, false});
+    std::pmr::vector<std::array<bool, 2>> held(strokes.size(), {false, false}, in.scratch);
     const auto rest = [&](std::size_t fold, std::size_t other) {
         const Stroke& s = strokes[fold];
         held[fold][0] = held[fold][0] || strokes[other].passesThrough(s.start(), kCheckTolerance);

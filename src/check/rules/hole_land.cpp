@@ -14,9 +14,11 @@ namespace {
 
 // The cuts joined end to end (or end on side) into separate pieces of linework.
 struct CutGroups {
-    std::vector<std::size_t> parent;  // union-find over the strokes' indices
+    std::pmr::vector<std::size_t> parent;  // union-find over the strokes' indices
 
-    explicit CutGroups(std::size_t n) : parent(n) { std::iota(parent.begin(), parent.end(), 0); }
+    CutGroups(std::size_t n, std::pmr::memory_resource* scratch) : parent(n, scratch) {
+        std::iota(parent.begin(), parent.end(), 0);
+    }
     std::size_t root(std::size_t i) {
         while (parent[i] != i)
             i = parent[i] = parent[parent[i]];
@@ -32,25 +34,26 @@ bool touches(const Stroke& s, const Stroke& t) {
 }
 
 struct Group {
-    std::vector<const Stroke*> strokes;
+    std::pmr::vector<const Stroke*> strokes;
     Box box;
 };
 
-std::vector<Group> cutGroups(const CheckInput& in) {
-    CutGroups groups(in.strokes.size());
+std::pmr::vector<Group> cutGroups(const CheckInput& in) {
+    CutGroups groups(in.strokes.size(), in.scratch);
     for (const auto& [i, j] : in.pairs)
         if (in.strokes[i].kind == kind::Cut && in.strokes[j].kind == kind::Cut &&
             touches(in.strokes[i], in.strokes[j]))
             groups.join(i, j);
-    std::vector<Group> out;
-    std::vector<std::size_t> slot(in.strokes.size(), std::numeric_limits<std::size_t>::max());
+    std::pmr::vector<Group> out(in.scratch);
+    std::pmr::vector<std::size_t> slot(in.strokes.size(), std::numeric_limits<std::size_t>::max(),
+                                       in.scratch);
     for (std::size_t i = 0; i < in.strokes.size(); ++i) {
         if (in.strokes[i].kind != kind::Cut)
             continue;
         std::size_t& k = slot[groups.root(i)];
         if (k == std::numeric_limits<std::size_t>::max()) {
             k = out.size();
-            out.emplace_back();
+            out.push_back({.strokes = std::pmr::vector<const Stroke*>(in.scratch), .box = {}});
         }
         out[k].strokes.push_back(&in.strokes[i]);
         out[k].box.add(in.strokes[i].box);
@@ -78,7 +81,8 @@ double boxGap(const Box& a, const Box& b) {
 }
 
 // The nearest of `candidates` to the hole, if nearer than `reach`.
-Nearest nearestTo(const Group& hole, const std::vector<const Stroke*>& candidates, double reach) {
+Nearest nearestTo(const Group& hole, const std::pmr::vector<const Stroke*>& candidates,
+                  double reach) {
     Nearest best;
     best.gap = reach;
     for (const Stroke* other : candidates) {
@@ -99,9 +103,10 @@ Nearest nearestTo(const Group& hole, const std::vector<const Stroke*>& candidate
 
 // The folds within `reach` of the hole, its own hinge (the crease of a hand-hole's flap,
 // which touches it) left out.
-std::vector<const Stroke*> foldsAround(const Group& hole, const std::vector<const Stroke*>& folds,
-                                       double reach) {
-    std::vector<const Stroke*> out;
+std::pmr::vector<const Stroke*> foldsAround(const Group& hole,
+                                            const std::pmr::vector<const Stroke*>& folds,
+                                            double reach) {
+    std::pmr::vector<const Stroke*> out(folds.get_allocator());
     for (const Stroke* f : folds)
         if (boxGap(hole.box, f->box) < reach &&
             std::none_of(hole.strokes.begin(), hole.strokes.end(),
@@ -114,8 +119,8 @@ std::vector<const Stroke*> foldsAround(const Group& hole, const std::vector<cons
 
 void findHolesTooClose(const CheckInput& in, Findings& out) {
     const double land = in.options.land();
-    const std::vector<Group> groups = cutGroups(in);
-    std::vector<const Stroke*> folds;
+    const std::pmr::vector<Group> groups = cutGroups(in);
+    std::pmr::vector<const Stroke*> folds(in.scratch);
     for (const Stroke& s : in.strokes)
         if (isFold(s.kind))
             folds.push_back(&s);

@@ -17,14 +17,14 @@ struct FoldLine {
     double length;
 };
 
-// The pairs of folds (i < j, in the drawing's order) that may stand more than `nearest` and
+// The pairs of folds (i < j) that may stand more than `nearest` and
 // less than `farthest` apart side by side: level folds by their height, upright ones by their
 // abscissa, slanted ones all against all (they are few). Folds on one line, and folds far
 // apart, are never compared.
-std::vector<std::pair<std::size_t, std::size_t>> foldsApart(const std::vector<FoldLine>& folds,
-                                                            double nearest, double farthest) {
-    std::vector<std::pair<double, std::size_t>> level, upright;
-    std::vector<std::size_t> slanted;
+Pairs foldsApart(const std::pmr::vector<FoldLine>& folds, double nearest, double farthest) {
+    std::pmr::memory_resource* scratch = folds.get_allocator().resource();
+    std::pmr::vector<std::pair<double, std::size_t>> level(scratch), upright(scratch);
+    std::pmr::vector<std::size_t> slanted(scratch);
     for (std::size_t k = 0; k < folds.size(); ++k) {
         const Point u = folds[k].along;
         if (std::fabs(u.y) < 1e-9)
@@ -34,7 +34,7 @@ std::vector<std::pair<std::size_t, std::size_t>> foldsApart(const std::vector<Fo
         else
             slanted.push_back(k);
     }
-    std::vector<std::pair<std::size_t, std::size_t>> pairs;
+    Pairs pairs(scratch);
     for (auto* row : {&level, &upright}) {
         std::sort(row->begin(), row->end());
         for (auto k = row->begin(); k != row->end(); ++k)
@@ -46,7 +46,6 @@ std::vector<std::pair<std::size_t, std::size_t>> foldsApart(const std::vector<Fo
     for (std::size_t k = 0; k < slanted.size(); ++k)
         for (std::size_t l = k + 1; l < slanted.size(); ++l)
             pairs.emplace_back(slanted[k], slanted[l]);
-    std::sort(pairs.begin(), pairs.end());
     return pairs;
 }
 
@@ -74,10 +73,11 @@ SideBySide sideBySide(const FoldLine& a, const FoldLine& b) {
 void findNarrowPanels(const CheckInput& in, Findings& out) {
     const double least = 3 * in.options.thickness;
     const double doubleScore = 2 * in.options.thickness;
-    std::vector<FoldLine> folds;
+    std::pmr::vector<FoldLine> folds(in.scratch);
     for (const Stroke& s : in.strokes)
         if (isFold(s.kind) && !s.isArc())
             folds.push_back({&s, s.start(), s.along, s.length});
+    const std::size_t firstFound = out.size();
     for (const auto& [i, j] :
          foldsApart(folds, doubleScore + kCheckTolerance, least - kCheckTolerance)) {
         const SideBySide pair = sideBySide(folds[i], folds[j]);
@@ -92,6 +92,9 @@ void findNarrowPanels(const CheckInput& in, Findings& out) {
                                   " et " + named(b) + " (moins de " + number(least) +
                                   " mm, trois épaisseurs)"));
     }
+    // Listed in drawing order, as the other findings are.
+    std::sort(out.begin() + static_cast<std::ptrdiff_t>(firstFound), out.end(),
+              [](const Finding& a, const Finding& b) { return a.elements < b.elements; });
 }
 
 }  // namespace brontaxe::check

@@ -14,6 +14,9 @@
 namespace brontaxe::check {
 namespace {
 
+// The straight folds of the blank.
+using Folds = std::pmr::vector<const Stroke*>;
+
 double squaredDistance(Point a, Point b) {
     return dot(a - b, a - b);
 }
@@ -27,13 +30,14 @@ constexpr double kOverCutReach = 15.0;
 constexpr double kHingeReach = 30.0;
 
 // Whether another fold lies on the line of `fold` beyond the cut, on the other side of it.
-bool hingeGoesOn(const CheckInput& in, const Stroke& fold, const Stroke& cut, Point where) {
+bool hingeGoesOn(const Folds& folds, const Stroke& fold, const Stroke& cut, Point where) {
     const Point along = fold.along;
     const Point cutDir = cut.end() - cut.start();
     const Point foldSide = within(where, fold.start(), kCheckTolerance) ? fold.end() : fold.start();
     const double side = cross(cutDir, foldSide - where);
-    return std::any_of(in.strokes.begin(), in.strokes.end(), [&](const Stroke& g) {
-        if (&g == &fold || !isFold(g.kind) || g.isArc())
+    return std::any_of(folds.begin(), folds.end(), [&](const Stroke* other) {
+        const Stroke& g = *other;
+        if (&g == &fold)
             return false;
         if (std::fabs(cross(along, g.start() - where)) > kCheckTolerance ||
             std::fabs(cross(along, g.end() - where)) > kCheckTolerance)
@@ -49,10 +53,10 @@ bool hingeGoesOn(const CheckInput& in, const Stroke& fold, const Stroke& cut, Po
 // hinge of its own, parting two flaps, and `fold` is one of their further folds (the second
 // line of a double score, the rim of a wall folded over); crossing it is the cut's purpose,
 // whichever end is nearer. A fold across the cut's end (the panels' corner) does not count.
-bool runsFromParallelFold(const CheckInput& in, const Stroke& fold, const Stroke& cut) {
-    return std::any_of(in.strokes.begin(), in.strokes.end(), [&](const Stroke& g) {
-        return &g != &fold && isFold(g.kind) && !g.isArc() &&
-               std::fabs(cross(fold.along, g.along)) < 0.1 &&
+bool runsFromParallelFold(const Folds& folds, const Stroke& fold, const Stroke& cut) {
+    return std::any_of(folds.begin(), folds.end(), [&](const Stroke* other) {
+        const Stroke& g = *other;
+        return &g != &fold && std::fabs(cross(fold.along, g.along)) < 0.1 &&
                (g.passesThrough(cut.start(), kCheckTolerance) ||
                 g.passesThrough(cut.end(), kCheckTolerance));
     });
@@ -61,6 +65,10 @@ bool runsFromParallelFold(const CheckInput& in, const Stroke& fold, const Stroke
 }  // namespace
 
 void findOverCuts(const CheckInput& in, Findings& out) {
+    Folds folds(in.scratch);
+    for (const Stroke& s : in.strokes)
+        if (isFold(s.kind) && !s.isArc())
+            folds.push_back(&s);
     std::set<std::int32_t> reported;
     for (const auto& [i, j] : in.pairs) {
         const Stroke& s = in.strokes[i];
@@ -81,7 +89,7 @@ void findOverCuts(const CheckInput& in, Findings& out) {
             const double toEnd = distance(end, cut.end());
             const double past = std::min(toStart, toEnd);
             if (past <= kOverCutTolerance || past > kOverCutReach ||
-                !hingeGoesOn(in, fold, cut, end) || runsFromParallelFold(in, fold, cut))
+                !hingeGoesOn(folds, fold, cut, end) || runsFromParallelFold(folds, fold, cut))
                 continue;
             const Point tip = toStart < toEnd ? cut.start() : cut.end();
             out.push_back(finding(FindingKind::OverCut, {cut.id, fold.id}, tip,

@@ -11,8 +11,6 @@ void findOverlaps(const CheckInput& in, Findings& out) {
     for (const auto& [i, j] : in.pairs) {
         const Stroke& s = in.strokes[i];
         const Stroke& t = in.strokes[j];
-        if (!boxesTouch(s.box, t.box, kCheckTolerance))
-            continue;
         const std::optional<Point> p = overlapMiddle(s, t, kCheckTolerance);
         if (!p)
             continue;

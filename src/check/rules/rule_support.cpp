@@ -6,13 +6,6 @@
 #include <limits>
 
 namespace brontaxe::check {
-bool isFold(std::int16_t kind) {
-    return kind == kind::Crease || kind == kind::PerforatedCrease;
-}
-
-bool isDieRule(std::int16_t kind) {
-    return kind == kind::Cut || isFold(kind) || kind == kind::HalfCut || kind == kind::Perforation;
-}
 
 std::string number(double v) {
     char buf[32];
@@ -57,28 +50,51 @@ std::string ofNamed(const Stroke& s) {
 // Boxes touching within the tolerance: the boxes are exact, an arc's bulge included.
 constexpr double kPairMargin = kCheckTolerance;
 
-// Boxes swept along x, so that a blank of n strokes costs far fewer than n² comparisons.
-Pairs touchingPairs(const std::vector<Stroke>& strokes) {
+// Boxes swept along x, so that a blank of n strokes costs far fewer than n² comparisons; the
+// pairs found are then put in drawing order by counting, not by comparing.
+Pairs touchingPairs(const std::pmr::vector<Stroke>& strokes) {
     // The rules' boxes side by side, sorted by their left edge: the sweep reads no stroke.
     struct Entry {
         Box box;
         std::size_t index;
     };
-    std::vector<Entry> order;
+    std::pmr::memory_resource* scratch = strokes.get_allocator().resource();
+    std::pmr::vector<Entry> order(scratch);
     order.reserve(strokes.size());
     for (std::size_t i = 0; i < strokes.size(); ++i)
         if (isDieRule(strokes[i].kind))
             order.push_back({strokes[i].box, i});
     std::sort(order.begin(), order.end(),
               [](const Entry& a, const Entry& b) { return a.box.xmin < b.box.xmin; });
-    Pairs pairs;
+    Pairs found(scratch);
+    found.reserve(4 * order.size());
     for (auto k = order.begin(); k != order.end(); ++k)
         for (auto l = k + 1; l != order.end() && l->box.xmin <= k->box.xmax + kPairMargin; ++l)
             if (l->box.ymin <= k->box.ymax + kPairMargin &&
                 k->box.ymin <= l->box.ymax + kPairMargin)
-                pairs.push_back(std::minmax(k->index, l->index));
-    std::sort(pairs.begin(), pairs.end());
-    return pairs;
+                found.push_back(std::minmax(k->index, l->index));
+    return inDrawingOrder(found, strokes.size());
+}
+
+Pairs inDrawingOrder(const Pairs& pairs, std::size_t strokeCount) {
+    // Counted out by their first stroke; the few pairs of one stroke then sorted in place.
+    std::pmr::vector<std::size_t> end(strokeCount + 1, 0, pairs.get_allocator());
+    for (const auto& p : pairs)
+        ++end[p.first + 1];
+    for (std::size_t i = 1; i <= strokeCount; ++i)
+        end[i] += end[i - 1];
+    Pairs out(pairs.size(), pairs.get_allocator());
+    for (const auto& p : pairs)
+        out[end[p.first]++] = p;  // each stroke's count moves its start to its end
+    auto first = out.begin();
+    for (std::size_t i = 0; i < strokeCount; ++i) {
+        const auto last = out.begin() + static_cast<std::ptrdiff_t>(end[i]);
+        for (auto k = first; k != last; ++k)
+            for (auto l = k; l != first && (l - 1)->second > l->second; --l)
+                std::iter_swap(l - 1, l);
+        first = last;
+    }
+    return out;
 }
 
 Finding finding(FindingKind kind, std::vector<ElementId> elements, Point where,

@@ -3,6 +3,7 @@
 // close enough to meet, and the wording of their findings.
 
 #include <cstddef>
+#include <memory_resource>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,19 +17,26 @@ using Findings = std::vector<Finding>;
 
 // Pairs of strokes (indices, lower first, in drawing order) whose boxes come close enough for
 // the strokes to meet, cross or overlap.
-using Pairs = std::vector<std::pair<std::size_t, std::size_t>>;
+using Pairs = std::pmr::vector<std::pair<std::size_t, std::size_t>>;
 
 // Everything a rule over the drawing may read.
 struct CheckInput {
-    const std::vector<Stroke>& strokes;
+    const std::pmr::vector<Stroke>& strokes;
     const Pairs& pairs;
     const CheckOptions& options;
+    // Where the rules take their working lists from: one block for the whole check, given
+    // back at its end.
+    std::pmr::memory_resource* scratch;
 };
 
 // A crease or a perforated crease: a line the board folds along.
-bool isFold(std::int16_t kind);
+inline bool isFold(std::int16_t k) {
+    return k == kind::Crease || k == kind::PerforatedCrease;
+}
 // A rule of the die: cut, crease, perforated crease, perforation or half-cut.
-bool isDieRule(std::int16_t kind);
+inline bool isDieRule(std::int16_t k) {
+    return k == kind::Cut || isFold(k) || k == kind::HalfCut || k == kind::Perforation;
+}
 
 // "12,50": two decimals and a decimal comma.
 std::string number(double v);
@@ -43,7 +51,9 @@ std::string ofNamed(const Stroke& s);
 
 // The pairs of die rules whose boxes come within an arc's chord tolerance of each other, in
 // drawing order.
-Pairs touchingPairs(const std::vector<Stroke>& strokes);
+Pairs touchingPairs(const std::pmr::vector<Stroke>& strokes);
+// The pairs sorted by their first stroke, then their second (indices below `strokeCount`).
+Pairs inDrawingOrder(const Pairs& pairs, std::size_t strokeCount);
 
 // A finding with its level from its kind.
 Finding finding(FindingKind kind, std::vector<ElementId> elements, Point where,

@@ -11,7 +11,7 @@
 namespace brontaxe::check {
 
 // Lines and arcs with no length.
-void findZeroLengths(const std::vector<Stroke>& zero, Findings& out);
+void findZeroLengths(const std::pmr::vector<Stroke>& zero, Findings& out);
 // Cut ends that meet no other cut end nor a fold's end.
 void findOpenOutlines(const CheckInput& in, Findings& out);
 // Cuts that cross, and creases, perforations or half-cuts that cross a cut, away from the ends
