@@ -44,7 +44,7 @@ constexpr std::array kStyleLines = {
     StyleLine{"0210", kGlueFlap | kHandHoles | P::FlapHeight | P::CornerRadius | P::TuckFlapHeight},
     StyleLine{"0211", kGlueFlap | kHandHoles | P::FlapHeight | P::CornerRadius | P::TuckFlapHeight},
     StyleLine{"0212", kSlottedCase | P::FlapHeight | P::CornerRadius | P::TuckFlapHeight},
-    StyleLine{"0214", kSlottedCase},
+    StyleLine{"0214", kSlottedCase | P::FlapHeight},
     StyleLine{"0215", kGlueFlap | kHandHoles | P::FlapHeight | P::CornerRadius | P::OverlapHeight |
                           P::TuckFlapHeight},
     StyleLine{"0216", kSlottedCase | P::OverlapHeight},

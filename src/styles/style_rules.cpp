@@ -58,7 +58,7 @@ const std::array kRules{
     StyleRules{"0210", kTuck, nullptr},
     StyleRules{"0211", kTuck, nullptr},
     StyleRules{"0212", kHalfWidthTuck, &folds0212},
-    StyleRules{"0214", kHalfWidthFlaps, &regularFolds},
+    StyleRules{"0214", {.widthAtMostLength = true, .extra = &rule0214}, &regularFolds},
     StyleRules{"0215", kTuck, nullptr},
     StyleRules{"0216", kHalfWidthFlaps, &regularFolds},
     StyleRules{"0217", kCarry, nullptr},
