@@ -79,6 +79,7 @@ constexpr std::array kStyleLines = {
     StyleLine{"0325", kGlueFlap | kSlots | P::FlapHeight},
     StyleLine{"0331", kSlots | kHandHoles | P::FlapHeight | P::DoubleWall},
     StyleLine{"0350", P::GlueFlapWidth | P::GlueFlapAngle | P::FlapHeight},
+    StyleLine{"0351", P::GlueFlapWidth},
     StyleLine{"0400", P::FlapHeight | P::TuckFlapHeight},
     StyleLine{"0401", P::FlapHeight},
     StyleLine{"0403", P::FlapHeight},

@@ -77,7 +77,7 @@ const std::array kRules{
     StyleRules{"0301", kTrays, nullptr},
     StyleRules{"0302", kTrays, nullptr},
     StyleRules{"0303", kTrays, nullptr},
-    StyleRules{"0304", kTrays, nullptr},
+    StyleRules{"0304", {.extra = &grownLidRule}, nullptr},
     StyleRules{"0306", kTrays, nullptr},
     StyleRules{"0307", kTrays, nullptr},
     StyleRules{"0308", kTrays, nullptr},
