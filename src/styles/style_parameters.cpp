@@ -27,8 +27,7 @@ struct StyleLine {
 };
 
 // 0420, 0427 and 0429 offset their tuck-in flaps (DecPatte) only where the ears reach past
-// the side walls; at common sizes they do not, and the offset is left out here. The divider
-// slots of 0933 are half the height deep, whatever the "Profondeur" of the dividers tab.
+// the side walls; at common sizes they do not, and the offset is left out here.
 constexpr std::array kStyleLines = {
     StyleLine{"0200", kSlottedCase},
     StyleLine{"0200C", kGlueFlap | kSlots},
@@ -165,8 +164,8 @@ constexpr std::array kStyleLines = {
     StyleLine{"0761", P::TuckFlapHeight},
     StyleLine{"0770", kSlottedCase},
     StyleLine{"0771", kSlottedCase},
-    StyleLine{"0933",
-              P::CellCount | P::DividerSlotRadius | P::DividerChamferAlong | P::DividerChamferDown},
+    StyleLine{"0933", P::CellCount | P::DividerSlotDepth | P::DividerSlotRadius |
+                          P::DividerChamferAlong | P::DividerChamferDown},
     StyleLine{"0969", P::TenonCount},
 };
 
