@@ -27,8 +27,7 @@ struct StyleLine {
 };
 
 // 0420, 0427 and 0429 offset their tuck-in flaps (DecPatte) only where the ears reach past
-// the side walls; at common sizes they do not, and the offset is left out here. The divider
-// slots of 0933 are half the height deep, whatever the "Profondeur" of the dividers tab.
+// the side walls; at common sizes they do not, and the offset is left out here.
 constexpr std::array kStyleLines = {
     StyleLine{"0200", kSlottedCase},
     StyleLine{"0200C", kGlueFlap | kSlots},
@@ -44,7 +43,7 @@ constexpr std::array kStyleLines = {
     StyleLine{"0210", kGlueFlap | kHandHoles | P::FlapHeight | P::CornerRadius | P::TuckFlapHeight},
     StyleLine{"0211", kGlueFlap | kHandHoles | P::FlapHeight | P::CornerRadius | P::TuckFlapHeight},
     StyleLine{"0212", kSlottedCase | P::FlapHeight | P::CornerRadius | P::TuckFlapHeight},
-    StyleLine{"0214", kSlottedCase},
+    StyleLine{"0214", kSlottedCase | P::FlapHeight},
     StyleLine{"0215", kGlueFlap | kHandHoles | P::FlapHeight | P::CornerRadius | P::OverlapHeight |
                           P::TuckFlapHeight},
     StyleLine{"0216", kSlottedCase | P::OverlapHeight},
@@ -79,6 +78,7 @@ constexpr std::array kStyleLines = {
     StyleLine{"0325", kGlueFlap | kSlots | P::FlapHeight},
     StyleLine{"0331", kSlots | kHandHoles | P::FlapHeight | P::DoubleWall},
     StyleLine{"0350", P::GlueFlapWidth | P::GlueFlapAngle | P::FlapHeight},
+    StyleLine{"0351", P::GlueFlapWidth},
     StyleLine{"0400", P::FlapHeight | P::TuckFlapHeight},
     StyleLine{"0401", P::FlapHeight},
     StyleLine{"0403", P::FlapHeight},
@@ -164,8 +164,8 @@ constexpr std::array kStyleLines = {
     StyleLine{"0761", P::TuckFlapHeight},
     StyleLine{"0770", kSlottedCase},
     StyleLine{"0771", kSlottedCase},
-    StyleLine{"0933",
-              P::CellCount | P::DividerSlotRadius | P::DividerChamferAlong | P::DividerChamferDown},
+    StyleLine{"0933", P::CellCount | P::DividerSlotDepth | P::DividerSlotRadius |
+                          P::DividerChamferAlong | P::DividerChamferDown},
     StyleLine{"0969", P::TenonCount},
 };
 

@@ -40,7 +40,8 @@ void Fco0210(Model& m, Drawing& d);
 void Fco0211(Model& m, Drawing& d);
 // Lid with tuck-in flap over a regular slotted bottom.
 void Fco0212(Model& m, Drawing& d);
-// Regular slotted case whose joint panel is stepped at the bottom.
+// Open-top case whose top flaps fold down inside as a double rim, its joint panel stepped at
+// the bottom.
 void Fco0214(Model& m, Drawing& d);
 // Lid with tuck-in flap over a snap-lock bottom.
 void Fco0215(Model& m, Drawing& d);

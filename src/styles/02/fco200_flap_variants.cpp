@@ -1,5 +1,6 @@
 // Slotted cases with a builder of their own: the locking end (0207, and at both ends 0229),
-// covers with tuck-in flaps (0208) and the stepped joint panel (0214).
+// covers with tuck-in flaps (0208) and the open top with a rim folded in (0214), whose joint
+// panel is stepped.
 
 #include "builders/body_panels.h"
 #include "builders/emit.h"
@@ -79,13 +80,18 @@ void Fco0208(Model& m, Drawing& d) {
 void Fco0214(Model& m, Drawing& d) {
     const SlottedAllowances a = slottedAllowances(m);
     const SlottedBody b = regularFlaps(m);
+    // The top stays open: its flaps, `hrabat` deep, fold down inside against the walls and
+    // make a double rim.
+    SlottedBody rim = b;
+    rim.f1 = m.hrabat;
+    rim.f2 = m.hrabat;
     // The lower half of the joint panel stops short by two board thicknesses and allowance 8,
     // so that the bottom flaps fold clear of the doubled joint.
     const float step = 2 * m.EpaisseurCarton + a.jointStep;
     const bool stepped = m.CaisseEn4 == 0 && step > 0 && step < b.p4;
     const float lowerP4 = stepped ? b.p4 - step : b.p4;
     GenerationPass pass(d);
-    SlottedBodyHalf(m, d, b);
+    SlottedBodyHalf(m, d, rim);
     SlottedBodyHalf(
         m, d, {.p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = lowerP4, .h = b.h, .f1 = b.f1, .f2 = b.f2},
         {.mirrored = true});
@@ -95,7 +101,7 @@ void Fco0214(Model& m, Drawing& d) {
         d.LineKind = kind::Cut;
         line(d, m.lgPatte + lengthOfAll(lower), 0, m.lgPatte + lengthOfAll(upper), 0);
     }
-    finishSlottedBody(m, d, 214, b, largerFlap(b.f1, b.f2), largerFlap(b.f1, b.f2));
+    finishSlottedBody(m, d, 214, b, largerFlap(b.f1, b.f2), m.hrabat);
 }
 
 }  // namespace brontaxe

@@ -128,6 +128,16 @@ std::optional<std::string> rule0202(const Model& m) {
     return std::nullopt;
 }
 
+std::optional<std::string> rule0214(const Model& m) {
+    if (auto r = glueFlapRule(m))
+        return r;
+    const float body = 2 * slottedPanels(m).h;
+    if (!(m.hrabat > 0 && m.hrabat < body))
+        return "Rebord rentrant impossible : " + mm(m.hrabat) +
+               ", il doit rester moins haut que la caisse (" + mm(body) + ")";
+    return std::nullopt;
+}
+
 std::vector<FoldPair> regularFolds(const Model& m) {
     return byPanelKind(m, regularFlaps(m), FoldFit::Meet, FoldFit::NoCollision);
 }

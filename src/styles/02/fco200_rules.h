@@ -34,6 +34,9 @@ std::optional<std::string> rule0205(const Model& m);
 // 0202: the slotted rule, then flaps of the width panels that clear each other over the
 // length (W + overlap <= L).
 std::optional<std::string> rule0202(const Model& m);
+// 0214: the glue flap rule, then a rim (`hrabat`) that folds down inside the walls: deeper
+// than nothing and shallower than the body.
+std::optional<std::string> rule0214(const Model& m);
 
 // Flaps of half the width: those of the length panels meet, those of the width panels clear.
 std::vector<FoldPair> regularFolds(const Model& m);

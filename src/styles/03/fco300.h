@@ -16,7 +16,7 @@ void Fco0301(Model& m, Drawing& d);
 void Fco0302(Model& m, Drawing& d);
 // Two trays with glued corner flaps `hrabat` long.
 void Fco0303(Model& m, Drawing& d);
-// As 0300, the lid read from its own allowances 6 to 9.
+// As 0300, the lid grown from the bottom by its own allowances 6 to 9.
 void Fco0304(Model& m, Drawing& d);
 // As 0300, the lid's corner flaps `hrecouvr` high.
 void Fco0306(Model& m, Drawing& d);
@@ -27,14 +27,14 @@ void Fco0308(Model& m, Drawing& d);
 // Two trays with webbed corners folded in along a diagonal crease.
 void Fco0309(Model& m, Drawing& d);
 
-// A sleeve closed by trays (caps) pushed over its ends.
+// A sleeve closed by two trays (caps), one pushed over each end.
 void Fco0310(Model& m, Drawing& d);
 void Fco0311(Model& m, Drawing& d);
 // A half slotted body under a cap with glued corner flaps.
 void Fco0312(Model& m, Drawing& d);
-// A closed slotted body between caps with glued corner flaps.
+// A closed slotted body between two caps with glued corner flaps, one over each end.
 void Fco0313(Model& m, Drawing& d);
-// A sleeve closed by caps with marked corner wings.
+// A sleeve closed by two caps with marked corner wings.
 void Fco0314(Model& m, Drawing& d);
 
 // Two half slotted cases, the lid over the body.
@@ -46,7 +46,7 @@ void Fco0322(Model& m, Drawing& d);
 // A regular slotted body under a shallow half slotted lid.
 void Fco0323(Model& m, Drawing& d);
 
-// A half slotted body under a lid folded from a grid of creases and slits.
+// A half slotted body between two caps folded from a grid of creases and slits.
 void Fco0325(Model& m, Drawing& d);
 
 // Tray and lid with corner wings and double side walls.

@@ -89,7 +89,7 @@ void Fco0323(Model& m, Drawing& d) {
     const SlottedPiece body = closedBody(m);
     const SlottedPiece lid = slottedLid(m, body, m.hrecouvr);
     GenerationPass pass(d);
-    drawBodyAndLid(m, d, body, lid, [&] { drawClosedBody(m, d, body); });
+    drawBodyAndLid(m, d, body, lid, [&] { drawClosedBody(m, d, body, 0); });
 }
 
 }  // namespace brontaxe

@@ -72,4 +72,26 @@ void drawBottomAndLid(Model& m, Drawing& d, const Tray& bottom, const Tray& lid)
     drawCornerFlapTray(m, d, lid, x, 1);
 }
 
+std::int16_t bodyPieceNumber(const Model& m) {
+    return m.Mode3D ? 2 : 1;
+}
+
+void drawThreeParts(Model& m, Drawing& d, const ThreeParts& parts) {
+    const float body = parts.capWidth + m.EspPoseX;
+    const float topCap = body + parts.bodyWidth + m.EspPoseX;
+    const bool bottomShown = pieceShown(m, kBottomPiece);
+    if (bottomShown) {
+        d.Piece = m.Mode3D ? 3 : 1;
+        parts.drawCap(0, true);
+    }
+    if (pieceShown(m, kBodyPiece)) {
+        d.Piece = bodyPieceNumber(m);
+        parts.drawBody(body);
+    }
+    if (pieceShown(m, kLidPiece)) {
+        d.Piece = 1;
+        parts.drawCap(topCap, !bottomShown);
+    }
+}
+
 }  // namespace brontaxe

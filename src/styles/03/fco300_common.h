@@ -3,6 +3,8 @@
 // the trays with corner flaps with their dimensions.
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 
 #include "drawing/drawing.h"
 #include "model/model.h"
@@ -13,6 +15,8 @@ namespace brontaxe {
 // Entries of `AfficheMorceau` that show the lid (or outer piece) and the bottom (or inner one).
 inline constexpr std::size_t kLidPiece = 1;
 inline constexpr std::size_t kBottomPiece = 3;
+// Entry that shows the body (or sleeve) of a three-part box, between its two caps.
+inline constexpr std::size_t kBodyPiece = 2;
 
 bool pieceShown(const Model& m, std::size_t flag);
 
@@ -37,5 +41,22 @@ void drawWebbedTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t p
 // The bottom at x = 0 (piece 2 in 3D mode, else 1) and the lid beside it (piece 1), each drawn
 // only when its flag is set; the lid keeps its place when the bottom is hidden.
 void drawBottomAndLid(Model& m, Drawing& d, const Tray& bottom, const Tray& lid);
+
+// The `Piece` of a three-part box's body in 3D mode (1 otherwise): the top cap is piece 1,
+// the body 2 and the bottom cap 3.
+std::int16_t bodyPieceNumber(const Model& m);
+
+// A three-part box laid out as it is put together: the bottom cap (flag 3, piece 3 in 3D
+// mode) from x = 0, the body (flag 2, piece 2 in 3D mode) `EspPoseX` right of it, and the top
+// cap (flag 1, piece 1) as far right of the body; each keeps its place when another is hidden.
+// `drawCap` draws one cap `capWidth` wide from its left edge at x, the first one shown with its
+// dimensions; `drawBody` draws the body `bodyWidth` wide from x, its `Piece` set.
+struct ThreeParts {
+    float capWidth = 0;
+    float bodyWidth = 0;
+    std::function<void(float x, bool dimensioned)> drawCap;
+    std::function<void(float x)> drawBody;
+};
+void drawThreeParts(Model& m, Drawing& d, const ThreeParts& parts);
 
 }  // namespace brontaxe

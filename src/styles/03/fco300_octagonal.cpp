@@ -1,9 +1,10 @@
 // Octagonal telescope boxes: trays whose base is a rectangle with its corners cut at 45
-// degrees, a wall on each of the eight sides.
+// degrees, a wall on each of the eight sides, each wall lapped onto the next.
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 
 #include "builders/emit.h"
 #include "platform/errors.h"
@@ -22,30 +23,49 @@ std::array<Point, 8> corners(const Octagon& o) {
             Point{-x + c, y}, Point{-x, y - c}, Point{-x, -y + c}, Point{-x + c, -y}};
 }
 
+// The lap that joins a wall to the next one: as wide as the glue flap, but no wider than
+// (sqrt 2 - 1) times the wall's height, so that it stays in the wedge cut between the two walls
+// and within the tray's reach, nor than half the octagon's shortest side, so that it glues onto
+// the next wall's first half.
+float lapWidth(const Model& m, const Octagon& o, float h) {
+    const float shortest = std::min(std::min(o.length, o.width) - 2 * o.c, o.bevel());
+    return std::min({m.lgPatte, h * (std::numbers::sqrt2_v<float> - 1), shortest / 2});
+}
+
 // Tray with a wall h high on each side of the octagon; between two walls a wedge of 45
-// degrees is cut out, so that the walls meet edge to edge once folded up.
-void drawOctagonalTray(Model&, Drawing& d, const Octagon& o, float h, float x) {
+// degrees is cut out, so that the walls meet edge to edge once folded up. Each wall carries
+// at its end a lap `lap` wide that glues onto the next wall: it fills the wedge from its
+// hinge to the next wall's edge, its foot cut along that edge at 45 degrees.
+void drawOctagonalTray(Model& m, Drawing& d, const Octagon& o, float h, float x) {
     if (!(o.length > 0 && o.width > 0 && h > 0))
         throw GenerationError("Plateau octogonal impossible : dimensions trop petites");
     const auto p = corners(o);
+    const float lap = lapWidth(m, o, h);
     const int first = beginFeature(d);
     d.LineVariant = 1;
     for (std::size_t i = 0; i < 8; ++i) {
         const Point a = p[(i + 7) % 8];
         const Point b = p[i];
         const double len = std::hypot(b.x - a.x, b.y - a.y);
-        // Outward normal of the side a -> b (the base runs counter-clockwise).
-        const float nx = static_cast<float>((b.y - a.y) / len) * h;
-        const float ny = static_cast<float>(-(b.x - a.x) / len) * h;
+        // Along the side a -> b and its outward normal (the base runs counter-clockwise).
+        const auto tx = static_cast<float>((b.x - a.x) / len);
+        const auto ty = static_cast<float>((b.y - a.y) / len);
+        const float nx = ty;
+        const float ny = -tx;
         const auto ax = static_cast<float>(a.x), ay = static_cast<float>(a.y);
         const auto bx = static_cast<float>(b.x), by = static_cast<float>(b.y);
         d.LineKind = kind::Crease;
         line(d, ax, ay, bx, by);
+        line(d, bx, by, bx + h * nx, by + h * ny);  // the lap's hinge
         d.LineKind = kind::Cut;
+        // The wall's first edge is cut in two where the previous wall's lap ends on it.
+        const float foot = lap * std::numbers::sqrt2_v<float>;
         chainStart(d, ax, ay);
-        lineTo(d, ax + nx, ay + ny);
-        lineTo(d, bx + nx, by + ny);
-        lineTo(d, bx, by);
+        lineTo(d, ax + foot * nx, ay + foot * ny);
+        lineTo(d, ax + h * nx, ay + h * ny);
+        lineTo(d, bx + h * nx, by + h * ny);
+        lineTo(d, bx + h * nx + lap * tx, by + h * ny + lap * ty);
+        lineTo(d, bx + lap * (nx + tx), by + lap * (ny + ty));
     }
     placeFeature(d, first, {.x = x});
 }

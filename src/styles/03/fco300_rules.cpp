@@ -30,10 +30,21 @@ std::optional<std::string> fitRule(std::string_view code, const Model& m) {
            " mm) ; revoir les majorations";
 }
 
+// The octagonal trays' walls are joined by laps as wide as the glue flap.
+std::optional<std::string> octagonalLapRule(const Model& m) {
+    if (m.lgPatte > 0)
+        return std::nullopt;
+    return "Patte de collage nulle : les parois du plateau octogonal ne seraient pas jointes";
+}
+
 }  // namespace
 
 std::optional<std::string> trayLidRule(const Model& m) {
     return fitRule("0300", m);
+}
+
+std::optional<std::string> grownLidRule(const Model& m) {
+    return fitRule("0304", m);
 }
 
 std::optional<std::string> doubleWallLidRule(const Model& m) {
@@ -84,10 +95,14 @@ std::optional<std::string> markedLidRule(const Model& m) {
 }
 
 std::optional<std::string> bandTrayRule(const Model& m) {
+    if (auto r = octagonalLapRule(m))
+        return r;
     return fitRule("0350", m);
 }
 
 std::optional<std::string> octagonalLidRule(const Model& m) {
+    if (auto r = octagonalLapRule(m))
+        return r;
     return fitRule("0351", m);
 }
 

@@ -11,6 +11,8 @@ namespace brontaxe {
 
 // Trays and their lids (0300 to 0309).
 std::optional<std::string> trayLidRule(const Model& m);
+// 0304's lid, grown from the bottom by its own allowances.
+std::optional<std::string> grownLidRule(const Model& m);
 // The double-wall tray and its lid (0331): the inner end wall at least a board thickness high.
 std::optional<std::string> doubleWallLidRule(const Model& m);
 // 0321: as the slotted lids, and the body deep and wide enough for its hand-holes.

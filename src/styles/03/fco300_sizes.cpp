@@ -101,6 +101,20 @@ Tray lidOver(const Model& m, const Tray& bottom) {
     return lid;
 }
 
+Tray lidGrownByItsAllowances(const Model& m, const Tray& bottom) {
+    const float e = m.EpaisseurCarton;
+    const TelescopeAllowances k = telescopeAllowances(m);
+    auto grown = [](float size, float allowance, float otherwise) {
+        return size + (allowance != 0 ? allowance : otherwise);
+    };
+    Tray lid;
+    lid.a = grown(bottom.a, k.lidLength / 2, e);
+    lid.b = grown(bottom.b, k.lidWidth / 2, 2 * e);
+    lid.h = grown(bottom.h, k.lidHeight, e);
+    lid.f = grown(bottom.f, k.lidFlaps, e);
+    return lid;
+}
+
 Sleeve sleeveOf(const Model& m) {
     const CappedAllowances k = cappedAllowances(m);
     const float length = m.Longueur + k.lengthPanels;
@@ -245,8 +259,11 @@ OctagonalPair octagonalPair(const Model& m) {
 
 std::optional<TelescopeFit> telescopeFit(std::string_view code, const Model& m) {
     const float e = m.EpaisseurCarton;
-    for (std::string_view tray :
-         {"0300", "0301", "0302", "0303", "0304", "0306", "0307", "0308", "0309"}) {
+    if (code == "0304") {
+        const Tray bottom = bottomTray(m);
+        return trayFit(m, bottom, lidGrownByItsAllowances(m, bottom));
+    }
+    for (std::string_view tray : {"0300", "0301", "0302", "0303", "0306", "0307", "0308", "0309"}) {
         if (code == tray) {
             const Tray bottom = bottomTray(m);
             return trayFit(m, bottom, lidOver(m, bottom));

@@ -1,5 +1,5 @@
-// Telescope boxes whose body is a sleeve, open at both ends and closed by caps pushed over
-// them: the cap (bottom piece) on the left, the sleeve (lid piece) beside it.
+// Telescope boxes whose body is a sleeve, open at both ends and closed by a cap pushed over
+// each end: the bottom cap, the sleeve and the top cap side by side.
 
 #include "builders/double_wall_tray.h"
 #include "builders/emit.h"
@@ -23,14 +23,14 @@ void sleeveDimensions(Model& m, Drawing& d, const Sleeve& s, float x0, float y0)
     dimension(d, {.from = {xh, y0}, .to = {xh, y0 + s.h}, .at = {xh, 0}});
 }
 
-// The sleeve placed `EspPoseX` right of a cap whose left edge is at x = 0, centred on the
-// cap's axis.
-void drawSleeve(Model& m, Drawing& d, float capHalfLength) {
-    if (!pieceShown(m, kLidPiece))
-        return;
+float sleeveWidth(const Model& m) {
     const Sleeve s = sleeveOf(m);
-    const float x = 2 * capHalfLength + m.EspPoseX;
-    d.Piece = 1;
+    return m.lgPatte + s.p1 + s.p2 + s.p3 + s.p4;
+}
+
+// The sleeve from its glue flap's free edge at x, centred on the caps' axis.
+void drawSleeve(Model& m, Drawing& d, float x) {
+    const Sleeve s = sleeveOf(m);
     const float y = -s.h / 2;
     SleeveBlank(m, d,
                 {.glue = m.lgPatte,
@@ -45,47 +45,55 @@ void drawSleeve(Model& m, Drawing& d, float capHalfLength) {
     sleeveDimensions(m, d, s, x, y);
 }
 
-// 0310 and 0311: a cap with corner flaps; 0311's corner flaps and walls fold along diagonal
+// 0310 and 0311: caps with corner flaps; 0311's corner flaps and walls fold along diagonal
 // creases.
-void drawCapAndSleeve(Model& m, Drawing& d, bool diagonals) {
+void drawCapsAndSleeve(Model& m, Drawing& d, bool diagonals) {
     const Tray cap = capOverSleeve(m);
     GenerationPass pass(d);
-    if (pieceShown(m, kBottomPiece)) {
-        d.Piece = m.Mode3D ? 2 : 1;
-        const float x = cap.a + cap.h;
-        DoubleWallTray(m, d,
-                       {.a = cap.a,
-                        .b = cap.b,
-                        .h = cap.h,
-                        .flap = cap.f,
-                        .endWallDiagonals = diagonals,
-                        .sideWallDiagonals = diagonals,
-                        .flapDiagonals = diagonals},
-                       {.x = x});
-        d.LineVariant = 1;
-        trayDimensions(m, d, cap, x, cap.f >= cap.a);
-    }
-    drawSleeve(m, d, cap.a + cap.h);
+    drawThreeParts(m, d,
+                   {.capWidth = 2 * (cap.a + cap.h),
+                    .bodyWidth = sleeveWidth(m),
+                    .drawCap =
+                        [&](float left, bool dimensioned) {
+                            const float x = left + cap.a + cap.h;
+                            DoubleWallTray(m, d,
+                                           {.a = cap.a,
+                                            .b = cap.b,
+                                            .h = cap.h,
+                                            .flap = cap.f,
+                                            .endWallDiagonals = diagonals,
+                                            .sideWallDiagonals = diagonals,
+                                            .flapDiagonals = diagonals},
+                                           {.x = x});
+                            d.LineVariant = 1;
+                            if (dimensioned)
+                                trayDimensions(m, d, cap, x, cap.f >= cap.a);
+                        },
+                    .drawBody = [&](float x) { drawSleeve(m, d, x); }});
 }
 
 }  // namespace
 
 void Fco0310(Model& m, Drawing& d) {
-    drawCapAndSleeve(m, d, false);
+    drawCapsAndSleeve(m, d, false);
 }
 
 void Fco0311(Model& m, Drawing& d) {
     if (m.Personnalisation != kVoranis) {
-        drawCapAndSleeve(m, d, true);
+        drawCapsAndSleeve(m, d, true);
         return;
     }
     // VORANIS closes the caps with webbed corners, walls and corners as high as the cap.
     Tray cap = capOverSleeve(m);
     cap.f = cap.h;
     GenerationPass pass(d);
-    if (pieceShown(m, kBottomPiece))
-        drawWebbedTray(m, d, cap, cap.a + cap.h, m.Mode3D ? 2 : 1);
-    drawSleeve(m, d, cap.a + cap.h);
+    drawThreeParts(
+        m, d,
+        {.capWidth = 2 * (cap.a + cap.h),
+         .bodyWidth = sleeveWidth(m),
+         .drawCap = [&](float left,
+                        bool) { drawWebbedTray(m, d, cap, left + cap.a + cap.h, d.Piece); },
+         .drawBody = [&](float x) { drawSleeve(m, d, x); }});
 }
 
 void Fco0314(Model& m, Drawing& d) {
@@ -94,12 +102,16 @@ void Fco0314(Model& m, Drawing& d) {
     const MarkedCap cap{base.a, base.b, base.h, base.b / 2, 0};
     GenerationPass pass(d);
     const float half = markedCapHalfLength(cap);
-    if (pieceShown(m, kBottomPiece)) {
-        d.Piece = m.Mode3D ? 2 : 1;
-        WingedCap(m, d, cap, {.x = half});
-        trayDimensions(m, d, base, half, false);
-    }
-    drawSleeve(m, d, half);
+    drawThreeParts(m, d,
+                   {.capWidth = 2 * half,
+                    .bodyWidth = sleeveWidth(m),
+                    .drawCap =
+                        [&](float left, bool dimensioned) {
+                            WingedCap(m, d, cap, {.x = left + half});
+                            if (dimensioned)
+                                trayDimensions(m, d, base, left + half, false);
+                        },
+                    .drawBody = [&](float x) { drawSleeve(m, d, x); }});
 }
 
 }  // namespace brontaxe

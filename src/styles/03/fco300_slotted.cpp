@@ -49,7 +49,7 @@ void pieceDimensions(Model& m, Drawing& d, const SlottedPiece& whole, float x) {
     dimension(d, {.from = {column, -p.body}, .to = {column, -depth}, .at = {column, 0}});
 }
 
-void drawClosedBody(Model& m, Drawing& d, const SlottedPiece& p) {
+void drawClosedBody(Model& m, Drawing& d, const SlottedPiece& p, float x) {
     const float h = p.body / 2;
     const int first = beginFeature(d);
     SlottedBodyHalf(
@@ -57,7 +57,7 @@ void drawClosedBody(Model& m, Drawing& d, const SlottedPiece& p) {
     SlottedBodyHalf(
         m, d, {.p1 = p.p1, .p2 = p.p2, .p3 = p.p3, .p4 = p.p4, .h = h, .f1 = p.f1, .f2 = p.f2},
         {.mirrored = true});
-    placeFeature(d, first, {.y = -h});
+    placeFeature(d, first, {.x = x, .y = -h});
 }
 
 }  // namespace brontaxe

@@ -19,9 +19,9 @@ float drawnLength(const Model& m, const SlottedPiece& p);
 // open edge cut along y = 0 over the glue flap and every panel drawn.
 void drawHalfSlotted(Model& m, Drawing& d, const SlottedPiece& p, float x);
 
-// A regular slotted case, flaps at both ends, its upper flap crease on y = 0 with the upper
-// flaps above it.
-void drawClosedBody(Model& m, Drawing& d, const SlottedPiece& p);
+// A regular slotted case with its left edge at x, flaps at both ends, its upper flap crease on
+// y = 0 with the upper flaps above it.
+void drawClosedBody(Model& m, Drawing& d, const SlottedPiece& p, float x);
 
 // Panel widths under the piece, body and flap heights across its first panel.
 void pieceDimensions(Model& m, Drawing& d, const SlottedPiece& whole, float x);

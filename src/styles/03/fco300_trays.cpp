@@ -14,7 +14,10 @@ void Fco0300(Model& m, Drawing& d) {
 }
 
 void Fco0304(Model& m, Drawing& d) {
-    Fco0300(m, d);
+    const Tray bottom = bottomTray(m);
+    const Tray lid = lidGrownByItsAllowances(m, bottom);
+    GenerationPass pass(d);
+    drawBottomAndLid(m, d, bottom, lid);
 }
 
 void Fco0306(Model& m, Drawing& d) {

@@ -22,7 +22,8 @@ void Fco0951(Model& m, Drawing& d);
 void Fco0951Ext(Model& m, Drawing& d);
 // Strip with a row of half-cut lines across it.
 void Fco0969(Model& m, Drawing& d);
-// Cross divider: two partitions of L by H slotted half their height, one from each edge.
+// Divider set of NbCases by NbCases cells: strips of L by H slotted from their top edge and
+// strips of W by H slotted from their bottom edge, "Profondeur" deep and the rest.
 void Fco0933(Model& m, Drawing& d);
 
 // The crease list and strip length a liner or sleeve is drawn with, for the model's sizes,

@@ -1,5 +1,5 @@
 // The 09 members that are more than a creased strip: the strip with half-cut lines (0969) and
-// the cross divider (0933).
+// the divider set (0933).
 
 #include <algorithm>
 #include <cmath>
@@ -59,10 +59,10 @@ void edgeTo(Model&, Drawing& d, float x, float y) {
 }
 
 // One partition of `length` by `height` from (0, 0), its slots cut down from the top edge at
-// `centres`, `width` wide and half the height deep. The outline runs round anticlockwise.
+// `centres`, `width` wide and `depth` deep. The outline runs round anticlockwise.
 void partition(Model& m, Drawing& d, float length, float height, const std::vector<float>& centres,
-               float width, const SlotMouth& mouth) {
-    const float bottom = height / 2;
+               float width, float depth, const SlotMouth& mouth) {
+    const float bottom = height - depth;
     d.LineKind = kind::Cut;
     chainStart(d, 0, 0);
     lineTo(d, length, 0);
@@ -103,6 +103,58 @@ void partition(Model& m, Drawing& d, float length, float height, const std::vect
     lineTo(d, 0, 0);
 }
 
+// A divider set of `cells` by `cells`: `cells` - 1 strips along the length and as many across
+// the width; the strips along the length are slotted `depth` deep from their top edge
+// ("Profondeur", half the height when 0), those across through the rest of the height from below.
+struct DividerSet {
+    int cells = 0;
+    float depth = 0;
+};
+
+DividerSet dividerSet(const Model& m) {
+    const float L = m.Longueur, W = m.Largeur, H = m.Hauteur, e = m.EpaisseurCarton;
+    DividerSet s;
+    s.cells = m.NbCases;
+    s.depth = m.CroisPar4 > 0 ? m.CroisPar4 : H / 2;
+    if (s.cells < 2)
+        throw GenerationError("Croisillon impossible : " + std::to_string(s.cells) +
+                              " case, il en faut au moins 2 dans chaque sens");
+    const float cellLength = L / static_cast<float>(s.cells);
+    const float cellWidth = W / static_cast<float>(s.cells);
+    if (!(cellLength > 2 * e) || !(cellWidth > 2 * e) || !(H > 2 * e))
+        throw GenerationError("Croisillon impossible : " + std::to_string(s.cells) + " x " +
+                              std::to_string(s.cells) + " cases de " + mm(cellLength) + " x " +
+                              mm(cellWidth) + " sur une hauteur de " + mm(H) +
+                              " pour un carton de " + mm(e));
+    if (!(s.depth > e && H - s.depth > e))
+        throw GenerationError("Profondeur de croisillon impossible : " + mm(s.depth) +
+                              " pour une hauteur de " + mm(H) + ", il faut laisser plus de " +
+                              mm(e) + " de part et d'autre");
+    return s;
+}
+
+// The slots of a strip `length` long crossed by the strips of `cells` cells.
+std::vector<float> slotCentres(float length, int cells) {
+    std::vector<float> centres;
+    for (int i = 1; i < cells; ++i)
+        centres.push_back(length * static_cast<float>(i) / static_cast<float>(cells));
+    return centres;
+}
+
+// `cells` equal parts of `length`.
+std::vector<float> piecesOf(float length, int cells) {
+    return std::vector<float>(static_cast<std::size_t>(cells), length / static_cast<float>(cells));
+}
+
+// Dimensions end to end along x from x0 at height y, one for each of `parts`.
+void dimensionParts(Model&, Drawing& d, float x0, float y, const std::vector<float>& parts) {
+    float x = x0;
+    for (float p : parts) {
+        dimension(d, {.from = {x, y}, .to = {x + p, y}, .at = {0, y}});
+        x += p;
+    }
+}
+
 }  // namespace
 
 void Fco0969(Model& m, Drawing& d) {
@@ -141,53 +193,45 @@ void Fco0969(Model& m, Drawing& d) {
 }
 
 void Fco0933(Model& m, Drawing& d) {
+    const DividerSet set = dividerSet(m);
     const float L = m.Longueur, W = m.Largeur, H = m.Hauteur, e = m.EpaisseurCarton;
-    const int cells = std::max<int>(1, m.NbCases);
-    const float pitch = L / static_cast<float>(cells);
-    // The long partition is slotted where each cross partition meets it, one slot between two
-    // cells; each cross partition spans the width and is slotted once, at its middle.
-    if (!(pitch > 2 * e) || !(W / 2 > 2 * e) || !(H > 2 * e))
-        throw GenerationError("Croisillon impossible : " + std::to_string(cells) + " cases de " +
-                              mm(pitch) + " x " + mm(W / 2) + " sur une hauteur de " + mm(H) +
-                              " pour un carton de " + mm(e));
-    std::vector<float> centres;
-    for (int i = 1; i < cells; ++i)
-        centres.push_back(pitch * static_cast<float>(i));
-    const SlotMouth mouth = slotMouth(m, pitch - e, H / 2);
-    const SlotMouth crossMouth = slotMouth(m, W / 2 - e, H / 2);
+    const std::vector<float> alongLength = slotCentres(L, set.cells);
+    const std::vector<float> alongWidth = slotCentres(W, set.cells);
+    const SlotMouth mouth = slotMouth(m, L / static_cast<float>(set.cells) - e, set.depth);
+    const SlotMouth crossMouth = slotMouth(m, W / static_cast<float>(set.cells) - e, H - set.depth);
     GenerationPass pass(d);
 
-    // The long partition is slotted from its top edge, the cross one, turned over, from its
-    // bottom edge: the two slide into each other.
+    // Every strip of the set, one under the other: the strips along the length, slotted from
+    // their top edge `depth` deep, then the strips across, turned over and slotted from their
+    // bottom edge through the rest of the height, so that the two kinds slide into each other.
     const float gap = (L + H) / 15;
-    partition(m, d, L, H, centres, e, mouth);
-    if (!centres.empty()) {  // a single cell is crossed by nothing
-        const int lower = beginFeature(d);
-        partition(m, d, W, H, {W / 2}, e, crossMouth);
-        placeFeature(d, lower, {.y = -gap, .mirrored = true});
+    const int strips = 2 * (set.cells - 1);
+    for (int row = 0; row < strips; ++row) {
+        const bool across = row >= set.cells - 1;
+        const float y = -static_cast<float>(row) * (H + gap);
+        const int first = beginFeature(d);
+        if (across)
+            partition(m, d, W, H, alongWidth, e, H - set.depth, crossMouth);
+        else
+            partition(m, d, L, H, alongLength, e, set.depth, mouth);
+        placeFeature(d, first, {.y = across ? y + H : y, .mirrored = across});
     }
 
+    // The first strip of each kind is dimensioned: the long one above, the last cross one under.
     d.LineVariant = 1;
     const float step = (L + H) / 30;
-    float x = 0;
-    for (float c : centres) {
-        dimension(d, {.from = {x, H + step}, .to = {c, H + step}, .at = {0, H + step}});
-        x = c;
-    }
-    if (!centres.empty())
-        dimension(d, {.from = {x, H + step}, .to = {L, H + step}, .at = {0, H + step}});
+    dimensionParts(m, d, 0, H + step, piecesOf(L, set.cells));
     dimension(d, {.from = {0, H + 2 * step}, .to = {L, H + 2 * step}, .at = {0, H + 2 * step}});
     dimension(d, {.from = {L + step, 0}, .to = {L + step, H}, .at = {L + step, 0}});
-    if (!centres.empty())
-        dimension(
-            d, {.from = {L + 2 * step, H / 2}, .to = {L + 2 * step, H}, .at = {L + 2 * step, 0}});
-    if (centres.empty())
-        return;
-    // The cross partition's length and its slot, under it.
-    const float below = -gap - H - step;
-    dimension(d, {.from = {0, below}, .to = {W / 2, below}, .at = {0, below}});
-    dimension(d, {.from = {W / 2, below}, .to = {W, below}, .at = {0, below}});
+    dimension(
+        d,
+        {.from = {L + 2 * step, H - set.depth}, .to = {L + 2 * step, H}, .at = {L + 2 * step, 0}});
+    const float last = -static_cast<float>(strips - 1) * (H + gap);
+    const float below = last - step;
+    dimensionParts(m, d, 0, below, piecesOf(W, set.cells));
     dimension(d, {.from = {0, below - step}, .to = {W, below - step}, .at = {0, below - step}});
+    dimension(
+        d, {.from = {W + step, last}, .to = {W + step, last + H - set.depth}, .at = {W + step, 0}});
 }
 
 }  // namespace brontaxe

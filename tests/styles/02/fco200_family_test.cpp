@@ -7,6 +7,7 @@
 #include "styles/02/fco200.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
+#include "support/style_run.h"
 
 namespace brontaxe {
 namespace {
@@ -65,6 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
             "HalfLength0205", &Fco0205, [](Model& m) { m.Largeur = 300; }, {200, 200, 200, 200}},
         FlapCase{"Mixed0206", &Fco0206, [](Model&) {}, {300, 200, 300, 200}},
         FlapCase{"ShortTop0209", &Fco0209, [](Model& m) { m.hrabat = 60; }, {60, 60, 60, 60}},
+        // The open top's flaps fold down inside as a rim, hrabat deep.
+        FlapCase{"Rim0214", &Fco0214, [](Model& m) { m.hrabat = 60; }, {60, 60, 60, 60}},
         FlapCase{"Hrabat0232", &Fco0232, [](Model& m) { m.hrabat = 70; }, {70, 70, 70, 70}},
         FlapCase{"Hpatrent0233", &Fco0233, [](Model& m) { m.hpatrent = 40; }, {40, 40, 40, 40}}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -75,6 +78,12 @@ TEST(Fco0204, FlapsFollowTheirPanelWhenTheGlueFlapSitsOnTheWidthPanel) {
     Fco0204(g.m, g.d);
     EXPECT_EQ(upperFlaps(g.d, {36 + 150, 336 + 200, 736 + 150, 1036 + 200}, 100),
               (std::vector<double>{200, 150, 200, 150}));
+}
+
+TEST(Fco0214, ARimAsDeepAsTheBodyIsRefused) {
+    test::Generated g;
+    g.m.hrabat = 200;  // the body is 200 high
+    EXPECT_TRUE(test::refusedSaying(test::runStyle("0214", g.m, g.d), "Rebord rentrant"));
 }
 
 TEST(Fco0209, LowerFlapsAreThoseOfARegularSlottedCase) {

@@ -239,63 +239,103 @@ TEST(StripWithHalfCuts, ANullSecondAllowanceTakesTwentyMillimetres) {
     EXPECT_NEAR(g.d.extents().width(), 303 + 3 + 2 * 20 + 303, 1e-3);
 }
 
-// The cross divider: two partitions of L by H, NbCases cells, a slot of the board's thickness
-// half the height deep between two cells, from the top edge on one and the bottom on the other.
+// The divider set: NbCases by NbCases cells, so NbCases - 1 strips of L by H slotted from
+// their top edge "Profondeur" deep (half the height when 0), and as many strips of W by H
+// slotted from their bottom edge through the rest; a slot the board's thickness wide between
+// two cells.
 struct DividerCase {
     const char* name;
     std::int16_t option;  // slot mouth: 0 rounded, 1 chamfered, 2 sharp
     std::int16_t cells;
+    float depth;     // CroisPar4
+    float slotFoot;  // where the two kinds' slots meet, above the strips' bottom edge
     std::size_t arcs;
 };
 
-// A long partition of 400 slotted between its cells, and a cross partition of the width, 300,
-// slotted at its middle.
 const DividerCase kDividers[] = {
-    {"Rounded", 0, 3, 6},
-    {"Chamfered", 1, 3, 0},
-    {"Sharp", 2, 4, 0},
-    {"OneCellHasNoSlot", 0, 1, 0},
+    {"Rounded", 0, 3, 50, 150, 16},  // two arcs a slot, two slots a strip, four strips
+    {"Chamfered", 1, 3, 50, 150, 0},
+    {"SharpFourCells", 2, 4, 80, 120, 0},
+    {"HalfTheHeightWithoutDepth", 2, 3, 0, 100, 0},
 };
 
-TEST(CrossDivider, PartitionsOfTheLengthAndTheWidthSlottedHalfTheirHeight) {
-    for (const DividerCase& c : kDividers) {
-        SCOPED_TRACE(c.name);
-        test::Generated g = worked();
-        g.m.OptionCrois = c.option;
-        g.m.NbCases = c.cells;
-        Fco0933(g.m, g.d);
-        EXPECT_EQ(test::arcsOfKind(g.d, kind::Cut).size(), c.arcs);
-        const float gap = 600.0F / 15;
-        const Box box = g.d.extents();
-        EXPECT_NEAR(box.width(), 400, 1e-3);
-        EXPECT_NEAR(box.ymax, 200, 1e-3);
-        EXPECT_NEAR(box.ymin, c.cells > 1 ? -gap - 200 : 0, 1e-3);
-        // A slot's bottom: the thickness wide, at mid-height of its partition.
-        const auto slotAt = [&](double x, double y) {
-            const auto bottoms = test::horizontalLinesAt(g.d, kind::Cut, y);
-            return std::any_of(bottoms.begin(), bottoms.end(), [&](const auto& l) {
-                return std::abs(std::min(l.a.x, l.b.x) - (x - 1.5)) < 1e-3 &&
-                       std::abs(std::max(l.a.x, l.b.x) - (x + 1.5)) < 1e-3;
-            });
-        };
-        for (int i = 1; i < c.cells; ++i)
-            EXPECT_TRUE(slotAt(400.0 * i / c.cells, 100)) << i;
-        if (c.cells > 1) {
-            EXPECT_TRUE(slotAt(150, -gap - 100));
-            const auto crossEdge = test::horizontalLinesAt(g.d, kind::Cut, -gap);
-            ASSERT_EQ(crossEdge.size(), 1u);
-            EXPECT_NEAR(std::abs(crossEdge[0].b.x - crossEdge[0].a.x), 300, 1e-3);
-        }
-        EXPECT_TRUE(test::cutOutlineIsClosed(g.d));
-        EXPECT_EQ(defectCount(checkDrawing(g.d)), 0u) << findingsText(checkDrawing(g.d));
-    }
+void PrintTo(const DividerCase& c, std::ostream* os) {
+    *os << c.name;
 }
 
-TEST(CrossDivider, CellsNarrowerThanTwoBoardsAreRefused) {
+class DividerSets : public ::testing::TestWithParam<DividerCase> {};
+
+TEST_P(DividerSets, HaveStripsAlongTheLengthAndTheWidthThatSlideIntoEachOther) {
+    const DividerCase& c = GetParam();
     test::Generated g = worked();
-    g.m.NbCases = 100;  // 4 mm cells in 3 mm board
-    EXPECT_THROW(Fco0933(g.m, g.d), GenerationError);
-    EXPECT_EQ(g.d.ElementCount(), 0);
+    g.m.OptionCrois = c.option;
+    g.m.NbCases = c.cells;
+    g.m.CroisPar4 = c.depth;
+    Drawing& d = g.d;
+    Fco0933(g.m, d);
+    EXPECT_EQ(test::arcsOfKind(d, kind::Cut).size(), c.arcs);
+    const float gap = 600.0F / 15;
+    const int strips = 2 * (c.cells - 1);
+    const Box box = d.extents();
+    EXPECT_NEAR(box.width(), 400, 1e-3);
+    EXPECT_NEAR(box.ymax, 200, 1e-3);
+    EXPECT_NEAR(box.ymin, -(strips - 1) * (200 + gap), 1e-3);
+    // A slot's end: the thickness wide, centred between two cells.
+    const auto slotAt = [&](double x, double y) {
+        const auto ends = test::horizontalLinesAt(d, kind::Cut, y);
+        return std::any_of(ends.begin(), ends.end(), [&](const auto& l) {
+            return std::abs(std::min(l.a.x, l.b.x) - (x - 1.5)) < 1e-3 &&
+                   std::abs(std::max(l.a.x, l.b.x) - (x + 1.5)) < 1e-3;
+        });
+    };
+    // An unslotted edge as long as the strip.
+    const auto edgeOf = [&](double length, double y) {
+        const auto edges = test::horizontalLinesAt(d, kind::Cut, y);
+        return std::any_of(edges.begin(), edges.end(), [&](const auto& l) {
+            return std::abs(std::abs(l.b.x - l.a.x) - length) < 1e-3;
+        });
+    };
+    for (int row = 0; row < strips; ++row) {
+        const bool across = row >= c.cells - 1;
+        const double y = -row * (200 + gap);
+        const double length = across ? 300 : 400;
+        EXPECT_TRUE(edgeOf(length, across ? y + 200 : y)) << row;
+        for (int i = 1; i < c.cells; ++i) {
+            // Down from the top to the foot on one kind, up from the bottom to it on the other:
+            // together the two go through the whole height.
+            const double foot = y + c.slotFoot;
+            EXPECT_TRUE(slotAt(length * i / c.cells, foot)) << row << " " << i;
+        }
+    }
+    EXPECT_TRUE(test::cutOutlineIsClosed(d));
+    EXPECT_EQ(defectCount(checkDrawing(d)), 0u) << findingsText(checkDrawing(d));
+}
+
+INSTANTIATE_TEST_SUITE_P(Fco0933, DividerSets, ::testing::ValuesIn(kDividers),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct DividerRefusal {
+    const char* name;
+    std::int16_t cells;
+    float depth;
+    const char* words;
+};
+
+const DividerRefusal kDividerRefusals[] = {
+    {"OneCellIsNoSet", 1, 50, "au moins 2"},
+    {"CellsNarrowerThanTwoBoards", 100, 50, "100 x 100 cases"},  // 4 mm cells in 3 mm board
+    {"SlotsThroughTheHeight", 3, 199, "Profondeur de croisillon impossible"},
+};
+
+TEST(DividerSets, AreRefusedWhereTheyCannotBeMade) {
+    for (const DividerRefusal& c : kDividerRefusals) {
+        SCOPED_TRACE(c.name);
+        test::Generated g = worked();
+        g.m.NbCases = c.cells;
+        g.m.CroisPar4 = c.depth;
+        EXPECT_TRUE(test::refusedSaying(test::runStyle("0933", g.m, g.d), c.words));
+        EXPECT_EQ(g.d.ElementCount(), 0);
+    }
 }
 
 }  // namespace
