@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/cli_check.h"
+#include "cli/cli_fold.h"
 #include "cli/cli_parse.h"
 #include "cli/cli_pieces.h"
 #include "cli/cli_rcv.h"
@@ -349,6 +350,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     defineRcvOptions(app, rcv);
     PieceOptions pieces;
     definePieceOptions(app, pieces);
+    bool folded = false;
+    defineFoldOptions(app, folded);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -418,6 +421,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     const std::vector<Finding> findings = printCheck(out, wb);
     if (rcv.rcv)
         printRcv(out, wb.model(), rcv);
+    if (folded)
+        printFolded(out, wb);
     if (o.dump)
         out << dumpDrawing(wb.drawing());
     if (!o.output.empty()) {

@@ -101,6 +101,22 @@ void foldSlottedBody(FoldedBlank& m, bool glueFlapOnWidth) {
     }
 }
 
+// The top flaps of an open tray with a rolled-in rim turn down inside against their walls.
+void rollRimInside(FoldedBlank& m) {
+    const std::vector<int> body = bodyOf(m);
+    for (int wall : body)
+        for (int flap : neighbours(m, wall, Direction::AlongX)) {
+            FoldLink& link = m.links[static_cast<std::size_t>(flap)];
+            const bool above = m.flat.faces[static_cast<std::size_t>(flap)].inside.y >
+                               m.flat.faces[static_cast<std::size_t>(wall)].inside.y;
+            if (link.parent == wall && above) {
+                // Turned over, its inside faces the wall's: it lies one board back.
+                link.angleDeg = 180;
+                link.layer = -1;
+            }
+        }
+}
+
 bool slottedOrGlued(std::string_view code) {
     return code.starts_with("02") || code.starts_with("07");
 }
@@ -110,8 +126,19 @@ struct NotFolding {
     std::string_view reason;
 };
 
-// Styles whose blank does not fold into its box yet; the catalogue sweep keeps this list true.
-constexpr std::array<NotFolding, 1> kNotFolding{{
+// Styles whose blank does not fold into its box yet; the catalogue sweeps keep this list true.
+constexpr std::array<NotFolding, 8> kNotFolding{{
+    {"0232", "le pliage ne referme pas encore son dessus ni son fond"},
+    {"0233", "le pliage ne referme pas encore son dessus ni son fond"},
+    {"0234", "le pliage ne referme pas encore son dessus ni son fond"},
+    {"0235", "le pliage ne referme pas encore son dessus ni son fond"},
+    {"0330", "le couvercle ne passe pas encore sur le fond"},
+    {"0350",
+     "les pans coupés de l'octogone se plient sur des rainages en biais, que le pliage laisse "
+     "encore à plat"},
+    {"0351",
+     "les pans coupés de l'octogone se plient sur des rainages en biais, que le pliage laisse "
+     "encore à plat"},
     {"0969",
      "bande à mi-chair : ses plis ne se replient pas tous à angle droit, et repliés ainsi "
      "ses panneaux passent les uns dans les autres"},
@@ -187,6 +214,8 @@ FoldedBlank foldStyle(const Drawing& d, std::string_view code, const Model& mode
     keepSlantedFoldsFlat(m);
     if (slottedOrGlued(code))
         foldSlottedBody(m, model.pattesurtete);
+    if (code == "0214")
+        rollRimInside(m);
     stackOverlappingFaces(m);
     return m;
 }

@@ -59,7 +59,7 @@ class FoldWindowTest : public QObject {
         QVERIFY(w && w->isVisible());
         QCOMPARE(f.faces(), 13);  // four walls, glue flap, eight flaps
         f.type("0427");
-        QCOMPARE(f.faces(), 18);
+        QCOMPARE(f.faces(), 19);
         QVERIFY(boardPixels(w->view()->grab().toImage()) > 500);
         QVERIFY(w->findChild<QLabel*>("note")->isHidden());
         f.type("0969");

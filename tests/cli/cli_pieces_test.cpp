@@ -79,3 +79,35 @@ TEST(CliPieces, ASectionCutsTheBlankAndIsMeasuredAgain) {
 
 }  // namespace
 }  // namespace brontaxe::cli
+
+namespace brontaxe::cli {
+namespace {
+
+// `--plie` prints each piece of the folded blank, or why the style does not fold yet.
+TEST(CliPieces, TheFoldedBoxPieceByPiece) {
+    struct Case {
+        std::vector<const char*> args;
+        std::vector<std::string> lines;
+    };
+    const std::vector<Case> cases = {
+        {{"0201", "--longueur", "400", "--largeur", "300", "--hauteur", "200", "--plie"},
+         {"Pièce 1 pliée : 406 x 306 x 209 mm, dessus fermé, dessous fermé"}},
+        {{"0200", "--longueur", "400", "--largeur", "300", "--hauteur", "200", "--plie"},
+         {"Pièce 1 pliée : 406 x 306 x 205 mm, dessus ouvert, dessous fermé"}},
+        {{"0901", "--longueur", "400", "--largeur", "300", "--plie"},
+         {"Pièce 1 pliée : 400 x 300 x 3 mm"}},
+        {{"0969", "--plie"}, {"Ce modèle ne se plie pas encore : bande à mi-chair"}},
+    };
+    for (const Case& c : cases) {
+        test::TempDir config;
+        const CliRun r = runCli(c.args, config);
+        EXPECT_EQ(r.code, 0) << c.args[0] << r.err;
+        for (const std::string& line : c.lines)
+            EXPECT_NE(r.out.find(line), std::string::npos) << c.args[0] << "\n" << r.out;
+    }
+    test::TempDir config;
+    EXPECT_EQ(runCli({"0201"}, config).out.find("pliée"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace brontaxe::cli

@@ -6,6 +6,7 @@
 
 #include "fold/collision.h"
 #include "fold/style_folds.h"
+#include "fold/style_forms.h"
 #include "styles/generators.h"
 #include "support/fold_run.h"
 #include "support/style_run.h"
@@ -49,6 +50,8 @@ struct KnownCollision {
 
 constexpr KnownCollision kKnownCollisions[] = {
     {"0480", "long and low", "the end flaps reach 10 mm into the tray's floor"},
+    {"0480", "typical", "an end flap reaches 4.5 mm into the tray's floor"},
+    {"0480", "glue flap on the width wall", "an end flap reaches 4.5 mm into the tray's floor"},
     {"0211", "glue flap on the width wall", "the glue flap runs 4 mm into a bottom flap"},
     {"0751", "glue flap on the width wall", "the glue flap runs 4 mm into a bottom flap"},
     {"0459", "cube", "the rolled-over double walls of two sides overlap by one board"},
@@ -91,11 +94,12 @@ TEST(FoldSweep, EveryDrawnStyleFoldsWithoutCollisionOrSaysWhyNot) {
     EXPECT_GT(folded, 80);
 }
 
-// A listed style that folds clean is taken off the list.
+// A listed style that folds clean is taken off the list. A style that declares the pieces it
+// erects into is held to them instead (erected_pieces_test).
 TEST(FoldSweep, EveryStyleListedAsNotFoldingStillDoesNot) {
     for (const std::string& code : test::drawnCatalogueCodes()) {
         const auto reason = notFoldingYet(code);
-        if (!reason)
+        if (!reason || declaredPieces(code))
             continue;
         const test::Folded f = test::drawAndFold(code, 400, 300, 200);
         EXPECT_FALSE(collisions(f.fold, placements(f.fold, 1.0)).empty())

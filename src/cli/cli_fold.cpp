@@ -1,0 +1,24 @@
+#include "cli/cli_fold.h"
+
+#include "fold/erected_pieces.h"
+#include "fold/style_folds.h"
+
+namespace brontaxe::cli {
+
+void defineFoldOptions(CLI::App& app, bool& folded) {
+    app.add_flag("--plie", folded,
+                 "Plie la découpe : les dimensions extérieures de chaque pièce pliée et ses "
+                 "faces fermées");
+}
+
+void printFolded(std::ostream& out, const Workbench& wb) {
+    const Model& m = wb.model();
+    const fold::FoldedBlank folded = fold::foldStyle(wb.drawing(), m.CodeModele, m);
+    const std::vector<fold::ErectedPiece> pieces = fold::erectedPieces(folded);
+    for (std::size_t i = 0; i < pieces.size(); ++i)
+        out << fold::erectedText(static_cast<int>(i + 1), pieces[i]) << "\n";
+    if (const auto reason = fold::notFoldingYet(m.CodeModele))
+        out << "Ce modèle ne se plie pas encore : " << *reason << "\n";
+}
+
+}  // namespace brontaxe::cli

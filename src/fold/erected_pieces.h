@@ -1,0 +1,32 @@
+#pragma once
+// What the folded blank makes, piece by piece: the box around each erected piece, measured
+// outside the board, and which of that box's six sides the piece's faces close.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "fold/folded_blank.h"
+
+namespace brontaxe::fold {
+
+struct ErectedPiece {
+    // Outside the board, in mm: the longer and the shorter side of the base, and the height.
+    double length = 0, width = 0, height = 0;
+    // The sides the piece's faces close, seen from outside, of its base's rectangle and its
+    // four walls: the bottom, the top, and the four sides around.
+    bool bottom = false, top = false;
+    int sidesAround = 0;
+
+    int closedSides() const { return (bottom ? 1 : 0) + (top ? 1 : 0) + sidesAround; }
+};
+
+// Each piece of the blank erected at the full fold, in the order of the pieces' fixed faces.
+// A piece with a body of walls side by side stands on the walls' creases, its top towards the
+// flaps drawn above them; any other piece stands on its largest face (a tray's base, a pad).
+std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m);
+
+// "Pièce 1 pliée : 406 x 306 x 206 mm, dessus fermé, dessous fermé".
+std::string erectedText(int number, const ErectedPiece& piece);
+
+}  // namespace brontaxe::fold

@@ -1,0 +1,116 @@
+#include "fold/style_forms.h"
+
+#include <algorithm>
+#include <array>
+
+namespace brontaxe::fold {
+namespace {
+
+struct StyleForm {
+    std::string_view code;
+    std::vector<PieceShape> pieces;
+};
+
+constexpr PieceShape kClosedBox{.form = PieceForm::ClosedBox};
+constexpr PieceShape kOpenTopBox{.form = PieceForm::OpenTop};
+constexpr PieceShape kSleeve{.form = PieceForm::Sleeve};
+// A telescope lid or cap over the piece it covers, as deep as the style makes it.
+constexpr PieceShape kLid{.form = PieceForm::OpenTop, .height = Size::Own, .over = true};
+constexpr PieceShape kPad{.form = PieceForm::Flat, .height = Size::Own};
+constexpr PieceShape kLengthStrip{
+    .form = PieceForm::Flat, .width = Size::Height, .height = Size::Own, .repeated = true};
+constexpr PieceShape kWidthStrip{.form = PieceForm::Flat,
+                                 .length = Size::Width,
+                                 .width = Size::Height,
+                                 .height = Size::Own,
+                                 .repeated = true};
+// Liners folded from a strip of the box's length: round it, or into a U.
+constexpr PieceShape kTube{.form = PieceForm::Tube};
+constexpr PieceShape kTubeInside{.form = PieceForm::Tube, .fitsInside = true};
+constexpr PieceShape kChannel{.form = PieceForm::Channel};
+constexpr PieceShape kChannelInside{.form = PieceForm::Channel, .fitsInside = true};
+
+const std::vector<StyleForm>& styleForms() {
+    static const std::vector<StyleForm> forms = {
+        // Slotted cases: one closed body, or open at the top where the style has no top flaps.
+        {"0200", {kOpenTopBox}},
+        {"0200C", {kOpenTopBox}},
+        {"0201", {kClosedBox}},
+        {"0202", {kClosedBox}},
+        {"0203", {kClosedBox}},
+        {"0204", {kClosedBox}},
+        {"0205", {kClosedBox}},
+        {"0206", {kClosedBox}},
+        {"0207", {kClosedBox}},
+        {"0208", {kClosedBox}},
+        {"0209", {kOpenTopBox}},
+        {"0210", {kClosedBox}},
+        {"0211", {kClosedBox}},
+        {"0212", {kClosedBox}},
+        {"0214", {kOpenTopBox}},
+        {"0215", {kClosedBox}},
+        {"0216", {kClosedBox}},
+        {"0217", {kClosedBox}},
+        {"0218", {kClosedBox}},
+        {"0225", {kOpenTopBox}},
+        {"0226", {kClosedBox}},
+        {"0227", {kClosedBox}},
+        {"0229", {kClosedBox}},
+        {"0230", {kClosedBox}},
+        {"0231", {kClosedBox}},
+        {"0232", {kClosedBox}},
+        {"0233", {kClosedBox}},
+        {"0234", {kClosedBox}},
+        {"0235", {kClosedBox}},
+        // Telescope boxes: a base and its lid; three-part boxes a body and two caps.
+        {"0300", {kLid, kOpenTopBox}},
+        {"0301", {kLid, kOpenTopBox}},
+        {"0302", {kLid, kOpenTopBox}},
+        {"0303", {kLid, kOpenTopBox}},
+        {"0304", {kLid, kOpenTopBox}},
+        {"0306", {kLid, kOpenTopBox}},
+        {"0307", {kLid, kOpenTopBox}},
+        {"0308", {kLid, kOpenTopBox}},
+        {"0309", {kLid, kOpenTopBox}},
+        {"0310", {kSleeve, kLid, kLid}},
+        {"0311", {kSleeve, kLid, kLid}},
+        {"0312", {kLid, kOpenTopBox}},
+        {"0313", {kClosedBox, kLid, kLid}},
+        {"0314", {kSleeve, kLid, kLid}},
+        {"0320", {kLid, kOpenTopBox}},
+        {"0321", {kOpenTopBox, kLid}},
+        {"0322", {kOpenTopBox, kLid}},
+        {"0323", {kClosedBox, kLid}},
+        {"0325", {kOpenTopBox, kLid, kLid}},
+        {"0330", {kLid, kOpenTopBox}},
+        {"0331", {kLid, kOpenTopBox}},
+        {"0350", {kLid, kSleeve}},
+        {"0351", {kLid, kSleeve}},
+        // Pads lie flat: their length and width.
+        {"0901", {kPad}},
+        {"0902", {kPad}},
+        // A cross divider's strips: the box's length and width by its height.
+        {"0933", {kLengthStrip, kWidthStrip}},
+        // Liners: a strip of the box's length creased round the box, or into a U; the
+        // outer ones fit inside the box.
+        {"0914 Int", {kTube}},
+        {"0914 Ext", {kTubeInside}},
+        {"0920 Ext", {kTubeInside}},
+        {"0951", {kChannel}},
+        {"0951 Ext", {kChannelInside}},
+    };
+    return forms;
+}
+
+}  // namespace
+
+std::optional<std::vector<PieceShape>> declaredPieces(std::string_view code) {
+    const auto& forms = styleForms();
+    const auto it = std::find_if(forms.begin(), forms.end(),
+                                 [&](const StyleForm& f) { return f.code == code; });
+    if (it == forms.end())
+        return std::nullopt;
+    return it->pieces;
+}
+
+}  // namespace brontaxe::fold

@@ -1,0 +1,40 @@
+#pragma once
+// What each style erects into, piece by piece: the form of each piece once folded and the
+// inside sizes it takes from the box's length, width and height. Held against the folded
+// blank by the tests.
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace brontaxe::fold {
+
+enum class PieceForm {
+    ClosedBox,  // six sides closed
+    OpenTop,    // five: a tray, a half-slotted case, a lid or cap seen from inside
+    Sleeve,     // four sides around, open at both ends
+    Tube,       // a liner folded round the box's length: four sides, open at its two ends
+    Channel,    // a liner folded into a U: the bottom and two sides
+    Flat,       // a pad or a divider strip: no fold
+};
+
+// Which of the box's sizes a piece's inside takes.
+enum class Size { Length, Width, Height, Own };
+
+struct PieceShape {
+    PieceForm form;
+    // The inside length, width and height of the piece once erected (for a flat piece its
+    // two sides); `Own` where the piece takes a size of its own (a lid's depth, a pad's board).
+    Size length = Size::Length, width = Size::Width, height = Size::Height;
+    // A lid or cap goes over another piece: its inside is that piece's outside.
+    bool over = false;
+    // A liner that fits inside the box: its outside takes the sizes, not its inside.
+    bool fitsInside = false;
+    // The piece is made as many times as the style's parameters say (a divider's strips).
+    bool repeated = false;
+};
+
+// The pieces `code` erects into, or nothing when the style declares none.
+std::optional<std::vector<PieceShape>> declaredPieces(std::string_view code);
+
+}  // namespace brontaxe::fold
