@@ -117,6 +117,21 @@ void rollRimInside(FoldedBlank& m) {
         }
 }
 
+// A tray's corner flaps (the flaps of its walls) laid outside the walls they turn against, to
+// be glued there: the inside stays smooth.
+void layCornerFlapsOutside(FoldedBlank& m) {
+    for (int f = 0; f < m.faceCount(); ++f) {
+        FoldLink& link = m.links[static_cast<std::size_t>(f)];
+        if (link.parent < 0)
+            continue;
+        const int wall = link.parent;
+        if (m.links[static_cast<std::size_t>(wall)].parent >= 0 &&
+            m.links[static_cast<std::size_t>(m.links[static_cast<std::size_t>(wall)].parent)]
+                    .parent < 0)
+            link.layer = -1;
+    }
+}
+
 bool slottedOrGlued(std::string_view code) {
     return code.starts_with("02") || code.starts_with("07");
 }
@@ -216,6 +231,8 @@ FoldedBlank foldStyle(const Drawing& d, std::string_view code, const Model& mode
         foldSlottedBody(m, model.pattesurtete);
     if (code == "0214")
         rollRimInside(m);
+    if (code == "0308")
+        layCornerFlapsOutside(m);
     stackOverlappingFaces(m);
     return m;
 }

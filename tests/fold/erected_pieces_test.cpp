@@ -181,5 +181,26 @@ TEST(ErectedPieces, EachStyleErectsIntoThePiecesItDeclaresOrSaysWhyNot) {
     EXPECT_GT(erected, 100);
 }
 
+// Folds that set a style apart from one drawn with the same blank or the same builder: where
+// its flaps lie shows in the folded piece's outside. 0308's corner flaps glued outside the
+// walls widen its base by two boards over 0300's; 0214's rim rolled inside leaves its outside
+// that of a plain open case.
+TEST(ErectedPieces, FlapsLaidOutsideOrInsideShowInTheOutside) {
+    struct Case {
+        const char* code;
+        const char* plain;  // the same piece folded without the style's own folds
+        double wider;       // in boards, across the piece
+    };
+    const Case cases[] = {{"0308", "0300", 2}, {"0214", "0200", 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        const test::Folded styled = test::drawAndFold(c.code, 400, 300, 200);
+        const test::Folded plain = test::drawAndFold(c.plain, 400, 300, 200);
+        const ErectedPiece a = erectedPieces(styled.fold).back();
+        const ErectedPiece b = erectedPieces(plain.fold).back();
+        EXPECT_NEAR(a.width - b.width, c.wider * styled.m.EpaisseurCarton, 0.5);
+    }
+}
+
 }  // namespace
 }  // namespace brontaxe::fold
