@@ -14,6 +14,9 @@ struct StyleForm {
 constexpr PieceShape kClosedBox{.form = PieceForm::ClosedBox};
 constexpr PieceShape kOpenTopBox{.form = PieceForm::OpenTop};
 constexpr PieceShape kSleeve{.form = PieceForm::Sleeve};
+// A body whose flaps are as high as the style's flap height (50 mm at start-up): they close
+// the box only once it reaches half its width.
+constexpr PieceShape kFlappedSleeve{.form = PieceForm::Sleeve};
 // A telescope lid or cap over the piece it covers, as deep as the style makes it.
 constexpr PieceShape kLid{.form = PieceForm::OpenTop, .height = Size::Own, .over = true};
 constexpr PieceShape kPad{.form = PieceForm::Flat, .height = Size::Own};
@@ -58,10 +61,10 @@ const std::vector<StyleForm>& styleForms() {
         {"0229", {kClosedBox}},
         {"0230", {kClosedBox}},
         {"0231", {kClosedBox}},
-        {"0232", {kClosedBox}},
-        {"0233", {kClosedBox}},
-        {"0234", {kClosedBox}},
-        {"0235", {kClosedBox}},
+        {"0232", {kFlappedSleeve}},
+        {"0233", {kFlappedSleeve}},
+        {"0234", {kFlappedSleeve}},
+        {"0235", {kFlappedSleeve}},
         // Telescope boxes: a base and its lid; three-part boxes a body and two caps.
         {"0300", {kLid, kOpenTopBox}},
         {"0301", {kLid, kOpenTopBox}},
