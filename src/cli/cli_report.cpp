@@ -7,6 +7,7 @@
 #include "resources/string_table.h"
 #include "styles/generators.h"
 #include "workbench/catalogue.h"
+#include "workbench/catalogue_forms.h"
 #include "workbench/imposition.h"
 #include "workbench/window_figures.h"
 
@@ -36,9 +37,10 @@ std::string gradeText(const Workbench& wb) {
 void printFigures(std::ostream& out, const Workbench& wb) {
     const Model& m = wb.model();
     const StringTable& s = StringTable::builtIn();
-    out << "Modèle " << m.CodeModele << " : intérieur " << platform::numberText(m.Longueur) << " x "
-        << platform::numberText(m.Largeur) << " x " << platform::numberText(m.Hauteur)
-        << " mm, qualité " << gradeText(wb) << "\n";
+    const std::string note = formNote(m.CodeModele);
+    out << "Modèle " << m.CodeModele << (note.empty() ? "" : " (" + note + ")") << " : intérieur "
+        << platform::numberText(m.Longueur) << " x " << platform::numberText(m.Largeur) << " x "
+        << platform::numberText(m.Hauteur) << " mm, qualité " << gradeText(wb) << "\n";
     out << s.text(622) << " " << platform::formatNumber(m.HorsToutX, "#######0.00") << " x "
         << platform::formatNumber(m.HorsToutY, "#######0.00") << " mm\n";
     out << s.text(610) << "\n";
@@ -64,7 +66,8 @@ void printCatalogue(std::ostream& out) {
         for (std::string_view code : family.codes) {
             const DispatchTarget t = dispatchCode(code, false, 0, 0);
             const bool drawn = t.kind == DispatchKind::Generator && findGenerator(t.generatorCode);
-            out << "  " << code << (drawn ? "" : "  (non disponible)") << "\n";
+            const std::string note = drawn ? formNote(code) : "non disponible";
+            out << "  " << code << (note.empty() ? "" : "  (" + note + ")") << "\n";
         }
     }
 }

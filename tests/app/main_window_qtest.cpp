@@ -516,6 +516,34 @@ class MainWindowTest : public QObject {
         QCOMPARE(codes->itemText(codes->count() - 1), QString("Haut / Bas"));
     }
 
+    // Under the code box, and in the code's list entry, what the lists say of the blank drawn:
+    // nothing for a style whose form is confirmed.
+    void theFormOfTheCodeDrawnStandsBesideIt_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("confirmed") << "0201"
+                                   << "";
+        QTest::newRow("sample drawing") << "0217"
+                                        << "forme non confirmée";
+        QTest::newRow("drawn by another's generator") << "0305"
+                                                      << "même découpe que 0301";
+        QTest::newRow("typed form") << "0200c"
+                                    << "même découpe que 0200, sans poignées";
+    }
+    void theFormOfTheCodeDrawnStandsBesideIt() {
+        QFETCH(QString, typed);
+        QFETCH(QString, note);
+        Fixture f;
+        f.typeAndLeave("txtModel", "217");  // a noted code first: its note must not linger
+        f.typeAndLeave("txtModel", typed);
+        auto* label = f.child<QLabel>("lbForme");
+        QCOMPARE(label->text(), note);
+        QCOMPARE(label->isVisible(), !note.isEmpty());
+        auto* codes = f.child<QComboBox>("CbModules");
+        QCOMPARE(codes->currentText(),
+                 codes->currentData().toString() + (note.isEmpty() ? "" : "  (" + note + ")"));
+    }
+
     void typingACodeMovesTheFamilyList() {
         Fixture f;
         f.typeAndLeave("txtModel", "901");

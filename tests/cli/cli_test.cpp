@@ -180,5 +180,40 @@ TEST(Cli, ListsTheFieldsThatSetAccepts) {
     EXPECT_NE(r.out.find("Majo(1..16)\n"), std::string::npos);
 }
 
+// What the catalogue says beside a code, as the list and the figures of a drawn code print it:
+// typed forms take the note of their list entry, and a code drawn by a generator that no list
+// shows ("0951 Int") shares nothing.
+TEST(Cli, TheListAndTheFiguresSayWhichFormsAreUnconfirmedAndWhichBlanksAreShared) {
+    struct Case {
+        const char* typed;
+        const char* listed;  // the list entry, nullptr when the typed form is not one
+        const char* note;
+    };
+    const Case cases[] = {
+        {"0201", "0201", ""},
+        {"0217", "0217", "forme non confirmée"},
+        {"0933", "0933", "forme non confirmée"},
+        {"0305", "0305", "même découpe que 0301"},
+        {"0991", "0991", "même découpe que 0902"},
+        {"0200c", "0200C", "même découpe que 0200, sans poignées"},
+        {"0951", "0951 Int", ""},
+        {"0201/0203", nullptr, ""},
+    };
+    test::TempDir config;
+    const CliRun list = runCli({"--list"}, config);
+    ASSERT_EQ(list.code, 0) << list.err;
+    for (const Case& c : cases) {
+        const std::string note = *c.note ? std::string(" (") + c.note + ")" : "";
+        if (c.listed) {
+            const std::string line = std::string("\n  ") + c.listed + (*c.note ? " " : "") + note;
+            EXPECT_NE(list.out.find(line + "\n"), std::string::npos) << line;
+        }
+        const CliRun r = runCli({c.typed}, config);
+        ASSERT_EQ(r.code, 0) << c.typed << ": " << r.err;
+        EXPECT_NE(r.out.find(std::string("Modèle ") + c.typed + note + " : "), std::string::npos)
+            << r.out;
+    }
+}
+
 }  // namespace
 }  // namespace brontaxe::cli

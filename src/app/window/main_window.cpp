@@ -1,5 +1,6 @@
 #include "app/window/main_window.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QColor>
 #include <QComboBox>
@@ -24,6 +25,7 @@
 #include "app/views/fold_window.h"
 #include "app/views/preview_image.h"
 #include "app/window/check_panel.h"
+#include "app/window/code_combo.h"
 #include "app/window/design_history.h"
 #include "app/window/entry_box.h"
 #include "app/window/icons.h"
@@ -35,6 +37,7 @@
 #include "platform/user_number.h"
 #include "resources/string_table.h"
 #include "workbench/catalogue.h"
+#include "workbench/catalogue_forms.h"
 #include "workbench/design_file.h"
 #include "workbench/window_figures.h"
 #include "workbench/window_inputs.h"
@@ -62,11 +65,15 @@ QPixmap legendLine(const QPen& pen, QSize size) {
     return pixmap;
 }
 
-// A list entry; one the program does not draw yet is greyed and says so. The entry's own
-// text (the code) stays in its data.
-void addListEntry(QComboBox* list, const QString& text, const QString& data, bool drawn) {
+// A list entry; one the program does not draw yet is greyed and says so, one drawn with a note
+// (its form not confirmed, another code's blank) carries it. The entry's own text (the code)
+// stays in its data.
+void addListEntry(QComboBox* list, const QString& text, const QString& data, bool drawn,
+                  const QString& note = {}) {
     if (drawn) {
-        list->addItem(text, data);
+        list->addItem(note.isEmpty() ? text : text + QStringLiteral("  (") + note + ")", data);
+        if (!note.isEmpty())
+            list->setItemData(list->count() - 1, note, Qt::ToolTipRole);
         return;
     }
     const QString notYet = QStringLiteral("non disponible");
@@ -246,7 +253,9 @@ void MainWindow::fillCodes() {
     const std::vector<std::string> codes = wb_.familyCodes(w.familyNumber);
     codeCombo_->clear();
     for (const std::string& code : codes)
-        addListEntry(codeCombo_, qs(code), qs(code), wb_.isDrawn(code));
+        addListEntry(codeCombo_, qs(code), qs(code), wb_.isDrawn(code), qs(formNote(code)));
+    // The open list is as wide as its longest entry, note included.
+    codeCombo_->view()->setMinimumWidth(codeCombo_->view()->sizeHintForColumn(0) + 24);
     for (std::size_t i = 0; i < codes.size(); ++i) {
         if (codes[i] == w.codeText)
             w.codeNumber = static_cast<int>(i) + 1;
@@ -298,6 +307,7 @@ void MainWindow::showResult(const RegenerationReport& report) {
     pieces_->show();
     dimensioningAction_->setChecked(w.dimensioningHidden);
     showThickness();
+    showForm();
     drawingView_->drawingChanged();
     checkPanel_->showFindings(checkRegenerated(wb_));
     showStatus(report);
@@ -345,6 +355,22 @@ void MainWindow::showRestored(const RestoredDesign& restored) {
 void MainWindow::showThickness() {
     const float thickness = wb_.model().EpaisseurCarton;
     thicknessLabel_->setText(QStringLiteral("Ép. %1 mm").arg(qs(platform::shownNumber(thickness))));
+}
+
+// Beside the code drawn, what the lists say of its blank: in amber a form no published
+// description confirms, in grey the code whose blank it shares.
+void MainWindow::showForm() {
+    const std::string& code = wb_.model().CodeModele;
+    const QString note = qs(formNote(code));
+    formLabel_->setText(note);
+    formLabel_->setVisible(!note.isEmpty());
+    const bool confirmed = styleForm(code).confirmed;
+    formLabel_->setStyleSheet(confirmed ? QStringLiteral("color: #505050;")
+                                        : QStringLiteral("color: #a05a00; font-weight: bold;"));
+    formLabel_->setToolTip(confirmed ? QStringLiteral("Ce code dessine la découpe d'un autre code")
+                                     : QStringLiteral("Aucune description publiée de ce modèle "
+                                                      "n'a confirmé sa forme : la découpe n'est "
+                                                      "pas le standard du code"));
 }
 
 void MainWindow::showLayout() {

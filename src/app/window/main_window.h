@@ -32,6 +32,7 @@ class StringTable;
 namespace brontaxe::app {
 
 class CheckPanel;
+class CodeCombo;
 class DesignHistory;
 class EntryBox;
 class FileCommands;
@@ -161,6 +162,7 @@ class MainWindow : public QMainWindow {
     void impositionEntry(NumberBox kind, const std::function<ImpositionEntry(double)>& enter,
                          EntryBox* box);
     void showThickness();
+    void showForm();
     void chooseFilters();
     void choosePens();
     void removeFilters();
@@ -193,7 +195,7 @@ class MainWindow : public QMainWindow {
     QVBoxLayout* smallSlot_ = nullptr;  // where the preview normally is
 
     QComboBox* familyCombo_ = nullptr;
-    QComboBox* codeCombo_ = nullptr;
+    CodeCombo* codeCombo_ = nullptr;
     EntryBox* codeBox_ = nullptr;
     EntryBox* lengthBox_ = nullptr;
     EntryBox* widthBox_ = nullptr;
@@ -204,6 +206,7 @@ class MainWindow : public QMainWindow {
     EntryBox* creaseListBox_ = nullptr;
     QComboBox* gradeCombo_ = nullptr;
     QLabel* thicknessLabel_ = nullptr;  // the chosen grade's board thickness
+    QLabel* formLabel_ = nullptr;       // under the code: what the lists say of its blank
     std::array<QRadioButton*, 6> orientationButtons_{};
     QLabel* fluteImage_ = nullptr;
     QLabel* passImage_ = nullptr;

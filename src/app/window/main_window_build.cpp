@@ -20,6 +20,7 @@
 #include "app/dialogs/compression_dialog.h"
 #include "app/views/preview_image.h"
 #include "app/window/check_panel.h"
+#include "app/window/code_combo.h"
 #include "app/window/design_history.h"
 #include "app/window/entry_box.h"
 #include "app/window/icons.h"
@@ -58,7 +59,8 @@ QLabel* figureLabel(QWidget* parent, const char* name) {
 OutsideHost MainWindow::outsideHost() {
     OutsideHost h;
     h.window = this;
-    h.styleText = [this] { return codeCombo_->currentText(); };
+    // The code itself, without the note its list entry may carry.
+    h.styleText = [this] { return codeCombo_->currentData().toString(); };
     h.preview = [this] { return previewImage_->pixmap(); };
     h.drawingChanged = [this] { drawingView_->drawingChanged(); };
     h.save = [this] { files_->save(); };
@@ -261,7 +263,7 @@ QWidget* MainWindow::buildInputPanel() {
     auto* styleGrid = new QGridLayout(style);
     familyCombo_ = new QComboBox;
     familyCombo_->setObjectName("CbGroup");
-    codeCombo_ = new QComboBox;
+    codeCombo_ = new CodeCombo;
     codeCombo_->setObjectName("CbModules");
     codeCombo_->setMaxVisibleItems(24);
     codeBox_ = addEntryBox("txtModel");
@@ -271,6 +273,11 @@ QWidget* MainWindow::buildInputPanel() {
     styleGrid->addWidget(captionLabel(style, nullptr, 209), 1, 0);
     styleGrid->addWidget(codeCombo_, 1, 1);
     styleGrid->addWidget(codeBox_, 1, 2);
+    formLabel_ = new QLabel;
+    formLabel_->setObjectName("lbForme");
+    formLabel_->setWordWrap(true);
+    formLabel_->hide();
+    styleGrid->addWidget(formLabel_, 2, 1, 1, 2);
     styleGrid->setColumnStretch(1, 1);
     styleGrid->setColumnStretch(2, 1);
     layout->addWidget(style);
