@@ -29,15 +29,19 @@ constexpr std::string_view kUnconfirmed[] = {
     // Fittings: the cross divider.
     "0933"};
 
-// Codes drawn on another listed code's blank by a generator of their own. Codes that the
-// dispatch sends to another code's generator share that code's blank without a row here.
+// Codes drawn on another listed code's blank by a generator of their own, or folded
+// otherwise from the same blank. Codes that the dispatch sends to another code's generator
+// share that code's blank without a row here.
 struct SameBlank {
     std::string_view code;
     std::string_view blankOf;
     std::string_view except;
 };
 
-constexpr SameBlank kSameBlank[] = {{"0200C", "0200", "sans poignées"}};
+constexpr SameBlank kSameBlank[] = {
+    {"0200C", "0200", "sans poignées"},
+    {"0308", "0300", "rabats d'angle collés à l'extérieur"},
+};
 
 bool isListed(std::string_view code) {
     return std::ranges::any_of(catalogueFamilies(), [code](const Family& f) {

@@ -32,8 +32,6 @@ struct KnownCopy {
 };
 
 constexpr KnownCopy kKnownCopies[] = {
-    {"0304", "0300", "its lid is sized by its own allowances, still drawn as 0300's"},
-    {"0308", "0300", "corner flaps glued outside: the same blank may stand, its fold must differ"},
     {"0422", "0427", "a roll-end tray without a lid, still drawn as the 0427 mailer"},
     {"0444", "0434", "its own tray still to be drawn"},
     {"0502", "0501", "the rings differ by the faces they wrap and where the joint lap sits"},
