@@ -132,6 +132,35 @@ void layCornerFlapsOutside(FoldedBlank& m) {
     }
 }
 
+// The octagonal boxes: their corner walls stand on the base's slanted edges.
+bool octagonal(std::string_view code) {
+    return code == "0350" || code == "0351";
+}
+
+// An octagonal band: a strip creased across, each crease a corner of the octagon, turned by
+// an eighth of a turn. Told from the box's tray by its folds, all parallel.
+void foldOctagonalBand(FoldedBlank& m) {
+    for (int root : m.roots) {
+        std::vector<int> piece;
+        for (int f : m.order) {
+            int top = f;
+            while (m.links[static_cast<std::size_t>(top)].parent >= 0)
+                top = m.links[static_cast<std::size_t>(top)].parent;
+            if (top == root && f != root)
+                piece.push_back(f);
+        }
+        if (piece.empty())
+            continue;
+        const Direction first = directionOf(*m.hingeOf(piece.front()));
+        const bool strip = first != Direction::Slanted &&
+                           std::all_of(piece.begin(), piece.end(),
+                                       [&](int f) { return directionOf(*m.hingeOf(f)) == first; });
+        if (strip)
+            for (int f : piece)
+                m.links[static_cast<std::size_t>(f)].angleDeg = 45;
+    }
+}
+
 bool slottedOrGlued(std::string_view code) {
     return code.starts_with("02") || code.starts_with("07");
 }
@@ -142,14 +171,8 @@ struct NotFolding {
 };
 
 // Styles whose blank does not fold into its box yet; the catalogue sweeps keep this list true.
-constexpr std::array<NotFolding, 4> kNotFolding{{
+constexpr std::array<NotFolding, 2> kNotFolding{{
     {"0330", "ses deux pièces se replient en caisses fermées, et non en fond et couvercle"},
-    {"0350",
-     "les pans coupés de l'octogone se plient sur des rainages en biais, que le pliage laisse "
-     "encore à plat"},
-    {"0351",
-     "les pans coupés de l'octogone se plient sur des rainages en biais, que le pliage laisse "
-     "encore à plat"},
     {"0969",
      "bande à mi-chair : ses plis ne se replient pas tous à angle droit, et repliés ainsi "
      "ses panneaux passent les uns dans les autres"},
@@ -222,7 +245,10 @@ void stackOverlappingFaces(FoldedBlank& m) {
 
 FoldedBlank foldStyle(const Drawing& d, std::string_view code, const Model& model) {
     FoldedBlank m = foldBlank(d, model.EpaisseurCarton);
-    keepSlantedFoldsFlat(m);
+    if (octagonal(code))
+        foldOctagonalBand(m);
+    else
+        keepSlantedFoldsFlat(m);
     if (slottedOrGlued(code))
         foldSlottedBody(m, model.pattesurtete);
     if (code == "0214")

@@ -17,6 +17,10 @@ constexpr PieceShape kSleeve{.form = PieceForm::Sleeve};
 // A body whose flaps are as high as the style's flap height (50 mm at start-up): they close
 // the box only once it reaches half its width.
 constexpr PieceShape kFlappedSleeve{.form = PieceForm::Sleeve};
+constexpr PieceShape kOctagonalBand{.form = PieceForm::OctagonalBand};
+constexpr PieceShape kOctagonalTray{.form = PieceForm::OctagonalTray};
+constexpr PieceShape kOctagonalLid{
+    .form = PieceForm::OctagonalTray, .height = Size::Own, .over = true};
 // A telescope lid or cap over the piece it covers, as deep as the style makes it.
 constexpr PieceShape kLid{.form = PieceForm::OpenTop, .height = Size::Own, .over = true};
 constexpr PieceShape kPad{.form = PieceForm::Flat, .height = Size::Own};
@@ -87,8 +91,8 @@ const std::vector<StyleForm>& styleForms() {
         {"0325", {kOpenTopBox, kLid, kLid}},
         {"0330", {kLid, kOpenTopBox}},
         {"0331", {kLid, kOpenTopBox}},
-        {"0350", {kLid, kSleeve}},
-        {"0351", {kLid, kSleeve}},
+        {"0350", {kOctagonalLid, kOctagonalBand}},
+        {"0351", {kOctagonalLid, kOctagonalTray}},
         // Pads lie flat: their length and width.
         {"0901", {kPad}},
         {"0902", {kPad}},

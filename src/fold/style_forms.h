@@ -16,6 +16,10 @@ enum class PieceForm {
     Tube,       // a liner folded round the box's length: four sides, open at its two ends
     Channel,    // a liner folded into a U: the bottom and two sides
     Flat,       // a pad or a divider strip: no fold
+    // Octagonal pieces: their corner walls stand across the box around them, which the four
+    // straight walls then cover only in part.
+    OctagonalTray,  // the base and eight walls
+    OctagonalBand,  // eight walls, open at both ends
 };
 
 // Which of the box's sizes a piece's inside takes.

@@ -39,6 +39,10 @@ Sides sidesOf(PieceForm form) {
             return {false, true, 2};
         case PieceForm::Flat:
             return {true, true, 0};
+        case PieceForm::OctagonalTray:
+            return {false, true, 0};
+        case PieceForm::OctagonalBand:
+            return {false, false, 0};
     }
     return {};
 }
