@@ -132,6 +132,70 @@ void layCornerFlapsOutside(FoldedBlank& m) {
     }
 }
 
+// How many folds each face lies from `from`, across hinges of any direction.
+std::vector<int> foldsAway(const FoldedBlank& m, int from) {
+    std::vector<int> away(static_cast<std::size_t>(m.faceCount()), -1);
+    away[static_cast<std::size_t>(from)] = 0;
+    std::deque<int> queue{from};
+    while (!queue.empty()) {
+        const int f = queue.front();
+        queue.pop_front();
+        for (const Hinge& h : m.flat.hinges) {
+            const int other = h.faceA == f ? h.faceB : h.faceB == f ? h.faceA : -1;
+            if (other >= 0 && away[static_cast<std::size_t>(other)] < 0) {
+                away[static_cast<std::size_t>(other)] = away[static_cast<std::size_t>(f)] + 1;
+                queue.push_back(other);
+            }
+        }
+    }
+    return away;
+}
+
+// The base of a tray: of the faces of one piece, the one with the most folds.
+int trayBase(const FoldedBlank& m, int root) {
+    const std::vector<int> away = foldsAway(m, root);
+    int best = root;
+    auto folds = [&](int f) {
+        return std::count_if(m.flat.hinges.begin(), m.flat.hinges.end(),
+                             [&](const Hinge& h) { return h.faceA == f || h.faceB == f; });
+    };
+    for (int f = 0; f < m.faceCount(); ++f)
+        if (away[static_cast<std::size_t>(f)] >= 0 && folds(f) > folds(best))
+            best = f;
+    return best;
+}
+
+// A tray's double walls: a panel beyond a wall, on a crease along the wall's own hinge to the
+// base, turned down inside against it. Set on the hinge, whichever of its faces hangs from the
+// other.
+void rollDoubleWallsInside(FoldedBlank& m) {
+    for (int root : m.roots) {
+        const int base = trayBase(m, root);
+        const std::vector<int> away = foldsAway(m, base);
+        for (int f = 0; f < m.faceCount(); ++f) {
+            FoldLink& link = m.links[static_cast<std::size_t>(f)];
+            if (link.parent < 0 || away[static_cast<std::size_t>(f)] < 0)
+                continue;
+            const int near =
+                away[static_cast<std::size_t>(f)] < away[static_cast<std::size_t>(link.parent)]
+                    ? f
+                    : link.parent;
+            const int far = near == f ? link.parent : f;
+            if (away[static_cast<std::size_t>(near)] != 1 ||
+                away[static_cast<std::size_t>(far)] != 2)
+                continue;
+            const Hinge* toBase = nullptr;
+            for (const Hinge& h : m.flat.hinges)
+                if ((h.faceA == near && h.faceB == base) || (h.faceB == near && h.faceA == base))
+                    toBase = &h;
+            if (toBase && directionOf(*toBase) == directionOf(*m.hingeOf(f))) {
+                link.angleDeg = 180;
+                link.layer = far == f ? -1 : 1;
+            }
+        }
+    }
+}
+
 // The octagonal boxes: their corner walls stand on the base's slanted edges.
 bool octagonal(std::string_view code) {
     return code == "0350" || code == "0351";
@@ -171,8 +235,7 @@ struct NotFolding {
 };
 
 // Styles whose blank does not fold into its box yet; the catalogue sweeps keep this list true.
-constexpr std::array<NotFolding, 2> kNotFolding{{
-    {"0330", "ses deux pièces se replient en caisses fermées, et non en fond et couvercle"},
+constexpr std::array<NotFolding, 1> kNotFolding{{
     {"0969",
      "bande à mi-chair : ses plis ne se replient pas tous à angle droit, et repliés ainsi "
      "ses panneaux passent les uns dans les autres"},
@@ -255,6 +318,8 @@ FoldedBlank foldStyle(const Drawing& d, std::string_view code, const Model& mode
         rollRimInside(m);
     if (code == "0308")
         layCornerFlapsOutside(m);
+    if (code == "0330")
+        rollDoubleWallsInside(m);
     stackOverlappingFaces(m);
     return m;
 }

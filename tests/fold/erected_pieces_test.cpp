@@ -187,15 +187,15 @@ TEST(ErectedPieces, EachStyleErectsIntoThePiecesItDeclaresOrSaysWhyNot) {
 
 // Folds that set a style apart from one drawn with the same blank or the same builder: where
 // its flaps lie shows in the folded piece's outside. 0308's corner flaps glued outside the
-// walls widen its base by two boards over 0300's; 0214's rim rolled inside leaves its outside
-// that of a plain open case.
+// walls widen its base by two boards over 0300's; 0214's rim and 0330's double walls rolled
+// inside leave the outside of a plain open case or tray.
 TEST(ErectedPieces, FlapsLaidOutsideOrInsideShowInTheOutside) {
     struct Case {
         const char* code;
         const char* plain;  // the same piece folded without the style's own folds
         double wider;       // in boards, across the piece
     };
-    const Case cases[] = {{"0308", "0300", 2}, {"0214", "0200", 0}};
+    const Case cases[] = {{"0308", "0300", 2}, {"0214", "0200", 0}, {"0330", "0300", 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);
         const test::Folded styled = test::drawAndFold(c.code, 400, 300, 200);
