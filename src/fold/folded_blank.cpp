@@ -12,8 +12,8 @@ double defaultAngle(std::int16_t lineKind, const Face& face) {
     return lineKind == kind::Perforation || face.inHole ? 0.0 : 90.0;
 }
 
-// Breadth first from the largest face not yet reached, one tree a piece.
-void buildTrees(FoldedBlank& m) {
+// Breadth first from the first face in `fixed`'s order not yet reached, one tree a piece.
+void buildTrees(FoldedBlank& m, FixedFace fixed) {
     const int n = m.faceCount();
     m.links.assign(static_cast<std::size_t>(n), FoldLink{});
     std::vector<std::vector<int>> hingesOf(static_cast<std::size_t>(n));
@@ -28,6 +28,11 @@ void buildTrees(FoldedBlank& m) {
         return m.flat.faces[static_cast<std::size_t>(a)].area >
                m.flat.faces[static_cast<std::size_t>(b)].area + 1e-6;
     });
+    if (fixed == FixedFace::MostFolds)
+        std::stable_sort(bySize.begin(), bySize.end(), [&](int a, int b) {
+            return hingesOf[static_cast<std::size_t>(a)].size() >
+                   hingesOf[static_cast<std::size_t>(b)].size();
+        });
     std::vector<bool> reached(static_cast<std::size_t>(n), false);
     auto attach = [&](int parent, int h, std::deque<int>& queue) {
         const Hinge& hinge = m.flat.hinges[static_cast<std::size_t>(h)];
@@ -93,11 +98,11 @@ std::vector<int> FoldedBlank::children(int face) const {
     return out;
 }
 
-FoldedBlank foldBlank(const Drawing& d, double thickness) {
+FoldedBlank foldBlank(const Drawing& d, double thickness, FixedFace fixed) {
     FoldedBlank m;
     m.flat = blankFaces(d);
     m.thickness = thickness;
-    buildTrees(m);
+    buildTrees(m, fixed);
     return m;
 }
 

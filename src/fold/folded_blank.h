@@ -39,10 +39,16 @@ struct FoldedBlank {
     std::vector<int> children(int face) const;
 };
 
-// The faces and hinges of the drawing, joined into trees from the largest face of each piece;
+// Which face of each piece stays fixed while the others fold about it.
+enum class FixedFace {
+    Largest,    // a case's wall, a pad
+    MostFolds,  // a tray's base, whatever its walls' size
+};
+
+// The faces and hinges of the drawing, joined into trees from the fixed face of each piece;
 // every fold at the default angle (90 degrees for a crease; 0 for a perforation and for a
 // flap cut inside another face).
-FoldedBlank foldBlank(const Drawing& d, double thickness);
+FoldedBlank foldBlank(const Drawing& d, double thickness, FixedFace fixed = FixedFace::Largest);
 
 // Where `face` lies at `fraction` of its fold, its parent lying at `parentPlacement`.
 RigidMotion placementFrom(const FoldedBlank& model, int face, const RigidMotion& parentPlacement,

@@ -307,7 +307,9 @@ void stackOverlappingFaces(FoldedBlank& m) {
 }
 
 FoldedBlank foldStyle(const Drawing& d, std::string_view code, const Model& model) {
-    FoldedBlank m = foldBlank(d, model.EpaisseurCarton);
+    // A telescope's trays fold about their base, whichever face is the largest.
+    FoldedBlank m = foldBlank(d, model.EpaisseurCarton,
+                              code == "0309" ? FixedFace::MostFolds : FixedFace::Largest);
     if (octagonal(code))
         foldOctagonalBand(m);
     else

@@ -82,7 +82,7 @@ const std::array kRules{
     StyleRules{"0306", kTrays, nullptr},
     StyleRules{"0307", kTrays, nullptr},
     StyleRules{"0308", kTrays, nullptr},
-    StyleRules{"0309", kTrays, nullptr},
+    StyleRules{"0309", {.extra = &webbedTrayRule}, nullptr},
     StyleRules{"0310", kSleeveCaps, nullptr},
     StyleRules{"0311", kSleeveCaps, nullptr},
     StyleRules{"0312", kBodyCaps, nullptr},

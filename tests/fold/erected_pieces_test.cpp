@@ -138,24 +138,6 @@ constexpr Variant kVariants[] = {
     {"tall and narrow, grade 3", 300, 200, 450, 3},
 };
 
-// Sizes at which a style that erects at the typical size does not yet (the window says so):
-// checked to fail, so that a fix shows here.
-struct KnownOpen {
-    const char* code;
-    const char* variant;
-    const char* why;
-};
-
-constexpr KnownOpen kKnownOpen[] = {
-    {"0309", "tall and narrow, grade 3", "the webbed corners stay flat: no wall rises"},
-};
-
-bool knownOpen(const std::string& code, const char* variant) {
-    return std::any_of(std::begin(kKnownOpen), std::end(kKnownOpen), [&](const KnownOpen& k) {
-        return code == k.code && std::string_view(variant) == k.variant;
-    });
-}
-
 bool inFamilies(const std::string& code) {
     return code.starts_with("02") || code.starts_with("03") || code.starts_with("09");
 }
@@ -174,7 +156,7 @@ TEST(ErectedPieces, EachStyleErectsIntoThePiecesItDeclaresOrSaysWhyNot) {
             const std::string wrong = declared ? mismatch(erectedPieces(f.fold), *declared,
                                                           {v.l, v.w, v.h}, f.m.EpaisseurCarton)
                                                : "aucune forme déclarée";
-            if (notFoldingYet(code) || knownOpen(code, v.name)) {
+            if (notFoldingYet(code)) {
                 EXPECT_FALSE(wrong.empty()) << "listed as not folding, yet erects as declared";
                 continue;
             }

@@ -43,6 +43,16 @@ std::optional<std::string> trayLidRule(const Model& m) {
     return fitRule("0300", m);
 }
 
+std::optional<std::string> webbedTrayRule(const Model& m) {
+    // Each corner's web, folded in two on its diagonal, lies against a wall as far along it as
+    // the tray is high: against a shorter wall it would stand out past the corner.
+    const float shorter = std::min(m.Longueur, m.Largeur);
+    if (m.Hauteur > shorter)
+        return "Hauteur supérieure à la largeur : " + mm(m.Hauteur) + " mm pour " + mm(shorter) +
+               " mm ; repliés contre les parois, les coins en soufflet dépasseraient";
+    return trayLidRule(m);
+}
+
 std::optional<std::string> grownLidRule(const Model& m) {
     return fitRule("0304", m);
 }

@@ -11,6 +11,8 @@ namespace brontaxe {
 
 // Trays and their lids (0300 to 0309).
 std::optional<std::string> trayLidRule(const Model& m);
+// 0309: as the trays, and no higher than its shorter wall, against which each web is laid.
+std::optional<std::string> webbedTrayRule(const Model& m);
 // 0304's lid, grown from the bottom by its own allowances.
 std::optional<std::string> grownLidRule(const Model& m);
 // The double-wall tray and its lid (0331): the inner end wall at least a board thickness high.

@@ -166,12 +166,36 @@ TEST(TelescopeFit, ALidTooTightIsRefusedWithBothSizes) {
     EXPECT_EQ(d.ElementCount(), 0);
 }
 
-TEST(TelescopeDomain, ADoubleWallTooLowForItsInnerWallIsRefused) {
-    Model m = modelFor("0331");
-    m.Hauteur = 3 * m.EpaisseurCarton;  // the inner wall would be H - 3e = 0 high
+TEST(TelescopeDomain, SizesTheTraysCannotFoldToAreRefused) {
+    struct Case {
+        const char* code;
+        void (*size)(Model&);
+        const char* words;
+    };
+    const Case cases[] = {
+        // The inner wall would be H - 3e = 0 high.
+        {"0331", [](Model& m) { m.Hauteur = 3 * m.EpaisseurCarton; }, "double paroi"},
+        // The webs, laid against the 300 mm wall, would stand 50 mm past the corner.
+        {"0309",
+         [](Model& m) {
+             m.Longueur = 400;
+             m.Largeur = 300;
+             m.Hauteur = 350;
+         },
+         "coins en soufflet dépasseraient"},
+    };
+    for (const Case& c : cases) {
+        Model m = modelFor(c.code);
+        c.size(m);
+        Drawing d;
+        EXPECT_TRUE(test::refusedSaying(test::runStyle(c.code, m, d), c.words)) << c.code;
+    }
+    Model fits = modelFor("0309");
+    fits.Longueur = 400;
+    fits.Largeur = 300;
+    fits.Hauteur = 300;
     Drawing d;
-    const test::StyleRun run = test::runStyle("0331", m, d);
-    EXPECT_TRUE(test::refusedSaying(run, "double paroi"));
+    EXPECT_TRUE(test::drawnClean(test::runStyle("0309", fits, d)));
 }
 
 TEST(Fco0300, WithoutLidAllowancesTheLidGrowsByTheBoardThickness) {
