@@ -21,6 +21,7 @@
 #include "platform/errors.h"
 #include "platform/paths.h"
 #include "styles/generators.h"
+#include "window_fixture.h"
 
 using brontaxe::Workbench;
 using brontaxe::app::MainWindow;
@@ -51,38 +52,12 @@ brontaxe::Generator lookupWithFailure(std::string_view code) {
     return brontaxe::findGenerator(code);
 }
 
-struct Fixture {
+struct Fixture : brontaxe::app::WindowFixture {
     explicit Fixture(std::optional<std::string> commandLine = std::nullopt)
-        : env(brontaxe::platform::processEnvironment()),
-          wb(brontaxe::platform::PrivateProfile(brontaxe::platform::windowsDirectory(env)),
-             &lookupWithFailure, env),
-          window(wb, std::move(commandLine)) {
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.activateWindow();
-    }
-    template <class T>
-    T* child(const char* name) {
-        return window.findChild<T*>(name);
-    }
-    QLineEdit* box(const char* name) { return child<QLineEdit>(name); }
-    // The box is left the way a user leaves it: the focus goes to another box.
-    void typeAndLeave(const char* name, const QString& text) {
-        QLineEdit* b = box(name);
-        b->setFocus();
-        b->setText(text);
-        child<QLineEdit>(std::string_view(name) == "largeur" ? "longueur" : "largeur")->setFocus();
-        QCoreApplication::processEvents();
-    }
+        : WindowFixture(&lookupWithFailure, std::move(commandLine)) {}
     // The list entry of a code (its text may carry the "non disponible" mark).
     int indexOf(const char* comboName, const char* code) {
         return child<QComboBox>(comboName)->findData(QString(code));
-    }
-    QString status() { return child<QLabel>("statusMessage")->text(); }
-    void choose(const char* comboName, int index) {
-        auto* combo = child<QComboBox>(comboName);
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
     }
     int symbolsNumbered(int number) const {
         int n = 0;
@@ -93,10 +68,6 @@ struct Fixture {
         }
         return n;
     }
-
-    brontaxe::platform::EnvironmentLookup env;
-    Workbench wb;
-    MainWindow window;
 };
 
 // The drawing's extents on screen lie inside the view.
@@ -119,7 +90,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.box("txtModel")->text(), QString("0201"));
         QCOMPARE(f.child<QComboBox>("CbModules")->currentText(), QString("0201"));
         QCOMPARE(f.child<QLabel>("lbDimHt")->text(), QString("1447 x 509"));
-        QVERIFY(f.child<QLabel>("statusMessage")->text().isEmpty());
+        QVERIFY(f.status().isEmpty());
         QVERIFY(f.window.view()->shownElementCount() > 20);
         QCOMPARE(f.child<QLabel>("lbhauteur")->text(), QString("Hauteur"));
         QCOMPARE(f.box("longueur")->toolTip(), QString("Entrez la longueur"));
@@ -254,13 +225,13 @@ class MainWindowTest : public QObject {
         Fixture f;
         f.typeAndLeave("txtModel", "203");
         QCOMPARE(f.box("txtModel")->text(), QString("0203"));
-        QVERIFY(f.child<QLabel>("statusMessage")->text().isEmpty());
+        QVERIFY(f.status().isEmpty());
     }
 
     void aFailedGenerationIsSaidInFrenchAndNoOldFigureRemains() {
         Fixture f;
         f.typeAndLeave("txtModel", "0202");
-        const QString status = f.child<QLabel>("statusMessage")->text();
+        const QString status = f.status();
         QVERIFY2(status.contains("Dessin trop chargé"), qPrintable(status));
         QCOMPARE(f.child<QLabel>("lbCoupant")->text(), QString("0,00"));
         QCOMPARE(f.child<QLabel>("lbPerte")->text(), QString("XXXXXX"));
@@ -268,7 +239,7 @@ class MainWindowTest : public QObject {
 
         // The window stays usable: the next code draws again and the message goes.
         f.typeAndLeave("txtModel", "0201");
-        QVERIFY(f.child<QLabel>("statusMessage")->text().isEmpty());
+        QVERIFY(f.status().isEmpty());
         QCOMPARE(f.child<QLabel>("lbDimHt")->text(), QString("1447 x 509"));
     }
 
@@ -276,7 +247,7 @@ class MainWindowTest : public QObject {
         Fixture f;
         const int shown = f.window.view()->shownElementCount();
         f.typeAndLeave("txtModel", "0201 ");
-        QVERIFY(f.child<QLabel>("statusMessage")->text().contains("Code de modèle inconnu"));
+        QVERIFY(f.status().contains("Code de modèle inconnu"));
         QCOMPARE(f.window.view()->shownElementCount(), shown);
     }
 
@@ -435,7 +406,7 @@ class MainWindowTest : public QObject {
         Fixture f;
         auto* entry = f.child<brontaxe::app::EntryBox>(qPrintable(box));
         const QString previous = entry->text();
-        const std::string drawing = brontaxe::dumpDrawing(f.wb.drawing());
+        const std::string drawing = f.dump();
         const QString figures = f.child<QLabel>("lbDimHt")->text();
         const int before = f.window.regenerationCount();
         f.typeAndLeave(qPrintable(box), typed);
@@ -443,7 +414,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(entry->text(), previous);
         QVERIFY(entry->refused());
         QCOMPARE(f.window.regenerationCount(), before);
-        QCOMPARE(brontaxe::dumpDrawing(f.wb.drawing()), drawing);
+        QCOMPARE(f.dump(), drawing);
         QCOMPARE(f.child<QLabel>("lbDimHt")->text(), figures);
         QCOMPARE(f.wb.model().Longueur, 400.0f);
         QCOMPARE(f.wb.model().NbPoseX, std::int16_t(1));
@@ -484,7 +455,7 @@ class MainWindowTest : public QObject {
         Fixture f;
         f.choose("CbModules", f.indexOf("CbModules", "0216"));
         QCOMPARE(f.box("txtModel")->text(), QString("0216"));
-        const std::string drawing = brontaxe::dumpDrawing(f.wb.drawing());
+        const std::string drawing = f.dump();
         const QString figures = f.child<QLabel>("lbDimHt")->text();
         const QString cut = f.child<QLabel>("lbCoupant")->text();
         const auto expectOn0216 = [&](const char* what) {
@@ -493,7 +464,7 @@ class MainWindowTest : public QObject {
             QCOMPARE(f.child<QComboBox>("CbGroup")->currentIndex(), 0);
             QCOMPARE(f.child<QComboBox>("CbModules")->currentData().toString(), QString("0216"));
             QCOMPARE(f.child<QComboBox>("CbModules")->currentText(), QString("0216"));
-            QCOMPARE(brontaxe::dumpDrawing(f.wb.drawing()), drawing);
+            QCOMPARE(f.dump(), drawing);
             QCOMPARE(f.child<QLabel>("lbDimHt")->text(), figures);
             QCOMPARE(f.child<QLabel>("lbCoupant")->text(), cut);
             QCOMPARE(f.wb.model().CodeModele, std::string("0216"));
