@@ -221,13 +221,6 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.child<QLabel>("lbhauteur")->text(), QString("Hauteur"));
     }
 
-    void typingACodeAddsTheLeadingZero() {
-        Fixture f;
-        f.typeAndLeave("txtModel", "203");
-        QCOMPARE(f.box("txtModel")->text(), QString("0203"));
-        QVERIFY(f.status().isEmpty());
-    }
-
     void aFailedGenerationIsSaidInFrenchAndNoOldFigureRemains() {
         Fixture f;
         f.typeAndLeave("txtModel", "0202");
@@ -429,16 +422,6 @@ class MainWindowTest : public QObject {
         // The next entry that is taken draws, and the frame and the message go.
         f.typeAndLeave("hauteur", "250");
         QVERIFY(!entry->refused());
-        QVERIFY(f.status().isEmpty());
-    }
-
-    void decimalCommasAreDrawnAsDecimals() {
-        Fixture f;
-        f.typeAndLeave("longueur", "412,5");
-        QCOMPARE(f.wb.model().Longueur, 412.5f);
-        QCOMPARE(f.child<QLabel>("lbDimHt")->text(), QString("1472 x 509"));
-        f.typeAndLeave("TxespX", "2,5");
-        QCOMPARE(f.wb.model().EspPoseX, 2.5f);
         QVERIFY(f.status().isEmpty());
     }
 
