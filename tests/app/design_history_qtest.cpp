@@ -92,7 +92,7 @@ class DesignHistoryTest : public QObject {
     void eachKindOfChangeIsUndoneAndRedoneToTheSameDrawing_data();
     void eachKindOfChangeIsUndoneAndRedoneToTheSameDrawing();
     void historyOutlivesASaveAndEndsWithAnOpenedDesign();
-    void theEditMenuAndF1ShowTheirShortcuts();
+    void theMenusShowTheStandardShortcuts();
     void aKilledProgramsDesignIsOfferedBackAtTheNextStart();
     void aSizeTheStyleCannotDrawIsRefusedAndTheDrawingKept();
     void numbersShowInTheirShortestFrenchForm_data();
@@ -181,7 +181,7 @@ void DesignHistoryTest::historyOutlivesASaveAndEndsWithAnOpenedDesign() {
     QVERIFY(!f.child<QAction>("mnedition_annuler")->isEnabled());
 }
 
-void DesignHistoryTest::theEditMenuAndF1ShowTheirShortcuts() {
+void DesignHistoryTest::theMenusShowTheStandardShortcuts() {
     Fixture f;
     auto* undo = f.child<QAction>("mnedition_annuler");
     auto* redo = f.child<QAction>("mnedition_retablir");
@@ -191,7 +191,16 @@ void DesignHistoryTest::theEditMenuAndF1ShowTheirShortcuts() {
     QVERIFY(redo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
     QVERIFY(redo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
     QVERIFY(!undo->isEnabled());
-    QCOMPARE(f.child<QAction>("mnaide_aide")->shortcut(), QKeySequence(Qt::Key_F1));
+    const std::pair<const char*, QKeySequence> standard[] = {
+        {"mnaide_aide", QKeySequence(Qt::Key_F1)},
+        {"mnfichiers_ouvrir", QKeySequence::Open},
+        {"mnfichiers_sauver", QKeySequence::Save},
+        {"mnfichiers_sauversous", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {"mnfichiers_imprimer", QKeySequence::Print},
+        {"mnfichiers_quitter", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+    };
+    for (const auto& [name, keys] : standard)
+        QCOMPARE(f.child<QAction>(name)->shortcut(), keys);
 
     // Ctrl+Z outside a text box takes the design back.
     const std::string before = f.dump();

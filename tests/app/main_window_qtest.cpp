@@ -252,20 +252,28 @@ class MainWindowTest : public QObject {
                 QVERIFY(pdf.open(QIODevice::WriteOnly));
                 pdf.write("%PDF-1.4\n");
             }
-            QString guide;
+            QString guide, caption, tip;
             bool offered = !installed;
             QTimer::singleShot(0, [&] {
                 auto* help = QApplication::activeModalWidget();
                 if (!help || help->objectName() != "frmHelp")
                     return;
                 guide = help->findChild<QTextBrowser*>("helpText")->toPlainText();
-                offered = help->findChild<QPushButton*>("openManual")->isEnabled();
+                auto* button = help->findChild<QPushButton*>("openManual");
+                offered = button->isEnabled();
+                caption = button->text();
+                tip = button->toolTip();
                 help->close();
             });
             f.window.findChild<QAction*>("mnaide_aide")->trigger();
             QVERIFY2(guide.contains("Dessiner une caisse"), qPrintable(guide.left(80)));
             QVERIFY(guide.contains("Majorations et qualités"));
             QCOMPARE(offered, installed || built);
+            QCOMPARE(caption, QStringLiteral("Manuel (PDF)..."));
+            // Where the manual is, or where it is missing.
+            QCOMPARE(tip.startsWith(QStringLiteral("Manuel non installé")), !offered);
+            if (installed)
+                QVERIFY(tip.endsWith(QString::fromStdString(manual.string())));
         }
         QCOMPARE(brontaxe::app::manualPath(), manual);
         std::filesystem::remove(manual);

@@ -178,14 +178,6 @@ class PiecesTest : public QObject {
         QCOMPARE(one.columnsShown(), 5);
         QVERIFY(one.panelWidths(4)->isVisible());
         QVERIFY(one.lowerFlaps(3)->isVisible());
-
-        // Nothing recorded: every label 0, the last two columns hidden.
-        std::array<float, 17> none{};
-        brontaxe::app::MachinePassesDialog empty(none, &f.window);
-        empty.show();
-        QCOMPARE(empty.columnsShown(), 3);
-        QCOMPARE(empty.bodyHeight()->text(), QString("0"));
-        QVERIFY(!empty.panelWidths(3)->isVisible());
     }
 
     void theSectionDialogPreviewsCutsOnceAndAbandonPutsTheBlankBack() {
