@@ -7,5 +7,5 @@ cd "$(dirname "$0")/.."
 out=${1:-docs/architecture.png}
 . scripts/shot-program.sh
 mkdir -p "$(dirname "$out")"
-run_shot_program architecture_shot "$out"
+run_shot_program architecture "$out"
 echo "$out"

@@ -20,13 +20,13 @@ if [ $# -gt 2 ]; then
 else
   codes=$(build/bin/brontaxe-cli --list | awk -v fam="$family" '
     /^[^ ]/ { inside = ($1 == fam) ; next }
-    inside && !/non disponible/ && $1 ~ /^0/ { sub(/^ +/, ""); print }')
+    inside && !/non disponible/ && $1 ~ /^0/ { sub(/^ +/, ""); sub(/  +\(.*$/, ""); print }')
 fi
 # The folded boxes, as the window shows them at 100 %.
 folds=$work/folds
 mkdir -p "$folds"
 mapfile -t codeList <<< "$codes"
-( . scripts/shot-program.sh; run_shot_program fold_window_shot "$folds" "${codeList[@]}" ) \
+( . scripts/shot-program.sh; run_shot_program pliage "$folds" "${codeList[@]}" ) \
   >/dev/null 2>&1 || echo "contact-sheet: some folds were not shot" >&2
 # One code a line: some codes hold a blank ("0914 Int") or a slash ("0201/0711"), which the
 # file names leave out; each pair is labelled with its code.

@@ -9,5 +9,5 @@ what=${1:?rcv, modele, fiche ou dessin}
 out=${2:-docs/dialog-$what.png}
 . scripts/shot-program.sh
 mkdir -p "$(dirname "$out")"
-run_shot_program sheet_dialogs_shot "$out" "$what"
+run_shot_program "$what" "$out"
 echo "$out"

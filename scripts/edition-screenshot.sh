@@ -7,14 +7,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 what=${1:?edition, recuperation or majo0427}
+shown=$what code=
 case $what in
   edition) default=docs/edition.png ;;
   recuperation) default=docs/recuperation.png ;;
-  majo0427) default=docs/majorations-0427.png ;;
+  majo0427) default=docs/majorations-0427.png shown=majo code=0427 ;;
   *) echo "unknown picture: $what" >&2; exit 2 ;;
 esac
 out=${2:-$default}
 . scripts/shot-program.sh
 mkdir -p "$(dirname "$out")"
-run_shot_program design_history_shot "$out" "$what"
+run_shot_program "$shown" "$out" $code
 echo "$out"

@@ -7,5 +7,5 @@ cd "$(dirname "$0")/.."
 out=${1:-docs}
 . scripts/shot-program.sh
 mkdir -p "$out"
-run_shot_program fold_window_shot "$out" 0201 0427 0713
+run_shot_program pliage "$out" 0201 0427 0713
 ls "$out"/pliage-*.png

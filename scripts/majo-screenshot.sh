@@ -7,5 +7,5 @@ cd "$(dirname "$0")/.."
 out=${1:-docs/majorations.png}
 . scripts/shot-program.sh
 mkdir -p "$(dirname "$out")"
-run_shot_program allowance_dialog_shot "$out"
+run_shot_program majo "$out"
 echo "$out"

@@ -8,5 +8,5 @@ cd "$(dirname "$0")/.."
 out=${1:-docs/pallet-assistant.png}
 . scripts/shot-program.sh
 mkdir -p "$(dirname "$out")"
-run_shot_program pallet_assistant_shot "$out" ${2:-}
+run_shot_program palette "$out" ${2:-}
 echo "$out"

@@ -7,5 +7,5 @@ cd "$(dirname "$0")/.."
 out=${1:-docs/print-preview.png}
 . scripts/shot-program.sh
 mkdir -p "$(dirname "$out")"
-run_shot_program print_preview_shot "$out" ${2:-}
+run_shot_program apercu "$out" ${2:-}
 echo "$out"

@@ -1,9 +1,8 @@
-# Sourced by the screenshot scripts that drive one of the window's shot programs
-# (tests/app/*_shot.cpp): run_shot_program TARGET ARGS... builds it, opens a virtual X server
-# (scripts/xvfb-session.sh) and runs it there on fresh settings with ARGS.
+# Sourced by the screenshot scripts, which drive the window's shot program
+# (tests/app/window_shots.cpp): run_shot_program WHAT OUT ARGS... builds it, opens a virtual X
+# server (scripts/xvfb-session.sh) and runs it there on fresh settings.
 run_shot_program() {
-  local target=$1
-  shift
+  local target=window_shots
   cmake -S . -B build -G Ninja >/dev/null
   cmake --build build --target "$target" >/dev/null
   . scripts/xvfb-session.sh

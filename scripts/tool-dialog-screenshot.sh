@@ -8,5 +8,5 @@ which=${1:-passages}
 out=${2:-docs/$which.png}
 . scripts/shot-program.sh
 mkdir -p "$(dirname "$out")"
-run_shot_program tool_dialog_shot "$out" "$which"
+run_shot_program "$which" "$out"
 echo "$out"

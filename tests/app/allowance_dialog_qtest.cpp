@@ -26,6 +26,8 @@
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/profile_file.h"
+#include "read_only_folder.h"
+#include "window_fixture.h"
 
 using brontaxe::kThicknessField;
 using brontaxe::Workbench;
@@ -78,42 +80,15 @@ struct DataFolder {
     fs::path path;
 };
 
-// Keeps a folder that even the super-user cannot write into, as long as it lives.
-class ReadOnlyFolder {
-  public:
-    explicit ReadOnlyFolder(fs::path path) : path_(std::move(path)) {
-        fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_exec);
-        if (::geteuid() == 0)
-            immutable_ =
-                brontaxe::platform::runProcess({"chattr", "+i", path_.string()}).exitCode == 0;
-    }
-    ~ReadOnlyFolder() {
-        if (immutable_)
-            brontaxe::platform::runProcess({"chattr", "-i", path_.string()});
-        fs::permissions(path_, fs::perms::owner_all);
-    }
-    bool effective() const { return ::geteuid() != 0 || immutable_; }
-
-  private:
-    fs::path path_;
-    bool immutable_ = false;
-};
-
 struct Fixture {
     explicit Fixture(const std::function<void(const DataFolder&)>& fill)
-        : env(brontaxe::platform::processEnvironment()), data(env) {
+        : data(brontaxe::platform::processEnvironment()) {
         fill(data);
-        wb = std::make_unique<Workbench>(brontaxe::platform::PrivateProfile(data.settings),
-                                         &brontaxe::findGenerator, env);
-        window = std::make_unique<MainWindow>(*wb, std::nullopt);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window = std::make_unique<brontaxe::app::WindowFixture>(&brontaxe::findGenerator,
+                                                                std::nullopt, data.settings);
     }
-
-    template <typename T>
-    T* child(const char* name) {
-        return window->findChild<T*>(name);
-    }
+    Workbench& wb() { return window->wb; }
+    MainWindow& main() { return window->window; }
 
     // Runs `body` in the modal dialog of type D that `open` shows, once it is up.
     template <typename D>
@@ -135,13 +110,12 @@ struct Fixture {
     }
 
     bool inMajo(const std::function<void(AllowanceDialog&)>& body) {
-        return inDialog<AllowanceDialog>([this] { child<QPushButton>("But_Majo")->click(); }, body);
+        return inDialog<AllowanceDialog>(
+            [this] { window->child<QPushButton>("But_Majo")->click(); }, body);
     }
 
-    brontaxe::platform::EnvironmentLookup env;
     DataFolder data;
-    std::unique_ptr<Workbench> wb;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<brontaxe::app::WindowFixture> window;
 };
 
 void enter(EntryBox* box, const QString& text) {
@@ -182,8 +156,8 @@ class AllowanceDialogTest : public QObject {
         Fixture f(
             [&](const DataFolder& d) { d.copyShipped(brontaxe::platform::processEnvironment()); });
         const std::string files = f.data.files();
-        const float width = f.wb->model().HorsToutX;
-        const auto drawing = f.wb->drawing().elements();
+        const float width = f.wb().model().HorsToutX;
+        const auto drawing = f.wb().drawing().elements();
         const bool ran = f.inMajo([&](AllowanceDialog& d) {
             QCOMPARE(d.findChild<QLineEdit*>("txt_code")->text(), QString("0201"));
             QCOMPARE(d.gradeCombo()->currentIndex(), 0);
@@ -195,20 +169,20 @@ class AllowanceDialogTest : public QObject {
             // The field being edited shows its dimensions in the drawing.
             QApplication::setActiveWindow(&d);
             d.field(1)->setFocus();
-            QVERIFY(!f.window->view()->highlightedElements().empty());
-            const int before = f.window->regenerationCount();
+            QVERIFY(!f.main().view()->highlightedElements().empty());
+            const int before = f.main().regenerationCount();
             enter(d.field(1), "13");
-            QCOMPARE(f.window->regenerationCount(), before + 1);
-            QCOMPARE(f.wb->model().HorsToutX, width + 11);
-            QCOMPARE(f.wb->model().Majo[1], 13.0f);
-            QVERIFY(!f.window->view()->highlightedElements().empty());
+            QCOMPARE(f.main().regenerationCount(), before + 1);
+            QCOMPARE(f.wb().model().HorsToutX, width + 11);
+            QCOMPARE(f.wb().model().Majo[1], 13.0f);
+            QVERIFY(!f.main().view()->highlightedElements().empty());
             QCOMPARE(f.data.files(), files);  // nothing written before "Valider"
             click(d, "Cmd_Quit");
         });
         QVERIFY(ran);
-        QCOMPARE(f.wb->model().Majo[1], 2.0f);
-        QCOMPARE(f.wb->model().HorsToutX, width);
-        QVERIFY(f.wb->drawing().elements() == drawing);
+        QCOMPARE(f.wb().model().Majo[1], 2.0f);
+        QCOMPARE(f.wb().model().HorsToutX, width);
+        QVERIFY(f.wb().drawing().elements() == drawing);
         QCOMPARE(f.data.files(), files);
     }
 
@@ -244,17 +218,17 @@ class AllowanceDialogTest : public QObject {
             [&](const DataFolder& d) { d.copyShipped(brontaxe::platform::processEnvironment()); });
         const bool ran = f.inMajo([&](AllowanceDialog& d) {
             auto* box = d.findChild<EntryBox*>(field);
-            const int before = f.window->regenerationCount();
+            const int before = f.main().regenerationCount();
             enter(box, typed);
             QVERIFY(box->refused());
             QCOMPARE(box->text(), shown);
             QVERIFY2(d.findChild<QLabel*>("lbMessage")->text().contains(reason),
                      qPrintable(d.findChild<QLabel*>("lbMessage")->text()));
-            QCOMPARE(f.window->regenerationCount(), before);
+            QCOMPARE(f.main().regenerationCount(), before);
             click(d, "cmd_valid");
         });
         QVERIFY(ran);
-        QCOMPARE(f.wb->model().EpaisseurCarton, 3.0f);
+        QCOMPARE(f.wb().model().EpaisseurCarton, 3.0f);
     }
 
     void addingAGradeThenDeletingGrade2RenumbersLabelsAndAllowances() {
@@ -286,7 +260,7 @@ class AllowanceDialogTest : public QObject {
             click(d, "cmd_valid");
         });
         QVERIFY(ran);
-        auto* grades = f.child<QComboBox>("Cmb_Qual");
+        auto* grades = f.window->child<QComboBox>("Cmb_Qual");
         QCOMPARE(grades->count(), 4);
         QCOMPARE(grades->currentIndex(), 3);  // the design is on the new grade
         QVERIFY(readFile(f.data.path / "fefcomajo1.kor").find("201,4,9,") != std::string::npos);
@@ -294,7 +268,7 @@ class AllowanceDialogTest : public QObject {
         // Through the configuration dialog, as a user reaches it.
         bool deleted = false;
         const bool configured = Fixture::inDialog<ConfigurationDialog>(
-            [&] { f.window->openConfiguration(); },
+            [&] { f.main().openConfiguration(); },
             [&](ConfigurationDialog& config) {
                 deleted = Fixture::inDialog<DeleteGradeDialog>(
                     [&] { click(config, "Command4"); },
@@ -313,8 +287,8 @@ class AllowanceDialogTest : public QObject {
         QCOMPARE(grades->itemText(1), QString("2 - C"));
         QCOMPARE(grades->itemText(2), QString(" 3 - D"));
         QCOMPARE(grades->currentIndex(), 2);  // still on board D
-        QCOMPARE(f.wb->model().EpaisseurCarton, 6.0f);
-        QCOMPARE(f.wb->model().Majo[1], 9.0f);
+        QCOMPARE(f.wb().model().EpaisseurCarton, 6.0f);
+        QCOMPARE(f.wb().model().Majo[1], 9.0f);
         const std::string allowances = readFile(f.data.path / "fefcomajo1.kor");
         QCOMPARE(allowances, std::string("\"\"\r\n\"\"\r\n"
                                          "201,1,1,1,1,1,1,1,1,0,0,0,0,0,0,0,0,0\r\n"
@@ -326,7 +300,7 @@ class AllowanceDialogTest : public QObject {
         Fixture f(
             [&](const DataFolder& d) { d.copyShipped(brontaxe::platform::processEnvironment()); });
         const std::string files = f.data.files();
-        ReadOnlyFolder readOnly(f.data.path);
+        brontaxe::app::ReadOnlyFolder readOnly(f.data.path);
         if (!readOnly.effective())
             QSKIP("no way to make a folder read-only for this user");
         QString said;
@@ -343,9 +317,9 @@ class AllowanceDialogTest : public QObject {
         QVERIFY(ran);
         QVERIFY2(said.contains("Impossible d'enregistrer"), qPrintable(said));
         QCOMPARE(f.data.files(), files);
-        QCOMPARE(f.wb->model().Majo[1], 2.0f);
-        QCOMPARE(f.wb->model().EpaisseurCarton, 3.0f);
-        QCOMPARE(f.wb->boardTables().gradeThickness(1), 3.0f);
+        QCOMPARE(f.wb().model().Majo[1], 2.0f);
+        QCOMPARE(f.wb().model().EpaisseurCarton, 3.0f);
+        QCOMPARE(f.wb().boardTables().gradeThickness(1), 3.0f);
     }
 };
 

@@ -10,10 +10,8 @@
 #include <QtTest>
 
 #include "app/dialogs/architecture_dialog.h"
-#include "app/window/main_window.h"
 #include "model/model.h"
-#include "platform/paths.h"
-#include "styles/generators.h"
+#include "window_fixture.h"
 
 using brontaxe::Model;
 using brontaxe::app::ArchitectureDialog;
@@ -141,13 +139,9 @@ class ArchitectureDialogTest : public QObject {
 
     // The window's last 02 entry opens the chooser and draws what it chose.
     void theTopAndBottomEntryDrawsTheChosenBox() {
-        const auto env = brontaxe::platform::processEnvironment();
-        brontaxe::Workbench wb(
-            brontaxe::platform::PrivateProfile(brontaxe::platform::windowsDirectory(env)),
-            &brontaxe::findGenerator, env);
-        brontaxe::app::MainWindow window(wb, std::nullopt);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        brontaxe::app::WindowFixture f;
+        auto& wb = f.wb;
+        auto& window = f.window;
         auto* codes = window.findChild<QComboBox*>("CbModules");
         QVERIFY(codes);
         const int last = codes->count() - 1;

@@ -7,9 +7,7 @@
 #include <QtTest>
 
 #include "app/window/check_panel.h"
-#include "app/window/main_window.h"
-#include "platform/paths.h"
-#include "styles/generators.h"
+#include "window_fixture.h"
 
 using brontaxe::ElementId;
 using brontaxe::Finding;
@@ -59,24 +57,16 @@ class CheckPanelTest : public QObject {
     }
 
     void theWindowChecksEveryRegeneration() {
-        const auto env = brontaxe::platform::processEnvironment();
-        brontaxe::Workbench wb(
-            brontaxe::platform::PrivateProfile(brontaxe::platform::windowsDirectory(env)),
-            &brontaxe::findGenerator, env);
-        brontaxe::app::MainWindow window(wb, std::nullopt);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        brontaxe::app::WindowFixture f;
+        auto& wb = f.wb;
+        auto& window = f.window;
         CheckPanel* panel = window.checkPanel();
         QVERIFY(panel);
         QCOMPARE(panel->verdict(), QString("Contrôle : aucun défaut"));
 
         // Length flaps 20 mm too deep collide once folded; a new height regenerates.
         wb.model().Majo[6] = 20;
-        auto* height = window.findChild<QLineEdit*>("hauteur");
-        height->setFocus();
-        height->setText("210");
-        window.findChild<QLineEdit*>("longueur")->setFocus();
-        QCoreApplication::processEvents();
+        f.typeAndLeave("hauteur", "210");
         QCOMPARE(wb.model().Hauteur, 210.0f);
         QCOMPARE(panel->verdict(), QString("Contrôle : 1 défaut"));
         // A fold finding names no element: nothing to trace, but the list holds it.

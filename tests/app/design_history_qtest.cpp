@@ -31,10 +31,12 @@
 #include "app/window/main_window.h"
 #include "board/data_directory.h"
 #include "drawing/drawing_dump.h"
+#include "modal_answers.h"
 #include "params/other_dimensions.h"
 #include "platform/paths.h"
 #include "platform/profile_file.h"
 #include "styles/generators.h"
+#include "window_fixture.h"
 
 using brontaxe::Workbench;
 using brontaxe::app::EntryBox;
@@ -58,55 +60,15 @@ fs::path freshSettings(const brontaxe::platform::EnvironmentLookup& env) {
     return settings;
 }
 
-struct Fixture {
+struct Fixture : brontaxe::app::WindowFixture {
     Fixture()
-        : env(brontaxe::platform::processEnvironment()),
-          wb(brontaxe::platform::PrivateProfile(freshSettings(env)), &brontaxe::findGenerator,
-             env) {
-        window = std::make_unique<MainWindow>(wb, std::nullopt);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        window->activateWindow();
-    }
-    template <class T>
-    T* child(const char* name) {
-        return window->findChild<T*>(name);
-    }
-    void typeAndLeave(const char* name, const QString& text) {
-        auto* box = child<EntryBox>(name);
-        box->setFocus();
-        box->setText(text);
-        QTest::keyClick(box, Qt::Key_Return);
-        child<EntryBox>(std::string_view(name) == "largeur" ? "longueur" : "largeur")->setFocus();
-        QCoreApplication::processEvents();
-    }
-    void choose(const char* comboName, int index) {
-        auto* combo = child<QComboBox>(comboName);
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
-    void trigger(const char* actionName) { child<QAction>(actionName)->trigger(); }
-    std::string dump() const { return brontaxe::dumpDrawing(wb.drawing()); }
-    QString status() { return child<QLabel>("statusMessage")->text(); }
-
-    brontaxe::platform::EnvironmentLookup env;
-    Workbench wb;
-    std::unique_ptr<MainWindow> window;
+        : WindowFixture(&brontaxe::findGenerator, std::nullopt,
+                        freshSettings(brontaxe::platform::processEnvironment())) {}
 };
 
-// Runs `body` on the next modal dialog of type T once it is shown.
-template <class T>
-void onModal(std::function<void(T&)> body) {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, body = std::move(body)] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            body(*dialog);
-        }
-    });
-    timer->start(20);
-}
+using brontaxe::app::answer;
+using brontaxe::app::ModalScript;
+using brontaxe::app::onModal;
 
 void enter(EntryBox* box, const QString& text) {
     box->setFocus();
@@ -130,7 +92,7 @@ class DesignHistoryTest : public QObject {
     void eachKindOfChangeIsUndoneAndRedoneToTheSameDrawing_data();
     void eachKindOfChangeIsUndoneAndRedoneToTheSameDrawing();
     void historyOutlivesASaveAndEndsWithAnOpenedDesign();
-    void theEditMenuAndF1ShowTheirShortcuts();
+    void theMenusShowTheStandardShortcuts();
     void aKilledProgramsDesignIsOfferedBackAtTheNextStart();
     void aSizeTheStyleCannotDrawIsRefusedAndTheDrawingKept();
     void numbersShowInTheirShortestFrenchForm_data();
@@ -174,14 +136,14 @@ void DesignHistoryTest::eachKindOfChangeIsUndoneAndRedoneToTheSameDrawing_data()
             QVERIFY(d.apply());
             d.accept();
         });
-        f.window->openSection();
+        f.window.openSection();
     });
 }
 
 void DesignHistoryTest::eachKindOfChangeIsUndoneAndRedoneToTheSameDrawing() {
     QFETCH(Change, change);
     Fixture f;
-    QUndoStack& stack = f.window->history().stack();
+    QUndoStack& stack = f.window.history().stack();
     QCOMPARE(stack.count(), 0);
     const std::string before = f.dump();
     change(f);
@@ -191,7 +153,7 @@ void DesignHistoryTest::eachKindOfChangeIsUndoneAndRedoneToTheSameDrawing() {
 
     f.trigger("mnedition_annuler");
     QCOMPARE(f.dump(), before);
-    QVERIFY(f.window->isWindowModified() == false);
+    QVERIFY(f.window.isWindowModified() == false);
     f.trigger("mnedition_retablir");
     QCOMPARE(f.dump(), after);
     f.trigger("mnedition_annuler");
@@ -206,25 +168,20 @@ void DesignHistoryTest::historyOutlivesASaveAndEndsWithAnOpenedDesign() {
     f.typeAndLeave("longueur", "450");
     f.typeAndLeave("largeur", "350");
     const fs::path file = fs::path(dir.path().toStdString()) / "a.des";
-    QVERIFY(f.window->files().saveTo(file));
-    QCOMPARE(f.window->history().stack().count(), 2);
+    QVERIFY(f.window.files().saveTo(file));
+    QCOMPARE(f.window.history().stack().count(), 2);
     f.trigger("mnedition_annuler");
     f.trigger("mnedition_annuler");
     QCOMPARE(f.dump(), before);
 
     // Opening drops the history: the question about the change undone is answered "Non".
-    QTimer::singleShot(0, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-            for (QAbstractButton* b : box->buttons())
-                if (b->text() == QStringLiteral("Non"))
-                    b->click();
-    });
-    QVERIFY(f.window->files().openFile(file));
-    QCOMPARE(f.window->history().stack().count(), 0);
+    ModalScript answers({answer("Non")});
+    QVERIFY(f.window.files().openFile(file));
+    QCOMPARE(f.window.history().stack().count(), 0);
     QVERIFY(!f.child<QAction>("mnedition_annuler")->isEnabled());
 }
 
-void DesignHistoryTest::theEditMenuAndF1ShowTheirShortcuts() {
+void DesignHistoryTest::theMenusShowTheStandardShortcuts() {
     Fixture f;
     auto* undo = f.child<QAction>("mnedition_annuler");
     auto* redo = f.child<QAction>("mnedition_retablir");
@@ -234,13 +191,22 @@ void DesignHistoryTest::theEditMenuAndF1ShowTheirShortcuts() {
     QVERIFY(redo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
     QVERIFY(redo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
     QVERIFY(!undo->isEnabled());
-    QCOMPARE(f.child<QAction>("mnaide_aide")->shortcut(), QKeySequence(Qt::Key_F1));
+    const std::pair<const char*, QKeySequence> standard[] = {
+        {"mnaide_aide", QKeySequence(Qt::Key_F1)},
+        {"mnfichiers_ouvrir", QKeySequence::Open},
+        {"mnfichiers_sauver", QKeySequence::Save},
+        {"mnfichiers_sauversous", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {"mnfichiers_imprimer", QKeySequence::Print},
+        {"mnfichiers_quitter", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+    };
+    for (const auto& [name, keys] : standard)
+        QCOMPARE(f.child<QAction>(name)->shortcut(), keys);
 
     // Ctrl+Z outside a text box takes the design back.
     const std::string before = f.dump();
     f.typeAndLeave("longueur", "450");
     f.child<QComboBox>("Cmb_Qual")->setFocus();
-    QTest::keyClick(f.window.get(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(&f.window, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(f.dump(), before);
     QCOMPARE(f.child<EntryBox>("longueur")->text(), QStringLiteral("400"));
 }
@@ -263,7 +229,7 @@ int runKilledChild() {
 
 void DesignHistoryTest::aKilledProgramsDesignIsOfferedBackAtTheNextStart() {
     Fixture f;
-    f.window->recovery().remove();
+    f.window.recovery().remove();
     QProcess child;
     child.setProgram(QCoreApplication::applicationFilePath());
     child.setArguments({QStringLiteral("--killed-child")});
@@ -272,33 +238,21 @@ void DesignHistoryTest::aKilledProgramsDesignIsOfferedBackAtTheNextStart() {
     QCOMPARE(child.readAll().trimmed(), QByteArray("changed"));
     child.kill();  // SIGKILL: no clean close
     QVERIFY(child.waitForFinished(5000));
-    QVERIFY(f.window->recovery().isPending());
+    QVERIFY(f.window.recovery().isPending());
 
     QString question;
-    QTimer::singleShot(0, [&question] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        question = box->text();
-        for (QAbstractButton* b : box->buttons())
-            if (b->text() == QStringLiteral("Oui"))
-                b->click();
-    });
-    f.window->offerRecovery();
+    ModalScript answers({answer("Oui", &question)});
+    f.window.offerRecovery();
     QCOMPARE(question, QStringLiteral("Récupérer la conception non enregistrée ?"));
     QCOMPARE(f.wb.model().Longueur, 456.0f);
     QCOMPARE(f.child<EntryBox>("longueur")->text(), QStringLiteral("456"));
-    QCOMPARE(f.window->fileName(), std::string("boite.des"));
-    QVERIFY(f.window->isWindowModified());
+    QCOMPARE(f.window.fileName(), std::string("boite.des"));
+    QVERIFY(f.window.isWindowModified());
 
     // A clean close leaves nothing to offer.
-    QTimer::singleShot(0, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-            for (QAbstractButton* b : box->buttons())
-                if (b->text() == QStringLiteral("Non"))
-                    b->click();
-    });
-    f.window->close();
-    QVERIFY(!f.window->recovery().isPending());
+    ModalScript closing({answer("Non")});
+    f.window.close();
+    QVERIFY(!f.window.recovery().isPending());
 }
 
 void DesignHistoryTest::aSizeTheStyleCannotDrawIsRefusedAndTheDrawingKept() {
@@ -306,7 +260,7 @@ void DesignHistoryTest::aSizeTheStyleCannotDrawIsRefusedAndTheDrawingKept() {
     f.typeAndLeave("txtModel", "0427");
     f.choose("Cmb_Qual", 4);
     const std::string before = f.dump();
-    const int steps = f.window->history().stack().count();
+    const int steps = f.window.history().stack().count();
     f.typeAndLeave("longueur", "12,5");
     auto* box = f.child<EntryBox>("longueur");
     QVERIFY(box->refused());
@@ -314,16 +268,12 @@ void DesignHistoryTest::aSizeTheStyleCannotDrawIsRefusedAndTheDrawingKept() {
     QCOMPARE(f.dump(), before);
     QVERIFY(!f.status().isEmpty());
     QCOMPARE(f.wb.model().Longueur, 400.0f);
-    QCOMPARE(f.window->history().stack().count(), steps);
+    QCOMPARE(f.window.history().stack().count(), steps);
 }
 
 void DesignHistoryTest::numbersShowInTheirShortestFrenchForm_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("entier") << "450"
-                            << "450";
-    QTest::newRow("virgule") << "450,5"
-                             << "450,5";
     QTest::newRow("point") << "450.25"
                            << "450,25";
     QTest::newRow("exposant") << "1e3"
@@ -356,7 +306,7 @@ void DesignHistoryTest::aSaveIsSaidAndClearsTheFault() {
     Fixture f;
     f.typeAndLeave("txtModel", "9999");
     QVERIFY(f.child<QLabel>("statusMessage")->styleSheet().contains("b00000"));
-    QVERIFY(f.window->files().save());
+    QVERIFY(f.window.files().save());
     const QString saved = f.status();
     QVERIFY(saved.startsWith(QStringLiteral("Dessin enregistré : ")));
     QVERIFY(saved.endsWith(QStringLiteral("paramQMT.des")));
@@ -367,13 +317,13 @@ void DesignHistoryTest::exportsStayOutOfTheRecentFilesAndTheJobIsNamedAfterTheDe
     Fixture f;
     QTemporaryDir dir;
     const fs::path des = fs::path(dir.path().toStdString()) / "a.des";
-    f.window->setFileName(des.string());
-    QCOMPARE(f.window->files().designTitle(), QStringLiteral("a"));
-    QCOMPARE(f.window->files().printOptions().title, QStringLiteral("a"));
-    QCOMPARE(f.window->files().designFolder(), des.parent_path());
+    f.window.setFileName(des.string());
+    QCOMPARE(f.window.files().designTitle(), QStringLiteral("a"));
+    QCOMPARE(f.window.files().printOptions().title, QStringLiteral("a"));
+    QCOMPARE(f.window.files().designFolder(), des.parent_path());
     for (const char* name : {"a.pdf", "a.dxf", "a.des"})
-        QVERIFY(f.window->files().exportTo(fs::path(dir.path().toStdString()) / name));
-    const auto& recent = f.window->files().recentFiles().files();
+        QVERIFY(f.window.files().exportTo(fs::path(dir.path().toStdString()) / name));
+    const auto& recent = f.window.files().recentFiles().files();
     QCOMPARE(recent.size(), std::size_t(1));
     QVERIFY(recent.front().size() > 6 &&
             recent.front().substr(recent.front().size() - 6) == "/a.des");
@@ -381,35 +331,30 @@ void DesignHistoryTest::exportsStayOutOfTheRecentFilesAndTheJobIsNamedAfterTheDe
 
 void DesignHistoryTest::aboutNamesTheProgramWithoutTheTitleMark() {
     Fixture f;
-    f.window->setFileName("a.des");
+    f.window.setFileName("a.des");
     f.typeAndLeave("longueur", "450");
-    QVERIFY(f.window->windowTitle().contains("[*]"));
-    QVERIFY(!f.window->programTitle().contains("[*]"));
-    QVERIFY(!f.window->programTitle().contains("a.des"));
-    QVERIFY(f.window->programTitle().startsWith("Brontaxe v"));
+    QVERIFY(f.window.windowTitle().contains("[*]"));
+    QVERIFY(!f.window.programTitle().contains("[*]"));
+    QVERIFY(!f.window.programTitle().contains("a.des"));
+    QVERIFY(f.window.programTitle().startsWith("Brontaxe v"));
     QString title;
-    QTimer::singleShot(0, [&title] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        title = box->windowTitle();
-        box->accept();
-    });
+    ModalScript answers({answer("OK", nullptr, &title)});
     f.trigger("mnaide_apropos");
-    QCOMPARE(title, f.window->programTitle());
+    QCOMPARE(title, f.window.programTitle());
 }
 
 void DesignHistoryTest::theWindowFitsALaptopScreen() {
     Fixture f;
     // 1366 x 768 less a panel and the title bar.
-    const QSize least = f.window->minimumSizeHint().expandedTo(f.window->minimumSize());
+    const QSize least = f.window.minimumSizeHint().expandedTo(f.window.minimumSize());
     QVERIFY2(least.width() <= 1366 && least.height() <= 700,
              qPrintable(QStringLiteral("%1 x %2").arg(least.width()).arg(least.height())));
-    f.window->resize(1366, 700);
+    f.window.resize(1366, 700);
     QCoreApplication::processEvents();
-    QVERIFY(f.window->view()->width() >= 380);
+    QVERIFY(f.window.view()->width() >= 380);
     // The side columns scroll up and down, each shown at its whole width.
     int columns = 0;
-    for (auto* area : f.window->findChildren<QScrollArea*>()) {
+    for (auto* area : f.window.findChildren<QScrollArea*>()) {
         if (!area->objectName().endsWith("Scroll"))
             continue;
         ++columns;
@@ -430,7 +375,7 @@ void DesignHistoryTest::aStyleWithoutPassesSaysSo() {
         QVERIFY(!d.findChild<QWidget*>("sketch")->isVisible());
         d.accept();
     });
-    f.window->showMachinePasses();
+    f.window.showMachinePasses();
 }
 
 void DesignHistoryTest::everyToolImageSaysWhatItDoesInFrench() {

@@ -1,12 +1,8 @@
 // What the desktop hands the window: its command line (a file name to save under, a drawing
-// to open on a double click, --help and --version for the shell and the manual pages), and
-// the manual behind "Aide".
+// to open on a double click, --help and --version for the shell and the manual pages).
 
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/dialogs/help_dialog.h"
 #include "app/window/window_arguments.h"
 
 using brontaxe::app::readWindowArguments;
@@ -74,25 +70,6 @@ class DesktopEntryTest : public QObject {
         const QString help = QString::fromStdString(brontaxe::app::windowHelpText());
         for (const char* option : {"\n  --ouvrir FICHIER ", "\n  -h, --help ", "\n  --version "})
             QVERIFY2(help.contains(QLatin1String(option)), option);
-    }
-
-    // The button opens the manual it was given, and says where it is missing.
-    void manualButtonFollowsTheManualFile() {
-        QTemporaryDir dir;
-        const std::filesystem::path pdf = dir.filePath("brontaxe.pdf").toStdString();
-        for (const bool present : {false, true}) {
-            if (present) {
-                QFile file(QString::fromStdString(pdf.string()));
-                QVERIFY(file.open(QIODevice::WriteOnly));
-                file.write("%PDF-1.4\n");
-            }
-            brontaxe::app::HelpDialog help(nullptr, pdf);
-            auto* button = help.findChild<QPushButton*>("openManual");
-            QCOMPARE(button->text(), QStringLiteral("Manuel (PDF)..."));
-            QCOMPARE(button->isEnabled(), present);
-            QVERIFY(button->toolTip().endsWith(QString::fromStdString(pdf.string())));
-            QCOMPARE(button->toolTip().startsWith(QStringLiteral("Manuel non installé")), !present);
-        }
     }
 };
 

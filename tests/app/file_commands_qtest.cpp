@@ -3,7 +3,6 @@
 // design is dropped, opening a design after a restart, the configuration dialog and Qt's
 // French dialogs.
 
-#include <unistd.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
@@ -26,14 +25,20 @@
 #include "drawing/dimension_layout.h"
 #include "drawing/drawing_dump.h"
 #include "io/des_format.h"
+#include "modal_answers.h"
 #include "model/model_fields.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/profile_file.h"
+#include "read_only_folder.h"
+#include "window_fixture.h"
 #include "workbench/design_file.h"
 
 using brontaxe::Workbench;
+using brontaxe::app::answer;
+using brontaxe::app::chooseFile;
 using brontaxe::app::MainWindow;
+using brontaxe::app::ModalScript;
 namespace fs = std::filesystem;
 
 namespace {
@@ -42,107 +47,8 @@ std::string readFile(const fs::path& path) {
     return brontaxe::platform::readWholeFile(path).value_or("");
 }
 
-// Answers the modal dialogs the command opens, one step each, in order, as a user would. A
-// step that finds its dialog not ready yet (false) is tried again at the next look.
-class ModalScript : public QObject {
-  public:
-    using Step = std::function<bool(QWidget*)>;
-    explicit ModalScript(std::deque<Step> steps) : steps_(std::move(steps)) {
-        connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
-        timer_.start(30);
-    }
-    bool done() const { return steps_.empty(); }
-
-  private:
-    void poll() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || steps_.empty() || modal == handled_)
-            return;
-        // A dialog is answered once it has been on show for one look: it has settled.
-        if (modal != seen_) {
-            seen_ = modal;
-            return;
-        }
-        if (!steps_.front()(modal))
-            return;
-        handled_ = modal;
-        steps_.pop_front();
-    }
-    std::deque<Step> steps_;
-    QTimer timer_;
-    QPointer<QWidget> seen_;  // null again once that dialog is gone
-    QPointer<QWidget> handled_;
-};
-
-// A file dialog: the filter chosen, the file name typed, then accepted once the dialog holds
-// that name.
-ModalScript::Step chooseFile(const fs::path& path, const QString& filter = {}) {
-    return [path, filter](QWidget* w) {
-        auto* dialog = qobject_cast<QFileDialog*>(w);
-        if (!dialog)
-            return false;
-        if (!filter.isEmpty())
-            dialog->selectNameFilter(filter);
-        // Typed into the name box, as the user does (selectFile leaves a focused box alone).
-        const QString file = QString::fromStdString(path.string());
-        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-        if (!name)
-            return false;
-        name->setText(file);
-        if (dialog->selectedFiles().value(0) != file)
-            return false;
-        static_cast<QDialog*>(dialog)->accept();  // as the "Save" button does
-        return true;
-    };
-}
-
-// A message box: its text kept, then the button of that caption clicked.
-ModalScript::Step answer(const QString& caption, QString* text = nullptr) {
-    return [caption, text](QWidget* w) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        if (!box)
-            return false;
-        if (text)
-            *text = box->text();
-        for (QAbstractButton* b : box->buttons()) {
-            if (b->text().remove('&') == caption ||
-                (caption == "Oui" && box->buttonRole(b) == QMessageBox::YesRole) ||
-                (caption == "OK" && box->buttonRole(b) == QMessageBox::AcceptRole)) {
-                b->click();
-                return true;
-            }
-        }
-        qWarning() << "no button" << caption << "in" << box->text();
-        return false;
-    };
-}
-
-struct Fixture {
-    Fixture()
-        : env(brontaxe::platform::processEnvironment()),
-          wb(brontaxe::platform::PrivateProfile(brontaxe::platform::windowsDirectory(env)),
-             &brontaxe::findGenerator, env),
-          window(std::make_unique<MainWindow>(wb, std::nullopt)) {
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
-    template <class T>
-    T* child(const char* name) {
-        return window->findChild<T*>(name);
-    }
-    void typeAndLeave(const char* name, const QString& text) {
-        auto* box = child<QLineEdit>(name);
-        box->setFocus();
-        box->setText(text);
-        QTest::keyClick(box, Qt::Key_Return);
-        QCoreApplication::processEvents();
-    }
-    void choose(const char* comboName, int index) {
-        auto* combo = child<QComboBox>(comboName);
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
-    brontaxe::app::FileCommands& files() { return window->files(); }
+struct Fixture : brontaxe::app::WindowFixture {
+    brontaxe::app::FileCommands& files() { return window.files(); }
     // Runs a command while the script answers its dialogs.
     template <class Command>
     auto run(std::deque<ModalScript::Step> steps, Command command) {
@@ -157,10 +63,6 @@ struct Fixture {
         QCOMPARE(wb.model().CodeModele, std::string("0216"));
         QVERIFY(wb.drawing().ElementCount() > 20);
     }
-
-    brontaxe::platform::EnvironmentLookup env;
-    Workbench wb;
-    std::unique_ptr<MainWindow> window;
 };
 
 // A dimension value of the drawing as it is printed beside its line.
@@ -238,33 +140,14 @@ QString readBack(const std::string& ext, const fs::path& path, const Workbench& 
     return "no reader for " + QString::fromStdString(ext);
 }
 
-// Keeps a folder that even the super-user cannot write into, as long as it lives.
-class ReadOnlyFolder {
-  public:
-    explicit ReadOnlyFolder(fs::path path) : path_(std::move(path)) {
-        fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_exec);
-        if (::geteuid() == 0)
-            immutable_ = runProcess({"chattr", "+i", path_.string()}).exitCode == 0;
-    }
-    ~ReadOnlyFolder() {
-        if (immutable_)
-            runProcess({"chattr", "-i", path_.string()});
-        fs::permissions(path_, fs::perms::owner_all);
-    }
-    bool effective() const { return ::geteuid() != 0 || immutable_; }
-
-  private:
-    fs::path path_;
-    bool immutable_ = false;
-};
-
 }  // namespace
 
 class FileCommandsTest : public QObject {
     Q_OBJECT
   private:
+    // Below this build's drive C, so that runs of other build folders leave it alone.
     fs::path work() const {
-        return fs::path(QDir::tempPath().toStdString()) / "brontaxe-files-qtest";
+        return brontaxe::platform::driveC(brontaxe::platform::processEnvironment()) / "essais";
     }
 
   private slots:
@@ -272,12 +155,11 @@ class FileCommandsTest : public QObject {
     void init() {
         const auto env = brontaxe::platform::processEnvironment();
         std::error_code ec;
-        fs::remove_all(brontaxe::platform::windowsDirectory(env), ec);
-        fs::remove_all(brontaxe::platform::driveC(env), ec);
         // A run stopped half-way may have left its read-only folder behind.
         if (fs::exists(work() / "lecture-seule", ec))
             runProcess({"chattr", "-i", (work() / "lecture-seule").string()});
-        fs::remove_all(work(), ec);
+        fs::remove_all(brontaxe::platform::windowsDirectory(env), ec);
+        fs::remove_all(brontaxe::platform::driveC(env), ec);
         QVERIFY2(!fs::exists(work(), ec), work().c_str());
         fs::create_directories(work());
     }
@@ -296,16 +178,16 @@ class FileCommandsTest : public QObject {
         QFETCH(QString, ext);
         Fixture f;
         f.draw0216();
-        QVERIFY(f.window->isWindowModified());
+        QVERIFY(f.window.isWindowModified());
         // The name is typed without extension: the chosen filter gives it.
         const bool saved =
             f.run({chooseFile(work() / "boite", filter)}, [&] { return f.files().saveAs(); });
         QVERIFY(saved);
         const fs::path file = work() / ("boite." + ext.toStdString());
-        QVERIFY2(fs::exists(file), (file.string() + " / " + f.window->fileName()).c_str());
-        QCOMPARE(f.window->fileName(), file.string());
-        QVERIFY(f.window->windowTitle().contains("boite." + ext));
-        QVERIFY(!f.window->isWindowModified());
+        QVERIFY2(fs::exists(file), (file.string() + " / " + f.window.fileName()).c_str());
+        QCOMPARE(f.window.fileName(), file.string());
+        QVERIFY(f.window.windowTitle().contains("boite." + ext));
+        QVERIFY(!f.window.isWindowModified());
         const QString problem = readBack(ext.toStdString(), file, f.wb);
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
     }
@@ -313,7 +195,7 @@ class FileCommandsTest : public QObject {
     void exportWritesTheFormatOfTheExtensionAndKeepsTheFileName() {
         Fixture f;
         f.draw0216();
-        const std::string before = f.window->fileName();
+        const std::string before = f.window.fileName();
         for (const char* ext : {"dxf", "pdf", "svg"}) {
             const fs::path file = work() / (std::string("export.") + ext);
             f.run({chooseFile(file)}, [&] {
@@ -323,8 +205,8 @@ class FileCommandsTest : public QObject {
             const QString problem = readBack(ext, file, f.wb);
             QVERIFY2(problem.isEmpty(), qPrintable(problem));
         }
-        QCOMPARE(f.window->fileName(), before);
-        QVERIFY(f.window->isWindowModified());  // exporting is not saving the design
+        QCOMPARE(f.window.fileName(), before);
+        QVERIFY(f.window.isWindowModified());  // exporting is not saving the design
 
         QString message;
         f.run({chooseFile(work() / "export.xyz"), answer("OK", &message)}, [&] {
@@ -345,7 +227,7 @@ class FileCommandsTest : public QObject {
         bool progressShown = false;
         QTimer stopper;
         QObject::connect(&stopper, &QTimer::timeout, [&] {
-            auto* progress = f.window->findChild<QProgressDialog*>("writeProgress");
+            auto* progress = f.window.findChild<QProgressDialog*>("writeProgress");
             if (progressShown || !progress || !progress->isVisible())
                 return;
             progressShown = progress->labelText().contains("planche.pdf");
@@ -374,7 +256,7 @@ class FileCommandsTest : public QObject {
         bool stopped = false;
         QTimer driver;
         QObject::connect(&driver, &QTimer::timeout, [&] {
-            auto* preview = f.window->findChild<QDialog*>("printPreview");
+            auto* preview = f.window.findChild<QDialog*>("printPreview");
             if (!preview)
                 return;
             auto* progress = preview->findChild<QProgressDialog*>("writeProgress");
@@ -395,7 +277,7 @@ class FileCommandsTest : public QObject {
 
     void sauverWritesParamQMTInTheDrawingsFolder() {
         Fixture f;
-        QCOMPARE(f.window->fileName(), std::string("paramQMT.des"));
+        QCOMPARE(f.window.fileName(), std::string("paramQMT.des"));
         QVERIFY(f.files().save());
         const fs::path expected =
             brontaxe::platform::mapWindowsPath("c:\\korvane", f.env) / "paramQMT.des";
@@ -412,11 +294,11 @@ class FileCommandsTest : public QObject {
         const fs::path folder = work() / "lecture-seule";
         fs::create_directories(folder);
         std::ofstream(folder / "ancien.des") << "ancien";
-        ReadOnlyFolder readOnly(folder);
+        brontaxe::app::ReadOnlyFolder readOnly(folder);
         if (!readOnly.effective())
             QSKIP("no way to make a folder read-only for this user");
-        const std::string nameBefore = f.window->fileName();
-        const std::string dump = brontaxe::dumpDrawing(f.wb.drawing());
+        const std::string nameBefore = f.window.fileName();
+        const std::string dump = f.dump();
         QString message;
         const bool saved = f.run({chooseFile(folder / "ancien", "Korvane (*.des)"),
                                   answer("Oui"),  // replace it? yes
@@ -425,9 +307,9 @@ class FileCommandsTest : public QObject {
         QVERIFY(!saved);
         QVERIFY2(message.contains("Impossible d'écrire le fichier"), qPrintable(message));
         QCOMPARE(readFile(folder / "ancien.des"), std::string("ancien"));
-        QCOMPARE(f.window->fileName(), nameBefore);
-        QCOMPARE(brontaxe::dumpDrawing(f.wb.drawing()), dump);
-        QVERIFY(f.window->isWindowModified());
+        QCOMPARE(f.window.fileName(), nameBefore);
+        QCOMPARE(f.dump(), dump);
+        QVERIFY(f.window.isWindowModified());
     }
 
     void quittingAModifiedDesignAsksFirst_data() {
@@ -444,13 +326,13 @@ class FileCommandsTest : public QObject {
         QFETCH(bool, saved);
         Fixture f;
         f.typeAndLeave("longueur", "450");
-        QVERIFY(f.window->isWindowModified());
-        QVERIFY(f.window->windowTitle().contains("paramQMT.des"));
+        QVERIFY(f.window.isWindowModified());
+        QVERIFY(f.window.windowTitle().contains("paramQMT.des"));
         QString question;
-        const bool accepted = f.run({answer(button, &question)}, [&] { return f.window->close(); });
+        const bool accepted = f.run({answer(button, &question)}, [&] { return f.window.close(); });
         QCOMPARE(question, QString("Enregistrer les modifications ?"));
         QCOMPARE(accepted, closed);
-        QCOMPARE(f.window->isVisible(), !closed);
+        QCOMPARE(f.window.isVisible(), !closed);
         QCOMPARE(fs::exists(f.files().savePath()), saved);
         if (saved)
             QVERIFY(readBack("des", f.files().savePath(), f.wb).isEmpty());
@@ -458,13 +340,13 @@ class FileCommandsTest : public QObject {
 
     void anUnchangedDesignClosesWithoutAQuestion() {
         Fixture f;
-        QVERIFY(!f.window->isWindowModified());
-        QVERIFY(f.window->close());
+        QVERIFY(!f.window.isWindowModified());
+        QVERIFY(f.window.close());
         // Changed and changed back is no change.
         Fixture g;
         g.typeAndLeave("longueur", "450");
         g.typeAndLeave("longueur", "400");
-        QVERIFY(!g.window->isWindowModified());
+        QVERIFY(!g.window.isWindowModified());
     }
 
     void aDesignOpenedAfterARestartIsTheOneSaved() {
@@ -483,45 +365,45 @@ class FileCommandsTest : public QObject {
             QVERIFY(
                 f.run({chooseFile(file, "Korvane (*.des)")}, [&] { return f.files().saveAs(); }));
             before = brontaxe::designRecord(f.wb).model;
-            dump = brontaxe::dumpDrawing(f.wb.drawing());
+            dump = f.dump();
         }
         Fixture g;
-        QVERIFY(brontaxe::dumpDrawing(g.wb.drawing()) != dump);
+        QVERIFY(g.dump() != dump);
         QVERIFY(g.files().openFile(file));
         QCOMPARE(brontaxe::designRecord(g.wb).model, before);
-        QCOMPARE(brontaxe::dumpDrawing(g.wb.drawing()), dump);
+        QCOMPARE(g.dump(), dump);
         QCOMPARE(g.child<QLineEdit>("txtModel")->text(), QString("0216"));
         QCOMPARE(g.child<QLineEdit>("longueur")->text(), QString("523"));
         QCOMPARE(g.child<QComboBox>("Cmb_Qual")->currentIndex(), 3);
         QCOMPARE(g.child<QComboBox>("CbModules")->currentText(), QString("0216"));
-        QCOMPARE(g.window->fileName(), file.string());
-        QVERIFY(!g.window->isWindowModified());
-        QVERIFY(g.window->windowTitle().contains("rt.des"));
+        QCOMPARE(g.window.fileName(), file.string());
+        QVERIFY(!g.window.isWindowModified());
+        QVERIFY(g.window.windowTitle().contains("rt.des"));
         // Going on from the opened design: one change and it is modified.
         g.typeAndLeave("largeur", "310");
-        QVERIFY(g.window->isWindowModified());
+        QVERIFY(g.window.isWindowModified());
     }
 
     void aDamagedFileIsRefusedAndTheDesignStays() {
         Fixture f;
         f.typeAndLeave("longueur", "450");
         std::ofstream(work() / "abime.des") << "{\"format\":\"brontaxe-dessin\",\"version\":1,";
-        const std::string dump = brontaxe::dumpDrawing(f.wb.drawing());
-        const std::string name = f.window->fileName();
+        const std::string dump = f.dump();
+        const std::string name = f.window.fileName();
         QString message;
         // The design is modified: the question first ("Non", go on), then the refusal.
         const bool opened = f.run({answer("Non"), answer("OK", &message)},
                                   [&] { return f.files().openFile(work() / "abime.des"); });
         QVERIFY(!opened);
         QVERIFY2(message.startsWith("Fichier de dessin illisible"), qPrintable(message));
-        QCOMPARE(brontaxe::dumpDrawing(f.wb.drawing()), dump);
-        QCOMPARE(f.window->fileName(), name);
+        QCOMPARE(f.dump(), dump);
+        QCOMPARE(f.window.fileName(), name);
         QCOMPARE(f.wb.model().Longueur, 450.0f);
     }
 
     void theConfigurationStoresTheProfileAndTheViewer() {
         Fixture f;
-        const int before = f.window->regenerationCount();
+        const int before = f.window.regenerationCount();
         QString title;
         f.run({[&title](QWidget* w) {
                   if (w->objectName() != "frm_Config")
@@ -533,13 +415,13 @@ class FileCommandsTest : public QObject {
                   return true;
               }},
               [&] {
-                  f.window->openConfiguration();
+                  f.window.openConfiguration();
                   return 0;
               });
         QCOMPARE(title, QString("Brontaxe - Configuration"));
         QCOMPARE(f.wb.model().Personnalisation, std::string("VORANIS"));
         QCOMPARE(f.wb.model().Soft3D, std::string("PLIAO"));
-        QCOMPARE(f.window->regenerationCount() - before, 1);
+        QCOMPARE(f.window.regenerationCount() - before, 1);
         const auto& s = f.wb.settings();
         QCOMPARE(s.GetString("FicheTechnique", "Personnalisation", "", 256, "korparam.ini"),
                  std::string("VORANIS"));
@@ -555,7 +437,7 @@ class FileCommandsTest : public QObject {
                   return true;
               }},
               [&] {
-                  f.window->openConfiguration();
+                  f.window.openConfiguration();
                   return 0;
               });
         QCOMPARE(f.wb.model().Personnalisation, std::string("VORANIS"));
@@ -574,22 +456,6 @@ class FileCommandsTest : public QObject {
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Open"), QString("Ouvrir"));
         QCOMPARE(QCoreApplication::translate("QColorDialog", "Select Color"),
                  QString("Sélectionner une couleur"));
-    }
-
-    void theShortcutsAreTheStandardOnes() {
-        Fixture f;
-        const std::pair<const char*, QKeySequence> expected[] = {
-            {"mnfichiers_ouvrir", QKeySequence::Open},
-            {"mnfichiers_sauver", QKeySequence::Save},
-            {"mnfichiers_sauversous", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
-            {"mnfichiers_imprimer", QKeySequence::Print},
-            {"mnfichiers_quitter", QKeySequence(Qt::CTRL | Qt::Key_Q)},
-        };
-        for (const auto& [name, keys] : expected) {
-            auto* action = f.child<QAction>(name);
-            QVERIFY2(action, name);
-            QCOMPARE(action->shortcut(), keys);
-        }
     }
 };
 

@@ -11,13 +11,13 @@
 #include "app/views/preview_image.h"
 #include "app/window/entry_box.h"
 #include "app/window/main_window.h"
-#include "shown_window.h"
+#include "window_fixture.h"
 
 using brontaxe::app::MainWindow;
 
 namespace {
 
-struct Fixture : brontaxe::app::ShownWindow {
+struct Fixture : brontaxe::app::WindowFixture {
     void type(const QString& code) {
         auto* box = window.findChild<brontaxe::app::EntryBox*>("txtModel");
         box->setText(code);

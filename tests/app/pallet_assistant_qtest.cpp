@@ -22,6 +22,7 @@
 #include "app/window/main_window.h"
 #include "model/model_init.h"
 #include "platform/paths.h"
+#include "window_fixture.h"
 
 using brontaxe::Workbench;
 using brontaxe::app::MainWindow;
@@ -42,21 +43,21 @@ void writeScript(const fs::path& path, const std::string& body) {
     fs::permissions(path, fs::perms::owner_all);
 }
 
-struct Fixture {
-    Fixture()
-        : env(brontaxe::platform::processEnvironment()),
-          config(brontaxe::platform::windowsDirectory(env)),
-          wb((clean(), brontaxe::platform::PrivateProfile(config)), &brontaxe::findGenerator, env),
-          window(wb, std::nullopt) {}
+// Settings of its own: no outside program named, no saved defaults, no study left behind.
+fs::path cleanSettings() {
+    const fs::path config =
+        brontaxe::platform::windowsDirectory(brontaxe::platform::processEnvironment());
+    fs::create_directories(config);
+    for (const char* name : {"cpext.ini", "cpExt.ini", "cape"})
+        fs::remove_all(config / name);
+    fs::remove(brontaxe::platform::PrivateProfile(config).resolve(
+        std::string(brontaxe::kParameterFileName)));
+    return config;
+}
 
-    void clean() {
-        fs::create_directories(config);
-        fs::remove(config / "cpext.ini");
-        fs::remove(config / "cpExt.ini");
-        fs::remove(brontaxe::platform::PrivateProfile(config).resolve(
-            std::string(brontaxe::kParameterFileName)));
-        fs::remove_all(config / "cape");
-    }
+struct Fixture : brontaxe::app::WindowFixture {
+    Fixture() : WindowFixture(&brontaxe::findGenerator, std::nullopt, cleanSettings()) {}
+
     fs::path cape() const { return config / "cape" / ""; }
     // The outside program's settings naming a stand-in with a blank in its path.
     fs::path configureCape(const std::string& body) {
@@ -67,10 +68,7 @@ struct Fixture {
         return program;
     }
 
-    brontaxe::platform::EnvironmentLookup env;
-    fs::path config;
-    Workbench wb;
-    MainWindow window;
+    fs::path config = brontaxe::platform::windowsDirectory(env);
 };
 
 QLineEdit* edit(QWidget& d, const char* name) {
@@ -132,7 +130,6 @@ class PalletAssistantTest : public QObject {
 
     void flatBlanksStartFromTheBlankAndHideTheNetWeight() {
         Fixture f;
-        f.window.show();
         PalletAssistantDialog d(f.wb, LoadKind::FlatBlanks, "0201", QPixmap());
         d.show();
         QCOMPARE(edit(d, "Text46")->text().toFloat(), f.wb.drawing().BlankSizeX());

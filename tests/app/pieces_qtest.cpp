@@ -17,16 +17,19 @@
 #include "app/dialogs/section_dialog.h"
 #include "app/window/main_window.h"
 #include "app/window/piece_controls.h"
-#include "shown_window.h"
+#include "modal_answers.h"
+#include "window_fixture.h"
 #include "workbench/direction_arrows.h"
 #include "workbench/workbench_check.h"
 
 using brontaxe::Workbench;
+using brontaxe::app::answer;
 using brontaxe::app::MainWindow;
+using brontaxe::app::ModalScript;
 
 namespace {
 
-struct Fixture : brontaxe::app::ShownWindow {
+struct Fixture : brontaxe::app::WindowFixture {
     QAction* action(const char* name) { return window.findChild<QAction*>(name); }
     QCheckBox* box(int k) {
         return window.findChild<QCheckBox*>(QStringLiteral("Check1_%1").arg(k));
@@ -40,46 +43,6 @@ struct Fixture : brontaxe::app::ShownWindow {
         }
         return n;
     }
-    // The style typed into the code box and the box left, as a user does.
-    void typeCode(const QString& code) {
-        auto* txt = window.findChild<QLineEdit*>("txtModel");
-        txt->setFocus();
-        txt->setText(code);
-        window.findChild<QLineEdit*>("longueur")->setFocus();
-        QCoreApplication::processEvents();
-    }
-};
-
-// Clicks the buttons of the message boxes that open next, one caption each, in order.
-class Answers : public QObject {
-  public:
-    explicit Answers(std::deque<QString> captions) : captions_(std::move(captions)) {
-        connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
-        timer_.start(20);
-    }
-    bool done() const { return captions_.empty(); }
-    QStringList titles;
-    QStringList texts;
-
-  private:
-    void poll() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || box == last_ || captions_.empty())
-            return;
-        for (QAbstractButton* b : box->buttons()) {
-            if (b->text() == captions_.front()) {
-                last_ = box;
-                titles << box->windowTitle();
-                texts << box->text();
-                captions_.pop_front();
-                b->click();
-                return;
-            }
-        }
-    }
-    std::deque<QString> captions_;
-    QTimer timer_;
-    QPointer<QMessageBox> last_;
 };
 
 }  // namespace
@@ -120,12 +83,15 @@ class PiecesTest : public QObject {
         Fixture f;
         const auto& m = f.wb.model();
         {
-            Answers answers({"Non", "Oui"});
+            QString titles[2], texts[2];
+            ModalScript answers(
+                {answer("Non", &texts[0], &titles[0]), answer("Oui", &texts[1], &titles[1])});
             f.action("mncaisse4")->trigger();
             QVERIFY(answers.done());
-            QCOMPARE(answers.titles, QStringList({"4 pieces", "4 pieces"}));
-            QCOMPARE(answers.texts[0], QString("Panneau Tête ? :  (Non = Face)"));
-            QVERIFY(answers.texts[1].startsWith("Patte de collage sur chaque panneau"));
+            QCOMPARE(titles[0], QString("4 pieces"));
+            QCOMPARE(titles[1], QString("4 pieces"));
+            QCOMPARE(texts[0], QString("Panneau Tête ? :  (Non = Face)"));
+            QVERIFY(texts[1].startsWith("Patte de collage sur chaque panneau"));
         }
         QCOMPARE(m.CaisseEn4, std::int16_t{4});
         QVERIFY(m.CaisseEn2);
@@ -140,7 +106,7 @@ class PiecesTest : public QObject {
         QVERIFY(!f.action("mncaisse4")->isChecked());
 
         {
-            Answers answers({"Oui", "Non"});
+            ModalScript answers({answer("Oui"), answer("Non")});
             f.action("mncaisse4")->trigger();
             QVERIFY(answers.done());
         }
@@ -155,7 +121,7 @@ class PiecesTest : public QObject {
         Fixture f;
         f.action("mncaisse_en_2")->trigger();
         QVERIFY(f.wb.model().CaisseEn2);
-        f.typeCode("0216");
+        f.typeAndLeave("txtModel", "0216");
         QVERIFY(!f.action("mncaisse_en_2")->isEnabled());
         QVERIFY(!f.action("mncaisse4")->isEnabled());
         QVERIFY(!f.action("mncaisse_en_2")->isChecked());
@@ -163,7 +129,7 @@ class PiecesTest : public QObject {
         // Drawn whole: a closed outline with its surface.
         QVERIFY(f.wb.model().SurfDecoupee > 0);
         QVERIFY(brontaxe::checkRegenerated(f.wb).empty());
-        f.typeCode("0201");
+        f.typeAndLeave("txtModel", "0201");
         QVERIFY(f.action("mncaisse_en_2")->isEnabled());
     }
 
@@ -212,14 +178,6 @@ class PiecesTest : public QObject {
         QCOMPARE(one.columnsShown(), 5);
         QVERIFY(one.panelWidths(4)->isVisible());
         QVERIFY(one.lowerFlaps(3)->isVisible());
-
-        // Nothing recorded: every label 0, the last two columns hidden.
-        std::array<float, 17> none{};
-        brontaxe::app::MachinePassesDialog empty(none, &f.window);
-        empty.show();
-        QCOMPARE(empty.columnsShown(), 3);
-        QCOMPARE(empty.bodyHeight()->text(), QString("0"));
-        QVERIFY(!empty.panelWidths(3)->isVisible());
     }
 
     void theSectionDialogPreviewsCutsOnceAndAbandonPutsTheBlankBack() {

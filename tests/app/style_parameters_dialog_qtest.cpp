@@ -1,7 +1,6 @@
 // The "Autres Dimensions" dialog opened from the main window, and "Sauver Défaut".
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,7 +8,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
-#include <QTimer>
 #include <QtTest>
 #include <algorithm>
 #include <filesystem>
@@ -20,8 +18,10 @@
 #include "app/window/entry_box.h"
 #include "app/window/main_window.h"
 #include "drawing/drawing_dump.h"
+#include "modal_answers.h"
 #include "model/model_init.h"
 #include "platform/paths.h"
+#include "window_fixture.h"
 
 using brontaxe::Workbench;
 using brontaxe::app::MainWindow;
@@ -30,44 +30,31 @@ using brontaxe::app::StyleParametersDialog;
 namespace {
 
 // Every test starts on the start values: no defaults saved by an earlier test.
-struct FreshSettings {
-    explicit FreshSettings(const brontaxe::platform::EnvironmentLookup& env)
-        : directory(brontaxe::platform::windowsDirectory(env)) {
-        std::filesystem::remove(brontaxe::platform::PrivateProfile(directory).resolve(
-            std::string(brontaxe::kParameterFileName)));
-    }
-    std::filesystem::path directory;
-};
+std::filesystem::path freshSettings() {
+    const auto directory =
+        brontaxe::platform::windowsDirectory(brontaxe::platform::processEnvironment());
+    std::filesystem::remove(brontaxe::platform::PrivateProfile(directory).resolve(
+        std::string(brontaxe::kParameterFileName)));
+    return directory;
+}
 
-struct Fixture {
-    Fixture()
-        : env(brontaxe::platform::processEnvironment()),
-          settings(env),
-          wb(brontaxe::platform::PrivateProfile(settings.directory), &brontaxe::findGenerator, env),
-          window(wb, std::nullopt) {
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-    }
+struct Fixture : brontaxe::app::WindowFixture {
+    Fixture() : WindowFixture(&brontaxe::findGenerator, std::nullopt, freshSettings()) {}
 
-    // Opens the dialog with "Détails", runs `body` on it, then closes it with "Valider".
-    void withDialog(const std::function<void(StyleParametersDialog&)>& body) {
+    // Opens the dialog with "Détails", runs `body` on it, then closes it with "Valider" (or the
+    // button named).
+    void withDialog(const std::function<void(StyleParametersDialog&)>& body,
+                    const char* closeWith = "CmdValid") {
         bool ran = false;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<StyleParametersDialog*>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            ran = true;
-            body(*dialog);
-            dialog->findChild<QPushButton*>("CmdValid")->click();
-        });
-        window.findChild<QPushButton*>("CmdDetails")->click();
+        brontaxe::app::onModal<StyleParametersDialog>(
+            [&](StyleParametersDialog& dialog) {
+                body(dialog);
+                dialog.findChild<QPushButton*>(closeWith)->click();
+            },
+            &ran);
+        child<QPushButton>("CmdDetails")->click();
         QVERIFY(ran);
     }
-
-    brontaxe::platform::EnvironmentLookup env;
-    FreshSettings settings;
-    Workbench wb;
-    MainWindow window;
 };
 
 void enter(StyleParametersDialog& d, int field, const QString& text) {
@@ -163,10 +150,11 @@ class StyleParametersDialogTest : public QObject {
             QCOMPARE(d.fieldBox(field)->text(), shown);
             QVERIFY(d.fieldBox(field)->refused());
             QCOMPARE(d.findChild<QLabel*>("lbMessage")->text(), reason);
-            QCOMPARE(f.window.findChild<QLabel*>("statusMessage")->text(), reason);
+            QCOMPARE(f.status(), reason);
             QCOMPARE(f.window.regenerationCount(), regenerations);
-            // A good entry afterwards is taken and the frame goes.
+            // A good entry afterwards is drawn at once and the frame goes.
             enter(d, field, "2");
+            QCOMPARE(f.window.regenerationCount(), regenerations + 1);
             QVERIFY(!d.fieldBox(field)->refused());
             QVERIFY(d.findChild<QLabel*>("lbMessage")->text().isEmpty());
         });
@@ -194,25 +182,19 @@ class StyleParametersDialogTest : public QObject {
     void annulerRestoresEveryOpeningValueAndTheDrawing() {
         Fixture f;
         const brontaxe::Model before = f.wb.model();
-        const std::string drawing = brontaxe::dumpDrawing(f.wb.drawing());
-        const QString creases = f.window.findChild<QLineEdit*>("Txt_listefoulages")->text();
-        bool ran = false;
-        QTimer::singleShot(0, [&] {
-            auto* d = qobject_cast<StyleParametersDialog*>(QApplication::activeModalWidget());
-            if (!d)
-                return;
-            ran = true;
-            enter(*d, 0, "50");
-            enter(*d, 5, "80");
-            enter(*d, 20, "100");
-            d->findChild<QRadioButton*>("Option1_1")->click();
-            d->findChild<QCheckBox*>("Check1")->click();
-            d->findChild<QScrollBar*>("VScroll2")->setValue(7);
-            QVERIFY(brontaxe::dumpDrawing(f.wb.drawing()) != drawing);
-            d->findChild<QPushButton*>("CmdAnnuler")->click();
-        });
-        f.window.findChild<QPushButton*>("CmdDetails")->click();
-        QVERIFY(ran);
+        const std::string drawing = f.dump();
+        const QString creases = f.child<QLineEdit>("Txt_listefoulages")->text();
+        f.withDialog(
+            [&](StyleParametersDialog& d) {
+                enter(d, 0, "50");
+                enter(d, 5, "80");
+                enter(d, 20, "100");
+                d.findChild<QRadioButton*>("Option1_1")->click();
+                d.findChild<QCheckBox*>("Check1")->click();
+                d.findChild<QScrollBar*>("VScroll2")->setValue(7);
+                QVERIFY(f.dump() != drawing);
+            },
+            "CmdAnnuler");
         const brontaxe::Model& m = f.wb.model();
         QCOMPARE(m.lgPatte, before.lgPatte);
         QCOMPARE(m.hrabat, before.hrabat);
@@ -220,19 +202,9 @@ class StyleParametersDialogTest : public QObject {
         QCOMPARE(m.pattesurtete, before.pattesurtete);
         QCOMPARE(m.oblique, before.oblique);
         QCOMPARE(m.NbCases, before.NbCases);
-        QCOMPARE(f.window.findChild<QLineEdit*>("Txt_listefoulages")->text(), creases);
-        QCOMPARE(brontaxe::dumpDrawing(f.wb.drawing()), drawing);
-        QCOMPARE(f.window.findChild<QLabel*>("lbDimHt")->text(), QString("1447 x 509"));
-    }
-
-    void aFieldLeftRegeneratesTheDrawingAtOnce() {
-        Fixture f;
-        const int before = f.window.regenerationCount();
-        f.withDialog([&](StyleParametersDialog& d) {
-            enter(d, 0, "50");
-            QCOMPARE(f.wb.model().lgPatte, 50.0f);
-            QCOMPARE(f.window.regenerationCount(), before + 1);
-        });
+        QCOMPARE(f.child<QLineEdit>("Txt_listefoulages")->text(), creases);
+        QCOMPARE(f.dump(), drawing);
+        QCOMPARE(f.child<QLabel>("lbDimHt")->text(), QString("1447 x 509"));
     }
 
     void typingAFlapHeightClearsTheAutomaticHeightBeforeTheFieldIsLeft() {
@@ -254,14 +226,14 @@ class StyleParametersDialogTest : public QObject {
         Fixture f;
         f.withDialog([&](StyleParametersDialog& d) {
             enter(d, 20, " 10;20 ");
-            QCOMPARE(f.window.findChild<QLineEdit*>("Txt_listefoulages")->text(), QString("10;20"));
+            QCOMPARE(f.child<QLineEdit>("Txt_listefoulages")->text(), QString("10;20"));
         });
         f.withDialog([&](StyleParametersDialog& d) {
             QCOMPARE(d.fieldBox(20)->text(), QString("10;20"));
             QCOMPARE(d.fieldBox(21)->text(), QString());
             enter(d, 21, "30");
         });
-        QCOMPARE(f.window.findChild<QLineEdit*>("Txt_listefoulages")->text(), QString("10;20/30"));
+        QCOMPARE(f.child<QLineEdit>("Txt_listefoulages")->text(), QString("10;20/30"));
         // The regeneration took the list (completed to the sides of the blank).
         QVERIFY(f.wb.model().ListeFoulages.starts_with("10+"));
         QVERIFY(f.wb.model().ListeFoulages.find('/') != std::string::npos);
@@ -305,12 +277,12 @@ class StyleParametersDialogTest : public QObject {
         f.wb.model().hrabat_auto = false;
         f.wb.model().Sym_Verticale = true;
         f.wb.model().RcoupPouce = 12.345f;
-        f.window.findChild<QAction*>("mnsavdef")->trigger();
-        QCOMPARE(f.window.findChild<QLabel*>("statusMessage")->text(),
-                 QString("Valeurs par défaut enregistrées"));
+        f.child<QAction>("mnsavdef")->trigger();
+        QCOMPARE(f.status(), QString("Valeurs par défaut enregistrées"));
 
-        Workbench next(brontaxe::platform::PrivateProfile(f.settings.directory),
-                       &brontaxe::findGenerator, f.env);
+        Workbench next(
+            brontaxe::platform::PrivateProfile(brontaxe::platform::windowsDirectory(f.env)),
+            &brontaxe::findGenerator, f.env);
         next.startUp();
         QVERIFY(!next.model().hrabat_auto);
         QVERIFY(next.model().Sym_Verticale);

@@ -120,27 +120,6 @@ TEST_F(Tray, EveryVariantKeepsAClosedOutlineAndDrawsNothingTwice) {
     }
 }
 
-TEST_F(Tray, DoubleWallCreasesFollowTheVariant) {
-    draw(CornerFlaps::DoubleEndWalls, 0, false);
-    // The fold of the double wall and the one a board's double thickness further.
-    EXPECT_EQ(test::horizontalLinesAt(d, kind::Crease, 250).size(), 2u);
-    EXPECT_EQ(test::horizontalLinesAt(d, kind::Crease, 256).size(), 2u);
-    EXPECT_EQ(m.PassesMachine[7], 206);
-
-    d.ClearDrawing();
-    m.PassesMachine.fill(0);
-    draw(CornerFlaps::UpperLid, 0, false);
-    EXPECT_EQ(test::horizontalLinesAt(d, kind::Crease, 250).size(), 4u);  // across the flaps too
-    EXPECT_EQ(m.PassesMachine[6], 400);
-    EXPECT_EQ(m.PassesMachine[11], 0);  // only the upper entries
-
-    d.ClearDrawing();
-    m.PassesMachine.fill(0);
-    draw(CornerFlaps::LowerLid, 0, false);
-    EXPECT_EQ(m.PassesMachine[6], 0);
-    EXPECT_EQ(m.PassesMachine[11], 400);
-}
-
 // Every wall size goes where its name says, told apart by giving each another value: side walls
 // 90, end walls 110, corner flaps 70 beside them and a step of 140. The flap, 210 beyond the
 // base, is cut back to a = 200 over a double end wall and runs on along a lid.

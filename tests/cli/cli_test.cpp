@@ -115,13 +115,11 @@ TEST(Cli, ImpositionOptionsPrintPosesSheetAndWaste) {
     EXPECT_NE(r.out.find("Poses : 1 x 1 = 1 (non dessinées)"), std::string::npos) << r.out;
 }
 
+// Each kind of capping is the imposition's (ComputeImposition); here, that it is said.
 TEST(Cli, AbsurdImpositionIsCappedAndSaid) {
     test::TempDir config;
     const std::vector<std::pair<std::vector<const char*>, std::string>> cases = {
-        {{"0201", "--format-x", "1000000", "--format-y", "1000000"}, "limité à 100"},
         {{"0201", "--poses-x", "500", "--poses-y", "1"}, "limité à 100"},
-        {{"0201", "--format-x", "1000", "--format-y", "1000", "--marge-x", "2000"},
-         "marges dépassent"},
         {{"0201", "--format-x", "500", "--format-y", "600"}, "plus petit que la découpe"},
     };
     for (const auto& [args, expected] : cases) {

@@ -92,6 +92,8 @@ TEST_F(RealReaders, EzdxfReadsTheDxfWithItsLayersUnitsAndLengths) {
     const auto r = runProcess({"/usr/bin/python3", "-c", kEzdxfScript, path.string()});
     ASSERT_EQ(r.exitCode, 0) << r.error << r.err;
     auto v = keyValues(r.out);
+    // Nothing to repair: every object of the OBJECTS section has its owner, which strict CAD
+    // readers insist on.
     EXPECT_EQ(v["errors"], "0") << r.out;
     EXPECT_EQ(v["fixes"], "0") << r.out;
     EXPECT_EQ(v["insunits"], "4");  // millimetres
@@ -102,35 +104,6 @@ TEST_F(RealReaders, EzdxfReadsTheDxfWithItsLayersUnitsAndLengths) {
     EXPECT_EQ(v["arrows"], "20");
     EXPECT_EQ(v["linetype"], "RAINANT");
     EXPECT_EQ(v["colours"], "6");
-}
-
-// Whatever format writes DXF, ezdxf's audit finds nothing to repair in it: every object of
-// the OBJECTS section has its owner, which strict CAD readers insist on.
-TEST_F(RealReaders, EveryDxfWrittenPassesEzdxfsAuditWithoutAFix) {
-    int audited = 0;
-    for (const FileFormat& f : fileFormats()) {
-        const auto path = save("audit." + std::string(f.extension));
-        // A DXF file starts with its comment (999) or its first section (0 SECTION).
-        std::ifstream in(path);
-        std::string head((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        head.resize(std::min<std::size_t>(head.size(), 64));
-        if (head.find("SECTION") == std::string::npos || head.find("HEADER") == std::string::npos)
-            continue;
-        ++audited;
-        const auto r = runProcess(
-            {"/usr/bin/python3", "-c",
-             "import sys, ezdxf\n"
-             "a = ezdxf.readfile(sys.argv[1]).audit()\n"
-             "print('errors=%d' % len(a.errors))\n"
-             "print('fixes=%d' % len(a.fixes))\n"
-             "print('first=' + ' / '.join(str(x.message) for x in (a.errors + a.fixes)[:3]))\n",
-             path.string()});
-        ASSERT_EQ(r.exitCode, 0) << f.extension << r.err;
-        auto v = keyValues(r.out);
-        EXPECT_EQ(v["errors"], "0") << f.extension << ": " << v["first"];
-        EXPECT_EQ(v["fixes"], "0") << f.extension << ": " << v["first"];
-    }
-    EXPECT_GE(audited, 1);
 }
 
 TEST_F(RealReaders, PopplerAndGhostscriptReadThePdfAtTrueScale) {

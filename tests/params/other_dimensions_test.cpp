@@ -53,41 +53,32 @@ TEST(AutreDim, EveryNumericFieldIsCheckedUnderItsOwnModelName) {
     }
 }
 
-TEST(AutreDim, ADecimalCommaReadsAsAPoint) {
-    Model m;
-    applyFieldEntry(m, 0, "32,5");
-    EXPECT_EQ(m.lgPatte, 32.5f);
-    applyFieldEntry(m, kFieldNbCases, "4,4");
-    EXPECT_EQ(m.NbCases, 4);
-}
-
-TEST(AutreDim, TextThatIsNotANumberReadsAsZero) {
-    Model m = test::startupModel();
-    applyFieldEntry(m, 0, "abc");
-    EXPECT_EQ(m.lgPatte, 0);
-}
-
-TEST(AutreDim, TenonCountIsCappedAtThreeAndShownWithItsBlank) {
+// What a typed entry leaves in the model, and the text the field shows back when it is not
+// the one typed: a comma is a point, text reads as zero, the tenons are capped at three and the
+// cells take the nearest even count.
+TEST(AutreDim, EntriesAreReadAsTheFieldStoresThem) {
     struct Case {
+        int field;
         const char* typed;
-        std::int16_t stored;
+        float stored;
         std::optional<std::string> shown;
     };
-    for (const Case& c :
-         {Case{"7", 3, "3"}, Case{"3", 3, std::nullopt}, Case{"2.5", 2, std::nullopt},
-          Case{"1.5", 2, std::nullopt}, Case{"99999999", 3, "3"}, Case{"x", 0, std::nullopt}}) {
+    const Case cases[] = {
+        {0, "32,5", 32.5f, std::nullopt},           {0, "abc", 0, std::nullopt},
+        {kFieldNbCases, "4,4", 4, std::nullopt},    {kFieldNbCases, "4.5", 4, std::nullopt},
+        {kFieldNbCases, "150", 150, std::nullopt},  {kFieldNbMortaise, "7", 3, "3"},
+        {kFieldNbMortaise, "3", 3, std::nullopt},   {kFieldNbMortaise, "2.5", 2, std::nullopt},
+        {kFieldNbMortaise, "1.5", 2, std::nullopt}, {kFieldNbMortaise, "99999999", 3, "3"},
+        {kFieldNbMortaise, "x", 0, std::nullopt},
+    };
+    for (const Case& c : cases) {
         Model m = test::startupModel();
-        EXPECT_EQ(applyFieldEntry(m, kFieldNbMortaise, c.typed), c.shown) << c.typed;
-        EXPECT_EQ(m.nbmortaise, c.stored) << c.typed;
+        EXPECT_EQ(applyFieldEntry(m, c.field, c.typed), c.shown) << c.typed;
+        const float stored = c.field == kFieldNbMortaise ? m.nbmortaise
+                             : c.field == kFieldNbCases  ? m.NbCases
+                                                         : m.lgPatte;
+        EXPECT_EQ(stored, c.stored) << c.field << ": " << c.typed;
     }
-}
-
-TEST(AutreDim, CellCountTakesTheNearestEvenInteger) {
-    Model m = test::startupModel();
-    applyFieldEntry(m, kFieldNbCases, "4.5");
-    EXPECT_EQ(m.NbCases, 4);
-    applyFieldEntry(m, kFieldNbCases, "150");
-    EXPECT_EQ(m.NbCases, 150);
 }
 
 TEST(AutreDim, CreaseListSplitsAtTheFirstSlashAndJoinsTrimmed) {

@@ -83,7 +83,6 @@ TEST_F(Fco0201Test, LineTotalsMatchTheHandCount) {
     // Per half: free end 250, flap tops 296 + 392 + 292 + 392, three slots 150 + 8 + 150,
     // the last drop 150 and 4 to the crease; then the glue flap's slot, slant and free edge.
     const double half = 250 + 296 + 392 + 292 + 392 + 3 * 308 + 154 + 4 + slant + freeEdge;
-    generate();
     EXPECT_NEAR(d.KindLength(kind::Cut, -1, -1), 2 * half, 0.01);
     EXPECT_NEAR(d.KindLength(kind::Crease, -1, -1), 2 * (400 + 392 + 292 + 392 + 296), 0.01);
 }

@@ -59,65 +59,31 @@ TEST(Fco0201Pieces, DimensionRowMeasuresThePanelActuallyDrawn) {
     EXPECT_FALSE(hasDimension(g.d, {36, row}, {436, row}));
 }
 
-TEST(Fco0201HandHoles, TypeOneSitsUnderTheFlapCreaseOfPanelsTwoAndFour) {
-    test::Generated g;
-    g.m.OptionPoign = 1;
-    Fco0201(g.m, g.d);
-    // Upper edge 50 under the crease at 100, from x - 30 to x + 30; lower edge at 20.
-    for (double x : {36.0 + 400 + 150, 36.0 + 1100 + 150}) {
-        bool upper = false, lower = false;
-        for (const auto& l : test::horizontalLinesAt(g.d, kind::Cut, 50)) {
-            upper |= areNear(l.a.x, x - 30, 1e-3) && areNear(l.b.x, x + 30, 1e-3);
-        }
-        for (const auto& l : test::horizontalLinesAt(g.d, kind::Cut, 20)) {
-            lower |= areNear(l.a.x, x - 30, 1e-3) && areNear(l.b.x, x + 30, 1e-3);
-        }
-        EXPECT_TRUE(upper) << x;
-        EXPECT_TRUE(lower) << x;
+// The hole itself is the builder's: the 0201 puts one 50 under the flap crease of each width
+// panel, or of each length panel when those are the narrower, in the upper half only.
+TEST(Fco0201HandHoles, SitUnderTheFlapCreaseOfTheNarrowerPanels) {
+    const struct {
+        std::int16_t type;
+        float length;
+        std::int16_t upperEdge;
+        std::vector<double> centres;
+    } cases[] = {
+        {1, 400, kind::Cut, {36 + 400 + 150, 36 + 1100 + 150}},
+        {2, 400, kind::Crease, {36 + 400 + 150, 36 + 1100 + 150}},
+        {3, 400, kind::Crease, {36 + 400 + 150, 36 + 1100 + 150}},
+        {1, 200, kind::Cut, {36 + 100, 36 + 200 + 300 + 100}},
+    };
+    for (const auto& c : cases) {
+        test::Generated g;
+        g.m.OptionPoign = c.type;
+        g.m.Longueur = c.length;
+        Fco0201(g.m, g.d);
+        std::vector<double> centres;
+        for (const auto& l : test::horizontalLinesAt(g.d, c.upperEdge, 50))
+            centres.push_back((l.a.x + l.b.x) / 2);
+        EXPECT_EQ(centres, c.centres) << "type " << c.type << ", length " << c.length;
+        EXPECT_EQ(test::arcsOfKind(g.d, kind::Cut).size(), 4u) << "type " << c.type;
     }
-    const auto arcs = test::arcsOfKind(g.d, kind::Cut);
-    ASSERT_EQ(arcs.size(), 4u);  // two round ends a hole, upper half only
-    for (const auto& a : arcs) {
-        EXPECT_NEAR(a.radius, 15, 1e-4);
-        EXPECT_NEAR(a.centre.y, 35, 1e-4);
-        EXPECT_NEAR(a.sweepDeg, 180, 1e-4);
-    }
-    EXPECT_TRUE(cutOutlineIsClosed(g.d));
-}
-
-TEST(Fco0201HandHoles, TypesTwoAndThreeCreaseTheUpperEdgeAndAddTheTab) {
-    test::Generated g;
-    g.m.OptionPoign = 2;
-    Fco0201(g.m, g.d);
-    const auto creased = test::horizontalLinesAt(g.d, kind::Crease, 50);
-    ASSERT_EQ(creased.size(), 2u);
-    for (const Element& e : g.d.elements()) {
-        if (const auto* l = std::get_if<LineShape>(&e.shape);
-            l && e.lineKind == kind::Crease && areNear(l->a.y, 50, 1e-3)) {
-            EXPECT_EQ(e.lineVariant, 2);
-        }
-    }
-
-    test::Generated t;
-    t.m.OptionPoign = 3;
-    Fco0201(t.m, t.d);
-    // The tab's crease stands EPoign (6) above the hole, between its two L-shaped cuts.
-    const auto tab = test::horizontalLinesAt(t.d, kind::Crease, 56);
-    ASSERT_EQ(tab.size(), 2u);
-    EXPECT_NEAR(tab[0].a.x, 586 - 30, 1e-3);
-    EXPECT_NEAR(tab[0].b.x, 586 + 30, 1e-3);
-    EXPECT_EQ(test::horizontalLinesAt(t.d, kind::Cut, 56).size(), 4u);
-}
-
-TEST(Fco0201HandHoles, NarrowLengthPanelsMoveTheHolesToPanelsOneAndThree) {
-    test::Generated g;
-    g.m.OptionPoign = 1;
-    g.m.Longueur = 200;  // p1 < p2
-    Fco0201(g.m, g.d);
-    std::vector<double> centres;
-    for (const auto& l : test::horizontalLinesAt(g.d, kind::Cut, 50))
-        centres.push_back((l.a.x + l.b.x) / 2);
-    EXPECT_EQ(centres, (std::vector<double>{36 + 100, 36 + 200 + 300 + 100}));
 }
 
 TEST(Fco0201Mirrored, ReversesThePassesAndTheGlueFlapDimension) {

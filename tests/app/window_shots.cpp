@@ -1,0 +1,283 @@
+// Screenshots of the real window, in French, on the settings of the environment: the
+// scripts/*screenshot*.sh give it fresh ones and a virtual X server. Arguments: what to show,
+// the picture to write (for "pliage", the folder), then that picture's own arguments:
+//   majo [0427]              the allowance editor of a 0201 with "Majoration  1" typed as 13 mm,
+//                            or of a 0427 with allowance 3 being edited; abandoned afterwards,
+//                            so no table is written
+//   architecture             the "Architecture" chooser on a 0201 over a 0711
+//   edition                  the "Édition" menu open after a change
+//   recuperation             the question at start after a design was left unsaved
+//   palette [saisie]         the pallet assistant for erected cases, worked out (or its inputs)
+//   apercu [reelle]          the print preview (of the true-scale pages)
+//   rcv                      "Calcul RCV" after "Calculer"
+//   modele, fiche, dessin    the template chooser; the shipped template's questionnaire filled
+//                            in; the window with the filled sheet beside the blank
+//   passages, section        the machine passes of a two-piece 0201; a 0201 cut at 700 mm
+//   pliage CODES...          "Vue pliée 3D" of each code at 50 % and 100 %, and the whole
+//                            screen with the first
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSlider>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/commands/file_commands.h"
+#include "app/commands/recovery_file.h"
+#include "app/dialogs/allowance_dialog.h"
+#include "app/dialogs/architecture_dialog.h"
+#include "app/dialogs/compression_dialog.h"
+#include "app/dialogs/pallet_assistant_dialog.h"
+#include "app/dialogs/questionnaire_dialog.h"
+#include "app/dialogs/section_dialog.h"
+#include "app/dialogs/sheet_template_dialog.h"
+#include "app/views/drawing_view.h"
+#include "app/views/fold_window.h"
+#include "app/window/entry_box.h"
+#include "app/window/main_window.h"
+#include "app/window/translations.h"
+#include "modal_answers.h"
+#include "platform/paths.h"
+#include "styles/generators.h"
+
+namespace brontaxe::app {
+namespace {
+
+struct ShotWindow {
+    explicit ShotWindow(QApplication& app)
+        : french(installFrenchTranslations(app)),
+          env(platform::processEnvironment()),
+          wb(platform::PrivateProfile(platform::windowsDirectory(env)), &findGenerator, env),
+          window(wb, std::nullopt) {
+        window.show();
+    }
+
+    bool french;  // before the window, which reads its texts when built
+    platform::EnvironmentLookup env;
+    Workbench wb;
+    MainWindow window;
+};
+
+void settle(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+int grabScreen(const QString& out) {
+    return QGuiApplication::primaryScreen()->grabWindow(0).save(out) ? 0 : 1;
+}
+
+void type(MainWindow& window, const char* box, const QString& text) {
+    auto* b = window.findChild<EntryBox*>(box);
+    b->setFocus();
+    b->setText(text);
+    QTest::keyClick(b, Qt::Key_Return);
+}
+
+// Runs `open`, which shows a modal dialog and returns once it is closed: when the dialog is up
+// `prepare` runs on it, and when it has been painted the screen is saved and the dialog closed.
+int shootModal(const QString& out, const std::function<void()>& open,
+               const std::function<void(QWidget&)>& prepare = {}) {
+    int status = 1;
+    QTimer::singleShot(1500, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog)
+            return;
+        if (prepare)
+            prepare(*dialog);
+        QTimer::singleShot(1500, dialog, [&status, &out, dialog] {
+            status = grabScreen(out);
+            dialog->close();
+        });
+    });
+    open();
+    return status;
+}
+
+int allowanceEditor(ShotWindow& shot, const QString& out, const QStringList& args) {
+    MainWindow& window = shot.window;
+    const bool on0427 = args.value(0) == "0427";
+    if (on0427)
+        type(window, "txtModel", QStringLiteral("0427"));
+    return shootModal(
+        out, [&] { window.editAllowances(); },
+        [&](QWidget& dialog) {
+            auto& editor = static_cast<AllowanceDialog&>(dialog);
+            // High on the screen, clear of the dimension chains under the blank.
+            editor.move(window.x() + 330, window.y() + 20);
+            EntryBox* box = editor.field(on0427 ? 3 : 1);
+            box->setFocus();
+            if (!on0427) {
+                box->setText(QStringLiteral("13"));
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+        });
+}
+
+int architecture(ShotWindow& shot, const QString& out, const QStringList&) {
+    shot.wb.model().TypeDessus = 201;
+    shot.wb.model().TypeDessous = 711;
+    ArchitectureDialog dialog(shot.wb.model(), &shot.window);
+    return shootModal(out, [&] { dialog.exec(); });
+}
+
+int editionMenu(ShotWindow& shot, const QString& out, const QStringList&) {
+    type(shot.window, "longueur", QStringLiteral("450"));
+    auto* menu = shot.window.findChild<QMenu*>("mnedition");
+    shot.window.menuBar()->setActiveAction(menu->menuAction());
+    settle(1200);
+    const int status = grabScreen(out);
+    menu->close();
+    return status;
+}
+
+int recovery(ShotWindow& shot, const QString& out, const QStringList&) {
+    type(shot.window, "longueur", QStringLiteral("456"));  // written aside at once
+    const int status = shootModal(out, [&] { shot.window.offerRecovery(); });
+    shot.window.recovery().remove();
+    return status;
+}
+
+int palletAssistant(ShotWindow& shot, const QString& out, const QStringList& args) {
+    PalletAssistantDialog assistant(shot.wb, pallet::LoadKind::ErectedCases, "0201", QPixmap(),
+                                    &shot.window);
+    assistant.show();
+    if (args.value(0) != "saisie")
+        assistant.findChild<QPushButton*>("Command1")->click();
+    settle(1500);
+    return grabScreen(out);
+}
+
+int printPreview(ShotWindow& shot, const QString& out, const QStringList& args) {
+    if (args.value(0) == "reelle")
+        shot.window.files().setPrintScale(PrintScale::TrueScale);
+    return shootModal(out, [&] { shot.window.files().print(); });
+}
+
+int compression(ShotWindow& shot, const QString& out, const QStringList&) {
+    return shootModal(
+        out, [&] { shot.window.findChild<QToolButton*>("Image19")->click(); },
+        [](QWidget& dialog) { static_cast<CompressionDialog&>(dialog).compute(); });
+}
+
+// "modele" stops at the template chooser; "fiche" at the questionnaire filled in; "dessin"
+// goes on to the window with the sheet.
+int technicalSheet(ShotWindow& shot, const QString& out, const QString& what) {
+    QToolButton* insert = shot.window.findChild<QToolButton*>("Image10");
+    if (what == "modele")
+        return shootModal(out, [&] { insert->click(); });
+    int status = 1;
+    onModal<SheetTemplateDialog>([](SheetTemplateDialog& d) { d.validate(); });
+    onModal<QuestionnaireDialog>([&](QuestionnaireDialog& d) {
+        d.answer(0)->setText(QStringLiteral("Cartonnerie Dupré"));
+        d.answer(1)->setText(QStringLiteral("CD-2291"));
+        d.answer(6)->setText(QStringLiteral("07/12/2026"));
+        d.answer(7)->setText(QStringLiteral("M. Laroche"));
+        if (what == "fiche") {
+            settle(1200);
+            status = grabScreen(out);
+        }
+        d.validate();
+    });
+    insert->click();
+    if (what == "dessin") {
+        settle(1500);
+        shot.window.view()->fitToWindow();
+        settle(500);
+        status = grabScreen(out);
+    }
+    return status;
+}
+
+int toolDialog(ShotWindow& shot, const QString& out, const QString& what) {
+    if (what == "passages") {
+        shot.window.findChild<QAction*>("mncaisse_en_2")->trigger();
+        return shootModal(out, [&] { shot.window.showMachinePasses(); });
+    }
+    return shootModal(
+        out, [&] { shot.window.openSection(); },
+        [](QWidget& dialog) {
+            auto& section = static_cast<SectionDialog&>(dialog);
+            section.positionBox()->setText("700");
+            section.apply();
+        });
+}
+
+bool saveFrame(QWidget* w, const QString& file) {
+    const QRect frame = w->frameGeometry();
+    return w->screen()
+        ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+        .save(file);
+}
+
+int folding(ShotWindow& shot, const QString& folder, const QStringList& codes) {
+    MainWindow& window = shot.window;
+    window.move(0, 0);
+    window.showFoldWindow();
+    FoldWindow* fold = window.foldWindow();
+    fold->resize(640, 500);
+    fold->move(340, 200);
+    int status = 0;
+    for (const QString& code : codes) {
+        auto* box = window.findChild<EntryBox*>("txtModel");
+        box->setText(code);
+        emit box->committed();
+        for (int percent : {50, 100}) {
+            fold->slider()->setValue(percent);
+            settle(500);
+            status |=
+                saveFrame(fold,
+                          QStringLiteral("%1/pliage-%2-%3.png").arg(folder, code).arg(percent))
+                    ? 0
+                    : 1;
+        }
+        if (code == codes.front())
+            status |= grabScreen(folder + "/pliage-fenetre.png");
+    }
+    return status;
+}
+
+int shoot(ShotWindow& shot, const QString& what, const QString& out, const QStringList& args) {
+    if (what == "majo")
+        return allowanceEditor(shot, out, args);
+    if (what == "architecture")
+        return architecture(shot, out, args);
+    if (what == "edition")
+        return editionMenu(shot, out, args);
+    if (what == "recuperation")
+        return recovery(shot, out, args);
+    if (what == "palette")
+        return palletAssistant(shot, out, args);
+    if (what == "apercu")
+        return printPreview(shot, out, args);
+    if (what == "rcv")
+        return compression(shot, out, args);
+    if (what == "modele" || what == "fiche" || what == "dessin")
+        return technicalSheet(shot, out, what);
+    if (what == "passages" || what == "section")
+        return toolDialog(shot, out, what);
+    if (what == "pliage")
+        return folding(shot, out, args);
+    return 2;
+}
+
+}  // namespace
+}  // namespace brontaxe::app
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 3)
+        return 2;
+    QStringList args;
+    for (int i = 3; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    brontaxe::app::ShotWindow shot(app);
+    brontaxe::app::settle(1500);
+    return brontaxe::app::shoot(shot, QString::fromLocal8Bit(argv[1]),
+                                QString::fromLocal8Bit(argv[2]), args);
+}
