@@ -39,6 +39,7 @@ BENCHMARK_CAPTURE(BM_Check, 0217, "0217");
 BENCHMARK_CAPTURE(BM_Check, 0200, "0200");  // the cheapest regeneration
 BENCHMARK_CAPTURE(BM_Check, 0446, "0446");  // many small arcs: the holes and their land
 BENCHMARK_CAPTURE(BM_Check, 0309, "0309");  // among the largest shares of their regeneration
+BENCHMARK_CAPTURE(BM_Check, 0311, "0311");  // a sleeve and its two caps
 BENCHMARK_CAPTURE(BM_Check, 0717, "0717");
 BENCHMARK_CAPTURE(BM_Check, 0969, "0969");  // the cheapest blank to draw: a strip of half-cuts
 

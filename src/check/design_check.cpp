@@ -29,10 +29,10 @@ double CheckOptions::land() const {
 
 std::vector<Finding> checkDrawing(const Drawing& d, const CheckOptions& options) {
     // The strokes, their pairs and the rules' lists come from one block on the stack, enough
-    // for a blank of a few hundred rules; a larger one goes on into the heap. The check runs
-    // at every regeneration, after the drawing has churned the heap: a few hundred small
-    // allocations there cost as much as the rules themselves.
-    std::array<std::byte, 64 * 1024> block;
+    // for a blank of some three hundred rules (a sleeve and its two caps needs more than 64 KB); a
+    // larger one goes on into the heap. The check runs at every regeneration, after the drawing has
+    // churned the heap: its allocations there cost as much as the rules themselves.
+    std::array<std::byte, 192 * 1024> block;
     std::pmr::monotonic_buffer_resource scratch(block.data(), block.size());
     std::pmr::vector<check::Stroke> strokes(&scratch);
     std::pmr::vector<check::Stroke> zero(&scratch);

@@ -129,15 +129,6 @@ std::optional<Point> arcOverlap(const ArcShape& a, const ArcShape& b, double tol
 
 }  // namespace
 
-bool Stroke::closed() const {
-    const auto* a = std::get_if<ArcShape>(&shape);
-    return a && a->sweepDeg >= 360.0 - kEps;
-}
-
-bool Stroke::isEndPoint(Point p, double tol) const {
-    return !closed() && (within(p, start(), tol) || within(p, end(), tol));
-}
-
 bool Stroke::passesThroughNearBox(Point p, double tol) const {
     if (const auto* l = std::get_if<LineShape>(&shape))
         return nearSegment(p, {l->a, l->b}, tol);
@@ -186,7 +177,8 @@ void collectStrokes(const Drawing& d, double tol, std::pmr::vector<Stroke>& stro
                             .shape = arc,
                             .ends = ends,
                             .box = arcBox(arc, ends),
-                            .length = len});
+                            .length = len,
+                            .fullCircle = arc.sweepDeg >= 360.0 - kEps});
         }
     }
 }

@@ -11,6 +11,14 @@
 
 namespace brontaxe::check {
 
+// Two points within `tol` of each other, without a square root: the check compares ends by
+// the thousand.
+inline bool within(Point a, Point b, double tol) {
+    const double dx = a.x - b.x;
+    const double dy = a.y - b.y;
+    return dx * dx + dy * dy <= tol * tol;
+}
+
 struct Stroke {
     ElementId id;
     std::int16_t kind = 0;
@@ -19,12 +27,15 @@ struct Stroke {
     Box box;            // the true extent, an arc's bulge included
     double length = 0;  // along the line or the arc
     Point along{};      // a line's direction, of length 1
+    bool fullCircle = false;
 
     bool isArc() const { return std::holds_alternative<ArcShape>(shape); }
-    bool closed() const;  // a full circle
+    bool closed() const { return fullCircle; }
     Point start() const { return ends.a; }
     Point end() const { return ends.b; }
-    bool isEndPoint(Point p, double tol) const;
+    bool isEndPoint(Point p, double tol) const {
+        return !fullCircle && (within(p, ends.a, tol) || within(p, ends.b, tol));
+    }
     // p lies on the stroke (its true curve for an arc).
     bool passesThrough(Point p, double tol) const {
         // Most points the rules try lie outside the box: they cost four comparisons.
@@ -42,14 +53,6 @@ void collectStrokes(const Drawing& d, double tol, std::pmr::vector<Stroke>& stro
                     std::pmr::vector<Stroke>& zero);
 
 bool boxesTouch(const Box& a, const Box& b, double tol);
-
-// Two points within `tol` of each other, without a square root: the check compares ends by
-// the thousand.
-inline bool within(Point a, Point b, double tol) {
-    const double dx = a.x - b.x;
-    const double dy = a.y - b.y;
-    return dx * dx + dy * dy <= tol * tol;
-}
 
 // The point where two segments meet, parallel ones excepted.
 std::optional<Point> segmentIntersection(const Segment& a, const Segment& b);

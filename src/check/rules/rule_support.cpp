@@ -53,26 +53,27 @@ constexpr double kPairMargin = kCheckTolerance;
 // Boxes swept along x, so that a blank of n strokes costs far fewer than n² comparisons; the
 // pairs found are then put in drawing order by counting, not by comparing.
 Pairs touchingPairs(const std::pmr::vector<Stroke>& strokes) {
-    // The rules' boxes side by side, sorted by their left edge: the sweep reads no stroke.
-    struct Entry {
-        Box box;
-        std::size_t index;
-    };
+    // The rules' left edges sorted, then their boxes laid side by side in that order: the
+    // sweep reads neither a stroke nor anything but the boxes.
     std::pmr::memory_resource* scratch = strokes.get_allocator().resource();
-    std::pmr::vector<Entry> order(scratch);
-    order.reserve(strokes.size());
+    std::pmr::vector<std::pair<double, std::size_t>> byLeft(scratch);
+    byLeft.reserve(strokes.size());
     for (std::size_t i = 0; i < strokes.size(); ++i)
         if (isDieRule(strokes[i].kind))
-            order.push_back({strokes[i].box, i});
-    std::sort(order.begin(), order.end(),
-              [](const Entry& a, const Entry& b) { return a.box.xmin < b.box.xmin; });
+            byLeft.emplace_back(strokes[i].box.xmin, i);
+    std::sort(byLeft.begin(), byLeft.end());
+    std::pmr::vector<Box> boxes(scratch);
+    boxes.reserve(byLeft.size());
+    for (const auto& [x, i] : byLeft)
+        boxes.push_back(strokes[i].box);
     Pairs found(scratch);
-    found.reserve(4 * order.size());
-    for (auto k = order.begin(); k != order.end(); ++k)
-        for (auto l = k + 1; l != order.end() && l->box.xmin <= k->box.xmax + kPairMargin; ++l)
-            if (l->box.ymin <= k->box.ymax + kPairMargin &&
-                k->box.ymin <= l->box.ymax + kPairMargin)
-                found.push_back(std::minmax(k->index, l->index));
+    found.reserve(4 * boxes.size());
+    for (std::size_t k = 0; k < boxes.size(); ++k) {
+        const Box& a = boxes[k];
+        for (std::size_t l = k + 1; l < boxes.size() && boxes[l].xmin <= a.xmax + kPairMargin; ++l)
+            if (boxes[l].ymin <= a.ymax + kPairMargin && a.ymin <= boxes[l].ymax + kPairMargin)
+                found.push_back(std::minmax(byLeft[k].second, byLeft[l].second));
+    }
     return inDrawingOrder(found, strokes.size());
 }
 
