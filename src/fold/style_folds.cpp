@@ -225,6 +225,14 @@ void foldOctagonalBand(FoldedBlank& m) {
     }
 }
 
+// Half-cuts laid flat: across 0969's hollow strip they mark where its slots go, and the strip
+// folds on its creases alone.
+void keepHalfCutsFlat(FoldedBlank& m) {
+    for (int f = 0; f < m.faceCount(); ++f)
+        if (const Hinge* h = m.hingeOf(f); h && h->kind == kind::HalfCut)
+            m.links[static_cast<std::size_t>(f)].angleDeg = 0;
+}
+
 bool slottedOrGlued(std::string_view code) {
     return code.starts_with("02") || code.starts_with("07");
 }
@@ -235,11 +243,8 @@ struct NotFolding {
 };
 
 // Styles whose blank does not fold into its box yet; the catalogue sweeps keep this list true.
-constexpr std::array<NotFolding, 1> kNotFolding{{
-    {"0969",
-     "bande à mi-chair : ses plis ne se replient pas tous à angle droit, et repliés ainsi "
-     "ses panneaux passent les uns dans les autres"},
-}};
+// None today: every drawn style folds into its box.
+constexpr std::array<NotFolding, 0> kNotFolding{};
 
 // Parents before their children, and of the faces free to go next the largest first: walls
 // keep their place and the flaps that meet them give way.
@@ -322,6 +327,8 @@ FoldedBlank foldStyle(const Drawing& d, std::string_view code, const Model& mode
         layCornerFlapsOutside(m);
     if (code == "0330")
         rollDoubleWallsInside(m);
+    if (code == "0969")
+        keepHalfCutsFlat(m);
     stackOverlappingFaces(m);
     return m;
 }

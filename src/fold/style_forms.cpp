@@ -36,6 +36,8 @@ constexpr PieceShape kTube{.form = PieceForm::Tube};
 constexpr PieceShape kTubeInside{.form = PieceForm::Tube, .fitsInside = true};
 constexpr PieceShape kChannel{.form = PieceForm::Channel};
 constexpr PieceShape kChannelInside{.form = PieceForm::Channel, .fitsInside = true};
+constexpr PieceShape kHollowStrip{
+    .form = PieceForm::Sleeve, .length = Size::Width, .width = Size::Own, .height = Size::Own};
 
 const std::vector<StyleForm>& styleForms() {
     static const std::vector<StyleForm> forms = {
@@ -105,6 +107,9 @@ const std::vector<StyleForm>& styleForms() {
         {"0920 Ext", {kTubeInside}},
         {"0951", {kChannel}},
         {"0951 Ext", {kChannelInside}},
+        // A hollow strip: its five segments close round the box's width and a rim of their
+        // own, as long as the strip is wide.
+        {"0969", {kHollowStrip}},
     };
     return forms;
 }

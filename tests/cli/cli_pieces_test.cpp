@@ -96,7 +96,8 @@ TEST(CliPieces, TheFoldedBoxPieceByPiece) {
          {"Pièce 1 pliée : 406 x 306 x 205 mm, dessus ouvert, dessous fermé"}},
         {{"0901", "--longueur", "400", "--largeur", "300", "--plie"},
          {"Pièce 1 pliée : 400 x 300 x 3 mm"}},
-        {{"0969", "--plie"}, {"Ce modèle ne se plie pas encore : bande à mi-chair"}},
+        {{"0969", "--longueur", "400", "--largeur", "300", "--hauteur", "200", "--plie"},
+         {"Pièce 1 pliée : 306 x 23 x 1600 mm, dessus ouvert, dessous ouvert"}},
     };
     for (const Case& c : cases) {
         test::TempDir config;
