@@ -76,7 +76,9 @@ bool matches(const ErectedPiece& p, const PieceShape& d, const Box3& box, double
     const double board = flat || d.fitsInside ? 0 : 2 * e;
     std::array<double, 3> measured{p.length - board, p.width - board, p.height - board};
     if (d.over) {
-        // Over the outside of what it covers, with some play: at most three boards.
+        // Over the outside of what it covers, with some play: at most three boards. Two are
+        // a lid's (0300 to 0331); the caps over a sleeve (0310, 0311, 0314) are drawn two
+        // boards wider across than over a body and take the third.
         return covered && measured[0] >= covered->length - 0.5 &&
                measured[0] <= covered->length + 3 * e + 0.5 &&
                measured[1] >= covered->width - 0.5 && measured[1] <= covered->width + 3 * e + 0.5;
