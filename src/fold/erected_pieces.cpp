@@ -7,21 +7,6 @@
 namespace brontaxe::fold {
 namespace {
 
-// The piece of each face: the index of its tree's fixed face among the roots.
-std::vector<int> pieceOfFaces(const FoldedBlank& m) {
-    std::vector<int> piece(static_cast<std::size_t>(m.faceCount()), 0);
-    for (int f : m.order) {
-        const FoldLink& link = m.links[static_cast<std::size_t>(f)];
-        if (link.parent >= 0) {
-            piece[static_cast<std::size_t>(f)] = piece[static_cast<std::size_t>(link.parent)];
-            continue;
-        }
-        const auto root = std::find(m.roots.begin(), m.roots.end(), f);
-        piece[static_cast<std::size_t>(f)] = static_cast<int>(root - m.roots.begin());
-    }
-    return piece;
-}
-
 double coordinate(Vec3 v, int axis) {
     return axis == 0 ? v.x : axis == 1 ? v.y : v.z;
 }
@@ -163,31 +148,16 @@ std::string mmText(double v) {
     return buf;
 }
 
-// The base of a tray or a lid: the face its walls rise from, the one with the most folds (the
-// larger of two with as many); a pad's only face.
-int baseOf(const FoldedBlank& m, const std::vector<int>& faces) {
-    auto foldsOf = [&](int f) {
-        return std::count_if(m.flat.hinges.begin(), m.flat.hinges.end(),
-                             [&](const Hinge& h) { return h.faceA == f || h.faceB == f; });
-    };
-    return *std::max_element(faces.begin(), faces.end(), [&](int a, int b) {
-        const auto fa = foldsOf(a);
-        const auto fb = foldsOf(b);
-        return fa != fb ? fa < fb
-                        : m.flat.faces[static_cast<std::size_t>(a)].area <
-                              m.flat.faces[static_cast<std::size_t>(b)].area;
-    });
-}
-
 }  // namespace
 
 std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m) {
     const std::vector<RigidMotion> placed = placements(m, 1.0);
     const Mesh mesh = foldedMesh(m, placed);
-    const std::vector<int> piece = pieceOfFaces(m);
-    std::vector<std::vector<int>> facesOf(m.roots.size());
-    for (int f = 0; f < m.faceCount(); ++f)
-        facesOf[static_cast<std::size_t>(piece[static_cast<std::size_t>(f)])].push_back(f);
+    const std::vector<std::vector<int>> facesOf = facesOfPieces(m);
+    std::vector<int> piece(static_cast<std::size_t>(m.faceCount()), 0);
+    for (std::size_t p = 0; p < facesOf.size(); ++p)
+        for (int f : facesOf[p])
+            piece[static_cast<std::size_t>(f)] = static_cast<int>(p);
     std::vector<std::vector<int>> trianglesOf(m.roots.size());
     for (std::size_t t = 0; t < mesh.triangles.size(); ++t)
         trianglesOf[static_cast<std::size_t>(piece[static_cast<std::size_t>(mesh.triangleFace[t])])]

@@ -106,6 +106,36 @@ FoldedBlank foldBlank(const Drawing& d, double thickness, FixedFace fixed) {
     return m;
 }
 
+int foldCount(const FoldedBlank& m, int face) {
+    return static_cast<int>(
+        std::count_if(m.flat.hinges.begin(), m.flat.hinges.end(),
+                      [&](const Hinge& h) { return h.faceA == face || h.faceB == face; }));
+}
+
+std::vector<std::vector<int>> facesOfPieces(const FoldedBlank& m) {
+    std::vector<int> piece(static_cast<std::size_t>(m.faceCount()), 0);
+    std::vector<std::vector<int>> out(m.roots.size());
+    for (int f : m.order) {
+        const int parent = m.links[static_cast<std::size_t>(f)].parent;
+        piece[static_cast<std::size_t>(f)] =
+            parent >= 0
+                ? piece[static_cast<std::size_t>(parent)]
+                : static_cast<int>(std::find(m.roots.begin(), m.roots.end(), f) - m.roots.begin());
+        out[static_cast<std::size_t>(piece[static_cast<std::size_t>(f)])].push_back(f);
+    }
+    return out;
+}
+
+int baseOf(const FoldedBlank& m, const std::vector<int>& faces) {
+    return *std::max_element(faces.begin(), faces.end(), [&](int a, int b) {
+        const int fa = foldCount(m, a);
+        const int fb = foldCount(m, b);
+        return fa != fb ? fa < fb
+                        : m.flat.faces[static_cast<std::size_t>(a)].area <
+                              m.flat.faces[static_cast<std::size_t>(b)].area;
+    });
+}
+
 RigidMotion placementFrom(const FoldedBlank& m, int f, const RigidMotion& parentPlacement,
                           double fraction) {
     const FoldLink& l = m.links[static_cast<std::size_t>(f)];

@@ -50,6 +50,16 @@ enum class FixedFace {
 // flap cut inside another face).
 FoldedBlank foldBlank(const Drawing& d, double thickness, FixedFace fixed = FixedFace::Largest);
 
+// The folds that meet a face, whichever way they turn.
+int foldCount(const FoldedBlank& m, int face);
+
+// The faces of each piece, in the order of the pieces' fixed faces, each after its parent.
+std::vector<std::vector<int>> facesOfPieces(const FoldedBlank& m);
+
+// The base of a tray, a lid or a pad among `faces`: the face its walls rise from, the one with
+// the most folds (the larger of two with as many).
+int baseOf(const FoldedBlank& m, const std::vector<int>& faces);
+
 // Where `face` lies at `fraction` of its fold, its parent lying at `parentPlacement`.
 RigidMotion placementFrom(const FoldedBlank& model, int face, const RigidMotion& parentPlacement,
                           double fraction);

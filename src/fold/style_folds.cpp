@@ -151,26 +151,12 @@ std::vector<int> foldsAway(const FoldedBlank& m, int from) {
     return away;
 }
 
-// The base of a tray: of the faces of one piece, the one with the most folds.
-int trayBase(const FoldedBlank& m, int root) {
-    const std::vector<int> away = foldsAway(m, root);
-    int best = root;
-    auto folds = [&](int f) {
-        return std::count_if(m.flat.hinges.begin(), m.flat.hinges.end(),
-                             [&](const Hinge& h) { return h.faceA == f || h.faceB == f; });
-    };
-    for (int f = 0; f < m.faceCount(); ++f)
-        if (away[static_cast<std::size_t>(f)] >= 0 && folds(f) > folds(best))
-            best = f;
-    return best;
-}
-
 // A tray's double walls: a panel beyond a wall, on a crease along the wall's own hinge to the
 // base, turned down inside against it. Set on the hinge, whichever of its faces hangs from the
 // other.
 void rollDoubleWallsInside(FoldedBlank& m) {
-    for (int root : m.roots) {
-        const int base = trayBase(m, root);
+    for (const std::vector<int>& piece : facesOfPieces(m)) {
+        const int base = baseOf(m, piece);
         const std::vector<int> away = foldsAway(m, base);
         for (int f = 0; f < m.faceCount(); ++f) {
             FoldLink& link = m.links[static_cast<std::size_t>(f)];
@@ -204,15 +190,8 @@ bool octagonal(std::string_view code) {
 // An octagonal band: a strip creased across, each crease a corner of the octagon, turned by
 // an eighth of a turn. Told from the box's tray by its folds, all parallel.
 void foldOctagonalBand(FoldedBlank& m) {
-    for (int root : m.roots) {
-        std::vector<int> piece;
-        for (int f : m.order) {
-            int top = f;
-            while (m.links[static_cast<std::size_t>(top)].parent >= 0)
-                top = m.links[static_cast<std::size_t>(top)].parent;
-            if (top == root && f != root)
-                piece.push_back(f);
-        }
+    for (std::vector<int> piece : facesOfPieces(m)) {
+        piece.erase(piece.begin());  // the fixed face, first, turns about nothing
         if (piece.empty())
             continue;
         const Direction first = directionOf(*m.hingeOf(piece.front()));
