@@ -116,9 +116,24 @@ bool alongY(const Hinge& h) {
     return std::fabs(d.x) <= 1e-3 * std::fabs(d.y);
 }
 
+// Whether the faces, once placed, stand on four sides around: a body's walls do, a tray's
+// end walls and base folded in a row (with linings turned down on them) stand on three.
+bool standAround(const std::vector<int>& faces, const std::vector<RigidMotion>& placed) {
+    std::vector<Vec3> sides;
+    for (int f : faces) {
+        const Vec3 n = placed[static_cast<std::size_t>(f)].rotate({0, 0, 1});
+        const bool seen =
+            std::any_of(sides.begin(), sides.end(), [&](Vec3 s) { return dot(s, n) > 0.9; });
+        if (!seen)
+            sides.push_back(n);
+    }
+    return sides.size() >= 4;
+}
+
 // The walls of a body: the largest run of four faces or more of `faces` joined by folds along
-// the blank's y (walls and their glue flap); empty for a tray or a pad.
-std::vector<int> bodyWalls(const FoldedBlank& m, const std::vector<int>& faces) {
+// the blank's y (walls and their glue flap) standing on four sides; empty for a tray or a pad.
+std::vector<int> bodyWalls(const FoldedBlank& m, const std::vector<int>& faces,
+                           const std::vector<RigidMotion>& placed) {
     std::vector<int> best;
     std::vector<bool> seen(static_cast<std::size_t>(m.faceCount()), false);
     for (int start : faces) {
@@ -139,7 +154,7 @@ std::vector<int> bodyWalls(const FoldedBlank& m, const std::vector<int>& faces) 
         if (run.size() > best.size())
             best = std::move(run);
     }
-    return best.size() >= 4 ? best : std::vector<int>{};
+    return best.size() >= 4 && standAround(best, placed) ? best : std::vector<int>{};
 }
 
 std::string mmText(double v) {
@@ -164,7 +179,7 @@ std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m) {
             .push_back(static_cast<int>(t));
     std::vector<ErectedPiece> out;
     for (std::size_t p = 0; p < m.roots.size(); ++p) {
-        const std::vector<int> walls = bodyWalls(m, facesOf[p]);
+        const std::vector<int> walls = bodyWalls(m, facesOf[p], placed);
         // A wall's y in the blank is the body's height; a base's inside side is a tray's up.
         const Vec3 up =
             walls.empty()

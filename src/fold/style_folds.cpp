@@ -151,12 +151,16 @@ std::vector<int> foldsAway(const FoldedBlank& m, int from) {
     return away;
 }
 
-// A tray's double walls: a panel beyond a wall, on a crease along the wall's own hinge to the
-// base, turned down inside against it. Set on the hinge, whichever of its faces hangs from the
-// other.
+// A tray's double walls (0330) or a drawer's lined ends (0511): a panel beyond a wall, on a
+// crease along the wall's own hinge to the base, turned down inside against it. Set on the hinge,
+// whichever of its faces hangs from the other.
 void rollDoubleWallsInside(FoldedBlank& m) {
     for (const std::vector<int>& piece : facesOfPieces(m)) {
         const int base = baseOf(m, piece);
+        // A tray's base folds both ways; a ring's panels (0511's sleeve) one way only.
+        if (neighbours(m, base, Direction::AlongX).empty() ||
+            neighbours(m, base, Direction::AlongY).empty())
+            continue;
         const std::vector<int> away = foldsAway(m, base);
         for (int f = 0; f < m.faceCount(); ++f) {
             FoldLink& link = m.links[static_cast<std::size_t>(f)];
@@ -222,8 +226,36 @@ struct NotFolding {
 };
 
 // Styles whose blank does not fold into its box yet; the catalogue sweeps keep this list true.
-// None today: every drawn style folds into its box.
-constexpr std::array<NotFolding, 0> kNotFolding{};
+constexpr std::string_view kEndBand =
+    "les pièces de bout, une bande pliée d'un seul côté, ne ferment qu'un côté autour de leur "
+    "fond";
+constexpr std::string_view kEndFlapsFlat =
+    "les rabats des pièces de bout ne se relèvent pas tous : leurs côtés restent ouverts à "
+    "certaines tailles";
+constexpr std::string_view kLockBottom =
+    "le fond automatique ne se forme pas : le rabat de verrou du premier panneau, aussi "
+    "profond que la largeur, et les pattes collées ne se replient pas en fond";
+constexpr std::string_view kTallTray =
+    "plus haut que long, le plateau se replie autour d'une paroi et non de son fond";
+constexpr std::string_view kLongTray =
+    "le plateau dépasse la longueur demandée de plus de deux épaisseurs, et plus haut que "
+    "long il se replie autour d'une paroi";
+constexpr std::array kNotFolding{
+    NotFolding{"0601", kEndBand},
+    NotFolding{"0602", kEndBand},
+    NotFolding{"0608", kEndFlapsFlat},
+    NotFolding{"0620", kEndFlapsFlat},
+    NotFolding{"0701", kLockBottom},
+    NotFolding{"0711", kLockBottom},
+    NotFolding{"0715", kTallTray},
+    NotFolding{"0716", kTallTray},
+    NotFolding{"0717", kLongTray},
+    NotFolding{"0718", kTallTray},
+    NotFolding{"0759", kTallTray},
+    NotFolding{"0760", kLongTray},
+    NotFolding{"0761", kLongTray},
+    NotFolding{"0770", "une paroi reste ouverte : aucun rabat ne la ferme"},
+};
 
 // Parents before their children, and of the faces free to go next the largest first: walls
 // keep their place and the flaps that meet them give way.
@@ -304,7 +336,7 @@ FoldedBlank foldStyle(const Drawing& d, std::string_view code, const Model& mode
         rollRimInside(m);
     if (code == "0308")
         layCornerFlapsOutside(m);
-    if (code == "0330")
+    if (code == "0330" || code == "0511")
         rollDoubleWallsInside(m);
     if (code == "0969")
         keepHalfCutsFlat(m);

@@ -36,6 +36,25 @@ constexpr PieceShape kTube{.form = PieceForm::Tube};
 constexpr PieceShape kTubeInside{.form = PieceForm::Tube, .fitsInside = true};
 constexpr PieceShape kChannel{.form = PieceForm::Channel};
 constexpr PieceShape kChannelInside{.form = PieceForm::Channel, .fitsInside = true};
+// Rings round the box's width and height, or its length and height: as long as the length,
+// or as the width.
+constexpr PieceShape kRingAlongLength{.form = PieceForm::Sleeve,
+                                      .length = Size::Width,
+                                      .width = Size::Height,
+                                      .height = Size::Length};
+constexpr PieceShape kRingAlongWidth{
+    .form = PieceForm::Sleeve, .width = Size::Height, .height = Size::Width};
+// A rigid box's end piece: a tray over the width and height, as deep as its flaps, or flapped
+// on two sides only; a leaf of an end made in two, half as wide.
+constexpr PieceShape kEndPiece{
+    .form = PieceForm::OpenTop, .length = Size::Width, .width = Size::Height, .height = Size::Own};
+constexpr PieceShape kEndChannel{
+    .form = PieceForm::Channel, .length = Size::Width, .width = Size::Height, .height = Size::Own};
+constexpr PieceShape kEndLeaf{.form = PieceForm::OpenTop,
+                              .length = Size::Own,
+                              .width = Size::Own,
+                              .height = Size::Own,
+                              .repeated = true};
 constexpr PieceShape kHollowStrip{
     .form = PieceForm::Sleeve, .length = Size::Width, .width = Size::Own, .height = Size::Own};
 
@@ -95,6 +114,56 @@ const std::vector<StyleForm>& styleForms() {
         {"0331", {kLid, kOpenTopBox}},
         {"0350", {kOctagonalLid, kOctagonalBand}},
         {"0351", {kOctagonalLid, kOctagonalTray}},
+        // Slide boxes: rings open at two opposite faces, each wrapping the faces its code
+        // names (the walls; top, bottom and sides; top, bottom and ends), alone or one slid in
+        // another; 0509's strip wraps the contents round their length and height; the drawers
+        // are trays sliding in a ring round their width and height.
+        {"0501", {kSleeve}},
+        {"0502", {kRingAlongLength}},
+        {"0503", {kRingAlongWidth}},
+        {"0504", {kSleeve, kRingAlongWidth}},
+        {"0505", {kRingAlongLength, kRingAlongWidth}},
+        {"0507", {kSleeve, kRingAlongLength}},
+        {"0508", {kRingAlongLength, kSleeve}},
+        {"0509", {kTube, kSleeve}},
+        {"0510", {kRingAlongWidth, kSleeve}},
+        {"0511", {kOpenTopBox, kRingAlongLength}},
+        {"0512", {kOpenTopBox, kRingAlongLength}},
+        // Rigid boxes: a body round four faces (the one-piece 0606 and 0621 close the ends
+        // with their own flaps) and the end pieces over the width and height, as deep as
+        // their flaps; 0620's ends in two leaves each.
+        {"0601", {kTube, kEndPiece, kEndPiece}},
+        {"0602", {kTube, kEndPiece, kEndPiece}},
+        {"0606", {kClosedBox}},
+        {"0607", {kRingAlongLength, kEndPiece, kEndPiece}},
+        {"0608", {kRingAlongLength, kEndPiece, kEndPiece}},
+        {"0610", {kRingAlongLength, kEndPiece, kEndPiece}},
+        {"0615", {kRingAlongLength, kEndChannel, kEndChannel}},
+        {"0616", {kRingAlongLength, kEndChannel, kEndChannel}},
+        {"0620", {kRingAlongLength, kEndLeaf}},
+        {"0621", {kClosedBox}},
+        // Ready-glued cases: closed, or open at the top where the style has no top flaps;
+        // glued trays open.
+        {"0700", {kOpenTopBox}},
+        {"0701", {kClosedBox}},
+        {"0703", {kClosedBox}},
+        {"0711", {kClosedBox}},
+        {"0712", {kClosedBox}},
+        {"0713", {kClosedBox}},
+        {"0714", {kOpenTopBox}},
+        {"0715", {kOpenTopBox}},
+        {"0716", {kClosedBox}},
+        {"0717", {kClosedBox}},
+        {"0718", {kOpenTopBox}},
+        {"0747", {kClosedBox}},
+        {"0748", {kClosedBox}},
+        {"0751", {kClosedBox}},
+        {"0752", {kOpenTopBox}},
+        {"0759", {kOpenTopBox}},
+        {"0760", {kClosedBox}},
+        {"0761", {kClosedBox}},
+        {"0770", {kOpenTopBox}},
+        {"0771", {kClosedBox}},
         // Pads lie flat: their length and width.
         {"0901", {kPad}},
         {"0902", {kPad}},

@@ -136,7 +136,7 @@ constexpr std::array kStyleLines = {
     StyleLine{"0509", P::GlueFlapWidth | P::GlueFlapAngle},
     StyleLine{"0510", P::GlueFlapWidth | P::GlueFlapAngle},
     StyleLine{"0511", P::GlueFlapWidth | P::GlueFlapAngle | P::TuckFlapHeight},
-    StyleLine{"0512", kSlots},
+    StyleLine{"0512", kSlots | P::GlueFlapWidth | P::GlueFlapAngle},
     StyleLine{"0601", kSlots | P::FlapHeight},
     StyleLine{"0602", kSlots | P::GlueFlapAngle | P::FlapHeight},
     StyleLine{"0606", P::GlueFlapAngle | P::FlapHeight},

@@ -41,8 +41,17 @@ constexpr StyleDomain kGluedHalfWidthFlaps{.widthAtMostLength = true, .extra = &
 constexpr StyleDomain kLiddedGluedCase{.extra = &liddedGluedCaseRule};
 constexpr StyleDomain kLockTable{.extra = &lockTableRule};
 constexpr StyleDomain kGlueTray{.extra = &glueTrayRule};
-// Slide boxes: the inner wrap slides in the outer sleeve.
-constexpr StyleDomain kSlide{.extra = &slideFitRefusal};
+// Slide boxes: the inner ring slides in the outer one.
+constexpr StyleDomain kSlide0504{
+    .extra = [](const Model& m) { return slideFitRefusal(m, "0504"); }};
+constexpr StyleDomain kSlide0505{
+    .extra = [](const Model& m) { return slideFitRefusal(m, "0505"); }};
+constexpr StyleDomain kSlide0507{
+    .extra = [](const Model& m) { return slideFitRefusal(m, "0507"); }};
+constexpr StyleDomain kSlide0508{
+    .extra = [](const Model& m) { return slideFitRefusal(m, "0508"); }};
+constexpr StyleDomain kSlide0510{
+    .extra = [](const Model& m) { return slideFitRefusal(m, "0510"); }};
 
 const std::array kRules{
     StyleRules{"0200", kHalfWidthFlaps, &regularFolds},
@@ -130,12 +139,12 @@ const std::array kRules{
     StyleRules{"0471", {.extra = &rule0471}, nullptr},
     StyleRules{"0472", {}, &folds0472},
     StyleRules{"0481", {.extra = &thumbNotchRule0481}, nullptr},
-    StyleRules{"0504", kSlide, nullptr},
-    StyleRules{"0505", kSlide, nullptr},
-    StyleRules{"0507", kSlide, nullptr},
-    StyleRules{"0508", kSlide, nullptr},
+    StyleRules{"0504", kSlide0504, nullptr},
+    StyleRules{"0505", kSlide0505, nullptr},
+    StyleRules{"0507", kSlide0507, nullptr},
+    StyleRules{"0508", kSlide0508, nullptr},
     StyleRules{"0509", {.extra = &rule0509}, nullptr},
-    StyleRules{"0510", {.extra = &slideFitRefusal0510}, nullptr},
+    StyleRules{"0510", kSlide0510, nullptr},
     StyleRules{"0511", {.extra = &rule0511}, &folds0511},
     StyleRules{"0512", {.extra = &rule0512}, &folds0512},
     StyleRules{"0601", {.extra = &rule0601}, nullptr},

@@ -19,8 +19,8 @@ constexpr std::string_view kUnconfirmed[] = {
     // Folders and trays: outlines of our own, "as 0427" without its points, sample drawings.
     "0412", "0421", "0424", "0426", "0428", "0429", "0430", "0432", "0433", "0435", "0436", "0437",
     "0442", "0443", "0444", "0445", "0446", "0447", "0459", "0470", "0480", "0481",
-    // Slide: the two inline drawers.
-    "0511", "0512",
+    // Slide: the pairings of rings no description names, and the two inline drawers.
+    "0507", "0508", "0510", "0511", "0512",
     // Rigid: the one-piece outlines and the own lines of the two bodies.
     "0606", "0608", "0620", "0621",
     // Ready-glued: sample drawings.

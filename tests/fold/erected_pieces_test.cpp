@@ -1,8 +1,9 @@
-// Every slotted case, telescope box and fitting of the catalogue, folded at two sizes in two
-// grades, erects into the pieces its style declares, no face passing through another: each
-// piece's form (the sides it closes) and its inside sizes within two board thicknesses, a lid
-// or cap over the piece it covers.
-// A style listed as not folding yet must still fail here, so that the list stays true.
+// Every slotted case, telescope box, slide box, rigid box, ready-glued case and fitting of the
+// catalogue, folded at two sizes in two grades, erects into the pieces its style declares, no
+// face passing through another: each piece's form (the sides it closes) and its inside sizes
+// within two board thicknesses, a lid or cap over the piece it covers.
+// A style listed as not folding yet must still fail here at one size at least, so that the
+// list stays true.
 
 #include <gtest/gtest.h>
 
@@ -88,8 +89,9 @@ bool matches(const ErectedPiece& p, const PieceShape& d, const Box3& box, double
     for (std::size_t k = 0; k < 3; ++k)
         wanted[k] = sizes[k] == Size::Own ? measured[k] : sizeOf(sizes[k], box);
     // Which side is the length and which the width the measure cannot tell (it calls the
-    // longer the length); a liner or a flat strip lies any way round.
-    const std::size_t sorted = d.form == PieceForm::Tube || flat ? 3 : 2;
+    // longer the length); a liner, a flat strip or a box closed all round lies any way round.
+    const std::size_t sorted =
+        d.form == PieceForm::Tube || d.form == PieceForm::ClosedBox || flat ? 3 : 2;
     std::sort(measured.begin(), measured.begin() + static_cast<std::ptrdiff_t>(sorted));
     std::sort(wanted.begin(), wanted.begin() + static_cast<std::ptrdiff_t>(sorted));
     for (std::size_t k = 0; k < 3; ++k)
@@ -143,7 +145,10 @@ constexpr Variant kVariants[] = {
 };
 
 bool inFamilies(const std::string& code) {
-    return code.starts_with("02") || code.starts_with("03") || code.starts_with("09");
+    for (const char* family : {"02", "03", "05", "06", "07", "09"})
+        if (code.starts_with(family))
+            return true;
+    return false;
 }
 
 TEST(ErectedPieces, EachStyleErectsIntoThePiecesItDeclaresOrSaysWhyNot) {
@@ -152,6 +157,7 @@ TEST(ErectedPieces, EachStyleErectsIntoThePiecesItDeclaresOrSaysWhyNot) {
         if (!inFamilies(code))
             continue;
         const auto declared = declaredPieces(code);
+        int wrongVariants = 0;
         for (const Variant& v : kVariants) {
             SCOPED_TRACE(code + ", " + v.name);
             const test::Folded f = test::drawAndFold(code, v.l, v.w, v.h, v.grade);
@@ -161,13 +167,17 @@ TEST(ErectedPieces, EachStyleErectsIntoThePiecesItDeclaresOrSaysWhyNot) {
                                                           {v.l, v.w, v.h}, f.m.EpaisseurCarton)
                                                : "aucune forme déclarée";
             if (notFoldingYet(code)) {
-                EXPECT_FALSE(wrong.empty()) << "listed as not folding, yet erects as declared";
+                wrongVariants += wrong.empty() ? 0 : 1;
                 continue;
             }
             EXPECT_TRUE(wrong.empty()) << wrong;
             EXPECT_TRUE(collisions(f.fold, placements(f.fold, 1.0)).empty())
                 << "faces pass through one another";
             ++erected;
+        }
+        if (notFoldingYet(code)) {
+            EXPECT_GT(wrongVariants, 0) << code << " is listed as not folding, yet erects as "
+                                        << "declared at every size";
         }
     }
     EXPECT_GT(erected, 100);

@@ -1,9 +1,11 @@
 // 0511 and 0512: the drawers of slide boxes, a tray drawn as its upper right quarter and
-// completed by the three mirror images. The bottom is 2A by 2B, the side walls run along the
-// length beyond y = +-B, the end walls beyond x = +-A.
+// completed by the three mirror images, and the sleeve they slide in, right of them. The
+// bottom is 2A by 2B, the side walls run along the length beyond y = +-B, the end walls
+// beyond x = +-A.
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "builders/emit.h"
 #include "styles/05/fco500.h"
@@ -46,6 +48,23 @@ void drawerChains(Model& m, Drawing& d, const std::vector<float>& across,
               {.from = {xmax + 2 * g, ymin}, .to = {xmax + 2 * g, ymax}, .at = {xmax + 2 * g, 0}});
 }
 
+constexpr std::size_t kSleevePiece = 1;  // "Couvercle / Extérieur"
+constexpr std::size_t kDrawerPiece = 3;  // "Fond / Intérieur"
+
+// The drawer under its flag; then the sleeve it slides in, its lower edge level with the
+// drawer's and clear of the drawer's dimensions, whether the drawer is shown or not.
+void drawDrawerAndSleeve(Model& m, Drawing& d, const Drawer& s, float reach,
+                         const std::function<void()>& drawer) {
+    GenerationPass pass(d);
+    d.Piece = 1;
+    if (m.AfficheMorceau[kDrawerPiece] == 1)
+        drawer();
+    if (m.AfficheMorceau[kSleevePiece] != 1)
+        return;
+    const float g = (2 * reach + 2 * (s.B + s.h)) / 25;
+    drawDimensionedSleeve(m, d, drawerSleeve(m), reach + 3 * g + m.EspPoseX, -(s.B + s.h));
+}
+
 }  // namespace
 
 GluedDrawer gluedDrawer(const Model& m) {
@@ -70,61 +89,64 @@ SlottedDrawer slottedDrawer(const Model& m) {
 void Fco0511(Model& m, Drawing& d) {
     const GluedDrawer s = gluedDrawer(m);
     const float A = s.A, B = s.B, h = s.h, t = s.lining, G = s.glue, c = s.drop;
-    GenerationPass pass(d);
-    fourQuarters(d, [&] {
-        d.LineVariant = 1;
-        d.LineKind = kind::Cut;
-        std::vector<Point> outline = {{0, B + h},     {A, B + h}, {A + G, B + h - c},
-                                      {A + G, B + c}, {A, B},     {A + h, B}};
-        if (t > 0)
-            outline.insert(outline.end(), {{A + h + t, B}, {A + h + t, 0}});
-        else
-            outline.push_back({A + h, 0});
-        polyline(m, d, outline);
-        crease(m, d, 0, B, A, B);
-        crease(m, d, A, 0, A, B);
-        crease(m, d, A, B, A, B + h);
-        if (t > 0)
-            crease(m, d, A + h, 0, A + h, B);
-        d.LineKind = kind::Cut;
+    drawDrawerAndSleeve(m, d, drawerOf(m), A + h + t, [&] {
+        fourQuarters(d, [&] {
+            d.LineVariant = 1;
+            d.LineKind = kind::Cut;
+            std::vector<Point> outline = {{0, B + h},     {A, B + h}, {A + G, B + h - c},
+                                          {A + G, B + c}, {A, B},     {A + h, B}};
+            if (t > 0)
+                outline.insert(outline.end(), {{A + h + t, B}, {A + h + t, 0}});
+            else
+                outline.push_back({A + h, 0});
+            polyline(m, d, outline);
+            crease(m, d, 0, B, A, B);
+            crease(m, d, A, 0, A, B);
+            crease(m, d, A, B, A, B + h);
+            if (t > 0)
+                crease(m, d, A + h, 0, A + h, B);
+            d.LineKind = kind::Cut;
+        });
+        drawerChains(m, d, {t, h, 2 * A, h, t}, {h, 2 * B, h});
+        const float top = B + h;
+        const float g = chainSpacing(d.extents()) / 2;
+        dimension(d, {.from = {A, top + g}, .to = {A + G, top + g}, .at = {0, top + g}});
+        if (c > 0) {
+            dimension(d,
+                      {.from = {A + G + g, top - c}, .to = {A + G + g, top}, .at = {A + G + g, 0}});
+            dimension(
+                d, {.from = {A + G + g, B + c}, .to = {A + G + g, top - c}, .at = {A + G + g, 0}});
+        }
     });
-    drawerChains(m, d, {t, h, 2 * A, h, t}, {h, 2 * B, h});
-    const float top = B + h;
-    const float g = chainSpacing(d.extents()) / 2;
-    dimension(d, {.from = {A, top + g}, .to = {A + G, top + g}, .at = {0, top + g}});
-    if (c > 0) {
-        dimension(d, {.from = {A + G + g, top - c}, .to = {A + G + g, top}, .at = {A + G + g, 0}});
-        dimension(d,
-                  {.from = {A + G + g, B + c}, .to = {A + G + g, top - c}, .at = {A + G + g, 0}});
-    }
 }
 
 void Fco0512(Model& m, Drawing& d) {
     const SlottedDrawer s = slottedDrawer(m);
     const float A = s.A, B = s.B, h = s.h, a = s.a, b = s.b, f = s.flap;
-    GenerationPass pass(d);
-    fourQuarters(d, [&] {
-        d.LineVariant = 1;
-        d.LineKind = kind::Cut;
-        polyline(m, d,
-                 {{0, B + h},
-                  {A - a, B + h},
-                  {A - a, B},
-                  {A + b, B},
-                  {A + b, B + f},
-                  {A + h, B + f},
-                  {A + h, 0}});
-        crease(m, d, 0, B, A - a, B);
-        crease(m, d, A, 0, A, B);
-        crease(m, d, A + b, B, A + h, B);
-        d.LineKind = kind::Cut;
+    drawDrawerAndSleeve(m, d, drawerOf(m), A + h, [&] {
+        fourQuarters(d, [&] {
+            d.LineVariant = 1;
+            d.LineKind = kind::Cut;
+            polyline(m, d,
+                     {{0, B + h},
+                      {A - a, B + h},
+                      {A - a, B},
+                      {A + b, B},
+                      {A + b, B + f},
+                      {A + h, B + f},
+                      {A + h, 0}});
+            crease(m, d, 0, B, A - a, B);
+            crease(m, d, A, 0, A, B);
+            crease(m, d, A + b, B, A + h, B);
+            d.LineKind = kind::Cut;
+        });
+        drawerChains(m, d, {h, 2 * A, h}, {h, 2 * B, h});
+        const float g = chainSpacing(d.extents()) / 2;
+        const float top = B + h;
+        dimension(d, {.from = {A - a, top + g}, .to = {A + b, top + g}, .at = {0, top + g}});
+        dimension(d, {.from = {A + h + g, B}, .to = {A + h + g, B + f}, .at = {A + h + g, 0}});
+        dimension(d, {.from = {A + b, B + f + g}, .to = {A + h, B + f + g}, .at = {0, B + f + g}});
     });
-    drawerChains(m, d, {h, 2 * A, h}, {h, 2 * B, h});
-    const float g = chainSpacing(d.extents()) / 2;
-    const float top = B + h;
-    dimension(d, {.from = {A - a, top + g}, .to = {A + b, top + g}, .at = {0, top + g}});
-    dimension(d, {.from = {A + h + g, B}, .to = {A + h + g, B + f}, .at = {A + h + g, 0}});
-    dimension(d, {.from = {A + b, B + f + g}, .to = {A + h, B + f + g}, .at = {0, B + f + g}});
 }
 
 }  // namespace brontaxe

@@ -1,6 +1,8 @@
 #include "styles/05/fco500_sizes.h"
 
 #include <cstdio>
+#include <string>
+#include <utility>
 
 #include "builders/emit.h"
 
@@ -22,17 +24,12 @@ std::string mm(float v) {
 // The passage 0.01 mm tighter than the wrap still counts: the sizes are single precision.
 constexpr float kFitTolerance = 0.01f;
 
-std::optional<std::string> fitRefusal(const SlidePair& s, float thickness) {
-    const std::size_t first = s.lengthFirst ? 1 : 0;  // the outer sleeve's width panels
-    for (std::size_t i = first; i < 4; i += 2) {
-        const float passage = s.outer.p[i] - thickness;
-        if (s.inner.h > passage + kFitTolerance)
-            return "Le fourreau intérieur ne passe pas dans l'extérieur : " + mm(s.inner.h) +
-                   " de long pour un passage de " + mm(passage) +
-                   " ; la majoration 5 doit rester sous les majorations 2 et 4 plus "
-                   "l'épaisseur du carton";
-    }
-    return std::nullopt;
+float sideOf(const Model& m, Side s) {
+    return s == Side::Length ? m.Longueur : s == Side::Width ? m.Largeur : m.Hauteur;
+}
+
+const char* sideName(Side s) {
+    return s == Side::Length ? "longueur" : s == Side::Width ? "largeur" : "hauteur";
 }
 
 }  // namespace
@@ -52,40 +49,95 @@ DrawerAllowances drawerAllowances(const Model& m) {
             .sleevePanels = {k[11], k[12], k[13], k[14]}};
 }
 
-SleeveSizes sleeve0501(const Model& m) {
-    const SleeveAllowances a = sleeveAllowances(m);
-    const float first = m.pattesurtete ? m.Largeur : m.Longueur;
-    const float second = m.pattesurtete ? m.Longueur : m.Largeur;
-    return {{first + a.panels[0], second + a.panels[1], first + a.panels[2], second + a.panels[3]},
-            m.Hauteur + a.height};
+RingFrame ringFrame(Ring r, bool glueOnSecond) {
+    RingFrame f{};
+    switch (r) {
+        case Ring::Walls:
+            f = {Side::Length, Side::Width, Side::Height};
+            break;
+        case Ring::TopBottomSides:
+            f = {Side::Width, Side::Height, Side::Length};
+            break;
+        case Ring::TopBottomEnds:
+            f = {Side::Length, Side::Height, Side::Width};
+            break;
+    }
+    if (glueOnSecond)
+        std::swap(f.first, f.second);
+    return f;
 }
 
-SlidePair slidePair(const Model& m, bool glueOnWidth) {
-    const float L = m.Longueur, W = m.Largeur, H = m.Hauteur;
-    const float grow = 2 * m.EpaisseurCarton;
+SleeveSizes ringSizes(const Model& m, Ring r, bool glueOnSecond) {
     const SleeveAllowances a = sleeveAllowances(m);
+    const RingFrame f = ringFrame(r, glueOnSecond);
+    const float first = sideOf(m, f.first), second = sideOf(m, f.second);
+    return {{first + a.panels[0], second + a.panels[1], first + a.panels[2], second + a.panels[3]},
+            sideOf(m, f.along) + a.height};
+}
+
+std::optional<SlidePairing> slidePairing(std::string_view code) {
+    struct Row {
+        std::string_view code;
+        SlidePairing pairing;
+    };
+    static constexpr Row kPairings[] = {
+        {"0504", {Ring::Walls, Ring::TopBottomEnds}},
+        {"0505", {Ring::TopBottomSides, Ring::TopBottomEnds}},
+        {"0507", {Ring::Walls, Ring::TopBottomSides}},
+        {"0508", {Ring::TopBottomSides, Ring::Walls}},
+        {"0510", {Ring::TopBottomEnds, Ring::Walls, false}},
+    };
+    for (const Row& r : kPairings)
+        if (r.code == code)
+            return r.pairing;
+    return std::nullopt;
+}
+
+SlidePair slidePair(const Model& m, const SlidePairing& p) {
+    const bool glueOnSecond = p.glueMayMove && m.pattesurtete;
     SlidePair s;
-    s.lengthFirst = !glueOnWidth;
-    const float outerA = glueOnWidth ? W : L;
-    const float outerB = glueOnWidth ? L : W;
-    const float innerA = glueOnWidth ? H : L;
-    const float innerB = glueOnWidth ? L : H;
-    for (std::size_t i = 0; i < 4; ++i) {
-        const float k = a.panels[i];
-        s.outer.p[i] = (i % 2 == 0 ? outerA : outerB) + k + grow;
-        s.inner.p[i] = (i % 2 == 0 ? innerA : innerB) + k;
-    }
-    s.outer.h = H + a.height;
-    s.inner.h = W + a.height;
+    s.outerFrame = ringFrame(p.outer, glueOnSecond);
+    s.innerFrame = ringFrame(p.inner, glueOnSecond);
+    s.outer = ringSizes(m, p.outer, glueOnSecond);
+    for (float& panel : s.outer.p)
+        panel += 2 * m.EpaisseurCarton;
+    s.inner = ringSizes(m, p.inner, glueOnSecond);
     return s;
 }
 
-std::optional<std::string> slideFitRefusal(const Model& m) {
-    return fitRefusal(slidePair(m, m.pattesurtete), m.EpaisseurCarton);
+std::optional<std::string> slideFitRefusal(const Model& m, std::string_view code) {
+    const auto pairing = slidePairing(code);
+    if (!pairing)
+        return std::nullopt;
+    const SlidePair s = slidePair(m, *pairing);
+    const Side along = s.innerFrame.along;
+    const std::size_t first = s.outerFrame.first == along ? 0 : 1;
+    for (std::size_t i = first; i < 4; i += 2) {
+        const float passage = s.outer.p[i] - m.EpaisseurCarton;
+        if (s.inner.h > passage + kFitTolerance)
+            return "Le fourreau intérieur ne passe pas dans l'extérieur : " + mm(s.inner.h) +
+                   " de long pour un passage de " + mm(passage) + " en " + sideName(along) +
+                   " ; la majoration 5 doit rester sous les majorations " +
+                   std::to_string(i % 2 + 1) + " et " + std::to_string(i % 2 + 3) +
+                   " plus l'épaisseur du carton";
+    }
+    return std::nullopt;
 }
 
-std::optional<std::string> slideFitRefusal0510(const Model& m) {
-    return fitRefusal(slidePair(m, false), m.EpaisseurCarton);
+SleeveSizes drawerSleeve(const Model& m) {
+    const float e = m.EpaisseurCarton;
+    const DrawerAllowances a = drawerAllowances(m);
+    auto orDefault = [](float allowance, float fallback) {
+        return allowance != 0 ? allowance : fallback;
+    };
+    // The drawer's bottom is W + m1 between its creases and its walls H + m2 high: the sleeve
+    // passes round their outside with a board to spare.
+    const float aroundWidth = a.width + 2 * e;
+    const float aroundHeight = a.ends + 2 * e;
+    const auto& p = a.sleevePanels;
+    return {{m.Largeur + orDefault(p[0], aroundWidth), m.Hauteur + orDefault(p[1], aroundHeight),
+             m.Largeur + orDefault(p[2], aroundWidth), m.Hauteur + orDefault(p[3], aroundHeight)},
+            m.Longueur + orDefault(a.sleeveHeight, a.length)};
 }
 
 Box registeredBox(const Model&, const Drawing& d, int first) {

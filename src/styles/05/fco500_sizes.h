@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "drawing/drawing.h"
@@ -37,24 +38,50 @@ struct SleeveSizes {
     float h = 0;
 };
 
-// Length panels L + m1, L + m3 and width panels W + m2, W + m4 (width first when the glue flap
-// sits on the width panel), height H + m5.
-SleeveSizes sleeve0501(const Model& m);
+// The three rings, told apart by the faces of the box they wrap. Each is open at the two faces
+// across its length; the glue flap sits on its first panel, the second one first when the glue
+// flap goes on the other panel (`pattesurtete`).
+enum class Ring {
+    Walls,           // 0501: the sides and the ends, panels L and W, as long as the height
+    TopBottomSides,  // 0502: top, bottom and sides, panels W and H, as long as the length
+    TopBottomEnds,   // 0503: top, bottom and ends, panels L and H, as long as the width
+};
 
-// The outer sleeve around L x W, every panel grown by two board thicknesses so that the inner
-// wrap slides in it, and the inner wrap around L x H, W + m5 long. `glueOnWidth` puts the glue
-// flap of both on their short panel (0510 never does).
+// The box's sizes a ring's panels and length take.
+enum class Side { Length, Width, Height };
+struct RingFrame {
+    Side first, second, along;
+};
+RingFrame ringFrame(Ring r, bool glueOnSecond);
+
+// A ring round L x W x H: its two sides plus allowances 1 to 4, as long as its own side plus
+// allowance 5.
+SleeveSizes ringSizes(const Model& m, Ring r, bool glueOnSecond);
+
+// A slide box: a ring slid in another one wrapping other faces. The outer ring's panels are
+// grown by two board thicknesses so that the inner one passes; both start on their second
+// panel when the glue flap goes there, unless the pairing keeps it on the first.
+struct SlidePairing {
+    Ring outer, inner;
+    bool glueMayMove = true;
+};
+// 0504, 0505, 0507, 0508, 0510; nothing for another code.
+std::optional<SlidePairing> slidePairing(std::string_view code);
+
 struct SlidePair {
     SleeveSizes outer;
     SleeveSizes inner;
-    bool lengthFirst = true;  // panels 1 and 3 run along the length
+    RingFrame outerFrame{}, innerFrame{};
 };
-SlidePair slidePair(const Model& m, bool glueOnWidth);
+SlidePair slidePair(const Model& m, const SlidePairing& p);
 
-// The inner wrap's length must pass through the outer sleeve's width panels, inside faces
+// The inner ring's length must pass through the outer ring's panels of that side, inside faces
 // apart by the panel less one board: the refusal, or nothing when it slides in.
-std::optional<std::string> slideFitRefusal(const Model& m);
-std::optional<std::string> slideFitRefusal0510(const Model& m);
+std::optional<std::string> slideFitRefusal(const Model& m, std::string_view code);
+
+// A drawer's sleeve: a 0502 ring round the drawer's width and height, as long as the drawer.
+// Allowances 11 to 14 and 6 of no value take sizes that let the drawer slide in.
+SleeveSizes drawerSleeve(const Model& m);
 
 // 0509: a creased strip wrapping the contents round their length and height (W + m1 wide;
 // half bottom, end, top, end, half bottom), and a sleeve round the length and width sliding
@@ -67,6 +94,10 @@ struct StripAndSleeve {
 };
 StripAndSleeve strip0509(const Model& m);
 std::optional<std::string> rule0509(const Model& m);
+
+// A sleeve drawn with its glue flap's crease at x + `lgPatte`, its lower edge at y, with its
+// panels, its whole length and its height dimensioned.
+void drawDimensionedSleeve(Model& m, Drawing& d, const SleeveSizes& s, float x, float y);
 
 // Dimension spacing for a blank of that size.
 float chainSpacing(const Box& box);

@@ -1,7 +1,8 @@
-// 0501 to 0510: sleeves on the sleeve builder; the two-piece members slide an inner wrap in an
-// outer sleeve.
+// 0501 to 0510: rings on the sleeve builder, each wrapping the faces of the box its code
+// names; the two-piece members slide one ring in another.
 
 #include <cmath>
+#include <string_view>
 #include <vector>
 
 #include "builders/emit.h"
@@ -54,10 +55,10 @@ bool glueFlapDrawn(const Model& m) {
     return m.lgPatte > 0 && m.anglPc < 90 && m.CaisseEn4 != 3;
 }
 
-// 0501 to 0503: one sleeve; `withFlapShape` adds the glue flap's width, its straight edge and
+// 0501 to 0503: one ring; `withFlapShape` adds the glue flap's width, its straight edge and
 // the drop of its slanted ends (0501).
-void drawOneSleeve(Model& m, Drawing& d, bool withFlapShape) {
-    const SleeveSizes s = sleeve0501(m);
+void drawOneSleeve(Model& m, Drawing& d, Ring ring, bool withFlapShape) {
+    const SleeveSizes s = ringSizes(m, ring, m.pattesurtete);
     GenerationPass pass(d);
     const DrawnSleeve drawn = drawSleeve(m, d, s, 0, 0);
     const float g = chainSpacing(drawn.box);
@@ -78,7 +79,8 @@ void drawOneSleeve(Model& m, Drawing& d, bool withFlapShape) {
 
 // Outer sleeve at the origin, inner wrap `EspPoseY` under it; each keeps its place when the
 // other is hidden.
-void drawSlidePair(Model& m, Drawing& d, const SlidePair& s, bool innerOnPiece2In3D) {
+void drawSlidePair(Model& m, Drawing& d, std::string_view code, bool innerOnPiece2In3D) {
+    const SlidePair s = slidePair(m, *slidePairing(code));
     GenerationPass pass(d);
     const float innerY = -(s.inner.h + m.EspPoseY);
     DrawnSleeve outer, inner;
@@ -112,36 +114,41 @@ void drawSlidePair(Model& m, Drawing& d, const SlidePair& s, bool innerOnPiece2I
 
 }  // namespace
 
+void drawDimensionedSleeve(Model& m, Drawing& d, const SleeveSizes& s, float x, float y) {
+    const DrawnSleeve drawn = drawSleeve(m, d, s, x, y);
+    panelDimensions(m, d, drawn, x, y, chainSpacing(drawn.box));
+}
+
 void Fco0501(Model& m, Drawing& d) {
-    drawOneSleeve(m, d, true);
+    drawOneSleeve(m, d, Ring::Walls, true);
 }
 
 void Fco0502(Model& m, Drawing& d) {
-    drawOneSleeve(m, d, false);
+    drawOneSleeve(m, d, Ring::TopBottomSides, false);
 }
 
 void Fco0503(Model& m, Drawing& d) {
-    drawOneSleeve(m, d, false);
+    drawOneSleeve(m, d, Ring::TopBottomEnds, false);
 }
 
 void Fco0504(Model& m, Drawing& d) {
-    drawSlidePair(m, d, slidePair(m, m.pattesurtete), true);
+    drawSlidePair(m, d, "0504", true);
 }
 
 void Fco0505(Model& m, Drawing& d) {
-    drawSlidePair(m, d, slidePair(m, m.pattesurtete), true);
+    drawSlidePair(m, d, "0505", true);
 }
 
 void Fco0507(Model& m, Drawing& d) {
-    drawSlidePair(m, d, slidePair(m, m.pattesurtete), true);
+    drawSlidePair(m, d, "0507", true);
 }
 
 void Fco0508(Model& m, Drawing& d) {
-    drawSlidePair(m, d, slidePair(m, m.pattesurtete), false);
+    drawSlidePair(m, d, "0508", false);
 }
 
 void Fco0510(Model& m, Drawing& d) {
-    drawSlidePair(m, d, slidePair(m, false), true);
+    drawSlidePair(m, d, "0510", true);
 }
 
 }  // namespace brontaxe

@@ -50,6 +50,20 @@ Check folds(double y0, double height, std::vector<double> xs, std::size_t dimens
     };
 }
 
+struct RingFolds {
+    double y0, height;
+    std::vector<double> xs;
+};
+
+// The outer ring's folds and the inner ring's, each as high as its length.
+Check rings(RingFolds outer, RingFolds inner) {
+    return [=](const Model&, const Drawing& d) {
+        return expect(foldsAt(d, outer.y0, outer.height) == outer.xs &&
+                          foldsAt(d, inner.y0, inner.height) == inner.xs,
+                      "the outer ring's folds and the inner ring's");
+    };
+}
+
 const SlideCase kCases[] = {
     // Glue flap 36, panels 400 | 300 | 400 | 300, height 200.
     {"Sleeve0501", &Fco0501, none, 1436, 200, folds(0, 200, {36, 436, 736, 1136}, 9)},
@@ -74,9 +88,13 @@ const SlideCase kCases[] = {
              measured |= areNear(dim.p1.x, 36, 1e-3) && areNear(dim.p2.x, 336, 1e-3);
          return expect(measured, "the panel drawn (300) is dimensioned");
      }},
-    {"Sleeve0502", &Fco0502, none, 1436, 200, folds(0, 200, {36, 436, 736, 1136}, 7)},
-    {"Sleeve0503", &Fco0503, none, 1436, 200, folds(0, 200, {36, 436, 736, 1136}, 7)},
-    // Outer panels grown by 2e (406 | 306), the inner wrap L, H, L, H, W long, 5 below.
+    // Each ring wraps the faces its code names: 0502 top, bottom and sides (W | H, L long),
+    // 0503 top, bottom and ends (L | H, W long).
+    {"Ring0502", &Fco0502, none, 1036, 400, folds(0, 400, {36, 336, 536, 836}, 7)},
+    {"Ring0503", &Fco0503, none, 1236, 300, folds(0, 300, {36, 436, 636, 1036}, 7)},
+    // Outer rings grown by 2e, the inner ring 5 below: 0504 the walls' ring round 0503's;
+    // 0505 0502's round 0503's; 0507 the walls' round 0502's; 0508 0502's round the walls';
+    // 0510 0503's round the walls'.
     {"SlidePair0504", &Fco0504, none, 1460, 505,
      [](const Model& m, const Drawing& d) {
          const bool outer = foldsAt(d, 0, 200) == std::vector<double>{36, 442, 748, 1154};
@@ -85,30 +103,31 @@ const SlideCase kCases[] = {
              outer && inner && test::dimensions(d).size() == 12 && m.PassesMachine[16] == 300,
              "outer sleeve over an inner wrap");
      }},
-    {"SlidePair0505", &Fco0505, none, 1460, 505, folds(0, 200, {36, 442, 748, 1154}, 12)},
-    {"SlidePair0507GlueOnWidth", &Fco0507, [](Model& m) { m.pattesurtete = true; }, 1460, 505,
-     [](const Model&, const Drawing& d) {
-         // Outer W, L, W, L grown by 2e; inner H, L, H, L.
-         return expect(foldsAt(d, 0, 200) == std::vector<double>{36, 342, 748, 1054} &&
-                           foldsAt(d, -305, 300) == std::vector<double>{36, 236, 636, 836},
-                       "both pieces start on their short panel");
-     }},
-    {"SlidePair0510KeepsTheLengthFirst", &Fco0510, [](Model& m) { m.pattesurtete = true; }, 1460,
-     505, folds(0, 200, {36, 442, 748, 1154}, 12)},
+    {"SlidePair0505", &Fco0505, none, 1236, 705,
+     rings({0, 400, {36, 342, 548, 854}}, {-305, 300, {36, 436, 636, 1036}})},
+    {"SlidePair0507GlueOnWidth", &Fco0507, [](Model& m) { m.pattesurtete = true; }, 1460, 605,
+     rings({0, 200, {36, 342, 748, 1054}}, {-405, 400, {36, 236, 536, 736}})},
+    {"SlidePair0508", &Fco0508, none, 1436, 605,
+     rings({0, 400, {36, 342, 548, 854}}, {-205, 200, {36, 436, 736, 1136}})},
+    {"SlidePair0510KeepsTheLengthFirst", &Fco0510, [](Model& m) { m.pattesurtete = true; }, 1436,
+     505, rings({0, 300, {36, 442, 648, 1054}}, {-205, 200, {36, 436, 736, 1136}})},
     // Drawer: lining 30 | end wall 200 | bottom 400 | ...; side walls 200 on a bottom 300.
-    {"GluedDrawer0511", &Fco0511, none, 860, 700,
+    // Each drawer with the 0502 ring it slides in (306 | 206, 400 long) on its right, clear of
+    // its dimensions (three spacings of (860 + 700) / 25) and `EspPoseX` (5).
+    {"GluedDrawer0511", &Fco0511, none, 860 + 3 * 62.4 + 5 + 1060, 700,
      [](const Model&, const Drawing& d) {
          return expect(verticalLinesAt(d, kind::Cut, 236).size() == 2 &&
                            verticalLinesAt(d, kind::Crease, 400).size() == 2,
                        "glue flaps 36 wide on the side walls, lining folds at the end walls");
      }},
-    {"SlottedDrawer0512", &Fco0512, none, 800, 700,
+    {"SlottedDrawer0512", &Fco0512, none, 800 + 3 * 60 + 5 + 1060, 700,
      [](const Model&, const Drawing& d) {
          // Slots 8 wide centred on x = +-200; corner flaps 197 deep (half length less e).
          return expect(verticalLinesAt(d, kind::Cut, 196).size() == 2 &&
                            verticalLinesAt(d, kind::Cut, 204).size() == 2 &&
-                           test::horizontalLinesAt(d, kind::Cut, 347).size() == 2,
-                       "slotted corner flaps");
+                           test::horizontalLinesAt(d, kind::Cut, 347).size() == 2 &&
+                           foldsAt(d, -350, 400) == std::vector<double>{621, 927, 1133, 1439},
+                       "slotted corner flaps, and the sleeve");
      }},
     // Strip 300 wide: 198.5 | 200 | 400 | 200 | 198.5; the sleeve right of it (406 | 306).
     {"StripAndSleeve0509", &Fco0509, none, 300 + 5 + 1497.0 / 15 + 1460, 1197,
@@ -130,7 +149,8 @@ INSTANTIATE_TEST_SUITE_P(Fco05, Slides, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The codes that draw two pieces, and the flag of each piece.
-constexpr const char* kTwoPieceCodes[] = {"0504", "0505", "0507", "0508", "0509", "0510"};
+constexpr const char* kTwoPieceCodes[] = {"0504", "0505", "0507", "0508",
+                                          "0509", "0510", "0511", "0512"};
 
 TEST(Fco05Pieces, EachPieceIsDrawnOnlyUnderItsFlagAndKeepsItsPlace) {
     for (const char* code : kTwoPieceCodes) {
