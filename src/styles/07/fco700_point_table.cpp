@@ -295,16 +295,17 @@ void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
     const ElementId flap4Right = cut(x.rightEdge, y.rightEdgeFoot, x.flap4Corner, y.flapEdge);
     const ElementId flap4Bottom = cut(x.flap4Corner, y.flapEdge, x.flap4SlopeFoot, y.flapEdge);
 
-    // Dimensions: panels and overall length under the bottom, heights on the right.
+    // Dimensions: panels and overall length under the bottom's edge, clear of its flaps,
+    // heights on the right.
     d.LineKind = kind::Text;
-    const float W = T.W;
+    const float chain = y.bottomEdge - T.W / 4, overall = y.bottomEdge - T.W / 2;
     for (auto [from, to] : {std::pair{x.leftEdge, x.glueFold},
                             {x.glueFold, x.fold12},
                             {x.fold12, x.fold23},
                             {x.fold23, x.fold34},
                             {x.fold34, x.rightEdge}})
-        dimension(d, {.from = {from, W / 4}, .to = {to, W / 4}, .at = {0, W / 4}});
-    dimension(d, {.from = {x.leftEdge, W / 2}, .to = {x.rightEdge, W / 2}, .at = {0, W / 2}});
+        dimension(d, {.from = {from, chain}, .to = {to, chain}, .at = {0, chain}});
+    dimension(d, {.from = {x.leftEdge, overall}, .to = {x.rightEdge, overall}, .at = {0, overall}});
     for (auto [from, to] :
          {std::pair{y.bottomEdge, y.bottomFold}, {y.bottomFold, y.topFold}, {y.topFold, y.topEdge}})
         dimension(d, {.from = {x.rightEdge + 80, from},
@@ -316,7 +317,7 @@ void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
 
     // Rounded corners of the lock tabs, kept small on a narrow case.
     d.LineKind = kind::Cut;
-    const float radius = std::clamp(W / 60, 1.0f, 5.0f);
+    const float radius = std::clamp(T.W / 60, 1.0f, 5.0f);
     fillet(d, lockRight, lockBottom, radius);
     fillet(d, flap4Right, flap4Bottom, radius);
     fillet(d, flap4Bottom, flap4Slope, radius);
