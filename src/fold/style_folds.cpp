@@ -241,20 +241,13 @@ constexpr std::string_view kLongTray =
     "le plateau dépasse la longueur demandée de plus de deux épaisseurs, et plus haut que "
     "long il se replie autour d'une paroi";
 constexpr std::array kNotFolding{
-    NotFolding{"0601", kEndBand},
-    NotFolding{"0602", kEndBand},
-    NotFolding{"0608", kEndFlapsFlat},
-    NotFolding{"0620", kEndFlapsFlat},
-    NotFolding{"0701", kLockBottom},
-    NotFolding{"0711", kLockBottom},
-    NotFolding{"0715", kTallTray},
-    NotFolding{"0716", kTallTray},
-    NotFolding{"0717", kLongTray},
-    NotFolding{"0718", kTallTray},
-    NotFolding{"0759", kTallTray},
-    NotFolding{"0760", kLongTray},
+    NotFolding{"0601", kEndBand},      NotFolding{"0602", kEndBand},
+    NotFolding{"0608", kEndFlapsFlat}, NotFolding{"0620", kEndFlapsFlat},
+    NotFolding{"0701", kLockBottom},   NotFolding{"0711", kLockBottom},
+    NotFolding{"0715", kTallTray},     NotFolding{"0716", kTallTray},
+    NotFolding{"0717", kLongTray},     NotFolding{"0718", kTallTray},
+    NotFolding{"0759", kTallTray},     NotFolding{"0760", kLongTray},
     NotFolding{"0761", kLongTray},
-    NotFolding{"0770", "une paroi reste ouverte : aucun rabat ne la ferme"},
 };
 
 // Parents before their children, and of the faces free to go next the largest first: walls

@@ -14,6 +14,7 @@ struct StyleForm {
 constexpr PieceShape kClosedBox{.form = PieceForm::ClosedBox};
 constexpr PieceShape kOpenTopBox{.form = PieceForm::OpenTop};
 constexpr PieceShape kSleeve{.form = PieceForm::Sleeve};
+constexpr PieceShape kDisplayCase{.form = PieceForm::Display};
 // A body whose flaps are as high as the style's flap height (50 mm at start-up): they close
 // the box only once it reaches half its width.
 constexpr PieceShape kFlappedSleeve{.form = PieceForm::Sleeve};
@@ -142,8 +143,8 @@ const std::vector<StyleForm>& styleForms() {
         {"0616", {kRingAlongLength, kEndChannel, kEndChannel}},
         {"0620", {kRingAlongLength, kEndLeaf}},
         {"0621", {kClosedBox}},
-        // Ready-glued cases: closed, or open at the top where the style has no top flaps;
-        // glued trays open.
+        // Ready-glued cases: closed, or open at the top where the style has no top flaps
+        // (0770's front wall cut down for display); glued trays open.
         {"0700", {kOpenTopBox}},
         {"0701", {kClosedBox}},
         {"0703", {kClosedBox}},
@@ -162,7 +163,7 @@ const std::vector<StyleForm>& styleForms() {
         {"0759", {kOpenTopBox}},
         {"0760", {kClosedBox}},
         {"0761", {kClosedBox}},
-        {"0770", {kOpenTopBox}},
+        {"0770", {kDisplayCase}},
         {"0771", {kClosedBox}},
         // Pads lie flat: their length and width.
         {"0901", {kPad}},

@@ -34,6 +34,8 @@ Sides sidesOf(PieceForm form) {
             return {true, true, 4};
         case PieceForm::OpenTop:
             return {false, true, 4};
+        case PieceForm::Display:
+            return {false, true, 3};
         case PieceForm::Sleeve:
             return {false, false, 4};
         case PieceForm::Tube:
