@@ -235,18 +235,13 @@ constexpr std::string_view kEndFlapsFlat =
 constexpr std::string_view kLockBottom =
     "le fond automatique ne se forme pas : le rabat de verrou du premier panneau, aussi "
     "profond que la largeur, et les pattes collées ne se replient pas en fond";
-constexpr std::string_view kTallTray =
-    "plus haut que long, le plateau se replie autour d'une paroi et non de son fond";
 constexpr std::string_view kLongTray =
-    "le plateau dépasse la longueur demandée de plus de deux épaisseurs, et plus haut que "
-    "long il se replie autour d'une paroi";
+    "le plateau dépasse la longueur demandée de plus de deux épaisseurs";
 constexpr std::array kNotFolding{
     NotFolding{"0601", kEndBand},      NotFolding{"0602", kEndBand},
     NotFolding{"0608", kEndFlapsFlat}, NotFolding{"0620", kEndFlapsFlat},
     NotFolding{"0701", kLockBottom},   NotFolding{"0711", kLockBottom},
-    NotFolding{"0715", kTallTray},     NotFolding{"0716", kTallTray},
-    NotFolding{"0717", kLongTray},     NotFolding{"0718", kTallTray},
-    NotFolding{"0759", kTallTray},     NotFolding{"0760", kLongTray},
+    NotFolding{"0717", kLongTray},     NotFolding{"0760", kLongTray},
     NotFolding{"0761", kLongTray},
 };
 

@@ -76,8 +76,17 @@ std::optional<std::string> lockTableRule(const Model& m) {
 }
 
 std::optional<std::string> glueTrayRule(const Model& m) {
-    if (!(m.Hauteur + glueTrayAllowances(m).height > m.EpaisseurCarton * 2))
+    const GlueTrayAllowances a = glueTrayAllowances(m);
+    const float walls = m.Hauteur + a.height;
+    if (!(walls > m.EpaisseurCarton * 2))
         return "Plateau impossible : bords moins hauts que deux épaisseurs de carton";
+    // The corners, squares as high as the walls, fold onto the end walls: a corner higher
+    // than the end wall is wide would stand out past its far edge.
+    const float ends = m.Largeur + a.width;
+    if (walls > ends)
+        return "Plateau impossible : bords de " + mm(walls) +
+               " plus hauts que le fond n'est large (" + mm(ends) +
+               "), les coins dépasseraient les parois de bout";
     return std::nullopt;
 }
 
