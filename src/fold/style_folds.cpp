@@ -226,9 +226,6 @@ struct NotFolding {
 };
 
 // Styles whose blank does not fold into its box yet; the catalogue sweeps keep this list true.
-constexpr std::string_view kEndBand =
-    "les pièces de bout, une bande pliée d'un seul côté, ne ferment qu'un côté autour de leur "
-    "fond";
 constexpr std::string_view kEndFlapsFlat =
     "les rabats des pièces de bout ne se relèvent pas tous : leurs côtés restent ouverts à "
     "certaines tailles";
@@ -238,7 +235,6 @@ constexpr std::string_view kLockBottom =
 constexpr std::string_view kLongTray =
     "le plateau dépasse la longueur demandée de plus de deux épaisseurs";
 constexpr std::array kNotFolding{
-    NotFolding{"0601", kEndBand},      NotFolding{"0602", kEndBand},
     NotFolding{"0608", kEndFlapsFlat}, NotFolding{"0620", kEndFlapsFlat},
     NotFolding{"0701", kLockBottom},   NotFolding{"0711", kLockBottom},
     NotFolding{"0717", kLongTray},     NotFolding{"0760", kLongTray},

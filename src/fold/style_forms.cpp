@@ -46,9 +46,11 @@ constexpr PieceShape kRingAlongLength{.form = PieceForm::Sleeve,
 constexpr PieceShape kRingAlongWidth{
     .form = PieceForm::Sleeve, .width = Size::Height, .height = Size::Width};
 // A rigid box's end piece: a tray over the width and height, as deep as its flaps, or flapped
-// on two sides only; a leaf of an end made in two, half as wide.
+// on one or two sides only; a leaf of an end made in two, half as wide.
 constexpr PieceShape kEndPiece{
     .form = PieceForm::OpenTop, .length = Size::Width, .width = Size::Height, .height = Size::Own};
+constexpr PieceShape kFlangedEnd{
+    .form = PieceForm::Flanged, .length = Size::Width, .width = Size::Height, .height = Size::Own};
 constexpr PieceShape kEndChannel{
     .form = PieceForm::Channel, .length = Size::Width, .width = Size::Height, .height = Size::Own};
 constexpr PieceShape kEndLeaf{.form = PieceForm::OpenTop,
@@ -132,9 +134,10 @@ const std::vector<StyleForm>& styleForms() {
         {"0512", {kOpenTopBox, kRingAlongLength}},
         // Rigid boxes: a body round four faces (the one-piece 0606 and 0621 close the ends
         // with their own flaps) and the end pieces over the width and height, as deep as
-        // their flaps; 0620's ends in two leaves each.
-        {"0601", {kTube, kEndPiece, kEndPiece}},
-        {"0602", {kTube, kEndPiece, kEndPiece}},
+        // their flaps: flapped on one side (0601, 0602), two or four; 0620's ends in two
+        // leaves each.
+        {"0601", {kTube, kFlangedEnd, kFlangedEnd}},
+        {"0602", {kTube, kFlangedEnd, kFlangedEnd}},
         {"0606", {kClosedBox}},
         {"0607", {kRingAlongLength, kEndPiece, kEndPiece}},
         {"0608", {kRingAlongLength, kEndPiece, kEndPiece}},

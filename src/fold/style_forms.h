@@ -13,6 +13,7 @@ enum class PieceForm {
     ClosedBox,  // six sides closed
     OpenTop,    // five: a tray, a half-slotted case, a lid or cap seen from inside
     Display,    // open at the top with its front wall cut down: the base and three walls
+    Flanged,    // a panel with one flap turned up along a side: a rigid box's end
     Sleeve,     // four sides around, open at both ends
     Tube,       // a liner folded round the box's length: four sides, open at its two ends
     Channel,    // a liner folded into a U: the bottom and two sides

@@ -36,6 +36,8 @@ Sides sidesOf(PieceForm form) {
             return {false, true, 4};
         case PieceForm::Display:
             return {false, true, 3};
+        case PieceForm::Flanged:
+            return {false, true, 1};
         case PieceForm::Sleeve:
             return {false, false, 4};
         case PieceForm::Tube:
