@@ -5,11 +5,13 @@
 // their long flaps lie beside the short flaps of the neighbours, which shortens the pitch.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "drawing/drawing.h"
 #include "model/model.h"
+#include "workbench/nesting_pattern.h"
 
 namespace brontaxe {
 
@@ -17,6 +19,8 @@ namespace brontaxe {
 struct ImpositionSettings {
     bool AvecImpos = false;  // copies and sheet outline drawn
     bool ChkCentre = false;  // "Centré": margins on both sides, sheet centred on the poses
+    // The optimiser's pattern once the user took it ("Optimiser l'imposition"); else the grid.
+    std::optional<NestPattern> nesting;
 };
 
 // The window warns above 100 poses a side; the program draws no more than that, so that a
@@ -53,5 +57,7 @@ struct WasteFigures {
     double PerteFormat = -1;
 };
 WasteFigures imposedWaste(const Model& m);
+// The same for poses covering `imposedX` x `imposedY`.
+WasteFigures wasteOf(const Model& m, double imposedX, double imposedY);
 
 }  // namespace brontaxe
