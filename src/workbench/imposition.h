@@ -5,13 +5,11 @@
 // their long flaps lie beside the short flaps of the neighbours, which shortens the pitch.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "drawing/drawing.h"
 #include "model/model.h"
-#include "workbench/nesting_pattern.h"
 
 namespace brontaxe {
 
@@ -19,8 +17,6 @@ namespace brontaxe {
 struct ImpositionSettings {
     bool AvecImpos = false;  // copies and sheet outline drawn
     bool ChkCentre = false;  // "Centré": margins on both sides, sheet centred on the poses
-    // The optimiser's pattern once the user took it ("Optimiser l'imposition"); else the grid.
-    std::optional<NestPattern> nesting;
 };
 
 // The window warns above 100 poses a side; the program draws no more than that, so that a

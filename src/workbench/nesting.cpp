@@ -73,7 +73,7 @@ void setColumnPitches(Lattice& l, double gapX) {
     const TurnedBlank& a = *l.shapes[0];
     const TurnedBlank& b = *l.shapes[1];
     // Poses side by side never need more than their boxes and the gap.
-    const double box = l.width + gapX;
+    const double box = l.width + gapX + kArcAllowance;
     auto cap = [box](double v) { return std::clamp(v, 0.0, box); };
     if (!l.pattern.turnedColumns) {
         double p = pushPast(a, a);
@@ -107,7 +107,7 @@ double rowRise(const Lattice& l, int from, int to, double gapY) {
             rise = std::max(rise, riseOver(lower, upper, xb - xa));
         }
     }
-    return std::min(rise, (to - from) * (l.height + gapY));
+    return std::min(rise, (to - from) * (l.height + gapY + kArcAllowance));
 }
 
 void setRowRises(Lattice& l, double gapY) {

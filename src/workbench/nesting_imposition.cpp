@@ -18,10 +18,12 @@ NestingOffer offerOf(const Model& m, const ImpositionSettings& s, Arrangement a,
     grid.ImposManuelle = true;
     grid.FmtCartonX = static_cast<float>(sheetX);
     grid.FmtCartonY = static_cast<float>(sheetY);
-    ImpositionSettings plain = s;
-    plain.nesting.reset();
-    computeImposition(grid, plain);
-    o.gridPoses = grid.NbPoses;
+    computeImposition(grid, s);
+    // A count of 0 reads as 1 on the grid: a blank larger than the sheet fits none.
+    const double f = marginFactor(s);
+    const bool fits =
+        m.HorsToutX <= sheetX - m.Marges[0] * f && m.HorsToutY <= sheetY - m.Marges[1] * f;
+    o.gridPoses = fits ? grid.NbPoses : 0;
     o.sheetX = sheetX;
     o.sheetY = sheetY;
     o.usedX = a.used.width();
@@ -97,14 +99,14 @@ std::optional<NestingOffer> offerSmallestSheet(const Model& m, const Drawing& d,
 }
 
 void takeNesting(Model& m, ImpositionSettings& s, const NestingOffer& offer) {
-    s.nesting = offer.arrangement.pattern;
     s.AvecImpos = true;
     m.ImposManuelle = true;
     m.FmtCartonX = static_cast<float>(std::ceil(offer.sheetX - 1e-3));
     m.FmtCartonY = static_cast<float>(std::ceil(offer.sheetY - 1e-3));
 }
 
-ImpositionNotices imposeNested(Model& m, Drawing& d, const ImpositionSettings& s) {
+ImpositionNotices imposeNested(Model& m, Drawing& d, const ImpositionSettings& s,
+                               const NestPattern& pattern) {
     ImpositionNotices notices;
     const double f = marginFactor(s);
     const std::vector<Ring> blank = blankContour(d);
@@ -114,23 +116,21 @@ ImpositionNotices imposeNested(Model& m, Drawing& d, const ImpositionSettings& s
             m.FmtCartonX = 2 * m.Marges[0] + m.HorsToutX;
             m.FmtCartonY = 2 * m.Marges[1] + m.HorsToutY;
         }
-        a = arrange(blank, *s.nesting, sheetBoard(m, s));
+        a = arrange(blank, pattern, sheetBoard(m, s));
     } else {
         const NestBoard gaps = sheetBoard(m, s);
-        a = arrangeCounts(blank, *s.nesting, gaps.gapX, gaps.gapY, std::max<int>(1, m.NbPoseX),
+        a = arrangeCounts(blank, pattern, gaps.gapX, gaps.gapY, std::max<int>(1, m.NbPoseX),
                           std::max<int>(1, m.NbPoseY));
         m.FmtCartonX = static_cast<float>(a.used.width() + m.Marges[0] * f);
         m.FmtCartonY = static_cast<float>(a.used.height() + m.Marges[1] * f);
     }
     if (a.poses.empty()) {
-        ImpositionSettings grid = s;
-        grid.nesting.reset();
         notices.push_back(
             "Aucune pose de l'imposition optimisée ne tient sur le format : "
             "poses en grille simple");
-        ImpositionNotices more = computeImposition(m, grid);
+        ImpositionNotices more = computeImposition(m, s);
         if (s.AvecImpos)
-            more = drawImposition(m, d, grid);
+            more = drawImposition(m, d, s);
         notices.insert(notices.end(), more.begin(), more.end());
         return notices;
     }

@@ -39,9 +39,11 @@ std::optional<NestingOffer> offerSmallestSheet(const Model& m, const Drawing& d,
 // The imposition once an arrangement is taken: counts (columns of the fullest row, rows,
 // poses), in pose mode the sheet, the rectangle the poses cover and, with the copies on, the
 // poses and the sheet outline in `d`. The imposition's own pass over the grid is replaced.
-ImpositionNotices imposeNested(Model& m, Drawing& d, const ImpositionSettings& s);
+ImpositionNotices imposeNested(Model& m, Drawing& d, const ImpositionSettings& s,
+                               const NestPattern& pattern);
 
 // The offer's arrangement becomes the imposition: its pattern, counts and sheet.
+// (The pattern goes to the workbench's nesting.)
 void takeNesting(Model& m, ImpositionSettings& s, const NestingOffer& offer);
 
 }  // namespace brontaxe

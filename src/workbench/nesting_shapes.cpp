@@ -11,8 +11,6 @@ namespace {
 
 constexpr double kTouch = 1e-9;
 constexpr double kNone = -std::numeric_limits<double>::infinity();
-// Beyond the gap: the contour's chords lie up to this far inside the arcs they stand for.
-constexpr double kArcAllowance = 0.05;
 
 GEOSGeometry* polygonOf(const GeosContext& geos, const Ring& ring) {
     GEOSCoordSequence* seq =

@@ -22,6 +22,10 @@ struct Envelope {
     bool upper = true;
 };
 
+// Kept beyond the gap: the contour's chords lie up to 0.05 mm inside the arcs they stand for,
+// on both poses that face each other.
+inline constexpr double kArcAllowance = 0.1;
+
 struct TurnedBlank {
     std::vector<Ring> rings;  // turned, box corner on the origin
     Point offset;             // rotate(p, turn) + offset puts a point of the blank there

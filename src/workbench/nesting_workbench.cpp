@@ -4,9 +4,10 @@ namespace brontaxe {
 
 std::optional<NestingOffer> optimiseImposition(Workbench& wb, const NestingRequest& r) {
     const ImpositionSettings kept = wb.imposition();
+    const std::optional<NestPattern> keptNesting = wb.nesting();
     const Model before = wb.model();
     wb.imposition().AvecImpos = false;
-    wb.imposition().nesting.reset();
+    wb.nesting().reset();
     std::optional<NestingOffer> offer;
     if (wb.regenerate().drawn) {
         // The sheet and counts as the user left them, the blank's figures as just measured.
@@ -22,6 +23,7 @@ std::optional<NestingOffer> optimiseImposition(Workbench& wb, const NestingReque
         }
     }
     wb.imposition() = kept;
+    wb.nesting() = keptNesting;
     wb.model().FmtCartonX = before.FmtCartonX;
     wb.model().FmtCartonY = before.FmtCartonY;
     wb.model().NbPoseX = before.NbPoseX;
@@ -33,11 +35,12 @@ std::optional<NestingOffer> optimiseImposition(Workbench& wb, const NestingReque
 
 RegenerationReport takeNestingOffer(Workbench& wb, const NestingOffer& offer) {
     takeNesting(wb.model(), wb.imposition(), offer);
+    wb.nesting() = offer.arrangement.pattern;
     return wb.regenerate();
 }
 
 RegenerationReport leaveNesting(Workbench& wb) {
-    wb.imposition().nesting.reset();
+    wb.nesting().reset();
     return wb.regenerate();
 }
 

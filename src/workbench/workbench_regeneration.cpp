@@ -177,8 +177,8 @@ void Workbench::measureSize() {
 
 // The sheet figures always follow the blank; the copies are drawn around a drawn blank.
 void Workbench::impose(RegenerationReport& report) {
-    if (imposition_.nesting && report.drawn) {
-        ImpositionNotices notices = imposeNested(model_, drawing_, imposition_);
+    if (nesting_ && report.drawn) {
+        ImpositionNotices notices = imposeNested(model_, drawing_, imposition_, *nesting_);
         report.notices.insert(report.notices.end(), notices.begin(), notices.end());
         return;
     }
