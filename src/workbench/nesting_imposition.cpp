@@ -24,6 +24,12 @@ NestingOffer offerOf(const Model& m, const ImpositionSettings& s, Arrangement a,
     const bool fits =
         m.HorsToutX <= sheetX - m.Marges[0] * f && m.HorsToutY <= sheetY - m.Marges[1] * f;
     o.gridPoses = fits ? grid.NbPoses : 0;
+    if (fits) {
+        const WasteFigures w = imposedWaste(grid);
+        o.gridUsedX = w.ImpX;
+        o.gridUsedY = w.ImpY;
+        o.gridWaste = w.PerteFormat;
+    }
     o.sheetX = sheetX;
     o.sheetY = sheetY;
     o.usedX = a.used.width();

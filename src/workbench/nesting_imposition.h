@@ -15,7 +15,10 @@ namespace brontaxe {
 struct NestingOffer {
     Arrangement arrangement;
     int gridPoses = 0;
-    double sheetX = 0;  // the sheet, a roll's length cut after the last row
+    double gridUsedX = 0;  // what the grid's poses cover
+    double gridUsedY = 0;
+    double gridWaste = -1;  // % of the sheet
+    double sheetX = 0;      // the sheet, a roll's length cut after the last row
     double sheetY = 0;
     double usedX = 0;  // what the poses cover
     double usedY = 0;
