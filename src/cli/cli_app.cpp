@@ -11,6 +11,7 @@
 
 #include "cli/cli_check.h"
 #include "cli/cli_fold.h"
+#include "cli/cli_nesting.h"
 #include "cli/cli_parse.h"
 #include "cli/cli_pieces.h"
 #include "cli/cli_rcv.h"
@@ -352,6 +353,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     definePieceOptions(app, pieces);
     bool folded = false;
     defineFoldOptions(app, folded);
+    NestingOptions nesting;
+    defineNestingOptions(app, nesting);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -397,6 +400,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         problem = checkImposition(o.imposition);
     if (!problem)
         problem = rcvProblem(rcv);
+    if (!problem)
+        problem = nestingProblem(nesting);
     if (problem) {
         err << "Erreur : " << *problem << "\n";
         return kBadInput;
@@ -406,6 +411,10 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     const RegenerationReport report = regenerate(wb, pieces);
     if (!report.drawn) {
         err << "Erreur : " << report.message << "\n";
+        return kFailed;
+    }
+    if (auto refused = applyNesting(wb, nesting, out)) {
+        err << "Erreur : " << *refused << "\n";
         return kFailed;
     }
     const std::vector<std::string> dataWarnings = wb.dataWarnings();

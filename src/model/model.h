@@ -112,6 +112,10 @@ struct Model {
     float SurfDecoupee = 0;
     float PerteHorsTout = 0;
     float PerteFormat = 0;
+    // What the poses cover when the optimiser laid them; 0 on the grid, whose rectangle
+    // follows from the counts.
+    float ImposeeX = 0;
+    float ImposeeY = 0;
     std::array<float, 17> PassesMachine{};
 
     // Preferences and paths

@@ -52,6 +52,8 @@ constexpr std::string_view kNumModule = "NumModule";
 constexpr std::string_view kTopBottom = "topBottomEntry";
 constexpr std::string_view kListeFoulages = "listeFoulages";
 constexpr std::string_view kAvecImpos = "AvecImpos";
+// The optimiser's pattern, present only once the user took it.
+constexpr std::string_view kImposOptimisee = "ImposOptimisee";
 constexpr std::string_view kChkCentre = "ChkCentre";
 
 std::optional<int> wholeNumber(const std::string& text, int first, int last) {
@@ -112,6 +114,8 @@ io::DesignRecord designRecord(const Workbench& wb) {
         {std::string(kAvecImpos), wb.imposition().AvecImpos ? "1" : "0"},
         {std::string(kChkCentre), wb.imposition().ChkCentre ? "1" : "0"},
     };
+    if (const auto& nesting = wb.nesting())
+        r.window.emplace_back(std::string(kImposOptimisee), patternText(*nesting));
     return r;
 }
 
@@ -126,6 +130,7 @@ std::optional<std::string> restoreDesign(Workbench& wb, const io::DesignRecord& 
     }
     MainWindowState window = wb.window();
     ImpositionSettings imposition = wb.imposition();
+    std::optional<NestPattern> nesting;  // a file without the optimiser's pattern: the grid
     for (const auto& [name, value] : design.window) {
         if (name == kTxtModel) {
             window.codeText = value;
@@ -148,6 +153,10 @@ std::optional<std::string> restoreDesign(Workbench& wb, const io::DesignRecord& 
             if (!b)
                 return refusal("valeur incorrecte pour " + name + " : \"" + value + "\"");
             (name == kAvecImpos ? imposition.AvecImpos : imposition.ChkCentre) = *b;
+        } else if (name == kImposOptimisee) {
+            nesting = readPattern(value);
+            if (!nesting)
+                return refusal("imposition optimisée incorrecte : \"" + value + "\"");
         } else {
             return refusal("entrée inconnue : " + name);
         }
@@ -168,6 +177,7 @@ std::optional<std::string> restoreDesign(Workbench& wb, const io::DesignRecord& 
     wb.model() = std::move(model);
     wb.window() = std::move(window);
     wb.imposition() = imposition;
+    wb.nesting() = nesting;
     const std::string creases = wb.window().creaseList;
     wb.transferDimensions(false);
     wb.window().creaseList = creases;

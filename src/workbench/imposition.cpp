@@ -115,6 +115,7 @@ NestingOffsets nestingOffsets(const Model& m) {
 ImpositionNotices computeImposition(Model& m, const ImpositionSettings& s) {
     ImpositionNotices notices;
     const double f = marginFactor(s);
+    m.ImposeeX = m.ImposeeY = 0;
     if (m.ImposManuelle)
         sheetMode(m, f, notices);
     else
@@ -125,12 +126,19 @@ ImpositionNotices computeImposition(Model& m, const ImpositionSettings& s) {
 
 WasteFigures imposedWaste(const Model& m) {
     WasteFigures w;
+    if (m.ImposeeX > 0 && m.ImposeeY > 0)
+        return wasteOf(m, m.ImposeeX, m.ImposeeY);
     w.ImpX = double{m.HorsToutX} * m.NbPoseX + double{m.EspPoseX} * (m.NbPoseX - 1);
     // Nested folder columns stand closer by their offset: the imposed rectangle is what the
     // poses cover, not the plain grid.
     if (m.NbPoseX > 1)
         w.ImpX -= nestingOffsets(m).dX * (m.NbPoseX - 1);
     w.ImpY = double{m.HorsToutY} * m.NbPoseY + double{m.EspPoseY} * (m.NbPoseY - 1);
+    return wasteOf(m, w.ImpX, w.ImpY);
+}
+
+WasteFigures wasteOf(const Model& m, double imposedX, double imposedY) {
+    WasteFigures w{imposedX, imposedY};
     if (m.SurfDecoupee <= 0)
         return w;
     const double used = double{m.SurfDecoupee} * m.NbPoses;

@@ -53,5 +53,7 @@ struct WasteFigures {
     double PerteFormat = -1;
 };
 WasteFigures imposedWaste(const Model& m);
+// The same for poses covering `imposedX` x `imposedY`.
+WasteFigures wasteOf(const Model& m, double imposedX, double imposedY);
 
 }  // namespace brontaxe

@@ -8,9 +8,8 @@
 #include "drawing/contour.h"
 
 namespace brontaxe {
-namespace {
 
-std::vector<Segment> cutSegments(const Drawing& d) {
+std::vector<Segment> blankCutSegments(const Drawing& d) {
     std::vector<Segment> out;
     const std::int32_t blank = d.blankElementCount();
     for (std::int32_t i = 0; i < blank; ++i) {
@@ -25,6 +24,8 @@ std::vector<Segment> cutSegments(const Drawing& d) {
     }
     return out;
 }
+
+namespace {
 
 // The highest (or lowest) cut at abscissa x; none when no cut spans x.
 std::optional<double> reach(const std::vector<Segment>& cuts, double x, bool highest) {
@@ -50,7 +51,7 @@ std::optional<double> reach(const std::vector<Segment>& cuts, double x, bool hig
 }  // namespace
 
 double facingOffset(const Drawing& d, double backX, bool upperSides) {
-    const std::vector<Segment> cuts = cutSegments(d);
+    const std::vector<Segment> cuts = blankCutSegments(d);
     // Both outlines are straight between the ends of their cuts, so the closest approach
     // lies at an end of one of them.
     std::vector<double> xs;

@@ -20,6 +20,7 @@ Workbench::Workbench(platform::PrivateProfile settings, GeneratorLookup lookup,
 void Workbench::startUp() {
     model_ = Model{};
     imposition_ = ImpositionSettings{};
+    nesting_.reset();
     window_ = MainWindowState{};
     model_.BloqueModif = true;
     setStartupValues(model_);

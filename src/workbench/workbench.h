@@ -18,6 +18,7 @@
 #include "workbench/allowance_effects.h"
 #include "workbench/catalogue.h"
 #include "workbench/imposition_input.h"
+#include "workbench/nesting_pattern.h"
 #include "workbench/pieces.h"
 
 namespace brontaxe {
@@ -185,6 +186,9 @@ class Workbench {
 
     // Imposition (frames "Poses" and "Format Carton").
     ImpositionSettings& imposition() { return imposition_; }
+    // The optimiser's pattern once the user took it ("Optimiser l'imposition"); else the grid.
+    std::optional<NestPattern>& nesting() { return nesting_; }
+    const std::optional<NestPattern>& nesting() const { return nesting_; }
     const ImpositionSettings& imposition() const { return imposition_; }
     ImpositionNotices computeImposition() {
         return brontaxe::computeImposition(model_, imposition_);
@@ -232,6 +236,7 @@ class Workbench {
     Model model_;
     Drawing drawing_;
     ImpositionSettings imposition_;
+    std::optional<NestPattern> nesting_;
     MainWindowState window_;
     std::string drawingFileName_;
     std::optional<SectionRequest> pendingSection_;

@@ -17,6 +17,7 @@
 #include "techsheet/sheet_template.h"
 #include "workbench/catalogue.h"
 #include "workbench/direction_arrows.h"
+#include "workbench/nesting_imposition.h"
 #include "workbench/profile_rules.h"
 #include "workbench/window_figures.h"
 #include "workbench/workbench.h"
@@ -176,6 +177,11 @@ void Workbench::measureSize() {
 
 // The sheet figures always follow the blank; the copies are drawn around a drawn blank.
 void Workbench::impose(RegenerationReport& report) {
+    if (nesting_ && report.drawn) {
+        ImpositionNotices notices = imposeNested(model_, drawing_, imposition_, *nesting_);
+        report.notices.insert(report.notices.end(), notices.begin(), notices.end());
+        return;
+    }
     ImpositionNotices notices = brontaxe::computeImposition(model_, imposition_);
     if (imposition_.AvecImpos && report.drawn) {
         ImpositionNotices more = brontaxe::drawImposition(model_, drawing_, imposition_);

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -424,6 +425,24 @@ class MainWindowTest : public QObject {
         f.typeAndLeave("TxFmtCX", "3000");
         QCOMPARE(f.box("TxFmtCX")->text(), QString("3000"));
         QCOMPARE(f.child<QLabel>("lbnbposes")->text(), QString("2"));
+
+        // The optimiser's arrangement beside the grid's; taken, it is the imposition.
+        f.typeAndLeave("TxFmtCY", "1500");
+        QString offer;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            offer = box->text();
+            for (QAbstractButton* b : box->buttons())
+                if (b->text() == "Prendre")
+                    b->click();
+        });
+        QMetaObject::invokeMethod(f.child<QObject>("CmdOptimiser"), "click");
+        QVERIFY2(offer.startsWith("Imposition optimisée : 5 poses"), qPrintable(offer));
+        QVERIFY2(offer.contains("\nGrille : 4 poses"), qPrintable(offer));
+        QVERIFY(f.wb.nesting());
+        QCOMPARE(f.child<QLabel>("lbnbposes")->text(), QString("5"));
     }
 
     void anUndrawnCodeLeavesListsBoxDrawingAndFiguresOnTheDrawnStyle() {

@@ -113,6 +113,8 @@ class MainWindow : public QMainWindow {
     QWidget* buildResultPanel();
     QGroupBox* buildOrientation();
     QGroupBox* buildSheetFrame();
+    // "Optimiser l'imposition": the optimiser's arrangement beside the grid's, to take or leave.
+    void optimiseImposition();
     QGroupBox* buildPosesFrame();
     QGroupBox* buildLengthFigures();
     QGroupBox* buildSurfaceFigures();

@@ -395,6 +395,10 @@ QGroupBox* MainWindow::buildSheetFrame() {
     grid->addWidget(marginBoxes_[0], 2, 1);
     grid->addWidget(marginBoxes_[1], 2, 2);
     grid->addWidget(centreBox_, 3, 1, 1, 2);
+    auto* optimise = new QPushButton("Optimiser l'imposition");
+    optimise->setObjectName("CmdOptimiser");
+    connect(optimise, &QPushButton::clicked, this, &MainWindow::optimiseImposition);
+    grid->addWidget(optimise, 4, 0, 1, 3);
     return frame;
 }
 
