@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_bridges.h"
 #include "cli/cli_check.h"
 #include "cli/cli_fold.h"
 #include "cli/cli_parse.h"
@@ -352,6 +353,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     definePieceOptions(app, pieces);
     bool folded = false;
     defineFoldOptions(app, folded);
+    BridgeOptions bridges;
+    defineBridgeOptions(app, bridges);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -397,6 +400,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         problem = checkImposition(o.imposition);
     if (!problem)
         problem = rcvProblem(rcv);
+    if (!problem)
+        problem = applyBridgeOptions(wb.model(), bridges);
     if (problem) {
         err << "Erreur : " << *problem << "\n";
         return kBadInput;
@@ -423,6 +428,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         printRcv(out, wb.model(), rcv);
     if (folded)
         printFolded(out, wb);
+    if (bridges.rules)
+        printRules(out, wb);
     if (o.dump)
         out << dumpDrawing(wb.drawing());
     if (!o.output.empty()) {
