@@ -46,7 +46,7 @@ void printFigures(std::ostream& out, const Workbench& wb) {
     out << s.text(610) << "\n";
     lengthLine(out, s.text(601), m.LgCoupant);
     if (m.NbPonts > 0) {
-        lengthLine(out, "Coupant avec ponts :", m.LgCoupant - m.LgPonts);
+        lengthLine(out, "Coupant - ponts :", m.LgCoupant - m.LgPonts);
         out << "  " << std::left << std::setw(18) << "Ponts :" << std::right << std::setw(10)
             << m.NbPonts << "\n";
     }

@@ -19,7 +19,7 @@ TEST(CliBridges, PlacesBridgesCountsThemAndPrintsTheRules) {
     ASSERT_EQ(r.code, 0) << r.err;
     const double bridges = figureAfter(r.out, "Ponts :");
     EXPECT_GT(bridges, 20) << r.out;
-    EXPECT_NEAR(figureAfter(r.out, "Coupant avec ponts :"),
+    EXPECT_NEAR(figureAfter(r.out, "Coupant - ponts :"),
                 figureAfter(r.out, "Coupant :") - bridges * 0.5 / 1000, 0.011);
     EXPECT_NE(r.out.find("Règles de la forme\n  Coupant : "), std::string::npos) << r.out;
     EXPECT_NE(r.out.find(std::to_string(static_cast<int>(bridges)) + " pont(s)"),
