@@ -58,12 +58,15 @@ void drawLoosePanel(Model&, Drawing& d, float xa, float xb, float h, float flap)
 
 // A slot of no width: one knife from the fold line up between two flaps, the taller flap's
 // side above it. The chain arrives at the right flap's top and leaves from the left one's,
-// so that no knife is laid twice nor has no length.
+// so that no knife is laid twice nor has no length. Between the flaps a bridge would tie them
+// together: that knife stays whole.
 void slit(Model&, Drawing& d, float x, float h, float rightTop, float leftTop) {
     lineTo(d, x, rightTop);
     if (rightTop > leftTop)
         lineTo(d, x, leftTop);
+    d.Bridgeless = true;
     lineTo(d, x, h);
+    d.Bridgeless = false;
     const float lower = std::min(rightTop, leftTop);
     chainStart(d, x, lower);
     if (leftTop > lower)

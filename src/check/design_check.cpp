@@ -17,6 +17,7 @@ Severity severityOf(FindingKind kind) {
         case FindingKind::LockTabTooWide:
         case FindingKind::HoleTooClose:
         case FindingKind::NarrowPanel:
+        case FindingKind::LooseCutOut:
             return Severity::Warning;
         default:
             return Severity::Defect;
@@ -48,6 +49,7 @@ std::vector<Finding> checkDrawing(const Drawing& d, const CheckOptions& options)
     check::findOverCuts(in, out);
     check::findNarrowPanels(in, out);
     check::findHolesTooClose(in, out);
+    check::findBridgeProblems(d, out);
     return out;
 }
 

@@ -34,6 +34,8 @@ enum class FindingKind {
     LockTabTooWide,    // a locking tab wider than its slot's mouth
     HoleTooClose,      // a hole closer to a crease or the outline than the board's land
     NarrowPanel,       // a panel or flap narrower than three board thicknesses
+    ShortKnife,        // a bridge off a cut, or leaving less than twice its width of knife
+    LooseCutOut,       // a closed cut-out that no bridge holds while the blank has bridges
 };
 
 enum class Severity {

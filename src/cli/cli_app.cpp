@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_bridges.h"
 #include "cli/cli_check.h"
 #include "cli/cli_fold.h"
 #include "cli/cli_nesting.h"
@@ -355,6 +356,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     defineFoldOptions(app, folded);
     NestingOptions nesting;
     defineNestingOptions(app, nesting);
+    BridgeOptions bridges;
+    defineBridgeOptions(app, bridges);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -402,6 +405,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         problem = rcvProblem(rcv);
     if (!problem)
         problem = nestingProblem(nesting);
+    if (!problem)
+        problem = applyBridgeOptions(wb.model(), bridges);
     if (problem) {
         err << "Erreur : " << *problem << "\n";
         return kBadInput;
@@ -432,6 +437,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         printRcv(out, wb.model(), rcv);
     if (folded)
         printFolded(out, wb);
+    if (bridges.rules)
+        printRules(out, wb);
     if (o.dump)
         out << dumpDrawing(wb.drawing());
     if (!o.output.empty()) {

@@ -45,6 +45,11 @@ void printFigures(std::ostream& out, const Workbench& wb) {
         << platform::formatNumber(m.HorsToutY, "#######0.00") << " mm\n";
     out << s.text(610) << "\n";
     lengthLine(out, s.text(601), m.LgCoupant);
+    if (m.NbPonts > 0) {
+        lengthLine(out, "Coupant - ponts :", m.LgCoupant - m.LgPonts);
+        out << "  " << std::left << std::setw(18) << "Ponts :" << std::right << std::setw(10)
+            << m.NbPonts << "\n";
+    }
     lengthLine(out, s.text(602), m.LgPerfoRainant);
     lengthLine(out, s.text(603), m.LgPerfo);
     lengthLine(out, s.text(604), m.LgMiChair);

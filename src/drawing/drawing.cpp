@@ -95,6 +95,17 @@ void place(Shape& shape, const Placement& t) {
                shape);
 }
 
+// A mirror turns an arc round (arcs run counter-clockwise): its bridges are then measured
+// from its other end.
+void reverseArcBridges(Element& e) {
+    if (!std::holds_alternative<ArcShape>(e.shape) || e.bridges.empty())
+        return;
+    const double len = strokeLength(e);
+    for (Bridge& b : e.bridges)
+        b.at = len - b.at;
+    std::reverse(e.bridges.begin(), e.bridges.end());
+}
+
 void reflectShape(Shape& shape, Point on, double angle) {
     std::visit(Overloaded{
                    [&](LineShape& l) {
@@ -194,7 +205,7 @@ void Drawing::ClearDrawing() {
 }
 
 ElementId Drawing::add(Shape shape) {
-    elements_.push_back(Element{std::move(shape), LineKind, LineVariant, Piece, 0});
+    elements_.push_back(Element{std::move(shape), LineKind, LineVariant, Piece, 0, {}, Bridgeless});
     return lastId();
 }
 
@@ -280,13 +291,17 @@ void Drawing::TransformRange(ElementId first, ElementId last, double x, double y
     if (from > to)
         std::swap(from, to);
     const Placement t{factor < 0, angle, {x, y}};
-    for (std::size_t i = from; i <= to; ++i)
+    for (std::size_t i = from; i <= to; ++i) {
         place(elements_[i].shape, t);
+        if (t.mirror)
+            reverseArcBridges(elements_[i]);
+    }
 }
 
 ElementId Drawing::TransformElement(double x, double y, double angle, ElementId id, bool addCopy) {
     Element copy = element(id);
     reflectShape(copy.shape, {x, y}, angle);
+    reverseArcBridges(copy);
     if (!addCopy) {
         mutableElement(id) = copy;
         return id;
@@ -625,6 +640,8 @@ ElementId Drawing::addPoses(const PoseRow& row) {
                 continue;
             Element copy = elements_[i];
             place(copy.shape, move);
+            if (move.mirror)
+                reverseArcBridges(copy);
             if (angle != 0)
                 place(copy.shape, spin);
             elements_.push_back(std::move(copy));

@@ -56,6 +56,8 @@ class Drawing {
     std::int16_t LineVariant = 1;
     float StartAngle = 0;  // start of the next arc, rotation of the next text
     float Radius = 0;      // radius of the next arc, size of the next text
+    // The next lines take no bridge: their style keeps them whole.
+    bool Bridgeless = false;
 
     // What the generation draws through: its registry of elements and the chain's end.
     Tracer& tracer() { return tracer_; }
@@ -135,6 +137,9 @@ class Drawing {
     void SetElementHalfLength(ElementId id, double value);
     void SetElementAngle(ElementId id, double value);
     void SetElementFlag(ElementId id, std::int32_t value) { mutableElement(id).flag = value; }
+    void SetElementBridges(ElementId id, std::vector<Bridge> bridges) {
+        mutableElement(id).bridges = std::move(bridges);
+    }
     void DeleteElement(ElementId id);
 
     // Technical sheet: SheetName is empty while the drawing holds none. Fields count from 1;

@@ -113,12 +113,25 @@ struct SymbolShape {
 using Shape = std::variant<LineShape, ArcShape, DimensionShape, TextShape, SheetShape, ContourShape,
                            SymbolShape>;
 
+// A bridge (nick) left uncut in a cut line so that the blank stays in the sheet through the
+// press: its centre as the distance along the stroke from the stroke's start, and its width.
+struct Bridge {
+    double at = 0;
+    double width = 0;
+
+    friend bool operator==(const Bridge&, const Bridge&) = default;
+};
+
 struct Element {
     Shape shape;
     std::int16_t lineKind = kind::Cut;
     std::int16_t lineVariant = 1;
     std::int16_t piece = 1;
     std::int32_t flag = 0;
+    // Bridges of a line or arc, in order along it.
+    std::vector<Bridge> bridges = {};
+    // A line its style keeps whole: the placement gives it no bridge.
+    bool bridgeless = false;
 
     ShapeType type() const;
     friend bool operator==(const Element&, const Element&) = default;

@@ -5,6 +5,7 @@
 #include <variant>
 #include <vector>
 
+#include "drawing/bridges.h"
 #include "drawing/pens.h"
 #include "io/overloaded.h"
 
@@ -151,7 +152,17 @@ bool renderDrawing(cairo_t* cr, const Drawing& d, const PageLayout& page, double
                 cairo_restore(cr);
                 return false;
             }
-            if (!d.isShown(e) || penRoleOf(e) != pen.role || !painter.addStroke(e))
+            if (!d.isShown(e) || penRoleOf(e) != pen.role)
+                continue;
+            // A bridge is a gap in the knife: a bridged line is drawn as its pieces.
+            bool added = false;
+            if (e.bridges.empty()) {
+                added = painter.addStroke(e);
+            } else {
+                for (const Element& piece : knifePieces(e))
+                    added = painter.addStroke(piece) || added;
+            }
+            if (!added)
                 continue;
             if (++pending == kLinesPerStroke) {
                 painter.stroke(pen);

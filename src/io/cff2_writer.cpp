@@ -53,9 +53,10 @@ class Cff2Out {
 
     void element(const Element& e) {
         const RuleCode code = ruleCode(e.lineKind);
+        const std::string bridges = bridgeFields(e.bridges);
         std::visit(Overloaded{
-                       [&](const LineShape& l) { line(code, l.a, l.b); },
-                       [&](const ArcShape& a) { arc(code, a); },
+                       [&](const LineShape& l) { line(code, l.a, l.b, bridges); },
+                       [&](const ArcShape& a) { arc(code, a, bridges); },
                        [&](const DimensionShape& d) { dimension(d); },
                        [&](const TextShape& t) { text(t.position, t.text, t.height, t.angleDeg); },
                        [&](const SheetShape& s) {
@@ -85,19 +86,27 @@ class Cff2Out {
                std::to_string(code.type) + ",0,";
     }
 
-    void line(RuleCode code, Point a, Point b) {
+    // The last two fields of a line or arc: its number of bridges and their width (the
+    // cutting table spreads them).
+    static std::string bridgeFields(const std::vector<Bridge>& bridges) {
+        if (bridges.empty())
+            return "0,0.0000";
+        return std::to_string(bridges.size()) + "," + coordinate(bridges.front().width);
+    }
+
+    void line(RuleCode code, Point a, Point b, const std::string& bridges = "0,0.0000") {
         out_ += head('L', code) + coordinate(a.x) + "," + coordinate(a.y) + "," + coordinate(b.x) +
-                "," + coordinate(b.y) + ",0,0.0000\n";
+                "," + coordinate(b.y) + "," + bridges + "\n";
     }
 
     // Start, end, centre, then the direction: 1 counter-clockwise. A full circle starts and
     // ends at the same point.
-    void arc(RuleCode code, const ArcShape& a) {
+    void arc(RuleCode code, const ArcShape& a, const std::string& bridges) {
         const Point s = a.start();
         const Point e = a.end();
         out_ += head('A', code) + coordinate(s.x) + "," + coordinate(s.y) + "," + coordinate(e.x) +
                 "," + coordinate(e.y) + "," + coordinate(a.centre.x) + "," +
-                coordinate(a.centre.y) + ",1,0,0.0000\n";
+                coordinate(a.centre.y) + ",1," + bridges + "\n";
     }
 
     // Text last on its record, so a comma in it cannot shift the fields.

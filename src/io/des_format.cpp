@@ -198,6 +198,23 @@ Shape readShape(const json& e) {
     throw DesError{"type d'élément inconnu : \"" + type + "\""};
 }
 
+// Bridges as [centre along the stroke, width] pairs, each lying wholly on its stroke.
+std::vector<Bridge> readBridges(const json& e, const Element& stroke) {
+    std::vector<Bridge> out;
+    if (!e.contains("bridges"))
+        return out;
+    const double len = strokeLength(stroke);
+    for (const json& pair : arrayMember(e, "bridges")) {
+        if (!pair.is_array() || pair.size() != 2 || !pair[0].is_number() || !pair[1].is_number())
+            throw DesError{"pont incorrect"};
+        const Bridge b{pair[0].get<double>(), pair[1].get<double>()};
+        if (!(b.width > 0) || !(b.at - b.width / 2 >= -kEps) || !(b.at + b.width / 2 <= len + kEps))
+            throw DesError{"pont hors de son trait"};
+        out.push_back(b);
+    }
+    return out;
+}
+
 Element readElement(const json& e) {
     Element out;
     out.shape = readShape(e);
@@ -205,6 +222,8 @@ Element readElement(const json& e) {
     out.lineVariant = integer<std::int16_t>(e, "variant", 0, true);
     out.piece = integer<std::int16_t>(e, "piece", 0, true);
     out.flag = integer<std::int32_t>(e, "flag", 0, false);
+    out.bridges = readBridges(e, out);
+    out.bridgeless = e.contains("bridgeless") && e.at("bridgeless") == true;
     return out;
 }
 
@@ -317,6 +336,10 @@ std::string desText(const Drawing& d, const DesignRecord* design, const WritePro
         item["piece"] = e.piece;
         if (e.flag != 0)
             item["flag"] = e.flag;
+        for (const Bridge& b : e.bridges)
+            item["bridges"].push_back({b.at, b.width});
+        if (e.bridgeless)
+            item["bridgeless"] = true;
         out += separator + compact(item);
         separator = ",\n";
     }

@@ -13,6 +13,7 @@
 #include <variant>
 #include <vector>
 
+#include "drawing/bridges.h"
 #include "drawing/dimension_layout.h"
 #include "drawing/pens.h"
 #include "io/dxf_owner_writer.h"
@@ -143,8 +144,11 @@ class DxfOut {
         for (const Element& e : d.elements()) {
             if (!progress.at(done++, d.ElementCount()))
                 return false;
-            if (d.isShown(e))
-                element(e);
+            if (!d.isShown(e))
+                continue;
+            // A bridge is a gap in the knife: a bridged line is written as its pieces.
+            for (const Element& piece : knifePieces(e))
+                element(piece);
         }
         w_.sectionEnd();
         return true;

@@ -72,6 +72,9 @@ constexpr std::array kRanges{
     RangeEntry{"CroisPar2", size(0, kMaxSize)},
     RangeEntry{"CroisPar3", size(0, kMaxSize)},
     RangeEntry{"CroisPar4", size(0, kMaxSize)},
+    RangeEntry{"lgPont", size(0, 10), "Largeur de pont incorrecte"},
+    RangeEntry{"pasPonts", size(1, kMaxSheet), "Pas des ponts incorrect"},
+    RangeEntry{"degPonts", size(0, 1000), "Dégagement des ponts incorrect"},
     RangeEntry{"senscann", count(0, 2)},  // 0 not shown, 1 and 2 the two directions
     RangeEntry{"senspass", count(0, 2)},
     RangeEntry{"CaisseEn4", count(0, 4)},

@@ -78,6 +78,12 @@ struct Model {
     float CroisPar2 = 0;
     float CroisPar3 = 0;
     float CroisPar4 = 0;
+    // Bridges in the cuts: placed or not, their width, at most one per pitch of cut, kept
+    // the clearance from corners, ends and crossings.
+    bool ponts = false;
+    float lgPont = 0;
+    float pasPonts = 0;
+    float degPonts = 0;
 
     // Orientation and symmetry
     std::int16_t senscann = 0;
@@ -109,6 +115,8 @@ struct Model {
     float LgMiChair = 0;
     float LgRainant = 0;
     float LgTotal = 0;
+    std::int32_t NbPonts = 0;  // bridges in the cuts
+    float LgPonts = 0;         // their widths together, mm
     float SurfDecoupee = 0;
     float PerteHorsTout = 0;
     float PerteFormat = 0;

@@ -58,6 +58,10 @@ void setDefaults(Model& m) {
     m.CroisPar3 = 30;
     m.CroisPar4 = 50;
     m.NbCases = 3;
+    m.ponts = false;
+    m.lgPont = 0.5f;
+    m.pasPonts = 150;
+    m.degPonts = 10;
 
     m.FmtCartonX = 0;
     m.FmtCartonY = 0;
@@ -104,6 +108,10 @@ void readStoredParameters(Model& m, const ParameterFile& p) {
     m.DPoign = p.readFloat("DPoign", m.DPoign);
     m.EPoign = p.readFloat("EPoign", m.EPoign);
     m.Sym_Verticale = p.readBool("Sym_Verticale", m.Sym_Verticale);
+    m.ponts = p.readBool("ponts", m.ponts);
+    m.lgPont = p.readFloat("lgPont", m.lgPont);
+    m.pasPonts = p.readFloat("pasPonts", m.pasPonts);
+    m.degPonts = p.readFloat("degPonts", m.degPonts);
 }
 
 }  // namespace

@@ -70,6 +70,12 @@ auto* dimensionFieldOf(M& m, int field) {
             return Ptr{&m.DPoign};
         case 30:
             return Ptr{&m.EPoign};
+        case 31:
+            return Ptr{&m.lgPont};
+        case 32:
+            return Ptr{&m.pasPonts};
+        case 33:
+            return Ptr{&m.degPonts};
         default:
             return Ptr{nullptr};
     }
@@ -112,6 +118,9 @@ constexpr FieldNames kFieldNames[kAutreDimFieldCount] = {
     {"HPoign", "Hauteur de poignée incorrecte"},
     {"DPoign", "Distance de poignée incorrecte"},
     {"EPoign", "Écart refoulage de poignée incorrect"},
+    {"lgPont", "Largeur de pont incorrecte"},
+    {"pasPonts", "Pas des ponts incorrect"},
+    {"degPonts", "Dégagement des ponts incorrect"},
 };
 
 // What a user typed: a decimal comma reads as a point.

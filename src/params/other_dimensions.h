@@ -12,18 +12,20 @@
 
 namespace brontaxe {
 
-inline constexpr int kAutreDimFieldCount = 31;
+inline constexpr int kAutreDimFieldCount = 34;
 inline constexpr int kFieldNbMortaise = 19;
 inline constexpr int kFieldCreasesHorizontal = 20;
 inline constexpr int kFieldCreasesVertical = 21;
 inline constexpr int kFieldNbCases = 22;
 inline constexpr int kFieldFlapHeight = 5;
+// The "Ponts" tab: bridge width, pitch and clearance.
+inline constexpr int kFieldBridgeWidth = 31;
 inline constexpr std::int16_t kMaxNbMortaise = 3;
 
 // A size as the dialog shows it: the shortest form of the single, with the decimal comma.
 std::string FormatDim(double value);
 
-// The model's real behind a numeric field (0 to 18 and 23 to 30); nullptr for the others.
+// The model's real behind a numeric field (0 to 18 and 23 to 33); nullptr for the others.
 float* dimensionField(Model& m, int field);
 const float* dimensionField(const Model& m, int field);
 

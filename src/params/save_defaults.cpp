@@ -50,6 +50,10 @@ std::vector<std::pair<std::string_view, std::string>> storedValues(const Model& 
         {"DPoign", storedNumberText(m.DPoign)},
         {"EPoign", storedNumberText(m.EPoign)},
         {"Sym_Verticale", flagText(m.Sym_Verticale)},
+        {"ponts", flagText(m.ponts)},
+        {"lgPont", storedNumberText(m.lgPont)},
+        {"pasPonts", storedNumberText(m.pasPonts)},
+        {"degPonts", storedNumberText(m.degPonts)},
     };
 }
 

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "board/board_tables.h"
+#include "drawing/rule_report.h"
 #include "model/model.h"
 #include "platform/number_text.h"
 
@@ -16,6 +17,20 @@ void replaceFirst(std::string& text, std::string_view placeholder, const std::st
 }
 
 }  // namespace
+
+SheetRules SheetRules::of(const Drawing& d) {
+    const RuleReport r = ruleReport(d, static_cast<std::size_t>(d.blankElementCount()));
+    SheetRules s;
+    s.cutRules = r.of(kind::Cut).rules;
+    s.creaseRules = r.of(kind::Crease).rules + r.of(kind::PerforatedCrease).rules;
+    for (const KindRules& k : r.kinds) {
+        s.bends += k.bends;
+        s.arcs += k.arcs;
+        s.bridges += k.bridges;
+    }
+    s.cutOuts = r.cutOuts;
+    return s;
+}
 
 SheetBox SheetBox::of(const Model& m, const BoardTables& tables) {
     return SheetBox{m.CodeModele,
@@ -35,6 +50,12 @@ std::string fillPlaceholders(std::string value, const SheetBox& box) {
         {"#H#", numberTextBlank(box.height)},
         {"#Q#", box.gradeLabel},
         {"#T#", numberTextBlank(box.gradeThickness)},
+        {"#FC#", std::to_string(box.rules.cutRules)},
+        {"#FR#", std::to_string(box.rules.creaseRules)},
+        {"#PL#", std::to_string(box.rules.bends)},
+        {"#AR#", std::to_string(box.rules.arcs)},
+        {"#PT#", std::to_string(box.rules.bridges)},
+        {"#DF#", std::to_string(box.rules.cutOuts)},
     };
     for (const auto& [placeholder, by] : replacements)
         replaceFirst(value, placeholder, by);

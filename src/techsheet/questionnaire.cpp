@@ -10,9 +10,11 @@ std::optional<std::string> Questionnaire::open(const Drawing& d, const SheetBox&
     if (auto problem = sheetSizeProblem(static_cast<std::size_t>(std::max(d.FieldCount(), 0))))
         return problem;
     count_ = d.FieldCount();
+    SheetBox withRules = box;
+    withRules.rules = SheetRules::of(d);
     for (std::int32_t i = 1; i <= count_; ++i) {
         labels_[static_cast<std::size_t>(i)] = d.FieldLabel(i);
-        values_[static_cast<std::size_t>(i)] = fillPlaceholders(d.FieldValue(i), box);
+        values_[static_cast<std::size_t>(i)] = fillPlaceholders(d.FieldValue(i), withRules);
     }
     first_ = 1;
     return std::nullopt;

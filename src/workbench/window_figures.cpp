@@ -35,6 +35,10 @@ WindowFigures windowFigures(const Model& m) {
     f.halfCutLength = metres(m.LgMiChair);
     f.creaseLength = metres(m.LgRainant);
     f.totalLength = metres(m.LgTotal);
+    if (m.NbPonts > 0) {
+        f.bridgedCutLength = metres(m.LgCoupant - m.LgPonts);
+        f.bridgeCount = platform::numberText(m.NbPonts);
+    }
 
     f.poseCount = platform::numberText(m.NbPoses);
     f.cutSurface =

@@ -14,6 +14,8 @@ struct WindowFigures {
     // Line lengths in metres ("Longueurs Filets").
     std::string cutLength, cutCreaseLength, perforationLength, halfCutLength, creaseLength,
         totalLength;
+    // The cut less its bridges, and how many there are; empty without bridges.
+    std::string bridgedCutLength, bridgeCount;
     // "Surfaces": cut surface of every pose in square metres, imposed size, pose count, waste.
     std::string cutSurface, imposedSize, poseCount, waste, sheetWaste;
     // The imposition boxes as the regeneration rewrites them.

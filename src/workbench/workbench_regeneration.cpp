@@ -16,6 +16,7 @@
 #include "styles/style_rules.h"
 #include "techsheet/sheet_template.h"
 #include "workbench/catalogue.h"
+#include "workbench/design_bridges.h"
 #include "workbench/direction_arrows.h"
 #include "workbench/nesting_imposition.h"
 #include "workbench/profile_rules.h"
@@ -102,6 +103,7 @@ RegenerationReport Workbench::regenerate() {
     sectionFrame_ = drawing_.extents();
     if (pendingSection_)
         cutAlongSection(blank);
+    placeDesignBridges(model_, drawing_);
     impose(report);
     measureTotals();
     measureCutSurface(report);
@@ -199,6 +201,9 @@ void Workbench::measureTotals() {
     model_.LgRainant = static_cast<float>(drawing_.KindLength(kind::Crease, -1, -1));
     model_.LgTotal = model_.LgCoupant + model_.LgPerfoRainant + model_.LgPerfo + model_.LgMiChair +
                      model_.LgRainant;
+    const BridgeTotals bridges = bridgeTotals(drawing_, kind::Cut);
+    model_.NbPonts = bridges.count;
+    model_.LgPonts = static_cast<float>(bridges.width);
 }
 
 // The surface of one blank: only the cut lines are shown while the contour is taken.

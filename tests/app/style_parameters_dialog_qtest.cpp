@@ -78,15 +78,15 @@ std::vector<double> verticalCreases(const brontaxe::Drawing& drawing) {
 class StyleParametersDialogTest : public QObject {
     Q_OBJECT
   private slots:
-    void opensOnTheModelWithItsEightTabs() {
+    void opensOnTheModelWithItsNineTabs() {
         Fixture f;
         f.withDialog([&](StyleParametersDialog& d) {
             QTabWidget* tabs = d.tabs();
-            QCOMPARE(tabs->count(), 8);
+            QCOMPARE(tabs->count(), 9);
             const QStringList captions{"Patte de Collage",     "Encoches",      "Rabat/Refoulage",
                                        "Arrondis/Cp de Pouce", "Divers Pattes", "Double Mur",
-                                       "Croisillons",          "Poignées"};
-            for (int i = 0; i < 8; ++i)
+                                       "Croisillons",          "Poignées",      "Ponts"};
+            for (int i = 0; i < 9; ++i)
                 QCOMPARE(tabs->tabText(i), captions[i]);
             QCOMPARE(d.fieldBox(0)->text(), QString("36"));
             QCOMPARE(d.fieldBox(9)->text(), QString("10"));
@@ -94,6 +94,8 @@ class StyleParametersDialogTest : public QObject {
             QVERIFY(d.findChild<QCheckBox*>("ChkHrabat")->isChecked());
             QVERIFY(d.findChild<QRadioButton*>("Option1_0")->isChecked());
             QVERIFY(!d.findChild<QCheckBox*>("ChkPoign")->isChecked());
+            QVERIFY(!d.findChild<QCheckBox*>("ChkPonts")->isChecked());
+            QCOMPARE(d.fieldBox(brontaxe::kFieldBridgeWidth)->text(), QString("0,5"));
             QVERIFY(d.isModal());
         });
         QCOMPARE(f.window.regenerationCount(), 1);  // opening changes nothing

@@ -33,7 +33,7 @@ MENU_ENTRIES = [31, 32, 33, 34, 35, 36, 37, 41, 42, 43, 44, 46, 47, 51, 52, 53, 
 # The pieces and passes menus, which have no entry in the string table.
 MENU_CAPTIONS = ["Tous", "Couvercle / Extérieur", "Faces", "Fond / Intérieur",
                  "Caisse en 2 morceaux", "Caisse en 4 morceaux", "Sens Passage X",
-                 "Sens Passage Y", "Passages-Machine...", "Vue pliée 3D"]
+                 "Sens Passage Y", "Passages-Machine...", "Vue pliée 3D", "Règles de la forme"]
 PAGES = range(15, 80)
 
 

@@ -10,12 +10,13 @@ namespace brontaxe {
 namespace {
 
 const char* const kKeyOrder[] = {
-    "longueur",    "largeur",   "hauteur",      "senscann",  "senspass",   "lgPatte",
-    "patProlong",  "anglPc",    "pattesurtete", "hrabat",    "encoche",    "decalenc",
-    "hrabat_auto", "rarrondi",  "hrecouvr",     "hpatrent",  "RcoupPouce", "nbmortaise",
-    "lgmortaise",  "hmortaise", "RMortaise",    "pmortaise", "lgtenon",    "htenon",
-    "AngTenon",    "Dblmur",    "oblique",      "DecPatte",  "LPoign",     "HPoign",
-    "DPoign",      "EPoign",    "Sym_Verticale"};
+    "longueur",    "largeur",   "hauteur",       "senscann",  "senspass",   "lgPatte",
+    "patProlong",  "anglPc",    "pattesurtete",  "hrabat",    "encoche",    "decalenc",
+    "hrabat_auto", "rarrondi",  "hrecouvr",      "hpatrent",  "RcoupPouce", "nbmortaise",
+    "lgmortaise",  "hmortaise", "RMortaise",     "pmortaise", "lgtenon",    "htenon",
+    "AngTenon",    "Dblmur",    "oblique",       "DecPatte",  "LPoign",     "HPoign",
+    "DPoign",      "EPoign",    "Sym_Verticale", "ponts",     "lgPont",     "pasPonts",
+    "degPonts"};
 
 TEST(saveDefaults, ANewStartReadsTheSavedValuesBackExactly) {
     test::TempDir dir;
@@ -28,6 +29,10 @@ TEST(saveDefaults, ANewStartReadsTheSavedValuesBackExactly) {
     m.lgPatte = 1.0f / 3.0f;  // a single that seven digits do not hold
     m.nbmortaise = 3;
     m.oblique = false;
+    m.ponts = true;
+    m.lgPont = 0.75f;
+    m.pasPonts = 120;
+    m.degPonts = 8;
     ASSERT_EQ(saveDefaults(m, first.settings()), std::nullopt);
 
     Workbench second(platform::PrivateProfile(dir.path()));
@@ -39,6 +44,10 @@ TEST(saveDefaults, ANewStartReadsTheSavedValuesBackExactly) {
     EXPECT_EQ(back.lgPatte, 1.0f / 3.0f);
     EXPECT_EQ(back.nbmortaise, 3);
     EXPECT_FALSE(back.oblique);
+    EXPECT_TRUE(back.ponts);
+    EXPECT_EQ(back.lgPont, 0.75f);
+    EXPECT_EQ(back.pasPonts, 120);
+    EXPECT_EQ(back.degPonts, 8);
 }
 
 TEST(saveDefaults, WritesEveryKeyInOrderWithBlankNumbersAndDigitFlags) {

@@ -74,6 +74,7 @@ StyleParametersDialog::StyleParametersDialog(Model& m, const StringTable& string
     tabs_->addTab(buildDoubleWallTab(), QString());
     tabs_->addTab(buildDividerTab(), QString());
     tabs_->addTab(buildHandleTab(), QString());
+    tabs_->addTab(buildBridgeTab(), QStringLiteral("Ponts"));
 
     okButton_ = new QPushButton(QStringLiteral("Valider"));
     okButton_->setObjectName("CmdValid");
@@ -308,6 +309,25 @@ QWidget* StyleParametersDialog::buildHandleTab() {
     return page;
 }
 
+// Bridges left uncut in the knives so that the blank stays in the sheet through the press.
+QWidget* StyleParametersDialog::buildBridgeTab() {
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    bridgesBox_ = new QCheckBox(QStringLiteral("Placer des ponts dans le coupant"));
+    bridgesBox_->setObjectName("ChkPonts");
+    connect(bridgesBox_, &QCheckBox::clicked, this, [this](bool ticked) {
+        m_.ponts = ticked;
+        regenerate();
+    });
+    grid->addWidget(bridgesBox_, 0, 0, 1, 3);
+    addField(grid, 1, kFieldBridgeWidth, QStringLiteral("Largeur"));
+    addField(grid, 2, kFieldBridgeWidth + 1, QStringLiteral("Pas (un pont au plus par)"));
+    addField(grid, 3, kFieldBridgeWidth + 2,
+             QString::fromUtf8("Dégagement (coins, extrémités, rainages)"));
+    grid->setRowStretch(4, 1);
+    return page;
+}
+
 void StyleParametersDialog::fillFields() {
     for (int tab = 0; tab < kTabCount; ++tab)
         tabs_->setTabText(tab, qs(strings_.text(kFirstTabEntry + tab)));
@@ -330,6 +350,7 @@ void StyleParametersDialog::fillFields() {
         cellScroll_->setValue(m_.NbCases);
     }
     obliqueBox_->setChecked(m_.oblique);
+    bridgesBox_->setChecked(m_.ponts);
     autoFlapHeightBox_->setChecked(m_.hrabat_auto);
     handleBox_->setChecked(m_.OptionPoign >= 1);
     handleButtons_[static_cast<std::size_t>(handleOption(m_.OptionPoign))]->setChecked(true);

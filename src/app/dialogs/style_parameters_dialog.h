@@ -56,6 +56,7 @@ class StyleParametersDialog : public QDialog {
     QWidget* buildDoubleWallTab();
     QWidget* buildDividerTab();
     QWidget* buildHandleTab();
+    QWidget* buildBridgeTab();
     void addField(QGridLayout* grid, int row, int field, const QString& caption);
 
     void fillFields();
@@ -82,6 +83,7 @@ class StyleParametersDialog : public QDialog {
     QLabel* glueImage_ = nullptr;
     QCheckBox* autoFlapHeightBox_ = nullptr;
     QCheckBox* obliqueBox_ = nullptr;
+    QCheckBox* bridgesBox_ = nullptr;
     QScrollBar* mortiseScroll_ = nullptr;
     QScrollBar* cellScroll_ = nullptr;
     std::array<QRadioButton*, 3> dividerButtons_{};

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <variant>
 
+#include "drawing/bridges.h"
 #include "io/overloaded.h"
 
 namespace brontaxe::app {
@@ -70,7 +71,13 @@ void DrawingScene::rebuild(const Drawing& drawing, const std::set<int>& hiddenKi
         const bool hiddenKind =
             hiddenKinds.count(e.lineKind) != 0 && !std::holds_alternative<DimensionShape>(e.shape);
         if (drawing.isShown(e) && !hiddenKind && !std::holds_alternative<ContourShape>(e.shape)) {
-            addElement(e, id, blank, style);
+            if (e.bridges.empty()) {
+                addElement(e, id, blank, style);
+            } else {
+                // Bridges show as the gaps they leave in the knife.
+                for (const Element& piece : knifePieces(e))
+                    addElement(piece, id, blank, style);
+            }
         }
         ++id;
     }

@@ -395,6 +395,10 @@ void MainWindow::showFigures() {
     halfCutLengthLabel_->setText(shown(f.halfCutLength));
     creaseLengthLabel_->setText(shown(f.creaseLength));
     totalLengthLabel_->setText(shown(f.totalLength));
+    bridgedCutCaption_->setVisible(!f.bridgeCount.empty());
+    bridgedCutLabel_->setVisible(!f.bridgeCount.empty());
+    bridgedCutLabel_->setText(shown(f.bridgedCutLength) +
+                              QStringLiteral(" m (%1 ponts)").arg(qs(f.bridgeCount)));
     cutSurfaceLabel_->setText(shown(f.cutSurface));
     imposedSizeLabel_->setText(shown(f.imposedSize));
     poseCountLabel_->setText(shown(f.poseCount));

@@ -225,6 +225,7 @@ class MainWindow : public QMainWindow {
     QLabel *cutLengthLabel_ = nullptr, *cutCreaseLengthLabel_ = nullptr,
            *perforationLengthLabel_ = nullptr, *halfCutLengthLabel_ = nullptr,
            *creaseLengthLabel_ = nullptr, *totalLengthLabel_ = nullptr;
+    QLabel *bridgedCutCaption_ = nullptr, *bridgedCutLabel_ = nullptr;
     QLabel *cutSurfaceLabel_ = nullptr, *imposedSizeLabel_ = nullptr, *poseCountLabel_ = nullptr,
            *wasteLabel_ = nullptr, *sheetWasteLabel_ = nullptr;
     std::array<QLabel*, 5> legendLines_{};  // Linec, Linepr, Linep, Linemc, Liner

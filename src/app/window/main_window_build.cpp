@@ -18,6 +18,7 @@
 #include "app/commands/outside_commands.h"
 #include "app/commands/technical_sheet_command.h"
 #include "app/dialogs/compression_dialog.h"
+#include "app/dialogs/rule_report_dialog.h"
 #include "app/views/preview_image.h"
 #include "app/window/check_panel.h"
 #include "app/window/code_combo.h"
@@ -190,6 +191,10 @@ void MainWindow::buildMenus() {
     outside->addFoldingMenu(tools, 64);
     tools->addAction(QStringLiteral("Vue pliée 3D"), this, [this] { showFoldWindow(); })
         ->setObjectName("mnoutils_vuepliee");
+    tools
+        ->addAction(QStringLiteral("Règles de la forme"), this,
+                    [this] { showRuleReport(wb_, this); })
+        ->setObjectName("mnoutils_regles");
     addCommand(tools, "mnoutils_korgeom", 65, [outside] { outside->openInCad(); });
     addCommand(tools, "mnoutils_rcv", 66, [this] { CompressionDialog(wb_, this).exec(); });
     addCommand(tools, "mn_RCV", 0, [outside] {
@@ -452,6 +457,11 @@ QGroupBox* MainWindow::buildLengthFigures() {
         grid->addWidget(captionLabel(frame, nullptr, 611), row, 3);
         ++row;
     }
+    // The cut less its bridges, shown only when the blank has some.
+    bridgedCutCaption_ = new QLabel(QStringLiteral("Coupant avec ponts :"), frame);
+    grid->addWidget(bridgedCutCaption_, row, 1);
+    bridgedCutLabel_ = figureLabel(frame, "lbCoupantPonts");
+    grid->addWidget(bridgedCutLabel_, row, 2, 1, 2);
     grid->setColumnStretch(2, 1);
     return frame;
 }

@@ -28,6 +28,10 @@ void findNarrowPanels(const CheckInput& in, Findings& out);
 // Holes closer to a crease or to the outline than the land the board needs.
 void findHolesTooClose(const CheckInput& in, Findings& out);
 
+// Bridges off a cut or too close to a knife's end or to each other, and closed cut-outs that
+// no bridge holds in a blank that has bridges.
+void findBridgeProblems(const Drawing& d, Findings& out);
+
 // Declared fold pairs that collide or leave a gap.
 void findFoldProblems(const std::vector<FoldPair>& folds, double thickness, Findings& out);
 // Declared lock tabs that cannot hold in their slots.

@@ -1,0 +1,185 @@
+#include "drawing/rule_network.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <numeric>
+#include <utility>
+
+#include "drawing/drawing.h"
+#include "drawing/sheet_elements.h"
+
+namespace brontaxe {
+namespace {
+
+constexpr double kArcStepDegrees = 2;
+
+bool isStroke(const Element& e) {
+    return std::holds_alternative<LineShape>(e.shape) || std::holds_alternative<ArcShape>(e.shape);
+}
+
+Point strokeStart(const Element& e) {
+    if (const auto* l = std::get_if<LineShape>(&e.shape))
+        return l->a;
+    return std::get<ArcShape>(e.shape).start();
+}
+
+Point strokeEnd(const Element& e) {
+    if (const auto* l = std::get_if<LineShape>(&e.shape))
+        return l->b;
+    return std::get<ArcShape>(e.shape).end();
+}
+
+// The direction of travel along the stroke at its start or end.
+Point tangent(const Element& e, bool atEnd) {
+    if (const auto* l = std::get_if<LineShape>(&e.shape))
+        return unit(l->b - l->a);
+    const auto& a = std::get<ArcShape>(e.shape);
+    const double deg = atEnd ? a.startDeg + a.sweepDeg : a.startDeg;
+    return {-std::sin(toRadians(deg)), std::cos(toRadians(deg))};
+}
+
+// Nodes found by their position on a grid of the join tolerance, neighbours included, so
+// that two ends either side of a grid line still meet.
+class NodeIndex {
+  public:
+    std::size_t find(Point p, std::vector<Point>& nodes) {
+        const auto cx = static_cast<long long>(std::llround(p.x / kJoinTolerance));
+        const auto cy = static_cast<long long>(std::llround(p.y / kJoinTolerance));
+        for (long long dx = -1; dx <= 1; ++dx) {
+            for (long long dy = -1; dy <= 1; ++dy) {
+                const auto it = cells_.find({cx + dx, cy + dy});
+                if (it == cells_.end())
+                    continue;
+                for (std::size_t n : it->second) {
+                    if (areNear(nodes[n], p, kJoinTolerance))
+                        return n;
+                }
+            }
+        }
+        nodes.push_back(p);
+        cells_[{cx, cy}].push_back(nodes.size() - 1);
+        return nodes.size() - 1;
+    }
+
+  private:
+    std::map<std::pair<long long, long long>, std::vector<std::size_t>> cells_;
+};
+
+std::size_t root(std::vector<std::size_t>& parent, std::size_t i) {
+    while (parent[i] != i) {
+        parent[i] = parent[parent[i]];
+        i = parent[i];
+    }
+    return i;
+}
+
+void numberRuns(RuleNetwork& net) {
+    std::vector<std::size_t> parent(net.elements.size());
+    std::iota(parent.begin(), parent.end(), std::size_t{0});
+    for (const auto& at : net.incident) {
+        for (std::size_t k = 1; k < at.size(); ++k)
+            parent[root(parent, at[k].stroke)] = root(parent, at[0].stroke);
+    }
+    std::map<std::size_t, std::size_t> numbers;
+    net.run.resize(net.elements.size());
+    for (std::size_t s = 0; s < net.elements.size(); ++s) {
+        const auto [it, added] = numbers.try_emplace(root(parent, s), numbers.size());
+        net.run[s] = it->second;
+    }
+    net.runCount = numbers.size();
+}
+
+// Even-odd test of a point against the segments of a run.
+bool inside(Point p, const std::vector<Segment>& ring) {
+    bool in = false;
+    for (const Segment& s : ring) {
+        if ((s.a.y > p.y) != (s.b.y > p.y)) {
+            const double x = s.a.x + (p.y - s.a.y) * (s.b.x - s.a.x) / (s.b.y - s.a.y);
+            if (x > p.x)
+                in = !in;
+        }
+    }
+    return in;
+}
+
+}  // namespace
+
+std::vector<Point> strokePoints(const Element& e) {
+    if (const auto* l = std::get_if<LineShape>(&e.shape))
+        return {l->a, l->b};
+    const auto& a = std::get<ArcShape>(e.shape);
+    const int steps = std::max(1, static_cast<int>(std::ceil(a.sweepDeg / kArcStepDegrees)));
+    std::vector<Point> points;
+    points.reserve(static_cast<std::size_t>(steps) + 1);
+    for (int i = 0; i <= steps; ++i)
+        points.push_back(pointOnCircle(a.centre, a.radius, a.startDeg + a.sweepDeg * i / steps));
+    return points;
+}
+
+RuleNetwork ruleNetwork(const Drawing& d, std::int16_t lineKind, std::size_t count) {
+    RuleNetwork net;
+    NodeIndex index;
+    const auto& elements = d.elements();
+    count = std::min(count, elements.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const Element& e = elements[i];
+        if (e.lineKind != lineKind || !isStroke(e) || isSheetElement(e) || !d.isShown(e))
+            continue;
+        const std::size_t stroke = net.elements.size();
+        net.elements.push_back(i);
+        const std::array<std::size_t, 2> nodes{index.find(strokeStart(e), net.nodes),
+                                               index.find(strokeEnd(e), net.nodes)};
+        net.ends.push_back(nodes);
+        net.incident.resize(net.nodes.size());
+        net.incident[nodes[0]].push_back({stroke, false});
+        net.incident[nodes[1]].push_back({stroke, true});
+    }
+    numberRuns(net);
+    return net;
+}
+
+double turnAt(const Drawing& d, const RuleNetwork& net, std::size_t node) {
+    const auto& at = net.incident[node];
+    if (at.size() != 2)
+        return 0;
+    // Arriving along the first stroke, leaving along the second.
+    const auto& elements = d.elements();
+    const Point in0 = tangent(elements[net.elements[at[0].stroke]], at[0].atEnd);
+    const Point in = at[0].atEnd ? in0 : in0 * -1.0;
+    const Point out1 = tangent(elements[net.elements[at[1].stroke]], at[1].atEnd);
+    const Point out = at[1].atEnd ? out1 * -1.0 : out1;
+    return toDegrees(std::atan2(std::fabs(cross(in, out)), dot(in, out)));
+}
+
+std::vector<bool> closedRuns(const RuleNetwork& net) {
+    std::vector<bool> closed(net.runCount, true);
+    for (const auto& at : net.incident) {
+        if (!at.empty() && at.size() != 2)
+            closed[net.run[at[0].stroke]] = false;
+    }
+    return closed;
+}
+
+std::vector<bool> cutOutRuns(const Drawing& d, const RuleNetwork& net) {
+    const std::vector<bool> closed = closedRuns(net);
+    std::vector<std::vector<Segment>> rings(net.runCount);
+    std::vector<Point> probe(net.runCount);
+    for (std::size_t s = 0; s < net.elements.size(); ++s) {
+        const std::size_t r = net.run[s];
+        if (!closed[r])
+            continue;
+        const std::vector<Point> points = strokePoints(d.elements()[net.elements[s]]);
+        for (std::size_t k = 1; k < points.size(); ++k)
+            rings[r].push_back({points[k - 1], points[k]});
+        probe[r] = points[points.size() / 2];
+    }
+    std::vector<bool> cutOut(net.runCount, false);
+    for (std::size_t r = 0; r < net.runCount; ++r) {
+        for (std::size_t o = 0; o < net.runCount && closed[r] && !cutOut[r]; ++o)
+            cutOut[r] = o != r && closed[o] && inside(probe[r], rings[o]);
+    }
+    return cutOut;
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,60 @@
+#include "workbench/design_bridges.h"
+
+#include "platform/number_text.h"
+
+namespace brontaxe {
+namespace {
+
+const char* kindCaption(std::int16_t lineKind) {
+    switch (lineKind) {
+        case kind::Cut:
+            return "Coupant";
+        case kind::PerforatedCrease:
+            return "Perfo Rainant";
+        case kind::Perforation:
+            return "Perfo";
+        case kind::HalfCut:
+            return "Mi-Chair";
+        default:
+            return "Rainant";
+    }
+}
+
+std::string reportLines(const RuleReport& r, const std::string& indent) {
+    std::string out;
+    for (const KindRules& k : r.kinds) {
+        if (k.rules == 0)
+            continue;
+        out += indent + kindCaption(k.lineKind) + " : " +
+               platform::formatNumber(k.length / 1000.0, "#######0.00") + " m, " +
+               std::to_string(k.rules) + " filet(s), " + std::to_string(k.bends) + " pli(s), " +
+               std::to_string(k.arcs) + " arc(s)";
+        if (k.bridges > 0)
+            out += ", " + std::to_string(k.bridges) + " pont(s)";
+        out += "\n";
+    }
+    out += indent + "Découpes fermées : " + std::to_string(r.cutOuts) + "\n";
+    return out;
+}
+
+}  // namespace
+
+BridgeRules bridgeRules(const Model& m) {
+    return {m.lgPont, m.pasPonts, m.degPonts};
+}
+
+void placeDesignBridges(const Model& m, Drawing& d) {
+    if (m.ponts)
+        applyBridges(d, placeBridges(d, bridgeRules(m)));
+}
+
+std::string ruleReportText(const ImposedRuleReport& r) {
+    std::string out = "Règles de la forme\n";
+    if (r.poses <= 1)
+        return out + reportLines(r.pose, "  ");
+    out += "  Par pose :\n" + reportLines(r.pose, "    ");
+    out += "  Feuille (" + std::to_string(r.poses) + " poses) :\n" + reportLines(r.sheet, "    ");
+    return out;
+}
+
+}  // namespace brontaxe

@@ -1,0 +1,79 @@
+// Bridges as each format keeps them, read back by a parse of our own or by ezdxf.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "drawing/bridges.h"
+#include "io/des_format.h"
+#include "io/drawing_files.h"
+#include "platform/process.h"
+#include "styles/02/fco200.h"
+#include "support/style_fixture.h"
+#include "support/temp_dir.h"
+
+namespace brontaxe::io {
+namespace {
+
+struct BridgedBlank : ::testing::Test {
+    void SetUp() override {
+        Fco0201(g.m, g.d);
+        applyBridges(g.d, placeBridges(g.d, {}));
+        ASSERT_GT(bridgeTotals(g.d, kind::Cut).count, 0);
+    }
+    test::Generated g;
+    test::TempDir dir;
+};
+
+// The rule records of a CFF2 file (line and arc records of a real rule, type 1 to 5) as their
+// two last fields: bridge count and width.
+std::vector<std::pair<int, double>> ruleBridges(const std::string& text) {
+    std::vector<std::pair<int, double>> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        std::vector<std::string> f;
+        std::istringstream fields(line);
+        for (std::string s; std::getline(fields, s, ',');)
+            f.push_back(s);
+        if ((f[0] == "L" || f[0] == "A") && f.size() >= 4 && f[2] != "40")
+            out.emplace_back(std::stoi(f[f.size() - 2]), std::stod(f.back()));
+    }
+    return out;
+}
+
+TEST_F(BridgedBlank, Cff2RecordsCarryEachLinesBridges) {
+    ASSERT_TRUE(SaveDrawing(g.d, dir / "b.cf2").ok);
+    std::vector<std::pair<int, double>> expected;
+    for (const Element& e : g.d.elements()) {
+        if (e.type() == ShapeType::Line || e.type() == ShapeType::Arc)
+            expected.emplace_back(static_cast<int>(e.bridges.size()), e.bridges.empty() ? 0 : 0.5);
+    }
+    EXPECT_EQ(ruleBridges(test::readFile(dir / "b.cf2")), expected);
+}
+
+TEST_F(BridgedBlank, DxfCutIsTheFigureLessTheBridges) {
+    ASSERT_TRUE(SaveDrawing(g.d, dir / "b.dxf").ok);
+    const auto r = platform::runProcess({"/usr/bin/python3", "-c",
+                                         "import math, sys, ezdxf\n"
+                                         "msp = ezdxf.readfile(sys.argv[1]).modelspace()\n"
+                                         "print(sum(math.dist(e.dxf.start, e.dxf.end) for e in "
+                                         "msp.query('LINE[layer==\"COUPANT\"]')))\n",
+                                         (dir / "b.dxf").string()});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const BridgeTotals bridges = bridgeTotals(g.d, kind::Cut);
+    EXPECT_NEAR(std::stod(r.out), g.d.KindLength(kind::Cut) - bridges.width, 0.01);
+    EXPECT_NEAR(bridges.width, 0.5 * bridges.count, 1e-9);
+}
+
+TEST_F(BridgedBlank, DesKeepsBridgesAndRefusesOnesOffTheirLine) {
+    Drawing back;
+    ASSERT_TRUE(readDesText(desText(g.d), back).ok);
+    EXPECT_EQ(back.elements(), g.d.elements());
+    std::string text = desText(g.d);
+    const std::size_t at = text.find("\"bridges\":[[");
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, 12, "\"bridges\":[[-5,");
+    EXPECT_FALSE(readDesText(text, back).ok);
+}
+
+}  // namespace
+}  // namespace brontaxe::io
