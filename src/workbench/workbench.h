@@ -183,6 +183,12 @@ class Workbench {
 
     const std::string& drawingFileName() const { return drawingFileName_; }
 
+    // A die-line made elsewhere (read from DXF or CFF2), drawn, measured, checked, cut and
+    // imposed in place of a style until a style is chosen. Its name stands in the code box.
+    void adoptDieLine(const Drawing& blank, const std::string& name);
+    bool hasDieLine() const { return dieLine_.has_value(); }
+    void dropDieLine() { dieLine_.reset(); }
+
     // Imposition (frames "Poses" and "Format Carton").
     ImpositionSettings& imposition() { return imposition_; }
     const ImpositionSettings& imposition() const { return imposition_; }
@@ -206,6 +212,7 @@ class Workbench {
     RegenerationReport changeStyle(const std::function<void()>& select);
     Generator generatorOf(const DispatchTarget& target) const;
     RegenerationReport generate();
+    RegenerationReport drawDieLine();
     void drawExtraCreases();
     void cutAlongSection(Box& blank);
     void measureCutSurface(RegenerationReport& report);
@@ -238,6 +245,7 @@ class Workbench {
     std::optional<SectionRequest> appliedSection_;
     std::optional<std::string> sectionRefusal_;
     Box sectionFrame_;
+    std::optional<std::vector<Element>> dieLine_;
     std::int32_t symbolLibrary_ = 0;  // handle of the arrows' library, loaded when first needed
 };
 
