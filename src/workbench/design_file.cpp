@@ -177,7 +177,8 @@ std::optional<std::string> restoreDesign(Workbench& wb, const io::DesignRecord& 
 io::FileResult saveDesign(const Workbench& wb, const fs::path& path, bool withDesign,
                           const io::WriteProgress& progress) {
     const io::FileFormat* format = io::formatForPath(path);
-    if (withDesign && format && format->extension == "des")
+    // A die-line read from elsewhere has no design to keep: its .des holds the drawing.
+    if (withDesign && !wb.hasDieLine() && format && format->extension == "des")
         return io::saveDesWithDesign(wb.drawing(), designRecord(wb), path, progress);
     if (io::isFoldFormat(path))
         return io::saveFoldedDesign(wb.drawing(), wb.model().CodeModele, wb.model(), path);
