@@ -204,6 +204,7 @@ class Cff2Drawer {
         std::string s;
         for (std::size_t k = 9; k < r.fields.size(); ++k)
             s += (k > 9 ? "," : "") + std::string(r.fields[k]);
+        s = utf8Text(s);
         if (s.empty())
             return;
         const double scale = std::sqrt(std::fabs(m.det()));

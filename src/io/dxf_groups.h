@@ -35,6 +35,10 @@ class DxfGroups {
 double realValue(const DxfGroup& g);
 int intValue(const DxfGroup& g);
 
+// A text of a die-line file as UTF-8: DXF files before 2007 and most CFF2 files are in the
+// Windows code page, and DXF writes what that cannot hold as \U+XXXX.
+std::string utf8Text(std::string_view text);
+
 // "ligne 12 : ..." for messages.
 std::string atLine(std::size_t line, const std::string& reason);
 

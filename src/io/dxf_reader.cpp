@@ -252,7 +252,7 @@ class EntityDrawer {
     std::int16_t kindOf(std::string_view layer) {
         if (const auto k = options_.table.layerKind(layer))
             return *k;
-        const std::string name(layer);
+        const std::string name = utf8Text(layer);
         if (unknown_.insert(name).second)
             report_.unknownLayers.push_back(name);
         return kind::Auxiliary;
@@ -436,7 +436,7 @@ class EntityDrawer {
             if (g.code == 3)
                 s += g.value;
         }
-        s += e.text(1);
+        s = utf8Text(s + std::string(e.text(1)));
         if (s.empty())
             return;
         const Point at = m(e.point(10));

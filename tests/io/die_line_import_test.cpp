@@ -185,6 +185,14 @@ TEST(DieLineImport, ReportSaysWhatTheTableDidNotKnowAndKeepsBridges) {
     ASSERT_EQ(report.notices.size(), 1u);
     EXPECT_NE(report.notices[0].find("HATCH (1)"), std::string::npos);
 
+    // Texts of the Windows code page and DXF's escapes come out in UTF-8.
+    ImportReport texts;
+    ASSERT_TRUE(readDxfText(dxf("0 TEXT 8 0 10 0 20 0 40 2 1 D\xE9"
+                                "coupe\\U+00E0\x80"),
+                            ImportOptions{}, d, texts)
+                    .ok);
+    EXPECT_EQ(std::get<TextShape>(d.elements().at(0).shape).text, "Découpeà€");
+
     ImportOptions told;
     told.table.setLayer("calque 7", kind::Crease);
     told.unitWhenAbsent = 10;
