@@ -211,11 +211,13 @@ OpenedDesign openDesign(Workbench& wb, const fs::path& path) {
             return out;
         }
         out.parametric = true;
+        wb.dropDieLine();  // the design opened takes the place of a die-line on show
         adoptTechnicalSheet(wb.drawing(), opened);  // the file's sheet, not the one on show
         out.report = wb.regenerate();
         return out;
     }
     // Read again into the control itself, which keeps its loaded symbol libraries.
+    wb.dropDieLine();
     out.result = io::readDesText(*text, wb.drawing());
     measureFixedDrawing(wb.model(), wb.drawing());
     out.report.drawn = true;

@@ -204,12 +204,12 @@ TEST(DieLine, SavedAsDesItReopensAndTheUsersNamesAreRemembered) {
     const Figures opened = openedFigures(wb, dir / "plan.cf2", options);
     EXPECT_NEAR(opened.surface, 5000, 1e-6);
     ASSERT_TRUE(saveDesign(wb, dir / "plan.des").ok);
-    Workbench again{settings};
-    again.startUp();
-    const OpenedDesign reopened = openDesign(again, dir / "plan.des");
+    // Opened over the die-line it came from: the file's drawing takes its place.
+    const OpenedDesign reopened = openDesign(wb, dir / "plan.des");
     ASSERT_TRUE(reopened.result.ok) << reopened.result.message;
     EXPECT_FALSE(reopened.parametric);
-    EXPECT_NEAR(again.model().LgCoupant, 300, 1e-3);
+    EXPECT_FALSE(wb.hasDieLine());
+    EXPECT_NEAR(wb.model().LgCoupant, 300, 1e-3);
 }
 
 }  // namespace
