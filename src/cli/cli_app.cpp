@@ -11,6 +11,7 @@
 
 #include "cli/cli_bridges.h"
 #include "cli/cli_check.h"
+#include "cli/cli_die_line.h"
 #include "cli/cli_fold.h"
 #include "cli/cli_nesting.h"
 #include "cli/cli_parse.h"
@@ -79,7 +80,8 @@ void checkOptionTexts(CLI::App& app) {
 }
 
 void defineOptions(CLI::App& app, Options& o) {
-    app.add_option("CODE", o.code, "Code FEFCO du modèle (0201, ...)");
+    app.add_option("CODE", o.code,
+                   "Code FEFCO du modèle (0201, ...), ou découpe à ouvrir (.dxf, .cf2)");
     app.add_option("--longueur", o.length, "Longueur intérieure (mm)");
     app.add_option("--largeur", o.width, "Largeur intérieure (mm)");
     app.add_option("--hauteur", o.height, "Hauteur intérieure (mm)");
@@ -358,6 +360,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     defineNestingOptions(app, nesting);
     BridgeOptions bridges;
     defineBridgeOptions(app, bridges);
+    DieLineOptions dieLine;
+    defineDieLineOptions(app, dieLine);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -396,7 +400,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     wb.startUp();
     const std::vector<std::string> startUpWarnings = wb.dataWarnings();
     printDataWarnings(startUpWarnings, 0, err);
-    std::optional<std::string> problem = applyOptions(wb, o);
+    std::optional<std::string> problem =
+        namesDieLine(o.code) ? openDieLineArgument(wb, o.code, dieLine, err) : applyOptions(wb, o);
     if (!problem)
         problem = applyPieceOptions(wb.model(), pieces);
     if (!problem)

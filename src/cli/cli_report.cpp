@@ -38,9 +38,13 @@ void printFigures(std::ostream& out, const Workbench& wb) {
     const Model& m = wb.model();
     const StringTable& s = StringTable::builtIn();
     const std::string note = formNote(m.CodeModele);
-    out << "Modèle " << m.CodeModele << (note.empty() ? "" : " (" + note + ")") << " : intérieur "
-        << platform::numberText(m.Longueur) << " x " << platform::numberText(m.Largeur) << " x "
-        << platform::numberText(m.Hauteur) << " mm, qualité " << gradeText(wb) << "\n";
+    if (wb.hasDieLine())
+        out << "Découpe " << m.CodeModele << " : sans modèle, mesurée telle que lue\n";
+    else
+        out << "Modèle " << m.CodeModele << (note.empty() ? "" : " (" + note + ")")
+            << " : intérieur " << platform::numberText(m.Longueur) << " x "
+            << platform::numberText(m.Largeur) << " x " << platform::numberText(m.Hauteur)
+            << " mm, qualité " << gradeText(wb) << "\n";
     out << s.text(622) << " " << platform::formatNumber(m.HorsToutX, "#######0.00") << " x "
         << platform::formatNumber(m.HorsToutY, "#######0.00") << " mm\n";
     out << s.text(610) << "\n";

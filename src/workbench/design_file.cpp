@@ -187,7 +187,8 @@ std::optional<std::string> restoreDesign(Workbench& wb, const io::DesignRecord& 
 io::FileResult saveDesign(const Workbench& wb, const fs::path& path, bool withDesign,
                           const io::WriteProgress& progress) {
     const io::FileFormat* format = io::formatForPath(path);
-    if (withDesign && format && format->extension == "des")
+    // A die-line read from elsewhere has no design to keep: its .des holds the drawing.
+    if (withDesign && !wb.hasDieLine() && format && format->extension == "des")
         return io::saveDesWithDesign(wb.drawing(), designRecord(wb), path, progress);
     if (io::isFoldFormat(path))
         return io::saveFoldedDesign(wb.drawing(), wb.model().CodeModele, wb.model(), path);
@@ -220,11 +221,13 @@ OpenedDesign openDesign(Workbench& wb, const fs::path& path) {
             return out;
         }
         out.parametric = true;
+        wb.dropDieLine();  // the design opened takes the place of a die-line on show
         adoptTechnicalSheet(wb.drawing(), opened);  // the file's sheet, not the one on show
         out.report = wb.regenerate();
         return out;
     }
     // Read again into the control itself, which keeps its loaded symbol libraries.
+    wb.dropDieLine();
     out.result = io::readDesText(*text, wb.drawing());
     measureFixedDrawing(wb.model(), wb.drawing());
     out.report.drawn = true;

@@ -184,6 +184,12 @@ class Workbench {
 
     const std::string& drawingFileName() const { return drawingFileName_; }
 
+    // A die-line made elsewhere (read from DXF or CFF2), drawn, measured, checked, cut and
+    // imposed in place of a style until a style is chosen. Its name stands in the code box.
+    void adoptDieLine(const Drawing& blank, const std::string& name);
+    bool hasDieLine() const { return dieLine_.has_value(); }
+    void dropDieLine() { dieLine_.reset(); }
+
     // Imposition (frames "Poses" and "Format Carton").
     ImpositionSettings& imposition() { return imposition_; }
     // The optimiser's pattern once the user took it ("Optimiser l'imposition"); else the grid.
@@ -210,6 +216,7 @@ class Workbench {
     RegenerationReport changeStyle(const std::function<void()>& select);
     Generator generatorOf(const DispatchTarget& target) const;
     RegenerationReport generate();
+    RegenerationReport drawDieLine();
     void drawExtraCreases();
     void cutAlongSection(Box& blank);
     void measureCutSurface(RegenerationReport& report);
@@ -243,6 +250,7 @@ class Workbench {
     std::optional<SectionRequest> appliedSection_;
     std::optional<std::string> sectionRefusal_;
     Box sectionFrame_;
+    std::optional<std::vector<Element>> dieLine_;
     std::int32_t symbolLibrary_ = 0;  // handle of the arrows' library, loaded when first needed
 };
 

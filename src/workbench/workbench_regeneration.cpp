@@ -119,6 +119,8 @@ Generator Workbench::generatorOf(const DispatchTarget& target) const {
 }
 
 RegenerationReport Workbench::generate() {
+    if (dieLine_)
+        return drawDieLine();
     RegenerationReport report;
     const bool codeBoxHasSlash = window_.codeText.find('/') != std::string::npos;
     const DispatchTarget target =
@@ -222,7 +224,10 @@ void Workbench::measureCutSurface(RegenerationReport& report) {
 }
 
 void Workbench::drawDirectionArrows(const Box& blank, RegenerationReport& report) {
-    auto arrows = directionArrows(blank, model_.senscann, model_.senspass, model_.Sym_Verticale);
+    // A die-line made elsewhere says nothing of its flute or its pass.
+    auto arrows =
+        dieLine_ ? std::vector<ArrowPlacement>{}
+                 : directionArrows(blank, model_.senscann, model_.senspass, model_.Sym_Verticale);
     // Over an imposition they stand above its top row, clear of the poses.
     const Box drawn = drawing_.extents();
     if (!drawn.empty && drawn.ymax > blank.ymax) {

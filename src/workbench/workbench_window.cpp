@@ -29,10 +29,13 @@ void Workbench::applyLayoutOf(double styleNumber) {
 RegenerationReport Workbench::changeStyle(const std::function<void()>& select) {
     const Model model = model_;
     const MainWindowState window = window_;
+    std::optional<std::vector<Element>> dieLine = std::move(dieLine_);
+    dieLine_.reset();
     select();
     lookUpAllowances();
     RegenerationReport report = regenerate();
     if (report.keptPrevious) {
+        dieLine_ = std::move(dieLine);
         // What is shown is what is drawn: code, lists, allowances and figures stay together.
         // The code box already held what was typed; the drawn code is the model's.
         model_ = model;

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QImage>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -33,6 +34,7 @@
 #include "read_only_folder.h"
 #include "window_fixture.h"
 #include "workbench/design_file.h"
+#include "workbench/line_kind_settings.h"
 
 using brontaxe::Workbench;
 using brontaxe::app::answer;
@@ -399,6 +401,49 @@ class FileCommandsTest : public QObject {
         QCOMPARE(f.dump(), dump);
         QCOMPARE(f.window.fileName(), name);
         QCOMPARE(f.wb.model().Longueur, 450.0f);
+    }
+
+    // A DXF without a unit, with a layer the table does not know: both asked, the layer's kind
+    // remembered, the die-line drawn and named for a .des beside it; then a damaged one is
+    // refused with its line and the die-line stays.
+    void aDieLineAsksItsUnitAndItsUnknownLayersAndABadOneChangesNothing() {
+        Fixture f;
+        const std::string lines =
+            "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\nCUT\n10\n0\n20\n0\n11\n4\n21\n0\n"
+            "0\nLINE\n8\nCalque7\n10\n0\n20\n0\n11\n0\n21\n2\n";
+        std::ofstream(work() / "client.dxf") << lines << "0\nENDSEC\n0\nEOF\n";
+        const auto inches = [](QWidget* w) {
+            auto* d = qobject_cast<QInputDialog*>(w);
+            if (!d)
+                return false;
+            d->setTextValue(QStringLiteral("pouces"));
+            d->accept();
+            return true;
+        };
+        const auto crease = [](QWidget* w) {
+            auto* kinds = w->findChild<QComboBox*>("calque:Calque7");
+            if (!kinds)
+                return false;
+            kinds->setCurrentText(QStringLiteral("rainant"));
+            w->findChild<QPushButton*>("CmdOK")->click();
+            return true;
+        };
+        QVERIFY(f.run({inches, crease}, [&] { return f.files().openFile(work() / "client.dxf"); }));
+        QVERIFY(f.wb.hasDieLine());
+        QCOMPARE(f.wb.drawing().KindLength(brontaxe::kind::Cut), 4 * 25.4);
+        QCOMPARE(f.wb.drawing().KindLength(brontaxe::kind::Crease), 2 * 25.4);
+        QCOMPARE(f.window.fileName(), (work() / "client.des").string());
+        QCOMPARE(brontaxe::lineKindTable(f.wb.settings()).layerKind("CALQUE 7"),
+                 std::optional<std::int16_t>(brontaxe::kind::Crease));
+
+        std::ofstream(work() / "abime.dxf") << lines;
+        const std::string dump = f.dump();
+        QString message;
+        QVERIFY(!f.run({answer("OK", &message)},
+                       [&] { return f.files().openFile(work() / "abime.dxf"); }));
+        QVERIFY2(message.contains("ligne 28") && message.contains("tronqué"), qPrintable(message));
+        QCOMPARE(f.dump(), dump);
+        QCOMPARE(f.window.fileName(), (work() / "client.des").string());
     }
 
     void theConfigurationStoresTheProfileAndTheViewer() {

@@ -84,6 +84,8 @@ TEST(Cli, BadInputGetsAClearMessageAndExitCodeTwo) {
         {{"0201", "--espace-x", "nan"}, "Erreur"},
         {{"0201", "--poses-x", "2", "--format-x", "1000"}, "pas les deux"},
         {{"0201", "--poses-y", "deux"}, "non numérique"},
+        {{"absent.dxf"}, "Fichier introuvable"},
+        {{"plan.cf2", "--calque", "Calque7"}, "--calque incorrect"},
     };
     for (const auto& [args, expected] : cases) {
         const CliRun r = runCli(args, config);
@@ -113,6 +115,23 @@ TEST(Cli, ImpositionOptionsPrintPosesSheetAndWaste) {
 
     r = runCli({"0201"}, config);
     EXPECT_NE(r.out.find("Poses : 1 x 1 = 1 (non dessinées)"), std::string::npos) << r.out;
+}
+
+// A die-line in the place of the code: its rule type named on the command line, imposed and
+// checked like a blank, its figures headed by the file's name.
+TEST(Cli, ADieLineFileIsReadMeasuredAndImposed) {
+    test::TempDir config;
+    test::writeFile(config / "plan.cf2",
+                    "$BOF\nMAIN,M\nUM\nL,2,9,0,0,0,100,0,0,0\nL,2,9,0,100,0,100,50,0,0\n"
+                    "L,2,9,0,100,50,0,50,0,0\nL,2,9,0,0,50,0,0,0,0\nEND\n$EOF\n");
+    const std::string path = (config / "plan.cf2").string();
+    const CliRun r =
+        runCli({path.c_str(), "--calque", "type 9=coupe", "--poses-x", "2", "--controle"}, config);
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("Découpe plan.cf2 :"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Poses : 2 x 1 = 2\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Coupant :               0.60 m"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Surfaces Découpée : 0.010 m²"), std::string::npos) << r.out;
 }
 
 // Each kind of capping is the imposition's (ComputeImposition); here, that it is said.

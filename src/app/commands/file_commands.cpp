@@ -12,8 +12,10 @@
 #include <QToolBar>
 #include <cctype>
 
+#include "app/commands/die_line_opening.h"
 #include "app/dialogs/write_progress_dialog.h"
 #include "app/window/main_window.h"
+#include "io/die_line_import.h"
 #include "io/file_format.h"
 #include "platform/paths.h"
 #include "workbench/design_file.h"
@@ -237,7 +239,9 @@ void FileCommands::open() {
     if (!maybeSave())
         return;
     QFileDialog dialog(&window_, QStringLiteral("Ouvrir un dessin"), qs(designFolder().string()),
-                       QStringLiteral("Dessins Korvane (*.des);;Tous les fichiers (*)"));
+                       QStringLiteral("Dessins et découpes (*.des *.dxf *.cf2 *.cff2);;"
+                                      "Dessins Korvane (*.des);;Découpes DXF ou CFF2 (*.dxf "
+                                      "*.cf2 *.cff2);;Tous les fichiers (*)"));
     dialog.setObjectName("openDialog");
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -253,6 +257,8 @@ bool FileCommands::openFile(const fs::path& path) {
 }
 
 bool FileCommands::openChecked(const fs::path& path) {
+    if (io::isDieLinePath(path))
+        return openDieLine(path);
     const OpenedDesign opened = openDesign(wb_, path);
     if (!opened.result.ok) {
         showFailure(qs(opened.result.message));
@@ -265,6 +271,28 @@ bool FileCommands::openChecked(const fs::path& path) {
     else
         fixedAt_ = window_.regenerationCount();
     savedAs(path);
+    return true;
+}
+
+// The die-line is saved beside its file as a .des: "Sauver" never writes over the customer's
+// file.
+bool FileCommands::openDieLine(const fs::path& path) {
+    const DieLineOpening opened = openDieLineFile(&window_, wb_, path);
+    if (opened.cancelled)
+        return false;
+    if (!opened.result.ok) {
+        showFailure(qs(opened.result.message));
+        return false;
+    }
+    fs::path saved = path;
+    saved.replace_extension(".des");
+    window_.setFileName(saved.string());
+    window_.showOpenedDesign(opened.report);
+    fixedAt_.reset();
+    lastFolder_ = path.parent_path();
+    saved_ = designRecord(wb_);
+    savedSheet_ = wb_.drawing().sheetFields();
+    designShown();
     return true;
 }
 

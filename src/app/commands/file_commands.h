@@ -78,6 +78,7 @@ class FileCommands : public QObject {
     void setPrintScale(PrintScale scale) { printScale_ = scale; }
 
   private:
+    bool openDieLine(const std::filesystem::path& path);
     // Paints the print, or its preview, with its progress shown over the preview.
     void paintPrint(QPrintPreviewDialog& preview, QPrinter& printer);
     bool openChecked(const std::filesystem::path& path);

@@ -1,0 +1,257 @@
+// CFF2 die-lines: the header's unit, the main design and the sub-designs it calls, line and
+// arc records with their pointage, type and bridges, texts kept as annotation.
+#include <charconv>
+#include <cmath>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "io/die_line_import.h"
+#include "io/dxf_groups.h"
+#include "io/import_geometry.h"
+
+namespace brontaxe::io {
+namespace {
+
+constexpr std::size_t kMaxElements = 2'000'000;
+constexpr int kMaxCallDepth = 16;
+constexpr double kLargestValue = 1e12;
+constexpr double kMillimetresPerInch = 25.4;
+constexpr double kLargestTypeCode = 1e6;
+
+struct Record {
+    std::size_t line = 0;
+    std::vector<std::string_view> fields;  // fields[0] is the record's letter or keyword
+};
+
+struct Design {
+    Point scale{1, 1};
+    std::vector<Record> records;
+};
+
+struct Cff2Content {
+    double unit = 1.0;
+    std::string mainName;
+    std::map<std::string, Design, std::less<>> designs;
+};
+
+std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+        s.remove_suffix(1);
+    return s;
+}
+
+std::vector<std::string_view> splitFields(std::string_view line) {
+    std::vector<std::string_view> out;
+    for (;;) {
+        const std::size_t comma = line.find(',');
+        out.push_back(trimmed(line.substr(0, comma)));
+        if (comma == std::string_view::npos)
+            return out;
+        line.remove_prefix(comma + 1);
+    }
+}
+
+bool sameWord(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const char x = a[i] >= 'a' && a[i] <= 'z' ? static_cast<char>(a[i] - 32) : a[i];
+        if (x != b[i])
+            return false;
+    }
+    return true;
+}
+
+double number(const Record& r, std::size_t k) {
+    if (k >= r.fields.size()) {
+        throw ImportError(atLine(r.line, "enregistrement " + std::string(r.fields[0]) +
+                                             " incomplet : " + std::to_string(r.fields.size()) +
+                                             " champs, " + std::to_string(k + 1) + " attendus"));
+    }
+    std::string_view v = r.fields[k];
+    if (!v.empty() && v.front() == '+')
+        v.remove_prefix(1);
+    double out = 0;
+    const auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), out);
+    if (v.empty() || ec != std::errc() || end != v.data() + v.size() || !std::isfinite(out) ||
+        std::fabs(out) > kLargestValue) {
+        throw ImportError(atLine(r.line, "nombre attendu au champ " + std::to_string(k + 1) +
+                                             ", lu « " + std::string(r.fields[k]) + " »"));
+    }
+    return out;
+}
+
+Cff2Content parse(std::string_view text) {
+    Cff2Content out;
+    Design* current = nullptr;
+    std::size_t line = 0;
+    bool begun = false;
+    bool hasMain = false;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        const std::string_view raw = trimmed(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        ++line;
+        if (raw.empty())
+            continue;
+        Record r{line, splitFields(raw)};
+        const std::string_view key = r.fields[0];
+        if (!begun && !sameWord(key, "$BOF"))
+            throw ImportError(atLine(line, "$BOF attendu : ce n'est pas un fichier CFF2"));
+        begun = true;
+        if (sameWord(key, "MAIN") || sameWord(key, "SUB")) {
+            const std::string name(r.fields.size() > 1 ? r.fields[1] : std::string_view{});
+            if (sameWord(key, "MAIN") && !hasMain) {
+                out.mainName = name;
+                hasMain = true;
+            }
+            current = &out.designs[name];
+        } else if (sameWord(key, "END")) {
+            current = nullptr;
+        } else if (sameWord(key, "UM")) {
+            out.unit = 1.0;
+        } else if (sameWord(key, "UI")) {
+            out.unit = kMillimetresPerInch;
+        } else if (sameWord(key, "SCALE") && current) {
+            current->scale = {number(r, 1), number(r, 2)};
+        } else if (current && (sameWord(key, "L") || sameWord(key, "A") || sameWord(key, "T") ||
+                               sameWord(key, "C"))) {
+            current->records.push_back(std::move(r));
+        }
+    }
+    if (!begun)
+        throw ImportError("fichier vide");
+    if (!hasMain)
+        throw ImportError("aucune section MAIN : pas de dessin dans ce fichier CFF2");
+    return out;
+}
+
+class Cff2Drawer {
+  public:
+    Cff2Drawer(const Cff2Content& content, const ImportOptions& options, ElementSink& out,
+               ImportReport& report)
+        : content_(content), options_(options), out_(out), report_(report) {}
+
+    void design(const Design& design, const Affine& m, int depth) {
+        const Affine scaled = Affine::scaling(design.scale.x, design.scale.y).then(m);
+        for (const Record& r : design.records) {
+            const char letter = static_cast<char>(r.fields[0][0] & ~0x20);
+            if (letter == 'L')
+                line(r, scaled);
+            else if (letter == 'A')
+                arc(r, scaled);
+            else if (letter == 'T')
+                text(r, scaled);
+            else
+                call(r, scaled, depth);
+        }
+    }
+
+  private:
+    std::int16_t kindOf(const Record& r) {
+        const double code = number(r, 2);
+        if (std::fabs(code) > kLargestTypeCode)
+            throw ImportError(atLine(r.line, "type de filet hors limites"));
+        const int type = static_cast<int>(code);
+        if (const auto k = options_.table.cff2Kind(type))
+            return *k;
+        if (unknown_.insert(type).second)
+            report_.unknownLayers.push_back(cff2TypeKey(type));
+        return kind::Auxiliary;
+    }
+
+    // Bridges follow the geometry: their count, then their width.
+    void keepBridges(const Record& r, std::size_t first, std::size_t countField) {
+        if (r.fields.size() <= countField || out_.count() == first)
+            return;
+        const double count = number(r, countField);
+        if (count < 1 || count > 1e6)
+            return;
+        const double width = r.fields.size() > countField + 1 ? number(r, countField + 1) : 0;
+        report_.bridges.push_back({first, static_cast<int>(count), width * content_.unit});
+    }
+
+    void line(const Record& r, const Affine& m) {
+        const std::int16_t lineKind = kindOf(r);
+        const std::size_t first = out_.count();
+        out_.line(m({number(r, 4), number(r, 5)}), m({number(r, 6), number(r, 7)}), lineKind);
+        keepBridges(r, first, 8);
+    }
+
+    void arc(const Record& r, const Affine& m) {
+        const std::int16_t lineKind = kindOf(r);
+        const Point start{number(r, 4), number(r, 5)};
+        const Point end{number(r, 6), number(r, 7)};
+        const Point centre{number(r, 8), number(r, 9)};
+        const double direction = number(r, 10);
+        const double a0 = toDegrees(std::atan2(start.y - centre.y, start.x - centre.x));
+        const double a1 = toDegrees(std::atan2(end.y - centre.y, end.x - centre.x));
+        double sweep = normalizeDegrees(direction < 0 ? a0 - a1 : a1 - a0);
+        if (sweep <= 1e-9)
+            sweep = 360;  // starts and ends at one point: the whole circle
+        const ArcShape counterClockwise{centre, distance(centre, start),
+                                        normalizeDegrees(direction < 0 ? a1 : a0), sweep};
+        const std::size_t first = out_.count();
+        emitArc(m, counterClockwise, lineKind, out_);
+        keepBridges(r, first, 11);
+    }
+
+    void text(const Record& r, const Affine& m) {
+        std::string s;
+        for (std::size_t k = 9; k < r.fields.size(); ++k)
+            s += (k > 9 ? "," : "") + std::string(r.fields[k]);
+        s = utf8Text(s);
+        if (s.empty())
+            return;
+        const double scale = std::sqrt(std::fabs(m.det()));
+        out_.text(
+            TextShape{m({number(r, 4), number(r, 5)}), s, 0, number(r, 7) * scale, number(r, 6)});
+    }
+
+    // C,name,x,y,angle,scale x,scale y: a sub-design placed.
+    void call(const Record& r, const Affine& m, int depth) {
+        const std::string_view name = r.fields.size() > 1 ? r.fields[1] : std::string_view{};
+        const auto it = content_.designs.find(name);
+        if (it == content_.designs.end() || name == content_.mainName)
+            throw ImportError(atLine(r.line, "sous-dessin inconnu « " + std::string(name) + " »"));
+        if (depth >= kMaxCallDepth)
+            throw ImportError(atLine(r.line, "sous-dessins imbriqués sur plus de " +
+                                                 std::to_string(kMaxCallDepth) + " niveaux"));
+        const double sx = r.fields.size() > 5 ? number(r, 5) : 1.0;
+        const double sy = r.fields.size() > 6 ? number(r, 6) : 1.0;
+        const Affine place = Affine::scaling(sx, sy)
+                                 .then(Affine::rotation(number(r, 4)))
+                                 .then(Affine::translation({number(r, 2), number(r, 3)}))
+                                 .then(m);
+        design(it->second, place, depth + 1);
+    }
+
+    const Cff2Content& content_;
+    const ImportOptions& options_;
+    ElementSink& out_;
+    ImportReport& report_;
+    std::set<int> unknown_;
+};
+
+}  // namespace
+
+FileResult readCff2Text(std::string_view text, const ImportOptions& options, Drawing& d,
+                        ImportReport& report) {
+    d.ClearDrawing();
+    try {
+        const Cff2Content content = parse(text);
+        ElementSink sink(d, kMaxElements);
+        Cff2Drawer drawer(content, options, sink, report);
+        drawer.design(content.designs.at(content.mainName),
+                      Affine::scaling(content.unit, content.unit), 0);
+    } catch (const ImportError& e) {
+        return FileResult::failure(e.what());
+    }
+    return FileResult::success();
+}
+
+}  // namespace brontaxe::io

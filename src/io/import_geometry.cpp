@@ -1,0 +1,240 @@
+#include "io/import_geometry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+#include "io/die_line_import.h"
+
+namespace brontaxe::io {
+namespace {
+
+// Curves are cut into at most this many lines, however large they are.
+constexpr double kMaxSegments = 100000;
+// A spline span is split at least this many times before its chords are trusted: enough to
+// see the inflection a cubic span may hold.
+constexpr int kSplineMinSplits = 4;
+constexpr int kSplineMaxDepth = 16;
+constexpr int kMaxSplineDegree = 11;
+
+// How many equal steps of the parameter keep chords of a circle of `radius` within `tol`
+// over `span` radians.
+int stepsFor(double radius, double span, double tol) {
+    double steps = 4;
+    if (radius > tol) {
+        const double step = 2 * std::acos(1 - tol / radius);
+        steps = std::max(steps, std::ceil(span / step));
+    }
+    return static_cast<int>(std::min(steps, kMaxSegments));
+}
+
+void emitSampled(const Affine& m, const std::function<Point(double)>& at, double t0, double t1,
+                 int steps, std::int16_t lineKind, ElementSink& out) {
+    Point previous = m(at(t0));
+    for (int k = 1; k <= steps; ++k) {
+        const Point next = m(at(t0 + (t1 - t0) * k / steps));
+        out.line(previous, next, lineKind);
+        previous = next;
+    }
+}
+
+double distanceToChord(Point p, Point a, Point b) {
+    const Point ab = b - a;
+    const double len = length(ab);
+    if (len <= kEps)
+        return distance(p, a);
+    return std::fabs(cross(ab, p - a)) / len;
+}
+
+class SplineFlattener {
+  public:
+    SplineFlattener(const Affine& m, const SplineCurve& s, double tol, std::int16_t lineKind,
+                    ElementSink& out)
+        : m_(m), s_(s), tol_(tol), lineKind_(lineKind), out_(out) {}
+
+    void run() {
+        const auto p = static_cast<std::size_t>(s_.degree);
+        const std::size_t n = s_.control.size();
+        for (std::size_t k = p; k < n; ++k) {
+            const double u0 = s_.knots[k], u1 = s_.knots[k + 1];
+            if (u1 <= u0)
+                continue;
+            Point a = point(u0, k);
+            for (int i = 1; i <= kSplineMinSplits; ++i) {
+                const double ub = u0 + (u1 - u0) * i / kSplineMinSplits;
+                const Point b = point(ub, k);
+                split(u0 + (u1 - u0) * (i - 1) / kSplineMinSplits, ub, a, b, k, 0);
+                a = b;
+            }
+        }
+    }
+
+  private:
+    // de Boor's algorithm in homogeneous coordinates over the span [knots[k], knots[k+1]].
+    Point point(double u, std::size_t k) const {
+        const auto p = static_cast<std::size_t>(s_.degree);
+        struct H {
+            double x, y, w;
+        };
+        std::vector<H> d(p + 1);
+        for (std::size_t j = 0; j <= p; ++j) {
+            const std::size_t i = j + k - p;
+            const double w = s_.weights.empty() ? 1.0 : s_.weights[i];
+            d[j] = {s_.control[i].x * w, s_.control[i].y * w, w};
+        }
+        for (std::size_t r = 1; r <= p; ++r) {
+            for (std::size_t j = p; j >= r; --j) {
+                const double lo = s_.knots[j + k - p];
+                const double hi = s_.knots[j + 1 + k - r];
+                const double alpha = hi > lo ? (u - lo) / (hi - lo) : 0.0;
+                d[j] = {(1 - alpha) * d[j - 1].x + alpha * d[j].x,
+                        (1 - alpha) * d[j - 1].y + alpha * d[j].y,
+                        (1 - alpha) * d[j - 1].w + alpha * d[j].w};
+            }
+        }
+        return {d[p].x / d[p].w, d[p].y / d[p].w};
+    }
+
+    void split(double u0, double u1, Point a, Point b, std::size_t k, int depth) {
+        const double um = (u0 + u1) / 2;
+        const Point mid = point(um, k);
+        if (depth >= kSplineMaxDepth || distanceToChord(mid, a, b) <= tol_) {
+            out_.line(m_(a), m_(b), lineKind_);
+            return;
+        }
+        split(u0, um, a, mid, k, depth + 1);
+        split(um, u1, mid, b, k, depth + 1);
+    }
+
+    const Affine& m_;
+    const SplineCurve& s_;
+    double tol_;
+    std::int16_t lineKind_;
+    ElementSink& out_;
+};
+
+void checkSpline(const SplineCurve& s) {
+    if (s.degree < 1 || s.degree > kMaxSplineDegree)
+        throw ImportError("degré de spline incorrect (" + std::to_string(s.degree) + ")");
+    const auto p = static_cast<std::size_t>(s.degree);
+    if (s.control.size() < p + 1)
+        throw ImportError("spline avec trop peu de points de contrôle pour son degré");
+    if (s.knots.size() != s.control.size() + p + 1)
+        throw ImportError("spline dont le nombre de nœuds ne répond pas à ses points");
+    if (!std::is_sorted(s.knots.begin(), s.knots.end()))
+        throw ImportError("spline dont les nœuds ne vont pas croissant");
+    if (!s.weights.empty() &&
+        (s.weights.size() != s.control.size() ||
+         std::any_of(s.weights.begin(), s.weights.end(), [](double w) { return !(w > 0); })))
+        throw ImportError("spline dont les poids sont incorrects");
+}
+
+}  // namespace
+
+Affine Affine::then(const Affine& o) const {
+    return {o.a * a + o.b * c, o.a * b + o.b * d,       o.c * a + o.d * c,
+            o.c * b + o.d * d, o.a * e + o.b * f + o.e, o.c * e + o.d * f + o.f};
+}
+
+double Affine::stretch() const {
+    const double t = a * a + b * b + c * c + d * d;
+    const double dt = det();
+    return std::sqrt((t + std::sqrt(std::max(0.0, t * t - 4 * dt * dt))) / 2);
+}
+
+bool Affine::keepsCircles() const {
+    const double s2 = std::fabs(det());
+    const double tol = 1e-9 * std::max(s2, 1e-300);
+    return std::fabs(a * b + c * d) <= tol && std::fabs(a * a + c * c - b * b - d * d) <= tol;
+}
+
+Affine Affine::rotation(double degrees) {
+    const double r = toRadians(degrees);
+    const double cs = std::cos(r), sn = std::sin(r);
+    return {cs, -sn, sn, cs, 0, 0};
+}
+
+void ElementSink::add(Element e) {
+    if (count() >= maxElements_) {
+        throw ImportError("plus de " + std::to_string(maxElements_) +
+                          " éléments : dessin trop grand ou blocs imbriqués sans fin");
+    }
+    d_.addElement(std::move(e));
+}
+
+void ElementSink::line(Point a, Point b, std::int16_t lineKind) {
+    if (areNear(a, b))
+        return;  // a stroke of no length cuts nothing and only clutters the check
+    add(Element{LineShape{a, b}, lineKind});
+}
+
+void ElementSink::arc(const ArcShape& arc, std::int16_t lineKind) {
+    add(Element{arc, lineKind});
+}
+
+void ElementSink::text(const TextShape& text) {
+    add(Element{text, kind::Text});
+}
+
+void emitArc(const Affine& m, const ArcShape& arc, std::int16_t lineKind, ElementSink& out) {
+    if (!(arc.radius > 0) || !(arc.sweepDeg > 0))
+        return;
+    if (m.keepsCircles()) {
+        ArcShape mapped{m(arc.centre), arc.radius * std::sqrt(std::fabs(m.det())), 0, arc.sweepDeg};
+        // A mirror runs the arc the other way: it then starts at the image of its end.
+        const Point from = m(m.det() > 0 ? arc.start() : arc.end());
+        mapped.startDeg = normalizeDegrees(
+            toDegrees(std::atan2(from.y - mapped.centre.y, from.x - mapped.centre.x)));
+        out.arc(mapped, lineKind);
+        return;
+    }
+    const double tol = kFlatteningTolerance / m.stretch();
+    const double span = toRadians(arc.sweepDeg);
+    const double start = toRadians(arc.startDeg);
+    emitSampled(
+        m,
+        [&](double t) {
+            return Point{arc.centre.x + arc.radius * std::cos(t),
+                         arc.centre.y + arc.radius * std::sin(t)};
+        },
+        start, start + span, stepsFor(arc.radius, span, tol), lineKind, out);
+}
+
+void emitBulgeSegment(const Affine& m, Point p, Point q, double bulge, std::int16_t lineKind,
+                      ElementSink& out) {
+    const double chord = distance(p, q);
+    if (std::fabs(bulge) < 1e-12 || chord <= kEps) {
+        if (chord > 0)
+            out.line(m(p), m(q), lineKind);
+        return;
+    }
+    if (bulge < 0) {  // clockwise from p to q is counter-clockwise from q to p
+        std::swap(p, q);
+        bulge = -bulge;
+    }
+    const double sweep = 4 * std::atan(bulge);
+    const double radius = chord / (2 * std::sin(sweep / 2));
+    const Point mid = (p + q) * 0.5;
+    const Point left{-(q.y - p.y) / chord, (q.x - p.x) / chord};
+    const Point centre = mid + left * ((chord / 2) / std::tan(sweep / 2));
+    const double start = toDegrees(std::atan2(p.y - centre.y, p.x - centre.x));
+    emitArc(m, ArcShape{centre, radius, normalizeDegrees(start), toDegrees(sweep)}, lineKind, out);
+}
+
+void emitEllipse(const Affine& m, const EllipseArc& e, std::int16_t lineKind, ElementSink& out) {
+    const double a = length(e.major);
+    if (!(a > 0) || !(e.endParam > e.startParam))
+        return;
+    const double tol = kFlatteningTolerance / m.stretch();
+    // No chord of an ellipse strays more than one of its circumscribed circle would.
+    emitSampled(
+        m, [&](double t) { return e.centre + e.major * std::cos(t) + e.minor * std::sin(t); },
+        e.startParam, e.endParam, stepsFor(a, e.endParam - e.startParam, tol), lineKind, out);
+}
+
+void emitSpline(const Affine& m, const SplineCurve& s, std::int16_t lineKind, ElementSink& out) {
+    checkSpline(s);
+    SplineFlattener(m, s, kFlatteningTolerance / m.stretch(), lineKind, out).run();
+}
+
+}  // namespace brontaxe::io
