@@ -83,7 +83,6 @@ std::vector<SourceSegment> blankLinework(const Drawing& d) {
     return out;
 }
 
-
 // The kind of the line an edge lies on; a cut wins over a fold laid on it, since the board
 // parts there.
 std::int16_t edgeKind(const Segment& edge, const std::vector<SourceSegment>& lines) {
