@@ -229,7 +229,8 @@ struct NotFolding {
 constexpr std::string_view kLongTray =
     "le plateau dépasse la longueur demandée de plus de deux épaisseurs";
 constexpr std::array kNotFolding{
-    NotFolding{"0717", kLongTray},      NotFolding{"0760", kLongTray},
+    NotFolding{"0717", kLongTray},
+    NotFolding{"0760", kLongTray},
     NotFolding{"0761", kLongTray},
 };
 
