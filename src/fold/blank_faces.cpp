@@ -25,6 +25,38 @@ bool takesPart(std::int16_t lineKind) {
     return lineKind == kind::Cut || isFoldKind(lineKind);
 }
 
+double distanceToSegment(Point p, const Segment& s) {
+    const Point d = s.b - s.a;
+    const double len2 = dot(d, d);
+    const double t = len2 <= 0 ? 0.0 : std::clamp(dot(p - s.a, d) / len2, 0.0, 1.0);
+    return distance(p, s.a + d * t);
+}
+
+// A line ending on another (a crease from a slanted edge) meets it at a point that rounding
+// leaves a hair off it: the line it ends on is split there, so that both share the point.
+std::vector<SourceSegment> splitAtEndsOnThem(const std::vector<SourceSegment>& lines) {
+    std::vector<SourceSegment> out;
+    for (const SourceSegment& l : lines) {
+        std::vector<Point> cuts;
+        for (const SourceSegment& other : lines)
+            for (const Point p : {other.s.a, other.s.b})
+                if (distance(p, l.s.a) > kSnap && distance(p, l.s.b) > kSnap &&
+                    distanceToSegment(p, l.s) <= kSnap)
+                    cuts.push_back(p);
+        const Point d = l.s.b - l.s.a;
+        std::sort(cuts.begin(), cuts.end(),
+                  [&](Point p, Point q) { return dot(p - l.s.a, d) < dot(q - l.s.a, d); });
+        Point from = l.s.a;
+        for (const Point p : cuts)
+            if (distance(p, from) > kSnap) {
+                out.push_back({{from, p}, l.kind});
+                from = p;
+            }
+        out.push_back({{from, l.s.b}, l.kind});
+    }
+    return out;
+}
+
 std::vector<SourceSegment> blankLinework(const Drawing& d) {
     std::vector<SourceSegment> out;
     const auto count = static_cast<std::size_t>(d.blankElementCount());
@@ -49,13 +81,6 @@ std::vector<SourceSegment> blankLinework(const Drawing& d) {
         }
     }
     return out;
-}
-
-double distanceToSegment(Point p, const Segment& s) {
-    const Point d = s.b - s.a;
-    const double len2 = dot(d, d);
-    const double t = len2 <= 0 ? 0.0 : std::clamp(dot(p - s.a, d) / len2, 0.0, 1.0);
-    return distance(p, s.a + d * t);
 }
 
 // The kind of the line an edge lies on; a cut wins over a fold laid on it, since the board
@@ -292,7 +317,7 @@ bool isFoldKind(std::int16_t lineKind) {
 
 BlankFaces blankFaces(const Drawing& d) {
     BlankFaces out;
-    const std::vector<SourceSegment> lines = blankLinework(d);
+    const std::vector<SourceSegment> lines = splitAtEndsOnThem(blankLinework(d));
     std::vector<Segment> segments;
     segments.reserve(lines.size());
     for (const SourceSegment& l : lines)

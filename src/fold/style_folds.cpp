@@ -226,18 +226,11 @@ struct NotFolding {
 };
 
 // Styles whose blank does not fold into its box yet; the catalogue sweeps keep this list true.
-constexpr std::string_view kChamferedEnds =
-    "les rabats chanfreinés des pièces de bout couvrent moins des neuf dixièmes des côtés "
-    "qu'ils ferment : le pliage les lit ouverts";
-constexpr std::string_view kLockBottom =
-    "le fond automatique ne se forme pas : le rabat de verrou du premier panneau, aussi "
-    "profond que la largeur, et les pattes collées ne se replient pas en fond";
 constexpr std::string_view kLongTray =
     "le plateau dépasse la longueur demandée de plus de deux épaisseurs";
 constexpr std::array kNotFolding{
-    NotFolding{"0608", kChamferedEnds}, NotFolding{"0620", kChamferedEnds},
-    NotFolding{"0701", kLockBottom},    NotFolding{"0711", kLockBottom},
-    NotFolding{"0717", kLongTray},      NotFolding{"0760", kLongTray},
+    NotFolding{"0717", kLongTray},
+    NotFolding{"0760", kLongTray},
     NotFolding{"0761", kLongTray},
 };
 

@@ -46,14 +46,15 @@ constexpr PieceShape kRingAlongLength{.form = PieceForm::Sleeve,
 constexpr PieceShape kRingAlongWidth{
     .form = PieceForm::Sleeve, .width = Size::Height, .height = Size::Width};
 // A rigid box's end piece: a tray over the width and height, as deep as its flaps, or flapped
-// on one or two sides only; a leaf of an end made in two, half as wide.
+// on two opposite sides only (a channel); a leaf of an end made in two, half as wide, its one
+// flap on its outer side.
 constexpr PieceShape kEndPiece{
     .form = PieceForm::OpenTop, .length = Size::Width, .width = Size::Height, .height = Size::Own};
 constexpr PieceShape kFlangedEnd{
     .form = PieceForm::Flanged, .length = Size::Width, .width = Size::Height, .height = Size::Own};
 constexpr PieceShape kEndChannel{
     .form = PieceForm::Channel, .length = Size::Width, .width = Size::Height, .height = Size::Own};
-constexpr PieceShape kEndLeaf{.form = PieceForm::OpenTop,
+constexpr PieceShape kEndLeaf{.form = PieceForm::Flanged,
                               .length = Size::Own,
                               .width = Size::Own,
                               .height = Size::Own,
@@ -140,7 +141,7 @@ const std::vector<StyleForm>& styleForms() {
         {"0602", {kTube, kFlangedEnd, kFlangedEnd}},
         {"0606", {kClosedBox}},
         {"0607", {kRingAlongLength, kEndPiece, kEndPiece}},
-        {"0608", {kRingAlongLength, kEndPiece, kEndPiece}},
+        {"0608", {kRingAlongLength, kEndChannel, kEndChannel}},
         {"0610", {kRingAlongLength, kEndPiece, kEndPiece}},
         {"0615", {kRingAlongLength, kEndChannel, kEndChannel}},
         {"0616", {kRingAlongLength, kEndChannel, kEndChannel}},

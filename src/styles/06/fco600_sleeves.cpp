@@ -154,10 +154,11 @@ void drawWithTurnedEnds(Model& m, Drawing& d, EndFlaps flaps) {
 }
 
 // An end panel `w` wide and `h` high from (x, y), with a side flap f on its left and/or
-// right whose corners are cut at 45 degrees.
+// right, glued inside the body's wall: its corners are cut back at 45 degrees by only a
+// twentieth of the height, so that the flap still covers its side of the end.
 void endPanel(Model& m, Drawing& d, float x, float y, float w, float h, float f, bool left,
               bool right) {
-    const float c = std::min(f, 0.45f * h);
+    const float c = std::min(f, 0.05f * h);
     std::vector<Point> outline = {{x, y}, {x + w, y}};
     if (right)
         outline.insert(outline.end(), {{x + w + f, y + c}, {x + w + f, y + h - c}, {x + w, y + h}});

@@ -1,7 +1,7 @@
-// Crash-lock cases drawn from a table of levels: the lock flap of panel 1 runs the full depth
-// of the bottom and hooks behind the tabs of panels 2 and 3, which are glued across the two
-// corners the case folds flat on; panel 4 carries a plain flap. The top is slotted, its slots
-// ending in half rounds.
+// Crash-lock cases drawn from a table of levels: the lock flap of panel 1 (in 0701 the full
+// depth of the bottom, in 0711 as deep as the glued tabs) hooks behind the tabs of panels 2
+// and 3, which are glued across the two corners the case folds flat on; panel 4 carries a plain
+// flap. The top is slotted, its slots ending in half rounds.
 
 #include "styles/07/fco700_point_table.h"
 
@@ -97,7 +97,9 @@ LockTable lockTable(const Model& m, LockVariant variant) {
     T.n = n;
     auto& y = T.y;
     y.bottomEdge = 0;
-    y.bottomFold = y.bottomEdge + W;
+    // 0701's lock flap spans the whole bottom; 0711's, as deep as the glued tabs it hooks
+    // behind, meets the flap of panel 3 in the middle.
+    y.bottomFold = y.bottomEdge + (is0711 ? b + o : W);
     y.flapEdge = y.bottomFold - b;
     y.tabEdge = y.flapEdge - o;
     y.hookThroat = y.bottomFold - kLockHeight;
@@ -182,6 +184,12 @@ void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
         d.LineKind = kind::Crease;
         return line(d, x1, y1, x2, y2);
     };
+    // A cut along the bottom fold from `from` to `to`, parted where a side ends on it.
+    auto cutAlongFold = [&](float from, float side, float to) {
+        if (side != from && side != to)
+            cut(from, y.bottomFold, side, y.bottomFold);
+        cut(side != to ? side : from, y.bottomFold, to, y.bottomFold);
+    };
     // Ends of the lock tabs trimmed short of the slanted creases.
     const float tabEnd = kTabEndTrim;
     const float flap3Start = kFlap3StartTrim;
@@ -195,6 +203,11 @@ void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
     const float slitLeft = atLevel(x.flap2SlopeFoot, y.flapEdge, x.slit, slitTop, fold);
     const float notch3Left = atLevel(x.tab3Hook, y.hookTip, x.notch3, y.notchApex, fold);
     const float notch3Right = atLevel(x.notch3, y.notchApex, x.flap4SlopeFoot, y.flapEdge, fold);
+    // Where a side crosses the panel fold below the bottom fold, the cut along the bottom fold
+    // runs on to the panel fold: the corner stays whole and no sliver hangs between them.
+    const float notch1FoldEnd = std::max(notch1Right, x.fold12);
+    const float slitFoldEnd = std::min(slitLeft, x.fold23);
+    const float notch3FoldEnd = std::min(notch3Left, x.fold34);
     // The glue flap's upper end: one point shared by its slant and its free edge.
     const float glueUpperEnd = y.glueTop - kGlueTopDrop;
 
@@ -213,21 +226,21 @@ void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
     cut(x.leftEdge, y.glueFoot, x.flap1Left, y.bottomFold);
     const ElementId lockRight = cut(x.lockRight, y.bottomEdge, x.lockRight, y.hookTip);
     cut(x.lockRight, y.hookTip, notch1Left, fold);
-    cut(notch1Left, fold, notch1Right, fold);
+    cutAlongFold(notch1Left, notch1Right, notch1FoldEnd);
     cut(notch1Right, fold, x.tab2Hook, y.hookTip);
     cut(x.tab2Hook, y.hookTip, x.tab2Throat, y.hookThroat);
     const ElementId flap2Slope = cut(x.flap2SlopeFoot, y.flapEdge, slitLeft, fold);
-    cut(slitLeft, fold, x.slit, fold);
+    cutAlongFold(slitFoldEnd, slitLeft, x.slit);
     cut(x.slit, fold, x.slit, y.flapEdge);
     cut(x.tab3Hook + flap3Start, y.tabEdge, x.tab3Throat, y.hookThroat);
     cut(x.tab3Throat, y.hookThroat, x.tab3Hook, y.hookTip);
     cut(x.tab3Hook, y.hookTip, notch3Left, fold);
-    cut(notch3Left, fold, notch3Right, fold);
+    cutAlongFold(notch3FoldEnd, notch3Left, notch3Right);
     // Bottom folds between the slots, each from cut to cut.
     crease(atLevel(x.rightEdge, y.rightEdgeFoot, x.flap4Corner, y.flapEdge, fold), fold,
            notch3Right, fold);
-    crease(notch3Left, fold, x.slit, fold);
-    crease(slitLeft, fold, notch1Right, fold);
+    crease(notch3FoldEnd, fold, x.slit, fold);
+    crease(slitFoldEnd, fold, notch1FoldEnd, fold);
     crease(notch1Left, fold, x.flap1Left, fold);
     // Folds of the glued tabs, at 45° from the corners the case folds flat on.
     if (variant == LockVariant::Fco0701) {
@@ -249,18 +262,12 @@ void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
                ? atLevel(x.flap1Left, slantTop, x.leftEdge, glueUpperEnd, y.topFold)
                : x.flap1Left,
            y.topFold, x.slot1Left, y.topFold);
-    // Panel folds from the notch or slit under them (its side, or the cut along the bottom
-    // fold where the side would meet them above it) up to the round end of their slot; the
+    // Panel folds from the cut along the bottom fold up to the round end of their slot; the
     // glue flap's fold between its two slanted ends.
     const float slotRadius = std::abs(x.slot1Left - x.slot1Centre);
-    crease(x.fold34,
-           std::min(atAbscissa(x.tab3Hook, y.hookTip, x.notch3, y.notchApex, x.fold34), fold),
-           x.fold34, underSlot(x.fold34, x.slot3Centre, slotRadius, y.topFold));
-    crease(x.fold23,
-           std::min(atAbscissa(x.flap2SlopeFoot, y.flapEdge, x.slit, slitTop, x.fold23), fold),
-           x.fold23, underSlot(x.fold23, x.slot2Centre, slotRadius, y.topFold));
-    crease(x.fold12, underSlot(x.fold12, x.slot1Centre, slotRadius, y.topFold), x.fold12,
-           std::min(atAbscissa(x.notch1, notchTop, x.tab2Hook, y.hookTip, x.fold12), fold));
+    crease(x.fold34, fold, x.fold34, underSlot(x.fold34, x.slot3Centre, slotRadius, y.topFold));
+    crease(x.fold23, fold, x.fold23, underSlot(x.fold23, x.slot2Centre, slotRadius, y.topFold));
+    crease(x.fold12, underSlot(x.fold12, x.slot1Centre, slotRadius, y.topFold), x.fold12, fold);
     crease(x.glueFold, atAbscissa(x.flap1Left, slantTop, x.leftEdge, glueUpperEnd, x.glueFold),
            x.glueFold, atAbscissa(x.leftEdge, y.glueFoot, x.flap1Left, y.bottomFold, x.glueFold));
     cut(x.rightEdge, y.glueTop, x.rightEdge, y.rightEdgeFoot);
