@@ -92,8 +92,8 @@ constexpr std::array kStyleLines = {
     StyleLine{"0416", P::SlotWidth},
     StyleLine{"0420", P::FlapHeight | P::CornerRadius | P::TuckFlapHeight | P::ThumbNotchRadius},
     StyleLine{"0421", kTenons | kMortises | P::FlapHeight | P::ThumbNotchRadius | P::DoubleWall},
-    StyleLine{"0422", kTenons | kMortises | P::FlapHeight | P::ThumbNotchRadius | P::DoubleWall},
-    StyleLine{"0423", kTenons | kMortises | P::FlapHeight | P::ThumbNotchRadius | P::DoubleWall},
+    StyleLine{"0422", kTenons | kMortises | P::DoubleWall},
+    StyleLine{"0423", kTenons | kMortises | P::DoubleWall},
     StyleLine{"0424", kMortises | P::DoubleWall | P::TenonHeight},
     StyleLine{"0425", kTenons | kMortises | P::DoubleWall},
     StyleLine{"0426", kTenons | kMortises | P::FlapHeight | P::CornerRadius | P::ThumbNotchRadius |
@@ -114,7 +114,6 @@ constexpr std::array kStyleLines = {
     StyleLine{"0447", kFixedHandHoles},
     StyleLine{"0451", kSlots | kHandHoles},
     StyleLine{"0452", kSlots | kHandHoles},
-    StyleLine{"0453", P::OverlapHeight},
     StyleLine{"0454", P::FlapHeight | P::DoubleWall},
     StyleLine{"0455", kSlots | kHandHoles | P::DoubleWall},
     StyleLine{"0456", kHandHoles | P::FlapHeight},

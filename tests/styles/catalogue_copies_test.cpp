@@ -32,8 +32,6 @@ struct KnownCopy {
 };
 
 constexpr KnownCopy kKnownCopies[] = {
-    {"0422", "0427", "a roll-end tray without a lid, still drawn as the 0427 mailer"},
-    {"0444", "0434", "its own tray still to be drawn"},
     {"0502", "0501", "the rings differ by the faces they wrap and where the joint lap sits"},
     {"0503", "0501", "the rings differ by the faces they wrap and where the joint lap sits"},
     {"0505", "0504", "0503 slid full length into 0502: another pairing of the rings"},

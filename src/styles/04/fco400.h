@@ -50,7 +50,7 @@ void Fco0472(Model& m, Drawing& d);  // double floor from the side walls, rolled
 // Variants of the trays on the tray builders.
 void Fco0441(Model& m, Drawing& d);  // self-locking, rounded ears on the end walls
 void Fco0442(Model& m, Drawing& d);  // glued flaps on the end walls, hand-holes
-void Fco0444(Model& m, Drawing& d);  // glued flaps on the end walls, outside, overlapping
+void Fco0444(Model& m, Drawing& d);  // 0434's blank, its flaps glued outside the walls
 void Fco0445(Model& m, Drawing& d);  // double end walls over glued flaps
 void Fco0446(Model& m, Drawing& d);  // glued corners, vent holes
 void Fco0447(Model& m, Drawing& d);  // self-locking, hand-holes in the long walls
@@ -60,7 +60,7 @@ void Fco0434(Model& m, Drawing& d);
 void Fco0450(Model& m, Drawing& d);
 void Fco0451(Model& m, Drawing& d);
 void Fco0452(Model& m, Drawing& d);
-void Fco0453(Model& m, Drawing& d);
+void Fco0453(Model& m, Drawing& d);  // 0450's blank, its flaps glued outside the walls
 void Fco0454(Model& m, Drawing& d);
 void Fco0455(Model& m, Drawing& d);
 void Fco0456(Model& m, Drawing& d);

@@ -1,6 +1,6 @@
 // Trays on the tray builders, each a variant of a plain tray: 0441 (self-locking, its rounded
 // ears on the end walls), 0442 (flaps on the end walls glued inside the long walls, hand-holes
-// in the end walls), 0444 (flaps on the end walls glued outside, overlapping), 0445 (double
+// in the end walls), 0444 (0434's blank, its flaps glued outside), 0445 (double
 // end walls over the glued flaps), 0446 (glued tray with round vent holes in the bottom and
 // the flap-carrying walls) and 0447 (self-locking, hand-holes in the long walls).
 //
@@ -119,9 +119,8 @@ void Fco0442(Model& m, Drawing& d) {
 }
 
 void Fco0444(Model& m, Drawing& d) {
-    FlappedTray t = endFlapTray(m);
-    t.overlap = m.hrecouvr;
-    drawTurned(m, d, t);
+    // 0434's blank: the flaps of the end walls are glued outside the long walls.
+    Fco0434(m, d);
 }
 
 void Fco0445(Model& m, Drawing& d) {

@@ -151,10 +151,8 @@ void Fco0434(Model& m, Drawing& d) {
 }
 
 void Fco0453(Model& m, Drawing& d) {
-    // Flaps glued outside the walls, where two of them may overlap.
-    FlappedTray t = gluedTray(m);
-    t.overlap = m.hrecouvr;
-    drawGluedTray(m, d, t, halfWidthBelowFlap(m, t));
+    // 0450's blank: its flaps are glued outside the walls.
+    Fco0450(m, d);
 }
 
 void Fco0454(Model& m, Drawing& d) {

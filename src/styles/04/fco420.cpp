@@ -363,7 +363,13 @@ std::optional<std::string> rule0421(const Model& m) {
     return problemWith(m, k0421);
 }
 std::optional<std::string> rule0422(const Model& m) {
-    return problemWith(m, k0422);
+    Model own = m;
+    applyDefaultsWithoutRow(own, k0422.rule, k0422.style, k0422.alsoStyle);
+    try {
+        return openTrayProblem(lockingFolder(own), own);
+    } catch (const GenerationError& e) {
+        return std::string(e.what());
+    }
 }
 std::optional<std::string> rule0427(const Model& m) {
     return problemWith(m, k0427);
@@ -371,7 +377,7 @@ std::optional<std::string> rule0427(const Model& m) {
 std::optional<std::string> rule0423(const Model& m) {
     Model turned = m;
     std::swap(turned.Longueur, turned.Largeur);
-    return problemWith(turned, k0422);
+    return rule0422(turned);
 }
 
 void Fco0427(Model& m, Drawing& d) {
@@ -381,7 +387,13 @@ void Fco0421(Model& m, Drawing& d) {
     run(m, d, k0421);
 }
 void Fco0422(Model& m, Drawing& d) {
-    run(m, d, k0422);
+    // The roll-end tray: 0427's bottom and walls without its lid. The end walls roll over
+    // the ears of the front and back walls and lock into the bottom.
+    applyDefaultsWithoutRow(m, k0422.rule, k0422.style, k0422.alsoStyle);
+    const LockingFolder f = lockingFolder(m);
+    if (auto problem = openTrayProblem(f, m))
+        throw GenerationError(*problem);
+    drawOpenLockingTray(m, d, f);
 }
 
 void Fco0423(Model& m, Drawing& d) {

@@ -96,7 +96,8 @@ void Fco0420(Model& m, Drawing& d);
 void Fco0427(Model& m, Drawing& d);
 // 0421: as 0427 with the lid of rule B (dust flaps wider, tuck flap narrower).
 void Fco0421(Model& m, Drawing& d);
-// 0422: as 0427; rule A applies only when neither 0422 nor 0423 has its own row.
+// 0422: the roll-end tray, 0427 without its lid; rule A applies only when neither 0422 nor
+// 0423 has its own row.
 void Fco0422(Model& m, Drawing& d);
 // 0423: 0422 with length and width exchanged, turned a quarter turn.
 void Fco0423(Model& m, Drawing& d);

@@ -76,4 +76,11 @@ Model withFolderAllowances(const Model& m, std::initializer_list<std::pair<int, 
 // The mortises' height in the bottom, then the tenoned wall itself (French), or nothing.
 std::optional<std::string> tenonedWallProblem(const LockingFolder& f, const Model& m);
 
+// The bottom, its walls and ears, then the tenoned walls of an open tray (French), or nothing.
+std::optional<std::string> openTrayProblem(const LockingFolder& f, const Model& m);
+
+// An open tray on the folder's sizes: the bottom, the front and back walls with their ears
+// and the double end walls rolled over them, tenoned into the bottom; no lid.
+void drawOpenLockingTray(Model& m, Drawing& d, const LockingFolder& f);
+
 }  // namespace brontaxe

@@ -215,10 +215,6 @@ const FolderCase kCases[] = {
              diagonals += !areNear(l.a.x, l.b.x) && !areNear(l.a.y, l.b.y) ? 1 : 0;
          return expect(diagonals == 4, "a diagonal fold on each corner flap");
      }},
-    {"FlapsOutside0453", &Fco0453, none, 800, 700,
-     [](const Model&, const Drawing& d) {
-         return expect(hasDimension(d, {200, 250}, {365, 250}), "flaps overlapping by 30");
-     }},
     {"DoubleLongWalls0454", &Fco0454, none, 800, 1112,
      [](const Model&, const Drawing& d) {
          return expect(horizontalLinesAt(d, kind::Crease, 356).size() == 2, "inner layer fold");
@@ -321,11 +317,6 @@ const FolderCase kCases[] = {
          });
          return expect(arcs.size() == 4 && inEnds && count(d, kind::Crease, 2) == 4,
                        "a hole in each flapped end wall");
-     }},
-    // Walls of 300: flaps cut back to half the end wall and the overlap, their width shown.
-    {"FlapsOutsideOnEnds0444", &Fco0444, [](Model& m) { m.Hauteur = 300; }, 1000, 900,
-     [](const Model&, const Drawing& d) {
-         return expect(hasDimension(d, {-350, 150}, {-350, 365}), "flaps of 200 + 30 / 2");
      }},
     {"DoubleEnds0445", &Fco0445, none, 1212, 700,
      [](const Model&, const Drawing& d) {

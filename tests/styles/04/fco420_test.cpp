@@ -26,7 +26,8 @@ struct LockingCase {
     bool turned;  // drawn a quarter turn round: the folder runs along x
     // Twin: 0420, walls ending in a plain flap. PlainLid: 0429, mortises counted by pitch.
     // Open: 0425, no lid, its own allowance places. RoundedLid: 0426, tapered dust flaps.
-    enum Shape { Lidded, Twin, Tray, PlainLid, Open, RoundedLid } shape;
+    // RollEnd: 0422 and 0423, the folder's own sizes without its lid.
+    enum Shape { Lidded, Twin, Tray, PlainLid, Open, RoundedLid, RollEnd } shape;
 };
 
 void PrintTo(const LockingCase& c, std::ostream* os) {
@@ -149,8 +150,8 @@ INSTANTIATE_TEST_SUITE_P(
     Fco04b, LockingFolders,
     ::testing::Values(LockingCase{"0420", DefaultAllowanceRule::A, false, LockingCase::Twin},
                       LockingCase{"0421", DefaultAllowanceRule::B, false, LockingCase::Lidded},
-                      LockingCase{"0422", DefaultAllowanceRule::A, false, LockingCase::Lidded},
-                      LockingCase{"0423", DefaultAllowanceRule::A, true, LockingCase::Lidded},
+                      LockingCase{"0422", DefaultAllowanceRule::A, false, LockingCase::RollEnd},
+                      LockingCase{"0423", DefaultAllowanceRule::A, true, LockingCase::RollEnd},
                       LockingCase{"0424", DefaultAllowanceRule::Rule0424, false, LockingCase::Tray},
                       LockingCase{"0425", std::nullopt, false, LockingCase::Open},
                       LockingCase{"0426", std::nullopt, false, LockingCase::RoundedLid},
