@@ -150,7 +150,7 @@ std::string mmText(double v) {
 
 }  // namespace
 
-std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m) {
+std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m, Stance stance) {
     const std::vector<RigidMotion> placed = placements(m, 1.0);
     const Mesh mesh = foldedMesh(m, placed);
     const std::vector<std::vector<int>> facesOf = facesOfPieces(m);
@@ -164,7 +164,8 @@ std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m) {
             .push_back(static_cast<int>(t));
     std::vector<ErectedPiece> out;
     for (std::size_t p = 0; p < m.roots.size(); ++p) {
-        const std::vector<int> walls = bodyWalls(m, facesOf[p]);
+        const std::vector<int> walls =
+            stance == Stance::Walls ? bodyWalls(m, facesOf[p]) : std::vector<int>{};
         // A wall's y in the blank is the body's height; a base's inside side is a tray's up.
         const Vec3 up =
             walls.empty()

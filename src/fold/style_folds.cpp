@@ -7,6 +7,7 @@
 #include <string>
 
 #include "fold/collision.h"
+#include "fold/folder_folds.h"
 
 namespace brontaxe::fold {
 namespace {
@@ -222,7 +223,7 @@ struct NotFolding {
 };
 
 // Styles whose blank does not fold into its box yet; the catalogue sweeps keep this list true.
-// None today: every drawn style folds into its box.
+// None today outside the folders and trays, which keep their own list.
 constexpr std::array<NotFolding, 0> kNotFolding{};
 
 // Parents before their children, and of the faces free to go next the largest first: walls
@@ -304,6 +305,9 @@ FoldedBlank foldStyle(const Drawing& d, std::string_view code, const Model& mode
         rollRimInside(m);
     if (code == "0308")
         layCornerFlapsOutside(m);
+    // Folders and trays: 0444 and 0453 glue 0434's and 0450's corner flaps outside.
+    if (code == "0444" || code == "0453")
+        layCornerFlapsOutside(m);
     if (code == "0330")
         rollDoubleWallsInside(m);
     if (code == "0969")
@@ -316,7 +320,7 @@ std::optional<std::string_view> notFoldingYet(std::string_view code) {
     for (const NotFolding& n : kNotFolding)
         if (n.code == code)
             return n.reason;
-    return std::nullopt;
+    return folderNotFoldingYet(code);
 }
 
 }  // namespace brontaxe::fold

@@ -1,0 +1,71 @@
+#include "fold/folder_folds.h"
+
+#include <algorithm>
+#include <array>
+
+namespace brontaxe::fold {
+namespace {
+
+struct NotFolding {
+    std::string_view code;
+    std::string_view reason;
+};
+
+// Held true by the erected pieces test: each still fails there at one size at least.
+constexpr std::string_view kTallOnWall =
+    "plus haut que long, le pliage prend une paroi pour le fond";
+constexpr std::string_view kDoubleWalls =
+    "parois doubles roulées : leur seconde épaisseur et le fond percé de mortaises ne se "
+    "mesurent pas encore";
+constexpr std::string_view kFlatLid = "le couvercle et ses rabats restent à plat";
+constexpr std::string_view kOnItsSide =
+    "enveloppe posée sur le côté : sa longueur se lit sur la hauteur";
+
+constexpr std::array<NotFolding, 35> kNotFolding{{
+    {"0400", kTallOnWall},
+    {"0401", kTallOnWall},
+    {"0402", kDoubleWalls},
+    {"0403", kTallOnWall},
+    {"0406", kOnItsSide},
+    {"0409", kTallOnWall},
+    {"0410", "les rabats de la cinquième paroi ne ferment pas le dessus"},
+    {"0411", kTallOnWall},
+    {"0415", kTallOnWall},
+    {"0416", "découpe à reprendre : rabats anti-poussière et patte rentrante"},
+    {"0420", kDoubleWalls},
+    {"0421", kDoubleWalls},
+    {"0422", kDoubleWalls},
+    {"0423", kDoubleWalls},
+    {"0426", kDoubleWalls},
+    {"0427", kDoubleWalls},
+    {"0428", kFlatLid},
+    {"0429", kDoubleWalls},
+    {"0431", "découpe à reprendre : plateau à cadre rabattu sur les parois"},
+    {"0433", kTallOnWall},
+    {"0435", kDoubleWalls},
+    {"0436", kTallOnWall},
+    {"0437", kDoubleWalls},
+    {"0440", "découpe à reprendre : couvercle à charnière et fentes de scellé"},
+    {"0441", "découpe à reprendre : parois roulées sur trois côtés et couvercle à charnière"},
+    {"0443", kFlatLid},
+    {"0445", kDoubleWalls},
+    {"0446", "plus haut que long, les trous d'aération ouvrent le fond"},
+    {"0454", kDoubleWalls},
+    {"0458", kTallOnWall},
+    {"0459", kDoubleWalls},
+    {"0460", "la paroi avant basse et le fronton ne se lisent pas comme un plateau"},
+    {"0471", "découpe à reprendre : double fond et couvercle du 0427"},
+    {"0472", kDoubleWalls},
+    {"0480", "les rallonges des parois d'about ne tiennent pas au couvercle"},
+}};
+
+}  // namespace
+
+std::optional<std::string_view> folderNotFoldingYet(std::string_view code) {
+    const auto* it = std::ranges::find(kNotFolding, code, &NotFolding::code);
+    if (it == kNotFolding.end())
+        return std::nullopt;
+    return it->reason;
+}
+
+}  // namespace brontaxe::fold
