@@ -54,7 +54,7 @@ constexpr std::array<NotFolding, 35> kNotFolding{{
     {"0458", kTallOnWall},
     {"0459", kDoubleWalls},
     {"0460", "la paroi avant basse et le fronton ne se lisent pas comme un plateau"},
-    {"0471", "découpe à reprendre : double fond et couvercle du 0427"},
+    {"0471", "le couvercle et les rabats du double fond ne se plient pas encore"},
     {"0472", kDoubleWalls},
     {"0480", "les rallonges des parois d'about ne tiennent pas au couvercle"},
 }};

@@ -121,8 +121,7 @@ constexpr std::array kStyleLines = {
     StyleLine{"0460", P::FlapHeight},
     StyleLine{"0470", P::ThumbNotchRadius | P::DoubleWall | P::TenonHeight | P::TenonLength |
                           P::TenonAngle | P::MortiseRadius | P::MortiseHeight | P::MortiseLength},
-    StyleLine{"0471", P::ThumbNotchRadius | P::DoubleWall | P::TenonHeight | P::TenonLength |
-                          P::TenonAngle | P::MortiseRadius | P::MortiseHeight | P::MortiseLength},
+    StyleLine{"0471", P::FlapHeight | P::ThumbNotchRadius | P::DoubleWall},
     StyleLine{"0480", kSlots | kHandHoles | P::FlapHeight},
     StyleLine{"0481", P::FlapHeight | P::CornerRadius | P::TuckFlapHeight | P::ThumbNotchRadius},
     StyleLine{"0501", P::GlueFlapWidth | P::GlueFlapAngle},

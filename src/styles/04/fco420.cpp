@@ -176,8 +176,21 @@ void drawLockingFolder(Model& m, Drawing& d) {
         throw GenerationError(*problem);
 
     FolderHalves halves(m, d);
-    const float earTop = folderEars(m, d, f);
+    folderLid(m, d, f, folderEars(m, d, f));
+    halves.closeWithTenonedWall(f);
 
+    folderMiddleLines(m, d, f, f.lidLength / 2);
+    folderDimensions(m, d, f);
+}
+
+void run(Model& m, Drawing& d, const RuleOf& r) {
+    applyDefaultsWithoutRow(m, r.rule, r.style, r.alsoStyle);
+    drawLockingFolder(m, d);
+}
+
+}  // namespace
+
+void folderLid(Model& m, Drawing& d, const LockingFolder& f, float earTop) {
     // Lid dust flap.
     d.LineKind = kind::Cut;
     chainStart(d, f.backLength / 2, earTop);
@@ -197,18 +210,7 @@ void drawLockingFolder(Model& m, Drawing& d) {
     line(d, f.lidLength / 2, f.y3, f.lidLength / 2, f.y4);
     d.LineKind = kind::Cut;
     line(d, f.tuckLength / 2, f.y5, std::max(m.RcoupPouce, 0.0f), f.y5);
-    halves.closeWithTenonedWall(f);
-
-    folderMiddleLines(m, d, f, f.lidLength / 2);
-    folderDimensions(m, d, f);
 }
-
-void run(Model& m, Drawing& d, const RuleOf& r) {
-    applyDefaultsWithoutRow(m, r.rule, r.style, r.alsoStyle);
-    drawLockingFolder(m, d);
-}
-
-}  // namespace
 
 float innerWallRise(const LockingFolder& f, float thickness) {
     // The outer wall rises from the bottom's mid-plane to the top strip's, the inner wall hangs
@@ -241,9 +243,11 @@ LockingFolder drawnFolder(const Model& m, std::int16_t style) {
             applyDefaultsWithoutRow(own, DefaultAllowanceRule::Rule0424, 424);
             return trayFolder(own, 424);
         case 470:
-        case 471:
             applyDefaultsWithoutRow(own, DefaultAllowanceRule::Rule0470, style);
             return trayFolder(own, style);
+        case 471:
+            applyDefaultsWithoutRow(own, DefaultAllowanceRule::Rule0470, style);
+            return mailerFolder(own);
         default:
             throw GenerationError("Modèle sans flancs à tenons : " + std::to_string(style));
     }

@@ -73,13 +73,16 @@ LockingFolder roundedFolder(const Model& m);
 // 0424: the locking tray without notch, its tenons counted from their pitch. Default
 // allowances of its own rule.
 void Fco0424(Model& m, Drawing& d);
-// The sizes of the tray 0424, or 0470/0471 (one mortise a side), with the model's current
+// The sizes of the tray 0424, or 0470 (one mortise a side), with the model's current
 // `Majo`; `style` is the code as a number.
 LockingFolder trayFolder(const Model& m, std::int16_t style = 470);
 // 0470: locking tray, thumb notch in the front wall. Default allowances of its own rule.
 void Fco0470(Model& m, Drawing& d);
-// 0471: 0470 with a thumb notch in the back wall too.
+// 0471: the reinforced-floor mailer: 0427's lid and rolled side walls on 0470's allowances,
+// the inner walls carrying flaps laid across the bottom for a second floor.
 void Fco0471(Model& m, Drawing& d);
+// The sizes of 0471 with the model's current `Majo`.
+LockingFolder mailerFolder(const Model& m);
 
 // 0425: the open locking tray, double end walls rolled over and locked by the model's tenons.
 void Fco0425(Model& m, Drawing& d);

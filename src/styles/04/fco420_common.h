@@ -53,6 +53,10 @@ class FolderHalves {
 // The cut from the back ear's top up to the lid's crease, when the ear stops short of it.
 void folderBackEarCut(Model& m, Drawing& d, const LockingFolder& f, float earTop);
 
+// The right half of the lid beyond the back wall: its dust flap from the back ear's top
+// `earTop`, and its tuck flap with the rounded side wing.
+void folderLid(Model& m, Drawing& d, const LockingFolder& f, float earTop);
+
 // The bottom's and the back wall's creases across both halves.
 void folderBottomCreases(Model& m, Drawing& d, const LockingFolder& f);
 
