@@ -46,7 +46,7 @@ constexpr std::array<NotFolding, 35> kNotFolding{{
     {"0436", kTallOnWall},
     {"0437", kDoubleWalls},
     {"0440", "découpe à reprendre : couvercle à charnière et fentes de scellé"},
-    {"0441", "découpe à reprendre : parois roulées sur trois côtés et couvercle à charnière"},
+    {"0441", kDoubleWalls},
     {"0443", kFlatLid},
     {"0445", kDoubleWalls},
     {"0446", "plus haut que long, les trous d'aération ouvrent le fond"},

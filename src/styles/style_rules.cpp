@@ -120,7 +120,7 @@ const std::array kRules{
     StyleRules{"0430", {.extra = &thumbNotchRule0443}, nullptr},
     StyleRules{"0431", {.extra = &thumbNotchRule0443}, nullptr},
     StyleRules{"0432", {.extra = &thumbNotchRule0443}, nullptr},
-    StyleRules{"0441", {}, &folds0441},
+    StyleRules{"0441", {.extra = &rule0441}, nullptr},
     StyleRules{"0442", {}, &foldsEndFlapTray},
     StyleRules{"0443", {.extra = &thumbNotchRule0443}, nullptr},
     StyleRules{"0450", {}, &foldsGluedTray},

@@ -48,7 +48,6 @@ void Fco0460(Model& m, Drawing& d);  // display tray: low front, header on the b
 void Fco0472(Model& m, Drawing& d);  // double floor from the side walls, rolled-over ends
 
 // Variants of the trays on the tray builders.
-void Fco0441(Model& m, Drawing& d);  // self-locking, rounded ears on the end walls
 void Fco0442(Model& m, Drawing& d);  // glued flaps on the end walls, hand-holes
 void Fco0444(Model& m, Drawing& d);  // 0434's blank, its flaps glued outside the walls
 void Fco0445(Model& m, Drawing& d);  // double end walls over glued flaps

@@ -93,6 +93,12 @@ LockingFolder openTrayFolder(const Model& m);
 void Fco0426(Model& m, Drawing& d);
 std::optional<std::string> rule0426(const Model& m);
 
+// 0441: the self-locking tray with a hinged lid: 0427 with its front wall rolled over and
+// tenoned as its side walls are, and a short tuck flap. Rule A when the table has no row.
+void Fco0441(Model& m, Drawing& d);
+std::optional<std::string> rule0441(const Model& m);
+// The sizes of 0441 with the model's current `Majo`, its tuck flap `hpatrent` deep.
+LockingFolder hingedTrayFolder(const Model& m);
 // 0420: the folder of 0427 without tenons, with a plain lid and a thumb notch in the front.
 void Fco0420(Model& m, Drawing& d);
 // 0427: tuck-in lid, locking ears and tenoned double side walls. Default allowances rule A.

@@ -303,12 +303,6 @@ const FolderCase kCases[] = {
                        "floor halves beyond the side walls");
      }},
     // 0457's ears on the end walls: the tray turned a quarter.
-    {"EarsOnEnds0441", &Fco0441, none, 800, 700,
-     [](const Model&, const Drawing& d) {
-         return expect(test::arcsOfKind(d, kind::Cut).size() == 8 &&
-                           horizontalLinesAt(d, kind::Crease, 150).size() == 4,
-                       "four rounded ears hinged on the end walls");
-     }},
     {"HandHolesInEnds0442", &Fco0442, none, 800, 700,
      [](const Model&, const Drawing& d) {
          const auto arcs = test::arcsOfKind(d, kind::Cut);

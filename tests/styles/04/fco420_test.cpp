@@ -27,8 +27,19 @@ struct LockingCase {
     // Twin: 0420, walls ending in a plain flap. PlainLid: 0429, mortises counted by pitch.
     // Open: 0425, no lid, its own allowance places. RoundedLid: 0426, tapered dust flaps.
     // RollEnd: 0422 and 0423, the folder's own sizes without its lid. Mailer: 0471, the lid
-    // and a floor flap on each inner wall instead of tenons.
-    enum Shape { Lidded, Twin, Tray, PlainLid, Open, RoundedLid, RollEnd, Mailer } shape;
+    // and a floor flap on each inner wall instead of tenons. HingedTray: 0441, its front rolled
+    // over below the front edge and a tuck flap `hpatrent` deep.
+    enum Shape {
+        Lidded,
+        Twin,
+        Tray,
+        PlainLid,
+        Open,
+        RoundedLid,
+        RollEnd,
+        Mailer,
+        HingedTray
+    } shape;
 };
 
 void PrintTo(const LockingCase& c, std::ostream* os) {
@@ -95,7 +106,9 @@ TEST_P(LockingFolders, DrawCleanSymmetricBlanksOfTheirSizesInEveryShippedGrade) 
                     ? trayFolder(own, static_cast<std::int16_t>(std::stoi(c.code)))
                 : c.shape == LockingCase::Open   ? openTrayFolder(own)
                 : c.shape == LockingCase::Mailer ? mailerFolder(own)
-                                                 : lockingFolder(own, c.shape != LockingCase::Twin);
+                : c.shape == LockingCase::HingedTray
+                    ? hingedTrayFolder(own)
+                    : lockingFolder(own, c.shape != LockingCase::Twin);
             const Box box = g.d.extents();
             // The tenons' tips, standing out further where the inner wall stops above the bottom.
             const float tenonTips =
@@ -108,7 +121,7 @@ TEST_P(LockingFolders, DrawCleanSymmetricBlanksOfTheirSizesInEveryShippedGrade) 
                     {across, f.lidLength / 2 + own.hrabat,
                      f.half + f.wall.outer + f.wall.top + f.wall.inner + f.wall.floorFlap});
                 depth = f.y5;
-            } else if (c.shape == LockingCase::Lidded) {
+            } else if (c.shape == LockingCase::Lidded || c.shape == LockingCase::HingedTray) {
                 across =
                     std::max({across, f.lidLength / 2 + own.hrabat, f.tuckLength / 2 + f.tuckWing});
                 depth = f.y5;
@@ -123,6 +136,11 @@ TEST_P(LockingFolders, DrawCleanSymmetricBlanksOfTheirSizesInEveryShippedGrade) 
                     std::max({f.xa, f.xb, f.half + f.outerWall + own.hrabat, f.tuckLength / 2});
                 depth = f.y4 + own.hpatrent;
             }
+            // The rolled front hangs below the front edge, its tenons standing out of it.
+            const float below =
+                c.shape == LockingCase::HingedTray
+                    ? own.Dblmur + f.innerWall + own.htenon + innerWallRise(f, own.EpaisseurCarton)
+                    : 0;
             if (c.turned) {
                 EXPECT_NEAR(box.ymin, -box.ymax, 1e-3);
                 EXPECT_NEAR(box.ymax, across, 1e-3);
@@ -131,7 +149,7 @@ TEST_P(LockingFolders, DrawCleanSymmetricBlanksOfTheirSizesInEveryShippedGrade) 
             } else {
                 EXPECT_NEAR(box.xmin, -box.xmax, 1e-3);
                 EXPECT_NEAR(box.xmax, across, 1e-3);
-                EXPECT_NEAR(box.ymin, 0, 1e-3);
+                EXPECT_NEAR(box.ymin, -below, 1e-3);
                 EXPECT_NEAR(box.ymax, depth, 1e-3);
             }
             EXPECT_EQ(mortisesDrawn(g.d, f, c.turned), 2 * f.wall.count);
@@ -164,6 +182,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LockingCase{"0426", std::nullopt, false, LockingCase::RoundedLid},
                       LockingCase{"0427", DefaultAllowanceRule::A, false, LockingCase::Lidded},
                       LockingCase{"0429", DefaultAllowanceRule::A, false, LockingCase::PlainLid},
+                      LockingCase{"0441", DefaultAllowanceRule::A, false, LockingCase::HingedTray},
                       LockingCase{"0470", DefaultAllowanceRule::Rule0470, false, LockingCase::Tray},
                       LockingCase{"0471", DefaultAllowanceRule::Rule0470, false,
                                   LockingCase::Mailer}),
