@@ -40,7 +40,7 @@ constexpr std::array<NotFolding, 35> kNotFolding{{
     {"0427", kDoubleWalls},
     {"0428", kFlatLid},
     {"0429", kDoubleWalls},
-    {"0431", "découpe à reprendre : plateau à cadre rabattu sur les parois"},
+    {"0431", kTallOnWall},
     {"0433", kTallOnWall},
     {"0435", kDoubleWalls},
     {"0436", kTallOnWall},

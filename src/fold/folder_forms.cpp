@@ -35,7 +35,7 @@ const std::vector<FolderForm>& folderForms() {
         {"0422", {kTray}},    {"0423", {kTray}},        {"0424", {kTray}},
         {"0425", {kTray}},    {"0426", {kFolder}},      {"0427", {kFolder}},
         {"0428", {kFolder}},  {"0429", {kFolder}},      {"0430", {kFolder}},
-        {"0431", {kFolder}},  {"0432", {kFolder}},      {"0433", {kFolder}},
+        {"0431", {kTray}},    {"0432", {kFolder}},      {"0433", {kFolder}},
         {"0434", {kTray}},    {"0435", {kTray}},        {"0436", {kTray}},
         {"0437", {kTray}},    {"0440", {kFolder}},      {"0441", {kFolder}},
         {"0442", {kTray}},    {"0443", {kFolder}},      {"0444", {kTray}},

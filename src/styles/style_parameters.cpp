@@ -103,7 +103,7 @@ constexpr std::array kStyleLines = {
     StyleLine{"0429",
               kMortises | P::CornerRadius | P::ThumbNotchRadius | P::DoubleWall | P::TenonHeight},
     StyleLine{"0430", P::CornerRadius | P::TuckFlapHeight | P::ThumbNotchRadius},
-    StyleLine{"0431", P::CornerRadius | P::TuckFlapHeight | P::ThumbNotchRadius},
+    StyleLine{"0431", P::FlapHeight},
     StyleLine{"0432", P::FlapHeight | P::CornerRadius | P::TuckFlapHeight | P::ThumbNotchRadius},
     StyleLine{"0433", P::TuckFlapHeight},
     StyleLine{"0435", P::DoubleWall | P::MortiseHeight | P::MortiseLength},

@@ -118,7 +118,6 @@ const std::array kRules{
     StyleRules{"0427", {.extra = &rule0427}, nullptr},
     StyleRules{"0429", {.extra = &rule0429}, nullptr},
     StyleRules{"0430", {.extra = &thumbNotchRule0443}, nullptr},
-    StyleRules{"0431", {.extra = &thumbNotchRule0443}, nullptr},
     StyleRules{"0432", {.extra = &thumbNotchRule0443}, nullptr},
     StyleRules{"0441", {.extra = &rule0441}, nullptr},
     StyleRules{"0442", {}, &foldsEndFlapTray},

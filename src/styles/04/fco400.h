@@ -34,9 +34,10 @@ void Fco0481(Model& m, Drawing& d);
 
 // Folders with a lid hinged on the back wall and a tuck flap.
 void Fco0428(Model& m, Drawing& d);  // ears and dust flaps
-void Fco0430(Model& m, Drawing& d);  // neither ears nor dust flaps; thumb notch
-void Fco0431(Model& m, Drawing& d);  // ears; thumb notch
-void Fco0432(Model& m, Drawing& d);  // dust flaps; thumb notch
+void Fco0430(Model& m, Drawing& d);  // ears on the side walls; thumb notch
+void Fco0432(Model& m, Drawing& d);  // ears on the side walls, dust flaps; thumb notch
+// The framed display tray: a border on each wall folded in over the top, an open centre.
+void Fco0431(Model& m, Drawing& d);
 
 // Folders and trays on the grid of panels.
 void Fco0433(Model& m, Drawing& d);  // hinged lid with end flaps and tuck flap

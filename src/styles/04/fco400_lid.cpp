@@ -3,6 +3,7 @@
 // about x = 0.
 
 #include <algorithm>
+#include <array>
 
 #include "builders/emit.h"
 #include "builders/flat_blank_dimensions.h"
@@ -19,8 +20,42 @@ void checkFolder(const LidFolder& f) {
     if (!(f.L1 > 0) || !(f.W2 > 0) || !(f.front > 0) || !(f.back > 0) || !(f.side > 0) ||
         !(f.W5 > 0) || !(f.L6 > 2 * f.tuckInset) || f.tuck < 0 || f.dust < 0 || f.ear < 0)
         throw GenerationError("Dimensions impossibles : rabat ou paroi de taille nulle");
+    if (f.sideEar > std::min(f.front, f.back) || f.sideEar > f.L1 / 2)
+        throw GenerationError("Dimensions impossibles : oreille plus grande que la paroi");
     if (!(f.notch < f.front) || !(f.notch < f.L1 / 2))
         throw GenerationError("Dimensions impossibles : encoche de pouce plus grande que la face");
+}
+
+// A cut along x over the span of the three ordinates, split at each of them, so that an ear's
+// edge meeting it meets an end of it.
+void cutAlongX(Model&, Drawing& d, float x, float y0, float y1, float y2) {
+    std::array<float, 3> ys{y0, y1, y2};
+    std::sort(ys.begin(), ys.end());
+    d.LineKind = kind::Cut;
+    for (std::size_t i = 0; i + 1 < ys.size(); ++i)
+        if (!areNear(ys[i], ys[i + 1]))
+            line(d, x, ys[i], x, ys[i + 1]);
+}
+
+// The end of the right side wall at `y`: a cut, or the crease of an ear reaching towards `dir`
+// (+1 up, -1 down), its free corner cut back so that it clears the wall's top edge.
+void sideWallEnd(Model&, Drawing& d, const LidFolder& f, float y, float dir) {
+    const float x1 = f.L1 / 2, x2 = x1 + f.side;
+    d.LineKind = kind::Cut;
+    if (!(f.sideEar > 0)) {
+        if (dir < 0)
+            line(d, x1, y, x2, y);
+        else
+            line(d, x2, y, x1, y);
+        return;
+    }
+    const float slant = std::min(f.sideEar, f.side / 4);
+    chainStart(d, x1, y + dir * f.sideEar);
+    lineTo(d, x2 - slant, y + dir * f.sideEar);
+    lineTo(d, x2, y);
+    d.LineKind = kind::Crease;
+    line(d, x1, y, x2, y);
+    d.LineKind = kind::Cut;
 }
 
 // The right half, x >= 0.
@@ -39,8 +74,8 @@ void drawHalf(Model& m, Drawing& d, const LidFolder& f) {
         lineTo(d, xe, y1);
         cutAlongY(m, d, y1, x1, xe, x1 + f.side);
     } else {
-        line(d, x1, 0, x1, y1);
-        line(d, x1, y1, x1 + f.side, y1);
+        cutAlongX(m, d, x1, 0, y1 - f.sideEar, y1);
+        sideWallEnd(m, d, f, y1, -1);
     }
     line(d, x1 + f.side, y1, x1 + f.side, y2);
     if (ears) {
@@ -49,8 +84,8 @@ void drawHalf(Model& m, Drawing& d, const LidFolder& f) {
         if (!areNear(xe, xL))
             line(d, xe, y3, xL, y3);
     } else {
-        line(d, x1 + f.side, y2, x1, y2);
-        line(d, x1, y2, x1, y3);
+        sideWallEnd(m, d, f, y2, 1);
+        cutAlongX(m, d, x1, y2, y2 + f.sideEar, y3);
         if (!areNear(x1, xL))
             line(d, x1, y3, xL, y3);
     }

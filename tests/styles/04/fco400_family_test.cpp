@@ -58,12 +58,27 @@ Check slitAndCreased(double y, double bottomFrom, double bottomTo, std::size_t c
 }
 
 // The lid folders: the rounded corners of the tuck flap and the thumb notch, and the creases
-// on x = 200.
-Check lidFolder(std::size_t arcs, std::size_t creasesAt200) {
+// on x = 200 (the side wall's, the ears' on the front and back walls, the dust flaps') and on
+// y = 200 (the bottom's front edge, the hinges of ears on the side walls).
+Check lidFolder(std::size_t arcs, std::size_t creasesAt200, std::size_t creasesAcross = 1) {
     return [=](const Model&, const Drawing& d) {
         return expect(test::arcsOfKind(d, kind::Cut).size() == arcs &&
-                          verticalLinesAt(d, kind::Crease, 200).size() == creasesAt200,
+                          verticalLinesAt(d, kind::Crease, 200).size() == creasesAt200 &&
+                          horizontalLinesAt(d, kind::Crease, 200).size() == creasesAcross,
                       "arcs and creases of its closure");
+    };
+}
+
+// A border folded in over each wall, meeting its neighbours on 45 degree mitres.
+Check framed(std::size_t mitres, double border) {
+    return [=](const Model&, const Drawing& d) {
+        std::size_t n = 0;
+        for (const auto& l : test::linesOfKind(d, kind::Cut))
+            n += areNear(std::abs(l.a.x - l.b.x), border, 1e-3) &&
+                         areNear(std::abs(l.a.y - l.b.y), border, 1e-3)
+                     ? 1
+                     : 0;
+        return expect(n == mitres, "mitred borders round an open centre");
     };
 }
 
@@ -252,9 +267,10 @@ const FolderCase kCases[] = {
     // Lid folders of 0443's frame, 800 x 1030: arcs of the tuck corners (and the notch), creases
     // on x = 200 of the side wall, the ears and the dust flap.
     {"EarsAndDustFlaps0428", &Fco0428, none, 800, 1030, lidFolder(2, 4)},
-    {"PlainLid0430", &Fco0430, none, 800, 1030, lidFolder(3, 1)},
-    {"EarsNoDustFlaps0431", &Fco0431, none, 800, 1030, lidFolder(3, 3)},
-    {"DustFlapsNoEars0432", &Fco0432, none, 800, 1030, lidFolder(3, 2)},
+    {"SideEars0430", &Fco0430, none, 800, 1030, lidFolder(3, 1, 3)},
+    {"SideEarsDustFlaps0432", &Fco0432, none, 800, 1030, lidFolder(3, 2, 3)},
+    // Borders of hrabat round walls of 200 on a base of 400 x 300.
+    {"Framed0431", &Fco0431, none, 900, 800, framed(8, 50)},
     // The lid row runs over the end columns: end flaps free at its top, the tuck over the bottom.
     {"LidWithEndFlaps0433", &Fco0433, none, 800, 1030,
      [](const Model&, const Drawing& d) {
