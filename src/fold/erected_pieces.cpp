@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <tuple>
 
 namespace brontaxe::fold {
 namespace {
@@ -142,6 +143,40 @@ std::vector<int> bodyWalls(const FoldedBlank& m, const std::vector<int>& faces) 
     return best.size() >= 4 ? best : std::vector<int>{};
 }
 
+// The faces hinged to `face`; across straight folds only, when asked (a gusset's slanted fold
+// joins two halves of one corner flap).
+std::vector<int> hingedTo(const FoldedBlank& m, int face, bool straightOnly = false) {
+    std::vector<int> out;
+    for (const Hinge& h : m.flat.hinges) {
+        if (straightOnly && isSlanted(h))
+            continue;
+        if (h.faceA == face)
+            out.push_back(h.faceB);
+        else if (h.faceB == face)
+            out.push_back(h.faceA);
+    }
+    return out;
+}
+
+// The base of a folder or tray: the face with the most folds, then the most neighbours that
+// carry faces of their own (walls carrying rims, flaps, a lid), then the larger. A wall as
+// large as the base and as many times folded (its rim, its corner flaps) carries only leaves.
+int trayBaseOf(const FoldedBlank& m, const std::vector<int>& faces) {
+    auto carriers = [&](int f) {
+        int n = 0;
+        for (int g : hingedTo(m, f))
+            n += hingedTo(m, g, true).size() > 1 ? 1 : 0;
+        // A flap or a band carries at most one: only a base carries walls on two sides or more.
+        return n >= 2 ? n : 0;
+    };
+    auto rank = [&](int f) {
+        return std::make_tuple(foldCount(m, f), carriers(f),
+                               m.flat.faces[static_cast<std::size_t>(f)].area);
+    };
+    return *std::max_element(faces.begin(), faces.end(),
+                             [&](int a, int b) { return rank(a) < rank(b); });
+}
+
 std::string mmText(double v) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%.0f", v);
@@ -166,11 +201,12 @@ std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m, Stance stance) {
     for (std::size_t p = 0; p < m.roots.size(); ++p) {
         const std::vector<int> walls =
             stance == Stance::Walls ? bodyWalls(m, facesOf[p]) : std::vector<int>{};
+        const int base =
+            stance == Stance::Walls ? baseOf(m, facesOf[p]) : trayBaseOf(m, facesOf[p]);
         // A wall's y in the blank is the body's height; a base's inside side is a tray's up.
-        const Vec3 up =
-            walls.empty()
-                ? placed[static_cast<std::size_t>(baseOf(m, facesOf[p]))].rotate({0, 0, 1})
-                : placed[static_cast<std::size_t>(walls.front())].rotate({0, 1, 0});
+        const Vec3 up = walls.empty()
+                            ? placed[static_cast<std::size_t>(base)].rotate({0, 0, 1})
+                            : placed[static_cast<std::size_t>(walls.front())].rotate({0, 1, 0});
         out.push_back(measurePiece(mesh, trianglesOf[p], m.thickness, uprightOf(up)));
     }
     return out;

@@ -21,7 +21,7 @@ constexpr std::string_view kFlatLid = "le couvercle et ses rabats restent à pla
 constexpr std::string_view kOnItsSide =
     "enveloppe posée sur le côté : sa longueur se lit sur la hauteur";
 
-constexpr std::array<NotFolding, 35> kNotFolding{{
+constexpr std::array<NotFolding, 32> kNotFolding{{
     {"0400", kTallOnWall},
     {"0401", kTallOnWall},
     {"0402", kDoubleWalls},
@@ -30,7 +30,6 @@ constexpr std::array<NotFolding, 35> kNotFolding{{
     {"0409", kTallOnWall},
     {"0410", "les rabats de la cinquième paroi ne ferment pas le dessus"},
     {"0411", kTallOnWall},
-    {"0415", kTallOnWall},
     {"0416", "découpe à reprendre : rabats anti-poussière et patte rentrante"},
     {"0420", kDoubleWalls},
     {"0421", kDoubleWalls},
@@ -40,7 +39,6 @@ constexpr std::array<NotFolding, 35> kNotFolding{{
     {"0427", kDoubleWalls},
     {"0428", kFlatLid},
     {"0429", kDoubleWalls},
-    {"0431", kTallOnWall},
     {"0433", kTallOnWall},
     {"0435", kDoubleWalls},
     {"0436", kTallOnWall},
@@ -51,7 +49,6 @@ constexpr std::array<NotFolding, 35> kNotFolding{{
     {"0445", kDoubleWalls},
     {"0446", "plus haut que long, les trous d'aération ouvrent le fond"},
     {"0454", kDoubleWalls},
-    {"0458", kTallOnWall},
     {"0459", kDoubleWalls},
     {"0460", "la paroi avant basse et le fronton ne se lisent pas comme un plateau"},
     {"0471", "le couvercle et les rabats du double fond ne se plient pas encore"},
