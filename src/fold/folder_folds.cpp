@@ -30,7 +30,7 @@ constexpr std::array<NotFolding, 32> kNotFolding{{
     {"0409", kTallOnWall},
     {"0410", "les rabats de la cinquième paroi ne ferment pas le dessus"},
     {"0411", kTallOnWall},
-    {"0416", "découpe à reprendre : rabats anti-poussière et patte rentrante"},
+    {"0416", kFlatLid},
     {"0420", kDoubleWalls},
     {"0421", kDoubleWalls},
     {"0422", kDoubleWalls},

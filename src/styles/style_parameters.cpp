@@ -89,7 +89,7 @@ constexpr std::array kStyleLines = {
     StyleLine{"0411", kSlots | kHandHoles},
     StyleLine{"0412", kSlots | P::GlueFlapWidth | P::GlueFlapAngle},
     StyleLine{"0415", P::SlotWidth | P::TuckFlapHeight},
-    StyleLine{"0416", P::SlotWidth},
+    StyleLine{"0416", P::FlapHeight | P::CornerRadius | P::TuckFlapHeight},
     StyleLine{"0420", P::FlapHeight | P::CornerRadius | P::TuckFlapHeight | P::ThumbNotchRadius},
     StyleLine{"0421", kTenons | kMortises | P::FlapHeight | P::ThumbNotchRadius | P::DoubleWall},
     StyleLine{"0422", kTenons | kMortises | P::DoubleWall},

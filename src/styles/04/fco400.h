@@ -25,7 +25,7 @@ void Fco0411(Model& m, Drawing& d);
 // Trays and folders drawn as one quarter mirrored twice.
 void Fco0412(Model& m, Drawing& d);  // glued corners with slanted glue flaps
 void Fco0415(Model& m, Drawing& d);  // lid halves, end walls with tuck flaps, corner ears
-void Fco0416(Model& m, Drawing& d);  // double end walls over corner ears; VORANIS: lid halves
+void Fco0416(Model& m, Drawing& d);  // lid and tuck flap, dust flaps; VORANIS: lid halves
 void Fco0435(Model& m, Drawing& d);  // double end walls locked by tabs in mortises
 
 // Folders with a hinged lid, tuck flap and thumb notch.

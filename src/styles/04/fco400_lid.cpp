@@ -18,7 +18,8 @@ namespace {
 
 void checkFolder(const LidFolder& f) {
     if (!(f.L1 > 0) || !(f.W2 > 0) || !(f.front > 0) || !(f.back > 0) || !(f.side > 0) ||
-        !(f.W5 > 0) || !(f.L6 > 2 * f.tuckInset) || f.tuck < 0 || f.dust < 0 || f.ear < 0)
+        !(f.W5 > 0) || !(f.L6 > 2 * f.tuckInset) || f.tuck < 0 || f.dust < 0 || f.ear < 0 ||
+        f.sideDust < 0)
         throw GenerationError("Dimensions impossibles : rabat ou paroi de taille nulle");
     if (f.sideEar > std::min(f.front, f.back) || f.sideEar > f.L1 / 2)
         throw GenerationError("Dimensions impossibles : oreille plus grande que la paroi");
@@ -58,6 +59,25 @@ void sideWallEnd(Model&, Drawing& d, const LidFolder& f, float y, float dir) {
     d.LineKind = kind::Cut;
 }
 
+// The right side wall's free edge: a cut, or the crease of a dust flap tapered at both ends.
+void sideWallTop(Model&, Drawing& d, const LidFolder& f) {
+    const float x2 = f.L1 / 2 + f.side;
+    const float y1 = f.front, y2 = y1 + f.W2;
+    d.LineKind = kind::Cut;
+    if (!(f.sideDust > 0)) {
+        line(d, x2, y1, x2, y2);
+        return;
+    }
+    const float c = std::min(f.sideDust / 3, f.W2 / 4);
+    chainStart(d, x2, y1);
+    lineTo(d, x2 + f.sideDust, y1 + c);
+    lineTo(d, x2 + f.sideDust, y2 - c);
+    lineTo(d, x2, y2);
+    d.LineKind = kind::Crease;
+    line(d, x2, y1, x2, y2);
+    d.LineKind = kind::Cut;
+}
+
 // The right half, x >= 0.
 void drawHalf(Model& m, Drawing& d, const LidFolder& f) {
     const float x1 = f.L1 / 2;
@@ -77,7 +97,7 @@ void drawHalf(Model& m, Drawing& d, const LidFolder& f) {
         cutAlongX(m, d, x1, 0, y1 - f.sideEar, y1);
         sideWallEnd(m, d, f, y1, -1);
     }
-    line(d, x1 + f.side, y1, x1 + f.side, y2);
+    sideWallTop(m, d, f);
     if (ears) {
         cutAlongY(m, d, y2, x1, xe, x1 + f.side);
         line(d, xe, y2, xe, y3);
@@ -146,7 +166,7 @@ void drawLidFolder(Model& m, Drawing& d, const LidFolder& f) {
         line(d, -x1, 0, x1, 0);
     }
 
-    const float wing = std::max(f.side, f.ear);
+    const float wing = std::max(f.side + f.sideDust, f.ear);
     FlatBlankChains c;
     c.across = {wing, f.L1, wing};
     c.up = {f.front, f.W2, f.back, f.W5, f.tuck};

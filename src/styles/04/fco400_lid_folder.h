@@ -49,6 +49,8 @@ struct LidFolder {
     // Reach of the ears on the side walls' ends, folded inside the front and back walls, 0
     // for none; drawn only where the front and back walls have none.
     float sideEar = 0;
+    // Dust flaps on the side walls' free edges, folded in under the lid, 0 for none.
+    float sideDust = 0;
     float radius;  // tuck corners
     float notch;   // thumb notch in the front edge, 0 for none
 };

@@ -178,12 +178,13 @@ const FolderCase kCases[] = {
                            hasDimension(d, {30, -550}, {230, -550}),
                        "twelve dimensions, tuck flaps 30 and end walls 200");
      }},
-    // End walls folded double: the outer wall's crease and the inner wall's.
-    {"DoubleEnds0416", &Fco0416, none, 1194, 700,
+    // Dust flaps of hrabat on the end walls' tops; a lid 303 deep and its tuck flap of hpatrent.
+    {"DustFlapsAndTuck0416", &Fco0416, none, 900, 1033,
      [](const Model&, const Drawing& d) {
-         return expect(verticalLinesAt(d, kind::Crease, 400).size() == 2 &&
-                           verticalLinesAt(d, kind::Crease, -400).size() == 2,
-                       "inner end walls folded at the outer walls' tops");
+         return expect(verticalLinesAt(d, kind::Crease, 400).size() == 1 &&
+                           verticalLinesAt(d, kind::Crease, -400).size() == 1 &&
+                           horizontalLinesAt(d, kind::Crease, 1003).size() == 2,
+                       "dust flaps hinged on the end walls, a tuck flap on the lid");
      }},
     {"LidHalves0416Voranis", &Fco0416, [](Model& m) { m.Personnalisation = "VORANIS"; }, 1215, 1029,
      [](const Model& m, const Drawing&) {
