@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace brontaxe::fold {
 namespace {
@@ -51,12 +52,47 @@ constexpr std::array<NotFolding, 32> kNotFolding{{
     {"0454", kDoubleWalls},
     {"0459", kDoubleWalls},
     {"0460", "la paroi avant basse et le fronton ne se lisent pas comme un plateau"},
-    {"0471", "le couvercle et les rabats du double fond ne se plient pas encore"},
+    {"0471", "plus haut que long, le couvercle ne se referme pas encore"},
     {"0472", kDoubleWalls},
     {"0480", "les rallonges des parois d'about ne tiennent pas au couvercle"},
 }};
 
+// The face `steps` folds up the parent chain from `face`, or -1 past a fixed face.
+int ancestor(const FoldedBlank& m, int face, int steps) {
+    for (int i = 0; i < steps && face >= 0; ++i)
+        face = m.links[static_cast<std::size_t>(face)].parent;
+    return face;
+}
+
+bool parallel(const Hinge& a, const Hinge& b) {
+    const Point u = a.line.b - a.line.a;
+    const Point v = b.line.b - b.line.a;
+    return std::fabs(u.x * v.y - u.y * v.x) <= 1e-3 * length(u) * length(v);
+}
+
+// A flap four parallel folds from the base (outer wall, band, inner wall, flap) would go on
+// rolling outwards through the outer wall: it turns back in, flat across the bottom.
+void laySecondFloors(FoldedBlank& m) {
+    for (const std::vector<int>& piece : facesOfPieces(m)) {
+        const int base = baseOf(m, piece);
+        for (int f : piece) {
+            if (ancestor(m, f, 4) != base || !m.children(f).empty())
+                continue;
+            bool rolled = true;
+            for (int k = 1; k < 4 && rolled; ++k)
+                rolled = parallel(*m.hingeOf(f), *m.hingeOf(ancestor(m, f, k)));
+            if (rolled)
+                m.links[static_cast<std::size_t>(f)].angleDeg = -90;
+        }
+    }
+}
+
 }  // namespace
+
+void foldFolder(FoldedBlank& m, std::string_view code) {
+    if (code == "0471")
+        laySecondFloors(m);
+}
 
 std::optional<std::string_view> folderNotFoldingYet(std::string_view code) {
     const auto* it = std::ranges::find(kNotFolding, code, &NotFolding::code);

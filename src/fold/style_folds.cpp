@@ -312,6 +312,8 @@ FoldedBlank foldStyle(const Drawing& d, std::string_view code, const Model& mode
         rollDoubleWallsInside(m);
     if (code == "0969")
         keepHalfCutsFlat(m);
+    if (code.starts_with("04"))
+        foldFolder(m, code);
     stackOverlappingFaces(m);
     return m;
 }

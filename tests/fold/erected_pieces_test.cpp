@@ -184,7 +184,8 @@ TEST(ErectedPieces, EachStyleErectsIntoThePiecesItDeclaresOrSaysWhyNot) {
 // its flaps lie shows in the folded piece's outside. 0308's corner flaps glued outside the
 // walls widen its base by two boards over 0300's, and 0444's and 0453's over the trays whose
 // blank they share (0434, 0450); 0214's rim and 0330's double walls rolled inside leave the
-// outside of a plain open case or tray.
+// outside of a plain open case or tray, and 0471's second floor, turned in across the bottom,
+// that of 0470's tray.
 TEST(ErectedPieces, FlapsLaidOutsideOrInsideShowInTheOutside) {
     struct Case {
         const char* code;
@@ -192,11 +193,9 @@ TEST(ErectedPieces, FlapsLaidOutsideOrInsideShowInTheOutside) {
         double wider;              // in boards
         bool alongLength = false;  // along the piece, not across
     };
-    const Case cases[] = {{"0308", "0300", 2},
-                          {"0214", "0200", 0},
-                          {"0330", "0300", 0},
-                          {"0453", "0450", 2, true},
-                          {"0444", "0434", 2}};
+    const Case cases[] = {{"0308", "0300", 2}, {"0214", "0200", 0},
+                          {"0330", "0300", 0}, {"0453", "0450", 2, true},
+                          {"0444", "0434", 2}, {"0471", "0470", 0, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);
         const test::Folded styled = test::drawAndFold(c.code, 400, 300, 200);
