@@ -18,7 +18,6 @@ constexpr std::string_view kTallOnWall =
 constexpr std::string_view kDoubleWalls =
     "parois doubles roulées : leur seconde épaisseur et le fond percé de mortaises ne se "
     "mesurent pas encore";
-constexpr std::string_view kFlatLid = "le couvercle et ses rabats restent à plat";
 constexpr std::string_view kOnItsSide =
     "enveloppe posée sur le côté : sa longueur se lit sur la hauteur";
 
@@ -31,14 +30,16 @@ constexpr std::array<NotFolding, 32> kNotFolding{{
     {"0409", kTallOnWall},
     {"0410", "les rabats de la cinquième paroi ne ferment pas le dessus"},
     {"0411", kTallOnWall},
-    {"0416", kFlatLid},
+    {"0416",
+     "ses majorations livrées, celles du profil VORANIS, l'agrandissent de plus de deux "
+     "épaisseurs"},
     {"0420", kDoubleWalls},
     {"0421", kDoubleWalls},
     {"0422", kDoubleWalls},
     {"0423", kDoubleWalls},
     {"0426", kDoubleWalls},
     {"0427", kDoubleWalls},
-    {"0428", kFlatLid},
+    {"0428", kTallOnWall},
     {"0429", kDoubleWalls},
     {"0433", kTallOnWall},
     {"0435", kDoubleWalls},
@@ -46,7 +47,7 @@ constexpr std::array<NotFolding, 32> kNotFolding{{
     {"0437", kDoubleWalls},
     {"0440", "découpe à reprendre : couvercle à charnière et fentes de scellé"},
     {"0441", kDoubleWalls},
-    {"0443", kFlatLid},
+    {"0443", kTallOnWall},
     {"0445", kDoubleWalls},
     {"0446", "plus haut que long, les trous d'aération ouvrent le fond"},
     {"0454", kDoubleWalls},

@@ -101,8 +101,8 @@ void drawHalf(Model& m, Drawing& d, const LidFolder& f) {
     if (ears) {
         cutAlongY(m, d, y2, x1, xe, x1 + f.side);
         line(d, xe, y2, xe, y3);
-        if (!areNear(xe, xL))
-            line(d, xe, y3, xL, y3);
+        // The back ear's top is cut free of the lid, however far the lid reaches.
+        cutAlongY(m, d, y3, x1, xe, xL);
     } else {
         sideWallEnd(m, d, f, y2, 1);
         cutAlongX(m, d, x1, y2, y2 + f.sideEar, y3);

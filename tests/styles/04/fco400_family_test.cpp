@@ -267,7 +267,12 @@ const FolderCase kCases[] = {
      }},
     // Lid folders of 0443's frame, 800 x 1030: arcs of the tuck corners (and the notch), creases
     // on x = 200 of the side wall, the ears and the dust flap.
-    {"EarsAndDustFlaps0428", &Fco0428, none, 800, 1030, lidFolder(2, 4)},
+    // A lid 3 mm longer than the back wall either side: the back ears are cut free of it.
+    {"EarsAndDustFlaps0428", &Fco0428, [](Model& m) { m.Majo[7] = 6; }, 800, 1030,
+     [](const Model& m, const Drawing& d) {
+         return expect(lidFolder(2, 3)(m, d) && hasLine(d, kind::Cut, {200, 700}, {203, 700}),
+                       "ears, dust flaps, and the back ear's top cut along the lid");
+     }},
     {"SideEars0430", &Fco0430, none, 800, 1030, lidFolder(3, 1, 3)},
     {"SideEarsDustFlaps0432", &Fco0432, none, 800, 1030, lidFolder(3, 2, 3)},
     // Borders of hrabat round walls of 200 on a base of 400 x 300.
