@@ -108,6 +108,7 @@ constexpr std::array kStyleLines = {
     StyleLine{"0433", P::TuckFlapHeight},
     StyleLine{"0435", P::DoubleWall | P::MortiseHeight | P::MortiseLength},
     StyleLine{"0436", P::TuckFlapHeight},
+    StyleLine{"0440", P::FlapHeight | P::CornerRadius | P::TuckFlapHeight | P::MortiseLength},
     StyleLine{"0441", kTenons | kMortises | P::FlapHeight | P::TuckFlapHeight |
                           P::ThumbNotchRadius | P::DoubleWall},
     StyleLine{"0442", kFixedHandHoles},

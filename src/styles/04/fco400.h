@@ -43,7 +43,7 @@ void Fco0431(Model& m, Drawing& d);
 void Fco0433(Model& m, Drawing& d);  // hinged lid with end flaps and tuck flap
 void Fco0436(Model& m, Drawing& d);  // open tray, corner flaps held by end-wall rims
 void Fco0437(Model& m, Drawing& d);  // as 0436 with rolled-over double end walls
-void Fco0440(Model& m, Drawing& d);  // double side walls, corner flaps
+void Fco0440(Model& m, Drawing& d);  // tamper-evident: glued corners, lid sealed through slots
 void Fco0459(Model& m, Drawing& d);  // double walls all round
 void Fco0460(Model& m, Drawing& d);  // display tray: low front, header on the back wall
 void Fco0472(Model& m, Drawing& d);  // double floor from the side walls, rolled-over ends

@@ -21,6 +21,11 @@ void checkFolder(const LidFolder& f) {
         !(f.W5 > 0) || !(f.L6 > 2 * f.tuckInset) || f.tuck < 0 || f.dust < 0 || f.ear < 0 ||
         f.sideDust < 0)
         throw GenerationError("Dimensions impossibles : rabat ou paroi de taille nulle");
+    if (f.slotLength > 0 && (f.slotWidth >= f.dust / 2 || f.slotLength >= f.W2 / 2 ||
+                             f.slotLength >= f.W5 / 2 || f.dust > f.side))
+        throw GenerationError(
+            "Fentes de scellé impossibles : elles ne tiennent pas dans le rabat "
+            "du couvercle et la paroi");
     if (f.sideEar > std::min(f.front, f.back) || f.sideEar > f.L1 / 2)
         throw GenerationError("Dimensions impossibles : oreille plus grande que la paroi");
     if (!(f.notch < f.front) || !(f.notch < f.L1 / 2))
@@ -76,6 +81,26 @@ void sideWallTop(Model&, Drawing& d, const LidFolder& f) {
     d.LineKind = kind::Crease;
     line(d, x2, y1, x2, y2);
     d.LineKind = kind::Cut;
+}
+
+// A slot centred on (x, y), long along y.
+void slot(Model&, Drawing& d, float x, float y, float length, float width) {
+    d.LineKind = kind::Cut;
+    chainStart(d, x - width / 2, y - length / 2);
+    lineTo(d, x + width / 2, y - length / 2);
+    lineTo(d, x + width / 2, y + length / 2);
+    lineTo(d, x - width / 2, y + length / 2);
+    lineTo(d, x - width / 2, y - length / 2);
+}
+
+// The seal slots of the right half: in the side wall and in the lid's flap over it.
+void sealSlots(Model& m, Drawing& d, const LidFolder& f) {
+    if (!(f.slotLength > 0) || !(f.slotWidth > 0))
+        return;
+    const float x1 = f.L1 / 2, y1 = f.front, y3 = y1 + f.W2 + f.back;
+    const float drop = f.dust / 2;
+    slot(m, d, x1 + f.side - drop, y1 + f.W2 / 2, f.slotLength, f.slotWidth);
+    slot(m, d, f.L6 / 2 + drop, y3 + f.W5 / 2, f.slotLength, f.slotWidth);
 }
 
 // The right half, x >= 0.
@@ -138,6 +163,7 @@ void drawHalf(Model& m, Drawing& d, const LidFolder& f) {
         line(d, xL, y3, xL, y4);
     if (f.tuck > 0)
         line(d, 0, y4, xT, y4);
+    sealSlots(m, d, f);
     d.LineKind = kind::Cut;
 }
 

@@ -51,6 +51,11 @@ struct LidFolder {
     float sideEar = 0;
     // Dust flaps on the side walls' free edges, folded in under the lid, 0 for none.
     float sideDust = 0;
+    // Seal slots, this long and this wide, in each side wall and in the lid's flap that hangs
+    // over it, both half the flap's height below the top edge: a tie or a lead seal through
+    // them shows whether the lid was opened. 0 for none.
+    float slotLength = 0;
+    float slotWidth = 0;
     float radius;  // tuck corners
     float notch;   // thumb notch in the front edge, 0 for none
 };

@@ -1,5 +1,6 @@
-// 0443, 0428, 0430 and 0432: the folders with a lid hinged on the back wall, each with its own
-// closure: ears on the front and back walls (0443, 0428) or on the side walls (0430, 0432),
+// 0440, 0443, 0428, 0430 and 0432: the folders with a lid hinged on the back wall, each with its
+// own closure (0440: the lid over the walls, sealed through slots in its side flaps and the side
+// walls): ears on the front and back walls (0443, 0428) or on the side walls (0430, 0432),
 // dust flaps on the lid (all but 0430), a thumb notch (all but 0428). Their allowances: 1 bottom
 // length, 2 bottom depth, 3 front wall, 4 back wall, 5 side walls, 6 lid depth, 7 lid length, 8 how
 // much shorter than the side wall (or half the bottom) an ear is.
@@ -44,6 +45,19 @@ void draw(Model& m, Drawing& d, const Closure& c) {
 }
 
 }  // namespace
+
+void Fco0440(Model& m, Drawing& d) {
+    // The tamper-evident tray: corners glued with the ears, a lid over the walls whose side
+    // flaps hang outside the side walls, their seal slots over the walls' own.
+    LidFolder f =
+        lidFolderOf(m, {.ears = true, .sideEars = false, .dustFlaps = true, .notch = false});
+    const float e = m.EpaisseurCarton;
+    f.W5 = f.W2 + 2 * e;
+    f.L6 = f.L1 + 2 * e;
+    f.slotLength = m.lgmortaise;
+    f.slotWidth = 2 * e;
+    drawLidFolder(m, d, f);
+}
 
 void Fco0443(Model& m, Drawing& d) {
     draw(m, d, {.ears = true, .sideEars = false, .dustFlaps = true, .notch = true});

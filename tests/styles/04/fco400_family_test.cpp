@@ -297,11 +297,14 @@ const FolderCase kCases[] = {
          return expect(hasLine(d, kind::Crease, {200, 200}, {200, 500}),
                        "inner end walls as high as the outer");
      }},
-    {"DoubleSides0440", &Fco0440, none, 800, 1100,
+    // Seal slots 6 wide, in the side walls 25 below their top and in the lid's side flaps
+    // of 50 as far below its edge, on x = 375 and 228 either side.
+    {"SealSlots0440", &Fco0440, none, 800, 1036,
      [](const Model&, const Drawing& d) {
-         return expect(hasLine(d, kind::Crease, {200, 200}, {600, 200}) &&
-                           horizontalLinesAt(d, kind::Cut, 400).size() == 2,
-                       "inner side walls over the bottom, corner flaps slit from the end walls");
+         bool slots = true;
+         for (double x : {372.0, 378.0, 225.0, 231.0, -372.0, -378.0, -225.0, -231.0})
+             slots = slots && verticalLinesAt(d, kind::Cut, x).size() == 1;
+         return expect(slots, "a seal slot in each side wall and in the lid's flap over it");
      }},
     {"DoubleAllRound0459", &Fco0459, none, 1200, 1100,
      [](const Model&, const Drawing& d) {
