@@ -241,11 +241,16 @@ const FolderCase kCases[] = {
      [](const Model&, const Drawing& d) {
          return expect(test::arcsOfKind(d, kind::Cut).size() == 4, "a hole in each long wall");
      }},
+    // Ears reaching 147 on walls of 200: a slot 3 wide in each end wall beside its crease, from 3
+    // to 76.5 either side.
     {"LockingEars0457", &Fco0457, none, 800, 700,
      [](const Model&, const Drawing& d) {
-         return expect(test::arcsOfKind(d, kind::Cut).size() == 8 &&
-                           verticalLinesAt(d, kind::Crease, 200).size() == 4,
-                       "four ears with a rounded free corner");
+         std::size_t slits = 0;
+         for (double x : {203.0, 206.0, -203.0, -206.0})
+             for (const auto& l : verticalLinesAt(d, kind::Cut, x))
+                 slits += areNear(std::abs(l.a.y - l.b.y), 73.5, 1e-3) ? 1 : 0;
+         return expect(test::arcsOfKind(d, kind::Cut).size() == 8 && slits == 8,
+                       "four ears with a rounded free corner, locked in slits of the end walls");
      }},
     {"PushInHandHoles0458", &Fco0458, none, 800, 700,
      [](const Model&, const Drawing& d) {
