@@ -18,6 +18,8 @@ constexpr std::string_view kTallOnWall =
 constexpr std::string_view kDoubleWalls =
     "parois doubles roulées : leur seconde épaisseur et le fond percé de mortaises ne se "
     "mesurent pas encore";
+constexpr std::string_view kRolledOver =
+    "les parois doubles se rabattent par-dessus le plateau au lieu de rouler à l'intérieur";
 constexpr std::string_view kOnItsSide =
     "enveloppe posée sur le côté : sa longueur se lit sur la hauteur";
 
@@ -44,7 +46,7 @@ constexpr std::array<NotFolding, 32> kNotFolding{{
     {"0433", kTallOnWall},
     {"0435", kDoubleWalls},
     {"0436", kTallOnWall},
-    {"0437", kDoubleWalls},
+    {"0437", kRolledOver},
     {"0440",
      "les rabats du couvercle tombent par-dessus les parois : deux épaisseurs de plus au dehors"},
     {"0441", kDoubleWalls},
@@ -52,10 +54,10 @@ constexpr std::array<NotFolding, 32> kNotFolding{{
     {"0445", kDoubleWalls},
     {"0446", "plus haut que long, les trous d'aération ouvrent le fond"},
     {"0454", kDoubleWalls},
-    {"0459", kDoubleWalls},
+    {"0459", kRolledOver},
     {"0460", "la paroi avant basse et le fronton ne se lisent pas comme un plateau"},
     {"0471", "plus haut que long, le couvercle ne se referme pas encore"},
-    {"0472", kDoubleWalls},
+    {"0472", kRolledOver},
     {"0480", "les rallonges des parois d'about ne tiennent pas au couvercle"},
 }};
 
