@@ -158,10 +158,26 @@ std::vector<int> hingedTo(const FoldedBlank& m, int face, bool straightOnly = fa
     return out;
 }
 
+// Whether the face is drawn the box's inside length by its width, give or take a tenth (the
+// allowances of its folds); either way round.
+bool baseSized(const FoldedBlank& m, int face, BaseSize size) {
+    Bounds3 drawn;
+    for (Point q : m.flat.faces[static_cast<std::size_t>(face)].outer.points)
+        drawn.add({q.x, q.y, 0});
+    const double a = std::max(drawn.size().x, drawn.size().y);
+    const double b = std::min(drawn.size().x, drawn.size().y);
+    auto near = [](double drawnSide, double side) {
+        return std::fabs(drawnSide - side) <= 0.1 * side;
+    };
+    return near(a, std::max(size.length, size.width)) && near(b, std::min(size.length, size.width));
+}
+
 // The base of a folder or tray: the face with the most folds, then the most neighbours that
-// carry faces of their own (walls carrying rims, flaps, a lid), then the larger. A wall as
-// large as the base and as many times folded (its rim, its corner flaps) carries only leaves.
-int trayBaseOf(const FoldedBlank& m, const std::vector<int>& faces) {
+// carry faces of their own (walls carrying rims, flaps, a lid), then the one drawn the base's
+// size, then the larger. A wall as large as the base and as many times folded (its rim, its
+// corner flaps) carries only leaves; a tall folder's back wall, between its base and its lid,
+// carries as many as the base but is drawn the box's length by its height.
+int trayBaseOf(const FoldedBlank& m, const std::vector<int>& faces, BaseSize size) {
     auto carriers = [&](int f) {
         int n = 0;
         for (int g : hingedTo(m, f))
@@ -170,7 +186,7 @@ int trayBaseOf(const FoldedBlank& m, const std::vector<int>& faces) {
         return n >= 2 ? n : 0;
     };
     auto rank = [&](int f) {
-        return std::make_tuple(foldCount(m, f), carriers(f),
+        return std::make_tuple(foldCount(m, f), carriers(f), baseSized(m, f, size),
                                m.flat.faces[static_cast<std::size_t>(f)].area);
     };
     return *std::max_element(faces.begin(), faces.end(),
@@ -185,7 +201,7 @@ std::string mmText(double v) {
 
 }  // namespace
 
-std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m, Stance stance) {
+std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m, Stance stance, BaseSize baseSize) {
     const std::vector<RigidMotion> placed = placements(m, 1.0);
     const Mesh mesh = foldedMesh(m, placed);
     const std::vector<std::vector<int>> facesOf = facesOfPieces(m);
@@ -202,7 +218,7 @@ std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m, Stance stance) {
         const std::vector<int> walls =
             stance == Stance::Walls ? bodyWalls(m, facesOf[p]) : std::vector<int>{};
         const int base =
-            stance == Stance::Walls ? baseOf(m, facesOf[p]) : trayBaseOf(m, facesOf[p]);
+            stance == Stance::Walls ? baseOf(m, facesOf[p]) : trayBaseOf(m, facesOf[p], baseSize);
         // A wall's y in the blank is the body's height; a base's inside side is a tray's up.
         const Vec3 up = walls.empty()
                             ? placed[static_cast<std::size_t>(base)].rotate({0, 0, 1})

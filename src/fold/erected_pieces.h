@@ -31,8 +31,15 @@ enum class Stance {
     Base,
 };
 
+// The inside length and width of the box, in mm: a folder's or tray's base is drawn that size,
+// where a wall as often folded may be larger (a tall folder's back wall). 0 when not known.
+struct BaseSize {
+    double length = 0, width = 0;
+};
+
 // Each piece of the blank erected at the full fold, in the order of the pieces' fixed faces.
-std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m, Stance stance = Stance::Walls);
+std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m, Stance stance = Stance::Walls,
+                                        BaseSize baseSize = {});
 
 // "Pièce 1 pliée : 406 x 306 x 206 mm, dessus fermé, dessous fermé".
 std::string erectedText(int number, const ErectedPiece& piece);

@@ -23,7 +23,7 @@ constexpr std::string_view kRolledOver =
 constexpr std::string_view kOnItsSide =
     "enveloppe posée sur le côté : sa longueur se lit sur la hauteur";
 
-constexpr std::array<NotFolding, 32> kNotFolding{{
+constexpr std::array<NotFolding, 30> kNotFolding{{
     {"0400", kTallOnWall},
     {"0401", kTallOnWall},
     {"0402", kDoubleWalls},
@@ -41,7 +41,6 @@ constexpr std::array<NotFolding, 32> kNotFolding{{
     {"0423", kDoubleWalls},
     {"0426", kDoubleWalls},
     {"0427", kDoubleWalls},
-    {"0428", kTallOnWall},
     {"0429", kDoubleWalls},
     {"0433", kTallOnWall},
     {"0435", kDoubleWalls},
@@ -50,7 +49,6 @@ constexpr std::array<NotFolding, 32> kNotFolding{{
     {"0440",
      "les rabats du couvercle tombent par-dessus les parois : deux épaisseurs de plus au dehors"},
     {"0441", kDoubleWalls},
-    {"0443", kTallOnWall},
     {"0445", kDoubleWalls},
     {"0446", "plus haut que long, les trous d'aération ouvrent le fond"},
     {"0454", kDoubleWalls},

@@ -160,9 +160,10 @@ TEST(ErectedPieces, EachStyleErectsIntoThePiecesItDeclaresOrSaysWhyNot) {
             const test::Folded f = test::drawAndFold(code, v.l, v.w, v.h, v.grade);
             if (!f.refusal.empty())
                 continue;
-            std::string wrong = declared ? mismatch(erectedPieces(f.fold, stanceOf(code)),
-                                                    *declared, {v.l, v.w, v.h}, f.m.EpaisseurCarton)
-                                         : "aucune forme déclarée";
+            std::string wrong = declared
+                                    ? mismatch(erectedPieces(f.fold, stanceOf(code), {v.l, v.w}),
+                                               *declared, {v.l, v.w, v.h}, f.m.EpaisseurCarton)
+                                    : "aucune forme déclarée";
             if (!collisions(f.fold, placements(f.fold, 1.0)).empty())
                 wrong += "faces passing through one another";
             if (notFoldingYet(code)) {
