@@ -20,18 +20,13 @@ constexpr std::string_view kDoubleWalls =
     "mesurent pas encore";
 constexpr std::string_view kRolledOver =
     "les parois doubles se rabattent par-dessus le plateau au lieu de rouler à l'intérieur";
-constexpr std::string_view kOnItsSide =
-    "enveloppe posée sur le côté : sa longueur se lit sur la hauteur";
 
-constexpr std::array<NotFolding, 30> kNotFolding{{
+constexpr std::array<NotFolding, 27> kNotFolding{{
     {"0400", kTallOnWall},
     {"0401", kTallOnWall},
     {"0402", kDoubleWalls},
     {"0403", kTallOnWall},
-    {"0406", kOnItsSide},
-    {"0409", kTallOnWall},
     {"0410", "les rabats de la cinquième paroi ne ferment pas le dessus"},
-    {"0411", kTallOnWall},
     {"0416",
      "ses majorations livrées, celles du profil VORANIS, l'agrandissent de plus de deux "
      "épaisseurs"},

@@ -14,8 +14,9 @@ struct FolderForm {
 constexpr PieceShape kTray{.form = PieceForm::OpenTop, .onBase = true};
 // A folder closed by its lid or its cover flaps.
 constexpr PieceShape kFolder{.form = PieceForm::ClosedBox, .onBase = true};
-// A box wrapped round on a slotted body: it stands on its walls' creases.
-constexpr PieceShape kWrapped{.form = PieceForm::ClosedBox};
+// A box wrapped round on a slotted body: its panels side by side go round the length, not
+// round the height as a case's walls do, and it stands on its bottom panel.
+constexpr PieceShape kWrapped{.form = PieceForm::ClosedBox, .onBase = true};
 // One of two crossed bands: round the box one way, open at its two ends.
 constexpr PieceShape kBand{.form = PieceForm::Tube, .onBase = true};
 // An end piece of a wrap: the end of the box and a flap along each of its long sides.
