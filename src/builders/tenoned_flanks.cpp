@@ -110,8 +110,9 @@ void TenonedFlanks(Model& m, Drawing& d, const TenonedWall& w, const FeaturePlac
     const bool mortises = w.type != WallType::Plain && w.count > 0;
     if (auto problem = wallProblem(w))
         throw GenerationError(*problem);
-    const float xt = w.outer + w.top;  // second fold
-    const float xw = xt + w.inner;     // inner wall's free edge
+    const float xt = w.outer + w.top;                                  // second fold
+    const float xw = xt + w.inner;                                     // inner wall's free edge
+    const float xf = xw + (tenons ? 0 : std::max(w.floorFlap, 0.0f));  // the wall's free edge
     const float s = w.inset;
     const std::vector<float> centres = mortiseCentres(w);
 
@@ -124,7 +125,7 @@ void TenonedFlanks(Model& m, Drawing& d, const TenonedWall& w, const FeaturePlac
     chainStart(d, w.outer, 0);
     if (s > kLengthTolerance)
         lineTo(d, w.outer, s);
-    lineTo(d, xw, s);
+    lineTo(d, xf, s);
     if (tenons) {
         const float lean =
             w.tenon.height * std::tan(w.tenon.angle * std::numbers::pi_v<float> / 180);
@@ -136,7 +137,7 @@ void TenonedFlanks(Model& m, Drawing& d, const TenonedWall& w, const FeaturePlac
             lineTo(d, xw, c + half);
         }
     }
-    lineTo(d, xw, w.length - s);
+    lineTo(d, xf, w.length - s);
     lineTo(d, w.outer, w.length - s);
     if (s > kLengthTolerance)
         lineTo(d, w.outer, w.length);
@@ -155,6 +156,8 @@ void TenonedFlanks(Model& m, Drawing& d, const TenonedWall& w, const FeaturePlac
     line(d, 0, 0, 0, w.length);
     line(d, w.outer, s, w.outer, w.length - s);
     line(d, xt, s, xt, w.length - s);
+    if (xf > xw + kLengthTolerance)
+        line(d, xw, s, xw, w.length - s);
     d.LineKind = kind::Cut;
     placeFeature(d, first, {.x = at.x, .y = at.y, .angle = at.angle, .mirrored = at.mirrored});
 }

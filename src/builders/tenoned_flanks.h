@@ -1,7 +1,7 @@
 #pragma once
 // The tenoned side wall of the locking folders: an outer wall hinged on the bottom, a top
 // strip as wide as the double wall, and an inner wall whose tenons lock into mortises cut in
-// the bottom beside the hinge.
+// the bottom beside the hinge, or which carries a flap laid across the bottom.
 
 #include <optional>
 #include <string>
@@ -49,6 +49,9 @@ struct TenonedWall {
     // pieces there so that the ear's outline joins an end. 0 when no ear meets inside it.
     float frontJoin = 0;
     float backJoin = 0;
+    // A flap beyond the inner wall, on a crease, laid flat across the bottom: a second floor.
+    // 0 for none; a plain wall only.
+    float floorFlap = 0;
 };
 
 // The mortise count: `nbmortaise` when it is not 0, else as many mortises of `length` with

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <tuple>
 
 namespace brontaxe::fold {
 namespace {
@@ -157,6 +158,56 @@ std::vector<int> bodyWalls(const FoldedBlank& m, const std::vector<int>& faces,
     return best.size() >= 4 && standAround(best, placed) ? best : std::vector<int>{};
 }
 
+// The faces hinged to `face`; across straight folds only, when asked (a gusset's slanted fold
+// joins two halves of one corner flap).
+std::vector<int> hingedTo(const FoldedBlank& m, int face, bool straightOnly = false) {
+    std::vector<int> out;
+    for (const Hinge& h : m.flat.hinges) {
+        if (straightOnly && isSlanted(h))
+            continue;
+        if (h.faceA == face)
+            out.push_back(h.faceB);
+        else if (h.faceB == face)
+            out.push_back(h.faceA);
+    }
+    return out;
+}
+
+// Whether the face is drawn the box's inside length by its width, give or take a tenth (the
+// allowances of its folds); either way round.
+bool baseSized(const FoldedBlank& m, int face, BaseSize size) {
+    Bounds3 drawn;
+    for (Point q : m.flat.faces[static_cast<std::size_t>(face)].outer.points)
+        drawn.add({q.x, q.y, 0});
+    const double a = std::max(drawn.size().x, drawn.size().y);
+    const double b = std::min(drawn.size().x, drawn.size().y);
+    auto near = [](double drawnSide, double side) {
+        return std::fabs(drawnSide - side) <= 0.1 * side;
+    };
+    return near(a, std::max(size.length, size.width)) && near(b, std::min(size.length, size.width));
+}
+
+// The base of a folder or tray: the face with the most folds, then the most neighbours that
+// carry faces of their own (walls carrying rims, flaps, a lid), then the one drawn the base's
+// size, then the larger. A wall as large as the base and as many times folded (its rim, its
+// corner flaps) carries only leaves; a tall folder's back wall, between its base and its lid,
+// carries as many as the base but is drawn the box's length by its height.
+int trayBaseOf(const FoldedBlank& m, const std::vector<int>& faces, BaseSize size) {
+    auto carriers = [&](int f) {
+        int n = 0;
+        for (int g : hingedTo(m, f))
+            n += hingedTo(m, g, true).size() > 1 ? 1 : 0;
+        // A flap or a band carries at most one: only a base carries walls on two sides or more.
+        return n >= 2 ? n : 0;
+    };
+    auto rank = [&](int f) {
+        return std::make_tuple(foldCount(m, f), carriers(f), baseSized(m, f, size),
+                               m.flat.faces[static_cast<std::size_t>(f)].area);
+    };
+    return *std::max_element(faces.begin(), faces.end(),
+                             [&](int a, int b) { return rank(a) < rank(b); });
+}
+
 std::string mmText(double v) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%.0f", v);
@@ -165,7 +216,7 @@ std::string mmText(double v) {
 
 }  // namespace
 
-std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m) {
+std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m, Stance stance, BaseSize baseSize) {
     const std::vector<RigidMotion> placed = placements(m, 1.0);
     const Mesh mesh = foldedMesh(m, placed);
     const std::vector<std::vector<int>> facesOf = facesOfPieces(m);
@@ -179,12 +230,14 @@ std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m) {
             .push_back(static_cast<int>(t));
     std::vector<ErectedPiece> out;
     for (std::size_t p = 0; p < m.roots.size(); ++p) {
-        const std::vector<int> walls = bodyWalls(m, facesOf[p], placed);
+        const std::vector<int> walls =
+            stance == Stance::Walls ? bodyWalls(m, facesOf[p], placed) : std::vector<int>{};
+        const int base =
+            stance == Stance::Walls ? baseOf(m, facesOf[p]) : trayBaseOf(m, facesOf[p], baseSize);
         // A wall's y in the blank is the body's height; a base's inside side is a tray's up.
-        const Vec3 up =
-            walls.empty()
-                ? placed[static_cast<std::size_t>(baseOf(m, facesOf[p]))].rotate({0, 0, 1})
-                : placed[static_cast<std::size_t>(walls.front())].rotate({0, 1, 0});
+        const Vec3 up = walls.empty()
+                            ? placed[static_cast<std::size_t>(base)].rotate({0, 0, 1})
+                            : placed[static_cast<std::size_t>(walls.front())].rotate({0, 1, 0});
         out.push_back(measurePiece(mesh, trianglesOf[p], m.thickness, uprightOf(up)));
     }
     return out;

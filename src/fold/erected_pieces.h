@@ -21,10 +21,25 @@ struct ErectedPiece {
     int closedSides() const { return (bottom ? 1 : 0) + (top ? 1 : 0) + sidesAround; }
 };
 
+// How the pieces of a blank stand to be measured.
+enum class Stance {
+    // A piece with a body of walls side by side stands on the walls' creases, its top towards
+    // the flaps drawn above them; any other piece stands on its base (a tray's, a pad).
+    Walls,
+    // Every piece stands on its base: a folder or tray whose blank also holds a run of faces
+    // side by side (a wall rolled double, a lid and its tuck flap) that is not a body.
+    Base,
+};
+
+// The inside length and width of the box, in mm: a folder's or tray's base is drawn that size,
+// where a wall as often folded may be larger (a tall folder's back wall). 0 when not known.
+struct BaseSize {
+    double length = 0, width = 0;
+};
+
 // Each piece of the blank erected at the full fold, in the order of the pieces' fixed faces.
-// A piece with a body of walls side by side stands on the walls' creases, its top towards the
-// flaps drawn above them; any other piece stands on its largest face (a tray's base, a pad).
-std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m);
+std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m, Stance stance = Stance::Walls,
+                                        BaseSize baseSize = {});
 
 // "Pièce 1 pliée : 406 x 306 x 206 mm, dessus fermé, dessous fermé".
 std::string erectedText(int number, const ErectedPiece& piece);

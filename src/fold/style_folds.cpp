@@ -7,6 +7,7 @@
 #include <string>
 
 #include "fold/collision.h"
+#include "fold/folder_folds.h"
 
 namespace brontaxe::fold {
 namespace {
@@ -228,6 +229,7 @@ struct NotFolding {
 // Styles whose blank does not fold into its box yet; the catalogue sweeps keep this list true.
 constexpr std::string_view kLongTray =
     "le plateau dépasse la longueur demandée de plus de deux épaisseurs";
+// The folders and trays keep their own list.
 constexpr std::array kNotFolding{
     NotFolding{"0717", kLongTray},
     NotFolding{"0760", kLongTray},
@@ -313,10 +315,15 @@ FoldedBlank foldStyle(const Drawing& d, std::string_view code, const Model& mode
         rollRimInside(m);
     if (code == "0308")
         layCornerFlapsOutside(m);
+    // Folders and trays: 0444 and 0453 glue 0434's and 0450's corner flaps outside.
+    if (code == "0444" || code == "0453")
+        layCornerFlapsOutside(m);
     if (code == "0330" || code == "0511")
         rollDoubleWallsInside(m);
     if (code == "0969")
         keepHalfCutsFlat(m);
+    if (code.starts_with("04"))
+        foldFolder(m, code);
     stackOverlappingFaces(m);
     return m;
 }
@@ -325,7 +332,7 @@ std::optional<std::string_view> notFoldingYet(std::string_view code) {
     for (const NotFolding& n : kNotFolding)
         if (n.code == code)
             return n.reason;
-    return std::nullopt;
+    return folderNotFoldingYet(code);
 }
 
 }  // namespace brontaxe::fold

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "fold/folder_forms.h"
+
 namespace brontaxe::fold {
 namespace {
 
@@ -195,8 +197,15 @@ std::optional<std::vector<PieceShape>> declaredPieces(std::string_view code) {
     const auto it = std::find_if(forms.begin(), forms.end(),
                                  [&](const StyleForm& f) { return f.code == code; });
     if (it == forms.end())
-        return std::nullopt;
+        return declaredFolderPieces(code);
     return it->pieces;
+}
+
+Stance stanceOf(std::string_view code) {
+    const auto pieces = declaredPieces(code);
+    const bool onBase = pieces && std::any_of(pieces->begin(), pieces->end(),
+                                              [](const PieceShape& p) { return p.onBase; });
+    return onBase ? Stance::Base : Stance::Walls;
 }
 
 }  // namespace brontaxe::fold

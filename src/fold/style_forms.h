@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "fold/erected_pieces.h"
+
 namespace brontaxe::fold {
 
 enum class PieceForm {
@@ -38,9 +40,14 @@ struct PieceShape {
     bool fitsInside = false;
     // The piece is made as many times as the style's parameters say (a divider's strips).
     bool repeated = false;
+    // A folder or tray: it stands on its base, whatever runs of faces its blank holds.
+    bool onBase = false;
 };
 
 // The pieces `code` erects into, or nothing when the style declares none.
 std::optional<std::vector<PieceShape>> declaredPieces(std::string_view code);
+
+// How the pieces of `code` stand to be measured: on their base where the style declares it.
+Stance stanceOf(std::string_view code);
 
 }  // namespace brontaxe::fold

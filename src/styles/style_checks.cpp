@@ -41,7 +41,6 @@ const std::array kChecks{
     StyleChecks{.code = "0427", .locks = &tenonLocksOf<427>},
     StyleChecks{.code = "0429", .locks = &tenonLocksOf<429>},
     StyleChecks{.code = "0470", .locks = &tenonLocksOf<470>},
-    StyleChecks{.code = "0471", .locks = &tenonLocksOf<471>},
     // Flat pads: a strip of the length and width, creased from the crease list.
     StyleChecks{.code = "0901", .unused = {.height = true}},
     StyleChecks{.code = "0902", .unused = {.height = true}},

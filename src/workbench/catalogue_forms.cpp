@@ -41,6 +41,9 @@ struct SameBlank {
 constexpr SameBlank kSameBlank[] = {
     {"0200C", "0200", "sans poignées"},
     {"0308", "0300", "rabats d'angle collés à l'extérieur"},
+    // Folders and trays.
+    {"0444", "0434", "rabats d'angle collés à l'extérieur"},
+    {"0453", "0450", "rabats d'angle collés à l'extérieur"},
 };
 
 bool isListed(std::string_view code) {

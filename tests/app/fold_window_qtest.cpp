@@ -58,12 +58,12 @@ class FoldWindowTest : public QObject {
         brontaxe::app::FoldWindow* w = f.open();
         QVERIFY(w && w->isVisible());
         QCOMPARE(f.faces(), 13);  // four walls, glue flap, eight flaps
-        f.type("0427");
-        QCOMPARE(f.faces(), 19);
+        f.type("0457");
+        QCOMPARE(f.faces(), 9);  // the base, four walls, four ears
         QVERIFY(boardPixels(w->view()->grab().toImage()) > 500);
         QVERIFY(w->findChild<QLabel*>("note")->isHidden());
-        f.type("0480");  // its end flaps reach into its floor
-        QVERIFY(w->findChild<QLabel*>("note")->text().contains("se traversent"));
+        f.type("0480");  // its end-wall extensions are not held by its lid
+        QVERIFY(w->findChild<QLabel*>("note")->text().contains("ne se plie pas encore"));
     }
 
     void theSliderAndTheAnimationFold() {

@@ -1,7 +1,6 @@
 // No silent copies: two codes of a family draw the same blank (the same cuts, creases and other
-// rules, wherever the blank stands) only where the lists say so beside the code, or where a copy
-// is known and waits for its style to be drawn. Every pair of every family is drawn at two sizes
-// with each code's own allowances.
+// rules, wherever the blank stands) only where the lists say so beside the code. Every pair of
+// every family is drawn at two sizes with each code's own allowances.
 
 #include <gtest/gtest.h>
 
@@ -22,19 +21,6 @@
 
 namespace brontaxe {
 namespace {
-
-// Copies drawn today that the lists do not own to: each draws the blank of `blankOf` and waits
-// for its own style. Once a code draws its own blank its row must go.
-struct KnownCopy {
-    const char* code;
-    const char* blankOf;
-    const char* reason;
-};
-
-constexpr KnownCopy kKnownCopies[] = {
-    {"0422", "0427", "a roll-end tray without a lid, still drawn as the 0427 mailer"},
-    {"0444", "0434", "its own tray still to be drawn"},
-};
 
 struct Size {
     float l, w, h;
@@ -131,7 +117,7 @@ bool sameBlanks(const std::vector<std::vector<Stroke>>& a,
     return true;
 }
 
-// Codes drawn on one blank, by the lists or by a known copy: the first code of each group.
+// Codes the lists draw on one blank: the first code of each group.
 class BlankGroups {
   public:
     void join(std::string_view a, std::string_view b) {
@@ -165,18 +151,12 @@ std::vector<Listed> drawnCodesOf(const Family& family, const BoardTables& tables
     return out;
 }
 
-TEST(CatalogueCopies, TwoCodesOfAFamilyDrawOneBlankOnlyWhereTheListsOrAKnownCopySaySo) {
+TEST(CatalogueCopies, TwoCodesOfAFamilyDrawOneBlankOnlyWhereTheListsSaySo) {
     BlankGroups said;
     for (const Family& family : catalogueFamilies())
         for (std::string_view code : family.codes)
             if (const StyleForm form = styleForm(code); !form.sameBlankAs.empty())
                 said.join(code, form.sameBlankAs);
-    BlankGroups known = said;
-    for (const KnownCopy& copy : kKnownCopies) {
-        EXPECT_TRUE(said.root(copy.code) != said.root(copy.blankOf))
-            << copy.code << " is a known copy of " << copy.blankOf << " the lists already own to";
-        known.join(copy.code, copy.blankOf);
-    }
     const BoardTables tables = test::shippedTables();
     for (const Family& family : catalogueFamilies()) {
         const std::vector<Listed> codes = drawnCodesOf(family, tables);
@@ -191,9 +171,6 @@ TEST(CatalogueCopies, TwoCodesOfAFamilyDrawOneBlankOnlyWhereTheListsOrAKnownCopy
                 if (said.root(a.code) == said.root(b.code))
                     EXPECT_TRUE(copy) << "the lists say " << a.code << " and " << b.code
                                       << " share a blank, but they draw two";
-                else if (known.root(a.code) == known.root(b.code))
-                    EXPECT_TRUE(copy) << a.code << " and " << b.code
-                                      << " no longer draw one blank: drop the known copy";
                 else
                     EXPECT_FALSE(copy) << a.code << " and " << b.code
                                        << " draw the same blank, and nothing says so";

@@ -72,14 +72,6 @@ void Fco0437(Model& m, Drawing& d) {
     drawGrid(m, d, g);
 }
 
-void Fco0440(Model& m, Drawing& d) {
-    const FolderSizes s = folderSizes(m);
-    FoldGrid g = threeColumns(s);
-    const float inner = innerSide(m, s);
-    g.rows = {{inner, 1, 1}, {s.H5, 0, 2}, {s.W3, 0, 2}, {s.H5, 0, 2}, {inner, 1, 1}};
-    drawGrid(m, d, g);
-}
-
 void Fco0459(Model& m, Drawing& d) {
     const FolderSizes s = folderSizes(m);
     FoldGrid g = fiveColumns(m, s);

@@ -3,6 +3,7 @@
 // about x = 0.
 
 #include <algorithm>
+#include <array>
 
 #include "builders/emit.h"
 #include "builders/flat_blank_dimensions.h"
@@ -17,10 +18,89 @@ namespace {
 
 void checkFolder(const LidFolder& f) {
     if (!(f.L1 > 0) || !(f.W2 > 0) || !(f.front > 0) || !(f.back > 0) || !(f.side > 0) ||
-        !(f.W5 > 0) || !(f.L6 > 2 * f.tuckInset) || f.tuck < 0 || f.dust < 0 || f.ear < 0)
+        !(f.W5 > 0) || !(f.L6 > 2 * f.tuckInset) || f.tuck < 0 || f.dust < 0 || f.ear < 0 ||
+        f.sideDust < 0)
         throw GenerationError("Dimensions impossibles : rabat ou paroi de taille nulle");
+    if (f.slotLength > 0 && (f.slotWidth >= f.dust / 2 || f.slotLength >= f.W2 / 2 ||
+                             f.slotLength >= f.W5 / 2 || f.dust > f.side))
+        throw GenerationError(
+            "Fentes de scellé impossibles : elles ne tiennent pas dans le rabat "
+            "du couvercle et la paroi");
+    if (f.sideEar > std::min(f.front, f.back) || f.sideEar > f.L1 / 2)
+        throw GenerationError("Dimensions impossibles : oreille plus grande que la paroi");
     if (!(f.notch < f.front) || !(f.notch < f.L1 / 2))
         throw GenerationError("Dimensions impossibles : encoche de pouce plus grande que la face");
+}
+
+// A cut along x over the span of the three ordinates, split at each of them, so that an ear's
+// edge meeting it meets an end of it.
+void cutAlongX(Model&, Drawing& d, float x, float y0, float y1, float y2) {
+    std::array<float, 3> ys{y0, y1, y2};
+    std::sort(ys.begin(), ys.end());
+    d.LineKind = kind::Cut;
+    for (std::size_t i = 0; i + 1 < ys.size(); ++i)
+        if (!areNear(ys[i], ys[i + 1]))
+            line(d, x, ys[i], x, ys[i + 1]);
+}
+
+// The end of the right side wall at `y`: a cut, or the crease of an ear reaching towards `dir`
+// (+1 up, -1 down), its free corner cut back so that it clears the wall's top edge.
+void sideWallEnd(Model&, Drawing& d, const LidFolder& f, float y, float dir) {
+    const float x1 = f.L1 / 2, x2 = x1 + f.side;
+    d.LineKind = kind::Cut;
+    if (!(f.sideEar > 0)) {
+        if (dir < 0)
+            line(d, x1, y, x2, y);
+        else
+            line(d, x2, y, x1, y);
+        return;
+    }
+    const float slant = std::min(f.sideEar, f.side / 4);
+    chainStart(d, x1, y + dir * f.sideEar);
+    lineTo(d, x2 - slant, y + dir * f.sideEar);
+    lineTo(d, x2, y);
+    d.LineKind = kind::Crease;
+    line(d, x1, y, x2, y);
+    d.LineKind = kind::Cut;
+}
+
+// The right side wall's free edge: a cut, or the crease of a dust flap tapered at both ends.
+void sideWallTop(Model&, Drawing& d, const LidFolder& f) {
+    const float x2 = f.L1 / 2 + f.side;
+    const float y1 = f.front, y2 = y1 + f.W2;
+    d.LineKind = kind::Cut;
+    if (!(f.sideDust > 0)) {
+        line(d, x2, y1, x2, y2);
+        return;
+    }
+    const float c = std::min(f.sideDust / 3, f.W2 / 4);
+    chainStart(d, x2, y1);
+    lineTo(d, x2 + f.sideDust, y1 + c);
+    lineTo(d, x2 + f.sideDust, y2 - c);
+    lineTo(d, x2, y2);
+    d.LineKind = kind::Crease;
+    line(d, x2, y1, x2, y2);
+    d.LineKind = kind::Cut;
+}
+
+// A slot centred on (x, y), long along y.
+void slot(Model&, Drawing& d, float x, float y, float length, float width) {
+    d.LineKind = kind::Cut;
+    chainStart(d, x - width / 2, y - length / 2);
+    lineTo(d, x + width / 2, y - length / 2);
+    lineTo(d, x + width / 2, y + length / 2);
+    lineTo(d, x - width / 2, y + length / 2);
+    lineTo(d, x - width / 2, y - length / 2);
+}
+
+// The seal slots of the right half: in the side wall and in the lid's flap over it.
+void sealSlots(Model& m, Drawing& d, const LidFolder& f) {
+    if (!(f.slotLength > 0) || !(f.slotWidth > 0))
+        return;
+    const float x1 = f.L1 / 2, y1 = f.front, y3 = y1 + f.W2 + f.back;
+    const float drop = f.dust / 2;
+    slot(m, d, x1 + f.side - drop, y1 + f.W2 / 2, f.slotLength, f.slotWidth);
+    slot(m, d, f.L6 / 2 + drop, y3 + f.W5 / 2, f.slotLength, f.slotWidth);
 }
 
 // The right half, x >= 0.
@@ -39,18 +119,18 @@ void drawHalf(Model& m, Drawing& d, const LidFolder& f) {
         lineTo(d, xe, y1);
         cutAlongY(m, d, y1, x1, xe, x1 + f.side);
     } else {
-        line(d, x1, 0, x1, y1);
-        line(d, x1, y1, x1 + f.side, y1);
+        cutAlongX(m, d, x1, 0, y1 - f.sideEar, y1);
+        sideWallEnd(m, d, f, y1, -1);
     }
-    line(d, x1 + f.side, y1, x1 + f.side, y2);
+    sideWallTop(m, d, f);
     if (ears) {
         cutAlongY(m, d, y2, x1, xe, x1 + f.side);
         line(d, xe, y2, xe, y3);
-        if (!areNear(xe, xL))
-            line(d, xe, y3, xL, y3);
+        // The back ear's top is cut free of the lid, however far the lid reaches.
+        cutAlongY(m, d, y3, x1, xe, xL);
     } else {
-        line(d, x1 + f.side, y2, x1, y2);
-        line(d, x1, y2, x1, y3);
+        sideWallEnd(m, d, f, y2, 1);
+        cutAlongX(m, d, x1, y2, y2 + f.sideEar, y3);
         if (!areNear(x1, xL))
             line(d, x1, y3, xL, y3);
     }
@@ -83,6 +163,7 @@ void drawHalf(Model& m, Drawing& d, const LidFolder& f) {
         line(d, xL, y3, xL, y4);
     if (f.tuck > 0)
         line(d, 0, y4, xT, y4);
+    sealSlots(m, d, f);
     d.LineKind = kind::Cut;
 }
 
@@ -111,7 +192,7 @@ void drawLidFolder(Model& m, Drawing& d, const LidFolder& f) {
         line(d, -x1, 0, x1, 0);
     }
 
-    const float wing = std::max(f.side, f.ear);
+    const float wing = std::max(f.side + f.sideDust, f.ear);
     FlatBlankChains c;
     c.across = {wing, f.L1, wing};
     c.up = {f.front, f.W2, f.back, f.W5, f.tuck};

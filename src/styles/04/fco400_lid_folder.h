@@ -1,8 +1,8 @@
 #pragma once
 // A folder with a lid hinged on the back wall: front wall, bottom, back wall, lid and tuck flap
 // one above the other, side walls hinged on the bottom, optional ears on the front and back
-// walls, dust flaps on the lid and a thumb notch in the front edge. Drawn as the right half,
-// mirrored about x = 0.
+// walls or on the side walls, dust flaps on the lid and a thumb notch in the front edge. Drawn as
+// the right half, mirrored about x = 0.
 
 #include "drawing/drawing.h"
 #include "model/model.h"
@@ -44,8 +44,18 @@ struct LidFolder {
     float L6;     // lid length
     float tuck;   // tuck flap, 0 for none
     float tuckInset;
-    float dust;    // lid dust flaps, 0 for none
-    float ear;     // reach of the ears on the front and back walls, 0 for none
+    float dust;  // lid dust flaps, 0 for none
+    float ear;   // reach of the ears on the front and back walls, 0 for none
+    // Reach of the ears on the side walls' ends, folded inside the front and back walls, 0
+    // for none; drawn only where the front and back walls have none.
+    float sideEar = 0;
+    // Dust flaps on the side walls' free edges, folded in under the lid, 0 for none.
+    float sideDust = 0;
+    // Seal slots, this long and this wide, in each side wall and in the lid's flap that hangs
+    // over it, both half the flap's height below the top edge: a tie or a lead seal through
+    // them shows whether the lid was opened. 0 for none.
+    float slotLength = 0;
+    float slotWidth = 0;
     float radius;  // tuck corners
     float notch;   // thumb notch in the front edge, 0 for none
 };

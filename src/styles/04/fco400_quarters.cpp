@@ -9,6 +9,7 @@
 #include "platform/errors.h"
 #include "styles/04/fco400.h"
 #include "styles/04/fco400_common.h"
+#include "styles/04/fco400_lid_folder.h"
 #include "styles/04/fco400_rules.h"
 
 namespace brontaxe {
@@ -83,7 +84,7 @@ LockedDoubleEndAllowances lockedDoubleEndAllowances(const Model& m) {
             .earShort = k[6]};
 }
 
-// 0416: a plain tray with tucked double end walls.
+// 0416: the one-piece folder's allowances.
 struct TuckedTrayAllowances {
     float length;  // 1: the base's length
     float width;   // 3: the base's width
@@ -284,11 +285,24 @@ void Fco0416(Model& m, Drawing& d) {
                     roundedHalf(2 * B) + k.lidHalves, m.encoche, e});
         return;
     }
+    // The one-piece folder: ears on the front and back walls, dust flaps on the end walls
+    // folded in under the lid, and the lid's tuck flap slipped inside the front wall.
     const TuckedTrayAllowances k = tuckedTrayAllowances(m);
-    const float A = (m.Longueur + k.length) / 2;
-    const float B = (m.Largeur + k.width) / 2;
-    const float h = m.Hauteur + k.walls;
-    drawTucked(m, d, {A, B, h, h, h - e, 0, m.encoche, e});
+    LidFolder f;
+    f.L1 = m.Longueur + k.length;
+    f.W2 = m.Largeur + k.width;
+    f.front = f.back = f.side = m.Hauteur + k.walls;
+    // The lid covers the base and the front wall's board; its tuck clears the end walls.
+    f.W5 = f.W2 + e;
+    f.L6 = f.L1 + 2 * e;
+    f.ear = std::max(0.0f, std::min(f.W2 / 2, f.side) - e);
+    f.tuck = m.hpatrent;
+    f.tuckInset = 2 * e;
+    f.dust = 0;
+    f.sideDust = m.hrabat;
+    f.radius = m.rarrondi;
+    f.notch = 0;
+    drawLidFolder(m, d, f);
 }
 
 void Fco0435(Model& m, Drawing& d) {

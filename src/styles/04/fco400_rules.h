@@ -35,7 +35,6 @@ std::vector<FoldPair> folds0457(const Model& m);
 // 0472: the two floor halves meeting over the bottom.
 std::vector<FoldPair> folds0472(const Model& m);
 // 0441: the two ears on one long wall. 0442: the corner flaps on one long wall.
-std::vector<FoldPair> folds0441(const Model& m);
 std::vector<FoldPair> foldsEndFlapTray(const Model& m);
 // 0443, 0481: a front wall higher than the thumb notch.
 std::optional<std::string> thumbNotchRule0443(const Model& m);

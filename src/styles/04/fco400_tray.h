@@ -37,7 +37,8 @@ void gluedTrayDimensions(Model& m, Drawing& d, const FlappedTray& t, bool turned
 namespace brontaxe {
 
 // The self-locking tray around the origin: ears with a rounded free corner on the ends of the
-// walls beyond y = +-b, folded inside the walls beyond x = +-a. Draws into an open pass.
-void selfLockingTray(Model& m, Drawing& d, const TraySizes& s);
+// walls beyond y = +-b, folded inside the walls beyond x = +-a, and with `lockSlits` a slit in
+// each of those walls' creases that the ear's corner locks into. Draws into an open pass.
+void selfLockingTray(Model& m, Drawing& d, const TraySizes& s, bool lockSlits = false);
 
 }  // namespace brontaxe

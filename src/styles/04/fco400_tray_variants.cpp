@@ -1,8 +1,7 @@
-// Trays on the tray builders, each a variant of a plain tray: 0441 (self-locking, its rounded
-// ears on the end walls), 0442 (flaps on the end walls glued inside the long walls, hand-holes
-// in the end walls), 0444 (flaps on the end walls glued outside, overlapping), 0445 (double
-// end walls over the glued flaps), 0446 (glued tray with round vent holes in the bottom and
-// the flap-carrying walls) and 0447 (self-locking, hand-holes in the long walls).
+// Trays on the tray builders, each a variant of a plain tray: 0442 (flaps on the end walls glued
+// inside the long walls, hand-holes in the end walls), 0444 (0434's blank, its flaps glued
+// outside), 0445 (double end walls over the glued flaps), 0446 (glued tray with round vent holes in
+// the bottom and the flap-carrying walls) and 0447 (self-locking, hand-holes in the long walls).
 //
 // Allowances as the trays take them: 1 base length, 3 base width, 5 walls; 0445 also 6 and 8
 // for its inner walls, as 0454.
@@ -99,15 +98,6 @@ FlatBlankChains trayChains(const TraySizes& s) {
 
 }  // namespace
 
-void Fco0441(Model& m, Drawing& d) {
-    const TraySizes s = traySizes(m);
-    GenerationPass pass(d);
-    const int first = beginFeature(d);
-    selfLockingTray(m, d, {s.b, s.a, s.h});
-    placeFeature(d, first, {.angle = 90});
-    FlatBlankDimensions(m, d, trayChains(s));
-}
-
 void Fco0442(Model& m, Drawing& d) {
     const FlappedTray t = endFlapTray(m);
     GenerationPass pass(d);
@@ -119,9 +109,8 @@ void Fco0442(Model& m, Drawing& d) {
 }
 
 void Fco0444(Model& m, Drawing& d) {
-    FlappedTray t = endFlapTray(m);
-    t.overlap = m.hrecouvr;
-    drawTurned(m, d, t);
+    // 0434's blank: the flaps of the end walls are glued outside the long walls.
+    Fco0434(m, d);
 }
 
 void Fco0445(Model& m, Drawing& d) {
@@ -147,12 +136,6 @@ void Fco0447(Model& m, Drawing& d) {
     selfLockingTray(m, d, s);
     wallHandHoles(m, d, s.a, s.b, s.h);
     FlatBlankDimensions(m, d, trayChains(s));
-}
-
-std::vector<FoldPair> folds0441(const Model& m) {
-    const TraySizes s = traySizes(m);
-    const float reach = std::min(s.h, s.a) - m.EpaisseurCarton;
-    return {{"oreilles", reach, reach, 2 * s.a, FoldFit::NoCollision}};
 }
 
 std::vector<FoldPair> foldsEndFlapTray(const Model& m) {

@@ -151,10 +151,8 @@ void Fco0434(Model& m, Drawing& d) {
 }
 
 void Fco0453(Model& m, Drawing& d) {
-    // Flaps glued outside the walls, where two of them may overlap.
-    FlappedTray t = gluedTray(m);
-    t.overlap = m.hrecouvr;
-    drawGluedTray(m, d, t, halfWidthBelowFlap(m, t));
+    // 0450's blank: its flaps are glued outside the walls.
+    Fco0450(m, d);
 }
 
 void Fco0454(Model& m, Drawing& d) {
@@ -250,7 +248,7 @@ void Fco0480(Model& m, Drawing& d) {
     FlatBlankDimensions(m, d, c);
 }
 
-void selfLockingTray(Model& m, Drawing& d, const TraySizes& s) {
+void selfLockingTray(Model& m, Drawing& d, const TraySizes& s, bool lockSlits) {
     const float e = m.EpaisseurCarton;
     const float reach = std::min(s.h, s.b) - e;
     const int first = beginFeature(d);
@@ -262,6 +260,19 @@ void selfLockingTray(Model& m, Drawing& d, const TraySizes& s) {
     d.LineKind = kind::Crease;
     line(d, 0, s.b, s.a, s.b);
     line(d, s.a, 0, s.a, s.b);
+    // A slot a board wide in the end wall along its crease, where the ear's free end lies once
+    // folded: its rounded corner is pushed through and locks the corner. A wall too low or an
+    // ear too short to hold one is left without.
+    if (lockSlits && s.h > 4 * e && reach > 4 * e) {
+        const float from = s.b - reach, to = s.b - reach / 2;
+        d.LineKind = kind::Cut;
+        chainStart(d, s.a + e, from);
+        lineTo(d, s.a + 2 * e, from);
+        lineTo(d, s.a + 2 * e, to);
+        lineTo(d, s.a + e, to);
+        lineTo(d, s.a + e, from);
+        d.LineKind = kind::Crease;
+    }
     RoundedFlap ear;
     ear.width = s.h;
     ear.depth = reach;
@@ -275,10 +286,11 @@ void selfLockingTray(Model& m, Drawing& d, const TraySizes& s) {
 
 void Fco0457(Model& m, Drawing& d) {
     // Self-locking tray: ears with a rounded free corner on the ends of the long walls, folded
-    // inside the end walls; no glue.
+    // inside the end walls, their corners pushed through slits in the end walls' creases; no
+    // glue.
     const TraySizes s = traySizes(m);
     GenerationPass pass(d);
-    selfLockingTray(m, d, s);
+    selfLockingTray(m, d, s, true);
     FlatBlankChains c;
     c.across = {s.h, 2 * s.a, s.h};
     c.up = {s.h, 2 * s.b, s.h};

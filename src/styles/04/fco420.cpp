@@ -176,8 +176,21 @@ void drawLockingFolder(Model& m, Drawing& d) {
         throw GenerationError(*problem);
 
     FolderHalves halves(m, d);
-    const float earTop = folderEars(m, d, f);
+    folderLid(m, d, f, folderEars(m, d, f));
+    halves.closeWithTenonedWall(f);
 
+    folderMiddleLines(m, d, f, f.lidLength / 2);
+    folderDimensions(m, d, f);
+}
+
+void run(Model& m, Drawing& d, const RuleOf& r) {
+    applyDefaultsWithoutRow(m, r.rule, r.style, r.alsoStyle);
+    drawLockingFolder(m, d);
+}
+
+}  // namespace
+
+void folderLid(Model& m, Drawing& d, const LockingFolder& f, float earTop) {
     // Lid dust flap.
     d.LineKind = kind::Cut;
     chainStart(d, f.backLength / 2, earTop);
@@ -197,18 +210,7 @@ void drawLockingFolder(Model& m, Drawing& d) {
     line(d, f.lidLength / 2, f.y3, f.lidLength / 2, f.y4);
     d.LineKind = kind::Cut;
     line(d, f.tuckLength / 2, f.y5, std::max(m.RcoupPouce, 0.0f), f.y5);
-    halves.closeWithTenonedWall(f);
-
-    folderMiddleLines(m, d, f, f.lidLength / 2);
-    folderDimensions(m, d, f);
 }
-
-void run(Model& m, Drawing& d, const RuleOf& r) {
-    applyDefaultsWithoutRow(m, r.rule, r.style, r.alsoStyle);
-    drawLockingFolder(m, d);
-}
-
-}  // namespace
 
 float innerWallRise(const LockingFolder& f, float thickness) {
     // The outer wall rises from the bottom's mid-plane to the top strip's, the inner wall hangs
@@ -241,9 +243,11 @@ LockingFolder drawnFolder(const Model& m, std::int16_t style) {
             applyDefaultsWithoutRow(own, DefaultAllowanceRule::Rule0424, 424);
             return trayFolder(own, 424);
         case 470:
-        case 471:
             applyDefaultsWithoutRow(own, DefaultAllowanceRule::Rule0470, style);
             return trayFolder(own, style);
+        case 471:
+            applyDefaultsWithoutRow(own, DefaultAllowanceRule::Rule0470, style);
+            return mailerFolder(own);
         default:
             throw GenerationError("Modèle sans flancs à tenons : " + std::to_string(style));
     }
@@ -363,7 +367,13 @@ std::optional<std::string> rule0421(const Model& m) {
     return problemWith(m, k0421);
 }
 std::optional<std::string> rule0422(const Model& m) {
-    return problemWith(m, k0422);
+    Model own = m;
+    applyDefaultsWithoutRow(own, k0422.rule, k0422.style, k0422.alsoStyle);
+    try {
+        return openTrayProblem(lockingFolder(own), own);
+    } catch (const GenerationError& e) {
+        return std::string(e.what());
+    }
 }
 std::optional<std::string> rule0427(const Model& m) {
     return problemWith(m, k0427);
@@ -371,7 +381,7 @@ std::optional<std::string> rule0427(const Model& m) {
 std::optional<std::string> rule0423(const Model& m) {
     Model turned = m;
     std::swap(turned.Longueur, turned.Largeur);
-    return problemWith(turned, k0422);
+    return rule0422(turned);
 }
 
 void Fco0427(Model& m, Drawing& d) {
@@ -381,7 +391,13 @@ void Fco0421(Model& m, Drawing& d) {
     run(m, d, k0421);
 }
 void Fco0422(Model& m, Drawing& d) {
-    run(m, d, k0422);
+    // The roll-end tray: 0427's bottom and walls without its lid. The end walls roll over
+    // the ears of the front and back walls and lock into the bottom.
+    applyDefaultsWithoutRow(m, k0422.rule, k0422.style, k0422.alsoStyle);
+    const LockingFolder f = lockingFolder(m);
+    if (auto problem = openTrayProblem(f, m))
+        throw GenerationError(*problem);
+    drawOpenLockingTray(m, d, f);
 }
 
 void Fco0423(Model& m, Drawing& d) {

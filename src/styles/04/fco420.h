@@ -73,13 +73,16 @@ LockingFolder roundedFolder(const Model& m);
 // 0424: the locking tray without notch, its tenons counted from their pitch. Default
 // allowances of its own rule.
 void Fco0424(Model& m, Drawing& d);
-// The sizes of the tray 0424, or 0470/0471 (one mortise a side), with the model's current
+// The sizes of the tray 0424, or 0470 (one mortise a side), with the model's current
 // `Majo`; `style` is the code as a number.
 LockingFolder trayFolder(const Model& m, std::int16_t style = 470);
 // 0470: locking tray, thumb notch in the front wall. Default allowances of its own rule.
 void Fco0470(Model& m, Drawing& d);
-// 0471: 0470 with a thumb notch in the back wall too.
+// 0471: the reinforced-floor mailer: 0427's lid and rolled side walls on 0470's allowances,
+// the inner walls carrying flaps laid across the bottom for a second floor.
 void Fco0471(Model& m, Drawing& d);
+// The sizes of 0471 with the model's current `Majo`.
+LockingFolder mailerFolder(const Model& m);
 
 // 0425: the open locking tray, double end walls rolled over and locked by the model's tenons.
 void Fco0425(Model& m, Drawing& d);
@@ -90,13 +93,20 @@ LockingFolder openTrayFolder(const Model& m);
 void Fco0426(Model& m, Drawing& d);
 std::optional<std::string> rule0426(const Model& m);
 
+// 0441: the self-locking tray with a hinged lid: 0427 with its front wall rolled over and
+// tenoned as its side walls are, and a short tuck flap. Rule A when the table has no row.
+void Fco0441(Model& m, Drawing& d);
+std::optional<std::string> rule0441(const Model& m);
+// The sizes of 0441 with the model's current `Majo`, its tuck flap `hpatrent` deep.
+LockingFolder hingedTrayFolder(const Model& m);
 // 0420: the folder of 0427 without tenons, with a plain lid and a thumb notch in the front.
 void Fco0420(Model& m, Drawing& d);
 // 0427: tuck-in lid, locking ears and tenoned double side walls. Default allowances rule A.
 void Fco0427(Model& m, Drawing& d);
 // 0421: as 0427 with the lid of rule B (dust flaps wider, tuck flap narrower).
 void Fco0421(Model& m, Drawing& d);
-// 0422: as 0427; rule A applies only when neither 0422 nor 0423 has its own row.
+// 0422: the roll-end tray, 0427 without its lid; rule A applies only when neither 0422 nor
+// 0423 has its own row.
 void Fco0422(Model& m, Drawing& d);
 // 0423: 0422 with length and width exchanged, turned a quarter turn.
 void Fco0423(Model& m, Drawing& d);

@@ -53,6 +53,10 @@ class FolderHalves {
 // The cut from the back ear's top up to the lid's crease, when the ear stops short of it.
 void folderBackEarCut(Model& m, Drawing& d, const LockingFolder& f, float earTop);
 
+// The right half of the lid beyond the back wall: its dust flap from the back ear's top
+// `earTop`, and its tuck flap with the rounded side wing.
+void folderLid(Model& m, Drawing& d, const LockingFolder& f, float earTop);
+
 // The bottom's and the back wall's creases across both halves.
 void folderBottomCreases(Model& m, Drawing& d, const LockingFolder& f);
 
@@ -75,5 +79,12 @@ Model withFolderAllowances(const Model& m, std::initializer_list<std::pair<int, 
 
 // The mortises' height in the bottom, then the tenoned wall itself (French), or nothing.
 std::optional<std::string> tenonedWallProblem(const LockingFolder& f, const Model& m);
+
+// The bottom, its walls and ears, then the tenoned walls of an open tray (French), or nothing.
+std::optional<std::string> openTrayProblem(const LockingFolder& f, const Model& m);
+
+// An open tray on the folder's sizes: the bottom, the front and back walls with their ears
+// and the double end walls rolled over them, tenoned into the bottom; no lid.
+void drawOpenLockingTray(Model& m, Drawing& d, const LockingFolder& f);
 
 }  // namespace brontaxe

@@ -1,3 +1,5 @@
+// The open locking trays 0425 and 0422 (the roll-end tray, on 0427's sizes).
+//
 // 0425: the open locking tray. The bottom, the front and back walls with their ears, and the
 // double end walls of the locking folders, rolled over inside and locked by their tenons in
 // mortises of the bottom; no lid and no thumb notch. Its tenons and mortises are the
@@ -24,13 +26,25 @@ Model asFolder(const Model& m) {
         m, {{1, 1}, {2, 2}, {3, 3}, {4, 4}, {6, 10}, {7, 7}, {8, 9}, {12, 12}, {13, 12}, {15, 11}});
 }
 
+}  // namespace
+
 std::optional<std::string> openTrayProblem(const LockingFolder& f, const Model& m) {
     if (auto problem = folderBodyProblem(f, m))
         return problem;
     return tenonedWallProblem(f, m);
 }
 
-}  // namespace
+void drawOpenLockingTray(Model& m, Drawing& d, const LockingFolder& f) {
+    FolderHalves halves(m, d);
+    folderBackEarCut(m, d, f, folderEars(m, d, f));
+    halves.closeWithTenonedWall(f);
+
+    folderBottomCreases(m, d, f);
+    d.LineKind = kind::Cut;
+    line(d, -f.frontLength / 2, 0, f.frontLength / 2, 0);
+    line(d, -f.backLength / 2, f.y3, f.backLength / 2, f.y3);
+    folderDimensions(m, d, f);
+}
 
 LockingFolder openTrayFolder(const Model& m) {
     return lockingFolder(asFolder(m));
@@ -50,16 +64,7 @@ void Fco0425(Model& m, Drawing& d) {
     const LockingFolder f = lockingFolder(folder);
     if (auto problem = openTrayProblem(f, folder))
         throw GenerationError(*problem);
-
-    FolderHalves halves(m, d);
-    folderBackEarCut(m, d, f, folderEars(m, d, f));
-    halves.closeWithTenonedWall(f);
-
-    folderBottomCreases(m, d, f);
-    d.LineKind = kind::Cut;
-    line(d, -f.frontLength / 2, 0, f.frontLength / 2, 0);
-    line(d, -f.backLength / 2, f.y3, f.backLength / 2, f.y3);
-    folderDimensions(m, d, f);
+    drawOpenLockingTray(m, d, f);
 }
 
 }  // namespace brontaxe

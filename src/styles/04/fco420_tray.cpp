@@ -1,7 +1,7 @@
-// 0424, 0470 and 0471: the locking trays. The bottom, front and back walls with their ears and the
+// 0424 and 0470: the locking trays. The bottom, front and back walls with their ears and the
 // tenoned double side walls of the locking folders, without a lid; one tenon a side, centred,
-// and a thumb notch in the front wall (0470) or in the front and back walls (0471). 0424 has
-// no notch and as many tenons a side as their pitch allows.
+// and a thumb notch in the front wall (0470). 0424 has no notch and as many tenons a side as
+// their pitch allows.
 //
 // Allowances: 1 bottom length, 2 bottom width, 3 outer side wall, 4 side wall length,
 // 5 front and back wall height, 7 front wall length, 12 back wall length, 13 inner side wall,
@@ -28,7 +28,6 @@ struct TrayStyle {
 };
 
 constexpr TrayStyle k0470{470, DefaultAllowanceRule::Rule0470, true, false};
-constexpr TrayStyle k0471{471, DefaultAllowanceRule::Rule0470, true, true};
 constexpr TrayStyle k0424{424, DefaultAllowanceRule::Rule0424, false, false};
 
 // 0424's allowances: 1 bottom length, 2 side wall length, 3 outer side wall, 4 bottom width,
@@ -119,15 +118,9 @@ LockingFolder trayFolder(const Model& m, std::int16_t style) {
 std::optional<std::string> rule0470(const Model& m) {
     return problemOf(m, k0470);
 }
-std::optional<std::string> rule0471(const Model& m) {
-    return problemOf(m, k0471);
-}
 
 void Fco0470(Model& m, Drawing& d) {
     drawTray(m, d, k0470);
-}
-void Fco0471(Model& m, Drawing& d) {
-    drawTray(m, d, k0471);
 }
 
 }  // namespace brontaxe

@@ -58,12 +58,27 @@ Check slitAndCreased(double y, double bottomFrom, double bottomTo, std::size_t c
 }
 
 // The lid folders: the rounded corners of the tuck flap and the thumb notch, and the creases
-// on x = 200.
-Check lidFolder(std::size_t arcs, std::size_t creasesAt200) {
+// on x = 200 (the side wall's, the ears' on the front and back walls, the dust flaps') and on
+// y = 200 (the bottom's front edge, the hinges of ears on the side walls).
+Check lidFolder(std::size_t arcs, std::size_t creasesAt200, std::size_t creasesAcross = 1) {
     return [=](const Model&, const Drawing& d) {
         return expect(test::arcsOfKind(d, kind::Cut).size() == arcs &&
-                          verticalLinesAt(d, kind::Crease, 200).size() == creasesAt200,
+                          verticalLinesAt(d, kind::Crease, 200).size() == creasesAt200 &&
+                          horizontalLinesAt(d, kind::Crease, 200).size() == creasesAcross,
                       "arcs and creases of its closure");
+    };
+}
+
+// A border folded in over each wall, meeting its neighbours on 45 degree mitres.
+Check framed(std::size_t mitres, double border) {
+    return [=](const Model&, const Drawing& d) {
+        std::size_t n = 0;
+        for (const auto& l : test::linesOfKind(d, kind::Cut))
+            n += areNear(std::abs(l.a.x - l.b.x), border, 1e-3) &&
+                         areNear(std::abs(l.a.y - l.b.y), border, 1e-3)
+                     ? 1
+                     : 0;
+        return expect(n == mitres, "mitred borders round an open centre");
     };
 }
 
@@ -163,12 +178,13 @@ const FolderCase kCases[] = {
                            hasDimension(d, {30, -550}, {230, -550}),
                        "twelve dimensions, tuck flaps 30 and end walls 200");
      }},
-    // End walls folded double: the outer wall's crease and the inner wall's.
-    {"DoubleEnds0416", &Fco0416, none, 1194, 700,
+    // Dust flaps of hrabat on the end walls' tops; a lid 303 deep and its tuck flap of hpatrent.
+    {"DustFlapsAndTuck0416", &Fco0416, none, 900, 1033,
      [](const Model&, const Drawing& d) {
-         return expect(verticalLinesAt(d, kind::Crease, 400).size() == 2 &&
-                           verticalLinesAt(d, kind::Crease, -400).size() == 2,
-                       "inner end walls folded at the outer walls' tops");
+         return expect(verticalLinesAt(d, kind::Crease, 400).size() == 1 &&
+                           verticalLinesAt(d, kind::Crease, -400).size() == 1 &&
+                           horizontalLinesAt(d, kind::Crease, 1003).size() == 2,
+                       "dust flaps hinged on the end walls, a tuck flap on the lid");
      }},
     {"LidHalves0416Voranis", &Fco0416, [](Model& m) { m.Personnalisation = "VORANIS"; }, 1215, 1029,
      [](const Model& m, const Drawing&) {
@@ -215,10 +231,6 @@ const FolderCase kCases[] = {
              diagonals += !areNear(l.a.x, l.b.x) && !areNear(l.a.y, l.b.y) ? 1 : 0;
          return expect(diagonals == 4, "a diagonal fold on each corner flap");
      }},
-    {"FlapsOutside0453", &Fco0453, none, 800, 700,
-     [](const Model&, const Drawing& d) {
-         return expect(hasDimension(d, {200, 250}, {365, 250}), "flaps overlapping by 30");
-     }},
     {"DoubleLongWalls0454", &Fco0454, none, 800, 1112,
      [](const Model&, const Drawing& d) {
          return expect(horizontalLinesAt(d, kind::Crease, 356).size() == 2, "inner layer fold");
@@ -229,11 +241,16 @@ const FolderCase kCases[] = {
      [](const Model&, const Drawing& d) {
          return expect(test::arcsOfKind(d, kind::Cut).size() == 4, "a hole in each long wall");
      }},
+    // Ears reaching 147 on walls of 200: a slot 3 wide in each end wall beside its crease, from 3
+    // to 76.5 either side.
     {"LockingEars0457", &Fco0457, none, 800, 700,
      [](const Model&, const Drawing& d) {
-         return expect(test::arcsOfKind(d, kind::Cut).size() == 8 &&
-                           verticalLinesAt(d, kind::Crease, 200).size() == 4,
-                       "four ears with a rounded free corner");
+         std::size_t slits = 0;
+         for (double x : {203.0, 206.0, -203.0, -206.0})
+             for (const auto& l : verticalLinesAt(d, kind::Cut, x))
+                 slits += areNear(std::abs(l.a.y - l.b.y), 73.5, 1e-3) ? 1 : 0;
+         return expect(test::arcsOfKind(d, kind::Cut).size() == 8 && slits == 8,
+                       "four ears with a rounded free corner, locked in slits of the end walls");
      }},
     {"PushInHandHoles0458", &Fco0458, none, 800, 700,
      [](const Model&, const Drawing& d) {
@@ -255,10 +272,16 @@ const FolderCase kCases[] = {
      }},
     // Lid folders of 0443's frame, 800 x 1030: arcs of the tuck corners (and the notch), creases
     // on x = 200 of the side wall, the ears and the dust flap.
-    {"EarsAndDustFlaps0428", &Fco0428, none, 800, 1030, lidFolder(2, 4)},
-    {"PlainLid0430", &Fco0430, none, 800, 1030, lidFolder(3, 1)},
-    {"EarsNoDustFlaps0431", &Fco0431, none, 800, 1030, lidFolder(3, 3)},
-    {"DustFlapsNoEars0432", &Fco0432, none, 800, 1030, lidFolder(3, 2)},
+    // A lid 3 mm longer than the back wall either side: the back ears are cut free of it.
+    {"EarsAndDustFlaps0428", &Fco0428, [](Model& m) { m.Majo[7] = 6; }, 800, 1030,
+     [](const Model& m, const Drawing& d) {
+         return expect(lidFolder(2, 3)(m, d) && hasLine(d, kind::Cut, {200, 700}, {203, 700}),
+                       "ears, dust flaps, and the back ear's top cut along the lid");
+     }},
+    {"SideEars0430", &Fco0430, none, 800, 1030, lidFolder(3, 1, 3)},
+    {"SideEarsDustFlaps0432", &Fco0432, none, 800, 1030, lidFolder(3, 2, 3)},
+    // Borders of hrabat round walls of 200 on a base of 400 x 300.
+    {"Framed0431", &Fco0431, none, 900, 800, framed(8, 50)},
     // The lid row runs over the end columns: end flaps free at its top, the tuck over the bottom.
     {"LidWithEndFlaps0433", &Fco0433, none, 800, 1030,
      [](const Model&, const Drawing& d) {
@@ -279,11 +302,14 @@ const FolderCase kCases[] = {
          return expect(hasLine(d, kind::Crease, {200, 200}, {200, 500}),
                        "inner end walls as high as the outer");
      }},
-    {"DoubleSides0440", &Fco0440, none, 800, 1100,
+    // Seal slots 6 wide, in the side walls 25 below their top and in the lid's side flaps
+    // of 50 as far below its edge, on x = 375 and 228 either side.
+    {"SealSlots0440", &Fco0440, none, 800, 1036,
      [](const Model&, const Drawing& d) {
-         return expect(hasLine(d, kind::Crease, {200, 200}, {600, 200}) &&
-                           horizontalLinesAt(d, kind::Cut, 400).size() == 2,
-                       "inner side walls over the bottom, corner flaps slit from the end walls");
+         bool slots = true;
+         for (double x : {372.0, 378.0, 225.0, 231.0, -372.0, -378.0, -225.0, -231.0})
+             slots = slots && verticalLinesAt(d, kind::Cut, x).size() == 1;
+         return expect(slots, "a seal slot in each side wall and in the lid's flap over it");
      }},
     {"DoubleAllRound0459", &Fco0459, none, 1200, 1100,
      [](const Model&, const Drawing& d) {
@@ -307,12 +333,6 @@ const FolderCase kCases[] = {
                        "floor halves beyond the side walls");
      }},
     // 0457's ears on the end walls: the tray turned a quarter.
-    {"EarsOnEnds0441", &Fco0441, none, 800, 700,
-     [](const Model&, const Drawing& d) {
-         return expect(test::arcsOfKind(d, kind::Cut).size() == 8 &&
-                           horizontalLinesAt(d, kind::Crease, 150).size() == 4,
-                       "four rounded ears hinged on the end walls");
-     }},
     {"HandHolesInEnds0442", &Fco0442, none, 800, 700,
      [](const Model&, const Drawing& d) {
          const auto arcs = test::arcsOfKind(d, kind::Cut);
@@ -321,11 +341,6 @@ const FolderCase kCases[] = {
          });
          return expect(arcs.size() == 4 && inEnds && count(d, kind::Crease, 2) == 4,
                        "a hole in each flapped end wall");
-     }},
-    // Walls of 300: flaps cut back to half the end wall and the overlap, their width shown.
-    {"FlapsOutsideOnEnds0444", &Fco0444, [](Model& m) { m.Hauteur = 300; }, 1000, 900,
-     [](const Model&, const Drawing& d) {
-         return expect(hasDimension(d, {-350, 150}, {-350, 365}), "flaps of 200 + 30 / 2");
      }},
     {"DoubleEnds0445", &Fco0445, none, 1212, 700,
      [](const Model&, const Drawing& d) {

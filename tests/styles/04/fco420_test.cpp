@@ -26,7 +26,20 @@ struct LockingCase {
     bool turned;  // drawn a quarter turn round: the folder runs along x
     // Twin: 0420, walls ending in a plain flap. PlainLid: 0429, mortises counted by pitch.
     // Open: 0425, no lid, its own allowance places. RoundedLid: 0426, tapered dust flaps.
-    enum Shape { Lidded, Twin, Tray, PlainLid, Open, RoundedLid } shape;
+    // RollEnd: 0422 and 0423, the folder's own sizes without its lid. Mailer: 0471, the lid
+    // and a floor flap on each inner wall instead of tenons. HingedTray: 0441, its front rolled
+    // over below the front edge and a tuck flap `hpatrent` deep.
+    enum Shape {
+        Lidded,
+        Twin,
+        Tray,
+        PlainLid,
+        Open,
+        RoundedLid,
+        RollEnd,
+        Mailer,
+        HingedTray
+    } shape;
 };
 
 void PrintTo(const LockingCase& c, std::ostream* os) {
@@ -91,8 +104,11 @@ TEST_P(LockingFolders, DrawCleanSymmetricBlanksOfTheirSizesInEveryShippedGrade) 
             const LockingFolder f =
                 c.shape == LockingCase::Tray
                     ? trayFolder(own, static_cast<std::int16_t>(std::stoi(c.code)))
-                : c.shape == LockingCase::Open ? openTrayFolder(own)
-                                               : lockingFolder(own, c.shape != LockingCase::Twin);
+                : c.shape == LockingCase::Open   ? openTrayFolder(own)
+                : c.shape == LockingCase::Mailer ? mailerFolder(own)
+                : c.shape == LockingCase::HingedTray
+                    ? hingedTrayFolder(own)
+                    : lockingFolder(own, c.shape != LockingCase::Twin);
             const Box box = g.d.extents();
             // The tenons' tips, standing out further where the inner wall stops above the bottom.
             const float tenonTips =
@@ -100,7 +116,12 @@ TEST_P(LockingFolders, DrawCleanSymmetricBlanksOfTheirSizesInEveryShippedGrade) 
             float across = std::max(
                 {f.xa, f.xb, f.reachLimit, f.wall.type == WallType::Locked ? tenonTips : 0.0f});
             float depth = f.y3;
-            if (c.shape == LockingCase::Lidded) {
+            if (c.shape == LockingCase::Mailer) {
+                across = std::max(
+                    {across, f.lidLength / 2 + own.hrabat,
+                     f.half + f.wall.outer + f.wall.top + f.wall.inner + f.wall.floorFlap});
+                depth = f.y5;
+            } else if (c.shape == LockingCase::Lidded || c.shape == LockingCase::HingedTray) {
                 across =
                     std::max({across, f.lidLength / 2 + own.hrabat, f.tuckLength / 2 + f.tuckWing});
                 depth = f.y5;
@@ -115,6 +136,11 @@ TEST_P(LockingFolders, DrawCleanSymmetricBlanksOfTheirSizesInEveryShippedGrade) 
                     std::max({f.xa, f.xb, f.half + f.outerWall + own.hrabat, f.tuckLength / 2});
                 depth = f.y4 + own.hpatrent;
             }
+            // The rolled front hangs below the front edge, its tenons standing out of it.
+            const float below =
+                c.shape == LockingCase::HingedTray
+                    ? own.Dblmur + f.innerWall + own.htenon + innerWallRise(f, own.EpaisseurCarton)
+                    : 0;
             if (c.turned) {
                 EXPECT_NEAR(box.ymin, -box.ymax, 1e-3);
                 EXPECT_NEAR(box.ymax, across, 1e-3);
@@ -123,7 +149,7 @@ TEST_P(LockingFolders, DrawCleanSymmetricBlanksOfTheirSizesInEveryShippedGrade) 
             } else {
                 EXPECT_NEAR(box.xmin, -box.xmax, 1e-3);
                 EXPECT_NEAR(box.xmax, across, 1e-3);
-                EXPECT_NEAR(box.ymin, 0, 1e-3);
+                EXPECT_NEAR(box.ymin, -below, 1e-3);
                 EXPECT_NEAR(box.ymax, depth, 1e-3);
             }
             EXPECT_EQ(mortisesDrawn(g.d, f, c.turned), 2 * f.wall.count);
@@ -149,16 +175,17 @@ INSTANTIATE_TEST_SUITE_P(
     Fco04b, LockingFolders,
     ::testing::Values(LockingCase{"0420", DefaultAllowanceRule::A, false, LockingCase::Twin},
                       LockingCase{"0421", DefaultAllowanceRule::B, false, LockingCase::Lidded},
-                      LockingCase{"0422", DefaultAllowanceRule::A, false, LockingCase::Lidded},
-                      LockingCase{"0423", DefaultAllowanceRule::A, true, LockingCase::Lidded},
+                      LockingCase{"0422", DefaultAllowanceRule::A, false, LockingCase::RollEnd},
+                      LockingCase{"0423", DefaultAllowanceRule::A, true, LockingCase::RollEnd},
                       LockingCase{"0424", DefaultAllowanceRule::Rule0424, false, LockingCase::Tray},
                       LockingCase{"0425", std::nullopt, false, LockingCase::Open},
                       LockingCase{"0426", std::nullopt, false, LockingCase::RoundedLid},
                       LockingCase{"0427", DefaultAllowanceRule::A, false, LockingCase::Lidded},
                       LockingCase{"0429", DefaultAllowanceRule::A, false, LockingCase::PlainLid},
+                      LockingCase{"0441", DefaultAllowanceRule::A, false, LockingCase::HingedTray},
                       LockingCase{"0470", DefaultAllowanceRule::Rule0470, false, LockingCase::Tray},
                       LockingCase{"0471", DefaultAllowanceRule::Rule0470, false,
-                                  LockingCase::Tray}),
+                                  LockingCase::Mailer}),
     [](const auto& info) { return std::string(info.param.code); });
 
 TEST(DefaultAllowances, RulesAAndBAreTheirMultiplesOfTheThickness) {
@@ -336,22 +363,17 @@ TEST(Fco0420, HasItsThumbNotchInTheFrontEdgeAndNoTenons) {
     EXPECT_EQ(mortisesDrawn(g.d, f, false), 0);
 }
 
-TEST(Fco0471, HasAThumbNotchInTheBackWallAs0470HasInTheFront) {
-    for (const char* code : {"0470", "0471"}) {
-        SCOPED_TRACE(code);
-        test::Generated g;
-        g.m.RcoupPouce = 15;
-        findGenerator(code)(g.m, g.d);
-        const LockingFolder f = trayFolder(g.m);
-        int notches = 0;
-        for (const ArcShape& a : test::arcsOfKind(g.d, kind::Cut))
-            if (areNear(a.centre.x, 0, 1e-3) && areNear(a.radius, 15, 1e-3))
-                notches += areNear(a.centre.y, 0, 1e-3)      ? 1
-                           : areNear(a.centre.y, f.y3, 1e-3) ? 10
-                                                             : 100;
-        EXPECT_EQ(notches, std::string(code) == "0470" ? 1 : 11);
-        EXPECT_EQ(f.wall.count, 1);
-    }
+TEST(Fco0470, HasItsThumbNotchInTheFrontWallOnly) {
+    test::Generated g;
+    g.m.RcoupPouce = 15;
+    Fco0470(g.m, g.d);
+    const LockingFolder f = trayFolder(g.m);
+    int notches = 0;
+    for (const ArcShape& a : test::arcsOfKind(g.d, kind::Cut))
+        if (areNear(a.centre.x, 0, 1e-3) && areNear(a.radius, 15, 1e-3))
+            notches += areNear(a.centre.y, 0, 1e-3) ? 1 : 10;
+    EXPECT_EQ(notches, 1);
+    EXPECT_EQ(f.wall.count, 1);
 }
 
 TEST(Fco0423, Is0422WithLengthAndWidthExchangedTurnedAQuarter) {
