@@ -22,5 +22,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Box box = d.extents();
     if (!box.empty && !(std::isfinite(box.width()) && std::isfinite(box.height())))
         std::abort();
+    // Every bridge lies whole on its rule, as a saved drawing must have it.
+    for (const Element& e : d.elements()) {
+        for (const Bridge& b : e.bridges) {
+            if (!(b.width > 0 && b.at - b.width / 2 >= -kEps &&
+                  b.at + b.width / 2 <= strokeLength(e) + kEps))
+                std::abort();
+        }
+    }
     return 0;
 }

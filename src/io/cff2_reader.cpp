@@ -1,5 +1,6 @@
 // CFF2 die-lines: the header's unit, the main design and the sub-designs it calls, line and
 // arc records with their pointage, type and bridges, texts kept as annotation.
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <map>
@@ -19,6 +20,7 @@ constexpr int kMaxCallDepth = 16;
 constexpr double kLargestValue = 1e12;
 constexpr double kMillimetresPerInch = 25.4;
 constexpr double kLargestTypeCode = 1e6;
+constexpr double kMaxBridgesPerRule = 1000;
 
 struct Record {
     std::size_t line = 0;
@@ -132,9 +134,9 @@ Cff2Content parse(std::string_view text) {
 
 class Cff2Drawer {
   public:
-    Cff2Drawer(const Cff2Content& content, const ImportOptions& options, ElementSink& out,
-               ImportReport& report)
-        : content_(content), options_(options), out_(out), report_(report) {}
+    Cff2Drawer(const Cff2Content& content, const ImportOptions& options, Drawing& d,
+               ElementSink& out, ImportReport& report)
+        : content_(content), options_(options), d_(d), out_(out), report_(report) {}
 
     void design(const Design& design, const Affine& m, int depth) {
         const Affine scaled = Affine::scaling(design.scale.x, design.scale.y).then(m);
@@ -164,22 +166,58 @@ class Cff2Drawer {
         return kind::Auxiliary;
     }
 
-    // Bridges follow the geometry: their count, then their width.
-    void keepBridges(const Record& r, std::size_t first, std::size_t countField) {
+    // Bridges follow the geometry: their count, then their width. The cutting table spreads
+    // them evenly, so they are read at the middles of equal parts of the rule (of all the
+    // elements it came out as, when a stretched sub-design turned an arc into lines).
+    void keepBridges(const Record& r, std::size_t first, std::size_t countField, const Affine& m) {
         if (r.fields.size() <= countField || out_.count() == first)
             return;
-        const double count = number(r, countField);
-        if (count < 1 || count > 1e6)
+        const double count = std::floor(number(r, countField));
+        if (count < 1)
             return;
-        const double width = r.fields.size() > countField + 1 ? number(r, countField + 1) : 0;
-        report_.bridges.push_back({first, static_cast<int>(count), width * content_.unit});
+        const double width = r.fields.size() > countField + 1
+                                 ? number(r, countField + 1) * std::sqrt(std::fabs(m.det()))
+                                 : 0;
+        double total = 0;
+        for (std::size_t i = first; i < out_.count(); ++i)
+            total += strokeLength(d_.elements()[i]);
+        if (!(width > 0) || count > kMaxBridgesPerRule || count * width > total + kEps) {
+            report_.notices.push_back(
+                atLine(r.line, "ponts ignorés : largeur nulle ou filet trop court"));
+            return;
+        }
+        spreadBridges(first, static_cast<int>(count), width, total);
+    }
+
+    void spreadBridges(std::size_t first, int count, double width, double total) {
+        std::size_t i = first;
+        double before = 0;  // length of the elements before element i
+        std::vector<Bridge> bridges;
+        for (int k = 0; k < count; ++k) {
+            const double at = total * (k + 0.5) / count;
+            while (i + 1 < out_.count() && at > before + strokeLength(d_.elements()[i])) {
+                setBridges(i, std::move(bridges));
+                bridges.clear();
+                before += strokeLength(d_.elements()[i++]);
+            }
+            const double len = strokeLength(d_.elements()[i]);
+            if (len >= width)
+                bridges.push_back({std::clamp(at - before, width / 2, len - width / 2), width});
+        }
+        setBridges(i, std::move(bridges));
+    }
+
+    void setBridges(std::size_t index, std::vector<Bridge> bridges) {
+        if (!bridges.empty())
+            d_.SetElementBridges(ElementId{kFirstElementId + static_cast<std::int32_t>(index)},
+                                 std::move(bridges));
     }
 
     void line(const Record& r, const Affine& m) {
         const std::int16_t lineKind = kindOf(r);
         const std::size_t first = out_.count();
         out_.line(m({number(r, 4), number(r, 5)}), m({number(r, 6), number(r, 7)}), lineKind);
-        keepBridges(r, first, 8);
+        keepBridges(r, first, 8, m);
     }
 
     void arc(const Record& r, const Affine& m) {
@@ -197,7 +235,7 @@ class Cff2Drawer {
                                         normalizeDegrees(direction < 0 ? a1 : a0), sweep};
         const std::size_t first = out_.count();
         emitArc(m, counterClockwise, lineKind, out_);
-        keepBridges(r, first, 11);
+        keepBridges(r, first, 11, m);
     }
 
     void text(const Record& r, const Affine& m) {
@@ -232,6 +270,7 @@ class Cff2Drawer {
 
     const Cff2Content& content_;
     const ImportOptions& options_;
+    Drawing& d_;
     ElementSink& out_;
     ImportReport& report_;
     std::set<int> unknown_;
@@ -245,7 +284,7 @@ FileResult readCff2Text(std::string_view text, const ImportOptions& options, Dra
     try {
         const Cff2Content content = parse(text);
         ElementSink sink(d, kMaxElements);
-        Cff2Drawer drawer(content, options, sink, report);
+        Cff2Drawer drawer(content, options, d, sink, report);
         drawer.design(content.designs.at(content.mainName),
                       Affine::scaling(content.unit, content.unit), 0);
     } catch (const ImportError& e) {

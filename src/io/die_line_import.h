@@ -26,19 +26,10 @@ struct ImportOptions {
     std::optional<double> unitWhenAbsent;
 };
 
-// A CFF2 rule's bridges (gaps left in the rule so the blank holds in the sheet), by element.
-struct BridgeRecord {
-    std::size_t element = 0;  // index in the drawing's elements
-    int count = 0;
-    double width = 0;
-    friend bool operator==(const BridgeRecord&, const BridgeRecord&) = default;
-};
-
 struct ImportReport {
     // Layers (or "type N" keys) the table does not know, whose lines were kept as annotation.
     std::vector<std::string> unknownLayers;
     bool unitAbsent = false;  // the DXF file says no unit and none was given
-    std::vector<BridgeRecord> bridges;
     // What was left out or changed on the way, in French (skipped entity kinds, ...).
     std::vector<std::string> notices;
 };

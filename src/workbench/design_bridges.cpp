@@ -44,7 +44,7 @@ BridgeRules bridgeRules(const Model& m) {
 }
 
 void placeDesignBridges(const Model& m, Drawing& d) {
-    if (m.ponts)
+    if (m.ponts && !hasBridges(d))
         applyBridges(d, placeBridges(d, bridgeRules(m)));
 }
 

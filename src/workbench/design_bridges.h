@@ -11,7 +11,8 @@ namespace brontaxe {
 
 BridgeRules bridgeRules(const Model& m);
 
-// Places the bridges the design asks for on the blank just drawn (before any pose).
+// Places the bridges the design asks for on the blank just drawn (before any pose). A die-line
+// that came with bridges of its own keeps them.
 void placeDesignBridges(const Model& m, Drawing& d);
 
 // "Règles de la forme": per line kind the length, rules, bends, arcs and bridges, and the

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "board/allowance_lookup.h"
+#include "drawing/bridges.h"
 #include "io/drawing_files.h"
 #include "io/fold_files.h"
 #include "model/model_fields.h"
@@ -86,6 +87,9 @@ void measureFixedDrawing(Model& m, Drawing& d) {
     m.LgMiChair = static_cast<float>(d.KindLength(kind::HalfCut));
     m.LgRainant = static_cast<float>(d.KindLength(kind::Crease));
     m.LgTotal = m.LgCoupant + m.LgPerfoRainant + m.LgPerfo + m.LgMiChair + m.LgRainant;
+    const BridgeTotals bridges = bridgeTotals(d, kind::Cut);
+    m.NbPonts = bridges.count;
+    m.LgPonts = static_cast<float>(bridges.width);
     // The cut surface and the waste belong to a generated blank.
     m.SurfDecoupee = 0;
     m.PerteHorsTout = m.PerteFormat = -1;

@@ -1,10 +1,11 @@
-// Bridges as each format keeps them, read back by a parse of our own or by ezdxf.
+// Bridges as each format keeps them, read back by our readers, a parse in the test or ezdxf.
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "drawing/bridges.h"
 #include "io/des_format.h"
+#include "io/die_line_import.h"
 #include "io/drawing_files.h"
 #include "platform/process.h"
 #include "styles/02/fco200.h"
@@ -24,10 +25,12 @@ struct BridgedBlank : ::testing::Test {
     test::TempDir dir;
 };
 
-// The rule records of a CFF2 file (line and arc records of a real rule, type 1 to 5) as their
-// two last fields: bridge count and width.
-std::vector<std::pair<int, double>> ruleBridges(const std::string& text) {
-    std::vector<std::pair<int, double>> out;
+// Bridge count and width of each rule (line or arc of a real rule) in a CFF2 file, in order.
+using RuleBridges = std::vector<std::pair<int, double>>;
+
+// A parse of our own: the two last fields of the line and arc records of type 1 to 5.
+RuleBridges parsedBridges(const std::string& text) {
+    RuleBridges out;
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);) {
         std::vector<std::string> f;
@@ -40,14 +43,30 @@ std::vector<std::pair<int, double>> ruleBridges(const std::string& text) {
     return out;
 }
 
+// The program's own die-line reader.
+RuleBridges readBridges(const std::string& text) {
+    Drawing d;
+    ImportReport report;
+    EXPECT_TRUE(readCff2Text(text, {}, d, report).ok);
+    RuleBridges out;
+    for (const Element& e : d.elements()) {
+        if (e.lineKind != kind::Auxiliary && e.type() != ShapeType::Text)
+            out.emplace_back(static_cast<int>(e.bridges.size()),
+                             e.bridges.empty() ? 0 : e.bridges.front().width);
+    }
+    return out;
+}
+
 TEST_F(BridgedBlank, Cff2RecordsCarryEachLinesBridges) {
     ASSERT_TRUE(SaveDrawing(g.d, dir / "b.cf2").ok);
-    std::vector<std::pair<int, double>> expected;
+    RuleBridges expected;
     for (const Element& e : g.d.elements()) {
         if (e.type() == ShapeType::Line || e.type() == ShapeType::Arc)
             expected.emplace_back(static_cast<int>(e.bridges.size()), e.bridges.empty() ? 0 : 0.5);
     }
-    EXPECT_EQ(ruleBridges(test::readFile(dir / "b.cf2")), expected);
+    const std::string text = test::readFile(dir / "b.cf2");
+    EXPECT_EQ(parsedBridges(text), expected);
+    EXPECT_EQ(readBridges(text), expected);
 }
 
 TEST_F(BridgedBlank, DxfCutIsTheFigureLessTheBridges) {

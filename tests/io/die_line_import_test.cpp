@@ -173,7 +173,7 @@ TEST(DieLineImport, PlacementsLandWhereTheFileSays) {
     }
 }
 
-TEST(DieLineImport, ReportSaysWhatTheTableDidNotKnowAndKeepsBridges) {
+TEST(DieLineImport, ReportSaysWhatTheTableDidNotKnow) {
     Drawing d;
     ImportReport report;
     ASSERT_TRUE(readDxfText(dxf("0 LINE 8 Calque7 10 0 20 0 11 9 21 0 0 LINE 8 Calque7 10 0 20 "
@@ -207,8 +207,53 @@ TEST(DieLineImport, ReportSaysWhatTheTableDidNotKnowAndKeepsBridges) {
                              "L,2,7,0,0,0,2,0\nEND\n$EOF\n",
                              ImportOptions{}, d, cff2)
                     .ok);
-    EXPECT_EQ(cff2.bridges, (std::vector<BridgeRecord>{{0, 2, 0.25 * 25.4}}));
     EXPECT_EQ(cff2.unknownLayers, std::vector<std::string>{"type 7"});
+}
+
+Point pointAlong(const Element& e, double at) {
+    if (const auto* l = std::get_if<LineShape>(&e.shape))
+        return l->a + unit(l->b - l->a) * at;
+    const auto& arc = std::get<ArcShape>(e.shape);
+    return pointOnCircle(arc.centre, arc.radius, arc.startDeg + toDegrees(at / arc.radius));
+}
+
+// Where the bridges of a rule record land, as points of the drawing and widths: spread evenly
+// along the rule whatever elements it came out as (a bridge across two of them moves into one).
+TEST(DieLineImport, Cff2BridgesAreSpreadAlongTheirRule) {
+    struct Bridged {
+        const char* name;
+        std::string records;
+        std::vector<Point> centres;
+        double width = 0;
+    };
+    const Bridged cases[] = {
+        {"LineInInches", "UI\nMAIN,M\nL,2,1,0,0,0,4,0,2,0.25\n", {{25.4, 0}, {76.2, 0}}, 6.35},
+        {"ClockwiseArc",
+         "UM\nMAIN,M\nA,2,1,0,0,10,10,0,0,0,-1,1,0.5\n",
+         {{10 / std::sqrt(2.0), 10 / std::sqrt(2.0)}},
+         0.5},
+        {"ArcStretchedIntoLines",
+         "UM\nMAIN,M\nSCALE,2,1\nA,2,1,0,10,0,-10,0,0,0,1,1,0.5\n",
+         {{0, 10}},
+         std::sqrt(2.0) * 0.5},
+        {"WiderThanTheirRule", "UM\nMAIN,M\nL,2,1,0,0,0,1,0,3,0.5\n", {}, 0},
+    };
+    for (const Bridged& c : cases) {
+        SCOPED_TRACE(c.name);
+        Drawing d;
+        ImportReport report;
+        ASSERT_TRUE(readCff2Text("$BOF\n" + c.records + "END\n$EOF\n", {}, d, report).ok);
+        std::vector<Point> centres;
+        for (const Element& e : d.elements()) {
+            for (const Bridge& b : e.bridges) {
+                EXPECT_NEAR(b.width, c.width, 1e-9);
+                centres.push_back(pointAlong(e, b.at));
+            }
+        }
+        ASSERT_EQ(centres.size(), c.centres.size());
+        for (std::size_t k = 0; k < centres.size(); ++k)
+            EXPECT_LT(distance(centres[k], c.centres[k]), 0.5);
+    }
 }
 
 TEST(DieLineImport, DamagedFilesAreRefusedNamingTheLineAndTheReason) {

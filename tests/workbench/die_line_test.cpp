@@ -195,7 +195,7 @@ TEST(DieLine, SavedAsDesItReopensAndTheUsersNamesAreRemembered) {
     EXPECT_EQ(kept.layerKind("Kiss"), std::nullopt);
 
     test::writeFile(dir / "plan.cf2",
-                    "$BOF\nV2\nMAIN,M\nUM\nL,2,9,0,0,0,100,0,0,0\nL,2,9,0,100,0,100,50,0,0\n"
+                    "$BOF\nV2\nMAIN,M\nUM\nL,2,9,0,0,0,100,0,2,0.5\nL,2,9,0,100,0,100,50,0,0\n"
                     "L,2,9,0,100,50,0,50,0,0\nL,2,9,0,0,50,0,0,0,0\nEND\n$EOF\n");
     Workbench wb{settings};
     wb.startUp();
@@ -210,6 +210,12 @@ TEST(DieLine, SavedAsDesItReopensAndTheUsersNamesAreRemembered) {
     EXPECT_FALSE(reopened.parametric);
     EXPECT_FALSE(wb.hasDieLine());
     EXPECT_NEAR(wb.model().LgCoupant, 300, 1e-3);
+    // With its bridges, counted in the figures of a window that had none.
+    Workbench fresh{settings};
+    fresh.startUp();
+    ASSERT_TRUE(openDesign(fresh, dir / "plan.des").result.ok);
+    EXPECT_EQ(fresh.model().NbPonts, 2);
+    EXPECT_NEAR(fresh.model().LgPonts, 1.0, 1e-6);
 }
 
 }  // namespace
