@@ -8,7 +8,6 @@
 #include <set>
 
 #include "board/allowance_lookup.h"
-#include "styles/02/fco200_rules.h"
 #include "support/outline.h"
 #include "support/shipped_tables.h"
 #include "support/style_fixture.h"
@@ -41,15 +40,6 @@ Sized draw(const std::string& code, float l = 400, float w = 300, float h = 200)
 }
 
 using test::refusedSaying;
-
-TEST(Fco02Check, TheRegularBottomUnder0212sLidMeetsInTheMiddle) {
-    const Sized s = draw("0212");
-    EXPECT_TRUE(test::drawnClean(s.run));
-    // Bottom flaps of half the 303 mm width panel, below the body half of 100 + 1.5.
-    EXPECT_NEAR(s.g.d.extents().ymin, -(101.5 + 151.5), 0.01);
-    for (const FoldPair& f : folds0212(s.g.m))
-        EXPECT_LE(f.depthA + f.depthB, f.span + 0.01) << f.what;
-}
 
 TEST(Fco02Check, HalfLengthFlapsOf0205StayWithinTheBox) {
     EXPECT_TRUE(test::drawnClean(draw("0205").run));
@@ -184,27 +174,6 @@ TEST(Fco02Check, TheHandHolesOf0200AreDPoignBelowTheOpenEdge) {
     // Two holes, each with a straight cut along both its long edges.
     EXPECT_EQ(horizontalCount(s.g.d, nearEdge), 2u);
     EXPECT_EQ(horizontalCount(s.g.d, farEdge), 2u);
-}
-
-TEST(Fco02Check, TheCentreBottomFlapOf0217IsRoundedOnBothSides) {
-    const Sized s = draw("0217");
-    ASSERT_TRUE(test::drawnClean(s.run));
-    // The tabbed flap hangs from the third panel (the length panel after the width panel).
-    const Model& m = s.g.m;
-    const double left = m.lgPatte + (m.Longueur + m.Majo[1]) + (m.Largeur + m.Majo[2]);
-    const double width = m.Longueur + m.Majo[3];
-    const double middle = left + width / 2;
-    std::vector<Point> centres;
-    for (const ArcShape& a : test::arcsOfKind(s.g.d, kind::Cut))
-        if (a.centre.y < 0 && a.centre.x > left && a.centre.x < left + width)
-            centres.push_back(a.centre);
-    ASSERT_EQ(centres.size(), 4u);
-    for (const Point& c : centres) {
-        const bool mirrored = std::any_of(centres.begin(), centres.end(), [&](const Point& o) {
-            return areNear(o, {2 * middle - c.x, c.y}, 0.01);
-        });
-        EXPECT_TRUE(mirrored) << c.x << ", " << c.y;
-    }
 }
 
 }  // namespace

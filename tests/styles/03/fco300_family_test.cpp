@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 
 #include "board/allowance_lookup.h"
@@ -223,18 +222,6 @@ TEST(Fco0300, WithoutLidAllowancesTheLidGrowsByTheBoardThickness) {
     EXPECT_NEAR(d.extents().ymax, b2 + f2, 1e-3);
 }
 
-TEST(Fco0300, TheLidAloneStaysAtItsPlaceBesideTheHiddenBottom) {
-    Model m = test::startupModel();
-    m.Majo.fill(0);
-    m.AfficheMorceau[3] = 0;
-    Drawing d;
-    generatorOf("0300")(m, d);
-    const float x = 400 + 203 + 203 + m.EspPoseX;
-    EXPECT_TRUE(hasDimension(d, {x - 203, 78}, {x + 203, 78}));
-    EXPECT_NEAR(d.extents().xmin, x - 406, 1e-3);
-    EXPECT_EQ(test::dimensions(d).size(), 4u);
-}
-
 TEST(Fco0300, FlapsOfHrabatUnlessAutoAndTheFlapDimensionOnlyWhenNotLowerThanHalfTheLength) {
     Model m = test::startupModel();
     m.Majo.fill(0);
@@ -337,78 +324,6 @@ INSTANTIATE_TEST_SUITE_P(Fco03, ThreeParts,
                              return std::string(info.param.code) + info.param.profile;
                          });
 
-// What sets a code apart from its neighbour, on the shipped allowances of grade 1.
-struct FormCase {
-    const char* code;
-    ::testing::AssertionResult (*feature)(const Model&, const Drawing&);
-};
-
-void PrintTo(const FormCase& c, std::ostream* os) {
-    *os << c.code;
-}
-
-// 0304: the lid is the bottom grown by allowances 6 to 9 (0300 reads them on the inside
-// sizes): half of 6 on the half length, half of 7 on the half width, 8 on the walls.
-::testing::AssertionResult lidGrownFromTheBottom(const Model& m, const Drawing& d) {
-    const Tray b = bottomTray(m);
-    const float a2 = b.a + m.Majo[6] / 2, b2 = b.b + m.Majo[7] / 2, h2 = b.h + m.Majo[8];
-    const float x = b.a + b.h + 17 + a2 + h2;
-    return test::expect(hasDimension(d, {x - a2, b2 / 2}, {x + a2, b2 / 2}) &&
-                            hasDimension(d, {x + a2, -b2 / 2}, {x + a2 + h2, -b2 / 2}) &&
-                            std::abs(d.extents().xmax - (x + a2 + h2)) < 1e-3,
-                        "a lid of half length " + std::to_string(a2) + " and walls " +
-                            std::to_string(h2) + " centred at " + std::to_string(x));
-}
-
-// 0350 and 0351: every wall of an octagonal tray carries a lap, hinged on its end as high as
-// the wall, that glues it to the next one: eight hinges beside the eight sides of each base.
-::testing::AssertionResult wallsLapped(const Drawing& d, double wall, int trays,
-                                       std::size_t otherCreases) {
-    int hinges = 0;
-    const auto creases = test::linesOfKind(d, kind::Crease);
-    for (const LineShape& l : creases)
-        hinges += std::abs(std::hypot(l.b.x - l.a.x, l.b.y - l.a.y) - wall) < 1e-3;
-    return test::expect(hinges == 8 * trays && creases.size() == 16 * trays + otherCreases,
-                        std::to_string(hinges) + " hinges of " + std::to_string(wall) + " among " +
-                            std::to_string(creases.size()) + " creases");
-}
-
-// 0350: one tray, `hrabat` high, and the band's glue flap and seven folds.
-::testing::AssertionResult bandTrayLapped(const Model& m, const Drawing& d) {
-    return wallsLapped(d, m.hrabat, 1, 8);
-}
-
-// 0351: bottom and lid, each on its own, the bottom's walls H + allowance 5 high and the
-// lid's H + allowance 8.
-::testing::AssertionResult octagonalPairLapped(const Model& m, const Drawing&) {
-    for (const auto& [flag, wall] :
-         {std::pair{3, m.Hauteur + m.Majo[5]}, std::pair{1, m.Hauteur + m.Majo[8]}}) {
-        Model only = m;
-        only.AfficheMorceau[4 - flag] = 0;  // the other piece's flag
-        Drawing d;
-        generatorOf("0351")(only, d);
-        if (auto r = wallsLapped(d, wall, 1, 0); !r)
-            return r;
-    }
-    return ::testing::AssertionSuccess();
-}
-
-class TelescopeForms : public ::testing::TestWithParam<FormCase> {};
-
-TEST_P(TelescopeForms, DrawTheirDefiningFeatureClean) {
-    const FormCase& c = GetParam();
-    Model m = modelFor(c.code);
-    Drawing d;
-    EXPECT_TRUE(test::drawnClean(test::runStyle(c.code, m, d)));
-    EXPECT_TRUE(c.feature(m, d));
-}
-
-INSTANTIATE_TEST_SUITE_P(Fco03, TelescopeForms,
-                         ::testing::Values(FormCase{"0304", &lidGrownFromTheBottom},
-                                           FormCase{"0350", &bandTrayLapped},
-                                           FormCase{"0351", &octagonalPairLapped}),
-                         [](const auto& info) { return std::string(info.param.code); });
-
 TEST(TelescopeDomain, OctagonalWallsWithoutALapAreRefused) {
     for (const char* code : {"0350", "0351"}) {
         Model m = modelFor(code);
@@ -418,25 +333,6 @@ TEST(TelescopeDomain, OctagonalWallsWithoutALapAreRefused) {
             << code;
     }
 }
-
-TEST(Fco0309, EachTrayIsFourQuartersOfSevenLinesAndThreeDimensions) {
-    Model m = modelFor("0309");
-    const Drawing d = draw("0309", m);
-    EXPECT_EQ(d.ElementCount(), 2 * (4 * 7 + 3));
-    // The webbed corner folds along its diagonal.
-    const Tray t = bottomTray(m);
-    bool diagonal = false;
-    for (const LineShape& l : test::linesOfKind(d, kind::Crease))
-        diagonal = diagonal ||
-                   (areNear(l.a, Point{t.a, t.b}) && areNear(l.b, Point{t.a + t.h, t.b + t.h}));
-    EXPECT_TRUE(diagonal);
-}
-
-}  // namespace
-}  // namespace brontaxe
-
-namespace brontaxe {
-namespace {
 
 TEST(Fco0301, TheLidsGluedFlapsReachHPlusAllowance9OrTheBottomsFlapAndAThickness) {
     // Walls wide enough that the flaps are not cut back to half the wall.
@@ -457,20 +353,6 @@ TEST(Fco0301, TheLidsGluedFlapsReachHPlusAllowance9OrTheBottomsFlapAndAThickness
     const Drawing w = draw("0301", with, {false, true});
     const float c2 = w.extents().xmin + (w.extents().width() / 2);
     EXPECT_FALSE(test::verticalLinesAt(w, kind::Cut, c2 + lid.a + std::min(240.0f, lid.b)).empty());
-}
-
-TEST(Fco0302, TheHandHolesHangDPoignBelowTheEndWallsTopEdge) {
-    Model m = modelFor("0302");
-    const Tray t = bottomTray(m);
-    const Drawing d = draw("0302", m, {true, false});
-    int arcs = 0;
-    for (const Element& e : d.elements()) {
-        if (const auto* a = std::get_if<ArcShape>(&e.shape)) {
-            ++arcs;
-            EXPECT_NEAR(std::abs(a->centre.x), t.a + t.h - m.DPoign - m.HPoign / 2, 1e-3);
-        }
-    }
-    EXPECT_EQ(arcs, 4);  // two round ends in each end wall
 }
 
 TEST(Fco0330Voranis, EachInnerWallHasItsTenonsOverAsManyMortises) {
