@@ -29,6 +29,7 @@ constexpr ShippedName kShippedLayers[] = {
     {"CREASING", kind::Crease},
     {"RAINANT", kind::Crease},
     {"RAINURE", kind::Crease},
+    {"RAINAGE", kind::Crease},
     {"RILL", kind::Crease},
     {"PERFORATION", kind::Perforation},
     {"PERFO", kind::Perforation},

@@ -312,6 +312,7 @@ TEST(LineKindTable, UsualNamesAndOursWhateverTheirSpelling) {
         {"CUT-LINES 2", kind::Cut},
         {"Rill", kind::Crease},
         {"rainure", kind::Crease},
+        {"Rainage", kind::Crease},
         {"Perforation", kind::Perforation},
         {"half_cut", kind::HalfCut},
         {"Mi-chair", kind::HalfCut},
