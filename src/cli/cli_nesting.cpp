@@ -40,7 +40,7 @@ std::optional<std::string> applyNesting(Workbench& wb, const NestingOptions& o, 
         return std::string("aucune pose ne tient sur le Format Carton");
     takeNestingOffer(wb, *offer);
     out << "Imposition optimisée : " << offer->arrangement.poses.size() << " poses ("
-        << patternText(offer->arrangement.pattern) << "), grille : " << offer->gridPoses
+        << patternDescription(offer->arrangement.pattern) << "), grille : " << offer->gridPoses
         << " poses sur " << millimetres(offer->sheetX) << " x " << millimetres(offer->sheetY)
         << " mm\n";
     return std::nullopt;

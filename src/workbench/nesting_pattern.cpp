@@ -13,6 +13,15 @@ std::string patternText(const NestPattern& p) {
     return text;
 }
 
+std::string patternDescription(const NestPattern& p) {
+    std::string text = "découpe tournée de " + std::to_string(p.turn) + "°";
+    if (p.turnedRows)
+        text += ", un rang sur deux retourné";
+    if (p.turnedColumns)
+        text += ", une colonne sur deux retournée";
+    return text;
+}
+
 std::optional<NestPattern> readPattern(const std::string& text) {
     std::istringstream in(text);
     NestPattern p;

@@ -17,6 +17,8 @@ struct NestPattern {
 
 // "90 rangs", "0 colonnes", "180 rangs colonnes": the pattern as a drawing file keeps it.
 std::string patternText(const NestPattern& p);
+// The arrangement in words, for the user: "découpe tournée de 90°, une colonne sur deux retournée".
+std::string patternDescription(const NestPattern& p);
 std::optional<NestPattern> readPattern(const std::string& text);
 
 }  // namespace brontaxe

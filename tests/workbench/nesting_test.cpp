@@ -195,7 +195,9 @@ TEST(Nesting, CommandLine) {
                       "--format-x", "2000", "--format-y", "1500", "--optimiser"},
                      config);
     EXPECT_EQ(run.code, 0) << run.err;
-    EXPECT_NE(run.out.find("Imposition optimisée : 4 poses (270 colonnes), grille : 3 poses"),
+    EXPECT_NE(run.out.find(
+                  "Imposition optimisée : 4 poses (découpe tournée de 270°, une colonne sur deux "
+                  "retournée), grille : 3 poses"),
               std::string::npos)
         << run.out;
     EXPECT_NE(run.out.find("Poses : 4 x 1 = 4"), std::string::npos) << run.out;
