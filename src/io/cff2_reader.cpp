@@ -38,14 +38,6 @@ struct Cff2Content {
     std::map<std::string, Design, std::less<>> designs;
 };
 
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
-        s.remove_suffix(1);
-    return s;
-}
-
 std::vector<std::string_view> splitFields(std::string_view line) {
     std::vector<std::string_view> out;
     for (;;) {

@@ -13,14 +13,6 @@ namespace {
 constexpr double kLargestValue = 1e12;
 constexpr std::size_t kShownValue = 40;
 
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
-        s.remove_suffix(1);
-    return s;
-}
-
 std::string shown(std::string_view v) {
     return "« " + std::string(v.substr(0, kShownValue)) + (v.size() > kShownValue ? "..." : "") +
            " »";
@@ -94,6 +86,14 @@ std::string utf8Text(std::string_view text) {
             appendUtf8(kWindows1252[c - 0x80] != 0 ? kWindows1252[c - 0x80] : '?', out);
     }
     return out;
+}
+
+std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+        s.remove_suffix(1);
+    return s;
 }
 
 std::string atLine(std::size_t line, const std::string& reason) {

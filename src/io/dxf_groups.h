@@ -39,6 +39,9 @@ int intValue(const DxfGroup& g);
 // Windows code page, and DXF writes what that cannot hold as \U+XXXX.
 std::string utf8Text(std::string_view text);
 
+// A field without its leading and trailing blanks and the carriage return of a CRLF line.
+std::string_view trimmed(std::string_view s);
+
 // "ligne 12 : ..." for messages.
 std::string atLine(std::size_t line, const std::string& reason);
 
