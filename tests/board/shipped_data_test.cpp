@@ -224,17 +224,5 @@ TEST(ShippedData, ChangingTheDataDirectoryStoresItAndReloadsTheTables) {
     EXPECT_EQ(next.model().EpaisseurCarton, 5.0f);
 }
 
-TEST(ShippedData, DamagedTablesAreReportedByTheCommandLine) {
-    test::TempDir config;
-    std::filesystem::create_directories(config / "data");
-    test::writeFile(config / "data" / "csqual2.kor", "\"\"\r\n\"\"\r\n\"1 - B\",\"B\",trois,6\r\n");
-    test::writeFile(config / "korparam.ini",
-                    "[Preferences]\nMajoFefco=" + (config / "data").string() + "/\n");
-    const CliRun r = runCli({"0201"}, config);
-    EXPECT_EQ(r.code, 4);  // drawn, with a data warning
-    EXPECT_NE(r.err.find("Attention : "), std::string::npos);
-    EXPECT_NE(r.err.find("csqual2.kor, ligne 3"), std::string::npos) << r.err;
-}
-
 }  // namespace
 }  // namespace brontaxe

@@ -11,7 +11,6 @@
 #include "platform/pending_files.h"
 #include "support/line_kinds_drawing.h"
 #include "support/temp_dir.h"
-#include "workbench/preferences.h"
 
 namespace brontaxe {
 namespace {
@@ -252,16 +251,6 @@ TEST(Preferences, StartUpReadsTheViewerTheTemplateAndTheProfileInUpperCase) {
     EXPECT_EQ(p.wb.model().Chemin3D, "/opt/pliao/pliao");
     EXPECT_EQ(p.wb.model().NomModel, "fiche1.des");
     EXPECT_EQ(p.wb.model().Personnalisation, "VORANIS");
-}
-
-TEST(Preferences, TheConfigurationStoresTheProfileTrimmedInUpperCaseAndTheViewer) {
-    test::TempDir dir;
-    Program p(dir.path());
-    EXPECT_FALSE(storeConfiguration(p.wb.model(), p.wb.settings(), "  voranis ", "PLIAO"));
-    EXPECT_EQ(p.wb.model().Personnalisation, "VORANIS");
-    Program restarted(dir.path());
-    EXPECT_EQ(restarted.wb.model().Personnalisation, "VORANIS");
-    EXPECT_EQ(restarted.wb.model().Soft3D, "PLIAO");
 }
 
 TEST(Preferences, AnAllowanceFolderIsStoredEvenWithoutTablesAndAMissingOneIsRefused) {

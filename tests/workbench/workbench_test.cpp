@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "builders/emit.h"
-#include "drawing/drawing_dump.h"
 #include "support/temp_dir.h"
 #include "workbench/window_figures.h"
 
@@ -76,24 +75,6 @@ TEST(Workbench, FailedGenerationIsReportedAndTheNextOneWorks) {
     r = wb.regenerate();
     EXPECT_TRUE(r.drawn);
     EXPECT_FLOAT_EQ(wb.model().HorsToutX, 1436);
-}
-
-TEST(Workbench, CodesWithoutAGeneratorKeepThePreviousDrawingAndSaySo) {
-    test::TempDir dir;
-    Workbench wb(platform::PrivateProfile(dir.path()));
-    wb.startUp();
-    wb.regenerate();
-    const std::string before = dumpDrawing(wb.drawing());
-    const float width = wb.model().HorsToutX;
-    for (const char* code : {"0299", "0201 ", "0605"}) {
-        wb.window().codeText = code;
-        const RegenerationReport r = wb.regenerate();
-        EXPECT_FALSE(r.drawn) << code;
-        EXPECT_TRUE(r.keptPrevious) << code;
-        EXPECT_FALSE(r.message.empty()) << code;
-        EXPECT_EQ(dumpDrawing(wb.drawing()), before) << code;
-        EXPECT_EQ(wb.model().HorsToutX, width) << code;
-    }
 }
 
 TEST(Workbench, StartUpSetsTheHandleGapFromTheGradeAndReadsTheCustomerProfile) {
