@@ -1,5 +1,6 @@
 #include "builders/alternate_folds.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 
@@ -10,6 +11,10 @@ namespace brontaxe {
 namespace {
 
 enum class Edge { None, Cut, Crease };
+
+struct Span {
+    float lo, hi;
+};
 
 struct GridLine {
     Edge edge;
@@ -54,15 +59,40 @@ class Grid {
         return column >= r.firstColumn && column <= r.lastColumn;
     }
 
+    // The cell's stretch along x, narrowed at the ends of a row that asks for it.
+    Span span(int row, int column) const {
+        Span s{x(column), x(column + 1)};
+        const FoldRow& r = g_.rows[static_cast<std::size_t>(row)];
+        const float w = r.endCellWidth;
+        if (w <= 0 || w >= s.hi - s.lo || r.firstColumn == r.lastColumn || creasedAcross(column))
+            return s;
+        if (column == r.firstColumn)
+            s.lo = s.hi - w;
+        else if (column == r.lastColumn)
+            s.hi = s.lo + w;
+        return s;
+    }
+
+    bool narrowed(int row, int column) const {
+        const Span s = span(row, column);
+        return covered(row, column) && (s.lo != x(column) || s.hi != x(column + 1));
+    }
+
     bool creasedAcross(int column) const {
         const auto c = static_cast<std::size_t>(column);
         return c < g_.creasedAcross.size() && g_.creasedAcross[c];
     }
 
-    // Boundary between rows `row` - 1 and `row` inside one column.
-    Edge rowBoundary(int row, int column) const {
+    // Boundary between rows `row` - 1 and `row` inside one column, and where along x it runs.
+    Edge rowBoundary(int row, int column, Span& along) const {
         const bool below = covered(row - 1, column);
         const bool above = covered(row, column);
+        along = {x(column + 1), x(column)};
+        for (const int r : {row - 1, row})
+            if (covered(r, column)) {
+                along.lo = std::min(along.lo, span(r, column).lo);
+                along.hi = std::max(along.hi, span(r, column).hi);
+            }
         if (below && above)
             return creasedAcross(column) ? Edge::Crease : Edge::Cut;
         return below || above ? Edge::Cut : Edge::None;
@@ -70,8 +100,10 @@ class Grid {
 
     // Boundary between columns `column` - 1 and `column` inside one row.
     Edge columnBoundary(int row, int column) const {
-        const bool left = column > 0 && covered(row, column - 1);
-        const bool right = column < columnCount() && covered(row, column);
+        const bool left =
+            column > 0 && covered(row, column - 1) && span(row, column - 1).hi == x(column);
+        const bool right =
+            column < columnCount() && covered(row, column) && span(row, column).lo == x(column);
         if (left && right)
             return Edge::Crease;
         return left || right ? Edge::Cut : Edge::None;
@@ -88,9 +120,23 @@ std::vector<GridLine> segments(const Grid& grid) {
     std::vector<GridLine> out;
     for (int r = 0; r <= grid.rowCount(); ++r)
         for (int c = 0; c < grid.columnCount(); ++c) {
-            const Edge e = grid.rowBoundary(r, c);
-            if (e != Edge::None)
-                out.push_back({e, grid.x(c), grid.y(r), grid.x(c + 1), grid.y(r)});
+            Span along{};
+            const Edge e = grid.rowBoundary(r, c, along);
+            if (e == Edge::None)
+                continue;
+            // Split where a narrowed cell's free side ends on it, so that the two lines meet
+            // end to end.
+            float from = along.lo;
+            for (const int side : {r - 1, r})
+                if (grid.narrowed(side, c)) {
+                    const Span s = grid.span(side, c);
+                    for (const float at : {s.lo, s.hi})
+                        if (at > from && at < along.hi) {
+                            out.push_back({e, from, grid.y(r), at, grid.y(r)});
+                            from = at;
+                        }
+                }
+            out.push_back({e, from, grid.y(r), along.hi, grid.y(r)});
         }
     for (int c = 0; c <= grid.columnCount(); ++c)
         for (int r = 0; r < grid.rowCount(); ++r) {
@@ -98,6 +144,14 @@ std::vector<GridLine> segments(const Grid& grid) {
             if (e != Edge::None)
                 out.push_back({e, grid.x(c), grid.y(r), grid.x(c), grid.y(r + 1)});
         }
+    // The free side of a narrowed cell.
+    for (int r = 0; r < grid.rowCount(); ++r)
+        for (int c = 0; c < grid.columnCount(); ++c)
+            if (grid.narrowed(r, c)) {
+                const Span s = grid.span(r, c);
+                const float x = s.lo != grid.x(c) ? s.lo : s.hi;
+                out.push_back({Edge::Cut, x, grid.y(r), x, grid.y(r + 1)});
+            }
     return out;
 }
 

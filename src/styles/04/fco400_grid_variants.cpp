@@ -47,9 +47,9 @@ void Fco0433(Model& m, Drawing& d) {
     // The lid's end flaps close over the end walls; its tuck flap slides inside the front.
     const FolderSizes s = folderSizes(m);
     FoldGrid g = threeColumns(s);
-    g.rows = {{s.H5, 0, 2},
+    g.rows = {{s.H5, 0, 2, cornerFlapWidth(s)},
               {s.W3, 0, 2},
-              {s.H5, 0, 2},
+              {s.H5, 0, 2, cornerFlapWidth(s)},
               {s.W3 + gridFolderAllowances(m).lidHalves, 0, 2},
               {m.hpatrent, 1, 1}};
     drawGrid(m, d, g);
@@ -60,7 +60,7 @@ void Fco0436(Model& m, Drawing& d) {
     const FolderSizes s = folderSizes(m);
     FoldGrid g = fiveColumns(m, s);
     g.columns.front() = g.columns.back() = m.hpatrent;
-    g.rows = {{s.H5, 1, 3}, {s.W3, 0, 4}, {s.H5, 1, 3}};
+    g.rows = {{s.H5, 1, 3, cornerFlapWidth(s)}, {s.W3, 0, 4}, {s.H5, 1, 3, cornerFlapWidth(s)}};
     drawGrid(m, d, g);
 }
 
@@ -68,7 +68,7 @@ void Fco0437(Model& m, Drawing& d) {
     // The inner end walls roll over and hold the corner flaps between the two layers.
     const FolderSizes s = folderSizes(m);
     FoldGrid g = fiveColumns(m, s);
-    g.rows = {{s.H5, 1, 3}, {s.W3, 0, 4}, {s.H5, 1, 3}};
+    g.rows = {{s.H5, 1, 3, cornerFlapWidth(s)}, {s.W3, 0, 4}, {s.H5, 1, 3, cornerFlapWidth(s)}};
     drawGrid(m, d, g);
 }
 
@@ -76,7 +76,11 @@ void Fco0459(Model& m, Drawing& d) {
     const FolderSizes s = folderSizes(m);
     FoldGrid g = fiveColumns(m, s);
     const float inner = innerSide(m, s);
-    g.rows = {{inner, 2, 2}, {s.H5, 1, 3}, {s.W3, 0, 4}, {s.H5, 1, 3}, {inner, 2, 2}};
+    g.rows = {{inner, 2, 2},
+              {s.H5, 1, 3, cornerFlapWidth(s)},
+              {s.W3, 0, 4},
+              {s.H5, 1, 3, cornerFlapWidth(s)},
+              {inner, 2, 2}};
     drawGrid(m, d, g);
 }
 
@@ -95,7 +99,11 @@ void Fco0472(Model& m, Drawing& d) {
     const FolderSizes s = folderSizes(m);
     FoldGrid g = fiveColumns(m, s);
     const float floor = lidHalf(m, s);
-    g.rows = {{floor, 2, 2}, {s.H5, 1, 3}, {s.W3, 0, 4}, {s.H5, 1, 3}, {floor, 2, 2}};
+    g.rows = {{floor, 2, 2},
+              {s.H5, 1, 3, cornerFlapWidth(s)},
+              {s.W3, 0, 4},
+              {s.H5, 1, 3, cornerFlapWidth(s)},
+              {floor, 2, 2}};
     drawGrid(m, d, g);
 }
 

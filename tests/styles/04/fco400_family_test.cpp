@@ -83,8 +83,9 @@ Check framed(std::size_t mitres, double border) {
 }
 
 const FolderCase kCases[] = {
-    // Columns 50 | 200 | 400 | 200 | 50, rows 30 | 200 | 300 | 200 | 30: rims of hpatrent.
-    {"Rims0400", &Fco0400, none, 900, 760, slitAndCreased(230, 250, 650, 4)},
+    // Columns 50 | 200 | 400 | 200 | 50, rows 30 | 200 | 300 | 200 | 30: rims of hpatrent; the
+    // corner flaps half the bottom's width, their free sides splitting the slits.
+    {"Rims0400", &Fco0400, none, 900, 760, slitAndCreased(230, 250, 650, 6)},
     // Lid halves of half the width meet over the bottom.
     {"LidHalves0401", &Fco0401, none, 900, 1000,
      [](const Model&, const Drawing& d) {
@@ -101,7 +102,7 @@ const FolderCase kCases[] = {
                        "a tuck flap 30 deep on a lid 300 deep");
      }},
     // End flaps of half the length on the end walls.
-    {"EndFlaps0402", &Fco0402, none, 1200, 1000, slitAndCreased(350, 400, 800, 4)},
+    {"EndFlaps0402", &Fco0402, none, 1200, 1000, slitAndCreased(350, 400, 800, 6)},
     // Beyond each end wall a band of hrabat and an inner wall.
     {"EndBuffers0403", &Fco0403, none, 1300, 1000,
      [](const Model&, const Drawing& d) {
@@ -287,14 +288,14 @@ const FolderCase kCases[] = {
      [](const Model&, const Drawing& d) {
          return expect(hasLine(d, kind::Crease, {200, 1000}, {600, 1000}) &&
                            horizontalLinesAt(d, kind::Cut, 1000).size() == 2 &&
-                           horizontalLinesAt(d, kind::Cut, 700).size() == 2,
+                           horizontalLinesAt(d, kind::Cut, 700).size() == 4,
                        "end flaps on the lid, slit from the back wall's corner flaps");
      }},
     // Rims of hpatrent on the end walls, over the bottom row only.
     {"RimmedEnds0436", &Fco0436, none, 860, 700,
      [](const Model&, const Drawing& d) {
          return expect(hasLine(d, kind::Crease, {30, 200}, {30, 500}) &&
-                           horizontalLinesAt(d, kind::Cut, 200).size() == 4,
+                           horizontalLinesAt(d, kind::Cut, 200).size() == 6,
                        "rims 30 wide, corner flaps slit from the end walls");
      }},
     {"DoubleEnds0437", &Fco0437, none, 1200, 700,
