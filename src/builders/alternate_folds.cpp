@@ -59,23 +59,31 @@ class Grid {
         return column >= r.firstColumn && column <= r.lastColumn;
     }
 
-    // The cell's stretch along x, narrowed at the ends of a row that asks for it.
+    // The cell's stretch along x: narrowed at the ends of a row that asks for it, drawn
+    // short of the grid's outer columns by the row's inset.
     Span span(int row, int column) const {
         Span s{x(column), x(column + 1)};
         const FoldRow& r = g_.rows[static_cast<std::size_t>(row)];
         const float w = r.endCellWidth;
-        if (w <= 0 || w >= s.hi - s.lo || r.firstColumn == r.lastColumn || creasedAcross(column))
-            return s;
-        if (column == r.firstColumn)
-            s.lo = s.hi - w;
-        else if (column == r.lastColumn)
-            s.hi = s.lo + w;
+        if (w > 0 && w < s.hi - s.lo && r.firstColumn != r.lastColumn && !creasedAcross(column)) {
+            if (column == r.firstColumn)
+                s.lo = s.hi - w;
+            else if (column == r.lastColumn)
+                s.hi = s.lo + w;
+        }
+        if (r.inset > 0 && column == r.firstColumn && s.lo + r.inset < s.hi)
+            s.lo += r.inset;
+        if (r.inset > 0 && column == r.lastColumn && s.hi - r.inset > s.lo)
+            s.hi -= r.inset;
         return s;
     }
 
-    bool narrowed(int row, int column) const {
+    // Whether the cell at `row`, `column` takes in the point `at` along x.
+    bool holds(int row, int column, float at) const {
+        if (!covered(row, column))
+            return false;
         const Span s = span(row, column);
-        return covered(row, column) && (s.lo != x(column) || s.hi != x(column + 1));
+        return at >= s.lo && at <= s.hi;
     }
 
     bool creasedAcross(int column) const {
@@ -83,19 +91,29 @@ class Grid {
         return c < g_.creasedAcross.size() && g_.creasedAcross[c];
     }
 
-    // Boundary between rows `row` - 1 and `row` inside one column, and where along x it runs.
-    Edge rowBoundary(int row, int column, Span& along) const {
-        const bool below = covered(row - 1, column);
-        const bool above = covered(row, column);
-        along = {x(column + 1), x(column)};
+    // Boundary between rows `row` - 1 and `row` inside one column, in pieces split where a
+    // cell of either row ends: each piece a crease, a slit or an outline edge.
+    std::vector<GridLine> rowBoundary(int row, int column) const {
+        std::vector<float> ends{x(column), x(column + 1)};
         for (const int r : {row - 1, row})
             if (covered(r, column)) {
-                along.lo = std::min(along.lo, span(r, column).lo);
-                along.hi = std::max(along.hi, span(r, column).hi);
+                ends.push_back(span(r, column).lo);
+                ends.push_back(span(r, column).hi);
             }
-        if (below && above)
-            return creasedAcross(column) ? Edge::Crease : Edge::Cut;
-        return below || above ? Edge::Cut : Edge::None;
+        std::sort(ends.begin(), ends.end());
+        ends.erase(std::unique(ends.begin(), ends.end()), ends.end());
+        std::vector<GridLine> out;
+        for (std::size_t i = 0; i + 1 < ends.size(); ++i) {
+            const float middle = (ends[i] + ends[i + 1]) / 2;
+            const bool below = holds(row - 1, column, middle);
+            const bool above = holds(row, column, middle);
+            const Edge e = below && above   ? (creasedAcross(column) ? Edge::Crease : Edge::Cut)
+                           : below || above ? Edge::Cut
+                                            : Edge::None;
+            if (e != Edge::None)
+                out.push_back({e, ends[i], y(row), ends[i + 1], y(row)});
+        }
+        return out;
     }
 
     // Boundary between columns `column` - 1 and `column` inside one row.
@@ -119,39 +137,25 @@ class Grid {
 std::vector<GridLine> segments(const Grid& grid) {
     std::vector<GridLine> out;
     for (int r = 0; r <= grid.rowCount(); ++r)
-        for (int c = 0; c < grid.columnCount(); ++c) {
-            Span along{};
-            const Edge e = grid.rowBoundary(r, c, along);
-            if (e == Edge::None)
-                continue;
-            // Split where a narrowed cell's free side ends on it, so that the two lines meet
-            // end to end.
-            float from = along.lo;
-            for (const int side : {r - 1, r})
-                if (grid.narrowed(side, c)) {
-                    const Span s = grid.span(side, c);
-                    for (const float at : {s.lo, s.hi})
-                        if (at > from && at < along.hi) {
-                            out.push_back({e, from, grid.y(r), at, grid.y(r)});
-                            from = at;
-                        }
-                }
-            out.push_back({e, from, grid.y(r), along.hi, grid.y(r)});
-        }
+        for (int c = 0; c < grid.columnCount(); ++c)
+            for (const GridLine& l : grid.rowBoundary(r, c))
+                out.push_back(l);
     for (int c = 0; c <= grid.columnCount(); ++c)
         for (int r = 0; r < grid.rowCount(); ++r) {
             const Edge e = grid.columnBoundary(r, c);
             if (e != Edge::None)
                 out.push_back({e, grid.x(c), grid.y(r), grid.x(c), grid.y(r + 1)});
         }
-    // The free side of a narrowed cell.
+    // The free sides of a narrowed cell.
     for (int r = 0; r < grid.rowCount(); ++r)
-        for (int c = 0; c < grid.columnCount(); ++c)
-            if (grid.narrowed(r, c)) {
-                const Span s = grid.span(r, c);
-                const float x = s.lo != grid.x(c) ? s.lo : s.hi;
-                out.push_back({Edge::Cut, x, grid.y(r), x, grid.y(r + 1)});
-            }
+        for (int c = 0; c < grid.columnCount(); ++c) {
+            if (!grid.covered(r, c))
+                continue;
+            const Span s = grid.span(r, c);
+            for (const float x : {s.lo, s.hi})
+                if (x != grid.x(c) && x != grid.x(c + 1))
+                    out.push_back({Edge::Cut, x, grid.y(r), x, grid.y(r + 1)});
+        }
     return out;
 }
 

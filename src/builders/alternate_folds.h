@@ -21,6 +21,9 @@ struct FoldRow {
     // creased across) keep only this width on the side of their neighbour: a tray's corner
     // flaps no wider than half the end wall they turn against.
     float endCellWidth = 0;
+    // The row's first and last cells drawn this much short of their columns' outer sides: an
+    // inner wall that fits between the walls across its ends.
+    float inset = 0;
 };
 
 struct FoldGrid {

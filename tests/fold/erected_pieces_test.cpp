@@ -214,5 +214,47 @@ TEST(ErectedPieces, FlapsLaidOutsideOrInsideShowInTheOutside) {
     }
 }
 
+// A rolled double wall lies inside its outer wall: one board in, two over corner flaps that it
+// holds between its layers (0437's and 0459's end walls). 0472's floor halves lie flat on the
+// bottom, and so do no walls.
+TEST(ErectedPieces, RolledWallsLieInsideTheirOuterWalls) {
+    struct Case {
+        const char* code;
+        int oneBoardIn, twoBoardsIn, onTheBottom;
+    };
+    for (const Case& c : {Case{"0437", 0, 2, 0}, Case{"0459", 2, 2, 0}, Case{"0472", 2, 2, 2}})
+        for (const Variant& v : kVariants) {
+            SCOPED_TRACE(std::string(c.code) + ", " + v.name);
+            const test::Folded f = test::drawAndFold(c.code, v.l, v.w, v.h, v.grade);
+            const std::vector<RigidMotion> placed = placements(f.fold, 1.0);
+            const double e = f.fold.thickness;
+            auto boardsApart = [&](int a, int b) {
+                const RigidMotion& pa = placed[static_cast<std::size_t>(a)];
+                const RigidMotion& pb = placed[static_cast<std::size_t>(b)];
+                return std::lround(std::fabs(dot(faceNormal(pa), pa.translation - pb.translation)) /
+                                   e);
+            };
+            std::array<int, 3> rolled{};
+            int onTheBottom = 0;
+            for (int i = 0; i < f.fold.faceCount(); ++i) {
+                const FoldLink& link = f.fold.links[static_cast<std::size_t>(i)];
+                if (link.angleDeg == 180)
+                    ++rolled[static_cast<std::size_t>(std::min(2L, boardsApart(i, link.parent)))];
+                // A board over a larger face lying the same way: the bottom.
+                const Face& face = f.fold.flat.faces[static_cast<std::size_t>(i)];
+                for (int j = 0; j < f.fold.faceCount() && link.angleDeg == -90; ++j)
+                    if (f.fold.flat.faces[static_cast<std::size_t>(j)].area > face.area &&
+                        std::fabs(dot(faceNormal(placed[static_cast<std::size_t>(i)]),
+                                      faceNormal(placed[static_cast<std::size_t>(j)]))) > 0.99 &&
+                        boardsApart(i, j) == 1)
+                        ++onTheBottom;
+            }
+            EXPECT_EQ(rolled[0], 0);
+            EXPECT_EQ(rolled[1], c.oneBoardIn);
+            EXPECT_EQ(rolled[2], c.twoBoardsIn);
+            EXPECT_EQ(onTheBottom, c.onTheBottom);
+        }
+}
+
 }  // namespace
 }  // namespace brontaxe::fold

@@ -78,7 +78,7 @@ FoldGrid withoutEmptyParts(const FoldGrid& g) {
             last = newIndex[static_cast<std::size_t>(c)];
         }
         if (first >= 0)
-            out.rows.push_back({r.height, first, last, r.endCellWidth});
+            out.rows.push_back({r.height, first, last, r.endCellWidth, r.inset});
     }
     return out;
 }

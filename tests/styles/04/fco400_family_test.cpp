@@ -314,7 +314,9 @@ const FolderCase kCases[] = {
      }},
     {"DoubleAllRound0459", &Fco0459, none, 1200, 1100,
      [](const Model&, const Drawing& d) {
-         return expect(hasLine(d, kind::Crease, {400, 200}, {800, 200}) &&
+         // The inner side walls fall 3 boards short of the ends, clear of the inner end walls.
+         return expect(hasLine(d, kind::Crease, {409, 200}, {791, 200}) &&
+                           hasLine(d, kind::Cut, {400, 200}, {409, 200}) &&
                            hasLine(d, kind::Crease, {200, 400}, {200, 700}),
                        "inner walls on all four sides");
      }},
@@ -327,11 +329,15 @@ const FolderCase kCases[] = {
                        "low front, header on the back wall");
      }},
     // Floor halves of 150 on the side walls; end walls rolled over.
-    {"DoubleFloor0472", &Fco0472, none, 1200, 1000,
+    // Rows: floor half 147 (half the bottom less a board), inner wall 200, side wall 200,
+    // bottom 300; the inner walls 3 boards short of the ends, the floor halves 2; the inner end
+    // walls a board lower than on 0437, over the second floor.
+    {"DoubleFloor0472", &Fco0472, none, 1194, 1394,
      [](const Model&, const Drawing& d) {
-         return expect(hasLine(d, kind::Crease, {400, 150}, {800, 150}) &&
-                           hasLine(d, kind::Cut, {400, 0}, {800, 0}),
-                       "floor halves beyond the side walls");
+         return expect(hasLine(d, kind::Crease, {406, 147}, {788, 147}) &&
+                           hasLine(d, kind::Crease, {406, 347}, {788, 347}) &&
+                           hasLine(d, kind::Cut, {403, 0}, {791, 0}),
+                       "floor halves beyond the inner side walls");
      }},
     // 0457's ears on the end walls: the tray turned a quarter.
     {"HandHolesInEnds0442", &Fco0442, none, 800, 700,
