@@ -1,5 +1,6 @@
 #include "builders/alternate_folds.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 
@@ -10,6 +11,10 @@ namespace brontaxe {
 namespace {
 
 enum class Edge { None, Cut, Crease };
+
+struct Span {
+    float lo, hi;
+};
 
 struct GridLine {
     Edge edge;
@@ -54,24 +59,69 @@ class Grid {
         return column >= r.firstColumn && column <= r.lastColumn;
     }
 
+    // The cell's stretch along x: narrowed at the ends of a row that asks for it, drawn
+    // short of the grid's outer columns by the row's inset.
+    Span span(int row, int column) const {
+        Span s{x(column), x(column + 1)};
+        const FoldRow& r = g_.rows[static_cast<std::size_t>(row)];
+        const float w = r.endCellWidth;
+        if (w > 0 && w < s.hi - s.lo && r.firstColumn != r.lastColumn && !creasedAcross(column)) {
+            if (column == r.firstColumn)
+                s.lo = s.hi - w;
+            else if (column == r.lastColumn)
+                s.hi = s.lo + w;
+        }
+        if (r.inset > 0 && column == r.firstColumn && s.lo + r.inset < s.hi)
+            s.lo += r.inset;
+        if (r.inset > 0 && column == r.lastColumn && s.hi - r.inset > s.lo)
+            s.hi -= r.inset;
+        return s;
+    }
+
+    // Whether the cell at `row`, `column` takes in the point `at` along x.
+    bool holds(int row, int column, float at) const {
+        if (!covered(row, column))
+            return false;
+        const Span s = span(row, column);
+        return at >= s.lo && at <= s.hi;
+    }
+
     bool creasedAcross(int column) const {
         const auto c = static_cast<std::size_t>(column);
         return c < g_.creasedAcross.size() && g_.creasedAcross[c];
     }
 
-    // Boundary between rows `row` - 1 and `row` inside one column.
-    Edge rowBoundary(int row, int column) const {
-        const bool below = covered(row - 1, column);
-        const bool above = covered(row, column);
-        if (below && above)
-            return creasedAcross(column) ? Edge::Crease : Edge::Cut;
-        return below || above ? Edge::Cut : Edge::None;
+    // Boundary between rows `row` - 1 and `row` inside one column, in pieces split where a
+    // cell of either row ends: each piece a crease, a slit or an outline edge.
+    std::vector<GridLine> rowBoundary(int row, int column) const {
+        std::vector<float> ends{x(column), x(column + 1)};
+        for (const int r : {row - 1, row})
+            if (covered(r, column)) {
+                ends.push_back(span(r, column).lo);
+                ends.push_back(span(r, column).hi);
+            }
+        std::sort(ends.begin(), ends.end());
+        ends.erase(std::unique(ends.begin(), ends.end()), ends.end());
+        std::vector<GridLine> out;
+        for (std::size_t i = 0; i + 1 < ends.size(); ++i) {
+            const float middle = (ends[i] + ends[i + 1]) / 2;
+            const bool below = holds(row - 1, column, middle);
+            const bool above = holds(row, column, middle);
+            const Edge e = below && above   ? (creasedAcross(column) ? Edge::Crease : Edge::Cut)
+                           : below || above ? Edge::Cut
+                                            : Edge::None;
+            if (e != Edge::None)
+                out.push_back({e, ends[i], y(row), ends[i + 1], y(row)});
+        }
+        return out;
     }
 
     // Boundary between columns `column` - 1 and `column` inside one row.
     Edge columnBoundary(int row, int column) const {
-        const bool left = column > 0 && covered(row, column - 1);
-        const bool right = column < columnCount() && covered(row, column);
+        const bool left =
+            column > 0 && covered(row, column - 1) && span(row, column - 1).hi == x(column);
+        const bool right =
+            column < columnCount() && covered(row, column) && span(row, column).lo == x(column);
         if (left && right)
             return Edge::Crease;
         return left || right ? Edge::Cut : Edge::None;
@@ -87,16 +137,24 @@ class Grid {
 std::vector<GridLine> segments(const Grid& grid) {
     std::vector<GridLine> out;
     for (int r = 0; r <= grid.rowCount(); ++r)
-        for (int c = 0; c < grid.columnCount(); ++c) {
-            const Edge e = grid.rowBoundary(r, c);
-            if (e != Edge::None)
-                out.push_back({e, grid.x(c), grid.y(r), grid.x(c + 1), grid.y(r)});
-        }
+        for (int c = 0; c < grid.columnCount(); ++c)
+            for (const GridLine& l : grid.rowBoundary(r, c))
+                out.push_back(l);
     for (int c = 0; c <= grid.columnCount(); ++c)
         for (int r = 0; r < grid.rowCount(); ++r) {
             const Edge e = grid.columnBoundary(r, c);
             if (e != Edge::None)
                 out.push_back({e, grid.x(c), grid.y(r), grid.x(c), grid.y(r + 1)});
+        }
+    // The free sides of a narrowed cell.
+    for (int r = 0; r < grid.rowCount(); ++r)
+        for (int c = 0; c < grid.columnCount(); ++c) {
+            if (!grid.covered(r, c))
+                continue;
+            const Span s = grid.span(r, c);
+            for (const float x : {s.lo, s.hi})
+                if (x != grid.x(c) && x != grid.x(c + 1))
+                    out.push_back({Edge::Cut, x, grid.y(r), x, grid.y(r + 1)});
         }
     return out;
 }

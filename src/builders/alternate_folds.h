@@ -17,6 +17,13 @@ struct FoldRow {
     float height = 0;
     int firstColumn = 0;
     int lastColumn = 0;
+    // When above 0 and narrower than their columns, the cells at the row's two ends (unless
+    // creased across) keep only this width on the side of their neighbour: a tray's corner
+    // flaps no wider than half the end wall they turn against.
+    float endCellWidth = 0;
+    // The row's first and last cells drawn this much short of their columns' outer sides: an
+    // inner wall that fits between the walls across its ends.
+    float inset = 0;
 };
 
 struct FoldGrid {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <tuple>
+#include <utility>
 
 namespace brontaxe::fold {
 namespace {
@@ -25,15 +26,60 @@ struct Triangle2 {
     }
 };
 
+// A face lying on a side of the box, in that side's two coordinates: its outline alone, so
+// that a hole cut inside the face (a vent, a hand-hole, a slot) leaves the side closed.
+using Outline = std::vector<std::pair<double, double>>;
+
+bool inside(const Outline& ring, double x, double y) {
+    bool in = false;
+    for (std::size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
+        const auto [ax, ay] = ring[i];
+        const auto [bx, by] = ring[j];
+        if ((ay > y) != (by > y) && x < (bx - ax) * (y - ay) / (by - ay) + ax)
+            in = !in;
+    }
+    return in;
+}
+
+// The outlines of the faces that lie on the side at `level` across `axis`, within `reach`.
+std::vector<Outline> lyingOutlines(const FoldedBlank& m, const std::vector<RigidMotion>& placed,
+                                   const std::vector<int>& faces, int axis, double level,
+                                   double reach) {
+    std::vector<Outline> out;
+    for (int f : faces) {
+        Outline ring;
+        bool onSide = true;
+        for (Point p : m.flat.faces[static_cast<std::size_t>(f)].outer.points) {
+            const Vec3 q = placed[static_cast<std::size_t>(f)].apply({p.x, p.y, 0});
+            onSide = onSide && std::fabs(coordinate(q, axis) - level) <= reach;
+            ring.emplace_back(coordinate(q, (axis + 1) % 3), coordinate(q, (axis + 2) % 3));
+        }
+        if (onSide && ring.size() >= 3)
+            out.push_back(std::move(ring));
+    }
+    return out;
+}
+
+// The faces of a piece once folded: their triangles, and where each face lies.
+struct PlacedPiece {
+    const FoldedBlank& m;
+    const std::vector<RigidMotion>& placed;
+    const Mesh& mesh;
+    const std::vector<int>& faces;
+    const std::vector<int>& triangles;
+};
+
 // The share of a side of the box that the piece's board covers: the side at `level` across
-// `axis`, sampled on a grid away from its edges, where the board's faces lying on it reach.
-double coveredShare(const Mesh& mesh, const std::vector<int>& triangles, const Bounds3& box,
-                    int axis, double level, double thickness) {
+// `axis`, sampled on a grid away from its edges, where the board's faces lying on it reach,
+// holes inside a face taken as board.
+double coveredShare(const PlacedPiece& piece, const Bounds3& box, int axis, double level) {
+    const Mesh& mesh = piece.mesh;
+    const double thickness = piece.m.thickness;
     const int u = (axis + 1) % 3;
     const int v = (axis + 2) % 3;
     const double reach = 2.5 * thickness + 0.5;
     std::vector<Triangle2> lying;
-    for (int t : triangles) {
+    for (int t : piece.triangles) {
         const auto& tri = mesh.triangles[static_cast<std::size_t>(t)];
         std::array<Vec3, 3> p;
         for (int k = 0; k < 3; ++k)
@@ -44,7 +90,9 @@ double coveredShare(const Mesh& mesh, const std::vector<int>& triangles, const B
             lying.push_back({coordinate(p[0], u), coordinate(p[0], v), coordinate(p[1], u),
                              coordinate(p[1], v), coordinate(p[2], u), coordinate(p[2], v)});
     }
-    if (lying.empty())
+    const std::vector<Outline> outlines =
+        lyingOutlines(piece.m, piece.placed, piece.faces, axis, level, reach);
+    if (lying.empty() && outlines.empty())
         return 0;
     constexpr int kSamples = 24;
     const double inset = reach;
@@ -60,14 +108,15 @@ double coveredShare(const Mesh& mesh, const std::vector<int>& triangles, const B
             const double x = u0 + (u1 - u0) * (i + 0.5) / kSamples;
             const double y = v0 + (v1 - v0) * (j + 0.5) / kSamples;
             if (std::any_of(lying.begin(), lying.end(),
-                            [&](const Triangle2& t) { return t.holds(x, y); }))
+                            [&](const Triangle2& t) { return t.holds(x, y); }) ||
+                std::any_of(outlines.begin(), outlines.end(),
+                            [&](const Outline& r) { return inside(r, x, y); }))
                 ++covered;
         }
     return static_cast<double>(covered) / (kSamples * kSamples);
 }
 
-// A side is closed when board covers nine tenths of it: a hand-hole or a vent leaves it closed,
-// flaps that do not meet leave it open.
+// A side is closed when board covers nine tenths of it: flaps that do not meet leave it open.
 constexpr double kClosedShare = 0.9;
 
 // Where a piece stands: the axis of its height (0, 1, 2 for x, y, z) and whether its top lies
@@ -84,12 +133,11 @@ Upright uprightOf(Vec3 up) {
     return {static_cast<int>(largest - c.begin()), *largest > 0};
 }
 
-ErectedPiece measurePiece(const Mesh& mesh, const std::vector<int>& triangles, double thickness,
-                          Upright upright) {
+ErectedPiece measurePiece(const PlacedPiece& of, Upright upright) {
     Bounds3 box;
-    for (int t : triangles)
-        for (int k : mesh.triangles[static_cast<std::size_t>(t)])
-            box.add(mesh.vertices[static_cast<std::size_t>(k)]);
+    for (int t : of.triangles)
+        for (int k : of.mesh.triangles[static_cast<std::size_t>(t)])
+            box.add(of.mesh.vertices[static_cast<std::size_t>(k)]);
     const int up = upright.axis;
     const int across1 = (up + 1) % 3;
     const int across2 = (up + 2) % 3;
@@ -102,7 +150,7 @@ ErectedPiece measurePiece(const Mesh& mesh, const std::vector<int>& triangles, d
     piece.height = coordinate(size, up);
     auto closed = [&](int axis, bool atMax) {
         const double level = atMax ? coordinate(box.max, axis) : coordinate(box.min, axis);
-        return coveredShare(mesh, triangles, box, axis, level, thickness) >= kClosedShare;
+        return coveredShare(of, box, axis, level) >= kClosedShare;
     };
     piece.top = closed(up, upright.topAtMax);
     piece.bottom = closed(up, !upright.topAtMax);
@@ -238,7 +286,7 @@ std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m, Stance stance, Bas
         const Vec3 up = walls.empty()
                             ? placed[static_cast<std::size_t>(base)].rotate({0, 0, 1})
                             : placed[static_cast<std::size_t>(walls.front())].rotate({0, 1, 0});
-        out.push_back(measurePiece(mesh, trianglesOf[p], m.thickness, uprightOf(up)));
+        out.push_back(measurePiece({m, placed, mesh, facesOf[p], trianglesOf[p]}, uprightOf(up)));
     }
     return out;
 }

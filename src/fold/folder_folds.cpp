@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace brontaxe::fold {
 namespace {
@@ -13,20 +14,11 @@ struct NotFolding {
 };
 
 // Held true by the erected pieces test: each still fails there at one size at least.
-constexpr std::string_view kEarsPastEnds =
-    "plus haut que large, les rabats d'angle, aussi larges que la hauteur, dépassent des "
-    "parois d'about";
 constexpr std::string_view kDoubleWalls =
     "parois doubles roulées : leur seconde épaisseur et le fond percé de mortaises ne se "
     "mesurent pas encore";
-constexpr std::string_view kRolledOver =
-    "les parois doubles se rabattent par-dessus le plateau au lieu de rouler à l'intérieur";
 
-constexpr std::array<NotFolding, 27> kNotFolding{{
-    {"0400", kEarsPastEnds},
-    {"0401", kEarsPastEnds},
-    {"0402", kDoubleWalls},
-    {"0403", kEarsPastEnds},
+constexpr std::array<NotFolding, 17> kNotFolding{{
     {"0410", "les rabats de la cinquième paroi ne ferment pas le dessus"},
     {"0416",
      "ses majorations livrées, celles du profil VORANIS, l'agrandissent de plus de deux "
@@ -38,20 +30,14 @@ constexpr std::array<NotFolding, 27> kNotFolding{{
     {"0426", kDoubleWalls},
     {"0427", kDoubleWalls},
     {"0429", kDoubleWalls},
-    {"0433", kEarsPastEnds},
     {"0435", kDoubleWalls},
-    {"0436", kEarsPastEnds},
-    {"0437", kRolledOver},
     {"0440",
      "les rabats du couvercle tombent par-dessus les parois : deux épaisseurs de plus au dehors"},
     {"0441", kDoubleWalls},
     {"0445", kDoubleWalls},
-    {"0446", "plus haut que long, les trous d'aération ouvrent le fond"},
     {"0454", kDoubleWalls},
-    {"0459", kRolledOver},
     {"0460", "la paroi avant basse et le fronton ne se lisent pas comme un plateau"},
     {"0471", "plus haut que long, le couvercle ne se referme pas encore"},
-    {"0472", kRolledOver},
     {"0480", "les rallonges des parois d'about ne tiennent pas au couvercle"},
 }};
 
@@ -85,11 +71,116 @@ void laySecondFloors(FoldedBlank& m) {
     }
 }
 
+// How many folds each face lies from `from`; -1 for a face of another piece.
+std::vector<int> foldsFrom(const FoldedBlank& m, int from) {
+    std::vector<int> away(static_cast<std::size_t>(m.faceCount()), -1);
+    away[static_cast<std::size_t>(from)] = 0;
+    std::vector<int> reached{from};
+    for (std::size_t k = 0; k < reached.size(); ++k)
+        for (const Hinge& h : m.flat.hinges) {
+            const int f = reached[k];
+            const int other = h.faceA == f ? h.faceB : h.faceB == f ? h.faceA : -1;
+            if (other >= 0 && away[static_cast<std::size_t>(other)] < 0) {
+                away[static_cast<std::size_t>(other)] = away[static_cast<std::size_t>(f)] + 1;
+                reached.push_back(other);
+            }
+        }
+    return away;
+}
+
+// The bottom of a tray on the grid: the face fewest folds from every other one (its walls
+// may be larger, and as often folded, when the tray is tall).
+int middleOf(const FoldedBlank& m, const std::vector<int>& piece, std::vector<int>& away) {
+    int best = piece.front();
+    int reach = -1;
+    for (int f : piece) {
+        std::vector<int> from = foldsFrom(m, f);
+        const int r = *std::max_element(from.begin(), from.end());
+        if (reach < 0 || r < reach) {
+            best = f;
+            reach = r;
+            away = std::move(from);
+        }
+    }
+    return best;
+}
+
+// The folds between two faces, or nullptr.
+const Hinge* hingeBetween(const FoldedBlank& m, int a, int b) {
+    for (const Hinge& h : m.flat.hinges)
+        if ((h.faceA == a && h.faceB == b) || (h.faceA == b && h.faceB == a))
+            return &h;
+    return nullptr;
+}
+
+// A face hinged to `face` one fold nearer the bottom, or -1.
+int nearer(const FoldedBlank& m, int face, const std::vector<int>& away) {
+    for (const Hinge& h : m.flat.hinges) {
+        const int other = h.faceA == face ? h.faceB : h.faceB == face ? h.faceA : -1;
+        if (other >= 0 &&
+            away[static_cast<std::size_t>(other)] + 1 == away[static_cast<std::size_t>(face)])
+            return other;
+    }
+    return -1;
+}
+
+bool collinear(const Hinge& a, const Hinge& b) {
+    const Point u = a.line.b - a.line.a;
+    const Point v = b.line.a - a.line.a;
+    const Point w = b.line.b - a.line.a;
+    return std::fabs(u.x * v.y - u.y * v.x) <= 0.05 * length(u) &&
+           std::fabs(u.x * w.y - u.y * w.x) <= 0.05 * length(u);
+}
+
+// Whether flaps of other walls (corner flaps) turn against `wall`: they hinge on the line of
+// its fold to the bottom.
+bool flapsTurnAgainst(const FoldedBlank& m, int wall, const Hinge& toBottom) {
+    return std::any_of(m.flat.hinges.begin(), m.flat.hinges.end(), [&](const Hinge& h) {
+        return h.faceA != wall && h.faceB != wall && &h != &toBottom && collinear(toBottom, h);
+    });
+}
+
+// Double walls rolled inside: the panel beyond a wall, on a fold along the wall's own, turns
+// down inside it (0437's end walls, over the corner flaps, 0459's walls all round); a panel
+// beyond that one (0472's floor halves) turns in flat across the bottom.
+void rollWallsInside(FoldedBlank& m) {
+    for (const std::vector<int>& piece : facesOfPieces(m)) {
+        std::vector<int> away;
+        const int bottom = middleOf(m, piece, away);
+        for (int f : piece) {
+            FoldLink& link = m.links[static_cast<std::size_t>(f)];
+            if (link.parent < 0)
+                continue;
+            const int near =
+                away[static_cast<std::size_t>(f)] < away[static_cast<std::size_t>(link.parent)]
+                    ? f
+                    : link.parent;
+            const int far = near == f ? link.parent : f;
+            const int depth = away[static_cast<std::size_t>(far)];
+            const int wall = depth == 3 ? nearer(m, near, away) : near;
+            const Hinge* toBottom = hingeBetween(m, wall, bottom);
+            if (depth < 2 || depth > 3 || wall < 0 || !toBottom ||
+                !parallel(*toBottom, *m.hingeOf(f)))
+                continue;
+            if (depth == 2) {
+                // Over corner flaps it lies a board further in, holding them between its layers.
+                const double in = flapsTurnAgainst(m, wall, *toBottom) ? 2 : 1;
+                link.angleDeg = 180;
+                link.layer = far == f ? -in : in;
+            } else {
+                link.angleDeg = -90;
+            }
+        }
+    }
+}
+
 }  // namespace
 
 void foldFolder(FoldedBlank& m, std::string_view code) {
     if (code == "0471")
         laySecondFloors(m);
+    if (code == "0437" || code == "0459" || code == "0472")
+        rollWallsInside(m);
 }
 
 std::optional<std::string_view> folderNotFoldingYet(std::string_view code) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "builders/emit.h"
 #include "platform/errors.h"
 #include "support/outline.h"
@@ -54,6 +56,31 @@ TEST_F(FoldGridBuilder, RowBoundariesAreSlitAcrossTheEndFlapsAndCreasedAcrossThe
     EXPECT_EQ(g.m.PassesMachine[1], 400);
     EXPECT_EQ(g.m.PassesMachine[8], 300);
     EXPECT_EQ(g.m.PassesMachine[3], 0);
+}
+
+// The side rows' end cells (corner flaps, 100 wide in full) narrowed to `width`: their free
+// side is cut `width` from the bottom's column, the rest of their column left off the blank.
+TEST(FoldGridEndCells, NarrowedEndCellsKeepTheirWidthBesideTheirNeighbour) {
+    struct Case {
+        float width;
+        double freeSide;  // x of the left cell's free side
+    };
+    for (const Case c : {Case{60, 40}, Case{0, 0}, Case{100, 0}, Case{130, 0}}) {
+        SCOPED_TRACE(c.width);
+        test::Generated g;
+        FoldGrid grid = folder();
+        grid.rows[1].endCellWidth = grid.rows[3].endCellWidth = c.width;
+        GenerationPass pass(g.d);
+        AlternateFolds(g.m, g.d, grid);
+        for (const double x : {c.freeSide, 600 - c.freeSide})  // two side rows, and the bottom's
+            EXPECT_EQ(verticalLinesAt(g.d, kind::Cut, x).size(), c.freeSide > 0 ? 2u : 3u) << x;
+        // Below the lid half, the outline runs from the narrowed cell's free side.
+        const auto outline = horizontalLinesAt(g.d, kind::Cut, 150);
+        ASSERT_EQ(outline.size(), 2u);
+        EXPECT_NEAR(std::fmin(outline[0].a.x, outline[0].b.x), c.freeSide, 1e-4);
+        EXPECT_TRUE(test::cutOutlineIsClosedOrEndsOnFolds(g.d));
+        EXPECT_TRUE(test::noLineDrawnTwice(g.d));
+    }
 }
 
 TEST_F(FoldGridBuilder, CutsComeBeforeCreasesAndEveryLineIsRegistered) {

@@ -214,5 +214,32 @@ TEST(ErectedPieces, FlapsLaidOutsideOrInsideShowInTheOutside) {
     }
 }
 
+// A rolled double wall lies inside its outer wall: one board in, two over corner flaps that it
+// holds between its layers (0437's and 0459's end walls), never on the outer wall.
+TEST(ErectedPieces, RolledWallsLieInsideTheirOuterWalls) {
+    struct Case {
+        const char* code;
+        std::array<int, 3> boardsIn;  // how many lie 0, 1 and 2 boards in
+    };
+    for (const Case& c :
+         {Case{"0437", {0, 0, 2}}, Case{"0459", {0, 2, 2}}, Case{"0472", {0, 2, 2}}})
+        for (const Variant& v : kVariants) {
+            SCOPED_TRACE(std::string(c.code) + ", " + v.name);
+            const test::Folded f = test::drawAndFold(c.code, v.l, v.w, v.h, v.grade);
+            const std::vector<RigidMotion> placed = placements(f.fold, 1.0);
+            std::array<int, 3> boardsIn{};
+            for (int i = 0; i < f.fold.faceCount(); ++i) {
+                const FoldLink& link = f.fold.links[static_cast<std::size_t>(i)];
+                if (link.angleDeg != 180)
+                    continue;
+                const RigidMotion& a = placed[static_cast<std::size_t>(i)];
+                const RigidMotion& b = placed[static_cast<std::size_t>(link.parent)];
+                const double apart = std::fabs(dot(faceNormal(a), a.translation - b.translation));
+                ++boardsIn[std::min<std::size_t>(2, std::lround(apart / f.fold.thickness))];
+            }
+            EXPECT_EQ(boardsIn, c.boardsIn);
+        }
+}
+
 }  // namespace
 }  // namespace brontaxe::fold

@@ -32,6 +32,10 @@ FolderSizes folderSizes(const Model& m) {
             m.Hauteur + a.endWalls};
 }
 
+float cornerFlapWidth(const FolderSizes& s) {
+    return s.W3 / 2;
+}
+
 float lidHalf(const Model& m, const FolderSizes& s) {
     return roundedHalf(s.W3) + gridFolderAllowances(m).lidHalves;
 }
@@ -44,7 +48,8 @@ namespace {
 FoldGrid crossFolder(const FolderSizes& s, float outer, float top) {
     FoldGrid g;
     g.columns = {outer, s.H6, s.L1, s.H6, outer};
-    g.rows = {{top, 2, 2}, {s.H5, 1, 3}, {s.W3, 0, 4}, {s.H5, 1, 3}, {top, 2, 2}};
+    const float corner = cornerFlapWidth(s);
+    g.rows = {{top, 2, 2}, {s.H5, 1, 3, corner}, {s.W3, 0, 4}, {s.H5, 1, 3, corner}, {top, 2, 2}};
     g.creasedAcross = {false, false, true, false, false};
     return g;
 }
@@ -73,7 +78,7 @@ FoldGrid withoutEmptyParts(const FoldGrid& g) {
             last = newIndex[static_cast<std::size_t>(c)];
         }
         if (first >= 0)
-            out.rows.push_back({r.height, first, last});
+            out.rows.push_back({r.height, first, last, r.endCellWidth, r.inset});
     }
     return out;
 }
@@ -98,9 +103,9 @@ void drawHingedLidFolder(Model& m, Drawing& d) {
     const FolderSizes s = folderSizes(m);
     FoldGrid g;
     g.columns = {s.H6, s.L1, s.H6};
-    g.rows = {{s.H5, 0, 2},
+    g.rows = {{s.H5, 0, 2, cornerFlapWidth(s)},
               {s.W3, 0, 2},
-              {s.H5, 0, 2},
+              {s.H5, 0, 2, cornerFlapWidth(s)},
               {s.W3 + gridFolderAllowances(m).lidHalves, 1, 1},
               {m.hpatrent, 1, 1}};
     g.creasedAcross = {false, true, false};
@@ -114,7 +119,8 @@ FoldGrid bufferedFolder(const Model& m, const FolderSizes& s) {
     FoldGrid g;
     g.columns = {inner, m.hrabat, s.H6, s.L1, s.H6, m.hrabat, inner};
     const float top = lidHalf(m, s);
-    g.rows = {{top, 3, 3}, {s.H5, 2, 4}, {s.W3, 0, 6}, {s.H5, 2, 4}, {top, 3, 3}};
+    const float corner = cornerFlapWidth(s);
+    g.rows = {{top, 3, 3}, {s.H5, 2, 4, corner}, {s.W3, 0, 6}, {s.H5, 2, 4, corner}, {top, 3, 3}};
     g.creasedAcross = {false, false, false, true, false, false, false};
     return g;
 }
@@ -123,8 +129,9 @@ FoldGrid bufferedFolder(const Model& m, const FolderSizes& s) {
 FoldGrid bufferedTray(const Model& m, const FolderSizes& s) {
     FoldGrid g = bufferedFolder(m, s);
     const float inner = s.H5 - gridFolderAllowances(m).innerWallDrop;
-    g.rows = {{inner, 3, 3}, {m.hrabat, 3, 3}, {s.H5, 2, 4}, {s.W3, 0, 6},
-              {s.H5, 2, 4},  {m.hrabat, 3, 3}, {inner, 3, 3}};
+    const float corner = cornerFlapWidth(s);
+    g.rows = {{inner, 3, 3},        {m.hrabat, 3, 3}, {s.H5, 2, 4, corner}, {s.W3, 0, 6},
+              {s.H5, 2, 4, corner}, {m.hrabat, 3, 3}, {inner, 3, 3}};
     return g;
 }
 

@@ -30,6 +30,10 @@ struct FolderSizes {
 // L, W, H and H with their allowances.
 FolderSizes folderSizes(const Model& m);
 
+// The corner flaps of the side walls turn against the end walls and meet in their middle: no
+// wider than half the bottom's width, however tall the walls.
+float cornerFlapWidth(const FolderSizes& s);
+
 // Lid halves meeting over the middle of the bottom: half its width, rounded, plus their
 // allowance.
 float lidHalf(const Model& m, const FolderSizes& s);

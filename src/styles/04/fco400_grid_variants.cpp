@@ -2,7 +2,7 @@
 // hinged lid carrying end flaps), 0436 and 0437 (open trays whose corner flaps fold inside the
 // end walls, held by a rim or by rolled-over double end walls), 0440 and 0459 (double side walls,
 // or double walls all round), 0460 (a display tray with a low front and a header on the back wall)
-// and 0472 (a double floor folded in from the side walls, rolled-over end walls).
+// and 0472 (a double floor folded in from the side walls' inner layers, rolled-over end walls).
 //
 // Allowances as the grid folders take them: 1 bottom length, 3 bottom width, 5 side walls,
 // 6 end walls, 7 added to each half of a floor or lid meeting in the middle, 10 how much
@@ -21,6 +21,16 @@ float innerSide(const Model& m, const FolderSizes& s) {
 }
 float innerEnd(const Model& m, const FolderSizes& s) {
     return s.H6 - gridFolderAllowances(m).innerWallDrop;
+}
+
+// Inner side walls clear the inner end walls, two boards in over the corner flaps.
+float innerSideInset(const Model& m) {
+    return 3 * m.EpaisseurCarton;
+}
+
+// 0472's floor halves meet between the inner side walls, a board in from the outer ones.
+float floorHalf(const Model& m, const FolderSizes& s) {
+    return lidHalf(m, s) - m.EpaisseurCarton;
 }
 
 // Three columns (end wall, bottom, end wall), creased across the bottom only: every row
@@ -47,9 +57,9 @@ void Fco0433(Model& m, Drawing& d) {
     // The lid's end flaps close over the end walls; its tuck flap slides inside the front.
     const FolderSizes s = folderSizes(m);
     FoldGrid g = threeColumns(s);
-    g.rows = {{s.H5, 0, 2},
+    g.rows = {{s.H5, 0, 2, cornerFlapWidth(s)},
               {s.W3, 0, 2},
-              {s.H5, 0, 2},
+              {s.H5, 0, 2, cornerFlapWidth(s)},
               {s.W3 + gridFolderAllowances(m).lidHalves, 0, 2},
               {m.hpatrent, 1, 1}};
     drawGrid(m, d, g);
@@ -60,7 +70,7 @@ void Fco0436(Model& m, Drawing& d) {
     const FolderSizes s = folderSizes(m);
     FoldGrid g = fiveColumns(m, s);
     g.columns.front() = g.columns.back() = m.hpatrent;
-    g.rows = {{s.H5, 1, 3}, {s.W3, 0, 4}, {s.H5, 1, 3}};
+    g.rows = {{s.H5, 1, 3, cornerFlapWidth(s)}, {s.W3, 0, 4}, {s.H5, 1, 3, cornerFlapWidth(s)}};
     drawGrid(m, d, g);
 }
 
@@ -68,15 +78,20 @@ void Fco0437(Model& m, Drawing& d) {
     // The inner end walls roll over and hold the corner flaps between the two layers.
     const FolderSizes s = folderSizes(m);
     FoldGrid g = fiveColumns(m, s);
-    g.rows = {{s.H5, 1, 3}, {s.W3, 0, 4}, {s.H5, 1, 3}};
+    g.rows = {{s.H5, 1, 3, cornerFlapWidth(s)}, {s.W3, 0, 4}, {s.H5, 1, 3, cornerFlapWidth(s)}};
     drawGrid(m, d, g);
 }
 
 void Fco0459(Model& m, Drawing& d) {
     const FolderSizes s = folderSizes(m);
     FoldGrid g = fiveColumns(m, s);
-    const float inner = innerSide(m, s);
-    g.rows = {{inner, 2, 2}, {s.H5, 1, 3}, {s.W3, 0, 4}, {s.H5, 1, 3}, {inner, 2, 2}};
+    const FoldRow inner{
+        .height = innerSide(m, s), .firstColumn = 2, .lastColumn = 2, .inset = innerSideInset(m)};
+    g.rows = {inner,
+              {s.H5, 1, 3, cornerFlapWidth(s)},
+              {s.W3, 0, 4},
+              {s.H5, 1, 3, cornerFlapWidth(s)},
+              inner};
     drawGrid(m, d, g);
 }
 
@@ -90,19 +105,30 @@ void Fco0460(Model& m, Drawing& d) {
 }
 
 void Fco0472(Model& m, Drawing& d) {
-    // The side walls run on into two floor halves that fold down onto the bottom; the end
-    // walls roll over them and hold them down.
+    // The side walls run on into an inner wall and a floor half each: rolled over inside, the
+    // inner walls take the floor halves down onto the bottom; the end walls roll over them and
+    // hold them down.
     const FolderSizes s = folderSizes(m);
     FoldGrid g = fiveColumns(m, s);
-    const float floor = lidHalf(m, s);
-    g.rows = {{floor, 2, 2}, {s.H5, 1, 3}, {s.W3, 0, 4}, {s.H5, 1, 3}, {floor, 2, 2}};
+    // The inner end walls stand on the second floor: a board shorter.
+    g.columns.front() = g.columns.back() = innerEnd(m, s) - m.EpaisseurCarton;
+    // The floor halves reach under the inner end walls, up to the corner flaps.
+    const FoldRow floor{.height = floorHalf(m, s),
+                        .firstColumn = 2,
+                        .lastColumn = 2,
+                        .inset = 2 * m.EpaisseurCarton};
+    const FoldRow inner{
+        .height = innerSide(m, s), .firstColumn = 2, .lastColumn = 2, .inset = innerSideInset(m)};
+    const float corner = cornerFlapWidth(s);
+    g.rows = {floor, inner, {s.H5, 1, 3, corner}, {s.W3, 0, 4}, {s.H5, 1, 3, corner}, inner, floor};
     drawGrid(m, d, g);
 }
 
 std::vector<FoldPair> folds0472(const Model& m) {
     const FolderSizes s = folderSizes(m);
-    const float half = lidHalf(m, s);
-    return {{"demi-fonds", half, half, s.W3, FoldFit::Meet}};
+    // They meet between the inner side walls.
+    const float half = floorHalf(m, s);
+    return {{"demi-fonds", half, half, s.W3 - 2 * m.EpaisseurCarton, FoldFit::Meet}};
 }
 
 }  // namespace brontaxe

@@ -83,8 +83,9 @@ Check framed(std::size_t mitres, double border) {
 }
 
 const FolderCase kCases[] = {
-    // Columns 50 | 200 | 400 | 200 | 50, rows 30 | 200 | 300 | 200 | 30: rims of hpatrent.
-    {"Rims0400", &Fco0400, none, 900, 760, slitAndCreased(230, 250, 650, 4)},
+    // Columns 50 | 200 | 400 | 200 | 50, rows 30 | 200 | 300 | 200 | 30: rims of hpatrent; the
+    // corner flaps half the bottom's width, their free sides splitting the slits.
+    {"Rims0400", &Fco0400, none, 900, 760, slitAndCreased(230, 250, 650, 6)},
     // Lid halves of half the width meet over the bottom.
     {"LidHalves0401", &Fco0401, none, 900, 1000,
      [](const Model&, const Drawing& d) {
@@ -101,7 +102,7 @@ const FolderCase kCases[] = {
                        "a tuck flap 30 deep on a lid 300 deep");
      }},
     // End flaps of half the length on the end walls.
-    {"EndFlaps0402", &Fco0402, none, 1200, 1000, slitAndCreased(350, 400, 800, 4)},
+    {"EndFlaps0402", &Fco0402, none, 1200, 1000, slitAndCreased(350, 400, 800, 6)},
     // Beyond each end wall a band of hrabat and an inner wall.
     {"EndBuffers0403", &Fco0403, none, 1300, 1000,
      [](const Model&, const Drawing& d) {
@@ -287,14 +288,14 @@ const FolderCase kCases[] = {
      [](const Model&, const Drawing& d) {
          return expect(hasLine(d, kind::Crease, {200, 1000}, {600, 1000}) &&
                            horizontalLinesAt(d, kind::Cut, 1000).size() == 2 &&
-                           horizontalLinesAt(d, kind::Cut, 700).size() == 2,
+                           horizontalLinesAt(d, kind::Cut, 700).size() == 4,
                        "end flaps on the lid, slit from the back wall's corner flaps");
      }},
     // Rims of hpatrent on the end walls, over the bottom row only.
     {"RimmedEnds0436", &Fco0436, none, 860, 700,
      [](const Model&, const Drawing& d) {
          return expect(hasLine(d, kind::Crease, {30, 200}, {30, 500}) &&
-                           horizontalLinesAt(d, kind::Cut, 200).size() == 4,
+                           horizontalLinesAt(d, kind::Cut, 200).size() == 6,
                        "rims 30 wide, corner flaps slit from the end walls");
      }},
     {"DoubleEnds0437", &Fco0437, none, 1200, 700,
@@ -313,7 +314,9 @@ const FolderCase kCases[] = {
      }},
     {"DoubleAllRound0459", &Fco0459, none, 1200, 1100,
      [](const Model&, const Drawing& d) {
-         return expect(hasLine(d, kind::Crease, {400, 200}, {800, 200}) &&
+         // The inner side walls fall 3 boards short of the ends, clear of the inner end walls.
+         return expect(hasLine(d, kind::Crease, {409, 200}, {791, 200}) &&
+                           hasLine(d, kind::Cut, {400, 200}, {409, 200}) &&
                            hasLine(d, kind::Crease, {200, 400}, {200, 700}),
                        "inner walls on all four sides");
      }},
@@ -326,11 +329,15 @@ const FolderCase kCases[] = {
                        "low front, header on the back wall");
      }},
     // Floor halves of 150 on the side walls; end walls rolled over.
-    {"DoubleFloor0472", &Fco0472, none, 1200, 1000,
+    // Rows: floor half 147 (half the bottom less a board), inner wall 200, side wall 200,
+    // bottom 300; the inner walls 3 boards short of the ends, the floor halves 2; the inner end
+    // walls a board lower than on 0437, over the second floor.
+    {"DoubleFloor0472", &Fco0472, none, 1194, 1394,
      [](const Model&, const Drawing& d) {
-         return expect(hasLine(d, kind::Crease, {400, 150}, {800, 150}) &&
-                           hasLine(d, kind::Cut, {400, 0}, {800, 0}),
-                       "floor halves beyond the side walls");
+         return expect(hasLine(d, kind::Crease, {406, 147}, {788, 147}) &&
+                           hasLine(d, kind::Crease, {406, 347}, {788, 347}) &&
+                           hasLine(d, kind::Cut, {403, 0}, {791, 0}),
+                       "floor halves beyond the inner side walls");
      }},
     // 0457's ears on the end walls: the tray turned a quarter.
     {"HandHolesInEnds0442", &Fco0442, none, 800, 700,
