@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 
+#include "fold/rolled_walls.h"
+
 namespace brontaxe::fold {
 namespace {
 
@@ -16,38 +18,31 @@ struct NotFolding {
 constexpr std::string_view kEarsPastEnds =
     "plus haut que large, les rabats d'angle, aussi larges que la hauteur, dépassent des "
     "parois d'about";
-constexpr std::string_view kDoubleWalls =
-    "parois doubles roulées : leur seconde épaisseur et le fond percé de mortaises ne se "
-    "mesurent pas encore";
+constexpr std::string_view kTuckWings =
+    "plus haut que profond, les ailes de la patte rentrante, aussi larges que la patte est "
+    "haute, dépassent derrière la boîte";
 constexpr std::string_view kRolledOver =
     "les parois doubles se rabattent par-dessus le plateau au lieu de rouler à l'intérieur";
 
-constexpr std::array<NotFolding, 27> kNotFolding{{
+constexpr std::array<NotFolding, 19> kNotFolding{{
     {"0400", kEarsPastEnds},
     {"0401", kEarsPastEnds},
-    {"0402", kDoubleWalls},
+    {"0402", kEarsPastEnds},
     {"0403", kEarsPastEnds},
     {"0410", "les rabats de la cinquième paroi ne ferment pas le dessus"},
-    {"0416",
-     "ses majorations livrées, celles du profil VORANIS, l'agrandissent de plus de deux "
-     "épaisseurs"},
-    {"0420", kDoubleWalls},
-    {"0421", kDoubleWalls},
-    {"0422", kDoubleWalls},
-    {"0423", kDoubleWalls},
-    {"0426", kDoubleWalls},
-    {"0427", kDoubleWalls},
-    {"0429", kDoubleWalls},
+    {"0420",
+     "sans tenons, ses flancs restent simples sur un fond taillé pour des flancs doubles : "
+     "trois épaisseurs de trop en longueur"},
+    {"0421", kTuckWings},
+    {"0426", "les rabats du couvercle, à peine rétrécis, butent dans le haut de la paroi avant"},
+    {"0427", kTuckWings},
     {"0433", kEarsPastEnds},
-    {"0435", kDoubleWalls},
     {"0436", kEarsPastEnds},
     {"0437", kRolledOver},
-    {"0440",
-     "les rabats du couvercle tombent par-dessus les parois : deux épaisseurs de plus au dehors"},
-    {"0441", kDoubleWalls},
-    {"0445", kDoubleWalls},
     {"0446", "plus haut que long, les trous d'aération ouvrent le fond"},
-    {"0454", kDoubleWalls},
+    {"0455",
+     "ses parois doubles, roulées à l'intérieur, lui ôtent plus de deux épaisseurs de "
+     "largeur"},
     {"0459", kRolledOver},
     {"0460", "la paroi avant basse et le fronton ne se lisent pas comme un plateau"},
     {"0471", "plus haut que long, le couvercle ne se referme pas encore"},
@@ -90,6 +85,8 @@ void laySecondFloors(FoldedBlank& m) {
 void foldFolder(FoldedBlank& m, std::string_view code) {
     if (code == "0471")
         laySecondFloors(m);
+    if (rollsWallsDouble(code))
+        keepRolledWallsInPlace(m);
 }
 
 std::optional<std::string_view> folderNotFoldingYet(std::string_view code) {
