@@ -18,13 +18,10 @@ struct NotFolding {
 constexpr std::string_view kEarsPastEnds =
     "plus haut que large, les rabats d'angle, aussi larges que la hauteur, dépassent des "
     "parois d'about";
-constexpr std::string_view kTuckWings =
-    "plus haut que profond, les ailes de la patte rentrante, aussi larges que la patte est "
-    "haute, dépassent derrière la boîte";
 constexpr std::string_view kRolledOver =
     "les parois doubles se rabattent par-dessus le plateau au lieu de rouler à l'intérieur";
 
-constexpr std::array<NotFolding, 19> kNotFolding{{
+constexpr std::array<NotFolding, 17> kNotFolding{{
     {"0400", kEarsPastEnds},
     {"0401", kEarsPastEnds},
     {"0402", kEarsPastEnds},
@@ -33,9 +30,7 @@ constexpr std::array<NotFolding, 19> kNotFolding{{
     {"0420",
      "sans tenons, ses flancs restent simples sur un fond taillé pour des flancs doubles : "
      "trois épaisseurs de trop en longueur"},
-    {"0421", kTuckWings},
     {"0426", "les rabats du couvercle, à peine rétrécis, butent dans le haut de la paroi avant"},
-    {"0427", kTuckWings},
     {"0433", kEarsPastEnds},
     {"0436", kEarsPastEnds},
     {"0437", kRolledOver},
