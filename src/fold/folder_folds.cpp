@@ -21,7 +21,7 @@ constexpr std::string_view kEarsPastEnds =
 constexpr std::string_view kRolledOver =
     "les parois doubles se rabattent par-dessus le plateau au lieu de rouler à l'intérieur";
 
-constexpr std::array<NotFolding, 17> kNotFolding{{
+constexpr std::array<NotFolding, 16> kNotFolding{{
     {"0400", kEarsPastEnds},
     {"0401", kEarsPastEnds},
     {"0402", kEarsPastEnds},
@@ -30,7 +30,6 @@ constexpr std::array<NotFolding, 17> kNotFolding{{
     {"0420",
      "sans tenons, ses flancs restent simples sur un fond taillé pour des flancs doubles : "
      "trois épaisseurs de trop en longueur"},
-    {"0426", "les rabats du couvercle, à peine rétrécis, butent dans le haut de la paroi avant"},
     {"0433", kEarsPastEnds},
     {"0436", kEarsPastEnds},
     {"0437", kRolledOver},
