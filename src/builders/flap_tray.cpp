@@ -16,21 +16,41 @@ void checkTray(const FlappedTray& t) {
         throw GenerationError("Dimensions impossibles : rabat de hauteur nulle");
     if (t.innerWall < 0 || t.doubleWallStep < 0 || (t.innerWall > 0 && !(t.doubleWallStep > 0)))
         throw GenerationError("Dimensions impossibles : double paroi");
-    if (t.innerWall > 0 && !(t.a > t.doubleWallStep))
+    if (t.innerWall > 0 && !((t.doubleFlaplessWalls ? t.b : t.a) > t.doubleWallStep))
         throw GenerationError("Dimensions impossibles : plateau trop court pour la double paroi");
 }
 
 void recordPasses(Model& m, const FlappedTray& t) {
-    const float wall = t.h + (t.innerWall > 0 ? t.doubleWallStep + t.innerWall : 0);
+    const float doubled = t.h + (t.innerWall > 0 ? t.doubleWallStep + t.innerWall : 0);
+    const float wall = t.doubleFlaplessWalls ? t.h : doubled;
+    const float end = t.doubleFlaplessWalls ? doubled : t.h;
     auto& p = m.PassesMachine;
-    p[0] = t.h;
+    p[0] = end;
     p[1] = 2 * t.a;
-    p[2] = t.h;
+    p[2] = end;
     p[16] = 2 * t.b;
     for (std::size_t i = 0; i < 3; ++i) {
         p[6 + i] = wall;
         p[11 + i] = wall;
     }
+}
+
+// The end wall beyond x = a rolled double, in the quarter y >= 0: its edge up to where the band
+// begins, the band and the inner wall, both shortened by the band's width, and their creases.
+void rolledEndWall(Drawing& d, const FlappedTray& t) {
+    const float x0 = t.a + t.h;
+    const float x1 = x0 + t.doubleWallStep;
+    const float x2 = x1 + t.innerWall;
+    const float yi = t.b - t.doubleWallStep;
+    d.LineKind = kind::Cut;
+    line(d, x0, yi, x0, t.b);
+    chainStart(d, x0, yi);
+    lineTo(d, x2, yi);
+    lineTo(d, x2, 0);
+    d.LineKind = kind::Crease;
+    line(d, x0, 0, x0, yi);
+    line(d, x1, 0, x1, yi);
+    d.LineKind = kind::Cut;
 }
 
 // The quarter x >= 0, y >= 0.
@@ -44,14 +64,18 @@ void drawQuarter(Model& m, Drawing& d, const FlappedTray& t, float angle, bool m
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
     // End wall, then the slit under the flap and the flap itself.
-    line(d, a + h, 0, a + h, b);
+    const bool rolledEnd = t.innerWall > 0 && t.doubleFlaplessWalls;
+    if (rolledEnd)
+        rolledEndWall(d, t);
+    else
+        line(d, a + h, 0, a + h, b);
     line(d, a, b, a + std::min(fw, h), b);
     if (!areNear(fw, h))
         line(d, a + std::min(fw, h), b, a + std::max(fw, h), b);
     chainStart(d, a + fw, b);
     lineTo(d, a + fw, b + h - fall);
     lineTo(d, a, b + h);
-    if (t.innerWall > 0) {
+    if (t.innerWall > 0 && !t.doubleFlaplessWalls) {
         const float xi = a - t.doubleWallStep;
         const float top = b + h + t.doubleWallStep + t.innerWall;
         lineTo(d, xi, b + h);
@@ -64,7 +88,7 @@ void drawQuarter(Model& m, Drawing& d, const FlappedTray& t, float angle, bool m
     d.LineKind = kind::Crease;
     line(d, 0, b, a, b);
     line(d, a, 0, a, b);
-    if (t.innerWall > 0) {
+    if (t.innerWall > 0 && !t.doubleFlaplessWalls) {
         const float xi = a - t.doubleWallStep;
         line(d, 0, b + h, xi, b + h);
         line(d, 0, b + h + t.doubleWallStep, xi, b + h + t.doubleWallStep);

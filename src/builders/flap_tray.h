@@ -20,6 +20,9 @@ struct FlappedTray {
     // of the two layers) and an inner layer `innerWall` high. 0 leaves the walls single.
     float innerWall = 0;
     float doubleWallStep = 0;
+    // The double walls stand beyond x = +-a instead, rolled over the flaps folded onto them:
+    // their inner layer, shortened by the band at both ends, traps the flaps.
+    bool doubleFlaplessWalls = false;
     bool handHoles = false;  // a hand-hole of the model's type in each wall beyond y = +-b
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 #include <utility>
 
 #include "drawing/contour.h"
@@ -146,8 +147,37 @@ bool hasFoldEdge(const Face& f) {
     return folds(f.outer) || std::any_of(f.holes.begin(), f.holes.end(), folds);
 }
 
-void triangulate(const GeosContext& geos, const GEOSGeometry* polygon, Face& face) {
-    const std::vector<Point> points = face.allPoints();
+// The ring's points, the first repeated, as a GEOS ring; null when GEOS refuses it.
+GEOSGeometry* geosRing(const GeosContext& geos, const std::vector<Point>& points) {
+    const auto n = static_cast<unsigned int>(points.size());
+    GEOSCoordSequence* seq = GEOSCoordSeq_create_r(geos.get(), n + 1, 2);
+    for (unsigned int i = 0; i <= n; ++i)
+        GEOSCoordSeq_setXY_r(geos.get(), seq, i, points[i % n].x, points[i % n].y);
+    return GEOSGeom_createLinearRing_r(geos.get(), seq);
+}
+
+std::vector<Point> turned(const std::vector<Point>& points, double radians) {
+    std::vector<Point> out;
+    for (Point p : points)
+        out.push_back({p.x * std::cos(radians) - p.y * std::sin(radians),
+                       p.x * std::sin(radians) + p.y * std::cos(radians)});
+    return out;
+}
+
+// The face's rings with every point turned by `radians` about the origin, as a GEOS polygon.
+GeosContext::Geometry turnedPolygon(const GeosContext& geos, const Face& face, double radians) {
+    std::vector<GEOSGeometry*> holes;
+    for (const Ring& h : face.holes)
+        holes.push_back(geosRing(geos, turned(h.points, radians)));
+    return geos.own(
+        GEOSGeom_createPolygon_r(geos.get(), geosRing(geos, turned(face.outer.points, radians)),
+                                 holes.data(), static_cast<unsigned int>(holes.size())));
+}
+
+// The polygon's triangles over `points` (the face's points as the polygon has them), or nothing
+// when GEOS cannot triangulate it.
+std::optional<std::vector<std::array<int, 3>>> constrainedTriangles(
+    const GeosContext& geos, const GEOSGeometry* polygon, const std::vector<Point>& points) {
     std::map<std::pair<double, double>, int> index;
     for (std::size_t i = 0; i < points.size(); ++i)
         index.emplace(std::pair{points[i].x, points[i].y}, static_cast<int>(i));
@@ -163,7 +193,8 @@ void triangulate(const GeosContext& geos, const GEOSGeometry* polygon, Face& fac
     };
     auto triangles = geos.own(GEOSConstrainedDelaunayTriangulation_r(geos.get(), polygon));
     if (!triangles)
-        return;
+        return std::nullopt;
+    std::vector<std::array<int, 3>> out;
     const int count = GEOSGetNumGeometries_r(geos.get(), triangles.get());
     for (int i = 0; i < count; ++i) {
         const GEOSGeometry* t = GEOSGetGeometryN_r(geos.get(), triangles.get(), i);
@@ -177,8 +208,25 @@ void triangulate(const GeosContext& geos, const GEOSGeometry* polygon, Face& fac
             continue;
         if (turn < 0)
             std::swap(tri[1], tri[2]);
-        face.triangles.push_back(tri);
+        out.push_back(tri);
     }
+    return out;
+}
+
+// GEOS joins a face's holes to its outline before cutting it into triangles, and gives up
+// where holes line up exactly with each other or with the outline (the mortises along a
+// tray's floor): turned by a hair, the same rings no longer line up. The triangles are the
+// same either way; only their numbering is read back.
+constexpr double kUntieTurn = 1e-6;
+
+void triangulate(const GeosContext& geos, const GEOSGeometry* polygon, Face& face) {
+    const std::vector<Point> points = face.allPoints();
+    auto triangles = constrainedTriangles(geos, polygon, points);
+    if (!triangles && !face.holes.empty())
+        if (auto t = turnedPolygon(geos, face, kUntieTurn))
+            triangles = constrainedTriangles(geos, t.get(), turned(points, kUntieTurn));
+    if (triangles)
+        face.triangles = std::move(*triangles);
 }
 
 std::vector<Face> facesOf(const GeosContext& geos, const GEOSGeometry* polygons,

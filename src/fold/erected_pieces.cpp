@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <tuple>
 #include <utility>
 
@@ -133,7 +134,61 @@ Upright uprightOf(Vec3 up) {
     return {static_cast<int>(largest - c.begin()), *largest > 0};
 }
 
-ErectedPiece measurePiece(const PlacedPiece& of, Upright upright) {
+// A wall's inner layer lies this deep at most behind the side it lines: rolled double over a
+// band two boards wide, with a flap between its two layers.
+constexpr double kDeepestLayer = 4;
+
+// How far in from the side of `box` at `atMax` across `axis` the inside begins: the inner face
+// of the deepest layer of the walls' board (faces lying parallel to the side, together covering
+// it as a closed side is covered) within kDeepestLayer boards of it; one board where no layer
+// of the walls covers it.
+double sideDepth(const PlacedPiece& of, const std::vector<int>& walls, const Bounds3& box,
+                 int axis, bool atMax) {
+    const Mesh& mesh = of.mesh;
+    const double thickness = of.m.thickness;
+    const double edge = atMax ? coordinate(box.max, axis) : coordinate(box.min, axis);
+    // The triangles of each face, and how deep behind the side its mid-plane lies; a face
+    // not lying parallel to the side is left out.
+    std::map<int, std::vector<int>> trianglesOf;
+    for (int t : walls)
+        trianglesOf[mesh.triangleFace[static_cast<std::size_t>(t)]].push_back(t);
+    std::vector<std::pair<double, int>> faces;
+    for (const auto& [face, triangles] : trianglesOf) {
+        Bounds3 span;
+        for (int t : triangles)
+            for (int k : mesh.triangles[static_cast<std::size_t>(t)])
+                span.add(mesh.vertices[static_cast<std::size_t>(k)]);
+        if (coordinate(span.size(), axis) <= thickness + 0.01)
+            faces.emplace_back(
+                std::fabs((coordinate(span.min, axis) + coordinate(span.max, axis)) / 2 - edge),
+                face);
+    }
+    std::sort(faces.begin(), faces.end());
+    double depth = thickness;
+    for (std::size_t i = 0; i < faces.size();) {
+        // A layer: the faces lying level with the nearest one left.
+        const double mid = faces[i].first;
+        if (mid > kDeepestLayer * thickness)
+            break;
+        std::vector<int> layer;
+        std::vector<int> layerFaces;
+        for (; i < faces.size() && faces[i].first <= mid + thickness / 2; ++i) {
+            layerFaces.push_back(faces[i].second);
+            layer.insert(layer.end(), trianglesOf[faces[i].second].begin(),
+                         trianglesOf[faces[i].second].end());
+        }
+        const double level = atMax ? edge - mid : edge + mid;
+        const PlacedPiece layerPiece{of.m, of.placed, of.mesh, layerFaces, layer};
+        if (coveredShare(layerPiece, box, axis, level) >= kClosedShare)
+            depth = std::max(depth, mid + thickness / 2);
+    }
+    return depth;
+}
+
+// The piece of `triangles` measured standing `upright`; its inside taken at the inner layers of
+// the triangles of its base and walls, `walls` (one board in where they hold none).
+ErectedPiece measurePiece(const PlacedPiece& of, const std::vector<int>& walls, Upright upright) {
+    const double thickness = of.m.thickness;
     Bounds3 box;
     for (int t : of.triangles)
         for (int k : of.mesh.triangles[static_cast<std::size_t>(t)])
@@ -157,6 +212,15 @@ ErectedPiece measurePiece(const PlacedPiece& of, Upright upright) {
     for (int axis : {across1, across2})
         for (bool atMax : {false, true})
             piece.sidesAround += closed(axis, atMax) ? 1 : 0;
+    auto inside = [&](int axis) {
+        return coordinate(size, axis) - sideDepth(of, walls, box, axis, false) -
+               sideDepth(of, walls, box, axis, true);
+    };
+    piece.insideLength = a >= b ? inside(across1) : inside(across2);
+    piece.insideWidth = a >= b ? inside(across2) : inside(across1);
+    // Tabs poking through the floor reach below it: the inside starts at the floor's.
+    piece.insideHeight =
+        piece.height - thickness - sideDepth(of, walls, box, up, !upright.topAtMax);
     return piece;
 }
 
@@ -256,6 +320,36 @@ int trayBaseOf(const FoldedBlank& m, const std::vector<int>& faces, BaseSize siz
                              [&](int a, int b) { return rank(a) < rank(b); });
 }
 
+const Hinge* hingeBetween(const FoldedBlank& m, int a, int b) {
+    for (const Hinge& h : m.flat.hinges)
+        if ((h.faceA == a && h.faceB == b) || (h.faceA == b && h.faceB == a))
+            return &h;
+    return nullptr;
+}
+
+bool parallel(const Hinge& a, const Hinge& b) {
+    const Point u = a.line.b - a.line.a;
+    const Point v = b.line.b - b.line.a;
+    return std::fabs(cross(u, v)) <= 1e-3 * length(u) * length(v);
+}
+
+// The base of a tray and its walls: the faces hinged on the base, and the inner layer of each
+// wall rolled double (outer wall, band and inner wall hinged on three parallel folds).
+std::vector<int> trayWalls(const FoldedBlank& m, int base) {
+    std::vector<int> walls{base};
+    for (int outer : hingedTo(m, base, true)) {
+        walls.push_back(outer);
+        const Hinge& foot = *hingeBetween(m, base, outer);
+        for (int band : hingedTo(m, outer, true))
+            for (int inner : hingedTo(m, band, true))
+                if (band != base && inner != outer &&
+                    parallel(foot, *hingeBetween(m, outer, band)) &&
+                    parallel(foot, *hingeBetween(m, band, inner)))
+                    walls.push_back(inner);
+    }
+    return walls;
+}
+
 std::string mmText(double v) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%.0f", v);
@@ -286,7 +380,15 @@ std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m, Stance stance, Bas
         const Vec3 up = walls.empty()
                             ? placed[static_cast<std::size_t>(base)].rotate({0, 0, 1})
                             : placed[static_cast<std::size_t>(walls.front())].rotate({0, 1, 0});
-        out.push_back(measurePiece({m, placed, mesh, facesOf[p], trianglesOf[p]}, uprightOf(up)));
+        std::vector<int> wallTriangles;
+        if (stance == Stance::Base) {
+            const std::vector<int> around = trayWalls(m, base);
+            for (int t : trianglesOf[p])
+                if (std::ranges::count(around, mesh.triangleFace[static_cast<std::size_t>(t)]))
+                    wallTriangles.push_back(t);
+        }
+        out.push_back(measurePiece({m, placed, mesh, facesOf[p], trianglesOf[p]}, wallTriangles,
+                                   uprightOf(up)));
     }
     return out;
 }

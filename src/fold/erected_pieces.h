@@ -17,6 +17,10 @@ struct ErectedPiece {
     // four walls: the bottom, the top, and the four sides around.
     bool bottom = false, top = false;
     int sidesAround = 0;
+    // Inside, in mm, in the order of the outside sizes: between the innermost layers of board
+    // that close each side (a double wall's inner wall, a floor under the tabs poking through
+    // it), a side that no layer closes one board in from the outside.
+    double insideLength = 0, insideWidth = 0, insideHeight = 0;
 
     int closedSides() const { return (bottom ? 1 : 0) + (top ? 1 : 0) + sidesAround; }
 };

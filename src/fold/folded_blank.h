@@ -23,6 +23,9 @@ struct FoldLink {
     // before folding): 1 for a face laid inside another (a glue flap, the inner flaps under
     // the outer ones), negative towards its outside.
     double layer = 0;
+    // Faces laid one board further in or out where they would pass through another give way
+    // to this one, settled before them (a wall rolled double and what carries it).
+    bool keepsPlace = false;
 };
 
 struct FoldedBlank {

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <vector>
 
+#include "fold/rolled_walls.h"
+
 namespace brontaxe::fold {
 namespace {
 
@@ -14,28 +16,19 @@ struct NotFolding {
 };
 
 // Held true by the erected pieces test: each still fails there at one size at least.
-constexpr std::string_view kDoubleWalls =
-    "parois doubles roulées : leur seconde épaisseur et le fond percé de mortaises ne se "
-    "mesurent pas encore";
-
-constexpr std::array<NotFolding, 17> kNotFolding{{
+constexpr std::array<NotFolding, 8> kNotFolding{{
     {"0410", "les rabats de la cinquième paroi ne ferment pas le dessus"},
     {"0416",
      "ses majorations livrées, celles du profil VORANIS, l'agrandissent de plus de deux "
      "épaisseurs"},
-    {"0420", kDoubleWalls},
-    {"0421", kDoubleWalls},
-    {"0422", kDoubleWalls},
-    {"0423", kDoubleWalls},
-    {"0426", kDoubleWalls},
-    {"0427", kDoubleWalls},
-    {"0429", kDoubleWalls},
-    {"0435", kDoubleWalls},
+    {"0420",
+     "sans tenons, ses flancs restent simples sur un fond taillé pour des flancs doubles : "
+     "trois épaisseurs de trop en longueur"},
     {"0440",
      "les rabats du couvercle tombent par-dessus les parois : deux épaisseurs de plus au dehors"},
-    {"0441", kDoubleWalls},
-    {"0445", kDoubleWalls},
-    {"0454", kDoubleWalls},
+    {"0455",
+     "ses parois doubles, roulées à l'intérieur, lui ôtent plus de deux épaisseurs de "
+     "largeur"},
     {"0460", "la paroi avant basse et le fronton ne se lisent pas comme un plateau"},
     {"0471", "plus haut que long, le couvercle ne se referme pas encore"},
     {"0480", "les rallonges des parois d'about ne tiennent pas au couvercle"},
@@ -181,6 +174,8 @@ void foldFolder(FoldedBlank& m, std::string_view code) {
         laySecondFloors(m);
     if (code == "0437" || code == "0459" || code == "0472")
         rollWallsInside(m);
+    if (rollsWallsDouble(code))
+        keepRolledWallsInPlace(m);
 }
 
 std::optional<std::string_view> folderNotFoldingYet(std::string_view code) {

@@ -236,16 +236,18 @@ constexpr std::array kNotFolding{
     NotFolding{"0761", kLongTray},
 };
 
-// Parents before their children, and of the faces free to go next the largest first: walls
-// keep their place and the flaps that meet them give way.
+// Parents before their children, and of the faces free to go next those that keep their place,
+// then the largest: walls keep their place and the flaps that meet them give way.
 std::vector<int> largestFirst(const FoldedBlank& m) {
     std::vector<int> out;
     std::vector<int> ready = m.roots;
+    auto rank = [&](int f) {
+        return std::pair(m.links[static_cast<std::size_t>(f)].keepsPlace,
+                         m.flat.faces[static_cast<std::size_t>(f)].area);
+    };
     while (!ready.empty()) {
-        const auto next = std::max_element(ready.begin(), ready.end(), [&](int a, int b) {
-            return m.flat.faces[static_cast<std::size_t>(a)].area <
-                   m.flat.faces[static_cast<std::size_t>(b)].area;
-        });
+        const auto next = std::max_element(ready.begin(), ready.end(),
+                                           [&](int a, int b) { return rank(a) < rank(b); });
         const int f = *next;
         ready.erase(next);
         out.push_back(f);

@@ -63,7 +63,8 @@ double sizeOf(Size s, const Box3& box) {
 
 std::string text(const ErectedPiece& p) {
     std::ostringstream out;
-    out << p.length << " x " << p.width << " x " << p.height << " (dessus " << p.top << ", dessous "
+    out << p.length << " x " << p.width << " x " << p.height << ", inside " << p.insideLength
+        << " x " << p.insideWidth << " x " << p.insideHeight << " (dessus " << p.top << ", dessous "
         << p.bottom << ", autour " << p.sidesAround << ")";
     return out.str();
 }
@@ -77,8 +78,10 @@ bool matches(const ErectedPiece& p, const PieceShape& d, const Box3& box, double
     if (p.top != sides.top || p.bottom != sides.bottom || p.sidesAround != sides.around)
         return false;
     const bool flat = d.form == PieceForm::Flat;
-    const double board = flat || d.fitsInside ? 0 : 2 * e;
-    std::array<double, 3> measured{p.length - board, p.width - board, p.height - board};
+    // A flat piece's board aside, and a liner's outside that fits the box.
+    std::array<double, 3> measured{p.insideLength, p.insideWidth, p.insideHeight};
+    if (flat || d.fitsInside)
+        measured = {p.length, p.width, p.height};
     if (d.over) {
         // Over the outside of what it covers, with some play: at most three boards. Two are
         // a lid's (0300 to 0331); the caps over a sleeve (0310, 0311, 0314) are drawn two
@@ -239,6 +242,31 @@ TEST(ErectedPieces, RolledWallsLieInsideTheirOuterWalls) {
             }
             EXPECT_EQ(boardsIn, c.boardsIn);
         }
+}
+
+// A folder's or tray's inside runs between the innermost layers of its base and walls that
+// close each side, in mm: a wall rolled double at its inner wall (0427's side walls with the
+// ears between their layers, 0445's end walls over the flaps they hold), flaps laid outside
+// the walls left out (0402), the floor under the tabs poking through it (0427); and a double
+// wall that takes too much off the inside shows it (0455's width).
+TEST(ErectedPieces, TheInsideRunsBetweenTheInnermostLayersOfBaseAndWalls) {
+    struct Case {
+        const char* code;
+        double outsideLength, length, width, height;
+    };
+    const Case cases[] = {{"0427", 415, 397, 300, 203},
+                          {"0402", 418, 400, 300, 200},
+                          {"0445", 418, 400, 300, 198.5},
+                          {"0455", 406, 400, 288, 198.5}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        const test::Folded f = test::drawAndFold(c.code, 400, 300, 200);
+        const ErectedPiece p = erectedPieces(f.fold, stanceOf(c.code), {400, 300}).front();
+        EXPECT_NEAR(p.length, c.outsideLength, 0.01);
+        EXPECT_NEAR(p.insideLength, c.length, 0.01);
+        EXPECT_NEAR(p.insideWidth, c.width, 0.01);
+        EXPECT_NEAR(p.insideHeight, c.height, 0.01);
+    }
 }
 
 }  // namespace

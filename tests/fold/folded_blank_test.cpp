@@ -155,20 +155,23 @@ TEST(Fold0201, FlatAtZeroAndHalfwayAtHalf) {
     }
 }
 
-TEST(Fold0201, FacesAreTheRegionsBetweenCutsAndCreasesWithoutTheHandHoles) {
+TEST(FoldFaces, AreTheRegionsBetweenCutsAndCreasesWithoutTheCutOuts) {
     struct Case {
         const char* name;
+        const char* code;
         void (*adjust)(Model&);
         int faces, hinges, holes;
     };
     const Case cases[] = {
-        {"plain", nullptr, 13, 12, 0},
+        {"plain", "0201", nullptr, 13, 12, 0},
         // Each hand-hole's flap and the strip above it hinge in their wall.
-        {"hand-holes", [](Model& m) { m.OptionPoign = 3; }, 17, 16, 2},
+        {"hand-holes", "0201", [](Model& m) { m.OptionPoign = 3; }, 17, 16, 2},
+        // A floor with its mortises in line along both side walls, level with its edge.
+        {"mortised floor", "0427", nullptr, 19, 18, 4},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const test::Folded f = test::drawAndFold("0201", 400, 300, 200, 1, c.adjust);
+        const test::Folded f = test::drawAndFold(c.code, 400, 300, 200, 1, c.adjust);
         ASSERT_TRUE(f.refusal.empty()) << f.refusal;
         EXPECT_EQ(f.fold.faceCount(), c.faces);
         EXPECT_EQ(f.fold.flat.hinges.size(), static_cast<std::size_t>(c.hinges));

@@ -39,12 +39,6 @@ bool cutBack(const FlappedTray& t) {
     return trayFlapWidth(t) < t.flap;
 }
 
-void drawTurned(Model& m, Drawing& d, const FlappedTray& t) {
-    GenerationPass pass(d);
-    FlapTray(m, d, t, {0, 0, 90, false});
-    gluedTrayDimensions(m, d, t, true, cutBack(t));
-}
-
 // Hand-holes of the model's size in the walls beyond y = +-b (b the half base, h the wall),
 // their upper edge `DPoign` below the wall's free edge, moved up or down so that the hole keeps
 // its land from the wall's edge and folds.
@@ -114,12 +108,17 @@ void Fco0444(Model& m, Drawing& d) {
 }
 
 void Fco0445(Model& m, Drawing& d) {
-    FlappedTray t = endFlapTray(m);
+    // The flaps on the side walls fold round onto the end walls, whose inner layer rolls down
+    // over them and holds them.
+    FlappedTray t = gluedTray(m);
     t.flap = m.hrabat;
     t.doubleWallStep = m.Dblmur;
+    t.doubleFlaplessWalls = true;
     const TrayAllowances k = trayAllowances(m);
     t.innerWall = m.Hauteur + k.innerWalls - k.innerDrop;
-    drawTurned(m, d, t);
+    GenerationPass pass(d);
+    FlapTray(m, d, t);
+    gluedTrayDimensions(m, d, t, false, cutBack(t));
 }
 
 void Fco0446(Model& m, Drawing& d) {

@@ -205,8 +205,12 @@ void folderLid(Model& m, Drawing& d, const LockingFolder& f, float earTop) {
     lineTo(d, f.tuckLength / 2, wingBase);
     lineTo(d, f.tuckLength / 2 + f.tuckWing, wingBase);
     arc(d, {f.tuckLength / 2, wingBase}, f.tuckWing, 0, 90);
+    // A wing cut back to the box's depth leaves the flap's side above it free.
+    const float wingTop = std::min(wingBase + f.tuckWing, f.y5);
+    if (wingTop < f.y5 - kLengthTolerance)
+        line(d, f.tuckLength / 2, wingTop, f.tuckLength / 2, f.y5);
     d.LineKind = kind::Crease;
-    line(d, f.tuckLength / 2, wingBase, f.tuckLength / 2, f.y5);
+    line(d, f.tuckLength / 2, wingBase, f.tuckLength / 2, wingTop);
     line(d, f.lidLength / 2, f.y3, f.lidLength / 2, f.y4);
     d.LineKind = kind::Cut;
     line(d, f.tuckLength / 2, f.y5, std::max(m.RcoupPouce, 0.0f), f.y5);
@@ -279,7 +283,9 @@ LockingFolder lockingFolder(const Model& m, bool tenoned) {
     f.y3 = f.y2 + f.backHeight;
     f.y4 = f.y3 + f.lidWidth;
     f.y5 = f.y4 + f.tuckHeight;
-    f.tuckWing = f.tuckHeight - k.tuckWingDrop;
+    // The tuck flap's wings stand against the side walls behind the front wall: no deeper than
+    // the box, however high the flap.
+    f.tuckWing = std::min(f.tuckHeight - k.tuckWingDrop, f.bottomWidth - 2 * e);
     f.backEarTop = f.y3 - k.earShort;
 
     f.xa = f.frontLength / 2 + f.ear;

@@ -24,10 +24,16 @@ float taper(const Model& m) {
     return m.hrabat * std::tan(kTaperDeg * std::numbers::pi_v<float> / 180);
 }
 
+// The dust flaps stop two boards short of the lid's front edge, which closes over the front
+// wall: they pass inside it.
+float frontClearance(const Model& m) {
+    return 2 * m.EpaisseurCarton;
+}
+
 std::optional<std::string> roundedLidProblem(const LockingFolder& f, const Model& m) {
     if (auto problem = folderBodyProblem(f, m))
         return problem;
-    if (!(m.hrabat >= kMinStrip) || f.lidWidth < 2 * taper(m) + kMinStrip)
+    if (!(m.hrabat >= kMinStrip) || f.lidWidth < 2 * taper(m) + frontClearance(m) + kMinStrip)
         return "Rabats du couvercle impossibles : " + folderMm(m.hrabat) +
                " de haut sur un couvercle de " + folderMm(f.lidWidth);
     if (auto problem = tuckFlapProblem(f, m))
@@ -42,9 +48,11 @@ void roundedLid(Model& m, Drawing& d, const LockingFolder& f) {
     chainStart(d, f.backLength / 2, f.backEarTop);
     lineTo(d, f.lidLength / 2, f.y3);
     const ElementId rise = lineTo(d, xo, f.y3 + c);
-    const ElementId side = lineTo(d, xo, f.y4 - c);
-    const ElementId fall = lineTo(d, f.lidLength / 2, f.y4);
-    const float r = std::min(m.rarrondi, 0.45f * std::min(m.hrabat, f.lidWidth - 2 * c));
+    const float front = f.y4 - frontClearance(m);
+    const ElementId side = lineTo(d, xo, front - c);
+    const ElementId fall = lineTo(d, f.lidLength / 2, front);
+    lineTo(d, f.lidLength / 2, f.y4);
+    const float r = std::min(m.rarrondi, 0.45f * std::min(m.hrabat, front - c - f.y3 - c));
     if (r > kLengthTolerance) {
         fillet(d, rise, side, r);
         fillet(d, side, fall, r);
@@ -60,7 +68,7 @@ void roundedLid(Model& m, Drawing& d, const LockingFolder& f) {
     if (rt > kLengthTolerance)
         fillet(d, up, top, rt);
     d.LineKind = kind::Crease;
-    line(d, f.lidLength / 2, f.y3, f.lidLength / 2, f.y4);
+    line(d, f.lidLength / 2, f.y3, f.lidLength / 2, front);
 }
 
 }  // namespace

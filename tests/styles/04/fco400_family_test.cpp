@@ -349,10 +349,18 @@ const FolderCase kCases[] = {
          return expect(arcs.size() == 4 && inEnds && count(d, kind::Crease, 2) == 4,
                        "a hole in each flapped end wall");
      }},
+    // The corner flaps hinge on the side walls, their folds running up them, and fold onto the
+    // end walls, rolled over them: the end walls' inner layer holds them.
     {"DoubleEnds0445", &Fco0445, none, 1212, 700,
      [](const Model&, const Drawing& d) {
-         return expect(verticalLinesAt(d, kind::Crease, 406).size() == 2,
-                       "inner end walls folded past the double-wall band");
+         std::size_t upTheSideWalls = 0;
+         for (const Element& e : d.elements())
+             if (const auto* l = std::get_if<LineShape>(&e.shape);
+                 l && e.lineKind == kind::Crease && e.lineVariant == 2 && areNear(l->a.x, l->b.x))
+                 ++upTheSideWalls;
+         return expect(verticalLinesAt(d, kind::Crease, 406).size() == 2 &&
+                           count(d, kind::Crease, 2) == 4 && upTheSideWalls == 4,
+                       "inner end walls past the band, the flaps hinged on the side walls");
      }},
     // Radius 10 at a pitch of 50: 6 x 6 holes in the bottom and one in each flapped wall.
     {"VentHoles0446", &Fco0446, none, 800, 700,

@@ -414,7 +414,8 @@ TEST(Fco0423, GivesBackItsSizesWhenItsDrawingFails) {
 }
 
 // 0426's dust flaps taper by 10 degrees: without rounding, the flap's rising edge runs from the
-// lid's crease out by `hrabat` and up by hrabat x tan 10.
+// lid's crease out by `hrabat` and up by hrabat x tan 10; at the front the flap stops two boards
+// short of the lid's edge, so that it passes inside the front wall.
 TEST(Fco0426, DustFlapsTaperByTenDegreesAndRoundOff) {
     test::Generated sharp;
     sharp.m.rarrondi = 0;
@@ -424,7 +425,9 @@ TEST(Fco0426, DustFlapsTaperByTenDegreesAndRoundOff) {
     const float rise = 50 * std::tan(10 * std::numbers::pi_v<float> / 180);
     const auto cuts = test::linesOfKind(sharp.d, kind::Cut);
     EXPECT_TRUE(hasLine(cuts, {f.lidLength / 2, f.y3}, {f.lidLength / 2 + 50, f.y3 + rise}));
-    EXPECT_TRUE(hasLine(cuts, {-f.lidLength / 2 - 50, f.y4 - rise}, {-f.lidLength / 2, f.y4}));
+    const float front = f.y4 - 2 * sharp.m.EpaisseurCarton;
+    EXPECT_TRUE(hasLine(cuts, {-f.lidLength / 2 - 50, front - rise}, {-f.lidLength / 2, front}));
+    EXPECT_TRUE(hasLine(cuts, {-f.lidLength / 2, front}, {-f.lidLength / 2, f.y4}));
     EXPECT_EQ(test::arcsOfKind(sharp.d, kind::Cut).size(), 1u);  // the thumb notch alone
 
     // Rounded: two corners on each dust flap, two on the tuck flap, and the notch.
