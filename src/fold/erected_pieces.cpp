@@ -299,12 +299,20 @@ bool baseSized(const FoldedBlank& m, int face, BaseSize size) {
     return near(a, std::max(size.length, size.width)) && near(b, std::min(size.length, size.width));
 }
 
+std::string mmText(double v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.0f", v);
+    return buf;
+}
+
+}  // namespace
+
 // The base of a folder or tray: the face with the most folds, then the most neighbours that
 // carry faces of their own (walls carrying rims, flaps, a lid), then the one drawn the base's
 // size, then the larger. A wall as large as the base and as many times folded (its rim, its
 // corner flaps) carries only leaves; a tall folder's back wall, between its base and its lid,
 // carries as many as the base but is drawn the box's length by its height.
-int trayBaseOf(const FoldedBlank& m, const std::vector<int>& faces, BaseSize size) {
+int trayBase(const FoldedBlank& m, const std::vector<int>& faces, BaseSize size) {
     auto carriers = [&](int f) {
         int n = 0;
         for (int g : hingedTo(m, f))
@@ -319,6 +327,8 @@ int trayBaseOf(const FoldedBlank& m, const std::vector<int>& faces, BaseSize siz
     return *std::max_element(faces.begin(), faces.end(),
                              [&](int a, int b) { return rank(a) < rank(b); });
 }
+
+namespace {
 
 const Hinge* hingeBetween(const FoldedBlank& m, int a, int b) {
     for (const Hinge& h : m.flat.hinges)
@@ -350,12 +360,6 @@ std::vector<int> trayWalls(const FoldedBlank& m, int base) {
     return walls;
 }
 
-std::string mmText(double v) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.0f", v);
-    return buf;
-}
-
 }  // namespace
 
 std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m, Stance stance, BaseSize baseSize) {
@@ -375,7 +379,7 @@ std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m, Stance stance, Bas
         const std::vector<int> walls =
             stance == Stance::Walls ? bodyWalls(m, facesOf[p], placed) : std::vector<int>{};
         const int base =
-            stance == Stance::Walls ? baseOf(m, facesOf[p]) : trayBaseOf(m, facesOf[p], baseSize);
+            stance == Stance::Walls ? baseOf(m, facesOf[p]) : trayBase(m, facesOf[p], baseSize);
         // A wall's y in the blank is the body's height; a base's inside side is a tray's up.
         const Vec3 up = walls.empty()
                             ? placed[static_cast<std::size_t>(base)].rotate({0, 0, 1})

@@ -41,6 +41,11 @@ struct BaseSize {
     double length = 0, width = 0;
 };
 
+// The base of a folder or tray among `faces`: the face with the most folds, then the most
+// neighbours that carry faces of their own, then the one drawn the base's size, then the
+// larger.
+int trayBase(const FoldedBlank& m, const std::vector<int>& faces, BaseSize size);
+
 // Each piece of the blank erected at the full fold, in the order of the pieces' fixed faces.
 std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m, Stance stance = Stance::Walls,
                                         BaseSize baseSize = {});

@@ -12,8 +12,11 @@ double defaultAngle(std::int16_t lineKind, const Face& face) {
     return lineKind == kind::Perforation || face.inHole ? 0.0 : 90.0;
 }
 
-// Breadth first from the first face in `fixed`'s order not yet reached, one tree a piece.
-void buildTrees(FoldedBlank& m, FixedFace fixed) {
+// Breadth first from the first face in `fixed`'s order not yet reached, one tree a piece;
+// `first`, when given, is fixed before all others.
+void buildTrees(FoldedBlank& m, FixedFace fixed, int first = -1) {
+    m.order.clear();
+    m.roots.clear();
     const int n = m.faceCount();
     m.links.assign(static_cast<std::size_t>(n), FoldLink{});
     std::vector<std::vector<int>> hingesOf(static_cast<std::size_t>(n));
@@ -33,6 +36,8 @@ void buildTrees(FoldedBlank& m, FixedFace fixed) {
             return hingesOf[static_cast<std::size_t>(a)].size() >
                    hingesOf[static_cast<std::size_t>(b)].size();
         });
+    if (first >= 0)
+        std::stable_partition(bySize.begin(), bySize.end(), [&](int f) { return f == first; });
     std::vector<bool> reached(static_cast<std::size_t>(n), false);
     auto attach = [&](int parent, int h, std::deque<int>& queue) {
         const Hinge& hinge = m.flat.hinges[static_cast<std::size_t>(h)];
@@ -104,6 +109,10 @@ FoldedBlank foldBlank(const Drawing& d, double thickness, FixedFace fixed) {
     m.thickness = thickness;
     buildTrees(m, fixed);
     return m;
+}
+
+void refoldFrom(FoldedBlank& m, int face) {
+    buildTrees(m, FixedFace::Largest, face);
 }
 
 int foldCount(const FoldedBlank& m, int face) {

@@ -53,6 +53,9 @@ enum class FixedFace {
 // flap cut inside another face).
 FoldedBlank foldBlank(const Drawing& d, double thickness, FixedFace fixed = FixedFace::Largest);
 
+// The same blank folded about `face` instead, at the default angles.
+void refoldFrom(FoldedBlank& m, int face);
+
 // The folds that meet a face, whichever way they turn.
 int foldCount(const FoldedBlank& m, int face);
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "fold/collision.h"
+#include "fold/erected_pieces.h"
 #include "fold/folder_folds.h"
 
 namespace brontaxe::fold {
@@ -217,8 +218,40 @@ void keepHalfCutsFlat(FoldedBlank& m) {
             m.links[static_cast<std::size_t>(f)].angleDeg = 0;
 }
 
+// The glued trays: a base, its walls, webs glued across the corners; no body of panels.
+bool gluedTray(std::string_view code) {
+    for (std::string_view tray : {"0715", "0716", "0717", "0718", "0759", "0760", "0761"})
+        if (code == tray)
+            return true;
+    return false;
+}
+
+// A glued tray: the webs at the ends of its long walls glued inside the short walls (where
+// the two webs of a short wall overlap, one inside the other), and held there by the short
+// walls' linings where they are doubled; a lid rests on the walls' edges,
+// its side flaps tucked down inside the short walls.
+void foldGluedTray(FoldedBlank& m) {
+    const int base = m.roots.front();
+    const double baseArea = m.flat.faces[static_cast<std::size_t>(base)].area;
+    for (int wall : neighbours(m, base, Direction::AlongY))
+        for (int rim : m.children(wall))
+            for (int lining : m.children(rim))
+                m.links[static_cast<std::size_t>(lining)].layer = -1;
+    for (int wall : neighbours(m, base, Direction::AlongX)) {
+        for (int web : neighbours(m, wall, Direction::AlongY))
+            m.links[static_cast<std::size_t>(web)].layer = 1;
+        for (int lid : neighbours(m, wall, Direction::AlongX)) {
+            if (lid == base || m.flat.faces[static_cast<std::size_t>(lid)].area < baseArea / 2)
+                continue;
+            m.links[static_cast<std::size_t>(lid)].layer = -1;
+            for (int flap : neighbours(m, lid, Direction::AlongY))
+                m.links[static_cast<std::size_t>(flap)].layer = 1;
+        }
+    }
+}
+
 bool slottedOrGlued(std::string_view code) {
-    return code.starts_with("02") || code.starts_with("07");
+    return code.starts_with("02") || (code.starts_with("07") && !gluedTray(code));
 }
 
 struct NotFolding {
@@ -226,15 +259,9 @@ struct NotFolding {
     std::string_view reason;
 };
 
-// Styles whose blank does not fold into its box yet; the catalogue sweeps keep this list true.
-constexpr std::string_view kLongTray =
-    "le plateau dépasse la longueur demandée de plus de deux épaisseurs";
-// The folders and trays keep their own list.
-constexpr std::array kNotFolding{
-    NotFolding{"0717", kLongTray},
-    NotFolding{"0760", kLongTray},
-    NotFolding{"0761", kLongTray},
-};
+// Styles whose blank does not fold into its box yet, with why; the catalogue sweeps keep this
+// list true. The folders and trays keep their own list.
+constexpr std::array<NotFolding, 0> kNotFolding{};
 
 // Parents before their children, and of the faces free to go next those that keep their place,
 // then the largest: walls keep their place and the flaps that meet them give way.
@@ -307,12 +334,17 @@ FoldedBlank foldStyle(const Drawing& d, std::string_view code, const Model& mode
     // A telescope's trays fold about their base, whichever face is the largest.
     FoldedBlank m = foldBlank(d, model.EpaisseurCarton,
                               code == "0309" ? FixedFace::MostFolds : FixedFace::Largest);
+    // A glued tray folds about its base: its lid may be as large and as often folded.
+    if (gluedTray(code))
+        refoldFrom(m, trayBase(m, facesOfPieces(m).front(), {model.Longueur, model.Largeur}));
     if (octagonal(code))
         foldOctagonalBand(m);
     else
         keepSlantedFoldsFlat(m);
     if (slottedOrGlued(code))
         foldSlottedBody(m, model.pattesurtete);
+    if (gluedTray(code))
+        foldGluedTray(m);
     if (code == "0214")
         rollRimInside(m);
     if (code == "0308")

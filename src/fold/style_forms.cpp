@@ -17,6 +17,10 @@ constexpr PieceShape kClosedBox{.form = PieceForm::ClosedBox};
 constexpr PieceShape kOpenTopBox{.form = PieceForm::OpenTop};
 constexpr PieceShape kSleeve{.form = PieceForm::Sleeve};
 constexpr PieceShape kDisplayCase{.form = PieceForm::Display};
+// A glued tray stands on its base, whatever runs of faces its doubled walls make; with a lid,
+// closed.
+constexpr PieceShape kGluedTray{.form = PieceForm::OpenTop, .onBase = true};
+constexpr PieceShape kLiddedTray{.form = PieceForm::ClosedBox, .onBase = true};
 // A body whose flaps are as high as the style's flap height (50 mm at start-up): they close
 // the box only once it reaches half its width.
 constexpr PieceShape kFlappedSleeve{.form = PieceForm::Sleeve};
@@ -150,7 +154,8 @@ const std::vector<StyleForm>& styleForms() {
         {"0620", {kRingAlongLength, kEndLeaf}},
         {"0621", {kClosedBox}},
         // Ready-glued cases: closed, or open at the top where the style has no top flaps
-        // (0770's front wall cut down for display); glued trays open.
+        // (0770's front wall cut down for display); glued trays open
+        // unless they have a lid.
         {"0700", {kOpenTopBox}},
         {"0701", {kClosedBox}},
         {"0703", {kClosedBox}},
@@ -158,17 +163,17 @@ const std::vector<StyleForm>& styleForms() {
         {"0712", {kClosedBox}},
         {"0713", {kClosedBox}},
         {"0714", {kOpenTopBox}},
-        {"0715", {kOpenTopBox}},
-        {"0716", {kClosedBox}},
-        {"0717", {kClosedBox}},
-        {"0718", {kOpenTopBox}},
+        {"0715", {kGluedTray}},
+        {"0716", {kLiddedTray}},
+        {"0717", {kGluedTray}},
+        {"0718", {kGluedTray}},
         {"0747", {kClosedBox}},
         {"0748", {kClosedBox}},
         {"0751", {kClosedBox}},
         {"0752", {kOpenTopBox}},
-        {"0759", {kOpenTopBox}},
-        {"0760", {kClosedBox}},
-        {"0761", {kClosedBox}},
+        {"0759", {kGluedTray}},
+        {"0760", {kLiddedTray}},
+        {"0761", {kLiddedTray}},
         {"0770", {kDisplayCase}},
         {"0771", {kClosedBox}},
         // Pads lie flat: their length and width.

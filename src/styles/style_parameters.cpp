@@ -151,7 +151,7 @@ constexpr std::array kStyleLines = {
     StyleLine{"0700", kSlottedCase},
     StyleLine{"0701", kSlots | P::GlueFlapWidth | P::OverlapHeight},
     StyleLine{"0703", kSlottedCase},
-    StyleLine{"0711", kSlots | P::GlueFlapWidth | P::OverlapHeight},
+    StyleLine{"0711", kSlots | P::GlueFlapWidth | P::GlueFlapAngle | P::OverlapHeight},
     StyleLine{"0712", kSlottedCase},
     StyleLine{"0713", kSlottedCase | P::FlapHeight | P::CornerRadius | P::TuckFlapHeight},
     StyleLine{"0714", kSlottedCase | P::OverlapHeight},

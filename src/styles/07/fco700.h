@@ -11,7 +11,8 @@ namespace brontaxe {
 void Fco0700(Model& m, Drawing& d);
 // Crash-lock bottom with the lock drawn point by point, regular slotted top.
 void Fco0701(Model& m, Drawing& d);
-// As 0701, glue flap on the width panel when `pattesurtete` is set.
+// Crash-lock bottom drawn point by point as 0701's, its four flaps shaped, under a slotted
+// case's top; glue flap on the width panel when `pattesurtete` is set.
 void Fco0711(Model& m, Drawing& d);
 // Crash-lock bottom, regular slotted top.
 void Fco0712(Model& m, Drawing& d);

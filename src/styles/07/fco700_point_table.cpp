@@ -154,15 +154,42 @@ LockTable lockTable(const Model& m, LockVariant variant) {
     return T;
 }
 
-namespace {
-
-// Where the line through (x1, y1) and (x2, y2) crosses the level y, and the abscissa x.
 float atLevel(float x1, float y1, float x2, float y2, float y) {
     return y1 == y2 ? x1 : x1 + (x2 - x1) * (y - y1) / (y2 - y1);
 }
+
 float atAbscissa(float x1, float y1, float x2, float y2, float x) {
     return x1 == x2 ? y1 : y1 + (y2 - y1) * (x - x1) / (x2 - x1);
 }
+
+LockBottomEnds lockBottomEnds(const LockTable& T) {
+    const auto& x = T.x;
+    const auto& y = T.y;
+    const float fold = y.bottomFold;
+    LockBottomEnds e;
+    e.notchTop = y.notchApex + kNotchRise;
+    e.slitTop = y.notchApex + kSlitRise;
+    e.notch1Left = atLevel(x.lockRight, y.hookTip, x.notch1, e.notchTop, fold);
+    e.notch1Right = atLevel(x.notch1, e.notchTop, x.tab2Hook, y.hookTip, fold);
+    e.slitLeft = atLevel(x.flap2SlopeFoot, y.flapEdge, x.slit, e.slitTop, fold);
+    e.notch3Left = atLevel(x.tab3Hook, y.hookTip, x.notch3, y.notchApex, fold);
+    e.notch3Right = atLevel(x.notch3, y.notchApex, x.flap4SlopeFoot, y.flapEdge, fold);
+    e.notch1FoldEnd = std::max(e.notch1Right, x.fold12);
+    e.slitFoldEnd = std::min(e.slitLeft, x.fold23);
+    e.notch3FoldEnd = std::min(e.notch3Left, x.fold34);
+    e.tab2End = x.tab2Hook - kTabEndTrim;
+    e.tab3Start = x.tab3Hook + kFlap3StartTrim;
+    // The lock flap's fold is aimed a little left of and below the flap's corner; it runs on
+    // to the flap's right edge (ending short it would leave a crease in the air), and past
+    // the top of that edge ends in the edge's corner.
+    e.lockFoldTop = std::min(atAbscissa(x.lockFoldFoot, y.bottomEdge, x.lockRight - kLockFoldRun,
+                                        y.hookThroat - kLockFoldDrop, x.lockRight),
+                             y.hookTip);
+    e.glueUpperEnd = y.glueTop - kGlueTopDrop;
+    return e;
+}
+
+namespace {
 
 // Top of a panel fold under the half-round end of its slot, centred at xc, of radius r.
 float underSlot(float x, float xc, float r, float yc) {
@@ -170,8 +197,8 @@ float underSlot(float x, float xc, float r, float yc) {
     return std::abs(dx) < r ? yc - std::sqrt(r * r - dx * dx) : yc;
 }
 
-void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
-    const LockTable T = lockTable(m, variant);
+void drawLockCase(Model& m, Drawing& d) {
+    const LockTable T = lockTable(m, LockVariant::Fco0701);
     const auto& x = T.x;
     const auto& y = T.y;
     GenerationPass pass(d);
@@ -190,38 +217,19 @@ void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
             cut(from, y.bottomFold, side, y.bottomFold);
         cut(side != to ? side : from, y.bottomFold, to, y.bottomFold);
     };
-    // Ends of the lock tabs trimmed short of the slanted creases.
-    const float tabEnd = kTabEndTrim;
-    const float flap3Start = kFlap3StartTrim;
-    const float notchTop = y.notchApex + kNotchRise;
-    const float slitTop = y.notchApex + kSlitRise;
-    // The notches and the slit aim at their apexes above the bottom fold but stop on it, a cut
-    // along the fold joining their two sides: cut on to the apex, they would open the wall.
+    const LockBottomEnds e = lockBottomEnds(T);
     const float fold = y.bottomFold;
-    const float notch1Left = atLevel(x.lockRight, y.hookTip, x.notch1, notchTop, fold);
-    const float notch1Right = atLevel(x.notch1, notchTop, x.tab2Hook, y.hookTip, fold);
-    const float slitLeft = atLevel(x.flap2SlopeFoot, y.flapEdge, x.slit, slitTop, fold);
-    const float notch3Left = atLevel(x.tab3Hook, y.hookTip, x.notch3, y.notchApex, fold);
-    const float notch3Right = atLevel(x.notch3, y.notchApex, x.flap4SlopeFoot, y.flapEdge, fold);
-    // Where a side crosses the panel fold below the bottom fold, the cut along the bottom fold
-    // runs on to the panel fold: the corner stays whole and no sliver hangs between them.
-    const float notch1FoldEnd = std::max(notch1Right, x.fold12);
-    const float slitFoldEnd = std::min(slitLeft, x.fold23);
-    const float notch3FoldEnd = std::min(notch3Left, x.fold34);
-    // The glue flap's upper end: one point shared by its slant and its free edge.
-    const float glueUpperEnd = y.glueTop - kGlueTopDrop;
+    const float notch1Left = e.notch1Left, notch1Right = e.notch1Right, slitLeft = e.slitLeft,
+                notch3Left = e.notch3Left, notch3Right = e.notch3Right;
+    const float notch1FoldEnd = e.notch1FoldEnd, slitFoldEnd = e.slitFoldEnd,
+                notch3FoldEnd = e.notch3FoldEnd;
+    const float glueUpperEnd = e.glueUpperEnd;
 
     // Glue tabs of panels 2 and 3.
     const ElementId tab3Side = cut(x.tab3LowerLeft, y.tabEdge, x.flap3Corner, y.flapEdge);
     cut(x.flap2Corner, y.flapEdge, x.tab2LowerRight, y.tabEdge);
     // Lock flap of panel 1: its fold.
-    // Its fold runs on to the lock flap's edge; ending 3 mm short it would leave a crease in
-    // the air.
-    const float lockFoldX = x.lockRight - kLockFoldRun, lockFoldY = y.hookThroat - kLockFoldDrop;
-    // Past the top of that edge it ends in the edge's corner.
-    crease(x.lockFoldFoot, y.bottomEdge, x.lockRight,
-           std::min(atAbscissa(x.lockFoldFoot, y.bottomEdge, lockFoldX, lockFoldY, x.lockRight),
-                    y.hookTip));
+    crease(x.lockFoldFoot, y.bottomEdge, x.lockRight, e.lockFoldTop);
     cut(x.flap1Left, y.bottomFold, x.flap1Left, y.bottomEdge);
     cut(x.leftEdge, y.glueFoot, x.flap1Left, y.bottomFold);
     const ElementId lockRight = cut(x.lockRight, y.bottomEdge, x.lockRight, y.hookTip);
@@ -232,7 +240,7 @@ void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
     const ElementId flap2Slope = cut(x.flap2SlopeFoot, y.flapEdge, slitLeft, fold);
     cutAlongFold(slitFoldEnd, slitLeft, x.slit);
     cut(x.slit, fold, x.slit, y.flapEdge);
-    cut(x.tab3Hook + flap3Start, y.tabEdge, x.tab3Throat, y.hookThroat);
+    cut(e.tab3Start, y.tabEdge, x.tab3Throat, y.hookThroat);
     cut(x.tab3Throat, y.hookThroat, x.tab3Hook, y.hookTip);
     cut(x.tab3Hook, y.hookTip, notch3Left, fold);
     cutAlongFold(notch3FoldEnd, notch3Left, notch3Right);
@@ -243,15 +251,9 @@ void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
     crease(slitFoldEnd, fold, notch1FoldEnd, fold);
     crease(notch1Left, fold, x.flap1Left, fold);
     // Folds of the glued tabs, at 45° from the corners the case folds flat on.
-    if (variant == LockVariant::Fco0701) {
-        const float foldTop = y.hookTip - kTabFoldDrop;
-        crease(x.tab2Hook - kTab2FoldInset, foldTop, x.flap2Corner, y.flapEdge);
-        crease(x.flap3Corner, y.flapEdge, x.tab3Hook + kTab3FoldInset, foldTop);
-    } else {
-        // Its lock offset moves the tab's corner; the fold starts from that corner.
-        crease(x.tab2Hook, y.hookTip, x.flap2Corner, y.flapEdge);
-        crease(x.flap3Corner, y.flapEdge, x.tab3Hook, y.hookTip);
-    }
+    const float foldTop = y.hookTip - kTabFoldDrop;
+    crease(x.tab2Hook - kTab2FoldInset, foldTop, x.flap2Corner, y.flapEdge);
+    crease(x.flap3Corner, y.flapEdge, x.tab3Hook + kTab3FoldInset, foldTop);
     cut(x.topFlap4Right, y.glueTop, x.rightEdge, y.glueTop);
     // Top folds, panel folds, glue flap fold.
     crease(x.topFlap4Right, y.glueTop, x.slot3Right, y.glueTop);
@@ -271,15 +273,14 @@ void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
     crease(x.glueFold, atAbscissa(x.flap1Left, slantTop, x.leftEdge, glueUpperEnd, x.glueFold),
            x.glueFold, atAbscissa(x.leftEdge, y.glueFoot, x.flap1Left, y.bottomFold, x.glueFold));
     cut(x.rightEdge, y.glueTop, x.rightEdge, y.rightEdgeFoot);
-    cut(x.tab2Throat, y.hookThroat, x.tab2Hook - tabEnd, y.tabEdge);
+    cut(x.tab2Throat, y.hookThroat, e.tab2End, y.tabEdge);
     crease(x.slot3Left, y.topFold, x.slot2Right, y.topFold);
     const ElementId lockBottom = cut(x.lockRight, y.bottomEdge, x.flap1Left, y.bottomEdge);
     cut(x.slot1Left, y.topEdge, x.slot1Left, y.topFold);
     const ElementId flap2Bottom = cut(x.flap2SlopeFoot, y.flapEdge, x.flap2Corner, y.flapEdge);
-    cut(x.tab2LowerRight, y.tabEdge, x.tab2Hook - tabEnd, y.tabEdge);
+    cut(x.tab2LowerRight, y.tabEdge, e.tab2End, y.tabEdge);
     cut(x.flap3Corner, y.flapEdge, x.slit, y.flapEdge);
-    const ElementId tab3Bottom =
-        cut(x.tab3Hook + flap3Start, y.tabEdge, x.tab3LowerLeft, y.tabEdge);
+    const ElementId tab3Bottom = cut(e.tab3Start, y.tabEdge, x.tab3LowerLeft, y.tabEdge);
     cut(x.slot3Left, y.topFold, x.slot3Left, y.topEdge);
     // Half-round ends of the three top slots.
     d.LineKind = kind::Cut;
@@ -335,11 +336,7 @@ void drawLockCase(Model& m, Drawing& d, LockVariant variant) {
 }  // namespace
 
 void Fco0701(Model& m, Drawing& d) {
-    drawLockCase(m, d, LockVariant::Fco0701);
-}
-
-void Fco0711(Model& m, Drawing& d) {
-    drawLockCase(m, d, LockVariant::Fco0711);
+    drawLockCase(m, d);
 }
 
 }  // namespace brontaxe

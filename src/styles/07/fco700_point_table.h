@@ -96,4 +96,22 @@ enum class LockVariant { Fco0701, Fco0711 };
 // The levels of the case; throws GenerationError when the slot width leaves no lock.
 LockTable lockTable(const Model& m, LockVariant variant);
 
+// Where the line through (x1, y1) and (x2, y2) crosses the level y, and the abscissa x.
+float atLevel(float x1, float y1, float x2, float y2, float y);
+float atAbscissa(float x1, float y1, float x2, float y2, float x);
+
+// Where the bottom's cuts end, worked out from the levels. The notches over folds 1-2 and
+// 3-4 and the slit over fold 2-3 aim at their apexes above the bottom fold but stop on it, a
+// cut along the fold joining their two sides; where a side crosses the panel fold below the
+// bottom fold, that cut runs on to the panel fold.
+struct LockBottomEnds {
+    float notchTop = 0, slitTop = 0;  // the apexes of the notch over fold 1-2 and of the slit
+    float notch1Left = 0, notch1Right = 0, slitLeft = 0, notch3Left = 0, notch3Right = 0;
+    float notch1FoldEnd = 0, slitFoldEnd = 0, notch3FoldEnd = 0;
+    float tab2End = 0, tab3Start = 0;  // the tabs' edges, stopped short of their slanted cuts
+    float lockFoldTop = 0;             // where the lock flap's fold meets the flap's right edge
+    float glueUpperEnd = 0;            // 0701: the glue flap's upper end on the left edge
+};
+LockBottomEnds lockBottomEnds(const LockTable& T);
+
 }  // namespace brontaxe

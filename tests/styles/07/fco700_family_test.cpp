@@ -256,16 +256,36 @@ TEST(Fco0701, ASecondGenerationDependsOnlyOnItsOwnInputs) {
     EXPECT_EQ(reused.d.elements(), fresh.d.elements());
 }
 
-TEST(Fco0711, GlueFlapOnTheWidthPanelStartsWithAWidthPanel) {
-    test::Generated g;
-    g.m.pattesurtete = true;
-    const LockTable t = lockTable(g.m, LockVariant::Fco0711);
-    EXPECT_FLOAT_EQ(t.x.fold12 - t.x.glueFold, 300);
-    EXPECT_FLOAT_EQ(t.x.fold23 - t.x.fold12, 400);
-    Fco0711(g.m, g.d);
-    EXPECT_TRUE(test::cutOutlineIsClosedOrEndsOnFolds(g.d));
-    // 0701 has no such option: its first panel stays a length panel.
-    EXPECT_FLOAT_EQ(lockTable(g.m, LockVariant::Fco0701).x.fold12, 436);
+// 0711's own top: a slotted case's flaps over 0701's bottom. With slot halves of 2 and 6 (an
+// offset of 2), swapped from one fold to the next, the flaps' edges stand where the slotted
+// cases put them; each flap half the width deep, so that the length flaps meet; the slots
+// square where 0701 rounds them. With `pattesurtete`, a width panel first; 0701 has no such
+// option.
+TEST(Fco0711, DrawsTheFlapsOfASlottedCaseOverItsLockedBottom) {
+    for (const auto& [onWidth, first] : {std::pair{false, 400.0}, {true, 300.0}}) {
+        SCOPED_TRACE(onWidth);
+        test::Generated g;
+        g.m.pattesurtete = onWidth;
+        g.m.decalenc = 2;
+        Fco0711(g.m, g.d);
+        const LockTable t = lockTable(g.m, LockVariant::Fco0711);
+        EXPECT_DOUBLE_EQ(t.x.fold12 - t.x.glueFold, first);
+        EXPECT_FLOAT_EQ(lockTable(g.m, LockVariant::Fco0701).x.fold12, 436);
+        EXPECT_FLOAT_EQ(2 * (t.y.topEdge - t.y.topFold), 300);
+        const float folds[] = {t.x.glueFold, t.x.fold12, t.x.fold23, t.x.fold34, t.x.rightEdge};
+        const auto edges = test::horizontalLinesAt(g.d, kind::Cut, t.y.topEdge);
+        ASSERT_EQ(edges.size(), 4u);
+        for (std::size_t k = 0; k < 4; ++k) {
+            const double half = k % 2 == 0 ? 6 : 2;
+            EXPECT_NEAR(std::min(edges[k].a.x, edges[k].b.x), folds[k] + half, 1e-3) << k;
+            EXPECT_NEAR(std::max(edges[k].a.x, edges[k].b.x), folds[k + 1] - (k < 3 ? half : 0),
+                        1e-3)
+                << k;
+        }
+        for (const ArcShape& a : test::arcsOfKind(g.d, kind::Cut))
+            EXPECT_LT(a.centre.y, t.y.bottomFold) << "a slot rounded on the top";
+        EXPECT_TRUE(test::cutOutlineIsClosedOrEndsOnFolds(g.d));
+    }
 }
 
 }  // namespace
