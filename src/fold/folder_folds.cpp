@@ -22,15 +22,12 @@ constexpr std::string_view kDoubleWalls =
 constexpr std::string_view kRolledOver =
     "les parois doubles se rabattent par-dessus le plateau au lieu de rouler à l'intérieur";
 
-constexpr std::array<NotFolding, 27> kNotFolding{{
+constexpr std::array<NotFolding, 26> kNotFolding{{
     {"0400", kEarsPastEnds},
     {"0401", kEarsPastEnds},
     {"0402", kDoubleWalls},
     {"0403", kEarsPastEnds},
     {"0410", "les rabats de la cinquième paroi ne ferment pas le dessus"},
-    {"0416",
-     "ses majorations livrées, celles du profil VORANIS, l'agrandissent de plus de deux "
-     "épaisseurs"},
     {"0420", kDoubleWalls},
     {"0421", kDoubleWalls},
     {"0422", kDoubleWalls},
