@@ -22,7 +22,7 @@ constexpr std::string_view kDoubleWalls =
 constexpr std::string_view kRolledOver =
     "les parois doubles se rabattent par-dessus le plateau au lieu de rouler à l'intérieur";
 
-constexpr std::array<NotFolding, 26> kNotFolding{{
+constexpr std::array<NotFolding, 25> kNotFolding{{
     {"0400", kEarsPastEnds},
     {"0401", kEarsPastEnds},
     {"0402", kDoubleWalls},
@@ -49,7 +49,6 @@ constexpr std::array<NotFolding, 26> kNotFolding{{
     {"0460", "la paroi avant basse et le fronton ne se lisent pas comme un plateau"},
     {"0471", "plus haut que long, le couvercle ne se referme pas encore"},
     {"0472", kRolledOver},
-    {"0480", "les rallonges des parois d'about ne tiennent pas au couvercle"},
 }};
 
 // The face `steps` folds up the parent chain from `face`, or -1 past a fixed face.

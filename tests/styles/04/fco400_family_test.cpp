@@ -261,9 +261,12 @@ const FolderCase kCases[] = {
     {"HingedLidTray0480", &Fco0480, none, 800, 1000,
      [](const Model& m, const Drawing& d) {
          return expect(d.extents().ymax > 649 &&
-                           horizontalLinesAt(d, kind::Crease, 350).size() == 4 &&
+                           horizontalLinesAt(d, kind::Crease, 350).size() == 2 &&
+                           hasLine(d, kind::Crease, {196, 350}, {196, 650}) &&
+                           hasLine(d, kind::Crease, {-196, 350}, {-196, 650}) &&
                            m.PassesMachine[7] == 500 && m.PassesMachine[12] == 200,
-                       "a lid as deep as the base beyond the back wall, passes of lid and front");
+                       "a lid as deep as the base beyond the back wall, side flaps hinged on its "
+                       "sides, passes of lid and front");
      }},
     {"LidFolder0481", &Fco0481, none, 809, 1048,
      [](const Model& m, const Drawing& d) {
