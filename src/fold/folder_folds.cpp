@@ -22,7 +22,7 @@ constexpr std::string_view kDoubleWalls =
 constexpr std::string_view kRolledOver =
     "les parois doubles se rabattent par-dessus le plateau au lieu de rouler à l'intérieur";
 
-constexpr std::array<NotFolding, 25> kNotFolding{{
+constexpr std::array<NotFolding, 24> kNotFolding{{
     {"0400", kEarsPastEnds},
     {"0401", kEarsPastEnds},
     {"0402", kDoubleWalls},
@@ -39,8 +39,6 @@ constexpr std::array<NotFolding, 25> kNotFolding{{
     {"0435", kDoubleWalls},
     {"0436", kEarsPastEnds},
     {"0437", kRolledOver},
-    {"0440",
-     "les rabats du couvercle tombent par-dessus les parois : deux épaisseurs de plus au dehors"},
     {"0441", kDoubleWalls},
     {"0445", kDoubleWalls},
     {"0446", "plus haut que long, les trous d'aération ouvrent le fond"},
