@@ -22,7 +22,7 @@ constexpr std::string_view kDoubleWalls =
 constexpr std::string_view kRolledOver =
     "les parois doubles se rabattent par-dessus le plateau au lieu de rouler à l'intérieur";
 
-constexpr std::array<NotFolding, 24> kNotFolding{{
+constexpr std::array<NotFolding, 23> kNotFolding{{
     {"0400", kEarsPastEnds},
     {"0401", kEarsPastEnds},
     {"0402", kDoubleWalls},
@@ -45,7 +45,6 @@ constexpr std::array<NotFolding, 24> kNotFolding{{
     {"0454", kDoubleWalls},
     {"0459", kRolledOver},
     {"0460", "la paroi avant basse et le fronton ne se lisent pas comme un plateau"},
-    {"0471", "plus haut que long, le couvercle ne se referme pas encore"},
     {"0472", kRolledOver},
 }};
 
@@ -63,12 +62,13 @@ bool parallel(const Hinge& a, const Hinge& b) {
 }
 
 // A flap four parallel folds from the base (outer wall, band, inner wall, flap) would go on
-// rolling outwards through the outer wall: it turns back in, flat across the bottom.
+// rolling outwards through the outer wall: it turns back in, flat across the bottom. The
+// folds are told from the end of the chain, the flap: whichever face the piece is folded
+// about (a tall folder's largest face is a lid flap), its four parents are the roll.
 void laySecondFloors(FoldedBlank& m) {
     for (const std::vector<int>& piece : facesOfPieces(m)) {
-        const int base = baseOf(m, piece);
         for (int f : piece) {
-            if (ancestor(m, f, 4) != base || !m.children(f).empty())
+            if (ancestor(m, f, 4) < 0 || !m.children(f).empty())
                 continue;
             bool rolled = true;
             for (int k = 1; k < 4 && rolled; ++k)

@@ -205,8 +205,12 @@ void folderLid(Model& m, Drawing& d, const LockingFolder& f, float earTop) {
     lineTo(d, f.tuckLength / 2, wingBase);
     lineTo(d, f.tuckLength / 2 + f.tuckWing, wingBase);
     arc(d, {f.tuckLength / 2, wingBase}, f.tuckWing, 0, 90);
+    // A wing narrower than the tuck flap is high leaves the rest of its side a free edge.
+    const float wingTop = wingBase + f.tuckWing;
+    if (wingTop < f.y5 - kEps)
+        line(d, f.tuckLength / 2, wingTop, f.tuckLength / 2, f.y5);
     d.LineKind = kind::Crease;
-    line(d, f.tuckLength / 2, wingBase, f.tuckLength / 2, f.y5);
+    line(d, f.tuckLength / 2, wingBase, f.tuckLength / 2, std::min(wingTop, f.y5));
     line(d, f.lidLength / 2, f.y3, f.lidLength / 2, f.y4);
     d.LineKind = kind::Cut;
     line(d, f.tuckLength / 2, f.y5, std::max(m.RcoupPouce, 0.0f), f.y5);
