@@ -22,12 +22,11 @@ constexpr std::string_view kDoubleWalls =
 constexpr std::string_view kRolledOver =
     "les parois doubles se rabattent par-dessus le plateau au lieu de rouler à l'intérieur";
 
-constexpr std::array<NotFolding, 23> kNotFolding{{
+constexpr std::array<NotFolding, 22> kNotFolding{{
     {"0400", kEarsPastEnds},
     {"0401", kEarsPastEnds},
     {"0402", kDoubleWalls},
     {"0403", kEarsPastEnds},
-    {"0410", "les rabats de la cinquième paroi ne ferment pas le dessus"},
     {"0420", kDoubleWalls},
     {"0421", kDoubleWalls},
     {"0422", kDoubleWalls},

@@ -154,9 +154,15 @@ const FolderCase kCases[] = {
      }},
     {"Folder0409Qor", &Fco0409, [](Model& m) { m.Personnalisation = "QOR"; }, 1036, 700,
      [](const Model&, const Drawing&) { return ::testing::AssertionSuccess(); }},
+    // Fifth panel, side, bottom, side, top from the blank's edge: the fifth panel, on the first
+    // side, closes over the top.
     {"FivePanels0410", &Fco0410, none, 700, 1300,
-     [](const Model& m, const Drawing&) {
-         return expect(m.lgPatte == 36 && m.anglPc == 15, "the glue flap's values come back");
+     [](const Model& m, const Drawing& d) {
+         const double edge = d.extents().ymin;
+         return expect(m.lgPatte == 36 && m.anglPc == 15 &&
+                           !horizontalLinesAt(d, kind::Crease, edge + 500).empty() &&
+                           horizontalLinesAt(d, kind::Crease, edge + 600).empty(),
+                       "the glue flap's values come back, panels 300, 200, 300, 200, 300");
      }},
     {"CentreSeam0411", &Fco0411, none, 700, 1000,
      [](const Model& m, const Drawing& d) {
