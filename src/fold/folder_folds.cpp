@@ -43,7 +43,9 @@ constexpr std::array<NotFolding, 22> kNotFolding{{
     {"0446", "plus haut que long, les trous d'aération ouvrent le fond"},
     {"0454", kDoubleWalls},
     {"0459", kRolledOver},
-    {"0460", "la paroi avant basse et le fronton ne se lisent pas comme un plateau"},
+    {"0460",
+     "plus haut que large, les rabats d'angle de la paroi avant basse et de la paroi arrière, "
+     "aussi larges que la hauteur, dépassent des parois d'about"},
     {"0472", kRolledOver},
 }};
 
