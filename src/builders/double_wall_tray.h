@@ -16,8 +16,9 @@ enum class CornerFlaps {
     // End walls folded double: the outer wall, a band `Dblmur` wide, then the inner wall. The
     // corner flaps are cut back to half the base's length.
     DoubleEndWalls,
-    // The end wall runs on into a lid and the corner flaps run on along it; the machine passes
-    // are recorded as the upper flaps' only.
+    // The end wall runs on into a lid that reaches over the side walls' hinges, its side flaps
+    // beyond them; the corner flaps stop at the lid's hinge. The machine passes are recorded as
+    // the upper flaps' only.
     UpperLid,
     // The same lid, recorded as the lower flaps' only.
     LowerLid,

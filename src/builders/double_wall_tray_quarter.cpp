@@ -8,7 +8,7 @@
 namespace brontaxe {
 namespace {
 
-// Beside a lid the corner flaps run on along it.
+// A lid beyond the end wall, its side flaps over the side walls.
 bool hasLid(CornerFlaps flaps) {
     return flaps == CornerFlaps::UpperLid || flaps == CornerFlaps::LowerLid;
 }
@@ -102,6 +102,45 @@ void drawCornerCreases(Model& m, Drawing& d, const Quarter& q, const CornerFlapT
     }
 }
 
+// The outline of a quarter: side wall and corner flap, the slot, end wall and its step.
+void cutWallQuarter(Drawing& d, const Quarter& q) {
+    chainStart(d, q.a + q.s.V, 0);
+    lineTo(d, q.a + q.s.V, q.top);
+    lineTo(d, q.a + q.s2, q.top);
+    lineTo(d, q.a + q.s2, q.b);
+    lineTo(d, q.a - q.s1, q.b);
+    lineTo(d, q.a - q.s1, q.b + q.s.T + q.s.D);
+    lineTo(d, 0, q.b + q.s.T + q.s.D);
+}
+
+// The outline of a lidded quarter: the lid as wide as the end wall it hinges on, its side flap
+// beyond, over the slot and the side wall, folds down inside the side wall; the corner flap,
+// cut from it at the lid's hinge or lower, turns against the end wall, a slot apart from it.
+void cutLidQuarter(Drawing& d, const Quarter& q) {
+    const float lidHinge = q.b + q.s.T;
+    const float lidEdge = lidHinge + q.s.D;
+    chainStart(d, q.a + q.s.V, 0);
+    lineTo(d, q.a + q.s.V, q.top);
+    if (q.top < lidHinge - kEps) {
+        lineTo(d, q.a + q.s2, q.top);
+        lineTo(d, q.a + q.s2, q.b);
+        lineTo(d, q.a - q.s1, q.b);
+        lineTo(d, q.a - q.s1, lidHinge);
+        lineTo(d, q.a + q.s.V, lidHinge);
+        lineTo(d, q.a + q.s.V, lidEdge);
+        lineTo(d, 0, lidEdge);
+        return;
+    }
+    lineTo(d, q.a + q.s.V, lidEdge);
+    lineTo(d, 0, lidEdge);
+    chainStart(d, q.a + q.s.V, lidHinge);
+    lineTo(d, q.a + q.s2, lidHinge);
+    lineTo(d, q.a - q.s1, lidHinge);
+    lineTo(d, q.a - q.s1, q.b);
+    lineTo(d, q.a + q.s2, q.b);
+    lineTo(d, q.a + q.s2, lidHinge);
+}
+
 // Half of the side wall's hand-hole, the other half comes with the mirrored quarter.
 void drawHandHoleHalf(Model& m, Drawing& d, float a, float b, float h) {
     const int type = m.OptionPoign;
@@ -140,30 +179,31 @@ void DoubleWallTrayQuarter(Model& m, Drawing& d, const CornerFlapTray& t,
     recordPasses(m, s, a, b, t.flaps);
     const auto [s1, s2] = slotHalfWidths(m);
     const float E = s.E();
-    // A corner flap higher than the base's half length is cut back to it, unless it has none
-    // or it runs on along a lid.
+    // A corner flap higher than the base's half length is cut back to it, unless it has none.
     const bool cutBack =
         E > a && (t.flaps == CornerFlaps::GivenHeight || t.flaps == CornerFlaps::DoubleEndWalls);
-    const float top = cutBack ? b + a : b + E;
+    // Beside a lid the corner flap stops at the lid's hinge, or at the base's half length when
+    // higher: the lid's side flap runs on beyond it.
+    const float top = hasLid(t.flaps) ? b + std::min(s.F, a) : cutBack ? b + a : b + E;
     const Quarter q{a, b, s1, s2, top, s, t.flaps};
 
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
     const int first = beginFeature(d);
-    chainStart(d, a + s.V, 0);
-    lineTo(d, a + s.V, top);
-    lineTo(d, a + s2, top);
-    lineTo(d, a + s2, b);
-    lineTo(d, a - s1, b);
-    lineTo(d, a - s1, b + s.T + s.D);
-    lineTo(d, 0, b + s.T + s.D);
+    if (hasLid(t.flaps))
+        cutLidQuarter(d, q);
+    else
+        cutWallQuarter(d, q);
 
     d.LineKind = kind::Crease;
     line(d, 0, b, a - s1, b);
     line(d, a + s2, b, a + s.V, b);
     line(d, a, b, a, 0);
-    if (s.D > 0) {
-        const bool acrossFlap = hasLid(t.flaps) || m.Longueur / 2 > E;
+    if (hasLid(t.flaps)) {
+        line(d, 0, b + s.T, a - s1, b + s.T);
+        line(d, a - s1, b + s.T, a - s1, b + s.T + s.D);
+    } else if (s.D > 0) {
+        const bool acrossFlap = m.Longueur / 2 > E;
         drawDoubleWallCreases(m, d, q, acrossFlap);
     }
     drawCornerCreases(m, d, q, t);

@@ -260,10 +260,46 @@ std::vector<Face> facesOf(const GeosContext& geos, const GEOSGeometry* polygons,
     return faces;
 }
 
-// Faces inside a hole of another face: board taken out when cuts alone bound them, else a
-// flap hinged in the hole (a hand-hole's).
+using EdgeKey = std::array<double, 4>;
+
+// An edge keyed by its two ends in a fixed order: the faces on its two sides share the key,
+// since the noded points are the same numbers.
+EdgeKey edgeKey(Point a, Point b) {
+    if (std::pair{b.x, b.y} < std::pair{a.x, a.y})
+        std::swap(a, b);
+    return {a.x, a.y, b.x, b.y};
+}
+
+// How many faces each edge bounds.
+std::map<EdgeKey, int> edgeUses(const std::vector<Face>& faces) {
+    std::map<EdgeKey, int> uses;
+    auto addRing = [&](const Ring& r) {
+        for (std::size_t i = 0; i < r.points.size(); ++i)
+            ++uses[edgeKey(r.points[i], r.points[(i + 1) % r.points.size()])];
+    };
+    for (const Face& f : faces) {
+        addRing(f.outer);
+        for (const Ring& h : f.holes)
+            addRing(h);
+    }
+    return uses;
+}
+
+// Board all round the face: each of its edges bounds another face too (a slot closed at both
+// ends between a wall, its flap and what they hinge to).
+bool enclosed(const Face& face, const std::map<EdgeKey, int>& uses) {
+    const Ring& r = face.outer;
+    for (std::size_t i = 0; i < r.points.size(); ++i)
+        if (uses.at(edgeKey(r.points[i], r.points[(i + 1) % r.points.size()])) < 2)
+            return false;
+    return true;
+}
+
+// Faces inside a hole of another face, or enclosed by several: board taken out when cuts
+// alone bound them, else a flap hinged in the hole (a hand-hole's).
 void dropCutOuts(std::vector<Face>& faces) {
     std::vector<bool> cutOut(faces.size(), false);
+    const std::map<EdgeKey, int> uses = edgeUses(faces);
     for (std::size_t i = 0; i < faces.size(); ++i) {
         for (std::size_t j = 0; j < faces.size() && !faces[i].inHole; ++j)
             for (const Ring& hole : faces[j].holes)
@@ -271,7 +307,7 @@ void dropCutOuts(std::vector<Face>& faces) {
                     faces[i].inHole = true;
                     break;
                 }
-        cutOut[i] = faces[i].inHole && !hasFoldEdge(faces[i]);
+        cutOut[i] = (faces[i].inHole || enclosed(faces[i], uses)) && !hasFoldEdge(faces[i]);
     }
     std::vector<Face> kept;
     for (std::size_t i = 0; i < faces.size(); ++i)

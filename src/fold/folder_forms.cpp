@@ -17,6 +17,8 @@ constexpr PieceShape kFolder{.form = PieceForm::ClosedBox, .onBase = true};
 // A box wrapped round on a slotted body: its panels side by side go round the length, not
 // round the height as a case's walls do, and it stands on its bottom panel.
 constexpr PieceShape kWrapped{.form = PieceForm::ClosedBox, .onBase = true};
+// A display tray: its front wall cut down to show the contents, the base and three walls.
+constexpr PieceShape kDisplayTray{.form = PieceForm::Display, .onBase = true};
 // One of two crossed bands: round the box one way, open at its two ends.
 constexpr PieceShape kBand{.form = PieceForm::Tube, .onBase = true};
 // An end piece of a wrap: the end of the box and a flap along each of its long sides.
@@ -44,7 +46,7 @@ const std::vector<FolderForm>& folderForms() {
         {"0450", {kTray}},    {"0451", {kTray}},        {"0452", {kTray}},
         {"0453", {kTray}},    {"0454", {kTray}},        {"0455", {kTray}},
         {"0456", {kTray}},    {"0457", {kTray}},        {"0458", {kTray}},
-        {"0459", {kTray}},    {"0460", {kTray}},        {"0470", {kTray}},
+        {"0459", {kTray}},    {"0460", {kDisplayTray}}, {"0470", {kTray}},
         {"0471", {kFolder}},  {"0472", {kTray}},        {"0480", {kFolder}},
         {"0481", {kFolder}},
     };

@@ -114,7 +114,7 @@ const std::array kRules{
     StyleRules{"0405", {}, &folds0405},
     StyleRules{"0406", {.extra = &wrapFolderDomainRule}, nullptr},
     StyleRules{"0409", {.extra = &wrapFolderDomainRule}, &foldsWrap},
-    StyleRules{"0410", {.extra = &wrapFolderDomainRule}, &foldsWrap},
+    StyleRules{"0410", {.extra = &domain0410}, &folds0410},
     StyleRules{"0411", {.extra = &domain0411}, &folds0411},
     StyleRules{"0415", {}, &folds0415},
     StyleRules{"0420", {.extra = &rule0420}, nullptr},

@@ -86,15 +86,16 @@ TEST_F(Tray, EveryVariantKeepsAClosedOutlineAndDrawsNothingTwice) {
         std::size_t cutsAtFlapTop;
     };
     // Double end walls: V = T = F = 100, D = 106; E = 206 is more than a, so the flap stops at
-    // b + a. Lids: T = F = 100, D = 2b = 300; their flaps reach b + E. Without corner flaps,
+    // b + a. Lids: T = F = 100, D = 2b = 300; their flaps stop at the lid's hinge, b + T, cut
+    // there from the lid's side flaps and across the slot. Without corner flaps,
     // or with a negative height, the slot's bottom is the only cut at b.
     const Case cases[] = {{"80 high", CornerFlaps::GivenHeight, 80, 250, 230, 2},
                           {"300 high", CornerFlaps::GivenHeight, 300, 250, 350, 2},
                           {"negative", CornerFlaps::GivenHeight, -20, 250, 150, 4},
                           {"double end walls", CornerFlaps::DoubleEndWalls, 80, 356, 350, 2},
                           {"none", CornerFlaps::None, 80, 250, 150, 4},
-                          {"upper lid", CornerFlaps::UpperLid, 80, 550, 550, 4},
-                          {"lower lid", CornerFlaps::LowerLid, 80, 550, 550, 4}};
+                          {"upper lid", CornerFlaps::UpperLid, 80, 550, 250, 4},
+                          {"lower lid", CornerFlaps::LowerLid, 80, 550, 250, 4}};
     for (const Case& c : cases) {
         for (std::int16_t hole : {0, 1, 2}) {
             test::Generated t;
@@ -122,20 +123,22 @@ TEST_F(Tray, EveryVariantKeepsAClosedOutlineAndDrawsNothingTwice) {
 
 // Every wall size goes where its name says, told apart by giving each another value: side walls
 // 90, end walls 110, corner flaps 70 beside them and a step of 140. The flap, 210 beyond the
-// base, is cut back to a = 200 over a double end wall and runs on along a lid.
+// base, is cut back to a = 200 over a double end wall; beside a lid it is 70 high, and the
+// lid's side flaps, hinged on the lid as wide as the end wall, run from 260 to 400.
 TEST_F(Tray, TheGivenWallSizesAreTheOnesDrawnAndRecorded) {
     struct Case {
         const char* name;
         CornerFlaps flaps;
         double flapTop;
-        std::size_t creasesAtEndWall;  // across the end walls, and the flaps beside a lid
+        std::size_t creasesAtEndWall;  // across the end walls, and the flaps beside them
         std::size_t creasesPastBand;
+        std::size_t lidSideFlaps;    // creases from 260 to 400 on the slots' inner edges
         float upperPass, lowerPass;  // the flap's pass, E = 210, where it is recorded
     };
     const Case cases[] = {
-        {"double end walls", CornerFlaps::DoubleEndWalls, 350, 2, 2, 210, 210},
-        {"upper lid", CornerFlaps::UpperLid, 360, 4, 0, 210, 0},
-        {"lower lid", CornerFlaps::LowerLid, 360, 4, 0, 0, 210},
+        {"double end walls", CornerFlaps::DoubleEndWalls, 350, 2, 2, 0, 210, 210},
+        {"upper lid", CornerFlaps::UpperLid, 220, 2, 0, 2, 210, 0},
+        {"lower lid", CornerFlaps::LowerLid, 220, 2, 0, 2, 0, 210},
     };
     for (const Case& c : cases) {
         test::Generated t;
@@ -155,6 +158,11 @@ TEST_F(Tray, TheGivenWallSizesAreTheOnesDrawnAndRecorded) {
             << c.name;
         EXPECT_EQ(test::horizontalLinesAt(t.d, kind::Crease, 266).size(), c.creasesPastBand)
             << c.name;
+        std::size_t lidSideFlaps = 0;
+        for (double x : {-196.0, 196.0})
+            for (const auto& l : test::verticalLinesAt(t.d, kind::Crease, x))
+                lidSideFlaps += areNear(l.a, {x, 260}, 1e-3) && areNear(l.b, {x, 400}, 1e-3);
+        EXPECT_EQ(lidSideFlaps, c.lidSideFlaps) << c.name;
         EXPECT_TRUE(test::cutOutlineIsClosed(t.d)) << c.name;
         EXPECT_EQ(t.m.PassesMachine[0], 90) << c.name;
         EXPECT_EQ(t.m.PassesMachine[6], c.upperPass) << c.name;
@@ -197,10 +205,10 @@ TEST_F(Tray, SideWallHandHolesAreWholeAndTheirTabFoldIsDrawnOnce) {
 
 TEST_F(Tray, DiagonalCornerCreasesStayOnTheirFlap) {
     draw(CornerFlaps::UpperLid);
-    // k3 aims at b + Longueur/2 = 350, inside a flap that reaches 550.
+    // k3 aims at b + Longueur/2 = 350, past a flap that stops at the lid's hinge, 250.
     bool found = false;
     for (const auto& l : test::linesOfKind(d, kind::Crease)) {
-        found |= areNear(l.a, {204, 150}, 1e-3) && areNear(l.b, {300, 350}, 1e-3);
+        found |= areNear(l.a, {204, 150}, 1e-3) && areNear(l.b, {252, 250}, 1e-3);
     }
     EXPECT_TRUE(found);
 

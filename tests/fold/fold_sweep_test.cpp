@@ -49,9 +49,6 @@ struct KnownCollision {
 };
 
 constexpr KnownCollision kKnownCollisions[] = {
-    {"0480", "long and low", "the end flaps reach 10 mm into the tray's floor"},
-    {"0480", "typical", "an end flap reaches 4.5 mm into the tray's floor"},
-    {"0480", "glue flap on the width wall", "an end flap reaches 4.5 mm into the tray's floor"},
     {"0211", "glue flap on the width wall", "the glue flap runs 4 mm into a bottom flap"},
     {"0751", "glue flap on the width wall", "the glue flap runs 4 mm into a bottom flap"},
 };

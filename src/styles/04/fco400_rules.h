@@ -21,9 +21,11 @@ std::vector<FoldPair> folds0404(const Model& m);
 std::vector<FoldPair> folds0405(const Model& m);
 // End flaps of the wrap-round folders meeting across the end face (0409, 0410, 0411).
 std::vector<FoldPair> foldsWrap(const Model& m);
+std::vector<FoldPair> folds0410(const Model& m);
 std::vector<FoldPair> folds0411(const Model& m);
 // Slots of the wrap-round body narrower than its narrowest panel (0406 to 0411).
 std::optional<std::string> wrapFolderDomainRule(const Model& m);
+std::optional<std::string> domain0410(const Model& m);
 std::optional<std::string> domain0411(const Model& m);
 // 0415: side-wall flaps meeting, ears inside the end walls.
 std::vector<FoldPair> folds0415(const Model& m);

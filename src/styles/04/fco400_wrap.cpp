@@ -90,6 +90,26 @@ SlottedBody body0411(const Model& m) {
     return b;
 }
 
+// The fifth panel closes over the top: side, bottom, side, top round the length, and the
+// closing panel on the first side's free edge lies over the top as a glue flap lies over its
+// panel.
+SlottedBody body0410(const Model& m) {
+    const WrapFolderAllowances a = wrapFolderAllowances(m);
+    SlottedBody b;
+    b.p1 = m.Hauteur + a.firstSide;
+    b.p2 = m.Largeur + a.bottom;
+    b.p3 = m.Hauteur + a.secondSide;
+    b.p4 = m.Largeur + a.top;
+    b.h = m.Longueur / 2 + a.length / 2;
+    b.f1 = roundedHalf(m.Largeur) + a.heightPanelFlaps;
+    b.f2 = roundedHalf(m.Hauteur) + a.widthPanelFlaps;
+    return b;
+}
+
+float closingPanel(const Model& m) {
+    return m.Largeur + wrapFolderAllowances(m).closingTop;
+}
+
 float halfTopPanel(const Model& m) {
     return roundedHalf(m.Largeur) + wrapFolderAllowances(m).closingTop;
 }
@@ -141,8 +161,8 @@ void Fco0409(Model& m, Drawing& d) {
 
 void Fco0410(Model& m, Drawing& d) {
     // Five panels: a second top panel closes the wrap instead of a glue flap.
-    GlueFlapForTheCall fifth(m, m.Largeur + wrapFolderAllowances(m).closingTop);
-    drawTwoHalves(m, d, wrapBody(m), 410);
+    GlueFlapForTheCall fifth(m, closingPanel(m));
+    drawTwoHalves(m, d, body0410(m), 410);
     turnQuarter(m, d);
 }
 
@@ -157,12 +177,20 @@ std::vector<FoldPair> foldsWrap(const Model& m) {
     return endFolds(wrapBody(m));
 }
 
+std::vector<FoldPair> folds0410(const Model& m) {
+    return endFolds(body0410(m));
+}
+
 std::vector<FoldPair> folds0411(const Model& m) {
     return endFolds(body0411(m));
 }
 
 std::optional<std::string> wrapFolderDomainRule(const Model& m) {
     return slotsFit(m, wrapBody(m), m.lgPatte);
+}
+
+std::optional<std::string> domain0410(const Model& m) {
+    return slotsFit(m, body0410(m), closingPanel(m));
 }
 
 std::optional<std::string> domain0411(const Model& m) {

@@ -9,6 +9,8 @@
 // length, 12 back wall length (the lid's too), 13 inner side wall (the tuck flap's height too),
 // 15 how much shorter than half the bottom's width each ear is.
 
+#include <algorithm>
+
 #include "platform/errors.h"
 #include "styles/04/fco420.h"
 #include "styles/04/fco420_common.h"
@@ -43,11 +45,19 @@ float floorFlap(const LockingFolder& f, float thickness) {
     return f.half - 2.5f * thickness;
 }
 
+// The tuck flap's wings lie along the side walls, from the front wall back: on a mailer taller
+// than wide, a wing as wide as the tuck flap is high would pass the back wall. It stops two
+// boards short of it.
+float tuckWing(const LockingFolder& f, float thickness) {
+    return std::min(f.tuckWing, f.bottomWidth - 2 * thickness);
+}
+
 LockingFolder mailer(const Model& folder) {
     LockingFolder f = lockingFolder(folder);
     f.wall.type = WallType::Plain;
     f.wall.count = 0;
     f.wall.floorFlap = floorFlap(f, folder.EpaisseurCarton);
+    f.tuckWing = tuckWing(f, folder.EpaisseurCarton);
     return f;
 }
 

@@ -155,9 +155,15 @@ const FolderCase kCases[] = {
      }},
     {"Folder0409Qor", &Fco0409, [](Model& m) { m.Personnalisation = "QOR"; }, 1036, 700,
      [](const Model&, const Drawing&) { return ::testing::AssertionSuccess(); }},
+    // Fifth panel, side, bottom, side, top from the blank's edge: the fifth panel, on the first
+    // side, closes over the top.
     {"FivePanels0410", &Fco0410, none, 700, 1300,
-     [](const Model& m, const Drawing&) {
-         return expect(m.lgPatte == 36 && m.anglPc == 15, "the glue flap's values come back");
+     [](const Model& m, const Drawing& d) {
+         const double edge = d.extents().ymin;
+         return expect(m.lgPatte == 36 && m.anglPc == 15 &&
+                           !horizontalLinesAt(d, kind::Crease, edge + 500).empty() &&
+                           horizontalLinesAt(d, kind::Crease, edge + 600).empty(),
+                       "the glue flap's values come back, panels 300, 200, 300, 200, 300");
      }},
     {"CentreSeam0411", &Fco0411, none, 700, 1000,
      [](const Model& m, const Drawing& d) {
@@ -262,9 +268,12 @@ const FolderCase kCases[] = {
     {"HingedLidTray0480", &Fco0480, none, 800, 1000,
      [](const Model& m, const Drawing& d) {
          return expect(d.extents().ymax > 649 &&
-                           horizontalLinesAt(d, kind::Crease, 350).size() == 4 &&
+                           horizontalLinesAt(d, kind::Crease, 350).size() == 2 &&
+                           hasLine(d, kind::Crease, {196, 350}, {196, 650}) &&
+                           hasLine(d, kind::Crease, {-196, 350}, {-196, 650}) &&
                            m.PassesMachine[7] == 500 && m.PassesMachine[12] == 200,
-                       "a lid as deep as the base beyond the back wall, passes of lid and front");
+                       "a lid as deep as the base beyond the back wall, side flaps hinged on its "
+                       "sides, passes of lid and front");
      }},
     {"LidFolder0481", &Fco0481, none, 809, 1048,
      [](const Model& m, const Drawing& d) {
