@@ -142,8 +142,8 @@ constexpr double kDeepestLayer = 4;
 // of the deepest layer of the walls' board (faces lying parallel to the side, together covering
 // it as a closed side is covered) within kDeepestLayer boards of it; one board where no layer
 // of the walls covers it.
-double sideDepth(const PlacedPiece& of, const std::vector<int>& walls, const Bounds3& box,
-                 int axis, bool atMax) {
+double sideDepth(const PlacedPiece& of, const std::vector<int>& walls, const Bounds3& box, int axis,
+                 bool atMax) {
     const Mesh& mesh = of.mesh;
     const double thickness = of.m.thickness;
     const double edge = atMax ? coordinate(box.max, axis) : coordinate(box.min, axis);
