@@ -10,6 +10,7 @@ packages=(
   libgeos-dev
   libcairo2-dev libdxflib-dev nlohmann-json3-dev libstb-dev fonts-dejavu-core
   python3-ezdxf ghostscript poppler-utils librsvg2-bin inkscape
+  python3-lxml python3-numpy python3-cssselect  # Inkscape's DXF export runs on these
   qt6-base-dev qt6-translations-l10n xvfb xauth imagemagick xdotool
   assimp-utils
   help2man man-db desktop-file-utils appstream shared-mime-info dpkg-dev file
