@@ -83,7 +83,8 @@ TEST(CliPieces, ASectionCutsTheBlankAndIsMeasuredAgain) {
 namespace brontaxe::cli {
 namespace {
 
-// `--plie` prints each piece of the folded blank, or why the style does not fold yet.
+// `--plie` prints each piece of the folded blank, or why the style does not fold yet; a folder
+// wrapped round its length (0406) stands on its bottom panel, its height last.
 TEST(CliPieces, TheFoldedBoxPieceByPiece) {
     struct Case {
         std::vector<const char*> args;
@@ -98,6 +99,8 @@ TEST(CliPieces, TheFoldedBoxPieceByPiece) {
          {"Pièce 1 pliée : 400 x 300 x 3 mm"}},
         {{"0969", "--longueur", "400", "--largeur", "300", "--hauteur", "200", "--plie"},
          {"Pièce 1 pliée : 306 x 23 x 1600 mm, dessus ouvert, dessous ouvert"}},
+        {{"0406", "--longueur", "400", "--largeur", "300", "--hauteur", "200", "--plie"},
+         {"Pièce 1 pliée : 409 x 306 x 206 mm, dessus fermé, dessous fermé"}},
     };
     for (const Case& c : cases) {
         test::TempDir config;

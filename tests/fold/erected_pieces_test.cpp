@@ -247,17 +247,17 @@ TEST(ErectedPieces, RolledWallsLieInsideTheirOuterWalls) {
 // A folder's or tray's inside runs between the innermost layers of its base and walls that
 // close each side, in mm: a wall rolled double at its inner wall (0427's side walls with the
 // ears between their layers, 0445's end walls over the flaps they hold), flaps laid outside
-// the walls left out (0402), the floor under the tabs poking through it (0427); and a double
-// wall that takes too much off the inside shows it (0455's width).
+// the walls left out (0402), the floor under the tabs poking through it (0427), the three
+// layers of 0455's ends (outer wall, corner flap, inner wall) across its width, and a glued
+// tray's short walls with the webs glued inside them under their linings (0717, 0760).
 TEST(ErectedPieces, TheInsideRunsBetweenTheInnermostLayersOfBaseAndWalls) {
     struct Case {
         const char* code;
         double outsideLength, length, width, height;
     };
-    const Case cases[] = {{"0427", 415, 397, 300, 203},
-                          {"0402", 412, 400, 300, 200},
-                          {"0445", 418, 400, 300, 198.5},
-                          {"0455", 406, 400, 288, 198.5}};
+    const Case cases[] = {{"0427", 415, 397, 300, 203},   {"0402", 412, 400, 300, 200},
+                          {"0445", 418, 400, 300, 198.5}, {"0455", 406, 400, 300, 198.5},
+                          {"0717", 409, 403, 303, 200},   {"0760", 409, 403, 303, 203}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);
         const test::Folded f = test::drawAndFold(c.code, 400, 300, 200);

@@ -100,7 +100,9 @@ void Fco0460(Model& m, Drawing& d) {
     // the back wall.
     const FolderSizes s = folderSizes(m);
     FoldGrid g = threeColumns(s);
-    g.rows = {{roundedHalf(s.H5), 0, 2}, {s.W3, 0, 2}, {s.H5, 0, 2}, {m.hrabat, 1, 1}};
+    const float corner = cornerFlapWidth(s);
+    g.rows = {
+        {roundedHalf(s.H5), 0, 2, corner}, {s.W3, 0, 2}, {s.H5, 0, 2, corner}, {m.hrabat, 1, 1}};
     drawGrid(m, d, g);
 }
 
