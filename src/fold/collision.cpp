@@ -84,22 +84,14 @@ std::vector<Point> clipAway(const std::vector<Point>& polygon, const Segment& li
     return out;
 }
 
-// The hinges of a face: the board bends over a thickness there, so the band along them is
-// not board that another face could run into.
-std::vector<const Hinge*> hingesOf(const FoldedBlank& m, int face) {
-    std::vector<const Hinge*> out;
-    for (const Hinge& h : m.flat.hinges)
-        if (h.faceA == face || h.faceB == face)
-            out.push_back(&h);
-    return out;
-}
-
 }  // namespace
 
 PlacedFace placeFace(const FoldedBlank& m, int face, const RigidMotion& at) {
     PlacedFace out;
     const Face& f = m.flat.faces[static_cast<std::size_t>(face)];
     const std::vector<Point> points = f.allPoints();
+    // The board bends over a thickness along its hinges: the band there is not board that
+    // another face could run into.
     const std::vector<const Hinge*> hinges = hingesOf(m, face);
     const double half = m.thickness / 2;
     for (const auto& t : f.triangles) {

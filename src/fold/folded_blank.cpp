@@ -121,6 +121,14 @@ int foldCount(const FoldedBlank& m, int face) {
                       [&](const Hinge& h) { return h.faceA == face || h.faceB == face; }));
 }
 
+std::vector<const Hinge*> hingesOf(const FoldedBlank& m, int face) {
+    std::vector<const Hinge*> out;
+    for (const Hinge& h : m.flat.hinges)
+        if (h.faceA == face || h.faceB == face)
+            out.push_back(&h);
+    return out;
+}
+
 std::vector<std::vector<int>> facesOfPieces(const FoldedBlank& m) {
     std::vector<int> piece(static_cast<std::size_t>(m.faceCount()), 0);
     std::vector<std::vector<int>> out(m.roots.size());

@@ -58,6 +58,7 @@ void refoldFrom(FoldedBlank& m, int face);
 
 // The folds that meet a face, whichever way they turn.
 int foldCount(const FoldedBlank& m, int face);
+std::vector<const Hinge*> hingesOf(const FoldedBlank& m, int face);
 
 // The faces of each piece, in the order of the pieces' fixed faces, each after its parent.
 std::vector<std::vector<int>> facesOfPieces(const FoldedBlank& m);

@@ -14,14 +14,6 @@ constexpr double kWidestBand = 4;
 constexpr std::array kRollingCodes{"0421", "0422", "0423", "0426", "0427",
                                    "0429", "0435", "0441", "0445", "0454"};
 
-std::vector<const Hinge*> hingesOf(const FoldedBlank& m, int face) {
-    std::vector<const Hinge*> out;
-    for (const Hinge& h : m.flat.hinges)
-        if (h.faceA == face || h.faceB == face)
-            out.push_back(&h);
-    return out;
-}
-
 double distanceToLine(Point p, const Segment& s) {
     const Point d = s.b - s.a;
     return std::fabs(cross(d, p - s.a)) / length(d);

@@ -54,6 +54,28 @@ LockCaseAllowances lockCaseAllowances(const Model& m) {
             .glueFlapShort = k[8]};
 }
 
+void lockCaseDimensions(Drawing& d, const LockTable& T) {
+    const auto& x = T.x;
+    const auto& y = T.y;
+    const float chain = y.bottomEdge - T.W / 4, overall = y.bottomEdge - T.W / 2;
+    d.LineKind = kind::Text;
+    for (auto [from, to] : {std::pair{x.leftEdge, x.glueFold},
+                            {x.glueFold, x.fold12},
+                            {x.fold12, x.fold23},
+                            {x.fold23, x.fold34},
+                            {x.fold34, x.rightEdge}})
+        dimension(d, {.from = {from, chain}, .to = {to, chain}, .at = {0, chain}});
+    dimension(d, {.from = {x.leftEdge, overall}, .to = {x.rightEdge, overall}, .at = {0, overall}});
+    for (auto [from, to] :
+         {std::pair{y.bottomEdge, y.bottomFold}, {y.bottomFold, y.topFold}, {y.topFold, y.topEdge}})
+        dimension(d, {.from = {x.rightEdge + 80, from},
+                      .to = {x.rightEdge + 80, to},
+                      .at = {x.rightEdge + 80, 0}});
+    dimension(d, {.from = {x.rightEdge + 160, y.bottomEdge},
+                  .to = {x.rightEdge + 160, y.topEdge},
+                  .at = {x.rightEdge + 160, 0}});
+}
+
 LockTable lockTable(const Model& m, LockVariant variant) {
     if (!(m.encoche > 0))
         throw GenerationError(
@@ -303,25 +325,8 @@ void drawLockCase(Model& m, Drawing& d) {
     const ElementId flap4Right = cut(x.rightEdge, y.rightEdgeFoot, x.flap4Corner, y.flapEdge);
     const ElementId flap4Bottom = cut(x.flap4Corner, y.flapEdge, x.flap4SlopeFoot, y.flapEdge);
 
-    // Dimensions: panels and overall length under the bottom's edge, clear of its flaps,
-    // heights on the right.
-    d.LineKind = kind::Text;
-    const float chain = y.bottomEdge - T.W / 4, overall = y.bottomEdge - T.W / 2;
-    for (auto [from, to] : {std::pair{x.leftEdge, x.glueFold},
-                            {x.glueFold, x.fold12},
-                            {x.fold12, x.fold23},
-                            {x.fold23, x.fold34},
-                            {x.fold34, x.rightEdge}})
-        dimension(d, {.from = {from, chain}, .to = {to, chain}, .at = {0, chain}});
-    dimension(d, {.from = {x.leftEdge, overall}, .to = {x.rightEdge, overall}, .at = {0, overall}});
-    for (auto [from, to] :
-         {std::pair{y.bottomEdge, y.bottomFold}, {y.bottomFold, y.topFold}, {y.topFold, y.topEdge}})
-        dimension(d, {.from = {x.rightEdge + 80, from},
-                      .to = {x.rightEdge + 80, to},
-                      .at = {x.rightEdge + 80, 0}});
-    dimension(d, {.from = {x.rightEdge + 160, y.bottomEdge},
-                  .to = {x.rightEdge + 160, y.topEdge},
-                  .at = {x.rightEdge + 160, 0}});
+    // Dimensions: panels and overall length under the bottom, heights on the right.
+    lockCaseDimensions(d, T);
 
     // Rounded corners of the lock tabs, kept small on a narrow case.
     d.LineKind = kind::Cut;

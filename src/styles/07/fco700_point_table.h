@@ -3,6 +3,7 @@
 // the levels they give. Everything lives in one value per generation, so nothing carries over
 // from one drawing to the next.
 
+#include "drawing/drawing.h"
 #include "model/model.h"
 
 namespace brontaxe {
@@ -95,6 +96,9 @@ enum class LockVariant { Fco0701, Fco0711 };
 
 // The levels of the case; throws GenerationError when the slot width leaves no lock.
 LockTable lockTable(const Model& m, LockVariant variant);
+// The panels' chain and the overall length under the bottom's edge, clear of its flaps; the
+// heights and the overall height on the right.
+void lockCaseDimensions(Drawing& d, const LockTable& T);
 
 // Where the line through (x1, y1) and (x2, y2) crosses the level y, and the abscissa x.
 float atLevel(float x1, float y1, float x2, float y2, float y);

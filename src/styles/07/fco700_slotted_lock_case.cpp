@@ -147,26 +147,10 @@ void slottedTop(Model& m, Drawing& d, const LockTable& T) {
 void dimensions(Drawing& d, const LockTable& T) {
     const auto& x = T.x;
     const auto& y = T.y;
-    d.LineKind = kind::Text;
-    const float chain = y.bottomEdge - T.W / 4, overall = y.bottomEdge - T.W / 2;
-    for (auto [from, to] : {std::pair{x.leftEdge, x.glueFold},
-                            {x.glueFold, x.fold12},
-                            {x.fold12, x.fold23},
-                            {x.fold23, x.fold34},
-                            {x.fold34, x.rightEdge}})
-        dimension(d, {.from = {from, chain}, .to = {to, chain}, .at = {0, chain}});
-    dimension(d, {.from = {x.leftEdge, overall}, .to = {x.rightEdge, overall}, .at = {0, overall}});
+    lockCaseDimensions(d, T);
     const float left = x.leftEdge - 80;
     for (auto [from, to] : {std::pair{y.tabEdge, y.flapEdge}, {y.flapEdge, y.bottomFold}})
         dimension(d, {.from = {left, from}, .to = {left, to}, .at = {left, 0}});
-    for (auto [from, to] :
-         {std::pair{y.bottomEdge, y.bottomFold}, {y.bottomFold, y.topFold}, {y.topFold, y.topEdge}})
-        dimension(d, {.from = {x.rightEdge + 80, from},
-                      .to = {x.rightEdge + 80, to},
-                      .at = {x.rightEdge + 80, 0}});
-    dimension(d, {.from = {x.rightEdge + 160, y.bottomEdge},
-                  .to = {x.rightEdge + 160, y.topEdge},
-                  .at = {x.rightEdge + 160, 0}});
 }
 
 }  // namespace
