@@ -47,6 +47,11 @@ inline double length(Point a) {
 inline double distance(Point a, Point b) {
     return length(b - a);
 }
+// How far `p` lies from the line through `s`, a segment of some length.
+inline double distanceToLine(Point p, const Segment& s) {
+    const Point d = s.b - s.a;
+    return std::fabs(cross(d, p - s.a)) / length(d);
+}
 // The direction of v as a vector of length 1; along x for a vector of no length.
 inline Point unit(Point v) {
     const double len = length(v);

@@ -343,13 +343,24 @@ bool parallel(const Hinge& a, const Hinge& b) {
     return std::fabs(cross(u, v)) <= 1e-3 * length(u) * length(v);
 }
 
-// The base of a tray and its walls: the faces hinged on the base, and the inner layer of each
-// wall rolled double (outer wall, band and inner wall hinged on three parallel folds).
+// The base of a tray and its walls: the faces hinged on the base, the inner layer of each
+// wall rolled double (outer wall, band and inner wall hinged on three parallel folds), and
+// the corner flaps where a panel turned down inside a wall holds them against it (0420).
 std::vector<int> trayWalls(const FoldedBlank& m, int base) {
     std::vector<int> walls{base};
+    std::vector<int> cornerFlaps;
+    bool turnedDown = false;
     for (int outer : hingedTo(m, base, true)) {
         walls.push_back(outer);
         const Hinge& foot = *hingeBetween(m, base, outer);
+        for (int flap : hingedTo(m, outer, true)) {
+            if (flap == base)
+                continue;
+            if (!parallel(foot, *hingeBetween(m, outer, flap)))
+                cornerFlaps.push_back(flap);
+            else if (m.links[static_cast<std::size_t>(flap)].angleDeg == 180)
+                turnedDown = true;
+        }
         for (int band : hingedTo(m, outer, true))
             for (int inner : hingedTo(m, band, true))
                 if (band != base && inner != outer &&
@@ -357,6 +368,8 @@ std::vector<int> trayWalls(const FoldedBlank& m, int base) {
                     parallel(foot, *hingeBetween(m, band, inner)))
                     walls.push_back(inner);
     }
+    if (turnedDown)
+        walls.insert(walls.end(), cornerFlaps.begin(), cornerFlaps.end());
     return walls;
 }
 

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 #include <vector>
 
+#include "drawing/geometry.h"
 #include "fold/rolled_walls.h"
 
 namespace brontaxe::fold {
@@ -16,11 +18,7 @@ struct NotFolding {
 };
 
 // Held true by the erected pieces test: each still fails there at one size at least.
-constexpr std::array<NotFolding, 1> kNotFolding{{
-    {"0420",
-     "sans tenons, ses flancs restent simples sur un fond taillé pour des flancs doubles : "
-     "trois épaisseurs de trop en longueur"},
-}};
+constexpr std::array<NotFolding, 0> kNotFolding{};
 
 // The face `steps` folds up the parent chain from `face`, or -1 past a fixed face.
 int ancestor(const FoldedBlank& m, int face, int steps) {
@@ -70,15 +68,19 @@ std::vector<int> foldsFrom(const FoldedBlank& m, int from) {
     return away;
 }
 
-// The bottom of a tray on the grid: the face fewest folds from every other one (its walls
-// may be larger, and as often folded, when the tray is tall).
+// The bottom of a tray on the grid: the face fewest folds from every other one, and of two
+// as far from the farthest, the one nearer all the others (its walls may be larger, and as
+// often folded, when the tray is tall; a folder's back wall reaches as far as its bottom).
 int middleOf(const FoldedBlank& m, const std::vector<int>& piece, std::vector<int>& away) {
     int best = piece.front();
-    int reach = -1;
+    std::pair<int, int> reach{-1, 0};
     for (int f : piece) {
         std::vector<int> from = foldsFrom(m, f);
-        const int r = *std::max_element(from.begin(), from.end());
-        if (reach < 0 || r < reach) {
+        int total = 0;
+        for (int g : piece)
+            total += from[static_cast<std::size_t>(g)];
+        const std::pair<int, int> r{*std::max_element(from.begin(), from.end()), total};
+        if (reach.first < 0 || r < reach) {
             best = f;
             reach = r;
             away = std::move(from);
@@ -106,26 +108,48 @@ int nearer(const FoldedBlank& m, int face, const std::vector<int>& away) {
     return -1;
 }
 
-bool collinear(const Hinge& a, const Hinge& b) {
+// Whether `b` lies on the line of `a`, within `within` mm.
+bool collinear(const Hinge& a, const Hinge& b, double within) {
     const Point u = a.line.b - a.line.a;
     const Point v = b.line.a - a.line.a;
     const Point w = b.line.b - a.line.a;
-    return std::fabs(u.x * v.y - u.y * v.x) <= 0.05 * length(u) &&
-           std::fabs(u.x * w.y - u.y * w.x) <= 0.05 * length(u);
+    return std::fabs(u.x * v.y - u.y * v.x) <= within * length(u) &&
+           std::fabs(u.x * w.y - u.y * w.x) <= within * length(u);
 }
 
 // Whether flaps of other walls (corner flaps) turn against `wall`: they hinge on the line of
-// its fold to the bottom.
-bool flapsTurnAgainst(const FoldedBlank& m, int wall, const Hinge& toBottom) {
+// its fold to the bottom, within `within` mm.
+bool flapsTurnAgainst(const FoldedBlank& m, int wall, const Hinge& toBottom, double within) {
     return std::any_of(m.flat.hinges.begin(), m.flat.hinges.end(), [&](const Hinge& h) {
-        return h.faceA != wall && h.faceB != wall && &h != &toBottom && collinear(toBottom, h);
+        return h.faceA != wall && h.faceB != wall && &h != &toBottom &&
+               collinear(toBottom, h, within);
     });
+}
+
+// Which walls turn the panel beyond them down inside: all of them, or only those that corner
+// flaps turn against, their folds within two boards of the wall's (0420's side walls, whose
+// ears hinge on front and back walls a little shorter than the bottom; not the back wall that
+// carries the lid).
+enum class RolledWalls { All, OverCornerFlaps };
+
+// The corner flaps that turn against `wall` lie a whole board inside it, wherever the wall
+// they hang from stops short of the bottom's edge: a back wall a little longer than the front
+// would leave its ears half in the side wall's board.
+void layCornerFlapsInside(FoldedBlank& m, int wall, const Hinge& toBottom) {
+    for (int f = 0; f < m.faceCount(); ++f) {
+        const Hinge* h = m.hingeOf(f);
+        if (!h || h == &toBottom || h->faceA == wall || h->faceB == wall ||
+            !collinear(toBottom, *h, 2 * m.thickness))
+            continue;
+        const double off = distanceToLine(h->line.a, toBottom.line);
+        m.links[static_cast<std::size_t>(f)].layer = (m.thickness - off) / m.thickness;
+    }
 }
 
 // Double walls rolled inside: the panel beyond a wall, on a fold along the wall's own, turns
 // down inside it (0437's end walls, over the corner flaps, 0459's walls all round); a panel
 // beyond that one (0472's floor halves) turns in flat across the bottom.
-void rollWallsInside(FoldedBlank& m) {
+void rollWallsInside(FoldedBlank& m, RolledWalls which = RolledWalls::All) {
     for (const std::vector<int>& piece : facesOfPieces(m)) {
         std::vector<int> away;
         const int bottom = middleOf(m, piece, away);
@@ -144,9 +168,15 @@ void rollWallsInside(FoldedBlank& m) {
             if (depth < 2 || depth > 3 || wall < 0 || !toBottom ||
                 !parallel(*toBottom, *m.hingeOf(f)))
                 continue;
+            const bool overFlaps = flapsTurnAgainst(
+                m, wall, *toBottom, which == RolledWalls::All ? 0.05 : 2 * m.thickness);
+            if (which == RolledWalls::OverCornerFlaps && !overFlaps)
+                continue;
+            if (which == RolledWalls::OverCornerFlaps)
+                layCornerFlapsInside(m, wall, *toBottom);
             if (depth == 2) {
                 // Over corner flaps it lies a board further in, holding them between its layers.
-                const double in = flapsTurnAgainst(m, wall, *toBottom) ? 2 : 1;
+                const double in = overFlaps ? 2 : 1;
                 link.angleDeg = 180;
                 link.layer = far == f ? -in : in;
             } else {
@@ -161,6 +191,8 @@ void rollWallsInside(FoldedBlank& m) {
 void foldFolder(FoldedBlank& m, std::string_view code) {
     if (code == "0471")
         laySecondFloors(m);
+    if (code == "0420")
+        rollWallsInside(m, RolledWalls::OverCornerFlaps);
     if (code == "0437" || code == "0459" || code == "0472")
         rollWallsInside(m);
     if (rollsWallsDouble(code))

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <vector>
 
+#include "drawing/geometry.h"
+
 namespace brontaxe::fold {
 namespace {
 
@@ -13,11 +15,6 @@ constexpr double kWidestBand = 4;
 
 constexpr std::array kRollingCodes{"0421", "0422", "0423", "0426", "0427",
                                    "0429", "0435", "0441", "0445", "0454"};
-
-double distanceToLine(Point p, const Segment& s) {
-    const Point d = s.b - s.a;
-    return std::fabs(cross(d, p - s.a)) / length(d);
-}
 
 // The inner wall across `band` when it is a band: a face between two parallel straight folds
 // at most kWidestBand boards apart, its wall the face with more folds (the outer one also
