@@ -108,6 +108,9 @@ int nearer(const FoldedBlank& m, int face, const std::vector<int>& away) {
     return -1;
 }
 
+// How far off a wall's fold line, in mm, a corner flap's fold still counts as on it.
+constexpr double kOnTheLine = 0.05;
+
 // Whether `b` lies on the line of `a`, within `within` mm.
 bool collinear(const Hinge& a, const Hinge& b, double within) {
     const Point u = a.line.b - a.line.a;
@@ -169,7 +172,7 @@ void rollWallsInside(FoldedBlank& m, RolledWalls which = RolledWalls::All) {
                 !parallel(*toBottom, *m.hingeOf(f)))
                 continue;
             const bool overFlaps = flapsTurnAgainst(
-                m, wall, *toBottom, which == RolledWalls::All ? 0.05 : 2 * m.thickness);
+                m, wall, *toBottom, which == RolledWalls::All ? kOnTheLine : 2 * m.thickness);
             if (which == RolledWalls::OverCornerFlaps && !overFlaps)
                 continue;
             if (which == RolledWalls::OverCornerFlaps)
