@@ -129,6 +129,28 @@ std::vector<const Hinge*> hingesOf(const FoldedBlank& m, int face) {
     return out;
 }
 
+std::vector<int> foldsAway(const FoldedBlank& m, int from) {
+    std::vector<int> away(static_cast<std::size_t>(m.faceCount()), -1);
+    away[static_cast<std::size_t>(from)] = 0;
+    std::vector<int> reached{from};
+    for (std::size_t k = 0; k < reached.size(); ++k)
+        for (const Hinge& h : m.flat.hinges) {
+            const int f = reached[k];
+            const int other = h.faceA == f ? h.faceB : h.faceB == f ? h.faceA : -1;
+            if (other >= 0 && away[static_cast<std::size_t>(other)] < 0) {
+                away[static_cast<std::size_t>(other)] = away[static_cast<std::size_t>(f)] + 1;
+                reached.push_back(other);
+            }
+        }
+    return away;
+}
+
+std::pair<int, int> nearAndFar(const std::vector<int>& away, int face, int parent) {
+    return away[static_cast<std::size_t>(face)] < away[static_cast<std::size_t>(parent)]
+               ? std::pair{face, parent}
+               : std::pair{parent, face};
+}
+
 std::vector<std::vector<int>> facesOfPieces(const FoldedBlank& m) {
     std::vector<int> piece(static_cast<std::size_t>(m.faceCount()), 0);
     std::vector<std::vector<int>> out(m.roots.size());

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fold/blank_faces.h"
@@ -59,6 +60,12 @@ void refoldFrom(FoldedBlank& m, int face);
 // The folds that meet a face, whichever way they turn.
 int foldCount(const FoldedBlank& m, int face);
 std::vector<const Hinge*> hingesOf(const FoldedBlank& m, int face);
+
+// How many folds each face lies from `from`, across hinges of any direction; -1 for a face of
+// another piece.
+std::vector<int> foldsAway(const FoldedBlank& m, int from);
+// Of a face and its parent, the one fewer folds `away` and the other.
+std::pair<int, int> nearAndFar(const std::vector<int>& away, int face, int parent);
 
 // The faces of each piece, in the order of the pieces' fixed faces, each after its parent.
 std::vector<std::vector<int>> facesOfPieces(const FoldedBlank& m);

@@ -51,23 +51,6 @@ void laySecondFloors(FoldedBlank& m) {
     }
 }
 
-// How many folds each face lies from `from`; -1 for a face of another piece.
-std::vector<int> foldsFrom(const FoldedBlank& m, int from) {
-    std::vector<int> away(static_cast<std::size_t>(m.faceCount()), -1);
-    away[static_cast<std::size_t>(from)] = 0;
-    std::vector<int> reached{from};
-    for (std::size_t k = 0; k < reached.size(); ++k)
-        for (const Hinge& h : m.flat.hinges) {
-            const int f = reached[k];
-            const int other = h.faceA == f ? h.faceB : h.faceB == f ? h.faceA : -1;
-            if (other >= 0 && away[static_cast<std::size_t>(other)] < 0) {
-                away[static_cast<std::size_t>(other)] = away[static_cast<std::size_t>(f)] + 1;
-                reached.push_back(other);
-            }
-        }
-    return away;
-}
-
 // The bottom of a tray on the grid: the face fewest folds from every other one, and of two
 // as far from the farthest, the one nearer all the others (its walls may be larger, and as
 // often folded, when the tray is tall; a folder's back wall reaches as far as its bottom).
@@ -75,7 +58,7 @@ int middleOf(const FoldedBlank& m, const std::vector<int>& piece, std::vector<in
     int best = piece.front();
     std::pair<int, int> reach{-1, 0};
     for (int f : piece) {
-        std::vector<int> from = foldsFrom(m, f);
+        std::vector<int> from = foldsAway(m, f);
         int total = 0;
         for (int g : piece)
             total += from[static_cast<std::size_t>(g)];
@@ -160,11 +143,7 @@ void rollWallsInside(FoldedBlank& m, RolledWalls which = RolledWalls::All) {
             FoldLink& link = m.links[static_cast<std::size_t>(f)];
             if (link.parent < 0)
                 continue;
-            const int near =
-                away[static_cast<std::size_t>(f)] < away[static_cast<std::size_t>(link.parent)]
-                    ? f
-                    : link.parent;
-            const int far = near == f ? link.parent : f;
+            const auto [near, far] = nearAndFar(away, f, link.parent);
             const int depth = away[static_cast<std::size_t>(far)];
             const int wall = depth == 3 ? nearer(m, near, away) : near;
             const Hinge* toBottom = hingeBetween(m, wall, bottom);

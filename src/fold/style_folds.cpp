@@ -134,25 +134,6 @@ void layCornerFlapsOutside(FoldedBlank& m) {
     }
 }
 
-// How many folds each face lies from `from`, across hinges of any direction.
-std::vector<int> foldsAway(const FoldedBlank& m, int from) {
-    std::vector<int> away(static_cast<std::size_t>(m.faceCount()), -1);
-    away[static_cast<std::size_t>(from)] = 0;
-    std::deque<int> queue{from};
-    while (!queue.empty()) {
-        const int f = queue.front();
-        queue.pop_front();
-        for (const Hinge& h : m.flat.hinges) {
-            const int other = h.faceA == f ? h.faceB : h.faceB == f ? h.faceA : -1;
-            if (other >= 0 && away[static_cast<std::size_t>(other)] < 0) {
-                away[static_cast<std::size_t>(other)] = away[static_cast<std::size_t>(f)] + 1;
-                queue.push_back(other);
-            }
-        }
-    }
-    return away;
-}
-
 // A tray's double walls (0330) or a drawer's lined ends (0511): a panel beyond a wall, on a
 // crease along the wall's own hinge to the base, turned down inside against it. Set on the hinge,
 // whichever of its faces hangs from the other.
@@ -168,11 +149,7 @@ void rollDoubleWallsInside(FoldedBlank& m) {
             FoldLink& link = m.links[static_cast<std::size_t>(f)];
             if (link.parent < 0 || away[static_cast<std::size_t>(f)] < 0)
                 continue;
-            const int near =
-                away[static_cast<std::size_t>(f)] < away[static_cast<std::size_t>(link.parent)]
-                    ? f
-                    : link.parent;
-            const int far = near == f ? link.parent : f;
+            const auto [near, far] = nearAndFar(away, f, link.parent);
             if (away[static_cast<std::size_t>(near)] != 1 ||
                 away[static_cast<std::size_t>(far)] != 2)
                 continue;

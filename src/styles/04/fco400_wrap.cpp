@@ -76,20 +76,6 @@ SlottedBody wrapBody(const Model& m) {
     return b;
 }
 
-// The seam runs along the middle of the top: half a top panel at each end of the body.
-SlottedBody body0411(const Model& m) {
-    const WrapFolderAllowances a = wrapFolderAllowances(m);
-    SlottedBody b;
-    b.p1 = m.Hauteur + a.firstSide;
-    b.p2 = m.Largeur + a.bottom;
-    b.p3 = m.Hauteur + a.secondSide;
-    b.p4 = roundedHalf(m.Largeur) + a.top;
-    b.h = m.Longueur / 2 + a.length / 2;
-    b.f1 = roundedHalf(m.Largeur) + a.heightPanelFlaps;
-    b.f2 = roundedHalf(m.Hauteur) + a.widthPanelFlaps;
-    return b;
-}
-
 // The fifth panel closes over the top: side, bottom, side, top round the length, and the
 // closing panel on the first side's free edge lies over the top as a glue flap lies over its
 // panel.
@@ -103,6 +89,13 @@ SlottedBody body0410(const Model& m) {
     b.h = m.Longueur / 2 + a.length / 2;
     b.f1 = roundedHalf(m.Largeur) + a.heightPanelFlaps;
     b.f2 = roundedHalf(m.Hauteur) + a.widthPanelFlaps;
+    return b;
+}
+
+// The seam runs along the middle of the top: half a top panel at each end of the body.
+SlottedBody body0411(const Model& m) {
+    SlottedBody b = body0410(m);
+    b.p4 = roundedHalf(m.Largeur) + wrapFolderAllowances(m).top;
     return b;
 }
 
