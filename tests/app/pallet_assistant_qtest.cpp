@@ -249,6 +249,39 @@ class PalletAssistantTest : public QObject {
         QVERIFY(fs::exists(f.cape() / "tutor" / "KDF_M.cif"));
     }
 
+    // The maker's palletisation program, played by a stand-in at the place its default path
+    // names on drive C: started without data in its own folder, and waited for.
+    void thePalletisationProgramRunsInItsFolderAndIsWaitedFor() {
+        Fixture f;
+        const fs::path bin = brontaxe::platform::driveC(f.env) / "program files" / "velbrin" /
+                             "lomdrak" / "stapelix" / "bin";
+        const fs::path record = f.config / "stapelix-run";
+        fs::remove(record);
+        writeScript(bin / "velbrin.stapelix.desktop.exe",
+                    "sleep 0.3\n{ pwd; echo \"$#\"; } > '" + record.string() + "'");
+        auto* menu = f.window.findChild<QMenu*>("mnpalettisation");
+        QVERIFY(menu);
+        QCOMPARE(menu->title(), QString("Palettisation"));
+        QVERIFY(menu->actions().contains(f.window.findChild<QAction*>("mn_cape")));
+        f.window.findChild<QAction*>("mn_Puzzle")->trigger();
+        // The command came back only once the program had ended.
+        std::ifstream in(record);
+        std::string folder, count;
+        std::getline(in, folder);
+        std::getline(in, count);
+        QCOMPARE(fs::path(folder), bin);
+        QCOMPARE(count, std::string("0"));
+        fs::remove_all(brontaxe::platform::driveC(f.env) / "program files");
+
+        QString said;
+        closeNextMessage(said);
+        f.window.findChild<QAction*>("mn_Puzzle")->trigger();
+        const QString missing = QString::fromStdString(
+            "Programme introuvable : " + (bin / "velbrin.stapelix.desktop.exe").string());
+        QCOMPARE(said, missing);
+        QCOMPARE(f.status(), missing);
+    }
+
     void thePliage3DMenuWritesTheExchangeFiles() {
         Fixture f;
         auto* menu = f.window.findChild<QMenu*>("mnpliage");

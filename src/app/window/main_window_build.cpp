@@ -200,7 +200,15 @@ void MainWindow::buildMenus() {
     addCommand(tools, "mn_RCV", 0, [outside] {
         outside->runCompressionCalculator();
     })->setText("RCV (KorRCV)");
-    addCommand(tools, "mnoutils_palettisation", 67, [outside] { outside->palletise(); });
+    QMenu* pallets = tools->addMenu(QString());
+    pallets->setObjectName("mnpalettisation");
+    setStringEntry(pallets, 67);
+    addCommand(pallets, "mn_cape", 0, [outside] {
+        outside->palletise();
+    })->setText(QStringLiteral("Assistant de palettisation…"));
+    addCommand(pallets, "mn_Puzzle", 0, [outside] {
+        outside->runPalletisationProgram();
+    })->setText(QStringLiteral("Stapelix"));
 
     QMenu* help = menuBar()->addMenu(QString());
     help->setObjectName("mnaide");
