@@ -2,10 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <numeric>
+#include <unordered_map>
 #include <utility>
 
+#include "drawing/box_grid.h"
 #include "drawing/drawing.h"
 #include "drawing/sheet_elements.h"
 
@@ -63,7 +64,12 @@ class NodeIndex {
     }
 
   private:
-    std::map<std::pair<long long, long long>, std::vector<std::size_t>> cells_;
+    struct CellHash {
+        std::size_t operator()(const std::pair<long long, long long>& c) const {
+            return std::hash<long long>()(c.first * 73856093LL ^ c.second * 19349663LL);
+        }
+    };
+    std::unordered_map<std::pair<long long, long long>, std::vector<std::size_t>, CellHash> cells_;
 };
 
 std::size_t root(std::vector<std::size_t>& parent, std::size_t i) {
@@ -81,13 +87,16 @@ void numberRuns(RuleNetwork& net) {
         for (std::size_t k = 1; k < at.size(); ++k)
             parent[root(parent, at[k].stroke)] = root(parent, at[0].stroke);
     }
-    std::map<std::size_t, std::size_t> numbers;
+    constexpr std::size_t none = static_cast<std::size_t>(-1);
+    std::vector<std::size_t> numbers(net.elements.size(), none);
     net.run.resize(net.elements.size());
+    net.runCount = 0;
     for (std::size_t s = 0; s < net.elements.size(); ++s) {
-        const auto [it, added] = numbers.try_emplace(root(parent, s), numbers.size());
-        net.run[s] = it->second;
+        std::size_t& n = numbers[root(parent, s)];
+        if (n == none)
+            n = net.runCount++;
+        net.run[s] = n;
     }
-    net.runCount = numbers.size();
 }
 
 // Even-odd test of a point against the segments of a run.
@@ -164,6 +173,7 @@ std::vector<bool> closedRuns(const RuleNetwork& net) {
 std::vector<bool> cutOutRuns(const Drawing& d, const RuleNetwork& net) {
     const std::vector<bool> closed = closedRuns(net);
     std::vector<std::vector<Segment>> rings(net.runCount);
+    std::vector<Box> boxes(net.runCount);
     std::vector<Point> probe(net.runCount);
     for (std::size_t s = 0; s < net.elements.size(); ++s) {
         const std::size_t r = net.run[s];
@@ -172,12 +182,23 @@ std::vector<bool> cutOutRuns(const Drawing& d, const RuleNetwork& net) {
         const std::vector<Point> points = strokePoints(d.elements()[net.elements[s]]);
         for (std::size_t k = 1; k < points.size(); ++k)
             rings[r].push_back({points[k - 1], points[k]});
+        for (const Point p : points)
+            boxes[r].add(p);
         probe[r] = points[points.size() / 2];
     }
+    // Only the rings whose boxes hold a run's probe can hold the run.
+    const BoxGrid grid(boxes);
     std::vector<bool> cutOut(net.runCount, false);
     for (std::size_t r = 0; r < net.runCount; ++r) {
-        for (std::size_t o = 0; o < net.runCount && closed[r] && !cutOut[r]; ++o)
-            cutOut[r] = o != r && closed[o] && inside(probe[r], rings[o]);
+        if (!closed[r])
+            continue;
+        const Point p = probe[r];
+        grid.visit(BoxGrid::around(p, 0), [&](std::size_t o) {
+            const Box& b = boxes[o];
+            if (!cutOut[r] && o != r && p.x >= b.xmin && p.x <= b.xmax && p.y >= b.ymin &&
+                p.y <= b.ymax)
+                cutOut[r] = inside(p, rings[o]);
+        });
     }
     return cutOut;
 }

@@ -10,13 +10,12 @@
 
 #include "drawing/element.h"
 #include "drawing/geometry.h"
+#include "drawing/join_tolerance.h"
 
 namespace brontaxe {
 
 class Drawing;
 
-// Ends closer than this meet: a run goes on through them.
-inline constexpr double kJoinTolerance = 1e-3;
 // A direction change at a joint above this many degrees is a bend of the rule.
 inline constexpr double kBendDegrees = 5;
 

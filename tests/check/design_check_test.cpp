@@ -157,6 +157,15 @@ TEST(DesignCheck, ZeroLength) {
     EXPECT_EQ(kindsOf(findings),
               (Kinds{FindingKind::ZeroLength, FindingKind::ZeroLength, FindingKind::ZeroLength}));
     EXPECT_EQ(findings[0].elements, std::vector<ElementId>{ElementId{7}});
+    std::string listed;
+    for (const Finding& f : findings)
+        listed += "  " + f.message + "\n";
+    EXPECT_EQ(groupedFindingsText(findings), listed);
+    // A fourth of the kind: one line with the count and the first three places.
+    d.AddLine(10, 10, 10, 10);
+    EXPECT_EQ(groupedFindingsText(checkDrawing(d)),
+              "  Élément de longueur nulle : 4 fois, en (100,00 ; 60,00), (30,00 ; 30,00), "
+              "(50,00 ; 30,00)...\n");
 
     Drawing shortButReal;
     rectangle(shortButReal);
@@ -250,12 +259,12 @@ TEST(DesignCheck, TheSweptPairsAreEveryPairOfTouchingRulesInDrawingOrder) {
             continue;
         std::pmr::vector<check::Stroke> strokes;
         std::pmr::vector<check::Stroke> zero;
-        check::collectStrokes(g.d, kCheckTolerance, strokes, zero);
+        check::collectStrokes(g.d, kJoinTolerance, strokes, zero);
         check::Pairs everyPair;
         for (std::size_t i = 0; i < strokes.size(); ++i)
             for (std::size_t j = i + 1; j < strokes.size(); ++j)
                 if (check::isDieRule(strokes[i].kind) && check::isDieRule(strokes[j].kind) &&
-                    check::boxesTouch(strokes[i].box, strokes[j].box, kCheckTolerance))
+                    check::boxesTouch(strokes[i].box, strokes[j].box, kJoinTolerance))
                     everyPair.emplace_back(i, j);
         ASSERT_EQ(check::touchingPairs(strokes), everyPair);
     }

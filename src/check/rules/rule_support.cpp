@@ -48,7 +48,7 @@ std::string ofNamed(const Stroke& s) {
 }
 
 // Boxes touching within the tolerance: the boxes are exact, an arc's bulge included.
-constexpr double kPairMargin = kCheckTolerance;
+constexpr double kPairMargin = kJoinTolerance;
 
 // Boxes swept along x, so that a blank of n strokes costs far fewer than n² comparisons; the
 // pairs found are then put in drawing order by counting, not by comparing.
