@@ -388,8 +388,7 @@ std::vector<bool> loneCutOuts(const Drawing& d, std::size_t count) {
     std::vector<Box> strokeBoxes(cuts.elements.size());
     std::vector<Box> runBoxes(cuts.runCount);
     for (std::size_t s = 0; s < cuts.elements.size(); ++s) {
-        for (const Point p : strokePoints(d.elements()[cuts.elements[s]]))
-            strokeBoxes[s].add(p);
+        strokeBoxes[s] = strokeBox(d.elements()[cuts.elements[s]]);
         runBoxes[cuts.run[s]].add(strokeBoxes[s]);
     }
     const BoxGrid grid(strokeBoxes);

@@ -46,6 +46,9 @@ std::vector<bool> closedRuns(const RuleNetwork& net);
 // The closed runs that lie inside another closed run: the cut-outs of a blank.
 std::vector<bool> cutOutRuns(const Drawing& d, const RuleNetwork& net);
 
+// The box of a line or arc.
+Box strokeBox(const Element& e);
+
 // A line or arc as points along it (arcs in steps of at most two degrees).
 std::vector<Point> strokePoints(const Element& e);
 

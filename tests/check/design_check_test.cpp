@@ -270,5 +270,27 @@ TEST(DesignCheck, TheSweptPairsAreEveryPairOfTouchingRulesInDrawingOrder) {
     }
 }
 
+// A sheet of 750 squares, every other one touching its neighbour and crossed by a crease: past
+// two thousand strokes the pairs are found through a grid, and must be the same.
+TEST(DesignCheck, TheGriddedPairsOfALargeSheetAreEveryPairOfTouchingRules) {
+    Drawing d;
+    for (int k = 0; k < 750; ++k) {
+        const double x = k % 30 * (k % 2 == 0 ? 10.0 : 9.0), y = k / 30 * 12.0;
+        rectangle(d, x, y, 8, 8);
+        if (k % 3 == 0)
+            crease(d, x - 1, y + 4, x + 9, y + 4);
+    }
+    std::pmr::vector<check::Stroke> strokes;
+    std::pmr::vector<check::Stroke> zero;
+    check::collectStrokes(d, kJoinTolerance, strokes, zero);
+    ASSERT_GT(strokes.size(), 2000u);
+    check::Pairs everyPair;
+    for (std::size_t i = 0; i < strokes.size(); ++i)
+        for (std::size_t j = i + 1; j < strokes.size(); ++j)
+            if (check::boxesTouch(strokes[i].box, strokes[j].box, kJoinTolerance))
+                everyPair.emplace_back(i, j);
+    EXPECT_EQ(check::touchingPairs(strokes), everyPair);
+}
+
 }  // namespace
 }  // namespace brontaxe
