@@ -244,6 +244,26 @@ std::optional<std::string> applyOptions(Workbench& wb, const Options& o) {
     return std::nullopt;
 }
 
+// A die-line is drawn as it was read: options that set the model's sizes, grade or fields
+// would be lost on it without a word.
+std::optional<std::string> modelOptionsWithDieLine(const Options& o) {
+    std::string given;
+    const auto add = [&given](bool set, const char* name) {
+        if (set)
+            given += (given.empty() ? "" : ", ") + std::string(name);
+    };
+    add(o.length.has_value(), "--longueur");
+    add(o.width.has_value(), "--largeur");
+    add(o.height.has_value(), "--hauteur");
+    add(o.grade.has_value(), "--qualite");
+    add(!o.assignments.empty(), "--set");
+    if (given.empty())
+        return std::nullopt;
+    return "options du modèle sans effet sur une découpe lue d'un fichier, dessinée telle "
+           "qu'elle est lue : " +
+           given;
+}
+
 std::optional<std::string> checkLength(const char* caption, const std::optional<double>& v) {
     if (!v || (std::isfinite(*v) && *v >= 0 && *v <= kMaxSheetLength))
         return std::nullopt;
@@ -400,8 +420,11 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     wb.startUp();
     const std::vector<std::string> startUpWarnings = wb.dataWarnings();
     printDataWarnings(startUpWarnings, 0, err);
+    std::size_t dieLineWarnings = 0;
     std::optional<std::string> problem =
-        namesDieLine(o.code) ? openDieLineArgument(wb, o.code, dieLine, err) : applyOptions(wb, o);
+        !namesDieLine(o.code) ? applyOptions(wb, o) : modelOptionsWithDieLine(o);
+    if (!problem && namesDieLine(o.code))
+        problem = openDieLineArgument(wb, o.code, dieLine, err, dieLineWarnings);
     if (!problem)
         problem = applyPieceOptions(wb.model(), pieces);
     if (!problem)
@@ -467,7 +490,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     }
     if (check.failOnFindings && defectCount(findings) > 0)
         return kExitFindings;
-    return dataWarnings.empty() ? kDrawn : kDrawnWithDataWarning;
+    return dataWarnings.empty() && dieLineWarnings == 0 ? kDrawn : kDrawnWithDataWarning;
 }
 
 }  // namespace brontaxe::cli
