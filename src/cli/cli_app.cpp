@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "cli/cli_bridges.h"
@@ -293,6 +294,16 @@ std::optional<std::string> checkImposition(const ImpositionOptions& i) {
         return e;
     if ((i.formatX || i.formatY) && (i.posesX || i.posesY))
         return std::string("donner le Format Carton ou les poses, pas les deux");
+    // Margins that leave no sheet would put the poses off it.
+    const double f = i.centre ? 2 : 1;
+    const std::tuple<const char*, const std::optional<double>*, const std::optional<double>*>
+        sides[] = {{"X", &i.marginX, &i.formatX}, {"Y", &i.marginY, &i.formatY}};
+    for (const auto& [axis, margin, format] : sides) {
+        if (*margin && *format && **margin * f >= **format)
+            return std::string("Marge en ") + axis + " trop grande : " + (f > 1 ? "2 x " : "") +
+                   platform::numberText(**margin) + " mm pour un Format Carton de " +
+                   platform::numberText(**format) + " mm";
+    }
     return std::nullopt;
 }
 
@@ -434,11 +445,16 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     if (!problem)
         problem = nestingProblem(nesting);
     if (!problem)
+        problem = sheetProblem(nesting, o.imposition.formatX.has_value(),
+                               o.imposition.formatY.has_value());
+    if (!problem)
         problem = applyBridgeOptions(wb.model(), bridges);
     if (problem) {
         err << "Erreur : " << *problem << "\n";
         return kBadInput;
     }
+    if (nesting.roll)
+        nesting.rollWidth = o.imposition.formatX;
     capPoseCounts(o.imposition, err);
     applyImposition(wb.model(), wb.imposition(), o.imposition);
     const RegenerationReport report = regenerate(wb, pieces);
@@ -455,7 +471,9 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     for (const std::string& notice : report.notices)
         err << "Attention : " << notice << "\n";
     const Model& m = wb.model();
-    if (m.ImposManuelle && (m.FmtCartonX < m.HorsToutX || m.FmtCartonY < m.HorsToutY))
+    // The optimiser's poses lie on the sheet, turned or not.
+    if (m.ImposManuelle && !wb.nestedArrangement() &&
+        (m.FmtCartonX < m.HorsToutX || m.FmtCartonY < m.HorsToutY))
         err << "Attention : le Format Carton est plus petit que la découpe\n";
     printFigures(out, wb);
     printImposition(out, wb);
