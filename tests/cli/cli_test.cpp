@@ -131,7 +131,7 @@ TEST(Cli, ADieLineFileIsReadMeasuredAndImposed) {
     EXPECT_NE(r.out.find("Découpe plan.cf2 :"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("Poses : 2 x 1 = 2\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("Coupant :               0.60 m"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("Surfaces Découpée : 0.010 m²"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Surfaces Découpées : 0.010 m²"), std::string::npos) << r.out;
 }
 
 // Each kind of capping is the imposition's (ComputeImposition); here, that it is said.
