@@ -29,7 +29,7 @@ if command -v gtk-update-icon-cache >/dev/null; then
 fi
 echo "Brontaxe est installé : $prefix/bin/brontaxe et $prefix/bin/brontaxe-cli"
 echo "Le menu le lance par son chemin complet ; le manuel : « ? » > « Aide » (F1) dans la fenêtre."
-echo "Pages de manuel : $prefix/share/man/man1/brontaxe.1 et brontaxe-cli.1"
+echo "Pages de manuel : $prefix/share/man/man1/brontaxe.1.gz et brontaxe-cli.1.gz"
 # Said only when the shell would not find them by their names.
 case ":$PATH:" in
   *":$prefix/bin:"*) ;;
@@ -37,6 +37,6 @@ case ":$PATH:" in
        "(export PATH=\"$prefix/bin:\$PATH\")." ;;
 esac
 if ! MANPATH= manpath 2>/dev/null | tr ':' '\n' | grep -qx "$prefix/share/man"; then
-  echo "« man brontaxe » ne les trouve pas : « man -l $prefix/share/man/man1/brontaxe.1 »," \
+  echo "« man brontaxe » ne les trouve pas : « man -l $prefix/share/man/man1/brontaxe.1.gz »," \
     "ou ajoutez $prefix/share/man à MANPATH."
 fi
