@@ -11,6 +11,6 @@ if [ "${1:-}" = "--sanitize" ]; then
   export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
   ctest --test-dir build-asan --output-on-failure -j2
 else
-  scripts/build.sh
+  scripts/build.sh -DBRONTAXE_TESTS=ON
   ctest --test-dir build --output-on-failure -j2
 fi

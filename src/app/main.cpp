@@ -37,10 +37,6 @@ int main(int argc, char** argv) {
     brontaxe::platform::removePendingFilesOnSignals();
     // Qt has taken its own options out of argv; what is left is ours.
     const brontaxe::app::WindowArguments arguments = readArguments(argc, argv);
-    if (arguments.refusal) {
-        std::cerr << "Erreur : " << *arguments.refusal << "\n";
-        return 2;
-    }
 
     const auto env = brontaxe::platform::processEnvironment();
     brontaxe::Workbench wb(

@@ -17,7 +17,8 @@ std::optional<double> part(const std::string& text) {
 void defineBridgeOptions(CLI::App& app, BridgeOptions& o) {
     app.add_option("--ponts", o.bridges,
                    "Ponts dans le coupant : LARGEUR[,PAS] en mm (0.5,150 par exemple)")
-        ->check(nonEmptyText());
+        ->check(nonEmptyText())
+        ->option_text("LARGEUR[,PAS]");
     app.add_flag("--regles", o.rules, "Affiche les règles de la forme (filets, plis, arcs, ponts)");
 }
 

@@ -2,7 +2,10 @@
 
 #include <climits>
 #include <cmath>
+#include <memory>
+#include <set>
 #include <sstream>
+#include <utility>
 #include <vector>
 
 #include "platform/number_text.h"
@@ -92,19 +95,88 @@ CLI::Validator nonEmptyText() {
         "FICHIER");
 }
 
+std::string frenchTypeName(const std::string& typeName) {
+    // The parser's own type, then what each check adds after a colon: the last one says most.
+    const std::size_t colon = typeName.rfind(':');
+    std::string last = colon == std::string::npos ? typeName : typeName.substr(colon + 1);
+    std::string range;
+    if (const std::size_t in = last.find(" in ["); in != std::string::npos) {
+        // "INT in [1 - 10000]"
+        std::string bounds = last.substr(in + 5);
+        last.erase(in);
+        if (!bounds.empty() && bounds.back() == ']')
+            bounds.pop_back();
+        const std::size_t dash = bounds.find(" - ");
+        range = dash == std::string::npos
+                    ? " (" + bounds + ")"
+                    : " (de " + bounds.substr(0, dash) + " à " + bounds.substr(dash + 3) + ")";
+    }
+    static const std::pair<const char*, const char*> kFrench[] = {
+        {"TEXT", "TEXTE"},      {"INT", "ENTIER"},   {"UINT", "ENTIER"}, {"FLOAT", "NOMBRE"},
+        {"BOOLEAN", "BOOLÉEN"}, {"FILE", "FICHIER"}, {"DIR", "DOSSIER"}, {"PATH", "CHEMIN"}};
+    for (const auto& [english, french] : kFrench) {
+        if (last == english)
+            last = french;
+    }
+    return last + range;
+}
+
+namespace {
+
+// CLI11's help screen with French words and French typography (a space before the colon).
+class FrenchFormatter : public CLI::Formatter {
+  public:
+    std::string make_group(std::string group, bool isPositional,
+                           std::vector<const CLI::Option*> opts) const override {
+        std::string out = "\n" + group + " :\n";
+        for (const CLI::Option* opt : opts)
+            out += make_option(opt, isPositional);
+        return out;
+    }
+
+    std::string make_usage(const CLI::App* app, std::string name) const override {
+        std::string usage = CLI::Formatter::make_usage(app, std::move(name));
+        const std::string english = get_label("Usage") + ":";
+        if (usage.starts_with(english))
+            usage.replace(0, english.size(), "Utilisation :");
+        return usage;
+    }
+
+    std::string make_option_opts(const CLI::Option* opt) const override {
+        std::string out;
+        if (!opt->get_option_text().empty()) {
+            out = " " + opt->get_option_text();
+        } else if (opt->get_type_size() != 0) {
+            if (!opt->get_type_name().empty())
+                out += " " + frenchTypeName(opt->get_type_name());
+            if (!opt->get_default_str().empty())
+                out += "=" + opt->get_default_str();
+            if (opt->get_expected_max() == CLI::detail::expected_max_vector_size)
+                out += " ...";
+            if (opt->get_required())
+                out += " OBLIGATOIRE";
+        }
+        const auto names = [](const std::set<CLI::Option*>& options) {
+            std::string list;
+            for (const CLI::Option* o : options)
+                list += (list.empty() ? "" : ", ") + o->get_name();
+            return list;
+        };
+        if (!opt->get_needs().empty())
+            out += " (avec " + names(opt->get_needs()) + ")";
+        if (!opt->get_excludes().empty())
+            out += " (sauf avec " + names(opt->get_excludes()) + ")";
+        return out;
+    }
+};
+
+}  // namespace
+
 void frenchHelp(CLI::App& app) {
-    app.set_help_flag("-h,--help", "Affiche cette aide");
-    auto f = app.get_formatter();
-    f->label("Usage", "Utilisation");
-    f->label("OPTIONS", "OPTIONS");
-    f->label("Options", "Options");
-    f->label("Positionals", "Arguments");
-    f->label("TEXT", "TEXTE");
-    f->label("FLOAT", "NOMBRE");
-    f->label("INT", "ENTIER");
-    f->label("REQUIRED", "OBLIGATOIRE");
-    f->label("Excludes", "Exclut");
-    f->label("Needs", "Demande");
+    app.set_help_flag("-h,--help", "Affiche cette aide et quitte");
+    auto formatter = std::make_shared<FrenchFormatter>();
+    formatter->label("Positionals", "Arguments");
+    app.formatter(formatter);
 }
 
 std::string frenchParseError(const CLI::ParseError& e) {

@@ -15,8 +15,10 @@ CLI::Validator wholeNumberText();
 // A text option (a file name) that may not be empty.
 CLI::Validator nonEmptyText();
 
-// French captions for the help screen.
+// The help screen in French: its captions, and the kind of each option's value in French
+// words ("ENTIER (de 1 à 10000)" for the parser's "INT:INT in [1 - 10000]").
 void frenchHelp(CLI::App& app);
+std::string frenchTypeName(const std::string& typeName);
 
 // The parser's error in French: which option, and what was wrong with it.
 std::string frenchParseError(const CLI::ParseError& e);

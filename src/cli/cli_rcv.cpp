@@ -10,7 +10,7 @@ namespace brontaxe::cli {
 
 void defineRcvOptions(CLI::App& app, RcvOptions& o) {
     app.add_flag("--rcv", o.rcv,
-                 "Calcul RCV : résistance à la compression verticale de la caisse (Mc Kee)");
+                 "Calcul RCV : résistance à la compression verticale de la caisse (McKee)");
     app.add_option("--ect", o.ect, "ECT du carton pour --rcv (kN/m, 7 par défaut)")
         ->transform(numberText());
     app.add_option("--humidite", o.humidity, "Humidité relative pour --rcv (%, 76-85 % par défaut)")
@@ -42,7 +42,7 @@ void printRcv(std::ostream& out, const Model& m, const RcvOptions& o) {
     form.compute();
     const RcvFactor& humidity = humidityFactors()[form.humidityEntry];
     const RcvFactor& storage = storageFactors()[form.storageEntry];
-    out << "Calcul RCV (formule Mc Kee) : " << form.inputs[0] << " x " << form.inputs[1]
+    out << "Calcul RCV (formule McKee) : " << form.inputs[0] << " x " << form.inputs[1]
         << " mm, épaisseur " << form.inputs[3] << " mm, ECT " << form.inputs[RcvForm::kEct]
         << " kN/m\n"
         << "  Humidité relative " << humidity.text << " (" << platform::numberText(form.humidity)

@@ -2,8 +2,10 @@
 
 #include <system_error>
 
-#if !defined(BRONTAXE_SHARE_FROM_BIN) || !defined(BRONTAXE_BUILT_MANUAL)
-#error "the build names the installed share folder and the built manual"
+#if !defined(BRONTAXE_SHARE_FROM_BIN) || !defined(BRONTAXE_DOC_FROM_BIN) || \
+    !defined(BRONTAXE_HELP_FROM_BIN) || !defined(BRONTAXE_BUILT_MANUAL) ||  \
+    !defined(BRONTAXE_MANUAL_SOURCE)
+#error "the build names the installed share and doc folders and the manual's files"
 #endif
 
 namespace brontaxe::platform {
@@ -39,8 +41,15 @@ fs::path manualFile(const EnvironmentLookup& env, const fs::path& executable) {
     const fs::path laidByHand = mapWindowsPath("c:\\wkorvane\\doc\\brontaxe.pdf", env);
     if (isFile(laidByHand))
         return laidByHand;
-    const std::optional<fs::path> share = installedShareDirectory(executable);
-    return share ? *share / "doc" / kManualName : fs::path(BRONTAXE_BUILT_MANUAL);
+    if (!installedShareDirectory(executable))
+        return BRONTAXE_BUILT_MANUAL;
+    return (executable.parent_path() / BRONTAXE_DOC_FROM_BIN / kManualName).lexically_normal();
+}
+
+fs::path manualText(const fs::path& executable) {
+    if (!installedShareDirectory(executable))
+        return BRONTAXE_MANUAL_SOURCE;
+    return (executable.parent_path() / BRONTAXE_HELP_FROM_BIN / "manuel.md").lexically_normal();
 }
 
 }  // namespace brontaxe::platform

@@ -18,10 +18,16 @@ std::filesystem::path runningExecutable();
 std::optional<std::filesystem::path> installedShareDirectory(
     const std::filesystem::path& executable);
 
-// The user manual: a PDF laid where the program always looked for it
-// (c:\wkorvane\doc\brontaxe.pdf on drive C), else the one installed with the program, or
-// for a program run from its build folder the one the build made. The file may be missing.
+// The user manual for printing: a PDF laid where the program always looked for it
+// (c:\wkorvane\doc\brontaxe.pdf on drive C), else the one installed with the program's
+// documents (<prefix>/share/doc/brontaxe), or for a program run from its build folder the one
+// the build made. The file may be missing.
 std::filesystem::path manualFile(const EnvironmentLookup& env,
                                  const std::filesystem::path& executable);
+
+// The user manual the help window shows: its Markdown, installed in
+// <prefix>/share/help/fr/brontaxe with its pictures beside it, or in the source tree for a
+// program run from its build folder. The file may be missing.
+std::filesystem::path manualText(const std::filesystem::path& executable);
 
 }  // namespace brontaxe::platform

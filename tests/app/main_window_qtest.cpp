@@ -1,20 +1,29 @@
 // The main window as the user drives it: which entries regenerate, the command line, the
 // orientation options, the view toggle, the creases layout and what the status bar says.
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QTreeWidget>
 #include <QtTest>
 #include <memory>
 
+#include "app/dialogs/compression_dialog.h"
+#include "app/dialogs/configuration_dialog.h"
 #include "app/dialogs/help_dialog.h"
 #include "app/window/entry_box.h"
 #include "app/window/main_window.h"
@@ -26,6 +35,7 @@
 #include "window_fixture.h"
 
 using brontaxe::Workbench;
+using brontaxe::app::HelpDialog;
 using brontaxe::app::MainWindow;
 
 namespace {
@@ -87,7 +97,7 @@ class MainWindowTest : public QObject {
   private slots:
     void startsOnTheDefaultsWithTheTitleAndVersion() {
         Fixture f;
-        QVERIFY(f.window.windowTitle().startsWith("Brontaxe v"));
+        QVERIFY(f.window.windowTitle().startsWith(f.window.programTitle()));
         QCOMPARE(f.window.regenerationCount(), 1);
         QCOMPARE(f.box("txtModel")->text(), QString("0201"));
         QCOMPARE(f.child<QComboBox>("CbModules")->currentText(), QString("0201"));
@@ -239,46 +249,117 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.window.view()->shownElementCount(), shown);
     }
 
-    // "Aide" shows the guide; its manual button follows whether there is a manual: the one the
-    // build made, or one laid on the folder standing for drive C.
-    void aideShowsTheGuideAndOffersTheManualOnceInstalled() {
+    // F1 and "Aide" open the manual in the program's own help window, beside the drawing: its
+    // text and pictures from the Markdown, its chapters listed, a search that goes round, and
+    // where the PDF for printing lies. Asked again, the same window comes up at the section.
+    void f1OpensTheManualInTheHelpWindow() {
         Fixture f;
-        const std::filesystem::path manual = brontaxe::platform::mapWindowsPath(
-            "c:\\wkorvane\\doc\\brontaxe.pdf", brontaxe::platform::processEnvironment());
-        std::filesystem::remove(manual);
-        const bool built = std::filesystem::is_regular_file(brontaxe::app::manualPath());
-        for (const bool installed : {false, true}) {
-            if (installed) {
-                std::filesystem::create_directories(manual.parent_path());
-                QFile pdf(QString::fromStdString(manual.string()));
-                QVERIFY(pdf.open(QIODevice::WriteOnly));
-                pdf.write("%PDF-1.4\n");
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        QTest::keyClick(&f.window, Qt::Key_F1);
+        auto* help = f.window.findChild<HelpDialog*>("frmHelp");
+        QVERIFY(help);
+        QVERIFY(help->isVisible() && !help->isModal());
+        auto* text = help->findChild<QTextBrowser*>("helpText");
+        QVERIFY2(text->toPlainText().startsWith(QStringLiteral("Brontaxe — manuel")),
+                 qPrintable(text->toPlainText().left(80)));
+        // Every picture in place, at most as wide as the text.
+        int pictures = 0;
+        for (QTextBlock b = text->document()->begin(); b.isValid(); b = b.next()) {
+            for (auto it = b.begin(); !it.atEnd(); ++it) {
+                const QTextCharFormat format = it.fragment().charFormat();
+                if (!format.isImageFormat())
+                    continue;
+                const QVariant image = text->document()->resource(
+                    QTextDocument::ImageResource, QUrl(format.toImageFormat().name()));
+                QVERIFY2(image.isValid(), qPrintable(format.toImageFormat().name()));
+                QVERIFY(format.toImageFormat().width() <= 760);
+                ++pictures;
             }
-            QString guide, caption, tip;
-            bool offered = !installed;
-            QTimer::singleShot(0, [&] {
-                auto* help = QApplication::activeModalWidget();
-                if (!help || help->objectName() != "frmHelp")
-                    return;
-                guide = help->findChild<QTextBrowser*>("helpText")->toPlainText();
-                auto* button = help->findChild<QPushButton*>("openManual");
-                offered = button->isEnabled();
-                caption = button->text();
-                tip = button->toolTip();
-                help->close();
-            });
-            f.window.findChild<QAction*>("mnaide_aide")->trigger();
-            QVERIFY2(guide.contains("Dessiner une caisse"), qPrintable(guide.left(80)));
-            QVERIFY(guide.contains("Majorations et qualités"));
-            QCOMPARE(offered, installed || built);
-            QCOMPARE(caption, QStringLiteral("Manuel (PDF)..."));
-            // Where the manual is, or where it is missing.
-            QCOMPARE(tip.startsWith(QStringLiteral("Manuel non installé")), !offered);
-            if (installed)
-                QVERIFY(tip.endsWith(QString::fromStdString(manual.string())));
         }
-        QCOMPARE(brontaxe::app::manualPath(), manual);
-        std::filesystem::remove(manual);
+        QVERIFY2(pictures >= 20, qPrintable(QString::number(pictures)));
+        QVERIFY(!text->toPlainText().contains(QStringLiteral("image introuvable")));
+
+        auto* contents = help->findChild<QTreeWidget*>("helpContents");
+        QStringList chapters;
+        for (int i = 0; i < contents->topLevelItemCount(); ++i)
+            chapters << contents->topLevelItem(i)->text(0);
+        for (const char* chapter : {"Démarrer", "Les menus", "Tutoriels", "La ligne de commande"})
+            QVERIFY2(chapters.contains(QString::fromUtf8(chapter)), chapter);
+        QVERIFY(!chapters.contains(QStringLiteral("Table des matières")));
+        // A chapter chosen in the list comes to the top of the view.
+        QTreeWidgetItem* tutorials =
+            contents->findItems(QStringLiteral("Tutoriels"), Qt::MatchExactly)[0];
+        contents->itemClicked(tutorials, 0);
+        QCOMPARE(text->textCursor().block().text(), QStringLiteral("Tutoriels"));
+        QVERIFY(text->verticalScrollBar()->value() > 0);
+
+        auto* search = help->findChild<QLineEdit*>("helpSearch");
+        search->setText(QStringLiteral("majorations"));
+        QVERIFY(help->findNext());
+        const int first = text->textCursor().position();
+        QVERIFY(help->findNext());
+        QVERIFY(text->textCursor().position() > first);
+        QVERIFY(help->findNext(true));
+        QCOMPARE(text->textCursor().position(), first);
+        QCOMPARE(text->textCursor().selectedText().toLower(), QStringLiteral("majorations"));
+        search->setText(QStringLiteral("xyzzy introuvable"));
+        QVERIFY(!help->findNext());
+        QCOMPARE(help->findChild<QLabel*>("helpSearchStatus")->text(),
+                 QStringLiteral("Introuvable"));
+
+        QVERIFY(help->findChild<QLabel*>("helpPdf")->text().contains(
+            QString::fromStdString(brontaxe::app::manualPath().string())));
+
+        // Asked again (the allowance editor's help): the same window, at its section.
+        f.window.findChild<QAction*>("mnaide_aide")->trigger();
+        QCOMPARE(f.window.findChildren<HelpDialog*>().size(), 1);
+        QVERIFY(help->showSection(QStringLiteral("Majorations")));
+        QCOMPARE(text->textCursor().block().text(), QStringLiteral("Majorations"));
+        QVERIFY(!help->showSection(QStringLiteral("Aucune section de ce nom")));
+        help->close();
+    }
+
+    // A manual that is not there is said in the help window instead of its text.
+    void aMissingManualIsSaid() {
+        QWidget parent;
+        HelpDialog help(&parent, "/nulle-part/manuel.md", "/nulle-part/brontaxe.pdf");
+        QVERIFY(help.findChild<QTextBrowser*>("helpText")
+                    ->toPlainText()
+                    .startsWith(QStringLiteral("Manuel introuvable : /nulle-part/manuel.md")));
+        QVERIFY(
+            help.findChild<QLabel*>("helpPdf")->text().contains(QStringLiteral("non installé")));
+    }
+
+    // Words a French reader would trip on, spelled right where the window and its dialogs show
+    // them.
+    void labelsAreSpelledRight() {
+        Fixture f;
+        brontaxe::app::ConfigurationDialog configuration(f.window.workbench(), {}, &f.window);
+        brontaxe::app::CompressionDialog compression(f.window.workbench(), &f.window);
+        QStringList shown;
+        for (QWidget* top :
+             std::initializer_list<QWidget*>{&f.window, &configuration, &compression}) {
+            for (auto* label : top->findChildren<QLabel*>())
+                shown << label->text();
+            for (auto* box : top->findChildren<QGroupBox*>())
+                shown << box->title();
+            for (auto* button : top->findChildren<QAbstractButton*>())
+                shown << button->text();
+            for (auto* action : top->findChildren<QAction*>())
+                shown << action->text();
+            for (auto* combo : top->findChildren<QComboBox*>())
+                for (int i = 0; i < combo->count(); ++i)
+                    shown << combo->itemText(i);
+        }
+        for (const char* right :
+             {"03 Caisses télescopiques", "Surfaces Découpées :", "Sens Cannelure // a :",
+              "Personnalisation :", "Formule McKee", "À propos de Brontaxe"})
+            QVERIFY2(shown.contains(QString::fromUtf8(right)), right);
+        const QRegularExpression wrong(
+            QStringLiteral("Canelure|Personalisation|télescopique\\b|Découpée :|Mc Kee|^A propos"));
+        for (const QString& text : shown)
+            QVERIFY2(!wrong.match(text).hasMatch(), qPrintable(text));
     }
 
     // A damaged allowance table: the damaged line at start-up, then with every regeneration of

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
 #include <sstream>
 #include <vector>
 
 #include "cli/cli_app.h"
+#include "cli/cli_parse.h"
 #include "support/cli_run.h"
 #include "support/temp_dir.h"
 
@@ -80,8 +82,30 @@ TEST(CliInput, TheHelpIsFrench) {
     EXPECT_EQ(r.code, kDrawn);
     EXPECT_NE(r.out.find("Utilisation"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("Affiche cette aide"), std::string::npos) << r.out;
-    EXPECT_EQ(r.out.find("Usage"), std::string::npos) << r.out;
     EXPECT_EQ(r.out.find("Print this help"), std::string::npos) << r.out;
+    // The parser's English words and typography, which the manual page would show too.
+    const std::regex english(
+        R"(\b(Usage|TEXT|INT|FLOAT|Excludes|Needs|Positionals)\b| in \[|Exclut:|Utilisation:|Options:)");
+    std::smatch found;
+    EXPECT_FALSE(std::regex_search(r.out, found, english)) << found.str(0) << "\n" << r.out;
+    EXPECT_NE(r.out.find("\nUtilisation : "), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\nOptions :\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\nArguments :\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("--ponts LARGEUR[,PAS] "), std::string::npos) << r.out;
+}
+
+TEST(CliInput, TheKindOfAValueIsSaidInFrench) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"TEXT", "TEXTE"},
+        {"FLOAT:NOMBRE", "NOMBRE"},
+        {"TEXT:FICHIER", "FICHIER"},
+        {"INT:INT in [1 - 10000]", "ENTIER (de 1 à 10000)"},
+        {"FLOAT:FLOAT in [0.5 - 20]", "NOMBRE (de 0.5 à 20)"},
+        {"TEXT:{mm,cm,m,po}", "{mm,cm,m,po}"},
+        {"UINT", "ENTIER"},
+    };
+    for (const auto& [english, french] : cases)
+        EXPECT_EQ(cli::frenchTypeName(english), french) << english;
 }
 
 // Grade 1 of the shipped tables: 0201 of 400 x 300 x 200 is 1447 x 509.

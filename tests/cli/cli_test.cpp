@@ -134,7 +134,7 @@ TEST(Cli, ADieLineFileIsReadMeasuredAndImposed) {
     EXPECT_NE(r.out.find("Découpe plan.cf2 :"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("Poses : 2 x 1 = 2\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("Coupant :               0.60 m"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("Surfaces Découpée : 0.010 m²"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Surfaces Découpées : 0.010 m²"), std::string::npos) << r.out;
     // Its rules of an unknown type kept as annotation: drawn, with the warning's exit code.
     const CliRun unknown = runCli({path.c_str()}, config);
     EXPECT_EQ(unknown.code, 4) << unknown.err;

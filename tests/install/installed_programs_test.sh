@@ -10,7 +10,8 @@ root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 prefix=$root/opt/brontaxe
 cmake --install "$build" --prefix "$prefix" >/dev/null
-export BRONTAXE_CONFIG_DIR=$root/config BRONTAXE_DRIVE_C=$root/c QT_QPA_PLATFORM=offscreen
+export BRONTAXE_CONFIG_DIR=$root/config BRONTAXE_DRIVE_C=$root/c BRONTAXE_STATE_DIR=$root/state
+export QT_QPA_PLATFORM=offscreen
 unset BRONTAXE_DATA_DIR
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -19,8 +20,11 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 share=$prefix/share
 for f in bin/brontaxe bin/brontaxe-cli share/brontaxe/data/csqual2.kor \
     share/brontaxe/data/fefcomajo1.kor share/brontaxe/data/catparam.cd \
-    share/brontaxe/data/fiche_technique.des share/brontaxe/doc/brontaxe.pdf \
-    share/man/man1/brontaxe.1 share/man/man1/brontaxe-cli.1 share/mime/packages/brontaxe.xml \
+    share/brontaxe/data/fiche_technique.des share/doc/brontaxe/brontaxe.pdf \
+    share/doc/brontaxe/changelog.gz share/doc/brontaxe/copyright \
+    share/help/fr/brontaxe/manuel.md share/help/fr/brontaxe/window.png \
+    share/man/man1/brontaxe.1.gz share/man/man1/brontaxe-cli.1.gz \
+    share/mime/packages/brontaxe.xml \
     share/icons/hicolor/scalable/apps/brontaxe.svg; do
   [ -s "$prefix/$f" ] || fail "$f not installed"
 done
@@ -52,20 +56,56 @@ done
 # Desktop entry, AppStream file, MIME type and manual pages as their own tools read them.
 desktop=$(ls "$share"/applications/*.desktop)
 desktop-file-validate "$desktop" || fail "desktop-file-validate $desktop"
-grep -q '^Exec=brontaxe --ouvrir %f$' "$desktop" || fail "the entry does not open the file"
+# By its full path: a desktop without the login shell's PATH still finds the program.
+grep -qx "Exec=$prefix/bin/brontaxe --ouvrir %f" "$desktop" || fail "Exec: $(grep Exec "$desktop")"
+grep -qx "TryExec=$prefix/bin/brontaxe" "$desktop" || fail "TryExec: $(grep TryExec "$desktop")"
 appstreamcli validate --no-net "$share"/metainfo/*.metainfo.xml >"$root/appstream.log" ||
   fail "appstreamcli validate: $(cat "$root/appstream.log")"
 update-mime-database "$share/mime" >"$root/mime.log" 2>&1 || fail "update-mime-database: $(cat "$root/mime.log")"
 grep -q '^[0-9]*:application/x-brontaxe-dessin:\*\.des$' "$share/mime/globs2" ||
   fail "*.des is not registered"
 grep -q 'application/x-brontaxe-dessin' "$share/mime/magic" || fail "no magic for .des"
-grep -q 'MimeType=application/x-brontaxe-dessin;' "$desktop" || fail "the entry takes no .des"
+grep -qx 'MimeType=application/x-brontaxe-dessin;application/x-cff2;image/vnd.dxf;' "$desktop" ||
+  fail "the entry does not take .des, .cf2 and .dxf: $(grep MimeType "$desktop")"
+for glob in cf2 cff2; do
+  grep -q "^[0-9]*:application/x-cff2:\*\.$glob\$" "$share/mime/globs2" || fail "*.$glob is not registered"
+done
+
+# The entry launched as a desktop launches it, under a virtual X server: without a file, the
+# window on its start-up design; with a drawing or a die-line, the window on that file.
+if command -v gio >/dev/null && command -v Xvfb >/dev/null; then
+  launch=$(dirname "$0")/../../scripts/launch-entry.sh
+  title=$(env PATH=/usr/bin:/bin "$launch" "$desktop") || fail "the entry alone: $title"
+  [[ $title == Brontaxe* ]] || fail "the entry alone opened \"$title\""
+  "$prefix/bin/brontaxe-cli" 0427 -o "$root/boite.des" >/dev/null
+  "$prefix/bin/brontaxe-cli" 0201 -o "$root/client.dxf" >/dev/null
+  # A die-line opened becomes a design to save under its name, as a .des.
+  for file in boite.des client.dxf; do
+    title=$(env PATH=/usr/bin:/bin "$launch" "$desktop" "$root/$file") ||
+      fail "the entry on $file: $title"
+    [[ $title == *" - ${file%.*}.des"* ]] || fail "the entry on $file opened \"$title\""
+  done
+else
+  fail "gio or Xvfb missing (scripts/setup-deps.sh)"
+fi
 for program in brontaxe brontaxe-cli; do
-  page=$(MANWIDTH=100 man -l "$share/man/man1/$program.1" 2>&1) || fail "man $program: $page"
+  page=$(MANWIDTH=100 man -l "$share/man/man1/$program.1.gz" 2>&1) || fail "man $program: $page"
   grep -q -- '--version' <<<"$page" || fail "man $program lacks --version"
   grep -q -- '--help' <<<"$page" || fail "man $program lacks --help"
 done
-man -l "$share/man/man1/brontaxe.1" 2>/dev/null | grep -q -- '--ouvrir' || fail "man brontaxe lacks --ouvrir"
+man -l "$share/man/man1/brontaxe.1.gz" 2>/dev/null | grep -q -- '--ouvrir' || fail "man brontaxe lacks --ouvrir"
+# In French throughout: none of the option parser's English words.
+page=$(MANWIDTH=200 man -l "$share/man/man1/brontaxe-cli.1.gz" 2>/dev/null)
+for english in TEXT INT FLOAT Excludes Needs Usage; do
+  ! grep -qw -- "$english" <<<"$page" || fail "man brontaxe-cli says $english: $(grep -w -- "$english" <<<"$page" | head -n2)"
+done
+for english in ' in [' 'Exclut:' 'Utilisation:'; do
+  ! grep -qF -- "$english" <<<"$page" || fail "man brontaxe-cli says \"$english\""
+done
+# Every picture the help window's manual names is installed beside it.
+for picture in $(grep -o '](\([^)]*\.png\))' "$share/help/fr/brontaxe/manuel.md" | sed 's/^](//; s/)$//'); do
+  [ -s "$share/help/fr/brontaxe/$picture" ] || fail "the help window's $picture is not installed"
+done
 
 [ "$failures" -eq 0 ] && echo "installed in $prefix: every check passed"
 exit "$failures"

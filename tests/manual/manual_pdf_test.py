@@ -3,7 +3,7 @@
 
 Usage: manual_pdf_test.py MANUAL.pdf BRONTAXE-MANUAL STRINGS.txt
 
-- it has the pages of a manual, and its title;
+- it has the pages of a manual, and its title, in a file light enough to send (under 3 MB);
 - every line of its table of contents names a heading found on the page it gives;
 - the chapters and tutorials a user looks for are in the contents;
 - every menu command of the window, by its own caption in the string table, is explained;
@@ -35,6 +35,8 @@ MENU_CAPTIONS = ["Tous", "Couvercle / Extérieur", "Faces", "Fond / Intérieur",
                  "Caisse en 2 morceaux", "Caisse en 4 morceaux", "Sens Passage X",
                  "Sens Passage Y", "Passages-Machine...", "Vue pliée 3D", "Règles de la forme"]
 PAGES = range(15, 80)
+# Pictures at print resolution, not at their full size.
+MAX_BYTES = 3_000_000
 
 
 def normal(text):
@@ -87,6 +89,9 @@ def main():
     pages = int(re.search(r"^Pages:\s+(\d+)", info, re.M).group(1))
     if pages not in PAGES:
         failures.append(f"{pages} pages, expected {PAGES.start} to {PAGES.stop - 1}")
+    size = os.path.getsize(pdf)
+    if size > MAX_BYTES:
+        failures.append(f"{size / 1e6:.1f} MB, more than {MAX_BYTES / 1e6:.0f} MB")
     if "Brontaxe — manuel de l'utilisateur" not in info:
         failures.append("no title in the PDF's information")
 

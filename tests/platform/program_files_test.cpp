@@ -41,6 +41,7 @@ struct ProgramCase {
     const char* share;   // installedShareDirectory, relative; "" for none
     const char* data;    // shippedDataDirectory, relative; "SOURCE" for the source tree's
     const char* manual;  // manualFile, relative; "BUILT" for the build's
+    const char* text;    // manualText, relative; "SOURCE" for the source tree's
 };
 
 const std::vector<ProgramCase> kProgramCases = {
@@ -50,43 +51,57 @@ const std::vector<ProgramCase> kProgramCases = {
      {},
      "share/brontaxe",
      "share/brontaxe/data/",
-     "share/brontaxe/doc/brontaxe.pdf"},
+     "share/doc/brontaxe/brontaxe.pdf",
+     "share/help/fr/brontaxe/manuel.md"},
     {"its manual installed too",
-     {"share/brontaxe/data/csqual2.kor", "share/brontaxe/doc/brontaxe.pdf"},
+     {"share/brontaxe/data/csqual2.kor", "share/doc/brontaxe/brontaxe.pdf"},
      "bin/brontaxe",
      {},
      "share/brontaxe",
      "share/brontaxe/data/",
-     "share/brontaxe/doc/brontaxe.pdf"},
+     "share/doc/brontaxe/brontaxe.pdf",
+     "share/help/fr/brontaxe/manuel.md"},
     {"a build folder: no share beside bin",
      {"share/other/x"},
      "bin/brontaxe",
      {},
      "",
      "SOURCE",
-     "BUILT"},
+     "BUILT",
+     "SOURCE"},
     {"not in a bin folder",
      {"share/brontaxe/data/csqual2.kor"},
      "libexec/x/brontaxe",
      {},
      "",
      "SOURCE",
-     "BUILT"},
-    {"the system did not say", {"share/brontaxe/data/csqual2.kor"}, "", {}, "", "SOURCE", "BUILT"},
+     "BUILT",
+     "SOURCE"},
+    {"the system did not say",
+     {"share/brontaxe/data/csqual2.kor"},
+     "",
+     {},
+     "",
+     "SOURCE",
+     "BUILT",
+     "SOURCE"},
     {"$BRONTAXE_DATA_DIR wins over the installed data",
      {"share/brontaxe/data/csqual2.kor", "mine/csqual2.kor"},
      "bin/brontaxe",
      {{"BRONTAXE_DATA_DIR", "mine"}},
      "share/brontaxe",
      "mine/",
-     "share/brontaxe/doc/brontaxe.pdf"},
+     "share/doc/brontaxe/brontaxe.pdf",
+     "share/help/fr/brontaxe/manuel.md"},
     {"a manual laid on drive C wins",
-     {"share/brontaxe/doc/brontaxe.pdf", "c/wkorvane/doc/brontaxe.pdf"},
+     {"share/brontaxe/data/csqual2.kor", "share/doc/brontaxe/brontaxe.pdf",
+      "c/wkorvane/doc/brontaxe.pdf"},
      "bin/brontaxe",
      {{"BRONTAXE_DRIVE_C", "c"}},
      "share/brontaxe",
      "share/brontaxe/data/",
-     "c/wkorvane/doc/brontaxe.pdf"},
+     "c/wkorvane/doc/brontaxe.pdf",
+     "share/help/fr/brontaxe/manuel.md"},
 };
 
 TEST(ProgramFiles, FoundFromWhereTheProgramRuns) {
@@ -110,6 +125,11 @@ TEST(ProgramFiles, FoundFromWhereTheProgramRuns) {
             EXPECT_TRUE(manual.string().ends_with("docs/manual/brontaxe.pdf")) << manual;
         else
             EXPECT_EQ(manual, tree / c.manual);
+        const fs::path text = platform::manualText(exe);
+        if (std::string(c.text) == "SOURCE")
+            EXPECT_TRUE(text.string().ends_with("docs/manual/manuel.md")) << text;
+        else
+            EXPECT_EQ(text, tree / c.text);
     }
 }
 

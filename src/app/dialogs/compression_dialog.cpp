@@ -49,7 +49,7 @@ CompressionDialog::CompressionDialog(const Workbench& wb, QWidget* parent)
     setObjectName("frm_McKee");
     setWindowTitle(QStringLiteral("Calcul RCV"));
 
-    auto* formula = new QGroupBox(QStringLiteral("Formule Mc Kee"));
+    auto* formula = new QGroupBox(QStringLiteral("Formule McKee"));
     auto* grid = new QGridLayout(formula);
     const char* captions[RcvForm::kInputs] = {"Longueur", "Largeur", "Hauteur", "Épaisseur", "ECT"};
     for (std::size_t k = 0; k < RcvForm::kInputs; ++k) {

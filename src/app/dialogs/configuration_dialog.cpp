@@ -60,7 +60,7 @@ ConfigurationDialog::ConfigurationDialog(Workbench& wb, ConfigurationHost host, 
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("Pliage 3D")), 0, 0);
     grid->addWidget(viewerCombo_, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Personalisation :")), 1, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Personnalisation :")), 1, 0);
     grid->addWidget(profileCombo_, 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("Chemin Fichier Majorations")), 2, 0, 1, 2);
     auto* folderRow = new QHBoxLayout;

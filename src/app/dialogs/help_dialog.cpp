@@ -1,62 +1,255 @@
 #include "app/dialogs/help_dialog.h"
 
-#include <QDesktopServices>
+#include <QAbstractTextDocumentLayout>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
-#include <QMessageBox>
+#include <QHeaderView>
+#include <QImage>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QSplitter>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <utility>
+#include <vector>
 
-#include "app/dialogs/help_text.h"
 #include "platform/program_files.h"
 
 namespace brontaxe::app {
+namespace {
+
+// Pictures wider than this are shown at this width (screenshots of the whole window).
+constexpr int kWidestPicture = 760;
+constexpr int kPositionRole = Qt::UserRole;
+
+QString qs(const std::filesystem::path& p) {
+    return QString::fromStdString(p.string());
+}
+
+// Every picture the text names, read from the manual's folder and fitted to the window.
+// A missing one is said in its place.
+void placePictures(QTextDocument& doc, const QDir& folder) {
+    struct Spot {
+        int position;
+        int length;
+        QTextImageFormat format;
+    };
+    std::vector<Spot> spots;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            if (f.charFormat().isImageFormat())
+                spots.push_back({f.position(), f.length(), f.charFormat().toImageFormat()});
+        }
+    }
+    QTextCursor edit(&doc);
+    edit.beginEditBlock();
+    // From the end, so that a picture replaced by a longer text leaves the others in place.
+    for (auto s = spots.rbegin(); s != spots.rend(); ++s) {
+        const QString name = s->format.name();
+        QTextCursor c(&doc);
+        c.setPosition(s->position);
+        c.setPosition(s->position + s->length, QTextCursor::KeepAnchor);
+        QImage picture(folder.filePath(name));
+        if (picture.isNull()) {
+            c.insertText(QStringLiteral("[image introuvable : %1]").arg(name));
+            continue;
+        }
+        if (picture.width() > kWidestPicture)
+            picture = picture.scaledToWidth(kWidestPicture, Qt::SmoothTransformation);
+        doc.addResource(QTextDocument::ImageResource, QUrl(name), picture);
+        s->format.setWidth(picture.width());
+        s->format.setHeight(picture.height());
+        c.setCharFormat(s->format);
+    }
+    edit.endEditBlock();
+}
+
+}  // namespace
+
+std::filesystem::path manualTextPath() {
+    return platform::manualText(platform::runningExecutable());
+}
 
 std::filesystem::path manualPath() {
     return platform::manualFile(platform::processEnvironment(), platform::runningExecutable());
 }
 
-HelpDialog::HelpDialog(QWidget* parent, std::filesystem::path manual, const QString& anchor)
-    : QDialog(parent), manual_(std::move(manual)) {
+HelpDialog::HelpDialog(QWidget* parent, const std::filesystem::path& text,
+                       const std::filesystem::path& pdf, const QString& section)
+    : QDialog(parent) {
     setObjectName("frmHelp");
-    setWindowTitle(QStringLiteral("Aide"));
+    setWindowTitle(QStringLiteral("Aide de Brontaxe"));
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
     text_ = new QTextBrowser;
     text_->setObjectName("helpText");
-    text_->setHtml(helpHtml());
-    if (!anchor.isEmpty())
-        text_->scrollToAnchor(anchor);
+    text_->setOpenExternalLinks(true);
+    contents_ = new QTreeWidget;
+    contents_->setObjectName("helpContents");
+    contents_->setHeaderHidden(true);
+    contents_->setColumnCount(1);
+    connect(contents_, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* item) { showBlock(item->data(0, kPositionRole).toInt()); });
+    connect(contents_, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { showBlock(item->data(0, kPositionRole).toInt()); });
+
+    search_ = new QLineEdit;
+    search_->setObjectName("helpSearch");
+    search_->setPlaceholderText(QStringLiteral("Rechercher dans le manuel"));
+    search_->setClearButtonEnabled(true);
+    connect(search_, &QLineEdit::returnPressed, this, [this] { findNext(); });
+    auto* previous = new QPushButton(QStringLiteral("Précédent"));
+    previous->setObjectName("helpFindPrevious");
+    previous->setAutoDefault(false);
+    connect(previous, &QPushButton::clicked, this, [this] { findNext(true); });
+    auto* next = new QPushButton(QStringLiteral("Suivant"));
+    next->setObjectName("helpFindNext");
+    next->setAutoDefault(false);
+    connect(next, &QPushButton::clicked, this, [this] { findNext(); });
+    searchStatus_ = new QLabel;
+    searchStatus_->setObjectName("helpSearchStatus");
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, [this] {
+        search_->setFocus();
+        search_->selectAll();
+    });
+    auto* findAgain = new QShortcut(QKeySequence::FindNext, this);
+    connect(findAgain, &QShortcut::activated, this, [this] { findNext(); });
 
     std::error_code ec;
-    const bool hasManual = std::filesystem::is_regular_file(manual_, ec);
-    manualButton_ = new QPushButton(QStringLiteral("Manuel (PDF)..."));
-    manualButton_->setObjectName("openManual");
-    manualButton_->setEnabled(hasManual);
-    manualButton_->setToolTip(hasManual ? QString::fromStdString(manual_.string())
-                                        : QStringLiteral("Manuel non installé : %1")
-                                              .arg(QString::fromStdString(manual_.string())));
-    connect(manualButton_, &QPushButton::clicked, this, [this] { openManual(); });
+    auto* printable =
+        new QLabel(std::filesystem::is_regular_file(pdf, ec)
+                       ? QStringLiteral("Manuel à imprimer (PDF) : %1").arg(qs(pdf))
+                       : QStringLiteral("Manuel à imprimer (PDF) non installé : %1").arg(qs(pdf)));
+    printable->setObjectName("helpPdf");
+    printable->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* close = new QPushButton(QStringLiteral("Fermer"));
     close->setObjectName("closeHelp");
-    close->setDefault(true);
+    close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
+    auto* searchRow = new QHBoxLayout;
+    searchRow->addWidget(search_, 1);
+    searchRow->addWidget(previous);
+    searchRow->addWidget(next);
+    searchRow->addWidget(searchStatus_);
+    auto* splitter = new QSplitter;
+    splitter->addWidget(contents_);
+    splitter->addWidget(text_);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({260, 760});
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(manualButton_);
-    buttons->addStretch(1);
+    buttons->addWidget(printable, 1);
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(text_, 1);
+    layout->addLayout(searchRow);
+    layout->addWidget(splitter, 1);
     layout->addLayout(buttons);
-    resize(640, 620);
+    resize(1100, 760);
+
+    load(text);
+    if (!section.isEmpty())
+        showSection(section);
 }
 
-void HelpDialog::openManual() {
-    const QUrl url = QUrl::fromLocalFile(QString::fromStdString(manual_.string()));
-    if (!QDesktopServices::openUrl(url))
-        QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("Aucun lecteur de PDF n'a pu ouvrir %1")
-                                 .arg(QString::fromStdString(manual_.string())));
+void HelpDialog::load(const std::filesystem::path& text) {
+    QFile file(qs(text));
+    if (!file.open(QIODevice::ReadOnly)) {
+        text_->setPlainText(QStringLiteral("Manuel introuvable : %1").arg(qs(text)));
+        return;
+    }
+    auto* doc = new QTextDocument(text_);
+    doc->setMarkdown(QString::fromUtf8(file.readAll()), QTextDocument::MarkdownDialectGitHub);
+    placePictures(*doc, QFileInfo(qs(text)).absoluteDir());
+    // The printed manual's table of contents is filled with page numbers; here the list beside
+    // the text stands for it.
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+        if (b.blockFormat().headingLevel() > 0 &&
+            b.text() == QStringLiteral("Table des matières")) {
+            QTextCursor c(b);
+            c.select(QTextCursor::BlockUnderCursor);
+            c.removeSelectedText();
+            break;
+        }
+    }
+    text_->setDocument(doc);
+    fillContents();
+}
+
+// The chapters, and their sections under them; the manual's own title left out.
+void HelpDialog::fillContents() {
+    contents_->clear();
+    QTreeWidgetItem* chapter = nullptr;
+    bool title = true;
+    for (QTextBlock b = text_->document()->begin(); b.isValid(); b = b.next()) {
+        const int level = b.blockFormat().headingLevel();
+        if (level < 1 || level > 2)
+            continue;
+        if (std::exchange(title, false))
+            continue;
+        auto* item =
+            level == 1 || !chapter ? new QTreeWidgetItem(contents_) : new QTreeWidgetItem(chapter);
+        item->setText(0, b.text());
+        item->setData(0, kPositionRole, b.position());
+        if (level == 1)
+            chapter = item;
+    }
+    contents_->expandAll();
+}
+
+void HelpDialog::showBlock(int position) {
+    QTextCursor c(text_->document());
+    c.setPosition(position);
+    text_->setTextCursor(c);
+    // The heading at the top of the view, not merely somewhere in it.
+    const QRectF box = text_->document()->documentLayout()->blockBoundingRect(c.block());
+    text_->verticalScrollBar()->setValue(static_cast<int>(box.top()));
+}
+
+bool HelpDialog::showSection(const QString& section) {
+    for (QTextBlock b = text_->document()->begin(); b.isValid(); b = b.next()) {
+        if (b.blockFormat().headingLevel() > 0 &&
+            b.text().startsWith(section, Qt::CaseInsensitive)) {
+            showBlock(b.position());
+            return true;
+        }
+    }
+    return false;
+}
+
+bool HelpDialog::findNext(bool backward) {
+    const QString wanted = search_->text();
+    if (wanted.isEmpty()) {
+        searchStatus_->clear();
+        return false;
+    }
+    const QTextDocument::FindFlags flags =
+        backward ? QTextDocument::FindBackward : QTextDocument::FindFlags();
+    bool found = text_->find(wanted, flags);
+    if (!found) {
+        // Round the end of the manual to its other end.
+        QTextCursor c(text_->document());
+        c.movePosition(backward ? QTextCursor::End : QTextCursor::Start);
+        text_->setTextCursor(c);
+        found = text_->find(wanted, flags);
+    }
+    searchStatus_->setText(found ? QString() : QStringLiteral("Introuvable"));
+    searchStatus_->setStyleSheet(found ? QString() : QStringLiteral("color: #b00000;"));
+    return found;
 }
 
 }  // namespace brontaxe::app

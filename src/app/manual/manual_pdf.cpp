@@ -24,6 +24,9 @@ namespace {
 
 // Screenshots are shown about as large as on a screen of this many dots an inch.
 constexpr qreal kScreenDpi = 120;
+// A picture fitted smaller on the page keeps no more dots than print needs, so that the file
+// stays light (the catalogue's contact sheets are large).
+constexpr qreal kPrintDpi = 150;
 constexpr qreal kMarginMm = 20;
 constexpr qreal kFooterMm = 10;
 constexpr int kBodyPoints = 10;
@@ -63,14 +66,17 @@ std::optional<QString> placePictures(QTextDocument& doc, const QDir& folder, con
     edit.beginEditBlock();  // one layout for all the changes, not one a change
     for (Spot& s : spots) {
         const QString name = s.format.name();
-        const QImage picture(folder.filePath(name));
+        QImage picture(folder.filePath(name));
         if (picture.isNull())
             return QStringLiteral("image introuvable : %1").arg(folder.filePath(name));
-        doc.addResource(QTextDocument::ImageResource, QUrl(name), picture);
         const qreal aspect = qreal(picture.height()) / picture.width();
         const qreal width =
             std::min({page.width() * kPointsPerDot, picture.width() * 72 / kScreenDpi,
                       page.height() * kPointsPerDot * kTallestPicture / aspect});
+        const int printed = static_cast<int>(std::ceil(width / 72 * kPrintDpi));
+        if (picture.width() > printed)
+            picture = picture.scaledToWidth(printed, Qt::SmoothTransformation);
+        doc.addResource(QTextDocument::ImageResource, QUrl(name), picture);
         s.format.setWidth(width);
         s.format.setHeight(width * aspect);
         QTextCursor c(&doc);

@@ -1,6 +1,7 @@
 #include "app/window/main_window.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QColor>
 #include <QComboBox>
@@ -202,10 +203,7 @@ MainWindow::~MainWindow() {
 void MainWindow::loadAtStartUp(std::optional<std::string> commandLine) {
     inputsBlocked_ = true;
     applyStringTable(this, strings_);
-    setWindowTitle(windowTitle() + QString(" v%1.%2r%3")
-                                       .arg(BRONTAXE_VERSION_MAJOR)
-                                       .arg(BRONTAXE_VERSION_MINOR)
-                                       .arg(BRONTAXE_VERSION_PATCH));
+    setWindowTitle(windowTitle() + QStringLiteral(" " BRONTAXE_VERSION));
     programTitle_ = windowTitle();
     wb_.startUp();
     fileName_ = wb_.drawingFileName();
@@ -693,9 +691,23 @@ void MainWindow::editStyleParameters() {
     dialog.exec();
 }
 
-void MainWindow::showHelp(const QString& anchor) {
-    HelpDialog help(this, manualPath(), anchor);
-    help.exec();
+// The help window stays open beside the window it helps with: one at a time, raised again
+// by the next call. Asked from a modal dialog, it belongs to that dialog, which would
+// otherwise keep it from being read.
+void MainWindow::showHelp(const QString& section) {
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner)
+        owner = this;
+    auto* help = owner->findChild<HelpDialog*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!help) {
+        help = new HelpDialog(owner, manualTextPath(), manualPath(), section);
+        help->setAttribute(Qt::WA_DeleteOnClose);
+    } else if (!section.isEmpty()) {
+        help->showSection(section);
+    }
+    help->show();
+    help->raise();
+    help->activateWindow();
 }
 
 void MainWindow::about() {

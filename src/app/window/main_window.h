@@ -54,7 +54,8 @@ class MainWindow : public QMainWindow {
     DrawingView* view() { return drawingView_; }
     CheckPanel* checkPanel() { return checkPanel_; }
     const std::string& fileName() const { return fileName_; }
-    // The program and its version ("Brontaxe v0.1r0"), as "À propos" names it.
+    // The program and its version ("Brontaxe 0.1.0", as --version and the package give it), as
+    // "À propos" names it.
     const QString& programTitle() const { return programTitle_; }
     bool viewsSwapped() const { return viewsSwapped_; }
     bool numbersShown() const { return numbersShown_; }
@@ -174,7 +175,7 @@ class MainWindow : public QMainWindow {
     void removeFilters();
     void saveDefaults();
     void editStyleParameters();
-    void showHelp(const QString& anchor = {});
+    void showHelp(const QString& section = {});
     void about();
 
     Workbench& wb_;

@@ -27,7 +27,7 @@ void MainWindow::editAllowances() {
         statusMessage_->setText(reason);
         statusMessage_->setStyleSheet(QStringLiteral("color: #b00000;"));
     };
-    host.help = [this] { showHelp(QStringLiteral("majorations")); };
+    host.help = [this] { showHelp(QStringLiteral("Majorations")); };
     AllowanceDialog dialog(wb_, std::move(host), this);
     // The values the editor leaves in the design are one step, once it is closed.
     history_->beginGroup();

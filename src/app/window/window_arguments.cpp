@@ -22,11 +22,10 @@ WindowArguments readWindowArguments(const std::vector<std::string>& args) {
         } else if (word == "--version") {
             a.version = true;
         } else if (word == "--ouvrir") {
-            if (i + 1 == args.size() || args[i + 1].empty()) {
-                a.refusal = "--ouvrir : nom de fichier manquant";
-                return a;
-            }
-            a.openFile = args[++i];
+            // The menu entry runs "--ouvrir %f", which a desktop gives without its %f when no
+            // file was chosen: the window then opens on its start-up design.
+            if (i + 1 < args.size() && !args[++i].empty())
+                a.openFile = args[i];
         } else {
             join(a.commandLine, word);
         }
@@ -42,15 +41,16 @@ std::string windowHelpText() {
            "FICHIER devient le nom du dessin, celui que \"Sauver\" écrit ; il n'est pas ouvert.\n"
            "\n"
            "Options :\n"
-           "  --ouvrir FICHIER   Ouvre le dessin FICHIER (.des) ou la découpe (.dxf, .cf2), comme "
-           "\"Ouvrir...\"\n"
+           "  --ouvrir FICHIER   Ouvre le dessin FICHIER (.des) ou la découpe (.dxf, .cf2, .cff2), "
+           "comme \"Ouvrir...\" ; sans FICHIER, la fenêtre s'ouvre sur la caisse de départ\n"
            "  -h, --help         Affiche cette aide et quitte\n"
            "  --version          Affiche la version et quitte\n"
            "\n"
            "Réglages : korparam.ini dans $BRONTAXE_CONFIG_DIR, sinon "
            "$XDG_CONFIG_HOME/brontaxe, sinon ~/.config/brontaxe. Les dessins et les tables "
            "modifiées vont dans ~/.local/share/brontaxe/c ($BRONTAXE_DRIVE_C). Le manuel : "
-           "\"?\" > \"Aide\" > \"Manuel (PDF)...\".\n";
+           "\"?\" > \"Aide\" (F1) dans la fenêtre, ou brontaxe.pdf dans "
+           "/usr/share/doc/brontaxe pour l'imprimer.\n";
 }
 
 std::string windowVersionText() {

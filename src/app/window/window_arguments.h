@@ -14,7 +14,6 @@ struct WindowArguments {
     bool version = false;
     std::optional<std::string> openFile;     // --ouvrir FILE: opened as "Ouvrir..." does
     std::optional<std::string> commandLine;  // the rest, joined by blanks: the save name
-    std::optional<std::string> refusal;      // why the line cannot be followed
 };
 
 // `args` without the program's name, Qt's own options already taken out.
