@@ -8,16 +8,10 @@
 #include "drawing/contour.h"
 #include "drawing/sheet_elements.h"
 #include "platform/errors.h"
+#include "platform/overloaded.h"
 
 namespace brontaxe {
 namespace {
-
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
 
 Box arcBox(const ArcShape& a) {
     Box box;
