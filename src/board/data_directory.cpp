@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "platform/program_files.h"
+#include "platform/text.h"
 
 #ifndef BRONTAXE_SHIPPED_DATA_DIR
 #error "BRONTAXE_SHIPPED_DATA_DIR names the shipped data directory (set by the build)"
@@ -13,14 +14,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::size_t kSettingBufferLength = 260;
-
-std::string trimmed(std::string_view s) {
-    const std::size_t first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const std::size_t last = s.find_last_not_of(" \t");
-    return std::string(s.substr(first, last - first + 1));
-}
 
 std::string withSeparator(std::string dir) {
     if (!dir.empty() && dir.back() != '/' && dir.back() != '\\')
@@ -54,8 +47,8 @@ std::string shippedDataDirectory(const platform::EnvironmentLookup& env) {
 
 std::string shippedDataDirectory(const platform::EnvironmentLookup& env,
                                  const fs::path& executable) {
-    if (auto dir = env("BRONTAXE_DATA_DIR"); dir && !trimmed(*dir).empty())
-        return withSeparator(trimmed(*dir));
+    if (auto dir = env("BRONTAXE_DATA_DIR"); dir && !platform::trimBlanks(*dir).empty())
+        return withSeparator(std::string(platform::trimBlanks(*dir)));
     if (auto share = platform::installedShareDirectory(executable))
         return withSeparator((*share / "data").string());
     return withSeparator(BRONTAXE_SHIPPED_DATA_DIR);
@@ -66,16 +59,16 @@ fs::path userTablesDirectory(const platform::EnvironmentLookup& env) {
 }
 
 bool namesShippedDirectory(std::string_view majoFefco, const platform::EnvironmentLookup& env) {
-    const std::string named = trimmed(majoFefco);
+    const std::string named = std::string(platform::trimBlanks(majoFefco));
     return !named.empty() &&
            sameFolder(dataDirectoryPath(named, env), fs::path(shippedDataDirectory(env)));
 }
 
 std::string dataDirectorySetting(const platform::PrivateProfile& settings,
                                  const platform::EnvironmentLookup& env) {
-    const std::string stored =
-        trimmed(settings.GetString(kPreferencesSection, kDataDirectoryKey, "", kSettingBufferLength,
-                                   fs::path(kPreferencesFileName)));
+    const std::string stored = std::string(platform::trimBlanks(
+        settings.GetString(kPreferencesSection, kDataDirectoryKey, "", kSettingBufferLength,
+                           fs::path(kPreferencesFileName))));
     return stored.empty() ? shippedDataDirectory(env) : stored;
 }
 
@@ -89,7 +82,8 @@ std::optional<std::string> directoryOfChosenFile(const fs::path& chosenFile) {
     std::error_code ec;
     if (chosenFile.empty() || !fs::is_regular_file(chosenFile, ec))
         return std::nullopt;
-    const std::string dir = trimmed(fs::absolute(chosenFile, ec).parent_path().string());
+    const std::string dir(
+        platform::trimBlanks(fs::absolute(chosenFile, ec).parent_path().string()));
     if (ec || dir.empty())
         return std::nullopt;
     return withSeparator(dir);

@@ -10,16 +10,10 @@
 #include "drawing/rule_network.h"
 #include "drawing/sheet_elements.h"
 #include "platform/errors.h"
+#include "platform/overloaded.h"
 
 namespace brontaxe {
 namespace {
-
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
 
 Box arcBox(const ArcShape& a) {
     Box box;

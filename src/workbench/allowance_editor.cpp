@@ -4,17 +4,10 @@
 #include "board/allowance_lookup.h"
 #include "model/number_entry.h"
 #include "platform/number_text.h"
+#include "platform/text.h"
 
 namespace brontaxe {
 namespace {
-
-std::string trimmed(std::string_view s) {
-    const std::size_t first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const std::size_t last = s.find_last_not_of(" \t");
-    return std::string(s.substr(first, last - first + 1));
-}
 
 // The style of a code box: a top/bottom combination edits its top, else its bottom.
 std::int16_t editedStyle(const Workbench& wb) {
@@ -127,7 +120,7 @@ std::optional<std::string> AllowanceEditor::addGrade(std::string_view code,
                                                      std::string_view designation,
                                                      std::string_view thickness,
                                                      std::string_view doubleWall) {
-    const std::string key = trimmed(code);
+    const std::string key = std::string(platform::trimBlanks(code));
     if (key.empty())
         return std::string("Codification vide : le profil a besoin d'un code");
     const NumberEntry t = readNumberEntry(thickness, "EpaisseurCarton", "Épaisseur incorrecte");
@@ -138,8 +131,8 @@ std::optional<std::string> AllowanceEditor::addGrade(std::string_view code,
         return dw.refusal;
     BoardTables& tables = wb_.boardTables();
     const int before = tables.grades().count();
-    if (auto problem = tables.setGrade(key, trimmed(designation), static_cast<float>(*t.value),
-                                       static_cast<float>(*dw.value)))
+    if (auto problem = tables.setGrade(key, std::string(platform::trimBlanks(designation)),
+                                       static_cast<float>(*t.value), static_cast<float>(*dw.value)))
         return problem;
     if (tables.grades().count() > before)
         selectGrade(tables.grades().count());

@@ -5,16 +5,10 @@
 #include <variant>
 
 #include "drawing/contour.h"
+#include "platform/overloaded.h"
 
 namespace brontaxe {
 namespace {
-
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
 
 // An end this close to the section line lies on it.
 constexpr double kOnLine = 1e-6;

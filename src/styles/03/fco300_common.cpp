@@ -36,10 +36,6 @@ void drawWebbedTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t p
     trayDimensions(m, d, t, x, false);
 }
 
-bool pieceShown(const Model& m, std::size_t flag) {
-    return m.AfficheMorceau[flag] == 1;
-}
-
 float besideCentre(const Model& m, float firstCentre, float firstHalfExtent,
                    float secondHalfExtent) {
     return firstCentre + firstHalfExtent + m.EspPoseX + secondHalfExtent;

@@ -9,6 +9,7 @@
 #include "drawing/drawing.h"
 #include "model/model.h"
 #include "styles/03/fco300_sizes.h"
+#include "styles/shown_pieces.h"
 
 namespace brontaxe {
 
@@ -17,8 +18,6 @@ inline constexpr std::size_t kLidPiece = 1;
 inline constexpr std::size_t kBottomPiece = 3;
 // Entry that shows the body (or sleeve) of a three-part box, between its two caps.
 inline constexpr std::size_t kBodyPiece = 2;
-
-bool pieceShown(const Model& m, std::size_t flag);
 
 // The x of a second piece's centre so that it stands `EspPoseX` right of the first: each
 // piece given by its centre and its half extent along x.

@@ -6,13 +6,10 @@
 #include "builders/emit.h"
 #include "styles/04/fco400.h"
 #include "styles/04/fco400_rules.h"
+#include "styles/shown_pieces.h"
 
 namespace brontaxe {
 namespace {
-
-bool shown(const Model& m, std::size_t flag) {
-    return m.AfficheMorceau[flag] == 1;
-}
 
 // A rectangular piece: its lower-left corner at (x, y), w wide and h high.
 struct PieceRect {
@@ -124,18 +121,18 @@ void Fco0404(Model& m, Drawing& d) {
 
     GenerationPass pass(d);
     const float g = spacing(std::max(X1, X2), y2 + L2);
-    if (shown(m, 1)) {
+    if (pieceShown(m, 1)) {
         d.Piece = 1;
         band(m, d, {.x = 0, .y = 0, .w = X1, .h = W1}, {a, h, L1, h}, true);
     }
-    if (shown(m, 3)) {
+    if (pieceShown(m, 3)) {
         d.Piece = 3;
         band(m, d, {.x = 0, .y = y2, .w = X2, .h = L2}, {b, walls, W4, walls}, true);
     }
     d.Piece = 1;
-    if (shown(m, 1))
+    if (pieceShown(m, 1))
         pieceDimensions(m, d, {.x = 0, .y = 0, .w = X1, .h = W1}, around, -g, g);
-    if (shown(m, 3))
+    if (pieceShown(m, 3))
         pieceDimensions(m, d, {.x = 0, .y = y2, .w = X2, .h = L2}, across, y2 + L2 + 2 * m.EspPoseY,
                         g);
 }
@@ -156,21 +153,21 @@ void Fco0405(Model& m, Drawing& d) {
 
     GenerationPass pass(d);
     const float g = spacing(wrap, y0 + endHeight);
-    if (shown(m, 1)) {
+    if (pieceShown(m, 1)) {
         d.Piece = 1;
         band(m, d, {.x = Wb + m.EspPoseX, .y = y0, .w = Wb, .h = endHeight}, endFolds, false);
     }
-    if (shown(m, 3)) {
+    if (pieceShown(m, 3)) {
         d.Piece = 3;
         band(m, d, {.x = 0, .y = y0, .w = Wb, .h = endHeight}, endFolds, false);
     }
-    if (shown(m, 2)) {
+    if (pieceShown(m, 2)) {
         d.Piece = 2;
         band(m, d, {.x = 0, .y = 0, .w = wrap, .h = Lb}, {a, hh, W3, hh}, true);
     }
     d.Piece = 1;
     const float top = y0 + endHeight + g;
-    if (shown(m, 1)) {
+    if (pieceShown(m, 1)) {
         pieceDimensions(m, d, {.x = Wb + m.EspPoseX, .y = y0, .w = Wb, .h = endHeight}, {Wb}, top,
                         g);
         float y = y0;
@@ -181,9 +178,9 @@ void Fco0405(Model& m, Drawing& d) {
         }
     }
     // The second end's height on its left.
-    if (shown(m, 3))
+    if (pieceShown(m, 3))
         pieceDimensions(m, d, {.x = 0, .y = y0, .w = Wb, .h = endHeight}, {Wb}, top, -(Wb + g));
-    if (shown(m, 2))
+    if (pieceShown(m, 2))
         pieceDimensions(m, d, {.x = 0, .y = 0, .w = wrap, .h = Lb}, {a, hh, W3, hh, a}, -g, g);
 }
 

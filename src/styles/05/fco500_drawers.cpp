@@ -12,6 +12,7 @@
 #include "styles/05/fco500_rules.h"
 #include "styles/05/fco500_sizes.h"
 #include "styles/polyline.h"
+#include "styles/shown_pieces.h"
 
 namespace brontaxe {
 namespace {
@@ -57,9 +58,9 @@ void drawDrawerAndSleeve(Model& m, Drawing& d, const Drawer& s, float reach,
                          const std::function<void()>& drawer) {
     GenerationPass pass(d);
     d.Piece = 1;
-    if (m.AfficheMorceau[kDrawerPiece] == 1)
+    if (pieceShown(m, kDrawerPiece))
         drawer();
-    if (m.AfficheMorceau[kSleevePiece] != 1)
+    if (!pieceShown(m, kSleevePiece))
         return;
     const float g = (2 * reach + 2 * (s.B + s.h)) / 25;
     drawDimensionedSleeve(m, d, drawerSleeve(m), reach + 3 * g + m.EspPoseX, -(s.B + s.h));

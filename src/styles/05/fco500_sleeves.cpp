@@ -9,16 +9,13 @@
 #include "builders/sleeve_blank.h"
 #include "styles/05/fco500.h"
 #include "styles/05/fco500_sizes.h"
+#include "styles/shown_pieces.h"
 
 namespace brontaxe {
 namespace {
 
 constexpr std::size_t kOuterPiece = 1;  // "Couvercle / Extérieur"
 constexpr std::size_t kInnerPiece = 3;  // "Fond / Intérieur"
-
-bool shown(const Model& m, std::size_t flag) {
-    return m.AfficheMorceau[flag] == 1;
-}
 
 // What a sleeve drawn at (x, y) kept, for its dimensions.
 struct DrawnSleeve {
@@ -84,11 +81,11 @@ void drawSlidePair(Model& m, Drawing& d, std::string_view code, bool innerOnPiec
     GenerationPass pass(d);
     const float innerY = -(s.inner.h + m.EspPoseY);
     DrawnSleeve outer, inner;
-    if (shown(m, kOuterPiece)) {
+    if (pieceShown(m, kOuterPiece)) {
         d.Piece = 1;
         outer = drawSleeve(m, d, s.outer, 0, 0);
     }
-    if (shown(m, kInnerPiece)) {
+    if (pieceShown(m, kInnerPiece)) {
         d.Piece = innerOnPiece2In3D && m.Mode3D ? 2 : 1;
         inner = drawSleeve(m, d, s.inner, 0, innerY);
     }
@@ -96,7 +93,7 @@ void drawSlidePair(Model& m, Drawing& d, std::string_view code, bool innerOnPiec
     Box all = outer.box;
     all.add(inner.box);
     const float g = chainSpacing(all);
-    if (shown(m, kOuterPiece)) {
+    if (pieceShown(m, kOuterPiece)) {
         // Above the outer sleeve, clear of the inner wrap below it.
         d.LineVariant = 1;
         chainAlongX(m, d, m.lgPatte, s.outer.h + g, outer.panels);
@@ -107,7 +104,7 @@ void drawSlidePair(Model& m, Drawing& d, std::string_view code, bool innerOnPiec
                       .at = {0, s.outer.h + 2 * g}});
         dimension(d, {.from = {xmax + g, 0}, .to = {xmax + g, s.outer.h}, .at = {xmax + g, 0}});
     }
-    if (shown(m, kInnerPiece)) {
+    if (pieceShown(m, kInnerPiece)) {
         panelDimensions(m, d, inner, 0, innerY, g);
     }
 }

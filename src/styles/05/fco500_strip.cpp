@@ -9,6 +9,7 @@
 #include "platform/number_text.h"
 #include "styles/05/fco500.h"
 #include "styles/05/fco500_sizes.h"
+#include "styles/shown_pieces.h"
 
 namespace brontaxe {
 namespace {
@@ -46,9 +47,9 @@ void Fco0509(Model& m, Drawing& d) {
     const StripAndSleeve s = strip0509(m);
     GenerationPass pass(d);
     d.Piece = 1;
-    if (m.AfficheMorceau[kStripPiece] == 1)
+    if (pieceShown(m, kStripPiece))
         drawStrip(m, d, s);
-    if (m.AfficheMorceau[kSleevePiece] != 1)
+    if (!pieceShown(m, kSleevePiece))
         return;
     // Right of the strip and of its width dimension.
     const float room = (s.stripWidth + s.stripLength()) / 15;

@@ -11,6 +11,7 @@
 #include "styles/06/fco600.h"
 #include "styles/06/fco600_rules.h"
 #include "styles/polyline.h"
+#include "styles/shown_pieces.h"
 
 namespace brontaxe {
 namespace {
@@ -19,12 +20,8 @@ constexpr std::size_t kLidPiece = 1;
 constexpr std::size_t kSidesPiece = 2;
 constexpr std::size_t kBottomPiece = 3;
 
-bool shown(const Model& m, std::size_t flag) {
-    return m.AfficheMorceau[flag] == 1;
-}
-
 bool secondPieceShown(const Model& m) {
-    return shown(m, kLidPiece) || shown(m, kBottomPiece);
+    return pieceShown(m, kLidPiece) || pieceShown(m, kBottomPiece);
 }
 
 void crease(Model&, Drawing& d, float x1, float y1, float x2, float y2) {
@@ -104,7 +101,7 @@ float endPiecesRight(const Model& m, const Body0601& b) {
 void draw0601(Model& m, Drawing& d, bool chamfered) {
     const Body0601 b = body0601(m);
     GenerationPass pass(d);
-    if (shown(m, kSidesPiece)) {
+    if (pieceShown(m, kSidesPiece)) {
         const float right = secondPieceShown(m) ? endPiecesRight(m, b) : b.a + b.f;
         drawBody0601(m, d, b, right + chainSpacing(Box{0, 0, right, 0, false}) / 2);
     }

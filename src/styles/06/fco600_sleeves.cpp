@@ -13,6 +13,7 @@
 #include "styles/05/fco500_sizes.h"
 #include "styles/06/fco600.h"
 #include "styles/polyline.h"
+#include "styles/shown_pieces.h"
 
 namespace brontaxe {
 namespace {
@@ -20,10 +21,6 @@ namespace {
 constexpr std::size_t kLidPiece = 1;
 constexpr std::size_t kSidesPiece = 2;
 constexpr std::size_t kBottomPiece = 3;
-
-bool shown(const Model& m, std::size_t flag) {
-    return m.AfficheMorceau[flag] == 1;
-}
 
 // Sleeve panels wall, bottom, wall, top (allowances 3 to 6), as long as the box (allowance 2);
 // the ends W7 by H8.
@@ -72,7 +69,7 @@ RigidSleeve rigidSleeve(const Model& m, float fold) {
 
 // The sleeve with its panels from x = 0, and its dimensions: panels, whole length, height.
 void drawBody(Model& m, Drawing& d, const RigidSleeve& s) {
-    if (!shown(m, kSidesPiece))
+    if (!pieceShown(m, kSidesPiece))
         return;
     SleeveBlank(m, d,
                 {.glue = s.fold,
@@ -91,7 +88,7 @@ void drawBody(Model& m, Drawing& d, const RigidSleeve& s) {
 }
 
 bool endsShown(const Model& m) {
-    return shown(m, kLidPiece) || shown(m, kBottomPiece);
+    return pieceShown(m, kLidPiece) || pieceShown(m, kBottomPiece);
 }
 
 // The end W7 by H8 with flaps f: on its four sides (0607), on its H8 sides (0615), on its W7
