@@ -39,8 +39,7 @@ struct SameBlank {
 };
 
 constexpr SameBlank kSameBlank[] = {
-    {"0200C", "0200", "sans poignées"},
-    {"0308", "0300", "rabats d'angle collés à l'extérieur"},
+    {"0200C", "0200", "poignées jamais dessinées"},
     // Folders and trays.
     {"0444", "0434", "rabats d'angle collés à l'extérieur"},
     {"0453", "0450", "rabats d'angle collés à l'extérieur"},
