@@ -162,7 +162,7 @@ const std::vector<StyleForm>& styleForms() {
         {"0711", {kClosedBox}},
         {"0712", {kClosedBox}},
         {"0713", {kClosedBox}},
-        {"0714", {kOpenTopBox}},
+        {"0714", {kLid, kOpenTopBox}},
         {"0715", {kGluedTray}},
         {"0716", {kLiddedTray}},
         {"0717", {kGluedTray}},

@@ -12,6 +12,7 @@
 #include "builders/slotted_body_half.h"
 #include "styles/02/fco200_common.h"
 #include "styles/02/fco200_lid_common.h"
+#include "styles/03/fco300_common.h"
 #include "styles/07/fco700.h"
 #include "styles/07/fco700_common.h"
 
@@ -118,9 +119,28 @@ void Fco0713(Model& m, Drawing& d) {
 }
 
 void Fco0714(Model& m, Drawing& d) {
-    const float depth = std::max(m.hrecouvr, 2 * m.EpaisseurCarton);
+    // A crash-lock body, open at the top under its rim liners, and beside it the full
+    // telescope lid that slides down over it: a tray with corner flaps as deep as the body,
+    // its base two boards longer each way than the body's panels (one for the body's walls,
+    // one for the play) and its walls folded up outside the base's creases.
+    refusePieceVariants(m);
+    const float e = m.EpaisseurCarton;
+    const float depth = std::max(m.hrecouvr, 2 * e);
     const FlapShape rim = rimLiner(depth);
-    shapedTop(m, d, 714, {rim, rim, rim, rim}, m.EpaisseurCarton + depth);
+    const GluedBody b = gluedBody(m);
+    GenerationPass pass(d);
+    ShapedBodyHalf(m, d, {.panels = b.panels, .h = b.h, .flaps = {rim, rim, rim, rim}});
+    drawCrashLockBottom(m, d, b);
+    finishGluedCase(m, d, 714, b, e + depth);
+    const float length = m.pattesurtete ? b.panels[1] : b.panels[0];
+    const float width = m.pattesurtete ? b.panels[0] : b.panels[1];
+    Tray lid;
+    lid.a = length / 2 + 2 * e;
+    lid.b = width / 2 + 2 * e;
+    lid.h = 2 * b.h + e;
+    lid.f = lid.h;
+    const float x = static_cast<float>(d.extents().xmax) + m.EspPoseX + lid.a + lid.h;
+    drawCornerFlapTray(m, d, lid, x, 1);
 }
 
 void Fco0703(Model& m, Drawing& d) {
