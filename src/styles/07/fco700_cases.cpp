@@ -139,8 +139,17 @@ void Fco0714(Model& m, Drawing& d) {
     lid.b = width / 2 + 2 * e;
     lid.h = 2 * b.h + e;
     lid.f = lid.h;
-    const float x = static_cast<float>(d.extents().xmax) + m.EspPoseX + lid.a + lid.h;
-    drawCornerFlapTray(m, d, lid, x, 1);
+    // Right of the body's chains, as far again from them as they stand from the body.
+    const double body = d.extents().xmax;
+    double chains = body;
+    for (const Element& el : d.elements())
+        if (const auto* dim = std::get_if<DimensionShape>(&el.shape))
+            chains =
+                std::max({chains, static_cast<double>(dim->p1.x), static_cast<double>(dim->p2.x)});
+    const float left = static_cast<float>(chains + (chains - body) / 2) + m.EspPoseX;
+    const float x = left + lid.a + lid.h;
+    // A piece of its own for the 3D view.
+    drawCornerFlapTray(m, d, lid, x, m.Mode3D ? 2 : 1);
 }
 
 void Fco0703(Model& m, Drawing& d) {

@@ -49,8 +49,9 @@ const Case kCases[] = {
     {"0703", Build::CrashLock, 0, 1436, -262, 400},
     {"0712", Build::CrashLock, 0, 1436, -262, 250},
     {"0713", Build::CrashLock, 0, 1436, -262, 430, 0, true},
-    // Its full telescope lid 5 to the right: a base 412 x 312, walls and flaps 203.
-    {"0714", Build::CrashLock, 0, 1436 + 5 + 2 * (206 + 203), -359, 359},
+    // Its full telescope lid, a base 412 x 312 with walls and flaps 203, 5 right of half a
+    // chain spacing past the body's chains (which reach 1582.48).
+    {"0714", Build::CrashLock, 0, 1582.48 + 146.48 / 2 + 5 + 2 * (206 + 203), -359, 359},
     {"0747", Build::CrashLock, 0, 1436, -262, 300},
     {"0748", Build::CrashLock, 0, 1436, -262, 265},
     {"0751", Build::CrashLock, 0, 1436, -262, 430, 0, true},
@@ -106,7 +107,7 @@ TEST_P(GluedFamily, ReachesWhereItsConstructionSaysWithASoundOutline) {
     // Dimension lines stand clear of the blank, none across its flaps. 0714's lid, beside the
     // body, is dimensioned across its base as the telescope trays are: the body alone here.
     const auto besideTheBody = [&](Point p) {
-        return c.code == std::string_view("0714") && p.x > 1437;
+        return c.code == std::string_view("0714") && p.x > 1650;
     };
     Box cuts;
     for (const LineShape& l : test::linesOfKind(g.d, kind::Cut)) {
