@@ -129,9 +129,13 @@ void Fco0714(Model& m, Drawing& d) {
     const FlapShape rim = rimLiner(depth);
     const GluedBody b = gluedBody(m);
     GenerationPass pass(d);
-    ShapedBodyHalf(m, d, {.panels = b.panels, .h = b.h, .flaps = {rim, rim, rim, rim}});
-    drawCrashLockBottom(m, d, b);
-    finishGluedCase(m, d, 714, b, e + depth);
+    if (pieceShown(m, kBottomPiece)) {
+        ShapedBodyHalf(m, d, {.panels = b.panels, .h = b.h, .flaps = {rim, rim, rim, rim}});
+        drawCrashLockBottom(m, d, b);
+        finishGluedCase(m, d, 714, b, e + depth);
+    }
+    if (!pieceShown(m, kLidPiece))
+        return;
     const float length = m.pattesurtete ? b.panels[1] : b.panels[0];
     const float width = m.pattesurtete ? b.panels[0] : b.panels[1];
     Tray lid;
@@ -140,13 +144,16 @@ void Fco0714(Model& m, Drawing& d) {
     lid.h = 2 * b.h + e;
     lid.f = lid.h;
     // Right of the body's chains, as far again from them as they stand from the body.
-    const double body = d.extents().xmax;
-    double chains = body;
-    for (const Element& el : d.elements())
-        if (const auto* dim = std::get_if<DimensionShape>(&el.shape))
-            chains =
-                std::max({chains, static_cast<double>(dim->p1.x), static_cast<double>(dim->p2.x)});
-    const float left = static_cast<float>(chains + (chains - body) / 2) + m.EspPoseX;
+    float left = 0;
+    if (d.ElementCount() > 0) {
+        const double body = d.extents().xmax;
+        double chains = body;
+        for (const Element& el : d.elements())
+            if (const auto* dim = std::get_if<DimensionShape>(&el.shape))
+                chains = std::max(
+                    {chains, static_cast<double>(dim->p1.x), static_cast<double>(dim->p2.x)});
+        left = static_cast<float>(chains + (chains - body) / 2) + m.EspPoseX;
+    }
     const float x = left + lid.a + lid.h;
     // A piece of its own for the 3D view.
     drawCornerFlapTray(m, d, lid, x, m.Mode3D ? 2 : 1);
