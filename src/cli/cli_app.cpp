@@ -216,7 +216,8 @@ std::optional<std::string> applyOptions(Workbench& wb, const Options& o) {
                 codes.emplace_back(c);
         for (const Family& family : catalogueFamilies())
             for (std::string_view c : family.codes)
-                if (std::ranges::find(codes, c) == codes.end() && hasGenerator(std::string(c), m))
+                if (c.find('/') == std::string_view::npos &&
+                    std::ranges::find(codes, c) == codes.end() && hasGenerator(std::string(c), m))
                     codes.emplace_back(c);
         std::ranges::sort(codes);
         std::string known;

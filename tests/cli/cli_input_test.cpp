@@ -72,6 +72,7 @@ TEST(CliInput, BadCommandLinesAreRefusedInFrenchAndWriteNothing) {
     EXPECT_EQ(unknown.code, kBadInput);
     for (const char* code : {"0201", "0200C", "0305", "0599", "0610", "0990", "0991"})
         EXPECT_NE(unknown.err.find(std::string(code) + ","), std::string::npos) << code;
+    EXPECT_EQ(unknown.err.find("Haut / Bas"), std::string::npos) << unknown.err;
     // An empty output name is refused rather than taken for "no file".
     const CliRun empty = runCli({"0201", "-o", ""}, config);
     EXPECT_EQ(empty.code, kBadInput);
