@@ -210,10 +210,20 @@ std::optional<std::string> applyOptions(Workbench& wb, const Options& o) {
         m.TypeDessous = *entry.bottomStyle;
     }
     if (!hasGenerator(code, m)) {
-        std::string known;
+        // Every code drawn: the generators' and the listed codes drawn on another's generator.
+        std::vector<std::string> codes;
         for (auto c : generatorCodes())
             if (c != kCombinedGenerator)
-                known += (known.empty() ? "" : ", ") + std::string(c);
+                codes.emplace_back(c);
+        for (const Family& family : catalogueFamilies())
+            for (std::string_view c : family.codes)
+                if (c.find('/') == std::string_view::npos &&
+                    std::ranges::find(codes, c) == codes.end() && hasGenerator(std::string(c), m))
+                    codes.emplace_back(c);
+        std::ranges::sort(codes);
+        std::string known;
+        for (const std::string& c : codes)
+            known += (known.empty() ? "" : ", ") + c;
         return "Code de modèle inconnu ou non disponible : \"" + o.code +
                "\" (disponibles : " + known + ", et les boîtes haut / bas comme 0201/0711)";
     }

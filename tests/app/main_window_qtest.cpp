@@ -597,7 +597,7 @@ class MainWindowTest : public QObject {
         QTest::newRow("drawn by another's generator") << "0305"
                                                       << "même découpe que 0301";
         QTest::newRow("typed form") << "0200c"
-                                    << "même découpe que 0200, sans poignées";
+                                    << "même découpe que 0200, poignées jamais dessinées";
     }
     void theFormOfTheCodeDrawnStandsBesideIt() {
         QFETCH(QString, typed);

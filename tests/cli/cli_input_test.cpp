@@ -69,6 +69,12 @@ TEST(CliInput, BadCommandLinesAreRefusedInFrenchAndWriteNothing) {
         EXPECT_TRUE(r.out.empty()) << expected;
         EXPECT_EQ(filesIn(out.path()), 0u) << expected;
     }
+    // An unknown code is answered with every code drawn, those drawn on another's blank too.
+    const CliRun unknown = runCli({"0298"}, config);
+    EXPECT_EQ(unknown.code, kBadInput);
+    for (const char* code : {"0201", "0200C", "0305", "0599", "0610", "0990", "0991"})
+        EXPECT_NE(unknown.err.find(std::string(code) + ","), std::string::npos) << code;
+    EXPECT_EQ(unknown.err.find("Haut / Bas"), std::string::npos) << unknown.err;
     // An empty output name is refused rather than taken for "no file".
     const CliRun empty = runCli({"0201", "-o", ""}, config);
     EXPECT_EQ(empty.code, kBadInput);

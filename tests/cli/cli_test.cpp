@@ -219,7 +219,7 @@ TEST(Cli, TheListAndTheFiguresSayWhichFormsAreUnconfirmedAndWhichBlanksAreShared
         {"0933", "0933", "forme non confirmée"},
         {"0305", "0305", "même découpe que 0301"},
         {"0991", "0991", "même découpe que 0902"},
-        {"0200c", "0200C", "même découpe que 0200, sans poignées"},
+        {"0200c", "0200C", "même découpe que 0200, poignées jamais dessinées"},
         {"0951", "0951 Int", ""},
         {"0201/0203", nullptr, ""},
     };

@@ -43,7 +43,7 @@ const std::vector<StyleRecord>& fco200Records() {
          .generate = &Fco0200C,
          .typedAs = "0200c",
          .sameBlankAs = "0200",
-         .except = "sans poignées",
+         .except = "poignées jamais dessinées",
          .domain = kHalfWidthFlaps,
          .folds = &regularFolds,
          .parameters = kGlueFlap | kSlots,

@@ -69,8 +69,6 @@ const std::vector<StyleRecord>& fco300Records() {
         {.code = "0308",
          .family = kFamily,
          .generate = &Fco0308,
-         .sameBlankAs = "0300",
-         .except = "rabats d'angle collés à l'extérieur",
          .domain = kTrays,
          .parameters = kSlots | kHandHoles,
          .pieces = Pieces{kLid, kOpenTopBox}},

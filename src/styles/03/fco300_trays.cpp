@@ -33,6 +33,9 @@ void Fco0308(Model& m, Drawing& d) {
     bottom.f = bottom.h;
     Tray lid = lidOver(m, bottom);
     lid.f = lid.h;
+    // The bottom's corner flaps, glued outside its long walls, widen it by a board each side:
+    // the lid widens as much to go over them.
+    lid.b += m.EpaisseurCarton;
     GenerationPass pass(d);
     drawBottomAndLid(m, d, bottom, lid);
 }

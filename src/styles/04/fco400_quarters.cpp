@@ -326,7 +326,10 @@ void Fco0435(Model& m, Drawing& d) {
     const float tabWidth = mortiseLength - 2 * e;
     const bool locked =
         tabWidth > 0 && mortiseLength >= m.hmortaise && m.hmortaise > 0 && a > band + m.hmortaise;
-    const float tabDepth = locked ? std::min(m.hmortaise + e, inner / 2) : 0;
+    // The tab passes through the base and ends flush with its underside, from the inner
+    // wall's foot, which stands the inner wall's drop above the base's middle: any longer, it
+    // would stand the tray on its tabs.
+    const float tabDepth = locked ? std::clamp(end - inner + e / 2, 0.0f, inner / 2) : 0;
     const float xEnd = a + end + band + inner;
     if (!(reach > 0) || !(inner > 0) || !(yInner > 0))
         throw GenerationError("Dimensions impossibles : plateau trop petit pour ses parois");
@@ -335,7 +338,7 @@ void Fco0435(Model& m, Drawing& d) {
     const int first = beginFeature(d);
     d.LineKind = kind::Cut;
     chainStart(d, xEnd, 0);
-    if (locked) {
+    if (tabDepth > 0) {
         lineTo(d, xEnd, yc - tabWidth / 2);
         lineTo(d, xEnd + tabDepth, yc - tabWidth / 2);
         lineTo(d, xEnd + tabDepth, yc + tabWidth / 2);

@@ -44,6 +44,11 @@ void gluedTrayDimensions(Model& m, Drawing& d, const FlappedTray& t, bool turned
     FlatBlankChains c;
     c.across = {endWall, 2 * t.a, endWall};
     c.up = {wall, 2 * t.b, wall};
+    if (t.doubleFlaplessWalls) {
+        // The walls beyond x = +-a are the double ones, the flaps stand within the single walls.
+        c.across = {std::max(wall, trayFlapWidth(t)), 2 * t.a, std::max(wall, trayFlapWidth(t))};
+        c.up = {t.h, 2 * t.b, t.h};
+    }
     if (turned)
         std::swap(c.across, c.up);
     FlatBlankDimensions(m, d, c);

@@ -38,10 +38,19 @@ constexpr RuleOf k0421{DefaultAllowanceRule::B, 421, 0};
 constexpr RuleOf k0422{DefaultAllowanceRule::A, 422, 423};
 constexpr RuleOf k0427{DefaultAllowanceRule::A, 427, 0};
 
+// 0421's lid, as long as the bottom under rule B, would hinge its dust flaps over the rolled
+// side walls: they hinge inside the walls' inner layers, where 0427's do.
+LockingFolder folderOf(const Model& m, const RuleOf& r) {
+    LockingFolder f = lockingFolder(m);
+    if (r.style == k0421.style)
+        f.lidLength = std::min(f.lidLength, 2 * (f.half - m.Dblmur));
+    return f;
+}
+
 std::optional<std::string> problemWith(Model m, const RuleOf& r) {
     applyDefaultsWithoutRow(m, r.rule, r.style, r.alsoStyle);
     try {
-        return lockingFolderProblem(lockingFolder(m), m);
+        return lockingFolderProblem(folderOf(m, r), m);
     } catch (const GenerationError& e) {
         return std::string(e.what());
     }
@@ -170,8 +179,7 @@ float folderEars(Model& m, Drawing& d, const LockingFolder& f) {
 
 namespace {
 
-void drawLockingFolder(Model& m, Drawing& d) {
-    const LockingFolder f = lockingFolder(m);
+void drawLockingFolder(Model& m, Drawing& d, const LockingFolder& f) {
     if (auto problem = lockingFolderProblem(f, m))
         throw GenerationError(*problem);
 
@@ -185,7 +193,7 @@ void drawLockingFolder(Model& m, Drawing& d) {
 
 void run(Model& m, Drawing& d, const RuleOf& r) {
     applyDefaultsWithoutRow(m, r.rule, r.style, r.alsoStyle);
-    drawLockingFolder(m, d);
+    drawLockingFolder(m, d, folderOf(m, r));
 }
 
 }  // namespace
@@ -227,7 +235,7 @@ LockingFolder drawnFolder(const Model& m, std::int16_t style) {
     switch (style) {
         case 421:
             applyDefaultsWithoutRow(own, k0421.rule, k0421.style, k0421.alsoStyle);
-            return lockingFolder(own);
+            return folderOf(own, k0421);
         case 423:
             std::swap(own.Longueur, own.Largeur);
             [[fallthrough]];

@@ -103,7 +103,8 @@ LockingFolder hingedTrayFolder(const Model& m);
 void Fco0420(Model& m, Drawing& d);
 // 0427: tuck-in lid, locking ears and tenoned double side walls. Default allowances rule A.
 void Fco0427(Model& m, Drawing& d);
-// 0421: as 0427 with the lid of rule B (dust flaps wider, tuck flap narrower).
+// 0421: as 0427 with the lid of rule B: its dust flaps on the creases of 0427, its tuck flap
+// narrower.
 void Fco0421(Model& m, Drawing& d);
 // 0422: the roll-end tray, 0427 without its lid; rule A applies only when neither 0422 nor
 // 0423 has its own row.

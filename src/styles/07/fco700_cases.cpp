@@ -12,6 +12,7 @@
 #include "builders/slotted_body_half.h"
 #include "styles/02/fco200_common.h"
 #include "styles/02/fco200_lid_common.h"
+#include "styles/03/fco300_common.h"
 #include "styles/07/fco700.h"
 #include "styles/07/fco700_common.h"
 
@@ -118,9 +119,44 @@ void Fco0713(Model& m, Drawing& d) {
 }
 
 void Fco0714(Model& m, Drawing& d) {
-    const float depth = std::max(m.hrecouvr, 2 * m.EpaisseurCarton);
+    // A crash-lock body, open at the top under its rim liners, and beside it the full
+    // telescope lid that slides down over it: a tray with corner flaps as deep as the body,
+    // its base two boards longer each way than the body's panels (one for the body's walls,
+    // one for the play) and its walls folded up outside the base's creases.
+    refusePieceVariants(m);
+    const float e = m.EpaisseurCarton;
+    const float depth = std::max(m.hrecouvr, 2 * e);
     const FlapShape rim = rimLiner(depth);
-    shapedTop(m, d, 714, {rim, rim, rim, rim}, m.EpaisseurCarton + depth);
+    const GluedBody b = gluedBody(m);
+    GenerationPass pass(d);
+    if (pieceShown(m, kBottomPiece)) {
+        ShapedBodyHalf(m, d, {.panels = b.panels, .h = b.h, .flaps = {rim, rim, rim, rim}});
+        drawCrashLockBottom(m, d, b);
+        finishGluedCase(m, d, 714, b, e + depth);
+    }
+    if (!pieceShown(m, kLidPiece))
+        return;
+    const float length = m.pattesurtete ? b.panels[1] : b.panels[0];
+    const float width = m.pattesurtete ? b.panels[0] : b.panels[1];
+    Tray lid;
+    lid.a = length / 2 + 2 * e;
+    lid.b = width / 2 + 2 * e;
+    lid.h = 2 * b.h + e;
+    lid.f = lid.h;
+    // Right of the body's chains, as far again from them as they stand from the body.
+    float left = 0;
+    if (d.ElementCount() > 0) {
+        const double body = d.extents().xmax;
+        double chains = body;
+        for (const Element& el : d.elements())
+            if (const auto* dim = std::get_if<DimensionShape>(&el.shape))
+                chains = std::max(
+                    {chains, static_cast<double>(dim->p1.x), static_cast<double>(dim->p2.x)});
+        left = static_cast<float>(chains + (chains - body) / 2) + m.EspPoseX;
+    }
+    const float x = left + lid.a + lid.h;
+    // A piece of its own for the 3D view.
+    drawCornerFlapTray(m, d, lid, x, m.Mode3D ? 2 : 1);
 }
 
 void Fco0703(Model& m, Drawing& d) {

@@ -76,7 +76,7 @@ const std::vector<StyleRecord>& fco700Records() {
          .generate = &Fco0714,
          .domain = kGluedCase,
          .parameters = kSlottedCase | P::OverlapHeight,
-         .pieces = Pieces{kOpenTopBox},
+         .pieces = Pieces{kLid, kOpenTopBox},
          .allowances = {.captions = AllowanceCaptions::Panels},
          .profileOverlap = ProfileOverlap::Fixed},
         {.code = "0715",

@@ -242,6 +242,25 @@ TEST(Fco0300, FlapsOfHrabatUnlessAutoAndTheFlapDimensionOnlyWhenNotLowerThanHalf
     EXPECT_EQ(test::dimensions(t).size(), 4u);
 }
 
+// 0308's bottom has its corner flaps glued outside its long walls, a board each side: its lid
+// is two boards wider than 0300's to go over them, its bottom 0300's.
+TEST(Fco0308, TheLidWidensOverTheFlapsGluedOutsideTheBottom) {
+    const auto sizes = [](std::string_view code) {
+        Model m = test::startupModel();
+        m.Majo.fill(0);
+        m.EpaisseurCarton = 3;
+        m.hrabat_auto = true;
+        Model lm = m;
+        const Box bottom = draw(code, m, {true, false}).extents();
+        const Box lid = draw(code, lm, {false, true}).extents();
+        return std::pair(bottom.ymax - bottom.ymin, lid.ymax - lid.ymin);
+    };
+    const auto [bottom0300, lid0300] = sizes("0300");
+    const auto [bottom0308, lid0308] = sizes("0308");
+    EXPECT_NEAR(bottom0308, bottom0300, 1e-3);
+    EXPECT_NEAR(lid0308 - lid0300, 2 * 3, 1e-3);
+}
+
 TEST(Fco0306, TheLidsCornerFlapsAreHrecouvrHigh) {
     Model m = modelFor("0306");
     m.hrecouvr = 40;

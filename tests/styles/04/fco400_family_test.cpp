@@ -205,7 +205,8 @@ const FolderCase kCases[] = {
              count(d, kind::Crease, 2) == 4 && horizontalLinesAt(d, kind::Crease, 150).size() == 4,
              "hinges across the long walls' ends");
      }},
-    {"MortisedEnds0435", &Fco0435, none, 1252, 706,
+    // Its tabs reach through the base to its underside: 203 - 200.5 + 1.5 past the inner walls.
+    {"MortisedEnds0435", &Fco0435, none, 1242, 706,
      [](const Model& m, const Drawing& d) {
          return expect(m.Majo[1] == 15 && test::arcsOfKind(d, kind::Cut).size() == 8,
                        "own allowances and four round-ended mortises");
@@ -370,6 +371,24 @@ const FolderCase kCases[] = {
          return expect(verticalLinesAt(d, kind::Crease, 406).size() == 2 &&
                            count(d, kind::Crease, 2) == 4 && upTheSideWalls == 4,
                        "inner end walls past the band, the flaps hinged on the side walls");
+     }},
+    // Its chains measure the double end walls across and the side walls up, inside the blank.
+    {"DoubleEndChains0445", &Fco0445, none, 1212, 700,
+     [](const Model&, const Drawing& d) {
+         bool inside = true, acrossEnds = false, upSides = false;
+         for (const auto& dim : test::dimensions(d)) {
+             const bool across = areNear(dim.p1.y, dim.p2.y);
+             inside = inside && (across ? std::max(std::abs(dim.p1.x), std::abs(dim.p2.x)) < 606.01
+                                        : std::max(std::abs(dim.p1.y), std::abs(dim.p2.y)) < 350.01);
+             const auto piece = [&](Point a, Point b) {
+                 return (areNear(dim.p1, a, 0.5) && areNear(dim.p2, b, 0.5)) ||
+                        (areNear(dim.p1, b, 0.5) && areNear(dim.p2, a, 0.5));
+             };
+             const double x = dim.p1.x, y = dim.p1.y;
+             acrossEnds = acrossEnds || piece({-606, y}, {-200, y});
+             upSides = upSides || piece({x, 150}, {x, 350});
+         }
+         return expect(inside && acrossEnds && upSides, "chains that span the blank");
      }},
     // Radius 10 at a pitch of 50: 6 x 6 holes in the bottom and one in each flapped wall.
     {"VentHoles0446", &Fco0446, none, 800, 700,

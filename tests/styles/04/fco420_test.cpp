@@ -198,6 +198,19 @@ TEST(DefaultAllowances, RulesAAndBAreTheirMultiplesOfTheThickness) {
     EXPECT_EQ(m.Majo[10], -4);
 }
 
+// Rule B's lid is as long as the bottom, but its dust flaps hinge where 0427's do, inside the
+// rolled side walls' inner layers, so that they fold down inside them.
+TEST(Fco0421, TheLidsDustFlapsHingeInsideTheRolledWallsAsOn0427) {
+    for (const auto& [generate, style] : {std::pair{&Fco0421, 421}, std::pair{&Fco0427, 427}}) {
+        test::Generated g;
+        generate(g.m, g.d);
+        const LockingFolder f = drawnFolder(g.m, static_cast<std::int16_t>(style));
+        EXPECT_FLOAT_EQ(f.lidLength, 2 * (f.half - g.m.Dblmur));
+        EXPECT_FLOAT_EQ(f.lidLength, 400);
+        EXPECT_EQ(test::verticalLinesAt(g.d, kind::Crease, 200).size(), 1);
+    }
+}
+
 TEST(DefaultAllowances, Rule0470MixesThicknessAndMillimetres) {
     Model m;
     m.EpaisseurCarton = 3;
