@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -547,6 +548,32 @@ class MainWindowTest : public QObject {
         QCOMPARE(preferred, QString("Prendre"));
         QVERIFY(f.wb.nesting());
         QCOMPARE(f.child<QLabel>("lbnbposes")->text(), QString("5"));
+    }
+
+    // "Plus petit format pour N poses..." on a roll: the count asked, exactly that many laid
+    // across the roll's width, the length cut after them.
+    void theLeastRollForACountLaysExactlyThatMany() {
+        Fixture f;
+        f.typeAndLeave("TxFmtCX", "2000");
+        f.child<QCheckBox>("ChkRouleau")->setChecked(true);
+        // Each modal answered when it is up: the count, then the offer's default button.
+        QTimer answers;
+        answers.setInterval(20);
+        connect(&answers, &QTimer::timeout, [&answers] {
+            QWidget* up = QApplication::activeModalWidget();
+            if (auto* asked = qobject_cast<QInputDialog*>(up)) {
+                asked->setIntValue(3);
+                asked->accept();
+            } else if (auto* box = qobject_cast<QMessageBox*>(up); box && box->defaultButton()) {
+                box->defaultButton()->click();
+                answers.stop();
+            }
+        });
+        answers.start();
+        QMetaObject::invokeMethod(f.child<QObject>("CmdFormatPoses"), "click");
+        QVERIFY(f.wb.nesting());
+        QCOMPARE(f.child<QLabel>("lbnbposes")->text(), QString("3"));
+        QCOMPARE(f.box("TxFmtCX")->text(), QString("2000"));
     }
 
     void anUndrawnCodeLeavesListsBoxDrawingAndFiguresOnTheDrawnStyle() {

@@ -15,11 +15,16 @@
 //   passages, section        the machine passes of a two-piece 0201; a 0201 cut at 700 mm
 //   pliage CODES...          "Vue pliée 3D" of each code at 50 % and 100 %, and the whole
 //                            screen with the first
+//   imposition               a 0430 of 200 x 150 x 80 optimised on 2000 x 1500 with quarter
+//                            turns allowed: the offer (the picture named with "-offre"), then
+//                            the window once it is taken, blocks of two turns on the sheet
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
@@ -153,6 +158,32 @@ int palletAssistant(ShotWindow& shot, const QString& out, const QStringList& arg
     return grabScreen(out);
 }
 
+int optimisedSheet(ShotWindow& shot, const QString& out, const QStringList&) {
+    MainWindow& window = shot.window;
+    type(window, "txtModel", QStringLiteral("0430"));
+    type(window, "longueur", QStringLiteral("200"));
+    type(window, "largeur", QStringLiteral("150"));
+    type(window, "hauteur", QStringLiteral("80"));
+    type(window, "TxFmtCX", QStringLiteral("2000"));
+    type(window, "TxFmtCY", QStringLiteral("1500"));
+    window.findChild<QCheckBox*>("ChkQuartDeTour")->setChecked(true);
+    int status = 1;
+    QString offer = out;
+    offer.replace(QStringLiteral(".png"), QStringLiteral("-offre.png"));
+    QTimer::singleShot(1500, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        QTimer::singleShot(1000, box, [&status, &offer, box] {
+            status = grabScreen(offer);
+            box->defaultButton()->click();  // "Prendre"
+        });
+    });
+    window.findChild<QPushButton*>("CmdOptimiser")->click();
+    settle(1500);
+    return status | grabScreen(out);
+}
+
 int printPreview(ShotWindow& shot, const QString& out, const QStringList& args) {
     if (args.value(0) == "reelle")
         shot.window.files().setPrintScale(PrintScale::TrueScale);
@@ -263,6 +294,8 @@ int shoot(ShotWindow& shot, const QString& what, const QString& out, const QStri
         return toolDialog(shot, out, what);
     if (what == "pliage")
         return folding(shot, out, args);
+    if (what == "imposition")
+        return optimisedSheet(shot, out, args);
     return 2;
 }
 

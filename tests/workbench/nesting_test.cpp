@@ -80,6 +80,32 @@ double leastDistance(const Drawing& d) {
     return least;
 }
 
+bool crosses(Point a, Point b, const test::Segment& s) {
+    auto side = [](Point p, Point q, Point r) {
+        return (q.x - p.x) * (r.y - p.y) - (q.y - p.y) * (r.x - p.x);
+    };
+    return side(a, b, s.a) * side(a, b, s.b) < 0 && side(s.a, s.b, a) * side(s.a, s.b, b) < 0;
+}
+
+// The dimension lines of the drawing that cross the outline of a pose other than the first.
+int chainsAcrossOtherPoses(const Drawing& d) {
+    const auto contours = test::poseOuterContours(d);
+    int crossing = 0;
+    for (const Element& e : d.elements()) {
+        const auto* dim = std::get_if<DimensionShape>(&e.shape);
+        if (!dim)
+            continue;
+        // The dimension line runs through the reference point along the measured points.
+        const bool vertical = std::fabs(dim->p1.x - dim->p2.x) < 1e-6;
+        const Point a = vertical ? Point{dim->ref.x, dim->p1.y} : Point{dim->p1.x, dim->ref.y};
+        const Point b = vertical ? Point{dim->ref.x, dim->p2.y} : Point{dim->p2.x, dim->ref.y};
+        for (std::size_t k = 1; k < contours.size(); ++k)
+            for (const test::Segment& s : contours[k])
+                crossing += crosses(a, b, s) ? 1 : 0;
+    }
+    return crossing;
+}
+
 // Every drawn style at two sizes on a 2000 x 1500 sheet (gaps 5 mm, margins 5 and 15 mm).
 TEST(Nesting, NeverFewerPosesThanTheGridNorCloserThanTheGap) {
     Bench b;
@@ -162,11 +188,12 @@ TEST(Nesting, ReachesTheBoundsOfMixedBlocksAndStaggeredPoses) {
         const char* h;
         std::optional<Piece> piece;
         int atLeast;
+        bool mirrored = false;  // its dimension chains on the right
     };
     const Case cases[] = {
         {"0901", "400", "300", "200", {}, 20}, {"0300", "200", "150", "80", Piece::Inside, 23},
-        {"0430", "200", "150", "80", {}, 14},  {"0443", "200", "150", "80", {}, 14},
-        {"0601", "400", "300", "200", {}, 2},
+        {"0430", "200", "150", "80", {}, 14},  {"0430", "200", "150", "80", {}, 14, true},
+        {"0443", "200", "150", "80", {}, 14},  {"0601", "400", "300", "200", {}, 2},
     };
     Bench b;
     for (const Case& c : cases) {
@@ -174,6 +201,8 @@ TEST(Nesting, ReachesTheBoundsOfMixedBlocksAndStaggeredPoses) {
         ASSERT_TRUE(b.draw(c.code, c.l, c.w, c.h, 2000, 1500));
         if (c.piece)
             b.wb.choosePiece(*c.piece);
+        if (c.mirrored)
+            b.wb.toggleMirror();
         b.wb.imposition().quarterTurns = true;
         const std::optional<NestingOffer> offer = optimiseImposition(b.wb, {});
         ASSERT_TRUE(offer);
@@ -182,6 +211,7 @@ TEST(Nesting, ReachesTheBoundsOfMixedBlocksAndStaggeredPoses) {
         takeNestingOffer(b.wb, *offer);
         EXPECT_EQ(b.wb.model().NbPoses, poses);
         EXPECT_GE(leastDistance(b.wb.drawing()), 5 - 0.01);
+        EXPECT_EQ(chainsAcrossOtherPoses(b.wb.drawing()), 0);
         const Box drawn = b.wb.drawing().extents();
         EXPECT_LE(drawn.width(), 1995 + 0.01);
         EXPECT_LE(drawn.height(), 1485 + 0.01);

@@ -420,7 +420,10 @@ QGroupBox* MainWindow::buildSheetFrame() {
     connect(quarterTurnBox_, &QCheckBox::toggled, this,
             [this](bool checked) { wb_.imposition().quarterTurns = checked; });
     grid->addWidget(quarterTurnBox_, 5, 0, 1, 3);
-    rollBox_ = new QCheckBox("Rouleau (laize en X, longueur coupée après les poses)");
+    rollBox_ = new QCheckBox("Rouleau (laize en X)");
+    rollBox_->setToolTip(
+        "Format Carton en X est la laize du rouleau, en Y sa plus grande "
+        "longueur ; la longueur est coupée après les poses");
     rollBox_->setObjectName("ChkRouleau");
     grid->addWidget(rollBox_, 6, 0, 1, 3);
     auto* least = new QPushButton("Plus petit format pour N poses...");
