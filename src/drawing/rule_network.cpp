@@ -90,7 +90,8 @@ std::size_t root(std::vector<std::size_t>& parent, std::size_t i) {
 void numberRuns(RuleNetwork& net) {
     std::vector<std::size_t> parent(net.elements.size());
     std::iota(parent.begin(), parent.end(), std::size_t{0});
-    for (const auto& at : net.incident) {
+    for (std::size_t node = 0; node < net.nodes.size(); ++node) {
+        const auto at = net.incident(node);
         for (std::size_t k = 1; k < at.size(); ++k)
             parent[root(parent, at[k].stroke)] = root(parent, at[0].stroke);
     }
@@ -142,21 +143,31 @@ RuleNetwork ruleNetwork(const Drawing& d, std::int16_t lineKind, std::size_t cou
         const Element& e = elements[i];
         if (e.lineKind != lineKind || !isStroke(e) || isSheetElement(e) || !d.isShown(e))
             continue;
-        const std::size_t stroke = net.elements.size();
         net.elements.push_back(i);
         const std::array<std::size_t, 2> nodes{index.find(strokeStart(e), net.nodes),
                                                index.find(strokeEnd(e), net.nodes)};
         net.ends.push_back(nodes);
-        net.incident.resize(net.nodes.size());
-        net.incident[nodes[0]].push_back({stroke, false});
-        net.incident[nodes[1]].push_back({stroke, true});
+    }
+    // Counted node by node, then laid out one node after the other.
+    net.firstEnd.assign(net.nodes.size() + 1, 0);
+    for (const auto& e : net.ends) {
+        ++net.firstEnd[e[0] + 1];
+        ++net.firstEnd[e[1] + 1];
+    }
+    for (std::size_t n = 1; n < net.firstEnd.size(); ++n)
+        net.firstEnd[n] += net.firstEnd[n - 1];
+    net.endsAtNodes.resize(net.firstEnd.back());
+    std::vector<std::size_t> next(net.firstEnd.begin(), net.firstEnd.end() - 1);
+    for (std::size_t stroke = 0; stroke < net.ends.size(); ++stroke) {
+        net.endsAtNodes[next[net.ends[stroke][0]]++] = {stroke, false};
+        net.endsAtNodes[next[net.ends[stroke][1]]++] = {stroke, true};
     }
     numberRuns(net);
     return net;
 }
 
 double turnAt(const Drawing& d, const RuleNetwork& net, std::size_t node) {
-    const auto& at = net.incident[node];
+    const auto at = net.incident(node);
     if (at.size() != 2)
         return 0;
     // Arriving along the first stroke, leaving along the second.
@@ -170,7 +181,8 @@ double turnAt(const Drawing& d, const RuleNetwork& net, std::size_t node) {
 
 std::vector<bool> closedRuns(const RuleNetwork& net) {
     std::vector<bool> closed(net.runCount, true);
-    for (const auto& at : net.incident) {
+    for (std::size_t node = 0; node < net.nodes.size(); ++node) {
+        const auto at = net.incident(node);
         if (!at.empty() && at.size() != 2)
             closed[net.run[at[0].stroke]] = false;
     }
