@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdint>
 #include <numeric>
-#include <unordered_map>
 #include <utility>
 
 #include "drawing/box_grid.h"
@@ -45,38 +44,71 @@ Point tangent(const Element& e, bool atEnd) {
 // that two ends either side of a grid line still meet.
 class NodeIndex {
   public:
-    explicit NodeIndex(std::size_t expected) { heads_.reserve(expected); }
+    explicit NodeIndex(std::size_t expectedNodes) {
+        std::size_t capacity = 64;
+        while (capacity < 2 * expectedNodes)
+            capacity *= 2;
+        slots_.assign(capacity, Slot{});
+    }
 
     std::size_t find(Point p, std::vector<Point>& nodes) {
         const auto cx = static_cast<std::int64_t>(std::llround(p.x / kJoinTolerance));
         const auto cy = static_cast<std::int64_t>(std::llround(p.y / kJoinTolerance));
         for (std::int64_t dx = -1; dx <= 1; ++dx) {
             for (std::int64_t dy = -1; dy <= 1; ++dy) {
-                const auto it = heads_.find(key(cx + dx, cy + dy));
-                if (it == heads_.end())
-                    continue;
-                for (std::size_t n = it->second; n != kNone; n = next_[n]) {
+                for (std::size_t n = slot(cx + dx, cy + dy).head; n != kNone; n = next_[n]) {
                     if (areNear(nodes[n], p, kJoinTolerance))
                         return n;
                 }
             }
         }
+        if (2 * (used_ + 1) > slots_.size())
+            grow();
         nodes.push_back(p);
         const std::size_t n = nodes.size() - 1;
-        auto [it, added] = heads_.try_emplace(key(cx, cy), n);
-        next_.push_back(added ? kNone : it->second);  // the cell's nodes chained, newest first
-        it->second = n;
+        Slot& s = slot(cx, cy);
+        if (s.head == kNone) {
+            s.x = cx;
+            s.y = cy;
+            ++used_;
+        }
+        next_.push_back(s.head);  // the cell's nodes chained, newest first
+        s.head = n;
         return n;
     }
 
   private:
     static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
-    static std::uint64_t key(std::int64_t x, std::int64_t y) {
-        return (static_cast<std::uint64_t>(x) * 0x9E3779B97F4A7C15ULL) ^
-               static_cast<std::uint64_t>(y);
+    struct Slot {
+        std::int64_t x = 0, y = 0;
+        std::size_t head = kNone;  // the cell's newest node; kNone for an empty slot
+    };
+
+    // The cell's slot, or the empty one where it would go (open addressing, linear probing).
+    Slot& slot(std::int64_t x, std::int64_t y) {
+        const std::size_t mask = slots_.size() - 1;
+        std::size_t i =
+            static_cast<std::size_t>((static_cast<std::uint64_t>(x) * 0x9E3779B97F4A7C15ULL) ^
+                                     (static_cast<std::uint64_t>(y) * 0xC2B2AE3D27D4EB4FULL)) >>
+            7;
+        for (i &= mask;; i = (i + 1) & mask) {
+            Slot& s = slots_[i];
+            if (s.head == kNone || (s.x == x && s.y == y))
+                return s;
+        }
     }
-    std::unordered_map<std::uint64_t, std::size_t> heads_;  // a cell's newest node
-    std::vector<std::size_t> next_;                         // each node's next in its cell
+
+    void grow() {
+        std::vector<Slot> old(slots_.size() * 2, Slot{});
+        old.swap(slots_);
+        for (const Slot& s : old)
+            if (s.head != kNone)
+                slot(s.x, s.y) = s;
+    }
+
+    std::vector<Slot> slots_;
+    std::vector<std::size_t> next_;  // each node's next in its cell
+    std::size_t used_ = 0;
 };
 
 std::size_t root(std::vector<std::size_t>& parent, std::size_t i) {
