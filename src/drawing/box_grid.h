@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 #include "drawing/geometry.h"
@@ -31,20 +30,16 @@ class BoxGrid {
         };
         for (const std::uint32_t i : large_)
             see(i);
-        if (area.empty || cells_.empty())
+        if (area.empty || entries_.empty() || area.xmax < extent_.xmin ||
+            area.xmin > extent_.xmax || area.ymax < extent_.ymin || area.ymin > extent_.ymax)
             return;
         const CellRange r = range(area);
-        if (r.count() > kMostCells) {
-            for (const auto& [key, list] : cells_)
-                for (const std::uint32_t i : list)
-                    see(i);
-            return;
-        }
-        for (std::int64_t x = r.x0; x <= r.x1; ++x)
-            for (std::int64_t y = r.y0; y <= r.y1; ++y)
-                if (const auto it = cells_.find(key(x, y)); it != cells_.end())
-                    for (const std::uint32_t i : it->second)
-                        see(i);
+        for (std::size_t y = r.y0; y <= r.y1; ++y)
+            for (std::size_t x = r.x0; x <= r.x1; ++x) {
+                const std::size_t c = y * columns_ + x;
+                for (std::uint32_t k = first_[c]; k < first_[c + 1]; ++k)
+                    see(entries_[k]);
+            }
     }
 
     // A box grown by `margin` on every side.
@@ -56,19 +51,20 @@ class BoxGrid {
   private:
     // A box over more cells than this is kept apart and read by every lookup: the outline of a
     // whole sheet among its small cut-outs.
-    static constexpr std::int64_t kMostCells = 4096;
+    static constexpr std::size_t kMostCells = 4096;
 
     struct CellRange {
-        std::int64_t x0, y0, x1, y1;
-        std::int64_t count() const { return (x1 - x0 + 1) * (y1 - y0 + 1); }
+        std::size_t x0, y0, x1, y1;
+        std::size_t count() const { return (x1 - x0 + 1) * (y1 - y0 + 1); }
     };
+    // The cells `b` meets, those outside the grid taken as its border's.
     CellRange range(const Box& b) const;
-    static std::uint64_t key(std::int64_t x, std::int64_t y) {
-        return (static_cast<std::uint64_t>(x) << 32) ^ static_cast<std::uint32_t>(y);
-    }
 
+    Box extent_;
     double cell_ = 1;
-    std::unordered_map<std::uint64_t, std::vector<std::uint32_t>> cells_;
+    std::size_t columns_ = 0, rows_ = 0;
+    std::vector<std::uint32_t> first_;    // each cell's first entry, then the end
+    std::vector<std::uint32_t> entries_;  // the boxes of each cell, cell after cell
     std::vector<std::uint32_t> large_;
     mutable std::vector<std::uint32_t> seen_;
     mutable std::uint32_t stamp_ = 0;

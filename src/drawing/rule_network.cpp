@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdint>
 #include <numeric>
-#include <unordered_map>
 #include <utility>
 
 #include "drawing/box_grid.h"
@@ -45,38 +44,71 @@ Point tangent(const Element& e, bool atEnd) {
 // that two ends either side of a grid line still meet.
 class NodeIndex {
   public:
-    explicit NodeIndex(std::size_t expected) { heads_.reserve(expected); }
+    explicit NodeIndex(std::size_t expectedNodes) {
+        std::size_t capacity = 64;
+        while (capacity < 2 * expectedNodes)
+            capacity *= 2;
+        slots_.assign(capacity, Slot{});
+    }
 
     std::size_t find(Point p, std::vector<Point>& nodes) {
         const auto cx = static_cast<std::int64_t>(std::llround(p.x / kJoinTolerance));
         const auto cy = static_cast<std::int64_t>(std::llround(p.y / kJoinTolerance));
         for (std::int64_t dx = -1; dx <= 1; ++dx) {
             for (std::int64_t dy = -1; dy <= 1; ++dy) {
-                const auto it = heads_.find(key(cx + dx, cy + dy));
-                if (it == heads_.end())
-                    continue;
-                for (std::size_t n = it->second; n != kNone; n = next_[n]) {
+                for (std::size_t n = slot(cx + dx, cy + dy).head; n != kNone; n = next_[n]) {
                     if (areNear(nodes[n], p, kJoinTolerance))
                         return n;
                 }
             }
         }
+        if (2 * (used_ + 1) > slots_.size())
+            grow();
         nodes.push_back(p);
         const std::size_t n = nodes.size() - 1;
-        auto [it, added] = heads_.try_emplace(key(cx, cy), n);
-        next_.push_back(added ? kNone : it->second);  // the cell's nodes chained, newest first
-        it->second = n;
+        Slot& s = slot(cx, cy);
+        if (s.head == kNone) {
+            s.x = cx;
+            s.y = cy;
+            ++used_;
+        }
+        next_.push_back(s.head);  // the cell's nodes chained, newest first
+        s.head = n;
         return n;
     }
 
   private:
     static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
-    static std::uint64_t key(std::int64_t x, std::int64_t y) {
-        return (static_cast<std::uint64_t>(x) * 0x9E3779B97F4A7C15ULL) ^
-               static_cast<std::uint64_t>(y);
+    struct Slot {
+        std::int64_t x = 0, y = 0;
+        std::size_t head = kNone;  // the cell's newest node; kNone for an empty slot
+    };
+
+    // The cell's slot, or the empty one where it would go (open addressing, linear probing).
+    Slot& slot(std::int64_t x, std::int64_t y) {
+        const std::size_t mask = slots_.size() - 1;
+        std::size_t i =
+            static_cast<std::size_t>((static_cast<std::uint64_t>(x) * 0x9E3779B97F4A7C15ULL) ^
+                                     (static_cast<std::uint64_t>(y) * 0xC2B2AE3D27D4EB4FULL)) >>
+            7;
+        for (i &= mask;; i = (i + 1) & mask) {
+            Slot& s = slots_[i];
+            if (s.head == kNone || (s.x == x && s.y == y))
+                return s;
+        }
     }
-    std::unordered_map<std::uint64_t, std::size_t> heads_;  // a cell's newest node
-    std::vector<std::size_t> next_;                         // each node's next in its cell
+
+    void grow() {
+        std::vector<Slot> old(slots_.size() * 2, Slot{});
+        old.swap(slots_);
+        for (const Slot& s : old)
+            if (s.head != kNone)
+                slot(s.x, s.y) = s;
+    }
+
+    std::vector<Slot> slots_;
+    std::vector<std::size_t> next_;  // each node's next in its cell
+    std::size_t used_ = 0;
 };
 
 std::size_t root(std::vector<std::size_t>& parent, std::size_t i) {
@@ -90,7 +122,8 @@ std::size_t root(std::vector<std::size_t>& parent, std::size_t i) {
 void numberRuns(RuleNetwork& net) {
     std::vector<std::size_t> parent(net.elements.size());
     std::iota(parent.begin(), parent.end(), std::size_t{0});
-    for (const auto& at : net.incident) {
+    for (std::size_t node = 0; node < net.nodes.size(); ++node) {
+        const auto at = net.incident(node);
         for (std::size_t k = 1; k < at.size(); ++k)
             parent[root(parent, at[k].stroke)] = root(parent, at[0].stroke);
     }
@@ -142,21 +175,31 @@ RuleNetwork ruleNetwork(const Drawing& d, std::int16_t lineKind, std::size_t cou
         const Element& e = elements[i];
         if (e.lineKind != lineKind || !isStroke(e) || isSheetElement(e) || !d.isShown(e))
             continue;
-        const std::size_t stroke = net.elements.size();
         net.elements.push_back(i);
         const std::array<std::size_t, 2> nodes{index.find(strokeStart(e), net.nodes),
                                                index.find(strokeEnd(e), net.nodes)};
         net.ends.push_back(nodes);
-        net.incident.resize(net.nodes.size());
-        net.incident[nodes[0]].push_back({stroke, false});
-        net.incident[nodes[1]].push_back({stroke, true});
+    }
+    // Counted node by node, then laid out one node after the other.
+    net.firstEnd.assign(net.nodes.size() + 1, 0);
+    for (const auto& e : net.ends) {
+        ++net.firstEnd[e[0] + 1];
+        ++net.firstEnd[e[1] + 1];
+    }
+    for (std::size_t n = 1; n < net.firstEnd.size(); ++n)
+        net.firstEnd[n] += net.firstEnd[n - 1];
+    net.endsAtNodes.resize(net.firstEnd.back());
+    std::vector<std::size_t> next(net.firstEnd.begin(), net.firstEnd.end() - 1);
+    for (std::size_t stroke = 0; stroke < net.ends.size(); ++stroke) {
+        net.endsAtNodes[next[net.ends[stroke][0]]++] = {stroke, false};
+        net.endsAtNodes[next[net.ends[stroke][1]]++] = {stroke, true};
     }
     numberRuns(net);
     return net;
 }
 
 double turnAt(const Drawing& d, const RuleNetwork& net, std::size_t node) {
-    const auto& at = net.incident[node];
+    const auto at = net.incident(node);
     if (at.size() != 2)
         return 0;
     // Arriving along the first stroke, leaving along the second.
@@ -170,7 +213,8 @@ double turnAt(const Drawing& d, const RuleNetwork& net, std::size_t node) {
 
 std::vector<bool> closedRuns(const RuleNetwork& net) {
     std::vector<bool> closed(net.runCount, true);
-    for (const auto& at : net.incident) {
+    for (std::size_t node = 0; node < net.nodes.size(); ++node) {
+        const auto at = net.incident(node);
         if (!at.empty() && at.size() != 2)
             closed[net.run[at[0].stroke]] = false;
     }

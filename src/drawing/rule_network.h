@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "drawing/element.h"
@@ -28,8 +29,13 @@ struct RuleNetwork {
     std::vector<std::size_t> elements;             // each stroke's index in the drawing
     std::vector<std::array<std::size_t, 2>> ends;  // the nodes of each stroke's start and end
     std::vector<Point> nodes;
-    std::vector<std::vector<StrokeEnd>> incident;  // the stroke ends at each node
-    std::vector<std::size_t> run;                  // each stroke's run, numbered from 0
+    // The stroke ends at each node, node after node: node n's are [firstEnd[n], firstEnd[n+1]).
+    std::vector<std::size_t> firstEnd;
+    std::vector<StrokeEnd> endsAtNodes;
+    std::span<const StrokeEnd> incident(std::size_t node) const {
+        return {endsAtNodes.data() + firstEnd[node], firstEnd[node + 1] - firstEnd[node]};
+    }
+    std::vector<std::size_t> run;  // each stroke's run, numbered from 0
     std::size_t runCount = 0;
 };
 

@@ -48,9 +48,14 @@ RuleReport ruleReport(const Drawing& d, std::size_t count) {
 ImposedRuleReport imposedRuleReport(const Drawing& d, int poses) {
     const auto blank = static_cast<std::size_t>(d.blankElementCount());
     const RuleReport pose = ruleReport(d, blank);
-    // A drawing of one pose is its own sheet.
-    return {pose, blank >= d.elements().size() ? pose : ruleReport(d, d.elements().size()),
-            std::max(poses, 1)};
+    // A drawing of one pose (its measured contour after it, no copy) is its own sheet.
+    const bool copies = std::any_of(
+        d.elements().begin() + static_cast<std::ptrdiff_t>(std::min(blank, d.elements().size())),
+        d.elements().end(), [](const Element& e) {
+            return std::holds_alternative<LineShape>(e.shape) ||
+                   std::holds_alternative<ArcShape>(e.shape);
+        });
+    return {pose, copies ? ruleReport(d, d.elements().size()) : pose, std::max(poses, 1)};
 }
 
 }  // namespace brontaxe

@@ -395,8 +395,10 @@ class EntityDrawer {
         } else if (e.type == "TEXT" || e.type == "MTEXT") {
             text(e, e.type == "TEXT" ? ocs : m);
         } else if (e.type != "ATTRIB" && e.type != "ATTDEF" && e.type != "SEQEND" &&
-                   e.type != "VERTEX" && e.type != "ENDBLK" && !at.annotation) {
-            // A dimension's own points and arrowheads are no part of the die.
+                   e.type != "VERTEX" && e.type != "ENDBLK" && !at.annotation &&
+                   options_.table.layerKind(at.layer) != kind::Auxiliary) {
+            // A dimension's own points and arrowheads, and whatever lies on a layer of
+            // annotation (the filled arrowheads of our own files), are no part of the die.
             ++ignored_[std::string(e.type)];
         }
         return i;

@@ -360,9 +360,11 @@ std::vector<FaultCase> faultCases() {
          dxf("0 INSERT 8 0 2 B 10 0 20 0",
              "0 BLOCK 2 B 10 0 20 0 0 LINE 8 CUT 10 0 20 0 11 8 21 0 0 ENDBLK"),
          {.cut = 8}},
+        // Our own files draw the arrowheads as solids on the dimensions' layer.
         {"PointsAndSolidsOfADimensionAreNoUnreadEntities",
          true,
-         dxf("0 LINE 8 CUT 10 0 20 0 11 8 21 0 0 DIMENSION 8 COTATION 2 *D1",
+         dxf("0 LINE 8 CUT 10 0 20 0 11 8 21 0 0 SOLID 8 COTATION 10 0 20 0 11 1 21 0 12 0 22 1 "
+             "0 DIMENSION 8 COTATION 2 *D1",
              "0 BLOCK 2 *D1 10 0 20 0 0 POINT 8 DEFPOINTS 10 0 20 0 0 SOLID 8 0 10 0 20 0 11 1 21 "
              "0 12 0 22 1 0 LINE 8 0 10 0 20 3 11 8 21 3 0 ENDBLK"),
          {.cut = 8}},
