@@ -3,15 +3,18 @@
 # picture of the help window that opens, once SEARCHED was searched for in the manual (by
 # default docs/aide.png, at the first picture).
 #   scripts/help-screenshot.sh [OUT] [SEARCHED]
+# PROGRAM=/usr/bin/brontaxe takes the installed program instead of the build's (docs/aide.png
+# was taken so, the package installed: the window names the installed PDF).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-docs/aide.png}")
 searched=${2-refusée : la case}
-scripts/build-quietly.sh
+program=${PROGRAM:-build/bin/brontaxe}
+[ -n "${PROGRAM:-}" ] || scripts/build-quietly.sh
 
 . scripts/xvfb-session.sh
 BRONTAXE_CONFIG_DIR=$work/config BRONTAXE_DRIVE_C=$work/c BRONTAXE_STATE_DIR=$work/state \
-  BRONTAXE_DATA_DIR= BRONTAXE_FIRST_PAINT=$work/painted build/bin/brontaxe &
+  BRONTAXE_DATA_DIR= BRONTAXE_FIRST_PAINT=$work/painted "$program" &
 app=$!
 for _ in $(seq 1 600); do [ -s "$work/painted" ] && break; sleep 0.1; done
 main=$(xdotool search --sync --onlyvisible --name '^Brontaxe' | head -n1)
