@@ -182,14 +182,13 @@ int reopenedDieLine(ShotWindow& shot, const QString& out, const QStringList&) {
         line("CREASE", 380, 80, 380, 280);
         dxf << "0\nENDSEC\n0\nEOF\n";
     }
+    // A 0427 saved first: what was on show before the die-line is left behind.
     type(shot.window, "txtModel", QStringLiteral("0427"));
-    if (!shot.window.files().openFile(folder / "client.dxf"))
+    if (!shot.window.files().save() || !shot.window.files().openFile(folder / "client.dxf"))
         return 1;
     type(shot.window, "TxNbPoseX", QStringLiteral("2"));
-    if (!shot.window.files().saveTo(folder / "client.des"))
-        return 1;
-    type(shot.window, "txtModel", QStringLiteral("0201"));
-    if (!shot.window.files().openFile(folder / "client.des"))
+    // Saved beside the die-line as client.des, then opened again.
+    if (!shot.window.files().save() || !shot.window.files().openFile(folder / "client.des"))
         return 1;
     settle(1500);
     return grabScreen(out);
