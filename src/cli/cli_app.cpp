@@ -82,7 +82,8 @@ void checkOptionTexts(CLI::App& app) {
 
 void defineOptions(CLI::App& app, Options& o) {
     app.add_option("CODE", o.code,
-                   "Code FEFCO du modèle (0201, ...), ou découpe à ouvrir (.dxf, .cf2)");
+                   "Code FEFCO du modèle (0201, ...), découpe à ouvrir (.dxf, .cf2) ou "
+                   "conception à ouvrir (.des)");
     app.add_option("--longueur", o.length, "Longueur intérieure (mm)");
     app.add_option("--largeur", o.width, "Largeur intérieure (mm)");
     app.add_option("--hauteur", o.height, "Hauteur intérieure (mm)");
@@ -275,6 +276,73 @@ std::optional<std::string> modelOptionsWithDieLine(const Options& o) {
            given;
 }
 
+// The --garder names of the sections' sides, in their order.
+constexpr const char* kSideNames[] = {"gauche", "droite", "haute", "basse"};
+
+bool namesDesign(const std::string& argument) {
+    std::string ext = std::filesystem::path(argument).extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ext == ".des";
+}
+
+// A die-line is drawn as it was read: the sizes of a style have nothing to change in it.
+std::optional<std::string> refuseSizes(const Workbench& wb, const Options& o) {
+    if (wb.hasDieLine() && (o.length || o.width || o.height))
+        return "--longueur, --largeur et --hauteur ne s'appliquent pas à une découpe importée (" +
+               wb.window().codeText + ")";
+    return std::nullopt;
+}
+
+// A design saved by the window (or by -o x.des), opened as "Ouvrir..." opens it; the options
+// beside it then change it as they change a style. The section it was cut along is handed
+// back, to be applied again once the options are in.
+std::optional<std::string> openDesignArgument(Workbench& wb, const Options& o,
+                                              std::optional<SectionRequest>& section) {
+    const OpenedDesign opened = openDesign(wb, o.code);
+    if (!opened.result.ok)
+        return opened.result.message;
+    if (!opened.parametric)
+        return "\"" + o.code +
+               "\" ne garde que le dessin, sans sa conception : il ne peut être "
+               "que lu dans la fenêtre (Ouvrir...)";
+    section = wb.appliedSection();
+    if (auto e = refuseSizes(wb, o))
+        return e;
+    Model& m = wb.model();
+    if (o.length)
+        m.Longueur = static_cast<float>(*o.length);
+    if (o.width)
+        m.Largeur = static_cast<float>(*o.width);
+    if (o.height)
+        m.Hauteur = static_cast<float>(*o.height);
+    if (o.grade) {
+        if (auto e = checkGrade(wb.boardTables(), *o.grade))
+            return e;
+        m.NumQualite = static_cast<std::int16_t>(*o.grade);
+    }
+    if (auto e = applyGradeAssignment(wb, o.assignments))
+        return e;
+    // Another grade brings its own thickness and allowances; the design's stay otherwise.
+    if (o.grade || setsField(o.assignments, "NumQualite"))
+        wb.lookUpAllowances();
+    if (auto e = applyAssignments(m, o.assignments))
+        return e;
+    for (const auto& [field, value] :
+         {std::pair{"Longueur", m.Longueur}, std::pair{"Largeur", m.Largeur},
+          std::pair{"Hauteur", m.Hauteur}}) {
+        if (auto e = checkDimension(field, value); e && !wb.hasDieLine())
+            return e;
+    }
+    MainWindowState& w = wb.window();
+    w.lengthText = platform::numberText(m.Longueur);
+    w.widthText = platform::numberText(m.Largeur);
+    w.heightText = platform::numberText(m.Hauteur);
+    if (setsField(o.assignments, "ListeFoulages"))
+        w.creaseList = m.ListeFoulages;
+    return std::nullopt;
+}
+
 std::optional<std::string> checkLength(const char* caption, const std::optional<double>& v) {
     if (!v || (std::isfinite(*v) && *v >= 0 && *v <= kMaxSheetLength))
         return std::nullopt;
@@ -342,7 +410,8 @@ void printDataWarnings(const std::vector<std::string>& warnings, std::size_t fro
 // The options go through the rules of the window's boxes, in the order a user fills them:
 // gaps and margins, then the sheet or the counts, which choose the mode.
 void applyImposition(Model& m, ImpositionSettings& s, const ImpositionOptions& i) {
-    s.ChkCentre = i.centre;
+    if (i.centre)
+        s.ChkCentre = true;
     if (i.gapX)
         enterPoseGap(m, Axis::X, *i.gapX);
     if (i.gapY)
@@ -442,10 +511,17 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     const std::vector<std::string> startUpWarnings = wb.dataWarnings();
     printDataWarnings(startUpWarnings, 0, err);
     std::size_t dieLineWarnings = 0;
-    std::optional<std::string> problem =
-        !namesDieLine(o.code) ? applyOptions(wb, o) : modelOptionsWithDieLine(o);
-    if (!problem && namesDieLine(o.code))
-        problem = openDieLineArgument(wb, o.code, dieLine, err, dieLineWarnings);
+    std::optional<std::string> problem;
+    std::optional<SectionRequest> designSection;
+    if (namesDieLine(o.code)) {
+        problem = modelOptionsWithDieLine(o);
+        if (!problem)
+            problem = openDieLineArgument(wb, o.code, dieLine, err, dieLineWarnings);
+    } else if (namesDesign(o.code)) {
+        problem = openDesignArgument(wb, o, designSection);
+    } else {
+        problem = applyOptions(wb, o);
+    }
     if (!problem)
         problem = applyPieceOptions(wb.model(), pieces);
     if (!problem)
@@ -467,6 +543,11 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         nesting.rollWidth = o.imposition.formatX;
     capPoseCounts(o.imposition, err);
     applyImposition(wb.model(), wb.imposition(), o.imposition);
+    // A design cut along a section is cut again, unless --section asks for another.
+    if (designSection && !pieces.section) {
+        pieces.section = designSection->position;
+        pieces.keep = kSideNames[static_cast<std::size_t>(designSection->keep)];
+    }
     const RegenerationReport report = regenerate(wb, pieces);
     if (!report.drawn) {
         err << "Erreur : " << report.message << "\n";
@@ -508,7 +589,8 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         const std::string name = std::filesystem::path(o.output).filename().string();
         const io::WriteProgress progress =
             errIsTerminal ? terminalProgress(err, name, progressShown) : io::WriteProgress{};
-        const io::FileResult saved = saveDesign(wb, o.output, false, progress);
+        // A .des keeps the design with its drawing, to be opened again as a design.
+        const io::FileResult saved = saveDesign(wb, o.output, true, progress);
         if (progressShown)
             err << (saved.ok ? "\rÉcriture de " + name + " : 100 %\n" : std::string("\n"));
         if (!saved.ok) {

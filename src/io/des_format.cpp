@@ -74,6 +74,20 @@ json shapeJson(const Shape& shape) {
         shape);
 }
 
+json elementJson(const Element& e) {
+    json item = shapeJson(e.shape);
+    item["kind"] = e.lineKind;
+    item["variant"] = e.lineVariant;
+    item["piece"] = e.piece;
+    if (e.flag != 0)
+        item["flag"] = e.flag;
+    for (const Bridge& b : e.bridges)
+        item["bridges"].push_back({b.at, b.width});
+    if (e.bridgeless)
+        item["bridgeless"] = true;
+    return item;
+}
+
 // A refusal of the file, with the place it was found.
 struct DesError {
     std::string what;
@@ -259,7 +273,20 @@ std::optional<DesignRecord> readDesign(const json& doc) {
     const json& design = doc.at("design");
     if (!design.is_object())
         throw DesError{"bloc \"design\" incorrect"};
-    return DesignRecord{readValues(design, "model"), readValues(design, "window")};
+    DesignRecord out{readValues(design, "model"), readValues(design, "window"), std::nullopt};
+    if (design.contains("dieLine")) {
+        const json& rules = arrayMember(design, "dieLine");
+        out.dieLine.emplace();
+        out.dieLine->reserve(rules.size());
+        for (std::size_t i = 0; i < rules.size(); ++i) {
+            try {
+                out.dieLine->push_back(readElement(rules[i]));
+            } catch (const DesError& e) {
+                throw DesError{"découpe, trait " + std::to_string(i + 1) + " : " + e.what};
+            }
+        }
+    }
+    return out;
 }
 
 void checkHeader(const json& doc) {
@@ -316,8 +343,13 @@ std::string desText(const Drawing& d, const DesignRecord* design, const WritePro
                       ",\"version\":" + std::to_string(kDesVersion) +
                       ",\n\"sheet\":" + compact(sheet) + ",\n";
     if (design) {
-        const json block{{"model", valuesJson(design->model)},
-                         {"window", valuesJson(design->window)}};
+        json block{{"model", valuesJson(design->model)}, {"window", valuesJson(design->window)}};
+        if (design->dieLine) {
+            json rules = json::array();
+            for (const Element& e : *design->dieLine)
+                rules.push_back(elementJson(e));
+            block["dieLine"] = std::move(rules);
+        }
         out += "\"design\":" + compact(block) + ",\n";
     }
     // Room for every element at once: growing by doubling would hold two copies of a text of
@@ -330,17 +362,7 @@ std::string desText(const Drawing& d, const DesignRecord* design, const WritePro
     for (const Element& e : d.elements()) {
         if (!progress.at(done++, d.ElementCount()))
             return {};
-        json item = shapeJson(e.shape);
-        item["kind"] = e.lineKind;
-        item["variant"] = e.lineVariant;
-        item["piece"] = e.piece;
-        if (e.flag != 0)
-            item["flag"] = e.flag;
-        for (const Bridge& b : e.bridges)
-            item["bridges"].push_back({b.at, b.width});
-        if (e.bridgeless)
-            item["bridgeless"] = true;
-        out += separator + compact(item);
+        out += separator + compact(elementJson(e));
         separator = ",\n";
     }
     out += "\n]}\n";
@@ -367,14 +389,17 @@ FileResult readDesText(std::string_view text, Drawing& d, std::optional<DesignRe
 
 FileResult saveDesWithDesign(const Drawing& d, const DesignRecord& design,
                              const std::filesystem::path& path, const WriteProgress& progress) {
-    if (auto problem = savePathProblem(path))
-        return FileResult::failure(*problem);
-    const std::string text = desText(d, &design, progress);
-    if (progress.stopped())
-        return FileResult::failure(stoppedText());
-    if (!platform::replaceFileAtomically(path, text))
-        return FileResult::failure(cannotWriteMessage(path));
-    return FileResult::success();
+    // Through a temporary file beside it, as every drawing: the file replaced keeps its
+    // permissions, and a failed write leaves it as it was.
+    return saveThrough(
+        path,
+        [&](const std::filesystem::path& temp) {
+            const std::string text = desText(d, &design, progress);
+            if (progress.stopped())
+                return FileResult::failure(stoppedText());
+            return writeTextFile(temp, text);
+        },
+        progress);
 }
 
 FileResult writeDes(const Drawing& d, const std::filesystem::path& path,

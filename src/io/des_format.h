@@ -14,7 +14,8 @@
 
 namespace brontaxe::io {
 
-inline constexpr int kDesVersion = 1;
+// 2: the design block also keeps an opened die-line's rules and the section applied.
+inline constexpr int kDesVersion = 2;
 
 // The parametric design a drawing was generated from, kept beside its elements so that the
 // program can open the file again as a design and not only as lines. Values are the texts of
@@ -23,6 +24,8 @@ struct DesignRecord {
     using Values = std::vector<std::pair<std::string, std::string>>;
     Values model;
     Values window;
+    // The rules of a die-line made elsewhere, as read, drawn in place of a style.
+    std::optional<std::vector<Element>> dieLine{};
     bool operator==(const DesignRecord&) const = default;
 };
 

@@ -12,6 +12,7 @@
 #include "model/model_fields.h"
 #include "platform/number_text.h"
 #include "platform/profile_file.h"
+#include "platform/user_number.h"
 #include "techsheet/sheet_template.h"
 #include "workbench/catalogue.h"
 #include "workbench/pieces.h"
@@ -56,6 +57,26 @@ constexpr std::string_view kAvecImpos = "AvecImpos";
 // The optimiser's pattern, present only once the user took it.
 constexpr std::string_view kImposOptimisee = "ImposOptimisee";
 constexpr std::string_view kChkCentre = "ChkCentre";
+// The section applied: the side kept (0 left, 1 right, 2 top, 3 bottom) and the position.
+constexpr std::string_view kSection = "Section";
+
+std::string sectionText(const SectionRequest& s) {
+    return std::to_string(static_cast<int>(s.keep)) + " " + platform::numberText(s.position, 17);
+}
+
+std::optional<SectionRequest> readSection(const std::string& text) {
+    const auto blank = text.find(' ');
+    if (blank == std::string::npos)
+        return std::nullopt;
+    const std::string side = text.substr(0, blank);
+    const std::string at = text.substr(blank + 1);
+    if (side.size() != 1 || side[0] < '0' || side[0] > '3')
+        return std::nullopt;
+    const auto position = platform::readUserNumber(at);
+    if (!position || !std::isfinite(*position) || *position <= 0)
+        return std::nullopt;
+    return SectionRequest{static_cast<SectionSide>(side[0] - '0'), *position};
+}
 
 std::optional<int> wholeNumber(const std::string& text, int first, int last) {
     const double v = platform::leadingNumber(text);
@@ -120,7 +141,31 @@ io::DesignRecord designRecord(const Workbench& wb) {
     };
     if (const auto& nesting = wb.nesting())
         r.window.emplace_back(std::string(kImposOptimisee), patternText(*nesting));
+    if (const auto& section = wb.appliedSection())
+        r.window.emplace_back(std::string(kSection), sectionText(*section));
+    r.dieLine = wb.dieLine();
     return r;
+}
+
+std::optional<SectionRequest> recordedSection(const io::DesignRecord& design) {
+    for (const auto& [name, value] : design.window) {
+        if (name == kSection)
+            return readSection(value);
+    }
+    return std::nullopt;
+}
+
+RestoredDesign drawRestored(Workbench& wb, const io::DesignRecord& design) {
+    RestoredDesign out;
+    const auto section = recordedSection(design);
+    if (!section) {
+        out.report = wb.regenerate();
+        return out;
+    }
+    SectionOutcome cut = wb.applySection(section->keep, section->position);
+    out.report = std::move(cut.report);
+    out.refusal = std::move(cut.refusal);
+    return out;
 }
 
 std::optional<std::string> restoreDesign(Workbench& wb, const io::DesignRecord& design) {
@@ -161,12 +206,23 @@ std::optional<std::string> restoreDesign(Workbench& wb, const io::DesignRecord& 
             nesting = readPattern(value);
             if (!nesting)
                 return refusal("imposition optimisée incorrecte : \"" + value + "\"");
+        } else if (name == kSection) {
+            if (!readSection(value))
+                return refusal("section incorrecte : \"" + value + "\"");
         } else {
             return refusal("entrée inconnue : " + name);
         }
     }
     if (window.codeText.empty())
         return refusal("code du modèle manquant");
+    // The lists show the family of the code, whatever the file says (the command line writes
+    // a design without lists).
+    if (!design.dieLine) {
+        if (auto place = findCodeInCatalogue(window.codeText)) {
+            window.familyNumber = place->family;
+            window.codeNumber = place->module;
+        }
+    }
     // Pieces the style is not made in would draw an open outline: refused as the window and
     // the command line refuse them.
     model.NumModele = styleNumber(window.codeText, model);
@@ -182,6 +238,11 @@ std::optional<std::string> restoreDesign(Workbench& wb, const io::DesignRecord& 
     wb.window() = std::move(window);
     wb.imposition() = imposition;
     wb.nesting() = nesting;
+    wb.forgetNestedBlank();
+    if (design.dieLine)
+        wb.restoreDieLine(*design.dieLine);
+    else
+        wb.dropDieLine();
     const std::string creases = wb.window().creaseList;
     wb.transferDimensions(false);
     wb.window().creaseList = creases;
@@ -191,8 +252,7 @@ std::optional<std::string> restoreDesign(Workbench& wb, const io::DesignRecord& 
 io::FileResult saveDesign(const Workbench& wb, const fs::path& path, bool withDesign,
                           const io::WriteProgress& progress) {
     const io::FileFormat* format = io::formatForPath(path);
-    // A die-line read from elsewhere has no design to keep: its .des holds the drawing.
-    if (withDesign && !wb.hasDieLine() && format && format->extension == "des")
+    if (withDesign && format && format->extension == "des")
         return io::saveDesWithDesign(wb.drawing(), designRecord(wb), path, progress);
     if (io::isFoldFormat(path))
         return io::saveFoldedDesign(wb.drawing(), wb.model().CodeModele, wb.model(), path);
@@ -225,9 +285,11 @@ OpenedDesign openDesign(Workbench& wb, const fs::path& path) {
             return out;
         }
         out.parametric = true;
-        wb.dropDieLine();  // the design opened takes the place of a die-line on show
         adoptTechnicalSheet(wb.drawing(), opened);  // the file's sheet, not the one on show
-        out.report = wb.regenerate();
+        RestoredDesign drawn = drawRestored(wb, *design);
+        out.report = std::move(drawn.report);
+        if (drawn.refusal)
+            out.report.notices.push_back(*drawn.refusal);
         return out;
     }
     // Read again into the control itself, which keeps its loaded symbol libraries.

@@ -21,6 +21,17 @@ io::DesignRecord designRecord(const Workbench& wb);
 // refusal, or nullopt when the design was taken; the caller regenerates afterwards.
 std::optional<std::string> restoreDesign(Workbench& wb, const io::DesignRecord& design);
 
+// The section a design was cut along, when its record keeps one.
+std::optional<SectionRequest> recordedSection(const io::DesignRecord& design);
+
+// A design put into the workbench and drawn, cut along its section when it has one.
+struct RestoredDesign {
+    RegenerationReport report;
+    std::optional<std::string> refusal;  // why it could not be taken or cut (French)
+};
+// Draws the design restoreDesign put in: the regeneration, or the section it was cut along.
+RestoredDesign drawRestored(Workbench& wb, const io::DesignRecord& design);
+
 // Writes the drawing to `path` in the format of its extension; a .des also holds the design
 // unless `withDesign` is false (a drawing that was opened without one). A write the user
 // stops through `progress` leaves no file and any old one as it was.

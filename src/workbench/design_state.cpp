@@ -41,7 +41,8 @@ DesignState captureDesign(const Workbench& wb) {
     s.record = designRecord(wb);
     s.allowanceRecordCode = wb.model().allowanceRecordCode;
     s.sheet = sheetState(wb.drawing());
-    s.section = wb.appliedSection();
+    s.grades = wb.boardTables().grades();
+    s.allowances = wb.boardTables().allowances();
     return s;
 }
 
@@ -52,14 +53,23 @@ RestoredDesign restoreDesignState(Workbench& wb, const DesignState& state) {
         return out;
     }
     wb.model().allowanceRecordCode = state.allowanceRecordCode;
-    putSheet(wb.drawing(), state.sheet);
-    if (state.section) {
-        SectionOutcome cut = wb.applySection(state.section->keep, state.section->position);
-        out.report = std::move(cut.report);
-        out.refusal = std::move(cut.refusal);
-    } else {
-        out.report = wb.regenerate();
+    // Tables edited in the step are written back as they were, both files or neither.
+    std::optional<std::string> tables;
+    BoardTables& t = wb.boardTables();
+    if (t.grades() != state.grades || t.allowances() != state.allowances) {
+        const GradeTable grades = t.grades();
+        const AllowanceTable allowances = t.allowances();
+        t.restoreTables(state.grades, state.allowances);
+        tables = t.saveTables();
+        if (tables)
+            t.restoreTables(grades, allowances);
+        else
+            tables = wb.followSavedTables();
     }
+    putSheet(wb.drawing(), state.sheet);
+    out = drawRestored(wb, state.record);
+    if (tables)
+        out.refusal = "Tables non réécrites : " + *tables;
     return out;
 }
 

@@ -7,7 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "board/allowance_table.h"
+#include "board/grade_table.h"
 #include "io/des_format.h"
+#include "workbench/design_file.h"
 #include "workbench/workbench.h"
 
 namespace brontaxe {
@@ -31,18 +34,16 @@ struct DesignState {
     // draw with the table's values only then.
     std::int16_t allowanceRecordCode = 0;
     SheetState sheet;
-    std::optional<SectionRequest> section;
+    // The tables the allowances in force were typed into: a step back writes them back too.
+    GradeTable grades;
+    AllowanceTable allowances;
     bool operator==(const DesignState&) const = default;
 };
 
 DesignState captureDesign(const Workbench& wb);
 
-// Puts `state` into the workbench and draws it. Nullopt when the state could not be taken
-// (the reason in French), the workbench then left as it was.
-struct RestoredDesign {
-    RegenerationReport report;
-    std::optional<std::string> refusal;
-};
+// Puts `state` into the workbench and draws it; the refusal says why the state could not be
+// taken (the workbench then left as it was) or its tables not written back.
 RestoredDesign restoreDesignState(Workbench& wb, const DesignState& state);
 
 }  // namespace brontaxe

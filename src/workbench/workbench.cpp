@@ -21,7 +21,14 @@ void Workbench::startUp() {
     model_ = Model{};
     imposition_ = ImpositionSettings{};
     nesting_.reset();
+    nestedBlank_.reset();
     window_ = MainWindowState{};
+    // A new design ("Nouveau") starts as bare as the program does.
+    dieLine_.reset();
+    pendingSection_.reset();
+    appliedSection_.reset();
+    drawing_.ClearDrawing();
+    drawing_.setTechnicalSheet({}, {});
     model_.BloqueModif = true;
     setStartupValues(model_);
     model_.CodeModele = "0201";

@@ -192,11 +192,17 @@ class Workbench {
     void adoptDieLine(const Drawing& blank, const std::string& name);
     bool hasDieLine() const { return dieLine_.has_value(); }
     void dropDieLine() { dieLine_.reset(); }
+    // The die-line's rules as read (what a design file keeps), and the same put back.
+    const std::optional<std::vector<Element>>& dieLine() const { return dieLine_; }
+    void restoreDieLine(std::vector<Element> rules) { dieLine_ = std::move(rules); }
 
     // Imposition (frames "Poses" and "Format Carton").
     ImpositionSettings& imposition() { return imposition_; }
     // The optimiser's pattern once the user took it ("Optimiser l'imposition"); else the grid.
     std::optional<NestPattern>& nesting() { return nesting_; }
+    // The pattern's blank is taken again at the next regeneration (a design put back or
+    // opened): the pattern holds for the blank that design draws.
+    void forgetNestedBlank() { nestedBlank_.reset(); }
     const std::optional<NestPattern>& nesting() const { return nesting_; }
     // What the optimiser's pattern laid at the last regeneration; none on the grid.
     const Arrangement* nestedArrangement() const { return nestedArrangement_.get(); }
@@ -250,6 +256,8 @@ class Workbench {
     ImpositionSettings imposition_;
     std::optional<NestPattern> nesting_;
     std::shared_ptr<const Arrangement> nestedArrangement_;
+    // The blank the optimiser's pattern was taken for: another blank goes back to the grid.
+    std::optional<std::string> nestedBlank_;
     MainWindowState window_;
     std::string drawingFileName_;
     std::optional<SectionRequest> pendingSection_;

@@ -182,7 +182,18 @@ void Workbench::measureSize() {
 // The sheet figures always follow the blank; the copies are drawn around a drawn blank.
 void Workbench::impose(RegenerationReport& report) {
     nestedArrangement_.reset();
+    // The pattern was made for one blank: its code and its overall size.
+    const std::string blank = model_.CodeModele + " " + platform::numberText(model_.HorsToutX) +
+                              " x " + platform::numberText(model_.HorsToutY);
+    if (nesting_ && report.drawn && nestedBlank_ && *nestedBlank_ != blank) {
+        nesting_.reset();
+        report.notices.emplace_back(
+            "Imposition optimisée abandonnée : la découpe a changé, les poses suivent la grille "
+            "(« Optimiser l'imposition » pour en chercher une autre)");
+    }
+    nestedBlank_.reset();
     if (nesting_ && report.drawn) {
+        nestedBlank_ = blank;
         Arrangement laid;
         ImpositionNotices notices = imposeNested(model_, drawing_, imposition_, *nesting_, &laid);
         if (!laid.poses.empty())

@@ -7,6 +7,8 @@
 //   architecture             the "Architecture" chooser on a 0201 over a 0711
 //   edition                  the "Édition" menu open after a change
 //   recuperation             the question at start after a design was left unsaved
+//   remplacer                "Sauver" over a file this run has not written: the question
+//   decoupe                  a die-line imposed 2 x 1, saved as .des and opened again
 //   palette [saisie]         the pallet assistant for erected cases, worked out (or its inputs)
 //   apercu [reelle]          the print preview (of the true-scale pages)
 //   rcv                      "Calcul RCV" after "Calculer"
@@ -30,6 +32,8 @@
 #include <QSlider>
 #include <QTest>
 #include <QToolButton>
+#include <filesystem>
+#include <fstream>
 
 #include "app/commands/file_commands.h"
 #include "app/commands/recovery_file.h"
@@ -146,6 +150,53 @@ int recovery(ShotWindow& shot, const QString& out, const QStringList&) {
     const int status = shootModal(out, [&] { shot.window.offerRecovery(); });
     shot.window.recovery().remove();
     return status;
+}
+
+int replaceQuestion(ShotWindow& shot, const QString& out, const QStringList&) {
+    const std::filesystem::path file = shot.window.files().savePath();
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file) << "saved before the restart";
+    // Closed without an answer: nothing is written.
+    return shootModal(out, [&] { shot.window.files().save(); });
+}
+
+int reopenedDieLine(ShotWindow& shot, const QString& out, const QStringList&) {
+    const std::filesystem::path folder = shot.window.files().drawingsFolder();
+    std::filesystem::create_directories(folder);
+    {
+        // A tray of a customer: its outline cut, its four sides creased.
+        std::ofstream dxf(folder / "client.dxf");
+        dxf << "0\nSECTION\n2\nHEADER\n9\n$INSUNITS\n70\n4\n0\nENDSEC\n0\nSECTION\n2\n"
+               "ENTITIES\n";
+        const auto line = [&dxf](const char* layer, int x1, int y1, int x2, int y2) {
+            dxf << "0\nLINE\n8\n"
+                << layer << "\n10\n"
+                << x1 << "\n20\n"
+                << y1 << "\n11\n"
+                << x2 << "\n21\n"
+                << y2 << "\n";
+        };
+        const int outline[][2] = {{80, 0},    {380, 0},   {380, 80}, {460, 80}, {460, 280},
+                                  {380, 280}, {380, 360}, {80, 360}, {80, 280}, {0, 280},
+                                  {0, 80},    {80, 80},   {80, 0}};
+        for (std::size_t i = 0; i + 1 < std::size(outline); ++i)
+            line("CUT", outline[i][0], outline[i][1], outline[i + 1][0], outline[i + 1][1]);
+        line("CREASE", 80, 80, 380, 80);
+        line("CREASE", 80, 280, 380, 280);
+        line("CREASE", 80, 80, 80, 280);
+        line("CREASE", 380, 80, 380, 280);
+        dxf << "0\nENDSEC\n0\nEOF\n";
+    }
+    // A 0427 saved first: what was on show before the die-line is left behind.
+    type(shot.window, "txtModel", QStringLiteral("0427"));
+    if (!shot.window.files().save() || !shot.window.files().openFile(folder / "client.dxf"))
+        return 1;
+    type(shot.window, "TxNbPoseX", QStringLiteral("2"));
+    // Saved beside the die-line as client.des, then opened again.
+    if (!shot.window.files().save() || !shot.window.files().openFile(folder / "client.des"))
+        return 1;
+    settle(1500);
+    return grabScreen(out);
 }
 
 int palletAssistant(ShotWindow& shot, const QString& out, const QStringList& args) {
@@ -282,6 +333,10 @@ int shoot(ShotWindow& shot, const QString& what, const QString& out, const QStri
         return editionMenu(shot, out, args);
     if (what == "recuperation")
         return recovery(shot, out, args);
+    if (what == "remplacer")
+        return replaceQuestion(shot, out, args);
+    if (what == "decoupe")
+        return reopenedDieLine(shot, out, args);
     if (what == "palette")
         return palletAssistant(shot, out, args);
     if (what == "apercu")

@@ -269,3 +269,40 @@ TEST(Preferences, AnAllowanceFolderIsStoredEvenWithoutTablesAndAMissingOneIsRefu
 
 }  // namespace
 }  // namespace brontaxe
+
+namespace brontaxe {
+namespace {
+
+// Designs saved by the program before the file kept die-lines and sections (version 1) open to
+// the figures they were saved with.
+TEST(DesignFile, FilesOfTheFirstVersionReopenToTheirSavedFigures) {
+    const fs::path folder = fs::path(BRONTAXE_GOLDEN_DIR).parent_path() / "io" / "des-v1";
+    const struct {
+        const char* file;
+        float x, y, cut, crease, surface;
+        int poses;
+        bool optimised;
+    } cases[] = {
+        {"style-0216.des", 1704.5f, 551.5f, 13015.2754f, 8348.0f, 819772.5f, 2, false},
+        {"haut-bas-0201-0711.des", 1447.0f, 570.5f, 5624.7798f, 4217.0923f, 770147.0f, 1, false},
+        {"optimisee-0427.des", 1242.0f, 1215.0f, 13272.9229f, 10454.0f, 951726.6875f, 2, true},
+    };
+    for (const auto& c : cases) {
+        test::TempDir dir;
+        Program p(dir.path());
+        const OpenedDesign opened = openDesign(p.wb, folder / c.file);
+        ASSERT_TRUE(opened.result.ok) << c.file << opened.result.message;
+        EXPECT_TRUE(opened.parametric) << c.file;
+        const Model& m = p.wb.model();
+        EXPECT_FLOAT_EQ(m.HorsToutX, c.x) << c.file;
+        EXPECT_FLOAT_EQ(m.HorsToutY, c.y) << c.file;
+        EXPECT_NEAR(m.LgCoupant, c.cut, 0.01) << c.file;
+        EXPECT_NEAR(m.LgRainant, c.crease, 0.01) << c.file;
+        EXPECT_NEAR(m.SurfDecoupee, c.surface, 1) << c.file;
+        EXPECT_EQ(m.NbPoses, c.poses) << c.file;
+        EXPECT_EQ(p.wb.nesting().has_value(), c.optimised) << c.file;
+    }
+}
+
+}  // namespace
+}  // namespace brontaxe

@@ -208,12 +208,13 @@ TEST(DieLine, SavedAsDesItReopensAndTheUsersNamesAreRemembered) {
     const Figures opened = openedFigures(wb, dir / "plan.cf2", options);
     EXPECT_NEAR(opened.surface, 5000, 1e-6);
     ASSERT_TRUE(saveDesign(wb, dir / "plan.des").ok);
-    // Opened over the die-line it came from: the file's drawing takes its place.
+    // Opened again: the die-line comes back as the design, measured as it was.
     const OpenedDesign reopened = openDesign(wb, dir / "plan.des");
     ASSERT_TRUE(reopened.result.ok) << reopened.result.message;
-    EXPECT_FALSE(reopened.parametric);
-    EXPECT_FALSE(wb.hasDieLine());
+    EXPECT_TRUE(reopened.parametric);
+    EXPECT_TRUE(wb.hasDieLine());
     EXPECT_NEAR(wb.model().LgCoupant, 300, 1e-3);
+    EXPECT_NEAR(wb.model().SurfDecoupee, 5000, 1e-6);
     // With its bridges, counted in the figures of a window that had none.
     Workbench fresh{settings};
     fresh.startUp();

@@ -75,6 +75,13 @@ bool askOverwrite(QWidget* parent, const fs::path& path) {
     return box.clickedButton() == yes;
 }
 
+// The same file whatever the way it is named.
+fs::path sameFile(const fs::path& path) {
+    std::error_code ec;
+    fs::path canonical = fs::weakly_canonical(path, ec);
+    return ec ? fs::absolute(path, ec) : canonical;
+}
+
 }  // namespace
 
 FileCommands::FileCommands(MainWindow& window, Workbench& wb)
@@ -150,7 +157,38 @@ bool FileCommands::saveTo(const fs::path& path) {
     return true;
 }
 
+bool FileCommands::isOwnFile(const fs::path& path) const {
+    return ownFiles_.contains(sameFile(path));
+}
+
+void FileCommands::ownFile(const fs::path& path) {
+    ownFiles_.insert(sameFile(path));
+}
+
+bool FileCommands::mayReplace(const fs::path& path) {
+    std::error_code ec;
+    if (!fs::exists(path, ec) || isOwnFile(path))
+        return true;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Enregistrer Dessin Korvane"),
+                    QStringLiteral("Remplacer le fichier %1 ?").arg(qs(path.string())),
+                    QMessageBox::NoButton, &window_);
+    box.setObjectName("replaceQuestion");
+    box.setInformativeText(
+        QStringLiteral("Ce fichier existe déjà, et Brontaxe ne l'a ni ouvert ni enregistré depuis "
+                       "son lancement : le dessin en cours le remplacerait."));
+    QPushButton* yes = box.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    if (box.clickedButton() == yes)
+        return true;
+    window_.say(QStringLiteral("Dessin non enregistré : %1 existe déjà").arg(qs(path.string())));
+    return false;
+}
+
 void FileCommands::savedAs(const fs::path& path) {
+    ownFile(path);
     lastFolder_ = path.parent_path();
     saved_ = designRecord(wb_);
     savedSheet_ = wb_.drawing().sheetFields();
@@ -165,7 +203,7 @@ bool FileCommands::save() {
     std::error_code ec;
     if (path.parent_path() == drawingsFolder())
         fs::create_directories(path.parent_path(), ec);  // the default folder of a fresh install
-    if (!saveTo(path))
+    if (!mayReplace(path) || !saveTo(path))
         return false;
     savedAs(path);
     sayWritten(path);
@@ -294,6 +332,20 @@ bool FileCommands::openDieLine(const fs::path& path) {
     savedSheet_ = wb_.drawing().sheetFields();
     designShown();
     return true;
+}
+
+bool FileCommands::newDesign() {
+    if (!maybeSave())
+        return false;
+    window_.startNewDesign();
+    return true;
+}
+
+void FileCommands::restarted() {
+    fixedAt_.reset();
+    saved_ = designRecord(wb_);
+    savedSheet_ = wb_.drawing().sheetFields();
+    designShown();
 }
 
 bool FileCommands::maybeSave() {

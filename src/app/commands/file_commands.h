@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <set>
 
 #include "app/commands/print_job.h"
 #include "app/commands/recent_files.h"
@@ -31,8 +32,15 @@ class FileCommands : public QObject {
     FileCommands(MainWindow& window, Workbench& wb);
     ~FileCommands() override;
 
-    // "Sauver": to `fileName`; a bare name goes into the drawings folder ("c:\korvane").
+    // "Sauver": to `fileName`; a bare name goes into the drawings folder ("c:\korvane"). A file
+    // there that this run neither opened nor saved is replaced only once the user says so.
     bool save();
+    // "Nouveau": after the question about unsaved changes, a design as the program starts on.
+    bool newDesign();
+    // The design on show is the one of a fresh start: nothing to save, no file of its own yet.
+    void restarted();
+    // Whether the program opened or saved `path` since it started.
+    bool isOwnFile(const std::filesystem::path& path) const;
     // "Sauver sous": the save dialog; the chosen file becomes `fileName`.
     bool saveAs();
     // "Exporter": any format by its extension; `fileName` stays.
@@ -79,6 +87,9 @@ class FileCommands : public QObject {
 
   private:
     bool openDieLine(const std::filesystem::path& path);
+    // "Remplacer le fichier ... ?" before "Sauver" writes over a file that is not the design's.
+    bool mayReplace(const std::filesystem::path& path);
+    void ownFile(const std::filesystem::path& path);
     // Paints the print, or its preview, with its progress shown over the preview.
     void paintPrint(QPrintPreviewDialog& preview, QPrinter& printer);
     bool openChecked(const std::filesystem::path& path);
@@ -100,7 +111,8 @@ class FileCommands : public QObject {
     // regeneration the drawing on show is that file's, not the model's.
     std::optional<int> fixedAt_;
     QString baseTitle_;
-    std::filesystem::path lastFolder_;  // of the drawing opened or saved last
+    std::filesystem::path lastFolder_;          // of the drawing opened or saved last
+    std::set<std::filesystem::path> ownFiles_;  // opened or saved since the program started
 };
 
 }  // namespace brontaxe::app

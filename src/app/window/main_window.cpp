@@ -216,18 +216,28 @@ void MainWindow::loadAtStartUp(std::optional<std::string> commandLine) {
     lengthBox_->setText(qs(wb_.window().lengthText));
     widthBox_->setText(qs(wb_.window().widthText));
     heightBox_->setText(qs(wb_.window().heightText));
-    if (auto name = fileNameFromCommandLine(commandLine))
-        fileName_ = *name;
+    const std::optional<std::string> commandLineName = fileNameFromCommandLine(commandLine);
+    if (commandLineName)
+        fileName_ = *commandLineName;
     viewsSwapped_ = false;
     inputsBlocked_ = false;
     initialWidth_ = width();
     initialHeight_ = height();
-    regenerate([this] {
+    regenerate([this, &commandLineName] {
         RegenerationReport report = wb_.regenerate();
         // Settings set aside and tables that could not be read are said once, at start-up;
         // the figures frame keeps counting them.
         const auto problems = wb_.startUpWarnings();
         report.notices.insert(report.notices.begin(), problems.begin(), problems.end());
+        // The file named is not opened: saying so before the first "Sauver" asks to replace it.
+        std::error_code ec;
+        if (commandLineName && !commandLineName->empty() &&
+            std::filesystem::exists(files_->savePath(), ec))
+            report.notices.insert(
+                report.notices.begin(),
+                "Le fichier " + files_->savePath().string() +
+                    " existe déjà : il n'est pas ouvert (« Ouvrir... » l'ouvre), et « Sauver » "
+                    "demandera avant de le remplacer");
         return report;
     });
     history_->reset();
@@ -281,10 +291,12 @@ void MainWindow::regenerate(const std::function<RegenerationReport()>& handler) 
 
 void MainWindow::pushInputs() {
     MainWindowState& w = wb_.window();
+    w.codeText = codeBox_->text().toStdString();
+    if (dieLineShown_)
+        return;  // the greyed boxes stand for no value: the style's stay as they were
     w.lengthText = lengthBox_->text().toStdString();
     w.widthText = widthBox_->text().toStdString();
     w.heightText = heightBox_->text().toStdString();
-    w.codeText = codeBox_->text().toStdString();
     w.creaseList = creaseListBox_->text().toStdString();
 }
 
@@ -299,13 +311,15 @@ void MainWindow::showResult(const RegenerationReport& report) {
     }
     fillCodes();
     showLayout();
+    showDesignKind();
     showFigures();
     showPreview();
     showOrientationImages();
     pieces_->show();
     dimensioningAction_->setChecked(w.dimensioningHidden);
     showThickness();
-    showForm();
+    if (!dieLineShown_)
+        showForm();
     drawingView_->drawingChanged();
     checkPanel_->showFindings(checkRegenerated(wb_));
     showStatus(report);
@@ -347,6 +361,33 @@ void MainWindow::showRestored(const RestoredDesign& restored) {
     if (restored.refusal) {
         statusMessage_->setText(qs(*restored.refusal));
         statusMessage_->setStyleSheet(QStringLiteral("color: #b00000;"));
+    }
+}
+
+void MainWindow::showDesignKind() {
+    const bool dieLine = wb_.hasDieLine();
+    if (dieLine == dieLineShown_ && !dieLine)
+        return;
+    const bool leaving = dieLineShown_ && !dieLine;
+    dieLineShown_ = dieLine;
+    for (QWidget* w : std::initializer_list<QWidget*>{lengthBox_, widthBox_, heightBox_,
+                                                      creaseListBox_, detailsButton_})
+        w->setEnabled(!dieLine);
+    if (dieLine) {
+        for (EntryBox* box : {lengthBox_, widthBox_, heightBox_})
+            box->clear();
+        const QSignalBlocker family(familyCombo_);
+        const QSignalBlocker code(codeCombo_);
+        familyCombo_->setCurrentIndex(-1);
+        codeCombo_->setCurrentIndex(-1);
+        formLabel_->setVisible(false);
+        return;
+    }
+    if (leaving) {
+        const MainWindowState& w = wb_.window();
+        lengthBox_->setText(qs(w.lengthText));
+        widthBox_->setText(qs(w.widthText));
+        heightBox_->setText(qs(w.heightText));
     }
 }
 

@@ -78,6 +78,9 @@ class MainWindow : public QMainWindow {
     // The file commands (open, save, print) and the name of the design on show.
     FileCommands& files() { return *files_; }
     void setFileName(std::string name) { fileName_ = std::move(name); }
+    // "Nouveau": the design the program starts on, under the name it starts with, with no
+    // history and nothing left aside to recover.
+    void startNewDesign();
     // A design opened from a file: every input shows it, with its regeneration's figures.
     void showOpenedDesign(const RegenerationReport& report);
     // "Configuration" and "Chemin Majorations".
@@ -143,6 +146,9 @@ class MainWindow : public QMainWindow {
     // A design put back by undo or redo: every input shows it.
     void showRestored(const RestoredDesign& restored);
     void showInputTexts();
+    // A die-line on show: its name in the code box, no family nor code chosen, the sizes and
+    // the style's boxes greyed and empty; a style again: its own values.
+    void showDesignKind();
     void showSizes();
     void showFigures();
     void showDataWarnings();
@@ -191,6 +197,7 @@ class MainWindow : public QMainWindow {
     bool numbersShown_ = false;
     bool viewsSwapped_ = false;
     bool inputsBlocked_ = true;
+    bool dieLineShown_ = false;
     int initialWidth_ = 0;
     int initialHeight_ = 0;
     int regenerations_ = 0;

@@ -105,6 +105,10 @@ void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(QString());
     file->setObjectName("mnfichier");
     setStringEntry(file, 40);
+    QAction* fresh = file->addAction(QStringLiteral("Nouveau"));
+    fresh->setObjectName("mnfichiers_nouveau");
+    fresh->setShortcut(QKeySequence::New);
+    connect(fresh, &QAction::triggered, this, [this] { files_->newDesign(); });
     addCommand(file, "mnfichiers_ouvrir", 41, [this] {
         files_->open();
     })->setShortcut(QKeySequence::Open);

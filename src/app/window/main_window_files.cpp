@@ -74,6 +74,22 @@ void MainWindow::offerRecovery() {
     showOpenedDesign(opened.report);
 }
 
+void MainWindow::startNewDesign() {
+    inputsBlocked_ = true;
+    wb_.startUp();
+    fileName_ = wb_.drawingFileName();
+    fillFamilies();
+    fillCodes();
+    fillGrades();
+    showInputTexts();
+    inputsBlocked_ = false;
+    regenerate([this] { return wb_.regenerate(); });
+    drawingView_->fitToWindow();
+    history_->reset();
+    files_->restarted();
+    recovery_->remove();
+}
+
 void MainWindow::showOpenedDesign(const RegenerationReport& report) {
     showInputTexts();
     fillGrades();
