@@ -2,6 +2,7 @@
 
 #include "platform/number_text.h"
 #include "platform/rounding.h"
+#include "styles/style_records.h"
 
 namespace brontaxe {
 
@@ -12,12 +13,11 @@ std::int16_t styleNumber(std::string_view codeBox, const Model& m) {
 }
 
 bool multiPieceAllowed(std::int16_t style, std::int16_t bottomStyle) {
-    const int n = style;
-    const bool styleAllowed = (n >= 200 && n <= 206) || n == 209 || n == 214 || n == 232 ||
-                              n == 233 || n == 320 || (n >= 501 && n <= 503);
-    const int b = bottomStyle;
-    const bool bottomAllowed = b < 208 || b == 209 || (b >= 232 && b <= 234);
-    return styleAllowed && bottomAllowed;
+    const StyleRecord* top = findStyleRecordByNumber(style);
+    // A number below the first code is no bottom style at all.
+    const StyleRecord* bottom = findStyleRecordByNumber(bottomStyle);
+    const bool bottomAllowed = bottomStyle < 200 || (bottom && bottom->allowances.multiPieceBottom);
+    return top && top->allowances.multiPiece && bottomAllowed;
 }
 
 bool lookUpAllowances(Model& m, const BoardTables& tables, std::string_view codeBox,
@@ -63,8 +63,8 @@ std::optional<std::string> allowanceLookupNotice(const BoardTables& tables, std:
     const int exact = t.find(code, static_cast<std::int16_t>(grade));
     // Pads and the cross divider are cut to the inside sizes: their own record of zeros is
     // what they draw with, not a record left empty.
-    const bool takesNoAllowance =
-        code == 901 || code == 902 || code == 933 || code == 990 || code == 991;
+    const StyleRecord* style = findStyleRecordByNumber(code);
+    const bool takesNoAllowance = style && style->allowances.takesNone;
     if (exact != 0) {
         const AllowanceValues& v = t.at(exact).values;
         if (v[1] != 0 || v[2] != 0 || v[3] != 0 || takesNoAllowance)

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <memory_resource>
 
+#include "check/rules/rule_support.h"
 #include "check/rules/rules.h"
 #include "check/stroke_geometry.h"
 
@@ -37,7 +38,7 @@ std::vector<Finding> checkDrawing(const Drawing& d, const CheckOptions& options)
     std::pmr::monotonic_buffer_resource scratch(block.data(), block.size());
     std::pmr::vector<check::Stroke> strokes(&scratch);
     std::pmr::vector<check::Stroke> zero(&scratch);
-    check::collectStrokes(d, kCheckTolerance, strokes, zero);
+    check::collectStrokes(d, kJoinTolerance, strokes, zero);
     const check::Pairs pairs = check::touchingPairs(strokes);
     const check::CheckInput in{strokes, pairs, options, &scratch};
     std::vector<Finding> out;
@@ -101,6 +102,34 @@ std::string findingsText(const std::vector<Finding>& findings) {
     std::string out;
     for (const Finding& f : findings)
         out += f.message + (f.severity == Severity::Warning ? " (avertissement)\n" : "\n");
+    return out;
+}
+
+std::string groupedFindingsText(const std::vector<Finding>& findings, std::size_t listed) {
+    // The kinds in the order they are first found, each with its findings.
+    std::vector<std::pair<FindingKind, std::vector<const Finding*>>> kinds;
+    for (const Finding& f : findings) {
+        auto it = std::find_if(kinds.begin(), kinds.end(),
+                               [&](const auto& k) { return k.first == f.kind; });
+        if (it == kinds.end())
+            it = kinds.insert(kinds.end(), {f.kind, {}});
+        it->second.push_back(&f);
+    }
+    std::string out;
+    for (const auto& [kind, list] : kinds) {
+        if (list.size() <= listed) {
+            for (const Finding* f : list)
+                out += "  " + f->message + "\n";
+            continue;
+        }
+        // The title of the kind's messages: what comes before their first " : ".
+        const std::string& first = list.front()->message;
+        std::string line = "  " + first.substr(0, first.find(" : ")) + " : " +
+                           std::to_string(list.size()) + " fois, en ";
+        for (std::size_t k = 0; k < listed; ++k)
+            line += (k == 0 ? "" : ", ") + check::at(list[k]->position);
+        out += line + "...\n";
+    }
     return out;
 }
 

@@ -14,6 +14,7 @@
 #include "drawing/drawing.h"
 #include "drawing/element_id.h"
 #include "drawing/geometry.h"
+#include "drawing/join_tolerance.h"
 #include "styles/style_checks.h"
 #include "styles/style_rules.h"
 
@@ -53,9 +54,6 @@ struct Finding {
     std::string message;              // a French sentence naming the elements and the place
 };
 
-// Ends closer than this are one point; it is the precision of the drawing's dumps.
-inline constexpr double kCheckTolerance = 0.01;
-
 // What the rules that depend on the board need to know.
 struct CheckOptions {
     double thickness = 3.0;  // board thickness, mm
@@ -90,5 +88,11 @@ std::string verdictText(const std::vector<Finding>& findings);
 // Every finding on its own line, warnings marked "(avertissement)", for a terminal or a test
 // failure.
 std::string findingsText(const std::vector<Finding>& findings);
+
+// The findings for a terminal, one a line, each indented by two blanks; a kind found more than
+// `listed` times comes on one line with its count and its first places ("Coupe trop longue :
+// 19800 fois, en (1,00 ; 2,00), ..."), so that a sheet of many poses prints a page, not
+// megabytes. The window's check panel lists them all.
+std::string groupedFindingsText(const std::vector<Finding>& findings, std::size_t listed = 3);
 
 }  // namespace brontaxe

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "cli/cli_bridges.h"
@@ -244,6 +245,26 @@ std::optional<std::string> applyOptions(Workbench& wb, const Options& o) {
     return std::nullopt;
 }
 
+// A die-line is drawn as it was read: options that set the model's sizes, grade or fields
+// would be lost on it without a word.
+std::optional<std::string> modelOptionsWithDieLine(const Options& o) {
+    std::string given;
+    const auto add = [&given](bool set, const char* name) {
+        if (set)
+            given += (given.empty() ? "" : ", ") + std::string(name);
+    };
+    add(o.length.has_value(), "--longueur");
+    add(o.width.has_value(), "--largeur");
+    add(o.height.has_value(), "--hauteur");
+    add(o.grade.has_value(), "--qualite");
+    add(!o.assignments.empty(), "--set");
+    if (given.empty())
+        return std::nullopt;
+    return "options du modèle sans effet sur une découpe lue d'un fichier, dessinée telle "
+           "qu'elle est lue : " +
+           given;
+}
+
 std::optional<std::string> checkLength(const char* caption, const std::optional<double>& v) {
     if (!v || (std::isfinite(*v) && *v >= 0 && *v <= kMaxSheetLength))
         return std::nullopt;
@@ -273,6 +294,16 @@ std::optional<std::string> checkImposition(const ImpositionOptions& i) {
         return e;
     if ((i.formatX || i.formatY) && (i.posesX || i.posesY))
         return std::string("donner le Format Carton ou les poses, pas les deux");
+    // Margins that leave no sheet would put the poses off it.
+    const double f = i.centre ? 2 : 1;
+    const std::tuple<const char*, const std::optional<double>*, const std::optional<double>*>
+        sides[] = {{"X", &i.marginX, &i.formatX}, {"Y", &i.marginY, &i.formatY}};
+    for (const auto& [axis, margin, format] : sides) {
+        if (*margin && *format && **margin * f >= **format)
+            return std::string("Marge en ") + axis + " trop grande : " + (f > 1 ? "2 x " : "") +
+                   platform::numberText(**margin) + " mm pour un Format Carton de " +
+                   platform::numberText(**format) + " mm";
+    }
     return std::nullopt;
 }
 
@@ -400,8 +431,11 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     wb.startUp();
     const std::vector<std::string> startUpWarnings = wb.dataWarnings();
     printDataWarnings(startUpWarnings, 0, err);
+    std::size_t dieLineWarnings = 0;
     std::optional<std::string> problem =
-        namesDieLine(o.code) ? openDieLineArgument(wb, o.code, dieLine, err) : applyOptions(wb, o);
+        !namesDieLine(o.code) ? applyOptions(wb, o) : modelOptionsWithDieLine(o);
+    if (!problem && namesDieLine(o.code))
+        problem = openDieLineArgument(wb, o.code, dieLine, err, dieLineWarnings);
     if (!problem)
         problem = applyPieceOptions(wb.model(), pieces);
     if (!problem)
@@ -411,11 +445,16 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     if (!problem)
         problem = nestingProblem(nesting);
     if (!problem)
+        problem = sheetProblem(nesting, o.imposition.formatX.has_value(),
+                               o.imposition.formatY.has_value());
+    if (!problem)
         problem = applyBridgeOptions(wb.model(), bridges);
     if (problem) {
         err << "Erreur : " << *problem << "\n";
         return kBadInput;
     }
+    if (nesting.roll)
+        nesting.rollWidth = o.imposition.formatX;
     capPoseCounts(o.imposition, err);
     applyImposition(wb.model(), wb.imposition(), o.imposition);
     const RegenerationReport report = regenerate(wb, pieces);
@@ -432,7 +471,9 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     for (const std::string& notice : report.notices)
         err << "Attention : " << notice << "\n";
     const Model& m = wb.model();
-    if (m.ImposManuelle && (m.FmtCartonX < m.HorsToutX || m.FmtCartonY < m.HorsToutY))
+    // The optimiser's poses lie on the sheet, turned or not.
+    if (m.ImposManuelle && !wb.nestedArrangement() &&
+        (m.FmtCartonX < m.HorsToutX || m.FmtCartonY < m.HorsToutY))
         err << "Attention : le Format Carton est plus petit que la découpe\n";
     printFigures(out, wb);
     printImposition(out, wb);
@@ -467,7 +508,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
     }
     if (check.failOnFindings && defectCount(findings) > 0)
         return kExitFindings;
-    return dataWarnings.empty() ? kDrawn : kDrawnWithDataWarning;
+    return dataWarnings.empty() && dieLineWarnings == 0 ? kDrawn : kDrawnWithDataWarning;
 }
 
 }  // namespace brontaxe::cli

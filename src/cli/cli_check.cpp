@@ -13,9 +13,7 @@ void defineCheckOptions(CLI::App& app, CheckOptions& o) {
 
 std::vector<Finding> printCheck(std::ostream& out, const Workbench& wb) {
     std::vector<Finding> findings = checkRegenerated(wb);
-    out << verdictText(findings) << "\n";
-    for (const Finding& f : findings)
-        out << "  " << f.message << "\n";
+    out << verdictText(findings) << "\n" << groupedFindingsText(findings);
     return findings;
 }
 

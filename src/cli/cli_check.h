@@ -25,7 +25,7 @@ struct CheckOptions {
 
 void defineCheckOptions(CLI::App& app, CheckOptions& o);
 
-// Prints the verdict and each finding; returns the findings.
+// Prints the verdict and the findings, those that repeat grouped; returns the findings.
 std::vector<Finding> printCheck(std::ostream& out, const Workbench& wb);
 
 // Why `output` is not written (French), or nothing: CF2 and DXF of a blank with findings

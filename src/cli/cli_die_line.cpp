@@ -42,7 +42,8 @@ bool namesDieLine(const std::string& argument) {
 }
 
 std::optional<std::string> openDieLineArgument(Workbench& wb, const std::string& path,
-                                               const DieLineOptions& o, std::ostream& err) {
+                                               const DieLineOptions& o, std::ostream& err,
+                                               std::size_t& warnings) {
     io::ImportOptions options;
     options.table = lineKindTable(wb.settings());
     if (o.unit)
@@ -69,6 +70,7 @@ std::optional<std::string> openDieLineArgument(Workbench& wb, const std::string&
             << layer << "=coupe\" pour le lire)\n";
     for (const std::string& notice : report.notices)
         err << "Attention : " << notice << "\n";
+    warnings += (report.unitAbsent ? 1 : 0) + report.unknownLayers.size() + report.notices.size();
     wb.adoptDieLine(read, std::filesystem::path(path).filename().string());
     return std::nullopt;
 }

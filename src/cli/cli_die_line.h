@@ -25,8 +25,10 @@ void defineDieLineOptions(CLI::App& app, DieLineOptions& o);
 bool namesDieLine(const std::string& argument);
 
 // Reads the file into the workbench, which then draws it in place of a style; what was
-// guessed or left out goes to `err` as warnings. The French reason of a refusal, or nothing.
+// guessed or left out goes to `err` as warnings, counted in `warnings`. The French reason of a
+// refusal, or nothing.
 std::optional<std::string> openDieLineArgument(Workbench& wb, const std::string& path,
-                                               const DieLineOptions& o, std::ostream& err);
+                                               const DieLineOptions& o, std::ostream& err,
+                                               std::size_t& warnings);
 
 }  // namespace brontaxe::cli

@@ -2,7 +2,7 @@
 
 #include "fold/erected_pieces.h"
 #include "fold/style_folds.h"
-#include "fold/style_forms.h"
+#include "styles/style_records.h"
 
 namespace brontaxe::cli {
 
@@ -16,7 +16,7 @@ void printFolded(std::ostream& out, const Workbench& wb) {
     const Model& m = wb.model();
     const fold::FoldedBlank folded = fold::foldStyle(wb.drawing(), m.CodeModele, m);
     const std::vector<fold::ErectedPiece> pieces =
-        fold::erectedPieces(folded, fold::stanceOf(m.CodeModele), {m.Longueur, m.Largeur});
+        fold::erectedPieces(folded, stanceOf(m.CodeModele), {m.Longueur, m.Largeur});
     for (std::size_t i = 0; i < pieces.size(); ++i)
         out << fold::erectedText(static_cast<int>(i + 1), pieces[i]) << "\n";
     if (const auto reason = fold::notFoldingYet(m.CodeModele))

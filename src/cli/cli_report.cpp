@@ -3,6 +3,7 @@
 #include <iomanip>
 #include <string>
 
+#include "cli/cli_nesting.h"
 #include "platform/number_text.h"
 #include "resources/string_table.h"
 #include "styles/generators.h"
@@ -85,8 +86,7 @@ void printImposition(std::ostream& out, const Workbench& wb) {
     const Model& m = wb.model();
     const StringTable& s = StringTable::builtIn();
     const WasteFigures w = imposedWaste(m);
-    out << s.text(640) << " : " << m.NbPoseX << " x " << m.NbPoseY << " = " << m.NbPoses
-        << (wb.imposition().AvecImpos ? "" : " (non dessinées)") << "\n";
+    printPoseCount(out, wb);
     out << s.text(630) << " : " << platform::formatNumber(m.FmtCartonX, "#######0") << " x "
         << platform::formatNumber(m.FmtCartonY, "#######0") << " mm"
         << (wb.imposition().ChkCentre ? " (" + s.text(1272) + ")" : "") << "\n";

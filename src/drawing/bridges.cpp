@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "drawing/box_grid.h"
 #include "drawing/rule_network.h"
 #include "drawing/sheet_elements.h"
 
@@ -135,30 +136,41 @@ std::vector<CutStroke> cutStrokes(const Drawing& d, const RuleNetwork& cuts, std
         others.push_back(i);
         lines[i] = polylineOf(e);
     }
+    // The other lines found by where they lie: a sheet holds thousands of cuts.
+    std::vector<Box> boxes(count);
+    for (const std::size_t o : others)
+        boxes[o] = lines[o].box;
+    const BoxGrid grid(boxes);
     std::vector<CutStroke> out;
+    std::vector<std::size_t> near;
     for (std::size_t s = 0; s < cuts.elements.size(); ++s) {
         const std::size_t i = cuts.elements[s];
         if (elements[i].bridgeless || lines[i].points.empty())
             continue;
-        std::vector<double> stops;
-        for (std::size_t o : others) {
+        near.clear();
+        grid.visit(BoxGrid::grown(lines[i].box, kJoinTolerance), [&](std::size_t o) {
             if (o != i && boxesMeet(lines[i].box, lines[o].box))
-                addCrossings(lines[i], lines[o], stops);
-        }
+                near.push_back(o);
+        });
+        std::sort(near.begin(), near.end());  // the stops in the order a walk would find them
+        std::vector<double> stops;
+        for (const std::size_t o : near)
+            addCrossings(lines[i], lines[o], stops);
         out.push_back({i, cuts.run[s], stretches(std::move(stops), strokeLength(elements[i]))});
     }
     return out;
 }
 
-// One bridge in the middle of the longest stretch of a cut-out that has none.
-void holdCutOut(const std::vector<CutStroke>& strokes, std::size_t run, double width,
+// One bridge in the middle of the longest stretch of a cut-out that has none (`strokes` its
+// own).
+void holdCutOut(const std::vector<const CutStroke*>& strokes, double width,
                 std::vector<PlacedBridge>& out) {
     const CutStroke* best = nullptr;
     std::pair<double, double> longest{0, 0};
-    for (const CutStroke& s : strokes) {
-        for (const auto& st : s.stretches) {
-            if (s.run == run && st.second - st.first > longest.second - longest.first) {
-                best = &s;
+    for (const CutStroke* s : strokes) {
+        for (const auto& st : s->stretches) {
+            if (st.second - st.first > longest.second - longest.first) {
+                best = s;
                 longest = st;
             }
         }
@@ -189,9 +201,13 @@ std::vector<PlacedBridge> placeBridges(const Drawing& d, const BridgeRules& rule
         }
     }
     const std::vector<bool> cutOut = cutOutRuns(d, cuts);
+    std::vector<std::vector<const CutStroke*>> ofRun(cuts.runCount);
+    for (const CutStroke& s : strokes)
+        if (cutOut[s.run] && !held[s.run])
+            ofRun[s.run].push_back(&s);
     for (std::size_t r = 0; r < cuts.runCount; ++r) {
         if (cutOut[r] && !held[r])
-            holdCutOut(strokes, r, rules.width, out);
+            holdCutOut(ofRun[r], rules.width, out);
     }
     return out;
 }

@@ -7,6 +7,7 @@
 
 #include "drawing/element.h"
 #include "drawing/geometry.h"
+#include "drawing/join_tolerance.h"
 
 namespace brontaxe {
 
@@ -23,6 +24,7 @@ inline constexpr double kContourArcTolerance = 0.05;
 // Chords of an arc, none straying more than `tolerance` from the true curve.
 std::vector<Segment> flattenArc(const ArcShape& arc, double tolerance);
 
-OuterContourResult outerContour(const std::vector<Segment>& linework, double snapTolerance = 0.01);
+OuterContourResult outerContour(const std::vector<Segment>& linework,
+                                double snapTolerance = kJoinTolerance);
 
 }  // namespace brontaxe

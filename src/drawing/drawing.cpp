@@ -5,7 +5,9 @@
 #include <optional>
 #include <string>
 
+#include "drawing/box_grid.h"
 #include "drawing/contour.h"
+#include "drawing/rule_network.h"
 #include "drawing/sheet_elements.h"
 #include "platform/errors.h"
 
@@ -369,6 +371,47 @@ double Drawing::KindLength(std::int16_t lineKind, int, int) const {
     return total;
 }
 
+namespace {
+
+// Below this many cuts GEOS is quick whatever they are.
+constexpr std::size_t kFewCuts = 1000;
+
+// The elements of the closed cut-outs that lie alone inside another closed cut, no other cut
+// near them: they change nothing of the outer contour, and a sheet of thousands of holes
+// costs GEOS far less without them.
+std::vector<bool> loneCutOuts(const Drawing& d, std::size_t count) {
+    std::vector<bool> lone(d.elements().size(), false);
+    const RuleNetwork cuts = ruleNetwork(d, kind::Cut, count);
+    if (cuts.elements.size() < kFewCuts)
+        return lone;
+    const std::vector<bool> cutOut = cutOutRuns(d, cuts);
+    std::vector<Box> strokeBoxes(cuts.elements.size());
+    std::vector<Box> runBoxes(cuts.runCount);
+    for (std::size_t s = 0; s < cuts.elements.size(); ++s) {
+        strokeBoxes[s] = strokeBox(d.elements()[cuts.elements[s]]);
+        runBoxes[cuts.run[s]].add(strokeBoxes[s]);
+    }
+    const BoxGrid grid(strokeBoxes);
+    std::vector<bool> alone(cuts.runCount, false);
+    for (std::size_t r = 0; r < cuts.runCount; ++r) {
+        if (!cutOut[r])
+            continue;
+        const Box area = BoxGrid::grown(runBoxes[r], kJoinTolerance);
+        bool near = false;
+        grid.visit(area, [&](std::size_t s) {
+            const Box& b = strokeBoxes[s];
+            near = near || (cuts.run[s] != r && b.xmin <= area.xmax && b.xmax >= area.xmin &&
+                            b.ymin <= area.ymax && b.ymax >= area.ymin);
+        });
+        alone[r] = !near;
+    }
+    for (std::size_t s = 0; s < cuts.elements.size(); ++s)
+        lone[cuts.elements[s]] = alone[cuts.run[s]];
+    return lone;
+}
+
+}  // namespace
+
 ElementId Drawing::OuterContour(double x1, double y1, double x2, double y2) {
     const Box window{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), false};
     auto inside = [&window](Point p) {
@@ -376,9 +419,10 @@ ElementId Drawing::OuterContour(double x1, double y1, double x2, double y2) {
     };
     std::vector<Segment> linework;
     const auto blankCount = static_cast<std::size_t>(blankElementCount());
+    const std::vector<bool> lone = loneCutOuts(*this, blankCount);
     for (std::size_t i = 0; i < blankCount && i < elements_.size(); ++i) {
         const Element& e = elements_[i];
-        if (e.lineKind != kind::Cut || !isShown(e))
+        if (e.lineKind != kind::Cut || !isShown(e) || lone[i])
             continue;
         if (const auto* l = std::get_if<LineShape>(&e.shape)) {
             if (inside(l->a) && inside(l->b))

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
+#include <cstdint>
 #include <numeric>
+#include <unordered_map>
 #include <utility>
 
+#include "drawing/box_grid.h"
 #include "drawing/drawing.h"
 #include "drawing/sheet_elements.h"
 
@@ -43,27 +45,38 @@ Point tangent(const Element& e, bool atEnd) {
 // that two ends either side of a grid line still meet.
 class NodeIndex {
   public:
+    explicit NodeIndex(std::size_t expected) { heads_.reserve(expected); }
+
     std::size_t find(Point p, std::vector<Point>& nodes) {
-        const auto cx = static_cast<long long>(std::llround(p.x / kJoinTolerance));
-        const auto cy = static_cast<long long>(std::llround(p.y / kJoinTolerance));
-        for (long long dx = -1; dx <= 1; ++dx) {
-            for (long long dy = -1; dy <= 1; ++dy) {
-                const auto it = cells_.find({cx + dx, cy + dy});
-                if (it == cells_.end())
+        const auto cx = static_cast<std::int64_t>(std::llround(p.x / kJoinTolerance));
+        const auto cy = static_cast<std::int64_t>(std::llround(p.y / kJoinTolerance));
+        for (std::int64_t dx = -1; dx <= 1; ++dx) {
+            for (std::int64_t dy = -1; dy <= 1; ++dy) {
+                const auto it = heads_.find(key(cx + dx, cy + dy));
+                if (it == heads_.end())
                     continue;
-                for (std::size_t n : it->second) {
+                for (std::size_t n = it->second; n != kNone; n = next_[n]) {
                     if (areNear(nodes[n], p, kJoinTolerance))
                         return n;
                 }
             }
         }
         nodes.push_back(p);
-        cells_[{cx, cy}].push_back(nodes.size() - 1);
-        return nodes.size() - 1;
+        const std::size_t n = nodes.size() - 1;
+        auto [it, added] = heads_.try_emplace(key(cx, cy), n);
+        next_.push_back(added ? kNone : it->second);  // the cell's nodes chained, newest first
+        it->second = n;
+        return n;
     }
 
   private:
-    std::map<std::pair<long long, long long>, std::vector<std::size_t>> cells_;
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+    static std::uint64_t key(std::int64_t x, std::int64_t y) {
+        return (static_cast<std::uint64_t>(x) * 0x9E3779B97F4A7C15ULL) ^
+               static_cast<std::uint64_t>(y);
+    }
+    std::unordered_map<std::uint64_t, std::size_t> heads_;  // a cell's newest node
+    std::vector<std::size_t> next_;                         // each node's next in its cell
 };
 
 std::size_t root(std::vector<std::size_t>& parent, std::size_t i) {
@@ -81,13 +94,16 @@ void numberRuns(RuleNetwork& net) {
         for (std::size_t k = 1; k < at.size(); ++k)
             parent[root(parent, at[k].stroke)] = root(parent, at[0].stroke);
     }
-    std::map<std::size_t, std::size_t> numbers;
+    constexpr std::size_t none = static_cast<std::size_t>(-1);
+    std::vector<std::size_t> numbers(net.elements.size(), none);
     net.run.resize(net.elements.size());
+    net.runCount = 0;
     for (std::size_t s = 0; s < net.elements.size(); ++s) {
-        const auto [it, added] = numbers.try_emplace(root(parent, s), numbers.size());
-        net.run[s] = it->second;
+        std::size_t& n = numbers[root(parent, s)];
+        if (n == none)
+            n = net.runCount++;
+        net.run[s] = n;
     }
-    net.runCount = numbers.size();
 }
 
 // Even-odd test of a point against the segments of a run.
@@ -119,7 +135,7 @@ std::vector<Point> strokePoints(const Element& e) {
 
 RuleNetwork ruleNetwork(const Drawing& d, std::int16_t lineKind, std::size_t count) {
     RuleNetwork net;
-    NodeIndex index;
+    NodeIndex index(std::min(count, d.elements().size()));
     const auto& elements = d.elements();
     count = std::min(count, elements.size());
     for (std::size_t i = 0; i < count; ++i) {
@@ -163,23 +179,72 @@ std::vector<bool> closedRuns(const RuleNetwork& net) {
 
 std::vector<bool> cutOutRuns(const Drawing& d, const RuleNetwork& net) {
     const std::vector<bool> closed = closedRuns(net);
-    std::vector<std::vector<Segment>> rings(net.runCount);
+    std::vector<Box> boxes(net.runCount);
     std::vector<Point> probe(net.runCount);
+    std::vector<std::vector<std::size_t>> strokes(net.runCount);
     for (std::size_t s = 0; s < net.elements.size(); ++s) {
         const std::size_t r = net.run[s];
         if (!closed[r])
             continue;
-        const std::vector<Point> points = strokePoints(d.elements()[net.elements[s]]);
-        for (std::size_t k = 1; k < points.size(); ++k)
-            rings[r].push_back({points[k - 1], points[k]});
-        probe[r] = points[points.size() / 2];
+        const Element& e = d.elements()[net.elements[s]];
+        boxes[r].add(strokeBox(e));
+        strokes[r].push_back(s);
+        // A point of the run: the middle of its last stroke's points.
+        if (const auto* l = std::get_if<LineShape>(&e.shape)) {
+            probe[r] = l->b;
+        } else {
+            const auto& a = std::get<ArcShape>(e.shape);
+            const int steps =
+                std::max(1, static_cast<int>(std::ceil(a.sweepDeg / kArcStepDegrees)));
+            probe[r] =
+                pointOnCircle(a.centre, a.radius, a.startDeg + a.sweepDeg * (steps / 2) / steps);
+        }
     }
+    // Only the rings whose boxes hold a run's probe can hold the run; a ring is drawn out when
+    // it is first tried (on a sheet of cut-outs, only the outline's).
+    std::vector<std::vector<Segment>> rings(net.runCount);
+    const auto ring = [&](std::size_t r) -> const std::vector<Segment>& {
+        if (rings[r].empty()) {
+            for (const std::size_t s : strokes[r]) {
+                const std::vector<Point> points = strokePoints(d.elements()[net.elements[s]]);
+                for (std::size_t k = 1; k < points.size(); ++k)
+                    rings[r].push_back({points[k - 1], points[k]});
+            }
+        }
+        return rings[r];
+    };
+    const BoxGrid grid(boxes);
     std::vector<bool> cutOut(net.runCount, false);
     for (std::size_t r = 0; r < net.runCount; ++r) {
-        for (std::size_t o = 0; o < net.runCount && closed[r] && !cutOut[r]; ++o)
-            cutOut[r] = o != r && closed[o] && inside(probe[r], rings[o]);
+        if (!closed[r])
+            continue;
+        const Point p = probe[r];
+        grid.visit(BoxGrid::around(p, 0), [&](std::size_t o) {
+            const Box& b = boxes[o];
+            if (!cutOut[r] && o != r && p.x >= b.xmin && p.x <= b.xmax && p.y >= b.ymin &&
+                p.y <= b.ymax)
+                cutOut[r] = inside(p, ring(o));
+        });
     }
     return cutOut;
+}
+
+Box strokeBox(const Element& e) {
+    Box b;
+    if (const auto* l = std::get_if<LineShape>(&e.shape)) {
+        b.add(l->a);
+        b.add(l->b);
+        return b;
+    }
+    const auto& a = std::get<ArcShape>(e.shape);
+    b.add(a.start());
+    b.add(a.end());
+    for (int k = 0; k < 4; ++k) {
+        const double rel = normalizeDegrees(90.0 * k - a.startDeg);
+        if (a.sweepDeg >= 360 || rel <= a.sweepDeg)
+            b.add(pointOnCircle(a.centre, a.radius, 90.0 * k));
+    }
+    return b;
 }
 
 }  // namespace brontaxe

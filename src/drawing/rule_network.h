@@ -10,13 +10,12 @@
 
 #include "drawing/element.h"
 #include "drawing/geometry.h"
+#include "drawing/join_tolerance.h"
 
 namespace brontaxe {
 
 class Drawing;
 
-// Ends closer than this meet: a run goes on through them.
-inline constexpr double kJoinTolerance = 1e-3;
 // A direction change at a joint above this many degrees is a bend of the rule.
 inline constexpr double kBendDegrees = 5;
 
@@ -46,6 +45,9 @@ std::vector<bool> closedRuns(const RuleNetwork& net);
 
 // The closed runs that lie inside another closed run: the cut-outs of a blank.
 std::vector<bool> cutOutRuns(const Drawing& d, const RuleNetwork& net);
+
+// The box of a line or arc.
+Box strokeBox(const Element& e);
 
 // A line or arc as points along it (arcs in steps of at most two degrees).
 std::vector<Point> strokePoints(const Element& e);

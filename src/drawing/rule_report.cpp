@@ -7,8 +7,7 @@
 namespace brontaxe {
 namespace {
 
-KindRules kindRules(const Drawing& d, std::int16_t lineKind, std::size_t count) {
-    const RuleNetwork net = ruleNetwork(d, lineKind, count);
+KindRules kindRules(const Drawing& d, std::int16_t lineKind, const RuleNetwork& net) {
     KindRules k;
     k.lineKind = lineKind;
     k.rules = static_cast<int>(net.runCount);
@@ -34,17 +33,24 @@ const KindRules& RuleReport::of(std::int16_t lineKind) const {
 
 RuleReport ruleReport(const Drawing& d, std::size_t count) {
     RuleReport r;
-    for (std::size_t k = 0; k < kReportedKinds.size(); ++k)
-        r.kinds[k] = kindRules(d, kReportedKinds[k], count);
+    for (std::size_t k = 0; k < kReportedKinds.size(); ++k) {
+        if (kReportedKinds[k] != kind::Cut)
+            r.kinds[k] = kindRules(d, kReportedKinds[k], ruleNetwork(d, kReportedKinds[k], count));
+    }
     const RuleNetwork cuts = ruleNetwork(d, kind::Cut, count);
+    r.kinds[static_cast<std::size_t>(&r.of(kind::Cut) - r.kinds.data())] =
+        kindRules(d, kind::Cut, cuts);
     const std::vector<bool> cutOut = cutOutRuns(d, cuts);
     r.cutOuts = static_cast<int>(std::count(cutOut.begin(), cutOut.end(), true));
     return r;
 }
 
 ImposedRuleReport imposedRuleReport(const Drawing& d, int poses) {
-    return {ruleReport(d, static_cast<std::size_t>(d.blankElementCount())),
-            ruleReport(d, d.elements().size()), std::max(poses, 1)};
+    const auto blank = static_cast<std::size_t>(d.blankElementCount());
+    const RuleReport pose = ruleReport(d, blank);
+    // A drawing of one pose is its own sheet.
+    return {pose, blank >= d.elements().size() ? pose : ruleReport(d, d.elements().size()),
+            std::max(poses, 1)};
 }
 
 }  // namespace brontaxe

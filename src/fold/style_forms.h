@@ -1,11 +1,7 @@
 #pragma once
-// What each style erects into, piece by piece: the form of each piece once folded and the
-// inside sizes it takes from the box's length, width and height. Held against the folded
-// blank by the tests.
-
-#include <optional>
-#include <string_view>
-#include <vector>
+// The form of a piece once folded and the inside sizes it takes from the box's length, width
+// and height. Each style's record says what it erects into (styles/style_record.h); the tests
+// hold it against the folded blank.
 
 #include "fold/erected_pieces.h"
 
@@ -43,11 +39,5 @@ struct PieceShape {
     // A folder or tray: it stands on its base, whatever runs of faces its blank holds.
     bool onBase = false;
 };
-
-// The pieces `code` erects into, or nothing when the style declares none.
-std::optional<std::vector<PieceShape>> declaredPieces(std::string_view code);
-
-// How the pieces of `code` stand to be measured: on their base where the style declares it.
-Stance stanceOf(std::string_view code);
 
 }  // namespace brontaxe::fold

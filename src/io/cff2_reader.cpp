@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -29,13 +30,17 @@ struct Record {
 
 struct Design {
     Point scale{1, 1};
+    // Millimetres per unit: UM or UI inside the block, else the file's before any block.
+    std::optional<double> unit;
+    std::size_t unitLine = 0;
     std::vector<Record> records;
 };
 
 struct Cff2Content {
-    double unit = 1.0;
+    double unit = 1.0;  // the file's, for the blocks that give none
     std::string mainName;
     std::map<std::string, Design, std::less<>> designs;
+    NoticeTally notices;
 };
 
 std::vector<std::string_view> splitFields(std::string_view line) {
@@ -74,9 +79,41 @@ double number(const Record& r, std::size_t k) {
     if (v.empty() || ec != std::errc() || end != v.data() + v.size() || !std::isfinite(out) ||
         std::fabs(out) > kLargestValue) {
         throw ImportError(atLine(r.line, "nombre attendu au champ " + std::to_string(k + 1) +
-                                             ", lu « " + std::string(r.fields[k]) + " »"));
+                                             ", lu " + shown(r.fields[k])));
     }
     return out;
+}
+
+// A field that counts or codes something: a whole number, or the record is refused.
+int wholeNumber(const Record& r, std::size_t k, const char* what) {
+    const double v = number(r, k);
+    if (v != std::floor(v) || std::fabs(v) > kLargestTypeCode)
+        throw ImportError(atLine(r.line, std::string(what) + " entier attendu au champ " +
+                                             std::to_string(k + 1) + ", lu " + shown(r.fields[k])));
+    return static_cast<int>(v);
+}
+
+bool isDrawingRecord(std::string_view key) {
+    return sameWord(key, "L") || sameWord(key, "A") || sameWord(key, "T") || sameWord(key, "C");
+}
+
+// Records of a block that say nothing this reader draws: its corners.
+bool isBlockHeader(std::string_view key) {
+    return sameWord(key, "LL") || sameWord(key, "UR");
+}
+
+void setUnit(Cff2Content& out, Design* current, const Record& r, double unit) {
+    if (!current) {
+        out.unit = unit;
+        return;
+    }
+    if (current->unit && *current->unit != unit)
+        throw ImportError(atLine(r.line, "deuxième unité dans le bloc (la première ligne " +
+                                             std::to_string(current->unitLine) + ")"));
+    if (!current->records.empty() && !current->unit)
+        throw ImportError(atLine(r.line, "unité donnée après les traits du bloc qu'elle mesure"));
+    current->unit = unit;
+    current->unitLine = r.line;
 }
 
 Cff2Content parse(std::string_view text) {
@@ -99,22 +136,30 @@ Cff2Content parse(std::string_view text) {
         begun = true;
         if (sameWord(key, "MAIN") || sameWord(key, "SUB")) {
             const std::string name(r.fields.size() > 1 ? r.fields[1] : std::string_view{});
-            if (sameWord(key, "MAIN") && !hasMain) {
+            if (sameWord(key, "MAIN")) {
+                if (hasMain)
+                    throw ImportError(atLine(line, "deuxième section MAIN"));
                 out.mainName = name;
                 hasMain = true;
             }
-            current = &out.designs[name];
+            const auto [it, added] = out.designs.try_emplace(name);
+            if (!added)
+                throw ImportError(atLine(line, "bloc " + shown(name) + " défini deux fois"));
+            current = &it->second;
         } else if (sameWord(key, "END")) {
             current = nullptr;
         } else if (sameWord(key, "UM")) {
-            out.unit = 1.0;
+            setUnit(out, current, r, 1.0);
         } else if (sameWord(key, "UI")) {
-            out.unit = kMillimetresPerInch;
+            setUnit(out, current, r, kMillimetresPerInch);
         } else if (sameWord(key, "SCALE") && current) {
             current->scale = {number(r, 1), number(r, 2)};
-        } else if (current && (sameWord(key, "L") || sameWord(key, "A") || sameWord(key, "T") ||
-                               sameWord(key, "C"))) {
+        } else if (current && isDrawingRecord(key)) {
             current->records.push_back(std::move(r));
+        } else if (isDrawingRecord(key)) {
+            out.notices.add("trait hors de tout bloc MAIN ou SUB, ignoré", line);
+        } else if (current && !isBlockHeader(key) && !sameWord(key, "$EOF")) {
+            out.notices.add("enregistrement inconnu " + shown(key) + " ignoré", line);
         }
     }
     if (!begun)
@@ -130,8 +175,10 @@ class Cff2Drawer {
                ElementSink& out, ImportReport& report)
         : content_(content), options_(options), d_(d), out_(out), report_(report) {}
 
+    // `m` takes the block's millimetres to the drawing.
     void design(const Design& design, const Affine& m, int depth) {
-        const Affine scaled = Affine::scaling(design.scale.x, design.scale.y).then(m);
+        const double unit = design.unit.value_or(content_.unit);
+        const Affine scaled = Affine::scaling(unit * design.scale.x, unit * design.scale.y).then(m);
         for (const Record& r : design.records) {
             const char letter = static_cast<char>(r.fields[0][0] & ~0x20);
             if (letter == 'L')
@@ -141,16 +188,15 @@ class Cff2Drawer {
             else if (letter == 'T')
                 text(r, scaled);
             else
-                call(r, scaled, depth);
+                call(r, scaled, unit, depth);
         }
     }
 
+    void finish() { notices_.appendTo(report_.notices); }
+
   private:
     std::int16_t kindOf(const Record& r) {
-        const double code = number(r, 2);
-        if (std::fabs(code) > kLargestTypeCode)
-            throw ImportError(atLine(r.line, "type de filet hors limites"));
-        const int type = static_cast<int>(code);
+        const int type = wholeNumber(r, 2, "type de filet");
         if (const auto k = options_.table.cff2Kind(type))
             return *k;
         if (unknown_.insert(type).second)
@@ -164,7 +210,13 @@ class Cff2Drawer {
     void keepBridges(const Record& r, std::size_t first, std::size_t countField, const Affine& m) {
         if (r.fields.size() <= countField || out_.count() == first)
             return;
-        const double count = std::floor(number(r, countField));
+        const double count = number(r, countField);
+        if (count != std::floor(count) || count < 0) {
+            notices_.add(
+                "nombre de ponts incorrect " + shown(r.fields[countField]) + ", ponts ignorés",
+                r.line);
+            return;
+        }
         if (count < 1)
             return;
         const double width = r.fields.size() > countField + 1
@@ -174,8 +226,7 @@ class Cff2Drawer {
         for (std::size_t i = first; i < out_.count(); ++i)
             total += strokeLength(d_.elements()[i]);
         if (!(width > 0) || count > kMaxBridgesPerRule || count * width > total + kEps) {
-            report_.notices.push_back(
-                atLine(r.line, "ponts ignorés : largeur nulle ou filet trop court"));
+            notices_.add("ponts ignorés : largeur nulle ou filet trop court", r.line);
             return;
         }
         spreadBridges(first, static_cast<int>(count), width, total);
@@ -217,14 +268,23 @@ class Cff2Drawer {
         const Point start{number(r, 4), number(r, 5)};
         const Point end{number(r, 6), number(r, 7)};
         const Point centre{number(r, 8), number(r, 9)};
-        const double direction = number(r, 10);
+        const int direction = wholeNumber(r, 10, "sens d'arc");
+        if (direction != 1 && direction != -1)
+            throw ImportError(atLine(
+                r.line, "sens d'arc 1 ou -1 attendu au champ 11, lu " + shown(r.fields[10])));
+        const double radius = distance(centre, start);
+        if (std::fabs(distance(centre, end) - radius) * m.stretch() > kJoinTolerance)
+            throw ImportError(atLine(r.line, "arc dont le rayon diffère à ses extrémités (" +
+                                                 shown(r.fields[4]) + " ; " + shown(r.fields[5]) +
+                                                 " et " + shown(r.fields[6]) + " ; " +
+                                                 shown(r.fields[7]) + ")"));
         const double a0 = toDegrees(std::atan2(start.y - centre.y, start.x - centre.x));
         const double a1 = toDegrees(std::atan2(end.y - centre.y, end.x - centre.x));
         double sweep = normalizeDegrees(direction < 0 ? a0 - a1 : a1 - a0);
         if (sweep <= 1e-9)
             sweep = 360;  // starts and ends at one point: the whole circle
-        const ArcShape counterClockwise{centre, distance(centre, start),
-                                        normalizeDegrees(direction < 0 ? a1 : a0), sweep};
+        const ArcShape counterClockwise{centre, radius, normalizeDegrees(direction < 0 ? a1 : a0),
+                                        sweep};
         const std::size_t first = out_.count();
         emitArc(m, counterClockwise, lineKind, out_);
         keepBridges(r, first, 11, m);
@@ -242,18 +302,19 @@ class Cff2Drawer {
             TextShape{m({number(r, 4), number(r, 5)}), s, 0, number(r, 7) * scale, number(r, 6)});
     }
 
-    // C,name,x,y,angle,scale x,scale y: a sub-design placed.
-    void call(const Record& r, const Affine& m, int depth) {
+    // C,name,x,y,angle,scale x,scale y: a sub-design placed, (x, y) in the caller's units
+    // (`unit` millimetres each), the sub-design drawn in its own.
+    void call(const Record& r, const Affine& m, double unit, int depth) {
         const std::string_view name = r.fields.size() > 1 ? r.fields[1] : std::string_view{};
         const auto it = content_.designs.find(name);
         if (it == content_.designs.end() || name == content_.mainName)
-            throw ImportError(atLine(r.line, "sous-dessin inconnu « " + std::string(name) + " »"));
+            throw ImportError(atLine(r.line, "sous-dessin inconnu " + shown(name)));
         if (depth >= kMaxCallDepth)
             throw ImportError(atLine(r.line, "sous-dessins imbriqués sur plus de " +
                                                  std::to_string(kMaxCallDepth) + " niveaux"));
         const double sx = r.fields.size() > 5 ? number(r, 5) : 1.0;
         const double sy = r.fields.size() > 6 ? number(r, 6) : 1.0;
-        const Affine place = Affine::scaling(sx, sy)
+        const Affine place = Affine::scaling(sx / unit, sy / unit)
                                  .then(Affine::rotation(number(r, 4)))
                                  .then(Affine::translation({number(r, 2), number(r, 3)}))
                                  .then(m);
@@ -266,6 +327,7 @@ class Cff2Drawer {
     ElementSink& out_;
     ImportReport& report_;
     std::set<int> unknown_;
+    NoticeTally notices_;
 };
 
 }  // namespace
@@ -277,8 +339,9 @@ FileResult readCff2Text(std::string_view text, const ImportOptions& options, Dra
         const Cff2Content content = parse(text);
         ElementSink sink(d, kMaxElements);
         Cff2Drawer drawer(content, options, d, sink, report);
-        drawer.design(content.designs.at(content.mainName),
-                      Affine::scaling(content.unit, content.unit), 0);
+        drawer.design(content.designs.at(content.mainName), Affine{}, 0);
+        content.notices.appendTo(report.notices);
+        drawer.finish();
     } catch (const ImportError& e) {
         return FileResult::failure(e.what());
     }

@@ -13,11 +13,6 @@ namespace {
 constexpr double kLargestValue = 1e12;
 constexpr std::size_t kShownValue = 40;
 
-std::string shown(std::string_view v) {
-    return "« " + std::string(v.substr(0, kShownValue)) + (v.size() > kShownValue ? "..." : "") +
-           " »";
-}
-
 bool isUtf8(std::string_view s) {
     for (std::size_t i = 0; i < s.size();) {
         const auto c = static_cast<unsigned char>(s[i]);
@@ -86,6 +81,15 @@ std::string utf8Text(std::string_view text) {
             appendUtf8(kWindows1252[c - 0x80] != 0 ? kWindows1252[c - 0x80] : '?', out);
     }
     return out;
+}
+
+std::string shown(std::string_view v) {
+    if (v.size() <= kShownValue)
+        return "« " + std::string(v) + " »";
+    std::size_t cut = kShownValue;
+    while (cut > 0 && (static_cast<unsigned char>(v[cut]) & 0xC0) == 0x80)
+        --cut;  // not inside a UTF-8 character
+    return "« " + std::string(v.substr(0, cut)) + "... »";
 }
 
 std::string_view trimmed(std::string_view s) {

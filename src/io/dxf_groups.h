@@ -42,6 +42,10 @@ std::string utf8Text(std::string_view text);
 // A field without its leading and trailing blanks and the carriage return of a CRLF line.
 std::string_view trimmed(std::string_view s);
 
+// A field of the file quoted in a message: « ... », cut after 40 characters, so that a
+// damaged file of one endless line does not fill the terminal.
+std::string shown(std::string_view value);
+
 // "ligne 12 : ..." for messages.
 std::string atLine(std::size_t line, const std::string& reason);
 

@@ -55,8 +55,26 @@ struct Block {
     std::vector<Entity> entities;
 };
 
+// A layer whose entities are not shown: frozen (nothing on it, not even what its inserts
+// bring), or off (its own entities hidden, an insert's entities of other layers still shown).
+enum class Hidden { Frozen, Off };
+
+struct HiddenLayer {
+    Hidden how;
+    std::string name;  // as the layer table writes it
+};
+
+// DXF layer names are compared without case.
+std::string layerKey(std::string_view name) {
+    std::string key(name);
+    for (char& c : key)
+        c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+    return key;
+}
+
 struct DxfContent {
     std::optional<int> insUnits;
+    std::map<std::string, HiddenLayer, std::less<>> hiddenLayers;  // by layerKey
     std::map<std::string, Block, std::less<>> blocks;
     std::vector<Entity> entities;
     bool hasEntities = false;
@@ -112,6 +130,8 @@ class SectionReader {
                 throw ImportError(atLine(g.line, "section sans nom"));
             if (name.value == "HEADER") {
                 header(out, name.line);
+            } else if (name.value == "TABLES") {
+                tables(out, name.line);
             } else if (name.value == "BLOCKS") {
                 blocks(out, name.line);
             } else if (name.value == "ENTITIES") {
@@ -164,6 +184,35 @@ class SectionReader {
         unfinished("HEADER", from);
     }
 
+    // The layer table's frozen and off layers (flag 1, a negative colour).
+    void tables(DxfContent& out, std::size_t from) {
+        DxfGroup g;
+        bool more = next(g);
+        while (more) {
+            if (g.code == 0 && g.value == "ENDSEC")
+                return;
+            if (g.code != 0 || g.value != "LAYER") {
+                more = next(g);
+                continue;
+            }
+            std::string_view name;
+            int flags = 0, colour = 0;
+            while ((more = next(g)) && g.code != 0) {
+                if (g.code == 2)
+                    name = g.value;
+                else if (g.code == 70)
+                    flags = intValue(g);
+                else if (g.code == 62)
+                    colour = intValue(g);
+            }
+            if ((flags & 1) != 0)
+                out.hiddenLayers[layerKey(name)] = {Hidden::Frozen, std::string(name)};
+            else if (colour < 0)
+                out.hiddenLayers[layerKey(name)] = {Hidden::Off, std::string(name)};
+        }
+        unfinished("TABLES", from);
+    }
+
     // Entities up to ENDSEC (or ENDBLK inside a block, which is left for the caller).
     std::vector<Entity> entities(std::size_t from, std::string_view section, bool inBlock = false) {
         std::vector<Entity> list;
@@ -213,6 +262,12 @@ class SectionReader {
     std::optional<DxfGroup> pending_;
 };
 
+struct ByName {
+    bool operator()(const HiddenLayer* a, const HiddenLayer* b) const {
+        return layerKey(a->name) < layerKey(b->name);
+    }
+};
+
 // Draws entities through a map, blocks expanded in place.
 class EntityDrawer {
   public:
@@ -227,9 +282,20 @@ class EntityDrawer {
             std::string_view layer = e.text(8, "0");
             if (layer == "0" && !blockLayer.empty())
                 layer = blockLayer;  // entities of layer 0 take the layer of their insert
-            const std::int16_t lineKind = annotation ? kind::Auxiliary : kindOf(layer);
+            if (e.integer(67) == 1) {
+                ++paperSpace_;  // the sheet's title block and viewports, not the die
+                i = lastOf(list, i);
+                continue;
+            }
+            if (const auto hidden = content_.hiddenLayers.find(layerKey(layer));
+                hidden != content_.hiddenLayers.end() &&
+                (hidden->second.how == Hidden::Frozen || e.type != "INSERT")) {
+                ++hiddenCounts_[&hidden->second];
+                i = lastOf(list, i);
+                continue;
+            }
             try {
-                i = entity(list, i, {m, layer, lineKind, depth, annotation});
+                i = entity(list, i, {m, layer, depth, annotation});
             } catch (const ImportError& error) {
                 const std::string what = error.what();
                 if (what.rfind("ligne ", 0) == 0)
@@ -240,64 +306,108 @@ class EntityDrawer {
     }
 
     void finish() {
-        if (ignored_.empty())
-            return;
-        std::string text;
-        for (const auto& [type, count] : ignored_)
-            text += (text.empty() ? "" : ", ") + type + " (" + std::to_string(count) + ")";
-        report_.notices.push_back("entités non lues : " + text);
+        if (!ignored_.empty()) {
+            std::string text;
+            for (const auto& [type, count] : ignored_)
+                text += (text.empty() ? "" : ", ") + type + " (" + std::to_string(count) + ")";
+            report_.notices.push_back("entités non lues : " + text);
+        }
+        if (!hiddenCounts_.empty() || paperSpace_ > 0) {
+            std::string text;
+            for (const auto& [layer, count] : hiddenCounts_) {
+                text +=
+                    (text.empty() ? "" : ", ") +
+                    std::string(layer->how == Hidden::Frozen ? "calque gelé " : "calque éteint ") +
+                    shown(utf8Text(layer->name)) + " (" + entities(count) + ")";
+            }
+            if (paperSpace_ > 0)
+                text += (text.empty() ? "" : ", ") + std::string("espace papier (") +
+                        entities(paperSpace_) + ")";
+            report_.notices.push_back("non lus, car cachés : " + text);
+        }
+        degenerate_.appendTo(report_.notices);
     }
 
   private:
-    std::int16_t kindOf(std::string_view layer) {
-        if (const auto k = options_.table.layerKind(layer))
-            return *k;
-        const std::string name = utf8Text(layer);
-        if (unknown_.insert(name).second)
-            report_.unknownLayers.push_back(name);
-        return kind::Auxiliary;
+    static std::string entities(std::size_t n) {
+        return std::to_string(n) + (n == 1 ? " entité" : " entités");
     }
 
     struct Context {
         const Affine& m;
         std::string_view layer;
-        std::int16_t lineKind;
         int depth;
         bool annotation;  // inside a dimension: nothing is a rule
     };
+
+    // The kind of the rules an entity draws, asked only of those that draw some: an insert
+    // or a text on a layer the table does not know is no unknown rule.
+    std::int16_t kindOf(const Context& at) {
+        if (at.annotation)
+            return kind::Auxiliary;
+        if (const auto k = options_.table.layerKind(at.layer))
+            return *k;
+        const std::string name = utf8Text(at.layer);
+        if (unknown_.insert(name).second)
+            report_.unknownLayers.push_back(name);
+        return kind::Auxiliary;
+    }
+
+    // The index of the last entity that belongs to list[i]: a POLYLINE's vertices and SEQEND.
+    static std::size_t lastOf(const std::vector<Entity>& list, std::size_t i) {
+        if (list[i].type != "POLYLINE")
+            return i;
+        std::size_t k = i + 1;
+        while (k < list.size() && list[k].type == "VERTEX")
+            ++k;
+        return k < list.size() && list[k].type == "SEQEND" ? k : k - 1;
+    }
+
+    void degenerate(const Entity& e, const char* what) {
+        degenerate_.add("entité ignorée, " + std::string(e.type) + " " + what, e.line);
+    }
 
     // Draws list[i] (and the vertices that follow a POLYLINE); the index of its last entity.
     std::size_t entity(const std::vector<Entity>& list, std::size_t i, const Context& at) {
         const Entity& e = list[i];
         const Affine& m = at.m;
-        const std::int16_t lineKind = at.lineKind;
         const Affine ocs = e.seenFromBelow() ? Affine::scaling(-1, 1).then(m) : m;
         if (e.type == "LINE") {
-            out_.line(m(e.point(10)), m(e.point(11)), lineKind);
+            const Point a = m(e.point(10)), b = m(e.point(11));
+            if (distance(a, b) <= kJoinTolerance && !at.annotation)
+                degenerate(e, "de longueur nulle");
+            else
+                out_.line(a, b, kindOf(at));
         } else if (e.type == "ARC" || e.type == "CIRCLE") {
-            circle(e, ocs, lineKind);
+            circle(e, ocs, at);
         } else if (e.type == "LWPOLYLINE") {
-            lwPolyline(e, ocs, lineKind);
+            lwPolyline(e, ocs, at);
         } else if (e.type == "POLYLINE") {
-            return polyline(list, i, ocs, lineKind);
+            return polyline(list, i, ocs, at);
         } else if (e.type == "ELLIPSE") {
-            ellipse(e, m, lineKind);
+            ellipse(e, m, at);
         } else if (e.type == "SPLINE") {
-            spline(e, m, lineKind);
+            spline(e, m, at);
         } else if (e.type == "INSERT") {
             insert(e, ocs, at);
         } else if (e.type == "DIMENSION") {
-            blockAt(e, e.text(2), m, {m, at.layer, kind::Auxiliary, at.depth, true});
+            blockAt(e, e.text(2), m, {m, at.layer, at.depth, true});
         } else if (e.type == "TEXT" || e.type == "MTEXT") {
             text(e, e.type == "TEXT" ? ocs : m);
         } else if (e.type != "ATTRIB" && e.type != "ATTDEF" && e.type != "SEQEND" &&
-                   e.type != "VERTEX" && e.type != "ENDBLK") {
+                   e.type != "VERTEX" && e.type != "ENDBLK" && !at.annotation) {
+            // A dimension's own points and arrowheads are no part of the die.
             ++ignored_[std::string(e.type)];
         }
         return i;
     }
 
-    void circle(const Entity& e, const Affine& m, std::int16_t lineKind) {
+    void circle(const Entity& e, const Affine& m, const Context& at) {
+        if (!(e.real(40) > 0)) {
+            if (!at.annotation)
+                degenerate(e, e.real(40) < 0 ? "de rayon négatif" : "de rayon nul");
+            return;
+        }
         ArcShape a{e.point(10), e.real(40), 0, 360};
         if (e.type == "ARC") {
             a.startDeg = normalizeDegrees(e.real(50));
@@ -305,7 +415,7 @@ class EntityDrawer {
             if (a.sweepDeg <= kEps)
                 a.sweepDeg = 360;
         }
-        emitArc(m, a, lineKind, out_);
+        emitArc(m, a, kindOf(at), out_);
     }
 
     struct Vertex {
@@ -313,15 +423,33 @@ class EntityDrawer {
         double bulge = 0;
     };
 
-    void vertices(const std::vector<Vertex>& v, bool closed, const Affine& m,
-                  std::int16_t lineKind) {
+    // A vertex on the one before it (within the join tolerance, in the drawing) is dropped
+    // and its bulge goes to the one kept; a closed polyline whose last vertex is its first
+    // closes there. Two vertices closed with bulges are the usual round hole: both halves.
+    void vertices(const Entity& e, const std::vector<Vertex>& all, bool closed, const Affine& m,
+                  const Context& at) {
+        std::vector<Vertex> v;
+        for (const Vertex& x : all) {
+            if (!v.empty() && distance(m(v.back().p), m(x.p)) <= kJoinTolerance)
+                v.back().bulge = x.bulge;
+            else
+                v.push_back(x);
+        }
+        if (closed && v.size() > 1 && distance(m(v.back().p), m(v.front().p)) <= kJoinTolerance)
+            v.pop_back();
+        if (v.size() < 2) {
+            if (!all.empty() && !at.annotation)
+                degenerate(e, "de longueur nulle");
+            return;
+        }
+        const std::int16_t lineKind = kindOf(at);
         for (std::size_t k = 0; k + 1 < v.size(); ++k)
             emitBulgeSegment(m, v[k].p, v[k + 1].p, v[k].bulge, lineKind, out_);
-        if (closed && v.size() > 2)
+        if (closed)
             emitBulgeSegment(m, v.back().p, v.front().p, v.back().bulge, lineKind, out_);
     }
 
-    void lwPolyline(const Entity& e, const Affine& m, std::int16_t lineKind) {
+    void lwPolyline(const Entity& e, const Affine& m, const Context& at) {
         std::vector<Vertex> v;
         for (const DxfGroup& g : e.groups) {
             if (g.code == 10)
@@ -331,11 +459,11 @@ class EntityDrawer {
             else if (g.code == 42 && !v.empty())
                 v.back().bulge = realValue(g);
         }
-        vertices(v, (e.integer(70) & 1) != 0, m, lineKind);
+        vertices(e, v, (e.integer(70) & 1) != 0, m, at);
     }
 
     std::size_t polyline(const std::vector<Entity>& list, std::size_t i, const Affine& m,
-                         std::int16_t lineKind) {
+                         const Context& at) {
         const int flags = list[i].integer(70);
         std::vector<Vertex> v;
         std::size_t k = i + 1;
@@ -347,17 +475,22 @@ class EntityDrawer {
         }
         // Meshes are surfaces, not rules.
         if ((flags & (16 | 64)) == 0)
-            vertices(v, (flags & 1) != 0, m, lineKind);
-        else
+            vertices(list[i], v, (flags & 1) != 0, m, at);
+        else if (!at.annotation)
             ++ignored_["POLYLINE (maillage)"];
         return k < list.size() && list[k].type == "SEQEND" ? k : k - 1;
     }
 
-    void ellipse(const Entity& e, const Affine& m, std::int16_t lineKind) {
+    void ellipse(const Entity& e, const Affine& m, const Context& at) {
         EllipseArc a;
         a.centre = e.point(10);
         a.major = e.point(11);
         const double ratio = e.real(40, 1);
+        if (!(length(a.major) > 0) || !(ratio > 0)) {
+            if (!at.annotation)
+                degenerate(e, "sans axe");
+            return;
+        }
         // The minor axis turns a quarter from the major one about the entity's normal.
         const double side = e.seenFromBelow() ? -1 : 1;
         a.minor = Point{-a.major.y, a.major.x} * (ratio * side);
@@ -365,10 +498,10 @@ class EntityDrawer {
         a.endParam = e.real(42, 2 * kPi);
         const double span = std::fmod(a.endParam - a.startParam, 2 * kPi);
         a.endParam = a.startParam + (span <= 1e-12 ? span + 2 * kPi : span);
-        emitEllipse(m, a, lineKind, out_);
+        emitEllipse(m, a, kindOf(at), out_);
     }
 
-    void spline(const Entity& e, const Affine& m, std::int16_t lineKind) {
+    void spline(const Entity& e, const Affine& m, const Context& at) {
         SplineCurve s;
         s.degree = e.integer(71, 3);
         std::vector<Point> fit;
@@ -386,11 +519,20 @@ class EntityDrawer {
             else if (g.code == 21 && !fit.empty())
                 fit.back().y = realValue(g);
         }
-        if (s.control.empty() && fit.size() >= 2) {
-            // A spline given only by the points it passes through: followed point to point.
-            for (std::size_t k = 0; k + 1 < fit.size(); ++k)
-                out_.line(m(fit[k]), m(fit[k + 1]), lineKind);
-            ++ignored_["SPLINE sans points de contrôle, suivie point à point"];
+        const bool tangents = e.find(12) && e.find(13);
+        const std::int16_t lineKind = kindOf(at);
+        if (s.control.empty() && !fit.empty() && tangents) {
+            // Given by the points it passes through and its end tangents: the cubic CAD
+            // programs make of them.
+            s = splineThrough(fit, e.point(12), e.point(13));
+        } else if (s.control.empty() && !fit.empty()) {
+            // Without its tangents the curve between its points is each program's own guess,
+            // and a rule followed point to point would be measured short and off its line.
+            if (lineKind != kind::Auxiliary)
+                throw ImportError(
+                    "SPLINE donnée par ses seuls points de passage, sans ses "
+                    "tangentes : enregistrez-la avec ses points de contrôle");
+            ++ignored_["SPLINE sans points de contrôle"];
             return;
         }
         emitSpline(m, s, lineKind, out_);
@@ -418,7 +560,7 @@ class EntityDrawer {
         const auto it = content_.blocks.find(name);
         if (it == content_.blocks.end()) {
             if (!name.empty() || e.type == "INSERT")
-                throw ImportError("bloc inconnu « " + std::string(name) + " »");
+                throw ImportError("bloc inconnu " + shown(name));
             return;
         }
         if (at.depth >= kMaxBlockDepth)
@@ -450,6 +592,10 @@ class EntityDrawer {
     ImportReport& report_;
     std::set<std::string> unknown_;
     std::map<std::string, int> ignored_;
+    // By layer, in the order of their names (the map's keys) since they point into it.
+    std::map<const HiddenLayer*, std::size_t, ByName> hiddenCounts_;
+    std::size_t paperSpace_ = 0;
+    NoticeTally degenerate_;
 };
 
 double fileUnit(const DxfContent& content, const ImportOptions& options, ImportReport& report) {

@@ -1,6 +1,7 @@
 #include "io/import_geometry.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 
@@ -129,7 +130,33 @@ void checkSpline(const SplineCurve& s) {
         throw ImportError("spline dont les poids sont incorrects");
 }
 
+constexpr std::size_t kLinesNamed = 3;
+
 }  // namespace
+
+void NoticeTally::add(const std::string& reason, std::size_t line) {
+    auto it = std::find_if(tallies_.begin(), tallies_.end(),
+                           [&](const Tally& t) { return t.reason == reason; });
+    if (it == tallies_.end())
+        it = tallies_.insert(tallies_.end(), Tally{reason, 0, {}});
+    ++it->count;
+    if (it->lines.size() < kLinesNamed)
+        it->lines.push_back(line);
+}
+
+void NoticeTally::appendTo(std::vector<std::string>& notices) const {
+    for (const Tally& t : tallies_) {
+        if (t.count == 1) {
+            notices.push_back("ligne " + std::to_string(t.lines.front()) + " : " + t.reason);
+            continue;
+        }
+        std::string lines;
+        for (const std::size_t l : t.lines)
+            lines += (lines.empty() ? "" : ", ") + std::to_string(l);
+        notices.push_back(t.reason + " : " + std::to_string(t.count) + " fois, lignes " + lines +
+                          (t.count > t.lines.size() ? "..." : ""));
+    }
+}
 
 Affine Affine::then(const Affine& o) const {
     return {o.a * a + o.b * c, o.a * b + o.b * d,       o.c * a + o.d * c,
@@ -230,6 +257,117 @@ void emitEllipse(const Affine& m, const EllipseArc& e, std::int16_t lineKind, El
     emitSampled(
         m, [&](double t) { return e.centre + e.major * std::cos(t) + e.minor * std::sin(t); },
         e.startParam, e.endParam, stepsFor(a, e.endParam - e.startParam, tol), lineKind, out);
+}
+
+namespace {
+
+// A spline through more fit points than this is refused: its system is solved whole.
+constexpr std::size_t kMaxFitPoints = 300;
+
+// The p + 1 cubic basis functions that do not vanish at u in the span [knots[k], knots[k+1]].
+std::array<double, 4> cubicBasis(const std::vector<double>& knots, std::size_t k, double u) {
+    std::array<double, 4> n{1, 0, 0, 0};
+    std::array<double, 4> left{}, right{};
+    for (std::size_t j = 1; j <= 3; ++j) {
+        left[j] = u - knots[k + 1 - j];
+        right[j] = knots[k + j] - u;
+        double saved = 0;
+        for (std::size_t r = 0; r < j; ++r) {
+            const double denom = right[r + 1] + left[j - r];
+            const double temp = denom != 0 ? n[r] / denom : 0;
+            n[r] = saved + right[r + 1] * temp;
+            saved = left[j - r] * temp;
+        }
+        n[j] = saved;
+    }
+    return n;
+}
+
+// Gaussian elimination with partial pivoting, the right side of points.
+std::vector<Point> solve(std::vector<std::vector<double>> a, std::vector<Point> b) {
+    const std::size_t n = b.size();
+    for (std::size_t c = 0; c < n; ++c) {
+        std::size_t pivot = c;
+        for (std::size_t r = c + 1; r < n; ++r)
+            if (std::fabs(a[r][c]) > std::fabs(a[pivot][c]))
+                pivot = r;
+        if (!(std::fabs(a[pivot][c]) > 1e-12))
+            throw ImportError("spline dont les points de passage ne donnent pas de courbe");
+        std::swap(a[c], a[pivot]);
+        std::swap(b[c], b[pivot]);
+        for (std::size_t r = c + 1; r < n; ++r) {
+            const double f = a[r][c] / a[c][c];
+            if (f == 0)
+                continue;
+            for (std::size_t k = c; k < n; ++k)
+                a[r][k] -= f * a[c][k];
+            b[r] = b[r] - b[c] * f;
+        }
+    }
+    std::vector<Point> x(n);
+    for (std::size_t r = n; r-- > 0;) {
+        Point sum = b[r];
+        for (std::size_t k = r + 1; k < n; ++k)
+            sum = sum - x[k] * a[r][k];
+        x[r] = sum * (1.0 / a[r][r]);
+    }
+    return x;
+}
+
+}  // namespace
+
+SplineCurve splineThrough(const std::vector<Point>& all, Point startTangent, Point endTangent) {
+    std::vector<Point> q;
+    for (const Point p : all)
+        if (q.empty() || distance(q.back(), p) > kEps)
+            q.push_back(p);
+    if (q.size() < 2)
+        throw ImportError("spline dont les points de passage sont tous confondus");
+    if (q.size() > kMaxFitPoints)
+        throw ImportError("spline de plus de " + std::to_string(kMaxFitPoints) +
+                          " points de passage");
+    const std::size_t n = q.size() - 1;
+    std::vector<double> t{0};
+    double total = 0;
+    for (std::size_t k = 1; k <= n; ++k)
+        t.push_back(total += distance(q[k - 1], q[k]));
+    for (double& v : t)
+        v /= total;
+    t.back() = 1;
+    SplineCurve s;
+    s.degree = 3;
+    s.knots.assign(4, 0.0);
+    s.knots.insert(s.knots.end(), t.begin() + 1, t.end() - 1);
+    s.knots.insert(s.knots.end(), 4, 1.0);
+    // Rows: through the first point, the start tangent, through the inner points, the end
+    // tangent, through the last point.
+    const std::size_t size = n + 3;
+    std::vector<std::vector<double>> a(size, std::vector<double>(size, 0.0));
+    std::vector<Point> b(size);
+    const auto through = [&](std::size_t row, double u) {
+        std::size_t k = 3;
+        while (k + 1 < size && s.knots[k + 1] <= u)
+            ++k;
+        const std::array<double, 4> basis = cubicBasis(s.knots, k, u);
+        for (std::size_t j = 0; j < 4; ++j)
+            a[row][k - 3 + j] = basis[j];
+    };
+    through(0, 0);
+    b[0] = q.front();
+    a[1][0] = -1;
+    a[1][1] = 1;
+    b[1] = unit(startTangent) * (total * s.knots[4] / 3);
+    for (std::size_t k = 1; k < n; ++k) {
+        through(k + 1, t[k]);
+        b[k + 1] = q[k];
+    }
+    a[n + 1][size - 2] = -1;
+    a[n + 1][size - 1] = 1;
+    b[n + 1] = unit(endTangent) * (total * (1 - s.knots[size - 1]) / 3);
+    a[n + 2][size - 1] = 1;
+    b[n + 2] = q.back();
+    s.control = solve(std::move(a), std::move(b));
+    return s;
 }
 
 void emitSpline(const Affine& m, const SplineCurve& s, std::int16_t lineKind, ElementSink& out) {

@@ -5,9 +5,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "drawing/drawing.h"
+#include "drawing/join_tolerance.h"
 
 namespace brontaxe::io {
 
@@ -15,6 +17,23 @@ namespace brontaxe::io {
 class ImportError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
+};
+
+// What a reader left out or could not take, by reason: one notice a reason, with how many
+// times and the first lines, however many times the file repeats it.
+class NoticeTally {
+  public:
+    void add(const std::string& reason, std::size_t line);
+    // "ligne 12 : reason", or "reason : 250 fois, lignes 12, 15, 19..." for each reason.
+    void appendTo(std::vector<std::string>& notices) const;
+
+  private:
+    struct Tally {
+        std::string reason;
+        std::size_t count = 0;
+        std::vector<std::size_t> lines;  // the first few
+    };
+    std::vector<Tally> tallies_;  // in the order they first came
 };
 
 // p -> (a x + b y + e, c x + d y + f).
@@ -77,5 +96,10 @@ struct SplineCurve {
 };
 // Throws ImportError (without a place) when the knots, weights and points do not agree.
 void emitSpline(const Affine& m, const SplineCurve& s, std::int16_t lineKind, ElementSink& out);
+
+// The cubic through `fit` points with the given end tangents, as CAD programs make a spline
+// given by its fit points: chord-length parameters, the tangents as long as the points'
+// polyline. Throws ImportError when the points are too many or all one.
+SplineCurve splineThrough(const std::vector<Point>& fit, Point startTangent, Point endTangent);
 
 }  // namespace brontaxe::io

@@ -15,23 +15,27 @@ struct ShippedName {
     std::int16_t lineKind;
 };
 
-// Names shorter than three letters are only taken whole.
-constexpr std::size_t kShortestContained = 3;
-
 constexpr ShippedName kShippedLayers[] = {
     {"CUT", kind::Cut},
+    {"CUTS", kind::Cut},
+    {"CUTLINE", kind::Cut},
+    {"CUTLINES", kind::Cut},
     {"CUTTING", kind::Cut},
     {"KNIFE", kind::Cut},
     {"COUPE", kind::Cut},
     {"DECOUPE", kind::Cut},
     {"COUPANT", kind::Cut},
     {"CREASE", kind::Crease},
+    {"CREASES", kind::Crease},
+    {"CREASELINE", kind::Crease},
+    {"CREASELINES", kind::Crease},
     {"CREASING", kind::Crease},
     {"RAINANT", kind::Crease},
     {"RAINURE", kind::Crease},
     {"RAINAGE", kind::Crease},
     {"RILL", kind::Crease},
     {"PERFORATION", kind::Perforation},
+    {"PERFORATIONS", kind::Perforation},
     {"PERFO", kind::Perforation},
     {"HALFCUT", kind::HalfCut},
     {"MICHAIR", kind::HalfCut},
@@ -142,16 +146,7 @@ std::optional<std::int16_t> LineKindTable::layerKind(std::string_view layer) con
         return std::nullopt;
     if (const auto it = layers_.find(key); it != layers_.end())
         return it->second;
-    const std::pair<const std::string, std::int16_t>* best = nullptr;
-    for (const auto& entry : layers_) {
-        if (entry.first.size() >= kShortestContained &&
-            key.find(entry.first) != std::string::npos &&
-            (!best || entry.first.size() > best->first.size()))
-            best = &entry;
-    }
-    if (!best)
-        return std::nullopt;
-    return best->second;
+    return std::nullopt;
 }
 
 std::optional<std::int16_t> LineKindTable::cff2Kind(int typeCode) const {

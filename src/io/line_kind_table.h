@@ -32,8 +32,8 @@ class LineKindTable {
     // The usual names and ours.
     static LineKindTable shipped();
 
-    // The kind a layer stands for: its own entry, else the longest known name it holds
-    // ("CUT-LINES" is a cut); nothing when the table does not know it.
+    // The kind a layer stands for, its name taken whole ("KISSCUT" and "NOCUT" are no cut);
+    // nothing when the table does not know it.
     std::optional<std::int16_t> layerKind(std::string_view layer) const;
     std::optional<std::int16_t> cff2Kind(int typeCode) const;
 

@@ -85,7 +85,8 @@ ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
     return *this;
 }
 
-ChildProcess ChildProcess::start(const std::vector<std::string>& argv, std::string& error) {
+ChildProcess ChildProcess::start(const std::vector<std::string>& argv, std::string& error,
+                                 const std::string& workingDirectory) {
     ChildProcess child;
     if (argv.empty()) {
         error = "Aucun programme à lancer";
@@ -98,6 +99,8 @@ ChildProcess ChildProcess::start(const std::vector<std::string>& argv, std::stri
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    if (!workingDirectory.empty())
+        posix_spawn_file_actions_addchdir_np(&actions, workingDirectory.c_str());
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);

@@ -27,8 +27,10 @@ class ChildProcess {
     ChildProcess& operator=(const ChildProcess&) = delete;
 
     // Starts the program with its standard input empty, in a process group of its own so that
-    // stopping it stops whatever it started. On failure `error` says why, in French.
-    static ChildProcess start(const std::vector<std::string>& argv, std::string& error);
+    // stopping it stops whatever it started, in `workingDirectory` when one is given (else in
+    // ours). On failure `error` says why, in French.
+    static ChildProcess start(const std::vector<std::string>& argv, std::string& error,
+                              const std::string& workingDirectory = {});
 
     bool started() const { return pid_ > 0 || ended_; }
     // The zero time-out wait: never blocks.

@@ -2,9 +2,8 @@
 // What a style tells the design-rule check and the tests beyond its domain and folds: its
 // locks, the land its holes keep, and the inside sizes its form does not depend on.
 //
-// Adding a style: one line in the table of style_checks.cpp, with designated initialisers,
-//     {.code = "0427", .locks = &locks0427},
-// the fields left out meaning no locks, the board's own land and every size used.
+// A style's record holds them (style_record.h), the fields left out meaning no locks, the
+// board's own land and every size used.
 
 #include <optional>
 #include <string_view>
@@ -33,22 +32,13 @@ struct UnusedSizes {
     bool height = false;
 };
 
-struct StyleChecks {
-    std::string_view code;
-    LockDeclaration locks = nullptr;
-    // The land the style's holes keep from creases and the outline, when it is not the
-    // board's own (10 mm or three thicknesses).
-    std::optional<double> holeLand = std::nullopt;
-    UnusedSizes unused = {};
-};
-
 // The lock pairs `code` declares for the model (none when it declares none).
 std::vector<LockPair> declaredLocks(std::string_view code, const Model& m);
 
 // The land `code` declares for its holes, if it declares one.
 std::optional<double> declaredHoleLand(std::string_view code);
 
-// The sizes `code` declares it does not use (none for a code without a line).
+// The sizes `code` declares it does not use (none for a code whose record declares none).
 UnusedSizes unusedSizes(std::string_view code);
 
 }  // namespace brontaxe

@@ -3,9 +3,8 @@
 // dialog offers every parameter for every style; a style draws from a few of them and ignores
 // the others, and says here which ones it draws from.
 //
-// Adding a style: one line in the table of style_parameters.cpp, built from the groups below,
-//     {"0202", kSlottedCase | StyleParameter::OverlapHeight},
-// a style without a line drawing from none of them.
+// A style's record says which it draws from (style_record.h), built from the groups below:
+//     .parameters = kSlottedCase | StyleParameter::OverlapHeight,
 
 #include <cstdint>
 #include <string_view>
@@ -72,9 +71,30 @@ constexpr StyleParameters operator|(StyleParameter a, StyleParameter b) {
     return StyleParameters(a) | StyleParameters(b);
 }
 
-// The parameters the blank of `code` depends on (none for a code without a line). Hand-hole
-// parameters count when the style draws hand-holes once they are asked for; the divider
-// corner parameters when their corner is chosen.
+// The groups the records are built from.
+inline constexpr StyleParameters kGlueFlap = StyleParameter::GlueFlapWidth |
+                                             StyleParameter::GlueFlapAngle |
+                                             StyleParameter::GlueFlapExtension;
+inline constexpr StyleParameters kSlots = StyleParameter::SlotWidth | StyleParameter::SlotOffset;
+// Hand-holes of the type chosen in the dialog, the folding tab of the third type included.
+inline constexpr StyleParameters kHandHoles =
+    StyleParameter::HandHoleLength | StyleParameter::HandHoleHeight |
+    StyleParameter::HandHoleDistance | StyleParameter::HandHoleTab;
+// Hand-holes the style's form fixes as plain cut holes.
+inline constexpr StyleParameters kFixedHandHoles = StyleParameter::HandHoleLength |
+                                                   StyleParameter::HandHoleHeight |
+                                                   StyleParameter::HandHoleDistance;
+inline constexpr StyleParameters kSlottedCase = kGlueFlap | kSlots | kHandHoles;
+inline constexpr StyleParameters kTenons = StyleParameter::TenonHeight |
+                                           StyleParameter::TenonLength |
+                                           StyleParameter::TenonAngle | StyleParameter::TenonCount;
+inline constexpr StyleParameters kMortises =
+    StyleParameter::MortiseRadius | StyleParameter::MortisePosition |
+    StyleParameter::MortiseHeight | StyleParameter::MortiseLength;
+
+// The parameters the blank of `code` depends on (none for a code whose record names none, or
+// without a record). Hand-hole parameters count when the style draws hand-holes once they are asked
+// for; the divider corner parameters when their corner is chosen.
 StyleParameters usedParameters(std::string_view code);
 
 }  // namespace brontaxe

@@ -3,12 +3,11 @@
 // domain) and, when it says so, how its flaps fold, so that the design-rule check can tell a
 // collision or a gap.
 //
-// Adding a style: one line in the table of style_rules.cpp,
-//     {"0301", {.minHeight = 20, .widthAtMostLength = true}, &myFolds},
-// where the domain fields left out impose nothing and the fold declaration may be nullptr (the
-// generic checks of the drawing still run). A fold declaration is a plain function of the model
-// that returns the pairs of opposite flaps with the span between their creases; it uses the
-// same formulas as the generator, so both read one source of sizes.
+// A style's record holds its domain and its fold declaration (style_record.h): the domain
+// fields left out impose nothing, and without a fold declaration the generic checks of the
+// drawing still run. A fold declaration is a plain function of the model that returns the
+// pairs of opposite flaps with the span between their creases; it uses the same formulas as
+// the generator, so both read one source of sizes.
 
 #include <optional>
 #include <string>
@@ -50,15 +49,6 @@ struct FoldPair {
 };
 
 using FoldDeclaration = std::vector<FoldPair> (*)(const Model&);
-
-struct StyleRules {
-    std::string_view code;
-    StyleDomain domain;
-    FoldDeclaration folds = nullptr;
-};
-
-// The rules of a code matched exactly; nullptr when the code declares none.
-const StyleRules* findStyleRules(std::string_view code);
 
 // Why the model lies outside the domain of `code` (French), or nothing when it may be drawn.
 // Sizes not positive are refused for every code.

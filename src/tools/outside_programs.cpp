@@ -21,6 +21,7 @@ OutsidePrograms readOutsidePrograms(const platform::PrivateProfile& settings) {
     p.korvane3D = read(settings, "Korvane3D", kDefaultKorvane3D);
     p.korRcv = read(settings, "KorRCV", kDefaultKorRcv);
     p.korGeom = read(settings, "KorGEOM", kDefaultKorGeom);
+    p.stapelix = read(settings, "Stapelix", kDefaultStapelix);
     return p;
 }
 
@@ -28,12 +29,18 @@ bool writeOutsidePrograms(const platform::PrivateProfile& settings, const Outsid
     const std::filesystem::path file(kPreferencesFileName);
     return settings.WriteString(kProgramsSection, "Korvane3D", p.korvane3D, file) &&
            settings.WriteString(kProgramsSection, "KorRCV", p.korRcv, file) &&
-           settings.WriteString(kProgramsSection, "KorGEOM", p.korGeom, file);
+           settings.WriteString(kProgramsSection, "KorGEOM", p.korGeom, file) &&
+           settings.WriteString(kProgramsSection, "Stapelix", p.stapelix, file);
 }
 
 std::filesystem::path programFile(const std::string& configured,
                                   const platform::EnvironmentLookup& env) {
     return platform::mapWindowsPath(platform::trimBlanks(configured), env);
+}
+
+ProgramRun stapelixRun(const OutsidePrograms& programs, const platform::EnvironmentLookup& env) {
+    const std::filesystem::path program = programFile(programs.stapelix, env);
+    return {{program.string()}, program.parent_path().string()};
 }
 
 }  // namespace brontaxe::tools

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/paths.h"
 #include "platform/profile_file.h"
@@ -14,11 +15,14 @@ inline constexpr const char* kProgramsSection = "Programmes";
 inline constexpr const char* kDefaultKorvane3D = "C:\\wkorvane\\bin\\Korvane3D.exe";
 inline constexpr const char* kDefaultKorRcv = "C:\\wkorvane\\bin32\\KorRCV.exe";
 inline constexpr const char* kDefaultKorGeom = "c:\\wkorvane\\bin8_2d\\korgeom.exe";
+inline constexpr const char* kDefaultStapelix =
+    "C:\\Program Files\\Velbrin\\Lomdrak\\Stapelix\\Bin\\Velbrin.Stapelix.Desktop.exe";
 
 struct OutsidePrograms {
     std::string korvane3D = kDefaultKorvane3D;
     std::string korRcv = kDefaultKorRcv;
     std::string korGeom = kDefaultKorGeom;
+    std::string stapelix = kDefaultStapelix;  // the maker's palletisation program
 };
 
 OutsidePrograms readOutsidePrograms(const platform::PrivateProfile& settings);
@@ -29,5 +33,14 @@ bool writeOutsidePrograms(const platform::PrivateProfile& settings, const Outsid
 // standing for drive C.
 std::filesystem::path programFile(const std::string& configured,
                                   const platform::EnvironmentLookup& env);
+
+// A program started and waited for: its argument vector and the folder it runs in.
+struct ProgramRun {
+    std::vector<std::string> argv;
+    std::string workingDirectory;
+};
+
+// The palletisation program, started without data in its own folder, as it expects.
+ProgramRun stapelixRun(const OutsidePrograms& programs, const platform::EnvironmentLookup& env);
 
 }  // namespace brontaxe::tools

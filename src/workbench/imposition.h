@@ -17,6 +17,9 @@ namespace brontaxe {
 struct ImpositionSettings {
     bool AvecImpos = false;  // copies and sheet outline drawn
     bool ChkCentre = false;  // "Centré": margins on both sides, sheet centred on the poses
+    // "Quart de tour permis": the optimiser may turn the blank a quarter turn, its flutes then
+    // running across those of the unturned blank.
+    bool quarterTurns = false;
 };
 
 // The window warns above 100 poses a side; the program draws no more than that, so that a
@@ -44,6 +47,10 @@ ImpositionNotices computeImposition(Model& m, const ImpositionSettings& s);
 // Draws the poses around the blank in `d` and the sheet outline; in pose mode the sheet
 // becomes the drawn poses plus the margins.
 ImpositionNotices drawImposition(Model& m, Drawing& d, const ImpositionSettings& s);
+
+// The dimension chains stay on the first pose (`blank`): those standing right of it (with more
+// columns) or above it (with more rows) go to its other side, outside the imposed area.
+void moveChainsOutside(Drawing& d, const Box& blank, bool moreColumns, bool moreRows);
 
 // Waste figures of the imposed rectangle and of the sheet, -1 when there is no cut surface.
 struct WasteFigures {

@@ -9,12 +9,14 @@
 
 namespace brontaxe {
 
-std::vector<Segment> blankCutSegments(const Drawing& d) {
+namespace {
+
+std::vector<Segment> segmentsOf(const Drawing& d, bool (*taken)(std::int16_t)) {
     std::vector<Segment> out;
     const std::int32_t blank = d.blankElementCount();
     for (std::int32_t i = 0; i < blank; ++i) {
         const Element& e = d.elements()[static_cast<std::size_t>(i)];
-        if (e.lineKind != kind::Cut)
+        if (!taken(e.lineKind))
             continue;
         if (const auto* l = std::get_if<LineShape>(&e.shape))
             out.push_back({l->a, l->b});
@@ -23,6 +25,19 @@ std::vector<Segment> blankCutSegments(const Drawing& d) {
                 out.push_back(s);
     }
     return out;
+}
+
+}  // namespace
+
+std::vector<Segment> blankCutSegments(const Drawing& d) {
+    return segmentsOf(d, [](std::int16_t k) { return k == kind::Cut; });
+}
+
+std::vector<Segment> blankRuleSegments(const Drawing& d) {
+    return segmentsOf(d, [](std::int16_t k) {
+        return k == kind::Cut || k == kind::PerforatedCrease || k == kind::Perforation ||
+               k == kind::HalfCut || k == kind::Crease;
+    });
 }
 
 namespace {

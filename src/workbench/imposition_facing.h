@@ -10,6 +10,8 @@ namespace brontaxe {
 
 // The cut lines of the blank (the first pose), arcs as chords.
 std::vector<Segment> blankCutSegments(const Drawing& d);
+// Every rule of the blank (cuts, creases, perforations, half-cuts), arcs as chords.
+std::vector<Segment> blankRuleSegments(const Drawing& d);
 
 // The smallest offset in y of a copy turned half a turn and moved by (backX, offset) above
 // the blank so that their cut lines do not cross: facing upper sides when `upperSides` (the

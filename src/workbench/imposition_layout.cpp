@@ -143,6 +143,18 @@ void drawPoses(const Model& m, Drawing& d, const Layout& l, const Box& blank) {
     }
 }
 
+void addSheet(Model& m, Drawing& d, const ImpositionSettings& s) {
+    const ElementId sheet =
+        s.ChkCentre ? d.AddSheetCentred(m.FmtCartonX, m.FmtCartonY, 0)
+                    : d.AddSheetAtMargins(m.FmtCartonX, m.FmtCartonY, m.Marges[0], m.Marges[1], 0);
+    if (m.senscann == 1 && sheet.value > 2)
+        d.SetElementFlag(sheet, kFlagFluteAlongX);
+}
+
+}  // namespace
+
+namespace {
+
 constexpr double kChainTolerance = 1e-6;
 
 // Where the first pose's dimension chains reach, and whether one sticks out of a side of it.
@@ -169,6 +181,8 @@ ChainSpan chainSpan(const DimensionShape& dim, const Box& blank) {
     c.above = c.box.ymax > blank.ymax + kChainTolerance;
     return c;
 }
+
+}  // namespace
 
 // The dimension chains stay on the first pose only. The copies fill the columns right of it
 // and the rows above it, so a chain standing on its right or top side would run through a
@@ -202,16 +216,6 @@ void moveChainsOutside(Drawing& d, const Box& blank, bool moreColumns, bool more
             d.TransformElement(0, mirrorY, 0, id, false);
     }
 }
-
-void addSheet(Model& m, Drawing& d, const ImpositionSettings& s) {
-    const ElementId sheet =
-        s.ChkCentre ? d.AddSheetCentred(m.FmtCartonX, m.FmtCartonY, 0)
-                    : d.AddSheetAtMargins(m.FmtCartonX, m.FmtCartonY, m.Marges[0], m.Marges[1], 0);
-    if (m.senscann == 1 && sheet.value > 2)
-        d.SetElementFlag(sheet, kFlagFluteAlongX);
-}
-
-}  // namespace
 
 ImpositionNotices drawImposition(Model& m, Drawing& d, const ImpositionSettings& s) {
     ImpositionNotices notices;

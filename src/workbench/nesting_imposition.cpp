@@ -47,11 +47,16 @@ void drawPoses(Drawing& d, const Arrangement& a) {
     const NestPose first = a.poses.front();
     if (first.turn != 0)
         d.TransformRange(d.firstId(), d.lastId(), 0, 0, first.turn, 1);
+    const Box blank = d.extents();
     for (std::size_t k = 1; k < a.poses.size(); ++k) {
         const int turn = (a.poses[k].turn - first.turn + 360) % 360;
         const Point move = a.poses[k].at - first.at;
         d.addPoses({.step = rotate(move, -turn), .angle = static_cast<double>(turn)});
     }
+    // No other pose reaches left of the first one or below it: its chains standing right of it
+    // or above it go to those sides, clear of every pose.
+    if (a.poses.size() > 1)
+        moveChainsOutside(d, blank, true, true);
 }
 
 void addSheet(const Model& m, Drawing& d, const ImpositionSettings& s) {
@@ -64,12 +69,25 @@ void addSheet(const Model& m, Drawing& d, const ImpositionSettings& s) {
 
 }  // namespace
 
+bool keepsFluteDirection(std::string_view code) {
+    // Pads and the cross divider: a plain panel, as strong one way as the other.
+    for (std::string_view free : {"0901", "0902", "0933"})
+        if (code == free)
+            return false;
+    return true;
+}
+
+bool quarterTurnsAllowed(const Model& m, const ImpositionSettings& s) {
+    return s.quarterTurns || !keepsFluteDirection(m.CodeModele);
+}
+
 NestBoard sheetBoard(const Model& m, const ImpositionSettings& s) {
     const double f = marginFactor(s);
     return {.width = m.FmtCartonX - m.Marges[0] * f,
             .length = m.FmtCartonY - m.Marges[1] * f,
             .gapX = std::max(0.0f, m.EspPoseX),
-            .gapY = std::max(0.0f, m.EspPoseY)};
+            .gapY = std::max(0.0f, m.EspPoseY),
+            .quarterTurns = quarterTurnsAllowed(m, s)};
 }
 
 std::optional<NestingOffer> offerNesting(const Model& m, const Drawing& d,
@@ -79,8 +97,11 @@ std::optional<NestingOffer> offerNesting(const Model& m, const Drawing& d,
     if (!a)
         return std::nullopt;
     const double f = marginFactor(s);
-    const double length = roll ? a->used.height() + m.Marges[1] * f : m.FmtCartonY;
-    return offerOf(m, s, std::move(*a), m.FmtCartonX, length);
+    // A roll is cut after the poses, in whole millimetres as the sheet boxes keep them.
+    const double length = roll ? std::ceil(a->used.height() + m.Marges[1] * f) : m.FmtCartonY;
+    NestingOffer o = offerOf(m, s, std::move(*a), m.FmtCartonX, length);
+    o.quarterTurns = board.quarterTurns;
+    return o;
 }
 
 std::optional<NestingOffer> offerSmallestSheet(const Model& m, const Drawing& d,
@@ -92,7 +113,8 @@ std::optional<NestingOffer> offerSmallestSheet(const Model& m, const Drawing& d,
                          .gapY = std::max(0.0f, m.EspPoseY),
                          .marginsX = m.Marges[0] * f,
                          .marginsY = m.Marges[1] * f,
-                         .rollWidth = {}};
+                         .rollWidth = {},
+                         .quarterTurns = quarterTurnsAllowed(m, s)};
     if (rollWidth)
         q.rollWidth = *rollWidth - q.marginsX;
     std::optional<Arrangement> a = smallestBoard(blankContour(d), q);
@@ -101,7 +123,9 @@ std::optional<NestingOffer> offerSmallestSheet(const Model& m, const Drawing& d,
     // Whole millimetres, as the sheet boxes keep them, rounded up so that every pose stays on.
     const double x = rollWidth ? *rollWidth : std::ceil(a->used.width() + q.marginsX);
     const double y = std::ceil(a->used.height() + q.marginsY);
-    return offerOf(m, s, std::move(*a), x, y);
+    NestingOffer o = offerOf(m, s, std::move(*a), x, y);
+    o.quarterTurns = q.quarterTurns;
+    return o;
 }
 
 void takeNesting(Model& m, ImpositionSettings& s, const NestingOffer& offer) {
@@ -112,7 +136,7 @@ void takeNesting(Model& m, ImpositionSettings& s, const NestingOffer& offer) {
 }
 
 ImpositionNotices imposeNested(Model& m, Drawing& d, const ImpositionSettings& s,
-                               const NestPattern& pattern) {
+                               const NestPattern& pattern, Arrangement* laid) {
     ImpositionNotices notices;
     const double f = marginFactor(s);
     const std::vector<Ring> blank = blankContour(d);
@@ -140,6 +164,8 @@ ImpositionNotices imposeNested(Model& m, Drawing& d, const ImpositionSettings& s
         notices.insert(notices.end(), more.begin(), more.end());
         return notices;
     }
+    if (laid)
+        *laid = a;
     m.NbPoseX = static_cast<std::int16_t>(a.columns);
     m.NbPoseY = static_cast<std::int16_t>(a.rows);
     m.NbPoses = static_cast<std::int16_t>(a.poses.size());

@@ -154,6 +154,49 @@ Box ringsBox(const std::vector<Ring>& rings) {
     return box;
 }
 
+std::vector<Ring> withStrayRules(const std::vector<Ring>& outline,
+                                 const std::vector<Segment>& rules) {
+    GeosContext geos;
+    auto shape = shapeOf(geos, outline);
+    if (!shape)
+        return outline;
+    // A rule on the outline, or inside it, is no stray: measured a hair outside the outline.
+    auto near = geos.own(GEOSBuffer_r(geos.get(), shape.get(), kStrayWidth, 2));
+    if (!near)
+        return outline;
+    const GEOSPreparedGeometry* inside = GEOSPrepare_r(geos.get(), near.get());
+    std::vector<GEOSGeometry*> parts;
+    for (const Segment& s : rules) {
+        GEOSCoordSequence* seq = GEOSCoordSeq_create_r(geos.get(), 2, 2);
+        GEOSCoordSeq_setXY_r(geos.get(), seq, 0, s.a.x, s.a.y);
+        GEOSCoordSeq_setXY_r(geos.get(), seq, 1, s.b.x, s.b.y);
+        auto line = geos.own(GEOSGeom_createLineString_r(geos.get(), seq));
+        if (!line || (inside && GEOSPreparedCovers_r(geos.get(), inside, line.get()) == 1))
+            continue;
+        if (GEOSGeometry* strip = GEOSBuffer_r(geos.get(), line.get(), kStrayWidth, 2))
+            parts.push_back(strip);
+    }
+    if (inside)
+        GEOSPreparedGeom_destroy_r(geos.get(), inside);
+    if (parts.empty())
+        return outline;
+    parts.push_back(GEOSGeom_clone_r(geos.get(), shape.get()));
+    auto all =
+        geos.own(GEOSGeom_createCollection_r(geos.get(), GEOS_GEOMETRYCOLLECTION, parts.data(),
+                                             static_cast<unsigned int>(parts.size())));
+    auto merged = geos.own(all ? GEOSUnaryUnion_r(geos.get(), all.get()) : nullptr);
+    if (!merged)
+        return outline;
+    std::vector<Ring> out;
+    const int count = GEOSGetNumGeometries_r(geos.get(), merged.get());
+    for (int i = 0; i < count; ++i) {
+        const GEOSGeometry* poly = GEOSGetGeometryN_r(geos.get(), merged.get(), i);
+        if (GEOSGeomTypeId_r(geos.get(), poly) == GEOS_POLYGON)
+            out.push_back(coordinates(geos, GEOSGetExteriorRing_r(geos.get(), poly)));
+    }
+    return out.empty() ? outline : out;
+}
+
 TurnedBlank turnedBlank(const std::vector<Ring>& blank, int turn, double gapX, double gapY) {
     TurnedBlank t;
     for (const Ring& r : blank) {

@@ -50,6 +50,14 @@ double pushPast(const TurnedBlank& left, const TurnedBlank& right);
 // The rings as one GEOS (multi)polygon.
 GeosContext::Geometry shapeOf(const GeosContext& geos, const std::vector<Ring>& rings);
 
+// Half the width a stray rule stands for in the blank's contour.
+inline constexpr double kStrayWidth = 0.05;
+
+// The outline's rings with every rule lying outside them as a thin strip `kStrayWidth` on each
+// side, merged where they touch: what the next pose must keep clear of.
+std::vector<Ring> withStrayRules(const std::vector<Ring>& outline,
+                                 const std::vector<Segment>& rules);
+
 // Bounding box of rings.
 Box ringsBox(const std::vector<Ring>& rings);
 

@@ -10,8 +10,10 @@
 namespace brontaxe {
 
 struct NestingRequest {
-    bool roll = false;         // the sheet's Y is a roll's largest length, cut after the poses
-    std::optional<int> count;  // the least sheet (or roll length) for this many poses
+    bool roll = false;  // the sheet's Y is a roll's largest length, cut after the poses
+    std::optional<int> count =
+        std::nullopt;  // the least sheet (or roll length) for this many poses
+    std::optional<double> rollWidth = std::nullopt;  // the roll's width, when not the sheet's X
 };
 
 // The blank is regenerated alone for the optimiser, then as it was: the drawing and the

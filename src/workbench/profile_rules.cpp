@@ -2,6 +2,7 @@
 
 #include "platform/number_text.h"
 #include "platform/rounding.h"
+#include "styles/style_records.h"
 
 namespace brontaxe {
 
@@ -16,8 +17,9 @@ void applyQlxRules(Model& m) {
     } else if (t > 7) {
         m.lgPatte = 50;
     }
-    const int style = m.NumModele;
-    if (style == 215 || style == 216 || style == 217) {
+    const StyleRecord* style = findStyleRecordByNumber(m.NumModele);
+    const ProfileOverlap overlap = style ? style->profileOverlap : ProfileOverlap::None;
+    if (overlap == ProfileOverlap::BySize) {
         if (m.Longueur > 400 || m.Largeur > 400) {
             m.hrecouvr = 60;
         } else if (m.Longueur > 300 || m.Largeur > 300) {
@@ -25,7 +27,7 @@ void applyQlxRules(Model& m) {
         } else {
             m.hrecouvr = 30;
         }
-    } else if (style >= 700 && style <= 714) {
+    } else if (overlap == ProfileOverlap::Fixed) {
         m.hrecouvr = 30;
     }
 }

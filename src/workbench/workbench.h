@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,6 +23,8 @@
 #include "workbench/pieces.h"
 
 namespace brontaxe {
+
+struct Arrangement;
 
 struct RegenerationReport {
     bool drawn = false;                // a generator ran to its end
@@ -195,6 +198,8 @@ class Workbench {
     // The optimiser's pattern once the user took it ("Optimiser l'imposition"); else the grid.
     std::optional<NestPattern>& nesting() { return nesting_; }
     const std::optional<NestPattern>& nesting() const { return nesting_; }
+    // What the optimiser's pattern laid at the last regeneration; none on the grid.
+    const Arrangement* nestedArrangement() const { return nestedArrangement_.get(); }
     const ImpositionSettings& imposition() const { return imposition_; }
     ImpositionNotices computeImposition() {
         return brontaxe::computeImposition(model_, imposition_);
@@ -244,6 +249,7 @@ class Workbench {
     Drawing drawing_;
     ImpositionSettings imposition_;
     std::optional<NestPattern> nesting_;
+    std::shared_ptr<const Arrangement> nestedArrangement_;
     MainWindowState window_;
     std::string drawingFileName_;
     std::optional<SectionRequest> pendingSection_;

@@ -181,8 +181,12 @@ void Workbench::measureSize() {
 
 // The sheet figures always follow the blank; the copies are drawn around a drawn blank.
 void Workbench::impose(RegenerationReport& report) {
+    nestedArrangement_.reset();
     if (nesting_ && report.drawn) {
-        ImpositionNotices notices = imposeNested(model_, drawing_, imposition_, *nesting_);
+        Arrangement laid;
+        ImpositionNotices notices = imposeNested(model_, drawing_, imposition_, *nesting_, &laid);
+        if (!laid.poses.empty())
+            nestedArrangement_ = std::make_shared<const Arrangement>(std::move(laid));
         report.notices.insert(report.notices.end(), notices.begin(), notices.end());
         return;
     }

@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "app/dialogs/architecture_dialog.h"
+#include "modal_answers.h"
 #include "model/model.h"
 #include "window_fixture.h"
 
@@ -146,11 +147,9 @@ class ArchitectureDialogTest : public QObject {
         QVERIFY(codes);
         const int last = codes->count() - 1;
         QCOMPARE(codes->itemText(last), QString("Haut / Bas"));
-        QTimer::singleShot(200, [] {
-            auto* dialog = qobject_cast<ArchitectureDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            choose(dialog->findChild<QComboBox*>("cmb_dessous"), 11);
-            QTest::mouseClick(dialog->findChild<QPushButton*>("but_ok"), Qt::LeftButton);
+        brontaxe::app::onModal<ArchitectureDialog>([](ArchitectureDialog& dialog) {
+            choose(dialog.findChild<QComboBox*>("cmb_dessous"), 11);
+            QTest::mouseClick(dialog.findChild<QPushButton*>("but_ok"), Qt::LeftButton);
         });
         codes->setCurrentIndex(last);
         emit codes->activated(last);

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -507,21 +508,43 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.box("TxFmtCX")->text(), QString("3000"));
         QCOMPARE(f.child<QLabel>("lbnbposes")->text(), QString("2"));
 
-        // The optimiser's arrangement beside the grid's; taken, it is the imposition.
+        // The optimiser's arrangement beside the grid's. With the flutes kept it does no
+        // better than the grid, and says so with nothing to take; with quarter turns allowed
+        // it lays 5, offered with "Prendre" as the default button; taken, it is the imposition.
         f.typeAndLeave("TxFmtCY", "1500");
         QString offer;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            offer = box->text();
-            for (QAbstractButton* b : box->buttons())
-                if (b->text() == "Prendre")
-                    b->click();
-        });
-        QMetaObject::invokeMethod(f.child<QObject>("CmdOptimiser"), "click");
+        QStringList buttons;
+        QString preferred;
+        const auto answer = [&] {
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box)
+                    return;
+                offer = box->text();
+                buttons.clear();
+                for (QAbstractButton* b : box->buttons())
+                    buttons << b->text();
+                preferred = box->defaultButton() ? box->defaultButton()->text() : QString();
+                for (QAbstractButton* b : box->buttons())
+                    if (b->text() == "Prendre" || b->text() == "Laisser") {
+                        b->click();
+                        break;
+                    }
+            });
+            QMetaObject::invokeMethod(f.child<QObject>("CmdOptimiser"), "click");
+        };
+        answer();
+        QVERIFY2(offer.startsWith("L'imposition optimisée ne fait pas mieux que la grille : 4"),
+                 qPrintable(offer));
+        QVERIFY(!buttons.contains("Prendre"));
+        QVERIFY(!f.wb.nesting());
+        f.child<QCheckBox>("ChkQuartDeTour")->setChecked(true);
+        QVERIFY(f.wb.imposition().quarterTurns);
+        answer();
         QVERIFY2(offer.startsWith("Imposition optimisée : 5 poses"), qPrintable(offer));
+        QVERIFY2(offer.contains("quart de tour : cannelure en travers"), qPrintable(offer));
         QVERIFY2(offer.contains("\nGrille : 4 poses"), qPrintable(offer));
+        QCOMPARE(preferred, QString("Prendre"));
         QVERIFY(f.wb.nesting());
         QCOMPARE(f.child<QLabel>("lbnbposes")->text(), QString("5"));
     }

@@ -20,6 +20,7 @@
 #include "app/dialogs/pallet_load_dialog.h"
 #include "app/views/pallet_image.h"
 #include "app/window/main_window.h"
+#include "modal_answers.h"
 #include "model/model_init.h"
 #include "platform/paths.h"
 #include "window_fixture.h"
@@ -81,11 +82,9 @@ void calculate(PalletAssistantDialog& d) {
 
 // The next message box's text goes into `said`, and the box is closed.
 void closeNextMessage(QString& said) {
-    QTimer::singleShot(100, [&said] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            said = box->text();
-            box->accept();
-        }
+    brontaxe::app::onModal<QMessageBox>([&said](QMessageBox& box) {
+        said = box.text();
+        box.accept();
     });
 }
 
@@ -188,19 +187,16 @@ class PalletAssistantTest : public QObject {
         QImage picture(64, 48, QImage::Format_RGB32);
         picture.fill(Qt::darkYellow);
         QVERIFY(picture.save(QString::fromStdString(image.string()), "PNG"));
+        // The program names the image it returns in its settings, over the study's name.
         f.configureCape("printf '%s\\n' \"$@\" > '" + (f.config / "cape" / "args").string() +
                         "'\nprintf 'txt=%s\\r\\n' '" + results.string() + "' >> '" +
-                        (f.config / "cpExt.ini").string() + "'\nsleep 0.3");
+                        (f.config / "cpExt.ini").string() + "'\nsed -i 's|^jpeg=.*$|jpeg=" +
+                        image.string() + "\\r|' '" + (f.config / "cpExt.ini").string() + "'");
         f.wb.model().RepPalette = (f.config / "korvane").string() + "/";
         PalletAssistantDialog d(f.wb, LoadKind::ErectedCases, "0201", QPixmap());
         d.show();
         QVERIFY(d.usesOutsideProgram());
         QVERIFY(d.findChild<QLabel*>("lblCalcul")->text().contains("CAPE"));
-        // The image the program returns is named in its settings by the study.
-        QTimer::singleShot(100, [&] {
-            brontaxe::platform::PrivateProfile(f.config).WriteString("returns", "jpeg",
-                                                                     image.string(), "cpExt.ini");
-        });
         calculate(d);
         QVERIFY(fs::exists(f.cape() / "tutor" / "pal_excel_m.cif"));
         QCOMPARE(edit(d, "Text2_0")->text(), QString("L35"));
@@ -228,7 +224,7 @@ class PalletAssistantTest : public QObject {
             cancelled = true;
             wait->cancel();
         };
-        QTimer::singleShot(300, stop);
+        QTimer::singleShot(0, stop);
         calculate(d);
         QVERIFY(cancelled);
         QVERIFY(d.findChild<QWidget*>("Frame1")->isVisible());
@@ -247,6 +243,39 @@ class PalletAssistantTest : public QObject {
         QCOMPARE(said, QString("Programme introuvable : /absent/cape"));
         // The study was still written for the program to find.
         QVERIFY(fs::exists(f.cape() / "tutor" / "KDF_M.cif"));
+    }
+
+    // The maker's palletisation program, played by a stand-in at the place its default path
+    // names on drive C: started without data in its own folder, and waited for.
+    void thePalletisationProgramRunsInItsFolderAndIsWaitedFor() {
+        Fixture f;
+        const fs::path bin = brontaxe::platform::driveC(f.env) / "program files" / "velbrin" /
+                             "lomdrak" / "stapelix" / "bin";
+        const fs::path record = f.config / "stapelix-run";
+        fs::remove(record);
+        writeScript(bin / "velbrin.stapelix.desktop.exe",
+                    "sleep 0.3\n{ pwd; echo \"$#\"; } > '" + record.string() + "'");
+        auto* menu = f.window.findChild<QMenu*>("mnpalettisation");
+        QVERIFY(menu);
+        QCOMPARE(menu->title(), QString("Palettisation"));
+        QVERIFY(menu->actions().contains(f.window.findChild<QAction*>("mn_cape")));
+        f.window.findChild<QAction*>("mn_Puzzle")->trigger();
+        // The command came back only once the program had ended.
+        std::ifstream in(record);
+        std::string folder, count;
+        std::getline(in, folder);
+        std::getline(in, count);
+        QCOMPARE(fs::path(folder), bin);
+        QCOMPARE(count, std::string("0"));
+        fs::remove_all(brontaxe::platform::driveC(f.env) / "program files");
+
+        QString said;
+        closeNextMessage(said);
+        f.window.findChild<QAction*>("mn_Puzzle")->trigger();
+        const QString missing = QString::fromStdString(
+            "Programme introuvable : " + (bin / "velbrin.stapelix.desktop.exe").string());
+        QCOMPARE(said, missing);
+        QCOMPARE(f.status(), missing);
     }
 
     void thePliage3DMenuWritesTheExchangeFiles() {

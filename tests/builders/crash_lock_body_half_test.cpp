@@ -9,6 +9,7 @@
 
 #include "builders/emit.h"
 #include "platform/errors.h"
+#include "support/near.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
 
@@ -82,8 +83,10 @@ TEST_F(CrashLock, HooksReachPastTheMiddleAndCatchBehindEachOther) {
     // Closed but for the body's lower corners, where the other half joins on.
     const std::vector<Point> loose = test::looseCutEnds(d);
     ASSERT_EQ(loose.size(), 2u);
-    for (const Point& p : loose)
-        EXPECT_TRUE(areNear(p.y, 0, 1e-3) && (areNear(p.x, 0, 1e-3) || areNear(p.x, 1436, 1e-3)));
+    for (const Point& p : loose) {
+        EXPECT_TRUE(test::near(p.y, 0, 1e-3));
+        EXPECT_TRUE(areNear(p.x, 0, 1e-3) || areNear(p.x, 1436, 1e-3)) << testing::PrintToString(p);
+    }
     EXPECT_TRUE(test::noLineDrawnTwice(d));
 }
 

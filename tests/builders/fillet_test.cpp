@@ -3,6 +3,7 @@
 #include "builders/emit.h"
 #include "drawing/drawing.h"
 #include "platform/errors.h"
+#include "support/near.h"
 
 namespace brontaxe {
 namespace {
@@ -25,11 +26,11 @@ TEST(AddFillet, RightCornerArcIsTangentAndBothLinesAreTrimmed) {
     Corner c;
     const ElementId fillet = c.d.AddFillet(c.along, c.other, 10);
     const auto& arc = std::get<ArcShape>(c.d.element(fillet).shape);
-    EXPECT_TRUE(areNear(arc.centre, {10, 10}));
+    EXPECT_TRUE(test::near(arc.centre, {10, 10}));
     EXPECT_DOUBLE_EQ(arc.radius, 10);
     EXPECT_NEAR(arc.sweepDeg, 90, 1e-9);
-    EXPECT_TRUE(areNear(c.line(c.along).b, {10, 0}));
-    EXPECT_TRUE(areNear(c.line(c.other).a, {0, 10}));
+    EXPECT_TRUE(test::near(c.line(c.along).b, {10, 0}));
+    EXPECT_TRUE(test::near(c.line(c.other).a, {0, 10}));
     // The arc's ends are the trimmed ends of the lines.
     const Point s = arc.start();
     const Point e = arc.end();
@@ -55,15 +56,15 @@ TEST(AddFillet, LinesThatDoNotYetMeetAreExtendedToTheTangentPoints) {
     const ElementId a = d.AddLine(100, 0, 20, 0);
     const ElementId b = d.AddLine(0, 20, 0, 100);
     d.AddFillet(a, b, 5);
-    EXPECT_TRUE(areNear(std::get<LineShape>(d.element(a).shape).b, {5, 0}));
-    EXPECT_TRUE(areNear(std::get<LineShape>(d.element(b).shape).a, {0, 5}));
+    EXPECT_TRUE(test::near(std::get<LineShape>(d.element(a).shape).b, {5, 0}));
+    EXPECT_TRUE(test::near(std::get<LineShape>(d.element(b).shape).a, {0, 5}));
 }
 
 TEST(AddFillet, ImpossibleFilletsAreReportedAndChangeNothing) {
     Corner small(90, 10);
     EXPECT_THROW(small.d.AddFillet(small.along, small.other, 20), GenerationError);
     EXPECT_EQ(small.d.ElementCount(), 2);
-    EXPECT_TRUE(areNear(small.line(small.along).b, {0, 0}));
+    EXPECT_TRUE(test::near(small.line(small.along).b, {0, 0}));
 
     Drawing parallel;
     const ElementId p = parallel.AddLine(0, 0, 10, 0);
@@ -87,7 +88,7 @@ TEST(AddFillet, ZeroRadiusLeavesASharpCornerWithoutAnyArc) {
     Corner met;
     EXPECT_FALSE(met.d.AddFillet(met.along, met.other, 0).valid());
     EXPECT_EQ(met.d.ElementCount(), 2);
-    EXPECT_TRUE(areNear(met.line(met.along).b, {0, 0}));
+    EXPECT_TRUE(test::near(met.line(met.along).b, {0, 0}));
 
     // Lines short of their corner are brought to meet there.
     Drawing d;
@@ -95,8 +96,8 @@ TEST(AddFillet, ZeroRadiusLeavesASharpCornerWithoutAnyArc) {
     const ElementId b = d.AddLine(0, 20, 0, 100);
     EXPECT_FALSE(d.AddFillet(a, b, 0).valid());
     EXPECT_EQ(d.ElementCount(), 2);
-    EXPECT_TRUE(areNear(std::get<LineShape>(d.element(a).shape).b, {0, 0}));
-    EXPECT_TRUE(areNear(std::get<LineShape>(d.element(b).shape).a, {0, 0}));
+    EXPECT_TRUE(test::near(std::get<LineShape>(d.element(a).shape).b, {0, 0}));
+    EXPECT_TRUE(test::near(std::get<LineShape>(d.element(b).shape).a, {0, 0}));
 
     // A zero radius against a null edge that already touches the corner is harmless too.
     Drawing null;

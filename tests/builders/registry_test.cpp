@@ -4,6 +4,7 @@
 
 #include "builders/emit.h"
 #include "platform/errors.h"
+#include "support/near.h"
 
 namespace brontaxe {
 namespace {
@@ -51,11 +52,11 @@ TEST(Emission, ChainsStartWhereThePreviousLineEndedAndFeaturesArePlaced) {
     placeFeature(d, first, {.x = 100, .mirrored = true});
     EXPECT_EQ(d.tracer().count(), 2);
     const auto& second = std::get<LineShape>(d.element(d.tracer().id(2)).shape);
-    EXPECT_TRUE(areNear(second.a, {110, 0}));
-    EXPECT_TRUE(areNear(second.b, {110, -5}));
+    EXPECT_TRUE(test::near(second.a, {110, 0}));
+    EXPECT_TRUE(test::near(second.b, {110, -5}));
     // A feature that drew nothing is not placed (and nothing else moves).
     placeFeature(d, beginFeature(d), {.x = 1000});
-    EXPECT_TRUE(areNear(second.a, {110, 0}));
+    EXPECT_TRUE(test::near(second.a, {110, 0}));
     EXPECT_NEAR(kRadiansPerDegree, kPi / 180, 1e-9);
 }
 
@@ -68,7 +69,7 @@ TEST(Emission, TextsAreRegisteredOnTheTextKind) {
     EXPECT_EQ(d.ElementLineKind(id), kind::Text);
     EXPECT_EQ(d.ElementType(id), ShapeType::Text);
     const auto& t = std::get<TextShape>(d.element(id).shape);
-    EXPECT_TRUE(areNear(t.position, {12, 34}));
+    EXPECT_TRUE(test::near(t.position, {12, 34}));
     EXPECT_EQ(t.text, "Rainant");
     EXPECT_EQ(t.option, 1);
     EXPECT_DOUBLE_EQ(t.height, 5);

@@ -4,6 +4,7 @@
 
 #include "builders/emit.h"
 #include "platform/errors.h"
+#include "support/near.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
 
@@ -28,7 +29,7 @@ TEST_F(RoundedEar, OuterCornerIsAnArcAndInnerCornerAFillet) {
     const auto arcs = test::arcsOfKind(g.d, kind::Cut);
     ASSERT_EQ(arcs.size(), 2u);
     EXPECT_NEAR(arcs[0].radius, 30, 1e-4);
-    EXPECT_TRUE(areNear(arcs[0].centre, {70, 30}, 1e-4));
+    EXPECT_TRUE(test::near(arcs[0].centre, {70, 30}, 1e-4));
     EXPECT_NEAR(arcs[1].radius, 10, 1e-4);
     // Only the fold's two ends are open, and the fold is a crease.
     const auto loose = test::looseCutEnds(g.d);

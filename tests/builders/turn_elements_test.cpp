@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "builders/emit.h"
+#include "support/near.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
 
@@ -50,7 +51,7 @@ TEST(TurnElements, TurnsLinesAndArcsAboutTheCentreInPlace) {
         EXPECT_TRUE(same || swapped) << c.name;
         const auto arcs = test::arcsOfKind(t.g.d, kind::Cut);
         ASSERT_EQ(arcs.size(), 1u) << c.name;
-        EXPECT_TRUE(areNear(arcs[0].centre, c.arcCentre, 1e-6)) << c.name;
+        EXPECT_TRUE(test::near(arcs[0].centre, c.arcCentre, 1e-6)) << c.name;
         EXPECT_NEAR(arcs[0].radius, 5, 1e-9) << c.name;
         EXPECT_NEAR(std::fmod(arcs[0].startDeg + 360, 360), c.arcStart, 1e-6) << c.name;
         // Nothing added, nothing else moved.

@@ -240,6 +240,19 @@ TEST(CheckRules, CutsRunningPastTheirCrease) {
              line(d, kind::Crease, 100, 0, 100, 92);
          },
          {FindingKind::OverCut, FindingKind::OverCut}},
+        // Each blank's side edge runs 8 mm past its hinge to its flap's corner; the next
+        // blank's hinge goes on in line 6 mm away, across the gap: no slot of either.
+        {"two blanks of a sheet, their hinges in one line across the gap",
+         [](Drawing& d) {
+             for (const double x : {0.0, 106.0}) {
+                 line(d, kind::Cut, x, 0, x + 100, 0);
+                 line(d, kind::Cut, x + 100, 0, x + 100, 108);
+                 line(d, kind::Cut, x + 100, 108, x, 108);
+                 line(d, kind::Cut, x, 108, x, 0);
+                 line(d, kind::Crease, x, 100, x + 100, 100);
+             }
+         },
+         {}},
     };
     for (const Case& c : cases)
         expectFindings(c);

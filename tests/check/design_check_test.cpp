@@ -157,6 +157,15 @@ TEST(DesignCheck, ZeroLength) {
     EXPECT_EQ(kindsOf(findings),
               (Kinds{FindingKind::ZeroLength, FindingKind::ZeroLength, FindingKind::ZeroLength}));
     EXPECT_EQ(findings[0].elements, std::vector<ElementId>{ElementId{7}});
+    std::string listed;
+    for (const Finding& f : findings)
+        listed += "  " + f.message + "\n";
+    EXPECT_EQ(groupedFindingsText(findings), listed);
+    // A fourth of the kind: one line with the count and the first three places.
+    d.AddLine(10, 10, 10, 10);
+    EXPECT_EQ(groupedFindingsText(checkDrawing(d)),
+              "  Élément de longueur nulle : 4 fois, en (100,00 ; 60,00), (30,00 ; 30,00), "
+              "(50,00 ; 30,00)...\n");
 
     Drawing shortButReal;
     rectangle(shortButReal);
@@ -250,15 +259,37 @@ TEST(DesignCheck, TheSweptPairsAreEveryPairOfTouchingRulesInDrawingOrder) {
             continue;
         std::pmr::vector<check::Stroke> strokes;
         std::pmr::vector<check::Stroke> zero;
-        check::collectStrokes(g.d, kCheckTolerance, strokes, zero);
+        check::collectStrokes(g.d, kJoinTolerance, strokes, zero);
         check::Pairs everyPair;
         for (std::size_t i = 0; i < strokes.size(); ++i)
             for (std::size_t j = i + 1; j < strokes.size(); ++j)
                 if (check::isDieRule(strokes[i].kind) && check::isDieRule(strokes[j].kind) &&
-                    check::boxesTouch(strokes[i].box, strokes[j].box, kCheckTolerance))
+                    check::boxesTouch(strokes[i].box, strokes[j].box, kJoinTolerance))
                     everyPair.emplace_back(i, j);
         ASSERT_EQ(check::touchingPairs(strokes), everyPair);
     }
+}
+
+// A sheet of 750 squares, every other one touching its neighbour and crossed by a crease: past
+// two thousand strokes the pairs are found through a grid, and must be the same.
+TEST(DesignCheck, TheGriddedPairsOfALargeSheetAreEveryPairOfTouchingRules) {
+    Drawing d;
+    for (int k = 0; k < 750; ++k) {
+        const double x = k % 30 * (k % 2 == 0 ? 10.0 : 9.0), y = k / 30 * 12.0;
+        rectangle(d, x, y, 8, 8);
+        if (k % 3 == 0)
+            crease(d, x - 1, y + 4, x + 9, y + 4);
+    }
+    std::pmr::vector<check::Stroke> strokes;
+    std::pmr::vector<check::Stroke> zero;
+    check::collectStrokes(d, kJoinTolerance, strokes, zero);
+    ASSERT_GT(strokes.size(), 2000u);
+    check::Pairs everyPair;
+    for (std::size_t i = 0; i < strokes.size(); ++i)
+        for (std::size_t j = i + 1; j < strokes.size(); ++j)
+            if (check::boxesTouch(strokes[i].box, strokes[j].box, kJoinTolerance))
+                everyPair.emplace_back(i, j);
+    EXPECT_EQ(check::touchingPairs(strokes), everyPair);
 }
 
 }  // namespace

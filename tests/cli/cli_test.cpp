@@ -86,6 +86,9 @@ TEST(Cli, BadInputGetsAClearMessageAndExitCodeTwo) {
         {{"0201", "--poses-y", "deux"}, "non numérique"},
         {{"absent.dxf"}, "Fichier introuvable"},
         {{"plan.cf2", "--calque", "Calque7"}, "--calque incorrect"},
+        {{"plan.dxf", "--longueur", "900", "--qualite", "99", "--set", "lgPatte=abc"},
+         "options du modèle sans effet sur une découpe lue d'un fichier, dessinée telle qu'elle "
+         "est lue : --longueur, --qualite, --set"},
     };
     for (const auto& [args, expected] : cases) {
         const CliRun r = runCli(args, config);
@@ -132,6 +135,10 @@ TEST(Cli, ADieLineFileIsReadMeasuredAndImposed) {
     EXPECT_NE(r.out.find("Poses : 2 x 1 = 2\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("Coupant :               0.60 m"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("Surfaces Découpées : 0.010 m²"), std::string::npos) << r.out;
+    // Its rules of an unknown type kept as annotation: drawn, with the warning's exit code.
+    const CliRun unknown = runCli({path.c_str()}, config);
+    EXPECT_EQ(unknown.code, 4) << unknown.err;
+    EXPECT_NE(unknown.err.find("calque inconnu \"type 9\""), std::string::npos) << unknown.err;
 }
 
 // Each kind of capping is the imposition's (ComputeImposition); here, that it is said.

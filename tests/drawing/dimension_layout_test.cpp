@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "drawing/pens.h"
+#include "support/near.h"
 
 namespace brontaxe {
 namespace {
@@ -26,16 +27,16 @@ TEST(DimensionLayout, ChainRowBelowTheBlankReachesBackToItsEdge) {
     const auto l = layoutDimension(d, plainStyle(), blank(0, -250, 1436, 250));
     EXPECT_DOUBLE_EQ(l.value, 400);
     EXPECT_EQ(l.text, "400");
-    EXPECT_TRUE(areNear(l.dimensionLine.a, {36, -327}));
-    EXPECT_TRUE(areNear(l.dimensionLine.b, {436, -327}));
+    EXPECT_TRUE(test::near(l.dimensionLine.a, {36, -327}));
+    EXPECT_TRUE(test::near(l.dimensionLine.b, {436, -327}));
     // Extension lines from just below the blank to just past the dimension line.
-    EXPECT_TRUE(areNear(l.extensionLines[0].a, {36, -252}));
-    EXPECT_TRUE(areNear(l.extensionLines[0].b, {36, -329}));
-    EXPECT_TRUE(areNear(l.extensionLines[1].a, {436, -252}));
+    EXPECT_TRUE(test::near(l.extensionLines[0].a, {36, -252}));
+    EXPECT_TRUE(test::near(l.extensionLines[0].b, {36, -329}));
+    EXPECT_TRUE(test::near(l.extensionLines[1].a, {436, -252}));
     // Arrows inside, tips on the extension lines, pointing outwards.
-    EXPECT_TRUE(areNear(l.arrows[0].tip, {36, -327}));
+    EXPECT_TRUE(test::near(l.arrows[0].tip, {36, -327}));
     EXPECT_GT(l.arrows[0].left.x, 36);
-    EXPECT_TRUE(areNear(l.arrows[1].tip, {436, -327}));
+    EXPECT_TRUE(test::near(l.arrows[1].tip, {436, -327}));
     EXPECT_LT(l.arrows[1].left.x, 436);
     // Text centred above the line, horizontal.
     EXPECT_NEAR(l.textAnchor.x, 236, kTol);
@@ -63,15 +64,15 @@ TEST(DimensionLayout, ReferencePointOffsetsTheLineAndExtensionLinesJoinTheMeasur
     // A horizontal measure with its dimension line 20 above, no blank given.
     const DimensionShape d{{0, 0}, {100, 0}, {50, 20}};
     const auto l = layoutDimension(d, plainStyle());
-    EXPECT_TRUE(areNear(l.dimensionLine.a, {0, 20}));
-    EXPECT_TRUE(areNear(l.dimensionLine.b, {100, 20}));
-    EXPECT_TRUE(areNear(l.extensionLines[0].a, {0, 2}));
-    EXPECT_TRUE(areNear(l.extensionLines[0].b, {0, 22}));
+    EXPECT_TRUE(test::near(l.dimensionLine.a, {0, 20}));
+    EXPECT_TRUE(test::near(l.dimensionLine.b, {100, 20}));
+    EXPECT_TRUE(test::near(l.extensionLines[0].a, {0, 2}));
+    EXPECT_TRUE(test::near(l.extensionLines[0].b, {0, 22}));
 }
 
 TEST(DimensionLayout, ShortDimensionsPutTheirArrowsOutsideAndZeroLengthHasNone) {
     const auto shortOne = layoutDimension({{0, 0}, {5, 0}, {0, 0}}, plainStyle());
-    EXPECT_TRUE(areNear(shortOne.arrows[0].tip, {0, 0}));
+    EXPECT_TRUE(test::near(shortOne.arrows[0].tip, {0, 0}));
     EXPECT_LT(shortOne.arrows[0].left.x, 0);  // arrow outside, pointing in
     EXPECT_LT(shortOne.dimensionLine.a.x, 0);
     EXPECT_GT(shortOne.dimensionLine.b.x, 5);

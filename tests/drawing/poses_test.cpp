@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "drawing/drawing.h"
+#include "support/near.h"
 
 namespace brontaxe {
 namespace {
@@ -43,9 +44,8 @@ TEST(Poses, ModesPlaceTheCopyThenMoveIt) {
         const ElementId first = d.addPoses({.step = {100, 200}, .flip = c.flip});
         ASSERT_EQ(first.value, 7) << static_cast<int>(c.flip);
         const LineShape& l = lineAt(d, 7);
-        EXPECT_TRUE(areNear(l.a, c.a) && areNear(l.b, c.b))
-            << "flip " << static_cast<int>(c.flip) << ": (" << l.a.x << ", " << l.a.y << ") ("
-            << l.b.x << ", " << l.b.y << ")";
+        EXPECT_TRUE(test::near(Segment{l.a, l.b}, Segment{c.a, c.b}))
+            << "flip " << static_cast<int>(c.flip);
         // The arc keeps its radius and length whatever the mode.
         EXPECT_NEAR(d.KindLength(kind::Crease), 2 * (5 * kPi / 2), 1e-9)
             << static_cast<int>(c.flip);
@@ -57,8 +57,8 @@ TEST(Poses, MirroredArcsStayOnTheirMirroredPoints) {
     d.addPoses({.flip = PoseFlip::MirroredAcrossX});
     const auto& arc = std::get<ArcShape>(d.element(ElementId{9}).shape);
     // The original runs from (45, 25) to (40, 30); its mirror from (40, -30) to (45, -25).
-    EXPECT_TRUE(areNear(arc.start(), {40, -30}, 1e-9));
-    EXPECT_TRUE(areNear(arc.end(), {45, -25}, 1e-9));
+    EXPECT_TRUE(test::near(arc.start(), {40, -30}, 1e-9));
+    EXPECT_TRUE(test::near(arc.end(), {45, -25}, 1e-9));
 }
 
 TEST(Poses, CopiesKeepKindVariantPieceAndLeaveDimensionsAndSheetsBehind) {
@@ -77,7 +77,7 @@ TEST(Poses, CopiesKeepKindVariantPieceAndLeaveDimensionsAndSheetsBehind) {
     }
     EXPECT_EQ(d.element(ElementId{9}).lineKind, kind::Crease);
     // The third copy sits three offsets away.
-    EXPECT_TRUE(areNear(lineAt(d, 13).a, {310, 20}));
+    EXPECT_TRUE(test::near(lineAt(d, 13).a, {310, 20}));
     EXPECT_NEAR(d.KindLength(kind::Cut), 4 * 40, 1e-9);
 }
 
@@ -97,8 +97,8 @@ TEST(Poses, AngleTurnsTheCopyAboutTheCentreOfItsCell) {
     Drawing d = lShape();
     d.addPoses({.angle = 90, .centre = {10, 20}});
     const LineShape& l = lineAt(d, 7);
-    EXPECT_TRUE(areNear(l.a, {10, 20}));
-    EXPECT_TRUE(areNear(l.b, {10, 50}));
+    EXPECT_TRUE(test::near(l.a, {10, 20}));
+    EXPECT_TRUE(test::near(l.b, {10, 50}));
 }
 
 TEST(Poses, NothingToCopyOrNoCountMakesNothing) {
@@ -119,9 +119,9 @@ TEST(Sheet, CentredOrAtMarginsAndOutsideSizeAndTotals) {
     EXPECT_EQ(centred.value, 7);
     EXPECT_EQ(margins.value, 8);
     const auto& c = std::get<SheetShape>(d.element(centred).shape);
-    EXPECT_TRUE(areNear(c.min, {0, 10}) && areNear(c.max, {55, 40}));
+    EXPECT_TRUE(test::near(Segment{c.min, c.max}, Segment{{0, 10}, {55, 40}}));
     const auto& m = std::get<SheetShape>(d.element(margins).shape);
-    EXPECT_TRUE(areNear(m.min, {5, 5}) && areNear(m.max, {105, 55}));
+    EXPECT_TRUE(test::near(Segment{m.min, m.max}, Segment{{5, 5}, {105, 55}}));
     EXPECT_EQ(d.element(margins).lineKind, kind::Auxiliary);
     EXPECT_EQ(d.ElementType(margins), ShapeType::Sheet);
     EXPECT_NEAR(d.extents().width(), 35, 1e-9);

@@ -9,6 +9,7 @@
 
 #include "check/design_check.h"
 #include "drawing/contour.h"
+#include "support/near.h"
 #include "support/outline.h"
 
 namespace brontaxe {
@@ -102,8 +103,8 @@ TEST(SectionCut, StraightLinesAreClippedAtTheSectionLine) {
         const auto parts = linesOf(clipToSection(lineElement(c.line.a, c.line.b), c.cut));
         ASSERT_EQ(parts.size(), c.kept ? 1u : 0u);
         if (c.kept) {
-            EXPECT_TRUE(areNear(parts[0].a, c.expected.a));
-            EXPECT_TRUE(areNear(parts[0].b, c.expected.b));
+            EXPECT_TRUE(test::near(parts[0].a, c.expected.a));
+            EXPECT_TRUE(test::near(parts[0].b, c.expected.b));
         }
     }
 }

@@ -4,6 +4,7 @@
 
 #include "drawing/drawing.h"
 #include "platform/errors.h"
+#include "support/near.h"
 #include "support/temp_dir.h"
 
 namespace brontaxe {
@@ -55,8 +56,8 @@ TEST(InsertSymbol, PlacesTurnsAndSizesTheShippedArrows) {
     // The shaft runs from 1 to -1 along Y in the symbol's unit: a quarter turn lays it along
     // X (pass direction 1), 60 long.
     const Segment shaft = s.placedStrokes().front();
-    EXPECT_TRUE(areNear(shaft.a, {70, 200}, 1e-9));
-    EXPECT_TRUE(areNear(shaft.b, {130, 200}, 1e-9));
+    EXPECT_TRUE(test::near(shaft.a, {70, 200}, 1e-9));
+    EXPECT_TRUE(test::near(shaft.b, {130, 200}, 1e-9));
     EXPECT_EQ(d.ElementType(pass), ShapeType::Symbol);
     EXPECT_EQ(d.ElementLineKind(pass), kind::Text);
     EXPECT_NO_THROW(d.InsertSymbol(0, 0, handle, 5, false));

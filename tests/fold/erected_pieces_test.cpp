@@ -14,7 +14,7 @@
 #include "fold/collision.h"
 #include "fold/erected_pieces.h"
 #include "fold/style_folds.h"
-#include "fold/style_forms.h"
+#include "styles/style_records.h"
 #include "support/fold_run.h"
 #include "support/style_run.h"
 

@@ -6,8 +6,8 @@
 
 #include "fold/collision.h"
 #include "fold/style_folds.h"
-#include "fold/style_forms.h"
 #include "styles/generators.h"
+#include "styles/style_records.h"
 #include "support/fold_run.h"
 #include "support/style_run.h"
 #include "workbench/catalogue.h"

@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "check/design_check.h"
+#include "drawing/bridges.h"
+#include "drawing/rule_report.h"
 #include "io/die_line_import.h"
 
 namespace brontaxe::io {
@@ -256,6 +259,196 @@ TEST(DieLineImport, Cff2BridgesAreSpreadAlongTheirRule) {
     }
 }
 
+std::string withTables(const std::string& layers, const std::string& entities,
+                       const std::string& blocks = "") {
+    return groups("0 SECTION 2 TABLES 0 TABLE 2 LAYER 70 3 " + layers +
+                  " 0 ENDTAB 0 ENDSEC 0 SECTION 2 BLOCKS " + blocks +
+                  " 0 ENDSEC 0 SECTION 2 ENTITIES " + entities + " 0 ENDSEC 0 EOF");
+}
+
+std::string cff2(const std::string& records) {
+    return "$BOF\nV2\n" + records + "$EOF\n";
+}
+
+// One small file a fault seen in die-lines from other programs: read right (the totals worked
+// out by hand, the notice that says what was left out) or refused naming the line.
+struct FaultCase {
+    const char* name;
+    bool isDxf;
+    std::string text;
+    Totals expected{};
+    std::string notice{};   // in one of the notices; none expected without it
+    std::string refusal{};  // the file is refused with this in the message
+    std::vector<std::string> unknown{};
+    int cutOuts = -1;  // when set: the closed cut-outs, each held by a bridge, none open
+};
+
+std::vector<FaultCase> faultCases() {
+    const std::string tooLong(10000, '7');
+    return {
+        // A square of 4 in with a cut-out of 1 in whose last end misses its first by 0.0001 in
+        // (0.00254 mm): one closed cut-out, joined alike by the report, the check and bridges.
+        {"Cff2InchesToFourDecimalsStillClose",
+         false,
+         cff2("MAIN,M\nUI\nL,2,1,0,0,0,4,0,0,0\nL,2,1,0,4,0,4,4,0,0\nL,2,1,0,4,4,0,4,0,0\n"
+              "L,2,1,0,0,4,0,0,0,0\nL,2,1,0,1,1,2,1,0,0\nL,2,1,0,2,1,2,2,0,0\n"
+              "L,2,1,0,2,2,1,2,0,0\nL,2,1,0,1,2,1,1.0001,0,0\nEND\n"),
+         {.cut = (20 - 0.0001) * 25.4},
+         "",
+         "",
+         {},
+         1},
+        // Round holes of radius 10 as two vertices closed with bulges of a half turn each.
+        {"ClosedTwoVertexLwPolylineWithBulges",
+         true,
+         dxf("0 LWPOLYLINE 8 CUT 90 2 70 1 10 -10 20 0 42 1 10 10 20 0 42 1"),
+         {.cut = 20 * kPi}},
+        {"ClosedTwoVertexPolylineWithBulges",
+         true,
+         dxf("0 POLYLINE 8 CUT 66 1 70 1 0 VERTEX 8 CUT 10 -10 20 0 42 -1 0 VERTEX 8 CUT 10 10 "
+             "20 0 42 -1 0 SEQEND"),
+         {.cut = 20 * kPi}},
+        // A sub-design in inches called by a main one in millimetres, and the reverse: 10 mm of
+        // the main's own and one inch placed at 100 mm; one inch and 10 mm placed at 1 in.
+        {"Cff2SubInInchesUnderMainInMillimetres",
+         false,
+         cff2("SUB,S\nUI\nL,2,1,0,0,0,1,0,0,0\nEND\nMAIN,M\nUM\nL,2,1,0,0,0,10,0,0,0\n"
+              "C,S,100,0,0,1,1\nEND\n"),
+         {.cut = 35.4}},
+        {"Cff2SubInMillimetresUnderMainInInches",
+         false,
+         cff2("UI\nSUB,S\nUM\nL,2,2,0,0,0,10,0,0,0\nEND\nMAIN,M\nL,2,1,0,0,0,1,0,0,0\n"
+              "C,S,1,0,0,2,2\nEND\n"),
+         {.cut = 25.4, .crease = 20}},
+        // Frozen KNIFE, CREASE off, a cut in paper space: left out. The insert on the layer
+        // that is off still shows its entities of other layers, not those of layer 0.
+        {"FrozenAndOffLayersAndPaperSpace",
+         true,
+         withTables("0 LAYER 2 CUT 70 0 62 7 0 LAYER 2 KNIFE 70 1 62 7 0 LAYER 2 crease 70 0 62 -3",
+                    "0 LINE 8 CUT 10 0 20 0 11 100 21 0 0 LINE 8 KNIFE 10 0 20 5 11 50 21 5 "
+                    "0 LINE 8 CREASE 10 0 20 9 11 30 21 9 0 LINE 8 CUT 67 1 10 0 20 0 11 40 21 0 "
+                    "0 INSERT 8 Crease 2 B 10 0 20 20",
+                    "0 BLOCK 2 B 10 0 20 0 0 LINE 8 CUT 10 0 20 0 11 7 21 0 0 LINE 8 0 10 0 20 "
+                    "1 11 5 21 1 0 ENDBLK"),
+         {.cut = 107},
+         "non lus, car cachés : calque éteint « crease » (2 entités), calque gelé « KNIFE » (1 "
+         "entité), espace papier (1 entité)"},
+        {"LayerNamesTakenWhole",
+         true,
+         dxf("0 LINE 8 KISSCUT 10 0 20 0 11 10 21 0 0 LINE 8 NOCUT 10 0 20 1 11 20 21 1 0 LINE 8 "
+             "D\xC3\xA9"
+             "coupe 10 0 20 2 11 5 21 2"),
+         {.cut = 5},
+         "",
+         "",
+         {"KISSCUT", "NOCUT"}},
+        {"SplineOfFitPointsOnlyRefused",
+         true,
+         dxf("0 LINE 8 CUT 10 0 20 0 11 1 21 0 0 SPLINE 8 CUT 70 8 71 3 74 3 11 0 21 0 11 5 21 5 "
+             "11 10 21 0"),
+         {},
+         "",
+         "ligne 29 : SPLINE : SPLINE donnée par ses seuls points de passage"},
+        {"DegenerateEntitiesReported",
+         true,
+         dxf("0 LINE 8 CUT 10 0 20 0 11 10 21 0 0 ARC 8 CUT 10 0 20 0 40 -5 50 0 51 90 0 CIRCLE 8 "
+             "CUT 10 0 20 0 40 0 0 LINE 8 CUT 10 3 20 3 11 3 21 3"),
+         {.cut = 10},
+         "ligne 29 : entité ignorée, ARC de rayon négatif"},
+        {"InsertOnLayerZeroIsNoUnknownLayer",
+         true,
+         dxf("0 INSERT 8 0 2 B 10 0 20 0",
+             "0 BLOCK 2 B 10 0 20 0 0 LINE 8 CUT 10 0 20 0 11 8 21 0 0 ENDBLK"),
+         {.cut = 8}},
+        {"PointsAndSolidsOfADimensionAreNoUnreadEntities",
+         true,
+         dxf("0 LINE 8 CUT 10 0 20 0 11 8 21 0 0 DIMENSION 8 COTATION 2 *D1",
+             "0 BLOCK 2 *D1 10 0 20 0 0 POINT 8 DEFPOINTS 10 0 20 0 0 SOLID 8 0 10 0 20 0 11 1 21 "
+             "0 12 0 22 1 0 LINE 8 0 10 0 20 3 11 8 21 3 0 ENDBLK"),
+         {.cut = 8}},
+        {"Cff2RuleOutsideAnyBlock",
+         false,
+         cff2("L,2,1,0,0,0,50,0,0,0\nMAIN,M\nUM\nL,2,1,0,0,0,10,0,0,0\nEND\n"),
+         {.cut = 10},
+         "ligne 3 : trait hors de tout bloc MAIN ou SUB, ignoré"},
+        {"Cff2SecondMain",
+         false,
+         cff2("MAIN,M\nL,2,1,0,0,0,10,0,0,0\nEND\nMAIN,N\nL,2,1,0,0,0,10,0,0,0\nEND\n"),
+         {},
+         "",
+         "ligne 6 : deuxième section MAIN"},
+        {"Cff2ArcWhoseRadiusDiffersAtItsEnds",
+         false,
+         cff2("MAIN,M\nUM\nA,2,1,0,10,0,0,12,0,0,1,0,0\nEND\n"),
+         {},
+         "",
+         "ligne 5 : arc dont le rayon diffère"},
+        {"Cff2ArcDirectionZero",
+         false,
+         cff2("MAIN,M\nUM\nA,2,1,0,10,0,0,10,0,0,0,0,0\nEND\n"),
+         {},
+         "",
+         "ligne 5 : sens d'arc 1 ou -1 attendu au champ 11, lu « 0 »"},
+        {"Cff2ArcDirectionFive",
+         false,
+         cff2("MAIN,M\nUM\nA,2,1,0,10,0,0,10,0,0,5,0,0\nEND\n"),
+         {},
+         "",
+         "ligne 5 : sens d'arc 1 ou -1"},
+        {"Cff2FractionalType",
+         false,
+         cff2("MAIN,M\nUM\nL,2,1.5,0,0,0,10,0,0,0\nEND\n"),
+         {},
+         "",
+         "ligne 5 : type de filet entier attendu au champ 3, lu « 1.5 »"},
+        {"Cff2NegativeBridgeCount",
+         false,
+         cff2("MAIN,M\nUM\nL,2,1,0,0,0,100,0,-3,1\nEND\n"),
+         {.cut = 100},
+         "ligne 5 : nombre de ponts incorrect « -3 », ponts ignorés"},
+        {"Cff2HugeFieldQuotedShort",
+         false,
+         cff2("MAIN,M\nUM\nL,2,1,0,0,0,x" + tooLong + ",0,0,0\nEND\n"),
+         {},
+         "",
+         "ligne 5 : nombre attendu au champ 7, lu « x" + std::string(39, '7') + "... »"},
+    };
+}
+
+TEST(DieLineImport, EachFaultOfForeignFilesIsReadRightOrRefused) {
+    for (const FaultCase& c : faultCases()) {
+        SCOPED_TRACE(c.name);
+        Drawing d;
+        ImportReport report;
+        const FileResult r = read({c.name, c.isDxf, c.text, {}}, d, report);
+        if (!c.refusal.empty()) {
+            EXPECT_FALSE(r.ok);
+            EXPECT_NE(r.message.find(c.refusal), std::string::npos) << r.message;
+            EXPECT_LT(r.message.size(), 200u);
+            continue;
+        }
+        ASSERT_TRUE(r.ok) << r.message;
+        EXPECT_NEAR(d.KindLength(kind::Cut), c.expected.cut, 1e-6);
+        EXPECT_NEAR(d.KindLength(kind::Crease), c.expected.crease, 1e-6);
+        std::string notices;
+        for (const std::string& n : report.notices)
+            notices += n + "\n";
+        if (!c.notice.empty())
+            EXPECT_NE(notices.find(c.notice), std::string::npos) << notices;
+        else
+            EXPECT_EQ(notices, "");
+        EXPECT_EQ(report.unknownLayers, c.unknown);
+        if (c.cutOuts < 0)
+            continue;
+        EXPECT_EQ(ruleReport(d, d.elements().size()).cutOuts, c.cutOuts);
+        for (const Finding& f : checkDrawing(d))
+            EXPECT_NE(f.kind, FindingKind::OpenOutline) << f.message;
+        applyBridges(d, placeBridges(d, BridgeRules{.width = 0.5, .pitch = 1000}));
+        for (const Finding& f : checkDrawing(d))
+            EXPECT_NE(f.kind, FindingKind::LooseCutOut) << f.message;
+    }
+}
+
 TEST(DieLineImport, DamagedFilesAreRefusedNamingTheLineAndTheReason) {
     struct Damaged {
         const char* name;
@@ -309,7 +502,9 @@ TEST(LineKindTable, UsualNamesAndOursWhateverTheirSpelling) {
          "COUPE",
          kind::Cut},  // Windows-1252
         {"knife", kind::Cut},
-        {"CUT-LINES 2", kind::Cut},
+        {"CUT-LINES", kind::Cut},
+        {"KISSCUT", std::nullopt},  // names are taken whole: no cut inside them
+        {"NOCUT", std::nullopt},
         {"Rill", kind::Crease},
         {"rainure", kind::Crease},
         {"Rainage", kind::Crease},

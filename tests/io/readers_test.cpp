@@ -18,6 +18,7 @@
 #include "platform/process.h"
 #include "styles/02/fco200.h"
 #include "support/line_kinds_drawing.h"
+#include "support/near.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
 #include "support/temp_dir.h"
@@ -345,14 +346,14 @@ TEST_F(EveryLineKindWritten, EzdxfReadsEachLineArcAndCircleOnItsLayer) {
         if (const auto* l = std::get_if<LineShape>(&e.shape)) {
             ASSERT_EQ(type, "LINE");
             ASSERT_EQ(v.size(), 4u);
-            EXPECT_TRUE(areNear({v[0], v[1]}, l->a, 1e-6) && areNear({v[2], v[3]}, l->b, 1e-6))
+            EXPECT_TRUE(test::near(Segment{{v[0], v[1]}, {v[2], v[3]}}, Segment{l->a, l->b}, 1e-6))
                 << line;
             continue;
         }
         const auto& a = std::get<ArcShape>(e.shape);
         ASSERT_EQ(type, a.sweepDeg >= 360 ? "CIRCLE" : "ARC") << line;
         ASSERT_GE(v.size(), 3u);
-        EXPECT_TRUE(areNear({v[0], v[1]}, a.centre, 1e-6)) << line;
+        EXPECT_TRUE(test::near({v[0], v[1]}, a.centre, 1e-6)) << line;
         EXPECT_NEAR(v[2], a.radius, 1e-6) << line;
         if (type == "ARC") {
             ASSERT_EQ(v.size(), 5u);
@@ -394,11 +395,11 @@ TEST_F(EveryLineKindWritten, Cff2RecordsCarryTheKindsCodeAndTheEnds) {
             ASSERT_EQ(f.size(), 12u) << line;
             from = onCircle(a, a.startDeg);
             to = onCircle(a, a.startDeg + a.sweepDeg);
-            EXPECT_TRUE(areNear({f[7], f[8]}, a.centre, 1e-4)) << line;
+            EXPECT_TRUE(test::near({f[7], f[8]}, a.centre, 1e-4)) << line;
             EXPECT_EQ(f[9], 1) << "counter-clockwise: " << line;
         }
-        EXPECT_TRUE(areNear({f[3], f[4]}, from, 1e-4)) << line;
-        EXPECT_TRUE(areNear({f[5], f[6]}, to, 1e-4)) << line;
+        EXPECT_TRUE(test::near({f[3], f[4]}, from, 1e-4)) << line;
+        EXPECT_TRUE(test::near({f[5], f[6]}, to, 1e-4)) << line;
     }
 }
 

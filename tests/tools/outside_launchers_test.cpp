@@ -143,6 +143,21 @@ TEST(Export3D, TheDefaultViewerIsLookedForOnDriveC) {
                              (desk.dir / "c" / "wkorvane" / "bin" / "korvane3d.exe").string());
 }
 
+TEST(Stapelix, StartsWithoutDataInTheFolderOfItsProgram) {
+    Desk desk;
+    const ProgramRun byDefault = stapelixRun(OutsidePrograms{}, desk.env);
+    const auto bin = desk.dir / "c" / "program files" / "velbrin" / "lomdrak" / "stapelix" / "bin";
+    EXPECT_EQ(byDefault.argv,
+              std::vector<std::string>{(bin / "velbrin.stapelix.desktop.exe").string()});
+    EXPECT_EQ(byDefault.workingDirectory, bin.string());
+
+    OutsidePrograms moved;
+    moved.stapelix = "  /opt/stapelix/Stapelix  ";
+    const ProgramRun configured = stapelixRun(moved, desk.env);
+    EXPECT_EQ(configured.argv, std::vector<std::string>{"/opt/stapelix/Stapelix"});
+    EXPECT_EQ(configured.workingDirectory, "/opt/stapelix");
+}
+
 TEST(KorGeom, TheCadProgramIsStartedOnTheSavedDrawing) {
     Desk desk;
     EXPECT_EQ(openInKorGeom(desk.programs, "/tmp/ma boite.des", desk.env), std::nullopt);

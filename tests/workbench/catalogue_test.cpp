@@ -5,6 +5,8 @@
 #include <set>
 
 #include "resources/string_table.h"
+#include "styles/generators.h"
+#include "styles/style_records.h"
 
 namespace brontaxe {
 namespace {
@@ -60,6 +62,32 @@ TEST(Catalogue, DispatchIsAnExactMatchWithItsSharedGenerators) {
     }
     EXPECT_EQ(dispatchCode("0201/0203", true, 201, 203).kind, DispatchKind::Combined);
     EXPECT_EQ(dispatchCode("0000/0000", true, 0, 0).kind, DispatchKind::None);
+}
+
+// A style is drawn only once its record is whole: listed in its family, drawn by a generator
+// of its own or by a listed code's, and saying what it erects into; no generator is known
+// outside the lists.
+TEST(Catalogue, EveryListedCodeHasAWholeRecord) {
+    std::set<std::string_view> texts;
+    for (const StyleRecord* r : styleRecords()) {
+        const std::string_view code = r->listEntry();
+        const auto place = findCodeInCatalogue(code);
+        ASSERT_TRUE(place) << code;
+        EXPECT_EQ(place->family, r->family) << code;
+        for (std::string_view t : {r->code, r->listedAs, r->typedAs})
+            EXPECT_TRUE(t.empty() || texts.insert(t).second) << "two records for " << t;
+        EXPECT_EQ(findStyleRecord(code), r) << code;
+        const StyleRecord* drawing = r->generate ? r : findStyleRecord(r->drawnBy);
+        ASSERT_TRUE(drawing && drawing->generate && findCodeInCatalogue(drawing->code))
+            << code << " is drawn by no listed generator";
+        EXPECT_EQ(r->generate == nullptr, !r->drawnBy.empty()) << code;
+        EXPECT_TRUE(r->pieces || drawing->pieces) << code << " says nothing of its pieces";
+        EXPECT_TRUE(r->sameBlankAs.empty() || findCodeInCatalogue(r->sameBlankAs)) << code;
+    }
+    for (std::string_view code : generatorCodes())
+        EXPECT_TRUE(code == kCombinedGenerator || findCodeInCatalogue(code))
+            << code << " has a generator but no list shows it";
+    EXPECT_TRUE(findGenerator(kCombinedGenerator));
 }
 
 TEST(CodeBoxEntry, PutsAZeroInFrontAndSplitsTopAndBottom) {

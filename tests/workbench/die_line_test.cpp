@@ -76,7 +76,8 @@ TEST(DieLine, EveryCatalogueCodeReadsBackFromDxfAndCf2WithItsTotalsAndCutSurface
 }
 
 // ezdxf writes every entity kind the reader takes, on several layers, with blocks and in
-// inches; it flattens the same entities itself to give the totals by kind.
+// inches (a spline given by its fit points and end tangents among them); it flattens the same
+// entities itself to give the totals by kind.
 constexpr const char* kEzdxfWriter = R"(
 import math, sys, ezdxf
 from ezdxf import disassemble, path
@@ -102,6 +103,9 @@ msp.add_ellipse((30, 5), major_axis=(3, 1), ratio=0.4, start_param=0.3, end_para
                 dxfattribs={"layer": "perforation"})
 msp.add_open_spline([(0, 20), (2, 24), (5, 18), (8, 23), (10, 20)], degree=3,
                     dxfattribs={"layer": "KNIFE"})
+fit = msp.add_spline([(0, 30), (3, 34), (6, 29), (9, 33)], dxfattribs={"layer": "KNIFE"})
+fit.dxf.start_tangent = (1, 1, 0)
+fit.dxf.end_tangent = (1, -0.5, 0)
 msp.add_blockref("PART", (40, 0), dxfattribs={"layer": "KNIFE", "rotation": 30,
                                                "xscale": 2, "yscale": 2})
 msp.add_blockref("PART", (50, 10), dxfattribs={"layer": "KNIFE", "xscale": -1})

@@ -7,6 +7,7 @@
 #include <geos_c.h>
 
 #include <cmath>
+#include <cstdio>
 
 #include "support/cli_run.h"
 #include "support/poses.h"
@@ -14,6 +15,7 @@
 #include "support/temp_dir.h"
 #include "workbench/design_file.h"
 #include "workbench/nesting_workbench.h"
+#include "workbench/pieces.h"
 
 namespace brontaxe {
 namespace {
@@ -89,7 +91,8 @@ TEST(Nesting, NeverFewerPosesThanTheGridNorCloserThanTheGap) {
                 continue;
             const Model& m = b.wb.model();
             const std::optional<NestingOffer> offer = optimiseImposition(b.wb, {});
-            const bool turnedFits = m.HorsToutY <= 1995 && m.HorsToutX <= 1485;
+            const bool turnedFits =
+                !keepsFluteDirection(code) && m.HorsToutY <= 1995 && m.HorsToutX <= 1485;
             const bool fits = m.HorsToutX <= 1995 && m.HorsToutY <= 1485;
             ASSERT_EQ(offer.has_value(), fits || turnedFits);
             if (!offer)
@@ -97,6 +100,12 @@ TEST(Nesting, NeverFewerPosesThanTheGridNorCloserThanTheGap) {
             ++offered;
             const int poses = static_cast<int>(offer->arrangement.poses.size());
             EXPECT_GE(poses, offer->gridPoses);
+            // Without the user's leave, the flutes run the same way on every pose.
+            if (keepsFluteDirection(code)) {
+                for (const NestPose& p : offer->arrangement.poses)
+                    EXPECT_EQ(p.turn % 180, 0) << p.turn;
+                EXPECT_FALSE(hasQuarterTurn(offer->arrangement.pattern));
+            }
             EXPECT_EQ(offer->gridPoses > 0, fits);
             takeNestingOffer(b.wb, *offer);
             EXPECT_EQ(m.NbPoses, poses);
@@ -111,9 +120,9 @@ TEST(Nesting, NeverFewerPosesThanTheGridNorCloserThanTheGap) {
     EXPECT_GT(offered, 250);
 }
 
-// Where turning and interlocking pay: cross-shaped folders, lock bottoms, tuck flaps. The
-// poses are those found when the optimiser was written; the grid counts with the style's
-// own nesting rule where it has one.
+// Where turning and interlocking pay: cross-shaped folders, lock bottoms, tuck flaps, with
+// quarter turns allowed. At least what was found when the optimiser was written; the grid
+// counts with the style's own nesting rule where it has one.
 TEST(Nesting, TurnedAndInterlockedBlanksGiveMorePoses) {
     struct Case {
         const char* code;
@@ -134,11 +143,94 @@ TEST(Nesting, TurnedAndInterlockedBlanksGiveMorePoses) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.code) + " " + c.l);
         ASSERT_TRUE(b.draw(c.code, c.l, c.w, c.h, 2000, 1500));
+        b.wb.imposition().quarterTurns = true;
         const std::optional<NestingOffer> offer = optimiseImposition(b.wb, {});
         ASSERT_TRUE(offer);
         EXPECT_EQ(offer->gridPoses, c.grid);
-        EXPECT_EQ(static_cast<int>(offer->arrangement.poses.size()), c.optimised);
+        EXPECT_GE(static_cast<int>(offer->arrangement.poses.size()), c.optimised);
     }
+}
+
+// Bounds worked out by hand, with quarter turns allowed, on 2000 x 1500 (gaps 5, margins 5
+// and 15): the pad's rows of 4 at 0 degrees and rows of 6 turned (2 x 305 + 2 x 405 <= 1490);
+// telescope base and folders in two blocks; the cross-shaped tray staggered diagonally.
+TEST(Nesting, ReachesTheBoundsOfMixedBlocksAndStaggeredPoses) {
+    struct Case {
+        const char* code;
+        const char* l;
+        const char* w;
+        const char* h;
+        std::optional<Piece> piece;
+        int atLeast;
+    };
+    const Case cases[] = {
+        {"0901", "400", "300", "200", {}, 20}, {"0300", "200", "150", "80", Piece::Inside, 23},
+        {"0430", "200", "150", "80", {}, 14},  {"0443", "200", "150", "80", {}, 14},
+        {"0601", "400", "300", "200", {}, 2},
+    };
+    Bench b;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        ASSERT_TRUE(b.draw(c.code, c.l, c.w, c.h, 2000, 1500));
+        if (c.piece)
+            b.wb.choosePiece(*c.piece);
+        b.wb.imposition().quarterTurns = true;
+        const std::optional<NestingOffer> offer = optimiseImposition(b.wb, {});
+        ASSERT_TRUE(offer);
+        const int poses = static_cast<int>(offer->arrangement.poses.size());
+        EXPECT_GE(poses, c.atLeast) << patternText(offer->arrangement.pattern);
+        takeNestingOffer(b.wb, *offer);
+        EXPECT_EQ(b.wb.model().NbPoses, poses);
+        EXPECT_GE(leastDistance(b.wb.drawing()), 5 - 0.01);
+        const Box drawn = b.wb.drawing().extents();
+        EXPECT_LE(drawn.width(), 1995 + 0.01);
+        EXPECT_LE(drawn.height(), 1485 + 0.01);
+    }
+}
+
+// Faults once met: each row an arrangement that was worse than the grid, or hid what it did.
+TEST(Nesting, NeverWorseThanTheGridNorBlindToTheBlank) {
+    Bench b;
+    // A sheet the grid fills exactly, at the same gap: a 0201 of 1447 x 509 on 2904 x 1038.
+    ASSERT_TRUE(b.draw("0201", "400", "300", "200", 2904, 1038));
+    std::optional<NestingOffer> offer = optimiseImposition(b.wb, {});
+    ASSERT_TRUE(offer);
+    EXPECT_GE(static_cast<int>(offer->arrangement.poses.size()), offer->gridPoses);
+    EXPECT_FALSE(offer->beatsGrid());
+
+    // The blank cut by a section is the one nested, and stays cut once taken.
+    ASSERT_TRUE(b.draw("0201", "400", "300", "200", 2000, 1500));
+    const double whole = b.wb.model().HorsToutX;
+    ASSERT_FALSE(b.wb.applySection(SectionSide::Left, whole / 2).refusal);
+    b.wb.imposition().quarterTurns = true;
+    offer = optimiseImposition(b.wb, {});
+    ASSERT_TRUE(offer);
+    EXPECT_TRUE(b.wb.appliedSection());
+    const int cutPoses = static_cast<int>(offer->arrangement.poses.size());
+    EXPECT_GE(cutPoses, 4);
+    takeNestingOffer(b.wb, *offer);
+    EXPECT_TRUE(b.wb.appliedSection());
+    EXPECT_EQ(b.wb.model().NbPoses, cutPoses);
+
+    // A stray cut beyond the outline is part of what the next pose keeps clear of.
+    Drawing d;
+    d.LineKind = kind::Cut;
+    d.AddLine(0, 0, 100, 0);
+    d.AddLine(100, 0, 100, 50);
+    d.AddLine(100, 50, 0, 50);
+    d.AddLine(0, 50, 0, 0);
+    d.AddLine(120, 10, 140, 10);
+    d.LineKind = kind::Crease;
+    d.AddLine(50, 60, 50, 80);
+    const Box reach = ringsBox(blankContour(d));
+    EXPECT_NEAR(reach.xmax, 140, 0.1);
+    EXPECT_NEAR(reach.ymax, 80, 0.1);
+    // Side by side 105 mm apart the outlines keep the 5 mm gap, the stray cut does not.
+    Arrangement side;
+    side.poses = {{0, {0, 0}}, {0, {105, 0}}};
+    EXPECT_FALSE(posesKeepGaps(blankContour(d), side, 5, 5));
+    side.poses[1].at = {150, 0};
+    EXPECT_TRUE(posesKeepGaps(blankContour(d), side, 5, 5));
 }
 
 // The other way round: the least sheet (or roll length) for a count holds the count, is no
@@ -169,39 +261,96 @@ TEST(Nesting, LeastSheetForACount) {
     }
 }
 
-// Taken, the arrangement is kept in the drawing file and comes back with it.
+// Taken, the arrangement is kept in the drawing file and comes back with it, blocks, slides
+// and the count asked included.
 TEST(Nesting, TakenArrangementSavedAndReopened) {
     Bench b;
-    ASSERT_TRUE(b.draw("0713", "300", "200", "150", 2000, 1500));
+    ASSERT_TRUE(b.draw("0901", "400", "300", "200", 2000, 1500));
     takeNestingOffer(b.wb, *optimiseImposition(b.wb, {}));
     const NestPattern taken = *b.wb.nesting();
+    ASSERT_FALSE(taken.rest.empty());
+    const int poses = b.wb.model().NbPoses;
     const auto file = b.dir.path() / "boite.des";
     ASSERT_TRUE(saveDesign(b.wb, file).ok);
     Bench other;
     ASSERT_TRUE(other.draw("0201", "300", "200", "150", 1000, 1000));
     ASSERT_TRUE(openDesign(other.wb, file).parametric);
     EXPECT_EQ(other.wb.nesting(), taken);
-    EXPECT_EQ(other.wb.model().NbPoses, 4);
-    ASSERT_TRUE(other.draw("0201", "300", "200", "150", 1000, 1000));
-    EXPECT_EQ(readPattern(patternText(taken)), taken);
-    for (const char* bad : {"45", "90 rangs rangs", "90 tout", ""})
+    EXPECT_EQ(other.wb.model().NbPoses, poses);
+    for (const char* text : {"90 rangs", "0 bloc 2 rangs / 90 rangs colonnes", "0 quinconce",
+                             "0 bloc 1 colonnes / 270 bloc 3 rangs / 180 max 30"}) {
+        const std::optional<NestPattern> p = readPattern(text);
+        ASSERT_TRUE(p) << text;
+        EXPECT_EQ(patternText(*p), text);
+    }
+    for (const char* bad : {"45", "90 rangs rangs", "90 tout", "", "0 / 90", "0 bloc 2 rangs",
+                            "0 bloc 0 rangs / 90", "0 max 0", "0 bloc 2 rangs max 3 / 90"})
         EXPECT_FALSE(readPattern(bad)) << bad;
 }
 
 TEST(Nesting, CommandLine) {
     test::TempDir config;
-    const test::CliRun run =
-        test::runCli({"0713", "--longueur", "300", "--largeur", "200", "--hauteur", "150",
-                      "--format-x", "2000", "--format-y", "1500", "--optimiser"},
-                     config);
-    EXPECT_EQ(run.code, 0) << run.err;
-    EXPECT_NE(run.out.find(
-                  "Imposition optimisée : 4 poses (découpe tournée de 270°, une colonne sur deux "
-                  "retournée), grille : 3 poses"),
+    auto run = [&config](std::vector<const char*> args) { return test::runCli(args, config); };
+    const test::CliRun turned =
+        run({"0713", "--longueur", "300", "--largeur", "200", "--hauteur", "150", "--format-x",
+             "2000", "--format-y", "1500", "--optimiser", "--quart-de-tour"});
+    EXPECT_EQ(turned.code, 0) << turned.err;
+    EXPECT_NE(turned.out.find("quart de tour : cannelure en travers), grille : 3 poses"),
               std::string::npos)
-        << run.out;
-    EXPECT_NE(run.out.find("Poses : 4 x 1 = 4"), std::string::npos) << run.out;
-    EXPECT_EQ(test::runCli({"0201", "--rouleau"}, config).code, 2);
+        << turned.out;
+    // Without leave the flutes are kept; a sheet the grid fills exactly keeps the grid.
+    const test::CliRun exact =
+        run({"0201", "--optimiser", "--format-x", "2904", "--format-y", "1038"});
+    EXPECT_EQ(exact.code, 0) << exact.err;
+    EXPECT_NE(exact.out.find("pas mieux que la grille"), std::string::npos) << exact.out;
+    EXPECT_NE(exact.out.find("Poses : 2 x 2 = 4\n"), std::string::npos) << exact.out;
+
+    struct Refused {
+        std::vector<const char*> args;
+        const char* says;
+    };
+    const Refused refused[] = {
+        {{"0201", "--rouleau"}, "vont avec --optimiser"},
+        {{"0201", "--optimiser", "--format-x", "2000"}, "--format-x sans --format-y"},
+        {{"0201", "--format-y", "1500"}, "--format-y sans --format-x"},
+        {{"0201", "--optimiser", "--rouleau", "--format-y", "1500"}, "sans --format-x"},
+        {{"0201", "--format-x", "1000", "--format-y", "1000", "--marge-x", "600", "--centre"},
+         "Marge en X trop grande : 2 x 600 mm"},
+        {{"0201", "--optimiser", "--nb-poses", "0"}, "nombre de poses de 1 à 10000"},
+        {{"0201", "--optimiser", "--nb-poses", "4", "--format-x", "2000", "--format-y", "900"},
+         "--nb-poses calcule le Format Carton"},
+    };
+    for (const Refused& r : refused) {
+        const test::CliRun out = run(r.args);
+        EXPECT_EQ(out.code, 2) << r.says;
+        EXPECT_NE(out.err.find(r.says), std::string::npos) << out.err;
+    }
+
+    // A count asked: exactly that many, on a sheet no longer than twice its width, or a roll.
+    for (const bool roll : {false, true}) {
+        SCOPED_TRACE(roll);
+        std::vector<const char*> args{"0201", "--largeur",   "50",         "--hauteur",
+                                      "40",   "--optimiser", "--nb-poses", roll ? "30" : "15"};
+        if (roll)
+            args.insert(args.end(), {"--rouleau", "--format-x", "2000"});
+        const test::CliRun least = run(args);
+        EXPECT_EQ(least.code, 0) << least.err;
+        EXPECT_EQ(least.err.find("plus petit que la découpe"), std::string::npos) << least.err;
+        const std::string count = roll ? "30 poses : " : "15 poses : ";
+        EXPECT_NE(least.out.find("\n" + count), std::string::npos) << least.out;
+        const auto at = least.out.find("Format Carton : ");
+        ASSERT_NE(at, std::string::npos);
+        double x = 0, y = 0;
+        ASSERT_EQ(std::sscanf(least.out.c_str() + at, "Format Carton : %lf x %lf", &x, &y), 2);
+        if (roll)
+            EXPECT_EQ(x, 2000);
+        else
+            EXPECT_LE(std::max(x, y), 2 * std::min(x, y));
+        // The offer says the sheet that is taken.
+        const std::string sheet = std::to_string(static_cast<int>(x)) + " x " +
+                                  std::to_string(static_cast<int>(y)) + " mm";
+        EXPECT_NE(least.out.find(" sur " + sheet), std::string::npos) << least.out;
+    }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "drawing/drawing_dump.h"
 #include "platform/number_text.h"
 #include "styles/generators.h"
+#include "support/near.h"
 #include "support/outline.h"
 #include "support/temp_dir.h"
 #include "workbench/window_figures.h"
@@ -174,7 +175,7 @@ TEST(Regeneration, DirectionArrowsFollowTheOptionButtons) {
     EXPECT_EQ(arrows[1].number, 11);
     // s = (1436 + 500) / 30 above the blank's top left corner.
     const double s = (1436.0 + 500.0) / 30;
-    EXPECT_TRUE(areNear(arrows[0].position, {3.5 * s, 250 + 1.5 * s}, 1e-3));
+    EXPECT_TRUE(test::near(arrows[0].position, {3.5 * s, 250 + 1.5 * s}, 1e-3));
     EXPECT_EQ(arrows[0].angleDeg, 90);
     b.wb.orientationChosen(3);  // pass not indicated: the flute arrow stays
     arrows = symbols(b.wb.drawing());

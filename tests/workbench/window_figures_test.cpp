@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/near.h"
 #include "workbench/direction_arrows.h"
 
 namespace brontaxe {
@@ -12,11 +13,11 @@ TEST(DirectionArrows, FluteAcrossAndPassAlongOverASixHundredByThreeHundredBlank)
     const auto arrows = directionArrows(blank, 2, 1, false);
     ASSERT_EQ(arrows.size(), 2u);
     EXPECT_EQ(arrows[0].symbol, kFluteArrowSymbol);
-    EXPECT_TRUE(areNear(arrows[0].at, {100 + 105, 150 + 45}));
+    EXPECT_TRUE(test::near(arrows[0].at, {100 + 105, 150 + 45}));
     EXPECT_EQ(arrows[0].angleDeg, 90);
     EXPECT_EQ(arrows[0].size, 30);
     EXPECT_EQ(arrows[1].symbol, kPassArrowSymbol);
-    EXPECT_TRUE(areNear(arrows[1].at, {100 + 90 + 60, 150 + 60}));
+    EXPECT_TRUE(test::near(arrows[1].at, {100 + 90 + 60, 150 + 60}));
     EXPECT_EQ(arrows[1].angleDeg, 90);
     EXPECT_EQ(arrows[1].size, 60);
 }
@@ -26,11 +27,11 @@ TEST(DirectionArrows, EachAloneAndMirrored) {
     EXPECT_TRUE(directionArrows(blank, 0, 0, false).empty());
     const auto flute = directionArrows(blank, 1, 0, false);
     ASSERT_EQ(flute.size(), 1u);
-    EXPECT_TRUE(areNear(flute[0].at, {90, 330}));
+    EXPECT_TRUE(test::near(flute[0].at, {90, 330}));
     EXPECT_EQ(flute[0].angleDeg, 0);
     const auto pass = directionArrows(blank, 0, 2, true);
     ASSERT_EQ(pass.size(), 1u);  // no flute arrow: no offset
-    EXPECT_TRUE(areNear(pass[0].at, {-90, 360}));
+    EXPECT_TRUE(test::near(pass[0].at, {-90, 360}));
     EXPECT_EQ(pass[0].angleDeg, 0);
 }
 

@@ -69,6 +69,14 @@ void OutsideCommands::palletise() {
     assistant.exec();
 }
 
+void OutsideCommands::runPalletisationProgram() {
+    const tools::ProgramRun run = tools::stapelixRun(programs(), env_);
+    QString why;
+    if (runAndWait(host_.window, run.argv, QStringLiteral("Stapelix"), &why,
+                   run.workingDirectory) == WaitOutcome::NotStarted)
+        problem(why);
+}
+
 void OutsideCommands::export3D(tools::Export3D kind) {
     const tools::Export3DResult r = tools::export3D(wb_, kind, programs(), env_);
     if (host_.drawingChanged)

@@ -1,7 +1,7 @@
 #pragma once
-// The main window's commands that hand the blank to outside programs: "Palettisation", the
-// three "Pliage 3D" exports, "Ouvrir avec KorGEOM" and the compression calculator. Each says
-// in French when a program is missing or does not start.
+// The main window's commands that hand the blank to outside programs: the pallet assistant and
+// the palletisation program, the three "Pliage 3D" exports, "Ouvrir avec KorGEOM" and the
+// compression calculator. Each says in French when a program is missing or does not start.
 
 #include <QObject>
 #include <QPixmap>
@@ -38,7 +38,8 @@ class OutsideCommands : public QObject {
     // "Pliage 3D" with its three entries.
     QMenu* addFoldingMenu(QMenu* parent, int captionEntry);
 
-    void palletise();                     // "Palettisation"
+    void palletise();                     // the pallet assistant
+    void runPalletisationProgram();       // "Stapelix", waited for
     void export3D(tools::Export3D kind);  // "Korvane 3D", "3D Presenter", "Pliao"
     void openInCad();                     // "Ouvrir avec KorGEOM"
     void runCompressionCalculator();      // the compression calculator, waited for

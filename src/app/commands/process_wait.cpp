@@ -9,9 +9,10 @@
 namespace brontaxe::app {
 
 WaitOutcome runAndWait(QWidget* parent, const std::vector<std::string>& argv,
-                       const QString& programName, QString* problem) {
+                       const QString& programName, QString* problem,
+                       const std::string& workingDirectory) {
     std::string error;
-    platform::ChildProcess process = platform::ChildProcess::start(argv, error);
+    platform::ChildProcess process = platform::ChildProcess::start(argv, error, workingDirectory);
     if (!process.started()) {
         if (problem)
             *problem = QString::fromStdString(error);

@@ -12,9 +12,11 @@ namespace brontaxe::app {
 
 enum class WaitOutcome { Ended, Stopped, NotStarted };
 
-// Starts the program and waits for its end, running the event loop between zero time-out
-// polls. `problem` says why it did not start ("Programme introuvable : ...").
+// Starts the program (in `workingDirectory` when one is given) and waits for its end, running
+// the event loop between zero time-out polls. `problem` says why it did not start
+// ("Programme introuvable : ...").
 WaitOutcome runAndWait(QWidget* parent, const std::vector<std::string>& argv,
-                       const QString& programName, QString* problem);
+                       const QString& programName, QString* problem,
+                       const std::string& workingDirectory = {});
 
 }  // namespace brontaxe::app

@@ -37,6 +37,7 @@ OutsideProgramsDialog::OutsideProgramsDialog(Workbench& wb, QWidget* parent)
     korvane3DBox_ = pathBox("txtKorvane3D", p.korvane3D);
     korRcvBox_ = pathBox("txtKorRCV", p.korRcv);
     korGeomBox_ = pathBox("txtKorGEOM", p.korGeom);
+    stapelixBox_ = pathBox("txtStapelix", p.stapelix);
     capeFolderBox_ = pathBox("txtCapePath", pallet::capePathSetting(cape).value_or(""));
     capeCommandBox_ = pathBox("txtCapeCmd", pallet::openCmdLineSetting(cape).value_or(""));
 
@@ -44,6 +45,7 @@ OutsideProgramsDialog::OutsideProgramsDialog(Workbench& wb, QWidget* parent)
     form->addRow(QStringLiteral("Korvane 3D"), korvane3DBox_);
     form->addRow(QStringLiteral("KorRCV"), korRcvBox_);
     form->addRow(QStringLiteral("KorGEOM"), korGeomBox_);
+    form->addRow(QStringLiteral("Stapelix"), stapelixBox_);
     form->addRow(QStringLiteral("Dossier CAPE"), capeFolderBox_);
     form->addRow(QStringLiteral("Commande CAPE"), capeCommandBox_);
     auto* note = new QLabel(QStringLiteral(
@@ -66,6 +68,7 @@ void OutsideProgramsDialog::validate() {
     p.korvane3D = textOf(korvane3DBox_);
     p.korRcv = textOf(korRcvBox_);
     p.korGeom = textOf(korGeomBox_);
+    p.stapelix = textOf(stapelixBox_);
     const platform::PrivateProfile cape(wb_.settings().windowsDirectory());
     std::string capePath = textOf(capeFolderBox_);
     // The program's folder ends with its separator, as its own settings write it.

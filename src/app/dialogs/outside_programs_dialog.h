@@ -1,8 +1,8 @@
 #pragma once
-// "Brontaxe - Programmes extérieurs": where the 3D viewer, the compression calculator and the
-// CAD program are, and the palletisation program's folder and start command (kept in that
-// program's own settings file). An empty palletisation command leaves the pallet studies to
-// Brontaxe's built-in pattern.
+// "Brontaxe - Programmes extérieurs": where the 3D viewer, the compression calculator, the
+// CAD program and the palletisation program Stapelix are, and the palletisation program's folder
+// and start command (kept in that program's own settings file). An empty palletisation command
+// leaves the pallet studies to Brontaxe's built-in pattern.
 
 #include <QDialog>
 
@@ -26,6 +26,7 @@ class OutsideProgramsDialog : public QDialog {
     QLineEdit* korvane3DBox_ = nullptr;
     QLineEdit* korRcvBox_ = nullptr;
     QLineEdit* korGeomBox_ = nullptr;
+    QLineEdit* stapelixBox_ = nullptr;
     QLineEdit* capeFolderBox_ = nullptr;
     QLineEdit* capeCommandBox_ = nullptr;
 };

@@ -412,6 +412,8 @@ void MainWindow::showFigures() {
     marginBoxes_[1]->setText(shown(f.marginY));
     const QSignalBlocker block(centreBox_);
     centreBox_->setChecked(wb_.imposition().ChkCentre);
+    const QSignalBlocker blockTurns(quarterTurnBox_);
+    quarterTurnBox_->setChecked(wb_.imposition().quarterTurns);
     showDataWarnings();
 }
 

@@ -11,6 +11,7 @@
 #include "app/views/drawing_view.h"
 #include "app/views/pen_set.h"
 #include "workbench/design_state.h"
+#include "workbench/nesting_imposition.h"
 #include "workbench/window_inputs.h"
 #include "workbench/workbench.h"
 
@@ -116,6 +117,9 @@ class MainWindow : public QMainWindow {
     QGroupBox* buildSheetFrame();
     // "Optimiser l'imposition": the optimiser's arrangement beside the grid's, to take or leave.
     void optimiseImposition();
+    // The least sheet (or roll length) for a number of poses the user gives.
+    void smallestSheetForCount();
+    void offerNesting(const std::optional<NestingOffer>& offer);
     QGroupBox* buildPosesFrame();
     QGroupBox* buildLengthFigures();
     QGroupBox* buildSurfaceFigures();
@@ -222,6 +226,8 @@ class MainWindow : public QMainWindow {
     EntryBox* gapXBox_ = nullptr;
     EntryBox* gapYBox_ = nullptr;
     QCheckBox* centreBox_ = nullptr;
+    QCheckBox* quarterTurnBox_ = nullptr;  // "Quart de tour permis"
+    QCheckBox* rollBox_ = nullptr;         // the optimiser lays on a roll
 
     QLabel *cutLengthLabel_ = nullptr, *cutCreaseLengthLabel_ = nullptr,
            *perforationLengthLabel_ = nullptr, *halfCutLengthLabel_ = nullptr,

@@ -200,7 +200,15 @@ void MainWindow::buildMenus() {
     addCommand(tools, "mn_RCV", 0, [outside] {
         outside->runCompressionCalculator();
     })->setText("RCV (KorRCV)");
-    addCommand(tools, "mnoutils_palettisation", 67, [outside] { outside->palletise(); });
+    QMenu* pallets = tools->addMenu(QString());
+    pallets->setObjectName("mnpalettisation");
+    setStringEntry(pallets, 67);
+    addCommand(pallets, "mn_cape", 0, [outside] {
+        outside->palletise();
+    })->setText(QStringLiteral("Assistant de palettisation…"));
+    addCommand(pallets, "mn_Puzzle", 0, [outside] {
+        outside->runPalletisationProgram();
+    })->setText(QStringLiteral("Stapelix"));
 
     QMenu* help = menuBar()->addMenu(QString());
     help->setObjectName("mnaide");
@@ -404,6 +412,21 @@ QGroupBox* MainWindow::buildSheetFrame() {
     optimise->setObjectName("CmdOptimiser");
     connect(optimise, &QPushButton::clicked, this, &MainWindow::optimiseImposition);
     grid->addWidget(optimise, 4, 0, 1, 3);
+    quarterTurnBox_ = new QCheckBox("Quart de tour permis");
+    quarterTurnBox_->setObjectName("ChkQuartDeTour");
+    quarterTurnBox_->setToolTip(
+        "L'optimiseur peut tourner la découpe d'un quart de tour : la cannelure passe alors en "
+        "travers de celle des autres poses");
+    connect(quarterTurnBox_, &QCheckBox::toggled, this,
+            [this](bool checked) { wb_.imposition().quarterTurns = checked; });
+    grid->addWidget(quarterTurnBox_, 5, 0, 1, 3);
+    rollBox_ = new QCheckBox("Rouleau (laize en X, longueur coupée après les poses)");
+    rollBox_->setObjectName("ChkRouleau");
+    grid->addWidget(rollBox_, 6, 0, 1, 3);
+    auto* least = new QPushButton("Plus petit format pour N poses...");
+    least->setObjectName("CmdFormatPoses");
+    connect(least, &QPushButton::clicked, this, &MainWindow::smallestSheetForCount);
+    grid->addWidget(least, 7, 0, 1, 3);
     return frame;
 }
 

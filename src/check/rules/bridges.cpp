@@ -38,7 +38,7 @@ void findShortKnives(const Drawing& d, Findings& out) {
         if (e.lineKind != kind::Cut) {
             out.push_back(finding(FindingKind::ShortKnife, {idAt(i)}, where,
                                   "Pont hors du coupant : " + no(idAt(i)) + " en " + at(where)));
-        } else if (shortestKnife(e) < 2 * width - kCheckTolerance) {
+        } else if (shortestKnife(e) < 2 * width - kJoinTolerance) {
             out.push_back(finding(FindingKind::ShortKnife, {idAt(i)}, where,
                                   "Pont laissant moins de deux largeurs de filet : " + no(idAt(i)) +
                                       " en " + at(where)));
@@ -51,13 +51,17 @@ void findLooseCutOuts(const Drawing& d, Findings& out) {
         ruleNetwork(d, kind::Cut, static_cast<std::size_t>(d.blankElementCount()));
     const std::vector<bool> cutOut = cutOutRuns(d, cuts);
     std::vector<bool> held(cuts.runCount, false);
-    for (std::size_t s = 0; s < cuts.elements.size(); ++s)
+    constexpr std::size_t none = static_cast<std::size_t>(-1);
+    std::vector<std::size_t> firstStroke(cuts.runCount, none);
+    for (std::size_t s = 0; s < cuts.elements.size(); ++s) {
         held[cuts.run[s]] = held[cuts.run[s]] || !d.elements()[cuts.elements[s]].bridges.empty();
+        if (firstStroke[cuts.run[s]] == none)
+            firstStroke[cuts.run[s]] = s;
+    }
     for (std::size_t r = 0; r < cuts.runCount; ++r) {
         if (!cutOut[r] || held[r])
             continue;
-        const auto first = static_cast<std::size_t>(std::find(cuts.run.begin(), cuts.run.end(), r) -
-                                                    cuts.run.begin());
+        const std::size_t first = firstStroke[r];
         const Point where = cuts.nodes[cuts.ends[first][0]];
         out.push_back(finding(
             FindingKind::LooseCutOut, {idAt(cuts.elements[first])}, where,

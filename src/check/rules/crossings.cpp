@@ -10,7 +10,7 @@ namespace {
 // the other is a joint, not a crossing.
 std::optional<Point> crossingOf(const Stroke& s, const Stroke& t) {
     for (const Point p : crossingPoints(s, t))
-        if (!s.isEndPoint(p, kCheckTolerance) && !t.isEndPoint(p, kCheckTolerance))
+        if (!s.isEndPoint(p, kJoinTolerance) && !t.isEndPoint(p, kJoinTolerance))
             return p;
     return std::nullopt;
 }

@@ -10,8 +10,8 @@ void findLooseFoldEnds(const CheckInput& in, Findings& out) {
     std::pmr::vector<std::array<bool, 2>> held(strokes.size(), {false, false}, in.scratch);
     const auto rest = [&](std::size_t fold, std::size_t other) {
         const Stroke& s = strokes[fold];
-        held[fold][0] = held[fold][0] || strokes[other].passesThrough(s.start(), kCheckTolerance);
-        held[fold][1] = held[fold][1] || strokes[other].passesThrough(s.end(), kCheckTolerance);
+        held[fold][0] = held[fold][0] || strokes[other].passesThrough(s.start(), kJoinTolerance);
+        held[fold][1] = held[fold][1] || strokes[other].passesThrough(s.end(), kJoinTolerance);
     };
     for (const auto& [i, j] : in.pairs) {
         if (isFold(strokes[i].kind))

@@ -15,12 +15,11 @@ void findFoldProblems(const std::vector<FoldPair>& folds, double thickness, Find
             return std::string(f.what) + ", " + number(f.depthA) + " + " + number(f.depthB) +
                    " mm sur " + number(f.span) + " mm entre rainages";
         };
-        if (excess > thickness / 2 + kCheckTolerance) {
+        if (excess > thickness / 2 + kJoinTolerance) {
             out.push_back(finding(
                 FindingKind::FlapCollision, {}, {},
                 "Rabats en collision : " + sizes() + " (" + number(excess) + " mm de trop)"));
-        } else if (f.fit == FoldFit::Meet &&
-                   -excess > thickness + kFlapRounding + kCheckTolerance) {
+        } else if (f.fit == FoldFit::Meet && -excess > thickness + kFlapRounding + kJoinTolerance) {
             out.push_back(
                 finding(FindingKind::FlapGap, {}, {},
                         "Rabats écartés : " + sizes() + " (" + number(-excess) + " mm d'écart)"));

@@ -8,6 +8,7 @@
 #include <numeric>
 
 #include "check/rules/rules.h"
+#include "drawing/box_grid.h"
 
 namespace brontaxe::check {
 namespace {
@@ -28,9 +29,8 @@ struct CutGroups {
 };
 
 bool touches(const Stroke& s, const Stroke& t) {
-    return t.passesThrough(s.start(), kCheckTolerance) ||
-           t.passesThrough(s.end(), kCheckTolerance) ||
-           s.passesThrough(t.start(), kCheckTolerance) || s.passesThrough(t.end(), kCheckTolerance);
+    return t.passesThrough(s.start(), kJoinTolerance) || t.passesThrough(s.end(), kJoinTolerance) ||
+           s.passesThrough(t.start(), kJoinTolerance) || s.passesThrough(t.end(), kJoinTolerance);
 }
 
 struct Group {
@@ -62,8 +62,8 @@ std::pmr::vector<Group> cutGroups(const CheckInput& in) {
 }
 
 bool strictlyInside(const Box& inner, const Box& outer) {
-    return inner.xmin > outer.xmin + kCheckTolerance && inner.xmax < outer.xmax - kCheckTolerance &&
-           inner.ymin > outer.ymin + kCheckTolerance && inner.ymax < outer.ymax - kCheckTolerance;
+    return inner.xmin > outer.xmin + kJoinTolerance && inner.xmax < outer.xmax - kJoinTolerance &&
+           inner.ymin > outer.ymin + kJoinTolerance && inner.ymax < outer.ymax - kJoinTolerance;
 }
 
 // The nearest of the strokes `accept` takes to the hole, if nearer than `reach`.
@@ -105,13 +105,25 @@ Nearest nearestTo(const Group& hole, const std::pmr::vector<const Stroke*>& cand
 // which touches it) left out.
 std::pmr::vector<const Stroke*> foldsAround(const Group& hole,
                                             const std::pmr::vector<const Stroke*>& folds,
-                                            double reach) {
+                                            const BoxGrid& grid, double reach) {
     std::pmr::vector<const Stroke*> out(folds.get_allocator());
-    for (const Stroke* f : folds)
+    grid.visit(BoxGrid::grown(hole.box, reach), [&](std::size_t k) {
+        const Stroke* f = folds[k];
         if (boxGap(hole.box, f->box) < reach &&
             std::none_of(hole.strokes.begin(), hole.strokes.end(),
                          [&](const Stroke* h) { return touches(*h, *f); }))
             out.push_back(f);
+    });
+    // In drawing order, as a walk over all the folds would give them.
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+std::vector<Box> boxesOf(const std::pmr::vector<const Stroke*>& strokes) {
+    std::vector<Box> out;
+    out.reserve(strokes.size());
+    for (const Stroke* s : strokes)
+        out.push_back(s->box);
     return out;
 }
 
@@ -124,18 +136,33 @@ void findHolesTooClose(const CheckInput& in, Findings& out) {
     for (const Stroke& s : in.strokes)
         if (isFold(s.kind))
             folds.push_back(&s);
+    if (groups.size() < 2)
+        return;  // no outline with a hole in it
+    std::vector<Box> groupBoxes;
+    groupBoxes.reserve(groups.size());
+    for (const Group& g : groups)
+        groupBoxes.push_back(g.box);
+    // Found by where they lie: a sheet holds thousands of outlines and holes.
+    const BoxGrid outlines(groupBoxes);
+    const BoxGrid foldGrid(boxesOf(folds));
     for (const Group& hole : groups) {
-        const auto outline = std::find_if(groups.begin(), groups.end(), [&](const Group& g) {
-            return strictlyInside(hole.box, g.box);
+        // The first outline (in drawing order) whose box holds the hole's.
+        std::size_t outlineIndex = groups.size();
+        const Point centre{(hole.box.xmin + hole.box.xmax) / 2,
+                           (hole.box.ymin + hole.box.ymax) / 2};
+        outlines.visit(BoxGrid::around(centre, 0), [&](std::size_t k) {
+            if (k < outlineIndex && strictlyInside(hole.box, groups[k].box))
+                outlineIndex = k;
         });
-        if (outline == groups.end())
+        if (outlineIndex == groups.size())
             continue;  // a piece of the blank, not a hole in it
+        const Group* outline = &groups[outlineIndex];
         // A slot or mortise a tab goes into sits against its crease on purpose.
         if (std::min(hole.box.width(), hole.box.height()) <=
-            3 * in.options.thickness + kCheckTolerance)
+            3 * in.options.thickness + kJoinTolerance)
             continue;
-        const double reach = land - kCheckTolerance;
-        const Nearest crease = nearestTo(hole, foldsAround(hole, folds, reach), reach);
+        const double reach = land - kJoinTolerance;
+        const Nearest crease = nearestTo(hole, foldsAround(hole, folds, foldGrid, reach), reach);
         const Nearest edge = nearestTo(hole, outline->strokes, reach);
         const bool nearCrease = crease.other != nullptr;
         const bool nearEdge = edge.other != nullptr;

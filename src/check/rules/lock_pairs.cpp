@@ -4,13 +4,13 @@ namespace brontaxe::check {
 
 void findLockProblems(const std::vector<LockPair>& locks, Findings& out) {
     for (const LockPair& lock : locks) {
-        if (lock.tabLength < lock.slotDepth - kCheckTolerance) {
+        if (lock.tabLength < lock.slotDepth - kJoinTolerance) {
             out.push_back(finding(FindingKind::LockTabTooShort, {}, {},
                                   "Patte trop courte : " + std::string(lock.what) + ", " +
                                       number(lock.tabLength) + " mm pour une fente de " +
                                       number(lock.slotDepth) + " mm de profondeur"));
         }
-        if (lock.tabWidth > lock.slotMouth + kCheckTolerance) {
+        if (lock.tabWidth > lock.slotMouth + kJoinTolerance) {
             out.push_back(finding(FindingKind::LockTabTooWide, {}, {},
                                   "Patte trop large : " + std::string(lock.what) + ", " +
                                       number(lock.tabWidth) + " mm pour une fente de " +

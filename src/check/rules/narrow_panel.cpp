@@ -59,7 +59,7 @@ struct SideBySide {
 SideBySide sideBySide(const FoldLine& a, const FoldLine& b) {
     const double d1 = cross(a.along, b.stroke->start() - a.from);
     const double d2 = cross(a.along, b.stroke->end() - a.from);
-    if (std::fabs(d1 - d2) > kCheckTolerance)
+    if (std::fabs(d1 - d2) > kJoinTolerance)
         return {};  // not parallel
     const double t1 = dot(a.along, b.stroke->start() - a.from);
     const double t2 = dot(a.along, b.stroke->end() - a.from);
@@ -79,11 +79,11 @@ void findNarrowPanels(const CheckInput& in, Findings& out) {
             folds.push_back({&s, s.start(), s.along, s.length});
     const std::size_t firstFound = out.size();
     for (const auto& [i, j] :
-         foldsApart(folds, doubleScore + kCheckTolerance, least - kCheckTolerance)) {
+         foldsApart(folds, doubleScore + kJoinTolerance, least - kJoinTolerance)) {
         const SideBySide pair = sideBySide(folds[i], folds[j]);
         // Folds on one line are one hinge; the overlap rule reads those.
-        if (pair.apart <= doubleScore + kCheckTolerance || pair.apart >= least - kCheckTolerance ||
-            pair.shared <= kCheckTolerance)
+        if (pair.apart <= doubleScore + kJoinTolerance || pair.apart >= least - kJoinTolerance ||
+            pair.shared <= kJoinTolerance)
             continue;
         const Stroke& a = *folds[i].stroke;
         const Stroke& b = *folds[j].stroke;

@@ -11,7 +11,7 @@ void findOverlaps(const CheckInput& in, Findings& out) {
     for (const auto& [i, j] : in.pairs) {
         const Stroke& s = in.strokes[i];
         const Stroke& t = in.strokes[j];
-        const std::optional<Point> p = overlapMiddle(s, t, kCheckTolerance);
+        const std::optional<Point> p = overlapMiddle(s, t, kJoinTolerance);
         if (!p)
             continue;
         const bool sCut = s.kind == kind::Cut;

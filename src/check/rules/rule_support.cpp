@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <limits>
 
+#include "drawing/box_grid.h"
+
 namespace brontaxe::check {
 
 std::string number(double v) {
@@ -48,11 +50,39 @@ std::string ofNamed(const Stroke& s) {
 }
 
 // Boxes touching within the tolerance: the boxes are exact, an arc's bulge included.
-constexpr double kPairMargin = kCheckTolerance;
+constexpr double kPairMargin = kJoinTolerance;
+
+// Above this many strokes (a sheet of poses or of cut-outs) the sweep reads too many boxes of
+// the same columns: the boxes are found through a grid instead.
+constexpr std::size_t kSweptStrokes = 2000;
+
+Pairs gridPairs(const std::pmr::vector<Stroke>& strokes) {
+    std::vector<Box> boxes(strokes.size());
+    for (std::size_t i = 0; i < strokes.size(); ++i)
+        if (isDieRule(strokes[i].kind))
+            boxes[i] = strokes[i].box;
+    const BoxGrid grid(boxes);
+    Pairs found(strokes.get_allocator());
+    found.reserve(4 * strokes.size());
+    for (std::size_t i = 0; i < strokes.size(); ++i) {
+        if (boxes[i].empty)
+            continue;
+        const Box& a = boxes[i];
+        grid.visit(BoxGrid::grown(a, kPairMargin), [&](std::size_t j) {
+            const Box& b = boxes[j];
+            if (j > i && b.xmin <= a.xmax + kPairMargin && a.xmin <= b.xmax + kPairMargin &&
+                b.ymin <= a.ymax + kPairMargin && a.ymin <= b.ymax + kPairMargin)
+                found.emplace_back(i, j);
+        });
+    }
+    return inDrawingOrder(found, strokes.size());
+}
 
 // Boxes swept along x, so that a blank of n strokes costs far fewer than n² comparisons; the
 // pairs found are then put in drawing order by counting, not by comparing.
 Pairs touchingPairs(const std::pmr::vector<Stroke>& strokes) {
+    if (strokes.size() > kSweptStrokes)
+        return gridPairs(strokes);
     // The rules' left edges sorted, then their boxes laid side by side in that order: the
     // sweep reads neither a stroke nor anything but the boxes.
     std::pmr::memory_resource* scratch = strokes.get_allocator().resource();

@@ -1,0 +1,77 @@
+#pragma once
+// Boxes found by the places they cover, through a grid of square cells: the rules that look for
+// what lies near a stroke or around a point read the few boxes of its cells, so that a sheet of
+// n small strokes costs about n lookups, not n².
+
+#include <cstddef>
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+#include "drawing/geometry.h"
+#include "drawing/join_tolerance.h"
+
+namespace brontaxe {
+
+class BoxGrid {
+  public:
+    // Cells about the size of the middle box: most boxes then sit in one to four cells.
+    explicit BoxGrid(const std::vector<Box>& boxes);
+
+    // Each box whose cells meet `area` (a box may meet it in its cells and not in itself: the
+    // caller tests), each index once, in no particular order.
+    template <typename Visit>
+    void visit(const Box& area, Visit&& visit) const {
+        ++stamp_;
+        const auto see = [&](std::uint32_t i) {
+            if (seen_[i] != stamp_) {
+                seen_[i] = stamp_;
+                visit(static_cast<std::size_t>(i));
+            }
+        };
+        for (const std::uint32_t i : large_)
+            see(i);
+        if (area.empty || cells_.empty())
+            return;
+        const CellRange r = range(area);
+        if (r.count() > kMostCells) {
+            for (const auto& [key, list] : cells_)
+                for (const std::uint32_t i : list)
+                    see(i);
+            return;
+        }
+        for (std::int64_t x = r.x0; x <= r.x1; ++x)
+            for (std::int64_t y = r.y0; y <= r.y1; ++y)
+                if (const auto it = cells_.find(key(x, y)); it != cells_.end())
+                    for (const std::uint32_t i : it->second)
+                        see(i);
+    }
+
+    // A box grown by `margin` on every side.
+    static Box grown(const Box& b, double margin) {
+        return {b.xmin - margin, b.ymin - margin, b.xmax + margin, b.ymax + margin, b.empty};
+    }
+    static Box around(Point p, double margin) { return grown({p.x, p.y, p.x, p.y, false}, margin); }
+
+  private:
+    // A box over more cells than this is kept apart and read by every lookup: the outline of a
+    // whole sheet among its small cut-outs.
+    static constexpr std::int64_t kMostCells = 4096;
+
+    struct CellRange {
+        std::int64_t x0, y0, x1, y1;
+        std::int64_t count() const { return (x1 - x0 + 1) * (y1 - y0 + 1); }
+    };
+    CellRange range(const Box& b) const;
+    static std::uint64_t key(std::int64_t x, std::int64_t y) {
+        return (static_cast<std::uint64_t>(x) << 32) ^ static_cast<std::uint32_t>(y);
+    }
+
+    double cell_ = 1;
+    std::unordered_map<std::uint64_t, std::vector<std::uint32_t>> cells_;
+    std::vector<std::uint32_t> large_;
+    mutable std::vector<std::uint32_t> seen_;
+    mutable std::uint32_t stamp_ = 0;
+};
+
+}  // namespace brontaxe
