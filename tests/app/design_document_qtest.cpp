@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -258,7 +259,10 @@ class DesignDocumentTest : public QObject {
     // Fault: an optimised imposition stayed in force on the designs that followed.
     void anOptimisedImpositionIsDroppedWhenTheBlankChanges() {
         Fixture f;
-        f.typeAndLeave("TxNbPoseX", "2");
+        // On a 3000 x 1500 sheet, turned a quarter, the 0201 lays 5 where the grid lays 4.
+        f.typeAndLeave("TxFmtCX", "3000");
+        f.typeAndLeave("TxFmtCY", "1500");
+        f.child<QCheckBox>("ChkQuartDeTour")->setChecked(true);
         f.run({answer("Prendre")}, [&] {
             f.child<QPushButton>("CmdOptimiser")->click();
             return 0;
@@ -356,7 +360,9 @@ class DesignDocumentTest : public QObject {
             f.window.openSection();
         });
         QTest::newRow("imposition optimisée") << Change([](Fixture& f) {
-            f.typeAndLeave("TxNbPoseX", "2");
+            f.typeAndLeave("TxFmtCX", "3000");
+            f.typeAndLeave("TxFmtCY", "1500");
+            f.child<QCheckBox>("ChkQuartDeTour")->setChecked(true);
             f.run({answer("Prendre")}, [&] {
                 f.child<QPushButton>("CmdOptimiser")->click();
                 return 0;
