@@ -201,6 +201,23 @@ void fillWindowBoxes(Workbench& wb, const Options& o) {
     w.creaseList = setsField(o.assignments, "ListeFoulages") ? m.ListeFoulages : "";
 }
 
+// The sizes and the grade given beside a code or a design, into the model.
+std::optional<std::string> applySizesAndGrade(Workbench& wb, const Options& o) {
+    Model& m = wb.model();
+    if (o.length)
+        m.Longueur = static_cast<float>(*o.length);
+    if (o.width)
+        m.Largeur = static_cast<float>(*o.width);
+    if (o.height)
+        m.Hauteur = static_cast<float>(*o.height);
+    if (o.grade) {
+        if (auto e = checkGrade(wb.boardTables(), *o.grade))
+            return e;
+        m.NumQualite = static_cast<std::int16_t>(*o.grade);
+    }
+    return applyGradeAssignment(wb, o.assignments);
+}
+
 std::optional<std::string> applyOptions(Workbench& wb, const Options& o) {
     Model& m = wb.model();
     // As the code box does: 201 is taken as 0201.
@@ -229,18 +246,7 @@ std::optional<std::string> applyOptions(Workbench& wb, const Options& o) {
                "\" (disponibles : " + known + ", et les boîtes haut / bas comme 0201/0711)";
     }
     wb.window().codeText = code;
-    if (o.length)
-        m.Longueur = static_cast<float>(*o.length);
-    if (o.width)
-        m.Largeur = static_cast<float>(*o.width);
-    if (o.height)
-        m.Hauteur = static_cast<float>(*o.height);
-    if (o.grade) {
-        if (auto e = checkGrade(wb.boardTables(), *o.grade))
-            return e;
-        m.NumQualite = static_cast<std::int16_t>(*o.grade);
-    }
-    if (auto e = applyGradeAssignment(wb, o.assignments))
+    if (auto e = applySizesAndGrade(wb, o))
         return e;
     // The grade's thickness and allowances first, so that --set can still override them.
     wb.lookUpAllowances();
@@ -310,18 +316,7 @@ std::optional<std::string> openDesignArgument(Workbench& wb, const Options& o,
     if (auto e = refuseSizes(wb, o))
         return e;
     Model& m = wb.model();
-    if (o.length)
-        m.Longueur = static_cast<float>(*o.length);
-    if (o.width)
-        m.Largeur = static_cast<float>(*o.width);
-    if (o.height)
-        m.Hauteur = static_cast<float>(*o.height);
-    if (o.grade) {
-        if (auto e = checkGrade(wb.boardTables(), *o.grade))
-            return e;
-        m.NumQualite = static_cast<std::int16_t>(*o.grade);
-    }
-    if (auto e = applyGradeAssignment(wb, o.assignments))
+    if (auto e = applySizesAndGrade(wb, o))
         return e;
     // Another grade brings its own thickness and allowances; the design's stay otherwise.
     if (o.grade || setsField(o.assignments, "NumQualite"))
