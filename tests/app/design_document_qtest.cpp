@@ -36,25 +36,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Settings naming a copy of the shipped tables, so that "Valider" writes nowhere it matters.
-fs::path freshSettings(const brontaxe::platform::EnvironmentLookup& env) {
-    const fs::path settings = brontaxe::platform::windowsDirectory(env);
-    const fs::path data = settings / "tables";
-    std::error_code ec;
-    fs::remove_all(settings, ec);
-    fs::create_directories(data);
-    const fs::path shipped = brontaxe::shippedDataDirectory(env);
-    for (const char* name : {"csqual2.kor", "fefcomajo1.kor"})
-        fs::copy_file(shipped / name, data / name);
-    std::ofstream(settings / "korparam.ini")
-        << "[Preferences]\nMajoFefco=" << data.string() << "/\n";
-    return settings;
-}
-
 struct Fixture : brontaxe::app::WindowFixture {
     explicit Fixture(std::optional<std::string> commandLine = std::nullopt)
-        : WindowFixture(&brontaxe::findGenerator, std::move(commandLine),
-                        freshSettings(brontaxe::platform::processEnvironment())) {}
+        : WindowFixture(
+              &brontaxe::findGenerator, std::move(commandLine),
+              brontaxe::app::settingsWithTableCopies(brontaxe::platform::processEnvironment())) {}
     brontaxe::app::FileCommands& files() { return window.files(); }
     // Runs a command while the script answers its dialogs; every step must have run.
     template <class Command>
@@ -68,6 +54,19 @@ struct Fixture : brontaxe::app::WindowFixture {
 };
 
 using Change = std::function<void(Fixture&)>;
+
+// On a 3000 x 1500 sheet, turned a quarter, the 0201 lays 5 where the grid lays 4: the offer
+// is taken.
+void takeOptimisedImposition(Fixture& f) {
+    f.typeAndLeave("TxFmtCX", "3000");
+    f.typeAndLeave("TxFmtCY", "1500");
+    f.child<QCheckBox>("ChkQuartDeTour")->setChecked(true);
+    f.run({answer("Prendre")}, [&] {
+        f.child<QPushButton>("CmdOptimiser")->click();
+        return 0;
+    });
+    QVERIFY(f.wb.nesting().has_value());
+}
 
 std::string readFile(const fs::path& path) {
     return brontaxe::platform::readWholeFile(path).value_or("");
@@ -259,15 +258,7 @@ class DesignDocumentTest : public QObject {
     // Fault: an optimised imposition stayed in force on the designs that followed.
     void anOptimisedImpositionIsDroppedWhenTheBlankChanges() {
         Fixture f;
-        // On a 3000 x 1500 sheet, turned a quarter, the 0201 lays 5 where the grid lays 4.
-        f.typeAndLeave("TxFmtCX", "3000");
-        f.typeAndLeave("TxFmtCY", "1500");
-        f.child<QCheckBox>("ChkQuartDeTour")->setChecked(true);
-        f.run({answer("Prendre")}, [&] {
-            f.child<QPushButton>("CmdOptimiser")->click();
-            return 0;
-        });
-        QVERIFY(f.wb.nesting().has_value());
+        takeOptimisedImposition(f);
         enter(f.box("largeur"), "310");  // the same style, another blank
         QCOMPARE(f.wb.model().Largeur, 310.0f);
         QVERIFY(!f.wb.nesting().has_value());
@@ -359,16 +350,8 @@ class DesignDocumentTest : public QObject {
             });
             f.window.openSection();
         });
-        QTest::newRow("imposition optimisée") << Change([](Fixture& f) {
-            f.typeAndLeave("TxFmtCX", "3000");
-            f.typeAndLeave("TxFmtCY", "1500");
-            f.child<QCheckBox>("ChkQuartDeTour")->setChecked(true);
-            f.run({answer("Prendre")}, [&] {
-                f.child<QPushButton>("CmdOptimiser")->click();
-                return 0;
-            });
-            QVERIFY(f.wb.nesting().has_value());
-        });
+        QTest::newRow("imposition optimisée")
+            << Change([](Fixture& f) { takeOptimisedImposition(f); });
         QTest::newRow("découpe") << Change([](Fixture& f) {
             const fs::path dxf = drawings() / "client.dxf";
             writeRectangleDxf(dxf, 300, 200);

@@ -46,25 +46,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Settings naming a copy of the shipped tables, so that "Valider" writes nowhere it matters.
-fs::path freshSettings(const brontaxe::platform::EnvironmentLookup& env) {
-    const fs::path settings = brontaxe::platform::windowsDirectory(env);
-    const fs::path data = settings / "tables";
-    std::error_code ec;
-    fs::remove_all(settings, ec);
-    fs::create_directories(data);
-    const fs::path shipped = brontaxe::shippedDataDirectory(env);
-    for (const char* name : {"csqual2.kor", "fefcomajo1.kor"})
-        fs::copy_file(shipped / name, data / name);
-    std::ofstream(settings / "korparam.ini")
-        << "[Preferences]\nMajoFefco=" << data.string() << "/\n";
-    return settings;
-}
-
 struct Fixture : brontaxe::app::WindowFixture {
     Fixture()
-        : WindowFixture(&brontaxe::findGenerator, std::nullopt,
-                        freshSettings(brontaxe::platform::processEnvironment())) {}
+        : WindowFixture(
+              &brontaxe::findGenerator, std::nullopt,
+              brontaxe::app::settingsWithTableCopies(brontaxe::platform::processEnvironment())) {}
 };
 
 using brontaxe::app::answer;

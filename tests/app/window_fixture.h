@@ -7,16 +7,35 @@
 #include <QLabel>
 #include <QtTest>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 
 #include "app/window/entry_box.h"
 #include "app/window/main_window.h"
+#include "board/data_directory.h"
 #include "drawing/drawing_dump.h"
 #include "platform/paths.h"
 #include "styles/generators.h"
 
 namespace brontaxe::app {
+
+// Fresh settings naming a copy of the shipped tables, so that "Valider" writes nowhere it
+// matters.
+inline std::filesystem::path settingsWithTableCopies(const platform::EnvironmentLookup& env) {
+    namespace fs = std::filesystem;
+    const fs::path settings = platform::windowsDirectory(env);
+    const fs::path data = settings / "tables";
+    std::error_code ec;
+    fs::remove_all(settings, ec);
+    fs::create_directories(data);
+    const fs::path shipped = shippedDataDirectory(env);
+    for (const char* name : {"csqual2.kor", "fefcomajo1.kor"})
+        fs::copy_file(shipped / name, data / name);
+    std::ofstream(settings / "korparam.ini")
+        << "[Preferences]\nMajoFefco=" << data.string() << "/\n";
+    return settings;
+}
 
 struct WindowFixture {
     explicit WindowFixture(Workbench::GeneratorLookup lookup = &findGenerator,
