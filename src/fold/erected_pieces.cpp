@@ -411,9 +411,15 @@ std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m, Stance stance, Bas
 }
 
 std::string erectedText(int number, const ErectedPiece& piece) {
-    return "Pièce " + std::to_string(number) + " pliée : " + mmText(piece.length) + " x " +
-           mmText(piece.width) + " x " + mmText(piece.height) + " mm, dessus " +
-           (piece.top ? "fermé" : "ouvert") + ", dessous " + (piece.bottom ? "fermé" : "ouvert");
+    std::string text = "Pièce " + std::to_string(number) + " pliée : " + mmText(piece.length) +
+                       " x " + mmText(piece.width) + " x " + mmText(piece.height) +
+                       " mm, dessus " + (piece.top ? "fermé" : "ouvert") + ", dessous " +
+                       (piece.bottom ? "fermé" : "ouvert");
+    // A pad or a strip has no inside of its own.
+    if (piece.sidesAround > 0)
+        text += ", intérieur " + mmText(piece.insideLength) + " x " + mmText(piece.insideWidth) +
+                " x " + mmText(piece.insideHeight) + " mm";
+    return text;
 }
 
 }  // namespace brontaxe::fold

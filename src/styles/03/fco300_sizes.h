@@ -95,7 +95,7 @@ struct Sleeve {
 Sleeve sleeveOf(const Model& m);
 
 // A cap over a sleeve: allowances 1 and 2 on its base, grown by one board thickness on the
-// half length and two on the half width; walls and corner flaps `hrabat` high.
+// half length and the half width; walls and corner flaps `hrabat` high.
 Tray capOverSleeve(const Model& m);
 
 // A slotted piece (body or lid).
@@ -118,8 +118,9 @@ SlottedPiece closedBody(const Model& m);
 // on the length and 4 on the width, height with 5, flaps with 6 and 7.
 SlottedPiece cappedBody(const Model& m);
 
-// The cap over that body: allowances 1 and 2 on its base, grown by two board thicknesses on
-// the half length and one on the half width; walls and corner flaps `hrabat` high.
+// The cap over that body: allowances 1 and 2 on its base, grown by half the lid's growth
+// over the creases it covers (lid_play.h) on the half length and the half width; walls and
+// corner flaps `hrabat` high.
 Tray capOverBody(const Model& m);
 
 // The lid over a body, `depth` high: panels with allowances 8 to 11, or the body's panels
