@@ -373,6 +373,13 @@ std::vector<int> trayWalls(const FoldedBlank& m, int base) {
     return walls;
 }
 
+// A face and the faces hinged on it across straight folds.
+std::vector<int> withHinged(const FoldedBlank& m, int face) {
+    std::vector<int> out = hingedTo(m, face, true);
+    out.push_back(face);
+    return out;
+}
+
 }  // namespace
 
 std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m, Stance stance, BaseSize baseSize) {
@@ -397,13 +404,15 @@ std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m, Stance stance, Bas
         const Vec3 up = walls.empty()
                             ? placed[static_cast<std::size_t>(base)].rotate({0, 0, 1})
                             : placed[static_cast<std::size_t>(walls.front())].rotate({0, 1, 0});
+        // A tray's base and walls, inner layers of rolled walls included; any other piece's
+        // base and the faces hinged on it, so that the flaps those walls carry, laid inside or
+        // outside them (0308's), take no part in its inside.
+        const std::vector<int> around =
+            stance == Stance::Base ? trayWalls(m, base) : withHinged(m, base);
         std::vector<int> wallTriangles;
-        if (stance == Stance::Base) {
-            const std::vector<int> around = trayWalls(m, base);
-            for (int t : trianglesOf[p])
-                if (std::ranges::count(around, mesh.triangleFace[static_cast<std::size_t>(t)]))
-                    wallTriangles.push_back(t);
-        }
+        for (int t : trianglesOf[p])
+            if (std::ranges::count(around, mesh.triangleFace[static_cast<std::size_t>(t)]))
+                wallTriangles.push_back(t);
         out.push_back(measurePiece({m, placed, mesh, facesOf[p], trianglesOf[p]}, wallTriangles,
                                    uprightOf(up)));
     }

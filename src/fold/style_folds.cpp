@@ -103,6 +103,22 @@ void foldSlottedBody(FoldedBlank& m, bool glueFlapOnWidth) {
     }
 }
 
+// A tongue creased at its root on a flap (0226, 0227) lies in its flap's plane once the box is
+// closed: it only bends on its way into the slot. It is the face hung on a flap by a fold
+// along x, as the flap is hung on its wall.
+void keepTonguesInTheirFlaps(FoldedBlank& m) {
+    for (int f = 0; f < m.faceCount(); ++f) {
+        FoldLink& link = m.links[static_cast<std::size_t>(f)];
+        if (link.parent < 0)
+            continue;
+        const Hinge* own = m.hingeOf(f);
+        const Hinge* flaps = m.hingeOf(link.parent);
+        if (own && flaps && directionOf(*own) == Direction::AlongX &&
+            directionOf(*flaps) == Direction::AlongX)
+            link.angleDeg = 0;
+    }
+}
+
 // The top flaps of an open tray with a rolled-in rim turn down inside against their walls.
 void rollRimInside(FoldedBlank& m) {
     const std::vector<int> body = bodyOf(m);
@@ -324,6 +340,8 @@ FoldedBlank foldStyle(const Drawing& d, std::string_view code, const Model& mode
         foldGluedTray(m);
     if (code == "0214")
         rollRimInside(m);
+    if (code == "0226" || code == "0227")
+        keepTonguesInTheirFlaps(m);
     if (code == "0308")
         layCornerFlapsOutside(m);
     // Folders and trays: 0444 and 0453 glue 0434's and 0450's corner flaps outside.

@@ -108,9 +108,10 @@ Tray lidGrownByItsAllowances(const Model& m, const Tray& bottom) {
     auto grown = [](float size, float allowance, float otherwise) {
         return size + (allowance != 0 ? allowance : otherwise);
     };
+    // Lengthwise and widthwise the lid's allowances, beyond the bottom's, over the inside.
     Tray lid;
-    lid.a = grown(bottom.a, k.lidLength / 2, e);
-    lid.b = grown(bottom.b, k.lidWidth / 2, 2 * e);
+    lid.a = grown(bottom.a, (k.lidLength - k.bottomLength) / 2, e);
+    lid.b = grown(bottom.b, (k.lidWidth - k.bottomWidth) / 2, 2 * e);
     lid.h = grown(bottom.h, k.lidHeight, e);
     lid.f = grown(bottom.f, k.lidFlaps, e);
     return lid;

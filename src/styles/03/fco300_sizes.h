@@ -82,9 +82,10 @@ Tray bottomTray(const Model& m);
 // on the flaps.
 Tray lidOver(const Model& m, const Tray& bottom);
 
-// 0304's lid: the bottom grown by the lid's own allowances, half of 6 on the half length,
-// half of 7 on the half width, 8 on the walls and 9 on the flaps, where 0300's lid reads them
-// on the inside dimensions; where one is 0 it grows by the board thickness as 0300's.
+// 0304's lid: the bottom grown by the lid's own allowances, half of 6 beyond 1 on the half
+// length, half of 7 beyond 3 on the half width (as 0300's lid over its bottom), 8 on the
+// walls and 9 on the flaps, where 0300's lid reads them on the inside dimensions; where one is
+// 0 it grows by the board thickness as 0300's.
 Tray lidGrownByItsAllowances(const Model& m, const Tray& bottom);
 
 // Panels of a sleeve, length first unless the glue flap sits on the width panel: allowance 3

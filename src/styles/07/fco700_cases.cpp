@@ -215,9 +215,9 @@ void Fco0771(Model& m, Drawing& d) {
     SlottedBodyHalf(m, d,
                     {.p1 = p[0], .p2 = p[1], .p3 = p[2], .p4 = p[3], .h = b.h, .f1 = f1, .f2 = f2});
     drawCrashLockBottom(m, d, b);
+    // Across the glue flap too: glued to the last panel, it would hold the two parts together.
     d.LineKind = kind::Perforation;
-    const float xa = m.lgPatte;
-    line(d, xa, y, xa + p[0] + p[1] + p[2] + p[3], y);
+    line(d, 0, y, m.lgPatte + p[0] + p[1] + p[2] + p[3], y);
     d.LineKind = kind::Cut;
     finishGluedCase(m, d, 771, b, largerFlap(f1, f2));
 }

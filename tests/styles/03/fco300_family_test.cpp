@@ -9,8 +9,12 @@
 #include "board/allowance_lookup.h"
 #include "drawing/contour.h"
 #include "drawing/drawing_dump.h"
+#include "fold/erected_pieces.h"
 #include "styles/03/fco300_sizes.h"
 #include "styles/generators.h"
+#include "styles/lid_play.h"
+#include "styles/style_records.h"
+#include "support/fold_run.h"
 #include "support/outline.h"
 #include "support/shipped_tables.h"
 #include "support/style_case.h"
@@ -259,6 +263,34 @@ TEST(Fco0308, TheLidWidensOverTheFlapsGluedOutsideTheBottom) {
     const auto [bottom0308, lid0308] = sizes("0308");
     EXPECT_NEAR(bottom0308, bottom0300, 1e-3);
     EXPECT_NEAR(lid0308 - lid0300, 2 * 3, 1e-3);
+}
+
+// Every lid and cap, folded, goes over the piece it covers with the lid's play each way, in
+// two grades at a size the catalogue-wide fold test does not take. The caps over a sleeve
+// (0310, 0311, 0314) were two boards too wide, those over a body (0312, 0313) a board too long
+// and a board too narrow, 0331's lid a board too short and a board too wide.
+TEST(TelescopePlay, EachLidGoesOverWhatItCoversWithTheLidsPlay) {
+    const char* codes[] = {"0300", "0304", "0308", "0310", "0311", "0312",
+                           "0313", "0314", "0320", "0330", "0331"};
+    for (const char* code : codes)
+        for (int grade : {2, 4}) {
+            SCOPED_TRACE(std::string(code) + " grade " + std::to_string(grade));
+            const test::Folded f = test::drawAndFold(code, 600, 250, 150, grade);
+            ASSERT_TRUE(f.refusal.empty()) << f.refusal;
+            const auto pieces = fold::erectedPieces(f.fold, stanceOf(code), {600, 250});
+            ASSERT_GE(pieces.size(), 2u);
+            // The covered piece is the one the others go over: the shortest outside.
+            const auto covered = std::min_element(
+                pieces.begin(), pieces.end(),
+                [](const auto& x, const auto& y) { return x.length < y.length; });
+            const double play = lidPlay(f.m.EpaisseurCarton);
+            for (auto p = pieces.begin(); p != pieces.end(); ++p) {
+                if (p == covered)
+                    continue;
+                EXPECT_NEAR(p->insideLength - covered->length, play, 0.5);
+                EXPECT_NEAR(p->insideWidth - covered->width, play, 0.5);
+            }
+        }
 }
 
 TEST(Fco0306, TheLidsCornerFlapsAreHrecouvrHigh) {
