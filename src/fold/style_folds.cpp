@@ -324,9 +324,11 @@ void stackOverlappingFaces(FoldedBlank& m) {
 }
 
 FoldedBlank foldStyle(const Drawing& d, std::string_view code, const Model& model) {
-    // A telescope's trays fold about their base, whichever face is the largest.
-    FoldedBlank m = foldBlank(d, model.EpaisseurCarton,
-                              code == "0309" ? FixedFace::MostFolds : FixedFace::Largest);
+    // A telescope's trays fold about their base, whichever face is the largest: 0308's corner
+    // flaps are laid outside the walls hung on it.
+    FoldedBlank m =
+        foldBlank(d, model.EpaisseurCarton,
+                  code == "0308" || code == "0309" ? FixedFace::MostFolds : FixedFace::Largest);
     // A glued tray folds about its base: its lid may be as large and as often folded.
     if (gluedTray(code))
         refoldFrom(m, trayBase(m, facesOfPieces(m).front(), {model.Longueur, model.Largeur}));
