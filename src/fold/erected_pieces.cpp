@@ -421,8 +421,8 @@ std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m, Stance stance, Bas
 
 std::string erectedText(int number, const ErectedPiece& piece) {
     std::string text = "Pièce " + std::to_string(number) + " pliée : " + mmText(piece.length) +
-                       " x " + mmText(piece.width) + " x " + mmText(piece.height) +
-                       " mm, dessus " + (piece.top ? "fermé" : "ouvert") + ", dessous " +
+                       " x " + mmText(piece.width) + " x " + mmText(piece.height) + " mm, dessus " +
+                       (piece.top ? "fermé" : "ouvert") + ", dessous " +
                        (piece.bottom ? "fermé" : "ouvert");
     // A pad or a strip has no inside of its own.
     if (piece.sidesAround > 0)

@@ -349,7 +349,7 @@ FoldedBlank foldStyle(const Drawing& d, std::string_view code, const Model& mode
     // Folders and trays: 0444 and 0453 glue 0434's and 0450's corner flaps outside.
     if (code == "0444" || code == "0453")
         layCornerFlapsOutside(m);
-    if (code == "0330" || code == "0511")
+    if (code == "0314" || code == "0330" || code == "0511")
         rollDoubleWallsInside(m);
     if (code == "0969")
         keepHalfCutsFlat(m);

@@ -280,9 +280,9 @@ TEST(TelescopePlay, EachLidGoesOverWhatItCoversWithTheLidsPlay) {
             const auto pieces = fold::erectedPieces(f.fold, stanceOf(code), {600, 250});
             ASSERT_GE(pieces.size(), 2u);
             // The covered piece is the one the others go over: the shortest outside.
-            const auto covered = std::min_element(
-                pieces.begin(), pieces.end(),
-                [](const auto& x, const auto& y) { return x.length < y.length; });
+            const auto covered =
+                std::min_element(pieces.begin(), pieces.end(),
+                                 [](const auto& x, const auto& y) { return x.length < y.length; });
             const double play = lidPlay(f.m.EpaisseurCarton);
             for (auto p = pieces.begin(); p != pieces.end(); ++p) {
                 if (p == covered)
@@ -374,6 +374,22 @@ INSTANTIATE_TEST_SUITE_P(Fco03, ThreeParts,
                          [](const auto& info) {
                              return std::string(info.param.code) + info.param.profile;
                          });
+
+// 0314's caps lock without staples: each side wall rolls over the wings of the end walls, its
+// inner wall hinged on the wall's top, and comes down to the cap's floor.
+TEST(Fco0314, TheCapsSideWallsRollOverTheWings) {
+    const Model m = threePartModel({"0314", ""});
+    const Tray cap = capOverSleeve(m);
+    const Drawing top = drawOnly({"0314", ""}, 1);
+    const Box box = top.extents();
+    const double middle = (box.ymin + box.ymax) / 2;
+    for (const double side : {-1.0, 1.0}) {
+        const auto hinges =
+            test::horizontalLinesAt(top, kind::Crease, middle + side * (cap.b + cap.h));
+        ASSERT_EQ(hinges.size(), 2u) << side;
+    }
+    EXPECT_NEAR(box.ymax - box.ymin, 2 * (cap.b + 2 * cap.h - m.EpaisseurCarton), 1e-3);
+}
 
 TEST(TelescopeDomain, OctagonalWallsWithoutALapAreRefused) {
     for (const char* code : {"0350", "0351"}) {
