@@ -263,15 +263,17 @@ TEST(ErectedPieces, RolledWallsLieInsideTheirOuterWalls) {
 // ears between their layers, 0445's end walls over the flaps they hold), flaps laid outside
 // the walls left out (0402), the floor under the tabs poking through it (0427), the three
 // layers of 0455's ends (outer wall, corner flap, inner wall) across its width, and a glued
-// tray's short walls with the webs glued inside them under their linings (0717, 0760).
+// tray's short walls with the webs glued inside them under their linings (0717, 0760), and
+// 0403's inside between its end buffers, 50 deep each (`hrabat`).
 TEST(ErectedPieces, TheInsideRunsBetweenTheInnermostLayersOfBaseAndWalls) {
     struct Case {
         const char* code;
         double outsideLength, length, width, height;
     };
     const Case cases[] = {{"0427", 415, 397, 300, 203},   {"0402", 412, 400, 300, 200},
-                          {"0445", 418, 400, 300, 198.5}, {"0455", 406, 400, 300, 198.5},
-                          {"0717", 409, 403, 303, 200},   {"0760", 409, 403, 303, 203}};
+                          {"0403", 406, 300, 300, 200},   {"0445", 418, 400, 300, 198.5},
+                          {"0455", 406, 400, 300, 198.5}, {"0717", 409, 403, 303, 200},
+                          {"0760", 409, 403, 303, 203}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);
         const test::Folded f = test::drawAndFold(c.code, 400, 300, 200);
