@@ -8,8 +8,8 @@ namespace brontaxe::cli {
 
 void defineFoldOptions(CLI::App& app, bool& folded) {
     app.add_flag("--plie", folded,
-                 "Plie la découpe : les dimensions extérieures de chaque pièce pliée et ses "
-                 "faces fermées");
+                 "Plie la découpe : les dimensions extérieures et intérieures de chaque pièce "
+                 "pliée et ses faces fermées");
 }
 
 void printFolded(std::ostream& out, const Workbench& wb) {

@@ -140,10 +140,11 @@ constexpr double kDeepestLayer = 4;
 
 // How far in from the side of `box` at `atMax` across `axis` the inside begins: the inner face
 // of the deepest layer of the walls' board (faces lying parallel to the side, together covering
-// it as a closed side is covered) within kDeepestLayer boards of it; one board where no layer
-// of the walls covers it.
+// it as a closed side is covered) within kDeepestLayer boards of it, or, where the walls may
+// roll over into hollow `buffers` (a tray's), within a third of the box across; one board where
+// no layer of the walls covers it.
 double sideDepth(const PlacedPiece& of, const std::vector<int>& walls, const Bounds3& box, int axis,
-                 bool atMax) {
+                 bool atMax, bool buffers) {
     const Mesh& mesh = of.mesh;
     const double thickness = of.m.thickness;
     const double edge = atMax ? coordinate(box.max, axis) : coordinate(box.min, axis);
@@ -168,7 +169,7 @@ double sideDepth(const PlacedPiece& of, const std::vector<int>& walls, const Bou
     for (std::size_t i = 0; i < faces.size();) {
         // A layer: the faces lying level with the nearest one left.
         const double mid = faces[i].first;
-        if (mid > kDeepestLayer * thickness)
+        if (mid > (buffers ? coordinate(box.size(), axis) / 3 : kDeepestLayer * thickness))
             break;
         std::vector<int> layer;
         std::vector<int> layerFaces;
@@ -187,7 +188,8 @@ double sideDepth(const PlacedPiece& of, const std::vector<int>& walls, const Bou
 
 // The piece of `triangles` measured standing `upright`; its inside taken at the inner layers of
 // the triangles of its base and walls, `walls` (one board in where they hold none).
-ErectedPiece measurePiece(const PlacedPiece& of, const std::vector<int>& walls, Upright upright) {
+ErectedPiece measurePiece(const PlacedPiece& of, const std::vector<int>& walls, Upright upright,
+                          bool buffers) {
     const double thickness = of.m.thickness;
     Bounds3 box;
     for (int t : of.triangles)
@@ -213,14 +215,14 @@ ErectedPiece measurePiece(const PlacedPiece& of, const std::vector<int>& walls, 
         for (bool atMax : {false, true})
             piece.sidesAround += closed(axis, atMax) ? 1 : 0;
     auto inside = [&](int axis) {
-        return coordinate(size, axis) - sideDepth(of, walls, box, axis, false) -
-               sideDepth(of, walls, box, axis, true);
+        return coordinate(size, axis) - sideDepth(of, walls, box, axis, false, buffers) -
+               sideDepth(of, walls, box, axis, true, buffers);
     };
     piece.insideLength = a >= b ? inside(across1) : inside(across2);
     piece.insideWidth = a >= b ? inside(across2) : inside(across1);
     // Tabs poking through the floor reach below it: the inside starts at the floor's.
     piece.insideHeight =
-        piece.height - thickness - sideDepth(of, walls, box, up, !upright.topAtMax);
+        piece.height - thickness - sideDepth(of, walls, box, up, !upright.topAtMax, buffers);
     return piece;
 }
 
@@ -373,6 +375,13 @@ std::vector<int> trayWalls(const FoldedBlank& m, int base) {
     return walls;
 }
 
+// A face and the faces hinged on it across straight folds.
+std::vector<int> withHinged(const FoldedBlank& m, int face) {
+    std::vector<int> out = hingedTo(m, face, true);
+    out.push_back(face);
+    return out;
+}
+
 }  // namespace
 
 std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m, Stance stance, BaseSize baseSize) {
@@ -397,23 +406,31 @@ std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m, Stance stance, Bas
         const Vec3 up = walls.empty()
                             ? placed[static_cast<std::size_t>(base)].rotate({0, 0, 1})
                             : placed[static_cast<std::size_t>(walls.front())].rotate({0, 1, 0});
+        // A tray's base and walls, inner layers of rolled walls included; any other piece's
+        // base and the faces hinged on it, so that the flaps those walls carry, laid inside or
+        // outside them (0308's), take no part in its inside.
+        const std::vector<int> around =
+            stance == Stance::Base ? trayWalls(m, base) : withHinged(m, base);
         std::vector<int> wallTriangles;
-        if (stance == Stance::Base) {
-            const std::vector<int> around = trayWalls(m, base);
-            for (int t : trianglesOf[p])
-                if (std::ranges::count(around, mesh.triangleFace[static_cast<std::size_t>(t)]))
-                    wallTriangles.push_back(t);
-        }
+        for (int t : trianglesOf[p])
+            if (std::ranges::count(around, mesh.triangleFace[static_cast<std::size_t>(t)]))
+                wallTriangles.push_back(t);
         out.push_back(measurePiece({m, placed, mesh, facesOf[p], trianglesOf[p]}, wallTriangles,
-                                   uprightOf(up)));
+                                   uprightOf(up), stance == Stance::Base));
     }
     return out;
 }
 
 std::string erectedText(int number, const ErectedPiece& piece) {
-    return "Pièce " + std::to_string(number) + " pliée : " + mmText(piece.length) + " x " +
-           mmText(piece.width) + " x " + mmText(piece.height) + " mm, dessus " +
-           (piece.top ? "fermé" : "ouvert") + ", dessous " + (piece.bottom ? "fermé" : "ouvert");
+    std::string text = "Pièce " + std::to_string(number) + " pliée : " + mmText(piece.length) +
+                       " x " + mmText(piece.width) + " x " + mmText(piece.height) + " mm, dessus " +
+                       (piece.top ? "fermé" : "ouvert") + ", dessous " +
+                       (piece.bottom ? "fermé" : "ouvert");
+    // A pad or a strip has no inside of its own.
+    if (piece.sidesAround > 0)
+        text += ", intérieur " + mmText(piece.insideLength) + " x " + mmText(piece.insideWidth) +
+                " x " + mmText(piece.insideHeight) + " mm";
+    return text;
 }
 
 }  // namespace brontaxe::fold

@@ -50,7 +50,9 @@ int trayBase(const FoldedBlank& m, const std::vector<int>& faces, BaseSize size)
 std::vector<ErectedPiece> erectedPieces(const FoldedBlank& m, Stance stance = Stance::Walls,
                                         BaseSize baseSize = {});
 
-// "Pièce 1 pliée : 406 x 306 x 206 mm, dessus fermé, dessous fermé".
+// "Pièce 1 pliée : 406 x 306 x 206 mm, dessus fermé, dessous fermé, intérieur 400 x 300 x
+// 200 mm": the outside, the sides closed, and the inside as measured between the innermost
+// layers (none for a piece with no side around, a pad or a strip).
 std::string erectedText(int number, const ErectedPiece& piece);
 
 }  // namespace brontaxe::fold

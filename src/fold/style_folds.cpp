@@ -103,6 +103,22 @@ void foldSlottedBody(FoldedBlank& m, bool glueFlapOnWidth) {
     }
 }
 
+// A tongue creased at its root on a flap (0226, 0227) lies in its flap's plane once the box is
+// closed: it only bends on its way into the slot. It is the face hung on a flap by a fold
+// along x, as the flap is hung on its wall.
+void keepTonguesInTheirFlaps(FoldedBlank& m) {
+    for (int f = 0; f < m.faceCount(); ++f) {
+        FoldLink& link = m.links[static_cast<std::size_t>(f)];
+        if (link.parent < 0)
+            continue;
+        const Hinge* own = m.hingeOf(f);
+        const Hinge* flaps = m.hingeOf(link.parent);
+        if (own && flaps && directionOf(*own) == Direction::AlongX &&
+            directionOf(*flaps) == Direction::AlongX)
+            link.angleDeg = 0;
+    }
+}
+
 // The top flaps of an open tray with a rolled-in rim turn down inside against their walls.
 void rollRimInside(FoldedBlank& m) {
     const std::vector<int> body = bodyOf(m);
@@ -308,9 +324,11 @@ void stackOverlappingFaces(FoldedBlank& m) {
 }
 
 FoldedBlank foldStyle(const Drawing& d, std::string_view code, const Model& model) {
-    // A telescope's trays fold about their base, whichever face is the largest.
-    FoldedBlank m = foldBlank(d, model.EpaisseurCarton,
-                              code == "0309" ? FixedFace::MostFolds : FixedFace::Largest);
+    // A telescope's trays fold about their base, whichever face is the largest: 0308's corner
+    // flaps are laid outside the walls hung on it.
+    FoldedBlank m =
+        foldBlank(d, model.EpaisseurCarton,
+                  code == "0308" || code == "0309" ? FixedFace::MostFolds : FixedFace::Largest);
     // A glued tray folds about its base: its lid may be as large and as often folded.
     if (gluedTray(code))
         refoldFrom(m, trayBase(m, facesOfPieces(m).front(), {model.Longueur, model.Largeur}));
@@ -324,12 +342,14 @@ FoldedBlank foldStyle(const Drawing& d, std::string_view code, const Model& mode
         foldGluedTray(m);
     if (code == "0214")
         rollRimInside(m);
+    if (code == "0226" || code == "0227")
+        keepTonguesInTheirFlaps(m);
     if (code == "0308")
         layCornerFlapsOutside(m);
     // Folders and trays: 0444 and 0453 glue 0434's and 0450's corner flaps outside.
     if (code == "0444" || code == "0453")
         layCornerFlapsOutside(m);
-    if (code == "0330" || code == "0511")
+    if (code == "0314" || code == "0330" || code == "0511")
         rollDoubleWallsInside(m);
     if (code == "0969")
         keepHalfCutsFlat(m);

@@ -134,6 +134,8 @@ FlapShape tongueFlap(TongueLock s) {
         lineTo(d, left, h);
         d.LineKind = kind::Crease;
         line(d, left, h, right, h);
+        // The tongue bends down into the slot at its root.
+        line(d, x0, edge, x1, edge);
         d.LineKind = kind::Cut;
     };
 }

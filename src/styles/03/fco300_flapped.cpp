@@ -10,6 +10,7 @@
 #include "styles/03/fco300.h"
 #include "styles/03/fco300_common.h"
 #include "styles/03/fco300_voranis.h"
+#include "styles/lid_play.h"
 
 namespace brontaxe {
 namespace {
@@ -178,11 +179,11 @@ void Fco0307(Model& m, Drawing& d) {
 void Fco0331(Model& m, Drawing& d) {
     const float e = m.EpaisseurCarton;
     const Tray bottom = bottomTray(m);
-    // The lid over the bottom's outer walls (the inner ones fold inside), its walls `hrabat`
-    // high and doubled like the bottom's.
+    // The lid over the bottom's outer walls (the inner ones fold inside) with the lid's play,
+    // its walls `hrabat` high and doubled like the bottom's.
     FlappedTray lid;
-    lid.a = bottom.a + e;
-    lid.b = bottom.b + 2 * e;
+    lid.a = bottom.a + lidOverCreases(e) / 2;
+    lid.b = bottom.b + lidOverCreases(e) / 2;
     lid.h = m.hrabat;
     lid.flap = m.hrabat;
     if (m.Personnalisation != kVoranis) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "styles/02/fco200_common.h"
+#include "styles/lid_play.h"
 
 namespace brontaxe {
 namespace {
@@ -107,9 +108,10 @@ Tray lidGrownByItsAllowances(const Model& m, const Tray& bottom) {
     auto grown = [](float size, float allowance, float otherwise) {
         return size + (allowance != 0 ? allowance : otherwise);
     };
+    // Lengthwise and widthwise the lid's allowances, beyond the bottom's, over the inside.
     Tray lid;
-    lid.a = grown(bottom.a, k.lidLength / 2, e);
-    lid.b = grown(bottom.b, k.lidWidth / 2, 2 * e);
+    lid.a = grown(bottom.a, (k.lidLength - k.bottomLength) / 2, e);
+    lid.b = grown(bottom.b, (k.lidWidth - k.bottomWidth) / 2, 2 * e);
     lid.h = grown(bottom.h, k.lidHeight, e);
     lid.f = grown(bottom.f, k.lidFlaps, e);
     return lid;
@@ -127,9 +129,11 @@ Sleeve sleeveOf(const Model& m) {
 Tray capOverSleeve(const Model& m) {
     const float e = m.EpaisseurCarton;
     const CappedAllowances k = cappedAllowances(m);
+    // The cap's allowances reach a board past the sleeve's (two against one in every grade):
+    // with a board more each way the cap goes over the sleeve with the lid's play.
     Tray t;
     t.a = (m.Longueur + k.capLength) / 2 + e;
-    t.b = (m.Largeur + k.capWidth) / 2 + 2 * e;
+    t.b = (m.Largeur + k.capWidth) / 2 + e;
     t.h = m.hrabat;
     t.f = m.hrabat;
     return t;
@@ -164,9 +168,11 @@ SlottedPiece cappedBody(const Model& m) {
 Tray capOverBody(const Model& m) {
     const float e = m.EpaisseurCarton;
     const CappedAllowances k = cappedAllowances(m);
+    // The cap's allowances are the body's panels' (one board in every grade): the cap goes
+    // over them as a lid over the creases of what it covers.
     Tray t;
-    t.a = (m.Longueur + k.capLength) / 2 + 2 * e;
-    t.b = (m.Largeur + k.capWidth) / 2 + e;
+    t.a = (m.Longueur + k.capLength + lidOverCreases(e)) / 2;
+    t.b = (m.Largeur + k.capWidth + lidOverCreases(e)) / 2;
     t.h = m.hrabat;
     t.f = m.hrabat;
     return t;
@@ -270,9 +276,10 @@ std::optional<TelescopeFit> telescopeFit(std::string_view code, const Model& m) 
         }
     }
     if (code == "0331") {
-        // The lid over the bottom's outer walls, one thickness longer and two wider.
+        // The lid over the bottom's outer walls with the lid's play.
         const Tray bottom = bottomTray(m);
-        return fitOf(e, 2 * (bottom.a + e), 2 * (bottom.b + 2 * e), 2 * bottom.a, 2 * bottom.b);
+        return fitOf(e, 2 * bottom.a + lidOverCreases(e), 2 * bottom.b + lidOverCreases(e),
+                     2 * bottom.a, 2 * bottom.b);
     }
     if (code == "0310" || code == "0311" || code == "0314") {
         const Tray cap = capOverSleeve(m);

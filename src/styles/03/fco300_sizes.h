@@ -82,9 +82,10 @@ Tray bottomTray(const Model& m);
 // on the flaps.
 Tray lidOver(const Model& m, const Tray& bottom);
 
-// 0304's lid: the bottom grown by the lid's own allowances, half of 6 on the half length,
-// half of 7 on the half width, 8 on the walls and 9 on the flaps, where 0300's lid reads them
-// on the inside dimensions; where one is 0 it grows by the board thickness as 0300's.
+// 0304's lid: the bottom grown by the lid's own allowances, half of 6 beyond 1 on the half
+// length, half of 7 beyond 3 on the half width (as 0300's lid over its bottom), 8 on the
+// walls and 9 on the flaps, where 0300's lid reads them on the inside dimensions; where one is
+// 0 it grows by the board thickness as 0300's.
 Tray lidGrownByItsAllowances(const Model& m, const Tray& bottom);
 
 // Panels of a sleeve, length first unless the glue flap sits on the width panel: allowance 3
@@ -95,7 +96,7 @@ struct Sleeve {
 Sleeve sleeveOf(const Model& m);
 
 // A cap over a sleeve: allowances 1 and 2 on its base, grown by one board thickness on the
-// half length and two on the half width; walls and corner flaps `hrabat` high.
+// half length and the half width; walls and corner flaps `hrabat` high.
 Tray capOverSleeve(const Model& m);
 
 // A slotted piece (body or lid).
@@ -118,8 +119,9 @@ SlottedPiece closedBody(const Model& m);
 // on the length and 4 on the width, height with 5, flaps with 6 and 7.
 SlottedPiece cappedBody(const Model& m);
 
-// The cap over that body: allowances 1 and 2 on its base, grown by two board thicknesses on
-// the half length and one on the half width; walls and corner flaps `hrabat` high.
+// The cap over that body: allowances 1 and 2 on its base, grown by half the lid's growth
+// over the creases it covers (lid_play.h) on the half length and the half width; walls and
+// corner flaps `hrabat` high.
 Tray capOverBody(const Model& m);
 
 // The lid over a body, `depth` high: panels with allowances 8 to 11, or the body's panels

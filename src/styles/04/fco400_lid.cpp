@@ -210,7 +210,9 @@ void Fco0481(Model& m, Drawing& d) {
     f.side = m.Hauteur + k.frontAndSides;
     f.W5 = m.Largeur + k.lidWidth;
     f.L6 = m.Longueur + k.lidLength;
-    f.ear = 0;
+    // Corner flaps on the front and back walls, folded inside the side walls, a board short of
+    // the side wall's top and of the bottom's middle.
+    f.ear = std::max(0.0f, std::min(f.W2 / 2, f.side) - m.EpaisseurCarton);
     f.tuck = m.hpatrent;
     f.tuckInset = k.tuckInset;
     f.dust = m.hrabat;

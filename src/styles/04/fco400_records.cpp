@@ -20,6 +20,10 @@ constexpr int kFamily = 3;
 constexpr fold::PieceShape kTray{.form = fold::PieceForm::OpenTop, .onBase = true};
 // A folder closed by its lid or its cover flaps.
 constexpr fold::PieceShape kFolder{.form = fold::PieceForm::ClosedBox, .onBase = true};
+// A folder whose end walls roll over into hollow buffers: its inside runs between them, two
+// buffers shorter than its bottom.
+constexpr fold::PieceShape kBufferedFolder{
+    .form = fold::PieceForm::ClosedBox, .length = fold::Size::Own, .onBase = true};
 // A box wrapped round on a slotted body: its panels side by side go round the length, not
 // round the height as a case's walls do, and it stands on its bottom panel.
 constexpr fold::PieceShape kWrapped{.form = fold::PieceForm::ClosedBox, .onBase = true};
@@ -81,7 +85,7 @@ const std::vector<StyleRecord>& fco400Records() {
          .generate = &Fco0403,
          .folds = &folds0403,
          .parameters = P::FlapHeight,
-         .pieces = Pieces{kFolder}},
+         .pieces = Pieces{kBufferedFolder}},
         {.code = "0404",
          .family = kFamily,
          .generate = &Fco0404,

@@ -1,6 +1,6 @@
 #pragma once
 // Rigid boxes (the 06 family): a body carrying the bottom and walls, completed by end pieces
-// drawn beside it, or drawn in one piece.
+// drawn beside it; 0621 drawn in one piece.
 
 #include "drawing/drawing.h"
 #include "model/model.h"
@@ -11,7 +11,7 @@ namespace brontaxe {
 void Fco0601(Model& m, Drawing& d);  // end pieces: a wall and its flap
 void Fco0602(Model& m, Drawing& d);  // the end pieces' flaps chamfered
 
-// One piece: lid halves, walls with chamfered side flaps, end walls on the bottom.
+// A body of lid halves, walls and bottom with chamfered side flaps; two end panels beside it.
 void Fco0606(Model& m, Drawing& d);
 // One piece: walls with glue flaps, end walls on the bottom, lid with dust flaps and tuck.
 void Fco0621(Model& m, Drawing& d);

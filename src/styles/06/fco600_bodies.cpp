@@ -1,5 +1,5 @@
 // 0601, 0602, 0606 and 0621: bodies drawn line by line as their right half (x >= 0) and
-// completed by its mirror image about x = 0.
+// completed by its mirror image about x = 0; the end pieces of 0601, 0602 and 0606 beside them.
 
 #include <algorithm>
 #include <cmath>
@@ -113,6 +113,49 @@ void draw0601(Model& m, Drawing& d, bool chamfered) {
     drawEndPieces0601(m, d, b, std::max(chamfer, 0.0f));
 }
 
+// 0606's body wraps the bottom, the two walls and the top, whose two halves meet over the
+// bottom; the walls and the bottom carry side flaps, chamfered at their ends, stitched to the
+// end panels.
+void drawBody0606(Model& m, Drawing& d, const Body0606& b, float chainRight) {
+    const float a = b.a, f = b.f, k = b.chamfer;
+    const float y1 = b.lid1, y2 = y1 + b.H3, y3 = y2 + b.W4, y4 = y3 + b.H5, y5 = y4 + b.lid2;
+    std::vector<Point> outline = {{0, 0}, {a, 0}};
+    for (auto [from, to] : {std::pair{y1, y2}, {y2, y3}, {y3, y4}}) {
+        outline.push_back({a, from});
+        outline.push_back({a + f, from + k});
+        outline.push_back({a + f, to - k});
+        outline.push_back({a, to});
+    }
+    outline.push_back({a, y5});
+    outline.push_back({0, y5});
+    drawHalf(m, d, a, outline, {{y1, y2, y3, y4}, {{y1, y2}, {y2, y3}, {y3, y4}}});
+    d.LineVariant = 1;
+    const float g = chainSpacing(d.extents());
+    chainAlongY(m, d, chainRight + g, 0, {b.lid1, b.H3, b.W4, b.H5, b.lid2});
+    dimension(d, {.from = {-a, y5 + g}, .to = {a, y5 + g}, .at = {0, y5 + g}});
+    dimension(
+        d, {.from = {-a - f, y1 + b.H3 / 2}, .to = {-a, y1 + b.H3 / 2}, .at = {0, y1 + b.H3 / 2}});
+}
+
+// The two end panels, plain, beside the bottom they close: one right of the body, its mirror
+// image left of it.
+void drawEndPanels0606(Model& m, Drawing& d, const Body0606& b) {
+    const float x0 = b.a + b.f + m.EspPoseX;
+    const float y0 = b.lid1 + b.H3;
+    const float x1 = x0 + b.end, y1 = y0 + b.W4;
+    const int first = beginFeature(d);
+    d.LineVariant = 1;
+    d.LineKind = kind::Cut;
+    polyline(m, d, {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}, {x0, y0}});
+    mirrorRegistered(m, d, first, 0, 0, 90);
+    const float g = chainSpacing(Box{x0, y0, x1, y1, false}) / 2;
+    dimension(d, {.from = {x0, y0 - g}, .to = {x1, y0 - g}, .at = {x0, y0 - g}});
+}
+
+float endPanelsRight(const Model& m, const Body0606& b) {
+    return b.a + b.f + m.EspPoseX + b.end;
+}
+
 }  // namespace
 
 void Fco0601(Model& m, Drawing& d) {
@@ -125,34 +168,11 @@ void Fco0602(Model& m, Drawing& d) {
 
 void Fco0606(Model& m, Drawing& d) {
     const Body0606 b = body0606(m);
-    const float a = b.a, f = b.f, k = b.chamfer, e = b.end;
-    const float y1 = b.lid1, y2 = y1 + b.H3, y3 = y2 + b.W4, y4 = y3 + b.H5, y5 = y4 + b.lid2;
     GenerationPass pass(d);
-    drawHalf(m, d, a,
-             {{0, 0},
-              {a, 0},
-              {a, y1},
-              {a + f, y1 + k},
-              {a + f, y2 - k},
-              {a, y2},
-              {a + e, y2},
-              {a + e, y3},
-              {a, y3},
-              {a + f, y3 + k},
-              {a + f, y4 - k},
-              {a, y4},
-              {a, y5},
-              {0, y5}},
-             {{y1, y2, y3, y4}, {{y1, y2}, {y2, y3}, {y3, y4}}});
-    d.LineVariant = 1;
-    const float g = chainSpacing(d.extents());
-    const float right = a + std::max(e, f);
-    chainAlongY(m, d, right + g, 0, {b.lid1, b.H3, b.W4, b.H5, b.lid2});
-    dimension(d, {.from = {-a, y5 + g}, .to = {a, y5 + g}, .at = {0, y5 + g}});
-    dimension(d,
-              {.from = {a, y2 + b.W4 / 2}, .to = {a + e, y2 + b.W4 / 2}, .at = {0, y2 + b.W4 / 2}});
-    dimension(
-        d, {.from = {-a - f, y1 + b.H3 / 2}, .to = {-a, y1 + b.H3 / 2}, .at = {0, y1 + b.H3 / 2}});
+    if (pieceShown(m, kSidesPiece))
+        drawBody0606(m, d, b, secondPieceShown(m) ? endPanelsRight(m, b) : b.a + b.f);
+    if (secondPieceShown(m))
+        drawEndPanels0606(m, d, b);
 }
 
 void Fco0621(Model& m, Drawing& d) {

@@ -36,7 +36,7 @@ const std::vector<StyleRecord>& fco600Records() {
          .domain = {.extra = &rule0606},
          .folds = &folds0606,
          .parameters = P::GlueFlapAngle | P::FlapHeight,
-         .pieces = Pieces{kClosedBox}},
+         .pieces = Pieces{kTube, kEndPanel, kEndPanel}},
         {.code = "0607",
          .family = kFamily,
          .generate = &Fco0607,
@@ -73,6 +73,8 @@ const std::vector<StyleRecord>& fco600Records() {
          .domain = {.extra = &sideFlapRule},
          .parameters = P::FlapHeight,
          .pieces = Pieces{kRingAlongLength, kEndLeaf}},
+        // A folder in one piece with a tucked lid, where the family's rule is a body and two
+        // separate end pieces, and no description of the code itself was found.
         {.code = "0621",
          .family = kFamily,
          .generate = &Fco0621,

@@ -62,7 +62,7 @@ Body0606 body0606(const Model& m) {
                H + k[7],
                m.hrabat,
                0};
-    b.chamfer = chamferDrop(b.f, m.anglPc, std::min(b.H3, b.H5));
+    b.chamfer = chamferDrop(b.f, m.anglPc, std::min({b.H3, b.W4, b.H5}));
     return b;
 }
 

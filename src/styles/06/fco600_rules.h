@@ -18,8 +18,9 @@ struct Body0601 {
 };
 Body0601 body0601(const Model& m);
 
-// 0606: half length a, along y lid half, wall, bottom, wall, lid half; end walls on the
-// bottom; side flaps f on the walls whose ends drop by `chamfer`.
+// 0606: half length a, along y lid half, wall, bottom, wall, lid half; side flaps f on the
+// walls and the bottom whose ends drop by `chamfer`; end panels `end` (the height) by the
+// bottom's width W4.
 struct Body0606 {
     float a, lid1, H3, W4, H5, lid2, end, f, chamfer;
 };

@@ -15,6 +15,7 @@
 #include "styles/03/fco300_common.h"
 #include "styles/07/fco700.h"
 #include "styles/07/fco700_common.h"
+#include "styles/lid_play.h"
 
 namespace brontaxe {
 namespace {
@@ -121,8 +122,8 @@ void Fco0713(Model& m, Drawing& d) {
 void Fco0714(Model& m, Drawing& d) {
     // A crash-lock body, open at the top under its rim liners, and beside it the full
     // telescope lid that slides down over it: a tray with corner flaps as deep as the body,
-    // its base two boards longer each way than the body's panels (one for the body's walls,
-    // one for the play) and its walls folded up outside the base's creases.
+    // over the body's panels with the lid's play, its walls folded up outside the base's
+    // creases.
     refusePieceVariants(m);
     const float e = m.EpaisseurCarton;
     const float depth = std::max(m.hrecouvr, 2 * e);
@@ -136,11 +137,16 @@ void Fco0714(Model& m, Drawing& d) {
     }
     if (!pieceShown(m, kLidPiece))
         return;
-    const float length = m.pattesurtete ? b.panels[1] : b.panels[0];
-    const float width = m.pattesurtete ? b.panels[0] : b.panels[1];
+    // The body's longer panel of each pair, the first pair's with the board of the glue flap
+    // laid on the last panel's wall, across their ends.
+    const auto& p = b.panels;
+    const float first = std::max(p[0], p[2]) + e;
+    const float second = std::max(p[1], p[3]);
+    const float length = m.pattesurtete ? second : first;
+    const float width = m.pattesurtete ? first : second;
     Tray lid;
-    lid.a = length / 2 + 2 * e;
-    lid.b = width / 2 + 2 * e;
+    lid.a = (length + lidOverCreases(e)) / 2;
+    lid.b = (width + lidOverCreases(e)) / 2;
     lid.h = 2 * b.h + e;
     lid.f = lid.h;
     // Right of the body's chains, as far again from them as they stand from the body.
@@ -209,9 +215,9 @@ void Fco0771(Model& m, Drawing& d) {
     SlottedBodyHalf(m, d,
                     {.p1 = p[0], .p2 = p[1], .p3 = p[2], .p4 = p[3], .h = b.h, .f1 = f1, .f2 = f2});
     drawCrashLockBottom(m, d, b);
+    // Across the glue flap too: glued to the last panel, it would hold the two parts together.
     d.LineKind = kind::Perforation;
-    const float xa = m.lgPatte;
-    line(d, xa, y, xa + p[0] + p[1] + p[2] + p[3], y);
+    line(d, 0, y, m.lgPatte + p[0] + p[1] + p[2] + p[3], y);
     d.LineKind = kind::Cut;
     finishGluedCase(m, d, 771, b, largerFlap(f1, f2));
 }

@@ -8,6 +8,7 @@
 #include "support/outline.h"
 #include "support/style_fixture.h"
 #include "support/style_run.h"
+#include "workbench/catalogue_forms.h"
 
 namespace brontaxe {
 namespace {
@@ -167,6 +168,14 @@ TEST(Fco0234, FlapsAreHrabatAndTheFlagComesBackAfterAnError) {
     EXPECT_THROW(Fco0235(bad.m, bad.d), GenerationError);
     EXPECT_FALSE(bad.m.pattesurtete);
     EXPECT_EQ(bad.m.lgPatte, 36);
+}
+
+// The flaps that leave a case open at both ends (0232, 0234, 0235) and the straight tuck-in
+// flaps where the one description found shows an interlocking bottom (0233) are said to be
+// unconfirmed forms wherever the code is shown.
+TEST(Fco0232, FormsNoDescriptionConfirmsAreMarked) {
+    for (const char* code : {"0232", "0233", "0234", "0235"})
+        EXPECT_EQ(formNote(code), kFormUnconfirmed) << code;
 }
 
 }  // namespace

@@ -188,6 +188,11 @@ TEST(Fco0226, TheSlotSitsWhereTheTongueComesDown) {
     // A thickness wider than the tongue (a third of the flap, 392 / 3) on each side.
     EXPECT_NEAR(std::abs(slot[0].b.x - slot[0].a.x), 392.0 / 3 + 6, 1e-3);
     EXPECT_NEAR((slot[0].a.x + slot[0].b.x) / 2, 736 + 200, 1e-3);
+    // The tongue, the middle third of the flap 165 high, is creased at its root to bend into
+    // the slot.
+    const auto root = horizontalLinesAt(g.d, kind::Crease, kH + 165);
+    ASSERT_EQ(root.size(), 1u);
+    EXPECT_NEAR(std::abs(root[0].b.x - root[0].a.x), 392.0 / 3, 1e-3);
 }
 
 }  // namespace

@@ -9,8 +9,12 @@
 #include "board/allowance_lookup.h"
 #include "drawing/contour.h"
 #include "drawing/drawing_dump.h"
+#include "fold/erected_pieces.h"
 #include "styles/03/fco300_sizes.h"
 #include "styles/generators.h"
+#include "styles/lid_play.h"
+#include "styles/style_records.h"
+#include "support/fold_run.h"
 #include "support/outline.h"
 #include "support/shipped_tables.h"
 #include "support/style_case.h"
@@ -261,6 +265,34 @@ TEST(Fco0308, TheLidWidensOverTheFlapsGluedOutsideTheBottom) {
     EXPECT_NEAR(lid0308 - lid0300, 2 * 3, 1e-3);
 }
 
+// Every lid and cap, folded, goes over the piece it covers with the lid's play each way, in
+// two grades at a size the catalogue-wide fold test does not take. The caps over a sleeve
+// (0310, 0311, 0314) were two boards too wide, those over a body (0312, 0313) a board too long
+// and a board too narrow, 0331's lid a board too short and a board too wide.
+TEST(TelescopePlay, EachLidGoesOverWhatItCoversWithTheLidsPlay) {
+    const char* codes[] = {"0300", "0304", "0308", "0310", "0311", "0312",
+                           "0313", "0314", "0320", "0330", "0331"};
+    for (const char* code : codes)
+        for (int grade : {2, 4}) {
+            SCOPED_TRACE(std::string(code) + " grade " + std::to_string(grade));
+            const test::Folded f = test::drawAndFold(code, 600, 250, 150, grade);
+            ASSERT_TRUE(f.refusal.empty()) << f.refusal;
+            const auto pieces = fold::erectedPieces(f.fold, stanceOf(code), {600, 250});
+            ASSERT_GE(pieces.size(), 2u);
+            // The covered piece is the one the others go over: the shortest outside.
+            const auto covered =
+                std::min_element(pieces.begin(), pieces.end(),
+                                 [](const auto& x, const auto& y) { return x.length < y.length; });
+            const double play = lidPlay(f.m.EpaisseurCarton);
+            for (auto p = pieces.begin(); p != pieces.end(); ++p) {
+                if (p == covered)
+                    continue;
+                EXPECT_NEAR(p->insideLength - covered->length, play, 0.5);
+                EXPECT_NEAR(p->insideWidth - covered->width, play, 0.5);
+            }
+        }
+}
+
 TEST(Fco0306, TheLidsCornerFlapsAreHrecouvrHigh) {
     Model m = modelFor("0306");
     m.hrecouvr = 40;
@@ -342,6 +374,22 @@ INSTANTIATE_TEST_SUITE_P(Fco03, ThreeParts,
                          [](const auto& info) {
                              return std::string(info.param.code) + info.param.profile;
                          });
+
+// 0314's caps lock without staples: each side wall rolls over the wings of the end walls, its
+// inner wall hinged on the wall's top, and comes down to the cap's floor.
+TEST(Fco0314, TheCapsSideWallsRollOverTheWings) {
+    const Model m = threePartModel({"0314", ""});
+    const Tray cap = capOverSleeve(m);
+    const Drawing top = drawOnly({"0314", ""}, 1);
+    const Box box = top.extents();
+    const double middle = (box.ymin + box.ymax) / 2;
+    for (const double side : {-1.0, 1.0}) {
+        const auto hinges =
+            test::horizontalLinesAt(top, kind::Crease, middle + side * (cap.b + cap.h));
+        ASSERT_EQ(hinges.size(), 2u) << side;
+    }
+    EXPECT_NEAR(box.ymax - box.ymin, 2 * (cap.b + 2 * cap.h - m.EpaisseurCarton), 1e-3);
+}
 
 TEST(TelescopeDomain, OctagonalWallsWithoutALapAreRefused) {
     for (const char* code : {"0350", "0351"}) {

@@ -276,10 +276,14 @@ const FolderCase kCases[] = {
                        "a lid as deep as the base beyond the back wall, side flaps hinged on its "
                        "sides, passes of lid and front");
      }},
+    // Bottom 403 x 303, front and side walls 203, back wall 206: the front and back walls carry
+    // corner flaps, creased on x = +-201.5.
     {"LidFolder0481", &Fco0481, none, 809, 1048,
      [](const Model& m, const Drawing& d) {
-         return expect(m.Majo[5] == 6 && test::arcsOfKind(d, kind::Cut).size() == 3,
-                       "own allowances, notch and rounded tuck");
+         return expect(m.Majo[5] == 6 && test::arcsOfKind(d, kind::Cut).size() == 3 &&
+                           hasLine(d, kind::Crease, {201.5, 0}, {201.5, 203}) &&
+                           hasLine(d, kind::Crease, {-201.5, 506}, {-201.5, 712}),
+                       "own allowances, notch, rounded tuck and corner flaps");
      }},
     // Lid folders of 0443's frame, 800 x 1030: arcs of the tuck corners (and the notch), creases
     // on x = 200 of the side wall, the ears and the dust flap.

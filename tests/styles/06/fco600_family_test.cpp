@@ -87,12 +87,17 @@ const RigidCase kCases[] = {
          return expect(hasLine(d, kind::Cut, {455, 250}, {505, 250 + drop}),
                        "the end flap's ends drop by hrabat tan(anglPc)");
      }},
-    // Lid halves 150, walls 200, bottom 300 with end walls 200 on it.
-    {"OnePiece0606", &Fco0606, none, 800, 1000,
+    // Lid halves 150, walls 200, bottom 300, each wall and the bottom flapped; two end panels
+    // 200 x 300 beside the bottom from x0 = 255, nothing hinged to the bottom's ends.
+    {"BodyAndTwoEndPanels0606", &Fco0606, none, 910, 1000,
      [](const Model&, const Drawing& d) {
-         return expect(hasLine(d, kind::Cut, {400, 350}, {400, 650}) &&
-                           horizontalLinesAt(d, kind::Crease, 150).size() == 2,
-                       "end walls on the bottom, lid halves");
+         return expect(hasLine(d, kind::Cut, {455, 350}, {455, 650}) &&
+                           hasLine(d, kind::Cut, {-455, 350}, {-455, 650}) &&
+                           hasLine(d, kind::Crease, {200, 350}, {200, 650}) &&
+                           verticalLinesAt(d, kind::Crease, 255).empty() &&
+                           horizontalLinesAt(d, kind::Crease, 150).size() == 2 &&
+                           test::dimensions(d).size() == 8,
+                       "end panels apart, side flaps on the walls and the bottom, lid halves");
      }},
     // Sleeve 200 | 300 | 200 | 300 by 400; ends 300 wide once turned, two of them.
     {"TurnedEnds0607", &Fco0607, none, 1610, 400,
@@ -149,8 +154,8 @@ INSTANTIATE_TEST_SUITE_P(Fco06, Rigid, ::testing::ValuesIn(kCases),
 
 TEST(Fco06Pieces, NoBodyAndNoEndsDrawsNothing) {
     for (std::string_view code : generatorCodes()) {
-        if (code.substr(0, 2) != "06" || code == "0606" || code == "0621")
-            continue;  // the one-piece bodies have no end pieces
+        if (code.substr(0, 2) != "06" || code == "0621")
+            continue;  // the one-piece folder has no end pieces
         test::Generated g;
         g.m.AfficheMorceau = {1, 0, 0, 0, 1};
         findGenerator(code)(g.m, g.d);

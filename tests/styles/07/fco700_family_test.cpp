@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "board/allowance_lookup.h"
@@ -49,9 +50,10 @@ const Case kCases[] = {
     {"0703", Build::CrashLock, 0, 1436, -262, 400},
     {"0712", Build::CrashLock, 0, 1436, -262, 250},
     {"0713", Build::CrashLock, 0, 1436, -262, 430, 0, true},
-    // Its full telescope lid, a base 412 x 312 with walls and flaps 203, 5 right of half a
-    // chain spacing past the body's chains (which reach 1582.48).
-    {"0714", Build::CrashLock, 0, 1582.48 + 146.48 / 2 + 5 + 2 * (206 + 203), -359, 359},
+    // Its full telescope lid, a base 412 x 309 with walls and flaps 203, 5 right of half a
+    // chain spacing past the body's chains (which reach 1582.48): over the body's outside
+    // (406 with the glue flap's board x 303) with the lid's play, 3 each way.
+    {"0714", Build::CrashLock, 0, 1582.48 + 146.48 / 2 + 5 + 2 * (206 + 203), -357.5, 357.5},
     {"0747", Build::CrashLock, 0, 1436, -262, 300},
     {"0748", Build::CrashLock, 0, 1436, -262, 265},
     {"0751", Build::CrashLock, 0, 1436, -262, 430, 0, true},
@@ -101,9 +103,13 @@ TEST_P(GluedFamily, ReachesWhereItsConstructionSaysWithASoundOutline) {
     }
     const auto tears = test::linesOfKind(g.d, kind::Perforation);
     EXPECT_EQ(tears.size(), static_cast<std::size_t>(c.perforations));
-    // 0771's tear line a third of the body (200) below the top fold.
-    for (const LineShape& l : tears)
+    // 0771's tear line a third of the body (200) below the top fold, from the glue flap's
+    // free edge to the last panel's.
+    for (const LineShape& l : tears) {
         EXPECT_NEAR(l.a.y, 100 - 200.0 / 3, 1e-3) << c.code;
+        EXPECT_NEAR(std::min(l.a.x, l.b.x), 0, 1e-3) << c.code;
+        EXPECT_NEAR(std::max(l.a.x, l.b.x), 1436, 1e-3) << c.code;
+    }
     // Dimension lines stand clear of the blank, none across its flaps. 0714's lid, beside the
     // body, is dimensioned across its base as the telescope trays are: the body alone here.
     const auto besideTheBody = [&](Point p) {
