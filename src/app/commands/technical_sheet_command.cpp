@@ -74,6 +74,9 @@ void MainWindow::openTechnicalSheet() {
         files_->designShown();
     });
     history_->endGroup();
+    // The answers are left aside at once, as every other change: a program killed now gives
+    // them back at the next start.
+    updateRecovery();
 }
 
 }  // namespace brontaxe::app
