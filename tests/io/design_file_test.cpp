@@ -64,6 +64,7 @@ void change0216(Workbench& wb) {
     wb.model().senscann = 2;
     wb.model().Majo[6] = 2.25f;
     wb.imposition().AvecImpos = true;
+    wb.imposition().quarterTurns = true;
     wb.enterPoseCount(Axis::X, 2);
     const RegenerationReport r = wb.regenerate();
     ASSERT_TRUE(r.drawn) << r.message;
@@ -92,6 +93,8 @@ TEST(DesignFile, A0216SavedAndOpenedAfterARestartGivesTheSameModelAndDrawing) {
     EXPECT_EQ(after.wb.window().codeText, "0216");
     EXPECT_EQ(after.wb.window().lengthText, "523,5");
     EXPECT_TRUE(after.wb.imposition().AvecImpos);
+    EXPECT_TRUE(after.wb.imposition().quarterTurns);
+    EXPECT_FALSE(after.wb.imposition().roll);
 
     // The design goes on: the next regeneration draws the same, and a change takes.
     EXPECT_TRUE(after.wb.regenerate().drawn);
@@ -145,6 +148,8 @@ TEST(DesignFile, DamagedDesignsAreRefusedInFrenchAndTheCurrentDesignStays) {
          "n'appartient pas au dessin"},
         {"family", replaced("[\"NumFamille\",\"1\"]", "[\"NumFamille\",\"9\"]"),
          "famille incorrecte"},
+        {"permission", replaced("[\"QuartDeTour\",\"0\"]", "[\"QuartDeTour\",\"oui\"]"),
+         "valeur incorrecte pour QuartDeTour"},
         {"pair of three", replaced("[\"Longueur\",\"400\"]", "[\"Longueur\",\"400\",\"x\"]"),
          "paramètre de \"model\" incorrect"},
         {"cut short", good.substr(0, good.size() / 2), "Fichier de dessin illisible"},
