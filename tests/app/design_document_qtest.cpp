@@ -468,7 +468,8 @@ class DesignDocumentTest : public QObject {
         Fixture f;
         f.typeAndLeave("longueur", "450");
         insertSheet(f, "Cartonnerie Dupré");
-        QVERIFY2(sheetTexts(f).contains(" 450 x 300 x 200 mm"), qPrintable(sheetTexts(f).join('|')));
+        QVERIFY2(sheetTexts(f).contains(" 450 x 300 x 200 mm"),
+                 qPrintable(sheetTexts(f).join('|')));
         f.typeAndLeave("longueur", "460");
         const QStringList texts = sheetTexts(f);
         QVERIFY2(texts.contains(" 460 x 300 x 200 mm"), qPrintable(texts.join('|')));

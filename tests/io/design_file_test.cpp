@@ -278,19 +278,26 @@ TEST(Preferences, AnAllowanceFolderIsStoredEvenWithoutTablesAndAMissingOneIsRefu
 namespace brontaxe {
 namespace {
 
-// Designs saved by the program before the file kept die-lines and sections (version 1) open to
-// the figures they were saved with.
-TEST(DesignFile, FilesOfTheFirstVersionReopenToTheirSavedFigures) {
-    const fs::path folder = fs::path(BRONTAXE_GOLDEN_DIR).parent_path() / "io" / "des-v1";
+// Designs saved by earlier versions of the program open to the figures they were saved with:
+// version 1, before the file kept die-lines and sections, and version 2, before it kept the
+// optimiser's permissions (written by brontaxe-cli: a sectioned imposition, a die-line imposed
+// 2 x 1, an optimised imposition).
+TEST(DesignFile, FilesOfEarlierVersionsReopenToTheirSavedFigures) {
+    const fs::path folder = fs::path(BRONTAXE_GOLDEN_DIR).parent_path() / "io";
     const struct {
         const char* file;
         float x, y, cut, crease, surface;
         int poses;
         bool optimised;
     } cases[] = {
-        {"style-0216.des", 1704.5f, 551.5f, 13015.2754f, 8348.0f, 819772.5f, 2, false},
-        {"haut-bas-0201-0711.des", 1447.0f, 570.5f, 5624.7798f, 4217.0923f, 770147.0f, 1, false},
-        {"optimisee-0427.des", 1242.0f, 1215.0f, 13272.9229f, 10454.0f, 951726.6875f, 2, true},
+        {"des-v1/style-0216.des", 1704.5f, 551.5f, 13015.2754f, 8348.0f, 819772.5f, 2, false},
+        {"des-v1/haut-bas-0201-0711.des", 1447.0f, 570.5f, 5624.7798f, 4217.0923f, 770147.0f, 1,
+         false},
+        {"des-v1/optimisee-0427.des", 1242.0f, 1215.0f, 13272.9229f, 10454.0f, 951726.6875f, 2,
+         true},
+        {"des-v2/section-0427.des", 700.0f, 1215.0f, 9390.0f, 5860.0f, 1144000.0f, 2, false},
+        {"des-v2/decoupe-2x1.des", 300.0f, 200.0f, 2000.0f, 0.0f, 120000.0f, 2, false},
+        {"des-v2/optimisee-0201.des", 1447.0f, 509.0f, 28580.0f, 17950.0f, 3584000.0f, 5, true},
     };
     for (const auto& c : cases) {
         test::TempDir dir;
@@ -306,6 +313,8 @@ TEST(DesignFile, FilesOfTheFirstVersionReopenToTheirSavedFigures) {
         EXPECT_NEAR(m.SurfDecoupee, c.surface, 1) << c.file;
         EXPECT_EQ(m.NbPoses, c.poses) << c.file;
         EXPECT_EQ(p.wb.nesting().has_value(), c.optimised) << c.file;
+        // No file of an earlier version allowed the optimiser what it did not keep.
+        EXPECT_FALSE(p.wb.imposition().quarterTurns) << c.file;
     }
 }
 
