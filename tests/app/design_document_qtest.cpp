@@ -470,7 +470,8 @@ class DesignDocumentTest : public QObject {
         insertSheet(f, "Cartonnerie Dupré");
         QVERIFY2(sheetTexts(f).contains(" 450 x 300 x 200 mm"),
                  qPrintable(sheetTexts(f).join('|')));
-        f.typeAndLeave("longueur", "460");
+        enter(f.box("longueur"), "460");
+        QCOMPARE(f.wb.model().Longueur, 460.0f);
         const QStringList texts = sheetTexts(f);
         QVERIFY2(texts.contains(" 460 x 300 x 200 mm"), qPrintable(texts.join('|')));
         QVERIFY(texts.contains("Cartonnerie Dupré"));
