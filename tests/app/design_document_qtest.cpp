@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QToolButton>
 #include <QUndoStack>
 #include <QtTest>
@@ -27,12 +28,14 @@
 #include "app/dialogs/allowance_dialog.h"
 #include "app/dialogs/questionnaire_dialog.h"
 #include "app/dialogs/section_dialog.h"
+#include "app/dialogs/style_parameters_dialog.h"
 #include "app/window/design_history.h"
 #include "app/window/entry_box.h"
 #include "app/window/main_window.h"
 #include "board/data_directory.h"
 #include "drawing/sheet_elements.h"
 #include "modal_answers.h"
+#include "params/other_dimensions.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/profile_file.h"
@@ -194,6 +197,32 @@ const std::vector<std::pair<std::string, Change>>& changes() {
                  d.accept();
              });
              f.window.openSection();
+         }},
+        {"paramètre de style, refoulages",
+         [](Fixture& f) {
+             onModal<brontaxe::app::StyleParametersDialog>([](auto& d) {
+                 enter(d.fieldBox(0), "41");
+                 enter(d.fieldBox(brontaxe::kFieldCreasesHorizontal), "100+50");
+                 d.accept();
+             });
+             f.child<QPushButton>("CmdDetails")->click();
+         }},
+        {"morceaux, symétrie",
+         [](Fixture& f) {
+             f.trigger("mncaisse_en_2");
+             f.child<QToolButton>("Image12")->click();
+         }},
+        {"cannelure, passage",
+         [](Fixture& f) {
+             f.child<QRadioButton>("Option1_2")->click();
+             f.child<QRadioButton>("Option1_4")->click();
+         }},
+        {"marges, espaces, centré",
+         [](Fixture& f) {
+             f.typeAndLeave("TxNbPoseX", "2");
+             f.typeAndLeave("TxespX", "6");
+             f.typeAndLeave("TxtFCEsp_0", "12");
+             f.child<QCheckBox>("ChkCentre")->click();
          }},
         {"imposition optimisée", [](Fixture& f) { takeOptimisedImposition(f); }},
         {"quart de tour, rouleau",

