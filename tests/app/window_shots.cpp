@@ -281,7 +281,11 @@ int technicalSheet(ShotWindow& shot, const QString& out, const QString& what) {
         typeLength(shot, QStringLiteral("460"));
     if (what == "dessin" || what == "suivie") {
         settle(1500);
-        shot.window.view()->fitToWindow();
+        DrawingView* view = shot.window.view();
+        view->fitToWindow();
+        // The sheet stands right of the blank: brought near enough for its texts to read.
+        if (what == "suivie")
+            view->zoomAbout(2.2, QPointF(view->width() * 0.99, view->height() * 0.54));
         settle(500);
         status = grabScreen(out);
     }
