@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Opens a dialog of the real window under a virtual X server on fresh settings and saves a
 # screenshot: rcv ("Calcul RCV"), modele (the template chooser), fiche (the questionnaire of
-# the shipped template, filled in) or dessin (the filled sheet beside the blank).
-# Usage: scripts/dialog-screenshot.sh rcv|modele|fiche|dessin [OUT]
+# the shipped template, filled in), dessin (the filled sheet beside the blank) or suivie (the
+# sheet filled in for a length of 450 mm, shown after the length became 460).
+# Usage: scripts/dialog-screenshot.sh rcv|modele|fiche|dessin|suivie [OUT]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-what=${1:?rcv, modele, fiche ou dessin}
+what=${1:?rcv, modele, fiche, dessin ou suivie}
 out=${2:-docs/dialog-$what.png}
 . scripts/shot-program.sh
 mkdir -p "$(dirname "$out")"

@@ -79,6 +79,7 @@ std::optional<std::string> applyNesting(Workbench& wb, const NestingOptions& o, 
     if (!o.optimise)
         return std::nullopt;
     wb.imposition().quarterTurns = o.quarterTurns;
+    wb.imposition().roll = o.roll;
     const std::optional<NestingOffer> offer =
         optimiseImposition(wb, {.roll = o.roll, .count = o.count, .rollWidth = o.rollWidth});
     if (!offer)

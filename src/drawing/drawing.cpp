@@ -628,6 +628,11 @@ void Drawing::SetFieldValue(std::int32_t i, std::string_view value) {
     }
 }
 
+void Drawing::ShowFieldText(std::int32_t i, std::string_view text) {
+    if (i >= 1 && i <= FieldCount())
+        showFieldValue(elements_, i, std::string(text));
+}
+
 void Drawing::setTechnicalSheet(std::string name, std::vector<SheetField> fields) {
     sheetName_ = std::move(name);
     sheetFields_ = std::move(fields);

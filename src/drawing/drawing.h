@@ -149,6 +149,9 @@ class Drawing {
     std::string FieldLabel(std::int32_t i) const;
     std::string FieldValue(std::int32_t i) const;
     void SetFieldValue(std::int32_t i, std::string_view value);
+    // The texts of field i show `text`, its answer kept (an answer may stand for values of the
+    // design, shown as they are now).
+    void ShowFieldText(std::int32_t i, std::string_view text);
     void setTechnicalSheet(std::string name, std::vector<SheetField> fields);
     const std::vector<SheetField>& sheetFields() const { return sheetFields_; }
 

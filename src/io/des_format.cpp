@@ -379,9 +379,11 @@ FileResult readDesText(std::string_view text, Drawing& d, std::optional<DesignRe
         return FileResult::failure("Fichier de dessin illisible : " + e.what);
     }
     d.ClearDrawing();
+    // The sheet first: its texts keep what they showed when saved, an answer that stands for
+    // the design's sizes showing them as they were then.
+    d.setTechnicalSheet(std::move(contents.sheetName), std::move(contents.fields));
     for (Element& e : contents.elements)
         d.addElement(std::move(e));
-    d.setTechnicalSheet(std::move(contents.sheetName), std::move(contents.fields));
     if (design)
         *design = std::move(contents.design);
     return FileResult::success();

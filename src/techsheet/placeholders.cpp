@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "board/board_tables.h"
+#include "drawing/drawing.h"
 #include "drawing/rule_report.h"
 #include "model/model.h"
 #include "platform/number_text.h"
@@ -60,6 +61,14 @@ std::string fillPlaceholders(std::string value, const SheetBox& box) {
     for (const auto& [placeholder, by] : replacements)
         replaceFirst(value, placeholder, by);
     return value;
+}
+
+void showSheetAnswers(Drawing& d, SheetBox box) {
+    if (d.FieldCount() == 0)
+        return;
+    box.rules = SheetRules::of(d);
+    for (std::int32_t i = 1; i <= d.FieldCount(); ++i)
+        d.ShowFieldText(i, fillPlaceholders(d.FieldValue(i), box));
 }
 
 }  // namespace brontaxe

@@ -44,4 +44,9 @@ struct SheetBox {
 // typed, so a template may keep one for the user to fill.
 std::string fillPlaceholders(std::string value, const SheetBox& box);
 
+// The sheet's texts show its answers filled from `box` and from the rules drawn now: an answer
+// kept as "#L# x#B# x#H# mm" shows the sizes of the design on show, never those it was typed
+// for.
+void showSheetAnswers(Drawing& d, SheetBox box);
+
 }  // namespace brontaxe

@@ -13,8 +13,11 @@ std::optional<std::string> Questionnaire::open(const Drawing& d, const SheetBox&
     SheetBox withRules = box;
     withRules.rules = SheetRules::of(d);
     for (std::int32_t i = 1; i <= count_; ++i) {
-        labels_[static_cast<std::size_t>(i)] = d.FieldLabel(i);
-        values_[static_cast<std::size_t>(i)] = fillPlaceholders(d.FieldValue(i), withRules);
+        const auto field = static_cast<std::size_t>(i);
+        labels_[field] = d.FieldLabel(i);
+        answers_[field] = d.FieldValue(i);
+        filled_[field] = fillPlaceholders(answers_[field], withRules);
+        values_[field] = filled_[field];
     }
     first_ = 1;
     return std::nullopt;
@@ -47,8 +50,13 @@ std::string Questionnaire::value(std::int32_t field) const {
 }
 
 void Questionnaire::validate(Drawing& d) const {
-    for (std::int32_t i = 1; i <= count_; ++i)
-        d.SetFieldValue(i, values_[static_cast<std::size_t>(i)]);
+    for (std::int32_t i = 1; i <= count_; ++i) {
+        const auto field = static_cast<std::size_t>(i);
+        const std::string& shown = values_[field];
+        // An answer edited is kept as typed; one left as shown keeps its placeholders.
+        d.SetFieldValue(i, shown != filled_[field] ? shown : answers_[field]);
+        d.ShowFieldText(i, shown);
+    }
 }
 
 }  // namespace brontaxe

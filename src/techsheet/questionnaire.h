@@ -1,6 +1,8 @@
 #pragma once
 // The questionnaire of a technical sheet (frm_FT): the labels and values of its fields, shown
 // ten at a time from a first field that the scroll bar moves, written back on "Valider" only.
+// A value shows its placeholders filled; left as shown, the answer keeps its placeholders, so
+// that the sheet follows the design when its sizes or grade change.
 
 #include <array>
 #include <cstdint>
@@ -37,12 +39,15 @@ class Questionnaire {
     void edit(int row, const std::string& text);
     std::string value(std::int32_t field) const;
 
-    // "Valider": every value into the drawing's fields.
+    // "Valider": every answer into the drawing's fields, its texts showing the values.
     void validate(Drawing& d) const;
 
   private:
     std::array<std::string, kEntries> labels_;
     std::array<std::string, kEntries> values_;
+    // The answers as the drawing keeps them, and as shown when the questionnaire opened.
+    std::array<std::string, kEntries> answers_;
+    std::array<std::string, kEntries> filled_;
     std::int32_t count_ = 0;
     std::int32_t first_ = 1;
 };

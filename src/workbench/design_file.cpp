@@ -57,6 +57,9 @@ constexpr std::string_view kAvecImpos = "AvecImpos";
 // The optimiser's pattern, present only once the user took it.
 constexpr std::string_view kImposOptimisee = "ImposOptimisee";
 constexpr std::string_view kChkCentre = "ChkCentre";
+// The optimiser's permissions: "Quart de tour permis" and "Rouleau (laize en X)".
+constexpr std::string_view kQuartDeTour = "QuartDeTour";
+constexpr std::string_view kRouleau = "Rouleau";
 // The section applied: the side kept (0 left, 1 right, 2 top, 3 bottom) and the position.
 constexpr std::string_view kSection = "Section";
 
@@ -91,6 +94,19 @@ std::optional<bool> flag(const std::string& text) {
     if (text == "0")
         return false;
     return std::nullopt;
+}
+
+// The imposition's yes / no setting a design entry names, or null.
+bool* impositionFlag(ImpositionSettings& s, std::string_view name) {
+    if (name == kAvecImpos)
+        return &s.AvecImpos;
+    if (name == kChkCentre)
+        return &s.ChkCentre;
+    if (name == kQuartDeTour)
+        return &s.quarterTurns;
+    if (name == kRouleau)
+        return &s.roll;
+    return nullptr;
 }
 
 std::string refusal(const std::string& why) {
@@ -138,6 +154,8 @@ io::DesignRecord designRecord(const Workbench& wb) {
         {std::string(kListeFoulages), w.creaseList},
         {std::string(kAvecImpos), wb.imposition().AvecImpos ? "1" : "0"},
         {std::string(kChkCentre), wb.imposition().ChkCentre ? "1" : "0"},
+        {std::string(kQuartDeTour), wb.imposition().quarterTurns ? "1" : "0"},
+        {std::string(kRouleau), wb.imposition().roll ? "1" : "0"},
     };
     if (const auto& nesting = wb.nesting())
         r.window.emplace_back(std::string(kImposOptimisee), patternText(*nesting));
@@ -179,6 +197,8 @@ std::optional<std::string> restoreDesign(Workbench& wb, const io::DesignRecord& 
     }
     MainWindowState window = wb.window();
     ImpositionSettings imposition = wb.imposition();
+    // Files written before the optimiser's permissions were kept allow neither.
+    imposition.quarterTurns = imposition.roll = false;
     std::optional<NestPattern> nesting;  // a file without the optimiser's pattern: the grid
     for (const auto& [name, value] : design.window) {
         if (name == kTxtModel) {
@@ -197,11 +217,11 @@ std::optional<std::string> restoreDesign(Workbench& wb, const io::DesignRecord& 
             window.topBottomEntry = value;
         } else if (name == kListeFoulages) {
             window.creaseList = value;
-        } else if (name == kAvecImpos || name == kChkCentre) {
+        } else if (bool* setting = impositionFlag(imposition, name)) {
             const auto b = flag(value);
             if (!b)
                 return refusal("valeur incorrecte pour " + name + " : \"" + value + "\"");
-            (name == kAvecImpos ? imposition.AvecImpos : imposition.ChkCentre) = *b;
+            *setting = *b;
         } else if (name == kImposOptimisee) {
             nesting = readPattern(value);
             if (!nesting)

@@ -20,6 +20,9 @@ struct ImpositionSettings {
     // "Quart de tour permis": the optimiser may turn the blank a quarter turn, its flutes then
     // running across those of the unturned blank.
     bool quarterTurns = false;
+    // "Rouleau (laize en X)": the optimiser takes the sheet's X for a roll's width and its Y
+    // for the roll's largest length, cut after the poses.
+    bool roll = false;
 };
 
 // The window warns above 100 poses a side; the program draws no more than that, so that a

@@ -14,6 +14,7 @@
 #include "platform/rounding.h"
 #include "platform/user_number.h"
 #include "styles/style_rules.h"
+#include "techsheet/placeholders.h"
 #include "techsheet/sheet_template.h"
 #include "workbench/catalogue.h"
 #include "workbench/design_bridges.h"
@@ -87,6 +88,7 @@ RegenerationReport Workbench::regenerate() {
         drawing_.ClearDrawing();
         placeSheetElements(drawing_, std::move(technicalSheet));
         clearFigures();
+        showSheetAnswers(drawing_, SheetBox::of(model_, boardTables_));
         return report;
     }
 
@@ -110,6 +112,8 @@ RegenerationReport Workbench::regenerate() {
     drawDirectionArrows(blank, report);
     computeWaste(model_);
     placeSheetElements(drawing_, std::move(technicalSheet));
+    // The sheet's texts tell the design drawn now, whatever it told when it was filled in.
+    showSheetAnswers(drawing_, SheetBox::of(model_, boardTables_));
     drawing_.SetFilter(window_.dimensioningHidden ? "COTATION" : "");
     return report;
 }

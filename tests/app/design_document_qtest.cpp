@@ -1,5 +1,6 @@
 // The design as one document: no file written over unasked, a new design that starts clean,
-// and what the user set coming back whole after a save, a reopen, an undo or a restart.
+// and what the user set coming back whole after a save, a reopen, an undo or a program killed
+// outright.
 
 #include <QAction>
 #include <QApplication>
@@ -7,25 +8,39 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
 #include <QUndoStack>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "app/commands/file_commands.h"
+#include "app/commands/print_job.h"
 #include "app/commands/recovery_file.h"
 #include "app/dialogs/allowance_dialog.h"
+#include "app/dialogs/questionnaire_dialog.h"
 #include "app/dialogs/section_dialog.h"
+#include "app/dialogs/style_parameters_dialog.h"
 #include "app/window/design_history.h"
 #include "app/window/entry_box.h"
 #include "app/window/main_window.h"
 #include "board/data_directory.h"
+#include "drawing/sheet_elements.h"
 #include "modal_answers.h"
+#include "params/other_dimensions.h"
 #include "platform/paths.h"
+#include "platform/process.h"
 #include "platform/profile_file.h"
 #include "styles/generators.h"
+#include "techsheet/sheet_template.h"
 #include "window_fixture.h"
 
 using brontaxe::app::answer;
@@ -54,6 +69,11 @@ struct Fixture : brontaxe::app::WindowFixture {
 };
 
 using Change = std::function<void(Fixture&)>;
+
+fs::path drawings() {
+    return brontaxe::platform::mapWindowsPath("c:\\korvane",
+                                              brontaxe::platform::processEnvironment());
+}
 
 // On a 3000 x 1500 sheet, turned a quarter, the 0201 lays 5 where the grid lays 4: the offer
 // is taken.
@@ -101,18 +121,171 @@ QStringList shownFigures(brontaxe::app::WindowFixture& f) {
     return out;
 }
 
+// What the window shows of the design besides the drawing: its figures, the imposition's
+// settings and the technical sheet's answers.
+QStringList shownDesign(Fixture& f) {
+    QStringList out = shownFigures(f);
+    for (const char* name : {"ChkCentre", "ChkQuartDeTour", "ChkRouleau"})
+        out << QString(name) + "=" + (f.child<QCheckBox>(name)->isChecked() ? "1" : "0");
+    for (const brontaxe::SheetField& field : f.wb.drawing().sheetFields())
+        out << QString::fromStdString(field.label + "=" + field.value);
+    return out;
+}
+
+// The shipped technical sheet inserted by its tool image, a client typed into its
+// questionnaire and the rest left as offered.
+void insertSheet(Fixture& f, const QString& client) {
+    f.wb.model().NomModel = brontaxe::shippedSheetTemplate(f.env).string();
+    bool filled = false;
+    onModal<brontaxe::app::QuestionnaireDialog>(
+        [client](auto& d) {
+            d.answer(0)->setText(client);
+            d.template findChild<QPushButton*>("CmdValider")->click();
+        },
+        &filled);
+    f.child<QToolButton>("Image10")->click();
+    QVERIFY(filled);
+}
+
+// The texts the technical sheet draws.
+QStringList sheetTexts(const Fixture& f) {
+    QStringList out;
+    for (const brontaxe::Element& e : f.wb.drawing().elements()) {
+        if (const auto* t = std::get_if<brontaxe::TextShape>(&e.shape);
+            t && brontaxe::isSheetElement(e))
+            out << QString::fromStdString(t->text);
+    }
+    return out;
+}
+
+std::string pdfText(const fs::path& pdf) {
+    return brontaxe::platform::runProcess({"pdftotext", pdf.string(), "-"}).out;
+}
+
+// Every kind of change the window offers, each a row of the round trip.
+const std::vector<std::pair<std::string, Change>>& changes() {
+    static const std::vector<std::pair<std::string, Change>> rows{
+        {"modèle, longueur",
+         [](Fixture& f) {
+             f.typeAndLeave("txtModel", "0427");
+             f.typeAndLeave("longueur", "460");
+         }},
+        {"haut / bas",
+         [](Fixture& f) {
+             f.typeAndLeave("txtModel", "0201/0711");
+             f.typeAndLeave("hauteur", "250");
+         }},
+        {"qualité, poses",
+         [](Fixture& f) {
+             f.choose("Cmb_Qual", 3);
+             f.typeAndLeave("TxNbPoseX", "3");
+         }},
+        {"majoration validée",
+         [](Fixture& f) {
+             onModal<brontaxe::app::AllowanceDialog>([](auto& d) {
+                 enter(d.template findChild<EntryBox*>("txt_majo1"), "9");
+                 d.template findChild<QPushButton*>("cmd_valid")->click();
+             });
+             f.child<QPushButton>("But_Majo")->click();
+         }},
+        {"section",
+         [](Fixture& f) {
+             f.typeAndLeave("TxNbPoseX", "2");
+             onModal<brontaxe::app::SectionDialog>([](auto& d) {
+                 d.positionBox()->setText("650");
+                 QVERIFY(d.apply());
+                 d.accept();
+             });
+             f.window.openSection();
+         }},
+        {"paramètre de style, refoulages",
+         [](Fixture& f) {
+             onModal<brontaxe::app::StyleParametersDialog>([](auto& d) {
+                 enter(d.fieldBox(0), "41");
+                 enter(d.fieldBox(brontaxe::kFieldCreasesHorizontal), "100+50");
+                 d.accept();
+             });
+             f.child<QPushButton>("CmdDetails")->click();
+         }},
+        {"morceaux, symétrie",
+         [](Fixture& f) {
+             f.trigger("mncaisse_en_2");
+             f.child<QToolButton>("Image12")->click();
+         }},
+        {"cannelure, passage",
+         [](Fixture& f) {
+             f.child<QRadioButton>("Option1_2")->click();
+             f.child<QRadioButton>("Option1_4")->click();
+         }},
+        {"marges, espaces, centré",
+         [](Fixture& f) {
+             f.typeAndLeave("TxNbPoseX", "2");
+             f.typeAndLeave("TxespX", "6");
+             f.typeAndLeave("TxtFCEsp_0", "12");
+             f.child<QCheckBox>("ChkCentre")->click();
+         }},
+        {"imposition optimisée", [](Fixture& f) { takeOptimisedImposition(f); }},
+        {"quart de tour, rouleau",
+         [](Fixture& f) {
+             f.child<QCheckBox>("ChkQuartDeTour")->setChecked(true);
+             f.child<QCheckBox>("ChkRouleau")->setChecked(true);
+         }},
+        {"fiche technique",
+         [](Fixture& f) {
+             f.typeAndLeave("longueur", "450");
+             insertSheet(f, "Cartonnerie Dupré");
+         }},
+        {"découpe",
+         [](Fixture& f) {
+             const fs::path dxf = drawings() / "client.dxf";
+             writeRectangleDxf(dxf, 300, 200);
+             QVERIFY(f.files().openFile(dxf));
+             enter(f.box("TxNbPoseX"), "2");
+         }},
+    };
+    return rows;
+}
+
+constexpr std::string_view kKilledChild = "--killed-child";
+
+// The child: the window of a program that makes one row's change, says so with the name of
+// its design, and waits to be killed.
+int runKilledChild(const std::string& row) {
+    for (const auto& [name, change] : changes()) {
+        if (name != row)
+            continue;
+        Fixture f;
+        change(f);
+        std::printf("changed %s\n", f.window.fileName().c_str());
+        std::fflush(stdout);
+        return QApplication::exec();
+    }
+    return 2;
+}
+
+// Runs a row's change in a program of its own and kills it outright (SIGKILL: no handler, no
+// clean close). Returns the name of the design it had on show.
+QString changeInAKilledProgram(const char* row) {
+    QProcess child;
+    child.setProgram(QCoreApplication::applicationFilePath());
+    child.setArguments({QString::fromLatin1(kKilledChild.data()), QString::fromUtf8(row)});
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start();
+    QByteArray said;
+    while (!said.contains('\n') && child.waitForReadyRead(60000))
+        said += child.readAll();
+    child.kill();
+    child.waitForFinished(10000);
+    const QString line = QString::fromUtf8(said).trimmed();
+    return line.startsWith("changed ") ? line.mid(8) : QString();
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(Change)
 
 class DesignDocumentTest : public QObject {
     Q_OBJECT
-  private:
-    static fs::path drawings() {
-        return brontaxe::platform::mapWindowsPath("c:\\korvane",
-                                                  brontaxe::platform::processEnvironment());
-    }
-
   private slots:
     void init() {
         std::error_code ec;
@@ -318,84 +491,96 @@ class DesignDocumentTest : public QObject {
         QCOMPARE(f.box("longueur")->text(), QStringLiteral("400"));
         QCOMPARE(f.child<QComboBox>("CbModules")->currentText().left(4), QStringLiteral("0201"));
     }
+    // Fault: the technical sheet kept the sizes it was filled in for, on screen, on paper and
+    // in the files written.
+    void theTechnicalSheetTellsTheSizesDrawnNow() {
+        Fixture f;
+        f.typeAndLeave("longueur", "450");
+        insertSheet(f, "Cartonnerie Dupré");
+        QVERIFY2(sheetTexts(f).contains(" 450 x 300 x 200 mm"),
+                 qPrintable(sheetTexts(f).join('|')));
+        enter(f.box("longueur"), "460");
+        QCOMPARE(f.wb.model().Longueur, 460.0f);
+        const QStringList texts = sheetTexts(f);
+        QVERIFY2(texts.contains(" 460 x 300 x 200 mm"), qPrintable(texts.join('|')));
+        QVERIFY(texts.contains("Cartonnerie Dupré"));
+        QVERIFY(texts.contains("FEFCO 0201"));
+        QVERIFY(!texts.join('|').contains("450"));
+
+        const fs::path printed = drawings() / "imprimé.pdf";
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(printed.string()));
+        QVERIFY(brontaxe::app::printDrawing(printer, f.wb.drawing(), {}) ==
+                brontaxe::app::PrintOutcome::Printed);
+        const fs::path exported = drawings() / "exporté.pdf";
+        QVERIFY(f.files().saveTo(exported));
+        for (const fs::path& pdf : {printed, exported}) {
+            const std::string text = pdfText(pdf);
+            QVERIFY2(text.find("460 x 300 x 200 mm") != std::string::npos, text.c_str());
+            QVERIFY2(text.find("450 x 300") == std::string::npos, text.c_str());
+        }
+    }
+
     // Every kind of change comes back whole: undone and redone, saved and opened after a
-    // restart, and left aside then recovered at the next start.
+    // restart, and recovered at the next start after the program that made it was killed.
     void everyChangeComesBackWhole_data() {
         QTest::addColumn<Change>("change");
-        QTest::newRow("modèle, longueur") << Change([](Fixture& f) {
-            f.typeAndLeave("txtModel", "0427");
-            f.typeAndLeave("longueur", "460");
-        });
-        QTest::newRow("haut / bas") << Change([](Fixture& f) {
-            f.typeAndLeave("txtModel", "0201/0711");
-            f.typeAndLeave("hauteur", "250");
-        });
-        QTest::newRow("qualité, poses") << Change([](Fixture& f) {
-            f.choose("Cmb_Qual", 3);
-            f.typeAndLeave("TxNbPoseX", "3");
-        });
-        QTest::newRow("majoration validée") << Change([](Fixture& f) {
-            onModal<brontaxe::app::AllowanceDialog>([](auto& d) {
-                enter(d.template findChild<EntryBox*>("txt_majo1"), "9");
-                d.template findChild<QPushButton*>("cmd_valid")->click();
-            });
-            f.child<QPushButton>("But_Majo")->click();
-        });
-        QTest::newRow("section") << Change([](Fixture& f) {
-            f.typeAndLeave("TxNbPoseX", "2");
-            onModal<brontaxe::app::SectionDialog>([](auto& d) {
-                d.positionBox()->setText("650");
-                QVERIFY(d.apply());
-                d.accept();
-            });
-            f.window.openSection();
-        });
-        QTest::newRow("imposition optimisée")
-            << Change([](Fixture& f) { takeOptimisedImposition(f); });
-        QTest::newRow("découpe") << Change([](Fixture& f) {
-            const fs::path dxf = drawings() / "client.dxf";
-            writeRectangleDxf(dxf, 300, 200);
-            QVERIFY(f.files().openFile(dxf));
-            enter(f.box("TxNbPoseX"), "2");
-        });
+        for (const auto& [name, change] : changes())
+            QTest::newRow(name.c_str()) << change;
     }
     void everyChangeComesBackWhole() {
         QFETCH(Change, change);
         const fs::path file = drawings() / "aller-retour.des";
         std::string dump;
-        QStringList figures;
+        QStringList shown;
         {
             Fixture f;
             change(f);
             dump = f.dump();
-            figures = shownFigures(f);
+            shown = shownDesign(f);
             QUndoStack& stack = f.window.history().stack();
             QVERIFY(stack.count() > 0);
             stack.undo();
-            QVERIFY(f.dump() != dump);
+            QVERIFY(f.dump() != dump || shownDesign(f) != shown);
             stack.redo();
             QCOMPARE(f.dump(), dump);
-            QCOMPARE(shownFigures(f), figures);
+            QCOMPARE(shownDesign(f), shown);
             QVERIFY(f.files().saveTo(file));
-            QVERIFY(f.window.recovery().write(f.window.fileName()));
+            f.window.recovery().remove();
         }
         {
+            const QString name = changeInAKilledProgram(QTest::currentDataTag());
+            QVERIFY2(!name.isEmpty(), "the killed program said nothing");
             Fixture recovered;
             QVERIFY(recovered.window.recovery().isPending());
-            recovered.run({answer("Oui")}, [&] {
+            QString question;
+            recovered.run({answer("Oui", &question)}, [&] {
                 recovered.window.offerRecovery();
                 return 0;
             });
+            QCOMPARE(question, QStringLiteral("Récupérer la conception non enregistrée ?"));
             QCOMPARE(recovered.dump(), dump);
-            QCOMPARE(shownFigures(recovered), figures);
-            recovered.window.recovery().remove();
+            QCOMPARE(shownDesign(recovered), shown);
+            QCOMPARE(QString::fromStdString(recovered.window.fileName()), name);
+            QVERIFY(recovered.window.isWindowModified());
+            // A clean close leaves nothing to offer.
+            recovered.run({answer("Non")}, [&] { return recovered.window.close(); });
+            QVERIFY(!recovered.window.recovery().isPending());
         }
         Fixture reopened;
         QVERIFY(reopened.files().openFile(file));
         QCOMPARE(reopened.dump(), dump);
-        QCOMPARE(shownFigures(reopened), figures);
+        QCOMPARE(shownDesign(reopened), shown);
     }
 };
 
-QTEST_MAIN(DesignDocumentTest)
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    if (argc > 2 && std::string_view(argv[1]) == kKilledChild)
+        return runKilledChild(argv[2]);
+    DesignDocumentTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "design_document_qtest.moc"

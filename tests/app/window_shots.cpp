@@ -14,6 +14,8 @@
 //   rcv                      "Calcul RCV" after "Calculer"
 //   modele, fiche, dessin    the template chooser; the shipped template's questionnaire filled
 //                            in; the window with the filled sheet beside the blank
+//   suivie                   the sheet filled in for a length of 450 mm, then the length made
+//                            460: the sheet tells 460
 //   passages, section        the machine passes of a two-piece 0201; a 0201 cut at 700 mm
 //   pliage CODES...          "Vue pliée 3D" of each code at 50 % and 100 %, and the whole
 //                            screen with the first
@@ -247,10 +249,18 @@ int compression(ShotWindow& shot, const QString& out, const QStringList&) {
         [](QWidget& dialog) { static_cast<CompressionDialog&>(dialog).compute(); });
 }
 
+void typeLength(ShotWindow& shot, const QString& length) {
+    auto* box = shot.window.findChild<EntryBox*>("longueur");
+    box->setText(length);
+    emit box->committed();
+}
+
 // "modele" stops at the template chooser; "fiche" at the questionnaire filled in; "dessin"
-// goes on to the window with the sheet.
+// goes on to the window with the sheet; "suivie" changes the length once the sheet is filled.
 int technicalSheet(ShotWindow& shot, const QString& out, const QString& what) {
     QToolButton* insert = shot.window.findChild<QToolButton*>("Image10");
+    if (what == "suivie")
+        typeLength(shot, QStringLiteral("450"));
     if (what == "modele")
         return shootModal(out, [&] { insert->click(); });
     int status = 1;
@@ -267,9 +277,15 @@ int technicalSheet(ShotWindow& shot, const QString& out, const QString& what) {
         d.validate();
     });
     insert->click();
-    if (what == "dessin") {
+    if (what == "suivie")
+        typeLength(shot, QStringLiteral("460"));
+    if (what == "dessin" || what == "suivie") {
         settle(1500);
-        shot.window.view()->fitToWindow();
+        DrawingView* view = shot.window.view();
+        view->fitToWindow();
+        // The sheet stands right of the blank: brought near enough for its texts to read.
+        if (what == "suivie")
+            view->zoomAbout(2.2, QPointF(view->width() * 0.99, view->height() * 0.54));
         settle(500);
         status = grabScreen(out);
     }
@@ -343,7 +359,7 @@ int shoot(ShotWindow& shot, const QString& what, const QString& out, const QStri
         return printPreview(shot, out, args);
     if (what == "rcv")
         return compression(shot, out, args);
-    if (what == "modele" || what == "fiche" || what == "dessin")
+    if (what == "modele" || what == "fiche" || what == "dessin" || what == "suivie")
         return technicalSheet(shot, out, what);
     if (what == "passages" || what == "section")
         return toolDialog(shot, out, what);

@@ -64,6 +64,7 @@ void change0216(Workbench& wb) {
     wb.model().senscann = 2;
     wb.model().Majo[6] = 2.25f;
     wb.imposition().AvecImpos = true;
+    wb.imposition().quarterTurns = true;
     wb.enterPoseCount(Axis::X, 2);
     const RegenerationReport r = wb.regenerate();
     ASSERT_TRUE(r.drawn) << r.message;
@@ -92,6 +93,8 @@ TEST(DesignFile, A0216SavedAndOpenedAfterARestartGivesTheSameModelAndDrawing) {
     EXPECT_EQ(after.wb.window().codeText, "0216");
     EXPECT_EQ(after.wb.window().lengthText, "523,5");
     EXPECT_TRUE(after.wb.imposition().AvecImpos);
+    EXPECT_TRUE(after.wb.imposition().quarterTurns);
+    EXPECT_FALSE(after.wb.imposition().roll);
 
     // The design goes on: the next regeneration draws the same, and a change takes.
     EXPECT_TRUE(after.wb.regenerate().drawn);
@@ -145,6 +148,8 @@ TEST(DesignFile, DamagedDesignsAreRefusedInFrenchAndTheCurrentDesignStays) {
          "n'appartient pas au dessin"},
         {"family", replaced("[\"NumFamille\",\"1\"]", "[\"NumFamille\",\"9\"]"),
          "famille incorrecte"},
+        {"permission", replaced("[\"QuartDeTour\",\"0\"]", "[\"QuartDeTour\",\"oui\"]"),
+         "valeur incorrecte pour QuartDeTour"},
         {"pair of three", replaced("[\"Longueur\",\"400\"]", "[\"Longueur\",\"400\",\"x\"]"),
          "paramètre de \"model\" incorrect"},
         {"cut short", good.substr(0, good.size() / 2), "Fichier de dessin illisible"},
@@ -273,19 +278,26 @@ TEST(Preferences, AnAllowanceFolderIsStoredEvenWithoutTablesAndAMissingOneIsRefu
 namespace brontaxe {
 namespace {
 
-// Designs saved by the program before the file kept die-lines and sections (version 1) open to
-// the figures they were saved with.
-TEST(DesignFile, FilesOfTheFirstVersionReopenToTheirSavedFigures) {
-    const fs::path folder = fs::path(BRONTAXE_GOLDEN_DIR).parent_path() / "io" / "des-v1";
+// Designs saved by earlier versions of the program open to the figures they were saved with:
+// version 1, before the file kept die-lines and sections, and version 2, before it kept the
+// optimiser's permissions (written by brontaxe-cli: a sectioned imposition, a die-line imposed
+// 2 x 1, an optimised imposition).
+TEST(DesignFile, FilesOfEarlierVersionsReopenToTheirSavedFigures) {
+    const fs::path folder = fs::path(BRONTAXE_GOLDEN_DIR).parent_path() / "io";
     const struct {
         const char* file;
         float x, y, cut, crease, surface;
         int poses;
         bool optimised;
     } cases[] = {
-        {"style-0216.des", 1704.5f, 551.5f, 13015.2754f, 8348.0f, 819772.5f, 2, false},
-        {"haut-bas-0201-0711.des", 1447.0f, 570.5f, 5624.7798f, 4217.0923f, 770147.0f, 1, false},
-        {"optimisee-0427.des", 1242.0f, 1215.0f, 13272.9229f, 10454.0f, 951726.6875f, 2, true},
+        {"des-v1/style-0216.des", 1704.5f, 551.5f, 13015.2754f, 8348.0f, 819772.5f, 2, false},
+        {"des-v1/haut-bas-0201-0711.des", 1447.0f, 570.5f, 5624.7798f, 4217.0923f, 770147.0f, 1,
+         false},
+        {"des-v1/optimisee-0427.des", 1242.0f, 1215.0f, 13272.9229f, 10454.0f, 951726.6875f, 2,
+         true},
+        {"des-v2/section-0427.des", 700.0f, 1215.0f, 9393.877f, 5859.0f, 571770.3125f, 2, false},
+        {"des-v2/decoupe-2x1.des", 300.0f, 200.0f, 2000.0f, 0.0f, 60000.0f, 2, false},
+        {"des-v2/optimisee-0201.des", 1447.0f, 509.0f, 28575.545f, 17950.0f, 716856.625f, 5, true},
     };
     for (const auto& c : cases) {
         test::TempDir dir;
@@ -301,6 +313,8 @@ TEST(DesignFile, FilesOfTheFirstVersionReopenToTheirSavedFigures) {
         EXPECT_NEAR(m.SurfDecoupee, c.surface, 1) << c.file;
         EXPECT_EQ(m.NbPoses, c.poses) << c.file;
         EXPECT_EQ(p.wb.nesting().has_value(), c.optimised) << c.file;
+        // No file of an earlier version allowed the optimiser what it did not keep.
+        EXPECT_FALSE(p.wb.imposition().quarterTurns) << c.file;
     }
 }
 

@@ -97,7 +97,8 @@ TEST(Questionnaire, EditsReachTheDrawingOnlyOnValider) {
     EXPECT_EQ(d.FieldValue(12), "FEFCO #M# / #M#");
     q.validate(d);
     EXPECT_EQ(d.FieldValue(12), "douze");
-    EXPECT_EQ(d.FieldValue(1), "FEFCO 0201 / #M#");
+    // Left as shown, an answer keeps its placeholders: the sheet follows the design.
+    EXPECT_EQ(d.FieldValue(1), "FEFCO #M# / #M#");
     EXPECT_EQ(d.FieldCount(), 12);
 }
 
@@ -205,16 +206,29 @@ TEST_F(SheetBench, TheTotalsAreThoseOfTheBlankAlone) {
     EXPECT_EQ(wb.model().LgRainant, before.LgRainant);
 }
 
-TEST_F(SheetBench, ValuesShowAsTextsOfTheDrawing) {
+TEST_F(SheetBench, ValuesShowAsTextsOfTheDrawingAndFollowTheDesign) {
     insertTechnicalSheet(wb.drawing(), shipped());
     fill();
-    std::vector<std::string> texts;
-    for (const TextShape* t : valueTexts())
-        texts.push_back(t->text);
-    EXPECT_EQ(texts[0], "Cartonnerie Dupré");
-    EXPECT_EQ(texts[2], "FEFCO 0201");
-    EXPECT_EQ(texts[3], " 400 x 300 x 200 mm");
-    EXPECT_EQ(texts[5], " 3 mm");
+    const auto texts = [this] {
+        std::vector<std::string> out;
+        for (const TextShape* t : valueTexts())
+            out.push_back(t->text);
+        return out;
+    };
+    EXPECT_EQ(texts()[0], "Cartonnerie Dupré");
+    EXPECT_EQ(texts()[2], "FEFCO 0201");
+    EXPECT_EQ(texts()[3], " 400 x 300 x 200 mm");
+    EXPECT_EQ(texts()[5], " 3 mm");
+
+    // Drawn again for other sizes and another style, the sheet tells the new design; what the
+    // user typed stays.
+    wb.window().codeText = "0427";
+    wb.window().lengthText = "460";
+    ASSERT_TRUE(wb.regenerate().drawn);
+    EXPECT_EQ(texts()[0], "Cartonnerie Dupré");
+    EXPECT_EQ(texts()[2], "FEFCO 0427");
+    EXPECT_EQ(texts()[3], " 460 x 300 x 200 mm");
+    EXPECT_EQ(wb.drawing().FieldValue(4), "#L# x#B# x#H# mm");
 }
 
 TEST_F(SheetBench, TheFilledSheetIsInTheDesThePdfAndTheDxf) {

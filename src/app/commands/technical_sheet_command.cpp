@@ -51,6 +51,7 @@ void technicalSheetCommand(Workbench& wb, QWidget* parent, const std::function<v
         }
         const SheetState before = sheetState(d);
         insertTechnicalSheet(d, std::get<SheetTemplate>(read));
+        showSheetAnswers(d, SheetBox::of(wb.model(), wb.boardTables()));
         redraw();
         // A questionnaire abandoned leaves no sheet of raw placeholders behind.
         if (d.FieldCount() > 0 && !showQuestionnaire(wb, parent))
@@ -74,6 +75,9 @@ void MainWindow::openTechnicalSheet() {
         files_->designShown();
     });
     history_->endGroup();
+    // The answers are left aside at once, as every other change: a program killed now gives
+    // them back at the next start.
+    updateRecovery();
 }
 
 }  // namespace brontaxe::app

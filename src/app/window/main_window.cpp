@@ -331,6 +331,13 @@ void MainWindow::showResult(const RegenerationReport& report) {
     updateRecovery();
 }
 
+void MainWindow::settingChanged(bool& setting, bool value) {
+    setting = value;
+    files_->designShown();
+    history_->record();
+    updateRecovery();
+}
+
 // The sizes drawn, each box in the one form numbers take on screen ("1e3" shows 1000).
 void MainWindow::showSizes() {
     const Model& m = wb_.model();
@@ -455,6 +462,8 @@ void MainWindow::showFigures() {
     centreBox_->setChecked(wb_.imposition().ChkCentre);
     const QSignalBlocker blockTurns(quarterTurnBox_);
     quarterTurnBox_->setChecked(wb_.imposition().quarterTurns);
+    const QSignalBlocker blockRoll(rollBox_);
+    rollBox_->setChecked(wb_.imposition().roll);
     showDataWarnings();
 }
 

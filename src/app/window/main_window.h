@@ -143,6 +143,9 @@ class MainWindow : public QMainWindow {
     void regenerate(const std::function<RegenerationReport()>& handler);
     void pushInputs();
     void showResult(const RegenerationReport& report);
+    // A setting that draws nothing by itself (the optimiser's permissions) is still part of
+    // the design: a step of the history, a change to save and to recover.
+    void settingChanged(bool& setting, bool value);
     // A design put back by undo or redo: every input shows it.
     void showRestored(const RestoredDesign& restored);
     void showInputTexts();

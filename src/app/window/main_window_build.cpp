@@ -422,13 +422,15 @@ QGroupBox* MainWindow::buildSheetFrame() {
         "L'optimiseur peut tourner la découpe d'un quart de tour : la cannelure passe alors en "
         "travers de celle des autres poses");
     connect(quarterTurnBox_, &QCheckBox::toggled, this,
-            [this](bool checked) { wb_.imposition().quarterTurns = checked; });
+            [this](bool checked) { settingChanged(wb_.imposition().quarterTurns, checked); });
     grid->addWidget(quarterTurnBox_, 5, 0, 1, 3);
     rollBox_ = new QCheckBox("Rouleau (laize en X)");
     rollBox_->setToolTip(
         "Format Carton en X est la laize du rouleau, en Y sa plus grande "
         "longueur ; la longueur est coupée après les poses");
     rollBox_->setObjectName("ChkRouleau");
+    connect(rollBox_, &QCheckBox::toggled, this,
+            [this](bool checked) { settingChanged(wb_.imposition().roll, checked); });
     grid->addWidget(rollBox_, 6, 0, 1, 3);
     auto* least = new QPushButton("Plus petit format pour N poses...");
     least->setObjectName("CmdFormatPoses");

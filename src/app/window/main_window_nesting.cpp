@@ -2,7 +2,6 @@
 // that wide, or the least sheet for a number of poses), shown beside the grid's for the user
 // to take or leave; taken, it is the imposition.
 
-#include <QCheckBox>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -31,7 +30,7 @@ QString sheetText(const NestingOffer& o) {
 }  // namespace
 
 void MainWindow::optimiseImposition() {
-    offerNesting(brontaxe::optimiseImposition(wb_, {.roll = rollBox_->isChecked()}));
+    offerNesting(brontaxe::optimiseImposition(wb_, {.roll = wb_.imposition().roll}));
 }
 
 void MainWindow::smallestSheetForCount() {
@@ -42,7 +41,7 @@ void MainWindow::smallestSheetForCount() {
     if (!ok)
         return;
     offerNesting(
-        brontaxe::optimiseImposition(wb_, {.roll = rollBox_->isChecked(), .count = count}));
+        brontaxe::optimiseImposition(wb_, {.roll = wb_.imposition().roll, .count = count}));
 }
 
 void MainWindow::offerNesting(const std::optional<NestingOffer>& offer) {
