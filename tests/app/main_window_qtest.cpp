@@ -433,7 +433,7 @@ class MainWindowTest : public QObject {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("reason");
-        const QString size = " (de 0 exclu à 10000 mm)";
+        const QString size = " (de 0 exclu à 10000\u00a0mm)";
         QTest::newRow("length text") << "longueur"
                                      << "abc"
                                      << "Longueur incorrecte : \"abc\"" + size;
@@ -446,27 +446,38 @@ class MainWindowTest : public QObject {
         QTest::newRow("sheet text")
             << "TxFmtCX"
             << "abc"
-            << "Format carton en X incorrect : \"abc\" (de 0 à 10000000 mm)";
-        QTest::newRow("sheet negative") << "TxFmtCY"
-                                        << "-5"
-                                        << "Format carton en Y incorrect : -5 (de 0 à 10000000 mm)";
+            << "Format carton en X incorrect : \"abc\" (de 0 à 10000000\u00a0mm)";
+        QTest::newRow("sheet negative")
+            << "TxFmtCY"
+            << "-5"
+            << "Format carton en Y incorrect : -5 (de 0 à 10000000\u00a0mm)";
         QTest::newRow("margin negative") << "TxtFCEsp_0"
                                          << "-5"
-                                         << "Marge en X incorrecte : -5 (de 0 à 10000000 mm)";
+                                         << "Marge en X incorrecte : -5 (de 0 à 10000000\u00a0mm)";
         QTest::newRow("poses too many") << "TxNbPoseX"
                                         << "101"
                                         << "Nombre de poses en X incorrect : 101 (de 1 à 100)";
+        QTest::newRow("poses zero") << "TxNbPoseX"
+                                    << "0"
+                                    << "Nombre de poses en X incorrect : 0 (de 1 à 100)";
+        QTest::newRow("poses not whole")
+            << "TxNbPoseY"
+            << "2,5"
+            << "Nombre de poses en Y incorrect : 2,5 (un nombre entier de 1 à 100)";
+        QTest::newRow("poses text") << "TxNbPoseX"
+                                    << "abc"
+                                    << "Nombre de poses en X incorrect : \"abc\" (de 1 à 100)";
         QTest::newRow("poses negative") << "TxNbPoseY"
                                         << "-2"
                                         << "Nombre de poses en Y incorrect : -2 (de 1 à 100)";
         QTest::newRow("gap negative")
             << "TxespX"
             << "-5"
-            << "Espace entre poses en X incorrect : -5 (de 0 à 10000000 mm)";
+            << "Espace entre poses en X incorrect : -5 (de 0 à 10000000\u00a0mm)";
         QTest::newRow("gap text")
             << "TxespY"
             << "x"
-            << "Espace entre poses en Y incorrect : \"x\" (de 0 à 10000000 mm)";
+            << "Espace entre poses en Y incorrect : \"x\" (de 0 à 10000000\u00a0mm)";
     }
     void aBadEntryIsRefusedAndNothingIsDrawn() {
         QFETCH(QString, box);
@@ -499,6 +510,36 @@ class MainWindowTest : public QObject {
         f.typeAndLeave("hauteur", "250");
         QVERIFY(!entry->refused());
         QVERIFY(f.status().isEmpty());
+    }
+
+    // A red frame marks the entry the status bar refuses, and goes when that reason goes: the
+    // box given a good value again, even the one it had, or another entry refused.
+    void theRedFrameStandsWhileItsReasonDoes() {
+        Fixture f;
+        auto* length = f.box("longueur");
+        f.typeAndLeave("longueur", "abc");
+        QVERIFY(length->refused());
+        f.typeAndLeave("longueur", "400");  // the value drawn: nothing to draw again
+        QVERIFY(!length->refused());
+        QVERIFY(f.status().isEmpty());
+
+        f.typeAndLeave("TxNbPoseX", "0");
+        QVERIFY(f.box("TxNbPoseX")->refused());
+        f.typeAndLeave("largeur", "abc");
+        QVERIFY(!f.box("TxNbPoseX")->refused());
+        QVERIFY(f.box("largeur")->refused());
+        QCOMPARE(f.box("TxNbPoseX")->text(), QString("1"));
+
+        // A code that cannot be drawn: the code drawn comes back, framed, the reason said.
+        auto* code = f.box("txtModel");
+        const QString drawn = code->text();
+        f.typeAndLeave("txtModel", "0201 ");
+        QVERIFY(f.status().contains("Code de modèle inconnu"));
+        QCOMPARE(code->text(), drawn);
+        QVERIFY(code->refused());
+        QVERIFY(!f.box("largeur")->refused());
+        f.typeAndLeave("txtModel", "0427");
+        QVERIFY(!code->refused());
     }
 
     void theSheetBoxesShowWholeMillimetres() {

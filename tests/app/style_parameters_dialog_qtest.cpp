@@ -119,24 +119,27 @@ class StyleParametersDialogTest : public QObject {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("text") << 0 << "abc"
-                              << "36"
-                              << "Largeur de patte de collage incorrecte : \"abc\" (de 0 à 500 mm)";
-        QTest::newRow("negative") << 30 << "-1"
-                                  << "6"
-                                  << "Écart refoulage de poignée incorrect : -1 (de 0 à 100 mm)";
+        QTest::newRow("text")
+            << 0 << "abc"
+            << "36"
+            << "Largeur de patte de collage incorrecte : \"abc\" (de 0 à 500\u00a0mm)";
+        QTest::newRow("negative")
+            << 30 << "-1"
+            << "6"
+            << "Écart refoulage de poignée incorrect : -1 (de 0 à 100\u00a0mm)";
         QTest::newRow("too large") << 5 << "99999"
                                    << "50"
-                                   << "Hauteur de rabat incorrecte : 99999 (de 0 à 10000 mm)";
+                                   << "Hauteur de rabat incorrecte : 99999 (de 0 à 10000\u00a0mm)";
         QTest::newRow("angle") << 1 << "95"
                                << "15"
-                               << "Angle de patte de collage incorrect : 95 (de 0 à 90 °)";
+                               << "Angle de patte de collage incorrect : 95 (de 0 à 90\u00a0°)";
         QTest::newRow("count") << 19 << "7"
                                << "2"
                                << "Nombre de tenons/mortaises incorrect : 7 (de 0 à 3)";
-        QTest::newRow("comma list") << 3 << "1,2,3"
-                                    << "8"
-                                    << "Largeur d'encoche incorrecte : \"1,2,3\" (de 0 à 100 mm)";
+        QTest::newRow("comma list")
+            << 3 << "1,2,3"
+            << "8"
+            << "Largeur d'encoche incorrecte : \"1,2,3\" (de 0 à 100\u00a0mm)";
     }
     void aBadParameterIsRefusedWithItsReason() {
         QFETCH(int, field);

@@ -358,6 +358,7 @@ int shoot(ShotWindow& shot, const QString& what, const QString& out, const QStri
 }  // namespace brontaxe::app
 
 int main(int argc, char** argv) {
+    brontaxe::app::preferFrenchSystemLocale();
     QApplication app(argc, argv);
     if (argc < 3)
         return 2;
