@@ -26,6 +26,7 @@
 #include "app/dialogs/compression_dialog.h"
 #include "app/dialogs/configuration_dialog.h"
 #include "app/dialogs/help_dialog.h"
+#include "app/views/fold_window.h"
 #include "app/window/entry_box.h"
 #include "app/window/main_window.h"
 #include "builders/emit.h"
@@ -540,6 +541,15 @@ class MainWindowTest : public QObject {
         QVERIFY(!f.box("largeur")->refused());
         f.typeAndLeave("txtModel", "0427");
         QVERIFY(!code->refused());
+    }
+
+    // The box tool image opens the fold view built in, not an outside program.
+    void theFoldingToolImageOpensTheFoldView() {
+        Fixture f;
+        QVERIFY(!f.window.foldWindow());
+        QMetaObject::invokeMethod(f.child<QObject>("Image15"), "click");
+        QVERIFY(f.window.foldWindow() && f.window.foldWindow()->isVisible());
+        QVERIFY(f.status().isEmpty());
     }
 
     void theSheetBoxesShowWholeMillimetres() {

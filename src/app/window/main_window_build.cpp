@@ -67,7 +67,8 @@ OutsideHost MainWindow::outsideHost() {
     h.save = [this] { files_->save(); };
     h.fileName = [this] { return fileName_; };
     h.closeWindow = [this] { close(); };
-    h.status = [this](const QString& text) { statusMessage_->setText(text); };
+    h.status = [this](const QString& text) { say(text); };
+    h.fault = [this](const QString& text) { say(text, true); };
     return h;
 }
 
@@ -253,8 +254,8 @@ QWidget* MainWindow::buildToolColumn() {
     })->setToolTip(QStringLiteral("Tous les morceaux"));
     pieces_->buildCheckBoxes(layout);
     auto* outside = findChild<OutsideCommands*>("outsideCommands");
-    addToolImage(layout, "Image15", 1313, int(T::Folding3D),
-                 [outside] { outside->export3D(tools::Export3D::Korvane3D); });
+    // The fold view built in; the outside 3D programs stay in the "Outils" menu.
+    addToolImage(layout, "Image15", 1313, int(T::Folding3D), [this] { showFoldWindow(); });
     addToolImage(layout, "Image7", 1306, int(T::KorGeom), [outside] { outside->openInCad(); });
     addToolImage(layout, "Image19", 1315, int(T::Rcv),
                  [this] { CompressionDialog(wb_, this).exec(); });
