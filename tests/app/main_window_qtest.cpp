@@ -355,11 +355,14 @@ class MainWindowTest : public QObject {
                     shown << combo->itemText(i);
         }
         for (const char* right :
-             {"03 Caisses télescopiques", "Surfaces Découpées :", "Sens Cannelure // a :",
-              "Personnalisation :", "Formule McKee", "À propos de Brontaxe"})
+             {"03 Caisses télescopiques", "Surfaces Découpées\u00a0:", "Sens Cannelure // a\u00a0:",
+              "Sens Passage // a\u00a0:", "Personnalisation\u00a0:", "Formule McKee",
+              "À propos de Brontaxe", "Coupant avec ponts\u00a0:", "Passages-Machine..."})
             QVERIFY2(shown.contains(QString::fromUtf8(right)), right);
-        const QRegularExpression wrong(
-            QStringLiteral("Canelure|Personalisation|télescopique\\b|Découpée :|Mc Kee|^A propos"));
+        // French typography: no line may break before ":" ";" "?" "!", and one spelling a word.
+        const QRegularExpression wrong(QStringLiteral(
+            "Canelure|Personalisation|télescopique\\b|Découpée :|Mc Kee|^A propos| [:;?!]|\\w[:;?!]"
+            "( |$)|Passages Machine"));
         for (const QString& text : shown)
             QVERIFY2(!wrong.match(text).hasMatch(), qPrintable(text));
     }

@@ -1,5 +1,5 @@
 #pragma once
-// QuestionnaireDialog, "Saisir / Modifier QUESTIONNAIRE Fiche Technique": ten rows of question and
+// QuestionnaireDialog, "Saisir / modifier le questionnaire de la fiche technique": ten rows of question and
 // answer over the technical sheet's fields, a scroll bar to move through them, "Valider" writing
 // the answers into the drawing and "Abandon" leaving it as it was.
 

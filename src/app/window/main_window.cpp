@@ -450,7 +450,7 @@ void MainWindow::showFigures() {
     bridgedCutCaption_->setVisible(!f.bridgeCount.empty());
     bridgedCutLabel_->setVisible(!f.bridgeCount.empty());
     bridgedCutLabel_->setText(shown(f.bridgedCutLength) +
-                              QStringLiteral(" m (%1 ponts)").arg(qs(f.bridgeCount)));
+                              QStringLiteral("\u00a0m (%1\u00a0ponts)").arg(qs(f.bridgeCount)));
     cutSurfaceLabel_->setText(shown(f.cutSurface));
     imposedSizeLabel_->setText(shown(f.imposedSize));
     poseCountLabel_->setText(shown(f.poseCount));

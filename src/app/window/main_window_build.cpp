@@ -489,9 +489,12 @@ QGroupBox* MainWindow::buildLengthFigures() {
         ++row;
     }
     // The cut less its bridges, shown only when the blank has some.
+    // Its caption takes the legend's room as well, and its figure wraps before the count of
+    // bridges rather than run past the panel's edge.
     bridgedCutCaption_ = new QLabel(QStringLiteral("Coupant avec ponts :"), frame);
-    grid->addWidget(bridgedCutCaption_, row, 1);
+    grid->addWidget(bridgedCutCaption_, row, 0, 1, 2);
     bridgedCutLabel_ = figureLabel(frame, "lbCoupantPonts");
+    bridgedCutLabel_->setWordWrap(true);
     grid->addWidget(bridgedCutLabel_, row, 2, 1, 2);
     grid->setColumnStretch(2, 1);
     return frame;
