@@ -29,6 +29,7 @@
 #include "app/views/fold_window.h"
 #include "app/window/entry_box.h"
 #include "app/window/main_window.h"
+#include "app/window/window_placement.h"
 #include "builders/emit.h"
 #include "drawing/drawing_dump.h"
 #include "platform/errors.h"
@@ -97,6 +98,51 @@ bool drawingInView(brontaxe::app::DrawingView* view, const brontaxe::Drawing& d)
 class MainWindowTest : public QObject {
     Q_OBJECT
   private slots:
+    // The first window fits the free area of the screen it opens on, frame included, from a
+    // large screen down to a netbook's; a place remembered off the screen comes back into view.
+    void theWindowOpensWithinItsScreen_data() {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("remembered");  // null: none
+        QTest::addColumn<QRect>("opened");
+        QTest::newRow("large screen") << QRect(0, 0, 1920, 1050) << QRect()
+                                      << QRect(240, 89, 1440, 900);
+        QTest::newRow("laptop") << QRect(0, 0, 1366, 740) << QRect() << QRect(4, 32, 1358, 704);
+        QTest::newRow("netbook") << QRect(0, 30, 1024, 570) << QRect()
+                                 << QRect(4, 62, 1016, 534);
+        QTest::newRow("remembered") << QRect(0, 0, 1366, 740) << QRect(100, 80, 1100, 600)
+                                    << QRect(100, 80, 1100, 600);
+        QTest::newRow("remembered off screen") << QRect(0, 0, 1366, 740)
+                                               << QRect(1900, -50, 1100, 900)
+                                               << QRect(262, 32, 1100, 704);
+    }
+    void theWindowOpensWithinItsScreen() {
+        QFETCH(QRect, available);
+        QFETCH(QRect, remembered);
+        QFETCH(QRect, opened);
+        const QRect g = brontaxe::app::openingGeometry(
+            available, remembered.isNull() ? std::nullopt : std::optional(remembered));
+        QCOMPARE(g, opened);
+    }
+
+    // The window can be that small: a netbook's 1024 x 600 holds it, the columns scrolling.
+    // Closed, its place is kept for the next start.
+    void theWindowFitsANetbookAndRemembersItsPlace() {
+        std::optional<QRect> closedAt;
+        {
+            Fixture f;
+            const QSize least = f.window.minimumSizeHint().expandedTo(f.window.minimumSize());
+            QVERIFY2(least.width() <= 1016 && least.height() <= 534,
+                     qPrintable(QStringLiteral("%1 x %2").arg(least.width()).arg(least.height())));
+            QVERIFY(f.window.close());
+            const auto kept = brontaxe::app::rememberedPlacement(f.wb.settings());
+            QVERIFY(kept && !kept->maximised);
+            QCOMPARE(kept->geometry, f.window.normalGeometry());
+            closedAt = kept->geometry;
+        }
+        Fixture f;
+        QCOMPARE(f.window.size(), closedAt->size());
+    }
+
     void startsOnTheDefaultsWithTheTitleAndVersion() {
         Fixture f;
         QVERIFY(f.window.windowTitle().startsWith(f.window.programTitle()));
