@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+#include <QLocale>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
@@ -33,6 +34,11 @@ using brontaxe::pallet::LoadKind;
 namespace fs = std::filesystem;
 
 namespace {
+
+// A box's number as the dialog writes it, with the decimal comma.
+float frenchNumber(const QString& text) {
+    return QLocale(QLocale::French).toFloat(text);
+}
 
 void writeFile(const fs::path& path, const std::string& text) {
     fs::create_directories(path.parent_path());
@@ -110,8 +116,8 @@ class PalletAssistantTest : public QObject {
         const auto& m = f.wb.model();
         PalletAssistantDialog d(f.wb, LoadKind::ErectedCases, "0201", QPixmap());
         const float e2 = 2 * m.EpaisseurCarton;
-        QCOMPARE(french.toFloat(edit(d, "Text46")->text()), m.Longueur + e2);
-        QCOMPARE(french.toFloat(edit(d, "Text66")->text()), m.Hauteur + e2);
+        QCOMPARE(frenchNumber(edit(d, "Text46")->text()), m.Longueur + e2);
+        QCOMPARE(frenchNumber(edit(d, "Text66")->text()), m.Hauteur + e2);
         QCOMPARE(edit(d, "Text47")->text(), QString("5"));
         QCOMPARE(edit(d, "Text57")->text(), QString("4,7"));
         QCOMPARE(edit(d, "Text1")->text(), QString("0201"));
@@ -131,9 +137,9 @@ class PalletAssistantTest : public QObject {
         Fixture f;
         PalletAssistantDialog d(f.wb, LoadKind::FlatBlanks, "0201", QPixmap());
         d.show();
-        QCOMPARE(french.toFloat(edit(d, "Text46")->text()), f.wb.drawing().BlankSizeX());
-        QCOMPARE(french.toFloat(edit(d, "Text56")->text()), f.wb.drawing().BlankSizeY());
-        QCOMPARE(french.toFloat(edit(d, "Text66")->text()), f.wb.model().EpaisseurCarton);
+        QCOMPARE(frenchNumber(edit(d, "Text46")->text()), f.wb.drawing().BlankSizeX());
+        QCOMPARE(frenchNumber(edit(d, "Text56")->text()), f.wb.drawing().BlankSizeY());
+        QCOMPARE(frenchNumber(edit(d, "Text66")->text()), f.wb.model().EpaisseurCarton);
         QCOMPARE(edit(d, "Text47")->text(), QString("0,3"));
         QVERIFY(!edit(d, "Text57")->isVisible());
         QCOMPARE(d.findChild<QLabel*>("lbHauteur")->text(), QString("Épaisseur"));

@@ -110,8 +110,9 @@ void sweep(void (*option)(Model&), bool typicalDrawn) {
 
 TEST(CatalogueSweep, TheNumberRuleCatchesEveryOtherForm) {
     const std::string nb = "\u00a0";
-    for (const std::string bad :
-         {"199.5 mm", "133,3333" + nb + "mm", "380,50" + nb + "mm", "380,5 mm", "12mm", "40,19 %"})
+    const std::string bads[] = {
+        "199.5 mm", "133,3333" + nb + "mm", "380,50" + nb + "mm", "380,5 mm", "12mm", "40,19 %"};
+    for (const std::string& bad : bads)
         EXPECT_NE(misformattedNumber("Largeur : " + bad + " pour 400" + nb + "mm"), "") << bad;
     EXPECT_EQ(misformattedNumber("Encoche : 380,5" + nb + "mm ; 0202 en 2 x 1, 400" + nb + "mm"),
               "");
