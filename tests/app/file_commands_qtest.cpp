@@ -228,6 +228,7 @@ class FileCommandsTest : public QObject {
         const QString startedIn = QDir::currentPath();
         QDir::setCurrent(launchedFrom.path());
         Fixture f;
+        f.draw0216();
         QString folder;
         QStringList filters;
         QString proposed;
@@ -250,7 +251,6 @@ class FileCommandsTest : public QObject {
             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         QCOMPARE(folder, QDir(documents).exists() ? documents : QDir::homePath());
 
-        f.draw0216();
         QVERIFY(f.run({chooseFile(work() / "caisse.des")}, [&] { return f.files().saveAs(); }));
         f.run({look}, [&] {
             f.files().exportDrawing();

@@ -104,16 +104,14 @@ class MainWindowTest : public QObject {
         QTest::addColumn<QRect>("available");
         QTest::addColumn<QRect>("remembered");  // null: none
         QTest::addColumn<QRect>("opened");
-        QTest::newRow("large screen") << QRect(0, 0, 1920, 1050) << QRect()
-                                      << QRect(240, 89, 1440, 900);
+        QTest::newRow("large screen")
+            << QRect(0, 0, 1920, 1050) << QRect() << QRect(240, 89, 1440, 900);
         QTest::newRow("laptop") << QRect(0, 0, 1366, 740) << QRect() << QRect(4, 32, 1358, 704);
-        QTest::newRow("netbook") << QRect(0, 30, 1024, 570) << QRect()
-                                 << QRect(4, 62, 1016, 534);
-        QTest::newRow("remembered") << QRect(0, 0, 1366, 740) << QRect(100, 80, 1100, 600)
-                                    << QRect(100, 80, 1100, 600);
-        QTest::newRow("remembered off screen") << QRect(0, 0, 1366, 740)
-                                               << QRect(1900, -50, 1100, 900)
-                                               << QRect(262, 32, 1100, 704);
+        QTest::newRow("netbook") << QRect(0, 30, 1024, 570) << QRect() << QRect(4, 62, 1016, 534);
+        QTest::newRow("remembered")
+            << QRect(0, 0, 1366, 740) << QRect(100, 80, 1100, 600) << QRect(100, 80, 1100, 600);
+        QTest::newRow("remembered off screen")
+            << QRect(0, 0, 1366, 740) << QRect(1900, -50, 1100, 900) << QRect(262, 32, 1100, 704);
     }
     void theWindowOpensWithinItsScreen() {
         QFETCH(QRect, available);
@@ -225,6 +223,7 @@ class MainWindowTest : public QObject {
 
     void clickingThePreviewTwiceRestoresTheLayoutAndClearsFiltrerCotation() {
         Fixture f;
+        f.window.resize(1366, 700);  // a laptop's screen: the offscreen one is smaller
         auto* cotes = f.child<QAction>("mncotes");
         QWidget* preview = f.child<QWidget>("Vue3D");
         QWidget* drawing = f.window.view();
@@ -385,6 +384,8 @@ class MainWindowTest : public QObject {
         Fixture f;
         brontaxe::app::ConfigurationDialog configuration(f.window.workbench(), {}, &f.window);
         brontaxe::app::CompressionDialog compression(f.window.workbench(), &f.window);
+        configuration.show();  // captions get their typography when shown
+        compression.show();
         QStringList shown;
         for (QWidget* top :
              std::initializer_list<QWidget*>{&f.window, &configuration, &compression}) {
@@ -439,17 +440,17 @@ class MainWindowTest : public QObject {
             QVERIFY2(status->text().contains("fefcomajo1.kor, ligne 4"),
                      qPrintable(status->text()));
             QVERIFY(frame->isVisible());
-            QCOMPARE(frame->text(), QString("Attention : 1 avertissement sur les données"));
+            QCOMPARE(frame->text(), QString("Attention\u00a0: 1 avertissement sur les données"));
 
             f.choose("Cmb_Qual", 1);  // grade 2: no record of its own
             QVERIFY2(status->text().contains("Pas de majorations pour le code 0201 en qualité 2"),
                      qPrintable(status->text()));
-            QCOMPARE(frame->text(), QString("Attention : 2 avertissements sur les données"));
+            QCOMPARE(frame->text(), QString("Attention\u00a0: 2 avertissements sur les données"));
             QVERIFY(frame->toolTip().contains("celles de la qualité 1"));
 
             f.choose("Cmb_Qual", 0);  // back to grade 1 and its own record
             QVERIFY(!status->text().contains("Pas de majorations"));
-            QCOMPARE(frame->text(), QString("Attention : 1 avertissement sur les données"));
+            QCOMPARE(frame->text(), QString("Attention\u00a0: 1 avertissement sur les données"));
         }
         qputenv("BRONTAXE_CONFIG_DIR", saved);
     }
@@ -635,16 +636,16 @@ class MainWindowTest : public QObject {
             QMetaObject::invokeMethod(f.child<QObject>("CmdOptimiser"), "click");
         };
         answer();
-        QVERIFY2(offer.startsWith("L'imposition optimisée ne fait pas mieux que la grille : 4"),
+        QVERIFY2(offer.startsWith("L'imposition optimisée ne fait pas mieux que la grille\u00a0: 4"),
                  qPrintable(offer));
         QVERIFY(!buttons.contains("Prendre"));
         QVERIFY(!f.wb.nesting());
         f.child<QCheckBox>("ChkQuartDeTour")->setChecked(true);
         QVERIFY(f.wb.imposition().quarterTurns);
         answer();
-        QVERIFY2(offer.startsWith("Imposition optimisée : 5 poses"), qPrintable(offer));
-        QVERIFY2(offer.contains("quart de tour : cannelure en travers"), qPrintable(offer));
-        QVERIFY2(offer.contains("\nGrille : 4 poses"), qPrintable(offer));
+        QVERIFY2(offer.startsWith("Imposition optimisée\u00a0: 5 poses"), qPrintable(offer));
+        QVERIFY2(offer.contains("quart de tour\u00a0: cannelure en travers"), qPrintable(offer));
+        QVERIFY2(offer.contains("\nGrille\u00a0: 4 poses"), qPrintable(offer));
         QCOMPARE(preferred, QString("Prendre"));
         QVERIFY(f.wb.nesting());
         QCOMPARE(f.child<QLabel>("lbnbposes")->text(), QString("5"));

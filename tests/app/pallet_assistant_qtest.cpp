@@ -6,13 +6,13 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
-#include <QLocale>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>

@@ -183,7 +183,10 @@ class StyleParametersDialogTest : public QObject {
             QVERIFY(d.fieldBox(brontaxe::kFieldCreasesHorizontal)->isEnabled());
         });
         QVERIFY(!f.window.isWindowModified());
-        f.typeAndLeave("txtModel", "0421");
+        auto* code = f.box("txtModel");
+        code->setText("0421");
+        QTest::keyClick(code, Qt::Key_Return);
+        QCOMPARE(f.wb.model().CodeModele, std::string("0421"));
         f.withDialog([&](StyleParametersDialog& d) {
             QVERIFY(d.fieldBox(11)->isEnabled());
             QVERIFY(d.findChild<QScrollBar*>("VScroll1")->isEnabled());

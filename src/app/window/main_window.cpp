@@ -115,6 +115,7 @@ MainWindow::MainWindow(Workbench& wb, std::optional<std::string> commandLine, QW
     : QMainWindow(parent), wb_(wb), strings_(StringTable::builtIn()) {
     setObjectName("frmPrinc");
     setStringEntry(this, 10);
+    respaceWindowsWhenShown();
     files_ = new FileCommands(*this, wb_);
     history_ = new DesignHistory(
         wb_, [this](const RestoredDesign& restored) { showRestored(restored); }, this);
@@ -481,8 +482,8 @@ void MainWindow::showDataWarnings() {
     dataWarnings_->setVisible(!warnings.empty());
     dataWarnings_->setText(
         warnings.size() == 1
-            ? QStringLiteral("Attention : 1 avertissement sur les données")
-            : QStringLiteral("Attention : %1 avertissements sur les données").arg(warnings.size()));
+            ? QStringLiteral("Attention\u00a0: 1 avertissement sur les données")
+            : QStringLiteral("Attention\u00a0: %1 avertissements sur les données").arg(warnings.size()));
     dataWarnings_->setToolTip(lines.join(QStringLiteral("\n")));
 }
 

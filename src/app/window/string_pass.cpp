@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -57,6 +59,22 @@ void respace(QObject* object) {
         setCaption(object, spaced);
 }
 
+class RespaceOnShow : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->isWindow()) {
+            respace(watched);
+            for (QObject* child : watched->findChildren<QObject*>())
+                respace(child);
+        }
+        return false;
+    }
+};
+
 void setToolTip(QObject* object, const QString& text) {
     if (auto* widget = qobject_cast<QWidget*>(object)) {
         widget->setToolTip(text);
@@ -91,6 +109,16 @@ QString frenchSpacing(QString text) {
     text.replace(plainSpaceBefore, QStringLiteral("\u00a0\\1"));
     text.replace(colonTouchingWord, QStringLiteral("\\1\u00a0\\2"));
     return text;
+}
+
+void respaceWindowsWhenShown() {
+    QCoreApplication* app = QCoreApplication::instance();
+    const QString name = QStringLiteral("respaceOnShow");
+    if (!app || app->findChild<QObject*>(name, Qt::FindDirectChildrenOnly))
+        return;
+    auto* filter = new RespaceOnShow(app);
+    filter->setObjectName(name);
+    app->installEventFilter(filter);
 }
 
 void setStringEntry(QObject* object, int entry) {

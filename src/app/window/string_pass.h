@@ -21,6 +21,10 @@ void applyStringTable(QObject* root, const StringTable& table);
 // so that a wrapped line never begins with one of them.
 QString frenchSpacing(QString text);
 
+// Every window of the program, dialogs included (Qt's own too), gets French typography in its
+// captions when it is shown. Installed once, whoever asks first.
+void respaceWindowsWhenShown();
+
 // Marks an object for the pass.
 void setStringEntry(QObject* object, int entry);
 void setToolTipEntry(QObject* object, int entry);
