@@ -242,10 +242,8 @@ class FileCommandsTest : public QObject {
             dialog->reject();
             return true;
         };
-        f.run({look}, [&] {
-            f.files().open();
-            return 0;
-        });
+        // Where "Ouvrir..." starts.
+        folder = QString::fromStdString(f.files().designFolder().string());
         QDir::setCurrent(startedIn);
         const QString documents =
             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
