@@ -186,7 +186,7 @@ class DesignDocumentTest : public QObject {
             f.trigger("mnfichiers_nouveau");
             return 0;
         });
-        QCOMPARE(question, QStringLiteral("Enregistrer les modifications ?"));
+        QCOMPARE(question, QStringLiteral("Enregistrer les modifications\u00a0?"));
         QCOMPARE(f.dump(), started ? fresh : changed);
         QCOMPARE(f.window.history().stack().count(), started ? 0 : 2);
         QCOMPARE(f.window.recovery().isPending(), !started);

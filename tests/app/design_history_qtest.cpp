@@ -230,7 +230,7 @@ void DesignHistoryTest::aKilledProgramsDesignIsOfferedBackAtTheNextStart() {
     QString question;
     ModalScript answers({answer("Oui", &question)});
     f.window.offerRecovery();
-    QCOMPARE(question, QStringLiteral("Récupérer la conception non enregistrée ?"));
+    QCOMPARE(question, QStringLiteral("Récupérer la conception non enregistrée\u00a0?"));
     QCOMPARE(f.wb.model().Longueur, 456.0f);
     QCOMPARE(f.child<EntryBox>("longueur")->text(), QStringLiteral("456"));
     QCOMPARE(f.window.fileName(), std::string("boite.des"));

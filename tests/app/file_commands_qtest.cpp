@@ -389,7 +389,7 @@ class FileCommandsTest : public QObject {
         QVERIFY(f.window.windowTitle().contains("paramQMT.des"));
         QString question;
         const bool accepted = f.run({answer(button, &question)}, [&] { return f.window.close(); });
-        QCOMPARE(question, QString("Enregistrer les modifications ?"));
+        QCOMPARE(question, QString("Enregistrer les modifications\u00a0?"));
         QCOMPARE(accepted, closed);
         QCOMPARE(f.window.isVisible(), !closed);
         QCOMPARE(fs::exists(f.files().savePath()), saved);
