@@ -636,8 +636,9 @@ class MainWindowTest : public QObject {
             QMetaObject::invokeMethod(f.child<QObject>("CmdOptimiser"), "click");
         };
         answer();
-        QVERIFY2(offer.startsWith("L'imposition optimisée ne fait pas mieux que la grille\u00a0: 4"),
-                 qPrintable(offer));
+        QVERIFY2(
+            offer.startsWith("L'imposition optimisée ne fait pas mieux que la grille\u00a0: 4"),
+            qPrintable(offer));
         QVERIFY(!buttons.contains("Prendre"));
         QVERIFY(!f.wb.nesting());
         f.child<QCheckBox>("ChkQuartDeTour")->setChecked(true);

@@ -481,9 +481,9 @@ void MainWindow::showDataWarnings() {
         lines << qs(w);
     dataWarnings_->setVisible(!warnings.empty());
     dataWarnings_->setText(
-        warnings.size() == 1
-            ? QStringLiteral("Attention\u00a0: 1 avertissement sur les données")
-            : QStringLiteral("Attention\u00a0: %1 avertissements sur les données").arg(warnings.size()));
+        warnings.size() == 1 ? QStringLiteral("Attention\u00a0: 1 avertissement sur les données")
+                             : QStringLiteral("Attention\u00a0: %1 avertissements sur les données")
+                                   .arg(warnings.size()));
     dataWarnings_->setToolTip(lines.join(QStringLiteral("\n")));
 }
 
