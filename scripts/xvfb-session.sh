@@ -1,8 +1,9 @@
 # Sourced by the screenshot scripts: a scratch folder in $work, a virtual X server of 1440 x 900
-# on $DISPLAY, and a clean-up on exit that also stops the program whose pid is in $app.
+# (or the XVFB_SCREEN given, 1366x768 say) on $DISPLAY, and a clean-up on exit that also stops
+# the program whose pid is in $app.
 work=$(mktemp -d)
 display_file=$work/display
-Xvfb -displayfd 3 -screen 0 1440x900x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 ${XVFB_SCREEN:-1440x900}x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
 xvfb=$!
 cleanup() {
   [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true

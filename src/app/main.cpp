@@ -31,6 +31,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     brontaxe::platform::keepFreedMemoryForReuse();
+    brontaxe::app::preferFrenchSystemLocale();
     QApplication app(argc, argv);
     brontaxe::app::installFrenchTranslations(app);
     // Ctrl+C or `kill` during a save must not leave its temporary file behind.

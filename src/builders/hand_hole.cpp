@@ -18,11 +18,9 @@ void checkHandHoleSize(const Model& m) {
 
 namespace {
 
-// "201,5 mm": the decimal comma the designer reads everywhere else.
+// "201,5 mm", as the designer reads numbers everywhere else.
 std::string mm(float value) {
-    std::string text = platform::numberText(std::round(value * 100) / 100);
-    std::replace(text.begin(), text.end(), '.', ',');
-    return text + " mm";
+    return platform::readableNumber(value, "mm");
 }
 
 }  // namespace

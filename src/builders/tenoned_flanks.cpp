@@ -8,17 +8,13 @@
 #include "builders/emit.h"
 #include "drawing/geometry.h"
 #include "platform/errors.h"
+#include "platform/number_text.h"
 
 namespace brontaxe {
 namespace {
 
 std::string mm(float v) {
-    std::string s = std::to_string(std::lround(v * 10) / 10.0);
-    s.erase(s.find_last_not_of('0') + 1);
-    if (s.back() == '.')
-        s.pop_back();
-    std::replace(s.begin(), s.end(), '.', ',');
-    return s + " mm";
+    return platform::readableNumber(v, "mm");
 }
 
 // Rounds half to even, as the counts of the form are rounded.

@@ -10,6 +10,7 @@
 #include "drawing/rule_network.h"
 #include "drawing/sheet_elements.h"
 #include "platform/errors.h"
+#include "platform/number_text.h"
 #include "platform/overloaded.h"
 
 namespace brontaxe {
@@ -247,7 +248,7 @@ ElementId Drawing::AddFillet(ElementId first, ElementId second, double radius) {
     }
     const double tangent = radius / std::tan(opening / 2);
     if (tangent > distance(s1.far, *corner) + kEps || tangent > distance(s2.far, *corner) + kEps) {
-        throw GenerationError("Congé impossible : rayon " + std::to_string(radius) +
+        throw GenerationError("Congé impossible : rayon " + platform::readableNumber(radius, "mm") +
                               " trop grand pour l'angle");
     }
     const Point t1 = *corner + u1 * tangent;

@@ -122,12 +122,12 @@ std::optional<FieldRange> fieldRange(std::string_view name) {
 std::string rangeText(const FieldRange& range) {
     // Whole digits, never the exponent form: users read "10000000 mm", not "1E+07 mm".
     constexpr int kDigits = 15;
-    std::string text = "de " + platform::numberText(range.min, kDigits);
+    std::string text = "de " + platform::shownNumber(range.min, kDigits);
     if (range.minExcluded)
         text += " exclu";
-    text += " à " + platform::numberText(range.max, kDigits);
+    text += " à " + platform::shownNumber(range.max, kDigits);
     if (range.unit[0] != '\0')
-        text += std::string(" ") + range.unit;
+        text += std::string(platform::kNoBreakSpace) + range.unit;
     return text;
 }
 
@@ -140,7 +140,7 @@ std::optional<std::string> checkFieldValue(std::string_view name, double value,
     if (head.empty())
         head = entry->caption ? entry->caption : "Valeur incorrecte pour " + std::string(name);
     const std::string shown =
-        std::isfinite(value) ? platform::numberText(value) : std::string("non finie");
+        std::isfinite(value) ? platform::shownNumber(value) : std::string("non finie");
     return head + " : " + shown + " (" + rangeText(entry->range) + ")";
 }
 

@@ -4,13 +4,16 @@
 
 #include "platform/number_text.h"
 #include "platform/profile_file.h"
+#include "platform/user_number.h"
 
 namespace brontaxe::pallet {
 namespace {
 
-// A box's value as the study files want it: the number the box reads as, plain, with a period.
+// A box's value as the study files want it: the number the box reads as ("4,7" as well as
+// "4.7"), plain, with a period.
 std::string number(const std::string& boxText) {
-    return platform::numberText(platform::leadingNumber(boxText));
+    return platform::numberText(
+        platform::readUserNumber(boxText).value_or(platform::leadingNumber(boxText)));
 }
 
 void add(std::vector<std::string>& lines, std::initializer_list<const char*> fixed) {

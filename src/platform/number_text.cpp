@@ -216,6 +216,18 @@ std::string shownNumber(double value, int significantDigits) {
     return withDecimalComma(numberText(value, significantDigits));
 }
 
+std::string readableNumber(double value, std::string_view unit, int decimals) {
+    std::string pattern = "0.";
+    pattern.append(static_cast<std::size_t>(std::max(0, decimals)), '#');
+    std::string text = formatNumber(value, pattern);
+    if (text.back() == '.')
+        text.pop_back();
+    text = withDecimalComma(std::move(text));
+    if (!unit.empty())
+        text.append(kNoBreakSpace).append(unit);
+    return text;
+}
+
 std::string withDecimalComma(std::string text) {
     std::replace(text.begin(), text.end(), '.', ',');
     return text;

@@ -18,6 +18,14 @@ std::string numberText(double value, int significantDigits = 7);
 // A number as the window shows it to the user, in a box or a label: the plain number text
 // above with the French decimal comma (12,5; 0,2755906; 400).
 std::string shownNumber(double value, int significantDigits = 7);
+// A number as the user reads it in a label, a message or a report: rounded to `decimals`
+// places, in its shortest form (no trailing zero, no point left alone), with the French decimal
+// comma, and the unit, when there is one, after a non-breaking space so that a line never
+// breaks between them ("199,5 mm", "133,33 mm", "40,19 %", "1,32 m", "4,7").
+std::string readableNumber(double value, std::string_view unit = {}, int decimals = 2);
+// The non-breaking space (UTF-8) that French puts before a unit and before ":" ";" "?" "!".
+inline constexpr std::string_view kNoBreakSpace = "\xc2\xa0";
+
 // The decimal point of a number text made a comma ("812.00 x 300.00" gives "812,00 x 300,00").
 std::string withDecimalComma(std::string text);
 

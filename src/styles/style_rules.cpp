@@ -2,20 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <vector>
 
+#include "platform/number_text.h"
 #include "styles/style_records.h"
 
 namespace brontaxe {
 namespace {
 
 std::string mm(float v) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%g", static_cast<double>(v));
-    std::string s(buf);
-    std::replace(s.begin(), s.end(), '.', ',');
-    return s + " mm";
+    return platform::readableNumber(v, "mm");
 }
 
 std::optional<std::string> belowMinimum(const char* name, float value, float minimum) {

@@ -26,9 +26,9 @@ std::string reportLines(const RuleReport& r, const std::string& indent) {
         if (k.rules == 0)
             continue;
         out += indent + kindCaption(k.lineKind) + " : " +
-               platform::formatNumber(k.length / 1000.0, "#######0.00") + " m, " +
-               std::to_string(k.rules) + " filet(s), " + std::to_string(k.bends) + " pli(s), " +
-               std::to_string(k.arcs) + " arc(s)";
+               platform::readableNumber(k.length / 1000.0, "m") + ", " + std::to_string(k.rules) +
+               " filet(s), " + std::to_string(k.bends) + " pli(s), " + std::to_string(k.arcs) +
+               " arc(s)";
         if (k.bridges > 0)
             out += ", " + std::to_string(k.bridges) + " pont(s)";
         out += "\n";

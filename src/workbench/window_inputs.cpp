@@ -1,6 +1,7 @@
 #include "workbench/window_inputs.h"
 
 #include <array>
+#include <cmath>
 
 #include "platform/number_text.h"
 #include "platform/user_number.h"
@@ -41,11 +42,14 @@ bool boxValueDiffers(std::string_view text, float stored) {
 
 NumberEntry readNumberBox(NumberBox box, std::string_view text) {
     const BoxField& f = kBoxFields[static_cast<std::size_t>(box)];
-    if (isPoseCount(box)) {
-        if (auto typed = platform::readUserNumber(text); typed && *typed == 0)
-            return {0.0, {}};
+    NumberEntry entry = readNumberEntry(text, f.field, f.caption);
+    // A count of poses is whole: "2,5" is not rounded to some count the user did not ask for.
+    if (isPoseCount(box) && entry.taken() && *entry.value != std::trunc(*entry.value)) {
+        entry.refusal = std::string(f.caption) + " : " + platform::shownNumber(*entry.value) +
+                        " (un nombre entier de 1 à 100)";
+        entry.value.reset();
     }
-    return readNumberEntry(text, f.field, f.caption);
+    return entry;
 }
 
 std::optional<std::string> fileNameFromCommandLine(std::optional<std::string_view> commandLine) {

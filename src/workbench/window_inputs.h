@@ -30,7 +30,7 @@ enum class NumberBox {
 };
 
 // The entry of a number box: a number within the range of the box's model field, or the
-// reason it is refused. A pose count of 0 is taken: it switches the copies off.
+// reason it is refused. A pose count is a whole number from 1 to 100.
 NumberEntry readNumberBox(NumberBox box, std::string_view text);
 
 // The drawing file name given on the command line: blanks around it dropped, and when it

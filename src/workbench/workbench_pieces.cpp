@@ -49,9 +49,9 @@ void Workbench::cutAlongSection(Box& blank) {
     const bool vertical = isVerticalSection(asked.keep);
     const double span = vertical ? sectionFrame_.width() : sectionFrame_.height();
     if (!(asked.position > 0 && asked.position < span)) {
-        sectionRefusal_ = "Section impossible : " + platform::numberText(asked.position) +
-                          " mm est hors de la découpe (de 0 à " + platform::numberText(span) +
-                          " mm exclus)";
+        sectionRefusal_ = "Section impossible : " + platform::readableNumber(asked.position, "mm") +
+                          " est hors de la découpe (de 0 à " +
+                          platform::readableNumber(span, "mm") + " exclus)";
         return;
     }
     const SectionCut cut{asked.keep,

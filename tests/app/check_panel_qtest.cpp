@@ -24,7 +24,7 @@ class CheckPanelTest : public QObject {
         brontaxe::app::DrawingView view(d);
         CheckPanel panel;
         panel.setView(&view);
-        QCOMPARE(panel.verdict(), QString("Contrôle : aucun défaut"));
+        QCOMPARE(panel.verdict(), QString("Contrôle\u00a0: aucun défaut"));
 
         panel.showFindings({
             {FindingKind::DoubledCut,
@@ -38,7 +38,7 @@ class CheckPanelTest : public QObject {
              {0, 3},
              "Élément de longueur nulle"},
         });
-        QCOMPARE(panel.verdict(), QString("Contrôle : 2 défauts"));
+        QCOMPARE(panel.verdict(), QString("Contrôle\u00a0: 2 défauts"));
         QVERIFY(!panel.listShown());
         // Every finding's elements while none is chosen.
         QCOMPARE(view.highlightedElements().size(), std::size_t{3});
@@ -51,7 +51,7 @@ class CheckPanelTest : public QObject {
         QCOMPARE(view.highlightedElements(), std::vector<ElementId>{ElementId{6}});
 
         panel.showFindings({});
-        QCOMPARE(panel.verdict(), QString("Contrôle : aucun défaut"));
+        QCOMPARE(panel.verdict(), QString("Contrôle\u00a0: aucun défaut"));
         QVERIFY(!panel.listShown());
         QVERIFY(view.highlightedElements().empty());
     }
@@ -62,13 +62,13 @@ class CheckPanelTest : public QObject {
         auto& window = f.window;
         CheckPanel* panel = window.checkPanel();
         QVERIFY(panel);
-        QCOMPARE(panel->verdict(), QString("Contrôle : aucun défaut"));
+        QCOMPARE(panel->verdict(), QString("Contrôle\u00a0: aucun défaut"));
 
         // Length flaps 20 mm too deep collide once folded; a new height regenerates.
         wb.model().Majo[6] = 20;
         f.typeAndLeave("hauteur", "210");
         QCOMPARE(wb.model().Hauteur, 210.0f);
-        QCOMPARE(panel->verdict(), QString("Contrôle : 1 défaut"));
+        QCOMPARE(panel->verdict(), QString("Contrôle\u00a0: 1 défaut"));
         // A fold finding names no element: nothing to trace, but the list holds it.
         QTest::mouseClick(panel->findChild<QPushButton*>("lbControle"), Qt::LeftButton);
         QVERIFY(panel->listShown());

@@ -359,7 +359,7 @@ class DesignDocumentTest : public QObject {
             f.trigger("mnfichiers_nouveau");
             return 0;
         });
-        QCOMPARE(question, QStringLiteral("Enregistrer les modifications ?"));
+        QCOMPARE(question, QStringLiteral("Enregistrer les modifications\u00a0?"));
         QCOMPARE(f.dump(), started ? fresh : changed);
         QCOMPARE(f.window.history().stack().count(), started ? 0 : 2);
         QCOMPARE(f.window.recovery().isPending(), !started);
@@ -559,7 +559,7 @@ class DesignDocumentTest : public QObject {
                 recovered.window.offerRecovery();
                 return 0;
             });
-            QCOMPARE(question, QStringLiteral("Récupérer la conception non enregistrée ?"));
+            QCOMPARE(question, QStringLiteral("Récupérer la conception non enregistrée\u00a0?"));
             QCOMPARE(recovered.dump(), dump);
             QCOMPARE(shownDesign(recovered), shown);
             QCOMPARE(QString::fromStdString(recovered.window.fileName()), name);

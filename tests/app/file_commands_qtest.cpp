@@ -9,10 +9,11 @@
 #include <QImage>
 #include <QInputDialog>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <deque>
@@ -21,8 +22,8 @@
 #include <memory>
 
 #include "app/commands/file_commands.h"
+#include "app/views/fold_window.h"
 #include "app/window/main_window.h"
-#include "app/window/translations.h"
 #include "drawing/dimension_layout.h"
 #include "drawing/drawing_dump.h"
 #include "io/des_format.h"
@@ -219,6 +220,62 @@ class FileCommandsTest : public QObject {
         QVERIFY(!fs::exists(work() / "export.xyz"));
     }
 
+    // The file dialogs start where the user keeps drawings, never in the folder the program was
+    // started from; "Exporter" lists its formats and gives a bare name the chosen one's
+    // extension; the folded box is proposed under the design's name, beside it.
+    void theFileDialogsStartWhereTheDesignIsAndListTheirFormats() {
+        QTemporaryDir launchedFrom;
+        const QString startedIn = QDir::currentPath();
+        QDir::setCurrent(launchedFrom.path());
+        Fixture f;
+        f.draw0216();
+        QString folder;
+        QStringList filters;
+        QString proposed;
+        const auto look = [&](QWidget* w) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            if (!dialog)
+                return false;
+            folder = dialog->directory().absolutePath();
+            filters = dialog->nameFilters();
+            proposed = dialog->selectedFiles().value(0);
+            dialog->reject();
+            return true;
+        };
+        // Where "Ouvrir..." starts.
+        folder = QString::fromStdString(f.files().designFolder().string());
+        QDir::setCurrent(startedIn);
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(folder, QDir(documents).exists() ? documents : QDir::homePath());
+
+        QVERIFY(f.run({chooseFile(work() / "caisse.des")}, [&] { return f.files().saveAs(); }));
+        f.run({look}, [&] {
+            f.files().exportDrawing();
+            return 0;
+        });
+        QCOMPARE(folder, QString::fromStdString(work().string()));
+        QCOMPARE(filters.size(), qsizetype(brontaxe::io::fileFormats().size()));
+        f.run({chooseFile(work() / "plan", filters.filter("*.pdf").value(0))}, [&] {
+            f.files().exportDrawing();
+            return 0;
+        });
+        QVERIFY(fs::exists(work() / "plan.pdf"));
+
+        f.window.showFoldWindow();
+        auto* fold = f.window.foldWindow();
+        QPushButton* exportButton = nullptr;
+        for (auto* b : fold->findChildren<QPushButton*>())
+            if (b->text() == "Exporter...")
+                exportButton = b;
+        QVERIFY(exportButton);
+        f.run({look}, [&] {
+            exportButton->click();
+            return 0;
+        });
+        QCOMPARE(proposed, QString::fromStdString((work() / "caisse.gltf").string()));
+    }
+
     void aLongWriteShowsItsProgressAndArreterLeavesNoFile() {
         Fixture f;
         f.typeAndLeave("TxNbPoseX", "100");
@@ -332,7 +389,7 @@ class FileCommandsTest : public QObject {
         QVERIFY(f.window.windowTitle().contains("paramQMT.des"));
         QString question;
         const bool accepted = f.run({answer(button, &question)}, [&] { return f.window.close(); });
-        QCOMPARE(question, QString("Enregistrer les modifications ?"));
+        QCOMPARE(question, QString("Enregistrer les modifications\u00a0?"));
         QCOMPARE(accepted, closed);
         QCOMPARE(f.window.isVisible(), !closed);
         QCOMPARE(fs::exists(f.files().savePath()), saved);
@@ -435,6 +492,8 @@ class FileCommandsTest : public QObject {
         QCOMPARE(f.window.fileName(), (work() / "client.des").string());
         QCOMPARE(brontaxe::lineKindTable(f.wb.settings()).layerKind("CALQUE 7"),
                  std::optional<std::int16_t>(brontaxe::kind::Crease));
+        // Opened again from "Fichiers récents" like a drawing.
+        QCOMPARE(f.files().recentFiles().files().front(), (work() / "client.dxf").string());
 
         std::ofstream(work() / "abime.dxf") << lines;
         const std::string dump = f.dump();
@@ -486,21 +545,6 @@ class FileCommandsTest : public QObject {
                   return 0;
               });
         QCOMPARE(f.wb.model().Personnalisation, std::string("VORANIS"));
-    }
-
-    // Whatever the system's locale (here the C locale), the program and Qt's dialogs are French:
-    // their texts, month names, sizes and decimal commas.
-    void qtsOwnDialogsSpeakFrench() {
-        QLocale::setDefault(QLocale::c());
-        QVERIFY(brontaxe::app::installFrenchTranslations(*QCoreApplication::instance()));
-        QCOMPARE(QLocale().language(), QLocale::French);
-        QCOMPARE(QLocale().monthName(12), QString("décembre"));
-        QCOMPARE(QLocale().formattedDataSize(3800), QString("3,71 Kio"));
-        QCOMPARE(QLocale().toString(2.5), QString("2,5"));
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Annuler"));
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Open"), QString("Ouvrir"));
-        QCOMPARE(QCoreApplication::translate("QColorDialog", "Select Color"),
-                 QString("Sélectionner une couleur"));
     }
 };
 

@@ -26,8 +26,10 @@
 #include "app/dialogs/compression_dialog.h"
 #include "app/dialogs/configuration_dialog.h"
 #include "app/dialogs/help_dialog.h"
+#include "app/views/fold_window.h"
 #include "app/window/entry_box.h"
 #include "app/window/main_window.h"
+#include "app/window/window_placement.h"
 #include "builders/emit.h"
 #include "drawing/drawing_dump.h"
 #include "platform/errors.h"
@@ -96,6 +98,49 @@ bool drawingInView(brontaxe::app::DrawingView* view, const brontaxe::Drawing& d)
 class MainWindowTest : public QObject {
     Q_OBJECT
   private slots:
+    // The first window fits the free area of the screen it opens on, frame included, from a
+    // large screen down to a netbook's; a place remembered off the screen comes back into view.
+    void theWindowOpensWithinItsScreen_data() {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("remembered");  // null: none
+        QTest::addColumn<QRect>("opened");
+        QTest::newRow("large screen")
+            << QRect(0, 0, 1920, 1050) << QRect() << QRect(240, 89, 1440, 900);
+        QTest::newRow("laptop") << QRect(0, 0, 1366, 740) << QRect() << QRect(4, 32, 1358, 704);
+        QTest::newRow("netbook") << QRect(0, 30, 1024, 570) << QRect() << QRect(4, 62, 1016, 534);
+        QTest::newRow("remembered")
+            << QRect(0, 0, 1366, 740) << QRect(100, 80, 1100, 600) << QRect(100, 80, 1100, 600);
+        QTest::newRow("remembered off screen")
+            << QRect(0, 0, 1366, 740) << QRect(1900, -50, 1100, 900) << QRect(262, 32, 1100, 704);
+    }
+    void theWindowOpensWithinItsScreen() {
+        QFETCH(QRect, available);
+        QFETCH(QRect, remembered);
+        QFETCH(QRect, opened);
+        const QRect g = brontaxe::app::openingGeometry(
+            available, remembered.isNull() ? std::nullopt : std::optional(remembered));
+        QCOMPARE(g, opened);
+    }
+
+    // The window can be that small: a netbook's 1024 x 600 holds it, the columns scrolling.
+    // Closed, its place is kept for the next start.
+    void theWindowFitsANetbookAndRemembersItsPlace() {
+        std::optional<QRect> closedAt;
+        {
+            Fixture f;
+            const QSize least = f.window.minimumSizeHint().expandedTo(f.window.minimumSize());
+            QVERIFY2(least.width() <= 1016 && least.height() <= 534,
+                     qPrintable(QStringLiteral("%1 x %2").arg(least.width()).arg(least.height())));
+            QVERIFY(f.window.close());
+            const auto kept = brontaxe::app::rememberedPlacement(f.wb.settings());
+            QVERIFY(kept && !kept->maximised);
+            QCOMPARE(kept->geometry, f.window.normalGeometry());
+            closedAt = kept->geometry;
+        }
+        Fixture f;
+        QCOMPARE(f.window.size(), closedAt->size());
+    }
+
     void startsOnTheDefaultsWithTheTitleAndVersion() {
         Fixture f;
         QVERIFY(f.window.windowTitle().startsWith(f.window.programTitle()));
@@ -178,6 +223,7 @@ class MainWindowTest : public QObject {
 
     void clickingThePreviewTwiceRestoresTheLayoutAndClearsFiltrerCotation() {
         Fixture f;
+        f.window.resize(1366, 700);  // a laptop's screen: the offscreen one is smaller
         auto* cotes = f.child<QAction>("mncotes");
         QWidget* preview = f.child<QWidget>("Vue3D");
         QWidget* drawing = f.window.view();
@@ -338,6 +384,8 @@ class MainWindowTest : public QObject {
         Fixture f;
         brontaxe::app::ConfigurationDialog configuration(f.window.workbench(), {}, &f.window);
         brontaxe::app::CompressionDialog compression(f.window.workbench(), &f.window);
+        configuration.show();  // captions get their typography when shown
+        compression.show();
         QStringList shown;
         for (QWidget* top :
              std::initializer_list<QWidget*>{&f.window, &configuration, &compression}) {
@@ -354,11 +402,14 @@ class MainWindowTest : public QObject {
                     shown << combo->itemText(i);
         }
         for (const char* right :
-             {"03 Caisses télescopiques", "Surfaces Découpées :", "Sens Cannelure // a :",
-              "Personnalisation :", "Formule McKee", "À propos de Brontaxe"})
+             {"03 Caisses télescopiques", "Surfaces Découpées\u00a0:", "Sens Cannelure // a\u00a0:",
+              "Sens Passage // a\u00a0:", "Personnalisation\u00a0:", "Formule McKee",
+              "À propos de Brontaxe", "Coupant avec ponts\u00a0:", "Passages-Machine..."})
             QVERIFY2(shown.contains(QString::fromUtf8(right)), right);
-        const QRegularExpression wrong(
-            QStringLiteral("Canelure|Personalisation|télescopique\\b|Découpée :|Mc Kee|^A propos"));
+        // French typography: no line may break before ":" ";" "?" "!", and one spelling a word.
+        const QRegularExpression wrong(QStringLiteral(
+            "Canelure|Personalisation|télescopique\\b|Découpée :|Mc Kee|^A propos| [:;?!]|\\w[:;?!]"
+            "( |$)|Passages Machine"));
         for (const QString& text : shown)
             QVERIFY2(!wrong.match(text).hasMatch(), qPrintable(text));
     }
@@ -389,17 +440,17 @@ class MainWindowTest : public QObject {
             QVERIFY2(status->text().contains("fefcomajo1.kor, ligne 4"),
                      qPrintable(status->text()));
             QVERIFY(frame->isVisible());
-            QCOMPARE(frame->text(), QString("Attention : 1 avertissement sur les données"));
+            QCOMPARE(frame->text(), QString("Attention\u00a0: 1 avertissement sur les données"));
 
             f.choose("Cmb_Qual", 1);  // grade 2: no record of its own
             QVERIFY2(status->text().contains("Pas de majorations pour le code 0201 en qualité 2"),
                      qPrintable(status->text()));
-            QCOMPARE(frame->text(), QString("Attention : 2 avertissements sur les données"));
+            QCOMPARE(frame->text(), QString("Attention\u00a0: 2 avertissements sur les données"));
             QVERIFY(frame->toolTip().contains("celles de la qualité 1"));
 
             f.choose("Cmb_Qual", 0);  // back to grade 1 and its own record
             QVERIFY(!status->text().contains("Pas de majorations"));
-            QCOMPARE(frame->text(), QString("Attention : 1 avertissement sur les données"));
+            QCOMPARE(frame->text(), QString("Attention\u00a0: 1 avertissement sur les données"));
         }
         qputenv("BRONTAXE_CONFIG_DIR", saved);
     }
@@ -433,7 +484,7 @@ class MainWindowTest : public QObject {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("reason");
-        const QString size = " (de 0 exclu à 10000 mm)";
+        const QString size = " (de 0 exclu à 10000\u00a0mm)";
         QTest::newRow("length text") << "longueur"
                                      << "abc"
                                      << "Longueur incorrecte : \"abc\"" + size;
@@ -446,27 +497,38 @@ class MainWindowTest : public QObject {
         QTest::newRow("sheet text")
             << "TxFmtCX"
             << "abc"
-            << "Format carton en X incorrect : \"abc\" (de 0 à 10000000 mm)";
-        QTest::newRow("sheet negative") << "TxFmtCY"
-                                        << "-5"
-                                        << "Format carton en Y incorrect : -5 (de 0 à 10000000 mm)";
+            << "Format carton en X incorrect : \"abc\" (de 0 à 10000000\u00a0mm)";
+        QTest::newRow("sheet negative")
+            << "TxFmtCY"
+            << "-5"
+            << "Format carton en Y incorrect : -5 (de 0 à 10000000\u00a0mm)";
         QTest::newRow("margin negative") << "TxtFCEsp_0"
                                          << "-5"
-                                         << "Marge en X incorrecte : -5 (de 0 à 10000000 mm)";
+                                         << "Marge en X incorrecte : -5 (de 0 à 10000000\u00a0mm)";
         QTest::newRow("poses too many") << "TxNbPoseX"
                                         << "101"
                                         << "Nombre de poses en X incorrect : 101 (de 1 à 100)";
+        QTest::newRow("poses zero") << "TxNbPoseX"
+                                    << "0"
+                                    << "Nombre de poses en X incorrect : 0 (de 1 à 100)";
+        QTest::newRow("poses not whole")
+            << "TxNbPoseY"
+            << "2,5"
+            << "Nombre de poses en Y incorrect : 2,5 (un nombre entier de 1 à 100)";
+        QTest::newRow("poses text") << "TxNbPoseX"
+                                    << "abc"
+                                    << "Nombre de poses en X incorrect : \"abc\" (de 1 à 100)";
         QTest::newRow("poses negative") << "TxNbPoseY"
                                         << "-2"
                                         << "Nombre de poses en Y incorrect : -2 (de 1 à 100)";
         QTest::newRow("gap negative")
             << "TxespX"
             << "-5"
-            << "Espace entre poses en X incorrect : -5 (de 0 à 10000000 mm)";
+            << "Espace entre poses en X incorrect : -5 (de 0 à 10000000\u00a0mm)";
         QTest::newRow("gap text")
             << "TxespY"
             << "x"
-            << "Espace entre poses en Y incorrect : \"x\" (de 0 à 10000000 mm)";
+            << "Espace entre poses en Y incorrect : \"x\" (de 0 à 10000000\u00a0mm)";
     }
     void aBadEntryIsRefusedAndNothingIsDrawn() {
         QFETCH(QString, box);
@@ -498,6 +560,45 @@ class MainWindowTest : public QObject {
         // The next entry that is taken draws, and the frame and the message go.
         f.typeAndLeave("hauteur", "250");
         QVERIFY(!entry->refused());
+        QVERIFY(f.status().isEmpty());
+    }
+
+    // A red frame marks the entry the status bar refuses, and goes when that reason goes: the
+    // box given a good value again, even the one it had, or another entry refused.
+    void theRedFrameStandsWhileItsReasonDoes() {
+        Fixture f;
+        auto* length = f.box("longueur");
+        f.typeAndLeave("longueur", "abc");
+        QVERIFY(length->refused());
+        f.typeAndLeave("longueur", "400");  // the value drawn: nothing to draw again
+        QVERIFY(!length->refused());
+        QVERIFY(f.status().isEmpty());
+
+        f.typeAndLeave("TxNbPoseX", "0");
+        QVERIFY(f.box("TxNbPoseX")->refused());
+        f.typeAndLeave("largeur", "abc");
+        QVERIFY(!f.box("TxNbPoseX")->refused());
+        QVERIFY(f.box("largeur")->refused());
+        QCOMPARE(f.box("TxNbPoseX")->text(), QString("1"));
+
+        // A code that cannot be drawn: the code drawn comes back, framed, the reason said.
+        auto* code = f.box("txtModel");
+        const QString drawn = code->text();
+        f.typeAndLeave("txtModel", "0201 ");
+        QVERIFY(f.status().contains("Code de modèle inconnu"));
+        QCOMPARE(code->text(), drawn);
+        QVERIFY(code->refused());
+        QVERIFY(!f.box("largeur")->refused());
+        f.typeAndLeave("txtModel", "0427");
+        QVERIFY(!code->refused());
+    }
+
+    // The box tool image opens the fold view built in, not an outside program.
+    void theFoldingToolImageOpensTheFoldView() {
+        Fixture f;
+        QVERIFY(!f.window.foldWindow());
+        QMetaObject::invokeMethod(f.child<QObject>("Image15"), "click");
+        QVERIFY(f.window.foldWindow() && f.window.foldWindow()->isVisible());
         QVERIFY(f.status().isEmpty());
     }
 
@@ -535,16 +636,17 @@ class MainWindowTest : public QObject {
             QMetaObject::invokeMethod(f.child<QObject>("CmdOptimiser"), "click");
         };
         answer();
-        QVERIFY2(offer.startsWith("L'imposition optimisée ne fait pas mieux que la grille : 4"),
-                 qPrintable(offer));
+        QVERIFY2(
+            offer.startsWith("L'imposition optimisée ne fait pas mieux que la grille\u00a0: 4"),
+            qPrintable(offer));
         QVERIFY(!buttons.contains("Prendre"));
         QVERIFY(!f.wb.nesting());
         f.child<QCheckBox>("ChkQuartDeTour")->setChecked(true);
         QVERIFY(f.wb.imposition().quarterTurns);
         answer();
-        QVERIFY2(offer.startsWith("Imposition optimisée : 5 poses"), qPrintable(offer));
-        QVERIFY2(offer.contains("quart de tour : cannelure en travers"), qPrintable(offer));
-        QVERIFY2(offer.contains("\nGrille : 4 poses"), qPrintable(offer));
+        QVERIFY2(offer.startsWith("Imposition optimisée\u00a0: 5 poses"), qPrintable(offer));
+        QVERIFY2(offer.contains("quart de tour\u00a0: cannelure en travers"), qPrintable(offer));
+        QVERIFY2(offer.contains("\nGrille\u00a0: 4 poses"), qPrintable(offer));
         QCOMPARE(preferred, QString("Prendre"));
         QVERIFY(f.wb.nesting());
         QCOMPARE(f.child<QLabel>("lbnbposes")->text(), QString("5"));

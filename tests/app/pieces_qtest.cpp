@@ -88,9 +88,9 @@ class PiecesTest : public QObject {
                 {answer("Non", &texts[0], &titles[0]), answer("Oui", &texts[1], &titles[1])});
             f.action("mncaisse4")->trigger();
             QVERIFY(answers.done());
-            QCOMPARE(titles[0], QString("4 pieces"));
-            QCOMPARE(titles[1], QString("4 pieces"));
-            QCOMPARE(texts[0], QString("Panneau Tête ? :  (Non = Face)"));
+            QCOMPARE(titles[0], QString("4 pièces"));
+            QCOMPARE(titles[1], QString("4 pièces"));
+            QCOMPARE(texts[0], QString("Panneau de tête\u00a0? (Non\u00a0: panneau de face)"));
             QVERIFY(texts[1].startsWith("Patte de collage sur chaque panneau"));
         }
         QCOMPARE(m.CaisseEn4, std::int16_t{4});

@@ -92,7 +92,7 @@ void SheetDialogsTest::rcvOpensFromTheToolImageOnTheCurrentBox() {
             QCOMPARE(d.findChild<QComboBox*>("cbHumid")->currentText(), QStringLiteral("76-85%"));
             QCOMPARE(d.findChild<QComboBox*>("cbJstock")->currentText(),
                      QStringLiteral("1 - 3 jours"));
-            QVERIFY(d.findChild<QLabel*>("lbQualite")->text().startsWith("Profil Carton : 1"));
+            QVERIFY(d.findChild<QLabel*>("lbQualite")->text().startsWith("Profil Carton\u00a0: 1"));
             d.reject();
         },
         &ran);

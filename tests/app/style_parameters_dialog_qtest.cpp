@@ -103,6 +103,7 @@ class StyleParametersDialogTest : public QObject {
 
     void theTenonScrollBarAndItsFieldGoTogether() {
         Fixture f;
+        f.typeAndLeave("txtModel", "0421");  // a style with tenons
         f.withDialog([&](StyleParametersDialog& d) {
             d.findChild<QScrollBar*>("VScroll1")->setValue(1);
             QCOMPARE(d.fieldBox(19)->text(), QString("1"));
@@ -115,35 +116,41 @@ class StyleParametersDialogTest : public QObject {
     // Each kind of bad entry in the style parameters: the field shows its value again, the
     // dialog and the window's status bar say why, nothing is drawn.
     void aBadParameterIsRefusedWithItsReason_data() {
+        QTest::addColumn<QString>("code");
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("text") << 0 << "abc"
-                              << "36"
-                              << "Largeur de patte de collage incorrecte : \"abc\" (de 0 à 500 mm)";
-        QTest::newRow("negative") << 30 << "-1"
-                                  << "6"
-                                  << "Écart refoulage de poignée incorrect : -1 (de 0 à 100 mm)";
-        QTest::newRow("too large") << 5 << "99999"
+        QTest::newRow("text")
+            << "0201" << 0 << "abc"
+            << "36"
+            << "Largeur de patte de collage incorrecte : \"abc\" (de 0 à 500\u00a0mm)";
+        QTest::newRow("negative")
+            << "0201" << 30 << "-1"
+            << "6"
+            << "Écart refoulage de poignée incorrect : -1 (de 0 à 100\u00a0mm)";
+        QTest::newRow("too large") << "0209" << 5 << "99999"
                                    << "50"
-                                   << "Hauteur de rabat incorrecte : 99999 (de 0 à 10000 mm)";
-        QTest::newRow("angle") << 1 << "95"
+                                   << "Hauteur de rabat incorrecte : 99999 (de 0 à 10000\u00a0mm)";
+        QTest::newRow("angle") << "0201" << 1 << "95"
                                << "15"
-                               << "Angle de patte de collage incorrect : 95 (de 0 à 90 °)";
-        QTest::newRow("count") << 19 << "7"
+                               << "Angle de patte de collage incorrect : 95 (de 0 à 90\u00a0°)";
+        QTest::newRow("count") << "0421" << 19 << "7"
                                << "2"
                                << "Nombre de tenons/mortaises incorrect : 7 (de 0 à 3)";
-        QTest::newRow("comma list") << 3 << "1,2,3"
-                                    << "8"
-                                    << "Largeur d'encoche incorrecte : \"1,2,3\" (de 0 à 100 mm)";
+        QTest::newRow("comma list")
+            << "0201" << 3 << "1,2,3"
+            << "8"
+            << "Largeur d'encoche incorrecte : \"1,2,3\" (de 0 à 100\u00a0mm)";
     }
     void aBadParameterIsRefusedWithItsReason() {
+        QFETCH(QString, code);
         QFETCH(int, field);
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         QFETCH(QString, reason);
         Fixture f;
+        f.typeAndLeave("txtModel", code);
         const brontaxe::Model before = f.wb.model();
         const int regenerations = f.window.regenerationCount();
         f.withDialog([&](StyleParametersDialog& d) {
@@ -162,6 +169,29 @@ class StyleParametersDialogTest : public QObject {
         });
         QCOMPARE(f.window.regenerationCount(), regenerations + 1);
         QCOMPARE(f.wb.model().lgPatte, field == 0 ? 2.0f : before.lgPatte);
+    }
+
+    // The fields the style drawn does not use are greyed, their reason in the tool-tip, with
+    // the choices beside them; another style uses them again.
+    void theFieldsTheStyleDoesNotUseAreGreyed() {
+        Fixture f;
+        f.withDialog([&](StyleParametersDialog& d) {
+            QVERIFY(d.fieldBox(0)->isEnabled());
+            QVERIFY(!d.fieldBox(11)->isEnabled());
+            QCOMPARE(d.fieldBox(11)->toolTip(), QString("Le modèle 0201 n'utilise pas cette cote"));
+            QVERIFY(!d.findChild<QScrollBar*>("VScroll1")->isEnabled());
+            QVERIFY(d.fieldBox(brontaxe::kFieldCreasesHorizontal)->isEnabled());
+        });
+        QVERIFY(!f.window.isWindowModified());
+        auto* code = f.box("txtModel");
+        code->setText("0421");
+        QTest::keyClick(code, Qt::Key_Return);
+        QCOMPARE(f.wb.model().CodeModele, std::string("0421"));
+        f.withDialog([&](StyleParametersDialog& d) {
+            QVERIFY(d.fieldBox(11)->isEnabled());
+            QVERIFY(d.findChild<QScrollBar*>("VScroll1")->isEnabled());
+            QVERIFY(!d.fieldBox(0)->isEnabled());
+        });
     }
 
     void aDecimalCommaIsADecimalPoint() {
@@ -211,6 +241,7 @@ class StyleParametersDialogTest : public QObject {
 
     void typingAFlapHeightClearsTheAutomaticHeightBeforeTheFieldIsLeft() {
         Fixture f;
+        f.typeAndLeave("txtModel", "0209");  // a style of a flap height of its own
         f.withDialog([&](StyleParametersDialog& d) {
             const int before = f.window.regenerationCount();
             d.fieldBox(5)->selectAll();

@@ -22,10 +22,13 @@
 //   imposition               a 0430 of 200 x 150 x 80 optimised on 2000 x 1500 with quarter
 //                            turns allowed: the offer (the picture named with "-offre"), then
 //                            the window once it is taken, blocks of two turns on the sheet
+//   poses [X Y]              a 0201 of 555 x 320 x 120 in grade 2 on X x Y poses (2 x 2): the
+//                            dimension chains beside the imposed area
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -340,7 +343,26 @@ int folding(ShotWindow& shot, const QString& folder, const QStringList& codes) {
     return status;
 }
 
+// A case of 555 x 320 x 120 in grade 2 on the poses given ("poses 2 2"): its dimension chains
+// beside the imposed area.
+int imposedChains(ShotWindow& shot, const QString& out, const QStringList& args) {
+    MainWindow& window = shot.window;
+    type(window, "txtModel", QStringLiteral("0201"));
+    type(window, "longueur", QStringLiteral("555"));
+    type(window, "largeur", QStringLiteral("320"));
+    type(window, "hauteur", QStringLiteral("120"));
+    auto* grades = window.findChild<QComboBox*>("Cmb_Qual");
+    grades->setCurrentIndex(1);
+    emit grades->activated(1);
+    type(window, "TxNbPoseX", args.value(0, QStringLiteral("2")));
+    type(window, "TxNbPoseY", args.value(1, QStringLiteral("2")));
+    settle(1500);
+    return grabScreen(out);
+}
+
 int shoot(ShotWindow& shot, const QString& what, const QString& out, const QStringList& args) {
+    if (what == "poses")
+        return imposedChains(shot, out, args);
     if (what == "majo")
         return allowanceEditor(shot, out, args);
     if (what == "architecture")
@@ -374,6 +396,7 @@ int shoot(ShotWindow& shot, const QString& what, const QString& out, const QStri
 }  // namespace brontaxe::app
 
 int main(int argc, char** argv) {
+    brontaxe::app::preferFrenchSystemLocale();
     QApplication app(argc, argv);
     if (argc < 3)
         return 2;

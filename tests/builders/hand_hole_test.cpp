@@ -138,7 +138,7 @@ TEST(HandHoleSizes, AHoleOutsideItsWallIsRefusedInFrench) {
         } catch (const GenerationError& e) {
             EXPECT_EQ(std::string(e.what()).rfind("Poignée hors de sa paroi : ", 0), 0U)
                 << e.what();
-            EXPECT_NE(std::string(e.what()).find("dans une paroi de 120 mm x 80 mm"),
+            EXPECT_NE(std::string(e.what()).find("dans une paroi de 120\u00a0mm x 80\u00a0mm"),
                       std::string::npos)
                 << e.what();
         }

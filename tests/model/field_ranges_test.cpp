@@ -36,14 +36,15 @@ TEST(FieldRanges, RefusesWithTheRangeInFrench) {
         const char* message;
     };
     const Case cases[] = {
-        {"lgPatte", "1e30", "Valeur incorrecte pour lgPatte : 1E+30 (de 0 à 500 mm)"},
-        {"lgPatte", "-1000000", "Valeur incorrecte pour lgPatte : -1000000 (de 0 à 500 mm)"},
+        {"lgPatte", "1e30", "Valeur incorrecte pour lgPatte : 1E+30 (de 0 à 500\u00a0mm)"},
+        {"lgPatte", "-1000000", "Valeur incorrecte pour lgPatte : -1000000 (de 0 à 500\u00a0mm)"},
         {"EpaisseurCarton", "-50",
-         "Valeur incorrecte pour EpaisseurCarton : -50 (de 0 exclu à 30 mm)"},
-        {"EpaisseurCarton", "0", "Valeur incorrecte pour EpaisseurCarton : 0 (de 0 exclu à 30 mm)"},
-        {"Majo(3)", "-500", "Valeur incorrecte pour Majo : -500 (de -50 à 1000 mm)"},
+         "Valeur incorrecte pour EpaisseurCarton : -50 (de 0 exclu à 30\u00a0mm)"},
+        {"EpaisseurCarton", "0",
+         "Valeur incorrecte pour EpaisseurCarton : 0 (de 0 exclu à 30\u00a0mm)"},
+        {"Majo(3)", "-500", "Valeur incorrecte pour Majo : -500 (de -50 à 1000\u00a0mm)"},
         {"nbmortaise", "4", "Valeur incorrecte pour nbmortaise : 4 (de 0 à 3)"},
-        {"anglPc", "120", "Valeur incorrecte pour anglPc : 120 (de 0 à 90 °)"},
+        {"anglPc", "120", "Valeur incorrecte pour anglPc : 120 (de 0 à 90\u00a0°)"},
     };
     for (const Case& c : cases) {
         Model m;
@@ -64,9 +65,9 @@ TEST(FieldRanges, BoundsAreInsideAndTheWindowCaptionIsKept) {
     EXPECT_TRUE(setField(m, "Longueur", "10000").ok());
     EXPECT_FALSE(checkFieldValue("Longueur", 10000));
     EXPECT_EQ(checkFieldValue("Longueur", 0, "Longueur incorrecte"),
-              "Longueur incorrecte : 0 (de 0 exclu à 10000 mm)");
+              "Longueur incorrecte : 0 (de 0 exclu à 10000\u00a0mm)");
     EXPECT_EQ(checkFieldValue("longueur", 200704, "Longueur incorrecte"),
-              "Longueur incorrecte : 200704 (de 0 exclu à 10000 mm)");
+              "Longueur incorrecte : 200704 (de 0 exclu à 10000\u00a0mm)");
     EXPECT_FALSE(checkFieldValue("CodeModele", 1e30));  // text fields have no range
 }
 

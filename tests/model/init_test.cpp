@@ -86,13 +86,13 @@ TEST(Init, BadStoredValuesKeepTheirDefaultAndAreSaidWithLineAndKey) {
     };
     const std::vector<Case> cases = {
         {"lgPatte=abc", "clé lgPatte : \"abc\" n'est pas un nombre ; valeur par défaut 36"},
-        {"lgPatte=1e30", "clé lgPatte : 1e30 hors limites (de 0 à 500 mm)"},
+        {"lgPatte=1e30", "clé lgPatte : 1e30 hors limites (de 0 à 500\u00a0mm)"},
         {"lgPatte=-1e6", "clé lgPatte : -1e6 hors limites"},
         {"lgPatte=", "clé lgPatte : \"\" n'est pas un nombre"},
         {"hauteur=abc", "clé hauteur : \"abc\" n'est pas un nombre ; valeur par défaut 200"},
-        {"hauteur=0", "clé hauteur : 0 hors limites (de 0 exclu à 10000 mm)"},
+        {"hauteur=0", "clé hauteur : 0 hors limites (de 0 exclu à 10000\u00a0mm)"},
         {"Dblmur=-50", "clé Dblmur : -50 hors limites"},
-        {"anglPc=400", "clé anglPc : 400 hors limites (de 0 à 90 °)"},
+        {"anglPc=400", "clé anglPc : 400 hors limites (de 0 à 90\u00a0°)"},
         {"oblique=abc",
          "clé oblique : \"abc\" au lieu de 1 (oui) ou 0 (non) ; valeur par défaut 1"},
         {"pattesurtete=2", "clé pattesurtete : \"2\" au lieu de 1"},

@@ -47,6 +47,33 @@ TEST(ShownNumber, PlainFormWithTheDecimalComma) {
     EXPECT_EQ(withDecimalComma("812.00 x 300.00"), "812,00 x 300,00");
 }
 
+// What labels, messages and reports write: rounded, shortest, the comma, the unit kept on the
+// number's line.
+TEST(ReadableNumber, ShortestRoundedFormWithTheCommaAndTheUnitKeptOnTheLine) {
+    const std::string nb(kNoBreakSpace);
+    struct Case {
+        double value;
+        const char* unit;
+        int decimals;
+        std::string text;
+    };
+    const Case cases[] = {
+        {199.5f, "mm", 2, "199,5" + nb + "mm"},
+        {400.0 / 3, "mm", 2, "133,33" + nb + "mm"},
+        {380.5f, "mm", 2, "380,5" + nb + "mm"},  // a single's noise (380.500002) dropped
+        {400, "mm", 2, "400" + nb + "mm"},       // no point left alone
+        {40.1935, "%", 2, "40,19" + nb + "%"},
+        {1.3249, "m", 2, "1,32" + nb + "m"},
+        {4.66, "", 1, "4,7"},
+        {78.25, "%", 1, "78,3" + nb + "%"},  // half away from zero
+        {-0.004, "", 2, "0"},
+        {-12.5, "", 2, "-12,5"},
+        {2.5, "", 0, "3"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(readableNumber(c.value, c.unit, c.decimals), c.text) << c.value;
+}
+
 TEST(FormatNumber, FixedPatternsOfTheWindow) {
     EXPECT_EQ(formatNumber(5.6571, "#######0.00"), "5.66");
     EXPECT_EQ(formatNumber(0, "#######0.00"), "0.00");

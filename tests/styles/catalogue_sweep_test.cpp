@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <regex>
 
 #include "board/allowance_lookup.h"
 #include "drawing/contour.h"
@@ -38,6 +39,24 @@ bool allFinite(const Drawing& d) {
            std::isfinite(box.ymax);
 }
 
+// The numbers of a refusal as the user reads them everywhere else: a decimal comma, at most
+// two decimals and no trailing zero, the unit kept on the number's line by a non-breaking
+// space. Empty when they are, else the first one that is not.
+std::string misformattedNumber(const std::string& message) {
+    static const std::regex faults[] = {
+        std::regex("[0-9]\\.[0-9]"),                // a decimal point
+        std::regex(",[0-9]{3}"),                    // more than two decimals
+        std::regex(",[0-9]*0([^0-9]|$)"),           // a trailing zero
+        std::regex("[0-9] (mm|m|%)([^a-zA-Z]|$)"),  // a breaking space before the unit
+        std::regex("[0-9](mm|m|%)([^a-zA-Z]|$)"),   // no space at all
+    };
+    std::smatch match;
+    for (const std::regex& fault : faults)
+        if (std::regex_search(message, match, fault))
+            return match.str();
+    return {};
+}
+
 // With `typicalDrawn`, the everyday size is inside every style's domain in every grade.
 void sweep(void (*option)(Model&), bool typicalDrawn) {
     const BoardTables tables = test::shippedTables();
@@ -64,6 +83,7 @@ void sweep(void (*option)(Model&), bool typicalDrawn) {
                 }
                 if (run.refusal) {
                     ++refused;
+                    EXPECT_EQ(misformattedNumber(*run.refusal), "") << *run.refusal;
                     continue;
                 }
                 ++drawn;
@@ -86,6 +106,16 @@ void sweep(void (*option)(Model&), bool typicalDrawn) {
     // The grid reaches outside some domains, and most of it is drawn.
     EXPECT_GT(drawn, 3 * refused);
     EXPECT_GT(refused, 0);
+}
+
+TEST(CatalogueSweep, TheNumberRuleCatchesEveryOtherForm) {
+    const std::string nb = "\u00a0";
+    const std::string bads[] = {
+        "199.5 mm", "133,3333" + nb + "mm", "380,50" + nb + "mm", "380,5 mm", "12mm", "40,19 %"};
+    for (const std::string& bad : bads)
+        EXPECT_NE(misformattedNumber("Largeur : " + bad + " pour 400" + nb + "mm"), "") << bad;
+    EXPECT_EQ(misformattedNumber("Encoche : 380,5" + nb + "mm ; 0202 en 2 x 1, 400" + nb + "mm"),
+              "");
 }
 
 TEST(CatalogueSweep, EveryDrawnCodeInEveryGradeAtEverySizeIsRefusedOrDrawnClean) {

@@ -175,7 +175,7 @@ TEST(DataWarnings, DamagedTablesAndSettingsAreSaidAndNoBlankDiffersSilently) {
          kAsShipped,
          "longueur=500\nlgPatte=1e30\n",
          2,
-         {"korparam.ini, ligne 5, clé lgPatte : 1e30 hors limites (de 0 à 500 mm)"}},
+         {"korparam.ini, ligne 5, clé lgPatte : 1e30 hors limites (de 0 à 500\u00a0mm)"}},
         {"negative glue flap",
          kAsShipped,
          kAsShipped,

@@ -75,7 +75,7 @@ TEST(DesignBridges, RuleReportOfA0201AndOfItsImposition) {
     EXPECT_EQ(imposed.sheet.of(kind::Cut).bridges, 84);
     const std::string text = ruleReportText(imposed);
     EXPECT_NE(text.find("Par pose :\n    Coupant : "), std::string::npos) << text;
-    EXPECT_NE(text.find("Feuille (3 poses) :\n    Coupant : 16.97 m, 3 filet(s), 102 pli(s), "
+    EXPECT_NE(text.find("Feuille (3 poses) :\n    Coupant : 16,97\u00a0m, 3 filet(s), 102 pli(s), "
                         "0 arc(s), 84 pont(s)"),
               std::string::npos)
         << text;

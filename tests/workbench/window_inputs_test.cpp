@@ -25,11 +25,17 @@ TEST(ReadNumberBox, RefusesWhatIsNoNumberOrOutOfRangeAndSaysWhy) {
         std::optional<double> value;
         const char* refusal;
     } cases[] = {
-        {NumberBox::Longueur, "abc", {}, "Longueur incorrecte : \"abc\" (de 0 exclu à 10000 mm)"},
-        {NumberBox::Longueur, "-5", {}, "Longueur incorrecte : -5 (de 0 exclu à 10000 mm)"},
-        {NumberBox::Largeur, "0", {}, "Largeur incorrecte : 0 (de 0 exclu à 10000 mm)"},
-        {NumberBox::Hauteur, "99999", {}, "Hauteur incorrecte : 99999 (de 0 exclu à 10000 mm)"},
-        {NumberBox::Hauteur, "", {}, "Hauteur incorrecte : vide (de 0 exclu à 10000 mm)"},
+        {NumberBox::Longueur,
+         "abc",
+         {},
+         "Longueur incorrecte : \"abc\" (de 0 exclu à 10000\u00a0mm)"},
+        {NumberBox::Longueur, "-5", {}, "Longueur incorrecte : -5 (de 0 exclu à 10000\u00a0mm)"},
+        {NumberBox::Largeur, "0", {}, "Largeur incorrecte : 0 (de 0 exclu à 10000\u00a0mm)"},
+        {NumberBox::Hauteur,
+         "99999",
+         {},
+         "Hauteur incorrecte : 99999 (de 0 exclu à 10000\u00a0mm)"},
+        {NumberBox::Hauteur, "", {}, "Hauteur incorrecte : vide (de 0 exclu à 10000\u00a0mm)"},
         {NumberBox::Longueur, "12,5", 12.5, ""},
         {NumberBox::Longueur, "10000", 10000, ""},
         {NumberBox::FmtCartonX, "1e9", {}, "Format carton en X incorrect : "},
@@ -40,7 +46,8 @@ TEST(ReadNumberBox, RefusesWhatIsNoNumberOrOutOfRangeAndSaysWhy) {
         {NumberBox::MargeX, "-3", {}, "Marge en X incorrecte : -3"},
         {NumberBox::NbPoseX, "101", {}, "Nombre de poses en X incorrect : 101 (de 1 à 100)"},
         {NumberBox::NbPoseY, "-2", {}, "Nombre de poses en Y incorrect : -2 (de 1 à 100)"},
-        {NumberBox::NbPoseY, "0", 0.0, ""},  // switches the copies off
+        {NumberBox::NbPoseY, "0", {}, "Nombre de poses en Y incorrect : 0 (de 1 à 100)"},
+        {NumberBox::NbPoseX, "2,5", {}, "Nombre de poses en X incorrect : 2,5 (un nombre entier"},
         {NumberBox::NbPoseX, "3", 3.0, ""},
         {NumberBox::EspPoseX, "-5", {}, "Espace entre poses en X incorrect : -5"},
         {NumberBox::EspPoseY, "2,5", 2.5, ""},

@@ -1,5 +1,6 @@
 #include "app/commands/file_commands.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
@@ -9,6 +10,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QToolBar>
 #include <cctype>
 
@@ -98,14 +100,21 @@ QString FileCommands::designTitle() const {
     return stem.empty() ? QString::fromLatin1(kDefaultName) : qs(stem);
 }
 
-// The folder of the design's file, else of the drawing opened last, else the drawings folder.
+// The folder of the design's file, else of the drawing opened or saved last (in this run or
+// an earlier one), else the drawings folder, else the user's documents: never the folder the
+// program happened to be started from.
 fs::path FileCommands::designFolder() const {
     std::error_code ec;
-    for (const fs::path& folder : {savePath().parent_path(), lastFolder_}) {
+    const fs::path lastRun =
+        recent_.files().empty() ? fs::path() : fs::path(recent_.files().front()).parent_path();
+    const fs::path documents =
+        toPath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    for (const fs::path& folder :
+         {savePath().parent_path(), lastFolder_, lastRun, drawingsFolder(), documents}) {
         if (!folder.empty() && fs::is_directory(folder, ec))
             return folder;
     }
-    return fs::is_directory(drawingsFolder(), ec) ? drawingsFolder() : fs::current_path(ec);
+    return toPath(QDir::homePath());
 }
 
 fs::path FileCommands::savePath() const {
@@ -254,10 +263,16 @@ void FileCommands::exportDrawing() {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(saveFilters());
     dialog.selectFile(designTitle());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    exportTo(toPath(dialog.selectedFiles().first()));
+    fs::path chosen = toPath(dialog.selectedFiles().first());
+    // A name typed without an extension takes the chosen format's; any other is the writer's
+    // to take or refuse.
+    if (!chosen.has_extension())
+        chosen += "." + extensionOfFilter(dialog.selectedNameFilter()).toStdString();
+    exportTo(chosen);
 }
 
 bool FileCommands::exportTo(const fs::path& path) {
@@ -328,6 +343,8 @@ bool FileCommands::openDieLine(const fs::path& path) {
     window_.showOpenedDesign(opened.report);
     fixedAt_.reset();
     lastFolder_ = path.parent_path();
+    recent_.add(path);
+    fillRecentMenu();
     saved_ = designRecord(wb_);
     savedSheet_ = wb_.drawing().sheetFields();
     designShown();

@@ -71,7 +71,8 @@ class FileCommands : public QObject {
     std::filesystem::path savePath() const;
     // The design's name without folder nor extension: the job title and the name proposed.
     QString designTitle() const;
-    // Where the file dialogs start: the design's folder, else the one used last.
+    // Where the file dialogs start: the design's folder, else the one used last (in this run or
+    // the one before), else the drawings folder, else the user's documents.
     std::filesystem::path designFolder() const;
     // The drawings folder: "c:\korvane" on the folder standing for drive C.
     std::filesystem::path drawingsFolder() const;

@@ -30,8 +30,8 @@ tools::OutsidePrograms OutsideCommands::programs() const {
 }
 
 void OutsideCommands::problem(const QString& text) {
-    if (host_.status)
-        host_.status(text);
+    if (host_.fault)
+        host_.fault(text);
     QMessageBox::warning(host_.window, QStringLiteral("Brontaxe"), text);
 }
 

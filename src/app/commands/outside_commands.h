@@ -21,13 +21,14 @@ namespace brontaxe::app {
 
 struct OutsideHost {
     QWidget* window = nullptr;
-    std::function<QString()> styleText;     // the style list's text
-    std::function<QPixmap()> preview;       // the preview picture
-    std::function<void()> drawingChanged;   // the view shows the drawing again
-    std::function<void()> save;             // "Sauver"
-    std::function<std::string()> fileName;  // the drawing's file name after the save
-    std::function<void()> closeWindow;      // ends the program
-    std::function<void(const QString&)> status;
+    std::function<QString()> styleText;          // the style list's text
+    std::function<QPixmap()> preview;            // the preview picture
+    std::function<void()> drawingChanged;        // the view shows the drawing again
+    std::function<void()> save;                  // "Sauver"
+    std::function<std::string()> fileName;       // the drawing's file name after the save
+    std::function<void()> closeWindow;           // ends the program
+    std::function<void(const QString&)> status;  // what was done, in the status bar
+    std::function<void(const QString&)> fault;   // what went wrong, in red there
 };
 
 class OutsideCommands : public QObject {

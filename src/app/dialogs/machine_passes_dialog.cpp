@@ -97,7 +97,7 @@ class PassesSketch : public QWidget {
 MachinePassesDialog::MachinePassesDialog(const std::array<float, 17>& passes, QWidget* parent)
     : QDialog(parent), view_(machinePassesView(passes)) {
     setObjectName("frmPassage");
-    setWindowTitle(QStringLiteral("Passages Machines"));
+    setWindowTitle(QStringLiteral("Passages-Machine"));
     sketch_ = new PassesSketch(columnsShown());
     sketch_->setObjectName("sketch");
     const auto label = [this](const std::string& text, const QString& name) {

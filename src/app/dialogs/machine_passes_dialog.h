@@ -1,5 +1,5 @@
 #pragma once
-// MachinePassesDialog, "Passages Machines": the creasing and slotting positions of the last slotted
+// MachinePassesDialog, "Passages-Machine": the creasing and slotting positions of the last slotted
 // blank over a sketch of such a blank (glue tab, four panels, body, flaps above and below).
 // It only shows; it changes nothing.
 

@@ -16,6 +16,7 @@
 #include "pallet/cif_files.h"
 #include "pallet/layer_pattern.h"
 #include "platform/number_text.h"
+#include "platform/user_number.h"
 #include "workbench/workbench.h"
 
 namespace brontaxe::app {
@@ -41,13 +42,20 @@ QLabel* label(const QString& text, const char* name = nullptr) {
     return l;
 }
 
+// What a box reads as: "4,7" as well as "4.7".
 double number(const QLineEdit* b) {
-    return platform::leadingNumber(b->text().toStdString());
+    const std::string text = b->text().toStdString();
+    return platform::readUserNumber(text).value_or(platform::leadingNumber(text));
 }
 
 // A number as the boxes show it.
 QString plain(double value) {
-    return qs(platform::numberText(static_cast<float>(value)));
+    return qs(platform::shownNumber(static_cast<float>(value)));
+}
+
+// A result as the user reads it: the figures the study wrote, with the decimal comma.
+QString figure(const std::string& text) {
+    return qs(platform::withDecimalComma(text));
 }
 
 }  // namespace
@@ -250,7 +258,7 @@ void PalletAssistantDialog::startValues(const QString& styleText) {
         lengthBox_->setText(plain(d.BlankSizeX()));
         widthBox_->setText(plain(d.BlankSizeY()));
         heightBox_->setText(plain(m.EpaisseurCarton));
-        grossWeightBox_->setText(QStringLiteral("0.3"));
+        grossWeightBox_->setText(QStringLiteral("0,3"));
         grossWeightCaption_->setText(QStringLiteral("Poids de la Plaque"));
         heightCaption_->setText(QStringLiteral("Épaisseur"));
         netWeightBox_->hide();
@@ -262,7 +270,7 @@ void PalletAssistantDialog::startValues(const QString& styleText) {
         widthBox_->setText(plain(m.Largeur + e2));
         heightBox_->setText(plain(m.Hauteur + e2));
         grossWeightBox_->setText(QStringLiteral("5"));
-        netWeightBox_->setText(QStringLiteral("4.7"));
+        netWeightBox_->setText(QStringLiteral("4,7"));
     }
     palletCombo_->setCurrentIndex(0);
     palletChosen();
@@ -368,9 +376,9 @@ bool PalletAssistantDialog::runOutsideProgram(const pallet::PalletStudy& s) {
 void PalletAssistantDialog::readResults(const pallet::ResultGrid& grid) {
     grid_ = grid;
     for (std::size_t i = 0; i < resultBoxes_.size(); ++i)
-        resultBoxes_[i]->setText(qs(grid.Text2[i]));
-    fillBoxes_[0]->setText(qs(grid.Text4[0]));
-    fillBoxes_[1]->setText(qs(grid.Text4[1]));
+        resultBoxes_[i]->setText(figure(grid.Text2[i]));
+    fillBoxes_[0]->setText(figure(grid.Text4[0]));
+    fillBoxes_[1]->setText(figure(grid.Text4[1]));
 }
 
 void PalletAssistantDialog::showResults() {

@@ -19,7 +19,7 @@ QuestionnaireDialog::QuestionnaireDialog(Drawing& drawing, Questionnaire questio
                                          QWidget* parent)
     : QDialog(parent), drawing_(drawing), questionnaire_(std::move(questionnaire)) {
     setObjectName("frm_FT");
-    setWindowTitle(QStringLiteral("Saisir / Modifier QUESTIONNAIRE Fiche Technique"));
+    setWindowTitle(QStringLiteral("Saisir / modifier le questionnaire de la fiche technique"));
 
     auto* frame = new QGroupBox(QStringLiteral("Questionnaire Fiche Technique"));
     auto* grid = new QGridLayout(frame);

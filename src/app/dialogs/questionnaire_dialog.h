@@ -1,7 +1,7 @@
 #pragma once
-// QuestionnaireDialog, "Saisir / Modifier QUESTIONNAIRE Fiche Technique": ten rows of question and
-// answer over the technical sheet's fields, a scroll bar to move through them, "Valider" writing
-// the answers into the drawing and "Abandon" leaving it as it was.
+// QuestionnaireDialog, "Saisir / modifier le questionnaire de la fiche technique": ten rows of
+// question and answer over the technical sheet's fields, a scroll bar to move through them,
+// "Valider" writing the answers into the drawing and "Abandon" leaving it as it was.
 
 #include <QDialog>
 #include <array>

@@ -19,6 +19,7 @@
 #include "model/number_entry.h"
 #include "platform/number_text.h"
 #include "resources/string_table.h"
+#include "workbench/other_dimension_use.h"
 
 namespace brontaxe::app {
 namespace {
@@ -108,6 +109,32 @@ StyleParametersDialog::StyleParametersDialog(Model& m, const StringTable& string
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int tab) { tabChosen(tab); });
 
     fillFields();
+    greyUnusedFields();
+}
+
+void StyleParametersDialog::greyUnusedFields() {
+    const QString unused = QStringLiteral("Le modèle %1 n'utilise pas cette cote")
+                               .arg(QString::fromStdString(m_.CodeModele));
+    for (int field = 0; field < kAutreDimFieldCount; ++field) {
+        const bool used = otherDimensionFieldUsed(m_.CodeModele, field);
+        const auto i = static_cast<std::size_t>(field);
+        for (QWidget* w : std::initializer_list<QWidget*>{fieldBoxes_[i], fieldCaptions_[i]}) {
+            w->setEnabled(used);
+            w->setToolTip(used ? QString() : unused);
+        }
+    }
+    // The choices beside a field go with it.
+    const auto follow = [this](QWidget* w, int field) {
+        w->setEnabled(fieldBoxes_[static_cast<std::size_t>(field)]->isEnabled());
+    };
+    follow(mortiseScroll_, kFieldNbMortaise);
+    follow(cellScroll_, kFieldNbCases);
+    follow(autoFlapHeightBox_, kFieldFlapHeight);
+    for (QWidget* corner : dividerButtons_)
+        follow(corner, 24);  // the divider's corner radius
+    follow(handleBox_, 27);  // the hand-hole's length
+    for (QWidget* kind : handleButtons_)
+        follow(kind, 27);
 }
 
 StyleParametersDialog::~StyleParametersDialog() {
@@ -123,7 +150,9 @@ void StyleParametersDialog::addField(QGridLayout* grid, int row, int field,
     box->setAlignment(Qt::AlignRight);
     box->setMaximumWidth(110);
     fieldBoxes_[static_cast<std::size_t>(field)] = box;
-    grid->addWidget(new QLabel(caption), row, 0);
+    auto* captionLabel = new QLabel(caption);
+    fieldCaptions_[static_cast<std::size_t>(field)] = captionLabel;
+    grid->addWidget(captionLabel, row, 0);
     grid->addWidget(box, row, 1);
     const bool creases = field == kFieldCreasesHorizontal || field == kFieldCreasesVertical;
     const auto range = fieldRange(autreDimFieldName(field));

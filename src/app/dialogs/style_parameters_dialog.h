@@ -58,6 +58,8 @@ class StyleParametersDialog : public QDialog {
     QWidget* buildHandleTab();
     QWidget* buildBridgeTab();
     void addField(QGridLayout* grid, int row, int field, const QString& caption);
+    // The fields the style drawn does not use are greyed: typing there would change nothing.
+    void greyUnusedFields();
 
     void fillFields();
     void fieldLeft(int field);
@@ -79,6 +81,7 @@ class StyleParametersDialog : public QDialog {
 
     QTabWidget* tabs_ = nullptr;
     std::array<EntryBox*, kAutreDimFieldCount> fieldBoxes_{};
+    std::array<QLabel*, kAutreDimFieldCount> fieldCaptions_{};
     std::array<QRadioButton*, 2> glueSideButtons_{};
     QLabel* glueImage_ = nullptr;
     QCheckBox* autoFlapHeightBox_ = nullptr;

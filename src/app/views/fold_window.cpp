@@ -68,9 +68,10 @@ void FoldWindow::animate() {
 }
 
 void FoldWindow::exportModel() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Exporter la boîte pliée"), QStringLiteral("boite.gltf"),
-        QStringLiteral("glTF (*.gltf);;Wavefront OBJ (*.obj)"));
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Exporter la boîte pliée"),
+                                     proposedFile_ ? proposedFile_() : QStringLiteral("boite.gltf"),
+                                     QStringLiteral("glTF (*.gltf);;Wavefront OBJ (*.obj)"));
     if (path.isEmpty())
         return;
     const QString problem = exporter_(path);

@@ -21,6 +21,11 @@ class FoldWindow : public QDialog {
     // (empty when written).
     FoldWindow(std::function<QString(const QString&)> exporter, QWidget* parent = nullptr);
 
+    // The file the export proposes, asked each time: the design's name and folder.
+    void setProposedFile(std::function<QString()> proposedFile) {
+        proposedFile_ = std::move(proposedFile);
+    }
+
     // The folded blank of a new drawing, and what is known about its folding.
     void setScene(FoldScene scene, const QString& note);
     FoldView* view() { return view_; }
@@ -36,6 +41,7 @@ class FoldWindow : public QDialog {
     QLabel* note_;
     QVariantAnimation* animation_;
     std::function<QString(const QString&)> exporter_;
+    std::function<QString()> proposedFile_;
 };
 
 }  // namespace brontaxe::app

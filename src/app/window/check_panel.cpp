@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "app/views/drawing_view.h"
+#include "app/window/string_pass.h"
 
 namespace brontaxe::app {
 
@@ -19,7 +20,10 @@ CheckPanel::CheckPanel(QWidget* parent)
     verdict_->setToolTip(QStringLiteral("Liste des défauts de la découpe"));
     list_->setObjectName("lstControle");
     list_->setWordWrap(true);
-    list_->setMaximumHeight(160);
+    // Each finding wraps on two or three lines of the narrow column: room for several of them,
+    // the column scrolling beyond.
+    list_->setMinimumHeight(220);
+    list_->setMaximumHeight(420);
     list_->hide();
     layout->addWidget(verdict_);
     layout->addWidget(list_);
@@ -30,7 +34,7 @@ CheckPanel::CheckPanel(QWidget* parent)
 
 void CheckPanel::showFindings(std::vector<Finding> findings) {
     findings_ = std::move(findings);
-    verdict_->setText(QString::fromStdString(verdictText(findings_)));
+    verdict_->setText(frenchSpacing(QString::fromStdString(verdictText(findings_))));
     // Red for a défaut, amber when only avertissements are left.
     const QString colour = defectCount(findings_) > 0 ? QStringLiteral(" color: #b00000;")
                            : findings_.empty()        ? QString()
@@ -41,8 +45,8 @@ void CheckPanel::showFindings(std::vector<Finding> findings) {
         const QSignalBlocker block(list_);
         list_->clear();
         for (const Finding& f : findings_)
-            list_->addItem(QString::fromStdString(
-                f.severity == Severity::Warning ? "Avertissement - " + f.message : f.message));
+            list_->addItem(frenchSpacing(QString::fromStdString(
+                f.severity == Severity::Warning ? "Avertissement - " + f.message : f.message)));
     }
     list_->hide();
     highlight(-1);

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -32,6 +33,7 @@
 #include "app/window/icons.h"
 #include "app/window/piece_controls.h"
 #include "app/window/string_pass.h"
+#include "app/window/window_placement.h"
 #include "params/save_defaults.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
@@ -84,7 +86,7 @@ void addListEntry(QComboBox* list, const QString& text, const QString& data, boo
     list->setItemData(index, notYet, Qt::ToolTipRole);
 }
 
-constexpr QSize kDrawingMinimum(380, 300);
+constexpr QSize kDrawingMinimum(300, 240);
 
 // A column of the window in a frame that scrolls up and down, never across.
 QScrollArea* scrolling(QWidget* column) {
@@ -113,6 +115,7 @@ MainWindow::MainWindow(Workbench& wb, std::optional<std::string> commandLine, QW
     : QMainWindow(parent), wb_(wb), strings_(StringTable::builtIn()) {
     setObjectName("frmPrinc");
     setStringEntry(this, 10);
+    respaceWindowsWhenShown();
     files_ = new FileCommands(*this, wb_);
     history_ = new DesignHistory(
         wb_, [this](const RestoredDesign& restored) { showRestored(restored); }, this);
@@ -185,7 +188,7 @@ MainWindow::MainWindow(Workbench& wb, std::optional<std::string> commandLine, QW
     connect(centreBox_, &QCheckBox::clicked, this,
             [this](bool checked) { regenerate([&] { return wb_.toggleCentre(checked); }); });
 
-    resize(1440, 900);
+    placeOnScreen();
     loadAtStartUp(std::move(commandLine));
     recovery_ =
         new RecoveryFile(wb_, platform::stateDirectory(platform::processEnvironment()), this);
@@ -198,6 +201,17 @@ MainWindow::~MainWindow() {
     // that is going away.
     for (EntryBox* box : findChildren<EntryBox*>())
         box->blockSignals(true);
+}
+
+// The place and size of the last close, or the usual size, made to fit the screen the window
+// opens on, so that the right column and the status bar stay in view.
+void MainWindow::placeOnScreen() {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const std::optional<WindowPlacement> remembered = rememberedPlacement(wb_.settings());
+    setGeometry(openingGeometry(screen->availableGeometry(),
+                                remembered ? std::optional(remembered->geometry) : std::nullopt));
+    if (remembered && remembered->maximised)
+        setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void MainWindow::loadAtStartUp(std::optional<std::string> commandLine) {
@@ -444,7 +458,7 @@ void MainWindow::showFigures() {
     bridgedCutCaption_->setVisible(!f.bridgeCount.empty());
     bridgedCutLabel_->setVisible(!f.bridgeCount.empty());
     bridgedCutLabel_->setText(shown(f.bridgedCutLength) +
-                              QStringLiteral(" m (%1 ponts)").arg(qs(f.bridgeCount)));
+                              QStringLiteral("\u00a0m (%1\u00a0ponts)").arg(qs(f.bridgeCount)));
     cutSurfaceLabel_->setText(shown(f.cutSurface));
     imposedSizeLabel_->setText(shown(f.imposedSize));
     poseCountLabel_->setText(shown(f.poseCount));
@@ -476,9 +490,9 @@ void MainWindow::showDataWarnings() {
         lines << qs(w);
     dataWarnings_->setVisible(!warnings.empty());
     dataWarnings_->setText(
-        warnings.size() == 1
-            ? QStringLiteral("Attention : 1 avertissement sur les données")
-            : QStringLiteral("Attention : %1 avertissements sur les données").arg(warnings.size()));
+        warnings.size() == 1 ? QStringLiteral("Attention\u00a0: 1 avertissement sur les données")
+                             : QStringLiteral("Attention\u00a0: %1 avertissements sur les données")
+                                   .arg(warnings.size()));
     dataWarnings_->setToolTip(lines.join(QStringLiteral("\n")));
 }
 
@@ -511,6 +525,10 @@ void MainWindow::showFoldWindow() {
                 return r.ok ? QString() : qs(r.message);
             },
             this);
+        foldWindow_->setProposedFile([this] {
+            const std::string name = files_->designTitle().toStdString() + ".gltf";
+            return qs((files_->designFolder() / name).string());
+        });
         showPreview();
     }
     foldWindow_->show();
@@ -568,8 +586,10 @@ void MainWindow::dimensionLeft(EntryBox* box, NumberBox kind, float stored) {
         refuse(box, entry.refusal);
         return;
     }
-    if (static_cast<float>(*entry.value) == stored)
+    if (static_cast<float>(*entry.value) == stored) {
+        takenUnchanged(box);
         return;
+    }
     const DesignState before = captureDesign(wb_);
     pushInputs();
     const RegenerationReport report = wb_.regenerate();
@@ -584,9 +604,23 @@ void MainWindow::dimensionLeft(EntryBox* box, NumberBox kind, float stored) {
     showResult(report);
 }
 
+// One refusal is said at a time: the frame of an earlier one goes with its message.
 void MainWindow::refuse(EntryBox* box, const std::string& reason) {
+    for (EntryBox* other : findChildren<EntryBox*>()) {
+        if (other != box && other->refused())
+            other->acceptEntry();
+    }
     box->refuseEntry();
     say(qs(reason), true);
+}
+
+// An entry taken that changes nothing still answers a refusal it follows: the value typed is
+// good again, so the frame and the message go.
+void MainWindow::takenUnchanged(EntryBox* box) {
+    if (!box->refused())
+        return;
+    box->acceptEntry();
+    say(QString());
 }
 
 void MainWindow::say(const QString& text, bool fault) {
@@ -595,9 +629,20 @@ void MainWindow::say(const QString& text, bool fault) {
 }
 
 void MainWindow::codeBoxLeft() {
-    if (codeBox_->text().toStdString() == wb_.window().codeText)
+    if (codeBox_->text().toStdString() == wb_.window().codeText) {
+        takenUnchanged(codeBox_);
         return;
-    regenerate([this] { return wb_.codeBoxLeft(); });
+    }
+    bool refused = false;
+    regenerate([this, &refused] {
+        RegenerationReport report = wb_.codeBoxLeft();
+        refused = report.keptPrevious && !report.message.empty();
+        return report;
+    });
+    // A code that cannot be drawn is refused like any other entry: the code drawn comes back
+    // in a red frame, beside the reason in the status bar.
+    if (refused)
+        codeBox_->refuseEntry();
 }
 
 void MainWindow::creaseListChanged() {
@@ -656,6 +701,8 @@ void MainWindow::impositionEntry(NumberBox kind,
     if (ran(entry.report)) {
         ++regenerations_;
         showResult(entry.report);
+    } else {
+        takenUnchanged(box);
     }
     if (entry.warn) {
         box->setFocus();

@@ -133,6 +133,7 @@ class MainWindow : public QMainWindow {
     OutsideHost outsideHost();  // the outside programs' commands see the window through it
 
     // Start-up.
+    void placeOnScreen();
     void loadAtStartUp(std::optional<std::string> commandLine);
     void fillFamilies();
     void fillCodes();
@@ -168,6 +169,7 @@ class MainWindow : public QMainWindow {
     void dimensionLeft(EntryBox* box, NumberBox kind, float stored);
     // A refused entry: the box takes its value back and the status bar says why.
     void refuse(EntryBox* box, const std::string& reason);
+    void takenUnchanged(EntryBox* box);
     void codeBoxLeft();
     void creaseListChanged();
     void familyChosen(int index);

@@ -67,7 +67,8 @@ OutsideHost MainWindow::outsideHost() {
     h.save = [this] { files_->save(); };
     h.fileName = [this] { return fileName_; };
     h.closeWindow = [this] { close(); };
-    h.status = [this](const QString& text) { statusMessage_->setText(text); };
+    h.status = [this](const QString& text) { say(text); };
+    h.fault = [this](const QString& text) { say(text, true); };
     return h;
 }
 
@@ -253,8 +254,8 @@ QWidget* MainWindow::buildToolColumn() {
     })->setToolTip(QStringLiteral("Tous les morceaux"));
     pieces_->buildCheckBoxes(layout);
     auto* outside = findChild<OutsideCommands*>("outsideCommands");
-    addToolImage(layout, "Image15", 1313, int(T::Folding3D),
-                 [outside] { outside->export3D(tools::Export3D::Korvane3D); });
+    // The fold view built in; the outside 3D programs stay in the "Outils" menu.
+    addToolImage(layout, "Image15", 1313, int(T::Folding3D), [this] { showFoldWindow(); });
     addToolImage(layout, "Image7", 1306, int(T::KorGeom), [outside] { outside->openInCad(); });
     addToolImage(layout, "Image19", 1315, int(T::Rcv),
                  [this] { CompressionDialog(wb_, this).exec(); });
@@ -490,9 +491,12 @@ QGroupBox* MainWindow::buildLengthFigures() {
         ++row;
     }
     // The cut less its bridges, shown only when the blank has some.
+    // Its caption takes the legend's room as well, and its figure wraps before the count of
+    // bridges rather than run past the panel's edge.
     bridgedCutCaption_ = new QLabel(QStringLiteral("Coupant avec ponts :"), frame);
-    grid->addWidget(bridgedCutCaption_, row, 1);
+    grid->addWidget(bridgedCutCaption_, row, 0, 1, 2);
     bridgedCutLabel_ = figureLabel(frame, "lbCoupantPonts");
+    bridgedCutLabel_->setWordWrap(true);
     grid->addWidget(bridgedCutLabel_, row, 2, 1, 2);
     grid->setColumnStretch(2, 1);
     return frame;

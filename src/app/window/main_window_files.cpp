@@ -13,6 +13,7 @@
 #include "app/window/design_history.h"
 #include "app/window/entry_box.h"
 #include "app/window/main_window.h"
+#include "app/window/window_placement.h"
 #include "resources/string_table.h"
 #include "workbench/design_file.h"
 
@@ -31,6 +32,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     recovery_->remove();  // a clean close leaves nothing to recover
+    rememberPlacement(wb_.settings(), {normalGeometry(), isMaximized()});
     event->accept();
 }
 

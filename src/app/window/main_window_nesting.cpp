@@ -17,8 +17,7 @@ QString figures(int poses, double x, double y, double waste) {
     const QString used = QString::fromStdString(platform::formatNumber(x, "#####") + " x " +
                                                 platform::formatNumber(y, "#####"));
     const QString lost =
-        waste < 0 ? QString("-")
-                  : QString::fromStdString(platform::formatNumber(waste, "#######0.00") + " %");
+        waste < 0 ? QString("-") : QString::fromStdString(platform::readableNumber(waste, "%"));
     return QString("%1 poses, carton utilisé %2 mm, chute %3").arg(poses).arg(used, lost);
 }
 

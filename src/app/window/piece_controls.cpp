@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "app/window/string_pass.h"
 #include "resources/string_table.h"
 #include "workbench/pieces.h"
 
@@ -108,7 +109,7 @@ void PieceControls::twoPieceCaseChosen() {
 }
 
 bool PieceControls::ask(const QString& question) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("4 pieces"), question,
+    QMessageBox box(QMessageBox::Question, QStringLiteral("4 pièces"), frenchSpacing(question),
                     QMessageBox::NoButton, window_);
     QPushButton* yes = box.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
     box.addButton(QStringLiteral("Non"), QMessageBox::NoRole);

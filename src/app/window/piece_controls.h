@@ -48,7 +48,7 @@ class PieceControls : public QObject {
     void show();
 
   private:
-    // A French Yes/No question titled "4 pieces"; true for "Oui".
+    // A French Yes/No question titled "4 pièces"; true for "Oui".
     bool ask(const QString& question);
     QAction* addEntry(QMenu* menu, const char* name, const QString& caption, bool checkable,
                       std::function<void()> run);

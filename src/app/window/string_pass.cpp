@@ -2,9 +2,12 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QWidget>
 
 #include "resources/string_table.h"
@@ -15,7 +18,8 @@ namespace {
 constexpr const char* kStringEntry = "stringEntry";
 constexpr const char* kToolTipEntry = "toolTipEntry";
 
-void setCaption(QObject* object, const QString& text) {
+void setCaption(QObject* object, const QString& caption) {
+    const QString text = frenchSpacing(caption);
     if (auto* label = qobject_cast<QLabel*>(object)) {
         label->setText(text);
     } else if (auto* button = qobject_cast<QAbstractButton*>(object)) {
@@ -31,6 +35,46 @@ void setCaption(QObject* object, const QString& text) {
     }
 }
 
+QString captionOf(const QObject* object) {
+    if (const auto* label = qobject_cast<const QLabel*>(object))
+        return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(object))
+        return button->text();
+    if (const auto* group = qobject_cast<const QGroupBox*>(object))
+        return group->title();
+    if (const auto* menu = qobject_cast<const QMenu*>(object))
+        return menu->title();
+    if (const auto* action = qobject_cast<const QAction*>(object))
+        return action->text();
+    if (const auto* widget = qobject_cast<const QWidget*>(object); widget && widget->isWindow())
+        return widget->windowTitle();
+    return {};
+}
+
+// A caption written in the code rather than the table gets the same typography; one that
+// needs none is left alone (a label showing a picture keeps it).
+void respace(QObject* object) {
+    const QString caption = captionOf(object);
+    if (const QString spaced = frenchSpacing(caption); spaced != caption)
+        setCaption(object, spaced);
+}
+
+class RespaceOnShow : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->isWindow()) {
+            respace(watched);
+            for (QObject* child : watched->findChildren<QObject*>())
+                respace(child);
+        }
+        return false;
+    }
+};
+
 void setToolTip(QObject* object, const QString& text) {
     if (auto* widget = qobject_cast<QWidget*>(object)) {
         widget->setToolTip(text);
@@ -44,6 +88,8 @@ void applyTo(QObject* object, const StringTable& table) {
     const int entry = object->property(kStringEntry).toInt(&ok);
     if (ok && table.contains(entry))
         setCaption(object, QString::fromStdString(table.text(entry)));
+    else
+        respace(object);
     const int tip = object->property(kToolTipEntry).toInt(&ok);
     if (ok && table.contains(tip))
         setToolTip(object, QString::fromStdString(table.text(tip)));
@@ -55,6 +101,24 @@ void applyStringTable(QObject* root, const StringTable& table) {
     applyTo(root, table);
     for (QObject* child : root->findChildren<QObject*>())
         applyTo(child, table);
+}
+
+QString frenchSpacing(QString text) {
+    static const QRegularExpression plainSpaceBefore(QStringLiteral(" ([:;?!])"));
+    static const QRegularExpression colonTouchingWord(QStringLiteral("(\\w)(:)(?=\\s|$)"));
+    text.replace(plainSpaceBefore, QStringLiteral("\u00a0\\1"));
+    text.replace(colonTouchingWord, QStringLiteral("\\1\u00a0\\2"));
+    return text;
+}
+
+void respaceWindowsWhenShown() {
+    QCoreApplication* app = QCoreApplication::instance();
+    const QString name = QStringLiteral("respaceOnShow");
+    if (!app || app->findChild<QObject*>(name, Qt::FindDirectChildrenOnly))
+        return;
+    auto* filter = new RespaceOnShow(app);
+    filter->setObjectName(name);
+    app->installEventFilter(filter);
 }
 
 void setStringEntry(QObject* object, int entry) {

@@ -1,9 +1,9 @@
 #include "styles/02/fco200_rules.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "builders/emit.h"
+#include "platform/number_text.h"
 #include "styles/02/fco200_common.h"
 
 namespace brontaxe {
@@ -13,11 +13,7 @@ namespace {
 constexpr float kNarrowestSlot = 1;
 
 std::string mm(float v) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%g mm", static_cast<double>(v));
-    std::string s(buf);
-    std::replace(s.begin(), s.end(), '.', ',');
-    return s;
+    return platform::readableNumber(v, "mm");
 }
 
 // The flaps of a slotted body by the panel kind that carries them, with the opening each

@@ -1,9 +1,9 @@
 #include "styles/03/fco300_rules.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string_view>
 
+#include "platform/number_text.h"
 #include "styles/02/fco200_rules.h"
 #include "styles/03/fco300_sizes.h"
 
@@ -11,11 +11,7 @@ namespace brontaxe {
 namespace {
 
 std::string mm(float v) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%g", static_cast<double>(v));
-    std::string s(buf);
-    std::replace(s.begin(), s.end(), '.', ',');
-    return s;
+    return platform::readableNumber(v);
 }
 
 // A lid whose inside is narrower than the bottom's outside cannot be put on: refused with the
@@ -25,9 +21,9 @@ std::optional<std::string> fitRule(std::string_view code, const Model& m) {
     if (!fit || fit->fits())
         return std::nullopt;
     return "Couvercle trop juste : son intérieur (" + mm(fit->outerInsideLength) + " x " +
-           mm(fit->outerInsideWidth) + " mm) ne passe pas sur l'extérieur du fond (" +
+           mm(fit->outerInsideWidth) + "\u00a0mm) ne passe pas sur l'extérieur du fond (" +
            mm(fit->innerOutsideLength) + " x " + mm(fit->innerOutsideWidth) +
-           " mm) ; revoir les majorations";
+           "\u00a0mm) ; revoir les majorations";
 }
 
 // The octagonal trays' walls are joined by laps as wide as the glue flap.
@@ -48,8 +44,9 @@ std::optional<std::string> webbedTrayRule(const Model& m) {
     // the tray is high: against a shorter wall it would stand out past the corner.
     const float shorter = std::min(m.Longueur, m.Largeur);
     if (m.Hauteur > shorter)
-        return "Hauteur supérieure à la largeur : " + mm(m.Hauteur) + " mm pour " + mm(shorter) +
-               " mm ; repliés contre les parois, les coins en soufflet dépasseraient";
+        return "Hauteur supérieure à la largeur : " + mm(m.Hauteur) + "\u00a0mm pour " +
+               mm(shorter) +
+               "\u00a0mm ; repliés contre les parois, les coins en soufflet dépasseraient";
     return trayLidRule(m);
 }
 
@@ -62,8 +59,8 @@ std::optional<std::string> doubleWallLidRule(const Model& m) {
     const float inner = m.Hauteur + doubleWallAllowances(m).innerEndWall;
     if (inner < m.EpaisseurCarton)
         return "Hauteur trop petite pour la double paroi : la paroi intérieure ferait " +
-               mm(inner) + " mm, il lui faut au moins l'épaisseur du carton (" +
-               mm(m.EpaisseurCarton) + " mm)";
+               mm(inner) + "\u00a0mm, il lui faut au moins l'épaisseur du carton (" +
+               mm(m.EpaisseurCarton) + "\u00a0mm)";
     return fitRule("0331", m);
 }
 
@@ -90,13 +87,14 @@ std::optional<std::string> handHoleBodyRule(const Model& m) {
     const float depth = m.DPoign + m.HPoign + m.EpaisseurCarton;
     if (body.body < depth)
         return "Hauteur trop petite pour les poignées : le corps de " + mm(body.body) +
-               " mm doit dépasser " + mm(depth) + " mm (distance et hauteur des poignées)";
+               "\u00a0mm doit dépasser " + mm(depth) +
+               "\u00a0mm (distance et hauteur des poignées)";
     const float panel =
         std::min(body.p1 >= body.p2 ? body.p2 : body.p1, body.p1 >= body.p2 ? body.p4 : body.p3);
     const float width = m.LPoign + 2 * m.EpaisseurCarton;
     if (panel < width)
-        return "Panneau trop étroit pour les poignées : " + mm(panel) + " mm pour une poignée de " +
-               mm(m.LPoign) + " mm";
+        return "Panneau trop étroit pour les poignées : " + mm(panel) +
+               "\u00a0mm pour une poignée de " + mm(m.LPoign) + "\u00a0mm";
     return std::nullopt;
 }
 

@@ -32,10 +32,11 @@ void checkTray(const FramedTray& t) {
     if (!(t.a > 0) || !(t.b > 0) || !(t.h > 0) || !(t.flap > 0))
         throw GenerationError("Dimensions impossibles : plateau de taille nulle");
     if (!(t.border > 0) || !(t.border < std::min(t.a, t.b)))
-        throw GenerationError(
-            "Cadre impossible : une bordure de " + platform::numberText(t.border) +
-            " mm doit laisser le centre ouvert sur un fond de " + platform::numberText(2 * t.a) +
-            " x " + platform::numberText(2 * t.b) + " mm");
+        throw GenerationError("Cadre impossible : une bordure de " +
+                              platform::readableNumber(t.border) +
+                              "\u00a0mm doit laisser le centre ouvert sur un fond de " +
+                              platform::readableNumber(2 * t.a) + " x " +
+                              platform::readableNumber(2 * t.b) + "\u00a0mm");
 }
 
 // The quarter x >= 0, y >= 0.

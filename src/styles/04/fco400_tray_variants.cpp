@@ -47,10 +47,10 @@ void wallHandHoles(Model& m, Drawing& d, float halfWall, float b, float h) {
     if (!(m.LPoign + 2 * land <= 2 * halfWall) || !(m.HPoign + 2 * land <= h) || m.DPoign < 0)
         throw GenerationError(
             "Poignée trop grande pour la paroi : " + std::to_string(std::lround(m.LPoign)) + " x " +
-            std::to_string(std::lround(m.HPoign)) + " mm avec " +
-            std::to_string(std::lround(land)) + " mm de carton autour, dans une paroi de " +
+            std::to_string(std::lround(m.HPoign)) + "\u00a0mm avec " +
+            std::to_string(std::lround(land)) + "\u00a0mm de carton autour, dans une paroi de " +
             std::to_string(std::lround(2 * halfWall)) + " x " + std::to_string(std::lround(h)) +
-            " mm");
+            "\u00a0mm");
     const VariableHandHole hole{m.LPoign, m.HPoign, kind::Cut, 1, false};
     const float edge = b + h - handHoleDrop(m.DPoign, m.HPoign, h, land);
     VariableHandHoleCut(m, d, hole, {0, edge, 0, false});

@@ -184,10 +184,10 @@ void Fco0458(Model& m, Drawing& d) {
     const float land = handHoleLand(m.EpaisseurCarton);
     if (m.LPoign + 2 * land > 2 * t.a || m.HPoign + 2 * land > t.h || m.DPoign < 0)
         throw GenerationError(
-            "Poignée plus grande que la paroi : " + platform::numberText(m.LPoign) + " x " +
-            platform::numberText(m.HPoign) + " mm avec " + platform::numberText(land) +
-            " mm de carton autour, dans une paroi de " + platform::numberText(2 * t.a) + " x " +
-            platform::numberText(t.h) + " mm");
+            "Poignée plus grande que la paroi : " + platform::readableNumber(m.LPoign) + " x " +
+            platform::readableNumber(m.HPoign) + "\u00a0mm avec " + platform::readableNumber(land) +
+            "\u00a0mm de carton autour, dans une paroi de " + platform::readableNumber(2 * t.a) +
+            " x " + platform::readableNumber(t.h) + "\u00a0mm");
     const float edge = t.b + t.h - handHoleDrop(m.DPoign, m.HPoign, t.h, land);
     GenerationPass pass(d);
     FlapTray(m, d, t);

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <utility>
 
 #include "builders/emit.h"
 #include "drawing/geometry.h"
 #include "platform/errors.h"
+#include "platform/number_text.h"
 #include "styles/04/fco420_common.h"
 
 namespace brontaxe {
@@ -19,11 +19,7 @@ constexpr float kMinStrip = 1;
 }  // namespace
 
 std::string folderMm(float v) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%g mm", std::round(static_cast<double>(v) * 10) / 10);
-    std::string s(buf);
-    std::replace(s.begin(), s.end(), '.', ',');
-    return s;
+    return platform::readableNumber(v, "mm");
 }
 
 namespace {

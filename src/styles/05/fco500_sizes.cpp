@@ -1,24 +1,16 @@
 #include "styles/05/fco500_sizes.h"
 
-#include <cstdio>
 #include <string>
 #include <utility>
 
 #include "builders/emit.h"
+#include "platform/number_text.h"
 
 namespace brontaxe {
 namespace {
 
 std::string mm(float v) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.1f", static_cast<double>(v));
-    std::string s(buf);
-    if (s.size() > 2 && s.compare(s.size() - 2, 2, ".0") == 0)
-        s.resize(s.size() - 2);
-    for (char& c : s)
-        if (c == '.')
-            c = ',';
-    return s + " mm";
+    return platform::readableNumber(v, "mm");
 }
 
 // The passage 0.01 mm tighter than the wrap still counts: the sizes are single precision.

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 
 #include "builders/crash_lock_body_half.h"
+#include "platform/number_text.h"
 #include "styles/02/fco200_lid_common.h"
 #include "styles/02/fco200_rules.h"
 #include "styles/07/fco700_common.h"
@@ -14,11 +14,7 @@ namespace brontaxe {
 namespace {
 
 std::string mm(float v) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%g mm", static_cast<double>(v));
-    std::string s(buf);
-    std::replace(s.begin(), s.end(), '.', ',');
-    return s;
+    return platform::readableNumber(v, "mm");
 }
 
 std::optional<std::string> crashLockRule(const Model& m, const std::array<float, 4>& panels) {

@@ -15,7 +15,7 @@ namespace brontaxe {
 namespace {
 
 std::string mm(float v) {
-    return platform::numberText(v) + " mm";
+    return platform::readableNumber(v, "mm");
 }
 
 // The pair of allowances (s1, s2) a number of half-cut lines takes; 20 mm when none is set.

@@ -45,12 +45,12 @@ void refuseFlatPanels(const std::vector<float>& segments, float length) {
     for (float s : segments) {
         if (!(s > 0))
             throw GenerationError("Dimensions trop petites pour ce modèle : un panneau de " +
-                                  platform::numberText(s) +
-                                  " mm ; agrandir la hauteur ou la largeur");
+                                  platform::readableNumber(s) +
+                                  "\u00a0mm ; agrandir la hauteur ou la largeur");
     }
     if (!(length > 0))
-        throw GenerationError("Longueur de bande impossible : " + platform::numberText(length) +
-                              " mm");
+        throw GenerationError("Longueur de bande impossible : " + platform::readableNumber(length) +
+                              "\u00a0mm");
 }
 
 // The strip of a liner or sleeve: its list written, the width set to the panels' sum for the

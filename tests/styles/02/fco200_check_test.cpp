@@ -53,7 +53,8 @@ TEST(Fco02Check, HalfWidthFlapsAreRefusedWhenWiderThanLong) {
                              "0218", "0229", "0230", "0231"}) {
         SCOPED_TRACE(code);
         const test::StyleRun run = draw(code, 100, 600, 200).run;
-        EXPECT_TRUE(refusedSaying(run, "Largeur supérieure à la longueur : 600 mm pour 100 mm"));
+        EXPECT_TRUE(
+            refusedSaying(run, "Largeur supérieure à la longueur : 600\u00a0mm pour 100\u00a0mm"));
         EXPECT_TRUE(test::drawnClean(draw(code, 300, 300, 200).run));
     }
     EXPECT_TRUE(refusedSaying(draw("0202", 300, 300, 200).run, "recouvrement"));
@@ -128,7 +129,7 @@ TEST(Fco02Check, AGlueFlapNarrowerThanItsHalfSlotIsRefused) {
     for (const char* code : {"0201", "0210", "0217"}) {
         SCOPED_TRACE(code);
         EXPECT_TRUE(refusedSaying(draw(code, 400, 300, 200, [](Model& m) { m.lgPatte = 3; }).run,
-                                  "Patte de collage trop étroite : 3 mm"));
+                                  "Patte de collage trop étroite : 3\u00a0mm"));
         EXPECT_TRUE(
             test::drawnClean(draw(code, 400, 300, 200, [](Model& m) { m.lgPatte = 0; }).run));
     }
@@ -156,7 +157,7 @@ TEST(Fco02Check, TuckInFlapsAndCarryHandlesKeepTheirLeastSizes) {
             test::drawnClean(draw(code, 400, 300, 200, [&](Model& m) { m.hpatrent = least; }).run));
     }
     EXPECT_TRUE(refusedSaying(draw("0210", 400, 300, 200, [](Model& m) { m.hpatrent = 10; }).run,
-                              "dépasser le rayon de ses coins arrondis (10 mm)"));
+                              "dépasser le rayon de ses coins arrondis (10\u00a0mm)"));
     for (const char* code : {"0217", "0218"}) {
         SCOPED_TRACE(code);
         EXPECT_TRUE(refusedSaying(draw(code, 400, 300, 200, [](Model& m) { m.DPoign = 0; }).run,
