@@ -15,8 +15,8 @@ BRONTAXE_CONFIG_DIR=$work/config BRONTAXE_DRIVE_C=$work/c BRONTAXE_STATE_DIR=$wo
 app=$!
 sleep "${SCREENSHOT_DELAY:-4}"
 kill -0 "$app"
-# The code box of the window's fixed layout at 1440 x 900.
-xdotool mousemove 269 92 click 1
+# The code box, in the window.
+click_in_window 283 93
 sleep 0.3
 xdotool key ctrl+a type "$code"
 xdotool key Return

@@ -17,8 +17,8 @@ build/bin/brontaxe &
 app=$!
 sleep "${SCREENSHOT_DELAY:-4}"
 kill -0 "$app"
-# The "Longueur" box of the window's fixed layout at 1440 x 900.
-xdotool mousemove 207 163 click 1
+# The "Longueur" box, in the window.
+click_in_window 221 163
 sleep 0.3
 xdotool key ctrl+a type "456"
 xdotool key Return

@@ -14,8 +14,8 @@ BRONTAXE_CONFIG_DIR=$work/config BRONTAXE_DRIVE_C=$work/c BRONTAXE_STATE_DIR=$wo
 app=$!
 sleep "${SCREENSHOT_DELAY:-4}"
 kill -0 "$app"
-# The "Longueur" box of the window's fixed layout at 1440 x 900.
-xdotool mousemove 207 163 click 1
+# The "Longueur" box, in the window.
+click_in_window 221 163
 sleep 0.3
 xdotool key ctrl+a type "0"
 xdotool key Return

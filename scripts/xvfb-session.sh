@@ -17,3 +17,11 @@ for _ in $(seq 50); do [ -s "$display_file" ] && break; sleep 0.1; done
 export DISPLAY=:$(head -n1 "$display_file")
 # Answering before anything is started on it.
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+# Clicks at X,Y inside the program's main window, wherever the window was placed on the screen.
+click_in_window() {
+  local id pos
+  id=$(xdotool search --sync --onlyvisible --name '^Brontaxe' | head -n1)
+  pos=$(xdotool getwindowgeometry "$id" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
+  set -- $(( $1 + ${pos% *} )) $(( $2 + ${pos#* } ))
+  xdotool mousemove "$1" "$2" click 1
+}
