@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-docs/aide.png}")
-searched=${2-refusée : la case}
+searched=${2-inconnu : la case}
 program=${PROGRAM:-build/bin/brontaxe}
 [ -n "${PROGRAM:-}" ] || scripts/build-quietly.sh
 

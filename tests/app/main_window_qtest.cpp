@@ -350,6 +350,11 @@ class MainWindowTest : public QObject {
         QVERIFY(help->findNext(true));
         QCOMPARE(text->textCursor().position(), first);
         QCOMPARE(text->textCursor().selectedText().toLower(), QStringLiteral("majorations"));
+        // Typed with plain spaces, a phrase the manual sets with non-breaking ones is found.
+        search->setText(QStringLiteral("Enregistrer les modifications ?"));
+        QVERIFY(help->findNext());
+        QCOMPARE(text->textCursor().selectedText(),
+                 QStringLiteral("Enregistrer les modifications\u202f?"));
         search->setText(QStringLiteral("xyzzy introuvable"));
         QVERIFY(!help->findNext());
         QCOMPARE(help->findChild<QLabel*>("helpSearchStatus")->text(),

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
@@ -75,6 +76,16 @@ void placePictures(QTextDocument& doc, const QDir& folder) {
         c.setCharFormat(s->format);
     }
     edit.endEditBlock();
+}
+
+// What the user typed, as a pattern where a space also matches the non-breaking spaces the
+// manual sets before « : ; ? ! » and inside « ».
+QRegularExpression searchPattern(const QString& typed) {
+    const QString spaces = QStringLiteral("[\\s\\x{00A0}\\x{202F}]+");
+    QStringList words;
+    for (const QString& word : typed.split(QRegularExpression(spaces), Qt::SkipEmptyParts))
+        words << QRegularExpression::escape(word);
+    return QRegularExpression(words.join(spaces), QRegularExpression::CaseInsensitiveOption);
 }
 
 }  // namespace
@@ -232,8 +243,8 @@ bool HelpDialog::showSection(const QString& section) {
 }
 
 bool HelpDialog::findNext(bool backward) {
-    const QString wanted = search_->text();
-    if (wanted.isEmpty()) {
+    const QRegularExpression wanted = searchPattern(search_->text());
+    if (search_->text().trimmed().isEmpty()) {
         searchStatus_->clear();
         return false;
     }
