@@ -147,6 +147,17 @@ class ArchitectureDialogTest : public QObject {
         QVERIFY(codes);
         const int last = codes->count() - 1;
         QCOMPARE(codes->itemText(last), QString("Haut / Bas"));
+        // "Annuler" after a choice: the code and the drawing stay.
+        const std::string before = wb.window().codeText;
+        brontaxe::app::onModal<ArchitectureDialog>([](ArchitectureDialog& dialog) {
+            choose(dialog.findChild<QComboBox*>("cmb_dessous"), 11);
+            QTest::mouseClick(dialog.findChild<QPushButton*>("but_annuler"), Qt::LeftButton);
+        });
+        codes->setCurrentIndex(last);
+        emit codes->activated(last);
+        QCOMPARE(wb.window().codeText, before);
+        QCOMPARE(wb.model().TypeDessous, std::int16_t{201});
+
         brontaxe::app::onModal<ArchitectureDialog>([](ArchitectureDialog& dialog) {
             choose(dialog.findChild<QComboBox*>("cmb_dessous"), 11);
             QTest::mouseClick(dialog.findChild<QPushButton*>("but_ok"), Qt::LeftButton);

@@ -46,9 +46,12 @@ ArchitectureDialog::ArchitectureDialog(Model& model, QWidget* parent)
     okButton_ = new QPushButton(QStringLiteral("OK"));
     okButton_->setObjectName("but_ok");
     okButton_->setDefault(true);
+    auto* cancelButton = new QPushButton(QStringLiteral("Annuler"));
+    cancelButton->setObjectName("but_annuler");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(options);
@@ -78,6 +81,7 @@ ArchitectureDialog::ArchitectureDialog(Model& model, QWidget* parent)
     connect(top_.combo, &QComboBox::activated, this, [this] { topStyleChosen(); });
     connect(bottom_.combo, &QComboBox::activated, this, [this] { bottomStyleChosen(); });
     connect(okButton_, &QPushButton::clicked, this, [this] { validate(); });
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 ArchitectureDialog::Group ArchitectureDialog::makeGroup(const char* suffix, const QString& heading,

@@ -17,7 +17,8 @@ namespace brontaxe::app {
 class ArchitectureDialog : public QDialog {
     Q_OBJECT
   public:
-    // Shows the model's closures; "OK" writes them back.
+    // Shows the model's closures; "OK" writes them back, "Annuler" leaves the window's as they
+    // were.
     explicit ArchitectureDialog(Model& model, QWidget* parent = nullptr);
 
     void caseChosen();
