@@ -146,6 +146,28 @@ void DesignHistoryTest::eachKindOfChangeIsUndoneAndRedoneToTheSameDrawing() {
     f.trigger("mnedition_annuler");
     QCOMPARE(f.dump(), before);
     QCOMPARE(stack.count(), 1);  // going back and forth records nothing new
+
+    // A change made after an undo starts from the design undone to and takes the undone
+    // step's place; one made after a redo starts from the design redone.
+    enter(f.box("largeur"), "350");
+    const std::string wider = f.dump();
+    QVERIFY(wider != before && wider != after);
+    QCOMPARE(stack.count(), 1);
+    f.trigger("mnedition_annuler");
+    QCOMPARE(f.dump(), before);
+    f.trigger("mnedition_retablir");
+    QCOMPARE(f.dump(), wider);
+    enter(f.box("hauteur"), "250");
+    const std::string higher = f.dump();
+    QVERIFY(higher != wider);
+    QCOMPARE(stack.count(), 2);
+    f.trigger("mnedition_annuler");
+    QCOMPARE(f.dump(), wider);
+    f.trigger("mnedition_annuler");
+    QCOMPARE(f.dump(), before);
+    f.trigger("mnedition_retablir");
+    f.trigger("mnedition_retablir");
+    QCOMPARE(f.dump(), higher);
 }
 
 void DesignHistoryTest::historyOutlivesASaveAndEndsWithAnOpenedDesign() {
@@ -221,10 +243,12 @@ void DesignHistoryTest::aKilledProgramsDesignIsOfferedBackAtTheNextStart() {
     child.setProgram(QCoreApplication::applicationFilePath());
     child.setArguments({QStringLiteral("--killed-child")});
     child.start();
-    QVERIFY(child.waitForReadyRead(20000));
+    // Bounds against a child that never comes, not timings: a loaded machine (or the
+    // sanitizers) may take long to start a window.
+    QVERIFY(child.waitForReadyRead(180000));
     QCOMPARE(child.readAll().trimmed(), QByteArray("changed"));
     child.kill();  // SIGKILL: no clean close
-    QVERIFY(child.waitForFinished(5000));
+    QVERIFY(child.waitForFinished(60000));
     QVERIFY(f.window.recovery().isPending());
 
     QString question;
