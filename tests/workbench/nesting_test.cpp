@@ -340,6 +340,29 @@ TEST(Nesting, RowsAndColumnsEachKeepTheirOwnGap) {
     }
 }
 
+// Past a block's cut the next block starts one gap between rows further on: on 316 x 153
+// with gaps 8 (in a row) and 3 (between rows), a row of 100 x 50 blanks, then a row turned a
+// quarter (5 x 50 + 4 x 8 = 282 wide, 50 + 3 + 100 = 153 long): 8 poses, where one gap for
+// the other leaves 6.
+TEST(Nesting, BlocksAreCutOneGapBetweenRowsApart) {
+    const std::optional<Arrangement> best = bestArrangement(
+        kRectangle, {.width = 316, .length = 153, .gapX = 8, .gapY = 3, .quarterTurns = true});
+    ASSERT_TRUE(best);
+    EXPECT_EQ(best->poses.size(), 8u) << patternText(best->pattern);
+    // Laid as asked, the pattern keeps it; the other way round, rows 8 apart, it takes
+    // 50 + 8 + 100 of length, and the turned row holds 6 (6 x 50 + 5 x 3 = 315).
+    const NestPattern blocks = *readPattern("0 bloc 1 rangs / 90 rangs");
+    Arrangement laid =
+        arrange(kRectangle, blocks,
+                {.width = 316, .length = 153, .gapX = 8, .gapY = 3, .quarterTurns = true});
+    EXPECT_EQ(laid.poses.size(), 8u);
+    EXPECT_NEAR(laid.used.height(), 153, 1e-9);
+    laid = arrange(kRectangle, blocks,
+                   {.width = 316, .length = 158, .gapX = 3, .gapY = 8, .quarterTurns = true});
+    EXPECT_EQ(laid.poses.size(), 9u);
+    EXPECT_NEAR(laid.used.height(), 158, 1e-9);
+}
+
 // The other way round: the least sheet (or roll length) for a count holds the count, is no
 // larger than the grid's for it, and the optimiser finds the count again on it.
 TEST(Nesting, LeastSheetForACount) {
