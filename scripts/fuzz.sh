@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-20}
-build=build-asan
+build="build-asan"
 mkdir -p "$build"
 if ! scripts/build-asan.sh >"$build/fuzz-build.log" 2>&1; then
   grep -E -B2 -A6 'error|Error' "$build/fuzz-build.log" | head -n 60
