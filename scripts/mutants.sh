@@ -2,7 +2,9 @@
 # Plants each one-line fault of scripts/mutants.txt in a scratch copy of the tree, builds the
 # test program, runs it and says whether a test caught the fault. Prints the faults no test
 # caught and "killed K / N"; exits 1 when any survived. Slow (a build and a test run a fault):
-# run it before closing a change to the core, not in CI.
+# run it before closing a change to the core, not in CI. A fault in the window (src/app/) is
+# run against the window's tests (ctest's app.*) instead. "{NL}" in a text stands for a line
+# break, so that a fault may take one statement of two alike.
 #
 #   scripts/mutants.sh [LIST] [PATTERN]   # PATTERN: run only the lines that contain it
 #
@@ -38,19 +40,43 @@ run_tests() {
         bin/brontaxe_tests --gtest_brief=1 --gtest_fail_fast >"$1" 2>&1)
 }
 
-if [ ! -f "$build/build.ninja" ]; then
-    cmake -S "$tree" -B "$build" -G Ninja -DBRONTAXE_APP=OFF >"$log/configure.txt" 2>&1
+# The window's test programs, as ctest names them (app.<program>).
+window_programs() {
+    (cd "$build" && ctest -N -R '^app\.' | sed -n 's/^ *Test *#[0-9]*: app\.//p')
+}
+
+build_window_tests() {
+    # shellcheck disable=SC2046
+    cmake --build "$build" -j"${MUTANTS_JOBS:-2}" --target $(window_programs) >"$1" 2>&1
+}
+
+run_window_tests() {
+    (cd "$build" && timeout "$test_timeout" ctest -R '^app\.' -j2 --stop-on-failure \
+        --output-on-failure >"$1" 2>&1)
+}
+
+if [ ! -f "$build/build.ninja" ] || grep -q '^BRONTAXE_APP:BOOL=OFF' "$build/CMakeCache.txt"; then
+    cmake -S "$tree" -B "$build" -G Ninja -DBRONTAXE_APP=ON >"$log/configure.txt" 2>&1
 fi
+# The window's tests only when the list plants a fault in the window.
+window=0
+grep -q '^src/app/' "$list" && window=1
 echo "Building the unchanged tree in $tree ..."
 build_tests "$log/base-build.txt" || { echo "the unchanged tree does not build: $log/base-build.txt"; exit 2; }
 run_tests "$log/base-tests.txt" || { echo "the unchanged tree fails its tests: $log/base-tests.txt"; exit 2; }
+if [ "$window" -eq 1 ]; then
+    build_window_tests "$log/base-window-build.txt" ||
+        { echo "the unchanged window does not build: $log/base-window-build.txt"; exit 2; }
+    run_window_tests "$log/base-window-tests.txt" ||
+        { echo "the unchanged window fails its tests: $log/base-window-tests.txt"; exit 2; }
+fi
 
 # Replaces the one occurrence of ORIGINAL in FILE by REPLACEMENT; fails when it is not there
 # once.
 plant() {
     python3 - "$1" "$2" "$3" <<'PY'
 import sys
-path, old, new = sys.argv[1:4]
+path, old, new = (a.replace("{NL}", "\n") for a in sys.argv[1:4])
 text = open(path, encoding="utf-8").read()
 if text.count(old) != 1:
     sys.exit("found %d times" % text.count(old))
@@ -79,16 +105,19 @@ while IFS=$'\t' read -r file original replacement why || [ -n "$file" ]; do
         continue
     fi
     total=$((total + 1))
-    if ! build_tests "$log/$n-build.txt"; then
+    builder=build_tests runner=run_tests
+    case "$file" in src/app/*) builder=build_window_tests runner=run_window_tests ;; esac
+    if ! "$builder" "$log/$n-build.txt"; then
         broken+=("[$n] $line (does not build: $log/$n-build.txt)")
         total=$((total - 1))
         echo "[$n] does not build: $line"
-    elif run_tests "$log/$n-tests.txt"; then
+    elif "$runner" "$log/$n-tests.txt"; then
         survivors+=("[$n] $line")
         echo "[$n] SURVIVED: $line"
     else
         killed=$((killed + 1))
-        caught=$(grep -m1 -E '^\[  FAILED  \]' "$log/$n-tests.txt" || echo "a crash or time-out")
+        caught=$(grep -m1 -E '^\[  FAILED  \]|^FAIL!|\*\*\*Failed|\(Failed\)' "$log/$n-tests.txt" ||
+            echo "a crash or time-out")
         echo "[$n] killed by ${caught#\[  FAILED  \] }"
     fi
     # Put back with its old time, so that the next build recompiles only what changed.

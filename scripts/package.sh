@@ -6,11 +6,16 @@
 # their tables beside them, and its menu entry launched as a desktop does, with and without a
 # file.
 #   scripts/package.sh            the package is left in build-package/package/
+#   PACKAGE_BUILD_DIR=build scripts/package.sh
+#                                 from a build folder that exists, keeping its tests: CI
+#                                 packages the build it has tested (hardened from the start,
+#                                 so nothing is compiled again)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=$PWD/${PACKAGE_BUILD_DIR:-build-package}
-BUILD_DIR=$build_dir scripts/build.sh -DBRONTAXE_HARDEN=ON -DBRONTAXE_TESTS=OFF \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo
+configure=(-DBRONTAXE_HARDEN=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo)
+[ -n "${PACKAGE_BUILD_DIR:-}" ] || configure+=(-DBRONTAXE_TESTS=OFF)
+BUILD_DIR=$build_dir scripts/build.sh "${configure[@]}"
 rm -rf "$build_dir/package"
 (cd "$build_dir" && cpack -G DEB -B "$build_dir/package" >/dev/null)
 deb=$(ls "$build_dir"/package/brontaxe_*.deb)

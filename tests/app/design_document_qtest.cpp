@@ -270,9 +270,11 @@ QString changeInAKilledProgram(const char* row) {
     child.setProgram(QCoreApplication::applicationFilePath());
     child.setArguments({QString::fromLatin1(kKilledChild.data()), QString::fromUtf8(row)});
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // A bound against a child that never comes, not a timing: a loaded machine (or the
+    // sanitizers) may take long to start a window.
     child.start();
     QByteArray said;
-    while (!said.contains('\n') && child.waitForReadyRead(60000))
+    while (!said.contains('\n') && child.waitForReadyRead(180000))
         said += child.readAll();
     child.kill();
     child.waitForFinished(10000);

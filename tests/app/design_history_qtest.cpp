@@ -143,6 +143,28 @@ void DesignHistoryTest::eachKindOfChangeIsUndoneAndRedoneToTheSameDrawing() {
     f.trigger("mnedition_annuler");
     QCOMPARE(f.dump(), before);
     QCOMPARE(stack.count(), 1);  // going back and forth records nothing new
+
+    // A change made after an undo starts from the design undone to and takes the undone
+    // step's place; one made after a redo starts from the design redone.
+    enter(f.box("largeur"), "350");
+    const std::string wider = f.dump();
+    QVERIFY(wider != before && wider != after);
+    QCOMPARE(stack.count(), 1);
+    f.trigger("mnedition_annuler");
+    QCOMPARE(f.dump(), before);
+    f.trigger("mnedition_retablir");
+    QCOMPARE(f.dump(), wider);
+    enter(f.box("hauteur"), "250");
+    const std::string higher = f.dump();
+    QVERIFY(higher != wider);
+    QCOMPARE(stack.count(), 2);
+    f.trigger("mnedition_annuler");
+    QCOMPARE(f.dump(), wider);
+    f.trigger("mnedition_annuler");
+    QCOMPARE(f.dump(), before);
+    f.trigger("mnedition_retablir");
+    f.trigger("mnedition_retablir");
+    QCOMPARE(f.dump(), higher);
 }
 
 void DesignHistoryTest::historyOutlivesASaveAndEndsWithAnOpenedDesign() {

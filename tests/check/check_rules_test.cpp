@@ -1,11 +1,16 @@
 // The rules a die maker adds to the generic check, each on small drawings made by hand: the
-// finding present on the faulty drawing, absent on the mended one. One table a rule.
+// finding present on the faulty drawing, with the elements it names and the place it points
+// at, and absent on the mended one. One table a rule.
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cmath>
 #include <functional>
+#include <memory_resource>
 
 #include "check/design_check.h"
+#include "check/rules/rule_support.h"
 #include "support/style_run.h"
 
 namespace brontaxe {
@@ -48,10 +53,63 @@ void hole(Drawing& d, double x, double y, double w, double h) {
     line(d, kind::Cut, x, y + h, x, y);
 }
 
+// What the user reads of a finding: its kind, the elements it names (in that order) and the
+// place it points at.
+struct Seen {
+    FindingKind kind;
+    std::vector<std::int32_t> elements;
+    Point at;
+};
+
+bool operator==(const Seen& a, const Seen& b) {
+    return a.kind == b.kind && a.elements == b.elements && std::fabs(a.at.x - b.at.x) < 1e-6 &&
+           std::fabs(a.at.y - b.at.y) < 1e-6;
+}
+
+void PrintTo(const Seen& s, std::ostream* os) {
+    *os << "{" << static_cast<int>(s.kind) << ", {";
+    for (std::size_t i = 0; i < s.elements.size(); ++i)
+        *os << (i > 0 ? ", " : "") << s.elements[i];
+    *os << "}, {" << s.at.x << ", " << s.at.y << "}}";
+}
+
+std::vector<Seen> seen(const std::vector<Finding>& findings) {
+    std::vector<Seen> out;
+    for (const Finding& f : findings) {
+        Seen s{f.kind, {}, f.position};
+        for (const ElementId id : f.elements)
+            s.elements.push_back(id.value);
+        out.push_back(s);
+    }
+    return out;
+}
+
+// What holds of every finding on a drawing: its message names each of its elements, and its
+// place lies on one of them.
+void expectFindingsPointAtTheirElements(const Drawing& d, const std::vector<Finding>& findings) {
+    std::pmr::vector<check::Stroke> strokes;
+    std::pmr::vector<check::Stroke> zero;
+    check::collectStrokes(d, kJoinTolerance, strokes, zero);
+    for (const Finding& f : findings) {
+        SCOPED_TRACE(f.message);
+        bool onOne = f.elements.empty();
+        for (const ElementId id : f.elements) {
+            const std::string name = "n° " + std::to_string(id.value);
+            const std::size_t at = f.message.find(name);
+            EXPECT_TRUE(at != std::string::npos && !std::isdigit(static_cast<unsigned char>(
+                                                       f.message.c_str()[at + name.size()])))
+                << name;
+            for (const check::Stroke& s : strokes)
+                onOne = onOne || (s.id == id && s.passesThrough(f.position, kJoinTolerance));
+        }
+        EXPECT_TRUE(onOne) << f.position.x << ", " << f.position.y;
+    }
+}
+
 struct Case {
     const char* name;
     std::function<void(Drawing&)> draw;
-    Kinds expected;
+    std::vector<Seen> expected;
 };
 
 void expectFindings(const Case& c, const CheckOptions& options = {}) {
@@ -59,7 +117,8 @@ void expectFindings(const Case& c, const CheckOptions& options = {}) {
     Drawing d;
     c.draw(d);
     const std::vector<Finding> findings = checkDrawing(d, options);
-    EXPECT_EQ(kindsOf(findings), c.expected) << findingsText(findings);
+    EXPECT_EQ(seen(findings), c.expected) << findingsText(findings);
+    expectFindingsPointAtTheirElements(d, findings);
 }
 
 TEST(CheckRules, RulesCrossingACut) {
@@ -70,14 +129,16 @@ TEST(CheckRules, RulesCrossingACut) {
              hole(d, 80, 40, 40, 20);
              line(d, kind::Perforation, 0, 50, 200, 50);
          },
-         {FindingKind::CreaseOverCut, FindingKind::CreaseOverCut}},
+         {{FindingKind::CreaseOverCut, {11, 8}, {120, 50}},
+          {FindingKind::CreaseOverCut, {11, 10}, {80, 50}}}},
         {"a half-cut across a hole",
          [](Drawing& d) {
              outline(d);
              hole(d, 80, 40, 40, 20);
              line(d, kind::HalfCut, 100, 0, 100, 100);
          },
-         {FindingKind::CreaseOverCut, FindingKind::CreaseOverCut}},
+         {{FindingKind::CreaseOverCut, {11, 7}, {100, 40}},
+          {FindingKind::CreaseOverCut, {11, 9}, {100, 60}}}},
         {"the perforation stopped at the hole",
          [](Drawing& d) {
              outline(d);
@@ -93,7 +154,7 @@ TEST(CheckRules, RulesCrossingACut) {
              dHole(d);
              line(d, kind::Perforation, 0, 55, 200, 55);
          },
-         {FindingKind::CreaseOverCut}},
+         {{FindingKind::CreaseOverCut, {9, 7}, {100 - std::sqrt(75.0), 55}}}},
         {"a perforation across the circle, clear of the hole's arc",
          [](Drawing& d) {
              outline(d);
@@ -107,21 +168,22 @@ TEST(CheckRules, RulesCrossingACut) {
              dHole(d);
              line(d, kind::Crease, 0, 60, 200, 60);
          },
-         {FindingKind::HoleTooClose}},
+         {{FindingKind::HoleTooClose, {7, 9}, {110, 50}}}},
         {"a crease arc across a round hole, drawn clockwise",
          [](Drawing& d) {
              outline(d);
              arc(d, kind::Cut, 100, 50, 10, 0, 360);
              arc(d, kind::Crease, 100, 0, 55, 180, -180);
          },
-         {FindingKind::CreaseOverCut, FindingKind::HoleTooClose}},
+         {{FindingKind::CreaseOverCut, {8, 7}, {100 + std::sqrt(81.9375), 54.25}},
+          {FindingKind::HoleTooClose, {7, 8}, {110, 50}}}},
         {"two round holes cut into each other",
          [](Drawing& d) {
              outline(d);
              arc(d, kind::Cut, 90, 50, 10, 0, 360);
              arc(d, kind::Cut, 105, 50, 10, 0, 360);
          },
-         {FindingKind::CrossingCuts}},
+         {{FindingKind::CrossingCuts, {7, 8}, {97.5, 50 + std::sqrt(43.75)}}}},
         {"two round holes apart",
          [](Drawing& d) {
              outline(d);
@@ -142,28 +204,28 @@ TEST(CheckRules, RulesLaidOverEachOther) {
              line(d, kind::Crease, 100, 0, 100, 100);
              line(d, kind::Crease, 100, 100, 100, 0);
          },
-         {FindingKind::OverlappingRules}},
+         {{FindingKind::OverlappingRules, {7, 8}, {100, 50}}}},
         {"a crease over part of another",
          [](Drawing& d) {
              outline(d);
              line(d, kind::Crease, 100, 0, 100, 100);
              line(d, kind::Crease, 100, 30, 100, 70);
          },
-         {FindingKind::OverlappingRules}},
+         {{FindingKind::OverlappingRules, {7, 8}, {100, 50}}}},
         {"a perforation on a crease",
          [](Drawing& d) {
              outline(d);
              line(d, kind::Crease, 0, 50, 200, 50);
              line(d, kind::Perforation, 50, 50, 120, 50);
          },
-         {FindingKind::OverlappingRules}},
+         {{FindingKind::OverlappingRules, {7, 8}, {85, 50}}}},
         {"a half-cut on a crease",
          [](Drawing& d) {
              outline(d);
              line(d, kind::Crease, 0, 50, 200, 50);
              line(d, kind::HalfCut, 0, 50, 200, 50);
          },
-         {FindingKind::OverlappingRules}},
+         {{FindingKind::OverlappingRules, {7, 8}, {100, 50}}}},
         {"one crease in two pieces end to end",
          [](Drawing& d) {
              outline(d);
@@ -204,7 +266,7 @@ TEST(CheckRules, CutsRunningPastTheirCrease) {
     const Case cases[] = {
         {"the slot cut 8 mm into the body",
          [](Drawing& d) { flapsWithSlot(d, 92); },
-         {FindingKind::OverCut, FindingKind::OverCut}},
+         {{FindingKind::OverCut, {6, 11}, {100, 92}}, {FindingKind::OverCut, {7, 10}, {100, 92}}}},
         {"the slot stopped on the hinge", [](Drawing& d) { flapsWithSlot(d, 100); }, {}},
         {"within the tolerance", [](Drawing& d) { flapsWithSlot(d, 99.7); }, {}},
         {"a cut across the hinge on purpose (a tab 40 mm deep)",
@@ -233,13 +295,13 @@ TEST(CheckRules, CutsRunningPastTheirCrease) {
              flapsWithSlot(d, 92);
              secondScore(d, 92, 106);
          },
-         {FindingKind::OverCut, FindingKind::OverCut}},
+         {{FindingKind::OverCut, {6, 11}, {100, 92}}, {FindingKind::OverCut, {7, 10}, {100, 92}}}},
         {"the slot 8 mm into the body, the corner's crease up to its foot",
          [](Drawing& d) {
              flapsWithSlot(d, 92);
              line(d, kind::Crease, 100, 0, 100, 92);
          },
-         {FindingKind::OverCut, FindingKind::OverCut}},
+         {{FindingKind::OverCut, {6, 11}, {100, 92}}, {FindingKind::OverCut, {7, 10}, {100, 92}}}},
         // Each blank's side edge runs 8 mm past its hinge to its flap's corner; the next
         // blank's hinge goes on in line 6 mm away, across the gap: no slot of either.
         {"two blanks of a sheet, their hinges in one line across the gap",
@@ -266,13 +328,13 @@ TEST(CheckRules, HolesKeepTheirLand) {
              line(d, kind::Crease, 0, 30, 200, 30);
              hole(d, 80, 34, 40, 15);
          },
-         {FindingKind::HoleTooClose}},
+         {{FindingKind::HoleTooClose, {8, 7}, {80, 34}}}},
         {"a hand-hole 5 mm from the edge",
          [](Drawing& d) {
              outline(d);
              hole(d, 80, 80, 40, 15);
          },
-         {FindingKind::HoleTooClose}},
+         {{FindingKind::HoleTooClose, {8, 5}, {120, 80}}}},
         {"a vent circle 3 mm from the edge",
          [](Drawing& d) {
              outline(d);
@@ -281,7 +343,7 @@ TEST(CheckRules, HolesKeepTheirLand) {
              d.StartAngle = 0;
              d.AddArc(8, 50, 360);
          },
-         {FindingKind::HoleTooClose}},
+         {{FindingKind::HoleTooClose, {7, 6}, {13, 50}}}},
         // Measured on the true curves, between inner points as well as from the ends.
         {"a vent circle 8 mm under a crease",
          [](Drawing& d) {
@@ -289,7 +351,7 @@ TEST(CheckRules, HolesKeepTheirLand) {
              arc(d, kind::Cut, 100, 50, 10, 0, 360);
              line(d, kind::Crease, 0, 68, 200, 68);
          },
-         {FindingKind::HoleTooClose}},
+         {{FindingKind::HoleTooClose, {7, 8}, {110, 50}}}},
         {"a vent circle 12 mm under a crease",
          [](Drawing& d) {
              outline(d);
@@ -303,7 +365,7 @@ TEST(CheckRules, HolesKeepTheirLand) {
              arc(d, kind::Cut, 100, 50, 10, 0, 360);
              arc(d, kind::Crease, 100, 0, 68, 180, -180);
          },
-         {FindingKind::HoleTooClose}},
+         {{FindingKind::HoleTooClose, {7, 8}, {110, 50}}}},
         {"a vent circle 12 mm inside a curved crease",
          [](Drawing& d) {
              outline(d);
@@ -311,6 +373,21 @@ TEST(CheckRules, HolesKeepTheirLand) {
              arc(d, kind::Crease, 100, 0, 72, 180, -180);
          },
          {}},
+        // Near both a crease and the edge, the nearer is the one named.
+        {"a hand-hole 4 mm from a crease and 6 mm from the edge",
+         [](Drawing& d) {
+             outline(d);
+             line(d, kind::Crease, 0, 30, 200, 30);
+             hole(d, 80, 34, 40, 60);
+         },
+         {{FindingKind::HoleTooClose, {8, 7}, {80, 34}}}},
+        {"a hand-hole 6 mm from a crease and 4 mm from the edge",
+         [](Drawing& d) {
+             outline(d);
+             line(d, kind::Crease, 0, 30, 200, 30);
+             hole(d, 80, 36, 40, 60);
+         },
+         {{FindingKind::HoleTooClose, {9, 5}, {120, 36}}}},
         {"the hand-hole moved to mid-panel",
          [](Drawing& d) {
              outline(d);
@@ -353,7 +430,7 @@ TEST(CheckRules, HolesKeepTheirLand) {
                         outline(d);
                         hole(d, 80, 68, 40, 20);
                     },
-                    {FindingKind::HoleTooClose}},
+                    {{FindingKind::HoleTooClose, {8, 5}, {120, 68}}}},
                    {.thickness = 5});
     expectFindings({"a style's own land",
                     [](Drawing& d) {
@@ -372,14 +449,14 @@ TEST(CheckRules, PanelsWideEnoughToFold) {
              line(d, kind::Crease, 100, 0, 100, 100);
              line(d, kind::Crease, 107.5, 0, 107.5, 100);
          },
-         {FindingKind::NarrowPanel}},
+         {{FindingKind::NarrowPanel, {7, 8}, {100, 0}}}},
         {"a perforated crease folds too, 7.5 mm from a crease",
          [](Drawing& d) {
              outline(d);
              line(d, kind::Crease, 100, 0, 100, 100);
              line(d, kind::PerforatedCrease, 107.5, 0, 107.5, 100);
          },
-         {FindingKind::NarrowPanel}},
+         {{FindingKind::NarrowPanel, {7, 8}, {100, 0}}}},
         {"a double score, 6 mm apart",
          [](Drawing& d) {
              outline(d);

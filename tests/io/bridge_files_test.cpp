@@ -1,7 +1,9 @@
 // Bridges as each format keeps them, read back by our readers, a parse in the test or ezdxf.
 #include <gtest/gtest.h>
 
+#include <numbers>
 #include <sstream>
+#include <string_view>
 
 #include "drawing/bridges.h"
 #include "io/des_format.h"
@@ -92,6 +94,47 @@ TEST_F(BridgedBlank, DesKeepsBridgesAndRefusesOnesOffTheirLine) {
     ASSERT_NE(at, std::string::npos);
     text.replace(at, 12, "\"bridges\":[[-5,");
     EXPECT_FALSE(readDesText(text, back).ok);
+}
+
+// A bridge may stand at the very end of its rule, its edge on the end, or take the whole rule;
+// one reaching past either end by a tenth is refused, on a line as on an arc.
+TEST(DesBridges, BridgesReachTheEndsOfTheirRuleAndNoFurther) {
+    struct Case {
+        const char* name;
+        Bridge bridge;
+        bool read;
+    };
+    // A line 100 long, and a half circle of radius 20 (62.83 long).
+    const double arcLength = 20 * std::numbers::pi;
+    const Case cases[] = {
+        {"at the start", {0.25, 0.5}, true},
+        {"at the end", {99.75, 0.5}, true},
+        {"a wide one at the start", {3, 6}, true},
+        {"the whole rule", {50, 100}, true},
+        {"past the start", {0.15, 0.5}, false},
+        {"past the end", {99.85, 0.5}, false},
+        {"longer than the rule", {50, 100.2}, false},
+        {"no width", {50, 0}, false},
+        {"on the arc's end", {arcLength - 1, 2}, true},
+        {"past the arc's end", {arcLength - 0.9, 2}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Drawing d;
+        d.LineKind = kind::Cut;
+        const ElementId line = d.AddLine(0, 0, 100, 0);
+        d.Radius = 20;
+        d.StartAngle = 0;
+        const ElementId arc = d.AddArc(50, 50, 180);
+        const bool onArc = std::string_view(c.name).find("arc") != std::string_view::npos;
+        d.SetElementBridges(onArc ? arc : line, {c.bridge});
+        Drawing back;
+        const bool read = readDesText(desText(d), back).ok;
+        EXPECT_EQ(read, c.read);
+        if (read) {
+            EXPECT_EQ(back.elements(), d.elements());
+        }
+    }
 }
 
 }  // namespace

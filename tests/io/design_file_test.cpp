@@ -101,6 +101,23 @@ TEST(DesignFile, A0216SavedAndOpenedAfterARestartGivesTheSameModelAndDrawing) {
     EXPECT_EQ(dumpDrawing(after.wb.drawing()), dumpBefore);
 }
 
+// The section applied comes back with the design, whichever side of the cut it keeps.
+TEST(DesignFile, ASectionKeepingAnySideReadsBack) {
+    test::TempDir dir;
+    for (const SectionSide side :
+         {SectionSide::Left, SectionSide::Right, SectionSide::Top, SectionSide::Bottom}) {
+        SCOPED_TRACE(static_cast<int>(side));
+        Program before(dir.path());
+        const Model& m = before.wb.model();
+        const double at = (isVerticalSection(side) ? m.HorsToutX : m.HorsToutY) / 2;
+        ASSERT_FALSE(before.wb.applySection(side, at).refusal);
+        ASSERT_TRUE(saveDesign(before.wb, dir / "coupe.des").ok);
+        Program after(dir.path());
+        ASSERT_TRUE(openDesign(after.wb, dir / "coupe.des").result.ok);
+        EXPECT_EQ(after.wb.appliedSection(), (SectionRequest{side, at}));
+    }
+}
+
 TEST(DesignFile, TheDesignBlockReadsBackAsWrittenAndIsOptional) {
     Drawing d;
     d.AddLine(0, 0, 10, 0);

@@ -18,7 +18,9 @@ void writeStandIn(const std::filesystem::path& path, const std::filesystem::path
 }
 
 std::vector<std::string> recordedArguments(const std::filesystem::path& record) {
-    for (int i = 0; i < 500 && !std::filesystem::exists(record); ++i)
+    // The program writes it as soon as it runs; a loaded machine may take seconds to start
+    // it, so the wait is bounded only against a program that never writes (a minute).
+    for (int i = 0; i < 6000 && !std::filesystem::exists(record); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     std::vector<std::string> lines;
     std::ifstream in(record);

@@ -11,6 +11,7 @@
 #include "board/data_directory.h"
 #include "drawing/dimension_layout.h"
 #include "support/temp_dir.h"
+#include "workbench/design_state.h"
 #include "workbench/grade_deletion.h"
 
 namespace brontaxe {
@@ -76,6 +77,21 @@ TEST(AllowanceEditor, AnAllowanceTakenWidensTheBlankAndAbandonPutsEverythingBack
     ASSERT_NE(d.wb.boardTables().findAllowances(201, 1, 3, stored), 0);
     EXPECT_EQ(stored[1], 2);
     EXPECT_TRUE(d.filesUntouched());
+}
+
+// A validated edit undone puts the tables back, in memory and on file, an edit of the
+// allowances alone as well.
+TEST(AllowanceEditor, AValidatedEditUndoneWritesTheTablesBack) {
+    Design d;
+    const DesignState before = captureDesign(d.wb);
+    AllowanceEditor editor(d.wb);
+    ASSERT_TRUE(editor.enter(1, "13").changed);
+    ASSERT_EQ(editor.validate(), std::nullopt);
+    ASSERT_FALSE(d.filesUntouched());
+    EXPECT_EQ(restoreDesignState(d.wb, before).refusal, std::nullopt);
+    EXPECT_TRUE(d.filesUntouched());
+    EXPECT_EQ(d.wb.boardTables().allowances(), before.allowances);
+    EXPECT_EQ(d.wb.model().Majo[1], 2);
 }
 
 TEST(AllowanceEditor, BadEntriesAreRefusedAndChangeNothing) {

@@ -263,6 +263,106 @@ TEST(Nesting, NeverWorseThanTheGridNorBlindToTheBlank) {
     EXPECT_TRUE(posesKeepGaps(blankContour(d), side, 5, 5));
 }
 
+// A 100 x 50 blank, and an L in the same box, its upper right quarter cut away.
+const std::vector<Ring> kRectangle{{{0, 0}, {100, 0}, {100, 50}, {0, 50}, {0, 0}}};
+const std::vector<Ring> kEll{{{0, 0}, {100, 0}, {100, 25}, {50, 25}, {50, 50}, {0, 50}, {0, 0}}};
+
+Arrangement twoPoses(NestPose first, NestPose second) {
+    Arrangement a;
+    a.poses = {first, second};
+    return a;
+}
+
+// The optimiser's own check of two poses: no closer than the smaller gap; with no gap, poses
+// may touch, along a side or at a corner, but not overlap, even by a hundredth.
+TEST(Nesting, PosesKeepTheSmallerGapAndNeverOverlap) {
+    struct Case {
+        const char* name;
+        const std::vector<Ring>& blank;
+        NestPose second;
+        double gapX, gapY;
+        bool keeps;
+    };
+    const Case cases[] = {
+        {"side by side, touching, no gap", kRectangle, {0, {100, 0}}, 0, 0, true},
+        {"touching at a corner, no gap", kRectangle, {0, {100, 50}}, 0, 0, true},
+        {"turned half a turn, touching, no gap", kRectangle, {180, {200, 50}}, 0, 0, true},
+        {"overlapping by 1 mm, no gap", kRectangle, {0, {99, 0}}, 0, 0, false},
+        {"overlapping by a hundredth, no gap", kRectangle, {0, {99.99, 0}}, 0, 0, false},
+        {"one on the other, no gap", kRectangle, {0, {0, 0}}, 0, 0, false},
+        {"a row above, overlapping, no gap", kRectangle, {0, {30, 49}}, 0, 0, false},
+        {"5 mm apart, gap 5", kRectangle, {0, {105, 0}}, 5, 5, true},
+        {"4.9 mm apart, gap 5", kRectangle, {0, {104.9, 0}}, 5, 5, false},
+        {"3 mm apart, gaps 8 and 3", kRectangle, {0, {103, 0}}, 8, 3, true},
+        {"2 mm apart, gaps 3 and 8", kRectangle, {0, {0, 52}}, 3, 8, false},
+        // The second L turned into the first's notch: they touch at two corners.
+        {"two Ls in each other's notch, no gap", kEll, {180, {150, 75}}, 0, 0, true},
+        {"two Ls in each other's notch, gap 1", kEll, {180, {150, 75}}, 1, 1, false},
+        {"an L's arm in the other's notch", kEll, {180, {140, 70}}, 0, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(posesKeepGaps(c.blank, twoPoses({0, {0, 0}}, c.second), c.gapX, c.gapY), c.keeps);
+    }
+}
+
+// The gap between the poses of a row and the gap between rows are each their own: a row's
+// poses keep the first, the rows the second, and the poses lie no further apart than that.
+TEST(Nesting, RowsAndColumnsEachKeepTheirOwnGap) {
+    const char* const patterns[] = {"0", "180 rangs", "0 colonnes", "90"};
+    for (const auto& [gapX, gapY] : {std::pair{8.0, 3.0}, {3.0, 8.0}, {0.0, 6.0}, {6.0, 0.0}}) {
+        SCOPED_TRACE(testing::Message() << "gaps " << gapX << " and " << gapY);
+        // Rectangles lie on the grid's own pitches: boxes and gaps.
+        const Arrangement grid = arrangeCounts(kRectangle, {}, gapX, gapY, 3, 2);
+        ASSERT_EQ(grid.poses.size(), 6u);
+        EXPECT_NEAR(grid.used.width(), 3 * 100 + 2 * gapX, 1e-9);
+        EXPECT_NEAR(grid.used.height(), 2 * 50 + gapY, 1e-9);
+        // A sheet that holds them exactly is filled.
+        const std::optional<Arrangement> best = bestArrangement(
+            kRectangle,
+            {.width = grid.used.width(), .length = grid.used.height(), .gapX = gapX, .gapY = gapY});
+        ASSERT_TRUE(best);
+        EXPECT_EQ(best->poses.size(), 6u);
+        // Ls slid into one another: any two poses of a row at least the first gap apart, of
+        // two rows the second.
+        for (const char* pattern : patterns) {
+            SCOPED_TRACE(pattern);
+            const Arrangement a = arrangeCounts(kEll, *readPattern(pattern), gapX, gapY, 3, 3);
+            ASSERT_EQ(a.poses.size(), 9u);
+            for (std::size_t i = 0; i < a.poses.size(); ++i) {
+                for (std::size_t k = i + 1; k < a.poses.size(); ++k) {
+                    const double gap = i / 3 == k / 3 ? gapX : gapY;
+                    EXPECT_TRUE(posesKeepGaps(kEll, twoPoses(a.poses[i], a.poses[k]), gap, gap))
+                        << i << " and " << k;
+                }
+            }
+        }
+    }
+}
+
+// Past a block's cut the next block starts one gap between rows further on: on 316 x 153
+// with gaps 8 (in a row) and 3 (between rows), a row of 100 x 50 blanks, then a row turned a
+// quarter (5 x 50 + 4 x 8 = 282 wide, 50 + 3 + 100 = 153 long): 8 poses, where one gap for
+// the other leaves 6.
+TEST(Nesting, BlocksAreCutOneGapBetweenRowsApart) {
+    const std::optional<Arrangement> best = bestArrangement(
+        kRectangle, {.width = 316, .length = 153, .gapX = 8, .gapY = 3, .quarterTurns = true});
+    ASSERT_TRUE(best);
+    EXPECT_EQ(best->poses.size(), 8u) << patternText(best->pattern);
+    // Laid as asked, the pattern keeps it; the other way round, rows 8 apart, it takes
+    // 50 + 8 + 100 of length, and the turned row holds 6 (6 x 50 + 5 x 3 = 315).
+    const NestPattern blocks = *readPattern("0 bloc 1 rangs / 90 rangs");
+    Arrangement laid =
+        arrange(kRectangle, blocks,
+                {.width = 316, .length = 153, .gapX = 8, .gapY = 3, .quarterTurns = true});
+    EXPECT_EQ(laid.poses.size(), 8u);
+    EXPECT_NEAR(laid.used.height(), 153, 1e-9);
+    laid = arrange(kRectangle, blocks,
+                   {.width = 316, .length = 158, .gapX = 3, .gapY = 8, .quarterTurns = true});
+    EXPECT_EQ(laid.poses.size(), 9u);
+    EXPECT_NEAR(laid.used.height(), 158, 1e-9);
+}
+
 // The other way round: the least sheet (or roll length) for a count holds the count, is no
 // larger than the grid's for it, and the optimiser finds the count again on it.
 TEST(Nesting, LeastSheetForACount) {

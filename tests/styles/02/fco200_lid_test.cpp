@@ -16,7 +16,7 @@ using test::horizontalLinesAt;
 // 400 x 300 x 200 on 3 mm board with the lid styles' own defaults: panels 403, 303, 403, 303
 // from x = 36, h = 101.5, lid 306 deep with a 30 mm tuck-in 397 wide.
 constexpr double kH = 101.5;
-constexpr double kXb = 36 + 403, kXc = kXb + 303, kXd = kXc + 403, kXe = kXd + 303;
+constexpr double kXb = 36 + 403, kXc = kXb + 303, kXd = kXc + 403;
 
 bool hasLineFromTo(const std::vector<LineShape>& lines, double x0, double x1) {
     for (const auto& l : lines) {
