@@ -177,8 +177,7 @@ void Fco0969(Model& m, Drawing& d) {
     std::string list = "/";
     for (std::size_t i = 0; i < along.size(); ++i)
         list += (i ? "+" : "") + platform::numberText(along[i]);
-    m.ListeFoulages = list;
-    CreasedStrip(m, d, Ls, Ws);
+    m.ListeFoulages = CreasedStrip(d, {.creases = list, .length = Ls, .width = Ws});
 
     // The half-cut lines one height apart, and their chain on the free left side.
     d.LineKind = kind::HalfCut;
