@@ -146,7 +146,7 @@ void drawHandHoleHalf(Model& m, Drawing& d, float a, float b, float h) {
     const int type = m.OptionPoign;
     if (type < 1)
         return;
-    checkHandHoleSize(m);
+    checkHandHoleSize(handHoleShape(m));
     checkHandHoleFits(m, 2 * b, h);
     const float x0 = a + h - m.DPoign;
     const float H = m.HPoign;

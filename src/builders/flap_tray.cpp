@@ -120,9 +120,10 @@ void FlapTray(Model& m, Drawing& d, const FlappedTray& tray, const FeaturePlacem
     drawQuarter(m, d, tray, 180, false);
     if (tray.handHoles) {
         const float edge = tray.b + tray.h;
-        HandHole(m, d, 0, edge, 0, false);
+        const HandHoleShape hole = handHoleShape(m);
+        HandHole(d, hole, {.y = edge - m.DPoign});
         const int lower = beginFeature(d);
-        HandHole(m, d, 0, edge, 0, false);
+        HandHole(d, hole, {.y = edge - m.DPoign});
         placeFeature(d, lower, {.mirrored = true});
     }
     placeFeature(d, first, {.x = at.x, .y = at.y, .angle = at.angle, .mirrored = at.mirrored});

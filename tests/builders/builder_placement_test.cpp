@@ -48,7 +48,7 @@ const BuilderCase kBuilders[] = {
     {"HandHole",
      [](Model& m, Drawing& d, const Place& p) {
          withHandHoles(m);
-         HandHole(m, d, p.x, p.y + m.DPoign, p.angle, p.mirrored);
+         HandHole(d, handHoleShape(m), p);
      }},
     {"GlueFlap",
      [](Model&, Drawing& d, const Place& p) {

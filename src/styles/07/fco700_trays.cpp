@@ -136,12 +136,10 @@ void drawLid(Model& m, Drawing& d, const Tray& t) {
 void shortWallHandHoles(Model& m, Drawing& d, const Tray& t) {
     if (!(m.LPoign + 4 * t.e <= 2 * t.b && m.DPoign + m.HPoign + t.e <= t.H))
         return;
-    const std::int16_t chosen = m.OptionPoign;
-    m.OptionPoign = std::max<std::int16_t>(chosen, 1);
+    const HandHoleShape hole = alwaysCutHandHoleShape(m);
     const float x = t.a + t.H - m.DPoign;
-    HandHole(m, d, x, m.DPoign, -90, false);
-    HandHole(m, d, -x, m.DPoign, 90, false);
-    m.OptionPoign = chosen;
+    HandHole(d, hole, {.x = x, .angle = -90});
+    HandHole(d, hole, {.x = -x, .angle = 90});
 }
 
 void trayDimensions(Model&, Drawing& d, const Tray& t) {
