@@ -21,7 +21,7 @@ struct QuarterSizes {
     float E() const { return F + D; }
 };
 
-QuarterSizes quarterSizes(const CornerFlapTray& t) {
+QuarterSizes quarterSizes(const DoubleWallTrayShape& t) {
     const float h = t.h;
     switch (t.flaps) {
         case CornerFlaps::DoubleEndWalls:
@@ -81,7 +81,7 @@ void drawDoubleWallCreases(Model& m, Drawing& d, const Quarter& q, bool acrossFl
     }
 }
 
-void drawCornerCreases(Model& m, Drawing& d, const Quarter& q, const CornerFlapTray& t) {
+void drawCornerCreases(Model& m, Drawing& d, const Quarter& q, const DoubleWallTrayShape& t) {
     const float a = q.a;
     const float b = q.b;
     const float V = q.s.V;
@@ -171,7 +171,7 @@ void drawHandHoleHalf(Model& m, Drawing& d, float a, float b, float h) {
 
 }  // namespace
 
-void DoubleWallTrayQuarter(Model& m, Drawing& d, const CornerFlapTray& t,
+void DoubleWallTrayQuarter(Model& m, Drawing& d, const DoubleWallTrayShape& t,
                            const FeaturePlacement& at) {
     const float a = t.a;
     const float b = t.b;

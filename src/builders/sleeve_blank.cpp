@@ -114,7 +114,7 @@ std::vector<float> ContourPanels(const Model& m, float P1, float P2, float P3, f
     return {P1, P2, P3, P4};
 }
 
-void SleeveBlank(Model& m, Drawing& d, const SleeveOutline& sleeve, const FeaturePlacement& at) {
+void SleeveBlank(Model& m, Drawing& d, const SleeveBlankShape& sleeve, const FeaturePlacement& at) {
     const float G = sleeve.glue, H = sleeve.height;
     const float P1 = sleeve.p1, P2 = sleeve.p2, P3 = sleeve.p3, P4 = sleeve.p4;
     const GlueShape glue = glueShape(G, sleeve.taper, H);

@@ -359,7 +359,7 @@ void Fco0435(Model& m, Drawing& d) {
     line(d, a + end + band, 0, a + end + band, yInner);
     // The mortise where the tab lands, the band's width in from the end fold.
     if (locked) {
-        const VariableHandHole mortise{mortiseLength, m.hmortaise};
+        const VariableHandHoleCutShape mortise{mortiseLength, m.hmortaise};
         VariableHandHoleCut(m, d, mortise, {a - band, yc, -90, false});
     }
     mirrorQuarter(m, d, first);
