@@ -63,7 +63,7 @@ struct Quarter {
 };
 
 // Creases across the corner flap only where the flap reaches.
-void flapCrease(Model&, Drawing& d, const Quarter& q, float y) {
+void flapCrease(Drawing& d, const Quarter& q, float y) {
     if (y < q.top - kEps)
         line(d, q.a + q.s2, y, q.a + q.s.V, y);
 }
@@ -73,11 +73,11 @@ void drawDoubleWallCreases(Model& m, Drawing& d, const Quarter& q, bool acrossFl
     const float T = q.s.T;
     line(d, 0, b + T, q.a - q.s1, b + T);
     if (acrossFlap)
-        flapCrease(m, d, q, b + T);
+        flapCrease(d, q, b + T);
     if (q.flaps == CornerFlaps::DoubleEndWalls) {
         line(d, 0, b + T + m.Dblmur, q.a - q.s1, b + T + m.Dblmur);
         if (acrossFlap)
-            flapCrease(m, d, q, b + T + m.Dblmur);
+            flapCrease(d, q, b + T + m.Dblmur);
     }
 }
 

@@ -4,7 +4,6 @@
 
 #include "builders/feature_placement.h"
 #include "drawing/drawing.h"
-#include "model/model.h"
 
 namespace brontaxe {
 
@@ -22,7 +21,6 @@ struct RoundedFlapShape {
 
 // Draws the flap and places it. Throws GenerationError for a flap of no size or an inner
 // edge leaning past the outer one.
-void RoundedFlap(Model& m, Drawing& d, const RoundedFlapShape& flap,
-                 const FeaturePlacement& at = {});
+void RoundedFlap(Drawing& d, const RoundedFlapShape& flap, const FeaturePlacement& at = {});
 
 }  // namespace brontaxe

@@ -17,7 +17,7 @@ void checkCap(const WingedCapShape& c, float e) {
 }
 
 // The quarter x >= 0, y >= 0: end wall and its wing, side wall and its inner wall.
-void quarter(Model&, Drawing& d, const WingedCapShape& c, float e) {
+void quarter(Drawing& d, const WingedCapShape& c, float e) {
     const float a = c.a;
     const float b = c.b;
     const float h = c.h;
@@ -64,7 +64,7 @@ void WingedCap(Model& m, Drawing& d, const WingedCapShape& cap, const FeaturePla
     d.LineVariant = kOrdinary;
     d.LineKind = kind::Cut;
     const int first = beginFeature(d);
-    fourQuarters(d, [&] { quarter(m, d, cap, e); });
+    fourQuarters(d, [&] { quarter(d, cap, e); });
     d.LineVariant = kOrdinary;
     placeFeature(d, first, at);
 }

@@ -29,7 +29,6 @@ namespace {
 
 // The window the cut surface is measured in: everything the program can draw.
 constexpr double kContourWindow = 900000;
-// Styles whose cut surface is not measured (their surface keeps its last value).
 // The window refuses what is not a number before it gets here; the leading number is the
 // fallback of callers that set the texts themselves.
 float boxNumber(std::string_view text) {

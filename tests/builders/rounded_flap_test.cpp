@@ -16,7 +16,7 @@ struct RoundedEar : ::testing::Test {
     RoundedFlapShape f{100, 60, 30, 10, 10};
     void draw(FeaturePlacement at = {}) {
         GenerationPass pass(g.d);
-        RoundedFlap(g.m, g.d, f, at);
+        RoundedFlap(g.d, f, at);
     }
 };
 

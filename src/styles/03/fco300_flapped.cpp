@@ -47,7 +47,7 @@ std::int16_t bottomPiece(const Model& m) {
 // One quarter of a tray whose walls stand free at the corners (x >= 0, y >= 0): the corner
 // square is cut away; `closeCorner` may hang a flap on the side wall's end.
 template <typename CloseCorner>
-void openCornerQuarter(Model&, Drawing& d, const Tray& t, CloseCorner closeCorner) {
+void openCornerQuarter(Drawing& d, const Tray& t, CloseCorner closeCorner) {
     const float a = t.a, b = t.b, h = t.h;
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
@@ -65,7 +65,7 @@ void openCornerQuarter(Model&, Drawing& d, const Tray& t, CloseCorner closeCorne
 }
 
 template <typename Quarter>
-void fourQuartersAt(Model&, Drawing& d, float x, Quarter quarter) {
+void fourQuartersAt(Drawing& d, float x, Quarter quarter) {
     const int first = beginFeature(d);
     fourQuarters(d, quarter);
     placeFeature(d, first, {.x = x});
@@ -84,8 +84,8 @@ void drawHandHoleTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t
     const float land = handHoleLand(m.EpaisseurCarton);
     const bool holes = t.h >= m.HPoign + 2 * land && 2 * t.b >= m.LPoign + 2 * land;
     const float drop = handHoleDrop(m.DPoign, m.HPoign, t.h, land);
-    fourQuartersAt(m, d, x,
-                   [&] { openCornerQuarter(m, d, t, [&] { line(d, t.a, t.b, t.a, t.b + t.h); }); });
+    fourQuartersAt(d, x,
+                   [&] { openCornerQuarter(d, t, [&] { line(d, t.a, t.b, t.a, t.b + t.h); }); });
     if (holes) {
         // Upper edge along the wall's top edge, the hole hanging towards the base.
         VariableHandHoleCut(m, d, hole, {x + t.a + t.h - drop, 0, -90, false});
@@ -104,8 +104,8 @@ void drawRoundedTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t 
     flap.depth = std::min(t.f, t.b);
     flap.radius = flap.depth / 2;
     flap.inset = std::min(m.EpaisseurCarton, t.h / 4);
-    fourQuartersAt(m, d, x, [&] {
-        openCornerQuarter(m, d, t, [&] { RoundedFlap(m, d, flap, {t.a, t.b, 90, true}); });
+    fourQuartersAt(d, x, [&] {
+        openCornerQuarter(d, t, [&] { RoundedFlap(d, flap, {t.a, t.b, 90, true}); });
     });
     d.LineVariant = 1;
     trayDimensions(m, d, t, x, false);

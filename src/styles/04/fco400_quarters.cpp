@@ -122,7 +122,7 @@ struct TuckedQuarter {
     float e;
 };
 
-void drawTuckedQuarter(Model&, Drawing& d, const TuckedQuarter& q) {
+void drawTuckedQuarter(Drawing& d, const TuckedQuarter& q) {
     const float A = q.A, B = q.B, E = q.slot / 2;
     const float reach = std::min(q.end, B) - E;
     const float xEnd = A + q.end + q.inner;
@@ -159,7 +159,7 @@ void drawTuckedQuarter(Model&, Drawing& d, const TuckedQuarter& q) {
 void drawTucked(Model& m, Drawing& d, const TuckedQuarter& q) {
     GenerationPass pass(d);
     const int first = beginFeature(d);
-    drawTuckedQuarter(m, d, q);
+    drawTuckedQuarter(d, q);
     mirrorQuarter(m, d, first);
     FlatBlankChains c;
     c.across = {q.inner, q.end, 2 * q.A, q.end, q.inner};

@@ -57,7 +57,7 @@ void wallHandHoles(Model& m, Drawing& d, float halfWall, float b, float h) {
     VariableHandHoleCut(m, d, hole, {0, -edge, 180, false});
 }
 
-void ventHole(Model&, Drawing& d, float x, float y, float r) {
+void ventHole(Drawing& d, float x, float y, float r) {
     arc(d, {x, y}, r, 0, 180);
     arc(d, {x, y}, r, 180, 180);
 }
@@ -68,7 +68,7 @@ int ventCount(float span, float r) {
     return std::clamp(n, 0, kVentMax);
 }
 
-void ventHoles(Model& m, Drawing& d, const FlapTrayShape& t) {
+void ventHoles(Drawing& d, const FlapTrayShape& t) {
     const float r = std::min({kVentRadius, t.h / 4, t.a / 4, t.b / 4});
     if (r < 2)
         return;  // a hole smaller than this tears out instead of being cut
@@ -77,10 +77,10 @@ void ventHoles(Model& m, Drawing& d, const FlapTrayShape& t) {
     const int ny = ventCount(2 * t.b, r);
     for (int i = 0; i < nx; ++i)
         for (int j = 0; j < ny; ++j)
-            ventHole(m, d, (i - (nx - 1) / 2.0f) * 2 * t.a / nx,
-                     (j - (ny - 1) / 2.0f) * 2 * t.b / ny, r);
-    ventHole(m, d, 0, t.b + t.h / 2, r);
-    ventHole(m, d, 0, -t.b - t.h / 2, r);
+            ventHole(d, (i - (nx - 1) / 2.0f) * 2 * t.a / nx, (j - (ny - 1) / 2.0f) * 2 * t.b / ny,
+                     r);
+    ventHole(d, 0, t.b + t.h / 2, r);
+    ventHole(d, 0, -t.b - t.h / 2, r);
 }
 
 FlatBlankChains trayChains(const TraySizes& s) {
@@ -125,7 +125,7 @@ void Fco0446(Model& m, Drawing& d) {
     const FlapTrayShape t = gluedTray(m);
     GenerationPass pass(d);
     FlapTray(m, d, t);
-    ventHoles(m, d, t);
+    ventHoles(d, t);
     gluedTrayDimensions(m, d, t, false, cutBack(t));
 }
 

@@ -285,7 +285,7 @@ void selfLockingTray(Model& m, Drawing& d, const TraySizes& s, bool lockSlits) {
     ear.radius = reach / 2;
     ear.fillet = e;
     ear.inset = std::min(e, s.h / 4);
-    RoundedFlap(m, d, ear, {s.a, s.b, 90, true});
+    RoundedFlap(d, ear, {s.a, s.b, 90, true});
     mirrorRegistered(m, d, first, 0, 0, 0);
     mirrorRegistered(m, d, first, 0, 0, 90);
 }

@@ -73,7 +73,7 @@ FolderHalves::FolderHalves(Model& m, Drawing& d) : m_(m), d_(d), pass_(d) {
 }
 
 void FolderHalves::closeWithTenonedWall(const LockingFolder& f) {
-    TenonedFlanks(m_, d_, f.wall, {.x = f.half, .y = f.y1 - f.d});
+    TenonedFlanks(d_, f.wall, {.x = f.half, .y = f.y1 - f.d});
     mirror();
 }
 

@@ -49,7 +49,7 @@ float linerBevel(const Tray& t, float halfSide) {
 }
 
 // The quarter x >= 0, y >= 0. `upper` tells the quarter on the long wall that carries the lid.
-void drawQuarter(Model&, Drawing& d, const Tray& t, bool upper) {
+void drawQuarter(Drawing& d, const Tray& t, bool upper) {
     const float a = t.a, b = t.b, H = t.H, e = t.e;
     d.LineKind = kind::Crease;
     line(d, 0, b, a, b);
@@ -170,7 +170,7 @@ void drawTray(Model& m, Drawing& d, const Tray& t) {
     } quarters[] = {{true, 0, false}, {true, 180, true}, {false, 180, false}, {false, 0, true}};
     for (const auto& q : quarters) {
         const int first = beginFeature(d);
-        drawQuarter(m, d, t, q.upper);
+        drawQuarter(d, t, q.upper);
         placeFeature(d, first, {.angle = q.angle, .mirrored = q.mirrored});
     }
     if (t.lid)
