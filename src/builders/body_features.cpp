@@ -28,9 +28,10 @@ void bodyHandHoles(Model& m, Drawing& d, const BodyPanels& b, float h) {
     const float xa = m.lgPatte;
     const float first = xa + (lengthFirst ? b.p1 : 0) + firstPanel / 2;
     const float second = xa + b.p1 + b.p2 + (lengthFirst ? b.p3 : 0) + secondPanel / 2;
-    HandHole(m, d, first, h, 0, false);
+    const HandHoleShape hole = handHoleShape(m);
+    HandHole(d, hole, {.x = first, .y = h - m.DPoign});
     if (!m.CaisseEn2)
-        HandHole(m, d, second, h, 0, false);
+        HandHole(d, hole, {.x = second, .y = h - m.DPoign});
 }
 
 }  // namespace brontaxe

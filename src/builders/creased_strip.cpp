@@ -19,8 +19,7 @@ std::string mm(float value) {
 }
 
 // Creases where one segment ends and the next begins, both of some length.
-void drawCreases(Model&, Drawing& d, const std::vector<float>& segments, float length,
-                 bool across) {
+void drawCreases(Drawing& d, const std::vector<float>& segments, float length, bool across) {
     float s = 0;
     for (std::size_t i = 0; i + 1 < segments.size(); ++i) {
         s += segments[i];
@@ -40,7 +39,7 @@ void drawCreases(Model&, Drawing& d, const std::vector<float>& segments, float l
 
 // The chain of a part's segments on the line `at` beside the strip; a zero segment measures
 // nothing. A single segment is the overall size, measured apart.
-void dimensionChain(Model&, Drawing& d, const std::vector<float>& segments, float at, bool across) {
+void dimensionChain(Drawing& d, const std::vector<float>& segments, float at, bool across) {
     if (segments.size() < 2)
         return;
     float s = 0;
@@ -74,14 +73,14 @@ std::vector<float> checkedCreaseSegments(std::string_view part, float side, cons
     return segments;
 }
 
-void CreasedStrip(Model& m, Drawing& d, float Ls, float Ws) {
+std::string CreasedStrip(Drawing& d, const CreasedStripShape& strip) {
+    const float Ls = strip.length, Ws = strip.width;
     // Counted on the list as given: normalising keeps only the first 50 of a part.
-    refuseOverlongCreaseList(m.ListeFoulages);
-    const std::string normalised = normaliseCreaseList(m.ListeFoulages, Ws, Ls);
+    refuseOverlongCreaseList(strip.creases);
+    std::string normalised = normaliseCreaseList(strip.creases, Ws, Ls);
     const CreaseListParts parts = splitCreaseList(normalised);
     const std::vector<float> across = checkedCreaseSegments(parts.widthPart, Ws, "largeur");
     const std::vector<float> along = checkedCreaseSegments(parts.lengthPart, Ls, "longueur");
-    m.ListeFoulages = normalised;
 
     d.LineKind = kind::Cut;
     chainStart(d, 0, 0);
@@ -91,16 +90,17 @@ void CreasedStrip(Model& m, Drawing& d, float Ls, float Ws) {
     lineTo(d, 0, 0);
 
     d.LineKind = kind::Crease;
-    drawCreases(m, d, across, Ls, true);
-    drawCreases(m, d, along, Ws, false);
+    drawCreases(d, across, Ls, true);
+    drawCreases(d, along, Ws, false);
 
     // Segment chains next to the strip, overall sizes one step further out.
     const float step = (Ws + Ls) / 30;
-    dimensionChain(m, d, across, -step, true);
-    dimensionChain(m, d, along, Ws + step, false);
+    dimensionChain(d, across, -step, true);
+    dimensionChain(d, along, Ws + step, false);
     dimension(d, {.from = {0, -step}, .to = {Ls, -step}, .at = {0, -step}});
     dimension(d, {.from = {Ls + step, 0}, .to = {Ls + step, Ws}, .at = {Ls + step, 0}});
     d.LineKind = kind::Cut;
+    return normalised;
 }
 
 }  // namespace brontaxe

@@ -4,7 +4,8 @@
 
 namespace brontaxe {
 
-void DoubleWallTray(Model& m, Drawing& d, const CornerFlapTray& tray, const FeaturePlacement& at) {
+void DoubleWallTray(Model& m, Drawing& d, const DoubleWallTrayShape& tray,
+                    const FeaturePlacement& at) {
     const int first = beginFeature(d);
     // The four quarters: as drawn, mirrored below the x axis, mirrored left of the y axis,
     // and turned into the opposite corner.

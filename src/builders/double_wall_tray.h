@@ -37,7 +37,7 @@ struct DoubleWallSizes {
 
 // A tray around the origin: a base 2a by 2b, side walls beyond x = +-a, end walls beyond
 // y = +-b, corner flaps hinged on the side walls.
-struct CornerFlapTray {
+struct DoubleWallTrayShape {
     float a = 0;
     float b = 0;
     float h = 0;
@@ -53,11 +53,11 @@ struct CornerFlapTray {
 };
 
 // Draws the tray around the origin, then places it.
-void DoubleWallTray(Model& m, Drawing& d, const CornerFlapTray& tray,
+void DoubleWallTray(Model& m, Drawing& d, const DoubleWallTrayShape& tray,
                     const FeaturePlacement& at = {});
 
 // One quarter of that tray, x >= 0 and y >= 0, with half of the side wall's hand-hole.
-void DoubleWallTrayQuarter(Model& m, Drawing& d, const CornerFlapTray& tray,
+void DoubleWallTrayQuarter(Model& m, Drawing& d, const DoubleWallTrayShape& tray,
                            const FeaturePlacement& at = {});
 
 }  // namespace brontaxe

@@ -21,7 +21,7 @@ struct QuarterSizes {
     float E() const { return F + D; }
 };
 
-QuarterSizes quarterSizes(const CornerFlapTray& t) {
+QuarterSizes quarterSizes(const DoubleWallTrayShape& t) {
     const float h = t.h;
     switch (t.flaps) {
         case CornerFlaps::DoubleEndWalls:
@@ -63,7 +63,7 @@ struct Quarter {
 };
 
 // Creases across the corner flap only where the flap reaches.
-void flapCrease(Model&, Drawing& d, const Quarter& q, float y) {
+void flapCrease(Drawing& d, const Quarter& q, float y) {
     if (y < q.top - kEps)
         line(d, q.a + q.s2, y, q.a + q.s.V, y);
 }
@@ -73,15 +73,15 @@ void drawDoubleWallCreases(Model& m, Drawing& d, const Quarter& q, bool acrossFl
     const float T = q.s.T;
     line(d, 0, b + T, q.a - q.s1, b + T);
     if (acrossFlap)
-        flapCrease(m, d, q, b + T);
+        flapCrease(d, q, b + T);
     if (q.flaps == CornerFlaps::DoubleEndWalls) {
         line(d, 0, b + T + m.Dblmur, q.a - q.s1, b + T + m.Dblmur);
         if (acrossFlap)
-            flapCrease(m, d, q, b + T + m.Dblmur);
+            flapCrease(d, q, b + T + m.Dblmur);
     }
 }
 
-void drawCornerCreases(Model& m, Drawing& d, const Quarter& q, const CornerFlapTray& t) {
+void drawCornerCreases(Model& m, Drawing& d, const Quarter& q, const DoubleWallTrayShape& t) {
     const float a = q.a;
     const float b = q.b;
     const float V = q.s.V;
@@ -146,7 +146,7 @@ void drawHandHoleHalf(Model& m, Drawing& d, float a, float b, float h) {
     const int type = m.OptionPoign;
     if (type < 1)
         return;
-    checkHandHoleSize(m);
+    checkHandHoleSize(handHoleShape(m));
     checkHandHoleFits(m, 2 * b, h);
     const float x0 = a + h - m.DPoign;
     const float H = m.HPoign;
@@ -171,7 +171,7 @@ void drawHandHoleHalf(Model& m, Drawing& d, float a, float b, float h) {
 
 }  // namespace
 
-void DoubleWallTrayQuarter(Model& m, Drawing& d, const CornerFlapTray& t,
+void DoubleWallTrayQuarter(Model& m, Drawing& d, const DoubleWallTrayShape& t,
                            const FeaturePlacement& at) {
     const float a = t.a;
     const float b = t.b;

@@ -18,8 +18,7 @@ void drawCreases(Drawing& d, const std::vector<float>& positions, CreaseDirectio
 }
 
 // The chain measuring the list; a zero position measures nothing and is left out.
-void dimensionChain(Model&, Drawing& d, const std::vector<float>& positions, Point from,
-                    bool vertical) {
+void dimensionChain(Drawing& d, const std::vector<float>& positions, Point from, bool vertical) {
     if (positions.size() < 2)
         return;
     Point at = from;
@@ -37,8 +36,8 @@ void dimensionChain(Model&, Drawing& d, const std::vector<float>& positions, Poi
 
 }  // namespace
 
-void ExtraCreases(Model& m, Drawing& d, std::string_view list) {
-    const CreaseListParts parts = splitCreaseList(list);
+void ExtraCreases(Drawing& d, const ExtraCreasesShape& creases) {
+    const CreaseListParts parts = splitCreaseList(creases.list);
     const std::vector<float> across = creasePositions(parts.widthPart);
     const std::vector<float> along = creasePositions(parts.lengthPart);
 
@@ -50,11 +49,11 @@ void ExtraCreases(Model& m, Drawing& d, std::string_view list) {
         return;
     }
     const double columnX =
-        m.Sym_Verticale ? box.xmax + box.width() / 20 : box.xmin - box.width() / 20;
+        creases.mirrored ? box.xmax + box.width() / 20 : box.xmin - box.width() / 20;
     try {
-        dimensionChain(m, d, across, {columnX, box.ymin}, true);
+        dimensionChain(d, across, {columnX, box.ymin}, true);
         drawCreases(d, along, CreaseDirection::Vertical);
-        dimensionChain(m, d, along, {box.xmin, box.ymax + box.height() / 20}, false);
+        dimensionChain(d, along, {box.xmin, box.ymax + box.height() / 20}, false);
     } catch (...) {
         d.EndDrawing();
         throw;

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "drawing/drawing.h"
-#include "model/model.h"
 
 namespace brontaxe {
 
@@ -18,10 +17,15 @@ enum class CreaseDirection { Horizontal, Vertical };
 // edge draws nothing. The segments are not registered.
 void CreaseBetweenCuts(Drawing& d, float offset, CreaseDirection direction);
 
-// The crease list "width part/length part": a horizontal crease at each running sum of the
-// width positions but the last, the chain of their dimensions left of the blank (right of it
-// when `Sym_Verticale` is set); vertical creases and their chain above the blank from the
-// length part. A part with a single position draws nothing.
-void ExtraCreases(Model& m, Drawing& d, std::string_view list);
+// The crease list "width part/length part" over a blank, mirrored or not.
+struct ExtraCreasesShape {
+    std::string_view list;
+    bool mirrored = false;  // the blank was turned over: the width chain goes on its right
+};
+
+// A horizontal crease at each running sum of the width positions but the last, the chain of
+// their dimensions left of the blank (right of it when mirrored); vertical creases and their
+// chain above the blank from the length part. A part with a single position draws nothing.
+void ExtraCreases(Drawing& d, const ExtraCreasesShape& creases);
 
 }  // namespace brontaxe

@@ -9,7 +9,7 @@
 namespace brontaxe {
 namespace {
 
-void checkTray(const FlappedTray& t) {
+void checkTray(const FlapTrayShape& t) {
     if (!(t.a > 0) || !(t.b > 0) || !(t.h > 0))
         throw GenerationError("Dimensions impossibles : plateau de taille nulle");
     if (!(t.flap > 0))
@@ -20,7 +20,7 @@ void checkTray(const FlappedTray& t) {
         throw GenerationError("Dimensions impossibles : plateau trop court pour la double paroi");
 }
 
-void recordPasses(Model& m, const FlappedTray& t) {
+void recordPasses(Model& m, const FlapTrayShape& t) {
     const float doubled = t.h + (t.innerWall > 0 ? t.doubleWallStep + t.innerWall : 0);
     const float wall = t.doubleFlaplessWalls ? t.h : doubled;
     const float end = t.doubleFlaplessWalls ? doubled : t.h;
@@ -37,7 +37,7 @@ void recordPasses(Model& m, const FlappedTray& t) {
 
 // The end wall beyond x = a rolled double, in the quarter y >= 0: its edge up to where the band
 // begins, the band and the inner wall, both shortened by the band's width, and their creases.
-void rolledEndWall(Drawing& d, const FlappedTray& t) {
+void rolledEndWall(Drawing& d, const FlapTrayShape& t) {
     const float x0 = t.a + t.h;
     const float x1 = x0 + t.doubleWallStep;
     const float x2 = x1 + t.innerWall;
@@ -54,7 +54,7 @@ void rolledEndWall(Drawing& d, const FlappedTray& t) {
 }
 
 // The quarter x >= 0, y >= 0.
-void drawQuarter(Model& m, Drawing& d, const FlappedTray& t, float angle, bool mirrored) {
+void drawQuarter(Model& m, Drawing& d, const FlapTrayShape& t, float angle, bool mirrored) {
     const float a = t.a, b = t.b, h = t.h;
     const float fw = trayFlapWidth(t);
     // The flap's top falls by the board thickness, as long as the flap keeps some height.
@@ -102,11 +102,11 @@ void drawQuarter(Model& m, Drawing& d, const FlappedTray& t, float angle, bool m
 
 }  // namespace
 
-float trayFlapWidth(const FlappedTray& t) {
+float trayFlapWidth(const FlapTrayShape& t) {
     return std::min(t.flap, t.b + t.overlap / 2);
 }
 
-void FlapTray(Model& m, Drawing& d, const FlappedTray& tray, const FeaturePlacement& at) {
+void FlapTray(Model& m, Drawing& d, const FlapTrayShape& tray, const FeaturePlacement& at) {
     checkTray(tray);
     if (tray.handHoles && m.OptionPoign >= 1)
         checkHandHoleFits(m, 2 * tray.a, tray.h);
@@ -120,9 +120,10 @@ void FlapTray(Model& m, Drawing& d, const FlappedTray& tray, const FeaturePlacem
     drawQuarter(m, d, tray, 180, false);
     if (tray.handHoles) {
         const float edge = tray.b + tray.h;
-        HandHole(m, d, 0, edge, 0, false);
+        const HandHoleShape hole = handHoleShape(m);
+        HandHole(d, hole, {.y = edge - m.DPoign});
         const int lower = beginFeature(d);
-        HandHole(m, d, 0, edge, 0, false);
+        HandHole(d, hole, {.y = edge - m.DPoign});
         placeFeature(d, lower, {.mirrored = true});
     }
     placeFeature(d, first, {.x = at.x, .y = at.y, .angle = at.angle, .mirrored = at.mirrored});

@@ -10,7 +10,7 @@
 
 namespace brontaxe {
 
-struct FlappedTray {
+struct FlapTrayShape {
     float a = 0;        // half the base along x
     float b = 0;        // half the base along y
     float h = 0;        // wall height
@@ -27,11 +27,11 @@ struct FlappedTray {
 };
 
 // The flap reach actually drawn: the flap, cut back to b + overlap / 2.
-float trayFlapWidth(const FlappedTray& t);
+float trayFlapWidth(const FlapTrayShape& t);
 
 // Draws the tray around the origin, then places it. The flaps' top edges fall by the board
 // thickness towards their free end, so that a folded flap stays below the wall's top edge;
 // their hinges are creases of variant 2. Throws GenerationError for a tray of no size.
-void FlapTray(Model& m, Drawing& d, const FlappedTray& tray, const FeaturePlacement& at = {});
+void FlapTray(Model& m, Drawing& d, const FlapTrayShape& tray, const FeaturePlacement& at = {});
 
 }  // namespace brontaxe

@@ -9,10 +9,20 @@
 
 namespace brontaxe {
 
-void checkHandHoleSize(const Model& m) {
-    if (!(m.HPoign > 0))
+HandHoleShape handHoleShape(const Model& m) {
+    return {.type = m.OptionPoign, .length = m.LPoign, .height = m.HPoign, .tab = m.EPoign};
+}
+
+HandHoleShape alwaysCutHandHoleShape(const Model& m) {
+    HandHoleShape hole = handHoleShape(m);
+    hole.type = std::max<std::int16_t>(hole.type, 1);
+    return hole;
+}
+
+void checkHandHoleSize(const HandHoleShape& hole) {
+    if (!(hole.height > 0))
         throw GenerationError("Poignée impossible : hauteur nulle");
-    if (m.LPoign < m.HPoign)
+    if (hole.length < hole.height)
         throw GenerationError("Poignée impossible : longueur inférieure à la hauteur");
 }
 
@@ -33,13 +43,13 @@ void checkHandHoleFits(const Model& m, float wallLength, float wallHeight) {
                               mm(wallLength) + " x " + mm(wallHeight));
 }
 
-void HandHole(Model& m, Drawing& d, float x, float h, float angle, bool mirrored) {
-    const int type = m.OptionPoign;
+void HandHole(Drawing& d, const HandHoleShape& hole, const FeaturePlacement& at) {
+    const int type = hole.type;
     if (type < 1)
         return;
-    checkHandHoleSize(m);
-    const float length = m.LPoign;
-    const float height = m.HPoign;
+    checkHandHoleSize(hole);
+    const float length = hole.length;
+    const float height = hole.height;
     const float c = (length - height) / 2;
     const int first = beginFeature(d);
 
@@ -55,7 +65,7 @@ void HandHole(Model& m, Drawing& d, float x, float h, float angle, bool mirrored
     line(d, -c, -height, c, -height);
     arc(d, {c, -height / 2}, height / 2, -90, 180);
     if (type == 3) {
-        const float e = m.EPoign;
+        const float e = hole.tab;
         chainStart(d, c, 0);
         lineTo(d, c, e);
         lineTo(d, c + e, e);
@@ -66,7 +76,7 @@ void HandHole(Model& m, Drawing& d, float x, float h, float angle, bool mirrored
         line(d, -c, e, c, e);
     }
     d.LineVariant = 1;
-    placeFeature(d, first, {.x = x, .y = h - m.DPoign, .angle = angle, .mirrored = mirrored});
+    placeFeature(d, first, at);
 }
 
 }  // namespace brontaxe

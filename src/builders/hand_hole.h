@@ -1,17 +1,33 @@
 #pragma once
+#include <cstdint>
+
+#include "builders/feature_placement.h"
 #include "drawing/drawing.h"
 #include "model/model.h"
 
 namespace brontaxe {
 
-// One hand-hole of type `OptionPoign` (1 plain cut, 2 upper edge creased, 3 with a folding
-// tab), `LPoign` long and `HPoign` high with round ends, centred at x, its upper edge
-// `DPoign` below the flap crease at height h. Type 0 draws nothing.
-void HandHole(Model& m, Drawing& d, float x, float h, float angle, bool mirrored);
+// A hand-hole with round ends, drawn centred on x = 0 with its upper edge on y = 0.
+struct HandHoleShape {
+    std::int16_t type = 0;  // 0 none, 1 plain cut, 2 upper edge creased, 3 with a folding tab
+    float length = 0;
+    float height = 0;
+    float tab = 0;  // how far the folding tab of type 3 reaches above the upper edge
+};
+
+// The hand-hole the model chooses: `OptionPoign`, `LPoign` by `HPoign`, tab `EPoign`.
+HandHoleShape handHoleShape(const Model& m);
+
+// The same hole where a wall always has one: a plain cut hole unless another type is chosen.
+HandHoleShape alwaysCutHandHoleShape(const Model& m);
+
+// One hand-hole, placed by `at`; callers put its upper edge `DPoign` below the flap crease.
+// Type 0 draws nothing.
+void HandHole(Drawing& d, const HandHoleShape& hole, const FeaturePlacement& at = {});
 
 // A hole with round ends needs a height and at least as much length as height; otherwise its
 // outline would cross itself. Throws GenerationError with the reason.
-void checkHandHoleSize(const Model& m);
+void checkHandHoleSize(const HandHoleShape& hole);
 
 // A hand-hole stands inside its wall, `wallLength` long and `wallHeight` high from the crease
 // at its foot to its free edge (or the crease of the flap above), its folding tab included:

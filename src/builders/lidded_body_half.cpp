@@ -27,7 +27,7 @@ void recordPasses(Model& m, const BodyPanels& b, float h, float q, float T, floa
 
 // Folds between the panels, the lid hinge and the dust-flap creases of panels 2 and 4. The
 // edge that carries the glue flap is a crease, the other free edge a cut.
-void drawCreases(Model&, Drawing& d, const Abscissas& x, float h, float t, float lip, bool glueLeft,
+void drawCreases(Drawing& d, const Abscissas& x, float h, float t, float lip, bool glueLeft,
                  bool glueRight) {
     d.LineKind = glueLeft ? kind::Crease : kind::Cut;
     line(d, x.xa, 0, x.xa, h);
@@ -44,8 +44,7 @@ void drawCreases(Model&, Drawing& d, const Abscissas& x, float h, float t, float
 // Dust flap of panel 4, slot, lip of panel 3, slot, dust flap of panel 2, down to the lid's
 // hinge. The dust flap of panel 2 and the lid share the cut at xb + t; it is split where the
 // lower of the two ends so that the lid starts from a cut end and nothing is cut twice.
-void drawFlapChain(Model&, Drawing& d, const Abscissas& x, float h, float t, float lip, float F,
-                   float q) {
+void drawFlapChain(Drawing& d, const Abscissas& x, float h, float t, float lip, float F, float q) {
     d.LineKind = kind::Cut;
     chainStart(d, x.xe, h);
     lineTo(d, x.xe, h + F);
@@ -65,8 +64,8 @@ void drawFlapChain(Model&, Drawing& d, const Abscissas& x, float h, float t, flo
 }
 
 // The lid with its tuck-in flap, the tuck-in corners rounded, and the tuck-in fold.
-void drawLid(Model&, Drawing& d, const Abscissas& x, float h, float t, float lip, float F, float q,
-             float T, float r, float inset) {
+void drawLid(Drawing& d, const Abscissas& x, float h, float t, float lip, float F, float q, float T,
+             float r, float inset) {
     d.LineKind = kind::Cut;
     const float shared = std::max(lip, std::min(F, q));
     chainStart(d, x.xb + t, h + shared);
@@ -103,9 +102,9 @@ void LiddedBodyHalf(Model& m, Drawing& d, const LidBody& body, const FeaturePlac
 
     d.LineVariant = 1;
     const int first = beginFeature(d);
-    drawCreases(m, d, xs, h, t, lip, glueLeft, glueRight);
-    drawFlapChain(m, d, xs, h, t, lip, F, q);
-    drawLid(m, d, xs, h, t, lip, F, q, T, r, (p1 - p5) / 2);
+    drawCreases(d, xs, h, t, lip, glueLeft, glueRight);
+    drawFlapChain(d, xs, h, t, lip, F, q);
+    drawLid(d, xs, h, t, lip, F, q, T, r, (p1 - p5) / 2);
     if (glueLeft) {
         GlueFlap(d, {.width = m.lgPatte,
                      .height = h,

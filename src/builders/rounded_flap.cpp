@@ -18,7 +18,7 @@ float largestFillet(float lengthA, float lengthB, float cosAngle) {
 
 }  // namespace
 
-void RoundedFlapShape(Model&, Drawing& d, const RoundedFlap& f, const FeaturePlacement& at) {
+void RoundedFlap(Drawing& d, const RoundedFlapShape& f, const FeaturePlacement& at) {
     if (!(f.width > 0) || !(f.depth > 0))
         throw GenerationError("Dimensions impossibles : rabat de taille nulle");
     if (!(f.inset < f.width))

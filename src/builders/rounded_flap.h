@@ -4,14 +4,13 @@
 
 #include "builders/feature_placement.h"
 #include "drawing/drawing.h"
-#include "model/model.h"
 
 namespace brontaxe {
 
 // In its own coordinates the fold runs along y = 0 from x = 0 to `width` and the flap stands
 // above it: the inner edge leans from (0, 0) to (inset, depth), the top edge runs at `depth`,
 // and the outer corner is an arc of `radius` down to the outer edge at x = `width`.
-struct RoundedFlap {
+struct RoundedFlapShape {
     float width = 0;
     float depth = 0;
     float radius = 0;  // outer corner; cut back to the room the flap has
@@ -22,7 +21,6 @@ struct RoundedFlap {
 
 // Draws the flap and places it. Throws GenerationError for a flap of no size or an inner
 // edge leaning past the outer one.
-void RoundedFlapShape(Model& m, Drawing& d, const RoundedFlap& flap,
-                      const FeaturePlacement& at = {});
+void RoundedFlap(Drawing& d, const RoundedFlapShape& flap, const FeaturePlacement& at = {});
 
 }  // namespace brontaxe

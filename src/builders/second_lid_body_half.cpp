@@ -34,7 +34,7 @@ void recordPasses(Model& m, const BodyPanels& b, float h, const LidSizes& s, boo
     p[flaps + 4] = s.F;
 }
 
-void drawCreases(Model&, Drawing& d, const Abscissas& x, float h, const LidSizes& s, bool glueLeft,
+void drawCreases(Drawing& d, const Abscissas& x, float h, const LidSizes& s, bool glueLeft,
                  bool glueRight) {
     d.LineKind = glueLeft ? kind::Crease : kind::Cut;
     line(d, x.xa, 0, x.xa, h);
@@ -51,7 +51,7 @@ void drawCreases(Model&, Drawing& d, const Abscissas& x, float h, const LidSizes
 // The lid of panel 3 as one chain from the foot of its right corner round to the foot of its
 // left one. Its sides double as the inner edges of the dust flaps, so they get a corner where
 // a dust flap's top meets them: each dust flap then starts or ends on a cut end.
-void drawLid(Model&, Drawing& d, const Abscissas& x, float h, const LidSizes& s) {
+void drawLid(Drawing& d, const Abscissas& x, float h, const LidSizes& s) {
     const bool dustMeetsSide = s.F > s.lip && s.F < s.q;
     d.LineKind = kind::Cut;
     chainStart(d, x.xd, h);
@@ -77,7 +77,7 @@ void drawLid(Model&, Drawing& d, const Abscissas& x, float h, const LidSizes& s)
 }
 
 // Dust flap of panel 4 from the free edge to the lid's right side.
-void drawRightDustFlap(Model&, Drawing& d, const Abscissas& x, float h, const LidSizes& s) {
+void drawRightDustFlap(Drawing& d, const Abscissas& x, float h, const LidSizes& s) {
     chainStart(d, x.xe, h);
     lineTo(d, x.xe, h + s.F);
     lineTo(d, x.xd + s.t, h + s.F);
@@ -86,7 +86,7 @@ void drawRightDustFlap(Model&, Drawing& d, const Abscissas& x, float h, const Li
 }
 
 // Dust flap of panel 2 from the lid's left side, slot, lip of panel 1, down to the glue flap.
-void drawLeftDustFlapAndLip(Model&, Drawing& d, const Abscissas& x, float h, const LidSizes& s) {
+void drawLeftDustFlapAndLip(Drawing& d, const Abscissas& x, float h, const LidSizes& s) {
     if (s.F > s.q) {
         chainStart(d, x.xc - s.t, h + s.q);
         lineTo(d, x.xc - s.t, h + s.F);
@@ -119,10 +119,10 @@ void SecondLidBodyHalf(Model& m, Drawing& d, const LidBody& body, const FeatureP
 
     d.LineVariant = 1;
     const int first = beginFeature(d);
-    drawCreases(m, d, xs, h, s, glueLeft, glueRight);
-    drawLid(m, d, xs, h, s);
-    drawRightDustFlap(m, d, xs, h, s);
-    drawLeftDustFlapAndLip(m, d, xs, h, s);
+    drawCreases(d, xs, h, s, glueLeft, glueRight);
+    drawLid(d, xs, h, s);
+    drawRightDustFlap(d, xs, h, s);
+    drawLeftDustFlapAndLip(d, xs, h, s);
     if (glueLeft) {
         GlueFlap(d, {.width = m.lgPatte,
                      .height = h,

@@ -33,7 +33,7 @@ GlueShape glueShape(float G, float angleDeg, float H) {
     return {reach > kEps, H / 2.0, reach};
 }
 
-void drawGlueFlap(Model&, Drawing& d, const GlueShape& g, float hinge, float direction, float H) {
+void drawGlueFlap(Drawing& d, const GlueShape& g, float hinge, float direction, float H) {
     const float tip = hinge + direction * static_cast<float>(g.reach);
     const float drop = static_cast<float>(g.drop);
     chainStart(d, hinge, H);
@@ -63,7 +63,7 @@ void recordPasses(Model& m, float G, const Sleeve& s, float H) {
 }
 
 // Folds between panels are creases; a fold with no glue flap on it is a cut edge.
-void drawFolds(Model&, Drawing& d, const Sleeve& s, float G, float H) {
+void drawFolds(Drawing& d, const Sleeve& s, float G, float H) {
     float at = G;
     const std::size_t count = s.widths.size();
     for (std::size_t i = 0; i <= count; ++i) {
@@ -83,7 +83,7 @@ void drawFolds(Model&, Drawing& d, const Sleeve& s, float G, float H) {
     }
 }
 
-void drawOutline(Model&, Drawing& d, const Sleeve& s, float G, float H) {
+void drawOutline(Drawing& d, const Sleeve& s, float G, float H) {
     d.LineKind = kind::Cut;
     float at = G;
     chainStart(d, at, 0);
@@ -114,7 +114,7 @@ std::vector<float> ContourPanels(const Model& m, float P1, float P2, float P3, f
     return {P1, P2, P3, P4};
 }
 
-void SleeveBlank(Model& m, Drawing& d, const SleeveOutline& sleeve, const FeaturePlacement& at) {
+void SleeveBlank(Model& m, Drawing& d, const SleeveBlankShape& sleeve, const FeaturePlacement& at) {
     const float G = sleeve.glue, H = sleeve.height;
     const float P1 = sleeve.p1, P2 = sleeve.p2, P3 = sleeve.p3, P4 = sleeve.p4;
     const GlueShape glue = glueShape(G, sleeve.taper, H);
@@ -123,13 +123,13 @@ void SleeveBlank(Model& m, Drawing& d, const SleeveOutline& sleeve, const Featur
 
     d.LineVariant = 1;
     const int first = beginFeature(d);
-    drawFolds(m, d, s, G, H);
-    drawOutline(m, d, s, G, H);
+    drawFolds(d, s, G, H);
+    drawOutline(d, s, G, H);
     d.LineKind = kind::Cut;
     if (s.leftFlap)
-        drawGlueFlap(m, d, glue, G, -1, H);
+        drawGlueFlap(d, glue, G, -1, H);
     if (s.rightFlap)
-        drawGlueFlap(m, d, glue, G + s.widths.front(), 1, H);
+        drawGlueFlap(d, glue, G + s.widths.front(), 1, H);
     placeFeature(d, first, at);
 }
 

@@ -16,14 +16,14 @@ namespace brontaxe {
 // The panels a sleeve keeps under the model's piece options, left to right.
 std::vector<float> ContourPanels(const Model& m, float P1, float P2, float P3, float P4);
 
-struct SleeveOutline {
+struct SleeveBlankShape {
     float glue = 0;   // G, glue flap width
     float taper = 0;  // slant of the glue flap's ends, degrees
     float p1 = 0, p2 = 0, p3 = 0, p4 = 0;
     float height = 0;  // H
 };
 
-void SleeveBlank(Model& m, Drawing& d, const SleeveOutline& sleeve,
+void SleeveBlank(Model& m, Drawing& d, const SleeveBlankShape& sleeve,
                  const FeaturePlacement& at = {});
 
 }  // namespace brontaxe

@@ -46,7 +46,7 @@ void recordPasses(Model& m, const BodyPanels& b, float h, bool lowerHalf) {
 }
 
 // The single panel of a four-piece box cut at both ends (variant 3): no slots, no glue flap.
-void drawLoosePanel(Model&, Drawing& d, float xa, float xb, float h, float flap) {
+void drawLoosePanel(Drawing& d, float xa, float xb, float h, float flap) {
     d.LineKind = kind::Crease;
     line(d, xa, h, xb, h);
     d.LineKind = kind::Cut;
@@ -60,7 +60,7 @@ void drawLoosePanel(Model&, Drawing& d, float xa, float xb, float h, float flap)
 // side above it. The chain arrives at the right flap's top and leaves from the left one's,
 // so that no knife is laid twice nor has no length. Between the flaps a bridge would tie them
 // together: that knife stays whole.
-void slit(Model&, Drawing& d, float x, float h, float rightTop, float leftTop) {
+void slit(Drawing& d, float x, float h, float rightTop, float leftTop) {
     lineTo(d, x, rightTop);
     if (rightTop > leftTop)
         lineTo(d, x, leftTop);
@@ -112,7 +112,7 @@ void drawPanels(Model& m, Drawing& d, const BodyPanels& b, int panelCount, float
             lineTo(d, x(i) - leftHalf(i), h);
             lineTo(d, x(i) - leftHalf(i), flapTop(i));
         } else {
-            slit(m, d, x(i), h, flapTop(i + 1), flapTop(i));
+            slit(d, x(i), h, flapTop(i + 1), flapTop(i));
         }
     }
     lineTo(d, x(0) + rightHalf(0), flapTop(1));
@@ -134,7 +134,7 @@ void SlottedBodyHalf(Model& m, Drawing& d, const SlottedBody& body, const Featur
     d.LineVariant = 1;
     const int first = beginFeature(d);
     if (m.CaisseEn4 == 3) {
-        drawLoosePanel(m, d, m.lgPatte, m.lgPatte + panels.p1, h, panels.f2);
+        drawLoosePanel(d, m.lgPatte, m.lgPatte + panels.p1, h, panels.f2);
     } else {
         const int panelCount = m.CaisseEn4 >= 1 ? 1 : (m.CaisseEn2 ? 2 : 4);
         const bool glueOnRight = m.CaisseEn4 == 4;

@@ -29,7 +29,7 @@ void widthRow(Model& m, Drawing& d, const BodyPanels& b, float glueWidth, float 
     }
 }
 
-void heightColumn(Model&, Drawing& d, const SlottedChains& c, float x, float ymin) {
+void heightColumn(Drawing& d, const SlottedChains& c, float x, float ymin) {
     float y = ymin;
     for (float step : {c.flapBelow, c.body, c.flapAbove}) {
         if (step > 0)
@@ -40,8 +40,7 @@ void heightColumn(Model&, Drawing& d, const SlottedChains& c, float x, float ymi
 
 // Inside dimensions asked for by the "QOR" customer profile: the panels `b`, the heights of
 // `c`, from the blank's lower left `corner`.
-void insideDimensions(Model&, Drawing& d, const BodyPanels& b, const SlottedChains& c,
-                      PointF corner) {
+void insideDimensions(Drawing& d, const BodyPanels& b, const SlottedChains& c, PointF corner) {
     const float xmin = corner.x;
     const float ymin = corner.y;
     const float flapBelow = c.flapBelow;
@@ -75,11 +74,11 @@ void SlottedBodyDimensions(Model& m, Drawing& d, const SlottedChains& c) {
     widthRow(m, d, b, c.glueWidth, xmin, ymin - g);
     const float rowY = ymin - 2 * g;
     dimension(d, {.from = {xmin, rowY}, .to = {xmax, rowY}, .at = {0, rowY}});
-    heightColumn(m, d, c, xmax + g, ymin);
+    heightColumn(d, c, xmax + g, ymin);
     const float columnX = xmax + 2 * g;
     dimension(d, {.from = {columnX, ymin}, .to = {columnX, ymax}, .at = {columnX, 0}});
     if (m.Personnalisation == "QOR") {
-        insideDimensions(m, d, b, c, {xmin, ymin});
+        insideDimensions(d, b, c, {xmin, ymin});
     }
 }
 

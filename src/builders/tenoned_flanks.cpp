@@ -22,7 +22,7 @@ long roundEven(float v) {
     return std::lrint(v);
 }
 
-void rectangleWithCorners(Model&, Drawing& d, float x0, float y0, float x1, float y1, float r) {
+void rectangleWithCorners(Drawing& d, float x0, float y0, float x1, float y1, float r) {
     if (r <= kLengthTolerance) {
         chainStart(d, x0, y0);
         lineTo(d, x1, y0);
@@ -42,7 +42,7 @@ void rectangleWithCorners(Model&, Drawing& d, float x0, float y0, float x1, floa
 }
 
 // One end edge of the outer wall at height y, split where an ear joins it.
-void endEdge(Model&, Drawing& d, float y, float outer, float join) {
+void endEdge(Drawing& d, float y, float outer, float join) {
     if (join > kLengthTolerance && join < outer - kLengthTolerance) {
         line(d, 0, y, join, y);
         line(d, join, y, outer, y);
@@ -101,7 +101,7 @@ std::vector<float> mortiseCentres(const TenonedWall& w) {
     return centres;
 }
 
-void TenonedFlanks(Model& m, Drawing& d, const TenonedWall& w, const FeaturePlacement& at) {
+void TenonedFlanks(Drawing& d, const TenonedWall& w, const FeaturePlacement& at) {
     const bool tenons = w.type == WallType::Locked && w.count > 0;
     const bool mortises = w.type != WallType::Plain && w.count > 0;
     if (auto problem = wallProblem(w))
@@ -115,8 +115,8 @@ void TenonedFlanks(Model& m, Drawing& d, const TenonedWall& w, const FeaturePlac
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
     const int first = beginFeature(d);
-    endEdge(m, d, 0, w.outer, w.frontJoin);
-    endEdge(m, d, w.length, w.outer, w.backJoin);
+    endEdge(d, 0, w.outer, w.frontJoin);
+    endEdge(d, w.length, w.outer, w.backJoin);
 
     chainStart(d, w.outer, 0);
     if (s > kLengthTolerance)
@@ -144,8 +144,7 @@ void TenonedFlanks(Model& m, Drawing& d, const TenonedWall& w, const FeaturePlac
         const float r = std::clamp(w.mortise.radius, 0.0f,
                                    0.49f * std::min(w.mortise.length, w.mortise.height));
         for (float c : centres)
-            rectangleWithCorners(m, d, x0, c - w.mortise.length / 2, x1, c + w.mortise.length / 2,
-                                 r);
+            rectangleWithCorners(d, x0, c - w.mortise.length / 2, x1, c + w.mortise.length / 2, r);
     }
 
     d.LineKind = kind::Crease;

@@ -9,7 +9,6 @@
 
 #include "builders/feature_placement.h"
 #include "drawing/drawing.h"
-#include "model/model.h"
 
 namespace brontaxe {
 
@@ -66,6 +65,6 @@ std::optional<std::string> wallProblem(const TenonedWall& wall);
 
 // Draws the wall and its mortises and places them. Throws GenerationError (French) when the
 // mortises do not fit along the wall, a tenon leans past its own tip, or a size is not positive.
-void TenonedFlanks(Model& m, Drawing& d, const TenonedWall& wall, const FeaturePlacement& at = {});
+void TenonedFlanks(Drawing& d, const TenonedWall& wall, const FeaturePlacement& at = {});
 
 }  // namespace brontaxe

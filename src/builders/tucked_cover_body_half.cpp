@@ -9,26 +9,26 @@ namespace brontaxe {
 namespace {
 
 // Adds the next corner of the outline unless it is where the chain already stands.
-void corner(Model&, Drawing& d, float x, float y) {
+void corner(Drawing& d, float x, float y) {
     if (x != d.tracer().chainEnd().x || y != d.tracer().chainEnd().y)
         lineTo(d, x, y);
 }
 
 FlapShape coverWithTuck(float cover, float tuck, float inset) {
-    return [=](Model& m, Drawing& d, float left, float right, float h) {
+    return [=](Model&, Drawing& d, float left, float right, float h) {
         const float width = right - left - 2 * inset;
         const float bevel = std::max(0.0f, std::min(tuck, width / 2) / 2);
         const float fold = h + cover;
         const float top = fold + tuck;
-        corner(m, d, right, fold);
-        corner(m, d, right - inset, fold);
-        corner(m, d, right - inset, top - bevel);
-        corner(m, d, right - inset - bevel, top);
-        corner(m, d, left + inset + bevel, top);
-        corner(m, d, left + inset, top - bevel);
-        corner(m, d, left + inset, fold);
-        corner(m, d, left, fold);
-        corner(m, d, left, h);
+        corner(d, right, fold);
+        corner(d, right - inset, fold);
+        corner(d, right - inset, top - bevel);
+        corner(d, right - inset - bevel, top);
+        corner(d, left + inset + bevel, top);
+        corner(d, left + inset, top - bevel);
+        corner(d, left + inset, fold);
+        corner(d, left, fold);
+        corner(d, left, h);
         d.LineKind = kind::Crease;
         line(d, left, h, right, h);
         line(d, left + inset, fold, right - inset, fold);

@@ -12,7 +12,7 @@ namespace brontaxe {
 
 // In its own coordinates the upper edge runs along y = 0, centred on x = 0, and the hole
 // hangs below it: `length` long and `height` high, with round ends.
-struct VariableHandHole {
+struct VariableHandHoleCutShape {
     float length = 0;
     float height = 0;
     std::int16_t lineKind = kind::Cut;
@@ -31,7 +31,7 @@ float handHoleDrop(float drop, float height, float wall, float land);
 
 // Draws the hole and places it: its upper edge's middle goes to (at.x, at.y). Throws
 // GenerationError for a hole with no height or shorter than it is high.
-void VariableHandHoleCut(Model& m, Drawing& d, const VariableHandHole& hole,
+void VariableHandHoleCut(Model& m, Drawing& d, const VariableHandHoleCutShape& hole,
                          const FeaturePlacement& at = {});
 
 }  // namespace brontaxe

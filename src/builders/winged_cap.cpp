@@ -11,13 +11,13 @@ namespace {
 constexpr std::int16_t kOrdinary = 1;
 constexpr std::int16_t kMarked = 2;
 
-void checkCap(const MarkedCap& c, float e) {
+void checkCap(const WingedCapShape& c, float e) {
     if (!(c.a > e && c.b > 0 && c.h > e && c.wing > 0 && c.inner >= 0))
         throw GenerationError("Couvercle impossible : dimensions trop petites");
 }
 
 // The quarter x >= 0, y >= 0: end wall and its wing, side wall and its inner wall.
-void quarter(Model&, Drawing& d, const MarkedCap& c, float e) {
+void quarter(Drawing& d, const WingedCapShape& c, float e) {
     const float a = c.a;
     const float b = c.b;
     const float h = c.h;
@@ -50,21 +50,21 @@ void quarter(Model&, Drawing& d, const MarkedCap& c, float e) {
 
 }  // namespace
 
-float markedCapHalfLength(const MarkedCap& cap) {
+float markedCapHalfLength(const WingedCapShape& cap) {
     return cap.a + cap.h;
 }
 
-float markedCapHalfWidth(const MarkedCap& cap) {
+float markedCapHalfWidth(const WingedCapShape& cap) {
     return cap.b + std::max(cap.h + cap.inner, cap.wing);
 }
 
-void WingedCap(Model& m, Drawing& d, const MarkedCap& cap, const FeaturePlacement& at) {
+void WingedCap(Model& m, Drawing& d, const WingedCapShape& cap, const FeaturePlacement& at) {
     const float e = m.EpaisseurCarton;
     checkCap(cap, e);
     d.LineVariant = kOrdinary;
     d.LineKind = kind::Cut;
     const int first = beginFeature(d);
-    fourQuarters(d, [&] { quarter(m, d, cap, e); });
+    fourQuarters(d, [&] { quarter(d, cap, e); });
     d.LineVariant = kOrdinary;
     placeFeature(d, first, at);
 }

@@ -9,7 +9,7 @@ namespace brontaxe {
 // and side walls beyond y = +-b, all h high; each end wall carries at both ends a wing
 // `wing` wide that folds in behind the side wall; a side wall may carry an inner wall
 // `inner` high folded down inside it (0: a single wall).
-struct MarkedCap {
+struct WingedCapShape {
     float a = 0;
     float b = 0;
     float h = 0;
@@ -21,10 +21,10 @@ struct MarkedCap {
 // and the inner wall's end, are set back by the board thickness so that they clear the wall folded
 // against them; they are marked (`LineVariant` 2). Throws GenerationError for sizes that make no
 // cap.
-void WingedCap(Model& m, Drawing& d, const MarkedCap& cap, const FeaturePlacement& at = {});
+void WingedCap(Model& m, Drawing& d, const WingedCapShape& cap, const FeaturePlacement& at = {});
 
 // How far the cap reaches from its centre along x and along y.
-float markedCapHalfLength(const MarkedCap& cap);
-float markedCapHalfWidth(const MarkedCap& cap);
+float markedCapHalfLength(const WingedCapShape& cap);
+float markedCapHalfWidth(const WingedCapShape& cap);
 
 }  // namespace brontaxe

@@ -696,7 +696,7 @@ ElementId Drawing::addPoses(const PoseRow& row) {
     return ElementId{kFirstElementId + static_cast<std::int32_t>(first)};
 }
 
-ElementId Drawing::AddSheetCentred(double width, double height, std::int32_t) {
+ElementId Drawing::AddSheetCentred(double width, double height) {
     const Box box = extents();
     const Point centre =
         box.empty ? Point{} : Point{(box.xmin + box.xmax) / 2, (box.ymin + box.ymax) / 2};
@@ -704,8 +704,7 @@ ElementId Drawing::AddSheetCentred(double width, double height, std::int32_t) {
     return addSheet(SheetShape{centre - half, centre + half});
 }
 
-ElementId Drawing::AddSheetAtMargins(double width, double height, double marginX, double marginY,
-                                     std::int32_t) {
+ElementId Drawing::AddSheetAtMargins(double width, double height, double marginX, double marginY) {
     const Box box = extents();
     const Point corner = box.empty ? Point{} : Point{box.xmin, box.ymin};
     const Point low = corner - Point{marginX, marginY};

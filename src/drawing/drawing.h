@@ -26,12 +26,6 @@ struct SheetField {
     friend bool operator==(const SheetField&, const SheetField&) = default;
 };
 
-// A row of poses of the blank, the k-th of them (k from 1 to `count`) placed by `mode`
-//   0: as drawn;
-//   1: mirrored across the x axis (y = 0);
-//   2: mirrored across the y axis (x = 0);
-//   3: turned half a turn about the origin;
-// then moved by k x `step` and turned by `angle` degrees about `centre`.
 // How a pose lies against the blank it copies.
 enum class PoseFlip : std::int16_t {
     AsDrawn,
@@ -40,6 +34,8 @@ enum class PoseFlip : std::int16_t {
     HalfTurn,         // turned half a turn
 };
 
+// A row of poses of the blank: the k-th of them (k from 1 to `count`) placed by `flip` about
+// the origin, then moved by k x `step` and turned by `angle` degrees about `centre`.
 struct PoseRow {
     std::int32_t count = 1;
     Point step{};
@@ -109,11 +105,10 @@ class Drawing {
     std::int32_t blankElementCount() const;
 
     // Sheet outline (a SheetShape, outside the blank's size and totals) of the given size,
-    // centred on the drawn poses; the last argument is unused and kept at 0.
-    ElementId AddSheetCentred(double width, double height, std::int32_t = 0);
+    // centred on the drawn poses.
+    ElementId AddSheetCentred(double width, double height);
     // Sheet outline whose lower-left corner lies the margins below and left of the poses.
-    ElementId AddSheetAtMargins(double width, double height, double marginX, double marginY,
-                                std::int32_t = 0);
+    ElementId AddSheetAtMargins(double width, double height, double marginX, double marginY);
 
     // Bounding box of the blank itself (lines and arcs); false when there are none.
     bool GetExtents(double& xmin, double& ymin, double& xmax, double& ymax) const;

@@ -55,10 +55,4 @@ std::string supportedExtensionsText() {
     return out;
 }
 
-std::string_view saveDialogFilter() {
-    return "Korvane (*.des)|*.des|PliAO (*.pli)|*.pli|Autocad (*.dxf)|*.dxf|Illustrator "
-           "(*.ai)|*.ai|Adobe PDF (*.pdf)|*.pdf|Postscript (*.eps)|*.eps|CFF2 (*.cf2)|*.cf2|"
-           "Bitmap (*.bmp)|*.bmp";
-}
-
 }  // namespace brontaxe::io

@@ -42,7 +42,4 @@ const FileFormat* formatForPath(const std::filesystem::path& path);
 // ".des, .pli, ..." for messages.
 std::string supportedExtensionsText();
 
-// The save dialog's filter: caption and pattern pairs separated by '|'.
-std::string_view saveDialogFilter();
-
 }  // namespace brontaxe::io

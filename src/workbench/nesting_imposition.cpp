@@ -61,8 +61,8 @@ void drawPoses(Drawing& d, const Arrangement& a) {
 
 void addSheet(const Model& m, Drawing& d, const ImpositionSettings& s) {
     const ElementId sheet =
-        s.ChkCentre ? d.AddSheetCentred(m.FmtCartonX, m.FmtCartonY, 0)
-                    : d.AddSheetAtMargins(m.FmtCartonX, m.FmtCartonY, m.Marges[0], m.Marges[1], 0);
+        s.ChkCentre ? d.AddSheetCentred(m.FmtCartonX, m.FmtCartonY)
+                    : d.AddSheetAtMargins(m.FmtCartonX, m.FmtCartonY, m.Marges[0], m.Marges[1]);
     if (m.senscann == 1 && sheet.value > 2)
         d.SetElementFlag(sheet, kFlagFluteAlongX);
 }

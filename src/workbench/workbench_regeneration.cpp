@@ -29,23 +29,6 @@ namespace {
 
 // The window the cut surface is measured in: everything the program can draw.
 constexpr double kContourWindow = 900000;
-// Styles whose cut surface is not measured (their surface keeps its last value).
-// Puts the length and width back when the extra creases are done, errors included.
-class SavedLengthAndWidth {
-  public:
-    explicit SavedLengthAndWidth(Model& m) : m_(m), length_(m.Longueur), width_(m.Largeur) {}
-    ~SavedLengthAndWidth() {
-        m_.Longueur = length_;
-        m_.Largeur = width_;
-    }
-    SavedLengthAndWidth(const SavedLengthAndWidth&) = delete;
-    SavedLengthAndWidth& operator=(const SavedLengthAndWidth&) = delete;
-
-  private:
-    Model& m_;
-    float length_, width_;
-};
-
 // The window refuses what is not a number before it gets here; the leading number is the
 // fallback of callers that set the texts themselves.
 float boxNumber(std::string_view text) {
@@ -169,12 +152,9 @@ void Workbench::drawExtraCreases() {
         return;
     // Counted on the list as typed: normalising keeps only the first segments of a part.
     refuseOverlongCreaseList(model_.ListeFoulages);
-    SavedLengthAndWidth saved(model_);
-    model_.Longueur = model_.HorsToutX;
-    model_.Largeur = model_.HorsToutY;
     model_.ListeFoulages =
-        normaliseCreaseList(model_.ListeFoulages, model_.Largeur, model_.Longueur);
-    ExtraCreases(model_, drawing_, model_.ListeFoulages);
+        normaliseCreaseList(model_.ListeFoulages, model_.HorsToutY, model_.HorsToutX);
+    ExtraCreases(drawing_, {.list = model_.ListeFoulages, .mirrored = model_.Sym_Verticale});
 }
 
 void Workbench::measureSize() {

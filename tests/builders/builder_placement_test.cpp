@@ -48,7 +48,7 @@ const BuilderCase kBuilders[] = {
     {"HandHole",
      [](Model& m, Drawing& d, const Place& p) {
          withHandHoles(m);
-         HandHole(m, d, p.x, p.y + m.DPoign, p.angle, p.mirrored);
+         HandHole(d, handHoleShape(m), p);
      }},
     {"GlueFlap",
      [](Model&, Drawing& d, const Place& p) {
@@ -103,7 +103,7 @@ const BuilderCase kBuilders[] = {
     {"FlapTray",
      [](Model& m, Drawing& d, const Place& p) {
          withHandHoles(m);
-         FlapTray(m, d, FlappedTray{200, 150, 100, 100}, p);
+         FlapTray(m, d, FlapTrayShape{200, 150, 100, 100}, p);
      }},
     {"AlternateFolds",
      [](Model& m, Drawing& d, const Place& p) {
@@ -115,7 +115,7 @@ const BuilderCase kBuilders[] = {
      }},
     {"WingedCap",
      [](Model& m, Drawing& d, const Place& p) {
-         WingedCap(m, d, MarkedCap{100, 80, 40, 30, 0}, p);
+         WingedCap(m, d, WingedCapShape{100, 80, 40, 30, 0}, p);
      }},
     {"DoubleWallTray",
      [](Model& m, Drawing& d, const Place& p) {

@@ -93,22 +93,20 @@ class Strip : public ::testing::TestWithParam<Case> {};
 TEST_P(Strip, NormalisesFoldsOrRefusesTheList) {
     const Case& c = GetParam();
     test::Generated g;
-    g.m.ListeFoulages = c.list;
+    const CreasedStripShape strip{.creases = c.list, .length = kLs, .width = kWs};
     g.d.BeginDrawing();
     if (c.refusal) {
         try {
-            CreasedStrip(g.m, g.d, kLs, kWs);
-            ADD_FAILURE() << "drawn: " << g.m.ListeFoulages;
+            ADD_FAILURE() << "drawn: " << CreasedStrip(g.d, strip);
         } catch (const GenerationError& e) {
             EXPECT_NE(std::string(e.what()).find(c.refusal), std::string::npos) << e.what();
         }
-        EXPECT_EQ(g.m.ListeFoulages, c.list);
         EXPECT_EQ(g.d.ElementCount(), 0);
         return;
     }
-    CreasedStrip(g.m, g.d, kLs, kWs);
+    const std::string normalised = CreasedStrip(g.d, strip);
     g.d.EndDrawing();
-    EXPECT_EQ(g.m.ListeFoulages, c.normalised);
+    EXPECT_EQ(normalised, c.normalised);
     expectLevels(creaseLevels(g.d, true), c.acrossAt);
     expectLevels(creaseLevels(g.d, false), c.alongAt);
     // The strip itself, closed, with creases from edge to edge and nothing a die maker would
@@ -130,8 +128,7 @@ INSTANTIATE_TEST_SUITE_P(Lists, Strip, ::testing::ValuesIn(kCases),
 // Each panel between two creases is measured, so the chain adds up to the strip's width.
 TEST(StripDimensions, TheAcrossChainMeasuresEveryPanel) {
     test::Generated g;
-    g.m.ListeFoulages = "60+90+1";
-    CreasedStrip(g.m, g.d, kLs, kWs);
+    CreasedStrip(g.d, {.creases = "60+90+1", .length = kLs, .width = kWs});
     const double x = -800.0 / 30;
     EXPECT_TRUE(test::hasDimension(g.d, {x, 0}, {x, 60}));
     EXPECT_TRUE(test::hasDimension(g.d, {x, 60}, {x, 150}));

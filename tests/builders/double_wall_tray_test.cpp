@@ -32,7 +32,7 @@ struct Tray : ::testing::Test {
         }
     }
 
-    static CornerFlapTray tray(CornerFlaps flaps, float flap, bool corners) {
+    static DoubleWallTrayShape tray(CornerFlaps flaps, float flap, bool corners) {
         return {.a = 200,
                 .b = 150,
                 .h = 100,
@@ -143,7 +143,7 @@ TEST_F(Tray, TheGivenWallSizesAreTheOnesDrawnAndRecorded) {
     for (const Case& c : cases) {
         test::Generated t;
         t.m.Longueur = 400;
-        CornerFlapTray sized = tray(c.flaps, 0, false);
+        DoubleWallTrayShape sized = tray(c.flaps, 0, false);
         sized.doubleWall =
             DoubleWallSizes{.sideWall = 90, .endWall = 110, .cornerFlap = 70, .endWallStep = 140};
         {
@@ -175,7 +175,7 @@ TEST_F(Tray, TheGivenWallSizesAreTheOnesDrawnAndRecorded) {
 TEST_F(Tray, ADoubleWallVariantWithoutItsSizesIsRefused) {
     for (CornerFlaps flaps :
          {CornerFlaps::DoubleEndWalls, CornerFlaps::UpperLid, CornerFlaps::LowerLid}) {
-        CornerFlapTray t = tray(flaps, 0, false);
+        DoubleWallTrayShape t = tray(flaps, 0, false);
         t.doubleWall.reset();
         GenerationPass pass(d);
         EXPECT_THROW(DoubleWallTray(m, d, t), std::invalid_argument);

@@ -63,7 +63,7 @@ void expectSpans(const Spans& actual, const Spans& expected) {
 TEST_F(ExtraCreasesTest, ListDrawsOneCreaseAHundredAboveTheBottomAndTwoDimensions) {
     blank();
     const int registered = d.tracer().count();
-    ExtraCreases(m, d, "100+200/300");
+    ExtraCreases(d, {.list = "100+200/300"});
     // Across the four lower flaps, stopping at every slot.
     expectSpans(extra(false, -150), {{40, 432}, {440, 732}, {740, 1132}, {1140, 1436}});
     EXPECT_EQ(extraCount(), 4u);
@@ -124,7 +124,7 @@ TEST(CreaseBetweenCuts, CutsCloserThanTwoTenthsCountOnceButARoundHoleIsCrossedBo
 TEST_F(ExtraCreasesTest, MirroredBlanksTakeTheirDimensionsOnTheRightAndLengthsAbove) {
     m.Sym_Verticale = true;
     blank();
-    ExtraCreases(m, d, "250+250/500+936");
+    ExtraCreases(d, {.list = "250+250/500+936", .mirrored = true});
     const double x = 1436 + 1436.0 / 20;
     EXPECT_TRUE(test::hasDimension(d, {x, -250}, {x, 0}));
     expectSpans(extra(true, 500), {{-250, 250}});
@@ -136,10 +136,10 @@ TEST_F(ExtraCreasesTest, MirroredBlanksTakeTheirDimensionsOnTheRightAndLengthsAb
 TEST_F(ExtraCreasesTest, ZeroPositionsMeasureNothing) {
     blank();
     const int registered = d.tracer().count();
-    ExtraCreases(m, d, " + + +");
+    ExtraCreases(d, {.list = " + + +"});
     EXPECT_EQ(extraCount(), 0u);
     EXPECT_EQ(d.tracer().count(), registered);
-    ExtraCreases(m, d, "500");  // one position: nothing to draw or measure
+    ExtraCreases(d, {.list = "500"});  // one position: nothing to draw or measure
     EXPECT_EQ(d.tracer().count(), registered);
 }
 

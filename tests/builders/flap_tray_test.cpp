@@ -16,7 +16,7 @@ using test::verticalLinesAt;
 // Base 400 x 300, walls 100, board 3 mm.
 struct GluedTray : ::testing::Test {
     test::Generated g;
-    FlappedTray t{200, 150, 100, 100};
+    FlapTrayShape t{200, 150, 100, 100};
     void draw() {
         GenerationPass pass(g.d);
         FlapTray(g.m, g.d, t);

@@ -25,7 +25,7 @@ struct HandHoleTest : ::testing::Test {
         m.DPoign = 50;
         m.EPoign = 6;
         GenerationPass pass(d);
-        HandHole(m, d, 200, 100, 0, false);
+        HandHole(d, handHoleShape(m), {.x = 200, .y = 100 - m.DPoign});
     }
     bool edge(std::int16_t lineKind, double y) {
         const auto lines = horizontalLinesAt(d, lineKind, y);
@@ -86,9 +86,7 @@ TEST_F(HandHoleTest, TypeThreeAddsTwoLShapedCutsAndTheTabCreaseAbove) {
 TEST_F(HandHoleTest, TypeZeroDrawsNothingAndEqualSizesGiveACircle) {
     draw(0);
     EXPECT_EQ(d.ElementCount(), 0);
-    m.LPoign = 30;
-    m.OptionPoign = 1;
-    HandHole(m, d, 0, 0, 0, false);
+    HandHole(d, {.type = 1, .length = 30, .height = 30});
     EXPECT_TRUE(test::cutOutlineIsClosed(d));
     EXPECT_NEAR(d.KindLength(kind::Cut), 30 * kPi, 1e-6);
 }
@@ -96,11 +94,29 @@ TEST_F(HandHoleTest, TypeZeroDrawsNothingAndEqualSizesGiveACircle) {
 TEST(HandHoleSizes, AHoleShorterThanItIsHighOrWithoutHeightIsReported) {
     for (auto [length, height] : {std::pair{20.0f, 30.0f}, std::pair{90.0f, 0.0f}}) {
         test::Generated g;
-        g.m.OptionPoign = 1;
-        g.m.LPoign = length;
-        g.m.HPoign = height;
-        EXPECT_THROW(HandHole(g.m, g.d, 0, 100, 0, false), GenerationError) << length;
+        EXPECT_THROW(HandHole(g.d, {.type = 1, .length = length, .height = height}),
+                     GenerationError)
+            << length;
         EXPECT_EQ(g.d.ElementCount(), 0);
+    }
+}
+
+// Walls that always have a hole cut a plain one when the model chooses none, and keep the
+// chosen type otherwise.
+TEST(HandHoleSizes, AWallThatAlwaysHasAHoleCutsAPlainOneWhenNoneIsChosen) {
+    for (auto [chosen, cut] : {std::pair<std::int16_t, std::int16_t>{0, 1}, {1, 1}, {3, 3}}) {
+        Model m;
+        m.OptionPoign = chosen;
+        m.LPoign = 90;
+        m.HPoign = 30;
+        m.EPoign = 6;
+        const HandHoleShape hole = alwaysCutHandHoleShape(m);
+        EXPECT_EQ(hole.type, cut) << chosen;
+        EXPECT_EQ(handHoleShape(m).type, chosen);
+        EXPECT_FLOAT_EQ(hole.length, 90);
+        EXPECT_FLOAT_EQ(hole.height, 30);
+        EXPECT_FLOAT_EQ(hole.tab, 6);
+        EXPECT_EQ(m.OptionPoign, chosen);
     }
 }
 

@@ -13,10 +13,10 @@ namespace {
 
 struct RoundedEar : ::testing::Test {
     test::Generated g;
-    RoundedFlap f{100, 60, 30, 10, 10};
+    RoundedFlapShape f{100, 60, 30, 10, 10};
     void draw(FeaturePlacement at = {}) {
         GenerationPass pass(g.d);
-        RoundedFlapShape(g.m, g.d, f, at);
+        RoundedFlap(g.d, f, at);
     }
 };
 

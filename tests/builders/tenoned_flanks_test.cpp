@@ -68,7 +68,7 @@ TEST(TenonedFlanks, MortisesAreCentredWithTheirPitchBetween) {
 TEST(TenonedFlanks, DrawsATenonOverEachMortiseAndClosedMortises) {
     test::Generated g;
     const TenonedWall w = lockedWall();
-    TenonedFlanks(g.m, g.d, w, {.x = 10, .y = 20});
+    TenonedFlanks(g.d, w, {.x = 10, .y = 20});
     EXPECT_EQ(g.d.tracer().count(), g.d.ElementCount());
     // Tenon tips stand `height` beyond the inner wall's edge, over each mortise centre.
     const double tip = 10 + w.outer + w.top + w.inner + w.tenon.height;
@@ -94,7 +94,7 @@ TEST(TenonedFlanks, RoundedMortisesKeepTheirSizeAndCloseUp) {
     TenonedWall w = lockedWall();
     w.mortise.radius = 50;  // cut back to what a 9 mm slot holds
     w.count = 1;
-    TenonedFlanks(g.m, g.d, w);
+    TenonedFlanks(g.d, w);
     const auto arcs = test::arcsOfKind(g.d, kind::Cut);
     ASSERT_EQ(arcs.size(), 4u);
     for (const ArcShape& a : arcs)
@@ -105,7 +105,7 @@ TEST(TenonedFlanks, APlainWallHasNeitherTenonsNorMortises) {
     test::Generated g;
     TenonedWall w = lockedWall();
     w.type = WallType::Plain;
-    TenonedFlanks(g.m, g.d, w);
+    TenonedFlanks(g.d, w);
     EXPECT_TRUE(test::verticalLinesAt(g.d, kind::Cut, -w.mortiseGap).empty());
     EXPECT_TRUE(
         test::verticalLinesAt(g.d, kind::Cut, w.outer + w.top + w.inner + w.tenon.height).empty());
@@ -115,7 +115,7 @@ TEST(TenonedFlanks, AnEarJoiningInsideTheOuterWallSplitsItsEndEdge) {
     test::Generated g;
     TenonedWall w = lockedWall();
     w.frontJoin = 40;
-    TenonedFlanks(g.m, g.d, w);
+    TenonedFlanks(g.d, w);
     EXPECT_EQ(test::horizontalLinesAt(g.d, kind::Cut, 0).size(), 2u);
     EXPECT_EQ(test::horizontalLinesAt(g.d, kind::Cut, w.length).size(), 1u);
 }
@@ -134,7 +134,7 @@ TEST_P(RefusedWall, IsNotDrawnAndSaysWhyInFrench) {
     ASSERT_TRUE(wallProblem(w));
     EXPECT_NE(wallProblem(w)->find(GetParam().words), std::string::npos) << *wallProblem(w);
     test::Generated g;
-    EXPECT_THROW(TenonedFlanks(g.m, g.d, w), GenerationError);
+    EXPECT_THROW(TenonedFlanks(g.d, w), GenerationError);
 }
 
 INSTANTIATE_TEST_SUITE_P(

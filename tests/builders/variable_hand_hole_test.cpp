@@ -12,7 +12,7 @@ namespace {
 
 struct VariableHole : ::testing::Test {
     test::Generated g;
-    VariableHandHole h{90, 30};
+    VariableHandHoleCutShape h{90, 30};
     void draw(FeaturePlacement at = {}) {
         GenerationPass pass(g.d);
         VariableHandHoleCut(g.m, g.d, h, at);

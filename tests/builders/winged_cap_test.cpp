@@ -21,7 +21,7 @@ int countVariant(const Drawing& d, std::int16_t lineKind, std::int16_t variant) 
 
 struct CapCase {
     const char* name;
-    MarkedCap cap;
+    WingedCapShape cap;
     int marked;   // marked cuts
     int creases;  // creases
 };
@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(WingedCap, TheWingClearsTheSideWallByTheBoardThickness) {
     test::Generated g;
     g.m.EpaisseurCarton = 4;
-    WingedCap(g.m, g.d, MarkedCap{200, 150, 60, 50, 0});
+    WingedCap(g.m, g.d, WingedCapShape{200, 150, 60, 50, 0});
     // The wing's top runs from the end wall's edge back to a + e, then the marked cut slants
     // down to the base corner.
     const auto tops = test::horizontalLinesAt(g.d, kind::Cut, 150 + 50);
@@ -81,8 +81,9 @@ TEST(WingedCap, TheWingClearsTheSideWallByTheBoardThickness) {
 }
 
 TEST(WingedCap, RefusesACapThatCannotBeFolded) {
-    for (const MarkedCap& bad : {MarkedCap{100, 80, 0, 30, 0}, MarkedCap{2, 80, 40, 30, 0},
-                                 MarkedCap{100, 80, 40, 0, 0}, MarkedCap{100, 80, 40, 30, -5}}) {
+    for (const WingedCapShape& bad :
+         {WingedCapShape{100, 80, 0, 30, 0}, WingedCapShape{2, 80, 40, 30, 0},
+          WingedCapShape{100, 80, 40, 0, 0}, WingedCapShape{100, 80, 40, 30, -5}}) {
         test::Generated g;
         EXPECT_THROW(WingedCap(g.m, g.d, bad), GenerationError);
         EXPECT_EQ(g.d.ElementCount(), 0);

@@ -114,8 +114,8 @@ TEST(Sheet, CentredOrAtMarginsAndOutsideSizeAndTotals) {
     Drawing d = lShape();  // cut and crease box: (10, 20) to (45, 30)
     const double cut = d.KindLength(kind::Cut);
     d.LineKind = kind::Cut;
-    const ElementId centred = d.AddSheetCentred(55, 30, 0);
-    const ElementId margins = d.AddSheetAtMargins(100, 50, 5, 15, 0);
+    const ElementId centred = d.AddSheetCentred(55, 30);
+    const ElementId margins = d.AddSheetAtMargins(100, 50, 5, 15);
     EXPECT_EQ(centred.value, 7);
     EXPECT_EQ(margins.value, 8);
     const auto& c = std::get<SheetShape>(d.element(centred).shape);

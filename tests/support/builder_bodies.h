@@ -34,13 +34,13 @@ inline const SnapLockBody kSnapLock{.h = 100,
                                     .radius = 5};
 
 // Base 400 x 300, walls 100, the end walls doubled.
-inline const CornerFlapTray kDoubleWallTray{.a = 200,
-                                            .b = 150,
-                                            .h = 100,
-                                            .endWallDiagonals = true,
-                                            .sideWallDiagonals = true,
-                                            .flapDiagonals = true,
-                                            .flaps = CornerFlaps::DoubleEndWalls,
-                                            .doubleWall = DoubleWallSizes{100, 100, 100, 106}};
+inline const DoubleWallTrayShape kDoubleWallTray{.a = 200,
+                                                 .b = 150,
+                                                 .h = 100,
+                                                 .endWallDiagonals = true,
+                                                 .sideWallDiagonals = true,
+                                                 .flapDiagonals = true,
+                                                 .flaps = CornerFlaps::DoubleEndWalls,
+                                                 .doubleWall = DoubleWallSizes{100, 100, 100, 106}};
 
 }  // namespace brontaxe::test

@@ -24,9 +24,10 @@ void halfCaseHandHoles(Model& m, Drawing& d, const BodyPanels& b, float body) {
     const float first = lengthFirst ? xa + b.p1 + b.p2 / 2 : xa + b.p1 / 2;
     const float second =
         lengthFirst ? xa + b.p1 + b.p2 + b.p3 + b.p4 / 2 : xa + b.p1 + b.p2 + b.p3 / 2;
-    HandHole(m, d, first, 0, 0, false);
+    const HandHoleShape hole = handHoleShape(m);
+    HandHole(d, hole, {.x = first, .y = 0 - m.DPoign});
     if (!m.CaisseEn2)
-        HandHole(m, d, second, 0, 0, false);
+        HandHole(d, hole, {.x = second, .y = 0 - m.DPoign});
 }
 
 // The cut along the open edge, over the glue flap and every panel drawn.

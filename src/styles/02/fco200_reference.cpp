@@ -51,15 +51,7 @@ Handle handleSizes(const Model& m) {
 void handleHole(Model& m, Drawing& d, float left, float right, float top) {
     if (!(m.LPoign + 4 * m.EpaisseurCarton <= right - left))
         return;
-    const std::int16_t chosen = m.OptionPoign;
-    m.OptionPoign = std::max<std::int16_t>(chosen, 1);
-    try {
-        HandHole(m, d, (left + right) / 2, top, 0, false);
-    } catch (...) {
-        m.OptionPoign = chosen;
-        throw;
-    }
-    m.OptionPoign = chosen;
+    HandHole(d, alwaysCutHandHoleShape(m), {.x = (left + right) / 2, .y = top - m.DPoign});
 }
 
 FlapShape handleFlap(Handle s) {

@@ -31,17 +31,6 @@ class SavedGlueFlap {
     float lgPatte_, patProlong_, anglPc_;
 };
 
-class GlueFlapOnWidthForTheCall {
-  public:
-    explicit GlueFlapOnWidthForTheCall(Model& m) : m_(m) { m_.pattesurtete = true; }
-    ~GlueFlapOnWidthForTheCall() { m_.pattesurtete = false; }
-    GlueFlapOnWidthForTheCall(const GlueFlapOnWidthForTheCall&) = delete;
-    GlueFlapOnWidthForTheCall& operator=(const GlueFlapOnWidthForTheCall&) = delete;
-
-  private:
-    Model& m_;
-};
-
 void drawWrap(Model& m, Drawing& d, int code, const WrapLayout& w) {
     const SlottedBody& b = w.body;
     SavedGlueFlap saved(m);
@@ -101,15 +90,13 @@ WrapLayout wrap0235(const Model& m) {
 }
 
 // The tables hold with the glue flap on the width panel; without it each style of a pair
-// draws its partner with the flag set for the time of the call.
+// draws its partner's layout.
 void drawPair(Model& m, Drawing& d, int code, WrapLayout (*own)(const Model&), int partnerCode,
               WrapLayout (*partner)(const Model&)) {
-    if (m.pattesurtete) {
+    if (m.pattesurtete)
         drawWrap(m, d, code, own(m));
-        return;
-    }
-    GlueFlapOnWidthForTheCall flag(m);
-    drawWrap(m, d, partnerCode, partner(m));
+    else
+        drawWrap(m, d, partnerCode, partner(m));
 }
 
 }  // namespace

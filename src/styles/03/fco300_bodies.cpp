@@ -42,21 +42,14 @@ void drawTwoHalfSlotted(Model& m, Drawing& d, float lidDepth) {
 // Hand-holes of the body under its open edge, in the middle of the panels 2 and 4 (1 and 3
 // when panel 1 is the narrower), plain cut holes unless another type is chosen.
 void handHolesUnderEdge(Model& m, Drawing& d, const SlottedPiece& p) {
-    const std::int16_t chosen = m.OptionPoign;
-    m.OptionPoign = std::max<std::int16_t>(chosen, 1);
     const float xa = m.lgPatte;
     const bool lengthFirst = p.p1 >= p.p2;
     const float first = lengthFirst ? xa + p.p1 + p.p2 / 2 : xa + p.p1 / 2;
     const float second =
         lengthFirst ? xa + p.p1 + p.p2 + p.p3 + p.p4 / 2 : xa + p.p1 + p.p2 + p.p3 / 2;
-    try {
-        HandHole(m, d, first, 0, 0, true);
-        HandHole(m, d, second, 0, 0, true);
-    } catch (...) {
-        m.OptionPoign = chosen;
-        throw;
-    }
-    m.OptionPoign = chosen;
+    const HandHoleShape hole = alwaysCutHandHoleShape(m);
+    HandHole(d, hole, {.x = first, .y = 0 - m.DPoign, .mirrored = true});
+    HandHole(d, hole, {.x = second, .y = 0 - m.DPoign, .mirrored = true});
 }
 
 }  // namespace

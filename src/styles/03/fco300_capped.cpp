@@ -16,7 +16,7 @@ namespace brontaxe {
 namespace {
 
 // The cap centred at (x, y), with its dimensions when asked.
-void drawCapAt(Model& m, Drawing& d, const FlappedTray& cap, float x, float y, bool dimensioned) {
+void drawCapAt(Model& m, Drawing& d, const FlapTrayShape& cap, float x, float y, bool dimensioned) {
     FlapTray(m, d, cap, {x, y, 0, false});
     d.LineVariant = 1;
     if (!dimensioned)
@@ -31,7 +31,7 @@ void drawCapAt(Model& m, Drawing& d, const FlappedTray& cap, float x, float y, b
 }
 
 // The cap's centre: `EspPoseX` right of the body, on the body's middle height.
-void drawCap(Model& m, Drawing& d, const FlappedTray& cap, float bodyEnd, float middle) {
+void drawCap(Model& m, Drawing& d, const FlapTrayShape& cap, float bodyEnd, float middle) {
     if (!pieceShown(m, kLidPiece))
         return;
     d.Piece = 1;
@@ -39,9 +39,9 @@ void drawCap(Model& m, Drawing& d, const FlappedTray& cap, float bodyEnd, float 
     drawCapAt(m, d, cap, bodyEnd + m.EspPoseX + half, middle, true);
 }
 
-FlappedTray capOf(const Model& m) {
+FlapTrayShape capOf(const Model& m) {
     const Tray t = capOverBody(m);
-    FlappedTray cap;
+    FlapTrayShape cap;
     cap.a = t.a;
     cap.b = t.b;
     cap.h = t.h;
@@ -79,7 +79,7 @@ void foldedCap(Model& m, Drawing& d, const FoldGrid& grid, float x, float y, boo
 
 void Fco0312(Model& m, Drawing& d) {
     const SlottedPiece body = cappedBody(m);
-    const FlappedTray cap = capOf(m);
+    const FlapTrayShape cap = capOf(m);
     GenerationPass pass(d);
     if (pieceShown(m, kBottomPiece)) {
         d.Piece = m.Mode3D ? 2 : 1;
@@ -92,7 +92,7 @@ void Fco0312(Model& m, Drawing& d) {
 
 void Fco0313(Model& m, Drawing& d) {
     const SlottedPiece body = cappedBody(m);
-    FlappedTray cap = capOf(m);
+    FlapTrayShape cap = capOf(m);
     cap.doubleWallStep = 0;
     cap.innerWall = 0;
     GenerationPass pass(d);

@@ -8,7 +8,7 @@ namespace {
 
 // One quarter of a tray whose corners are webbed: the corner square stays joined to both
 // walls and folds in along its diagonal.
-void webbedQuarter(Model&, Drawing& d, const Tray& t) {
+void webbedQuarter(Drawing& d, const Tray& t) {
     const float a = t.a;
     const float b = t.b;
     const float h = t.h;
@@ -31,7 +31,7 @@ void webbedQuarter(Model&, Drawing& d, const Tray& t) {
 void drawWebbedTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t piece) {
     d.Piece = piece;
     const int first = beginFeature(d);
-    fourQuarters(d, [&] { webbedQuarter(m, d, t); });
+    fourQuarters(d, [&] { webbedQuarter(d, t); });
     placeFeature(d, first, {.x = x});
     trayDimensions(m, d, t, x, false);
 }

@@ -15,8 +15,8 @@
 namespace brontaxe {
 namespace {
 
-FlappedTray flapped(const Tray& t) {
-    FlappedTray f;
+FlapTrayShape flapped(const Tray& t) {
+    FlapTrayShape f;
     f.a = t.a;
     f.b = t.b;
     f.h = t.h;
@@ -25,11 +25,11 @@ FlappedTray flapped(const Tray& t) {
 }
 
 // How far a tray with glued corner flaps reaches from its centre along x.
-float flappedHalfExtent(const FlappedTray& t) {
+float flappedHalfExtent(const FlapTrayShape& t) {
     return t.a + std::max(t.h, trayFlapWidth(t));
 }
 
-void drawFlappedTray(Model& m, Drawing& d, const FlappedTray& t, float x, std::int16_t piece) {
+void drawFlappedTray(Model& m, Drawing& d, const FlapTrayShape& t, float x, std::int16_t piece) {
     d.Piece = piece;
     FlapTray(m, d, t, {x, 0, 0, false});
     d.LineVariant = 1;
@@ -47,7 +47,7 @@ std::int16_t bottomPiece(const Model& m) {
 // One quarter of a tray whose walls stand free at the corners (x >= 0, y >= 0): the corner
 // square is cut away; `closeCorner` may hang a flap on the side wall's end.
 template <typename CloseCorner>
-void openCornerQuarter(Model&, Drawing& d, const Tray& t, CloseCorner closeCorner) {
+void openCornerQuarter(Drawing& d, const Tray& t, CloseCorner closeCorner) {
     const float a = t.a, b = t.b, h = t.h;
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
@@ -65,7 +65,7 @@ void openCornerQuarter(Model&, Drawing& d, const Tray& t, CloseCorner closeCorne
 }
 
 template <typename Quarter>
-void fourQuartersAt(Model&, Drawing& d, float x, Quarter quarter) {
+void fourQuartersAt(Drawing& d, float x, Quarter quarter) {
     const int first = beginFeature(d);
     fourQuarters(d, quarter);
     placeFeature(d, first, {.x = x});
@@ -77,15 +77,15 @@ void fourQuartersAt(Model&, Drawing& d, float x, Quarter quarter) {
 // the hole and its land has none.
 void drawHandHoleTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t piece) {
     d.Piece = piece;
-    VariableHandHole hole;
+    VariableHandHoleCutShape hole;
     hole.length = m.LPoign;
     hole.height = m.HPoign;
     hole.hingedUpperEdge = m.OptionPoign >= 2;
     const float land = handHoleLand(m.EpaisseurCarton);
     const bool holes = t.h >= m.HPoign + 2 * land && 2 * t.b >= m.LPoign + 2 * land;
     const float drop = handHoleDrop(m.DPoign, m.HPoign, t.h, land);
-    fourQuartersAt(m, d, x,
-                   [&] { openCornerQuarter(m, d, t, [&] { line(d, t.a, t.b, t.a, t.b + t.h); }); });
+    fourQuartersAt(d, x,
+                   [&] { openCornerQuarter(d, t, [&] { line(d, t.a, t.b, t.a, t.b + t.h); }); });
     if (holes) {
         // Upper edge along the wall's top edge, the hole hanging towards the base.
         VariableHandHoleCut(m, d, hole, {x + t.a + t.h - drop, 0, -90, false});
@@ -99,13 +99,13 @@ void drawHandHoleTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t
 // without catching. The flap folds on the side wall's end and reaches along the end wall.
 void drawRoundedTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t piece) {
     d.Piece = piece;
-    RoundedFlap flap;
+    RoundedFlapShape flap;
     flap.width = t.h;
     flap.depth = std::min(t.f, t.b);
     flap.radius = flap.depth / 2;
     flap.inset = std::min(m.EpaisseurCarton, t.h / 4);
-    fourQuartersAt(m, d, x, [&] {
-        openCornerQuarter(m, d, t, [&] { RoundedFlapShape(m, d, flap, {t.a, t.b, 90, true}); });
+    fourQuartersAt(d, x, [&] {
+        openCornerQuarter(d, t, [&] { RoundedFlap(d, flap, {t.a, t.b, 90, true}); });
     });
     d.LineVariant = 1;
     trayDimensions(m, d, t, x, false);
@@ -133,7 +133,7 @@ void Fco0301(Model& m, Drawing& d) {
     // The lid's flaps reach H + allowance 9, or the bottom's flap and one thickness.
     const float flaps = telescopeAllowances(m).lidFlaps;
     lidSizes.f = flaps != 0 ? m.Hauteur + flaps : bottom.f + m.EpaisseurCarton;
-    const FlappedTray lid = flapped(lidSizes);
+    const FlapTrayShape lid = flapped(lidSizes);
     GenerationPass pass(d);
     if (pieceShown(m, kBottomPiece))
         drawCornerFlapTray(m, d, bottom, 0, bottomPiece(m));
@@ -155,8 +155,8 @@ void Fco0302(Model& m, Drawing& d) {
 void Fco0303(Model& m, Drawing& d) {
     Tray bottomSizes = bottomTray(m);
     bottomSizes.f = m.hrabat;
-    const FlappedTray bottom = flapped(bottomSizes);
-    const FlappedTray lid = flapped(lidOver(m, bottomSizes));
+    const FlapTrayShape bottom = flapped(bottomSizes);
+    const FlapTrayShape lid = flapped(lidOver(m, bottomSizes));
     GenerationPass pass(d);
     if (pieceShown(m, kBottomPiece))
         drawFlappedTray(m, d, bottom, 0, bottomPiece(m));
@@ -181,7 +181,7 @@ void Fco0331(Model& m, Drawing& d) {
     const Tray bottom = bottomTray(m);
     // The lid over the bottom's outer walls (the inner ones fold inside) with the lid's play,
     // its walls `hrabat` high and doubled like the bottom's.
-    FlappedTray lid;
+    FlapTrayShape lid;
     lid.a = bottom.a + lidOverCreases(e) / 2;
     lid.b = bottom.b + lidOverCreases(e) / 2;
     lid.h = m.hrabat;

@@ -11,7 +11,7 @@
 namespace brontaxe {
 namespace {
 
-void capDimensions(Model& m, Drawing& d, const MarkedCap& c, float x) {
+void capDimensions(Model& m, Drawing& d, const WingedCapShape& c, float x) {
     Tray t;
     t.a = c.a;
     t.b = c.b;

@@ -52,7 +52,7 @@ void mortise(Model& m, Drawing& d, float centre, float yTop) {
 
 // The half y >= 0 of the piece: both end walls' upper halves with their wings, the side
 // wall, its double band and its inner wall with the tenons, and the mortises under it.
-void half(Model& m, Drawing& d, const MarkedCap& c, const std::vector<float>& centres) {
+void half(Model& m, Drawing& d, const WingedCapShape& c, const std::vector<float>& centres) {
     const float e = m.EpaisseurCarton;
     const float a = c.a, b = c.b, h = c.h;
     const float band = std::max(m.Dblmur, 0.0f);
@@ -100,7 +100,7 @@ void half(Model& m, Drawing& d, const MarkedCap& c, const std::vector<float>& ce
     d.LineKind = kind::Cut;
 }
 
-void drawTenonedPiece(Model& m, Drawing& d, const MarkedCap& c, float x) {
+void drawTenonedPiece(Model& m, Drawing& d, const WingedCapShape& c, float x) {
     if (!(c.a > 2 * m.EpaisseurCarton && c.b > m.hmortaise + m.EpaisseurCarton && c.h > 0))
         throw GenerationError("Caisse impossible : dimensions trop petites pour les tenons");
     const std::vector<float> centres = tenonCentres(m, c.a);
@@ -113,7 +113,7 @@ void drawTenonedPiece(Model& m, Drawing& d, const MarkedCap& c, float x) {
     placeFeature(d, first, {.x = x});
 }
 
-float tenonedHalfLength(const MarkedCap& c) {
+float tenonedHalfLength(const WingedCapShape& c) {
     return c.a + c.h;
 }
 

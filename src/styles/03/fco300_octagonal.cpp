@@ -74,7 +74,7 @@ float trayHalfExtent(const Octagon& o, float h) {
     return o.length / 2 + h;
 }
 
-void octagonDimensions(Model&, Drawing& d, const Octagon& o, float h, float x) {
+void octagonDimensions(Drawing& d, const Octagon& o, float h, float x) {
     const float y = o.width / 4;
     dimension(d, {.from = {x - o.length / 2, y}, .to = {x + o.length / 2, y}, .at = {0, y}});
     dimension(d, {.from = {x - o.length / 4, -o.width / 2},
@@ -142,7 +142,7 @@ void Fco0350(Model& m, Drawing& d) {
         d.Piece = m.Mode3D ? 2 : 1;
         drawOctagonalTray(m, d, tray, h, trayCentre);
         d.LineVariant = 1;
-        octagonDimensions(m, d, tray, h, trayCentre);
+        octagonDimensions(d, tray, h, trayCentre);
     }
     if (pieceShown(m, kLidPiece)) {
         d.Piece = 1;
@@ -162,14 +162,14 @@ void Fco0351(Model& m, Drawing& d) {
         d.Piece = m.Mode3D ? 2 : 1;
         drawOctagonalTray(m, d, bottom, h, 0);
         d.LineVariant = 1;
-        octagonDimensions(m, d, bottom, h, 0);
+        octagonDimensions(d, bottom, h, 0);
     }
     if (pieceShown(m, kLidPiece)) {
         d.Piece = 1;
         const float x = besideCentre(m, 0, trayHalfExtent(bottom, h), trayHalfExtent(lid, h2));
         drawOctagonalTray(m, d, lid, h2, x);
         d.LineVariant = 1;
-        octagonDimensions(m, d, lid, h2, x);
+        octagonDimensions(d, lid, h2, x);
     }
 }
 

@@ -210,13 +210,13 @@ MarkedPair markedPair(const Model& m) {
     const MarkedAllowances k = markedAllowances(m);
     const float L = m.Longueur, W = m.Largeur, H = m.Hauteur;
     MarkedPair p;
-    MarkedCap& b = p.bottom;
+    WingedCapShape& b = p.bottom;
     b.a = (L + k.bottomLength) / 2;
     b.b = (W + k.bottomWidth) / 2;
     b.h = H + k.bottomHeight;
     b.inner = k.bottomInnerWall != 0 ? H + k.bottomInnerWall : b.h - e;
     b.wing = std::min(b.a, b.h) + k.bottomWings;
-    MarkedCap& l = p.lid;
+    WingedCapShape& l = p.lid;
     l.a = k.lidLength != 0 ? (L + k.lidLength) / 2 : b.a + e;
     l.b = k.lidWidth != 0 ? (W + k.lidWidth) / 2 : b.b + 2 * e;
     l.h = k.lidHeight != 0 ? H + k.lidHeight : b.h + e;

@@ -136,8 +136,8 @@ float fullDepth(const Model& m, const SlottedPiece& body);
 // width, height, inner wall) and 11 (wings), lid from 5 to 8 and 12; where one of the lid's
 // is 0 it grows from the bottom by the board thickness.
 struct MarkedPair {
-    MarkedCap bottom;
-    MarkedCap lid;
+    WingedCapShape bottom;
+    WingedCapShape lid;
 };
 MarkedPair markedPair(const Model& m);
 

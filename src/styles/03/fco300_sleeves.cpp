@@ -100,7 +100,7 @@ void Fco0314(Model& m, Drawing& d) {
     const Tray base = capOverSleeve(m);
     // The wings close a quarter of the cap's width at each corner; the side walls roll over
     // them, their inner walls down to the cap's floor, and lock them without staples.
-    const MarkedCap cap{base.a, base.b, base.h, base.b / 2, base.h - m.EpaisseurCarton};
+    const WingedCapShape cap{base.a, base.b, base.h, base.b / 2, base.h - m.EpaisseurCarton};
     GenerationPass pass(d);
     const float half = markedCapHalfLength(cap);
     drawThreeParts(m, d,

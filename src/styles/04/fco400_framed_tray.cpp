@@ -40,7 +40,7 @@ void checkTray(const FramedTray& t) {
 }
 
 // The quarter x >= 0, y >= 0.
-void quarter(Model&, Drawing& d, const FramedTray& t) {
+void quarter(Drawing& d, const FramedTray& t) {
     const float a = t.a, b = t.b, h = t.h, f = t.border;
     d.LineKind = kind::Cut;
     // The long wall's border, mitred at its end.
@@ -72,7 +72,7 @@ void Fco0431(Model& m, Drawing& d) {
     checkTray(t);
     GenerationPass pass(d);
     const int first = beginFeature(d);
-    quarter(m, d, t);
+    quarter(d, t);
     mirrorRegistered(m, d, first, 0, 0, 0);
     mirrorRegistered(m, d, first, 0, 0, 90);
     FlatBlankChains c;

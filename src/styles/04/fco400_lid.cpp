@@ -34,7 +34,7 @@ void checkFolder(const LidFolder& f) {
 
 // A cut along x over the span of the three ordinates, split at each of them, so that an ear's
 // edge meeting it meets an end of it.
-void cutAlongX(Model&, Drawing& d, float x, float y0, float y1, float y2) {
+void cutAlongX(Drawing& d, float x, float y0, float y1, float y2) {
     std::array<float, 3> ys{y0, y1, y2};
     std::sort(ys.begin(), ys.end());
     d.LineKind = kind::Cut;
@@ -45,7 +45,7 @@ void cutAlongX(Model&, Drawing& d, float x, float y0, float y1, float y2) {
 
 // The end of the right side wall at `y`: a cut, or the crease of an ear reaching towards `dir`
 // (+1 up, -1 down), its free corner cut back so that it clears the wall's top edge.
-void sideWallEnd(Model&, Drawing& d, const LidFolder& f, float y, float dir) {
+void sideWallEnd(Drawing& d, const LidFolder& f, float y, float dir) {
     const float x1 = f.L1 / 2, x2 = x1 + f.side;
     d.LineKind = kind::Cut;
     if (!(f.sideEar > 0)) {
@@ -65,7 +65,7 @@ void sideWallEnd(Model&, Drawing& d, const LidFolder& f, float y, float dir) {
 }
 
 // The right side wall's free edge: a cut, or the crease of a dust flap tapered at both ends.
-void sideWallTop(Model&, Drawing& d, const LidFolder& f) {
+void sideWallTop(Drawing& d, const LidFolder& f) {
     const float x2 = f.L1 / 2 + f.side;
     const float y1 = f.front, y2 = y1 + f.W2;
     d.LineKind = kind::Cut;
@@ -84,7 +84,7 @@ void sideWallTop(Model&, Drawing& d, const LidFolder& f) {
 }
 
 // A slot centred on (x, y), long along y.
-void slot(Model&, Drawing& d, float x, float y, float length, float width) {
+void slot(Drawing& d, float x, float y, float length, float width) {
     d.LineKind = kind::Cut;
     chainStart(d, x - width / 2, y - length / 2);
     lineTo(d, x + width / 2, y - length / 2);
@@ -94,13 +94,13 @@ void slot(Model&, Drawing& d, float x, float y, float length, float width) {
 }
 
 // The seal slots of the right half: in the side wall and in the lid's flap over it.
-void sealSlots(Model& m, Drawing& d, const LidFolder& f) {
+void sealSlots(Drawing& d, const LidFolder& f) {
     if (!(f.slotLength > 0) || !(f.slotWidth > 0))
         return;
     const float x1 = f.L1 / 2, y1 = f.front, y3 = y1 + f.W2 + f.back;
     const float drop = f.dust / 2;
-    slot(m, d, x1 + f.side - drop, y1 + f.W2 / 2, f.slotLength, f.slotWidth);
-    slot(m, d, f.L6 / 2 + drop, y3 + f.W5 / 2, f.slotLength, f.slotWidth);
+    slot(d, x1 + f.side - drop, y1 + f.W2 / 2, f.slotLength, f.slotWidth);
+    slot(d, f.L6 / 2 + drop, y3 + f.W5 / 2, f.slotLength, f.slotWidth);
 }
 
 // The right half, x >= 0.
@@ -119,18 +119,18 @@ void drawHalf(Model& m, Drawing& d, const LidFolder& f) {
         lineTo(d, xe, y1);
         cutAlongY(m, d, y1, x1, xe, x1 + f.side);
     } else {
-        cutAlongX(m, d, x1, 0, y1 - f.sideEar, y1);
-        sideWallEnd(m, d, f, y1, -1);
+        cutAlongX(d, x1, 0, y1 - f.sideEar, y1);
+        sideWallEnd(d, f, y1, -1);
     }
-    sideWallTop(m, d, f);
+    sideWallTop(d, f);
     if (ears) {
         cutAlongY(m, d, y2, x1, xe, x1 + f.side);
         line(d, xe, y2, xe, y3);
         // The back ear's top is cut free of the lid, however far the lid reaches.
         cutAlongY(m, d, y3, x1, xe, xL);
     } else {
-        sideWallEnd(m, d, f, y2, 1);
-        cutAlongX(m, d, x1, y2, y2 + f.sideEar, y3);
+        sideWallEnd(d, f, y2, 1);
+        cutAlongX(d, x1, y2, y2 + f.sideEar, y3);
         if (!areNear(x1, xL))
             line(d, x1, y3, xL, y3);
     }
@@ -163,7 +163,7 @@ void drawHalf(Model& m, Drawing& d, const LidFolder& f) {
         line(d, xL, y3, xL, y4);
     if (f.tuck > 0)
         line(d, 0, y4, xT, y4);
-    sealSlots(m, d, f);
+    sealSlots(d, f);
     d.LineKind = kind::Cut;
 }
 

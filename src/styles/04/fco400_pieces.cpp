@@ -18,8 +18,7 @@ struct PieceRect {
 
 // That piece, creased across at the given offsets: along x (vertical creases) or along y
 // (horizontal creases).
-void band(Model&, Drawing& d, const PieceRect& r, const std::vector<float>& folds,
-          bool foldsAlongX) {
+void band(Drawing& d, const PieceRect& r, const std::vector<float>& folds, bool foldsAlongX) {
     const auto [x, y, w, h] = r;
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
@@ -123,11 +122,11 @@ void Fco0404(Model& m, Drawing& d) {
     const float g = spacing(std::max(X1, X2), y2 + L2);
     if (pieceShown(m, 1)) {
         d.Piece = 1;
-        band(m, d, {.x = 0, .y = 0, .w = X1, .h = W1}, {a, h, L1, h}, true);
+        band(d, {.x = 0, .y = 0, .w = X1, .h = W1}, {a, h, L1, h}, true);
     }
     if (pieceShown(m, 3)) {
         d.Piece = 3;
-        band(m, d, {.x = 0, .y = y2, .w = X2, .h = L2}, {b, walls, W4, walls}, true);
+        band(d, {.x = 0, .y = y2, .w = X2, .h = L2}, {b, walls, W4, walls}, true);
     }
     d.Piece = 1;
     if (pieceShown(m, 1))
@@ -155,15 +154,15 @@ void Fco0405(Model& m, Drawing& d) {
     const float g = spacing(wrap, y0 + endHeight);
     if (pieceShown(m, 1)) {
         d.Piece = 1;
-        band(m, d, {.x = Wb + m.EspPoseX, .y = y0, .w = Wb, .h = endHeight}, endFolds, false);
+        band(d, {.x = Wb + m.EspPoseX, .y = y0, .w = Wb, .h = endHeight}, endFolds, false);
     }
     if (pieceShown(m, 3)) {
         d.Piece = 3;
-        band(m, d, {.x = 0, .y = y0, .w = Wb, .h = endHeight}, endFolds, false);
+        band(d, {.x = 0, .y = y0, .w = Wb, .h = endHeight}, endFolds, false);
     }
     if (pieceShown(m, 2)) {
         d.Piece = 2;
-        band(m, d, {.x = 0, .y = 0, .w = wrap, .h = Lb}, {a, hh, W3, hh}, true);
+        band(d, {.x = 0, .y = 0, .w = wrap, .h = Lb}, {a, hh, W3, hh}, true);
     }
     d.Piece = 1;
     const float top = y0 + endHeight + g;

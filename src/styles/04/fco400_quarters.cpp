@@ -122,7 +122,7 @@ struct TuckedQuarter {
     float e;
 };
 
-void drawTuckedQuarter(Model&, Drawing& d, const TuckedQuarter& q) {
+void drawTuckedQuarter(Drawing& d, const TuckedQuarter& q) {
     const float A = q.A, B = q.B, E = q.slot / 2;
     const float reach = std::min(q.end, B) - E;
     const float xEnd = A + q.end + q.inner;
@@ -159,7 +159,7 @@ void drawTuckedQuarter(Model&, Drawing& d, const TuckedQuarter& q) {
 void drawTucked(Model& m, Drawing& d, const TuckedQuarter& q) {
     GenerationPass pass(d);
     const int first = beginFeature(d);
-    drawTuckedQuarter(m, d, q);
+    drawTuckedQuarter(d, q);
     mirrorQuarter(m, d, first);
     FlatBlankChains c;
     c.across = {q.inner, q.end, 2 * q.A, q.end, q.inner};
@@ -359,7 +359,7 @@ void Fco0435(Model& m, Drawing& d) {
     line(d, a + end + band, 0, a + end + band, yInner);
     // The mortise where the tab lands, the band's width in from the end fold.
     if (locked) {
-        const VariableHandHole mortise{mortiseLength, m.hmortaise};
+        const VariableHandHoleCutShape mortise{mortiseLength, m.hmortaise};
         VariableHandHoleCut(m, d, mortise, {a - band, yc, -90, false});
     }
     mirrorQuarter(m, d, first);

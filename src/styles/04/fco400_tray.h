@@ -26,11 +26,11 @@ struct TraySizes {
 TraySizes traySizes(const Model& m);
 
 // The glued-corner tray of those sizes, its flaps the wall height or `hrabat`.
-FlappedTray gluedTray(const Model& m);
+FlapTrayShape gluedTray(const Model& m);
 
 // Walls and base across and up (swapped when the tray is drawn turned), and, when asked, the
 // width the corner flaps are drawn with.
-void gluedTrayDimensions(Model& m, Drawing& d, const FlappedTray& t, bool turned, bool flapWidth);
+void gluedTrayDimensions(Model& m, Drawing& d, const FlapTrayShape& t, bool turned, bool flapWidth);
 
 }  // namespace brontaxe
 

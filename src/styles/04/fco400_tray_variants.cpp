@@ -29,13 +29,13 @@ constexpr int kVentMax = 6;
 
 // The tray drawn with its length along y, then turned a quarter so that the flaps stand on
 // the end walls.
-FlappedTray endFlapTray(const Model& m) {
-    FlappedTray t = gluedTray(m);
+FlapTrayShape endFlapTray(const Model& m) {
+    FlapTrayShape t = gluedTray(m);
     std::swap(t.a, t.b);
     return t;
 }
 
-bool cutBack(const FlappedTray& t) {
+bool cutBack(const FlapTrayShape& t) {
     return trayFlapWidth(t) < t.flap;
 }
 
@@ -51,13 +51,13 @@ void wallHandHoles(Model& m, Drawing& d, float halfWall, float b, float h) {
             std::to_string(std::lround(land)) + "\u00a0mm de carton autour, dans une paroi de " +
             std::to_string(std::lround(2 * halfWall)) + " x " + std::to_string(std::lround(h)) +
             "\u00a0mm");
-    const VariableHandHole hole{m.LPoign, m.HPoign, kind::Cut, 1, false};
+    const VariableHandHoleCutShape hole{m.LPoign, m.HPoign, kind::Cut, 1, false};
     const float edge = b + h - handHoleDrop(m.DPoign, m.HPoign, h, land);
     VariableHandHoleCut(m, d, hole, {0, edge, 0, false});
     VariableHandHoleCut(m, d, hole, {0, -edge, 180, false});
 }
 
-void ventHole(Model&, Drawing& d, float x, float y, float r) {
+void ventHole(Drawing& d, float x, float y, float r) {
     arc(d, {x, y}, r, 0, 180);
     arc(d, {x, y}, r, 180, 180);
 }
@@ -68,7 +68,7 @@ int ventCount(float span, float r) {
     return std::clamp(n, 0, kVentMax);
 }
 
-void ventHoles(Model& m, Drawing& d, const FlappedTray& t) {
+void ventHoles(Drawing& d, const FlapTrayShape& t) {
     const float r = std::min({kVentRadius, t.h / 4, t.a / 4, t.b / 4});
     if (r < 2)
         return;  // a hole smaller than this tears out instead of being cut
@@ -77,10 +77,10 @@ void ventHoles(Model& m, Drawing& d, const FlappedTray& t) {
     const int ny = ventCount(2 * t.b, r);
     for (int i = 0; i < nx; ++i)
         for (int j = 0; j < ny; ++j)
-            ventHole(m, d, (i - (nx - 1) / 2.0f) * 2 * t.a / nx,
-                     (j - (ny - 1) / 2.0f) * 2 * t.b / ny, r);
-    ventHole(m, d, 0, t.b + t.h / 2, r);
-    ventHole(m, d, 0, -t.b - t.h / 2, r);
+            ventHole(d, (i - (nx - 1) / 2.0f) * 2 * t.a / nx, (j - (ny - 1) / 2.0f) * 2 * t.b / ny,
+                     r);
+    ventHole(d, 0, t.b + t.h / 2, r);
+    ventHole(d, 0, -t.b - t.h / 2, r);
 }
 
 FlatBlankChains trayChains(const TraySizes& s) {
@@ -93,7 +93,7 @@ FlatBlankChains trayChains(const TraySizes& s) {
 }  // namespace
 
 void Fco0442(Model& m, Drawing& d) {
-    const FlappedTray t = endFlapTray(m);
+    const FlapTrayShape t = endFlapTray(m);
     GenerationPass pass(d);
     const int first = beginFeature(d);
     FlapTray(m, d, t);
@@ -110,7 +110,7 @@ void Fco0444(Model& m, Drawing& d) {
 void Fco0445(Model& m, Drawing& d) {
     // The flaps on the side walls fold round onto the end walls, whose inner layer rolls down
     // over them and holds them.
-    FlappedTray t = gluedTray(m);
+    FlapTrayShape t = gluedTray(m);
     t.flap = m.hrabat;
     t.doubleWallStep = m.Dblmur;
     t.doubleFlaplessWalls = true;
@@ -122,10 +122,10 @@ void Fco0445(Model& m, Drawing& d) {
 }
 
 void Fco0446(Model& m, Drawing& d) {
-    const FlappedTray t = gluedTray(m);
+    const FlapTrayShape t = gluedTray(m);
     GenerationPass pass(d);
     FlapTray(m, d, t);
-    ventHoles(m, d, t);
+    ventHoles(d, t);
     gluedTrayDimensions(m, d, t, false, cutBack(t));
 }
 
@@ -138,7 +138,7 @@ void Fco0447(Model& m, Drawing& d) {
 }
 
 std::vector<FoldPair> foldsEndFlapTray(const Model& m) {
-    const FlappedTray t = endFlapTray(m);
+    const FlapTrayShape t = endFlapTray(m);
     const float fw = trayFlapWidth(t);
     return {{"pattes d'angle", fw, fw, 2 * t.b, FoldFit::NoCollision}};
 }

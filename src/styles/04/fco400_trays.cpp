@@ -28,9 +28,9 @@ TraySizes traySizes(const Model& m) {
     return {(m.Longueur + k.length) / 2, (m.Largeur + k.width) / 2, m.Hauteur + k.walls};
 }
 
-FlappedTray gluedTray(const Model& m) {
+FlapTrayShape gluedTray(const Model& m) {
     const TraySizes s = traySizes(m);
-    FlappedTray t;
+    FlapTrayShape t;
     t.a = s.a;
     t.b = s.b;
     t.h = s.h;
@@ -38,7 +38,8 @@ FlappedTray gluedTray(const Model& m) {
     return t;
 }
 
-void gluedTrayDimensions(Model& m, Drawing& d, const FlappedTray& t, bool turned, bool flapWidth) {
+void gluedTrayDimensions(Model& m, Drawing& d, const FlapTrayShape& t, bool turned,
+                         bool flapWidth) {
     const float wall = t.h + (t.innerWall > 0 ? t.doubleWallStep + t.innerWall : 0);
     const float endWall = std::max(t.h, trayFlapWidth(t));
     FlatBlankChains c;
@@ -65,16 +66,16 @@ void gluedTrayDimensions(Model& m, Drawing& d, const FlappedTray& t, bool turned
 namespace {
 
 // A flap wider than half the wall it is glued to is cut back, and its width is shown.
-bool cutBack(const FlappedTray& t) {
+bool cutBack(const FlapTrayShape& t) {
     return trayFlapWidth(t) < t.flap;
 }
 
 // The folders' own rule for their fourth dimension: half the width below the flap.
-bool halfWidthBelowFlap(const Model& m, const FlappedTray& t) {
+bool halfWidthBelowFlap(const Model& m, const FlapTrayShape& t) {
     return m.Largeur / 2 < t.flap;
 }
 
-void drawGluedTray(Model& m, Drawing& d, const FlappedTray& t, bool flapWidth,
+void drawGluedTray(Model& m, Drawing& d, const FlapTrayShape& t, bool flapWidth,
                    bool turned = false) {
     GenerationPass pass(d);
     FlapTray(m, d, t, {0, 0, turned ? 90.0f : 0.0f, false});
@@ -127,11 +128,11 @@ DoubleWallSizes hingedLid(const Model& m, const TraySizes& s) {
 }
 
 // The tray on the given sizes, its corner flaps `flap` high.
-CornerFlapTray cornerFlapTray(const TraySizes& s, float flap) {
+DoubleWallTrayShape cornerFlapTray(const TraySizes& s, float flap) {
     return {.a = s.a, .b = s.b, .h = s.h, .flap = flap};
 }
 
-void drawDoubleWallTray(Model& m, Drawing& d, const CornerFlapTray& s) {
+void drawDoubleWallTray(Model& m, Drawing& d, const DoubleWallTrayShape& s) {
     GenerationPass pass(d);
     DoubleWallTray(m, d, s);
     const Box box = d.extents();
@@ -144,13 +145,13 @@ void drawDoubleWallTray(Model& m, Drawing& d, const CornerFlapTray& s) {
 }  // namespace
 
 void Fco0450(Model& m, Drawing& d) {
-    const FlappedTray t = gluedTray(m);
+    const FlapTrayShape t = gluedTray(m);
     drawGluedTray(m, d, t, halfWidthBelowFlap(m, t));
 }
 
 void Fco0434(Model& m, Drawing& d) {
     // The flaps on the short walls, glued inside the long ones.
-    FlappedTray t = gluedTray(m);
+    FlapTrayShape t = gluedTray(m);
     std::swap(t.a, t.b);
     drawGluedTray(m, d, t, halfWidthBelowFlap(m, t), true);
 }
@@ -161,7 +162,7 @@ void Fco0453(Model& m, Drawing& d) {
 }
 
 void Fco0454(Model& m, Drawing& d) {
-    FlappedTray t = gluedTray(m);
+    FlapTrayShape t = gluedTray(m);
     t.flap = m.hrabat;
     t.doubleWallStep = m.Dblmur;
     const TrayAllowances k = trayAllowances(m);
@@ -170,7 +171,7 @@ void Fco0454(Model& m, Drawing& d) {
 }
 
 void Fco0456(Model& m, Drawing& d) {
-    FlappedTray t = gluedTray(m);
+    FlapTrayShape t = gluedTray(m);
     t.flap = m.hrabat;
     t.handHoles = true;
     drawGluedTray(m, d, t, cutBack(t));
@@ -178,7 +179,7 @@ void Fco0456(Model& m, Drawing& d) {
 
 void Fco0458(Model& m, Drawing& d) {
     // Hand-holes that push in: perforated round the hole, creased along the upper edge.
-    const FlappedTray t = gluedTray(m);
+    const FlapTrayShape t = gluedTray(m);
     // The hole stands inside its end wall with its land from the wall's folds, the base's
     // crease and the free edge; its upper edge moves from `DPoign` when that is too close.
     const float land = handHoleLand(m.EpaisseurCarton);
@@ -191,7 +192,7 @@ void Fco0458(Model& m, Drawing& d) {
     const float edge = t.b + t.h - handHoleDrop(m.DPoign, m.HPoign, t.h, land);
     GenerationPass pass(d);
     FlapTray(m, d, t);
-    VariableHandHole hole{m.LPoign, m.HPoign, kind::Perforation, 1, true};
+    VariableHandHoleCutShape hole{m.LPoign, m.HPoign, kind::Perforation, 1, true};
     VariableHandHoleCut(m, d, hole, {0, edge, 0, false});
     VariableHandHoleCut(m, d, hole, {0, -edge, 180, false});
     gluedTrayDimensions(m, d, t, false, cutBack(t));
@@ -211,7 +212,7 @@ void Fco0451(Model& m, Drawing& d) {
 void Fco0452(Model& m, Drawing& d) {
     // Corner flaps folded on the diagonal: the corners need no glue.
     const TraySizes s = traySizes(m);
-    CornerFlapTray tray = cornerFlapTray(s, flapOrWall(m, s.h));
+    DoubleWallTrayShape tray = cornerFlapTray(s, flapOrWall(m, s.h));
     tray.flapDiagonals = true;
     drawDoubleWallTray(m, d, tray);
     if (m.Personnalisation == "QOR") {
@@ -223,7 +224,7 @@ void Fco0452(Model& m, Drawing& d) {
 
 void Fco0455(Model& m, Drawing& d) {
     const TraySizes s = traySizes(m);
-    CornerFlapTray tray = cornerFlapTray(s, 0);
+    DoubleWallTrayShape tray = cornerFlapTray(s, 0);
     tray.flaps = CornerFlaps::DoubleEndWalls;
     tray.doubleWall = doubleEndWalls(m, s);
     drawDoubleWallTray(m, d, tray);
@@ -236,8 +237,8 @@ void Fco0480(Model& m, Drawing& d) {
     GenerationPass pass(d);
     const float f = m.hrabat;
     // The front first: its quarters record every flap pass, the lid's then take the upper ones.
-    const CornerFlapTray front = cornerFlapTray(s, f);
-    CornerFlapTray back = front;
+    const DoubleWallTrayShape front = cornerFlapTray(s, f);
+    DoubleWallTrayShape back = front;
     back.flaps = CornerFlaps::UpperLid;
     back.doubleWall = hingedLid(m, s);
     DoubleWallTrayQuarter(m, d, front, {.mirrored = true});
@@ -278,13 +279,13 @@ void selfLockingTray(Model& m, Drawing& d, const TraySizes& s, bool lockSlits) {
         lineTo(d, s.a + e, from);
         d.LineKind = kind::Crease;
     }
-    RoundedFlap ear;
+    RoundedFlapShape ear;
     ear.width = s.h;
     ear.depth = reach;
     ear.radius = reach / 2;
     ear.fillet = e;
     ear.inset = std::min(e, s.h / 4);
-    RoundedFlapShape(m, d, ear, {s.a, s.b, 90, true});
+    RoundedFlap(d, ear, {s.a, s.b, 90, true});
     mirrorRegistered(m, d, first, 0, 0, 0);
     mirrorRegistered(m, d, first, 0, 0, 90);
 }
@@ -303,7 +304,7 @@ void Fco0457(Model& m, Drawing& d) {
 }
 
 std::vector<FoldPair> foldsGluedTray(const Model& m) {
-    const FlappedTray t = gluedTray(m);
+    const FlapTrayShape t = gluedTray(m);
     const float fw = trayFlapWidth(t);
     return {{"pattes d'angle", fw, fw, 2 * t.b, FoldFit::NoCollision}};
 }

@@ -126,7 +126,7 @@ std::optional<std::string> slotsFit(const Model& m, const SlottedBody& b, float 
 }
 
 // A quarter turn, so that the length of the folder runs across the sheet.
-void turnQuarter(Model&, Drawing& d) {
+void turnQuarter(Drawing& d) {
     if (d.tracer().count() < 1)
         return;
     d.BeginDrawing();
@@ -149,21 +149,21 @@ void Fco0409(Model& m, Drawing& d) {
     drawTwoHalves(m, d, wrapBody(m), 409);
     // The "QOR" profile keeps the folder as the body is drawn, panels across.
     if (m.Personnalisation != "QOR")
-        turnQuarter(m, d);
+        turnQuarter(d);
 }
 
 void Fco0410(Model& m, Drawing& d) {
     // Five panels: a second top panel closes the wrap instead of a glue flap.
     GlueFlapForTheCall fifth(m, closingPanel(m));
     drawTwoHalves(m, d, body0410(m), 410);
-    turnQuarter(m, d);
+    turnQuarter(d);
 }
 
 void Fco0411(Model& m, Drawing& d) {
     const SlottedBody b = body0411(m);
     GlueFlapForTheCall halfTop(m, halfTopPanel(m));
     drawTwoHalves(m, d, b, 411);
-    turnQuarter(m, d);
+    turnQuarter(d);
 }
 
 std::vector<FoldPair> foldsWrap(const Model& m) {

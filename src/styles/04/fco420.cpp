@@ -69,7 +69,7 @@ FolderHalves::FolderHalves(Model& m, Drawing& d) : m_(m), d_(d), pass_(d) {
 }
 
 void FolderHalves::closeWithTenonedWall(const LockingFolder& f) {
-    TenonedFlanks(m_, d_, f.wall, {.x = f.half, .y = f.y1 - f.d});
+    TenonedFlanks(d_, f.wall, {.x = f.half, .y = f.y1 - f.d});
     mirror();
 }
 
@@ -262,8 +262,12 @@ LockingFolder drawnFolder(const Model& m, std::int16_t style) {
 }
 
 LockingFolder lockingFolder(const Model& m, bool tenoned) {
+    return lockingFolder(m, {.length = m.Longueur, .width = m.Largeur}, tenoned);
+}
+
+LockingFolder lockingFolder(const Model& m, FolderFootprint footprint, bool tenoned) {
     const LockingFolderAllowances k = lockingFolderAllowances(m);
-    const float L = m.Longueur, W = m.Largeur, H = m.Hauteur, e = m.EpaisseurCarton;
+    const float L = footprint.length, W = footprint.width, H = m.Hauteur, e = m.EpaisseurCarton;
     LockingFolder f;
     const float L1 = L + k.bottomLength;
     f.half = L1 / 2;
@@ -400,28 +404,27 @@ void Fco0427(Model& m, Drawing& d) {
 void Fco0421(Model& m, Drawing& d) {
     run(m, d, k0421);
 }
-void Fco0422(Model& m, Drawing& d) {
-    // The roll-end tray: 0427's bottom and walls without its lid. The end walls roll over
-    // the ears of the front and back walls and lock into the bottom.
+namespace {
+
+// The roll-end tray: 0427's bottom and walls without its lid. The end walls roll over the ears
+// of the front and back walls and lock into the bottom.
+void drawRollEndTray(Model& m, Drawing& d, FolderFootprint footprint) {
     applyDefaultsWithoutRow(m, k0422.rule, k0422.style, k0422.alsoStyle);
-    const LockingFolder f = lockingFolder(m);
+    const LockingFolder f = lockingFolder(m, footprint);
     if (auto problem = openTrayProblem(f, m))
         throw GenerationError(*problem);
     drawOpenLockingTray(m, d, f);
 }
 
+}  // namespace
+
+void Fco0422(Model& m, Drawing& d) {
+    drawRollEndTray(m, d, {.length = m.Longueur, .width = m.Largeur});
+}
+
+// 0422 on the width, turned a quarter.
 void Fco0423(Model& m, Drawing& d) {
-    // The sizes come back whatever happens to the drawing.
-    struct Restore {
-        Model& m;
-        float length, width;
-        ~Restore() {
-            m.Longueur = length;
-            m.Largeur = width;
-        }
-    } restore{m, m.Longueur, m.Largeur};
-    std::swap(m.Longueur, m.Largeur);
-    Fco0422(m, d);
+    drawRollEndTray(m, d, {.length = m.Largeur, .width = m.Longueur});
     if (d.tracer().count() == 0)
         return;
     d.BeginDrawing();

@@ -43,6 +43,13 @@ struct LockingFolder {
 // tenons (0420), whose side wall ends in a flap of `hrabat`. Throws GenerationError when the
 // mortise count cannot be computed.
 LockingFolder lockingFolder(const Model& m, bool tenoned = true);
+// The length and width a folder is drawn on, when they are not the model's.
+struct FolderFootprint {
+    float length = 0;
+    float width = 0;
+};
+// The same on another footprint (0423 draws 0422 on the width).
+LockingFolder lockingFolder(const Model& m, FolderFootprint footprint, bool tenoned = true);
 // How far above the bottom's inside face the inner wall's free edge stands once folded, 0
 // when it reaches the bottom; the tenons stand that much further out than `htenon`.
 float innerWallRise(const LockingFolder& f, float thickness);

@@ -69,7 +69,7 @@ std::optional<std::string> trayProblem(const LockingFolder& f, const Model& m, c
 
 // A wall's free edge along y from -halfLength to halfLength, notched at its middle by a half
 // disc that opens into the wall (`into` +1 upwards, -1 downwards).
-void notchedEdge(Model&, Drawing& d, float y, float halfLength, float radius, float into) {
+void notchedEdge(Drawing& d, float y, float halfLength, float radius, float into) {
     if (radius > kLengthTolerance) {
         line(d, -halfLength, y, -radius, y);
         arc(d, {0, y}, radius, 0, 180 * into);
@@ -104,8 +104,8 @@ void drawTray(Model& m, Drawing& d, const TrayStyle& t) {
     folderBottomCreases(m, d, f);
     d.LineKind = kind::Cut;
     const float notch = std::max(m.RcoupPouce, 0.0f);
-    notchedEdge(m, d, 0, f.frontLength / 2, t.frontNotch ? notch : 0, 1);
-    notchedEdge(m, d, f.y3, f.backLength / 2, t.backNotch ? notch : 0, -1);
+    notchedEdge(d, 0, f.frontLength / 2, t.frontNotch ? notch : 0, 1);
+    notchedEdge(d, f.y3, f.backLength / 2, t.backNotch ? notch : 0, -1);
     folderDimensions(m, d, f);
 }
 

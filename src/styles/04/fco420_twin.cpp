@@ -40,7 +40,7 @@ std::optional<std::string> twinProblem(const LockingFolder& f, const Model& m) {
 }
 
 // One end edge of the outer wall, split where an ear joins it.
-void wallEnd(Model&, Drawing& d, float y, float from, float to, float join) {
+void wallEnd(Drawing& d, float y, float from, float to, float join) {
     if (join > from + kLengthTolerance && join < to - kLengthTolerance) {
         line(d, from, y, join, y);
         line(d, join, y, to, y);
@@ -54,8 +54,8 @@ void sideWall(Model& m, Drawing& d, const LockingFolder& f) {
     const float x0 = f.half, x1 = f.half + f.outerWall, x2 = x1 + m.hrabat;
     const float y0 = f.y1 - f.d, yEnd = y0 + f.sideLength;
     d.LineKind = kind::Cut;
-    wallEnd(m, d, y0, x0, x1, f.half + f.wall.frontJoin);
-    wallEnd(m, d, yEnd, x0, x1, f.half + f.wall.backJoin);
+    wallEnd(d, y0, x0, x1, f.half + f.wall.frontJoin);
+    wallEnd(d, yEnd, x0, x1, f.half + f.wall.backJoin);
     chainStart(d, x1, y0);
     if (s > kLengthTolerance)
         lineTo(d, x1, y0 + s);

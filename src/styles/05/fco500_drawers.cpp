@@ -28,7 +28,7 @@ Drawer drawerOf(const Model& m) {
     return {(m.Longueur + a.length) / 2, (m.Largeur + a.width) / 2, m.Hauteur + a.ends};
 }
 
-void crease(Model&, Drawing& d, float x1, float y1, float x2, float y2) {
+void crease(Drawing& d, float x1, float y1, float x2, float y2) {
     d.LineKind = kind::Crease;
     line(d, x1, y1, x2, y2);
 }
@@ -101,11 +101,11 @@ void Fco0511(Model& m, Drawing& d) {
             else
                 outline.push_back({A + h, 0});
             polyline(m, d, outline);
-            crease(m, d, 0, B, A, B);
-            crease(m, d, A, 0, A, B);
-            crease(m, d, A, B, A, B + h);
+            crease(d, 0, B, A, B);
+            crease(d, A, 0, A, B);
+            crease(d, A, B, A, B + h);
             if (t > 0)
-                crease(m, d, A + h, 0, A + h, B);
+                crease(d, A + h, 0, A + h, B);
             d.LineKind = kind::Cut;
         });
         drawerChains(m, d, {t, h, 2 * A, h, t}, {h, 2 * B, h});
@@ -136,9 +136,9 @@ void Fco0512(Model& m, Drawing& d) {
                       {A + b, B + f},
                       {A + h, B + f},
                       {A + h, 0}});
-            crease(m, d, 0, B, A - a, B);
-            crease(m, d, A, 0, A, B);
-            crease(m, d, A + b, B, A + h, B);
+            crease(d, 0, B, A - a, B);
+            crease(d, A, 0, A, B);
+            crease(d, A + b, B, A + h, B);
             d.LineKind = kind::Cut;
         });
         drawerChains(m, d, {h, 2 * A, h}, {h, 2 * B, h});

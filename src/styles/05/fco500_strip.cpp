@@ -29,16 +29,9 @@ std::string creaseList(const StripAndSleeve& s) {
 
 // The strip's creases come from a crease list of its own; the user's list stays as typed, or
 // the window would draw it over the whole blank again.
-void drawStrip(Model& m, Drawing& d, const StripAndSleeve& s) {
-    const std::string typed = m.ListeFoulages;
-    m.ListeFoulages = creaseList(s);
-    try {
-        CreasedStrip(m, d, s.stripWidth, s.stripLength());
-    } catch (...) {
-        m.ListeFoulages = typed;
-        throw;
-    }
-    m.ListeFoulages = typed;
+void drawStrip(Drawing& d, const StripAndSleeve& s) {
+    const std::string creases = creaseList(s);
+    CreasedStrip(d, {.creases = creases, .length = s.stripWidth, .width = s.stripLength()});
 }
 
 }  // namespace
@@ -48,7 +41,7 @@ void Fco0509(Model& m, Drawing& d) {
     GenerationPass pass(d);
     d.Piece = 1;
     if (pieceShown(m, kStripPiece))
-        drawStrip(m, d, s);
+        drawStrip(d, s);
     if (!pieceShown(m, kSleevePiece))
         return;
     // Right of the strip and of its width dimension.

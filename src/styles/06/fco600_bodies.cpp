@@ -24,7 +24,7 @@ bool secondPieceShown(const Model& m) {
     return pieceShown(m, kLidPiece) || pieceShown(m, kBottomPiece);
 }
 
-void crease(Model&, Drawing& d, float x1, float y1, float x2, float y2) {
+void crease(Drawing& d, float x1, float y1, float x2, float y2) {
     d.LineKind = kind::Crease;
     line(d, x1, y1, x2, y2);
 }
@@ -42,10 +42,10 @@ void drawHalf(Model& m, Drawing& d, float a, const std::vector<Point>& outline,
     d.LineKind = kind::Cut;
     polyline(m, d, outline);
     for (float y : folds.across)
-        crease(m, d, 0, y, a, y);
+        crease(d, 0, y, a, y);
     for (auto [from, to] : folds.hinges)
         if (to - from > 0)
-            crease(m, d, a, from, a, to);
+            crease(d, a, from, a, to);
     d.LineKind = kind::Cut;
     mirrorRegistered(m, d, first, 0, 0, 90);
 }
@@ -86,7 +86,7 @@ void drawEndPieces0601(Model& m, Drawing& d, const Body0601& b, float chamfer) {
               {xh, y0 + b.W6},
               {x0, y0 + b.W6},
               {x0, y0}});
-    crease(m, d, xh, y0, xh, y0 + b.W6);
+    crease(d, xh, y0, xh, y0 + b.W6);
     d.LineKind = kind::Cut;
     mirrorRegistered(m, d, first, 0, 0, 90);
     const float g = chainSpacing(Box{x0, y0, xe, y0 + b.W6, false}) / 2;

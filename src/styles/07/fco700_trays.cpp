@@ -49,7 +49,7 @@ float linerBevel(const Tray& t, float halfSide) {
 }
 
 // The quarter x >= 0, y >= 0. `upper` tells the quarter on the long wall that carries the lid.
-void drawQuarter(Model&, Drawing& d, const Tray& t, bool upper) {
+void drawQuarter(Drawing& d, const Tray& t, bool upper) {
     const float a = t.a, b = t.b, H = t.H, e = t.e;
     d.LineKind = kind::Crease;
     line(d, 0, b, a, b);
@@ -136,12 +136,10 @@ void drawLid(Model& m, Drawing& d, const Tray& t) {
 void shortWallHandHoles(Model& m, Drawing& d, const Tray& t) {
     if (!(m.LPoign + 4 * t.e <= 2 * t.b && m.DPoign + m.HPoign + t.e <= t.H))
         return;
-    const std::int16_t chosen = m.OptionPoign;
-    m.OptionPoign = std::max<std::int16_t>(chosen, 1);
+    const HandHoleShape hole = alwaysCutHandHoleShape(m);
     const float x = t.a + t.H - m.DPoign;
-    HandHole(m, d, x, m.DPoign, -90, false);
-    HandHole(m, d, -x, m.DPoign, 90, false);
-    m.OptionPoign = chosen;
+    HandHole(d, hole, {.x = x, .angle = -90});
+    HandHole(d, hole, {.x = -x, .angle = 90});
 }
 
 void trayDimensions(Model&, Drawing& d, const Tray& t) {
@@ -172,7 +170,7 @@ void drawTray(Model& m, Drawing& d, const Tray& t) {
     } quarters[] = {{true, 0, false}, {true, 180, true}, {false, 180, false}, {false, 0, true}};
     for (const auto& q : quarters) {
         const int first = beginFeature(d);
-        drawQuarter(m, d, t, q.upper);
+        drawQuarter(d, t, q.upper);
         placeFeature(d, first, {.angle = q.angle, .mirrored = q.mirrored});
     }
     if (t.lid)

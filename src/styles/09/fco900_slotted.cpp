@@ -53,14 +53,14 @@ SlotMouth slotMouth(const Model& m, float room, float depth) {
 }
 
 // The next edge of the outline, left out where two slot mouths meet and leave no edge between.
-void edgeTo(Model&, Drawing& d, float x, float y) {
+void edgeTo(Drawing& d, float x, float y) {
     if (std::hypot(x - d.tracer().chainEnd().x, y - d.tracer().chainEnd().y) > 0.01F)
         lineTo(d, x, y);
 }
 
 // One partition of `length` by `height` from (0, 0), its slots cut down from the top edge at
 // `centres`, `width` wide and `depth` deep. The outline runs round anticlockwise.
-void partition(Model& m, Drawing& d, float length, float height, const std::vector<float>& centres,
+void partition(Drawing& d, float length, float height, const std::vector<float>& centres,
                float width, float depth, const SlotMouth& mouth) {
     const float bottom = height - depth;
     d.LineKind = kind::Cut;
@@ -72,12 +72,12 @@ void partition(Model& m, Drawing& d, float length, float height, const std::vect
         const float left = *it - width / 2;
         switch (mouth.option) {
             case 0:
-                edgeTo(m, d, right + mouth.radius, height);
+                edgeTo(d, right + mouth.radius, height);
                 arc(d, {right + mouth.radius, height - mouth.radius}, mouth.radius, 90, 90);
                 chainStart(d, right, height - mouth.radius);
                 break;
             case 1:
-                edgeTo(m, d, right + mouth.along, height);
+                edgeTo(d, right + mouth.along, height);
                 lineTo(d, right, height - mouth.down);
                 break;
             default:
@@ -147,7 +147,7 @@ std::vector<float> piecesOf(float length, int cells) {
 }
 
 // Dimensions end to end along x from x0 at height y, one for each of `parts`.
-void dimensionParts(Model&, Drawing& d, float x0, float y, const std::vector<float>& parts) {
+void dimensionParts(Drawing& d, float x0, float y, const std::vector<float>& parts) {
     float x = x0;
     for (float p : parts) {
         dimension(d, {.from = {x, y}, .to = {x + p, y}, .at = {0, y}});
@@ -177,8 +177,7 @@ void Fco0969(Model& m, Drawing& d) {
     std::string list = "/";
     for (std::size_t i = 0; i < along.size(); ++i)
         list += (i ? "+" : "") + platform::numberText(along[i]);
-    m.ListeFoulages = list;
-    CreasedStrip(m, d, Ls, Ws);
+    m.ListeFoulages = CreasedStrip(d, {.creases = list, .length = Ls, .width = Ws});
 
     // The half-cut lines one height apart, and their chain on the free left side.
     d.LineKind = kind::HalfCut;
@@ -211,16 +210,16 @@ void Fco0933(Model& m, Drawing& d) {
         const float y = -static_cast<float>(row) * (H + gap);
         const int first = beginFeature(d);
         if (across)
-            partition(m, d, W, H, alongWidth, e, H - set.depth, crossMouth);
+            partition(d, W, H, alongWidth, e, H - set.depth, crossMouth);
         else
-            partition(m, d, L, H, alongLength, e, set.depth, mouth);
+            partition(d, L, H, alongLength, e, set.depth, mouth);
         placeFeature(d, first, {.y = across ? y + H : y, .mirrored = across});
     }
 
     // The first strip of each kind is dimensioned: the long one above, the last cross one under.
     d.LineVariant = 1;
     const float step = (L + H) / 30;
-    dimensionParts(m, d, 0, H + step, piecesOf(L, set.cells));
+    dimensionParts(d, 0, H + step, piecesOf(L, set.cells));
     dimension(d, {.from = {0, H + 2 * step}, .to = {L, H + 2 * step}, .at = {0, H + 2 * step}});
     dimension(d, {.from = {L + step, 0}, .to = {L + step, H}, .at = {L + step, 0}});
     dimension(
@@ -228,7 +227,7 @@ void Fco0933(Model& m, Drawing& d) {
         {.from = {L + 2 * step, H - set.depth}, .to = {L + 2 * step, H}, .at = {L + 2 * step, 0}});
     const float last = -static_cast<float>(strips - 1) * (H + gap);
     const float below = last - step;
-    dimensionParts(m, d, 0, below, piecesOf(W, set.cells));
+    dimensionParts(d, 0, below, piecesOf(W, set.cells));
     dimension(d, {.from = {0, below - step}, .to = {W, below - step}, .at = {0, below - step}});
     dimension(
         d, {.from = {W + step, last}, .to = {W + step, last + H - set.depth}, .at = {W + step, 0}});

@@ -12,22 +12,6 @@
 namespace brontaxe {
 namespace {
 
-// Puts the length and width back when the strip is drawn, errors included.
-class KeptLengthAndWidth {
-  public:
-    explicit KeptLengthAndWidth(Model& m) : m_(m), length_(m.Longueur), width_(m.Largeur) {}
-    ~KeptLengthAndWidth() {
-        m_.Longueur = length_;
-        m_.Largeur = width_;
-    }
-    KeptLengthAndWidth(const KeptLengthAndWidth&) = delete;
-    KeptLengthAndWidth& operator=(const KeptLengthAndWidth&) = delete;
-
-  private:
-    Model& m_;
-    float length_, width_;
-};
-
 bool alternativeProfile(const Model& m) {
     return m.Personnalisation == "VEM" || m.Personnalisation == "TREMALUXE";
 }
@@ -53,18 +37,15 @@ void refuseFlatPanels(const std::vector<float>& segments, float length) {
                               "\u00a0mm");
 }
 
-// The strip of a liner or sleeve: its list written, the width set to the panels' sum for the
-// builder, and put back.
+// The strip of a liner or sleeve, as wide as its panels: its list written.
 void drawFitting(Model& m, Drawing& d, const FittingStrip& strip) {
     refuseFlatPanels(strip.segments, strip.length);
     GenerationPass pass(d);
-    KeptLengthAndWidth kept(m);
-    m.ListeFoulages = joined(strip.segments);
+    const std::string creases = joined(strip.segments);
     float width = 0;
     for (float s : strip.segments)
         width += s;
-    m.Largeur = width;
-    CreasedStrip(m, d, strip.length, width);
+    m.ListeFoulages = CreasedStrip(d, {.creases = creases, .length = strip.length, .width = width});
 }
 
 }  // namespace
@@ -106,13 +87,15 @@ FittingStrip fittingStrip(std::string_view code, const Model& m) {
 
 void Fco0901(Model& m, Drawing& d) {
     GenerationPass pass(d);
-    CreasedStrip(m, d, m.Longueur, m.Largeur);
+    m.ListeFoulages =
+        CreasedStrip(d, {.creases = m.ListeFoulages, .length = m.Longueur, .width = m.Largeur});
 }
 
+// 0901 turned a quarter: the length runs up the strip.
 void Fco0902(Model& m, Drawing& d) {
-    KeptLengthAndWidth kept(m);
-    std::swap(m.Longueur, m.Largeur);
-    Fco0901(m, d);
+    GenerationPass pass(d);
+    m.ListeFoulages =
+        CreasedStrip(d, {.creases = m.ListeFoulages, .length = m.Largeur, .width = m.Longueur});
 }
 
 void Fco0914Int(Model& m, Drawing& d) {

@@ -181,26 +181,14 @@ float drawHalf(Model& m, Drawing& d, int closure, const Body& b, const Allowance
     }
 }
 
-// Puts the height back however the drawing ends.
-class KeptHeight {
-  public:
-    explicit KeptHeight(Model& m) : m_(m), height_(m.Hauteur) {}
-    ~KeptHeight() { m_.Hauteur = height_; }
-    KeptHeight(const KeptHeight&) = delete;
-    KeptHeight& operator=(const KeptHeight&) = delete;
-
-  private:
-    Model& m_;
-    float height_;
-};
-
+// The body both halves share; a half on its own carries the whole height.
 Body bodyOf(const Model& m, bool single) {
     const float first = m.pattesurtete ? m.Largeur : m.Longueur;
     const float second = m.pattesurtete ? m.Longueur : m.Largeur;
     const SlottedAllowances a = slottedAllowances(m);
     Body b;
     b.p = {first + a.panel1, second + a.panel2, first + a.panel3, second + a.panel4};
-    b.h = m.Hauteur / 2 + a.bodyHeight / 2;
+    b.h = (single ? m.Hauteur : m.Hauteur / 2) + a.bodyHeight / 2;
     // A half on its own is cut to the whole millimetre.
     if (single)
         b.h = static_cast<float>(nearestInt16(b.h + 0.1F));
@@ -256,10 +244,7 @@ void Architecture(Model& m, Drawing& d) {
     d.LineKind = kind::Cut;
     d.Piece = 1;
     d.LineVariant = 1;
-    KeptHeight kept(m);
     const bool single = (m.TypeDessus == 0) != (m.TypeDessous == 0);
-    if (single)
-        m.Hauteur *= 2;  // the one half carries the whole height
     const Body b = bodyOf(m, single);
 
     float above = 0, below = 0;
