@@ -55,6 +55,9 @@ ImpositionNotices drawImposition(Model& m, Drawing& d, const ImpositionSettings&
 // columns) or above it (with more rows) go to its other side, outside the imposed area.
 void moveChainsOutside(Drawing& d, const Box& blank, bool moreColumns, bool moreRows);
 
+// The sheet's outline, centred or at the margins, marked with the flute running along X.
+void addSheet(const Model& m, Drawing& d, const ImpositionSettings& s);
+
 // Waste figures of the imposed rectangle and of the sheet, -1 when there is no cut surface.
 struct WasteFigures {
     double ImpX = 0;  // imposed rectangle

@@ -143,18 +143,6 @@ void drawPoses(const Model& m, Drawing& d, const Layout& l, const Box& blank) {
     }
 }
 
-void addSheet(Model& m, Drawing& d, const ImpositionSettings& s) {
-    const ElementId sheet =
-        s.ChkCentre ? d.AddSheetCentred(m.FmtCartonX, m.FmtCartonY)
-                    : d.AddSheetAtMargins(m.FmtCartonX, m.FmtCartonY, m.Marges[0], m.Marges[1]);
-    if (m.senscann == 1 && sheet.value > 2)
-        d.SetElementFlag(sheet, kFlagFluteAlongX);
-}
-
-}  // namespace
-
-namespace {
-
 constexpr double kChainTolerance = 1e-6;
 
 // Where the first pose's dimension chains reach, and whether one sticks out of a side of it.
@@ -183,6 +171,14 @@ ChainSpan chainSpan(const DimensionShape& dim, const Box& blank) {
 }
 
 }  // namespace
+
+void addSheet(const Model& m, Drawing& d, const ImpositionSettings& s) {
+    const ElementId sheet =
+        s.ChkCentre ? d.AddSheetCentred(m.FmtCartonX, m.FmtCartonY)
+                    : d.AddSheetAtMargins(m.FmtCartonX, m.FmtCartonY, m.Marges[0], m.Marges[1]);
+    if (m.senscann == 1 && sheet.value > 2)
+        d.SetElementFlag(sheet, kFlagFluteAlongX);
+}
 
 // The dimension chains stay on the first pose only. The copies fill the columns right of it
 // and the rows above it, so a chain standing on its right or top side would run through a

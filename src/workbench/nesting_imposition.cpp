@@ -59,14 +59,6 @@ void drawPoses(Drawing& d, const Arrangement& a) {
         moveChainsOutside(d, blank, true, true);
 }
 
-void addSheet(const Model& m, Drawing& d, const ImpositionSettings& s) {
-    const ElementId sheet =
-        s.ChkCentre ? d.AddSheetCentred(m.FmtCartonX, m.FmtCartonY)
-                    : d.AddSheetAtMargins(m.FmtCartonX, m.FmtCartonY, m.Marges[0], m.Marges[1]);
-    if (m.senscann == 1 && sheet.value > 2)
-        d.SetElementFlag(sheet, kFlagFluteAlongX);
-}
-
 }  // namespace
 
 bool keepsFluteDirection(std::string_view code) {

@@ -57,14 +57,9 @@ struct Fixture : brontaxe::app::WindowFixture {
               &brontaxe::findGenerator, std::move(commandLine),
               brontaxe::app::settingsWithTableCopies(brontaxe::platform::processEnvironment())) {}
     brontaxe::app::FileCommands& files() { return window.files(); }
-    // Runs a command while the script answers its dialogs; every step must have run.
     template <class Command>
     auto run(std::deque<ModalScript::Step> steps, Command command) {
-        ModalScript script(std::move(steps));
-        auto result = command();
-        QCoreApplication::processEvents();
-        [&] { QVERIFY2(script.done(), "a dialog the test expected did not open"); }();
-        return result;
+        return brontaxe::app::runAnswering(std::move(steps), command);
     }
 };
 

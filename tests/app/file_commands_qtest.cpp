@@ -52,14 +52,9 @@ std::string readFile(const fs::path& path) {
 
 struct Fixture : brontaxe::app::WindowFixture {
     brontaxe::app::FileCommands& files() { return window.files(); }
-    // Runs a command while the script answers its dialogs.
     template <class Command>
     auto run(std::deque<ModalScript::Step> steps, Command command) {
-        ModalScript script(std::move(steps));
-        auto result = command();
-        QCoreApplication::processEvents();
-        [&] { QVERIFY2(script.done(), "a dialog the test expected did not open"); }();
-        return result;
+        return brontaxe::app::runAnswering(std::move(steps), command);
     }
     void draw0216() {
         typeAndLeave("txtModel", "0216");

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
+#include <QtTest>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -107,6 +108,16 @@ inline ModalScript::Step answer(const QString& caption, QString* text = nullptr,
         qWarning() << "no button" << caption << "in" << box->text();
         return false;
     };
+}
+
+// Runs a command while the script answers its dialogs; every step must have run.
+template <class Command>
+auto runAnswering(std::deque<ModalScript::Step> steps, Command command) {
+    ModalScript script(std::move(steps));
+    auto result = command();
+    QCoreApplication::processEvents();
+    [&] { QVERIFY2(script.done(), "a dialog the test expected did not open"); }();
+    return result;
 }
 
 }  // namespace brontaxe::app
