@@ -16,11 +16,7 @@ app=$!
 sleep "${SCREENSHOT_DELAY:-4}"
 kill -0 "$app"
 # The code box, in the window.
-click_in_window 283 93
-sleep 0.3
-xdotool key ctrl+a type "$code"
-xdotool key Return
-sleep 1
+type_in_window 283 93 "$code"
 mkdir -p "$(dirname "$out")"
 import -window root "$out"
 echo "$out"

@@ -18,11 +18,7 @@ app=$!
 sleep "${SCREENSHOT_DELAY:-4}"
 kill -0 "$app"
 # The "Longueur" box, in the window.
-click_in_window 221 163
-sleep 0.3
-xdotool key ctrl+a type "456"
-xdotool key Return
-sleep 1
+type_in_window 221 163 "456"
 kill -9 "$app"
 wait "$app" 2>/dev/null || true
 

@@ -15,11 +15,7 @@ app=$!
 sleep "${SCREENSHOT_DELAY:-4}"
 kill -0 "$app"
 # The "Longueur" box, in the window.
-click_in_window 221 163
-sleep 0.3
-xdotool key ctrl+a type "0"
-xdotool key Return
-sleep 1
+type_in_window 221 163 "0"
 mkdir -p "$(dirname "$out")"
 import -window root "$out"
 echo "$out"

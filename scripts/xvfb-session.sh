@@ -25,3 +25,12 @@ click_in_window() {
   set -- $(( $1 + ${pos% *} )) $(( $2 + ${pos#* } ))
   xdotool mousemove "$1" "$2" click 1
 }
+# Types TEXT into the entry box at X,Y of the main window as a user does (a click, the old text
+# selected and replaced, Return), then gives the window a moment to answer.
+type_in_window() {
+  click_in_window "$1" "$2"
+  sleep 0.3
+  xdotool key ctrl+a type "$3"
+  xdotool key Return
+  sleep 1
+}
