@@ -28,6 +28,9 @@ struct DesignRecord {
     Values window;
     // The rules of a die-line made elsewhere, as read, drawn in place of a style.
     std::optional<std::vector<Element>> dieLine{};
+    // A style's blank as the user edited it by hand, drawn in place of the style's own while
+    // the style's sizes and parameters stay as they were.
+    std::optional<std::vector<Element>> editedBlank{};
     bool operator==(const DesignRecord&) const = default;
 };
 

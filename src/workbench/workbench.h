@@ -196,6 +196,25 @@ class Workbench {
     const std::optional<std::vector<Element>>& dieLine() const { return dieLine_; }
     void restoreDieLine(std::vector<Element> rules) { dieLine_ = std::move(rules); }
 
+    // Editing the blank by hand. The blank as the last regeneration drew it, before any pose
+    // and before the direction arrows (mirror, extra creases and section applied): what an
+    // edit starts from. The drawing holds these elements first, in the same order, so that
+    // the element at position i of the drawing is element i of this blank.
+    const std::vector<Element>& editableBlank() const { return editableBlank_; }
+    // The blank becomes `edited`, then the regeneration measures, bridges and imposes it. On a
+    // style the edits lock its sizes and parameters until discarded; a die-line's rules simply
+    // change.
+    RegenerationReport applyBlankEdit(std::vector<Element> edited);
+    // A style drawn with hand edits (an edited die-line is still only a die-line).
+    bool hasBlankEdits() const { return blankEdits_.has_value(); }
+    const std::optional<std::vector<Element>>& blankEdits() const { return blankEdits_; }
+    // The style's own blank again ("Abandonner les modifications ?" answered yes).
+    RegenerationReport discardBlankEdits();
+    // The edits of a design put back (undo, a file opened); the caller regenerates.
+    void restoreBlankEdits(std::optional<std::vector<Element>> edits) {
+        blankEdits_ = std::move(edits);
+    }
+
     // Imposition (frames "Poses" and "Format Carton").
     ImpositionSettings& imposition() { return imposition_; }
     // The optimiser's pattern once the user took it ("Optimiser l'imposition"); else the grid.
@@ -265,6 +284,8 @@ class Workbench {
     std::optional<std::string> sectionRefusal_;
     Box sectionFrame_;
     std::optional<std::vector<Element>> dieLine_;
+    std::optional<std::vector<Element>> blankEdits_;
+    std::vector<Element> editableBlank_;
     std::int32_t symbolLibrary_ = 0;  // handle of the arrows' library, loaded when first needed
 };
 
