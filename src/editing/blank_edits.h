@@ -22,15 +22,13 @@ EditOutcome moved(const Blank& blank, const Selection& selection, Point offset, 
 EditOutcome rotated(const Blank& blank, const Selection& selection, Point centre, double degrees,
                     bool copy);
 // Mirror image about the line through a and b.
-EditOutcome mirrored(const Blank& blank, const Selection& selection, Point a, Point b,
-                     bool copy);
+EditOutcome mirrored(const Blank& blank, const Selection& selection, Point a, Point b, bool copy);
 
 // Trim: the part of element `target` on the side of `pickedAt` between its crossings with
 // `boundary` (or up to its end) is removed. Extend: the end of `target` nearest `pickedAt`
 // is carried to `boundary` (lines and arcs).
 EditOutcome trimmed(const Blank& blank, std::size_t target, Point pickedAt, std::size_t boundary);
-EditOutcome extended(const Blank& blank, std::size_t target, Point pickedAt,
-                     std::size_t boundary);
+EditOutcome extended(const Blank& blank, std::size_t target, Point pickedAt, std::size_t boundary);
 // The element cut in two at the point of it nearest `at` (a circle opens there).
 EditOutcome split(const Blank& blank, std::size_t target, Point at);
 // Rounds the corner between two lines with an arc of `radius` (0 brings them to meet),

@@ -11,15 +11,15 @@ namespace brontaxe::editing {
 
 // Kind and piece apply to every element; the others to the shapes that have them.
 enum class Property {
-    Kind,       // 1 Coupant, 2 Perfo Rainant, 4 Perfo, 5 Mi-Chair, 6 Rainant
+    Kind,  // 1 Coupant, 2 Perfo Rainant, 4 Perfo, 5 Mi-Chair, 6 Rainant
     Piece,
-    StartX,     // lines: first end; arcs: start point (moving it turns the arc about its centre)
+    StartX,  // lines: first end; arcs: start point (moving it turns the arc about its centre)
     StartY,
-    EndX,       // lines: second end
+    EndX,  // lines: second end
     EndY,
-    Length,     // lines: the second end moves along the line; arcs: the sweep follows
-    Angle,      // lines: direction of first end to second end, degrees
-    CentreX,    // arcs
+    Length,   // lines: the second end moves along the line; arcs: the sweep follows
+    Angle,    // lines: direction of first end to second end, degrees
+    CentreX,  // arcs
     CentreY,
     Radius,
     StartAngle,

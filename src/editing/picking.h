@@ -21,7 +21,6 @@ std::optional<std::size_t> pickElement(std::span<const Element> elements, Point 
 // A window drawn left to right selects what lies wholly inside; drawn right to left, what it
 // crosses or holds.
 enum class WindowMode { Inside, Crossing };
-Selection elementsInWindow(std::span<const Element> elements, const Box& window,
-                           WindowMode mode);
+Selection elementsInWindow(std::span<const Element> elements, const Box& window, WindowMode mode);
 
 }  // namespace brontaxe::editing

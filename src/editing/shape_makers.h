@@ -14,7 +14,7 @@ struct MadeShapes {
     std::string refusal;        // French
 };
 
-MadeShapes lineBetween(Point a, Point b);                   // refused when a == b
+MadeShapes lineBetween(Point a, Point b);                      // refused when a == b
 MadeShapes polylineThrough(const std::vector<Point>& points);  // one line a span
 MadeShapes arcThroughThreePoints(Point start, Point through, Point end);
 // Counter-clockwise from the direction of `start` to that of `end` about `centre`, radius
