@@ -28,15 +28,6 @@ std::optional<std::int16_t> wholeNumber(double value, double lowest) {
     return static_cast<std::int16_t>(value);
 }
 
-// Bridges stay where they are along the stroke, as long as they still lie on it.
-Element keepingBridgesOnStroke(Element e) {
-    const double span = lengthAlong(e.shape);
-    std::erase_if(e.bridges, [span](const Bridge& b) {
-        return b.at - b.width / 2 < -kEditTolerance || b.at + b.width / 2 > span + kEditTolerance;
-    });
-    return e;
-}
-
 PropertyChange withLineProperty(Element e, LineShape l, Property p, double value) {
     const double len = distance(l.a, l.b);
     const double angle = toDegrees(std::atan2(l.b.y - l.a.y, l.b.x - l.a.x));
@@ -67,7 +58,7 @@ PropertyChange withLineProperty(Element e, LineShape l, Property p, double value
     if (distance(l.a, l.b) <= kEditTolerance)
         return refusal("Les deux extrémités seraient confondues.");
     e.shape = l;
-    return {keepingBridgesOnStroke(std::move(e)), {}};
+    return {withBridgesOnStroke(std::move(e)), {}};
 }
 
 PropertyChange withArcProperty(Element e, ArcShape a, Property p, double value) {
@@ -111,7 +102,7 @@ PropertyChange withArcProperty(Element e, ArcShape a, Property p, double value) 
             return refusal(kNotOfShape);
     }
     e.shape = a;
-    return {keepingBridgesOnStroke(std::move(e)), {}};
+    return {withBridgesOnStroke(std::move(e)), {}};
 }
 
 }  // namespace

@@ -239,4 +239,12 @@ Element stretchOf(const Element& e, double from, double to) {
     return out;
 }
 
+Element withBridgesOnStroke(Element e) {
+    const double span = lengthAlong(e.shape);
+    std::erase_if(e.bridges, [span](const Bridge& b) {
+        return b.at - b.width / 2 < -kEditTolerance || b.at + b.width / 2 > span + kEditTolerance;
+    });
+    return e;
+}
+
 }  // namespace brontaxe::editing

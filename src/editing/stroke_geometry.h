@@ -42,4 +42,7 @@ Point pointAlong(const Shape& s, double along);
 // that still lie wholly on it, carried to the new start.
 Element stretchOf(const Element& e, double from, double to);
 
+// The element with the bridges that still lie wholly on its stroke, where they were.
+Element withBridgesOnStroke(Element e);
+
 }  // namespace brontaxe::editing
