@@ -1,5 +1,7 @@
 #include "editing/coordinate_entry.h"
 
+#include <cmath>
+
 #include "platform/user_number.h"
 
 namespace brontaxe::editing {
@@ -7,6 +9,9 @@ namespace {
 
 constexpr const char* kPointExpected = "Coordonnées attendues : x;y, @dx;dy ou @longueur<angle";
 constexpr const char* kNoLastPoint = "Pas de point précédent : tapez x;y";
+// A kilometre each way: far past any sheet, and short of the sizes that overflow the drawing's
+// arithmetic (a point typed as 1e308 from another far point).
+constexpr double kFarthest = 1e6;
 
 std::string_view trimmed(std::string_view text) {
     constexpr std::string_view blanks = " \t\r\n";
@@ -32,13 +37,19 @@ TypedPoint refused(const char* why) {
     return {std::nullopt, why};
 }
 
+TypedPoint accepted(Point p) {
+    if (!(std::fabs(p.x) <= kFarthest && std::fabs(p.y) <= kFarthest))
+        return refused("Point trop loin : 1 000 000 mm au plus de l'origine sur chaque axe");
+    return {p, {}};
+}
+
 }  // namespace
 
 TypedPoint parsePoint(std::string_view text, std::optional<Point> last) {
     text = trimmed(text);
     if (!text.starts_with('@')) {
         const auto absolute = numberPair(text, ';');
-        return absolute ? TypedPoint{absolute, {}} : refused(kPointExpected);
+        return absolute ? accepted(*absolute) : refused(kPointExpected);
     }
     const std::string_view relative = text.substr(1);
     const bool polar = relative.find('<') != std::string_view::npos;
@@ -48,8 +59,8 @@ TypedPoint parsePoint(std::string_view text, std::optional<Point> last) {
     if (!last)
         return refused(kNoLastPoint);
     if (polar)
-        return {pointOnCircle(*last, pair->x, pair->y), {}};
-    return {*last + *pair, {}};
+        return accepted(pointOnCircle(*last, pair->x, pair->y));
+    return accepted(*last + *pair);
 }
 
 TypedValue parseValue(std::string_view text) {

@@ -117,10 +117,14 @@ std::optional<std::size_t> pickElement(std::span<const Element> elements, Point 
     return best;
 }
 
-Selection elementsInWindow(std::span<const Element> elements, const Box& window, WindowMode mode) {
+Selection elementsInWindow(std::span<const Element> elements, const Box& drawn, WindowMode mode) {
     Selection out;
-    if (window.empty)
+    if (drawn.empty)
         return out;
+    // The corners as the mouse gave them, whichever way it went.
+    Box window;
+    window.add(Point{drawn.xmin, drawn.ymin});
+    window.add(Point{drawn.xmax, drawn.ymax});
     for (std::size_t i = 0; i < elements.size(); ++i) {
         const Element& e = elements[i];
         if (!isPickable(e))

@@ -6,6 +6,8 @@
 namespace brontaxe::editing {
 namespace {
 
+constexpr const char* kTooFar =
+    "Point trop loin : 1 000 000 mm au plus de l'origine sur chaque axe";
 constexpr const char* kExpected = "Coordonnées attendues : x;y, @dx;dy ou @longueur<angle";
 
 TEST(ParsePoint, AbsoluteRelativeAndPolarWithTheDecimalComma) {
@@ -34,6 +36,9 @@ TEST(ParsePoint, AbsoluteRelativeAndPolarWithTheDecimalComma) {
         {"10 mm;20", std::nullopt, std::nullopt, kExpected},
         {"1.234,5;0", std::nullopt, std::nullopt, kExpected},
         {"10<90", Point{0, 0}, std::nullopt, kExpected},  // polar only from the last point
+        {"1000000;-1000000", std::nullopt, Point{1e6, -1e6}, ""},
+        {"1000001;0", std::nullopt, std::nullopt, kTooFar},
+        {"@1e308;0", Point{1e308, 0}, std::nullopt, kTooFar},  // would overflow to infinity
     };
     for (const auto& c : cases) {
         const TypedPoint got = parsePoint(c.text, c.last);

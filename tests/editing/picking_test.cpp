@@ -85,6 +85,8 @@ TEST(ElementsInWindow, InsideTakesWhatLiesWhollyInCrossingWhatTheWindowMeets) {
     const Box window{0, 0, 50, 50, false};
     EXPECT_EQ(elementsInWindow(blank, window, WindowMode::Inside), (Selection{0, 5, 7}));
     EXPECT_EQ(elementsInWindow(blank, window, WindowMode::Crossing), (Selection{0, 1, 2, 5, 7, 8}));
+    EXPECT_EQ(elementsInWindow(blank, Box{50, 50, 0, 0, false}, WindowMode::Inside),
+              (Selection{0, 5, 7}));
     EXPECT_TRUE(elementsInWindow(blank, Box{}, WindowMode::Crossing).empty());
 }
 
