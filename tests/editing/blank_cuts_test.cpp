@@ -118,6 +118,12 @@ TEST(Trimmed, CutBackToTheCrossingsAroundThePickedPlace) {
          },
          {},
          "Seules les droites et les arcs se modifient ainsi."},
+        {"an arc of no radius",
+         [&] {
+             return trimmed({arc({0, 0}, 0, 0, 90), kAtX5}, 0, {}, 1);
+         },
+         {},
+         "L'élément est de longueur nulle."},
     });
 }
 
@@ -176,6 +182,12 @@ TEST(Extended, TheNearerEndCarriedToTheBoundary) {
          },
          {},
          "Un cercle n'a pas d'extrémité à prolonger."},
+        {"a line of no length, which has no way to go",
+         [&] {
+             return extended({line({5, 5}, {5, 5}), wall70}, 0, {5, 5}, 1);
+         },
+         {},
+         "L'élément est de longueur nulle."},
     });
 }
 
