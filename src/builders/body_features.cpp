@@ -4,9 +4,9 @@
 
 namespace brontaxe {
 
-void recordBodyPasses(Model& m, const BodyPanels& b, float h) {
+void recordBodyPasses(Model& m, const BodyGlueFlap& glue, const BodyPanels& b, float h) {
     auto& p = m.PassesMachine;
-    p[0] = m.lgPatte;
+    p[0] = glue.width;
     p[1] = b.p1;
     p[2] = b.p2;
     p[3] = b.p3;
@@ -14,7 +14,7 @@ void recordBodyPasses(Model& m, const BodyPanels& b, float h) {
     p[16] += h;
 }
 
-void bodyHandHoles(Model& m, Drawing& d, const BodyPanels& b, float h) {
+void bodyHandHoles(Model& m, Drawing& d, const BodyGlueFlap& glue, const BodyPanels& b, float h) {
     if (m.OptionPoign < 1 || m.CaisseEn4 != 0)
         return;
     // The holes go into the narrower panels (2 and 4, or 1 and 3), the body's height high;
@@ -25,7 +25,7 @@ void bodyHandHoles(Model& m, Drawing& d, const BodyPanels& b, float h) {
     checkHandHoleFits(m, firstPanel, h);
     if (!m.CaisseEn2)
         checkHandHoleFits(m, secondPanel, h);
-    const float xa = m.lgPatte;
+    const float xa = glue.width;
     const float first = xa + (lengthFirst ? b.p1 : 0) + firstPanel / 2;
     const float second = xa + b.p1 + b.p2 + (lengthFirst ? b.p3 : 0) + secondPanel / 2;
     const HandHoleShape hole = handHoleShape(m);

@@ -20,7 +20,14 @@ float lengthOfAll(const BodyPanels& p) {
 
 // The locking end over the regular case's panels, height and flaps.
 InterlockedBody interlocked(const SlottedBody& b) {
-    return {.p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = b.p4, .h = b.h, .f1 = b.f1, .f2 = b.f2};
+    return {.p1 = b.p1,
+            .p2 = b.p2,
+            .p3 = b.p3,
+            .p4 = b.p4,
+            .h = b.h,
+            .f1 = b.f1,
+            .f2 = b.f2,
+            .glue = b.glue};
 }
 
 }  // namespace
@@ -58,7 +65,8 @@ void Fco0208(Model& m, Drawing& d) {
                          .cover = cover,
                          .dust = dust,
                          .covers = tuckOnEven ? TuckedPanels::Even : TuckedPanels::Odd,
-                         .tuckInAllowance = a.tuckInWidth});
+                         .tuckInAllowance = a.tuckInWidth,
+                         .glue = b.glue});
     TuckedCoverBodyHalf(m, d,
                         {.p1 = b.p1,
                          .p2 = b.p2,
@@ -68,7 +76,8 @@ void Fco0208(Model& m, Drawing& d) {
                          .cover = cover,
                          .dust = dust,
                          .covers = tuckOnEven ? TuckedPanels::Even : TuckedPanels::Odd,
-                         .tuckInAllowance = a.tuckInWidth},
+                         .tuckInAllowance = a.tuckInWidth,
+                         .glue = b.glue},
                         {.mirrored = true});
     const float flap = cover + m.hpatrent;
     finishSlottedBody(m, d, 208, b, flap, flap);
@@ -92,9 +101,16 @@ void Fco0214(Model& m, Drawing& d) {
     const float lowerP4 = stepped ? b.p4 - step : b.p4;
     GenerationPass pass(d);
     SlottedBodyHalf(m, d, rim);
-    SlottedBodyHalf(
-        m, d, {.p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = lowerP4, .h = b.h, .f1 = b.f1, .f2 = b.f2},
-        {.mirrored = true});
+    SlottedBodyHalf(m, d,
+                    {.p1 = b.p1,
+                     .p2 = b.p2,
+                     .p3 = b.p3,
+                     .p4 = lowerP4,
+                     .h = b.h,
+                     .f1 = b.f1,
+                     .f2 = b.f2,
+                     .glue = b.glue},
+                    {.mirrored = true});
     if (stepped) {
         const BodyPanels upper = applyPieceVariants(m, {b.p1, b.p2, b.p3, b.p4, b.f1, b.f2});
         const BodyPanels lower = applyPieceVariants(m, {b.p1, b.p2, b.p3, lowerP4, b.f1, b.f2});

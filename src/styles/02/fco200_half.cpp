@@ -50,9 +50,16 @@ void drawHalfCase(Model& m, Drawing& d, int /*code*/, bool withHandHoles) {
     const float body = m.Hauteur + a.bodyHeight;
 
     GenerationPass pass(d);
-    SlottedBodyHalf(
-        m, d, {.p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = b.p4, .h = body, .f1 = b.f1, .f2 = b.f2},
-        {.mirrored = true});
+    SlottedBodyHalf(m, d,
+                    {.p1 = b.p1,
+                     .p2 = b.p2,
+                     .p3 = b.p3,
+                     .p4 = b.p4,
+                     .h = body,
+                     .f1 = b.f1,
+                     .f2 = b.f2,
+                     .glue = b.glue},
+                    {.mirrored = true});
     if (m.Sym_Verticale)
         reverseMachinePasses(m);
     const BodyPanels drawn = applyPieceVariants(m, BodyPanels{b.p1, b.p2, b.p3, b.p4, b.f1, b.f2});

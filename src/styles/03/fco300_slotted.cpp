@@ -24,9 +24,16 @@ float drawnLength(const Model& m, const SlottedPiece& p) {
 
 void drawHalfSlotted(Model& m, Drawing& d, const SlottedPiece& p, float x) {
     const int first = beginFeature(d);
-    SlottedBodyHalf(
-        m, d, {.p1 = p.p1, .p2 = p.p2, .p3 = p.p3, .p4 = p.p4, .h = p.body, .f1 = p.f1, .f2 = p.f2},
-        {.mirrored = true});
+    SlottedBodyHalf(m, d,
+                    {.p1 = p.p1,
+                     .p2 = p.p2,
+                     .p3 = p.p3,
+                     .p4 = p.p4,
+                     .h = p.body,
+                     .f1 = p.f1,
+                     .f2 = p.f2,
+                     .glue = glueFlapOf(m)},
+                    {.mirrored = true});
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
     line(d, m.CaisseEn4 == 3 ? m.lgPatte : 0, 0, drawnLength(m, p), 0);
@@ -52,11 +59,25 @@ void pieceDimensions(Model& m, Drawing& d, const SlottedPiece& whole, float x) {
 void drawClosedBody(Model& m, Drawing& d, const SlottedPiece& p, float x) {
     const float h = p.body / 2;
     const int first = beginFeature(d);
-    SlottedBodyHalf(
-        m, d, {.p1 = p.p1, .p2 = p.p2, .p3 = p.p3, .p4 = p.p4, .h = h, .f1 = p.f1, .f2 = p.f2});
-    SlottedBodyHalf(
-        m, d, {.p1 = p.p1, .p2 = p.p2, .p3 = p.p3, .p4 = p.p4, .h = h, .f1 = p.f1, .f2 = p.f2},
-        {.mirrored = true});
+    SlottedBodyHalf(m, d,
+                    {.p1 = p.p1,
+                     .p2 = p.p2,
+                     .p3 = p.p3,
+                     .p4 = p.p4,
+                     .h = h,
+                     .f1 = p.f1,
+                     .f2 = p.f2,
+                     .glue = glueFlapOf(m)});
+    SlottedBodyHalf(m, d,
+                    {.p1 = p.p1,
+                     .p2 = p.p2,
+                     .p3 = p.p3,
+                     .p4 = p.p4,
+                     .h = h,
+                     .f1 = p.f1,
+                     .f2 = p.f2,
+                     .glue = glueFlapOf(m)},
+                    {.mirrored = true});
     placeFeature(d, first, {.x = x, .y = -h});
 }
 

@@ -31,7 +31,8 @@ void refusePieceVariants(const Model& m) {
 }
 
 void drawCrashLockBottom(Model& m, Drawing& d, const GluedBody& b) {
-    CrashLockBodyHalf(m, d, {.panels = b.panels, .h = b.h, .lock = b.bottom}, {.mirrored = true});
+    CrashLockBodyHalf(m, d, {.panels = b.panels, .h = b.h, .lock = b.bottom, .glue = glueFlapOf(m)},
+                      {.mirrored = true});
 }
 
 float crashLockDepth(const GluedBody& b) {
