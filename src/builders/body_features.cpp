@@ -1,6 +1,7 @@
 #include "builders/body_features.h"
 
 #include "builders/hand_hole.h"
+#include "model/model_choices.h"
 
 namespace brontaxe {
 
@@ -15,7 +16,7 @@ void recordBodyPasses(Model& m, const BodyGlueFlap& glue, const BodyPanels& b, f
 }
 
 void bodyHandHoles(Model& m, Drawing& d, const BodyGlueFlap& glue, const BodyPanels& b, float h) {
-    if (m.OptionPoign < 1 || m.CaisseEn4 != 0)
+    if (handHoleKind(m) == HandHoleKind::None || fourPieces(m) != FourPieces::None)
         return;
     // The holes go into the narrower panels (2 and 4, or 1 and 3), the body's height high;
     // each must stand inside its own panel, the last one cut short in some styles.

@@ -6,19 +6,23 @@
 #include "builders/body_features.h"
 #include "builders/emit.h"
 #include "builders/glue_flap.h"
+#include "model/model_choices.h"
 
 namespace brontaxe {
 
 BodyPanels applyPieceVariants(const Model& m, BodyPanels b) {
-    if (m.CaisseEn2 || m.CaisseEn4 >= 1) {
+    const FourPieces pieces = fourPieces(m);
+    if (m.CaisseEn2 || pieces != FourPieces::None) {
         b.p2 = b.p4;
         b.p3 = 0;
         b.p4 = 0;
     }
-    if (m.CaisseEn4 == 1 || m.CaisseEn4 == 3) {
+    if (pieces == FourPieces::None)
+        return b;
+    if (!keepsSecondPanel(pieces)) {
         b.p2 = 0;
         b.f2 = b.f1;
-    } else if (m.CaisseEn4 == 2 || m.CaisseEn4 == 4) {
+    } else {
         b.p1 = b.p2;
         b.f1 = b.f2;
         b.p2 = 0;
@@ -38,7 +42,7 @@ void recordPasses(Model& m, const BodyGlueFlap& glue, const BodyPanels& b, float
     p[flaps + 2] = b.f2;
     p[flaps + 3] = b.f1;
     p[flaps + 4] = b.f2;
-    if (m.CaisseEn2 || m.CaisseEn4 >= 1) {
+    if (m.CaisseEn2 || fourPieces(m) != FourPieces::None) {
         if (p[4] != 0)
             p[2] = p[4];
         for (std::size_t i : {3, 4, 9, 10, 14, 15})
@@ -135,11 +139,12 @@ void SlottedBodyHalf(Model& m, Drawing& d, const SlottedBody& body, const Featur
 
     d.LineVariant = 1;
     const int first = beginFeature(d);
-    if (m.CaisseEn4 == 3) {
+    const FourPieces pieces = fourPieces(m);
+    if (pieces == FourPieces::LoosePanel) {
         drawLoosePanel(d, glue.width, glue.width + panels.p1, h, panels.f2);
     } else {
-        const int panelCount = m.CaisseEn4 >= 1 ? 1 : (m.CaisseEn2 ? 2 : 4);
-        const bool glueOnRight = m.CaisseEn4 == 4;
+        const int panelCount = pieces != FourPieces::None ? 1 : (m.CaisseEn2 ? 2 : 4);
+        const bool glueOnRight = pieces == FourPieces::GluedBothEnds;
         drawPanels(d, glue.width, panels, panelCount, h, a, b, glueOnRight);
         if (glue.width > 0)
             GlueFlap(d, glueFlapShape(glue, h, a));

@@ -8,6 +8,7 @@
 #include "builders/slotted_body_half.h"
 #include "builders/slotted_dimensions.h"
 #include "builders/tucked_cover_body_half.h"
+#include "model/model_choices.h"
 #include "styles/02/fco200.h"
 #include "styles/02/fco200_common.h"
 
@@ -97,7 +98,7 @@ void Fco0214(Model& m, Drawing& d) {
     // The lower half of the joint panel stops short by two board thicknesses and allowance 8,
     // so that the bottom flaps fold clear of the doubled joint.
     const float step = 2 * m.EpaisseurCarton + a.jointStep;
-    const bool stepped = m.CaisseEn4 == 0 && step > 0 && step < b.p4;
+    const bool stepped = fourPieces(m) == FourPieces::None && step > 0 && step < b.p4;
     const float lowerP4 = stepped ? b.p4 - step : b.p4;
     GenerationPass pass(d);
     SlottedBodyHalf(m, d, rim);

@@ -7,6 +7,7 @@
 #include "builders/hand_hole.h"
 #include "builders/slotted_body_half.h"
 #include "builders/slotted_dimensions.h"
+#include "model/model_choices.h"
 #include "styles/02/fco200.h"
 #include "styles/02/fco200_common.h"
 
@@ -16,7 +17,7 @@ namespace {
 // The hand-holes sit near the open edge, `DPoign` below it as below a flap crease; the body
 // half leaves them out when mirrored.
 void halfCaseHandHoles(Model& m, Drawing& d, const BodyPanels& b, float body) {
-    if (m.OptionPoign < 1 || m.CaisseEn4 != 0)
+    if (handHoleKind(m) == HandHoleKind::None || fourPieces(m) != FourPieces::None)
         return;
     checkHandHoleFits(m, std::min(b.p1, b.p2), body);
     const float xa = m.lgPatte;
@@ -32,9 +33,10 @@ void halfCaseHandHoles(Model& m, Drawing& d, const BodyPanels& b, float body) {
 
 // The cut along the open edge, over the glue flap and every panel drawn.
 void closeOpenEdge(Model& m, Drawing& d, const BodyPanels& b) {
-    const float start = m.CaisseEn4 == 3 ? m.lgPatte : 0;
+    const FourPieces pieces = fourPieces(m);
+    const float start = pieces == FourPieces::LoosePanel ? m.lgPatte : 0;
     float end = m.lgPatte + b.p1 + b.p2 + b.p3 + b.p4;
-    if (m.CaisseEn4 == 4)
+    if (pieces == FourPieces::GluedBothEnds)
         end += m.lgPatte;
     d.LineKind = kind::Cut;
     line(d, start, 0, end, 0);

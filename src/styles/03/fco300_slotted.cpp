@@ -5,6 +5,7 @@
 #include "builders/body_panels.h"
 #include "builders/emit.h"
 #include "builders/slotted_body_half.h"
+#include "model/model_choices.h"
 
 namespace brontaxe {
 
@@ -18,7 +19,7 @@ SlottedPiece drawnPanels(const Model& m, SlottedPiece p) {
 }
 
 float drawnLength(const Model& m, const SlottedPiece& p) {
-    const float glue = m.CaisseEn4 == 4 ? 2 * m.lgPatte : m.lgPatte;
+    const float glue = fourPieces(m) == FourPieces::GluedBothEnds ? 2 * m.lgPatte : m.lgPatte;
     return glue + drawnPanels(m, p).length();
 }
 
@@ -36,7 +37,7 @@ void drawHalfSlotted(Model& m, Drawing& d, const SlottedPiece& p, float x) {
                     {.mirrored = true});
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
-    line(d, m.CaisseEn4 == 3 ? m.lgPatte : 0, 0, drawnLength(m, p), 0);
+    line(d, fourPieces(m) == FourPieces::LoosePanel ? m.lgPatte : 0, 0, drawnLength(m, p), 0);
     placeFeature(d, first, {.x = x});
 }
 

@@ -10,6 +10,7 @@
 #include "builders/second_lid_body_half.h"
 #include "builders/shaped_body_half.h"
 #include "builders/slotted_body_half.h"
+#include "model/model_choices.h"
 #include "styles/02/fco200_common.h"
 #include "styles/02/fco200_lid_common.h"
 #include "styles/03/fco300_common.h"
@@ -218,7 +219,7 @@ void Fco0771(Model& m, Drawing& d) {
     // Tear line a third of the body up from the bottom: the lower part stays as a display
     // tray. Hand-holes stay above it.
     const float y = b.h / 3;
-    if (m.OptionPoign >= 1)
+    if (handHoleKind(m) != HandHoleKind::None)
         checkHandHoleFits(m, std::min(p[0], p[1]), b.h - y);
     GenerationPass pass(d);
     SlottedBodyHalf(m, d,

@@ -4,6 +4,7 @@
 
 #include "builders/emit.h"
 #include "builders/slotted_dimensions.h"
+#include "model/model_choices.h"
 #include "platform/errors.h"
 #include "styles/02/fco200_common.h"
 
@@ -26,7 +27,7 @@ GluedBody gluedBody(const Model& m) {
 }
 
 void refusePieceVariants(const Model& m) {
-    if (m.CaisseEn2 || m.CaisseEn4 != 0)
+    if (m.CaisseEn2 || fourPieces(m) != FourPieces::None)
         throw GenerationError("Caisse collée : elle se fabrique d'une seule pièce");
 }
 

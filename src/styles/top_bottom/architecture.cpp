@@ -11,6 +11,7 @@
 #include "builders/slotted_dimensions.h"
 #include "builders/snap_lock_body_half.h"
 #include "builders/tucked_cover_body_half.h"
+#include "model/model_choices.h"
 #include "platform/errors.h"
 #include "platform/rounding.h"
 #include "styles/02/fco200_common.h"
@@ -241,7 +242,7 @@ std::optional<std::string> architectureRule(const Model& m) {
         if (isLid(closure) && m.pattesurtete)
             return "Boîte haut / bas : le couvercle " + styleCode(closure) +
                    " demande la patte de collage sur la longueur";
-        if (m.CaisseEn2 || m.CaisseEn4 != 0)
+        if (m.CaisseEn2 || fourPieces(m) != FourPieces::None)
             return "Boîte haut / bas : elle se fabrique d'une seule pièce";
         if (auto refusal = domainRefusal(styleCode(closure), m))
             return "Boîte haut / bas, " + styleCode(closure) + " : " + *refusal;
