@@ -1,12 +1,13 @@
 #include "builders/body_features.h"
 
 #include "builders/hand_hole.h"
+#include "model/model_choices.h"
 
 namespace brontaxe {
 
-void recordBodyPasses(Model& m, const BodyPanels& b, float h) {
+void recordBodyPasses(Model& m, const BodyGlueFlap& glue, const BodyPanels& b, float h) {
     auto& p = m.PassesMachine;
-    p[0] = m.lgPatte;
+    p[0] = glue.width;
     p[1] = b.p1;
     p[2] = b.p2;
     p[3] = b.p3;
@@ -14,8 +15,8 @@ void recordBodyPasses(Model& m, const BodyPanels& b, float h) {
     p[16] += h;
 }
 
-void bodyHandHoles(Model& m, Drawing& d, const BodyPanels& b, float h) {
-    if (m.OptionPoign < 1 || m.CaisseEn4 != 0)
+void bodyHandHoles(Model& m, Drawing& d, const BodyGlueFlap& glue, const BodyPanels& b, float h) {
+    if (handHoleKind(m) == HandHoleKind::None || fourPieces(m) != FourPieces::None)
         return;
     // The holes go into the narrower panels (2 and 4, or 1 and 3), the body's height high;
     // each must stand inside its own panel, the last one cut short in some styles.
@@ -25,7 +26,7 @@ void bodyHandHoles(Model& m, Drawing& d, const BodyPanels& b, float h) {
     checkHandHoleFits(m, firstPanel, h);
     if (!m.CaisseEn2)
         checkHandHoleFits(m, secondPanel, h);
-    const float xa = m.lgPatte;
+    const float xa = glue.width;
     const float first = xa + (lengthFirst ? b.p1 : 0) + firstPanel / 2;
     const float second = xa + b.p1 + b.p2 + (lengthFirst ? b.p3 : 0) + secondPanel / 2;
     const HandHoleShape hole = handHoleShape(m);

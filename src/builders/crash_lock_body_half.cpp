@@ -94,7 +94,7 @@ void CrashLockBodyHalf(Model& m, Drawing& d, const CrashLockBody& body,
         throw GenerationError(fault);
     auto& p = m.PassesMachine;
     const std::size_t flaps = at.mirrored ? 11 : 6;
-    p[flaps] = m.patProlong;
+    p[flaps] = body.glue.extension;
     p[flaps + 1] = s.lockDepth + s.tongue;
     p[flaps + 2] = s.glueDepth;
     p[flaps + 3] = s.lockDepth + s.tongue;
@@ -102,7 +102,8 @@ void CrashLockBodyHalf(Model& m, Drawing& d, const CrashLockBody& body,
     ShapedBodyHalf(m, d,
                    {.panels = panels,
                     .h = body.h,
-                    .flaps = {lockFlap(s), gluedFlap(s), lockFlap(s), gluedFlap(s)}},
+                    .flaps = {lockFlap(s), gluedFlap(s), lockFlap(s), gluedFlap(s)},
+                    .glue = body.glue},
                    at);
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "builders/feature_placement.h"
+#include "builders/glue_flap.h"
 #include "drawing/drawing.h"
 #include "model/model.h"
 
@@ -37,6 +38,7 @@ struct CrashLockBody {
     std::array<float, 4> panels{};  // widths, left to right
     float h = 0;                    // half body height
     CrashLockSizes lock;
+    BodyGlueFlap glue;  // on the left of panel 1 (callers: glueFlapOf(m))
 };
 
 // A body half (glue flap on the left) with the crash-lock flaps above y = h: lock flaps on panels 1

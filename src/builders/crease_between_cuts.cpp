@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "builders/extra_creases.h"
+#include "drawing/tolerances.h"
 
 namespace brontaxe {
 namespace {
@@ -11,9 +12,8 @@ namespace {
 constexpr double kSameCrossing = 0.2;
 // Crossings are found on the line a hair above (or right of) the crease, so that a vertex
 // lying on the crease counts once when the outline passes through it and not at all when it
-// only touches it from below; coordinates that went through single precision stay well
-// inside this margin.
-constexpr double kAbove = 1e-4;
+// only touches it from below.
+constexpr double kAbove = kHair;
 
 struct Crossing {
     double at;    // along the crease

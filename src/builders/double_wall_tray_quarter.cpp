@@ -4,6 +4,7 @@
 #include "builders/double_wall_tray.h"
 #include "builders/emit.h"
 #include "builders/hand_hole.h"
+#include "model/model_choices.h"
 
 namespace brontaxe {
 namespace {
@@ -143,8 +144,8 @@ void cutLidQuarter(Drawing& d, const Quarter& q) {
 
 // Half of the side wall's hand-hole, the other half comes with the mirrored quarter.
 void drawHandHoleHalf(Model& m, Drawing& d, float a, float b, float h) {
-    const int type = m.OptionPoign;
-    if (type < 1)
+    const HandHoleKind type = handHoleKind(m);
+    if (type == HandHoleKind::None)
         return;
     checkHandHoleSize(handHoleShape(m));
     checkHandHoleFits(m, 2 * b, h);
@@ -152,12 +153,12 @@ void drawHandHoleHalf(Model& m, Drawing& d, float a, float b, float h) {
     const float H = m.HPoign;
     const float c = (m.LPoign - H) / 2;
     d.LineVariant = 1;
-    d.LineKind = type == 1 ? kind::Cut : kind::Crease;
+    d.LineKind = hasHingedUpperEdge(type) ? kind::Crease : kind::Cut;
     line(d, x0, 0, x0, c);
     d.LineKind = kind::Cut;
     arc(d, {x0 - H / 2, c}, H / 2, 0, 180);
     line(d, x0 - H, c, x0 - H, 0);
-    if (type == 3) {
+    if (type == HandHoleKind::FoldingTab) {
         const float e = m.EPoign;
         chainStart(d, x0, c);
         lineTo(d, x0 + e, c);

@@ -4,6 +4,7 @@
 
 #include "builders/emit.h"
 #include "builders/hand_hole.h"
+#include "model/model_choices.h"
 #include "platform/errors.h"
 
 namespace brontaxe {
@@ -108,7 +109,7 @@ float trayFlapWidth(const FlapTrayShape& t) {
 
 void FlapTray(Model& m, Drawing& d, const FlapTrayShape& tray, const FeaturePlacement& at) {
     checkTray(tray);
-    if (tray.handHoles && m.OptionPoign >= 1)
+    if (tray.handHoles && handHoleKind(m) != HandHoleKind::None)
         checkHandHoleFits(m, 2 * tray.a, tray.h);
     recordPasses(m, tray);
     const int first = beginFeature(d);

@@ -7,6 +7,18 @@
 
 namespace brontaxe {
 
+BodyGlueFlap glueFlapOf(const Model& m) {
+    return {.width = m.lgPatte, .taper = m.anglPc, .extension = m.patProlong};
+}
+
+GlueFlapShape glueFlapShape(const BodyGlueFlap& glue, float height, float slot) {
+    return {.width = glue.width,
+            .height = height,
+            .slot = slot,
+            .taper = glue.taper,
+            .extension = glue.extension};
+}
+
 void GlueFlap(Drawing& d, const GlueFlapShape& flap, const FeaturePlacement& at) {
     const float w = flap.width, h = flap.height, a = flap.slot, angle = flap.taper;
     const float extension = flap.extension;

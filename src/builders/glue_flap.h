@@ -1,6 +1,7 @@
 #pragma once
 #include "builders/feature_placement.h"
 #include "drawing/drawing.h"
+#include "model/model.h"
 
 namespace brontaxe {
 
@@ -14,5 +15,19 @@ struct GlueFlapShape {
 };
 
 void GlueFlap(Drawing& d, const GlueFlapShape& flap, const FeaturePlacement& at = {});
+
+// The glue flap a body half carries beside its first panel; a width of 0 leaves it out, and
+// the first panel's edge is then a free edge.
+struct BodyGlueFlap {
+    float width = 0;
+    float taper = 0;      // slant of the free end, degrees
+    float extension = 0;  // how far it stands above the body (0: not at all)
+};
+
+// The glue flap the box's own settings ask for.
+BodyGlueFlap glueFlapOf(const Model& m);
+
+// The shape a body half of height `height` draws for `glue`, its slot `slot` wide.
+GlueFlapShape glueFlapShape(const BodyGlueFlap& glue, float height, float slot);
 
 }  // namespace brontaxe

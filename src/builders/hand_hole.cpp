@@ -4,18 +4,20 @@
 #include <cmath>
 
 #include "builders/emit.h"
+#include "model/model_choices.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
 
 namespace brontaxe {
 
 HandHoleShape handHoleShape(const Model& m) {
-    return {.type = m.OptionPoign, .length = m.LPoign, .height = m.HPoign, .tab = m.EPoign};
+    return {.type = handHoleKind(m), .length = m.LPoign, .height = m.HPoign, .tab = m.EPoign};
 }
 
 HandHoleShape alwaysCutHandHoleShape(const Model& m) {
     HandHoleShape hole = handHoleShape(m);
-    hole.type = std::max<std::int16_t>(hole.type, 1);
+    if (hole.type == HandHoleKind::None)
+        hole.type = HandHoleKind::Cut;
     return hole;
 }
 
@@ -36,7 +38,7 @@ std::string mm(float value) {
 }  // namespace
 
 void checkHandHoleFits(const Model& m, float wallLength, float wallHeight) {
-    const float tab = m.OptionPoign == 3 ? m.EPoign : 0;
+    const float tab = handHoleKind(m) == HandHoleKind::FoldingTab ? m.EPoign : 0;
     if (m.LPoign >= wallLength || m.DPoign < tab || m.DPoign + m.HPoign >= wallHeight)
         throw GenerationError("Poignée hors de sa paroi : " + mm(m.LPoign) + " x " + mm(m.HPoign) +
                               " à " + mm(m.DPoign) + " du bord, dans une paroi de " +
@@ -44,8 +46,7 @@ void checkHandHoleFits(const Model& m, float wallLength, float wallHeight) {
 }
 
 void HandHole(Drawing& d, const HandHoleShape& hole, const FeaturePlacement& at) {
-    const int type = hole.type;
-    if (type < 1)
+    if (hole.type == HandHoleKind::None)
         return;
     checkHandHoleSize(hole);
     const float length = hole.length;
@@ -55,7 +56,7 @@ void HandHole(Drawing& d, const HandHoleShape& hole, const FeaturePlacement& at)
 
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
-    if (type >= 2) {
+    if (hasHingedUpperEdge(hole.type)) {
         d.LineKind = kind::Crease;
         d.LineVariant = 2;
     }
@@ -64,7 +65,7 @@ void HandHole(Drawing& d, const HandHoleShape& hole, const FeaturePlacement& at)
     arc(d, {-c, -height / 2}, height / 2, 90, 180);
     line(d, -c, -height, c, -height);
     arc(d, {c, -height / 2}, height / 2, -90, 180);
-    if (type == 3) {
+    if (hole.type == HandHoleKind::FoldingTab) {
         const float e = hole.tab;
         chainStart(d, c, 0);
         lineTo(d, c, e);

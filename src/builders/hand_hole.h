@@ -4,25 +4,26 @@
 #include "builders/feature_placement.h"
 #include "drawing/drawing.h"
 #include "model/model.h"
+#include "model/model_choices.h"
 
 namespace brontaxe {
 
 // A hand-hole with round ends, drawn centred on x = 0 with its upper edge on y = 0.
 struct HandHoleShape {
-    std::int16_t type = 0;  // 0 none, 1 plain cut, 2 upper edge creased, 3 with a folding tab
+    HandHoleKind type = HandHoleKind::None;
     float length = 0;
     float height = 0;
-    float tab = 0;  // how far the folding tab of type 3 reaches above the upper edge
+    float tab = 0;  // how far the folding tab reaches above the upper edge
 };
 
 // The hand-hole the model chooses: `OptionPoign`, `LPoign` by `HPoign`, tab `EPoign`.
 HandHoleShape handHoleShape(const Model& m);
 
-// The same hole where a wall always has one: a plain cut hole unless another type is chosen.
+// The same hole where a wall always has one: a plain cut hole unless another kind is chosen.
 HandHoleShape alwaysCutHandHoleShape(const Model& m);
 
 // One hand-hole, placed by `at`; callers put its upper edge `DPoign` below the flap crease.
-// Type 0 draws nothing.
+// `HandHoleKind::None` draws nothing.
 void HandHole(Drawing& d, const HandHoleShape& hole, const FeaturePlacement& at = {});
 
 // A hole with round ends needs a height and at least as much length as height; otherwise its

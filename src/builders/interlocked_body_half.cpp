@@ -31,7 +31,7 @@ void InterlockedBodyHalf(Model& m, Drawing& d, const InterlockedBody& body,
     const float h = body.h, f1 = body.f1, f2 = body.f2;
     auto& passes = m.PassesMachine;
     const std::size_t flaps = at.mirrored ? 11 : 6;
-    passes[flaps] = m.patProlong;
+    passes[flaps] = body.glue.extension;
     passes[flaps + 1] = f1;
     passes[flaps + 2] = f2;
     passes[flaps + 3] = f1;
@@ -39,7 +39,8 @@ void InterlockedBodyHalf(Model& m, Drawing& d, const InterlockedBody& body,
     ShapedBodyHalf(m, d,
                    {.panels = {body.p1, body.p2, body.p3, body.p4},
                     .h = h,
-                    .flaps = {lockFlap(f1), lockFlap(f2), lockFlap(f1), lockFlap(f2)}},
+                    .flaps = {lockFlap(f1), lockFlap(f2), lockFlap(f1), lockFlap(f2)},
+                    .glue = body.glue},
                    at);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "builders/feature_placement.h"
+#include "builders/glue_flap.h"
 #include "drawing/drawing.h"
 #include "model/model.h"
 
@@ -14,6 +15,7 @@ struct InterlockedBody {
     float h = 0;                           // half body height
     float f1 = 0;                          // flaps of panels 1 and 3
     float f2 = 0;                          // flaps of panels 2 and 4
+    BodyGlueFlap glue;                     // on the left of panel 1 (callers: glueFlapOf(m))
 };
 
 void InterlockedBodyHalf(Model& m, Drawing& d, const InterlockedBody& body,

@@ -13,12 +13,12 @@ struct Abscissas {
     float xa, xb, xc, xd, xe;
 };
 
-void recordPasses(Model& m, const BodyPanels& b, float h, float q, float T, float F,
-                  bool lowerHalf) {
-    recordBodyPasses(m, b, h);
+void recordPasses(Model& m, const BodyGlueFlap& glue, const BodyPanels& b, float h, float q,
+                  float T, float F, bool lowerHalf) {
+    recordBodyPasses(m, glue, b, h);
     auto& p = m.PassesMachine;
     const std::size_t flaps = lowerHalf ? 11 : 6;
-    p[flaps] = m.patProlong;
+    p[flaps] = glue.extension;
     p[flaps + 1] = q + T;
     p[flaps + 2] = F;
     p[flaps + 3] = 0;
@@ -93,10 +93,11 @@ void LiddedBodyHalf(Model& m, Drawing& d, const LidBody& body, const FeaturePlac
     const bool mirrored = at.mirrored;
     const float t = m.EpaisseurCarton;
     const BodyPanels panels{p1, p2, p3, p4, 0, 0};
-    recordPasses(m, panels, h, q, T, F, mirrored);
-    const float xa = m.lgPatte;
+    const BodyGlueFlap& glue = body.glue;
+    recordPasses(m, glue, panels, h, q, T, F, mirrored);
+    const float xa = glue.width;
     const Abscissas xs{xa, xa + p1, xa + p1 + p2, xa + p1 + p2 + p3, xa + p1 + p2 + p3 + p4};
-    const bool hasGlueFlap = m.lgPatte > 0;
+    const bool hasGlueFlap = glue.width > 0;
     const bool glueRight = hasGlueFlap && m.pattesurtete;
     const bool glueLeft = hasGlueFlap && !m.pattesurtete;
 
@@ -106,23 +107,14 @@ void LiddedBodyHalf(Model& m, Drawing& d, const LidBody& body, const FeaturePlac
     drawFlapChain(d, xs, h, t, lip, F, q);
     drawLid(d, xs, h, t, lip, F, q, T, r, (p1 - p5) / 2);
     if (glueLeft) {
-        GlueFlap(d, {.width = m.lgPatte,
-                     .height = h,
-                     .slot = t,
-                     .taper = m.anglPc,
-                     .extension = m.patProlong});
+        GlueFlap(d, glueFlapShape(glue, h, t));
     } else if (glueRight) {
         // Turned over onto the far side of panel 4, same height.
-        GlueFlap(d,
-                 {.width = m.lgPatte,
-                  .height = h,
-                  .slot = t,
-                  .taper = m.anglPc,
-                  .extension = m.patProlong},
-                 {.x = xs.xe + m.lgPatte, .angle = 180, .mirrored = true});
+        GlueFlap(d, glueFlapShape(glue, h, t),
+                 {.x = xs.xe + glue.width, .angle = 180, .mirrored = true});
     }
     if (!mirrored)
-        bodyHandHoles(m, d, panels, h);
+        bodyHandHoles(m, d, glue, panels, h);
     placeFeature(d, first, at);
 }
 

@@ -23,11 +23,12 @@ struct LidSizes {
     float inset;  // (p3 - p5) / 2
 };
 
-void recordPasses(Model& m, const BodyPanels& b, float h, const LidSizes& s, bool lowerHalf) {
-    recordBodyPasses(m, b, h);
+void recordPasses(Model& m, const BodyGlueFlap& glue, const BodyPanels& b, float h,
+                  const LidSizes& s, bool lowerHalf) {
+    recordBodyPasses(m, glue, b, h);
     auto& p = m.PassesMachine;
     const std::size_t flaps = lowerHalf ? 11 : 6;
-    p[flaps] = m.patProlong;
+    p[flaps] = glue.extension;
     p[flaps + 1] = 0;
     p[flaps + 2] = s.F;
     p[flaps + 3] = s.q + s.T;
@@ -110,10 +111,11 @@ void SecondLidBodyHalf(Model& m, Drawing& d, const LidBody& body, const FeatureP
     // A dust flap lower than the lip would have its top inside the lid's hinge corner.
     const LidSizes s{m.EpaisseurCarton, lip, std::max(F, lip), q, T, r, (p3 - p5) / 2};
     const BodyPanels panels{p1, p2, p3, p4, 0, 0};
-    recordPasses(m, panels, h, s, mirrored);
-    const float xa = m.lgPatte;
+    const BodyGlueFlap& glue = body.glue;
+    recordPasses(m, glue, panels, h, s, mirrored);
+    const float xa = glue.width;
     const Abscissas xs{xa, xa + p1, xa + p1 + p2, xa + p1 + p2 + p3, xa + p1 + p2 + p3 + p4};
-    const bool hasGlueFlap = m.lgPatte > 0;
+    const bool hasGlueFlap = glue.width > 0;
     const bool glueRight = hasGlueFlap && m.pattesurtete;
     const bool glueLeft = hasGlueFlap && !m.pattesurtete;
 
@@ -124,22 +126,13 @@ void SecondLidBodyHalf(Model& m, Drawing& d, const LidBody& body, const FeatureP
     drawRightDustFlap(d, xs, h, s);
     drawLeftDustFlapAndLip(d, xs, h, s);
     if (glueLeft) {
-        GlueFlap(d, {.width = m.lgPatte,
-                     .height = h,
-                     .slot = s.t,
-                     .taper = m.anglPc,
-                     .extension = m.patProlong});
+        GlueFlap(d, glueFlapShape(glue, h, s.t));
     } else if (glueRight) {
-        GlueFlap(d,
-                 {.width = m.lgPatte,
-                  .height = h,
-                  .slot = s.t,
-                  .taper = m.anglPc,
-                  .extension = m.patProlong},
-                 {.x = xs.xe + m.lgPatte, .angle = 180, .mirrored = true});
+        GlueFlap(d, glueFlapShape(glue, h, s.t),
+                 {.x = xs.xe + glue.width, .angle = 180, .mirrored = true});
     }
     if (!mirrored)
-        bodyHandHoles(m, d, panels, h);
+        bodyHandHoles(m, d, glue, panels, h);
     placeFeature(d, first, at);
 }
 

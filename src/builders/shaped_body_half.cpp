@@ -31,10 +31,11 @@ void ShapedBodyHalf(Model& m, Drawing& d, const ShapedBody& shaped, const Featur
     const float a = halves.first;
     const float b = halves.second;
     const BodyPanels body{panels[0], panels[1], panels[2], panels[3], 0, 0};
-    recordBodyPasses(m, body, h);
+    const BodyGlueFlap& glueFlap = shaped.glue;
+    recordBodyPasses(m, glueFlap, body, h);
 
     std::array<float, 5> xs{};
-    xs[0] = m.lgPatte;
+    xs[0] = glueFlap.width;
     for (std::size_t i = 1; i <= 4; ++i)
         xs[i] = xs[i - 1] + panels[i - 1];
     // Slot halves alternate from one crease to the next, as on the plain body half.
@@ -43,7 +44,7 @@ void ShapedBodyHalf(Model& m, Drawing& d, const ShapedBody& shaped, const Featur
 
     d.LineVariant = 1;
     const int first = beginFeature(d);
-    const bool glue = m.lgPatte > 0;
+    const bool glue = glueFlap.width > 0;
     for (std::size_t i = 0; i < 4; ++i) {
         d.LineKind = (i == 0 && !glue) ? kind::Cut : kind::Crease;
         line(d, xs[i], 0, xs[i], h);
@@ -63,13 +64,9 @@ void ShapedBodyHalf(Model& m, Drawing& d, const ShapedBody& shaped, const Featur
             line(d, left, h, next, h);
     }
     if (glue)
-        GlueFlap(d, {.width = m.lgPatte,
-                     .height = h,
-                     .slot = a,
-                     .taper = m.anglPc,
-                     .extension = m.patProlong});
+        GlueFlap(d, glueFlapShape(glueFlap, h, a));
     if (!mirrored)
-        bodyHandHoles(m, d, body, h);
+        bodyHandHoles(m, d, glueFlap, body, h);
     placeFeature(d, first, at);
 }
 

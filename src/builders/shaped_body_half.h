@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "builders/feature_placement.h"
+#include "builders/glue_flap.h"
 #include "drawing/drawing.h"
 #include "model/model.h"
 
@@ -24,6 +25,7 @@ struct ShapedBody {
     std::array<float, 4> panels{};   // widths, left to right
     float h = 0;                     // half body height
     std::array<FlapShape, 4> flaps;  // flaps[i] stands on panel i
+    BodyGlueFlap glue;               // on the left of panel 1 (callers: glueFlapOf(m))
 };
 
 // The panels of half height h above y = 0 with the slots of `slotHalfWidths` between them and

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "builders/emit.h"
+#include "model/model_choices.h"
 
 namespace brontaxe {
 namespace {
@@ -45,8 +46,10 @@ void drawGlueFlap(Drawing& d, const GlueShape& g, float hinge, float direction, 
 
 Sleeve sleeveOf(const Model& m, float P1, float P2, float P3, float P4, bool flapDrawn) {
     std::vector<float> widths = ContourPanels(m, P1, P2, P3, P4);
-    if (m.CaisseEn4 >= 1)
-        return {widths, flapDrawn && m.CaisseEn4 != 3, flapDrawn && m.CaisseEn4 == 4, true};
+    const FourPieces pieces = fourPieces(m);
+    if (pieces != FourPieces::None)
+        return {widths, flapDrawn && pieces != FourPieces::LoosePanel,
+                flapDrawn && pieces == FourPieces::GluedBothEnds, true};
     return {widths, flapDrawn, false, m.CaisseEn2};
 }
 
@@ -107,8 +110,9 @@ void drawOutline(Drawing& d, const Sleeve& s, float G, float H) {
 }  // namespace
 
 std::vector<float> ContourPanels(const Model& m, float P1, float P2, float P3, float P4) {
-    if (m.CaisseEn4 >= 1)
-        return {(m.CaisseEn4 == 2 || m.CaisseEn4 == 4) ? P2 : P1};
+    const FourPieces pieces = fourPieces(m);
+    if (pieces != FourPieces::None)
+        return {keepsSecondPanel(pieces) ? P2 : P1};
     if (m.CaisseEn2)
         return {P1, P2};
     return {P1, P2, P3, P4};

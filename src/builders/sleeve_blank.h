@@ -9,7 +9,7 @@ namespace brontaxe {
 
 // A whole sleeve of full height H: a glue flap G wide whose two ends are slanted by `taper`
 // degrees, then panels P1..P4. A two-piece box (`CaisseEn2`) keeps P1 and P2 and cuts the far
-// end; a four-piece box (`CaisseEn4` 1 to 4) keeps one panel (P2's width for pieces 2 and 4),
+// end; a four-piece box keeps one panel (P2's width when each piece is a second panel),
 // piece 3 has no glue flap and piece 4 a second one on the right. When the ends are so steep
 // that they meet before the free edge, the flap is a triangle; from 90 degrees on there is no
 // flap and its fold is cut.

@@ -6,19 +6,23 @@
 #include "builders/body_features.h"
 #include "builders/emit.h"
 #include "builders/glue_flap.h"
+#include "model/model_choices.h"
 
 namespace brontaxe {
 
 BodyPanels applyPieceVariants(const Model& m, BodyPanels b) {
-    if (m.CaisseEn2 || m.CaisseEn4 >= 1) {
+    const FourPieces pieces = fourPieces(m);
+    if (m.CaisseEn2 || pieces != FourPieces::None) {
         b.p2 = b.p4;
         b.p3 = 0;
         b.p4 = 0;
     }
-    if (m.CaisseEn4 == 1 || m.CaisseEn4 == 3) {
+    if (pieces == FourPieces::None)
+        return b;
+    if (!keepsSecondPanel(pieces)) {
         b.p2 = 0;
         b.f2 = b.f1;
-    } else if (m.CaisseEn4 == 2 || m.CaisseEn4 == 4) {
+    } else {
         b.p1 = b.p2;
         b.f1 = b.f2;
         b.p2 = 0;
@@ -28,16 +32,17 @@ BodyPanels applyPieceVariants(const Model& m, BodyPanels b) {
 
 namespace {
 
-void recordPasses(Model& m, const BodyPanels& b, float h, bool lowerHalf) {
-    recordBodyPasses(m, b, h);
+void recordPasses(Model& m, const BodyGlueFlap& glue, const BodyPanels& b, float h,
+                  bool lowerHalf) {
+    recordBodyPasses(m, glue, b, h);
     auto& p = m.PassesMachine;
     const std::size_t flaps = lowerHalf ? 11 : 6;
-    p[flaps] = m.patProlong;
+    p[flaps] = glue.extension;
     p[flaps + 1] = b.f1;
     p[flaps + 2] = b.f2;
     p[flaps + 3] = b.f1;
     p[flaps + 4] = b.f2;
-    if (m.CaisseEn2 || m.CaisseEn4 >= 1) {
+    if (m.CaisseEn2 || fourPieces(m) != FourPieces::None) {
         if (p[4] != 0)
             p[2] = p[4];
         for (std::size_t i : {3, 4, 9, 10, 14, 15})
@@ -75,11 +80,11 @@ void slit(Drawing& d, float x, float h, float rightTop, float leftTop) {
 
 // Panels with creases between them, flaps over them and slots at each crease. Slot halves
 // alternate: left a / right b at the first crease, b / a at the second, and so on.
-void drawPanels(Model& m, Drawing& d, const BodyPanels& b, int panelCount, float h, float a,
+void drawPanels(Drawing& d, float glueWidth, const BodyPanels& b, int panelCount, float h, float a,
                 float bHalf, bool glueOnRight) {
     std::array<float, 5> xs{};
     const std::array<float, 4> widths{b.p1, b.p2, b.p3, b.p4};
-    xs[0] = m.lgPatte;
+    xs[0] = glueWidth;
     for (int i = 1; i <= panelCount; ++i)
         xs[i] = xs[i - 1] + widths[static_cast<std::size_t>(i - 1)];
     const float xe = xs[static_cast<std::size_t>(panelCount)];
@@ -89,7 +94,7 @@ void drawPanels(Model& m, Drawing& d, const BodyPanels& b, int panelCount, float
     auto flapTop = [&](int panel) { return h + (panel % 2 == 1 ? b.f1 : b.f2); };
 
     // Without a glue flap the first panel's edge is a free edge: cut, not creased.
-    const bool glueOnLeft = m.lgPatte > 0;
+    const bool glueOnLeft = glueWidth > 0;
     for (int i = 0; i < panelCount; ++i) {
         d.LineKind = (i == 0 && !glueOnLeft) ? kind::Cut : kind::Crease;
         line(d, x(i), 0, x(i), h);
@@ -129,35 +134,25 @@ void SlottedBodyHalf(Model& m, Drawing& d, const SlottedBody& body, const Featur
     const auto [a, b] = slotHalfWidths(m);
     const BodyPanels panels =
         applyPieceVariants(m, BodyPanels{body.p1, body.p2, body.p3, body.p4, body.f1, body.f2});
-    recordPasses(m, panels, h, mirrored);
+    const BodyGlueFlap& glue = body.glue;
+    recordPasses(m, glue, panels, h, mirrored);
 
     d.LineVariant = 1;
     const int first = beginFeature(d);
-    if (m.CaisseEn4 == 3) {
-        drawLoosePanel(d, m.lgPatte, m.lgPatte + panels.p1, h, panels.f2);
+    const FourPieces pieces = fourPieces(m);
+    if (pieces == FourPieces::LoosePanel) {
+        drawLoosePanel(d, glue.width, glue.width + panels.p1, h, panels.f2);
     } else {
-        const int panelCount = m.CaisseEn4 >= 1 ? 1 : (m.CaisseEn2 ? 2 : 4);
-        const bool glueOnRight = m.CaisseEn4 == 4;
-        drawPanels(m, d, panels, panelCount, h, a, b, glueOnRight);
-        if (m.lgPatte > 0) {
-            GlueFlap(d, {.width = m.lgPatte,
-                         .height = h,
-                         .slot = a,
-                         .taper = m.anglPc,
-                         .extension = m.patProlong});
-        }
-        if (glueOnRight) {
-            GlueFlap(d,
-                     {.width = m.lgPatte,
-                      .height = h,
-                      .slot = a,
-                      .taper = m.anglPc,
-                      .extension = m.patProlong},
-                     {.x = 2 * m.lgPatte + panels.p1, .angle = 180});
-        }
+        const int panelCount = pieces != FourPieces::None ? 1 : (m.CaisseEn2 ? 2 : 4);
+        const bool glueOnRight = pieces == FourPieces::GluedBothEnds;
+        drawPanels(d, glue.width, panels, panelCount, h, a, b, glueOnRight);
+        if (glue.width > 0)
+            GlueFlap(d, glueFlapShape(glue, h, a));
+        if (glueOnRight)
+            GlueFlap(d, glueFlapShape(glue, h, a), {.x = 2 * glue.width + panels.p1, .angle = 180});
     }
     if (!mirrored)
-        bodyHandHoles(m, d, panels, h);
+        bodyHandHoles(m, d, glue, panels, h);
     placeFeature(d, first, at);
 }
 

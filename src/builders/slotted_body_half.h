@@ -1,5 +1,6 @@
 #pragma once
 #include "builders/feature_placement.h"
+#include "builders/glue_flap.h"
 #include "drawing/drawing.h"
 #include "model/model.h"
 
@@ -11,10 +12,11 @@ struct SlottedBody {
     float h = 0;                           // half body height
     float f1 = 0;                          // flaps of panels 1 and 3
     float f2 = 0;                          // flaps of panels 2 and 4
+    BodyGlueFlap glue;                     // on the left of panel 1 (callers: glueFlapOf(m))
 };
 
 // One body half of a slotted box: four panels of half height h above y = 0, flaps f1 on panels
-// 1 and 3 and f2 on panels 2 and 4, slots at the panel creases, the glue flap on the left and,
+// 1 and 3 and f2 on panels 2 and 4, slots at the panel creases, `glue` on the left and,
 // for the upper half, the hand-holes. A mirrored placement draws the lower half: its machine
 // passes go to the lower entries and it has no hand-holes.
 void SlottedBodyHalf(Model& m, Drawing& d, const SlottedBody& body,

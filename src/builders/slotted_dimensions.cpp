@@ -2,12 +2,14 @@
 
 #include "builders/body_panels.h"
 #include "builders/emit.h"
+#include "model/model_choices.h"
 
 namespace brontaxe {
 namespace {
 
 void widthRow(Model& m, Drawing& d, const BodyPanels& b, float glueWidth, float xmin, float y) {
-    const bool onePiece = !m.CaisseEn2 && m.CaisseEn4 == 0;
+    const bool fourPieceCase = fourPieces(m) != FourPieces::None;
+    const bool onePiece = !m.CaisseEn2 && !fourPieceCase;
     float x = xmin;
     if (glueWidth > 0) {
         if (m.Sym_Verticale) {
@@ -21,7 +23,7 @@ void widthRow(Model& m, Drawing& d, const BodyPanels& b, float glueWidth, float 
     const struct {
         float width;
         bool shown;
-    } row[] = {{b.p1, b.p1 > 0}, {b.p2, m.CaisseEn4 == 0}, {b.p3, onePiece}, {b.p4, onePiece}};
+    } row[] = {{b.p1, b.p1 > 0}, {b.p2, !fourPieceCase}, {b.p3, onePiece}, {b.p4, onePiece}};
     for (const auto& cell : row) {
         if (cell.shown)
             dimension(d, {.from = {x, y}, .to = {x + cell.width, y}, .at = {0, y}});

@@ -20,11 +20,12 @@ FlapSizes flapSizes(float a6, float a8, float a9, float a10) {
     return {D, E};
 }
 
-void recordPasses(Model& m, const BodyPanels& b, float h, float E, bool lowerHalf) {
-    recordBodyPasses(m, b, h);
+void recordPasses(Model& m, const BodyGlueFlap& glue, const BodyPanels& b, float h, float E,
+                  bool lowerHalf) {
+    recordBodyPasses(m, glue, b, h);
     auto& p = m.PassesMachine;
     const std::size_t flaps = lowerHalf ? 11 : 6;
-    p[flaps] = m.patProlong;
+    p[flaps] = glue.extension;
     for (std::size_t i = 1; i <= 4; ++i)
         p[flaps + i] = E;
 }
@@ -38,8 +39,9 @@ void SnapLockBodyHalf(Model& m, Drawing& d, const SnapLockBody& body, const Feat
     const bool lowerHalf = body.half == BodyHalf::Lower;
     const BodyPanels panels{p1, p2, p3, p4, 0, 0};
     const FlapSizes s = flapSizes(a6, a8, a9, a10);
-    recordPasses(m, panels, h, s.E, lowerHalf);
-    const float xa = m.lgPatte;
+    const BodyGlueFlap& glue = body.glue;
+    recordPasses(m, glue, panels, h, s.E, lowerHalf);
+    const float xa = glue.width;
     const float xb = xa + p1;
     const float xc = xb + p2;
     const float xd = xc + p3;
@@ -67,7 +69,7 @@ void SnapLockBodyHalf(Model& m, Drawing& d, const SnapLockBody& body, const Feat
         SideFlap(m, d, {.width = p1, .depth = s.E, .step = a9, .radius = a10}, {.x = xa, .y = -h});
     }
 
-    const bool hasGlueFlap = m.lgPatte > 0;
+    const bool hasGlueFlap = glue.width > 0;
     d.LineVariant = 1;
     d.LineKind = hasGlueFlap ? kind::Crease : kind::Cut;
     line(d, xa, 0, xa, -h);
@@ -77,18 +79,12 @@ void SnapLockBodyHalf(Model& m, Drawing& d, const SnapLockBody& body, const Feat
     d.LineKind = kind::Cut;
     line(d, xe, 0, xe, -h);
     if (hasGlueFlap) {
-        GlueFlap(d,
-                 {.width = m.lgPatte,
-                  .height = h,
-                  .slot = m.EpaisseurCarton,
-                  .taper = m.anglPc,
-                  .extension = m.patProlong},
-                 {.mirrored = true});
+        GlueFlap(d, glueFlapShape(glue, h, m.EpaisseurCarton), {.mirrored = true});
     }
     if (!lowerHalf) {
         // Drawn as for an upper half, then turned over into this half.
         const int holes = beginFeature(d);
-        bodyHandHoles(m, d, panels, h);
+        bodyHandHoles(m, d, glue, panels, h);
         placeFeature(d, holes, {.mirrored = true});
     }
     placeFeature(d, first, at);

@@ -1,5 +1,6 @@
 #pragma once
 #include "builders/feature_placement.h"
+#include "builders/glue_flap.h"
 #include "drawing/drawing.h"
 #include "model/model.h"
 
@@ -18,6 +19,7 @@ struct SnapLockBody {
     float step = 0;      // a9: step of the side flaps
     float radius = 0;    // a10: rounding of the tab and of the steps
     BodyHalf half = BodyHalf::Lower;
+    BodyGlueFlap glue;  // on the left of panel 1 (callers: glueFlapOf(m))
 };
 
 // The lower half of a body whose bottom flaps are shaped, drawn below y = 0: panels p1..p4 of

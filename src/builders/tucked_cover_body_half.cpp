@@ -50,7 +50,7 @@ void TuckedCoverBodyHalf(Model& m, Drawing& d, const TuckedCoverBody& body,
     const float even = tuckOnEven ? cover + tuck : dust;
     auto& passes = m.PassesMachine;
     const std::size_t flaps = at.mirrored ? 11 : 6;
-    passes[flaps] = m.patProlong;
+    passes[flaps] = body.glue.extension;
     passes[flaps + 1] = odd;
     passes[flaps + 2] = even;
     passes[flaps + 3] = odd;
@@ -60,7 +60,8 @@ void TuckedCoverBodyHalf(Model& m, Drawing& d, const TuckedCoverBody& body,
     ShapedBodyHalf(m, d,
                    {.panels = {body.p1, body.p2, body.p3, body.p4},
                     .h = h,
-                    .flaps = {oddShape, evenShape, oddShape, evenShape}},
+                    .flaps = {oddShape, evenShape, oddShape, evenShape},
+                    .glue = body.glue},
                    at);
 }
 

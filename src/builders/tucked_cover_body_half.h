@@ -1,5 +1,6 @@
 #pragma once
 #include "builders/feature_placement.h"
+#include "builders/glue_flap.h"
 #include "drawing/drawing.h"
 #include "model/model.h"
 
@@ -22,6 +23,7 @@ struct TuckedCoverBody {
     float dust = 0;
     TuckedPanels covers = TuckedPanels::Odd;
     float tuckInAllowance = 0;  // what the tuck-in flaps gain in width
+    BodyGlueFlap glue;          // on the left of panel 1 (callers: glueFlapOf(m))
 };
 
 void TuckedCoverBodyHalf(Model& m, Drawing& d, const TuckedCoverBody& body,

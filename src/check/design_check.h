@@ -14,7 +14,7 @@
 #include "drawing/drawing.h"
 #include "drawing/element_id.h"
 #include "drawing/geometry.h"
-#include "drawing/join_tolerance.h"
+#include "drawing/tolerances.h"
 #include "styles/style_checks.h"
 #include "styles/style_rules.h"
 

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "drawing/tolerances.h"
+
 namespace brontaxe::check {
 namespace {
 
@@ -34,9 +36,8 @@ Box arcBox(const ArcShape& a, const Segment& ends) {
 // Points of the line through `s` at the given distances from its start, kept on the segment.
 void pointsOnSegment(const Segment& s, Point d, std::initializer_list<double> ts,
                      CrossingPoints& out) {
-    constexpr double slack = 1e-9;
     for (const double t : ts)
-        if (t >= -slack && t <= 1 + slack)
+        if (t >= -kRoundingNoise && t <= 1 + kRoundingNoise)
             out.add(s.a + d * t);
 }
 
@@ -86,7 +87,7 @@ bool onArc(const ArcShape& a, Point p) {
     if (a.sweepDeg >= 360.0 - kEps)
         return true;
     const double deg = toDegrees(std::atan2(p.y - a.centre.y, p.x - a.centre.x));
-    return angleInSweep(a, deg, 1e-9);
+    return angleInSweep(a, deg, kRoundingNoise);
 }
 
 // Arcs are stored counter-clockwise from startDeg; a negative sweep is turned round.
@@ -193,13 +194,13 @@ std::optional<Point> segmentIntersection(const Segment& a, const Segment& b) {
     const Point s = b.b - b.a;
     const double denom = cross(r, s);
     // Parallel or nearly: an overlap, not a crossing.
-    if (denom * denom <= 1e-18 * dot(r, r) * dot(s, s))
+    if (denom * denom <= kRoundingNoise * kRoundingNoise * dot(r, r) * dot(s, s))
         return std::nullopt;
     const Point qp = b.a - a.a;
     const double t = cross(qp, s) / denom;
     const double u = cross(qp, r) / denom;
-    constexpr double slack = 1e-9;
-    if (t < -slack || t > 1 + slack || u < -slack || u > 1 + slack)
+    if (t < -kRoundingNoise || t > 1 + kRoundingNoise || u < -kRoundingNoise ||
+        u > 1 + kRoundingNoise)
         return std::nullopt;
     return a.a + r * t;
 }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "drawing/geometry.h"
-#include "drawing/join_tolerance.h"
+#include "drawing/tolerances.h"
 
 namespace brontaxe {
 

@@ -7,7 +7,7 @@
 
 #include "drawing/element.h"
 #include "drawing/geometry.h"
-#include "drawing/join_tolerance.h"
+#include "drawing/tolerances.h"
 
 namespace brontaxe {
 
@@ -15,11 +15,6 @@ struct OuterContourResult {
     std::vector<std::vector<Point>> rings;  // one closed ring per separate piece
     double area = 0;                        // mm², holes not subtracted
 };
-
-// Chord tolerance of the arcs of a cut outline. The chords cut off about 2/3 x tolerance x arc
-// length: a few mm² for the rounded corners of a blank, far inside 0.1 % of its area, with
-// half the chords a 0.01 mm tolerance needs (the chords are most of a rounded blank's cost).
-inline constexpr double kContourArcTolerance = 0.05;
 
 // Chords of an arc, none straying more than `tolerance` from the true curve.
 std::vector<Segment> flattenArc(const ArcShape& arc, double tolerance);

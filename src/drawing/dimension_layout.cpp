@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "drawing/sheet_elements.h"
+#include "drawing/tolerances.h"
 #include "platform/number_text.h"
 
 namespace brontaxe {
@@ -19,8 +20,8 @@ Point leftNormal(Point u) {
 Point extensionOrigin(Point measured, Point lineEnd, Point u, const Box& blank) {
     if (blank.empty)
         return measured;
-    const bool horizontal = std::fabs(u.y) <= 1e-9;
-    const bool vertical = std::fabs(u.x) <= 1e-9;
+    const bool horizontal = std::fabs(u.y) <= kRoundingNoise;
+    const bool vertical = std::fabs(u.x) <= kRoundingNoise;
     if (horizontal && lineEnd.y < blank.ymin)
         return {lineEnd.x, blank.ymin};
     if (horizontal && lineEnd.y > blank.ymax)
@@ -51,9 +52,9 @@ Arrowhead arrowAt(Point tip, Point back, const DimensionStyle& s) {
 // Direction of a baseline turned so that the text never reads upside down.
 double readableAngle(Point u) {
     double angle = toDegrees(std::atan2(u.y, u.x));
-    if (angle > 90.0 + 1e-9)
+    if (angle > 90.0 + kRoundingNoise)
         angle -= 180.0;
-    else if (angle <= -90.0 + 1e-9)
+    else if (angle <= -90.0 + kRoundingNoise)
         angle += 180.0;
     return angle;
 }

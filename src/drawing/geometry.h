@@ -1,18 +1,13 @@
 #pragma once
-// Plane geometry of the drawing: points as small values, one tolerance for points and one for model
-// lengths, angles in degrees at every interface.
+// Plane geometry of the drawing: points as small values, the tolerances (drawing/tolerances.h),
+// angles in degrees at every interface.
 
 #include <cmath>
 
+#include "drawing/tolerances.h"
+
 namespace brontaxe {
 
-// Two coordinates closer than this are the same point (the drawing works in millimetres).
-inline constexpr double kEps = 1e-6;
-// A length of the model (a radius, a step, a join) at or below this is no length: the part is
-// left out. Coarser than kEps because model lengths are float sums of inputs and allowances,
-// whose error reaches well past a millionth of a millimetre; a thousandth is still far below
-// anything a cutting table draws.
-inline constexpr float kLengthTolerance = 1e-3f;
 inline constexpr double kPi = 3.14159265358979323846;
 // A degree in radians at the model's single precision, for angles the styles compute in floats.
 inline constexpr float kRadiansPerDegree = static_cast<float>(kPi / 180);

@@ -11,7 +11,7 @@
 
 #include "drawing/element.h"
 #include "drawing/geometry.h"
-#include "drawing/join_tolerance.h"
+#include "drawing/tolerances.h"
 
 namespace brontaxe {
 

@@ -8,14 +8,15 @@
 
 #include "drawing/contour.h"
 #include "drawing/geos_context.h"
+#include "drawing/tolerances.h"
 
 namespace brontaxe::fold {
 namespace {
 
 // Ends closer than this are one point, as for the outer contour.
-constexpr double kSnap = 0.01;
+constexpr double kSnap = kJoinTolerance;
 // A face's edge lies on a line of the drawing when its middle is this close to it.
-constexpr double kOnLine = 0.05;
+constexpr double kOnLine = kOnDrawnLine;
 
 struct SourceSegment {
     Segment s;
@@ -204,7 +205,7 @@ std::optional<std::vector<std::array<int, 3>>> constrainedTriangles(
         std::array<int, 3> tri{indexOf(c[0]), indexOf(c[1]), indexOf(c[2])};
         const auto at = [&](int k) { return points[static_cast<std::size_t>(k)]; };
         const double turn = cross(at(tri[1]) - at(tri[0]), at(tri[2]) - at(tri[0]));
-        if (std::fabs(turn) < 1e-9)
+        if (std::fabs(turn) < kRoundingNoise)
             continue;
         if (turn < 0)
             std::swap(tri[1], tri[2]);
@@ -212,12 +213,6 @@ std::optional<std::vector<std::array<int, 3>>> constrainedTriangles(
     }
     return out;
 }
-
-// GEOS joins a face's holes to its outline before cutting it into triangles, and gives up
-// where holes line up exactly with each other or with the outline (the mortises along a
-// tray's floor): turned by a hair, the same rings no longer line up. The triangles are the
-// same either way; only their numbering is read back.
-constexpr double kUntieTurn = 1e-6;
 
 void triangulate(const GeosContext& geos, const GEOSGeometry* polygon, Face& face) {
     const std::vector<Point> points = face.allPoints();
@@ -390,7 +385,7 @@ std::vector<Point> Face::allPoints() const {
 
 bool isSlanted(const Hinge& h) {
     const Point d = h.line.b - h.line.a;
-    const double tolerance = 1e-3 * length(d);
+    const double tolerance = kParallelRatio * length(d);
     return std::fabs(d.x) > tolerance && std::fabs(d.y) > tolerance;
 }
 

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "drawing/tolerances.h"
+
 namespace brontaxe::fold {
 namespace {
 
@@ -42,7 +44,7 @@ double prismPenetration(const std::array<Vec3, 6>& a, const std::array<Vec3, 6>&
     double least = std::numeric_limits<double>::max();
     auto tryAxis = [&](Vec3 axis) {
         const double n = norm(axis);
-        if (n < 1e-9)
+        if (n < kRoundingNoise)
             return;
         least = std::min(least, overlapOn(axis * (1.0 / n), a, b));
     };
@@ -128,14 +130,13 @@ double penetration(const PlacedFace& a, const PlacedFace& b) {
 }
 
 bool passesThrough(const FoldedBlank& m, const RigidMotion& a, const RigidMotion& b, double depth) {
-    constexpr double kSlack = 0.01;
     const Vec3 na = faceNormal(a);
-    if (norm(cross(na, faceNormal(b))) < 1e-6) {
+    if (norm(cross(na, faceNormal(b))) < kParallelNormals) {
         // Parallel faces closer than the board is thick share board.
         const double apart = std::fabs(dot(na, a.translation - b.translation));
-        return apart < m.thickness - kSlack && depth > 0.5 * m.thickness + kSlack;
+        return apart < m.thickness - kBoardSlack && depth > 0.5 * m.thickness + kBoardSlack;
     }
-    return depth > m.thickness + kSlack;
+    return depth > m.thickness + kBoardSlack;
 }
 
 bool hinged(const FoldedBlank& m, int a, int b) {

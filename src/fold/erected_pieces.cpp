@@ -7,6 +7,8 @@
 #include <tuple>
 #include <utility>
 
+#include "drawing/tolerances.h"
+
 namespace brontaxe::fold {
 namespace {
 
@@ -159,7 +161,7 @@ double sideDepth(const PlacedPiece& of, const std::vector<int>& walls, const Bou
         for (int t : triangles)
             for (int k : mesh.triangles[static_cast<std::size_t>(t)])
                 span.add(mesh.vertices[static_cast<std::size_t>(k)]);
-        if (coordinate(span.size(), axis) <= thickness + 0.01)
+        if (coordinate(span.size(), axis) <= thickness + kBoardSlack)
             faces.emplace_back(
                 std::fabs((coordinate(span.min, axis) + coordinate(span.max, axis)) / 2 - edge),
                 face);
@@ -228,7 +230,7 @@ ErectedPiece measurePiece(const PlacedPiece& of, const std::vector<int>& walls, 
 
 bool alongY(const Hinge& h) {
     const Point d = h.line.b - h.line.a;
-    return std::fabs(d.x) <= 1e-3 * std::fabs(d.y);
+    return std::fabs(d.x) <= kParallelRatio * std::fabs(d.y);
 }
 
 // Whether the faces, once placed, stand on four sides around: a body's walls do, a tray's
@@ -342,7 +344,7 @@ const Hinge* hingeBetween(const FoldedBlank& m, int a, int b) {
 bool parallel(const Hinge& a, const Hinge& b) {
     const Point u = a.line.b - a.line.a;
     const Point v = b.line.b - b.line.a;
-    return std::fabs(cross(u, v)) <= 1e-3 * length(u) * length(v);
+    return std::fabs(cross(u, v)) <= kParallelRatio * length(u) * length(v);
 }
 
 // The base of a tray and its walls: the faces hinged on the base, the inner layer of each

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <deque>
 
+#include "drawing/tolerances.h"
+
 namespace brontaxe::fold {
 namespace {
 
@@ -29,7 +31,7 @@ void buildTrees(FoldedBlank& m, FixedFace fixed, int first = -1) {
         bySize[static_cast<std::size_t>(i)] = i;
     std::stable_sort(bySize.begin(), bySize.end(), [&](int a, int b) {
         return m.flat.faces[static_cast<std::size_t>(a)].area >
-               m.flat.faces[static_cast<std::size_t>(b)].area + 1e-6;
+               m.flat.faces[static_cast<std::size_t>(b)].area + kSameArea;
     });
     if (fixed == FixedFace::MostFolds)
         std::stable_sort(bySize.begin(), bySize.end(), [&](int a, int b) {

@@ -30,7 +30,7 @@ int ancestor(const FoldedBlank& m, int face, int steps) {
 bool parallel(const Hinge& a, const Hinge& b) {
     const Point u = a.line.b - a.line.a;
     const Point v = b.line.b - b.line.a;
-    return std::fabs(u.x * v.y - u.y * v.x) <= 1e-3 * length(u) * length(v);
+    return std::fabs(u.x * v.y - u.y * v.x) <= kParallelRatio * length(u) * length(v);
 }
 
 // A flap four parallel folds from the base (outer wall, band, inner wall, flap) would go on
@@ -91,9 +91,6 @@ int nearer(const FoldedBlank& m, int face, const std::vector<int>& away) {
     return -1;
 }
 
-// How far off a wall's fold line, in mm, a corner flap's fold still counts as on it.
-constexpr double kOnTheLine = 0.05;
-
 // Whether `b` lies on the line of `a`, within `within` mm.
 bool collinear(const Hinge& a, const Hinge& b, double within) {
     const Point u = a.line.b - a.line.a;
@@ -151,7 +148,7 @@ void rollWallsInside(FoldedBlank& m, RolledWalls which = RolledWalls::All) {
                 !parallel(*toBottom, *m.hingeOf(f)))
                 continue;
             const bool overFlaps = flapsTurnAgainst(
-                m, wall, *toBottom, which == RolledWalls::All ? kOnTheLine : 2 * m.thickness);
+                m, wall, *toBottom, which == RolledWalls::All ? kOnDrawnLine : 2 * m.thickness);
             if (which == RolledWalls::OverCornerFlaps && !overFlaps)
                 continue;
             if (which == RolledWalls::OverCornerFlaps)

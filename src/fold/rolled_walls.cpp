@@ -25,7 +25,8 @@ int innerWallAcross(const FoldedBlank& m, int band) {
         return -1;
     const Segment& a = hinges[0]->line;
     const Segment& b = hinges[1]->line;
-    if (std::fabs(cross(a.b - a.a, b.b - b.a)) > 1e-3 * length(a.b - a.a) * length(b.b - b.a) ||
+    if (std::fabs(cross(a.b - a.a, b.b - b.a)) >
+            kParallelRatio * length(a.b - a.a) * length(b.b - b.a) ||
         distanceToLine(b.a, a) > kWidestBand * m.thickness)
         return -1;
     const int first = hinges[0]->faceA == band ? hinges[0]->faceB : hinges[0]->faceA;

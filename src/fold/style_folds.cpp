@@ -6,6 +6,7 @@
 #include <deque>
 #include <string>
 
+#include "drawing/tolerances.h"
 #include "fold/collision.h"
 #include "fold/erected_pieces.h"
 #include "fold/folder_folds.h"
@@ -18,9 +19,9 @@ enum class Direction { AlongX, AlongY, Slanted };
 Direction directionOf(const Hinge& h) {
     const Point d = h.line.b - h.line.a;
     const double len = length(d);
-    if (std::fabs(d.y) <= 1e-3 * len)
+    if (std::fabs(d.y) <= kParallelRatio * len)
         return Direction::AlongX;
-    if (std::fabs(d.x) <= 1e-3 * len)
+    if (std::fabs(d.x) <= kParallelRatio * len)
         return Direction::AlongY;
     return Direction::Slanted;
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing/tolerances.h"
 #include "io/die_line_import.h"
 #include "io/dxf_groups.h"
 #include "io/import_geometry.h"
@@ -281,7 +282,7 @@ class Cff2Drawer {
         const double a0 = toDegrees(std::atan2(start.y - centre.y, start.x - centre.x));
         const double a1 = toDegrees(std::atan2(end.y - centre.y, end.x - centre.x));
         double sweep = normalizeDegrees(direction < 0 ? a0 - a1 : a1 - a0);
-        if (sweep <= 1e-9)
+        if (sweep <= kRoundingNoise)
             sweep = 360;  // starts and ends at one point: the whole circle
         const ArcShape counterClockwise{centre, radius, normalizeDegrees(direction < 0 ? a1 : a0),
                                         sweep};

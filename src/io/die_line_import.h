@@ -15,10 +15,6 @@
 
 namespace brontaxe::io {
 
-// Curves the drawing has no element for (ellipses, splines, arcs under a stretch) are drawn
-// as lines that stray no farther than this from them, in millimetres.
-inline constexpr double kFlatteningTolerance = 0.05;
-
 struct ImportOptions {
     LineKindTable table = LineKindTable::shipped();
     // Millimetres per unit of a DXF file that does not say its unit; without it such a file

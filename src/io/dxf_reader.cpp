@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing/tolerances.h"
 #include "io/die_line_import.h"
 #include "io/dxf_groups.h"
 #include "io/import_geometry.h"
@@ -499,7 +500,7 @@ class EntityDrawer {
         a.startParam = e.real(41, 0);
         a.endParam = e.real(42, 2 * kPi);
         const double span = std::fmod(a.endParam - a.startParam, 2 * kPi);
-        a.endParam = a.startParam + (span <= 1e-12 ? span + 2 * kPi : span);
+        a.endParam = a.startParam + (span <= kVanishing ? span + 2 * kPi : span);
         emitEllipse(m, a, kindOf(at), out_);
     }
 

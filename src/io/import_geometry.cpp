@@ -4,7 +4,9 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <limits>
 
+#include "drawing/tolerances.h"
 #include "io/die_line_import.h"
 
 namespace brontaxe::io {
@@ -171,7 +173,7 @@ double Affine::stretch() const {
 
 bool Affine::keepsCircles() const {
     const double s2 = std::fabs(det());
-    const double tol = 1e-9 * std::max(s2, 1e-300);
+    const double tol = kRoundingNoise * std::max(s2, std::numeric_limits<double>::min());
     return std::fabs(a * b + c * d) <= tol && std::fabs(a * a + c * c - b * b - d * d) <= tol;
 }
 
@@ -230,7 +232,7 @@ void emitArc(const Affine& m, const ArcShape& arc, std::int16_t lineKind, Elemen
 void emitBulgeSegment(const Affine& m, Point p, Point q, double bulge, std::int16_t lineKind,
                       ElementSink& out) {
     const double chord = distance(p, q);
-    if (std::fabs(bulge) < 1e-12 || chord <= kEps) {
+    if (std::fabs(bulge) < kVanishing || chord <= kEps) {
         if (chord > 0)
             out.line(m(p), m(q), lineKind);
         return;
@@ -291,7 +293,7 @@ std::vector<Point> solve(std::vector<std::vector<double>> a, std::vector<Point> 
         for (std::size_t r = c + 1; r < n; ++r)
             if (std::fabs(a[r][c]) > std::fabs(a[pivot][c]))
                 pivot = r;
-        if (!(std::fabs(a[pivot][c]) > 1e-12))
+        if (!(std::fabs(a[pivot][c]) > kVanishing))
             throw ImportError("spline dont les points de passage ne donnent pas de courbe");
         std::swap(a[c], a[pivot]);
         std::swap(b[c], b[pivot]);

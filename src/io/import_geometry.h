@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "drawing/drawing.h"
-#include "drawing/join_tolerance.h"
+#include "drawing/tolerances.h"
 
 namespace brontaxe::io {
 

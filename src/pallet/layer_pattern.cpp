@@ -3,18 +3,16 @@
 #include <algorithm>
 #include <cmath>
 
+#include "drawing/tolerances.h"
 #include "platform/number_text.h"
 
 namespace brontaxe::pallet {
 namespace {
 
-// A thousandth of a millimetre: a unit that fits exactly is not refused for a rounding.
-constexpr double kFitSlack = 1e-3;
-
 int fits(double room, double size) {
-    if (size <= 0 || room < size - kFitSlack)
+    if (size <= 0 || room < size - kSizeNoise)
         return 0;
-    return static_cast<int>(std::floor((room + kFitSlack) / size));
+    return static_cast<int>(std::floor((room + kSizeNoise) / size));
 }
 
 // A rectangle of units side by side, all the same way round.
@@ -119,7 +117,7 @@ LoadPlan planLoad(const LoadUnit& unit, const PalletType& pallet, const LoadLimi
         return plan;
     }
     const double room = limits.maxHeight - pallet.height;
-    if (room < unit.height - kFitSlack) {
+    if (room < unit.height - kSizeNoise) {
         plan.refusal = "La hauteur maxi ne laisse pas la place d'une couche sur la palette.";
         return plan;
     }
@@ -139,7 +137,8 @@ LoadPlan planLoad(const LoadUnit& unit, const PalletType& pallet, const LoadLimi
     load.layers = fits(room, unit.height);
     if (unit.grossWeight > 0) {
         const double layerWeight = perLayer * unit.grossWeight;
-        const int byWeight = static_cast<int>(std::floor(limits.maxWeight / layerWeight + 1e-9));
+        const int byWeight =
+            static_cast<int>(std::floor(limits.maxWeight / layerWeight + kRoundingNoise));
         if (byWeight < load.layers) {
             load.layers = std::max(byWeight, 0);
             load.weightLimited = true;

@@ -3,11 +3,10 @@
 #include <cmath>
 
 #include "builders/emit.h"
+#include "drawing/tolerances.h"
 
 namespace brontaxe {
 namespace {
-
-constexpr double kSame = 1e-4;
 
 // b - a turns back along a - before: collinear and opposite.
 bool turnsBack(Point before, Point a, Point b) {
@@ -15,7 +14,7 @@ bool turnsBack(Point before, Point a, Point b) {
     const Point v = b - a;
     const double cross = u.x * v.y - u.y * v.x;
     const double dot = u.x * v.x + u.y * v.y;
-    return std::fabs(cross) < kSame * (distance(before, a) + distance(a, b)) && dot < 0;
+    return std::fabs(cross) < kHair * (distance(before, a) + distance(a, b)) && dot < 0;
 }
 
 }  // namespace
@@ -28,10 +27,10 @@ void polyline(Model&, Drawing& d, const std::vector<Point>& points) {
     Point lineStart = last;
     for (std::size_t i = 1; i < points.size(); ++i) {
         const Point p = points[i];
-        if (distance(last, p) < kSame)
+        if (distance(last, p) < kHair)
             continue;
         if (haveLine && turnsBack(lineStart, last, p) &&
-            distance(last, p) <= distance(lineStart, last) + kSame) {
+            distance(last, p) <= distance(lineStart, last) + kHair) {
             // Back over the slit just cut: carry on from its far end without cutting again.
             last = p;
             haveLine = false;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "drawing/contour.h"
+#include "drawing/tolerances.h"
 
 namespace brontaxe {
 
@@ -51,9 +52,9 @@ std::optional<double> reach(const std::vector<Segment>& cuts, double x, bool hig
     };
     for (const Segment& s : cuts) {
         const double x0 = std::min(s.a.x, s.b.x), x1 = std::max(s.a.x, s.b.x);
-        if (x < x0 - 1e-9 || x > x1 + 1e-9)
+        if (x < x0 - kRoundingNoise || x > x1 + kRoundingNoise)
             continue;
-        if (x1 - x0 < 1e-9) {
+        if (x1 - x0 < kRoundingNoise) {
             take(s.a.y);
             take(s.b.y);
         } else {

@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "drawing/tolerances.h"
 #include "styles/02/fco200_lid_common.h"
 #include "workbench/imposition.h"
 #include "workbench/imposition_facing.h"
@@ -143,8 +144,6 @@ void drawPoses(const Model& m, Drawing& d, const Layout& l, const Box& blank) {
     }
 }
 
-constexpr double kChainTolerance = 1e-6;
-
 // Where the first pose's dimension chains reach, and whether one sticks out of a side of it.
 struct ChainSpan {
     Box box;
@@ -158,15 +157,15 @@ ChainSpan chainSpan(const DimensionShape& dim, const Box& blank) {
     c.box.add(dim.p2);
     // The dimension line runs through the reference point along the measured points: of a
     // vertical dimension only its x counts, of a horizontal one only its y.
-    if (std::fabs(dim.p1.x - dim.p2.x) < kChainTolerance) {
+    if (std::fabs(dim.p1.x - dim.p2.x) < kEps) {
         c.box.add(Point{dim.ref.x, dim.p1.y});
-    } else if (std::fabs(dim.p1.y - dim.p2.y) < kChainTolerance) {
+    } else if (std::fabs(dim.p1.y - dim.p2.y) < kEps) {
         c.box.add(Point{dim.p1.x, dim.ref.y});
     } else {
         c.box.add(dim.ref);
     }
-    c.right = c.box.xmax > blank.xmax + kChainTolerance;
-    c.above = c.box.ymax > blank.ymax + kChainTolerance;
+    c.right = c.box.xmax > blank.xmax + kEps;
+    c.above = c.box.ymax > blank.ymax + kEps;
     return c;
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "drawing/contour.h"
+#include "drawing/tolerances.h"
 #include "workbench/imposition.h"
 #include "workbench/imposition_facing.h"
 #include "workbench/nesting_search.h"
@@ -145,9 +146,9 @@ void translate(Arrangement& a, Point by) {
 
 int firstColumn(const Lattice& l, int j) {
     int i = 0;
-    while (cellAt(l, i, j).x < -kFit)
+    while (cellAt(l, i, j).x < -kEps)
         ++i;
-    while (i > -kMaxPosesPerSide && cellAt(l, i - 1, j).x >= -kFit)
+    while (i > -kMaxPosesPerSide && cellAt(l, i - 1, j).x >= -kEps)
         --i;
     return i;
 }
@@ -189,11 +190,11 @@ Arrangement onBoard(const Lattice& l, double width, double length, const Limits&
     a.pattern = l.pattern;
     std::vector<int> laid;
     int poses = 0;
-    for (int j = 0; j < lim.rows && poses < lim.poses && rowY(l, j) + l.height <= length + kFit;
+    for (int j = 0; j < lim.rows && poses < lim.poses && rowY(l, j) + l.height <= length + kEps;
          ++j) {
         int n = 0;
         for (int i = firstColumn(l, j);
-             n < lim.columns && poses < lim.poses && cellAt(l, i, j).x + l.width <= width + kFit;
+             n < lim.columns && poses < lim.poses && cellAt(l, i, j).x + l.width <= width + kEps;
              ++i, ++n, ++poses)
             addPose(a, l, i, j);
         if (n == 0)
@@ -209,7 +210,7 @@ Arrangement onBoard(const Lattice& l, double width, double length, const Limits&
 bool better(const Arrangement& a, const Arrangement& b) {
     if (a.poses.size() != b.poses.size())
         return a.poses.size() > b.poses.size();
-    return a.usedArea() < b.usedArea() - kFit;
+    return a.usedArea() < b.usedArea() - kEps;
 }
 
 Arrangement bestShiftOn(const Turns& t, const NestPattern& p, double width, double length,
@@ -369,7 +370,7 @@ double boardArea(const Arrangement& a, const SmallestBoardQuery& q) {
 bool compact(const Arrangement& a, const SmallestBoardQuery& q) {
     const double x = a.used.width() + q.marginsX;
     const double y = a.used.height() + q.marginsY;
-    return std::max(x, y) <= 2 * std::min(x, y) + kFit;
+    return std::max(x, y) <= 2 * std::min(x, y) + kEps;
 }
 
 // Compact sheets first, then the least area; on a roll the least length.
@@ -377,10 +378,10 @@ bool smaller(const Arrangement& a, const Arrangement& b, const SmallestBoardQuer
     if (a.poses.empty() != b.poses.empty())
         return !a.poses.empty();
     if (q.rollWidth)
-        return a.used.height() < b.used.height() - kFit;
+        return a.used.height() < b.used.height() - kEps;
     if (compact(a, q) != compact(b, q))
         return compact(a, q);
-    return boardArea(a, q) < boardArea(b, q) - kFit;
+    return boardArea(a, q) < boardArea(b, q) - kEps;
 }
 
 // The least board for the count with this lattice: every column count on a sheet, the most
@@ -394,7 +395,7 @@ Arrangement leastFor(const Lattice& l, const SmallestBoardQuery& q) {
         if (r > kMaxPosesPerSide)
             continue;
         Arrangement a = withCounts(l, c, r, q.count);
-        if (q.rollWidth && a.used.width() > *q.rollWidth + kFit)
+        if (q.rollWidth && a.used.width() > *q.rollWidth + kEps)
             break;
         if (best.poses.empty() || smaller(a, best, q))
             best = std::move(a);

@@ -4,15 +4,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "drawing/tolerances.h"
 #include "workbench/nesting.h"
 
 namespace brontaxe {
 namespace {
-
-// Below this a gap is no gap: the poses may touch but not overlap.
-constexpr double kNoGap = 1e-4;
-// What a touch between two poses may leave as overlap from rounding, in mm².
-constexpr double kOverlapNoise = 1e-3;
 
 std::vector<Ring> placed(const std::vector<Ring>& blank, const NestPose& pose) {
     std::vector<Ring> rings;
@@ -33,7 +29,7 @@ bool boxesNear(const Box& a, const Box& b, double gap) {
 bool overlapping(const GeosContext& geos, const GEOSGeometry* a, const GEOSGeometry* b) {
     auto common = geos.own(GEOSIntersection_r(geos.get(), a, b));
     double area = 0;
-    return !common || (GEOSArea_r(geos.get(), common.get(), &area) && area > kOverlapNoise);
+    return !common || (GEOSArea_r(geos.get(), common.get(), &area) && area > kSizeNoise);
 }
 
 }  // namespace
@@ -56,9 +52,9 @@ bool posesKeepGaps(const std::vector<Ring>& blank, const Arrangement& a, double 
         for (std::size_t k = i + 1; sound && k < shapes.size(); ++k) {
             if (!boxesNear(boxes[i], boxes[k], gap))
                 continue;
-            if (gap > kNoGap) {
+            if (gap > kHair) {
                 sound = !GEOSPreparedDistanceWithin_r(geos.get(), prepared, shapes[k].get(),
-                                                      gap - kNoGap);
+                                                      gap - kHair);
             } else if (GEOSPreparedIntersects_r(geos.get(), prepared, shapes[k].get()) == 1) {
                 sound = !overlapping(geos, shapes[i].get(), shapes[k].get());
             }

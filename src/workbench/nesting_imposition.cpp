@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "drawing/tolerances.h"
+
 namespace brontaxe {
 namespace {
 
@@ -123,8 +125,8 @@ std::optional<NestingOffer> offerSmallestSheet(const Model& m, const Drawing& d,
 void takeNesting(Model& m, ImpositionSettings& s, const NestingOffer& offer) {
     s.AvecImpos = true;
     m.ImposManuelle = true;
-    m.FmtCartonX = static_cast<float>(std::ceil(offer.sheetX - 1e-3));
-    m.FmtCartonY = static_cast<float>(std::ceil(offer.sheetY - 1e-3));
+    m.FmtCartonX = static_cast<float>(std::ceil(offer.sheetX - kSizeNoise));
+    m.FmtCartonY = static_cast<float>(std::ceil(offer.sheetY - kSizeNoise));
 }
 
 ImpositionNotices imposeNested(Model& m, Drawing& d, const ImpositionSettings& s,

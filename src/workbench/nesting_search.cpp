@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <map>
 
+#include "drawing/tolerances.h"
 #include "workbench/nesting_search.h"
 
 namespace brontaxe::nest {
@@ -21,12 +22,12 @@ struct Profile {
     // Rows whose tops stay within `length`.
     std::size_t rowsIn(double length) const {
         std::size_t n = 0;
-        while (n < top.size() && top[n] <= length + kFit)
+        while (n < top.size() && top[n] <= length + kEps)
             ++n;
         return n;
     }
     static int countIn(const std::vector<double>& row, double width) {
-        return static_cast<int>(std::upper_bound(row.begin(), row.end(), width + kFit) -
+        return static_cast<int>(std::upper_bound(row.begin(), row.end(), width + kEps) -
                                 row.begin());
     }
     // Poses of the first `rows` rows within `width`; a row with none ends the lattice.
@@ -45,10 +46,10 @@ struct Profile {
 Profile profileOf(const Lattice& l, double width, double length) {
     Profile p;
     p.lattice = &l;
-    for (int j = 0; j < kMaxPosesPerSide && rowY(l, j) + l.height <= length + kFit; ++j) {
+    for (int j = 0; j < kMaxPosesPerSide && rowY(l, j) + l.height <= length + kEps; ++j) {
         std::vector<double> row;
         for (int i = firstColumn(l, j); static_cast<int>(row.size()) < kMaxPosesPerSide &&
-                                        cellAt(l, i, j).x + l.width <= width + kFit;
+                                        cellAt(l, i, j).x + l.width <= width + kEps;
              ++i)
             row.push_back(cellAt(l, i, j).x + l.width);
         if (row.empty())
@@ -74,7 +75,7 @@ class BestSingle {
     }
     // Poses and the lattice laying them within `size`.
     std::pair<int, const Lattice*> at(double size) const {
-        auto it = std::upper_bound(steps_.begin(), steps_.end(), size + kFit,
+        auto it = std::upper_bound(steps_.begin(), steps_.end(), size + kEps,
                                    [](double s, const Step& st) { return s < st.size; });
         if (it == steps_.begin())
             return {0, nullptr};

@@ -11,7 +11,6 @@
 
 namespace brontaxe::nest {
 
-inline constexpr double kFit = 1e-6;
 // Slides of the odd rows tried over one period of the columns.
 inline constexpr int kShiftSteps = 16;
 // The column pitch of a lattice of one pose a row.

@@ -5,11 +5,11 @@
 #include <limits>
 
 #include "drawing/geos_context.h"
+#include "drawing/tolerances.h"
 
 namespace brontaxe {
 namespace {
 
-constexpr double kTouch = 1e-9;
 constexpr double kNone = -std::numeric_limits<double>::infinity();
 
 GEOSGeometry* polygonOf(const GeosContext& geos, const Ring& ring) {
@@ -59,7 +59,8 @@ std::vector<Segment> edgesAlong(const std::vector<Ring>& rings, bool alongX) {
 
 double yAt(const Segment& s, double x) {
     const double span = s.b.x - s.a.x;
-    return span < kTouch ? std::max(s.a.y, s.b.y) : s.a.y + (s.b.y - s.a.y) * (x - s.a.x) / span;
+    return span < kRoundingNoise ? std::max(s.a.y, s.b.y)
+                                 : s.a.y + (s.b.y - s.a.y) * (x - s.a.x) / span;
 }
 
 Envelope envelopeOf(const std::vector<Segment>& edges, bool upper) {
@@ -70,26 +71,26 @@ Envelope envelopeOf(const std::vector<Segment>& edges, bool upper) {
         e.at.push_back(s.b.x);
     }
     std::sort(e.at.begin(), e.at.end());
-    e.at.erase(
-        std::unique(e.at.begin(), e.at.end(), [](double a, double b) { return b - a < kTouch; }),
-        e.at.end());
+    e.at.erase(std::unique(e.at.begin(), e.at.end(),
+                           [](double a, double b) { return b - a < kRoundingNoise; }),
+               e.at.end());
     auto better = [upper](double a, double b) { return upper ? a > b : a < b; };
     const double worst = upper ? kNone : -kNone;
     e.atPoint.assign(e.at.size(), worst);
     e.from.assign(e.at.size(), worst);
     e.to.assign(e.at.size(), worst);
     for (const Segment& s : edges) {
-        const auto first = std::lower_bound(e.at.begin(), e.at.end(), s.a.x - kTouch);
-        for (auto it = first; it != e.at.end() && *it <= s.b.x + kTouch; ++it) {
+        const auto first = std::lower_bound(e.at.begin(), e.at.end(), s.a.x - kRoundingNoise);
+        for (auto it = first; it != e.at.end() && *it <= s.b.x + kRoundingNoise; ++it) {
             const auto k = static_cast<std::size_t>(it - e.at.begin());
-            const bool vertical = s.b.x - s.a.x < kTouch;
+            const bool vertical = s.b.x - s.a.x < kRoundingNoise;
             const double y =
                 vertical ? (upper ? std::max(s.a.y, s.b.y) : std::min(s.a.y, s.b.y)) : yAt(s, *it);
             if (better(y, e.atPoint[k]))
                 e.atPoint[k] = y;
             // The slab right of this breakpoint, when the edge spans it: the edges of a
             // contour do not cross, so the one best at the slab's middle is best all along.
-            if (vertical || k + 1 >= e.at.size() || e.at[k + 1] > s.b.x + kTouch)
+            if (vertical || k + 1 >= e.at.size() || e.at[k + 1] > s.b.x + kRoundingNoise)
                 continue;
             const double mid = (e.at[k] + e.at[k + 1]) / 2;
             const double current = e.from[k] == worst ? worst : (e.from[k] + e.to[k]) / 2;
@@ -104,11 +105,11 @@ Envelope envelopeOf(const std::vector<Segment>& edges, bool upper) {
 
 // The envelope's value at x (its extreme at a breakpoint); none outside it.
 bool valueAt(const Envelope& e, double x, double& value) {
-    if (e.at.empty() || x < e.at.front() - kTouch || x > e.at.back() + kTouch)
+    if (e.at.empty() || x < e.at.front() - kRoundingNoise || x > e.at.back() + kRoundingNoise)
         return false;
-    auto it = std::lower_bound(e.at.begin(), e.at.end(), x - kTouch);
+    auto it = std::lower_bound(e.at.begin(), e.at.end(), x - kRoundingNoise);
     auto k = static_cast<std::size_t>(it - e.at.begin());
-    if (k < e.at.size() && std::fabs(e.at[k] - x) <= kTouch) {
+    if (k < e.at.size() && std::fabs(e.at[k] - x) <= kRoundingNoise) {
         value = e.atPoint[k];
         return std::isfinite(value);
     }

@@ -24,7 +24,7 @@ struct Envelope {
 
 // Kept beyond the gap: the contour's chords lie up to 0.05 mm inside the arcs they stand for,
 // on both poses that face each other.
-inline constexpr double kArcAllowance = 0.1;
+inline constexpr double kArcAllowance = 2 * kContourArcTolerance;
 
 struct TurnedBlank {
     std::vector<Ring> rings;  // turned, box corner on the origin

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "drawing/dimension_layout.h"
+#include "drawing/tolerances.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
 #include "workbench/profile_rules.h"
@@ -11,9 +12,6 @@
 
 namespace brontaxe {
 namespace {
-
-// A dimension measures the same within this, in millimetres.
-constexpr double kSameValue = 1e-3;
 
 // The blank of the style alone (no imposition, mirror or arrows), or nothing when it cannot
 // be drawn.
@@ -56,8 +54,8 @@ std::string effectSaid(const std::vector<double>& dimensionValues, const Box& be
     std::vector<std::string> parts;
     if (auto d = dimensionsSaid(dimensionValues); !d.empty())
         parts.push_back(std::move(d));
-    const bool wider = std::fabs(after.width() - before.width()) > kSameValue;
-    const bool higher = std::fabs(after.height() - before.height()) > kSameValue;
+    const bool wider = std::fabs(after.width() - before.width()) > kSizeNoise;
+    const bool higher = std::fabs(after.height() - before.height()) > kSizeNoise;
     if (wider && higher)
         parts.emplace_back("hors tout X et Y");
     else if (wider)
@@ -81,7 +79,7 @@ AllowanceEffect compare(const Drawing& before, const Drawing& after) {
         for (std::size_t i = 0; i < a.size(); ++i) {
             const auto* da = std::get_if<DimensionShape>(&a[i].shape);
             const auto* db = std::get_if<DimensionShape>(&b[i].shape);
-            if (da && db && std::fabs(measured(*da) - measured(*db)) > kSameValue) {
+            if (da && db && std::fabs(measured(*da) - measured(*db)) > kSizeNoise) {
                 effect.dimensions.push_back(
                     ElementId{kFirstElementId + static_cast<std::int32_t>(i)});
                 values.push_back(measured(*da));

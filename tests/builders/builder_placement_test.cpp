@@ -70,7 +70,8 @@ const BuilderCase kBuilders[] = {
                          .r = 10,
                          .F = 120,
                          .lip = 3,
-                         .p5 = 294},
+                         .p5 = 294,
+                         .glue = glueFlapOf(m)},
                         p);
      }},
     {"PrincipalFlap",
@@ -187,9 +188,16 @@ const BlankCase kBlanks[] = {
      [](Model& m, Drawing& d, const Place& p) {
          withHandHoles(m);
          bothHalves(p, [&](const Place& h) {
-             SlottedBodyHalf(
-                 m, d, {.p1 = 400, .p2 = 300, .p3 = 400, .p4 = 300, .h = 100, .f1 = 150, .f2 = 150},
-                 h);
+             SlottedBodyHalf(m, d,
+                             {.p1 = 400,
+                              .p2 = 300,
+                              .p3 = 400,
+                              .p4 = 300,
+                              .h = 100,
+                              .f1 = 150,
+                              .f2 = 150,
+                              .glue = glueFlapOf(m)},
+                             h);
          });
      },
      0},

@@ -30,8 +30,10 @@ struct CrashLock : ::testing::Test {
 
     void draw(const std::array<float, 4>& panels = kPanels, bool mirrored = false) {
         GenerationPass pass(d);
-        CrashLockBodyHalf(m, d, {.panels = panels, .h = kH, .lock = crashLockSizes(panels)},
-                          {.mirrored = mirrored});
+        CrashLockBodyHalf(
+            m, d,
+            {.panels = panels, .h = kH, .lock = crashLockSizes(panels), .glue = glueFlapOf(m)},
+            {.mirrored = mirrored});
     }
     // Creases that rise at 45° from (x, y).
     int diagonalsFrom(double x, double y, double length) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "builders/emit.h"
 #include "platform/errors.h"
 #include "support/outline.h"
@@ -86,7 +88,7 @@ TEST_F(HandHoleTest, TypeThreeAddsTwoLShapedCutsAndTheTabCreaseAbove) {
 TEST_F(HandHoleTest, TypeZeroDrawsNothingAndEqualSizesGiveACircle) {
     draw(0);
     EXPECT_EQ(d.ElementCount(), 0);
-    HandHole(d, {.type = 1, .length = 30, .height = 30});
+    HandHole(d, {.type = HandHoleKind::Cut, .length = 30, .height = 30});
     EXPECT_TRUE(test::cutOutlineIsClosed(d));
     EXPECT_NEAR(d.KindLength(kind::Cut), 30 * kPi, 1e-6);
 }
@@ -94,7 +96,7 @@ TEST_F(HandHoleTest, TypeZeroDrawsNothingAndEqualSizesGiveACircle) {
 TEST(HandHoleSizes, AHoleShorterThanItIsHighOrWithoutHeightIsReported) {
     for (auto [length, height] : {std::pair{20.0f, 30.0f}, std::pair{90.0f, 0.0f}}) {
         test::Generated g;
-        EXPECT_THROW(HandHole(g.d, {.type = 1, .length = length, .height = height}),
+        EXPECT_THROW(HandHole(g.d, {.type = HandHoleKind::Cut, .length = length, .height = height}),
                      GenerationError)
             << length;
         EXPECT_EQ(g.d.ElementCount(), 0);
@@ -104,7 +106,10 @@ TEST(HandHoleSizes, AHoleShorterThanItIsHighOrWithoutHeightIsReported) {
 // Walls that always have a hole cut a plain one when the model chooses none, and keep the
 // chosen type otherwise.
 TEST(HandHoleSizes, AWallThatAlwaysHasAHoleCutsAPlainOneWhenNoneIsChosen) {
-    for (auto [chosen, cut] : {std::pair<std::int16_t, std::int16_t>{0, 1}, {1, 1}, {3, 3}}) {
+    using K = HandHoleKind;
+    for (auto [chosen, own, cut] : {std::tuple<std::int16_t, K, K>{0, K::None, K::Cut},
+                                    {1, K::Cut, K::Cut},
+                                    {3, K::FoldingTab, K::FoldingTab}}) {
         Model m;
         m.OptionPoign = chosen;
         m.LPoign = 90;
@@ -112,7 +117,7 @@ TEST(HandHoleSizes, AWallThatAlwaysHasAHoleCutsAPlainOneWhenNoneIsChosen) {
         m.EPoign = 6;
         const HandHoleShape hole = alwaysCutHandHoleShape(m);
         EXPECT_EQ(hole.type, cut) << chosen;
-        EXPECT_EQ(handHoleShape(m).type, chosen);
+        EXPECT_EQ(handHoleShape(m).type, own) << chosen;
         EXPECT_FLOAT_EQ(hole.length, 90);
         EXPECT_FLOAT_EQ(hole.height, 30);
         EXPECT_FLOAT_EQ(hole.tab, 6);

@@ -34,7 +34,8 @@ struct LiddedBody : ::testing::Test {
                         .r = radius,
                         .F = dustFlap,
                         .lip = 3,
-                        .p5 = tuckWidth},
+                        .p5 = tuckWidth,
+                        .glue = glueFlapOf(m)},
                        {.mirrored = mirrored});
     }
     void both() {

@@ -24,7 +24,14 @@ struct ShapedBottom : ::testing::Test {
     void draw(float p1, float p2, float p3, float p4, bool lowerHalf = true) {
         GenerationPass pass(d);
         SlottedBodyHalf(m, d,
-                        {.p1 = p1, .p2 = p2, .p3 = p3, .p4 = p4, .h = 100, .f1 = 150, .f2 = 150});
+                        {.p1 = p1,
+                         .p2 = p2,
+                         .p3 = p3,
+                         .p4 = p4,
+                         .h = 100,
+                         .f1 = 150,
+                         .f2 = 150,
+                         .glue = glueFlapOf(m)});
         SnapLockBodyHalf(m, d,
                          {.h = 100,
                           .p1 = p1,
@@ -36,7 +43,8 @@ struct ShapedBottom : ::testing::Test {
                           .shoulder = 40,
                           .step = 60,
                           .radius = 5,
-                          .half = lowerHalf ? BodyHalf::Lower : BodyHalf::Upper});
+                          .half = lowerHalf ? BodyHalf::Lower : BodyHalf::Upper,
+                          .glue = glueFlapOf(m)});
     }
     bool spans(std::int16_t lineKind, double y, double x0, double x1) {
         for (const auto& l : horizontalLinesAt(d, lineKind, y)) {

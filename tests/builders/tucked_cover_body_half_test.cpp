@@ -38,7 +38,8 @@ TEST_P(TuckedCover, CoversStandOnTheChosenPanelsAndTheirPassesOnTheChosenHalf) {
                              .h = kH,
                              .cover = kCover,
                              .dust = kDust,
-                             .covers = c.covers},
+                             .covers = c.covers,
+                             .glue = glueFlapOf(g.m)},
                             {.mirrored = c.mirrored});
     }
     const bool odd = c.covers == TuckedPanels::Odd;

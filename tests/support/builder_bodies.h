@@ -9,6 +9,9 @@
 
 namespace brontaxe::test {
 
+// The glue flap of a box at its start-up settings: 36 wide, its end slanting at 15 degrees.
+inline constexpr BodyGlueFlap kStartupGlue{.width = 36, .taper = 15};
+
 // Lid 310 deep on a lip of 3, tuck-in 30 deep and 394 wide with corners of 10, dust flaps 120.
 inline const LidBody kLid{.p1 = 400,
                           .p2 = 300,
@@ -20,7 +23,8 @@ inline const LidBody kLid{.p1 = 400,
                           .r = 10,
                           .F = 120,
                           .lip = 3,
-                          .p5 = 394};
+                          .p5 = 394,
+                          .glue = kStartupGlue};
 
 inline const SnapLockBody kSnapLock{.h = 100,
                                     .p1 = 400,
@@ -31,7 +35,8 @@ inline const SnapLockBody kSnapLock{.h = 100,
                                     .depth = 150,
                                     .shoulder = 40,
                                     .step = 60,
-                                    .radius = 5};
+                                    .radius = 5,
+                                    .glue = kStartupGlue};
 
 // Base 400 x 300, walls 100, the end walls doubled.
 inline const DoubleWallTrayShape kDoubleWallTray{.a = 200,

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "check/rules/rules.h"
+#include "drawing/tolerances.h"
 
 namespace brontaxe::check {
 namespace {
@@ -27,9 +28,9 @@ Pairs foldsApart(const std::pmr::vector<FoldLine>& folds, double nearest, double
     std::pmr::vector<std::size_t> slanted(scratch);
     for (std::size_t k = 0; k < folds.size(); ++k) {
         const Point u = folds[k].along;
-        if (std::fabs(u.y) < 1e-9)
+        if (std::fabs(u.y) < kRoundingNoise)
             level.emplace_back(folds[k].from.y, k);
-        else if (std::fabs(u.x) < 1e-9)
+        else if (std::fabs(u.x) < kRoundingNoise)
             upright.emplace_back(folds[k].from.x, k);
         else
             slanted.push_back(k);

@@ -5,23 +5,21 @@
 #include <variant>
 
 #include "drawing/contour.h"
+#include "drawing/tolerances.h"
 #include "platform/overloaded.h"
 
 namespace brontaxe {
 namespace {
 
 // An end this close to the section line lies on it.
-constexpr double kOnLine = 1e-6;
+constexpr double kOnLine = kEps;
 // The contour follows arcs by chords that stray up to its tolerance from them: a crossing of
 // the contour this close to an exact crossing is that crossing.
 constexpr double kSnap = 2 * kContourArcTolerance;
 // Closing cuts shorter than this would be specks between two ends that already meet.
-constexpr double kShortest = 0.01;
-// How far inside the kept side the board is looked for along the line; the crossings found
-// there lie within the snap of the exact ones unless an edge runs nearly along the line.
-constexpr double kProbe = 1e-3;
+constexpr double kShortest = kJoinTolerance;
 // Sweeps below this (degrees) are no arc at all.
-constexpr double kNoSweep = 1e-9;
+constexpr double kNoSweep = kRoundingNoise;
 
 bool vertical(const SectionCut& cut) {
     return isVerticalSection(cut.keep);
@@ -306,7 +304,7 @@ std::vector<std::pair<double, double>> sectionStretches(const Drawing& d, const 
     // Read just inside the kept side: a line running along an edge of the outline (the bottom
     // of the slots) then finds board only where the kept side has some.
     const bool keptBelow = cut.keep == SectionSide::Left || cut.keep == SectionSide::Bottom;
-    const double probe = cut.at + (keptBelow ? -kProbe : kProbe);
+    const double probe = cut.at + (keptBelow ? -kProbeOffset : kProbeOffset);
     for (const auto& ring : outerContour(linework).rings) {
         std::vector<double> hits;
         for (std::size_t i = 0; i < ring.size(); ++i) {

@@ -60,12 +60,18 @@ void Fco0209(Model& m, Drawing& d) {
     const SlottedBody b = regularFlaps(m);
 
     GenerationPass pass(d);
-    SlottedBodyHalf(
-        m, d,
-        {.p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = b.p4, .h = b.h, .f1 = m.hrabat, .f2 = m.hrabat});
+    SlottedBodyHalf(m, d,
+                    {.p1 = b.p1,
+                     .p2 = b.p2,
+                     .p3 = b.p3,
+                     .p4 = b.p4,
+                     .h = b.h,
+                     .f1 = m.hrabat,
+                     .f2 = m.hrabat,
+                     .glue = b.glue});
     SlottedBodyHalf(m, d, b, {.mirrored = true});
     finishSlottedBody(m, d, 209, b, largerFlap(b.f1, b.f2), m.hrabat);
-    lowerFlapDimension(m, d, b, -1);
+    lowerFlapDimension(d, b, -1);
 }
 
 void Fco0232(Model& m, Drawing& d) {

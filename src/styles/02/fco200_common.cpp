@@ -37,6 +37,7 @@ SlottedBody slottedPanels(const Model& m) {
     b.p3 = first + a.panel3;
     b.p4 = second + a.panel4;
     b.h = m.Hauteur / 2 + a.bodyHeight / 2;
+    b.glue = glueFlapOf(m);
     return b;
 }
 
@@ -65,6 +66,7 @@ SlottedBody regularBottomFlaps(const Model& m) {
     b.h = m.Hauteur / 2 + a.bodyHeight / 2;
     b.f1 = roundedFlap(m.Largeur / 2) + a.panel2 / 2;
     b.f2 = b.f1;
+    b.glue = glueFlapOf(m);
     return b;
 }
 
@@ -75,7 +77,7 @@ void finishSlottedBody(Model& m, Drawing& d, int /*styleCode*/, const SlottedBod
     d.LineVariant = 1;
     d.Piece = 1;
     SlottedBodyDimensions(m, d,
-                          {.glueWidth = m.lgPatte,
+                          {.glueWidth = b.glue.width,
                            .p1 = b.p1,
                            .p2 = b.p2,
                            .p3 = b.p3,
@@ -89,11 +91,12 @@ float largerFlap(float f1, float f2) {
     return f1 > f2 ? f1 : f2;
 }
 
-void lowerFlapDimension(Model& m, Drawing& d, const SlottedBody& b, float sign) {
+void lowerFlapDimension(Drawing& d, const SlottedBody& b, float sign) {
     if (b.f1 == b.f2)
         return;
     const bool onPanel2 = b.f2 < b.f1;
-    const float x = onPanel2 ? m.lgPatte + b.p1 + b.p2 / 2 : m.lgPatte + b.p1 / 2;
+    const float g = b.glue.width;
+    const float x = onPanel2 ? g + b.p1 + b.p2 / 2 : g + b.p1 / 2;
     const float flap = onPanel2 ? b.f2 : b.f1;
     dimension(d, {.from = {x, sign * b.h}, .to = {x, sign * (b.h + flap)}, .at = {x, 0}});
 }
@@ -106,7 +109,7 @@ void drawTwoHalves(Model& m, Drawing& d, const SlottedBody& b, int styleCode,
     const float fmax = largerFlap(b.f1, b.f2);
     finishSlottedBody(m, d, styleCode, b, fmax, fmax);
     if (flapDimension == FlapDimension::WhenUnequal || b.f1 < b.f2)
-        lowerFlapDimension(m, d, b, 1);
+        lowerFlapDimension(d, b, 1);
 }
 
 }  // namespace brontaxe

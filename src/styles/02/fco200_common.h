@@ -66,6 +66,6 @@ float largerFlap(float f1, float f2);
 
 // Dimension of the lower of two unequal flaps at the middle of the panel that carries it,
 // on the half at +h (sign 1) or -h (sign -1).
-void lowerFlapDimension(Model& m, Drawing& d, const SlottedBody& b, float sign);
+void lowerFlapDimension(Drawing& d, const SlottedBody& b, float sign);
 
 }  // namespace brontaxe

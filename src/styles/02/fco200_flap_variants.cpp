@@ -8,6 +8,7 @@
 #include "builders/slotted_body_half.h"
 #include "builders/slotted_dimensions.h"
 #include "builders/tucked_cover_body_half.h"
+#include "model/model_choices.h"
 #include "styles/02/fco200.h"
 #include "styles/02/fco200_common.h"
 
@@ -20,7 +21,14 @@ float lengthOfAll(const BodyPanels& p) {
 
 // The locking end over the regular case's panels, height and flaps.
 InterlockedBody interlocked(const SlottedBody& b) {
-    return {.p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = b.p4, .h = b.h, .f1 = b.f1, .f2 = b.f2};
+    return {.p1 = b.p1,
+            .p2 = b.p2,
+            .p3 = b.p3,
+            .p4 = b.p4,
+            .h = b.h,
+            .f1 = b.f1,
+            .f2 = b.f2,
+            .glue = b.glue};
 }
 
 }  // namespace
@@ -58,7 +66,8 @@ void Fco0208(Model& m, Drawing& d) {
                          .cover = cover,
                          .dust = dust,
                          .covers = tuckOnEven ? TuckedPanels::Even : TuckedPanels::Odd,
-                         .tuckInAllowance = a.tuckInWidth});
+                         .tuckInAllowance = a.tuckInWidth,
+                         .glue = b.glue});
     TuckedCoverBodyHalf(m, d,
                         {.p1 = b.p1,
                          .p2 = b.p2,
@@ -68,7 +77,8 @@ void Fco0208(Model& m, Drawing& d) {
                          .cover = cover,
                          .dust = dust,
                          .covers = tuckOnEven ? TuckedPanels::Even : TuckedPanels::Odd,
-                         .tuckInAllowance = a.tuckInWidth},
+                         .tuckInAllowance = a.tuckInWidth,
+                         .glue = b.glue},
                         {.mirrored = true});
     const float flap = cover + m.hpatrent;
     finishSlottedBody(m, d, 208, b, flap, flap);
@@ -88,13 +98,20 @@ void Fco0214(Model& m, Drawing& d) {
     // The lower half of the joint panel stops short by two board thicknesses and allowance 8,
     // so that the bottom flaps fold clear of the doubled joint.
     const float step = 2 * m.EpaisseurCarton + a.jointStep;
-    const bool stepped = m.CaisseEn4 == 0 && step > 0 && step < b.p4;
+    const bool stepped = fourPieces(m) == FourPieces::None && step > 0 && step < b.p4;
     const float lowerP4 = stepped ? b.p4 - step : b.p4;
     GenerationPass pass(d);
     SlottedBodyHalf(m, d, rim);
-    SlottedBodyHalf(
-        m, d, {.p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = lowerP4, .h = b.h, .f1 = b.f1, .f2 = b.f2},
-        {.mirrored = true});
+    SlottedBodyHalf(m, d,
+                    {.p1 = b.p1,
+                     .p2 = b.p2,
+                     .p3 = b.p3,
+                     .p4 = lowerP4,
+                     .h = b.h,
+                     .f1 = b.f1,
+                     .f2 = b.f2,
+                     .glue = b.glue},
+                    {.mirrored = true});
     if (stepped) {
         const BodyPanels upper = applyPieceVariants(m, {b.p1, b.p2, b.p3, b.p4, b.f1, b.f2});
         const BodyPanels lower = applyPieceVariants(m, {b.p1, b.p2, b.p3, lowerP4, b.f1, b.f2});

@@ -7,6 +7,7 @@
 #include "builders/hand_hole.h"
 #include "builders/slotted_body_half.h"
 #include "builders/slotted_dimensions.h"
+#include "model/model_choices.h"
 #include "styles/02/fco200.h"
 #include "styles/02/fco200_common.h"
 
@@ -16,7 +17,7 @@ namespace {
 // The hand-holes sit near the open edge, `DPoign` below it as below a flap crease; the body
 // half leaves them out when mirrored.
 void halfCaseHandHoles(Model& m, Drawing& d, const BodyPanels& b, float body) {
-    if (m.OptionPoign < 1 || m.CaisseEn4 != 0)
+    if (handHoleKind(m) == HandHoleKind::None || fourPieces(m) != FourPieces::None)
         return;
     checkHandHoleFits(m, std::min(b.p1, b.p2), body);
     const float xa = m.lgPatte;
@@ -32,9 +33,10 @@ void halfCaseHandHoles(Model& m, Drawing& d, const BodyPanels& b, float body) {
 
 // The cut along the open edge, over the glue flap and every panel drawn.
 void closeOpenEdge(Model& m, Drawing& d, const BodyPanels& b) {
-    const float start = m.CaisseEn4 == 3 ? m.lgPatte : 0;
+    const FourPieces pieces = fourPieces(m);
+    const float start = pieces == FourPieces::LoosePanel ? m.lgPatte : 0;
     float end = m.lgPatte + b.p1 + b.p2 + b.p3 + b.p4;
-    if (m.CaisseEn4 == 4)
+    if (pieces == FourPieces::GluedBothEnds)
         end += m.lgPatte;
     d.LineKind = kind::Cut;
     line(d, start, 0, end, 0);
@@ -50,9 +52,16 @@ void drawHalfCase(Model& m, Drawing& d, int /*code*/, bool withHandHoles) {
     const float body = m.Hauteur + a.bodyHeight;
 
     GenerationPass pass(d);
-    SlottedBodyHalf(
-        m, d, {.p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = b.p4, .h = body, .f1 = b.f1, .f2 = b.f2},
-        {.mirrored = true});
+    SlottedBodyHalf(m, d,
+                    {.p1 = b.p1,
+                     .p2 = b.p2,
+                     .p3 = b.p3,
+                     .p4 = b.p4,
+                     .h = body,
+                     .f1 = b.f1,
+                     .f2 = b.f2,
+                     .glue = b.glue},
+                    {.mirrored = true});
     if (m.Sym_Verticale)
         reverseMachinePasses(m);
     const BodyPanels drawn = applyPieceVariants(m, BodyPanels{b.p1, b.p2, b.p3, b.p4, b.f1, b.f2});

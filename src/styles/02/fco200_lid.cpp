@@ -71,15 +71,28 @@ void Fco0212(Model& m, Drawing& d) {
     lidHalf(m, d, b, false);
     if (m.pattesurtete && m.lgPatte > 0) {
         lowerHalfGlueOnRight(m, d, {b.p1, b.p2, b.p3, b.p4}, [&] {
-            SlottedBodyHalf(
-                m, d,
-                {.p1 = b.p4, .p2 = b.p3, .p3 = b.p2, .p4 = b.p1, .h = b.h, .f1 = f2, .f2 = f1},
-                {.mirrored = true});
+            SlottedBodyHalf(m, d,
+                            {.p1 = b.p4,
+                             .p2 = b.p3,
+                             .p3 = b.p2,
+                             .p4 = b.p1,
+                             .h = b.h,
+                             .f1 = f2,
+                             .f2 = f1,
+                             .glue = b.glue},
+                            {.mirrored = true});
         });
     } else {
-        SlottedBodyHalf(
-            m, d, {.p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = b.p4, .h = b.h, .f1 = f1, .f2 = f2},
-            {.mirrored = true});
+        SlottedBodyHalf(m, d,
+                        {.p1 = b.p1,
+                         .p2 = b.p2,
+                         .p3 = b.p3,
+                         .p4 = b.p4,
+                         .h = b.h,
+                         .f1 = f1,
+                         .f2 = f2,
+                         .glue = b.glue},
+                        {.mirrored = true});
     }
     finishLidded(m, d, 212, b, largerFlap(f1, f2));
 }

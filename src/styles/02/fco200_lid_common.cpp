@@ -50,6 +50,7 @@ LidBody lidBody(const Model& m) {
     b.F = m.Personnalisation == "PELSIRAN" ? b.p1 / 2 : m.hrabat;
     b.lip = a.lidHinge;
     b.p5 = L + a.tuckInWidth;
+    b.glue = glueFlapOf(m);
     return b;
 }
 
@@ -87,7 +88,8 @@ void drawSnapLockBottom(Model& m, Drawing& d, const SnapLockPanels& b) {
                       .depth = s.a7,
                       .shoulder = s.a8,
                       .step = s.a9,
-                      .radius = s.a10});
+                      .radius = s.a10,
+                      .glue = glueFlapOf(m)});
 }
 
 void lowerHalfGlueOnRight(Model& m, Drawing& d, const std::array<float, 4>& panels,

@@ -73,7 +73,8 @@ void drawCarryTop(Model& m, Drawing& d, const SlottedBody& b, const Handle& s) {
     ShapedBodyHalf(m, d,
                    {.panels = {b.p1, b.p2, b.p3, b.p4},
                     .h = b.h,
-                    .flaps = onLengthPanels(m, handleFlap(s), plainFlap(b.f2))});
+                    .flaps = onLengthPanels(m, handleFlap(s), plainFlap(b.f2)),
+                    .glue = b.glue});
 }
 
 // --- Liner flaps ----------------------------------------------------------------------------
@@ -159,7 +160,8 @@ void drawTongueLockedHalf(Model& m, Drawing& d, const SlottedBody& b, const Tong
     const FlapShape dust = plainFlap(inner);
     std::array<FlapShape, 4> flaps = onLengthPanels(m, tongueFlap(s), dust);
     flaps[m.pattesurtete ? 3 : 2] = slottedFlap(s, width);
-    ShapedBodyHalf(m, d, {.panels = {b.p1, b.p2, b.p3, b.p4}, .h = b.h, .flaps = flaps},
+    ShapedBodyHalf(m, d,
+                   {.panels = {b.p1, b.p2, b.p3, b.p4}, .h = b.h, .flaps = flaps, .glue = b.glue},
                    {.mirrored = mirrored});
 }
 
@@ -190,8 +192,11 @@ void Fco0225(Model& m, Drawing& d) {
     GenerationPass pass(d);
     recordFlapPasses(m, false, liner, liner);
     const FlapShape flap = linerFlap(liner);
-    ShapedBodyHalf(
-        m, d, {.panels = {b.p1, b.p2, b.p3, b.p4}, .h = b.h, .flaps = {flap, flap, flap, flap}});
+    ShapedBodyHalf(m, d,
+                   {.panels = {b.p1, b.p2, b.p3, b.p4},
+                    .h = b.h,
+                    .flaps = {flap, flap, flap, flap},
+                    .glue = b.glue});
     SlottedBodyHalf(m, d, b, {.mirrored = true});
     const float size = std::max(1.0f, std::min(liner / 3, 8.0f));
     text(d, {m.lgPatte + b.p1 / 2, b.h + liner / 2}, "( h ) =< ( H )", 0, size, 0);

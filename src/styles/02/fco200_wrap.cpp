@@ -13,30 +13,10 @@ struct WrapLayout {
     float extra = 0;  // width of the panel that takes the glue flap's place
 };
 
-// Puts back the glue-flap parameters and the glue-flap side on every way out.
-class SavedGlueFlap {
-  public:
-    explicit SavedGlueFlap(Model& m)
-        : m_(m), lgPatte_(m.lgPatte), patProlong_(m.patProlong), anglPc_(m.anglPc) {}
-    ~SavedGlueFlap() {
-        m_.lgPatte = lgPatte_;
-        m_.patProlong = patProlong_;
-        m_.anglPc = anglPc_;
-    }
-    SavedGlueFlap(const SavedGlueFlap&) = delete;
-    SavedGlueFlap& operator=(const SavedGlueFlap&) = delete;
-
-  private:
-    Model& m_;
-    float lgPatte_, patProlong_, anglPc_;
-};
-
+// The front panel takes the glue flap's place: square ended, as tall as the flaps of panel 1.
 void drawWrap(Model& m, Drawing& d, int code, const WrapLayout& w) {
-    const SlottedBody& b = w.body;
-    SavedGlueFlap saved(m);
-    m.lgPatte = w.extra;
-    m.anglPc = 0;
-    m.patProlong = b.f1;
+    SlottedBody b = w.body;
+    b.glue = {.width = w.extra, .taper = 0, .extension = b.f1};
     drawTwoHalves(m, d, b, code, FlapDimension::WhenFirstIsLower);
 }
 

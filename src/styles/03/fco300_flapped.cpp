@@ -7,6 +7,7 @@
 #include "builders/flap_tray.h"
 #include "builders/rounded_flap.h"
 #include "builders/variable_hand_hole.h"
+#include "model/model_choices.h"
 #include "styles/03/fco300.h"
 #include "styles/03/fco300_common.h"
 #include "styles/03/fco300_voranis.h"
@@ -80,7 +81,7 @@ void drawHandHoleTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t
     VariableHandHoleCutShape hole;
     hole.length = m.LPoign;
     hole.height = m.HPoign;
-    hole.hingedUpperEdge = m.OptionPoign >= 2;
+    hole.hingedUpperEdge = hasHingedUpperEdge(handHoleKind(m));
     const float land = handHoleLand(m.EpaisseurCarton);
     const bool holes = t.h >= m.HPoign + 2 * land && 2 * t.b >= m.LPoign + 2 * land;
     const float drop = handHoleDrop(m.DPoign, m.HPoign, t.h, land);

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "builders/winged_cap.h"
+#include "drawing/tolerances.h"
 #include "model/model.h"
 
 namespace brontaxe {
@@ -174,8 +175,8 @@ struct TelescopeFit {
     float innerOutsideLength = 0;
     float innerOutsideWidth = 0;
     bool fits() const {
-        return outerInsideLength >= innerOutsideLength - 1e-3f &&
-               outerInsideWidth >= innerOutsideWidth - 1e-3f;
+        return outerInsideLength >= innerOutsideLength - kLengthTolerance &&
+               outerInsideWidth >= innerOutsideWidth - kLengthTolerance;
     }
 };
 

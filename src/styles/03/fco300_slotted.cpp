@@ -5,6 +5,7 @@
 #include "builders/body_panels.h"
 #include "builders/emit.h"
 #include "builders/slotted_body_half.h"
+#include "model/model_choices.h"
 
 namespace brontaxe {
 
@@ -18,18 +19,25 @@ SlottedPiece drawnPanels(const Model& m, SlottedPiece p) {
 }
 
 float drawnLength(const Model& m, const SlottedPiece& p) {
-    const float glue = m.CaisseEn4 == 4 ? 2 * m.lgPatte : m.lgPatte;
+    const float glue = fourPieces(m) == FourPieces::GluedBothEnds ? 2 * m.lgPatte : m.lgPatte;
     return glue + drawnPanels(m, p).length();
 }
 
 void drawHalfSlotted(Model& m, Drawing& d, const SlottedPiece& p, float x) {
     const int first = beginFeature(d);
-    SlottedBodyHalf(
-        m, d, {.p1 = p.p1, .p2 = p.p2, .p3 = p.p3, .p4 = p.p4, .h = p.body, .f1 = p.f1, .f2 = p.f2},
-        {.mirrored = true});
+    SlottedBodyHalf(m, d,
+                    {.p1 = p.p1,
+                     .p2 = p.p2,
+                     .p3 = p.p3,
+                     .p4 = p.p4,
+                     .h = p.body,
+                     .f1 = p.f1,
+                     .f2 = p.f2,
+                     .glue = glueFlapOf(m)},
+                    {.mirrored = true});
     d.LineVariant = 1;
     d.LineKind = kind::Cut;
-    line(d, m.CaisseEn4 == 3 ? m.lgPatte : 0, 0, drawnLength(m, p), 0);
+    line(d, fourPieces(m) == FourPieces::LoosePanel ? m.lgPatte : 0, 0, drawnLength(m, p), 0);
     placeFeature(d, first, {.x = x});
 }
 
@@ -52,11 +60,25 @@ void pieceDimensions(Model& m, Drawing& d, const SlottedPiece& whole, float x) {
 void drawClosedBody(Model& m, Drawing& d, const SlottedPiece& p, float x) {
     const float h = p.body / 2;
     const int first = beginFeature(d);
-    SlottedBodyHalf(
-        m, d, {.p1 = p.p1, .p2 = p.p2, .p3 = p.p3, .p4 = p.p4, .h = h, .f1 = p.f1, .f2 = p.f2});
-    SlottedBodyHalf(
-        m, d, {.p1 = p.p1, .p2 = p.p2, .p3 = p.p3, .p4 = p.p4, .h = h, .f1 = p.f1, .f2 = p.f2},
-        {.mirrored = true});
+    SlottedBodyHalf(m, d,
+                    {.p1 = p.p1,
+                     .p2 = p.p2,
+                     .p3 = p.p3,
+                     .p4 = p.p4,
+                     .h = h,
+                     .f1 = p.f1,
+                     .f2 = p.f2,
+                     .glue = glueFlapOf(m)});
+    SlottedBodyHalf(m, d,
+                    {.p1 = p.p1,
+                     .p2 = p.p2,
+                     .p3 = p.p3,
+                     .p4 = p.p4,
+                     .h = h,
+                     .f1 = p.f1,
+                     .f2 = p.f2,
+                     .glue = glueFlapOf(m)},
+                    {.mirrored = true});
     placeFeature(d, first, {.x = x, .y = -h});
 }
 

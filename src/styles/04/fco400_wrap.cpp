@@ -14,28 +14,6 @@
 namespace brontaxe {
 namespace {
 
-// Puts back the glue-flap parameters on every way out.
-class GlueFlapForTheCall {
-  public:
-    GlueFlapForTheCall(Model& m, float width)
-        : m_(m), lgPatte_(m.lgPatte), patProlong_(m.patProlong), anglPc_(m.anglPc) {
-        m.lgPatte = width;
-        m.patProlong = 0;
-        m.anglPc = 0;  // a panel: square end
-    }
-    ~GlueFlapForTheCall() {
-        m_.lgPatte = lgPatte_;
-        m_.patProlong = patProlong_;
-        m_.anglPc = anglPc_;
-    }
-    GlueFlapForTheCall(const GlueFlapForTheCall&) = delete;
-    GlueFlapForTheCall& operator=(const GlueFlapForTheCall&) = delete;
-
-  private:
-    Model& m_;
-    float lgPatte_, patProlong_, anglPc_;
-};
-
 // The wrap-around folders' allowances (0406, 0409 to 0411): the panels round the length, the
 // body along it, the flaps closing the ends.
 struct WrapFolderAllowances {
@@ -73,7 +51,21 @@ SlottedBody wrapBody(const Model& m) {
     b.h = m.Longueur / 2 + a.length / 2;
     b.f1 = roundedHalf(m.Hauteur) + a.widthPanelFlaps;
     b.f2 = roundedHalf(m.Largeur) + a.heightPanelFlaps;
+    b.glue = glueFlapOf(m);
     return b;
+}
+
+float closingPanel(const Model& m) {
+    return m.Largeur + wrapFolderAllowances(m).closingTop;
+}
+
+float halfTopPanel(const Model& m) {
+    return roundedHalf(m.Largeur) + wrapFolderAllowances(m).closingTop;
+}
+
+// A panel in the glue flap's place: square ended, no higher than the body.
+BodyGlueFlap closingFlap(float width) {
+    return {.width = width, .taper = 0, .extension = 0};
 }
 
 // The fifth panel closes over the top: side, bottom, side, top round the length, and the
@@ -89,6 +81,7 @@ SlottedBody body0410(const Model& m) {
     b.h = m.Longueur / 2 + a.length / 2;
     b.f1 = roundedHalf(m.Largeur) + a.heightPanelFlaps;
     b.f2 = roundedHalf(m.Hauteur) + a.widthPanelFlaps;
+    b.glue = closingFlap(closingPanel(m));
     return b;
 }
 
@@ -96,15 +89,8 @@ SlottedBody body0410(const Model& m) {
 SlottedBody body0411(const Model& m) {
     SlottedBody b = body0410(m);
     b.p4 = roundedHalf(m.Largeur) + wrapFolderAllowances(m).top;
+    b.glue = closingFlap(halfTopPanel(m));
     return b;
-}
-
-float closingPanel(const Model& m) {
-    return m.Largeur + wrapFolderAllowances(m).closingTop;
-}
-
-float halfTopPanel(const Model& m) {
-    return roundedHalf(m.Largeur) + wrapFolderAllowances(m).closingTop;
 }
 
 std::vector<FoldPair> endFolds(const SlottedBody& b) {
@@ -113,11 +99,11 @@ std::vector<FoldPair> endFolds(const SlottedBody& b) {
             {"rabats des panneaux 2 et 4", b.f2, b.f2, b.p1, FoldFit::Meet}};
 }
 
-std::optional<std::string> slotsFit(const Model& m, const SlottedBody& b, float glueWidth) {
+std::optional<std::string> slotsFit(const Model& m, const SlottedBody& b) {
     const auto [s1, s2] = slotHalfWidths(m);
     if (s1 < 0 || s2 < 0)
         return std::string("Encoche impossible : largeur de fente négative");
-    const float narrowest = std::min({b.p1, b.p2, b.p3, b.p4, glueWidth + s1});
+    const float narrowest = std::min({b.p1, b.p2, b.p3, b.p4, b.glue.width + s1});
     if (narrowest <= s1 + s2)
         return std::string(
             "Encoche trop large : la fente doit rester plus étroite que le "
@@ -154,15 +140,12 @@ void Fco0409(Model& m, Drawing& d) {
 
 void Fco0410(Model& m, Drawing& d) {
     // Five panels: a second top panel closes the wrap instead of a glue flap.
-    GlueFlapForTheCall fifth(m, closingPanel(m));
     drawTwoHalves(m, d, body0410(m), 410);
     turnQuarter(d);
 }
 
 void Fco0411(Model& m, Drawing& d) {
-    const SlottedBody b = body0411(m);
-    GlueFlapForTheCall halfTop(m, halfTopPanel(m));
-    drawTwoHalves(m, d, b, 411);
+    drawTwoHalves(m, d, body0411(m), 411);
     turnQuarter(d);
 }
 
@@ -179,15 +162,15 @@ std::vector<FoldPair> folds0411(const Model& m) {
 }
 
 std::optional<std::string> wrapFolderDomainRule(const Model& m) {
-    return slotsFit(m, wrapBody(m), m.lgPatte);
+    return slotsFit(m, wrapBody(m));
 }
 
 std::optional<std::string> domain0410(const Model& m) {
-    return slotsFit(m, body0410(m), closingPanel(m));
+    return slotsFit(m, body0410(m));
 }
 
 std::optional<std::string> domain0411(const Model& m) {
-    return slotsFit(m, body0411(m), halfTopPanel(m));
+    return slotsFit(m, body0411(m));
 }
 
 }  // namespace brontaxe

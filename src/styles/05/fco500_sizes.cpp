@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "builders/emit.h"
+#include "drawing/tolerances.h"
 #include "platform/number_text.h"
 
 namespace brontaxe {
@@ -12,9 +13,6 @@ namespace {
 std::string mm(float v) {
     return platform::readableNumber(v, "mm");
 }
-
-// The passage 0.01 mm tighter than the wrap still counts: the sizes are single precision.
-constexpr float kFitTolerance = 0.01f;
 
 float sideOf(const Model& m, Side s) {
     return s == Side::Length ? m.Longueur : s == Side::Width ? m.Largeur : m.Hauteur;
@@ -106,7 +104,7 @@ std::optional<std::string> slideFitRefusal(const Model& m, std::string_view code
     const std::size_t first = s.outerFrame.first == along ? 0 : 1;
     for (std::size_t i = first; i < 4; i += 2) {
         const float passage = s.outer.p[i] - m.EpaisseurCarton;
-        if (s.inner.h > passage + kFitTolerance)
+        if (s.inner.h > passage + kPassageFit)
             return "Le fourreau intérieur ne passe pas dans l'extérieur : " + mm(s.inner.h) +
                    " de long pour un passage de " + mm(passage) + " en " + sideName(along) +
                    " ; la majoration 5 doit rester sous les majorations " +
@@ -185,12 +183,12 @@ std::optional<std::string> rule0509(const Model& m) {
             "largeur (majoration 10)");
     const float wrappedLength = s.segments[2] + e;
     for (std::size_t i : {0u, 2u})
-        if (s.sleeve.p[i] - e + kFitTolerance < wrappedLength)
+        if (s.sleeve.p[i] - e + kPassageFit < wrappedLength)
             return "La bande ne passe pas dans le fourreau : " + mm(wrappedLength) +
                    " de long pour un passage de " + mm(s.sleeve.p[i] - e) +
                    " (majorations 11 et 13)";
     for (std::size_t i : {1u, 3u})
-        if (s.sleeve.p[i] - e + kFitTolerance < s.stripWidth)
+        if (s.sleeve.p[i] - e + kPassageFit < s.stripWidth)
             return "La bande ne passe pas dans le fourreau : " + mm(s.stripWidth) +
                    " de large pour un passage de " + mm(s.sleeve.p[i] - e) +
                    " (majorations 12 et 14)";

@@ -7,6 +7,7 @@
 
 #include "builders/emit.h"
 #include "builders/sleeve_blank.h"
+#include "model/model_choices.h"
 #include "styles/05/fco500.h"
 #include "styles/05/fco500_sizes.h"
 #include "styles/shown_pieces.h"
@@ -49,7 +50,7 @@ void panelDimensions(Model& m, Drawing& d, const DrawnSleeve& s, float x, float 
 }
 
 bool glueFlapDrawn(const Model& m) {
-    return m.lgPatte > 0 && m.anglPc < 90 && m.CaisseEn4 != 3;
+    return m.lgPatte > 0 && m.anglPc < 90 && fourPieces(m) != FourPieces::LoosePanel;
 }
 
 // 0501 to 0503: one ring; `withFlapShape` adds the glue flap's width, its straight edge and

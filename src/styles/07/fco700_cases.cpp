@@ -10,6 +10,7 @@
 #include "builders/second_lid_body_half.h"
 #include "builders/shaped_body_half.h"
 #include "builders/slotted_body_half.h"
+#include "model/model_choices.h"
 #include "styles/02/fco200_common.h"
 #include "styles/02/fco200_lid_common.h"
 #include "styles/03/fco300_common.h"
@@ -28,7 +29,14 @@ void slottedTop(Model& m, Drawing& d, int code, float f1, float f2) {
     GenerationPass pass(d);
     const auto& p = b.panels;
     SlottedBodyHalf(m, d,
-                    {.p1 = p[0], .p2 = p[1], .p3 = p[2], .p4 = p[3], .h = b.h, .f1 = f1, .f2 = f2});
+                    {.p1 = p[0],
+                     .p2 = p[1],
+                     .p3 = p[2],
+                     .p4 = p[3],
+                     .h = b.h,
+                     .f1 = f1,
+                     .f2 = f2,
+                     .glue = glueFlapOf(m)});
     drawCrashLockBottom(m, d, b);
     finishGluedCase(m, d, code, b, largerFlap(f1, f2));
 }
@@ -39,7 +47,7 @@ void shapedTop(Model& m, Drawing& d, int code, const std::array<FlapShape, 4>& t
     refusePieceVariants(m);
     const GluedBody b = gluedBody(m);
     GenerationPass pass(d);
-    ShapedBodyHalf(m, d, {.panels = b.panels, .h = b.h, .flaps = tops});
+    ShapedBodyHalf(m, d, {.panels = b.panels, .h = b.h, .flaps = tops, .glue = glueFlapOf(m)});
     drawCrashLockBottom(m, d, b);
     finishGluedCase(m, d, code, b, topHeight);
 }
@@ -131,7 +139,9 @@ void Fco0714(Model& m, Drawing& d) {
     const GluedBody b = gluedBody(m);
     GenerationPass pass(d);
     if (pieceShown(m, kBottomPiece)) {
-        ShapedBodyHalf(m, d, {.panels = b.panels, .h = b.h, .flaps = {rim, rim, rim, rim}});
+        ShapedBodyHalf(
+            m, d,
+            {.panels = b.panels, .h = b.h, .flaps = {rim, rim, rim, rim}, .glue = glueFlapOf(m)});
         drawCrashLockBottom(m, d, b);
         finishGluedCase(m, d, 714, b, e + depth);
     }
@@ -209,11 +219,18 @@ void Fco0771(Model& m, Drawing& d) {
     // Tear line a third of the body up from the bottom: the lower part stays as a display
     // tray. Hand-holes stay above it.
     const float y = b.h / 3;
-    if (m.OptionPoign >= 1)
+    if (handHoleKind(m) != HandHoleKind::None)
         checkHandHoleFits(m, std::min(p[0], p[1]), b.h - y);
     GenerationPass pass(d);
     SlottedBodyHalf(m, d,
-                    {.p1 = p[0], .p2 = p[1], .p3 = p[2], .p4 = p[3], .h = b.h, .f1 = f1, .f2 = f2});
+                    {.p1 = p[0],
+                     .p2 = p[1],
+                     .p3 = p[2],
+                     .p4 = p[3],
+                     .h = b.h,
+                     .f1 = f1,
+                     .f2 = f2,
+                     .glue = glueFlapOf(m)});
     drawCrashLockBottom(m, d, b);
     // Across the glue flap too: glued to the last panel, it would hold the two parts together.
     d.LineKind = kind::Perforation;

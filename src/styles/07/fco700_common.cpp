@@ -4,6 +4,7 @@
 
 #include "builders/emit.h"
 #include "builders/slotted_dimensions.h"
+#include "model/model_choices.h"
 #include "platform/errors.h"
 #include "styles/02/fco200_common.h"
 
@@ -26,12 +27,13 @@ GluedBody gluedBody(const Model& m) {
 }
 
 void refusePieceVariants(const Model& m) {
-    if (m.CaisseEn2 || m.CaisseEn4 != 0)
+    if (m.CaisseEn2 || fourPieces(m) != FourPieces::None)
         throw GenerationError("Caisse collée : elle se fabrique d'une seule pièce");
 }
 
 void drawCrashLockBottom(Model& m, Drawing& d, const GluedBody& b) {
-    CrashLockBodyHalf(m, d, {.panels = b.panels, .h = b.h, .lock = b.bottom}, {.mirrored = true});
+    CrashLockBodyHalf(m, d, {.panels = b.panels, .h = b.h, .lock = b.bottom, .glue = glueFlapOf(m)},
+                      {.mirrored = true});
 }
 
 float crashLockDepth(const GluedBody& b) {

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "builders/crash_lock_body_half.h"
+#include "model/model_choices.h"
 #include "platform/number_text.h"
 #include "styles/02/fco200_lid_common.h"
 #include "styles/02/fco200_rules.h"
@@ -18,7 +19,7 @@ std::string mm(float v) {
 }
 
 std::optional<std::string> crashLockRule(const Model& m, const std::array<float, 4>& panels) {
-    if (m.CaisseEn2 || m.CaisseEn4 != 0)
+    if (m.CaisseEn2 || fourPieces(m) != FourPieces::None)
         return "Caisse collée : elle se fabrique d'une seule pièce";
     if (auto r = slottedDomainRule(m))
         return r;

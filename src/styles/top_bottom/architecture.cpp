@@ -11,6 +11,7 @@
 #include "builders/slotted_dimensions.h"
 #include "builders/snap_lock_body_half.h"
 #include "builders/tucked_cover_body_half.h"
+#include "model/model_choices.h"
 #include "platform/errors.h"
 #include "platform/rounding.h"
 #include "styles/02/fco200_common.h"
@@ -51,10 +52,16 @@ bool isLid(int closure) {
 
 // Where the half's flaps end beyond the body, for the dimension chains.
 float slottedHalf(Model& m, Drawing& d, const Body& b, float f1, float f2, bool lower) {
-    SlottedBodyHalf(
-        m, d,
-        {.p1 = b.p[0], .p2 = b.p[1], .p3 = b.p[2], .p4 = b.p[3], .h = b.h, .f1 = f1, .f2 = f2},
-        {.mirrored = lower});
+    SlottedBodyHalf(m, d,
+                    {.p1 = b.p[0],
+                     .p2 = b.p[1],
+                     .p3 = b.p[2],
+                     .p4 = b.p[3],
+                     .h = b.h,
+                     .f1 = f1,
+                     .f2 = f2,
+                     .glue = glueFlapOf(m)},
+                    {.mirrored = lower});
     return largerFlap(f1, f2);
 }
 
@@ -82,7 +89,8 @@ float lidHalf(Model& m, Drawing& d, int closure, const Body& b, const LidAllowan
              .r = m.rarrondi,
              .F = F,
              .lip = a.lidHinge,
-             .p5 = p5},
+             .p5 = p5,
+             .glue = glueFlapOf(m)},
             {.mirrored = lower});
     return q + m.hpatrent;
 }
@@ -101,7 +109,8 @@ float snapLockHalf(Model& m, Drawing& d, const Body& b, bool lower) {
                       .depth = s.a7,
                       .shoulder = s.a8,
                       .step = s.a9,
-                      .radius = s.a10});
+                      .radius = s.a10,
+                      .glue = glueFlapOf(m)});
     if (!lower)
         placeFeature(d, first, {.mirrored = true});
     return snapLockDepth(m, b.p[0], b.p[1]);
@@ -109,7 +118,8 @@ float snapLockHalf(Model& m, Drawing& d, const Body& b, bool lower) {
 
 float crashLockHalf(Model& m, Drawing& d, const Body& b, bool lower) {
     const CrashLockSizes s = crashLockSizes(b.p);
-    CrashLockBodyHalf(m, d, {.panels = b.p, .h = b.h, .lock = s}, {.mirrored = lower});
+    CrashLockBodyHalf(m, d, {.panels = b.p, .h = b.h, .lock = s, .glue = glueFlapOf(m)},
+                      {.mirrored = lower});
     return std::max(s.lockDepth + s.tongue, s.glueDepth);
 }
 
@@ -155,7 +165,8 @@ float drawHalf(Model& m, Drawing& d, int closure, const Body& b, const Allowance
                                  .dust = dust,
                                  .covers = m.pattesurtete ? TuckedPanels::Even : TuckedPanels::Odd,
                                  // The top's table, in the lower half too.
-                                 .tuckInAllowance = slottedAllowances(m).tuckInWidth},
+                                 .tuckInAllowance = slottedAllowances(m).tuckInWidth,
+                                 .glue = glueFlapOf(m)},
                                 {.mirrored = lower});
             return std::max(cover + m.hpatrent, dust);
         }
@@ -231,7 +242,7 @@ std::optional<std::string> architectureRule(const Model& m) {
         if (isLid(closure) && m.pattesurtete)
             return "Boîte haut / bas : le couvercle " + styleCode(closure) +
                    " demande la patte de collage sur la longueur";
-        if (m.CaisseEn2 || m.CaisseEn4 != 0)
+        if (m.CaisseEn2 || fourPieces(m) != FourPieces::None)
             return "Boîte haut / bas : elle se fabrique d'une seule pièce";
         if (auto refusal = domainRefusal(styleCode(closure), m))
             return "Boîte haut / bas, " + styleCode(closure) + " : " + *refusal;

@@ -1,0 +1,173 @@
+// The glue flap is an input of every body half: a body drawn with a glue flap of its own over
+// a model that holds another one draws and records exactly what the model holding that glue
+// flap would, so that a style can put a panel or a square-ended flap in its place without
+// touching the model.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "builders/crash_lock_body_half.h"
+#include "builders/emit.h"
+#include "builders/interlocked_body_half.h"
+#include "builders/lidded_body_half.h"
+#include "builders/second_lid_body_half.h"
+#include "builders/shaped_body_half.h"
+#include "builders/slotted_body_half.h"
+#include "builders/snap_lock_body_half.h"
+#include "builders/tucked_cover_body_half.h"
+#include "drawing/drawing_dump.h"
+#include "support/builder_bodies.h"
+#include "support/style_fixture.h"
+
+namespace brontaxe {
+namespace {
+
+// Unlike the start-up glue flap (36 wide, slanted 15 degrees, not extended) in every value.
+constexpr BodyGlueFlap kOwnGlue{.width = 50, .taper = 30, .extension = 20};
+
+constexpr std::array<float, 4> kPanels{400, 300, 400, 300};
+
+using BodyBuilder = std::function<void(Model&, Drawing&, const BodyGlueFlap&)>;
+
+struct BodyCase {
+    const char* name;
+    BodyBuilder draw;
+};
+
+LidBody lid(const BodyGlueFlap& glue) {
+    LidBody b = test::kLid;
+    b.glue = glue;
+    return b;
+}
+
+const BodyCase kBodies[] = {
+    {"slotted upper half",
+     [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
+         SlottedBodyHalf(m, d,
+                         {.p1 = 400,
+                          .p2 = 300,
+                          .p3 = 400,
+                          .p4 = 300,
+                          .h = 100,
+                          .f1 = 150,
+                          .f2 = 150,
+                          .glue = glue});
+     }},
+    {"slotted lower half of a four-piece box glued on the right",
+     [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
+         m.CaisseEn4 = 4;
+         SlottedBodyHalf(m, d,
+                         {.p1 = 400,
+                          .p2 = 300,
+                          .p3 = 400,
+                          .p4 = 300,
+                          .h = 100,
+                          .f1 = 150,
+                          .f2 = 150,
+                          .glue = glue},
+                         {.mirrored = true});
+     }},
+    {"shaped",
+     [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
+         const FlapShape flap = plainFlap(120);
+         ShapedBodyHalf(
+             m, d, {.panels = kPanels, .h = 100, .flaps = {flap, flap, flap, flap}, .glue = glue});
+     }},
+    {"interlocked",
+     [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
+         InterlockedBodyHalf(m, d,
+                             {.p1 = 400,
+                              .p2 = 300,
+                              .p3 = 400,
+                              .p4 = 300,
+                              .h = 100,
+                              .f1 = 150,
+                              .f2 = 150,
+                              .glue = glue},
+                             {.mirrored = true});
+     }},
+    {"tucked cover",
+     [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
+         TuckedCoverBodyHalf(m, d,
+                             {.p1 = 400,
+                              .p2 = 300,
+                              .p3 = 400,
+                              .p4 = 300,
+                              .h = 100,
+                              .cover = 300,
+                              .dust = 150,
+                              .glue = glue});
+     }},
+    {"crash lock",
+     [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
+         CrashLockBodyHalf(
+             m, d, {.panels = kPanels, .h = 100, .lock = crashLockSizes(kPanels), .glue = glue},
+             {.mirrored = true});
+     }},
+    {"lidded, glue flap on panel 1",
+     [](Model& m, Drawing& d, const BodyGlueFlap& glue) { LiddedBodyHalf(m, d, lid(glue)); }},
+    {"lidded, glue flap after panel 4",
+     [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
+         m.pattesurtete = true;
+         LiddedBodyHalf(m, d, lid(glue));
+     }},
+    {"second lid",
+     [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
+         SecondLidBodyHalf(m, d, lid(glue), {.mirrored = true});
+     }},
+    {"snap-lock upper half",
+     [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
+         SnapLockBody b = test::kSnapLock;
+         b.half = BodyHalf::Upper;
+         b.glue = glue;
+         SnapLockBodyHalf(m, d, b);
+     }},
+};
+
+struct Drawn {
+    std::string dump;
+    std::array<float, 17> passes;
+};
+
+Drawn drawOver(const BodyCase& c, const BodyGlueFlap& modelGlue, const BodyGlueFlap& given) {
+    test::Generated g;
+    g.m.OptionPoign = 1;  // hand-holes stand a glue flap's width from the edge
+    g.m.lgPatte = modelGlue.width;
+    g.m.anglPc = modelGlue.taper;
+    g.m.patProlong = modelGlue.extension;
+    {
+        GenerationPass pass(g.d);
+        c.draw(g.m, g.d, given);
+    }
+    return {dumpDrawing(g.d), g.m.PassesMachine};
+}
+
+TEST(BodyGlueFlap, EachBodyDrawsTheGlueFlapItIsGivenWhateverTheModelHolds) {
+    const BodyGlueFlap startup = test::kStartupGlue;
+    for (const BodyCase& c : kBodies) {
+        SCOPED_TRACE(c.name);
+        const Drawn given = drawOver(c, startup, kOwnGlue);
+        const Drawn held = drawOver(c, kOwnGlue, kOwnGlue);
+        EXPECT_EQ(given.dump, held.dump);
+        EXPECT_EQ(given.passes, held.passes);
+        EXPECT_EQ(given.passes[0], kOwnGlue.width);
+        EXPECT_NE(given.dump, drawOver(c, startup, startup).dump);
+    }
+}
+
+TEST(BodyGlueFlap, TheModelsOwnIsTheOneItsSettingsAskFor) {
+    test::Generated g;
+    g.m.lgPatte = 42;
+    g.m.anglPc = 20;
+    g.m.patProlong = 7;
+    const BodyGlueFlap glue = glueFlapOf(g.m);
+    EXPECT_EQ(glue.width, 42);
+    EXPECT_EQ(glue.taper, 20);
+    EXPECT_EQ(glue.extension, 7);
+}
+
+}  // namespace
+}  // namespace brontaxe
