@@ -317,26 +317,29 @@ TEST(EditedBlank, AnotherStyleOrADieLineDropsTheEditsAndOtherChangesKeepThem) {
     EXPECT_EQ(dumpDrawing(b.wb.drawing()), styleDump);
 }
 
-// An optimised pattern was made for one blank: an edit that keeps the overall size still
-// makes another blank.
-TEST(EditedBlank, AnEditDropsTheOptimisedPattern) {
+// An optimised pattern was made for one blank: each edit, even one that keeps the overall
+// size, makes another blank, whether the first edit of a style or a further one.
+TEST(EditedBlank, EachEditDropsTheOptimisedPattern) {
     for (const bool dieLine : {false, true}) {
         SCOPED_TRACE(dieLine ? "die-line" : "style");
         Bench b;
         if (dieLine)
             adoptRectangle(b.wb);
-        b.wb.nesting() = readPattern("0 rangs");
-        ASSERT_TRUE(b.wb.nesting());
-        b.wb.regenerate();
-        b.wb.regenerate();
-        ASSERT_TRUE(b.wb.nesting()) << "the same blank keeps its pattern";
-        std::vector<Element> edited = b.wb.editableBlank();
-        edited.push_back(line({10, 10}, {20, 10}, kind::Crease));
-        const RegenerationReport r = b.wb.applyBlankEdit(edited);
-        EXPECT_FALSE(b.wb.nesting());
-        EXPECT_TRUE(std::any_of(r.notices.begin(), r.notices.end(), [](const std::string& n) {
-            return n.starts_with("Imposition optimisée abandonnée");
-        }));
+        for (const double y : {10.0, 20.0}) {
+            SCOPED_TRACE(y);
+            b.wb.nesting() = readPattern("0 rangs");
+            ASSERT_TRUE(b.wb.nesting());
+            b.wb.regenerate();
+            b.wb.regenerate();
+            ASSERT_TRUE(b.wb.nesting()) << "the same blank keeps its pattern";
+            std::vector<Element> edited = b.wb.editableBlank();
+            edited.push_back(line({10, y}, {20, y}, kind::Crease));
+            const RegenerationReport r = b.wb.applyBlankEdit(edited);
+            EXPECT_FALSE(b.wb.nesting());
+            EXPECT_TRUE(std::any_of(r.notices.begin(), r.notices.end(), [](const std::string& n) {
+                return n.starts_with("Imposition optimisée abandonnée");
+            }));
+        }
     }
 }
 
