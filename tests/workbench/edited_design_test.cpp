@@ -178,5 +178,20 @@ TEST(EditedDesign, DamagedEditsAreRefusedAndOlderFilesOpenWithout) {
     }
 }
 
+// A drawing kept without its design is shown as saved: an edit made on it would land on the
+// blank of the design before it.
+TEST(EditedDesign, ADrawingOpenedWithoutItsDesignOffersNothingToEdit) {
+    test::TempDir dir;
+    Program p(dir.path());
+    p.wb.applyBlankEdit(edited(p.wb));
+    Drawing saved;
+    saved.AddLine(0, 0, 10, 0);
+    test::writeFile(dir / "figé.des", io::desText(saved));
+    const OpenedDesign opened = openDesign(p.wb, dir / "figé.des");
+    ASSERT_TRUE(opened.result.ok) << opened.result.message;
+    EXPECT_FALSE(opened.parametric);
+    EXPECT_TRUE(p.wb.editableBlank().empty());
+}
+
 }  // namespace
 }  // namespace brontaxe
