@@ -19,6 +19,7 @@
 #include "workbench/design_fold.h"
 #include "workbench/design_state.h"
 #include "workbench/nesting_pattern.h"
+#include "workbench/nesting_workbench.h"
 #include "workbench/workbench.h"
 #include "workbench/workbench_check.h"
 
@@ -243,6 +244,22 @@ TEST(EditedBlank, AnEditedDieLineIsItsNewRules) {
     EXPECT_FLOAT_EQ(m.HorsToutY, 200);
     EXPECT_FLOAT_EQ(m.LgCoupant, 1200);
     EXPECT_NEAR(m.SurfDecoupee, 80000, 1);
+}
+
+// The optimiser lays the edited die-line: on a 1000 x 1000 sheet, 400 x 200 mm blanks go two
+// to a row and four rows high (the 300 mm rectangle read went three to a row: 12).
+TEST(EditedBlank, TheOptimiserLaysTheEditedBlank) {
+    Bench b;
+    adoptRectangle(b.wb);
+    b.wb.applyBlankEdit({line({0, 0}, {400, 0}), line({400, 0}, {400, 200}),
+                         line({400, 200}, {0, 200}), line({0, 200}, {0, 0})});
+    b.wb.model().ImposManuelle = true;
+    b.wb.model().FmtCartonX = 1000;
+    b.wb.model().FmtCartonY = 1000;
+    const std::optional<NestingOffer> offer = optimiseImposition(b.wb, {});
+    ASSERT_TRUE(offer);
+    EXPECT_EQ(offer->arrangement.poses.size(), 8u);
+    EXPECT_GE(offer->usedX, 400);
 }
 
 // A bridge left past the end of a line an edit shortened would make the design file refuse to
