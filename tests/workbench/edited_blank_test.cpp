@@ -120,6 +120,12 @@ void adoptRectangle(Workbench& wb) {
     ASSERT_TRUE(wb.regenerate().drawn);
 }
 
+std::ptrdiff_t firstCrease(const std::vector<Element>& blank) {
+    return std::find_if(blank.begin(), blank.end(),
+                        [](const Element& e) { return e.lineKind == kind::Crease; }) -
+           blank.begin();
+}
+
 std::size_t countKind(const Drawing& d, std::int16_t lineKind) {
     return static_cast<std::size_t>(
         std::count_if(d.elements().begin(), d.elements().end(), [lineKind](const Element& e) {
@@ -228,6 +234,32 @@ TEST(EditedBlank, TheCheckFindsACreaseRunOverACut) {
     const ElementId crease{static_cast<std::int32_t>(edited.size() - 1) + kFirstElementId};
     EXPECT_NE(std::find(found->elements.begin(), found->elements.end(), crease),
               found->elements.end());
+}
+
+// What the style declares of its flaps is checked while the edits leave its faces: 0401's lid
+// halves made 10 mm too deep collide, until a deleted crease makes other faces of the blank.
+TEST(EditedBlank, TheStyleFlapsAreCheckedWhileTheFacesStay) {
+    const auto collisions = [](const Workbench& wb) {
+        const std::vector<Finding> findings = checkRegenerated(wb);
+        return std::count_if(findings.begin(), findings.end(),
+                             [](const Finding& f) { return f.kind == FindingKind::FlapCollision; });
+    };
+    for (const bool creaseDeleted : {false, true}) {
+        SCOPED_TRACE(creaseDeleted ? "a crease deleted" : "a text added");
+        Bench b;
+        b.wb.window().codeText = "0401";
+        b.wb.codeBoxLeft();
+        b.wb.model().Majo[7] = 10;
+        ASSERT_TRUE(b.wb.regenerate().drawn);
+        ASSERT_EQ(collisions(b.wb), 1);
+        std::vector<Element> edited = b.wb.editableBlank();
+        if (creaseDeleted)
+            edited.erase(edited.begin() + firstCrease(edited));
+        else
+            edited.push_back(Element{TextShape{{10, 10}, "Couvercle", 0, 5, 0}, kind::Text});
+        b.wb.applyBlankEdit(edited);
+        EXPECT_EQ(collisions(b.wb), creaseDeleted ? 0 : 1);
+    }
 }
 
 // A die-line's rules simply change: the right side moved from 300 to 400 mm.
@@ -373,12 +405,6 @@ TEST(EditedBlank, DxfAndCf2OfAnEditedBlankReadBackWithItsCuts) {
         ASSERT_TRUE(io::openDieLine(read, b.dir / name, {}, report).ok);
         EXPECT_NEAR(read.KindLength(kind::Cut), cutBefore + 300.0, 0.05);
     }
-}
-
-std::ptrdiff_t firstCrease(const std::vector<Element>& blank) {
-    return std::find_if(blank.begin(), blank.end(),
-                        [](const Element& e) { return e.lineKind == kind::Crease; }) -
-           blank.begin();
 }
 
 // The style folds its blank while the edits leave its faces; past that the blank lies flat and
