@@ -176,6 +176,49 @@ TEST(EditedBlank, TheDrawingStartsWithTheEditableBlankOverTheCatalogue) {
                                                    << shown(blank);
 }
 
+// An edit that changes nothing draws what the style drew: arrows, bridges, poses, figures.
+TEST(EditedBlank, AnEditThatChangesNothingDrawsTheStyle) {
+    const struct {
+        const char* name;
+        void (*set)(Workbench&);
+    } cases[] = {
+        {"0201", [](Workbench&) {}},
+        {"mirrored, with creases and bridges",
+         [](Workbench& wb) {
+             wb.model().ponts = true;
+             wb.window().creaseList = "100+200";
+             wb.toggleMirror();
+         }},
+        {"imposed 2 x 2, flute across",
+         [](Workbench& wb) {
+             wb.imposition().AvecImpos = true;
+             wb.enterPoseCount(Axis::X, 2);
+             wb.enterPoseCount(Axis::Y, 2);
+             wb.orientationChosen(1);
+         }},
+        {"0427",
+         [](Workbench& wb) {
+             wb.window().codeText = "0427";
+             wb.codeBoxLeft();
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Bench b;
+        c.set(b.wb);
+        const std::vector<Element> style = b.wb.drawing().elements();
+        const Model before = b.wb.model();
+        ASSERT_TRUE(b.wb.applyBlankEdit(b.wb.editableBlank()).drawn);
+        EXPECT_TRUE(b.wb.drawing().elements() == style) << shown(b.wb.drawing().elements());
+        for (const auto& [a, z] : {std::pair{before.LgCoupant, b.wb.model().LgCoupant},
+                                   {before.LgRainant, b.wb.model().LgRainant},
+                                   {before.SurfDecoupee, b.wb.model().SurfDecoupee},
+                                   {before.HorsToutX, b.wb.model().HorsToutX},
+                                   {before.FmtCartonX, b.wb.model().FmtCartonX}})
+            EXPECT_FLOAT_EQ(z, a);
+    }
+}
+
 // A window cut in a 0201: 300 mm more cut, one cut-out more, held by a bridge, in every pose;
 // the size and the creases as they were.
 TEST(EditedBlank, AnEditedStyleIsMeasuredBridgedReportedAndImposed) {
