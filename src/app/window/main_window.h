@@ -105,6 +105,9 @@ class MainWindow : public QMainWindow {
     FoldWindow* foldWindow() { return foldWindow_; }
     // "Filtrer Cotation", from the menu or the tool image.
     void toggleDimensioning();
+    // The blank edited by hand becomes `edited` (Workbench::applyBlankEdit), shown with its
+    // figures and recorded as one step of the history.
+    void applyBlankEdit(std::vector<Element> edited);
 
   protected:
     // Closing the window (and "Quitter") first asks about unsaved changes.
