@@ -7,6 +7,7 @@
 
 #include "drawing/box_grid.h"
 #include "drawing/contour.h"
+#include "drawing/fillet.h"
 #include "drawing/rule_network.h"
 #include "drawing/sheet_elements.h"
 #include "platform/errors.h"
@@ -138,31 +139,6 @@ void reflectShape(Shape& shape, Point on, double angle) {
                shape);
 }
 
-// Which end of a straight element lies at the corner of a fillet.
-struct CornerSide {
-    Point far;
-    bool nearIsA;
-};
-
-CornerSide cornerSide(const LineShape& l, Point corner) {
-    const bool nearIsA = distance(l.a, corner) <= distance(l.b, corner);
-    return {nearIsA ? l.b : l.a, nearIsA};
-}
-
-bool sharedEnd(const LineShape& l1, const LineShape& l2) {
-    return areNear(l1.a, l2.a) || areNear(l1.a, l2.b) || areNear(l1.b, l2.a) || areNear(l1.b, l2.b);
-}
-
-std::optional<Point> lineIntersection(const LineShape& l1, const LineShape& l2) {
-    const Point d1 = l1.b - l1.a;
-    const Point d2 = l2.b - l2.a;
-    const double denom = cross(d1, d2);
-    if (std::fabs(denom) <= kEps * length(d1) * length(d2))
-        return std::nullopt;
-    const double t = cross(l2.a - l1.a, d2) / denom;
-    return l1.a + d1 * t;
-}
-
 }  // namespace
 
 ShapeType Element::type() const {
@@ -228,48 +204,28 @@ ElementId Drawing::AddFillet(ElementId first, ElementId second, double radius) {
     if (!l1 || !l2) {
         throw GenerationError("Congé impossible : les deux éléments doivent être des droites");
     }
-    if (!(radius >= 0))
-        throw GenerationError("Congé impossible : rayon négatif");
-    // A zero radius leaves a sharp corner: the lines are brought to meet, no arc is made.
-    if (radius == 0 && sharedEnd(*l1, *l2))
-        return ElementId{};
-    if (areNear(l1->a, l1->b) || areNear(l2->a, l2->b))
-        throw GenerationError("Congé impossible : élément de longueur nulle");
-    const auto corner = lineIntersection(*l1, *l2);
-    if (!corner)
-        throw GenerationError("Congé impossible : les deux droites sont parallèles");
-    const CornerSide s1 = cornerSide(*l1, *corner);
-    const CornerSide s2 = cornerSide(*l2, *corner);
-    const Point u1 = (s1.far - *corner) * (1.0 / length(s1.far - *corner));
-    const Point u2 = (s2.far - *corner) * (1.0 / length(s2.far - *corner));
-    const double opening = std::acos(std::clamp(dot(u1, u2), -1.0, 1.0));
-    if (opening <= kEps || opening >= kPi - kEps) {
-        throw GenerationError("Congé impossible : les deux droites sont alignées");
+    const FilletCorner corner = filletCorner(*l1, *l2, radius);
+    switch (corner.fault) {
+        case FilletFault::None:
+            break;
+        case FilletFault::NegativeRadius:
+            throw GenerationError("Congé impossible : rayon négatif");
+        case FilletFault::ZeroLength:
+            throw GenerationError("Congé impossible : élément de longueur nulle");
+        case FilletFault::Parallel:
+            throw GenerationError("Congé impossible : les deux droites sont parallèles");
+        case FilletFault::Aligned:
+            throw GenerationError("Congé impossible : les deux droites sont alignées");
+        case FilletFault::RadiusTooLarge:
+            throw GenerationError("Congé impossible : rayon " +
+                                  platform::readableNumber(radius, "mm") +
+                                  " trop grand pour l'angle");
     }
-    const double tangent = radius / std::tan(opening / 2);
-    if (tangent > distance(s1.far, *corner) + kEps || tangent > distance(s2.far, *corner) + kEps) {
-        throw GenerationError("Congé impossible : rayon " + platform::readableNumber(radius, "mm") +
-                              " trop grand pour l'angle");
-    }
-    const Point t1 = *corner + u1 * tangent;
-    const Point t2 = *corner + u2 * tangent;
-    auto& e1 = std::get<LineShape>(mutableElement(first).shape);
-    (s1.nearIsA ? e1.a : e1.b) = t1;
-    auto& e2 = std::get<LineShape>(mutableElement(second).shape);
-    (s2.nearIsA ? e2.a : e2.b) = t2;
-    if (radius == 0)
+    std::get<LineShape>(mutableElement(first).shape) = corner.first;
+    std::get<LineShape>(mutableElement(second).shape) = corner.second;
+    if (!corner.arc)
         return ElementId{};
-
-    Point bisector = u1 + u2;
-    bisector = bisector * (1.0 / length(bisector));
-    const Point centre = *corner + bisector * (radius / std::sin(opening / 2));
-    const double a1 = toDegrees(std::atan2(t1.y - centre.y, t1.x - centre.x));
-    const double a2 = toDegrees(std::atan2(t2.y - centre.y, t2.x - centre.x));
-    const double forward = normalizeDegrees(a2 - a1);
-    const bool fromFirst = forward <= 180.0;
-    const double start = fromFirst ? a1 : a2;
-    const double sweep = fromFirst ? forward : normalizeDegrees(a1 - a2);
-    return add(ArcShape{centre, radius, normalizeDegrees(start), sweep});
+    return add(*corner.arc);
 }
 
 ElementId Drawing::AddDimension(double x1, double y1, double x2, double y2, double xr, double yr) {

@@ -1,23 +1,15 @@
 #include "workbench/design_bridges.h"
 
+#include "drawing/line_kind_names.h"
 #include "platform/number_text.h"
 
 namespace brontaxe {
 namespace {
 
+// The rule report lists the stroke kinds; any other kind falls back on "Rainant".
 const char* kindCaption(std::int16_t lineKind) {
-    switch (lineKind) {
-        case kind::Cut:
-            return "Coupant";
-        case kind::PerforatedCrease:
-            return "Perfo Rainant";
-        case kind::Perforation:
-            return "Perfo";
-        case kind::HalfCut:
-            return "Mi-Chair";
-        default:
-            return "Rainant";
-    }
+    const char* name = strokeKindName(lineKind);
+    return name ? name : "Rainant";
 }
 
 std::string reportLines(const RuleReport& r, const std::string& indent) {
