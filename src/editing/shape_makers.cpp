@@ -96,7 +96,7 @@ MadeShapes roundedRectangleBetween(Point corner, Point opposite, double radius) 
     if (areNear(corner.x, opposite.x) || areNear(corner.y, opposite.y))
         return refusedShapes("Les deux coins sont sur une même horizontale ou verticale.");
     if (!(radius >= 0) || !std::isfinite(radius))
-        return refusedShapes("Le rayon doit être positif.");
+        return refusedShapes("Le rayon ne peut pas être négatif.");
     const double x0 = std::min(corner.x, opposite.x);
     const double x1 = std::max(corner.x, opposite.x);
     const double y0 = std::min(corner.y, opposite.y);
