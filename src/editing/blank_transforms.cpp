@@ -46,7 +46,9 @@ std::vector<Bridge> reversedBridges(const std::vector<Bridge>& bridges, double s
 struct ShapeMover {
     const Motion& motion;
 
-    Shape operator()(const LineShape& l) const { return LineShape{motion.point(l.a), motion.point(l.b)}; }
+    Shape operator()(const LineShape& l) const {
+        return LineShape{motion.point(l.a), motion.point(l.b)};
+    }
     // A mirrored arc would run clockwise: it is stored from the image of its end instead, so
     // that it stays counter-clockwise with the same sweep.
     Shape operator()(const ArcShape& a) const {

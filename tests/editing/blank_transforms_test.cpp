@@ -36,46 +36,66 @@ TEST(BlankTransforms, SelectionMovedTurnedMirroredOrCopied) {
     const std::vector<Bridge> reversed{{kQuarter - 3, 1}, {kQuarter - 1, 0.5}};
     const Selection all{0, 1, 2, 3};
     const TransformCase cases[] = {
-        {"moved", [&](const Blank& b) { return moved(b, all, {5, -1}, false); },
-         {"LINE k1 v1 p1 (15.00,-1.00) (25.00,-1.00)", "ARC k6 v1 p1 c(15.00,-1.00) r5.00 a0.00 s90.00",
+        {"moved",
+         [&](const Blank& b) {
+             return moved(b, all, {5, -1}, false);
+         },
+         {"LINE k1 v1 p1 (15.00,-1.00) (25.00,-1.00)",
+          "ARC k6 v1 p1 c(15.00,-1.00) r5.00 a0.00 s90.00",
           "TEXT k8 v1 p1 (15.00,9.00) h3.00 a0.00 o0 \"A\"",
           "DIM k3 v1 p1 (5.00,-1.00) (15.00,-1.00) ref(5.00,-6.00)", kHole},
          kept},
         {"copied: the copies follow in the order of the selection",
-         [](const Blank& b) { return moved(b, {1, 0, 1}, {5, -1}, true); },
-         {"LINE k1 v1 p1 (10.00,0.00) (20.00,0.00)", "ARC k6 v1 p1 c(10.00,0.00) r5.00 a0.00 s90.00",
+         [](const Blank& b) {
+             return moved(b, {1, 0, 1}, {5, -1}, true);
+         },
+         {"LINE k1 v1 p1 (10.00,0.00) (20.00,0.00)",
+          "ARC k6 v1 p1 c(10.00,0.00) r5.00 a0.00 s90.00",
           "TEXT k8 v1 p1 (10.00,10.00) h3.00 a0.00 o0 \"A\"",
           "DIM k3 v1 p1 (0.00,0.00) (10.00,0.00) ref(0.00,-5.00)", kHole,
           "ARC k6 v1 p1 c(15.00,-1.00) r5.00 a0.00 s90.00",
           "LINE k1 v1 p1 (15.00,-1.00) (25.00,-1.00)"},
          kept},
         {"turned a quarter counter-clockwise about the origin",
-         [&](const Blank& b) { return rotated(b, all, {0, 0}, 90, false); },
-         {"LINE k1 v1 p1 (0.00,10.00) (0.00,20.00)", "ARC k6 v1 p1 c(0.00,10.00) r5.00 a90.00 s90.00",
+         [&](const Blank& b) {
+             return rotated(b, all, {0, 0}, 90, false);
+         },
+         {"LINE k1 v1 p1 (0.00,10.00) (0.00,20.00)",
+          "ARC k6 v1 p1 c(0.00,10.00) r5.00 a90.00 s90.00",
           "TEXT k8 v1 p1 (-10.00,10.00) h3.00 a90.00 o0 \"A\"",
           "DIM k3 v1 p1 (0.00,0.00) (0.00,10.00) ref(5.00,0.00)", kHole},
          kept},
         {"turned clockwise about the arc's centre",
-         [](const Blank& b) { return rotated(b, {1}, {10, 0}, -90, false); },
-         {"LINE k1 v1 p1 (10.00,0.00) (20.00,0.00)", "ARC k6 v1 p1 c(10.00,0.00) r5.00 a270.00 s90.00",
+         [](const Blank& b) {
+             return rotated(b, {1}, {10, 0}, -90, false);
+         },
+         {"LINE k1 v1 p1 (10.00,0.00) (20.00,0.00)",
+          "ARC k6 v1 p1 c(10.00,0.00) r5.00 a270.00 s90.00",
           "TEXT k8 v1 p1 (10.00,10.00) h3.00 a0.00 o0 \"A\"",
           "DIM k3 v1 p1 (0.00,0.00) (10.00,0.00) ref(0.00,-5.00)", kHole},
          kept},
         {"mirrored about the y axis: the arc stays counter-clockwise, the text readable",
-         [&](const Blank& b) { return mirrored(b, all, {0, 0}, {0, 1}, false); },
+         [&](const Blank& b) {
+             return mirrored(b, all, {0, 0}, {0, 1}, false);
+         },
          {"LINE k1 v1 p1 (-10.00,0.00) (-20.00,0.00)",
           "ARC k6 v1 p1 c(-10.00,0.00) r5.00 a90.00 s90.00",
           "TEXT k8 v1 p1 (-10.00,10.00) h3.00 a0.00 o0 \"A\"",
           "DIM k3 v1 p1 (0.00,0.00) (-10.00,0.00) ref(0.00,-5.00)", kHole},
          reversed},
         {"mirrored about the diagonal",
-         [](const Blank& b) { return mirrored(b, {0, 1}, {0, 0}, {2, 2}, false); },
-         {"LINE k1 v1 p1 (0.00,10.00) (0.00,20.00)", "ARC k6 v1 p1 c(0.00,10.00) r5.00 a0.00 s90.00",
+         [](const Blank& b) {
+             return mirrored(b, {0, 1}, {0, 0}, {2, 2}, false);
+         },
+         {"LINE k1 v1 p1 (0.00,10.00) (0.00,20.00)",
+          "ARC k6 v1 p1 c(0.00,10.00) r5.00 a0.00 s90.00",
           "TEXT k8 v1 p1 (10.00,10.00) h3.00 a0.00 o0 \"A\"",
           "DIM k3 v1 p1 (0.00,0.00) (10.00,0.00) ref(0.00,-5.00)", kHole},
          reversed},
         {"deleted, a repeat in the selection ignored",
-         [](const Blank& b) { return deleted(b, {3, 1, 3}); },
+         [](const Blank& b) {
+             return deleted(b, {3, 1, 3});
+         },
          {"LINE k1 v1 p1 (10.00,0.00) (20.00,0.00)",
           "TEXT k8 v1 p1 (10.00,10.00) h3.00 a0.00 o0 \"A\"", kHole},
          {}},
@@ -113,16 +133,31 @@ TEST(BlankTransforms, AddedWithThePenAndReplacedInPlace) {
 TEST(BlankTransforms, RefusalsSayWhy) {
     const std::pair<std::function<EditOutcome(const Blank&)>, const char*> cases[] = {
         {[](const Blank& b) { return deleted(b, {}); }, "Aucun élément n'est sélectionné."},
-        {[](const Blank& b) { return moved(b, {}, {1, 0}, true); }, "Aucun élément n'est sélectionné."},
-        {[](const Blank& b) { return deleted(b, {0, 5}); }, "L'élément n° 6 n'existe pas."},
-        {[](const Blank& b) { return rotated(b, {9}, {0, 0}, 30, false); },
+        {[](const Blank& b) {
+             return moved(b, {}, {1, 0}, true);
+         },
+         "Aucun élément n'est sélectionné."},
+        {[](const Blank& b) {
+             return deleted(b, {0, 5});
+         },
+         "L'élément n° 6 n'existe pas."},
+        {[](const Blank& b) {
+             return rotated(b, {9}, {0, 0}, 30, false);
+         },
          "L'élément n° 10 n'existe pas."},
         {[](const Blank& b) { return replaced(b, 5, b[0]); }, "L'élément n° 6 n'existe pas."},
         // An edit that would change nothing, or stack a copy on its original, is no edit.
-        {[](const Blank& b) { return moved(b, {0}, {0, 0}, true); }, "Le déplacement est nul."},
-        {[](const Blank& b) { return rotated(b, {0}, {3, 3}, 360, true); },
+        {[](const Blank& b) {
+             return moved(b, {0}, {0, 0}, true);
+         },
+         "Le déplacement est nul."},
+        {[](const Blank& b) {
+             return rotated(b, {0}, {3, 3}, 360, true);
+         },
          "L'angle de rotation est nul."},
-        {[](const Blank& b) { return mirrored(b, {0}, {3, 3}, {3, 3}, false); },
+        {[](const Blank& b) {
+             return mirrored(b, {0}, {3, 3}, {3, 3}, false);
+         },
          "Les deux points de l'axe sont confondus."},
         {[](const Blank& b) { return added(b, {}, DrawingPen{}); }, "Rien à ajouter."},
     };
