@@ -287,6 +287,13 @@ TEST(EditTools, RefusedInputsLeaveTheToolWaiting) {
          enter(),
          "Sélectionnez d'abord les éléments.",
          "Supprimer la sélection (Entrée)\u00a0:"},
+        // What was selected is gone: a second Enter deletes nothing else.
+        {ToolKind::Delete,
+         {4, 0},
+         {enter()},
+         enter(),
+         "Sélectionnez d'abord les éléments.",
+         "Supprimer la sélection (Entrée)\u00a0:"},
         {ToolKind::Rotate,
          {4},
          {click(50, 50)},
