@@ -307,8 +307,13 @@ void EditModeTest::typedPointsDrawAndEscapeCancelsThenDeselects() {
     QCOMPARE(f.editing().tool(), std::optional(ToolKind::Line));
     f.command("dix;vingt");
     QVERIFY(!f.status().isEmpty());
-    QCOMPARE(f.child<QLineEdit>("ligneCommande")->text(), QStringLiteral("dix;vingt"));
+    auto* commandLine = f.child<QLineEdit>("ligneCommande");
+    QCOMPARE(commandLine->text(), QStringLiteral("dix;vingt"));
+    QTest::keyClick(commandLine, Qt::Key_Escape);  // in the command line as over the drawing
+    QCOMPARE(f.editing().tool(), std::nullopt);
+    QVERIFY(commandLine->text().isEmpty());
 
+    f.trigger("mnedition_ligne");
     f.click({200, 0});  // the line tool's first point, not a selection
     QVERIFY(f.editing().selection().empty());
     f.key(Qt::Key_Escape);
