@@ -276,11 +276,10 @@ void MainWindow::editProperty(editing::Property property, double value) {
 // The tool bar shows the tool at work.
 void MainWindow::followTool() {
     const std::optional<ToolKind> tool = editController_->tool();
-    QAction* current = tool ? toolAction(*tool) : selectAction_;
-    if (current && current->isCheckable())
-        current->setChecked(true);
-    else
-        selectAction_->setChecked(true);
+    QAction* current = tool ? toolAction(*tool) : nullptr;
+    if (!current || !current->isCheckable())
+        current = selectAction_;
+    current->setChecked(true);
 }
 
 }  // namespace brontaxe::app
