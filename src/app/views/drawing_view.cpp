@@ -1,5 +1,6 @@
 #include "app/views/drawing_view.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -96,7 +97,8 @@ Point DrawingView::toWorld(QPointF screen) const {
 }
 
 void DrawingView::fitToWindow() {
-    fitting_ = true;
+    // In edit mode "Recadrage" fits once: the edits that follow keep the view.
+    fitting_ = !editing_;
     if (bounds_.empty || width() <= 0 || height() <= 0) {
         scale_ = 1;
         centre_ = {};
@@ -156,6 +158,8 @@ void DrawingView::paintEvent(QPaintEvent*) {
     if (numbering_)
         paintNumbers(painter);
     paintHighlights(painter);
+    if (editing_)
+        paintOverlay(painter);
 }
 
 void DrawingView::paintTexts(QPainter& painter) const {
@@ -203,9 +207,31 @@ void DrawingView::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
+void DrawingView::setEditing(bool on) {
+    editing_ = on;
+    editButtonDown_ = false;
+    fitting_ = false;
+    setMouseTracking(on);
+    setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
+    setCursor(on ? Qt::CrossCursor : Qt::ArrowCursor);
+    if (!on)
+        setOverlay({});
+    update();
+}
+
 void DrawingView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton) {
+        dragging_ = true;
+        lastMouse_ = event->position();
+        return;
+    }
     if (event->button() != Qt::LeftButton)
         return;
+    if (editing_) {
+        editButtonDown_ = true;
+        emit editPressed(event->position(), event->modifiers());
+        return;
+    }
     if (tool_ == Tool::ZoomIn || tool_ == Tool::ZoomOut) {
         zoomAbout(tool_ == Tool::ZoomIn ? 2.0 : 0.5, event->position());
         setTool(Tool::None);
@@ -217,17 +243,39 @@ void DrawingView::mousePressEvent(QMouseEvent* event) {
 }
 
 void DrawingView::mouseMoveEvent(QMouseEvent* event) {
-    if (!dragging_)
+    if (dragging_) {
+        panBy(event->position() - lastMouse_);
+        lastMouse_ = event->position();
         return;
-    panBy(event->position() - lastMouse_);
-    lastMouse_ = event->position();
+    }
+    if (editing_)
+        emit editMoved(event->position(), editButtonDown_);
 }
 
 void DrawingView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !dragging_)
+    if (event->button() == Qt::MiddleButton) {
+        dragging_ = false;
+        return;
+    }
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (editing_ && editButtonDown_) {
+        editButtonDown_ = false;
+        emit editReleased(event->position(), event->modifiers());
+        return;
+    }
+    if (!dragging_)
         return;
     dragging_ = false;
     setTool(Tool::None);
+}
+
+void DrawingView::keyPressEvent(QKeyEvent* event) {
+    if (!editing_) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    emit editKey(event->key(), event->text());
 }
 
 }  // namespace brontaxe::app

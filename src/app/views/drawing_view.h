@@ -1,6 +1,7 @@
 #pragma once
 // The drawing on screen: every element with its pen, antialiased,
-// zoomed with the wheel about the cursor, panned by dragging, fitted on "Recadrage".
+// zoomed with the wheel about the cursor, panned by dragging, fitted on "Recadrage". In edit
+// mode the left button and the keys are handed to the edit mode and the middle button pans.
 
 #include <QPainterPath>
 #include <QWidget>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "app/views/drawing_scene.h"
+#include "app/views/edit_overlay.h"
 #include "app/views/pen_set.h"
 #include "drawing/dimension_layout.h"
 #include "drawing/drawing.h"
@@ -34,7 +36,8 @@ class DrawingView : public QWidget {
     void setHiddenKinds(std::set<int> kinds);
     const std::set<int>& hiddenKinds() const { return hiddenKinds_; }
 
-    void fitToWindow();  // "Recadrage": fitting stays on until the user zooms or pans
+    // "Recadrage": fitting stays on until the user zooms or pans (in edit mode, it fits once).
+    void fitToWindow();
     bool fitting() const { return fitting_; }
     void zoomAbout(double factor, QPointF screenPoint);
     void panBy(QPointF screenDelta);
@@ -53,7 +56,22 @@ class DrawingView : public QWidget {
     void setHighlights(const std::vector<ElementId>& ids, const std::vector<Point>& places);
     const std::vector<ElementId>& highlightedElements() const { return highlighted_; }
 
+    // Edit mode on or off. The view keeps its zoom and pan from then on: a drawing changed by
+    // an edit is not fitted again.
+    void setEditing(bool on);
+    bool editing() const { return editing_; }
+    // Drawn over the drawing until the next call.
+    void setOverlay(EditOverlay overlay);
+    const EditOverlay& overlay() const { return overlay_; }
+
     QSize sizeHint() const override { return {900, 620}; }
+
+  signals:
+    // In edit mode only, at the cursor's place in the view.
+    void editPressed(QPointF at, Qt::KeyboardModifiers modifiers);
+    void editMoved(QPointF at, bool buttonDown);
+    void editReleased(QPointF at, Qt::KeyboardModifiers modifiers);
+    void editKey(int key, const QString& text);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -62,6 +80,7 @@ class DrawingView : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void rebuild();
@@ -69,6 +88,7 @@ class DrawingView : public QWidget {
     void paintTexts(QPainter& painter) const;
     void paintNumbers(QPainter& painter) const;
     void paintHighlights(QPainter& painter) const;
+    void paintOverlay(QPainter& painter) const;
     QTransform worldToScreen() const;
 
     const Drawing& drawing_;
@@ -81,12 +101,17 @@ class DrawingView : public QWidget {
     std::vector<ElementId> highlighted_;
     QPainterPath highlightPath_;  // the highlighted elements, in drawing millimetres
     std::vector<Point> highlightPlaces_;
+    EditOverlay overlay_;
+    QPainterPath selectedPath_;  // the overlay's elements, in drawing millimetres
+    QPainterPath previewPath_;
 
     double scale_ = 1;
     Point centre_;
     bool fitting_ = true;
     Tool tool_ = Tool::None;
     bool dragging_ = false;
+    bool editing_ = false;
+    bool editButtonDown_ = false;
     QPointF lastMouse_;
 };
 

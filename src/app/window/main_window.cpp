@@ -29,9 +29,12 @@
 #include "app/window/check_panel.h"
 #include "app/window/code_combo.h"
 #include "app/window/design_history.h"
+#include "app/window/edit_controller.h"
+#include "app/window/edit_lock.h"
 #include "app/window/entry_box.h"
 #include "app/window/icons.h"
 #include "app/window/piece_controls.h"
+#include "app/window/properties_panel.h"
 #include "app/window/string_pass.h"
 #include "app/window/window_placement.h"
 #include "params/save_defaults.h"
@@ -140,7 +143,8 @@ MainWindow::MainWindow(Workbench& wb, std::optional<std::string> commandLine, QW
     drawingView_ = new DrawingView(wb_.drawing());
     drawingView_->setMinimumSize(kDrawingMinimum);
     checkPanel_->setView(drawingView_);
-    bigSlot_->addWidget(drawingView_);
+    buildEditing();
+    bigSlot_->addWidget(drawingPane_);
     previewImage_ = new PreviewImage;
     previewImage_->setEmptyText(qs(strings_.text(1291)));
     smallSlot_->addWidget(previewImage_);
@@ -297,10 +301,47 @@ void MainWindow::fillGrades() {
 void MainWindow::regenerate(const std::function<RegenerationReport()>& handler) {
     if (inputsBlocked_)
         return;
+    const std::optional<DesignState> before =
+        wb_.hasBlankEdits() ? std::optional(captureDesign(wb_)) : std::nullopt;
     pushInputs();
-    const RegenerationReport report = handler();
+    RegenerationReport report = handler();
     ++regenerations_;
+    if (before && !editsAllowChange(*before, report))
+        return;
     showResult(report);
+}
+
+bool MainWindow::editsAllowChange(const DesignState& before, RegenerationReport& report) {
+    // The change may have dropped the edits itself (another code): they were there before it.
+    if (!before.record.editedBlank || !changesTheStyle(before, captureDesign(wb_)))
+        return true;
+    QMessageBox box(QMessageBox::Question, programTitle_,
+                    QStringLiteral("Abandonner les modifications ?"), QMessageBox::NoButton, this);
+    box.setObjectName("abandonQuestion");
+    box.setInformativeText(
+        QStringLiteral("La découpe a été modifiée à la main. Oui : elle est redessinée avec la "
+                       "nouvelle valeur et les modifications sont perdues. Non : la valeur "
+                       "revient et la découpe modifiée reste."));
+    QPushButton* yes = box.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    // A box left as the question takes the focus (a dialog's preview) draws nothing meanwhile.
+    inputsBlocked_ = true;
+    box.exec();
+    inputsBlocked_ = false;
+    if (box.clickedButton() == yes) {
+        // The design as the change left it, drawn from the style: a section applied by the
+        // change is cut again, which a plain regeneration would not do.
+        DesignState changed = captureDesign(wb_);
+        changed.record.editedBlank.reset();
+        RestoredDesign drawn = restoreDesignState(wb_, changed);
+        report = std::move(drawn.report);
+        if (drawn.refusal)
+            report.notices.push_back(*drawn.refusal);
+        return true;
+    }
+    showRestored(restoreDesignState(wb_, before));
+    return false;
 }
 
 void MainWindow::pushInputs() {
@@ -336,6 +377,9 @@ void MainWindow::showResult(const RegenerationReport& report) {
         showForm();
     drawingView_->drawingChanged();
     checkPanel_->showFindings(checkRegenerated(wb_));
+    editController_->blankChanged();
+    if (editMode())
+        showSelectedProperties();
     showStatus(report);
     files_->designShown();
     // What the boxes show now is what was drawn: the value a refused entry goes back to.
@@ -595,8 +639,9 @@ void MainWindow::dimensionLeft(EntryBox* box, NumberBox kind, float stored) {
         return;
     }
     const DesignState before = captureDesign(wb_);
+    const bool edited = wb_.hasBlankEdits();
     pushInputs();
-    const RegenerationReport report = wb_.regenerate();
+    RegenerationReport report = wb_.regenerate();
     ++regenerations_;
     if (!report.drawn && !report.keptPrevious && !report.message.empty()) {
         // A size the style cannot draw is refused like a value out of range: the design and
@@ -605,6 +650,8 @@ void MainWindow::dimensionLeft(EntryBox* box, NumberBox kind, float stored) {
         refuse(box, report.message);
         return;
     }
+    if (edited && !editsAllowChange(before, report))
+        return;
     showResult(report);
 }
 
@@ -715,15 +762,15 @@ void MainWindow::impositionEntry(NumberBox kind,
 }
 
 void MainWindow::swapDrawingAndPreview() {
-    drawingView_->hide();
+    drawingPane_->hide();
     previewImage_->hide();
     QVBoxLayout* drawingGoesTo = viewsSwapped_ ? bigSlot_ : smallSlot_;
     QVBoxLayout* previewGoesTo = viewsSwapped_ ? smallSlot_ : bigSlot_;
-    bigSlot_->removeWidget(viewsSwapped_ ? previewImage_ : static_cast<QWidget*>(drawingView_));
-    smallSlot_->removeWidget(viewsSwapped_ ? static_cast<QWidget*>(drawingView_) : previewImage_);
-    drawingGoesTo->addWidget(drawingView_);
+    bigSlot_->removeWidget(viewsSwapped_ ? previewImage_ : drawingPane_);
+    smallSlot_->removeWidget(viewsSwapped_ ? drawingPane_ : previewImage_);
+    drawingGoesTo->addWidget(drawingPane_);
     previewGoesTo->addWidget(previewImage_);
-    drawingView_->show();
+    drawingPane_->show();
     previewImage_->show();
     viewsSwapped_ = !viewsSwapped_;
     // The small drawing shows no dimensioning.

@@ -10,19 +10,24 @@
 
 #include "app/views/drawing_view.h"
 #include "app/views/pen_set.h"
+#include "editing/edit_tool.h"
+#include "editing/element_properties.h"
 #include "workbench/design_state.h"
 #include "workbench/nesting_imposition.h"
 #include "workbench/window_inputs.h"
 #include "workbench/workbench.h"
 
 class QAction;
+class QActionGroup;
 class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QToolBar;
 class QToolButton;
 class QVBoxLayout;
 
@@ -35,10 +40,12 @@ namespace brontaxe::app {
 class CheckPanel;
 class CodeCombo;
 class DesignHistory;
+class EditController;
 class EntryBox;
 class FileCommands;
 class FoldWindow;
 class PieceControls;
+class PropertiesPanel;
 class RecoveryFile;
 struct OutsideHost;
 class PreviewImage;
@@ -109,6 +116,15 @@ class MainWindow : public QMainWindow {
     // figures and recorded as one step of the history.
     void applyBlankEdit(std::vector<Element> edited);
 
+    // The edit mode ("Mode édition"): the "Édition" tool bar, the command line under the
+    // drawing and the "Propriétés" dock are shown while it is on.
+    void setEditMode(bool on);
+    bool editMode() const;
+    EditController& editController() { return *editController_; }
+    PropertiesPanel& properties() { return *propertiesPanel_; }
+    // The entry of a tool in the "Édition" menu and tool bar.
+    QAction* toolAction(editing::ToolKind kind) const;
+
   protected:
     // Closing the window (and "Quitter") first asks about unsaved changes.
     void closeEvent(QCloseEvent* event) override;
@@ -116,6 +132,13 @@ class MainWindow : public QMainWindow {
   private:
     // Building the window.
     void buildMenus();
+    void buildEditing();
+    QToolBar* buildEditToolBar();
+    void addEditMenuEntries();
+    QWidget* buildCommandRow();
+    void showSelectedProperties();
+    void editProperty(editing::Property property, double value);
+    void followTool();
     QWidget* buildToolColumn();
     QWidget* buildInputPanel();
     QWidget* buildResultPanel();
@@ -146,6 +169,11 @@ class MainWindow : public QMainWindow {
     // the window shows what it produced.
     void regenerate(const std::function<RegenerationReport()>& handler);
     void pushInputs();
+    // A style with hand edits asks before a change of its own values ("Abandonner les
+    // modifications ?"). Yes: the edits go and the style is drawn with the change (the report
+    // becomes that drawing's); no: the design `before` the change is put back and shown, and
+    // false says there is nothing more to show.
+    bool editsAllowChange(const DesignState& before, RegenerationReport& report);
     void showResult(const RegenerationReport& report);
     // A setting that draws nothing by itself (the optimiser's permissions) is still part of
     // the design: a step of the history, a change to save and to recover.
@@ -211,6 +239,16 @@ class MainWindow : public QMainWindow {
     int regenerations_ = 0;
 
     DrawingView* drawingView_ = nullptr;
+    QWidget* drawingPane_ = nullptr;  // the drawing and, in edit mode, the command line below
+    EditController* editController_ = nullptr;
+    PropertiesPanel* propertiesPanel_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QToolBar* editToolBar_ = nullptr;
+    QAction* editModeAction_ = nullptr;
+    QAction* selectAction_ = nullptr;
+    QActionGroup* toolGroup_ = nullptr;
+    std::vector<std::pair<editing::ToolKind, QAction*>> toolActions_;
+    QWidget* commandRow_ = nullptr;
     PreviewImage* previewImage_ = nullptr;
     FoldWindow* foldWindow_ = nullptr;
     QVBoxLayout* bigSlot_ = nullptr;    // where the drawing normally is

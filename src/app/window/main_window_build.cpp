@@ -144,6 +144,7 @@ void MainWindow::buildMenus() {
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("Édition"));
     edit->setObjectName("mnedition");
+    editMenu_ = edit;
     QAction* undo = history_->stack().createUndoAction(this, QStringLiteral("Annuler"));
     undo->setObjectName("mnedition_annuler");
     undo->setShortcut(QKeySequence::Undo);
