@@ -300,10 +300,25 @@ std::optional<std::string> refuseSizes(const Workbench& wb, const Options& o) {
     return std::nullopt;
 }
 
+// A design edited by hand keeps the sizes and parameters it was edited with: an option that
+// would draw its style anew is refused rather than printed beside a blank it did not change.
+std::optional<std::string> refuseLockedOptions(const Workbench& wb, const Options& o,
+                                               const PieceOptions& p) {
+    if (!wb.hasBlankEdits())
+        return std::nullopt;
+    if (o.length || o.width || o.height || o.grade || !o.assignments.empty() || p.piece ||
+        p.twoPieces || p.fourPieces)
+        return "--longueur, --largeur, --hauteur, --qualite, --set, --morceaux et --caisse-en-* "
+               "ne s'appliquent pas à une découpe modifiée à la main (" +
+               wb.window().codeText + ") : ses dimensions et ses paramètres sont verrouillés";
+    return std::nullopt;
+}
+
 // A design saved by the window (or by -o x.des), opened as "Ouvrir..." opens it; the options
 // beside it then change it as they change a style. The section it was cut along is handed
 // back, to be applied again once the options are in.
 std::optional<std::string> openDesignArgument(Workbench& wb, const Options& o,
+                                              const PieceOptions& pieces,
                                               std::optional<SectionRequest>& section) {
     const OpenedDesign opened = openDesign(wb, o.code);
     if (!opened.result.ok)
@@ -314,6 +329,8 @@ std::optional<std::string> openDesignArgument(Workbench& wb, const Options& o,
                "que lu dans la fenêtre (Ouvrir...)";
     section = wb.appliedSection();
     if (auto e = refuseSizes(wb, o))
+        return e;
+    if (auto e = refuseLockedOptions(wb, o, pieces))
         return e;
     Model& m = wb.model();
     if (auto e = applySizesAndGrade(wb, o))
@@ -513,7 +530,7 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         if (!problem)
             problem = openDieLineArgument(wb, o.code, dieLine, err, dieLineWarnings);
     } else if (namesDesign(o.code)) {
-        problem = openDesignArgument(wb, o, designSection);
+        problem = openDesignArgument(wb, o, pieces, designSection);
     } else {
         problem = applyOptions(wb, o);
     }

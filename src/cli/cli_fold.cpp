@@ -3,6 +3,7 @@
 #include "fold/erected_pieces.h"
 #include "fold/style_folds.h"
 #include "styles/style_records.h"
+#include "workbench/design_fold.h"
 
 namespace brontaxe::cli {
 
@@ -14,9 +15,13 @@ void defineFoldOptions(CLI::App& app, bool& folded) {
 
 void printFolded(std::ostream& out, const Workbench& wb) {
     const Model& m = wb.model();
-    const fold::FoldedBlank folded = fold::foldStyle(wb.drawing(), m.CodeModele, m);
+    const DesignFold fold = foldDesign(wb);
+    if (fold.flatBecause) {
+        out << *fold.flatBecause << "\n";
+        return;
+    }
     const std::vector<fold::ErectedPiece> pieces =
-        fold::erectedPieces(folded, stanceOf(m.CodeModele), {m.Longueur, m.Largeur});
+        fold::erectedPieces(fold.folded, stanceOf(m.CodeModele), {m.Longueur, m.Largeur});
     for (std::size_t i = 0; i < pieces.size(); ++i)
         out << fold::erectedText(static_cast<int>(i + 1), pieces[i]) << "\n";
     if (const auto reason = fold::notFoldingYet(m.CodeModele))

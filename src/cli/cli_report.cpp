@@ -46,6 +46,8 @@ void printFigures(std::ostream& out, const Workbench& wb) {
             << " : intérieur " << platform::numberText(m.Longueur) << " x "
             << platform::numberText(m.Largeur) << " x " << platform::numberText(m.Hauteur)
             << " mm, qualité " << gradeText(wb) << "\n";
+    if (wb.hasBlankEdits())
+        out << "Découpe modifiée à la main : les figures sont celles de la découpe modifiée\n";
     out << s.text(622) << " " << platform::formatNumber(m.HorsToutX, "#######0.00") << " x "
         << platform::formatNumber(m.HorsToutY, "#######0.00") << " mm\n";
     out << s.text(610) << "\n";

@@ -265,6 +265,35 @@ DesignRecord::Values readValues(const json& design, const char* key) {
     return out;
 }
 
+// The elements of a blank the design block keeps under `key`, when it keeps one. Sheets and
+// contours are never part of a blank.
+std::optional<std::vector<Element>> readBlank(const json& design, const char* key,
+                                              const std::string& caption) {
+    if (!design.contains(key))
+        return std::nullopt;
+    const json& rules = arrayMember(design, key);
+    std::vector<Element> out;
+    out.reserve(rules.size());
+    for (std::size_t i = 0; i < rules.size(); ++i) {
+        try {
+            out.push_back(readElement(rules[i]));
+            const ShapeType type = out.back().type();
+            if (type == ShapeType::Sheet || type == ShapeType::Contour)
+                throw DesError{"élément étranger à la découpe"};
+        } catch (const DesError& e) {
+            throw DesError{caption + ", trait " + std::to_string(i + 1) + " : " + e.what};
+        }
+    }
+    return out;
+}
+
+json blankJson(const std::vector<Element>& blank) {
+    json rules = json::array();
+    for (const Element& e : blank)
+        rules.push_back(elementJson(e));
+    return rules;
+}
+
 // The design block is optional: drawings written before it, or by other programs, open as
 // fixed drawings.
 std::optional<DesignRecord> readDesign(const json& doc) {
@@ -273,19 +302,9 @@ std::optional<DesignRecord> readDesign(const json& doc) {
     const json& design = doc.at("design");
     if (!design.is_object())
         throw DesError{"bloc \"design\" incorrect"};
-    DesignRecord out{readValues(design, "model"), readValues(design, "window"), std::nullopt};
-    if (design.contains("dieLine")) {
-        const json& rules = arrayMember(design, "dieLine");
-        out.dieLine.emplace();
-        out.dieLine->reserve(rules.size());
-        for (std::size_t i = 0; i < rules.size(); ++i) {
-            try {
-                out.dieLine->push_back(readElement(rules[i]));
-            } catch (const DesError& e) {
-                throw DesError{"découpe, trait " + std::to_string(i + 1) + " : " + e.what};
-            }
-        }
-    }
+    DesignRecord out{readValues(design, "model"), readValues(design, "window")};
+    out.dieLine = readBlank(design, "dieLine", "découpe");
+    out.editedBlank = readBlank(design, "editedBlank", "découpe modifiée");
     return out;
 }
 
@@ -344,12 +363,10 @@ std::string desText(const Drawing& d, const DesignRecord* design, const WritePro
                       ",\n\"sheet\":" + compact(sheet) + ",\n";
     if (design) {
         json block{{"model", valuesJson(design->model)}, {"window", valuesJson(design->window)}};
-        if (design->dieLine) {
-            json rules = json::array();
-            for (const Element& e : *design->dieLine)
-                rules.push_back(elementJson(e));
-            block["dieLine"] = std::move(rules);
-        }
+        if (design->dieLine)
+            block["dieLine"] = blankJson(*design->dieLine);
+        if (design->editedBlank)
+            block["editedBlank"] = blankJson(*design->editedBlank);
         out += "\"design\":" + compact(block) + ",\n";
     }
     // Room for every element at once: growing by doubling would hold two copies of a text of

@@ -17,7 +17,8 @@ namespace brontaxe::io {
 // 2: the design block also keeps an opened die-line's rules and the section applied.
 // 3: it also keeps the optimiser's permissions (quarter turns, roll), and the technical sheet's
 //    answers keep their placeholders, filled as the design is drawn.
-inline constexpr int kDesVersion = 3;
+// 4: it also keeps a style's blank as edited by hand.
+inline constexpr int kDesVersion = 4;
 
 // The parametric design a drawing was generated from, kept beside its elements so that the
 // program can open the file again as a design and not only as lines. Values are the texts of

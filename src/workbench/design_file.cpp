@@ -15,6 +15,7 @@
 #include "platform/user_number.h"
 #include "techsheet/sheet_template.h"
 #include "workbench/catalogue.h"
+#include "workbench/design_fold.h"
 #include "workbench/pieces.h"
 #include "workbench/window_figures.h"
 
@@ -162,6 +163,7 @@ io::DesignRecord designRecord(const Workbench& wb) {
     if (const auto& section = wb.appliedSection())
         r.window.emplace_back(std::string(kSection), sectionText(*section));
     r.dieLine = wb.dieLine();
+    r.editedBlank = wb.blankEdits();
     return r;
 }
 
@@ -235,6 +237,9 @@ std::optional<std::string> restoreDesign(Workbench& wb, const io::DesignRecord& 
     }
     if (window.codeText.empty())
         return refusal("code du modèle manquant");
+    // A die-line's edits are its rules: edits beside them would say two blanks.
+    if (design.dieLine && design.editedBlank)
+        return refusal("découpe importée et modifications d'un modèle à la fois");
     // The lists show the family of the code, whatever the file says (the command line writes
     // a design without lists).
     if (!design.dieLine) {
@@ -263,6 +268,7 @@ std::optional<std::string> restoreDesign(Workbench& wb, const io::DesignRecord& 
         wb.restoreDieLine(*design.dieLine);
     else
         wb.dropDieLine();
+    wb.restoreBlankEdits(design.editedBlank);
     const std::string creases = wb.window().creaseList;
     wb.transferDimensions(false);
     wb.window().creaseList = creases;
@@ -274,8 +280,12 @@ io::FileResult saveDesign(const Workbench& wb, const fs::path& path, bool withDe
     const io::FileFormat* format = io::formatForPath(path);
     if (withDesign && format && format->extension == "des")
         return io::saveDesWithDesign(wb.drawing(), designRecord(wb), path, progress);
-    if (io::isFoldFormat(path))
-        return io::saveFoldedDesign(wb.drawing(), wb.model().CodeModele, wb.model(), path);
+    if (io::isFoldFormat(path)) {
+        const DesignFold fold = foldDesign(wb);
+        if (fold.flatBecause)
+            return io::FileResult::failure(*fold.flatBecause);
+        return io::saveFoldedBlank(fold.folded, path);
+    }
     return io::SaveDrawing(wb.drawing(), path, progress);
 }
 

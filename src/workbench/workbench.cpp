@@ -25,6 +25,7 @@ void Workbench::startUp() {
     window_ = MainWindowState{};
     // A new design ("Nouveau") starts as bare as the program does.
     dieLine_.reset();
+    blankEdits_.reset();
     pendingSection_.reset();
     appliedSection_.reset();
     drawing_.ClearDrawing();

@@ -196,16 +196,27 @@ class Workbench {
     const std::optional<std::vector<Element>>& dieLine() const { return dieLine_; }
     void restoreDieLine(std::vector<Element> rules) { dieLine_ = std::move(rules); }
 
-    // Editing the blank by hand. The blank as the last regeneration drew it, before any pose
-    // and before the direction arrows (mirror, extra creases and section applied): what an
-    // edit starts from. The drawing holds these elements first, in the same order, so that
-    // the element at position i of the drawing is element i of this blank.
+    // Editing the blank by hand. The blank as the last regeneration drew it, before any pose,
+    // bridge and direction arrow (mirror, extra creases and section applied): what an edit
+    // starts from. The drawing holds these elements first, in the same order, so that the
+    // element at position i of the drawing is element i of this blank. Lines and arcs lie
+    // where they lie here, bridges aside; only two impositions move them on screen: a grid of
+    // more than one pose moves the dimension chains clear of the poses, and an optimised
+    // pattern whose first pose is turned (`nestedArrangement()->poses.front().turn`) turns the
+    // whole blank about the origin. Empty when nothing is drawn.
     const std::vector<Element>& editableBlank() const { return editableBlank_; }
     // The blank becomes `edited`, then the regeneration measures, bridges and imposes it. On a
     // style the edits lock its sizes and parameters until discarded; a die-line's rules simply
-    // change.
+    // change. Bridges that no longer lie wholly on their shortened line or arc are dropped.
     RegenerationReport applyBlankEdit(std::vector<Element> edited);
     // A style drawn with hand edits (an edited die-line is still only a die-line).
+    //
+    // What drops them: another code (codeBoxLeft, familyChosen, codeChosen), a die-line
+    // adopted, a new design (startUp) and discardBlankEdits; the window asks "Abandonner les
+    // modifications ?" first while this is true. Every other regeneration draws the edits as
+    // they are, whatever the sizes, grade, mirror, pieces and creases now say: the window
+    // keeps those locked, or discards the edits before it changes one. The imposition, the
+    // bridges' rules, the directions and a section apply to the edited blank as to any.
     bool hasBlankEdits() const { return blankEdits_.has_value(); }
     const std::optional<std::vector<Element>>& blankEdits() const { return blankEdits_; }
     // The style's own blank again ("Abandonner les modifications ?" answered yes).
@@ -214,6 +225,10 @@ class Workbench {
     void restoreBlankEdits(std::optional<std::vector<Element>> edits) {
         blankEdits_ = std::move(edits);
     }
+    // The style's own blank as the last regeneration of an edited style drew it before the
+    // edits replaced it (mirror and extra creases applied); empty without edits. The fold
+    // compares the faces of both.
+    const std::vector<Element>& styleOwnBlank() const { return styleOwnBlank_; }
 
     // Imposition (frames "Poses" and "Format Carton").
     ImpositionSettings& imposition() { return imposition_; }
@@ -247,6 +262,8 @@ class Workbench {
     Generator generatorOf(const DispatchTarget& target) const;
     RegenerationReport generate();
     RegenerationReport drawDieLine();
+    Box drawEditedBlank();
+    std::string nestingKey() const;
     void drawExtraCreases();
     void cutAlongSection(Box& blank);
     void measureCutSurface(RegenerationReport& report);
@@ -286,6 +303,7 @@ class Workbench {
     std::optional<std::vector<Element>> dieLine_;
     std::optional<std::vector<Element>> blankEdits_;
     std::vector<Element> editableBlank_;
+    std::vector<Element> styleOwnBlank_;
     std::int32_t symbolLibrary_ = 0;  // handle of the arrows' library, loaded when first needed
 };
 

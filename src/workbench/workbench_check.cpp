@@ -5,6 +5,7 @@
 #include <string>
 
 #include "workbench/catalogue.h"
+#include "workbench/design_fold.h"
 
 namespace brontaxe {
 
@@ -15,6 +16,10 @@ std::vector<Finding> checkRegenerated(const Workbench& wb) {
     const Model& m = wb.model();
     const bool slash = wb.window().codeText.find('/') != std::string::npos;
     const DispatchTarget target = dispatchCode(m.CodeModele, slash, m.TypeDessus, m.TypeDessous);
+    // The flaps and locks the style declares are those of faces its edits no longer have.
+    if (!editsKeepStyleFaces(wb))
+        return checkDrawing(d, {.thickness = m.EpaisseurCarton,
+                                .holeLand = declaredHoleLand(target.generatorCode)});
     return checkBlank(d, target.generatorCode, m);
 }
 

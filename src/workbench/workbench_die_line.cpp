@@ -10,6 +10,7 @@ void Workbench::adoptDieLine(const Drawing& blank, const std::string& name) {
             elements.push_back(e);
     }
     dieLine_ = std::move(elements);
+    blankEdits_.reset();
     // Drawn as read: no mirror, no creases of our own over it.
     model_.Sym_Verticale = false;
     model_.ListeFoulages.clear();

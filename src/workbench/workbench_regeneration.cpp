@@ -69,6 +69,8 @@ RegenerationReport Workbench::regenerate() {
         return report;
     if (!report.drawn) {
         drawing_.ClearDrawing();
+        editableBlank_.clear();
+        styleOwnBlank_.clear();
         placeSheetElements(drawing_, std::move(technicalSheet));
         clearFigures();
         showSheetAnswers(drawing_, SheetBox::of(model_, boardTables_));
@@ -85,9 +87,14 @@ RegenerationReport Workbench::regenerate() {
     } catch (const GenerationError& e) {
         report.notices.push_back(std::string("Refoulages non dessinés : ") + e.what());
     }
+    styleOwnBlank_.clear();
+    if (blankEdits_)
+        blank = drawEditedBlank();
     sectionFrame_ = drawing_.extents();
     if (pendingSection_)
         cutAlongSection(blank);
+    // What an edit starts from: bare of bridges, which follow the edited cuts.
+    editableBlank_ = drawing_.elements();
     placeDesignBridges(model_, drawing_);
     impose(report);
     measureTotals();
@@ -166,9 +173,8 @@ void Workbench::measureSize() {
 // The sheet figures always follow the blank; the copies are drawn around a drawn blank.
 void Workbench::impose(RegenerationReport& report) {
     nestedArrangement_.reset();
-    // The pattern was made for one blank: its code and its overall size.
-    const std::string blank = model_.CodeModele + " " + platform::numberText(model_.HorsToutX) +
-                              " x " + platform::numberText(model_.HorsToutY);
+    // The pattern was made for one blank.
+    const std::string blank = nestingKey();
     if (nesting_ && report.drawn && nestedBlank_ && *nestedBlank_ != blank) {
         nesting_.reset();
         report.notices.emplace_back(

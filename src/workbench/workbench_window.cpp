@@ -30,12 +30,15 @@ RegenerationReport Workbench::changeStyle(const std::function<void()>& select) {
     const Model model = model_;
     const MainWindowState window = window_;
     std::optional<std::vector<Element>> dieLine = std::move(dieLine_);
+    std::optional<std::vector<Element>> edits = std::move(blankEdits_);
     dieLine_.reset();
+    blankEdits_.reset();
     select();
     lookUpAllowances();
     RegenerationReport report = regenerate();
     if (report.keptPrevious) {
         dieLine_ = std::move(dieLine);
+        blankEdits_ = std::move(edits);
         // What is shown is what is drawn: code, lists, allowances and figures stay together.
         // The code box already held what was typed; the drawn code is the model's.
         model_ = model;

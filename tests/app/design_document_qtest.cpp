@@ -237,6 +237,24 @@ const std::vector<std::pair<std::string, Change>>& changes() {
              QVERIFY(f.files().openFile(dxf));
              enter(f.box("TxNbPoseX"), "2");
          }},
+        {"0201 modifié",
+         [](Fixture& f) {
+             std::vector<brontaxe::Element> blank = f.wb.editableBlank();
+             blank.front().lineKind = brontaxe::kind::Perforation;
+             blank.push_back({brontaxe::LineShape{{100, 50}, {160, 50}}, brontaxe::kind::Crease});
+             f.window.applyBlankEdit(blank);
+             QVERIFY(f.wb.hasBlankEdits());
+         }},
+        {"découpe modifiée",
+         [](Fixture& f) {
+             const fs::path dxf = drawings() / "client.dxf";
+             writeRectangleDxf(dxf, 300, 200);
+             QVERIFY(f.files().openFile(dxf));
+             std::vector<brontaxe::Element> blank = f.wb.editableBlank();
+             blank.push_back({brontaxe::LineShape{{0, 80}, {300, 80}}, brontaxe::kind::Crease});
+             f.window.applyBlankEdit(blank);
+             QCOMPARE(f.wb.dieLine()->size(), std::size_t(5));
+         }},
     };
     return rows;
 }

@@ -22,6 +22,7 @@
 //   imposition               a 0430 of 200 x 150 x 80 optimised on 2000 x 1500 with quarter
 //                            turns allowed: the offer (the picture named with "-offre"), then
 //                            the window once it is taken, blocks of two turns on the sheet
+//   edition-...              the edit mode at work (edit_shots.cpp)
 //   poses [X Y]              a 0201 of 555 x 320 x 120 in grade 2 on X x Y poses (2 x 2): the
 //                            dimension chains beside the imposed area
 
@@ -54,6 +55,7 @@
 #include "app/window/entry_box.h"
 #include "app/window/main_window.h"
 #include "app/window/translations.h"
+#include "edit_shots.h"
 #include "modal_answers.h"
 #include "platform/paths.h"
 #include "styles/generators.h"
@@ -389,6 +391,8 @@ int shoot(ShotWindow& shot, const QString& what, const QString& out, const QStri
         return folding(shot, out, args);
     if (what == "imposition")
         return optimisedSheet(shot, out, args);
+    if (what.startsWith("edition-"))
+        return editShot(shot.window, what, out);
     return 2;
 }
 

@@ -4,10 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
+#include "styles/generators.h"
 #include "support/cli_run.h"
 #include "support/temp_dir.h"
+#include "workbench/design_file.h"
+#include "workbench/workbench.h"
 
 namespace brontaxe::cli {
 namespace {
@@ -62,6 +66,82 @@ TEST(CliDesign, ADesignWrittenWithOIsReadBackToTheSameFigures) {
     const CliRun converted = runCli({style.c_str(), "-o", cf2.c_str()}, config);
     ASSERT_EQ(converted.code, 0) << converted.err;
     EXPECT_TRUE(std::ifstream(cf2).good());
+}
+
+// The "Coupant" figure printed, in metres.
+double printedCut(const std::string& out) {
+    const auto line = out.find("Coupant :");
+    if (line == std::string::npos)
+        return -1;
+    std::string figure = out.substr(line + 9, out.find(" m\n", line) - line - 9);
+    std::replace(figure.begin(), figure.end(), ',', '.');
+    return std::stod(figure);
+}
+
+// A design edited by hand in the window draws and measures its edits on the command line; the
+// options that would draw its style anew are refused.
+TEST(CliDesign, AnEditedDesignPrintsTheEditedFigures) {
+    test::TempDir dir;
+    const std::string style = (dir / "style.des").string();
+    const std::string edited = (dir / "modifiée.des").string();
+    const std::string dieLine = (dir / "découpe.des").string();
+    {
+        test::TempDir settings;
+        Workbench wb(platform::PrivateProfile(settings.path()), &findGenerator,
+                     [](const char*) -> std::optional<std::string> { return std::nullopt; });
+        wb.startUp();
+        wb.regenerate();
+        ASSERT_TRUE(saveDesign(wb, style).ok);
+        // A 100 x 50 window in the second panel, between the creases at its sides.
+        std::vector<Element> blank = wb.editableBlank();
+        const Box box = wb.drawing().extents();
+        const double x = box.xmin + box.width() * 0.33;
+        const double y = (box.ymin + box.ymax) / 2;
+        for (const auto& [a, b] : {std::pair<Point, Point>{{x, y}, {x + 100, y}},
+                                   {{x + 100, y}, {x + 100, y + 50}},
+                                   {{x + 100, y + 50}, {x, y + 50}},
+                                   {{x, y + 50}, {x, y}}})
+            blank.push_back(Element{LineShape{a, b}, kind::Cut});
+        ASSERT_TRUE(wb.applyBlankEdit(blank).drawn);
+        ASSERT_TRUE(saveDesign(wb, edited).ok);
+
+        Drawing read;
+        read.AddLine(0, 0, 300, 0);
+        read.AddLine(300, 0, 300, 200);
+        read.AddLine(300, 200, 0, 200);
+        read.AddLine(0, 200, 0, 0);
+        wb.adoptDieLine(read, "client.dxf");
+        wb.regenerate();
+        wb.applyBlankEdit(
+            {Element{LineShape{{0, 0}, {400, 0}}}, Element{LineShape{{400, 0}, {400, 200}}},
+             Element{LineShape{{400, 200}, {0, 200}}}, Element{LineShape{{0, 200}, {0, 0}}}});
+        ASSERT_TRUE(saveDesign(wb, dieLine).ok);
+    }
+    test::TempDir config;
+    const CliRun plain = runCli({style.c_str()}, config);
+    const CliRun read = runCli({edited.c_str()}, config);
+    ASSERT_EQ(read.code, 0) << read.err;
+    EXPECT_NE(read.out.find("Découpe modifiée à la main"), std::string::npos) << read.out;
+    EXPECT_NEAR(printedCut(read.out), printedCut(plain.out) + 0.30, 0.006) << read.out;
+
+    const CliRun rectangle = runCli({dieLine.c_str()}, config);
+    ASSERT_EQ(rectangle.code, 0) << rectangle.err;
+    EXPECT_NE(rectangle.out.find("Dim. Hors Tout : 400.00 x 200.00 mm"), std::string::npos)
+        << rectangle.out;
+    EXPECT_DOUBLE_EQ(printedCut(rectangle.out), 1.20) << rectangle.out;
+
+    for (std::vector<const char*> locked :
+         {std::vector<const char*>{edited.c_str(), "--longueur", "450"},
+          {edited.c_str(), "--qualite", "3"},
+          {edited.c_str(), "--set", "lgPatte=30"},
+          {edited.c_str(), "--caisse-en-2"}}) {
+        SCOPED_TRACE(locked[1]);
+        const CliRun refused = runCli(locked, config);
+        EXPECT_EQ(refused.code, 2);
+        EXPECT_NE(refused.err.find("modifiée à la main"), std::string::npos) << refused.err;
+    }
+    const CliRun imposed = runCli({edited.c_str(), "--poses-x", "2"}, config);
+    EXPECT_EQ(imposed.code, 0) << imposed.err;
 }
 
 }  // namespace

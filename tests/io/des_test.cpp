@@ -87,7 +87,7 @@ TEST(DesFile, DamagedFilesAreRefusedAndTheDrawingStaysAsItWas) {
         {good.substr(0, good.size() / 2), "illisible"},
         {"[1,2,3]", "pas un fichier de dessin"},
         {R"({"format":"autre","version":1})", "pas un fichier de dessin"},
-        {R"({"format":"brontaxe-dessin","version":4,"sheet":{},"elements":[]})", "version 4"},
+        {R"({"format":"brontaxe-dessin","version":5,"sheet":{},"elements":[]})", "version 5"},
         {R"({"format":"brontaxe-dessin","version":0,"sheet":{},"elements":[]})", "version 0"},
         {R"({"format":"brontaxe-dessin","version":1,"elements":[]})", "\"sheet\" manquant"},
         {withElement(line + ",{}"), "élément 4"},

@@ -8,11 +8,15 @@
 
 #include "fold/collision.h"
 #include "fold/style_folds.h"
+#include "workbench/design_fold.h"
 
 namespace brontaxe::app {
 
-FoldScene foldScene(const Drawing& d, const std::string& code, const Model& m, QString* note) {
-    auto model = std::make_shared<fold::FoldedBlank>(fold::foldStyle(d, code, m));
+namespace {
+
+// The folded blank of `code` and what the window says of it.
+FoldScene sceneOf(fold::FoldedBlank folded, const std::string& code, QString* note) {
+    auto model = std::make_shared<fold::FoldedBlank>(std::move(folded));
     if (note) {
         note->clear();
         if (const auto reason = fold::notFoldingYet(code))
@@ -25,6 +29,22 @@ FoldScene foldScene(const Drawing& d, const std::string& code, const Model& m, Q
                 QStringLiteral("Pliée, %1 paire(s) de faces se traversent").arg(crossing.size());
     }
     return {std::move(model), upDirection(code)};
+}
+
+}  // namespace
+
+FoldScene foldScene(const Drawing& d, const std::string& code, const Model& m, QString* note) {
+    return sceneOf(fold::foldStyle(d, code, m), code, note);
+}
+
+FoldScene foldScene(const Workbench& wb, QString* note) {
+    const std::string& code = wb.model().CodeModele;
+    DesignFold fold = foldDesign(wb);
+    if (!fold.flatBecause)
+        return sceneOf(std::move(fold.folded), code, note);
+    if (note)
+        *note = QString::fromStdString(*fold.flatBecause);
+    return {std::make_shared<fold::FoldedBlank>(std::move(fold.folded)), upDirection(code)};
 }
 
 FoldView::FoldView(QWidget* parent) : QWidget(parent) {

@@ -6,6 +6,7 @@
 
 #include "app/views/fold_painter.h"
 #include "model/model.h"
+#include "workbench/workbench.h"
 
 namespace brontaxe::app {
 
@@ -18,6 +19,9 @@ struct FoldScene {
 // The blank on screen folded as its style folds (`code`, `m`), and what the window says of
 // it: why it does not fold yet, or how many faces pass through one another (empty when none).
 FoldScene foldScene(const Drawing& d, const std::string& code, const Model& m, QString* note);
+// The same for the workbench's design: a blank edited out of its style's faces lies flat, and
+// the note says why.
+FoldScene foldScene(const Workbench& wb, QString* note);
 
 class FoldView : public QWidget {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "app/window/edit_controller.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <algorithm>
@@ -52,6 +53,16 @@ EditController::EditController(DrawingView& view, QLineEdit& commandLine, QLabel
     connect(&view_, &DrawingView::editKey, this,
             [this](int key, const QString& text) { keyPressed(key, text); });
     connect(&commandLine_, &QLineEdit::returnPressed, this, [this] { commandEntered(); });
+    commandLine_.installEventFilter(this);
+}
+
+bool EditController::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &commandLine_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        escape();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 EditController::~EditController() = default;

@@ -83,6 +83,10 @@ class EditController : public QObject {
     // elements that are still there, and a tool started on another blank starts again.
     void blankChanged();
 
+  protected:
+    // Escape in the command line does what it does over the drawing.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   signals:
     // The selection or the tool changed (the properties panel and the tool bar follow).
     void selectionChanged();

@@ -378,6 +378,10 @@ void MainWindow::showResult(const RegenerationReport& report) {
     updateRecovery();
 }
 
+void MainWindow::applyBlankEdit(std::vector<Element> edited) {
+    regenerate([this, &edited] { return wb_.applyBlankEdit(std::move(edited)); });
+}
+
 void MainWindow::settingChanged(bool& setting, bool value) {
     setting = value;
     files_->designShown();
@@ -533,7 +537,7 @@ void MainWindow::showDataWarnings() {
 // format Qt reads) where it does not fold.
 void MainWindow::showPreview() {
     QString note;
-    FoldScene fold = foldScene(wb_.drawing(), wb_.model().CodeModele, wb_.model(), &note);
+    FoldScene fold = foldScene(wb_, &note);
     previewImage_->setFold(fold);
     if (foldWindow_)
         foldWindow_->setScene(fold, note);

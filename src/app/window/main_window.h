@@ -112,6 +112,9 @@ class MainWindow : public QMainWindow {
     FoldWindow* foldWindow() { return foldWindow_; }
     // "Filtrer Cotation", from the menu or the tool image.
     void toggleDimensioning();
+    // The blank edited by hand becomes `edited` (Workbench::applyBlankEdit), shown with its
+    // figures and recorded as one step of the history.
+    void applyBlankEdit(std::vector<Element> edited);
 
     // The edit mode ("Mode édition"): the "Édition" tool bar, the command line under the
     // drawing and the "Propriétés" dock are shown while it is on.
