@@ -28,6 +28,9 @@ std::string strokeRefusal(const Blank& blank, std::size_t i) {
         return "Élément inexistant.";
     if (!isStroke(blank[i]))
         return "Seules les droites et les arcs se modifient ainsi.";
+    // A stroke of no length has no direction to carry it on nor a side to offset it to.
+    if (!(lengthAlong(blank[i].shape) > kEditTolerance))
+        return "L'élément est de longueur nulle.";
     return {};
 }
 

@@ -9,8 +9,9 @@ namespace {
 
 constexpr const char* kPointExpected = "Coordonnées attendues : x;y, @dx;dy ou @longueur<angle";
 constexpr const char* kNoLastPoint = "Pas de point précédent : tapez x;y";
-// A kilometre each way: far past any sheet, and short of the sizes that overflow the drawing's
-// arithmetic (a point typed as 1e308 from another far point).
+// A kilometre each way, and as much for a radius or a distance: far past any sheet, and short
+// of the sizes that overflow the drawing's arithmetic (a point typed as 1e308 from another far
+// point, a circle of that radius).
 constexpr double kFarthest = 1e6;
 
 std::string_view trimmed(std::string_view text) {
@@ -64,9 +65,12 @@ TypedPoint parsePoint(std::string_view text, std::optional<Point> last) {
 }
 
 TypedValue parseValue(std::string_view text) {
-    if (const auto value = platform::readUserNumber(text))
-        return {value, {}};
-    return {std::nullopt, "Nombre attendu (la virgule pour les décimales)"};
+    const auto value = platform::readUserNumber(text);
+    if (!value)
+        return {std::nullopt, "Nombre attendu (la virgule pour les décimales)"};
+    if (!(std::fabs(*value) <= kFarthest))
+        return {std::nullopt, "Nombre trop grand : 1 000 000 au plus"};
+    return {value, {}};
 }
 
 }  // namespace brontaxe::editing

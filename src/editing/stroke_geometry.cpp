@@ -91,17 +91,16 @@ std::vector<Point> wholeCurveCrossings(const Shape& s, const Shape& t) {
     return {};
 }
 
+// The bridges of `from` that lie wholly on the stretch from `start` over `span`, measured from
+// its start. Round a circle (`period`, its circumference) a bridge behind the start comes again
+// after it.
 void addBridges(const Element& from, Element& to, double start, double span, double period) {
     for (const Bridge& b : from.bridges) {
-        for (const double shift : {0.0, period}) {
-            if (shift > 0 && period <= 0)
-                continue;
-            const double at = b.at + shift - start;
-            if (at - b.width / 2 >= -kEditTolerance && at + b.width / 2 <= span + kEditTolerance) {
-                to.bridges.push_back({at, b.width});
-                break;
-            }
-        }
+        double at = b.at - start;
+        if (period > 0 && at < 0)
+            at += period;
+        if (at - b.width / 2 >= -kEditTolerance && at + b.width / 2 <= span + kEditTolerance)
+            to.bridges.push_back({at, b.width});
     }
     std::sort(to.bridges.begin(), to.bridges.end(),
               [](const Bridge& x, const Bridge& y) { return x.at < y.at; });

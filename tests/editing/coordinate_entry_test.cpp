@@ -55,8 +55,10 @@ TEST(ParseValue, OneNumberOrARefusal) {
         const char* text;
         std::optional<double> expected;
     } cases[] = {
-        {"12,5", 12.5},      {" 3 ", 3},         {"-2.25", -2.25},
-        {"x", std::nullopt}, {"", std::nullopt}, {"5;5", std::nullopt},
+        {"12,5", 12.5},     {" 3 ", 3},
+        {"-2.25", -2.25},   {"x", std::nullopt},
+        {"", std::nullopt}, {"5;5", std::nullopt},
+        {"-1000000", -1e6}, {"1e308", std::nullopt},
     };
     for (const auto& c : cases) {
         const TypedValue got = parseValue(c.text);
