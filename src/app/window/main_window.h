@@ -124,8 +124,6 @@ class MainWindow : public QMainWindow {
     PropertiesPanel& properties() { return *propertiesPanel_; }
     // The entry of a tool in the "Édition" menu and tool bar.
     QAction* toolAction(editing::ToolKind kind) const;
-    // The blank becomes `edited`: one step of the design, drawn, checked and marked.
-    void applyBlankEdit(std::vector<Element> edited);
 
   protected:
     // Closing the window (and "Quitter") first asks about unsaved changes.

@@ -243,10 +243,6 @@ QAction* MainWindow::toolAction(editing::ToolKind kind) const {
     return nullptr;
 }
 
-void MainWindow::applyBlankEdit(std::vector<Element> edited) {
-    regenerate([this, &edited] { return wb_.applyBlankEdit(std::move(edited)); });
-}
-
 void MainWindow::showSelectedProperties() {
     std::vector<Element> selected;
     const std::vector<Element>& blank = wb_.editableBlank();
