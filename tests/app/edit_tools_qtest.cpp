@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QUndoStack>
 #include <QtTest>
 #include <filesystem>
@@ -21,7 +22,6 @@
 #include "app/window/design_history.h"
 #include "app/window/edit_controller.h"
 #include "app/window/main_window.h"
-#include "platform/paths.h"
 #include "styles/generators.h"
 #include "window_fixture.h"
 
@@ -29,6 +29,14 @@ namespace fs = std::filesystem;
 using brontaxe::Point;
 
 namespace {
+
+// Elements one a line, so that a failure shows where two drawings part.
+QString text(const std::vector<std::string>& elements) {
+    QString out;
+    for (const std::string& e : elements)
+        out += QString::fromStdString(e) + "\n";
+    return out;
+}
 
 struct Fixture : brontaxe::app::WindowFixture {
     Fixture()
@@ -59,6 +67,7 @@ struct Fixture : brontaxe::app::WindowFixture {
             out.push_back(line.substr(line.find(' ') + 1));
         return out;
     }
+    QString shown() const { return text(elements()); }
 };
 
 // The 0201 of the window (400 x 300 x 200, grade 1) by its elements' places in the blank:
@@ -290,10 +299,9 @@ class EditToolsTest : public QObject {
     void eachToolGivesTheBlankWorkedOutByHand() {
         QFETCH(int, row);
         const ToolCase& c = toolCases()[static_cast<std::size_t>(row)];
-        const fs::path file = brontaxe::platform::mapWindowsPath(
-                                  "c:\\korvane", brontaxe::platform::processEnvironment()) /
-                              "outils.des";
-        std::vector<std::string> edited;
+        const QTemporaryDir folder;
+        const fs::path file = fs::path(folder.path().toStdString()) / "outils.des";
+        QString edited;
         {
             Fixture f;
             const std::vector<std::string> original = f.elements();
@@ -301,28 +309,28 @@ class EditToolsTest : public QObject {
             f.window.setEditMode(true);
             if (c.setup)
                 c.setup(f);
-            const std::vector<std::string> before = f.elements();
+            const QString before = f.shown();
             c.use(f);
-            edited = f.elements();
-            QCOMPARE(edited, expectedDrawing(original, blankSize, c.expected));
+            edited = f.shown();
+            QCOMPARE(edited, text(expectedDrawing(original, blankSize, c.expected)));
             QVERIFY(f.wb.hasBlankEdits());
 
             QUndoStack& history = f.window.history().stack();
             history.undo();
-            QCOMPARE(f.elements(), before);
+            QCOMPARE(f.shown(), before);
             history.redo();
-            QCOMPARE(f.elements(), edited);
+            QCOMPARE(f.shown(), edited);
             QVERIFY(f.window.files().saveTo(file));
         }
         Fixture reopened;
         QVERIFY(reopened.window.files().openFile(file));
-        QCOMPARE(reopened.elements(), edited);
+        QCOMPARE(reopened.shown(), edited);
     }
 
     void measuresSayWhatTheyMeasureAndEditNothing() {
         Fixture f;
         f.window.setEditMode(true);
-        const std::vector<std::string> before = f.elements();
+        const QString before = f.shown();
         const int steps = f.window.history().stack().count();
         f.tool("mnedition_mesuredistance");
         f.clickAt({36, 0});
@@ -333,7 +341,7 @@ class EditToolsTest : public QObject {
         f.type("10;0");
         f.type("10;10");
         QVERIFY2(f.status().contains("45"), qPrintable(f.status()));
-        QCOMPARE(f.elements(), before);
+        QCOMPARE(f.shown(), before);
         QCOMPARE(f.window.history().stack().count(), steps);
     }
 

@@ -84,8 +84,9 @@ void MainWindow::buildEditing() {
     host.drawing = [this] { return std::span<const Element>(wb_.drawing().elements()); };
     host.apply = [this](std::vector<Element> edited) { applyBlankEdit(std::move(edited)); };
     host.say = [this](const QString& text, bool fault) { say(text, fault); };
-    editController_ = new EditController(*drawingView_, *findChild<QLineEdit*>("ligneCommande"),
-                                         *findChild<QLabel*>("invite"), std::move(host), this);
+    editController_ =
+        new EditController(*drawingView_, *drawingPane_->findChild<QLineEdit*>("ligneCommande"),
+                           *drawingPane_->findChild<QLabel*>("invite"), std::move(host), this);
 
     propertiesPanel_ = new PropertiesPanel(this);
     addDockWidget(Qt::RightDockWidgetArea, propertiesPanel_);
