@@ -156,6 +156,15 @@ const std::vector<ToolCase>& toolCases() {
              f.type("30");
          },
          {{}, {}, {"ARC k1 v1 p1 c(237.00,0.00) r30.00 a0.00 s360.00"}}},
+        // The prompt takes a point as well as a radius.
+        {"Cercle par un point",
+         {},
+         [](Fixture& f) {
+             f.tool("mnedition_cercle");
+             f.type("237;0");
+             f.type("@0;30");
+         },
+         {{}, {}, {"ARC k1 v1 p1 c(237.00,0.00) r30.00 a0.00 s360.00"}}},
         // A window cut-out in the front panel.
         {"Rectangle",
          {},
