@@ -64,11 +64,14 @@ const std::vector<Element> kRectangle{cut({0, 0}, {400, 0}), cut({400, 0}, {400,
                                       cut({400, 300}, {0, 300}), cut({0, 300}, {0, 0})};
 
 struct Fixture : brontaxe::app::WindowFixture {
+    // On fresh settings each time: a window closed leaves its code and sizes to the next.
     explicit Fixture(brontaxe::Workbench::GeneratorLookup lookup = &rectangles)
-        : WindowFixture(lookup) {
+        : WindowFixture(
+              lookup, std::nullopt,
+              brontaxe::app::settingsWithTableCopies(brontaxe::platform::processEnvironment())) {
         if (lookup == &rectangles) {
-            typeAndLeave("longueur", "400");
-            typeAndLeave("largeur", "300");
+            enter("longueur", "400");
+            enter("largeur", "300");
         }
     }
     brontaxe::app::DrawingView* view() { return window.view(); }
@@ -86,6 +89,13 @@ struct Fixture : brontaxe::app::WindowFixture {
         QTest::mouseRelease(view(), Qt::LeftButton, {}, at(to));
     }
     void key(Qt::Key k) { QTest::keyClick(view(), k); }
+    // A box given a value and Enter, as a user confirms it.
+    void enter(const char* name, const QString& text) {
+        EntryBox* b = box(name);
+        b->setFocus();
+        b->setText(text);
+        QTest::keyClick(b, Qt::Key_Return);
+    }
     // A text typed over the drawing, then Enter.
     void command(const QString& text) {
         QTest::keyClicks(view(), text);
@@ -412,9 +422,8 @@ void EditModeTest::whatTheEditsLock() {
 void EditModeTest::aStyleWithEditsAsksBeforeItsValuesChange_data() {
     QTest::addColumn<Change>("change");
     QTest::addColumn<bool>("asks");
-    QTest::newRow("length") << Change([](Fixture& f) { f.typeAndLeave("longueur", "450"); })
-                            << true;
-    QTest::newRow("code") << Change([](Fixture& f) { f.typeAndLeave("txtModel", "0203"); }) << true;
+    QTest::newRow("length") << Change([](Fixture& f) { f.enter("longueur", "450"); }) << true;
+    QTest::newRow("code") << Change([](Fixture& f) { f.enter("txtModel", "0203"); }) << true;
     QTest::newRow("grade") << Change([](Fixture& f) { f.choose("Cmb_Qual", 4); }) << true;
     QTest::newRow("pieces") << Change([](Fixture& f) { f.trigger("mncaisse_en_2"); }) << true;
     QTest::newRow("mirror") << Change([](Fixture& f) { f.child<QToolButton>("Image12")->click(); })
@@ -428,7 +437,7 @@ void EditModeTest::aStyleWithEditsAsksBeforeItsValuesChange_data() {
         f.window.openSection();
     }) << true;
     QTest::newRow("poses, laid on the edited blank")
-        << Change([](Fixture& f) { f.typeAndLeave("TxNbPoseX", "2"); }) << false;
+        << Change([](Fixture& f) { f.enter("TxNbPoseX", "2"); }) << false;
 }
 
 void EditModeTest::aStyleWithEditsAsksBeforeItsValuesChange() {
@@ -464,7 +473,7 @@ void EditModeTest::aStyleWithEditsAsksBeforeItsValuesChange() {
         change(f);
         return 0;
     });
-    QCOMPARE(question, QStringLiteral("Abandonner les modifications ?"));
+    QCOMPARE(question, QStringLiteral("Abandonner les modifications\u00a0?"));
     QCOMPARE(f.dump(), editedDump);
     QCOMPARE(f.box("longueur")->text(), length);
     QVERIFY(f.wb.hasBlankEdits());

@@ -4,7 +4,7 @@
 //   edition-ligne      the line tool from a corner, the cursor on the middle of a crease: the
 //                      snap marker, its name and the rubber band
 //   edition-decoupe    a rounded window cut out of the front panel, typed in the command line,
-//                      and a crease drawn over a cut: the check's findings marked
+//                      and a crease drawn over its lower edge: the check's findings marked
 //   edition-verrou     the length changed after the edits: "Abandonner les modifications ?"
 
 #include "edit_shots.h"
@@ -83,6 +83,7 @@ void command(MainWindow& window, const QString& text) {
 void startEditing(MainWindow& window) {
     window.setEditMode(true);
     settle(600);
+    window.view()->fitToWindow();  // the whole blank in the narrower view
 }
 
 int selection(MainWindow& window, const QString& out) {
@@ -123,25 +124,30 @@ int lineTool(MainWindow& window, const QString& out) {
 
 int cutOut(MainWindow& window, const QString& out) {
     startEditing(window);
-    // The front panel: between the two creases across the blank nearest its middle.
+    // The front panel: right of the crease across the blank nearest its middle, above the
+    // lower of the creases along it.
     const std::optional<LineShape> fold = middleLine(window, kind::Crease, false);
-    const std::optional<LineShape> floor = middleLine(window, kind::Crease, true);
-    if (!fold || !floor)
+    if (!fold)
         return 1;
-    const double x = fold->a.x;
-    const double y = std::min(floor->a.y, floor->b.y);
+    double floor = 1e300;
+    for (const Element& e : window.workbench().editableBlank()) {
+        const auto* l = std::get_if<LineShape>(&e.shape);
+        if (l && e.lineKind == kind::Crease && l->a.y == l->b.y)
+            floor = std::min(floor, l->a.y);
+    }
+    const Point corner{fold->a.x + 110, floor + 60};
     window.toolAction(editing::ToolKind::RoundedRectangle)->trigger();
     command(window, QStringLiteral("15"));
-    command(window, typed({x + 60, y + 60}));
+    command(window, typed(corner));
     command(window, QStringLiteral("@180;90"));
-    // A crease run over a cut: the check marks it.
+    // A crease run over the cut-out's lower edge: the check marks it.
     auto* pen = window.findChild<QComboBox*>("typeTrace");
     const int crease = pen->findText(QStringLiteral("Rainant"));
     pen->setCurrentIndex(crease);
     emit pen->activated(crease);
     window.toolAction(editing::ToolKind::Line)->trigger();
-    command(window, typed({x + 60, y + 100}));
-    command(window, QStringLiteral("@180;0"));
+    command(window, typed({corner.x + 30, corner.y}));
+    command(window, QStringLiteral("@120;0"));
     window.editController().startTool(std::nullopt);
     settle(800);
     return grabScreen(out);

@@ -97,7 +97,8 @@ Point DrawingView::toWorld(QPointF screen) const {
 }
 
 void DrawingView::fitToWindow() {
-    fitting_ = true;
+    // In edit mode "Recadrage" fits once: the edits that follow keep the view.
+    fitting_ = !editing_;
     if (bounds_.empty || width() <= 0 || height() <= 0) {
         scale_ = 1;
         centre_ = {};

@@ -36,7 +36,8 @@ class DrawingView : public QWidget {
     void setHiddenKinds(std::set<int> kinds);
     const std::set<int>& hiddenKinds() const { return hiddenKinds_; }
 
-    void fitToWindow();  // "Recadrage": fitting stays on until the user zooms or pans
+    // "Recadrage": fitting stays on until the user zooms or pans (in edit mode, it fits once).
+    void fitToWindow();
     bool fitting() const { return fitting_; }
     void zoomAbout(double factor, QPointF screenPoint);
     void panBy(QPointF screenDelta);

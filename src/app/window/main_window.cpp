@@ -312,7 +312,8 @@ void MainWindow::regenerate(const std::function<RegenerationReport()>& handler) 
 }
 
 bool MainWindow::editsAllowChange(const DesignState& before, RegenerationReport& report) {
-    if (!wb_.hasBlankEdits() || !changesTheStyle(before, captureDesign(wb_)))
+    // The change may have dropped the edits itself (another code): they were there before it.
+    if (!before.record.editedBlank || !changesTheStyle(before, captureDesign(wb_)))
         return true;
     QMessageBox box(QMessageBox::Question, programTitle_,
                     QStringLiteral("Abandonner les modifications ?"), QMessageBox::NoButton, this);
@@ -324,9 +325,19 @@ bool MainWindow::editsAllowChange(const DesignState& before, RegenerationReport&
     QPushButton* yes = box.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
     box.setDefaultButton(no);
+    // A box left as the question takes the focus (a dialog's preview) draws nothing meanwhile.
+    inputsBlocked_ = true;
     box.exec();
+    inputsBlocked_ = false;
     if (box.clickedButton() == yes) {
-        report = wb_.discardBlankEdits();
+        // The design as the change left it, drawn from the style: a section applied by the
+        // change is cut again, which a plain regeneration would not do.
+        DesignState changed = captureDesign(wb_);
+        changed.record.editedBlank.reset();
+        RestoredDesign drawn = restoreDesignState(wb_, changed);
+        report = std::move(drawn.report);
+        if (drawn.refusal)
+            report.notices.push_back(*drawn.refusal);
         return true;
     }
     showRestored(restoreDesignState(wb_, before));

@@ -58,6 +58,8 @@ PropertiesPanel::PropertiesPanel(QWidget* parent)
     column->addWidget(heading_);
     column->addLayout(form_);
     column->addStretch(1);
+    // As wide with a selection as without: the drawing beside it keeps its width.
+    body->setFixedWidth(230);
     setWidget(body);
     showSelection({});
 }
