@@ -325,6 +325,7 @@ OpenedDesign openDesign(Workbench& wb, const fs::path& path) {
     // Read again into the control itself, which keeps its loaded symbol libraries.
     wb.dropDieLine();
     out.result = io::readDesText(*text, wb.drawing());
+    wb.drawingReadAsSaved();
     measureFixedDrawing(wb.model(), wb.drawing());
     out.report.drawn = true;
     out.report.notices.push_back(

@@ -26,6 +26,8 @@ void Workbench::startUp() {
     // A new design ("Nouveau") starts as bare as the program does.
     dieLine_.reset();
     blankEdits_.reset();
+    editableBlank_.clear();
+    styleOwnBlank_.clear();
     pendingSection_.reset();
     appliedSection_.reset();
     drawing_.ClearDrawing();

@@ -205,6 +205,9 @@ class Workbench {
     // pattern whose first pose is turned (`nestedArrangement()->poses.front().turn`) turns the
     // whole blank about the origin. Empty when nothing is drawn.
     const std::vector<Element>& editableBlank() const { return editableBlank_; }
+    // The drawing on show was read from a file as it was saved, not drawn by a regeneration:
+    // none of it is a blank to edit until the next regeneration.
+    void drawingReadAsSaved() { editableBlank_.clear(); }
     // The blank becomes `edited`, then the regeneration measures, bridges and imposes it. On a
     // style the edits lock its sizes and parameters until discarded; a die-line's rules simply
     // change. Bridges that no longer lie wholly on their shortened line or arc are dropped.

@@ -7,6 +7,7 @@
 #include <QSlider>
 #include <QVariantAnimation>
 #include <QtTest>
+#include <algorithm>
 
 #include "app/views/fold_window.h"
 #include "app/views/preview_image.h"
@@ -63,6 +64,42 @@ class FoldWindowTest : public QObject {
         QCOMPARE(f.faces(), 9);  // the base, four walls, four ears
         QVERIFY(boardPixels(w->view()->grab().toImage()) > 500);
         QVERIFY(w->findChild<QLabel*>("note")->isHidden());
+    }
+
+    // A window cut in a panel folds with the box; a crease deleted leaves faces the style does
+    // not know: the blank lies flat and the window says why, and an undo folds it again.
+    void anEditedBlankFoldsWhileItsFacesStay() {
+        Fixture f;
+        brontaxe::app::FoldWindow* w = f.open();
+        auto* note = w->findChild<QLabel*>("note");
+        std::vector<brontaxe::Element> blank = f.wb.editableBlank();
+        for (const auto& [a, b] :
+             {std::pair<brontaxe::Point, brontaxe::Point>{{500, 60}, {560, 60}},
+              {{560, 60}, {560, 100}},
+              {{560, 100}, {500, 100}},
+              {{500, 100}, {500, 60}}})
+            blank.push_back({brontaxe::LineShape{a, b}, brontaxe::kind::Cut});
+        f.window.applyBlankEdit(blank);
+        QCOMPARE(f.faces(), 13);
+        QVERIFY(note->isHidden());
+
+        const auto crease = std::find_if(blank.begin(), blank.end(), [](const auto& e) {
+            return e.lineKind == brontaxe::kind::Crease;
+        });
+        blank.erase(crease);
+        f.window.applyBlankEdit(blank);
+        QVERIFY(!note->isHidden());
+        QVERIFY2(
+            note->text().startsWith("Découpe modifiée : ses faces ne sont plus celles du modèle"),
+            qPrintable(note->text()));
+        w->slider()->setValue(100);
+        const QImage flat = w->view()->grab().toImage();
+        w->slider()->setValue(0);
+        QCOMPARE(w->view()->grab().toImage(), flat);
+
+        f.trigger("mnedition_annuler");
+        QCOMPARE(f.faces(), 13);
+        QVERIFY(note->isHidden());
     }
 
     void theSliderAndTheAnimationFold() {

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "editing/element_properties.h"
 #include "support/blank_match.h"
 
@@ -53,20 +51,6 @@ TEST(PropertiesOf, LinesArcsAndOtherElementsInThePanelsOrder) {
     expectShown(text, {{Property::Kind, 8}, {Property::Piece, 1}});
     EXPECT_FALSE(text[0].editable);  // a text takes no line kind
     EXPECT_TRUE(text[1].editable);
-}
-
-TEST(PropertyLabel, FrenchLabels) {
-    const std::pair<Property, std::string> labels[] = {
-        {Property::Kind, "Type"},        {Property::Piece, "Morceau"},
-        {Property::StartX, "Début X"},   {Property::StartY, "Début Y"},
-        {Property::EndX, "Fin X"},       {Property::EndY, "Fin Y"},
-        {Property::Length, "Longueur"},  {Property::Angle, "Angle"},
-        {Property::CentreX, "Centre X"}, {Property::CentreY, "Centre Y"},
-        {Property::Radius, "Rayon"},     {Property::StartAngle, "Angle de départ"},
-        {Property::Sweep, "Balayage"},
-    };
-    for (const auto& [p, label] : labels)
-        EXPECT_EQ(propertyLabel(p), label);
 }
 
 Element withPiece(Element e, std::int16_t piece) {

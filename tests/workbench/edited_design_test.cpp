@@ -1,12 +1,11 @@
-// A design with a blank edited by hand: kept whole by its file, by undo and by the design
-// record, and refused, the design on show left as it was, when its edits are damaged.
+// A design with a blank edited by hand: kept whole by its file and its design record, and
+// refused, the design on show left as it was, when its edits are damaged.
 #include <gtest/gtest.h>
 
 #include "drawing/drawing_dump.h"
 #include "io/des_format.h"
 #include "support/temp_dir.h"
 #include "workbench/design_file.h"
-#include "workbench/design_state.h"
 #include "workbench/workbench.h"
 
 namespace brontaxe {
@@ -49,64 +48,46 @@ void adoptRectangle(Workbench& wb) {
     wb.regenerate();
 }
 
-// An edited 0201 and an edited die-line: saved and opened after a restart, and put back by
-// undo, each draws what was edited, and the edits go on from there.
-TEST(EditedDesign, EditsComeBackFromTheFileAndFromUndo) {
-    for (const bool dieLine : {false, true}) {
-        SCOPED_TRACE(dieLine ? "die-line" : "0201");
+// An edited 0201, the same cut along a section afterwards, and an edited die-line: saved and
+// opened after a restart, each draws what was edited, and the edits go on from there.
+TEST(EditedDesign, EditsComeBackFromTheFile) {
+    const struct {
+        const char* name;
+        bool dieLine;
+        bool section;
+    } cases[] = {{"0201", false, false}, {"0201 sectionné", false, true}, {"découpe", true, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         test::TempDir dir;
         std::string dump;
         std::vector<Element> edits;
         {
             Program p(dir.path());
-            if (dieLine)
+            if (c.dieLine)
                 adoptRectangle(p.wb);
-            const DesignState before = captureDesign(p.wb);
-            const std::string dumpBefore = dumpDrawing(p.wb.drawing());
             edits = edited(p.wb);
             ASSERT_TRUE(p.wb.applyBlankEdit(edits).drawn);
+            if (c.section) {
+                ASSERT_FALSE(p.wb.applySection(SectionSide::Left, 300).refusal);
+            }
             const io::DesignRecord record = designRecord(p.wb);
-            EXPECT_EQ(record.editedBlank, dieLine ? std::nullopt : std::optional(edits));
-            EXPECT_EQ(record.dieLine, dieLine ? std::optional(edits) : std::nullopt);
+            EXPECT_EQ(record.editedBlank, c.dieLine ? std::nullopt : std::optional(edits));
+            EXPECT_EQ(record.dieLine, c.dieLine ? std::optional(edits) : std::nullopt);
             dump = dumpDrawing(p.wb.drawing());
-            const DesignState after = captureDesign(p.wb);
-            EXPECT_NE(after, before);
-
-            ASSERT_FALSE(restoreDesignState(p.wb, before).refusal);
-            EXPECT_EQ(dumpDrawing(p.wb.drawing()), dumpBefore);
-            EXPECT_FALSE(p.wb.hasBlankEdits());
-            ASSERT_FALSE(restoreDesignState(p.wb, after).refusal);
-            EXPECT_EQ(dumpDrawing(p.wb.drawing()), dump);
-            EXPECT_EQ(p.wb.hasBlankEdits(), !dieLine);
             ASSERT_TRUE(saveDesign(p.wb, dir / "modifiée.des").ok);
         }
         Program q(dir.path());
         const OpenedDesign opened = openDesign(q.wb, dir / "modifiée.des");
         ASSERT_TRUE(opened.result.ok) << opened.result.message;
         EXPECT_EQ(dumpDrawing(q.wb.drawing()), dump);
+        EXPECT_EQ(q.wb.hasBlankEdits(), !c.dieLine);
+        EXPECT_EQ(q.wb.appliedSection().has_value(), c.section);
+        if (c.section)
+            continue;
         EXPECT_EQ(q.wb.editableBlank(), edits);
-        EXPECT_EQ(q.wb.hasBlankEdits(), !dieLine);
         EXPECT_TRUE(q.wb.regenerate().drawn);
         EXPECT_EQ(dumpDrawing(q.wb.drawing()), dump);
     }
-}
-
-// A section applied to an edited blank cuts the edits, and comes back cut.
-TEST(EditedDesign, ASectionOfAnEditedBlankReadsBackCut) {
-    test::TempDir dir;
-    std::string dump;
-    {
-        Program p(dir.path());
-        p.wb.applyBlankEdit(edited(p.wb));
-        const SectionOutcome cut = p.wb.applySection(SectionSide::Left, 300);
-        ASSERT_FALSE(cut.refusal) << *cut.refusal;
-        dump = dumpDrawing(p.wb.drawing());
-        ASSERT_TRUE(saveDesign(p.wb, dir / "coupée.des").ok);
-    }
-    Program q(dir.path());
-    ASSERT_TRUE(openDesign(q.wb, dir / "coupée.des").result.ok);
-    EXPECT_EQ(dumpDrawing(q.wb.drawing()), dump);
-    EXPECT_TRUE(q.wb.hasBlankEdits());
 }
 
 // Damaged edits are refused in French, the design on show left as it was; files of the
@@ -176,6 +157,21 @@ TEST(EditedDesign, DamagedEditsAreRefusedAndOlderFilesOpenWithout) {
         EXPECT_EQ(dumpDrawing(shown.wb.drawing()), dump);
         EXPECT_EQ(designRecord(shown.wb), record);
     }
+}
+
+// A drawing kept without its design is shown as saved: an edit made on it would land on the
+// blank of the design before it.
+TEST(EditedDesign, ADrawingOpenedWithoutItsDesignOffersNothingToEdit) {
+    test::TempDir dir;
+    Program p(dir.path());
+    p.wb.applyBlankEdit(edited(p.wb));
+    Drawing saved;
+    saved.AddLine(0, 0, 10, 0);
+    test::writeFile(dir / "figé.des", io::desText(saved));
+    const OpenedDesign opened = openDesign(p.wb, dir / "figé.des");
+    ASSERT_TRUE(opened.result.ok) << opened.result.message;
+    EXPECT_FALSE(opened.parametric);
+    EXPECT_TRUE(p.wb.editableBlank().empty());
 }
 
 }  // namespace
