@@ -193,19 +193,18 @@ void EditController::enter(const QString& text) {
         commandLine_.clear();
         return;
     }
-    if (tool_->wantsValue()) {
-        const editing::TypedValue value = editing::parseValue(typed);
-        if (!value.value) {
-            host_.say(qs(value.refusal), true);
-            return;
-        }
+    // A number where one is asked; a point typed there goes to the tool all the same, since
+    // some prompts take either ("Point du cercle ou rayon", "Angle ou point").
+    const editing::TypedValue value =
+        tool_->wantsValue() ? editing::parseValue(typed) : editing::TypedValue{};
+    if (value.value) {
         commandLine_.clear();
         take(tool_->giveValue(*value.value));
         return;
     }
     const editing::TypedPoint point = editing::parsePoint(typed, tool_->lastPoint());
     if (!point.point) {
-        host_.say(qs(point.refusal), true);
+        host_.say(qs(tool_->wantsValue() ? value.refusal : point.refusal), true);
         return;
     }
     commandLine_.clear();
