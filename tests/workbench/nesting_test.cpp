@@ -340,6 +340,28 @@ TEST(Nesting, RowsAndColumnsEachKeepTheirOwnGap) {
     }
 }
 
+// Which poses turn: the first pose lies as the pattern's own turn says, and every other
+// column (or row) half a turn more, row by row from the lower left.
+TEST(Nesting, EveryOtherColumnOrRowTurnsFromTheSecond) {
+    const struct {
+        const char* pattern;
+        std::vector<int> turns;  // 3 columns x 2 rows
+    } cases[] = {
+        {"0", {0, 0, 0, 0, 0, 0}},
+        {"0 colonnes", {0, 180, 0, 0, 180, 0}},
+        {"0 rangs", {0, 0, 0, 180, 180, 180}},
+        {"180 rangs", {180, 180, 180, 0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pattern);
+        const Arrangement a = arrangeCounts(kRectangle, *readPattern(c.pattern), 5, 5, 3, 2);
+        std::vector<int> turns;
+        for (const NestPose& pose : a.poses)
+            turns.push_back(pose.turn);
+        EXPECT_EQ(turns, c.turns);
+    }
+}
+
 // Past a block's cut the next block starts one gap between rows further on: on 316 x 153
 // with gaps 8 (in a row) and 3 (between rows), a row of 100 x 50 blanks, then a row turned a
 // quarter (5 x 50 + 4 x 8 = 282 wide, 50 + 3 + 100 = 153 long): 8 poses, where one gap for
