@@ -97,6 +97,11 @@ while IFS=$'\t' read -r file original replacement why || [ -n "$file" ]; do
         echo "[$n] not run ($why): $line"
         continue
     fi
+    if [ ! -f "$tree/$file" ]; then
+        broken+=("[$n] $line (no such file)")
+        echo "[$n] NOT PLANTED (no such file): $line"
+        continue
+    fi
     cp "$tree/$file" "$scratch/original"
     echo "$file" >>"$scratch/planted"
     if ! reason=$(plant "$tree/$file" "$original" "$replacement" 2>&1); then
