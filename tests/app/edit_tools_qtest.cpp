@@ -75,7 +75,6 @@ struct Fixture : brontaxe::app::WindowFixture {
 // flap.
 constexpr std::size_t kFirstCrease = 0;
 constexpr std::size_t kTopCrease = 4;
-constexpr std::size_t kSecondCrease = 1;
 constexpr std::size_t kRightCut = 8;
 constexpr std::size_t kFlapTop = 9;
 
