@@ -43,32 +43,18 @@ LidBody lid(const BodyGlueFlap& glue) {
     return b;
 }
 
+SlottedBody slotted(const BodyGlueFlap& glue) {
+    return {
+        .p1 = 400, .p2 = 300, .p3 = 400, .p4 = 300, .h = 100, .f1 = 150, .f2 = 150, .glue = glue};
+}
+
 const BodyCase kBodies[] = {
     {"slotted upper half",
-     [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
-         SlottedBodyHalf(m, d,
-                         {.p1 = 400,
-                          .p2 = 300,
-                          .p3 = 400,
-                          .p4 = 300,
-                          .h = 100,
-                          .f1 = 150,
-                          .f2 = 150,
-                          .glue = glue});
-     }},
+     [](Model& m, Drawing& d, const BodyGlueFlap& glue) { SlottedBodyHalf(m, d, slotted(glue)); }},
     {"slotted lower half of a four-piece box glued on the right",
      [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
          m.CaisseEn4 = 4;
-         SlottedBodyHalf(m, d,
-                         {.p1 = 400,
-                          .p2 = 300,
-                          .p3 = 400,
-                          .p4 = 300,
-                          .h = 100,
-                          .f1 = 150,
-                          .f2 = 150,
-                          .glue = glue},
-                         {.mirrored = true});
+         SlottedBodyHalf(m, d, slotted(glue), {.mirrored = true});
      }},
     {"shaped",
      [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
