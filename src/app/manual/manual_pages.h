@@ -7,11 +7,12 @@
 
 namespace brontaxe::manual {
 
-// The PDF is written at this many dots an inch; picture sizes in text formats are in points,
-// tab stops and indents in pixels of a screen of 96 dots an inch.
+// The PDF is written at this many dots an inch; lengths in text formats (picture sizes, tab
+// stops, indents) are in pixels of a screen of 96 dots an inch.
 inline constexpr int kDpi = 300;
 inline constexpr qreal kPointsPerDot = 72.0 / kDpi;
 inline constexpr qreal kPixelsPerDot = 96.0 / kDpi;
+inline constexpr qreal kPixelsPerPoint = 96.0 / 72;
 // How far the last line of a page may reach past its foot without being on the next page.
 inline constexpr qreal kLineReach = 4;  // dots
 

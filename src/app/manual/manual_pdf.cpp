@@ -48,14 +48,15 @@ std::optional<QString> readMarkdown(const QString& path, QString& text) {
 }
 
 // A screenshot at about its size on a screen, within the page and leaving room for its
-// caption, in points.
+// caption.
 QSizeF fitToPage(QImage& picture, const QSizeF& page) {
     const qreal aspect = qreal(picture.height()) / picture.width();
-    const qreal width = std::min({page.width() * kPointsPerDot, picture.width() * 72 / kScreenDpi,
-                                  page.height() * kPointsPerDot * kTallestPicture / aspect});
-    const int printed = static_cast<int>(std::ceil(width / 72 * kPrintDpi));
+    const qreal points = std::min({page.width() * kPointsPerDot, picture.width() * 72 / kScreenDpi,
+                                   page.height() * kPointsPerDot * kTallestPicture / aspect});
+    const int printed = static_cast<int>(std::ceil(points / 72 * kPrintDpi));
     if (picture.width() > printed)
         picture = picture.scaledToWidth(printed, Qt::SmoothTransformation);
+    const qreal width = points * kPixelsPerPoint;
     return {width, width * aspect};
 }
 
