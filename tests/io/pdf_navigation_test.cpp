@@ -82,7 +82,8 @@ const PdfNavigation kNavigation = {
 
 // What pypdf, as Debian installs it, reads of the file (tests/support/pdf_navigation.py).
 json navigationRead(const std::filesystem::path& pdf) {
-    const auto read = runProcess({"/usr/bin/python3", BRONTAXE_PDF_NAVIGATION_READER, pdf.string()});
+    const auto read =
+        runProcess({"/usr/bin/python3", BRONTAXE_PDF_NAVIGATION_READER, pdf.string()});
     EXPECT_EQ(read.exitCode, 0) << read.err;
     return read.exitCode == 0 ? json::parse(read.out) : json();
 }
@@ -170,9 +171,14 @@ TEST(PdfNavigation, WhatCannotBeUpdatedIsRefused) {
     compressed.replace(compressed.rfind("xref\n0 10"), 4, "XREF");
     std::string noCatalog = plain;
     noCatalog.replace(noCatalog.find("/Root 1 0 R"), 11, "/Root 9 0 R");
-    const auto withMarks = [](std::vector<PdfBookmark> marks) {
-        return PdfNavigation{.bookmarks = std::move(marks)};
+    const auto mark = [](const char* title, int level, int page) {
+        return PdfBookmark{.title = title, .level = level, .place = {.page = page, .top = 0}};
     };
+    const auto withMarks = [](std::vector<PdfBookmark> marks) {
+        return PdfNavigation{.bookmarks = std::move(marks), .links = {}, .language = {}};
+    };
+    PdfNavigation linkPastTheEnd = kNavigation;
+    linkPastTheEnd.links.back().to.page = 3;
     const struct {
         const char* what;
         std::string pdf;
@@ -182,13 +188,10 @@ TEST(PdfNavigation, WhatCannotBeUpdatedIsRefused) {
         {"a compressed table", compressed, kNavigation, "compressée"},
         {"no catalog", noCatalog, kNavigation, "catalogue"},
         {"not a PDF", "bonjour", kNavigation, "startxref"},
-        {"a section first", plain, withMarks({{.title = "a", .level = 2}}), "niveau 2"},
-        {"a level skipped", plain,
-         withMarks({{.title = "a", .level = 1}, {.title = "b", .level = 3}}), "niveau 3"},
-        {"a bookmark past the end", plain,
-         withMarks({{.title = "a", .level = 1, .place = {.page = 3}}}), "hors des pages"},
-        {"a link past the end", plain, PdfNavigation{.links = {{.page = 0, .to = {.page = 3}}}},
-         "hors des pages"},
+        {"a section first", plain, withMarks({mark("a", 2, 0)}), "niveau 2"},
+        {"a level skipped", plain, withMarks({mark("a", 1, 0), mark("b", 3, 0)}), "niveau 3"},
+        {"a bookmark past the end", plain, withMarks({mark("a", 1, 3)}), "hors des pages"},
+        {"a link past the end", plain, linkPastTheEnd, "hors des pages"},
     };
     for (const auto& c : cases) {
         std::string pdf = c.pdf;
