@@ -442,7 +442,9 @@ class Update {
     // The cross-reference section of what was written, and the trailer after it.
     std::string finish() {
         const std::size_t sectionAt = base_ + text_.size();
-        text_ += "xref\n";
+        // The head of the free list first, as the first table has it: some readers take a
+        // section that does not begin at object 0 for a table numbered wrong.
+        text_ += "xref\n0 1\n0000000000 65535 f \n";
         for (auto run = written_.begin(); run != written_.end();) {
             auto end = std::next(run);
             while (end != written_.end() && end->first == std::prev(end)->first + 1)

@@ -85,6 +85,7 @@ json navigationRead(const std::filesystem::path& pdf) {
     const auto read =
         runProcess({"/usr/bin/python3", BRONTAXE_PDF_NAVIGATION_READER, pdf.string()});
     EXPECT_EQ(read.exitCode, 0) << read.err;
+    EXPECT_TRUE(read.err.empty()) << read.err;  // nothing the reader had to put right
     return read.exitCode == 0 ? json::parse(read.out) : json();
 }
 
