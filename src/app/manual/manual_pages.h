@@ -22,11 +22,11 @@ int pageOf(const QTextDocument& doc, const QTextBlock& block, qreal pageHeight);
 // Each chapter (a first-level heading after the title) begins a page.
 void breakBeforeChapters(QTextDocument& doc);
 
-// Moves to the next page each paragraph the page foot would cut in two, and each heading it
-// would leave alone under its text. (The layout cuts paragraphs between lines, and then draws
-// the line above a page on that page too: hidden by the clip, but found by search and copy.)
-// Tables keep the layout's own breaks, between their rows (a break set on the heading above
-// a table makes the layout lose the text after it).
+// Moves to the next page each paragraph the page foot would cut in two, and each heading or
+// picture it would part from the paragraph under it (its text, its caption). (The layout cuts
+// paragraphs between lines, and then draws the line above a page on that page too: hidden by the
+// clip, but found by search and copy.) Tables keep the layout's own breaks, between their rows (a
+// break set on the heading above a table makes the layout lose the text after it).
 void keepTogether(QTextDocument& doc, qreal pageHeight);
 
 }  // namespace brontaxe::manual
