@@ -376,7 +376,7 @@ std::string textString(std::string_view utf8) {
                            : (lead >> 4) == 14 ? 3
                            : (lead >> 3) == 30 ? 4
                                                : 0;
-        unsigned code = length == 1 ? lead : lead & (0x3F >> (length - 1));
+        unsigned code = length <= 1 ? lead : lead & (0x3F >> (length - 1));
         bool valid = length > 0 && i + length <= utf8.size();
         for (int k = 1; valid && k < length; ++k) {
             const auto next = static_cast<unsigned char>(utf8[i + k]);
