@@ -17,7 +17,7 @@ user_packages=(
 developer_packages=(
   clang ccache clang-format clang-tidy
   libgtest-dev libgmock-dev libbenchmark-dev
-  python3-ezdxf ghostscript poppler-utils inkscape
+  python3-ezdxf ghostscript poppler-utils qpdf python3-pypdf inkscape
   python3-lxml python3-numpy python3-cssselect  # Inkscape's DXF export runs on these
   xvfb xauth imagemagick xdotool libglib2.0-bin  # gio launch starts the menu entry
   assimp-utils

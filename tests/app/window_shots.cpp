@@ -95,10 +95,22 @@ void type(MainWindow& window, const char* box, const QString& text) {
     QTest::keyClick(b, Qt::Key_Return);
 }
 
+bool saveFrame(QWidget* w, const QString& file) {
+    const QRect frame = w->frameGeometry();
+    return w->screen()
+        ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+        .save(file);
+}
+
+// What a picture of a dialog shows: the dialog over the window, or the dialog alone, which the
+// manual then shows large enough for its texts to read on paper.
+enum class Framing { Screen, Dialog };
+
 // Runs `open`, which shows a modal dialog and returns once it is closed: when the dialog is up
-// `prepare` runs on it, and when it has been painted the screen is saved and the dialog closed.
+// `prepare` runs on it, and when it has been painted the picture is saved and the dialog closed.
 int shootModal(const QString& out, const std::function<void()>& open,
-               const std::function<void(QWidget&)>& prepare = {}) {
+               const std::function<void(QWidget&)>& prepare = {},
+               Framing framing = Framing::Screen) {
     int status = 1;
     QTimer::singleShot(1500, [&] {
         QWidget* dialog = QApplication::activeModalWidget();
@@ -106,8 +118,9 @@ int shootModal(const QString& out, const std::function<void()>& open,
             return;
         if (prepare)
             prepare(*dialog);
-        QTimer::singleShot(1500, dialog, [&status, &out, dialog] {
-            status = grabScreen(out);
+        QTimer::singleShot(1500, dialog, [&status, &out, dialog, framing] {
+            status =
+                framing == Framing::Dialog ? (saveFrame(dialog, out) ? 0 : 1) : grabScreen(out);
             dialog->close();
         });
     });
@@ -139,7 +152,8 @@ int architecture(ShotWindow& shot, const QString& out, const QStringList&) {
     shot.wb.model().TypeDessus = 201;
     shot.wb.model().TypeDessous = 711;
     ArchitectureDialog dialog(shot.wb.model(), &shot.window);
-    return shootModal(out, [&] { dialog.exec(); });
+    return shootModal(
+        out, [&] { dialog.exec(); }, {}, Framing::Dialog);
 }
 
 int editionMenu(ShotWindow& shot, const QString& out, const QStringList&) {
@@ -251,7 +265,8 @@ int printPreview(ShotWindow& shot, const QString& out, const QStringList& args) 
 int compression(ShotWindow& shot, const QString& out, const QStringList&) {
     return shootModal(
         out, [&] { shot.window.findChild<QToolButton*>("Image19")->click(); },
-        [](QWidget& dialog) { static_cast<CompressionDialog&>(dialog).compute(); });
+        [](QWidget& dialog) { static_cast<CompressionDialog&>(dialog).compute(); },
+        Framing::Dialog);
 }
 
 void typeLength(ShotWindow& shot, const QString& length) {
@@ -267,7 +282,8 @@ int technicalSheet(ShotWindow& shot, const QString& out, const QString& what) {
     if (what == "suivie")
         typeLength(shot, QStringLiteral("450"));
     if (what == "modele")
-        return shootModal(out, [&] { insert->click(); });
+        return shootModal(
+            out, [&] { insert->click(); }, {}, Framing::Dialog);
     int status = 1;
     onModal<SheetTemplateDialog>([](SheetTemplateDialog& d) { d.validate(); });
     onModal<QuestionnaireDialog>([&](QuestionnaireDialog& d) {
@@ -277,7 +293,7 @@ int technicalSheet(ShotWindow& shot, const QString& out, const QString& what) {
         d.answer(7)->setText(QStringLiteral("M. Laroche"));
         if (what == "fiche") {
             settle(1200);
-            status = grabScreen(out);
+            status = saveFrame(&d, out) ? 0 : 1;
         }
         d.validate();
     });
@@ -300,7 +316,8 @@ int technicalSheet(ShotWindow& shot, const QString& out, const QString& what) {
 int toolDialog(ShotWindow& shot, const QString& out, const QString& what) {
     if (what == "passages") {
         shot.window.findChild<QAction*>("mncaisse_en_2")->trigger();
-        return shootModal(out, [&] { shot.window.showMachinePasses(); });
+        return shootModal(
+            out, [&] { shot.window.showMachinePasses(); }, {}, Framing::Dialog);
     }
     return shootModal(
         out, [&] { shot.window.openSection(); },
@@ -309,13 +326,6 @@ int toolDialog(ShotWindow& shot, const QString& out, const QString& what) {
             section.positionBox()->setText("700");
             section.apply();
         });
-}
-
-bool saveFrame(QWidget* w, const QString& file) {
-    const QRect frame = w->frameGeometry();
-    return w->screen()
-        ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
-        .save(file);
 }
 
 int folding(ShotWindow& shot, const QString& folder, const QStringList& codes) {

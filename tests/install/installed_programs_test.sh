@@ -102,10 +102,18 @@ done
 for english in ' in [' 'Exclut:' 'Utilisation:'; do
   ! grep -qF -- "$english" <<<"$page" || fail "man brontaxe-cli says \"$english\""
 done
-# Every picture the help window's manual names is installed beside it.
-for picture in $(grep -o '](\([^)]*\.png\))' "$share/help/fr/brontaxe/manuel.md" | sed 's/^](//; s/)$//'); do
-  [ -s "$share/help/fr/brontaxe/$picture" ] || fail "the help window's $picture is not installed"
+# Every picture the help window's manual names is installed beside it, no wider than the
+# window shows it, and no other.
+help=$share/help/fr/brontaxe
+named=$(grep -o '](\([^)]*\.png\))' "$help/manuel.md" | sed 's/^](//; s/)$//' | sort -u)
+[ -n "$named" ] || fail "the help window's manual names no picture"
+for picture in $named; do
+  width=$(identify -format %w "$help/$picture" 2>/dev/null) ||
+    { fail "the help window's $picture is not installed"; continue; }
+  [ "$width" -le 760 ] || fail "the help window's $picture is $width pixels wide"
 done
+[ "$(cd "$help" && ls ./*.png | sed 's|^\./||' | sort)" = "$named" ] ||
+  fail "pictures the help window's manual does not name: $(ls "$help")"
 
 [ "$failures" -eq 0 ] && echo "installed in $prefix: every check passed"
 exit "$failures"

@@ -5,18 +5,25 @@ Usage: manual_pdf_test.py MANUAL.pdf BRONTAXE-MANUAL STRINGS.txt
 
 - it has the pages of a manual, and its title, in a file light enough to send (under 3 MB);
 - every line of its table of contents names a heading found on the page it gives;
+- it opens on its bookmarks, one for each line of the contents, at its heading, in French;
+  each line of the contents is a link to that heading; qpdf and Ghostscript read it whole;
 - the chapters and tutorials a user looks for are in the contents;
 - every menu command of the window, by its own caption in the string table, is explained;
 - no line of text is written twice (a paragraph cut by a page foot would be: once on each
   page, the copy hidden by the clip but found by search and copy);
 - the maker refuses a manual whose picture is missing, rather than leave a hole in it.
 """
+import json
 import os
 import re
 import subprocess
 import sys
 import tempfile
 import unicodedata
+
+# pypdf, as Debian installs it, reads the navigation.
+NAVIGATION_READER = ["/usr/bin/python3", os.path.join(
+    os.path.dirname(os.path.abspath(__file__)), "..", "support", "pdf_navigation.py")]
 
 # The contents must lead to these (the five tutorials, the menus, the command line).
 CONTENTS = [
@@ -72,6 +79,58 @@ def contents_lines(pdf):
     return entries
 
 
+def text_in(pdf, page, left, top, width, height):
+    """The text of a page's rectangle, in points from its top left corner."""
+    box = [str(round(v)) for v in (left, top, width, height)]
+    return re.sub(r"\s+", " ", pdftotext(pdf, "-f", str(page), "-l", str(page), "-x", box[0],
+                                         "-y", box[1], "-W", box[2], "-H", box[3]))
+
+
+def contents_number_edges(pdf, pages):
+    """The right edges of the page numbers in the contents (its first `pages` pages), in
+    points; the page's own number at its foot left out."""
+    edges = []
+    for page in range(1, pages + 1):
+        html = subprocess.run(["pdftotext", "-bbox", "-f", str(page), "-l", str(page), pdf, "-"],
+                              check=True, capture_output=True, text=True).stdout
+        for y_min, x_max, word in re.findall(
+                r'<word xMin="[\d.]+" yMin="([\d.]+)" xMax="([\d.]+)"[^>]*>(\d+)</word>', html):
+            if float(y_min) < 760:
+                edges.append(float(x_max))
+    return edges
+
+
+def navigation_failures(pdf, entries):
+    """The bookmarks and links against the contents' lines (title, page from 1)."""
+    failures = []
+    read = json.loads(subprocess.run(NAVIGATION_READER + [pdf], check=True, capture_output=True,
+                                     text=True).stdout)
+    if read["lang"] != "fr-FR" or read["pagemode"] != "/UseOutlines":
+        failures.append(f"language {read['lang']}, page mode {read['pagemode']}")
+    height = 841.89  # A4
+    marks = [(normal(title).strip(), page + 1) for _, title, page, _ in read["outline"]]
+    if marks != entries:
+        failures.append(f"the bookmarks are not the contents: {marks} against {entries}")
+    for level, title, page, top in read["outline"]:
+        # The heading just under the place the bookmark shows.
+        if normal(title).strip() not in text_in(pdf, page + 1, 0, height - top, 600, 40):
+            failures.append(f"bookmark \"{title}\" is not at its heading")
+    links = read["links"]
+    if len(links) != len(entries):
+        failures.append(f"{len(links)} links for {len(entries)} lines of contents")
+    for (page, (x0, y0, x1, y1), to, top), (title, target) in zip(links, entries):
+        line = text_in(pdf, page + 1, x0, height - y1, x1 - x0, y1 - y0).strip()
+        if not line.startswith(title) or to + 1 != target:
+            failures.append(f"the link over \"{line}\" goes to page {to + 1}, not to "
+                            f"\"{title}\" on page {target}")
+    for command in (["qpdf", "--check", pdf],
+                    ["gs", "-q", "-dNODISPLAY", "-dNOPAUSE", "-dBATCH", "-dSAFER", pdf]):
+        r = subprocess.run(command, capture_output=True, text=True)
+        if r.returncode != 0 or "WARNING" in r.stdout or (command[0] == "gs" and r.stdout):
+            failures.append(f"{command[0]}: {r.returncode} {r.stdout[-500:]} {r.stderr[-500:]}")
+    return failures
+
+
 def menu_captions(strings):
     table = {}
     with open(strings, encoding="utf-8") as f:
@@ -107,6 +166,12 @@ def main():
         lines = [l.strip() for l in pdftotext(pdf, "-f", str(page), "-l", str(page)).splitlines()]
         if title not in lines:
             failures.append(f"\"{title}\" is not a line of page {page}")
+
+    failures += navigation_failures(pdf, entries)
+    # Every number of the contents ends on the text's right edge (A4, margins of 20 mm).
+    edges = contents_number_edges(pdf, max(page for _, page in entries[:1]) - 1)
+    if not edges or max(edges) - min(edges) > 1 or min(edges) < 595 - 57 - 15:
+        failures.append(f"the contents' page numbers end at {sorted(set(edges))}")
 
     body = pdftotext(pdf)
     seen = set()

@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QImage>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,63 +18,20 @@
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextFragment>
 #include <QTreeWidget>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <utility>
-#include <vector>
 
+#include "app/manual/manual_pictures.h"
 #include "platform/program_files.h"
 
 namespace brontaxe::app {
 namespace {
 
-// Pictures wider than this are shown at this width (screenshots of the whole window).
-constexpr int kWidestPicture = 760;
 constexpr int kPositionRole = Qt::UserRole;
 
 QString qs(const std::filesystem::path& p) {
     return QString::fromStdString(p.string());
-}
-
-// Every picture the text names, read from the manual's folder and fitted to the window.
-// A missing one is said in its place.
-void placePictures(QTextDocument& doc, const QDir& folder) {
-    struct Spot {
-        int position;
-        int length;
-        QTextImageFormat format;
-    };
-    std::vector<Spot> spots;
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
-        for (auto it = b.begin(); !it.atEnd(); ++it) {
-            const QTextFragment f = it.fragment();
-            if (f.charFormat().isImageFormat())
-                spots.push_back({f.position(), f.length(), f.charFormat().toImageFormat()});
-        }
-    }
-    QTextCursor edit(&doc);
-    edit.beginEditBlock();
-    // From the end, so that a picture replaced by a longer text leaves the others in place.
-    for (auto s = spots.rbegin(); s != spots.rend(); ++s) {
-        const QString name = s->format.name();
-        QTextCursor c(&doc);
-        c.setPosition(s->position);
-        c.setPosition(s->position + s->length, QTextCursor::KeepAnchor);
-        QImage picture(folder.filePath(name));
-        if (picture.isNull()) {
-            c.insertText(QStringLiteral("[image introuvable : %1]").arg(name));
-            continue;
-        }
-        if (picture.width() > kWidestPicture)
-            picture = picture.scaledToWidth(kWidestPicture, Qt::SmoothTransformation);
-        doc.addResource(QTextDocument::ImageResource, QUrl(name), picture);
-        s->format.setWidth(picture.width());
-        s->format.setHeight(picture.height());
-        c.setCharFormat(s->format);
-    }
-    edit.endEditBlock();
 }
 
 // What the user typed, as a pattern where a space also matches the non-breaking spaces the
@@ -185,7 +141,8 @@ void HelpDialog::load(const std::filesystem::path& text) {
     }
     auto* doc = new QTextDocument(text_);
     doc->setMarkdown(QString::fromUtf8(file.readAll()), QTextDocument::MarkdownDialectGitHub);
-    placePictures(*doc, QFileInfo(qs(text)).absoluteDir());
+    manual::placePictures(*doc, QFileInfo(qs(text)).absoluteDir(), manual::fitToHelpWindow,
+                          manual::MissingPicture::Say);
     // The printed manual's table of contents is filled with page numbers; here the list beside
     // the text stands for it.
     for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {

@@ -48,9 +48,11 @@ std::vector<ContentsEntry> insertContents(QTextDocument& doc, qreal textWidth) {
             continue;
         QTextBlockFormat line;
         line.setIndent(h->level - 1);
-        // A stop on the very edge would push the number to a line of its own.
-        line.setTabPositions(
-            {QTextOption::Tab(textWidth * kPointsPerDot * 0.98, QTextOption::RightTab)});
+        // A stop on the very edge would push the number to a line of its own. Stops count from
+        // the indented text: a section's is brought back by its indent, so that every number
+        // ends on the same edge.
+        const qreal stop = textWidth * kPixelsPerDot * 0.98 - (h->level - 1) * doc.indentWidth();
+        line.setTabPositions({QTextOption::Tab(stop, QTextOption::RightTab)});
         line.setTopMargin(h->level == 1 ? kBodyPoints : 0);
         QTextCharFormat look = text;
         look.setFontWeight(h->level == 1 ? QFont::Bold : QFont::Normal);

@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextCursor>
+#include <QTextFragment>
 #include <QTextLayout>
 #include <cmath>
 #include <utility>
@@ -18,6 +19,14 @@ int lastPageOf(const QTextDocument& doc, const QTextBlock& block, qreal pageHeig
     const QTextLine last = layout->lineAt(layout->lineCount() - 1);
     const qreal foot = blockTop + last.position().y() + last.height();
     return static_cast<int>(std::floor((foot - kLineReach) / pageHeight)) + 1;
+}
+
+bool holdsPicture(const QTextBlock& block) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        if (it.fragment().charFormat().isImageFormat())
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -53,7 +62,8 @@ void keepTogether(QTextDocument& doc, qreal pageHeight) {
         const int first = pageOf(doc, b, pageHeight);
         bool move = lastPageOf(doc, b, pageHeight) != first;
         const QTextBlock next = b.next();
-        if (b.blockFormat().headingLevel() > 0 && next.isValid() && !inTable(next))
+        if ((b.blockFormat().headingLevel() > 0 || holdsPicture(b)) && next.isValid() &&
+            !inTable(next))
             move = move || pageOf(doc, next, pageHeight) != first;
         if (!move)
             continue;

@@ -1,7 +1,6 @@
 #include "app/manual/manual_pdf.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -10,14 +9,15 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextFragment>
-#include <QUrl>
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "app/manual/manual_contents.h"
+#include "app/manual/manual_navigation.h"
 #include "app/manual/manual_pages.h"
+#include "app/manual/manual_pictures.h"
+#include "io/pdf_navigation.h"
 
 namespace brontaxe::manual {
 namespace {
@@ -47,45 +47,17 @@ std::optional<QString> readMarkdown(const QString& path, QString& text) {
     return std::nullopt;
 }
 
-// Every picture the text names, read from the manual's folder and fitted to the page.
-std::optional<QString> placePictures(QTextDocument& doc, const QDir& folder, const QSizeF& page) {
-    struct Spot {
-        int position;
-        int length;
-        QTextImageFormat format;
-    };
-    std::vector<Spot> spots;
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
-        for (auto it = b.begin(); !it.atEnd(); ++it) {
-            const QTextFragment f = it.fragment();
-            if (f.charFormat().isImageFormat())
-                spots.push_back({f.position(), f.length(), f.charFormat().toImageFormat()});
-        }
-    }
-    QTextCursor edit(&doc);
-    edit.beginEditBlock();  // one layout for all the changes, not one a change
-    for (Spot& s : spots) {
-        const QString name = s.format.name();
-        QImage picture(folder.filePath(name));
-        if (picture.isNull())
-            return QStringLiteral("image introuvable : %1").arg(folder.filePath(name));
-        const qreal aspect = qreal(picture.height()) / picture.width();
-        const qreal width =
-            std::min({page.width() * kPointsPerDot, picture.width() * 72 / kScreenDpi,
-                      page.height() * kPointsPerDot * kTallestPicture / aspect});
-        const int printed = static_cast<int>(std::ceil(width / 72 * kPrintDpi));
-        if (picture.width() > printed)
-            picture = picture.scaledToWidth(printed, Qt::SmoothTransformation);
-        doc.addResource(QTextDocument::ImageResource, QUrl(name), picture);
-        s.format.setWidth(width);
-        s.format.setHeight(width * aspect);
-        QTextCursor c(&doc);
-        c.setPosition(s.position);
-        c.setPosition(s.position + s.length, QTextCursor::KeepAnchor);
-        c.setCharFormat(s.format);
-    }
-    edit.endEditBlock();
-    return std::nullopt;
+// A screenshot at about its size on a screen, within the page and leaving room for its
+// caption.
+QSizeF fitToPage(QImage& picture, const QSizeF& page) {
+    const qreal aspect = qreal(picture.height()) / picture.width();
+    const qreal points = std::min({page.width() * kPointsPerDot, picture.width() * 72 / kScreenDpi,
+                                   page.height() * kPointsPerDot * kTallestPicture / aspect});
+    const int printed = static_cast<int>(std::ceil(points / 72 * kPrintDpi));
+    if (picture.width() > printed)
+        picture = picture.scaledToWidth(printed, Qt::SmoothTransformation);
+    const qreal width = points * kPixelsPerPoint;
+    return {width, width * aspect};
 }
 
 // In whole dots: the layout keeps lengths in 1/64 of a dot, and a page height it cannot hold
@@ -122,9 +94,9 @@ bool paintPages(QTextDocument& doc, QPdfWriter& writer, const PageSize& size) {
     return painter.end();
 }
 
-}  // namespace
-
-std::optional<QString> writeManualPdf(const QString& markdown, const QString& pdf) {
+// Painted by Qt, which leaves out bookmarks, links and language: they are added afterwards.
+std::optional<QString> paintManual(const QString& markdown, const QString& pdf,
+                                   io::PdfNavigation& navigation) {
     QString text;
     if (auto problem = readMarkdown(markdown, text))
         return problem;
@@ -143,21 +115,53 @@ std::optional<QString> writeManualPdf(const QString& markdown, const QString& pd
     doc.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), kBodyPoints));
     doc.setDocumentMargin(0);
     doc.setMarkdown(text, QTextDocument::MarkdownDialectGitHub);
-    if (auto problem =
-            placePictures(doc, QFileInfo(markdown).absoluteDir(), QSizeF(size.width, size.height)))
-        return problem;
+    const QSizeF page(size.width, size.height);
+    if (auto missing = placePictures(
+            doc, QFileInfo(markdown).absoluteDir(),
+            [&page](QImage& picture) { return fitToPage(picture, page); }, MissingPicture::Refuse))
+        return QStringLiteral("image introuvable : %1").arg(*missing);
     QTextCursor edit(&doc);
     edit.beginEditBlock();  // one layout for all the changes
     breakBeforeChapters(doc);
     const std::vector<ContentsEntry> entries = insertContents(doc, size.width);
     edit.endEditBlock();
     // Laid out in pages only now, once the text is complete.
-    doc.setPageSize(QSizeF(size.width, size.height));
+    doc.setPageSize(page);
     keepTogether(doc, size.height);
     fillPageNumbers(doc, entries, size.height);
     if (!paintPages(doc, writer, size))
         return QStringLiteral("impossible d'écrire %1").arg(pdf);
+    const QPageLayout layout = writer.pageLayout();
+    navigation = navigationOf(doc, entries,
+                              {.text = layout.paintRect(QPageLayout::Point),
+                               .pageHeight = layout.fullRect(QPageLayout::Point).height(),
+                               .textHeight = size.height});
     return std::nullopt;
+}
+
+std::optional<QString> addNavigation(const QString& pdf, const io::PdfNavigation& navigation) {
+    QFile file(pdf);
+    if (!file.open(QIODevice::ReadWrite))
+        return QStringLiteral("impossible de compléter %1").arg(pdf);
+    const QByteArray painted = file.readAll();
+    std::string text(painted.constData(), static_cast<std::size_t>(painted.size()));
+    if (auto problem = io::appendNavigation(text, navigation))
+        return QStringLiteral("signets et liens de %1 : %2")
+            .arg(pdf, QString::fromStdString(*problem));
+    // Only the update is written, after the file as Qt left it.
+    const auto added = static_cast<qint64>(text.size()) - painted.size();
+    if (file.write(text.data() + painted.size(), added) != added || !file.flush())
+        return QStringLiteral("impossible de compléter %1").arg(pdf);
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<QString> writeManualPdf(const QString& markdown, const QString& pdf) {
+    io::PdfNavigation navigation;
+    if (auto problem = paintManual(markdown, pdf, navigation))
+        return problem;
+    return addNavigation(pdf, navigation);
 }
 
 }  // namespace brontaxe::manual
