@@ -47,7 +47,7 @@ LidBody lidBody(const Model& m) {
     b.q = W + a.lidDepth + a.lidHinge;
     b.T = m.hpatrent;
     b.r = m.rarrondi;
-    b.F = m.Personnalisation == "PELSIRAN" ? b.p1 / 2 : m.hrabat;
+    b.F = m.Personnalisation == CustomerProfile::Pelsiran ? b.p1 / 2 : m.hrabat;
     b.lip = a.lidHinge;
     b.p5 = L + a.tuckInWidth;
     b.glue = glueFlapOf(m);

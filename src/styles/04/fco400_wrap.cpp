@@ -134,7 +134,7 @@ void Fco0406(Model& m, Drawing& d) {
 void Fco0409(Model& m, Drawing& d) {
     drawTwoHalves(m, d, wrapBody(m), 409);
     // The "QOR" profile keeps the folder as the body is drawn, panels across.
-    if (m.Personnalisation != "QOR")
+    if (m.Personnalisation != CustomerProfile::Qor)
         turnQuarter(d);
 }
 
