@@ -5,6 +5,7 @@
 #include "builders/body_features.h"
 #include "builders/emit.h"
 #include "builders/glue_flap.h"
+#include "model/machine_pass_entries.h"
 
 namespace brontaxe {
 namespace {
@@ -27,12 +28,11 @@ void recordPasses(Model& m, const BodyGlueFlap& glue, const BodyPanels& b, float
                   const LidSizes& s, bool lowerHalf) {
     recordBodyPasses(m, glue, b, h);
     auto& p = m.PassesMachine;
-    const std::size_t flaps = lowerHalf ? 11 : 6;
-    p[flaps] = glue.extension;
-    p[flaps + 1] = 0;
-    p[flaps + 2] = s.F;
-    p[flaps + 3] = s.q + s.T;
-    p[flaps + 4] = s.F;
+    p[machine_pass::flap(lowerHalf, machine_pass::kGlueTab)] = glue.extension;
+    p[machine_pass::flap(lowerHalf, 1)] = 0;
+    p[machine_pass::flap(lowerHalf, 2)] = s.F;
+    p[machine_pass::flap(lowerHalf, 3)] = s.q + s.T;
+    p[machine_pass::flap(lowerHalf, 4)] = s.F;
 }
 
 void drawCreases(Drawing& d, const Abscissas& x, float h, const LidSizes& s, bool glueLeft,
