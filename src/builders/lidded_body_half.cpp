@@ -98,8 +98,8 @@ void LiddedBodyHalf(Model& m, Drawing& d, const LidBody& body, const FeaturePlac
     const float xa = glue.width;
     const Abscissas xs{xa, xa + p1, xa + p1 + p2, xa + p1 + p2 + p3, xa + p1 + p2 + p3 + p4};
     const bool hasGlueFlap = glue.width > 0;
-    const bool glueRight = hasGlueFlap && m.pattesurtete;
-    const bool glueLeft = hasGlueFlap && !m.pattesurtete;
+    const bool glueRight = hasGlueFlap && body.glueAfterPanel4;
+    const bool glueLeft = hasGlueFlap && !body.glueAfterPanel4;
 
     d.LineVariant = 1;
     const int first = beginFeature(d);

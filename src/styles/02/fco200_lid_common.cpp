@@ -52,6 +52,7 @@ LidBody lidBody(const Model& m) {
     b.lip = a.lidHinge;
     b.p5 = L + a.tuckInWidth;
     b.glue = glueFlapOf(m);
+    b.glueAfterPanel4 = m.pattesurtete;
     return b;
 }
 

@@ -90,7 +90,8 @@ float lidHalf(Model& m, Drawing& d, int closure, const Body& b, const LidAllowan
              .F = F,
              .lip = a.lidHinge,
              .p5 = p5,
-             .glue = glueFlapOf(m)},
+             .glue = glueFlapOf(m),
+             .glueAfterPanel4 = m.pattesurtete},
             {.mirrored = lower});
     return q + m.hpatrent;
 }
