@@ -64,8 +64,7 @@ void placeFeature(Drawing& d, int first, const FeaturePlacement& at) {
     const int last = d.tracer().count();
     if (first > last)
         return;  // the feature drew nothing
-    d.TransformRange(d.tracer().id(first), d.tracer().id(last), at.x, at.y, at.angle,
-                     at.mirrored ? -1.0 : 1.0);
+    d.TransformRange(d.tracer().id(first), d.tracer().id(last), at.transform());
 }
 
 void fourQuarters(Drawing& d, const std::function<void()>& drawQuarter) {

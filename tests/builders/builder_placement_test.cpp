@@ -158,8 +158,7 @@ TEST(BuilderPlacement, PlacedDrawingIsTheLocalDrawingMovedThere) {
                 GenerationPass pass(local.d);
                 c.draw(local.m, local.d, {0, 0, 0, false});
             }
-            local.d.TransformRange(local.d.firstId(), local.d.lastId(), p.x, p.y, p.angle,
-                                   p.mirrored ? -1 : 1);
+            local.d.TransformRange(local.d.firstId(), local.d.lastId(), p.transform());
             test::Generated placed;
             {
                 GenerationPass pass(placed.d);
