@@ -5,6 +5,7 @@
 #include <string>
 
 #include "builders/emit.h"
+#include "model/machine_pass_entries.h"
 #include "platform/errors.h"
 
 namespace brontaxe {
@@ -160,10 +161,11 @@ std::vector<GridLine> segments(const Grid& grid) {
 }
 
 void recordPasses(Model& m, const FoldGrid& g) {
-    for (std::size_t i = 0; i < 5; ++i)
-        m.PassesMachine[i] = i < g.columns.size() ? g.columns[i] : 0;
-    for (std::size_t i = 0; i < 10; ++i)
-        m.PassesMachine[6 + i] = i < g.rows.size() ? g.rows[i].height : 0;
+    using namespace machine_pass;
+    for (std::size_t i = 0; i < kColumns; ++i)
+        m.PassesMachine[width(i)] = i < g.columns.size() ? g.columns[i] : 0;
+    for (std::size_t i = 0; i < kRowHeights; ++i)
+        m.PassesMachine[kFirstRowHeight + i] = i < g.rows.size() ? g.rows[i].height : 0;
 }
 
 }  // namespace

@@ -1,18 +1,20 @@
 #include "builders/body_features.h"
 
 #include "builders/hand_hole.h"
+#include "model/machine_pass_entries.h"
 #include "model/model_choices.h"
 
 namespace brontaxe {
 
 void recordBodyPasses(Model& m, const BodyGlueFlap& glue, const BodyPanels& b, float h) {
+    using namespace machine_pass;
     auto& p = m.PassesMachine;
-    p[0] = glue.width;
-    p[1] = b.p1;
-    p[2] = b.p2;
-    p[3] = b.p3;
-    p[4] = b.p4;
-    p[16] += h;
+    p[width(kGlueTab)] = glue.width;
+    p[width(1)] = b.p1;
+    p[width(2)] = b.p2;
+    p[width(3)] = b.p3;
+    p[width(4)] = b.p4;
+    p[kBodyHeight] += h;
 }
 
 void bodyHandHoles(Model& m, Drawing& d, const BodyGlueFlap& glue, const BodyPanels& b, float h) {

@@ -5,6 +5,7 @@
 
 #include "builders/emit.h"
 #include "builders/shaped_body_half.h"
+#include "model/machine_pass_entries.h"
 #include "platform/errors.h"
 #include "platform/rounding.h"
 
@@ -93,12 +94,12 @@ void CrashLockBodyHalf(Model& m, Drawing& d, const CrashLockBody& body,
     if (!fault.empty())
         throw GenerationError(fault);
     auto& p = m.PassesMachine;
-    const std::size_t flaps = at.mirrored ? 11 : 6;
-    p[flaps] = body.glue.extension;
-    p[flaps + 1] = s.lockDepth + s.tongue;
-    p[flaps + 2] = s.glueDepth;
-    p[flaps + 3] = s.lockDepth + s.tongue;
-    p[flaps + 4] = s.glueDepth;
+    const bool lowerHalf = at.mirrored;  // the lower half is the mirrored one
+    p[machine_pass::flap(lowerHalf, machine_pass::kGlueTab)] = body.glue.extension;
+    p[machine_pass::flap(lowerHalf, 1)] = s.lockDepth + s.tongue;
+    p[machine_pass::flap(lowerHalf, 2)] = s.glueDepth;
+    p[machine_pass::flap(lowerHalf, 3)] = s.lockDepth + s.tongue;
+    p[machine_pass::flap(lowerHalf, 4)] = s.glueDepth;
     ShapedBodyHalf(m, d,
                    {.panels = panels,
                     .h = body.h,

@@ -4,6 +4,7 @@
 #include "builders/double_wall_tray.h"
 #include "builders/emit.h"
 #include "builders/hand_hole.h"
+#include "model/machine_pass_entries.h"
 #include "model/model_choices.h"
 
 namespace brontaxe {
@@ -43,17 +44,18 @@ QuarterSizes quarterSizes(const DoubleWallTrayShape& t) {
 }
 
 void recordPasses(Model& m, const QuarterSizes& s, float a, float b, CornerFlaps flaps) {
+    using namespace machine_pass;
     auto& p = m.PassesMachine;
-    p[0] = s.V;
-    p[1] = 2 * a;
-    p[2] = s.V;
-    p[16] = 2 * b;
+    p[width(0)] = s.V;
+    p[width(1)] = 2 * a;
+    p[width(2)] = s.V;
+    p[kBodyHeight] = 2 * b;
     const float heights[] = {s.E(), s.T + s.D, s.E(), 0};
-    for (std::size_t i = 0; i < 4; ++i) {
+    for (std::size_t column = 0; column < 4; ++column) {
         if (flaps != CornerFlaps::LowerLid)
-            p[6 + i] = heights[i];
+            p[upperFlap(column)] = heights[column];
         if (flaps != CornerFlaps::UpperLid)
-            p[11 + i] = heights[i];
+            p[lowerFlap(column)] = heights[column];
     }
 }
 

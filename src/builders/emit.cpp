@@ -1,5 +1,7 @@
 #include "builders/emit.h"
 
+#include "model/machine_pass_entries.h"
+
 namespace brontaxe {
 
 void ensureRegistryRoom(const Drawing& d) {
@@ -62,8 +64,7 @@ void placeFeature(Drawing& d, int first, const FeaturePlacement& at) {
     const int last = d.tracer().count();
     if (first > last)
         return;  // the feature drew nothing
-    d.TransformRange(d.tracer().id(first), d.tracer().id(last), at.x, at.y, at.angle,
-                     at.mirrored ? -1.0 : 1.0);
+    d.TransformRange(d.tracer().id(first), d.tracer().id(last), at.transform());
 }
 
 void fourQuarters(Drawing& d, const std::function<void()>& drawQuarter) {
@@ -94,17 +95,14 @@ std::pair<float, float> slotHalfWidths(const Model& m) {
 }
 
 void reverseMachinePasses(Model& m) {
+    using namespace machine_pass;
     auto& p = m.PassesMachine;
-    auto swapPairs = [&p](std::initializer_list<std::pair<int, int>> pairs) {
-        for (auto [i, j] : pairs)
-            std::swap(p[static_cast<std::size_t>(i)], p[static_cast<std::size_t>(j)]);
-    };
-    if (p[3] == 0 && p[4] == 0) {
-        swapPairs({{0, 2}, {6, 8}, {11, 13}});
-    } else if (p[4] == 0) {
-        swapPairs({{0, 3}, {1, 2}, {6, 9}, {7, 8}, {11, 14}, {12, 13}});
-    } else {
-        swapPairs({{0, 4}, {1, 3}, {6, 10}, {7, 9}, {11, 15}, {12, 14}});
+    // The columns recorded (three, four or five) run the other way, each with its flaps.
+    const std::size_t last = p[width(3)] == 0 && p[width(4)] == 0 ? 2 : p[width(4)] == 0 ? 3 : 4;
+    for (std::size_t left = 0, right = last; left < right; ++left, --right) {
+        std::swap(p[width(left)], p[width(right)]);
+        std::swap(p[upperFlap(left)], p[upperFlap(right)]);
+        std::swap(p[lowerFlap(left)], p[lowerFlap(right)]);
     }
 }
 

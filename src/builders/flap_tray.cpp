@@ -4,6 +4,7 @@
 
 #include "builders/emit.h"
 #include "builders/hand_hole.h"
+#include "model/machine_pass_entries.h"
 #include "model/model_choices.h"
 #include "platform/errors.h"
 
@@ -25,14 +26,15 @@ void recordPasses(Model& m, const FlapTrayShape& t) {
     const float doubled = t.h + (t.innerWall > 0 ? t.doubleWallStep + t.innerWall : 0);
     const float wall = t.doubleFlaplessWalls ? t.h : doubled;
     const float end = t.doubleFlaplessWalls ? doubled : t.h;
+    using namespace machine_pass;
     auto& p = m.PassesMachine;
-    p[0] = end;
-    p[1] = 2 * t.a;
-    p[2] = end;
-    p[16] = 2 * t.b;
-    for (std::size_t i = 0; i < 3; ++i) {
-        p[6 + i] = wall;
-        p[11 + i] = wall;
+    p[width(0)] = end;
+    p[width(1)] = 2 * t.a;
+    p[width(2)] = end;
+    p[kBodyHeight] = 2 * t.b;
+    for (std::size_t column = 0; column < 3; ++column) {
+        p[upperFlap(column)] = wall;
+        p[lowerFlap(column)] = wall;
     }
 }
 

@@ -50,7 +50,7 @@ void FlatBlankDimensions(Model& m, Drawing& d, const FlatBlankChains& chains) {
     dimension(d,
               {.from = {xmax + 2 * g, ymin}, .to = {xmax + 2 * g, ymax}, .at = {xmax + 2 * g, 0}});
 
-    if (chains.insideForQor && m.Personnalisation == "QOR") {
+    if (chains.insideForQor && m.Personnalisation == CustomerProfile::Qor) {
         const auto [x0, w] = largest(chains.across, xmin);
         const auto [y0, h] = largest(chains.up, ymin);
         if (w > 0 && h > 0) {

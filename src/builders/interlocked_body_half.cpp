@@ -4,6 +4,7 @@
 
 #include "builders/emit.h"
 #include "builders/shaped_body_half.h"
+#include "model/machine_pass_entries.h"
 
 namespace brontaxe {
 namespace {
@@ -30,12 +31,12 @@ void InterlockedBodyHalf(Model& m, Drawing& d, const InterlockedBody& body,
                          const FeaturePlacement& at) {
     const float h = body.h, f1 = body.f1, f2 = body.f2;
     auto& passes = m.PassesMachine;
-    const std::size_t flaps = at.mirrored ? 11 : 6;
-    passes[flaps] = body.glue.extension;
-    passes[flaps + 1] = f1;
-    passes[flaps + 2] = f2;
-    passes[flaps + 3] = f1;
-    passes[flaps + 4] = f2;
+    const bool lowerHalf = at.mirrored;  // the lower half is the mirrored one
+    passes[machine_pass::flap(lowerHalf, machine_pass::kGlueTab)] = body.glue.extension;
+    passes[machine_pass::flap(lowerHalf, 1)] = f1;
+    passes[machine_pass::flap(lowerHalf, 2)] = f2;
+    passes[machine_pass::flap(lowerHalf, 3)] = f1;
+    passes[machine_pass::flap(lowerHalf, 4)] = f2;
     ShapedBodyHalf(m, d,
                    {.panels = {body.p1, body.p2, body.p3, body.p4},
                     .h = h,

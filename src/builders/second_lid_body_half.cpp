@@ -5,6 +5,7 @@
 #include "builders/body_features.h"
 #include "builders/emit.h"
 #include "builders/glue_flap.h"
+#include "model/machine_pass_entries.h"
 
 namespace brontaxe {
 namespace {
@@ -27,12 +28,11 @@ void recordPasses(Model& m, const BodyGlueFlap& glue, const BodyPanels& b, float
                   const LidSizes& s, bool lowerHalf) {
     recordBodyPasses(m, glue, b, h);
     auto& p = m.PassesMachine;
-    const std::size_t flaps = lowerHalf ? 11 : 6;
-    p[flaps] = glue.extension;
-    p[flaps + 1] = 0;
-    p[flaps + 2] = s.F;
-    p[flaps + 3] = s.q + s.T;
-    p[flaps + 4] = s.F;
+    p[machine_pass::flap(lowerHalf, machine_pass::kGlueTab)] = glue.extension;
+    p[machine_pass::flap(lowerHalf, 1)] = 0;
+    p[machine_pass::flap(lowerHalf, 2)] = s.F;
+    p[machine_pass::flap(lowerHalf, 3)] = s.q + s.T;
+    p[machine_pass::flap(lowerHalf, 4)] = s.F;
 }
 
 void drawCreases(Drawing& d, const Abscissas& x, float h, const LidSizes& s, bool glueLeft,
@@ -116,8 +116,8 @@ void SecondLidBodyHalf(Model& m, Drawing& d, const LidBody& body, const FeatureP
     const float xa = glue.width;
     const Abscissas xs{xa, xa + p1, xa + p1 + p2, xa + p1 + p2 + p3, xa + p1 + p2 + p3 + p4};
     const bool hasGlueFlap = glue.width > 0;
-    const bool glueRight = hasGlueFlap && m.pattesurtete;
-    const bool glueLeft = hasGlueFlap && !m.pattesurtete;
+    const bool glueRight = hasGlueFlap && body.glueAfterPanel4;
+    const bool glueLeft = hasGlueFlap && !body.glueAfterPanel4;
 
     d.LineVariant = 1;
     const int first = beginFeature(d);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "builders/emit.h"
+#include "model/machine_pass_entries.h"
 #include "model/model_choices.h"
 
 namespace brontaxe {
@@ -55,12 +56,11 @@ Sleeve sleeveOf(const Model& m, float P1, float P2, float P3, float P4, bool fla
 
 void recordPasses(Model& m, float G, const Sleeve& s, float H) {
     auto& p = m.PassesMachine;
-    for (std::size_t i = 0; i < p.size(); ++i)
-        p[i] = 0;
-    p[0] = G;
+    p.fill(0);
+    p[machine_pass::width(machine_pass::kGlueTab)] = G;
     for (std::size_t i = 0; i < s.widths.size(); ++i)
-        p[i + 1] = s.widths[i];
-    p[16] = H;
+        p[machine_pass::width(i + 1)] = s.widths[i];
+    p[machine_pass::kBodyHeight] = H;
     if (m.Sym_Verticale)
         reverseMachinePasses(m);
 }

@@ -6,6 +6,7 @@
 #include "builders/body_features.h"
 #include "builders/emit.h"
 #include "builders/glue_flap.h"
+#include "model/machine_pass_entries.h"
 #include "model/model_choices.h"
 
 namespace brontaxe {
@@ -36,17 +37,20 @@ void recordPasses(Model& m, const BodyGlueFlap& glue, const BodyPanels& b, float
                   bool lowerHalf) {
     recordBodyPasses(m, glue, b, h);
     auto& p = m.PassesMachine;
-    const std::size_t flaps = lowerHalf ? 11 : 6;
-    p[flaps] = glue.extension;
-    p[flaps + 1] = b.f1;
-    p[flaps + 2] = b.f2;
-    p[flaps + 3] = b.f1;
-    p[flaps + 4] = b.f2;
+    using namespace machine_pass;
+    p[flap(lowerHalf, kGlueTab)] = glue.extension;
+    p[flap(lowerHalf, 1)] = b.f1;
+    p[flap(lowerHalf, 2)] = b.f2;
+    p[flap(lowerHalf, 3)] = b.f1;
+    p[flap(lowerHalf, 4)] = b.f2;
     if (m.CaisseEn2 || fourPieces(m) != FourPieces::None) {
-        if (p[4] != 0)
-            p[2] = p[4];
-        for (std::size_t i : {3, 4, 9, 10, 14, 15})
-            p[i] = 0;
+        if (p[width(4)] != 0)
+            p[width(2)] = p[width(4)];
+        for (const std::size_t column : {3, 4}) {
+            p[width(column)] = 0;
+            p[upperFlap(column)] = 0;
+            p[lowerFlap(column)] = 0;
+        }
     }
 }
 

@@ -79,7 +79,7 @@ void SlottedBodyDimensions(Model& m, Drawing& d, const SlottedChains& c) {
     heightColumn(d, c, xmax + g, ymin);
     const float columnX = xmax + 2 * g;
     dimension(d, {.from = {columnX, ymin}, .to = {columnX, ymax}, .at = {columnX, 0}});
-    if (m.Personnalisation == "QOR") {
+    if (m.Personnalisation == CustomerProfile::Qor) {
         insideDimensions(d, b, c, {xmin, ymin});
     }
 }

@@ -4,6 +4,7 @@
 #include "builders/emit.h"
 #include "builders/glue_flap.h"
 #include "builders/shaped_flaps.h"
+#include "model/machine_pass_entries.h"
 
 namespace brontaxe {
 namespace {
@@ -24,10 +25,9 @@ void recordPasses(Model& m, const BodyGlueFlap& glue, const BodyPanels& b, float
                   bool lowerHalf) {
     recordBodyPasses(m, glue, b, h);
     auto& p = m.PassesMachine;
-    const std::size_t flaps = lowerHalf ? 11 : 6;
-    p[flaps] = glue.extension;
-    for (std::size_t i = 1; i <= 4; ++i)
-        p[flaps + i] = E;
+    p[machine_pass::flap(lowerHalf, machine_pass::kGlueTab)] = glue.extension;
+    for (std::size_t panel = 1; panel <= 4; ++panel)
+        p[machine_pass::flap(lowerHalf, panel)] = E;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "builders/emit.h"
 #include "builders/shaped_body_half.h"
+#include "model/machine_pass_entries.h"
 
 namespace brontaxe {
 namespace {
@@ -49,12 +50,12 @@ void TuckedCoverBodyHalf(Model& m, Drawing& d, const TuckedCoverBody& body,
     const float odd = tuckOnEven ? dust : cover + tuck;
     const float even = tuckOnEven ? cover + tuck : dust;
     auto& passes = m.PassesMachine;
-    const std::size_t flaps = at.mirrored ? 11 : 6;
-    passes[flaps] = body.glue.extension;
-    passes[flaps + 1] = odd;
-    passes[flaps + 2] = even;
-    passes[flaps + 3] = odd;
-    passes[flaps + 4] = even;
+    const bool lowerHalf = at.mirrored;  // the lower half is the mirrored one
+    passes[machine_pass::flap(lowerHalf, machine_pass::kGlueTab)] = body.glue.extension;
+    passes[machine_pass::flap(lowerHalf, 1)] = odd;
+    passes[machine_pass::flap(lowerHalf, 2)] = even;
+    passes[machine_pass::flap(lowerHalf, 3)] = odd;
+    passes[machine_pass::flap(lowerHalf, 4)] = even;
     const FlapShape& oddShape = tuckOnEven ? plain : tucked;
     const FlapShape& evenShape = tuckOnEven ? tucked : plain;
     ShapedBodyHalf(m, d,

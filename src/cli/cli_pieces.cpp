@@ -79,11 +79,11 @@ std::optional<std::string> applyPieceOptions(Model& m, const PieceOptions& o) {
     if (o.passDirection) {
         const std::string n = lower(*o.passDirection);
         if (n == "x" || n == "1")
-            m.senspass = 1;
+            m.senspass = AlongAxis::X;
         else if (n == "y" || n == "2")
-            m.senspass = 2;
+            m.senspass = AlongAxis::Y;
         else if (n == "aucun" || n == "0")
-            m.senspass = 0;
+            m.senspass = AlongAxis::None;
         else
             return "Sens de passage inconnu : \"" + *o.passDirection + "\" (x, y ou aucun)";
     }

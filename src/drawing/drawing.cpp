@@ -45,49 +45,38 @@ SheetShape boundingSheet(Point a, Point b) {
     return {{std::min(a.x, b.x), std::min(a.y, b.y)}, {std::max(a.x, b.x), std::max(a.y, b.y)}};
 }
 
-// Applies a mirror across y = 0 (when `mirror`), a turn about the origin, then a move.
-struct Placement {
-    bool mirror;
-    double angle;
-    Point offset;
-
-    Point apply(Point p) const {
-        if (mirror)
-            p.y = -p.y;
-        return rotate(p, angle) + offset;
-    }
-    double applyAngle(double a) const { return (mirror ? -a : a) + angle; }
-};
-
-void place(Shape& shape, const Placement& t) {
+// A shape through a rigid map (a mirror, a turn, a move): its points go through the map and
+// its angles through the map's turn, so that a quarter turn adds exactly 90 to them. A mirrored
+// arc would run clockwise: it is stored from the image of its end instead.
+void place(Shape& shape, const Transform& t) {
     std::visit(Overloaded{
                    [&](LineShape& l) {
-                       l.a = t.apply(l.a);
-                       l.b = t.apply(l.b);
+                       l.a = t(l.a);
+                       l.b = t(l.b);
                    },
                    [&](ArcShape& a) {
-                       a.centre = t.apply(a.centre);
-                       const double start = t.mirror ? -(a.startDeg + a.sweepDeg) : a.startDeg;
-                       a.startDeg = normalizeDegrees(start + t.angle);
+                       a.centre = t(a.centre);
+                       const double from = t.mirrors() ? a.startDeg + a.sweepDeg : a.startDeg;
+                       a.startDeg = normalizeDegrees(t.direction(from));
                    },
                    [&](DimensionShape& d) {
-                       d.p1 = t.apply(d.p1);
-                       d.p2 = t.apply(d.p2);
-                       d.ref = t.apply(d.ref);
+                       d.p1 = t(d.p1);
+                       d.p2 = t(d.p2);
+                       d.ref = t(d.ref);
                    },
                    [&](TextShape& s) {
-                       s.position = t.apply(s.position);
-                       s.angleDeg = normalizeDegrees(t.applyAngle(s.angleDeg));
+                       s.position = t(s.position);
+                       s.angleDeg = normalizeDegrees(t.direction(s.angleDeg));
                    },
-                   [&](SheetShape& r) { r = boundingSheet(t.apply(r.min), t.apply(r.max)); },
+                   [&](SheetShape& r) { r = boundingSheet(t(r.min), t(r.max)); },
                    [&](ContourShape& c) {
                        for (auto& ring : c.rings)
                            for (auto& p : ring)
-                               p = t.apply(p);
+                               p = t(p);
                    },
                    [&](SymbolShape& s) {
-                       s.position = t.apply(s.position);
-                       s.angleDeg = normalizeDegrees(t.applyAngle(s.angleDeg));
+                       s.position = t(s.position);
+                       s.angleDeg = normalizeDegrees(t.direction(s.angleDeg));
                    },
                },
                shape);
@@ -237,16 +226,14 @@ ElementId Drawing::AddText(double x, double y, std::string_view text, std::int16
     return add(TextShape{{x, y}, std::string(text), option, size, StartAngle});
 }
 
-void Drawing::TransformRange(ElementId first, ElementId last, double x, double y, double angle,
-                             double factor) {
+void Drawing::TransformRange(ElementId first, ElementId last, const Transform& t) {
     std::size_t from = indexOf(first);
     std::size_t to = indexOf(last);
     if (from > to)
         std::swap(from, to);
-    const Placement t{factor < 0, angle, {x, y}};
     for (std::size_t i = from; i <= to; ++i) {
         place(elements_[i].shape, t);
-        if (t.mirror)
+        if (t.mirrors())
             reverseArcBridges(elements_[i]);
     }
 }
@@ -495,7 +482,7 @@ double Drawing::ElementSweep(ElementId id) const {
 }
 
 void Drawing::moveBy(Element& e, Point delta) {
-    place(e.shape, Placement{false, 0.0, delta});
+    place(e.shape, Transform::move(delta));
 }
 
 void Drawing::SetElementX(ElementId id, double value) {
@@ -624,25 +611,23 @@ ElementId Drawing::addPoses(const PoseRow& row) {
         row.flip == PoseFlip::MirroredAcrossX || row.flip == PoseFlip::MirroredAcrossY;
     const double turn =
         (row.flip == PoseFlip::MirroredAcrossY || row.flip == PoseFlip::HalfTurn) ? 180.0 : 0.0;
-    const double angle = row.angle;
-    const Point centre = row.centre;
+    const Transform spin = Transform::turnAbout(row.centre, row.angle);
     // Geometric growth: one reservation per call would reallocate at every pose.
     const std::size_t needed = elements_.size() + source * static_cast<std::size_t>(row.count);
     if (elements_.capacity() < needed)
         elements_.reserve(std::max(needed, 2 * elements_.capacity()));
     const std::size_t first = elements_.size();
     for (std::int32_t k = 1; k <= row.count; ++k) {
-        const Placement move{mirrorY, turn, {k * row.step.x, k * row.step.y}};
-        const Placement spin{false, angle, centre - rotate(centre, angle)};
+        const Transform move = Transform::placement(k * row.step, turn, mirrorY);
         for (std::size_t i = 0; i < source; ++i) {
             const ShapeType type = elements_[i].type();
             if (type == ShapeType::Dimension || type == ShapeType::Sheet)
                 continue;
             Element copy = elements_[i];
             place(copy.shape, move);
-            if (move.mirror)
+            if (move.mirrors())
                 reverseArcBridges(copy);
-            if (angle != 0)
+            if (row.angle != 0)
                 place(copy.shape, spin);
             elements_.push_back(std::move(copy));
         }

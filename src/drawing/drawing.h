@@ -16,6 +16,7 @@
 #include "drawing/element_id.h"
 #include "drawing/symbol_library.h"
 #include "drawing/tracer.h"
+#include "drawing/transform.h"
 
 namespace brontaxe {
 
@@ -80,10 +81,9 @@ class Drawing {
     ElementId AddDimension(double x1, double y1, double x2, double y2, double xr, double yr);
     ElementId AddText(double x, double y, std::string_view text, std::int16_t option, double size);
 
-    // Elements first..last in place: factor -1 mirrors them across y = 0, then they turn by
-    // `angle` about the origin and move by (x, y).
-    void TransformRange(ElementId first, ElementId last, double x, double y, double angle,
-                        double factor);
+    // Elements first..last in place, through a rigid map (mirrors, turns and moves; a scale
+    // would leave radii and text sizes as they are).
+    void TransformRange(ElementId first, ElementId last, const Transform& t);
     // Mirror image of one element about the line through (x, y) at `angle`: added as a new
     // element when `addCopy` is set (its id returned), else the element itself is mirrored.
     ElementId TransformElement(double x, double y, double angle, ElementId id, bool addCopy);

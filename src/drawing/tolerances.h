@@ -64,6 +64,16 @@ inline constexpr double kProbeOffset = 1e-3;
 // slant that steep.
 inline constexpr double kParallelRatio = 1e-3;
 
+// --- The window ----------------------------------------------------------------------------
+
+// Arcs the window draws as chords (outlines on screen, the pieces and highlights over them)
+// stray no farther than this from the curve: half a pixel where the blank is worked at ten
+// pixels a millimetre, and the same chords as the outer contour's.
+inline constexpr double kScreenChordTolerance = kContourArcTolerance;
+// A drawing this fraction longer than a whole number of pages still fits them: what its
+// extents gain through the float sizes and the print scale, never a real overrun.
+inline constexpr double kPageFit = 1e-6;
+
 // --- Folding -------------------------------------------------------------------------------
 
 // Unit normals whose cross product is shorter than this belong to parallel faces.

@@ -3,35 +3,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <string>
 
+#include "drawing/transform.h"
 #include "editing/blank_edits.h"
 
 namespace brontaxe::editing {
 namespace {
-
-// A rigid motion of the plane: a point's image, the image of a direction (degrees), and
-// whether it turns the plane over (a mirror reverses the way strokes run).
-struct Motion {
-    std::function<Point(Point)> point;
-    std::function<double(double)> direction;
-    bool reverses = false;
-};
-
-Motion translation(Point offset) {
-    return {[offset](Point p) { return p + offset; }, [](double deg) { return deg; }, false};
-}
-
-Motion rotation(Point centre, double degrees) {
-    return {[centre, degrees](Point p) { return centre + rotate(p - centre, degrees); },
-            [degrees](double deg) { return normalizeDegrees(deg + degrees); }, false};
-}
-
-Motion reflection(Point on, double axisDeg) {
-    return {[on, axisDeg](Point p) { return reflect(p, on, axisDeg); },
-            [axisDeg](double deg) { return normalizeDegrees(2 * axisDeg - deg); }, true};
-}
 
 // Bridges sit at distances from the start of the stroke: where the stroke now runs the other
 // way, each is measured from the other end and their order turns round.
@@ -43,55 +21,55 @@ std::vector<Bridge> reversedBridges(const std::vector<Bridge>& bridges, double s
     return out;
 }
 
+// A selected element through a rigid motion (a move, a turn or a mirror).
 struct ShapeMover {
-    const Motion& motion;
+    const Transform& motion;
 
-    Shape operator()(const LineShape& l) const {
-        return LineShape{motion.point(l.a), motion.point(l.b)};
-    }
+    double direction(double degrees) const { return normalizeDegrees(motion.direction(degrees)); }
+    Shape operator()(const LineShape& l) const { return LineShape{motion(l.a), motion(l.b)}; }
     // A mirrored arc would run clockwise: it is stored from the image of its end instead, so
     // that it stays counter-clockwise with the same sweep.
     Shape operator()(const ArcShape& a) const {
-        const double from = motion.reverses ? a.startDeg + a.sweepDeg : a.startDeg;
-        return ArcShape{motion.point(a.centre), a.radius, motion.direction(from), a.sweepDeg};
+        const double from = motion.mirrors() ? a.startDeg + a.sweepDeg : a.startDeg;
+        return ArcShape{motion(a.centre), a.radius, direction(from), a.sweepDeg};
     }
     Shape operator()(const DimensionShape& d) const {
-        return DimensionShape{motion.point(d.p1), motion.point(d.p2), motion.point(d.ref)};
+        return DimensionShape{motion(d.p1), motion(d.p2), motion(d.ref)};
     }
     // A text keeps reading forwards: a mirror moves it without turning it over.
     Shape operator()(const TextShape& t) const {
         TextShape out = t;
-        out.position = motion.point(t.position);
-        if (!motion.reverses)
-            out.angleDeg = motion.direction(t.angleDeg);
+        out.position = motion(t.position);
+        if (!motion.mirrors())
+            out.angleDeg = direction(t.angleDeg);
         return out;
     }
     Shape operator()(const SymbolShape& s) const {
         SymbolShape out = s;
-        out.position = motion.point(s.position);
-        out.angleDeg = motion.direction(s.angleDeg);
+        out.position = motion(s.position);
+        out.angleDeg = direction(s.angleDeg);
         return out;
     }
     // A sheet outline stays an upright box: the box around its moved corners.
     Shape operator()(const SheetShape& s) const {
         Box box;
         for (const Point p : {s.min, Point{s.max.x, s.min.y}, s.max, Point{s.min.x, s.max.y}})
-            box.add(motion.point(p));
+            box.add(motion(p));
         return SheetShape{{box.xmin, box.ymin}, {box.xmax, box.ymax}};
     }
     Shape operator()(const ContourShape& c) const {
         ContourShape out = c;
         for (auto& ring : out.rings)
             for (Point& p : ring)
-                p = motion.point(p);
+                p = motion(p);
         return out;
     }
 };
 
-Element movedElement(const Element& e, const Motion& motion) {
+Element movedElement(const Element& e, const Transform& motion) {
     Element out = e;
     out.shape = std::visit(ShapeMover{motion}, e.shape);
-    if (motion.reverses && std::holds_alternative<ArcShape>(e.shape))
+    if (motion.mirrors() && std::holds_alternative<ArcShape>(e.shape))
         out.bridges = reversedBridges(e.bridges, strokeLength(e));
     return out;
 }
@@ -120,7 +98,7 @@ CheckedSelection checked(const Blank& blank, const Selection& selection) {
     return out;
 }
 
-EditOutcome appliedTo(const Blank& blank, const Selection& selection, const Motion& motion,
+EditOutcome appliedTo(const Blank& blank, const Selection& selection, const Transform& motion,
                       bool copy) {
     const CheckedSelection chosen = checked(blank, selection);
     if (!chosen.refusal.empty())
@@ -178,21 +156,22 @@ EditOutcome replaced(const Blank& blank, std::size_t index, const Element& chang
 EditOutcome moved(const Blank& blank, const Selection& selection, Point offset, bool copy) {
     if (areNear(offset, Point{}))
         return EditOutcome::refused("Le déplacement est nul.");
-    return appliedTo(blank, selection, translation(offset), copy);
+    return appliedTo(blank, selection, Transform::move(offset), copy);
 }
 
 EditOutcome rotated(const Blank& blank, const Selection& selection, Point centre, double degrees,
                     bool copy) {
-    if (!std::isfinite(degrees) || std::fabs(std::remainder(degrees, 360.0)) <= 1e-9)
+    if (!std::isfinite(degrees) || std::fabs(std::remainder(degrees, 360.0)) <= kRoundingNoise)
         return EditOutcome::refused("L'angle de rotation est nul.");
-    return appliedTo(blank, selection, rotation(centre, degrees), copy);
+    return appliedTo(blank, selection, Transform::turnAbout(centre, degrees), copy);
 }
 
 EditOutcome mirrored(const Blank& blank, const Selection& selection, Point a, Point b, bool copy) {
     if (areNear(a, b))
         return EditOutcome::refused("Les deux points de l'axe sont confondus.");
     const Point d = b - a;
-    return appliedTo(blank, selection, reflection(a, toDegrees(std::atan2(d.y, d.x))), copy);
+    return appliedTo(blank, selection, Transform::mirrorAcross(a, toDegrees(std::atan2(d.y, d.x))),
+                     copy);
 }
 
 }  // namespace brontaxe::editing

@@ -177,9 +177,10 @@ class Cff2Drawer {
         : content_(content), options_(options), d_(d), out_(out), report_(report) {}
 
     // `m` takes the block's millimetres to the drawing.
-    void design(const Design& design, const Affine& m, int depth) {
+    void design(const Design& design, const Transform& m, int depth) {
         const double unit = design.unit.value_or(content_.unit);
-        const Affine scaled = Affine::scaling(unit * design.scale.x, unit * design.scale.y).then(m);
+        const Transform scaled =
+            Transform::scale(unit * design.scale.x, unit * design.scale.y).then(m);
         for (const Record& r : design.records) {
             const char letter = static_cast<char>(r.fields[0][0] & ~0x20);
             if (letter == 'L')
@@ -208,7 +209,8 @@ class Cff2Drawer {
     // Bridges follow the geometry: their count, then their width. The cutting table spreads
     // them evenly, so they are read at the middles of equal parts of the rule (of all the
     // elements it came out as, when a stretched sub-design turned an arc into lines).
-    void keepBridges(const Record& r, std::size_t first, std::size_t countField, const Affine& m) {
+    void keepBridges(const Record& r, std::size_t first, std::size_t countField,
+                     const Transform& m) {
         if (r.fields.size() <= countField || out_.count() == first)
             return;
         const double count = number(r, countField);
@@ -257,14 +259,14 @@ class Cff2Drawer {
                                  std::move(bridges));
     }
 
-    void line(const Record& r, const Affine& m) {
+    void line(const Record& r, const Transform& m) {
         const std::int16_t lineKind = kindOf(r);
         const std::size_t first = out_.count();
         out_.line(m({number(r, 4), number(r, 5)}), m({number(r, 6), number(r, 7)}), lineKind);
         keepBridges(r, first, 8, m);
     }
 
-    void arc(const Record& r, const Affine& m) {
+    void arc(const Record& r, const Transform& m) {
         const std::int16_t lineKind = kindOf(r);
         const Point start{number(r, 4), number(r, 5)};
         const Point end{number(r, 6), number(r, 7)};
@@ -291,7 +293,7 @@ class Cff2Drawer {
         keepBridges(r, first, 11, m);
     }
 
-    void text(const Record& r, const Affine& m) {
+    void text(const Record& r, const Transform& m) {
         std::string s;
         for (std::size_t k = 9; k < r.fields.size(); ++k)
             s += (k > 9 ? "," : "") + std::string(r.fields[k]);
@@ -305,7 +307,7 @@ class Cff2Drawer {
 
     // C,name,x,y,angle,scale x,scale y: a sub-design placed, (x, y) in the caller's units
     // (`unit` millimetres each), the sub-design drawn in its own.
-    void call(const Record& r, const Affine& m, double unit, int depth) {
+    void call(const Record& r, const Transform& m, double unit, int depth) {
         const std::string_view name = r.fields.size() > 1 ? r.fields[1] : std::string_view{};
         const auto it = content_.designs.find(name);
         if (it == content_.designs.end() || name == content_.mainName)
@@ -315,10 +317,10 @@ class Cff2Drawer {
                                                  std::to_string(kMaxCallDepth) + " niveaux"));
         const double sx = r.fields.size() > 5 ? number(r, 5) : 1.0;
         const double sy = r.fields.size() > 6 ? number(r, 6) : 1.0;
-        const Affine place = Affine::scaling(sx / unit, sy / unit)
-                                 .then(Affine::rotation(number(r, 4)))
-                                 .then(Affine::translation({number(r, 2), number(r, 3)}))
-                                 .then(m);
+        const Transform place = Transform::scale(sx / unit, sy / unit)
+                                    .then(Transform::turn(number(r, 4)))
+                                    .then(Transform::move({number(r, 2), number(r, 3)}))
+                                    .then(m);
         design(it->second, place, depth + 1);
     }
 
@@ -340,7 +342,7 @@ FileResult readCff2Text(std::string_view text, const ImportOptions& options, Dra
         const Cff2Content content = parse(text);
         ElementSink sink(d, kMaxElements);
         Cff2Drawer drawer(content, options, d, sink, report);
-        drawer.design(content.designs.at(content.mainName), Affine{}, 0);
+        drawer.design(content.designs.at(content.mainName), Transform{}, 0);
         content.notices.appendTo(report.notices);
         drawer.finish();
     } catch (const ImportError& e) {

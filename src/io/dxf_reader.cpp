@@ -276,7 +276,7 @@ class EntityDrawer {
                  ImportReport& report)
         : content_(content), options_(options), out_(out), report_(report) {}
 
-    void draw(const std::vector<Entity>& list, const Affine& m, std::string_view blockLayer,
+    void draw(const std::vector<Entity>& list, const Transform& m, std::string_view blockLayer,
               int depth, bool annotation) {
         for (std::size_t i = 0; i < list.size(); ++i) {
             const Entity& e = list[i];
@@ -335,7 +335,7 @@ class EntityDrawer {
     }
 
     struct Context {
-        const Affine& m;
+        const Transform& m;
         std::string_view layer;
         int depth;
         bool annotation;  // inside a dimension: nothing is a rule
@@ -371,8 +371,8 @@ class EntityDrawer {
     // Draws list[i] (and the vertices that follow a POLYLINE); the index of its last entity.
     std::size_t entity(const std::vector<Entity>& list, std::size_t i, const Context& at) {
         const Entity& e = list[i];
-        const Affine& m = at.m;
-        const Affine ocs = e.seenFromBelow() ? Affine::scaling(-1, 1).then(m) : m;
+        const Transform& m = at.m;
+        const Transform ocs = e.seenFromBelow() ? Transform::scale(-1, 1).then(m) : m;
         if (e.type == "LINE") {
             const Point a = m(e.point(10)), b = m(e.point(11));
             if (distance(a, b) <= kJoinTolerance && !at.annotation)
@@ -405,7 +405,7 @@ class EntityDrawer {
         return i;
     }
 
-    void circle(const Entity& e, const Affine& m, const Context& at) {
+    void circle(const Entity& e, const Transform& m, const Context& at) {
         if (!(e.real(40) > 0)) {
             if (!at.annotation)
                 degenerate(e, e.real(40) < 0 ? "de rayon négatif" : "de rayon nul");
@@ -429,7 +429,7 @@ class EntityDrawer {
     // A vertex on the one before it (within the join tolerance, in the drawing) is dropped
     // and its bulge goes to the one kept; a closed polyline whose last vertex is its first
     // closes there. Two vertices closed with bulges are the usual round hole: both halves.
-    void vertices(const Entity& e, const std::vector<Vertex>& all, bool closed, const Affine& m,
+    void vertices(const Entity& e, const std::vector<Vertex>& all, bool closed, const Transform& m,
                   const Context& at) {
         std::vector<Vertex> v;
         for (const Vertex& x : all) {
@@ -452,7 +452,7 @@ class EntityDrawer {
             emitBulgeSegment(m, v.back().p, v.front().p, v.back().bulge, lineKind, out_);
     }
 
-    void lwPolyline(const Entity& e, const Affine& m, const Context& at) {
+    void lwPolyline(const Entity& e, const Transform& m, const Context& at) {
         std::vector<Vertex> v;
         for (const DxfGroup& g : e.groups) {
             if (g.code == 10)
@@ -465,7 +465,7 @@ class EntityDrawer {
         vertices(e, v, (e.integer(70) & 1) != 0, m, at);
     }
 
-    std::size_t polyline(const std::vector<Entity>& list, std::size_t i, const Affine& m,
+    std::size_t polyline(const std::vector<Entity>& list, std::size_t i, const Transform& m,
                          const Context& at) {
         const int flags = list[i].integer(70);
         std::vector<Vertex> v;
@@ -484,7 +484,7 @@ class EntityDrawer {
         return k < list.size() && list[k].type == "SEQEND" ? k : k - 1;
     }
 
-    void ellipse(const Entity& e, const Affine& m, const Context& at) {
+    void ellipse(const Entity& e, const Transform& m, const Context& at) {
         EllipseArc a;
         a.centre = e.point(10);
         a.major = e.point(11);
@@ -504,7 +504,7 @@ class EntityDrawer {
         emitEllipse(m, a, kindOf(at), out_);
     }
 
-    void spline(const Entity& e, const Affine& m, const Context& at) {
+    void spline(const Entity& e, const Transform& m, const Context& at) {
         SplineCurve s;
         s.degree = e.integer(71, 3);
         std::vector<Point> fit;
@@ -541,25 +541,25 @@ class EntityDrawer {
         emitSpline(m, s, lineKind, out_);
     }
 
-    void insert(const Entity& e, const Affine& m, const Context& at) {
+    void insert(const Entity& e, const Transform& m, const Context& at) {
         const double sx = e.real(41, 1), sy = e.real(42, 1);
         const int columns = std::clamp(e.integer(70, 1), 1, kMaxArrayCount);
         const int rows = std::clamp(e.integer(71, 1), 1, kMaxArrayCount);
         const Point spacing{e.real(44), e.real(45)};
-        const Affine place = Affine::rotation(e.real(50)).then(Affine::translation(e.point(10)));
+        const Transform place = Transform::turn(e.real(50)).then(Transform::move(e.point(10)));
         for (int r = 0; r < rows; ++r) {
             for (int c = 0; c < columns; ++c) {
-                const Affine cell = Affine::scaling(sx, sy)
-                                        .then(Affine::translation({c * spacing.x, r * spacing.y}))
-                                        .then(place)
-                                        .then(m);
+                const Transform cell = Transform::scale(sx, sy)
+                                           .then(Transform::move({c * spacing.x, r * spacing.y}))
+                                           .then(place)
+                                           .then(m);
                 blockAt(e, e.text(2), cell, at);
             }
         }
     }
 
     // The block named `name` drawn with its base point at the origin of `m`.
-    void blockAt(const Entity& e, std::string_view name, const Affine& m, const Context& at) {
+    void blockAt(const Entity& e, std::string_view name, const Transform& m, const Context& at) {
         const auto it = content_.blocks.find(name);
         if (it == content_.blocks.end()) {
             if (!name.empty() || e.type == "INSERT")
@@ -570,11 +570,11 @@ class EntityDrawer {
             throw ImportError("blocs imbriqués sur plus de " + std::to_string(kMaxBlockDepth) +
                               " niveaux (un bloc qui s'insère lui-même ?)");
         const Block& b = it->second;
-        draw(b.entities, Affine::translation(Point{} - b.base).then(m), at.layer, at.depth + 1,
+        draw(b.entities, Transform::move(Point{} - b.base).then(m), at.layer, at.depth + 1,
              at.annotation);
     }
 
-    void text(const Entity& e, const Affine& m) {
+    void text(const Entity& e, const Transform& m) {
         // A long MTEXT comes in pieces of code 3 before its last one of code 1.
         std::string s;
         for (const DxfGroup& g : e.groups) {
@@ -628,7 +628,7 @@ FileResult readDxfText(std::string_view text, const ImportOptions& options, Draw
         const double unit = fileUnit(content, options, report);
         ElementSink sink(d, kMaxElements);
         EntityDrawer drawer(content, options, sink, report);
-        drawer.draw(content.entities, Affine::scaling(unit, unit), {}, 0, false);
+        drawer.draw(content.entities, Transform::scale(unit, unit), {}, 0, false);
         drawer.finish();
     } catch (const ImportError& e) {
         return FileResult::failure(e.what());

@@ -31,7 +31,7 @@ int stepsFor(double radius, double span, double tol) {
     return static_cast<int>(std::min(steps, kMaxSegments));
 }
 
-void emitSampled(const Affine& m, const std::function<Point(double)>& at, double t0, double t1,
+void emitSampled(const Transform& m, const std::function<Point(double)>& at, double t0, double t1,
                  int steps, std::int16_t lineKind, ElementSink& out) {
     Point previous = m(at(t0));
     for (int k = 1; k <= steps; ++k) {
@@ -51,7 +51,7 @@ double distanceToChord(Point p, Point a, Point b) {
 
 class SplineFlattener {
   public:
-    SplineFlattener(const Affine& m, const SplineCurve& s, double tol, std::int16_t lineKind,
+    SplineFlattener(const Transform& m, const SplineCurve& s, double tol, std::int16_t lineKind,
                     ElementSink& out)
         : m_(m), s_(s), tol_(tol), lineKind_(lineKind), out_(out) {}
 
@@ -109,7 +109,7 @@ class SplineFlattener {
         split(um, u1, mid, b, k, depth + 1);
     }
 
-    const Affine& m_;
+    const Transform& m_;
     const SplineCurve& s_;
     double tol_;
     std::int16_t lineKind_;
@@ -160,29 +160,6 @@ void NoticeTally::appendTo(std::vector<std::string>& notices) const {
     }
 }
 
-Affine Affine::then(const Affine& o) const {
-    return {o.a * a + o.b * c, o.a * b + o.b * d,       o.c * a + o.d * c,
-            o.c * b + o.d * d, o.a * e + o.b * f + o.e, o.c * e + o.d * f + o.f};
-}
-
-double Affine::stretch() const {
-    const double t = a * a + b * b + c * c + d * d;
-    const double dt = det();
-    return std::sqrt((t + std::sqrt(std::max(0.0, t * t - 4 * dt * dt))) / 2);
-}
-
-bool Affine::keepsCircles() const {
-    const double s2 = std::fabs(det());
-    const double tol = kRoundingNoise * std::max(s2, std::numeric_limits<double>::min());
-    return std::fabs(a * b + c * d) <= tol && std::fabs(a * a + c * c - b * b - d * d) <= tol;
-}
-
-Affine Affine::rotation(double degrees) {
-    const double r = toRadians(degrees);
-    const double cs = std::cos(r), sn = std::sin(r);
-    return {cs, -sn, sn, cs, 0, 0};
-}
-
 void ElementSink::add(Element e) {
     if (count() >= maxElements_) {
         throw ImportError("plus de " + std::to_string(maxElements_) +
@@ -205,7 +182,7 @@ void ElementSink::text(const TextShape& text) {
     add(Element{text, kind::Text});
 }
 
-void emitArc(const Affine& m, const ArcShape& arc, std::int16_t lineKind, ElementSink& out) {
+void emitArc(const Transform& m, const ArcShape& arc, std::int16_t lineKind, ElementSink& out) {
     if (!(arc.radius > 0) || !(arc.sweepDeg > 0))
         return;
     if (m.keepsCircles()) {
@@ -229,7 +206,7 @@ void emitArc(const Affine& m, const ArcShape& arc, std::int16_t lineKind, Elemen
         start, start + span, stepsFor(arc.radius, span, tol), lineKind, out);
 }
 
-void emitBulgeSegment(const Affine& m, Point p, Point q, double bulge, std::int16_t lineKind,
+void emitBulgeSegment(const Transform& m, Point p, Point q, double bulge, std::int16_t lineKind,
                       ElementSink& out) {
     const double chord = distance(p, q);
     if (std::fabs(bulge) < kVanishing || chord <= kEps) {
@@ -250,7 +227,7 @@ void emitBulgeSegment(const Affine& m, Point p, Point q, double bulge, std::int1
     emitArc(m, ArcShape{centre, radius, normalizeDegrees(start), toDegrees(sweep)}, lineKind, out);
 }
 
-void emitEllipse(const Affine& m, const EllipseArc& e, std::int16_t lineKind, ElementSink& out) {
+void emitEllipse(const Transform& m, const EllipseArc& e, std::int16_t lineKind, ElementSink& out) {
     const double a = length(e.major);
     if (!(a > 0) || !(e.endParam > e.startParam))
         return;
@@ -372,7 +349,7 @@ SplineCurve splineThrough(const std::vector<Point>& all, Point startTangent, Poi
     return s;
 }
 
-void emitSpline(const Affine& m, const SplineCurve& s, std::int16_t lineKind, ElementSink& out) {
+void emitSpline(const Transform& m, const SplineCurve& s, std::int16_t lineKind, ElementSink& out) {
     checkSpline(s);
     SplineFlattener(m, s, kFlatteningTolerance / m.stretch(), lineKind, out).run();
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The geometry the die-line readers share: the affine maps of blocks and units, and the
-// curves they turn into the drawing's lines and arcs.
+// The geometry the die-line readers share: the curves they turn into the drawing's lines and
+// arcs through the maps (`Transform`) of their blocks and units.
 
 #include <cstddef>
 #include <cstdint>
@@ -10,6 +10,7 @@
 
 #include "drawing/drawing.h"
 #include "drawing/tolerances.h"
+#include "drawing/transform.h"
 
 namespace brontaxe::io {
 
@@ -36,24 +37,6 @@ class NoticeTally {
     std::vector<Tally> tallies_;  // in the order they first came
 };
 
-// p -> (a x + b y + e, c x + d y + f).
-struct Affine {
-    double a = 1, b = 0, c = 0, d = 1, e = 0, f = 0;
-
-    Point operator()(Point p) const { return {a * p.x + b * p.y + e, c * p.x + d * p.y + f}; }
-    // This map applied first, then `outer`.
-    Affine then(const Affine& outer) const;
-    double det() const { return a * d - b * c; }
-    // Longest a unit vector can become: how far a curve's error grows through the map.
-    double stretch() const;
-    // True when the map keeps circles circles (turns, mirrors, uniform scales, moves).
-    bool keepsCircles() const;
-
-    static Affine translation(Point p) { return {1, 0, 0, 1, p.x, p.y}; }
-    static Affine rotation(double degrees);
-    static Affine scaling(double sx, double sy) { return {sx, 0, 0, sy, 0, 0}; }
-};
-
 // Where the readers put what they make: the drawing, with a ceiling on the number of
 // elements so that a file of nested arrays cannot exhaust the memory.
 class ElementSink {
@@ -72,11 +55,11 @@ class ElementSink {
 
 // An arc (sweep counter-clockwise, in degrees) of the file's own space, drawn through `m`: an
 // arc where the map keeps circles, else lines.
-void emitArc(const Affine& m, const ArcShape& arc, std::int16_t lineKind, ElementSink& out);
+void emitArc(const Transform& m, const ArcShape& arc, std::int16_t lineKind, ElementSink& out);
 
 // One segment of a polyline from p to q with its bulge (the tangent of a quarter of the
 // arc's sweep, positive counter-clockwise; 0 for a straight segment).
-void emitBulgeSegment(const Affine& m, Point p, Point q, double bulge, std::int16_t lineKind,
+void emitBulgeSegment(const Transform& m, Point p, Point q, double bulge, std::int16_t lineKind,
                       ElementSink& out);
 
 struct EllipseArc {
@@ -86,7 +69,7 @@ struct EllipseArc {
     double startParam = 0;
     double endParam = 0;  // radians, counter-clockwise from start
 };
-void emitEllipse(const Affine& m, const EllipseArc& e, std::int16_t lineKind, ElementSink& out);
+void emitEllipse(const Transform& m, const EllipseArc& e, std::int16_t lineKind, ElementSink& out);
 
 struct SplineCurve {
     int degree = 3;
@@ -95,7 +78,7 @@ struct SplineCurve {
     std::vector<double> weights;  // empty, or one per control point
 };
 // Throws ImportError (without a place) when the knots, weights and points do not agree.
-void emitSpline(const Affine& m, const SplineCurve& s, std::int16_t lineKind, ElementSink& out);
+void emitSpline(const Transform& m, const SplineCurve& s, std::int16_t lineKind, ElementSink& out);
 
 // The cubic through `fit` points with the given end tangents, as CAD programs make a spline
 // given by its fit points: chord-length parameters, the tangents as long as the points'

@@ -10,6 +10,9 @@
 #include <cstdint>
 #include <string>
 
+#include "model/board_directions.h"
+#include "model/customer_profile.h"
+
 namespace brontaxe {
 
 struct Model {
@@ -23,7 +26,7 @@ struct Model {
     std::int16_t NumModele = 0;
     std::int16_t TypeDessus = 0;
     std::int16_t TypeDessous = 0;
-    std::string Personnalisation;
+    ProfileChoice Personnalisation;
 
     // Box dimensions (inside)
     float Longueur = 0;
@@ -86,8 +89,8 @@ struct Model {
     float degPonts = 0;
 
     // Orientation and symmetry
-    std::int16_t senscann = 0;
-    std::int16_t senspass = 0;
+    AlongAxis senscann = AlongAxis::None;
+    AlongAxis senspass = AlongAxis::None;
     bool Sym_Verticale = false;
 
     // Multi-piece options

@@ -22,7 +22,8 @@ struct ArrayField {
 
 using FieldRef =
     std::variant<float Model::*, std::int16_t Model::*, bool Model::*, std::string Model::*,
-                 ArrayField<float, 17>, ArrayField<float, 5>, ArrayField<std::int16_t, 5>>;
+                 AlongAxis Model::*, ProfileChoice Model::*, ArrayField<float, 17>,
+                 ArrayField<float, 5>, ArrayField<std::int16_t, 5>>;
 
 struct FieldEntry {
     const char* name;
@@ -220,6 +221,21 @@ FieldSetResult setField(Model& m, std::string_view name, std::string_view value)
             if constexpr (std::is_same_v<Ref, std::string Model::*>) {
                 m.*ref = std::string(value);
                 return {};
+            } else if constexpr (std::is_same_v<Ref, ProfileChoice Model::*>) {
+                m.*ref = ProfileChoice::parse(value);
+                return {};
+            } else if constexpr (std::is_same_v<Ref, AlongAxis Model::*>) {
+                auto n = strictNumber(value);
+                auto i = n ? roundToInt16(*n) : std::nullopt;
+                if (!i)
+                    return badValue(name, value, "0, 1 ou 2");
+                if (auto r = outOfRange(entry->name, *i); !r.ok())
+                    return r;
+                const auto axis = alongAxisOf(*i);
+                if (!axis)
+                    return badValue(name, value, "0, 1 ou 2");
+                m.*ref = *axis;
+                return {};
             } else if constexpr (std::is_same_v<Ref, bool Model::*>) {
                 auto b = strictBool(value);
                 if (!b)
@@ -283,6 +299,10 @@ std::optional<std::string> fieldText(const Model& m, std::string_view name) {
             using Ref = decltype(ref);
             if constexpr (std::is_same_v<Ref, std::string Model::*>) {
                 return m.*ref;
+            } else if constexpr (std::is_same_v<Ref, ProfileChoice Model::*>) {
+                return (m.*ref).name();
+            } else if constexpr (std::is_same_v<Ref, AlongAxis Model::*>) {
+                return platform::numberText(storedNumber(m.*ref));
             } else if constexpr (std::is_same_v<Ref, bool Model::*>) {
                 return std::string(m.*ref ? "1" : "0");
             } else if constexpr (std::is_same_v<Ref, float Model::*> ||

@@ -19,7 +19,7 @@ void setDefaults(Model& m) {
     m.TypeDessous = 201;
     m.CaisseEn2 = false;
     m.CaisseEn4 = 0;
-    m.senscann = 0;
+    m.senscann = AlongAxis::None;
     m.NumQualite = 1;
     m.EpaisseurCarton = 3;
     m.Dblmur = 2 * m.EpaisseurCarton;
@@ -74,12 +74,18 @@ void setDefaults(Model& m) {
     m.Sym_Verticale = false;
 }
 
+// A direction stored by its number: a number outside the range is warned of by `readInt`,
+// which keeps the default.
+AlongAxis readDirection(const ParameterFile& p, std::string_view key, AlongAxis fallback) {
+    return alongAxisOf(p.readInt(key, storedNumber(fallback))).value_or(fallback);
+}
+
 void readStoredParameters(Model& m, const ParameterFile& p) {
     m.Longueur = p.readFloat("longueur", m.Longueur);
     m.Largeur = p.readFloat("largeur", m.Largeur);
     m.Hauteur = p.readFloat("hauteur", m.Hauteur);
-    m.senscann = p.readInt("senscann", m.senscann);
-    m.senspass = p.readInt("senspass", m.senspass);
+    m.senscann = readDirection(p, "senscann", m.senscann);
+    m.senspass = readDirection(p, "senspass", m.senspass);
     m.lgPatte = p.readFloat("lgPatte", m.lgPatte);
     m.patProlong = p.readFloat("patProlong", m.patProlong);
     m.anglPc = p.readFloat("anglPc", m.anglPc);

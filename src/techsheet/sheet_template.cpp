@@ -145,7 +145,7 @@ void placeSheetElements(Drawing& d, std::vector<Element> elements) {
     const ElementId first{d.lastId().value + 1};
     for (Element& e : elements)
         d.addElement(std::move(e));
-    d.TransformRange(first, d.lastId(), by.x, by.y, 0, 1);
+    d.TransformRange(first, d.lastId(), Transform::move(by));
 }
 
 }  // namespace brontaxe

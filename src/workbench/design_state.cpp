@@ -18,7 +18,8 @@ std::vector<Element> sheetFromOrigin(const Drawing& d) {
         scratch.addElement(std::move(e));
     const Box box = scratch.extents();
     if (!box.empty)
-        scratch.TransformRange(scratch.firstId(), scratch.lastId(), -box.xmin, -box.ymin, 0, 1);
+        scratch.TransformRange(scratch.firstId(), scratch.lastId(),
+                               Transform::move({-box.xmin, -box.ymin}));
     return scratch.elements();
 }
 

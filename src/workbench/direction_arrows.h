@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "drawing/geometry.h"
+#include "model/board_directions.h"
 
 namespace brontaxe {
 
@@ -18,9 +19,9 @@ struct ArrowPlacement {
     double size = 0;
 };
 
-// The arrows for the flute direction `senscann` and the pass direction `senspass` (0: none)
-// over a blank of the given extents, their x negated when the drawing is mirrored.
-std::vector<ArrowPlacement> directionArrows(const Box& blank, std::int16_t senscann,
-                                            std::int16_t senspass, bool mirrored);
+// The arrows for the flute direction and the pass direction over a blank of the given
+// extents, their x negated when the drawing is mirrored.
+std::vector<ArrowPlacement> directionArrows(const Box& blank, AlongAxis flute, AlongAxis pass,
+                                            bool mirrored);
 
 }  // namespace brontaxe

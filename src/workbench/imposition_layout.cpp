@@ -47,7 +47,7 @@ struct Cell {
 
 bool isHalfBoxPairs(const Model& m) {
     const std::string& code = m.CodeModele;
-    return m.Personnalisation == "TREMALUXE" &&
+    return m.Personnalisation == CustomerProfile::Tremaluxe &&
            (code == "0200" || code == "0200C" || code == "0200c");
 }
 
@@ -175,7 +175,7 @@ void addSheet(const Model& m, Drawing& d, const ImpositionSettings& s) {
     const ElementId sheet =
         s.ChkCentre ? d.AddSheetCentred(m.FmtCartonX, m.FmtCartonY)
                     : d.AddSheetAtMargins(m.FmtCartonX, m.FmtCartonY, m.Marges[0], m.Marges[1]);
-    if (m.senscann == 1 && sheet.value > 2)
+    if (m.senscann == AlongAxis::X && sheet.value > 2)
         d.SetElementFlag(sheet, kFlagFluteAlongX);
 }
 

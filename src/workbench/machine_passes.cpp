@@ -2,20 +2,22 @@
 
 #include <algorithm>
 
+#include "model/machine_pass_entries.h"
 #include "platform/number_text.h"
 
 namespace brontaxe {
 
 MachinePassesView machinePassesView(const std::array<float, 17>& passes) {
     MachinePassesView v;
-    for (std::size_t k = 0; k < 5; ++k) {
-        v.panelWidths[k] = platform::numberText(passes[k]);
-        v.upperFlaps[k] = platform::numberText(passes[6 + k]);
-        v.lowerFlaps[k] = platform::numberText(passes[11 + k]);
+    using namespace machine_pass;
+    for (std::size_t k = 0; k < kColumns; ++k) {
+        v.panelWidths[k] = platform::numberText(passes[width(k)]);
+        v.upperFlaps[k] = platform::numberText(passes[upperFlap(k)]);
+        v.lowerFlaps[k] = platform::numberText(passes[lowerFlap(k)]);
     }
-    v.bodyHeight = platform::numberText(passes[16]);
-    v.fourthColumn = passes[3] != 0;
-    v.fifthColumn = passes[4] != 0;
+    v.bodyHeight = platform::numberText(passes[kBodyHeight]);
+    v.fourthColumn = passes[width(3)] != 0;
+    v.fifthColumn = passes[width(4)] != 0;
     v.recorded = std::any_of(passes.begin(), passes.end(), [](float p) { return p != 0; });
     return v;
 }

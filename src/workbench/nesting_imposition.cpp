@@ -48,7 +48,7 @@ NestingOffer offerOf(const Model& m, const ImpositionSettings& s, Arrangement a,
 void drawPoses(Drawing& d, const Arrangement& a) {
     const NestPose first = a.poses.front();
     if (first.turn != 0)
-        d.TransformRange(d.firstId(), d.lastId(), 0, 0, first.turn, 1);
+        d.TransformRange(d.firstId(), d.lastId(), Transform::turn(first.turn));
     const Box blank = d.extents();
     for (std::size_t k = 1; k < a.poses.size(); ++k) {
         const int turn = (a.poses[k].turn - first.turn + 360) % 360;

@@ -33,8 +33,8 @@ void setFourPieces(Model& m, std::int16_t variant) {
     m.CaisseEn2 = variant != 0;
 }
 
-void togglePassDirection(Model& m, std::int16_t direction) {
-    m.senspass = m.senspass == direction ? std::int16_t{0} : direction;
+void togglePassDirection(Model& m, AlongAxis direction) {
+    m.senspass = m.senspass == direction ? AlongAxis::None : direction;
 }
 
 std::optional<std::string> multiPieceRefusal(const Model& m) {
@@ -61,8 +61,8 @@ PieceMenuState pieceMenuState(const Model& m) {
     s.fourPieces = m.CaisseEn4 != 0;
     s.twoPieces = m.CaisseEn2 && !s.fourPieces;
     s.multiPieceEnabled = multiPieceAllowed(m.NumModele, m.TypeDessous);
-    s.passX = m.senspass == 1;
-    s.passY = m.senspass == 2;
+    s.passX = m.senspass == AlongAxis::X;
+    s.passY = m.senspass == AlongAxis::Y;
     return s;
 }
 

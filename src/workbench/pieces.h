@@ -26,9 +26,9 @@ void toggleTwoPieces(Model& m);
 std::int16_t fourPieceVariant(bool headPanel, bool glueFlapOnEachPanel);
 void setFourPieces(Model& m, std::int16_t variant);
 
-// "Sens Passage X" (1) or "Sens Passage Y" (2) pressed: that direction, or none when it was
+// "Sens Passage X" or "Sens Passage Y" pressed: that direction, or none when it was
 // already the one set.
-void togglePassDirection(Model& m, std::int16_t direction);
+void togglePassDirection(Model& m, AlongAxis direction);
 
 // Why the model's piece options cannot be drawn for its style, in French: two or four pieces
 // asked of a style (or bottom) that is drawn in one piece only. nullopt when they can.

@@ -1,10 +1,6 @@
 #include "workbench/preferences.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "board/data_directory.h"
-#include "platform/text.h"
 
 namespace brontaxe {
 namespace {
@@ -18,12 +14,6 @@ std::string read(const platform::PrivateProfile& settings, std::string_view sect
                               std::filesystem::path(kPreferencesFileName));
 }
 
-std::string upper(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return s;
-}
-
 }  // namespace
 
 void readPreferences(Model& m, const platform::PrivateProfile& settings) {
@@ -31,13 +21,8 @@ void readPreferences(Model& m, const platform::PrivateProfile& settings) {
     m.Chemin3D = read(settings, kPreferencesSection, kChemin3DKey,
                       "C:\\Program Files\\Korvane3D\\korvane3d.exe ");
     m.NomModel = read(settings, kTechnicalSheetSection, kNomModelKey, "");
-    m.Personnalisation = upper(read(settings, kTechnicalSheetSection, kPersonnalisationKey, ""));
-}
-
-const std::vector<std::string>& customerProfiles() {
-    static const std::vector<std::string> profiles{"DEFAUT", "VORANIS", "GORVANTE",  "PELSIRAN",
-                                                   "VEM",    "QLX",     "TREMALUXE", "QOR"};
-    return profiles;
+    m.Personnalisation =
+        ProfileChoice::parse(read(settings, kTechnicalSheetSection, kPersonnalisationKey, ""));
 }
 
 const std::vector<std::string>& viewers3D() {
@@ -45,17 +30,13 @@ const std::vector<std::string>& viewers3D() {
     return viewers;
 }
 
-std::string profileName(std::string_view typed) {
-    return upper(std::string(platform::trimBlanks(typed)));
-}
-
 std::optional<std::string> storeConfiguration(Model& m, const platform::PrivateProfile& settings,
                                               std::string_view profile, std::string_view viewer) {
-    m.Personnalisation = profileName(profile);
+    m.Personnalisation = ProfileChoice::parse(profile);
     m.Soft3D = std::string(viewer);
     const std::filesystem::path file(kPreferencesFileName);
     const bool written = settings.WriteString(kTechnicalSheetSection, kPersonnalisationKey,
-                                              m.Personnalisation, file) &&
+                                              m.Personnalisation.name(), file) &&
                          settings.WriteString(kPreferencesSection, kSoft3DKey, m.Soft3D, file);
     if (!written)
         return "Impossible d'enregistrer la configuration dans " + settings.resolve(file).string();

@@ -18,17 +18,12 @@ inline constexpr std::string_view kTechnicalSheetSection = "FicheTechnique";
 inline constexpr std::string_view kNomModelKey = "NomModel";
 inline constexpr std::string_view kPersonnalisationKey = "Personnalisation";
 
-// `Soft3D`, `Chemin3D`, `NomModel` and `Personnalisation` (upper case) from "korparam.ini";
-// a missing key gives its default.
+// `Soft3D`, `Chemin3D`, `NomModel` and `Personnalisation` (read as a `ProfileChoice`) from
+// "korparam.ini"; a missing key gives its default.
 void readPreferences(Model& m, const platform::PrivateProfile& settings);
 
-// The customer profiles of the configuration dialog, in order ("DEFAUT" selects no rule).
-const std::vector<std::string>& customerProfiles();
 // The 3D viewers of the configuration dialog, in order.
 const std::vector<std::string>& viewers3D();
-
-// The profile as it is stored: trimmed and in upper case ("voranis " gives "VORANIS").
-std::string profileName(std::string_view typed);
 
 // The configuration dialog's "Valider": the profile and the viewer into the model and the
 // preferences. Returns the French reason when the preferences could not be written; the

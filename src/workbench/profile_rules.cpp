@@ -33,7 +33,7 @@ void applyQlxRules(Model& m) {
 }
 
 void applyProfileRules(Model& m) {
-    if (m.Personnalisation == "QLX")
+    if (m.Personnalisation == CustomerProfile::Qlx)
         applyQlxRules(m);
 }
 

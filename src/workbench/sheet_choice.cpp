@@ -16,10 +16,11 @@ std::optional<std::string> storeSheetChoice(Model& m, const platform::PrivatePro
         m.NomModel = path;
         written = settings.WriteString(kTechnicalSheetSection, kNomModelKey, path, file);
     }
-    const std::string name = profileName(profile);
-    if (!name.empty()) {
-        m.Personnalisation = name;
-        written = settings.WriteString(kTechnicalSheetSection, kPersonnalisationKey, name, file) &&
+    const ProfileChoice chosen = ProfileChoice::parse(profile);
+    if (!chosen.name().empty()) {
+        m.Personnalisation = chosen;
+        written = settings.WriteString(kTechnicalSheetSection, kPersonnalisationKey, chosen.name(),
+                                       file) &&
                   written;
     }
     if (!written)

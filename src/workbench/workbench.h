@@ -157,7 +157,8 @@ class Workbench {
     RegenerationReport familyChosen(int familyNumber);  // a family chosen: its first code
     RegenerationReport codeChosen(int codeNumber);      // a code chosen in the family's list
     RegenerationReport gradeChosen(int gradeNumber);    // a board grade chosen
-    RegenerationReport orientationChosen(int option);   // flute/pass option buttons 0 to 5
+    RegenerationReport fluteDirectionChosen(AlongAxis direction);  // a flute option button
+    RegenerationReport passDirectionChosen(AlongAxis direction);   // a pass option button
     RegenerationReport toggleMirror();
     // Whether the program draws a code of the lists (codes whose style is still to come are
     // shown greyed); a family is drawn when one of its codes is.
@@ -171,7 +172,7 @@ class Workbench {
     RegenerationReport chooseAllPieces();
     RegenerationReport toggleTwoPieceCase();
     RegenerationReport setFourPieceCase(std::int16_t variant);  // 0 unchecks
-    RegenerationReport togglePassDirection(std::int16_t direction);
+    RegenerationReport togglePassDirection(AlongAxis direction);
 
     // The section tool. Positions are measured from the left (or bottom) edge of the blank
     // as the last regeneration drew it, mirrored and with its extra creases, before any pose.

@@ -25,7 +25,7 @@ RegenerationReport Workbench::setFourPieceCase(std::int16_t variant) {
     return regenerate();
 }
 
-RegenerationReport Workbench::togglePassDirection(std::int16_t direction) {
+RegenerationReport Workbench::togglePassDirection(AlongAxis direction) {
     brontaxe::togglePassDirection(model_, direction);
     return regenerate();
 }

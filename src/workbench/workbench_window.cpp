@@ -132,21 +132,13 @@ RegenerationReport Workbench::gradeChosen(int gradeNumber) {
     return regenerate();
 }
 
-RegenerationReport Workbench::orientationChosen(int option) {
-    switch (option) {
-        case 0:
-        case 1:
-        case 2:
-            model_.senscann = static_cast<std::int16_t>(option);
-            break;
-        case 3:
-        case 4:
-        case 5:
-            model_.senspass = static_cast<std::int16_t>(option - 3);
-            break;
-        default:
-            return {};
-    }
+RegenerationReport Workbench::fluteDirectionChosen(AlongAxis direction) {
+    model_.senscann = direction;
+    return regenerate();
+}
+
+RegenerationReport Workbench::passDirectionChosen(AlongAxis direction) {
+    model_.senspass = direction;
     return regenerate();
 }
 

@@ -518,7 +518,7 @@ class FileCommandsTest : public QObject {
                   return 0;
               });
         QCOMPARE(title, QString("Brontaxe - Configuration"));
-        QCOMPARE(f.wb.model().Personnalisation, std::string("VORANIS"));
+        QCOMPARE(f.wb.model().Personnalisation.name(), std::string("VORANIS"));
         QCOMPARE(f.wb.model().Soft3D, std::string("PLIAO"));
         QCOMPARE(f.window.regenerationCount() - before, 1);
         const auto& s = f.wb.settings();
@@ -539,7 +539,7 @@ class FileCommandsTest : public QObject {
                   f.window.openConfiguration();
                   return 0;
               });
-        QCOMPARE(f.wb.model().Personnalisation, std::string("VORANIS"));
+        QCOMPARE(f.wb.model().Personnalisation.name(), std::string("VORANIS"));
     }
 };
 

@@ -214,7 +214,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.symbolsNumbered(11), 1);
         QVERIFY(!f.child<QLabel>("ImagePassage")->pixmap().isNull());
         f.child<QRadioButton>("Option1_3")->click();
-        QCOMPARE(f.wb.model().senspass, std::int16_t{0});
+        QVERIFY(f.wb.model().senspass == brontaxe::AlongAxis::None);
         QCOMPARE(f.symbolsNumbered(5), 1);
         QCOMPARE(f.symbolsNumbered(11), 0);
         QVERIFY(f.child<QLabel>("ImagePassage")->pixmap().isNull());

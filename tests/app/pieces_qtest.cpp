@@ -22,6 +22,7 @@
 #include "workbench/direction_arrows.h"
 #include "workbench/workbench_check.h"
 
+using brontaxe::AlongAxis;
 using brontaxe::Workbench;
 using brontaxe::app::answer;
 using brontaxe::app::MainWindow;
@@ -136,19 +137,19 @@ class PiecesTest : public QObject {
     void passDirectionPressedTwiceGoesBackToNone() {
         Fixture f;
         f.action("mn_senspassX")->trigger();
-        QCOMPARE(f.wb.model().senspass, std::int16_t{1});
+        QVERIFY(f.wb.model().senspass == AlongAxis::X);
         QVERIFY(f.action("mn_senspassX")->isChecked());
         QCOMPARE(f.passArrows(), 1);
         QVERIFY(f.window.findChild<QRadioButton*>("Option1_4")->isChecked());
 
         f.action("mn_senspassY")->trigger();
-        QCOMPARE(f.wb.model().senspass, std::int16_t{2});
+        QVERIFY(f.wb.model().senspass == AlongAxis::Y);
         QVERIFY(!f.action("mn_senspassX")->isChecked());
         QVERIFY(f.action("mn_senspassY")->isChecked());
 
         f.action("mn_senspassX")->trigger();
         f.action("mn_senspassX")->trigger();
-        QCOMPARE(f.wb.model().senspass, std::int16_t{0});
+        QVERIFY(f.wb.model().senspass == AlongAxis::None);
         QVERIFY(!f.action("mn_senspassX")->isChecked());
         QCOMPARE(f.passArrows(), 0);
         QVERIFY(f.window.findChild<QRadioButton*>("Option1_3")->isChecked());

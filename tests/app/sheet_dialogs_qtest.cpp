@@ -212,7 +212,7 @@ void SheetDialogsTest::toolImageChoosesInsertsAndFillsTheShippedTemplate() {
     QVERIFY(f.window.files().isModified());
     QVERIFY(f.window.isWindowModified());
     QCOMPARE(std::filesystem::path(f.wb.model().NomModel), shipped);
-    QCOMPARE(f.wb.model().Personnalisation, std::string("QLX"));
+    QCOMPARE(f.wb.model().Personnalisation.name(), std::string("QLX"));
     QCOMPARE(f.wb.settings().GetString(brontaxe::kTechnicalSheetSection, brontaxe::kNomModelKey, "",
                                        1024, "korparam.ini"),
              shipped.string());

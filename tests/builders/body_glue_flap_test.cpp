@@ -97,8 +97,9 @@ const BodyCase kBodies[] = {
      [](Model& m, Drawing& d, const BodyGlueFlap& glue) { LiddedBodyHalf(m, d, lid(glue)); }},
     {"lidded, glue flap after panel 4",
      [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
-         m.pattesurtete = true;
-         LiddedBodyHalf(m, d, lid(glue));
+         LidBody b = lid(glue);
+         b.glueAfterPanel4 = true;
+         LiddedBodyHalf(m, d, b);
      }},
     {"second lid",
      [](Model& m, Drawing& d, const BodyGlueFlap& glue) {

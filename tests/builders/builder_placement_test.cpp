@@ -58,7 +58,6 @@ const BuilderCase kBuilders[] = {
      [](Model& m, Drawing& d, const Place& p) { LiddedBodyHalf(m, d, kLid, p); }},
     {"LiddedBodyHalf glue flap on the width",
      [](Model& m, Drawing& d, const Place& p) {
-         m.pattesurtete = true;
          LiddedBodyHalf(m, d,
                         {.p1 = 300,
                          .p2 = 400,
@@ -71,7 +70,8 @@ const BuilderCase kBuilders[] = {
                          .F = 120,
                          .lip = 3,
                          .p5 = 294,
-                         .glue = glueFlapOf(m)},
+                         .glue = glueFlapOf(m),
+                         .glueAfterPanel4 = true},
                         p);
      }},
     {"PrincipalFlap",
@@ -158,8 +158,7 @@ TEST(BuilderPlacement, PlacedDrawingIsTheLocalDrawingMovedThere) {
                 GenerationPass pass(local.d);
                 c.draw(local.m, local.d, {0, 0, 0, false});
             }
-            local.d.TransformRange(local.d.firstId(), local.d.lastId(), p.x, p.y, p.angle,
-                                   p.mirrored ? -1 : 1);
+            local.d.TransformRange(local.d.firstId(), local.d.lastId(), p.transform());
             test::Generated placed;
             {
                 GenerationPass pass(placed.d);

@@ -37,7 +37,7 @@ TEST_F(Chains, WidthsUnderAndHeightsBesideEachWithTheOverallSize) {
 }
 
 TEST_F(Chains, TheQorProfileAddsTheInsideOfTheLargestColumnAndRow) {
-    g.m.Personnalisation = "QOR";
+    g.m.Personnalisation = CustomerProfile::Qor;
     draw({{100, 400}, {50, 200}});
     EXPECT_EQ(test::dimensions(g.d).size(), 6u);  // only when the chains ask for them
     g.d.ClearDrawing();

@@ -21,6 +21,7 @@ struct LiddedBody : ::testing::Test {
     float dustFlap = 120;
     float radius = 10;
     float tuckWidth = 394;
+    bool glueAfterPanel4 = false;
 
     void half(bool mirrored) {
         LiddedBodyHalf(m, d,
@@ -35,7 +36,8 @@ struct LiddedBody : ::testing::Test {
                         .F = dustFlap,
                         .lip = 3,
                         .p5 = tuckWidth,
-                        .glue = glueFlapOf(m)},
+                        .glue = glueFlapOf(m),
+                        .glueAfterPanel4 = glueAfterPanel4},
                        {.mirrored = mirrored});
     }
     void both() {
@@ -98,7 +100,7 @@ TEST_F(LiddedBody, DustFlapsHigherThanTheLidShareItsEdgeWithoutCuttingTwice) {
 }
 
 TEST_F(LiddedBody, GlueFlapMovesAfterPanelFourWhenItSitsOnTheWidth) {
-    m.pattesurtete = true;
+    glueAfterPanel4 = true;
     both();
     EXPECT_EQ(test::verticalLinesAt(d, kind::Cut, 36).size(), 2u);       // free edge
     EXPECT_EQ(test::verticalLinesAt(d, kind::Crease, 1436).size(), 2u);  // glue-flap fold

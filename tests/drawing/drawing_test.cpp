@@ -88,12 +88,12 @@ TEST(Drawing, TransformRangeMirrorsThenTurnsThenMovesOnlyItsRange) {
     d.Radius = 2;
     d.StartAngle = 0;
     const ElementId last = d.AddArc(5, 5, 90);
-    d.TransformRange(first, last, 100, 0, 0, -1);
+    d.TransformRange(first, last, Transform::placement({100, 0}, 0, true));
     EXPECT_EQ(dumpElement(d.element(first)), "LINE k1 v1 p1 (100.00,-1.00) (110.00,-1.00)");
     // Mirroring 0..90 gives -90..0: start 270, same sweep.
     EXPECT_EQ(dumpElement(d.element(last)), "ARC k1 v1 p1 c(105.00,-5.00) r2.00 a270.00 s90.00");
     EXPECT_EQ(dumpElement(d.element(outside)), "LINE k1 v1 p1 (0.00,0.00) (1.00,0.00)");
-    d.TransformRange(first, first, 0, 0, 90, 1);
+    d.TransformRange(first, first, Transform::turn(90));
     EXPECT_EQ(dumpElement(d.element(first)), "LINE k1 v1 p1 (1.00,100.00) (1.00,110.00)");
 }
 

@@ -61,7 +61,7 @@ void change0216(Workbench& wb) {
     wb.model().hrabat_auto = false;
     wb.model().hrabat = 77;
     wb.model().Sym_Verticale = true;
-    wb.model().senscann = 2;
+    wb.model().senscann = AlongAxis::Y;
     wb.model().Majo[6] = 2.25f;
     wb.imposition().AvecImpos = true;
     wb.imposition().quarterTurns = true;
@@ -263,7 +263,7 @@ TEST(Preferences, StartUpReadsTheViewerTheTemplateAndTheProfileInUpperCase) {
         // As the private-profile call does, the default loses its trailing blank.
         EXPECT_EQ(fresh.wb.model().Chemin3D, "C:\\Program Files\\Korvane3D\\korvane3d.exe");
         EXPECT_EQ(fresh.wb.model().NomModel, "");
-        EXPECT_EQ(fresh.wb.model().Personnalisation, "");
+        EXPECT_EQ(fresh.wb.model().Personnalisation.name(), "");
     }
     test::writeFile(dir / "korparam.ini",
                     "[Preferences]\nSoft3D=PLIAO\nChemin3D=/opt/pliao/pliao\n"
@@ -272,7 +272,7 @@ TEST(Preferences, StartUpReadsTheViewerTheTemplateAndTheProfileInUpperCase) {
     EXPECT_EQ(p.wb.model().Soft3D, "PLIAO");
     EXPECT_EQ(p.wb.model().Chemin3D, "/opt/pliao/pliao");
     EXPECT_EQ(p.wb.model().NomModel, "fiche1.des");
-    EXPECT_EQ(p.wb.model().Personnalisation, "VORANIS");
+    EXPECT_EQ(p.wb.model().Personnalisation, CustomerProfile::Voranis);
 }
 
 TEST(Preferences, AnAllowanceFolderIsStoredEvenWithoutTablesAndAMissingOneIsRefused) {

@@ -22,7 +22,7 @@ TEST(SetField, NamesIgnoreCaseAndArraysTakeTheirOwnIndices) {
     EXPECT_TRUE(setField(m, "CaisseEn4", "2").ok());
     EXPECT_EQ(m.CaisseEn4, 2);
     EXPECT_TRUE(setField(m, "Personnalisation", "QOR").ok());
-    EXPECT_EQ(m.Personnalisation, "QOR");
+    EXPECT_EQ(m.Personnalisation, CustomerProfile::Qor);
     EXPECT_EQ(fieldText(m, "MAJO(6)"), "2");
     EXPECT_EQ(fieldText(m, "lgPatte"), "30");
 }

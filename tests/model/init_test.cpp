@@ -72,7 +72,7 @@ TEST(Init, StoredParametersOverrideTheDefaults) {
     EXPECT_EQ(m.lgPatte, 30.5f);
     EXPECT_TRUE(m.pattesurtete);
     EXPECT_FALSE(m.hrabat_auto);
-    EXPECT_EQ(m.senscann, 2);
+    EXPECT_EQ(m.senscann, AlongAxis::Y);
     EXPECT_TRUE(m.Sym_Verticale);
     EXPECT_EQ(m.RcoupPouce, 7.25f);
 }

@@ -129,7 +129,7 @@ TEST(CatalogueSweep, WithTheGlueFlapOnTheWidthPanelToo) {
 // A customer profile that draws some styles otherwise (0311, 0312, 0330, 0331 in pieces of their
 // own).
 TEST(CatalogueSweep, WithTheVoranisProfile) {
-    sweep([](Model& m) { m.Personnalisation = "VORANIS"; }, true);
+    sweep([](Model& m) { m.Personnalisation = CustomerProfile::Voranis; }, true);
 }
 
 // Hand-holes asked for on every style, of the type with a folding tab: a style whose walls

@@ -193,7 +193,7 @@ TEST(EditedBlank, AnEditThatChangesNothingDrawsTheStyle) {
              wb.imposition().AvecImpos = true;
              wb.enterPoseCount(Axis::X, 2);
              wb.enterPoseCount(Axis::Y, 2);
-             wb.orientationChosen(1);
+             wb.fluteDirectionChosen(AlongAxis::X);
          }},
         {"0427",
          [](Workbench& wb) {

@@ -125,8 +125,8 @@ TEST(DrawImposition, ChainsAndArrowsStayOnOnePoseOutsideTheImposedArea) {
 
         Bench b;
         b.wb.model().Sym_Verticale = mirrored;
-        b.wb.model().senscann = 1;
-        b.wb.model().senspass = 2;
+        b.wb.model().senscann = AlongAxis::X;
+        b.wb.model().senspass = AlongAxis::Y;
         ASSERT_TRUE(b.impose("0201", 3, 2).drawn);
         const Drawing& d = b.wb.drawing();
         const auto poses = test::poseCuts(d);
@@ -175,9 +175,9 @@ TEST(DrawImposition, TenThousandPosesCountEveryPose) {
     EXPECT_EQ(b.wb.drawing().lastId().value, b.wb.drawing().ElementCount() + 2);
 }
 
-TEST(DrawImposition, SheetAtMarginsOrCentredAndFlaggedForFluteDirectionOne) {
+TEST(DrawImposition, SheetAtMarginsOrCentredAndFlaggedForFluteAlongX) {
     for (const bool centre : {false, true}) {
-        for (const std::int16_t flute : {0, 1, 2}) {
+        for (const AlongAxis flute : {AlongAxis::None, AlongAxis::X, AlongAxis::Y}) {
             Bench b;
             b.wb.model().senscann = flute;
             b.wb.imposition().ChkCentre = centre;
@@ -188,7 +188,8 @@ TEST(DrawImposition, SheetAtMarginsOrCentredAndFlaggedForFluteDirectionOne) {
                              [](const Element& e) { return e.type() == ShapeType::Sheet; });
             ASSERT_NE(found, d.elements().end());
             const Element& sheet = *found;
-            EXPECT_EQ(sheet.flag, flute == 1 ? kFlagFluteAlongX : 0) << flute;
+            EXPECT_EQ(sheet.flag, flute == AlongAxis::X ? kFlagFluteAlongX : 0)
+                << storedNumber(flute);
             const auto& r = std::get<SheetShape>(sheet.shape);
             const Box poses = d.extents();
             // Centred: margins on both sides; else one margin left and below.
@@ -243,7 +244,7 @@ TEST(DrawImposition, HalfBoxesPairStraightEdgesForTheirProfile) {
         for (const char* profile : {"TREMALUXE", ""}) {
             SCOPED_TRACE(std::string(code) + " " + profile);
             Bench b;
-            b.wb.model().Personnalisation = profile;
+            b.wb.model().Personnalisation = ProfileChoice::parse(profile);
             b.impose(code, 2, 4);
             const Drawing& d = b.wb.drawing();
             EXPECT_TRUE(test::posesDoNotOverlap(d));

@@ -83,12 +83,12 @@ TEST(Pieces, WindowCommandsSetTheModelAsTheMenusShowThem) {
     toggleTwoPieces(m);
     EXPECT_FALSE(m.CaisseEn2);
 
-    togglePassDirection(m, 1);
-    EXPECT_EQ(m.senspass, 1);
-    togglePassDirection(m, 2);
-    EXPECT_EQ(m.senspass, 2);
-    togglePassDirection(m, 2);
-    EXPECT_EQ(m.senspass, 0);
+    togglePassDirection(m, AlongAxis::X);
+    EXPECT_EQ(m.senspass, AlongAxis::X);
+    togglePassDirection(m, AlongAxis::Y);
+    EXPECT_EQ(m.senspass, AlongAxis::Y);
+    togglePassDirection(m, AlongAxis::Y);
+    EXPECT_EQ(m.senspass, AlongAxis::None);
 }
 
 TEST(Pieces, OnlyTheStylesMadeInPiecesAcceptThem) {

@@ -9,7 +9,7 @@ namespace {
 
 float qlxGlueFlap(float thickness, float height) {
     Model m;
-    m.Personnalisation = "QLX";
+    m.Personnalisation = CustomerProfile::Qlx;
     m.CodeModele = "0201";
     m.EpaisseurCarton = thickness;
     m.Hauteur = height;
@@ -20,7 +20,7 @@ float qlxGlueFlap(float thickness, float height) {
 
 float qlxOverlap(const char* code, float length, float width) {
     Model m;
-    m.Personnalisation = "QLX";
+    m.Personnalisation = CustomerProfile::Qlx;
     m.CodeModele = code;
     m.Longueur = length;
     m.Largeur = width;
@@ -49,7 +49,7 @@ TEST(QlxProfile, OverlapOfTheLiddedStyles) {
 
 TEST(QlxProfile, OtherProfilesChangeNothing) {
     Model m;
-    m.Personnalisation = "QOR";
+    m.Personnalisation = CustomerProfile::Qor;
     m.lgPatte = 36;
     m.EpaisseurCarton = 3;
     applyProfileRules(m);

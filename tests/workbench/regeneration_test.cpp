@@ -167,8 +167,8 @@ TEST(Regeneration, NoCutSurfaceShowsNoWasteInBothLabels) {
 
 TEST(Regeneration, DirectionArrowsFollowTheOptionButtons) {
     BareBench b;
-    b.wb.orientationChosen(2);  // flute across
-    b.wb.orientationChosen(4);  // pass 1
+    b.wb.fluteDirectionChosen(AlongAxis::Y);
+    b.wb.passDirectionChosen(AlongAxis::X);
     auto arrows = symbols(b.wb.drawing());
     ASSERT_EQ(arrows.size(), 2u);
     EXPECT_EQ(arrows[0].number, 5);
@@ -177,40 +177,43 @@ TEST(Regeneration, DirectionArrowsFollowTheOptionButtons) {
     const double s = (1436.0 + 500.0) / 30;
     EXPECT_TRUE(test::near(arrows[0].position, {3.5 * s, 250 + 1.5 * s}, 1e-3));
     EXPECT_EQ(arrows[0].angleDeg, 90);
-    b.wb.orientationChosen(3);  // pass not indicated: the flute arrow stays
+    b.wb.passDirectionChosen(AlongAxis::None);  // the flute arrow stays
     arrows = symbols(b.wb.drawing());
     ASSERT_EQ(arrows.size(), 1u);
     EXPECT_EQ(arrows[0].number, 5);
     EXPECT_TRUE(test::cutOutlineIsClosed(b.wb.drawing()));
 }
 
-// Pass direction 1 is along X, like flute direction 1: the arrows lie along their axis.
+// The pass along X lies along X, like the flute along X: the arrows lie along their axis.
 TEST(Regeneration, DirectionArrowsLieAlongTheAxisTheyName) {
     BareBench b;
     const struct {
-        int option;
+        AlongAxis flute;
+        AlongAxis pass;
         int symbol;
         bool alongX;
-    } cases[] = {{1, 5, true}, {2, 5, false}, {4, 11, true}, {5, 11, false}};
+    } cases[] = {{AlongAxis::X, AlongAxis::None, 5, true},
+                 {AlongAxis::Y, AlongAxis::None, 5, false},
+                 {AlongAxis::None, AlongAxis::X, 11, true},
+                 {AlongAxis::None, AlongAxis::Y, 11, false}};
     for (const auto& c : cases) {
-        b.wb.orientationChosen(0);
-        b.wb.orientationChosen(3);
-        b.wb.orientationChosen(c.option);
+        b.wb.fluteDirectionChosen(c.flute);
+        b.wb.passDirectionChosen(c.pass);
         const auto arrows = symbols(b.wb.drawing());
-        ASSERT_EQ(arrows.size(), 1u) << c.option;
+        ASSERT_EQ(arrows.size(), 1u) << c.symbol;
         EXPECT_EQ(arrows[0].number, c.symbol);
         Box box;
         for (const auto& s : arrows[0].placedStrokes()) {
             box.add(s.a);
             box.add(s.b);
         }
-        EXPECT_EQ(box.width() > box.height(), c.alongX) << "option " << c.option;
+        EXPECT_EQ(box.width() > box.height(), c.alongX) << "symbol " << c.symbol;
     }
 }
 
 TEST(Regeneration, VerticalSymmetryMirrorsTheBlankAndItsArrows) {
     BareBench b;
-    b.wb.orientationChosen(1);
+    b.wb.fluteDirectionChosen(AlongAxis::X);
     b.wb.toggleMirror();
     const Box box = b.wb.drawing().extents();
     EXPECT_NEAR(box.xmax, 0, 1e-3);
@@ -278,7 +281,7 @@ TEST(Regeneration, TheDimensioningFilterFollowsItsCheckMark) {
 
 TEST(Regeneration, QlxProfileRulesApplyBeforeDrawing) {
     BareBench b;
-    b.wb.model().Personnalisation = "QLX";
+    b.wb.model().Personnalisation = CustomerProfile::Qlx;
     b.wb.window().heightText = "800";
     ASSERT_TRUE(b.wb.regenerate().drawn);
     EXPECT_EQ(b.wb.model().lgPatte, 35);

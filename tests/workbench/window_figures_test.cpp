@@ -10,7 +10,7 @@ namespace {
 
 TEST(DirectionArrows, FluteAcrossAndPassAlongOverASixHundredByThreeHundredBlank) {
     const Box blank{100, -150, 700, 150, false};
-    const auto arrows = directionArrows(blank, 2, 1, false);
+    const auto arrows = directionArrows(blank, AlongAxis::Y, AlongAxis::X, false);
     ASSERT_EQ(arrows.size(), 2u);
     EXPECT_EQ(arrows[0].symbol, kFluteArrowSymbol);
     EXPECT_TRUE(test::near(arrows[0].at, {100 + 105, 150 + 45}));
@@ -24,12 +24,12 @@ TEST(DirectionArrows, FluteAcrossAndPassAlongOverASixHundredByThreeHundredBlank)
 
 TEST(DirectionArrows, EachAloneAndMirrored) {
     const Box blank{0, 0, 600, 300, false};
-    EXPECT_TRUE(directionArrows(blank, 0, 0, false).empty());
-    const auto flute = directionArrows(blank, 1, 0, false);
+    EXPECT_TRUE(directionArrows(blank, AlongAxis::None, AlongAxis::None, false).empty());
+    const auto flute = directionArrows(blank, AlongAxis::X, AlongAxis::None, false);
     ASSERT_EQ(flute.size(), 1u);
     EXPECT_TRUE(test::near(flute[0].at, {90, 330}));
     EXPECT_EQ(flute[0].angleDeg, 0);
-    const auto pass = directionArrows(blank, 0, 2, true);
+    const auto pass = directionArrows(blank, AlongAxis::None, AlongAxis::Y, true);
     ASSERT_EQ(pass.size(), 1u);  // no flute arrow: no offset
     EXPECT_TRUE(test::near(pass[0].at, {-90, 360}));
     EXPECT_EQ(pass[0].angleDeg, 0);

@@ -84,7 +84,7 @@ TEST(Workbench, StartUpSetsTheHandleGapFromTheGradeAndReadsTheCustomerProfile) {
                   "Personnalisation=qlx\n");
     Workbench wb(platform::PrivateProfile(dir.path()));
     wb.startUp();
-    EXPECT_EQ(wb.model().Personnalisation, "QLX");
+    EXPECT_EQ(wb.model().Personnalisation, CustomerProfile::Qlx);
     EXPECT_FLOAT_EQ(wb.model().EPoign, 2 * wb.model().EpaisseurCarton);
     ASSERT_TRUE(wb.regenerate().drawn);
     // The profile's glue flap: 35 for a 3 mm board and a height of 800 or more.

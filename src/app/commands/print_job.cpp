@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "app/views/drawing_scene.h"
+#include "drawing/tolerances.h"
 
 namespace brontaxe::app {
 namespace {
@@ -83,7 +84,7 @@ PageGrid pageGrid(const Box& shown, QSizeF pageMm, PrintScale scale) {
         return {};
     // A hair over a page is still one page: the blank's own extents are exact.
     auto pagesFor = [](double length, double page) {
-        return std::max(1, static_cast<int>(std::ceil(length / page - 1e-6)));
+        return std::max(1, static_cast<int>(std::ceil(length / page - kPageFit)));
     };
     return {pagesFor(shown.width(), pageMm.width()), pagesFor(shown.height(), pageMm.height())};
 }

@@ -45,7 +45,7 @@ ConfigurationDialog::ConfigurationDialog(Workbench& wb, ConfigurationHost host, 
     profileCombo_ = new QComboBox;
     profileCombo_->setObjectName("CmbPerso");
     profileCombo_->setEditable(true);  // a profile may be typed, in any case
-    for (const std::string& p : customerProfiles())
+    for (const std::string& p : customerProfileNames())
         profileCombo_->addItem(qs(p));
     viewerCombo_ = new QComboBox;
     viewerCombo_->setObjectName("cb3D");
@@ -84,7 +84,7 @@ ConfigurationDialog::ConfigurationDialog(Workbench& wb, ConfigurationHost host, 
     layout->addLayout(buttons);
 
     // On load: what is in force now.
-    showText(profileCombo_, qs(wb_.model().Personnalisation));
+    showText(profileCombo_, qs(wb_.model().Personnalisation.name()));
     showText(viewerCombo_, qs(wb_.model().Soft3D));
     dataFolderBox_->setText(qs(wb_.model().MajoFefco));
 

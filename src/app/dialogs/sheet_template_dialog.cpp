@@ -43,7 +43,7 @@ SheetTemplateDialog::SheetTemplateDialog(Workbench& wb, QWidget* parent)
 
     pathBox_ = new QLineEdit;
     pathBox_->setObjectName("Text1");
-    personalisationBox_ = new QLineEdit(QString::fromStdString(wb.model().Personnalisation));
+    personalisationBox_ = new QLineEdit(QString::fromStdString(wb.model().Personnalisation.name()));
     personalisationBox_->setObjectName("TxtPerso");
 
     auto* top = new QHBoxLayout;

@@ -17,6 +17,8 @@ constexpr double kLostFraction = 0.1;
 constexpr double kSmallestTextPx = 4.0;
 // Dimension values stay readable on screen however far the blank is zoomed out.
 constexpr double kSmallestDimensionPx = 11.0;
+// The zoom's limits in pixels a millimetre (bounds, not tolerances): ten kilometres still fit
+// a window, a tenth of a millimetre fills two hundred pixels.
 constexpr double kMinScale = 1e-4;
 constexpr double kMaxScale = 2000;
 // Above this many shapes the pens are drawn one pixel wide (see paintEvent).

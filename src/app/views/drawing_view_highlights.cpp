@@ -30,7 +30,7 @@ void addShape(QPainterPath& path, const Element& e, const Box& blank) {
         path.moveTo(l->a.x, l->a.y);
         path.lineTo(l->b.x, l->b.y);
     } else if (const auto* a = std::get_if<ArcShape>(&e.shape)) {
-        const std::vector<Segment> chords = flattenArc(*a, 0.05);
+        const std::vector<Segment> chords = flattenArc(*a, kScreenChordTolerance);
         if (chords.empty())
             return;
         path.moveTo(chords.front().a.x, chords.front().a.y);

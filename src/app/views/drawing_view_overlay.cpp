@@ -18,15 +18,13 @@ const QColor kWindowInside(0, 90, 200);
 const QColor kWindowCrossing(0, 150, 60);
 constexpr double kSelectedWidthPx = 4;
 constexpr double kSnapHalfSidePx = 6;
-// Arcs are drawn as chords no further than this from the curve, in millimetres.
-constexpr double kChordTolerance = 0.05;
 
 void addStroke(QPainterPath& path, const Element& e) {
     if (const auto* l = std::get_if<LineShape>(&e.shape)) {
         path.moveTo(l->a.x, l->a.y);
         path.lineTo(l->b.x, l->b.y);
     } else if (const auto* a = std::get_if<ArcShape>(&e.shape)) {
-        const std::vector<Segment> chords = flattenArc(*a, kChordTolerance);
+        const std::vector<Segment> chords = flattenArc(*a, kScreenChordTolerance);
         if (chords.empty())
             return;
         path.moveTo(chords.front().a.x, chords.front().a.y);

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "drawing/tolerances.h"
+
 namespace brontaxe::app {
 namespace {
 
@@ -102,7 +104,7 @@ void paintFold(QPainter& painter, const QRectF& area, const fold::FoldedBlank& m
         // Each side of the board, the one turned to the viewer.
         for (const double side : {half, -half}) {
             const double facing = side > 0 ? normal.z : -normal.z;
-            if (facing <= 1e-9 && m.thickness > 0)
+            if (facing <= kRoundingNoise && m.thickness > 0)
                 continue;
             Polygon p;
             double depth = 0;

@@ -610,18 +610,20 @@ void MainWindow::colourLegendLines() {
 
 void MainWindow::showOrientationImages() {
     const Model& m = wb_.model();
-    if (m.senscann == 0)
+    if (m.senscann == AlongAxis::None)
         fluteImage_->clear();
     else
-        fluteImage_->setPixmap(orientationImage(m.senscann == 1 ? OrientationImage::FluteAlongX
-                                                                : OrientationImage::FluteAlongY));
-    if (m.senspass == 0)
+        fluteImage_->setPixmap(orientationImage(m.senscann == AlongAxis::X
+                                                    ? OrientationImage::FluteAlongX
+                                                    : OrientationImage::FluteAlongY));
+    if (m.senspass == AlongAxis::None)
         passImage_->clear();
     else
-        passImage_->setPixmap(orientationImage(m.senspass == 1 ? OrientationImage::PassAlongX
-                                                               : OrientationImage::PassAlongY));
-    const std::size_t flute = static_cast<std::size_t>(std::clamp<int>(m.senscann, 0, 2));
-    const std::size_t pass = static_cast<std::size_t>(std::clamp<int>(m.senspass, 0, 2));
+        passImage_->setPixmap(orientationImage(m.senspass == AlongAxis::X
+                                                   ? OrientationImage::PassAlongX
+                                                   : OrientationImage::PassAlongY));
+    const auto flute = static_cast<std::size_t>(storedNumber(m.senscann));
+    const auto pass = static_cast<std::size_t>(storedNumber(m.senspass));
     orientationButtons_[flute]->setChecked(true);
     orientationButtons_[3 + pass]->setChecked(true);
 }
@@ -733,8 +735,12 @@ void MainWindow::gradeChosen(int index) {
     regenerate([this, index] { return wb_.gradeChosen(index + 1); });
 }
 
-void MainWindow::orientationChosen(int index) {
-    regenerate([this, index] { return wb_.orientationChosen(index); });
+void MainWindow::directionChosen(int buttonIndex) {
+    const auto direction = alongAxisOf(buttonIndex % 3).value_or(AlongAxis::None);
+    if (buttonIndex < 3)
+        regenerate([this, direction] { return wb_.fluteDirectionChosen(direction); });
+    else
+        regenerate([this, direction] { return wb_.passDirectionChosen(direction); });
 }
 
 void MainWindow::impositionEntry(NumberBox kind,

@@ -207,7 +207,7 @@ class MainWindow : public QMainWindow {
     void codeChosen(int index);
     bool chooseArchitecture();
     void gradeChosen(int index);
-    void orientationChosen(int index);
+    void directionChosen(int buttonIndex);
     void impositionEntry(NumberBox kind, const std::function<ImpositionEntry(double)>& enter,
                          EntryBox* box);
     void showThickness();
@@ -267,6 +267,7 @@ class MainWindow : public QMainWindow {
     QComboBox* gradeCombo_ = nullptr;
     QLabel* thicknessLabel_ = nullptr;  // the chosen grade's board thickness
     QLabel* formLabel_ = nullptr;       // under the code: what the lists say of its blank
+    // The flute's three option buttons, then the pass's, each group in the order of `AlongAxis`.
     std::array<QRadioButton*, 6> orientationButtons_{};
     QLabel* fluteImage_ = nullptr;
     QLabel* passImage_ = nullptr;

@@ -377,7 +377,7 @@ QGroupBox* MainWindow::buildOrientation() {
             option->setObjectName(QString("Option1_%1").arg(index));
             setStringEntry(option, captions[static_cast<std::size_t>(index)]);
             connect(option, &QRadioButton::clicked, this,
-                    [this, index] { orientationChosen(index); });
+                    [this, index] { directionChosen(index); });
             orientationButtons_[static_cast<std::size_t>(index)] = option;
             inner->addWidget(option, k, 0);
         }

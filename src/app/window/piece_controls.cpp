@@ -71,9 +71,9 @@ void PieceControls::buildMenus(QMenuBar* bar) {
              [this] { openPasses_(); });
     passes->addSeparator();
     passAlongXEntry_ = addEntry(passes, "mn_senspassX", QStringLiteral("Sens Passage X"), true,
-                                [this] { passDirectionChosen(1); });
+                                [this] { passDirectionChosen(AlongAxis::X); });
     passAlongYEntry_ = addEntry(passes, "mn_senspassY", QStringLiteral("Sens Passage Y"), true,
-                                [this] { passDirectionChosen(2); });
+                                [this] { passDirectionChosen(AlongAxis::Y); });
 }
 
 void PieceControls::buildCheckBoxes(QBoxLayout* column) {
@@ -129,7 +129,7 @@ void PieceControls::fourPieceCaseChosen() {
     show();
 }
 
-void PieceControls::passDirectionChosen(std::int16_t direction) {
+void PieceControls::passDirectionChosen(AlongAxis direction) {
     regenerate_([this, direction] { return wb_.togglePassDirection(direction); });
     show();
 }

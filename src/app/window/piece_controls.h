@@ -42,7 +42,7 @@ class PieceControls : public QObject {
     void allPiecesChosen();
     void twoPieceCaseChosen();
     void fourPieceCaseChosen();
-    void passDirectionChosen(std::int16_t direction);
+    void passDirectionChosen(AlongAxis direction);
 
     // Check marks, check boxes and enabled entries as the model gives them.
     void show();

@@ -6,6 +6,7 @@
 
 #include "builders/emit.h"
 #include "builders/snap_lock_body_half.h"
+#include "model/machine_pass_entries.h"
 
 namespace brontaxe {
 
@@ -47,10 +48,11 @@ LidBody lidBody(const Model& m) {
     b.q = W + a.lidDepth + a.lidHinge;
     b.T = m.hpatrent;
     b.r = m.rarrondi;
-    b.F = m.Personnalisation == "PELSIRAN" ? b.p1 / 2 : m.hrabat;
+    b.F = m.Personnalisation == CustomerProfile::Pelsiran ? b.p1 / 2 : m.hrabat;
     b.lip = a.lidHinge;
     b.p5 = L + a.tuckInWidth;
     b.glue = glueFlapOf(m);
+    b.glueAfterPanel4 = m.pattesurtete;
     return b;
 }
 
@@ -101,12 +103,13 @@ void lowerHalfGlueOnRight(Model& m, Drawing& d, const std::array<float, 4>& pane
     // Mirrored back above y = 0, then half a turn: end for end, below y = 0 again.
     placeFeature(d, first,
                  {.x = 2 * m.lgPatte + p1 + p2 + p3 + p4, .angle = 180, .mirrored = true});
-    passes[1] = p1;
-    passes[2] = p2;
-    passes[3] = p3;
-    passes[4] = p4;
-    std::swap(passes[12], passes[13]);
-    std::swap(passes[14], passes[15]);
+    using namespace machine_pass;
+    passes[width(1)] = p1;
+    passes[width(2)] = p2;
+    passes[width(3)] = p3;
+    passes[width(4)] = p4;
+    std::swap(passes[lowerFlap(1)], passes[lowerFlap(2)]);
+    std::swap(passes[lowerFlap(3)], passes[lowerFlap(4)]);
 }
 
 }  // namespace brontaxe

@@ -9,6 +9,7 @@
 #include "builders/shaped_body_half.h"
 #include "builders/slotted_body_half.h"
 #include "builders/slotted_dimensions.h"
+#include "model/machine_pass_entries.h"
 #include "styles/02/fco200.h"
 #include "styles/02/fco200_common.h"
 #include "styles/02/fco200_lid_common.h"
@@ -18,12 +19,11 @@ namespace {
 
 void recordFlapPasses(Model& m, bool lowerHalf, float f1, float f2) {
     auto& p = m.PassesMachine;
-    const std::size_t flaps = lowerHalf ? 11 : 6;
-    p[flaps] = m.patProlong;
-    p[flaps + 1] = f1;
-    p[flaps + 2] = f2;
-    p[flaps + 3] = f1;
-    p[flaps + 4] = f2;
+    p[machine_pass::flap(lowerHalf, machine_pass::kGlueTab)] = m.patProlong;
+    p[machine_pass::flap(lowerHalf, 1)] = f1;
+    p[machine_pass::flap(lowerHalf, 2)] = f2;
+    p[machine_pass::flap(lowerHalf, 3)] = f1;
+    p[machine_pass::flap(lowerHalf, 4)] = f2;
 }
 
 // The flaps of panels 1 and 3 of a slotted body with length panels first, or of panels 2 and

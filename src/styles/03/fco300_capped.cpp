@@ -47,7 +47,7 @@ FlapTrayShape capOf(const Model& m) {
     cap.h = t.h;
     cap.flap = t.f;
     // VORANIS doubles the cap's long walls.
-    if (m.Personnalisation == kVoranis) {
+    if (m.Personnalisation == CustomerProfile::Voranis) {
         cap.doubleWallStep = m.Dblmur;
         cap.innerWall = std::max(t.h - m.Dblmur, m.EpaisseurCarton);
     }

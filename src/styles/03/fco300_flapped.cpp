@@ -187,7 +187,7 @@ void Fco0331(Model& m, Drawing& d) {
     lid.b = bottom.b + lidOverCreases(e) / 2;
     lid.h = m.hrabat;
     lid.flap = m.hrabat;
-    if (m.Personnalisation != kVoranis) {
+    if (m.Personnalisation != CustomerProfile::Voranis) {
         lid.doubleWallStep = m.Dblmur;
         lid.innerWall = std::max(m.hrabat - m.Dblmur, e);
     }

@@ -26,7 +26,7 @@ void capDimensions(Model& m, Drawing& d, const WingedCapShape& c, float x) {
 void Fco0330(Model& m, Drawing& d) {
     const MarkedPair p = markedPair(m);
     GenerationPass pass(d);
-    if (m.Personnalisation == kVoranis) {
+    if (m.Personnalisation == CustomerProfile::Voranis) {
         fco0330Voranis(m, d, p);
         return;
     }

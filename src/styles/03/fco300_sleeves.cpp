@@ -79,7 +79,7 @@ void Fco0310(Model& m, Drawing& d) {
 }
 
 void Fco0311(Model& m, Drawing& d) {
-    if (m.Personnalisation != kVoranis) {
+    if (m.Personnalisation != CustomerProfile::Voranis) {
         drawCapsAndSleeve(m, d, true);
         return;
     }

@@ -7,8 +7,6 @@
 
 namespace brontaxe {
 
-inline constexpr const char* kVoranis = "VORANIS";
-
 // Tray and lid whose inner side walls are locked by tenons in mortises of the base.
 void fco0330Voranis(Model& m, Drawing& d, const MarkedPair& p);
 

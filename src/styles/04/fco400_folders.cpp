@@ -143,7 +143,7 @@ void Fco0400(Model& m, Drawing& d) {
 }
 
 void Fco0401(Model& m, Drawing& d) {
-    if (m.Personnalisation == "GORVANTE") {
+    if (m.Personnalisation == CustomerProfile::Gorvante) {
         drawHingedLidFolder(m, d);
         return;
     }
@@ -159,11 +159,13 @@ void Fco0402(Model& m, Drawing& d) {
 
 void Fco0403(Model& m, Drawing& d) {
     const FolderSizes s = folderSizes(m);
-    drawGrid(m, d, m.Personnalisation == "VORANIS" ? bufferedTray(m, s) : bufferedFolder(m, s));
+    drawGrid(
+        m, d,
+        m.Personnalisation == CustomerProfile::Voranis ? bufferedTray(m, s) : bufferedFolder(m, s));
 }
 
 std::vector<FoldPair> folds0401(const Model& m) {
-    if (m.Personnalisation == "GORVANTE")
+    if (m.Personnalisation == CustomerProfile::Gorvante)
         return {};
     const FolderSizes s = folderSizes(m);
     const float half = lidHalf(m, s);
@@ -179,7 +181,7 @@ std::vector<FoldPair> folds0402(const Model& m) {
 }
 
 std::vector<FoldPair> folds0403(const Model& m) {
-    if (m.Personnalisation == "VORANIS")
+    if (m.Personnalisation == CustomerProfile::Voranis)
         return {};
     const FolderSizes s = folderSizes(m);
     const float half = lidHalf(m, s);

@@ -275,7 +275,7 @@ void Fco0415(Model& m, Drawing& d) {
 
 void Fco0416(Model& m, Drawing& d) {
     const float e = m.EpaisseurCarton;
-    if (m.Personnalisation == "VORANIS") {
+    if (m.Personnalisation == CustomerProfile::Voranis) {
         applyThicknessRule(m, 416, {3, 3, 1, 1.5f, 1.5f, 1, 2, 0.5f, 0.5f, 0.5f, 1, 1.5f, 0.5f});
         const TuckedDoubleEndAllowances k = tuckedDoubleEndAllowances(m);
         const float end = m.Hauteur + k.endWalls;

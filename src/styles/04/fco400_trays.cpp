@@ -200,7 +200,7 @@ void Fco0458(Model& m, Drawing& d) {
 
 void Fco0451(Model& m, Drawing& d) {
     TraySizes s = traySizes(m);
-    if (m.Personnalisation == "GORVANTE") {
+    if (m.Personnalisation == CustomerProfile::Gorvante) {
         const float k = trayAllowances(m).length;
         s = {(m.Longueur + 2 * k) / 2, (m.Largeur + 2 * k) / 2, m.Hauteur + k};
         drawDoubleWallTray(m, d, cornerFlapTray(s, s.h));
@@ -215,7 +215,7 @@ void Fco0452(Model& m, Drawing& d) {
     DoubleWallTrayShape tray = cornerFlapTray(s, flapOrWall(m, s.h));
     tray.flapDiagonals = true;
     drawDoubleWallTray(m, d, tray);
-    if (m.Personnalisation == "QOR") {
+    if (m.Personnalisation == CustomerProfile::Qor) {
         d.BeginDrawing();
         dimension(d, {.from = {-s.a, 0}, .to = {s.a, 0}, .at = {0, 0}});
         d.EndDrawing();

@@ -116,7 +116,7 @@ void turnQuarter(Drawing& d) {
     if (d.tracer().count() < 1)
         return;
     d.BeginDrawing();
-    d.TransformRange(d.tracer().id(1), d.tracer().id(d.tracer().count()), 0, 0, 90, 1);
+    d.TransformRange(d.tracer().id(1), d.tracer().id(d.tracer().count()), Transform::turn(90));
     d.EndDrawing();
 }
 
@@ -134,7 +134,7 @@ void Fco0406(Model& m, Drawing& d) {
 void Fco0409(Model& m, Drawing& d) {
     drawTwoHalves(m, d, wrapBody(m), 409);
     // The "QOR" profile keeps the folder as the body is drawn, panels across.
-    if (m.Personnalisation != "QOR")
+    if (m.Personnalisation != CustomerProfile::Qor)
         turnQuarter(d);
 }
 

@@ -428,7 +428,7 @@ void Fco0423(Model& m, Drawing& d) {
     if (d.tracer().count() == 0)
         return;
     d.BeginDrawing();
-    d.TransformRange(d.tracer().id(1), d.tracer().id(d.tracer().count()), 0, 0, 90, 1);
+    d.TransformRange(d.tracer().id(1), d.tracer().id(d.tracer().count()), Transform::turn(90));
     d.EndDrawing();
 }
 

@@ -69,7 +69,7 @@ void drawOneSleeve(Model& m, Drawing& d, Ring ring, bool withFlapShape) {
             dimension(d, {.from = {-g, s.h - drop}, .to = {-g, s.h}, .at = {-g, 0}});
         }
     }
-    if (withFlapShape && m.Personnalisation == "QOR" && drawn.panels.size() >= 2)
+    if (withFlapShape && m.Personnalisation == CustomerProfile::Qor && drawn.panels.size() >= 2)
         dimension(d, {.from = {m.lgPatte, s.h / 2},
                       .to = {m.lgPatte + drawn.panels[0] + drawn.panels[1], s.h / 2},
                       .at = {0, s.h / 2}});

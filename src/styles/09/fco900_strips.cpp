@@ -13,7 +13,8 @@ namespace brontaxe {
 namespace {
 
 bool alternativeProfile(const Model& m) {
-    return m.Personnalisation == "VEM" || m.Personnalisation == "TREMALUXE";
+    return m.Personnalisation == CustomerProfile::Vem ||
+           m.Personnalisation == CustomerProfile::Tremaluxe;
 }
 
 std::string joined(const std::vector<float>& segments) {

@@ -75,7 +75,7 @@ std::pair<float, float> byPanelKind(const Model& m, float onLength, float onWidt
 float lidHalf(Model& m, Drawing& d, int closure, const Body& b, const LidAllowances& a,
               bool lower) {
     const float q = m.Largeur + a.lidDepth + a.lidHinge;
-    const float F = m.Personnalisation == "PELSIRAN" ? b.p[0] / 2 : m.hrabat;
+    const float F = m.Personnalisation == CustomerProfile::Pelsiran ? b.p[0] / 2 : m.hrabat;
     const float p5 = m.Longueur + a.tuckInWidth;
     auto builder = closure == 210 ? &LiddedBodyHalf : &SecondLidBodyHalf;
     builder(m, d,
@@ -90,7 +90,8 @@ float lidHalf(Model& m, Drawing& d, int closure, const Body& b, const LidAllowan
              .F = F,
              .lip = a.lidHinge,
              .p5 = p5,
-             .glue = glueFlapOf(m)},
+             .glue = glueFlapOf(m),
+             .glueAfterPanel4 = m.pattesurtete},
             {.mirrored = lower});
     return q + m.hpatrent;
 }

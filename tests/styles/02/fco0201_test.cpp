@@ -156,7 +156,7 @@ TEST_F(Fco0201Test, MachinePassesRecordPanelsFlapsAndTheWholeBodyHeight) {
 }
 
 TEST_F(Fco0201Test, QorProfileAddsInsideDimensions) {
-    m.Personnalisation = "QOR";
+    m.Personnalisation = CustomerProfile::Qor;
     generate();
     const double y = -250 + 1.2 * 150;
     EXPECT_TRUE(hasDimension(d, {36, y}, {736, y}));

@@ -60,7 +60,7 @@ TEST(Fco0210, LidsAreAWidthDeepWithATuckInNarrowerThanThePanel) {
 TEST(Fco0210, DustFlapsAreHrabatOrHalfThePanelForPelsiran) {
     for (const auto& [profile, flap] : {std::pair{"", 50.0}, std::pair{"PELSIRAN", 403.0 / 2}}) {
         test::Generated g;
-        g.m.Personnalisation = profile;
+        g.m.Personnalisation = ProfileChoice::parse(profile);
         Fco0210(g.m, g.d);
         // Dust flap of panel 2 between its slot and the lid.
         EXPECT_TRUE(hasLineFromTo(horizontalLinesAt(g.d, kind::Cut, kH + flap), kXb + 3, kXc - 3))

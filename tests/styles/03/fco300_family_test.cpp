@@ -72,7 +72,7 @@ class Telescope : public ::testing::TestWithParam<TelescopeCase> {
   protected:
     Model model() const {
         Model m = modelFor(GetParam().code);
-        m.Personnalisation = GetParam().profile;
+        m.Personnalisation = ProfileChoice::parse(GetParam().profile);
         return m;
     }
 };
@@ -324,7 +324,7 @@ class ThreeParts : public ::testing::TestWithParam<ThreePartCase> {};
 
 Model threePartModel(const ThreePartCase& c) {
     Model m = modelFor(c.code);
-    m.Personnalisation = c.profile;
+    m.Personnalisation = ProfileChoice::parse(c.profile);
     return m;
 }
 
@@ -424,7 +424,7 @@ TEST(Fco0301, TheLidsGluedFlapsReachHPlusAllowance9OrTheBottomsFlapAndAThickness
 
 TEST(Fco0330Voranis, EachInnerWallHasItsTenonsOverAsManyMortises) {
     Model m = modelFor("0330");
-    m.Personnalisation = "VORANIS";
+    m.Personnalisation = CustomerProfile::Voranis;
     m.nbmortaise = 3;
     const Drawing d = draw("0330", m, {true, false});
     const MarkedPair p = markedPair(m);

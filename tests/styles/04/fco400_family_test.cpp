@@ -93,7 +93,7 @@ const FolderCase kCases[] = {
                            hasLine(d, kind::Crease, {250, 850}, {650, 850}),
                        "a lid half 150 deep over the bottom only");
      }},
-    {"HingedLid0401Gorvante", &Fco0401, [](Model& m) { m.Personnalisation = "GORVANTE"; }, 800,
+    {"HingedLid0401Gorvante", &Fco0401, [](Model& m) { m.Personnalisation = CustomerProfile::Gorvante; }, 800,
      1030,
      [](const Model&, const Drawing& d) {
          // Side, bottom, side, lid of the width, tuck flap of hpatrent over the bottom.
@@ -111,7 +111,7 @@ const FolderCase kCases[] = {
                            verticalLinesAt(d, kind::Crease, 450).size() == 3,
                        "inner wall and band folds on the bottom's row only");
      }},
-    {"FourBuffers0403Voranis", &Fco0403, [](Model& m) { m.Personnalisation = "VORANIS"; }, 1300,
+    {"FourBuffers0403Voranis", &Fco0403, [](Model& m) { m.Personnalisation = CustomerProfile::Voranis; }, 1300,
      1200,
      [](const Model&, const Drawing& d) {
          return expect(horizontalLinesAt(d, kind::Crease, 200).size() == 1 &&
@@ -153,7 +153,7 @@ const FolderCase kCases[] = {
                            verticalLinesAt(d, kind::Cut, -350).size() == 2,
                        "flaps of 100 and 150 beyond the body of 400");
      }},
-    {"Folder0409Qor", &Fco0409, [](Model& m) { m.Personnalisation = "QOR"; }, 1036, 700,
+    {"Folder0409Qor", &Fco0409, [](Model& m) { m.Personnalisation = CustomerProfile::Qor; }, 1036, 700,
      [](const Model&, const Drawing&) { return ::testing::AssertionSuccess(); }},
     // Fifth panel, side, bottom, side, top from the blank's edge: the fifth panel, on the first
     // side, closes over the top.
@@ -193,7 +193,7 @@ const FolderCase kCases[] = {
                            horizontalLinesAt(d, kind::Crease, 1003).size() == 2,
                        "dust flaps hinged on the end walls, a tuck flap on the lid");
      }},
-    {"LidHalves0416Voranis", &Fco0416, [](Model& m) { m.Personnalisation = "VORANIS"; }, 1215, 1029,
+    {"LidHalves0416Voranis", &Fco0416, [](Model& m) { m.Personnalisation = CustomerProfile::Voranis; }, 1215, 1029,
      [](const Model& m, const Drawing&) {
          return expect(m.Majo[1] == 9 && m.Majo[7] == 6 && m.Majo[13] == 1.5f,
                        "its own allowances without a row in the table");
@@ -228,7 +228,7 @@ const FolderCase kCases[] = {
      }},
     {"Gorvante0451", &Fco0451,
      [](Model& m) {
-         m.Personnalisation = "GORVANTE";
+         m.Personnalisation = CustomerProfile::Gorvante;
          m.Majo[1] = 3;
      },
      812, 712, [](const Model&, const Drawing&) { return ::testing::AssertionSuccess(); }},
@@ -484,7 +484,7 @@ TEST(Fco0452, TheQorProfileAddsOneDimension) {
     test::Generated plain;
     Fco0452(plain.m, plain.d);
     test::Generated qor;
-    qor.m.Personnalisation = "QOR";
+    qor.m.Personnalisation = CustomerProfile::Qor;
     Fco0452(qor.m, qor.d);
     EXPECT_EQ(test::dimensions(qor.d).size(), test::dimensions(plain.d).size() + 1);
     EXPECT_TRUE(hasDimension(qor.d, {-200, 0}, {200, 0}));
@@ -492,7 +492,7 @@ TEST(Fco0452, TheQorProfileAddsOneDimension) {
 
 TEST(Fco0401, TheQorProfileMeasuresTheInsideOfTheBottom) {
     test::Generated g;
-    g.m.Personnalisation = "QOR";
+    g.m.Personnalisation = CustomerProfile::Qor;
     Fco0401(g.m, g.d);
     // Columns 50 | 200 | 400 | 200 | 50, rows 150 | 200 | 300 | 200 | 150.
     EXPECT_TRUE(hasDimension(g.d, {250, 500}, {650, 500}));
@@ -525,7 +525,7 @@ TEST(Fco0405, PiecesStandApartByTheGaps) {
 
 TEST(Fco0416, VoranisKeepsTheTablesAllowancesWhenItHasARow) {
     test::Generated g;
-    g.m.Personnalisation = "VORANIS";
+    g.m.Personnalisation = CustomerProfile::Voranis;
     g.m.allowanceRecordCode = 416;
     g.m.Majo[1] = 1;
     Fco0416(g.m, g.d);

@@ -74,7 +74,8 @@ const SlideCase kCases[] = {
          m.Majo[1] = 2;
      },
      1438, 200, folds(0, 200, {36, 338, 738, 1038}, 9)},
-    {"Sleeve0501Qor", &Fco0501, [](Model& m) { m.Personnalisation = "QOR"; }, 1436, 200,
+    {"Sleeve0501Qor", &Fco0501, [](Model& m) { m.Personnalisation = CustomerProfile::Qor; }, 1436,
+     200,
      [](const Model&, const Drawing& d) {
          return expect(
              test::hasDimension(d, {36, 100}, {736, 100}) && test::dimensions(d).size() == 10,

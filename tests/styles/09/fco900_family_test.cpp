@@ -32,7 +32,7 @@ test::Generated worked(const char* profile = "") {
     const float allowances[] = {3, 4, 1.5, 5, 6, 7, 8, 9};
     for (std::size_t i = 0; i < 8; ++i)
         g.m.Majo[i + 1] = allowances[i];
-    g.m.Personnalisation = profile;
+    g.m.Personnalisation = ProfileChoice::parse(profile);
     return g;
 }
 
@@ -57,8 +57,8 @@ const StripCase kStrips[] = {
     {"0920 Ext", "TREMALUXE", 409, "203+154+201.5+305+206+157+208/"},
     {"0951", "VEM", 405, "203+304+201.5/"},
     {"0951 Ext", "TREMALUXE", 405, "203+304+201.5/"},
-    // The profile test is exact: another spelling is the default profile.
-    {"0914 Int", "vem", 400, "204.5+307.5+206+306+203/"},
+    // A profile the program has no rules for draws as the default.
+    {"0914 Int", "VEMX", 400, "204.5+307.5+206+306+203/"},
 };
 
 void PrintTo(const StripCase& c, std::ostream* os) {
