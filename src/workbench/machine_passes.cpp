@@ -9,11 +9,11 @@ namespace brontaxe {
 MachinePassesView machinePassesView(const std::array<float, 17>& passes) {
     MachinePassesView v;
     for (std::size_t k = 0; k < 5; ++k) {
-        v.panelWidths[k] = platform::numberText(passes[k]);
-        v.upperFlaps[k] = platform::numberText(passes[6 + k]);
-        v.lowerFlaps[k] = platform::numberText(passes[11 + k]);
+        v.panelWidths[k] = platform::shownNumber(passes[k]);
+        v.upperFlaps[k] = platform::shownNumber(passes[6 + k]);
+        v.lowerFlaps[k] = platform::shownNumber(passes[11 + k]);
     }
-    v.bodyHeight = platform::numberText(passes[16]);
+    v.bodyHeight = platform::shownNumber(passes[16]);
     v.fourthColumn = passes[3] != 0;
     v.fifthColumn = passes[4] != 0;
     v.recorded = std::any_of(passes.begin(), passes.end(), [](float p) { return p != 0; });

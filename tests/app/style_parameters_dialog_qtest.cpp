@@ -200,14 +200,38 @@ class StyleParametersDialogTest : public QObject {
         QCOMPARE(f.wb.model().lgPatte, 32.5f);
     }
 
-    void unitsStandBesideTheFields() {
+    // Each tab's captions, boxes and units stand in three columns, headings between them; the
+    // chamfer of a divider's slot is given by its angle.
+    void unitsStandBesideTheFieldsInColumns() {
         Fixture f;
         f.withDialog([&](StyleParametersDialog& d) {
             QCOMPARE(d.findChild<QLabel*>("unit_0")->text(), QString("mm"));
             QCOMPARE(d.findChild<QLabel*>("unit_1")->text(), QString("°"));
             QCOMPARE(d.findChild<QLabel*>("unit_13")->text(), QString("°"));
             QCOMPARE(d.findChild<QLabel*>("unit_20")->text(), QString("mm"));
+            QCOMPARE(d.findChild<QLabel*>("unit_25")->text(), QString("mm"));
+            QCOMPARE(d.findChild<QLabel*>("unit_26")->text(), QString("°"));
             QVERIFY(!d.findChild<QLabel*>("unit_19"));  // a count, beside its scroll bar
+            QTabWidget* tabs = d.tabs();
+            for (int tab = 0; tab < tabs->count(); ++tab) {
+                tabs->setCurrentIndex(tab);
+                QWidget* page = tabs->widget(tab);
+                page->layout()->activate();
+                QCoreApplication::processEvents();
+                std::set<int> boxes;
+                std::set<int> units;
+                for (auto* box : page->findChildren<brontaxe::app::EntryBox*>()) {
+                    const QString name = box->objectName();
+                    if (name != "Text1_20" && name != "Text1_21")  // the crease lists' frame
+                        boxes.insert(box->mapTo(page, QPoint()).x());
+                }
+                for (auto* unit : page->findChildren<QLabel*>(QRegularExpression("^unit_"))) {
+                    if (unit->objectName() != "unit_20" && unit->objectName() != "unit_21")
+                        units.insert(unit->mapTo(page, QPoint()).x());
+                }
+                QVERIFY2(boxes.size() <= 1, qPrintable(tabs->tabText(tab)));
+                QVERIFY2(units.size() <= 1, qPrintable(tabs->tabText(tab)));
+            }
         });
     }
 

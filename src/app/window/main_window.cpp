@@ -428,8 +428,7 @@ void MainWindow::showRestored(const RestoredDesign& restored) {
     ++regenerations_;
     showResult(restored.report);
     if (restored.refusal) {
-        statusMessage_->setText(qs(*restored.refusal));
-        statusMessage_->setStyleSheet(QStringLiteral("color: #b00000;"));
+        say(qs(*restored.refusal), true);
     }
 }
 
@@ -593,9 +592,7 @@ void MainWindow::showStatus(const RegenerationReport& report) {
     const auto& allowances = wb_.allowanceWarning();
     if (allowances)
         parts << qs(*allowances);
-    statusMessage_->setText(parts.join(QStringLiteral("  —  ")));
-    statusMessage_->setStyleSheet(
-        report.message.empty() && !allowances ? QString() : QStringLiteral("color: #b00000;"));
+    say(parts.join(QStringLiteral("  —  ")), !report.message.empty() || allowances);
 }
 
 void MainWindow::colourLegendLines() {
@@ -675,8 +672,7 @@ void MainWindow::takenUnchanged(EntryBox* box) {
 }
 
 void MainWindow::say(const QString& text, bool fault) {
-    statusMessage_->setText(text);
-    statusMessage_->setStyleSheet(fault ? QStringLiteral("color: #b00000;") : QString());
+    showMessage(statusMessage_, text, fault);
 }
 
 void MainWindow::codeBoxLeft() {
@@ -819,8 +815,7 @@ void MainWindow::removeFilters() {
 
 void MainWindow::saveDefaults() {
     const std::optional<std::string> failure = brontaxe::saveDefaults(wb_.model(), wb_.settings());
-    statusMessage_->setText(failure ? qs(*failure) : qs(strings_.text(48)));
-    statusMessage_->setStyleSheet(failure ? QStringLiteral("color: #b00000;") : QString());
+    say(failure ? qs(*failure) : qs(strings_.text(48)), failure.has_value());
 }
 
 void MainWindow::editStyleParameters() {
@@ -831,10 +826,7 @@ void MainWindow::editStyleParameters() {
         wb_.window().creaseList = list.toStdString();
     };
     host.regenerate = [this] { regenerate([this] { return wb_.regenerate(); }); };
-    host.showRefusal = [this](const QString& reason) {
-        statusMessage_->setText(reason);
-        statusMessage_->setStyleSheet(QStringLiteral("color: #b00000;"));
-    };
+    host.showRefusal = [this](const QString& reason) { say(reason, true); };
     StyleParametersDialog dialog(wb_.model(), strings_, std::move(host), this);
     dialog.exec();
 }
