@@ -8,6 +8,7 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUndoStack>
@@ -184,7 +185,8 @@ void EditModeTest::theBarHoldsInTheWindowAndTheBlankStaysInSight() {
     f.trigger("mnaffichage_recadrage");
     f.editMode();
     QCoreApplication::processEvents();
-    QVERIFY(f.window.width() <= size.width());
+    QVERIFY2(f.window.width() <= size.width(), qPrintable(QString::number(f.window.width())));
+    QVERIFY(f.child<QDockWidget>("proprietes")->isVisible());
     auto* bar = f.child<QToolBar>("barreEdition");
     QVERIFY(bar->width() <= f.window.width());
     const auto* more = bar->findChild<QToolButton*>("qt_toolbar_ext_button");

@@ -576,9 +576,9 @@ class MainWindowTest : public QObject {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
-        QTest::newRow("0427 too short") << "0427"
-                                        << "longueur"
-                                        << "12,5";
+        QTest::newRow("0711 too narrow") << "0711"
+                                         << "largeur"
+                                         << "40,5";
         QTest::newRow("0205 too long") << "0205"
                                        << "longueur"
                                        << "1200,5";
@@ -723,7 +723,7 @@ class MainWindowTest : public QObject {
         const QString figures = f.child<QLabel>("lbDimHt")->text();
         const QString cut = f.child<QLabel>("lbCoupant")->text();
         const auto expectOn0216 = [&](const char* what) {
-            QVERIFY2(f.status().startsWith("Modèle non disponible : 0501"), what);
+            QVERIFY2(f.status().startsWith("Modèle non disponible\u00a0: 0501"), what);
             QCOMPARE(f.box("txtModel")->text(), QString("0216"));
             QCOMPARE(f.child<QComboBox>("CbGroup")->currentIndex(), 0);
             QCOMPARE(f.child<QComboBox>("CbModules")->currentData().toString(), QString("0216"));

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -124,24 +125,26 @@ class StyleParametersDialogTest : public QObject {
         QTest::newRow("text")
             << "0201" << 0 << "abc"
             << "36"
-            << "Largeur de patte de collage incorrecte : \"abc\" (de 0 à 500\u00a0mm)";
+            << "Largeur de patte de collage incorrecte\u00a0: \"abc\" (de 0 à 500\u00a0mm)";
         QTest::newRow("negative")
             << "0201" << 30 << "-1"
             << "6"
-            << "Écart refoulage de poignée incorrect : -1 (de 0 à 100\u00a0mm)";
-        QTest::newRow("too large") << "0209" << 5 << "99999"
-                                   << "50"
-                                   << "Hauteur de rabat incorrecte : 99999 (de 0 à 10000\u00a0mm)";
-        QTest::newRow("angle") << "0201" << 1 << "95"
-                               << "15"
-                               << "Angle de patte de collage incorrect : 95 (de 0 à 90\u00a0°)";
+            << "Écart refoulage de poignée incorrect\u00a0: -1 (de 0 à 100\u00a0mm)";
+        QTest::newRow("too large")
+            << "0209" << 5 << "99999"
+            << "50"
+            << "Hauteur de rabat incorrecte\u00a0: 99999 (de 0 à 10000\u00a0mm)";
+        QTest::newRow("angle")
+            << "0201" << 1 << "95"
+            << "15"
+            << "Angle de patte de collage incorrect\u00a0: 95 (de 0 à 90\u00a0°)";
         QTest::newRow("count") << "0421" << 19 << "7"
                                << "2"
-                               << "Nombre de tenons/mortaises incorrect : 7 (de 0 à 3)";
+                               << "Nombre de tenons/mortaises incorrect\u00a0: 7 (de 0 à 3)";
         QTest::newRow("comma list")
             << "0201" << 3 << "1,2,3"
             << "8"
-            << "Largeur d'encoche incorrecte : \"1,2,3\" (de 0 à 100\u00a0mm)";
+            << "Largeur d'encoche incorrecte\u00a0: \"1,2,3\" (de 0 à 100\u00a0mm)";
     }
     void aBadParameterIsRefusedWithItsReason() {
         QFETCH(QString, code);
