@@ -104,7 +104,7 @@ TEST(Cli, TheFrenchTextsHaveTheirTypographyAndTheDecimalComma) {
     EXPECT_GT(refusals, 100);
     for (const std::vector<const char*>& args :
          {std::vector<const char*>{"0201", "--format-x", "-12.5"},
-          {"0201", "--marge-x", "700.5", "--format-x", "1000.5", "--format-y", "900"},
+          {"0201", "--marge-x", "1200.5", "--format-x", "1000.5", "--format-y", "900"},
           {"0201", "--rcv", "--ect", "-2.5"},
           {"0201", "--set", "lgPatte=700.5"},
           {"0201", "--longueur", "0.5"}}) {
@@ -122,7 +122,7 @@ TEST(Cli, TheFrenchTextsHaveTheirTypographyAndTheDecimalComma) {
     const CliRun help = runCli({"--help"}, config);
     EXPECT_EQ(test::plainSpacesBeforeMarks(help.rawOut), 0) << help.rawOut;
     const CliRun dump = runCli({"0201", "--dump"}, config);
-    EXPECT_NE(dump.rawOut.find("(30.00,0.00)"), std::string::npos);
+    EXPECT_NE(dump.rawOut.find("(36.00,0.00)"), std::string::npos);
 }
 
 TEST(Cli, BadInputGetsAClearMessageAndExitCodeTwo) {

@@ -171,7 +171,7 @@ TEST(Pads, TheCreasesBoxOfTheWindow) {
     wb.window().creaseList = "350+10";
     RegenerationReport r = wb.regenerate();
     EXPECT_FALSE(r.drawn);
-    EXPECT_NE(r.message.find("Refoulages plus longs que la largeur : 350 mm pour 300 mm"),
+    EXPECT_NE(r.message.find("Refoulages plus longs que la largeur : 350\u00a0mm pour 300\u00a0mm"),
               std::string::npos)
         << r.message;
     EXPECT_EQ(test::linesOfKind(wb.drawing(), kind::Crease).size(), 0u);
