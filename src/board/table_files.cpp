@@ -81,14 +81,15 @@ std::size_t nextGradeStart(const std::vector<Item>& items, std::size_t i, TableF
 void checkGradeThickness(QualiteRec& g, std::size_t line, std::vector<ItemError>& faults) {
     if (auto why = checkFieldValue("EpaisseurCarton", g.thickness, "épaisseur")) {
         faults.push_back({line, "qualité " + shown(g.label) + " : " + *why + " ; " +
-                                    platform::numberText(kDefaultThickness) +
-                                    " mm pris à la place"});
+                                    platform::readableNumber(kDefaultThickness, "mm") +
+                                    " pris à la place"});
         g.thickness = kDefaultThickness;
         g.doubleWall = std::min(g.doubleWall, 2 * kDefaultThickness);
     }
     if (auto why = checkFieldValue("Dblmur", g.doubleWall, "double mur")) {
         faults.push_back({line, "qualité " + shown(g.label) + " : " + *why + " ; " +
-                                    platform::numberText(2 * g.thickness) + " mm pris à la place"});
+                                    platform::readableNumber(2 * g.thickness, "mm") +
+                                    " pris à la place"});
         g.doubleWall = 2 * g.thickness;
     }
 }
@@ -227,7 +228,7 @@ GradeFileRead readGradeFile(std::string_view text, TableFormat format) {
         std::size_t next = i + gradeWidth(format);
         if (auto fault = gradeFault(items, i, format)) {
             fault->reason += " : qualité " + std::to_string(result.table.count() + 1) +
-                             " prise à " + platform::numberText(kDefaultThickness) + " mm";
+                             " prise à " + platform::readableNumber(kDefaultThickness, "mm");
             result.faults.push_back(*fault);
             g = placeholderGrade(items[i]);
             next = nextGradeStart(items, i + 1, format);

@@ -15,7 +15,7 @@ namespace {
 constexpr float kNoSegment = 0.01F;
 
 std::string mm(float value) {
-    return platform::numberText(value) + " mm";
+    return platform::readableNumber(value, "mm");
 }
 
 // Creases where one segment ends and the next begins, both of some length.

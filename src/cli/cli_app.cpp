@@ -19,6 +19,7 @@
 #include "cli/cli_pieces.h"
 #include "cli/cli_rcv.h"
 #include "cli/cli_report.h"
+#include "cli/french_output.h"
 #include "drawing/drawing_dump.h"
 #include "io/drawing_files.h"
 #include "model/field_ranges.h"
@@ -355,11 +356,16 @@ std::optional<std::string> openDesignArgument(Workbench& wb, const Options& o,
     return std::nullopt;
 }
 
+// A length typed, as a refusal says it back: every digit it was given, the decimal comma.
+std::string millimetres(double value) {
+    return platform::readableNumber(value, "mm", 6);
+}
+
 std::optional<std::string> checkLength(const char* caption, const std::optional<double>& v) {
     if (!v || (std::isfinite(*v) && *v >= 0 && *v <= kMaxSheetLength))
         return std::nullopt;
-    return std::string(caption) + " incorrect : " + platform::numberText(*v) + " mm (de 0 à " +
-           platform::numberText(kMaxSheetLength) + " mm)";
+    return std::string(caption) + " incorrect : " + millimetres(*v) + " (de 0 à " +
+           millimetres(kMaxSheetLength) + ")";
 }
 
 std::optional<std::string> checkCount(const char* caption, const std::optional<int>& v) {
@@ -391,8 +397,7 @@ std::optional<std::string> checkImposition(const ImpositionOptions& i) {
     for (const auto& [axis, margin, format] : sides) {
         if (*margin && *format && **margin * f >= **format)
             return std::string("Marge en ") + axis + " trop grande : " + (f > 1 ? "2 x " : "") +
-                   platform::numberText(**margin) + " mm pour un Format Carton de " +
-                   platform::numberText(**format) + " mm";
+                   millimetres(**margin) + " pour un Format Carton de " + millimetres(**format);
     }
     return std::nullopt;
 }
@@ -462,8 +467,11 @@ std::string versionText() {
 
 }  // namespace
 
-int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+int run(int argc, const char* const* argv, std::ostream& plainOut, std::ostream& plainErr,
         const platform::EnvironmentLookup& env, bool errIsTerminal) {
+    // What a user reads is French, with its typography; what scripts read goes out as it is.
+    FrenchOutput out(plainOut);
+    FrenchOutput err(plainErr);
     CLI::App app{"Brontaxe : dessine la découpe à plat d'une caisse en carton ondulé"};
     frenchHelp(app);
     app.set_version_flag("--version", versionText(), "Affiche la version et quitte");
@@ -490,19 +498,19 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         out << app.help();
         return kDrawn;
     } catch (const CLI::CallForVersion& e) {
-        out << e.what() << "\n";
+        plainOut << e.what() << "\n";
         return kDrawn;
     } catch (const CLI::ParseError& e) {
         err << "Erreur : " << frenchParseError(e) << "\n";
         return kBadInput;
     }
     if (o.listCatalogue) {
-        printCatalogue(out);
+        printCatalogue(plainOut);
         return kDrawn;
     }
     if (o.listFields) {
         for (const auto& name : fieldNames())
-            out << name << "\n";
+            plainOut << name << "\n";
         return kDrawn;
     }
     if (o.code.empty()) {
@@ -588,8 +596,10 @@ int run(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
         printFolded(out, wb);
     if (bridges.rules)
         printRules(out, wb);
-    if (o.dump)
-        out << dumpDrawing(wb.drawing());
+    if (o.dump) {
+        out.flush();
+        plainOut << dumpDrawing(wb.drawing());
+    }
     if (!o.output.empty()) {
         if (auto refused = refusedExport(o.output, findings, check)) {
             err << "Erreur : " << *refused << "\n";

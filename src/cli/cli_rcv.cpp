@@ -22,12 +22,12 @@ void defineRcvOptions(CLI::App& app, RcvOptions& o) {
 
 std::optional<std::string> rcvProblem(const RcvOptions& o) {
     if (!std::isfinite(o.ect) || o.ect < 0)
-        return "ECT incorrect : " + platform::numberText(o.ect) + " kN/m (0 ou plus)";
+        return "ECT incorrect : " + platform::shownNumber(o.ect) + " kN/m (0 ou plus)";
     if (o.humidity && !(*o.humidity >= 0 && *o.humidity <= 100))
-        return "Humidité relative incorrecte : " + platform::numberText(*o.humidity) +
+        return "Humidité relative incorrecte : " + platform::shownNumber(*o.humidity) +
                " % (de 0 à 100)";
     if (o.storageDays && !(std::isfinite(*o.storageDays) && *o.storageDays >= 0))
-        return "Durée de stockage incorrecte : " + platform::numberText(*o.storageDays) +
+        return "Durée de stockage incorrecte : " + platform::shownNumber(*o.storageDays) +
                " jours (0 ou plus)";
     return std::nullopt;
 }
@@ -42,13 +42,15 @@ void printRcv(std::ostream& out, const Model& m, const RcvOptions& o) {
     form.compute();
     const RcvFactor& humidity = humidityFactors()[form.humidityEntry];
     const RcvFactor& storage = storageFactors()[form.storageEntry];
-    out << "Calcul RCV (formule McKee) : " << form.inputs[0] << " x " << form.inputs[1]
-        << " mm, épaisseur " << form.inputs[3] << " mm, ECT " << form.inputs[RcvForm::kEct]
-        << " kN/m\n"
-        << "  Humidité relative " << humidity.text << " (" << platform::numberText(form.humidity)
-        << "), Durée Stockage " << storage.text << " (" << platform::numberText(form.storage)
+    // The form's boxes hold their numbers with the point, as the formula reads them.
+    const auto shown = [](const std::string& text) { return platform::withDecimalComma(text); };
+    out << "Calcul RCV (formule McKee) : " << shown(form.inputs[0]) << " x "
+        << shown(form.inputs[1]) << " mm, épaisseur " << shown(form.inputs[3]) << " mm, ECT "
+        << shown(form.inputs[RcvForm::kEct]) << " kN/m\n"
+        << "  Humidité relative " << humidity.text << " (" << platform::shownNumber(form.humidity)
+        << "), Durée Stockage " << storage.text << " (" << platform::shownNumber(form.storage)
         << ")\n"
-        << "RCV = " << form.result << " kg\n";
+        << "RCV = " << shown(form.result) << " kg\n";
 }
 
 }  // namespace brontaxe::cli

@@ -2,6 +2,7 @@
 
 #include <iomanip>
 #include <string>
+#include <string_view>
 
 #include "cli/cli_nesting.h"
 #include "platform/number_text.h"
@@ -15,13 +16,18 @@
 namespace brontaxe::cli {
 namespace {
 
+// The figures as the window's labels show them: fixed decimals, the decimal comma.
+std::string figure(double value, std::string_view pattern) {
+    return platform::withDecimalComma(platform::formatNumber(value, pattern));
+}
+
 void lengthLine(std::ostream& out, const std::string& caption, float millimetres) {
     out << "  " << std::left << std::setw(18) << caption << std::right << std::setw(10)
-        << platform::formatNumber(millimetres / 1000.0, "#######0.00") << " m\n";
+        << figure(millimetres / 1000.0, "#######0.00") << " m\n";
 }
 
 std::string percent(const std::string& figure) {
-    return figure == kNoWaste ? figure : figure + " %";
+    return figure == kNoWaste ? figure : platform::withDecimalComma(figure) + " %";
 }
 
 // The grade's label as the grade list shows it, and the board thickness in use.
@@ -30,7 +36,7 @@ std::string gradeText(const Workbench& wb) {
     const std::string name = wb.boardTables().grades().holds(m.NumQualite)
                                  ? wb.boardTables().gradeLabel(m.NumQualite)
                                  : std::to_string(m.NumQualite);
-    return name + ", épaisseur " + platform::numberText(m.EpaisseurCarton) + " mm";
+    return name + ", épaisseur " + platform::shownNumber(m.EpaisseurCarton) + " mm";
 }
 
 }  // namespace
@@ -43,13 +49,13 @@ void printFigures(std::ostream& out, const Workbench& wb) {
         out << "Découpe " << m.CodeModele << " : sans modèle, mesurée telle que lue\n";
     else
         out << "Modèle " << m.CodeModele << (note.empty() ? "" : " (" + note + ")")
-            << " : intérieur " << platform::numberText(m.Longueur) << " x "
-            << platform::numberText(m.Largeur) << " x " << platform::numberText(m.Hauteur)
+            << " : intérieur " << platform::shownNumber(m.Longueur) << " x "
+            << platform::shownNumber(m.Largeur) << " x " << platform::shownNumber(m.Hauteur)
             << " mm, qualité " << gradeText(wb) << "\n";
     if (wb.hasBlankEdits())
         out << "Découpe modifiée à la main : les figures sont celles de la découpe modifiée\n";
-    out << s.text(622) << " " << platform::formatNumber(m.HorsToutX, "#######0.00") << " x "
-        << platform::formatNumber(m.HorsToutY, "#######0.00") << " mm\n";
+    out << s.text(622) << " " << figure(m.HorsToutX, "#######0.00") << " x "
+        << figure(m.HorsToutY, "#######0.00") << " mm\n";
     out << s.text(610) << "\n";
     lengthLine(out, s.text(601), m.LgCoupant);
     if (m.NbPonts > 0) {
@@ -64,7 +70,7 @@ void printFigures(std::ostream& out, const Workbench& wb) {
     lengthLine(out, s.text(606), m.LgTotal);
     const WindowFigures f = windowFigures(m);
     out << s.text(620) << "\n";
-    out << "  " << s.text(621) << " " << f.cutSurface << " m²\n";
+    out << "  " << s.text(621) << " " << platform::withDecimalComma(f.cutSurface) << " m²\n";
     out << "  " << s.text(623) << " : " << f.poseCount << "\n";
     out << "  " << s.text(624) << " " << percent(f.waste) << "\n";
     out << "  " << s.text(625) << " " << percent(f.sheetWaste) << "\n";

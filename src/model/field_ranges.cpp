@@ -70,7 +70,7 @@ constexpr std::array kRanges{
     RangeEntry{"OptionCrois", count(0, 10)},
     RangeEntry{"CroisPar1", size(0, kMaxSize)},
     RangeEntry{"CroisPar2", size(0, kMaxSize)},
-    RangeEntry{"CroisPar3", size(0, kMaxSize)},
+    RangeEntry{"CroisPar3", angle(89)},  // the chamfer's angle to the edge
     RangeEntry{"CroisPar4", size(0, kMaxSize)},
     RangeEntry{"lgPont", size(0, 10), "Largeur de pont incorrecte"},
     RangeEntry{"pasPonts", size(1, kMaxSheet), "Pas des ponts incorrect"},

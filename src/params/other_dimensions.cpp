@@ -113,7 +113,7 @@ constexpr FieldNames kFieldNames[kAutreDimFieldCount] = {
     {"CroisPar4", "Profondeur de croisillon incorrecte"},
     {"CroisPar1", "Rayon de croisillon incorrect"},
     {"CroisPar2", "Chanfrein X de croisillon incorrect"},
-    {"CroisPar3", "Angle / Y de croisillon incorrect"},
+    {"CroisPar3", "Angle de chanfrein de croisillon incorrect"},
     {"LPoign", "Longueur de poignée incorrecte"},
     {"HPoign", "Hauteur de poignée incorrecte"},
     {"DPoign", "Distance de poignée incorrecte"},

@@ -36,7 +36,7 @@ enum class StyleParameter : std::uint8_t {
     DividerSlotDepth,     // CroisPar4
     DividerSlotRadius,    // CroisPar1
     DividerChamferAlong,  // CroisPar2
-    DividerChamferDown,   // CroisPar3
+    DividerChamferAngle,  // CroisPar3
     HandHoleLength,       // LPoign
     HandHoleHeight,       // HPoign
     HandHoleDistance,     // DPoign

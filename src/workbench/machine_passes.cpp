@@ -11,11 +11,11 @@ MachinePassesView machinePassesView(const std::array<float, 17>& passes) {
     MachinePassesView v;
     using namespace machine_pass;
     for (std::size_t k = 0; k < kColumns; ++k) {
-        v.panelWidths[k] = platform::numberText(passes[width(k)]);
-        v.upperFlaps[k] = platform::numberText(passes[upperFlap(k)]);
-        v.lowerFlaps[k] = platform::numberText(passes[lowerFlap(k)]);
+        v.panelWidths[k] = platform::shownNumber(passes[width(k)]);
+        v.upperFlaps[k] = platform::shownNumber(passes[upperFlap(k)]);
+        v.lowerFlaps[k] = platform::shownNumber(passes[lowerFlap(k)]);
     }
-    v.bodyHeight = platform::numberText(passes[kBodyHeight]);
+    v.bodyHeight = platform::shownNumber(passes[kBodyHeight]);
     v.fourthColumn = passes[width(3)] != 0;
     v.fifthColumn = passes[width(4)] != 0;
     v.recorded = std::any_of(passes.begin(), passes.end(), [](float p) { return p != 0; });

@@ -29,7 +29,7 @@ inline constexpr const char* kNoMachinePasses =
     "leurs dérivés) en relèvent.";
 
 // Entry 0 the glue tab, 1 to 4 the panels, 6 to 10 the upper flaps, 11 to 15 the lower ones,
-// 16 the body height; entry 5 is not shown. Values as plain number text.
+// 16 the body height; entry 5 is not shown. Values as the operator reads them (12,5).
 MachinePassesView machinePassesView(const std::array<float, 17>& passes);
 
 // The same for a terminal, one line a row, hidden columns left out.

@@ -272,7 +272,7 @@ void DesignHistoryTest::aSaveIsSaidAndClearsTheFault() {
     fs::remove(f.window.files().savePath(), ec);  // a run before left one: "Sauver" would ask
     QVERIFY(f.window.files().save());
     const QString saved = f.status();
-    QVERIFY(saved.startsWith(QStringLiteral("Dessin enregistré : ")));
+    QVERIFY(saved.startsWith(QStringLiteral("Dessin enregistré\u00a0: ")));
     QVERIFY(saved.endsWith(QStringLiteral("paramQMT.des")));
     QVERIFY(f.child<QLabel>("statusMessage")->styleSheet().isEmpty());
 }

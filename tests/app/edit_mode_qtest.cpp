@@ -8,6 +8,7 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUndoStack>
@@ -116,6 +117,8 @@ class EditModeTest : public QObject {
     Q_OBJECT
   private slots:
     void theModeShowsItsBarsAndKeepsTheViewThroughAnEdit();
+    void theBarHoldsInTheWindowAndTheBlankStaysInSight_data();
+    void theBarHoldsInTheWindowAndTheBlankStaysInSight();
     void clicksAndWindowsSelect_data();
     void clicksAndWindowsSelect();
     void thePanelTypesALengthAndAKindAsOneStepEach();
@@ -162,6 +165,50 @@ void EditModeTest::theModeShowsItsBarsAndKeepsTheViewThroughAnEdit() {
     f.trigger("mnedition_mode");
     QVERIFY(!f.window.editMode() && !bar->isVisible() && !panel->isVisible());
     sameView();
+}
+
+// On a laptop's and a netbook's screen the whole "Édition" bar is in sight, nothing behind its
+// "»"; the blank fitted before stays whole in the view the bars leave, and a tool chosen from a
+// list becomes its button's.
+void EditModeTest::theBarHoldsInTheWindowAndTheBlankStaysInSight_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("1366 x 768") << QSize(1358, 704);
+    QTest::newRow("1024 x 600") << QSize(1016, 534);
+}
+
+void EditModeTest::theBarHoldsInTheWindowAndTheBlankStaysInSight() {
+    QFETCH(QSize, size);
+    Fixture f;
+    f.window.resize(size);
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    QCoreApplication::processEvents();
+    f.trigger("mnaffichage_recadrage");
+    f.editMode();
+    QCoreApplication::processEvents();
+    QVERIFY2(f.window.width() <= size.width(), qPrintable(QString::number(f.window.width())));
+    QVERIFY(f.child<QDockWidget>("proprietes")->isVisible());
+    auto* bar = f.child<QToolBar>("barreEdition");
+    QVERIFY(bar->width() <= f.window.width());
+    const auto* more = bar->findChild<QToolButton*>("qt_toolbar_ext_button");
+    QVERIFY(!more || !more->isVisible());
+    for (QAction* action : bar->actions()) {
+        if (!action->isSeparator())
+            QVERIFY2(bar->widgetForAction(action)->isVisible(), qPrintable(action->text()));
+    }
+    const QRectF view(0, 0, f.view()->width(), f.view()->height());
+    for (const Point corner : {Point{0, 0}, Point{400, 300}})
+        QVERIFY(view.contains(f.view()->toScreen(corner)));
+
+    auto* draw = f.child<QToolButton>("bouton_mnedition_dessiner");
+    QCOMPARE(draw->defaultAction()->objectName(), QString("mnedition_ligne"));
+    draw->menu()->actions().at(4)->trigger();  // Cercle
+    QCOMPARE(draw->defaultAction()->objectName(), QString("mnedition_cercle"));
+    QVERIFY(draw->isChecked());
+    QCOMPARE(f.editing().tool(), std::optional(ToolKind::Circle));
+    // Supprimer runs once from its list: the button keeps its tool.
+    auto* modify = f.child<QToolButton>("bouton_mnedition_modifier");
+    f.trigger("mnedition_supprimer");
+    QCOMPARE(modify->defaultAction()->objectName(), QString("mnedition_deplacer"));
 }
 
 void EditModeTest::clicksAndWindowsSelect_data() {

@@ -80,10 +80,10 @@ void command(MainWindow& window, const QString& text) {
     window.editController().enter(text);
 }
 
+// The window fits the blank again itself when the bars would crop it.
 void startEditing(MainWindow& window) {
     window.setEditMode(true);
     settle(600);
-    window.view()->fitToWindow();  // the whole blank in the narrower view
 }
 
 int selection(MainWindow& window, const QString& out) {

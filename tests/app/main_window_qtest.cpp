@@ -23,6 +23,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "../support/french_typography.h"
 #include "app/dialogs/compression_dialog.h"
 #include "app/dialogs/configuration_dialog.h"
 #include "app/dialogs/help_dialog.h"
@@ -492,48 +493,49 @@ class MainWindowTest : public QObject {
         const QString size = " (de 0 exclu à 10000\u00a0mm)";
         QTest::newRow("length text") << "longueur"
                                      << "abc"
-                                     << "Longueur incorrecte : \"abc\"" + size;
+                                     << "Longueur incorrecte\u00a0: \"abc\"" + size;
         QTest::newRow("width zero") << "largeur"
                                     << "0"
-                                    << "Largeur incorrecte : 0" + size;
+                                    << "Largeur incorrecte\u00a0: 0" + size;
         QTest::newRow("height too large") << "hauteur"
                                           << "99999"
-                                          << "Hauteur incorrecte : 99999" + size;
+                                          << "Hauteur incorrecte\u00a0: 99999" + size;
         QTest::newRow("sheet text")
             << "TxFmtCX"
             << "abc"
-            << "Format carton en X incorrect : \"abc\" (de 0 à 10000000\u00a0mm)";
+            << "Format carton en X incorrect\u00a0: \"abc\" (de 0 à 10000000\u00a0mm)";
         QTest::newRow("sheet negative")
             << "TxFmtCY"
             << "-5"
-            << "Format carton en Y incorrect : -5 (de 0 à 10000000\u00a0mm)";
-        QTest::newRow("margin negative") << "TxtFCEsp_0"
-                                         << "-5"
-                                         << "Marge en X incorrecte : -5 (de 0 à 10000000\u00a0mm)";
+            << "Format carton en Y incorrect\u00a0: -5 (de 0 à 10000000\u00a0mm)";
+        QTest::newRow("margin negative")
+            << "TxtFCEsp_0"
+            << "-5"
+            << "Marge en X incorrecte\u00a0: -5 (de 0 à 10000000\u00a0mm)";
         QTest::newRow("poses too many") << "TxNbPoseX"
                                         << "101"
-                                        << "Nombre de poses en X incorrect : 101 (de 1 à 100)";
+                                        << "Nombre de poses en X incorrect\u00a0: 101 (de 1 à 100)";
         QTest::newRow("poses zero") << "TxNbPoseX"
                                     << "0"
-                                    << "Nombre de poses en X incorrect : 0 (de 1 à 100)";
+                                    << "Nombre de poses en X incorrect\u00a0: 0 (de 1 à 100)";
         QTest::newRow("poses not whole")
             << "TxNbPoseY"
             << "2,5"
-            << "Nombre de poses en Y incorrect : 2,5 (un nombre entier de 1 à 100)";
+            << "Nombre de poses en Y incorrect\u00a0: 2,5 (un nombre entier de 1 à 100)";
         QTest::newRow("poses text") << "TxNbPoseX"
                                     << "abc"
-                                    << "Nombre de poses en X incorrect : \"abc\" (de 1 à 100)";
+                                    << "Nombre de poses en X incorrect\u00a0: \"abc\" (de 1 à 100)";
         QTest::newRow("poses negative") << "TxNbPoseY"
                                         << "-2"
-                                        << "Nombre de poses en Y incorrect : -2 (de 1 à 100)";
+                                        << "Nombre de poses en Y incorrect\u00a0: -2 (de 1 à 100)";
         QTest::newRow("gap negative")
             << "TxespX"
             << "-5"
-            << "Espace entre poses en X incorrect : -5 (de 0 à 10000000\u00a0mm)";
+            << "Espace entre poses en X incorrect\u00a0: -5 (de 0 à 10000000\u00a0mm)";
         QTest::newRow("gap text")
             << "TxespY"
             << "x"
-            << "Espace entre poses en Y incorrect : \"x\" (de 0 à 10000000\u00a0mm)";
+            << "Espace entre poses en Y incorrect\u00a0: \"x\" (de 0 à 10000000\u00a0mm)";
     }
     void aBadEntryIsRefusedAndNothingIsDrawn() {
         QFETCH(QString, box);
@@ -566,6 +568,36 @@ class MainWindowTest : public QObject {
         f.typeAndLeave("hauteur", "250");
         QVERIFY(!entry->refused());
         QVERIFY(f.status().isEmpty());
+    }
+
+    // Sizes the styles cannot be made in, refused in the status bar with their reasons: French
+    // typography, the decimal comma.
+    void aStylesRefusalIsSaidInFrench_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("0711 too narrow") << "0711"
+                                         << "largeur"
+                                         << "40,5";
+        QTest::newRow("0205 too long") << "0205"
+                                       << "longueur"
+                                       << "1200,5";
+        QTest::newRow("0933 too low") << "0933"
+                                      << "hauteur"
+                                      << "30";
+    }
+    void aStylesRefusalIsSaidInFrench() {
+        QFETCH(QString, code);
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        Fixture f;
+        f.typeAndLeave("txtModel", code);
+        f.typeAndLeave(qPrintable(box), typed);
+        const QString said = f.status();
+        QVERIFY2(f.box(qPrintable(box))->refused(), qPrintable(said));
+        QVERIFY2(said.contains(typed + QStringLiteral("\u00a0mm")), qPrintable(said));
+        QCOMPARE(brontaxe::test::plainSpacesBeforeMarks(said.toStdString()), 0);
+        QVERIFY2(!said.contains(QRegularExpression(QStringLiteral("\\d\\.\\d"))), qPrintable(said));
     }
 
     // A red frame marks the entry the status bar refuses, and goes when that reason goes: the
@@ -691,7 +723,7 @@ class MainWindowTest : public QObject {
         const QString figures = f.child<QLabel>("lbDimHt")->text();
         const QString cut = f.child<QLabel>("lbCoupant")->text();
         const auto expectOn0216 = [&](const char* what) {
-            QVERIFY2(f.status().startsWith("Modèle non disponible : 0501"), what);
+            QVERIFY2(f.status().startsWith("Modèle non disponible\u00a0: 0501"), what);
             QCOMPARE(f.box("txtModel")->text(), QString("0216"));
             QCOMPARE(f.child<QComboBox>("CbGroup")->currentIndex(), 0);
             QCOMPARE(f.child<QComboBox>("CbModules")->currentData().toString(), QString("0216"));

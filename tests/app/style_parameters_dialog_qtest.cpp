@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -124,24 +125,26 @@ class StyleParametersDialogTest : public QObject {
         QTest::newRow("text")
             << "0201" << 0 << "abc"
             << "36"
-            << "Largeur de patte de collage incorrecte : \"abc\" (de 0 à 500\u00a0mm)";
+            << "Largeur de patte de collage incorrecte\u00a0: \"abc\" (de 0 à 500\u00a0mm)";
         QTest::newRow("negative")
             << "0201" << 30 << "-1"
             << "6"
-            << "Écart refoulage de poignée incorrect : -1 (de 0 à 100\u00a0mm)";
-        QTest::newRow("too large") << "0209" << 5 << "99999"
-                                   << "50"
-                                   << "Hauteur de rabat incorrecte : 99999 (de 0 à 10000\u00a0mm)";
-        QTest::newRow("angle") << "0201" << 1 << "95"
-                               << "15"
-                               << "Angle de patte de collage incorrect : 95 (de 0 à 90\u00a0°)";
+            << "Écart refoulage de poignée incorrect\u00a0: -1 (de 0 à 100\u00a0mm)";
+        QTest::newRow("too large")
+            << "0209" << 5 << "99999"
+            << "50"
+            << "Hauteur de rabat incorrecte\u00a0: 99999 (de 0 à 10000\u00a0mm)";
+        QTest::newRow("angle")
+            << "0201" << 1 << "95"
+            << "15"
+            << "Angle de patte de collage incorrect\u00a0: 95 (de 0 à 90\u00a0°)";
         QTest::newRow("count") << "0421" << 19 << "7"
                                << "2"
-                               << "Nombre de tenons/mortaises incorrect : 7 (de 0 à 3)";
+                               << "Nombre de tenons/mortaises incorrect\u00a0: 7 (de 0 à 3)";
         QTest::newRow("comma list")
             << "0201" << 3 << "1,2,3"
             << "8"
-            << "Largeur d'encoche incorrecte : \"1,2,3\" (de 0 à 100\u00a0mm)";
+            << "Largeur d'encoche incorrecte\u00a0: \"1,2,3\" (de 0 à 100\u00a0mm)";
     }
     void aBadParameterIsRefusedWithItsReason() {
         QFETCH(QString, code);
@@ -200,14 +203,38 @@ class StyleParametersDialogTest : public QObject {
         QCOMPARE(f.wb.model().lgPatte, 32.5f);
     }
 
-    void unitsStandBesideTheFields() {
+    // Each tab's captions, boxes and units stand in three columns, headings between them; the
+    // chamfer of a divider's slot is given by its angle.
+    void unitsStandBesideTheFieldsInColumns() {
         Fixture f;
         f.withDialog([&](StyleParametersDialog& d) {
             QCOMPARE(d.findChild<QLabel*>("unit_0")->text(), QString("mm"));
             QCOMPARE(d.findChild<QLabel*>("unit_1")->text(), QString("°"));
             QCOMPARE(d.findChild<QLabel*>("unit_13")->text(), QString("°"));
             QCOMPARE(d.findChild<QLabel*>("unit_20")->text(), QString("mm"));
+            QCOMPARE(d.findChild<QLabel*>("unit_25")->text(), QString("mm"));
+            QCOMPARE(d.findChild<QLabel*>("unit_26")->text(), QString("°"));
             QVERIFY(!d.findChild<QLabel*>("unit_19"));  // a count, beside its scroll bar
+            QTabWidget* tabs = d.tabs();
+            for (int tab = 0; tab < tabs->count(); ++tab) {
+                tabs->setCurrentIndex(tab);
+                QWidget* page = tabs->widget(tab);
+                page->layout()->activate();
+                QCoreApplication::processEvents();
+                std::set<int> boxes;
+                std::set<int> units;
+                for (auto* box : page->findChildren<brontaxe::app::EntryBox*>()) {
+                    const QString name = box->objectName();
+                    if (name != "Text1_20" && name != "Text1_21")  // the crease lists' frame
+                        boxes.insert(box->mapTo(page, QPoint()).x());
+                }
+                for (auto* unit : page->findChildren<QLabel*>(QRegularExpression("^unit_"))) {
+                    if (unit->objectName() != "unit_20" && unit->objectName() != "unit_21")
+                        units.insert(unit->mapTo(page, QPoint()).x());
+                }
+                QVERIFY2(boxes.size() <= 1, qPrintable(tabs->tabText(tab)));
+                QVERIFY2(units.size() <= 1, qPrintable(tabs->tabText(tab)));
+            }
         });
     }
 

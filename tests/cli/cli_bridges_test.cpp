@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/cli_run.h"
 
 namespace brontaxe::cli {
@@ -10,7 +12,11 @@ namespace {
 // The number after a caption in the figures, e.g. "Ponts :".
 double figureAfter(const std::string& out, const std::string& caption) {
     const std::size_t at = out.find(caption);
-    return at == std::string::npos ? -1 : std::stod(out.substr(at + caption.size()));
+    if (at == std::string::npos)
+        return -1;
+    std::string figure = out.substr(at + caption.size(), out.find('\n', at) - at - caption.size());
+    std::replace(figure.begin(), figure.end(), ',', '.');
+    return std::stod(figure);
 }
 
 // A die-line in CFF2: a rectangle of cut, 400 by 200 mm, each side with the given bridge fields.

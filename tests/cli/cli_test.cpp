@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
 #include <sstream>
 #include <vector>
 
 #include "io/drawing_files.h"
 #include "platform/number_text.h"
+#include "styles/generators.h"
 #include "support/cli_run.h"
+#include "support/french_typography.h"
 #include "support/shipped_tables.h"
 #include "support/temp_dir.h"
 
@@ -18,9 +21,13 @@ namespace {
 using test::CliRun;
 using test::runCli;
 
+// As the figures show them to a French reader: two decimals after the comma.
+std::string figure(double value) {
+    return platform::withDecimalComma(platform::formatNumber(value, "#######0.00"));
+}
+
 std::string sizeText(const test::BlankSize& s) {
-    return platform::formatNumber(s.x, "#######0.00") + " x " +
-           platform::formatNumber(s.y, "#######0.00") + " mm";
+    return figure(s.x) + " x " + figure(s.y) + " mm";
 }
 
 TEST(Cli, DrawsTheDefaultBoxAndPrintsItsFiguresWithTheWindowCaptions) {
@@ -40,8 +47,7 @@ TEST(Cli, DrawsTheDefaultBoxAndPrintsItsFiguresWithTheWindowCaptions) {
     const float panels = 1400 + a[1] + a[2] + a[3] + a[4];
     const float rainant = 8 * h + 2 * (panels - 7 * 4);
     EXPECT_NE(r.out.find("Rainant :"), std::string::npos);
-    EXPECT_NE(r.out.find(platform::formatNumber(rainant / 1000, "#######0.00") + " m"),
-              std::string::npos);
+    EXPECT_NE(r.out.find(figure(rainant / 1000) + " m"), std::string::npos);
     EXPECT_NE(r.out.find("Coupant :"), std::string::npos);
     EXPECT_NE(r.out.find("Perfo Rainant :"), std::string::npos);
     EXPECT_NE(r.out.find("Mi-Chair :"), std::string::npos);
@@ -62,6 +68,61 @@ TEST(Cli, DimensionsAndFieldsChangeTheDrawingAndDumpShowsIt) {
         << r.out;
     const std::string h = platform::formatNumber((100 + a[5]) / 2, "#######0.00");
     EXPECT_NE(r.out.find("\n3 LINE k6 v1 p1 (30.00,0.00) (30.00," + h + ")\n"), std::string::npos);
+}
+
+// What the user reads has French typography and the decimal comma: every style refused over
+// a table of sizes it cannot be made in, the command line's own refusals, and the reports of a
+// drawing with every option that prints one. The drawing's dump, read by scripts, keeps its
+// points.
+TEST(Cli, TheFrenchTextsHaveTheirTypographyAndTheDecimalComma) {
+    test::TempDir config;
+    const std::regex decimalPoint(R"(\d\.\d)");
+    const auto french = [&decimalPoint](const std::string& text) {
+        return test::plainSpacesBeforeMarks(text) == 0 && !std::regex_search(text, decimalPoint);
+    };
+    const std::vector<std::vector<const char*>> badSizes = {
+        {"--longueur", "12,5"},
+        {"--largeur", "9000,5"},
+        {"--hauteur", "0,5"},
+        {"--longueur", "60", "--largeur", "40,5", "--hauteur", "900"},
+    };
+    int refusals = 0;
+    for (std::string_view code : generatorCodes()) {
+        if (code == kCombinedGenerator)
+            continue;
+        const std::string codeText(code);
+        for (const auto& sizes : badSizes) {
+            std::vector<const char*> args{codeText.c_str()};
+            args.insert(args.end(), sizes.begin(), sizes.end());
+            const CliRun r = runCli(args, config);
+            if (r.code == 0)
+                continue;
+            ++refusals;
+            EXPECT_TRUE(french(r.rawErr)) << code << ": " << r.rawErr;
+        }
+    }
+    EXPECT_GT(refusals, 100);
+    for (const std::vector<const char*>& args :
+         {std::vector<const char*>{"0201", "--format-x", "-12.5"},
+          {"0201", "--marge-x", "1200.5", "--format-x", "1000.5", "--format-y", "900"},
+          {"0201", "--rcv", "--ect", "-2.5"},
+          {"0201", "--set", "lgPatte=700.5"},
+          {"0201", "--longueur", "0.5"}}) {
+        const CliRun r = runCli(args, config);
+        EXPECT_NE(r.code, 0) << args[1];
+        EXPECT_TRUE(french(r.rawErr)) << r.rawErr;
+    }
+    const CliRun report =
+        runCli({"0201", "--longueur", "400,5", "--poses-x", "2", "--rcv", "--plie", "--regles",
+                "--passages", "--ponts", "0.5,150", "--caisse-en-2"},
+               config);
+    ASSERT_EQ(report.code, 0) << report.err;
+    EXPECT_TRUE(french(report.rawOut)) << report.rawOut;
+    EXPECT_NE(report.out.find("intérieur 400,5 x 300 x 200 mm"), std::string::npos) << report.out;
+    const CliRun help = runCli({"--help"}, config);
+    EXPECT_EQ(test::plainSpacesBeforeMarks(help.rawOut), 0) << help.rawOut;
+    const CliRun dump = runCli({"0201", "--dump"}, config);
+    EXPECT_NE(dump.rawOut.find("(36.00,0.00)"), std::string::npos);
 }
 
 TEST(Cli, BadInputGetsAClearMessageAndExitCodeTwo) {
@@ -133,8 +194,8 @@ TEST(Cli, ADieLineFileIsReadMeasuredAndImposed) {
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_NE(r.out.find("Découpe plan.cf2 :"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("Poses : 2 x 1 = 2\n"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("Coupant :               0.60 m"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("Surfaces Découpées : 0.010 m²"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Coupant :               0,60 m"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Surfaces Découpées : 0,010 m²"), std::string::npos) << r.out;
     // Its rules of an unknown type kept as annotation: drawn, with the warning's exit code.
     const CliRun unknown = runCli({path.c_str()}, config);
     EXPECT_EQ(unknown.code, 4) << unknown.err;

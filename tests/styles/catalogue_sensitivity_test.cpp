@@ -92,7 +92,7 @@ constexpr ParameterInput kParameterInputs[] = {
     {"CroisPar4", P::DividerSlotDepth, tenthMore<&Model::CroisPar4>},
     {"CroisPar1", P::DividerSlotRadius, tenthMore<&Model::CroisPar1>},
     {"CroisPar2", P::DividerChamferAlong, tenthMore<&Model::CroisPar2>, chamferedDividerSlots},
-    {"CroisPar3", P::DividerChamferDown, tenthMore<&Model::CroisPar3>, chamferedDividerSlots},
+    {"CroisPar3", P::DividerChamferAngle, tenthMore<&Model::CroisPar3>, chamferedDividerSlots},
     {"LPoign", P::HandHoleLength, tenthMore<&Model::LPoign>, thirdHandHoleType},
     {"HPoign", P::HandHoleHeight, tenthMore<&Model::HPoign>, thirdHandHoleType},
     {"DPoign", P::HandHoleDistance, tenthMore<&Model::DPoign>, thirdHandHoleType},

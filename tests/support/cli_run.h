@@ -8,10 +8,14 @@
 
 namespace brontaxe::test {
 
+// The French texts with their non-breaking spaces made plain ones, so that a test looks for
+// "Erreur : ..." as it reads; the typography itself is checked on `rawOut` and `rawErr`.
 struct CliRun {
     int code = 0;
     std::string out;
     std::string err;
+    std::string rawOut;
+    std::string rawErr;
 };
 
 // args without the program name; BRONTAXE_CONFIG_DIR is the given folder, no other variable set.

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/window/string_pass.h"
 #include "workbench/allowance_editor.h"
 
 namespace brontaxe::app {
@@ -70,7 +71,7 @@ void AddGradeDialog::validate() {
         editor_.addGrade(codeBox_->text().toStdString(), designationBox_->text().toStdString(),
                          thicknessBox_->text().toStdString(), doubleWallBox_->text().toStdString());
     if (problem) {
-        message_->setText(QString::fromStdString(*problem));
+        showMessage(message_, QString::fromStdString(*problem), true);
         return;
     }
     accept();

@@ -14,6 +14,7 @@
 
 #include "app/dialogs/add_grade_dialog.h"
 #include "app/window/entry_box.h"
+#include "app/window/string_pass.h"
 
 namespace brontaxe::app {
 namespace {
@@ -217,7 +218,7 @@ void AllowanceDialog::fieldLeft(int k) {
     const EditorEntry entry = editor_.enter(k, field(k)->text().toStdString());
     if (entry.refusal) {
         field(k)->refuseEntry();
-        message_->setText(qs(*entry.refusal));
+        showMessage(message_, qs(*entry.refusal), true);
         if (host_.showRefusal)
             host_.showRefusal(qs(*entry.refusal));
         return;
@@ -242,7 +243,7 @@ void AllowanceDialog::addGrade() {
 
 void AllowanceDialog::validate() {
     if (auto problem = editor_.validate()) {
-        message_->setText(qs(*problem));
+        showMessage(message_, qs(*problem), true);
         QMessageBox::warning(this, windowTitle(), qs(*problem));
         return;
     }

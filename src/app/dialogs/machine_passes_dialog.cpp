@@ -6,8 +6,6 @@
 #include <QPainterPath>
 #include <QVBoxLayout>
 
-#include "platform/number_text.h"
-
 namespace brontaxe::app {
 namespace {
 
@@ -101,7 +99,7 @@ MachinePassesDialog::MachinePassesDialog(const std::array<float, 17>& passes, QW
     sketch_ = new PassesSketch(columnsShown());
     sketch_->setObjectName("sketch");
     const auto label = [this](const std::string& text, const QString& name) {
-        auto* l = new QLabel(QString::fromStdString(platform::withDecimalComma(text)), sketch_);
+        auto* l = new QLabel(QString::fromStdString(text), sketch_);
         l->setObjectName(name);
         l->setAlignment(Qt::AlignCenter);
         QFont f = l->font();

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/window/string_pass.h"
 #include "platform/number_text.h"
 #include "platform/user_number.h"
 
@@ -84,7 +85,8 @@ SectionSide SectionDialog::side() const {
 std::optional<double> SectionDialog::position() {
     const std::optional<double> p = platform::readUserNumber(positionBox_->text().toStdString());
     if (!p) {
-        message_->setText(QStringLiteral("Position incorrecte : \"%1\"").arg(positionBox_->text()));
+        showMessage(message_,
+                    QStringLiteral("Position incorrecte : \"%1\"").arg(positionBox_->text()), true);
         return std::nullopt;
     }
     message_->clear();
@@ -111,7 +113,7 @@ bool SectionDialog::apply() {
     if (!p)
         return false;
     if (const auto refusal = host_.apply(side(), *p)) {
-        message_->setText(QString::fromStdString(*refusal));
+        showMessage(message_, QString::fromStdString(*refusal), true);
         QMessageBox::warning(this, windowTitle(), QString::fromStdString(*refusal));
         return false;
     }

@@ -15,6 +15,7 @@
 
 #include "app/views/style_parameter_images.h"
 #include "app/window/entry_box.h"
+#include "app/window/string_pass.h"
 #include "model/field_ranges.h"
 #include "model/number_entry.h"
 #include "platform/number_text.h"
@@ -33,6 +34,8 @@ constexpr int kTabCount = 8;
 constexpr int kDoubleWallTab = 5;
 // Heights of the tab control, in pixels (the Double Mur tab holds twice as many boxes).
 constexpr int kTabHeight = 287;
+// Captions under a heading stand this many pixels in.
+constexpr int kIndent = 14;
 constexpr int kTallTabHeight = 570;
 
 QGroupBox* frame(const QString& title, QGridLayout*& grid) {
@@ -143,14 +146,23 @@ StyleParametersDialog::~StyleParametersDialog() {
         box->blockSignals(true);
 }
 
-void StyleParametersDialog::addField(QGridLayout* grid, int row, int field,
-                                     const QString& caption) {
+void StyleParametersDialog::addHeading(QGridLayout* grid, int row, const QString& title) {
+    auto* heading = new QLabel(title);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    grid->addWidget(heading, row, 0, 1, 3);
+}
+
+void StyleParametersDialog::addField(QGridLayout* grid, int row, int field, const QString& caption,
+                                     int indent) {
     auto* box = new EntryBox;
     box->setObjectName(QStringLiteral("Text1_%1").arg(field));
     box->setAlignment(Qt::AlignRight);
     box->setMaximumWidth(110);
     fieldBoxes_[static_cast<std::size_t>(field)] = box;
     auto* captionLabel = new QLabel(caption);
+    captionLabel->setIndent(indent);
     fieldCaptions_[static_cast<std::size_t>(field)] = captionLabel;
     grid->addWidget(captionLabel, row, 0);
     grid->addWidget(box, row, 1);
@@ -163,7 +175,7 @@ void StyleParametersDialog::addField(QGridLayout* grid, int row, int field,
         return;  // counts: their scroll bar stands there
     auto* unitLabel = new QLabel(unit);
     unitLabel->setObjectName(QStringLiteral("unit_%1").arg(field));
-    grid->addWidget(unitLabel, row, 2);
+    grid->addWidget(unitLabel, row, 2, Qt::AlignLeft);
 }
 
 QWidget* StyleParametersDialog::buildGlueTab() {
@@ -231,10 +243,9 @@ QWidget* StyleParametersDialog::buildRoundingTab() {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
     addField(grid, 0, 6, QStringLiteral("Rayon"));
-    QGridLayout* thumbGrid = nullptr;
-    grid->addWidget(frame(QStringLiteral("Coup de Pouce"), thumbGrid), 1, 0, 1, 2);
-    addField(thumbGrid, 0, 9, QStringLiteral("Rayon"));
-    grid->setRowStretch(2, 1);
+    addHeading(grid, 1, QStringLiteral("Coup de Pouce"));
+    addField(grid, 2, 9, QStringLiteral("Rayon"), kIndent);
+    grid->setRowStretch(3, 1);
     return page;
 }
 
@@ -251,33 +262,34 @@ QWidget* StyleParametersDialog::buildFlapsTab() {
     return page;
 }
 
+// The tenon's and the mortise's fields under their headings, in the tab's one grid, so that
+// every caption, box and unit of the tab stands in its column.
 QWidget* StyleParametersDialog::buildDoubleWallTab() {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
     addField(grid, 0, 10, QStringLiteral("Largeur"));
-    QGridLayout* tenon = nullptr;
-    grid->addWidget(frame(QStringLiteral("Tenon"), tenon), 1, 0, 1, 3);
-    addField(tenon, 0, 11, QStringLiteral("Hauteur"));
-    addField(tenon, 1, 12, QStringLiteral("Longueur"));
-    addField(tenon, 2, 13, QStringLiteral("Angle (deg)"));
+    addHeading(grid, 1, QStringLiteral("Tenon"));
+    addField(grid, 2, 11, QStringLiteral("Hauteur"), kIndent);
+    addField(grid, 3, 12, QStringLiteral("Longueur"), kIndent);
+    addField(grid, 4, 13, QStringLiteral("Angle (deg)"), kIndent);
     obliqueBox_ = new QCheckBox(QStringLiteral("Oblique"));
     obliqueBox_->setObjectName("Check1");
     connect(obliqueBox_, &QCheckBox::clicked, this, [this](bool ticked) {
         m_.oblique = ticked;
         regenerate();
     });
-    tenon->addWidget(obliqueBox_, 3, 0, 1, 2);
-    QGridLayout* mortise = nullptr;
-    grid->addWidget(frame(QStringLiteral("Mortaise"), mortise), 2, 0, 1, 3);
-    addField(mortise, 0, 14, QStringLiteral("Rayon"));
-    addField(mortise, 1, 15, QStringLiteral("Position"));
-    addField(mortise, 2, 16, QStringLiteral("Hauteur"));
-    addField(mortise, 3, 17, QStringLiteral("Longueur"));
-    addField(grid, 3, 18, QString::fromUtf8("Décalage Pattes Rentrantes"));
-    addField(grid, 4, kFieldNbMortaise, QStringLiteral("Nbre Tenon/Mortaise"));
+    grid->addWidget(obliqueBox_, 5, 1, 1, 2);
+    addHeading(grid, 6, QStringLiteral("Mortaise"));
+    addField(grid, 7, 14, QStringLiteral("Rayon"), kIndent);
+    addField(grid, 8, 15, QStringLiteral("Position"), kIndent);
+    addField(grid, 9, 16, QStringLiteral("Hauteur"), kIndent);
+    addField(grid, 10, 17, QStringLiteral("Longueur"), kIndent);
+    grid->setRowMinimumHeight(11, kIndent);
+    addField(grid, 12, 18, QString::fromUtf8("Décalage Pattes Rentrantes"));
+    addField(grid, 13, kFieldNbMortaise, QStringLiteral("Nbre Tenon/Mortaise"));
     mortiseScroll_ = countScrollBar("VScroll1", kMaxNbMortaise);
-    grid->addWidget(mortiseScroll_, 4, 2);
-    grid->setRowStretch(5, 1);
+    grid->addWidget(mortiseScroll_, 13, 2, Qt::AlignLeft);
+    grid->setRowStretch(14, 1);
     return page;
 }
 
@@ -403,7 +415,7 @@ bool StyleParametersDialog::refusesEntry(int field) {
     fieldBox(field)->setText(qs(fieldTextForDialog(m_, field, {})));
     fieldBox(field)->acceptEntry();
     fieldBox(field)->refuseEntry();
-    message_->setText(qs(entry.refusal));
+    showMessage(message_, qs(entry.refusal), true);
     if (host_.showRefusal)
         host_.showRefusal(qs(entry.refusal));
     return true;

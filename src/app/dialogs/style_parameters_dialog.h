@@ -57,7 +57,10 @@ class StyleParametersDialog : public QDialog {
     QWidget* buildDividerTab();
     QWidget* buildHandleTab();
     QWidget* buildBridgeTab();
-    void addField(QGridLayout* grid, int row, int field, const QString& caption);
+    // A field's caption, box and unit on `row` of a tab's grid (the caption `indent` pixels in
+    // under a heading).
+    void addField(QGridLayout* grid, int row, int field, const QString& caption, int indent = 0);
+    void addHeading(QGridLayout* grid, int row, const QString& title);
     // The fields the style drawn does not use are greyed: typing there would change nothing.
     void greyUnusedFields();
 

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QWheelEvent>
 #include <cmath>
 
@@ -198,8 +199,26 @@ void DrawingView::paintNumbers(QPainter& painter) const {
 
 void DrawingView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (fitting_)
+    // In edit mode the view keeps its zoom, unless the bars that came round it would crop a
+    // blank that was wholly in sight: then it is fitted again, once.
+    const bool cropped = editing_ && event->oldSize().isValid() && wholeInView(event->oldSize()) &&
+                         !wholeInView(size());
+    if (fitting_ || cropped)
         fitToWindow();
+}
+
+bool DrawingView::wholeInView(QSize viewSize) const {
+    if (bounds_.empty)
+        return true;
+    // The same transform as worldToScreen, for a view of that size.
+    const auto x = [&](double wx) { return viewSize.width() / 2.0 + (wx - centre_.x) * scale_; };
+    const auto y = [&](double wy) { return viewSize.height() / 2.0 - (wy - centre_.y) * scale_; };
+    const QRectF drawing =
+        QRectF(QPointF(x(bounds_.xmin), y(bounds_.ymax)), QPointF(x(bounds_.xmax), y(bounds_.ymin)))
+            .normalized();
+    return QRectF(0, 0, viewSize.width(), viewSize.height())
+        .adjusted(-1, -1, 1, 1)
+        .contains(drawing);
 }
 
 void DrawingView::wheelEvent(QWheelEvent* event) {

@@ -76,6 +76,8 @@ class DrawingView : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Whether the whole drawing lies in a view of that size, at the present zoom and centre.
+    bool wholeInView(QSize viewSize) const;
     void wheelEvent(QWheelEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -91,18 +91,47 @@ void addListEntry(QComboBox* list, const QString& text, const QString& data, boo
 
 constexpr QSize kDrawingMinimum(300, 240);
 
-// A column of the window in a frame that scrolls up and down, never across.
-QScrollArea* scrolling(QWidget* column) {
-    auto* area = new QScrollArea;
+// How a column of the window gives room to the drawing when the window is narrow.
+enum class ColumnWidth {
+    Fixed,      // always its own width (the tool images)
+    MayNarrow,  // down to kNarrowestColumn of it, then scrolled across (the edit mode's dock
+                // beside the columns on a netbook's screen)
+};
+constexpr double kNarrowestColumn = 0.6;
+
+// A frame that asks for the whole width of its column, which its own size hint may not.
+class ColumnArea : public QScrollArea {
+  public:
+    using QScrollArea::QScrollArea;
+    void setPreferredWidth(int width) { preferredWidth_ = width; }
+    QSize sizeHint() const override { return {preferredWidth_, QScrollArea::sizeHint().height()}; }
+
+  private:
+    int preferredWidth_ = 0;
+};
+
+// A column of the window in a frame that scrolls up and down, and across only when the window
+// has not the room for it.
+QScrollArea* scrolling(QWidget* column, ColumnWidth mode) {
+    auto* area = new ColumnArea;
     area->setObjectName(column->objectName() + QStringLiteral("Scroll"));
     area->setWidget(column);
     area->setWidgetResizable(true);
     area->setFrameShape(QFrame::NoFrame);
-    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    area->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     // A column of fixed width says so by its minimum: its size hint may be narrower.
-    const int width = std::max(column->minimumWidth(), column->sizeHint().width());
-    area->setFixedWidth(width + area->verticalScrollBar()->sizeHint().width());
+    const int width = std::max(column->minimumWidth(), column->sizeHint().width()) +
+                      area->verticalScrollBar()->sizeHint().width();
+    area->setPreferredWidth(width);
+    if (mode == ColumnWidth::Fixed) {
+        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        area->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+        area->setFixedWidth(width);
+    } else {
+        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        area->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Expanding);
+        area->setMaximumWidth(width);
+        area->setMinimumWidth(static_cast<int>(width * kNarrowestColumn));
+    }
     area->setMinimumHeight(0);
     return area;
 }
@@ -132,12 +161,12 @@ MainWindow::MainWindow(Workbench& wb, std::optional<std::string> commandLine, QW
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     // The columns scroll rather than push the window past a laptop's screen.
-    row->addWidget(scrolling(buildToolColumn()));
-    row->addWidget(scrolling(buildInputPanel()));
+    row->addWidget(scrolling(buildToolColumn(), ColumnWidth::Fixed));
+    row->addWidget(scrolling(buildInputPanel(), ColumnWidth::MayNarrow));
     bigSlot_ = new QVBoxLayout;
     bigSlot_->setContentsMargins(4, 6, 4, 6);
     row->addLayout(bigSlot_, 1);
-    row->addWidget(scrolling(buildResultPanel()));
+    row->addWidget(scrolling(buildResultPanel(), ColumnWidth::MayNarrow));
     setCentralWidget(central);
 
     drawingView_ = new DrawingView(wb_.drawing());
@@ -428,8 +457,7 @@ void MainWindow::showRestored(const RestoredDesign& restored) {
     ++regenerations_;
     showResult(restored.report);
     if (restored.refusal) {
-        statusMessage_->setText(qs(*restored.refusal));
-        statusMessage_->setStyleSheet(QStringLiteral("color: #b00000;"));
+        say(qs(*restored.refusal), true);
     }
 }
 
@@ -593,9 +621,7 @@ void MainWindow::showStatus(const RegenerationReport& report) {
     const auto& allowances = wb_.allowanceWarning();
     if (allowances)
         parts << qs(*allowances);
-    statusMessage_->setText(parts.join(QStringLiteral("  —  ")));
-    statusMessage_->setStyleSheet(
-        report.message.empty() && !allowances ? QString() : QStringLiteral("color: #b00000;"));
+    say(parts.join(QStringLiteral("  —  ")), !report.message.empty() || allowances);
 }
 
 void MainWindow::colourLegendLines() {
@@ -677,8 +703,7 @@ void MainWindow::takenUnchanged(EntryBox* box) {
 }
 
 void MainWindow::say(const QString& text, bool fault) {
-    statusMessage_->setText(text);
-    statusMessage_->setStyleSheet(fault ? QStringLiteral("color: #b00000;") : QString());
+    showMessage(statusMessage_, text, fault);
 }
 
 void MainWindow::codeBoxLeft() {
@@ -825,8 +850,7 @@ void MainWindow::removeFilters() {
 
 void MainWindow::saveDefaults() {
     const std::optional<std::string> failure = brontaxe::saveDefaults(wb_.model(), wb_.settings());
-    statusMessage_->setText(failure ? qs(*failure) : qs(strings_.text(48)));
-    statusMessage_->setStyleSheet(failure ? QStringLiteral("color: #b00000;") : QString());
+    say(failure ? qs(*failure) : qs(strings_.text(48)), failure.has_value());
 }
 
 void MainWindow::editStyleParameters() {
@@ -837,10 +861,7 @@ void MainWindow::editStyleParameters() {
         wb_.window().creaseList = list.toStdString();
     };
     host.regenerate = [this] { regenerate([this] { return wb_.regenerate(); }); };
-    host.showRefusal = [this](const QString& reason) {
-        statusMessage_->setText(reason);
-        statusMessage_->setStyleSheet(QStringLiteral("color: #b00000;"));
-    };
+    host.showRefusal = [this](const QString& reason) { say(reason, true); };
     StyleParametersDialog dialog(wb_.model(), strings_, std::move(host), this);
     dialog.exec();
 }

@@ -29,6 +29,7 @@ class QPushButton;
 class QRadioButton;
 class QToolBar;
 class QToolButton;
+class QToolButton;
 class QVBoxLayout;
 
 namespace brontaxe {
@@ -134,6 +135,9 @@ class MainWindow : public QMainWindow {
     void buildMenus();
     void buildEditing();
     QToolBar* buildEditToolBar();
+    void addToolAction(QMenu* menu, editing::ToolKind kind, const char* name);
+    QToolButton* menuButton(QMenu* menu, const QString& name);
+    QMenu* buildSnapMenu();
     void addEditMenuEntries();
     QWidget* buildCommandRow();
     void showSelectedProperties();
@@ -248,6 +252,7 @@ class MainWindow : public QMainWindow {
     QAction* selectAction_ = nullptr;
     QActionGroup* toolGroup_ = nullptr;
     std::vector<std::pair<editing::ToolKind, QAction*>> toolActions_;
+    std::vector<QMenu*> editSubMenus_;  // "Dessiner", "Modifier", "Mesurer", "Accrochages"
     QWidget* commandRow_ = nullptr;
     PreviewImage* previewImage_ = nullptr;
     FoldWindow* foldWindow_ = nullptr;

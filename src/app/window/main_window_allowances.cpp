@@ -23,10 +23,7 @@ void MainWindow::editAllowances() {
         else
             drawingView_->setHighlights(ids, {});
     };
-    host.showRefusal = [this](const QString& reason) {
-        statusMessage_->setText(reason);
-        statusMessage_->setStyleSheet(QStringLiteral("color: #b00000;"));
-    };
+    host.showRefusal = [this](const QString& reason) { say(reason, true); };
     host.help = [this] { showHelp(QStringLiteral("Majorations")); };
     AllowanceDialog dialog(wb_, std::move(host), this);
     // The values the editor leaves in the design are one step, once it is closed.

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "app/window/check_panel.h"
 #include "app/window/edit_controller.h"
@@ -24,7 +25,7 @@ struct ToolEntry {
     ToolKind kind;
     const char* name;  // the action's object name
 };
-// In the order of the menu and the tool bar, a separator before each group.
+// In the order of the menus.
 constexpr std::array<std::array<ToolEntry, 7>, 3> kToolGroups{{
     {{{ToolKind::Line, "mnedition_ligne"},
       {ToolKind::Polyline, "mnedition_polyligne"},
@@ -63,6 +64,25 @@ constexpr std::array<SnapEntry, 7> kSnaps{{
     {editing::SnapKind::Nearest, "accrochage_proche", &editing::SnapSettings::nearest},
     {editing::SnapKind::Grid, "accrochage_grille", &editing::SnapSettings::grid},
 }};
+
+// The sub-menus of "Édition" that hold the tools, each a drop-down button of the tool bar.
+struct ToolMenu {
+    const char* title;
+    const char* name;  // the menu's object name
+};
+constexpr std::array<ToolMenu, 3> kToolMenus{{
+    {"Dessiner", "mnedition_dessiner"},
+    {"Modifier", "mnedition_modifier"},
+    {"Mesurer", "mnedition_mesurer"},
+}};
+
+const ToolMenu* menuOf(ToolKind kind) {
+    if (kind <= ToolKind::RoundedRectangle)
+        return &kToolMenus[0];
+    if (kind == ToolKind::MeasureDistance || kind == ToolKind::MeasureAngle)
+        return &kToolMenus[2];
+    return &kToolMenus[1];
+}
 
 // The kinds new elements are drawn with, as the tool bar's list offers them.
 constexpr std::array<std::int16_t, 5> kPenKinds{kind::Cut, kind::Crease, kind::Perforation,
@@ -122,6 +142,9 @@ QWidget* MainWindow::buildCommandRow() {
     return commandRow_;
 }
 
+// The tools in three drop-down buttons, one a sub-menu of "Édition" ("Dessiner", "Modifier",
+// "Mesurer"), and the snaps in a fourth: the bar holds in a 1024-pixel window. Each button
+// starts the tool last chosen from its list.
 QToolBar* MainWindow::buildEditToolBar() {
     auto* bar = new QToolBar(QStringLiteral("Édition"), this);
     bar->setObjectName("barreEdition");
@@ -142,25 +165,18 @@ QToolBar* MainWindow::buildEditToolBar() {
     connect(selectAction_, &QAction::triggered, this,
             [this] { editController_->startTool(std::nullopt); });
     bar->addAction(selectAction_);
-    for (const auto& group : kToolGroups) {
-        bar->addSeparator();
-        for (const ToolEntry& entry : group) {
-            if (!entry.name)
-                continue;
-            auto* action =
-                new QAction(QString::fromUtf8(editing::toolName(entry.kind)), toolGroup_);
-            action->setObjectName(entry.name);
-            action->setCheckable(entry.kind != ToolKind::Delete);
-            const ToolKind kind = entry.kind;
-            connect(action, &QAction::triggered, this, [this, kind] {
-                if (!editMode())
-                    setEditMode(true);
-                editController_->startTool(kind);
-                followTool();
-            });
-            bar->addAction(action);
-            toolActions_.emplace_back(kind, action);
+    bar->addSeparator();
+    for (const ToolMenu& toolMenu : kToolMenus) {
+        auto* menu = new QMenu(QString::fromUtf8(toolMenu.title), this);
+        menu->setObjectName(toolMenu.name);
+        editSubMenus_.push_back(menu);
+        for (const auto& group : kToolGroups) {
+            for (const ToolEntry& entry : group) {
+                if (entry.name && menuOf(entry.kind) == &toolMenu)
+                    addToolAction(menu, entry.kind, entry.name);
+            }
         }
+        bar->addWidget(menuButton(menu, QStringLiteral("bouton_%1").arg(toolMenu.name)));
     }
     bar->addSeparator();
     auto* pen = new QComboBox;
@@ -174,29 +190,55 @@ QToolBar* MainWindow::buildEditToolBar() {
         editController_->setPen(drawingPen);
     });
     bar->addWidget(pen);
+    bar->addSeparator();
+    QMenu* snaps = buildSnapMenu();
+    editSubMenus_.push_back(snaps);
+    auto* snapButton = new QToolButton;
+    snapButton->setObjectName("bouton_accrochages");
+    snapButton->setText(snaps->title());
+    snapButton->setToolTip(QStringLiteral("Points accrochés par les outils"));
+    snapButton->setMenu(snaps);
+    snapButton->setPopupMode(QToolButton::InstantPopup);
+    snapButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    bar->addWidget(snapButton);
     return bar;
 }
 
-void MainWindow::addEditMenuEntries() {
-    editMenu_->addSeparator();
-    editMenu_->addAction(editModeAction_);
-    editMenu_->addAction(selectAction_);
-    QMenu* drawing = editMenu_->addMenu(QStringLiteral("Dessiner"));
-    drawing->setObjectName("mnedition_dessiner");
-    QMenu* modify = editMenu_->addMenu(QStringLiteral("Modifier"));
-    modify->setObjectName("mnedition_modifier");
-    QMenu* measure = editMenu_->addMenu(QStringLiteral("Mesurer"));
-    measure->setObjectName("mnedition_mesurer");
-    for (const auto& [kind, action] : toolActions_) {
-        const bool drawn = kind <= ToolKind::RoundedRectangle;
-        const bool measured = kind == ToolKind::MeasureDistance || kind == ToolKind::MeasureAngle;
-        (drawn ? drawing : measured ? measure : modify)->addAction(action);
-    }
-    QMenu* snaps = editMenu_->addMenu(QStringLiteral("Accrochages"));
+void MainWindow::addToolAction(QMenu* menu, ToolKind kind, const char* name) {
+    auto* action = new QAction(QString::fromUtf8(editing::toolName(kind)), toolGroup_);
+    action->setObjectName(name);
+    action->setCheckable(kind != ToolKind::Delete);
+    action->setToolTip(menu->title() + QStringLiteral(" : ") + action->text());
+    connect(action, &QAction::triggered, this, [this, kind] {
+        if (!editMode())
+            setEditMode(true);
+        editController_->startTool(kind);
+        followTool();
+    });
+    menu->addAction(action);
+    toolActions_.emplace_back(kind, action);
+}
+
+// A button that starts the tool last chosen from `menu` (the first at the start), its arrow
+// the whole list.
+QToolButton* MainWindow::menuButton(QMenu* menu, const QString& name) {
+    auto* button = new QToolButton;
+    button->setObjectName(name);
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::MenuButtonPopup);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setDefaultAction(menu->actions().front());
+    connect(menu, &QMenu::triggered, button, [button](QAction* chosen) {
+        // A one-shot command (Supprimer) runs from the list; the button keeps its tool.
+        if (chosen->isCheckable())
+            button->setDefaultAction(chosen);
+    });
+    return button;
+}
+
+QMenu* MainWindow::buildSnapMenu() {
+    auto* snaps = new QMenu(QStringLiteral("Accrochages"), this);
     snaps->setObjectName("mnedition_accrochages");
-    auto* snapBar = new QToolBar(QStringLiteral("Accrochages"), this);
-    snapBar->setObjectName("barreAccrochages");
-    snapBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     const editing::SnapSettings settings = editController_->snapSettings();
     for (const SnapEntry& entry : kSnaps) {
         auto* action = snaps->addAction(QString::fromUtf8(editing::snapName(entry.kind)));
@@ -209,10 +251,16 @@ void MainWindow::addEditMenuEntries() {
             changed.*setting = on;
             editController_->setSnapSettings(changed);
         });
-        snapBar->addAction(action);
     }
-    editToolBar_->addSeparator();
-    editToolBar_->addWidget(snapBar);
+    return snaps;
+}
+
+void MainWindow::addEditMenuEntries() {
+    editMenu_->addSeparator();
+    editMenu_->addAction(editModeAction_);
+    editMenu_->addAction(selectAction_);
+    for (QMenu* menu : editSubMenus_)
+        editMenu_->addMenu(menu);
 }
 
 bool MainWindow::editMode() const {

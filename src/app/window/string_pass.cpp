@@ -7,9 +7,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
-#include <QRegularExpression>
 #include <QWidget>
 
+#include "platform/text.h"
 #include "resources/string_table.h"
 
 namespace brontaxe::app {
@@ -103,12 +103,13 @@ void applyStringTable(QObject* root, const StringTable& table) {
         applyTo(child, table);
 }
 
-QString frenchSpacing(QString text) {
-    static const QRegularExpression plainSpaceBefore(QStringLiteral(" ([:;?!])"));
-    static const QRegularExpression colonTouchingWord(QStringLiteral("(\\w)(:)(?=\\s|$)"));
-    text.replace(plainSpaceBefore, QStringLiteral("\u00a0\\1"));
-    text.replace(colonTouchingWord, QStringLiteral("\\1\u00a0\\2"));
-    return text;
+QString frenchSpacing(const QString& text) {
+    return QString::fromStdString(platform::frenchSpacing(text.toStdString()));
+}
+
+void showMessage(QLabel* label, const QString& text, bool fault) {
+    label->setText(frenchSpacing(text));
+    label->setStyleSheet(fault ? QStringLiteral("color: #b00000;") : QString());
 }
 
 void respaceWindowsWhenShown() {

@@ -4,6 +4,7 @@
 // "toolTipEntry" property holds a number takes that entry as its tool-tip. Entries the table
 // lacks leave the caption as designed.
 
+class QLabel;
 class QObject;
 class QString;
 
@@ -16,10 +17,13 @@ namespace brontaxe::app {
 // Captions pass through frenchSpacing on their way.
 void applyStringTable(QObject* root, const StringTable& table);
 
-// French typography in a text shown: a non-breaking space before ":" ";" "?" "!" (the plain
-// one there made a non-breaking one, one added where a word touches a colon that ends it),
-// so that a wrapped line never begins with one of them.
-QString frenchSpacing(QString text);
+// French typography in a text shown (platform::frenchSpacing): a non-breaking space before
+// ":" ";" "?" "!" "»" and after "«", so that a wrapped line never begins with one of them.
+QString frenchSpacing(const QString& text);
+
+// A message said in a label (the status bar's, a dialog's): with French typography, in red
+// when it is a fault.
+void showMessage(QLabel* label, const QString& text, bool fault);
 
 // Every window of the program, dialogs included (Qt's own too), gets French typography in its
 // captions when it is shown. Installed once, whoever asks first.

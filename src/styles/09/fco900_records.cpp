@@ -42,7 +42,7 @@ const std::vector<StyleRecord>& fco900Records() {
          .generate = &Fco0933,
          .confirmed = false,
          .parameters = P::CellCount | P::DividerSlotDepth | P::DividerSlotRadius |
-                       P::DividerChamferAlong | P::DividerChamferDown,
+                       P::DividerChamferAlong | P::DividerChamferAngle,
          .pieces = Pieces{kLengthStrip, kWidthStrip},
          .allowances = {.takesNone = true}},
         {.code = "0951",

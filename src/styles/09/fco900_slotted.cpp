@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <string>
 
 #include "builders/creased_strip.h"
@@ -28,23 +29,28 @@ std::pair<float, float> halfCutAllowances(const Model& m, int count) {
     return s;
 }
 
+// A chamfer at the mouth of a slot makes at most this angle with the edge, in degrees.
+constexpr float kSteepestChamfer = 89;
+
 // How the mouth of a divider slot meets the partition's edge.
 struct SlotMouth {
     std::int16_t option = 0;  // 0 rounded, 1 chamfered, 2 sharp
     float radius = 0;
     float along = 0;  // chamfer along the edge
-    float down = 0;   // chamfer down the slot
+    float down = 0;   // chamfer down the slot, from its angle to the edge
 };
 
-// The mouth's size from the divider parameters, kept within the board between two slots and
-// within the slot's depth.
+// The mouth's size from the divider parameters: the chamfer runs `CroisPar2` along the edge
+// and down the slot at `CroisPar3` degrees to the edge; all kept within the board between two slots
+// and within the slot's depth.
 SlotMouth slotMouth(const Model& m, float room, float depth) {
     SlotMouth s;
     s.option = m.OptionCrois >= 0 && m.OptionCrois <= 2 ? m.OptionCrois : 0;
     const float limit = std::max(0.0F, std::min(room / 2, depth / 2));
     s.radius = std::clamp(m.CroisPar1, 0.0F, limit);
     s.along = std::clamp(m.CroisPar2, 0.0F, limit);
-    s.down = std::clamp(m.CroisPar3, 0.0F, limit);
+    const double angle = std::clamp(m.CroisPar3, 0.0F, kSteepestChamfer) * std::numbers::pi / 180;
+    s.down = std::clamp(static_cast<float>(s.along * std::tan(angle)), 0.0F, limit);
     if (s.option == 0 && s.radius == 0)
         s.option = 2;
     if (s.option == 1 && (s.along == 0 || s.down == 0))

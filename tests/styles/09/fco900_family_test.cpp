@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -170,7 +171,7 @@ TEST(Pads, TheCreasesBoxOfTheWindow) {
     wb.window().creaseList = "350+10";
     RegenerationReport r = wb.regenerate();
     EXPECT_FALSE(r.drawn);
-    EXPECT_NE(r.message.find("Refoulages plus longs que la largeur : 350 mm pour 300 mm"),
+    EXPECT_NE(r.message.find("Refoulages plus longs que la largeur : 350\u00a0mm pour 300\u00a0mm"),
               std::string::npos)
         << r.message;
     EXPECT_EQ(test::linesOfKind(wb.drawing(), kind::Crease).size(), 0u);
@@ -307,6 +308,19 @@ TEST_P(DividerSets, HaveStripsAlongTheLengthAndTheWidthThatSlideIntoEachOther) {
             EXPECT_TRUE(slotAt(length * i / c.cells, foot)) << row << " " << i;
         }
     }
+    // Chamfered mouths: `CroisPar2` along the edge, down the slot at `CroisPar3` degrees to the
+    // edge, on both sides of every slot.
+    std::size_t chamfers = 0;
+    for (const LineShape& l : test::linesOfKind(d, kind::Cut)) {
+        const double dx = std::abs(l.b.x - l.a.x);
+        const double dy = std::abs(l.b.y - l.a.y);
+        if (dx < 1e-6 || dy < 1e-6)
+            continue;
+        EXPECT_NEAR(dx, g.m.CroisPar2, 1e-3);
+        EXPECT_NEAR(dy, g.m.CroisPar2 * std::tan(g.m.CroisPar3 * std::numbers::pi / 180), 1e-3);
+        ++chamfers;
+    }
+    EXPECT_EQ(chamfers, c.option == 1 ? std::size_t(2 * strips * (c.cells - 1)) : 0u);
     EXPECT_TRUE(test::cutOutlineIsClosed(d));
     EXPECT_EQ(defectCount(checkDrawing(d)), 0u) << findingsText(checkDrawing(d));
 }
