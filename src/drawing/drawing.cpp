@@ -313,7 +313,7 @@ bool Drawing::GetExtents(float& xmin, float& ymin, float& xmax, float& ymax) con
     return true;
 }
 
-double Drawing::KindLength(std::int16_t lineKind, int, int) const {
+double Drawing::KindLength(brontaxe::LineKind lineKind, int, int) const {
     double total = 0;
     for (const Element& e : elements_) {
         if (e.lineKind == lineKind && isShown(e))

@@ -48,7 +48,7 @@ class Drawing {
   public:
     // Properties stamped on the next elements; they stay as last set.
     std::int16_t Piece = 1;
-    std::int16_t LineKind = kind::Cut;
+    brontaxe::LineKind LineKind = kind::Cut;
     std::int16_t LineVariant = 1;
     float StartAngle = 0;  // start of the next arc, rotation of the next text
     float Radius = 0;      // radius of the next arc, size of the next text
@@ -118,10 +118,10 @@ class Drawing {
     float BlankSizeY() const { return static_cast<float>(extents().height()); }
 
     // Total length in millimetres of the lines and arcs of one line kind.
-    double KindLength(std::int16_t lineKind, int = -1, int = -1) const;
+    double KindLength(brontaxe::LineKind lineKind, int = -1, int = -1) const;
 
     ShapeType ElementType(ElementId id) const { return element(id).type(); }
-    std::int16_t ElementLineKind(ElementId id) const { return element(id).lineKind; }
+    brontaxe::LineKind ElementLineKind(ElementId id) const { return element(id).lineKind; }
     double ElementX(ElementId id) const;
     double ElementY(ElementId id) const;
     double ElementHalfLength(ElementId id) const;

@@ -75,7 +75,7 @@ void Workbench::previewSection(SectionSide keep, double position) {
     const Box& f = sectionFrame_;
     if (f.empty)
         return;
-    const std::int16_t kindBefore = drawing_.LineKind;
+    const LineKind kindBefore = drawing_.LineKind;
     drawing_.BeginDrawing();
     drawing_.LineKind = kind::SectionLine;
     if (isVerticalSection(keep)) {

@@ -29,7 +29,7 @@ struct HandHoleTest : ::testing::Test {
         GenerationPass pass(d);
         HandHole(d, handHoleShape(m), {.x = 200, .y = 100 - m.DPoign});
     }
-    bool edge(std::int16_t lineKind, double y) {
+    bool edge(LineKind lineKind, double y) {
         const auto lines = horizontalLinesAt(d, lineKind, y);
         return lines.size() == 1 && areNear(lines[0].a.x, 170, 1e-4) &&
                areNear(lines[0].b.x, 230, 1e-4);

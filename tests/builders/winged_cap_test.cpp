@@ -13,7 +13,7 @@
 namespace brontaxe {
 namespace {
 
-int countVariant(const Drawing& d, std::int16_t lineKind, std::int16_t variant) {
+int countVariant(const Drawing& d, LineKind lineKind, std::int16_t variant) {
     return static_cast<int>(std::count_if(
         d.elements().begin(), d.elements().end(),
         [&](const Element& e) { return e.lineKind == lineKind && e.lineVariant == variant; }));

@@ -67,7 +67,7 @@ bool operator==(const Seen& a, const Seen& b) {
 }
 
 void PrintTo(const Seen& s, std::ostream* os) {
-    *os << "{" << static_cast<int>(s.kind) << ", {";
+    *os << "{" << lineKindNumber(s.kind) << ", {";
     for (std::size_t i = 0; i < s.elements.size(); ++i)
         *os << (i > 0 ? ", " : "") << s.elements[i];
     *os << "}, {" << s.at.x << ", " << s.at.y << "}}";

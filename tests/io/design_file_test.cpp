@@ -229,7 +229,7 @@ TEST(DesignFile, ADrawingWithoutItsDesignOpensAsItWasSavedAndIsMeasured) {
         double total = 0;
         for (const test::AskedStroke& s : test::lineKindsStrokes())
             total += s.lineKind == lineKind ? test::askedLength(s) : 0;
-        EXPECT_NEAR(m.*figure, total, 1e-3) << "kind " << lineKind;
+        EXPECT_NEAR(m.*figure, total, 1e-3) << "kind " << lineKindNumber(lineKind);
         all += total;
     }
     EXPECT_NEAR(m.LgTotal, all, 1e-3);

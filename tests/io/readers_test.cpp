@@ -265,7 +265,7 @@ TEST_F(RealReaders, EveryFormatTakesEveryShapeAndAnEmptyDrawing) {
 // What each totalled kind becomes in the files: its DXF layer, its CFF2 type code and the
 // colour its pen shows.
 struct KindInFiles {
-    std::int16_t lineKind;
+    LineKind lineKind;
     const char* layer;
     int cff2Type;
     std::array<double, 3> colour;
@@ -278,7 +278,7 @@ constexpr KindInFiles kKindsInFiles[] = {
     {kind::PerforatedCrease, "PERFO-RAINANT", 5, {0.9, 0.5, 0}},
 };
 
-const KindInFiles& inFiles(std::int16_t lineKind) {
+const KindInFiles& inFiles(LineKind lineKind) {
     for (const KindInFiles& k : kKindsInFiles) {
         if (k.lineKind == lineKind)
             return k;

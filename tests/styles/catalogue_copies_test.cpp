@@ -31,7 +31,7 @@ constexpr Size kSizes[] = {{400, 300, 200}, {530, 370, 260}};
 // One rule of the blank in a form two drawings can be compared by: kind, shape and numbers,
 // with the blank moved so that its lower left corner is the origin.
 struct Stroke {
-    std::int16_t kind = 0;
+    LineKind kind = LineKind::Cut;
     int shape = 0;
     std::vector<double> numbers;
 };

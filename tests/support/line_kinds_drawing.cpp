@@ -9,7 +9,7 @@ std::vector<AskedStroke> lineKindsStrokes() {
     constexpr double kRadius = 10;
     std::vector<AskedStroke> out;
     for (std::size_t row = 0; row < kTotalledKinds.size(); ++row) {
-        const std::int16_t k = kTotalledKinds[row];
+        const LineKind k = kTotalledKinds[row];
         const double y = kRow * static_cast<double>(row);
         const bool odd = row % 2 == 1;
         // Lines of another length in each row, so that no two kinds total the same.

@@ -147,8 +147,9 @@ TEST(Regeneration, EachLineFigureTotalsTheElementsOfItsKind) {
             double total = 0;
             for (const Element& e : b.wb.drawing().elements())
                 total += e.lineKind == lineKind ? ownLength(e) : 0;
-            EXPECT_NEAR(m.*figure, total, 0.01) << code << " kind " << lineKind;
-            EXPECT_TRUE(lineKind != featured || total > 0) << code << " draws no kind " << lineKind;
+            EXPECT_NEAR(m.*figure, total, 0.01) << code << " kind " << lineKindNumber(lineKind);
+            EXPECT_TRUE(lineKind != featured || total > 0)
+                << code << " draws no kind " << lineKindNumber(lineKind);
             all += total;
         }
         EXPECT_NEAR(m.LgTotal, all, 0.05) << code;

@@ -45,7 +45,7 @@ QColor shaded(const QColor& base, double light) {
     return QColor::fromRgbF(base.redF() * light, base.greenF() * light, base.blueF() * light);
 }
 
-QPen penForKind(std::int16_t kind) {
+QPen penForKind(LineKind kind) {
     switch (kind) {
         case brontaxe::kind::Cut:
             return QPen(QColor(40, 30, 20), 1.2);
