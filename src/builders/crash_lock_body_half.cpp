@@ -5,6 +5,7 @@
 
 #include "builders/emit.h"
 #include "builders/shaped_body_half.h"
+#include "drawing/pen_scope.h"
 #include "platform/errors.h"
 #include "platform/rounding.h"
 
@@ -31,9 +32,8 @@ FlapShape lockFlap(CrashLockSizes s) {
         lineTo(d, middle, tongueTop);
         lineTo(d, left + (s.lockDepth + s.tongue) * kLockTaper, tongueTop);
         lineTo(d, left, h);
-        d.LineKind = kind::Crease;
+        const PenScope crease(d, kind::Crease);
         line(d, left, h, right, h);
-        d.LineKind = kind::Cut;
     };
 }
 
@@ -45,10 +45,9 @@ FlapShape gluedFlap(CrashLockSizes s) {
         lineTo(d, right - s.glueDepth * kGlueTaper, top);
         lineTo(d, left, top);
         lineTo(d, left, h);
-        d.LineKind = kind::Crease;
+        const PenScope crease(d, kind::Crease);
         line(d, left, h, right, h);
         line(d, left, h, left + s.glueDepth, top);
-        d.LineKind = kind::Cut;
     };
 }
 

@@ -6,6 +6,7 @@
 
 #include "builders/emit.h"
 #include "platform/errors.h"
+#include "support/near.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
 
@@ -63,7 +64,7 @@ TEST_F(HandHoleTest, TypeTwoCreasesTheUpperEdgeWithVariantTwo) {
     ASSERT_EQ(loose.size(), 2u);
     for (const Point& p : loose)
         EXPECT_NEAR(p.y, 50, 1e-4);
-    EXPECT_EQ(d.LineVariant, 1);
+    EXPECT_EQ(d.lineStyle(), LineStyle{});
 }
 
 TEST_F(HandHoleTest, TypeThreeAddsTwoLShapedCutsAndTheTabCreaseAbove) {

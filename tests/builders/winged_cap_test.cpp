@@ -7,6 +7,7 @@
 
 #include "builders/winged_cap.h"
 #include "platform/errors.h"
+#include "support/near.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
 
@@ -49,7 +50,7 @@ TEST_P(MarkedCapShape, IsClosedWithItsMarkedCutsAndCreasesAndReachesItsSize) {
     EXPECT_NEAR(box.xmin, -markedCapHalfLength(c.cap), 1e-4);
     EXPECT_NEAR(box.ymax, markedCapHalfWidth(c.cap), 1e-4);
     EXPECT_NEAR(box.ymin, -markedCapHalfWidth(c.cap), 1e-4);
-    EXPECT_EQ(g.d.LineVariant, 1);  // left as found by the next builder
+    EXPECT_EQ(g.d.lineStyle(), LineStyle{});  // put back for the next builder
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -219,7 +219,7 @@ TEST(DesignFile, ADrawingWithoutItsDesignOpensAsItWasSavedAndIsMeasured) {
     EXPECT_FLOAT_EQ(m.HorsToutX, 240);
     EXPECT_FLOAT_EQ(m.HorsToutY, 180);
     // Each figure totals the strokes of its own kind, as they were asked for.
-    const std::pair<std::int16_t, float Model::*> kFigures[] = {
+    const std::pair<LineKind, float Model::*> kFigures[] = {
         {kind::Cut, &Model::LgCoupant},       {kind::PerforatedCrease, &Model::LgPerfoRainant},
         {kind::Perforation, &Model::LgPerfo}, {kind::HalfCut, &Model::LgMiChair},
         {kind::Crease, &Model::LgRainant},

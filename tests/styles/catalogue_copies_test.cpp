@@ -67,7 +67,7 @@ std::vector<Stroke> strokesOf(const Drawing& d) {
         for (std::size_t i = 0; i < s.numbers.size(); ++i)
             s.numbers[i] -= i % 2 == 0 ? xmin : ymin;
     auto key = [](const Stroke& s) {
-        std::vector<long> k{s.kind, s.shape};
+        std::vector<long> k{lineKindNumber(s.kind), s.shape};
         for (double v : s.numbers)
             k.push_back(rounded(v));
         return k;
