@@ -45,7 +45,7 @@ namespace {
 // lines 0 bottom, 1 right, 2 top, 3 left.
 void rectangle(brontaxe::Model& m, brontaxe::Drawing& d) {
     brontaxe::GenerationPass pass(d);
-    const PenScope pen(d, brontaxe::kind::Cut);
+    const brontaxe::PenScope pen(d, brontaxe::kind::Cut);
     brontaxe::chainStart(d, 0, 0);
     brontaxe::lineTo(d, m.Longueur, 0);
     brontaxe::lineTo(d, m.Longueur, m.Largeur);
