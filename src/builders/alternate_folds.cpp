@@ -5,6 +5,7 @@
 #include <string>
 
 #include "builders/emit.h"
+#include "drawing/pen_scope.h"
 #include "model/machine_pass_entries.h"
 #include "platform/errors.h"
 
@@ -171,20 +172,20 @@ void recordPasses(Model& m, const FoldGrid& g) {
 }  // namespace
 
 void AlternateFolds(Model& m, Drawing& d, const FoldGrid& grid, const FeaturePlacement& at) {
+    PenScope pen(d);
     checkGrid(grid);
     recordPasses(m, grid);
     const std::vector<GridLine> lines = segments(Grid(grid));
 
-    d.LineVariant = 1;
     const int first = beginFeature(d);
     // The outline first, then the folds.
     for (Edge kindOfEdge : {Edge::Cut, Edge::Crease}) {
-        d.LineKind = kindOfEdge == Edge::Cut ? kind::Cut : kind::Crease;
+        pen.setKind(kindOfEdge == Edge::Cut ? kind::Cut : kind::Crease);
         for (const GridLine& s : lines)
             if (s.edge == kindOfEdge)
                 line(d, s.x1, s.y1, s.x2, s.y2);
     }
-    d.LineKind = kind::Cut;
+    pen.setKind(kind::Cut);
     placeFeature(d, first, {.x = at.x, .y = at.y, .angle = at.angle, .mirrored = at.mirrored});
 }
 

@@ -5,6 +5,7 @@
 
 #include "builders/emit.h"
 #include "builders/shaped_body_half.h"
+#include "drawing/pen_scope.h"
 #include "model/machine_pass_entries.h"
 #include "platform/errors.h"
 #include "platform/rounding.h"
@@ -32,9 +33,8 @@ FlapShape lockFlap(CrashLockSizes s) {
         lineTo(d, middle, tongueTop);
         lineTo(d, left + (s.lockDepth + s.tongue) * kLockTaper, tongueTop);
         lineTo(d, left, h);
-        d.LineKind = kind::Crease;
+        const PenScope crease(d, kind::Crease);
         line(d, left, h, right, h);
-        d.LineKind = kind::Cut;
     };
 }
 
@@ -46,10 +46,9 @@ FlapShape gluedFlap(CrashLockSizes s) {
         lineTo(d, right - s.glueDepth * kGlueTaper, top);
         lineTo(d, left, top);
         lineTo(d, left, h);
-        d.LineKind = kind::Crease;
+        const PenScope crease(d, kind::Crease);
         line(d, left, h, right, h);
         line(d, left, h, left + s.glueDepth, top);
-        d.LineKind = kind::Cut;
     };
 }
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "builders/extra_creases.h"
+#include "drawing/pen_scope.h"
 #include "drawing/tolerances.h"
 
 namespace brontaxe {
@@ -115,8 +116,7 @@ void CreaseBetweenCuts(Drawing& d, float offset, CreaseDirection direction) {
     if (c <= low + kAbove || c >= high - kAbove)
         return;  // on the blank's edge or outside it
     const std::vector<double> at = distinctCrossings(cutCrossings(d, f, c));
-    d.LineKind = kind::Crease;
-    d.LineVariant = 1;
+    const PenScope pen(d, kind::Crease);
     for (std::size_t i = 0; i + 1 < at.size(); i += 2) {
         if (f.vertical)
             d.AddLine(c, at[i], c, at[i + 1]);

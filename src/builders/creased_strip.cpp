@@ -4,6 +4,7 @@
 
 #include "builders/emit.h"
 #include "drawing/crease_list.h"
+#include "drawing/pen_scope.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
 
@@ -82,14 +83,14 @@ std::string CreasedStrip(Drawing& d, const CreasedStripShape& strip) {
     const std::vector<float> across = checkedCreaseSegments(parts.widthPart, Ws, "largeur");
     const std::vector<float> along = checkedCreaseSegments(parts.lengthPart, Ls, "longueur");
 
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     chainStart(d, 0, 0);
     lineTo(d, Ls, 0);
     lineTo(d, Ls, Ws);
     lineTo(d, 0, Ws);
     lineTo(d, 0, 0);
 
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     drawCreases(d, across, Ls, true);
     drawCreases(d, along, Ws, false);
 
@@ -99,7 +100,7 @@ std::string CreasedStrip(Drawing& d, const CreasedStripShape& strip) {
     dimensionChain(d, along, Ws + step, false);
     dimension(d, {.from = {0, -step}, .to = {Ls, -step}, .at = {0, -step}});
     dimension(d, {.from = {Ls + step, 0}, .to = {Ls + step, Ws}, .at = {Ls + step, 0}});
-    d.LineKind = kind::Cut;
+    pen.setKind(kind::Cut);
     return normalised;
 }
 

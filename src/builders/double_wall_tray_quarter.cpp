@@ -4,6 +4,7 @@
 #include "builders/double_wall_tray.h"
 #include "builders/emit.h"
 #include "builders/hand_hole.h"
+#include "drawing/pen_scope.h"
 #include "model/machine_pass_entries.h"
 #include "model/model_choices.h"
 
@@ -154,10 +155,9 @@ void drawHandHoleHalf(Model& m, Drawing& d, float a, float b, float h) {
     const float x0 = a + h - m.DPoign;
     const float H = m.HPoign;
     const float c = (m.LPoign - H) / 2;
-    d.LineVariant = 1;
-    d.LineKind = hasHingedUpperEdge(type) ? kind::Crease : kind::Cut;
+    PenScope pen(d, hasHingedUpperEdge(type) ? kind::Crease : kind::Cut);
     line(d, x0, 0, x0, c);
-    d.LineKind = kind::Cut;
+    pen.setKind(kind::Cut);
     arc(d, {x0 - H / 2, c}, H / 2, 0, 180);
     line(d, x0 - H, c, x0 - H, 0);
     if (type == HandHoleKind::FoldingTab) {
@@ -165,11 +165,9 @@ void drawHandHoleHalf(Model& m, Drawing& d, float a, float b, float h) {
         chainStart(d, x0, c);
         lineTo(d, x0 + e, c);
         lineTo(d, x0 + e, c + e);
-        d.LineKind = kind::Crease;
+        pen.setKind(kind::Crease);
         line(d, x0 + e, c, x0 + e, 0);
     }
-    d.LineKind = kind::Cut;
-    d.LineVariant = 1;
 }
 
 }  // namespace
@@ -190,15 +188,14 @@ void DoubleWallTrayQuarter(Model& m, Drawing& d, const DoubleWallTrayShape& t,
     const float top = hasLid(t.flaps) ? b + std::min(s.F, a) : cutBack ? b + a : b + E;
     const Quarter q{a, b, s1, s2, top, s, t.flaps};
 
-    d.LineVariant = 1;
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     const int first = beginFeature(d);
     if (hasLid(t.flaps))
         cutLidQuarter(d, q);
     else
         cutWallQuarter(d, q);
 
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     line(d, 0, b, a - s1, b);
     line(d, a + s2, b, a + s.V, b);
     line(d, a, b, a, 0);

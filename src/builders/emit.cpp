@@ -1,4 +1,5 @@
 #include "builders/emit.h"
+#include "drawing/pen_scope.h"
 
 #include "model/machine_pass_entries.h"
 
@@ -29,9 +30,7 @@ ElementId lineTo(Drawing& d, float x, float y) {
 
 ElementId arc(Drawing& d, PointF centre, float radius, float start, float sweep) {
     ensureRegistryRoom(d);
-    d.Radius = radius;
-    d.StartAngle = start;
-    return registerElement(d, d.AddArc(centre.x, centre.y, sweep));
+    return registerElement(d, d.AddArc(centre.x, centre.y, radius, start, sweep));
 }
 
 ElementId dimension(Drawing& d, const DimensionLine& dim) {
@@ -43,10 +42,8 @@ ElementId dimension(Drawing& d, const DimensionLine& dim) {
 ElementId text(Drawing& d, PointF at, std::string_view content, std::int16_t option, float size,
                float angle) {
     ensureRegistryRoom(d);
-    d.LineKind = kind::Text;
-    d.Radius = size;
-    d.StartAngle = angle;
-    return registerElement(d, d.AddText(at.x, at.y, content, option, size));
+    const PenScope pen(d, kind::Text);
+    return registerElement(d, d.AddText(at.x, at.y, content, option, size, angle));
 }
 
 ElementId fillet(Drawing& d, ElementId first, ElementId second, float radius) {
@@ -109,7 +106,6 @@ void reverseMachinePasses(Model& m) {
 GenerationPass::GenerationPass(Drawing& d) : drawing_(d) {
     d.ClearDrawing();
     d.BeginDrawing();
-    d.Piece = 1;
     d.tracer().clear();
 }
 

@@ -4,6 +4,7 @@
 
 #include "builders/emit.h"
 #include "builders/hand_hole.h"
+#include "drawing/pen_scope.h"
 #include "model/machine_pass_entries.h"
 #include "model/model_choices.h"
 #include "platform/errors.h"
@@ -45,15 +46,14 @@ void rolledEndWall(Drawing& d, const FlapTrayShape& t) {
     const float x1 = x0 + t.doubleWallStep;
     const float x2 = x1 + t.innerWall;
     const float yi = t.b - t.doubleWallStep;
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     line(d, x0, yi, x0, t.b);
     chainStart(d, x0, yi);
     lineTo(d, x2, yi);
     lineTo(d, x2, 0);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     line(d, x0, 0, x0, yi);
     line(d, x1, 0, x1, yi);
-    d.LineKind = kind::Cut;
 }
 
 // The quarter x >= 0, y >= 0.
@@ -64,8 +64,7 @@ void drawQuarter(Model& m, Drawing& d, const FlapTrayShape& t, float angle, bool
     const float fall = std::min(m.EpaisseurCarton, h / 2);
     const int first = beginFeature(d);
 
-    d.LineVariant = 1;
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     // End wall, then the slit under the flap and the flap itself.
     const bool rolledEnd = t.innerWall > 0 && t.doubleFlaplessWalls;
     if (rolledEnd)
@@ -88,7 +87,7 @@ void drawQuarter(Model& m, Drawing& d, const FlapTrayShape& t, float angle, bool
         lineTo(d, 0, b + h);
     }
 
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     line(d, 0, b, a, b);
     line(d, a, 0, a, b);
     if (t.innerWall > 0 && !t.doubleFlaplessWalls) {
@@ -96,10 +95,8 @@ void drawQuarter(Model& m, Drawing& d, const FlapTrayShape& t, float angle, bool
         line(d, 0, b + h, xi, b + h);
         line(d, 0, b + h + t.doubleWallStep, xi, b + h + t.doubleWallStep);
     }
-    d.LineVariant = 2;
+    pen.setVariant(2);
     line(d, a, b, a, b + h);
-    d.LineVariant = 1;
-    d.LineKind = kind::Cut;
     placeFeature(d, first, {.angle = angle, .mirrored = mirrored});
 }
 

@@ -28,7 +28,6 @@ void FlatBlankDimensions(Model& m, Drawing& d, const FlatBlankChains& chains) {
     if (!d.GetExtents(xmin, ymin, xmax, ymax))
         return;
     const float g = ((xmax - xmin) + (ymax - ymin)) / 25;
-    d.LineVariant = 1;
 
     const float rowY = ymin - g;
     float x = xmin;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "builders/emit.h"
+#include "drawing/pen_scope.h"
 
 namespace brontaxe {
 
@@ -22,16 +23,15 @@ GlueFlapShape glueFlapShape(const BodyGlueFlap& glue, float height, float slot) 
 void GlueFlap(Drawing& d, const GlueFlapShape& flap, const FeaturePlacement& at) {
     const float w = flap.width, h = flap.height, a = flap.slot, angle = flap.taper;
     const float extension = flap.extension;
-    d.LineVariant = 1;
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     const int first = beginFeature(d);
     if (a > 0)
         line(d, w, h, w - a, h);
     float top = h;
     if (extension > 0) {
-        d.LineKind = kind::Crease;
+        pen.setKind(kind::Crease);
         line(d, w - a, h, 0, h);
-        d.LineKind = kind::Cut;
+        pen.setKind(kind::Cut);
         line(d, w - a, h, w - a, h + extension);
         top = h + extension;
     }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "builders/emit.h"
+#include "drawing/pen_scope.h"
 #include "model/model_choices.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
@@ -54,14 +55,13 @@ void HandHole(Drawing& d, const HandHoleShape& hole, const FeaturePlacement& at)
     const float c = (length - height) / 2;
     const int first = beginFeature(d);
 
-    d.LineVariant = 1;
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     if (hasHingedUpperEdge(hole.type)) {
-        d.LineKind = kind::Crease;
-        d.LineVariant = 2;
+        pen.setKind(kind::Crease);
+        pen.setVariant(2);
     }
     line(d, c, 0, -c, 0);
-    d.LineKind = kind::Cut;
+    pen.setKind(kind::Cut);
     arc(d, {-c, -height / 2}, height / 2, 90, 180);
     line(d, -c, -height, c, -height);
     arc(d, {c, -height / 2}, height / 2, -90, 180);
@@ -73,10 +73,9 @@ void HandHole(Drawing& d, const HandHoleShape& hole, const FeaturePlacement& at)
         chainStart(d, -c, 0);
         lineTo(d, -c, e);
         lineTo(d, -c - e, e);
-        d.LineKind = kind::Crease;
+        pen.setKind(kind::Crease);
         line(d, -c, e, c, e);
     }
-    d.LineVariant = 1;
     placeFeature(d, first, at);
 }
 

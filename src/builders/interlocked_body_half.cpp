@@ -4,6 +4,7 @@
 
 #include "builders/emit.h"
 #include "builders/shaped_body_half.h"
+#include "drawing/pen_scope.h"
 #include "model/machine_pass_entries.h"
 
 namespace brontaxe {
@@ -17,11 +18,10 @@ FlapShape lockFlap(float height) {
         lineTo(d, left + corner, h + height);
         lineTo(d, left, h + height - corner);
         lineTo(d, left, h);
-        d.LineKind = kind::Crease;
+        const PenScope crease(d, kind::Crease);
         line(d, left, h, right, h);
         // The crease the flap turns on while the next flap slides over it.
         line(d, left, h, left + reach, h + reach);
-        d.LineKind = kind::Cut;
     };
 }
 

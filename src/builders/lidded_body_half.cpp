@@ -5,6 +5,7 @@
 #include "builders/body_features.h"
 #include "builders/emit.h"
 #include "builders/glue_flap.h"
+#include "drawing/pen_scope.h"
 #include "model/machine_pass_entries.h"
 
 namespace brontaxe {
@@ -29,15 +30,15 @@ void recordPasses(Model& m, const BodyGlueFlap& glue, const BodyPanels& b, float
 // edge that carries the glue flap is a crease, the other free edge a cut.
 void drawCreases(Drawing& d, const Abscissas& x, float h, float t, float lip, bool glueLeft,
                  bool glueRight) {
-    d.LineKind = glueLeft ? kind::Crease : kind::Cut;
+    PenScope pen(d, glueLeft ? kind::Crease : kind::Cut);
     line(d, x.xa, 0, x.xa, h);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     for (float at : {x.xb, x.xc, x.xd})
         line(d, at, 0, at, h);
     line(d, x.xa - t, h + lip, x.xb + t, h + lip);
     line(d, x.xb, h, x.xc - t, h);
     line(d, x.xd + t, h, x.xe, h);
-    d.LineKind = glueRight ? kind::Crease : kind::Cut;
+    pen.setKind(glueRight ? kind::Crease : kind::Cut);
     line(d, x.xe, 0, x.xe, h);
 }
 
@@ -45,7 +46,7 @@ void drawCreases(Drawing& d, const Abscissas& x, float h, float t, float lip, bo
 // hinge. The dust flap of panel 2 and the lid share the cut at xb + t; it is split where the
 // lower of the two ends so that the lid starts from a cut end and nothing is cut twice.
 void drawFlapChain(Drawing& d, const Abscissas& x, float h, float t, float lip, float F, float q) {
-    d.LineKind = kind::Cut;
+    const PenScope pen(d, kind::Cut);
     chainStart(d, x.xe, h);
     lineTo(d, x.xe, h + F);
     lineTo(d, x.xd + t, h + F);
@@ -66,7 +67,7 @@ void drawFlapChain(Drawing& d, const Abscissas& x, float h, float t, float lip, 
 // The lid with its tuck-in flap, the tuck-in corners rounded, and the tuck-in fold.
 void drawLid(Drawing& d, const Abscissas& x, float h, float t, float lip, float F, float q, float T,
              float r, float inset) {
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     const float shared = std::max(lip, std::min(F, q));
     chainStart(d, x.xb + t, h + shared);
     if (q > shared)
@@ -81,7 +82,7 @@ void drawLid(Drawing& d, const Abscissas& x, float h, float t, float lip, float 
     const float radius = std::min(r, T);
     fillet(d, right, top, radius);
     fillet(d, top, left, radius);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     line(d, x.xa + inset, h + q, x.xb - inset, h + q);
 }
 
@@ -101,7 +102,6 @@ void LiddedBodyHalf(Model& m, Drawing& d, const LidBody& body, const FeaturePlac
     const bool glueRight = hasGlueFlap && body.glueAfterPanel4;
     const bool glueLeft = hasGlueFlap && !body.glueAfterPanel4;
 
-    d.LineVariant = 1;
     const int first = beginFeature(d);
     drawCreases(d, xs, h, t, lip, glueLeft, glueRight);
     drawFlapChain(d, xs, h, t, lip, F, q);

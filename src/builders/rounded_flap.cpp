@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "builders/emit.h"
+#include "drawing/pen_scope.h"
 #include "platform/errors.h"
 
 namespace brontaxe {
@@ -26,8 +27,7 @@ void RoundedFlap(Drawing& d, const RoundedFlapShape& f, const FeaturePlacement& 
     const float r = std::clamp(f.radius, 0.0f, std::min(f.width - f.inset, f.depth));
     const float topEnd = f.width - r;  // where the top edge meets the arc
 
-    d.LineVariant = 1;
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     const int first = beginFeature(d);
     const ElementId inner = line(d, 0, 0, f.inset, f.depth);
     ElementId top{};
@@ -48,9 +48,9 @@ void RoundedFlap(Drawing& d, const RoundedFlapShape& f, const FeaturePlacement& 
             fillet(d, inner, top, rounding);
     }
     if (f.creasedFold) {
-        d.LineKind = kind::Crease;
+        pen.setKind(kind::Crease);
         line(d, f.width, 0, 0, 0);
-        d.LineKind = kind::Cut;
+        pen.setKind(kind::Cut);
     }
     placeFeature(d, first, {.x = at.x, .y = at.y, .angle = at.angle, .mirrored = at.mirrored});
 }

@@ -5,6 +5,7 @@
 #include "builders/body_features.h"
 #include "builders/emit.h"
 #include "builders/glue_flap.h"
+#include "drawing/pen_scope.h"
 #include "model/machine_pass_entries.h"
 
 namespace brontaxe {
@@ -37,15 +38,15 @@ void recordPasses(Model& m, const BodyGlueFlap& glue, const BodyPanels& b, float
 
 void drawCreases(Drawing& d, const Abscissas& x, float h, const LidSizes& s, bool glueLeft,
                  bool glueRight) {
-    d.LineKind = glueLeft ? kind::Crease : kind::Cut;
+    PenScope pen(d, glueLeft ? kind::Crease : kind::Cut);
     line(d, x.xa, 0, x.xa, h);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     for (float at : {x.xb, x.xc, x.xd})
         line(d, at, 0, at, h);
     line(d, x.xc - s.t, h + s.lip, x.xd + s.t, h + s.lip);
     line(d, x.xb + s.t, h, x.xc, h);
     line(d, x.xd, h, x.xe, h);
-    d.LineKind = glueRight ? kind::Crease : kind::Cut;
+    pen.setKind(glueRight ? kind::Crease : kind::Cut);
     line(d, x.xe, 0, x.xe, h);
 }
 
@@ -54,7 +55,7 @@ void drawCreases(Drawing& d, const Abscissas& x, float h, const LidSizes& s, boo
 // a dust flap's top meets them: each dust flap then starts or ends on a cut end.
 void drawLid(Drawing& d, const Abscissas& x, float h, const LidSizes& s) {
     const bool dustMeetsSide = s.F > s.lip && s.F < s.q;
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     chainStart(d, x.xd, h);
     lineTo(d, x.xd + s.t, h + s.lip);
     if (dustMeetsSide)
@@ -72,9 +73,8 @@ void drawLid(Drawing& d, const Abscissas& x, float h, const LidSizes& s) {
     const float radius = std::min(s.r, s.T);
     fillet(d, right, top, radius);
     fillet(d, top, left, radius);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     line(d, x.xc + s.inset, h + s.q, x.xd - s.inset, h + s.q);
-    d.LineKind = kind::Cut;
 }
 
 // Dust flap of panel 4 from the free edge to the lid's right side.
@@ -119,7 +119,6 @@ void SecondLidBodyHalf(Model& m, Drawing& d, const LidBody& body, const FeatureP
     const bool glueRight = hasGlueFlap && body.glueAfterPanel4;
     const bool glueLeft = hasGlueFlap && !body.glueAfterPanel4;
 
-    d.LineVariant = 1;
     const int first = beginFeature(d);
     drawCreases(d, xs, h, s, glueLeft, glueRight);
     drawLid(d, xs, h, s);

@@ -3,6 +3,7 @@
 #include "builders/body_features.h"
 #include "builders/emit.h"
 #include "builders/glue_flap.h"
+#include "drawing/pen_scope.h"
 
 namespace brontaxe {
 
@@ -14,14 +15,14 @@ FlapShape plainFlap(float height) {
         }
         lineTo(d, left, h);
         if (height != 0) {
-            d.LineKind = kind::Crease;
+            const PenScope crease(d, kind::Crease);
             line(d, left, h, right, h);
-            d.LineKind = kind::Cut;
         }
     };
 }
 
 void ShapedBodyHalf(Model& m, Drawing& d, const ShapedBody& shaped, const FeaturePlacement& at) {
+    PenScope pen(d);
     const auto& panels = shaped.panels;
     const auto& flaps = shaped.flaps;
     const float h = shaped.h;
@@ -42,23 +43,22 @@ void ShapedBodyHalf(Model& m, Drawing& d, const ShapedBody& shaped, const Featur
     auto leftHalf = [&](std::size_t i) { return i % 2 == 0 ? a : b; };
     auto rightHalf = [&](std::size_t i) { return i % 2 == 0 ? b : a; };
 
-    d.LineVariant = 1;
     const int first = beginFeature(d);
     const bool glue = glueFlap.width > 0;
     for (std::size_t i = 0; i < 4; ++i) {
-        d.LineKind = (i == 0 && !glue) ? kind::Cut : kind::Crease;
+        pen.setKind((i == 0 && !glue) ? kind::Cut : kind::Crease);
         line(d, xs[i], 0, xs[i], h);
     }
-    d.LineKind = kind::Cut;
+    pen.setKind(kind::Cut);
     line(d, xs[4], 0, xs[4], h);
     for (std::size_t k = 4; k >= 1; --k) {
         const float right = k == 4 ? xs[4] : xs[k] - leftHalf(k);
         const float left = xs[k - 1] + rightHalf(k - 1);
-        d.LineKind = kind::Cut;
+        pen.setKind(kind::Cut);
         chainStart(d, right, h);
         flaps[k - 1](m, d, left, right, h);
         // The slot to the next flap on the left, or the glue flap's own slot.
-        d.LineKind = kind::Cut;
+        pen.setKind(kind::Cut);
         const float next = k == 1 ? xs[0] : xs[k - 1] - leftHalf(k - 1);
         if (next != left)
             line(d, left, h, next, h);

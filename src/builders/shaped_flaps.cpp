@@ -1,17 +1,13 @@
 #include "builders/shaped_flaps.h"
 
 #include "builders/emit.h"
+#include "drawing/pen_scope.h"
 
 namespace brontaxe {
 namespace {
 
-void startFlap(Drawing& d) {
-    d.LineVariant = 1;
-    d.LineKind = kind::Cut;
-}
-
 void foldCrease(Drawing& d, float W) {
-    d.LineKind = kind::Crease;
+    const PenScope pen(d, kind::Crease);
     line(d, W, 0, 0, 0);
 }
 
@@ -21,7 +17,7 @@ void PrincipalFlap(Model& m, Drawing& d, const PrincipalFlapShape& flap,
                    const FeaturePlacement& at) {
     const float W = flap.width, a7 = flap.depth, a6 = flap.notch, D = flap.reach;
     const float t = m.EpaisseurCarton;
-    startFlap(d);
+    const PenScope pen(d, kind::Cut);
     const int first = beginFeature(d);
     chainStart(d, 0, 0);
     lineTo(d, t, -t);
@@ -40,7 +36,7 @@ void PrincipalFlap(Model& m, Drawing& d, const PrincipalFlapShape& flap,
 void OppositeFlap(Drawing& d, const OppositeFlapShape& flap, const FeaturePlacement& at) {
     const float W = flap.width, D = flap.depth, a7 = flap.tab, a8 = flap.shoulder;
     const float a10 = flap.radius;
-    startFlap(d);
+    const PenScope pen(d, kind::Cut);
     const int first = beginFeature(d);
     chainStart(d, 0, 0);
     const ElementId shoulder = lineTo(d, (W - a7) / 2, -a8);
@@ -51,7 +47,6 @@ void OppositeFlap(Drawing& d, const OppositeFlapShape& flap, const FeaturePlacem
     foldCrease(d, W);
     // The tab is rounded alike on both sides.
     if (a10 > 0 && D - a8 > a10) {
-        d.LineKind = kind::Cut;
         fillet(d, shoulder, tabSide, a10);
         fillet(d, tabEnd, tabSide, a10);
         fillet(d, tabEnd, otherSide, a10);
@@ -65,7 +60,7 @@ void SideFlap(Model& m, Drawing& d, const SideFlapShape& flap, const FeaturePlac
     const float t = m.EpaisseurCarton;
     const float step = E - a9;
     const bool slanted = !(W / 2 < step - 2 * a10);
-    startFlap(d);
+    const PenScope pen(d, kind::Cut);
     const int first = beginFeature(d);
     chainStart(d, 0, 0);
     lineTo(d, t, -t);
@@ -76,10 +71,8 @@ void SideFlap(Model& m, Drawing& d, const SideFlapShape& flap, const FeaturePlac
     foldCrease(d, W);
     // The step is at least 2 * a10 high (the lid flaps see to it), so the rounding of its
     // outer corner always fits.
-    if (slanted && a10 > 0) {
-        d.LineKind = kind::Cut;
+    if (slanted && a10 > 0)
         fillet(d, bottom, rise, a10);
-    }
     placeFeature(d, first, at);
 }
 

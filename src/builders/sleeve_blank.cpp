@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "builders/emit.h"
+#include "drawing/pen_scope.h"
 #include "model/machine_pass_entries.h"
 #include "model/model_choices.h"
 
@@ -67,6 +68,7 @@ void recordPasses(Model& m, float G, const Sleeve& s, float H) {
 
 // Folds between panels are creases; a fold with no glue flap on it is a cut edge.
 void drawFolds(Drawing& d, const Sleeve& s, float G, float H) {
+    PenScope pen(d);
     float at = G;
     const std::size_t count = s.widths.size();
     for (std::size_t i = 0; i <= count; ++i) {
@@ -79,7 +81,7 @@ void drawFolds(Drawing& d, const Sleeve& s, float G, float H) {
             crease = s.leftFlap;
         if (last)
             crease = s.rightFlap;
-        d.LineKind = crease ? kind::Crease : kind::Cut;
+        pen.setKind(crease ? kind::Crease : kind::Cut);
         line(d, at, 0, at, H);
         if (!last)
             at += s.widths[i];
@@ -87,7 +89,7 @@ void drawFolds(Drawing& d, const Sleeve& s, float G, float H) {
 }
 
 void drawOutline(Drawing& d, const Sleeve& s, float G, float H) {
-    d.LineKind = kind::Cut;
+    const PenScope pen(d, kind::Cut);
     float at = G;
     chainStart(d, at, 0);
     for (float w : s.widths) {
@@ -125,11 +127,10 @@ void SleeveBlank(Model& m, Drawing& d, const SleeveBlankShape& sleeve, const Fea
     const Sleeve s = sleeveOf(m, P1, P2, P3, P4, glue.drawn);
     recordPasses(m, G, s, H);
 
-    d.LineVariant = 1;
     const int first = beginFeature(d);
     drawFolds(d, s, G, H);
     drawOutline(d, s, G, H);
-    d.LineKind = kind::Cut;
+    const PenScope pen(d, kind::Cut);
     if (s.leftFlap)
         drawGlueFlap(d, glue, G, -1, H);
     if (s.rightFlap)

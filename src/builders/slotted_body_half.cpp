@@ -6,6 +6,7 @@
 #include "builders/body_features.h"
 #include "builders/emit.h"
 #include "builders/glue_flap.h"
+#include "drawing/pen_scope.h"
 #include "model/machine_pass_entries.h"
 #include "model/model_choices.h"
 
@@ -56,9 +57,9 @@ void recordPasses(Model& m, const BodyGlueFlap& glue, const BodyPanels& b, float
 
 // The single panel of a four-piece box cut at both ends (variant 3): no slots, no glue flap.
 void drawLoosePanel(Drawing& d, float xa, float xb, float h, float flap) {
-    d.LineKind = kind::Crease;
+    PenScope pen(d, kind::Crease);
     line(d, xa, h, xb, h);
-    d.LineKind = kind::Cut;
+    pen.setKind(kind::Cut);
     chainStart(d, xa, 0);
     lineTo(d, xa, h + flap);
     lineTo(d, xb, h + flap);
@@ -73,9 +74,10 @@ void slit(Drawing& d, float x, float h, float rightTop, float leftTop) {
     lineTo(d, x, rightTop);
     if (rightTop > leftTop)
         lineTo(d, x, leftTop);
-    d.Bridgeless = true;
+    PenScope pen(d);
+    pen.setBridgeless(true);
     lineTo(d, x, h);
-    d.Bridgeless = false;
+    pen.setBridgeless(false);
     const float lower = std::min(rightTop, leftTop);
     chainStart(d, x, lower);
     if (leftTop > lower)
@@ -86,6 +88,7 @@ void slit(Drawing& d, float x, float h, float rightTop, float leftTop) {
 // alternate: left a / right b at the first crease, b / a at the second, and so on.
 void drawPanels(Drawing& d, float glueWidth, const BodyPanels& b, int panelCount, float h, float a,
                 float bHalf, bool glueOnRight) {
+    PenScope pen(d);
     std::array<float, 5> xs{};
     const std::array<float, 4> widths{b.p1, b.p2, b.p3, b.p4};
     xs[0] = glueWidth;
@@ -100,10 +103,10 @@ void drawPanels(Drawing& d, float glueWidth, const BodyPanels& b, int panelCount
     // Without a glue flap the first panel's edge is a free edge: cut, not creased.
     const bool glueOnLeft = glueWidth > 0;
     for (int i = 0; i < panelCount; ++i) {
-        d.LineKind = (i == 0 && !glueOnLeft) ? kind::Cut : kind::Crease;
+        pen.setKind((i == 0 && !glueOnLeft) ? kind::Cut : kind::Crease);
         line(d, x(i), 0, x(i), h);
     }
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     if (glueOnRight)
         line(d, xe, 0, xe, h);
     for (int k = 1; k <= panelCount; ++k) {
@@ -111,7 +114,7 @@ void drawPanels(Drawing& d, float glueWidth, const BodyPanels& b, int panelCount
         line(d, x(k - 1) + rightHalf(k - 1), h, end, h);
     }
 
-    d.LineKind = kind::Cut;
+    pen.setKind(kind::Cut);
     chainStart(d, xe, glueOnRight ? h : 0);
     lineTo(d, xe, flapTop(panelCount));
     for (int i = panelCount - 1; i >= 1; --i) {
@@ -141,7 +144,6 @@ void SlottedBodyHalf(Model& m, Drawing& d, const SlottedBody& body, const Featur
     const BodyGlueFlap& glue = body.glue;
     recordPasses(m, glue, panels, h, mirrored);
 
-    d.LineVariant = 1;
     const int first = beginFeature(d);
     const FourPieces pieces = fourPieces(m);
     if (pieces == FourPieces::LoosePanel) {

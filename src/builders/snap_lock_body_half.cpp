@@ -4,6 +4,7 @@
 #include "builders/emit.h"
 #include "builders/glue_flap.h"
 #include "builders/shaped_flaps.h"
+#include "drawing/pen_scope.h"
 #include "model/machine_pass_entries.h"
 
 namespace brontaxe {
@@ -47,8 +48,7 @@ void SnapLockBodyHalf(Model& m, Drawing& d, const SnapLockBody& body, const Feat
     const float xd = xc + p3;
     const float xe = xd + p4;
 
-    d.LineVariant = 1;
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     const int first = beginFeature(d);
     // A side flap turned over (angle 180, mirrored) ends at the x it is placed on.
     if (p1 > p2) {
@@ -70,13 +70,12 @@ void SnapLockBodyHalf(Model& m, Drawing& d, const SnapLockBody& body, const Feat
     }
 
     const bool hasGlueFlap = glue.width > 0;
-    d.LineVariant = 1;
-    d.LineKind = hasGlueFlap ? kind::Crease : kind::Cut;
+    pen.setKind(hasGlueFlap ? kind::Crease : kind::Cut);
     line(d, xa, 0, xa, -h);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     for (float at : {xb, xc, xd})
         line(d, at, 0, at, -h);
-    d.LineKind = kind::Cut;
+    pen.setKind(kind::Cut);
     line(d, xe, 0, xe, -h);
     if (hasGlueFlap) {
         GlueFlap(d, glueFlapShape(glue, h, m.EpaisseurCarton), {.mirrored = true});

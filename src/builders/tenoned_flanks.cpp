@@ -7,6 +7,7 @@
 
 #include "builders/emit.h"
 #include "drawing/geometry.h"
+#include "drawing/pen_scope.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
 
@@ -112,8 +113,7 @@ void TenonedFlanks(Drawing& d, const TenonedWall& w, const FeaturePlacement& at)
     const float s = w.inset;
     const std::vector<float> centres = mortiseCentres(w);
 
-    d.LineVariant = 1;
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     const int first = beginFeature(d);
     endEdge(d, 0, w.outer, w.frontJoin);
     endEdge(d, w.length, w.outer, w.backJoin);
@@ -147,13 +147,13 @@ void TenonedFlanks(Drawing& d, const TenonedWall& w, const FeaturePlacement& at)
             rectangleWithCorners(d, x0, c - w.mortise.length / 2, x1, c + w.mortise.length / 2, r);
     }
 
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     line(d, 0, 0, 0, w.length);
     line(d, w.outer, s, w.outer, w.length - s);
     line(d, xt, s, xt, w.length - s);
     if (xf > xw + kLengthTolerance)
         line(d, xw, s, xw, w.length - s);
-    d.LineKind = kind::Cut;
+    pen.setKind(kind::Cut);
     placeFeature(d, first, {.x = at.x, .y = at.y, .angle = at.angle, .mirrored = at.mirrored});
 }
 

@@ -4,6 +4,7 @@
 
 #include "builders/emit.h"
 #include "builders/shaped_body_half.h"
+#include "drawing/pen_scope.h"
 #include "model/machine_pass_entries.h"
 
 namespace brontaxe {
@@ -30,10 +31,9 @@ FlapShape coverWithTuck(float cover, float tuck, float inset) {
         corner(d, left + inset, fold);
         corner(d, left, fold);
         corner(d, left, h);
-        d.LineKind = kind::Crease;
+        const PenScope crease(d, kind::Crease);
         line(d, left, h, right, h);
         line(d, left + inset, fold, right - inset, fold);
-        d.LineKind = kind::Cut;
     };
 }
 

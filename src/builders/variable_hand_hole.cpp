@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "builders/emit.h"
+#include "drawing/pen_scope.h"
 #include "platform/errors.h"
 
 namespace brontaxe {
@@ -25,20 +26,19 @@ void VariableHandHoleCut(Model&, Drawing& d, const VariableHandHoleCutShape& hol
     const float c = (hole.length - H) / 2;
     const int first = beginFeature(d);
 
-    d.LineVariant = hole.lineVariant;
-    d.LineKind = hole.lineKind;
+    PenScope pen(d);
+    pen.setVariant(hole.lineVariant);
+    pen.setKind(hole.lineKind);
     if (hole.hingedUpperEdge) {
-        d.LineKind = kind::Crease;
-        d.LineVariant = 1;
+        pen.setKind(kind::Crease);
+        pen.setVariant(1);
     }
     line(d, c, 0, -c, 0);
-    d.LineKind = hole.lineKind;
-    d.LineVariant = hole.lineVariant;
+    pen.setKind(hole.lineKind);
+    pen.setVariant(hole.lineVariant);
     arc(d, {-c, -H / 2}, H / 2, 90, 180);
     line(d, -c, -H, c, -H);
     arc(d, {c, -H / 2}, H / 2, -90, 180);
-    d.LineKind = kind::Cut;
-    d.LineVariant = 1;
     placeFeature(d, first, {.x = at.x, .y = at.y, .angle = at.angle, .mirrored = at.mirrored});
 }
 

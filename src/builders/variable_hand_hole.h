@@ -15,7 +15,7 @@ namespace brontaxe {
 struct VariableHandHoleCutShape {
     float length = 0;
     float height = 0;
-    std::int16_t lineKind = kind::Cut;
+    LineKind lineKind = kind::Cut;
     std::int16_t lineVariant = 1;
     bool hingedUpperEdge = false;  // the upper edge is a crease instead
 };

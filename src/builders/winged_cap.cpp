@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "builders/emit.h"
+#include "drawing/pen_scope.h"
 #include "platform/errors.h"
 
 namespace brontaxe {
@@ -23,24 +24,23 @@ void quarter(Drawing& d, const WingedCapShape& c, float e) {
     const float h = c.h;
     const float top = b + h + c.inner;
 
-    d.LineKind = kind::Cut;
-    d.LineVariant = kOrdinary;
+    PenScope pen(d, kind::Cut);
     chainStart(d, a + h, 0);
     lineTo(d, a + h, b + c.wing);
     lineTo(d, a + e, b + c.wing);
-    d.LineVariant = kMarked;
+    pen.setVariant(kMarked);
     lineTo(d, a, b);
-    d.LineVariant = kOrdinary;
+    pen.setVariant(kOrdinary);
     lineTo(d, a, b + h);
     if (c.inner > 0) {
-        d.LineVariant = kMarked;
+        pen.setVariant(kMarked);
         lineTo(d, a - e, b + h);
         lineTo(d, a - e, top);
-        d.LineVariant = kOrdinary;
+        pen.setVariant(kOrdinary);
     }
     lineTo(d, 0, top);
 
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     line(d, 0, b, a, b);
     line(d, a, 0, a, b);
     line(d, a, b, a + h, b);
@@ -61,11 +61,8 @@ float markedCapHalfWidth(const WingedCapShape& cap) {
 void WingedCap(Model& m, Drawing& d, const WingedCapShape& cap, const FeaturePlacement& at) {
     const float e = m.EpaisseurCarton;
     checkCap(cap, e);
-    d.LineVariant = kOrdinary;
-    d.LineKind = kind::Cut;
     const int first = beginFeature(d);
     fourQuarters(d, [&] { quarter(d, cap, e); });
-    d.LineVariant = kOrdinary;
     placeFeature(d, first, at);
 }
 

@@ -21,7 +21,7 @@ inline bool within(Point a, Point b, double tol) {
 
 struct Stroke {
     ElementId id;
-    std::int16_t kind = 0;
+    LineKind kind = LineKind::Cut;
     std::variant<LineShape, ArcShape> shape;
     Segment ends;       // the true ends, worked out once; a line's own segment
     Box box;            // the true extent, an arc's bulge included

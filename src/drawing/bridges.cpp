@@ -15,7 +15,7 @@ double knifeMargin(double width) {
     return 2.5 * width;
 }
 
-bool isTotalledKind(std::int16_t k) {
+bool isTotalledKind(LineKind k) {
     return k == kind::Cut || k == kind::PerforatedCrease || k == kind::Perforation ||
            k == kind::HalfCut || k == kind::Crease;
 }
@@ -262,7 +262,7 @@ bool hasBridges(const Drawing& d) {
                        [](const Element& e) { return !e.bridges.empty(); });
 }
 
-BridgeTotals bridgeTotals(const Drawing& d, std::int16_t lineKind) {
+BridgeTotals bridgeTotals(const Drawing& d, LineKind lineKind) {
     BridgeTotals t;
     for (const Element& e : d.elements()) {
         if (e.lineKind != lineKind || !d.isShown(e))

@@ -42,6 +42,6 @@ struct BridgeTotals {
     int count = 0;
     double width = 0;
 };
-BridgeTotals bridgeTotals(const Drawing& d, std::int16_t lineKind);
+BridgeTotals bridgeTotals(const Drawing& d, LineKind lineKind);
 
 }  // namespace brontaxe

@@ -163,11 +163,18 @@ double strokeLength(const Element& e) {
 
 void Drawing::ClearDrawing() {
     elements_.clear();
+    lineStyle_ = {};
     poseSourceCount_.reset();
 }
 
 ElementId Drawing::add(Shape shape) {
-    elements_.push_back(Element{std::move(shape), LineKind, LineVariant, Piece, 0, {}, Bridgeless});
+    elements_.push_back(Element{std::move(shape),
+                                lineStyle_.kind,
+                                lineStyle_.variant,
+                                lineStyle_.piece,
+                                0,
+                                {},
+                                lineStyle_.bridgeless});
     return lastId();
 }
 
@@ -175,16 +182,15 @@ ElementId Drawing::AddLine(double x1, double y1, double x2, double y2) {
     return add(LineShape{{x1, y1}, {x2, y2}});
 }
 
-ElementId Drawing::AddArc(double cx, double cy, double sweep) {
-    double start = StartAngle;
+ElementId Drawing::AddArc(double cx, double cy, double radius, double startDeg, double sweep) {
+    double start = startDeg;
     double span = sweep;
     if (span < 0) {
         start += span;
         span = -span;
     }
     span = std::min(span, 360.0);
-    return add(
-        ArcShape{{cx, cy}, std::fabs(static_cast<double>(Radius)), normalizeDegrees(start), span});
+    return add(ArcShape{{cx, cy}, std::fabs(radius), normalizeDegrees(start), span});
 }
 
 ElementId Drawing::AddFillet(ElementId first, ElementId second, double radius) {
@@ -222,8 +228,8 @@ ElementId Drawing::AddDimension(double x1, double y1, double x2, double y2, doub
 }
 
 ElementId Drawing::AddText(double x, double y, std::string_view text, std::int16_t option,
-                           double size) {
-    return add(TextShape{{x, y}, std::string(text), option, size, StartAngle});
+                           double size, double angleDeg) {
+    return add(TextShape{{x, y}, std::string(text), option, size, angleDeg});
 }
 
 void Drawing::TransformRange(ElementId first, ElementId last, const Transform& t) {
@@ -300,7 +306,7 @@ bool Drawing::GetExtents(float& xmin, float& ymin, float& xmax, float& ymax) con
     return true;
 }
 
-double Drawing::KindLength(std::int16_t lineKind, int, int) const {
+double Drawing::KindLength(LineKind lineKind, int, int) const {
     double total = 0;
     for (const Element& e : elements_) {
         if (e.lineKind == lineKind && isShown(e))
@@ -391,14 +397,14 @@ std::int32_t Drawing::LoadSymbols(const std::filesystem::path& path) {
 }
 
 ElementId Drawing::InsertSymbol(double x, double y, std::int32_t handle, std::int32_t number,
-                                bool) {
+                                double size, double angleDeg) {
     if (handle < 1 || handle > static_cast<std::int32_t>(symbolLibraries_.size()))
         throw GenerationError("Bibliothèque de symboles non chargée");
     const SymbolDefinition* symbol =
         symbolLibraries_[static_cast<std::size_t>(handle - 1)].find(number);
     if (!symbol)
         throw GenerationError("Symbole " + std::to_string(number) + " absent de la bibliothèque");
-    return add(SymbolShape{{x, y}, number, Radius, StartAngle, symbol->strokes});
+    return add(SymbolShape{{x, y}, number, size, angleDeg, symbol->strokes});
 }
 
 bool Drawing::SetFilter(std::string_view expression) {

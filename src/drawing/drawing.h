@@ -1,6 +1,6 @@
 #pragma once
-// The drawing control: it holds the elements of one blank, stamps each with the current
-// piece, line kind and variant, and answers the queries and transforms the generators, the
+// The drawing control: it holds the elements of one blank, stamps each with the current line
+// style (kind, variant, piece), and answers the queries and transforms the generators, the
 // regeneration and the files need. Element ids are consecutive from 3 in creation order; an
 // element's id is its position + 3, so deleting one renumbers those after it.
 
@@ -14,6 +14,7 @@
 #include "drawing/element.h"
 #include "drawing/element_filter.h"
 #include "drawing/element_id.h"
+#include "drawing/line_style.h"
 #include "drawing/symbol_library.h"
 #include "drawing/tracer.h"
 #include "drawing/transform.h"
@@ -47,14 +48,9 @@ struct PoseRow {
 
 class Drawing {
   public:
-    // Properties stamped on the next elements; they stay as last set.
-    std::int16_t Piece = 1;
-    std::int16_t LineKind = kind::Cut;
-    std::int16_t LineVariant = 1;
-    float StartAngle = 0;  // start of the next arc, rotation of the next text
-    float Radius = 0;      // radius of the next arc, size of the next text
-    // The next lines take no bridge: their style keeps them whole.
-    bool Bridgeless = false;
+    // The style stamped on the next elements. A PenScope changes it for a block of drawing;
+    // each generation starts from the default one.
+    const LineStyle& lineStyle() const { return lineStyle_; }
 
     // What the generation draws through: its registry of elements and the chain's end.
     Tracer& tracer() { return tracer_; }
@@ -71,15 +67,17 @@ class Drawing {
     bool isEditing() const { return openPasses_ > 0; }
 
     ElementId AddLine(double x1, double y1, double x2, double y2);
-    // Arc of `Radius` from `StartAngle` over `sweep` degrees (negative sweeps run clockwise).
-    ElementId AddArc(double cx, double cy, double sweep);
+    // Arc of `radius` from `startDeg` over `sweep` degrees (negative sweeps run clockwise).
+    ElementId AddArc(double cx, double cy, double radius, double startDeg, double sweep);
     // Rounds the corner between two straight elements: both are trimmed to the tangent points
     // and the new arc joins them. Throws GenerationError when the radius does not fit, the
     // lines are parallel or one has no length. A zero radius makes no arc: both lines are
     // brought to meet at the corner and the returned id is invalid.
     ElementId AddFillet(ElementId first, ElementId second, double radius);
     ElementId AddDimension(double x1, double y1, double x2, double y2, double xr, double yr);
-    ElementId AddText(double x, double y, std::string_view text, std::int16_t option, double size);
+    // Text of height `size` turned by `angleDeg`.
+    ElementId AddText(double x, double y, std::string_view text, std::int16_t option, double size,
+                      double angleDeg);
 
     // Elements first..last in place, through a rigid map (mirrors, turns and moves; a scale
     // would leave radii and text sizes as they are).
@@ -118,10 +116,10 @@ class Drawing {
     float BlankSizeY() const { return static_cast<float>(extents().height()); }
 
     // Total length in millimetres of the lines and arcs of one line kind.
-    double KindLength(std::int16_t lineKind, int = -1, int = -1) const;
+    double KindLength(LineKind lineKind, int = -1, int = -1) const;
 
     ShapeType ElementType(ElementId id) const { return element(id).type(); }
-    std::int16_t ElementLineKind(ElementId id) const { return element(id).lineKind; }
+    LineKind ElementLineKind(ElementId id) const { return element(id).lineKind; }
     double ElementX(ElementId id) const;
     double ElementY(ElementId id) const;
     double ElementHalfLength(ElementId id) const;
@@ -167,9 +165,10 @@ class Drawing {
 
     // Loads a symbol library; its handle, or 0 when the file is missing or not a library.
     std::int32_t LoadSymbols(const std::filesystem::path& path);
-    // A symbol of a loaded library at (x, y), turned by `StartAngle`, sized by `Radius`.
+    // A symbol of a loaded library at (x, y), scaled by `size` and turned by `angleDeg`.
     // Throws GenerationError for an unknown handle or symbol.
-    ElementId InsertSymbol(double x, double y, std::int32_t handle, std::int32_t number, bool);
+    ElementId InsertSymbol(double x, double y, std::int32_t handle, std::int32_t number,
+                           double size, double angleDeg);
 
     // Hides the elements the expression selects from display, measures and files. An
     // expression this control cannot read is refused (false) and the filter stays as it was.
@@ -178,6 +177,8 @@ class Drawing {
     bool isShown(const Element& e) const { return filter_.hidesNothing() || !filter_.hides(e); }
 
   private:
+    friend class PenScope;
+
     Element& mutableElement(ElementId id);
     ElementId add(Shape shape);
     ElementId addSheet(SheetShape sheet);
@@ -186,6 +187,7 @@ class Drawing {
     void moveBy(Element& e, Point delta);
 
     std::vector<Element> elements_;
+    LineStyle lineStyle_;
     Tracer tracer_;
     int openPasses_ = 0;
     ElementFilter filter_ = *ElementFilter::parse("");

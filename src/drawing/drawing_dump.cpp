@@ -18,8 +18,8 @@ std::string point(Point p) {
 }
 
 std::string attributes(const Element& e) {
-    return "k" + std::to_string(e.lineKind) + " v" + std::to_string(e.lineVariant) + " p" +
-           std::to_string(e.piece) + (e.flag != 0 ? " f" + std::to_string(e.flag) : "");
+    return "k" + std::to_string(lineKindNumber(e.lineKind)) + " v" + std::to_string(e.lineVariant) +
+           " p" + std::to_string(e.piece) + (e.flag != 0 ? " f" + std::to_string(e.flag) : "");
 }
 
 }  // namespace

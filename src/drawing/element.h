@@ -3,6 +3,7 @@
 // carries (line kind, variant, piece).
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -11,17 +12,34 @@
 
 namespace brontaxe {
 
-// Line kinds stamped on elements. Only 1, 2, 4, 5 and 6 are totalled.
+// Line kinds stamped on elements. Only cuts, perforated creases, perforations, half-cuts and
+// creases are totalled. The numbers are those the files and the settings store.
+enum class LineKind : std::int16_t {
+    Cut = 1,
+    PerforatedCrease = 2,
+    Auxiliary = 3,
+    Perforation = 4,
+    HalfCut = 5,
+    Crease = 6,
+    SectionLine = 7,
+    Text = 8,
+};
+
 namespace kind {
-inline constexpr std::int16_t Cut = 1;
-inline constexpr std::int16_t PerforatedCrease = 2;
-inline constexpr std::int16_t Auxiliary = 3;
-inline constexpr std::int16_t Perforation = 4;
-inline constexpr std::int16_t HalfCut = 5;
-inline constexpr std::int16_t Crease = 6;
-inline constexpr std::int16_t SectionLine = 7;
-inline constexpr std::int16_t Text = 8;
+using enum LineKind;
 }  // namespace kind
+
+// The number a file or the settings store for a line kind.
+constexpr std::int16_t lineKindNumber(LineKind k) {
+    return static_cast<std::int16_t>(k);
+}
+
+// The line kind a file or the settings store as `number`; none for a number no kind has.
+constexpr std::optional<LineKind> lineKindOfNumber(long long number) {
+    if (number < lineKindNumber(LineKind::Cut) || number > lineKindNumber(LineKind::Text))
+        return std::nullopt;
+    return static_cast<LineKind>(number);
+}
 
 // Values returned by Drawing::ElementType.
 enum class ShapeType : std::int16_t {
@@ -124,7 +142,7 @@ struct Bridge {
 
 struct Element {
     Shape shape;
-    std::int16_t lineKind = kind::Cut;
+    LineKind lineKind = LineKind::Cut;
     std::int16_t lineVariant = 1;
     std::int16_t piece = 1;
     std::int32_t flag = 0;

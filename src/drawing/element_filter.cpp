@@ -79,7 +79,7 @@ bool ElementFilter::hides(const Element& e) const {
     if (hideDimensions_ && isDimension)
         return true;
     // The dimensioning is drawn with the pen of texts, whatever kind it was stamped with.
-    const int pen = isDimension ? kind::Text : e.lineKind;
+    const int pen = lineKindNumber(isDimension ? kind::Text : e.lineKind);
     if (std::any_of(pens_.begin(), pens_.end(), [&](const Range& r) { return r.contains(pen); })) {
         return true;
     }

@@ -21,7 +21,7 @@ std::span<const LineKindName> strokeKindNames() {
     return kStrokeKinds;
 }
 
-const char* strokeKindName(std::int16_t lineKind) {
+const char* strokeKindName(LineKind lineKind) {
     for (const LineKindName& k : kStrokeKinds)
         if (k.lineKind == lineKind)
             return k.name;

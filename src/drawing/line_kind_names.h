@@ -5,10 +5,12 @@
 #include <cstdint>
 #include <span>
 
+#include "drawing/element.h"
+
 namespace brontaxe {
 
 struct LineKindName {
-    std::int16_t lineKind;
+    LineKind lineKind;
     const char* name;
 };
 
@@ -17,6 +19,6 @@ std::span<const LineKindName> strokeKindNames();
 
 // The name of a stroke's kind; null for a kind no stroke of a blank takes (auxiliary, section,
 // text).
-const char* strokeKindName(std::int16_t lineKind);
+const char* strokeKindName(LineKind lineKind);
 
 }  // namespace brontaxe

@@ -33,7 +33,7 @@ constexpr std::array<Pen, kPenRoleCount> kPens{{
     {PenRole::SheetOutline, "FEUILLE", "CONTINUOUS", {0.5, 0.5, 0.5}, 9, 0.25, {}},
 }};
 
-PenRole roleOfKind(std::int16_t lineKind) {
+PenRole roleOfKind(LineKind lineKind) {
     switch (lineKind) {
         case kind::Cut:
             return PenRole::Cut;

@@ -166,7 +166,7 @@ std::vector<Point> strokePoints(const Element& e) {
     return points;
 }
 
-RuleNetwork ruleNetwork(const Drawing& d, std::int16_t lineKind, std::size_t count) {
+RuleNetwork ruleNetwork(const Drawing& d, LineKind lineKind, std::size_t count) {
     RuleNetwork net;
     NodeIndex index(std::min(count, d.elements().size()));
     const auto& elements = d.elements();

@@ -41,7 +41,7 @@ struct RuleNetwork {
 
 // The shown lines and arcs of `lineKind` among the first `count` elements of the drawing,
 // technical sheet left out.
-RuleNetwork ruleNetwork(const Drawing& d, std::int16_t lineKind, std::size_t count);
+RuleNetwork ruleNetwork(const Drawing& d, LineKind lineKind, std::size_t count);
 
 // Direction change in degrees at a node where exactly two stroke ends meet; 0 elsewhere.
 double turnAt(const Drawing& d, const RuleNetwork& net, std::size_t node);

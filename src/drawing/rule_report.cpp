@@ -7,7 +7,7 @@
 namespace brontaxe {
 namespace {
 
-KindRules kindRules(const Drawing& d, std::int16_t lineKind, const RuleNetwork& net) {
+KindRules kindRules(const Drawing& d, LineKind lineKind, const RuleNetwork& net) {
     KindRules k;
     k.lineKind = lineKind;
     k.rules = static_cast<int>(net.runCount);
@@ -26,7 +26,7 @@ KindRules kindRules(const Drawing& d, std::int16_t lineKind, const RuleNetwork& 
 
 }  // namespace
 
-const KindRules& RuleReport::of(std::int16_t lineKind) const {
+const KindRules& RuleReport::of(LineKind lineKind) const {
     const auto it = std::find(kReportedKinds.begin(), kReportedKinds.end(), lineKind);
     return kinds[static_cast<std::size_t>(it - kReportedKinds.begin()) % kinds.size()];
 }

@@ -10,7 +10,7 @@
 namespace brontaxe {
 
 struct KindRules {
-    std::int16_t lineKind = kind::Cut;
+    LineKind lineKind = kind::Cut;
     double length = 0;  // mm
     int rules = 0;      // runs of joined lines and arcs
     int bends = 0;      // joints where the rule turns by more than five degrees
@@ -21,14 +21,14 @@ struct KindRules {
     friend bool operator==(const KindRules&, const KindRules&) = default;
 };
 
-inline constexpr std::array<std::int16_t, 5> kReportedKinds{
+inline constexpr std::array<LineKind, 5> kReportedKinds{
     kind::Cut, kind::PerforatedCrease, kind::Perforation, kind::HalfCut, kind::Crease};
 
 struct RuleReport {
     std::array<KindRules, kReportedKinds.size()> kinds{};  // in the order of kReportedKinds
     int cutOuts = 0;                                       // closed cuts inside another
 
-    const KindRules& of(std::int16_t lineKind) const;
+    const KindRules& of(LineKind lineKind) const;
     friend bool operator==(const RuleReport&, const RuleReport&) = default;
 };
 

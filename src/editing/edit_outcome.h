@@ -24,7 +24,7 @@ struct EditOutcome {
 
 // The kind, variant and piece new elements are drawn with.
 struct DrawingPen {
-    std::int16_t lineKind = kind::Cut;
+    LineKind lineKind = kind::Cut;
     std::int16_t lineVariant = 1;
     std::int16_t piece = 1;
     bool operator==(const DrawingPen&) const = default;

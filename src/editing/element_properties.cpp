@@ -108,8 +108,9 @@ PropertyChange withArcProperty(Element e, ArcShape a, Property p, double value) 
 }  // namespace
 
 std::vector<PropertyValue> propertiesOf(const Element& e) {
-    std::vector<PropertyValue> out{{Property::Kind, static_cast<double>(e.lineKind), isStroke(e)},
-                                   {Property::Piece, static_cast<double>(e.piece)}};
+    std::vector<PropertyValue> out{
+        {Property::Kind, static_cast<double>(lineKindNumber(e.lineKind)), isStroke(e)},
+        {Property::Piece, static_cast<double>(e.piece)}};
     if (const auto* l = std::get_if<LineShape>(&e.shape)) {
         out.insert(out.end(),
                    {{Property::StartX, l->a.x},
@@ -171,7 +172,8 @@ PropertyChange withProperty(const Element& e, Property p, double value) {
     if (p == Property::Kind) {
         if (!isStroke(e))
             return refusal(kNotOfShape);
-        const auto k = wholeNumber(value, 1);
+        const auto number = wholeNumber(value, 1);
+        const std::optional<LineKind> k = number ? lineKindOfNumber(*number) : std::nullopt;
         if (!k || !strokeKindName(*k))
             return refusal(
                 "Type attendu : 1 Coupant, 2 Perfo Rainant, 4 Perfo, 5 Mi-Chair ou "

@@ -20,10 +20,10 @@ constexpr double kOnLine = kOnDrawnLine;
 
 struct SourceSegment {
     Segment s;
-    std::int16_t kind = 0;
+    LineKind kind = LineKind::Cut;
 };
 
-bool takesPart(std::int16_t lineKind) {
+bool takesPart(LineKind lineKind) {
     return lineKind == kind::Cut || isFoldKind(lineKind);
 }
 
@@ -87,9 +87,9 @@ std::vector<SourceSegment> blankLinework(const Drawing& d) {
 
 // The kind of the line an edge lies on; a cut wins over a fold laid on it, since the board
 // parts there.
-std::int16_t edgeKind(const Segment& edge, const std::vector<SourceSegment>& lines) {
+std::optional<LineKind> edgeKind(const Segment& edge, const std::vector<SourceSegment>& lines) {
     const Point mid = (edge.a + edge.b) * 0.5;
-    std::int16_t found = 0;
+    std::optional<LineKind> found;
     for (const SourceSegment& l : lines) {
         if (std::min(l.s.a.x, l.s.b.x) > mid.x + kOnLine ||
             std::max(l.s.a.x, l.s.b.x) < mid.x - kOnLine ||
@@ -143,7 +143,7 @@ bool insideRing(Point p, const std::vector<Point>& ring) {
 
 bool hasFoldEdge(const Face& f) {
     auto folds = [](const Ring& r) {
-        return std::any_of(r.edgeKinds.begin(), r.edgeKinds.end(), isFoldKind);
+        return std::any_of(r.edgeKinds.begin(), r.edgeKinds.end(), isFoldEdge);
     };
     return folds(f.outer) || std::any_of(f.holes.begin(), f.holes.end(), folds);
 }
@@ -314,7 +314,7 @@ void dropCutOuts(std::vector<Face>& faces) {
 struct EdgeRef {
     int face;
     Segment s;
-    std::int16_t kind;
+    LineKind kind;
 };
 
 // The fold-line edges of every face, keyed by their two ends in a fixed order: faces on both
@@ -325,13 +325,13 @@ std::vector<Hinge> findHinges(const std::vector<Face>& faces) {
     auto addRing = [&](int face, const Ring& r) {
         const std::size_t n = r.points.size();
         for (std::size_t i = 0; i < n; ++i) {
-            if (!isFoldKind(r.edgeKinds[i]))
+            if (!isFoldEdge(r.edgeKinds[i]))
                 continue;
             Point a = r.points[i];
             Point b = r.points[(i + 1) % n];
             if (std::pair{b.x, b.y} < std::pair{a.x, a.y})
                 std::swap(a, b);
-            edges[Key{a.x, a.y, b.x, b.y}].push_back({face, {a, b}, r.edgeKinds[i]});
+            edges[Key{a.x, a.y, b.x, b.y}].push_back({face, {a, b}, *r.edgeKinds[i]});
         }
     };
     for (std::size_t f = 0; f < faces.size(); ++f) {
@@ -389,9 +389,13 @@ bool isSlanted(const Hinge& h) {
     return std::fabs(d.x) > tolerance && std::fabs(d.y) > tolerance;
 }
 
-bool isFoldKind(std::int16_t lineKind) {
+bool isFoldKind(LineKind lineKind) {
     return lineKind == kind::Crease || lineKind == kind::PerforatedCrease ||
            lineKind == kind::HalfCut || lineKind == kind::Perforation;
+}
+
+bool isFoldEdge(std::optional<LineKind> edgeKind) {
+    return edgeKind && isFoldKind(*edgeKind);
 }
 
 BlankFaces blankFaces(const Drawing& d) {

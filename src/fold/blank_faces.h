@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "drawing/drawing.h"
@@ -12,10 +13,10 @@
 namespace brontaxe::fold {
 
 // A ring of a face, its points in order without the first repeated; edge i runs from point i
-// to point i + 1 and lies on a line of kind `edgeKinds[i]` (0 when none was found).
+// to point i + 1 and lies on a line of kind `edgeKinds[i]` (none when none was found).
 struct Ring {
     std::vector<Point> points;
-    std::vector<std::int16_t> edgeKinds;
+    std::vector<std::optional<LineKind>> edgeKinds;
 };
 
 struct Face {
@@ -37,7 +38,7 @@ struct Hinge {
     int faceA = 0;
     int faceB = 0;
     Segment line;
-    std::int16_t kind = 0;  // the line kind of the fold (crease, perforated crease, ...)
+    LineKind kind = LineKind::Crease;  // the line kind of the fold (crease, perforated crease, ...)
 };
 
 struct BlankFaces {
@@ -49,7 +50,9 @@ struct BlankFaces {
 bool isSlanted(const Hinge& h);
 
 // Lines of these kinds join two faces as a hinge.
-bool isFoldKind(std::int16_t lineKind);
+bool isFoldKind(LineKind lineKind);
+// Whether a ring's edge lies on a fold line.
+bool isFoldEdge(std::optional<LineKind> edgeKind);
 
 // The faces and hinges of the blank's own lines and arcs (imposed copies, dimensions and
 // texts are not read).

@@ -8,7 +8,7 @@
 namespace brontaxe::fold {
 namespace {
 
-double defaultAngle(std::int16_t lineKind, const Face& face) {
+double defaultAngle(LineKind lineKind, const Face& face) {
     // A perforation tears, and a hand-hole's flap is pushed in by the hand: neither folds
     // with the box.
     return lineKind == kind::Perforation || face.inHole ? 0.0 : 90.0;

@@ -197,7 +197,7 @@ class Cff2Drawer {
     void finish() { notices_.appendTo(report_.notices); }
 
   private:
-    std::int16_t kindOf(const Record& r) {
+    LineKind kindOf(const Record& r) {
         const int type = wholeNumber(r, 2, "type de filet");
         if (const auto k = options_.table.cff2Kind(type))
             return *k;
@@ -260,14 +260,14 @@ class Cff2Drawer {
     }
 
     void line(const Record& r, const Transform& m) {
-        const std::int16_t lineKind = kindOf(r);
+        const LineKind lineKind = kindOf(r);
         const std::size_t first = out_.count();
         out_.line(m({number(r, 4), number(r, 5)}), m({number(r, 6), number(r, 7)}), lineKind);
         keepBridges(r, first, 8, m);
     }
 
     void arc(const Record& r, const Transform& m) {
-        const std::int16_t lineKind = kindOf(r);
+        const LineKind lineKind = kindOf(r);
         const Point start{number(r, 4), number(r, 5)};
         const Point end{number(r, 6), number(r, 7)};
         const Point centre{number(r, 8), number(r, 9)};

@@ -22,7 +22,7 @@ struct RuleCode {
 // Auxiliary lines, dimensions and texts are drawn but not made into rules.
 constexpr RuleCode kAuxiliary{0, 40};
 
-RuleCode ruleCode(std::int16_t lineKind) {
+RuleCode ruleCode(LineKind lineKind) {
     switch (lineKind) {
         case kind::Cut:
             return {2, 1};

@@ -76,7 +76,7 @@ json shapeJson(const Shape& shape) {
 
 json elementJson(const Element& e) {
     json item = shapeJson(e.shape);
-    item["kind"] = e.lineKind;
+    item["kind"] = lineKindNumber(e.lineKind);
     item["variant"] = e.lineVariant;
     item["piece"] = e.piece;
     if (e.flag != 0)
@@ -232,7 +232,11 @@ std::vector<Bridge> readBridges(const json& e, const Element& stroke) {
 Element readElement(const json& e) {
     Element out;
     out.shape = readShape(e);
-    out.lineKind = integer<std::int16_t>(e, "kind", 0, true);
+    const std::optional<LineKind> lineKind =
+        lineKindOfNumber(integer<std::int16_t>(e, "kind", 0, true));
+    if (!lineKind)
+        throw DesError{"champ \"kind\" inconnu"};
+    out.lineKind = *lineKind;
     out.lineVariant = integer<std::int16_t>(e, "variant", 0, true);
     out.piece = integer<std::int16_t>(e, "piece", 0, true);
     out.flag = integer<std::int32_t>(e, "flag", 0, false);

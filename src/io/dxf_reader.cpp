@@ -343,7 +343,7 @@ class EntityDrawer {
 
     // The kind of the rules an entity draws, asked only of those that draw some: an insert
     // or a text on a layer the table does not know is no unknown rule.
-    std::int16_t kindOf(const Context& at) {
+    LineKind kindOf(const Context& at) {
         if (at.annotation)
             return kind::Auxiliary;
         if (const auto k = options_.table.layerKind(at.layer))
@@ -445,7 +445,7 @@ class EntityDrawer {
                 degenerate(e, "de longueur nulle");
             return;
         }
-        const std::int16_t lineKind = kindOf(at);
+        const LineKind lineKind = kindOf(at);
         for (std::size_t k = 0; k + 1 < v.size(); ++k)
             emitBulgeSegment(m, v[k].p, v[k + 1].p, v[k].bulge, lineKind, out_);
         if (closed)
@@ -523,7 +523,7 @@ class EntityDrawer {
                 fit.back().y = realValue(g);
         }
         const bool tangents = e.find(12) && e.find(13);
-        const std::int16_t lineKind = kindOf(at);
+        const LineKind lineKind = kindOf(at);
         if (s.control.empty() && !fit.empty() && tangents) {
             // Given by the points it passes through and its end tangents: the cubic CAD
             // programs make of them.

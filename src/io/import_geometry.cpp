@@ -32,7 +32,7 @@ int stepsFor(double radius, double span, double tol) {
 }
 
 void emitSampled(const Transform& m, const std::function<Point(double)>& at, double t0, double t1,
-                 int steps, std::int16_t lineKind, ElementSink& out) {
+                 int steps, LineKind lineKind, ElementSink& out) {
     Point previous = m(at(t0));
     for (int k = 1; k <= steps; ++k) {
         const Point next = m(at(t0 + (t1 - t0) * k / steps));
@@ -51,7 +51,7 @@ double distanceToChord(Point p, Point a, Point b) {
 
 class SplineFlattener {
   public:
-    SplineFlattener(const Transform& m, const SplineCurve& s, double tol, std::int16_t lineKind,
+    SplineFlattener(const Transform& m, const SplineCurve& s, double tol, LineKind lineKind,
                     ElementSink& out)
         : m_(m), s_(s), tol_(tol), lineKind_(lineKind), out_(out) {}
 
@@ -112,7 +112,7 @@ class SplineFlattener {
     const Transform& m_;
     const SplineCurve& s_;
     double tol_;
-    std::int16_t lineKind_;
+    LineKind lineKind_;
     ElementSink& out_;
 };
 
@@ -168,13 +168,13 @@ void ElementSink::add(Element e) {
     d_.addElement(std::move(e));
 }
 
-void ElementSink::line(Point a, Point b, std::int16_t lineKind) {
+void ElementSink::line(Point a, Point b, LineKind lineKind) {
     if (areNear(a, b))
         return;  // a stroke of no length cuts nothing and only clutters the check
     add(Element{LineShape{a, b}, lineKind});
 }
 
-void ElementSink::arc(const ArcShape& arc, std::int16_t lineKind) {
+void ElementSink::arc(const ArcShape& arc, LineKind lineKind) {
     add(Element{arc, lineKind});
 }
 
@@ -182,7 +182,7 @@ void ElementSink::text(const TextShape& text) {
     add(Element{text, kind::Text});
 }
 
-void emitArc(const Transform& m, const ArcShape& arc, std::int16_t lineKind, ElementSink& out) {
+void emitArc(const Transform& m, const ArcShape& arc, LineKind lineKind, ElementSink& out) {
     if (!(arc.radius > 0) || !(arc.sweepDeg > 0))
         return;
     if (m.keepsCircles()) {
@@ -206,7 +206,7 @@ void emitArc(const Transform& m, const ArcShape& arc, std::int16_t lineKind, Ele
         start, start + span, stepsFor(arc.radius, span, tol), lineKind, out);
 }
 
-void emitBulgeSegment(const Transform& m, Point p, Point q, double bulge, std::int16_t lineKind,
+void emitBulgeSegment(const Transform& m, Point p, Point q, double bulge, LineKind lineKind,
                       ElementSink& out) {
     const double chord = distance(p, q);
     if (std::fabs(bulge) < kVanishing || chord <= kEps) {
@@ -227,7 +227,7 @@ void emitBulgeSegment(const Transform& m, Point p, Point q, double bulge, std::i
     emitArc(m, ArcShape{centre, radius, normalizeDegrees(start), toDegrees(sweep)}, lineKind, out);
 }
 
-void emitEllipse(const Transform& m, const EllipseArc& e, std::int16_t lineKind, ElementSink& out) {
+void emitEllipse(const Transform& m, const EllipseArc& e, LineKind lineKind, ElementSink& out) {
     const double a = length(e.major);
     if (!(a > 0) || !(e.endParam > e.startParam))
         return;
@@ -349,7 +349,7 @@ SplineCurve splineThrough(const std::vector<Point>& all, Point startTangent, Poi
     return s;
 }
 
-void emitSpline(const Transform& m, const SplineCurve& s, std::int16_t lineKind, ElementSink& out) {
+void emitSpline(const Transform& m, const SplineCurve& s, LineKind lineKind, ElementSink& out) {
     checkSpline(s);
     SplineFlattener(m, s, kFlatteningTolerance / m.stretch(), lineKind, out).run();
 }

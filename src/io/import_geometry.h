@@ -42,8 +42,8 @@ class NoticeTally {
 class ElementSink {
   public:
     ElementSink(Drawing& d, std::size_t maxElements) : d_(d), maxElements_(maxElements) {}
-    void line(Point a, Point b, std::int16_t lineKind);
-    void arc(const ArcShape& arc, std::int16_t lineKind);
+    void line(Point a, Point b, LineKind lineKind);
+    void arc(const ArcShape& arc, LineKind lineKind);
     void text(const TextShape& text);
     std::size_t count() const { return static_cast<std::size_t>(d_.ElementCount()); }
 
@@ -55,11 +55,11 @@ class ElementSink {
 
 // An arc (sweep counter-clockwise, in degrees) of the file's own space, drawn through `m`: an
 // arc where the map keeps circles, else lines.
-void emitArc(const Transform& m, const ArcShape& arc, std::int16_t lineKind, ElementSink& out);
+void emitArc(const Transform& m, const ArcShape& arc, LineKind lineKind, ElementSink& out);
 
 // One segment of a polyline from p to q with its bulge (the tangent of a quarter of the
 // arc's sweep, positive counter-clockwise; 0 for a straight segment).
-void emitBulgeSegment(const Transform& m, Point p, Point q, double bulge, std::int16_t lineKind,
+void emitBulgeSegment(const Transform& m, Point p, Point q, double bulge, LineKind lineKind,
                       ElementSink& out);
 
 struct EllipseArc {
@@ -69,7 +69,7 @@ struct EllipseArc {
     double startParam = 0;
     double endParam = 0;  // radians, counter-clockwise from start
 };
-void emitEllipse(const Transform& m, const EllipseArc& e, std::int16_t lineKind, ElementSink& out);
+void emitEllipse(const Transform& m, const EllipseArc& e, LineKind lineKind, ElementSink& out);
 
 struct SplineCurve {
     int degree = 3;
@@ -78,7 +78,7 @@ struct SplineCurve {
     std::vector<double> weights;  // empty, or one per control point
 };
 // Throws ImportError (without a place) when the knots, weights and points do not agree.
-void emitSpline(const Transform& m, const SplineCurve& s, std::int16_t lineKind, ElementSink& out);
+void emitSpline(const Transform& m, const SplineCurve& s, LineKind lineKind, ElementSink& out);
 
 // The cubic through `fit` points with the given end tangents, as CAD programs make a spline
 // given by its fit points: chord-length parameters, the tangents as long as the points'

@@ -12,7 +12,7 @@ constexpr std::string_view kTypePrefix = "type ";
 
 struct ShippedName {
     std::string_view name;  // normalised
-    std::int16_t lineKind;
+    LineKind lineKind;
 };
 
 constexpr ShippedName kShippedLayers[] = {
@@ -53,7 +53,7 @@ constexpr ShippedName kShippedLayers[] = {
 };
 
 // The type codes this program writes.
-constexpr std::pair<int, std::int16_t> kShippedTypes[] = {
+constexpr std::pair<int, LineKind> kShippedTypes[] = {
     {1, kind::Cut},     {2, kind::Crease},           {3, kind::Perforation},
     {4, kind::HalfCut}, {5, kind::PerforatedCrease}, {40, kind::Auxiliary},
 };
@@ -99,7 +99,7 @@ const std::vector<KindName>& kindNames() {
     return names;
 }
 
-std::optional<std::int16_t> kindFromName(std::string_view name) {
+std::optional<LineKind> kindFromName(std::string_view name) {
     for (const KindName& k : kindNames()) {
         if (k.name == name)
             return k.lineKind;
@@ -107,7 +107,7 @@ std::optional<std::int16_t> kindFromName(std::string_view name) {
     return std::nullopt;
 }
 
-std::string_view nameOfKind(std::int16_t lineKind) {
+std::string_view nameOfKind(LineKind lineKind) {
     for (const KindName& k : kindNames()) {
         if (k.lineKind == lineKind)
             return k.name;
@@ -140,7 +140,7 @@ LineKindTable LineKindTable::shipped() {
     return t;
 }
 
-std::optional<std::int16_t> LineKindTable::layerKind(std::string_view layer) const {
+std::optional<LineKind> LineKindTable::layerKind(std::string_view layer) const {
     const std::string key = normaliseLayerName(layer);
     if (key.empty())
         return std::nullopt;
@@ -149,13 +149,13 @@ std::optional<std::int16_t> LineKindTable::layerKind(std::string_view layer) con
     return std::nullopt;
 }
 
-std::optional<std::int16_t> LineKindTable::cff2Kind(int typeCode) const {
+std::optional<LineKind> LineKindTable::cff2Kind(int typeCode) const {
     if (const auto it = cff2Types_.find(typeCode); it != cff2Types_.end())
         return it->second;
     return std::nullopt;
 }
 
-void LineKindTable::setLayer(std::string_view layer, std::int16_t lineKind) {
+void LineKindTable::setLayer(std::string_view layer, LineKind lineKind) {
     const std::string key = normaliseLayerName(layer);
     if (key.empty())
         return;
@@ -163,7 +163,7 @@ void LineKindTable::setLayer(std::string_view layer, std::int16_t lineKind) {
     userLayers_[std::string(layer)] = lineKind;
 }
 
-void LineKindTable::setCff2Type(int typeCode, std::int16_t lineKind) {
+void LineKindTable::setCff2Type(int typeCode, LineKind lineKind) {
     cff2Types_[typeCode] = lineKind;
     userTypes_[typeCode] = lineKind;
 }
@@ -178,7 +178,7 @@ std::vector<std::pair<std::string, std::string>> LineKindTable::userEntries() co
 }
 
 void LineKindTable::addUserEntry(std::string_view key, std::string_view kindName) {
-    const std::optional<std::int16_t> lineKind = kindFromName(kindName);
+    const std::optional<LineKind> lineKind = kindFromName(kindName);
     if (!lineKind)
         return;
     if (const std::optional<int> code = typeCodeOf(key))

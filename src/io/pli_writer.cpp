@@ -32,7 +32,7 @@ std::string points(std::initializer_list<double> values) {
 }
 
 std::string elementLine(const Element& e) {
-    const std::string attributes = " " + std::to_string(e.lineKind) + " " +
+    const std::string attributes = " " + std::to_string(lineKindNumber(e.lineKind)) + " " +
                                    std::to_string(e.lineVariant) + " " + std::to_string(e.piece);
     return std::visit(
         Overloaded{

@@ -7,7 +7,7 @@ namespace brontaxe {
 namespace {
 
 // The rule report lists the stroke kinds; any other kind falls back on "Rainant".
-const char* kindCaption(std::int16_t lineKind) {
+const char* kindCaption(LineKind lineKind) {
     const char* name = strokeKindName(lineKind);
     return name ? name : "Rainant";
 }

@@ -51,8 +51,8 @@ FaceShape faceShape(const std::vector<Element>& blank) {
         Point b = h.line.b;
         if (std::pair(b.x, b.y) < std::pair(a.x, a.y))
             std::swap(a, b);
-        out.hinges.push_back(
-            {hundredths(a.x), hundredths(a.y), hundredths(b.x), hundredths(b.y), h.kind});
+        out.hinges.push_back({hundredths(a.x), hundredths(a.y), hundredths(b.x), hundredths(b.y),
+                              lineKindNumber(h.kind)});
     }
     std::sort(out.faces.begin(), out.faces.end());
     std::sort(out.hinges.begin(), out.hinges.end());

@@ -12,7 +12,7 @@ namespace brontaxe {
 
 namespace {
 
-std::vector<Segment> segmentsOf(const Drawing& d, bool (*taken)(std::int16_t)) {
+std::vector<Segment> segmentsOf(const Drawing& d, bool (*taken)(LineKind)) {
     std::vector<Segment> out;
     const std::int32_t blank = d.blankElementCount();
     for (std::int32_t i = 0; i < blank; ++i) {
@@ -31,11 +31,11 @@ std::vector<Segment> segmentsOf(const Drawing& d, bool (*taken)(std::int16_t)) {
 }  // namespace
 
 std::vector<Segment> blankCutSegments(const Drawing& d) {
-    return segmentsOf(d, [](std::int16_t k) { return k == kind::Cut; });
+    return segmentsOf(d, [](LineKind k) { return k == kind::Cut; });
 }
 
 std::vector<Segment> blankRuleSegments(const Drawing& d) {
-    return segmentsOf(d, [](std::int16_t k) {
+    return segmentsOf(d, [](LineKind k) {
         return k == kind::Cut || k == kind::PerforatedCrease || k == kind::Perforation ||
                k == kind::HalfCut || k == kind::Crease;
     });

@@ -1,5 +1,6 @@
 // The multi-piece options, the pieces shown, the pass direction and the section tool.
 
+#include "drawing/pen_scope.h"
 #include "platform/number_text.h"
 #include "workbench/workbench.h"
 
@@ -75,9 +76,8 @@ void Workbench::previewSection(SectionSide keep, double position) {
     const Box& f = sectionFrame_;
     if (f.empty)
         return;
-    const std::int16_t kindBefore = drawing_.LineKind;
     drawing_.BeginDrawing();
-    drawing_.LineKind = kind::SectionLine;
+    const PenScope pen(drawing_, kind::SectionLine);
     if (isVerticalSection(keep)) {
         const double m = f.height() / 20;
         drawing_.AddLine(f.xmin + position, f.ymin - m, f.xmin + position, f.ymax + m);
@@ -85,7 +85,6 @@ void Workbench::previewSection(SectionSide keep, double position) {
         const double m = f.width() / 20;
         drawing_.AddLine(f.xmin - m, f.ymin + position, f.xmax + m, f.ymin + position);
     }
-    drawing_.LineKind = kindBefore;
     drawing_.EndDrawing();
 }
 

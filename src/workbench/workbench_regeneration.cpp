@@ -8,6 +8,7 @@
 #include "builders/extra_creases.h"
 #include "drawing/crease_list.h"
 #include "drawing/mirror_vertical.h"
+#include "drawing/pen_scope.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
@@ -256,13 +257,14 @@ void Workbench::drawDirectionArrows(const Box& blank, RegenerationReport& report
     try {
         if (symbolLibrary_ == 0)
             throw GenerationError("bibliothèque de symboles catparam.cd introuvable");
+        const PenScope pen(drawing_, kind::Text);
         for (const ArrowPlacement& arrow : arrows) {
-            drawing_.LineKind = kind::Text;
-            drawing_.Radius = static_cast<float>(arrow.size);
-            drawing_.StartAngle = static_cast<float>(arrow.angleDeg);
             ensureRegistryRoom(drawing_);
-            registerElement(drawing_, drawing_.InsertSymbol(arrow.at.x, arrow.at.y, symbolLibrary_,
-                                                            arrow.symbol, false));
+            // Sized and turned as the symbols always were: in single precision.
+            registerElement(drawing_,
+                            drawing_.InsertSymbol(arrow.at.x, arrow.at.y, symbolLibrary_,
+                                                  arrow.symbol, static_cast<float>(arrow.size),
+                                                  static_cast<float>(arrow.angleDeg)));
         }
     } catch (const GenerationError& e) {
         report.notices.push_back(std::string("Flèches de sens non dessinées : ") + e.what());

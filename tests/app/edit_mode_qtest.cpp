@@ -25,6 +25,7 @@
 #include "app/window/properties_panel.h"
 #include "builders/emit.h"
 #include "drawing/drawing_dump.h"
+#include "drawing/pen_scope.h"
 #include "modal_answers.h"
 #include "styles/generators.h"
 #include "window_fixture.h"
@@ -45,7 +46,7 @@ namespace {
 // lines 0 bottom, 1 right, 2 top, 3 left.
 void rectangle(brontaxe::Model& m, brontaxe::Drawing& d) {
     brontaxe::GenerationPass pass(d);
-    d.LineKind = brontaxe::kind::Cut;
+    const brontaxe::PenScope pen(d, brontaxe::kind::Cut);
     brontaxe::chainStart(d, 0, 0);
     brontaxe::lineTo(d, m.Longueur, 0);
     brontaxe::lineTo(d, m.Longueur, m.Largeur);

@@ -48,7 +48,7 @@ Box blankBox(MainWindow& window) {
 }
 
 // The first line of `kind` along x (or y) nearest the middle of the blank.
-std::optional<LineShape> middleLine(MainWindow& window, std::int16_t kind, bool alongX) {
+std::optional<LineShape> middleLine(MainWindow& window, LineKind kind, bool alongX) {
     const Box box = blankBox(window);
     const Point middle{(box.xmin + box.xmax) / 2, (box.ymin + box.ymax) / 2};
     std::optional<LineShape> best;

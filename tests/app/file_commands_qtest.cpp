@@ -486,7 +486,7 @@ class FileCommandsTest : public QObject {
         QCOMPARE(f.wb.drawing().KindLength(brontaxe::kind::Crease), 2 * 25.4);
         QCOMPARE(f.window.fileName(), (work() / "client.des").string());
         QCOMPARE(brontaxe::lineKindTable(f.wb.settings()).layerKind("CALQUE 7"),
-                 std::optional<std::int16_t>(brontaxe::kind::Crease));
+                 std::optional<brontaxe::LineKind>(brontaxe::kind::Crease));
         // Opened again from "Fichiers récents" like a drawing.
         QCOMPARE(f.files().recentFiles().files().front(), (work() / "client.dxf").string());
 

@@ -33,6 +33,7 @@
 #include "app/window/window_placement.h"
 #include "builders/emit.h"
 #include "drawing/drawing_dump.h"
+#include "drawing/pen_scope.h"
 #include "platform/errors.h"
 #include "platform/paths.h"
 #include "styles/generators.h"
@@ -51,7 +52,7 @@ void failingGenerator(brontaxe::Model&, brontaxe::Drawing&) {
 // "0901" stands for a style of the 09 family that has landed (0990 shares its generator).
 void square(brontaxe::Model& m, brontaxe::Drawing& d) {
     brontaxe::GenerationPass pass(d);
-    d.LineKind = brontaxe::kind::Cut;
+    const brontaxe::PenScope pen(d, brontaxe::kind::Cut);
     brontaxe::chainStart(d, 0, 0);
     brontaxe::lineTo(d, m.Longueur, 0);
     brontaxe::lineTo(d, m.Longueur, m.Largeur);

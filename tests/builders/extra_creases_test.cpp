@@ -7,6 +7,7 @@
 
 #include "builders/emit.h"
 #include "drawing/crease_list.h"
+#include "drawing/pen_scope.h"
 #include "styles/02/fco200.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
@@ -96,9 +97,9 @@ TEST_F(ExtraCreasesTest, CreasesOnOrBeyondTheEdgeAndSingleCrossingsDrawNothing) 
     EXPECT_EQ(extraCount(), 0u);
 
     Drawing single;
-    single.LineKind = kind::Crease;
+    PenScope singlePen(single, kind::Crease);
     single.AddLine(0, 0, 100, 0);
-    single.LineKind = kind::Cut;
+    singlePen.setKind(kind::Cut);
     single.AddLine(0, 0, 0, 100);
     CreaseBetweenCuts(single, 50, CreaseDirection::Horizontal);
     EXPECT_EQ(single.ElementCount(), 2);
@@ -111,9 +112,7 @@ TEST(CreaseBetweenCuts, CutsCloserThanTwoTenthsCountOnceButARoundHoleIsCrossedBo
     d.AddLine(100, 100, 0, 100);
     d.AddLine(0, 100, 0, 0);
     d.AddLine(0.1, 0, 0.1, 100);  // a second cut a tenth beside the first
-    d.Radius = 10;
-    d.StartAngle = 0;
-    d.AddArc(50, 50, 360);
+    d.AddArc(50, 50, 10, 0, 360);
     CreaseBetweenCuts(d, 50, CreaseDirection::Horizontal);
     Spans spans;
     for (const auto& l : test::horizontalLinesAt(d, kind::Crease, 50))

@@ -73,8 +73,7 @@ TEST(AddFillet, ImpossibleFilletsAreReportedAndChangeNothing) {
 
     Drawing withArc;
     const ElementId l = withArc.AddLine(0, 0, 10, 0);
-    withArc.Radius = 1;
-    const ElementId arc = withArc.AddArc(0, 0, 90);
+    const ElementId arc = withArc.AddArc(0, 0, 1, 0, 90);
     EXPECT_THROW(withArc.AddFillet(l, arc, 1), GenerationError);
 }
 

@@ -6,6 +6,7 @@
 
 #include "builders/emit.h"
 #include "platform/errors.h"
+#include "support/near.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
 
@@ -29,7 +30,7 @@ struct HandHoleTest : ::testing::Test {
         GenerationPass pass(d);
         HandHole(d, handHoleShape(m), {.x = 200, .y = 100 - m.DPoign});
     }
-    bool edge(std::int16_t lineKind, double y) {
+    bool edge(LineKind lineKind, double y) {
         const auto lines = horizontalLinesAt(d, lineKind, y);
         return lines.size() == 1 && areNear(lines[0].a.x, 170, 1e-4) &&
                areNear(lines[0].b.x, 230, 1e-4);
@@ -63,7 +64,7 @@ TEST_F(HandHoleTest, TypeTwoCreasesTheUpperEdgeWithVariantTwo) {
     ASSERT_EQ(loose.size(), 2u);
     for (const Point& p : loose)
         EXPECT_NEAR(p.y, 50, 1e-4);
-    EXPECT_EQ(d.LineVariant, 1);
+    EXPECT_EQ(d.lineStyle(), LineStyle{});
 }
 
 TEST_F(HandHoleTest, TypeThreeAddsTwoLShapedCutsAndTheTabCreaseAbove) {

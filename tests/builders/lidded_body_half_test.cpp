@@ -57,7 +57,7 @@ struct LiddedBody : ::testing::Test {
             return ::testing::AssertionSuccess();
         return test::cutOutlineIsClosed(d);
     }
-    bool spans(std::int16_t lineKind, double y, double x0, double x1) {
+    bool spans(LineKind lineKind, double y, double x0, double x1) {
         for (const auto& l : horizontalLinesAt(d, lineKind, y)) {
             if (areNear(l.a.x, x0, 1e-3) && areNear(l.b.x, x1, 1e-3))
                 return true;

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "builders/emit.h"
+#include "drawing/pen_scope.h"
 #include "platform/errors.h"
 #include "support/near.h"
 
@@ -63,7 +64,7 @@ TEST(Emission, ChainsStartWhereThePreviousLineEndedAndFeaturesArePlaced) {
 TEST(Emission, TextsAreRegisteredOnTheTextKind) {
     Drawing d;
     GenerationPass pass(d);
-    d.LineKind = kind::Crease;
+    const PenScope pen(d, kind::Crease);
     const ElementId id = text(d, {12, 34}, "Rainant", 1, 5, 90);
     EXPECT_EQ(d.tracer().id(1), id);
     EXPECT_EQ(d.ElementLineKind(id), kind::Text);

@@ -19,7 +19,7 @@ void drawSleeve(Model& m, Drawing& d, float angle = 15, float G = 36) {
         {.glue = G, .taper = angle, .p1 = 400, .p2 = 300, .p3 = 400, .p4 = 300, .height = 500});
 }
 
-std::vector<double> foldsOfKind(const Drawing& d, std::int16_t lineKind) {
+std::vector<double> foldsOfKind(const Drawing& d, LineKind lineKind) {
     std::vector<double> xs;
     for (const auto& l : test::linesOfKind(d, lineKind)) {
         if (areNear(l.a.x, l.b.x) && areNear(std::fabs(l.b.y - l.a.y), 500, 1e-3))

@@ -46,7 +46,7 @@ struct ShapedBottom : ::testing::Test {
                           .half = lowerHalf ? BodyHalf::Lower : BodyHalf::Upper,
                           .glue = glueFlapOf(m)});
     }
-    bool spans(std::int16_t lineKind, double y, double x0, double x1) {
+    bool spans(LineKind lineKind, double y, double x0, double x1) {
         for (const auto& l : horizontalLinesAt(d, lineKind, y)) {
             if (areNear(l.a.x, x0, 1e-3) && areNear(l.b.x, x1, 1e-3))
                 return true;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "builders/emit.h"
+#include "drawing/pen_scope.h"
 #include "support/near.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
@@ -18,9 +19,9 @@ struct Turned {
 
     Turned(float cx, float cy, float angle) {
         GenerationPass pass(g.d);
-        g.d.LineKind = kind::Crease;
+        PenScope pen(g.d, kind::Crease);
         crease = line(g.d, 10, 0, 30, 0);
-        g.d.LineKind = kind::Cut;
+        pen.setKind(kind::Cut);
         arcId = arc(g.d, {20, 10}, 5, 0, 90);
         untouched = line(g.d, 40, 0, 40, 20);
         TurnElements(g.d, {.first = 1, .last = 2, .cx = cx, .cy = cy, .angle = angle});

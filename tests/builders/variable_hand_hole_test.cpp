@@ -4,6 +4,7 @@
 
 #include "builders/emit.h"
 #include "platform/errors.h"
+#include "support/near.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
 
@@ -33,8 +34,7 @@ TEST_F(VariableHole, TakesTheKindItIsGiven) {
     EXPECT_NEAR(box.xmax, 45, 1e-3);
     EXPECT_NEAR(box.ymin, 70, 1e-3);
     EXPECT_NEAR(box.ymax, 100, 1e-3);
-    EXPECT_EQ(g.d.LineKind, kind::Cut);  // left as the next feature expects
-    EXPECT_EQ(g.d.LineVariant, 1);
+    EXPECT_EQ(g.d.lineStyle(), LineStyle{});  // put back as the next feature expects
 }
 
 TEST_F(VariableHole, AHingedHoleIsAPushInFlap) {

@@ -7,13 +7,14 @@
 
 #include "builders/winged_cap.h"
 #include "platform/errors.h"
+#include "support/near.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
 
 namespace brontaxe {
 namespace {
 
-int countVariant(const Drawing& d, std::int16_t lineKind, std::int16_t variant) {
+int countVariant(const Drawing& d, LineKind lineKind, std::int16_t variant) {
     return static_cast<int>(std::count_if(
         d.elements().begin(), d.elements().end(),
         [&](const Element& e) { return e.lineKind == lineKind && e.lineVariant == variant; }));
@@ -49,7 +50,7 @@ TEST_P(MarkedCapShape, IsClosedWithItsMarkedCutsAndCreasesAndReachesItsSize) {
     EXPECT_NEAR(box.xmin, -markedCapHalfLength(c.cap), 1e-4);
     EXPECT_NEAR(box.ymax, markedCapHalfWidth(c.cap), 1e-4);
     EXPECT_NEAR(box.ymin, -markedCapHalfWidth(c.cap), 1e-4);
-    EXPECT_EQ(g.d.LineVariant, 1);  // left as found by the next builder
+    EXPECT_EQ(g.d.lineStyle(), LineStyle{});  // put back for the next builder
 }
 
 INSTANTIATE_TEST_SUITE_P(

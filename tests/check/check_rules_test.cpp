@@ -11,6 +11,7 @@
 
 #include "check/design_check.h"
 #include "check/rules/rule_support.h"
+#include "drawing/pen_scope.h"
 #include "support/style_run.h"
 
 namespace brontaxe {
@@ -19,8 +20,8 @@ namespace {
 using test::kindsOf;
 using Kinds = std::vector<FindingKind>;
 
-void line(Drawing& d, std::int16_t k, double x1, double y1, double x2, double y2) {
-    d.LineKind = k;
+void line(Drawing& d, LineKind k, double x1, double y1, double x2, double y2) {
+    const PenScope pen(d, k);
     d.AddLine(x1, y1, x2, y2);
 }
 
@@ -32,11 +33,9 @@ void outline(Drawing& d, double w = 200, double h = 100) {
     line(d, kind::Cut, 0, h, 0, 0);
 }
 
-void arc(Drawing& d, std::int16_t k, double cx, double cy, double r, double start, double sweep) {
-    d.LineKind = k;
-    d.Radius = static_cast<float>(r);
-    d.StartAngle = static_cast<float>(start);
-    d.AddArc(cx, cy, sweep);
+void arc(Drawing& d, LineKind k, double cx, double cy, double r, double start, double sweep) {
+    const PenScope pen(d, k);
+    d.AddArc(cx, cy, static_cast<float>(r), static_cast<float>(start), sweep);
 }
 
 // A D-shaped hole: a half circle of radius 10 over its flat side, centred on (100, 50).
@@ -338,10 +337,8 @@ TEST(CheckRules, HolesKeepTheirLand) {
         {"a vent circle 3 mm from the edge",
          [](Drawing& d) {
              outline(d);
-             d.LineKind = kind::Cut;
-             d.Radius = 5;
-             d.StartAngle = 0;
-             d.AddArc(8, 50, 360);
+             PenScope pen(d, kind::Cut);
+             d.AddArc(8, 50, 5, 0, 360);
          },
          {{FindingKind::HoleTooClose, {7, 6}, {13, 50}}}},
         // Measured on the true curves, between inner points as well as from the ends.

@@ -5,6 +5,7 @@
 
 #include "check/design_check.h"
 #include "check/rules/rule_support.h"
+#include "drawing/pen_scope.h"
 #include "support/style_fixture.h"
 #include "support/style_run.h"
 
@@ -17,22 +18,19 @@ using Kinds = std::vector<FindingKind>;
 // The outline of a 100 x 60 blank, one cut a side, counter-clockwise from the origin.
 std::array<ElementId, 4> rectangle(Drawing& d, double x0 = 0, double y0 = 0, double w = 100,
                                    double h = 60) {
-    d.LineKind = kind::Cut;
+    const PenScope pen(d, kind::Cut);
     return {d.AddLine(x0, y0, x0 + w, y0), d.AddLine(x0 + w, y0, x0 + w, y0 + h),
             d.AddLine(x0 + w, y0 + h, x0, y0 + h), d.AddLine(x0, y0 + h, x0, y0)};
 }
 
 void crease(Drawing& d, double x1, double y1, double x2, double y2) {
-    d.LineKind = kind::Crease;
+    const PenScope pen(d, kind::Crease);
     d.AddLine(x1, y1, x2, y2);
-    d.LineKind = kind::Cut;
 }
 
 void circle(Drawing& d, double cx, double cy, double r) {
-    d.LineKind = kind::Cut;
-    d.Radius = static_cast<float>(r);
-    d.StartAngle = 0;
-    d.AddArc(cx, cy, 360);
+    const PenScope pen(d, kind::Cut);
+    d.AddArc(cx, cy, static_cast<float>(r), 0, 360);
 }
 
 TEST(DesignCheck, ABlankWithACreaseFromEdgeToEdgeAndRoundedCornersIsClean) {
@@ -51,7 +49,7 @@ TEST(DesignCheck, ABlankWithACreaseFromEdgeToEdgeAndRoundedCornersIsClean) {
 
 TEST(DesignCheck, OpenOutline) {
     Drawing open;
-    open.LineKind = kind::Cut;
+    const PenScope openPen(open, kind::Cut);
     open.AddLine(0, 0, 100, 0);
     open.AddLine(100, 0, 100, 60);
     open.AddLine(100, 60, 0, 60);
@@ -65,7 +63,7 @@ TEST(DesignCheck, OpenOutline) {
 
     // A slit that runs into the corner where two folds meet: the board holds on both sides.
     Drawing slit;
-    slit.LineKind = kind::Cut;
+    const PenScope slitPen(slit, kind::Cut);
     slit.AddLine(0, 0, 100, 0);
     slit.AddLine(100, 0, 100, 60);
     slit.AddLine(100, 60, 50, 60);
@@ -125,19 +123,15 @@ TEST(DesignCheck, DoubledCut) {
 
     Drawing arcs;
     rectangle(arcs);
-    arcs.Radius = 10;
-    arcs.StartAngle = 0;
-    arcs.AddArc(50, 30, 360);
-    arcs.StartAngle = 90;
-    arcs.AddArc(50, 30, 90);
-    arcs.StartAngle = 180;
-    arcs.AddArc(50, 30, -90);  // the same quarter again
+    arcs.AddArc(50, 30, 10, 0, 360);
+    arcs.AddArc(50, 30, 10, 90, 90);
+    arcs.AddArc(50, 30, 10, 180, -90);  // the same quarter again
     const auto arcKinds = kindsOf(checkDrawing(arcs));
     EXPECT_EQ(std::count(arcKinds.begin(), arcKinds.end(), FindingKind::DoubledCut), 3);
 
     // An edge cut in two pieces end to end is not doubled.
     Drawing split;
-    split.LineKind = kind::Cut;
+    const PenScope splitPen(split, kind::Cut);
     split.AddLine(0, 0, 40, 0);
     split.AddLine(40, 0, 100, 0);
     split.AddLine(100, 0, 100, 60);
@@ -151,8 +145,7 @@ TEST(DesignCheck, ZeroLength) {
     rectangle(d);
     d.AddLine(100, 60, 100, 60);
     crease(d, 30, 30, 30, 30.005);
-    d.Radius = 0;
-    d.AddArc(50, 30, 90);
+    d.AddArc(50, 30, 0, 0, 90);
     const auto findings = checkDrawing(d);
     EXPECT_EQ(kindsOf(findings),
               (Kinds{FindingKind::ZeroLength, FindingKind::ZeroLength, FindingKind::ZeroLength}));

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "drawing/bridges.h"
+#include "drawing/pen_scope.h"
 #include "drawing/rule_report.h"
 
 namespace brontaxe {
@@ -18,12 +19,9 @@ void rectangle(Drawing& d, double x0, double y0, double x1, double y1) {
 // A slot-shaped hole: two straight sides joined by half circles, no corner anywhere.
 void roundedSlot(Drawing& d, double x0, double x1, double y, double r) {
     d.AddLine(x0, y - r, x1, y - r);
-    d.Radius = static_cast<float>(r);
-    d.StartAngle = -90;
-    d.AddArc(x1, y, 180);
+    d.AddArc(x1, y, static_cast<float>(r), -90, 180);
     d.AddLine(x1, y + r, x0, y + r);
-    d.StartAngle = 90;
-    d.AddArc(x0, y, 180);
+    d.AddArc(x0, y, static_cast<float>(r), 90, 180);
 }
 
 struct PlacementCase {
@@ -43,7 +41,7 @@ TEST(Bridges, PlacedByPitchClearanceAndCutOuts) {
         {"crease crossing",
          [](Drawing& d) {
              d.AddLine(0, 0, 400, 0);
-             d.LineKind = kind::Crease;
+             PenScope pen(d, kind::Crease);
              d.AddLine(200, 0, 200, 100);
          },
          standard,
@@ -99,10 +97,8 @@ TEST(Bridges, PlacedByPitchClearanceAndCutOuts) {
 TEST(Bridges, GapsSplitLinesAndArcs) {
     Drawing d;
     d.AddLine(0, 0, 100, 0);
-    d.Radius = 50;
-    d.StartAngle = 0;
-    d.AddArc(0, 0, 90);
-    d.LineKind = kind::Crease;
+    d.AddArc(0, 0, 50, 0, 90);
+    const PenScope pen(d, kind::Crease);
     d.AddLine(0, 10, 100, 10);
     applyBridges(d, {{ElementId{3}, {30, 2}}, {ElementId{3}, {70, 2}}, {ElementId{4}, {40, 1}}});
     Drawing gaps;
@@ -124,9 +120,7 @@ TEST(Bridges, GapsSplitLinesAndArcs) {
 // A mirrored copy of an arc runs the other way round: its bridge stays at the same place.
 TEST(Bridges, MirroredArcKeepsItsBridgeInPlace) {
     Drawing d;
-    d.Radius = 50;
-    d.StartAngle = 0;
-    d.AddArc(0, 0, 90);
+    d.AddArc(0, 0, 50, 0, 90);
     applyBridges(d, {{ElementId{3}, {10, 1}}});
     d.addPoses({1, {0, 0}, PoseFlip::MirroredAcrossX});
     const Element& copy = d.elements()[1];
@@ -143,7 +137,7 @@ TEST(RuleReport, CountsRulesBendsArcsAndCutOuts) {
     Drawing d;
     rectangle(d, 0, 0, 200, 100);
     roundedSlot(d, 40, 100, 50, 15);
-    d.LineKind = kind::Crease;
+    const PenScope pen(d, kind::Crease);
     d.AddLine(150, 0, 150, 100);
     d.AddLine(170, 0, 170, 50);
     d.AddLine(170, 50, 170, 100);

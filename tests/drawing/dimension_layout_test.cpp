@@ -101,7 +101,7 @@ TEST(DimensionLayout, StyleGrowsWithTheBlankButNeverBelowItsMinimum) {
 TEST(Pens, EveryLineKindHasItsOwnRecognisablePen) {
     Element e;
     e.shape = LineShape{{0, 0}, {1, 0}};
-    const std::pair<std::int16_t, PenRole> kinds[] = {
+    const std::pair<LineKind, PenRole> kinds[] = {
         {kind::Cut, PenRole::Cut},
         {kind::PerforatedCrease, PenRole::PerforatedCrease},
         {kind::Auxiliary, PenRole::Auxiliary},
@@ -112,7 +112,7 @@ TEST(Pens, EveryLineKindHasItsOwnRecognisablePen) {
     };
     for (const auto& [k, role] : kinds) {
         e.lineKind = k;
-        EXPECT_EQ(penRoleOf(e), role) << k;
+        EXPECT_EQ(penRoleOf(e), role) << lineKindNumber(k);
     }
     // Dimensions keep their pen whatever kind was current when they were drawn.
     e.shape = DimensionShape{};

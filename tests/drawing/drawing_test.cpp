@@ -3,21 +3,22 @@
 #include <gtest/gtest.h>
 
 #include "drawing/drawing_dump.h"
+#include "drawing/pen_scope.h"
 #include "platform/errors.h"
+#include "support/near.h"
 
 namespace brontaxe {
 namespace {
 
 TEST(Drawing, IdsRunFromThreeInCreationOrderAndElementsCarryTheCurrentStamps) {
     Drawing d;
-    d.Piece = 2;
-    d.LineKind = kind::Crease;
-    d.LineVariant = 2;
+    PenScope pen(d);
+    pen.setPiece(2);
+    pen.setKind(kind::Crease);
+    pen.setVariant(2);
     const ElementId a = d.AddLine(0, 0, 10, 0);
-    d.LineKind = kind::Cut;
-    d.Radius = 5;
-    d.StartAngle = 0;
-    const ElementId b = d.AddArc(0, 0, 90);
+    pen.setKind(kind::Cut);
+    const ElementId b = d.AddArc(0, 0, 5, 0, 90);
     const ElementId c = d.AddDimension(0, 0, 10, 0, 0, 0);
     EXPECT_EQ(a.value, 3);
     EXPECT_EQ(b.value, 4);
@@ -52,11 +53,9 @@ TEST(Drawing, ExtentsMeasureLinesAndArcsOnlyWithTheArcsTrueBulge) {
     double xmin = 0, ymin = 0, xmax = 0, ymax = 0;
     EXPECT_FALSE(d.GetExtents(xmin, ymin, xmax, ymax));
     d.AddLine(0, 0, 100, 0);
-    d.Radius = 10;
-    d.StartAngle = 45;
-    d.AddArc(50, 0, 90);  // passes through its top at 90 degrees
+    d.AddArc(50, 0, 10, 45, 90);  // passes through its top at 90 degrees
     d.AddDimension(-500, -500, 500, -500, 0, -500);
-    d.AddText(900, 900, "texte", 0, 5);
+    d.AddText(900, 900, "texte", 0, 5, 45);
     ASSERT_TRUE(d.GetExtents(xmin, ymin, xmax, ymax));
     EXPECT_DOUBLE_EQ(xmin, 0);
     EXPECT_DOUBLE_EQ(xmax, 100);
@@ -68,13 +67,11 @@ TEST(Drawing, ExtentsMeasureLinesAndArcsOnlyWithTheArcsTrueBulge) {
 
 TEST(Drawing, KindLengthTotalsLinesAndArcsOfOneKindAndNeverDimensions) {
     Drawing d;
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     d.AddLine(0, 0, 3, 4);
-    d.Radius = 10;
-    d.StartAngle = 0;
-    d.AddArc(0, 0, 360);
+    d.AddArc(0, 0, 10, 0, 360);
     d.AddDimension(0, 0, 1000, 0, 0, 0);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     d.AddLine(0, 0, 0, 7);
     EXPECT_NEAR(d.KindLength(kind::Cut, -1, -1), 5 + 20 * kPi, 1e-9);
     EXPECT_NEAR(d.KindLength(kind::Crease, -1, -1), 7, 1e-12);
@@ -85,9 +82,7 @@ TEST(Drawing, TransformRangeMirrorsThenTurnsThenMovesOnlyItsRange) {
     Drawing d;
     const ElementId outside = d.AddLine(0, 0, 1, 0);
     const ElementId first = d.AddLine(0, 1, 10, 1);
-    d.Radius = 2;
-    d.StartAngle = 0;
-    const ElementId last = d.AddArc(5, 5, 90);
+    const ElementId last = d.AddArc(5, 5, 2, 0, 90);
     d.TransformRange(first, last, Transform::placement({100, 0}, 0, true));
     EXPECT_EQ(dumpElement(d.element(first)), "LINE k1 v1 p1 (100.00,-1.00) (110.00,-1.00)");
     // Mirroring 0..90 gives -90..0: start 270, same sweep.
@@ -103,9 +98,7 @@ TEST(Drawing, TransformElementAddsTheMirrorImageAboutAnyLine) {
     const ElementId copy = d.TransformElement(0, 0, 90, line, true);  // about the y axis
     EXPECT_EQ(copy.value, 4);
     EXPECT_EQ(dumpElement(d.element(copy)), "LINE k1 v1 p1 (-1.00,0.00) (-3.00,2.00)");
-    d.Radius = 1;
-    d.StartAngle = 0;
-    const ElementId arc = d.AddArc(5, 0, 90);
+    const ElementId arc = d.AddArc(5, 0, 1, 0, 90);
     const ElementId mirrored = d.TransformElement(0, 0, 0, arc, true);  // about the x axis
     EXPECT_EQ(dumpElement(d.element(mirrored)), "ARC k1 v1 p1 c(5.00,0.00) r1.00 a270.00 s90.00");
     d.TransformElement(0, 0, 90, arc, false);
@@ -125,9 +118,8 @@ TEST(Drawing, ElementQueriesAndSettersWorkOnTheSameMeasures) {
     d.SetElementX(line, -5);
     d.SetElementHalfLength(line, 2 * std::sqrt(50.0));
     EXPECT_EQ(dumpElement(d.element(line)), "LINE k1 v1 p1 (5.00,-5.00) (-15.00,15.00)");
-    d.Radius = 3;
-    d.StartAngle = -30;
-    const ElementId arc = d.AddArc(1, 2, -60);  // a clockwise sweep is stored counter-clockwise
+    const ElementId arc =
+        d.AddArc(1, 2, 3, -30, -60);  // a clockwise sweep is stored counter-clockwise
     EXPECT_DOUBLE_EQ(d.ElementAngle(arc), 270);
     EXPECT_DOUBLE_EQ(d.ElementSweep(arc), 60);
     EXPECT_DOUBLE_EQ(d.ElementHalfLength(arc), 3);
@@ -135,6 +127,39 @@ TEST(Drawing, ElementQueriesAndSettersWorkOnTheSameMeasures) {
     EXPECT_DOUBLE_EQ(d.ElementAngle(arc), 40);
     d.SetElementFlag(arc, 13);
     EXPECT_EQ(d.element(arc).flag, 13);
+}
+
+// A block drawn in a scope takes the scope's style; the style before comes back when the block
+// ends, nested or thrown out of, and clearing the drawing starts again from the default one.
+TEST(Drawing, APenScopePutsBackTheStyleBeforeItAndClearingStartsFromTheDefault) {
+    Drawing d;
+    const LineStyle creaseTwo{.kind = kind::Crease, .variant = 2, .piece = 1, .bridgeless = false};
+    {
+        PenScope outer(d, kind::Crease);
+        outer.setVariant(2);
+        EXPECT_EQ(d.lineStyle(), creaseTwo);
+        {
+            PenScope inner(d, kind::Perforation);
+            inner.setPiece(3);
+            inner.setBridgeless(true);
+            const Element& e = d.element(d.AddLine(0, 0, 1, 0));
+            EXPECT_EQ(e.lineKind, kind::Perforation);
+            EXPECT_EQ(e.lineVariant, 2);
+            EXPECT_EQ(e.piece, 3);
+            EXPECT_TRUE(e.bridgeless);
+        }
+        EXPECT_EQ(d.lineStyle(), creaseTwo);
+        EXPECT_THROW(
+            {
+                const PenScope thrown(d, kind::HalfCut);
+                d.AddFillet(d.lastId(), d.lastId(), -1);
+            },
+            GenerationError);
+        EXPECT_EQ(d.lineStyle(), creaseTwo);
+        d.ClearDrawing();
+        EXPECT_EQ(d.lineStyle(), LineStyle{});
+    }
+    EXPECT_EQ(d.lineStyle(), LineStyle{});
 }
 
 TEST(Drawing, EditingPassesNestAndAnExtraEndIsHarmless) {

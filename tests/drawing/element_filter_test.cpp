@@ -3,20 +3,21 @@
 #include <gtest/gtest.h>
 
 #include "drawing/drawing.h"
+#include "drawing/pen_scope.h"
 
 namespace brontaxe {
 namespace {
 
 Drawing mixedDrawing() {
     Drawing d;
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     d.AddLine(0, 0, 100, 0);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     d.AddLine(0, 0, 0, 300);  // reaches past the cut: the extents show whether it counts
-    d.LineKind = kind::Cut;
+    pen.setKind(kind::Cut);
     d.AddDimension(0, -10, 100, -10, 0, -10);
-    d.LineKind = kind::Text;
-    d.AddText(0, 0, "x", 0, 3);
+    pen.setKind(kind::Text);
+    d.AddText(0, 0, "x", 0, 3, 0);
     return d;
 }
 

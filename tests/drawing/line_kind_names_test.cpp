@@ -10,11 +10,11 @@ namespace {
 // The properties panel and the reports name the stroke kinds as the display filters list them
 // (strings 1401 to 1405), in that order.
 TEST(StrokeKindNames, AsTheFiltersListThem) {
-    const std::pair<std::int16_t, int> filters[] = {{kind::Cut, 1401},
-                                                    {kind::Crease, 1402},
-                                                    {kind::Perforation, 1403},
-                                                    {kind::HalfCut, 1404},
-                                                    {kind::PerforatedCrease, 1405}};
+    const std::pair<LineKind, int> filters[] = {{kind::Cut, 1401},
+                                                {kind::Crease, 1402},
+                                                {kind::Perforation, 1403},
+                                                {kind::HalfCut, 1404},
+                                                {kind::PerforatedCrease, 1405}};
     const auto names = strokeKindNames();
     ASSERT_EQ(names.size(), std::size(filters));
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -22,9 +22,8 @@ TEST(StrokeKindNames, AsTheFiltersListThem) {
         EXPECT_EQ(names[i].name, StringTable::builtIn().text(filters[i].second));
         EXPECT_STREQ(strokeKindName(filters[i].first), names[i].name);
     }
-    for (const std::int16_t other :
-         {kind::Auxiliary, kind::SectionLine, kind::Text, std::int16_t{0}})
-        EXPECT_EQ(strokeKindName(other), nullptr) << other;
+    for (const LineKind other : {kind::Auxiliary, kind::SectionLine, kind::Text})
+        EXPECT_EQ(strokeKindName(other), nullptr) << lineKindNumber(other);
 }
 
 }  // namespace

@@ -15,12 +15,9 @@ namespace {
 TEST(mirrorAcrossVertical, EachElementTakesItsMirrorImage) {
     Drawing d;
     d.AddLine(10, 5, 10 + 20 * std::cos(toRadians(30)), 15);
-    d.Radius = 10;
-    d.StartAngle = 0;
-    d.AddArc(30, 7, 90);
+    d.AddArc(30, 7, 10, 0, 90);
     d.AddDimension(10, 0, 40, 20, 10, -15);
-    d.StartAngle = 30;
-    d.AddText(12, 4, "A", 0, 5);
+    d.AddText(12, 4, "A", 0, 5, 30);
     mirrorAcrossVertical(100, d);
     const char* expected[] = {
         "LINE k1 v1 p1 (90.00,5.00) (72.68,15.00)",
@@ -53,8 +50,7 @@ TEST(mirrorAcrossVertical, TwiceGivesBackTheDrawingAndABlankStaysClosed) {
     test::Generated g;
     g.m.OptionPoign = 1;
     Fco0201(g.m, g.d);
-    g.d.StartAngle = 15;
-    g.d.AddText(100, 50, "0201", 0, 5);
+    g.d.AddText(100, 50, "0201", 0, 5, 15);
     const std::string before = dumpDrawing(g.d);
     const double cut = g.d.KindLength(kind::Cut);
 

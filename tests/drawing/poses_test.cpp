@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "drawing/drawing.h"
+#include "drawing/pen_scope.h"
 #include "support/near.h"
 
 namespace brontaxe {
@@ -10,15 +11,13 @@ namespace {
 // dimension that the copies leave behind.
 Drawing lShape() {
     Drawing d;
-    d.LineKind = kind::Cut;
-    d.LineVariant = 2;
-    d.Piece = 3;
+    PenScope pen(d, kind::Cut);
+    pen.setVariant(2);
+    pen.setPiece(3);
     d.AddLine(10, 20, 40, 20);
     d.AddLine(10, 20, 10, 30);
-    d.LineKind = kind::Crease;
-    d.StartAngle = 0;
-    d.Radius = 5;
-    d.AddArc(40, 25, 90);
+    pen.setKind(kind::Crease);
+    d.AddArc(40, 25, 5, 0, 90);
     d.AddDimension(10, 20, 40, 20, 0, 0);
     return d;
 }
@@ -63,8 +62,8 @@ TEST(Poses, MirroredArcsStayOnTheirMirroredPoints) {
 
 TEST(Poses, CopiesKeepKindVariantPieceAndLeaveDimensionsAndSheetsBehind) {
     Drawing d = lShape();
-    d.LineKind = kind::Text;
-    d.Piece = 1;
+    PenScope pen(d, kind::Text);
+    pen.setPiece(1);
     const ElementId first = d.addPoses({.count = 3, .step = {100, 0}});
     EXPECT_EQ(first.value, 7);
     ASSERT_EQ(d.ElementCount(), 4 + 3 * 3);
@@ -113,7 +112,7 @@ TEST(Poses, NothingToCopyOrNoCountMakesNothing) {
 TEST(Sheet, CentredOrAtMarginsAndOutsideSizeAndTotals) {
     Drawing d = lShape();  // cut and crease box: (10, 20) to (45, 30)
     const double cut = d.KindLength(kind::Cut);
-    d.LineKind = kind::Cut;
+    const PenScope pen(d, kind::Cut);
     const ElementId centred = d.AddSheetCentred(55, 30);
     const ElementId margins = d.AddSheetAtMargins(100, 50, 5, 15);
     EXPECT_EQ(centred.value, 7);

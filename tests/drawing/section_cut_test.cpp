@@ -9,13 +9,14 @@
 
 #include "check/design_check.h"
 #include "drawing/contour.h"
+#include "drawing/pen_scope.h"
 #include "support/near.h"
 #include "support/outline.h"
 
 namespace brontaxe {
 namespace {
 
-Element lineElement(Point a, Point b, std::int16_t k = kind::Cut) {
+Element lineElement(Point a, Point b, LineKind k = kind::Cut) {
     return Element{LineShape{a, b}, k, 1, 1, 0};
 }
 
@@ -162,17 +163,15 @@ TEST(SectionCut, DimensionsAcrossTheLineMeasureWhatIsKept) {
 // A rectangle 100 x 50 with a crease across it at x = 60 and a round hole about (30, 25).
 Drawing panelWithHole() {
     Drawing d;
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     d.AddLine(0, 0, 100, 0);
     d.AddLine(100, 0, 100, 50);
     d.AddLine(100, 50, 0, 50);
     d.AddLine(0, 50, 0, 0);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     d.AddLine(60, 0, 60, 50);
-    d.LineKind = kind::Cut;
-    d.Radius = 8;
-    d.StartAngle = 0;
-    d.AddArc(30, 25, 360);
+    pen.setKind(kind::Cut);
+    d.AddArc(30, 25, 8, 0, 360);
     return d;
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "drawing/drawing.h"
+#include "drawing/pen_scope.h"
 #include "platform/errors.h"
 #include "support/near.h"
 #include "support/temp_dir.h"
@@ -48,10 +49,8 @@ TEST(InsertSymbol, PlacesTurnsAndSizesTheShippedArrows) {
     Drawing d;
     const std::int32_t handle = d.LoadSymbols(BRONTAXE_SHIPPED_SYMBOLS);
     ASSERT_GT(handle, 0);
-    d.StartAngle = 90;
-    d.Radius = 30;
-    d.LineKind = kind::Text;
-    const ElementId pass = d.InsertSymbol(100, 200, handle, 11, false);
+    const PenScope pen(d, kind::Text);
+    const ElementId pass = d.InsertSymbol(100, 200, handle, 11, 30, 90);
     const auto& s = std::get<SymbolShape>(d.element(pass).shape);
     // The shaft runs from 1 to -1 along Y in the symbol's unit: a quarter turn lays it along
     // X (pass direction 1), 60 long.
@@ -60,9 +59,9 @@ TEST(InsertSymbol, PlacesTurnsAndSizesTheShippedArrows) {
     EXPECT_TRUE(test::near(shaft.b, {130, 200}, 1e-9));
     EXPECT_EQ(d.ElementType(pass), ShapeType::Symbol);
     EXPECT_EQ(d.ElementLineKind(pass), kind::Text);
-    EXPECT_NO_THROW(d.InsertSymbol(0, 0, handle, 5, false));
-    EXPECT_THROW(d.InsertSymbol(0, 0, handle, 99, false), GenerationError);
-    EXPECT_THROW(d.InsertSymbol(0, 0, handle + 1, 5, false), GenerationError);
+    EXPECT_NO_THROW(d.InsertSymbol(0, 0, handle, 5, 30, 90));
+    EXPECT_THROW(d.InsertSymbol(0, 0, handle, 99, 30, 90), GenerationError);
+    EXPECT_THROW(d.InsertSymbol(0, 0, handle + 1, 5, 30, 90), GenerationError);
     EXPECT_EQ(d.LoadSymbols("/nonexistent/catparam.cd"), 0);
     EXPECT_TRUE(d.extents().empty);  // symbols are no part of the blank's size
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "drawing/bridges.h"
+#include "drawing/pen_scope.h"
 #include "io/des_format.h"
 #include "io/die_line_import.h"
 #include "io/drawing_files.h"
@@ -121,11 +122,8 @@ TEST(DesBridges, BridgesReachTheEndsOfTheirRuleAndNoFurther) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Drawing d;
-        d.LineKind = kind::Cut;
         const ElementId line = d.AddLine(0, 0, 100, 0);
-        d.Radius = 20;
-        d.StartAngle = 0;
-        const ElementId arc = d.AddArc(50, 50, 180);
+        const ElementId arc = d.AddArc(50, 50, 20, 0, 180);
         const bool onArc = std::string_view(c.name).find("arc") != std::string_view::npos;
         d.SetElementBridges(onArc ? arc : line, {c.bridge});
         Drawing back;

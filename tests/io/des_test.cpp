@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "drawing/drawing_dump.h"
+#include "drawing/pen_scope.h"
 #include "io/drawing_files.h"
 #include "styles/02/fco200.h"
 #include "support/style_fixture.h"
@@ -17,20 +18,19 @@ Drawing richDrawing() {
     test::Generated g;
     Fco0201(g.m, g.d);
     Drawing& d = g.d;
-    d.LineKind = kind::Text;
-    d.StartAngle = 30;
-    d.AddText(100.125, -20.5, "Réf. «client», \"0201\"\nligne 2", 3, 7.5);
-    d.LineKind = kind::Cut;
-    d.Radius = 12.345678901234;
-    d.StartAngle = 10;
-    d.AddArc(1e-7, 1.0 / 3.0, 360);
-    d.Piece = 3;
-    d.LineVariant = 2;
-    d.LineKind = kind::HalfCut;
+    PenScope pen(d, kind::Text);
+    d.AddText(100.125, -20.5, "Réf. «client», \"0201\"\nligne 2", 3, 7.5, 30);
+    pen.setKind(kind::Cut);
+    d.AddArc(1e-7, 1.0 / 3.0, 12.345678901234, 10, 360);
+    pen.setPiece(3);
+    pen.setVariant(2);
+    pen.setKind(kind::HalfCut);
     d.AddLine(0.1, 0.2, 0.30000000000000004, -0.0);
-    const ElementId sheet = d.addElement(Element{SheetShape{{-50, -300}, {1500, 300}}, 3, 1, 1, 0});
+    const ElementId sheet =
+        d.addElement(Element{SheetShape{{-50, -300}, {1500, 300}}, kind::Auxiliary, 1, 1, 0});
     d.SetElementFlag(sheet, 13);
-    d.addElement(Element{ContourShape{{{{0, 0}, {10, 0}, {10, 5}, {0, 0}}}, 25}, 3, 1, 1, 0});
+    d.addElement(
+        Element{ContourShape{{{{0, 0}, {10, 0}, {10, 5}, {0, 0}}}, 25}, kind::Auxiliary, 1, 1, 0});
     d.addElement(
         Element{SymbolShape{{5, 600}, 11, 60, 90, {{{-1, 0}, {1, 0}}, {{1, 0}, {0.6, 0.25}}}},
                 kind::Text, 1, 1, 0});

@@ -219,7 +219,7 @@ TEST(DesignFile, ADrawingWithoutItsDesignOpensAsItWasSavedAndIsMeasured) {
     EXPECT_FLOAT_EQ(m.HorsToutX, 240);
     EXPECT_FLOAT_EQ(m.HorsToutY, 180);
     // Each figure totals the strokes of its own kind, as they were asked for.
-    const std::pair<std::int16_t, float Model::*> kFigures[] = {
+    const std::pair<LineKind, float Model::*> kFigures[] = {
         {kind::Cut, &Model::LgCoupant},       {kind::PerforatedCrease, &Model::LgPerfoRainant},
         {kind::Perforation, &Model::LgPerfo}, {kind::HalfCut, &Model::LgMiChair},
         {kind::Crease, &Model::LgRainant},
@@ -229,7 +229,7 @@ TEST(DesignFile, ADrawingWithoutItsDesignOpensAsItWasSavedAndIsMeasured) {
         double total = 0;
         for (const test::AskedStroke& s : test::lineKindsStrokes())
             total += s.lineKind == lineKind ? test::askedLength(s) : 0;
-        EXPECT_NEAR(m.*figure, total, 1e-3) << "kind " << lineKind;
+        EXPECT_NEAR(m.*figure, total, 1e-3) << "kind " << lineKindNumber(lineKind);
         all += total;
     }
     EXPECT_NEAR(m.LgTotal, all, 1e-3);

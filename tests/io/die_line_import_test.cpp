@@ -498,7 +498,7 @@ TEST(DieLineImport, DamagedFilesAreRefusedNamingTheLineAndTheReason) {
 
 TEST(LineKindTable, UsualNamesAndOursWhateverTheirSpelling) {
     const LineKindTable t = LineKindTable::shipped();
-    const std::pair<const char*, std::optional<std::int16_t>> cases[] = {
+    const std::pair<const char*, std::optional<LineKind>> cases[] = {
         {"Découpe", kind::Cut},
         {"D\xC9"
          "COUPE",

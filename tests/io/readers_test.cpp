@@ -13,6 +13,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "drawing/pen_scope.h"
 #include "io/drawing_files.h"
 #include "io/page_layout.h"
 #include "platform/process.h"
@@ -212,17 +213,16 @@ TEST_F(RealReaders, BitmapsHaveTheExpectedSizeAndShowTheBlank) {
 
 TEST_F(RealReaders, EveryFormatTakesEveryShapeAndAnEmptyDrawing) {
     Drawing rich = d();  // every shape, texts beyond ASCII included
-    rich.LineKind = kind::Text;
-    rich.StartAngle = 30;
-    rich.AddText(100, -50, "Réf. 0201, «client»", 0, 10);
-    rich.LineKind = kind::Cut;
-    rich.Radius = 20;
-    rich.AddArc(600, 0, 360);
-    rich.LineKind = kind::SectionLine;
+    PenScope richPen(rich, kind::Text);
+    rich.AddText(100, -50, "Réf. 0201, «client»", 0, 10, 30);
+    richPen.setKind(kind::Cut);
+    rich.AddArc(600, 0, 20, 30, 360);
+    richPen.setKind(kind::SectionLine);
     rich.AddLine(0, 0, 1436, 0);
     rich.addElement(Element{SheetShape{{-100, -400}, {1600, 400}}, kind::Auxiliary, 1, 1, 13});
     rich.AddDimension(0, 0, 0, 0, 0, 0);  // zero length
-    rich.addElement(Element{ContourShape{{{{0, 0}, {10, 0}, {10, 5}, {0, 0}}}, 25}, 3, 1, 1, 0});
+    rich.addElement(
+        Element{ContourShape{{{{0, 0}, {10, 0}, {10, 5}, {0, 0}}}, 25}, kind::Auxiliary, 1, 1, 0});
     rich.addElement(
         Element{SymbolShape{{5, 600}, 5, 40, 0, {{{-1, 0}, {1, 0}}}}, kind::Text, 1, 1, 0});
     const Drawing empty;
@@ -265,7 +265,7 @@ TEST_F(RealReaders, EveryFormatTakesEveryShapeAndAnEmptyDrawing) {
 // What each totalled kind becomes in the files: its DXF layer, its CFF2 type code and the
 // colour its pen shows.
 struct KindInFiles {
-    std::int16_t lineKind;
+    LineKind lineKind;
     const char* layer;
     int cff2Type;
     std::array<double, 3> colour;
@@ -278,7 +278,7 @@ constexpr KindInFiles kKindsInFiles[] = {
     {kind::PerforatedCrease, "PERFO-RAINANT", 5, {0.9, 0.5, 0}},
 };
 
-const KindInFiles& inFiles(std::int16_t lineKind) {
+const KindInFiles& inFiles(LineKind lineKind) {
     for (const KindInFiles& k : kKindsInFiles) {
         if (k.lineKind == lineKind)
             return k;
@@ -423,7 +423,7 @@ TEST_F(EveryLineKindWritten, PliAndEvRecordsCarryTheKindAndTheNumbers) {
             int lineKind = 0, variant = 0, piece = 0;
             fields >> id >> type >> lineKind >> variant >> piece;
             EXPECT_EQ(id, kFirstElementId + i) << line;
-            EXPECT_EQ(lineKind, e.lineKind) << line;
+            EXPECT_EQ(lineKind, lineKindNumber(e.lineKind)) << line;
             EXPECT_EQ(variant, e.lineVariant) << line;
             const std::vector<double> v = numbersOf(line, 5, ' ');
             std::vector<double> expected;

@@ -31,7 +31,7 @@ constexpr Size kSizes[] = {{400, 300, 200}, {530, 370, 260}};
 // One rule of the blank in a form two drawings can be compared by: kind, shape and numbers,
 // with the blank moved so that its lower left corner is the origin.
 struct Stroke {
-    std::int16_t kind = 0;
+    LineKind kind = LineKind::Cut;
     int shape = 0;
     std::vector<double> numbers;
 };
@@ -67,7 +67,7 @@ std::vector<Stroke> strokesOf(const Drawing& d) {
         for (std::size_t i = 0; i < s.numbers.size(); ++i)
             s.numbers[i] -= i % 2 == 0 ? xmin : ymin;
     auto key = [](const Stroke& s) {
-        std::vector<long> k{s.kind, s.shape};
+        std::vector<long> k{lineKindNumber(s.kind), s.shape};
         for (double v : s.numbers)
             k.push_back(rounded(v));
         return k;

@@ -43,7 +43,7 @@ std::vector<double> folds(const Drawing& d, bool vertical) {
 }
 
 // The levels of the horizontal lines of a kind that pass over x, bottom to top.
-std::vector<double> levelsOver(const Drawing& d, std::int16_t lineKind, double x) {
+std::vector<double> levelsOver(const Drawing& d, LineKind lineKind, double x) {
     std::vector<double> ys;
     for (const LineShape& l : test::linesOfKind(d, lineKind)) {
         if (areNear(l.a.y, l.b.y) && std::min(l.a.x, l.b.x) <= x && x <= std::max(l.a.x, l.b.x))

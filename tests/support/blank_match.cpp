@@ -17,7 +17,8 @@ std::string shown(const Element& e) {
         PrintTo(*a, &out);
     else
         out << "shape " << e.shape.index();
-    out << " kind " << e.lineKind << " variant " << e.lineVariant << " piece " << e.piece;
+    out << " kind " << lineKindNumber(e.lineKind) << " variant " << e.lineVariant << " piece "
+        << e.piece;
     for (const Bridge& b : e.bridges)
         out << " bridge " << b.at << "/" << b.width;
     return out.str();
@@ -60,7 +61,7 @@ Element cut(Shape shape, std::vector<Bridge> bridges) {
     return e;
 }
 
-Element withKind(Element e, std::int16_t lineKind) {
+Element withKind(Element e, LineKind lineKind) {
     e.lineKind = lineKind;
     return e;
 }

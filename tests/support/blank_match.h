@@ -12,7 +12,7 @@ namespace brontaxe::test {
 
 // A line or arc with the default pen, for the tables of expected blanks.
 Element cut(Shape shape, std::vector<Bridge> bridges = {});
-Element withKind(Element e, std::int16_t lineKind);
+Element withKind(Element e, LineKind lineKind);
 
 ::testing::AssertionResult sameElement(const Element& actual, const Element& expected,
                                        double eps = 1e-6);

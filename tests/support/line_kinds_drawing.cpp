@@ -1,4 +1,5 @@
 #include "support/line_kinds_drawing.h"
+#include "drawing/pen_scope.h"
 
 #include <cmath>
 
@@ -9,7 +10,7 @@ std::vector<AskedStroke> lineKindsStrokes() {
     constexpr double kRadius = 10;
     std::vector<AskedStroke> out;
     for (std::size_t row = 0; row < kTotalledKinds.size(); ++row) {
-        const std::int16_t k = kTotalledKinds[row];
+        const LineKind k = kTotalledKinds[row];
         const double y = kRow * static_cast<double>(row);
         const bool odd = row % 2 == 1;
         // Lines of another length in each row, so that no two kinds total the same.
@@ -37,15 +38,15 @@ std::vector<AskedStroke> lineKindsStrokes() {
 
 Drawing lineKindsDrawing() {
     Drawing d;
+    PenScope pen(d);
     for (const AskedStroke& s : lineKindsStrokes()) {
-        d.LineKind = s.lineKind;
+        pen.setKind(s.lineKind);
         if (!s.isArc) {
             d.AddLine(s.a.x, s.a.y, s.b.x, s.b.y);
             continue;
         }
-        d.Radius = static_cast<float>(s.radius);
-        d.StartAngle = static_cast<float>(s.startDeg);
-        d.AddArc(s.a.x, s.a.y, s.sweepDeg);
+        d.AddArc(s.a.x, s.a.y, static_cast<float>(s.radius), static_cast<float>(s.startDeg),
+                 s.sweepDeg);
     }
     return d;
 }

@@ -11,13 +11,13 @@
 namespace brontaxe::test {
 
 // The five totalled kinds, one row of the drawing each, bottom to top.
-inline constexpr std::array<std::int16_t, 5> kTotalledKinds{
-    kind::Cut, kind::Crease, kind::Perforation, kind::HalfCut, kind::PerforatedCrease};
+inline constexpr std::array<LineKind, 5> kTotalledKinds{kind::Cut, kind::Crease, kind::Perforation,
+                                                        kind::HalfCut, kind::PerforatedCrease};
 
 // The element as it was asked for: a line, or an arc from `startDeg` over `sweepDeg` (negative
 // sweeps asked clockwise, 360 a circle).
 struct AskedStroke {
-    std::int16_t lineKind;
+    LineKind lineKind;
     bool isArc;
     Point a;  // a line's start, an arc's centre
     Point b;  // a line's end

@@ -34,6 +34,15 @@ void PrintTo(const SheetShape& s, std::ostream* os) {
     *os << "sheet " << s.min << " - " << s.max;
 }
 
+void PrintTo(LineKind k, std::ostream* os) {
+    *os << "kind " << lineKindNumber(k);
+}
+
+void PrintTo(const LineStyle& s, std::ostream* os) {
+    PrintTo(s.kind, os);
+    *os << " variant " << s.variant << " piece " << s.piece << (s.bridgeless ? " bridgeless" : "");
+}
+
 namespace test {
 namespace {
 

@@ -9,6 +9,7 @@
 
 #include "drawing/element.h"
 #include "drawing/geometry.h"
+#include "drawing/line_style.h"
 
 namespace brontaxe {
 
@@ -19,6 +20,9 @@ void PrintTo(const LineShape& l, std::ostream* os);
 void PrintTo(const ArcShape& a, std::ostream* os);
 void PrintTo(const DimensionShape& d, std::ostream* os);
 void PrintTo(const SheetShape& s, std::ostream* os);
+// A line kind as its number, a line style as its four fields.
+void PrintTo(LineKind k, std::ostream* os);
+void PrintTo(const LineStyle& s, std::ostream* os);
 
 namespace test {
 

@@ -92,7 +92,7 @@ std::vector<Segment> cutLinework(const Drawing& d) {
     return out;
 }
 
-std::vector<LineShape> linesOfKind(const Drawing& d, std::int16_t lineKind) {
+std::vector<LineShape> linesOfKind(const Drawing& d, LineKind lineKind) {
     std::vector<LineShape> out;
     for (const Element& e : d.elements()) {
         if (e.lineKind != lineKind)
@@ -103,7 +103,7 @@ std::vector<LineShape> linesOfKind(const Drawing& d, std::int16_t lineKind) {
     return out;
 }
 
-std::vector<ArcShape> arcsOfKind(const Drawing& d, std::int16_t lineKind) {
+std::vector<ArcShape> arcsOfKind(const Drawing& d, LineKind lineKind) {
     std::vector<ArcShape> out;
     for (const Element& e : d.elements()) {
         if (e.lineKind != lineKind)
@@ -139,7 +139,7 @@ std::vector<LineShape> sortedBy(std::vector<LineShape> lines, bool byX) {
 
 }  // namespace
 
-std::vector<LineShape> horizontalLinesAt(const Drawing& d, std::int16_t lineKind, double y) {
+std::vector<LineShape> horizontalLinesAt(const Drawing& d, LineKind lineKind, double y) {
     std::vector<LineShape> out;
     for (const auto& l : linesOfKind(d, lineKind)) {
         if (areNear(l.a.y, y, 0.01) && areNear(l.b.y, y, 0.01) && !areNear(l.a, l.b, 0.01)) {
@@ -149,7 +149,7 @@ std::vector<LineShape> horizontalLinesAt(const Drawing& d, std::int16_t lineKind
     return sortedBy(out, true);
 }
 
-std::vector<LineShape> verticalLinesAt(const Drawing& d, std::int16_t lineKind, double x) {
+std::vector<LineShape> verticalLinesAt(const Drawing& d, LineKind lineKind, double x) {
     std::vector<LineShape> out;
     for (const auto& l : linesOfKind(d, lineKind)) {
         if (areNear(l.a.x, x, 0.01) && areNear(l.b.x, x, 0.01) && !areNear(l.a, l.b, 0.01)) {
@@ -159,7 +159,7 @@ std::vector<LineShape> verticalLinesAt(const Drawing& d, std::int16_t lineKind, 
     return sortedBy(out, false);
 }
 
-::testing::AssertionResult noLineDrawnTwice(const Drawing& d, std::int16_t lineKind) {
+::testing::AssertionResult noLineDrawnTwice(const Drawing& d, LineKind lineKind) {
     const std::vector<LineShape> cuts = linesOfKind(d, lineKind);
     std::ostringstream out;
     int twice = 0;

@@ -25,18 +25,18 @@ std::vector<Point> looseCutEnds(const Drawing& d);
 // The cut lines and arcs (as fine chords) of a drawing, as the outer contour reads them.
 std::vector<Segment> cutLinework(const Drawing& d);
 
-std::vector<LineShape> linesOfKind(const Drawing& d, std::int16_t lineKind);
-std::vector<ArcShape> arcsOfKind(const Drawing& d, std::int16_t lineKind);
+std::vector<LineShape> linesOfKind(const Drawing& d, LineKind lineKind);
+std::vector<ArcShape> arcsOfKind(const Drawing& d, LineKind lineKind);
 std::vector<DimensionShape> dimensions(const Drawing& d);
 
 // Lines of the kind lying on the horizontal y = value (both ends), sorted by their left end.
-std::vector<LineShape> horizontalLinesAt(const Drawing& d, std::int16_t lineKind, double y);
+std::vector<LineShape> horizontalLinesAt(const Drawing& d, LineKind lineKind, double y);
 // Lines of the kind lying on the vertical x = value.
-std::vector<LineShape> verticalLinesAt(const Drawing& d, std::int16_t lineKind, double x);
+std::vector<LineShape> verticalLinesAt(const Drawing& d, LineKind lineKind, double x);
 
 // Pairs of lines of one kind (cuts unless told) that lie on one line and share more than
 // 0.01 mm: a line drawn twice.
-::testing::AssertionResult noLineDrawnTwice(const Drawing& d, std::int16_t lineKind = kind::Cut);
+::testing::AssertionResult noLineDrawnTwice(const Drawing& d, LineKind lineKind = kind::Cut);
 
 // True when some dimension measures from a to b (either way round).
 bool hasDimension(const Drawing& d, Point a, Point b, double eps = 0.01);

@@ -131,10 +131,10 @@ std::map<std::string, double> keyNumbers(const std::string& text) {
 }
 
 void expectTotals(const Drawing& d, const std::map<std::string, double>& expected) {
-    const std::pair<const char*, std::int16_t> kinds[] = {{"cut", kind::Cut},
-                                                          {"crease", kind::Crease},
-                                                          {"perforation", kind::Perforation},
-                                                          {"halfcut", kind::HalfCut}};
+    const std::pair<const char*, LineKind> kinds[] = {{"cut", kind::Cut},
+                                                      {"crease", kind::Crease},
+                                                      {"perforation", kind::Perforation},
+                                                      {"halfcut", kind::HalfCut}};
     for (const auto& [name, lineKind] : kinds) {
         const double want = expected.count(name) ? expected.at(name) : 0.0;
         EXPECT_NEAR(d.KindLength(lineKind), want, 1e-3 * want + 1e-6) << name;

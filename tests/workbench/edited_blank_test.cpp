@@ -39,7 +39,7 @@ struct Bench {
     Workbench wb{platform::PrivateProfile(dir.path()), &findGenerator, noEnvironment()};
 };
 
-Element line(Point a, Point b, std::int16_t lineKind = kind::Cut) {
+Element line(Point a, Point b, LineKind lineKind = kind::Cut) {
     return Element{LineShape{a, b}, lineKind};
 }
 
@@ -125,7 +125,7 @@ std::ptrdiff_t firstCrease(const std::vector<Element>& blank) {
            blank.begin();
 }
 
-std::size_t countKind(const Drawing& d, std::int16_t lineKind) {
+std::size_t countKind(const Drawing& d, LineKind lineKind) {
     return static_cast<std::size_t>(
         std::count_if(d.elements().begin(), d.elements().end(), [lineKind](const Element& e) {
             return e.lineKind == lineKind && e.type() == ShapeType::Line;

@@ -24,7 +24,7 @@ struct Program {
     Workbench wb;
 };
 
-Element line(Point a, Point b, std::int16_t lineKind = kind::Cut) {
+Element line(Point a, Point b, LineKind lineKind = kind::Cut) {
     return Element{LineShape{a, b}, lineKind};
 }
 

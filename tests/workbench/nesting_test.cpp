@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "drawing/pen_scope.h"
 #include "support/cli_run.h"
 #include "support/poses.h"
 #include "support/style_run.h"
@@ -244,13 +245,13 @@ TEST(Nesting, NeverWorseThanTheGridNorBlindToTheBlank) {
 
     // A stray cut beyond the outline is part of what the next pose keeps clear of.
     Drawing d;
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     d.AddLine(0, 0, 100, 0);
     d.AddLine(100, 0, 100, 50);
     d.AddLine(100, 50, 0, 50);
     d.AddLine(0, 50, 0, 0);
     d.AddLine(120, 10, 140, 10);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     d.AddLine(50, 60, 50, 80);
     const Box reach = ringsBox(blankContour(d));
     EXPECT_NEAR(reach.xmax, 140, 0.1);

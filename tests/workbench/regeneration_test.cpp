@@ -8,6 +8,7 @@
 
 #include "builders/emit.h"
 #include "drawing/drawing_dump.h"
+#include "drawing/pen_scope.h"
 #include "platform/number_text.h"
 #include "styles/generators.h"
 #include "support/near.h"
@@ -67,7 +68,7 @@ std::vector<SymbolShape> symbols(const Drawing& d) {
 
 void onlyCreases(Model&, Drawing& d) {
     GenerationPass pass(d);
-    d.LineKind = kind::Crease;
+    const PenScope pen(d, kind::Crease);
     line(d, 0, 0, 100, 0);
 }
 
@@ -124,13 +125,13 @@ double ownLength(const Element& e) {
 }
 
 TEST(Regeneration, EachLineFigureTotalsTheElementsOfItsKind) {
-    const std::pair<std::int16_t, float Model::*> kFigures[] = {
+    const std::pair<LineKind, float Model::*> kFigures[] = {
         {kind::Cut, &Model::LgCoupant},       {kind::PerforatedCrease, &Model::LgPerfoRainant},
         {kind::Perforation, &Model::LgPerfo}, {kind::HalfCut, &Model::LgMiChair},
         {kind::Crease, &Model::LgRainant},
     };
     // Each code with the kind it is picked for: a tear line, hand-holes, half-cut lines.
-    const std::pair<const char*, std::int16_t> kCodes[] = {
+    const std::pair<const char*, LineKind> kCodes[] = {
         {"0201", kind::Crease},
         {"0771", kind::Perforation},
         {"0458", kind::Perforation},
@@ -147,8 +148,9 @@ TEST(Regeneration, EachLineFigureTotalsTheElementsOfItsKind) {
             double total = 0;
             for (const Element& e : b.wb.drawing().elements())
                 total += e.lineKind == lineKind ? ownLength(e) : 0;
-            EXPECT_NEAR(m.*figure, total, 0.01) << code << " kind " << lineKind;
-            EXPECT_TRUE(lineKind != featured || total > 0) << code << " draws no kind " << lineKind;
+            EXPECT_NEAR(m.*figure, total, 0.01) << code << " kind " << lineKindNumber(lineKind);
+            EXPECT_TRUE(lineKind != featured || total > 0)
+                << code << " draws no kind " << lineKindNumber(lineKind);
             all += total;
         }
         EXPECT_NEAR(m.LgTotal, all, 0.05) << code;

@@ -10,6 +10,7 @@
 
 #include "builders/emit.h"
 #include "drawing/drawing_dump.h"
+#include "drawing/pen_scope.h"
 #include "support/temp_dir.h"
 #include "workbench/catalogue.h"
 #include "workbench/window_figures.h"
@@ -20,7 +21,7 @@ namespace {
 
 void square(Model& m, Drawing& d) {
     GenerationPass pass(d);
-    d.LineKind = kind::Cut;
+    const PenScope pen(d, kind::Cut);
     chainStart(d, 0, 0);
     for (const auto& p :
          {Point{m.Longueur, 0}, Point{m.Longueur, m.Largeur}, Point{0, m.Largeur}, Point{0, 0}})

@@ -23,7 +23,7 @@ enum class PrintScale { FitToPage, TrueScale };
 struct PrintOptions {
     PrintScale scale = PrintScale::FitToPage;
     PenSet pens;
-    std::set<int> hiddenKinds;       // line kinds the view hides
+    std::set<LineKind> hiddenKinds;  // line kinds the view hides
     QString title = kPrintJobTitle;  // the job's name: the design's file name
 };
 

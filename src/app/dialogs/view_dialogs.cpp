@@ -17,12 +17,18 @@ namespace brontaxe::app {
 namespace {
 
 struct KindEntry {
-    int lineKind;
+    LineKind lineKind;
     int entry;  // its caption in the string table
 };
 // Line kinds in the order the totals list them, then the helpers.
-constexpr std::array<KindEntry, 8> kKinds{
-    {{1, 1401}, {6, 1402}, {4, 1403}, {5, 1404}, {2, 1405}, {3, 1406}, {7, 1407}, {8, 1408}}};
+constexpr std::array<KindEntry, 8> kKinds{{{kind::Cut, 1401},
+                                           {kind::Crease, 1402},
+                                           {kind::Perforation, 1403},
+                                           {kind::HalfCut, 1404},
+                                           {kind::PerforatedCrease, 1405},
+                                           {kind::Auxiliary, 1406},
+                                           {kind::SectionLine, 1407},
+                                           {kind::Text, 1408}}};
 
 struct RoleEntry {
     PenRole role;
@@ -55,7 +61,7 @@ void paintSwatch(QPushButton* button, const QColor& colour) {
 
 }  // namespace
 
-FilterDialog::FilterDialog(const std::set<int>& hiddenKinds, bool hideDimensions,
+FilterDialog::FilterDialog(const std::set<LineKind>& hiddenKinds, bool hideDimensions,
                            const StringTable& strings, QWidget* parent)
     : QDialog(parent) {
     setObjectName("frmFiltres");
@@ -66,7 +72,7 @@ FilterDialog::FilterDialog(const std::set<int>& hiddenKinds, bool hideDimensions
     layout->addWidget(hint);
     for (const KindEntry& k : kKinds) {
         auto* box = new QCheckBox(this);
-        box->setObjectName(QString("kind%1").arg(k.lineKind));
+        box->setObjectName(QString("kind%1").arg(lineKindNumber(k.lineKind)));
         setStringEntry(box, k.entry);
         box->setChecked(hiddenKinds.count(k.lineKind) != 0);
         kinds_[k.lineKind] = box;
@@ -80,8 +86,8 @@ FilterDialog::FilterDialog(const std::set<int>& hiddenKinds, bool hideDimensions
     applyStringTable(this, strings);
 }
 
-std::set<int> FilterDialog::hiddenKinds() const {
-    std::set<int> hidden;
+std::set<LineKind> FilterDialog::hiddenKinds() const {
+    std::set<LineKind> hidden;
     for (const auto& [lineKind, box] : kinds_)
         if (box->isChecked())
             hidden.insert(lineKind);

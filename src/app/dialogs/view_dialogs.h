@@ -21,13 +21,13 @@ namespace brontaxe::app {
 class FilterDialog : public QDialog {
     Q_OBJECT
   public:
-    FilterDialog(const std::set<int>& hiddenKinds, bool hideDimensions, const StringTable& strings,
-                 QWidget* parent = nullptr);
-    std::set<int> hiddenKinds() const;
+    FilterDialog(const std::set<LineKind>& hiddenKinds, bool hideDimensions,
+                 const StringTable& strings, QWidget* parent = nullptr);
+    std::set<LineKind> hiddenKinds() const;
     bool hideDimensions() const;
 
   private:
-    std::map<int, QCheckBox*> kinds_;
+    std::map<LineKind, QCheckBox*> kinds_;
     QCheckBox* dimensions_ = nullptr;
 };
 

@@ -55,7 +55,7 @@ std::vector<QPainterPath> splitAtMoves(const QPainterPath& path, int most) {
 
 }  // namespace
 
-void DrawingScene::rebuild(const Drawing& drawing, const std::set<int>& hiddenKinds) {
+void DrawingScene::rebuild(const Drawing& drawing, const std::set<LineKind>& hiddenKinds) {
     for (QPainterPath& path : strokes_)
         path = QPainterPath();
     arrowheads_ = QPainterPath();

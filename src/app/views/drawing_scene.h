@@ -36,7 +36,7 @@ class DrawingScene {
 
     // Every shown element of the drawing, except the line kinds in `hiddenKinds` (dimensions
     // stay: they have their own filter).
-    void rebuild(const Drawing& drawing, const std::set<int>& hiddenKinds = {});
+    void rebuild(const Drawing& drawing, const std::set<LineKind>& hiddenKinds = {});
 
     const QPainterPath& strokes(PenRole role) const {
         return strokes_[static_cast<std::size_t>(role)];

@@ -75,7 +75,7 @@ void DrawingView::setNumbering(bool on) {
     update();
 }
 
-void DrawingView::setHiddenKinds(std::set<int> kinds) {
+void DrawingView::setHiddenKinds(std::set<LineKind> kinds) {
     hiddenKinds_ = std::move(kinds);
     drawingChanged();
 }

@@ -33,8 +33,8 @@ class DrawingView : public QWidget {
     void setNumbering(bool on);
     bool numbering() const { return numbering_; }
     // Line kinds hidden by the filter dialog, on top of the drawing's own filter.
-    void setHiddenKinds(std::set<int> kinds);
-    const std::set<int>& hiddenKinds() const { return hiddenKinds_; }
+    void setHiddenKinds(std::set<LineKind> kinds);
+    const std::set<LineKind>& hiddenKinds() const { return hiddenKinds_; }
 
     // "Recadrage": fitting stays on until the user zooms or pans (in edit mode, it fits once).
     void fitToWindow();
@@ -96,7 +96,7 @@ class DrawingView : public QWidget {
     const Drawing& drawing_;
     PenSet pens_;
     bool numbering_ = false;
-    std::set<int> hiddenKinds_;
+    std::set<LineKind> hiddenKinds_;
 
     DrawingScene scene_;
     Box bounds_;

@@ -3,6 +3,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "drawing/tolerances.h"
 
@@ -40,15 +41,18 @@ struct Polygon {
     double depth = 0;  // mean view z: larger is nearer
     QColor fill;
     // Edges drawn on the face: screen segments with the kind of their line.
-    std::vector<std::pair<QLineF, std::int16_t>> edges;
+    std::vector<std::pair<QLineF, std::optional<LineKind>>> edges;
 };
 
 QColor shaded(const QColor& base, double light) {
     return QColor::fromRgbF(base.redF() * light, base.greenF() * light, base.blueF() * light);
 }
 
-QPen penForKind(std::int16_t kind) {
-    switch (kind) {
+// The pen of an edge by the kind of the line it lies on; a thin one when it lies on none.
+QPen penForKind(std::optional<LineKind> kind) {
+    if (!kind)
+        return QPen(QColor(90, 70, 50), 0.8);
+    switch (*kind) {
         case brontaxe::kind::Cut:
             return QPen(QColor(40, 30, 20), 1.2);
         case brontaxe::kind::Crease: {

@@ -38,7 +38,7 @@ QPen PenSet::screenPen(PenRole role) const {
     return qpen;
 }
 
-QColor PenSet::PenColour(std::int16_t lineKind) const {
+QColor PenSet::PenColour(LineKind lineKind) const {
     Element probe;
     probe.shape = LineShape{};
     probe.lineKind = lineKind;

@@ -26,7 +26,7 @@ class PenSet {
     QPen screenPen(PenRole role) const;
 
     // `PenColour` of a line kind, as the legend lines of the figures show it.
-    QColor PenColour(std::int16_t lineKind) const;
+    QColor PenColour(LineKind lineKind) const;
 
   private:
     static std::size_t index(PenRole role) { return static_cast<std::size_t>(role); }

@@ -57,7 +57,8 @@ QString qs(const std::string& s) {
 }
 
 // The line kinds of the legend lines, in the order Linec, Linepr, Linep, Linemc, Liner.
-constexpr std::array<std::int16_t, 5> kLegendKinds{1, 2, 4, 5, 6};
+constexpr std::array<LineKind, 5> kLegendKinds{kind::Cut, kind::PerforatedCrease, kind::Perforation,
+                                               kind::HalfCut, kind::Crease};
 
 QPixmap legendLine(const QPen& pen, QSize size) {
     QPixmap pixmap(size);

@@ -85,8 +85,8 @@ const ToolMenu* menuOf(ToolKind kind) {
 }
 
 // The kinds new elements are drawn with, as the tool bar's list offers them.
-constexpr std::array<std::int16_t, 5> kPenKinds{kind::Cut, kind::Crease, kind::Perforation,
-                                                kind::HalfCut, kind::PerforatedCrease};
+constexpr std::array<LineKind, 5> kPenKinds{kind::Cut, kind::Crease, kind::Perforation,
+                                            kind::HalfCut, kind::PerforatedCrease};
 
 }  // namespace
 
@@ -182,11 +182,11 @@ QToolBar* MainWindow::buildEditToolBar() {
     auto* pen = new QComboBox;
     pen->setObjectName("typeTrace");
     pen->setToolTip(QStringLiteral("Type des éléments tracés"));
-    for (std::int16_t k : kPenKinds)
-        pen->addItem(lineKindName(k), k);
+    for (const LineKind k : kPenKinds)
+        pen->addItem(lineKindName(k), lineKindNumber(k));
     connect(pen, &QComboBox::activated, this, [this, pen](int index) {
         editing::DrawingPen drawingPen = editController_->pen();
-        drawingPen.lineKind = static_cast<std::int16_t>(pen->itemData(index).toInt());
+        drawingPen.lineKind = kPenKinds.at(static_cast<std::size_t>(index));
         editController_->setPen(drawingPen);
     });
     bar->addWidget(pen);

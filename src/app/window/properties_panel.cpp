@@ -14,7 +14,7 @@ namespace brontaxe::app {
 namespace {
 
 struct KindName {
-    std::int16_t kind;
+    LineKind kind;
     const char* name;
 };
 constexpr std::array<KindName, 5> kKinds{{
@@ -39,7 +39,7 @@ QString shapeName(const Element& e) {
 
 }  // namespace
 
-QString lineKindName(std::int16_t kind) {
+QString lineKindName(LineKind kind) {
     for (const KindName& k : kKinds)
         if (k.kind == kind)
             return QString::fromUtf8(k.name);
@@ -122,11 +122,11 @@ void PropertiesPanel::addKindRow(const std::vector<Element>& selected) {
     auto* list = new QComboBox;
     list->setObjectName("proprieteType");
     for (const KindName& k : kKinds)
-        list->addItem(QString::fromUtf8(k.name), k.kind);
-    const std::int16_t first = selected.front().lineKind;
+        list->addItem(QString::fromUtf8(k.name), lineKindNumber(k.kind));
+    const LineKind first = selected.front().lineKind;
     const bool same = std::all_of(selected.begin(), selected.end(),
                                   [first](const Element& e) { return e.lineKind == first; });
-    list->setCurrentIndex(same ? list->findData(first) : -1);
+    list->setCurrentIndex(same ? list->findData(lineKindNumber(first)) : -1);
     connect(list, &QComboBox::activated, this, [this, list](int index) {
         emit propertyEdited(editing::Property::Kind, list->itemData(index).toInt());
     });

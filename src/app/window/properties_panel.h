@@ -43,6 +43,6 @@ class PropertiesPanel : public QDockWidget {
 
 // The French name of a line kind as the panel lists it ("Coupant", "Rainant"...); empty for a
 // kind that is none of the five.
-QString lineKindName(std::int16_t kind);
+QString lineKindName(LineKind kind);
 
 }  // namespace brontaxe::app

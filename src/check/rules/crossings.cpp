@@ -16,7 +16,7 @@ std::optional<Point> crossingOf(const Stroke& s, const Stroke& t) {
 }
 
 // The title of a rule that lies across a cut: "Rainage sur une coupe", ...
-std::string overCutTitle(std::int16_t k) {
+std::string overCutTitle(LineKind k) {
     if (k == kind::Perforation)
         return "Perforation sur une coupe : ";
     if (k == kind::HalfCut)

@@ -30,11 +30,11 @@ struct CheckInput {
 };
 
 // A crease or a perforated crease: a line the board folds along.
-inline bool isFold(std::int16_t k) {
+inline bool isFold(LineKind k) {
     return k == kind::Crease || k == kind::PerforatedCrease;
 }
 // A rule of the die: cut, crease, perforated crease, perforation or half-cut.
-inline bool isDieRule(std::int16_t k) {
+inline bool isDieRule(LineKind k) {
     return k == kind::Cut || isFold(k) || k == kind::HalfCut || k == kind::Perforation;
 }
 

@@ -136,7 +136,7 @@ std::pair<Point, Point> endsOf(const Element& e) {
     return {a.start(), a.end()};
 }
 
-bool isFoldKind(std::int16_t k) {
+bool isFoldKind(LineKind k) {
     return k == kind::Crease || k == kind::PerforatedCrease || k == kind::Perforation ||
            k == kind::HalfCut;
 }

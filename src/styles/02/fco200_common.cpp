@@ -3,6 +3,7 @@
 #include "builders/emit.h"
 #include "builders/slotted_body_half.h"
 #include "builders/slotted_dimensions.h"
+#include "drawing/pen_scope.h"
 #include "platform/rounding.h"
 
 namespace brontaxe {
@@ -74,8 +75,8 @@ void finishSlottedBody(Model& m, Drawing& d, int /*styleCode*/, const SlottedBod
                        float upper) {
     if (m.Sym_Verticale)
         reverseMachinePasses(m);
-    d.LineVariant = 1;
-    d.Piece = 1;
+    PenScope pen(d);
+    pen.setPiece(1);
     SlottedBodyDimensions(m, d,
                           {.glueWidth = b.glue.width,
                            .p1 = b.p1,

@@ -8,6 +8,7 @@
 #include "builders/slotted_body_half.h"
 #include "builders/slotted_dimensions.h"
 #include "builders/tucked_cover_body_half.h"
+#include "drawing/pen_scope.h"
 #include "model/model_choices.h"
 #include "styles/02/fco200.h"
 #include "styles/02/fco200_common.h"
@@ -101,6 +102,7 @@ void Fco0214(Model& m, Drawing& d) {
     const bool stepped = fourPieces(m) == FourPieces::None && step > 0 && step < b.p4;
     const float lowerP4 = stepped ? b.p4 - step : b.p4;
     GenerationPass pass(d);
+    PenScope pen(d);
     SlottedBodyHalf(m, d, rim);
     SlottedBodyHalf(m, d,
                     {.p1 = b.p1,
@@ -115,7 +117,7 @@ void Fco0214(Model& m, Drawing& d) {
     if (stepped) {
         const BodyPanels upper = applyPieceVariants(m, {b.p1, b.p2, b.p3, b.p4, b.f1, b.f2});
         const BodyPanels lower = applyPieceVariants(m, {b.p1, b.p2, b.p3, lowerP4, b.f1, b.f2});
-        d.LineKind = kind::Cut;
+        pen.setKind(kind::Cut);
         line(d, m.lgPatte + lengthOfAll(lower), 0, m.lgPatte + lengthOfAll(upper), 0);
     }
     finishSlottedBody(m, d, 214, b, largerFlap(b.f1, b.f2), m.hrabat);

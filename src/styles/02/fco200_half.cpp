@@ -7,6 +7,7 @@
 #include "builders/hand_hole.h"
 #include "builders/slotted_body_half.h"
 #include "builders/slotted_dimensions.h"
+#include "drawing/pen_scope.h"
 #include "model/model_choices.h"
 #include "styles/02/fco200.h"
 #include "styles/02/fco200_common.h"
@@ -38,7 +39,7 @@ void closeOpenEdge(Model& m, Drawing& d, const BodyPanels& b) {
     float end = m.lgPatte + b.p1 + b.p2 + b.p3 + b.p4;
     if (pieces == FourPieces::GluedBothEnds)
         end += m.lgPatte;
-    d.LineKind = kind::Cut;
+    const PenScope pen(d, kind::Cut);
     line(d, start, 0, end, 0);
 }
 
@@ -68,8 +69,6 @@ void drawHalfCase(Model& m, Drawing& d, int /*code*/, bool withHandHoles) {
     if (withHandHoles)
         halfCaseHandHoles(m, d, drawn, body);
     closeOpenEdge(m, d, drawn);
-    d.LineVariant = 1;
-    d.Piece = 1;
     SlottedBodyDimensions(m, d,
                           {.glueWidth = m.lgPatte,
                            .p1 = b.p1,

@@ -6,6 +6,7 @@
 #include "builders/second_lid_body_half.h"
 #include "builders/slotted_body_half.h"
 #include "builders/slotted_dimensions.h"
+#include "drawing/pen_scope.h"
 #include "platform/rounding.h"
 #include "styles/02/fco200.h"
 #include "styles/02/fco200_common.h"
@@ -26,8 +27,8 @@ float glueOnLeft(const Model& m) {
 void finishLidded(Model& m, Drawing& d, int /*code*/, const LidBody& b, float lowerFlap) {
     if (m.Sym_Verticale)
         reverseMachinePasses(m);
-    d.LineVariant = 1;
-    d.Piece = 1;
+    PenScope pen(d);
+    pen.setPiece(1);
     SlottedBodyDimensions(m, d,
                           {.glueWidth = glueOnLeft(m),
                            .p1 = b.p1,
@@ -124,8 +125,6 @@ void Fco0216(Model& m, Drawing& d) {
     drawSnapLockBottom(m, d, {.h = b.h, .p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = b.p4});
     if (m.Sym_Verticale)
         reverseMachinePasses(m);
-    d.LineVariant = 1;
-    d.Piece = 1;
     // The chains are those of the top closure the box was chosen with.
     SlottedBodyDimensions(m, d,
                           {.glueWidth = m.lgPatte,

@@ -9,6 +9,7 @@
 #include "builders/shaped_body_half.h"
 #include "builders/slotted_body_half.h"
 #include "builders/slotted_dimensions.h"
+#include "drawing/pen_scope.h"
 #include "model/machine_pass_entries.h"
 #include "styles/02/fco200.h"
 #include "styles/02/fco200_common.h"
@@ -60,10 +61,11 @@ FlapShape handleFlap(Handle s) {
         lineTo(d, right, top);
         lineTo(d, left, top);
         lineTo(d, left, h);
-        d.LineKind = kind::Crease;
-        line(d, left, h, right, h);
-        line(d, left, h + s.cover, right, h + s.cover);
-        d.LineKind = kind::Cut;
+        {
+            const PenScope crease(d, kind::Crease);
+            line(d, left, h, right, h);
+            line(d, left, h + s.cover, right, h + s.cover);
+        }
         handleHole(m, d, left, right, top);
     };
 }
@@ -87,9 +89,8 @@ FlapShape linerFlap(float height) {
         lineTo(d, right - bevel, h + height);
         lineTo(d, left + bevel, h + height);
         lineTo(d, left, h);
-        d.LineKind = kind::Crease;
+        const PenScope crease(d, kind::Crease);
         line(d, left, h, right, h);
-        d.LineKind = kind::Cut;
     };
 }
 
@@ -125,11 +126,10 @@ FlapShape tongueFlap(TongueLock s) {
         lineTo(d, x0, edge);
         lineTo(d, left, edge);
         lineTo(d, left, h);
-        d.LineKind = kind::Crease;
+        const PenScope crease(d, kind::Crease);
         line(d, left, h, right, h);
         // The tongue bends down into the slot at its root.
         line(d, x0, edge, x1, edge);
-        d.LineKind = kind::Cut;
     };
 }
 
@@ -199,6 +199,8 @@ void Fco0225(Model& m, Drawing& d) {
                     .glue = b.glue});
     SlottedBodyHalf(m, d, b, {.mirrored = true});
     const float size = std::max(1.0f, std::min(liner / 3, 8.0f));
+    // The note and the chains after it are in the text kind.
+    const PenScope textKind(d, kind::Text);
     text(d, {m.lgPatte + b.p1 / 2, b.h + liner / 2}, "( h ) =< ( H )", 0, size, 0);
     finishSlottedBody(m, d, 225, b, largerFlap(b.f1, b.f2), liner);
 }

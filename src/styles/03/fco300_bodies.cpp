@@ -5,6 +5,7 @@
 
 #include "builders/emit.h"
 #include "builders/hand_hole.h"
+#include "drawing/pen_scope.h"
 #include "styles/02/fco200_lid_common.h"
 #include "styles/03/fco300.h"
 #include "styles/03/fco300_common.h"
@@ -17,18 +18,17 @@ namespace {
 template <typename DrawBody>
 void drawBodyAndLid(Model& m, Drawing& d, const SlottedPiece& body, const SlottedPiece& lid,
                     DrawBody drawBody) {
+    PenScope pen(d);
     if (pieceShown(m, kBottomPiece)) {
-        d.Piece = m.Mode3D ? 2 : 1;
+        pen.setPiece(m.Mode3D ? 2 : 1);
         drawBody();
-        d.LineVariant = 1;
         pieceDimensions(m, d, body, 0);
     }
     if (!pieceShown(m, kLidPiece))
         return;
-    d.Piece = 1;
+    pen.setPiece(1);
     const float x = drawnLength(m, body) + m.EspPoseX;
     drawHalfSlotted(m, d, lid, x);
-    d.LineVariant = 1;
     pieceDimensions(m, d, lid, x);
 }
 
@@ -64,11 +64,11 @@ void Fco0321(Model& m, Drawing& d) {
     body.f1 = body.f2 = snapLockDepth(m, body.p1, body.p2);
     const SlottedPiece lid = slottedLid(m, body, m.hrecouvr);
     GenerationPass pass(d);
+    PenScope pen(d);
     drawBodyAndLid(m, d, body, lid, [&] {
-        d.LineVariant = 1;
         drawSnapLockBottom(
             m, d, {.h = body.body, .p1 = body.p1, .p2 = body.p2, .p3 = body.p3, .p4 = body.p4});
-        d.LineKind = kind::Cut;
+        pen.setKind(kind::Cut);
         line(d, 0, 0, m.lgPatte + body.length(), 0);
         handHolesUnderEdge(m, d, body);
     });

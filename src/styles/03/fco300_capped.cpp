@@ -7,6 +7,7 @@
 #include "builders/alternate_folds.h"
 #include "builders/emit.h"
 #include "builders/flap_tray.h"
+#include "drawing/pen_scope.h"
 #include "styles/03/fco300.h"
 #include "styles/03/fco300_common.h"
 #include "styles/03/fco300_slotted.h"
@@ -18,7 +19,6 @@ namespace {
 // The cap centred at (x, y), with its dimensions when asked.
 void drawCapAt(Model& m, Drawing& d, const FlapTrayShape& cap, float x, float y, bool dimensioned) {
     FlapTray(m, d, cap, {x, y, 0, false});
-    d.LineVariant = 1;
     if (!dimensioned)
         return;
     Tray sizes;
@@ -26,7 +26,7 @@ void drawCapAt(Model& m, Drawing& d, const FlapTrayShape& cap, float x, float y,
     sizes.b = cap.b;
     sizes.h = cap.h;
     const int first = beginFeature(d);
-    trayDimensions(m, d, sizes, 0, false);
+    trayDimensions(m, d, sizes, 0, false, kind::Cut);
     placeFeature(d, first, {.x = x, .y = y});
 }
 
@@ -34,7 +34,8 @@ void drawCapAt(Model& m, Drawing& d, const FlapTrayShape& cap, float x, float y,
 void drawCap(Model& m, Drawing& d, const FlapTrayShape& cap, float bodyEnd, float middle) {
     if (!pieceShown(m, kLidPiece))
         return;
-    d.Piece = 1;
+    PenScope pen(d);
+    pen.setPiece(1);
     const float half = cap.a + std::max(cap.h, trayFlapWidth(cap));
     drawCapAt(m, d, cap, bodyEnd + m.EspPoseX + half, middle, true);
 }
@@ -58,7 +59,6 @@ FlapTrayShape capOf(const Model& m) {
 // asked.
 void foldedCap(Model& m, Drawing& d, const FoldGrid& grid, float x, float y, bool dimensioned) {
     AlternateFolds(m, d, grid, {x, y, 0, false});
-    d.LineVariant = 1;
     if (!dimensioned)
         return;
     const float wall = grid.columns.front();
@@ -81,10 +81,10 @@ void Fco0312(Model& m, Drawing& d) {
     const SlottedPiece body = cappedBody(m);
     const FlapTrayShape cap = capOf(m);
     GenerationPass pass(d);
+    PenScope pen(d);
     if (pieceShown(m, kBottomPiece)) {
-        d.Piece = m.Mode3D ? 2 : 1;
+        pen.setPiece(m.Mode3D ? 2 : 1);
         drawHalfSlotted(m, d, body, 0);
-        d.LineVariant = 1;
         pieceDimensions(m, d, body, 0);
     }
     drawCap(m, d, cap, drawnLength(m, body), -body.body / 2);
@@ -108,7 +108,6 @@ void Fco0313(Model& m, Drawing& d) {
                     .drawBody =
                         [&](float x) {
                             drawClosedBody(m, d, body, x);
-                            d.LineVariant = 1;
                             pieceDimensions(m, d, body, x);
                         }});
 }
@@ -136,7 +135,6 @@ void Fco0325(Model& m, Drawing& d) {
          .drawBody =
              [&](float x) {
                  drawHalfSlotted(m, d, body, x);
-                 d.LineVariant = 1;
                  pieceDimensions(m, d, body, x);
              }});
 }

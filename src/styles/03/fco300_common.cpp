@@ -2,6 +2,8 @@
 
 #include "builders/double_wall_tray.h"
 #include "builders/emit.h"
+#include "drawing/pen_scope.h"
+#include "model/model_choices.h"
 
 namespace brontaxe {
 namespace {
@@ -12,12 +14,11 @@ void webbedQuarter(Drawing& d, const Tray& t) {
     const float a = t.a;
     const float b = t.b;
     const float h = t.h;
-    d.LineVariant = 1;
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     chainStart(d, a + h, 0);
     lineTo(d, a + h, b + h);
     lineTo(d, 0, b + h);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     // The base's edges, the corner's folds onto either wall, and its diagonal.
     line(d, 0, b, a, b);
     line(d, a, 0, a, b);
@@ -29,11 +30,12 @@ void webbedQuarter(Drawing& d, const Tray& t) {
 }  // namespace
 
 void drawWebbedTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t piece) {
-    d.Piece = piece;
+    PenScope pen(d);
+    pen.setPiece(piece);
     const int first = beginFeature(d);
     fourQuarters(d, [&] { webbedQuarter(d, t); });
     placeFeature(d, first, {.x = x});
-    trayDimensions(m, d, t, x, false);
+    trayDimensions(m, d, t, x, false, kind::Crease);
 }
 
 float besideCentre(const Model& m, float firstCentre, float firstHalfExtent,
@@ -41,7 +43,8 @@ float besideCentre(const Model& m, float firstCentre, float firstHalfExtent,
     return firstCentre + firstHalfExtent + m.EspPoseX + secondHalfExtent;
 }
 
-void trayDimensions(Model&, Drawing& d, const Tray& t, float x, bool withFlap) {
+void trayDimensions(Model&, Drawing& d, const Tray& t, float x, bool withFlap, LineKind chainKind) {
+    const PenScope chains(d, chainKind);
     dimension(d, {.from = {x - t.a, t.b / 2}, .to = {x + t.a, t.b / 2}, .at = {0, t.b / 2}});
     dimension(d, {.from = {x - t.a / 2, -t.b}, .to = {x - t.a / 2, t.b}, .at = {x - t.a / 2, 0}});
     dimension(d,
@@ -53,10 +56,14 @@ void trayDimensions(Model&, Drawing& d, const Tray& t, float x, bool withFlap) {
 }
 
 void drawCornerFlapTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t piece) {
-    d.Piece = piece;
+    PenScope pen(d);
+    pen.setPiece(piece);
     DoubleWallTray(m, d, {.a = t.a, .b = t.b, .h = t.h, .flap = t.f}, {.x = x});
-    d.LineVariant = 1;
-    trayDimensions(m, d, t, x, t.f >= t.a);
+    trayDimensions(m, d, t, x, t.f >= t.a, doubleWallChainKind(m));
+}
+
+LineKind doubleWallChainKind(const Model& m) {
+    return handHoleKind(m) != HandHoleKind::None ? kind::Cut : kind::Crease;
 }
 
 void drawBottomAndLid(Model& m, Drawing& d, const Tray& bottom, const Tray& lid) {
@@ -73,19 +80,20 @@ std::int16_t bodyPieceNumber(const Model& m) {
 }
 
 void drawThreeParts(Model& m, Drawing& d, const ThreeParts& parts) {
+    PenScope pen(d);
     const float body = parts.capWidth + m.EspPoseX;
     const float topCap = body + parts.bodyWidth + m.EspPoseX;
     const bool bottomShown = pieceShown(m, kBottomPiece);
     if (bottomShown) {
-        d.Piece = m.Mode3D ? 3 : 1;
+        pen.setPiece(m.Mode3D ? 3 : 1);
         parts.drawCap(0, true);
     }
     if (pieceShown(m, kBodyPiece)) {
-        d.Piece = bodyPieceNumber(m);
+        pen.setPiece(bodyPieceNumber(m));
         parts.drawBody(body);
     }
     if (pieceShown(m, kLidPiece)) {
-        d.Piece = 1;
+        pen.setPiece(1);
         parts.drawCap(topCap, !bottomShown);
     }
 }

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "drawing/drawing.h"
+#include "drawing/element.h"
 #include "model/model.h"
 #include "styles/03/fco300_sizes.h"
 #include "styles/shown_pieces.h"
@@ -30,8 +31,12 @@ float besideCentre(const Model& m, float firstCentre, float firstHalfExtent,
 void drawCornerFlapTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t piece);
 
 // Dimensions of a tray at centre x: base length across the base at half its half width, base
-// width, wall height; the flap height when `withFlap`.
-void trayDimensions(Model& m, Drawing& d, const Tray& t, float x, bool withFlap);
+// width, wall height; the flap height when `withFlap`. The chains are stamped with `chainKind`:
+// the kind each tray has always left them, the kind of the last rule its builder chose.
+void trayDimensions(Model& m, Drawing& d, const Tray& t, float x, bool withFlap,
+                    LineKind chainKind);
+// The chains' kind after a double-wall tray: its hand-holes' cut, else its folds' crease.
+LineKind doubleWallChainKind(const Model& m);
 
 // A tray whose corners are webbed (the corner square stays joined to both walls and folds in
 // along its diagonal) at centre x, drawn with `Piece` = `piece`, and its three dimensions.

@@ -7,6 +7,7 @@
 #include "builders/flap_tray.h"
 #include "builders/rounded_flap.h"
 #include "builders/variable_hand_hole.h"
+#include "drawing/pen_scope.h"
 #include "model/model_choices.h"
 #include "styles/03/fco300.h"
 #include "styles/03/fco300_common.h"
@@ -31,14 +32,14 @@ float flappedHalfExtent(const FlapTrayShape& t) {
 }
 
 void drawFlappedTray(Model& m, Drawing& d, const FlapTrayShape& t, float x, std::int16_t piece) {
-    d.Piece = piece;
+    PenScope pen(d);
+    pen.setPiece(piece);
     FlapTray(m, d, t, {x, 0, 0, false});
-    d.LineVariant = 1;
     Tray sizes;
     sizes.a = t.a;
     sizes.b = t.b;
     sizes.h = t.h;
-    trayDimensions(m, d, sizes, x, false);
+    trayDimensions(m, d, sizes, x, false, kind::Cut);
 }
 
 std::int16_t bottomPiece(const Model& m) {
@@ -50,17 +51,14 @@ std::int16_t bottomPiece(const Model& m) {
 template <typename CloseCorner>
 void openCornerQuarter(Drawing& d, const Tray& t, CloseCorner closeCorner) {
     const float a = t.a, b = t.b, h = t.h;
-    d.LineVariant = 1;
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     chainStart(d, a + h, 0);
     lineTo(d, a + h, b);
     lineTo(d, a, b);
     closeCorner();
-    d.LineKind = kind::Cut;
-    d.LineVariant = 1;
     chainStart(d, a, b + h);
     lineTo(d, 0, b + h);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     line(d, 0, b, a, b);
     line(d, a, 0, a, b);
 }
@@ -77,7 +75,8 @@ void fourQuartersAt(Drawing& d, float x, Quarter quarter) {
 // the base's crease); pushed in on a hinge for hand-hole type 2 or 3. A wall too small for
 // the hole and its land has none.
 void drawHandHoleTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t piece) {
-    d.Piece = piece;
+    PenScope pen(d);
+    pen.setPiece(piece);
     VariableHandHoleCutShape hole;
     hole.length = m.LPoign;
     hole.height = m.HPoign;
@@ -92,14 +91,14 @@ void drawHandHoleTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t
         VariableHandHoleCut(m, d, hole, {x + t.a + t.h - drop, 0, -90, false});
         VariableHandHoleCut(m, d, hole, {x - t.a - t.h + drop, 0, 90, false});
     }
-    d.LineVariant = 1;
-    trayDimensions(m, d, t, x, false);
+    trayDimensions(m, d, t, x, false, holes ? kind::Cut : kind::Crease);
 }
 
 // 0307: a tray whose corner flaps have a rounded free corner, so that the lid slides on
 // without catching. The flap folds on the side wall's end and reaches along the end wall.
 void drawRoundedTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t piece) {
-    d.Piece = piece;
+    PenScope pen(d);
+    pen.setPiece(piece);
     RoundedFlapShape flap;
     flap.width = t.h;
     flap.depth = std::min(t.f, t.b);
@@ -108,8 +107,7 @@ void drawRoundedTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t 
     fourQuartersAt(d, x, [&] {
         openCornerQuarter(d, t, [&] { RoundedFlap(d, flap, {t.a, t.b, 90, true}); });
     });
-    d.LineVariant = 1;
-    trayDimensions(m, d, t, x, false);
+    trayDimensions(m, d, t, x, false, kind::Crease);
 }
 
 float roundedHalfExtent(const Tray& t) {
@@ -192,16 +190,16 @@ void Fco0331(Model& m, Drawing& d) {
         lid.innerWall = std::max(m.hrabat - m.Dblmur, e);
     }
     GenerationPass pass(d);
+    PenScope pen(d);
     if (pieceShown(m, kBottomPiece)) {
-        d.Piece = bottomPiece(m);
+        pen.setPiece(bottomPiece(m));
         DoubleWallTray(m, d,
                        {.a = bottom.a,
                         .b = bottom.b,
                         .h = bottom.h,
                         .flaps = CornerFlaps::DoubleEndWalls,
                         .doubleWall = doubleEndWalls(m, bottom)});
-        d.LineVariant = 1;
-        trayDimensions(m, d, bottom, 0, false);
+        trayDimensions(m, d, bottom, 0, false, doubleWallChainKind(m));
     }
     if (pieceShown(m, kLidPiece)) {
         // The double-wall tray's side walls are H + allowance 8 high.

@@ -4,6 +4,7 @@
 
 #include "builders/emit.h"
 #include "builders/winged_cap.h"
+#include "drawing/pen_scope.h"
 #include "styles/03/fco300.h"
 #include "styles/03/fco300_common.h"
 #include "styles/03/fco300_voranis.h"
@@ -16,7 +17,8 @@ void capDimensions(Model& m, Drawing& d, const WingedCapShape& c, float x) {
     t.a = c.a;
     t.b = c.b;
     t.h = c.h;
-    trayDimensions(m, d, t, x, false);
+    trayDimensions(m, d, t, x, false, kind::Crease);
+    const PenScope chains(d, kind::Crease);
     const float xi = x + c.a / 2;
     dimension(d, {.from = {xi, c.b + c.h}, .to = {xi, c.b + c.h + c.inner}, .at = {xi, 0}});
 }
@@ -26,22 +28,21 @@ void capDimensions(Model& m, Drawing& d, const WingedCapShape& c, float x) {
 void Fco0330(Model& m, Drawing& d) {
     const MarkedPair p = markedPair(m);
     GenerationPass pass(d);
+    PenScope pen(d);
     if (m.Personnalisation == CustomerProfile::Voranis) {
         fco0330Voranis(m, d, p);
         return;
     }
     if (pieceShown(m, kBottomPiece)) {
-        d.Piece = m.Mode3D ? 2 : 1;
+        pen.setPiece(m.Mode3D ? 2 : 1);
         WingedCap(m, d, p.bottom);
-        d.LineVariant = 1;
         capDimensions(m, d, p.bottom, 0);
     }
     if (!pieceShown(m, kLidPiece))
         return;
-    d.Piece = 1;
+    pen.setPiece(1);
     const float x = besideCentre(m, 0, markedCapHalfLength(p.bottom), markedCapHalfLength(p.lid));
     WingedCap(m, d, p.lid, {.x = x});
-    d.LineVariant = 1;
     capDimensions(m, d, p.lid, x);
 }
 

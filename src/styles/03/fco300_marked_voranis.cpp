@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "builders/emit.h"
+#include "drawing/pen_scope.h"
 #include "platform/errors.h"
 #include "styles/03/fco300_common.h"
 #include "styles/03/fco300_voranis.h"
@@ -58,37 +59,36 @@ void half(Model& m, Drawing& d, const WingedCapShape& c, const std::vector<float
     const float band = std::max(m.Dblmur, 0.0f);
     const float inner = std::max(h - band, e);
     const float top = b + h + band + inner;
-    d.LineVariant = 1;
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     chainStart(d, a + h, 0);
     lineTo(d, a + h, b + c.wing);
     lineTo(d, a + e, b + c.wing);
-    d.LineVariant = 2;
+    pen.setVariant(2);
     lineTo(d, a, b);
-    d.LineVariant = 1;
+    pen.setVariant(1);
     lineTo(d, a, b + h);
-    d.LineVariant = 2;
+    pen.setVariant(2);
     lineTo(d, a - e, b + h);
-    d.LineVariant = 1;
+    pen.setVariant(1);
     lineTo(d, a - e, top);
     for (auto k = centres.rbegin(); k != centres.rend(); ++k)
         tenon(m, d, *k, top);
     lineTo(d, -(a - e), top);
     lineTo(d, -(a - e), b + h);
-    d.LineVariant = 2;
+    pen.setVariant(2);
     lineTo(d, -a, b + h);
-    d.LineVariant = 1;
+    pen.setVariant(1);
     lineTo(d, -a, b);
-    d.LineVariant = 2;
+    pen.setVariant(2);
     lineTo(d, -a - e, b + c.wing);
-    d.LineVariant = 1;
+    pen.setVariant(1);
     lineTo(d, -a - h, b + c.wing);
     lineTo(d, -a - h, 0);
     // Mortises in the base where the inner wall's edge comes down, behind the outer wall.
     for (float k : centres)
         mortise(m, d, k, b - e);
 
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     line(d, -a, b, a, b);
     line(d, a, 0, a, b);
     line(d, -a, 0, -a, b);
@@ -97,7 +97,6 @@ void half(Model& m, Drawing& d, const WingedCapShape& c, const std::vector<float
     line(d, -(a - e), b + h, a - e, b + h);
     if (band > 0)
         line(d, -(a - e), b + h + band, a - e, b + h + band);
-    d.LineKind = kind::Cut;
 }
 
 void drawTenonedPiece(Model& m, Drawing& d, const WingedCapShape& c, float x) {
@@ -120,13 +119,14 @@ float tenonedHalfLength(const WingedCapShape& c) {
 }  // namespace
 
 void fco0330Voranis(Model& m, Drawing& d, const MarkedPair& p) {
+    PenScope pen(d);
     if (pieceShown(m, kBottomPiece)) {
-        d.Piece = m.Mode3D ? 2 : 1;
+        pen.setPiece(m.Mode3D ? 2 : 1);
         drawTenonedPiece(m, d, p.bottom, 0);
     }
     if (!pieceShown(m, kLidPiece))
         return;
-    d.Piece = 1;
+    pen.setPiece(1);
     drawTenonedPiece(m, d, p.lid,
                      besideCentre(m, 0, tenonedHalfLength(p.bottom), tenonedHalfLength(p.lid)));
 }

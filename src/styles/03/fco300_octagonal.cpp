@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "builders/emit.h"
+#include "drawing/pen_scope.h"
 #include "platform/errors.h"
 #include "styles/03/fco300.h"
 #include "styles/03/fco300_common.h"
@@ -37,12 +38,12 @@ float lapWidth(const Model& m, const Octagon& o, float h) {
 // at its end a lap `lap` wide that glues onto the next wall: it fills the wedge from its
 // hinge to the next wall's edge, its foot cut along that edge at 45 degrees.
 void drawOctagonalTray(Model& m, Drawing& d, const Octagon& o, float h, float x) {
+    PenScope pen(d);
     if (!(o.length > 0 && o.width > 0 && h > 0))
         throw GenerationError("Plateau octogonal impossible : dimensions trop petites");
     const auto p = corners(o);
     const float lap = lapWidth(m, o, h);
     const int first = beginFeature(d);
-    d.LineVariant = 1;
     for (std::size_t i = 0; i < 8; ++i) {
         const Point a = p[(i + 7) % 8];
         const Point b = p[i];
@@ -54,10 +55,10 @@ void drawOctagonalTray(Model& m, Drawing& d, const Octagon& o, float h, float x)
         const float ny = -tx;
         const auto ax = static_cast<float>(a.x), ay = static_cast<float>(a.y);
         const auto bx = static_cast<float>(b.x), by = static_cast<float>(b.y);
-        d.LineKind = kind::Crease;
+        pen.setKind(kind::Crease);
         line(d, ax, ay, bx, by);
         line(d, bx, by, bx + h * nx, by + h * ny);  // the lap's hinge
-        d.LineKind = kind::Cut;
+        pen.setKind(kind::Cut);
         // The wall's first edge is cut in two where the previous wall's lap ends on it.
         const float foot = lap * std::numbers::sqrt2_v<float>;
         chainStart(d, ax, ay);
@@ -93,15 +94,14 @@ void drawBand(Model& m, Drawing& d, const Octagon& o, float height, float x, flo
                                       longSide, bevel, shortSide, bevel};
     const float g = m.lgPatte;
     const int first = beginFeature(d);
-    d.LineVariant = 1;
-    d.LineKind = kind::Crease;
+    PenScope pen(d, kind::Crease);
     float at = g;
     for (std::size_t i = 0; i < panels.size(); ++i) {
         if (g > 0 || i > 0)
             line(d, at, 0, at, height);
         at += panels[i];
     }
-    d.LineKind = kind::Cut;
+    pen.setKind(kind::Cut);
     chainStart(d, g, 0);
     lineTo(d, at, 0);
     lineTo(d, at, height);
@@ -116,7 +116,6 @@ void drawBand(Model& m, Drawing& d, const Octagon& o, float height, float x, flo
         lineTo(d, g, 0);
     }
     placeFeature(d, first, {.x = x, .y = y});
-    d.LineVariant = 1;
     float dx = x + g;
     for (float w : panels) {
         dimension(d, {.from = {dx, y - height / 10},
@@ -137,15 +136,15 @@ void Fco0350(Model& m, Drawing& d) {
     const Octagon tray = trayOverBand(m);
     const float h = m.hrabat;
     GenerationPass pass(d);
+    PenScope pen(d);
     const float trayCentre = trayHalfExtent(tray, h);
     if (pieceShown(m, kBottomPiece)) {
-        d.Piece = m.Mode3D ? 2 : 1;
+        pen.setPiece(m.Mode3D ? 2 : 1);
         drawOctagonalTray(m, d, tray, h, trayCentre);
-        d.LineVariant = 1;
         octagonDimensions(d, tray, h, trayCentre);
     }
     if (pieceShown(m, kLidPiece)) {
-        d.Piece = 1;
+        pen.setPiece(1);
         const float height = m.Hauteur + telescopeAllowances(m).lidHeight;
         drawBand(m, d, band, height, 2 * trayCentre + m.EspPoseX, -height / 2);
     }
@@ -158,17 +157,16 @@ void Fco0351(Model& m, Drawing& d) {
     const float h = p.h;
     const float h2 = p.h2;
     GenerationPass pass(d);
+    PenScope pen(d);
     if (pieceShown(m, kBottomPiece)) {
-        d.Piece = m.Mode3D ? 2 : 1;
+        pen.setPiece(m.Mode3D ? 2 : 1);
         drawOctagonalTray(m, d, bottom, h, 0);
-        d.LineVariant = 1;
         octagonDimensions(d, bottom, h, 0);
     }
     if (pieceShown(m, kLidPiece)) {
-        d.Piece = 1;
+        pen.setPiece(1);
         const float x = besideCentre(m, 0, trayHalfExtent(bottom, h), trayHalfExtent(lid, h2));
         drawOctagonalTray(m, d, lid, h2, x);
-        d.LineVariant = 1;
         octagonDimensions(d, lid, h2, x);
     }
 }

@@ -41,7 +41,6 @@ void drawSleeve(Model& m, Drawing& d, float x) {
                  .p4 = s.p4,
                  .height = s.h},
                 {.x = x, .y = y});
-    d.LineVariant = 1;
     sleeveDimensions(m, d, s, x, y);
 }
 
@@ -65,9 +64,9 @@ void drawCapsAndSleeve(Model& m, Drawing& d, bool diagonals) {
                                             .sideWallDiagonals = diagonals,
                                             .flapDiagonals = diagonals},
                                            {.x = x});
-                            d.LineVariant = 1;
                             if (dimensioned)
-                                trayDimensions(m, d, cap, x, cap.f >= cap.a);
+                                trayDimensions(m, d, cap, x, cap.f >= cap.a,
+                                               doubleWallChainKind(m));
                         },
                     .drawBody = [&](float x) { drawSleeve(m, d, x); }});
 }
@@ -87,13 +86,14 @@ void Fco0311(Model& m, Drawing& d) {
     Tray cap = capOverSleeve(m);
     cap.f = cap.h;
     GenerationPass pass(d);
-    drawThreeParts(
-        m, d,
-        {.capWidth = 2 * (cap.a + cap.h),
-         .bodyWidth = sleeveWidth(m),
-         .drawCap = [&](float left,
-                        bool) { drawWebbedTray(m, d, cap, left + cap.a + cap.h, d.Piece); },
-         .drawBody = [&](float x) { drawSleeve(m, d, x); }});
+    drawThreeParts(m, d,
+                   {.capWidth = 2 * (cap.a + cap.h),
+                    .bodyWidth = sleeveWidth(m),
+                    .drawCap =
+                        [&](float left, bool) {
+                            drawWebbedTray(m, d, cap, left + cap.a + cap.h, d.lineStyle().piece);
+                        },
+                    .drawBody = [&](float x) { drawSleeve(m, d, x); }});
 }
 
 void Fco0314(Model& m, Drawing& d) {
@@ -110,7 +110,7 @@ void Fco0314(Model& m, Drawing& d) {
                         [&](float left, bool dimensioned) {
                             WingedCap(m, d, cap, {.x = left + half});
                             if (dimensioned)
-                                trayDimensions(m, d, base, left + half, false);
+                                trayDimensions(m, d, base, left + half, false, kind::Crease);
                         },
                     .drawBody = [&](float x) { drawSleeve(m, d, x); }});
 }

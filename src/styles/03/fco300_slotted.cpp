@@ -5,6 +5,7 @@
 #include "builders/body_panels.h"
 #include "builders/emit.h"
 #include "builders/slotted_body_half.h"
+#include "drawing/pen_scope.h"
 #include "model/model_choices.h"
 
 namespace brontaxe {
@@ -35,8 +36,7 @@ void drawHalfSlotted(Model& m, Drawing& d, const SlottedPiece& p, float x) {
                      .f2 = p.f2,
                      .glue = glueFlapOf(m)},
                     {.mirrored = true});
-    d.LineVariant = 1;
-    d.LineKind = kind::Cut;
+    const PenScope pen(d, kind::Cut);
     line(d, fourPieces(m) == FourPieces::LoosePanel ? m.lgPatte : 0, 0, drawnLength(m, p), 0);
     placeFeature(d, first, {.x = x});
 }

@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "builders/emit.h"
+#include "drawing/pen_scope.h"
 #include "styles/02/fco200_common.h"
 
 namespace brontaxe {
@@ -20,7 +21,7 @@ void mirrorRegistered(Model&, Drawing& d, int first, float x, float y, float ang
 void cutAlongY(Model&, Drawing& d, float y, float x0, float x1, float x2) {
     std::array<float, 3> xs{x0, x1, x2};
     std::sort(xs.begin(), xs.end());
-    d.LineKind = kind::Cut;
+    const PenScope pen(d, kind::Cut);
     for (std::size_t i = 0; i + 1 < xs.size(); ++i)
         if (!areNear(xs[i], xs[i + 1]))
             line(d, xs[i], y, xs[i + 1], y);

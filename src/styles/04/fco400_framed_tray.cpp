@@ -7,6 +7,7 @@
 
 #include "builders/emit.h"
 #include "builders/flat_blank_dimensions.h"
+#include "drawing/pen_scope.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
 #include "styles/04/fco400.h"
@@ -42,7 +43,7 @@ void checkTray(const FramedTray& t) {
 // The quarter x >= 0, y >= 0.
 void quarter(Drawing& d, const FramedTray& t) {
     const float a = t.a, b = t.b, h = t.h, f = t.border;
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     // The long wall's border, mitred at its end.
     chainStart(d, 0, b + h + f);
     lineTo(d, a - f, b + h + f);
@@ -57,7 +58,7 @@ void quarter(Drawing& d, const FramedTray& t) {
     chainStart(d, a + h, b);
     lineTo(d, a + h + f, b - f);
     lineTo(d, a + h + f, 0);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     line(d, 0, b, a, b);
     line(d, a, 0, a, b);
     line(d, 0, b + h, a, b + h);
@@ -78,6 +79,8 @@ void Fco0431(Model& m, Drawing& d) {
     FlatBlankChains c;
     c.across = {t.border, t.h, 2 * t.a, t.h, t.border};
     c.up = {t.border, t.h, 2 * t.b, t.h, t.border};
+    // The chains carry the crease kind of the folds drawn last.
+    const PenScope creaseKind(d, kind::Crease);
     FlatBlankDimensions(m, d, c);
 }
 

@@ -7,6 +7,7 @@
 
 #include "builders/emit.h"
 #include "builders/flat_blank_dimensions.h"
+#include "drawing/pen_scope.h"
 #include "platform/errors.h"
 #include "styles/04/fco400.h"
 #include "styles/04/fco400_common.h"
@@ -37,7 +38,7 @@ void checkFolder(const LidFolder& f) {
 void cutAlongX(Drawing& d, float x, float y0, float y1, float y2) {
     std::array<float, 3> ys{y0, y1, y2};
     std::sort(ys.begin(), ys.end());
-    d.LineKind = kind::Cut;
+    const PenScope pen(d, kind::Cut);
     for (std::size_t i = 0; i + 1 < ys.size(); ++i)
         if (!areNear(ys[i], ys[i + 1]))
             line(d, x, ys[i], x, ys[i + 1]);
@@ -47,7 +48,7 @@ void cutAlongX(Drawing& d, float x, float y0, float y1, float y2) {
 // (+1 up, -1 down), its free corner cut back so that it clears the wall's top edge.
 void sideWallEnd(Drawing& d, const LidFolder& f, float y, float dir) {
     const float x1 = f.L1 / 2, x2 = x1 + f.side;
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     if (!(f.sideEar > 0)) {
         if (dir < 0)
             line(d, x1, y, x2, y);
@@ -59,16 +60,15 @@ void sideWallEnd(Drawing& d, const LidFolder& f, float y, float dir) {
     chainStart(d, x1, y + dir * f.sideEar);
     lineTo(d, x2 - slant, y + dir * f.sideEar);
     lineTo(d, x2, y);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     line(d, x1, y, x2, y);
-    d.LineKind = kind::Cut;
 }
 
 // The right side wall's free edge: a cut, or the crease of a dust flap tapered at both ends.
 void sideWallTop(Drawing& d, const LidFolder& f) {
     const float x2 = f.L1 / 2 + f.side;
     const float y1 = f.front, y2 = y1 + f.W2;
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     if (!(f.sideDust > 0)) {
         line(d, x2, y1, x2, y2);
         return;
@@ -78,14 +78,13 @@ void sideWallTop(Drawing& d, const LidFolder& f) {
     lineTo(d, x2 + f.sideDust, y1 + c);
     lineTo(d, x2 + f.sideDust, y2 - c);
     lineTo(d, x2, y2);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     line(d, x2, y1, x2, y2);
-    d.LineKind = kind::Cut;
 }
 
 // A slot centred on (x, y), long along y.
 void slot(Drawing& d, float x, float y, float length, float width) {
-    d.LineKind = kind::Cut;
+    const PenScope pen(d, kind::Cut);
     chainStart(d, x - width / 2, y - length / 2);
     lineTo(d, x + width / 2, y - length / 2);
     lineTo(d, x + width / 2, y + length / 2);
@@ -112,7 +111,7 @@ void drawHalf(Model& m, Drawing& d, const LidFolder& f) {
     const bool ears = f.ear > 0;
     const float xe = x1 + f.ear;
 
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     if (ears) {
         chainStart(d, x1, 0);
         lineTo(d, xe, 0);
@@ -153,7 +152,7 @@ void drawHalf(Model& m, Drawing& d, const LidFolder& f) {
         lineTo(d, 0, y4);
     }
 
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     line(d, x1, y1, x1, y2);
     if (ears) {
         line(d, x1, 0, x1, y1);
@@ -164,7 +163,6 @@ void drawHalf(Model& m, Drawing& d, const LidFolder& f) {
     if (f.tuck > 0)
         line(d, 0, y4, xT, y4);
     sealSlots(d, f);
-    d.LineKind = kind::Cut;
 }
 
 }  // namespace
@@ -178,12 +176,12 @@ void drawLidFolder(Model& m, Drawing& d, const LidFolder& f) {
 
     const float x1 = f.L1 / 2;
     const float y1 = f.front, y2 = y1 + f.W2, y3 = y2 + f.back;
-    d.LineKind = kind::Crease;
+    PenScope pen(d, kind::Crease);
     line(d, -x1, y1, x1, y1);
     line(d, -x1, y2, x1, y2);
     const float hinge = std::min(x1, f.L6 / 2);
     line(d, -hinge, y3, hinge, y3);
-    d.LineKind = kind::Cut;
+    pen.setKind(kind::Cut);
     if (f.notch > 0) {
         line(d, -x1, 0, -f.notch, 0);
         arc(d, {0, 0}, f.notch, 0, 180);

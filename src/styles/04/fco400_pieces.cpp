@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "builders/emit.h"
+#include "drawing/pen_scope.h"
 #include "styles/04/fco400.h"
 #include "styles/04/fco400_rules.h"
 #include "styles/shown_pieces.h"
@@ -20,14 +21,13 @@ struct PieceRect {
 // (horizontal creases).
 void band(Drawing& d, const PieceRect& r, const std::vector<float>& folds, bool foldsAlongX) {
     const auto [x, y, w, h] = r;
-    d.LineVariant = 1;
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     chainStart(d, x, y);
     lineTo(d, x + w, y);
     lineTo(d, x + w, y + h);
     lineTo(d, x, y + h);
     lineTo(d, x, y);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     float at = 0;
     for (float step : folds) {
         at += step;
@@ -36,7 +36,6 @@ void band(Drawing& d, const PieceRect& r, const std::vector<float>& folds, bool 
         else
             line(d, x, y + at, x + w, y + at);
     }
-    d.LineKind = kind::Cut;
 }
 
 // Chain of widths under (or over) a piece at height y from x, then its height at x + w + g.
@@ -119,16 +118,17 @@ void Fco0404(Model& m, Drawing& d) {
     const float y2 = W1 + m.EspPoseY;
 
     GenerationPass pass(d);
+    PenScope pen(d);
     const float g = spacing(std::max(X1, X2), y2 + L2);
     if (pieceShown(m, 1)) {
-        d.Piece = 1;
+        pen.setPiece(1);
         band(d, {.x = 0, .y = 0, .w = X1, .h = W1}, {a, h, L1, h}, true);
     }
     if (pieceShown(m, 3)) {
-        d.Piece = 3;
+        pen.setPiece(3);
         band(d, {.x = 0, .y = y2, .w = X2, .h = L2}, {b, walls, W4, walls}, true);
     }
-    d.Piece = 1;
+    pen.setPiece(1);
     if (pieceShown(m, 1))
         pieceDimensions(m, d, {.x = 0, .y = 0, .w = X1, .h = W1}, around, -g, g);
     if (pieceShown(m, 3))
@@ -151,20 +151,21 @@ void Fco0405(Model& m, Drawing& d) {
     const std::vector<float> endFolds = {f, h2};
 
     GenerationPass pass(d);
+    PenScope pen(d);
     const float g = spacing(wrap, y0 + endHeight);
     if (pieceShown(m, 1)) {
-        d.Piece = 1;
+        pen.setPiece(1);
         band(d, {.x = Wb + m.EspPoseX, .y = y0, .w = Wb, .h = endHeight}, endFolds, false);
     }
     if (pieceShown(m, 3)) {
-        d.Piece = 3;
+        pen.setPiece(3);
         band(d, {.x = 0, .y = y0, .w = Wb, .h = endHeight}, endFolds, false);
     }
     if (pieceShown(m, 2)) {
-        d.Piece = 2;
+        pen.setPiece(2);
         band(d, {.x = 0, .y = 0, .w = wrap, .h = Lb}, {a, hh, W3, hh}, true);
     }
-    d.Piece = 1;
+    pen.setPiece(1);
     const float top = y0 + endHeight + g;
     if (pieceShown(m, 1)) {
         pieceDimensions(m, d, {.x = Wb + m.EspPoseX, .y = y0, .w = Wb, .h = endHeight}, {Wb}, top,

@@ -6,6 +6,7 @@
 #include "builders/emit.h"
 #include "builders/flat_blank_dimensions.h"
 #include "builders/variable_hand_hole.h"
+#include "drawing/pen_scope.h"
 #include "platform/errors.h"
 #include "styles/04/fco400.h"
 #include "styles/04/fco400_common.h"
@@ -130,7 +131,7 @@ void drawTuckedQuarter(Drawing& d, const TuckedQuarter& q) {
     if (!(reach > 0) || !(yInner > 0) || !(q.inner > 0) || !(q.side > E))
         throw GenerationError("Dimensions impossibles : parois trop basses pour la largeur");
     const float top = B + q.side;
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     chainStart(d, xEnd, 0);
     lineTo(d, xEnd, yInner);
     lineTo(d, A + q.end, yInner);
@@ -146,14 +147,13 @@ void drawTuckedQuarter(Drawing& d, const TuckedQuarter& q) {
     } else {
         lineTo(d, 0, top);
     }
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     line(d, 0, B, A, B);
     line(d, A, 0, A, B - E);
     line(d, A + q.end, 0, A + q.end, yInner);
     line(d, A, B + E, A, top);
     if (q.lid > 0)
         line(d, 0, top, A, top);
-    d.LineKind = kind::Cut;
 }
 
 void drawTucked(Model& m, Drawing& d, const TuckedQuarter& q) {
@@ -187,7 +187,7 @@ void Fco0412(Model& m, Drawing& d) {
 
     GenerationPass pass(d);
     const int first = beginFeature(d);
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     chainStart(d, a + end, 0);
     lineTo(d, a + end, b);
     if (trim > 0)
@@ -198,11 +198,11 @@ void Fco0412(Model& m, Drawing& d) {
     lineTo(d, a - s1, b);
     lineTo(d, a - s1, b + side);
     lineTo(d, 0, b + side);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     line(d, 0, b, a - s1, b);
     line(d, a, 0, a, b);
     line(d, a + s2, b, a + end - trim, b);
-    d.LineKind = kind::Cut;
+    pen.setKind(kind::Cut);
     mirrorQuarter(m, d, first);
     symmetricChains(m, d, end, 2 * a, std::max(side, g), 2 * b);
 }
@@ -223,25 +223,25 @@ void Fco0415(Model& m, Drawing& d) {
     GenerationPass pass(d);
     const int first = beginFeature(d);
     const float x = t + h;
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     line(d, 0, 0, 0, B - E / 2);
     line(d, 0, B - E / 2, t, B - E / 2);
     line(d, x, B - E / 2, t, B - E / 2);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     if (t > 0)
         line(d, t, 0, t, B - E / 2);
     line(d, x, 0, x, B - E / 2);
     line(d, x, B, x + A, B);
-    d.LineKind = kind::Cut;
+    pen.setKind(kind::Cut);
     line(d, x, B + E / 2, x, B - E / 2);
     chainStart(d, x, B + E / 2);
     lineTo(d, x - W2, B + E / 2);
     lineTo(d, x - W2, B - E / 2 + h3);
     line(d, x, B - E / 2 + h3, x - W2, B - E / 2 + h3);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     line(d, x, B + E / 2, x, B - E / 2 + h3);
     line(d, x, B + h3, x + A, B + h3);
-    d.LineKind = kind::Cut;
+    pen.setKind(kind::Cut);
     line(d, x, B + h3 + b4, x, B + h3 - E / 2);
     line(d, x, B + h3 + b4, x + A, B + h3 + b4);
     mirrorRegistered(m, d, first, 0, 0, 0);
@@ -336,7 +336,7 @@ void Fco0435(Model& m, Drawing& d) {
 
     GenerationPass pass(d);
     const int first = beginFeature(d);
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     chainStart(d, xEnd, 0);
     if (tabDepth > 0) {
         lineTo(d, xEnd, yc - tabWidth / 2);
@@ -351,7 +351,7 @@ void Fco0435(Model& m, Drawing& d) {
     chainStart(d, a + reach, b);
     lineTo(d, a + reach, b + side);
     lineTo(d, 0, b + side);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     line(d, 0, b, a, b);
     line(d, a, 0, a, b);
     line(d, a, b, a, b + side);
@@ -361,6 +361,7 @@ void Fco0435(Model& m, Drawing& d) {
     if (locked) {
         const VariableHandHoleCutShape mortise{mortiseLength, m.hmortaise};
         VariableHandHoleCut(m, d, mortise, {a - band, yc, -90, false});
+        pen.setKind(kind::Cut);  // the chains of a locked tray are stamped as cuts
     }
     mirrorQuarter(m, d, first);
     FlatBlankChains c;

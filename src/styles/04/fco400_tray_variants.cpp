@@ -13,6 +13,7 @@
 #include "builders/emit.h"
 #include "builders/flat_blank_dimensions.h"
 #include "builders/variable_hand_hole.h"
+#include "drawing/pen_scope.h"
 #include "platform/errors.h"
 #include "styles/04/fco400.h"
 #include "styles/04/fco400_common.h"
@@ -72,7 +73,7 @@ void ventHoles(Drawing& d, const FlapTrayShape& t) {
     const float r = std::min({kVentRadius, t.h / 4, t.a / 4, t.b / 4});
     if (r < 2)
         return;  // a hole smaller than this tears out instead of being cut
-    d.LineKind = kind::Cut;
+    const PenScope pen(d, kind::Cut);
     const int nx = ventCount(2 * t.a, r);
     const int ny = ventCount(2 * t.b, r);
     for (int i = 0; i < nx; ++i)

@@ -9,6 +9,8 @@
 #include "builders/flat_blank_dimensions.h"
 #include "builders/rounded_flap.h"
 #include "builders/variable_hand_hole.h"
+#include "drawing/pen_scope.h"
+#include "model/model_choices.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
 #include "styles/04/fco400.h"
@@ -132,9 +134,16 @@ DoubleWallTrayShape cornerFlapTray(const TraySizes& s, float flap) {
     return {.a = s.a, .b = s.b, .h = s.h, .flap = flap};
 }
 
+// The kind the chains after a double-wall tray are stamped with, the last its builder chose: its
+// hand-holes' cut, else its folds' crease.
+LineKind doubleWallChainKind(const Model& m) {
+    return handHoleKind(m) != HandHoleKind::None ? kind::Cut : kind::Crease;
+}
+
 void drawDoubleWallTray(Model& m, Drawing& d, const DoubleWallTrayShape& s) {
     GenerationPass pass(d);
     DoubleWallTray(m, d, s);
+    const PenScope chains(d, doubleWallChainKind(m));
     const Box box = d.extents();
     FlatBlankChains c;
     c.across = {static_cast<float>(-box.xmin) - s.a, 2 * s.a, static_cast<float>(box.xmax) - s.a};
@@ -217,6 +226,7 @@ void Fco0452(Model& m, Drawing& d) {
     drawDoubleWallTray(m, d, tray);
     if (m.Personnalisation == CustomerProfile::Qor) {
         d.BeginDrawing();
+        const PenScope chains(d, doubleWallChainKind(m));
         dimension(d, {.from = {-s.a, 0}, .to = {s.a, 0}, .at = {0, 0}});
         d.EndDrawing();
     }
@@ -251,6 +261,7 @@ void Fco0480(Model& m, Drawing& d) {
     FlatBlankChains c;
     c.across = {s.h, 2 * s.a, s.h};
     c.up = {s.h, 2 * s.b, lidT, lid - lidT};
+    const PenScope chains(d, doubleWallChainKind(m));
     FlatBlankDimensions(m, d, c);
 }
 
@@ -258,12 +269,12 @@ void selfLockingTray(Model& m, Drawing& d, const TraySizes& s, bool lockSlits) {
     const float e = m.EpaisseurCarton;
     const float reach = std::min(s.h, s.b) - e;
     const int first = beginFeature(d);
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     // Quarter x >= 0, y >= 0: end wall, long wall, and the ear between them.
     line(d, s.a + s.h, 0, s.a + s.h, s.b);
     line(d, s.a + s.h, s.b, s.a, s.b);
     line(d, s.a, s.b + s.h, 0, s.b + s.h);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     line(d, 0, s.b, s.a, s.b);
     line(d, s.a, 0, s.a, s.b);
     // A slot a board wide in the end wall along its crease, where the ear's free end lies once
@@ -271,13 +282,13 @@ void selfLockingTray(Model& m, Drawing& d, const TraySizes& s, bool lockSlits) {
     // ear too short to hold one is left without.
     if (lockSlits && s.h > 4 * e && reach > 4 * e) {
         const float from = s.b - reach, to = s.b - reach / 2;
-        d.LineKind = kind::Cut;
+        pen.setKind(kind::Cut);
         chainStart(d, s.a + e, from);
         lineTo(d, s.a + 2 * e, from);
         lineTo(d, s.a + 2 * e, to);
         lineTo(d, s.a + e, to);
         lineTo(d, s.a + e, from);
-        d.LineKind = kind::Crease;
+        pen.setKind(kind::Crease);
     }
     RoundedFlapShape ear;
     ear.width = s.h;

@@ -6,6 +6,7 @@
 
 #include "builders/emit.h"
 #include "drawing/geometry.h"
+#include "drawing/pen_scope.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
 #include "styles/04/fco420_common.h"
@@ -63,8 +64,6 @@ void mirrorAboutYAxis(Model&, Drawing& d, int first) {
 }
 
 FolderHalves::FolderHalves(Model& m, Drawing& d) : m_(m), d_(d), pass_(d) {
-    d.LineVariant = 1;
-    d.Piece = 1;
     first_ = beginFeature(d);
 }
 
@@ -96,13 +95,13 @@ std::optional<std::string> tuckFlapProblem(const LockingFolder& f, const Model& 
 }
 
 void folderBackEarCut(Model&, Drawing& d, const LockingFolder& f, float earTop) {
-    d.LineKind = kind::Cut;
+    const PenScope pen(d, kind::Cut);
     if (earTop < f.y3 - kLengthTolerance)
         line(d, f.backLength / 2, earTop, f.backLength / 2, f.y3);
 }
 
 void folderBottomCreases(Model&, Drawing& d, const LockingFolder& f) {
-    d.LineKind = kind::Crease;
+    const PenScope pen(d, kind::Crease);
     line(d, -f.frontLength / 2, f.y1, f.frontLength / 2, f.y1);
     line(d, -f.backLength / 2, f.y2, f.backLength / 2, f.y2);
 }
@@ -112,7 +111,7 @@ void folderEar(Model&, Drawing& d, const LockingFolder& f, const EarPlace& ear) 
     const float dir = join > edge ? 1.0f : -1.0f;
     const float D = f.decPatte;
     const float corner = f.half + f.outerWall;
-    d.LineKind = kind::Cut;
+    const PenScope pen(d, kind::Cut);
     chainStart(d, hinge, edge);
     lineTo(d, reach, edge);
     if (reach <= corner + kLengthTolerance) {
@@ -132,9 +131,10 @@ void folderEar(Model&, Drawing& d, const LockingFolder& f, const EarPlace& ear) 
 
 void folderMiddleLines(Model& m, Drawing& d, const LockingFolder& f, float lidHinge) {
     folderBottomCreases(m, d, f);
+    PenScope pen(d, kind::Crease);
     line(d, -f.lidLength / 2, f.y3, f.lidLength / 2, f.y3);
     line(d, -lidHinge, f.y4, lidHinge, f.y4);
-    d.LineKind = kind::Cut;
+    pen.setKind(kind::Cut);
     line(d, -f.frontLength / 2, 0, f.frontLength / 2, 0);
     if (m.RcoupPouce > kLengthTolerance)
         arc(d, {0, f.y5}, m.RcoupPouce, 0, -180);
@@ -144,7 +144,7 @@ void folderDimensions(Model&, Drawing& d, const LockingFolder& f) {
     float xmin = 0, ymin = 0, xmax = 0, ymax = 0;
     d.GetExtents(xmin, ymin, xmax, ymax);
     const float g = ((xmax - xmin) + (ymax - ymin)) / 25;
-    d.LineKind = kind::Text;  // dimensions take the text kind
+    const PenScope pen(d, kind::Text);
     dimension(d, {.from = {xmin, ymin - g}, .to = {xmax, ymin - g}, .at = {0, ymin - g}});
     dimension(d, {.from = {xmax + g, ymin}, .to = {xmax + g, ymax}, .at = {xmax + g, 0}});
     dimension(d,
@@ -154,20 +154,20 @@ void folderDimensions(Model&, Drawing& d, const LockingFolder& f) {
 float folderEars(Model& m, Drawing& d, const LockingFolder& f) {
     // Front ear, then the slit that frees it from the bottom.
     folderEar(m, d, f, {.hinge = f.frontLength / 2, .reach = f.xa, .edge = 0, .join = f.y1 - f.d});
-    d.LineKind = kind::Cut;
-    d.LineVariant = 2;
+    PenScope pen(d, kind::Cut);
+    pen.setVariant(2);
     line(d, f.half, f.y1 - f.d, f.frontLength / 2, f.y1);
-    d.LineVariant = 1;
-    d.LineKind = kind::Crease;
+    pen.setVariant(1);
+    pen.setKind(kind::Crease);
     line(d, f.frontLength / 2, f.y1, f.frontLength / 2, 0);
 
     // Back ear, below the back wall's top corner.
     const float earTop = f.backEarTop;
     line(d, f.backLength / 2, f.y2, f.backLength / 2, earTop);
-    d.LineKind = kind::Cut;
-    d.LineVariant = 2;
+    pen.setKind(kind::Cut);
+    pen.setVariant(2);
     line(d, f.backLength / 2, f.y2, f.half, f.y2 + f.d);
-    d.LineVariant = 1;
+    pen.setVariant(1);
     folderEar(m, d, f,
               {.hinge = f.backLength / 2, .reach = f.xb, .edge = earTop, .join = f.y2 + f.d});
     return earTop;
@@ -196,7 +196,7 @@ void run(Model& m, Drawing& d, const RuleOf& r) {
 
 void folderLid(Model& m, Drawing& d, const LockingFolder& f, float earTop) {
     // Lid dust flap.
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     chainStart(d, f.backLength / 2, earTop);
     lineTo(d, f.lidLength / 2, f.y3);
     lineTo(d, f.lidLength / 2 + m.hrabat, f.y3 + f.c);
@@ -213,10 +213,10 @@ void folderLid(Model& m, Drawing& d, const LockingFolder& f, float earTop) {
     const float wingTop = std::min(wingBase + f.tuckWing, f.y5);
     if (wingTop < f.y5 - kLengthTolerance)
         line(d, f.tuckLength / 2, wingTop, f.tuckLength / 2, f.y5);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     line(d, f.tuckLength / 2, wingBase, f.tuckLength / 2, wingTop);
     line(d, f.lidLength / 2, f.y3, f.lidLength / 2, f.y4);
-    d.LineKind = kind::Cut;
+    pen.setKind(kind::Cut);
     line(d, f.tuckLength / 2, f.y5, std::max(m.RcoupPouce, 0.0f), f.y5);
 }
 

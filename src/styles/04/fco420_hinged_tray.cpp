@@ -10,6 +10,7 @@
 
 #include "builders/emit.h"
 #include "drawing/geometry.h"
+#include "drawing/pen_scope.h"
 #include "platform/errors.h"
 #include "styles/04/fco420.h"
 #include "styles/04/fco420_common.h"
@@ -65,7 +66,7 @@ void rolledFront(Model& m, Drawing& d, const LockingFolder& f) {
     const float tenon = std::min(m.lgtenon, m.lgmortaise);
     const float stand = m.htenon + innerWallRise(f, e);
     const float lean = stand * std::tan(m.AngTenon * std::numbers::pi_v<float> / 180);
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     line(d, half, 0, f.frontLength / 2, 0);
     chainStart(d, half, 0);
     lineTo(d, half, edge);
@@ -83,16 +84,17 @@ void rolledFront(Model& m, Drawing& d, const LockingFolder& f) {
     lineTo(d, x1, y1);
     lineTo(d, x0, y1);
     lineTo(d, x0, y0);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     line(d, 0, 0, half, 0);
     line(d, 0, -band, half, -band);
 }
 
 void middleLines(Model& m, Drawing& d, const LockingFolder& f) {
     folderBottomCreases(m, d, f);
+    PenScope pen(d, kind::Crease);
     line(d, -f.lidLength / 2, f.y3, f.lidLength / 2, f.y3);
     line(d, -f.lidLength / 2, f.y4, f.lidLength / 2, f.y4);
-    d.LineKind = kind::Cut;
+    pen.setKind(kind::Cut);
     if (m.RcoupPouce > kLengthTolerance)
         arc(d, {0, f.y5}, m.RcoupPouce, 0, -180);
 }

@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "builders/emit.h"
+#include "drawing/pen_scope.h"
 #include "platform/errors.h"
 #include "styles/04/fco420.h"
 #include "styles/04/fco420_common.h"
@@ -40,7 +41,7 @@ void drawOpenLockingTray(Model& m, Drawing& d, const LockingFolder& f) {
     halves.closeWithTenonedWall(f);
 
     folderBottomCreases(m, d, f);
-    d.LineKind = kind::Cut;
+    const PenScope pen(d, kind::Cut);
     line(d, -f.frontLength / 2, 0, f.frontLength / 2, 0);
     line(d, -f.backLength / 2, f.y3, f.backLength / 2, f.y3);
     folderDimensions(m, d, f);

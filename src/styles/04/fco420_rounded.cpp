@@ -8,6 +8,7 @@
 
 #include "builders/emit.h"
 #include "drawing/geometry.h"
+#include "drawing/pen_scope.h"
 #include "platform/errors.h"
 #include "styles/04/fco420.h"
 #include "styles/04/fco420_common.h"
@@ -33,7 +34,7 @@ std::optional<std::string> roundedProblem(const LockingFolder& f, const Model& m
 
 void lid(Model& m, Drawing& d, const LockingFolder& f, float earTop) {
     const float notch = std::max(m.RcoupPouce, 0.0f);
-    d.LineKind = kind::Cut;
+    const PenScope pen(d, kind::Cut);
     chainStart(d, f.backLength / 2, earTop);
     lineTo(d, f.lidLength / 2, f.y3);
     lineTo(d, f.lidLength / 2, f.y4);

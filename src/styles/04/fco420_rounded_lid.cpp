@@ -9,6 +9,7 @@
 
 #include "builders/emit.h"
 #include "drawing/geometry.h"
+#include "drawing/pen_scope.h"
 #include "platform/errors.h"
 #include "styles/04/fco420.h"
 #include "styles/04/fco420_common.h"
@@ -44,7 +45,7 @@ std::optional<std::string> roundedLidProblem(const LockingFolder& f, const Model
 void roundedLid(Model& m, Drawing& d, const LockingFolder& f) {
     const float c = taper(m);
     const float xo = f.lidLength / 2 + m.hrabat;
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     chainStart(d, f.backLength / 2, f.backEarTop);
     lineTo(d, f.lidLength / 2, f.y3);
     const ElementId rise = lineTo(d, xo, f.y3 + c);
@@ -67,7 +68,7 @@ void roundedLid(Model& m, Drawing& d, const LockingFolder& f) {
     const float rt = std::min(m.rarrondi, 0.99f * std::min(f.tuckHeight, f.tuckLength / 2 - notch));
     if (rt > kLengthTolerance)
         fillet(d, up, top, rt);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     line(d, f.lidLength / 2, f.y3, f.lidLength / 2, front);
 }
 

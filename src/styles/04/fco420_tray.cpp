@@ -11,6 +11,7 @@
 
 #include "builders/emit.h"
 #include "drawing/geometry.h"
+#include "drawing/pen_scope.h"
 #include "platform/errors.h"
 #include "styles/04/fco420.h"
 #include "styles/04/fco420_common.h"
@@ -102,7 +103,7 @@ void drawTray(Model& m, Drawing& d, const TrayStyle& t) {
     halves.closeWithTenonedWall(f);
 
     folderBottomCreases(m, d, f);
-    d.LineKind = kind::Cut;
+    const PenScope pen(d, kind::Cut);
     const float notch = std::max(m.RcoupPouce, 0.0f);
     notchedEdge(d, 0, f.frontLength / 2, t.frontNotch ? notch : 0, 1);
     notchedEdge(d, f.y3, f.backLength / 2, t.backNotch ? notch : 0, -1);

@@ -7,6 +7,7 @@
 
 #include "builders/emit.h"
 #include "drawing/geometry.h"
+#include "drawing/pen_scope.h"
 #include "platform/errors.h"
 #include "styles/04/fco420.h"
 #include "styles/04/fco420_common.h"
@@ -53,7 +54,7 @@ void sideWall(Model& m, Drawing& d, const LockingFolder& f) {
     const float s = flapInset(m, f);
     const float x0 = f.half, x1 = f.half + f.outerWall, x2 = x1 + m.hrabat;
     const float y0 = f.y1 - f.d, yEnd = y0 + f.sideLength;
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     wallEnd(d, y0, x0, x1, f.half + f.wall.frontJoin);
     wallEnd(d, yEnd, x0, x1, f.half + f.wall.backJoin);
     chainStart(d, x1, y0);
@@ -64,13 +65,13 @@ void sideWall(Model& m, Drawing& d, const LockingFolder& f) {
     lineTo(d, x1, yEnd - s);
     if (s > kLengthTolerance)
         lineTo(d, x1, yEnd);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     line(d, x1, y0 + s, x1, yEnd - s);
     line(d, x0, y0, x0, yEnd);
 }
 
 void lid(Model& m, Drawing& d, const LockingFolder& f) {
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     chainStart(d, f.lidLength / 2, f.y3);
     lineTo(d, f.lidLength / 2, f.y4);
     if (std::abs(f.tuckLength - f.lidLength) / 2 > kLengthTolerance)
@@ -80,7 +81,7 @@ void lid(Model& m, Drawing& d, const LockingFolder& f) {
     const float r = std::min(m.rarrondi, 0.99f * std::min(m.hpatrent, f.tuckLength / 2));
     if (r > kLengthTolerance)
         fillet(d, side, top, r);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     line(d, 0, f.y4, std::min(f.lidLength, f.tuckLength) / 2, f.y4);
 }
 
@@ -100,7 +101,7 @@ void Fco0420(Model& m, Drawing& d) {
 
     FolderHalves halves(m, d);
     const float earTop = folderEars(m, d, f);
-    d.LineKind = kind::Cut;
+    const PenScope pen(d, kind::Cut);
     line(d, f.backLength / 2, earTop, f.lidLength / 2, f.y3);
 
     sideWall(m, d, f);
@@ -108,8 +109,10 @@ void Fco0420(Model& m, Drawing& d) {
     halves.mirror();
 
     folderBottomCreases(m, d, f);
-    line(d, -f.lidLength / 2, f.y3, f.lidLength / 2, f.y3);
-    d.LineKind = kind::Cut;
+    {
+        const PenScope crease(d, kind::Crease);
+        line(d, -f.lidLength / 2, f.y3, f.lidLength / 2, f.y3);
+    }
     const float notch = std::max(m.RcoupPouce, 0.0f);
     if (notch > kLengthTolerance) {
         line(d, -f.frontLength / 2, 0, -notch, 0);

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "builders/emit.h"
+#include "drawing/pen_scope.h"
 #include "styles/05/fco500.h"
 #include "styles/05/fco500_rules.h"
 #include "styles/05/fco500_sizes.h"
@@ -29,14 +30,13 @@ Drawer drawerOf(const Model& m) {
 }
 
 void crease(Drawing& d, float x1, float y1, float x2, float y2) {
-    d.LineKind = kind::Crease;
+    const PenScope pen(d, kind::Crease);
     line(d, x1, y1, x2, y2);
 }
 
 // Both chains round the drawer: across the length under it, across the width at its right.
 void drawerChains(Model& m, Drawing& d, const std::vector<float>& across,
                   const std::vector<float>& up) {
-    d.LineVariant = 1;
     const Box box = d.extents();
     const float g = chainSpacing(box);
     const auto xmin = static_cast<float>(box.xmin), xmax = static_cast<float>(box.xmax);
@@ -57,7 +57,6 @@ constexpr std::size_t kDrawerPiece = 3;  // "Fond / Intérieur"
 void drawDrawerAndSleeve(Model& m, Drawing& d, const Drawer& s, float reach,
                          const std::function<void()>& drawer) {
     GenerationPass pass(d);
-    d.Piece = 1;
     if (pieceShown(m, kDrawerPiece))
         drawer();
     if (!pieceShown(m, kSleevePiece))
@@ -88,12 +87,12 @@ SlottedDrawer slottedDrawer(const Model& m) {
 }
 
 void Fco0511(Model& m, Drawing& d) {
+    PenScope pen(d);
     const GluedDrawer s = gluedDrawer(m);
     const float A = s.A, B = s.B, h = s.h, t = s.lining, G = s.glue, c = s.drop;
     drawDrawerAndSleeve(m, d, drawerOf(m), A + h + t, [&] {
         fourQuarters(d, [&] {
-            d.LineVariant = 1;
-            d.LineKind = kind::Cut;
+            pen.setKind(kind::Cut);
             std::vector<Point> outline = {{0, B + h},     {A, B + h}, {A + G, B + h - c},
                                           {A + G, B + c}, {A, B},     {A + h, B}};
             if (t > 0)
@@ -106,7 +105,7 @@ void Fco0511(Model& m, Drawing& d) {
             crease(d, A, B, A, B + h);
             if (t > 0)
                 crease(d, A + h, 0, A + h, B);
-            d.LineKind = kind::Cut;
+            pen.setKind(kind::Cut);
         });
         drawerChains(m, d, {t, h, 2 * A, h, t}, {h, 2 * B, h});
         const float top = B + h;
@@ -122,12 +121,12 @@ void Fco0511(Model& m, Drawing& d) {
 }
 
 void Fco0512(Model& m, Drawing& d) {
+    PenScope pen(d);
     const SlottedDrawer s = slottedDrawer(m);
     const float A = s.A, B = s.B, h = s.h, a = s.a, b = s.b, f = s.flap;
     drawDrawerAndSleeve(m, d, drawerOf(m), A + h, [&] {
         fourQuarters(d, [&] {
-            d.LineVariant = 1;
-            d.LineKind = kind::Cut;
+            pen.setKind(kind::Cut);
             polyline(m, d,
                      {{0, B + h},
                       {A - a, B + h},
@@ -139,7 +138,7 @@ void Fco0512(Model& m, Drawing& d) {
             crease(d, 0, B, A - a, B);
             crease(d, A, 0, A, B);
             crease(d, A + b, B, A + h, B);
-            d.LineKind = kind::Cut;
+            pen.setKind(kind::Cut);
         });
         drawerChains(m, d, {h, 2 * A, h}, {h, 2 * B, h});
         const float g = chainSpacing(d.extents()) / 2;

@@ -7,6 +7,7 @@
 
 #include "builders/emit.h"
 #include "builders/sleeve_blank.h"
+#include "drawing/pen_scope.h"
 #include "model/model_choices.h"
 #include "styles/05/fco500.h"
 #include "styles/05/fco500_sizes.h"
@@ -42,7 +43,6 @@ DrawnSleeve drawSleeve(Model& m, Drawing& d, const SleeveSizes& s, float x, floa
 // Panels along the lower edge, the whole length under them, the height at the right: one
 // dimension a panel plus two.
 void panelDimensions(Model& m, Drawing& d, const DrawnSleeve& s, float x, float y, float g) {
-    d.LineVariant = 1;
     chainAlongX(m, d, x + m.lgPatte, y - g, s.panels);
     const auto xmin = static_cast<float>(s.box.xmin), xmax = static_cast<float>(s.box.xmax);
     dimension(d, {.from = {xmin, y - 2 * g}, .to = {xmax, y - 2 * g}, .at = {0, y - 2 * g}});
@@ -80,23 +80,23 @@ void drawOneSleeve(Model& m, Drawing& d, Ring ring, bool withFlapShape) {
 void drawSlidePair(Model& m, Drawing& d, std::string_view code, bool innerOnPiece2In3D) {
     const SlidePair s = slidePair(m, *slidePairing(code));
     GenerationPass pass(d);
+    PenScope pen(d);
     const float innerY = -(s.inner.h + m.EspPoseY);
     DrawnSleeve outer, inner;
     if (pieceShown(m, kOuterPiece)) {
-        d.Piece = 1;
+        pen.setPiece(1);
         outer = drawSleeve(m, d, s.outer, 0, 0);
     }
     if (pieceShown(m, kInnerPiece)) {
-        d.Piece = innerOnPiece2In3D && m.Mode3D ? 2 : 1;
+        pen.setPiece(innerOnPiece2In3D && m.Mode3D ? 2 : 1);
         inner = drawSleeve(m, d, s.inner, 0, innerY);
     }
-    d.Piece = 1;
+    pen.setPiece(1);
     Box all = outer.box;
     all.add(inner.box);
     const float g = chainSpacing(all);
     if (pieceShown(m, kOuterPiece)) {
         // Above the outer sleeve, clear of the inner wrap below it.
-        d.LineVariant = 1;
         chainAlongX(m, d, m.lgPatte, s.outer.h + g, outer.panels);
         const auto xmin = static_cast<float>(outer.box.xmin);
         const auto xmax = static_cast<float>(outer.box.xmax);

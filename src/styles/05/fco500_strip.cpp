@@ -39,7 +39,6 @@ void drawStrip(Drawing& d, const StripAndSleeve& s) {
 void Fco0509(Model& m, Drawing& d) {
     const StripAndSleeve s = strip0509(m);
     GenerationPass pass(d);
-    d.Piece = 1;
     if (pieceShown(m, kStripPiece))
         drawStrip(d, s);
     if (!pieceShown(m, kSleevePiece))
@@ -59,7 +58,6 @@ void Fco0509(Model& m, Drawing& d) {
                  .height = v.h},
                 {.x = x});
     const Box box = registeredBox(m, d, first);
-    d.LineVariant = 1;
     const float g = chainSpacing(box);
     chainAlongX(m, d, x + m.lgPatte, -g, ContourPanels(m, v.p[0], v.p[1], v.p[2], v.p[3]));
     const auto xmin = static_cast<float>(box.xmin), xmax = static_cast<float>(box.xmax);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "builders/emit.h"
+#include "drawing/pen_scope.h"
 #include "styles/04/fco400_common.h"
 #include "styles/05/fco500_sizes.h"
 #include "styles/06/fco600.h"
@@ -25,7 +26,7 @@ bool secondPieceShown(const Model& m) {
 }
 
 void crease(Drawing& d, float x1, float y1, float x2, float y2) {
-    d.LineKind = kind::Crease;
+    const PenScope pen(d, kind::Crease);
     line(d, x1, y1, x2, y2);
 }
 
@@ -38,15 +39,13 @@ struct HalfFolds {
 void drawHalf(Model& m, Drawing& d, float a, const std::vector<Point>& outline,
               const HalfFolds& folds) {
     const int first = beginFeature(d);
-    d.LineVariant = 1;
-    d.LineKind = kind::Cut;
+    const PenScope pen(d, kind::Cut);
     polyline(m, d, outline);
     for (float y : folds.across)
         crease(d, 0, y, a, y);
     for (auto [from, to] : folds.hinges)
         if (to - from > 0)
             crease(d, a, from, a, to);
-    d.LineKind = kind::Cut;
     mirrorRegistered(m, d, first, 0, 0, 90);
 }
 
@@ -62,7 +61,6 @@ void drawBody0601(Model& m, Drawing& d, const Body0601& b, float chainRight) {
         {a + f, y4 - c1}, {a, y4 - c1}, {a, y5},      {0, y5}};
     drawHalf(m, d, a, outline,
              {{y1, y2, y3, y4}, {{y1 + c1, y2 - c1}, {y2 + c2, y3 - c2}, {y3 + c1, y4 - c1}}});
-    d.LineVariant = 1;
     const float g = chainSpacing(d.extents());
     chainAlongY(m, d, chainRight + g, 0, {f, b.H1, b.W2, b.H3, b.W4});
     dimension(d, {.from = {-a, y5 + g}, .to = {a, y5 + g}, .at = {0, y5 + g}});
@@ -76,8 +74,7 @@ void drawEndPieces0601(Model& m, Drawing& d, const Body0601& b, float chamfer) {
     const float y0 = b.f + b.H1;
     const float xh = x0 + b.H5, xe = xh + b.f;
     const int first = beginFeature(d);
-    d.LineVariant = 1;
-    d.LineKind = kind::Cut;
+    const PenScope pen(d, kind::Cut);
     polyline(m, d,
              {{x0, y0},
               {xh, y0},
@@ -87,7 +84,6 @@ void drawEndPieces0601(Model& m, Drawing& d, const Body0601& b, float chamfer) {
               {x0, y0 + b.W6},
               {x0, y0}});
     crease(d, xh, y0, xh, y0 + b.W6);
-    d.LineKind = kind::Cut;
     mirrorRegistered(m, d, first, 0, 0, 90);
     const float g = chainSpacing(Box{x0, y0, xe, y0 + b.W6, false}) / 2;
     chainAlongX(m, d, x0, y0 - g, {b.H5, b.f});
@@ -129,7 +125,6 @@ void drawBody0606(Model& m, Drawing& d, const Body0606& b, float chainRight) {
     outline.push_back({a, y5});
     outline.push_back({0, y5});
     drawHalf(m, d, a, outline, {{y1, y2, y3, y4}, {{y1, y2}, {y2, y3}, {y3, y4}}});
-    d.LineVariant = 1;
     const float g = chainSpacing(d.extents());
     chainAlongY(m, d, chainRight + g, 0, {b.lid1, b.H3, b.W4, b.H5, b.lid2});
     dimension(d, {.from = {-a, y5 + g}, .to = {a, y5 + g}, .at = {0, y5 + g}});
@@ -144,8 +139,7 @@ void drawEndPanels0606(Model& m, Drawing& d, const Body0606& b) {
     const float y0 = b.lid1 + b.H3;
     const float x1 = x0 + b.end, y1 = y0 + b.W4;
     const int first = beginFeature(d);
-    d.LineVariant = 1;
-    d.LineKind = kind::Cut;
+    const PenScope pen(d, kind::Cut);
     polyline(m, d, {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}, {x0, y0}});
     mirrorRegistered(m, d, first, 0, 0, 90);
     const float g = chainSpacing(Box{x0, y0, x1, y1, false}) / 2;
@@ -203,7 +197,6 @@ void Fco0621(Model& m, Drawing& d) {
               {0, y5}},
              {b.tuck > 0 ? std::vector<float>{y1, y2, y3, y4} : std::vector<float>{y1, y2, y3},
               {{c1, y1 - c1}, {y1 + c2, y2 - c2}, {y2 + c1, y3 - c1}, {y3 + c1, y4 - c1}}});
-    d.LineVariant = 1;
     const float s = chainSpacing(d.extents());
     const float right = a + std::max({g, e, f});
     chainAlongY(m, d, right + s, 0, {b.H1, b.W2, b.H3, b.W4, b.tuck});

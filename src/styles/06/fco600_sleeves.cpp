@@ -9,6 +9,7 @@
 #include "builders/emit.h"
 #include "builders/sleeve_blank.h"
 #include "builders/turn_elements.h"
+#include "drawing/pen_scope.h"
 #include "styles/04/fco400_common.h"
 #include "styles/05/fco500_sizes.h"
 #include "styles/06/fco600.h"
@@ -80,7 +81,6 @@ void drawBody(Model& m, Drawing& d, const RigidSleeve& s) {
                  .p4 = s.p[3],
                  .height = s.length},
                 {.x = -s.fold});
-    d.LineVariant = 1;
     const float g = chainSpacing(Box{0, 0, s.right(), s.length, false});
     chainAlongX(m, d, 0, -g, {s.p[0], s.p[1], s.p[2], s.p[3]});
     dimension(d, {.from = {0, -2 * g}, .to = {s.right(), -2 * g}, .at = {0, -2 * g}});
@@ -133,7 +133,6 @@ void drawTurnedEnds(Model& m, Drawing& d, const RigidSleeve& s, EndFlaps flaps) 
     TurnElements(d, {.first = first, .last = d.tracer().count(), .cx = cx, .cy = cy, .angle = 90});
     mirrorRegistered(m, d, first, x0 + height + m.EspPoseX / 2, 0, 90);
     // The rows, now across, over the first end; the columns, now upright, right of the second.
-    d.LineVariant = 1;
     const float g = chainSpacing(Box{0, 0, x0 + 2 * height, s.length, false}) / 2;
     std::vector<float> rows, columns(grid.columns.rbegin(), grid.columns.rend());
     for (const FoldRow& r : grid.rows)
@@ -166,15 +165,13 @@ void endPanel(Model& m, Drawing& d, float x, float y, float w, float h, float f,
         outline.insert(outline.end(), {{x - f, y + h - c}, {x - f, y + c}, {x, y}});
     else
         outline.push_back({x, y});
-    d.LineVariant = 1;
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     polyline(m, d, outline);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     if (right)
         line(d, x + w, y, x + w, y + h);
     if (left)
         line(d, x, y, x, y + h);
-    d.LineKind = kind::Cut;
 }
 
 // Each end is made of the given leaves side by side, `EspPoseX` apart: a single panel with a
@@ -192,7 +189,6 @@ void drawEndLeaves(Model& m, Drawing& d, const RigidSleeve& s, const std::vector
             const float panel = x + (left ? f : 0);
             endPanel(m, d, panel, y, leaves[i], s.H8, f, left, right);
             if (end == 0) {
-                d.LineVariant = 1;
                 std::vector<float> chain;
                 if (left)
                     chain.push_back(f);

@@ -10,6 +10,7 @@
 #include "builders/second_lid_body_half.h"
 #include "builders/shaped_body_half.h"
 #include "builders/slotted_body_half.h"
+#include "drawing/pen_scope.h"
 #include "model/model_choices.h"
 #include "styles/02/fco200_common.h"
 #include "styles/02/fco200_lid_common.h"
@@ -66,10 +67,9 @@ FlapShape rimLiner(float depth) {
         lineTo(d, left + bevel, top);
         lineTo(d, left, h);
         const float atSecond = bevel * e / (e + depth);
-        d.LineKind = kind::Crease;
+        const PenScope crease(d, kind::Crease);
         line(d, left, h, right, h);
         line(d, left + atSecond, h + e, right - atSecond, h + e);
-        d.LineKind = kind::Cut;
     };
 }
 
@@ -233,9 +233,9 @@ void Fco0771(Model& m, Drawing& d) {
                      .glue = glueFlapOf(m)});
     drawCrashLockBottom(m, d, b);
     // Across the glue flap too: glued to the last panel, it would hold the two parts together.
-    d.LineKind = kind::Perforation;
+    PenScope pen(d, kind::Perforation);
     line(d, 0, y, m.lgPatte + p[0] + p[1] + p[2] + p[3], y);
-    d.LineKind = kind::Cut;
+    pen.setKind(kind::Cut);
     finishGluedCase(m, d, 771, b, largerFlap(f1, f2));
 }
 

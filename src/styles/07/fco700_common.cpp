@@ -4,6 +4,7 @@
 
 #include "builders/emit.h"
 #include "builders/slotted_dimensions.h"
+#include "drawing/pen_scope.h"
 #include "model/model_choices.h"
 #include "platform/errors.h"
 #include "styles/02/fco200_common.h"
@@ -44,8 +45,8 @@ void finishGluedCase(Model& m, Drawing& d, int /*code*/, const GluedBody& b, flo
                      bool glueOnLeft) {
     if (m.Sym_Verticale)
         reverseMachinePasses(m);
-    d.LineVariant = 1;
-    d.Piece = 1;
+    PenScope pen(d);
+    pen.setPiece(1);
     const auto& p = b.panels;
     SlottedBodyDimensions(m, d,
                           {.glueWidth = glueOnLeft ? m.lgPatte : 0,

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "builders/emit.h"
+#include "drawing/pen_scope.h"
 #include "platform/errors.h"
 #include "styles/02/fco200_common.h"
 #include "styles/07/fco700.h"
@@ -58,7 +59,7 @@ void lockCaseDimensions(Drawing& d, const LockTable& T) {
     const auto& x = T.x;
     const auto& y = T.y;
     const float chain = y.bottomEdge - T.W / 4, overall = y.bottomEdge - T.W / 2;
-    d.LineKind = kind::Text;
+    const PenScope pen(d, kind::Text);
     for (auto [from, to] : {std::pair{x.leftEdge, x.glueFold},
                             {x.glueFold, x.fold12},
                             {x.fold12, x.fold23},
@@ -224,13 +225,13 @@ void drawLockCase(Model& m, Drawing& d) {
     const auto& x = T.x;
     const auto& y = T.y;
     GenerationPass pass(d);
-    d.LineVariant = 1;
+    PenScope pen(d);
     auto cut = [&](float x1, float y1, float x2, float y2) {
-        d.LineKind = kind::Cut;
+        pen.setKind(kind::Cut);
         return line(d, x1, y1, x2, y2);
     };
     auto crease = [&](float x1, float y1, float x2, float y2) {
-        d.LineKind = kind::Crease;
+        pen.setKind(kind::Crease);
         return line(d, x1, y1, x2, y2);
     };
     // A cut along the bottom fold from `from` to `to`, parted where a side ends on it.
@@ -305,7 +306,7 @@ void drawLockCase(Model& m, Drawing& d) {
     const ElementId tab3Bottom = cut(e.tab3Start, y.tabEdge, x.tab3LowerLeft, y.tabEdge);
     cut(x.slot3Left, y.topFold, x.slot3Left, y.topEdge);
     // Half-round ends of the three top slots.
-    d.LineKind = kind::Cut;
+    pen.setKind(kind::Cut);
     arc(d, {x.slot1Centre, y.topFold}, std::abs(x.slot1Left - x.slot1Centre), 180, 180);
     arc(d, {x.slot2Centre, y.topFold}, std::abs(x.slot2Left - x.slot2Centre), 180, 180);
     arc(d, {x.slot3Centre, y.topFold}, std::abs(x.slot3Left - x.slot3Centre), 180, 180);
@@ -329,7 +330,7 @@ void drawLockCase(Model& m, Drawing& d) {
     lockCaseDimensions(d, T);
 
     // Rounded corners of the lock tabs, kept small on a narrow case.
-    d.LineKind = kind::Cut;
+    pen.setKind(kind::Cut);
     const float radius = std::clamp(T.W / 60, 1.0f, 5.0f);
     fillet(d, lockRight, lockBottom, radius);
     fillet(d, flap4Right, flap4Bottom, radius);

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "builders/emit.h"
+#include "drawing/pen_scope.h"
 #include "styles/07/fco700.h"
 #include "styles/07/fco700_common.h"
 #include "styles/07/fco700_point_table.h"
@@ -27,12 +28,12 @@ struct BottomCorners {
 };
 
 ElementId cut(Drawing& d, float x1, float y1, float x2, float y2) {
-    d.LineKind = kind::Cut;
+    const PenScope pen(d, kind::Cut);
     return line(d, x1, y1, x2, y2);
 }
 
 void crease(Drawing& d, float x1, float y1, float x2, float y2) {
-    d.LineKind = kind::Crease;
+    const PenScope pen(d, kind::Crease);
     line(d, x1, y1, x2, y2);
 }
 
@@ -116,7 +117,7 @@ void slottedTop(Model& m, Drawing& d, const LockTable& T) {
         crease(d, folds[i] + rightHalf(i), y.topFold, end, y.topFold);
     }
     // The flaps' outline from the right edge's foot round to the glue flap's fold.
-    d.LineKind = kind::Cut;
+    const PenScope pen(d, kind::Cut);
     chainStart(d, x.rightEdge, y.rightEdgeFoot);
     lineTo(d, x.rightEdge, y.topEdge);
     for (std::size_t i = folds.size() - 1; i >= 1; --i) {
@@ -147,6 +148,7 @@ void slottedTop(Model& m, Drawing& d, const LockTable& T) {
 void dimensions(Drawing& d, const LockTable& T) {
     const auto& x = T.x;
     const auto& y = T.y;
+    const PenScope pen(d, kind::Text);  // dimensions take the text kind
     lockCaseDimensions(d, T);
     const float left = x.leftEdge - 80;
     for (auto [from, to] : {std::pair{y.tabEdge, y.flapEdge}, {y.flapEdge, y.bottomFold}})
@@ -160,14 +162,13 @@ void Fco0711(Model& m, Drawing& d) {
     const LockTable T = lockTable(m, LockVariant::Fco0711);
     const LockBottomEnds e = lockBottomEnds(T);
     GenerationPass pass(d);
-    d.LineVariant = 1;
     const BottomCorners c = bottomOutline(d, T, e);
     bottomFolds(d, T, e);
     slottedTop(m, d, T);
     dimensions(d, T);
     // Rounded corners of the lock flap, the tabs and flaps 2 and 4, kept small on a narrow
     // case.
-    d.LineKind = kind::Cut;
+    const PenScope pen(d, kind::Cut);
     const float radius = std::clamp(T.W / 60, 1.0f, 5.0f);
     for (auto [first, second] : {std::pair{c.lockRight, c.lockBottom},
                                  {c.tab2Bottom, c.tab2Side},

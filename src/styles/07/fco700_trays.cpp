@@ -8,6 +8,7 @@
 
 #include "builders/emit.h"
 #include "builders/hand_hole.h"
+#include "drawing/pen_scope.h"
 #include "platform/errors.h"
 #include "styles/07/fco700.h"
 #include "styles/07/fco700_common.h"
@@ -51,7 +52,7 @@ float linerBevel(const Tray& t, float halfSide) {
 // The quarter x >= 0, y >= 0. `upper` tells the quarter on the long wall that carries the lid.
 void drawQuarter(Drawing& d, const Tray& t, bool upper) {
     const float a = t.a, b = t.b, H = t.H, e = t.e;
-    d.LineKind = kind::Crease;
+    PenScope pen(d, kind::Crease);
     line(d, 0, b, a, b);
     line(d, a, 0, a, b);
     line(d, a, b, a, b + H);
@@ -66,17 +67,17 @@ void drawQuarter(Drawing& d, const Tray& t, bool upper) {
         const float bevel = linerBevel(t, a);
         line(d, 0, b + H, a, b + H);
         line(d, 0, b + H + e, a - bevel * e / H, b + H + e);
-        d.LineKind = kind::Cut;
+        pen.setKind(kind::Cut);
         chainStart(d, 0, b + 2 * H);
         lineTo(d, a - bevel, b + 2 * H);
         lineTo(d, a, b + H);
     } else {
-        d.LineKind = kind::Cut;
+        pen.setKind(kind::Cut);
         line(d, 0, b + H, a, b + H);
     }
 
     // The corner web, cut free of the short wall it is glued to.
-    d.LineKind = kind::Cut;
+    pen.setKind(kind::Cut);
     chainStart(d, a, b + H);
     lineTo(d, a + H - relief, b + H);
     lineTo(d, a + H, b + H - relief);
@@ -85,10 +86,10 @@ void drawQuarter(Drawing& d, const Tray& t, bool upper) {
 
     if (t.shortDouble) {
         const float bevel = linerBevel(t, b);
-        d.LineKind = kind::Crease;
+        pen.setKind(kind::Crease);
         line(d, a + H, 0, a + H, b);
         line(d, a + H + e, 0, a + H + e, b - bevel * e / H);
-        d.LineKind = kind::Cut;
+        pen.setKind(kind::Cut);
         chainStart(d, a + H, b);
         lineTo(d, a + 2 * H, b - bevel);
         lineTo(d, a + 2 * H, 0);
@@ -106,7 +107,7 @@ void drawLid(Model& m, Drawing& d, const Tray& t) {
     const float depth = 2 * t.b + e;
     const float tuck = std::min(m.hpatrent, depth / 2);
     const float side = std::min(t.H - e, depth / 3);
-    d.LineKind = kind::Cut;
+    PenScope pen(d, kind::Cut);
     chainStart(d, a, y0);
     if (t.lidSideFlaps) {
         lineTo(d, a + side, y0 + side);
@@ -123,7 +124,7 @@ void drawLid(Model& m, Drawing& d, const Tray& t) {
         lineTo(d, -a - side, y0 + side);
     }
     lineTo(d, -a, y0);
-    d.LineKind = kind::Crease;
+    pen.setKind(kind::Crease);
     line(d, -a + e, y0 + depth, a - e, y0 + depth);
     if (t.lidSideFlaps) {
         line(d, a, y0, a, y0 + depth);
@@ -143,7 +144,7 @@ void shortWallHandHoles(Model& m, Drawing& d, const Tray& t) {
 }
 
 void trayDimensions(Model&, Drawing& d, const Tray& t) {
-    d.LineKind = kind::Text;
+    const PenScope pen(d, kind::Text);
     const Box box = d.extents();
     const float g = static_cast<float>((box.width() + box.height()) / 25);
     const float ymin = static_cast<float>(box.ymin), xmax = static_cast<float>(box.xmax);
@@ -161,7 +162,6 @@ void trayDimensions(Model&, Drawing& d, const Tray& t) {
 void drawTray(Model& m, Drawing& d, const Tray& t) {
     checkTray(t);
     GenerationPass pass(d);
-    d.LineVariant = 1;
     // Quadrants 1 to 4: as drawn, mirrored and turned, turned, mirrored.
     const struct {
         bool upper;

@@ -8,6 +8,7 @@
 
 #include "builders/creased_strip.h"
 #include "builders/emit.h"
+#include "drawing/pen_scope.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
 #include "styles/09/fco900.h"
@@ -69,7 +70,7 @@ void edgeTo(Drawing& d, float x, float y) {
 void partition(Drawing& d, float length, float height, const std::vector<float>& centres,
                float width, float depth, const SlotMouth& mouth) {
     const float bottom = height - depth;
-    d.LineKind = kind::Cut;
+    const PenScope pen(d, kind::Cut);
     chainStart(d, 0, 0);
     lineTo(d, length, 0);
     lineTo(d, length, height);
@@ -186,7 +187,7 @@ void Fco0969(Model& m, Drawing& d) {
     m.ListeFoulages = CreasedStrip(d, {.creases = list, .length = Ls, .width = Ws});
 
     // The half-cut lines one height apart, and their chain on the free left side.
-    d.LineKind = kind::HalfCut;
+    const PenScope pen(d, kind::HalfCut);
     for (int i = 1; i <= n; ++i)
         line(d, 0, static_cast<float>(i) * H, Ls, static_cast<float>(i) * H);
     const float x = -(W + L) / 30;
@@ -194,7 +195,6 @@ void Fco0969(Model& m, Drawing& d) {
         dimension(d, {.from = {x, static_cast<float>(i) * H},
                       .to = {x, static_cast<float>(i + 1) * H},
                       .at = {x, 0}});
-    d.LineKind = kind::Cut;
 }
 
 void Fco0933(Model& m, Drawing& d) {
@@ -223,7 +223,6 @@ void Fco0933(Model& m, Drawing& d) {
     }
 
     // The first strip of each kind is dimensioned: the long one above, the last cross one under.
-    d.LineVariant = 1;
     const float step = (L + H) / 30;
     dimensionParts(d, 0, H + step, piecesOf(L, set.cells));
     dimension(d, {.from = {0, H + 2 * step}, .to = {L, H + 2 * step}, .at = {0, H + 2 * step}});

@@ -253,9 +253,6 @@ std::optional<std::string> architectureRule(const Model& m) {
 
 void Architecture(Model& m, Drawing& d) {
     GenerationPass pass(d);
-    d.LineKind = kind::Cut;
-    d.Piece = 1;
-    d.LineVariant = 1;
     const bool single = (m.TypeDessus == 0) != (m.TypeDessous == 0);
     const Body b = bodyOf(m, single);
 
@@ -285,16 +282,12 @@ void Architecture(Model& m, Drawing& d) {
         return;  // nothing left to draw
 
     // One half alone is open along the mid-line.
-    if ((m.TypeDessus == 0) != (m.TypeDessous == 0)) {
-        d.LineKind = kind::Cut;
+    if ((m.TypeDessus == 0) != (m.TypeDessous == 0))
         line(d, 0, 0, b.p[0] + b.p[1] + b.p[2] + b.p[3] + m.lgPatte, 0);
-    }
     if (m.Sym_Verticale)
         reverseMachinePasses(m);
     if (rejected)
         return;
-    d.LineVariant = 1;
-    d.Piece = 1;
     const float bodyBelow = m.TypeDessous != 0 ? b.h : 0;
     const float bodyAbove = m.TypeDessus != 0 ? b.h : 0;
     SlottedBodyDimensions(m, d,

@@ -65,7 +65,7 @@ TEST(Fco0201HandHoles, SitUnderTheFlapCreaseOfTheNarrowerPanels) {
     const struct {
         std::int16_t type;
         float length;
-        std::int16_t upperEdge;
+        LineKind upperEdge;
         std::vector<double> centres;
     } cases[] = {
         {1, 400, kind::Cut, {36 + 400 + 150, 36 + 1100 + 150}},

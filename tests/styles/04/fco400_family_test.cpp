@@ -28,7 +28,7 @@ using test::hasDimension;
 using test::horizontalLinesAt;
 using test::verticalLinesAt;
 
-std::size_t count(const Drawing& d, std::int16_t lineKind, std::int16_t variant = 0) {
+std::size_t count(const Drawing& d, LineKind lineKind, std::int16_t variant = 0) {
     std::size_t n = 0;
     for (const Element& e : d.elements())
         if (e.lineKind == lineKind && (variant == 0 || e.lineVariant == variant))
@@ -37,7 +37,7 @@ std::size_t count(const Drawing& d, std::int16_t lineKind, std::int16_t variant 
 }
 
 // One line of the kind lying from a to b, either way round.
-bool hasLine(const Drawing& d, std::int16_t lineKind, Point a, Point b) {
+bool hasLine(const Drawing& d, LineKind lineKind, Point a, Point b) {
     for (const auto& l : test::linesOfKind(d, lineKind))
         if ((areNear(l.a, a, 1e-3) && areNear(l.b, b, 1e-3)) ||
             (areNear(l.a, b, 1e-3) && areNear(l.b, a, 1e-3)))

@@ -29,7 +29,7 @@ constexpr auto none = &test::startUpValues;
 
 using test::horizontalLinesAt;
 using test::verticalLinesAt;
-bool hasLine(const Drawing& d, std::int16_t lineKind, Point a, Point b) {
+bool hasLine(const Drawing& d, LineKind lineKind, Point a, Point b) {
     for (const auto& l : test::linesOfKind(d, lineKind))
         if ((areNear(l.a, a, 1e-2) && areNear(l.b, b, 1e-2)) ||
             (areNear(l.a, b, 1e-2) && areNear(l.b, a, 1e-2)))
