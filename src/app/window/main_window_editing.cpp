@@ -184,7 +184,7 @@ QToolBar* MainWindow::buildEditToolBar() {
     pen->setToolTip(QStringLiteral("Type des éléments tracés"));
     for (const LineKind k : kPenKinds)
         pen->addItem(lineKindName(k), lineKindNumber(k));
-    connect(pen, &QComboBox::activated, this, [this, pen](int index) {
+    connect(pen, &QComboBox::activated, this, [this](int index) {
         editing::DrawingPen drawingPen = editController_->pen();
         drawingPen.lineKind = kPenKinds.at(static_cast<std::size_t>(index));
         editController_->setPen(drawingPen);
