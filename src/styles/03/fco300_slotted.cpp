@@ -60,25 +60,16 @@ void pieceDimensions(Model& m, Drawing& d, const SlottedPiece& whole, float x) {
 void drawClosedBody(Model& m, Drawing& d, const SlottedPiece& p, float x) {
     const float h = p.body / 2;
     const int first = beginFeature(d);
-    SlottedBodyHalf(m, d,
-                    {.p1 = p.p1,
-                     .p2 = p.p2,
-                     .p3 = p.p3,
-                     .p4 = p.p4,
-                     .h = h,
-                     .f1 = p.f1,
-                     .f2 = p.f2,
-                     .glue = glueFlapOf(m)});
-    SlottedBodyHalf(m, d,
-                    {.p1 = p.p1,
-                     .p2 = p.p2,
-                     .p3 = p.p3,
-                     .p4 = p.p4,
-                     .h = h,
-                     .f1 = p.f1,
-                     .f2 = p.f2,
-                     .glue = glueFlapOf(m)},
-                    {.mirrored = true});
+    const SlottedBody half{.p1 = p.p1,
+                           .p2 = p.p2,
+                           .p3 = p.p3,
+                           .p4 = p.p4,
+                           .h = h,
+                           .f1 = p.f1,
+                           .f2 = p.f2,
+                           .glue = glueFlapOf(m)};
+    SlottedBodyHalf(m, d, half);
+    SlottedBodyHalf(m, d, half, {.mirrored = true});
     placeFeature(d, first, {.x = x, .y = -h});
 }
 
