@@ -93,39 +93,11 @@ void reverseArcBridges(Element& e) {
     std::reverse(e.bridges.begin(), e.bridges.end());
 }
 
-void reflectShape(Shape& shape, Point on, double angle) {
-    std::visit(Overloaded{
-                   [&](LineShape& l) {
-                       l.a = reflect(l.a, on, angle);
-                       l.b = reflect(l.b, on, angle);
-                   },
-                   [&](ArcShape& a) {
-                       a.centre = reflect(a.centre, on, angle);
-                       a.startDeg = normalizeDegrees(2 * angle - a.startDeg - a.sweepDeg);
-                   },
-                   [&](DimensionShape& d) {
-                       d.p1 = reflect(d.p1, on, angle);
-                       d.p2 = reflect(d.p2, on, angle);
-                       d.ref = reflect(d.ref, on, angle);
-                   },
-                   [&](TextShape& s) {
-                       s.position = reflect(s.position, on, angle);
-                       s.angleDeg = normalizeDegrees(2 * angle - s.angleDeg);
-                   },
-                   [&](SheetShape& r) {
-                       r = boundingSheet(reflect(r.min, on, angle), reflect(r.max, on, angle));
-                   },
-                   [&](ContourShape& c) {
-                       for (auto& ring : c.rings)
-                           for (auto& p : ring)
-                               p = reflect(p, on, angle);
-                   },
-                   [&](SymbolShape& s) {
-                       s.position = reflect(s.position, on, angle);
-                       s.angleDeg = normalizeDegrees(2 * angle - s.angleDeg);
-                   },
-               },
-               shape);
+// An element through a rigid map; a mirror also turns its arcs' bridges round.
+void placeElement(Element& e, const Transform& t) {
+    place(e.shape, t);
+    if (t.mirrors())
+        reverseArcBridges(e);
 }
 
 }  // namespace
@@ -168,13 +140,7 @@ void Drawing::ClearDrawing() {
 }
 
 ElementId Drawing::add(Shape shape) {
-    elements_.push_back(Element{std::move(shape),
-                                lineStyle_.kind,
-                                lineStyle_.variant,
-                                lineStyle_.piece,
-                                0,
-                                {},
-                                lineStyle_.bridgeless});
+    elements_.push_back(drawnWith(std::move(shape), lineStyle_));
     return lastId();
 }
 
@@ -237,21 +203,17 @@ void Drawing::TransformRange(ElementId first, ElementId last, const Transform& t
     std::size_t to = indexOf(last);
     if (from > to)
         std::swap(from, to);
-    for (std::size_t i = from; i <= to; ++i) {
-        place(elements_[i].shape, t);
-        if (t.mirrors())
-            reverseArcBridges(elements_[i]);
-    }
+    for (std::size_t i = from; i <= to; ++i)
+        placeElement(elements_[i], t);
 }
 
-ElementId Drawing::TransformElement(double x, double y, double angle, ElementId id, bool addCopy) {
+void Drawing::TransformElement(ElementId id, const Transform& t) {
+    placeElement(mutableElement(id), t);
+}
+
+ElementId Drawing::AddTransformedCopy(ElementId id, const Transform& t) {
     Element copy = element(id);
-    reflectShape(copy.shape, {x, y}, angle);
-    reverseArcBridges(copy);
-    if (!addCopy) {
-        mutableElement(id) = copy;
-        return id;
-    }
+    placeElement(copy, t);
     elements_.push_back(std::move(copy));
     return lastId();
 }
@@ -630,9 +592,7 @@ ElementId Drawing::addPoses(const PoseRow& row) {
             if (type == ShapeType::Dimension || type == ShapeType::Sheet)
                 continue;
             Element copy = elements_[i];
-            place(copy.shape, move);
-            if (move.mirrors())
-                reverseArcBridges(copy);
+            placeElement(copy, move);
             if (row.angle != 0)
                 place(copy.shape, spin);
             elements_.push_back(std::move(copy));

@@ -82,9 +82,10 @@ class Drawing {
     // Elements first..last in place, through a rigid map (mirrors, turns and moves; a scale
     // would leave radii and text sizes as they are).
     void TransformRange(ElementId first, ElementId last, const Transform& t);
-    // Mirror image of one element about the line through (x, y) at `angle`: added as a new
-    // element when `addCopy` is set (its id returned), else the element itself is mirrored.
-    ElementId TransformElement(double x, double y, double angle, ElementId id, bool addCopy);
+    // One element through a rigid map, in place; or a copy of it through the map, added as
+    // a new element whose id is returned.
+    void TransformElement(ElementId id, const Transform& t);
+    ElementId AddTransformedCopy(ElementId id, const Transform& t);
 
     // Imposition. A pose is a copy of the blank: every element drawn before the first copy
     // except dimensions (the chains stay on the first pose only) and sheet outlines. The

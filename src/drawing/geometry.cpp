@@ -25,14 +25,6 @@ Point pointOnCircle(Point centre, double radius, double degrees) {
     return {centre.x + radius * std::cos(r), centre.y + radius * std::sin(r)};
 }
 
-Point reflect(Point p, Point on, double degrees) {
-    const double r = toRadians(degrees);
-    const Point u{std::cos(r), std::sin(r)};
-    const Point d = p - on;
-    const Point along = u * dot(d, u);
-    return on + along * 2.0 - d;
-}
-
 void Box::add(Point p) {
     if (empty) {
         xmin = xmax = p.x;

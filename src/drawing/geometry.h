@@ -73,9 +73,6 @@ double normalizeDegrees(double degrees);
 Point rotate(Point p, double degrees);
 Point pointOnCircle(Point centre, double radius, double degrees);
 
-// Mirror image of p about the line through `on` with direction `degrees`.
-Point reflect(Point p, Point on, double degrees);
-
 struct Box {
     double xmin = 0, ymin = 0, xmax = 0, ymax = 0;
     bool empty = true;

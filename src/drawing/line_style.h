@@ -3,6 +3,7 @@
 // whether their style keeps them whole (no bridge).
 
 #include <cstdint>
+#include <utility>
 
 #include "drawing/element.h"
 
@@ -17,5 +18,12 @@ struct LineStyle {
 
     friend bool operator==(const LineStyle&, const LineStyle&) = default;
 };
+
+// `shape` as an element drawn in `style`.
+inline Element drawnWith(Shape shape, const LineStyle& style) {
+    Element e{std::move(shape), style.kind, style.variant, style.piece};
+    e.bridgeless = style.bridgeless;
+    return e;
+}
 
 }  // namespace brontaxe

@@ -26,7 +26,7 @@ void mirrorAcrossVertical(float axis, Drawing& d) {
         if (type == ShapeType::Dimension) {
             // Turning a dimension about its middle would carry its reference point to the
             // wrong side: reflect all three points instead (the angle comes out as the rule).
-            d.TransformElement(axis / 2, 0, 90, id, false);
+            d.TransformElement(id, Transform::mirrorAcross({axis / 2.0, 0}, 90));
             continue;
         }
         const double angle = d.ElementAngle(id);

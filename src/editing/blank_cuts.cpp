@@ -191,8 +191,8 @@ EditOutcome filleted(const Blank& blank, std::size_t first, std::size_t second, 
     out[first] = reshapedLine(blank[first], corner.first);
     out[second] = reshapedLine(blank[second], corner.second);
     if (corner.arc) {
-        const Element& pen = blank[first];
-        out.push_back(Element{*corner.arc, pen.lineKind, pen.lineVariant, pen.piece});
+        const Element& from = blank[first];
+        out.push_back(Element{*corner.arc, from.lineKind, from.lineVariant, from.piece});
     }
     return EditOutcome::done(std::move(out));
 }

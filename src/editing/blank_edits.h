@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "drawing/element.h"
+#include "drawing/line_style.h"
 #include "editing/edit_outcome.h"
 
 namespace brontaxe::editing {
@@ -12,7 +13,7 @@ namespace brontaxe::editing {
 using Blank = std::vector<Element>;
 
 // Adds shapes drawn with `pen`.
-EditOutcome added(const Blank& blank, const std::vector<Shape>& shapes, const DrawingPen& pen);
+EditOutcome added(const Blank& blank, const std::vector<Shape>& shapes, const LineStyle& pen);
 EditOutcome deleted(const Blank& blank, const Selection& selection);
 // Element `index` becomes `changed` (the properties panel).
 EditOutcome replaced(const Blank& blank, std::size_t index, const Element& changed);

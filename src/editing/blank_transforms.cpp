@@ -116,17 +116,12 @@ EditOutcome appliedTo(const Blank& blank, const Selection& selection, const Tran
 
 }  // namespace
 
-EditOutcome added(const Blank& blank, const std::vector<Shape>& shapes, const DrawingPen& pen) {
+EditOutcome added(const Blank& blank, const std::vector<Shape>& shapes, const LineStyle& pen) {
     if (shapes.empty())
         return EditOutcome::refused("Rien à ajouter.");
     Blank out = blank;
-    for (const Shape& s : shapes) {
-        Element e{s};
-        e.lineKind = pen.lineKind;
-        e.lineVariant = pen.lineVariant;
-        e.piece = pen.piece;
-        out.push_back(std::move(e));
-    }
+    for (const Shape& s : shapes)
+        out.push_back(drawnWith(s, pen));
     return EditOutcome::done(std::move(out));
 }
 

@@ -100,10 +100,10 @@ class ShapeTool : public StepTool {
         if (!cursor() || points().empty())
             return {};
         if (!awaitsLast())
-            return {previewElement(LineShape{points().back(), *cursor()}, pen())};
+            return {drawnWith(LineShape{points().back(), *cursor()}, pen())};
         std::vector<Element> band;
         for (Shape& s : recipe_.make(withPoint(*cursor()), value_.value_or(0)).shapes)
-            band.push_back(previewElement(std::move(s), pen()));
+            band.push_back(drawnWith(std::move(s), pen()));
         return band;
     }
 
@@ -162,9 +162,9 @@ class PolylineTool : public StepTool {
     std::vector<Element> preview() const override {
         std::vector<Element> band;
         for (std::size_t i = 1; i < points().size(); ++i)
-            band.push_back(previewElement(LineShape{points()[i - 1], points()[i]}, pen()));
+            band.push_back(drawnWith(LineShape{points()[i - 1], points()[i]}, pen()));
         if (cursor() && !points().empty())
-            band.push_back(previewElement(LineShape{points().back(), *cursor()}, pen()));
+            band.push_back(drawnWith(LineShape{points().back(), *cursor()}, pen()));
         return band;
     }
 };

@@ -22,12 +22,4 @@ struct EditOutcome {
     explicit operator bool() const { return blank.has_value(); }
 };
 
-// The kind, variant and piece new elements are drawn with.
-struct DrawingPen {
-    LineKind lineKind = kind::Cut;
-    std::int16_t lineVariant = 1;
-    std::int16_t piece = 1;
-    bool operator==(const DrawingPen&) const = default;
-};
-
 }  // namespace brontaxe::editing

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "drawing/element.h"
+#include "drawing/line_style.h"
 #include "editing/edit_outcome.h"
 #include "editing/measuring.h"
 
@@ -65,7 +66,7 @@ bool needsSelection(ToolKind kind);
 struct ToolStart {
     std::vector<Element> blank;
     Selection selection;
-    DrawingPen pen;
+    LineStyle pen;
 };
 
 // The answer to each input.

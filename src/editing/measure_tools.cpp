@@ -38,12 +38,12 @@ class MeasureTool : public StepTool {
         if (!cursor() || points().empty())
             return {};
         const Point from = measuresAngle() ? points().front() : points().back();
-        DrawingPen guide;
-        guide.lineKind = kind::Auxiliary;
+        LineStyle guide;
+        guide.kind = kind::Auxiliary;
         std::vector<Element> band;
         if (measuresAngle() && points().size() == 2)
-            band.push_back(previewElement(LineShape{from, points().back()}, guide));
-        band.push_back(previewElement(LineShape{from, *cursor()}, guide));
+            band.push_back(drawnWith(LineShape{from, points().back()}, guide));
+        band.push_back(drawnWith(LineShape{from, *cursor()}, guide));
         return band;
     }
 

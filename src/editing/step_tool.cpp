@@ -12,14 +12,6 @@ ToolStep refusedStep(std::string why) {
     return step;
 }
 
-Element previewElement(Shape shape, const DrawingPen& pen) {
-    Element e{std::move(shape)};
-    e.lineKind = pen.lineKind;
-    e.lineVariant = pen.lineVariant;
-    e.piece = pen.piece;
-    return e;
-}
-
 std::optional<Point> StepTool::lastPoint() const {
     if (points_.empty())
         return std::nullopt;

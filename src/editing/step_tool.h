@@ -16,9 +16,6 @@ std::string promptText(const char* words);
 // An input refused: the tool stays where it was.
 ToolStep refusedStep(std::string why);
 
-// An element of the rubber band, drawn with the tool's pen.
-Element previewElement(Shape shape, const DrawingPen& pen);
-
 class StepTool : public EditTool {
   public:
     ToolKind kind() const override { return kind_; }
@@ -30,7 +27,7 @@ class StepTool : public EditTool {
 
     const std::vector<Element>& blank() const { return start_.blank; }
     const Selection& selection() const { return start_.selection; }
-    const DrawingPen& pen() const { return start_.pen; }
+    const LineStyle& pen() const { return start_.pen; }
     const std::vector<Point>& points() const { return points_; }
     const std::optional<Point>& cursor() const { return cursor_; }
     void addPoint(Point p) { points_.push_back(p); }

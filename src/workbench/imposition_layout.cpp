@@ -206,9 +206,9 @@ void moveChainsOutside(Drawing& d, const Box& blank, bool moreColumns, bool more
     const double mirrorY = (staying.ymin + blank.ymax) / 2;
     for (const auto& [id, c] : chains) {
         if (moreColumns && c.right)
-            d.TransformElement(mirrorX, 0, 90, id, false);
+            d.TransformElement(id, Transform::mirrorAcross({mirrorX, 0}, 90));
         if (moreRows && c.above)
-            d.TransformElement(0, mirrorY, 0, id, false);
+            d.TransformElement(id, Transform::mirrorAcross({0, mirrorY}, 0));
     }
 }
 

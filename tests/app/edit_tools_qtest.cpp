@@ -360,7 +360,7 @@ class EditToolsTest : public QObject {
         const QString clean = f.window.checkPanel()->verdict();
         QVERIFY2(clean.contains("aucun défaut"), qPrintable(clean));
         f.choose("typeTrace", 1);
-        QCOMPARE(f.window.editController().pen().lineKind, brontaxe::kind::Crease);
+        QCOMPARE(f.window.editController().pen().kind, brontaxe::kind::Crease);
         f.tool("mnedition_ligne");
         f.clickAt({1447, 0});
         f.clickAt({1447, 254.5});

@@ -92,18 +92,18 @@ TEST(Drawing, TransformRangeMirrorsThenTurnsThenMovesOnlyItsRange) {
     EXPECT_EQ(dumpElement(d.element(first)), "LINE k1 v1 p1 (1.00,100.00) (1.00,110.00)");
 }
 
-TEST(Drawing, TransformElementAddsTheMirrorImageAboutAnyLine) {
+TEST(Drawing, OneElementMirroredInPlaceOrAsACopy) {
     Drawing d;
     const ElementId line = d.AddLine(1, 0, 3, 2);
-    const ElementId copy = d.TransformElement(0, 0, 90, line, true);  // about the y axis
+    const ElementId copy = d.AddTransformedCopy(line, Transform::mirrorAcross({0, 0}, 90));
     EXPECT_EQ(copy.value, 4);
     EXPECT_EQ(dumpElement(d.element(copy)), "LINE k1 v1 p1 (-1.00,0.00) (-3.00,2.00)");
     const ElementId arc = d.AddArc(5, 0, 1, 0, 90);
-    const ElementId mirrored = d.TransformElement(0, 0, 0, arc, true);  // about the x axis
+    const ElementId mirrored = d.AddTransformedCopy(arc, Transform::mirrorAcross({0, 0}, 0));
     EXPECT_EQ(dumpElement(d.element(mirrored)), "ARC k1 v1 p1 c(5.00,0.00) r1.00 a270.00 s90.00");
-    d.TransformElement(0, 0, 90, arc, false);
+    d.TransformElement(arc, Transform::mirrorAcross({2, 0}, 90));  // about x = 2
     EXPECT_EQ(d.ElementCount(), 4);
-    EXPECT_EQ(dumpElement(d.element(arc)), "ARC k1 v1 p1 c(-5.00,0.00) r1.00 a90.00 s90.00");
+    EXPECT_EQ(dumpElement(d.element(arc)), "ARC k1 v1 p1 c(-1.00,0.00) r1.00 a90.00 s90.00");
 }
 
 TEST(Drawing, ElementQueriesAndSettersWorkOnTheSameMeasures) {

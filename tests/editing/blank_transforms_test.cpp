@@ -118,7 +118,7 @@ TEST(BlankTransforms, SelectionMovedTurnedMirroredOrCopied) {
 }
 
 TEST(BlankTransforms, AddedWithThePenAndReplacedInPlace) {
-    const DrawingPen perforation{kind::Perforation, 2, 3};
+    const LineStyle perforation{kind::Perforation, 2, 3};
     const EditOutcome withLine = added({}, {LineShape{{0, 0}, {0, 8}}}, perforation);
     ASSERT_TRUE(withLine);
     EXPECT_EQ(test::dumped(*withLine.blank),
@@ -159,7 +159,7 @@ TEST(BlankTransforms, RefusalsSayWhy) {
              return mirrored(b, {0}, {3, 3}, {3, 3}, false);
          },
          "Les deux points de l'axe sont confondus."},
-        {[](const Blank& b) { return added(b, {}, DrawingPen{}); }, "Rien à ajouter."},
+        {[](const Blank& b) { return added(b, {}, LineStyle{}); }, "Rien à ajouter."},
     };
     for (const auto& [edit, why] : cases) {
         const EditOutcome out = edit(sampleBlank());

@@ -33,7 +33,7 @@ std::vector<std::string> square(std::vector<std::pair<std::size_t, std::string>>
     return out;
 }
 
-const DrawingPen kPerforationPen{kind::Perforation, 1, 2};
+const LineStyle kPerforationPen{kind::Perforation, 1, 2};
 
 // One input of the user: a click (on an element or not), a number typed, or Enter.
 struct Input {

@@ -60,8 +60,8 @@ class EditController : public QObject {
     void select(editing::Selection selection);
     void setSnapSettings(const editing::SnapSettings& settings) { snaps_ = settings; }
     const editing::SnapSettings& snapSettings() const { return snaps_; }
-    const editing::DrawingPen& pen() const { return pen_; }
-    void setPen(const editing::DrawingPen& pen) { pen_ = pen; }
+    const LineStyle& pen() const { return pen_; }
+    void setPen(const LineStyle& pen) { pen_ = pen; }
     // The snap the cursor was on at its last move.
     const std::optional<editing::Snap>& currentSnap() const { return snap_; }
 
@@ -117,7 +117,7 @@ class EditController : public QObject {
     std::vector<Element> toolBlank_;  // the blank the tool started on
     editing::Selection selection_;
     editing::SnapSettings snaps_;
-    editing::DrawingPen pen_;
+    LineStyle pen_;
     std::optional<editing::Snap> snap_;
     std::optional<Point> cursor_;
 

@@ -185,8 +185,8 @@ QToolBar* MainWindow::buildEditToolBar() {
     for (const LineKind k : kPenKinds)
         pen->addItem(lineKindName(k), lineKindNumber(k));
     connect(pen, &QComboBox::activated, this, [this](int index) {
-        editing::DrawingPen drawingPen = editController_->pen();
-        drawingPen.lineKind = kPenKinds.at(static_cast<std::size_t>(index));
+        LineStyle drawingPen = editController_->pen();
+        drawingPen.kind = kPenKinds.at(static_cast<std::size_t>(index));
         editController_->setPen(drawingPen);
     });
     bar->addWidget(pen);

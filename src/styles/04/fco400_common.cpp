@@ -14,7 +14,8 @@ void mirrorRegistered(Model&, Drawing& d, int first, float x, float y, float ang
     const int last = d.tracer().count();
     for (int i = first; i <= last; ++i) {
         ensureRegistryRoom(d);
-        registerElement(d, d.TransformElement(x, y, angle, d.tracer().id(i), true));
+        registerElement(
+            d, d.AddTransformedCopy(d.tracer().id(i), Transform::mirrorAcross({x, y}, angle)));
     }
 }
 

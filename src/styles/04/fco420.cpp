@@ -59,7 +59,8 @@ void mirrorAboutYAxis(Model&, Drawing& d, int first) {
     const int last = d.tracer().count();
     for (int i = first; i <= last; ++i) {
         ensureRegistryRoom(d);
-        registerElement(d, d.TransformElement(0, 0, 90, d.tracer().id(i), true));
+        registerElement(
+            d, d.AddTransformedCopy(d.tracer().id(i), Transform::mirrorAcross({0, 0}, 90)));
     }
 }
 
