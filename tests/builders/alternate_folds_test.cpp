@@ -6,6 +6,7 @@
 
 #include "builders/emit.h"
 #include "platform/errors.h"
+#include "styles/blank_settings.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
 
@@ -29,7 +30,7 @@ struct FoldGridBuilder : ::testing::Test {
     test::Generated g;
     void draw(const FoldGrid& grid) {
         GenerationPass pass(g.d);
-        AlternateFolds(g.m, g.d, grid);
+        recordPasses(g.m, AlternateFolds(g.d, grid));
     }
 };
 
@@ -71,7 +72,7 @@ TEST(FoldGridEndCells, NarrowedEndCellsKeepTheirWidthBesideTheirNeighbour) {
         FoldGrid grid = folder();
         grid.rows[1].endCellWidth = grid.rows[3].endCellWidth = c.width;
         GenerationPass pass(g.d);
-        AlternateFolds(g.m, g.d, grid);
+        recordPasses(g.m, AlternateFolds(g.d, grid));
         for (const double x : {c.freeSide, 600 - c.freeSide})  // two side rows, and the bottom's
             EXPECT_EQ(verticalLinesAt(g.d, kind::Cut, x).size(), c.freeSide > 0 ? 2u : 3u) << x;
         // Below the lid half, the outline runs from the narrowed cell's free side.

@@ -19,6 +19,7 @@
 #include "builders/snap_lock_body_half.h"
 #include "builders/tucked_cover_body_half.h"
 #include "drawing/drawing_dump.h"
+#include "styles/blank_settings.h"
 #include "support/builder_bodies.h"
 #include "support/style_fixture.h"
 
@@ -50,67 +51,76 @@ SlottedBody slotted(const BodyGlueFlap& glue) {
 
 const BodyCase kBodies[] = {
     {"slotted upper half",
-     [](Model& m, Drawing& d, const BodyGlueFlap& glue) { SlottedBodyHalf(m, d, slotted(glue)); }},
+     [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
+         recordPasses(m, SlottedBodyHalf(d, slotted(glue), blankSettingsOf(m)));
+     }},
     {"slotted lower half of a four-piece box glued on the right",
      [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
          m.CaisseEn4 = 4;
-         SlottedBodyHalf(m, d, slotted(glue), {.mirrored = true});
+         recordPasses(m, SlottedBodyHalf(d, slotted(glue), blankSettingsOf(m), {.mirrored = true}));
      }},
     {"shaped",
      [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
          const FlapShape flap = plainFlap(120);
-         ShapedBodyHalf(
-             m, d, {.panels = kPanels, .h = 100, .flaps = {flap, flap, flap, flap}, .glue = glue});
+         recordPasses(
+             m,
+             ShapedBodyHalf(
+                 d, {.panels = kPanels, .h = 100, .flaps = {flap, flap, flap, flap}, .glue = glue},
+                 blankSettingsOf(m)));
      }},
     {"interlocked",
      [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
-         InterlockedBodyHalf(m, d,
-                             {.p1 = 400,
-                              .p2 = 300,
-                              .p3 = 400,
-                              .p4 = 300,
-                              .h = 100,
-                              .f1 = 150,
-                              .f2 = 150,
-                              .glue = glue},
-                             {.mirrored = true});
+         recordPasses(m, InterlockedBodyHalf(d,
+                                             {.p1 = 400,
+                                              .p2 = 300,
+                                              .p3 = 400,
+                                              .p4 = 300,
+                                              .h = 100,
+                                              .f1 = 150,
+                                              .f2 = 150,
+                                              .glue = glue},
+                                             blankSettingsOf(m), {.mirrored = true}));
      }},
     {"tucked cover",
      [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
-         TuckedCoverBodyHalf(m, d,
-                             {.p1 = 400,
-                              .p2 = 300,
-                              .p3 = 400,
-                              .p4 = 300,
-                              .h = 100,
-                              .cover = 300,
-                              .dust = 150,
-                              .glue = glue});
+         recordPasses(m, TuckedCoverBodyHalf(d,
+                                             {.p1 = 400,
+                                              .p2 = 300,
+                                              .p3 = 400,
+                                              .p4 = 300,
+                                              .h = 100,
+                                              .cover = 300,
+                                              .dust = 150,
+                                              .glue = glue},
+                                             blankSettingsOf(m)));
      }},
     {"crash lock",
      [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
-         CrashLockBodyHalf(
-             m, d, {.panels = kPanels, .h = 100, .lock = crashLockSizes(kPanels), .glue = glue},
-             {.mirrored = true});
+         recordPasses(
+             m, CrashLockBodyHalf(
+                    d, {.panels = kPanels, .h = 100, .lock = crashLockSizes(kPanels), .glue = glue},
+                    blankSettingsOf(m), {.mirrored = true}));
      }},
     {"lidded, glue flap on panel 1",
-     [](Model& m, Drawing& d, const BodyGlueFlap& glue) { LiddedBodyHalf(m, d, lid(glue)); }},
+     [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
+         recordPasses(m, LiddedBodyHalf(d, lid(glue), blankSettingsOf(m)));
+     }},
     {"lidded, glue flap after panel 4",
      [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
          LidBody b = lid(glue);
          b.glueAfterPanel4 = true;
-         LiddedBodyHalf(m, d, b);
+         recordPasses(m, LiddedBodyHalf(d, b, blankSettingsOf(m)));
      }},
     {"second lid",
      [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
-         SecondLidBodyHalf(m, d, lid(glue), {.mirrored = true});
+         recordPasses(m, SecondLidBodyHalf(d, lid(glue), blankSettingsOf(m), {.mirrored = true}));
      }},
     {"snap-lock upper half",
      [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
          SnapLockBody b = test::kSnapLock;
          b.half = BodyHalf::Upper;
          b.glue = glue;
-         SnapLockBodyHalf(m, d, b);
+         recordPasses(m, SnapLockBodyHalf(d, b, blankSettingsOf(m)));
      }},
 };
 

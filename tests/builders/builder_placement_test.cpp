@@ -19,6 +19,7 @@
 #include "builders/slotted_body_half.h"
 #include "builders/snap_lock_body_half.h"
 #include "builders/winged_cap.h"
+#include "styles/blank_settings.h"
 #include "support/builder_bodies.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
@@ -48,35 +49,38 @@ const BuilderCase kBuilders[] = {
     {"HandHole",
      [](Model& m, Drawing& d, const Place& p) {
          withHandHoles(m);
-         HandHole(d, handHoleShape(m), p);
+         HandHole(d, wallHandHoleOf(m).shape, p);
      }},
     {"GlueFlap",
      [](Model&, Drawing& d, const Place& p) {
          GlueFlap(d, {.width = 36, .height = 100, .slot = 4, .taper = 15, .extension = 10}, p);
      }},
     {"LiddedBodyHalf",  // without hand-holes, which only an upper half has
-     [](Model& m, Drawing& d, const Place& p) { LiddedBodyHalf(m, d, kLid, p); }},
+     [](Model& m, Drawing& d, const Place& p) {
+         recordPasses(m, LiddedBodyHalf(d, kLid, blankSettingsOf(m), p));
+     }},
     {"LiddedBodyHalf glue flap on the width",
      [](Model& m, Drawing& d, const Place& p) {
-         LiddedBodyHalf(m, d,
-                        {.p1 = 300,
-                         .p2 = 400,
-                         .p3 = 300,
-                         .p4 = 400,
-                         .h = 100,
-                         .q = 410,
-                         .T = 30,
-                         .r = 10,
-                         .F = 120,
-                         .lip = 3,
-                         .p5 = 294,
-                         .glue = glueFlapOf(m),
-                         .glueAfterPanel4 = true},
-                        p);
+         recordPasses(m, LiddedBodyHalf(d,
+                                        {.p1 = 300,
+                                         .p2 = 400,
+                                         .p3 = 300,
+                                         .p4 = 400,
+                                         .h = 100,
+                                         .q = 410,
+                                         .T = 30,
+                                         .r = 10,
+                                         .F = 120,
+                                         .lip = 3,
+                                         .p5 = 294,
+                                         .glue = glueFlapOf(m),
+                                         .glueAfterPanel4 = true},
+                                        blankSettingsOf(m), p));
      }},
     {"PrincipalFlap",
      [](Model& m, Drawing& d, const Place& p) {
-         PrincipalFlap(m, d, {.width = 400, .depth = 150, .notch = 10, .reach = 50}, p);
+         PrincipalFlap(d, {.width = 400, .depth = 150, .notch = 10, .reach = 50}, m.EpaisseurCarton,
+                       p);
      }},
     {"OppositeFlap",
      [](Model&, Drawing& d, const Place& p) {
@@ -84,27 +88,38 @@ const BuilderCase kBuilders[] = {
      }},
     {"SideFlap",
      [](Model& m, Drawing& d, const Place& p) {
-         SideFlap(m, d, {.width = 300, .depth = 70, .step = 60, .radius = 5}, p);
+         SideFlap(d, {.width = 300, .depth = 70, .step = 60, .radius = 5}, m.EpaisseurCarton, p);
      }},
     {"SleeveBlank",
      [](Model& m, Drawing& d, const Place& p) {
-         SleeveBlank(
-             m, d,
-             {.glue = 36, .taper = 15, .p1 = 400, .p2 = 300, .p3 = 400, .p4 = 300, .height = 500},
-             p);
+         recordBlankPasses(m, SleeveBlank(d,
+                                          {.glue = 36,
+                                           .taper = 15,
+                                           .p1 = 400,
+                                           .p2 = 300,
+                                           .p3 = 400,
+                                           .p4 = 300,
+                                           .height = 500},
+                                          pieceCutOf(m), p));
      }},
     {"SleeveBlank piece 4 of 4",
      [](Model& m, Drawing& d, const Place& p) {
          m.CaisseEn4 = 4;
-         SleeveBlank(
-             m, d,
-             {.glue = 36, .taper = 15, .p1 = 400, .p2 = 300, .p3 = 400, .p4 = 300, .height = 500},
-             p);
+         recordBlankPasses(m, SleeveBlank(d,
+                                          {.glue = 36,
+                                           .taper = 15,
+                                           .p1 = 400,
+                                           .p2 = 300,
+                                           .p3 = 400,
+                                           .p4 = 300,
+                                           .height = 500},
+                                          pieceCutOf(m), p));
      }},
     {"FlapTray",
      [](Model& m, Drawing& d, const Place& p) {
          withHandHoles(m);
-         FlapTray(m, d, FlapTrayShape{200, 150, 100, 100}, p);
+         recordBlankPasses(m,
+                           FlapTray(d, FlapTrayShape{200, 150, 100, 100}, blankSettingsOf(m), p));
      }},
     {"AlternateFolds",
      [](Model& m, Drawing& d, const Place& p) {
@@ -112,16 +127,16 @@ const BuilderCase kBuilders[] = {
          g.columns = {100, 400, 100};
          g.rows = {{150, 1, 1}, {100, 0, 2}, {300, 0, 2}, {100, 0, 2}, {150, 1, 1}};
          g.creasedAcross = {false, true, false};
-         AlternateFolds(m, d, g, p);
+         recordPasses(m, AlternateFolds(d, g, p));
      }},
     {"WingedCap",
      [](Model& m, Drawing& d, const Place& p) {
-         WingedCap(m, d, WingedCapShape{100, 80, 40, 30, 0}, p);
+         WingedCap(d, WingedCapShape{100, 80, 40, 30, 0}, m.EpaisseurCarton, p);
      }},
     {"DoubleWallTray",
      [](Model& m, Drawing& d, const Place& p) {
          withHandHoles(m);
-         DoubleWallTray(m, d, test::kDoubleWallTray, p);
+         recordBlankPasses(m, DoubleWallTray(d, test::kDoubleWallTray, blankSettingsOf(m), p));
      }},
 };
 
@@ -187,29 +202,33 @@ const BlankCase kBlanks[] = {
      [](Model& m, Drawing& d, const Place& p) {
          withHandHoles(m);
          bothHalves(p, [&](const Place& h) {
-             SlottedBodyHalf(m, d,
-                             {.p1 = 400,
-                              .p2 = 300,
-                              .p3 = 400,
-                              .p4 = 300,
-                              .h = 100,
-                              .f1 = 150,
-                              .f2 = 150,
-                              .glue = glueFlapOf(m)},
-                             h);
+             recordPasses(m, SlottedBodyHalf(d,
+                                             {.p1 = 400,
+                                              .p2 = 300,
+                                              .p3 = 400,
+                                              .p4 = 300,
+                                              .h = 100,
+                                              .f1 = 150,
+                                              .f2 = 150,
+                                              .glue = glueFlapOf(m)},
+                                             blankSettingsOf(m), h));
          });
      },
      0},
     {"0210 lidded body",
      [](Model& m, Drawing& d, const Place& p) {
-         bothHalves(p, [&](const Place& h) { LiddedBodyHalf(m, d, kLid, h); });
+         bothHalves(p, [&](const Place& h) {
+             recordPasses(m, LiddedBodyHalf(d, kLid, blankSettingsOf(m), h));
+         });
      },
      2},
     {"0215 lid over a shaped bottom",
      [](Model& m, Drawing& d, const Place& p) {
          withHandHoles(m);
-         LiddedBodyHalf(m, d, kLid, {.x = p.x, .y = p.y, .angle = p.angle});
-         SnapLockBodyHalf(m, d, kSnapLock, {.x = p.x, .y = p.y, .angle = p.angle});
+         recordPasses(m, LiddedBodyHalf(d, kLid, blankSettingsOf(m),
+                                        {.x = p.x, .y = p.y, .angle = p.angle}));
+         recordPasses(m, SnapLockBodyHalf(d, kSnapLock, blankSettingsOf(m),
+                                          {.x = p.x, .y = p.y, .angle = p.angle}));
      },
      1},
     {"sleeve", kBuilders[7].draw, 0},

@@ -9,6 +9,7 @@
 
 #include "builders/emit.h"
 #include "platform/errors.h"
+#include "styles/blank_settings.h"
 #include "support/near.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
@@ -30,10 +31,12 @@ struct CrashLock : ::testing::Test {
 
     void draw(const std::array<float, 4>& panels = kPanels, bool mirrored = false) {
         GenerationPass pass(d);
-        CrashLockBodyHalf(
-            m, d,
-            {.panels = panels, .h = kH, .lock = crashLockSizes(panels), .glue = glueFlapOf(m)},
-            {.mirrored = mirrored});
+        recordPasses(
+            m,
+            CrashLockBodyHalf(
+                d,
+                {.panels = panels, .h = kH, .lock = crashLockSizes(panels), .glue = glueFlapOf(m)},
+                blankSettingsOf(m), {.mirrored = mirrored}));
     }
     // Creases that rise at 45° from (x, y).
     int diagonalsFrom(double x, double y, double length) {
@@ -104,10 +107,10 @@ TEST_F(CrashLock, LowerHalfHangsBelowTheBodyAndRecordsItsFlaps) {
 TEST_F(CrashLock, RefusesABottomThatCannotLock) {
     for (const std::array<float, 4>& panels :
          {std::array<float, 4>{400, 8, 400, 8}, std::array<float, 4>{30, 300, 30, 300}}) {
-        EXPECT_FALSE(crashLockFault(m, panels, crashLockSizes(panels)).empty());
+        EXPECT_FALSE(crashLockFault(slotHalfWidths(m), panels, crashLockSizes(panels)).empty());
         EXPECT_THROW(draw(panels), GenerationError);
     }
-    EXPECT_TRUE(crashLockFault(m, kPanels, crashLockSizes(kPanels)).empty());
+    EXPECT_TRUE(crashLockFault(slotHalfWidths(m), kPanels, crashLockSizes(kPanels)).empty());
 }
 
 }  // namespace

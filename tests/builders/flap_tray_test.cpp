@@ -4,6 +4,7 @@
 
 #include "builders/emit.h"
 #include "platform/errors.h"
+#include "styles/blank_settings.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
 
@@ -19,7 +20,7 @@ struct GluedTray : ::testing::Test {
     FlapTrayShape t{200, 150, 100, 100};
     void draw() {
         GenerationPass pass(g.d);
-        FlapTray(g.m, g.d, t);
+        recordBlankPasses(g.m, FlapTray(g.d, t, blankSettingsOf(g.m)));
     }
 };
 

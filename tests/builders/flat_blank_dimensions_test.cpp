@@ -19,7 +19,7 @@ struct Chains : ::testing::Test {
         lineTo(g.d, 500, 250);
         lineTo(g.d, 0, 250);
         lineTo(g.d, 0, 0);
-        FlatBlankDimensions(g.m, g.d, c);
+        FlatBlankDimensions(g.d, c, g.m.Personnalisation.profile());
     }
 };
 
@@ -50,7 +50,7 @@ TEST_F(Chains, TheQorProfileAddsTheInsideOfTheLargestColumnAndRow) {
 TEST_F(Chains, NothingDrawnNothingDimensioned) {
     {
         GenerationPass pass(g.d);
-        FlatBlankDimensions(g.m, g.d, {{100}, {100}});
+        FlatBlankDimensions(g.d, {{100}, {100}}, g.m.Personnalisation.profile());
     }
     EXPECT_EQ(g.d.ElementCount(), 0);
 }

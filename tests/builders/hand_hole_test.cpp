@@ -6,6 +6,7 @@
 
 #include "builders/emit.h"
 #include "platform/errors.h"
+#include "styles/blank_settings.h"
 #include "support/near.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
@@ -28,7 +29,7 @@ struct HandHoleTest : ::testing::Test {
         m.DPoign = 50;
         m.EPoign = 6;
         GenerationPass pass(d);
-        HandHole(d, handHoleShape(m), {.x = 200, .y = 100 - m.DPoign});
+        HandHole(d, wallHandHoleOf(m).shape, {.x = 200, .y = 100 - m.DPoign});
     }
     bool edge(LineKind lineKind, double y) {
         const auto lines = horizontalLinesAt(d, lineKind, y);
@@ -116,9 +117,9 @@ TEST(HandHoleSizes, AWallThatAlwaysHasAHoleCutsAPlainOneWhenNoneIsChosen) {
         m.LPoign = 90;
         m.HPoign = 30;
         m.EPoign = 6;
-        const HandHoleShape hole = alwaysCutHandHoleShape(m);
+        const HandHoleShape hole = alwaysCutHandHoleShape(wallHandHoleOf(m).shape);
         EXPECT_EQ(hole.type, cut) << chosen;
-        EXPECT_EQ(handHoleShape(m).type, own) << chosen;
+        EXPECT_EQ(wallHandHoleOf(m).shape.type, own) << chosen;
         EXPECT_FLOAT_EQ(hole.length, 90);
         EXPECT_FLOAT_EQ(hole.height, 30);
         EXPECT_FLOAT_EQ(hole.tab, 6);
@@ -151,11 +152,11 @@ TEST(HandHoleSizes, AHoleOutsideItsWallIsRefusedInFrench) {
         g.m.HPoign = c.height;
         g.m.DPoign = c.drop;
         if (c.fits) {
-            EXPECT_NO_THROW(checkHandHoleFits(g.m, 120, 80));
+            EXPECT_NO_THROW(checkHandHoleFits(wallHandHoleOf(g.m), 120, 80));
             continue;
         }
         try {
-            checkHandHoleFits(g.m, 120, 80);
+            checkHandHoleFits(wallHandHoleOf(g.m), 120, 80);
             ADD_FAILURE() << "not refused";
         } catch (const GenerationError& e) {
             EXPECT_EQ(std::string(e.what()).rfind("Poignée hors de sa paroi : ", 0), 0U)

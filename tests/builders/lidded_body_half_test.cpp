@@ -4,6 +4,7 @@
 
 #include "builders/emit.h"
 #include "platform/errors.h"
+#include "styles/blank_settings.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
 
@@ -24,21 +25,21 @@ struct LiddedBody : ::testing::Test {
     bool glueAfterPanel4 = false;
 
     void half(bool mirrored) {
-        LiddedBodyHalf(m, d,
-                       {.p1 = 400,
-                        .p2 = 300,
-                        .p3 = 400,
-                        .p4 = 300,
-                        .h = 100,
-                        .q = 310,
-                        .T = 30,
-                        .r = radius,
-                        .F = dustFlap,
-                        .lip = 3,
-                        .p5 = tuckWidth,
-                        .glue = glueFlapOf(m),
-                        .glueAfterPanel4 = glueAfterPanel4},
-                       {.mirrored = mirrored});
+        recordPasses(m, LiddedBodyHalf(d,
+                                       {.p1 = 400,
+                                        .p2 = 300,
+                                        .p3 = 400,
+                                        .p4 = 300,
+                                        .h = 100,
+                                        .q = 310,
+                                        .T = 30,
+                                        .r = radius,
+                                        .F = dustFlap,
+                                        .lip = 3,
+                                        .p5 = tuckWidth,
+                                        .glue = glueFlapOf(m),
+                                        .glueAfterPanel4 = glueAfterPanel4},
+                                       blankSettingsOf(m), {.mirrored = mirrored}));
     }
     void both() {
         GenerationPass pass(d);

@@ -5,6 +5,7 @@
 #include "builders/emit.h"
 #include "drawing/pen_scope.h"
 #include "platform/errors.h"
+#include "styles/blank_settings.h"
 #include "support/near.h"
 
 namespace brontaxe {
@@ -100,7 +101,7 @@ TEST(reverseMachinePasses, SwapsPanelsAndFlapsByHowManyPanelsWereRecorded) {
     };
     fill();
     m.PassesMachine[3] = m.PassesMachine[4] = 0;  // three panels
-    reverseMachinePasses(m);
+    reverseMachinePasses(m.PassesMachine);
     EXPECT_EQ(m.PassesMachine[0], 3);
     EXPECT_EQ(m.PassesMachine[1], 2);
     EXPECT_EQ(m.PassesMachine[2], 1);
@@ -109,14 +110,14 @@ TEST(reverseMachinePasses, SwapsPanelsAndFlapsByHowManyPanelsWereRecorded) {
 
     fill();
     m.PassesMachine[4] = 0;  // four
-    reverseMachinePasses(m);
+    reverseMachinePasses(m.PassesMachine);
     EXPECT_EQ(m.PassesMachine[0], 4);
     EXPECT_EQ(m.PassesMachine[1], 3);
     EXPECT_EQ(m.PassesMachine[7], 9);
     EXPECT_EQ(m.PassesMachine[12], 14);
 
     fill();  // five
-    reverseMachinePasses(m);
+    reverseMachinePasses(m.PassesMachine);
     EXPECT_EQ(m.PassesMachine[0], 5);
     EXPECT_EQ(m.PassesMachine[2], 3);
     EXPECT_EQ(m.PassesMachine[6], 11);

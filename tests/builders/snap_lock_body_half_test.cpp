@@ -5,6 +5,7 @@
 #include "builders/emit.h"
 #include "builders/shaped_flaps.h"
 #include "builders/slotted_body_half.h"
+#include "styles/blank_settings.h"
 #include "support/outline.h"
 #include "support/style_fixture.h"
 
@@ -23,28 +24,30 @@ struct ShapedBottom : ::testing::Test {
     // The shaped lower half under a plain upper half, as a semi-automatic bottom box has.
     void draw(float p1, float p2, float p3, float p4, bool lowerHalf = true) {
         GenerationPass pass(d);
-        SlottedBodyHalf(m, d,
-                        {.p1 = p1,
-                         .p2 = p2,
-                         .p3 = p3,
-                         .p4 = p4,
-                         .h = 100,
-                         .f1 = 150,
-                         .f2 = 150,
-                         .glue = glueFlapOf(m)});
-        SnapLockBodyHalf(m, d,
-                         {.h = 100,
-                          .p1 = p1,
-                          .p2 = p2,
-                          .p3 = p3,
-                          .p4 = p4,
-                          .notch = 10,
-                          .depth = 150,
-                          .shoulder = 40,
-                          .step = 60,
-                          .radius = 5,
-                          .half = lowerHalf ? BodyHalf::Lower : BodyHalf::Upper,
-                          .glue = glueFlapOf(m)});
+        recordPasses(m, SlottedBodyHalf(d,
+                                        {.p1 = p1,
+                                         .p2 = p2,
+                                         .p3 = p3,
+                                         .p4 = p4,
+                                         .h = 100,
+                                         .f1 = 150,
+                                         .f2 = 150,
+                                         .glue = glueFlapOf(m)},
+                                        blankSettingsOf(m)));
+        recordPasses(m, SnapLockBodyHalf(d,
+                                         {.h = 100,
+                                          .p1 = p1,
+                                          .p2 = p2,
+                                          .p3 = p3,
+                                          .p4 = p4,
+                                          .notch = 10,
+                                          .depth = 150,
+                                          .shoulder = 40,
+                                          .step = 60,
+                                          .radius = 5,
+                                          .half = lowerHalf ? BodyHalf::Lower : BodyHalf::Upper,
+                                          .glue = glueFlapOf(m)},
+                                         blankSettingsOf(m)));
     }
     bool spans(LineKind lineKind, double y, double x0, double x1) {
         for (const auto& l : horizontalLinesAt(d, lineKind, y)) {
@@ -112,7 +115,7 @@ TEST(SideFlap, NarrowFlapsStepStraightDownAtTheirMiddle) {
     test::Generated g;
     GenerationPass pass(g.d);
     // Step 80 - 20 = 60 leaves more than W/2 = 20 after two radii of 5: vertical step.
-    SideFlap(g.m, g.d, {.width = 40, .depth = 80, .step = 20, .radius = 5});
+    SideFlap(g.d, {.width = 40, .depth = 80, .step = 20, .radius = 5}, g.m.EpaisseurCarton);
     EXPECT_TRUE(test::verticalLinesAt(g.d, kind::Cut, 20).size() == 1u);
     EXPECT_TRUE(test::arcsOfKind(g.d, kind::Cut).empty());
     const Box box = g.d.extents();

@@ -16,7 +16,7 @@ struct VariableHole : ::testing::Test {
     VariableHandHoleCutShape h{90, 30};
     void draw(FeaturePlacement at = {}) {
         GenerationPass pass(g.d);
-        VariableHandHoleCut(g.m, g.d, h, at);
+        VariableHandHoleCut(g.d, h, at);
     }
 };
 

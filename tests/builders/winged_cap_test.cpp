@@ -37,7 +37,7 @@ TEST_P(MarkedCapShape, IsClosedWithItsMarkedCutsAndCreasesAndReachesItsSize) {
     const CapCase& c = GetParam();
     test::Generated g;
     g.m.EpaisseurCarton = 4;
-    WingedCap(g.m, g.d, c.cap);
+    WingedCap(g.d, c.cap, g.m.EpaisseurCarton);
     EXPECT_TRUE(test::cutOutlineIsClosed(g.d));
     EXPECT_TRUE(test::noLineDrawnTwice(g.d));
     EXPECT_TRUE(test::noLineDrawnTwice(g.d, kind::Crease));
@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(WingedCap, TheWingClearsTheSideWallByTheBoardThickness) {
     test::Generated g;
     g.m.EpaisseurCarton = 4;
-    WingedCap(g.m, g.d, WingedCapShape{200, 150, 60, 50, 0});
+    WingedCap(g.d, WingedCapShape{200, 150, 60, 50, 0}, g.m.EpaisseurCarton);
     // The wing's top runs from the end wall's edge back to a + e, then the marked cut slants
     // down to the base corner.
     const auto tops = test::horizontalLinesAt(g.d, kind::Cut, 150 + 50);
@@ -86,7 +86,7 @@ TEST(WingedCap, RefusesACapThatCannotBeFolded) {
          {WingedCapShape{100, 80, 0, 30, 0}, WingedCapShape{2, 80, 40, 30, 0},
           WingedCapShape{100, 80, 40, 0, 0}, WingedCapShape{100, 80, 40, 30, -5}}) {
         test::Generated g;
-        EXPECT_THROW(WingedCap(g.m, g.d, bad), GenerationError);
+        EXPECT_THROW(WingedCap(g.d, bad, g.m.EpaisseurCarton), GenerationError);
         EXPECT_EQ(g.d.ElementCount(), 0);
     }
 }

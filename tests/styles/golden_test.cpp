@@ -9,6 +9,7 @@
 #include "builders/emit.h"
 #include "drawing/drawing_dump.h"
 #include "styles/02/fco200.h"
+#include "styles/blank_settings.h"
 #include "support/builder_bodies.h"
 #include "support/style_fixture.h"
 #include "support/temp_dir.h"
@@ -35,14 +36,14 @@ const GoldenCase kCases[] = {
      [](Model& m, Drawing& d) {
          GenerationPass pass(d);  // a builder drawn alone
          m.OptionPoign = 3;
-         LiddedBodyHalf(m, d, test::kLid);
-         SnapLockBodyHalf(m, d, test::kSnapLock);
+         recordPasses(m, LiddedBodyHalf(d, test::kLid, blankSettingsOf(m)));
+         recordPasses(m, SnapLockBodyHalf(d, test::kSnapLock, blankSettingsOf(m)));
      }},
     {"builders_double_wall_tray.txt",
      [](Model& m, Drawing& d) {
          GenerationPass pass(d);  // a builder drawn alone
          m.OptionPoign = 3;
-         DoubleWallTray(m, d, test::kDoubleWallTray);
+         recordBlankPasses(m, DoubleWallTray(d, test::kDoubleWallTray, blankSettingsOf(m)));
      }},
 };
 

@@ -8,6 +8,7 @@
 #include "styles/03/fco300.h"
 #include "styles/03/fco300_common.h"
 #include "styles/03/fco300_voranis.h"
+#include "styles/blank_settings.h"
 
 namespace brontaxe {
 namespace {
@@ -32,15 +33,15 @@ float sleeveWidth(const Model& m) {
 void drawSleeve(Model& m, Drawing& d, float x) {
     const Sleeve s = sleeveOf(m);
     const float y = -s.h / 2;
-    SleeveBlank(m, d,
-                {.glue = m.lgPatte,
-                 .taper = m.anglPc,
-                 .p1 = s.p1,
-                 .p2 = s.p2,
-                 .p3 = s.p3,
-                 .p4 = s.p4,
-                 .height = s.h},
-                {.x = x, .y = y});
+    recordBlankPasses(m, SleeveBlank(d,
+                                     {.glue = m.lgPatte,
+                                      .taper = m.anglPc,
+                                      .p1 = s.p1,
+                                      .p2 = s.p2,
+                                      .p3 = s.p3,
+                                      .p4 = s.p4,
+                                      .height = s.h},
+                                     pieceCutOf(m), {.x = x, .y = y}));
     sleeveDimensions(m, d, s, x, y);
 }
 
@@ -55,15 +56,16 @@ void drawCapsAndSleeve(Model& m, Drawing& d, bool diagonals) {
                     .drawCap =
                         [&](float left, bool dimensioned) {
                             const float x = left + cap.a + cap.h;
-                            DoubleWallTray(m, d,
-                                           {.a = cap.a,
-                                            .b = cap.b,
-                                            .h = cap.h,
-                                            .flap = cap.f,
-                                            .endWallDiagonals = diagonals,
-                                            .sideWallDiagonals = diagonals,
-                                            .flapDiagonals = diagonals},
-                                           {.x = x});
+                            recordBlankPasses(m, DoubleWallTray(d,
+                                                                {.a = cap.a,
+                                                                 .b = cap.b,
+                                                                 .h = cap.h,
+                                                                 .flap = cap.f,
+                                                                 .halfInsideLength = m.Longueur / 2,
+                                                                 .endWallDiagonals = diagonals,
+                                                                 .sideWallDiagonals = diagonals,
+                                                                 .flapDiagonals = diagonals},
+                                                                blankSettingsOf(m), {.x = x}));
                             if (dimensioned)
                                 trayDimensions(m, d, cap, x, cap.f >= cap.a,
                                                doubleWallChainKind(m));
@@ -108,7 +110,7 @@ void Fco0314(Model& m, Drawing& d) {
                     .bodyWidth = sleeveWidth(m),
                     .drawCap =
                         [&](float left, bool dimensioned) {
-                            WingedCap(m, d, cap, {.x = left + half});
+                            WingedCap(d, cap, m.EpaisseurCarton, {.x = left + half});
                             if (dimensioned)
                                 trayDimensions(m, d, base, left + half, false, kind::Crease);
                         },
