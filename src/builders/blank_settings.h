@@ -19,6 +19,8 @@ struct BlankSettings {
     PieceCut pieces;
     bool mirrored = false;  // the blank drawn as seen from its other side
     CustomerProfile profile = CustomerProfile::Default;
+
+    bool operator==(const BlankSettings&) const = default;
 };
 
 }  // namespace brontaxe

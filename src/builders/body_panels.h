@@ -18,6 +18,7 @@ struct PieceCut {
     FourPieces fourPieces = FourPieces::None;
 
     bool onePiece() const { return !twoPieces && fourPieces == FourPieces::None; }
+    bool operator==(const PieceCut&) const = default;
 };
 
 BodyPanels applyPieceVariants(PieceCut pieces, BodyPanels b);

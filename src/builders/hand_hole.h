@@ -13,6 +13,8 @@ struct HandHoleShape {
     float length = 0;
     float height = 0;
     float tab = 0;  // how far the folding tab reaches above the upper edge
+
+    bool operator==(const HandHoleShape&) const = default;
 };
 
 // The hand-hole a design asks for in the walls of its body: its shape, and how far below the
@@ -20,6 +22,8 @@ struct HandHoleShape {
 struct WallHandHole {
     HandHoleShape shape;
     float drop = 0;
+
+    bool operator==(const WallHandHole&) const = default;
 };
 
 // The chosen hole where a wall always has one: a plain cut hole unless another kind is chosen.

@@ -9,7 +9,6 @@
 #include "builders/emit.h"
 #include "drawing/drawing_dump.h"
 #include "styles/02/fco200.h"
-#include "styles/blank_settings.h"
 #include "support/builder_bodies.h"
 #include "support/style_fixture.h"
 #include "support/temp_dir.h"
@@ -33,17 +32,16 @@ const GoldenCase kCases[] = {
          Fco0201(m, d);
      }},
     {"builders_lid_over_shaped_bottom.txt",
-     [](Model& m, Drawing& d) {
-         GenerationPass pass(d);  // a builder drawn alone
-         m.OptionPoign = 3;
-         recordPasses(m, LiddedBodyHalf(d, test::kLid, blankSettingsOf(m)));
-         recordPasses(m, SnapLockBodyHalf(d, test::kSnapLock, blankSettingsOf(m)));
+     [](Model&, Drawing& d) {
+         GenerationPass pass(d);  // builders drawn alone
+         const BlankSettings s = test::withHandHole(HandHoleKind::FoldingTab);
+         LiddedBodyHalf(d, test::kLid, s);
+         SnapLockBodyHalf(d, test::kSnapLock, s);
      }},
     {"builders_double_wall_tray.txt",
-     [](Model& m, Drawing& d) {
+     [](Model&, Drawing& d) {
          GenerationPass pass(d);  // a builder drawn alone
-         m.OptionPoign = 3;
-         recordBlankPasses(m, DoubleWallTray(d, test::kDoubleWallTray, blankSettingsOf(m)));
+         DoubleWallTray(d, test::kDoubleWallTray, test::withHandHole(HandHoleKind::FoldingTab));
      }},
 };
 

@@ -23,6 +23,13 @@ inline const BlankSettings kStartupSettings = [] {
     return s;
 }();
 
+// A drawing for builders drawn alone, the settings they are given and the passes they returned.
+struct Built {
+    Drawing d;
+    BlankSettings settings = kStartupSettings;
+    MachinePassTable passes{};
+};
+
 // The start-up settings with a hand-hole of kind `k`.
 inline BlankSettings withHandHole(HandHoleKind k) {
     BlankSettings s = kStartupSettings;
