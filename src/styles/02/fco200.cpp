@@ -58,6 +58,7 @@ void Fco0206(Model& m, Drawing& d) {
 }
 
 void Fco0209(Model& m, Drawing& d) {
+    const BlankSettings settings = blankSettingsOf(m);
     const SlottedBody b = regularFlaps(m);
 
     GenerationPass pass(d);
@@ -70,8 +71,8 @@ void Fco0209(Model& m, Drawing& d) {
                                      .f1 = m.hrabat,
                                      .f2 = m.hrabat,
                                      .glue = b.glue},
-                                    blankSettingsOf(m)));
-    recordPasses(m, SlottedBodyHalf(d, b, blankSettingsOf(m), {.mirrored = true}));
+                                    settings));
+    recordPasses(m, SlottedBodyHalf(d, b, settings, {.mirrored = true}));
     finishSlottedBody(m, d, 209, b, largerFlap(b.f1, b.f2), m.hrabat);
     lowerFlapDimension(d, b, -1);
 }

@@ -107,8 +107,9 @@ void lowerFlapDimension(Drawing& d, const SlottedBody& b, float sign) {
 void drawTwoHalves(Model& m, Drawing& d, const SlottedBody& b, int styleCode,
                    FlapDimension flapDimension) {
     GenerationPass pass(d);
-    recordPasses(m, SlottedBodyHalf(d, b, blankSettingsOf(m)));
-    recordPasses(m, SlottedBodyHalf(d, b, blankSettingsOf(m), {.mirrored = true}));
+    const BlankSettings settings = blankSettingsOf(m);
+    recordPasses(m, SlottedBodyHalf(d, b, settings));
+    recordPasses(m, SlottedBodyHalf(d, b, settings, {.mirrored = true}));
     const float fmax = largerFlap(b.f1, b.f2);
     finishSlottedBody(m, d, styleCode, b, fmax, fmax);
     if (flapDimension == FlapDimension::WhenUnequal || b.f1 < b.f2)

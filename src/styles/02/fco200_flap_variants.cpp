@@ -36,22 +36,25 @@ InterlockedBody interlocked(const SlottedBody& b) {
 }  // namespace
 
 void Fco0207(Model& m, Drawing& d) {
+    const BlankSettings settings = blankSettingsOf(m);
     const SlottedBody b = regularFlaps(m);
     GenerationPass pass(d);
-    recordPasses(m, SlottedBodyHalf(d, b, blankSettingsOf(m)));
-    recordPasses(m, InterlockedBodyHalf(d, interlocked(b), blankSettingsOf(m), {.mirrored = true}));
+    recordPasses(m, SlottedBodyHalf(d, b, settings));
+    recordPasses(m, InterlockedBodyHalf(d, interlocked(b), settings, {.mirrored = true}));
     finishSlottedBody(m, d, 207, b, largerFlap(b.f1, b.f2), largerFlap(b.f1, b.f2));
 }
 
 void Fco0229(Model& m, Drawing& d) {
+    const BlankSettings settings = blankSettingsOf(m);
     const SlottedBody b = regularFlaps(m);
     GenerationPass pass(d);
-    recordPasses(m, InterlockedBodyHalf(d, interlocked(b), blankSettingsOf(m)));
-    recordPasses(m, InterlockedBodyHalf(d, interlocked(b), blankSettingsOf(m), {.mirrored = true}));
+    recordPasses(m, InterlockedBodyHalf(d, interlocked(b), settings));
+    recordPasses(m, InterlockedBodyHalf(d, interlocked(b), settings, {.mirrored = true}));
     finishSlottedBody(m, d, 229, b, largerFlap(b.f1, b.f2), largerFlap(b.f1, b.f2));
 }
 
 void Fco0208(Model& m, Drawing& d) {
+    const BlankSettings settings = blankSettingsOf(m);
     const SlottedAllowances a = slottedAllowances(m);
     const SlottedBody b = slottedPanels(m);
     // The covers span the width panel they close over; the dust flaps meet in the middle.
@@ -72,7 +75,7 @@ void Fco0208(Model& m, Drawing& d) {
                                       .covers = tuckOnEven ? TuckedPanels::Even : TuckedPanels::Odd,
                                       .tuckInAllowance = a.tuckInWidth,
                                       .glue = b.glue},
-                                     blankSettingsOf(m)));
+                                     settings));
     recordPasses(m,
                  TuckedCoverBodyHalf(d,
                                      {.p1 = b.p1,
@@ -86,7 +89,7 @@ void Fco0208(Model& m, Drawing& d) {
                                       .covers = tuckOnEven ? TuckedPanels::Even : TuckedPanels::Odd,
                                       .tuckInAllowance = a.tuckInWidth,
                                       .glue = b.glue},
-                                     blankSettingsOf(m), {.mirrored = true}));
+                                     settings, {.mirrored = true}));
     const float flap = cover + m.hpatrent;
     finishSlottedBody(m, d, 208, b, flap, flap);
     // The closing dimension: the tuck-in flap over the middle of the first panel that has one.
@@ -95,6 +98,7 @@ void Fco0208(Model& m, Drawing& d) {
 }
 
 void Fco0214(Model& m, Drawing& d) {
+    const BlankSettings settings = blankSettingsOf(m);
     const SlottedAllowances a = slottedAllowances(m);
     const SlottedBody b = regularFlaps(m);
     // The top stays open: its flaps, `hrabat` deep, fold down inside against the walls and
@@ -109,7 +113,7 @@ void Fco0214(Model& m, Drawing& d) {
     const float lowerP4 = stepped ? b.p4 - step : b.p4;
     GenerationPass pass(d);
     PenScope pen(d);
-    recordPasses(m, SlottedBodyHalf(d, rim, blankSettingsOf(m)));
+    recordPasses(m, SlottedBodyHalf(d, rim, settings));
     recordPasses(m, SlottedBodyHalf(d,
                                     {.p1 = b.p1,
                                      .p2 = b.p2,
@@ -119,7 +123,7 @@ void Fco0214(Model& m, Drawing& d) {
                                      .f1 = b.f1,
                                      .f2 = b.f2,
                                      .glue = b.glue},
-                                    blankSettingsOf(m), {.mirrored = true}));
+                                    settings, {.mirrored = true}));
     if (stepped) {
         const BodyPanels upper =
             applyPieceVariants(pieceCutOf(m), {b.p1, b.p2, b.p3, b.p4, b.f1, b.f2});

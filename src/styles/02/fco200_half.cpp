@@ -45,6 +45,7 @@ void closeOpenEdge(Model& m, Drawing& d, const BodyPanels& b) {
 }
 
 void drawHalfCase(Model& m, Drawing& d, int /*code*/, bool withHandHoles) {
+    const BlankSettings settings = blankSettingsOf(m);
     const SlottedAllowances a = slottedAllowances(m);
     SlottedBody b = slottedPanels(m);
     // A half slotted case closes like a regular one: the flaps meet in the middle.
@@ -63,7 +64,7 @@ void drawHalfCase(Model& m, Drawing& d, int /*code*/, bool withHandHoles) {
                                      .f1 = b.f1,
                                      .f2 = b.f2,
                                      .glue = b.glue},
-                                    blankSettingsOf(m), {.mirrored = true}));
+                                    settings, {.mirrored = true}));
     if (m.Sym_Verticale)
         reverseMachinePasses(m.PassesMachine);
     const BodyPanels drawn =
@@ -80,7 +81,7 @@ void drawHalfCase(Model& m, Drawing& d, int /*code*/, bool withHandHoles) {
                            .flapBelow = largerFlap(b.f1, b.f2),
                            .body = body,
                            .flapAbove = 0},
-                          blankSettingsOf(m));
+                          settings);
 }
 
 }  // namespace

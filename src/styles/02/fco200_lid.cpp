@@ -66,6 +66,7 @@ void Fco0211(Model& m, Drawing& d) {
 }
 
 void Fco0212(Model& m, Drawing& d) {
+    const BlankSettings settings = blankSettingsOf(m);
     const LidBody b = lidBody(m);
     const SlottedBody bottom = regularBottomFlaps(m);
     const float f1 = bottom.f1;
@@ -83,7 +84,7 @@ void Fco0212(Model& m, Drawing& d) {
                                              .f1 = f2,
                                              .f2 = f1,
                                              .glue = b.glue},
-                                            blankSettingsOf(m), {.mirrored = true}));
+                                            settings, {.mirrored = true}));
         });
     } else {
         recordPasses(m, SlottedBodyHalf(d,
@@ -95,7 +96,7 @@ void Fco0212(Model& m, Drawing& d) {
                                          .f1 = f1,
                                          .f2 = f2,
                                          .glue = b.glue},
-                                        blankSettingsOf(m), {.mirrored = true}));
+                                        settings, {.mirrored = true}));
     }
     finishLidded(m, d, 212, b, largerFlap(f1, f2));
 }
@@ -116,6 +117,7 @@ void Fco0215(Model& m, Drawing& d) {
 }
 
 void Fco0216(Model& m, Drawing& d) {
+    const BlankSettings settings = blankSettingsOf(m);
     const SlottedAllowances a = slottedAllowances(m);
     SlottedBody b = slottedPanels(m);
     // Unlike the other slotted flaps, the allowance is rounded with the half width and the
@@ -123,7 +125,7 @@ void Fco0216(Model& m, Drawing& d) {
     b.f1 = nearestInt16(m.Largeur / 2 + a.oddFlaps + 0.1f);
     b.f2 = nearestInt16(m.Largeur / 2 + a.evenFlaps + 0.1f);
     GenerationPass pass(d);
-    recordPasses(m, SlottedBodyHalf(d, b, blankSettingsOf(m)));
+    recordPasses(m, SlottedBodyHalf(d, b, settings));
     drawSnapLockBottom(m, d, {.h = b.h, .p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = b.p4});
     if (m.Sym_Verticale)
         reverseMachinePasses(m.PassesMachine);
@@ -137,7 +139,7 @@ void Fco0216(Model& m, Drawing& d) {
                            .flapBelow = snapLockDepth(m, b.p1, b.p2),
                            .body = 2 * b.h,
                            .flapAbove = largerFlap(b.f1, b.f2)},
-                          blankSettingsOf(m));
+                          settings);
 }
 
 }  // namespace brontaxe

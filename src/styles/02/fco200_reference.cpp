@@ -193,6 +193,7 @@ void Fco0218(Model& m, Drawing& d) {
 }
 
 void Fco0225(Model& m, Drawing& d) {
+    const BlankSettings settings = blankSettingsOf(m);
     const SlottedBody b = regularFlaps(m);
     // A liner deeper than the box would stand on the bottom.
     const float liner = std::min(m.hrabat, m.Hauteur);
@@ -204,8 +205,8 @@ void Fco0225(Model& m, Drawing& d) {
                                     .h = b.h,
                                     .flaps = {flap, flap, flap, flap},
                                     .glue = b.glue},
-                                   blankSettingsOf(m)));
-    recordPasses(m, SlottedBodyHalf(d, b, blankSettingsOf(m), {.mirrored = true}));
+                                   settings));
+    recordPasses(m, SlottedBodyHalf(d, b, settings, {.mirrored = true}));
     const float size = std::max(1.0f, std::min(liner / 3, 8.0f));
     // The note and the chains after it are in the text kind.
     const PenScope textKind(d, kind::Text);

@@ -60,6 +60,7 @@ void pieceDimensions(Model& m, Drawing& d, const SlottedPiece& whole, float x) {
 }
 
 void drawClosedBody(Model& m, Drawing& d, const SlottedPiece& p, float x) {
+    const BlankSettings settings = blankSettingsOf(m);
     const float h = p.body / 2;
     const int first = beginFeature(d);
     const SlottedBody half{.p1 = p.p1,
@@ -70,8 +71,8 @@ void drawClosedBody(Model& m, Drawing& d, const SlottedPiece& p, float x) {
                            .f1 = p.f1,
                            .f2 = p.f2,
                            .glue = glueFlapOf(m)};
-    recordPasses(m, SlottedBodyHalf(d, half, blankSettingsOf(m)));
-    recordPasses(m, SlottedBodyHalf(d, half, blankSettingsOf(m), {.mirrored = true}));
+    recordPasses(m, SlottedBodyHalf(d, half, settings));
+    recordPasses(m, SlottedBodyHalf(d, half, settings, {.mirrored = true}));
     placeFeature(d, first, {.x = x, .y = -h});
 }
 
