@@ -16,9 +16,9 @@ struct BlankSettings {
     float doubleWallBand = 0;  // the band between the two layers of a wall folded double
     std::pair<float, float> slots{};  // slot half-widths on the two sides of a crease
     WallHandHole handHole;            // the hand-hole of the body's walls
-    PieceCut pieces;
-    bool mirrored = false;  // the blank drawn as seen from its other side
-    CustomerProfile profile = CustomerProfile::Default;
+    PieceCut pieces;                  // how the body is cut into pieces
+    bool mirrored = false;            // the blank drawn as seen from its other side
+    CustomerProfile profile = CustomerProfile::Default;  // whose house rules the chains follow
 
     bool operator==(const BlankSettings&) const = default;
 };
