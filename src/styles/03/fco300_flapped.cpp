@@ -194,14 +194,13 @@ void Fco0331(Model& m, Drawing& d) {
     PenScope pen(d);
     if (pieceShown(m, kBottomPiece)) {
         pen.setPiece(bottomPiece(m));
-        recordBlankPasses(m, DoubleWallTray(d,
-                                            {.a = bottom.a,
-                                             .b = bottom.b,
-                                             .h = bottom.h,
-                                             .halfInsideLength = m.Longueur / 2,
-                                             .flaps = CornerFlaps::DoubleEndWalls,
-                                             .doubleWall = doubleEndWalls(m, bottom)},
-                                            blankSettingsOf(m)));
+        const DoubleWallTrayShape tray{.a = bottom.a,
+                                       .b = bottom.b,
+                                       .h = bottom.h,
+                                       .halfInsideLength = m.Longueur / 2,
+                                       .flaps = CornerFlaps::DoubleEndWalls,
+                                       .doubleWall = doubleEndWalls(m, bottom)};
+        recordBlankPasses(m, DoubleWallTray(d, tray, blankSettingsOf(m)));
         trayDimensions(m, d, bottom, 0, false, doubleWallChainKind(m));
     }
     if (pieceShown(m, kLidPiece)) {

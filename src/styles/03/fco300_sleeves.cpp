@@ -49,28 +49,27 @@ void drawSleeve(Model& m, Drawing& d, float x) {
 // creases.
 void drawCapsAndSleeve(Model& m, Drawing& d, bool diagonals) {
     const Tray cap = capOverSleeve(m);
+    const DoubleWallTrayShape tray{.a = cap.a,
+                                   .b = cap.b,
+                                   .h = cap.h,
+                                   .flap = cap.f,
+                                   .halfInsideLength = m.Longueur / 2,
+                                   .endWallDiagonals = diagonals,
+                                   .sideWallDiagonals = diagonals,
+                                   .flapDiagonals = diagonals};
     GenerationPass pass(d);
-    drawThreeParts(m, d,
-                   {.capWidth = 2 * (cap.a + cap.h),
-                    .bodyWidth = sleeveWidth(m),
-                    .drawCap =
-                        [&](float left, bool dimensioned) {
-                            const float x = left + cap.a + cap.h;
-                            recordBlankPasses(m, DoubleWallTray(d,
-                                                                {.a = cap.a,
-                                                                 .b = cap.b,
-                                                                 .h = cap.h,
-                                                                 .flap = cap.f,
-                                                                 .halfInsideLength = m.Longueur / 2,
-                                                                 .endWallDiagonals = diagonals,
-                                                                 .sideWallDiagonals = diagonals,
-                                                                 .flapDiagonals = diagonals},
-                                                                blankSettingsOf(m), {.x = x}));
-                            if (dimensioned)
-                                trayDimensions(m, d, cap, x, cap.f >= cap.a,
-                                               doubleWallChainKind(m));
-                        },
-                    .drawBody = [&](float x) { drawSleeve(m, d, x); }});
+    drawThreeParts(
+        m, d,
+        {.capWidth = 2 * (cap.a + cap.h),
+         .bodyWidth = sleeveWidth(m),
+         .drawCap =
+             [&](float left, bool dimensioned) {
+                 const float x = left + cap.a + cap.h;
+                 recordBlankPasses(m, DoubleWallTray(d, tray, blankSettingsOf(m), {.x = x}));
+                 if (dimensioned)
+                     trayDimensions(m, d, cap, x, cap.f >= cap.a, doubleWallChainKind(m));
+             },
+         .drawBody = [&](float x) { drawSleeve(m, d, x); }});
 }
 
 }  // namespace
