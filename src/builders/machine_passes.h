@@ -15,7 +15,8 @@ namespace brontaxe {
 // The whole table of passes, as the design keeps it.
 using MachinePassTable = std::array<float, machine_pass::kEntries>;
 
-class MachinePasses {
+// Not to be dropped: passes a style does not record are lost to the machine.
+class [[nodiscard]] MachinePasses {
   public:
     void set(std::size_t entry, float value);
     // Adds to the body height, over whatever it holds when the passes are written.

@@ -32,6 +32,7 @@ using test::kSnapLock;
 
 const Place kPlaces[] = {{120, -35, 90, true}, {-50, 400, 180, false}, {10, 20, 33, true}};
 
+// What is drawn is placed; the passes the builders return are left aside.
 using Builder = std::function<void(Drawing&, const Place&)>;
 
 struct BuilderCase {
@@ -49,24 +50,26 @@ const BuilderCase kBuilders[] = {
          GlueFlap(d, {.width = 36, .height = 100, .slot = 4, .taper = 15, .extension = 10}, p);
      }},
     {"LiddedBodyHalf",  // without hand-holes, which only an upper half has
-     [](Drawing& d, const Place& p) { LiddedBodyHalf(d, kLid, test::kStartupSettings, p); }},
+     [](Drawing& d, const Place& p) {
+         static_cast<void>(LiddedBodyHalf(d, kLid, test::kStartupSettings, p));
+     }},
     {"LiddedBodyHalf glue flap on the width",
      [](Drawing& d, const Place& p) {
-         LiddedBodyHalf(d,
-                        {.p1 = 300,
-                         .p2 = 400,
-                         .p3 = 300,
-                         .p4 = 400,
-                         .h = 100,
-                         .q = 410,
-                         .T = 30,
-                         .r = 10,
-                         .F = 120,
-                         .lip = 3,
-                         .p5 = 294,
-                         .glue = test::kStartupGlue,
-                         .glueAfterPanel4 = true},
-                        test::kStartupSettings, p);
+         static_cast<void>(LiddedBodyHalf(d,
+                                          {.p1 = 300,
+                                           .p2 = 400,
+                                           .p3 = 300,
+                                           .p4 = 400,
+                                           .h = 100,
+                                           .q = 410,
+                                           .T = 30,
+                                           .r = 10,
+                                           .F = 120,
+                                           .lip = 3,
+                                           .p5 = 294,
+                                           .glue = test::kStartupGlue,
+                                           .glueAfterPanel4 = true},
+                                          test::kStartupSettings, p));
      }},
     {"PrincipalFlap",
      [](Drawing& d, const Place& p) {
@@ -84,21 +87,21 @@ const BuilderCase kBuilders[] = {
      }},
     {"SleeveBlank",
      [](Drawing& d, const Place& p) {
-         SleeveBlank(
+         static_cast<void>(SleeveBlank(
              d,
              {.glue = 36, .taper = 15, .p1 = 400, .p2 = 300, .p3 = 400, .p4 = 300, .height = 500},
-             {}, p);
+             {}, p));
      }},
     {"SleeveBlank piece 4 of 4",
      [](Drawing& d, const Place& p) {
-         SleeveBlank(
+         static_cast<void>(SleeveBlank(
              d,
              {.glue = 36, .taper = 15, .p1 = 400, .p2 = 300, .p3 = 400, .p4 = 300, .height = 500},
-             {.fourPieces = FourPieces::GluedBothEnds}, p);
+             {.fourPieces = FourPieces::GluedBothEnds}, p));
      }},
     {"FlapTray",
      [](Drawing& d, const Place& p) {
-         FlapTray(d, FlapTrayShape{200, 150, 100, 100}, kHoles, p);
+         static_cast<void>(FlapTray(d, FlapTrayShape{200, 150, 100, 100}, kHoles, p));
      }},
     {"AlternateFolds",
      [](Drawing& d, const Place& p) {
@@ -106,14 +109,16 @@ const BuilderCase kBuilders[] = {
          g.columns = {100, 400, 100};
          g.rows = {{150, 1, 1}, {100, 0, 2}, {300, 0, 2}, {100, 0, 2}, {150, 1, 1}};
          g.creasedAcross = {false, true, false};
-         AlternateFolds(d, g, p);
+         static_cast<void>(AlternateFolds(d, g, p));
      }},
     {"WingedCap",
      [](Drawing& d, const Place& p) {
          WingedCap(d, WingedCapShape{100, 80, 40, 30, 0}, test::kStartupSettings.thickness, p);
      }},
     {"DoubleWallTray",
-     [](Drawing& d, const Place& p) { DoubleWallTray(d, test::kDoubleWallTray, kHoles, p); }},
+     [](Drawing& d, const Place& p) {
+         static_cast<void>(DoubleWallTray(d, test::kDoubleWallTray, kHoles, p));
+     }},
 };
 
 ::testing::AssertionResult sameGeometry(const Drawing& a, const Drawing& b) {
@@ -177,28 +182,31 @@ const BlankCase kBlanks[] = {
     {"0201 body with hand-holes",
      [](Drawing& d, const Place& p) {
          bothHalves(p, [&](const Place& h) {
-             SlottedBodyHalf(d,
-                             {.p1 = 400,
-                              .p2 = 300,
-                              .p3 = 400,
-                              .p4 = 300,
-                              .h = 100,
-                              .f1 = 150,
-                              .f2 = 150,
-                              .glue = test::kStartupGlue},
-                             kHoles, h);
+             static_cast<void>(SlottedBodyHalf(d,
+                                               {.p1 = 400,
+                                                .p2 = 300,
+                                                .p3 = 400,
+                                                .p4 = 300,
+                                                .h = 100,
+                                                .f1 = 150,
+                                                .f2 = 150,
+                                                .glue = test::kStartupGlue},
+                                               kHoles, h));
          });
      },
      0},
     {"0210 lidded body",
      [](Drawing& d, const Place& p) {
-         bothHalves(p, [&](const Place& h) { LiddedBodyHalf(d, kLid, test::kStartupSettings, h); });
+         bothHalves(p, [&](const Place& h) {
+             static_cast<void>(LiddedBodyHalf(d, kLid, test::kStartupSettings, h));
+         });
      },
      2},
     {"0215 lid over a shaped bottom",
      [](Drawing& d, const Place& p) {
-         LiddedBodyHalf(d, kLid, kHoles, {.x = p.x, .y = p.y, .angle = p.angle});
-         SnapLockBodyHalf(d, kSnapLock, kHoles, {.x = p.x, .y = p.y, .angle = p.angle});
+         static_cast<void>(LiddedBodyHalf(d, kLid, kHoles, {.x = p.x, .y = p.y, .angle = p.angle}));
+         static_cast<void>(
+             SnapLockBodyHalf(d, kSnapLock, kHoles, {.x = p.x, .y = p.y, .angle = p.angle}));
      },
      1},
     {"sleeve", kBuilders[7].draw, 0},

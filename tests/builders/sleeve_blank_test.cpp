@@ -11,11 +11,16 @@ namespace brontaxe {
 namespace {
 
 // Glue flap 36 at 15 degrees, panels 400, 300, 400, 300, height 500.
-MachinePasses drawSleeve(Drawing& d, PieceCut pieces = {}, float angle = 15, float G = 36) {
+// Its passes written over a table that holds others: the sleeve's set every entry.
+MachinePassTable drawSleeve(Drawing& d, PieceCut pieces = {}, float angle = 15, float G = 36) {
     GenerationPass pass(d);
-    return SleeveBlank(
+    MachinePassTable passes;
+    passes.fill(9);
+    SleeveBlank(
         d, {.glue = G, .taper = angle, .p1 = 400, .p2 = 300, .p3 = 400, .p4 = 300, .height = 500},
-        pieces);
+        pieces)
+        .writeTo(passes);
+    return passes;
 }
 
 std::vector<double> foldsOfKind(const Drawing& d, LineKind lineKind) {
@@ -71,10 +76,7 @@ TEST(SleeveBlank, EveryPieceVariantDrawsItsPanelsFoldsAndGlueFlaps) {
     };
     for (const Case& c : cases) {
         Drawing d;
-        // Over a table that holds other passes: the sleeve's set every entry.
-        MachinePassTable passes;
-        passes.fill(9);
-        drawSleeve(d, c.pieces).writeTo(passes);
+        const MachinePassTable passes = drawSleeve(d, c.pieces);
         EXPECT_EQ(foldsOfKind(d, kind::Crease), c.creases) << c.name;
         EXPECT_EQ(foldsOfKind(d, kind::Cut), c.cutFolds) << c.name;
         const Box box = d.extents();

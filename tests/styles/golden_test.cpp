@@ -35,13 +35,14 @@ const GoldenCase kCases[] = {
      [](Model&, Drawing& d) {
          GenerationPass pass(d);  // builders drawn alone
          const BlankSettings s = test::withHandHole(HandHoleKind::FoldingTab);
-         LiddedBodyHalf(d, test::kLid, s);
-         SnapLockBodyHalf(d, test::kSnapLock, s);
+         static_cast<void>(LiddedBodyHalf(d, test::kLid, s));
+         static_cast<void>(SnapLockBodyHalf(d, test::kSnapLock, s));
      }},
     {"builders_double_wall_tray.txt",
      [](Model&, Drawing& d) {
          GenerationPass pass(d);  // a builder drawn alone
-         DoubleWallTray(d, test::kDoubleWallTray, test::withHandHole(HandHoleKind::FoldingTab));
+         static_cast<void>(DoubleWallTray(d, test::kDoubleWallTray,
+                                          test::withHandHole(HandHoleKind::FoldingTab)));
      }},
 };
 
