@@ -161,20 +161,21 @@ std::vector<GridLine> segments(const Grid& grid) {
     return out;
 }
 
-void recordPasses(Model& m, const FoldGrid& g) {
+MachinePasses passesOf(const FoldGrid& g) {
     using namespace machine_pass;
+    MachinePasses p;
     for (std::size_t i = 0; i < kColumns; ++i)
-        m.PassesMachine[width(i)] = i < g.columns.size() ? g.columns[i] : 0;
+        p.set(width(i), i < g.columns.size() ? g.columns[i] : 0);
     for (std::size_t i = 0; i < kRowHeights; ++i)
-        m.PassesMachine[kFirstRowHeight + i] = i < g.rows.size() ? g.rows[i].height : 0;
+        p.set(kFirstRowHeight + i, i < g.rows.size() ? g.rows[i].height : 0);
+    return p;
 }
 
 }  // namespace
 
-void AlternateFolds(Model& m, Drawing& d, const FoldGrid& grid, const FeaturePlacement& at) {
+MachinePasses AlternateFolds(Drawing& d, const FoldGrid& grid, const FeaturePlacement& at) {
     PenScope pen(d);
     checkGrid(grid);
-    recordPasses(m, grid);
     const std::vector<GridLine> lines = segments(Grid(grid));
 
     const int first = beginFeature(d);
@@ -187,6 +188,7 @@ void AlternateFolds(Model& m, Drawing& d, const FoldGrid& grid, const FeaturePla
     }
     pen.setKind(kind::Cut);
     placeFeature(d, first, {.x = at.x, .y = at.y, .angle = at.angle, .mirrored = at.mirrored});
+    return passesOf(grid);
 }
 
 }  // namespace brontaxe

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "builders/feature_placement.h"
+#include "builders/machine_passes.h"
 #include "drawing/drawing.h"
-#include "model/model.h"
 
 namespace brontaxe {
 
@@ -35,9 +35,9 @@ struct FoldGrid {
 };
 
 // Draws the grid with its lower-left corner at the origin, then places it. Two neighbouring
-// cells of one row always meet on a crease. Columns go into machine passes 0 to 4 and rows
-// into 6 to 15 (as many as there are). Throws GenerationError for an empty grid, a part
-// of no size or a row that names a column the grid does not have.
-void AlternateFolds(Model& m, Drawing& d, const FoldGrid& grid, const FeaturePlacement& at = {});
+// cells of one row always meet on a crease. Returns the machine passes: the columns in 0 to 4
+// and the rows in 6 to 15 (as many as there are, the others 0). Throws GenerationError for an
+// empty grid, a part of no size or a row that names a column the grid does not have.
+MachinePasses AlternateFolds(Drawing& d, const FoldGrid& grid, const FeaturePlacement& at = {});
 
 }  // namespace brontaxe

@@ -3,7 +3,7 @@
 // box actually draws. The body half and its dimension chains use the same reduction, so the
 // chains always measure what was drawn.
 
-#include "model/model.h"
+#include "model/model_choices.h"
 
 namespace brontaxe {
 
@@ -12,6 +12,15 @@ struct BodyPanels {
     float f1, f2;
 };
 
-BodyPanels applyPieceVariants(const Model& m, BodyPanels b);
+// How the body is cut into pieces: in two (each piece two panels) or in four.
+struct PieceCut {
+    bool twoPieces = false;
+    FourPieces fourPieces = FourPieces::None;
+
+    bool onePiece() const { return !twoPieces && fourPieces == FourPieces::None; }
+    bool operator==(const PieceCut&) const = default;
+};
+
+BodyPanels applyPieceVariants(PieceCut pieces, BodyPanels b);
 
 }  // namespace brontaxe

@@ -24,7 +24,7 @@ float roundedHalf(float x) {
 // Hooked lock flap: the half beside the glued corner stops short of the middle, the other
 // half reaches past it with the tongue.
 FlapShape lockFlap(CrashLockSizes s) {
-    return [s](Model&, Drawing& d, float left, float right, float h) {
+    return [s](Drawing& d, float left, float right, float h) {
         const float shortTop = h + s.lockDepth - s.clearance;
         const float tongueTop = h + s.lockDepth + s.tongue;
         const float middle = (left + right) / 2;
@@ -41,7 +41,7 @@ FlapShape lockFlap(CrashLockSizes s) {
 // Flap whose triangle beside the flat-folded corner is glued to the lock flap; the 45° fold
 // from that corner lets the bottom fold flat with the case.
 FlapShape gluedFlap(CrashLockSizes s) {
-    return [s](Model&, Drawing& d, float left, float right, float h) {
+    return [s](Drawing& d, float left, float right, float h) {
         const float top = h + s.glueDepth;
         lineTo(d, right - s.glueDepth * kGlueTaper, top);
         lineTo(d, left, top);
@@ -53,8 +53,8 @@ FlapShape gluedFlap(CrashLockSizes s) {
 }
 
 // Widths of the flap feet between the slots, as the body half leaves them.
-std::array<float, 4> flapWidths(const Model& m, const std::array<float, 4>& p) {
-    const auto [a, b] = slotHalfWidths(m);
+std::array<float, 4> flapWidths(std::pair<float, float> slots, const std::array<float, 4>& p) {
+    const auto [a, b] = slots;
     // Slot halves alternate from one crease to the next; the last flap runs to the free edge.
     return {p[0] - 2 * b, p[1] - 2 * a, p[2] - 2 * b, p[3] - a};
 }
@@ -68,11 +68,11 @@ CrashLockSizes crashLockSizes(const std::array<float, 4>& panels) {
     return s;
 }
 
-std::string crashLockFault(const Model& m, const std::array<float, 4>& panels,
+std::string crashLockFault(std::pair<float, float> slots, const std::array<float, 4>& panels,
                            const CrashLockSizes& s) {
     if (s.lockDepth <= s.clearance || s.glueDepth <= 0)
         return "Fond automatique impossible : caisse trop étroite";
-    const std::array<float, 4> w = flapWidths(m, panels);
+    const std::array<float, 4> w = flapWidths(slots, panels);
     for (std::size_t i : {0, 2}) {
         const float tongueRoom = w[i] / 2 - (s.lockDepth + s.tongue) * kLockTaper;
         const float shortRoom = w[i] / 2 - (s.lockDepth - s.clearance) * kLockTaper;
@@ -85,26 +85,27 @@ std::string crashLockFault(const Model& m, const std::array<float, 4>& panels,
     return {};
 }
 
-void CrashLockBodyHalf(Model& m, Drawing& d, const CrashLockBody& body,
-                       const FeaturePlacement& at) {
+MachinePasses CrashLockBodyHalf(Drawing& d, const CrashLockBody& body,
+                                const BlankSettings& settings, const FeaturePlacement& at) {
     const auto& panels = body.panels;
     const CrashLockSizes& s = body.lock;
-    const std::string fault = crashLockFault(m, panels, s);
+    const std::string fault = crashLockFault(settings.slots, panels, s);
     if (!fault.empty())
         throw GenerationError(fault);
-    auto& p = m.PassesMachine;
+    MachinePasses p;
     const bool lowerHalf = at.mirrored;  // the lower half is the mirrored one
-    p[machine_pass::flap(lowerHalf, machine_pass::kGlueTab)] = body.glue.extension;
-    p[machine_pass::flap(lowerHalf, 1)] = s.lockDepth + s.tongue;
-    p[machine_pass::flap(lowerHalf, 2)] = s.glueDepth;
-    p[machine_pass::flap(lowerHalf, 3)] = s.lockDepth + s.tongue;
-    p[machine_pass::flap(lowerHalf, 4)] = s.glueDepth;
-    ShapedBodyHalf(m, d,
-                   {.panels = panels,
-                    .h = body.h,
-                    .flaps = {lockFlap(s), gluedFlap(s), lockFlap(s), gluedFlap(s)},
-                    .glue = body.glue},
-                   at);
+    p.set(machine_pass::flap(lowerHalf, machine_pass::kGlueTab), body.glue.extension);
+    p.set(machine_pass::flap(lowerHalf, 1), s.lockDepth + s.tongue);
+    p.set(machine_pass::flap(lowerHalf, 2), s.glueDepth);
+    p.set(machine_pass::flap(lowerHalf, 3), s.lockDepth + s.tongue);
+    p.set(machine_pass::flap(lowerHalf, 4), s.glueDepth);
+    p.then(ShapedBodyHalf(d,
+                          {.panels = panels,
+                           .h = body.h,
+                           .flaps = {lockFlap(s), gluedFlap(s), lockFlap(s), gluedFlap(s)},
+                           .glue = body.glue},
+                          settings, at));
+    return p;
 }
 
 }  // namespace brontaxe

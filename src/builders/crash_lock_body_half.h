@@ -6,10 +6,11 @@
 #include <array>
 #include <string>
 
+#include "builders/blank_settings.h"
 #include "builders/feature_placement.h"
 #include "builders/glue_flap.h"
+#include "builders/machine_passes.h"
 #include "drawing/drawing.h"
-#include "model/model.h"
 
 namespace brontaxe {
 
@@ -30,8 +31,9 @@ struct CrashLockSizes {
 // across panel 2, glued flaps half the narrower side of the bottom.
 CrashLockSizes crashLockSizes(const std::array<float, 4>& panels);
 
-// Why these sizes cannot make a bottom that locks, or empty when they can.
-std::string crashLockFault(const Model& m, const std::array<float, 4>& panels,
+// Why these sizes cannot make a bottom that locks between slots of half-widths `slots`, or empty
+// when they can.
+std::string crashLockFault(std::pair<float, float> slots, const std::array<float, 4>& panels,
                            const CrashLockSizes& s);
 
 struct CrashLockBody {
@@ -44,9 +46,9 @@ struct CrashLockBody {
 // A body half (glue flap on the left) with the crash-lock flaps above y = h: lock flaps on panels 1
 // and 3, and on panels 2 and 4 flaps with a 45° fold from the corner the case is folded flat on
 // (after panels 1 and 3) whose triangle beyond the fold is glued to the lock flap. Placed like a
-// body half; the generators draw it mirrored below the body. Records the bottom flap passes of the
-// lower half.
-void CrashLockBodyHalf(Model& m, Drawing& d, const CrashLockBody& body,
-                       const FeaturePlacement& at = {});
+// body half; the generators draw it mirrored below the body. Returns the body's passes with the
+// bottom flaps of the lower half.
+MachinePasses CrashLockBodyHalf(Drawing& d, const CrashLockBody& body, const BlankSettings& s,
+                                const FeaturePlacement& at = {});
 
 }  // namespace brontaxe

@@ -4,8 +4,8 @@
 
 namespace brontaxe {
 
-void DoubleWallTray(Model& m, Drawing& d, const DoubleWallTrayShape& tray,
-                    const FeaturePlacement& at) {
+MachinePasses DoubleWallTray(Drawing& d, const DoubleWallTrayShape& tray, const BlankSettings& s,
+                             const FeaturePlacement& at) {
     const int first = beginFeature(d);
     // The four quarters: as drawn, mirrored below the x axis, mirrored left of the y axis,
     // and turned into the opposite corner.
@@ -13,11 +13,11 @@ void DoubleWallTray(Model& m, Drawing& d, const DoubleWallTrayShape& tray,
                                          {.angle = 0, .mirrored = true},
                                          {.angle = 180, .mirrored = true},
                                          {.angle = 180, .mirrored = false}};
+    MachinePasses passes;
     for (const auto& q : quarters)
-        DoubleWallTrayQuarter(m, d, tray, q);
+        passes.then(DoubleWallTrayQuarter(d, tray, s, q));
     placeFeature(d, first, at);
-    if (m.Sym_Verticale)
-        reverseMachinePasses(m);
+    return passes;
 }
 
 }  // namespace brontaxe

@@ -1,9 +1,10 @@
 #pragma once
 #include <optional>
 
+#include "builders/blank_settings.h"
 #include "builders/feature_placement.h"
+#include "builders/machine_passes.h"
 #include "drawing/drawing.h"
-#include "model/model.h"
 
 namespace brontaxe {
 
@@ -13,7 +14,8 @@ enum class CornerFlaps {
     GivenHeight,
     // Single walls h high and no corner flaps.
     None,
-    // End walls folded double: the outer wall, a band `Dblmur` wide, then the inner wall. The
+    // End walls folded double: the outer wall, the settings' double-wall band, then the inner
+    // wall. The
     // corner flaps are cut back to half the base's length.
     DoubleEndWalls,
     // The end wall runs on into a lid that reaches over the side walls' hinges, its side flaps
@@ -42,6 +44,9 @@ struct DoubleWallTrayShape {
     float b = 0;
     float h = 0;
     float flap = 0;  // corner-flap height, read by CornerFlaps::GivenHeight only
+    // Half the box's inside length: a corner flap higher than it has no double-wall creases
+    // across it, and its diagonal crease ends there.
+    float halfInsideLength = 0;
     // Diagonal creases across the corner of each end wall, each side wall and each flap.
     bool endWallDiagonals = false;
     bool sideWallDiagonals = false;
@@ -52,12 +57,12 @@ struct DoubleWallTrayShape {
     std::optional<DoubleWallSizes> doubleWall = std::nullopt;
 };
 
-// Draws the tray around the origin, then places it.
-void DoubleWallTray(Model& m, Drawing& d, const DoubleWallTrayShape& tray,
-                    const FeaturePlacement& at = {});
+// Draws the tray around the origin, then places it; returns its machine passes.
+MachinePasses DoubleWallTray(Drawing& d, const DoubleWallTrayShape& tray, const BlankSettings& s,
+                             const FeaturePlacement& at = {});
 
 // One quarter of that tray, x >= 0 and y >= 0, with half of the side wall's hand-hole.
-void DoubleWallTrayQuarter(Model& m, Drawing& d, const DoubleWallTrayShape& tray,
-                           const FeaturePlacement& at = {});
+MachinePasses DoubleWallTrayQuarter(Drawing& d, const DoubleWallTrayShape& tray,
+                                    const BlankSettings& s, const FeaturePlacement& at = {});
 
 }  // namespace brontaxe

@@ -6,7 +6,6 @@
 #include "builders/hand_hole.h"
 #include "drawing/pen_scope.h"
 #include "model/machine_pass_entries.h"
-#include "model/model_choices.h"
 
 namespace brontaxe {
 namespace {
@@ -44,20 +43,21 @@ QuarterSizes quarterSizes(const DoubleWallTrayShape& t) {
     return {h, h, std::max(t.flap, 0.0f), 0};
 }
 
-void recordPasses(Model& m, const QuarterSizes& s, float a, float b, CornerFlaps flaps) {
+MachinePasses passesOf(const QuarterSizes& s, float a, float b, CornerFlaps flaps) {
     using namespace machine_pass;
-    auto& p = m.PassesMachine;
-    p[width(0)] = s.V;
-    p[width(1)] = 2 * a;
-    p[width(2)] = s.V;
-    p[kBodyHeight] = 2 * b;
+    MachinePasses p;
+    p.set(width(0), s.V);
+    p.set(width(1), 2 * a);
+    p.set(width(2), s.V);
+    p.set(kBodyHeight, 2 * b);
     const float heights[] = {s.E(), s.T + s.D, s.E(), 0};
     for (std::size_t column = 0; column < 4; ++column) {
         if (flaps != CornerFlaps::LowerLid)
-            p[upperFlap(column)] = heights[column];
+            p.set(upperFlap(column), heights[column]);
         if (flaps != CornerFlaps::UpperLid)
-            p[lowerFlap(column)] = heights[column];
+            p.set(lowerFlap(column), heights[column]);
     }
+    return p;
 }
 
 struct Quarter {
@@ -72,20 +72,20 @@ void flapCrease(Drawing& d, const Quarter& q, float y) {
         line(d, q.a + q.s2, y, q.a + q.s.V, y);
 }
 
-void drawDoubleWallCreases(Model& m, Drawing& d, const Quarter& q, bool acrossFlap) {
+void drawDoubleWallCreases(Drawing& d, const Quarter& q, float band, bool acrossFlap) {
     const float b = q.b;
     const float T = q.s.T;
     line(d, 0, b + T, q.a - q.s1, b + T);
     if (acrossFlap)
         flapCrease(d, q, b + T);
     if (q.flaps == CornerFlaps::DoubleEndWalls) {
-        line(d, 0, b + T + m.Dblmur, q.a - q.s1, b + T + m.Dblmur);
+        line(d, 0, b + T + band, q.a - q.s1, b + T + band);
         if (acrossFlap)
-            flapCrease(d, q, b + T + m.Dblmur);
+            flapCrease(d, q, b + T + band);
     }
 }
 
-void drawCornerCreases(Model& m, Drawing& d, const Quarter& q, const DoubleWallTrayShape& t) {
+void drawCornerCreases(Drawing& d, const Quarter& q, const DoubleWallTrayShape& t) {
     const float a = q.a;
     const float b = q.b;
     const float V = q.s.V;
@@ -94,7 +94,7 @@ void drawCornerCreases(Model& m, Drawing& d, const Quarter& q, const DoubleWallT
     if (t.sideWallDiagonals)
         line(d, a, b, a + V, std::max(0.0f, b - V));
     if (t.flapDiagonals && q.top > b + kEps) {
-        const float half = m.Longueur / 2;
+        const float half = t.halfInsideLength;
         float endY = half >= q.s.E() && !hasLid(q.flaps) ? b + q.s.F : b + half;
         float endX = a + V;
         // A diagonal longer than the flap stops at the flap's top.
@@ -146,22 +146,22 @@ void cutLidQuarter(Drawing& d, const Quarter& q) {
 }
 
 // Half of the side wall's hand-hole, the other half comes with the mirrored quarter.
-void drawHandHoleHalf(Model& m, Drawing& d, float a, float b, float h) {
-    const HandHoleKind type = handHoleKind(m);
+void drawHandHoleHalf(Drawing& d, const WallHandHole& hole, float a, float b, float h) {
+    const HandHoleKind type = hole.shape.type;
     if (type == HandHoleKind::None)
         return;
-    checkHandHoleSize(handHoleShape(m));
-    checkHandHoleFits(m, 2 * b, h);
-    const float x0 = a + h - m.DPoign;
-    const float H = m.HPoign;
-    const float c = (m.LPoign - H) / 2;
+    checkHandHoleSize(hole.shape);
+    checkHandHoleFits(hole, 2 * b, h);
+    const float x0 = a + h - hole.drop;
+    const float H = hole.shape.height;
+    const float c = (hole.shape.length - H) / 2;
     PenScope pen(d, hasHingedUpperEdge(type) ? kind::Crease : kind::Cut);
     line(d, x0, 0, x0, c);
     pen.setKind(kind::Cut);
     arc(d, {x0 - H / 2, c}, H / 2, 0, 180);
     line(d, x0 - H, c, x0 - H, 0);
     if (type == HandHoleKind::FoldingTab) {
-        const float e = m.EPoign;
+        const float e = hole.shape.tab;
         chainStart(d, x0, c);
         lineTo(d, x0 + e, c);
         lineTo(d, x0 + e, c + e);
@@ -172,13 +172,12 @@ void drawHandHoleHalf(Model& m, Drawing& d, float a, float b, float h) {
 
 }  // namespace
 
-void DoubleWallTrayQuarter(Model& m, Drawing& d, const DoubleWallTrayShape& t,
-                           const FeaturePlacement& at) {
+MachinePasses DoubleWallTrayQuarter(Drawing& d, const DoubleWallTrayShape& t,
+                                    const BlankSettings& settings, const FeaturePlacement& at) {
     const float a = t.a;
     const float b = t.b;
     const QuarterSizes s = quarterSizes(t);
-    recordPasses(m, s, a, b, t.flaps);
-    const auto [s1, s2] = slotHalfWidths(m);
+    const auto [s1, s2] = settings.slots;
     const float E = s.E();
     // A corner flap higher than the base's half length is cut back to it, unless it has none.
     const bool cutBack =
@@ -203,12 +202,13 @@ void DoubleWallTrayQuarter(Model& m, Drawing& d, const DoubleWallTrayShape& t,
         line(d, 0, b + s.T, a - s1, b + s.T);
         line(d, a - s1, b + s.T, a - s1, b + s.T + s.D);
     } else if (s.D > 0) {
-        const bool acrossFlap = m.Longueur / 2 > E;
-        drawDoubleWallCreases(m, d, q, acrossFlap);
+        const bool acrossFlap = t.halfInsideLength > E;
+        drawDoubleWallCreases(d, q, settings.doubleWallBand, acrossFlap);
     }
-    drawCornerCreases(m, d, q, t);
-    drawHandHoleHalf(m, d, a, b, t.h);
+    drawCornerCreases(d, q, t);
+    drawHandHoleHalf(d, settings.handHole, a, b, t.h);
     placeFeature(d, first, at);
+    return passesOf(s, a, b, t.flaps);
 }
 
 }  // namespace brontaxe

@@ -1,8 +1,6 @@
 #include "builders/emit.h"
 #include "drawing/pen_scope.h"
 
-#include "model/machine_pass_entries.h"
-
 namespace brontaxe {
 
 void ensureRegistryRoom(const Drawing& d) {
@@ -76,31 +74,15 @@ void fourQuarters(Drawing& d, const std::function<void()>& drawQuarter) {
     }
 }
 
-SlotHalfAllowances slotHalfAllowances(const Model& m) {
-    return {.first = m.Majo[15], .second = m.Majo[16]};
-}
-
-std::pair<float, float> slotHalfWidths(const Model& m) {
-    const SlotHalfAllowances own = slotHalfAllowances(m);
+std::pair<float, float> slotHalfWidths(const SlotSettings& slots) {
+    const SlotHalfAllowances own = slots.halves;
     if (own.first != 0 && own.second != 0)
         return {own.first, own.second};
-    if (!(m.decalenc > m.encoche)) {
-        const float a = m.encoche / 2 - m.decalenc;
-        return {a, m.encoche - a};
+    if (!(slots.offset > slots.width)) {
+        const float a = slots.width / 2 - slots.offset;
+        return {a, slots.width - a};
     }
-    return {m.encoche / 2, m.encoche / 2};
-}
-
-void reverseMachinePasses(Model& m) {
-    using namespace machine_pass;
-    auto& p = m.PassesMachine;
-    // The columns recorded (three, four or five) run the other way, each with its flaps.
-    const std::size_t last = p[width(3)] == 0 && p[width(4)] == 0 ? 2 : p[width(4)] == 0 ? 3 : 4;
-    for (std::size_t left = 0, right = last; left < right; ++left, --right) {
-        std::swap(p[width(left)], p[width(right)]);
-        std::swap(p[upperFlap(left)], p[upperFlap(right)]);
-        std::swap(p[lowerFlap(left)], p[lowerFlap(right)]);
-    }
+    return {slots.width / 2, slots.width / 2};
 }
 
 GenerationPass::GenerationPass(Drawing& d) : drawing_(d) {

@@ -10,7 +10,6 @@
 
 #include "builders/feature_placement.h"
 #include "drawing/drawing.h"
-#include "model/model.h"
 
 namespace brontaxe {
 
@@ -72,13 +71,17 @@ struct SlotHalfAllowances {
     float first;   // 15: left of the first crease, right of the second, and so on
     float second;  // 16: the other side
 };
-SlotHalfAllowances slotHalfAllowances(const Model& m);
+
+// What sizes the slots: their width and how far they are moved off the crease, and the two
+// halves of allowances 15 and 16.
+struct SlotSettings {
+    float width = 0;
+    float offset = 0;
+    SlotHalfAllowances halves{};
+};
 
 // Slot half-widths (a, b) on the two sides of a crease.
-std::pair<float, float> slotHalfWidths(const Model& m);
-
-// Reverses the recorded machine passes of panels and flaps for a mirrored drawing.
-void reverseMachinePasses(Model& m);
+std::pair<float, float> slotHalfWidths(const SlotSettings& slots);
 
 // Opens a generation: clears the drawing, opens an editing pass, piece 1, empty registry;
 // closes the pass on every way out, errors included.

@@ -6,7 +6,6 @@
 #include "builders/hand_hole.h"
 #include "drawing/pen_scope.h"
 #include "model/machine_pass_entries.h"
-#include "model/model_choices.h"
 #include "platform/errors.h"
 
 namespace brontaxe {
@@ -23,20 +22,21 @@ void checkTray(const FlapTrayShape& t) {
         throw GenerationError("Dimensions impossibles : plateau trop court pour la double paroi");
 }
 
-void recordPasses(Model& m, const FlapTrayShape& t) {
+MachinePasses passesOf(const FlapTrayShape& t) {
     const float doubled = t.h + (t.innerWall > 0 ? t.doubleWallStep + t.innerWall : 0);
     const float wall = t.doubleFlaplessWalls ? t.h : doubled;
     const float end = t.doubleFlaplessWalls ? doubled : t.h;
     using namespace machine_pass;
-    auto& p = m.PassesMachine;
-    p[width(0)] = end;
-    p[width(1)] = 2 * t.a;
-    p[width(2)] = end;
-    p[kBodyHeight] = 2 * t.b;
+    MachinePasses p;
+    p.set(width(0), end);
+    p.set(width(1), 2 * t.a);
+    p.set(width(2), end);
+    p.set(kBodyHeight, 2 * t.b);
     for (std::size_t column = 0; column < 3; ++column) {
-        p[upperFlap(column)] = wall;
-        p[lowerFlap(column)] = wall;
+        p.set(upperFlap(column), wall);
+        p.set(lowerFlap(column), wall);
     }
+    return p;
 }
 
 // The end wall beyond x = a rolled double, in the quarter y >= 0: its edge up to where the band
@@ -57,11 +57,11 @@ void rolledEndWall(Drawing& d, const FlapTrayShape& t) {
 }
 
 // The quarter x >= 0, y >= 0.
-void drawQuarter(Model& m, Drawing& d, const FlapTrayShape& t, float angle, bool mirrored) {
+void drawQuarter(Drawing& d, const FlapTrayShape& t, float thickness, float angle, bool mirrored) {
     const float a = t.a, b = t.b, h = t.h;
     const float fw = trayFlapWidth(t);
     // The flap's top falls by the board thickness, as long as the flap keeps some height.
-    const float fall = std::min(m.EpaisseurCarton, h / 2);
+    const float fall = std::min(thickness, h / 2);
     const int first = beginFeature(d);
 
     PenScope pen(d, kind::Cut);
@@ -106,29 +106,28 @@ float trayFlapWidth(const FlapTrayShape& t) {
     return std::min(t.flap, t.b + t.overlap / 2);
 }
 
-void FlapTray(Model& m, Drawing& d, const FlapTrayShape& tray, const FeaturePlacement& at) {
+MachinePasses FlapTray(Drawing& d, const FlapTrayShape& tray, const BlankSettings& s,
+                       const FeaturePlacement& at) {
     checkTray(tray);
-    if (tray.handHoles && handHoleKind(m) != HandHoleKind::None)
-        checkHandHoleFits(m, 2 * tray.a, tray.h);
-    recordPasses(m, tray);
+    const WallHandHole& hole = s.handHole;
+    if (tray.handHoles && hole.shape.type != HandHoleKind::None)
+        checkHandHoleFits(hole, 2 * tray.a, tray.h);
     const int first = beginFeature(d);
     // As drawn, mirrored below the x axis, mirrored left of the y axis, turned into the
     // opposite corner.
-    drawQuarter(m, d, tray, 0, false);
-    drawQuarter(m, d, tray, 0, true);
-    drawQuarter(m, d, tray, 180, true);
-    drawQuarter(m, d, tray, 180, false);
+    drawQuarter(d, tray, s.thickness, 0, false);
+    drawQuarter(d, tray, s.thickness, 0, true);
+    drawQuarter(d, tray, s.thickness, 180, true);
+    drawQuarter(d, tray, s.thickness, 180, false);
     if (tray.handHoles) {
         const float edge = tray.b + tray.h;
-        const HandHoleShape hole = handHoleShape(m);
-        HandHole(d, hole, {.y = edge - m.DPoign});
+        HandHole(d, hole.shape, {.y = edge - hole.drop});
         const int lower = beginFeature(d);
-        HandHole(d, hole, {.y = edge - m.DPoign});
+        HandHole(d, hole.shape, {.y = edge - hole.drop});
         placeFeature(d, lower, {.mirrored = true});
     }
     placeFeature(d, first, {.x = at.x, .y = at.y, .angle = at.angle, .mirrored = at.mirrored});
-    if (m.Sym_Verticale)
-        reverseMachinePasses(m);
+    return passesOf(tray);
 }
 
 }  // namespace brontaxe

@@ -4,9 +4,10 @@
 // inside the walls beyond x = +-a; a flap wider than half that wall is cut back so that the
 // two flaps on one wall meet with the given overlap.
 
+#include "builders/blank_settings.h"
 #include "builders/feature_placement.h"
+#include "builders/machine_passes.h"
 #include "drawing/drawing.h"
-#include "model/model.h"
 
 namespace brontaxe {
 
@@ -23,15 +24,17 @@ struct FlapTrayShape {
     // The double walls stand beyond x = +-a instead, rolled over the flaps folded onto them:
     // their inner layer, shortened by the band at both ends, traps the flaps.
     bool doubleFlaplessWalls = false;
-    bool handHoles = false;  // a hand-hole of the model's type in each wall beyond y = +-b
+    bool handHoles = false;  // the settings' hand-hole in each wall beyond y = +-b
 };
 
 // The flap reach actually drawn: the flap, cut back to b + overlap / 2.
 float trayFlapWidth(const FlapTrayShape& t);
 
-// Draws the tray around the origin, then places it. The flaps' top edges fall by the board
-// thickness towards their free end, so that a folded flap stays below the wall's top edge;
-// their hinges are creases of variant 2. Throws GenerationError for a tray of no size.
-void FlapTray(Model& m, Drawing& d, const FlapTrayShape& tray, const FeaturePlacement& at = {});
+// Draws the tray around the origin, then places it, and returns its machine passes. The flaps'
+// top edges fall by the board thickness towards their free end, so that a folded flap stays
+// below the wall's top edge; their hinges are creases of variant 2. Throws GenerationError for
+// a tray of no size.
+MachinePasses FlapTray(Drawing& d, const FlapTrayShape& tray, const BlankSettings& s,
+                       const FeaturePlacement& at = {});
 
 }  // namespace brontaxe

@@ -23,7 +23,7 @@ std::pair<float, float> largest(const std::vector<float>& chain, float origin) {
 
 }  // namespace
 
-void FlatBlankDimensions(Model& m, Drawing& d, const FlatBlankChains& chains) {
+void FlatBlankDimensions(Drawing& d, const FlatBlankChains& chains, CustomerProfile profile) {
     float xmin = 0, ymin = 0, xmax = 0, ymax = 0;
     if (!d.GetExtents(xmin, ymin, xmax, ymax))
         return;
@@ -49,7 +49,7 @@ void FlatBlankDimensions(Model& m, Drawing& d, const FlatBlankChains& chains) {
     dimension(d,
               {.from = {xmax + 2 * g, ymin}, .to = {xmax + 2 * g, ymax}, .at = {xmax + 2 * g, 0}});
 
-    if (chains.insideForQor && m.Personnalisation == CustomerProfile::Qor) {
+    if (chains.insideForQor && profile == CustomerProfile::Qor) {
         const auto [x0, w] = largest(chains.across, xmin);
         const auto [y0, h] = largest(chains.up, ymin);
         if (w > 0 && h > 0) {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "drawing/drawing.h"
-#include "model/model.h"
+#include "model/customer_profile.h"
 
 namespace brontaxe {
 
@@ -21,6 +21,6 @@ struct FlatBlankChains {
 // height two steps right; a step is 1/25 of the blank's length plus height. Zero entries are
 // skipped but still move the chain on. When asked, the "QOR" profile adds the inside size of
 // the largest column and row across the blank's middle.
-void FlatBlankDimensions(Model& m, Drawing& d, const FlatBlankChains& chains);
+void FlatBlankDimensions(Drawing& d, const FlatBlankChains& chains, CustomerProfile profile);
 
 }  // namespace brontaxe

@@ -8,10 +8,6 @@
 
 namespace brontaxe {
 
-BodyGlueFlap glueFlapOf(const Model& m) {
-    return {.width = m.lgPatte, .taper = m.anglPc, .extension = m.patProlong};
-}
-
 GlueFlapShape glueFlapShape(const BodyGlueFlap& glue, float height, float slot) {
     return {.width = glue.width,
             .height = height,

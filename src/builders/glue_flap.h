@@ -1,7 +1,6 @@
 #pragma once
 #include "builders/feature_placement.h"
 #include "drawing/drawing.h"
-#include "model/model.h"
 
 namespace brontaxe {
 
@@ -23,9 +22,6 @@ struct BodyGlueFlap {
     float taper = 0;      // slant of the free end, degrees
     float extension = 0;  // how far it stands above the body (0: not at all)
 };
-
-// The glue flap the box's own settings ask for.
-BodyGlueFlap glueFlapOf(const Model& m);
 
 // The shape a body half of height `height` draws for `glue`, its slot `slot` wide.
 GlueFlapShape glueFlapShape(const BodyGlueFlap& glue, float height, float slot);

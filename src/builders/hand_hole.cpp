@@ -5,21 +5,15 @@
 
 #include "builders/emit.h"
 #include "drawing/pen_scope.h"
-#include "model/model_choices.h"
 #include "platform/errors.h"
 #include "platform/number_text.h"
 
 namespace brontaxe {
 
-HandHoleShape handHoleShape(const Model& m) {
-    return {.type = handHoleKind(m), .length = m.LPoign, .height = m.HPoign, .tab = m.EPoign};
-}
-
-HandHoleShape alwaysCutHandHoleShape(const Model& m) {
-    HandHoleShape hole = handHoleShape(m);
-    if (hole.type == HandHoleKind::None)
-        hole.type = HandHoleKind::Cut;
-    return hole;
+HandHoleShape alwaysCutHandHoleShape(HandHoleShape chosen) {
+    if (chosen.type == HandHoleKind::None)
+        chosen.type = HandHoleKind::Cut;
+    return chosen;
 }
 
 void checkHandHoleSize(const HandHoleShape& hole) {
@@ -38,11 +32,12 @@ std::string mm(float value) {
 
 }  // namespace
 
-void checkHandHoleFits(const Model& m, float wallLength, float wallHeight) {
-    const float tab = handHoleKind(m) == HandHoleKind::FoldingTab ? m.EPoign : 0;
-    if (m.LPoign >= wallLength || m.DPoign < tab || m.DPoign + m.HPoign >= wallHeight)
-        throw GenerationError("Poignée hors de sa paroi : " + mm(m.LPoign) + " x " + mm(m.HPoign) +
-                              " à " + mm(m.DPoign) + " du bord, dans une paroi de " +
+void checkHandHoleFits(const WallHandHole& hole, float wallLength, float wallHeight) {
+    const HandHoleShape& s = hole.shape;
+    const float tab = s.type == HandHoleKind::FoldingTab ? s.tab : 0;
+    if (s.length >= wallLength || hole.drop < tab || hole.drop + s.height >= wallHeight)
+        throw GenerationError("Poignée hors de sa paroi : " + mm(s.length) + " x " + mm(s.height) +
+                              " à " + mm(hole.drop) + " du bord, dans une paroi de " +
                               mm(wallLength) + " x " + mm(wallHeight));
 }
 

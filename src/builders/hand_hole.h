@@ -3,7 +3,6 @@
 
 #include "builders/feature_placement.h"
 #include "drawing/drawing.h"
-#include "model/model.h"
 #include "model/model_choices.h"
 
 namespace brontaxe {
@@ -14,15 +13,23 @@ struct HandHoleShape {
     float length = 0;
     float height = 0;
     float tab = 0;  // how far the folding tab reaches above the upper edge
+
+    bool operator==(const HandHoleShape&) const = default;
 };
 
-// The hand-hole the model chooses: `OptionPoign`, `LPoign` by `HPoign`, tab `EPoign`.
-HandHoleShape handHoleShape(const Model& m);
+// The hand-hole a design asks for in the walls of its body: its shape, and how far below the
+// crease of the flap above (or the wall's free edge) its upper edge stands.
+struct WallHandHole {
+    HandHoleShape shape;
+    float drop = 0;
 
-// The same hole where a wall always has one: a plain cut hole unless another kind is chosen.
-HandHoleShape alwaysCutHandHoleShape(const Model& m);
+    bool operator==(const WallHandHole&) const = default;
+};
 
-// One hand-hole, placed by `at`; callers put its upper edge `DPoign` below the flap crease.
+// The chosen hole where a wall always has one: a plain cut hole unless another kind is chosen.
+HandHoleShape alwaysCutHandHoleShape(HandHoleShape chosen);
+
+// One hand-hole, placed by `at`; callers put its upper edge its drop below the flap crease.
 // `HandHoleKind::None` draws nothing.
 void HandHole(Drawing& d, const HandHoleShape& hole, const FeaturePlacement& at = {});
 
@@ -34,6 +41,6 @@ void checkHandHoleSize(const HandHoleShape& hole);
 // at its foot to its free edge (or the crease of the flap above), its folding tab included:
 // otherwise it cuts across the wall's folds. Throws GenerationError, in French. Closer to them
 // than its land, it is drawn and the check says so.
-void checkHandHoleFits(const Model& m, float wallLength, float wallHeight);
+void checkHandHoleFits(const WallHandHole& hole, float wallLength, float wallHeight);
 
 }  // namespace brontaxe

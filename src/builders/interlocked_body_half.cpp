@@ -11,7 +11,7 @@ namespace brontaxe {
 namespace {
 
 FlapShape lockFlap(float height) {
-    return [height](Model&, Drawing& d, float left, float right, float h) {
+    return [height](Drawing& d, float left, float right, float h) {
         const float reach = std::min(height, right - left);
         const float corner = reach / 2;
         lineTo(d, right, h + height);
@@ -27,22 +27,23 @@ FlapShape lockFlap(float height) {
 
 }  // namespace
 
-void InterlockedBodyHalf(Model& m, Drawing& d, const InterlockedBody& body,
-                         const FeaturePlacement& at) {
+MachinePasses InterlockedBodyHalf(Drawing& d, const InterlockedBody& body, const BlankSettings& s,
+                                  const FeaturePlacement& at) {
     const float h = body.h, f1 = body.f1, f2 = body.f2;
-    auto& passes = m.PassesMachine;
+    MachinePasses passes;
     const bool lowerHalf = at.mirrored;  // the lower half is the mirrored one
-    passes[machine_pass::flap(lowerHalf, machine_pass::kGlueTab)] = body.glue.extension;
-    passes[machine_pass::flap(lowerHalf, 1)] = f1;
-    passes[machine_pass::flap(lowerHalf, 2)] = f2;
-    passes[machine_pass::flap(lowerHalf, 3)] = f1;
-    passes[machine_pass::flap(lowerHalf, 4)] = f2;
-    ShapedBodyHalf(m, d,
-                   {.panels = {body.p1, body.p2, body.p3, body.p4},
-                    .h = h,
-                    .flaps = {lockFlap(f1), lockFlap(f2), lockFlap(f1), lockFlap(f2)},
-                    .glue = body.glue},
-                   at);
+    passes.set(machine_pass::flap(lowerHalf, machine_pass::kGlueTab), body.glue.extension);
+    passes.set(machine_pass::flap(lowerHalf, 1), f1);
+    passes.set(machine_pass::flap(lowerHalf, 2), f2);
+    passes.set(machine_pass::flap(lowerHalf, 3), f1);
+    passes.set(machine_pass::flap(lowerHalf, 4), f2);
+    passes.then(ShapedBodyHalf(d,
+                               {.panels = {body.p1, body.p2, body.p3, body.p4},
+                                .h = h,
+                                .flaps = {lockFlap(f1), lockFlap(f2), lockFlap(f1), lockFlap(f2)},
+                                .glue = body.glue},
+                               s, at));
+    return passes;
 }
 
 }  // namespace brontaxe

@@ -1,8 +1,9 @@
 #pragma once
+#include "builders/blank_settings.h"
 #include "builders/feature_placement.h"
 #include "builders/glue_flap.h"
+#include "builders/machine_passes.h"
 #include "drawing/drawing.h"
-#include "model/model.h"
 
 namespace brontaxe {
 
@@ -18,7 +19,7 @@ struct InterlockedBody {
     BodyGlueFlap glue;                     // on the left of panel 1 (callers: glueFlapOf(m))
 };
 
-void InterlockedBodyHalf(Model& m, Drawing& d, const InterlockedBody& body,
-                         const FeaturePlacement& at = {});
+MachinePasses InterlockedBodyHalf(Drawing& d, const InterlockedBody& body, const BlankSettings& s,
+                                  const FeaturePlacement& at = {});
 
 }  // namespace brontaxe

@@ -15,15 +15,15 @@ struct Abscissas {
     float xa, xb, xc, xd, xe;
 };
 
-void recordPasses(Model& m, const BodyGlueFlap& glue, const BodyPanels& b, float h, float q,
-                  float T, float F, bool lowerHalf) {
-    recordBodyPasses(m, glue, b, h);
-    auto& p = m.PassesMachine;
-    p[machine_pass::flap(lowerHalf, machine_pass::kGlueTab)] = glue.extension;
-    p[machine_pass::flap(lowerHalf, 1)] = q + T;
-    p[machine_pass::flap(lowerHalf, 2)] = F;
-    p[machine_pass::flap(lowerHalf, 3)] = 0;
-    p[machine_pass::flap(lowerHalf, 4)] = F;
+MachinePasses passesOf(const BodyGlueFlap& glue, const BodyPanels& b, float h, float q, float T,
+                       float F, bool lowerHalf) {
+    MachinePasses p = bodyPasses(glue, b, h);
+    p.set(machine_pass::flap(lowerHalf, machine_pass::kGlueTab), glue.extension);
+    p.set(machine_pass::flap(lowerHalf, 1), q + T);
+    p.set(machine_pass::flap(lowerHalf, 2), F);
+    p.set(machine_pass::flap(lowerHalf, 3), 0);
+    p.set(machine_pass::flap(lowerHalf, 4), F);
+    return p;
 }
 
 // Folds between the panels, the lid hinge and the dust-flap creases of panels 2 and 4. The
@@ -88,14 +88,14 @@ void drawLid(Drawing& d, const Abscissas& x, float h, float t, float lip, float 
 
 }  // namespace
 
-void LiddedBodyHalf(Model& m, Drawing& d, const LidBody& body, const FeaturePlacement& at) {
+MachinePasses LiddedBodyHalf(Drawing& d, const LidBody& body, const BlankSettings& s,
+                             const FeaturePlacement& at) {
     const float p1 = body.p1, p2 = body.p2, p3 = body.p3, p4 = body.p4, h = body.h;
     const float q = body.q, T = body.T, r = body.r, F = body.F, lip = body.lip, p5 = body.p5;
     const bool mirrored = at.mirrored;
-    const float t = m.EpaisseurCarton;
+    const float t = s.thickness;
     const BodyPanels panels{p1, p2, p3, p4, 0, 0};
     const BodyGlueFlap& glue = body.glue;
-    recordPasses(m, glue, panels, h, q, T, F, mirrored);
     const float xa = glue.width;
     const Abscissas xs{xa, xa + p1, xa + p1 + p2, xa + p1 + p2 + p3, xa + p1 + p2 + p3 + p4};
     const bool hasGlueFlap = glue.width > 0;
@@ -114,8 +114,9 @@ void LiddedBodyHalf(Model& m, Drawing& d, const LidBody& body, const FeaturePlac
                  {.x = xs.xe + glue.width, .angle = 180, .mirrored = true});
     }
     if (!mirrored)
-        bodyHandHoles(m, d, glue, panels, h);
+        bodyHandHoles(d, s, glue, panels, h);
     placeFeature(d, first, at);
+    return passesOf(glue, panels, h, q, T, F, mirrored);
 }
 
 }  // namespace brontaxe

@@ -1,8 +1,9 @@
 #pragma once
+#include "builders/blank_settings.h"
 #include "builders/feature_placement.h"
 #include "builders/glue_flap.h"
+#include "builders/machine_passes.h"
 #include "drawing/drawing.h"
-#include "model/model.h"
 
 namespace brontaxe {
 
@@ -25,6 +26,7 @@ struct LidBody {
     bool glueAfterPanel4 = false;
 };
 
-void LiddedBodyHalf(Model& m, Drawing& d, const LidBody& body, const FeaturePlacement& at = {});
+MachinePasses LiddedBodyHalf(Drawing& d, const LidBody& body, const BlankSettings& s,
+                             const FeaturePlacement& at = {});
 
 }  // namespace brontaxe

@@ -25,15 +25,15 @@ struct LidSizes {
     float inset;  // (p3 - p5) / 2
 };
 
-void recordPasses(Model& m, const BodyGlueFlap& glue, const BodyPanels& b, float h,
-                  const LidSizes& s, bool lowerHalf) {
-    recordBodyPasses(m, glue, b, h);
-    auto& p = m.PassesMachine;
-    p[machine_pass::flap(lowerHalf, machine_pass::kGlueTab)] = glue.extension;
-    p[machine_pass::flap(lowerHalf, 1)] = 0;
-    p[machine_pass::flap(lowerHalf, 2)] = s.F;
-    p[machine_pass::flap(lowerHalf, 3)] = s.q + s.T;
-    p[machine_pass::flap(lowerHalf, 4)] = s.F;
+MachinePasses passesOf(const BodyGlueFlap& glue, const BodyPanels& b, float h, const LidSizes& s,
+                       bool lowerHalf) {
+    MachinePasses p = bodyPasses(glue, b, h);
+    p.set(machine_pass::flap(lowerHalf, machine_pass::kGlueTab), glue.extension);
+    p.set(machine_pass::flap(lowerHalf, 1), 0);
+    p.set(machine_pass::flap(lowerHalf, 2), s.F);
+    p.set(machine_pass::flap(lowerHalf, 3), s.q + s.T);
+    p.set(machine_pass::flap(lowerHalf, 4), s.F);
+    return p;
 }
 
 void drawCreases(Drawing& d, const Abscissas& x, float h, const LidSizes& s, bool glueLeft,
@@ -104,15 +104,15 @@ void drawLeftDustFlapAndLip(Drawing& d, const Abscissas& x, float h, const LidSi
 
 }  // namespace
 
-void SecondLidBodyHalf(Model& m, Drawing& d, const LidBody& body, const FeaturePlacement& at) {
+MachinePasses SecondLidBodyHalf(Drawing& d, const LidBody& body, const BlankSettings& settings,
+                                const FeaturePlacement& at) {
     const float p1 = body.p1, p2 = body.p2, p3 = body.p3, p4 = body.p4, h = body.h;
     const float q = body.q, T = body.T, r = body.r, F = body.F, lip = body.lip, p5 = body.p5;
     const bool mirrored = at.mirrored;
     // A dust flap lower than the lip would have its top inside the lid's hinge corner.
-    const LidSizes s{m.EpaisseurCarton, lip, std::max(F, lip), q, T, r, (p3 - p5) / 2};
+    const LidSizes s{settings.thickness, lip, std::max(F, lip), q, T, r, (p3 - p5) / 2};
     const BodyPanels panels{p1, p2, p3, p4, 0, 0};
     const BodyGlueFlap& glue = body.glue;
-    recordPasses(m, glue, panels, h, s, mirrored);
     const float xa = glue.width;
     const Abscissas xs{xa, xa + p1, xa + p1 + p2, xa + p1 + p2 + p3, xa + p1 + p2 + p3 + p4};
     const bool hasGlueFlap = glue.width > 0;
@@ -131,8 +131,9 @@ void SecondLidBodyHalf(Model& m, Drawing& d, const LidBody& body, const FeatureP
                  {.x = xs.xe + glue.width, .angle = 180, .mirrored = true});
     }
     if (!mirrored)
-        bodyHandHoles(m, d, glue, panels, h);
+        bodyHandHoles(d, settings, glue, panels, h);
     placeFeature(d, first, at);
+    return passesOf(glue, panels, h, s, mirrored);
 }
 
 }  // namespace brontaxe

@@ -8,6 +8,7 @@ namespace brontaxe {
 // the two lids close from opposite walls. Same arguments as the lidded body half (p5 is the
 // width of the tuck-in flap of panel 3); the glue flap hangs on panel 1, or after panel 4 when
 // `glueAfterPanel4` is set. Placed like a body half, mirrored for the lower half.
-void SecondLidBodyHalf(Model& m, Drawing& d, const LidBody& body, const FeaturePlacement& at = {});
+MachinePasses SecondLidBodyHalf(Drawing& d, const LidBody& body, const BlankSettings& s,
+                                const FeaturePlacement& at = {});
 
 }  // namespace brontaxe

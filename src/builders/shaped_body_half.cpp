@@ -8,7 +8,7 @@
 namespace brontaxe {
 
 FlapShape plainFlap(float height) {
-    return [height](Model&, Drawing& d, float left, float right, float h) {
+    return [height](Drawing& d, float left, float right, float h) {
         if (height != 0) {
             lineTo(d, right, h + height);
             lineTo(d, left, h + height);
@@ -21,19 +21,19 @@ FlapShape plainFlap(float height) {
     };
 }
 
-void ShapedBodyHalf(Model& m, Drawing& d, const ShapedBody& shaped, const FeaturePlacement& at) {
+MachinePasses ShapedBodyHalf(Drawing& d, const ShapedBody& shaped, const BlankSettings& s,
+                             const FeaturePlacement& at) {
     PenScope pen(d);
     const auto& panels = shaped.panels;
     const auto& flaps = shaped.flaps;
     const float h = shaped.h;
     const bool mirrored = at.mirrored;
     // Plain names, not a structured binding: the lambdas below capture them.
-    const std::pair<float, float> halves = slotHalfWidths(m);
+    const std::pair<float, float> halves = s.slots;
     const float a = halves.first;
     const float b = halves.second;
     const BodyPanels body{panels[0], panels[1], panels[2], panels[3], 0, 0};
     const BodyGlueFlap& glueFlap = shaped.glue;
-    recordBodyPasses(m, glueFlap, body, h);
 
     std::array<float, 5> xs{};
     xs[0] = glueFlap.width;
@@ -56,7 +56,7 @@ void ShapedBodyHalf(Model& m, Drawing& d, const ShapedBody& shaped, const Featur
         const float left = xs[k - 1] + rightHalf(k - 1);
         pen.setKind(kind::Cut);
         chainStart(d, right, h);
-        flaps[k - 1](m, d, left, right, h);
+        flaps[k - 1](d, left, right, h);
         // The slot to the next flap on the left, or the glue flap's own slot.
         pen.setKind(kind::Cut);
         const float next = k == 1 ? xs[0] : xs[k - 1] - leftHalf(k - 1);
@@ -66,8 +66,9 @@ void ShapedBodyHalf(Model& m, Drawing& d, const ShapedBody& shaped, const Featur
     if (glue)
         GlueFlap(d, glueFlapShape(glueFlap, h, a));
     if (!mirrored)
-        bodyHandHoles(m, d, glueFlap, body, h);
+        bodyHandHoles(d, s, glueFlap, body, h);
     placeFeature(d, first, at);
+    return bodyPasses(glueFlap, body, h);
 }
 
 }  // namespace brontaxe

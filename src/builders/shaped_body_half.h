@@ -6,17 +6,18 @@
 #include <array>
 #include <functional>
 
+#include "builders/blank_settings.h"
 #include "builders/feature_placement.h"
 #include "builders/glue_flap.h"
+#include "builders/machine_passes.h"
 #include "drawing/drawing.h"
-#include "model/model.h"
 
 namespace brontaxe {
 
 // Draws one flap standing on y = h between the feet `left` and `right`. The cut chain is
 // already at (right, h) when it is called and must end at (left, h); the shape may then draw
 // anything else it needs (its fold crease, creases across it, holes).
-using FlapShape = std::function<void(Model&, Drawing&, float left, float right, float h)>;
+using FlapShape = std::function<void(Drawing&, float left, float right, float h)>;
 
 // A plain flap `height` high with its fold crease; no flap at all when `height` is 0.
 FlapShape plainFlap(float height);
@@ -28,10 +29,11 @@ struct ShapedBody {
     BodyGlueFlap glue;               // on the left of panel 1 (callers: glueFlapOf(m))
 };
 
-// The panels of half height h above y = 0 with the slots of `slotHalfWidths` between them and
-// the glue flap on the left, each carrying its flap. Records the machine passes of the panels
-// (flap passes are the caller's), and for the upper half the hand-holes of the body. A mirrored
+// The panels of half height h above y = 0 with the slots of the settings between them and
+// the glue flap on the left, each carrying its flap, and for the upper half the hand-holes of
+// the body. Returns the machine passes of the panels (flap passes are the caller's). A mirrored
 // placement draws the lower half.
-void ShapedBodyHalf(Model& m, Drawing& d, const ShapedBody& body, const FeaturePlacement& at = {});
+MachinePasses ShapedBodyHalf(Drawing& d, const ShapedBody& body, const BlankSettings& s,
+                             const FeaturePlacement& at = {});
 
 }  // namespace brontaxe

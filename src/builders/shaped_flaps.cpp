@@ -13,10 +13,10 @@ void foldCrease(Drawing& d, float W) {
 
 }  // namespace
 
-void PrincipalFlap(Model& m, Drawing& d, const PrincipalFlapShape& flap,
+void PrincipalFlap(Drawing& d, const PrincipalFlapShape& flap, float thickness,
                    const FeaturePlacement& at) {
     const float W = flap.width, a7 = flap.depth, a6 = flap.notch, D = flap.reach;
-    const float t = m.EpaisseurCarton;
+    const float t = thickness;
     const PenScope pen(d, kind::Cut);
     const int first = beginFeature(d);
     chainStart(d, 0, 0);
@@ -55,9 +55,9 @@ void OppositeFlap(Drawing& d, const OppositeFlapShape& flap, const FeaturePlacem
     placeFeature(d, first, at);
 }
 
-void SideFlap(Model& m, Drawing& d, const SideFlapShape& flap, const FeaturePlacement& at) {
+void SideFlap(Drawing& d, const SideFlapShape& flap, float thickness, const FeaturePlacement& at) {
     const float W = flap.width, E = flap.depth, a9 = flap.step, a10 = flap.radius;
-    const float t = m.EpaisseurCarton;
+    const float t = thickness;
     const float step = E - a9;
     const bool slanted = !(W / 2 < step - 2 * a10);
     const PenScope pen(d, kind::Cut);

@@ -5,11 +5,10 @@
 
 #include "builders/feature_placement.h"
 #include "drawing/drawing.h"
-#include "model/model.h"
 
 namespace brontaxe {
 
-// The principal flap, `depth` deep, bevelled by the board thickness at both ends, with a notch
+// The principal flap, `depth` deep, bevelled by the board `thickness` at both ends, with a notch
 // `notch` wide in its middle reaching up to reach - depth.
 struct PrincipalFlapShape {
     float width = 0;
@@ -17,7 +16,7 @@ struct PrincipalFlapShape {
     float notch = 0;  // a6
     float reach = 0;  // D
 };
-void PrincipalFlap(Model& m, Drawing& d, const PrincipalFlapShape& flap,
+void PrincipalFlap(Drawing& d, const PrincipalFlapShape& flap, float thickness,
                    const FeaturePlacement& at = {});
 
 // The opposite flap: shoulders down to `shoulder`, a tab `tab` wide down to `depth` whose
@@ -32,14 +31,15 @@ struct OppositeFlapShape {
 void OppositeFlap(Drawing& d, const OppositeFlapShape& flap, const FeaturePlacement& at = {});
 
 // A side flap: `depth` deep over its first half, stepping up to `step` at 45 degrees with the
-// outer corner of the step rounded to `radius`; the step is vertical at width / 2 when the flap
-// is too narrow for the slope.
+// outer corner of the step rounded to `radius`, bevelled by the board `thickness` at its start;
+// the step is vertical at width / 2 when the flap is too narrow for the slope.
 struct SideFlapShape {
     float width = 0;
     float depth = 0;   // E
     float step = 0;    // a9
     float radius = 0;  // a10
 };
-void SideFlap(Model& m, Drawing& d, const SideFlapShape& flap, const FeaturePlacement& at = {});
+void SideFlap(Drawing& d, const SideFlapShape& flap, float thickness,
+              const FeaturePlacement& at = {});
 
 }  // namespace brontaxe

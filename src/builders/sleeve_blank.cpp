@@ -6,7 +6,6 @@
 #include "builders/emit.h"
 #include "drawing/pen_scope.h"
 #include "model/machine_pass_entries.h"
-#include "model/model_choices.h"
 
 namespace brontaxe {
 namespace {
@@ -46,24 +45,25 @@ void drawGlueFlap(Drawing& d, const GlueShape& g, float hinge, float direction, 
     lineTo(d, hinge, 0);
 }
 
-Sleeve sleeveOf(const Model& m, float P1, float P2, float P3, float P4, bool flapDrawn) {
-    std::vector<float> widths = ContourPanels(m, P1, P2, P3, P4);
-    const FourPieces pieces = fourPieces(m);
+Sleeve sleeveOf(PieceCut cut, float P1, float P2, float P3, float P4, bool flapDrawn) {
+    std::vector<float> widths = ContourPanels(cut, P1, P2, P3, P4);
+    const FourPieces pieces = cut.fourPieces;
     if (pieces != FourPieces::None)
         return {widths, flapDrawn && pieces != FourPieces::LoosePanel,
                 flapDrawn && pieces == FourPieces::GluedBothEnds, true};
-    return {widths, flapDrawn, false, m.CaisseEn2};
+    return {widths, flapDrawn, false, cut.twoPieces};
 }
 
-void recordPasses(Model& m, float G, const Sleeve& s, float H) {
-    auto& p = m.PassesMachine;
-    p.fill(0);
-    p[machine_pass::width(machine_pass::kGlueTab)] = G;
+MachinePasses passesOf(float G, const Sleeve& s, float H) {
+    MachinePassTable table{};
+    table[machine_pass::width(machine_pass::kGlueTab)] = G;
     for (std::size_t i = 0; i < s.widths.size(); ++i)
-        p[machine_pass::width(i + 1)] = s.widths[i];
-    p[machine_pass::kBodyHeight] = H;
-    if (m.Sym_Verticale)
-        reverseMachinePasses(m);
+        table[machine_pass::width(i + 1)] = s.widths[i];
+    table[machine_pass::kBodyHeight] = H;
+    MachinePasses p;
+    for (std::size_t i = 0; i < table.size(); ++i)
+        p.set(i, table[i]);
+    return p;
 }
 
 // Folds between panels are creases; a fold with no glue flap on it is a cut edge.
@@ -111,21 +111,21 @@ void drawOutline(Drawing& d, const Sleeve& s, float G, float H) {
 
 }  // namespace
 
-std::vector<float> ContourPanels(const Model& m, float P1, float P2, float P3, float P4) {
-    const FourPieces pieces = fourPieces(m);
+std::vector<float> ContourPanels(PieceCut cut, float P1, float P2, float P3, float P4) {
+    const FourPieces pieces = cut.fourPieces;
     if (pieces != FourPieces::None)
         return {keepsSecondPanel(pieces) ? P2 : P1};
-    if (m.CaisseEn2)
+    if (cut.twoPieces)
         return {P1, P2};
     return {P1, P2, P3, P4};
 }
 
-void SleeveBlank(Model& m, Drawing& d, const SleeveBlankShape& sleeve, const FeaturePlacement& at) {
+MachinePasses SleeveBlank(Drawing& d, const SleeveBlankShape& sleeve, PieceCut pieces,
+                          const FeaturePlacement& at) {
     const float G = sleeve.glue, H = sleeve.height;
     const float P1 = sleeve.p1, P2 = sleeve.p2, P3 = sleeve.p3, P4 = sleeve.p4;
     const GlueShape glue = glueShape(G, sleeve.taper, H);
-    const Sleeve s = sleeveOf(m, P1, P2, P3, P4, glue.drawn);
-    recordPasses(m, G, s, H);
+    const Sleeve s = sleeveOf(pieces, P1, P2, P3, P4, glue.drawn);
 
     const int first = beginFeature(d);
     drawFolds(d, s, G, H);
@@ -136,6 +136,7 @@ void SleeveBlank(Model& m, Drawing& d, const SleeveBlankShape& sleeve, const Fea
     if (s.rightFlap)
         drawGlueFlap(d, glue, G + s.widths.front(), 1, H);
     placeFeature(d, first, at);
+    return passesOf(G, s, H);
 }
 
 }  // namespace brontaxe

@@ -8,13 +8,12 @@
 #include "builders/glue_flap.h"
 #include "drawing/pen_scope.h"
 #include "model/machine_pass_entries.h"
-#include "model/model_choices.h"
 
 namespace brontaxe {
 
-BodyPanels applyPieceVariants(const Model& m, BodyPanels b) {
-    const FourPieces pieces = fourPieces(m);
-    if (m.CaisseEn2 || pieces != FourPieces::None) {
+BodyPanels applyPieceVariants(PieceCut cut, BodyPanels b) {
+    const FourPieces pieces = cut.fourPieces;
+    if (!cut.onePiece()) {
         b.p2 = b.p4;
         b.p3 = 0;
         b.p4 = 0;
@@ -34,25 +33,25 @@ BodyPanels applyPieceVariants(const Model& m, BodyPanels b) {
 
 namespace {
 
-void recordPasses(Model& m, const BodyGlueFlap& glue, const BodyPanels& b, float h,
-                  bool lowerHalf) {
-    recordBodyPasses(m, glue, b, h);
-    auto& p = m.PassesMachine;
+// The panels are those the pieces keep (see applyPieceVariants).
+MachinePasses passesOf(PieceCut pieces, const BodyGlueFlap& glue, const BodyPanels& b, float h,
+                       bool lowerHalf) {
+    MachinePasses p = bodyPasses(glue, b, h);
     using namespace machine_pass;
-    p[flap(lowerHalf, kGlueTab)] = glue.extension;
-    p[flap(lowerHalf, 1)] = b.f1;
-    p[flap(lowerHalf, 2)] = b.f2;
-    p[flap(lowerHalf, 3)] = b.f1;
-    p[flap(lowerHalf, 4)] = b.f2;
-    if (m.CaisseEn2 || fourPieces(m) != FourPieces::None) {
-        if (p[width(4)] != 0)
-            p[width(2)] = p[width(4)];
+    p.set(flap(lowerHalf, kGlueTab), glue.extension);
+    p.set(flap(lowerHalf, 1), b.f1);
+    p.set(flap(lowerHalf, 2), b.f2);
+    p.set(flap(lowerHalf, 3), b.f1);
+    p.set(flap(lowerHalf, 4), b.f2);
+    // A box in pieces has no third and fourth column, on either half.
+    if (!pieces.onePiece()) {
         for (const std::size_t column : {3, 4}) {
-            p[width(column)] = 0;
-            p[upperFlap(column)] = 0;
-            p[lowerFlap(column)] = 0;
+            p.set(width(column), 0);
+            p.set(upperFlap(column), 0);
+            p.set(lowerFlap(column), 0);
         }
     }
+    return p;
 }
 
 // The single panel of a four-piece box cut at both ends (variant 3): no slots, no glue flap.
@@ -135,21 +134,21 @@ void drawPanels(Drawing& d, float glueWidth, const BodyPanels& b, int panelCount
 
 }  // namespace
 
-void SlottedBodyHalf(Model& m, Drawing& d, const SlottedBody& body, const FeaturePlacement& at) {
+MachinePasses SlottedBodyHalf(Drawing& d, const SlottedBody& body, const BlankSettings& s,
+                              const FeaturePlacement& at) {
     const float h = body.h;
     const bool mirrored = at.mirrored;
-    const auto [a, b] = slotHalfWidths(m);
-    const BodyPanels panels =
-        applyPieceVariants(m, BodyPanels{body.p1, body.p2, body.p3, body.p4, body.f1, body.f2});
+    const auto [a, b] = s.slots;
+    const BodyPanels panels = applyPieceVariants(
+        s.pieces, BodyPanels{body.p1, body.p2, body.p3, body.p4, body.f1, body.f2});
     const BodyGlueFlap& glue = body.glue;
-    recordPasses(m, glue, panels, h, mirrored);
 
     const int first = beginFeature(d);
-    const FourPieces pieces = fourPieces(m);
+    const FourPieces pieces = s.pieces.fourPieces;
     if (pieces == FourPieces::LoosePanel) {
         drawLoosePanel(d, glue.width, glue.width + panels.p1, h, panels.f2);
     } else {
-        const int panelCount = pieces != FourPieces::None ? 1 : (m.CaisseEn2 ? 2 : 4);
+        const int panelCount = pieces != FourPieces::None ? 1 : (s.pieces.twoPieces ? 2 : 4);
         const bool glueOnRight = pieces == FourPieces::GluedBothEnds;
         drawPanels(d, glue.width, panels, panelCount, h, a, b, glueOnRight);
         if (glue.width > 0)
@@ -158,8 +157,9 @@ void SlottedBodyHalf(Model& m, Drawing& d, const SlottedBody& body, const Featur
             GlueFlap(d, glueFlapShape(glue, h, a), {.x = 2 * glue.width + panels.p1, .angle = 180});
     }
     if (!mirrored)
-        bodyHandHoles(m, d, glue, panels, h);
+        bodyHandHoles(d, s, glue, panels, h);
     placeFeature(d, first, at);
+    return passesOf(s.pieces, glue, panels, h, mirrored);
 }
 
 }  // namespace brontaxe

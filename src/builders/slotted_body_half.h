@@ -1,8 +1,9 @@
 #pragma once
+#include "builders/blank_settings.h"
 #include "builders/feature_placement.h"
 #include "builders/glue_flap.h"
+#include "builders/machine_passes.h"
 #include "drawing/drawing.h"
-#include "model/model.h"
 
 namespace brontaxe {
 
@@ -19,7 +20,7 @@ struct SlottedBody {
 // 1 and 3 and f2 on panels 2 and 4, slots at the panel creases, `glue` on the left and,
 // for the upper half, the hand-holes. A mirrored placement draws the lower half: its machine
 // passes go to the lower entries and it has no hand-holes.
-void SlottedBodyHalf(Model& m, Drawing& d, const SlottedBody& body,
-                     const FeaturePlacement& at = {});
+MachinePasses SlottedBodyHalf(Drawing& d, const SlottedBody& body, const BlankSettings& s,
+                              const FeaturePlacement& at = {});
 
 }  // namespace brontaxe

@@ -2,17 +2,17 @@
 
 #include "builders/body_panels.h"
 #include "builders/emit.h"
-#include "model/model_choices.h"
 
 namespace brontaxe {
 namespace {
 
-void widthRow(Model& m, Drawing& d, const BodyPanels& b, float glueWidth, float xmin, float y) {
-    const bool fourPieceCase = fourPieces(m) != FourPieces::None;
-    const bool onePiece = !m.CaisseEn2 && !fourPieceCase;
+void widthRow(Drawing& d, const BlankSettings& s, const BodyPanels& b, float glueWidth, float xmin,
+              float y) {
+    const bool fourPieceCase = s.pieces.fourPieces != FourPieces::None;
+    const bool onePiece = s.pieces.onePiece();
     float x = xmin;
     if (glueWidth > 0) {
-        if (m.Sym_Verticale) {
+        if (s.mirrored) {
             dimension(d, {.from = {x + glueWidth, y}, .to = {x, y}, .at = {0, y}});
         } else {
             dimension(d, {.from = {x, y}, .to = {x + glueWidth, y}, .at = {0, y}});
@@ -65,21 +65,21 @@ void insideDimensions(Drawing& d, const BodyPanels& b, const SlottedChains& c, P
 
 }  // namespace
 
-void SlottedBodyDimensions(Model& m, Drawing& d, const SlottedChains& c) {
+void SlottedBodyDimensions(Drawing& d, const SlottedChains& c, const BlankSettings& s) {
     float xmin = 0, ymin = 0, xmax = 0, ymax = 0;
     if (!d.GetExtents(xmin, ymin, xmax, ymax))
         return;
     const float g = ((xmax - xmin) + (ymax - ymin)) / 25;
     const BodyPanels b =
-        applyPieceVariants(m, BodyPanels{c.p1, c.p2, c.p3, c.p4, c.flapBelow, c.flapAbove});
+        applyPieceVariants(s.pieces, BodyPanels{c.p1, c.p2, c.p3, c.p4, c.flapBelow, c.flapAbove});
 
-    widthRow(m, d, b, c.glueWidth, xmin, ymin - g);
+    widthRow(d, s, b, c.glueWidth, xmin, ymin - g);
     const float rowY = ymin - 2 * g;
     dimension(d, {.from = {xmin, rowY}, .to = {xmax, rowY}, .at = {0, rowY}});
     heightColumn(d, c, xmax + g, ymin);
     const float columnX = xmax + 2 * g;
     dimension(d, {.from = {columnX, ymin}, .to = {columnX, ymax}, .at = {columnX, 0}});
-    if (m.Personnalisation == CustomerProfile::Qor) {
+    if (s.profile == CustomerProfile::Qor) {
         insideDimensions(d, b, c, {xmin, ymin});
     }
 }

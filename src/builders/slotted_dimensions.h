@@ -1,6 +1,6 @@
 #pragma once
+#include "builders/blank_settings.h"
 #include "drawing/drawing.h"
-#include "model/model.h"
 
 namespace brontaxe {
 
@@ -14,7 +14,9 @@ struct SlottedChains {
 };
 
 // The dimension chains of a slotted blank: panel widths and overall length under the blank,
-// flap, body and flap heights and overall height on its right.
-void SlottedBodyDimensions(Model& m, Drawing& d, const SlottedChains& c);
+// flap, body and flap heights and overall height on its right. The settings say which panels the
+// pieces keep, which way the glue flap is measured and whether the QOR profile's inside sizes
+// are added.
+void SlottedBodyDimensions(Drawing& d, const SlottedChains& c, const BlankSettings& s);
 
 }  // namespace brontaxe

@@ -22,18 +22,19 @@ FlapSizes flapSizes(float a6, float a8, float a9, float a10) {
     return {D, E};
 }
 
-void recordPasses(Model& m, const BodyGlueFlap& glue, const BodyPanels& b, float h, float E,
-                  bool lowerHalf) {
-    recordBodyPasses(m, glue, b, h);
-    auto& p = m.PassesMachine;
-    p[machine_pass::flap(lowerHalf, machine_pass::kGlueTab)] = glue.extension;
+MachinePasses passesOf(const BodyGlueFlap& glue, const BodyPanels& b, float h, float E,
+                       bool lowerHalf) {
+    MachinePasses p = bodyPasses(glue, b, h);
+    p.set(machine_pass::flap(lowerHalf, machine_pass::kGlueTab), glue.extension);
     for (std::size_t panel = 1; panel <= 4; ++panel)
-        p[machine_pass::flap(lowerHalf, panel)] = E;
+        p.set(machine_pass::flap(lowerHalf, panel), E);
+    return p;
 }
 
 }  // namespace
 
-void SnapLockBodyHalf(Model& m, Drawing& d, const SnapLockBody& body, const FeaturePlacement& at) {
+MachinePasses SnapLockBodyHalf(Drawing& d, const SnapLockBody& body, const BlankSettings& settings,
+                               const FeaturePlacement& at) {
     const float h = body.h, p1 = body.p1, p2 = body.p2, p3 = body.p3, p4 = body.p4;
     const float a6 = body.notch, a7 = body.depth, a8 = body.shoulder, a9 = body.step;
     const float a10 = body.radius;
@@ -41,7 +42,7 @@ void SnapLockBodyHalf(Model& m, Drawing& d, const SnapLockBody& body, const Feat
     const BodyPanels panels{p1, p2, p3, p4, 0, 0};
     const FlapSizes s = flapSizes(a6, a8, a9, a10);
     const BodyGlueFlap& glue = body.glue;
-    recordPasses(m, glue, panels, h, s.E, lowerHalf);
+    const float t = settings.thickness;
     const float xa = glue.width;
     const float xb = xa + p1;
     const float xc = xb + p2;
@@ -52,21 +53,21 @@ void SnapLockBodyHalf(Model& m, Drawing& d, const SnapLockBody& body, const Feat
     const int first = beginFeature(d);
     // A side flap turned over (angle 180, mirrored) ends at the x it is placed on.
     if (p1 > p2) {
-        PrincipalFlap(m, d, {.width = p1, .depth = a7, .notch = a6, .reach = s.D},
+        PrincipalFlap(d, {.width = p1, .depth = a7, .notch = a6, .reach = s.D}, t,
                       {.x = xa, .y = -h});
-        SideFlap(m, d, {.width = p2, .depth = s.E, .step = a9, .radius = a10},
+        SideFlap(d, {.width = p2, .depth = s.E, .step = a9, .radius = a10}, t,
                  {.x = xc, .y = -h, .angle = 180, .mirrored = true});
         OppositeFlap(d, {.width = p3, .depth = s.D, .tab = a7, .shoulder = a8, .radius = a10},
                      {.x = xc, .y = -h});
-        SideFlap(m, d, {.width = p4, .depth = s.E, .step = a9, .radius = a10}, {.x = xd, .y = -h});
+        SideFlap(d, {.width = p4, .depth = s.E, .step = a9, .radius = a10}, t, {.x = xd, .y = -h});
     } else {
-        PrincipalFlap(m, d, {.width = p2, .depth = a7, .notch = a6, .reach = s.D},
+        PrincipalFlap(d, {.width = p2, .depth = a7, .notch = a6, .reach = s.D}, t,
                       {.x = xb, .y = -h});
-        SideFlap(m, d, {.width = p3, .depth = s.E, .step = a9, .radius = a10},
+        SideFlap(d, {.width = p3, .depth = s.E, .step = a9, .radius = a10}, t,
                  {.x = xd, .y = -h, .angle = 180, .mirrored = true});
         OppositeFlap(d, {.width = p4, .depth = s.D, .tab = a7, .shoulder = a8, .radius = a10},
                      {.x = xd, .y = -h});
-        SideFlap(m, d, {.width = p1, .depth = s.E, .step = a9, .radius = a10}, {.x = xa, .y = -h});
+        SideFlap(d, {.width = p1, .depth = s.E, .step = a9, .radius = a10}, t, {.x = xa, .y = -h});
     }
 
     const bool hasGlueFlap = glue.width > 0;
@@ -78,15 +79,16 @@ void SnapLockBodyHalf(Model& m, Drawing& d, const SnapLockBody& body, const Feat
     pen.setKind(kind::Cut);
     line(d, xe, 0, xe, -h);
     if (hasGlueFlap) {
-        GlueFlap(d, glueFlapShape(glue, h, m.EpaisseurCarton), {.mirrored = true});
+        GlueFlap(d, glueFlapShape(glue, h, t), {.mirrored = true});
     }
     if (!lowerHalf) {
         // Drawn as for an upper half, then turned over into this half.
         const int holes = beginFeature(d);
-        bodyHandHoles(m, d, glue, panels, h);
+        bodyHandHoles(d, settings, glue, panels, h);
         placeFeature(d, holes, {.mirrored = true});
     }
     placeFeature(d, first, at);
+    return passesOf(glue, panels, h, s.E, lowerHalf);
 }
 
 }  // namespace brontaxe

@@ -1,8 +1,9 @@
 #pragma once
+#include "builders/blank_settings.h"
 #include "builders/feature_placement.h"
 #include "builders/glue_flap.h"
+#include "builders/machine_passes.h"
 #include "drawing/drawing.h"
-#include "model/model.h"
 
 namespace brontaxe {
 
@@ -26,7 +27,7 @@ struct SnapLockBody {
 // height h, the principal flap on the wider of panels 1 and 2, the opposite flap two panels
 // further and side flaps on the other two, each side flap deep next to the opposite flap and
 // shallow next to the principal one (see the flap shapes).
-void SnapLockBodyHalf(Model& m, Drawing& d, const SnapLockBody& body,
-                      const FeaturePlacement& at = {});
+MachinePasses SnapLockBodyHalf(Drawing& d, const SnapLockBody& body, const BlankSettings& s,
+                               const FeaturePlacement& at = {});
 
 }  // namespace brontaxe

@@ -17,7 +17,7 @@ void corner(Drawing& d, float x, float y) {
 }
 
 FlapShape coverWithTuck(float cover, float tuck, float inset) {
-    return [=](Model&, Drawing& d, float left, float right, float h) {
+    return [=](Drawing& d, float left, float right, float h) {
         const float width = right - left - 2 * inset;
         const float bevel = std::max(0.0f, std::min(tuck, width / 2) / 2);
         const float fold = h + cover;
@@ -39,31 +39,32 @@ FlapShape coverWithTuck(float cover, float tuck, float inset) {
 
 }  // namespace
 
-void TuckedCoverBodyHalf(Model& m, Drawing& d, const TuckedCoverBody& body,
-                         const FeaturePlacement& at) {
+MachinePasses TuckedCoverBodyHalf(Drawing& d, const TuckedCoverBody& body, const BlankSettings& s,
+                                  const FeaturePlacement& at) {
     const float h = body.h, cover = body.cover, dust = body.dust;
     const bool tuckOnEven = body.covers == TuckedPanels::Even;
-    const float tuck = m.hpatrent;
-    const float inset = std::max(0.0f, m.EpaisseurCarton - body.tuckInAllowance / 2);
+    const float tuck = body.tuck;
+    const float inset = std::max(0.0f, s.thickness - body.tuckInAllowance / 2);
     const FlapShape tucked = coverWithTuck(cover, tuck, inset);
     const FlapShape plain = plainFlap(dust);
     const float odd = tuckOnEven ? dust : cover + tuck;
     const float even = tuckOnEven ? cover + tuck : dust;
-    auto& passes = m.PassesMachine;
+    MachinePasses passes;
     const bool lowerHalf = at.mirrored;  // the lower half is the mirrored one
-    passes[machine_pass::flap(lowerHalf, machine_pass::kGlueTab)] = body.glue.extension;
-    passes[machine_pass::flap(lowerHalf, 1)] = odd;
-    passes[machine_pass::flap(lowerHalf, 2)] = even;
-    passes[machine_pass::flap(lowerHalf, 3)] = odd;
-    passes[machine_pass::flap(lowerHalf, 4)] = even;
+    passes.set(machine_pass::flap(lowerHalf, machine_pass::kGlueTab), body.glue.extension);
+    passes.set(machine_pass::flap(lowerHalf, 1), odd);
+    passes.set(machine_pass::flap(lowerHalf, 2), even);
+    passes.set(machine_pass::flap(lowerHalf, 3), odd);
+    passes.set(machine_pass::flap(lowerHalf, 4), even);
     const FlapShape& oddShape = tuckOnEven ? plain : tucked;
     const FlapShape& evenShape = tuckOnEven ? tucked : plain;
-    ShapedBodyHalf(m, d,
-                   {.panels = {body.p1, body.p2, body.p3, body.p4},
-                    .h = h,
-                    .flaps = {oddShape, evenShape, oddShape, evenShape},
-                    .glue = body.glue},
-                   at);
+    passes.then(ShapedBodyHalf(d,
+                               {.panels = {body.p1, body.p2, body.p3, body.p4},
+                                .h = h,
+                                .flaps = {oddShape, evenShape, oddShape, evenShape},
+                                .glue = body.glue},
+                               s, at));
+    return passes;
 }
 
 }  // namespace brontaxe

@@ -16,7 +16,7 @@ float handHoleDrop(float drop, float height, float wall, float land) {
     return std::max(land, std::min(drop, wall - land - height));
 }
 
-void VariableHandHoleCut(Model&, Drawing& d, const VariableHandHoleCutShape& hole,
+void VariableHandHoleCut(Drawing& d, const VariableHandHoleCutShape& hole,
                          const FeaturePlacement& at) {
     if (!(hole.height > 0))
         throw GenerationError("Poignée impossible : hauteur nulle");

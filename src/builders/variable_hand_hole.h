@@ -6,7 +6,6 @@
 
 #include "builders/feature_placement.h"
 #include "drawing/drawing.h"
-#include "model/model.h"
 
 namespace brontaxe {
 
@@ -31,7 +30,7 @@ float handHoleDrop(float drop, float height, float wall, float land);
 
 // Draws the hole and places it: its upper edge's middle goes to (at.x, at.y). Throws
 // GenerationError for a hole with no height or shorter than it is high.
-void VariableHandHoleCut(Model& m, Drawing& d, const VariableHandHoleCutShape& hole,
+void VariableHandHoleCut(Drawing& d, const VariableHandHoleCutShape& hole,
                          const FeaturePlacement& at = {});
 
 }  // namespace brontaxe

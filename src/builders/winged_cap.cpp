@@ -58,8 +58,8 @@ float markedCapHalfWidth(const WingedCapShape& cap) {
     return cap.b + std::max(cap.h + cap.inner, cap.wing);
 }
 
-void WingedCap(Model& m, Drawing& d, const WingedCapShape& cap, const FeaturePlacement& at) {
-    const float e = m.EpaisseurCarton;
+void WingedCap(Drawing& d, const WingedCapShape& cap, float thickness, const FeaturePlacement& at) {
+    const float e = thickness;
     checkCap(cap, e);
     const int first = beginFeature(d);
     fourQuarters(d, [&] { quarter(d, cap, e); });

@@ -1,7 +1,6 @@
 #pragma once
 #include "builders/feature_placement.h"
 #include "drawing/drawing.h"
-#include "model/model.h"
 
 namespace brontaxe {
 
@@ -21,7 +20,8 @@ struct WingedCapShape {
 // and the inner wall's end, are set back by the board thickness so that they clear the wall folded
 // against them; they are marked (`LineVariant` 2). Throws GenerationError for sizes that make no
 // cap.
-void WingedCap(Model& m, Drawing& d, const WingedCapShape& cap, const FeaturePlacement& at = {});
+void WingedCap(Drawing& d, const WingedCapShape& cap, float thickness,
+               const FeaturePlacement& at = {});
 
 // How far the cap reaches from its centre along x and along y.
 float markedCapHalfLength(const WingedCapShape& cap);

@@ -8,6 +8,7 @@
 
 namespace brontaxe::machine_pass {
 
+inline constexpr std::size_t kEntries = 17;
 inline constexpr std::size_t kColumns = 5;
 inline constexpr std::size_t kGlueTab = 0;  // the column of the glue tab
 inline constexpr std::size_t kBodyHeight = 16;

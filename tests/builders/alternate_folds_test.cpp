@@ -6,8 +6,8 @@
 
 #include "builders/emit.h"
 #include "platform/errors.h"
+#include "support/builder_bodies.h"
 #include "support/outline.h"
-#include "support/style_fixture.h"
 
 namespace brontaxe {
 namespace {
@@ -26,10 +26,10 @@ FoldGrid folder() {
 }
 
 struct FoldGridBuilder : ::testing::Test {
-    test::Generated g;
+    test::Built g;
     void draw(const FoldGrid& grid) {
         GenerationPass pass(g.d);
-        AlternateFolds(g.m, g.d, grid);
+        AlternateFolds(g.d, grid).writeTo(g.passes);
     }
 };
 
@@ -53,9 +53,9 @@ TEST_F(FoldGridBuilder, RowBoundariesAreSlitAcrossTheEndFlapsAndCreasedAcrossThe
     EXPECT_TRUE(test::cutOutlineIsClosedOrEndsOnFolds(g.d));
     EXPECT_TRUE(test::noLineDrawnTwice(g.d));
     EXPECT_TRUE(test::noLineDrawnTwice(g.d, kind::Crease));
-    EXPECT_EQ(g.m.PassesMachine[1], 400);
-    EXPECT_EQ(g.m.PassesMachine[8], 300);
-    EXPECT_EQ(g.m.PassesMachine[3], 0);
+    EXPECT_EQ(g.passes[1], 400);
+    EXPECT_EQ(g.passes[8], 300);
+    EXPECT_EQ(g.passes[3], 0);
 }
 
 // The side rows' end cells (corner flaps, 100 wide in full) narrowed to `width`: their free
@@ -67,11 +67,11 @@ TEST(FoldGridEndCells, NarrowedEndCellsKeepTheirWidthBesideTheirNeighbour) {
     };
     for (const Case c : {Case{60, 40}, Case{0, 0}, Case{100, 0}, Case{130, 0}}) {
         SCOPED_TRACE(c.width);
-        test::Generated g;
+        test::Built g;
         FoldGrid grid = folder();
         grid.rows[1].endCellWidth = grid.rows[3].endCellWidth = c.width;
         GenerationPass pass(g.d);
-        AlternateFolds(g.m, g.d, grid);
+        AlternateFolds(g.d, grid).writeTo(g.passes);
         for (const double x : {c.freeSide, 600 - c.freeSide})  // two side rows, and the bottom's
             EXPECT_EQ(verticalLinesAt(g.d, kind::Cut, x).size(), c.freeSide > 0 ? 2u : 3u) << x;
         // Below the lid half, the outline runs from the narrowed cell's free side.

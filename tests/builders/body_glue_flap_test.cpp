@@ -1,7 +1,5 @@
-// The glue flap is an input of every body half: a body drawn with a glue flap of its own over
-// a model that holds another one draws and records exactly what the model holding that glue
-// flap would, so that a style can put a panel or a square-ended flap in its place without
-// touching the model.
+// The glue flap is an input of every body half: each body draws and records the glue flap it is
+// given, so that a style can put a panel or a square-ended flap in its place.
 
 #include <gtest/gtest.h>
 
@@ -20,7 +18,6 @@
 #include "builders/tucked_cover_body_half.h"
 #include "drawing/drawing_dump.h"
 #include "support/builder_bodies.h"
-#include "support/style_fixture.h"
 
 namespace brontaxe {
 namespace {
@@ -30,7 +27,16 @@ constexpr BodyGlueFlap kOwnGlue{.width = 50, .taper = 30, .extension = 20};
 
 constexpr std::array<float, 4> kPanels{400, 300, 400, 300};
 
-using BodyBuilder = std::function<void(Model&, Drawing&, const BodyGlueFlap&)>;
+// Hand-holes stand a glue flap's width from the edge.
+const BlankSettings kSettings = test::withHandHole(HandHoleKind::Cut);
+
+BlankSettings fourPieces(FourPieces f) {
+    BlankSettings s = kSettings;
+    s.pieces.fourPieces = f;
+    return s;
+}
+
+using BodyBuilder = std::function<MachinePasses(Drawing&, const BodyGlueFlap&)>;
 
 struct BodyCase {
     const char* name;
@@ -50,110 +56,97 @@ SlottedBody slotted(const BodyGlueFlap& glue) {
 
 const BodyCase kBodies[] = {
     {"slotted upper half",
-     [](Model& m, Drawing& d, const BodyGlueFlap& glue) { SlottedBodyHalf(m, d, slotted(glue)); }},
+     [](Drawing& d, const BodyGlueFlap& glue) {
+         return SlottedBodyHalf(d, slotted(glue), kSettings);
+     }},
     {"slotted lower half of a four-piece box glued on the right",
-     [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
-         m.CaisseEn4 = 4;
-         SlottedBodyHalf(m, d, slotted(glue), {.mirrored = true});
+     [](Drawing& d, const BodyGlueFlap& glue) {
+         return SlottedBodyHalf(d, slotted(glue), fourPieces(FourPieces::GluedBothEnds),
+                                {.mirrored = true});
      }},
     {"shaped",
-     [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
+     [](Drawing& d, const BodyGlueFlap& glue) {
          const FlapShape flap = plainFlap(120);
-         ShapedBodyHalf(
-             m, d, {.panels = kPanels, .h = 100, .flaps = {flap, flap, flap, flap}, .glue = glue});
+         return ShapedBodyHalf(
+             d, {.panels = kPanels, .h = 100, .flaps = {flap, flap, flap, flap}, .glue = glue},
+             kSettings);
      }},
     {"interlocked",
-     [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
-         InterlockedBodyHalf(m, d,
-                             {.p1 = 400,
-                              .p2 = 300,
-                              .p3 = 400,
-                              .p4 = 300,
-                              .h = 100,
-                              .f1 = 150,
-                              .f2 = 150,
-                              .glue = glue},
-                             {.mirrored = true});
+     [](Drawing& d, const BodyGlueFlap& glue) {
+         return InterlockedBodyHalf(d,
+                                    {.p1 = 400,
+                                     .p2 = 300,
+                                     .p3 = 400,
+                                     .p4 = 300,
+                                     .h = 100,
+                                     .f1 = 150,
+                                     .f2 = 150,
+                                     .glue = glue},
+                                    kSettings, {.mirrored = true});
      }},
     {"tucked cover",
-     [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
-         TuckedCoverBodyHalf(m, d,
-                             {.p1 = 400,
-                              .p2 = 300,
-                              .p3 = 400,
-                              .p4 = 300,
-                              .h = 100,
-                              .cover = 300,
-                              .dust = 150,
-                              .glue = glue});
+     [](Drawing& d, const BodyGlueFlap& glue) {
+         return TuckedCoverBodyHalf(d,
+                                    {.p1 = 400,
+                                     .p2 = 300,
+                                     .p3 = 400,
+                                     .p4 = 300,
+                                     .h = 100,
+                                     .cover = 300,
+                                     .dust = 150,
+                                     .glue = glue},
+                                    kSettings);
      }},
     {"crash lock",
-     [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
-         CrashLockBodyHalf(
-             m, d, {.panels = kPanels, .h = 100, .lock = crashLockSizes(kPanels), .glue = glue},
-             {.mirrored = true});
+     [](Drawing& d, const BodyGlueFlap& glue) {
+         return CrashLockBodyHalf(
+             d, {.panels = kPanels, .h = 100, .lock = crashLockSizes(kPanels), .glue = glue},
+             kSettings, {.mirrored = true});
      }},
     {"lidded, glue flap on panel 1",
-     [](Model& m, Drawing& d, const BodyGlueFlap& glue) { LiddedBodyHalf(m, d, lid(glue)); }},
+     [](Drawing& d, const BodyGlueFlap& glue) { return LiddedBodyHalf(d, lid(glue), kSettings); }},
     {"lidded, glue flap after panel 4",
-     [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
+     [](Drawing& d, const BodyGlueFlap& glue) {
          LidBody b = lid(glue);
          b.glueAfterPanel4 = true;
-         LiddedBodyHalf(m, d, b);
+         return LiddedBodyHalf(d, b, kSettings);
      }},
     {"second lid",
-     [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
-         SecondLidBodyHalf(m, d, lid(glue), {.mirrored = true});
+     [](Drawing& d, const BodyGlueFlap& glue) {
+         return SecondLidBodyHalf(d, lid(glue), kSettings, {.mirrored = true});
      }},
     {"snap-lock upper half",
-     [](Model& m, Drawing& d, const BodyGlueFlap& glue) {
+     [](Drawing& d, const BodyGlueFlap& glue) {
          SnapLockBody b = test::kSnapLock;
          b.half = BodyHalf::Upper;
          b.glue = glue;
-         SnapLockBodyHalf(m, d, b);
+         return SnapLockBodyHalf(d, b, kSettings);
      }},
 };
 
 struct Drawn {
     std::string dump;
-    std::array<float, 17> passes;
+    MachinePassTable passes{};
 };
 
-Drawn drawOver(const BodyCase& c, const BodyGlueFlap& modelGlue, const BodyGlueFlap& given) {
-    test::Generated g;
-    g.m.OptionPoign = 1;  // hand-holes stand a glue flap's width from the edge
-    g.m.lgPatte = modelGlue.width;
-    g.m.anglPc = modelGlue.taper;
-    g.m.patProlong = modelGlue.extension;
+Drawn draw(const BodyCase& c, const BodyGlueFlap& glue) {
+    Drawn out;
+    Drawing d;
     {
-        GenerationPass pass(g.d);
-        c.draw(g.m, g.d, given);
+        GenerationPass pass(d);
+        c.draw(d, glue).writeTo(out.passes);
     }
-    return {dumpDrawing(g.d), g.m.PassesMachine};
+    out.dump = dumpDrawing(d);
+    return out;
 }
 
-TEST(BodyGlueFlap, EachBodyDrawsTheGlueFlapItIsGivenWhateverTheModelHolds) {
-    const BodyGlueFlap startup = test::kStartupGlue;
+TEST(BodyGlueFlap, EachBodyDrawsAndRecordsTheGlueFlapItIsGiven) {
     for (const BodyCase& c : kBodies) {
         SCOPED_TRACE(c.name);
-        const Drawn given = drawOver(c, startup, kOwnGlue);
-        const Drawn held = drawOver(c, kOwnGlue, kOwnGlue);
-        EXPECT_EQ(given.dump, held.dump);
-        EXPECT_EQ(given.passes, held.passes);
-        EXPECT_EQ(given.passes[0], kOwnGlue.width);
-        EXPECT_NE(given.dump, drawOver(c, startup, startup).dump);
+        const Drawn own = draw(c, kOwnGlue);
+        EXPECT_EQ(own.passes[0], kOwnGlue.width);
+        EXPECT_NE(own.dump, draw(c, test::kStartupGlue).dump);
     }
-}
-
-TEST(BodyGlueFlap, TheModelsOwnIsTheOneItsSettingsAskFor) {
-    test::Generated g;
-    g.m.lgPatte = 42;
-    g.m.anglPc = 20;
-    g.m.patProlong = 7;
-    const BodyGlueFlap glue = glueFlapOf(g.m);
-    EXPECT_EQ(glue.width, 42);
-    EXPECT_EQ(glue.taper, 20);
-    EXPECT_EQ(glue.extension, 7);
 }
 
 }  // namespace

@@ -21,7 +21,6 @@
 #include "builders/winged_cap.h"
 #include "support/builder_bodies.h"
 #include "support/outline.h"
-#include "support/style_fixture.h"
 
 namespace brontaxe {
 namespace {
@@ -33,95 +32,92 @@ using test::kSnapLock;
 
 const Place kPlaces[] = {{120, -35, 90, true}, {-50, 400, 180, false}, {10, 20, 33, true}};
 
-using Builder = std::function<void(Model&, Drawing&, const Place&)>;
+// What is drawn is placed; the passes the builders return are left aside.
+using Builder = std::function<void(Drawing&, const Place&)>;
 
 struct BuilderCase {
     const char* name;
     Builder draw;
 };
 
-void withHandHoles(Model& m) {
-    m.OptionPoign = 1;
-}
+// The start-up settings with a plain cut hand-hole.
+const BlankSettings kHoles = test::withHandHole(HandHoleKind::Cut);
 
 const BuilderCase kBuilders[] = {
-    {"HandHole",
-     [](Model& m, Drawing& d, const Place& p) {
-         withHandHoles(m);
-         HandHole(d, handHoleShape(m), p);
-     }},
+    {"HandHole", [](Drawing& d, const Place& p) { HandHole(d, kHoles.handHole.shape, p); }},
     {"GlueFlap",
-     [](Model&, Drawing& d, const Place& p) {
+     [](Drawing& d, const Place& p) {
          GlueFlap(d, {.width = 36, .height = 100, .slot = 4, .taper = 15, .extension = 10}, p);
      }},
     {"LiddedBodyHalf",  // without hand-holes, which only an upper half has
-     [](Model& m, Drawing& d, const Place& p) { LiddedBodyHalf(m, d, kLid, p); }},
+     [](Drawing& d, const Place& p) {
+         static_cast<void>(LiddedBodyHalf(d, kLid, test::kStartupSettings, p));
+     }},
     {"LiddedBodyHalf glue flap on the width",
-     [](Model& m, Drawing& d, const Place& p) {
-         LiddedBodyHalf(m, d,
-                        {.p1 = 300,
-                         .p2 = 400,
-                         .p3 = 300,
-                         .p4 = 400,
-                         .h = 100,
-                         .q = 410,
-                         .T = 30,
-                         .r = 10,
-                         .F = 120,
-                         .lip = 3,
-                         .p5 = 294,
-                         .glue = glueFlapOf(m),
-                         .glueAfterPanel4 = true},
-                        p);
+     [](Drawing& d, const Place& p) {
+         static_cast<void>(LiddedBodyHalf(d,
+                                          {.p1 = 300,
+                                           .p2 = 400,
+                                           .p3 = 300,
+                                           .p4 = 400,
+                                           .h = 100,
+                                           .q = 410,
+                                           .T = 30,
+                                           .r = 10,
+                                           .F = 120,
+                                           .lip = 3,
+                                           .p5 = 294,
+                                           .glue = test::kStartupGlue,
+                                           .glueAfterPanel4 = true},
+                                          test::kStartupSettings, p));
      }},
     {"PrincipalFlap",
-     [](Model& m, Drawing& d, const Place& p) {
-         PrincipalFlap(m, d, {.width = 400, .depth = 150, .notch = 10, .reach = 50}, p);
+     [](Drawing& d, const Place& p) {
+         PrincipalFlap(d, {.width = 400, .depth = 150, .notch = 10, .reach = 50},
+                       test::kStartupSettings.thickness, p);
      }},
     {"OppositeFlap",
-     [](Model&, Drawing& d, const Place& p) {
+     [](Drawing& d, const Place& p) {
          OppositeFlap(d, {.width = 400, .depth = 50, .tab = 150, .shoulder = 40, .radius = 5}, p);
      }},
     {"SideFlap",
-     [](Model& m, Drawing& d, const Place& p) {
-         SideFlap(m, d, {.width = 300, .depth = 70, .step = 60, .radius = 5}, p);
+     [](Drawing& d, const Place& p) {
+         SideFlap(d, {.width = 300, .depth = 70, .step = 60, .radius = 5},
+                  test::kStartupSettings.thickness, p);
      }},
     {"SleeveBlank",
-     [](Model& m, Drawing& d, const Place& p) {
-         SleeveBlank(
-             m, d,
+     [](Drawing& d, const Place& p) {
+         static_cast<void>(SleeveBlank(
+             d,
              {.glue = 36, .taper = 15, .p1 = 400, .p2 = 300, .p3 = 400, .p4 = 300, .height = 500},
-             p);
+             {}, p));
      }},
     {"SleeveBlank piece 4 of 4",
-     [](Model& m, Drawing& d, const Place& p) {
-         m.CaisseEn4 = 4;
-         SleeveBlank(
-             m, d,
+     [](Drawing& d, const Place& p) {
+         static_cast<void>(SleeveBlank(
+             d,
              {.glue = 36, .taper = 15, .p1 = 400, .p2 = 300, .p3 = 400, .p4 = 300, .height = 500},
-             p);
+             {.fourPieces = FourPieces::GluedBothEnds}, p));
      }},
     {"FlapTray",
-     [](Model& m, Drawing& d, const Place& p) {
-         withHandHoles(m);
-         FlapTray(m, d, FlapTrayShape{200, 150, 100, 100}, p);
+     [](Drawing& d, const Place& p) {
+         static_cast<void>(FlapTray(d, FlapTrayShape{200, 150, 100, 100}, kHoles, p));
      }},
     {"AlternateFolds",
-     [](Model& m, Drawing& d, const Place& p) {
+     [](Drawing& d, const Place& p) {
          FoldGrid g;
          g.columns = {100, 400, 100};
          g.rows = {{150, 1, 1}, {100, 0, 2}, {300, 0, 2}, {100, 0, 2}, {150, 1, 1}};
          g.creasedAcross = {false, true, false};
-         AlternateFolds(m, d, g, p);
+         static_cast<void>(AlternateFolds(d, g, p));
      }},
     {"WingedCap",
-     [](Model& m, Drawing& d, const Place& p) {
-         WingedCap(m, d, WingedCapShape{100, 80, 40, 30, 0}, p);
+     [](Drawing& d, const Place& p) {
+         WingedCap(d, WingedCapShape{100, 80, 40, 30, 0}, test::kStartupSettings.thickness, p);
      }},
     {"DoubleWallTray",
-     [](Model& m, Drawing& d, const Place& p) {
-         withHandHoles(m);
-         DoubleWallTray(m, d, test::kDoubleWallTray, p);
+     [](Drawing& d, const Place& p) {
+         static_cast<void>(DoubleWallTray(d, test::kDoubleWallTray, kHoles, p));
      }},
 };
 
@@ -153,16 +149,16 @@ const BuilderCase kBuilders[] = {
 TEST(BuilderPlacement, PlacedDrawingIsTheLocalDrawingMovedThere) {
     for (const BuilderCase& c : kBuilders) {
         for (const Place& p : kPlaces) {
-            test::Generated local;
+            test::Built local;
             {
                 GenerationPass pass(local.d);
-                c.draw(local.m, local.d, {0, 0, 0, false});
+                c.draw(local.d, {0, 0, 0, false});
             }
             local.d.TransformRange(local.d.firstId(), local.d.lastId(), p.transform());
-            test::Generated placed;
+            test::Built placed;
             {
                 GenerationPass pass(placed.d);
-                c.draw(placed.m, placed.d, p);
+                c.draw(placed.d, p);
             }
             EXPECT_TRUE(sameGeometry(placed.d, local.d))
                 << c.name << " at " << p.x << ", " << p.y << ", " << p.angle;
@@ -184,32 +180,33 @@ void bothHalves(const Place& p, const std::function<void(const Place&)>& half) {
 
 const BlankCase kBlanks[] = {
     {"0201 body with hand-holes",
-     [](Model& m, Drawing& d, const Place& p) {
-         withHandHoles(m);
+     [](Drawing& d, const Place& p) {
          bothHalves(p, [&](const Place& h) {
-             SlottedBodyHalf(m, d,
-                             {.p1 = 400,
-                              .p2 = 300,
-                              .p3 = 400,
-                              .p4 = 300,
-                              .h = 100,
-                              .f1 = 150,
-                              .f2 = 150,
-                              .glue = glueFlapOf(m)},
-                             h);
+             static_cast<void>(SlottedBodyHalf(d,
+                                               {.p1 = 400,
+                                                .p2 = 300,
+                                                .p3 = 400,
+                                                .p4 = 300,
+                                                .h = 100,
+                                                .f1 = 150,
+                                                .f2 = 150,
+                                                .glue = test::kStartupGlue},
+                                               kHoles, h));
          });
      },
      0},
     {"0210 lidded body",
-     [](Model& m, Drawing& d, const Place& p) {
-         bothHalves(p, [&](const Place& h) { LiddedBodyHalf(m, d, kLid, h); });
+     [](Drawing& d, const Place& p) {
+         bothHalves(p, [&](const Place& h) {
+             static_cast<void>(LiddedBodyHalf(d, kLid, test::kStartupSettings, h));
+         });
      },
      2},
     {"0215 lid over a shaped bottom",
-     [](Model& m, Drawing& d, const Place& p) {
-         withHandHoles(m);
-         LiddedBodyHalf(m, d, kLid, {.x = p.x, .y = p.y, .angle = p.angle});
-         SnapLockBodyHalf(m, d, kSnapLock, {.x = p.x, .y = p.y, .angle = p.angle});
+     [](Drawing& d, const Place& p) {
+         static_cast<void>(LiddedBodyHalf(d, kLid, kHoles, {.x = p.x, .y = p.y, .angle = p.angle}));
+         static_cast<void>(
+             SnapLockBodyHalf(d, kSnapLock, kHoles, {.x = p.x, .y = p.y, .angle = p.angle}));
      },
      1},
     {"sleeve", kBuilders[7].draw, 0},
@@ -219,10 +216,10 @@ const BlankCase kBlanks[] = {
 TEST(BuilderPlacement, BlanksKeepAClosedOutlineWhereverTheyArePlaced) {
     for (const BlankCase& c : kBlanks) {
         for (const Place& p : kPlaces) {
-            test::Generated g;
+            test::Built g;
             {
                 GenerationPass pass(g.d);
-                c.draw(g.m, g.d, p);
+                c.draw(g.d, p);
             }
             const auto loose = test::looseCutEnds(g.d);
             std::ostringstream where;

@@ -9,9 +9,9 @@
 
 #include "builders/emit.h"
 #include "platform/errors.h"
+#include "support/builder_bodies.h"
 #include "support/near.h"
 #include "support/outline.h"
-#include "support/style_fixture.h"
 
 namespace brontaxe {
 namespace {
@@ -24,16 +24,18 @@ constexpr std::array<float, 4> kPanels{400, 300, 400, 300};
 constexpr float kH = 100;
 
 struct CrashLock : ::testing::Test {
-    test::Generated g;
-    Model& m = g.m;
+    test::Built g;
     Drawing& d = g.d;
+    BlankSettings& settings = g.settings;
+    MachinePassTable& passes = g.passes;
 
     void draw(const std::array<float, 4>& panels = kPanels, bool mirrored = false) {
         GenerationPass pass(d);
         CrashLockBodyHalf(
-            m, d,
-            {.panels = panels, .h = kH, .lock = crashLockSizes(panels), .glue = glueFlapOf(m)},
-            {.mirrored = mirrored});
+            d,
+            {.panels = panels, .h = kH, .lock = crashLockSizes(panels), .glue = test::kStartupGlue},
+            settings, {.mirrored = mirrored})
+            .writeTo(passes);
     }
     // Creases that rise at 45° from (x, y).
     int diagonalsFrom(double x, double y, double length) {
@@ -96,18 +98,18 @@ TEST_F(CrashLock, LowerHalfHangsBelowTheBodyAndRecordsItsFlaps) {
     draw(kPanels, true);
     EXPECT_NEAR(d.extents().ymin, -(kH + 162), 1e-3);
     EXPECT_NEAR(d.extents().ymax, 0, 1e-3);
-    EXPECT_EQ(m.PassesMachine[12], 162);
-    EXPECT_EQ(m.PassesMachine[13], 150);
-    EXPECT_EQ(m.PassesMachine[7], 0);  // the upper half's flaps are the top's business
+    EXPECT_EQ(passes[12], 162);
+    EXPECT_EQ(passes[13], 150);
+    EXPECT_EQ(passes[7], 0);  // the upper half's flaps are the top's business
 }
 
 TEST_F(CrashLock, RefusesABottomThatCannotLock) {
     for (const std::array<float, 4>& panels :
          {std::array<float, 4>{400, 8, 400, 8}, std::array<float, 4>{30, 300, 30, 300}}) {
-        EXPECT_FALSE(crashLockFault(m, panels, crashLockSizes(panels)).empty());
+        EXPECT_FALSE(crashLockFault(settings.slots, panels, crashLockSizes(panels)).empty());
         EXPECT_THROW(draw(panels), GenerationError);
     }
-    EXPECT_TRUE(crashLockFault(m, kPanels, crashLockSizes(kPanels)).empty());
+    EXPECT_TRUE(crashLockFault(settings.slots, kPanels, crashLockSizes(kPanels)).empty());
 }
 
 }  // namespace

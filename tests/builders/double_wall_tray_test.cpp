@@ -6,17 +6,20 @@
 #include <stdexcept>
 
 #include "builders/emit.h"
+#include "support/builder_bodies.h"
 #include "support/outline.h"
-#include "support/style_fixture.h"
 
 namespace brontaxe {
 namespace {
 
-// Base 400 x 300 (a = 200, b = 150), walls 100, slots 4 + 4, Longueur 400, Dblmur 6.
+// Base 400 x 300 (a = 200, b = 150) of a box 400 long, walls 100, at the start-up settings: slots
+// 4 + 4, double-wall band 6.
+const BlankSettings& kSettings = test::kStartupSettings;
+
 struct Tray : ::testing::Test {
-    test::Generated g;
-    Model& m = g.m;
-    Drawing& d = g.d;
+    Drawing d;
+    BlankSettings settings = kSettings;
+    MachinePassTable passes{};
 
     // Walls 100 for every variant: a double end wall's step is the inner wall and the band, a
     // lid's as deep as the base.
@@ -37,6 +40,7 @@ struct Tray : ::testing::Test {
                 .b = 150,
                 .h = 100,
                 .flap = flap,
+                .halfInsideLength = 200,
                 .endWallDiagonals = corners,
                 .sideWallDiagonals = corners,
                 .flapDiagonals = corners,
@@ -46,8 +50,11 @@ struct Tray : ::testing::Test {
 
     void draw(float flap, bool corners = true) { draw(CornerFlaps::GivenHeight, flap, corners); }
     void draw(CornerFlaps flaps, float flap = 0, bool corners = true) {
+        draw(tray(flaps, flap, corners));
+    }
+    void draw(const DoubleWallTrayShape& t) {
         GenerationPass pass(d);
-        DoubleWallTray(m, d, tray(flaps, flap, corners));
+        DoubleWallTray(d, t, settings).writeTo(passes);
     }
 };
 
@@ -69,11 +76,11 @@ TEST_F(Tray, PlainTrayHasItsWallsCornerFlapsAndSlots) {
     ASSERT_EQ(slots.size(), 2u);
     EXPECT_NEAR(slots[1].a.x, 196, 1e-3);
     EXPECT_NEAR(slots[1].b.x, 204, 1e-3);
-    EXPECT_EQ(m.PassesMachine[0], 100);
-    EXPECT_EQ(m.PassesMachine[1], 400);
-    EXPECT_EQ(m.PassesMachine[16], 300);
-    EXPECT_EQ(m.PassesMachine[6], 80);
-    EXPECT_EQ(m.PassesMachine[12], 100);
+    EXPECT_EQ(passes[0], 100);
+    EXPECT_EQ(passes[1], 400);
+    EXPECT_EQ(passes[16], 300);
+    EXPECT_EQ(passes[6], 80);
+    EXPECT_EQ(passes[12], 100);
 }
 
 TEST_F(Tray, EveryVariantKeepsAClosedOutlineAndDrawsNothingTwice) {
@@ -97,24 +104,25 @@ TEST_F(Tray, EveryVariantKeepsAClosedOutlineAndDrawsNothingTwice) {
                           {"upper lid", CornerFlaps::UpperLid, 80, 550, 250, 4},
                           {"lower lid", CornerFlaps::LowerLid, 80, 550, 250, 4}};
     for (const Case& c : cases) {
-        for (std::int16_t hole : {0, 1, 2}) {
-            test::Generated t;
-            t.m.OptionPoign = hole;
+        for (HandHoleKind hole :
+             {HandHoleKind::None, HandHoleKind::Cut, HandHoleKind::CreasedUpperEdge}) {
+            const BlankSettings s = test::withHandHole(hole);
+            Drawing t;
             {
-                GenerationPass pass(t.d);
-                DoubleWallTray(t.m, t.d, tray(c.flaps, c.flap, true));
+                GenerationPass pass(t);
+                static_cast<void>(DoubleWallTray(t, tray(c.flaps, c.flap, true), s));
             }
-            EXPECT_NEAR(t.d.extents().ymax, std::max(c.top, c.flapTop), 1e-3) << c.name;
-            EXPECT_EQ(test::horizontalLinesAt(t.d, kind::Cut, c.flapTop).size(), c.cutsAtFlapTop)
+            EXPECT_NEAR(t.extents().ymax, std::max(c.top, c.flapTop), 1e-3) << c.name;
+            EXPECT_EQ(test::horizontalLinesAt(t, kind::Cut, c.flapTop).size(), c.cutsAtFlapTop)
                 << c.name;
-            if (hole != 2) {
-                EXPECT_TRUE(test::cutOutlineIsClosed(t.d)) << c.name << " hole " << hole;
+            if (hole != HandHoleKind::CreasedUpperEdge) {
+                EXPECT_TRUE(test::cutOutlineIsClosed(t)) << c.name;
             }
-            EXPECT_TRUE(test::noLineDrawnTwice(t.d)) << c.name;
-            EXPECT_TRUE(test::noLineDrawnTwice(t.d, kind::Crease)) << c.name;
+            EXPECT_TRUE(test::noLineDrawnTwice(t)) << c.name;
+            EXPECT_TRUE(test::noLineDrawnTwice(t, kind::Crease)) << c.name;
             // No crease leaves the blank.
-            const Box box = t.d.extents();
-            for (const auto& l : test::linesOfKind(t.d, kind::Crease)) {
+            const Box box = t.extents();
+            for (const auto& l : test::linesOfKind(t, kind::Crease)) {
                 EXPECT_LE(std::max(l.a.y, l.b.y), box.ymax + 1e-3) << c.name;
             }
         }
@@ -141,34 +149,34 @@ TEST_F(Tray, TheGivenWallSizesAreTheOnesDrawnAndRecorded) {
         {"lower lid", CornerFlaps::LowerLid, 220, 2, 0, 2, 0, 210},
     };
     for (const Case& c : cases) {
-        test::Generated t;
-        t.m.Longueur = 400;
         DoubleWallTrayShape sized = tray(c.flaps, 0, false);
         sized.doubleWall =
             DoubleWallSizes{.sideWall = 90, .endWall = 110, .cornerFlap = 70, .endWallStep = 140};
+        Drawing t;
+        MachinePassTable p{};
         {
-            GenerationPass pass(t.d);
-            DoubleWallTray(t.m, t.d, sized);
+            GenerationPass pass(t);
+            DoubleWallTray(t, sized, kSettings).writeTo(p);
         }
-        const Box box = t.d.extents();
+        const Box box = t.extents();
         EXPECT_NEAR(box.xmax, 290, 1e-3) << c.name;
         EXPECT_NEAR(box.ymax, 400, 1e-3) << c.name;  // b + end wall + step
-        EXPECT_EQ(test::horizontalLinesAt(t.d, kind::Cut, c.flapTop).size(), 2u) << c.name;
-        EXPECT_EQ(test::horizontalLinesAt(t.d, kind::Crease, 260).size(), c.creasesAtEndWall)
+        EXPECT_EQ(test::horizontalLinesAt(t, kind::Cut, c.flapTop).size(), 2u) << c.name;
+        EXPECT_EQ(test::horizontalLinesAt(t, kind::Crease, 260).size(), c.creasesAtEndWall)
             << c.name;
-        EXPECT_EQ(test::horizontalLinesAt(t.d, kind::Crease, 266).size(), c.creasesPastBand)
+        EXPECT_EQ(test::horizontalLinesAt(t, kind::Crease, 266).size(), c.creasesPastBand)
             << c.name;
         std::size_t lidSideFlaps = 0;
         for (double x : {-196.0, 196.0})
-            for (const auto& l : test::verticalLinesAt(t.d, kind::Crease, x))
+            for (const auto& l : test::verticalLinesAt(t, kind::Crease, x))
                 lidSideFlaps += areNear(l.a, {x, 260}, 1e-3) && areNear(l.b, {x, 400}, 1e-3);
         EXPECT_EQ(lidSideFlaps, c.lidSideFlaps) << c.name;
-        EXPECT_TRUE(test::cutOutlineIsClosed(t.d)) << c.name;
-        EXPECT_EQ(t.m.PassesMachine[0], 90) << c.name;
-        EXPECT_EQ(t.m.PassesMachine[6], c.upperPass) << c.name;
-        EXPECT_EQ(t.m.PassesMachine[7], c.upperPass > 0 ? 250 : 0) << c.name;
-        EXPECT_EQ(t.m.PassesMachine[11], c.lowerPass) << c.name;
-        EXPECT_EQ(t.m.PassesMachine[12], c.lowerPass > 0 ? 250 : 0) << c.name;
+        EXPECT_TRUE(test::cutOutlineIsClosed(t)) << c.name;
+        EXPECT_EQ(p[0], 90) << c.name;
+        EXPECT_EQ(p[6], c.upperPass) << c.name;
+        EXPECT_EQ(p[7], c.upperPass > 0 ? 250 : 0) << c.name;
+        EXPECT_EQ(p[11], c.lowerPass) << c.name;
+        EXPECT_EQ(p[12], c.lowerPass > 0 ? 250 : 0) << c.name;
     }
 }
 
@@ -178,16 +186,12 @@ TEST_F(Tray, ADoubleWallVariantWithoutItsSizesIsRefused) {
         DoubleWallTrayShape t = tray(flaps, 0, false);
         t.doubleWall.reset();
         GenerationPass pass(d);
-        EXPECT_THROW(DoubleWallTray(m, d, t), std::invalid_argument);
+        EXPECT_THROW(static_cast<void>(DoubleWallTray(d, t, settings)), std::invalid_argument);
     }
 }
 
 TEST_F(Tray, SideWallHandHolesAreWholeAndTheirTabFoldIsDrawnOnce) {
-    m.OptionPoign = 3;
-    m.LPoign = 90;
-    m.HPoign = 30;
-    m.DPoign = 50;
-    m.EPoign = 6;
+    settings = test::withHandHole(HandHoleKind::FoldingTab);
     draw(80, false);
     // One hole per side wall, its outer edge 50 inside the wall's edge at 300.
     const auto edges = test::verticalLinesAt(d, kind::Crease, 250);
@@ -205,7 +209,7 @@ TEST_F(Tray, SideWallHandHolesAreWholeAndTheirTabFoldIsDrawnOnce) {
 
 TEST_F(Tray, DiagonalCornerCreasesStayOnTheirFlap) {
     draw(CornerFlaps::UpperLid);
-    // k3 aims at b + Longueur/2 = 350, past a flap that stops at the lid's hinge, 250.
+    // k3 aims at b + half the length = 350, past a flap that stops at the lid's hinge, 250.
     bool found = false;
     for (const auto& l : test::linesOfKind(d, kind::Crease)) {
         found |= areNear(l.a, {204, 150}, 1e-3) && areNear(l.b, {252, 250}, 1e-3);
@@ -213,8 +217,9 @@ TEST_F(Tray, DiagonalCornerCreasesStayOnTheirFlap) {
     EXPECT_TRUE(found);
 
     d.ClearDrawing();
-    m.Longueur = 2000;  // aims far beyond the flap top at b + a = 350
-    draw(300);
+    DoubleWallTrayShape longBox = tray(CornerFlaps::GivenHeight, 300, true);
+    longBox.halfInsideLength = 1000;  // aims far beyond the flap top at b + a = 350
+    draw(longBox);
     for (const auto& l : test::linesOfKind(d, kind::Crease))
         EXPECT_LE(std::max(std::fabs(l.a.y), std::fabs(l.b.y)), 350 + 1e-3);
 }

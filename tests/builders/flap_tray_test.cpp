@@ -4,8 +4,8 @@
 
 #include "builders/emit.h"
 #include "platform/errors.h"
+#include "support/builder_bodies.h"
 #include "support/outline.h"
-#include "support/style_fixture.h"
 
 namespace brontaxe {
 namespace {
@@ -15,11 +15,11 @@ using test::verticalLinesAt;
 
 // Base 400 x 300, walls 100, board 3 mm.
 struct GluedTray : ::testing::Test {
-    test::Generated g;
+    test::Built g;
     FlapTrayShape t{200, 150, 100, 100};
     void draw() {
         GenerationPass pass(g.d);
-        FlapTray(g.m, g.d, t);
+        FlapTray(g.d, t, g.settings).writeTo(g.passes);
     }
 };
 
@@ -48,8 +48,8 @@ TEST_F(GluedTray, HasFourWallsAndACornerFlapAtEachEndOfTheLongWalls) {
     EXPECT_TRUE(fallingTop);
     EXPECT_TRUE(test::cutOutlineIsClosedOrEndsOnFolds(g.d));
     EXPECT_TRUE(test::noLineDrawnTwice(g.d));
-    EXPECT_EQ(g.m.PassesMachine[1], 400);
-    EXPECT_EQ(g.m.PassesMachine[16], 300);
+    EXPECT_EQ(g.passes[1], 400);
+    EXPECT_EQ(g.passes[16], 300);
 }
 
 TEST_F(GluedTray, FlapsWiderThanHalfTheWallAreCutBackToMeetWithTheOverlap) {
@@ -77,11 +77,11 @@ TEST_F(GluedTray, DoubleWallsFoldAnInnerLayerOverABand) {
     ASSERT_EQ(top.size(), 2u);
     EXPECT_NEAR(std::max(top[1].a.x, top[1].b.x), 194, 1e-3);
     EXPECT_TRUE(test::cutOutlineIsClosedOrEndsOnFolds(g.d));
-    EXPECT_EQ(g.m.PassesMachine[6], 196);
+    EXPECT_EQ(g.passes[6], 196);
 }
 
 TEST_F(GluedTray, HandHolesSitInTheLongWallsOnly) {
-    g.m.OptionPoign = 1;
+    g.settings.handHole.shape.type = HandHoleKind::Cut;
     draw();
     EXPECT_TRUE(test::arcsOfKind(g.d, kind::Cut).empty());  // only when the tray asks
     g.d.ClearDrawing();

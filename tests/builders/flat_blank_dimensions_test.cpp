@@ -3,15 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "builders/emit.h"
+#include "support/builder_bodies.h"
 #include "support/outline.h"
-#include "support/style_fixture.h"
 
 namespace brontaxe {
 namespace {
 
 // A 500 x 250 rectangle: the step is (500 + 250) / 25 = 30.
 struct Chains : ::testing::Test {
-    test::Generated g;
+    test::Built g;
     void draw(const FlatBlankChains& c) {
         GenerationPass pass(g.d);
         chainStart(g.d, 0, 0);
@@ -19,7 +19,7 @@ struct Chains : ::testing::Test {
         lineTo(g.d, 500, 250);
         lineTo(g.d, 0, 250);
         lineTo(g.d, 0, 0);
-        FlatBlankDimensions(g.m, g.d, c);
+        FlatBlankDimensions(g.d, c, g.settings.profile);
     }
 };
 
@@ -37,7 +37,7 @@ TEST_F(Chains, WidthsUnderAndHeightsBesideEachWithTheOverallSize) {
 }
 
 TEST_F(Chains, TheQorProfileAddsTheInsideOfTheLargestColumnAndRow) {
-    g.m.Personnalisation = CustomerProfile::Qor;
+    g.settings.profile = CustomerProfile::Qor;
     draw({{100, 400}, {50, 200}});
     EXPECT_EQ(test::dimensions(g.d).size(), 6u);  // only when the chains ask for them
     g.d.ClearDrawing();
@@ -50,7 +50,7 @@ TEST_F(Chains, TheQorProfileAddsTheInsideOfTheLargestColumnAndRow) {
 TEST_F(Chains, NothingDrawnNothingDimensioned) {
     {
         GenerationPass pass(g.d);
-        FlatBlankDimensions(g.m, g.d, {{100}, {100}});
+        FlatBlankDimensions(g.d, {{100}, {100}}, g.settings.profile);
     }
     EXPECT_EQ(g.d.ElementCount(), 0);
 }

@@ -8,7 +8,6 @@
 #include "platform/errors.h"
 #include "support/near.h"
 #include "support/outline.h"
-#include "support/style_fixture.h"
 
 namespace brontaxe {
 namespace {
@@ -17,18 +16,11 @@ using test::horizontalLinesAt;
 
 // One hole of type `type`, 90 x 30, 50 under a flap crease at 100, centred at x = 200.
 struct HandHoleTest : ::testing::Test {
-    test::Generated g;
-    Model& m = g.m;
-    Drawing& d = g.d;
+    Drawing d;
 
-    void draw(int type) {
-        m.OptionPoign = static_cast<std::int16_t>(type);
-        m.LPoign = 90;
-        m.HPoign = 30;
-        m.DPoign = 50;
-        m.EPoign = 6;
+    void draw(HandHoleKind type) {
         GenerationPass pass(d);
-        HandHole(d, handHoleShape(m), {.x = 200, .y = 100 - m.DPoign});
+        HandHole(d, {.type = type, .length = 90, .height = 30, .tab = 6}, {.x = 200, .y = 50});
     }
     bool edge(LineKind lineKind, double y) {
         const auto lines = horizontalLinesAt(d, lineKind, y);
@@ -38,7 +30,7 @@ struct HandHoleTest : ::testing::Test {
 };
 
 TEST_F(HandHoleTest, TypeOneIsACutSlotWithRoundEnds) {
-    draw(1);
+    draw(HandHoleKind::Cut);
     EXPECT_TRUE(edge(kind::Cut, 50));
     EXPECT_TRUE(edge(kind::Cut, 20));
     const auto arcs = test::arcsOfKind(d, kind::Cut);
@@ -54,7 +46,7 @@ TEST_F(HandHoleTest, TypeOneIsACutSlotWithRoundEnds) {
 }
 
 TEST_F(HandHoleTest, TypeTwoCreasesTheUpperEdgeWithVariantTwo) {
-    draw(2);
+    draw(HandHoleKind::CreasedUpperEdge);
     EXPECT_TRUE(edge(kind::Crease, 50));
     EXPECT_TRUE(edge(kind::Cut, 20));
     EXPECT_EQ(test::arcsOfKind(d, kind::Cut).size(), 2u);
@@ -68,7 +60,7 @@ TEST_F(HandHoleTest, TypeTwoCreasesTheUpperEdgeWithVariantTwo) {
 }
 
 TEST_F(HandHoleTest, TypeThreeAddsTwoLShapedCutsAndTheTabCreaseAbove) {
-    draw(3);
+    draw(HandHoleKind::FoldingTab);
     EXPECT_TRUE(edge(kind::Crease, 50));
     EXPECT_TRUE(edge(kind::Crease, 56));
     const auto legs = test::verticalLinesAt(d, kind::Cut, 170);
@@ -87,7 +79,7 @@ TEST_F(HandHoleTest, TypeThreeAddsTwoLShapedCutsAndTheTabCreaseAbove) {
 }
 
 TEST_F(HandHoleTest, TypeZeroDrawsNothingAndEqualSizesGiveACircle) {
-    draw(0);
+    draw(HandHoleKind::None);
     EXPECT_EQ(d.ElementCount(), 0);
     HandHole(d, {.type = HandHoleKind::Cut, .length = 30, .height = 30});
     EXPECT_TRUE(test::cutOutlineIsClosed(d));
@@ -96,33 +88,28 @@ TEST_F(HandHoleTest, TypeZeroDrawsNothingAndEqualSizesGiveACircle) {
 
 TEST(HandHoleSizes, AHoleShorterThanItIsHighOrWithoutHeightIsReported) {
     for (auto [length, height] : {std::pair{20.0f, 30.0f}, std::pair{90.0f, 0.0f}}) {
-        test::Generated g;
-        EXPECT_THROW(HandHole(g.d, {.type = HandHoleKind::Cut, .length = length, .height = height}),
+        Drawing d;
+        EXPECT_THROW(HandHole(d, {.type = HandHoleKind::Cut, .length = length, .height = height}),
                      GenerationError)
             << length;
-        EXPECT_EQ(g.d.ElementCount(), 0);
+        EXPECT_EQ(d.ElementCount(), 0);
     }
 }
 
-// Walls that always have a hole cut a plain one when the model chooses none, and keep the
+// Walls that always have a hole cut a plain one when the design chooses none, and keep the
 // chosen type otherwise.
 TEST(HandHoleSizes, AWallThatAlwaysHasAHoleCutsAPlainOneWhenNoneIsChosen) {
     using K = HandHoleKind;
-    for (auto [chosen, own, cut] : {std::tuple<std::int16_t, K, K>{0, K::None, K::Cut},
-                                    {1, K::Cut, K::Cut},
-                                    {3, K::FoldingTab, K::FoldingTab}}) {
-        Model m;
-        m.OptionPoign = chosen;
-        m.LPoign = 90;
-        m.HPoign = 30;
-        m.EPoign = 6;
-        const HandHoleShape hole = alwaysCutHandHoleShape(m);
-        EXPECT_EQ(hole.type, cut) << chosen;
-        EXPECT_EQ(handHoleShape(m).type, own) << chosen;
+    for (auto [chosen, cut] : {std::pair{K::None, K::Cut},
+                               {K::Cut, K::Cut},
+                               {K::CreasedUpperEdge, K::CreasedUpperEdge},
+                               {K::FoldingTab, K::FoldingTab}}) {
+        const HandHoleShape hole =
+            alwaysCutHandHoleShape({.type = chosen, .length = 90, .height = 30, .tab = 6});
+        EXPECT_EQ(hole.type, cut);
         EXPECT_FLOAT_EQ(hole.length, 90);
         EXPECT_FLOAT_EQ(hole.height, 30);
         EXPECT_FLOAT_EQ(hole.tab, 6);
-        EXPECT_EQ(m.OptionPoign, chosen);
     }
 }
 
@@ -130,32 +117,29 @@ TEST(HandHoleSizes, AWallThatAlwaysHasAHoleCutsAPlainOneWhenNoneIsChosen) {
 TEST(HandHoleSizes, AHoleOutsideItsWallIsRefusedInFrench) {
     struct Case {
         const char* name;
-        int type;
+        HandHoleKind type;
         float length, height, drop;
         bool fits;
     };
     const Case cases[] = {
-        {"the start-up hole", 1, 90, 30, 45, true},
-        {"as long as the wall", 1, 120, 30, 45, false},
-        {"reaching the crease at the wall's foot", 1, 90, 30, 50, false},
-        {"2 mm under the free edge: close, but inside", 1, 90, 30, 2, true},
-        {"its folding tab above the free edge", 3, 90, 30, 2, false},
-        {"its folding tab inside", 3, 90, 30, 6, true},
+        {"the start-up hole", HandHoleKind::Cut, 90, 30, 45, true},
+        {"as long as the wall", HandHoleKind::Cut, 120, 30, 45, false},
+        {"reaching the crease at the wall's foot", HandHoleKind::Cut, 90, 30, 50, false},
+        {"2 mm under the free edge: close, but inside", HandHoleKind::Cut, 90, 30, 2, true},
+        {"its folding tab above the free edge", HandHoleKind::FoldingTab, 90, 30, 2, false},
+        {"its folding tab inside", HandHoleKind::FoldingTab, 90, 30, 6, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        test::Generated g;
-        g.m.OptionPoign = static_cast<std::int16_t>(c.type);
-        g.m.EPoign = 6;
-        g.m.LPoign = c.length;
-        g.m.HPoign = c.height;
-        g.m.DPoign = c.drop;
+        const WallHandHole hole{
+            .shape = {.type = c.type, .length = c.length, .height = c.height, .tab = 6},
+            .drop = c.drop};
         if (c.fits) {
-            EXPECT_NO_THROW(checkHandHoleFits(g.m, 120, 80));
+            EXPECT_NO_THROW(checkHandHoleFits(hole, 120, 80));
             continue;
         }
         try {
-            checkHandHoleFits(g.m, 120, 80);
+            checkHandHoleFits(hole, 120, 80);
             ADD_FAILURE() << "not refused";
         } catch (const GenerationError& e) {
             EXPECT_EQ(std::string(e.what()).rfind("Poignée hors de sa paroi : ", 0), 0U)

@@ -4,8 +4,8 @@
 
 #include "builders/emit.h"
 #include "platform/errors.h"
+#include "support/builder_bodies.h"
 #include "support/outline.h"
-#include "support/style_fixture.h"
 
 namespace brontaxe {
 namespace {
@@ -15,16 +15,17 @@ using test::horizontalLinesAt;
 // Panels 400, 300, 400, 300 on a glue flap of 36, h 100, lid 310 deep on a lip of 3, tuck-in
 // 30 deep and 394 wide with corners of 10, dust flaps 120; board 3 mm.
 struct LiddedBody : ::testing::Test {
-    test::Generated g;
-    Model& m = g.m;
+    test::Built g;
     Drawing& d = g.d;
+    BlankSettings& settings = g.settings;
+    MachinePassTable& passes = g.passes;
     float dustFlap = 120;
     float radius = 10;
     float tuckWidth = 394;
     bool glueAfterPanel4 = false;
 
     void half(bool mirrored) {
-        LiddedBodyHalf(m, d,
+        LiddedBodyHalf(d,
                        {.p1 = 400,
                         .p2 = 300,
                         .p3 = 400,
@@ -36,9 +37,10 @@ struct LiddedBody : ::testing::Test {
                         .F = dustFlap,
                         .lip = 3,
                         .p5 = tuckWidth,
-                        .glue = glueFlapOf(m),
+                        .glue = test::kStartupGlue,
                         .glueAfterPanel4 = glueAfterPanel4},
-                       {.mirrored = mirrored});
+                       settings, {.mirrored = mirrored})
+            .writeTo(passes);
     }
     void both() {
         GenerationPass pass(d);
@@ -117,9 +119,8 @@ TEST_F(LiddedBody, GlueFlapMovesAfterPanelFourWhenItSitsOnTheWidth) {
 }
 
 TEST_F(LiddedBody, RecordsPanelsAndFlapsForEachHalf) {
-    m.patProlong = 0;
     both();
-    const auto& p = m.PassesMachine;
+    const auto& p = passes;
     EXPECT_EQ(p[0], 36);
     EXPECT_EQ(p[1], 400);
     EXPECT_EQ(p[4], 300);
@@ -146,7 +147,7 @@ TEST_F(LiddedBody, SharpTuckInCornersAndCornersTooLargeForTheTuckIn) {
 }
 
 TEST_F(LiddedBody, HandHolesOnlyInTheUpperHalf) {
-    m.OptionPoign = 1;
+    settings.handHole.shape.type = HandHoleKind::Cut;
     both();
     EXPECT_EQ(horizontalLinesAt(d, kind::Cut, 50).size(), 2u);
     EXPECT_EQ(horizontalLinesAt(d, kind::Cut, -50).size(), 0u);

@@ -78,50 +78,16 @@ TEST(Emission, TextsAreRegisteredOnTheTextKind) {
 }
 
 TEST(slotHalfWidths, OverridesOffsetsAndCentring) {
-    Model m;
-    m.encoche = 8;
-    m.decalenc = 0;
-    EXPECT_EQ(slotHalfWidths(m), std::make_pair(4.0f, 4.0f));
-    m.decalenc = 1;
-    EXPECT_EQ(slotHalfWidths(m), std::make_pair(3.0f, 5.0f));
-    m.decalenc = 9;  // larger than the slot: centred
-    EXPECT_EQ(slotHalfWidths(m), std::make_pair(4.0f, 4.0f));
-    m.Majo[15] = 3;
-    EXPECT_EQ(slotHalfWidths(m), std::make_pair(4.0f, 4.0f));  // both are needed
-    m.Majo[16] = 5;
-    EXPECT_EQ(slotHalfWidths(m), std::make_pair(3.0f, 5.0f));
-}
-
-TEST(reverseMachinePasses, SwapsPanelsAndFlapsByHowManyPanelsWereRecorded) {
-    Model m;
-    auto fill = [&m] {
-        for (std::size_t i = 0; i < m.PassesMachine.size(); ++i)
-            m.PassesMachine[i] = static_cast<float>(i + 1);
-    };
-    fill();
-    m.PassesMachine[3] = m.PassesMachine[4] = 0;  // three panels
-    reverseMachinePasses(m);
-    EXPECT_EQ(m.PassesMachine[0], 3);
-    EXPECT_EQ(m.PassesMachine[1], 2);
-    EXPECT_EQ(m.PassesMachine[2], 1);
-    EXPECT_EQ(m.PassesMachine[6], 9);
-    EXPECT_EQ(m.PassesMachine[11], 14);
-
-    fill();
-    m.PassesMachine[4] = 0;  // four
-    reverseMachinePasses(m);
-    EXPECT_EQ(m.PassesMachine[0], 4);
-    EXPECT_EQ(m.PassesMachine[1], 3);
-    EXPECT_EQ(m.PassesMachine[7], 9);
-    EXPECT_EQ(m.PassesMachine[12], 14);
-
-    fill();  // five
-    reverseMachinePasses(m);
-    EXPECT_EQ(m.PassesMachine[0], 5);
-    EXPECT_EQ(m.PassesMachine[2], 3);
-    EXPECT_EQ(m.PassesMachine[6], 11);
-    EXPECT_EQ(m.PassesMachine[15], 12);
-    EXPECT_EQ(m.PassesMachine[16], 17);
+    SlotSettings slots{.width = 8, .offset = 0};
+    EXPECT_EQ(slotHalfWidths(slots), std::make_pair(4.0f, 4.0f));
+    slots.offset = 1;
+    EXPECT_EQ(slotHalfWidths(slots), std::make_pair(3.0f, 5.0f));
+    slots.offset = 9;  // larger than the slot: centred
+    EXPECT_EQ(slotHalfWidths(slots), std::make_pair(4.0f, 4.0f));
+    slots.halves.first = 3;
+    EXPECT_EQ(slotHalfWidths(slots), std::make_pair(4.0f, 4.0f));  // both are needed
+    slots.halves.second = 5;
+    EXPECT_EQ(slotHalfWidths(slots), std::make_pair(3.0f, 5.0f));
 }
 
 }  // namespace

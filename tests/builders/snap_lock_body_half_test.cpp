@@ -5,8 +5,8 @@
 #include "builders/emit.h"
 #include "builders/shaped_flaps.h"
 #include "builders/slotted_body_half.h"
+#include "support/builder_bodies.h"
 #include "support/outline.h"
-#include "support/style_fixture.h"
 
 namespace brontaxe {
 namespace {
@@ -16,14 +16,15 @@ using test::horizontalLinesAt;
 // Notch 10 wide, principal flap 150 deep, opposite shoulders 40 deep, side flaps stepping to
 // 60 with corners of 5: D = 50 and, since 50 - 2 * 5 < 60, side flaps E = 60 + 2 * 5 = 70.
 struct ShapedBottom : ::testing::Test {
-    test::Generated g;
-    Model& m = g.m;
+    test::Built g;
     Drawing& d = g.d;
+    BlankSettings& settings = g.settings;
+    MachinePassTable& passes = g.passes;
 
     // The shaped lower half under a plain upper half, as a semi-automatic bottom box has.
     void draw(float p1, float p2, float p3, float p4, bool lowerHalf = true) {
         GenerationPass pass(d);
-        SlottedBodyHalf(m, d,
+        SlottedBodyHalf(d,
                         {.p1 = p1,
                          .p2 = p2,
                          .p3 = p3,
@@ -31,8 +32,10 @@ struct ShapedBottom : ::testing::Test {
                          .h = 100,
                          .f1 = 150,
                          .f2 = 150,
-                         .glue = glueFlapOf(m)});
-        SnapLockBodyHalf(m, d,
+                         .glue = test::kStartupGlue},
+                        settings)
+            .writeTo(passes);
+        SnapLockBodyHalf(d,
                          {.h = 100,
                           .p1 = p1,
                           .p2 = p2,
@@ -44,7 +47,9 @@ struct ShapedBottom : ::testing::Test {
                           .step = 60,
                           .radius = 5,
                           .half = lowerHalf ? BodyHalf::Lower : BodyHalf::Upper,
-                          .glue = glueFlapOf(m)});
+                          .glue = test::kStartupGlue},
+                         settings)
+            .writeTo(passes);
     }
     bool spans(LineKind lineKind, double y, double x0, double x1) {
         for (const auto& l : horizontalLinesAt(d, lineKind, y)) {
@@ -89,17 +94,17 @@ TEST_F(ShapedBottom, WiderWidthPanelsTakeThePrincipalFlapAndUnequalLengthsStillM
 }
 
 TEST_F(ShapedBottom, PassesGoToTheHalfNamedAndHandHolesOnlyToAnUpperOne) {
-    m.OptionPoign = 1;
+    settings.handHole.shape.type = HandHoleKind::Cut;
     draw(400, 300, 400, 300, true);
     for (std::size_t i = 12; i <= 15; ++i)
-        EXPECT_EQ(m.PassesMachine[i], 70) << i;
-    EXPECT_EQ(m.PassesMachine[16], 200);
+        EXPECT_EQ(passes[i], 70) << i;
+    EXPECT_EQ(passes[16], 200);
     EXPECT_TRUE(horizontalLinesAt(d, kind::Cut, -50).empty());
 
     d.ClearDrawing();
-    m.PassesMachine.fill(0);
+    passes.fill(0);
     draw(400, 300, 400, 300, false);
-    EXPECT_EQ(m.PassesMachine[7], 70);
+    EXPECT_EQ(passes[7], 70);
     // Holes 50 above the flap fold at -100, in panels 2 and 4.
     const auto upperEdges = horizontalLinesAt(d, kind::Cut, -50);
     ASSERT_EQ(upperEdges.size(), 2u);
@@ -109,10 +114,10 @@ TEST_F(ShapedBottom, PassesGoToTheHalfNamedAndHandHolesOnlyToAnUpperOne) {
 }
 
 TEST(SideFlap, NarrowFlapsStepStraightDownAtTheirMiddle) {
-    test::Generated g;
+    test::Built g;
     GenerationPass pass(g.d);
     // Step 80 - 20 = 60 leaves more than W/2 = 20 after two radii of 5: vertical step.
-    SideFlap(g.m, g.d, {.width = 40, .depth = 80, .step = 20, .radius = 5});
+    SideFlap(g.d, {.width = 40, .depth = 80, .step = 20, .radius = 5}, 3);
     EXPECT_TRUE(test::verticalLinesAt(g.d, kind::Cut, 20).size() == 1u);
     EXPECT_TRUE(test::arcsOfKind(g.d, kind::Cut).empty());
     const Box box = g.d.extents();
@@ -122,7 +127,7 @@ TEST(SideFlap, NarrowFlapsStepStraightDownAtTheirMiddle) {
 }
 
 TEST(OppositeFlap, ShortTabSidesKeepSharpCorners) {
-    test::Generated g;
+    test::Built g;
     GenerationPass pass(g.d);
     OppositeFlap(g.d, {.width = 300,
                        .depth = 50,

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "builders/emit.h"
+#include "support/builder_bodies.h"
 #include "support/outline.h"
-#include "support/style_fixture.h"
 
 namespace brontaxe {
 namespace {
@@ -26,31 +26,30 @@ class TuckedCover : public ::testing::TestWithParam<TuckedCase> {};
 
 TEST_P(TuckedCover, CoversStandOnTheChosenPanelsAndTheirPassesOnTheChosenHalf) {
     const TuckedCase& c = GetParam();
-    test::Generated g;
-    g.m.hpatrent = kTuck;
-    {
-        GenerationPass pass(g.d);
-        TuckedCoverBodyHalf(g.m, g.d,
+    Drawing d;
+    GenerationPass pass(d);
+    const MachinePasses passes =
+        TuckedCoverBodyHalf(d,
                             {.p1 = 400,
                              .p2 = 300,
                              .p3 = 400,
                              .p4 = 300,
                              .h = kH,
                              .cover = kCover,
+                             .tuck = kTuck,
                              .dust = kDust,
                              .covers = c.covers,
-                             .glue = glueFlapOf(g.m)},
-                            {.mirrored = c.mirrored});
-    }
+                             .glue = test::kStartupGlue},
+                            test::kStartupSettings, {.mirrored = c.mirrored});
     const bool odd = c.covers == TuckedPanels::Odd;
-    const auto& passes = g.m.PassesMachine;
-    EXPECT_EQ(passes[c.firstFlapPass], odd ? kCover + kTuck : kDust);
-    EXPECT_EQ(passes[c.firstFlapPass + 1], odd ? kDust : kCover + kTuck);
-    EXPECT_EQ(passes[c.firstFlapPass + 2], passes[c.firstFlapPass]);
-    EXPECT_EQ(passes[c.firstFlapPass == 7 ? 12 : 7], 0);  // the other half's are not touched
+    EXPECT_EQ(passes.entry(c.firstFlapPass), odd ? kCover + kTuck : kDust);
+    EXPECT_EQ(passes.entry(c.firstFlapPass + 1), odd ? kDust : kCover + kTuck);
+    EXPECT_EQ(passes.entry(c.firstFlapPass + 2), passes.entry(c.firstFlapPass));
+    // The other half's are left to it.
+    EXPECT_EQ(passes.entry(c.firstFlapPass == 7 ? 12 : 7), std::nullopt);
 
     const float top = kH + kCover + kTuck;
-    const auto tips = test::horizontalLinesAt(g.d, kind::Cut, c.mirrored ? -top : top);
+    const auto tips = test::horizontalLinesAt(d, kind::Cut, c.mirrored ? -top : top);
     ASSERT_EQ(tips.size(), 2u);  // one tuck-in flap on each covered panel
     const double mid = (tips.front().a.x + tips.front().b.x) / 2;
     EXPECT_GT(mid, c.coveredLeft);

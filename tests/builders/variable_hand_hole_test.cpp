@@ -4,19 +4,19 @@
 
 #include "builders/emit.h"
 #include "platform/errors.h"
+#include "support/builder_bodies.h"
 #include "support/near.h"
 #include "support/outline.h"
-#include "support/style_fixture.h"
 
 namespace brontaxe {
 namespace {
 
 struct VariableHole : ::testing::Test {
-    test::Generated g;
+    test::Built g;
     VariableHandHoleCutShape h{90, 30};
     void draw(FeaturePlacement at = {}) {
         GenerationPass pass(g.d);
-        VariableHandHoleCut(g.m, g.d, h, at);
+        VariableHandHoleCut(g.d, h, at);
     }
 };
 

@@ -7,9 +7,9 @@
 
 #include "builders/winged_cap.h"
 #include "platform/errors.h"
+#include "support/builder_bodies.h"
 #include "support/near.h"
 #include "support/outline.h"
-#include "support/style_fixture.h"
 
 namespace brontaxe {
 namespace {
@@ -35,9 +35,9 @@ class MarkedCapShape : public ::testing::TestWithParam<CapCase> {};
 
 TEST_P(MarkedCapShape, IsClosedWithItsMarkedCutsAndCreasesAndReachesItsSize) {
     const CapCase& c = GetParam();
-    test::Generated g;
-    g.m.EpaisseurCarton = 4;
-    WingedCap(g.m, g.d, c.cap);
+    test::Built g;
+    g.settings.thickness = 4;
+    WingedCap(g.d, c.cap, g.settings.thickness);
     EXPECT_TRUE(test::cutOutlineIsClosed(g.d));
     EXPECT_TRUE(test::noLineDrawnTwice(g.d));
     EXPECT_TRUE(test::noLineDrawnTwice(g.d, kind::Crease));
@@ -61,9 +61,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WingedCap, TheWingClearsTheSideWallByTheBoardThickness) {
-    test::Generated g;
-    g.m.EpaisseurCarton = 4;
-    WingedCap(g.m, g.d, WingedCapShape{200, 150, 60, 50, 0});
+    test::Built g;
+    g.settings.thickness = 4;
+    WingedCap(g.d, WingedCapShape{200, 150, 60, 50, 0}, g.settings.thickness);
     // The wing's top runs from the end wall's edge back to a + e, then the marked cut slants
     // down to the base corner.
     const auto tops = test::horizontalLinesAt(g.d, kind::Cut, 150 + 50);
@@ -85,8 +85,8 @@ TEST(WingedCap, RefusesACapThatCannotBeFolded) {
     for (const WingedCapShape& bad :
          {WingedCapShape{100, 80, 0, 30, 0}, WingedCapShape{2, 80, 40, 30, 0},
           WingedCapShape{100, 80, 40, 0, 0}, WingedCapShape{100, 80, 40, 30, -5}}) {
-        test::Generated g;
-        EXPECT_THROW(WingedCap(g.m, g.d, bad), GenerationError);
+        test::Built g;
+        EXPECT_THROW(WingedCap(g.d, bad, g.settings.thickness), GenerationError);
         EXPECT_EQ(g.d.ElementCount(), 0);
     }
 }

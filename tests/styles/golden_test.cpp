@@ -32,17 +32,17 @@ const GoldenCase kCases[] = {
          Fco0201(m, d);
      }},
     {"builders_lid_over_shaped_bottom.txt",
-     [](Model& m, Drawing& d) {
-         GenerationPass pass(d);  // a builder drawn alone
-         m.OptionPoign = 3;
-         LiddedBodyHalf(m, d, test::kLid);
-         SnapLockBodyHalf(m, d, test::kSnapLock);
+     [](Model&, Drawing& d) {
+         GenerationPass pass(d);  // builders drawn alone
+         const BlankSettings s = test::withHandHole(HandHoleKind::FoldingTab);
+         static_cast<void>(LiddedBodyHalf(d, test::kLid, s));
+         static_cast<void>(SnapLockBodyHalf(d, test::kSnapLock, s));
      }},
     {"builders_double_wall_tray.txt",
-     [](Model& m, Drawing& d) {
+     [](Model&, Drawing& d) {
          GenerationPass pass(d);  // a builder drawn alone
-         m.OptionPoign = 3;
-         DoubleWallTray(m, d, test::kDoubleWallTray);
+         static_cast<void>(DoubleWallTray(d, test::kDoubleWallTray,
+                                          test::withHandHole(HandHoleKind::FoldingTab)));
      }},
 };
 

@@ -6,6 +6,7 @@
 #include "builders/slotted_body_half.h"
 #include "builders/slotted_dimensions.h"
 #include "styles/02/fco200_common.h"
+#include "styles/blank_settings.h"
 
 namespace brontaxe {
 namespace {
@@ -57,19 +58,21 @@ void Fco0206(Model& m, Drawing& d) {
 }
 
 void Fco0209(Model& m, Drawing& d) {
+    const BlankSettings settings = blankSettingsOf(m);
     const SlottedBody b = regularFlaps(m);
 
     GenerationPass pass(d);
-    SlottedBodyHalf(m, d,
-                    {.p1 = b.p1,
-                     .p2 = b.p2,
-                     .p3 = b.p3,
-                     .p4 = b.p4,
-                     .h = b.h,
-                     .f1 = m.hrabat,
-                     .f2 = m.hrabat,
-                     .glue = b.glue});
-    SlottedBodyHalf(m, d, b, {.mirrored = true});
+    recordPasses(m, SlottedBodyHalf(d,
+                                    {.p1 = b.p1,
+                                     .p2 = b.p2,
+                                     .p3 = b.p3,
+                                     .p4 = b.p4,
+                                     .h = b.h,
+                                     .f1 = m.hrabat,
+                                     .f2 = m.hrabat,
+                                     .glue = b.glue},
+                                    settings));
+    recordPasses(m, SlottedBodyHalf(d, b, settings, {.mirrored = true}));
     finishSlottedBody(m, d, 209, b, largerFlap(b.f1, b.f2), m.hrabat);
     lowerFlapDimension(d, b, -1);
 }

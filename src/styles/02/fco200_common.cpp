@@ -5,6 +5,7 @@
 #include "builders/slotted_dimensions.h"
 #include "drawing/pen_scope.h"
 #include "platform/rounding.h"
+#include "styles/blank_settings.h"
 
 namespace brontaxe {
 
@@ -74,10 +75,10 @@ SlottedBody regularBottomFlaps(const Model& m) {
 void finishSlottedBody(Model& m, Drawing& d, int /*styleCode*/, const SlottedBody& b, float lower,
                        float upper) {
     if (m.Sym_Verticale)
-        reverseMachinePasses(m);
+        reverseMachinePasses(m.PassesMachine);
     PenScope pen(d);
     pen.setPiece(1);
-    SlottedBodyDimensions(m, d,
+    SlottedBodyDimensions(d,
                           {.glueWidth = b.glue.width,
                            .p1 = b.p1,
                            .p2 = b.p2,
@@ -85,7 +86,8 @@ void finishSlottedBody(Model& m, Drawing& d, int /*styleCode*/, const SlottedBod
                            .p4 = b.p4,
                            .flapBelow = lower,
                            .body = 2 * b.h,
-                           .flapAbove = upper});
+                           .flapAbove = upper},
+                          blankSettingsOf(m));
 }
 
 float largerFlap(float f1, float f2) {
@@ -105,8 +107,9 @@ void lowerFlapDimension(Drawing& d, const SlottedBody& b, float sign) {
 void drawTwoHalves(Model& m, Drawing& d, const SlottedBody& b, int styleCode,
                    FlapDimension flapDimension) {
     GenerationPass pass(d);
-    SlottedBodyHalf(m, d, b);
-    SlottedBodyHalf(m, d, b, {.mirrored = true});
+    const BlankSettings settings = blankSettingsOf(m);
+    recordPasses(m, SlottedBodyHalf(d, b, settings));
+    recordPasses(m, SlottedBodyHalf(d, b, settings, {.mirrored = true}));
     const float fmax = largerFlap(b.f1, b.f2);
     finishSlottedBody(m, d, styleCode, b, fmax, fmax);
     if (flapDimension == FlapDimension::WhenUnequal || b.f1 < b.f2)

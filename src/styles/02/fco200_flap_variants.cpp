@@ -12,6 +12,7 @@
 #include "model/model_choices.h"
 #include "styles/02/fco200.h"
 #include "styles/02/fco200_common.h"
+#include "styles/blank_settings.h"
 
 namespace brontaxe {
 namespace {
@@ -35,22 +36,25 @@ InterlockedBody interlocked(const SlottedBody& b) {
 }  // namespace
 
 void Fco0207(Model& m, Drawing& d) {
+    const BlankSettings settings = blankSettingsOf(m);
     const SlottedBody b = regularFlaps(m);
     GenerationPass pass(d);
-    SlottedBodyHalf(m, d, b);
-    InterlockedBodyHalf(m, d, interlocked(b), {.mirrored = true});
+    recordPasses(m, SlottedBodyHalf(d, b, settings));
+    recordPasses(m, InterlockedBodyHalf(d, interlocked(b), settings, {.mirrored = true}));
     finishSlottedBody(m, d, 207, b, largerFlap(b.f1, b.f2), largerFlap(b.f1, b.f2));
 }
 
 void Fco0229(Model& m, Drawing& d) {
+    const BlankSettings settings = blankSettingsOf(m);
     const SlottedBody b = regularFlaps(m);
     GenerationPass pass(d);
-    InterlockedBodyHalf(m, d, interlocked(b));
-    InterlockedBodyHalf(m, d, interlocked(b), {.mirrored = true});
+    recordPasses(m, InterlockedBodyHalf(d, interlocked(b), settings));
+    recordPasses(m, InterlockedBodyHalf(d, interlocked(b), settings, {.mirrored = true}));
     finishSlottedBody(m, d, 229, b, largerFlap(b.f1, b.f2), largerFlap(b.f1, b.f2));
 }
 
 void Fco0208(Model& m, Drawing& d) {
+    const BlankSettings settings = blankSettingsOf(m);
     const SlottedAllowances a = slottedAllowances(m);
     const SlottedBody b = slottedPanels(m);
     // The covers span the width panel they close over; the dust flaps meet in the middle.
@@ -58,29 +62,34 @@ void Fco0208(Model& m, Drawing& d) {
     const float dust = roundedFlap(m.Largeur / 2) + a.evenFlaps;
     const bool tuckOnEven = m.pattesurtete;
     GenerationPass pass(d);
-    TuckedCoverBodyHalf(m, d,
-                        {.p1 = b.p1,
-                         .p2 = b.p2,
-                         .p3 = b.p3,
-                         .p4 = b.p4,
-                         .h = b.h,
-                         .cover = cover,
-                         .dust = dust,
-                         .covers = tuckOnEven ? TuckedPanels::Even : TuckedPanels::Odd,
-                         .tuckInAllowance = a.tuckInWidth,
-                         .glue = b.glue});
-    TuckedCoverBodyHalf(m, d,
-                        {.p1 = b.p1,
-                         .p2 = b.p2,
-                         .p3 = b.p3,
-                         .p4 = b.p4,
-                         .h = b.h,
-                         .cover = cover,
-                         .dust = dust,
-                         .covers = tuckOnEven ? TuckedPanels::Even : TuckedPanels::Odd,
-                         .tuckInAllowance = a.tuckInWidth,
-                         .glue = b.glue},
-                        {.mirrored = true});
+    recordPasses(m,
+                 TuckedCoverBodyHalf(d,
+                                     {.p1 = b.p1,
+                                      .p2 = b.p2,
+                                      .p3 = b.p3,
+                                      .p4 = b.p4,
+                                      .h = b.h,
+                                      .cover = cover,
+                                      .tuck = m.hpatrent,
+                                      .dust = dust,
+                                      .covers = tuckOnEven ? TuckedPanels::Even : TuckedPanels::Odd,
+                                      .tuckInAllowance = a.tuckInWidth,
+                                      .glue = b.glue},
+                                     settings));
+    recordPasses(m,
+                 TuckedCoverBodyHalf(d,
+                                     {.p1 = b.p1,
+                                      .p2 = b.p2,
+                                      .p3 = b.p3,
+                                      .p4 = b.p4,
+                                      .h = b.h,
+                                      .cover = cover,
+                                      .tuck = m.hpatrent,
+                                      .dust = dust,
+                                      .covers = tuckOnEven ? TuckedPanels::Even : TuckedPanels::Odd,
+                                      .tuckInAllowance = a.tuckInWidth,
+                                      .glue = b.glue},
+                                     settings, {.mirrored = true}));
     const float flap = cover + m.hpatrent;
     finishSlottedBody(m, d, 208, b, flap, flap);
     // The closing dimension: the tuck-in flap over the middle of the first panel that has one.
@@ -89,6 +98,7 @@ void Fco0208(Model& m, Drawing& d) {
 }
 
 void Fco0214(Model& m, Drawing& d) {
+    const BlankSettings settings = blankSettingsOf(m);
     const SlottedAllowances a = slottedAllowances(m);
     const SlottedBody b = regularFlaps(m);
     // The top stays open: its flaps, `hrabat` deep, fold down inside against the walls and
@@ -103,20 +113,22 @@ void Fco0214(Model& m, Drawing& d) {
     const float lowerP4 = stepped ? b.p4 - step : b.p4;
     GenerationPass pass(d);
     PenScope pen(d);
-    SlottedBodyHalf(m, d, rim);
-    SlottedBodyHalf(m, d,
-                    {.p1 = b.p1,
-                     .p2 = b.p2,
-                     .p3 = b.p3,
-                     .p4 = lowerP4,
-                     .h = b.h,
-                     .f1 = b.f1,
-                     .f2 = b.f2,
-                     .glue = b.glue},
-                    {.mirrored = true});
+    recordPasses(m, SlottedBodyHalf(d, rim, settings));
+    recordPasses(m, SlottedBodyHalf(d,
+                                    {.p1 = b.p1,
+                                     .p2 = b.p2,
+                                     .p3 = b.p3,
+                                     .p4 = lowerP4,
+                                     .h = b.h,
+                                     .f1 = b.f1,
+                                     .f2 = b.f2,
+                                     .glue = b.glue},
+                                    settings, {.mirrored = true}));
     if (stepped) {
-        const BodyPanels upper = applyPieceVariants(m, {b.p1, b.p2, b.p3, b.p4, b.f1, b.f2});
-        const BodyPanels lower = applyPieceVariants(m, {b.p1, b.p2, b.p3, lowerP4, b.f1, b.f2});
+        const BodyPanels upper =
+            applyPieceVariants(pieceCutOf(m), {b.p1, b.p2, b.p3, b.p4, b.f1, b.f2});
+        const BodyPanels lower =
+            applyPieceVariants(pieceCutOf(m), {b.p1, b.p2, b.p3, lowerP4, b.f1, b.f2});
         pen.setKind(kind::Cut);
         line(d, m.lgPatte + lengthOfAll(lower), 0, m.lgPatte + lengthOfAll(upper), 0);
     }

@@ -11,6 +11,7 @@
 #include "model/model_choices.h"
 #include "styles/02/fco200.h"
 #include "styles/02/fco200_common.h"
+#include "styles/blank_settings.h"
 
 namespace brontaxe {
 namespace {
@@ -20,13 +21,13 @@ namespace {
 void halfCaseHandHoles(Model& m, Drawing& d, const BodyPanels& b, float body) {
     if (handHoleKind(m) == HandHoleKind::None || fourPieces(m) != FourPieces::None)
         return;
-    checkHandHoleFits(m, std::min(b.p1, b.p2), body);
+    checkHandHoleFits(wallHandHoleOf(m), std::min(b.p1, b.p2), body);
     const float xa = m.lgPatte;
     const bool lengthFirst = b.p1 >= b.p2;
     const float first = lengthFirst ? xa + b.p1 + b.p2 / 2 : xa + b.p1 / 2;
     const float second =
         lengthFirst ? xa + b.p1 + b.p2 + b.p3 + b.p4 / 2 : xa + b.p1 + b.p2 + b.p3 / 2;
-    const HandHoleShape hole = handHoleShape(m);
+    const HandHoleShape hole = wallHandHoleOf(m).shape;
     HandHole(d, hole, {.x = first, .y = 0 - m.DPoign});
     if (!m.CaisseEn2)
         HandHole(d, hole, {.x = second, .y = 0 - m.DPoign});
@@ -44,6 +45,7 @@ void closeOpenEdge(Model& m, Drawing& d, const BodyPanels& b) {
 }
 
 void drawHalfCase(Model& m, Drawing& d, int /*code*/, bool withHandHoles) {
+    const BlankSettings settings = blankSettingsOf(m);
     const SlottedAllowances a = slottedAllowances(m);
     SlottedBody b = slottedPanels(m);
     // A half slotted case closes like a regular one: the flaps meet in the middle.
@@ -53,23 +55,24 @@ void drawHalfCase(Model& m, Drawing& d, int /*code*/, bool withHandHoles) {
     const float body = m.Hauteur + a.bodyHeight;
 
     GenerationPass pass(d);
-    SlottedBodyHalf(m, d,
-                    {.p1 = b.p1,
-                     .p2 = b.p2,
-                     .p3 = b.p3,
-                     .p4 = b.p4,
-                     .h = body,
-                     .f1 = b.f1,
-                     .f2 = b.f2,
-                     .glue = b.glue},
-                    {.mirrored = true});
+    recordPasses(m, SlottedBodyHalf(d,
+                                    {.p1 = b.p1,
+                                     .p2 = b.p2,
+                                     .p3 = b.p3,
+                                     .p4 = b.p4,
+                                     .h = body,
+                                     .f1 = b.f1,
+                                     .f2 = b.f2,
+                                     .glue = b.glue},
+                                    settings, {.mirrored = true}));
     if (m.Sym_Verticale)
-        reverseMachinePasses(m);
-    const BodyPanels drawn = applyPieceVariants(m, BodyPanels{b.p1, b.p2, b.p3, b.p4, b.f1, b.f2});
+        reverseMachinePasses(m.PassesMachine);
+    const BodyPanels drawn =
+        applyPieceVariants(pieceCutOf(m), BodyPanels{b.p1, b.p2, b.p3, b.p4, b.f1, b.f2});
     if (withHandHoles)
         halfCaseHandHoles(m, d, drawn, body);
     closeOpenEdge(m, d, drawn);
-    SlottedBodyDimensions(m, d,
+    SlottedBodyDimensions(d,
                           {.glueWidth = m.lgPatte,
                            .p1 = b.p1,
                            .p2 = b.p2,
@@ -77,7 +80,8 @@ void drawHalfCase(Model& m, Drawing& d, int /*code*/, bool withHandHoles) {
                            .p4 = b.p4,
                            .flapBelow = largerFlap(b.f1, b.f2),
                            .body = body,
-                           .flapAbove = 0});
+                           .flapAbove = 0},
+                          settings);
 }
 
 }  // namespace

@@ -11,12 +11,13 @@
 #include "styles/02/fco200.h"
 #include "styles/02/fco200_common.h"
 #include "styles/02/fco200_lid_common.h"
+#include "styles/blank_settings.h"
 
 namespace brontaxe {
 namespace {
 
 void lidHalf(Model& m, Drawing& d, const LidBody& b, bool mirrored) {
-    LiddedBodyHalf(m, d, b, {.mirrored = mirrored});
+    recordPasses(m, LiddedBodyHalf(d, b, blankSettingsOf(m), {.mirrored = mirrored}));
 }
 
 // The glue flap's dimension belongs at the left end only when the glue flap is there.
@@ -26,10 +27,10 @@ float glueOnLeft(const Model& m) {
 
 void finishLidded(Model& m, Drawing& d, int /*code*/, const LidBody& b, float lowerFlap) {
     if (m.Sym_Verticale)
-        reverseMachinePasses(m);
+        reverseMachinePasses(m.PassesMachine);
     PenScope pen(d);
     pen.setPiece(1);
-    SlottedBodyDimensions(m, d,
+    SlottedBodyDimensions(d,
                           {.glueWidth = glueOnLeft(m),
                            .p1 = b.p1,
                            .p2 = b.p2,
@@ -37,7 +38,8 @@ void finishLidded(Model& m, Drawing& d, int /*code*/, const LidBody& b, float lo
                            .p4 = b.p4,
                            .flapBelow = lowerFlap,
                            .body = 2 * b.h,
-                           .flapAbove = b.q + b.T});
+                           .flapAbove = b.q + b.T},
+                          blankSettingsOf(m));
 }
 
 void drawTwoLids(Model& m, Drawing& d, int code, bool secondOnPanel3) {
@@ -45,7 +47,7 @@ void drawTwoLids(Model& m, Drawing& d, int code, bool secondOnPanel3) {
     GenerationPass pass(d);
     lidHalf(m, d, b, false);
     if (secondOnPanel3) {
-        SecondLidBodyHalf(m, d, b, {.mirrored = true});
+        recordPasses(m, SecondLidBodyHalf(d, b, blankSettingsOf(m), {.mirrored = true}));
     } else {
         lidHalf(m, d, b, true);
     }
@@ -64,6 +66,7 @@ void Fco0211(Model& m, Drawing& d) {
 }
 
 void Fco0212(Model& m, Drawing& d) {
+    const BlankSettings settings = blankSettingsOf(m);
     const LidBody b = lidBody(m);
     const SlottedBody bottom = regularBottomFlaps(m);
     const float f1 = bottom.f1;
@@ -72,28 +75,28 @@ void Fco0212(Model& m, Drawing& d) {
     lidHalf(m, d, b, false);
     if (m.pattesurtete && m.lgPatte > 0) {
         lowerHalfGlueOnRight(m, d, {b.p1, b.p2, b.p3, b.p4}, [&] {
-            SlottedBodyHalf(m, d,
-                            {.p1 = b.p4,
-                             .p2 = b.p3,
-                             .p3 = b.p2,
-                             .p4 = b.p1,
-                             .h = b.h,
-                             .f1 = f2,
-                             .f2 = f1,
-                             .glue = b.glue},
-                            {.mirrored = true});
+            recordPasses(m, SlottedBodyHalf(d,
+                                            {.p1 = b.p4,
+                                             .p2 = b.p3,
+                                             .p3 = b.p2,
+                                             .p4 = b.p1,
+                                             .h = b.h,
+                                             .f1 = f2,
+                                             .f2 = f1,
+                                             .glue = b.glue},
+                                            settings, {.mirrored = true}));
         });
     } else {
-        SlottedBodyHalf(m, d,
-                        {.p1 = b.p1,
-                         .p2 = b.p2,
-                         .p3 = b.p3,
-                         .p4 = b.p4,
-                         .h = b.h,
-                         .f1 = f1,
-                         .f2 = f2,
-                         .glue = b.glue},
-                        {.mirrored = true});
+        recordPasses(m, SlottedBodyHalf(d,
+                                        {.p1 = b.p1,
+                                         .p2 = b.p2,
+                                         .p3 = b.p3,
+                                         .p4 = b.p4,
+                                         .h = b.h,
+                                         .f1 = f1,
+                                         .f2 = f2,
+                                         .glue = b.glue},
+                                        settings, {.mirrored = true}));
     }
     finishLidded(m, d, 212, b, largerFlap(f1, f2));
 }
@@ -114,6 +117,7 @@ void Fco0215(Model& m, Drawing& d) {
 }
 
 void Fco0216(Model& m, Drawing& d) {
+    const BlankSettings settings = blankSettingsOf(m);
     const SlottedAllowances a = slottedAllowances(m);
     SlottedBody b = slottedPanels(m);
     // Unlike the other slotted flaps, the allowance is rounded with the half width and the
@@ -121,12 +125,12 @@ void Fco0216(Model& m, Drawing& d) {
     b.f1 = nearestInt16(m.Largeur / 2 + a.oddFlaps + 0.1f);
     b.f2 = nearestInt16(m.Largeur / 2 + a.evenFlaps + 0.1f);
     GenerationPass pass(d);
-    SlottedBodyHalf(m, d, b);
+    recordPasses(m, SlottedBodyHalf(d, b, settings));
     drawSnapLockBottom(m, d, {.h = b.h, .p1 = b.p1, .p2 = b.p2, .p3 = b.p3, .p4 = b.p4});
     if (m.Sym_Verticale)
-        reverseMachinePasses(m);
+        reverseMachinePasses(m.PassesMachine);
     // The chains are those of the top closure the box was chosen with.
-    SlottedBodyDimensions(m, d,
+    SlottedBodyDimensions(d,
                           {.glueWidth = m.lgPatte,
                            .p1 = b.p1,
                            .p2 = b.p2,
@@ -134,7 +138,8 @@ void Fco0216(Model& m, Drawing& d) {
                            .p4 = b.p4,
                            .flapBelow = snapLockDepth(m, b.p1, b.p2),
                            .body = 2 * b.h,
-                           .flapAbove = largerFlap(b.f1, b.f2)});
+                           .flapAbove = largerFlap(b.f1, b.f2)},
+                          settings);
 }
 
 }  // namespace brontaxe

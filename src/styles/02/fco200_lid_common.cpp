@@ -7,6 +7,7 @@
 #include "builders/emit.h"
 #include "builders/snap_lock_body_half.h"
 #include "model/machine_pass_entries.h"
+#include "styles/blank_settings.h"
 
 namespace brontaxe {
 
@@ -80,18 +81,19 @@ float snapLockDepth(const Model& m, float p1, float p2) {
 void drawSnapLockBottom(Model& m, Drawing& d, const SnapLockPanels& b) {
     const auto [h, p1, p2, p3, p4] = b;
     const SnapLockBottom s = snapLockBottom(m, p1, p2);
-    SnapLockBodyHalf(m, d,
-                     {.h = h,
-                      .p1 = p1,
-                      .p2 = p2,
-                      .p3 = p3,
-                      .p4 = p4,
-                      .notch = s.a6,
-                      .depth = s.a7,
-                      .shoulder = s.a8,
-                      .step = s.a9,
-                      .radius = s.a10,
-                      .glue = glueFlapOf(m)});
+    recordPasses(m, SnapLockBodyHalf(d,
+                                     {.h = h,
+                                      .p1 = p1,
+                                      .p2 = p2,
+                                      .p3 = p3,
+                                      .p4 = p4,
+                                      .notch = s.a6,
+                                      .depth = s.a7,
+                                      .shoulder = s.a8,
+                                      .step = s.a9,
+                                      .radius = s.a10,
+                                      .glue = glueFlapOf(m)},
+                                     blankSettingsOf(m)));
 }
 
 void lowerHalfGlueOnRight(Model& m, Drawing& d, const std::array<float, 4>& panels,

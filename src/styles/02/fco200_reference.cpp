@@ -14,6 +14,7 @@
 #include "styles/02/fco200.h"
 #include "styles/02/fco200_common.h"
 #include "styles/02/fco200_lid_common.h"
+#include "styles/blank_settings.h"
 
 namespace brontaxe {
 namespace {
@@ -49,14 +50,16 @@ Handle handleSizes(const Model& m) {
 
 // The hand-hole of a handle wall is always cut, as a plain hole unless a type is chosen, and
 // left out when the wall is too narrow for it.
-void handleHole(Model& m, Drawing& d, float left, float right, float top) {
-    if (!(m.LPoign + 4 * m.EpaisseurCarton <= right - left))
+void handleHole(Drawing& d, const BlankSettings& settings, float left, float right, float top) {
+    const WallHandHole& hole = settings.handHole;
+    if (!(hole.shape.length + 4 * settings.thickness <= right - left))
         return;
-    HandHole(d, alwaysCutHandHoleShape(m), {.x = (left + right) / 2, .y = top - m.DPoign});
+    HandHole(d, alwaysCutHandHoleShape(hole.shape),
+             {.x = (left + right) / 2, .y = top - hole.drop});
 }
 
-FlapShape handleFlap(Handle s) {
-    return [s](Model& m, Drawing& d, float left, float right, float h) {
+FlapShape handleFlap(Handle s, const BlankSettings& settings) {
+    return [s, settings](Drawing& d, float left, float right, float h) {
         const float top = h + s.cover + s.wall;
         lineTo(d, right, top);
         lineTo(d, left, top);
@@ -66,17 +69,20 @@ FlapShape handleFlap(Handle s) {
             line(d, left, h, right, h);
             line(d, left, h + s.cover, right, h + s.cover);
         }
-        handleHole(m, d, left, right, top);
+        handleHole(d, settings, left, right, top);
     };
 }
 
 void drawCarryTop(Model& m, Drawing& d, const SlottedBody& b, const Handle& s) {
     recordFlapPasses(m, false, s.cover + s.wall, b.f2);
-    ShapedBodyHalf(m, d,
-                   {.panels = {b.p1, b.p2, b.p3, b.p4},
-                    .h = b.h,
-                    .flaps = onLengthPanels(m, handleFlap(s), plainFlap(b.f2)),
-                    .glue = b.glue});
+    const BlankSettings settings = blankSettingsOf(m);
+    recordPasses(
+        m, ShapedBodyHalf(d,
+                          {.panels = {b.p1, b.p2, b.p3, b.p4},
+                           .h = b.h,
+                           .flaps = onLengthPanels(m, handleFlap(s, settings), plainFlap(b.f2)),
+                           .glue = b.glue},
+                          settings));
 }
 
 // --- Liner flaps ----------------------------------------------------------------------------
@@ -84,7 +90,7 @@ void drawCarryTop(Model& m, Drawing& d, const SlottedBody& b, const Handle& s) {
 // A flap that folds down inside its wall: bevelled at both ends so that the liners of two
 // walls meeting in a corner do not bind.
 FlapShape linerFlap(float height) {
-    return [height](Model&, Drawing& d, float left, float right, float h) {
+    return [height](Drawing& d, float left, float right, float h) {
         const float bevel = std::min(height, (right - left) / 4);
         lineTo(d, right - bevel, h + height);
         lineTo(d, left + bevel, h + height);
@@ -109,9 +115,9 @@ TongueLock tongueLock(const Model& m) {
 }
 
 // The outer flap whose tongue goes through the slot of the other one.
-FlapShape tongueFlap(TongueLock s) {
-    return [s](Model& m, Drawing& d, float left, float right, float h) {
-        const float t = m.EpaisseurCarton;
+FlapShape tongueFlap(TongueLock s, float thickness) {
+    return [s, thickness](Drawing& d, float left, float right, float h) {
+        const float t = thickness;
         const float width = (right - left) / 3;
         // On a narrow panel the bevels would cross: the tongue keeps half its width flat.
         const float bevel = std::min({t, s.tongue / 2, width / 4});
@@ -135,10 +141,10 @@ FlapShape tongueFlap(TongueLock s) {
 
 // The inner outer flap with the slot that takes the tongue: where the other flap's edge comes
 // down, two thicknesses high and a thickness wider than the tongue on each side.
-FlapShape slottedFlap(TongueLock s, float width) {
-    return [s, width](Model& m, Drawing& d, float left, float right, float h) {
-        plainFlap(s.flap)(m, d, left, right, h);
-        const float t = m.EpaisseurCarton;
+FlapShape slottedFlap(TongueLock s, float width, float thickness) {
+    return [s, width, thickness](Drawing& d, float left, float right, float h) {
+        plainFlap(s.flap)(d, left, right, h);
+        const float t = thickness;
         const float middle = (left + right) / 2;
         const float half = (right - left) / 6 + t;
         const float y = h + width - s.flap;
@@ -158,11 +164,12 @@ void drawTongueLockedHalf(Model& m, Drawing& d, const SlottedBody& b, const Tong
     const float inner = roundedFlap(m.Largeur / 2) + slottedAllowances(m).evenFlaps;
     recordFlapPasses(m, mirrored, s.flap + s.tongue, inner);
     const FlapShape dust = plainFlap(inner);
-    std::array<FlapShape, 4> flaps = onLengthPanels(m, tongueFlap(s), dust);
-    flaps[m.pattesurtete ? 3 : 2] = slottedFlap(s, width);
-    ShapedBodyHalf(m, d,
-                   {.panels = {b.p1, b.p2, b.p3, b.p4}, .h = b.h, .flaps = flaps, .glue = b.glue},
-                   {.mirrored = mirrored});
+    std::array<FlapShape, 4> flaps = onLengthPanels(m, tongueFlap(s, m.EpaisseurCarton), dust);
+    flaps[m.pattesurtete ? 3 : 2] = slottedFlap(s, width, m.EpaisseurCarton);
+    recordPasses(
+        m, ShapedBodyHalf(
+               d, {.panels = {b.p1, b.p2, b.p3, b.p4}, .h = b.h, .flaps = flaps, .glue = b.glue},
+               blankSettingsOf(m), {.mirrored = mirrored}));
 }
 
 }  // namespace
@@ -181,23 +188,25 @@ void Fco0218(Model& m, Drawing& d) {
     const Handle s = handleSizes(m);
     GenerationPass pass(d);
     drawCarryTop(m, d, b, s);
-    SlottedBodyHalf(m, d, b, {.mirrored = true});
+    recordPasses(m, SlottedBodyHalf(d, b, blankSettingsOf(m), {.mirrored = true}));
     finishSlottedBody(m, d, 218, b, largerFlap(b.f1, b.f2), s.cover + s.wall);
 }
 
 void Fco0225(Model& m, Drawing& d) {
+    const BlankSettings settings = blankSettingsOf(m);
     const SlottedBody b = regularFlaps(m);
     // A liner deeper than the box would stand on the bottom.
     const float liner = std::min(m.hrabat, m.Hauteur);
     GenerationPass pass(d);
     recordFlapPasses(m, false, liner, liner);
     const FlapShape flap = linerFlap(liner);
-    ShapedBodyHalf(m, d,
-                   {.panels = {b.p1, b.p2, b.p3, b.p4},
-                    .h = b.h,
-                    .flaps = {flap, flap, flap, flap},
-                    .glue = b.glue});
-    SlottedBodyHalf(m, d, b, {.mirrored = true});
+    recordPasses(m, ShapedBodyHalf(d,
+                                   {.panels = {b.p1, b.p2, b.p3, b.p4},
+                                    .h = b.h,
+                                    .flaps = {flap, flap, flap, flap},
+                                    .glue = b.glue},
+                                   settings));
+    recordPasses(m, SlottedBodyHalf(d, b, settings, {.mirrored = true}));
     const float size = std::max(1.0f, std::min(liner / 3, 8.0f));
     // The note and the chains after it are in the text kind.
     const PenScope textKind(d, kind::Text);
@@ -210,7 +219,7 @@ void Fco0226(Model& m, Drawing& d) {
     const TongueLock s = tongueLock(m);
     GenerationPass pass(d);
     drawTongueLockedHalf(m, d, b, s, false);
-    SlottedBodyHalf(m, d, b, {.mirrored = true});
+    recordPasses(m, SlottedBodyHalf(d, b, blankSettingsOf(m), {.mirrored = true}));
     finishSlottedBody(m, d, 226, b, largerFlap(b.f1, b.f2), s.flap + s.tongue);
 }
 

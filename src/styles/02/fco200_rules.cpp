@@ -5,6 +5,7 @@
 #include "builders/emit.h"
 #include "platform/number_text.h"
 #include "styles/02/fco200_common.h"
+#include "styles/blank_settings.h"
 
 namespace brontaxe {
 namespace {

@@ -10,6 +10,7 @@
 #include "styles/03/fco300.h"
 #include "styles/03/fco300_common.h"
 #include "styles/03/fco300_slotted.h"
+#include "styles/blank_settings.h"
 
 namespace brontaxe {
 namespace {
@@ -47,7 +48,7 @@ void handHolesUnderEdge(Model& m, Drawing& d, const SlottedPiece& p) {
     const float first = lengthFirst ? xa + p.p1 + p.p2 / 2 : xa + p.p1 / 2;
     const float second =
         lengthFirst ? xa + p.p1 + p.p2 + p.p3 + p.p4 / 2 : xa + p.p1 + p.p2 + p.p3 / 2;
-    const HandHoleShape hole = alwaysCutHandHoleShape(m);
+    const HandHoleShape hole = alwaysCutHandHoleShape(wallHandHoleOf(m).shape);
     HandHole(d, hole, {.x = first, .y = 0 - m.DPoign, .mirrored = true});
     HandHole(d, hole, {.x = second, .y = 0 - m.DPoign, .mirrored = true});
 }

@@ -12,13 +12,14 @@
 #include "styles/03/fco300_common.h"
 #include "styles/03/fco300_slotted.h"
 #include "styles/03/fco300_voranis.h"
+#include "styles/blank_settings.h"
 
 namespace brontaxe {
 namespace {
 
 // The cap centred at (x, y), with its dimensions when asked.
 void drawCapAt(Model& m, Drawing& d, const FlapTrayShape& cap, float x, float y, bool dimensioned) {
-    FlapTray(m, d, cap, {x, y, 0, false});
+    recordBlankPasses(m, FlapTray(d, cap, blankSettingsOf(m), {x, y, 0, false}));
     if (!dimensioned)
         return;
     Tray sizes;
@@ -58,7 +59,7 @@ FlapTrayShape capOf(const Model& m) {
 // One cap folded from `grid`, from its corner (x, y), with its base and wall dimensions when
 // asked.
 void foldedCap(Model& m, Drawing& d, const FoldGrid& grid, float x, float y, bool dimensioned) {
-    AlternateFolds(m, d, grid, {x, y, 0, false});
+    recordPasses(m, AlternateFolds(d, grid, {x, y, 0, false}));
     if (!dimensioned)
         return;
     const float wall = grid.columns.front();

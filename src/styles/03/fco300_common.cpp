@@ -4,6 +4,7 @@
 #include "builders/emit.h"
 #include "drawing/pen_scope.h"
 #include "model/model_choices.h"
+#include "styles/blank_settings.h"
 
 namespace brontaxe {
 namespace {
@@ -58,7 +59,10 @@ void trayDimensions(Model&, Drawing& d, const Tray& t, float x, bool withFlap, L
 void drawCornerFlapTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t piece) {
     PenScope pen(d);
     pen.setPiece(piece);
-    DoubleWallTray(m, d, {.a = t.a, .b = t.b, .h = t.h, .flap = t.f}, {.x = x});
+    recordBlankPasses(
+        m, DoubleWallTray(
+               d, {.a = t.a, .b = t.b, .h = t.h, .flap = t.f, .halfInsideLength = m.Longueur / 2},
+               blankSettingsOf(m), {.x = x}));
     trayDimensions(m, d, t, x, t.f >= t.a, doubleWallChainKind(m));
 }
 

@@ -12,6 +12,7 @@
 #include "styles/03/fco300.h"
 #include "styles/03/fco300_common.h"
 #include "styles/03/fco300_voranis.h"
+#include "styles/blank_settings.h"
 #include "styles/lid_play.h"
 
 namespace brontaxe {
@@ -34,7 +35,7 @@ float flappedHalfExtent(const FlapTrayShape& t) {
 void drawFlappedTray(Model& m, Drawing& d, const FlapTrayShape& t, float x, std::int16_t piece) {
     PenScope pen(d);
     pen.setPiece(piece);
-    FlapTray(m, d, t, {x, 0, 0, false});
+    recordBlankPasses(m, FlapTray(d, t, blankSettingsOf(m), {x, 0, 0, false}));
     Tray sizes;
     sizes.a = t.a;
     sizes.b = t.b;
@@ -88,8 +89,8 @@ void drawHandHoleTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t
                    [&] { openCornerQuarter(d, t, [&] { line(d, t.a, t.b, t.a, t.b + t.h); }); });
     if (holes) {
         // Upper edge along the wall's top edge, the hole hanging towards the base.
-        VariableHandHoleCut(m, d, hole, {x + t.a + t.h - drop, 0, -90, false});
-        VariableHandHoleCut(m, d, hole, {x - t.a - t.h + drop, 0, 90, false});
+        VariableHandHoleCut(d, hole, {x + t.a + t.h - drop, 0, -90, false});
+        VariableHandHoleCut(d, hole, {x - t.a - t.h + drop, 0, 90, false});
     }
     trayDimensions(m, d, t, x, false, holes ? kind::Cut : kind::Crease);
 }
@@ -193,12 +194,13 @@ void Fco0331(Model& m, Drawing& d) {
     PenScope pen(d);
     if (pieceShown(m, kBottomPiece)) {
         pen.setPiece(bottomPiece(m));
-        DoubleWallTray(m, d,
-                       {.a = bottom.a,
-                        .b = bottom.b,
-                        .h = bottom.h,
-                        .flaps = CornerFlaps::DoubleEndWalls,
-                        .doubleWall = doubleEndWalls(m, bottom)});
+        const DoubleWallTrayShape tray{.a = bottom.a,
+                                       .b = bottom.b,
+                                       .h = bottom.h,
+                                       .halfInsideLength = m.Longueur / 2,
+                                       .flaps = CornerFlaps::DoubleEndWalls,
+                                       .doubleWall = doubleEndWalls(m, bottom)};
+        recordBlankPasses(m, DoubleWallTray(d, tray, blankSettingsOf(m)));
         trayDimensions(m, d, bottom, 0, false, doubleWallChainKind(m));
     }
     if (pieceShown(m, kLidPiece)) {

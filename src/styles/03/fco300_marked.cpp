@@ -35,14 +35,14 @@ void Fco0330(Model& m, Drawing& d) {
     }
     if (pieceShown(m, kBottomPiece)) {
         pen.setPiece(m.Mode3D ? 2 : 1);
-        WingedCap(m, d, p.bottom);
+        WingedCap(d, p.bottom, m.EpaisseurCarton);
         capDimensions(m, d, p.bottom, 0);
     }
     if (!pieceShown(m, kLidPiece))
         return;
     pen.setPiece(1);
     const float x = besideCentre(m, 0, markedCapHalfLength(p.bottom), markedCapHalfLength(p.lid));
-    WingedCap(m, d, p.lid, {.x = x});
+    WingedCap(d, p.lid, m.EpaisseurCarton, {.x = x});
     capDimensions(m, d, p.lid, x);
 }
 

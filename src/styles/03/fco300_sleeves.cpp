@@ -8,6 +8,7 @@
 #include "styles/03/fco300.h"
 #include "styles/03/fco300_common.h"
 #include "styles/03/fco300_voranis.h"
+#include "styles/blank_settings.h"
 
 namespace brontaxe {
 namespace {
@@ -32,15 +33,15 @@ float sleeveWidth(const Model& m) {
 void drawSleeve(Model& m, Drawing& d, float x) {
     const Sleeve s = sleeveOf(m);
     const float y = -s.h / 2;
-    SleeveBlank(m, d,
-                {.glue = m.lgPatte,
-                 .taper = m.anglPc,
-                 .p1 = s.p1,
-                 .p2 = s.p2,
-                 .p3 = s.p3,
-                 .p4 = s.p4,
-                 .height = s.h},
-                {.x = x, .y = y});
+    recordBlankPasses(m, SleeveBlank(d,
+                                     {.glue = m.lgPatte,
+                                      .taper = m.anglPc,
+                                      .p1 = s.p1,
+                                      .p2 = s.p2,
+                                      .p3 = s.p3,
+                                      .p4 = s.p4,
+                                      .height = s.h},
+                                     pieceCutOf(m), {.x = x, .y = y}));
     sleeveDimensions(m, d, s, x, y);
 }
 
@@ -48,27 +49,27 @@ void drawSleeve(Model& m, Drawing& d, float x) {
 // creases.
 void drawCapsAndSleeve(Model& m, Drawing& d, bool diagonals) {
     const Tray cap = capOverSleeve(m);
+    const DoubleWallTrayShape tray{.a = cap.a,
+                                   .b = cap.b,
+                                   .h = cap.h,
+                                   .flap = cap.f,
+                                   .halfInsideLength = m.Longueur / 2,
+                                   .endWallDiagonals = diagonals,
+                                   .sideWallDiagonals = diagonals,
+                                   .flapDiagonals = diagonals};
     GenerationPass pass(d);
-    drawThreeParts(m, d,
-                   {.capWidth = 2 * (cap.a + cap.h),
-                    .bodyWidth = sleeveWidth(m),
-                    .drawCap =
-                        [&](float left, bool dimensioned) {
-                            const float x = left + cap.a + cap.h;
-                            DoubleWallTray(m, d,
-                                           {.a = cap.a,
-                                            .b = cap.b,
-                                            .h = cap.h,
-                                            .flap = cap.f,
-                                            .endWallDiagonals = diagonals,
-                                            .sideWallDiagonals = diagonals,
-                                            .flapDiagonals = diagonals},
-                                           {.x = x});
-                            if (dimensioned)
-                                trayDimensions(m, d, cap, x, cap.f >= cap.a,
-                                               doubleWallChainKind(m));
-                        },
-                    .drawBody = [&](float x) { drawSleeve(m, d, x); }});
+    drawThreeParts(
+        m, d,
+        {.capWidth = 2 * (cap.a + cap.h),
+         .bodyWidth = sleeveWidth(m),
+         .drawCap =
+             [&](float left, bool dimensioned) {
+                 const float x = left + cap.a + cap.h;
+                 recordBlankPasses(m, DoubleWallTray(d, tray, blankSettingsOf(m), {.x = x}));
+                 if (dimensioned)
+                     trayDimensions(m, d, cap, x, cap.f >= cap.a, doubleWallChainKind(m));
+             },
+         .drawBody = [&](float x) { drawSleeve(m, d, x); }});
 }
 
 }  // namespace
@@ -108,7 +109,7 @@ void Fco0314(Model& m, Drawing& d) {
                     .bodyWidth = sleeveWidth(m),
                     .drawCap =
                         [&](float left, bool dimensioned) {
-                            WingedCap(m, d, cap, {.x = left + half});
+                            WingedCap(d, cap, m.EpaisseurCarton, {.x = left + half});
                             if (dimensioned)
                                 trayDimensions(m, d, base, left + half, false, kind::Crease);
                         },

@@ -7,11 +7,13 @@
 #include "builders/slotted_body_half.h"
 #include "drawing/pen_scope.h"
 #include "model/model_choices.h"
+#include "styles/blank_settings.h"
 
 namespace brontaxe {
 
 SlottedPiece drawnPanels(const Model& m, SlottedPiece p) {
-    const BodyPanels b = applyPieceVariants(m, BodyPanels{p.p1, p.p2, p.p3, p.p4, p.f1, p.f2});
+    const BodyPanels b =
+        applyPieceVariants(pieceCutOf(m), BodyPanels{p.p1, p.p2, p.p3, p.p4, p.f1, p.f2});
     p.p1 = b.p1;
     p.p2 = b.p2;
     p.p3 = b.p3;
@@ -26,16 +28,16 @@ float drawnLength(const Model& m, const SlottedPiece& p) {
 
 void drawHalfSlotted(Model& m, Drawing& d, const SlottedPiece& p, float x) {
     const int first = beginFeature(d);
-    SlottedBodyHalf(m, d,
-                    {.p1 = p.p1,
-                     .p2 = p.p2,
-                     .p3 = p.p3,
-                     .p4 = p.p4,
-                     .h = p.body,
-                     .f1 = p.f1,
-                     .f2 = p.f2,
-                     .glue = glueFlapOf(m)},
-                    {.mirrored = true});
+    recordPasses(m, SlottedBodyHalf(d,
+                                    {.p1 = p.p1,
+                                     .p2 = p.p2,
+                                     .p3 = p.p3,
+                                     .p4 = p.p4,
+                                     .h = p.body,
+                                     .f1 = p.f1,
+                                     .f2 = p.f2,
+                                     .glue = glueFlapOf(m)},
+                                    blankSettingsOf(m), {.mirrored = true}));
     const PenScope pen(d, kind::Cut);
     line(d, fourPieces(m) == FourPieces::LoosePanel ? m.lgPatte : 0, 0, drawnLength(m, p), 0);
     placeFeature(d, first, {.x = x});
@@ -58,6 +60,7 @@ void pieceDimensions(Model& m, Drawing& d, const SlottedPiece& whole, float x) {
 }
 
 void drawClosedBody(Model& m, Drawing& d, const SlottedPiece& p, float x) {
+    const BlankSettings settings = blankSettingsOf(m);
     const float h = p.body / 2;
     const int first = beginFeature(d);
     const SlottedBody half{.p1 = p.p1,
@@ -68,8 +71,8 @@ void drawClosedBody(Model& m, Drawing& d, const SlottedPiece& p, float x) {
                            .f1 = p.f1,
                            .f2 = p.f2,
                            .glue = glueFlapOf(m)};
-    SlottedBodyHalf(m, d, half);
-    SlottedBodyHalf(m, d, half, {.mirrored = true});
+    recordPasses(m, SlottedBodyHalf(d, half, settings));
+    recordPasses(m, SlottedBodyHalf(d, half, settings, {.mirrored = true}));
     placeFeature(d, first, {.x = x, .y = -h});
 }
 

@@ -12,6 +12,7 @@
 #include "styles/04/fco400_common.h"
 #include "styles/04/fco400_grid.h"
 #include "styles/04/fco400_rules.h"
+#include "styles/blank_settings.h"
 
 namespace brontaxe {
 
@@ -86,13 +87,13 @@ FoldGrid withoutEmptyParts(const FoldGrid& g) {
 void drawGrid(Model& m, Drawing& d, const FoldGrid& full) {
     const FoldGrid g = withoutEmptyParts(full);
     GenerationPass pass(d);
-    AlternateFolds(m, d, g);
+    recordPasses(m, AlternateFolds(d, g));
     FlatBlankChains chains;
     chains.insideForQor = true;
     chains.across = g.columns;
     for (const FoldRow& r : g.rows)
         chains.up.push_back(r.height);
-    FlatBlankDimensions(m, d, chains);
+    FlatBlankDimensions(d, chains, m.Personnalisation.profile());
 }
 
 namespace {

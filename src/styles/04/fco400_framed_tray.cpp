@@ -81,7 +81,7 @@ void Fco0431(Model& m, Drawing& d) {
     c.up = {t.border, t.h, 2 * t.b, t.h, t.border};
     // The chains carry the crease kind of the folds drawn last.
     const PenScope creaseKind(d, kind::Crease);
-    FlatBlankDimensions(m, d, c);
+    FlatBlankDimensions(d, c, m.Personnalisation.profile());
 }
 
 }  // namespace brontaxe

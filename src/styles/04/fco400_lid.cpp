@@ -194,7 +194,7 @@ void drawLidFolder(Model& m, Drawing& d, const LidFolder& f) {
     FlatBlankChains c;
     c.across = {wing, f.L1, wing};
     c.up = {f.front, f.W2, f.back, f.W5, f.tuck};
-    FlatBlankDimensions(m, d, c);
+    FlatBlankDimensions(d, c, m.Personnalisation.profile());
 }
 
 void Fco0481(Model& m, Drawing& d) {

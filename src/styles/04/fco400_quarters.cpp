@@ -12,6 +12,7 @@
 #include "styles/04/fco400_common.h"
 #include "styles/04/fco400_lid_folder.h"
 #include "styles/04/fco400_rules.h"
+#include "styles/blank_settings.h"
 
 namespace brontaxe {
 namespace {
@@ -107,7 +108,7 @@ void symmetricChains(Model& m, Drawing& d, float wallX, float baseX, float wallY
     FlatBlankChains c;
     c.across = {wallX, baseX, wallX};
     c.up = {wallY, baseY, wallY};
-    FlatBlankDimensions(m, d, c);
+    FlatBlankDimensions(d, c, m.Personnalisation.profile());
 }
 
 // 0416's quarter: a side wall beyond y = B with a corner ear on its end, an end wall beyond
@@ -164,7 +165,7 @@ void drawTucked(Model& m, Drawing& d, const TuckedQuarter& q) {
     FlatBlankChains c;
     c.across = {q.inner, q.end, 2 * q.A, q.end, q.inner};
     c.up = {q.side + q.lid, 2 * q.B, q.side + q.lid};
-    FlatBlankDimensions(m, d, c);
+    FlatBlankDimensions(d, c, m.Personnalisation.profile());
 }
 
 }  // namespace
@@ -360,14 +361,14 @@ void Fco0435(Model& m, Drawing& d) {
     // The mortise where the tab lands, the band's width in from the end fold.
     if (locked) {
         const VariableHandHoleCutShape mortise{mortiseLength, m.hmortaise};
-        VariableHandHoleCut(m, d, mortise, {a - band, yc, -90, false});
+        VariableHandHoleCut(d, mortise, {a - band, yc, -90, false});
         pen.setKind(kind::Cut);  // the chains of a locked tray are stamped as cuts
     }
     mirrorQuarter(m, d, first);
     FlatBlankChains c;
     c.across = {inner + tabDepth, band, end, 2 * a, end, band, inner + tabDepth};
     c.up = {side, 2 * b, side};
-    FlatBlankDimensions(m, d, c);
+    FlatBlankDimensions(d, c, m.Personnalisation.profile());
 }
 
 std::vector<FoldPair> folds0415(const Model& m) {

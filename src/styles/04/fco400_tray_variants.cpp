@@ -19,6 +19,7 @@
 #include "styles/04/fco400_common.h"
 #include "styles/04/fco400_rules.h"
 #include "styles/04/fco400_tray.h"
+#include "styles/blank_settings.h"
 
 namespace brontaxe {
 namespace {
@@ -54,8 +55,8 @@ void wallHandHoles(Model& m, Drawing& d, float halfWall, float b, float h) {
             "\u00a0mm");
     const VariableHandHoleCutShape hole{m.LPoign, m.HPoign, kind::Cut, 1, false};
     const float edge = b + h - handHoleDrop(m.DPoign, m.HPoign, h, land);
-    VariableHandHoleCut(m, d, hole, {0, edge, 0, false});
-    VariableHandHoleCut(m, d, hole, {0, -edge, 180, false});
+    VariableHandHoleCut(d, hole, {0, edge, 0, false});
+    VariableHandHoleCut(d, hole, {0, -edge, 180, false});
 }
 
 void ventHole(Drawing& d, float x, float y, float r) {
@@ -97,7 +98,7 @@ void Fco0442(Model& m, Drawing& d) {
     const FlapTrayShape t = endFlapTray(m);
     GenerationPass pass(d);
     const int first = beginFeature(d);
-    FlapTray(m, d, t);
+    recordBlankPasses(m, FlapTray(d, t, blankSettingsOf(m)));
     wallHandHoles(m, d, t.a, t.b, t.h);
     placeFeature(d, first, {.angle = 90});
     gluedTrayDimensions(m, d, t, true, cutBack(t));
@@ -118,14 +119,14 @@ void Fco0445(Model& m, Drawing& d) {
     const TrayAllowances k = trayAllowances(m);
     t.innerWall = m.Hauteur + k.innerWalls - k.innerDrop;
     GenerationPass pass(d);
-    FlapTray(m, d, t);
+    recordBlankPasses(m, FlapTray(d, t, blankSettingsOf(m)));
     gluedTrayDimensions(m, d, t, false, cutBack(t));
 }
 
 void Fco0446(Model& m, Drawing& d) {
     const FlapTrayShape t = gluedTray(m);
     GenerationPass pass(d);
-    FlapTray(m, d, t);
+    recordBlankPasses(m, FlapTray(d, t, blankSettingsOf(m)));
     ventHoles(d, t);
     gluedTrayDimensions(m, d, t, false, cutBack(t));
 }
@@ -135,7 +136,7 @@ void Fco0447(Model& m, Drawing& d) {
     GenerationPass pass(d);
     selfLockingTray(m, d, s);
     wallHandHoles(m, d, s.a, s.b, s.h);
-    FlatBlankDimensions(m, d, trayChains(s));
+    FlatBlankDimensions(d, trayChains(s), m.Personnalisation.profile());
 }
 
 std::vector<FoldPair> foldsEndFlapTray(const Model& m) {

@@ -17,6 +17,7 @@
 #include "styles/04/fco400_common.h"
 #include "styles/04/fco400_rules.h"
 #include "styles/04/fco400_tray.h"
+#include "styles/blank_settings.h"
 
 namespace brontaxe {
 
@@ -54,7 +55,7 @@ void gluedTrayDimensions(Model& m, Drawing& d, const FlapTrayShape& t, bool turn
     }
     if (turned)
         std::swap(c.across, c.up);
-    FlatBlankDimensions(m, d, c);
+    FlatBlankDimensions(d, c, m.Personnalisation.profile());
     if (flapWidth) {
         const float fw = trayFlapWidth(t);
         const float y = t.b + t.h / 2;
@@ -80,7 +81,7 @@ bool halfWidthBelowFlap(const Model& m, const FlapTrayShape& t) {
 void drawGluedTray(Model& m, Drawing& d, const FlapTrayShape& t, bool flapWidth,
                    bool turned = false) {
     GenerationPass pass(d);
-    FlapTray(m, d, t, {0, 0, turned ? 90.0f : 0.0f, false});
+    recordBlankPasses(m, FlapTray(d, t, blankSettingsOf(m), {0, 0, turned ? 90.0f : 0.0f, false}));
     gluedTrayDimensions(m, d, t, turned, flapWidth);
 }
 
@@ -140,15 +141,16 @@ LineKind doubleWallChainKind(const Model& m) {
     return handHoleKind(m) != HandHoleKind::None ? kind::Cut : kind::Crease;
 }
 
-void drawDoubleWallTray(Model& m, Drawing& d, const DoubleWallTrayShape& s) {
+void drawDoubleWallTray(Model& m, Drawing& d, DoubleWallTrayShape s) {
     GenerationPass pass(d);
-    DoubleWallTray(m, d, s);
+    s.halfInsideLength = m.Longueur / 2;
+    recordBlankPasses(m, DoubleWallTray(d, s, blankSettingsOf(m)));
     const PenScope chains(d, doubleWallChainKind(m));
     const Box box = d.extents();
     FlatBlankChains c;
     c.across = {static_cast<float>(-box.xmin) - s.a, 2 * s.a, static_cast<float>(box.xmax) - s.a};
     c.up = {static_cast<float>(-box.ymin) - s.b, 2 * s.b, static_cast<float>(box.ymax) - s.b};
-    FlatBlankDimensions(m, d, c);
+    FlatBlankDimensions(d, c, m.Personnalisation.profile());
 }
 
 }  // namespace
@@ -200,10 +202,10 @@ void Fco0458(Model& m, Drawing& d) {
             " x " + platform::readableNumber(t.h) + "\u00a0mm");
     const float edge = t.b + t.h - handHoleDrop(m.DPoign, m.HPoign, t.h, land);
     GenerationPass pass(d);
-    FlapTray(m, d, t);
+    recordBlankPasses(m, FlapTray(d, t, blankSettingsOf(m)));
     VariableHandHoleCutShape hole{m.LPoign, m.HPoign, kind::Perforation, 1, true};
-    VariableHandHoleCut(m, d, hole, {0, edge, 0, false});
-    VariableHandHoleCut(m, d, hole, {0, -edge, 180, false});
+    VariableHandHoleCut(d, hole, {0, edge, 0, false});
+    VariableHandHoleCut(d, hole, {0, -edge, 180, false});
     gluedTrayDimensions(m, d, t, false, cutBack(t));
 }
 
@@ -247,14 +249,16 @@ void Fco0480(Model& m, Drawing& d) {
     GenerationPass pass(d);
     const float f = m.hrabat;
     // The front first: its quarters record every flap pass, the lid's then take the upper ones.
-    const DoubleWallTrayShape front = cornerFlapTray(s, f);
+    DoubleWallTrayShape front = cornerFlapTray(s, f);
+    front.halfInsideLength = m.Longueur / 2;
     DoubleWallTrayShape back = front;
     back.flaps = CornerFlaps::UpperLid;
     back.doubleWall = hingedLid(m, s);
-    DoubleWallTrayQuarter(m, d, front, {.mirrored = true});
-    DoubleWallTrayQuarter(m, d, front, {.angle = 180});
-    DoubleWallTrayQuarter(m, d, back);
-    DoubleWallTrayQuarter(m, d, back, {.angle = 180, .mirrored = true});
+    const BlankSettings settings = blankSettingsOf(m);
+    recordPasses(m, DoubleWallTrayQuarter(d, front, settings, {.mirrored = true}));
+    recordPasses(m, DoubleWallTrayQuarter(d, front, settings, {.angle = 180}));
+    recordPasses(m, DoubleWallTrayQuarter(d, back, settings));
+    recordPasses(m, DoubleWallTrayQuarter(d, back, settings, {.angle = 180, .mirrored = true}));
     const Box box = d.extents();
     const float lid = static_cast<float>(box.ymax) - s.b;
     const float lidT = back.doubleWall->endWall;
@@ -262,7 +266,7 @@ void Fco0480(Model& m, Drawing& d) {
     c.across = {s.h, 2 * s.a, s.h};
     c.up = {s.h, 2 * s.b, lidT, lid - lidT};
     const PenScope chains(d, doubleWallChainKind(m));
-    FlatBlankDimensions(m, d, c);
+    FlatBlankDimensions(d, c, m.Personnalisation.profile());
 }
 
 void selfLockingTray(Model& m, Drawing& d, const TraySizes& s, bool lockSlits) {
@@ -311,7 +315,7 @@ void Fco0457(Model& m, Drawing& d) {
     FlatBlankChains c;
     c.across = {s.h, 2 * s.a, s.h};
     c.up = {s.h, 2 * s.b, s.h};
-    FlatBlankDimensions(m, d, c);
+    FlatBlankDimensions(d, c, m.Personnalisation.profile());
 }
 
 std::vector<FoldPair> foldsGluedTray(const Model& m) {

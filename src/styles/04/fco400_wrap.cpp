@@ -10,6 +10,7 @@
 #include "styles/04/fco400.h"
 #include "styles/04/fco400_common.h"
 #include "styles/04/fco400_rules.h"
+#include "styles/blank_settings.h"
 
 namespace brontaxe {
 namespace {

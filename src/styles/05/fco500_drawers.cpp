@@ -12,6 +12,7 @@
 #include "styles/05/fco500.h"
 #include "styles/05/fco500_rules.h"
 #include "styles/05/fco500_sizes.h"
+#include "styles/blank_settings.h"
 #include "styles/polyline.h"
 #include "styles/shown_pieces.h"
 

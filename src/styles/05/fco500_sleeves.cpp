@@ -11,6 +11,7 @@
 #include "model/model_choices.h"
 #include "styles/05/fco500.h"
 #include "styles/05/fco500_sizes.h"
+#include "styles/blank_settings.h"
 #include "styles/shown_pieces.h"
 
 namespace brontaxe {
@@ -28,16 +29,17 @@ struct DrawnSleeve {
 
 DrawnSleeve drawSleeve(Model& m, Drawing& d, const SleeveSizes& s, float x, float y) {
     const int first = beginFeature(d);
-    SleeveBlank(m, d,
-                {.glue = m.lgPatte,
-                 .taper = m.anglPc,
-                 .p1 = s.p[0],
-                 .p2 = s.p[1],
-                 .p3 = s.p[2],
-                 .p4 = s.p[3],
-                 .height = s.h},
-                {.x = x, .y = y});
-    return {ContourPanels(m, s.p[0], s.p[1], s.p[2], s.p[3]), s.h, registeredBox(m, d, first)};
+    recordBlankPasses(m, SleeveBlank(d,
+                                     {.glue = m.lgPatte,
+                                      .taper = m.anglPc,
+                                      .p1 = s.p[0],
+                                      .p2 = s.p[1],
+                                      .p3 = s.p[2],
+                                      .p4 = s.p[3],
+                                      .height = s.h},
+                                     pieceCutOf(m), {.x = x, .y = y}));
+    return {ContourPanels(pieceCutOf(m), s.p[0], s.p[1], s.p[2], s.p[3]), s.h,
+            registeredBox(m, d, first)};
 }
 
 // Panels along the lower edge, the whole length under them, the height at the right: one

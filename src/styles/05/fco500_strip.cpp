@@ -9,6 +9,7 @@
 #include "platform/number_text.h"
 #include "styles/05/fco500.h"
 #include "styles/05/fco500_sizes.h"
+#include "styles/blank_settings.h"
 #include "styles/shown_pieces.h"
 
 namespace brontaxe {
@@ -48,18 +49,19 @@ void Fco0509(Model& m, Drawing& d) {
     const float x = s.stripWidth + m.EspPoseX + room;
     const int first = beginFeature(d);
     const SleeveSizes& v = s.sleeve;
-    SleeveBlank(m, d,
-                {.glue = m.lgPatte,
-                 .taper = m.anglPc,
-                 .p1 = v.p[0],
-                 .p2 = v.p[1],
-                 .p3 = v.p[2],
-                 .p4 = v.p[3],
-                 .height = v.h},
-                {.x = x});
+    recordBlankPasses(m, SleeveBlank(d,
+                                     {.glue = m.lgPatte,
+                                      .taper = m.anglPc,
+                                      .p1 = v.p[0],
+                                      .p2 = v.p[1],
+                                      .p3 = v.p[2],
+                                      .p4 = v.p[3],
+                                      .height = v.h},
+                                     pieceCutOf(m), {.x = x}));
     const Box box = registeredBox(m, d, first);
     const float g = chainSpacing(box);
-    chainAlongX(m, d, x + m.lgPatte, -g, ContourPanels(m, v.p[0], v.p[1], v.p[2], v.p[3]));
+    chainAlongX(m, d, x + m.lgPatte, -g,
+                ContourPanels(pieceCutOf(m), v.p[0], v.p[1], v.p[2], v.p[3]));
     const auto xmin = static_cast<float>(box.xmin), xmax = static_cast<float>(box.xmax);
     dimension(d, {.from = {xmin, -2 * g}, .to = {xmax, -2 * g}, .at = {0, -2 * g}});
     dimension(d, {.from = {xmax + g, 0}, .to = {xmax + g, v.h}, .at = {xmax + g, 0}});

@@ -5,6 +5,7 @@
 
 #include "builders/emit.h"
 #include "drawing/geometry.h"
+#include "styles/blank_settings.h"
 
 namespace brontaxe {
 namespace {

@@ -13,6 +13,7 @@
 #include "styles/04/fco400_common.h"
 #include "styles/05/fco500_sizes.h"
 #include "styles/06/fco600.h"
+#include "styles/blank_settings.h"
 #include "styles/polyline.h"
 #include "styles/shown_pieces.h"
 
@@ -72,15 +73,15 @@ RigidSleeve rigidSleeve(const Model& m, float fold) {
 void drawBody(Model& m, Drawing& d, const RigidSleeve& s) {
     if (!pieceShown(m, kSidesPiece))
         return;
-    SleeveBlank(m, d,
-                {.glue = s.fold,
-                 .taper = 90,
-                 .p1 = s.p[0],
-                 .p2 = s.p[1],
-                 .p3 = s.p[2],
-                 .p4 = s.p[3],
-                 .height = s.length},
-                {.x = -s.fold});
+    recordBlankPasses(m, SleeveBlank(d,
+                                     {.glue = s.fold,
+                                      .taper = 90,
+                                      .p1 = s.p[0],
+                                      .p2 = s.p[1],
+                                      .p3 = s.p[2],
+                                      .p4 = s.p[3],
+                                      .height = s.length},
+                                     pieceCutOf(m), {.x = -s.fold}));
     const float g = chainSpacing(Box{0, 0, s.right(), s.length, false});
     chainAlongX(m, d, 0, -g, {s.p[0], s.p[1], s.p[2], s.p[3]});
     dimension(d, {.from = {0, -2 * g}, .to = {s.right(), -2 * g}, .at = {0, -2 * g}});
@@ -129,7 +130,7 @@ void drawTurnedEnds(Model& m, Drawing& d, const RigidSleeve& s, EndFlaps flaps) 
     const float x0 = s.right() + m.EspPoseX;
     const float cx = x0 + height / 2, cy = s.length / 2;
     const int first = beginFeature(d);
-    AlternateFolds(m, d, grid, {cx - width / 2, cy - height / 2, 0, false});
+    recordPasses(m, AlternateFolds(d, grid, {cx - width / 2, cy - height / 2, 0, false}));
     TurnElements(d, {.first = first, .last = d.tracer().count(), .cx = cx, .cy = cy, .angle = 90});
     mirrorRegistered(m, d, first, x0 + height + m.EspPoseX / 2, 0, 90);
     // The rows, now across, over the first end; the columns, now upright, right of the second.

@@ -17,6 +17,7 @@
 #include "styles/03/fco300_common.h"
 #include "styles/07/fco700.h"
 #include "styles/07/fco700_common.h"
+#include "styles/blank_settings.h"
 #include "styles/lid_play.h"
 
 namespace brontaxe {
@@ -29,15 +30,16 @@ void slottedTop(Model& m, Drawing& d, int code, float f1, float f2) {
     const GluedBody b = gluedBody(m);
     GenerationPass pass(d);
     const auto& p = b.panels;
-    SlottedBodyHalf(m, d,
-                    {.p1 = p[0],
-                     .p2 = p[1],
-                     .p3 = p[2],
-                     .p4 = p[3],
-                     .h = b.h,
-                     .f1 = f1,
-                     .f2 = f2,
-                     .glue = glueFlapOf(m)});
+    recordPasses(m, SlottedBodyHalf(d,
+                                    {.p1 = p[0],
+                                     .p2 = p[1],
+                                     .p3 = p[2],
+                                     .p4 = p[3],
+                                     .h = b.h,
+                                     .f1 = f1,
+                                     .f2 = f2,
+                                     .glue = glueFlapOf(m)},
+                                    blankSettingsOf(m)));
     drawCrashLockBottom(m, d, b);
     finishGluedCase(m, d, code, b, largerFlap(f1, f2));
 }
@@ -48,7 +50,9 @@ void shapedTop(Model& m, Drawing& d, int code, const std::array<FlapShape, 4>& t
     refusePieceVariants(m);
     const GluedBody b = gluedBody(m);
     GenerationPass pass(d);
-    ShapedBodyHalf(m, d, {.panels = b.panels, .h = b.h, .flaps = tops, .glue = glueFlapOf(m)});
+    recordPasses(
+        m, ShapedBodyHalf(d, {.panels = b.panels, .h = b.h, .flaps = tops, .glue = glueFlapOf(m)},
+                          blankSettingsOf(m)));
     drawCrashLockBottom(m, d, b);
     finishGluedCase(m, d, code, b, topHeight);
 }
@@ -58,9 +62,9 @@ const FlapShape kOpen = plainFlap(0);
 
 // A liner folded inside the wall over a double crease one board thickness apart, bevelled at
 // 45° so that the liners of two walls meet in the corner without binding.
-FlapShape rimLiner(float depth) {
-    return [depth](Model& m, Drawing& d, float left, float right, float h) {
-        const float e = m.EpaisseurCarton;
+FlapShape rimLiner(float depth, float thickness) {
+    return [depth, thickness](Drawing& d, float left, float right, float h) {
+        const float e = thickness;
         const float bevel = std::min(depth + e, (right - left) / 2 - 1);
         const float top = h + e + depth;
         lineTo(d, right - bevel, top);
@@ -75,7 +79,7 @@ FlapShape rimLiner(float depth) {
 
 // The front wall cut down to show the goods, its shoulders sloped.
 FlapShape displayCutAway(float depth) {
-    return [depth](Model&, Drawing& d, float left, float right, float h) {
+    return [depth](Drawing& d, float left, float right, float h) {
         const float slope = std::min(depth, (right - left) / 4);
         lineTo(d, right - slope, h - depth);
         lineTo(d, left + slope, h - depth);
@@ -87,7 +91,8 @@ float halfWidthFlap(const Model& m, float allowance) {
     return roundedFlap(m.Largeur / 2) + allowance;
 }
 
-using LidHalf = void (*)(Model&, Drawing&, const LidBody&, const FeaturePlacement&);
+using LidHalf = MachinePasses (*)(Drawing&, const LidBody&, const BlankSettings&,
+                                  const FeaturePlacement&);
 
 // A lidded upper half over a crash-lock bottom. With the glue flap on the width panel the
 // lidded half hangs it after panel 4, and the bottom is drawn the other way round to match.
@@ -99,7 +104,7 @@ void lidOverCrashLock(Model& m, Drawing& d, int code, LidHalf lidHalf) {
     b.h = lid.h;
     b.bottom = crashLockSizes(b.panels);
     GenerationPass pass(d);
-    lidHalf(m, d, lid, {});
+    recordPasses(m, lidHalf(d, lid, blankSettingsOf(m), {}));
     if (m.pattesurtete && m.lgPatte > 0) {
         GluedBody reversed = b;
         reversed.panels = {lid.p4, lid.p3, lid.p2, lid.p1};
@@ -135,13 +140,16 @@ void Fco0714(Model& m, Drawing& d) {
     refusePieceVariants(m);
     const float e = m.EpaisseurCarton;
     const float depth = std::max(m.hrecouvr, 2 * e);
-    const FlapShape rim = rimLiner(depth);
+    const FlapShape rim = rimLiner(depth, m.EpaisseurCarton);
     const GluedBody b = gluedBody(m);
     GenerationPass pass(d);
     if (pieceShown(m, kBottomPiece)) {
-        ShapedBodyHalf(
-            m, d,
-            {.panels = b.panels, .h = b.h, .flaps = {rim, rim, rim, rim}, .glue = glueFlapOf(m)});
+        recordPasses(m, ShapedBodyHalf(d,
+                                       {.panels = b.panels,
+                                        .h = b.h,
+                                        .flaps = {rim, rim, rim, rim},
+                                        .glue = glueFlapOf(m)},
+                                       blankSettingsOf(m)));
         drawCrashLockBottom(m, d, b);
         finishGluedCase(m, d, 714, b, e + depth);
     }
@@ -220,17 +228,18 @@ void Fco0771(Model& m, Drawing& d) {
     // tray. Hand-holes stay above it.
     const float y = b.h / 3;
     if (handHoleKind(m) != HandHoleKind::None)
-        checkHandHoleFits(m, std::min(p[0], p[1]), b.h - y);
+        checkHandHoleFits(wallHandHoleOf(m), std::min(p[0], p[1]), b.h - y);
     GenerationPass pass(d);
-    SlottedBodyHalf(m, d,
-                    {.p1 = p[0],
-                     .p2 = p[1],
-                     .p3 = p[2],
-                     .p4 = p[3],
-                     .h = b.h,
-                     .f1 = f1,
-                     .f2 = f2,
-                     .glue = glueFlapOf(m)});
+    recordPasses(m, SlottedBodyHalf(d,
+                                    {.p1 = p[0],
+                                     .p2 = p[1],
+                                     .p3 = p[2],
+                                     .p4 = p[3],
+                                     .h = b.h,
+                                     .f1 = f1,
+                                     .f2 = f2,
+                                     .glue = glueFlapOf(m)},
+                                    blankSettingsOf(m)));
     drawCrashLockBottom(m, d, b);
     // Across the glue flap too: glued to the last panel, it would hold the two parts together.
     PenScope pen(d, kind::Perforation);

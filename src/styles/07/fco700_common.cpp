@@ -8,6 +8,7 @@
 #include "model/model_choices.h"
 #include "platform/errors.h"
 #include "styles/02/fco200_common.h"
+#include "styles/blank_settings.h"
 
 namespace brontaxe {
 
@@ -33,8 +34,9 @@ void refusePieceVariants(const Model& m) {
 }
 
 void drawCrashLockBottom(Model& m, Drawing& d, const GluedBody& b) {
-    CrashLockBodyHalf(m, d, {.panels = b.panels, .h = b.h, .lock = b.bottom, .glue = glueFlapOf(m)},
-                      {.mirrored = true});
+    recordPasses(m, CrashLockBodyHalf(
+                        d, {.panels = b.panels, .h = b.h, .lock = b.bottom, .glue = glueFlapOf(m)},
+                        blankSettingsOf(m), {.mirrored = true}));
 }
 
 float crashLockDepth(const GluedBody& b) {
@@ -44,11 +46,11 @@ float crashLockDepth(const GluedBody& b) {
 void finishGluedCase(Model& m, Drawing& d, int /*code*/, const GluedBody& b, float top,
                      bool glueOnLeft) {
     if (m.Sym_Verticale)
-        reverseMachinePasses(m);
+        reverseMachinePasses(m.PassesMachine);
     PenScope pen(d);
     pen.setPiece(1);
     const auto& p = b.panels;
-    SlottedBodyDimensions(m, d,
+    SlottedBodyDimensions(d,
                           {.glueWidth = glueOnLeft ? m.lgPatte : 0,
                            .p1 = p[0],
                            .p2 = p[1],
@@ -56,7 +58,8 @@ void finishGluedCase(Model& m, Drawing& d, int /*code*/, const GluedBody& b, flo
                            .p4 = p[3],
                            .flapBelow = crashLockDepth(b),
                            .body = 2 * b.h,
-                           .flapAbove = top});
+                           .flapAbove = top},
+                          blankSettingsOf(m));
 }
 
 }  // namespace brontaxe

@@ -10,6 +10,7 @@
 #include "styles/02/fco200_rules.h"
 #include "styles/07/fco700_common.h"
 #include "styles/07/fco700_point_table.h"
+#include "styles/blank_settings.h"
 
 namespace brontaxe {
 namespace {
@@ -23,7 +24,7 @@ std::optional<std::string> crashLockRule(const Model& m, const std::array<float,
         return "Caisse collée : elle se fabrique d'une seule pièce";
     if (auto r = slottedDomainRule(m))
         return r;
-    const std::string fault = crashLockFault(m, panels, crashLockSizes(panels));
+    const std::string fault = crashLockFault(slotHalfWidths(m), panels, crashLockSizes(panels));
     if (!fault.empty())
         return fault;
     return std::nullopt;

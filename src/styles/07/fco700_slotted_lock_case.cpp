@@ -14,6 +14,7 @@
 #include "styles/07/fco700.h"
 #include "styles/07/fco700_common.h"
 #include "styles/07/fco700_point_table.h"
+#include "styles/blank_settings.h"
 
 namespace brontaxe {
 namespace {

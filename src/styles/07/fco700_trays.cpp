@@ -12,6 +12,7 @@
 #include "platform/errors.h"
 #include "styles/07/fco700.h"
 #include "styles/07/fco700_common.h"
+#include "styles/blank_settings.h"
 
 namespace brontaxe {
 namespace {
@@ -137,7 +138,7 @@ void drawLid(Model& m, Drawing& d, const Tray& t) {
 void shortWallHandHoles(Model& m, Drawing& d, const Tray& t) {
     if (!(m.LPoign + 4 * t.e <= 2 * t.b && m.DPoign + m.HPoign + t.e <= t.H))
         return;
-    const HandHoleShape hole = alwaysCutHandHoleShape(m);
+    const HandHoleShape hole = alwaysCutHandHoleShape(wallHandHoleOf(m).shape);
     const float x = t.a + t.H - m.DPoign;
     HandHole(d, hole, {.x = x, .angle = -90});
     HandHole(d, hole, {.x = -x, .angle = 90});

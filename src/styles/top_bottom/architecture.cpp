@@ -16,6 +16,7 @@
 #include "platform/rounding.h"
 #include "styles/02/fco200_common.h"
 #include "styles/02/fco200_lid_common.h"
+#include "styles/blank_settings.h"
 #include "styles/style_rules.h"
 
 namespace brontaxe {
@@ -52,16 +53,16 @@ bool isLid(int closure) {
 
 // Where the half's flaps end beyond the body, for the dimension chains.
 float slottedHalf(Model& m, Drawing& d, const Body& b, float f1, float f2, bool lower) {
-    SlottedBodyHalf(m, d,
-                    {.p1 = b.p[0],
-                     .p2 = b.p[1],
-                     .p3 = b.p[2],
-                     .p4 = b.p[3],
-                     .h = b.h,
-                     .f1 = f1,
-                     .f2 = f2,
-                     .glue = glueFlapOf(m)},
-                    {.mirrored = lower});
+    recordPasses(m, SlottedBodyHalf(d,
+                                    {.p1 = b.p[0],
+                                     .p2 = b.p[1],
+                                     .p3 = b.p[2],
+                                     .p4 = b.p[3],
+                                     .h = b.h,
+                                     .f1 = f1,
+                                     .f2 = f2,
+                                     .glue = glueFlapOf(m)},
+                                    blankSettingsOf(m), {.mirrored = lower}));
     return largerFlap(f1, f2);
 }
 
@@ -78,21 +79,20 @@ float lidHalf(Model& m, Drawing& d, int closure, const Body& b, const LidAllowan
     const float F = m.Personnalisation == CustomerProfile::Pelsiran ? b.p[0] / 2 : m.hrabat;
     const float p5 = m.Longueur + a.tuckInWidth;
     auto builder = closure == 210 ? &LiddedBodyHalf : &SecondLidBodyHalf;
-    builder(m, d,
-            {.p1 = b.p[0],
-             .p2 = b.p[1],
-             .p3 = b.p[2],
-             .p4 = b.p[3],
-             .h = b.h,
-             .q = q,
-             .T = m.hpatrent,
-             .r = m.rarrondi,
-             .F = F,
-             .lip = a.lidHinge,
-             .p5 = p5,
-             .glue = glueFlapOf(m),
-             .glueAfterPanel4 = m.pattesurtete},
-            {.mirrored = lower});
+    const LidBody lid{.p1 = b.p[0],
+                      .p2 = b.p[1],
+                      .p3 = b.p[2],
+                      .p4 = b.p[3],
+                      .h = b.h,
+                      .q = q,
+                      .T = m.hpatrent,
+                      .r = m.rarrondi,
+                      .F = F,
+                      .lip = a.lidHinge,
+                      .p5 = p5,
+                      .glue = glueFlapOf(m),
+                      .glueAfterPanel4 = m.pattesurtete};
+    recordPasses(m, builder(d, lid, blankSettingsOf(m), {.mirrored = lower}));
     return q + m.hpatrent;
 }
 
@@ -100,18 +100,19 @@ float lidHalf(Model& m, Drawing& d, int closure, const Body& b, const LidAllowan
 float snapLockHalf(Model& m, Drawing& d, const Body& b, bool lower) {
     const SnapLockBottom s = snapLockBottom(m, b.p[0], b.p[1]);
     const int first = beginFeature(d);
-    SnapLockBodyHalf(m, d,
-                     {.h = b.h,
-                      .p1 = b.p[0],
-                      .p2 = b.p[1],
-                      .p3 = b.p[2],
-                      .p4 = b.p[3],
-                      .notch = s.a6,
-                      .depth = s.a7,
-                      .shoulder = s.a8,
-                      .step = s.a9,
-                      .radius = s.a10,
-                      .glue = glueFlapOf(m)});
+    recordPasses(m, SnapLockBodyHalf(d,
+                                     {.h = b.h,
+                                      .p1 = b.p[0],
+                                      .p2 = b.p[1],
+                                      .p3 = b.p[2],
+                                      .p4 = b.p[3],
+                                      .notch = s.a6,
+                                      .depth = s.a7,
+                                      .shoulder = s.a8,
+                                      .step = s.a9,
+                                      .radius = s.a10,
+                                      .glue = glueFlapOf(m)},
+                                     blankSettingsOf(m)));
     if (!lower)
         placeFeature(d, first, {.mirrored = true});
     return snapLockDepth(m, b.p[0], b.p[1]);
@@ -119,8 +120,9 @@ float snapLockHalf(Model& m, Drawing& d, const Body& b, bool lower) {
 
 float crashLockHalf(Model& m, Drawing& d, const Body& b, bool lower) {
     const CrashLockSizes s = crashLockSizes(b.p);
-    CrashLockBodyHalf(m, d, {.panels = b.p, .h = b.h, .lock = s, .glue = glueFlapOf(m)},
-                      {.mirrored = lower});
+    recordPasses(m,
+                 CrashLockBodyHalf(d, {.panels = b.p, .h = b.h, .lock = s, .glue = glueFlapOf(m)},
+                                   blankSettingsOf(m), {.mirrored = lower}));
     return std::max(s.lockDepth + s.tongue, s.glueDepth);
 }
 
@@ -156,19 +158,21 @@ float drawHalf(Model& m, Drawing& d, int closure, const Body& b, const Allowance
             // The covers span the width panel they close over; the dust flaps meet in the middle.
             const float cover = m.pattesurtete ? b.p[0] : b.p[1];
             const float dust = halfWidth + a.evenFlaps;
-            TuckedCoverBodyHalf(m, d,
+            recordPasses(m, TuckedCoverBodyHalf(
+                                d,
                                 {.p1 = b.p[0],
                                  .p2 = b.p[1],
                                  .p3 = b.p[2],
                                  .p4 = b.p[3],
                                  .h = b.h,
                                  .cover = cover,
+                                 .tuck = m.hpatrent,
                                  .dust = dust,
                                  .covers = m.pattesurtete ? TuckedPanels::Even : TuckedPanels::Odd,
                                  // The top's table, in the lower half too.
                                  .tuckInAllowance = slottedAllowances(m).tuckInWidth,
                                  .glue = glueFlapOf(m)},
-                                {.mirrored = lower});
+                                blankSettingsOf(m), {.mirrored = lower}));
             return std::max(cover + m.hpatrent, dust);
         }
         case 209:
@@ -285,12 +289,12 @@ void Architecture(Model& m, Drawing& d) {
     if ((m.TypeDessus == 0) != (m.TypeDessous == 0))
         line(d, 0, 0, b.p[0] + b.p[1] + b.p[2] + b.p[3] + m.lgPatte, 0);
     if (m.Sym_Verticale)
-        reverseMachinePasses(m);
+        reverseMachinePasses(m.PassesMachine);
     if (rejected)
         return;
     const float bodyBelow = m.TypeDessous != 0 ? b.h : 0;
     const float bodyAbove = m.TypeDessus != 0 ? b.h : 0;
-    SlottedBodyDimensions(m, d,
+    SlottedBodyDimensions(d,
                           {.glueWidth = m.lgPatte,
                            .p1 = b.p[0],
                            .p2 = b.p[1],
@@ -298,7 +302,8 @@ void Architecture(Model& m, Drawing& d) {
                            .p4 = b.p[3],
                            .flapBelow = below,
                            .body = bodyBelow + bodyAbove,
-                           .flapAbove = above});
+                           .flapAbove = above},
+                          blankSettingsOf(m));
 }
 
 }  // namespace brontaxe
