@@ -22,14 +22,28 @@ test_timeout=${MUTANTS_TEST_TIMEOUT:-900}
 
 mkdir -p "$tree" "$log"
 export CCACHE_BASEDIR=$scratch CCACHE_NOHASHDIR=1
-# The tree as it is in the work tree, committed or not, with its files' times; the build
-# folder stays.
-(cd "$top" && git ls-files -co --exclude-standard -z | tar -cf - --null -T -) | tar -xf - -C "$tree"
-# A file a fault was planted in came back with its old time: make the build see it changed.
-if [ -f "$scratch/planted" ]; then
-    sort -u "$scratch/planted" | while read -r f; do touch "$tree/$f"; done
-    rm "$scratch/planted"
-fi
+# The tree as it is in the work tree, committed or not. Only the files whose content differs
+# from the copy's are written, and they take the time of the copy: the build folder stays, and
+# a file changed since the last run, or left planted by a run that was stopped, is rebuilt even
+# when its own time is older than the objects built from it.
+(cd "$top" && git ls-files -co --exclude-standard -z) | python3 -c '
+import os, shutil, sys
+top, tree = sys.argv[1:3]
+for name in sys.stdin.buffer.read().decode().split("\0"):
+    if not name or not os.path.isfile(os.path.join(top, name)):
+        continue
+    src, dst = os.path.join(top, name), os.path.join(tree, name)
+    with open(src, "rb") as f:
+        content = f.read()
+    if os.path.isfile(dst):
+        with open(dst, "rb") as f:
+            if f.read() == content:
+                continue
+    os.makedirs(os.path.dirname(dst), exist_ok=True)
+    with open(dst, "wb") as f:
+        f.write(content)
+    shutil.copymode(src, dst)
+' "$top" "$tree"
 
 build_tests() {
     cmake --build "$build" -j"${MUTANTS_JOBS:-2}" --target brontaxe_tests >"$1" 2>&1
@@ -109,7 +123,6 @@ while IFS=$'\t' read -r file original replacement why || [ -n "$file" ]; do
         continue
     fi
     cp "$tree/$file" "$scratch/original"
-    echo "$file" >>"$scratch/planted"
     if ! reason=$(plant "$tree/$file" "$original" "$replacement" 2>&1); then
         broken+=("[$n] $line ($reason)")
         echo "[$n] NOT PLANTED ($reason): $line"
