@@ -127,8 +127,9 @@ void fco0330Voranis(Model& m, Drawing& d, const MarkedPair& p) {
     if (!pieceShown(m, kLidPiece))
         return;
     pen.setPiece(1);
-    drawTenonedPiece(m, d, p.lid,
-                     besideCentre(m, 0, tenonedHalfLength(p.bottom), tenonedHalfLength(p.lid)));
+    drawTenonedPiece(
+        m, d, p.lid,
+        besideCentre(m.EspPoseX, 0, tenonedHalfLength(p.bottom), tenonedHalfLength(p.lid)));
 }
 
 }  // namespace brontaxe

@@ -28,9 +28,9 @@ std::array<Point, 8> corners(const Octagon& o) {
 // (sqrt 2 - 1) times the wall's height, so that it stays in the wedge cut between the two walls
 // and within the tray's reach, nor than half the octagon's shortest side, so that it glues onto
 // the next wall's first half.
-float lapWidth(const Model& m, const Octagon& o, float h) {
+float lapWidth(const Octagon& o, float h, float glueFlap) {
     const float shortest = std::min(std::min(o.length, o.width) - 2 * o.c, o.bevel());
-    return std::min({m.lgPatte, h * (std::numbers::sqrt2_v<float> - 1), shortest / 2});
+    return std::min({glueFlap, h * (std::numbers::sqrt2_v<float> - 1), shortest / 2});
 }
 
 // Tray with a wall h high on each side of the octagon; between two walls a wedge of 45
@@ -42,7 +42,7 @@ void drawOctagonalTray(Model& m, Drawing& d, const Octagon& o, float h, float x)
     if (!(o.length > 0 && o.width > 0 && h > 0))
         throw GenerationError("Plateau octogonal impossible : dimensions trop petites");
     const auto p = corners(o);
-    const float lap = lapWidth(m, o, h);
+    const float lap = lapWidth(o, h, m.lgPatte);
     const int first = beginFeature(d);
     for (std::size_t i = 0; i < 8; ++i) {
         const Point a = p[(i + 7) % 8];
@@ -165,7 +165,8 @@ void Fco0351(Model& m, Drawing& d) {
     }
     if (pieceShown(m, kLidPiece)) {
         pen.setPiece(1);
-        const float x = besideCentre(m, 0, trayHalfExtent(bottom, h), trayHalfExtent(lid, h2));
+        const float x =
+            besideCentre(m.EspPoseX, 0, trayHalfExtent(bottom, h), trayHalfExtent(lid, h2));
         drawOctagonalTray(m, d, lid, h2, x);
         octagonDimensions(d, lid, h2, x);
     }
