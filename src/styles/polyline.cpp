@@ -19,7 +19,7 @@ bool turnsBack(Point before, Point a, Point b) {
 
 }  // namespace
 
-void polyline(Model&, Drawing& d, const std::vector<Point>& points) {
+void polyline(Drawing& d, const std::vector<Point>& points) {
     if (points.empty())
         return;
     Point last = points.front();

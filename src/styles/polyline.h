@@ -5,13 +5,12 @@
 
 #include "drawing/drawing.h"
 #include "drawing/geometry.h"
-#include "model/model.h"
 
 namespace brontaxe {
 
 // Lines through the points in turn, in the current line kind. A step of no length is left
 // out, and so is a step back along the one before it: where a set-back or a slot is 0 the two
 // edges beside it are one slit, drawn once.
-void polyline(Model& m, Drawing& d, const std::vector<Point>& points);
+void polyline(Drawing& d, const std::vector<Point>& points);
 
 }  // namespace brontaxe

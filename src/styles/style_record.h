@@ -4,8 +4,8 @@
 // erects into, what its allowances mean. Each family folder holds its styles' records in list
 // order (02/fco200_records.cpp, ...); style_records.cpp gathers the families.
 //
-// Adding a style: write its generator beside its siblings, add its record to its family's
-// records file, a row to its family's test table and its row to the golden catalogue.
+// Adding a style: its generator beside its siblings, its record in its family's records file,
+// and the other files the README's "Adding a style" lists (tests, allowance rows, goldens).
 
 #include <cstdint>
 #include <optional>

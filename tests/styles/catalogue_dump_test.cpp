@@ -9,8 +9,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -18,10 +16,10 @@
 #include "board/allowance_lookup.h"
 #include "drawing/drawing_dump.h"
 #include "styles/generators.h"
+#include "support/golden_file.h"
 #include "support/shipped_tables.h"
 #include "support/style_fixture.h"
 #include "support/style_run.h"
-#include "support/temp_dir.h"
 #include "workbench/catalogue.h"
 
 namespace brontaxe {
@@ -117,35 +115,7 @@ TEST(GoldenCatalogue, EveryDrawingIsTheOneOnFile) {
     const std::string actual = sweepText();
     EXPECT_EQ(actual.find("another drawing"), std::string::npos)
         << "a style draws differently the second time";
-    const std::filesystem::path path =
-        std::filesystem::path(BRONTAXE_GOLDEN_DIR) / "catalogue_dumps.txt";
-    if (std::getenv("BRONTAXE_ACCEPT_GOLDEN")) {
-        test::writeFile(path, actual);
-        return;
-    }
-    ASSERT_TRUE(std::filesystem::exists(path)) << path << " is missing";
-    const std::string expected = test::readFile(path);
-    if (actual == expected)
-        return;
-    // Name the first few drawings that differ rather than print two long texts.
-    std::istringstream a(actual), e(expected);
-    std::string la, le;
-    int shown = 0;
-    while (shown < 10) {
-        const bool moreNow = static_cast<bool>(std::getline(a, la));
-        const bool moreOnFile = static_cast<bool>(std::getline(e, le));
-        if (!moreNow && !moreOnFile)
-            break;
-        if (!moreNow)
-            la.clear();
-        if (!moreOnFile)
-            le.clear();
-        if (la != le) {
-            ADD_FAILURE() << "now:     " << la << "\non file: " << le;
-            ++shown;
-        }
-    }
-    FAIL() << "drawings differ from " << path;
+    test::expectGolden(actual, "catalogue_dumps.txt");
 }
 
 }  // namespace

@@ -3,15 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-
 #include "builders/emit.h"
 #include "drawing/drawing_dump.h"
 #include "styles/02/fco200.h"
 #include "support/builder_bodies.h"
+#include "support/golden_file.h"
 #include "support/style_fixture.h"
-#include "support/temp_dir.h"
 
 namespace brontaxe {
 namespace {
@@ -50,14 +47,7 @@ TEST(Golden, EachDrawingIsTheOneOnFile) {
     for (const GoldenCase& c : kCases) {
         test::Generated g;
         c.draw(g.m, g.d);
-        const std::string actual = dumpDrawing(g.d);
-        const std::filesystem::path path = std::filesystem::path(BRONTAXE_GOLDEN_DIR) / c.file;
-        if (std::getenv("BRONTAXE_ACCEPT_GOLDEN")) {
-            test::writeFile(path, actual);
-            continue;
-        }
-        ASSERT_TRUE(std::filesystem::exists(path)) << path << " is missing";
-        EXPECT_EQ(actual, test::readFile(path)) << "drawing differs from " << path;
+        test::expectGolden(dumpDrawing(g.d), c.file);
     }
 }
 

@@ -11,6 +11,7 @@
 #include "board/data_directory.h"
 #include "support/shipped_tables.h"
 #include "support/temp_dir.h"
+#include "workbench/catalogue.h"
 #include "workbench/workbench.h"
 
 namespace brontaxe {
@@ -217,6 +218,29 @@ TEST(DataWarnings, ARecordAfterADamagedLineIsReadAsWritten) {
     EXPECT_FLOAT_EQ(after.model.HorsToutY, 512);
     ASSERT_EQ(after.warnings.size(), 1u) << joined(after.warnings);
     EXPECT_NE(after.warnings[0].find("ligne 8"), std::string::npos);
+}
+
+// A fresh install draws every listed code in every grade from the tables' allowances (or the
+// style's own), never with the warning that the table holds none for it: a style joins the
+// lists with its rows in fefcomajo1.kor.
+TEST(DataWarnings, EveryDrawnCodeFindsItsShippedAllowancesInEveryGrade) {
+    test::TempDir dir;
+    Workbench wb{platform::PrivateProfile(dir.path())};
+    wb.startUp();
+    for (const Family& family : catalogueFamilies())
+        for (std::string_view listed : family.codes) {
+            const std::string code(listed);
+            if (listed == kTopBottomEntry || !wb.isDrawn(code))
+                continue;
+            wb.window().codeText = code;
+            static_cast<void>(wb.codeBoxLeft());
+            for (int grade = 1; grade <= wb.boardTables().grades().count(); ++grade) {
+                const RegenerationReport r = wb.gradeChosen(grade);
+                EXPECT_FALSE(r.drawn && wb.allowanceWarning())
+                    << code << " grade " << grade << ": " << wb.allowanceWarning().value_or("");
+            }
+            static_cast<void>(wb.gradeChosen(1));
+        }
 }
 
 }  // namespace

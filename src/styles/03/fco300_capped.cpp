@@ -27,7 +27,7 @@ void drawCapAt(Model& m, Drawing& d, const FlapTrayShape& cap, float x, float y,
     sizes.b = cap.b;
     sizes.h = cap.h;
     const int first = beginFeature(d);
-    trayDimensions(m, d, sizes, 0, false, kind::Cut);
+    trayDimensions(d, sizes, 0, false, kind::Cut);
     placeFeature(d, first, {.x = x, .y = y});
 }
 

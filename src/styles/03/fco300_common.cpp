@@ -30,21 +30,20 @@ void webbedQuarter(Drawing& d, const Tray& t) {
 
 }  // namespace
 
-void drawWebbedTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t piece) {
+void drawWebbedTray(Drawing& d, const Tray& t, float x, std::int16_t piece) {
     PenScope pen(d);
     pen.setPiece(piece);
     const int first = beginFeature(d);
     fourQuarters(d, [&] { webbedQuarter(d, t); });
     placeFeature(d, first, {.x = x});
-    trayDimensions(m, d, t, x, false, kind::Crease);
+    trayDimensions(d, t, x, false, kind::Crease);
 }
 
-float besideCentre(const Model& m, float firstCentre, float firstHalfExtent,
-                   float secondHalfExtent) {
-    return firstCentre + firstHalfExtent + m.EspPoseX + secondHalfExtent;
+float besideCentre(float gap, float firstCentre, float firstHalfExtent, float secondHalfExtent) {
+    return firstCentre + firstHalfExtent + gap + secondHalfExtent;
 }
 
-void trayDimensions(Model&, Drawing& d, const Tray& t, float x, bool withFlap, LineKind chainKind) {
+void trayDimensions(Drawing& d, const Tray& t, float x, bool withFlap, LineKind chainKind) {
     const PenScope chains(d, chainKind);
     dimension(d, {.from = {x - t.a, t.b / 2}, .to = {x + t.a, t.b / 2}, .at = {0, t.b / 2}});
     dimension(d, {.from = {x - t.a / 2, -t.b}, .to = {x - t.a / 2, t.b}, .at = {x - t.a / 2, 0}});
@@ -63,7 +62,7 @@ void drawCornerFlapTray(Model& m, Drawing& d, const Tray& t, float x, std::int16
         m, DoubleWallTray(
                d, {.a = t.a, .b = t.b, .h = t.h, .flap = t.f, .halfInsideLength = m.Longueur / 2},
                blankSettingsOf(m), {.x = x}));
-    trayDimensions(m, d, t, x, t.f >= t.a, doubleWallChainKind(m));
+    trayDimensions(d, t, x, t.f >= t.a, doubleWallChainKind(m));
 }
 
 LineKind doubleWallChainKind(const Model& m) {
@@ -75,7 +74,7 @@ void drawBottomAndLid(Model& m, Drawing& d, const Tray& bottom, const Tray& lid)
         drawCornerFlapTray(m, d, bottom, 0, m.Mode3D ? 2 : 1);
     if (!pieceShown(m, kLidPiece))
         return;
-    const float x = besideCentre(m, 0, bottom.a + bottom.h, lid.a + lid.h);
+    const float x = besideCentre(m.EspPoseX, 0, bottom.a + bottom.h, lid.a + lid.h);
     drawCornerFlapTray(m, d, lid, x, 1);
 }
 

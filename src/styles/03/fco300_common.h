@@ -20,10 +20,9 @@ inline constexpr std::size_t kBottomPiece = 3;
 // Entry that shows the body (or sleeve) of a three-part box, between its two caps.
 inline constexpr std::size_t kBodyPiece = 2;
 
-// The x of a second piece's centre so that it stands `EspPoseX` right of the first: each
+// The x of a second piece's centre so that it stands `gap` right of the first: each
 // piece given by its centre and its half extent along x.
-float besideCentre(const Model& m, float firstCentre, float firstHalfExtent,
-                   float secondHalfExtent);
+float besideCentre(float gap, float firstCentre, float firstHalfExtent, float secondHalfExtent);
 
 // A tray with corner flaps (walls around its base) at centre x: drawn with `Piece` = `piece`,
 // then its three dimensions (base length, base width, wall height) and the flap height when the
@@ -33,14 +32,13 @@ void drawCornerFlapTray(Model& m, Drawing& d, const Tray& t, float x, std::int16
 // Dimensions of a tray at centre x: base length across the base at half its half width, base
 // width, wall height; the flap height when `withFlap`. The chains are stamped with `chainKind`:
 // the kind each tray has always left them, the kind of the last rule its builder chose.
-void trayDimensions(Model& m, Drawing& d, const Tray& t, float x, bool withFlap,
-                    LineKind chainKind);
+void trayDimensions(Drawing& d, const Tray& t, float x, bool withFlap, LineKind chainKind);
 // The chains' kind after a double-wall tray: its hand-holes' cut, else its folds' crease.
 LineKind doubleWallChainKind(const Model& m);
 
 // A tray whose corners are webbed (the corner square stays joined to both walls and folds in
 // along its diagonal) at centre x, drawn with `Piece` = `piece`, and its three dimensions.
-void drawWebbedTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t piece);
+void drawWebbedTray(Drawing& d, const Tray& t, float x, std::int16_t piece);
 
 // The bottom at x = 0 (piece 2 in 3D mode, else 1) and the lid beside it (piece 1), each drawn
 // only when its flag is set; the lid keeps its place when the bottom is hidden.

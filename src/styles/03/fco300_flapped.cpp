@@ -40,7 +40,7 @@ void drawFlappedTray(Model& m, Drawing& d, const FlapTrayShape& t, float x, std:
     sizes.a = t.a;
     sizes.b = t.b;
     sizes.h = t.h;
-    trayDimensions(m, d, sizes, x, false, kind::Cut);
+    trayDimensions(d, sizes, x, false, kind::Cut);
 }
 
 std::int16_t bottomPiece(const Model& m) {
@@ -92,7 +92,7 @@ void drawHandHoleTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t
         VariableHandHoleCut(d, hole, {x + t.a + t.h - drop, 0, -90, false});
         VariableHandHoleCut(d, hole, {x - t.a - t.h + drop, 0, 90, false});
     }
-    trayDimensions(m, d, t, x, false, holes ? kind::Cut : kind::Crease);
+    trayDimensions(d, t, x, false, holes ? kind::Cut : kind::Crease);
 }
 
 // 0307: a tray whose corner flaps have a rounded free corner, so that the lid slides on
@@ -108,7 +108,7 @@ void drawRoundedTray(Model& m, Drawing& d, const Tray& t, float x, std::int16_t 
     fourQuartersAt(d, x, [&] {
         openCornerQuarter(d, t, [&] { RoundedFlap(d, flap, {t.a, t.b, 90, true}); });
     });
-    trayDimensions(m, d, t, x, false, kind::Crease);
+    trayDimensions(d, t, x, false, kind::Crease);
 }
 
 float roundedHalfExtent(const Tray& t) {
@@ -138,8 +138,8 @@ void Fco0301(Model& m, Drawing& d) {
     if (pieceShown(m, kBottomPiece))
         drawCornerFlapTray(m, d, bottom, 0, bottomPiece(m));
     if (pieceShown(m, kLidPiece))
-        drawFlappedTray(m, d, lid, besideCentre(m, 0, bottom.a + bottom.h, flappedHalfExtent(lid)),
-                        1);
+        drawFlappedTray(
+            m, d, lid, besideCentre(m.EspPoseX, 0, bottom.a + bottom.h, flappedHalfExtent(lid)), 1);
 }
 
 void Fco0302(Model& m, Drawing& d) {
@@ -149,7 +149,8 @@ void Fco0302(Model& m, Drawing& d) {
     if (pieceShown(m, kBottomPiece))
         drawHandHoleTray(m, d, bottom, 0, bottomPiece(m));
     if (pieceShown(m, kLidPiece))
-        drawHandHoleTray(m, d, lid, besideCentre(m, 0, bottom.a + bottom.h, lid.a + lid.h), 1);
+        drawHandHoleTray(m, d, lid, besideCentre(m.EspPoseX, 0, bottom.a + bottom.h, lid.a + lid.h),
+                         1);
 }
 
 void Fco0303(Model& m, Drawing& d) {
@@ -161,8 +162,9 @@ void Fco0303(Model& m, Drawing& d) {
     if (pieceShown(m, kBottomPiece))
         drawFlappedTray(m, d, bottom, 0, bottomPiece(m));
     if (pieceShown(m, kLidPiece))
-        drawFlappedTray(m, d, lid,
-                        besideCentre(m, 0, flappedHalfExtent(bottom), flappedHalfExtent(lid)), 1);
+        drawFlappedTray(
+            m, d, lid,
+            besideCentre(m.EspPoseX, 0, flappedHalfExtent(bottom), flappedHalfExtent(lid)), 1);
 }
 
 void Fco0307(Model& m, Drawing& d) {
@@ -172,8 +174,9 @@ void Fco0307(Model& m, Drawing& d) {
     if (pieceShown(m, kBottomPiece))
         drawRoundedTray(m, d, bottom, 0, bottomPiece(m));
     if (pieceShown(m, kLidPiece))
-        drawRoundedTray(m, d, lid,
-                        besideCentre(m, 0, roundedHalfExtent(bottom), roundedHalfExtent(lid)), 1);
+        drawRoundedTray(
+            m, d, lid,
+            besideCentre(m.EspPoseX, 0, roundedHalfExtent(bottom), roundedHalfExtent(lid)), 1);
 }
 
 void Fco0331(Model& m, Drawing& d) {
@@ -201,12 +204,13 @@ void Fco0331(Model& m, Drawing& d) {
                                        .flaps = CornerFlaps::DoubleEndWalls,
                                        .doubleWall = doubleEndWalls(m, bottom)};
         recordBlankPasses(m, DoubleWallTray(d, tray, blankSettingsOf(m)));
-        trayDimensions(m, d, bottom, 0, false, doubleWallChainKind(m));
+        trayDimensions(d, bottom, 0, false, doubleWallChainKind(m));
     }
     if (pieceShown(m, kLidPiece)) {
         // The double-wall tray's side walls are H + allowance 8 high.
         const float bottomHalf = bottom.a + m.Hauteur + doubleWallAllowances(m).sideWall;
-        drawFlappedTray(m, d, lid, besideCentre(m, 0, bottomHalf, flappedHalfExtent(lid)), 1);
+        drawFlappedTray(m, d, lid, besideCentre(m.EspPoseX, 0, bottomHalf, flappedHalfExtent(lid)),
+                        1);
     }
 }
 

@@ -12,12 +12,12 @@
 namespace brontaxe {
 namespace {
 
-void capDimensions(Model& m, Drawing& d, const WingedCapShape& c, float x) {
+void capDimensions(Drawing& d, const WingedCapShape& c, float x) {
     Tray t;
     t.a = c.a;
     t.b = c.b;
     t.h = c.h;
-    trayDimensions(m, d, t, x, false, kind::Crease);
+    trayDimensions(d, t, x, false, kind::Crease);
     const PenScope chains(d, kind::Crease);
     const float xi = x + c.a / 2;
     dimension(d, {.from = {xi, c.b + c.h}, .to = {xi, c.b + c.h + c.inner}, .at = {xi, 0}});
@@ -36,14 +36,15 @@ void Fco0330(Model& m, Drawing& d) {
     if (pieceShown(m, kBottomPiece)) {
         pen.setPiece(m.Mode3D ? 2 : 1);
         WingedCap(d, p.bottom, m.EpaisseurCarton);
-        capDimensions(m, d, p.bottom, 0);
+        capDimensions(d, p.bottom, 0);
     }
     if (!pieceShown(m, kLidPiece))
         return;
     pen.setPiece(1);
-    const float x = besideCentre(m, 0, markedCapHalfLength(p.bottom), markedCapHalfLength(p.lid));
+    const float x =
+        besideCentre(m.EspPoseX, 0, markedCapHalfLength(p.bottom), markedCapHalfLength(p.lid));
     WingedCap(d, p.lid, m.EpaisseurCarton, {.x = x});
-    capDimensions(m, d, p.lid, x);
+    capDimensions(d, p.lid, x);
 }
 
 }  // namespace brontaxe

@@ -41,9 +41,9 @@ void tenon(Model& m, Drawing& d, float centre, float top) {
     lineTo(d, centre - half, top);
 }
 
-void mortise(Model& m, Drawing& d, float centre, float yTop) {
-    const float half = m.lgmortaise / 2;
-    const float y0 = yTop - m.hmortaise;
+void mortise(Drawing& d, float centre, float yTop, float length, float height) {
+    const float half = length / 2;
+    const float y0 = yTop - height;
     chainStart(d, centre - half, y0);
     lineTo(d, centre + half, y0);
     lineTo(d, centre + half, yTop);
@@ -86,7 +86,7 @@ void half(Model& m, Drawing& d, const WingedCapShape& c, const std::vector<float
     lineTo(d, -a - h, 0);
     // Mortises in the base where the inner wall's edge comes down, behind the outer wall.
     for (float k : centres)
-        mortise(m, d, k, b - e);
+        mortise(d, k, b - e, m.lgmortaise, m.hmortaise);
 
     pen.setKind(kind::Crease);
     line(d, -a, b, a, b);
@@ -127,8 +127,9 @@ void fco0330Voranis(Model& m, Drawing& d, const MarkedPair& p) {
     if (!pieceShown(m, kLidPiece))
         return;
     pen.setPiece(1);
-    drawTenonedPiece(m, d, p.lid,
-                     besideCentre(m, 0, tenonedHalfLength(p.bottom), tenonedHalfLength(p.lid)));
+    drawTenonedPiece(
+        m, d, p.lid,
+        besideCentre(m.EspPoseX, 0, tenonedHalfLength(p.bottom), tenonedHalfLength(p.lid)));
 }
 
 }  // namespace brontaxe

@@ -7,10 +7,12 @@
 #include <numbers>
 
 #include "builders/emit.h"
+#include "builders/glue_flap.h"
 #include "drawing/pen_scope.h"
 #include "platform/errors.h"
 #include "styles/03/fco300.h"
 #include "styles/03/fco300_common.h"
+#include "styles/blank_settings.h"
 
 namespace brontaxe {
 namespace {
@@ -28,9 +30,9 @@ std::array<Point, 8> corners(const Octagon& o) {
 // (sqrt 2 - 1) times the wall's height, so that it stays in the wedge cut between the two walls
 // and within the tray's reach, nor than half the octagon's shortest side, so that it glues onto
 // the next wall's first half.
-float lapWidth(const Model& m, const Octagon& o, float h) {
+float lapWidth(const Octagon& o, float h, float glueFlap) {
     const float shortest = std::min(std::min(o.length, o.width) - 2 * o.c, o.bevel());
-    return std::min({m.lgPatte, h * (std::numbers::sqrt2_v<float> - 1), shortest / 2});
+    return std::min({glueFlap, h * (std::numbers::sqrt2_v<float> - 1), shortest / 2});
 }
 
 // Tray with a wall h high on each side of the octagon; between two walls a wedge of 45
@@ -42,7 +44,7 @@ void drawOctagonalTray(Model& m, Drawing& d, const Octagon& o, float h, float x)
     if (!(o.length > 0 && o.width > 0 && h > 0))
         throw GenerationError("Plateau octogonal impossible : dimensions trop petites");
     const auto p = corners(o);
-    const float lap = lapWidth(m, o, h);
+    const float lap = lapWidth(o, h, m.lgPatte);
     const int first = beginFeature(d);
     for (std::size_t i = 0; i < 8; ++i) {
         const Point a = p[(i + 7) % 8];
@@ -86,13 +88,14 @@ void octagonDimensions(Drawing& d, const Octagon& o, float h, float x) {
 
 // The band that closes into the octagonal body: a glue flap, then the eight sides of the
 // octagon from a long side on, each a panel `height` high between creases.
-void drawBand(Model& m, Drawing& d, const Octagon& o, float height, float x, float y) {
+void drawBand(Drawing& d, const BodyGlueFlap& glue, const Octagon& o, float height, float x,
+              float y) {
     const float longSide = o.length - 2 * o.c;
     const float shortSide = o.width - 2 * o.c;
     const float bevel = o.bevel();
     const std::array<float, 8> panels{longSide, bevel, shortSide, bevel,
                                       longSide, bevel, shortSide, bevel};
-    const float g = m.lgPatte;
+    const float g = glue.width;
     const int first = beginFeature(d);
     PenScope pen(d, kind::Crease);
     float at = g;
@@ -108,7 +111,7 @@ void drawBand(Model& m, Drawing& d, const Octagon& o, float height, float x, flo
     lineTo(d, g, height);
     if (g > 0) {
         const float drop =
-            std::min(static_cast<float>(g * std::tan(toRadians(m.anglPc))), height / 3);
+            std::min(static_cast<float>(g * std::tan(toRadians(glue.taper))), height / 3);
         lineTo(d, 0, height - drop);
         lineTo(d, 0, drop);
         lineTo(d, g, 0);
@@ -146,7 +149,7 @@ void Fco0350(Model& m, Drawing& d) {
     if (pieceShown(m, kLidPiece)) {
         pen.setPiece(1);
         const float height = m.Hauteur + telescopeAllowances(m).lidHeight;
-        drawBand(m, d, band, height, 2 * trayCentre + m.EspPoseX, -height / 2);
+        drawBand(d, glueFlapOf(m), band, height, 2 * trayCentre + m.EspPoseX, -height / 2);
     }
 }
 
@@ -165,7 +168,8 @@ void Fco0351(Model& m, Drawing& d) {
     }
     if (pieceShown(m, kLidPiece)) {
         pen.setPiece(1);
-        const float x = besideCentre(m, 0, trayHalfExtent(bottom, h), trayHalfExtent(lid, h2));
+        const float x =
+            besideCentre(m.EspPoseX, 0, trayHalfExtent(bottom, h), trayHalfExtent(lid, h2));
         drawOctagonalTray(m, d, lid, h2, x);
         octagonDimensions(d, lid, h2, x);
     }

@@ -13,14 +13,14 @@
 namespace brontaxe {
 namespace {
 
-void sleeveDimensions(Model& m, Drawing& d, const Sleeve& s, float x0, float y0) {
-    float x = x0 + m.lgPatte;
+void sleeveDimensions(Drawing& d, const Sleeve& s, float x0, float y0, float glueFlap) {
+    float x = x0 + glueFlap;
     const float y = y0 + s.h / 4;
     for (float w : {s.p1, s.p2, s.p3, s.p4}) {
         dimension(d, {.from = {x, y}, .to = {x + w, y}, .at = {0, y}});
         x += w;
     }
-    const float xh = x0 + m.lgPatte + s.p1 / 2;
+    const float xh = x0 + glueFlap + s.p1 / 2;
     dimension(d, {.from = {xh, y0}, .to = {xh, y0 + s.h}, .at = {xh, 0}});
 }
 
@@ -42,7 +42,7 @@ void drawSleeve(Model& m, Drawing& d, float x) {
                                       .p4 = s.p4,
                                       .height = s.h},
                                      pieceCutOf(m), {.x = x, .y = y}));
-    sleeveDimensions(m, d, s, x, y);
+    sleeveDimensions(d, s, x, y, m.lgPatte);
 }
 
 // 0310 and 0311: caps with corner flaps; 0311's corner flaps and walls fold along diagonal
@@ -58,18 +58,18 @@ void drawCapsAndSleeve(Model& m, Drawing& d, bool diagonals) {
                                    .sideWallDiagonals = diagonals,
                                    .flapDiagonals = diagonals};
     GenerationPass pass(d);
-    drawThreeParts(
-        m, d,
-        {.capWidth = 2 * (cap.a + cap.h),
-         .bodyWidth = sleeveWidth(m),
-         .drawCap =
-             [&](float left, bool dimensioned) {
-                 const float x = left + cap.a + cap.h;
-                 recordBlankPasses(m, DoubleWallTray(d, tray, blankSettingsOf(m), {.x = x}));
-                 if (dimensioned)
-                     trayDimensions(m, d, cap, x, cap.f >= cap.a, doubleWallChainKind(m));
-             },
-         .drawBody = [&](float x) { drawSleeve(m, d, x); }});
+    drawThreeParts(m, d,
+                   {.capWidth = 2 * (cap.a + cap.h),
+                    .bodyWidth = sleeveWidth(m),
+                    .drawCap =
+                        [&](float left, bool dimensioned) {
+                            const float x = left + cap.a + cap.h;
+                            recordBlankPasses(
+                                m, DoubleWallTray(d, tray, blankSettingsOf(m), {.x = x}));
+                            if (dimensioned)
+                                trayDimensions(d, cap, x, cap.f >= cap.a, doubleWallChainKind(m));
+                        },
+                    .drawBody = [&](float x) { drawSleeve(m, d, x); }});
 }
 
 }  // namespace
@@ -92,7 +92,7 @@ void Fco0311(Model& m, Drawing& d) {
                     .bodyWidth = sleeveWidth(m),
                     .drawCap =
                         [&](float left, bool) {
-                            drawWebbedTray(m, d, cap, left + cap.a + cap.h, d.lineStyle().piece);
+                            drawWebbedTray(d, cap, left + cap.a + cap.h, d.lineStyle().piece);
                         },
                     .drawBody = [&](float x) { drawSleeve(m, d, x); }});
 }
@@ -111,7 +111,7 @@ void Fco0314(Model& m, Drawing& d) {
                         [&](float left, bool dimensioned) {
                             WingedCap(d, cap, m.EpaisseurCarton, {.x = left + half});
                             if (dimensioned)
-                                trayDimensions(m, d, base, left + half, false, kind::Crease);
+                                trayDimensions(d, base, left + half, false, kind::Crease);
                         },
                     .drawBody = [&](float x) { drawSleeve(m, d, x); }});
 }

@@ -45,9 +45,9 @@ void Fco0309(Model& m, Drawing& d) {
     const Tray lid = lidOver(m, bottom);
     GenerationPass pass(d);
     if (pieceShown(m, kBottomPiece))
-        drawWebbedTray(m, d, bottom, 0, m.Mode3D ? 2 : 1);
+        drawWebbedTray(d, bottom, 0, m.Mode3D ? 2 : 1);
     if (pieceShown(m, kLidPiece))
-        drawWebbedTray(m, d, lid, besideCentre(m, 0, bottom.a + bottom.h, lid.a + lid.h), 1);
+        drawWebbedTray(d, lid, besideCentre(m.EspPoseX, 0, bottom.a + bottom.h, lid.a + lid.h), 1);
 }
 
 }  // namespace brontaxe

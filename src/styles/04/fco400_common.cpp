@@ -10,7 +10,7 @@
 
 namespace brontaxe {
 
-void mirrorRegistered(Model&, Drawing& d, int first, float x, float y, float angle) {
+void mirrorRegistered(Drawing& d, int first, float x, float y, float angle) {
     const int last = d.tracer().count();
     for (int i = first; i <= last; ++i) {
         ensureRegistryRoom(d);
@@ -19,7 +19,7 @@ void mirrorRegistered(Model&, Drawing& d, int first, float x, float y, float ang
     }
 }
 
-void cutAlongY(Model&, Drawing& d, float y, float x0, float x1, float x2) {
+void cutAlongY(Drawing& d, float y, float x0, float x1, float x2) {
     std::array<float, 3> xs{x0, x1, x2};
     std::sort(xs.begin(), xs.end());
     const PenScope pen(d, kind::Cut);

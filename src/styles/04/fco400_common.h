@@ -12,11 +12,11 @@ namespace brontaxe {
 
 // Adds the mirror image, about the line through (x, y) at `angle` degrees, of every element
 // registered from `first` on, and registers the copies.
-void mirrorRegistered(Model& m, Drawing& d, int first, float x, float y, float angle);
+void mirrorRegistered(Drawing& d, int first, float x, float y, float angle);
 
 // A cut along y over the span of the three abscissas, split at each of them, so that an edge
 // meeting the cut at one of them meets an end of it.
-void cutAlongY(Model& m, Drawing& d, float y, float x0, float x1, float x2);
+void cutAlongY(Drawing& d, float y, float x0, float x1, float x2);
 
 // Multiples of the board thickness for allowances 1, 2, ...: written into `Majo` (entries
 // past the list are left alone) unless the allowance table holds a row of `styleCode` for

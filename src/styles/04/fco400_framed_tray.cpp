@@ -74,8 +74,8 @@ void Fco0431(Model& m, Drawing& d) {
     GenerationPass pass(d);
     const int first = beginFeature(d);
     quarter(d, t);
-    mirrorRegistered(m, d, first, 0, 0, 0);
-    mirrorRegistered(m, d, first, 0, 0, 90);
+    mirrorRegistered(d, first, 0, 0, 0);
+    mirrorRegistered(d, first, 0, 0, 90);
     FlatBlankChains c;
     c.across = {t.border, t.h, 2 * t.a, t.h, t.border};
     c.up = {t.border, t.h, 2 * t.b, t.h, t.border};

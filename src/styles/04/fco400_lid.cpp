@@ -103,7 +103,7 @@ void sealSlots(Drawing& d, const LidFolder& f) {
 }
 
 // The right half, x >= 0.
-void drawHalf(Model& m, Drawing& d, const LidFolder& f) {
+void drawHalf(Drawing& d, const LidFolder& f) {
     const float x1 = f.L1 / 2;
     const float y1 = f.front, y2 = y1 + f.W2, y3 = y2 + f.back, y4 = y3 + f.W5, y5 = y4 + f.tuck;
     const float xL = f.L6 / 2;
@@ -116,17 +116,17 @@ void drawHalf(Model& m, Drawing& d, const LidFolder& f) {
         chainStart(d, x1, 0);
         lineTo(d, xe, 0);
         lineTo(d, xe, y1);
-        cutAlongY(m, d, y1, x1, xe, x1 + f.side);
+        cutAlongY(d, y1, x1, xe, x1 + f.side);
     } else {
         cutAlongX(d, x1, 0, y1 - f.sideEar, y1);
         sideWallEnd(d, f, y1, -1);
     }
     sideWallTop(d, f);
     if (ears) {
-        cutAlongY(m, d, y2, x1, xe, x1 + f.side);
+        cutAlongY(d, y2, x1, xe, x1 + f.side);
         line(d, xe, y2, xe, y3);
         // The back ear's top is cut free of the lid, however far the lid reaches.
-        cutAlongY(m, d, y3, x1, xe, xL);
+        cutAlongY(d, y3, x1, xe, xL);
     } else {
         sideWallEnd(d, f, y2, 1);
         cutAlongX(d, x1, y2, y2 + f.sideEar, y3);
@@ -171,8 +171,8 @@ void drawLidFolder(Model& m, Drawing& d, const LidFolder& f) {
     checkFolder(f);
     GenerationPass pass(d);
     const int first = beginFeature(d);
-    drawHalf(m, d, f);
-    mirrorRegistered(m, d, first, 0, 0, 90);
+    drawHalf(d, f);
+    mirrorRegistered(d, first, 0, 0, 90);
 
     const float x1 = f.L1 / 2;
     const float y1 = f.front, y2 = y1 + f.W2, y3 = y2 + f.back;

@@ -39,8 +39,8 @@ void band(Drawing& d, const PieceRect& r, const std::vector<float>& folds, bool 
 }
 
 // Chain of widths under (or over) a piece at height y from x, then its height at x + w + g.
-void pieceDimensions(Model&, Drawing& d, const PieceRect& r, const std::vector<float>& widths,
-                     float chainY, float g) {
+void pieceDimensions(Drawing& d, const PieceRect& r, const std::vector<float>& widths, float chainY,
+                     float g) {
     const auto [x, y, w, h] = r;
     float at = x;
     for (float step : widths) {
@@ -130,9 +130,9 @@ void Fco0404(Model& m, Drawing& d) {
     }
     pen.setPiece(1);
     if (pieceShown(m, 1))
-        pieceDimensions(m, d, {.x = 0, .y = 0, .w = X1, .h = W1}, around, -g, g);
+        pieceDimensions(d, {.x = 0, .y = 0, .w = X1, .h = W1}, around, -g, g);
     if (pieceShown(m, 3))
-        pieceDimensions(m, d, {.x = 0, .y = y2, .w = X2, .h = L2}, across, y2 + L2 + 2 * m.EspPoseY,
+        pieceDimensions(d, {.x = 0, .y = y2, .w = X2, .h = L2}, across, y2 + L2 + 2 * m.EspPoseY,
                         g);
 }
 
@@ -168,8 +168,7 @@ void Fco0405(Model& m, Drawing& d) {
     pen.setPiece(1);
     const float top = y0 + endHeight + g;
     if (pieceShown(m, 1)) {
-        pieceDimensions(m, d, {.x = Wb + m.EspPoseX, .y = y0, .w = Wb, .h = endHeight}, {Wb}, top,
-                        g);
+        pieceDimensions(d, {.x = Wb + m.EspPoseX, .y = y0, .w = Wb, .h = endHeight}, {Wb}, top, g);
         float y = y0;
         for (float step : {f, h2, f}) {
             const float x = 2 * Wb + m.EspPoseX + g / 2;
@@ -179,9 +178,9 @@ void Fco0405(Model& m, Drawing& d) {
     }
     // The second end's height on its left.
     if (pieceShown(m, 3))
-        pieceDimensions(m, d, {.x = 0, .y = y0, .w = Wb, .h = endHeight}, {Wb}, top, -(Wb + g));
+        pieceDimensions(d, {.x = 0, .y = y0, .w = Wb, .h = endHeight}, {Wb}, top, -(Wb + g));
     if (pieceShown(m, 2))
-        pieceDimensions(m, d, {.x = 0, .y = 0, .w = wrap, .h = Lb}, {a, hh, W3, hh, a}, -g, g);
+        pieceDimensions(d, {.x = 0, .y = 0, .w = wrap, .h = Lb}, {a, hh, W3, hh, a}, -g, g);
 }
 
 std::vector<FoldPair> folds0404(const Model& m) {

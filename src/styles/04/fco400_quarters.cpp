@@ -98,17 +98,18 @@ TuckedTrayAllowances tuckedTrayAllowances(const Model& m) {
     return {.length = k[1], .width = k[3], .walls = k[6]};
 }
 
-void mirrorQuarter(Model& m, Drawing& d, int first) {
-    mirrorRegistered(m, d, first, 0, 0, 0);
-    mirrorRegistered(m, d, first, 0, 0, 90);
+void mirrorQuarter(Drawing& d, int first) {
+    mirrorRegistered(d, first, 0, 0, 0);
+    mirrorRegistered(d, first, 0, 0, 90);
 }
 
 // Walls and base across and up, symmetric.
-void symmetricChains(Model& m, Drawing& d, float wallX, float baseX, float wallY, float baseY) {
+void symmetricChains(Drawing& d, float wallX, float baseX, float wallY, float baseY,
+                     CustomerProfile profile) {
     FlatBlankChains c;
     c.across = {wallX, baseX, wallX};
     c.up = {wallY, baseY, wallY};
-    FlatBlankDimensions(d, c, m.Personnalisation.profile());
+    FlatBlankDimensions(d, c, profile);
 }
 
 // 0416's quarter: a side wall beyond y = B with a corner ear on its end, an end wall beyond
@@ -161,7 +162,7 @@ void drawTucked(Model& m, Drawing& d, const TuckedQuarter& q) {
     GenerationPass pass(d);
     const int first = beginFeature(d);
     drawTuckedQuarter(d, q);
-    mirrorQuarter(m, d, first);
+    mirrorQuarter(d, first);
     FlatBlankChains c;
     c.across = {q.inner, q.end, 2 * q.A, q.end, q.inner};
     c.up = {q.side + q.lid, 2 * q.B, q.side + q.lid};
@@ -204,8 +205,8 @@ void Fco0412(Model& m, Drawing& d) {
     line(d, a, 0, a, b);
     line(d, a + s2, b, a + end - trim, b);
     pen.setKind(kind::Cut);
-    mirrorQuarter(m, d, first);
-    symmetricChains(m, d, end, 2 * a, std::max(side, g), 2 * b);
+    mirrorQuarter(d, first);
+    symmetricChains(d, end, 2 * a, std::max(side, g), 2 * b, m.Personnalisation.profile());
 }
 
 void Fco0415(Model& m, Drawing& d) {
@@ -245,8 +246,8 @@ void Fco0415(Model& m, Drawing& d) {
     pen.setKind(kind::Cut);
     line(d, x, B + h3 + b4, x, B + h3 - E / 2);
     line(d, x, B + h3 + b4, x + A, B + h3 + b4);
-    mirrorRegistered(m, d, first, 0, 0, 0);
-    mirrorRegistered(m, d, first, x + A, 0, 90);
+    mirrorRegistered(d, first, 0, 0, 0);
+    mirrorRegistered(d, first, x + A, 0, 90);
 
     // The chain along the ends, the overall length, and up the side: h3 and b4 both ways
     // round the width.
@@ -348,7 +349,7 @@ void Fco0435(Model& m, Drawing& d) {
     lineTo(d, xEnd, yInner);
     lineTo(d, a + end, yInner);
     lineTo(d, a + end, b);
-    cutAlongY(m, d, b, a + end, a + reach, a);
+    cutAlongY(d, b, a + end, a + reach, a);
     chainStart(d, a + reach, b);
     lineTo(d, a + reach, b + side);
     lineTo(d, 0, b + side);
@@ -364,7 +365,7 @@ void Fco0435(Model& m, Drawing& d) {
         VariableHandHoleCut(d, mortise, {a - band, yc, -90, false});
         pen.setKind(kind::Cut);  // the chains of a locked tray are stamped as cuts
     }
-    mirrorQuarter(m, d, first);
+    mirrorQuarter(d, first);
     FlatBlankChains c;
     c.across = {inner + tabDepth, band, end, 2 * a, end, band, inner + tabDepth};
     c.up = {side, 2 * b, side};

@@ -30,7 +30,8 @@ FlapTrayShape gluedTray(const Model& m);
 
 // Walls and base across and up (swapped when the tray is drawn turned), and, when asked, the
 // width the corner flaps are drawn with.
-void gluedTrayDimensions(Model& m, Drawing& d, const FlapTrayShape& t, bool turned, bool flapWidth);
+void gluedTrayDimensions(Drawing& d, const FlapTrayShape& t, bool turned, bool flapWidth,
+                         CustomerProfile profile);
 
 }  // namespace brontaxe
 

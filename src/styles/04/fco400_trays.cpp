@@ -41,8 +41,8 @@ FlapTrayShape gluedTray(const Model& m) {
     return t;
 }
 
-void gluedTrayDimensions(Model& m, Drawing& d, const FlapTrayShape& t, bool turned,
-                         bool flapWidth) {
+void gluedTrayDimensions(Drawing& d, const FlapTrayShape& t, bool turned, bool flapWidth,
+                         CustomerProfile profile) {
     const float wall = t.h + (t.innerWall > 0 ? t.doubleWallStep + t.innerWall : 0);
     const float endWall = std::max(t.h, trayFlapWidth(t));
     FlatBlankChains c;
@@ -55,7 +55,7 @@ void gluedTrayDimensions(Model& m, Drawing& d, const FlapTrayShape& t, bool turn
     }
     if (turned)
         std::swap(c.across, c.up);
-    FlatBlankDimensions(d, c, m.Personnalisation.profile());
+    FlatBlankDimensions(d, c, profile);
     if (flapWidth) {
         const float fw = trayFlapWidth(t);
         const float y = t.b + t.h / 2;
@@ -82,7 +82,7 @@ void drawGluedTray(Model& m, Drawing& d, const FlapTrayShape& t, bool flapWidth,
                    bool turned = false) {
     GenerationPass pass(d);
     recordBlankPasses(m, FlapTray(d, t, blankSettingsOf(m), {0, 0, turned ? 90.0f : 0.0f, false}));
-    gluedTrayDimensions(m, d, t, turned, flapWidth);
+    gluedTrayDimensions(d, t, turned, flapWidth, m.Personnalisation.profile());
 }
 
 // 0455's allowances: its outer end walls stand as high as the tray's walls, its side walls and
@@ -206,7 +206,7 @@ void Fco0458(Model& m, Drawing& d) {
     VariableHandHoleCutShape hole{m.LPoign, m.HPoign, kind::Perforation, 1, true};
     VariableHandHoleCut(d, hole, {0, edge, 0, false});
     VariableHandHoleCut(d, hole, {0, -edge, 180, false});
-    gluedTrayDimensions(m, d, t, false, cutBack(t));
+    gluedTrayDimensions(d, t, false, cutBack(t), m.Personnalisation.profile());
 }
 
 void Fco0451(Model& m, Drawing& d) {
@@ -301,8 +301,8 @@ void selfLockingTray(Model& m, Drawing& d, const TraySizes& s, bool lockSlits) {
     ear.fillet = e;
     ear.inset = std::min(e, s.h / 4);
     RoundedFlap(d, ear, {s.a, s.b, 90, true});
-    mirrorRegistered(m, d, first, 0, 0, 0);
-    mirrorRegistered(m, d, first, 0, 0, 90);
+    mirrorRegistered(d, first, 0, 0, 0);
+    mirrorRegistered(d, first, 0, 0, 90);
 }
 
 void Fco0457(Model& m, Drawing& d) {

@@ -55,7 +55,7 @@ std::optional<std::string> problemWith(Model m, const RuleOf& r) {
 
 }  // namespace
 
-void mirrorAboutYAxis(Model&, Drawing& d, int first) {
+void mirrorAboutYAxis(Drawing& d, int first) {
     const int last = d.tracer().count();
     for (int i = first; i <= last; ++i) {
         ensureRegistryRoom(d);
@@ -74,7 +74,7 @@ void FolderHalves::closeWithTenonedWall(const LockingFolder& f) {
 }
 
 void FolderHalves::mirror() {
-    mirrorAboutYAxis(m_, d_, first_);
+    mirrorAboutYAxis(d_, first_);
 }
 
 Model withFolderAllowances(const Model& m, std::initializer_list<std::pair<int, int>> places) {
@@ -95,19 +95,19 @@ std::optional<std::string> tuckFlapProblem(const LockingFolder& f, const Model& 
     return std::nullopt;
 }
 
-void folderBackEarCut(Model&, Drawing& d, const LockingFolder& f, float earTop) {
+void folderBackEarCut(Drawing& d, const LockingFolder& f, float earTop) {
     const PenScope pen(d, kind::Cut);
     if (earTop < f.y3 - kLengthTolerance)
         line(d, f.backLength / 2, earTop, f.backLength / 2, f.y3);
 }
 
-void folderBottomCreases(Model&, Drawing& d, const LockingFolder& f) {
+void folderBottomCreases(Drawing& d, const LockingFolder& f) {
     const PenScope pen(d, kind::Crease);
     line(d, -f.frontLength / 2, f.y1, f.frontLength / 2, f.y1);
     line(d, -f.backLength / 2, f.y2, f.backLength / 2, f.y2);
 }
 
-void folderEar(Model&, Drawing& d, const LockingFolder& f, const EarPlace& ear) {
+void folderEar(Drawing& d, const LockingFolder& f, const EarPlace& ear) {
     const auto [hinge, reach, edge, join] = ear;
     const float dir = join > edge ? 1.0f : -1.0f;
     const float D = f.decPatte;
@@ -131,7 +131,7 @@ void folderEar(Model&, Drawing& d, const LockingFolder& f, const EarPlace& ear) 
 }
 
 void folderMiddleLines(Model& m, Drawing& d, const LockingFolder& f, float lidHinge) {
-    folderBottomCreases(m, d, f);
+    folderBottomCreases(d, f);
     PenScope pen(d, kind::Crease);
     line(d, -f.lidLength / 2, f.y3, f.lidLength / 2, f.y3);
     line(d, -lidHinge, f.y4, lidHinge, f.y4);
@@ -141,7 +141,7 @@ void folderMiddleLines(Model& m, Drawing& d, const LockingFolder& f, float lidHi
         arc(d, {0, f.y5}, m.RcoupPouce, 0, -180);
 }
 
-void folderDimensions(Model&, Drawing& d, const LockingFolder& f) {
+void folderDimensions(Drawing& d, const LockingFolder& f) {
     float xmin = 0, ymin = 0, xmax = 0, ymax = 0;
     d.GetExtents(xmin, ymin, xmax, ymax);
     const float g = ((xmax - xmin) + (ymax - ymin)) / 25;
@@ -152,9 +152,9 @@ void folderDimensions(Model&, Drawing& d, const LockingFolder& f) {
               {.from = {xmax + 2 * g, f.y1}, .to = {xmax + 2 * g, f.y2}, .at = {xmax + 2 * g, 0}});
 }
 
-float folderEars(Model& m, Drawing& d, const LockingFolder& f) {
+float folderEars(Drawing& d, const LockingFolder& f) {
     // Front ear, then the slit that frees it from the bottom.
-    folderEar(m, d, f, {.hinge = f.frontLength / 2, .reach = f.xa, .edge = 0, .join = f.y1 - f.d});
+    folderEar(d, f, {.hinge = f.frontLength / 2, .reach = f.xa, .edge = 0, .join = f.y1 - f.d});
     PenScope pen(d, kind::Cut);
     pen.setVariant(2);
     line(d, f.half, f.y1 - f.d, f.frontLength / 2, f.y1);
@@ -169,8 +169,7 @@ float folderEars(Model& m, Drawing& d, const LockingFolder& f) {
     pen.setVariant(2);
     line(d, f.backLength / 2, f.y2, f.half, f.y2 + f.d);
     pen.setVariant(1);
-    folderEar(m, d, f,
-              {.hinge = f.backLength / 2, .reach = f.xb, .edge = earTop, .join = f.y2 + f.d});
+    folderEar(d, f, {.hinge = f.backLength / 2, .reach = f.xb, .edge = earTop, .join = f.y2 + f.d});
     return earTop;
 }
 
@@ -181,11 +180,11 @@ void drawLockingFolder(Model& m, Drawing& d, const LockingFolder& f) {
         throw GenerationError(*problem);
 
     FolderHalves halves(m, d);
-    folderLid(m, d, f, folderEars(m, d, f));
+    folderLid(m, d, f, folderEars(d, f));
     halves.closeWithTenonedWall(f);
 
     folderMiddleLines(m, d, f, f.lidLength / 2);
-    folderDimensions(m, d, f);
+    folderDimensions(d, f);
 }
 
 void run(Model& m, Drawing& d, const RuleOf& r) {

@@ -24,14 +24,14 @@ struct EarPlace {
 };
 
 // That ear. Its step of `DecPatte` is rounded when there is room.
-void folderEar(Model& m, Drawing& d, const LockingFolder& f, const EarPlace& ear);
+void folderEar(Drawing& d, const LockingFolder& f, const EarPlace& ear);
 
 // Both ears of the right half with the slits and creases that free them; gives the back
 // ear's top.
-float folderEars(Model& m, Drawing& d, const LockingFolder& f);
+float folderEars(Drawing& d, const LockingFolder& f);
 
 // Lines first..last registered mirrored about x = 0, each copy registered.
-void mirrorAboutYAxis(Model& m, Drawing& d, int first);
+void mirrorAboutYAxis(Drawing& d, int first);
 
 // One locking folder drawn as its right half, then mirrored about x = 0. While it lives the
 // drawing pass is open, on the first piece and line variant.
@@ -51,21 +51,21 @@ class FolderHalves {
 };
 
 // The cut from the back ear's top up to the lid's crease, when the ear stops short of it.
-void folderBackEarCut(Model& m, Drawing& d, const LockingFolder& f, float earTop);
+void folderBackEarCut(Drawing& d, const LockingFolder& f, float earTop);
 
 // The right half of the lid beyond the back wall: its dust flap from the back ear's top
 // `earTop`, and its tuck flap with the rounded side wing.
 void folderLid(Model& m, Drawing& d, const LockingFolder& f, float earTop);
 
 // The bottom's and the back wall's creases across both halves.
-void folderBottomCreases(Model& m, Drawing& d, const LockingFolder& f);
+void folderBottomCreases(Drawing& d, const LockingFolder& f);
 
 // The creases across both halves (bottom, walls, lid, the tuck flap's hinge `lidHinge` either
 // side of x = 0), the front edge and its thumb notch.
 void folderMiddleLines(Model& m, Drawing& d, const LockingFolder& f, float lidHinge);
 
 // Overall width and height, and the bottom's width.
-void folderDimensions(Model& m, Drawing& d, const LockingFolder& f);
+void folderDimensions(Drawing& d, const LockingFolder& f);
 
 // The bottom, its walls and ears (French), or nothing.
 std::optional<std::string> folderBodyProblem(const LockingFolder& f, const Model& m);

@@ -90,7 +90,7 @@ void rolledFront(Model& m, Drawing& d, const LockingFolder& f) {
 }
 
 void middleLines(Model& m, Drawing& d, const LockingFolder& f) {
-    folderBottomCreases(m, d, f);
+    folderBottomCreases(d, f);
     PenScope pen(d, kind::Crease);
     line(d, -f.lidLength / 2, f.y3, f.lidLength / 2, f.y3);
     line(d, -f.lidLength / 2, f.y4, f.lidLength / 2, f.y4);
@@ -122,11 +122,11 @@ void Fco0441(Model& m, Drawing& d) {
         throw GenerationError(*problem);
 
     FolderHalves halves(m, d);
-    folderLid(m, d, f, folderEars(m, d, f));
+    folderLid(m, d, f, folderEars(d, f));
     rolledFront(m, d, f);
     halves.closeWithTenonedWall(f);
     middleLines(m, d, f);
-    folderDimensions(m, d, f);
+    folderDimensions(d, f);
 }
 
 }  // namespace brontaxe

@@ -93,10 +93,10 @@ void Fco0471(Model& m, Drawing& d) {
         throw GenerationError(*problem);
 
     FolderHalves halves(folder, d);
-    folderLid(folder, d, f, folderEars(folder, d, f));
+    folderLid(folder, d, f, folderEars(d, f));
     halves.closeWithTenonedWall(f);
     folderMiddleLines(folder, d, f, f.lidLength / 2);
-    folderDimensions(folder, d, f);
+    folderDimensions(d, f);
 }
 
 }  // namespace brontaxe

@@ -37,14 +37,14 @@ std::optional<std::string> openTrayProblem(const LockingFolder& f, const Model& 
 
 void drawOpenLockingTray(Model& m, Drawing& d, const LockingFolder& f) {
     FolderHalves halves(m, d);
-    folderBackEarCut(m, d, f, folderEars(m, d, f));
+    folderBackEarCut(d, f, folderEars(d, f));
     halves.closeWithTenonedWall(f);
 
-    folderBottomCreases(m, d, f);
+    folderBottomCreases(d, f);
     const PenScope pen(d, kind::Cut);
     line(d, -f.frontLength / 2, 0, f.frontLength / 2, 0);
     line(d, -f.backLength / 2, f.y3, f.backLength / 2, f.y3);
-    folderDimensions(m, d, f);
+    folderDimensions(d, f);
 }
 
 LockingFolder openTrayFolder(const Model& m) {

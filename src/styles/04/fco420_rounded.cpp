@@ -73,11 +73,11 @@ void Fco0429(Model& m, Drawing& d) {
         throw GenerationError(*problem);
 
     FolderHalves halves(m, d);
-    lid(m, d, f, folderEars(m, d, f));
+    lid(m, d, f, folderEars(d, f));
     halves.closeWithTenonedWall(f);
 
     folderMiddleLines(m, d, f, std::min(f.lidLength, f.tuckLength) / 2);
-    folderDimensions(m, d, f);
+    folderDimensions(d, f);
 }
 
 }  // namespace brontaxe

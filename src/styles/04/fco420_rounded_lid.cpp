@@ -88,12 +88,12 @@ void Fco0426(Model& m, Drawing& d) {
         throw GenerationError(*problem);
 
     FolderHalves halves(m, d);
-    folderEars(m, d, f);
+    folderEars(d, f);
     roundedLid(m, d, f);
     halves.closeWithTenonedWall(f);
 
     folderMiddleLines(m, d, f, std::min(f.lidLength, f.tuckLength) / 2);
-    folderDimensions(m, d, f);
+    folderDimensions(d, f);
 }
 
 }  // namespace brontaxe

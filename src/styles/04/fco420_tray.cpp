@@ -99,15 +99,15 @@ void drawTray(Model& m, Drawing& d, const TrayStyle& t) {
         throw GenerationError(*problem);
 
     FolderHalves halves(m, d);
-    folderBackEarCut(m, d, f, folderEars(m, d, f));
+    folderBackEarCut(d, f, folderEars(d, f));
     halves.closeWithTenonedWall(f);
 
-    folderBottomCreases(m, d, f);
+    folderBottomCreases(d, f);
     const PenScope pen(d, kind::Cut);
     const float notch = std::max(m.RcoupPouce, 0.0f);
     notchedEdge(d, 0, f.frontLength / 2, t.frontNotch ? notch : 0, 1);
     notchedEdge(d, f.y3, f.backLength / 2, t.backNotch ? notch : 0, -1);
-    folderDimensions(m, d, f);
+    folderDimensions(d, f);
 }
 
 }  // namespace

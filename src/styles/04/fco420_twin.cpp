@@ -100,7 +100,7 @@ void Fco0420(Model& m, Drawing& d) {
         throw GenerationError(*problem);
 
     FolderHalves halves(m, d);
-    const float earTop = folderEars(m, d, f);
+    const float earTop = folderEars(d, f);
     const PenScope pen(d, kind::Cut);
     line(d, f.backLength / 2, earTop, f.lidLength / 2, f.y3);
 
@@ -108,7 +108,7 @@ void Fco0420(Model& m, Drawing& d) {
     lid(m, d, f);
     halves.mirror();
 
-    folderBottomCreases(m, d, f);
+    folderBottomCreases(d, f);
     {
         const PenScope crease(d, kind::Crease);
         line(d, -f.lidLength / 2, f.y3, f.lidLength / 2, f.y3);
@@ -121,7 +121,7 @@ void Fco0420(Model& m, Drawing& d) {
     } else {
         line(d, -f.frontLength / 2, 0, f.frontLength / 2, 0);
     }
-    folderDimensions(m, d, f);
+    folderDimensions(d, f);
 }
 
 }  // namespace brontaxe

@@ -36,16 +36,15 @@ void crease(Drawing& d, float x1, float y1, float x2, float y2) {
 }
 
 // Both chains round the drawer: across the length under it, across the width at its right.
-void drawerChains(Model& m, Drawing& d, const std::vector<float>& across,
-                  const std::vector<float>& up) {
+void drawerChains(Drawing& d, const std::vector<float>& across, const std::vector<float>& up) {
     const Box box = d.extents();
     const float g = chainSpacing(box);
     const auto xmin = static_cast<float>(box.xmin), xmax = static_cast<float>(box.xmax);
     const auto ymin = static_cast<float>(box.ymin), ymax = static_cast<float>(box.ymax);
-    chainAlongX(m, d, xmin, ymin - g, across);
+    chainAlongX(d, xmin, ymin - g, across);
     dimension(d,
               {.from = {xmin, ymin - 2 * g}, .to = {xmax, ymin - 2 * g}, .at = {0, ymin - 2 * g}});
-    chainAlongY(m, d, xmax + g, ymin, up);
+    chainAlongY(d, xmax + g, ymin, up);
     dimension(d,
               {.from = {xmax + 2 * g, ymin}, .to = {xmax + 2 * g, ymax}, .at = {xmax + 2 * g, 0}});
 }
@@ -100,7 +99,7 @@ void Fco0511(Model& m, Drawing& d) {
                 outline.insert(outline.end(), {{A + h + t, B}, {A + h + t, 0}});
             else
                 outline.push_back({A + h, 0});
-            polyline(m, d, outline);
+            polyline(d, outline);
             crease(d, 0, B, A, B);
             crease(d, A, 0, A, B);
             crease(d, A, B, A, B + h);
@@ -108,7 +107,7 @@ void Fco0511(Model& m, Drawing& d) {
                 crease(d, A + h, 0, A + h, B);
             pen.setKind(kind::Cut);
         });
-        drawerChains(m, d, {t, h, 2 * A, h, t}, {h, 2 * B, h});
+        drawerChains(d, {t, h, 2 * A, h, t}, {h, 2 * B, h});
         const float top = B + h;
         const float g = chainSpacing(d.extents()) / 2;
         dimension(d, {.from = {A, top + g}, .to = {A + G, top + g}, .at = {0, top + g}});
@@ -128,20 +127,19 @@ void Fco0512(Model& m, Drawing& d) {
     drawDrawerAndSleeve(m, d, drawerOf(m), A + h, [&] {
         fourQuarters(d, [&] {
             pen.setKind(kind::Cut);
-            polyline(m, d,
-                     {{0, B + h},
-                      {A - a, B + h},
-                      {A - a, B},
-                      {A + b, B},
-                      {A + b, B + f},
-                      {A + h, B + f},
-                      {A + h, 0}});
+            polyline(d, {{0, B + h},
+                         {A - a, B + h},
+                         {A - a, B},
+                         {A + b, B},
+                         {A + b, B + f},
+                         {A + h, B + f},
+                         {A + h, 0}});
             crease(d, 0, B, A - a, B);
             crease(d, A, 0, A, B);
             crease(d, A + b, B, A + h, B);
             pen.setKind(kind::Cut);
         });
-        drawerChains(m, d, {h, 2 * A, h}, {h, 2 * B, h});
+        drawerChains(d, {h, 2 * A, h}, {h, 2 * B, h});
         const float g = chainSpacing(d.extents()) / 2;
         const float top = B + h;
         dimension(d, {.from = {A - a, top + g}, .to = {A + b, top + g}, .at = {0, top + g}});

@@ -130,7 +130,7 @@ SleeveSizes drawerSleeve(const Model& m) {
             m.Longueur + orDefault(a.sleeveHeight, a.length)};
 }
 
-Box registeredBox(const Model&, const Drawing& d, int first) {
+Box registeredBox(const Drawing& d, int first) {
     Box box;
     for (int i = first; i <= d.tracer().count(); ++i) {
         const Element& e = d.element(d.tracer().id(i));
@@ -199,7 +199,7 @@ float chainSpacing(const Box& box) {
     return static_cast<float>((box.width() + box.height()) / 25);
 }
 
-void chainAlongX(Model&, Drawing& d, float x0, float y, const std::vector<float>& widths) {
+void chainAlongX(Drawing& d, float x0, float y, const std::vector<float>& widths) {
     float x = x0;
     for (float w : widths) {
         if (w > 0)
@@ -208,7 +208,7 @@ void chainAlongX(Model&, Drawing& d, float x0, float y, const std::vector<float>
     }
 }
 
-void chainAlongY(Model&, Drawing& d, float x, float y0, const std::vector<float>& heights) {
+void chainAlongY(Drawing& d, float x, float y0, const std::vector<float>& heights) {
     float y = y0;
     for (float h : heights) {
         if (h > 0)

@@ -103,11 +103,11 @@ void drawDimensionedSleeve(Model& m, Drawing& d, const SleeveSizes& s, float x, 
 float chainSpacing(const Box& box);
 
 // The box of the lines registered from `first` on (one piece of a drawing of several).
-Box registeredBox(const Model& m, const Drawing& d, int first);
+Box registeredBox(const Drawing& d, int first);
 
 // A chain of widths along x from x0 at height y; widths of no size are skipped.
-void chainAlongX(Model& m, Drawing& d, float x0, float y, const std::vector<float>& widths);
+void chainAlongX(Drawing& d, float x0, float y, const std::vector<float>& widths);
 // A chain of heights along y from y0 at abscissa x.
-void chainAlongY(Model& m, Drawing& d, float x, float y0, const std::vector<float>& heights);
+void chainAlongY(Drawing& d, float x, float y0, const std::vector<float>& heights);
 
 }  // namespace brontaxe

@@ -39,13 +39,13 @@ DrawnSleeve drawSleeve(Model& m, Drawing& d, const SleeveSizes& s, float x, floa
                                       .height = s.h},
                                      pieceCutOf(m), {.x = x, .y = y}));
     return {ContourPanels(pieceCutOf(m), s.p[0], s.p[1], s.p[2], s.p[3]), s.h,
-            registeredBox(m, d, first)};
+            registeredBox(d, first)};
 }
 
 // Panels along the lower edge, the whole length under them, the height at the right: one
 // dimension a panel plus two.
 void panelDimensions(Model& m, Drawing& d, const DrawnSleeve& s, float x, float y, float g) {
-    chainAlongX(m, d, x + m.lgPatte, y - g, s.panels);
+    chainAlongX(d, x + m.lgPatte, y - g, s.panels);
     const auto xmin = static_cast<float>(s.box.xmin), xmax = static_cast<float>(s.box.xmax);
     dimension(d, {.from = {xmin, y - 2 * g}, .to = {xmax, y - 2 * g}, .at = {0, y - 2 * g}});
     dimension(d, {.from = {xmax + g, y}, .to = {xmax + g, y + s.h}, .at = {xmax + g, 0}});
@@ -99,7 +99,7 @@ void drawSlidePair(Model& m, Drawing& d, std::string_view code, bool innerOnPiec
     const float g = chainSpacing(all);
     if (pieceShown(m, kOuterPiece)) {
         // Above the outer sleeve, clear of the inner wrap below it.
-        chainAlongX(m, d, m.lgPatte, s.outer.h + g, outer.panels);
+        chainAlongX(d, m.lgPatte, s.outer.h + g, outer.panels);
         const auto xmin = static_cast<float>(outer.box.xmin);
         const auto xmax = static_cast<float>(outer.box.xmax);
         dimension(d, {.from = {xmin, s.outer.h + 2 * g},

@@ -58,10 +58,9 @@ void Fco0509(Model& m, Drawing& d) {
                                       .p4 = v.p[3],
                                       .height = v.h},
                                      pieceCutOf(m), {.x = x}));
-    const Box box = registeredBox(m, d, first);
+    const Box box = registeredBox(d, first);
     const float g = chainSpacing(box);
-    chainAlongX(m, d, x + m.lgPatte, -g,
-                ContourPanels(pieceCutOf(m), v.p[0], v.p[1], v.p[2], v.p[3]));
+    chainAlongX(d, x + m.lgPatte, -g, ContourPanels(pieceCutOf(m), v.p[0], v.p[1], v.p[2], v.p[3]));
     const auto xmin = static_cast<float>(box.xmin), xmax = static_cast<float>(box.xmax);
     dimension(d, {.from = {xmin, -2 * g}, .to = {xmax, -2 * g}, .at = {0, -2 * g}});
     dimension(d, {.from = {xmax + g, 0}, .to = {xmax + g, v.h}, .at = {xmax + g, 0}});

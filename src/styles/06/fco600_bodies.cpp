@@ -36,22 +36,21 @@ struct HalfFolds {
     std::vector<std::pair<float, float>> hinges;
 };
 
-void drawHalf(Model& m, Drawing& d, float a, const std::vector<Point>& outline,
-              const HalfFolds& folds) {
+void drawHalf(Drawing& d, float a, const std::vector<Point>& outline, const HalfFolds& folds) {
     const int first = beginFeature(d);
     const PenScope pen(d, kind::Cut);
-    polyline(m, d, outline);
+    polyline(d, outline);
     for (float y : folds.across)
         crease(d, 0, y, a, y);
     for (auto [from, to] : folds.hinges)
         if (to - from > 0)
             crease(d, a, from, a, to);
-    mirrorRegistered(m, d, first, 0, 0, 90);
+    mirrorRegistered(d, first, 0, 0, 90);
 }
 
 // The side flaps of 0601 stand beside each panel, set back from its creases.
 // The chain up the body stands right of the end pieces when they are drawn.
-void drawBody0601(Model& m, Drawing& d, const Body0601& b, float chainRight) {
+void drawBody0601(Drawing& d, const Body0601& b, float chainRight) {
     const float a = b.a, f = b.f, c1 = b.c1, c2 = b.c2;
     const float y1 = f, y2 = y1 + b.H1, y3 = y2 + b.W2, y4 = y3 + b.H3, y5 = y4 + b.W4;
     const std::vector<Point> outline = {
@@ -59,10 +58,10 @@ void drawBody0601(Model& m, Drawing& d, const Body0601& b, float chainRight) {
         {a + f, y2 - c1}, {a, y2 - c1}, {a, y2 + c2}, {a + f, y2 + c2},
         {a + f, y3 - c2}, {a, y3 - c2}, {a, y3 + c1}, {a + f, y3 + c1},
         {a + f, y4 - c1}, {a, y4 - c1}, {a, y5},      {0, y5}};
-    drawHalf(m, d, a, outline,
+    drawHalf(d, a, outline,
              {{y1, y2, y3, y4}, {{y1 + c1, y2 - c1}, {y2 + c2, y3 - c2}, {y3 + c1, y4 - c1}}});
     const float g = chainSpacing(d.extents());
-    chainAlongY(m, d, chainRight + g, 0, {f, b.H1, b.W2, b.H3, b.W4});
+    chainAlongY(d, chainRight + g, 0, {f, b.H1, b.W2, b.H3, b.W4});
     dimension(d, {.from = {-a, y5 + g}, .to = {a, y5 + g}, .at = {0, y5 + g}});
     dimension(d, {.from = {a, y5 + g}, .to = {a + f, y5 + g}, .at = {0, y5 + g}});
 }
@@ -75,31 +74,30 @@ void drawEndPieces0601(Model& m, Drawing& d, const Body0601& b, float chamfer) {
     const float xh = x0 + b.H5, xe = xh + b.f;
     const int first = beginFeature(d);
     const PenScope pen(d, kind::Cut);
-    polyline(m, d,
-             {{x0, y0},
-              {xh, y0},
-              {xe, y0 + chamfer},
-              {xe, y0 + b.W6 - chamfer},
-              {xh, y0 + b.W6},
-              {x0, y0 + b.W6},
-              {x0, y0}});
+    polyline(d, {{x0, y0},
+                 {xh, y0},
+                 {xe, y0 + chamfer},
+                 {xe, y0 + b.W6 - chamfer},
+                 {xh, y0 + b.W6},
+                 {x0, y0 + b.W6},
+                 {x0, y0}});
     crease(d, xh, y0, xh, y0 + b.W6);
-    mirrorRegistered(m, d, first, 0, 0, 90);
+    mirrorRegistered(d, first, 0, 0, 90);
     const float g = chainSpacing(Box{x0, y0, xe, y0 + b.W6, false}) / 2;
-    chainAlongX(m, d, x0, y0 - g, {b.H5, b.f});
+    chainAlongX(d, x0, y0 - g, {b.H5, b.f});
     dimension(d, {.from = {xe + g, y0}, .to = {xe + g, y0 + b.W6}, .at = {xe + g, 0}});
 }
 
-float endPiecesRight(const Model& m, const Body0601& b) {
-    return b.a + b.f + m.EspPoseX + b.H5 + b.f;
+float endPiecesRight(const Body0601& b, float gap) {
+    return b.a + b.f + gap + b.H5 + b.f;
 }
 
 void draw0601(Model& m, Drawing& d, bool chamfered) {
     const Body0601 b = body0601(m);
     GenerationPass pass(d);
     if (pieceShown(m, kSidesPiece)) {
-        const float right = secondPieceShown(m) ? endPiecesRight(m, b) : b.a + b.f;
-        drawBody0601(m, d, b, right + chainSpacing(Box{0, 0, right, 0, false}) / 2);
+        const float right = secondPieceShown(m) ? endPiecesRight(b, m.EspPoseX) : b.a + b.f;
+        drawBody0601(d, b, right + chainSpacing(Box{0, 0, right, 0, false}) / 2);
     }
     if (!secondPieceShown(m))
         return;
@@ -112,7 +110,7 @@ void draw0601(Model& m, Drawing& d, bool chamfered) {
 // 0606's body wraps the bottom, the two walls and the top, whose two halves meet over the
 // bottom; the walls and the bottom carry side flaps, chamfered at their ends, stitched to the
 // end panels.
-void drawBody0606(Model& m, Drawing& d, const Body0606& b, float chainRight) {
+void drawBody0606(Drawing& d, const Body0606& b, float chainRight) {
     const float a = b.a, f = b.f, k = b.chamfer;
     const float y1 = b.lid1, y2 = y1 + b.H3, y3 = y2 + b.W4, y4 = y3 + b.H5, y5 = y4 + b.lid2;
     std::vector<Point> outline = {{0, 0}, {a, 0}};
@@ -124,9 +122,9 @@ void drawBody0606(Model& m, Drawing& d, const Body0606& b, float chainRight) {
     }
     outline.push_back({a, y5});
     outline.push_back({0, y5});
-    drawHalf(m, d, a, outline, {{y1, y2, y3, y4}, {{y1, y2}, {y2, y3}, {y3, y4}}});
+    drawHalf(d, a, outline, {{y1, y2, y3, y4}, {{y1, y2}, {y2, y3}, {y3, y4}}});
     const float g = chainSpacing(d.extents());
-    chainAlongY(m, d, chainRight + g, 0, {b.lid1, b.H3, b.W4, b.H5, b.lid2});
+    chainAlongY(d, chainRight + g, 0, {b.lid1, b.H3, b.W4, b.H5, b.lid2});
     dimension(d, {.from = {-a, y5 + g}, .to = {a, y5 + g}, .at = {0, y5 + g}});
     dimension(
         d, {.from = {-a - f, y1 + b.H3 / 2}, .to = {-a, y1 + b.H3 / 2}, .at = {0, y1 + b.H3 / 2}});
@@ -140,14 +138,14 @@ void drawEndPanels0606(Model& m, Drawing& d, const Body0606& b) {
     const float x1 = x0 + b.end, y1 = y0 + b.W4;
     const int first = beginFeature(d);
     const PenScope pen(d, kind::Cut);
-    polyline(m, d, {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}, {x0, y0}});
-    mirrorRegistered(m, d, first, 0, 0, 90);
+    polyline(d, {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}, {x0, y0}});
+    mirrorRegistered(d, first, 0, 0, 90);
     const float g = chainSpacing(Box{x0, y0, x1, y1, false}) / 2;
     dimension(d, {.from = {x0, y0 - g}, .to = {x1, y0 - g}, .at = {x0, y0 - g}});
 }
 
-float endPanelsRight(const Model& m, const Body0606& b) {
-    return b.a + b.f + m.EspPoseX + b.end;
+float endPanelsRight(const Body0606& b, float gap) {
+    return b.a + b.f + gap + b.end;
 }
 
 }  // namespace
@@ -164,7 +162,7 @@ void Fco0606(Model& m, Drawing& d) {
     const Body0606 b = body0606(m);
     GenerationPass pass(d);
     if (pieceShown(m, kSidesPiece))
-        drawBody0606(m, d, b, secondPieceShown(m) ? endPanelsRight(m, b) : b.a + b.f);
+        drawBody0606(d, b, secondPieceShown(m) ? endPanelsRight(b, m.EspPoseX) : b.a + b.f);
     if (secondPieceShown(m))
         drawEndPanels0606(m, d, b);
 }
@@ -174,7 +172,7 @@ void Fco0621(Model& m, Drawing& d) {
     const float a = b.a, g = b.glue, k = b.drop, e = b.end, f = b.dust, c1 = b.c1, c2 = b.c2;
     const float y1 = b.H1, y2 = y1 + b.W2, y3 = y2 + b.H3, y4 = y3 + b.W4, y5 = y4 + b.tuck;
     GenerationPass pass(d);
-    drawHalf(m, d, a,
+    drawHalf(d, a,
              {{0, 0},
               {a, 0},
               {a, c1},
@@ -199,7 +197,7 @@ void Fco0621(Model& m, Drawing& d) {
               {{c1, y1 - c1}, {y1 + c2, y2 - c2}, {y2 + c1, y3 - c1}, {y3 + c1, y4 - c1}}});
     const float s = chainSpacing(d.extents());
     const float right = a + std::max({g, e, f});
-    chainAlongY(m, d, right + s, 0, {b.H1, b.W2, b.H3, b.W4, b.tuck});
+    chainAlongY(d, right + s, 0, {b.H1, b.W2, b.H3, b.W4, b.tuck});
     dimension(d, {.from = {-a, y5 + s}, .to = {a, y5 + s}, .at = {0, y5 + s}});
     dimension(d, {.from = {a, y1 / 2}, .to = {a + g, y1 / 2}, .at = {0, y1 / 2}});
     dimension(d,

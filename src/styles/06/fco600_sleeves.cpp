@@ -83,7 +83,7 @@ void drawBody(Model& m, Drawing& d, const RigidSleeve& s) {
                                       .height = s.length},
                                      pieceCutOf(m), {.x = -s.fold}));
     const float g = chainSpacing(Box{0, 0, s.right(), s.length, false});
-    chainAlongX(m, d, 0, -g, {s.p[0], s.p[1], s.p[2], s.p[3]});
+    chainAlongX(d, 0, -g, {s.p[0], s.p[1], s.p[2], s.p[3]});
     dimension(d, {.from = {0, -2 * g}, .to = {s.right(), -2 * g}, .at = {0, -2 * g}});
     dimension(d, {.from = {-g, 0}, .to = {-g, s.length}, .at = {-g, 0}});
 }
@@ -132,14 +132,14 @@ void drawTurnedEnds(Model& m, Drawing& d, const RigidSleeve& s, EndFlaps flaps) 
     const int first = beginFeature(d);
     recordPasses(m, AlternateFolds(d, grid, {cx - width / 2, cy - height / 2, 0, false}));
     TurnElements(d, {.first = first, .last = d.tracer().count(), .cx = cx, .cy = cy, .angle = 90});
-    mirrorRegistered(m, d, first, x0 + height + m.EspPoseX / 2, 0, 90);
+    mirrorRegistered(d, first, x0 + height + m.EspPoseX / 2, 0, 90);
     // The rows, now across, over the first end; the columns, now upright, right of the second.
     const float g = chainSpacing(Box{0, 0, x0 + 2 * height, s.length, false}) / 2;
     std::vector<float> rows, columns(grid.columns.rbegin(), grid.columns.rend());
     for (const FoldRow& r : grid.rows)
         rows.push_back(r.height);
-    chainAlongX(m, d, x0, cy + width / 2 + g, rows);
-    chainAlongY(m, d, x0 + 2 * height + m.EspPoseX + g, cy - width / 2, columns);
+    chainAlongX(d, x0, cy + width / 2 + g, rows);
+    chainAlongY(d, x0 + 2 * height + m.EspPoseX + g, cy - width / 2, columns);
 }
 
 void drawWithTurnedEnds(Model& m, Drawing& d, EndFlaps flaps) {
@@ -153,8 +153,7 @@ void drawWithTurnedEnds(Model& m, Drawing& d, EndFlaps flaps) {
 // An end panel `w` wide and `h` high from (x, y), with a side flap f on its left and/or
 // right, glued inside the body's wall: its corners are cut back at 45 degrees by only a
 // twentieth of the height, so that the flap still covers its side of the end.
-void endPanel(Model& m, Drawing& d, float x, float y, float w, float h, float f, bool left,
-              bool right) {
+void endPanel(Drawing& d, float x, float y, float w, float h, float f, bool left, bool right) {
     const float c = std::min(f, 0.05f * h);
     std::vector<Point> outline = {{x, y}, {x + w, y}};
     if (right)
@@ -167,7 +166,7 @@ void endPanel(Model& m, Drawing& d, float x, float y, float w, float h, float f,
     else
         outline.push_back({x, y});
     PenScope pen(d, kind::Cut);
-    polyline(m, d, outline);
+    polyline(d, outline);
     pen.setKind(kind::Crease);
     if (right)
         line(d, x + w, y, x + w, y + h);
@@ -188,7 +187,7 @@ void drawEndLeaves(Model& m, Drawing& d, const RigidSleeve& s, const std::vector
         for (std::size_t i = 0; i < leaves.size(); ++i) {
             const bool left = i == 0, right = i + 1 == leaves.size();
             const float panel = x + (left ? f : 0);
-            endPanel(m, d, panel, y, leaves[i], s.H8, f, left, right);
+            endPanel(d, panel, y, leaves[i], s.H8, f, left, right);
             if (end == 0) {
                 std::vector<float> chain;
                 if (left)
@@ -196,7 +195,7 @@ void drawEndLeaves(Model& m, Drawing& d, const RigidSleeve& s, const std::vector
                 chain.push_back(leaves[i]);
                 if (right)
                     chain.push_back(f);
-                chainAlongX(m, d, x, y - g, chain);
+                chainAlongX(d, x, y - g, chain);
             }
             x = panel + leaves[i] + (right ? f : 0) + m.EspPoseX;
         }

@@ -102,11 +102,11 @@ void drawQuarter(Drawing& d, const Tray& t, bool upper) {
 // Lid on the upper long wall: as deep as the base is wide plus a thickness, with a tuck-in
 // flap inset by a thickness at both ends, and, when asked, side flaps that fold down over the
 // short walls.
-void drawLid(Model& m, Drawing& d, const Tray& t) {
+void drawLid(Drawing& d, const Tray& t, float tuckFlap) {
     const float a = t.a, e = t.e;
     const float y0 = t.b + t.H;
     const float depth = 2 * t.b + e;
-    const float tuck = std::min(m.hpatrent, depth / 2);
+    const float tuck = std::min(tuckFlap, depth / 2);
     const float side = std::min(t.H - e, depth / 3);
     PenScope pen(d, kind::Cut);
     chainStart(d, a, y0);
@@ -144,7 +144,7 @@ void shortWallHandHoles(Model& m, Drawing& d, const Tray& t) {
     HandHole(d, hole, {.x = -x, .angle = 90});
 }
 
-void trayDimensions(Model&, Drawing& d, const Tray& t) {
+void trayDimensions(Drawing& d, const Tray& t) {
     const PenScope pen(d, kind::Text);
     const Box box = d.extents();
     const float g = static_cast<float>((box.width() + box.height()) / 25);
@@ -175,10 +175,10 @@ void drawTray(Model& m, Drawing& d, const Tray& t) {
         placeFeature(d, first, {.angle = q.angle, .mirrored = q.mirrored});
     }
     if (t.lid)
-        drawLid(m, d, t);
+        drawLid(d, t, m.hpatrent);
     if (t.handHoles)
         shortWallHandHoles(m, d, t);
-    trayDimensions(m, d, t);
+    trayDimensions(d, t);
 }
 
 }  // namespace
