@@ -64,7 +64,7 @@ void mirrorAboutYAxis(Drawing& d, int first) {
     }
 }
 
-FolderHalves::FolderHalves(Model& m, Drawing& d) : m_(m), d_(d), pass_(d) {
+FolderHalves::FolderHalves(Drawing& d) : d_(d), pass_(d) {
     first_ = beginFeature(d);
 }
 
@@ -179,7 +179,7 @@ void drawLockingFolder(Model& m, Drawing& d, const LockingFolder& f) {
     if (auto problem = lockingFolderProblem(f, m))
         throw GenerationError(*problem);
 
-    FolderHalves halves(m, d);
+    FolderHalves halves(d);
     folderLid(m, d, f, folderEars(d, f));
     halves.closeWithTenonedWall(f);
 
@@ -413,7 +413,7 @@ void drawRollEndTray(Model& m, Drawing& d, FolderFootprint footprint) {
     const LockingFolder f = lockingFolder(m, footprint);
     if (auto problem = openTrayProblem(f, m))
         throw GenerationError(*problem);
-    drawOpenLockingTray(m, d, f);
+    drawOpenLockingTray(d, f);
 }
 
 }  // namespace

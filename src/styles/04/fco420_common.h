@@ -37,14 +37,13 @@ void mirrorAboutYAxis(Drawing& d, int first);
 // drawing pass is open, on the first piece and line variant.
 class FolderHalves {
   public:
-    FolderHalves(Model& m, Drawing& d);
+    explicit FolderHalves(Drawing& d);
     // The tenoned side wall ends the right half, which is then mirrored.
     void closeWithTenonedWall(const LockingFolder& f);
     // The right half mirrored as it stands, for a style that draws its own side wall.
     void mirror();
 
   private:
-    Model& m_;
     Drawing& d_;
     GenerationPass pass_;
     int first_ = 0;
@@ -85,6 +84,6 @@ std::optional<std::string> openTrayProblem(const LockingFolder& f, const Model& 
 
 // An open tray on the folder's sizes: the bottom, the front and back walls with their ears
 // and the double end walls rolled over them, tenoned into the bottom; no lid.
-void drawOpenLockingTray(Model& m, Drawing& d, const LockingFolder& f);
+void drawOpenLockingTray(Drawing& d, const LockingFolder& f);
 
 }  // namespace brontaxe

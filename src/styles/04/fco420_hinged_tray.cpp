@@ -121,7 +121,7 @@ void Fco0441(Model& m, Drawing& d) {
     if (auto problem = hingedTrayProblem(f, m))
         throw GenerationError(*problem);
 
-    FolderHalves halves(m, d);
+    FolderHalves halves(d);
     folderLid(m, d, f, folderEars(d, f));
     rolledFront(m, d, f);
     halves.closeWithTenonedWall(f);

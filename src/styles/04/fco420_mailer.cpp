@@ -92,7 +92,7 @@ void Fco0471(Model& m, Drawing& d) {
     if (auto problem = mailerProblem(f, folder))
         throw GenerationError(*problem);
 
-    FolderHalves halves(folder, d);
+    FolderHalves halves(d);
     folderLid(folder, d, f, folderEars(d, f));
     halves.closeWithTenonedWall(f);
     folderMiddleLines(folder, d, f, f.lidLength / 2);

@@ -35,8 +35,8 @@ std::optional<std::string> openTrayProblem(const LockingFolder& f, const Model& 
     return tenonedWallProblem(f, m);
 }
 
-void drawOpenLockingTray(Model& m, Drawing& d, const LockingFolder& f) {
-    FolderHalves halves(m, d);
+void drawOpenLockingTray(Drawing& d, const LockingFolder& f) {
+    FolderHalves halves(d);
     folderBackEarCut(d, f, folderEars(d, f));
     halves.closeWithTenonedWall(f);
 
@@ -65,7 +65,7 @@ void Fco0425(Model& m, Drawing& d) {
     const LockingFolder f = lockingFolder(folder);
     if (auto problem = openTrayProblem(f, folder))
         throw GenerationError(*problem);
-    drawOpenLockingTray(m, d, f);
+    drawOpenLockingTray(d, f);
 }
 
 }  // namespace brontaxe

@@ -72,7 +72,7 @@ void Fco0429(Model& m, Drawing& d) {
     if (auto problem = roundedProblem(f, own))
         throw GenerationError(*problem);
 
-    FolderHalves halves(m, d);
+    FolderHalves halves(d);
     lid(m, d, f, folderEars(d, f));
     halves.closeWithTenonedWall(f);
 

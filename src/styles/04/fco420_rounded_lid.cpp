@@ -87,7 +87,7 @@ void Fco0426(Model& m, Drawing& d) {
     if (auto problem = roundedLidProblem(f, m))
         throw GenerationError(*problem);
 
-    FolderHalves halves(m, d);
+    FolderHalves halves(d);
     folderEars(d, f);
     roundedLid(m, d, f);
     halves.closeWithTenonedWall(f);

@@ -98,7 +98,7 @@ void drawTray(Model& m, Drawing& d, const TrayStyle& t) {
     if (auto problem = trayProblem(f, folder, t))
         throw GenerationError(*problem);
 
-    FolderHalves halves(m, d);
+    FolderHalves halves(d);
     folderBackEarCut(d, f, folderEars(d, f));
     halves.closeWithTenonedWall(f);
 

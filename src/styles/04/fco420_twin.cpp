@@ -99,7 +99,7 @@ void Fco0420(Model& m, Drawing& d) {
     if (auto problem = twinProblem(f, m))
         throw GenerationError(*problem);
 
-    FolderHalves halves(m, d);
+    FolderHalves halves(d);
     const float earTop = folderEars(d, f);
     const PenScope pen(d, kind::Cut);
     line(d, f.backLength / 2, earTop, f.lidLength / 2, f.y3);
