@@ -61,35 +61,20 @@ void Fco0208(Model& m, Drawing& d) {
     const float cover = m.pattesurtete ? b.p1 : b.p2;
     const float dust = roundedFlap(m.Largeur / 2) + a.evenFlaps;
     const bool tuckOnEven = m.pattesurtete;
+    const TuckedCoverBody body{.p1 = b.p1,
+                               .p2 = b.p2,
+                               .p3 = b.p3,
+                               .p4 = b.p4,
+                               .h = b.h,
+                               .cover = cover,
+                               .tuck = m.hpatrent,
+                               .dust = dust,
+                               .covers = tuckOnEven ? TuckedPanels::Even : TuckedPanels::Odd,
+                               .tuckInAllowance = a.tuckInWidth,
+                               .glue = b.glue};
     GenerationPass pass(d);
-    recordPasses(m,
-                 TuckedCoverBodyHalf(d,
-                                     {.p1 = b.p1,
-                                      .p2 = b.p2,
-                                      .p3 = b.p3,
-                                      .p4 = b.p4,
-                                      .h = b.h,
-                                      .cover = cover,
-                                      .tuck = m.hpatrent,
-                                      .dust = dust,
-                                      .covers = tuckOnEven ? TuckedPanels::Even : TuckedPanels::Odd,
-                                      .tuckInAllowance = a.tuckInWidth,
-                                      .glue = b.glue},
-                                     settings));
-    recordPasses(m,
-                 TuckedCoverBodyHalf(d,
-                                     {.p1 = b.p1,
-                                      .p2 = b.p2,
-                                      .p3 = b.p3,
-                                      .p4 = b.p4,
-                                      .h = b.h,
-                                      .cover = cover,
-                                      .tuck = m.hpatrent,
-                                      .dust = dust,
-                                      .covers = tuckOnEven ? TuckedPanels::Even : TuckedPanels::Odd,
-                                      .tuckInAllowance = a.tuckInWidth,
-                                      .glue = b.glue},
-                                     settings, {.mirrored = true}));
+    recordPasses(m, TuckedCoverBodyHalf(d, body, settings));
+    recordPasses(m, TuckedCoverBodyHalf(d, body, settings, {.mirrored = true}));
     const float flap = cover + m.hpatrent;
     finishSlottedBody(m, d, 208, b, flap, flap);
     // The closing dimension: the tuck-in flap over the middle of the first panel that has one.

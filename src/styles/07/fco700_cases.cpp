@@ -23,12 +23,9 @@
 namespace brontaxe {
 namespace {
 
-// A top closed by four flaps f1 (panels 1 and 3) and f2 (panels 2 and 4) over a crash-lock
-// bottom.
-void slottedTop(Model& m, Drawing& d, int code, float f1, float f2) {
-    refusePieceVariants(m);
-    const GluedBody b = gluedBody(m);
-    GenerationPass pass(d);
+// The body's four panels with flaps f1 (panels 1 and 3) and f2 (panels 2 and 4) above, over
+// a crash-lock bottom.
+void slottedBodyOverCrashLock(Model& m, Drawing& d, const GluedBody& b, float f1, float f2) {
     const auto& p = b.panels;
     recordPasses(m, SlottedBodyHalf(d,
                                     {.p1 = p[0],
@@ -41,6 +38,15 @@ void slottedTop(Model& m, Drawing& d, int code, float f1, float f2) {
                                      .glue = glueFlapOf(m)},
                                     blankSettingsOf(m)));
     drawCrashLockBottom(m, d, b);
+}
+
+// A top closed by four flaps f1 (panels 1 and 3) and f2 (panels 2 and 4) over a crash-lock
+// bottom.
+void slottedTop(Model& m, Drawing& d, int code, float f1, float f2) {
+    refusePieceVariants(m);
+    const GluedBody b = gluedBody(m);
+    GenerationPass pass(d);
+    slottedBodyOverCrashLock(m, d, b, f1, f2);
     finishGluedCase(m, d, code, b, largerFlap(f1, f2));
 }
 
@@ -230,17 +236,7 @@ void Fco0771(Model& m, Drawing& d) {
     if (handHoleKind(m) != HandHoleKind::None)
         checkHandHoleFits(wallHandHoleOf(m), std::min(p[0], p[1]), b.h - y);
     GenerationPass pass(d);
-    recordPasses(m, SlottedBodyHalf(d,
-                                    {.p1 = p[0],
-                                     .p2 = p[1],
-                                     .p3 = p[2],
-                                     .p4 = p[3],
-                                     .h = b.h,
-                                     .f1 = f1,
-                                     .f2 = f2,
-                                     .glue = glueFlapOf(m)},
-                                    blankSettingsOf(m)));
-    drawCrashLockBottom(m, d, b);
+    slottedBodyOverCrashLock(m, d, b, f1, f2);
     // Across the glue flap too: glued to the last panel, it would hold the two parts together.
     PenScope pen(d, kind::Perforation);
     line(d, 0, y, m.lgPatte + p[0] + p[1] + p[2] + p[3], y);
