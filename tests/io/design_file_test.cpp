@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "drawing/bridges.h"
 #include "drawing/drawing_dump.h"
 #include "io/drawing_files.h"
 #include "model/model_fields.h"
@@ -205,7 +206,10 @@ TEST(DesignFile, DamagedDesignsAreRefusedInFrenchAndTheCurrentDesignStays) {
 
 TEST(DesignFile, ADrawingWithoutItsDesignOpensAsItWasSavedAndIsMeasured) {
     test::TempDir dir;
-    const Drawing fixed = test::lineKindsDrawing();
+    Drawing fixed = test::lineKindsDrawing();
+    applyBridges(fixed, placeBridges(fixed, {.width = 0.8, .pitch = 60, .clearance = 5}));
+    const BridgeTotals bridges = bridgeTotals(fixed, kind::Cut);
+    ASSERT_GT(bridges.count, 0);
     ASSERT_TRUE(io::SaveDrawing(fixed, dir / "autre.des").ok);
 
     Program p(dir.path());
@@ -233,6 +237,8 @@ TEST(DesignFile, ADrawingWithoutItsDesignOpensAsItWasSavedAndIsMeasured) {
         all += total;
     }
     EXPECT_NEAR(m.LgTotal, all, 1e-3);
+    EXPECT_EQ(m.NbPonts, bridges.count);
+    EXPECT_NEAR(m.LgPonts, bridges.width, 1e-4);
     EXPECT_EQ(designRecord(p.wb), record);  // the design itself is untouched
 
     // Saved again without a design, it stays a fixed drawing.
