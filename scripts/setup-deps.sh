@@ -15,7 +15,7 @@ user_packages=(
 )
 # And what the tests, the checks and the package need besides.
 developer_packages=(
-  clang ccache clang-format clang-tidy
+  clang ccache mold clang-format clang-tidy  # mold: the links of the forty test programs
   libgtest-dev libgmock-dev libbenchmark-dev
   python3-ezdxf ghostscript poppler-utils qpdf python3-pypdf inkscape
   python3-lxml python3-numpy python3-cssselect  # Inkscape's DXF export runs on these
