@@ -61,6 +61,15 @@ grep -qx "Exec=$prefix/bin/brontaxe --ouvrir %f" "$desktop" || fail "Exec: $(gre
 grep -qx "TryExec=$prefix/bin/brontaxe" "$desktop" || fail "TryExec: $(grep TryExec "$desktop")"
 appstreamcli validate --no-net "$share"/metainfo/*.metainfo.xml >"$root/appstream.log" ||
   fail "appstreamcli validate: $(cat "$root/appstream.log")"
+# Its release is this version, and its screenshots are pictures docs/ still holds.
+metainfo=$(cat "$share"/metainfo/*.metainfo.xml)
+grep -qF "<release version=\"$("$prefix/bin/brontaxe-cli" --version | cut -d' ' -f2)\"" <<<"$metainfo" ||
+  fail "the AppStream file's release is not this version"
+shots=$(grep -o '<image>[^<]*/docs/[^<]*</image>' <<<"$metainfo" | sed 's|.*/docs/||; s|</image>||')
+[ -n "$shots" ] || fail "the AppStream file shows no picture of docs/"
+for shot in $shots; do
+  [ -s "$(dirname "$0")/../../docs/$shot" ] || fail "the AppStream file shows docs/$shot, which is gone"
+done
 update-mime-database "$share/mime" >"$root/mime.log" 2>&1 || fail "update-mime-database: $(cat "$root/mime.log")"
 grep -q '^[0-9]*:application/x-brontaxe-dessin:\*\.des$' "$share/mime/globs2" ||
   fail "*.des is not registered"
