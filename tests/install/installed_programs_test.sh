@@ -103,6 +103,11 @@ for program in brontaxe brontaxe-cli; do
   grep -q -- '--help' <<<"$page" || fail "man $program lacks --help"
 done
 man -l "$share/man/man1/brontaxe.1.gz" 2>/dev/null | grep -q -- '--ouvrir' || fail "man brontaxe lacks --ouvrir"
+# help2man found the usage line and the options under their French headings.
+page=$(MANWIDTH=200 man -l "$share/man/man1/brontaxe.1.gz" 2>/dev/null)
+grep -A1 '^SYNOPSIS' <<<"$page" | grep -q 'brontaxe \[OPTIONS\] \[FICHIER\]' ||
+  fail "man brontaxe has no synopsis: $(head -n12 <<<"$page")"
+grep -q '^OPTIONS' <<<"$page" || fail "man brontaxe has no OPTIONS section"
 # In French throughout: none of the option parser's English words.
 page=$(MANWIDTH=200 man -l "$share/man/man1/brontaxe-cli.1.gz" 2>/dev/null)
 for english in TEXT INT FLOAT Excludes Needs Usage; do
