@@ -47,6 +47,8 @@ grep -q '^\./usr/share/metainfo/.*\.metainfo\.xml$' <<<"$contents" || fail "no A
 # Debian's own judge of a package: any error or warning fails (information tags are shown).
 lintian --info --display-info "$deb" | tee "$build_dir/package/lintian.log" || true
 grep -E '^[EW]: ' "$build_dir/package/lintian.log" >/dev/null && fail "lintian: errors or warnings"
+# The hardening the build asks for (BRONTAXE_HARDEN), which lintian only mentions as information.
+grep -E '^I: .* hardening-no-' "$build_dir/package/lintian.log" && fail "lintian: the programs are not hardened"
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

@@ -70,6 +70,11 @@ class DesktopEntryTest : public QObject {
         const QString help = QString::fromStdString(brontaxe::app::windowHelpText());
         for (const char* option : {"\n  --ouvrir FICHIER ", "\n  -h, --help ", "\n  --version "})
             QVERIFY2(help.contains(QLatin1String(option)), option);
+        // French typography: no line breaks before a colon or a semicolon.
+        QVERIFY2(help.startsWith(QStringLiteral("Utilisation\u00a0: brontaxe ")), qPrintable(help));
+        QVERIFY2(help.contains(QStringLiteral("\nOptions\u00a0:\n")), qPrintable(help));
+        QVERIFY2(!help.contains(QLatin1String(" :")) && !help.contains(QLatin1String(" ;")),
+                 qPrintable(help));
     }
 };
 

@@ -61,6 +61,15 @@ grep -qx "Exec=$prefix/bin/brontaxe --ouvrir %f" "$desktop" || fail "Exec: $(gre
 grep -qx "TryExec=$prefix/bin/brontaxe" "$desktop" || fail "TryExec: $(grep TryExec "$desktop")"
 appstreamcli validate --no-net "$share"/metainfo/*.metainfo.xml >"$root/appstream.log" ||
   fail "appstreamcli validate: $(cat "$root/appstream.log")"
+# Its release is this version, and its screenshots are pictures docs/ still holds.
+metainfo=$(cat "$share"/metainfo/*.metainfo.xml)
+grep -qF "<release version=\"$("$prefix/bin/brontaxe-cli" --version | cut -d' ' -f2)\"" <<<"$metainfo" ||
+  fail "the AppStream file's release is not this version"
+shots=$(grep -o '<image>[^<]*/docs/[^<]*</image>' <<<"$metainfo" | sed 's|.*/docs/||; s|</image>||')
+[ -n "$shots" ] || fail "the AppStream file shows no picture of docs/"
+for shot in $shots; do
+  [ -s "$(dirname "$0")/../../docs/$shot" ] || fail "the AppStream file shows docs/$shot, which is gone"
+done
 update-mime-database "$share/mime" >"$root/mime.log" 2>&1 || fail "update-mime-database: $(cat "$root/mime.log")"
 grep -q '^[0-9]*:application/x-brontaxe-dessin:\*\.des$' "$share/mime/globs2" ||
   fail "*.des is not registered"
@@ -94,6 +103,11 @@ for program in brontaxe brontaxe-cli; do
   grep -q -- '--help' <<<"$page" || fail "man $program lacks --help"
 done
 man -l "$share/man/man1/brontaxe.1.gz" 2>/dev/null | grep -q -- '--ouvrir' || fail "man brontaxe lacks --ouvrir"
+# help2man found the usage line and the options under their French headings.
+page=$(MANWIDTH=200 man -l "$share/man/man1/brontaxe.1.gz" 2>/dev/null)
+grep -A1 '^SYNOPSIS' <<<"$page" | grep -q 'brontaxe \[OPTIONS\] \[FICHIER\]' ||
+  fail "man brontaxe has no synopsis: $(head -n12 <<<"$page")"
+grep -q '^OPTIONS' <<<"$page" || fail "man brontaxe has no OPTIONS section"
 # In French throughout: none of the option parser's English words.
 page=$(MANWIDTH=200 man -l "$share/man/man1/brontaxe-cli.1.gz" 2>/dev/null)
 for english in TEXT INT FLOAT Excludes Needs Usage; do

@@ -1,5 +1,7 @@
 #include "app/window/window_arguments.h"
 
+#include "platform/text.h"
+
 #ifndef BRONTAXE_VERSION
 #error "BRONTAXE_VERSION is the program's version (set by the build)"
 #endif
@@ -34,23 +36,25 @@ WindowArguments readWindowArguments(const std::vector<std::string>& args) {
 }
 
 std::string windowHelpText() {
-    return "Utilisation : brontaxe [OPTIONS] [FICHIER]\n"
-           "La fenêtre de Brontaxe : dessine la découpe à plat d'une caisse en carton ondulé "
-           "par son code FEFCO, ses dimensions intérieures et sa qualité de carton.\n"
-           "\n"
-           "FICHIER devient le nom du dessin, celui que \"Sauver\" écrit ; il n'est pas ouvert.\n"
-           "\n"
-           "Options :\n"
-           "  --ouvrir FICHIER   Ouvre le dessin FICHIER (.des) ou la découpe (.dxf, .cf2, .cff2), "
-           "comme \"Ouvrir...\" ; sans FICHIER, la fenêtre s'ouvre sur la caisse de départ\n"
-           "  -h, --help         Affiche cette aide et quitte\n"
-           "  --version          Affiche la version et quitte\n"
-           "\n"
-           "Réglages : korparam.ini dans $BRONTAXE_CONFIG_DIR, sinon "
-           "$XDG_CONFIG_HOME/brontaxe, sinon ~/.config/brontaxe. Les dessins et les tables "
-           "modifiées vont dans ~/.local/share/brontaxe/c ($BRONTAXE_DRIVE_C). Le manuel : "
-           "\"?\" > \"Aide\" (F1) dans la fenêtre, ou brontaxe.pdf dans "
-           "/usr/share/doc/brontaxe pour l'imprimer.\n";
+    // The shell and the manual page show it: French typography, as the window's own texts.
+    return platform::frenchSpacing(
+        "Utilisation : brontaxe [OPTIONS] [FICHIER]\n"
+        "La fenêtre de Brontaxe : dessine la découpe à plat d'une caisse en carton ondulé "
+        "par son code FEFCO, ses dimensions intérieures et sa qualité de carton.\n"
+        "\n"
+        "FICHIER devient le nom du dessin, celui que \"Sauver\" écrit ; il n'est pas ouvert.\n"
+        "\n"
+        "Options :\n"
+        "  --ouvrir FICHIER   Ouvre le dessin FICHIER (.des) ou la découpe (.dxf, .cf2, .cff2), "
+        "comme \"Ouvrir...\" ; sans FICHIER, la fenêtre s'ouvre sur la caisse de départ\n"
+        "  -h, --help         Affiche cette aide et quitte\n"
+        "  --version          Affiche la version et quitte\n"
+        "\n"
+        "Réglages : korparam.ini dans $BRONTAXE_CONFIG_DIR, sinon "
+        "$XDG_CONFIG_HOME/brontaxe, sinon ~/.config/brontaxe. Les dessins et les tables "
+        "modifiées vont dans ~/.local/share/brontaxe/c ($BRONTAXE_DRIVE_C). Le manuel : "
+        "\"?\" > \"Aide\" (F1) dans la fenêtre, ou brontaxe.pdf dans "
+        "/usr/share/doc/brontaxe pour l'imprimer.\n");
 }
 
 std::string windowVersionText() {
