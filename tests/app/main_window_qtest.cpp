@@ -280,7 +280,7 @@ class MainWindowTest : public QObject {
         f.typeAndLeave("txtModel", "0202");
         const QString status = f.status();
         QVERIFY2(status.contains("Dessin trop chargé"), qPrintable(status));
-        QCOMPARE(f.child<QLabel>("lbCoupant")->text(), QString("0,00"));
+        QCOMPARE(f.child<QLabel>("lbCoupant")->text(), QString("0"));
         QCOMPARE(f.child<QLabel>("lbPerte")->text(), QString("XXXXXX"));
         QCOMPARE(f.window.view()->shownElementCount(), 0);
 

@@ -56,7 +56,7 @@ TEST(McKee, BoxesThatAreNoNumberCountZero) {
 
 TEST(McKee, ChoosingAListEntryTakesItsFactorAndComputesAgain) {
     RcvForm f = form("400", "300", "3", "7");
-    f.chooseHumidity(2);  // "46-55%"
+    f.chooseHumidity(2);  // "46-55 %"
     EXPECT_FLOAT_EQ(f.humidity, 1.0f);
     EXPECT_EQ(f.result, rcvText(126.94143620389266 / 0.7));
     f.chooseStorage(0);  // "0 jours"
