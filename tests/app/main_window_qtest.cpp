@@ -794,7 +794,7 @@ class MainWindowTest : public QObject {
 
     void theGradeThicknessStandsBesideTheGradeList() {
         Fixture f;
-        QCOMPARE(f.child<QLabel>("lbEpaisseur")->text(), QString("Ép. 3 mm"));
+        QCOMPARE(f.child<QLabel>("lbEpaisseur")->text(), QString("Ép. 3\u00a0mm"));
     }
 
     void passDirectionOneIsCaptionedAlongX() {

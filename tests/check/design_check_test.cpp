@@ -57,7 +57,7 @@ TEST(DesignCheck, AFindingSaysItsMillimetresAsTheUserReadsThem) {
     const auto findings = checkDrawing(d);
     ASSERT_EQ(kindsOf(findings), Kinds{FindingKind::NarrowPanel}) << findingsText(findings);
     EXPECT_EQ(findings[0].message,
-              "Panneau étroit : 7,5\u00a0mm entre le rainage n° 5 et le rainage n° 6 (moins de "
+              "Panneau étroit : 7,5\u00a0mm entre le rainage n° 7 et le rainage n° 8 (moins de "
               "9\u00a0mm, trois épaisseurs)");
 }
 
@@ -250,7 +250,7 @@ TEST(DesignCheck, FoldedFlapsCollideOrLeaveAGap) {
         const auto findings = checkFolds({c.pair}, 3);
         EXPECT_EQ(kindsOf(findings), c.expected);
         if (!findings.empty()) {
-            EXPECT_NE(findings[0].message.find(" mm entre rainages ("), std::string::npos)
+            EXPECT_NE(findings[0].message.find("\u00a0mm entre rainages ("), std::string::npos)
                 << findings[0].message;
         }
     }
