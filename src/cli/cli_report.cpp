@@ -16,18 +16,13 @@
 namespace brontaxe::cli {
 namespace {
 
-// The figures as the window's labels show them: fixed decimals, the decimal comma.
-std::string figure(double value, std::string_view pattern) {
-    return platform::withDecimalComma(platform::formatNumber(value, pattern));
-}
-
 void lengthLine(std::ostream& out, const std::string& caption, float millimetres) {
     out << "  " << std::left << std::setw(18) << caption << std::right << std::setw(10)
-        << figure(millimetres / 1000.0, "#######0.00") << " m\n";
+        << platform::readableNumber(millimetres / 1000.0) << " m\n";
 }
 
 std::string percent(const std::string& figure) {
-    return figure == kNoWaste ? figure : platform::withDecimalComma(figure) + " %";
+    return figure == kNoWaste ? figure : figure + " %";
 }
 
 // The grade's label as the grade list shows it, and the board thickness in use.
@@ -54,8 +49,8 @@ void printFigures(std::ostream& out, const Workbench& wb) {
             << " mm, qualité " << gradeText(wb) << "\n";
     if (wb.hasBlankEdits())
         out << "Découpe modifiée à la main : les figures sont celles de la découpe modifiée\n";
-    out << s.text(622) << " " << figure(m.HorsToutX, "#######0.00") << " x "
-        << figure(m.HorsToutY, "#######0.00") << " mm\n";
+    out << s.text(622) << " " << platform::readableNumber(m.HorsToutX) << " x "
+        << platform::readableNumber(m.HorsToutY) << " mm\n";
     out << s.text(610) << "\n";
     lengthLine(out, s.text(601), m.LgCoupant);
     if (m.NbPonts > 0) {
@@ -70,7 +65,7 @@ void printFigures(std::ostream& out, const Workbench& wb) {
     lengthLine(out, s.text(606), m.LgTotal);
     const WindowFigures f = windowFigures(m);
     out << s.text(620) << "\n";
-    out << "  " << s.text(621) << " " << platform::withDecimalComma(f.cutSurface) << " m²\n";
+    out << "  " << s.text(621) << " " << f.cutSurface << " m²\n";
     out << "  " << s.text(623) << " : " << f.poseCount << "\n";
     out << "  " << s.text(624) << " " << percent(f.waste) << "\n";
     out << "  " << s.text(625) << " " << percent(f.sheetWaste) << "\n";

@@ -30,15 +30,16 @@ std::string converted(const std::string& text, double factor, bool divide, bool 
 
 }  // namespace
 
+// The classes as the list shows them, the percent sign kept on its number's line.
 const std::array<RcvFactor, 7>& humidityFactors() {
     static const std::array<RcvFactor, 7> entries{{
-        {"0-35 %", 1.1f},
-        {"36-45 %", 1.1f},
-        {"46-55%", 1.0f},
-        {"56-65%", 0.9f},
-        {"66-75%", 0.8f},
-        {"76-85%", 0.7f},
-        {"86-100%", 0.5f},
+        {"0-35\u00a0%", 1.1f},
+        {"36-45\u00a0%", 1.1f},
+        {"46-55\u00a0%", 1.0f},
+        {"56-65\u00a0%", 0.9f},
+        {"66-75\u00a0%", 0.8f},
+        {"76-85\u00a0%", 0.7f},
+        {"86-100\u00a0%", 0.5f},
     }};
     return entries;
 }

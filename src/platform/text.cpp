@@ -42,6 +42,27 @@ bool isWordCharacter(std::uint32_t cp) {
     return cp >= 0xc0 && cp <= 0x24f && cp != 0xd7 && cp != 0xf7;
 }
 
+// A unit written after a number: the longer spellings first, so that "mm" is not read as "m".
+constexpr std::string_view kUnits[] = {"mm\xc2\xb2", "m\xc2\xb2", "kN/m", "mm", "cm",
+                                       "kg",         "kN",        "m",    "%",  "\xc2\xb0"};
+
+bool isAsciiWordByte(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+}
+
+// "mm" in "12 mm)" or "12 mm", not in "12 mmol" nor "3 mois": the unit ends where the word does.
+bool isUnitAfterSpace(std::string_view rest) {
+    for (std::string_view unit : kUnits) {
+        if (!rest.starts_with(unit))
+            continue;
+        const std::string_view after = rest.substr(unit.size());
+        const auto next = after.empty() ? '\0' : after.front();
+        return after.empty() || after.starts_with(kNoBreakSpace) ||
+               (static_cast<unsigned char>(next) < 0x80 && !isAsciiWordByte(next));
+    }
+    return false;
+}
+
 bool endsAWord(std::string_view text, std::size_t colon) {
     if (!isWordCharacter(codePointBefore(text, colon)))
         return false;
@@ -67,7 +88,9 @@ std::string frenchSpacing(std::string_view text) {
         const char c = text[i];
         const std::string_view rest = text.substr(i + 1);
         const bool afterOpeningQuote = text.substr(0, i).ends_with(kOpeningQuote);
-        if (c == ' ' && (isSignAfterSpace(rest) || afterOpeningQuote)) {
+        const bool afterDigit = i > 0 && text[i - 1] >= '0' && text[i - 1] <= '9';
+        if (c == ' ' && (isSignAfterSpace(rest) || afterOpeningQuote ||
+                         (afterDigit && isUnitAfterSpace(rest)))) {
             out.append(kNoBreakSpace);
             continue;
         }

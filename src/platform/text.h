@@ -14,7 +14,8 @@ std::string_view trimBlanks(std::string_view s);
 // and "»", and after "«", made a non-breaking one, and one added where a word touches a colon
 // that ends it ("Longueur:" gives "Longueur :"), so that a line never breaks before those signs
 // or inside the quotes. Spaces already non-breaking, times ("12:30"), paths ("C:\") and
-// coordinates typed as "x;y" are left as they are.
+// coordinates typed as "x;y" are left as they are. A unit after a number keeps to it the same
+// way ("12,5 mm", "40,19 %", "1,32 m", "90 °").
 std::string frenchSpacing(std::string_view text);
 
 }  // namespace brontaxe::platform

@@ -6,8 +6,9 @@
 namespace brontaxe {
 namespace {
 
+// The figures as the user reads them: the shortest form, a decimal comma ("5,66", "0").
 std::string metres(float millimetres) {
-    return platform::formatNumber(millimetres / 1000.0, "#######0.00");
+    return platform::readableNumber(millimetres / 1000.0);
 }
 
 // The sheet in whole millimetres, as the imposition keeps it: "1452", without the point of
@@ -42,14 +43,13 @@ WindowFigures windowFigures(const Model& m) {
 
     f.poseCount = platform::numberText(m.NbPoses);
     f.cutSurface =
-        platform::formatNumber(static_cast<double>(m.SurfDecoupee) * m.NbPoses / 1e6, "####0.000");
+        platform::readableNumber(static_cast<double>(m.SurfDecoupee) * m.NbPoses / 1e6, {}, 3);
     const WasteFigures w = imposedWaste(m);
     f.imposedSize =
         platform::formatNumber(w.ImpX, "#####") + " x " + platform::formatNumber(w.ImpY, "#####");
     if (m.SurfDecoupee > 0) {
-        f.waste = platform::formatNumber(m.PerteHorsTout, "#######0.00");
-        f.sheetWaste =
-            m.PerteFormat > 0 ? platform::formatNumber(m.PerteFormat, "#######0.00") : kNoWaste;
+        f.waste = platform::readableNumber(m.PerteHorsTout);
+        f.sheetWaste = m.PerteFormat > 0 ? platform::readableNumber(m.PerteFormat) : kNoWaste;
     } else {
         f.waste = kNoWaste;
         f.sheetWaste = kNoWaste;

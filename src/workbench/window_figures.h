@@ -1,6 +1,7 @@
 #pragma once
 // The figures the main window shows after a regeneration, as the texts of their labels and
-// boxes, so that the window and the command-line tool show the same.
+// boxes, so that the window and the command-line tool show the same: lengths, surface and waste
+// in their shortest form with the decimal comma ("5,66", "0", "30,48").
 
 #include <string>
 

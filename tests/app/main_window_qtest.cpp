@@ -280,7 +280,7 @@ class MainWindowTest : public QObject {
         f.typeAndLeave("txtModel", "0202");
         const QString status = f.status();
         QVERIFY2(status.contains("Dessin trop chargé"), qPrintable(status));
-        QCOMPARE(f.child<QLabel>("lbCoupant")->text(), QString("0,00"));
+        QCOMPARE(f.child<QLabel>("lbCoupant")->text(), QString("0"));
         QCOMPARE(f.child<QLabel>("lbPerte")->text(), QString("XXXXXX"));
         QCOMPARE(f.window.view()->shownElementCount(), 0);
 
@@ -794,7 +794,7 @@ class MainWindowTest : public QObject {
 
     void theGradeThicknessStandsBesideTheGradeList() {
         Fixture f;
-        QCOMPARE(f.child<QLabel>("lbEpaisseur")->text(), QString("Ép. 3 mm"));
+        QCOMPARE(f.child<QLabel>("lbEpaisseur")->text(), QString("Ép. 3\u00a0mm"));
     }
 
     void passDirectionOneIsCaptionedAlongX() {

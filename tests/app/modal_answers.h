@@ -26,7 +26,13 @@ void onModal(std::function<void(T&)> body, bool* ran = nullptr) {
             timer->deleteLater();
             if (ran)
                 *ran = true;
+            const QPointer<QWidget> shown(dialog);
             body(*dialog);
+            // A check that failed inside `body` returned before closing it: closed here, the
+            // test fails instead of waiting for its watchdog.
+            if (shown && shown->isVisible())
+                if (auto* d = qobject_cast<QDialog*>(shown.data()))
+                    d->reject();
         }
     });
     timer->start(20);

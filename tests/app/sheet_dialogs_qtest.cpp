@@ -89,7 +89,8 @@ void SheetDialogsTest::rcvOpensFromTheToolImageOnTheCurrentBox() {
             QCOMPARE(d.inputBox(1)->text(), QStringLiteral("300"));
             QCOMPARE(d.inputBox(4)->text(), QStringLiteral("7"));
             QCOMPARE(d.inputBox(8)->text(), QString());
-            QCOMPARE(d.findChild<QComboBox*>("cbHumid")->currentText(), QStringLiteral("76-85%"));
+            QCOMPARE(d.findChild<QComboBox*>("cbHumid")->currentText(),
+                     QStringLiteral("76-85\u00a0%"));
             QCOMPARE(d.findChild<QComboBox*>("cbJstock")->currentText(),
                      QStringLiteral("1 - 3 jours"));
             QVERIFY(d.findChild<QLabel*>("lbQualite")->text().startsWith("Profil Carton\u00a0: 1"));

@@ -89,10 +89,8 @@ TEST(ShippedData, CommandLineDrawsEachGradeWithItsAllowances) {
         const test::BlankSize size = test::blank0201(a, 400, 300, 200, 36);
         EXPECT_GT(size.x, 1436.0f);  // the bare inside dimensions give 1436 x 500
         EXPECT_GT(size.y, 500.0f);
-        const std::string expected =
-            "Dim. Hors Tout : " +
-            platform::withDecimalComma(platform::formatNumber(size.x, "#######0.00")) + " x " +
-            platform::withDecimalComma(platform::formatNumber(size.y, "#######0.00")) + " mm";
+        const std::string expected = "Dim. Hors Tout : " + platform::readableNumber(size.x) +
+                                     " x " + platform::readableNumber(size.y) + " mm";
         EXPECT_NE(r.out.find(expected), std::string::npos) << r.out;
         EXPECT_NE(r.out.find("qualité " + tables.gradeLabel(n) + ", épaisseur"), std::string::npos)
             << r.out;

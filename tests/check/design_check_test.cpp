@@ -47,6 +47,20 @@ TEST(DesignCheck, ABlankWithACreaseFromEdgeToEdgeAndRoundedCornersIsClean) {
     EXPECT_EQ(verdictText(findings), "Contrôle : aucun défaut");
 }
 
+// Millimetres as the window says them everywhere: shortest form, decimal comma, the unit kept on
+// the number's line.
+TEST(DesignCheck, AFindingSaysItsMillimetresAsTheUserReadsThem) {
+    Drawing d;
+    rectangle(d);
+    crease(d, 50, 0, 50, 60);
+    crease(d, 57.5, 0, 57.5, 60);
+    const auto findings = checkDrawing(d);
+    ASSERT_EQ(kindsOf(findings), Kinds{FindingKind::NarrowPanel}) << findingsText(findings);
+    EXPECT_EQ(findings[0].message,
+              "Panneau étroit : 7,5\u00a0mm entre le rainage n° 7 et le rainage n° 8 (moins de "
+              "9\u00a0mm, trois épaisseurs)");
+}
+
 TEST(DesignCheck, OpenOutline) {
     Drawing open;
     const PenScope openPen(open, kind::Cut);
@@ -58,7 +72,7 @@ TEST(DesignCheck, OpenOutline) {
     EXPECT_EQ(kindsOf(findings), (Kinds{FindingKind::OpenOutline, FindingKind::OpenOutline}));
     EXPECT_EQ(findings[0].elements, std::vector<ElementId>{ElementId{3}});
     EXPECT_NE(findings[1].message.find("n° 6"), std::string::npos) << findings[1].message;
-    EXPECT_NE(findings[1].message.find("(0,00 ; 10,00)"), std::string::npos) << findings[1].message;
+    EXPECT_NE(findings[1].message.find("(0 ; 10)"), std::string::npos) << findings[1].message;
     EXPECT_EQ(verdictText(findings), "Contrôle : 2 défauts");
 
     // A slit that runs into the corner where two folds meet: the board holds on both sides.
@@ -157,8 +171,8 @@ TEST(DesignCheck, ZeroLength) {
     // A fourth of the kind: one line with the count and the first three places.
     d.AddLine(10, 10, 10, 10);
     EXPECT_EQ(groupedFindingsText(checkDrawing(d)),
-              "  Élément de longueur nulle : 4 fois, en (100,00 ; 60,00), (30,00 ; 30,00), "
-              "(50,00 ; 30,00)...\n");
+              "  Élément de longueur nulle : 4 fois, en (100 ; 60), (30 ; 30), "
+              "(50 ; 30)...\n");
 
     Drawing shortButReal;
     rectangle(shortButReal);
@@ -236,7 +250,7 @@ TEST(DesignCheck, FoldedFlapsCollideOrLeaveAGap) {
         const auto findings = checkFolds({c.pair}, 3);
         EXPECT_EQ(kindsOf(findings), c.expected);
         if (!findings.empty()) {
-            EXPECT_NE(findings[0].message.find(" mm entre rainages ("), std::string::npos)
+            EXPECT_NE(findings[0].message.find("\u00a0mm entre rainages ("), std::string::npos)
                 << findings[0].message;
         }
     }

@@ -37,7 +37,7 @@ TEST(CliCheck, PrintsTheVerdictAndControleExitsWithItsOwnCodeOnFindings) {
     EXPECT_TRUE(has(faulty.out, "Contrôle : 1 défaut\n")) << faulty.out;
     EXPECT_TRUE(has(faulty.out,
                     "Rabats en collision : rabats des panneaux de longueur, "
-                    "170,00 + 170,00 mm sur 303,00 mm"))
+                    "170 + 170 mm sur 303 mm"))
         << faulty.out;
     EXPECT_EQ(runCli({"0201", "--set", kLongFlaps, "--controle"}, config).code, kExitFindings);
 }

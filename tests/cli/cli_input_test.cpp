@@ -121,11 +121,11 @@ TEST(CliInput, DecimalCommaAndGradeChoiceByFieldAreTaken) {
         std::vector<const char*> args;
         const char* size;
     } cases[] = {
-        {{"0201", "--longueur", "400,5"}, "1448,00 x 509,00"},
-        {{"0201", "--set", "lgPatte=30,5"}, "1441,50 x 509,00"},
+        {{"0201", "--longueur", "400,5"}, "1448 x 509"},
+        {{"0201", "--set", "lgPatte=30,5"}, "1441,5 x 509"},
         // The grade's thickness and allowances come with it, as with --qualite 2.
-        {{"0201", "--set", "NumQualite=2"}, "1451,00 x 512,00"},
-        {{"0201", "--qualite", "2"}, "1451,00 x 512,00"},
+        {{"0201", "--set", "NumQualite=2"}, "1451 x 512"},
+        {{"0201", "--qualite", "2"}, "1451 x 512"},
     };
     for (const auto& c : cases) {
         const CliRun r = runCli(c.args, config);

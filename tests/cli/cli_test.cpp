@@ -21,9 +21,9 @@ namespace {
 using test::CliRun;
 using test::runCli;
 
-// As the figures show them to a French reader: two decimals after the comma.
+// As the figures show them to a French reader: the shortest form after the comma.
 std::string figure(double value) {
-    return platform::withDecimalComma(platform::formatNumber(value, "#######0.00"));
+    return platform::readableNumber(value);
 }
 
 std::string sizeText(const test::BlankSize& s) {
@@ -194,8 +194,8 @@ TEST(Cli, ADieLineFileIsReadMeasuredAndImposed) {
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_NE(r.out.find("Découpe plan.cf2 :"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("Poses : 2 x 1 = 2\n"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("Coupant :               0,60 m"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("Surfaces Découpées : 0,010 m²"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Coupant :                0,6 m"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Surfaces Découpées : 0,01 m²"), std::string::npos) << r.out;
     // Its rules of an unknown type kept as annotation: drawn, with the warning's exit code.
     const CliRun unknown = runCli({path.c_str()}, config);
     EXPECT_EQ(unknown.code, 4) << unknown.err;

@@ -36,7 +36,7 @@ done
 
 # The installed command line draws a 0201 on the tables installed beside it.
 out=$("$prefix/bin/brontaxe-cli" 0201 --longueur 400) || fail "brontaxe-cli 0201 exited $?"
-grep -q 'Dim\. Hors Tout.*: 1447,00 x 509,00 mm' <<<"$out" || fail "0201 figures: $out"
+grep -q 'Dim\. Hors Tout.*: 1447 x 509.*mm' <<<"$out" || fail "0201 figures: $out"
 grep -q 'Coupant' <<<"$out" || fail "no line totals: $out"
 mv "$share/brontaxe/data/csqual2.kor" "$root/csqual2.kor"
 status=0

@@ -56,7 +56,7 @@ TEST(McKee, BoxesThatAreNoNumberCountZero) {
 
 TEST(McKee, ChoosingAListEntryTakesItsFactorAndComputesAgain) {
     RcvForm f = form("400", "300", "3", "7");
-    f.chooseHumidity(2);  // "46-55%"
+    f.chooseHumidity(2);  // "46-55 %"
     EXPECT_FLOAT_EQ(f.humidity, 1.0f);
     EXPECT_EQ(f.result, rcvText(126.94143620389266 / 0.7));
     f.chooseStorage(0);  // "0 jours"
@@ -69,7 +69,7 @@ TEST(McKee, ChoosingAListEntryTakesItsFactorAndComputesAgain) {
 TEST(McKee, FactorsFallWithHumidityAndStorageTimeAndTheLastEntryHasOne) {
     const auto& h = humidityFactors();
     const auto& s = storageFactors();
-    EXPECT_EQ(h[kDefaultHumidity].text, "76-85%");
+    EXPECT_EQ(h[kDefaultHumidity].text, "76-85\u00a0%");
     EXPECT_EQ(s[kDefaultStorage].text, "1 - 3 jours");
     for (std::size_t k = 1; k < h.size(); ++k)
         EXPECT_LE(h[k].factor, h[k - 1].factor) << h[k].text;

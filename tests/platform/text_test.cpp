@@ -26,6 +26,14 @@ TEST(FrenchSpacing, NonBreakingSpacesBeforeTheHighSignsAndInsideTheQuotes) {
         {"c:\\korvane 12:30 http://a", "c:\\korvane 12:30 http://a"},
         {"(106,00 ; 108,00)", "(106,00" + nb + "; 108,00)"},
         {"Calque \"a\" :\n", "Calque \"a\"" + nb + ":\n"},
+        // A unit keeps to its number; a word that begins like one does not.
+        {"2 x 600 mm, 40,19 % et 1,32 m.",
+         "2 x 600" + nb + "mm, 40,19" + nb + "% et 1,32" + nb + "m."},
+        {"12 m\u00b2 ; 3 kN/m ; 90 \u00b0",
+         "12" + nb + "m\u00b2" + nb + "; 3" + nb + "kN/m" + nb + "; 90" + nb + "\u00b0"},
+        {"(de 0 à 500" + nb + "mm)", "(de 0 à 500" + nb + "mm)"},
+        {"3 mois, 2 mortaises, 4 pièces, 5 min", "3 mois, 2 mortaises, 4 pièces, 5 min"},
+        {"200 mmol et 7 kgf", "200 mmol et 7 kgf"},
         {"", ""},
     };
     for (const auto& [plain, french] : cases) {

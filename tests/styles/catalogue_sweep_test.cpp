@@ -87,6 +87,8 @@ void sweep(void (*option)(Model&), bool typicalDrawn) {
                     continue;
                 }
                 ++drawn;
+                for (const Finding& f : run.findings)
+                    EXPECT_EQ(misformattedNumber(f.message), "") << f.message;
                 // Over-cuts and locks are warnings for the designer, but no drawn code's own
                 // slots run past their hinge and its own tabs hold.
                 for (const FindingKind kind : test::kindsOf(run.findings)) {

@@ -109,7 +109,7 @@ TEST(Regeneration, CutSurfaceOfTheBareRegularSlottedCaseAndItsWaste) {
     const double rectangle = 1436.0 * 500.0;
     EXPECT_NEAR(m.PerteHorsTout, (rectangle - m.SurfDecoupee) / rectangle * 100, 1e-3);
     const WindowFigures f = windowFigures(m);
-    EXPECT_EQ(f.cutSurface, platform::formatNumber(m.SurfDecoupee / 1e6, "####0.000"));
+    EXPECT_EQ(f.cutSurface, platform::readableNumber(m.SurfDecoupee / 1e6, {}, 3));
     EXPECT_NE(f.waste, kNoWaste);
     // The totals do not count the contour.
     EXPECT_NEAR(m.LgRainant, 3544, 0.01);

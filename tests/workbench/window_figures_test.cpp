@@ -55,14 +55,14 @@ TEST(WindowFigures, FormatsOfTheLabelsAndNoWasteWithoutSurface) {
     m.Marges = {5, 15, 0, 0, 0};
     WindowFigures f = windowFigures(m);
     // Each length in its own box.
-    EXPECT_EQ(f.cutLength, "5.66");
-    EXPECT_EQ(f.cutCreaseLength, "1.23");
-    EXPECT_EQ(f.perforationLength, "2.35");
-    EXPECT_EQ(f.halfCutLength, "3.46");
-    EXPECT_EQ(f.creaseLength, "3.54");
-    EXPECT_EQ(f.totalLength, "16.24");
+    EXPECT_EQ(f.cutLength, "5,66");
+    EXPECT_EQ(f.cutCreaseLength, "1,23");
+    EXPECT_EQ(f.perforationLength, "2,35");
+    EXPECT_EQ(f.halfCutLength, "3,46");
+    EXPECT_EQ(f.creaseLength, "3,54");
+    EXPECT_EQ(f.totalLength, "16,24");
     EXPECT_EQ(f.imposedSize, "2877 x 500");
-    EXPECT_EQ(f.cutSurface, "0.000");
+    EXPECT_EQ(f.cutSurface, "0");
     EXPECT_EQ(f.waste, "XXXXXX");
     EXPECT_EQ(f.sheetWaste, "XXXXXX");
     EXPECT_EQ(f.sheetX, "3000");  // whole millimetres, no point left hanging
@@ -72,10 +72,10 @@ TEST(WindowFigures, FormatsOfTheLabelsAndNoWasteWithoutSurface) {
     m.SurfDecoupee = 500000;
     computeWaste(m);
     f = windowFigures(m);
-    EXPECT_EQ(f.cutSurface, "1.000");
+    EXPECT_EQ(f.cutSurface, "1");
     // (2877 x 500 - 2 x 500000) / (2877 x 500) and (3000 x 600 - 1000000) / (3000 x 600).
-    EXPECT_EQ(f.waste, "30.48");
-    EXPECT_EQ(f.sheetWaste, "44.44");
+    EXPECT_EQ(f.waste, "30,48");
+    EXPECT_EQ(f.sheetWaste, "44,44");
     m.FmtCartonX = 1000;  // the poses cover more than the sheet: no sheet waste to show
     computeWaste(m);
     EXPECT_EQ(windowFigures(m).sheetWaste, "XXXXXX");

@@ -12,17 +12,17 @@ void findFoldProblems(const std::vector<FoldPair>& folds, double thickness, Find
     for (const FoldPair& f : folds) {
         const double excess = f.depthA + f.depthB - f.span;
         const auto sizes = [&f] {
-            return std::string(f.what) + ", " + number(f.depthA) + " + " + number(f.depthB) +
-                   " mm sur " + number(f.span) + " mm entre rainages";
+            return std::string(f.what) + ", " + number(f.depthA) + " + " + millimetres(f.depthB) +
+                   " sur " + millimetres(f.span) + " entre rainages";
         };
         if (excess > thickness / 2 + kJoinTolerance) {
             out.push_back(finding(
                 FindingKind::FlapCollision, {}, {},
-                "Rabats en collision : " + sizes() + " (" + number(excess) + " mm de trop)"));
+                "Rabats en collision : " + sizes() + " (" + millimetres(excess) + " de trop)"));
         } else if (f.fit == FoldFit::Meet && -excess > thickness + kFlapRounding + kJoinTolerance) {
             out.push_back(
                 finding(FindingKind::FlapGap, {}, {},
-                        "Rabats écartés : " + sizes() + " (" + number(-excess) + " mm d'écart)"));
+                        "Rabats écartés : " + sizes() + " (" + millimetres(-excess) + " d'écart)"));
         }
     }
 }

@@ -173,8 +173,8 @@ void findHolesTooClose(const CheckInput& in, Findings& out) {
             &worst == &crease ? "Trou trop près d'un rainage : " : "Trou trop près du bord : ";
         out.push_back(finding(FindingKind::HoleTooClose, {worst.hole->id, worst.other->id},
                               worst.hole->start(),
-                              what + named(*worst.hole) + " est à " + number(worst.gap) + " mm " +
-                                  ofNamed(*worst.other) + " (au moins " + number(land) + " mm)"));
+                              what + named(*worst.hole) + " est à " + millimetres(worst.gap) + " " +
+                                  ofNamed(*worst.other) + " (au moins " + millimetres(land) + ")"));
     }
 }
 

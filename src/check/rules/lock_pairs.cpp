@@ -7,14 +7,14 @@ void findLockProblems(const std::vector<LockPair>& locks, Findings& out) {
         if (lock.tabLength < lock.slotDepth - kJoinTolerance) {
             out.push_back(finding(FindingKind::LockTabTooShort, {}, {},
                                   "Patte trop courte : " + std::string(lock.what) + ", " +
-                                      number(lock.tabLength) + " mm pour une fente de " +
-                                      number(lock.slotDepth) + " mm de profondeur"));
+                                      millimetres(lock.tabLength) + " pour une fente de " +
+                                      millimetres(lock.slotDepth) + " de profondeur"));
         }
         if (lock.tabWidth > lock.slotMouth + kJoinTolerance) {
             out.push_back(finding(FindingKind::LockTabTooWide, {}, {},
                                   "Patte trop large : " + std::string(lock.what) + ", " +
-                                      number(lock.tabWidth) + " mm pour une fente de " +
-                                      number(lock.slotMouth) + " mm d'ouverture"));
+                                      millimetres(lock.tabWidth) + " pour une fente de " +
+                                      millimetres(lock.slotMouth) + " d'ouverture"));
         }
     }
 }

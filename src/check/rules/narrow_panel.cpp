@@ -89,9 +89,9 @@ void findNarrowPanels(const CheckInput& in, Findings& out) {
         const Stroke& a = *folds[i].stroke;
         const Stroke& b = *folds[j].stroke;
         out.push_back(finding(FindingKind::NarrowPanel, {a.id, b.id}, a.start(),
-                              "Panneau étroit : " + number(pair.apart) + " mm entre " + named(a) +
-                                  " et " + named(b) + " (moins de " + number(least) +
-                                  " mm, trois épaisseurs)"));
+                              "Panneau étroit : " + millimetres(pair.apart) + " entre " + named(a) +
+                                  " et " + named(b) + " (moins de " + millimetres(least) +
+                                  ", trois épaisseurs)"));
     }
     // Listed in drawing order, as the other findings are.
     std::sort(out.begin() + static_cast<std::ptrdiff_t>(firstFound), out.end(),

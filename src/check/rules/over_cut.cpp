@@ -169,7 +169,7 @@ void findOverCuts(const CheckInput& in, Findings& out) {
             const Point tip = toStart < toEnd ? cut.start() : cut.end();
             out.push_back(finding(FindingKind::OverCut, {cut.id, fold.id}, tip,
                                   "Coupe trop longue : " + named(cut) + " dépasse " + named(fold) +
-                                      " de " + number(past) + " mm en " + at(tip)));
+                                      " de " + millimetres(past) + " en " + at(tip)));
             reported.insert(cut.id.value);
             break;
         }

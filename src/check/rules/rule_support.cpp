@@ -2,19 +2,20 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 #include "drawing/box_grid.h"
+#include "platform/number_text.h"
 
 namespace brontaxe::check {
 
 std::string number(double v) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.2f", std::fabs(v) < 0.005 ? 0.0 : v);
-    std::string s(buf);
-    std::replace(s.begin(), s.end(), '.', ',');
-    return s;
+    // Below half a hundredth the sign would be all that is left: "-0".
+    return platform::readableNumber(std::fabs(v) < 0.005 ? 0.0 : v);
+}
+
+std::string millimetres(double v) {
+    return number(v) + std::string(platform::kNoBreakSpace) + "mm";
 }
 
 std::string at(Point p) {

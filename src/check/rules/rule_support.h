@@ -38,9 +38,11 @@ inline bool isDieRule(LineKind k) {
     return k == kind::Cut || isFold(k) || k == kind::HalfCut || k == kind::Perforation;
 }
 
-// "12,50": two decimals and a decimal comma.
+// "12,5": at most two decimals, none left trailing, and a decimal comma.
 std::string number(double v);
-// "(12,50 ; 3,00)".
+// "12,5 mm", the unit kept on the number's line.
+std::string millimetres(double v);
+// "(12,5 ; 3)".
 std::string at(Point p);
 // "n° 12".
 std::string no(ElementId id);
