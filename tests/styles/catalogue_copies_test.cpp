@@ -20,6 +20,7 @@
 #include "workbench/catalogue_forms.h"
 
 namespace brontaxe {
+namespace catalogue_copies_test {
 namespace {
 
 struct Size {
@@ -179,4 +180,5 @@ TEST(CatalogueCopies, TwoCodesOfAFamilyDrawOneBlankOnlyWhereTheListsSaySo) {
 }
 
 }  // namespace
+}  // namespace catalogue_copies_test
 }  // namespace brontaxe

@@ -23,6 +23,7 @@
 #include "workbench/catalogue.h"
 
 namespace brontaxe {
+namespace catalogue_dump_test {
 namespace {
 
 struct Size {
@@ -119,4 +120,5 @@ TEST(GoldenCatalogue, EveryDrawingIsTheOneOnFile) {
 }
 
 }  // namespace
+}  // namespace catalogue_dump_test
 }  // namespace brontaxe

@@ -23,6 +23,7 @@
 #include "support/style_fixture.h"
 
 namespace brontaxe {
+namespace named_allowances_test {
 namespace {
 
 using Sizes = std::map<std::string, double>;
@@ -301,4 +302,5 @@ TEST(NamedAllowances, EachMovesTheSizesItsNameSaysAndNothingElse) {
 }
 
 }  // namespace
+}  // namespace named_allowances_test
 }  // namespace brontaxe

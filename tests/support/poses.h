@@ -10,11 +10,6 @@
 
 namespace brontaxe::test {
 
-struct Segment {
-    Point a;
-    Point b;
-};
-
 // The cut lines of each pose (arcs flattened): the blank first, then each copy in the order
 // addPoses made them.
 std::vector<std::vector<Segment>> poseCuts(const Drawing& d);

@@ -9,6 +9,7 @@
 #include "workbench/workbench.h"
 
 namespace brontaxe {
+namespace edited_design_test {
 namespace {
 
 platform::EnvironmentLookup noEnvironment() {
@@ -175,4 +176,5 @@ TEST(EditedDesign, ADrawingOpenedWithoutItsDesignOffersNothingToEdit) {
 }
 
 }  // namespace
+}  // namespace edited_design_test
 }  // namespace brontaxe

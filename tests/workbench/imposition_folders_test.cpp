@@ -55,7 +55,7 @@ struct Folders {
     }
 };
 
-Box unionOf(const std::vector<std::vector<test::Segment>>& poses) {
+Box unionOf(const std::vector<std::vector<Segment>>& poses) {
     Box box;
     for (const auto& p : poses) {
         const Box b = test::boxOf(p);
@@ -66,7 +66,7 @@ Box unionOf(const std::vector<std::vector<test::Segment>>& poses) {
 }
 
 // The longest horizontal cut of a pose lying on y.
-double edgeAt(const std::vector<test::Segment>& pose, double y) {
+double edgeAt(const std::vector<Segment>& pose, double y) {
     double longest = 0;
     for (const auto& s : pose)
         if (std::fabs(s.a.y - y) < 1e-3 && std::fabs(s.b.y - y) < 1e-3)

@@ -227,7 +227,7 @@ TEST(DrawImposition, NestedStylesInterlockWithoutOverlapAndShortenTheRows) {
 }
 
 // Height of the one cut line that runs the whole width of a pose.
-double straightEdge(const std::vector<test::Segment>& pose) {
+double straightEdge(const std::vector<Segment>& pose) {
     const double width = test::boxOf(pose).width();
     for (const auto& s : pose) {
         if (std::fabs(std::fabs(s.b.x - s.a.x) - width) < 1e-3)

@@ -19,6 +19,7 @@
 #include "workbench/pieces.h"
 
 namespace brontaxe {
+namespace nesting_test {
 namespace {
 
 struct Bench {
@@ -48,7 +49,7 @@ double leastDistance(const Drawing& d) {
     std::vector<Box> boxes;
     for (const auto& edges : test::poseOuterContours(d)) {
         std::vector<GEOSGeometry*> lines;
-        for (const test::Segment& s : edges) {
+        for (const Segment& s : edges) {
             GEOSCoordSequence* seq = GEOSCoordSeq_create_r(g, 2, 2);
             GEOSCoordSeq_setXY_r(g, seq, 0, s.a.x, s.a.y);
             GEOSCoordSeq_setXY_r(g, seq, 1, s.b.x, s.b.y);
@@ -81,7 +82,7 @@ double leastDistance(const Drawing& d) {
     return least;
 }
 
-bool crosses(Point a, Point b, const test::Segment& s) {
+bool crosses(Point a, Point b, const Segment& s) {
     auto side = [](Point p, Point q, Point r) {
         return (q.x - p.x) * (r.y - p.y) - (q.y - p.y) * (r.x - p.x);
     };
@@ -101,7 +102,7 @@ int chainsAcrossOtherPoses(const Drawing& d) {
         const Point a = vertical ? Point{dim->ref.x, dim->p1.y} : Point{dim->p1.x, dim->ref.y};
         const Point b = vertical ? Point{dim->ref.x, dim->p2.y} : Point{dim->p2.x, dim->ref.y};
         for (std::size_t k = 1; k < contours.size(); ++k)
-            for (const test::Segment& s : contours[k])
+            for (const Segment& s : contours[k])
                 crossing += crosses(a, b, s) ? 1 : 0;
     }
     return crossing;
@@ -507,4 +508,5 @@ TEST(Nesting, CommandLine) {
 }
 
 }  // namespace
+}  // namespace nesting_test
 }  // namespace brontaxe

@@ -14,6 +14,7 @@
 #include "workbench/workbench_check.h"
 
 namespace brontaxe {
+namespace pieces_test {
 namespace {
 
 // A workbench on the shipped tables, drawing `code`.
@@ -173,4 +174,5 @@ TEST(Pieces, ASectionOutsideTheBlankIsRefusedAndLeavesItWhole) {
 }
 
 }  // namespace
+}  // namespace pieces_test
 }  // namespace brontaxe

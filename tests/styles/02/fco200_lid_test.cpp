@@ -8,6 +8,7 @@
 #include "support/style_fixture.h"
 
 namespace brontaxe {
+namespace fco200_lid_test {
 namespace {
 
 using test::cutOutlineIsClosedOrEndsOnFolds;
@@ -160,4 +161,5 @@ TEST(Fco0216, FlapsRoundTheHalfWidthWithTheAllowancePlusATenth) {
 }
 
 }  // namespace
+}  // namespace fco200_lid_test
 }  // namespace brontaxe

@@ -20,6 +20,7 @@
 #include "workbench/catalogue.h"
 
 namespace brontaxe {
+namespace fco600_family_test {
 namespace {
 
 using RigidCase = test::StyleCase;
@@ -178,4 +179,5 @@ TEST(Fco06Check, FlapsOfNoWidthAndSlotsWiderThanAWallAreRefused) {
 }
 
 }  // namespace
+}  // namespace fco600_family_test
 }  // namespace brontaxe

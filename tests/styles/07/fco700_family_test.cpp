@@ -20,6 +20,7 @@
 #include "support/style_run.h"
 
 namespace brontaxe {
+namespace fco700_family_test {
 namespace {
 
 // What tells the blank's construction apart.
@@ -305,4 +306,5 @@ TEST(Fco0711, DrawsTheFlapsOfASlottedCaseOverItsLockedBottom) {
 }
 
 }  // namespace
+}  // namespace fco700_family_test
 }  // namespace brontaxe
