@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
 """The user manual's PDF as a reader sees it, through poppler (pdfinfo, pdftotext).
 
-Usage: manual_pdf_test.py MANUAL.pdf BRONTAXE-MANUAL STRINGS.txt
+Usage: manual_pdf_test.py MANUAL.pdf BRONTAXE-MANUAL STRINGS.txt MANUEL.md
 
 - it has the pages of a manual, and its title, in a file light enough to send (under 3 MB);
 - every line of its table of contents names a heading found on the page it gives;
 - it opens on its bookmarks, one for each line of the contents, at its heading, in French;
+  the bookmarks are the Markdown's chapters and sections, in order and at their level;
   each line of the contents is a link to that heading; qpdf and Ghostscript read it whole;
 - the chapters and tutorials a user looks for are in the contents;
 - every menu command of the window, by its own caption in the string table, is explained;
@@ -100,11 +101,31 @@ def contents_number_edges(pdf, pages):
     return edges
 
 
-def navigation_failures(pdf, entries):
-    """The bookmarks and links against the contents' lines (title, page from 1)."""
+def markdown_headings(markdown):
+    """(level, title) of the chapters and sections after the contents' own heading."""
+    headings, fence = [], False
+    with open(markdown, encoding="utf-8") as f:
+        for line in f:
+            if line.startswith("```"):
+                fence = not fence
+            m = None if fence else re.match(r"(#{1,2}) (.+)", line)
+            if m:
+                headings.append((len(m.group(1)), m.group(2).strip()))
+    titles = [t for _, t in headings]
+    return headings[titles.index("Table des matières") + 1:]
+
+
+def navigation_failures(pdf, entries, markdown):
+    """The bookmarks and links against the contents' lines (title, page from 1) and the
+    Markdown's headings."""
     failures = []
     read = json.loads(subprocess.run(NAVIGATION_READER + [pdf], check=True, capture_output=True,
                                      text=True).stdout)
+    levels = [(level, normal(title).strip()) for level, title, _, _ in read["outline"]]
+    wanted = [(level, normal(title)) for level, title in markdown_headings(markdown)]
+    if levels != wanted:
+        failures.append(f"the bookmarks are not the Markdown's headings: {levels} against "
+                        f"{wanted}")
     if read["lang"] != "fr-FR" or read["pagemode"] != "/UseOutlines":
         failures.append(f"language {read['lang']}, page mode {read['pagemode']}")
     height = 841.89  # A4
@@ -142,7 +163,7 @@ def menu_captions(strings):
 
 
 def main():
-    pdf, tool, strings = sys.argv[1:4]
+    pdf, tool, strings, markdown = sys.argv[1:5]
     failures = []
     info = subprocess.run(["pdfinfo", pdf], check=True, capture_output=True, text=True).stdout
     pages = int(re.search(r"^Pages:\s+(\d+)", info, re.M).group(1))
@@ -167,7 +188,7 @@ def main():
         if title not in lines:
             failures.append(f"\"{title}\" is not a line of page {page}")
 
-    failures += navigation_failures(pdf, entries)
+    failures += navigation_failures(pdf, entries, markdown)
     # Every number of the contents ends on the text's right edge (A4, margins of 20 mm).
     edges = contents_number_edges(pdf, max(page for _, page in entries[:1]) - 1)
     if not edges or max(edges) - min(edges) > 1 or min(edges) < 595 - 57 - 15:

@@ -9,6 +9,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -32,6 +34,9 @@ constexpr qreal kFooterMm = 10;
 constexpr int kBodyPoints = 10;
 // A picture leaves room on its page for its caption.
 constexpr qreal kTallestPicture = 0.6;
+// The text of a table's cell keeps off its borders, which the Markdown's tables draw
+// against the text (a long option would touch the next column).
+constexpr qreal kCellPadding = 3;  // pixels
 
 struct PageSize {
     qreal width = 0;
@@ -58,6 +63,17 @@ QSizeF fitToPage(QImage& picture, const QSizeF& page) {
         picture = picture.scaledToWidth(printed, Qt::SmoothTransformation);
     const qreal width = points * kPixelsPerPoint;
     return {width, width * aspect};
+}
+
+void padTables(QTextDocument& doc) {
+    for (QTextFrame* frame : doc.rootFrame()->childFrames()) {
+        auto* table = qobject_cast<QTextTable*>(frame);
+        if (table == nullptr)
+            continue;
+        QTextTableFormat format = table->format();
+        format.setCellPadding(kCellPadding);
+        table->setFormat(format);
+    }
 }
 
 // In whole dots: the layout keeps lengths in 1/64 of a dot, and a page height it cannot hold
@@ -122,6 +138,7 @@ std::optional<QString> paintManual(const QString& markdown, const QString& pdf,
         return QStringLiteral("image introuvable : %1").arg(*missing);
     QTextCursor edit(&doc);
     edit.beginEditBlock();  // one layout for all the changes
+    padTables(doc);
     breakBeforeChapters(doc);
     const std::vector<ContentsEntry> entries = insertContents(doc, size.width);
     edit.endEditBlock();
