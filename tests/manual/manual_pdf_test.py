@@ -41,7 +41,9 @@ MENU_ENTRIES = [31, 32, 33, 34, 35, 36, 37, 41, 42, 43, 44, 46, 47, 51, 52, 53, 
 # The pieces and passes menus, which have no entry in the string table.
 MENU_CAPTIONS = ["Tous", "Couvercle / Extérieur", "Faces", "Fond / Intérieur",
                  "Caisse en 2 morceaux", "Caisse en 4 morceaux", "Sens Passage X",
-                 "Sens Passage Y", "Passages-Machine...", "Vue pliée 3D", "Règles de la forme"]
+                 "Sens Passage Y", "Passages-Machine...", "Vue pliée 3D", "Règles de la forme",
+                 "Nouveau", "Annuler", "Rétablir", "Mode édition", "RCV (KorRCV)",
+                 "Assistant de palettisation…", "Stapelix"]
 PAGES = range(15, 80)
 # Pictures at print resolution, not at their full size.
 MAX_BYTES = 3_000_000

@@ -9,8 +9,6 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextFrame>
-#include <QTextTable>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -19,6 +17,7 @@
 #include "app/manual/manual_navigation.h"
 #include "app/manual/manual_pages.h"
 #include "app/manual/manual_pictures.h"
+#include "app/manual/manual_tables.h"
 #include "io/pdf_navigation.h"
 
 namespace brontaxe::manual {
@@ -34,9 +33,6 @@ constexpr qreal kFooterMm = 10;
 constexpr int kBodyPoints = 10;
 // A picture leaves room on its page for its caption.
 constexpr qreal kTallestPicture = 0.6;
-// The text of a table's cell keeps off its borders, which the Markdown's tables draw
-// against the text (a long option would touch the next column).
-constexpr qreal kCellPadding = 3;  // pixels
 
 struct PageSize {
     qreal width = 0;
@@ -63,17 +59,6 @@ QSizeF fitToPage(QImage& picture, const QSizeF& page) {
         picture = picture.scaledToWidth(printed, Qt::SmoothTransformation);
     const qreal width = points * kPixelsPerPoint;
     return {width, width * aspect};
-}
-
-void padTables(QTextDocument& doc) {
-    for (QTextFrame* frame : doc.rootFrame()->childFrames()) {
-        auto* table = qobject_cast<QTextTable*>(frame);
-        if (table == nullptr)
-            continue;
-        QTextTableFormat format = table->format();
-        format.setCellPadding(kCellPadding);
-        table->setFormat(format);
-    }
 }
 
 // In whole dots: the layout keeps lengths in 1/64 of a dot, and a page height it cannot hold
