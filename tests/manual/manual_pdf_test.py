@@ -10,6 +10,7 @@ Usage: manual_pdf_test.py MANUAL.pdf BRONTAXE-MANUAL STRINGS.txt MANUEL.md
   each line of the contents is a link to that heading; qpdf and Ghostscript read it whole;
 - the chapters and tutorials a user looks for are in the contents;
 - every menu command of the window, by its own caption in the string table, is explained;
+- the options' table keeps a column's text apart from the next one's;
 - no line of text is written twice (a paragraph cut by a page foot would be: once on each
   page, the copy hidden by the clip but found by search and copy);
 - the maker refuses a manual whose picture is missing, rather than leave a hole in it.
@@ -45,6 +46,8 @@ MENU_CAPTIONS = ["Tous", "Couvercle / Extérieur", "Faces", "Fond / Intérieur",
                  "Nouveau", "Annuler", "Rétablir", "Mode édition", "RCV (KorRCV)",
                  "Assistant de palettisation…", "Stapelix"]
 PAGES = range(15, 80)
+# Between two columns of a table, in points: wider than a space (3.2 points in the body's font).
+MIN_COLUMN_GAP = 4.5
 # Pictures at print resolution, not at their full size.
 MAX_BYTES = 3_000_000
 
@@ -101,6 +104,31 @@ def contents_number_edges(pdf, pages):
             if float(y_min) < 760:
                 edges.append(float(x_max))
     return edges
+
+
+def words_by_line(pdf, page):
+    """The words of a page, as (left, right, text), on each line by its top."""
+    out = subprocess.run(["pdftotext", "-bbox", "-f", str(page), "-l", str(page), pdf, "-"],
+                         check=True, capture_output=True, text=True).stdout
+    lines = {}
+    for x0, y0, x1, word in re.findall(
+            r'xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)<', out):
+        lines.setdefault(round(float(y0)), []).append((float(x0), float(x1), word))
+    return [sorted(words) for _, words in sorted(lines.items())]
+
+
+def crowded_options(pdf, first_page):
+    """The rows of the command line's options (on its chapter's first two pages) whose
+    option and text touch: no gap between two words wider than a space."""
+    crowded = []
+    for page in (first_page, first_page + 1):
+        for words in words_by_line(pdf, page):
+            if len(words) < 2 or not words[0][2].startswith("-"):
+                continue
+            widest = max(b[0] - a[1] for a, b in zip(words, words[1:]))
+            if widest < MIN_COLUMN_GAP:
+                crowded.append(" ".join(w for _, _, w in words)[:60])
+    return crowded
 
 
 def markdown_headings(markdown):
@@ -195,6 +223,10 @@ def main():
     edges = contents_number_edges(pdf, max(page for _, page in entries[:1]) - 1)
     if not edges or max(edges) - min(edges) > 1 or min(edges) < 595 - 57 - 15:
         failures.append(f"the contents' page numbers end at {sorted(set(edges))}")
+
+    command_line = dict(entries).get("La ligne de commande")
+    for row in crowded_options(pdf, command_line) if command_line else []:
+        failures.append(f"an option touches its text: \"{row}\"")
 
     body = pdftotext(pdf)
     seen = set()

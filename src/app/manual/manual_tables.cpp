@@ -15,9 +15,15 @@ void padTables(QTextDocument& doc) {
         auto* table = qobject_cast<QTextTable*>(frame);
         if (table == nullptr)
             continue;
-        QTextTableFormat format = table->format();
-        format.setCellPadding(kCellPadding);
-        table->setFormat(format);
+        for (int row = 0; row < table->rows(); ++row) {
+            for (int column = 0; column < table->columns(); ++column) {
+                QTextTableCell cell = table->cellAt(row, column);
+                QTextTableCellFormat format = cell.format().toTableCellFormat();
+                format.setLeftPadding(kCellPadding);
+                format.setRightPadding(kCellPadding);
+                cell.setFormat(format);
+            }
+        }
     }
 }
 
