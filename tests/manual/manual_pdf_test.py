@@ -10,7 +10,8 @@ Usage: manual_pdf_test.py MANUAL.pdf BRONTAXE-MANUAL STRINGS.txt MANUEL.md
   each line of the contents is a link to that heading; qpdf and Ghostscript read it whole;
 - the chapters and tutorials a user looks for are in the contents;
 - every menu command of the window, by its own caption in the string table, is explained;
-- the options' table keeps a column's text apart from the next one's;
+- the options' table keeps a column's text apart from the next one's, and no word runs past
+  the right margin (a line of code is not broken);
 - no line of text is written twice (a paragraph cut by a page foot would be: once on each
   page, the copy hidden by the clip but found by search and copy);
 - the maker refuses a manual whose picture is missing, rather than leave a hole in it.
@@ -48,6 +49,7 @@ MENU_CAPTIONS = ["Tous", "Couvercle / Extérieur", "Faces", "Fond / Intérieur",
 PAGES = range(15, 80)
 # Between two columns of a table, in points: wider than a space (3.2 points in the body's font).
 MIN_COLUMN_GAP = 4.5
+RIGHT_MARGIN = 595 - 56.7 + 1
 # Pictures at print resolution, not at their full size.
 MAX_BYTES = 3_000_000
 
@@ -129,6 +131,18 @@ def crowded_options(pdf, first_page):
             if widest < MIN_COLUMN_GAP:
                 crowded.append(" ".join(w for _, _, w in words)[:60])
     return crowded
+
+
+def words_past_margin(pdf):
+    """(page, word) of each word that ends right of the text (A4, margins of 20 mm)."""
+    out = subprocess.run(["pdftotext", "-bbox", pdf, "-"], check=True, capture_output=True,
+                         text=True).stdout
+    past = []
+    for page, chunk in enumerate(out.split("<page ")[1:], 1):
+        for right, word in re.findall(r'xMax="([\d.]+)" yMax="[\d.]+">([^<]*)<', chunk):
+            if float(right) > RIGHT_MARGIN:
+                past.append((page, word))
+    return past
 
 
 def markdown_headings(markdown):
@@ -227,6 +241,9 @@ def main():
     command_line = dict(entries).get("La ligne de commande")
     for row in crowded_options(pdf, command_line) if command_line else []:
         failures.append(f"an option touches its text: \"{row}\"")
+
+    for page, word in words_past_margin(pdf):
+        failures.append(f"\"{word}\" runs past the right margin of page {page}")
 
     body = pdftotext(pdf)
     seen = set()
