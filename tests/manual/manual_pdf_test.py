@@ -1,14 +1,17 @@
 #!/usr/bin/env python3
 """The user manual's PDF as a reader sees it, through poppler (pdfinfo, pdftotext).
 
-Usage: manual_pdf_test.py MANUAL.pdf BRONTAXE-MANUAL STRINGS.txt
+Usage: manual_pdf_test.py MANUAL.pdf BRONTAXE-MANUAL STRINGS.txt MANUEL.md
 
 - it has the pages of a manual, and its title, in a file light enough to send (under 3 MB);
 - every line of its table of contents names a heading found on the page it gives;
 - it opens on its bookmarks, one for each line of the contents, at its heading, in French;
+  the bookmarks are the Markdown's chapters and sections, in order and at their level;
   each line of the contents is a link to that heading; qpdf and Ghostscript read it whole;
 - the chapters and tutorials a user looks for are in the contents;
 - every menu command of the window, by its own caption in the string table, is explained;
+- the options' table keeps a column's text apart from the next one's, and no word runs past
+  the right margin (a line of code is not broken);
 - no line of text is written twice (a paragraph cut by a page foot would be: once on each
   page, the copy hidden by the clip but found by search and copy);
 - the maker refuses a manual whose picture is missing, rather than leave a hole in it.
@@ -40,8 +43,13 @@ MENU_ENTRIES = [31, 32, 33, 34, 35, 36, 37, 41, 42, 43, 44, 46, 47, 51, 52, 53, 
 # The pieces and passes menus, which have no entry in the string table.
 MENU_CAPTIONS = ["Tous", "Couvercle / Extérieur", "Faces", "Fond / Intérieur",
                  "Caisse en 2 morceaux", "Caisse en 4 morceaux", "Sens Passage X",
-                 "Sens Passage Y", "Passages-Machine...", "Vue pliée 3D", "Règles de la forme"]
+                 "Sens Passage Y", "Passages-Machine...", "Vue pliée 3D", "Règles de la forme",
+                 "Nouveau", "Annuler", "Rétablir", "Mode édition", "RCV (KorRCV)",
+                 "Assistant de palettisation…", "Stapelix"]
 PAGES = range(15, 80)
+# Between two columns of a table, in points: wider than a space (3.2 points in the body's font).
+MIN_COLUMN_GAP = 4.5
+RIGHT_MARGIN = 595 - 56.7 + 1
 # Pictures at print resolution, not at their full size.
 MAX_BYTES = 3_000_000
 
@@ -100,11 +108,68 @@ def contents_number_edges(pdf, pages):
     return edges
 
 
-def navigation_failures(pdf, entries):
-    """The bookmarks and links against the contents' lines (title, page from 1)."""
+def words_by_line(pdf, page):
+    """The words of a page, as (left, right, text), on each line by its top."""
+    out = subprocess.run(["pdftotext", "-bbox", "-f", str(page), "-l", str(page), pdf, "-"],
+                         check=True, capture_output=True, text=True).stdout
+    lines = {}
+    for x0, y0, x1, word in re.findall(
+            r'xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)<', out):
+        lines.setdefault(round(float(y0)), []).append((float(x0), float(x1), word))
+    return [sorted(words) for _, words in sorted(lines.items())]
+
+
+def crowded_options(pdf, first_page):
+    """The rows of the command line's options (on its chapter's first two pages) whose
+    option and text touch: no gap between two words wider than a space."""
+    crowded = []
+    for page in (first_page, first_page + 1):
+        for words in words_by_line(pdf, page):
+            if len(words) < 2 or not words[0][2].startswith("-"):
+                continue
+            widest = max(b[0] - a[1] for a, b in zip(words, words[1:]))
+            if widest < MIN_COLUMN_GAP:
+                crowded.append(" ".join(w for _, _, w in words)[:60])
+    return crowded
+
+
+def words_past_margin(pdf):
+    """(page, word) of each word that ends right of the text (A4, margins of 20 mm)."""
+    out = subprocess.run(["pdftotext", "-bbox", pdf, "-"], check=True, capture_output=True,
+                         text=True).stdout
+    past = []
+    for page, chunk in enumerate(out.split("<page ")[1:], 1):
+        for right, word in re.findall(r'xMax="([\d.]+)" yMax="[\d.]+">([^<]*)<', chunk):
+            if float(right) > RIGHT_MARGIN:
+                past.append((page, word))
+    return past
+
+
+def markdown_headings(markdown):
+    """(level, title) of the chapters and sections after the contents' own heading."""
+    headings, fence = [], False
+    with open(markdown, encoding="utf-8") as f:
+        for line in f:
+            if line.startswith("```"):
+                fence = not fence
+            m = None if fence else re.match(r"(#{1,2}) (.+)", line)
+            if m:
+                headings.append((len(m.group(1)), m.group(2).strip()))
+    titles = [t for _, t in headings]
+    return headings[titles.index("Table des matières") + 1:]
+
+
+def navigation_failures(pdf, entries, markdown):
+    """The bookmarks and links against the contents' lines (title, page from 1) and the
+    Markdown's headings."""
     failures = []
     read = json.loads(subprocess.run(NAVIGATION_READER + [pdf], check=True, capture_output=True,
                                      text=True).stdout)
+    levels = [(level, normal(title).strip()) for level, title, _, _ in read["outline"]]
+    wanted = [(level, normal(title)) for level, title in markdown_headings(markdown)]
+    if levels != wanted:
+        failures.append(f"the bookmarks are not the Markdown's headings: {levels} against "
+                        f"{wanted}")
     if read["lang"] != "fr-FR" or read["pagemode"] != "/UseOutlines":
         failures.append(f"language {read['lang']}, page mode {read['pagemode']}")
     height = 841.89  # A4
@@ -142,7 +207,7 @@ def menu_captions(strings):
 
 
 def main():
-    pdf, tool, strings = sys.argv[1:4]
+    pdf, tool, strings, markdown = sys.argv[1:5]
     failures = []
     info = subprocess.run(["pdfinfo", pdf], check=True, capture_output=True, text=True).stdout
     pages = int(re.search(r"^Pages:\s+(\d+)", info, re.M).group(1))
@@ -167,11 +232,18 @@ def main():
         if title not in lines:
             failures.append(f"\"{title}\" is not a line of page {page}")
 
-    failures += navigation_failures(pdf, entries)
+    failures += navigation_failures(pdf, entries, markdown)
     # Every number of the contents ends on the text's right edge (A4, margins of 20 mm).
     edges = contents_number_edges(pdf, max(page for _, page in entries[:1]) - 1)
     if not edges or max(edges) - min(edges) > 1 or min(edges) < 595 - 57 - 15:
         failures.append(f"the contents' page numbers end at {sorted(set(edges))}")
+
+    command_line = dict(entries).get("La ligne de commande")
+    for row in crowded_options(pdf, command_line) if command_line else []:
+        failures.append(f"an option touches its text: \"{row}\"")
+
+    for page, word in words_past_margin(pdf):
+        failures.append(f"\"{word}\" runs past the right margin of page {page}")
 
     body = pdftotext(pdf)
     seen = set()

@@ -23,6 +23,7 @@
 #include <utility>
 
 #include "app/manual/manual_pictures.h"
+#include "app/manual/manual_tables.h"
 #include "platform/program_files.h"
 
 namespace brontaxe::app {
@@ -143,6 +144,7 @@ void HelpDialog::load(const std::filesystem::path& text) {
     doc->setMarkdown(QString::fromUtf8(file.readAll()), QTextDocument::MarkdownDialectGitHub);
     manual::placePictures(*doc, QFileInfo(qs(text)).absoluteDir(), manual::fitToHelpWindow,
                           manual::MissingPicture::Say);
+    manual::padTables(*doc);
     // The printed manual's table of contents is filled with page numbers; here the list beside
     // the text stands for it.
     for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {

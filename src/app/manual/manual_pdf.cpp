@@ -17,6 +17,7 @@
 #include "app/manual/manual_navigation.h"
 #include "app/manual/manual_pages.h"
 #include "app/manual/manual_pictures.h"
+#include "app/manual/manual_tables.h"
 #include "io/pdf_navigation.h"
 
 namespace brontaxe::manual {
@@ -122,6 +123,7 @@ std::optional<QString> paintManual(const QString& markdown, const QString& pdf,
         return QStringLiteral("image introuvable : %1").arg(*missing);
     QTextCursor edit(&doc);
     edit.beginEditBlock();  // one layout for all the changes
+    padTables(doc);
     breakBeforeChapters(doc);
     const std::vector<ContentsEntry> entries = insertContents(doc, size.width);
     edit.endEditBlock();
