@@ -43,7 +43,7 @@ void definePieceOptions(CLI::App& app, PieceOptions& o) {
     four->transform(wholeNumberText());
     two->excludes(four);
     app.add_option("--sens-passage", o.passDirection, "Sens de passage machine : x, y ou aucun");
-    app.add_flag("--passages", o.showPasses, "Affiche les Passages Machines du dessin");
+    app.add_flag("--passages", o.showPasses, "Affiche le tableau Passages-Machine du dessin");
     app.add_option("--section", o.section,
                    "Sectionne la découpe en 2 morceaux à cette position (mm, depuis le bord "
                    "gauche ou bas)")

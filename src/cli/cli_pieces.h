@@ -32,7 +32,7 @@ std::optional<std::string> applyPieceOptions(Model& m, const PieceOptions& o);
 // returned as the report's message with nothing drawn.
 RegenerationReport regenerate(Workbench& wb, const PieceOptions& o);
 
-// "Passages Machines" under the figures when asked.
+// "Passages-Machine" under the figures when asked.
 void printPasses(std::ostream& out, const Workbench& wb, const PieceOptions& o);
 
 }  // namespace brontaxe::cli

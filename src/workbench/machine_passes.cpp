@@ -34,7 +34,7 @@ std::string machinePassesText(const MachinePassesView& view) {
         }
         return line + "\n";
     };
-    std::string text = "Passages Machines :\n";
+    std::string text = "Passages-Machine :\n";
     text += row("  Largeurs (patte, panneaux) :", view.panelWidths);
     text += "  Hauteur du corps : " + view.bodyHeight + "\n";
     text += row("  Rabats haut :", view.upperFlaps);

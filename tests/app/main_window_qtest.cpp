@@ -11,6 +11,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -419,6 +420,31 @@ class MainWindowTest : public QObject {
             "( |$)|Passages Machine"));
         for (const QString& text : shown)
             QVERIFY2(!wrong.match(text).hasMatch(), qPrintable(text));
+    }
+
+    // The "Outils" menu and its submenus write their entries one way: a capital to the first
+    // word only, names of programs and formats as they are spelt.
+    void theToolsMenuCapitalisesItsFirstWordOnly() {
+        Fixture f;
+        const QSet<QString> names{"3D",       "KorGEOM",  "RCV",
+                                  "(KorRCV)", "Korvane",  "Presenter",
+                                  "Pliao",    "Stapelix", "Passages-Machine..."};
+        QStringList entries;
+        auto* tools = f.window.findChild<QMenu*>("mnoutils");
+        QVERIFY(tools);
+        for (QAction* a : tools->actions()) {
+            entries << a->text();
+            if (a->menu())
+                for (QAction* sub : a->menu()->actions())
+                    entries << sub->text();
+        }
+        QVERIFY(entries.size() > 10);
+        for (const QString& entry : entries) {
+            const QStringList words = entry.split(' ', Qt::SkipEmptyParts);
+            for (qsizetype i = 1; i < words.size(); ++i)
+                QVERIFY2(names.contains(words[i]) || !words[i].front().isUpper(),
+                         qPrintable(entry));
+        }
     }
 
     // A damaged allowance table: the damaged line at start-up, then with every regeneration of

@@ -160,6 +160,9 @@ class PiecesTest : public QObject {
         f.action("mncaisse_en_2")->trigger();
         brontaxe::app::MachinePassesDialog two(f.wb.model().PassesMachine, &f.window);
         two.show();
+        // Its title whole in the title bar, beside the window manager's buttons.
+        QCOMPARE(two.windowTitle(), QString("Passages-Machine"));
+        QVERIFY(two.width() > two.fontMetrics().horizontalAdvance(two.windowTitle()) + 200);
         QCOMPARE(two.columnsShown(), 3);
         QVERIFY(two.panelWidths(2)->isVisible());
         for (int k : {3, 4}) {

@@ -141,6 +141,8 @@ void SheetDialogsTest::questionnaireScrollsTwelveFields() {
     QVERIFY(!q.open(drawing, {}));
     QuestionnaireDialog d(drawing, std::move(q));
     d.show();
+    QCOMPARE(d.windowTitle(),
+             QStringLiteral("Saisir / modifier le questionnaire de la fiche technique"));
     QCOMPARE(d.question(0)->text(), QStringLiteral("Question 1"));
     QCOMPARE(d.answer(9)->text(), QStringLiteral("R10"));
     QVERIFY(!d.answer(9)->isHidden());

@@ -181,8 +181,10 @@ class StyleParametersDialogTest : public QObject {
         f.withDialog([&](StyleParametersDialog& d) {
             QVERIFY(d.fieldBox(0)->isEnabled());
             QVERIFY(!d.fieldBox(11)->isEnabled());
+            QVERIFY(!d.findChild<QLabel*>("unit_11")->isEnabled());
             QCOMPARE(d.fieldBox(11)->toolTip(), QString("Le modèle 0201 n'utilise pas cette cote"));
             QVERIFY(!d.findChild<QScrollBar*>("VScroll1")->isEnabled());
+            QVERIFY(!d.findChild<QCheckBox*>("Check1")->isEnabled());
             QVERIFY(d.fieldBox(brontaxe::kFieldCreasesHorizontal)->isEnabled());
         });
         QVERIFY(!f.window.isWindowModified());
@@ -192,8 +194,11 @@ class StyleParametersDialogTest : public QObject {
         QCOMPARE(f.wb.model().CodeModele, std::string("0421"));
         f.withDialog([&](StyleParametersDialog& d) {
             QVERIFY(d.fieldBox(11)->isEnabled());
+            QVERIFY(d.findChild<QLabel*>("unit_11")->isEnabled());
             QVERIFY(d.findChild<QScrollBar*>("VScroll1")->isEnabled());
             QVERIFY(!d.fieldBox(0)->isEnabled());
+            // No style draws from "Oblique": greyed even beside the tenons.
+            QVERIFY(!d.findChild<QCheckBox*>("Check1")->isEnabled());
         });
     }
 
@@ -249,7 +254,7 @@ class StyleParametersDialogTest : public QObject {
                 enter(d, 5, "80");
                 enter(d, 20, "100");
                 d.findChild<QRadioButton*>("Option1_1")->click();
-                d.findChild<QCheckBox*>("Check1")->click();
+                d.findChild<QCheckBox*>("ChkPoign")->click();
                 d.findChild<QScrollBar*>("VScroll2")->setValue(7);
                 QVERIFY(f.dump() != drawing);
             },
@@ -259,7 +264,7 @@ class StyleParametersDialogTest : public QObject {
         QCOMPARE(m.hrabat, before.hrabat);
         QCOMPARE(m.hrabat_auto, before.hrabat_auto);
         QCOMPARE(m.pattesurtete, before.pattesurtete);
-        QCOMPARE(m.oblique, before.oblique);
+        QCOMPARE(m.OptionPoign, before.OptionPoign);
         QCOMPARE(m.NbCases, before.NbCases);
         QCOMPARE(f.child<QLineEdit>("Txt_listefoulages")->text(), creases);
         QCOMPARE(f.dump(), drawing);

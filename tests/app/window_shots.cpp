@@ -23,8 +23,11 @@
 //                            turns allowed: the offer (the picture named with "-offre"), then
 //                            the window once it is taken, blocks of two turns on the sheet
 //   edition-...              the edit mode at work (edit_shots.cpp)
-//   poses [X Y]              a 0201 of 555 x 320 x 120 in grade 2 on X x Y poses (2 x 2): the
-//                            dimension chains beside the imposed area
+//   poses [X Y [CODE [4]]]   a CODE (0201) of 555 x 320 x 120 in grade 2 on X x Y poses (2 x 2),
+//                            in four pieces when "4" follows: the dimension chains beside the
+//                            imposed area
+//   autres TAB [CODE]        "Autres Dimensions" of a CODE (0201) on its tab TAB (0 to 8)
+//   outils                   the "Outils" menu open
 
 #include <QAction>
 #include <QApplication>
@@ -50,6 +53,7 @@
 #include "app/dialogs/questionnaire_dialog.h"
 #include "app/dialogs/section_dialog.h"
 #include "app/dialogs/sheet_template_dialog.h"
+#include "app/dialogs/style_parameters_dialog.h"
 #include "app/views/drawing_view.h"
 #include "app/views/fold_window.h"
 #include "app/window/entry_box.h"
@@ -359,7 +363,12 @@ int folding(ShotWindow& shot, const QString& folder, const QStringList& codes) {
 // beside the imposed area.
 int imposedChains(ShotWindow& shot, const QString& out, const QStringList& args) {
     MainWindow& window = shot.window;
-    type(window, "txtModel", QStringLiteral("0201"));
+    type(window, "txtModel", args.value(2, QStringLiteral("0201")));
+    if (args.value(3) == "4") {
+        // Both questions answered "Non": the first panel is a face, two glue flaps on it.
+        ModalScript answers({answer(QStringLiteral("Non")), answer(QStringLiteral("Non"))});
+        window.findChild<QAction*>("mncaisse4")->trigger();
+    }
     type(window, "longueur", QStringLiteral("555"));
     type(window, "largeur", QStringLiteral("320"));
     type(window, "hauteur", QStringLiteral("120"));
@@ -372,9 +381,34 @@ int imposedChains(ShotWindow& shot, const QString& out, const QStringList& args)
     return grabScreen(out);
 }
 
+int styleParameters(ShotWindow& shot, const QString& out, const QStringList& args) {
+    if (args.size() > 1)
+        type(shot.window, "txtModel", args.value(1));
+    return shootModal(
+        out, [&] { shot.window.findChild<QPushButton*>("CmdDetails")->click(); },
+        [&](QWidget& dialog) {
+            static_cast<StyleParametersDialog&>(dialog).tabs()->setCurrentIndex(
+                args.value(0, QStringLiteral("0")).toInt());
+        },
+        Framing::Dialog);
+}
+
+int toolsMenu(ShotWindow& shot, const QString& out, const QStringList&) {
+    auto* menu = shot.window.findChild<QMenu*>("mnoutils");
+    shot.window.menuBar()->setActiveAction(menu->menuAction());
+    settle(1200);
+    const int status = grabScreen(out);
+    menu->close();
+    return status;
+}
+
 int shoot(ShotWindow& shot, const QString& what, const QString& out, const QStringList& args) {
     if (what == "poses")
         return imposedChains(shot, out, args);
+    if (what == "autres")
+        return styleParameters(shot, out, args);
+    if (what == "outils")
+        return toolsMenu(shot, out, args);
     if (what == "majo")
         return allowanceEditor(shot, out, args);
     if (what == "architecture")

@@ -50,6 +50,7 @@ TEST(CliPieces, TheMachinePassesOfOneAndTwoPieceCases) {
     test::TempDir config;
     const CliRun whole = runCli({"0201", "--passages"}, config);
     ASSERT_EQ(whole.code, 0) << whole.err;
+    EXPECT_NE(whole.out.find("Passages-Machine :\n"), std::string::npos) << whole.out;
     // Glue tab 36, panels L + 2, W + 3, L + 3, W + 3, body H + 6 of the shipped grade 1.
     EXPECT_NE(whole.out.find("Largeurs (patte, panneaux) : 36 | 402 | 303 | 403 | 303\n"),
               std::string::npos)
@@ -60,7 +61,7 @@ TEST(CliPieces, TheMachinePassesOfOneAndTwoPieceCases) {
     ASSERT_EQ(two.code, 0) << two.err;
     EXPECT_NE(two.out.find("Largeurs (patte, panneaux) : 36 | 402 | 303\n"), std::string::npos)
         << two.out;
-    EXPECT_EQ(runCli({"0201"}, config).out.find("Passages Machines"), std::string::npos);
+    EXPECT_EQ(runCli({"0201"}, config).out.find("Passages-Machine"), std::string::npos);
 }
 
 TEST(CliPieces, ASectionCutsTheBlankAndIsMeasuredAgain) {

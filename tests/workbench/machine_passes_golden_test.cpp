@@ -1,5 +1,5 @@
 // The machine passes of every drawn code of the catalogue at the window's start-up values, as
-// the operator reads them ("Passages Machines"), compared with tests/golden/machine_passes.txt.
+// the operator reads them ("Passages-Machine"), compared with tests/golden/machine_passes.txt.
 // A code that records passes is drawn again with each option they could follow: the blank
 // mirrored, the box in two or four pieces (where the window offers them), a hand-hole in the
 // walls (which moves none today) and a double-wall grade. A variant whose passes are those of

@@ -44,6 +44,14 @@ QGroupBox* frame(const QString& title, QGridLayout*& grid) {
     return box;
 }
 
+// A tab's grid: captions, boxes and units in the first three columns, kept together on the
+// left by the fourth, which takes the room left.
+QGridLayout* tabGrid(QWidget* page) {
+    auto* grid = new QGridLayout(page);
+    grid->setColumnStretch(3, 1);
+    return grid;
+}
+
 QScrollBar* countScrollBar(const char* name, int maximum) {
     auto* bar = new QScrollBar(Qt::Vertical);
     bar->setObjectName(name);
@@ -121,7 +129,10 @@ void StyleParametersDialog::greyUnusedFields() {
     for (int field = 0; field < kAutreDimFieldCount; ++field) {
         const bool used = otherDimensionFieldUsed(m_.CodeModele, field);
         const auto i = static_cast<std::size_t>(field);
-        for (QWidget* w : std::initializer_list<QWidget*>{fieldBoxes_[i], fieldCaptions_[i]}) {
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{fieldBoxes_[i], fieldCaptions_[i], fieldUnits_[i]}) {
+            if (!w)
+                continue;
             w->setEnabled(used);
             w->setToolTip(used ? QString() : unused);
         }
@@ -133,6 +144,9 @@ void StyleParametersDialog::greyUnusedFields() {
     follow(mortiseScroll_, kFieldNbMortaise);
     follow(cellScroll_, kFieldNbCases);
     follow(autoFlapHeightBox_, kFieldFlapHeight);
+    // No blank is drawn from "Oblique" yet: kept in the settings, never changed here.
+    obliqueBox_->setEnabled(false);
+    obliqueBox_->setToolTip(unused);
     for (QWidget* corner : dividerButtons_)
         follow(corner, 24);  // the divider's corner radius
     follow(handleBox_, 27);  // the hand-hole's length
@@ -175,12 +189,13 @@ void StyleParametersDialog::addField(QGridLayout* grid, int row, int field, cons
         return;  // counts: their scroll bar stands there
     auto* unitLabel = new QLabel(unit);
     unitLabel->setObjectName(QStringLiteral("unit_%1").arg(field));
+    fieldUnits_[static_cast<std::size_t>(field)] = unitLabel;
     grid->addWidget(unitLabel, row, 2, Qt::AlignLeft);
 }
 
 QWidget* StyleParametersDialog::buildGlueTab() {
     auto* page = new QWidget;
-    auto* grid = new QGridLayout(page);
+    auto* grid = tabGrid(page);
     addField(grid, 0, 0, QStringLiteral("Largeur"));
     addField(grid, 1, 1, QStringLiteral("Angle (deg)"));
     addField(grid, 2, 2, QStringLiteral("Prolongement"));
@@ -206,7 +221,7 @@ QWidget* StyleParametersDialog::buildGlueTab() {
 
 QWidget* StyleParametersDialog::buildNotchTab() {
     auto* page = new QWidget;
-    auto* grid = new QGridLayout(page);
+    auto* grid = tabGrid(page);
     addField(grid, 0, 3, QStringLiteral("Largeur"));
     addField(grid, 1, 4, QString::fromUtf8("Décentrage"));
     grid->setRowStretch(2, 1);
@@ -215,7 +230,7 @@ QWidget* StyleParametersDialog::buildNotchTab() {
 
 QWidget* StyleParametersDialog::buildFlapTab() {
     auto* page = new QWidget;
-    auto* grid = new QGridLayout(page);
+    auto* grid = tabGrid(page);
     addField(grid, 0, 5, QStringLiteral("Hauteur"));
     autoFlapHeightBox_ = new QCheckBox(QStringLiteral("Alignement Automatique"));
     autoFlapHeightBox_->setObjectName("ChkHrabat");
@@ -234,14 +249,14 @@ QWidget* StyleParametersDialog::buildFlapTab() {
         fieldBox(field)->setAlignment(Qt::AlignLeft);
         fieldBox(field)->setMaximumWidth(QWIDGETSIZE_MAX);
     }
-    grid->addWidget(creases, 3, 0, 1, 2);
+    grid->addWidget(creases, 3, 0, 1, 4);
     grid->setRowStretch(4, 1);
     return page;
 }
 
 QWidget* StyleParametersDialog::buildRoundingTab() {
     auto* page = new QWidget;
-    auto* grid = new QGridLayout(page);
+    auto* grid = tabGrid(page);
     addField(grid, 0, 6, QStringLiteral("Rayon"));
     addHeading(grid, 1, QStringLiteral("Coup de Pouce"));
     addField(grid, 2, 9, QStringLiteral("Rayon"), kIndent);
@@ -251,7 +266,7 @@ QWidget* StyleParametersDialog::buildRoundingTab() {
 
 QWidget* StyleParametersDialog::buildFlapsTab() {
     auto* page = new QWidget;
-    auto* grid = new QGridLayout(page);
+    auto* grid = tabGrid(page);
     QGridLayout* overlap = nullptr;
     grid->addWidget(frame(QStringLiteral("Recouvrement"), overlap), 0, 0);
     addField(overlap, 0, 7, QStringLiteral("Hauteur"));
@@ -266,7 +281,7 @@ QWidget* StyleParametersDialog::buildFlapsTab() {
 // every caption, box and unit of the tab stands in its column.
 QWidget* StyleParametersDialog::buildDoubleWallTab() {
     auto* page = new QWidget;
-    auto* grid = new QGridLayout(page);
+    auto* grid = tabGrid(page);
     addField(grid, 0, 10, QStringLiteral("Largeur"));
     addHeading(grid, 1, QStringLiteral("Tenon"));
     addField(grid, 2, 11, QStringLiteral("Hauteur"), kIndent);
@@ -295,7 +310,7 @@ QWidget* StyleParametersDialog::buildDoubleWallTab() {
 
 QWidget* StyleParametersDialog::buildDividerTab() {
     auto* page = new QWidget;
-    auto* grid = new QGridLayout(page);
+    auto* grid = tabGrid(page);
     addField(grid, 0, kFieldNbCases, QStringLiteral("Nombre de Cases"));
     cellScroll_ = countScrollBar("VScroll2", 100);
     grid->addWidget(cellScroll_, 0, 2);
@@ -324,7 +339,7 @@ QWidget* StyleParametersDialog::buildDividerTab() {
 
 QWidget* StyleParametersDialog::buildHandleTab() {
     auto* page = new QWidget;
-    auto* grid = new QGridLayout(page);
+    auto* grid = tabGrid(page);
     handleBox_ = new QCheckBox(QString::fromUtf8("Poignées sur Tête"));
     handleBox_->setObjectName("ChkPoign");
     connect(handleBox_, &QCheckBox::clicked, this, [this] { handleToggled(); });
@@ -353,7 +368,7 @@ QWidget* StyleParametersDialog::buildHandleTab() {
 // Bridges left uncut in the knives so that the blank stays in the sheet through the press.
 QWidget* StyleParametersDialog::buildBridgeTab() {
     auto* page = new QWidget;
-    auto* grid = new QGridLayout(page);
+    auto* grid = tabGrid(page);
     bridgesBox_ = new QCheckBox(QStringLiteral("Placer des ponts dans le coupant"));
     bridgesBox_->setObjectName("ChkPonts");
     connect(bridgesBox_, &QCheckBox::clicked, this, [this](bool ticked) {

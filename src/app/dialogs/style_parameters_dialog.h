@@ -85,6 +85,7 @@ class StyleParametersDialog : public QDialog {
     QTabWidget* tabs_ = nullptr;
     std::array<EntryBox*, kAutreDimFieldCount> fieldBoxes_{};
     std::array<QLabel*, kAutreDimFieldCount> fieldCaptions_{};
+    std::array<QLabel*, kAutreDimFieldCount> fieldUnits_{};  // none for the counts
     std::array<QRadioButton*, 2> glueSideButtons_{};
     QLabel* glueImage_ = nullptr;
     QCheckBox* autoFlapHeightBox_ = nullptr;

@@ -102,7 +102,7 @@ class MainWindow : public QMainWindow {
 
     // Menus "Morceaux" and "Passages-Machine", the piece check boxes and tool image 17.
     PieceControls& pieces() { return *pieces_; }
-    // "Section" (the section dialog) and "Passages Machine" (the passes dialog).
+    // "Section" (the section dialog) and "Passages-Machine..." (the passes dialog).
     void openSection();
     void showMachinePasses();
 
