@@ -15,12 +15,12 @@ namespace {
 // the strip's edge.
 constexpr float kNoSegment = 0.01F;
 
-std::string mm(float value) {
+std::string stripMm(float value) {
     return platform::readableNumber(value, "mm");
 }
 
 // Creases where one segment ends and the next begins, both of some length.
-void drawCreases(Drawing& d, const std::vector<float>& segments, float length, bool across) {
+void drawStripCreases(Drawing& d, const std::vector<float>& segments, float length, bool across) {
     float s = 0;
     for (std::size_t i = 0; i + 1 < segments.size(); ++i) {
         s += segments[i];
@@ -40,7 +40,7 @@ void drawCreases(Drawing& d, const std::vector<float>& segments, float length, b
 
 // The chain of a part's segments on the line `at` beside the strip; a zero segment measures
 // nothing. A single segment is the overall size, measured apart.
-void dimensionChain(Drawing& d, const std::vector<float>& segments, float at, bool across) {
+void stripChain(Drawing& d, const std::vector<float>& segments, float at, bool across) {
     if (segments.size() < 2)
         return;
     float s = 0;
@@ -65,12 +65,12 @@ std::vector<float> checkedCreaseSegments(std::string_view part, float side, cons
         typed += segments[i];
     for (std::size_t i = 0; i + 1 < segments.size(); ++i) {
         if (segments[i] < 0)
-            throw GenerationError("Refoulage négatif : " + mm(segments[i]) +
+            throw GenerationError("Refoulage négatif : " + stripMm(segments[i]) +
                                   " dans la liste des refoulages");
     }
     if (!segments.empty() && segments.back() < 0)
         throw GenerationError(std::string("Refoulages plus longs que la ") + sideName + " : " +
-                              mm(typed) + " pour " + mm(side));
+                              stripMm(typed) + " pour " + stripMm(side));
     return segments;
 }
 
@@ -91,13 +91,13 @@ std::string CreasedStrip(Drawing& d, const CreasedStripShape& strip) {
     lineTo(d, 0, 0);
 
     pen.setKind(kind::Crease);
-    drawCreases(d, across, Ls, true);
-    drawCreases(d, along, Ws, false);
+    drawStripCreases(d, across, Ls, true);
+    drawStripCreases(d, along, Ws, false);
 
     // Segment chains next to the strip, overall sizes one step further out.
     const float step = (Ws + Ls) / 30;
-    dimensionChain(d, across, -step, true);
-    dimensionChain(d, along, Ws + step, false);
+    stripChain(d, across, -step, true);
+    stripChain(d, along, Ws + step, false);
     dimension(d, {.from = {0, -step}, .to = {Ls, -step}, .at = {0, -step}});
     dimension(d, {.from = {Ls + step, 0}, .to = {Ls + step, Ws}, .at = {Ls + step, 0}});
     pen.setKind(kind::Cut);

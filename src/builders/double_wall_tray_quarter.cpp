@@ -43,7 +43,7 @@ QuarterSizes quarterSizes(const DoubleWallTrayShape& t) {
     return {h, h, std::max(t.flap, 0.0f), 0};
 }
 
-MachinePasses passesOf(const QuarterSizes& s, float a, float b, CornerFlaps flaps) {
+MachinePasses quarterPasses(const QuarterSizes& s, float a, float b, CornerFlaps flaps) {
     using namespace machine_pass;
     MachinePasses p;
     p.set(width(0), s.V);
@@ -208,7 +208,7 @@ MachinePasses DoubleWallTrayQuarter(Drawing& d, const DoubleWallTrayShape& t,
     drawCornerCreases(d, q, t);
     drawHandHoleHalf(d, settings.handHole, a, b, t.h);
     placeFeature(d, first, at);
-    return passesOf(s, a, b, t.flaps);
+    return quarterPasses(s, a, b, t.flaps);
 }
 
 }  // namespace brontaxe

@@ -9,7 +9,7 @@ namespace brontaxe {
 namespace {
 
 // A crease at each running sum but the last, which closes the list at the blank's edge.
-void drawCreases(Drawing& d, const std::vector<float>& positions, CreaseDirection direction) {
+void drawExtraCreases(Drawing& d, const std::vector<float>& positions, CreaseDirection direction) {
     float sum = 0;
     for (std::size_t i = 0; i + 1 < positions.size(); ++i) {
         sum += positions[i];
@@ -18,7 +18,7 @@ void drawCreases(Drawing& d, const std::vector<float>& positions, CreaseDirectio
 }
 
 // The chain measuring the list; a zero position measures nothing and is left out.
-void dimensionChain(Drawing& d, const std::vector<float>& positions, Point from, bool vertical) {
+void extraCreaseChain(Drawing& d, const std::vector<float>& positions, Point from, bool vertical) {
     if (positions.size() < 2)
         return;
     Point at = from;
@@ -41,7 +41,7 @@ void ExtraCreases(Drawing& d, const ExtraCreasesShape& creases) {
     const std::vector<float> across = creasePositions(parts.widthPart);
     const std::vector<float> along = creasePositions(parts.lengthPart);
 
-    drawCreases(d, across, CreaseDirection::Horizontal);
+    drawExtraCreases(d, across, CreaseDirection::Horizontal);
     d.BeginDrawing();
     const Box box = d.extents();
     if (box.empty) {
@@ -51,9 +51,9 @@ void ExtraCreases(Drawing& d, const ExtraCreasesShape& creases) {
     const double columnX =
         creases.mirrored ? box.xmax + box.width() / 20 : box.xmin - box.width() / 20;
     try {
-        dimensionChain(d, across, {columnX, box.ymin}, true);
-        drawCreases(d, along, CreaseDirection::Vertical);
-        dimensionChain(d, along, {box.xmin, box.ymax + box.height() / 20}, false);
+        extraCreaseChain(d, across, {columnX, box.ymin}, true);
+        drawExtraCreases(d, along, CreaseDirection::Vertical);
+        extraCreaseChain(d, along, {box.xmin, box.ymax + box.height() / 20}, false);
     } catch (...) {
         d.EndDrawing();
         throw;

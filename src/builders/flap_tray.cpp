@@ -22,7 +22,7 @@ void checkTray(const FlapTrayShape& t) {
         throw GenerationError("Dimensions impossibles : plateau trop court pour la double paroi");
 }
 
-MachinePasses passesOf(const FlapTrayShape& t) {
+MachinePasses flapTrayPasses(const FlapTrayShape& t) {
     const float doubled = t.h + (t.innerWall > 0 ? t.doubleWallStep + t.innerWall : 0);
     const float wall = t.doubleFlaplessWalls ? t.h : doubled;
     const float end = t.doubleFlaplessWalls ? doubled : t.h;
@@ -127,7 +127,7 @@ MachinePasses FlapTray(Drawing& d, const FlapTrayShape& tray, const BlankSetting
         placeFeature(d, lower, {.mirrored = true});
     }
     placeFeature(d, first, {.x = at.x, .y = at.y, .angle = at.angle, .mirrored = at.mirrored});
-    return passesOf(tray);
+    return flapTrayPasses(tray);
 }
 
 }  // namespace brontaxe

@@ -26,7 +26,7 @@ void checkHandHoleSize(const HandHoleShape& hole) {
 namespace {
 
 // "201,5 mm", as the designer reads numbers everywhere else.
-std::string mm(float value) {
+std::string holeMm(float value) {
     return platform::readableNumber(value, "mm");
 }
 
@@ -36,9 +36,9 @@ void checkHandHoleFits(const WallHandHole& hole, float wallLength, float wallHei
     const HandHoleShape& s = hole.shape;
     const float tab = s.type == HandHoleKind::FoldingTab ? s.tab : 0;
     if (s.length >= wallLength || hole.drop < tab || hole.drop + s.height >= wallHeight)
-        throw GenerationError("Poignée hors de sa paroi : " + mm(s.length) + " x " + mm(s.height) +
-                              " à " + mm(hole.drop) + " du bord, dans une paroi de " +
-                              mm(wallLength) + " x " + mm(wallHeight));
+        throw GenerationError("Poignée hors de sa paroi : " + holeMm(s.length) + " x " + holeMm(s.height) +
+                              " à " + holeMm(hole.drop) + " du bord, dans une paroi de " +
+                              holeMm(wallLength) + " x " + holeMm(wallHeight));
 }
 
 void HandHole(Drawing& d, const HandHoleShape& hole, const FeaturePlacement& at) {

@@ -10,7 +10,7 @@
 namespace brontaxe {
 namespace {
 
-FlapShape lockFlap(float height) {
+FlapShape interlockFlap(float height) {
     return [height](Drawing& d, float left, float right, float h) {
         const float reach = std::min(height, right - left);
         const float corner = reach / 2;
@@ -40,7 +40,7 @@ MachinePasses InterlockedBodyHalf(Drawing& d, const InterlockedBody& body, const
     passes.then(ShapedBodyHalf(d,
                                {.panels = {body.p1, body.p2, body.p3, body.p4},
                                 .h = h,
-                                .flaps = {lockFlap(f1), lockFlap(f2), lockFlap(f1), lockFlap(f2)},
+                                .flaps = {interlockFlap(f1), interlockFlap(f2), interlockFlap(f1), interlockFlap(f2)},
                                 .glue = body.glue},
                                s, at));
     return passes;

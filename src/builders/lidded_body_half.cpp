@@ -15,7 +15,7 @@ struct Abscissas {
     float xa, xb, xc, xd, xe;
 };
 
-MachinePasses passesOf(const BodyGlueFlap& glue, const BodyPanels& b, float h, float q, float T,
+MachinePasses liddedBodyPasses(const BodyGlueFlap& glue, const BodyPanels& b, float h, float q, float T,
                        float F, bool lowerHalf) {
     MachinePasses p = bodyPasses(glue, b, h);
     p.set(machine_pass::flap(lowerHalf, machine_pass::kGlueTab), glue.extension);
@@ -28,7 +28,7 @@ MachinePasses passesOf(const BodyGlueFlap& glue, const BodyPanels& b, float h, f
 
 // Folds between the panels, the lid hinge and the dust-flap creases of panels 2 and 4. The
 // edge that carries the glue flap is a crease, the other free edge a cut.
-void drawCreases(Drawing& d, const Abscissas& x, float h, float t, float lip, bool glueLeft,
+void drawBodyCreases(Drawing& d, const Abscissas& x, float h, float t, float lip, bool glueLeft,
                  bool glueRight) {
     PenScope pen(d, glueLeft ? kind::Crease : kind::Cut);
     line(d, x.xa, 0, x.xa, h);
@@ -103,7 +103,7 @@ MachinePasses LiddedBodyHalf(Drawing& d, const LidBody& body, const BlankSetting
     const bool glueLeft = hasGlueFlap && !body.glueAfterPanel4;
 
     const int first = beginFeature(d);
-    drawCreases(d, xs, h, t, lip, glueLeft, glueRight);
+    drawBodyCreases(d, xs, h, t, lip, glueLeft, glueRight);
     drawFlapChain(d, xs, h, t, lip, F, q);
     drawLid(d, xs, h, t, lip, F, q, T, r, (p1 - p5) / 2);
     if (glueLeft) {
@@ -116,7 +116,7 @@ MachinePasses LiddedBodyHalf(Drawing& d, const LidBody& body, const BlankSetting
     if (!mirrored)
         bodyHandHoles(d, s, glue, panels, h);
     placeFeature(d, first, at);
-    return passesOf(glue, panels, h, q, T, F, mirrored);
+    return liddedBodyPasses(glue, panels, h, q, T, F, mirrored);
 }
 
 }  // namespace brontaxe

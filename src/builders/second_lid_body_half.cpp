@@ -11,7 +11,7 @@
 namespace brontaxe {
 namespace {
 
-struct Abscissas {
+struct SecondLidAbscissas {
     float xa, xb, xc, xd, xe;
 };
 
@@ -25,7 +25,7 @@ struct LidSizes {
     float inset;  // (p3 - p5) / 2
 };
 
-MachinePasses passesOf(const BodyGlueFlap& glue, const BodyPanels& b, float h, const LidSizes& s,
+MachinePasses secondLidPasses(const BodyGlueFlap& glue, const BodyPanels& b, float h, const LidSizes& s,
                        bool lowerHalf) {
     MachinePasses p = bodyPasses(glue, b, h);
     p.set(machine_pass::flap(lowerHalf, machine_pass::kGlueTab), glue.extension);
@@ -36,7 +36,7 @@ MachinePasses passesOf(const BodyGlueFlap& glue, const BodyPanels& b, float h, c
     return p;
 }
 
-void drawCreases(Drawing& d, const Abscissas& x, float h, const LidSizes& s, bool glueLeft,
+void drawSecondLidCreases(Drawing& d, const SecondLidAbscissas& x, float h, const LidSizes& s, bool glueLeft,
                  bool glueRight) {
     PenScope pen(d, glueLeft ? kind::Crease : kind::Cut);
     line(d, x.xa, 0, x.xa, h);
@@ -53,7 +53,7 @@ void drawCreases(Drawing& d, const Abscissas& x, float h, const LidSizes& s, boo
 // The lid of panel 3 as one chain from the foot of its right corner round to the foot of its
 // left one. Its sides double as the inner edges of the dust flaps, so they get a corner where
 // a dust flap's top meets them: each dust flap then starts or ends on a cut end.
-void drawLid(Drawing& d, const Abscissas& x, float h, const LidSizes& s) {
+void drawSecondLid(Drawing& d, const SecondLidAbscissas& x, float h, const LidSizes& s) {
     const bool dustMeetsSide = s.F > s.lip && s.F < s.q;
     PenScope pen(d, kind::Cut);
     chainStart(d, x.xd, h);
@@ -78,7 +78,7 @@ void drawLid(Drawing& d, const Abscissas& x, float h, const LidSizes& s) {
 }
 
 // Dust flap of panel 4 from the free edge to the lid's right side.
-void drawRightDustFlap(Drawing& d, const Abscissas& x, float h, const LidSizes& s) {
+void drawRightDustFlap(Drawing& d, const SecondLidAbscissas& x, float h, const LidSizes& s) {
     chainStart(d, x.xe, h);
     lineTo(d, x.xe, h + s.F);
     lineTo(d, x.xd + s.t, h + s.F);
@@ -87,7 +87,7 @@ void drawRightDustFlap(Drawing& d, const Abscissas& x, float h, const LidSizes& 
 }
 
 // Dust flap of panel 2 from the lid's left side, slot, lip of panel 1, down to the glue flap.
-void drawLeftDustFlapAndLip(Drawing& d, const Abscissas& x, float h, const LidSizes& s) {
+void drawLeftDustFlapAndLip(Drawing& d, const SecondLidAbscissas& x, float h, const LidSizes& s) {
     if (s.F > s.q) {
         chainStart(d, x.xc - s.t, h + s.q);
         lineTo(d, x.xc - s.t, h + s.F);
@@ -114,14 +114,14 @@ MachinePasses SecondLidBodyHalf(Drawing& d, const LidBody& body, const BlankSett
     const BodyPanels panels{p1, p2, p3, p4, 0, 0};
     const BodyGlueFlap& glue = body.glue;
     const float xa = glue.width;
-    const Abscissas xs{xa, xa + p1, xa + p1 + p2, xa + p1 + p2 + p3, xa + p1 + p2 + p3 + p4};
+    const SecondLidAbscissas xs{xa, xa + p1, xa + p1 + p2, xa + p1 + p2 + p3, xa + p1 + p2 + p3 + p4};
     const bool hasGlueFlap = glue.width > 0;
     const bool glueRight = hasGlueFlap && body.glueAfterPanel4;
     const bool glueLeft = hasGlueFlap && !body.glueAfterPanel4;
 
     const int first = beginFeature(d);
-    drawCreases(d, xs, h, s, glueLeft, glueRight);
-    drawLid(d, xs, h, s);
+    drawSecondLidCreases(d, xs, h, s, glueLeft, glueRight);
+    drawSecondLid(d, xs, h, s);
     drawRightDustFlap(d, xs, h, s);
     drawLeftDustFlapAndLip(d, xs, h, s);
     if (glueLeft) {
@@ -133,7 +133,7 @@ MachinePasses SecondLidBodyHalf(Drawing& d, const LidBody& body, const BlankSett
     if (!mirrored)
         bodyHandHoles(d, settings, glue, panels, h);
     placeFeature(d, first, at);
-    return passesOf(glue, panels, h, s, mirrored);
+    return secondLidPasses(glue, panels, h, s, mirrored);
 }
 
 }  // namespace brontaxe

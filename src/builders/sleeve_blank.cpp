@@ -54,7 +54,7 @@ Sleeve sleeveOf(PieceCut cut, float P1, float P2, float P3, float P4, bool flapD
     return {widths, flapDrawn, false, cut.twoPieces};
 }
 
-MachinePasses passesOf(float G, const Sleeve& s, float H) {
+MachinePasses sleevePasses(float G, const Sleeve& s, float H) {
     MachinePassTable table{};
     table[machine_pass::width(machine_pass::kGlueTab)] = G;
     for (std::size_t i = 0; i < s.widths.size(); ++i)
@@ -136,7 +136,7 @@ MachinePasses SleeveBlank(Drawing& d, const SleeveBlankShape& sleeve, PieceCut p
     if (s.rightFlap)
         drawGlueFlap(d, glue, G + s.widths.front(), 1, H);
     placeFeature(d, first, at);
-    return passesOf(G, s, H);
+    return sleevePasses(G, s, H);
 }
 
 }  // namespace brontaxe

@@ -34,7 +34,7 @@ BodyPanels applyPieceVariants(PieceCut cut, BodyPanels b) {
 namespace {
 
 // The panels are those the pieces keep (see applyPieceVariants).
-MachinePasses passesOf(PieceCut pieces, const BodyGlueFlap& glue, const BodyPanels& b, float h,
+MachinePasses slottedBodyPasses(PieceCut pieces, const BodyGlueFlap& glue, const BodyPanels& b, float h,
                        bool lowerHalf) {
     MachinePasses p = bodyPasses(glue, b, h);
     using namespace machine_pass;
@@ -159,7 +159,7 @@ MachinePasses SlottedBodyHalf(Drawing& d, const SlottedBody& body, const BlankSe
     if (!mirrored)
         bodyHandHoles(d, s, glue, panels, h);
     placeFeature(d, first, at);
-    return passesOf(s.pieces, glue, panels, h, mirrored);
+    return slottedBodyPasses(s.pieces, glue, panels, h, mirrored);
 }
 
 }  // namespace brontaxe

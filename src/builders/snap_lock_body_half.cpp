@@ -22,7 +22,7 @@ FlapSizes flapSizes(float a6, float a8, float a9, float a10) {
     return {D, E};
 }
 
-MachinePasses passesOf(const BodyGlueFlap& glue, const BodyPanels& b, float h, float E,
+MachinePasses snapLockPasses(const BodyGlueFlap& glue, const BodyPanels& b, float h, float E,
                        bool lowerHalf) {
     MachinePasses p = bodyPasses(glue, b, h);
     p.set(machine_pass::flap(lowerHalf, machine_pass::kGlueTab), glue.extension);
@@ -88,7 +88,7 @@ MachinePasses SnapLockBodyHalf(Drawing& d, const SnapLockBody& body, const Blank
         placeFeature(d, holes, {.mirrored = true});
     }
     placeFeature(d, first, at);
-    return passesOf(glue, panels, h, s.E, lowerHalf);
+    return snapLockPasses(glue, panels, h, s.E, lowerHalf);
 }
 
 }  // namespace brontaxe

@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kMostPoses = 10000;
 
-std::string millimetres(double v) {
+std::string wholeMillimetres(double v) {
     return platform::formatNumber(v, "#######0");
 }
 
@@ -87,7 +87,7 @@ std::optional<std::string> applyNesting(Workbench& wb, const NestingOptions& o, 
     const Arrangement& a = offer->arrangement;
     const std::string grid =
         "grille : " + posesText(static_cast<std::size_t>(std::max(0, offer->gridPoses))) + " sur " +
-        millimetres(offer->sheetX) + " x " + millimetres(offer->sheetY) + " mm";
+        wholeMillimetres(offer->sheetX) + " x " + wholeMillimetres(offer->sheetY) + " mm";
     // Without a count asked, an arrangement no better than the grid is not taken.
     if (!o.count && !offer->beatsGrid()) {
         out << "Imposition optimisée : pas mieux que la grille (" << posesText(a.poses.size())

@@ -14,7 +14,7 @@ constexpr const char* kNoLastPoint = "Pas de point précédent : tapez x;y";
 // point, a circle of that radius).
 constexpr double kFarthest = 1e6;
 
-std::string_view trimmed(std::string_view text) {
+std::string_view trimmedText(std::string_view text) {
     constexpr std::string_view blanks = " \t\r\n";
     const std::size_t first = text.find_first_not_of(blanks);
     if (first == std::string_view::npos)
@@ -47,7 +47,7 @@ TypedPoint accepted(Point p) {
 }  // namespace
 
 TypedPoint parsePoint(std::string_view text, std::optional<Point> last) {
-    text = trimmed(text);
+    text = trimmedText(text);
     if (!text.starts_with('@')) {
         const auto absolute = numberPair(text, ';');
         return absolute ? accepted(*absolute) : refused(kPointExpected);

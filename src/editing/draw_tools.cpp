@@ -21,7 +21,7 @@ struct ShapeRecipe {
     std::function<MadeShapes(const std::vector<Point>&, double value)> lastAsValue;
 };
 
-ShapeRecipe recipeFor(ToolKind kind) {
+ShapeRecipe shapeRecipeFor(ToolKind kind) {
     switch (kind) {
         case ToolKind::Line:
             return {nullptr,
@@ -61,7 +61,7 @@ ShapeRecipe recipeFor(ToolKind kind) {
 class ShapeTool : public StepTool {
   public:
     ShapeTool(ToolKind kind, ToolStart start)
-        : StepTool(kind, std::move(start)), recipe_(recipeFor(kind)) {}
+        : StepTool(kind, std::move(start)), recipe_(shapeRecipeFor(kind)) {}
 
     std::string prompt() const override {
         if (awaitsValueFirst())

@@ -17,7 +17,7 @@ PropertyChange refusal(std::string why) {
     return {std::nullopt, std::move(why)};
 }
 
-bool isStroke(const Element& e) {
+bool isStrokeElement(const Element& e) {
     return std::holds_alternative<LineShape>(e.shape) || std::holds_alternative<ArcShape>(e.shape);
 }
 
@@ -109,7 +109,7 @@ PropertyChange withArcProperty(Element e, ArcShape a, Property p, double value) 
 
 std::vector<PropertyValue> propertiesOf(const Element& e) {
     std::vector<PropertyValue> out{
-        {Property::Kind, static_cast<double>(lineKindNumber(e.lineKind)), isStroke(e)},
+        {Property::Kind, static_cast<double>(lineKindNumber(e.lineKind)), isStrokeElement(e)},
         {Property::Piece, static_cast<double>(e.piece)}};
     if (const auto* l = std::get_if<LineShape>(&e.shape)) {
         out.insert(out.end(),
@@ -170,7 +170,7 @@ PropertyChange withProperty(const Element& e, Property p, double value) {
     if (!std::isfinite(value))
         return refusal("Valeur non valable.");
     if (p == Property::Kind) {
-        if (!isStroke(e))
+        if (!isStrokeElement(e))
             return refusal(kNotOfShape);
         const auto number = wholeNumber(value, 1);
         const std::optional<LineKind> k = number ? lineKindOfNumber(*number) : std::nullopt;

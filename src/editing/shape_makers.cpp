@@ -11,7 +11,7 @@ MadeShapes refusedShapes(std::string why) {
 }
 
 // Direction of `p` seen from `centre`, degrees in [0, 360).
-double directionDeg(Point centre, Point p) {
+double angleAroundDeg(Point centre, Point p) {
     const Point d = p - centre;
     return normalizeDegrees(toDegrees(std::atan2(d.y, d.x)));
 }
@@ -66,16 +66,16 @@ MadeShapes arcThroughThreePoints(Point start, Point through, Point end) {
     // The arc runs counter-clockwise from `start` when `through` lies to the right of the
     // chord from start to end; otherwise it is the same arc drawn from `end`.
     const bool fromStart = cross(end - start, through - start) < 0;
-    const double a0 = directionDeg(centre, fromStart ? start : end);
-    const double a1 = directionDeg(centre, fromStart ? end : start);
+    const double a0 = angleAroundDeg(centre, fromStart ? start : end);
+    const double a1 = angleAroundDeg(centre, fromStart ? end : start);
     return {{ArcShape{centre, distance(centre, start), a0, normalizeDegrees(a1 - a0)}}, {}};
 }
 
 MadeShapes arcFromCentre(Point centre, Point start, Point end) {
     if (areNear(centre, start) || areNear(centre, end))
         return refusedShapes("Le point est confondu avec le centre.");
-    const double a0 = directionDeg(centre, start);
-    const double a1 = directionDeg(centre, end);
+    const double a0 = angleAroundDeg(centre, start);
+    const double a1 = angleAroundDeg(centre, end);
     const double sweep = normalizeDegrees(a1 - a0);
     if (sweep <= 1e-9 || sweep >= 360.0 - 1e-9)
         return refusedShapes("Le départ et l'arrivée sont dans la même direction.");

@@ -27,7 +27,7 @@ int ancestor(const FoldedBlank& m, int face, int steps) {
     return face;
 }
 
-bool parallel(const Hinge& a, const Hinge& b) {
+bool folderHingesParallel(const Hinge& a, const Hinge& b) {
     const Point u = a.line.b - a.line.a;
     const Point v = b.line.b - b.line.a;
     return std::fabs(u.x * v.y - u.y * v.x) <= kParallelRatio * length(u) * length(v);
@@ -44,7 +44,7 @@ void laySecondFloors(FoldedBlank& m) {
                 continue;
             bool rolled = true;
             for (int k = 1; k < 4 && rolled; ++k)
-                rolled = parallel(*m.hingeOf(f), *m.hingeOf(ancestor(m, f, k)));
+                rolled = folderHingesParallel(*m.hingeOf(f), *m.hingeOf(ancestor(m, f, k)));
             if (rolled)
                 m.links[static_cast<std::size_t>(f)].angleDeg = -90;
         }
@@ -73,7 +73,7 @@ int middleOf(const FoldedBlank& m, const std::vector<int>& piece, std::vector<in
 }
 
 // The folds between two faces, or nullptr.
-const Hinge* hingeBetween(const FoldedBlank& m, int a, int b) {
+const Hinge* folderHingeBetween(const FoldedBlank& m, int a, int b) {
     for (const Hinge& h : m.flat.hinges)
         if ((h.faceA == a && h.faceB == b) || (h.faceA == b && h.faceB == a))
             return &h;
@@ -143,9 +143,9 @@ void rollWallsInside(FoldedBlank& m, RolledWalls which = RolledWalls::All) {
             const auto [near, far] = nearAndFar(away, f, link.parent);
             const int depth = away[static_cast<std::size_t>(far)];
             const int wall = depth == 3 ? nearer(m, near, away) : near;
-            const Hinge* toBottom = hingeBetween(m, wall, bottom);
+            const Hinge* toBottom = folderHingeBetween(m, wall, bottom);
             if (depth < 2 || depth > 3 || wall < 0 || !toBottom ||
-                !parallel(*toBottom, *m.hingeOf(f)))
+                !folderHingesParallel(*toBottom, *m.hingeOf(f)))
                 continue;
             const bool overFlaps = flapsTurnAgainst(
                 m, wall, *toBottom, which == RolledWalls::All ? kOnDrawnLine : 2 * m.thickness);

@@ -248,14 +248,14 @@ bool slottedOrGlued(std::string_view code) {
     return code.starts_with("02") || (code.starts_with("07") && !gluedTray(code));
 }
 
-struct NotFolding {
+struct StyleNotFolding {
     std::string_view code;
     std::string_view reason;
 };
 
 // Styles whose blank does not fold into its box yet, with why; the catalogue sweeps keep this
 // list true. The folders and trays keep their own list.
-constexpr std::array<NotFolding, 0> kNotFolding{};
+constexpr std::array<StyleNotFolding, 0> kStyleNotFolding{};
 
 // Parents before their children, and of the faces free to go next those that keep their place,
 // then the largest: walls keep their place and the flaps that meet them give way.
@@ -361,7 +361,7 @@ FoldedBlank foldStyle(const Drawing& d, std::string_view code, const Model& mode
 }
 
 std::optional<std::string_view> notFoldingYet(std::string_view code) {
-    for (const NotFolding& n : kNotFolding)
+    for (const StyleNotFolding& n : kStyleNotFolding)
         if (n.code == code)
             return n.reason;
     return folderNotFoldingYet(code);

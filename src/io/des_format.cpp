@@ -99,7 +99,7 @@ const json& member(const json& object, const char* key) {
     return object.at(key);
 }
 
-double number(const json& object, const char* key, double limit = kMaxCoordinate) {
+double jsonNumber(const json& object, const char* key, double limit = kMaxCoordinate) {
     const json& v = member(object, key);
     if (!v.is_number())
         throw DesError{std::string("champ \"") + key + "\" non numérique"};
@@ -160,15 +160,15 @@ ContourShape readContour(const json& e) {
             points.push_back(pointValue(p, "rings"));
         c.rings.push_back(std::move(points));
     }
-    c.area = number(e, "area", 1e18);
+    c.area = jsonNumber(e, "area", 1e18);
     return c;
 }
 
 SymbolShape readSymbol(const json& e) {
     SymbolShape s{readPoint(e, "position"),
                   integer<std::int32_t>(e, "number", 0, true),
-                  number(e, "size", 1e5),
-                  number(e, "angle", 360.0),
+                  jsonNumber(e, "size", 1e5),
+                  jsonNumber(e, "angle", 360.0),
                   {}};
     for (const json& stroke : arrayMember(e, "strokes")) {
         if (!stroke.is_array() || stroke.size() != 2)
@@ -183,8 +183,8 @@ Shape readShape(const json& e) {
     if (type == "line")
         return LineShape{readPoint(e, "a"), readPoint(e, "b")};
     if (type == "arc") {
-        ArcShape a{readPoint(e, "centre"), number(e, "radius"), number(e, "start", 360.0),
-                   number(e, "sweep", 360.0)};
+        ArcShape a{readPoint(e, "centre"), jsonNumber(e, "radius"), jsonNumber(e, "start", 360.0),
+                   jsonNumber(e, "sweep", 360.0)};
         if (a.radius < 0 || a.sweepDeg <= 0)
             throw DesError{"arc incorrect (rayon négatif ou balayage nul)"};
         return a;
@@ -193,8 +193,8 @@ Shape readShape(const json& e) {
         return DimensionShape{readPoint(e, "p1"), readPoint(e, "p2"), readPoint(e, "ref")};
     if (type == "text") {
         TextShape t{readPoint(e, "position"), text(e, "text"),
-                    integer<std::int16_t>(e, "option", 0, true), number(e, "height", 1e5),
-                    number(e, "angle", 360.0)};
+                    integer<std::int16_t>(e, "option", 0, true), jsonNumber(e, "height", 1e5),
+                    jsonNumber(e, "angle", 360.0)};
         if (t.height < 0)
             throw DesError{"hauteur de texte négative"};
         return t;

@@ -10,7 +10,7 @@ namespace brontaxe::io {
 namespace {
 
 // Far beyond any sheet in any unit, yet far from overflowing once scaled and transformed.
-constexpr double kLargestValue = 1e12;
+constexpr double kLargestGroupValue = 1e12;
 constexpr std::size_t kShownValue = 40;
 
 bool isUtf8(std::string_view s) {
@@ -148,7 +148,7 @@ double realValue(const DxfGroup& g) {
     if (ec != std::errc() || end != v.data() + v.size() || v.empty())
         throw ImportError(atLine(g.line, "nombre attendu après le code " + std::to_string(g.code) +
                                              ", lu " + shown(g.value)));
-    if (!std::isfinite(out) || std::fabs(out) > kLargestValue)
+    if (!std::isfinite(out) || std::fabs(out) > kLargestGroupValue)
         throw ImportError(atLine(g.line, "nombre hors limites " + shown(g.value)));
     return out;
 }

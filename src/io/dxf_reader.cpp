@@ -18,7 +18,7 @@ namespace brontaxe::io {
 namespace {
 
 constexpr std::string_view kBinarySentinel = "AutoCAD Binary DXF";
-constexpr std::size_t kMaxElements = 2'000'000;
+constexpr std::size_t kMaxDxfElements = 2'000'000;
 constexpr int kMaxBlockDepth = 16;
 constexpr int kMaxArrayCount = 1000;
 
@@ -626,7 +626,7 @@ FileResult readDxfText(std::string_view text, const ImportOptions& options, Draw
         if (!content.hasEntities)
             throw ImportError("aucune section ENTITIES : ce n'est pas un dessin DXF");
         const double unit = fileUnit(content, options, report);
-        ElementSink sink(d, kMaxElements);
+        ElementSink sink(d, kMaxDxfElements);
         EntityDrawer drawer(content, options, sink, report);
         drawer.draw(content.entities, Transform::scale(unit, unit), {}, 0, false);
         drawer.finish();

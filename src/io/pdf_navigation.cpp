@@ -302,13 +302,13 @@ std::optional<std::string> readFile(std::string_view pdf, PdfFile& file) {
 }
 
 // The text between "n g obj" and "endobj".
-std::optional<std::string_view> objectText(const PdfFile& file, int number) {
-    const auto it = file.objects.find(number);
+std::optional<std::string_view> objectText(const PdfFile& file, int pdfNumber) {
+    const auto it = file.objects.find(pdfNumber);
     if (it == file.objects.end())
         return std::nullopt;
     const std::string_view t = file.text;
     const std::string head =
-        std::to_string(number) + ' ' + std::to_string(it->second.generation) + " obj";
+        std::to_string(pdfNumber) + ' ' + std::to_string(it->second.generation) + " obj";
     std::size_t p = it->second.offset;
     if (p >= t.size() || !startsAt(t, p, head))
         return std::nullopt;
@@ -319,8 +319,8 @@ std::optional<std::string_view> objectText(const PdfFile& file, int number) {
     return t.substr(p, end - p);
 }
 
-std::optional<Dictionary> dictionaryObject(const PdfFile& file, int number) {
-    const auto text = objectText(file, number);
+std::optional<Dictionary> dictionaryObject(const PdfFile& file, int pdfNumber) {
+    const auto text = objectText(file, pdfNumber);
     return text ? dictionaryOf(*text) : std::nullopt;
 }
 
@@ -354,7 +354,7 @@ bool collectPages(const PdfFile& file, int node, int depth, std::vector<int>& pa
 
 // ---- Writing.
 
-std::string number(double value) {
+std::string pdfNumber(double value) {
     char text[32];
     const auto res = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2);
     return std::string(text, res.ptr);
@@ -409,8 +409,8 @@ std::string literalString(std::string_view text) {
     return out + ")";
 }
 
-std::string reference(int number, int generation = 0) {
-    return std::to_string(number) + ' ' + std::to_string(generation) + " R";
+std::string reference(int pdfNumber, int generation = 0) {
+    return std::to_string(pdfNumber) + ' ' + std::to_string(generation) + " R";
 }
 
 // The objects of the update, numbered and placed as they are written.
@@ -425,16 +425,16 @@ class Update {
     }
 
     int newObject() { return next_++; }
-    int generationOf(int number) const {
-        const auto it = file_.objects.find(number);
+    int generationOf(int pdfNumber) const {
+        const auto it = file_.objects.find(pdfNumber);
         return it == file_.objects.end() ? 0 : it->second.generation;
     }
-    std::string referenceTo(int number) const { return reference(number, generationOf(number)); }
+    std::string referenceTo(int pdfNumber) const { return reference(pdfNumber, generationOf(pdfNumber)); }
 
-    void write(int number, std::string_view body) {
-        const int generation = generationOf(number);
-        written_[number] = {base_ + text_.size(), generation};
-        text_ += std::to_string(number) + ' ' + std::to_string(generation) + " obj\n";
+    void write(int pdfNumber, std::string_view body) {
+        const int generation = generationOf(pdfNumber);
+        written_[pdfNumber] = {base_ + text_.size(), generation};
+        text_ += std::to_string(pdfNumber) + ' ' + std::to_string(generation) + " obj\n";
         text_.append(body);
         text_ += "\nendobj\n";
     }
@@ -476,7 +476,7 @@ class Update {
 };
 
 std::string destination(const Update& update, const std::vector<int>& pages, PdfPlace to) {
-    return "[" + update.referenceTo(pages[std::size_t(to.page)]) + " /XYZ null " + number(to.top) +
+    return "[" + update.referenceTo(pages[std::size_t(to.page)]) + " /XYZ null " + pdfNumber(to.top) +
            " null]";
 }
 
@@ -555,9 +555,9 @@ std::optional<std::string> writeLinks(Update& update, const PdfFile& file,
         if (!onPage(pages, link.page) || !onPage(pages, link.to.page))
             return std::string("lien hors des pages");
         const int n = update.newObject();
-        update.write(n, "<<\n/Type /Annot\n/Subtype /Link\n/Rect [" + number(link.left) + ' ' +
-                            number(link.bottom) + ' ' + number(link.right) + ' ' +
-                            number(link.top) + "]\n/Border [0 0 0]\n/P " +
+        update.write(n, "<<\n/Type /Annot\n/Subtype /Link\n/Rect [" + pdfNumber(link.left) + ' ' +
+                            pdfNumber(link.bottom) + ' ' + pdfNumber(link.right) + ' ' +
+                            pdfNumber(link.top) + "]\n/Border [0 0 0]\n/P " +
                             update.referenceTo(pages[std::size_t(link.page)]) + "\n/Dest " +
                             destination(update, pages, link.to) + "\n>>");
         added[link.page].push_back(n);

@@ -90,7 +90,7 @@ constexpr std::array kRanges{
     RangeEntry{"NbPoses", count(1, 10000)},
 };
 
-bool equalsNoCase(std::string_view a, std::string_view b) {
+bool rangeNameEquals(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
@@ -100,7 +100,7 @@ bool equalsNoCase(std::string_view a, std::string_view b) {
 const RangeEntry* findRange(std::string_view name) {
     const std::string_view base = name.substr(0, name.find('('));
     for (const RangeEntry& e : kRanges) {
-        if (equalsNoCase(e.name, base))
+        if (rangeNameEquals(e.name, base))
             return &e;
     }
     return nullptr;

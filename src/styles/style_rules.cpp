@@ -10,14 +10,14 @@
 namespace brontaxe {
 namespace {
 
-std::string mm(float v) {
+std::string ruleMm(float v) {
     return platform::readableNumber(v, "mm");
 }
 
 std::optional<std::string> belowMinimum(const char* name, float value, float minimum) {
     if (minimum > 0 && value < minimum)
-        return std::string(name) + " trop petite : " + mm(value) + ", ce modèle demande au moins " +
-               mm(minimum);
+        return std::string(name) + " trop petite : " + ruleMm(value) + ", ce modèle demande au moins " +
+               ruleMm(minimum);
     return std::nullopt;
 }
 
@@ -27,7 +27,7 @@ std::optional<std::string> domainRefusal(std::string_view code, const Model& m) 
     for (auto [name, value] : {std::pair{"Longueur", m.Longueur}, std::pair{"Largeur", m.Largeur},
                                std::pair{"Hauteur", m.Hauteur}}) {
         if (!std::isfinite(value) || value <= 0)
-            return std::string("Dimension impossible : ") + name + " " + mm(value) +
+            return std::string("Dimension impossible : ") + name + " " + ruleMm(value) +
                    ", elle doit être positive";
     }
     const StyleRecord* record = findStyleRecord(code);
@@ -41,7 +41,7 @@ std::optional<std::string> domainRefusal(std::string_view code, const Model& m) 
     if (auto r = belowMinimum("Hauteur", m.Hauteur, d.minHeight))
         return r;
     if (d.widthAtMostLength && m.Largeur > m.Longueur)
-        return "Largeur supérieure à la longueur : " + mm(m.Largeur) + " pour " + mm(m.Longueur) +
+        return "Largeur supérieure à la longueur : " + ruleMm(m.Largeur) + " pour " + ruleMm(m.Longueur) +
                " ; les rabats de ce modèle se replient sur la longueur et demandent une largeur "
                "au plus égale à la longueur";
     if (d.extra)

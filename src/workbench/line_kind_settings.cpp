@@ -5,7 +5,7 @@
 namespace brontaxe {
 namespace {
 
-constexpr std::string_view kSection = "Calques";
+constexpr std::string_view kLineKindSection = "Calques";
 constexpr std::string_view kKey = "Correspondances";
 constexpr std::size_t kBuffer = 32768;
 
@@ -13,7 +13,7 @@ constexpr std::size_t kBuffer = 32768;
 
 io::LineKindTable lineKindTable(const platform::PrivateProfile& settings) {
     io::LineKindTable table = io::LineKindTable::shipped();
-    const std::string stored = settings.GetString(kSection, kKey, "", kBuffer,
+    const std::string stored = settings.GetString(kLineKindSection, kKey, "", kBuffer,
                                                   std::filesystem::path(kPreferencesFileName));
     std::string_view list = stored;
     while (!list.empty()) {
@@ -30,7 +30,7 @@ bool rememberLineKinds(const platform::PrivateProfile& settings, const io::LineK
     std::string list;
     for (const auto& [key, kindName] : table.userEntries())
         list += (list.empty() ? "" : ";") + key + "=" + kindName;
-    return settings.WriteString(kSection, kKey, list, std::filesystem::path(kPreferencesFileName));
+    return settings.WriteString(kLineKindSection, kKey, list, std::filesystem::path(kPreferencesFileName));
 }
 
 }  // namespace brontaxe

@@ -9,7 +9,7 @@
 namespace brontaxe {
 namespace {
 
-double marginFactor(const ImpositionSettings& s) {
+double nestingMarginFactor(const ImpositionSettings& s) {
     return s.ChkCentre ? 2.0 : 1.0;
 }
 
@@ -22,7 +22,7 @@ NestingOffer offerOf(const Model& m, const ImpositionSettings& s, Arrangement a,
     grid.FmtCartonY = static_cast<float>(sheetY);
     computeImposition(grid, s);
     // A count of 0 reads as 1 on the grid: a blank larger than the sheet fits none.
-    const double f = marginFactor(s);
+    const double f = nestingMarginFactor(s);
     const bool fits =
         m.HorsToutX <= sheetX - m.Marges[0] * f && m.HorsToutY <= sheetY - m.Marges[1] * f;
     o.gridPoses = fits ? grid.NbPoses : 0;
@@ -45,7 +45,7 @@ NestingOffer offerOf(const Model& m, const ImpositionSettings& s, Arrangement a,
 
 // The poses in the drawing: the blank itself is the first, turned in place when the
 // pattern turns it; every other pose is a copy turned and moved from it.
-void drawPoses(Drawing& d, const Arrangement& a) {
+void drawNestedPoses(Drawing& d, const Arrangement& a) {
     const NestPose first = a.poses.front();
     if (first.turn != 0)
         d.TransformRange(d.firstId(), d.lastId(), Transform::turn(first.turn));
@@ -76,7 +76,7 @@ bool quarterTurnsAllowed(const Model& m, const ImpositionSettings& s) {
 }
 
 NestBoard sheetBoard(const Model& m, const ImpositionSettings& s) {
-    const double f = marginFactor(s);
+    const double f = nestingMarginFactor(s);
     return {.width = m.FmtCartonX - m.Marges[0] * f,
             .length = m.FmtCartonY - m.Marges[1] * f,
             .gapX = std::max(0.0f, m.EspPoseX),
@@ -90,7 +90,7 @@ std::optional<NestingOffer> offerNesting(const Model& m, const Drawing& d,
     std::optional<Arrangement> a = bestArrangement(blankContour(d), board);
     if (!a)
         return std::nullopt;
-    const double f = marginFactor(s);
+    const double f = nestingMarginFactor(s);
     // A roll is cut after the poses, in whole millimetres as the sheet boxes keep them.
     const double length = roll ? std::ceil(a->used.height() + m.Marges[1] * f) : m.FmtCartonY;
     NestingOffer o = offerOf(m, s, std::move(*a), m.FmtCartonX, length);
@@ -101,7 +101,7 @@ std::optional<NestingOffer> offerNesting(const Model& m, const Drawing& d,
 std::optional<NestingOffer> offerSmallestSheet(const Model& m, const Drawing& d,
                                                const ImpositionSettings& s, int count,
                                                std::optional<double> rollWidth) {
-    const double f = marginFactor(s);
+    const double f = nestingMarginFactor(s);
     SmallestBoardQuery q{.count = count,
                          .gapX = std::max(0.0f, m.EspPoseX),
                          .gapY = std::max(0.0f, m.EspPoseY),
@@ -132,7 +132,7 @@ void takeNesting(Model& m, ImpositionSettings& s, const NestingOffer& offer) {
 ImpositionNotices imposeNested(Model& m, Drawing& d, const ImpositionSettings& s,
                                const NestPattern& pattern, Arrangement* laid) {
     ImpositionNotices notices;
-    const double f = marginFactor(s);
+    const double f = nestingMarginFactor(s);
     const std::vector<Ring> blank = blankContour(d);
     Arrangement a;
     if (m.ImposManuelle) {
@@ -175,7 +175,7 @@ ImpositionNotices imposeNested(Model& m, Drawing& d, const ImpositionSettings& s
                           " éléments) : seule la première pose est dessinée");
     } else {
         d.reserveElements(static_cast<std::size_t>(d.ElementCount() * poses + 1));
-        drawPoses(d, a);
+        drawNestedPoses(d, a);
     }
     addSheet(m, d, s);
     d.EndDrawing();

@@ -17,6 +17,7 @@
 #include "app/commands/die_line_opening.h"
 #include "app/dialogs/write_progress_dialog.h"
 #include "app/window/main_window.h"
+#include "app/window/qt_text.h"
 #include "io/die_line_import.h"
 #include "io/file_format.h"
 #include "platform/paths.h"
@@ -30,10 +31,6 @@ namespace fs = std::filesystem;
 
 constexpr const char* kDefaultName = "paramQMT";
 constexpr const char* kDefaultFile = "paramQMT.des";
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 fs::path toPath(const QString& s) {
     return fs::path(s.toStdString());

@@ -7,16 +7,13 @@
 #include "app/commands/process_wait.h"
 #include "app/dialogs/pallet_assistant_dialog.h"
 #include "app/dialogs/pallet_load_dialog.h"
+#include "app/window/qt_text.h"
 #include "app/window/string_pass.h"
 #include "resources/string_table.h"
 #include "workbench/workbench.h"
 
 namespace brontaxe::app {
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 constexpr int kPasteMessage = 1282;
 

@@ -16,7 +16,7 @@ namespace {
 
 constexpr double kMmPerInch = 25.4;
 // Room left around the drawing inside the printable area when it is fitted.
-constexpr double kFitMargin = 0.97;
+constexpr double kPageFitMargin = 0.97;
 // Path elements painted between two progress reports: a few milliseconds of painting.
 constexpr int kElementsPerPiece = 2048;
 // Room around a page, in paper millimetres, for pens that reach in from lines just outside.
@@ -105,7 +105,7 @@ int paintPages(QPainter& painter, QPagedPaintDevice& device, const Drawing& d,
     if (options.scale == PrintScale::FitToPage) {
         const double w = std::max(shown.width(), 1.0);
         const double h = std::max(shown.height(), 1.0);
-        scale = kFitMargin * std::min(pageDevice.width() / w, pageDevice.height() / h);
+        scale = kPageFitMargin * std::min(pageDevice.width() / w, pageDevice.height() / h);
         offset = {(pageDevice.width() - w * scale) / 2, (pageDevice.height() - h * scale) / 2};
     } else if (pageGrid(shown, pageMm, options.scale).count() == 1) {
         offset = {(pageDevice.width() - shown.width() * scale) / 2,

@@ -14,14 +14,11 @@
 
 #include "app/dialogs/add_grade_dialog.h"
 #include "app/window/entry_box.h"
+#include "app/window/qt_text.h"
 #include "app/window/string_pass.h"
 
 namespace brontaxe::app {
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 QPushButton* button(const char* name, const QString& caption) {
     auto* b = new QPushButton(caption);

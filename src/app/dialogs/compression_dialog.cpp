@@ -18,7 +18,7 @@ namespace {
 
 constexpr int kResultIndex = 8;
 
-QString qs(std::string_view s) {
+QString fromView(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
@@ -28,14 +28,14 @@ QComboBox* factorList(const char* name, const std::array<RcvFactor, N>& entries,
     auto* list = new QComboBox;
     list->setObjectName(name);
     for (const RcvFactor& f : entries)
-        list->addItem(qs(f.text));
+        list->addItem(fromView(f.text));
     list->setCurrentIndex(static_cast<int>(selected));
     return list;
 }
 
 QString onScreen(const std::string& text) {
     const bool blank = text.find_first_not_of(' ') == std::string::npos;
-    return blank ? QString() : qs(platform::shownNumber(platform::leadingNumber(text)));
+    return blank ? QString() : fromView(platform::shownNumber(platform::leadingNumber(text)));
 }
 
 std::string fromScreen(const QString& text) {
@@ -103,7 +103,7 @@ CompressionDialog::CompressionDialog(const Workbench& wb, QWidget* parent)
     unitsRow->addStretch(1);
 
     auto* grade = new QLabel(QStringLiteral("Profil Carton : ") +
-                             qs(wb.boardTables().gradeLabel(wb.model().NumQualite)));
+                             fromView(wb.boardTables().gradeLabel(wb.model().NumQualite)));
     grade->setObjectName("lbQualite");
 
     auto* calculer = new QPushButton(QStringLiteral("Calculer"));
@@ -155,10 +155,10 @@ void CompressionDialog::readBoxes() {
 void CompressionDialog::showBoxes() {
     for (std::size_t k = 0; k < RcvForm::kInputs; ++k) {
         inputs_[k]->setText(onScreen(form_.inputs[k]));
-        units_[k]->setText(qs(k == RcvForm::kEct ? form_.ectUnit() : form_.lengthUnit()));
+        units_[k]->setText(fromView(k == RcvForm::kEct ? form_.ectUnit() : form_.lengthUnit()));
     }
-    result_->setText(qs(platform::withDecimalComma(form_.result)));
-    resultUnit_->setText(qs(form_.resultUnit()));
+    result_->setText(fromView(platform::withDecimalComma(form_.result)));
+    resultUnit_->setText(fromView(form_.resultUnit()));
 }
 
 void CompressionDialog::compute() {

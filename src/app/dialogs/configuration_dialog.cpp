@@ -10,17 +10,14 @@
 
 #include "app/dialogs/dialog_buttons.h"
 #include "app/dialogs/outside_programs_dialog.h"
+#include "app/window/qt_text.h"
 #include "workbench/preferences.h"
 #include "workbench/workbench.h"
 
 namespace brontaxe::app {
 namespace {
 
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-QPushButton* button(const char* name, const QString& caption) {
+QPushButton* namedButton(const char* name, const QString& caption) {
     auto* b = new QPushButton(caption);
     b->setObjectName(name);
     return b;
@@ -65,13 +62,13 @@ ConfigurationDialog::ConfigurationDialog(Workbench& wb, ConfigurationHost host, 
     grid->addWidget(new QLabel(QStringLiteral("Chemin Fichier Majorations")), 2, 0, 1, 2);
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(dataFolderBox_, 1);
-    QPushButton* browseButton = button("Command3", QStringLiteral("Parcourir"));
+    QPushButton* browseButton = namedButton("Command3", QStringLiteral("Parcourir"));
     folderRow->addWidget(browseButton);
     grid->addLayout(folderRow, 3, 0, 1, 2);
     QPushButton* deletion =
-        button("Command4", QStringLiteral("Suppression d'un profil ondulé (Qualité)"));
+        namedButton("Command4", QStringLiteral("Suppression d'un profil ondulé (Qualité)"));
     grid->addWidget(deletion, 4, 0, 1, 2);
-    QPushButton* programs = button("cmdProgrammes", QStringLiteral("Programmes extérieurs..."));
+    QPushButton* programs = namedButton("cmdProgrammes", QStringLiteral("Programmes extérieurs..."));
     grid->addWidget(programs, 5, 0, 1, 2);
     connect(programs, &QPushButton::clicked, this,
             [this] { OutsideProgramsDialog(wb_, this).exec(); });

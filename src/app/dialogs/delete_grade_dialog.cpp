@@ -1,4 +1,5 @@
 #include "app/dialogs/delete_grade_dialog.h"
+#include "app/window/qt_text.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -13,14 +14,6 @@
 #include "workbench/grade_deletion.h"
 
 namespace brontaxe::app {
-namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-}  // namespace
-
 DeleteGradeDialog::DeleteGradeDialog(Workbench& wb, QWidget* parent) : QDialog(parent), wb_(wb) {
     setObjectName("frm_modiqual");
     setWindowTitle(QStringLiteral("Suppression Qualité"));

@@ -31,7 +31,7 @@ namespace {
 
 constexpr int kPositionRole = Qt::UserRole;
 
-QString qs(const std::filesystem::path& p) {
+QString fromPath(const std::filesystem::path& p) {
     return QString::fromStdString(p.string());
 }
 
@@ -101,8 +101,8 @@ HelpDialog::HelpDialog(QWidget* parent, const std::filesystem::path& text,
     std::error_code ec;
     auto* printable =
         new QLabel(std::filesystem::is_regular_file(pdf, ec)
-                       ? QStringLiteral("Manuel à imprimer (PDF) : %1").arg(qs(pdf))
-                       : QStringLiteral("Manuel à imprimer (PDF) non installé : %1").arg(qs(pdf)));
+                       ? QStringLiteral("Manuel à imprimer (PDF) : %1").arg(fromPath(pdf))
+                       : QStringLiteral("Manuel à imprimer (PDF) non installé : %1").arg(fromPath(pdf)));
     printable->setObjectName("helpPdf");
     printable->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* close = new QPushButton(QStringLiteral("Fermer"));
@@ -135,14 +135,14 @@ HelpDialog::HelpDialog(QWidget* parent, const std::filesystem::path& text,
 }
 
 void HelpDialog::load(const std::filesystem::path& text) {
-    QFile file(qs(text));
+    QFile file(fromPath(text));
     if (!file.open(QIODevice::ReadOnly)) {
-        text_->setPlainText(QStringLiteral("Manuel introuvable : %1").arg(qs(text)));
+        text_->setPlainText(QStringLiteral("Manuel introuvable : %1").arg(fromPath(text)));
         return;
     }
     auto* doc = new QTextDocument(text_);
     doc->setMarkdown(QString::fromUtf8(file.readAll()), QTextDocument::MarkdownDialectGitHub);
-    manual::placePictures(*doc, QFileInfo(qs(text)).absoluteDir(), manual::fitToHelpWindow,
+    manual::placePictures(*doc, QFileInfo(fromPath(text)).absoluteDir(), manual::fitToHelpWindow,
                           manual::MissingPicture::Say);
     manual::padTables(*doc);
     // The printed manual's table of contents is filled with page numbers; here the list beside

@@ -11,6 +11,7 @@
 
 #include "app/commands/process_wait.h"
 #include "app/views/pallet_image.h"
+#include "app/window/qt_text.h"
 #include "pallet/cape_link.h"
 #include "pallet/cape_study.h"
 #include "pallet/cif_files.h"
@@ -21,10 +22,6 @@
 
 namespace brontaxe::app {
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 QLineEdit* box(const QString& name, const QString& text = QString(), bool readOnly = false) {
     auto* b = new QLineEdit(text);

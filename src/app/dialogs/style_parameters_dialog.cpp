@@ -15,6 +15,7 @@
 
 #include "app/views/style_parameter_images.h"
 #include "app/window/entry_box.h"
+#include "app/window/qt_text.h"
 #include "app/window/string_pass.h"
 #include "model/field_ranges.h"
 #include "model/number_entry.h"
@@ -24,10 +25,6 @@
 
 namespace brontaxe::app {
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 constexpr int kFirstTabEntry = 1233;
 constexpr int kTabCount = 8;

@@ -30,7 +30,7 @@ constexpr qreal kScreenDpi = 120;
 constexpr qreal kPrintDpi = 150;
 constexpr qreal kMarginMm = 20;
 constexpr qreal kFooterMm = 10;
-constexpr int kBodyPoints = 10;
+constexpr int kPdfBodyPoints = 10;
 // A picture leaves room on its page for its caption.
 constexpr qreal kTallestPicture = 0.6;
 
@@ -73,7 +73,7 @@ bool paintPages(QTextDocument& doc, QPdfWriter& writer, const PageSize& size) {
     if (!painter.isActive())
         return false;
     QFont footFont = doc.defaultFont();
-    footFont.setPointSize(kBodyPoints - 1);
+    footFont.setPointSize(kPdfBodyPoints - 1);
     const int pages = doc.pageCount();
     for (int i = 0; i < pages; ++i) {
         if (i > 0)
@@ -113,7 +113,7 @@ std::optional<QString> paintManual(const QString& markdown, const QString& pdf,
 
     QTextDocument doc;
     doc.documentLayout()->setPaintDevice(&writer);
-    doc.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), kBodyPoints));
+    doc.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), kPdfBodyPoints));
     doc.setDocumentMargin(0);
     doc.setMarkdown(text, QTextDocument::MarkdownDialectGitHub);
     const QSizeF page(size.width, size.height);

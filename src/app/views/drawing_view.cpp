@@ -25,7 +25,7 @@ constexpr double kMaxScale = 2000;
 // Above this many shapes the pens are drawn one pixel wide (see paintEvent).
 constexpr int kThickPenElementLimit = 1500;
 
-QPointF toQ(Point p) {
+QPointF toViewPoint(Point p) {
     return {p.x, p.y};
 }
 
@@ -91,7 +91,7 @@ QTransform DrawingView::worldToScreen() const {
 }
 
 QPointF DrawingView::toScreen(Point p) const {
-    return worldToScreen().map(toQ(p));
+    return worldToScreen().map(toViewPoint(p));
 }
 
 Point DrawingView::toWorld(QPointF screen) const {

@@ -6,11 +6,11 @@
 namespace brontaxe::app {
 namespace {
 
-constexpr int kWidth = 180;
-constexpr int kHeight = 90;
+constexpr int kImageWidth = 180;
+constexpr int kImageHeight = 90;
 
 QPixmap blankPicture() {
-    QPixmap picture(kWidth, kHeight);
+    QPixmap picture(kImageWidth, kImageHeight);
     picture.fill(Qt::white);
     return picture;
 }
@@ -67,8 +67,8 @@ QPixmap handlePicture(int option) {
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(cutPen());
-    p.drawRect(10, 10, kWidth - 20, kHeight - 20);  // the end panel
-    const QRectF opening(kWidth / 2.0 - 40, kHeight / 2.0 - 10, 80, 20);
+    p.drawRect(10, 10, kImageWidth - 20, kImageHeight - 20);  // the end panel
+    const QRectF opening(kImageWidth / 2.0 - 40, kImageHeight / 2.0 - 10, 80, 20);
     switch (option) {
         case 0:  // cut out all round
             p.setBrush(QColor(200, 200, 200));

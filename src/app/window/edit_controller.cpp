@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "app/views/drawing_view.h"
+#include "app/window/qt_text.h"
 #include "editing/blank_edits.h"
 #include "editing/coordinate_entry.h"
 #include "editing/picking.h"
@@ -20,10 +21,6 @@ namespace {
 constexpr double kPickPx = 6;
 constexpr double kSnapPx = 10;
 constexpr double kDragPx = 4;
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 QString mm(double value) {
     return qs(platform::readableNumber(value, "mm"));

@@ -35,6 +35,7 @@
 #include "app/window/icons.h"
 #include "app/window/piece_controls.h"
 #include "app/window/properties_panel.h"
+#include "app/window/qt_text.h"
 #include "app/window/string_pass.h"
 #include "app/window/window_placement.h"
 #include "params/save_defaults.h"
@@ -51,10 +52,6 @@
 
 namespace brontaxe::app {
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // The line kinds of the legend lines, in the order Linec, Linepr, Linep, Linemc, Liner.
 constexpr std::array<LineKind, 5> kLegendKinds{kind::Cut, kind::PerforatedCrease, kind::Perforation,

@@ -13,19 +13,12 @@
 #include "app/window/design_history.h"
 #include "app/window/entry_box.h"
 #include "app/window/main_window.h"
+#include "app/window/qt_text.h"
 #include "app/window/window_placement.h"
 #include "resources/string_table.h"
 #include "workbench/design_file.h"
 
 namespace brontaxe::app {
-namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-}  // namespace
-
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!files_->maybeSave()) {
         event->ignore();

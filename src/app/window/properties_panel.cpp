@@ -17,7 +17,7 @@ struct KindName {
     LineKind kind;
     const char* name;
 };
-constexpr std::array<KindName, 5> kKinds{{
+constexpr std::array<KindName, 5> kKindNames{{
     {kind::Cut, "Coupant"},
     {kind::Crease, "Rainant"},
     {kind::Perforation, "Perfo"},
@@ -40,7 +40,7 @@ QString shapeName(const Element& e) {
 }  // namespace
 
 QString lineKindName(LineKind kind) {
-    for (const KindName& k : kKinds)
+    for (const KindName& k : kKindNames)
         if (k.kind == kind)
             return QString::fromUtf8(k.name);
     return {};
@@ -121,7 +121,7 @@ void PropertiesPanel::clearRows() {
 void PropertiesPanel::addKindRow(const std::vector<Element>& selected) {
     auto* list = new QComboBox;
     list->setObjectName("proprieteType");
-    for (const KindName& k : kKinds)
+    for (const KindName& k : kKindNames)
         list->addItem(QString::fromUtf8(k.name), lineKindNumber(k.kind));
     const LineKind first = selected.front().lineKind;
     const bool same = std::all_of(selected.begin(), selected.end(),

@@ -12,7 +12,7 @@
 namespace brontaxe::app {
 namespace {
 
-constexpr std::string_view kSection = "Fenetre";
+constexpr std::string_view kPlacementSection = "Fenetre";
 constexpr std::string_view kGeometryKey = "Geometrie";
 constexpr std::string_view kMaximisedKey = "Agrandie";
 constexpr QSize kUsualSize(1440, 900);
@@ -53,11 +53,11 @@ QRect openingGeometry(const QRect& available, const std::optional<QRect>& rememb
 std::optional<WindowPlacement> rememberedPlacement(const platform::PrivateProfile& settings) {
     const std::filesystem::path ini(kPreferencesFileName);
     const std::optional<QRect> geometry =
-        readGeometry(settings.GetString(kSection, kGeometryKey, "", 64, ini));
+        readGeometry(settings.GetString(kPlacementSection, kGeometryKey, "", 64, ini));
     if (!geometry)
         return std::nullopt;
     return WindowPlacement{*geometry,
-                           settings.GetString(kSection, kMaximisedKey, "0", 8, ini) == "1"};
+                           settings.GetString(kPlacementSection, kMaximisedKey, "0", 8, ini) == "1"};
 }
 
 void rememberPlacement(const platform::PrivateProfile& settings, const WindowPlacement& placement) {
@@ -65,8 +65,8 @@ void rememberPlacement(const platform::PrivateProfile& settings, const WindowPla
     const QRect& g = placement.geometry;
     const std::string text = std::to_string(g.x()) + ' ' + std::to_string(g.y()) + ' ' +
                              std::to_string(g.width()) + ' ' + std::to_string(g.height());
-    settings.WriteString(kSection, kGeometryKey, text, ini);
-    settings.WriteString(kSection, kMaximisedKey, placement.maximised ? "1" : "0", ini);
+    settings.WriteString(kPlacementSection, kGeometryKey, text, ini);
+    settings.WriteString(kPlacementSection, kMaximisedKey, placement.maximised ? "1" : "0", ini);
 }
 
 }  // namespace brontaxe::app

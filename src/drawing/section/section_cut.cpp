@@ -125,7 +125,7 @@ std::optional<DimensionShape> clipDimension(DimensionShape d, const SectionCut& 
     return d;
 }
 
-bool isStroke(const Element& e) {
+bool isSectionStroke(const Element& e) {
     return std::holds_alternative<LineShape>(e.shape) || std::holds_alternative<ArcShape>(e.shape);
 }
 
@@ -141,7 +141,7 @@ bool isFoldKind(LineKind k) {
            k == kind::HalfCut;
 }
 
-bool inside(double a, const std::vector<std::pair<double, double>>& stretches) {
+bool insideStretches(double a, const std::vector<std::pair<double, double>>& stretches) {
     return std::any_of(stretches.begin(), stretches.end(),
                        [a](const auto& s) { return a > s.first && a < s.second; });
 }
@@ -164,7 +164,7 @@ std::vector<BreakPoint> breakPoints(const std::vector<Element>& kept, const Sect
     std::vector<BreakPoint> points;
     for (const Element& e : kept) {
         // Cuts along the line count too: the closing cuts stop at their ends.
-        if (e.lineKind != kind::Cut || !isStroke(e))
+        if (e.lineKind != kind::Cut || !isSectionStroke(e))
             continue;
         const auto [a, b] = endsOf(e);
         for (Point p : {a, b}) {
@@ -336,10 +336,10 @@ SectionResult sectionDrawing(Drawing& d, const SectionCut& cut) {
             // on the kept side (the bottom of a slot) borders nothing any more.
             if (auto s = alongTheLine(part, cut)) {
                 if (isFoldKind(part.lineKind) ||
-                    (part.lineKind == kind::Cut && !inside((s->first + s->second) / 2, stretches)))
+                    (part.lineKind == kind::Cut && !insideStretches((s->first + s->second) / 2, stretches)))
                     continue;
             }
-            anyStroke = anyStroke || isStroke(part);
+            anyStroke = anyStroke || isSectionStroke(part);
             kept.push_back(std::move(part));
         }
     }

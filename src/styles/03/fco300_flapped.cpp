@@ -117,7 +117,7 @@ float roundedHalfExtent(const Tray& t) {
 
 // The bottom tray's walls: its end walls folded double, the side walls and the inner end walls
 // on the height.
-DoubleWallSizes doubleEndWalls(const Model& m, const Tray& bottom) {
+DoubleWallSizes flappedEndWalls(const Model& m, const Tray& bottom) {
     const DoubleWallAllowances k = doubleWallAllowances(m);
     return {.sideWall = bottom.h - k.outerEndWall + k.sideWall,
             .endWall = bottom.h,
@@ -202,7 +202,7 @@ void Fco0331(Model& m, Drawing& d) {
                                        .h = bottom.h,
                                        .halfInsideLength = m.Longueur / 2,
                                        .flaps = CornerFlaps::DoubleEndWalls,
-                                       .doubleWall = doubleEndWalls(m, bottom)};
+                                       .doubleWall = flappedEndWalls(m, bottom)};
         recordBlankPasses(m, DoubleWallTray(d, tray, blankSettingsOf(m)));
         trayDimensions(d, bottom, 0, false, doubleWallChainKind(m));
     }

@@ -10,7 +10,7 @@
 namespace brontaxe {
 namespace {
 
-std::string mm(float v) {
+std::string bareMm(float v) {
     return platform::readableNumber(v);
 }
 
@@ -20,9 +20,9 @@ std::optional<std::string> fitRule(std::string_view code, const Model& m) {
     const auto fit = telescopeFit(code, m);
     if (!fit || fit->fits())
         return std::nullopt;
-    return "Couvercle trop juste : son intérieur (" + mm(fit->outerInsideLength) + " x " +
-           mm(fit->outerInsideWidth) + "\u00a0mm) ne passe pas sur l'extérieur du fond (" +
-           mm(fit->innerOutsideLength) + " x " + mm(fit->innerOutsideWidth) +
+    return "Couvercle trop juste : son intérieur (" + bareMm(fit->outerInsideLength) + " x " +
+           bareMm(fit->outerInsideWidth) + "\u00a0mm) ne passe pas sur l'extérieur du fond (" +
+           bareMm(fit->innerOutsideLength) + " x " + bareMm(fit->innerOutsideWidth) +
            "\u00a0mm) ; revoir les majorations";
 }
 
@@ -44,8 +44,8 @@ std::optional<std::string> webbedTrayRule(const Model& m) {
     // the tray is high: against a shorter wall it would stand out past the corner.
     const float shorter = std::min(m.Longueur, m.Largeur);
     if (m.Hauteur > shorter)
-        return "Hauteur supérieure à la largeur : " + mm(m.Hauteur) + "\u00a0mm pour " +
-               mm(shorter) +
+        return "Hauteur supérieure à la largeur : " + bareMm(m.Hauteur) + "\u00a0mm pour " +
+               bareMm(shorter) +
                "\u00a0mm ; repliés contre les parois, les coins en soufflet dépasseraient";
     return trayLidRule(m);
 }
@@ -59,8 +59,8 @@ std::optional<std::string> doubleWallLidRule(const Model& m) {
     const float inner = m.Hauteur + doubleWallAllowances(m).innerEndWall;
     if (inner < m.EpaisseurCarton)
         return "Hauteur trop petite pour la double paroi : la paroi intérieure ferait " +
-               mm(inner) + "\u00a0mm, il lui faut au moins l'épaisseur du carton (" +
-               mm(m.EpaisseurCarton) + "\u00a0mm)";
+               bareMm(inner) + "\u00a0mm, il lui faut au moins l'épaisseur du carton (" +
+               bareMm(m.EpaisseurCarton) + "\u00a0mm)";
     return fitRule("0331", m);
 }
 
@@ -86,15 +86,15 @@ std::optional<std::string> handHoleBodyRule(const Model& m) {
     const SlottedPiece body = slottedBody(m);
     const float depth = m.DPoign + m.HPoign + m.EpaisseurCarton;
     if (body.body < depth)
-        return "Hauteur trop petite pour les poignées : le corps de " + mm(body.body) +
-               "\u00a0mm doit dépasser " + mm(depth) +
+        return "Hauteur trop petite pour les poignées : le corps de " + bareMm(body.body) +
+               "\u00a0mm doit dépasser " + bareMm(depth) +
                "\u00a0mm (distance et hauteur des poignées)";
     const float panel =
         std::min(body.p1 >= body.p2 ? body.p2 : body.p1, body.p1 >= body.p2 ? body.p4 : body.p3);
     const float width = m.LPoign + 2 * m.EpaisseurCarton;
     if (panel < width)
-        return "Panneau trop étroit pour les poignées : " + mm(panel) +
-               "\u00a0mm pour une poignée de " + mm(m.LPoign) + "\u00a0mm";
+        return "Panneau trop étroit pour les poignées : " + bareMm(panel) +
+               "\u00a0mm pour une poignée de " + bareMm(m.LPoign) + "\u00a0mm";
     return std::nullopt;
 }
 

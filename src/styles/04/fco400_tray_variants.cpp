@@ -37,7 +37,7 @@ FlapTrayShape endFlapTray(const Model& m) {
     return t;
 }
 
-bool cutBack(const FlapTrayShape& t) {
+bool variantCutBack(const FlapTrayShape& t) {
     return trayFlapWidth(t) < t.flap;
 }
 
@@ -101,7 +101,7 @@ void Fco0442(Model& m, Drawing& d) {
     recordBlankPasses(m, FlapTray(d, t, blankSettingsOf(m)));
     wallHandHoles(m, d, t.a, t.b, t.h);
     placeFeature(d, first, {.angle = 90});
-    gluedTrayDimensions(d, t, true, cutBack(t), m.Personnalisation.profile());
+    gluedTrayDimensions(d, t, true, variantCutBack(t), m.Personnalisation.profile());
 }
 
 void Fco0444(Model& m, Drawing& d) {
@@ -120,7 +120,7 @@ void Fco0445(Model& m, Drawing& d) {
     t.innerWall = m.Hauteur + k.innerWalls - k.innerDrop;
     GenerationPass pass(d);
     recordBlankPasses(m, FlapTray(d, t, blankSettingsOf(m)));
-    gluedTrayDimensions(d, t, false, cutBack(t), m.Personnalisation.profile());
+    gluedTrayDimensions(d, t, false, variantCutBack(t), m.Personnalisation.profile());
 }
 
 void Fco0446(Model& m, Drawing& d) {
@@ -128,7 +128,7 @@ void Fco0446(Model& m, Drawing& d) {
     GenerationPass pass(d);
     recordBlankPasses(m, FlapTray(d, t, blankSettingsOf(m)));
     ventHoles(d, t);
-    gluedTrayDimensions(d, t, false, cutBack(t), m.Personnalisation.profile());
+    gluedTrayDimensions(d, t, false, variantCutBack(t), m.Personnalisation.profile());
 }
 
 void Fco0447(Model& m, Drawing& d) {

@@ -12,13 +12,6 @@
 #include "styles/04/fco420_common.h"
 
 namespace brontaxe {
-namespace {
-
-// Board left at the narrowest part of a panel or flap, below which it tears on folding.
-constexpr float kMinStrip = 1;
-
-}  // namespace
-
 std::string folderMm(float v) {
     return platform::readableNumber(v, "mm");
 }

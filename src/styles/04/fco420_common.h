@@ -14,6 +14,9 @@
 
 namespace brontaxe {
 
+// Board left at the narrowest part of a panel or flap, below which it tears on folding.
+inline constexpr float kMinStrip = 1;
+
 // "12,5 mm"
 std::string folderMm(float v);
 

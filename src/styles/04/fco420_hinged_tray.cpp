@@ -18,8 +18,6 @@
 namespace brontaxe {
 namespace {
 
-constexpr float kMinStrip = 1;
-
 // The folder with its tuck flap cut down to `hpatrent`.
 LockingFolder hingedTray(const Model& m) {
     LockingFolder f = lockingFolder(m);

@@ -19,7 +19,7 @@ namespace brontaxe {
 namespace {
 
 // The mailer's allowances in the places the folder's sizes read them.
-Model asFolder(const Model& m) {
+Model mailerAsFolder(const Model& m) {
     Model f = withFolderAllowances(m, {{1, 1},
                                        {2, 2},
                                        {3, 3},
@@ -71,13 +71,13 @@ std::optional<std::string> mailerProblem(const LockingFolder& f, const Model& m)
 }  // namespace
 
 LockingFolder mailerFolder(const Model& m) {
-    return mailer(asFolder(m));
+    return mailer(mailerAsFolder(m));
 }
 
 std::optional<std::string> rule0471(const Model& m) {
     Model own = m;
     applyDefaultsWithoutRow(own, DefaultAllowanceRule::Rule0470, 471);
-    const Model folder = asFolder(own);
+    const Model folder = mailerAsFolder(own);
     try {
         return mailerProblem(mailer(folder), folder);
     } catch (const GenerationError& e) {
@@ -87,7 +87,7 @@ std::optional<std::string> rule0471(const Model& m) {
 
 void Fco0471(Model& m, Drawing& d) {
     applyDefaultsWithoutRow(m, DefaultAllowanceRule::Rule0470, 471);
-    Model folder = asFolder(m);
+    Model folder = mailerAsFolder(m);
     const LockingFolder f = mailer(folder);
     if (auto problem = mailerProblem(f, folder))
         throw GenerationError(*problem);

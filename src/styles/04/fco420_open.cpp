@@ -22,7 +22,7 @@ namespace brontaxe {
 namespace {
 
 // 0425's allowances in the places the folder's sizes read them.
-Model asFolder(const Model& m) {
+Model openAsFolder(const Model& m) {
     return withFolderAllowances(
         m, {{1, 1}, {2, 2}, {3, 3}, {4, 4}, {6, 10}, {7, 7}, {8, 9}, {12, 12}, {13, 12}, {15, 11}});
 }
@@ -48,11 +48,11 @@ void drawOpenLockingTray(Drawing& d, const LockingFolder& f) {
 }
 
 LockingFolder openTrayFolder(const Model& m) {
-    return lockingFolder(asFolder(m));
+    return lockingFolder(openAsFolder(m));
 }
 
 std::optional<std::string> rule0425(const Model& m) {
-    const Model folder = asFolder(m);
+    const Model folder = openAsFolder(m);
     try {
         return openTrayProblem(lockingFolder(folder), folder);
     } catch (const GenerationError& e) {
@@ -61,7 +61,7 @@ std::optional<std::string> rule0425(const Model& m) {
 }
 
 void Fco0425(Model& m, Drawing& d) {
-    const Model folder = asFolder(m);
+    const Model folder = openAsFolder(m);
     const LockingFolder f = lockingFolder(folder);
     if (auto problem = openTrayProblem(f, folder))
         throw GenerationError(*problem);

@@ -17,7 +17,6 @@
 namespace brontaxe {
 namespace {
 
-constexpr float kMinStrip = 1;
 // Taper of the dust flaps, so that they slide past the side walls as the lid closes.
 constexpr float kTaperDeg = 10;
 

@@ -19,8 +19,6 @@
 namespace brontaxe {
 namespace {
 
-constexpr float kMinStrip = 1;
-
 struct TrayStyle {
     std::int16_t number;
     DefaultAllowanceRule rule;

@@ -15,8 +15,6 @@
 namespace brontaxe {
 namespace {
 
-constexpr float kMinStrip = 1;
-
 // How far the wall's flap is shortened at each end: the flap is W with its allowance long.
 float flapInset(const Model& m, const LockingFolder& f) {
     return (f.sideLength - (m.Largeur + lockingFolderAllowances(m).sideFlap)) / 2;
@@ -70,7 +68,7 @@ void sideWall(Model& m, Drawing& d, const LockingFolder& f) {
     line(d, x0, y0, x0, yEnd);
 }
 
-void lid(Model& m, Drawing& d, const LockingFolder& f) {
+void twinLid(Model& m, Drawing& d, const LockingFolder& f) {
     PenScope pen(d, kind::Cut);
     chainStart(d, f.lidLength / 2, f.y3);
     lineTo(d, f.lidLength / 2, f.y4);
@@ -105,7 +103,7 @@ void Fco0420(Model& m, Drawing& d) {
     line(d, f.backLength / 2, earTop, f.lidLength / 2, f.y3);
 
     sideWall(m, d, f);
-    lid(m, d, f);
+    twinLid(m, d, f);
     halves.mirror();
 
     folderBottomCreases(d, f);

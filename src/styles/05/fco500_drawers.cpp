@@ -30,7 +30,7 @@ Drawer drawerOf(const Model& m) {
     return {(m.Longueur + a.length) / 2, (m.Largeur + a.width) / 2, m.Hauteur + a.ends};
 }
 
-void crease(Drawing& d, float x1, float y1, float x2, float y2) {
+void drawerCrease(Drawing& d, float x1, float y1, float x2, float y2) {
     const PenScope pen(d, kind::Crease);
     line(d, x1, y1, x2, y2);
 }
@@ -100,11 +100,11 @@ void Fco0511(Model& m, Drawing& d) {
             else
                 outline.push_back({A + h, 0});
             polyline(d, outline);
-            crease(d, 0, B, A, B);
-            crease(d, A, 0, A, B);
-            crease(d, A, B, A, B + h);
+            drawerCrease(d, 0, B, A, B);
+            drawerCrease(d, A, 0, A, B);
+            drawerCrease(d, A, B, A, B + h);
             if (t > 0)
-                crease(d, A + h, 0, A + h, B);
+                drawerCrease(d, A + h, 0, A + h, B);
             pen.setKind(kind::Cut);
         });
         drawerChains(d, {t, h, 2 * A, h, t}, {h, 2 * B, h});
@@ -134,9 +134,9 @@ void Fco0512(Model& m, Drawing& d) {
                          {A + b, B + f},
                          {A + h, B + f},
                          {A + h, 0}});
-            crease(d, 0, B, A - a, B);
-            crease(d, A, 0, A, B);
-            crease(d, A + b, B, A + h, B);
+            drawerCrease(d, 0, B, A - a, B);
+            drawerCrease(d, A, 0, A, B);
+            drawerCrease(d, A + b, B, A + h, B);
             pen.setKind(kind::Cut);
         });
         drawerChains(d, {h, 2 * A, h}, {h, 2 * B, h});

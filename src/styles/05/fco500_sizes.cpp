@@ -10,7 +10,7 @@
 namespace brontaxe {
 namespace {
 
-std::string mm(float v) {
+std::string sizeMm(float v) {
     return platform::readableNumber(v, "mm");
 }
 
@@ -105,8 +105,8 @@ std::optional<std::string> slideFitRefusal(const Model& m, std::string_view code
     for (std::size_t i = first; i < 4; i += 2) {
         const float passage = s.outer.p[i] - m.EpaisseurCarton;
         if (s.inner.h > passage + kPassageFit)
-            return "Le fourreau intérieur ne passe pas dans l'extérieur : " + mm(s.inner.h) +
-                   " de long pour un passage de " + mm(passage) + " en " + sideName(along) +
+            return "Le fourreau intérieur ne passe pas dans l'extérieur : " + sizeMm(s.inner.h) +
+                   " de long pour un passage de " + sizeMm(passage) + " en " + sideName(along) +
                    " ; la majoration 5 doit rester sous les majorations " +
                    std::to_string(i % 2 + 1) + " et " + std::to_string(i % 2 + 3) +
                    " plus l'épaisseur du carton";
@@ -184,13 +184,13 @@ std::optional<std::string> rule0509(const Model& m) {
     const float wrappedLength = s.segments[2] + e;
     for (std::size_t i : {0u, 2u})
         if (s.sleeve.p[i] - e + kPassageFit < wrappedLength)
-            return "La bande ne passe pas dans le fourreau : " + mm(wrappedLength) +
-                   " de long pour un passage de " + mm(s.sleeve.p[i] - e) +
+            return "La bande ne passe pas dans le fourreau : " + sizeMm(wrappedLength) +
+                   " de long pour un passage de " + sizeMm(s.sleeve.p[i] - e) +
                    " (majorations 11 et 13)";
     for (std::size_t i : {1u, 3u})
         if (s.sleeve.p[i] - e + kPassageFit < s.stripWidth)
-            return "La bande ne passe pas dans le fourreau : " + mm(s.stripWidth) +
-                   " de large pour un passage de " + mm(s.sleeve.p[i] - e) +
+            return "La bande ne passe pas dans le fourreau : " + sizeMm(s.stripWidth) +
+                   " de large pour un passage de " + sizeMm(s.sleeve.p[i] - e) +
                    " (majorations 12 et 14)";
     return std::nullopt;
 }

@@ -27,7 +27,7 @@ struct DrawnSleeve {
     Box box;
 };
 
-DrawnSleeve drawSleeve(Model& m, Drawing& d, const SleeveSizes& s, float x, float y) {
+DrawnSleeve drawDrawerSleeve(Model& m, Drawing& d, const SleeveSizes& s, float x, float y) {
     const int first = beginFeature(d);
     recordBlankPasses(m, SleeveBlank(d,
                                      {.glue = m.lgPatte,
@@ -60,7 +60,7 @@ bool glueFlapDrawn(const Model& m) {
 void drawOneSleeve(Model& m, Drawing& d, Ring ring, bool withFlapShape) {
     const SleeveSizes s = ringSizes(m, ring, m.pattesurtete);
     GenerationPass pass(d);
-    const DrawnSleeve drawn = drawSleeve(m, d, s, 0, 0);
+    const DrawnSleeve drawn = drawDrawerSleeve(m, d, s, 0, 0);
     const float g = chainSpacing(drawn.box);
     panelDimensions(m, d, drawn, 0, 0, g);
     if (glueFlapDrawn(m)) {
@@ -87,11 +87,11 @@ void drawSlidePair(Model& m, Drawing& d, std::string_view code, bool innerOnPiec
     DrawnSleeve outer, inner;
     if (pieceShown(m, kOuterPiece)) {
         pen.setPiece(1);
-        outer = drawSleeve(m, d, s.outer, 0, 0);
+        outer = drawDrawerSleeve(m, d, s.outer, 0, 0);
     }
     if (pieceShown(m, kInnerPiece)) {
         pen.setPiece(innerOnPiece2In3D && m.Mode3D ? 2 : 1);
-        inner = drawSleeve(m, d, s.inner, 0, innerY);
+        inner = drawDrawerSleeve(m, d, s.inner, 0, innerY);
     }
     pen.setPiece(1);
     Box all = outer.box;
@@ -115,7 +115,7 @@ void drawSlidePair(Model& m, Drawing& d, std::string_view code, bool innerOnPiec
 }  // namespace
 
 void drawDimensionedSleeve(Model& m, Drawing& d, const SleeveSizes& s, float x, float y) {
-    const DrawnSleeve drawn = drawSleeve(m, d, s, x, y);
+    const DrawnSleeve drawn = drawDrawerSleeve(m, d, s, x, y);
     panelDimensions(m, d, drawn, x, y, chainSpacing(drawn.box));
 }
 

@@ -15,7 +15,7 @@
 namespace brontaxe {
 namespace {
 
-constexpr std::size_t kSleevePiece = 1;
+constexpr std::size_t kStripSleevePiece = 1;
 constexpr std::size_t kStripPiece = 3;
 
 std::string creaseList(const StripAndSleeve& s) {
@@ -42,7 +42,7 @@ void Fco0509(Model& m, Drawing& d) {
     GenerationPass pass(d);
     if (pieceShown(m, kStripPiece))
         drawStrip(d, s);
-    if (!pieceShown(m, kSleevePiece))
+    if (!pieceShown(m, kStripSleevePiece))
         return;
     // Right of the strip and of its width dimension.
     const float room = (s.stripWidth + s.stripLength()) / 15;

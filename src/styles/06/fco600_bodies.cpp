@@ -17,15 +17,15 @@
 namespace brontaxe {
 namespace {
 
-constexpr std::size_t kLidPiece = 1;
-constexpr std::size_t kSidesPiece = 2;
-constexpr std::size_t kBottomPiece = 3;
+constexpr std::size_t kBodyLidPiece = 1;
+constexpr std::size_t kBodySidesPiece = 2;
+constexpr std::size_t kBodyBottomPiece = 3;
 
 bool secondPieceShown(const Model& m) {
-    return pieceShown(m, kLidPiece) || pieceShown(m, kBottomPiece);
+    return pieceShown(m, kBodyLidPiece) || pieceShown(m, kBodyBottomPiece);
 }
 
-void crease(Drawing& d, float x1, float y1, float x2, float y2) {
+void bodyCrease(Drawing& d, float x1, float y1, float x2, float y2) {
     const PenScope pen(d, kind::Crease);
     line(d, x1, y1, x2, y2);
 }
@@ -36,15 +36,15 @@ struct HalfFolds {
     std::vector<std::pair<float, float>> hinges;
 };
 
-void drawHalf(Drawing& d, float a, const std::vector<Point>& outline, const HalfFolds& folds) {
+void drawBodyHalf(Drawing& d, float a, const std::vector<Point>& outline, const HalfFolds& folds) {
     const int first = beginFeature(d);
     const PenScope pen(d, kind::Cut);
     polyline(d, outline);
     for (float y : folds.across)
-        crease(d, 0, y, a, y);
+        bodyCrease(d, 0, y, a, y);
     for (auto [from, to] : folds.hinges)
         if (to - from > 0)
-            crease(d, a, from, a, to);
+            bodyCrease(d, a, from, a, to);
     mirrorRegistered(d, first, 0, 0, 90);
 }
 
@@ -58,7 +58,7 @@ void drawBody0601(Drawing& d, const Body0601& b, float chainRight) {
         {a + f, y2 - c1}, {a, y2 - c1}, {a, y2 + c2}, {a + f, y2 + c2},
         {a + f, y3 - c2}, {a, y3 - c2}, {a, y3 + c1}, {a + f, y3 + c1},
         {a + f, y4 - c1}, {a, y4 - c1}, {a, y5},      {0, y5}};
-    drawHalf(d, a, outline,
+    drawBodyHalf(d, a, outline,
              {{y1, y2, y3, y4}, {{y1 + c1, y2 - c1}, {y2 + c2, y3 - c2}, {y3 + c1, y4 - c1}}});
     const float g = chainSpacing(d.extents());
     chainAlongY(d, chainRight + g, 0, {f, b.H1, b.W2, b.H3, b.W4});
@@ -81,7 +81,7 @@ void drawEndPieces0601(Model& m, Drawing& d, const Body0601& b, float chamfer) {
                  {xh, y0 + b.W6},
                  {x0, y0 + b.W6},
                  {x0, y0}});
-    crease(d, xh, y0, xh, y0 + b.W6);
+    bodyCrease(d, xh, y0, xh, y0 + b.W6);
     mirrorRegistered(d, first, 0, 0, 90);
     const float g = chainSpacing(Box{x0, y0, xe, y0 + b.W6, false}) / 2;
     chainAlongX(d, x0, y0 - g, {b.H5, b.f});
@@ -95,7 +95,7 @@ float endPiecesRight(const Body0601& b, float gap) {
 void draw0601(Model& m, Drawing& d, bool chamfered) {
     const Body0601 b = body0601(m);
     GenerationPass pass(d);
-    if (pieceShown(m, kSidesPiece)) {
+    if (pieceShown(m, kBodySidesPiece)) {
         const float right = secondPieceShown(m) ? endPiecesRight(b, m.EspPoseX) : b.a + b.f;
         drawBody0601(d, b, right + chainSpacing(Box{0, 0, right, 0, false}) / 2);
     }
@@ -122,7 +122,7 @@ void drawBody0606(Drawing& d, const Body0606& b, float chainRight) {
     }
     outline.push_back({a, y5});
     outline.push_back({0, y5});
-    drawHalf(d, a, outline, {{y1, y2, y3, y4}, {{y1, y2}, {y2, y3}, {y3, y4}}});
+    drawBodyHalf(d, a, outline, {{y1, y2, y3, y4}, {{y1, y2}, {y2, y3}, {y3, y4}}});
     const float g = chainSpacing(d.extents());
     chainAlongY(d, chainRight + g, 0, {b.lid1, b.H3, b.W4, b.H5, b.lid2});
     dimension(d, {.from = {-a, y5 + g}, .to = {a, y5 + g}, .at = {0, y5 + g}});
@@ -161,7 +161,7 @@ void Fco0602(Model& m, Drawing& d) {
 void Fco0606(Model& m, Drawing& d) {
     const Body0606 b = body0606(m);
     GenerationPass pass(d);
-    if (pieceShown(m, kSidesPiece))
+    if (pieceShown(m, kBodySidesPiece))
         drawBody0606(d, b, secondPieceShown(m) ? endPanelsRight(b, m.EspPoseX) : b.a + b.f);
     if (secondPieceShown(m))
         drawEndPanels0606(m, d, b);
@@ -172,7 +172,7 @@ void Fco0621(Model& m, Drawing& d) {
     const float a = b.a, g = b.glue, k = b.drop, e = b.end, f = b.dust, c1 = b.c1, c2 = b.c2;
     const float y1 = b.H1, y2 = y1 + b.W2, y3 = y2 + b.H3, y4 = y3 + b.W4, y5 = y4 + b.tuck;
     GenerationPass pass(d);
-    drawHalf(d, a,
+    drawBodyHalf(d, a,
              {{0, 0},
               {a, 0},
               {a, c1},

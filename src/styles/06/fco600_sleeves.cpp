@@ -20,9 +20,9 @@
 namespace brontaxe {
 namespace {
 
-constexpr std::size_t kLidPiece = 1;
-constexpr std::size_t kSidesPiece = 2;
-constexpr std::size_t kBottomPiece = 3;
+constexpr std::size_t kSleeveLidPiece = 1;
+constexpr std::size_t kSleeveSidesPiece = 2;
+constexpr std::size_t kSleeveBottomPiece = 3;
 
 // Sleeve panels wall, bottom, wall, top (allowances 3 to 6), as long as the box (allowance 2);
 // the ends W7 by H8.
@@ -71,7 +71,7 @@ RigidSleeve rigidSleeve(const Model& m, float fold) {
 
 // The sleeve with its panels from x = 0, and its dimensions: panels, whole length, height.
 void drawBody(Model& m, Drawing& d, const RigidSleeve& s) {
-    if (!pieceShown(m, kSidesPiece))
+    if (!pieceShown(m, kSleeveSidesPiece))
         return;
     recordBlankPasses(m, SleeveBlank(d,
                                      {.glue = s.fold,
@@ -89,7 +89,7 @@ void drawBody(Model& m, Drawing& d, const RigidSleeve& s) {
 }
 
 bool endsShown(const Model& m) {
-    return pieceShown(m, kLidPiece) || pieceShown(m, kBottomPiece);
+    return pieceShown(m, kSleeveLidPiece) || pieceShown(m, kSleeveBottomPiece);
 }
 
 // The end W7 by H8 with flaps f: on its four sides (0607), on its H8 sides (0615), on its W7

@@ -15,7 +15,7 @@
 namespace brontaxe {
 namespace {
 
-std::string mm(float v) {
+std::string caseMm(float v) {
     return platform::readableNumber(v, "mm");
 }
 
@@ -58,18 +58,18 @@ std::optional<std::string> lockTableRule(const Model& m) {
     const float W = m.Largeur, L = m.Longueur;
     const float minWidth = 2 * (kLockHeight + std::max(m.hrecouvr, 0.0f) + m.encoche) + 20;
     if (W < minWidth)
-        return "Largeur trop petite pour le fond automatique : " + mm(W) +
-               ", il demande au moins " + mm(minWidth);
+        return "Largeur trop petite pour le fond automatique : " + caseMm(W) +
+               ", il demande au moins " + caseMm(minWidth);
     const float minLength = std::max(0.7f * W + 10, W / 2 + m.encoche + 10);
     if (L < minLength)
-        return "Longueur trop petite pour le fond automatique : " + mm(L) +
-               ", il demande au moins " + mm(minLength) + " pour cette largeur";
+        return "Longueur trop petite pour le fond automatique : " + caseMm(L) +
+               ", il demande au moins " + caseMm(minLength) + " pour cette largeur";
     const LockCaseAllowances a = lockCaseAllowances(m);
     const float body = m.Hauteur + a.bodyHeight - a.glueFlapShort;
     const float minBody = m.lgPatte + std::max(m.decalenc, 0.0f) + m.encoche + 10;
     if (body < minBody)
-        return "Hauteur trop faible pour la patte de collage : " + mm(body) +
-               ", elle demande au moins " + mm(minBody);
+        return "Hauteur trop faible pour la patte de collage : " + caseMm(body) +
+               ", elle demande au moins " + caseMm(minBody);
     return std::nullopt;
 }
 
@@ -82,8 +82,8 @@ std::optional<std::string> glueTrayRule(const Model& m) {
     // than the end wall is wide would stand out past its far edge.
     const float ends = m.Largeur + a.width;
     if (walls > ends)
-        return "Plateau impossible : bords de " + mm(walls) +
-               " plus hauts que le fond n'est large (" + mm(ends) +
+        return "Plateau impossible : bords de " + caseMm(walls) +
+               " plus hauts que le fond n'est large (" + caseMm(ends) +
                "), les coins dépasseraient les parois de bout";
     return std::nullopt;
 }

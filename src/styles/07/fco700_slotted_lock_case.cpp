@@ -33,7 +33,7 @@ ElementId cut(Drawing& d, float x1, float y1, float x2, float y2) {
     return line(d, x1, y1, x2, y2);
 }
 
-void crease(Drawing& d, float x1, float y1, float x2, float y2) {
+void lockCaseCrease(Drawing& d, float x1, float y1, float x2, float y2) {
     const PenScope pen(d, kind::Crease);
     line(d, x1, y1, x2, y2);
 }
@@ -89,20 +89,20 @@ void bottomFolds(Drawing& d, const LockTable& T, const LockBottomEnds& e) {
     const auto& x = T.x;
     const auto& y = T.y;
     const float fold = y.bottomFold;
-    crease(d, x.lockFoldFoot, y.bottomEdge, x.lockRight, e.lockFoldTop);
-    crease(d, x.tab2Hook, y.hookTip, x.flap2Corner, y.flapEdge);
-    crease(d, x.flap3Corner, y.flapEdge, x.tab3Hook, y.hookTip);
-    crease(d, x.flap1Left, fold, e.notch1Left, fold);
-    crease(d, e.notch1FoldEnd, fold, e.slitFoldEnd, fold);
-    crease(d, x.slit, fold, e.notch3FoldEnd, fold);
-    crease(d, e.notch3Right, fold,
+    lockCaseCrease(d, x.lockFoldFoot, y.bottomEdge, x.lockRight, e.lockFoldTop);
+    lockCaseCrease(d, x.tab2Hook, y.hookTip, x.flap2Corner, y.flapEdge);
+    lockCaseCrease(d, x.flap3Corner, y.flapEdge, x.tab3Hook, y.hookTip);
+    lockCaseCrease(d, x.flap1Left, fold, e.notch1Left, fold);
+    lockCaseCrease(d, e.notch1FoldEnd, fold, e.slitFoldEnd, fold);
+    lockCaseCrease(d, x.slit, fold, e.notch3FoldEnd, fold);
+    lockCaseCrease(d, e.notch3Right, fold,
            atLevel(x.rightEdge, y.rightEdgeFoot, x.flap4Corner, y.flapEdge, fold), fold);
 }
 
 // The top of a slotted case: a slot at each panel fold, its halves alternating as the slotted
 // cases' do (`slotHalfWidths`), square at the top fold; four flaps as deep as the table's top;
 // the glue flap's end tapered from its half slot, `glueFlapShort` below the top fold.
-void slottedTop(Model& m, Drawing& d, const LockTable& T) {
+void lockCaseSlottedTop(Model& m, Drawing& d, const LockTable& T) {
     const auto& x = T.x;
     const auto& y = T.y;
     const std::pair<float, float> halves = slotHalfWidths(m);
@@ -112,10 +112,10 @@ void slottedTop(Model& m, Drawing& d, const LockTable& T) {
     auto rightHalf = [&](std::size_t i) { return i % 2 == 0 ? b : a; };
     // Panel folds and the top folds between the slots.
     for (std::size_t i = 1; i < folds.size(); ++i)
-        crease(d, folds[i], y.bottomFold, folds[i], y.topFold);
+        lockCaseCrease(d, folds[i], y.bottomFold, folds[i], y.topFold);
     for (std::size_t i = 0; i < folds.size(); ++i) {
         const float end = i + 1 < folds.size() ? folds[i + 1] - leftHalf(i + 1) : x.rightEdge;
-        crease(d, folds[i] + rightHalf(i), y.topFold, end, y.topFold);
+        lockCaseCrease(d, folds[i] + rightHalf(i), y.topFold, end, y.topFold);
     }
     // The flaps' outline from the right edge's foot round to the glue flap's fold.
     const PenScope pen(d, kind::Cut);
@@ -140,7 +140,7 @@ void slottedTop(Model& m, Drawing& d, const LockTable& T) {
         cut(d, x.glueFold, top, x.glueFold - a, top);
     cut(d, x.glueFold - a, top, x.leftEdge, top - drop);
     cut(d, x.leftEdge, top - drop, x.leftEdge, y.glueFoot);
-    crease(d, x.glueFold, atAbscissa(x.leftEdge, y.glueFoot, x.flap1Left, y.bottomFold, x.glueFold),
+    lockCaseCrease(d, x.glueFold, atAbscissa(x.leftEdge, y.glueFoot, x.flap1Left, y.bottomFold, x.glueFold),
            x.glueFold, std::min(top, y.topFold));
 }
 
@@ -165,7 +165,7 @@ void Fco0711(Model& m, Drawing& d) {
     GenerationPass pass(d);
     const BottomCorners c = bottomOutline(d, T, e);
     bottomFolds(d, T, e);
-    slottedTop(m, d, T);
+    lockCaseSlottedTop(m, d, T);
     dimensions(d, T);
     // Rounded corners of the lock flap, the tabs and flaps 2 and 4, kept small on a narrow
     // case.

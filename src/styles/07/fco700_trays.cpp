@@ -39,7 +39,7 @@ Tray traySizes(const Model& m) {
     return t;
 }
 
-void checkTray(const Tray& t) {
+void checkCaseTray(const Tray& t) {
     if (!(t.a > 0 && t.b > 0 && t.H > t.e))
         throw GenerationError("Plateau impossible : dimensions trop petites");
 }
@@ -160,8 +160,8 @@ void trayDimensions(Drawing& d, const Tray& t) {
                   .at = {xmax + 2 * g, 0}});
 }
 
-void drawTray(Model& m, Drawing& d, const Tray& t) {
-    checkTray(t);
+void drawCaseTray(Model& m, Drawing& d, const Tray& t) {
+    checkCaseTray(t);
     GenerationPass pass(d);
     // Quadrants 1 to 4: as drawn, mirrored and turned, turned, mirrored.
     const struct {
@@ -184,46 +184,46 @@ void drawTray(Model& m, Drawing& d, const Tray& t) {
 }  // namespace
 
 void Fco0718(Model& m, Drawing& d) {
-    drawTray(m, d, traySizes(m));
+    drawCaseTray(m, d, traySizes(m));
 }
 
 void Fco0715(Model& m, Drawing& d) {
     Tray t = traySizes(m);
     t.longDouble = true;
-    drawTray(m, d, t);
+    drawCaseTray(m, d, t);
 }
 
 void Fco0716(Model& m, Drawing& d) {
     Tray t = traySizes(m);
     t.lid = true;
-    drawTray(m, d, t);
+    drawCaseTray(m, d, t);
 }
 
 void Fco0717(Model& m, Drawing& d) {
     Tray t = traySizes(m);
     t.longDouble = true;
     t.shortDouble = true;
-    drawTray(m, d, t);
+    drawCaseTray(m, d, t);
 }
 
 void Fco0759(Model& m, Drawing& d) {
     Tray t = traySizes(m);
     t.handHoles = true;
-    drawTray(m, d, t);
+    drawCaseTray(m, d, t);
 }
 
 void Fco0760(Model& m, Drawing& d) {
     Tray t = traySizes(m);
     t.lid = true;
     t.lidSideFlaps = true;
-    drawTray(m, d, t);
+    drawCaseTray(m, d, t);
 }
 
 void Fco0761(Model& m, Drawing& d) {
     Tray t = traySizes(m);
     t.shortDouble = true;
     t.lid = true;
-    drawTray(m, d, t);
+    drawCaseTray(m, d, t);
 }
 
 }  // namespace brontaxe

@@ -16,7 +16,7 @@
 namespace brontaxe {
 namespace {
 
-std::string mm(float v) {
+std::string slottedMm(float v) {
     return platform::readableNumber(v, "mm");
 }
 
@@ -130,13 +130,13 @@ DividerSet dividerSet(const Model& m) {
     const float cellWidth = W / static_cast<float>(s.cells);
     if (!(cellLength > 2 * e) || !(cellWidth > 2 * e) || !(H > 2 * e))
         throw GenerationError("Croisillon impossible : " + std::to_string(s.cells) + " x " +
-                              std::to_string(s.cells) + " cases de " + mm(cellLength) + " x " +
-                              mm(cellWidth) + " sur une hauteur de " + mm(H) +
-                              " pour un carton de " + mm(e));
+                              std::to_string(s.cells) + " cases de " + slottedMm(cellLength) + " x " +
+                              slottedMm(cellWidth) + " sur une hauteur de " + slottedMm(H) +
+                              " pour un carton de " + slottedMm(e));
     if (!(s.depth > e && H - s.depth > e))
-        throw GenerationError("Profondeur de croisillon impossible : " + mm(s.depth) +
-                              " pour une hauteur de " + mm(H) + ", il faut laisser plus de " +
-                              mm(e) + " de part et d'autre");
+        throw GenerationError("Profondeur de croisillon impossible : " + slottedMm(s.depth) +
+                              " pour une hauteur de " + slottedMm(H) + ", il faut laisser plus de " +
+                              slottedMm(e) + " de part et d'autre");
     return s;
 }
 
@@ -175,11 +175,11 @@ void Fco0969(Model& m, Drawing& d) {
     for (float s : along) {
         if (!(s > 0))
             throw GenerationError("Dimensions trop petites pour ce modèle : un panneau de " +
-                                  mm(s));
+                                  slottedMm(s));
         Ls += s;
     }
     if (!(Ws > 0))
-        throw GenerationError("Largeur de bande impossible : " + mm(Ws));
+        throw GenerationError("Largeur de bande impossible : " + slottedMm(Ws));
     GenerationPass pass(d);
     std::string list = "/";
     for (std::size_t i = 0; i < along.size(); ++i)

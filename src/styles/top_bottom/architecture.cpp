@@ -67,13 +67,13 @@ float slottedHalf(Model& m, Drawing& d, const Body& b, float f1, float f2, bool 
 }
 
 // Flaps f on the length panels and g on the width panels, whichever panel comes first.
-std::pair<float, float> byPanelKind(const Model& m, float onLength, float onWidth) {
+std::pair<float, float> allowanceByPanelKind(const Model& m, float onLength, float onWidth) {
     return m.pattesurtete ? std::pair{onWidth, onLength} : std::pair{onLength, onWidth};
 }
 
 // The lidded half of 0210 (lid on panel 1) or 0211 (lid on panel 3), with the closure's own
 // allowances for the lid.
-float lidHalf(Model& m, Drawing& d, int closure, const Body& b, const LidAllowances& a,
+float architectureLidHalf(Model& m, Drawing& d, int closure, const Body& b, const LidAllowances& a,
               bool lower) {
     const float q = m.Largeur + a.lidDepth + a.lidHinge;
     const float F = m.Personnalisation == CustomerProfile::Pelsiran ? b.p[0] / 2 : m.hrabat;
@@ -127,7 +127,7 @@ float crashLockHalf(Model& m, Drawing& d, const Body& b, bool lower) {
 }
 
 // One half by its closure, with that closure's allowances 6 to 8 for its flaps.
-float drawHalf(Model& m, Drawing& d, int closure, const Body& b, const Allowances& own,
+float drawArchitectureHalf(Model& m, Drawing& d, int closure, const Body& b, const Allowances& own,
                bool lower) {
     const SlottedAllowances a = slottedAllowances(own);
     const float W = m.Largeur, L = m.Longueur;
@@ -143,7 +143,7 @@ float drawHalf(Model& m, Drawing& d, int closure, const Body& b, const Allowance
             return slottedHalf(m, d, b, W + a.oddFlaps, W + a.evenFlaps, lower);
         case 204: {
             const auto [f1, f2] =
-                byPanelKind(m, halfWidth + a.oddFlaps, roundedFlap(L / 2) + a.evenFlaps);
+                allowanceByPanelKind(m, halfWidth + a.oddFlaps, roundedFlap(L / 2) + a.evenFlaps);
             return slottedHalf(m, d, b, f1, f2, lower);
         }
         case 205: {
@@ -151,7 +151,7 @@ float drawHalf(Model& m, Drawing& d, int closure, const Body& b, const Allowance
             return slottedHalf(m, d, b, base + a.oddFlaps, base + a.evenFlaps, lower);
         }
         case 206: {
-            const auto [f1, f2] = byPanelKind(m, W + a.oddFlaps, roundedFlap(L / 2) + a.evenFlaps);
+            const auto [f1, f2] = allowanceByPanelKind(m, W + a.oddFlaps, roundedFlap(L / 2) + a.evenFlaps);
             return slottedHalf(m, d, b, f1, f2, lower);
         }
         case 208: {
@@ -182,7 +182,7 @@ float drawHalf(Model& m, Drawing& d, int closure, const Body& b, const Allowance
             return slottedHalf(m, d, b, m.hrabat, m.hrabat, lower);
         case 210:
         case 211:
-            return lidHalf(m, d, closure, b, lidAllowances(own), lower);
+            return architectureLidHalf(m, d, closure, b, lidAllowances(own), lower);
         case 216:
             return snapLockHalf(m, d, b, lower);
         case 232:
@@ -264,7 +264,7 @@ void Architecture(Model& m, Drawing& d) {
     bool rejected = false;
     if (m.TypeDessus != 0) {
         if (closureAccepted(m.TypeDessus)) {
-            above = drawHalf(m, d, m.TypeDessus, b, m.Majo, false);
+            above = drawArchitectureHalf(m, d, m.TypeDessus, b, m.Majo, false);
         } else {
             m.TypeDessus = 0;
             rejected = true;
@@ -272,7 +272,7 @@ void Architecture(Model& m, Drawing& d) {
     }
     if (m.TypeDessous != 0) {
         if (closureAccepted(m.TypeDessous)) {
-            below = drawHalf(m, d, m.TypeDessous, b, m.MajoDessous, true);
+            below = drawArchitectureHalf(m, d, m.TypeDessous, b, m.MajoDessous, true);
         } else {
             m.TypeDessous = 0;
             rejected = true;
