@@ -70,11 +70,12 @@ run_window_tests() {
 }
 
 # Configured as build/ is (hardened, with the tests), so that ccache hands back its objects;
-# linked with mold as every build is when it is installed: a fault costs one compile, one link
-# and one run.
-if [ ! -f "$build/build.ninja" ] || grep -q '^BRONTAXE_APP:BOOL=OFF' "$build/CMakeCache.txt"; then
+# linked with mold as every build is when it is installed; compiled file by file, not eight to a
+# unit: a fault costs one file's compile, one link and one run.
+if [ ! -f "$build/build.ninja" ] || grep -q '^BRONTAXE_APP:BOOL=OFF' "$build/CMakeCache.txt" ||
+    ! grep -q '^BRONTAXE_UNITS:BOOL=OFF' "$build/CMakeCache.txt"; then
     cmake -S "$tree" -B "$build" -G Ninja -DBRONTAXE_APP=ON -DBRONTAXE_HARDEN=ON \
-        -DBRONTAXE_TESTS=ON >"$log/configure.txt" 2>&1
+        -DBRONTAXE_TESTS=ON -DBRONTAXE_UNITS=OFF >"$log/configure.txt" 2>&1
 fi
 # The window's tests only when the list plants a fault in the window.
 window=0
