@@ -36,9 +36,10 @@ void checkHandHoleFits(const WallHandHole& hole, float wallLength, float wallHei
     const HandHoleShape& s = hole.shape;
     const float tab = s.type == HandHoleKind::FoldingTab ? s.tab : 0;
     if (s.length >= wallLength || hole.drop < tab || hole.drop + s.height >= wallHeight)
-        throw GenerationError("Poignée hors de sa paroi : " + holeMm(s.length) + " x " + holeMm(s.height) +
-                              " à " + holeMm(hole.drop) + " du bord, dans une paroi de " +
-                              holeMm(wallLength) + " x " + holeMm(wallHeight));
+        throw GenerationError("Poignée hors de sa paroi : " + holeMm(s.length) + " x " +
+                              holeMm(s.height) + " à " + holeMm(hole.drop) +
+                              " du bord, dans une paroi de " + holeMm(wallLength) + " x " +
+                              holeMm(wallHeight));
 }
 
 void HandHole(Drawing& d, const HandHoleShape& hole, const FeaturePlacement& at) {

@@ -37,12 +37,13 @@ MachinePasses InterlockedBodyHalf(Drawing& d, const InterlockedBody& body, const
     passes.set(machine_pass::flap(lowerHalf, 2), f2);
     passes.set(machine_pass::flap(lowerHalf, 3), f1);
     passes.set(machine_pass::flap(lowerHalf, 4), f2);
-    passes.then(ShapedBodyHalf(d,
-                               {.panels = {body.p1, body.p2, body.p3, body.p4},
-                                .h = h,
-                                .flaps = {interlockFlap(f1), interlockFlap(f2), interlockFlap(f1), interlockFlap(f2)},
-                                .glue = body.glue},
-                               s, at));
+    passes.then(ShapedBodyHalf(
+        d,
+        {.panels = {body.p1, body.p2, body.p3, body.p4},
+         .h = h,
+         .flaps = {interlockFlap(f1), interlockFlap(f2), interlockFlap(f1), interlockFlap(f2)},
+         .glue = body.glue},
+        s, at));
     return passes;
 }
 

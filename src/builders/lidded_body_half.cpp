@@ -15,8 +15,8 @@ struct Abscissas {
     float xa, xb, xc, xd, xe;
 };
 
-MachinePasses liddedBodyPasses(const BodyGlueFlap& glue, const BodyPanels& b, float h, float q, float T,
-                       float F, bool lowerHalf) {
+MachinePasses liddedBodyPasses(const BodyGlueFlap& glue, const BodyPanels& b, float h, float q,
+                               float T, float F, bool lowerHalf) {
     MachinePasses p = bodyPasses(glue, b, h);
     p.set(machine_pass::flap(lowerHalf, machine_pass::kGlueTab), glue.extension);
     p.set(machine_pass::flap(lowerHalf, 1), q + T);
@@ -29,7 +29,7 @@ MachinePasses liddedBodyPasses(const BodyGlueFlap& glue, const BodyPanels& b, fl
 // Folds between the panels, the lid hinge and the dust-flap creases of panels 2 and 4. The
 // edge that carries the glue flap is a crease, the other free edge a cut.
 void drawBodyCreases(Drawing& d, const Abscissas& x, float h, float t, float lip, bool glueLeft,
-                 bool glueRight) {
+                     bool glueRight) {
     PenScope pen(d, glueLeft ? kind::Crease : kind::Cut);
     line(d, x.xa, 0, x.xa, h);
     pen.setKind(kind::Crease);

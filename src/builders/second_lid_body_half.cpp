@@ -25,8 +25,8 @@ struct LidSizes {
     float inset;  // (p3 - p5) / 2
 };
 
-MachinePasses secondLidPasses(const BodyGlueFlap& glue, const BodyPanels& b, float h, const LidSizes& s,
-                       bool lowerHalf) {
+MachinePasses secondLidPasses(const BodyGlueFlap& glue, const BodyPanels& b, float h,
+                              const LidSizes& s, bool lowerHalf) {
     MachinePasses p = bodyPasses(glue, b, h);
     p.set(machine_pass::flap(lowerHalf, machine_pass::kGlueTab), glue.extension);
     p.set(machine_pass::flap(lowerHalf, 1), 0);
@@ -36,8 +36,8 @@ MachinePasses secondLidPasses(const BodyGlueFlap& glue, const BodyPanels& b, flo
     return p;
 }
 
-void drawSecondLidCreases(Drawing& d, const SecondLidAbscissas& x, float h, const LidSizes& s, bool glueLeft,
-                 bool glueRight) {
+void drawSecondLidCreases(Drawing& d, const SecondLidAbscissas& x, float h, const LidSizes& s,
+                          bool glueLeft, bool glueRight) {
     PenScope pen(d, glueLeft ? kind::Crease : kind::Cut);
     line(d, x.xa, 0, x.xa, h);
     pen.setKind(kind::Crease);
@@ -114,7 +114,8 @@ MachinePasses SecondLidBodyHalf(Drawing& d, const LidBody& body, const BlankSett
     const BodyPanels panels{p1, p2, p3, p4, 0, 0};
     const BodyGlueFlap& glue = body.glue;
     const float xa = glue.width;
-    const SecondLidAbscissas xs{xa, xa + p1, xa + p1 + p2, xa + p1 + p2 + p3, xa + p1 + p2 + p3 + p4};
+    const SecondLidAbscissas xs{xa, xa + p1, xa + p1 + p2, xa + p1 + p2 + p3,
+                                xa + p1 + p2 + p3 + p4};
     const bool hasGlueFlap = glue.width > 0;
     const bool glueRight = hasGlueFlap && body.glueAfterPanel4;
     const bool glueLeft = hasGlueFlap && !body.glueAfterPanel4;

@@ -34,8 +34,8 @@ BodyPanels applyPieceVariants(PieceCut cut, BodyPanels b) {
 namespace {
 
 // The panels are those the pieces keep (see applyPieceVariants).
-MachinePasses slottedBodyPasses(PieceCut pieces, const BodyGlueFlap& glue, const BodyPanels& b, float h,
-                       bool lowerHalf) {
+MachinePasses slottedBodyPasses(PieceCut pieces, const BodyGlueFlap& glue, const BodyPanels& b,
+                                float h, bool lowerHalf) {
     MachinePasses p = bodyPasses(glue, b, h);
     using namespace machine_pass;
     p.set(flap(lowerHalf, kGlueTab), glue.extension);

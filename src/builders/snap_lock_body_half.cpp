@@ -23,7 +23,7 @@ FlapSizes flapSizes(float a6, float a8, float a9, float a10) {
 }
 
 MachinePasses snapLockPasses(const BodyGlueFlap& glue, const BodyPanels& b, float h, float E,
-                       bool lowerHalf) {
+                             bool lowerHalf) {
     MachinePasses p = bodyPasses(glue, b, h);
     p.set(machine_pass::flap(lowerHalf, machine_pass::kGlueTab), glue.extension);
     for (std::size_t panel = 1; panel <= 4; ++panel)

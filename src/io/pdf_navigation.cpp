@@ -302,13 +302,13 @@ std::optional<std::string> readFile(std::string_view pdf, PdfFile& file) {
 }
 
 // The text between "n g obj" and "endobj".
-std::optional<std::string_view> objectText(const PdfFile& file, int pdfNumber) {
-    const auto it = file.objects.find(pdfNumber);
+std::optional<std::string_view> objectText(const PdfFile& file, int number) {
+    const auto it = file.objects.find(number);
     if (it == file.objects.end())
         return std::nullopt;
     const std::string_view t = file.text;
     const std::string head =
-        std::to_string(pdfNumber) + ' ' + std::to_string(it->second.generation) + " obj";
+        std::to_string(number) + ' ' + std::to_string(it->second.generation) + " obj";
     std::size_t p = it->second.offset;
     if (p >= t.size() || !startsAt(t, p, head))
         return std::nullopt;
@@ -319,8 +319,8 @@ std::optional<std::string_view> objectText(const PdfFile& file, int pdfNumber) {
     return t.substr(p, end - p);
 }
 
-std::optional<Dictionary> dictionaryObject(const PdfFile& file, int pdfNumber) {
-    const auto text = objectText(file, pdfNumber);
+std::optional<Dictionary> dictionaryObject(const PdfFile& file, int number) {
+    const auto text = objectText(file, number);
     return text ? dictionaryOf(*text) : std::nullopt;
 }
 
@@ -409,8 +409,8 @@ std::string literalString(std::string_view text) {
     return out + ")";
 }
 
-std::string reference(int pdfNumber, int generation = 0) {
-    return std::to_string(pdfNumber) + ' ' + std::to_string(generation) + " R";
+std::string reference(int number, int generation = 0) {
+    return std::to_string(number) + ' ' + std::to_string(generation) + " R";
 }
 
 // The objects of the update, numbered and placed as they are written.
@@ -425,16 +425,16 @@ class Update {
     }
 
     int newObject() { return next_++; }
-    int generationOf(int pdfNumber) const {
-        const auto it = file_.objects.find(pdfNumber);
+    int generationOf(int number) const {
+        const auto it = file_.objects.find(number);
         return it == file_.objects.end() ? 0 : it->second.generation;
     }
-    std::string referenceTo(int pdfNumber) const { return reference(pdfNumber, generationOf(pdfNumber)); }
+    std::string referenceTo(int number) const { return reference(number, generationOf(number)); }
 
-    void write(int pdfNumber, std::string_view body) {
-        const int generation = generationOf(pdfNumber);
-        written_[pdfNumber] = {base_ + text_.size(), generation};
-        text_ += std::to_string(pdfNumber) + ' ' + std::to_string(generation) + " obj\n";
+    void write(int number, std::string_view body) {
+        const int generation = generationOf(number);
+        written_[number] = {base_ + text_.size(), generation};
+        text_ += std::to_string(number) + ' ' + std::to_string(generation) + " obj\n";
         text_.append(body);
         text_ += "\nendobj\n";
     }
@@ -476,8 +476,8 @@ class Update {
 };
 
 std::string destination(const Update& update, const std::vector<int>& pages, PdfPlace to) {
-    return "[" + update.referenceTo(pages[std::size_t(to.page)]) + " /XYZ null " + pdfNumber(to.top) +
-           " null]";
+    return "[" + update.referenceTo(pages[std::size_t(to.page)]) + " /XYZ null " +
+           pdfNumber(to.top) + " null]";
 }
 
 bool onPage(const std::vector<int>& pages, int page) {

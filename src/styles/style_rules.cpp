@@ -16,8 +16,8 @@ std::string ruleMm(float v) {
 
 std::optional<std::string> belowMinimum(const char* name, float value, float minimum) {
     if (minimum > 0 && value < minimum)
-        return std::string(name) + " trop petite : " + ruleMm(value) + ", ce modèle demande au moins " +
-               ruleMm(minimum);
+        return std::string(name) + " trop petite : " + ruleMm(value) +
+               ", ce modèle demande au moins " + ruleMm(minimum);
     return std::nullopt;
 }
 
@@ -41,7 +41,8 @@ std::optional<std::string> domainRefusal(std::string_view code, const Model& m) 
     if (auto r = belowMinimum("Hauteur", m.Hauteur, d.minHeight))
         return r;
     if (d.widthAtMostLength && m.Largeur > m.Longueur)
-        return "Largeur supérieure à la longueur : " + ruleMm(m.Largeur) + " pour " + ruleMm(m.Longueur) +
+        return "Largeur supérieure à la longueur : " + ruleMm(m.Largeur) + " pour " +
+               ruleMm(m.Longueur) +
                " ; les rabats de ce modèle se replient sur la longueur et demandent une largeur "
                "au plus égale à la longueur";
     if (d.extra)

@@ -30,7 +30,8 @@ bool rememberLineKinds(const platform::PrivateProfile& settings, const io::LineK
     std::string list;
     for (const auto& [key, kindName] : table.userEntries())
         list += (list.empty() ? "" : ";") + key + "=" + kindName;
-    return settings.WriteString(kLineKindSection, kKey, list, std::filesystem::path(kPreferencesFileName));
+    return settings.WriteString(kLineKindSection, kKey, list,
+                                std::filesystem::path(kPreferencesFileName));
 }
 
 }  // namespace brontaxe

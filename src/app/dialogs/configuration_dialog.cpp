@@ -68,7 +68,8 @@ ConfigurationDialog::ConfigurationDialog(Workbench& wb, ConfigurationHost host, 
     QPushButton* deletion =
         namedButton("Command4", QStringLiteral("Suppression d'un profil ondulé (Qualité)"));
     grid->addWidget(deletion, 4, 0, 1, 2);
-    QPushButton* programs = namedButton("cmdProgrammes", QStringLiteral("Programmes extérieurs..."));
+    QPushButton* programs =
+        namedButton("cmdProgrammes", QStringLiteral("Programmes extérieurs..."));
     grid->addWidget(programs, 5, 0, 1, 2);
     connect(programs, &QPushButton::clicked, this,
             [this] { OutsideProgramsDialog(wb_, this).exec(); });

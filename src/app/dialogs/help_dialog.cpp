@@ -99,10 +99,10 @@ HelpDialog::HelpDialog(QWidget* parent, const std::filesystem::path& text,
     connect(findAgain, &QShortcut::activated, this, [this] { findNext(); });
 
     std::error_code ec;
-    auto* printable =
-        new QLabel(std::filesystem::is_regular_file(pdf, ec)
-                       ? QStringLiteral("Manuel à imprimer (PDF) : %1").arg(fromPath(pdf))
-                       : QStringLiteral("Manuel à imprimer (PDF) non installé : %1").arg(fromPath(pdf)));
+    auto* printable = new QLabel(
+        std::filesystem::is_regular_file(pdf, ec)
+            ? QStringLiteral("Manuel à imprimer (PDF) : %1").arg(fromPath(pdf))
+            : QStringLiteral("Manuel à imprimer (PDF) non installé : %1").arg(fromPath(pdf)));
     printable->setObjectName("helpPdf");
     printable->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* close = new QPushButton(QStringLiteral("Fermer"));

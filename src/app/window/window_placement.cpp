@@ -56,8 +56,8 @@ std::optional<WindowPlacement> rememberedPlacement(const platform::PrivateProfil
         readGeometry(settings.GetString(kPlacementSection, kGeometryKey, "", 64, ini));
     if (!geometry)
         return std::nullopt;
-    return WindowPlacement{*geometry,
-                           settings.GetString(kPlacementSection, kMaximisedKey, "0", 8, ini) == "1"};
+    return WindowPlacement{
+        *geometry, settings.GetString(kPlacementSection, kMaximisedKey, "0", 8, ini) == "1"};
 }
 
 void rememberPlacement(const platform::PrivateProfile& settings, const WindowPlacement& placement) {

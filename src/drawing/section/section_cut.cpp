@@ -336,7 +336,8 @@ SectionResult sectionDrawing(Drawing& d, const SectionCut& cut) {
             // on the kept side (the bottom of a slot) borders nothing any more.
             if (auto s = alongTheLine(part, cut)) {
                 if (isFoldKind(part.lineKind) ||
-                    (part.lineKind == kind::Cut && !insideStretches((s->first + s->second) / 2, stretches)))
+                    (part.lineKind == kind::Cut &&
+                     !insideStretches((s->first + s->second) / 2, stretches)))
                     continue;
             }
             anyStroke = anyStroke || isSectionStroke(part);

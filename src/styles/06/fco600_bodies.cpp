@@ -59,7 +59,7 @@ void drawBody0601(Drawing& d, const Body0601& b, float chainRight) {
         {a + f, y3 - c2}, {a, y3 - c2}, {a, y3 + c1}, {a + f, y3 + c1},
         {a + f, y4 - c1}, {a, y4 - c1}, {a, y5},      {0, y5}};
     drawBodyHalf(d, a, outline,
-             {{y1, y2, y3, y4}, {{y1 + c1, y2 - c1}, {y2 + c2, y3 - c2}, {y3 + c1, y4 - c1}}});
+                 {{y1, y2, y3, y4}, {{y1 + c1, y2 - c1}, {y2 + c2, y3 - c2}, {y3 + c1, y4 - c1}}});
     const float g = chainSpacing(d.extents());
     chainAlongY(d, chainRight + g, 0, {f, b.H1, b.W2, b.H3, b.W4});
     dimension(d, {.from = {-a, y5 + g}, .to = {a, y5 + g}, .at = {0, y5 + g}});
@@ -173,28 +173,28 @@ void Fco0621(Model& m, Drawing& d) {
     const float y1 = b.H1, y2 = y1 + b.W2, y3 = y2 + b.H3, y4 = y3 + b.W4, y5 = y4 + b.tuck;
     GenerationPass pass(d);
     drawBodyHalf(d, a,
-             {{0, 0},
-              {a, 0},
-              {a, c1},
-              {a + g, c1 + k},
-              {a + g, y1 - c1 - k},
-              {a, y1 - c1},
-              {a, y1 + c2},
-              {a + e, y1 + c2},
-              {a + e, y2 - c2},
-              {a, y2 - c2},
-              {a, y2 + c1},
-              {a + g, y2 + c1 + k},
-              {a + g, y3 - c1 - k},
-              {a, y3 - c1},
-              {a, y3 + c1},
-              {a + f, y3 + c1},
-              {a + f, y4 - c1},
-              {a, y4 - c1},
-              {a, y5},
-              {0, y5}},
-             {b.tuck > 0 ? std::vector<float>{y1, y2, y3, y4} : std::vector<float>{y1, y2, y3},
-              {{c1, y1 - c1}, {y1 + c2, y2 - c2}, {y2 + c1, y3 - c1}, {y3 + c1, y4 - c1}}});
+                 {{0, 0},
+                  {a, 0},
+                  {a, c1},
+                  {a + g, c1 + k},
+                  {a + g, y1 - c1 - k},
+                  {a, y1 - c1},
+                  {a, y1 + c2},
+                  {a + e, y1 + c2},
+                  {a + e, y2 - c2},
+                  {a, y2 - c2},
+                  {a, y2 + c1},
+                  {a + g, y2 + c1 + k},
+                  {a + g, y3 - c1 - k},
+                  {a, y3 - c1},
+                  {a, y3 + c1},
+                  {a + f, y3 + c1},
+                  {a + f, y4 - c1},
+                  {a, y4 - c1},
+                  {a, y5},
+                  {0, y5}},
+                 {b.tuck > 0 ? std::vector<float>{y1, y2, y3, y4} : std::vector<float>{y1, y2, y3},
+                  {{c1, y1 - c1}, {y1 + c2, y2 - c2}, {y2 + c1, y3 - c1}, {y3 + c1, y4 - c1}}});
     const float s = chainSpacing(d.extents());
     const float right = a + std::max({g, e, f});
     chainAlongY(d, right + s, 0, {b.H1, b.W2, b.H3, b.W4, b.tuck});

@@ -96,7 +96,7 @@ void bottomFolds(Drawing& d, const LockTable& T, const LockBottomEnds& e) {
     lockCaseCrease(d, e.notch1FoldEnd, fold, e.slitFoldEnd, fold);
     lockCaseCrease(d, x.slit, fold, e.notch3FoldEnd, fold);
     lockCaseCrease(d, e.notch3Right, fold,
-           atLevel(x.rightEdge, y.rightEdgeFoot, x.flap4Corner, y.flapEdge, fold), fold);
+                   atLevel(x.rightEdge, y.rightEdgeFoot, x.flap4Corner, y.flapEdge, fold), fold);
 }
 
 // The top of a slotted case: a slot at each panel fold, its halves alternating as the slotted
@@ -140,8 +140,9 @@ void lockCaseSlottedTop(Model& m, Drawing& d, const LockTable& T) {
         cut(d, x.glueFold, top, x.glueFold - a, top);
     cut(d, x.glueFold - a, top, x.leftEdge, top - drop);
     cut(d, x.leftEdge, top - drop, x.leftEdge, y.glueFoot);
-    lockCaseCrease(d, x.glueFold, atAbscissa(x.leftEdge, y.glueFoot, x.flap1Left, y.bottomFold, x.glueFold),
-           x.glueFold, std::min(top, y.topFold));
+    lockCaseCrease(d, x.glueFold,
+                   atAbscissa(x.leftEdge, y.glueFoot, x.flap1Left, y.bottomFold, x.glueFold),
+                   x.glueFold, std::min(top, y.topFold));
 }
 
 // Panels and overall length under the bottom, clear of its flaps; on the left the depth of the

@@ -130,13 +130,13 @@ DividerSet dividerSet(const Model& m) {
     const float cellWidth = W / static_cast<float>(s.cells);
     if (!(cellLength > 2 * e) || !(cellWidth > 2 * e) || !(H > 2 * e))
         throw GenerationError("Croisillon impossible : " + std::to_string(s.cells) + " x " +
-                              std::to_string(s.cells) + " cases de " + slottedMm(cellLength) + " x " +
-                              slottedMm(cellWidth) + " sur une hauteur de " + slottedMm(H) +
+                              std::to_string(s.cells) + " cases de " + slottedMm(cellLength) +
+                              " x " + slottedMm(cellWidth) + " sur une hauteur de " + slottedMm(H) +
                               " pour un carton de " + slottedMm(e));
     if (!(s.depth > e && H - s.depth > e))
         throw GenerationError("Profondeur de croisillon impossible : " + slottedMm(s.depth) +
-                              " pour une hauteur de " + slottedMm(H) + ", il faut laisser plus de " +
-                              slottedMm(e) + " de part et d'autre");
+                              " pour une hauteur de " + slottedMm(H) +
+                              ", il faut laisser plus de " + slottedMm(e) + " de part et d'autre");
     return s;
 }
 

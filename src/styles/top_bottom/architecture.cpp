@@ -74,7 +74,7 @@ std::pair<float, float> allowanceByPanelKind(const Model& m, float onLength, flo
 // The lidded half of 0210 (lid on panel 1) or 0211 (lid on panel 3), with the closure's own
 // allowances for the lid.
 float architectureLidHalf(Model& m, Drawing& d, int closure, const Body& b, const LidAllowances& a,
-              bool lower) {
+                          bool lower) {
     const float q = m.Largeur + a.lidDepth + a.lidHinge;
     const float F = m.Personnalisation == CustomerProfile::Pelsiran ? b.p[0] / 2 : m.hrabat;
     const float p5 = m.Longueur + a.tuckInWidth;
@@ -128,7 +128,7 @@ float crashLockHalf(Model& m, Drawing& d, const Body& b, bool lower) {
 
 // One half by its closure, with that closure's allowances 6 to 8 for its flaps.
 float drawArchitectureHalf(Model& m, Drawing& d, int closure, const Body& b, const Allowances& own,
-               bool lower) {
+                           bool lower) {
     const SlottedAllowances a = slottedAllowances(own);
     const float W = m.Largeur, L = m.Longueur;
     const float halfWidth = roundedFlap(W / 2);
@@ -151,7 +151,8 @@ float drawArchitectureHalf(Model& m, Drawing& d, int closure, const Body& b, con
             return slottedHalf(m, d, b, base + a.oddFlaps, base + a.evenFlaps, lower);
         }
         case 206: {
-            const auto [f1, f2] = allowanceByPanelKind(m, W + a.oddFlaps, roundedFlap(L / 2) + a.evenFlaps);
+            const auto [f1, f2] =
+                allowanceByPanelKind(m, W + a.oddFlaps, roundedFlap(L / 2) + a.evenFlaps);
             return slottedHalf(m, d, b, f1, f2, lower);
         }
         case 208: {
